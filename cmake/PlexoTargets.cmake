@@ -1,0 +1,57 @@
+# Helpers that give every module and test the same flags.
+
+set(PLEXO_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+set(PLEXO_FP_FLAGS -ffp-contract=off -fno-fast-math)
+
+if(PLEXO_SANITIZE)
+    set(PLEXO_SANITIZER_FLAGS -fsanitize=address,undefined,leak
+        -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${PLEXO_SANITIZER_FLAGS})
+    add_link_options(${PLEXO_SANITIZER_FLAGS})
+endif()
+
+function(plexo_apply_flags target)
+    target_compile_options(${target} PRIVATE ${PLEXO_WARNINGS} ${PLEXO_FP_FLAGS})
+    target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# plexo_add_module(<target> SOURCES ... [DEPS ...] [QT])
+# A shared library for one framework module or subsystem.  Shared, so that
+# every run-time class registration (a static object in its source file) is
+# always loaded and no linker can drop it.  DEPS are other targets (public).
+# QT links Qt (only framework modules may).
+function(plexo_add_module target)
+    cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${target} SHARED ${ARG_SOURCES})
+    plexo_apply_flags(${target})
+    if(ARG_DEPS)
+        target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    endif()
+    if(ARG_QT)
+        target_link_libraries(${target} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+    endif()
+endfunction()
+
+# plexo_add_test(<target> SOURCES ... DEPS ...)
+# A GoogleTest executable run by CTest as one test, with the shared test
+# main (offscreen Qt application) and the sanitizer environment.
+function(plexo_add_test target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${target} ${ARG_SOURCES})
+    plexo_apply_flags(${target})
+    target_link_libraries(${target} PRIVATE plexo_test_main ${ARG_DEPS} GTest::gtest)
+    target_compile_definitions(${target} PRIVATE
+        PLEXO_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES
+        TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+endfunction()
+
+# plexo_add_benchmark(<target> SOURCES ... DEPS ...)
+function(plexo_add_benchmark target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_executable(${target} ${ARG_SOURCES})
+    plexo_apply_flags(${target})
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()

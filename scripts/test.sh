@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, configures a sanitizer build
+# (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer), builds
+# everything and runs every test through CTest.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+
+scripts/setup.sh
+
+build_dir="${PLEXO_TEST_BUILD_DIR:-build/test}"
+jobs="$(nproc)"
+cmake -S . -B "$build_dir" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+    -DPLEXO_SANITIZE=ON -DPLEXO_TESTS=ON
+cmake --build "$build_dir" -j "$jobs"
+ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
