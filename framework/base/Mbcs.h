@@ -1,0 +1,45 @@
+// Multibyte character helpers.  Text here is UTF-8: a "character" is one
+// well-formed UTF-8 sequence; a byte that does not start one (a stray
+// continuation byte, an overlong or truncated sequence) is a character of its
+// own, so every byte of a file survives a walk unchanged.
+#pragma once
+
+#include "framework/base/WinTypes.h"
+
+#include <cstddef>
+
+// Length in bytes (1 to 4) of the character that starts at p, looking at no
+// more than `available` bytes.
+int MbCharLength(const unsigned char *p, size_t available);
+
+// Start of the character before `current`, never before `start`.
+size_t MbPreviousCharStart(const unsigned char *start, size_t current);
+
+// A byte that may begin a multibyte sequence / that may continue one.
+BOOL _ismbblead(unsigned int c);
+BOOL _ismbbtrail(unsigned int c);
+inline BOOL IsDBCSLeadByte(BYTE c) { return _ismbblead(c); }
+
+// The walkers below work on NUL-terminated strings; a NUL is never part of a
+// multibyte sequence, so they never step past the terminator.
+const unsigned char *_mbsinc(const unsigned char *current);
+unsigned char *_mbsinc(unsigned char *current);
+const unsigned char *_mbsdec(const unsigned char *start, const unsigned char *current);
+unsigned char *_mbsdec(unsigned char *start, unsigned char *current);
+const unsigned char *_mbsninc(const unsigned char *str, size_t count);
+size_t _mbclen(const unsigned char *c);
+size_t _mbslen(const unsigned char *str);
+// Number of bytes in the first `count` characters.
+size_t _mbsnbcnt(const unsigned char *str, size_t count);
+
+// Compare at most `count` bytes: byte order / ASCII letters without case.
+int _mbsnbcmp(const unsigned char *s1, const unsigned char *s2, size_t count);
+int _mbsnbicmp(const unsigned char *s1, const unsigned char *s2, size_t count);
+int _mbsicmp(const unsigned char *s1, const unsigned char *s2);
+
+// The first occurrence of a character (a code point, encoded as UTF-8) or of
+// a substring; NULL when absent.
+const unsigned char *_mbschr(const unsigned char *str, unsigned int c);
+const unsigned char *_mbsstr(const unsigned char *str, const unsigned char *sub);
+// The code point of the character at p (the byte value for an invalid byte).
+unsigned int _mbsnextc(const unsigned char *p);
