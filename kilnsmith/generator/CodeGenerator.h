@@ -1,0 +1,74 @@
+// CCodeGenerator: the class wizard's code generator.  For each kind of
+// library class it has a header writer and a source writer that write the
+// kind's templates, filled in with the typed names, into the output folder:
+// stem + ".h" and stem + ".cpp", the stem being the class name without its
+// first character.  The header is enclosed in an include guard whose name
+// carries a fresh GUID on every write.
+//
+// Every writer reports whether it wrote its file.  A class name that would
+// name a file outside the folder (see IsSafeClassName) or a further name
+// that is not a C++ identifier is refused, and then nothing is written.
+#pragma once
+
+#include "framework/base/CString.h"
+#include "framework/base/Guid.h"
+#include "kilnsmith/generator/ClassKinds.h"
+
+#include <functional>
+#include <string>
+
+// What the user typed for one class.
+struct GeneratedClassNames {
+    CString strClass;
+    CString strDescription;
+};
+
+class CCodeGenerator {
+public:
+    // Fills in a GUID and returns a result code, as CoCreateGuid does.
+    typedef std::function<HRESULT(GUID *)> GuidSource;
+
+    // strOutputFolder: the folder that receives the files (it must exist).
+    explicit CCodeGenerator(const CString &strOutputFolder, GuidSource guidSource = CoCreateGuid);
+
+    const CString &GetOutputFolder() const { return m_strOutputFolder; }
+
+    // The paths that the writers write for a class name.
+    CString GetHeaderFilePath(const CString &strClass) const;
+    CString GetSourceFilePath(const CString &strClass) const;
+
+    // The GUID part of an include-guard name, or an empty string when the
+    // GUID source leaves the GUID all zeros.
+    CString CreateGuardSuffix();
+
+    // The writers of every kind, by kind.
+    BOOL WriteHeader(ClassKind kind, const GeneratedClassNames &names);
+    BOOL WriteSource(ClassKind kind, const GeneratedClassNames &names);
+
+    // Drawing component (CQYDrawComponent) and ports component
+    // (CQYDrawPortsComponent).
+    BOOL WriteDrawComponentHeader(CString strClass, CString strDescription);
+    BOOL WriteDrawComponentSource(CString strClass, CString strDescription);
+    BOOL WritePortsComponentHeader(CString strClass, CString strDescription);
+    BOOL WritePortsComponentSource(CString strClass, CString strDescription);
+
+    // Property set (CQYBaseProperties).
+    BOOL WritePropertySetHeader(CString strClass, CString strDescription);
+    BOOL WritePropertySetSource(CString strClass, CString strDescription);
+
+    // Data models: single (CQYDataModel), sub-form (CQYSubFormModel) and
+    // multi-page (CQYMultiPageModel).
+    BOOL WriteDataModelHeader(CString strClass, CString strDescription);
+    BOOL WriteDataModelSource(CString strClass, CString strDescription);
+    BOOL WriteSubFormModelHeader(CString strClass, CString strDescription);
+    BOOL WriteSubFormModelSource(CString strClass, CString strDescription);
+    BOOL WriteMultiPageModelHeader(CString strClass, CString strDescription);
+    BOOL WriteMultiPageModelSource(CString strClass, CString strDescription);
+
+private:
+    BOOL AcceptsNames(const ClassKindInfo &info, const GeneratedClassNames &names) const;
+    BOOL RenderFile(const ClassKindInfo &info, const GeneratedClassNames &names, BOOL bHeader, std::string &text);
+
+    CString m_strOutputFolder;
+    GuidSource m_guidSource;
+};

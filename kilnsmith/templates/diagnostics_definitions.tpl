@@ -1,0 +1,11 @@
+#ifdef _DEBUG
+void «Class»::AssertValid() const
+{
+	{Base}::AssertValid();
+}
+
+void «Class»::Dump(CDumpContext& dc) const
+{
+	{Base}::Dump(dc);
+}
+#endif //_DEBUG

@@ -1,0 +1,13 @@
+{Header opening}
+///////////////////////////////////////
+// «Description»
+///////////////////////////////////////
+
+class «Class» : public «BaseClass»
+{
+public:
+	«Class»();
+	virtual ~«Class»();
+
+};
+{GuardClose}

@@ -1,0 +1,12 @@
+// {SourceFile} : Defines the class behaviors for the application.
+//
+
+#include "stdafx.h"
+#include "{HeaderFile}"
+#include <afxpriv.h>
+
+#ifdef _DEBUG
+#undef THIS_FILE
+static char THIS_FILE[]=__FILE__;
+#define new DEBUG_NEW
+#endif

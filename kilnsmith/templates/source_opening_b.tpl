@@ -1,0 +1,11 @@
+// {SourceFile} : Defines the class behaviors for the application.
+//
+
+#include "stdafx.h"
+#include "{HeaderFile}"
+
+#ifdef _DEBUG
+#undef THIS_FILE
+static char THIS_FILE[]=__FILE__;
+#define new DEBUG_NEW
+#endif
