@@ -1,0 +1,226 @@
+#include "framework/settings/Registry.h"
+
+#include "framework/settings/AppProfile.h"
+
+#include <cstring>
+#include <mutex>
+#include <set>
+
+struct HKEY__ {
+    CString path; // full path: root name, then sub-keys separated by '\'
+};
+
+namespace {
+
+std::mutex g_handlesLock;
+std::set<HKEY> g_openHandles;
+
+const char *RootName(HKEY hKey)
+{
+    if (hKey == HKEY_CLASSES_ROOT)
+        return "HKEY_CLASSES_ROOT";
+    if (hKey == HKEY_CURRENT_USER)
+        return "HKEY_CURRENT_USER";
+    if (hKey == HKEY_LOCAL_MACHINE)
+        return "HKEY_LOCAL_MACHINE";
+    if (hKey == HKEY_USERS)
+        return "HKEY_USERS";
+    return NULL;
+}
+
+// The full path of hKey, or false for a handle that is neither a root key
+// nor an open key (closed twice, never opened, garbage).
+bool KeyPath(HKEY hKey, CString &path)
+{
+    if (const char *root = RootName(hKey)) {
+        path = root;
+        return true;
+    }
+    std::lock_guard<std::mutex> lock(g_handlesLock);
+    if (g_openHandles.count(hKey) == 0)
+        return false;
+    path = hKey->path;
+    return true;
+}
+
+// Appends a sub-key, dropping empty components ("a\\b\", "\a").
+CString JoinKey(const CString &path, LPCTSTR lpSubKey)
+{
+    CString result(path);
+    CString sub(lpSubKey ? lpSubKey : "");
+    int start = 0;
+    while (start <= sub.GetLength()) {
+        int end = sub.Find('\\', start);
+        if (end < 0)
+            end = sub.GetLength();
+        if (end > start)
+            result += CString("\\") + sub.Mid(start, end - start);
+        start = end + 1;
+    }
+    return result;
+}
+
+HKEY NewHandle(const CString &path)
+{
+    HKEY handle = new HKEY__{path};
+    std::lock_guard<std::mutex> lock(g_handlesLock);
+    g_openHandles.insert(handle);
+    return handle;
+}
+
+bool IsRootPath(const CString &path)
+{
+    return path.Find('\\') < 0;
+}
+
+CString SectionOf(const CString &path)
+{
+    return PlexoGetAppProfile().SectionForKeyPath(path);
+}
+
+} // namespace
+
+LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
+{
+    CString path;
+    if (phkResult == NULL)
+        return ERROR_INVALID_PARAMETER;
+    *phkResult = NULL;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    path = JoinKey(path, lpSubKey);
+    if (!IsRootPath(path) && !PlexoGetAppProfile().KeyExists(SectionOf(path)))
+        return ERROR_FILE_NOT_FOUND;
+    *phkResult = NewHandle(path);
+    return ERROR_SUCCESS;
+}
+
+LONG RegOpenKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult)
+{
+    return RegOpenKeyEx(hKey, lpSubKey, 0, KEY_ALL_ACCESS, phkResult);
+}
+
+LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM, LPVOID, PHKEY phkResult,
+                    LPDWORD lpdwDisposition)
+{
+    CString path;
+    if (phkResult == NULL)
+        return ERROR_INVALID_PARAMETER;
+    *phkResult = NULL;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    path = JoinKey(path, lpSubKey);
+    bool existed = IsRootPath(path) || PlexoGetAppProfile().KeyExists(SectionOf(path));
+    if (!existed && !PlexoGetAppProfile().CreateKey(SectionOf(path)))
+        return ERROR_CANTWRITE;
+    if (lpdwDisposition != NULL)
+        *lpdwDisposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    *phkResult = NewHandle(path);
+    return ERROR_SUCCESS;
+}
+
+LONG RegCreateKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult)
+{
+    return RegCreateKeyEx(hKey, lpSubKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL, phkResult, NULL);
+}
+
+LONG RegCloseKey(HKEY hKey)
+{
+    if (RootName(hKey) != NULL)
+        return ERROR_SUCCESS;
+    {
+        std::lock_guard<std::mutex> lock(g_handlesLock);
+        if (g_openHandles.erase(hKey) == 0)
+            return ERROR_INVALID_HANDLE;
+    }
+    delete hKey;
+    return ERROR_SUCCESS;
+}
+
+LONG RegDeleteKey(HKEY hKey, LPCTSTR lpSubKey)
+{
+    CString path;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    if (lpSubKey == NULL || *lpSubKey == '\0')
+        return ERROR_INVALID_PARAMETER;
+    path = JoinKey(path, lpSubKey);
+    if (IsRootPath(path))
+        return ERROR_ACCESS_DENIED;
+    return PlexoGetAppProfile().DeleteKey(SectionOf(path)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
+{
+    CString path;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    if (lpData != NULL && lpcbData == NULL)
+        return ERROR_INVALID_PARAMETER;
+    CRegistryValue value;
+    if (!PlexoGetAppProfile().QueryValue(SectionOf(path), lpValueName, value))
+        return ERROR_FILE_NOT_FOUND;
+    if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+        value.bytes += '\0';
+    if (lpType != NULL)
+        *lpType = value.type;
+    if (lpcbData == NULL)
+        return ERROR_SUCCESS;
+    DWORD needed = static_cast<DWORD>(value.bytes.size());
+    DWORD room = *lpcbData;
+    *lpcbData = needed;
+    if (lpData == NULL)
+        return ERROR_SUCCESS;
+    if (room < needed)
+        return ERROR_MORE_DATA;
+    if (needed > 0)
+        std::memcpy(lpData, value.bytes.data(), needed);
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValue(HKEY hKey, LPCTSTR lpSubKey, LPTSTR lpData, LPLONG lpcbData)
+{
+    HKEY sub = NULL;
+    LONG result = RegOpenKeyEx(hKey, lpSubKey, 0, KEY_QUERY_VALUE, &sub);
+    if (result != ERROR_SUCCESS)
+        return result;
+    DWORD type = REG_NONE;
+    DWORD size = lpcbData != NULL && *lpcbData > 0 ? static_cast<DWORD>(*lpcbData) : 0;
+    result = RegQueryValueEx(sub, NULL, NULL, &type, reinterpret_cast<LPBYTE>(lpData), lpcbData ? &size : NULL);
+    RegCloseKey(sub);
+    if (result == ERROR_SUCCESS && type != REG_SZ)
+        result = ERROR_FILE_NOT_FOUND;
+    if (lpcbData != NULL)
+        *lpcbData = static_cast<LONG>(size);
+    return result;
+}
+
+LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BYTE *lpData, DWORD cbData)
+{
+    CString path;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    if (lpData == NULL && cbData > 0)
+        return ERROR_INVALID_PARAMETER;
+    if (dwType == REG_DWORD && cbData != 4)
+        return ERROR_INVALID_PARAMETER;
+    CRegistryValue value;
+    value.type = dwType;
+    if (cbData > 0)
+        value.bytes.assign(reinterpret_cast<const char *>(lpData), cbData);
+    if (dwType == REG_SZ || dwType == REG_EXPAND_SZ) {
+        // The count includes the terminating NUL; a string ends at its first NUL.
+        size_t nul = value.bytes.find('\0');
+        if (nul != std::string::npos)
+            value.bytes.resize(nul);
+    }
+    return PlexoGetAppProfile().SetValue(SectionOf(path), lpValueName, value) ? ERROR_SUCCESS : ERROR_CANTWRITE;
+}
+
+LONG RegDeleteValue(HKEY hKey, LPCTSTR lpValueName)
+{
+    CString path;
+    if (!KeyPath(hKey, path))
+        return ERROR_INVALID_HANDLE;
+    return PlexoGetAppProfile().DeleteValue(SectionOf(path), lpValueName) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
