@@ -1,0 +1,263 @@
+// Object and class records of the archive.
+#include "framework/object/Archive.h"
+
+#include <cstring>
+
+namespace {
+
+const WORD wNullTag = 0;
+const WORD wNewClassTag = 0xFFFF;
+const WORD wClassTag = 0x8000;
+const WORD wBigObjectTag = 0x7FFF;
+const DWORD dwBigClassTag = 0x80000000;
+const DWORD nMaxMapCount = 0x3FFFFFFE;
+// Class names longer than this are not read (nor accepted as classes).
+const WORD nMaxClassNameLength = 64;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Class records
+
+void CRuntimeClass::Store(CArchive &ar) const
+{
+    WORD nLength = WORD(std::strlen(m_lpszClassName));
+    ar << WORD(m_wSchema) << nLength;
+    ar.Write(m_lpszClassName, nLength);
+}
+
+CRuntimeClass *CRuntimeClass::Load(CArchive &ar, UINT *pwSchemaNum)
+{
+    WORD wSchema;
+    WORD nLength;
+    ar >> wSchema >> nLength;
+    *pwSchemaNum = wSchema;
+    if (nLength >= nMaxClassNameLength)
+        return NULL;
+    char szClassName[nMaxClassNameLength];
+    if (ar.Read(szClassName, nLength) != nLength)
+        AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    // A NUL inside the name must not make it match a shorter class name.
+    if (std::memchr(szClassName, '\0', nLength) != NULL)
+        return NULL;
+    szClassName[nLength] = '\0';
+    return FromName(szClassName);
+}
+
+CObject *AfxReadObject(CArchive &ar, const CRuntimeClass *pClassRefRequested)
+{
+    return ar.ReadObject(pClassRefRequested);
+}
+
+// ---------------------------------------------------------------------------
+// Index bookkeeping
+
+DWORD CArchive::NextMapIndex()
+{
+    if (m_nMapCount >= nMaxMapCount)
+        ThrowArchive(CArchiveException::badIndex);
+    return m_nMapCount++;
+}
+
+void CArchive::RememberLoaded(void *pointer, bool bClass, UINT nSchema)
+{
+    NextMapIndex();
+    m_loadArray.push_back(LoadEntry{pointer, nSchema, bClass, false});
+}
+
+void CArchive::WriteTag(DWORD nIndex, bool bClass)
+{
+    if (nIndex < wBigObjectTag) {
+        *this << WORD(bClass ? (wClassTag | nIndex) : nIndex);
+    } else {
+        *this << wBigObjectTag;
+        *this << DWORD(bClass ? (dwBigClassTag | nIndex) : nIndex);
+    }
+}
+
+void CArchive::SetStoreParams(UINT nHashSize, UINT)
+{
+    m_storeMap.reserve(nHashSize);
+}
+
+void CArchive::SetLoadParams(UINT nGrowBy)
+{
+    m_loadArray.reserve(m_loadArray.size() + nGrowBy);
+}
+
+void CArchive::MapObject(const CObject *pOb)
+{
+    if (IsStoring()) {
+        if (m_storeMap.find(pOb) == m_storeMap.end())
+            m_storeMap.emplace(pOb, NextMapIndex());
+    } else {
+        RememberLoaded(const_cast<CObject *>(pOb), false, 0);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Storing
+
+void CArchive::WriteClass(const CRuntimeClass *pClassRef)
+{
+    if (!IsStoring())
+        ThrowReadOnly();
+    if (pClassRef == NULL || !pClassRef->IsSerializable())
+        AfxThrowNotSupportedException();
+    auto it = m_storeMap.find(pClassRef);
+    if (it != m_storeMap.end()) {
+        WriteTag(it->second, true);
+        return;
+    }
+    *this << wNewClassTag;
+    pClassRef->Store(*this);
+    m_storeMap.emplace(pClassRef, NextMapIndex());
+}
+
+void CArchive::WriteObject(const CObject *pOb)
+{
+    if (!IsStoring())
+        ThrowReadOnly();
+    if (pOb == NULL) {
+        *this << wNullTag;
+        return;
+    }
+    auto it = m_storeMap.find(pOb);
+    if (it != m_storeMap.end()) {
+        WriteTag(it->second, false);
+        return;
+    }
+    WriteClass(pOb->GetRuntimeClass());
+    // Indexed before its record, so objects it refers to can refer back.
+    m_storeMap.emplace(pOb, NextMapIndex());
+    const_cast<CObject *>(pOb)->Serialize(*this);
+}
+
+void CArchive::SerializeClass(const CRuntimeClass *pClassRef)
+{
+    if (IsStoring())
+        WriteClass(pClassRef);
+    else
+        ReadClass(pClassRef);
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT *pSchema,
+                                   DWORD *pObTag)
+{
+    if (!IsLoading())
+        ThrowWriteOnly();
+
+    WORD wTag;
+    *this >> wTag;
+    DWORD obTag;
+    if (wTag == wBigObjectTag)
+        *this >> obTag;
+    else
+        obTag = (DWORD(wTag & wClassTag) << 16) | DWORD(wTag & ~wClassTag);
+
+    if (!(obTag & dwBigClassTag)) {
+        // An object reference where a class was expected.
+        if (pObTag == NULL)
+            ThrowArchive(CArchiveException::badIndex);
+        *pObTag = obTag;
+        return NULL;
+    }
+
+    CRuntimeClass *pClassRef;
+    UINT nSchema;
+    if (wTag == wNewClassTag) {
+        pClassRef = CRuntimeClass::Load(*this, &nSchema);
+        if (pClassRef == NULL || !pClassRef->IsSerializable())
+            ThrowArchive(CArchiveException::badClass);
+        UINT nOwnSchema = pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA;
+        if (nOwnSchema != nSchema && !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
+            ThrowArchive(CArchiveException::badSchema);
+        RememberLoaded(pClassRef, true, nSchema);
+    } else {
+        DWORD nClassIndex = obTag & ~dwBigClassTag;
+        if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() || !m_loadArray[nClassIndex].isClass)
+            ThrowArchive(CArchiveException::badIndex);
+        pClassRef = static_cast<CRuntimeClass *>(m_loadArray[nClassIndex].pointer);
+        nSchema = m_loadArray[nClassIndex].schema;
+    }
+
+    if (pClassRefRequested != NULL && !pClassRef->IsDerivedFrom(pClassRefRequested))
+        ThrowArchive(CArchiveException::badClass);
+    if (pSchema != NULL)
+        *pSchema = nSchema;
+    else
+        m_nObjectSchema = nSchema;
+    return pClassRef;
+}
+
+CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested)
+{
+    if (nIndex == wNullTag)
+        return NULL;
+    if (nIndex >= m_loadArray.size())
+        ThrowArchive(CArchiveException::badIndex);
+    const LoadEntry &entry = m_loadArray[nIndex];
+    if (entry.isClass || entry.isLost)
+        ThrowArchive(CArchiveException::badIndex);
+    CObject *pOb = static_cast<CObject *>(entry.pointer);
+    if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
+        ThrowArchive(CArchiveException::badClass);
+    return pOb;
+}
+
+CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass *pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    if (pClassRef == NULL)
+        return LoadedObjectAt(obTag, pClassRefRequested);
+
+    CObject *pOb = pClassRef->CreateObject();
+    if (pOb == NULL)
+        AfxThrowMemoryException();
+    size_t nIndex = m_loadArray.size();
+    try {
+        // Indexed before its record, so objects inside can refer back.
+        RememberLoaded(pOb, false, 0);
+    } catch (...) {
+        delete pOb;
+        throw;
+    }
+    UINT nSchemaSave = m_nObjectSchema;
+    m_nObjectSchema = nSchema;
+    try {
+        pOb->Serialize(*this);
+    } catch (...) {
+        // Nobody has received the object yet: it is deleted here, and a
+        // later reference to it is a format error.
+        m_nObjectSchema = nSchemaSave;
+        m_loadArray[nIndex].pointer = NULL;
+        m_loadArray[nIndex].isLost = true;
+        delete pOb;
+        throw;
+    }
+    m_nObjectSchema = nSchemaSave;
+    return pOb;
+}
+
+CArchive &operator<<(CArchive &ar, const CObject *pOb)
+{
+    ar.WriteObject(pOb);
+    return ar;
+}
+
+CArchive &operator>>(CArchive &ar, CObject *&pOb)
+{
+    pOb = ar.ReadObject(NULL);
+    return ar;
+}
+
+CArchive &operator>>(CArchive &ar, const CObject *&pOb)
+{
+    pOb = ar.ReadObject(NULL);
+    return ar;
+}

@@ -1,0 +1,99 @@
+// Movable global memory blocks on the C heap.
+#include "framework/object/GlobalMemory.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct GlobalBlock {
+    BYTE *data;
+    size_t size;
+    UINT flags;
+    UINT lockCount;
+};
+
+GlobalBlock *BlockOf(HGLOBAL hMem)
+{
+    return static_cast<GlobalBlock *>(hMem);
+}
+
+} // namespace
+
+HGLOBAL GlobalAlloc(UINT uFlags, size_t dwBytes)
+{
+    GlobalBlock *pBlock = static_cast<GlobalBlock *>(std::malloc(sizeof(GlobalBlock)));
+    if (pBlock == NULL)
+        return NULL;
+    // Never a NULL data pointer, so that a locked empty block is usable.
+    pBlock->data = static_cast<BYTE *>(std::malloc(dwBytes != 0 ? dwBytes : 1));
+    if (pBlock->data == NULL) {
+        std::free(pBlock);
+        return NULL;
+    }
+    if (uFlags & GMEM_ZEROINIT)
+        std::memset(pBlock->data, 0, dwBytes);
+    pBlock->size = dwBytes;
+    pBlock->flags = uFlags;
+    pBlock->lockCount = 0;
+    return pBlock;
+}
+
+HGLOBAL GlobalReAlloc(HGLOBAL hMem, size_t dwBytes, UINT uFlags)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    if (pBlock == NULL)
+        return NULL;
+    if (uFlags & GMEM_MODIFY) {
+        pBlock->flags = (pBlock->flags & ~GMEM_MOVEABLE) | (uFlags & GMEM_MOVEABLE);
+        return hMem;
+    }
+    BYTE *pData = static_cast<BYTE *>(std::realloc(pBlock->data, dwBytes != 0 ? dwBytes : 1));
+    if (pData == NULL)
+        return NULL;
+    if ((uFlags & GMEM_ZEROINIT) && dwBytes > pBlock->size)
+        std::memset(pData + pBlock->size, 0, dwBytes - pBlock->size);
+    pBlock->data = pData;
+    pBlock->size = dwBytes;
+    return hMem;
+}
+
+LPVOID GlobalLock(HGLOBAL hMem)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    if (pBlock == NULL)
+        return NULL;
+    ++pBlock->lockCount;
+    return pBlock->data;
+}
+
+BOOL GlobalUnlock(HGLOBAL hMem)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    if (pBlock == NULL || pBlock->lockCount == 0)
+        return FALSE;
+    --pBlock->lockCount;
+    return pBlock->lockCount != 0;
+}
+
+size_t GlobalSize(HGLOBAL hMem)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    return pBlock != NULL ? pBlock->size : 0;
+}
+
+UINT GlobalFlags(HGLOBAL hMem)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    return pBlock != NULL ? (pBlock->lockCount & 0xFF) : 0;
+}
+
+HGLOBAL GlobalFree(HGLOBAL hMem)
+{
+    GlobalBlock *pBlock = BlockOf(hMem);
+    if (pBlock != NULL) {
+        std::free(pBlock->data);
+        std::free(pBlock);
+    }
+    return NULL;
+}

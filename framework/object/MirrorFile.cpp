@@ -1,0 +1,132 @@
+// CMirrorFile: safe saving.  The new content goes to a temporary file beside
+// the target and replaces the target by one rename on Close.
+#include "framework/object/File.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+IMPLEMENT_DYNAMIC(CMirrorFile, CFile)
+
+namespace {
+
+// The file a save must replace: a symbolic link is followed, so the link
+// stays and its destination gets the new content.
+std::string ResolveTarget(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != NULL)
+        return resolved;
+    return path;
+}
+
+mode_t CurrentUmask()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+CMirrorFile::~CMirrorFile()
+{
+    // Destroyed without Close: the save did not finish, the target stays.
+    if (m_hFile != hFileNull || !m_strMirrorName.IsEmpty() || m_hTargetLock != hFileNull)
+        Abort();
+}
+
+BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError)
+{
+    if (m_hFile != hFileNull || !m_strMirrorName.IsEmpty())
+        Abort();
+    // Only a file that is created afresh is mirrored; appending to or
+    // reading an existing file works on the file itself.
+    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == NULL ||
+        *lpszFileName == '\0')
+        return CFile::Open(lpszFileName, nOpenFlags, pError);
+
+    std::string target = ResolveTarget(MakeFullPath(lpszFileName).Str());
+    struct stat targetStat;
+    bool bTargetExists = ::stat(target.c_str(), &targetStat) == 0;
+    if (bTargetExists) {
+        // The rename would replace even a file the user may not write.
+        if (S_ISDIR(targetStat.st_mode)) {
+            ReportOpenError(pError, EISDIR, lpszFileName);
+            return FALSE;
+        }
+        if (::access(target.c_str(), W_OK) != 0) {
+            ReportOpenError(pError, errno, lpszFileName);
+            return FALSE;
+        }
+        // Hold the target's share locks until the new content is in place.
+        int hLock = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+        if (hLock >= 0) {
+            if (!AcquireShareLocks(hLock, nOpenFlags, lpszFileName, pError)) {
+                ::close(hLock);
+                return FALSE;
+            }
+            m_hTargetLock = hLock;
+        }
+    }
+
+    size_t nSlash = target.rfind('/');
+    std::string mirror = target.substr(0, nSlash + 1) + "." + target.substr(nSlash + 1) + ".XXXXXX";
+    int hFile = ::mkostemp(mirror.data(), O_CLOEXEC);
+    if (hFile < 0) {
+        ReportOpenError(pError, errno, lpszFileName);
+        DiscardMirror();
+        return FALSE;
+    }
+    mode_t mode = bTargetExists ? (targetStat.st_mode & 07777) : (0666 & ~CurrentUmask());
+    ::fchmod(hFile, mode);
+
+    m_hFile = hFile;
+    m_bCloseOnDelete = TRUE;
+    m_strFileName = CString(target);
+    m_strMirrorName = CString(mirror);
+    return TRUE;
+}
+
+void CMirrorFile::DiscardMirror()
+{
+    if (!m_strMirrorName.IsEmpty())
+        ::unlink(m_strMirrorName);
+    m_strMirrorName.Empty();
+    if (m_hTargetLock != hFileNull)
+        ::close(m_hTargetLock);
+    m_hTargetLock = hFileNull;
+}
+
+void CMirrorFile::Close()
+{
+    if (m_strMirrorName.IsEmpty()) {
+        CFile::Close();
+        return;
+    }
+    CString strTarget = m_strFileName;
+    try {
+        // The content reaches the disk before it replaces the target.
+        Flush();
+        CFile::Close();
+        if (::rename(m_strMirrorName, strTarget) != 0)
+            CFileException::ThrowErrno(errno, strTarget);
+    } catch (CException *) {
+        CFile::Abort();
+        DiscardMirror();
+        throw;
+    }
+    m_strMirrorName.Empty();
+    DiscardMirror();
+}
+
+void CMirrorFile::Abort()
+{
+    CFile::Abort();
+    DiscardMirror();
+}
