@@ -1,6 +1,7 @@
 // The kinds of class that the code generator writes, each with its two
-// templates, the library base class that its text names for {Base}, and
-// the form of its header's closing include guard.
+// templates, the class that its text names for {Base} (the library base,
+// or CObject in the commands' diagnostics), and the form of its header's
+// closing include guard.
 #pragma once
 
 #include "kilnsmith/generator/IncludeGuard.h"
@@ -12,11 +13,23 @@ enum class ClassKind {
     DataModel,
     SubFormModel,
     MultiPageModel,
+    SingleCommand,
+    ListCommand,
+    MacroCommand,
+    Document,
+    MultiPageDocument,
+    BaseView,
+    ContentView,
+    LineEnd,
+    HyperlinkComponent,
+    ToolBoxItem,
+    PlainClass,
 };
 
 // The further typed name that a kind takes beside the class name and the
-// description.
-enum class ExtraName { None };
+// description: the views name their document class, the plain class its
+// base class.
+enum class ExtraName { None, Document, BaseClass };
 
 struct ClassKindInfo {
     ClassKind kind;

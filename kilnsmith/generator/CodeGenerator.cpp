@@ -31,8 +31,17 @@ CString CCodeGenerator::CreateGuardSuffix()
 
 BOOL CCodeGenerator::AcceptsNames(const ClassKindInfo &info, const GeneratedClassNames &names) const
 {
-    (void)info;
-    return IsSafeClassName(names.strClass);
+    if (!IsSafeClassName(names.strClass))
+        return FALSE;
+    switch (info.extraName) {
+    case ExtraName::Document:
+        return IsCppIdentifier(names.strDocument);
+    case ExtraName::BaseClass:
+        return IsCppIdentifier(names.strBaseClass);
+    case ExtraName::None:
+        break;
+    }
+    return TRUE;
 }
 
 BOOL CCodeGenerator::RenderFile(const ClassKindInfo &info, const GeneratedClassNames &names, BOOL bHeader,
@@ -43,6 +52,7 @@ BOOL CCodeGenerator::RenderFile(const ClassKindInfo &info, const GeneratedClassN
         return FALSE;
     const CString strHeaderFile = GetHeaderFileName(names.strClass);
     const CString strSourceFile = GetSourceFileName(names.strClass);
+    const CString strDocumentHeader = GetHeaderFileName(names.strDocument);
     CString strGuardOpen;
     CString strGuardClose;
     if (bHeader) {
@@ -54,6 +64,9 @@ BOOL CCodeGenerator::RenderFile(const ClassKindInfo &info, const GeneratedClassN
     text = FillPlaceholders(templateText, {
                                               {"«Class»", names.strClass.View()},
                                               {"«Description»", names.strDescription.View()},
+                                              {"«Document»", names.strDocument.View()},
+                                              {"«BaseClass»", names.strBaseClass.View()},
+                                              {"{DocumentHeader}", strDocumentHeader.View()},
                                               {"{HeaderFile}", strHeaderFile.View()},
                                               {"{SourceFile}", strSourceFile.View()},
                                               {"{Base}", info.pszBase},
@@ -140,4 +153,114 @@ BOOL CCodeGenerator::WriteMultiPageModelHeader(CString strClass, CString strDesc
 BOOL CCodeGenerator::WriteMultiPageModelSource(CString strClass, CString strDescription)
 {
     return WriteSource(ClassKind::MultiPageModel, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteSingleCommandHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::SingleCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteSingleCommandSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::SingleCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteListCommandHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::ListCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteListCommandSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::ListCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteMacroCommandHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::MacroCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteMacroCommandSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::MacroCommand, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteDocumentHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::Document, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteDocumentSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::Document, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteMultiPageDocumentHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::MultiPageDocument, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteMultiPageDocumentSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::MultiPageDocument, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteBaseViewHeader(CString strClass, CString strDocument, CString strDescription)
+{
+    return WriteHeader(ClassKind::BaseView, {strClass, strDescription, strDocument, CString()});
+}
+
+BOOL CCodeGenerator::WriteBaseViewSource(CString strClass, CString strDocument, CString strDescription)
+{
+    return WriteSource(ClassKind::BaseView, {strClass, strDescription, strDocument, CString()});
+}
+
+BOOL CCodeGenerator::WriteContentViewHeader(CString strClass, CString strDocument, CString strDescription)
+{
+    return WriteHeader(ClassKind::ContentView, {strClass, strDescription, strDocument, CString()});
+}
+
+BOOL CCodeGenerator::WriteContentViewSource(CString strClass, CString strDocument, CString strDescription)
+{
+    return WriteSource(ClassKind::ContentView, {strClass, strDescription, strDocument, CString()});
+}
+
+BOOL CCodeGenerator::WriteLineEndHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::LineEnd, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteLineEndSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::LineEnd, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteHyperlinkComponentHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::HyperlinkComponent, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteHyperlinkComponentSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::HyperlinkComponent, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteToolBoxItemHeader(CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::ToolBoxItem, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WriteToolBoxItemSource(CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::ToolBoxItem, {strClass, strDescription});
+}
+
+BOOL CCodeGenerator::WritePlainClassHeader(CString strBaseClass, CString strClass, CString strDescription)
+{
+    return WriteHeader(ClassKind::PlainClass, {strClass, strDescription, CString(), strBaseClass});
+}
+
+BOOL CCodeGenerator::WritePlainClassSource(CString strBaseClass, CString strClass, CString strDescription)
+{
+    return WriteSource(ClassKind::PlainClass, {strClass, strDescription, CString(), strBaseClass});
 }

@@ -19,8 +19,17 @@
 
 // What the user typed for one class.
 struct GeneratedClassNames {
+    GeneratedClassNames(const CString &strClassName, const CString &strDescriptionText,
+                        const CString &strDocumentClass = CString(), const CString &strBaseClassName = CString())
+        : strClass(strClassName), strDescription(strDescriptionText), strDocument(strDocumentClass),
+          strBaseClass(strBaseClassName)
+    {
+    }
+
     CString strClass;
     CString strDescription;
+    CString strDocument;  // views: the document class
+    CString strBaseClass; // plain class: its base class
 };
 
 class CCodeGenerator {
@@ -64,6 +73,42 @@ public:
     BOOL WriteSubFormModelSource(CString strClass, CString strDescription);
     BOOL WriteMultiPageModelHeader(CString strClass, CString strDescription);
     BOOL WriteMultiPageModelSource(CString strClass, CString strDescription);
+
+    // Commands: on one component and on a list (CQYCommand), and a macro
+    // command (CQYCommandMacro).
+    BOOL WriteSingleCommandHeader(CString strClass, CString strDescription);
+    BOOL WriteSingleCommandSource(CString strClass, CString strDescription);
+    BOOL WriteListCommandHeader(CString strClass, CString strDescription);
+    BOOL WriteListCommandSource(CString strClass, CString strDescription);
+    BOOL WriteMacroCommandHeader(CString strClass, CString strDescription);
+    BOOL WriteMacroCommandSource(CString strClass, CString strDescription);
+
+    // Documents: on CQYDoc, and on CDocument holding a multi-page model.
+    BOOL WriteDocumentHeader(CString strClass, CString strDescription);
+    BOOL WriteDocumentSource(CString strClass, CString strDescription);
+    BOOL WriteMultiPageDocumentHeader(CString strClass, CString strDescription);
+    BOOL WriteMultiPageDocumentSource(CString strClass, CString strDescription);
+
+    // Views on CQYBaseView and on CQYContentView, for a document class that
+    // must be a C++ identifier.
+    BOOL WriteBaseViewHeader(CString strClass, CString strDocument, CString strDescription);
+    BOOL WriteBaseViewSource(CString strClass, CString strDocument, CString strDescription);
+    BOOL WriteContentViewHeader(CString strClass, CString strDocument, CString strDescription);
+    BOOL WriteContentViewSource(CString strClass, CString strDocument, CString strDescription);
+
+    // Line end (CQYBaseEndObject), hyperlink component (CQYHyLinkComponent)
+    // and toolbox item (CQYToolBoxItem).
+    BOOL WriteLineEndHeader(CString strClass, CString strDescription);
+    BOOL WriteLineEndSource(CString strClass, CString strDescription);
+    BOOL WriteHyperlinkComponentHeader(CString strClass, CString strDescription);
+    BOOL WriteHyperlinkComponentSource(CString strClass, CString strDescription);
+    BOOL WriteToolBoxItemHeader(CString strClass, CString strDescription);
+    BOOL WriteToolBoxItemSource(CString strClass, CString strDescription);
+
+    // Plain class on a typed base class, which must be a C++ identifier.
+    // The files are named after the class, not the base.
+    BOOL WritePlainClassHeader(CString strBaseClass, CString strClass, CString strDescription);
+    BOOL WritePlainClassSource(CString strBaseClass, CString strClass, CString strDescription);
 
 private:
     BOOL AcceptsNames(const ClassKindInfo &info, const GeneratedClassNames &names) const;

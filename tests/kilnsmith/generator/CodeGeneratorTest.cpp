@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 using namespace generator_test;
@@ -18,22 +19,64 @@ struct KindCase {
     Writer pSourceWriter;
     const char *pszClass;
     const char *pszDescription;
+    int nEmptyLinesBeforeEndif; // the closing guard's form
 };
 
-// Every kind with the class name and description that the wizard offers.
+// Every kind that takes a class name and a description, with the names that
+// the wizard offers.
 const KindCase kKinds[] = {
     {"draw_component", &CCodeGenerator::WriteDrawComponentHeader, &CCodeGenerator::WriteDrawComponentSource,
-     "CMyNewComponent1", "Component"},
+     "CMyNewComponent1", "Component", 2},
     {"ports_component", &CCodeGenerator::WritePortsComponentHeader, &CCodeGenerator::WritePortsComponentSource,
-     "CMyNewComponent1", "Component"},
+     "CMyNewComponent1", "Component", 2},
     {"property_set", &CCodeGenerator::WritePropertySetHeader, &CCodeGenerator::WritePropertySetSource,
-     "CMyNewProperties", "Properties"},
+     "CMyNewProperties", "Properties", 2},
     {"data_model", &CCodeGenerator::WriteDataModelHeader, &CCodeGenerator::WriteDataModelSource,
-     "CMySingleDataModel1", "Data Model"},
+     "CMySingleDataModel1", "Data Model", 2},
     {"sub_form_model", &CCodeGenerator::WriteSubFormModelHeader, &CCodeGenerator::WriteSubFormModelSource,
-     "CMySingleSubDataModel1", "Sub data model"},
+     "CMySingleSubDataModel1", "Sub data model", 2},
     {"multi_page_model", &CCodeGenerator::WriteMultiPageModelHeader, &CCodeGenerator::WriteMultiPageModelSource,
-     "CMyMultiDataModel1", "Multi Page Data Model"},
+     "CMyMultiDataModel1", "Multi Page Data Model", 1},
+    {"single_command", &CCodeGenerator::WriteSingleCommandHeader, &CCodeGenerator::WriteSingleCommandSource,
+     "CMySubCommand1", "Command", 1},
+    {"list_command", &CCodeGenerator::WriteListCommandHeader, &CCodeGenerator::WriteListCommandSource,
+     "CMyCommand1", "Command for multi components", 1},
+    {"macro_command", &CCodeGenerator::WriteMacroCommandHeader, &CCodeGenerator::WriteMacroCommandSource,
+     "CMyMacroCommand1", "Macro Command for multi components", 1},
+    {"document", &CCodeGenerator::WriteDocumentHeader, &CCodeGenerator::WriteDocumentSource, "CMyDoc", "Document",
+     1},
+    {"multi_page_document", &CCodeGenerator::WriteMultiPageDocumentHeader,
+     &CCodeGenerator::WriteMultiPageDocumentSource, "CMyDoc", "CQYMultiPageModel Document.", 1},
+    {"line_end", &CCodeGenerator::WriteLineEndHeader, &CCodeGenerator::WriteLineEndSource, "CMyLineEndObject",
+     "Create Line end object.", 1},
+    {"hyperlink_component", &CCodeGenerator::WriteHyperlinkComponentHeader,
+     &CCodeGenerator::WriteHyperlinkComponentSource, "CMyNewComponent1", "New control.", 1},
+    {"toolbox_item", &CCodeGenerator::WriteToolBoxItemHeader, &CCodeGenerator::WriteToolBoxItemSource,
+     "CMyNewToolBoxItem1", "New toolbox item class.", 1},
+};
+
+typedef BOOL (CCodeGenerator::*ThreeNameWriter)(CString, CString, CString);
+
+// The kinds that take a further name: the views (class, document,
+// description) and the plain class (base, class, description).
+struct ThreeNameKindCase {
+    const char *pszFolder;
+    ThreeNameWriter pHeaderWriter;
+    ThreeNameWriter pSourceWriter;
+    const char *pszFirst;
+    const char *pszSecond;
+    const char *pszDescription;
+    const char *pszStem;
+    BOOL bFurtherNameFirst; // the plain class takes its base class first
+};
+
+const ThreeNameKindCase kThreeNameKinds[] = {
+    {"base_view", &CCodeGenerator::WriteBaseViewHeader, &CCodeGenerator::WriteBaseViewSource, "CMyView", "CMyDoc",
+     "Base View.", "MyView", FALSE},
+    {"content_view", &CCodeGenerator::WriteContentViewHeader, &CCodeGenerator::WriteContentViewSource, "CMyView",
+     "CMyDoc", "Content View.", "MyView", FALSE},
+    {"plain_class", &CCodeGenerator::WritePlainClassHeader, &CCodeGenerator::WritePlainClassSource, "CMyBaseClass",
+     "CMyNewClass", "Normal class.", "MyNewClass", TRUE},
 };
 
 class CodeGeneratorTest : public ::testing::Test {
@@ -58,6 +101,64 @@ TEST_F(CodeGeneratorTest, EveryKindWritesItsGoldenFiles)
     }
 }
 
+TEST_F(CodeGeneratorTest, KindsWithAFurtherNameWriteTheirGoldenFiles)
+{
+    for (const ThreeNameKindCase &c : kThreeNameKinds) {
+        SCOPED_TRACE(c.pszFolder);
+        const std::string header = std::string(c.pszStem) + ".h";
+        const std::string source = std::string(c.pszStem) + ".cpp";
+        ASSERT_TRUE((m_generator.*c.pHeaderWriter)(c.pszFirst, c.pszSecond, c.pszDescription));
+        ASSERT_TRUE((m_generator.*c.pSourceWriter)(c.pszFirst, c.pszSecond, c.pszDescription));
+        EXPECT_EQ(Written(header.c_str()), ReadFileBytes(GoldenFolder() / c.pszFolder / header));
+        EXPECT_EQ(Written(source.c_str()), ReadFileBytes(GoldenFolder() / c.pszFolder / source));
+    }
+}
+
+TEST_F(CodeGeneratorTest, FurtherNamesMustBeIdentifiers)
+{
+    const char *badNames[] = {"", "1Doc", "My Doc", "../CDoc", "CDoc.h", "C\"Doc", "ns::CDoc"};
+    for (const char *pszBad : badNames) {
+        SCOPED_TRACE(pszBad);
+        for (const ThreeNameKindCase &c : kThreeNameKinds) {
+            const char *pszFirst = c.bFurtherNameFirst ? pszBad : c.pszFirst;
+            const char *pszSecond = c.bFurtherNameFirst ? c.pszSecond : pszBad;
+            EXPECT_FALSE((m_generator.*c.pHeaderWriter)(pszFirst, pszSecond, "d"));
+            EXPECT_FALSE((m_generator.*c.pSourceWriter)(pszFirst, pszSecond, "d"));
+        }
+    }
+    // The class name itself still has to make a safe file name.
+    EXPECT_FALSE(m_generator.WritePlainClassHeader("CBase", "C", "d"));
+    EXPECT_FALSE(m_generator.WriteBaseViewSource("C/x", "CDoc", "d"));
+    EXPECT_TRUE(m_folder.IsEmpty());
+    EXPECT_TRUE(m_generator.WritePlainClassHeader("_Base1", "CNew", "d"));
+}
+
+TEST_F(CodeGeneratorTest, ClosingGuardFormOfEachKind)
+{
+    CCodeGenerator generator(m_folder.Str().c_str(), NoGuid);
+    for (const KindCase &c : kKinds) {
+        SCOPED_TRACE(c.pszFolder);
+        ASSERT_TRUE((generator.*c.pHeaderWriter)("CKind", "d"));
+        const std::string text = Written("Kind.h");
+        EXPECT_TRUE(text.starts_with("#ifndef\t_KIND_H_\n#define\t_KIND_H_\n\n#if _MSC_VER > 1000\n"));
+        const std::string endif = "#endif // _KIND_H_\n";
+        ASSERT_TRUE(text.ends_with(endif));
+        const std::string before = text.substr(0, text.size() - endif.size());
+        const size_t nLastText = before.find_last_not_of('\n');
+        EXPECT_EQ(static_cast<int>(before.size() - nLastText - 2), c.nEmptyLinesBeforeEndif);
+    }
+    for (const ThreeNameKindCase &c : kThreeNameKinds) {
+        SCOPED_TRACE(c.pszFolder);
+        ASSERT_TRUE((generator.*c.pHeaderWriter)(c.pszFirst, c.pszSecond, "d"));
+        std::string guard = c.pszStem;
+        for (char &ch : guard)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        const std::string text = Written((std::string(c.pszStem) + ".h").c_str());
+        EXPECT_TRUE(text.ends_with("\n\n#endif // _" + guard + "_H_\n"));
+        EXPECT_FALSE(text.ends_with("\n\n\n#endif // _" + guard + "_H_\n"));
+    }
+}
+
 TEST_F(CodeGeneratorTest, FilesHaveLineFeedsOnlyAndNoTrailingEmptyLine)
 {
     for (const KindCase &c : kKinds) {
@@ -73,18 +174,6 @@ TEST_F(CodeGeneratorTest, FilesHaveLineFeedsOnlyAndNoTrailingEmptyLine)
             EXPECT_NE(text[text.size() - 2], '\n') << pszFile;
         }
     }
-}
-
-TEST_F(CodeGeneratorTest, HeaderWithoutGuidUsesThePlainGuard)
-{
-    CCodeGenerator generator(m_folder.Str().c_str(), NoGuid);
-    ASSERT_TRUE(generator.WriteDataModelHeader("CModel", "M"));
-    ASSERT_TRUE(generator.WriteMultiPageModelHeader("CPages", "P"));
-    const std::string model = Written("Model.h");
-    const std::string pages = Written("Pages.h");
-    EXPECT_TRUE(model.starts_with("#ifndef\t_MODEL_H_\n#define\t_MODEL_H_\n\n#if _MSC_VER"));
-    EXPECT_TRUE(model.ends_with("};\n\n\n#endif // _MODEL_H_\n"));
-    EXPECT_TRUE(pages.ends_with("};\n\n#endif // _PAGES_H_\n"));
 }
 
 TEST_F(CodeGeneratorTest, WritingTwiceReplacesTheFilesWithANewGuard)
