@@ -7,11 +7,12 @@
 namespace {
 
 // +1 when C lies to the positive side of A->B, -1 otherwise (collinear
-// included).  64-bit products: coordinates may span the whole int range.
+// included).  Differences of ints need 33 bits and their products 66, so
+// the cross product is formed in 128 bits.
 int Orientation(POINT a, POINT b, POINT c)
 {
-    const long long cross = (static_cast<long long>(b.x) - a.x) * (static_cast<long long>(c.y) - a.y) -
-                            (static_cast<long long>(b.y) - a.y) * (static_cast<long long>(c.x) - a.x);
+    using Wide = __int128;
+    const Wide cross = (Wide(b.x) - a.x) * (Wide(c.y) - a.y) - (Wide(b.y) - a.y) * (Wide(c.x) - a.x);
     return cross > 0 ? 1 : -1;
 }
 
