@@ -6,6 +6,12 @@
 
 #include <utility>
 
+IMPLEMENT_SERIAL(CCodeGenerator, CObject, 0)
+
+CCodeGenerator::CCodeGenerator() : m_guidSource(CoCreateGuid)
+{
+}
+
 CCodeGenerator::CCodeGenerator(const CString &strOutputFolder, GuidSource guidSource)
     : m_strOutputFolder(strOutputFolder), m_guidSource(std::move(guidSource))
 {

@@ -8,10 +8,17 @@
 // Every writer reports whether it wrote its file.  A class name that would
 // name a file outside the folder (see IsSafeClassName) or a further name
 // that is not a C++ identifier is refused, and then nothing is written.
+//
+// It is a serializable object (run-time class "CCodeGenerator", schema 0)
+// with the by-name file operations of the library's persistent classes; it
+// has no record of its own, so they write and read an empty archive.
 #pragma once
 
 #include "framework/base/CString.h"
 #include "framework/base/Guid.h"
+#include "framework/object/Exceptions.h"
+#include "framework/object/File.h"
+#include "framework/object/Object.h"
 #include "kilnsmith/generator/ClassKinds.h"
 
 #include <functional>
@@ -32,13 +39,26 @@ struct GeneratedClassNames {
     CString strBaseClass; // plain class: its base class
 };
 
-class CCodeGenerator {
+class CCodeGenerator : public CObject {
+    DECLARE_SERIAL(CCodeGenerator)
 public:
     // Fills in a GUID and returns a result code, as CoCreateGuid does.
     typedef std::function<HRESULT(GUID *)> GuidSource;
 
+    // Writes into the current directory, with the system's GUIDs.
+    CCodeGenerator();
     // strOutputFolder: the folder that receives the files (it must exist).
     explicit CCodeGenerator(const CString &strOutputFolder, GuidSource guidSource = CoCreateGuid);
+    ~CCodeGenerator() override = default;
+
+    // Writes this object alone to the file / reads it back: TRUE on success,
+    // FALSE when the file cannot be opened or the archive fails.
+    virtual BOOL SaveDocument(LPCTSTR lpszPathName);
+    virtual BOOL OpenDocument(LPCTSTR lpszPathName);
+    // Closes (or, with bAbort, abandons) a file from GetFile and deletes it.
+    virtual void ReleaseFile(CFile *pFile, BOOL bAbort);
+    // A new CMirrorFile opened with the flags, or NULL when it cannot be.
+    CFile *GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError);
 
     const CString &GetOutputFolder() const { return m_strOutputFolder; }
 
