@@ -1,0 +1,100 @@
+// CScriptRegExp: the scripting regular-expression object (properties
+// Pattern, IgnoreCase, Global, Multiline; methods Execute, Test, Replace) on
+// PCRE2, with ECMAScript-like syntax over UTF-8 byte strings.
+//
+// - Positions (FirstIndex, Length) are byte offsets into the text passed.
+// - Text that is not valid UTF-8 is searched as it is: invalid bytes simply
+//   never match a character.
+// - '.' matches any character except CR and LF; without Multiline '^' and
+//   '$' match only at the very start and end of the text.
+// - With Global off, Execute finds the first match only and Replace changes
+//   only the first; with Global on, every match, an empty match moving the
+//   search on by one character.
+// - Replacement tokens: $& the match, $` the text before it, $' the text
+//   after it, $1..$99 the groups (a group that did not take part gives ""),
+//   $$ a dollar sign; any other '$' stays as it is.
+// - An invalid pattern raises COleDispatchException whose description holds
+//   the engine's message and the offset in the pattern.  Matching has a
+//   bounded amount of work, so a pattern that backtracks without end raises
+//   the same exception instead of hanging.
+#pragma once
+
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
+
+#include <memory>
+#include <vector>
+
+class CScriptMatch {
+public:
+    CString GetValue() const { return m_strValue; }
+    long GetFirstIndex() const { return m_nFirstIndex; }
+    long GetLength() const { return m_strValue.GetLength(); }
+    // The groups of the pattern, in order (SubMatches).
+    long GetSubMatchCount() const { return static_cast<long>(m_subMatches.size()); }
+    CString GetSubMatch(long nIndex) const;
+
+private:
+    friend class CScriptRegExp;
+    CString m_strValue;
+    long m_nFirstIndex = 0;
+    std::vector<CString> m_subMatches;
+};
+
+class CScriptMatchCollection {
+public:
+    long GetCount() const { return static_cast<long>(m_matches.size()); }
+    // NULL when the index is out of range.
+    const CScriptMatch *GetItem(long nIndex) const;
+
+private:
+    friend class CScriptRegExp;
+    std::vector<CScriptMatch> m_matches;
+};
+
+class CScriptRegExp {
+public:
+    // Work allowed for matching from one start position (engine steps) and
+    // the memory its backtracking may take (KiB).
+    static constexpr UINT kMatchLimit = 2000000;
+    static constexpr UINT kHeapLimitKiB = 64 * 1024;
+    // Error codes in the raised exception.
+    enum : WORD { errorSyntax = 5017, errorTooComplex = 28, errorMatch = 5018 };
+
+    CScriptRegExp();
+    ~CScriptRegExp();
+    CScriptRegExp(const CScriptRegExp &) = delete;
+    CScriptRegExp &operator=(const CScriptRegExp &) = delete;
+
+    CString GetPattern() const { return m_strPattern; }
+    void SetPattern(const CString &strPattern);
+    BOOL GetIgnoreCase() const { return m_bIgnoreCase; }
+    void SetIgnoreCase(BOOL bIgnoreCase);
+    BOOL GetGlobal() const { return m_bGlobal; }
+    void SetGlobal(BOOL bGlobal) { m_bGlobal = bGlobal; }
+    BOOL GetMultiline() const { return m_bMultiline; }
+    void SetMultiline(BOOL bMultiline);
+
+    CScriptMatchCollection Execute(const CString &strText);
+    BOOL Test(const CString &strText);
+    CString Replace(const CString &strText, const CString &strReplacement);
+
+private:
+    struct Compiled;
+    struct Found {
+        size_t start;
+        size_t end;
+        std::vector<std::pair<size_t, size_t>> groups; // npos start: did not take part
+    };
+    Compiled &Compile();
+    // Matches from byte offset nStart; false when there is no further match.
+    bool FindAt(const CString &strText, size_t nStart, Found &found);
+    std::vector<Found> FindAll(const CString &strText, bool bAll);
+    static CString Expand(const CString &strText, const Found &found, const CString &strReplacement);
+
+    CString m_strPattern;
+    BOOL m_bIgnoreCase = FALSE;
+    BOOL m_bGlobal = FALSE;
+    BOOL m_bMultiline = FALSE;
+    std::unique_ptr<Compiled> m_compiled;
+};
