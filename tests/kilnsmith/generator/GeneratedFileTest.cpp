@@ -33,6 +33,11 @@ TEST(GeneratedFile, FailureReportsAndKeepsWhatWasThere)
     EXPECT_FALSE(missing.WriteDrawComponentSource("CA", "d"));
     EXPECT_TRUE(folder.IsEmpty());
 
+    // A name longer than the file system takes.
+    CCodeGenerator inFolder(folder.Str().c_str());
+    EXPECT_FALSE(inFolder.WriteLineEndHeader(CString('C', 400), "d"));
+    EXPECT_TRUE(folder.IsEmpty());
+
     // A folder where the file would go stays a folder with its contents.
     std::filesystem::create_directory(folder.Path() / "B.h");
     std::ofstream(folder.Path() / "B.h" / "keep") << "kept";
