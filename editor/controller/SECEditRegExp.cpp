@@ -1,0 +1,152 @@
+#include "editor/controller/SECEditRegExp.h"
+
+#include "framework/object/Exceptions.h"
+#include "framework/shell/ScriptRegExp.h"
+
+#include <new>
+
+namespace {
+
+SECEditRegExpBase *NewRegExp()
+{
+    return new SECEditRegExp;
+}
+
+// The store and the find settings get their engines from here as soon as
+// this library is loaded.
+const bool g_registered = (SECEditRegisterRegExp(), true);
+
+} // namespace
+
+void SECEditRegisterRegExp()
+{
+    SECEditSetRegExpFactory(&NewRegExp);
+}
+
+SECEditRegExp::~SECEditRegExp()
+{
+    delete m_pRegExp;
+}
+
+BOOL SECEditRegExp::Create()
+{
+    if (m_pRegExp)
+        return TRUE;
+    m_pRegExp = new (std::nothrow) CScriptRegExp;
+    if (!m_pRegExp)
+        return FALSE;
+    m_pRegExp->SetGlobal(FALSE);
+    m_pRegExp->SetIgnoreCase(FALSE);
+    return TRUE;
+}
+
+CString SECEditRegExp::GetPattern()
+{
+    return m_pRegExp ? m_pRegExp->GetPattern() : CString();
+}
+
+void SECEditRegExp::SetPattern(LPCTSTR pattern)
+{
+    if (m_pRegExp)
+        m_pRegExp->SetPattern(CString(pattern));
+}
+
+BOOL SECEditRegExp::GetIgnoreCase()
+{
+    return m_pRegExp ? m_pRegExp->GetIgnoreCase() : FALSE;
+}
+
+void SECEditRegExp::SetIgnoreCase(BOOL bIgnoreCase)
+{
+    if (m_pRegExp)
+        m_pRegExp->SetIgnoreCase(bIgnoreCase);
+}
+
+BOOL SECEditRegExp::GetGlobal() const
+{
+    return m_pRegExp ? m_pRegExp->GetGlobal() : FALSE;
+}
+
+BOOL SECEditRegExp::MatchText(const CString &text, bool bLast, long *firstIndex, long *length,
+                              CString *matched)
+{
+    m_strLastError.Empty();
+    if (!m_pRegExp || m_pRegExp->GetPattern().IsEmpty())
+        return FALSE;
+    try {
+        m_pRegExp->SetGlobal(bLast);
+        const CScriptMatchCollection matches = m_pRegExp->Execute(text);
+        m_pRegExp->SetGlobal(FALSE);
+        const CScriptMatch *match = matches.GetCount() > 0 ? matches.GetItem(bLast ? matches.GetCount() - 1 : 0)
+                                                           : nullptr;
+        if (!match)
+            return FALSE;
+        if (firstIndex)
+            *firstIndex = match->GetFirstIndex();
+        if (length)
+            *length = match->GetLength();
+        if (matched)
+            *matched = match->GetValue();
+        return TRUE;
+    } catch (CException *e) {
+        m_pRegExp->SetGlobal(FALSE);
+        m_strLastError = e->GetErrorMessage();
+        e->Delete();
+        return FALSE;
+    }
+}
+
+BOOL SECEditRegExp::Match(LPCTSTR text, long *firstIndex, long *length, CString &matched)
+{
+    return MatchText(CString(text), false, firstIndex, length, &matched);
+}
+
+BOOL SECEditRegExp::Match(LPCTSTR text, long *firstIndex, long *length)
+{
+    return MatchText(CString(text), false, firstIndex, length, nullptr);
+}
+
+BOOL SECEditRegExp::MatchBytes(const char *text, int nLength, long *firstIndex, long *length)
+{
+    return MatchText(CString(text, nLength), false, firstIndex, length, nullptr);
+}
+
+BOOL SECEditRegExp::MatchLastBytes(const char *text, int nLength, long *firstIndex, long *length)
+{
+    return MatchText(CString(text, nLength), true, firstIndex, length, nullptr);
+}
+
+BOOL SECEditRegExp::Replace(CString &text, LPCTSTR replacement, BOOL bAll)
+{
+    m_strLastError.Empty();
+    if (!m_pRegExp)
+        return FALSE;
+    const CString original = text;
+    try {
+        m_pRegExp->SetGlobal(bAll);
+        CString replaced = m_pRegExp->Replace(original, CString(replacement));
+        m_pRegExp->SetGlobal(FALSE);
+        text = replaced;
+    } catch (CException *e) {
+        m_pRegExp->SetGlobal(FALSE);
+        m_strLastError = e->GetErrorMessage();
+        e->Delete();
+        return FALSE;
+    }
+    return text != original;
+}
+
+BOOL SECEditRegExp::IsPatternValid(CString &error)
+{
+    error.Empty();
+    if (!m_pRegExp)
+        return TRUE;
+    try {
+        m_pRegExp->Test(CString());
+        return TRUE;
+    } catch (CException *e) {
+        error = e->GetErrorMessage();
+        e->Delete();
+        return FALSE;
+    }
+}

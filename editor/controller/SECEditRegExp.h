@@ -1,0 +1,51 @@
+// The editor's regular-expression engine: a thin layer over the framework's
+// scripting regular-expression object.  Each caller makes its own engine for
+// one operation.  Errors of the object (an invalid pattern, a pattern that
+// needs too much work) never escape: the operation answers FALSE and
+// GetLastError tells why, so a command can refuse before it changes text.
+#pragma once
+
+#include "editor/text/SECEditRegExpBase.h"
+
+class CScriptRegExp;
+
+class SECEditRegExp : public SECEditRegExpBase
+{
+public:
+    SECEditRegExp() = default;
+    ~SECEditRegExp() override;
+    SECEditRegExp(const SECEditRegExp &) = delete;
+    SECEditRegExp &operator=(const SECEditRegExp &) = delete;
+
+    // Makes the regular-expression object, with Global and IgnoreCase off.
+    BOOL Create() override;
+    CString GetPattern() override;
+    void SetPattern(LPCTSTR pattern) override;
+    BOOL GetIgnoreCase() override;
+    void SetIgnoreCase(BOOL bIgnoreCase) override;
+    BOOL IsAvailable() override { return TRUE; }
+    // The first match only; FALSE for an empty pattern without searching.
+    BOOL Match(LPCTSTR text, long *firstIndex, long *length, CString &matched) override;
+    BOOL Match(LPCTSTR text, long *firstIndex, long *length) override;
+    // Global is on only during the call.  TRUE when the text changed.
+    BOOL Replace(CString &text, LPCTSTR replacement, BOOL bAll) override;
+
+    BOOL MatchBytes(const char *text, int nLength, long *firstIndex, long *length) override;
+    BOOL MatchLastBytes(const char *text, int nLength, long *firstIndex, long *length) override;
+    BOOL IsPatternValid(CString &error) override;
+
+    BOOL GetGlobal() const;
+    // Why the last operation failed inside the object; empty otherwise.
+    const CString &GetLastError() const { return m_strLastError; }
+    BOOL IsCreated() const { return m_pRegExp != nullptr; }
+
+private:
+    BOOL MatchText(const CString &text, bool bLast, long *firstIndex, long *length, CString *matched);
+
+    CScriptRegExp *m_pRegExp = nullptr;
+    CString m_strLastError;
+};
+
+// Installs SECEditRegExp as the engine that the text store and the find
+// settings make (done once when the controller library loads).
+void SECEditRegisterRegExp();
