@@ -1,4 +1,5 @@
 #include "editor/controller/SECEditRegExp.h"
+#include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextStore.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +176,15 @@ TEST_F(StoreRegExpFind, InvalidPatternIsReportedNotThrown)
     EXPECT_FALSE(m_store.GetFindError().IsEmpty());
     EXPECT_EQ(6, Find(0, 0, "\\(text\\)", TRUE, TRUE));
     EXPECT_TRUE(m_store.GetFindError().IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(FindStateProbe, RegularExpressionsAreAvailable)
+{
+    EXPECT_TRUE(SECEditGetFindState().m_bRegexAvailable);
 }
 
 } // namespace
