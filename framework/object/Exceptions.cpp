@@ -42,9 +42,33 @@ AfxMessageBoxHandler AfxSetMessageBoxHandler(AfxMessageBoxHandler pfnHandler)
 // ---------------------------------------------------------------------------
 // CException
 
+namespace {
+
+// Set by CException::operator new, taken by the constructor that follows.
+thread_local bool t_bExceptionOnHeap = false;
+
+} // namespace
+
+void *CException::operator new(size_t nSize)
+{
+    void *p = ::operator new(nSize);
+    t_bExceptionOnHeap = true;
+    return p;
+}
+
+void CException::operator delete(void *p) noexcept
+{
+    ::operator delete(p);
+}
+
+CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete), m_bOnHeap(t_bExceptionOnHeap)
+{
+    t_bExceptionOnHeap = false;
+}
+
 void CException::Delete()
 {
-    if (m_bAutoDelete)
+    if (m_bAutoDelete && m_bOnHeap)
         delete this;
 }
 

@@ -27,13 +27,18 @@ AfxMessageBoxHandler AfxSetMessageBoxHandler(AfxMessageBoxHandler pfnHandler);
 class CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
-    // bAutoDelete: Delete() frees the object (TRUE for thrown exceptions,
-    // FALSE for exceptions that live on the stack).
-    explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
+    // bAutoDelete: Delete() frees the object.  Only exceptions made with
+    // new are ever freed: Delete() on one that lives on the stack or inside
+    // another object does nothing.
+    explicit CException(BOOL bAutoDelete = TRUE);
     ~CException() override = default;
 
     // Frees a thrown exception; does nothing for one that is not auto-deleted.
     void Delete();
+
+    // Notes heap allocation, so that Delete knows what it may free.
+    static void *operator new(size_t nSize);
+    static void operator delete(void *p) noexcept;
 
     // Copies the message (NUL-terminated, cut to nMaxError - 1 bytes) and
     // returns TRUE, or FALSE when the exception has no message.
@@ -49,6 +54,8 @@ public:
     BOOL m_bAutoDelete;
 
 protected:
+    bool m_bOnHeap;
+
     // The message text, or FALSE when there is none; subclasses answer here.
     virtual BOOL GetMessageText(CString &strMessage) const;
 };

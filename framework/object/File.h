@@ -51,7 +51,7 @@ public:
     enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
 
     // The descriptor of a closed file.
-    static const int hFileNull = -1;
+    static constexpr int hFileNull = -1;
 
     CFile();
     // Opens at once; throws CFileException on failure.
