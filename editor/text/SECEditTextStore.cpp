@@ -1,6 +1,7 @@
 #include "editor/text/SECEditTextStore.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 SECEditTextStore::SECEditTextStore()
@@ -387,6 +388,13 @@ int SECEditTextStore::InsertAt(SECEditRange &range, LPCTSTR text, int count)
     }
     if (count > kMaxTextLength - m_nTextLength)
         return -1;
+    // Text that comes from this store's own blocks (a pointer handed out by
+    // GetTextPointer) is copied first: the blocks move while it goes in.
+    std::vector<char> ownCopy;
+    if (PointsIntoBlocks(text)) {
+        ownCopy.assign(text, text + count);
+        text = ownCopy.data();
+    }
 
     const int k = InsertionBlock(offset);
     SECEditTextBlock *b = m_blocks[static_cast<size_t>(k)];
@@ -421,6 +429,17 @@ int SECEditTextStore::InsertAt(SECEditRange &range, LPCTSTR text, int count)
     TextChanged();
     range.m_end = SECEditPosition(range.m_start.m_nLine + n, n == 0 ? range.m_start.m_nCol + rest : rest);
     return 1;
+}
+
+bool SECEditTextStore::PointsIntoBlocks(const char *text) const
+{
+    const auto address = reinterpret_cast<uintptr_t>(text);
+    for (const SECEditTextBlock *b : m_blocks) {
+        const auto start = reinterpret_cast<uintptr_t>(b->GetData());
+        if (address >= start && address < start + static_cast<uintptr_t>(b->GetCapacity()))
+            return true;
+    }
+    return false;
 }
 
 // Cuts text into chunks of at most kBlockChunk bytes, each ending after a

@@ -98,6 +98,7 @@ private:
     void RemoveBlock(int index);
     void MergeIfSmall(int index);
     void TextChanged();
+    bool PointsIntoBlocks(const char *text) const;
 
     // Searching (SECEditTextStoreFind.cpp).
     struct FindRequest;

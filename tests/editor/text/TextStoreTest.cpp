@@ -245,6 +245,24 @@ TEST(TextStore, LinesStayInsideOneBlock)
     }
 }
 
+TEST(TextStore, InsertsTextTakenFromItself)
+{
+    SECEditTextStore store;
+    Load(store, "abc\ndef");
+    char *p = nullptr;
+    ASSERT_EQ(4, store.GetTextPointer(&p, 0, 0, -1, -1));
+    // Enough copies that the block must grow while its own bytes go in.
+    for (int i = 0; i < 20000; ++i) {
+        SECEditRange range(0, 0, 0, 0);
+        ASSERT_TRUE(store.InsertText(range, p, 4));
+        store.GetTextPointer(&p, 0, 0, -1, -1);
+    }
+    EXPECT_EQ(20002, store.GetLineCount());
+    CString last;
+    store.GetText(last, 20000, 0, -1, -1);
+    EXPECT_EQ(CString("abc\n"), last);
+}
+
 TEST(TextStore, VeryLongLineIsReadAsAWhole)
 {
     SECEditTextStore store;
