@@ -12,10 +12,21 @@
 #pragma once
 
 #include "framework/base/CString.h"
+#include "framework/base/CTime.h"
 #include "framework/base/WinTypes.h"
 #include "framework/object/Exceptions.h"
 #include "framework/object/GlobalMemory.h"
 #include "framework/object/Object.h"
+
+// What CFile::GetStatus reports about a file.
+struct CFileStatus {
+    CTime m_ctime; // status change time (there is no creation time here)
+    CTime m_mtime; // last modification
+    CTime m_atime; // last access
+    ULONGLONG m_size;
+    BYTE m_attribute; // CFile::Attribute bits
+    char m_szFullName[_MAX_PATH];
+};
 
 class CFile : public CObject {
     DECLARE_DYNAMIC(CFile)
@@ -83,6 +94,11 @@ public:
     virtual CString GetFileName() const;
     virtual CString GetFileTitle() const;
     virtual void SetFilePath(LPCTSTR lpszNewName);
+
+    // FALSE when the file does not exist.  readOnly means the current user
+    // may not write it; hidden, a name that starts with a dot.
+    BOOL GetStatus(CFileStatus &rStatus) const;
+    static BOOL GetStatus(LPCTSTR lpszFileName, CFileStatus &rStatus);
 
     static void Rename(LPCTSTR lpszOldName, LPCTSTR lpszNewName);
     static void Remove(LPCTSTR lpszFileName);

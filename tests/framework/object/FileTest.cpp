@@ -121,6 +121,26 @@ INSTANTIATE_TEST_SUITE_P(Modes, FileShareModes,
                       ShareCase{"PeekAllowsSave", kPeek, kSave, true}),
     [](const ::testing::TestParamInfo<ShareCase> &info) { return std::string(info.param.name); });
 
+TEST_F(FileTest, StatusReportsSizeAndAttributes)
+{
+    std::string path = PathOf(".hidden.plx");
+    WriteFile(path, "12345");
+    CFileStatus status;
+    ASSERT_TRUE(CFile::GetStatus(path.c_str(), status));
+    EXPECT_EQ(status.m_size, 5u);
+    EXPECT_EQ(status.m_attribute & (CFile::hidden | CFile::directory), CFile::hidden);
+    EXPECT_STREQ(status.m_szFullName, path.c_str());
+    EXPECT_GT(status.m_mtime.GetTime(), 0);
+
+    ASSERT_TRUE(CFile::GetStatus(m_folder.c_str(), status));
+    EXPECT_TRUE(status.m_attribute & CFile::directory);
+    EXPECT_FALSE(CFile::GetStatus(PathOf("missing").c_str(), status));
+
+    CFile file(path.c_str(), CFile::modeRead);
+    ASSERT_TRUE(file.GetStatus(status));
+    EXPECT_EQ(status.m_size, 5u);
+}
+
 TEST_F(FileTest, RenameAndRemove)
 {
     std::string from = PathOf("a.txt"), to = PathOf("b.txt");
