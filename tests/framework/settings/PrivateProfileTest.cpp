@@ -218,8 +218,19 @@ TEST_F(PrivateProfileTest, KeepsNulBytesAndUnknownLinesOnWrite)
 {
     std::string before("junk\n[S]\nz=a\0b\n", 15);
     TempFolder::Write(ini, before);
+    EXPECT_EQ(ReadString("S", "z", "", 16), std::string("a\0b", 3));
     EXPECT_TRUE(WritePrivateProfileString("S", "k", "v", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), before + "k=v\n");
+}
+
+TEST_F(PrivateProfileTest, RefusesFilesTooLargeToRead)
+{
+    // A sparse file just over the limit: read as missing, never replaced.
+    TempFolder::Write(ini, "[S]\nk=v\n");
+    std::filesystem::resize_file(ini, 64u * 1024u * 1024u + 1u);
+    EXPECT_EQ(ReadString("S", "k", "d", 8), "d");
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "w", ini.c_str()));
+    EXPECT_EQ(std::filesystem::file_size(ini), 64u * 1024u * 1024u + 1u);
 }
 
 TEST_F(PrivateProfileTest, WritesAndReadsBackEveryValue)
