@@ -1,5 +1,7 @@
 #include "framework/shell/Places.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -73,8 +75,8 @@ TEST(PlacesTest, XdgFoldersFollowTheVariablesOrTheirDefaults)
 
 TEST(PlacesTest, TempPathAndFileNames)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "plexo-places-test").string();
-    std::filesystem::remove_all(folder);
+    ScratchFolder scratch;
+    std::string folder = scratch.Path();
     ASSERT_TRUE(PlexoCreateFolderPath((folder + "/a/b").c_str()));
     {
         ScopedEnv tmp("TMPDIR", folder.c_str());
@@ -102,7 +104,6 @@ TEST(PlacesTest, TempPathAndFileNames)
     EXPECT_EQ(GetTempFileName((folder + "/missing").c_str(), "jpg", 0, name), 0u);
     std::string longPath(MAX_PATH, 'x');
     EXPECT_EQ(GetTempFileName(longPath.c_str(), "jpg", 1, name), 0u);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "framework/shell/Processes.h"
 #include "framework/shell/ShellExecute.h"
 
+#include "ScratchFolder.h"
+
 #include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
@@ -59,8 +61,8 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     QDesktopServices::setUrlHandler("mailto", &catcher, "open");
     QDesktopServices::setUrlHandler("file", &catcher, "open");
 
-    std::string folder = std::filesystem::temp_directory_path() / "plexo-shell-test";
-    std::filesystem::create_directories(folder);
+    ScratchFolder scratch;
+    std::string folder = scratch.Path();
     std::ofstream(folder + "/doc.txt") << "x";
 
     EXPECT_GT(Code(ShellExecute(NULL, "open", "http://example.org/a b", NULL, NULL, 5)), 32);
@@ -93,13 +95,12 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("mailto");
     QDesktopServices::unsetUrlHandler("file");
-    std::filesystem::remove_all(folder);
 }
 
 TEST(ShellExecuteTest, StartsProgramsFromACommandLine)
 {
-    std::string folder = std::filesystem::temp_directory_path() / "plexo-winexec-test";
-    std::filesystem::create_directories(folder);
+    ScratchFolder scratch;
+    std::string folder = scratch.Path();
     // The quoted argument reaches touch as one name with its blank.
     EXPECT_GT(WinExec(("touch \"" + folder + "/with blank\"").c_str(), 5), 31u);
     EXPECT_EQ(WinExec("/nonexistent/dir/prog arg", 5), static_cast<UINT>(SE_ERR_PNF));
@@ -110,7 +111,6 @@ TEST(ShellExecuteTest, StartsProgramsFromACommandLine)
     for (int i = 0; i < 500 && !std::filesystem::exists(folder + "/with blank"); ++i)
         PlexoRunProcess({"sleep", "0.01"}, NULL, NULL);
     EXPECT_TRUE(std::filesystem::exists(folder + "/with blank"));
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
