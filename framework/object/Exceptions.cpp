@@ -68,8 +68,40 @@ CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete), m_bOnHeap
 
 void CException::Delete()
 {
-    if (m_bAutoDelete && m_bOnHeap)
+    if (m_bAutoDelete && m_bOnHeap) {
+        CExceptionAutoDelete::Forget(this);
         delete this;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Handler-block guards, innermost first
+
+namespace {
+
+thread_local CExceptionAutoDelete *t_pInnermostGuard = NULL;
+
+} // namespace
+
+CExceptionAutoDelete::CExceptionAutoDelete(CException *pException)
+    : m_pException(pException), m_pOuter(t_pInnermostGuard)
+{
+    t_pInnermostGuard = this;
+}
+
+CExceptionAutoDelete::~CExceptionAutoDelete()
+{
+    t_pInnermostGuard = m_pOuter;
+    if (m_pException != NULL)
+        m_pException->Delete();
+}
+
+void CExceptionAutoDelete::Forget(CException *pException)
+{
+    for (CExceptionAutoDelete *pGuard = t_pInnermostGuard; pGuard != NULL; pGuard = pGuard->m_pOuter) {
+        if (pGuard->m_pException == pException)
+            pGuard->m_pException = NULL;
+    }
 }
 
 BOOL CException::GetMessageText(CString &) const

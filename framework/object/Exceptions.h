@@ -8,7 +8,7 @@
 //
 // The TRY / CATCH / CATCH_ALL / END_CATCH macros do the same and delete the
 // exception when the handler block ends (THROW_LAST passes it on instead);
-// code inside such a block must not Delete it itself.
+// a handler block may also Delete it itself.
 //
 // ReportError hands the message to a handler that the window layer installs
 // (a message box there); until then the message goes to the standard error.
@@ -169,17 +169,22 @@ protected:
 [[noreturn]] void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName = NULL);
 
 // Deletes the exception it holds when the handler block ends, unless
-// THROW_LAST passed the exception on.
+// THROW_LAST passed the exception on or the block deleted it itself (Delete
+// tells the guards of the thread, so that is safe).
 class CExceptionAutoDelete {
 public:
-    explicit CExceptionAutoDelete(CException *pException) : m_pException(pException) {}
-    ~CExceptionAutoDelete() { if (m_pException != NULL) m_pException->Delete(); }
+    explicit CExceptionAutoDelete(CException *pException);
+    ~CExceptionAutoDelete();
     void Keep() { m_pException = NULL; }
+    // Called by CException::Delete: the guards of this thread let go of it.
+    static void Forget(CException *pException);
+
     CExceptionAutoDelete(const CExceptionAutoDelete &) = delete;
     CExceptionAutoDelete &operator=(const CExceptionAutoDelete &) = delete;
 
 private:
     CException *m_pException;
+    CExceptionAutoDelete *m_pOuter;
 };
 
 #define TRY try {
@@ -189,6 +194,7 @@ private:
 #define CATCH_ALL(e) CATCH(CException, e)
 #define AND_CATCH_ALL(e) CATCH(CException, e)
 #define END_CATCH_ALL }
+#define END_TRY } catch (CException * e) { CExceptionAutoDelete afxExceptionGuard(e); }
 #define THROW(e) throw(e)
 #define THROW_LAST() do { afxExceptionGuard.Keep(); throw; } while (0)
 #define DELETE_EXCEPTION(e) do { (e)->Delete(); } while (0)

@@ -131,6 +131,26 @@ TEST(Exception, HandlerMacrosDeleteOrPassOn)
     EXPECT_EQ(nCaught, 3);
 }
 
+// Handlers written to delete the exception themselves do not free it twice.
+TEST(Exception, HandlerBlockMayDeleteItself)
+{
+    TRY
+    {
+        AfxThrowMemoryException();
+    }
+    CATCH_ALL(e)
+    {
+        DELETE_EXCEPTION(e);
+    }
+    END_CATCH_ALL
+
+    TRY
+    {
+        AfxThrowUserException();
+    }
+    END_TRY
+}
+
 TEST(Exception, StackExceptionsAreNotDeleted)
 {
     CFileException fe;
