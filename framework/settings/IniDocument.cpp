@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unordered_set>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,14 @@ bool SameName(std::string_view a, std::string_view b)
         if (Lower(a[i]) != Lower(b[i]))
             return false;
     return true;
+}
+
+std::string Folded(std::string_view name)
+{
+    std::string folded(name);
+    for (char &c : folded)
+        c = Lower(c);
+    return folded;
 }
 
 bool HasLineBreak(std::string_view s)
@@ -95,7 +104,7 @@ CIniDocument::Line CIniDocument::ClassifyLine(std::string text)
     return line;
 }
 
-void CIniDocument::Parse(std::string_view bytes)
+BOOL CIniDocument::Parse(std::string_view bytes)
 {
     m_lines.clear();
     m_bom = bytes.substr(0, kBom.size()) == kBom;
@@ -106,6 +115,10 @@ void CIniDocument::Parse(std::string_view bytes)
     m_finalNewline = bytes.empty() || bytes.back() == '\n';
 
     while (!bytes.empty()) {
+        if (m_lines.size() == kMaxLines) {
+            m_lines.clear();
+            return FALSE;
+        }
         size_t end = bytes.find('\n');
         std::string_view text = bytes.substr(0, end);
         bytes.remove_prefix(end == npos ? bytes.size() : end + 1);
@@ -113,6 +126,7 @@ void CIniDocument::Parse(std::string_view bytes)
             text.remove_suffix(1);
         m_lines.push_back(ClassifyLine(std::string(text)));
     }
+    return TRUE;
 }
 
 std::string CIniDocument::Serialize() const
@@ -136,8 +150,7 @@ BOOL CIniDocument::Load(const char *path)
         Parse({});
         return FALSE;
     }
-    Parse(bytes);
-    return TRUE;
+    return Parse(bytes);
 }
 
 BOOL CIniDocument::LoadForEdit(const char *path)
@@ -212,26 +225,22 @@ const std::string *CIniDocument::FindValue(std::string_view section, std::string
 std::vector<std::string> CIniDocument::SectionNames() const
 {
     std::vector<std::string> names;
-    for (const Line &line : m_lines) {
-        if (line.kind != Kind::Section)
-            continue;
-        bool seen = false;
-        for (const std::string &name : names)
-            seen = seen || SameName(name, line.name);
-        if (!seen)
+    std::unordered_set<std::string> seen;
+    for (const Line &line : m_lines)
+        if (line.kind == Kind::Section && seen.insert(Folded(line.name)).second)
             names.push_back(line.name);
-    }
     return names;
 }
 
 std::vector<std::string> CIniDocument::KeyNames(std::string_view section) const
 {
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     Range range = FindSection(section);
     if (range.first == npos)
         return names;
     for (size_t i = range.first + 1; i < range.end; ++i)
-        if (m_lines[i].kind == Kind::Key && FindKeyLine(range, m_lines[i].name) == i)
+        if (m_lines[i].kind == Kind::Key && seen.insert(Folded(m_lines[i].name)).second)
             names.push_back(m_lines[i].name);
     return names;
 }
@@ -299,15 +308,23 @@ bool CIniDocument::DeleteKey(std::string_view section, std::string_view key)
 }
 
 // Every section of the name goes, with its lines, so no older duplicate
-// comes back into view.
+// comes back into view.  One pass, however many duplicates there are.
 bool CIniDocument::DeleteSection(std::string_view section)
 {
+    section = Trim(section);
     bool found = false;
-    for (Range range = FindSection(section); range.first != npos; range = FindSection(section)) {
-        m_lines.erase(m_lines.begin() + static_cast<ptrdiff_t>(range.first),
-                      m_lines.begin() + static_cast<ptrdiff_t>(range.end));
-        found = true;
+    bool dropping = false;
+    std::vector<Line> kept;
+    kept.reserve(m_lines.size());
+    for (Line &line : m_lines) {
+        if (line.kind == Kind::Section) {
+            dropping = SameName(line.name, section);
+            found = found || dropping;
+        }
+        if (!dropping)
+            kept.push_back(std::move(line));
     }
+    m_lines = std::move(kept);
     return found;
 }
 

@@ -19,14 +19,17 @@
 
 class CIniDocument {
 public:
-    // Files larger than this are refused rather than read into memory.
+    // Files larger than this, or with more lines, are refused rather than
+    // read into memory (a hostile file cannot make us allocate without end).
     static constexpr size_t kMaxFileSize = 64u * 1024u * 1024u;
+    static constexpr size_t kMaxLines = 1000000u;
 
-    void Parse(std::string_view bytes);
+    // FALSE (and an empty document) when the bytes hold too many lines.
+    BOOL Parse(std::string_view bytes);
     std::string Serialize() const;
 
     // Reads the file; FALSE (and an empty document) when it is missing, not
-    // a regular file, unreadable or too large.
+    // a regular file, unreadable or too large (in bytes or lines).
     BOOL Load(const char *path);
     // Load before an edit: a missing file gives an empty document and TRUE;
     // a file that exists but cannot be read gives FALSE, so an edit never

@@ -231,6 +231,13 @@ TEST_F(PrivateProfileTest, RefusesFilesTooLargeToRead)
     EXPECT_EQ(ReadString("S", "k", "d", 8), "d");
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "w", ini.c_str()));
     EXPECT_EQ(std::filesystem::file_size(ini), 64u * 1024u * 1024u + 1u);
+
+    // So is one of more lines than a settings file ever has.
+    std::string many = "[S]\nk=v\n" + std::string(1000000, '\n');
+    TempFolder::Write(ini, many);
+    EXPECT_EQ(ReadString("S", "k", "d", 8), "d");
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "w", ini.c_str()));
+    EXPECT_EQ(TempFolder::Read(ini), many);
 }
 
 TEST_F(PrivateProfileTest, WritesAndReadsBackEveryValue)
