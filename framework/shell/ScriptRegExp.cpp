@@ -85,7 +85,10 @@ CScriptRegExp::Compiled &CScriptRegExp::Compile()
 {
     if (m_compiled)
         return *m_compiled;
-    uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX | PCRE2_NEVER_BACKSLASH_C;
+    // ECMAScript's \uhhhh and \xhh escapes, "[]" matching nothing and "[^]"
+    // matching any character.
+    uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS |
+                       PCRE2_NEVER_BACKSLASH_C;
     options |= m_bIgnoreCase ? PCRE2_CASELESS : 0;
     options |= m_bMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
 

@@ -46,6 +46,8 @@ TEST(ScriptRegExpTest, ExecuteFindsMatches)
         {"\\d{2}", false, true, "1 22 333", "2:22|5:33"},
         {"\\u0041\\x42", false, false, "zAB", "1:AB"},        // ECMAScript escapes
         {"(a)|b", false, true, "ab", "0:a|1:b"},
+        {"a[^]b", false, false, "a\nb", "0:a\nb"},
+        {"a[]", false, false, "a", ""},
     };
     for (const MatchCase &c : cases) {
         CScriptRegExp re;
