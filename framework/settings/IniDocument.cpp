@@ -207,7 +207,10 @@ CIniDocument::Range CIniDocument::AppendSection(std::string_view section)
 {
     if (!m_lines.empty() && !Trim(m_lines.back().text).empty())
         m_lines.push_back(ClassifyLine(std::string()));
-    m_lines.push_back(ClassifyLine("[" + std::string(Trim(section)) + "]"));
+    std::string header(1, '[');
+    header += Trim(section);
+    header += ']';
+    m_lines.push_back(ClassifyLine(std::move(header)));
     return {m_lines.size() - 1, m_lines.size()};
 }
 
