@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,9 @@ std::string MakeLanguageIni()
     out << "\n[Keywords]\n";
     for (int k = 0; k < 2000; ++k)
         out << "keyword" << k << "=Group " << (k % 20 + 1) << "\n";
+    out.close();
+    // An older file, as language files are, so it is kept parsed.
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     return path;
 }
 

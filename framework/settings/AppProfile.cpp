@@ -1,6 +1,7 @@
 #include "framework/settings/AppProfile.h"
 
 #include "framework/settings/IniDocument.h"
+#include "framework/settings/IniReadCache.h"
 #include "framework/shell/Places.h"
 
 #include <cstdlib>
@@ -82,8 +83,8 @@ CString CAppProfile::SectionForKeyPath(const CString &fullPath) const
 
 BOOL CAppProfile::QueryValue(const CString &section, LPCTSTR lpszName, CRegistryValue &value) const
 {
-    CIniDocument doc;
-    doc.Load(GetProfilePath());
+    std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(GetProfilePath());
+    const CIniDocument &doc = *file;
     const std::string *text = doc.FindValue(section.View(), ValueKey(lpszName));
     if (text == NULL)
         return FALSE;
@@ -113,8 +114,8 @@ BOOL CAppProfile::DeleteValue(const CString &section, LPCTSTR lpszName)
 
 BOOL CAppProfile::KeyExists(const CString &section) const
 {
-    CIniDocument doc;
-    doc.Load(GetProfilePath());
+    std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(GetProfilePath());
+    const CIniDocument &doc = *file;
     if (doc.HasSection(section.View()))
         return TRUE;
     // A key also exists when only its sub-keys hold values.

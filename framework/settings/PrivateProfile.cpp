@@ -1,6 +1,7 @@
 #include "framework/settings/PrivateProfile.h"
 
 #include "framework/settings/IniDocument.h"
+#include "framework/settings/IniReadCache.h"
 
 #include <cstring>
 #include <string>
@@ -59,9 +60,8 @@ std::string_view DefaultText(LPCTSTR lpDefault)
 DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault,
                               LPTSTR lpReturnedString, DWORD nSize, LPCTSTR lpFileName)
 {
-    CIniDocument doc;
-    if (lpFileName != NULL)
-        doc.Load(lpFileName);
+    std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
+    const CIniDocument &doc = *file;
     if (lpAppName == NULL)
         return CopyList(doc.SectionNames(), lpReturnedString, nSize);
     if (lpKeyName == NULL)
@@ -74,9 +74,8 @@ DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDe
 
 UINT GetPrivateProfileInt(LPCTSTR lpAppName, LPCTSTR lpKeyName, INT nDefault, LPCTSTR lpFileName)
 {
-    CIniDocument doc;
-    if (lpFileName != NULL)
-        doc.Load(lpFileName);
+    std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
+    const CIniDocument &doc = *file;
     const std::string *found = (lpAppName && lpKeyName) ? doc.FindValue(lpAppName, lpKeyName) : NULL;
     if (found == NULL)
         return static_cast<UINT>(nDefault);
@@ -98,9 +97,8 @@ UINT GetPrivateProfileInt(LPCTSTR lpAppName, LPCTSTR lpKeyName, INT nDefault, LP
 
 DWORD GetPrivateProfileSection(LPCTSTR lpAppName, LPTSTR lpReturnedString, DWORD nSize, LPCTSTR lpFileName)
 {
-    CIniDocument doc;
-    if (lpFileName != NULL)
-        doc.Load(lpFileName);
+    std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
+    const CIniDocument &doc = *file;
     std::vector<std::string> entries;
     if (lpAppName != NULL)
         entries = doc.SectionEntries(lpAppName);

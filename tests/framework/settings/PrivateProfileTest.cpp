@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -263,6 +264,24 @@ TEST_F(PrivateProfileTest, ReplacesAndDeletesWholeSections)
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
     EXPECT_FALSE(WritePrivateProfileSection("B", "bad\nentry\0", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
+}
+
+TEST_F(PrivateProfileTest, SeesEveryNewVersionOfASettledFile)
+{
+    // Files untouched for a while are kept parsed between reads.
+    auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    TempFolder::Write(ini, "[S]\nk=1\n");
+    std::filesystem::last_write_time(ini, past);
+    EXPECT_EQ(ReadString("S", "k", "", 8), "1");
+    EXPECT_EQ(ReadString("S", "k", "", 8), "1");
+    TempFolder::Write(ini, "[S]\nk=2\n"); // in place, same size
+    std::filesystem::last_write_time(ini, past + std::chrono::seconds(1));
+    EXPECT_EQ(ReadString("S", "k", "", 8), "2");
+    EXPECT_TRUE(WritePrivateProfileString("S", "k", "3", ini.c_str()));
+    std::filesystem::last_write_time(ini, past);
+    EXPECT_EQ(ReadString("S", "k", "", 8), "3");
+    std::filesystem::remove(ini);
+    EXPECT_EQ(ReadString("S", "k", "gone", 8), "gone");
 }
 
 TEST_F(PrivateProfileTest, ReadsHugeLinesAndCutsThem)
