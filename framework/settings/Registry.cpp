@@ -78,6 +78,21 @@ CString SectionOf(const CString &path)
     return PlexoGetAppProfile().SectionForKeyPath(path);
 }
 
+// A key exists when it holds values or sub-keys.  The keys above the
+// application's key ("HKEY_CURRENT_USER\Software\<key>") exist as long as
+// the application's key does.
+bool KeyExistsAt(const CString &path)
+{
+    if (IsRootPath(path))
+        return true;
+    const CAppProfile &profile = PlexoGetAppProfile();
+    CString appKey = profile.GetApplicationKey();
+    CString ancestor = path + "\\";
+    if (appKey.GetLength() > ancestor.GetLength() && appKey.Left(ancestor.GetLength()).CompareNoCase(ancestor) == 0)
+        return profile.KeyExists(CString()) != FALSE;
+    return profile.KeyExists(SectionOf(path)) != FALSE;
+}
+
 } // namespace
 
 LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
@@ -89,7 +104,7 @@ LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
     path = JoinKey(path, lpSubKey);
-    if (!IsRootPath(path) && !PlexoGetAppProfile().KeyExists(SectionOf(path)))
+    if (!KeyExistsAt(path))
         return ERROR_FILE_NOT_FOUND;
     *phkResult = NewHandle(path);
     return ERROR_SUCCESS;
@@ -110,7 +125,7 @@ LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM, L
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
     path = JoinKey(path, lpSubKey);
-    bool existed = IsRootPath(path) || PlexoGetAppProfile().KeyExists(SectionOf(path));
+    bool existed = KeyExistsAt(path);
     if (!existed && !PlexoGetAppProfile().CreateKey(SectionOf(path)))
         return ERROR_CANTWRITE;
     if (lpdwDisposition != NULL)

@@ -182,6 +182,10 @@ TEST_F(RegistryTest, ApplicationKeyIsTheProfile)
     EXPECT_EQ(RegSetValueEx(key, "Start minimized", 0, REG_DWORD, reinterpret_cast<BYTE *>(&value), 4), ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(PlexoGetAppProfile().GetProfileInt("Settings", "Start minimized", 0), 1u);
+    // The keys above the application's key are there too; others are not.
+    ASSERT_EQ(RegOpenKey(HKEY_CURRENT_USER, "Software\\Kilnsmith", &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(RegOpenKey(HKEY_CURRENT_USER, "Software\\Kiln", &key), ERROR_FILE_NOT_FOUND);
 
     PlexoGetAppProfile().WriteProfileString("Widths", NULL, NULL);
     PlexoGetAppProfile().WriteProfileString("Widths", "", "default value");
