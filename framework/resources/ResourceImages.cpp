@@ -119,7 +119,9 @@ QIcon PlexoLoadIconResource(LPCTSTR lpIconName)
         return QImage(entry.path).isNull() ? QIcon() : QIcon(entry.path);
     }
     QStyle::StandardPixmap pixmap;
-    if (StandardIcon(lpIconName, pixmap) && QApplication::style() != NULL)
+    // The desktop's icons come from the widget style, which only a widget
+    // application has.
+    if (StandardIcon(lpIconName, pixmap) && qobject_cast<QApplication *>(QCoreApplication::instance()) != NULL)
         return QApplication::style()->standardIcon(pixmap);
     return QIcon();
 }
