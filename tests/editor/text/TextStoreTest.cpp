@@ -292,6 +292,21 @@ TEST(TextStore, WritesBytesOrWideText)
     EXPECT_EQ(0, std::memcmp(wide.GetBufferData(), expected, sizeof expected));
 }
 
+TEST(TextStore, WritesEveryByteOfALargeBinaryText)
+{
+    SECEditTextStore store;
+    std::string bytes(700000, '\0');
+    std::mt19937 rng(3);
+    for (char &c : bytes)
+        c = static_cast<char>(rng() & 0xFF);
+    Load(store, bytes);
+    ASSERT_GT(store.GetBlockCount(), 3);
+    CMemFile file;
+    store.Write(&file, FALSE);
+    ASSERT_EQ(bytes.size(), file.GetLength());
+    EXPECT_EQ(0, std::memcmp(file.GetBufferData(), bytes.data(), bytes.size()));
+}
+
 TEST(TextStore, WideWritingNeverCutsACharacter)
 {
     SECEditTextStore store;
