@@ -225,7 +225,15 @@ TEST(TextStore, LinesStayInsideOneBlock)
     std::string text;
     for (int i = 0; i < 20000; ++i)
         text += "line " + std::to_string(i) + " of some source text\n";
-    Load(store, text);
+    // Read the way a file is: large pieces appended at the end, each
+    // cutting a line in two.
+    for (size_t at = 0; at < text.size(); at += 100001) {
+        const int last = store.GetLastLine();
+        SECEditRange range(last, store.GetLineLength(last), 0, 0);
+        ASSERT_TRUE(store.InsertText(range, text.data() + at,
+                                     static_cast<int>(std::min<size_t>(100001, text.size() - at))));
+    }
+    ASSERT_EQ(text, AllText(store));
     ASSERT_GT(store.GetBlockCount(), 5);
     // Join every line end that lies at a block seam.
     for (int k = 1; k < store.GetBlockCount(); ++k) {
