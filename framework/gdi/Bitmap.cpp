@@ -1,0 +1,141 @@
+// Device-dependent bitmaps: creation and their bits in the classic row
+// layout (rows padded to 16 bits).
+#include "framework/gdi/Bitmap.h"
+
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/GdiObjectData.h"
+
+#include <cstring>
+
+namespace {
+
+// Bitmaps larger than this are refused rather than allocated.
+constexpr long long kMaxBitmapPixels = 1LL << 27;
+
+bool SupportedDepth(UINT bits)
+{
+    return bits == 1 || bits == 24 || bits == 32;
+}
+
+int WidthBytes(int width, int bitsPixel)
+{
+    return ((width * bitsPixel + 15) / 16) * 2;
+}
+
+void ReadRow(QImage &image, int y, const BYTE *row, int bitsPixel)
+{
+    QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+        if (bitsPixel == 1) {
+            bool set = (row[x >> 3] >> (7 - (x & 7))) & 1;
+            out[x] = set ? 0xFFFFFFFFu : 0xFF000000u;
+        } else {
+            const BYTE *p = row + x * (bitsPixel / 8);
+            out[x] = qRgb(p[2], p[1], p[0]);
+        }
+    }
+}
+
+void WriteRow(const QImage &image, int y, BYTE *row, int bitsPixel)
+{
+    const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    std::memset(row, 0, static_cast<size_t>(WidthBytes(image.width(), bitsPixel)));
+    for (int x = 0; x < image.width(); ++x) {
+        if (bitsPixel == 1) {
+            if ((in[x] & 0xFFFFFF) == 0xFFFFFF)
+                row[x >> 3] |= static_cast<BYTE>(0x80 >> (x & 7));
+        } else {
+            BYTE *p = row + x * (bitsPixel / 8);
+            p[0] = static_cast<BYTE>(qBlue(in[x]));
+            p[1] = static_cast<BYTE>(qGreen(in[x]));
+            p[2] = static_cast<BYTE>(qRed(in[x]));
+        }
+    }
+}
+
+} // namespace
+
+HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void *lpBits)
+{
+    if (nWidth <= 0 || nHeight <= 0 || nPlanes != 1 || !SupportedDepth(nBitCount))
+        return nullptr;
+    if (static_cast<long long>(nWidth) * nHeight > kMaxBitmapPixels)
+        return nullptr;
+    auto bm = std::make_shared<BitmapData>();
+    bm->image = QImage(nWidth, nHeight, QImage::Format_RGB32);
+    if (bm->image.isNull())
+        return nullptr;
+    bm->bitsPixel = static_cast<int>(nBitCount);
+    bm->image.fill(0xFF000000u); // new bitmaps start black
+    if (lpBits) {
+        const BYTE *bits = static_cast<const BYTE *>(lpBits);
+        int stride = WidthBytes(nWidth, bm->bitsPixel);
+        for (int y = 0; y < nHeight; ++y)
+            ReadRow(bm->image, y, bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
+    }
+    return GdiHandles::Insert(std::move(bm));
+}
+
+HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy)
+{
+    if (!hdc || cx < 0 || cy < 0)
+        return nullptr;
+    // A zero-sized request gets the one-pixel monochrome bitmap, as the original does.
+    if (cx == 0 || cy == 0)
+        return CreateBitmap(1, 1, 1, 1, nullptr);
+    return CreateBitmap(cx, cy, 1, static_cast<UINT>(hdc->BitsPixel()), nullptr);
+}
+
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void *lpBits)
+{
+    return AttachNew(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+}
+
+BOOL CBitmap::CreateBitmapIndirect(const BITMAP *lpBitmap)
+{
+    if (!lpBitmap)
+        return FALSE;
+    return CreateBitmap(lpBitmap->bmWidth, lpBitmap->bmHeight, lpBitmap->bmPlanes, lpBitmap->bmBitsPixel,
+                        lpBitmap->bmBits);
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC *pDC, int nWidth, int nHeight)
+{
+    return pDC ? AttachNew(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight)) : FALSE;
+}
+
+int CBitmap::GetBitmap(BITMAP *pBitMap) const
+{
+    return GetObject(sizeof(BITMAP), pBitMap);
+}
+
+DWORD CBitmap::SetBitmapBits(DWORD dwCount, const void *lpBits)
+{
+    auto bm = GdiHandles::LookupAs<BitmapData>(m_hObject, GdiObjectKind::Bitmap);
+    if (!bm || !lpBits)
+        return 0;
+    DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
+    DWORD rows = dwCount / stride;
+    if (rows > static_cast<DWORD>(bm->image.height()))
+        rows = static_cast<DWORD>(bm->image.height());
+    const BYTE *bits = static_cast<const BYTE *>(lpBits);
+    for (DWORD y = 0; y < rows; ++y)
+        ReadRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
+    return rows * stride;
+}
+
+DWORD CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
+{
+    auto bm = GdiHandles::LookupAs<BitmapData>(m_hObject, GdiObjectKind::Bitmap);
+    if (!bm || !lpBits)
+        return 0;
+    DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
+    DWORD rows = dwCount / stride;
+    if (rows > static_cast<DWORD>(bm->image.height()))
+        rows = static_cast<DWORD>(bm->image.height());
+    BYTE *bits = static_cast<BYTE *>(lpBits);
+    for (DWORD y = 0; y < rows; ++y)
+        WriteRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
+    return rows * stride;
+}

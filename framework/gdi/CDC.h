@@ -1,0 +1,259 @@
+// CDC: the device context. Output goes to m_hDC; measurements and queries
+// use m_hAttribDC (the same context unless a caller separates them, as
+// print preview does); attribute changes go to both.
+//
+// Coordinates are logical units mapped through the mapping mode. Filled
+// shapes leave out their right and bottom edge, one-pixel pens leave out
+// the end point of a line, text positions name the top-left of the
+// character cell (see SetTextAlign), and the ROP2 mode combines pens and
+// brushes with the target's pixels.
+#pragma once
+
+#include "framework/base/CRect.h"
+#include "framework/base/CString.h"
+#include "framework/gdi/Bitmap.h"
+#include "framework/gdi/Brush.h"
+#include "framework/gdi/Font.h"
+#include "framework/gdi/GdiStructs.h"
+#include "framework/gdi/Pen.h"
+#include "framework/gdi/Rgn.h"
+
+class QImage;
+class QPaintDevice;
+
+struct DOCINFO {
+    int cbSize;
+    LPCTSTR lpszDocName;
+    LPCTSTR lpszOutput;
+    LPCTSTR lpszDatatype;
+    DWORD fwType;
+};
+
+class CDC {
+public:
+    HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+    BOOL m_bPrinting = FALSE;
+
+    CDC() = default;
+    virtual ~CDC();
+    CDC(const CDC &) = delete;
+    CDC &operator=(const CDC &) = delete;
+
+    operator HDC() const { return m_hDC; }
+    HDC GetSafeHdc() const { return m_hDC; }
+    static CDC *FromHandle(HDC hDC);
+    static void DeleteTempMap();
+
+    // Creation and ownership.
+    BOOL Attach(HDC hDC);
+    HDC Detach();
+    virtual void SetAttribDC(HDC hDC);
+    virtual void SetOutputDC(HDC hDC);
+    virtual void ReleaseAttribDC();
+    virtual void ReleaseOutputDC();
+    // A memory context with a one-pixel monochrome bitmap selected, like the
+    // reference context pDC (the screen when NULL).
+    BOOL CreateCompatibleDC(CDC *pDC);
+    // Draws into an image owned by the caller (window backing stores, tests).
+    BOOL CreateImageDC(QImage *pImage);
+    // Draws on a paint device owned by the caller (QPrinter, QPdfWriter);
+    // bPrinting marks a printer context.
+    BOOL CreatePaintDeviceDC(QPaintDevice *pDevice, BOOL bPrinting);
+    BOOL DeleteDC();
+    BOOL IsPrinting() const { return m_bPrinting; }
+    int GetDeviceCaps(int nIndex) const;
+
+    // Print jobs on a paint-device context: every StartPage after the first
+    // begins a new sheet; EndDoc finishes the output. Positive on success,
+    // SP_ERROR (-1) on a context that is not a paged device.
+    int StartDoc(LPCTSTR lpszDocName);
+    int StartDoc(const DOCINFO *lpDocInfo);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+    int AbortDoc();
+
+    // State.
+    int SaveDC();
+    BOOL RestoreDC(int nSavedDC);
+    CGdiObject *SelectStockObject(int nIndex);
+    CPen *SelectObject(CPen *pPen);
+    CBrush *SelectObject(CBrush *pBrush);
+    CFont *SelectObject(CFont *pFont);
+    CBitmap *SelectObject(CBitmap *pBitmap);
+    CGdiObject *SelectObject(CGdiObject *pObject);
+    // A region selection sets the clip; returns the region type.
+    int SelectObject(CRgn *pRgn);
+    HGDIOBJ SelectObject(HGDIOBJ hObject);
+    CPen *GetCurrentPen() const;
+    CBrush *GetCurrentBrush() const;
+    CFont *GetCurrentFont() const;
+    CBitmap *GetCurrentBitmap() const;
+
+    COLORREF GetTextColor() const;
+    COLORREF SetTextColor(COLORREF crColor);
+    COLORREF GetBkColor() const;
+    COLORREF SetBkColor(COLORREF crColor);
+    int GetBkMode() const;
+    int SetBkMode(int nBkMode);
+    int GetROP2() const;
+    int SetROP2(int nDrawMode);
+    int GetPolyFillMode() const;
+    int SetPolyFillMode(int nPolyFillMode);
+    int GetStretchBltMode() const;
+    int SetStretchBltMode(int nStretchMode);
+    int GetArcDirection() const;
+    int SetArcDirection(int nArcDirection);
+    CPoint GetBrushOrg() const;
+    CPoint SetBrushOrg(int x, int y);
+    CPoint SetBrushOrg(POINT point) { return SetBrushOrg(point.x, point.y); }
+
+    // Coordinates.
+    int GetMapMode() const;
+    int SetMapMode(int nMapMode);
+    CPoint GetViewportOrg() const;
+    CPoint SetViewportOrg(int x, int y);
+    CPoint SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
+    CPoint OffsetViewportOrg(int nWidth, int nHeight);
+    CSize GetViewportExt() const;
+    CSize SetViewportExt(int cx, int cy);
+    CSize SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
+    CSize ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom);
+    CPoint GetWindowOrg() const;
+    CPoint SetWindowOrg(int x, int y);
+    CPoint SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
+    CPoint OffsetWindowOrg(int nWidth, int nHeight);
+    CSize GetWindowExt() const;
+    CSize SetWindowExt(int cx, int cy);
+    CSize SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
+    CSize ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom);
+    void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
+    void DPtoLP(LPRECT lpRect) const;
+    void DPtoLP(LPSIZE lpSize) const;
+    void LPtoDP(LPPOINT lpPoints, int nCount = 1) const;
+    void LPtoDP(LPRECT lpRect) const;
+    void LPtoDP(LPSIZE lpSize) const;
+    // HIMETRIC (0.01 mm) sizes to and from logical units.
+    void DPtoHIMETRIC(LPSIZE lpSize) const;
+    void HIMETRICtoDP(LPSIZE lpSize) const;
+    void LPtoHIMETRIC(LPSIZE lpSize) const;
+    void HIMETRICtoLP(LPSIZE lpSize) const;
+
+    // Clipping (device regions; the rectangle forms take logical units).
+    int SelectClipRgn(CRgn *pRgn);
+    int SelectClipRgn(CRgn *pRgn, int nMode);
+    int IntersectClipRect(int x1, int y1, int x2, int y2);
+    int IntersectClipRect(LPCRECT lpRect);
+    int ExcludeClipRect(int x1, int y1, int x2, int y2);
+    int ExcludeClipRect(LPCRECT lpRect);
+    int OffsetClipRgn(int x, int y);
+    int OffsetClipRgn(SIZE size) { return OffsetClipRgn(size.cx, size.cy); }
+    int GetClipBox(LPRECT lpRect) const;
+    BOOL PtVisible(int x, int y) const;
+    BOOL PtVisible(POINT point) const { return PtVisible(point.x, point.y); }
+    BOOL RectVisible(LPCRECT lpRect) const;
+
+    // Lines and curves.
+    CPoint GetCurrentPosition() const;
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+    BOOL Polyline(const POINT *lpPoints, int nCount);
+    BOOL PolylineTo(const POINT *lpPoints, int nCount);
+    BOOL PolyBezier(const POINT *lpPoints, int nCount);
+    BOOL PolyBezierTo(const POINT *lpPoints, int nCount);
+    BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
+    BOOL ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAngle);
+
+    // Filled shapes (outlined with the pen, filled with the brush).
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL RoundRect(LPCRECT lpRect, POINT point);
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    BOOL Ellipse(LPCRECT lpRect) { return Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
+    BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
+    BOOL Polygon(const POINT *lpPoints, int nCount);
+    BOOL PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount);
+
+    // Pixels and rectangles (brush fills ignore the ROP2 mode).
+    COLORREF GetPixel(int x, int y) const;
+    COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
+    COLORREF SetPixel(int x, int y, COLORREF crColor);
+    COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
+    BOOL SetPixelV(int x, int y, COLORREF crColor);
+    BOOL SetPixelV(POINT point, COLORREF crColor) { return SetPixelV(point.x, point.y, crColor); }
+    void FillRect(LPCRECT lpRect, CBrush *pBrush);
+    void FillRect(LPCRECT lpRect, HBRUSH hBrush);
+    // Fills with a colour and, as the original does, leaves it as the background colour.
+    void FillSolidRect(LPCRECT lpRect, COLORREF clr);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
+    void FrameRect(LPCRECT lpRect, CBrush *pBrush);
+    void InvertRect(LPCRECT lpRect);
+    void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    void DrawFocusRect(LPCRECT lpRect);
+    BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
+
+    // Text.
+    UINT GetTextAlign() const;
+    UINT SetTextAlign(UINT nFlags);
+    int GetTextCharacterExtra() const;
+    int SetTextCharacterExtra(int nCharExtra);
+    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
+    BOOL TextOut(int x, int y, const CString &str) { return TextOut(x, y, str, str.GetLength()); }
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                    const INT *lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString &str, const INT *lpDxWidths)
+    {
+        return ExtTextOut(x, y, nOptions, lpRect, str, static_cast<UINT>(str.GetLength()), lpDxWidths);
+    }
+    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
+                        const INT *lpnTabStopPositions, int nTabOrigin);
+    CSize TabbedTextOut(int x, int y, const CString &str, int nTabPositions, const INT *lpnTabStopPositions,
+                        int nTabOrigin)
+    {
+        return TabbedTextOut(x, y, str, str.GetLength(), nTabPositions, lpnTabStopPositions, nTabOrigin);
+    }
+    // Returns the height of the text (the offset to its bottom with
+    // DT_VCENTER or DT_BOTTOM); DT_CALCRECT measures into lpRect instead of drawing.
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    int DrawText(const CString &str, LPRECT lpRect, UINT nFormat)
+    {
+        return DrawText(str, str.GetLength(), lpRect, nFormat);
+    }
+    CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString &str) const { return GetTextExtent(str, str.GetLength()); }
+    CSize GetOutputTextExtent(LPCTSTR lpszString, int nCount) const;
+    CSize GetOutputTextExtent(const CString &str) const { return GetOutputTextExtent(str, str.GetLength()); }
+    CSize GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, const INT *lpnTabStopPositions) const;
+    CSize GetTabbedTextExtent(const CString &str, int nTabPositions, const INT *lpnTabStopPositions) const
+    {
+        return GetTabbedTextExtent(str, str.GetLength(), nTabPositions, lpnTabStopPositions);
+    }
+    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
+    BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const;
+    int GetTextFace(int nCount, LPTSTR lpszFacename) const;
+    int GetTextFace(CString &rString) const;
+    BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const;
+
+private:
+    template <typename F>
+    void ForEachDC(F f);
+    BOOL m_bOwnsDC = FALSE;
+};
+
+// The plain-function forms of the context members the system calls.
+BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl);
+int GetDeviceCaps(HDC hdc, int index);
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
+int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr);

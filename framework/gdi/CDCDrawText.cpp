@@ -1,0 +1,101 @@
+// CDC::DrawText: formatted text in a rectangle.
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/DrawTextLayout.h"
+#include "framework/gdi/TextRendering.h"
+
+#include <cstring>
+
+namespace {
+
+QPoint Device(HDC h, int x, int y)
+{
+    POINT p = h->state.mapping.ToDevice(POINT{x, y});
+    return QPoint(p.x, p.y);
+}
+
+} // namespace
+
+int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nRawFormat)
+{
+    // Flag tests use the flags only; layout gets the raw format, which may carry a tab size.
+    UINT nFormat = DrawTextLayout::FormatFlags(nRawFormat);
+    HDC h = m_hDC;
+    if (!h || !lpRect || !lpszString)
+        return 0;
+    if (nCount < 0)
+        nCount = static_cast<int>(std::strlen(lpszString));
+    auto font = TextRendering::FontOf(h);
+    QString text = TextRendering::Decode(lpszString, nCount);
+
+    QPoint a = Device(h, lpRect->left, lpRect->top), b = Device(h, lpRect->right, lpRect->bottom);
+    QRect box(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+              QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+    int boxWidth = std::abs(b.x() - a.x());
+    int boxHeight = std::abs(b.y() - a.y());
+
+    DrawTextLayout::Metrics metrics;
+    metrics.width = [&](const QString &s) { return TextRendering::Width(h, *font, s); };
+    metrics.aveCharWidth = font->aveCharWidth;
+    metrics.lineHeight = font->height + ((nFormat & DT_EXTERNALLEADING) ? font->externalLeading : 0);
+    DrawTextLayout::Result layout = DrawTextLayout::Layout(text, nRawFormat, boxWidth, metrics);
+    int lineCount = static_cast<int>(layout.lines.size());
+    int totalHeight = lineCount * metrics.lineHeight;
+
+    if (nFormat & DT_CALCRECT) {
+        // The rectangle keeps its top-left corner and takes the text's size.
+        POINT corner = h->state.mapping.ToLogical(POINT{a.x() + layout.maxWidth, a.y() + totalHeight});
+        lpRect->right = corner.x;
+        lpRect->bottom = corner.y;
+        return h->state.mapping.SizeToLogical(SIZE{0, totalHeight}).cy;
+    }
+
+    bool single = (nFormat & DT_SINGLELINE) != 0;
+    int top = box.top();
+    if (single && (nFormat & DT_VCENTER))
+        top = box.top() + (boxHeight - metrics.lineHeight) / 2;
+    else if (single && (nFormat & DT_BOTTOM))
+        top = box.top() + boxHeight - metrics.lineHeight;
+    QRect clip = box;
+    int y = top;
+    for (const DrawTextLayout::Line &line : layout.lines) {
+        int x = box.left();
+        if (nFormat & DT_CENTER)
+            x = box.left() + (boxWidth - line.width) / 2;
+        else if (nFormat & DT_RIGHT)
+            x = box.left() + boxWidth - line.width;
+        TextRendering::DrawRequest r;
+        r.reference = QPoint(x, y);
+        r.width = line.width;
+        for (const auto &[offset, piece] : DrawTextLayout::Segments(line.text, nRawFormat, metrics)) {
+            if (line.underline >= 0 && r.underlineRun < 0) {
+                int before = 0;
+                for (const auto &run : r.runs)
+                    before += static_cast<int>(run.text.size()) + 1; // each earlier run ended at a tab
+                int index = line.underline - before;
+                if (index >= 0 && index < piece.size()) {
+                    r.underlineRun = static_cast<int>(r.runs.size());
+                    r.underlineIndex = index;
+                }
+            }
+            r.runs.push_back({offset, piece});
+        }
+        if (nFormat & DT_PREFIXONLY) {
+            for (auto &run : r.runs)
+                run.text = QString(run.text.size(), u' ');
+        }
+        r.opaqueCell = h->state.bkMode == OPAQUE && line.width > 0;
+        if (!(nFormat & DT_NOCLIP))
+            r.clipRect = &clip;
+        TextRendering::Draw(h, *font, r);
+        y += metrics.lineHeight;
+    }
+    if (single && (nFormat & (DT_VCENTER | DT_BOTTOM)))
+        return h->state.mapping.SizeToLogical(SIZE{0, top - box.top() + metrics.lineHeight}).cy;
+    return h->state.mapping.SizeToLogical(SIZE{0, totalHeight}).cy;
+}
+
+int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format)
+{
+    CDC *dc = CDC::FromHandle(hdc);
+    return dc ? dc->DrawText(lpchText, cchText, lprc, format) : 0;
+}

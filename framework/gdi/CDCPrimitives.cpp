@@ -1,0 +1,547 @@
+// CDC: lines, curves, filled shapes, pixels and rectangle fills.
+#include <QPainterPath>
+#include <QPainterPathStroker>
+
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/Renderer.h"
+#include "framework/gdi/ShapeGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Point lists longer than this are refused (a bad count must not allocate without bound).
+constexpr int kMaxPoints = 1 << 22;
+
+QPoint Device(HDC h, int x, int y)
+{
+    POINT p = h->state.mapping.ToDevice(POINT{x, y});
+    return QPoint(p.x, p.y);
+}
+
+std::vector<QPoint> DevicePoints(HDC h, const POINT *points, int count)
+{
+    std::vector<QPoint> out;
+    out.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        out.push_back(Device(h, points[i].x, points[i].y));
+    return out;
+}
+
+// The device box of two logical corners, as [left, right) x [top, bottom).
+QRect DeviceBox(HDC h, int x1, int y1, int x2, int y2)
+{
+    QPoint a = Device(h, x1, y1), b = Device(h, x2, y2);
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+}
+
+// The pen's width in device pixels; 1 or less draws the one-pixel cosmetic line.
+int DevicePenWidth(HDC h, const PenData &pen)
+{
+    if (pen.width <= 1 && !pen.IsGeometric())
+        return 1;
+    if (!pen.IsGeometric() && pen.extended)
+        return 1;
+    double w = h->state.mapping.LengthToDeviceX(pen.width);
+    int iw = static_cast<int>(std::lround(w));
+    return iw < 1 ? 1 : iw;
+}
+
+bool IsCosmetic(HDC h, const PenData &pen)
+{
+    return !pen.IsGeometric() && DevicePenWidth(h, pen) == 1;
+}
+
+FillPaint PenFill(HDC h, const PenData &pen)
+{
+    Paints::Context ctx = h->PaintContext();
+    if (pen.extended && pen.brush.lbStyle == BS_HATCHED) {
+        BrushData hatch;
+        hatch.style = BS_HATCHED;
+        hatch.color = pen.brush.lbColor;
+        hatch.hatch = static_cast<int>(pen.brush.lbHatch);
+        return Paints::ForBrush(&hatch, ctx);
+    }
+    return Paints::ForSolid(pen.color, ctx.rop2, ctx.mono);
+}
+
+void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int width)
+{
+    stroker.setWidth(width);
+    switch (pen.style & PS_ENDCAP_MASK) {
+    case PS_ENDCAP_SQUARE: stroker.setCapStyle(Qt::SquareCap); break;
+    case PS_ENDCAP_FLAT: stroker.setCapStyle(Qt::FlatCap); break;
+    default: stroker.setCapStyle(Qt::RoundCap); break;
+    }
+    switch (pen.style & PS_JOIN_MASK) {
+    case PS_JOIN_BEVEL: stroker.setJoinStyle(Qt::BevelJoin); break;
+    case PS_JOIN_MITER: stroker.setJoinStyle(Qt::MiterJoin); stroker.setMiterLimit(10); break;
+    default: stroker.setJoinStyle(Qt::RoundJoin); break;
+    }
+    if (pen.IsGeometric()) {
+        switch (pen.DashStyle()) {
+        case PS_DASH: stroker.setDashPattern(QList<qreal>{3, 1}); break;
+        case PS_DOT: stroker.setDashPattern(QList<qreal>{1, 1}); break;
+        case PS_DASHDOT: stroker.setDashPattern(QList<qreal>{3, 1, 1, 1}); break;
+        case PS_DASHDOTDOT: stroker.setDashPattern(QList<qreal>{3, 1, 1, 1, 1, 1}); break;
+        case PS_USERSTYLE: {
+            QList<qreal> dashes;
+            for (DWORD d : pen.userStyle)
+                dashes << std::max(1.0, static_cast<double>(d) / width);
+            if (dashes.size() % 2)
+                dashes << dashes.back();
+            stroker.setDashPattern(dashes);
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+// Outlines a device-space polyline with the selected pen.
+void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
+{
+    const PenData *pen = h->state.pen.get();
+    if (!pen || pen->IsNull() || points.empty())
+        return;
+    if (IsCosmetic(h, *pen)) {
+        std::vector<QPoint> pts;
+        for (const QPoint &p : points)
+            if (pts.empty() || pts.back() != p)
+                pts.push_back(p);
+        r.CosmeticPolyline(pts, closed, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
+        return;
+    }
+    QPainterPath path;
+    path.moveTo(points[0]);
+    for (size_t i = 1; i < points.size(); ++i)
+        path.lineTo(points[i]);
+    if (closed)
+        path.closeSubpath();
+    QPainterPathStroker stroker;
+    ConfigureStroker(stroker, *pen, DevicePenWidth(h, *pen));
+    QPainterPath outline = stroker.createStroke(path);
+    std::vector<std::vector<QPointF>> polygons;
+    for (const QPolygonF &poly : outline.toFillPolygons())
+        polygons.emplace_back(poly.begin(), poly.end());
+    r.FillPolygons(polygons, true, PenFill(h, *pen));
+}
+
+FillPaint BrushFill(HDC h)
+{
+    return Paints::ForBrush(h->state.brush.get(), h->PaintContext());
+}
+
+// Draws a box shape outlined by the pen and filled by the brush, each pixel
+// once: the pen covers a ring, the brush what the ring encloses.
+BOOL DrawBoxShape(HDC h, BoxShape shape)
+{
+    auto r = Renderer::For(h);
+    if (!r)
+        return FALSE;
+    const PenData *pen = h->state.pen.get();
+    if (!pen || pen->IsNull()) {
+        // Without a pen the figure is one pixel smaller in width and height.
+        shape.right -= 1;
+        shape.bottom -= 1;
+        r->FillShape(shape, nullptr, BrushFill(h));
+        return TRUE;
+    }
+    int w = DevicePenWidth(h, *pen);
+    if (w > 1 && pen->DashStyle() != PS_INSIDEFRAME) {
+        // A wide pen is centred on the figure's outline.
+        shape.left -= w / 2;
+        shape.top -= w / 2;
+        shape.right += (w - 1) / 2;
+        shape.bottom += (w - 1) / 2;
+        shape.cornerWidth += w - 1;
+        shape.cornerHeight += w - 1;
+    }
+    BoxShape inner = shape.Deflated(w, w);
+    r->FillShape(inner, nullptr, BrushFill(h));
+    if (w == 1 && pen->DashStyle() != PS_SOLID && pen->DashStyle() != PS_INSIDEFRAME) {
+        // Dashed one-pixel outlines follow the figure as a line.
+        std::vector<QPoint> outline = ShapeGeometry::Outline(shape);
+        r->CosmeticPolyline(outline, true, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
+        return TRUE;
+    }
+    r->FillShape(shape, &inner, PenFill(h, *pen));
+    return TRUE;
+}
+
+BoxShape MakeBox(HDC h, BoxShape::Kind kind, int x1, int y1, int x2, int y2)
+{
+    QRect box = DeviceBox(h, x1, y1, x2, y2);
+    BoxShape s;
+    s.kind = kind;
+    s.left = box.left();
+    s.top = box.top();
+    s.right = box.right() + 1;
+    s.bottom = box.bottom() + 1;
+    return s;
+}
+
+// The device-space arc between the radial lines through two points.
+std::vector<QPoint> ArcPoints(HDC h, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    QRect box = DeviceBox(h, x1, y1, x2, y2);
+    return ShapeGeometry::Arc(box, Device(h, x3, y3), Device(h, x4, y4),
+                              h->state.arcDirection == AD_CLOCKWISE);
+}
+
+} // namespace
+
+CPoint CDC::GetCurrentPosition() const
+{
+    HDC h = m_hAttribDC ? m_hAttribDC : m_hDC;
+    return h ? CPoint(h->state.currentPos) : CPoint();
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    CPoint previous = GetCurrentPosition();
+    for (HDC h : {m_hDC, m_hAttribDC})
+        if (h)
+            h->state.currentPos = POINT{x, y};
+    return previous;
+}
+
+BOOL CDC::LineTo(int x, int y)
+{
+    if (!m_hDC)
+        return FALSE;
+    POINT pts[2] = {m_hDC->state.currentPos, POINT{x, y}};
+    BOOL ok = Polyline(pts, 2);
+    MoveTo(x, y);
+    return ok;
+}
+
+BOOL CDC::Polyline(const POINT *lpPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || nCount < 2 || nCount > kMaxPoints)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    Stroke(m_hDC, *r, DevicePoints(m_hDC, lpPoints, nCount), false);
+    return TRUE;
+}
+
+BOOL CDC::PolylineTo(const POINT *lpPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || nCount < 1 || nCount > kMaxPoints)
+        return FALSE;
+    std::vector<POINT> pts;
+    pts.push_back(m_hDC->state.currentPos);
+    pts.insert(pts.end(), lpPoints, lpPoints + nCount);
+    BOOL ok = Polyline(pts.data(), static_cast<int>(pts.size()));
+    MoveTo(lpPoints[nCount - 1].x, lpPoints[nCount - 1].y);
+    return ok;
+}
+
+BOOL CDC::PolyBezier(const POINT *lpPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || nCount < 4 || (nCount - 1) % 3 != 0 || nCount > kMaxPoints)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    std::vector<QPoint> device = DevicePoints(m_hDC, lpPoints, nCount);
+    Stroke(m_hDC, *r, ShapeGeometry::FlattenBeziers(device), false);
+    return TRUE;
+}
+
+BOOL CDC::PolyBezierTo(const POINT *lpPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || nCount < 3 || nCount % 3 != 0 || nCount > kMaxPoints)
+        return FALSE;
+    std::vector<POINT> pts;
+    pts.push_back(m_hDC->state.currentPos);
+    pts.insert(pts.end(), lpPoints, lpPoints + nCount);
+    BOOL ok = PolyBezier(pts.data(), static_cast<int>(pts.size()));
+    MoveTo(lpPoints[nCount - 1].x, lpPoints[nCount - 1].y);
+    return ok;
+}
+
+BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (!m_hDC)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    Stroke(m_hDC, *r, ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4), false);
+    return TRUE;
+}
+
+BOOL CDC::Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
+{
+    return lpRect ? Arc(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
+                        ptEnd.y)
+                  : FALSE;
+}
+
+BOOL CDC::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (!m_hDC)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    std::vector<QPoint> arc = ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+    if (arc.empty())
+        return FALSE;
+    std::vector<QPoint> pts;
+    pts.push_back(Device(m_hDC, m_hDC->state.currentPos.x, m_hDC->state.currentPos.y));
+    pts.insert(pts.end(), arc.begin(), arc.end());
+    Stroke(m_hDC, *r, pts, false);
+    POINT end{arc.back().x(), arc.back().y()};
+    DPtoLP(&end);
+    MoveTo(end.x, end.y);
+    return TRUE;
+}
+
+BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAngle)
+{
+    if (!m_hDC || nRadius < 0)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    std::vector<QPoint> pts;
+    pts.push_back(Device(m_hDC, m_hDC->state.currentPos.x, m_hDC->state.currentPos.y));
+    double sweep = std::clamp(static_cast<double>(fSweepAngle), -3600.0, 3600.0);
+    int steps = std::clamp(static_cast<int>(std::fabs(sweep) / 360.0 * nRadius * 2), 8, 4096);
+    POINT last{x, y};
+    for (int i = 0; i <= steps; ++i) {
+        double a = (fStartAngle + sweep * i / steps) * M_PI / 180.0;
+        last = POINT{static_cast<LONG>(std::lround(x + nRadius * std::cos(a))),
+                     static_cast<LONG>(std::lround(y - nRadius * std::sin(a)))};
+        QPoint d = Device(m_hDC, last.x, last.y);
+        if (pts.back() != d)
+            pts.push_back(d);
+    }
+    Stroke(m_hDC, *r, pts, false);
+    MoveTo(last.x, last.y);
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    return m_hDC ? DrawBoxShape(m_hDC, MakeBox(m_hDC, BoxShape::Rect, x1, y1, x2, y2)) : FALSE;
+}
+
+BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+{
+    if (!m_hDC)
+        return FALSE;
+    BoxShape s = MakeBox(m_hDC, BoxShape::RoundRect, x1, y1, x2, y2);
+    SIZE corner = m_hDC->state.mapping.SizeToDevice(SIZE{x3 < 0 ? -x3 : x3, y3 < 0 ? -y3 : y3});
+    s.cornerWidth = corner.cx;
+    s.cornerHeight = corner.cy;
+    return DrawBoxShape(m_hDC, s);
+}
+
+BOOL CDC::RoundRect(LPCRECT lpRect, POINT point)
+{
+    return lpRect ? RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y) : FALSE;
+}
+
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
+{
+    return m_hDC ? DrawBoxShape(m_hDC, MakeBox(m_hDC, BoxShape::Ellipse, x1, y1, x2, y2)) : FALSE;
+}
+
+static BOOL DrawClosedArcFigure(CDC *dc, bool pie, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    HDC h = dc->m_hDC;
+    if (!h)
+        return FALSE;
+    auto r = Renderer::For(h);
+    if (!r)
+        return FALSE;
+    std::vector<QPoint> pts = ArcPoints(h, x1, y1, x2, y2, x3, y3, x4, y4);
+    if (pie) {
+        QRect box = DeviceBox(h, x1, y1, x2, y2);
+        pts.push_back(QPoint((box.left() + box.right()) / 2, (box.top() + box.bottom()) / 2));
+    }
+    std::vector<std::vector<QPointF>> polygon(1);
+    for (const QPoint &p : pts)
+        polygon[0].emplace_back(p);
+    r->FillPolygons(polygon, false, BrushFill(h));
+    Stroke(h, *r, pts, true);
+    return TRUE;
+}
+
+BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return DrawClosedArcFigure(this, true, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
+{
+    return lpRect ? Pie(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
+                        ptEnd.y)
+                  : FALSE;
+}
+
+BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return DrawClosedArcFigure(this, false, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
+{
+    return lpRect ? Chord(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y,
+                          ptEnd.x, ptEnd.y)
+                  : FALSE;
+}
+
+BOOL CDC::Polygon(const POINT *lpPoints, int nCount)
+{
+    INT counts[1] = {nCount};
+    return PolyPolygon(lpPoints, counts, 1);
+}
+
+BOOL CDC::PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount)
+{
+    if (!m_hDC || !lpPoints || !lpPolyCounts || nCount < 1 || nCount > kMaxPoints)
+        return FALSE;
+    long long total = 0;
+    for (int i = 0; i < nCount; ++i) {
+        if (lpPolyCounts[i] < 2)
+            return FALSE;
+        total += lpPolyCounts[i];
+    }
+    if (total > kMaxPoints)
+        return FALSE;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return FALSE;
+    std::vector<std::vector<QPoint>> device;
+    std::vector<std::vector<QPointF>> polygons;
+    const POINT *p = lpPoints;
+    for (int i = 0; i < nCount; ++i) {
+        device.push_back(DevicePoints(m_hDC, p, lpPolyCounts[i]));
+        polygons.emplace_back(device.back().begin(), device.back().end());
+        p += lpPolyCounts[i];
+    }
+    r->FillPolygons(polygons, m_hDC->state.polyFillMode == WINDING, BrushFill(m_hDC));
+    for (const auto &poly : device)
+        Stroke(m_hDC, *r, poly, true);
+    return TRUE;
+}
+
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    if (!m_hDC)
+        return CLR_INVALID;
+    auto r = Renderer::For(m_hDC);
+    QPoint d = Device(m_hDC, x, y);
+    long long px = r ? r->Pixel(d.x(), d.y()) : -1;
+    return px < 0 ? CLR_INVALID : Paints::ToColorRef(static_cast<uint32_t>(px));
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
+{
+    if (!m_hDC)
+        return CLR_INVALID;
+    auto r = Renderer::For(m_hDC);
+    if (!r)
+        return CLR_INVALID;
+    QPoint d = Device(m_hDC, x, y);
+    uint32_t px = Paints::ToPixel(crColor);
+    if (m_hDC->IsMono())
+        px = Paints::ToMono(px);
+    if (m_hDC->Image() && !m_hDC->VisibleRegion().contains(d))
+        return CLR_INVALID;
+    r->SetPixel(d.x(), d.y(), px);
+    return Paints::ToColorRef(px);
+}
+
+BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
+{
+    return SetPixel(x, y, crColor) != CLR_INVALID;
+}
+
+static QRect DeviceFillRect(HDC h, LPCRECT lpRect)
+{
+    return DeviceBox(h, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+void CDC::FillRect(LPCRECT lpRect, HBRUSH hBrush)
+{
+    if (!m_hDC || !lpRect)
+        return;
+    auto brush = GdiHandles::LookupAs<BrushData>(hBrush, GdiObjectKind::Brush);
+    auto r = Renderer::For(m_hDC);
+    if (!brush || !r)
+        return;
+    Paints::Context ctx = m_hDC->PaintContext();
+    ctx.rop2 = R2_COPYPEN; // brush fills copy the pattern whatever the drawing mode
+    r->FillRect(DeviceFillRect(m_hDC, lpRect), Paints::ForBrush(brush.get(), ctx));
+}
+
+void CDC::FillRect(LPCRECT lpRect, CBrush *pBrush)
+{
+    if (pBrush)
+        FillRect(lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
+}
+
+int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr)
+{
+    CDC *dc = CDC::FromHandle(hdc);
+    if (!dc || !lprc)
+        return 0;
+    dc->FillRect(lprc, hbr);
+    return 1;
+}
+
+void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
+{
+    if (!m_hDC || !lpRect)
+        return;
+    SetBkColor(clr);
+    auto r = Renderer::For(m_hDC);
+    if (r)
+        r->FillRect(DeviceFillRect(m_hDC, lpRect), Paints::ForSolid(clr, R2_COPYPEN, m_hDC->IsMono()));
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
+{
+    CRect rect(x, y, x + cx, y + cy);
+    FillSolidRect(&rect, clr);
+}
+
+void CDC::FrameRect(LPCRECT lpRect, CBrush *pBrush)
+{
+    if (!m_hDC || !lpRect || !pBrush)
+        return;
+    auto brush = GdiHandles::LookupAs<BrushData>(pBrush->m_hObject, GdiObjectKind::Brush);
+    auto r = Renderer::For(m_hDC);
+    if (!brush || !r)
+        return;
+    QRect box = DeviceFillRect(m_hDC, lpRect);
+    if (box.isEmpty())
+        return;
+    // The border is one logical unit wide.
+    SIZE unit = m_hDC->state.mapping.SizeToDevice(SIZE{1, 1});
+    int bw = std::max<int>(1, unit.cx), bh = std::max<int>(1, unit.cy);
+    Paints::Context ctx = m_hDC->PaintContext();
+    ctx.rop2 = R2_COPYPEN;
+    FillPaint paint = Paints::ForBrush(brush.get(), ctx);
+    QRegion frame(box);
+    frame -= box.adjusted(bw, bh, -bw, -bh);
+    for (const QRect &part : frame)
+        r->FillRect(part, paint);
+}
+
+void CDC::InvertRect(LPCRECT lpRect)
+{
+    if (!m_hDC || !lpRect)
+        return;
+    if (auto r = Renderer::For(m_hDC))
+        r->InvertPixels(DeviceFillRect(m_hDC, lpRect), false);
+}

@@ -1,0 +1,274 @@
+// CDC: text output and measurement. Positions name the top-left of the
+// character cell unless SetTextAlign says otherwise.
+#include <QFontMetrics>
+
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/TextRendering.h"
+
+#include <cmath>
+#include <cstring>
+
+using TextRendering::Decode;
+using TextRendering::FontOf;
+
+namespace {
+
+HDC AttrOf(const CDC *dc)
+{
+    return dc->m_hAttribDC ? dc->m_hAttribDC : dc->m_hDC;
+}
+
+QPoint Device(HDC h, int x, int y)
+{
+    POINT p = h->state.mapping.ToDevice(POINT{x, y});
+    return QPoint(p.x, p.y);
+}
+
+QRect DeviceRect(HDC h, LPCRECT r)
+{
+    QPoint a = Device(h, r->left, r->top), b = Device(h, r->right, r->bottom);
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+}
+
+CSize ToLogical(HDC h, int cx, int cy)
+{
+    SIZE s = h->state.mapping.SizeToLogical(SIZE{cx, cy});
+    return CSize(s.cx, s.cy);
+}
+
+int LogicalX(HDC h, int cx)
+{
+    return ToLogical(h, cx, 0).cx;
+}
+
+// Places a run against the reference point by the text alignment flags.
+void Align(UINT align, const ResolvedFont &font, int width, TextRendering::DrawRequest &r)
+{
+    if ((align & TA_CENTER) == TA_CENTER)
+        r.left = -width / 2;
+    else if (align & TA_RIGHT)
+        r.left = -width;
+    if ((align & TA_BASELINE) == TA_BASELINE)
+        r.top = -font.ascent;
+    else if (align & TA_BOTTOM)
+        r.top = -font.height;
+}
+
+// Moves the current position after text output with TA_UPDATECP.
+void UpdateCurrentPosition(CDC *dc, UINT align, POINT reference, int logicalWidth)
+{
+    if (!(align & TA_UPDATECP))
+        return;
+    if ((align & TA_CENTER) == TA_CENTER)
+        return;
+    int x = (align & TA_RIGHT) ? reference.x - logicalWidth : reference.x + logicalWidth;
+    dc->MoveTo(x, reference.y);
+}
+
+CSize TabbedLayout(HDC h, const ResolvedFont &font, const QString &text, int nTabPositions, const INT *stops,
+                   int startX, int originX, std::vector<TextRendering::Run> *runs)
+{
+    int x = startX;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != u'\t')
+            continue;
+        QString piece = text.mid(start, i - start);
+        if (runs && !piece.isEmpty())
+            runs->push_back({x - startX, piece});
+        x += TextRendering::Width(h, font, piece);
+        if (i < text.size())
+            x = TextRendering::NextTabStop(h, font, x, originX, nTabPositions, stops);
+        start = i + 1;
+    }
+    return CSize(x - startX, font.height);
+}
+
+} // namespace
+
+BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
+{
+    return ExtTextOut(x, y, 0, nullptr, lpszString, nCount < 0 ? 0 : static_cast<UINT>(nCount), nullptr);
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                     const INT *lpDxWidths)
+{
+    HDC h = m_hDC;
+    if (!h || (nCount > 0 && !lpszString) || nCount > (1u << 24))
+        return FALSE;
+    auto font = FontOf(h);
+    QString text = Decode(lpszString, static_cast<int>(nCount));
+    UINT align = h->state.textAlign;
+    POINT reference = (align & TA_UPDATECP) ? h->state.currentPos : POINT{x, y};
+    TextRendering::DrawRequest r;
+    r.reference = Device(h, reference.x, reference.y);
+    int width = 0;
+    if (lpDxWidths) {
+        double scale = std::fabs(h->state.mapping.ScaleX());
+        for (qsizetype i = 0; i < text.size() && i < static_cast<qsizetype>(nCount); ++i) {
+            int advance = static_cast<int>(std::lround(lpDxWidths[i] * scale));
+            r.advances.push_back(advance);
+            width += advance;
+        }
+    } else {
+        width = TextRendering::Width(h, *font, text);
+    }
+    Align(align, *font, width, r);
+    r.width = width;
+    if (!text.isEmpty())
+        r.runs.push_back({0, text});
+    r.opaqueCell = h->state.bkMode == OPAQUE && !text.isEmpty();
+    QRect rect;
+    if (lpRect) {
+        rect = DeviceRect(h, lpRect);
+        if (nOptions & ETO_OPAQUE)
+            r.opaqueRect = &rect;
+        if (nOptions & ETO_CLIPPED)
+            r.clipRect = &rect;
+    }
+    TextRendering::Draw(h, *font, r);
+    UpdateCurrentPosition(this, align, reference, LogicalX(h, width));
+    return TRUE;
+}
+
+CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
+                         const INT *lpnTabStopPositions, int nTabOrigin)
+{
+    HDC h = m_hDC;
+    if (!h || nCount < 0 || (nCount > 0 && !lpszString) || nCount > (1 << 24))
+        return CSize(0, 0);
+    auto font = FontOf(h);
+    QString text = Decode(lpszString, nCount);
+    UINT align = h->state.textAlign;
+    POINT reference = (align & TA_UPDATECP) ? h->state.currentPos : POINT{x, y};
+    TextRendering::DrawRequest r;
+    r.reference = Device(h, reference.x, reference.y);
+    int originX = Device(h, nTabOrigin, 0).x() - r.reference.x();
+    CSize extent = TabbedLayout(h, *font, text, nTabPositions, lpnTabStopPositions, 0, originX, &r.runs);
+    Align(align, *font, extent.cx, r);
+    r.width = extent.cx;
+    r.opaqueCell = h->state.bkMode == OPAQUE && extent.cx > 0;
+    TextRendering::Draw(h, *font, r);
+    UpdateCurrentPosition(this, align, reference, LogicalX(h, extent.cx));
+    return ToLogical(h, extent.cx, extent.cy);
+}
+
+CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
+                               const INT *lpnTabStopPositions) const
+{
+    HDC h = AttrOf(this);
+    if (!h || nCount < 0 || (nCount > 0 && !lpszString))
+        return CSize(0, 0);
+    auto font = FontOf(h);
+    CSize extent = TabbedLayout(h, *font, Decode(lpszString, nCount), nTabPositions, lpnTabStopPositions, 0, 0,
+                                nullptr);
+    return ToLogical(h, extent.cx, extent.cy);
+}
+
+static CSize TextExtentOn(HDC h, LPCTSTR lpszString, int nCount)
+{
+    if (!h || nCount < 0 || (nCount > 0 && !lpszString))
+        return CSize(0, 0);
+    auto font = FontOf(h);
+    return ToLogical(h, TextRendering::Width(h, *font, Decode(lpszString, nCount)), font->height);
+}
+
+CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
+{
+    return TextExtentOn(AttrOf(this), lpszString, nCount);
+}
+
+CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
+{
+    return TextExtentOn(m_hDC, lpszString, nCount);
+}
+
+BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl)
+{
+    if (!hdc || !psizl || c < 0 || (c > 0 && !lpString))
+        return FALSE;
+    *psizl = TextExtentOn(hdc, lpString, c);
+    return TRUE;
+}
+
+static BOOL MetricsOn(HDC h, LPTEXTMETRIC tm)
+{
+    if (!h || !tm)
+        return FALSE;
+    auto font = FontOf(h);
+    const LOGFONT &lf = h->state.font->logFont;
+    auto y = [&](int v) { return ToLogical(h, 0, v).cy; };
+    auto x = [&](int v) { return ToLogical(h, v, 0).cx; };
+    std::memset(tm, 0, sizeof(*tm));
+    tm->tmHeight = y(font->height);
+    tm->tmAscent = y(font->ascent);
+    tm->tmDescent = y(font->descent);
+    tm->tmInternalLeading = y(font->internalLeading);
+    tm->tmExternalLeading = y(font->externalLeading);
+    tm->tmAveCharWidth = x(font->aveCharWidth);
+    tm->tmMaxCharWidth = x(font->maxCharWidth);
+    tm->tmWeight = lf.lfWeight <= 0 ? FW_NORMAL : lf.lfWeight;
+    tm->tmOverhang = 0;
+    tm->tmDigitizedAspectX = h->dpiX;
+    tm->tmDigitizedAspectY = h->dpiY;
+    tm->tmFirstChar = 30;
+    tm->tmLastChar = 255;
+    tm->tmDefaultChar = 31;
+    tm->tmBreakChar = 32;
+    tm->tmItalic = lf.lfItalic ? 255 : 0;
+    tm->tmUnderlined = lf.lfUnderline ? 255 : 0;
+    tm->tmStruckOut = lf.lfStrikeOut ? 255 : 0;
+    // The low bit is set for variable-pitch fonts (its name says the opposite).
+    tm->tmPitchAndFamily = static_cast<BYTE>((lf.lfPitchAndFamily & 0xF0) | TMPF_TRUETYPE | TMPF_VECTOR |
+                                             (font->fixedPitch ? 0 : TMPF_FIXED_PITCH));
+    tm->tmCharSet = lf.lfCharSet == DEFAULT_CHARSET ? ANSI_CHARSET : lf.lfCharSet;
+    return TRUE;
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
+{
+    return MetricsOn(AttrOf(this), lpMetrics);
+}
+
+BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const
+{
+    return MetricsOn(m_hDC, lpMetrics);
+}
+
+int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
+{
+    HDC h = AttrOf(this);
+    if (!h || nCount <= 0 || !lpszFacename)
+        return 0;
+    const char *face = h->state.font->logFont.lfFaceName;
+    QByteArray name = face[0] ? QByteArray(face, static_cast<int>(strnlen(face, LF_FACESIZE)))
+                              : FontOf(h)->family.toUtf8();
+    int n = std::min<int>(nCount - 1, static_cast<int>(name.size()));
+    std::memcpy(lpszFacename, name.constData(), static_cast<size_t>(n));
+    lpszFacename[n] = 0;
+    return n;
+}
+
+int CDC::GetTextFace(CString &rString) const
+{
+    char buffer[LF_FACESIZE * 4] = {};
+    int n = GetTextFace(static_cast<int>(sizeof(buffer)), buffer);
+    rString = buffer;
+    return n;
+}
+
+BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
+{
+    HDC h = AttrOf(this);
+    if (!h || !lpBuffer || nLastChar < nFirstChar || nLastChar > 0x10FFFF)
+        return FALSE;
+    auto font = FontOf(h);
+    QFontMetrics fm(font->font);
+    for (UINT c = nFirstChar; c <= nLastChar; ++c) {
+        char32_t code = c;
+        lpBuffer[c - nFirstChar] = LogicalX(h, fm.horizontalAdvance(QString::fromUcs4(&code, 1)) + TextRendering::CharExtra(h));
+    }
+    return TRUE;
+}

@@ -1,0 +1,82 @@
+// What an HDC stands for: the drawing state of one device context and its
+// target (the bitmap selected into a memory context, an image supplied by
+// the windowing layer, or a paint device such as a printer or a PDF file).
+// Framework-internal: CDC and the other framework modules use it.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+
+#include "framework/gdi/CoordinateMapping.h"
+#include "framework/gdi/FillPaint.h"
+#include "framework/gdi/GdiObjectData.h"
+
+#include <memory>
+#include <vector>
+
+class QPaintDevice;
+
+// Everything SaveDC saves.
+struct DCState {
+    HGDIOBJ hPen = nullptr;
+    HGDIOBJ hBrush = nullptr;
+    HGDIOBJ hFont = nullptr;
+    HGDIOBJ hBitmap = nullptr;
+    HGDIOBJ hPalette = nullptr;
+    std::shared_ptr<PenData> pen;
+    std::shared_ptr<BrushData> brush;
+    std::shared_ptr<FontData> font;
+    std::shared_ptr<BitmapData> bitmap;
+    std::shared_ptr<PaletteData> palette;
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
+    UINT textAlign = TA_LEFT | TA_TOP | TA_NOUPDATECP;
+    int polyFillMode = ALTERNATE;
+    int stretchBltMode = 1;
+    int arcDirection = AD_COUNTERCLOCKWISE;
+    int textCharExtra = 0;
+    CoordinateMapping mapping;
+    POINT brushOrg{0, 0};
+    POINT currentPos{0, 0};
+    bool clipped = false;  // false: the whole target is visible
+    QRegion clip;          // device pixels, when clipped
+};
+
+struct HDC__ {
+    enum class Target { Memory, Image, Device };
+
+    Target target = Target::Memory;
+    DCState state;
+    std::vector<DCState> saved;
+    QImage *externalImage = nullptr;     // Image target, owned by the caller
+    QPaintDevice *device = nullptr;      // Device target, owned by the caller
+    std::unique_ptr<QPainter> painter;   // open for the whole life of a Device target
+    bool printing = false;
+    int dpiX = 96;
+    int dpiY = 96;
+    QSize physicalSize;                  // printers: the whole sheet in device pixels
+    QPoint physicalOffset;               // printers: the printable area's offset
+    HGDIOBJ defaultBitmap = nullptr;     // memory contexts: the bitmap they start with
+    int pagesStarted = 0;                // printers: pages begun since StartDoc
+
+    ~HDC__();
+
+    // The image drawn into, or NULL for a paint-device target.
+    QImage *Image();
+    QSize Size();
+    int BitsPixel();
+    bool IsMono();
+    // The visible part of the target in device pixels (clip and bounds).
+    QRegion VisibleRegion();
+    Paints::Context PaintContext();
+};
+
+// Creation of contexts for the framework's targets (the windowing and
+// printing layers call these); free them with DeleteDC.
+HDC CreateMemoryDC(HDC hReference);
+HDC CreateImageDC(QImage *image);
+HDC CreatePaintDeviceDC(QPaintDevice *device, bool printing);
+BOOL DeleteDC(HDC hdc);

@@ -1,0 +1,55 @@
+// What a fill or a line puts into each pixel: a solid colour or a tile
+// (hatch or pattern) aligned to the brush origin, with pixels the tile leaves
+// untouched, combined with the destination by a ROP2 code. Colours are
+// 0xRRGGBB. Framework-internal.
+#pragma once
+
+#include "framework/gdi/GdiObjectData.h"
+
+#include <cstdint>
+#include <vector>
+
+struct FillPaint {
+    bool none = true;            // draws nothing (null brush or pen)
+    bool solid = true;
+    uint32_t color = 0;
+    int tileWidth = 0;
+    int tileHeight = 0;
+    std::vector<uint32_t> tile;  // tileWidth * tileHeight colours
+    std::vector<uint8_t> skip;   // 1 where the tile leaves the pixel untouched
+    int originX = 0;
+    int originY = 0;
+    int rop2 = R2_COPYPEN;
+};
+
+struct LinePaint {
+    bool none = true;
+    uint32_t color = 0;
+    std::vector<int> dashes;     // on, off, on, off... in pixels; empty = solid
+    bool fillGaps = false;       // OPAQUE background: gaps take gapColor
+    uint32_t gapColor = 0;
+    int rop2 = R2_COPYPEN;
+};
+
+namespace Paints {
+uint32_t ToPixel(COLORREF c);            // 0x00BBGGRR to 0xRRGGBB
+COLORREF ToColorRef(uint32_t pixel);
+// Monochrome targets keep black and white only: the nearer of the two.
+uint32_t ToMono(uint32_t pixel);
+// The 8x8 hatch mask: true where the hatch line lies.
+bool HatchBit(int hatch, int x, int y);
+
+struct Context {
+    COLORREF textColor;
+    COLORREF bkColor;
+    int bkMode;
+    int rop2;
+    int brushOrgX;
+    int brushOrgY;
+    bool mono;
+};
+FillPaint ForBrush(const BrushData *brush, const Context &ctx);
+FillPaint ForSolid(COLORREF color, int rop2, bool mono);
+// A cosmetic pen's pixels: colour and the dash pattern of its style.
+LinePaint ForCosmeticPen(const PenData *pen, const Context &ctx);
+} // namespace Paints

@@ -1,0 +1,98 @@
+// Handles and plain structures of the drawing interface. A handle is an
+// opaque pointer to an object kept by the handle table; DC handles point to
+// a device context. Structures keep the framework's field names and widths.
+#pragma once
+
+#include "framework/base/CRect.h"
+#include "framework/base/WinTypes.h"
+#include "framework/gdi/GdiConstants.h"
+
+struct HGDIOBJ__;
+typedef HGDIOBJ__ *HGDIOBJ;
+typedef HGDIOBJ HPEN;
+typedef HGDIOBJ HBRUSH;
+typedef HGDIOBJ HFONT;
+typedef HGDIOBJ HBITMAP;
+typedef HGDIOBJ HRGN;
+typedef HGDIOBJ HPALETTE;
+struct HDC__;
+typedef HDC__ *HDC;
+
+struct LOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+};
+typedef LOGPEN *LPLOGPEN;
+
+struct LOGBRUSH {
+    UINT lbStyle;
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;
+};
+typedef LOGBRUSH *LPLOGBRUSH;
+
+struct EXTLOGPEN {
+    DWORD elpPenStyle;
+    DWORD elpWidth;
+    UINT elpBrushStyle;
+    COLORREF elpColor;
+    ULONG_PTR elpHatch;
+    DWORD elpNumEntries;
+    DWORD elpStyleEntry[1];
+};
+
+struct LOGFONT {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+typedef LOGFONT *LPLOGFONT;
+typedef const LOGFONT *LPCLOGFONT;
+typedef LOGFONT LOGFONTA;
+
+struct TEXTMETRIC {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+typedef TEXTMETRIC *LPTEXTMETRIC;
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
+typedef BITMAP *LPBITMAP;

@@ -1,0 +1,322 @@
+// The pixel engine: spans, polygons, box shapes and cosmetic lines.
+#include "framework/gdi/Raster.h"
+
+#include "framework/gdi/Rop2.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Pixels whose centre x + 0.5 lies in [from, to).
+void CentreSpan(double from, double to, int &x0, int &x1)
+{
+    x0 = static_cast<int>(std::ceil(from - 0.5));
+    x1 = static_cast<int>(std::ceil(to - 0.5));
+}
+
+int FloorMod(int a, int m)
+{
+    int r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+// Polygon vertex coordinates are clamped so the scan arithmetic stays finite.
+constexpr double kCoordLimit = 1 << 26;
+
+} // namespace
+
+bool BoxShape::Row(int y, int &x0, int &x1) const
+{
+    double yc = y + 0.5;
+    if (IsEmpty() || yc < top || yc >= bottom)
+        return false;
+    if (kind == Rect) {
+        CentreSpan(left, right, x0, x1);
+        return x1 > x0;
+    }
+    double rx = kind == Ellipse ? (right - left) / 2 : std::min(cornerWidth, right - left) / 2;
+    double ry = kind == Ellipse ? (bottom - top) / 2 : std::min(cornerHeight, bottom - top) / 2;
+    double inset = 0;
+    if (rx > 0 && ry > 0) {
+        double cy = -1;
+        if (yc < top + ry)
+            cy = top + ry;
+        else if (yc > bottom - ry)
+            cy = bottom - ry;
+        if (cy >= 0 || kind == Ellipse) {
+            if (kind == Ellipse)
+                cy = (top + bottom) / 2;
+            double dy = (yc - cy) / ry;
+            double root = 1 - dy * dy;
+            if (root <= 0)
+                return false;
+            inset = rx - rx * std::sqrt(root);
+        }
+    }
+    CentreSpan(left + inset, right - inset, x0, x1);
+    return x1 > x0;
+}
+
+BoxShape BoxShape::Deflated(double dx, double dy) const
+{
+    BoxShape s = *this;
+    s.left += dx;
+    s.right -= dx;
+    s.top += dy;
+    s.bottom -= dy;
+    s.cornerWidth = std::max(0.0, cornerWidth - 2 * dx);
+    s.cornerHeight = std::max(0.0, cornerHeight - 2 * dy);
+    return s;
+}
+
+RasterTarget::RasterTarget(QImage &image, const QRegion *clip)
+    : m_image(image), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
+      m_stride(image.bytesPerLine() / 4), m_bounds(0, 0, image.width(), image.height())
+{
+    if (!clip) {
+        if (!m_bounds.isEmpty())
+            m_rects.push_back(m_bounds);
+        return;
+    }
+    for (const QRect &r : *clip) {
+        QRect c = r.intersected(m_bounds);
+        if (!c.isEmpty())
+            m_rects.push_back(c);
+    }
+}
+
+bool RasterTarget::Visible(int x, int y) const
+{
+    for (const QRect &r : m_rects)
+        if (r.contains(x, y))
+            return true;
+    return false;
+}
+
+uint32_t RasterTarget::Pixel(int x, int y) const
+{
+    return m_bits[y * m_stride + x] & 0xFFFFFFu;
+}
+
+void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
+{
+    if (!Visible(x, y))
+        return;
+    uint32_t &d = m_bits[y * m_stride + x];
+    d = Rop2::Apply(rop2, color, d);
+}
+
+void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
+{
+    int from = std::max(x0, clipRect.left());
+    int to = std::min(x1, clipRect.right() + 1);
+    if (from >= to)
+        return;
+    uint32_t *row = m_bits + y * m_stride;
+    if (paint.solid) {
+        if (paint.rop2 == R2_COPYPEN) {
+            std::fill(row + from, row + to, paint.color | 0xFF000000u);
+            return;
+        }
+        for (int x = from; x < to; ++x)
+            row[x] = Rop2::Apply(paint.rop2, paint.color, row[x]);
+        return;
+    }
+    int ty = FloorMod(y - paint.originY, paint.tileHeight);
+    const uint32_t *tileRow = paint.tile.data() + ty * paint.tileWidth;
+    const uint8_t *skipRow = paint.skip.data() + ty * paint.tileWidth;
+    int tx = FloorMod(from - paint.originX, paint.tileWidth);
+    for (int x = from; x < to; ++x) {
+        if (!skipRow[tx])
+            row[x] = Rop2::Apply(paint.rop2, tileRow[tx], row[x]);
+        if (++tx == paint.tileWidth)
+            tx = 0;
+    }
+}
+
+void RasterTarget::FillSpan(int y, int x0, int x1, const FillPaint &paint)
+{
+    if (paint.none || x0 >= x1)
+        return;
+    for (const QRect &r : m_rects)
+        if (y >= r.top() && y <= r.bottom())
+            Span(y, x0, x1, paint, r);
+}
+
+void RasterTarget::FillRect(const QRect &rect, const FillPaint &paint)
+{
+    if (paint.none || rect.isEmpty())
+        return;
+    for (const QRect &clipRect : m_rects) {
+        QRect c = rect.intersected(clipRect);
+        for (int y = c.top(); y <= c.bottom(); ++y)
+            Span(y, c.left(), c.right() + 1, paint, clipRect);
+    }
+}
+
+void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding,
+                                const FillPaint &paint)
+{
+    if (paint.none || m_rects.empty())
+        return;
+    struct Edge {
+        double x0, y0, x1, y1;
+        int dir;
+    };
+    std::vector<Edge> edges;
+    double minY = kCoordLimit, maxY = -kCoordLimit;
+    for (const auto &poly : polygons) {
+        size_t n = poly.size();
+        for (size_t i = 0; i < n; ++i) {
+            QPointF a = poly[i], b = poly[(i + 1) % n];
+            double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
+            double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
+            if (ay == by || std::isnan(ay) || std::isnan(by) || std::isnan(ax) || std::isnan(bx))
+                continue;
+            if (ay < by)
+                edges.push_back({ax, ay, bx, by, 1});
+            else
+                edges.push_back({bx, by, ax, ay, -1});
+            minY = std::min(minY, std::min(ay, by));
+            maxY = std::max(maxY, std::max(ay, by));
+        }
+    }
+    if (edges.empty())
+        return;
+    int yStart = std::max(static_cast<int>(std::ceil(minY)), m_bounds.top());
+    int yEnd = std::min(static_cast<int>(std::ceil(maxY)), m_bounds.bottom() + 1); // exclusive
+    std::vector<std::pair<double, int>> crossings;
+    for (int y = yStart; y < yEnd; ++y) {
+        crossings.clear();
+        for (const Edge &e : edges)
+            if (y >= e.y0 && y < e.y1)
+                crossings.emplace_back(e.x0 + (y - e.y0) * (e.x1 - e.x0) / (e.y1 - e.y0), e.dir);
+        std::sort(crossings.begin(), crossings.end(),
+                  [](const auto &p, const auto &q) { return p.first < q.first; });
+        int count = 0;
+        for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+            count += winding ? crossings[i].second : 1;
+            bool inside = winding ? count != 0 : (count & 1) != 0;
+            if (!inside)
+                continue;
+            // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
+            int x0 = static_cast<int>(std::ceil(crossings[i].first));
+            int x1 = static_cast<int>(std::ceil(crossings[i + 1].first));
+            FillSpan(y, x0, x1, paint);
+        }
+    }
+}
+
+void RasterTarget::FillShape(const BoxShape &shape, const BoxShape *hole, const FillPaint &paint)
+{
+    if (paint.none || shape.IsEmpty())
+        return;
+    int yStart = std::max(static_cast<int>(std::floor(shape.top)), m_bounds.top());
+    int yEnd = std::min(static_cast<int>(std::ceil(shape.bottom)), m_bounds.bottom() + 1);
+    for (int y = yStart; y < yEnd; ++y) {
+        int x0, x1;
+        if (!shape.Row(y, x0, x1))
+            continue;
+        int h0, h1;
+        if (hole && hole->Row(y, h0, h1) && h1 > h0) {
+            FillSpan(y, x0, std::min(x1, h0), paint);
+            FillSpan(y, std::max(x0, h1), x1, paint);
+        } else {
+            FillSpan(y, x0, x1, paint);
+        }
+    }
+}
+
+void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex,
+                           int &dashLeft)
+{
+    long long dx = std::llabs(static_cast<long long>(b.x()) - a.x());
+    long long dy = std::llabs(static_cast<long long>(b.y()) - a.y());
+    int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+    long long steps = std::max(dx, dy) + (includeEnd ? 1 : 0);
+    // Bresenham on the major axis: after i steps the minor axis has moved
+    // floor((2 * minor * i + major - 1) / (2 * major)) pixels.
+    bool xMajor = dx >= dy;
+    long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    // Only the steps whose major coordinate can be on the image are walked;
+    // the dash pattern is advanced over the rest.
+    long long lo = xMajor ? m_bounds.left() : m_bounds.top();
+    long long hi = xMajor ? m_bounds.right() : m_bounds.bottom();
+    long long start = xMajor ? a.x() : a.y();
+    int dir = xMajor ? sx : sy;
+    long long first = dir > 0 ? lo - start : start - hi;
+    long long last = dir > 0 ? hi - start : start - lo;
+    first = std::max(first, 0LL);
+    last = std::min(last, steps - 1);
+    long long pattern = 0;
+    for (int d : paint.dashes)
+        pattern += d;
+    auto advanceDash = [&](long long count) {
+        if (paint.dashes.empty() || count <= 0)
+            return;
+        count %= pattern;
+        while (count > 0) {
+            long long take = std::min<long long>(count, dashLeft);
+            dashLeft -= static_cast<int>(take);
+            count -= take;
+            if (dashLeft <= 0) {
+                dashIndex = (dashIndex + 1) % paint.dashes.size();
+                dashLeft = paint.dashes[dashIndex];
+            }
+        }
+    };
+    if (first > last) {
+        advanceDash(steps);
+        return;
+    }
+    advanceDash(first);
+    long long m = major == 0 ? 0 : (2 * minor * first + major - 1) / (2 * major);
+    long long err = 2 * minor * (first + 1) - major - 2 * major * m;
+    long long x = a.x() + (xMajor ? sx * first : sx * m);
+    long long y = a.y() + (xMajor ? sy * m : sy * first);
+    for (long long i = first; i <= last; ++i) {
+        bool on = true;
+        if (!paint.dashes.empty()) {
+            on = (dashIndex % 2) == 0;
+            if (--dashLeft <= 0) {
+                dashIndex = (dashIndex + 1) % paint.dashes.size();
+                dashLeft = paint.dashes[dashIndex];
+            }
+        }
+        if (x >= m_bounds.left() && x <= m_bounds.right() && y >= m_bounds.top() && y <= m_bounds.bottom()) {
+            if (on)
+                PlotPixel(static_cast<int>(x), static_cast<int>(y), paint.color, paint.rop2);
+            else if (paint.fillGaps)
+                PlotPixel(static_cast<int>(x), static_cast<int>(y), paint.gapColor, paint.rop2);
+        }
+        if (err > 0) {
+            if (xMajor) y += sy; else x += sx;
+            err -= 2 * major;
+        }
+        if (xMajor) x += sx; else y += sy;
+        err += 2 * minor;
+    }
+    advanceDash(steps - 1 - last);
+}
+
+void RasterTarget::CosmeticPolyline(const std::vector<QPoint> &points, bool closed, bool drawLast,
+                                    const LinePaint &paint)
+{
+    if (paint.none || points.empty() || m_rects.empty())
+        return;
+    size_t dashIndex = 0;
+    int dashLeft = paint.dashes.empty() ? 0 : paint.dashes[0];
+    size_t n = points.size();
+    if (n == 1) {
+        if (drawLast)
+            PlotPixel(points[0].x(), points[0].y(), paint.color, paint.rop2);
+        return;
+    }
+    size_t segments = closed ? n : n - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        bool last = i + 1 == segments;
+        Segment(points[i], points[(i + 1) % n], last && drawLast && !closed, paint, dashIndex, dashLeft);
+    }
+}

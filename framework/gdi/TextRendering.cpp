@@ -1,0 +1,143 @@
+// Text measurement and drawing in device pixels.
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "framework/gdi/TextRendering.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace TextRendering {
+
+std::shared_ptr<const ResolvedFont> FontOf(HDC h)
+{
+    static const LOGFONT fallback{};
+    const LOGFONT &lf = h->state.font ? h->state.font->logFont : fallback;
+    return FontFaces::Resolve(lf, h->state.mapping, h->dpiY);
+}
+
+QString Decode(LPCTSTR text, int count)
+{
+    if (!text || count <= 0)
+        return QString();
+    return QString::fromUtf8(text, count);
+}
+
+int CharExtra(HDC h)
+{
+    return static_cast<int>(std::lround(h->state.textCharExtra * h->state.mapping.ScaleX()));
+}
+
+int Width(HDC h, const ResolvedFont &font, const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    QFontMetrics fm(font.font);
+    return fm.horizontalAdvance(text) + CharExtra(h) * static_cast<int>(text.size());
+}
+
+int NextTabStop(HDC h, const ResolvedFont &font, int x, int origin, int nTabPositions, const INT *stops)
+{
+    double scale = std::fabs(h->state.mapping.ScaleX());
+    auto everyStep = [&](int step) {
+        if (step <= 0)
+            step = 1;
+        int rel = x - origin;
+        int k = rel >= 0 ? rel / step + 1 : -((-rel) / step) + ((-rel) % step == 0 ? 1 : 0);
+        return origin + k * step;
+    };
+    if (nTabPositions <= 0 || !stops)
+        return everyStep(8 * font.aveCharWidth);
+    if (nTabPositions == 1) {
+        int step = static_cast<int>(std::lround(std::abs(stops[0]) * scale));
+        return everyStep(step > 0 ? step : 8 * font.aveCharWidth);
+    }
+    for (int i = 0; i < nTabPositions; ++i) {
+        int pos = origin + static_cast<int>(std::lround(std::abs(stops[i]) * scale));
+        if (pos > x)
+            return pos;
+    }
+    return x + Width(h, font, QStringLiteral(" "));
+}
+
+namespace {
+
+uint32_t TextPixel(HDC h, COLORREF c)
+{
+    uint32_t px = Paints::ToPixel(c);
+    return h->IsMono() ? Paints::ToMono(px) : px;
+}
+
+QColor ToQColor(uint32_t px)
+{
+    return QColor::fromRgb(static_cast<QRgb>(px | 0xFF000000u));
+}
+
+void DrawRuns(QPainter &p, HDC h, const ResolvedFont &font, const DrawRequest &r)
+{
+    QFontMetrics fm(font.font);
+    int extra = CharExtra(h);
+    int baseline = r.top + font.ascent;
+    for (size_t i = 0; i < r.runs.size(); ++i) {
+        const Run &run = r.runs[i];
+        if (extra == 0 && r.advances.empty()) {
+            p.drawText(QPoint(r.left + run.x, baseline), run.text);
+        } else {
+            // Fixed advances or extra spacing: place each character itself.
+            int x = r.left + run.x;
+            for (qsizetype c = 0; c < run.text.size(); ++c) {
+                p.drawText(QPoint(x, baseline), QString(run.text[c]));
+                if (!r.advances.empty() && static_cast<size_t>(c) < r.advances.size())
+                    x += r.advances[static_cast<size_t>(c)];
+                else
+                    x += fm.horizontalAdvance(run.text[c]) + extra;
+            }
+        }
+        if (static_cast<int>(i) == r.underlineRun && r.underlineIndex >= 0 && r.underlineIndex < run.text.size()) {
+            int x0 = r.left + run.x + Width(h, font, run.text.left(r.underlineIndex));
+            int x1 = r.left + run.x + Width(h, font, run.text.left(r.underlineIndex + 1));
+            p.fillRect(QRect(x0, baseline + 1, x1 - x0, 1), p.pen().color());
+        }
+    }
+}
+
+} // namespace
+
+void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
+{
+    QImage *image = h->Image();
+    QPainter local;
+    QPainter *p = nullptr;
+    if (image) {
+        if (!local.begin(image))
+            return;
+        p = &local;
+    } else if (h->painter && h->painter->isActive()) {
+        p = h->painter.get();
+        p->save();
+    } else {
+        return;
+    }
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setRenderHint(QPainter::TextAntialiasing, font.font.styleStrategy() & QFont::PreferAntialias);
+    QRegion clip = h->state.clipped ? h->state.clip : QRegion(QRect(QPoint(0, 0), h->Size()));
+    p->setClipRegion(clip);
+    if (r.opaqueRect)
+        p->fillRect(*r.opaqueRect, ToQColor(TextPixel(h, h->state.bkColor)));
+    if (r.clipRect)
+        p->setClipRegion(clip & *r.clipRect);
+    p->translate(r.reference);
+    if (font.escapementDegrees != 0)
+        p->rotate(-font.escapementDegrees);
+    if (r.opaqueCell)
+        p->fillRect(QRect(r.left, r.top, r.width, font.height), ToQColor(TextPixel(h, h->state.bkColor)));
+    p->setFont(font.font);
+    p->setPen(ToQColor(TextPixel(h, h->state.textColor)));
+    DrawRuns(*p, h, font, r);
+    if (image)
+        local.end();
+    else
+        p->restore();
+}
+
+} // namespace TextRendering
