@@ -39,12 +39,12 @@ void CDC::ForEachDC(F f)
         f(m_hAttribDC);
 }
 
+// As in the framework, the object owns the output context it holds: the
+// destructor deletes it unless the program detached it first.
 CDC::~CDC()
 {
-    if (m_bOwnsDC)
-        DeleteDC();
-    else
-        Detach();
+    if (m_hDC)
+        ::DeleteDC(Detach());
 }
 
 CDC *CDC::FromHandle(HDC hDC)
@@ -98,7 +98,6 @@ HDC CDC::Detach()
             m.permanent.erase(p);
     }
     m_hDC = m_hAttribDC = nullptr;
-    m_bOwnsDC = FALSE;
     return h;
 }
 
@@ -113,9 +112,7 @@ BOOL CDC::CreateCompatibleDC(CDC *pDC)
     if (!h)
         return FALSE;
     DeleteDC();
-    Attach(h);
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(h);
 }
 
 BOOL CDC::CreateImageDC(QImage *pImage)
@@ -124,9 +121,7 @@ BOOL CDC::CreateImageDC(QImage *pImage)
     if (!h)
         return FALSE;
     DeleteDC();
-    Attach(h);
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(h);
 }
 
 BOOL CDC::CreatePaintDeviceDC(QPaintDevice *pDevice, BOOL bPrinting)
@@ -135,23 +130,14 @@ BOOL CDC::CreatePaintDeviceDC(QPaintDevice *pDevice, BOOL bPrinting)
     if (!h)
         return FALSE;
     DeleteDC();
-    Attach(h);
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(h);
 }
 
 BOOL CDC::DeleteDC()
 {
     if (!m_hDC)
         return FALSE;
-    HDC attrib = m_hAttribDC;
-    bool owned = m_bOwnsDC;
-    HDC h = Detach();
-    if (!owned)
-        return TRUE;
-    if (attrib && attrib != h)
-        ::DeleteDC(attrib);
-    return ::DeleteDC(h);
+    return ::DeleteDC(Detach());
 }
 
 int CDC::GetDeviceCaps(int nIndex) const
@@ -298,26 +284,27 @@ CBitmap *CDC::GetCurrentBitmap() const
     return h ? static_cast<CBitmap *>(CGdiObject::FromHandle(h->state.hBitmap)) : nullptr;
 }
 
-// Attribute setters change both contexts and return the attribute context's
-// previous value.
-#define PLEXO_DC_ATTRIBUTE(Type, Getter, Setter, field, invalid)                                                    \
+// Attribute getters read the attribute context.
+#define PLEXO_DC_ATTRIBUTE(Type, Getter, field, invalid)                                                    \
     Type CDC::Getter() const                                                                                       \
     {                                                                                                              \
         HDC h = Attr(this);                                                                                        \
         return h ? static_cast<Type>(h->state.field) : invalid;                                                    \
     }
 
-PLEXO_DC_ATTRIBUTE(COLORREF, GetTextColor, SetTextColor, textColor, CLR_INVALID)
-PLEXO_DC_ATTRIBUTE(COLORREF, GetBkColor, SetBkColor, bkColor, CLR_INVALID)
-PLEXO_DC_ATTRIBUTE(int, GetBkMode, SetBkMode, bkMode, 0)
-PLEXO_DC_ATTRIBUTE(int, GetROP2, SetROP2, rop2, 0)
-PLEXO_DC_ATTRIBUTE(int, GetPolyFillMode, SetPolyFillMode, polyFillMode, 0)
-PLEXO_DC_ATTRIBUTE(int, GetStretchBltMode, SetStretchBltMode, stretchBltMode, 0)
-PLEXO_DC_ATTRIBUTE(int, GetArcDirection, SetArcDirection, arcDirection, 0)
-PLEXO_DC_ATTRIBUTE(UINT, GetTextAlign, SetTextAlign, textAlign, GDI_ERROR)
-PLEXO_DC_ATTRIBUTE(int, GetTextCharacterExtra, SetTextCharacterExtra, textCharExtra, 0)
+PLEXO_DC_ATTRIBUTE(COLORREF, GetTextColor, textColor, CLR_INVALID)
+PLEXO_DC_ATTRIBUTE(COLORREF, GetBkColor, bkColor, CLR_INVALID)
+PLEXO_DC_ATTRIBUTE(int, GetBkMode, bkMode, 0)
+PLEXO_DC_ATTRIBUTE(int, GetROP2, rop2, 0)
+PLEXO_DC_ATTRIBUTE(int, GetPolyFillMode, polyFillMode, 0)
+PLEXO_DC_ATTRIBUTE(int, GetStretchBltMode, stretchBltMode, 0)
+PLEXO_DC_ATTRIBUTE(int, GetArcDirection, arcDirection, 0)
+PLEXO_DC_ATTRIBUTE(UINT, GetTextAlign, textAlign, GDI_ERROR)
+PLEXO_DC_ATTRIBUTE(int, GetTextCharacterExtra, textCharExtra, 0)
 #undef PLEXO_DC_ATTRIBUTE
 
+// Attribute setters change both contexts and return the attribute context's
+// previous value.
 template <typename T, typename Field>
 static T SetBoth(CDC *dc, HDC attrib, T value, T invalid, Field field)
 {

@@ -45,7 +45,8 @@ public:
     static CDC *FromHandle(HDC hDC);
     static void DeleteTempMap();
 
-    // Creation and ownership.
+    // Creation and ownership: the object owns the output context it holds
+    // (the destructor deletes it) until Detach hands it back.
     BOOL Attach(HDC hDC);
     HDC Detach();
     virtual void SetAttribDC(HDC hDC);
@@ -248,7 +249,6 @@ public:
 private:
     template <typename F>
     void ForEachDC(F f);
-    BOOL m_bOwnsDC = FALSE;
 };
 
 // The plain-function forms of the context members the system calls.

@@ -128,6 +128,15 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     const uint32_t *tileRow = paint.tile.data() + ty * paint.tileWidth;
     const uint8_t *skipRow = paint.skip.data() + ty * paint.tileWidth;
     int tx = FloorMod(from - paint.originX, paint.tileWidth);
+    if (paint.rop2 == R2_COPYPEN) {
+        for (int x = from; x < to; ++x) {
+            if (!skipRow[tx])
+                row[x] = tileRow[tx] | 0xFF000000u;
+            if (++tx == paint.tileWidth)
+                tx = 0;
+        }
+        return;
+    }
     for (int x = from; x < to; ++x) {
         if (!skipRow[tx])
             row[x] = Rop2::Apply(paint.rop2, tileRow[tx], row[x]);
@@ -187,12 +196,19 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
         return;
     int yStart = std::max(static_cast<int>(std::ceil(minY)), m_bounds.top());
     int yEnd = std::min(static_cast<int>(std::ceil(maxY)), m_bounds.bottom() + 1); // exclusive
+    // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
+    std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
+    size_t next = 0;
+    std::vector<const Edge *> active;
     std::vector<std::pair<double, int>> crossings;
     for (int y = yStart; y < yEnd; ++y) {
+        while (next < edges.size() && edges[next].y0 <= y)
+            active.push_back(&edges[next++]);
+        active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge *e) { return e->y1 <= y; }),
+                     active.end());
         crossings.clear();
-        for (const Edge &e : edges)
-            if (y >= e.y0 && y < e.y1)
-                crossings.emplace_back(e.x0 + (y - e.y0) * (e.x1 - e.x0) / (e.y1 - e.y0), e.dir);
+        for (const Edge *e : active)
+            crossings.emplace_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0), e->dir);
         std::sort(crossings.begin(), crossings.end(),
                   [](const auto &p, const auto &q) { return p.first < q.first; });
         int count = 0;
