@@ -388,16 +388,16 @@ int SECEditTextStore::InsertAt(SECEditRange &range, LPCTSTR text, int count)
     }
     if (count > kMaxTextLength - m_nTextLength)
         return -1;
-    // Text that comes from this store's own blocks (a pointer handed out by
-    // GetTextPointer) is copied first: the blocks move while it goes in.
+    const int k = InsertionBlock(offset);
+    SECEditTextBlock *b = m_blocks[static_cast<size_t>(k)];
+    // Text that comes from the very block it goes into (a pointer handed out
+    // by GetTextPointer) is copied first: that block moves while it goes in.
+    // Only this block changes before the text has been copied.
     std::vector<char> ownCopy;
-    if (PointsIntoBlocks(text)) {
+    if (PointsInto(*b, text)) {
         ownCopy.assign(text, text + count);
         text = ownCopy.data();
     }
-
-    const int k = InsertionBlock(offset);
-    SECEditTextBlock *b = m_blocks[static_cast<size_t>(k)];
     const int local = offset - b->m_nOffset;
     if (count <= kBlockChunk) {
         b->InsertBytes(local, text, count, m_chNewline);
@@ -431,15 +431,11 @@ int SECEditTextStore::InsertAt(SECEditRange &range, LPCTSTR text, int count)
     return 1;
 }
 
-bool SECEditTextStore::PointsIntoBlocks(const char *text) const
+bool SECEditTextStore::PointsInto(const SECEditTextBlock &block, const char *text)
 {
     const auto address = reinterpret_cast<uintptr_t>(text);
-    for (const SECEditTextBlock *b : m_blocks) {
-        const auto start = reinterpret_cast<uintptr_t>(b->GetData());
-        if (address >= start && address < start + static_cast<uintptr_t>(b->GetCapacity()))
-            return true;
-    }
-    return false;
+    const auto start = reinterpret_cast<uintptr_t>(block.GetData());
+    return address >= start && address < start + static_cast<uintptr_t>(block.GetCapacity());
 }
 
 // Cuts text into chunks of at most kBlockChunk bytes, each ending after a

@@ -98,7 +98,7 @@ private:
     void RemoveBlock(int index);
     void MergeIfSmall(int index);
     void TextChanged();
-    bool PointsIntoBlocks(const char *text) const;
+    static bool PointsInto(const SECEditTextBlock &block, const char *text);
 
     // Searching (SECEditTextStoreFind.cpp).
     struct FindRequest;
