@@ -185,6 +185,7 @@ public:
     BOOL PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount);
 
     // Pixels and rectangles (brush fills ignore the ROP2 mode).
+    COLORREF GetNearestColor(COLORREF crColor) const;
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
     COLORREF SetPixel(int x, int y, COLORREF crColor);

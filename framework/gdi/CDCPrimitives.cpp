@@ -444,6 +444,14 @@ COLORREF CDC::GetPixel(int x, int y) const
     return px < 0 ? CLR_INVALID : Paints::ToColorRef(static_cast<uint32_t>(px));
 }
 
+COLORREF CDC::GetNearestColor(COLORREF crColor) const
+{
+    if (!m_hDC)
+        return CLR_INVALID;
+    uint32_t px = Paints::ToPixel(crColor);
+    return Paints::ToColorRef(m_hDC->IsMono() ? Paints::ToMono(px) : px);
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 {
     if (!m_hDC)

@@ -68,7 +68,19 @@ bool HDC__::IsMono()
 QRegion HDC__::VisibleRegion()
 {
     QRegion bounds(QRect(QPoint(0, 0), Size()));
-    return state.clipped ? state.clip.intersected(bounds) : bounds;
+    QRegion clip;
+    return ClipRegion(clip) ? clip.intersected(bounds) : bounds;
+}
+
+bool HDC__::ClipRegion(QRegion &clip)
+{
+    if (!state.clipped && !systemClipped)
+        return false;
+    if (state.clipped && systemClipped)
+        clip = state.clip.intersected(systemClip);
+    else
+        clip = state.clipped ? state.clip : systemClip;
+    return true;
 }
 
 Paints::Context HDC__::PaintContext()

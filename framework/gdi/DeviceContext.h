@@ -59,6 +59,10 @@ struct HDC__ {
     int dpiY = 96;
     QSize physicalSize;                  // printers: the whole sheet in device pixels
     QPoint physicalOffset;               // printers: the printable area's offset
+    // The system clip (a window's update region while it paints): it limits
+    // drawing under the program's own clip, which SelectClipRgn(NULL) resets.
+    bool systemClipped = false;
+    QRegion systemClip;                  // device pixels
     HGDIOBJ defaultBitmap = nullptr;     // memory contexts: the bitmap they start with
     int pagesStarted = 0;                // printers: pages begun since StartDoc
 
@@ -71,6 +75,8 @@ struct HDC__ {
     bool IsMono();
     // The visible part of the target in device pixels (clip and bounds).
     QRegion VisibleRegion();
+    // The program's clip within the system clip; false when neither limits drawing.
+    bool ClipRegion(QRegion &clip);
     Paints::Context PaintContext();
 };
 

@@ -55,18 +55,21 @@ constexpr FaceMapping kFaceTable[] = {
 // Where the classic-face package puts its fonts (outside fontconfig's paths).
 constexpr const char *kClassicFontDirs[] = {"/usr/share/wine/fonts", "/usr/lib/wine/fonts"};
 
+// Registers the classic faces once a GUI application exists (the font
+// database needs one); until then later calls try again.
 void RegisterClassicFaces()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        if (!qGuiApp)
-            return;
-        for (const char *dir : kClassicFontDirs) {
-            QDir d(QString::fromLatin1(dir));
-            for (const QString &file : d.entryList({QStringLiteral("*.ttf")}, QDir::Files))
-                QFontDatabase::addApplicationFont(d.filePath(file));
-        }
-    });
+    static std::mutex mutex;
+    static bool done = false;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (done || !qGuiApp)
+        return;
+    done = true;
+    for (const char *dir : kClassicFontDirs) {
+        QDir d(QString::fromLatin1(dir));
+        for (const QString &file : d.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(d.filePath(file));
+    }
 }
 
 bool Installed(const QString &family)
@@ -135,13 +138,13 @@ int EmForCell(const QFont &base, int cell)
     QFont probe = base;
     probe.setPixelSize(1000);
     QFontMetricsF fm(probe);
-    double ratio = 1000.0 / (fm.ascent() + fm.descent());
+    double span = fm.ascent() + fm.descent();
+    double ratio = span > 0 ? 1000.0 / span : 1.0;
     int em = static_cast<int>(std::lround(cell * ratio));
-    if (em < 1)
-        em = 1;
+    em = em < 1 ? 1 : (em > 4096 ? 4096 : em);
     while (em > 1 && CellHeight(base, em) > cell)
         --em;
-    while (CellHeight(base, em + 1) <= cell)
+    while (em < 4096 && CellHeight(base, em + 1) <= cell)
         ++em;
     return em;
 }

@@ -153,7 +153,8 @@ private:
 
 std::unique_ptr<Renderer> Renderer::For(HDC dc)
 {
-    const QRegion *clip = dc->state.clipped ? &dc->state.clip : nullptr;
+    QRegion region;
+    const QRegion *clip = dc->ClipRegion(region) ? &region : nullptr; // both renderers copy it
     if (QImage *image = dc->Image())
         return std::make_unique<RasterRenderer>(*image, clip);
     if (dc->painter && dc->painter->isActive())

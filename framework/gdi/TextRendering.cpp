@@ -120,7 +120,7 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     }
     p->setRenderHint(QPainter::Antialiasing, false);
     p->setRenderHint(QPainter::TextAntialiasing, font.font.styleStrategy() & QFont::PreferAntialias);
-    QRegion clip = h->state.clipped ? h->state.clip : QRegion(QRect(QPoint(0, 0), h->Size()));
+    QRegion clip = h->VisibleRegion();
     p->setClipRegion(clip);
     if (r.opaqueRect)
         p->fillRect(*r.opaqueRect, ToQColor(TextPixel(h, h->state.bkColor)));

@@ -1,6 +1,8 @@
 // Lines and filled shapes: GDI's pixel rules, ROP2 modes and clipping.
 #include "GdiTestSupport.h"
 
+#include "framework/gdi/DeviceContext.h"
+
 #include <functional>
 
 namespace {
@@ -415,4 +417,32 @@ TEST(Primitives, HugeCoordinatesAndCountsAreHandled)
     POINT one[1] = {{1, 1}};
     EXPECT_FALSE(c.dc.Polyline(one, -3));
     EXPECT_FALSE(c.dc.Polygon(one, 1 << 30));
+}
+
+TEST(Primitives, SystemClipOutlivesTheProgramsClip)
+{
+    Canvas c(20, 20);
+    // The windowing layer limits a painting context to the update region.
+    c.dc.m_hDC->systemClipped = true;
+    c.dc.m_hDC->systemClip = QRegion(QRect(0, 0, 10, 10));
+    c.dc.IntersectClipRect(5, 5, 20, 20);
+    c.dc.FillSolidRect(0, 0, 20, 20, kRed);
+    EXPECT_EQ(c.BoundsNot(kWhite), CRect(5, 5, 10, 10));
+    c.dc.SelectClipRgn(nullptr); // resets the program's clip only
+    c.dc.FillSolidRect(0, 0, 20, 20, kBlack);
+    EXPECT_EQ(c.BoundsNot(kWhite), CRect(0, 0, 10, 10));
+    CRect box;
+    c.dc.GetClipBox(&box);
+    EXPECT_EQ(box, CRect(0, 0, 10, 10));
+    EXPECT_FALSE(c.dc.PtVisible(12, 3));
+}
+
+TEST(Primitives, NearestColourOnColourAndMonochromeTargets)
+{
+    Canvas c;
+    EXPECT_EQ(c.dc.GetNearestColor(RGB(12, 34, 56)), RGB(12, 34, 56));
+    CDC mem;
+    ASSERT_TRUE(mem.CreateCompatibleDC(&c.dc));
+    EXPECT_EQ(mem.GetNearestColor(RGB(200, 210, 220)), RGB(255, 255, 255));
+    EXPECT_EQ(mem.GetNearestColor(RGB(20, 10, 90)), RGB(0, 0, 0));
 }
