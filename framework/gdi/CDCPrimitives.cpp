@@ -37,12 +37,12 @@ QRect DeviceBox(HDC h, int x1, int y1, int x2, int y2)
                  QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
 }
 
-// The pen's width in device pixels; 1 or less draws the one-pixel cosmetic line.
+// The pen's width in device pixels. Width 0 and cosmetic pens made by
+// ExtCreatePen are one pixel whatever the mapping; other widths are logical
+// units and scale with it.
 int DevicePenWidth(HDC h, const PenData &pen)
 {
-    if (pen.width <= 1 && !pen.IsGeometric())
-        return 1;
-    if (!pen.IsGeometric() && pen.extended)
+    if (!pen.IsGeometric() && (pen.width == 0 || pen.extended))
         return 1;
     double w = h->state.mapping.LengthToDeviceX(pen.width);
     int iw = static_cast<int>(std::lround(w));

@@ -199,3 +199,21 @@ TEST(Pens, NullPenDrawsNothing)
     c.dc.LineTo(19, 19);
     EXPECT_EQ(c.Count(kWhite), 400);
 }
+
+TEST(Pens, WidthsScaleWithTheMappingExceptWidthZero)
+{
+    for (int width : {0, 1, 2}) {
+        Canvas c(60, 60, kPaper);
+        c.dc.SetMapMode(MM_ANISOTROPIC);
+        c.dc.SetWindowExt(1, 1);
+        c.dc.SetViewportExt(4, 4);
+        CPen pen(PS_SOLID, width, kHatch);
+        c.dc.SelectObject(&pen);
+        c.dc.MoveTo(2, 5);
+        c.dc.LineTo(12, 5);
+        int thickness = 0;
+        for (int y = 0; y < 60; ++y)
+            thickness += c.At(24, y) == kHatch;
+        EXPECT_EQ(thickness, width == 0 ? 1 : 4 * width) << "width " << width;
+    }
+}

@@ -321,3 +321,29 @@ TEST(DrawText, EndEllipsisFitsTheRectangle)
     EXPECT_LE(calc.Width(), box.Width());
     EXPECT_GT(calc.Width(), box.Width() - c.tm.tmMaxCharWidth - 1);
 }
+
+TEST(DrawText, WorksInUpwardMappingModes)
+{
+    Canvas c(200, 100);
+    c.dc.SetMapMode(MM_LOMETRIC); // 0.1 mm units, y grows upwards
+    CFont font;
+    font.CreateFont(-50, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"); // 5 mm: 19 pixels
+    c.dc.SelectObject(&font);
+    TEXTMETRIC tm{};
+    c.dc.GetTextMetrics(&tm);
+    EXPECT_GT(tm.tmHeight, 50);
+    EXPECT_LT(tm.tmHeight, 70);
+    CRect calc(0, 0, 0, 0);
+    int h = c.dc.DrawText("Hello", -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.top, 0);
+    EXPECT_LT(calc.bottom, 0); // below the top in an upward mode
+    EXPECT_NEAR(-calc.bottom, h, 3);
+    EXPECT_NEAR(calc.right, c.dc.GetTextExtent("Hello").cx, 3);
+
+    c.dc.SetBkColor(RGB(0, 0, 255));
+    CRect box(0, 0, 400, -200);
+    c.dc.DrawText("Hello", -1, &box, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    CRect ink = c.BoundsNot(RGB(255, 255, 255));
+    EXPECT_EQ(ink.TopLeft(), CPoint(0, 0));
+    EXPECT_NEAR(ink.Height(), MulDiv(tm.tmHeight, 96, 254), 1);
+}
