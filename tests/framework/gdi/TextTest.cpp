@@ -347,3 +347,25 @@ TEST(DrawText, WorksInUpwardMappingModes)
     EXPECT_EQ(ink.TopLeft(), CPoint(0, 0));
     EXPECT_NEAR(ink.Height(), MulDiv(tm.tmHeight, 96, 254), 1);
 }
+
+TEST(Fonts, MarlettDrawsCaptionGlyphs)
+{
+    // "r" in the caption-glyph face is the close cross: as wide as tall and
+    // mirror-symmetric, unlike a letter.
+    Canvas c(60, 60);
+    CFont font;
+    font.CreatePointFont(180, "Marlett", &c.dc);
+    c.dc.SelectObject(&font);
+    c.dc.SetBkMode(TRANSPARENT);
+    c.dc.TextOut(5, 5, "r");
+    CRect ink = c.BoundsNot(RGB(255, 255, 255));
+    ASSERT_FALSE(ink.IsRectEmpty());
+    EXPECT_NEAR(ink.Width(), ink.Height(), 2);
+    int same = 0, total = 0;
+    for (int y = ink.top; y < ink.bottom; ++y)
+        for (int x = ink.left; x < ink.right; ++x) {
+            ++total;
+            same += c.At(x, y) == c.At(ink.left + ink.right - 1 - x, y);
+        }
+    EXPECT_GT(same * 10, total * 9);
+}
