@@ -1,7 +1,7 @@
 #include "library/model/QYCompProperties.h"
 
 #include "framework/gdi/Brush.h"
-#include "framework/gdi/DC.h"
+#include "framework/gdi/CDC.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/Pen.h"
 #include "framework/object/Archive.h"

@@ -66,8 +66,8 @@ void QYSolidEllipse(CDC* pDC, int x, int y, int nWidth, int nHeight, COLORREF cr
     CBrush brush(crColor);
     CBrush* pOldBrush = pDC->SelectObject(&brush);
     CGdiObject* pOldPen = pDC->SelectStockObject(NULL_PEN);
-    // A null pen leaves the right and bottom edge out, as a region fill does.
-    pDC->Ellipse(x, y, x + nWidth + 1, y + nHeight + 1);
+    // Without a pen the right and bottom edge stay out, as in a region fill.
+    pDC->Ellipse(x, y, x + nWidth, y + nHeight);
     pDC->SelectObject(pOldPen);
     pDC->SelectObject(pOldBrush);
 }
