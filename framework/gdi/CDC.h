@@ -252,9 +252,48 @@ private:
     void ForEachDC(F f);
 };
 
-// The plain-function forms of the context members the system calls.
+// The plain-function forms of the context members, for code that holds an HDC.
+HDC CreateCompatibleDC(HDC hdc);
+BOOL DeleteDC(HDC hdc);
 BOOL GetTextExtentPoint32(HDC hdc, LPCTSTR lpString, int c, LPSIZE psizl);
 int GetDeviceCaps(HDC hdc, int index);
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+int SaveDC(HDC hdc);
+BOOL RestoreDC(HDC hdc, int nSavedDC);
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+COLORREF GetTextColor(HDC hdc);
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF GetBkColor(HDC hdc);
+int SetBkMode(HDC hdc, int mode);
+int GetBkMode(HDC hdc);
+int SetROP2(HDC hdc, int rop2);
+int SetMapMode(HDC hdc, int mode);
+UINT SetTextAlign(HDC hdc, UINT align);
+BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL LPtoDP(HDC hdc, LPPOINT lppt, int c);
+BOOL DPtoLP(HDC hdc, LPPOINT lppt, int c);
+int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
+int SelectClipRgn(HDC hdc, HRGN hrgn);
+int GetClipBox(HDC hdc, LPRECT lprect);
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+BOOL LineTo(HDC hdc, int x, int y);
+BOOL Polyline(HDC hdc, const POINT *apt, int cpt);
+BOOL Polygon(HDC hdc, const POINT *apt, int cpt);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+COLORREF GetPixel(HDC hdc, int x, int y);
+BOOL TextOut(HDC hdc, int x, int y, LPCTSTR lpString, int c);
+BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCTSTR lpString, UINT c,
+                const INT *lpDx);
+BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm);
 int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
 int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr);
+int FrameRect(HDC hdc, const RECT *lprc, HBRUSH hbr);
+BOOL InvertRect(HDC hdc, const RECT *lprc);
+BOOL DrawFocusRect(HDC hdc, const RECT *lprc);
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+BOOL DrawFrameControl(HDC hdc, LPRECT lprc, UINT uType, UINT uState);

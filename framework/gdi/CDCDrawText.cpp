@@ -93,9 +93,3 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nRawFormat
         return h->state.mapping.SizeToLogical(SIZE{0, top - box.top() + metrics.lineHeight}).cy;
     return h->state.mapping.SizeToLogical(SIZE{0, totalHeight}).cy;
 }
-
-int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format)
-{
-    CDC *dc = CDC::FromHandle(hdc);
-    return dc ? dc->DrawText(lpchText, cchText, lprc, format) : 0;
-}

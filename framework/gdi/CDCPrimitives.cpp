@@ -498,15 +498,6 @@ void CDC::FillRect(LPCRECT lpRect, CBrush *pBrush)
         FillRect(lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
 }
 
-int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr)
-{
-    CDC *dc = CDC::FromHandle(hdc);
-    if (!dc || !lprc)
-        return 0;
-    dc->FillRect(lprc, hbr);
-    return 1;
-}
-
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
 {
     if (!m_hDC || !lpRect)

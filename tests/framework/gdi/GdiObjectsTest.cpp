@@ -216,3 +216,35 @@ TEST(GdiObjects, RectangleRegions)
     EXPECT_EQ(both.CombineRgn(&a, &a, RGN_DIFF), NULLREGION);
     EXPECT_EQ(both.CombineRgn(&a, &b, 99), ERROR);
 }
+
+TEST(PlainFunctions, ForwardToTheContext)
+{
+    Canvas c(20, 20);
+    HDC h = c.dc.m_hDC;
+    EXPECT_EQ(CDC::FromHandle(h), &c.dc); // the attached object, not a temporary
+    EXPECT_EQ(SetTextColor(h, RGB(1, 2, 3)), RGB(0, 0, 0));
+    EXPECT_EQ(c.dc.GetTextColor(), RGB(1, 2, 3));
+    int saved = SaveDC(h);
+    SetBkMode(h, TRANSPARENT);
+    EXPECT_TRUE(RestoreDC(h, saved));
+    EXPECT_EQ(GetBkMode(h), OPAQUE);
+    HGDIOBJ old = SelectObject(h, GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(old, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(GetCurrentObject(h, OBJ_BRUSH), GetStockObject(BLACK_BRUSH));
+    EXPECT_TRUE(Rectangle(h, 2, 2, 6, 6));
+    EXPECT_EQ(GetPixel(h, 3, 3), RGB(0, 0, 0));
+    POINT previous{};
+    EXPECT_TRUE(MoveToEx(h, 10, 10, &previous));
+    EXPECT_TRUE(LineTo(h, 15, 10));
+    EXPECT_EQ(c.At(14, 10), RGB(0, 0, 0));
+    EXPECT_EQ(SetBkColor(nullptr, 0), CLR_INVALID);
+    EXPECT_FALSE(Rectangle(nullptr, 0, 0, 1, 1));
+
+    HDC mem = CreateCompatibleDC(h);
+    ASSERT_NE(mem, nullptr);
+    EXPECT_EQ(GetDeviceCaps(mem, LOGPIXELSX), 96);
+    CDC *temporary = CDC::FromHandle(mem);
+    EXPECT_EQ(temporary->GetSafeHdc(), mem);
+    CDC::DeleteTempMap(); // temporaries never delete the context they borrow
+    EXPECT_TRUE(DeleteDC(mem));
+}
