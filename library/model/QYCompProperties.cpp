@@ -8,6 +8,8 @@
 #include "library/model/QYFillPatterns.h"
 #include "library/pickers/QYGlobalData.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -39,6 +41,12 @@ void CopyFaceName(char (&lfFaceName)[LF_FACESIZE], const CString& strFaceName)
     }
     std::memcpy(lfFaceName, psz, nLength);
     lfFaceName[nLength] = '\0';
+}
+
+// Sizes from hostile values stay inside the int range.
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 // A screen-compatible memory DC when the caller gave none.
@@ -190,11 +198,12 @@ void CQYCompProperties::LoadRecord(CArchive& ar)
 int CQYCompProperties::PointToLogical(int nPoint, CDC* pDC, BOOL bY)
 {
     CDCOrScreen dc(pDC);
-    POINT pt = {nPoint * dc->GetDeviceCaps(LOGPIXELSX) / 72, nPoint * dc->GetDeviceCaps(LOGPIXELSY) / 72};
+    POINT pt = {ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSX) / 72),
+                ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSY) / 72)};
     POINT origin = {0, 0};
     dc->DPtoLP(&pt);
     dc->DPtoLP(&origin);
-    return bY ? std::abs(pt.y - origin.y) : std::abs(pt.x - origin.x);
+    return ClampToInt(std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x));
 }
 
 int CQYCompProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
@@ -204,9 +213,10 @@ int CQYCompProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
     POINT origin = {0, 0};
     dc->LPtoDP(&pt);
     dc->LPtoDP(&origin);
-    if (bY)
-        return std::abs(pt.y - origin.y) * 72 / dc->GetDeviceCaps(LOGPIXELSY);
-    return std::abs(pt.x - origin.x) * 72 / dc->GetDeviceCaps(LOGPIXELSX);
+    const long long distance =
+        std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x);
+    const int nPixelsPerInch = dc->GetDeviceCaps(bY ? LOGPIXELSY : LOGPIXELSX);
+    return nPixelsPerInch > 0 ? ClampToInt(distance * 72 / nPixelsPerInch) : 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -327,6 +328,23 @@ TEST(CompPropertiesArchive, CorruptRecordsAreRefusedAndChangeNothing)
         EXPECT_EQ(LoadRecord(props, c.record), c.cause) << c.name;
         EXPECT_EQ(StoreRecord(props), before) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(CompProperties, HostileSizesStayInRange)
+{
+    CQYCompProperties props;
+    props.SetPointSize(INT_MAX);
+    EXPECT_EQ(props.m_nPointSize, INT_MAX);
+    EXPECT_GT(props.m_nFontHeight, 0);
+    props.SetFontHeight(INT_MIN);
+    EXPECT_GE(props.m_nPointSize, 0);
+    LOGFONT lf = {};
+    props.GetFont(nullptr)->GetLogFont(&lf); // a negative stored height falls back to the point size
+    EXPECT_LE(lf.lfHeight, 0);
 }
 
 } // namespace
