@@ -369,3 +369,28 @@ TEST(Fonts, MarlettDrawsCaptionGlyphs)
         }
     EXPECT_GT(same * 10, total * 9);
 }
+
+TEST(DrawText, HostileInputsAreHandled)
+{
+    TextCanvas c;
+    const char *texts[] = {"&", "&&&", "\t\t\t", "\xff\xfe\x80 broken", "\r\n\r\n\n", "a&", "....../////\\\\\\",
+                           "averyveryveryveryveryveryveryveryveryveryverylongword"};
+    const UINT formats[] = {0u, 0xFFFFFFFFu, DT_WORDBREAK | DT_EDITCONTROL, DT_PATH_ELLIPSIS | DT_SINGLELINE,
+                            DT_END_ELLIPSIS | DT_WORDBREAK, DT_EXPANDTABS | DT_TABSTOP | 0xFF00, DT_CALCRECT};
+    for (const char *text : texts)
+        for (UINT format : formats)
+            for (const CRect &r : {CRect(0, 0, 0, 0), CRect(10, 10, 5, 5), CRect(0, 0, 3, 200), CRect(0, 0, 200, 80)}) {
+                CRect box = r;
+                int h = c.dc.DrawText(text, -1, &box, format);
+                EXPECT_GE(h, 0) << text << " " << format;
+            }
+    CRect box(0, 0, 50, 50);
+    EXPECT_EQ(c.dc.DrawText(nullptr, 5, &box, 0), 0);
+    EXPECT_EQ(c.dc.DrawText("x", 1, nullptr, 0), 0);
+    EXPECT_FALSE(c.dc.TextOut(0, 0, nullptr, 3));
+    EXPECT_EQ(c.dc.TabbedTextOut(0, 0, "a\tb", -5, 0, nullptr, 0), CSize(0, 0));
+    INT zeroStops[2] = {0, 0};
+    EXPECT_GT(c.dc.GetTabbedTextExtent("a\tb\tc", 2, zeroStops).cx, 0);
+    INT negative[1] = {-40};
+    EXPECT_EQ(c.dc.GetTabbedTextExtent("a\tb", 1, negative).cx, 40 + c.dc.GetTextExtent("b").cx);
+}
