@@ -1,6 +1,7 @@
 // Transforming, hit-testing and filling components in bulk.
 #include "framework/gdi/CDC.h"
 #include "library/model/QYArea.h"
+#include "library/model/QYBitmapFill.h"
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYGradientFill.h"
 
@@ -126,5 +127,25 @@ void BM_GradientFills(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kFillCount);
 }
 BENCHMARK(BM_GradientFills)->Arg(0)->Arg(4)->Arg(12)->Arg(14)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// Bitmap fills of 10,000 shapes of 120 by 80, tiled and stretched.
+void BM_BitmapFills(benchmark::State& state)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(640, 480, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    const BOOL bTiled = state.range(0) != 0;
+    for (auto _ : state) {
+        for (int i = 0; i < kFillCount; ++i) {
+            const int x = (i * 37) % 520, y = (i * 53) % 400;
+            QYFillBitmapRect(&dc, x, y, x + 120, y + 80, bTiled, i % 30, nullptr);
+        }
+    }
+    dc.SelectObject(pOld);
+    state.SetItemsProcessed(state.iterations() * kFillCount);
+}
+BENCHMARK(BM_BitmapFills)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace

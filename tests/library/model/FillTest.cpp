@@ -1,11 +1,14 @@
 #include "framework/gdi/CDC.h"
+#include "library/model/QYBitmapFill.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYFillPatterns.h"
 #include "library/model/QYGradientFill.h"
+#include "library/pickers/QYGlobalData.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -214,6 +217,66 @@ TEST_F(Canvas, EqualColoursFillEvenly)
     QYGradientFill(&m_dc, 0, 0, 150, 150, kRed, kRed, 16, nullptr);
     for (int i = 0; i < 150; i += 7)
         EXPECT_EQ(Pixel(i, 149 - i), kRed) << i;
+}
+
+// The pixels of fill texture nIndex, row by row (0x00RRGGBB words).
+std::vector<DWORD> TexturePixels(int nIndex, BITMAP& info)
+{
+    qyGlobalData.LoadBitmaps();
+    CBitmap& texture = qyGlobalData.m_bmpTextures[nIndex];
+    texture.GetBitmap(&info);
+    std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    texture.GetBitmapBits(static_cast<DWORD>(pixels.size() * 4), pixels.data());
+    return pixels;
+}
+
+COLORREF AsColorRef(DWORD pixel)
+{
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+TEST_F(Canvas, BitmapFillTilesFromTheTopLeftCorner)
+{
+    for (int nIndex : {0, 12, 25, 29}) {
+        BITMAP info = {};
+        const std::vector<DWORD> texture = TexturePixels(nIndex, info);
+        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        QYFillBitmapRect(&m_dc, 7, 11, 150, 140, TRUE, nIndex, nullptr);
+        for (int y = 11; y < 140; y += 5)
+            for (int x = 7; x < 150; x += 3)
+                ASSERT_EQ(Pixel(x, y), AsColorRef(texture[((y - 11) % info.bmHeight) * info.bmWidth + (x - 7) % info.bmWidth]))
+                    << "texture " << nIndex << " at " << x << "," << y;
+        EXPECT_TRUE(OutsideIsWhite(CRect(7, 11, 150, 140))) << nIndex;
+    }
+}
+
+TEST_F(Canvas, BitmapFillStretchesAndClips)
+{
+    BITMAP info = {};
+    const std::vector<DWORD> texture = TexturePixels(0, info); // 46 by 46
+    QYFillBitmapRect(&m_dc, 0, 0, 92, 92, FALSE, 0, nullptr);
+    for (int y = 0; y < 46; y += 5)
+        for (int x = 0; x < 46; x += 3) {
+            ASSERT_EQ(Pixel(2 * x, 2 * y), AsColorRef(texture[y * 46 + x])) << x << "," << y;
+            ASSERT_EQ(Pixel(2 * x + 1, 2 * y + 1), AsColorRef(texture[y * 46 + x])) << x << "," << y;
+        }
+    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 92, 92)));
+
+    CRgn clip;
+    clip.CreateRectRgn(20, 20, 40, 40);
+    m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+    QYFillBitmapRect(&m_dc, 0, 0, 150, 150, TRUE, 3, &clip);
+    EXPECT_TRUE(OutsideIsWhite(CRect(20, 20, 40, 40)));
+    EXPECT_NE(Pixel(30, 30), kWhite);
+}
+
+TEST_F(Canvas, BitmapFillIgnoresBadIndexes)
+{
+    for (int nIndex : {-1, 30, 1000})
+        QYFillBitmapRect(&m_dc, 0, 0, 100, 100, TRUE, nIndex, nullptr);
+    QYFillBitmapRect(&m_dc, 50, 50, 50, 90, TRUE, 0, nullptr);
+    QYFillBitmapRect(nullptr, 0, 0, 100, 100, TRUE, 0, nullptr);
+    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
 }
 
 } // namespace
