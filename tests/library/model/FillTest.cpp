@@ -70,6 +70,29 @@ TEST_F(Canvas, PatternFillsMatchTheirBitsExactly)
     }
 }
 
+TEST_F(Canvas, HollowAndSolidKindsFillWithTheirColours)
+{
+    struct Case {
+        int kind;
+        COLORREF expected;
+    };
+    CQYCompProperties props;
+    props.SetBkColor(RGB(10, 20, 30));
+    props.m_crPatternColor = RGB(200, 100, 50);
+    for (const Case& c : {Case{0, kWhite}, Case{1, RGB(10, 20, 30)}, Case{2, RGB(200, 100, 50)}, Case{50, kWhite}}) {
+        props.SetBrushType(c.kind);
+        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        CBrush* pOld = m_dc.SelectObject(props.GetBrush(&m_dc));
+        CGdiObject* pOldPen = m_dc.SelectStockObject(NULL_PEN);
+        const POINT triangle[] = {{10, 10}, {100, 10}, {10, 100}};
+        m_dc.Polygon(triangle, 3);
+        m_dc.SelectObject(pOldPen);
+        m_dc.SelectObject(pOld);
+        EXPECT_EQ(Pixel(30, 30), c.expected) << c.kind;
+        EXPECT_EQ(Pixel(90, 90), kWhite) << c.kind;
+    }
+}
+
 TEST(FillPatterns, TableRowsAndBitmapWords)
 {
     WORD bits[8];
