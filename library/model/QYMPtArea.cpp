@@ -20,6 +20,28 @@ CQYMPtArea::CQYMPtArea(const CQYMPtArea& src) : CObject()
     CopyPoints(src.m_lpPoints, src.m_nCount);
 }
 
+CQYMPtArea::CQYMPtArea(CQYMPtArea&& src) noexcept
+    : CObject(), m_rect(src.m_rect), m_lpPoints(src.m_lpPoints), m_nCount(src.m_nCount)
+{
+    src.m_lpPoints = nullptr;
+    src.m_nCount = 0;
+    src.m_rect.SetRectEmpty();
+}
+
+CQYMPtArea& CQYMPtArea::operator=(CQYMPtArea&& src) noexcept
+{
+    if (this != &src) {
+        delete[] m_lpPoints;
+        m_rect = src.m_rect;
+        m_lpPoints = src.m_lpPoints;
+        m_nCount = src.m_nCount;
+        src.m_lpPoints = nullptr;
+        src.m_nCount = 0;
+        src.m_rect.SetRectEmpty();
+    }
+    return *this;
+}
+
 CQYMPtArea::~CQYMPtArea()
 {
     delete[] m_lpPoints;

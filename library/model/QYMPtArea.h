@@ -12,12 +12,15 @@ public:
     CQYMPtArea();
     CQYMPtArea(const POINT* lpPoints, int nCount);
     CQYMPtArea(const CQYMPtArea& src);
+    // Moving hands the point array over (arrays of areas grow this way).
+    CQYMPtArea(CQYMPtArea&& src) noexcept;
     ~CQYMPtArea() override;
 
     void Serialize(CArchive& ar) override;
     QY_DECLARE_FILE_PERSISTENCE()
 
     CQYMPtArea& operator=(const CQYMPtArea& src);
+    CQYMPtArea& operator=(CQYMPtArea&& src) noexcept;
 
     int GetCount() const { return m_nCount; }
     // Point i, or (0, 0) for an index outside the polygon.
