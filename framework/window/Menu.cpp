@@ -1,0 +1,141 @@
+// CMenu over the menu functions.
+#include "framework/window/Menu.h"
+
+#include "framework/window/Wnd.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+namespace {
+std::map<HMENU, std::unique_ptr<CMenu>> &TempMap()
+{
+    static std::map<HMENU, std::unique_ptr<CMenu>> temps;
+    return temps;
+}
+std::map<HMENU, CMenu *> &PermanentMap()
+{
+    static std::map<HMENU, CMenu *> permanent;
+    return permanent;
+}
+} // namespace
+
+CMenu *AfxMenuFromHandle(HMENU hMenu)
+{
+    return CMenu::FromHandle(hMenu);
+}
+
+CMenu::~CMenu()
+{
+    DestroyMenu();
+}
+
+CMenu *CMenu::FromHandle(HMENU hMenu)
+{
+    if (!IsMenu(hMenu))
+        return nullptr;
+    auto it = PermanentMap().find(hMenu);
+    if (it != PermanentMap().end())
+        return it->second;
+    auto &temp = TempMap()[hMenu];
+    if (!temp) {
+        temp = std::make_unique<CMenu>();
+        temp->m_hMenu = hMenu;
+    }
+    return temp.get();
+}
+
+void CMenu::DeleteTempMap()
+{
+    for (auto &entry : TempMap())
+        entry.second->m_hMenu = nullptr; // a wrapper does not own its menu
+    TempMap().clear();
+}
+
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    if (m_hMenu || !IsMenu(hMenu) || PermanentMap().count(hMenu))
+        return FALSE;
+    m_hMenu = hMenu;
+    PermanentMap()[hMenu] = this;
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU h = m_hMenu;
+    if (h) {
+        auto it = PermanentMap().find(h);
+        if (it != PermanentMap().end() && it->second == this)
+            PermanentMap().erase(it);
+    }
+    m_hMenu = nullptr;
+    return h;
+}
+
+BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
+BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+
+BOOL CMenu::LoadMenu(UINT nIDResource)
+{
+    HMENU h = ::LoadMenu(nullptr, MAKEINTRESOURCE(nIDResource));
+    if (!h)
+        return FALSE;
+    if (!Attach(h)) {
+        ::DestroyMenu(h);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    bool temporary = false;
+    for (auto &entry : TempMap())
+        temporary |= entry.second.get() == this;
+    if (!m_hMenu || temporary)
+        return FALSE;
+    HMENU h = Detach();
+    // Wrappers of the menu and its sub-menus die with it.
+    std::vector<HMENU> stale{h};
+    for (size_t i = 0; i < stale.size(); ++i) {
+        int count = ::GetMenuItemCount(stale[i]);
+        for (int n = 0; n < count; ++n)
+            if (HMENU sub = ::GetSubMenu(stale[i], n))
+                stale.push_back(sub);
+    }
+    for (HMENU m : stale)
+        TempMap().erase(m);
+    return ::DestroyMenu(h);
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) { return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem); }
+BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) { return ::InsertMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem); }
+BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) { return ::ModifyMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem); }
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable)); }
+BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags) { return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags); }
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+UINT CMenu::GetMenuItemCount() const { return static_cast<UINT>(::GetMenuItemCount(m_hMenu)); }
+UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+int CMenu::GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFlags) const { return ::GetMenuString(m_hMenu, nIDItem, lpString, nMaxCount, nFlags); }
+
+int CMenu::GetMenuString(UINT nIDItem, CString &rString, UINT nFlags) const
+{
+    int length = ::GetMenuString(m_hMenu, nIDItem, nullptr, 0, nFlags);
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, 0);
+    int n = ::GetMenuString(m_hMenu, nIDItem, buffer.data(), length + 1, nFlags);
+    rString = CString(buffer.data(), n);
+    return n;
+}
+
+CMenu *CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd *pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd ? pWnd->m_hWnd : nullptr, lpRect);
+}

@@ -1,0 +1,324 @@
+// The message queue: posted messages, input and timer messages in order,
+// the pump that pre-translates and dispatches them, and registered messages.
+#include "framework/window/InputApi.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include "framework/window/Wnd.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QObject>
+
+#include <deque>
+#include <map>
+#include <string>
+
+namespace {
+
+struct TypedText {
+    MSG keyDown;
+    QByteArray utf8;
+};
+
+struct QueueState {
+    std::deque<MSG> queue;
+    std::deque<TypedText> typed;
+    int fetchingLoops = 0;   // modal loops fetching messages themselves
+    int draining = 0;
+    bool quitPosted = false;
+    int quitCode = 0;
+    MSG current{};           // the message being dispatched
+    PlexoPreTranslateHook preTranslate = nullptr;
+};
+
+QueueState &State()
+{
+    static QueueState state;
+    return state;
+}
+
+constexpr QEvent::Type kDrainEvent = static_cast<QEvent::Type>(QEvent::User + 1);
+
+// Receives the Qt event that asks for the queue to be dispatched.
+class QueueDrainer : public QObject {
+public:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != kDrainEvent)
+            return QObject::event(e);
+        PlexoDrainMessages();
+        return true;
+    }
+};
+
+QueueDrainer &Drainer()
+{
+    static QueueDrainer drainer;
+    return drainer;
+}
+
+void RequestDrain()
+{
+    QCoreApplication::postEvent(&Drainer(), new QEvent(kDrainEvent));
+}
+
+bool Matches(const MSG &msg, HWND hWnd, UINT min, UINT max)
+{
+    if (hWnd && msg.hwnd != hWnd && !IsChild(hWnd, msg.hwnd))
+        return false;
+    if (min == 0 && max == 0)
+        return true;
+    return msg.message >= min && msg.message <= max;
+}
+
+bool TakeMatching(MSG *pMsg, HWND hWnd, UINT min, UINT max, bool remove)
+{
+    auto &queue = State().queue;
+    for (auto it = queue.begin(); it != queue.end(); ++it) {
+        if (!Matches(*it, hWnd, min, max))
+            continue;
+        if (pMsg)
+            *pMsg = *it;
+        if (remove)
+            queue.erase(it);
+        return true;
+    }
+    if (State().quitPosted && (min == 0 || (WM_QUIT >= min && WM_QUIT <= max))) {
+        if (pMsg)
+            *pMsg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(State().quitCode), 0, MessageQueue::Now(), {0, 0}};
+        if (remove)
+            State().quitPosted = false;
+        return true;
+    }
+    return false;
+}
+
+// Without an application hook, the windows from the target up to its
+// top-level window get PreTranslateMessage.
+BOOL PreTranslate(MSG *pMsg)
+{
+    if (State().preTranslate)
+        return State().preTranslate(pMsg);
+    if (!pMsg->hwnd)
+        return FALSE;
+    return CWnd::WalkPreTranslateTree(GetTopLevelWindow(pMsg->hwnd), pMsg);
+}
+
+void Dispatch(MSG &msg)
+{
+    if (msg.message == WM_QUIT)
+        return;
+    if (!PreTranslate(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+} // namespace
+
+DWORD MessageQueue::Now()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return static_cast<DWORD>(clock.elapsed());
+}
+
+void MessageQueue::PostInput(const MSG &msg)
+{
+    State().queue.push_back(msg);
+    if (State().fetchingLoops == 0)
+        PlexoDrainMessages();
+}
+
+void MessageQueue::RememberTypedText(const MSG &keyDown, const QByteArray &utf8)
+{
+    auto &typed = State().typed;
+    typed.push_back(TypedText{keyDown, utf8});
+    while (typed.size() > 64)
+        typed.pop_front();
+}
+
+void MessageQueue::Forget(HWND hWnd)
+{
+    auto &queue = State().queue;
+    for (auto it = queue.begin(); it != queue.end();)
+        it = it->hwnd == hWnd ? queue.erase(it) : it + 1;
+    auto &typed = State().typed;
+    for (auto it = typed.begin(); it != typed.end();)
+        it = it->keyDown.hwnd == hWnd ? typed.erase(it) : it + 1;
+}
+
+LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    return WindowCore::Call(hWnd, Msg, wParam, lParam);
+}
+
+BOOL SendNotifyMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!IsWindow(hWnd))
+        return FALSE;
+    SendMessage(hWnd, Msg, wParam, lParam);
+    return TRUE;
+}
+
+BOOL PostMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    if (hWnd && !IsWindow(hWnd))
+        return FALSE;
+    POINT pt;
+    GetCursorPos(&pt);
+    State().queue.push_back(MSG{hWnd, Msg, wParam, lParam, MessageQueue::Now(), pt});
+    RequestDrain();
+    return TRUE;
+}
+
+void PostQuitMessage(int nExitCode)
+{
+    State().quitPosted = true;
+    State().quitCode = nExitCode;
+    RequestDrain();
+}
+
+int PlexoQuitCode()
+{
+    return State().quitCode;
+}
+
+BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg)
+{
+    ++State().fetchingLoops;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --State().fetchingLoops;
+    return TakeMatching(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
+}
+
+BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
+{
+    ++State().fetchingLoops;
+    MSG msg{};
+    while (!TakeMatching(&msg, hWnd, wMsgFilterMin, wMsgFilterMax, true))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+    --State().fetchingLoops;
+    if (State().fetchingLoops == 0 && !State().queue.empty())
+        RequestDrain();
+    if (lpMsg)
+        *lpMsg = msg;
+    return msg.message == WM_QUIT ? FALSE : TRUE;
+}
+
+BOOL WaitMessage()
+{
+    ++State().fetchingLoops;
+    if (State().queue.empty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+    --State().fetchingLoops;
+    return TRUE;
+}
+
+BOOL TranslateMessage(const MSG *lpMsg)
+{
+    if (!lpMsg || (lpMsg->message != WM_KEYDOWN && lpMsg->message != WM_SYSKEYDOWN))
+        return FALSE;
+    auto &typed = State().typed;
+    for (auto it = typed.begin(); it != typed.end(); ++it) {
+        const MSG &k = it->keyDown;
+        if (k.hwnd != lpMsg->hwnd || k.message != lpMsg->message || k.wParam != lpMsg->wParam ||
+            k.lParam != lpMsg->lParam || k.time != lpMsg->time)
+            continue;
+        QByteArray utf8 = it->utf8;
+        typed.erase(it);
+        UINT charMessage = lpMsg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+        // The characters come next, ahead of anything queued meanwhile.
+        auto &queue = State().queue;
+        for (int i = utf8.size() - 1; i >= 0; --i)
+            queue.push_front(MSG{lpMsg->hwnd, charMessage, static_cast<BYTE>(utf8[i]), lpMsg->lParam, lpMsg->time, lpMsg->pt});
+        return utf8.isEmpty() ? FALSE : TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT DispatchMessage(const MSG *lpMsg)
+{
+    if (!lpMsg)
+        return 0;
+    MSG saved = State().current;
+    State().current = *lpMsg;
+    LRESULT result = 0;
+    if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
+        auto callback = reinterpret_cast<TIMERPROC>(lpMsg->lParam);
+        try {
+            callback(lpMsg->hwnd, WM_TIMER, static_cast<UINT_PTR>(lpMsg->wParam), lpMsg->time);
+        } catch (...) {
+            WindowCore::ReportUncaught("a timer callback failed");
+        }
+    } else if (lpMsg->hwnd) {
+        result = SendMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+    }
+    State().current = saved;
+    return result;
+}
+
+DWORD GetMessageTime()
+{
+    return State().current.time;
+}
+
+DWORD GetMessagePos()
+{
+    const POINT &pt = State().current.pt;
+    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+}
+
+PlexoPreTranslateHook PlexoSetPreTranslateHook(PlexoPreTranslateHook pfnHook)
+{
+    PlexoPreTranslateHook old = State().preTranslate;
+    State().preTranslate = pfnHook;
+    return old;
+}
+
+BOOL PlexoPumpMessage()
+{
+    MSG msg;
+    if (!GetMessage(&msg, nullptr, 0, 0))
+        return FALSE;
+    Dispatch(msg);
+    return TRUE;
+}
+
+void PlexoDrainMessages()
+{
+    auto &state = State();
+    if (state.fetchingLoops > 0)
+        return;
+    ++state.draining;
+    while (!state.queue.empty() && state.fetchingLoops == 0) {
+        MSG msg = state.queue.front();
+        state.queue.pop_front();
+        Dispatch(msg);
+    }
+    --state.draining;
+}
+
+UINT RegisterWindowMessage(LPCTSTR lpString)
+{
+    static std::map<std::string, UINT> ids;
+    static UINT next = 0xC000;
+    if (!lpString || !*lpString)
+        return 0;
+    std::string key = QByteArray(lpString).toLower().toStdString();
+    auto it = ids.find(key);
+    if (it != ids.end())
+        return it->second;
+    if (next > 0xFFFF)
+        return 0;
+    ids.emplace(key, next);
+    return next++;
+}
+
+LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
+}

@@ -1,0 +1,36 @@
+// The painting model: invalid regions, WM_PAINT with BeginPaint/EndPaint,
+// device contexts on a window's backing image, and scrolling the image.
+// Rectangles and regions are in client coordinates.
+#pragma once
+
+#include "framework/window/WinHandles.h"
+#include "framework/window/WinStyles.h"
+
+BOOL InvalidateRect(HWND hWnd, const RECT *lpRect, BOOL bErase);
+BOOL InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL ValidateRect(HWND hWnd, const RECT *lpRect);
+BOOL ValidateRgn(HWND hWnd, HRGN hRgn);
+// Sends WM_PAINT at once when the window has an invalid region.
+BOOL UpdateWindow(HWND hWnd);
+// The bounding box of the invalid region; FALSE when it is empty.
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+// Copies the invalid region into hRgn; returns its region type.
+int GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL RedrawWindow(HWND hWnd, const RECT *lprcUpdate, HRGN hrgnUpdate, UINT flags);
+BOOL LockWindowUpdate(HWND hWndLock);
+
+// Opens a context on the client area clipped to the invalid region, sends
+// WM_ERASEBKGND when an erase is pending, and validates the region.
+HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
+// A context on the client area (GetDC) or the whole window (GetWindowDC);
+// what it draws is shown at once. Free it with ReleaseDC.
+HDC GetDC(HWND hWnd);
+HDC GetWindowDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+
+// Moves the client area's pixels (within lprcClip, the whole client area
+// when NULL) and invalidates what is uncovered.
+BOOL ScrollWindow(HWND hWnd, int XAmount, int YAmount, const RECT *lpRect, const RECT *lpClipRect);
+int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT *prcScroll, const RECT *prcClip, HRGN hrgnUpdate,
+                   LPRECT prcUpdate, UINT flags);

@@ -1,0 +1,107 @@
+// The pop-up menu loop on QMenu: WM_INITMENUPOPUP before each level opens
+// (so CCmdUI handlers can enable and check items), WM_MENUSELECT while the
+// user moves over items, then the chosen command.
+#include "framework/window/MenuApi.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WindowApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+struct MenuLoop {
+    HWND owner;
+    bool notify;
+};
+
+void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop);
+
+QString ItemText(HMENU hMenu, int index)
+{
+    char buffer[512];
+    GetMenuString(hMenu, static_cast<UINT>(index), buffer, sizeof(buffer), MF_BYPOSITION);
+    return QString::fromUtf8(buffer);
+}
+
+// Each level is built when it opens, after its owner prepared it.
+void Prepare(QMenu *qmenu, HMENU hMenu, int indexInParent, const MenuLoop &loop)
+{
+    QObject::connect(qmenu, &QMenu::aboutToShow, qmenu, [qmenu, hMenu, indexInParent, loop]() {
+        if (loop.notify && IsWindow(loop.owner))
+            SendMessage(loop.owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(indexInParent, FALSE));
+        qmenu->clear();
+        if (IsMenu(hMenu))
+            Fill(qmenu, hMenu, loop);
+    });
+}
+
+void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
+{
+    int count = GetMenuItemCount(hMenu);
+    for (int i = 0; i < count; ++i) {
+        UINT state = GetMenuState(hMenu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR) {
+            qmenu->addSeparator();
+            continue;
+        }
+        bool enabled = !(state & (MF_GRAYED | MF_DISABLED));
+        if (state & MF_POPUP) {
+            QMenu *sub = qmenu->addMenu(ItemText(hMenu, i));
+            sub->setEnabled(enabled);
+            Prepare(sub, GetSubMenu(hMenu, i), i, loop);
+            continue;
+        }
+        UINT id = GetMenuItemID(hMenu, i);
+        QAction *action = qmenu->addAction(ItemText(hMenu, i));
+        action->setData(id);
+        action->setEnabled(enabled);
+        if (state & MF_CHECKED) {
+            action->setCheckable(true);
+            action->setChecked(true);
+        }
+        if (loop.notify) {
+            QObject::connect(action, &QAction::hovered, qmenu, [loop, id, state, hMenu]() {
+                if (IsWindow(loop.owner))
+                    SendMessage(loop.owner, WM_MENUSELECT, MAKEWPARAM(id, state & 0xFFFF), reinterpret_cast<LPARAM>(hMenu));
+            });
+        }
+    }
+}
+
+} // namespace
+
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)
+{
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return FALSE;
+    MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY)};
+    SendMessage(hWnd, WM_ENTERMENULOOP, TRUE, 0);
+    QMenu qmenu;
+    Prepare(&qmenu, hMenu, 0, loop);
+    // Build once for the size, so the alignment flags can place the menu.
+    Fill(&qmenu, hMenu, MenuLoop{hWnd, false});
+    QSize size = qmenu.sizeHint();
+    QPoint pos(x, y);
+    if (uFlags & TPM_RIGHTALIGN)
+        pos.rx() -= size.width();
+    else if (uFlags & TPM_CENTERALIGN)
+        pos.rx() -= size.width() / 2;
+    if (uFlags & TPM_BOTTOMALIGN)
+        pos.ry() -= size.height();
+    else if (uFlags & TPM_VCENTERALIGN)
+        pos.ry() -= size.height() / 2;
+    QAction *chosen = qmenu.exec(pos);
+    UINT id = chosen ? chosen->data().toUInt() : 0;
+    if (IsWindow(hWnd)) {
+        if (loop.notify)
+            SendMessage(hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+        SendMessage(hWnd, WM_EXITMENULOOP, TRUE, 0);
+    }
+    if (uFlags & TPM_RETURNCMD)
+        return static_cast<BOOL>(id);
+    if (id && IsWindow(hWnd))
+        PostMessage(hWnd, WM_COMMAND, MAKEWPARAM(id, CMD_FROM_MENU), 0);
+    return id ? TRUE : FALSE;
+}

@@ -1,0 +1,90 @@
+// The plain window functions: window classes, creation and destruction,
+// window longs and properties, relations, text, geometry and state.
+// Coordinates of child windows are in the parent's client coordinates,
+// those of top-level windows in screen coordinates.
+#pragma once
+
+#include "framework/window/WinHandles.h"
+#include "framework/window/WinMessages.h"
+#include "framework/window/WinStyles.h"
+
+typedef WORD ATOM;
+
+// ---- Window classes
+// Registers a class by name (compared without case); 0 when the name is
+// missing or already registered.
+ATOM RegisterClass(const WNDCLASS *lpWndClass);
+BOOL UnregisterClass(LPCTSTR lpClassName, HINSTANCE hInstance);
+BOOL GetClassInfo(HINSTANCE hInstance, LPCTSTR lpClassName, LPWNDCLASS lpWndClass);
+int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
+
+// ---- Creation and destruction
+// hMenu is the control id of a child window. NULL when the class is
+// unknown, a child has no parent, or WM_NCCREATE/WM_CREATE refuse.
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+inline HWND CreateWindow(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                         int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
+{
+    return CreateWindowEx(0, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu,
+                          hInstance, lpParam);
+}
+// Destroys the window, its children and owned windows: WM_DESTROY parent
+// first, WM_NCDESTROY children first.
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+
+// ---- Window longs and properties
+LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
+// GWLP_WNDPROC replaces the head of the procedure chain and returns the old
+// one, which the new procedure passes messages on to with CallWindowProc.
+LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+LONG GetWindowLong(HWND hWnd, int nIndex);
+LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
+BOOL SetProp(HWND hWnd, LPCTSTR lpString, HANDLE hData);
+HANDLE GetProp(HWND hWnd, LPCTSTR lpString);
+HANDLE RemoveProp(HWND hWnd, LPCTSTR lpString);
+
+// ---- Relations
+HWND GetParent(HWND hWnd);
+HWND SetParent(HWND hWndChild, HWND hWndNewParent);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+HWND GetTopWindow(HWND hWnd);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+BOOL IsChild(HWND hWndParent, HWND hWnd);
+HWND GetDesktopWindow();
+// The window itself when it has no parent, else its top-level ancestor.
+HWND GetTopLevelWindow(HWND hWnd);
+typedef BOOL (*WNDENUMPROC)(HWND, LPARAM);
+BOOL EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
+
+// ---- Text
+BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
+int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
+int GetWindowTextLength(HWND hWnd);
+
+// ---- Geometry
+BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);      // (0, 0, width, height)
+BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+// Maps points between the client areas of two windows (NULL: the screen).
+int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
+BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
+// The deepest visible, enabled window at a screen point.
+HWND WindowFromPoint(POINT point);
+// The child (or the window itself) at a point in the window's client area;
+// NULL when the point is outside the window.
+HWND ChildWindowFromPoint(HWND hWndParent, POINT point);
+HWND ChildWindowFromPointEx(HWND hWndParent, POINT point, UINT uFlags);
+
+// ---- State
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL IsIconic(HWND hWnd);
+BOOL IsZoomed(HWND hWnd);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);

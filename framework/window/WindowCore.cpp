@@ -1,0 +1,254 @@
+// Window records: the live-window registry, creation, destruction and the
+// guarded call into a window's procedure chain.
+#include "framework/window/MessageApi.h"
+#include "framework/window/PaintApi.h"
+#include "framework/window/WindowApi.h"
+#include "framework/window/WindowInternals.h"
+#include "framework/window/WindowWidget.h"
+
+#include "framework/object/Exceptions.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <unordered_set>
+
+namespace {
+
+std::unordered_set<HWND> &Live()
+{
+    static std::unordered_set<HWND> live;
+    return live;
+}
+std::vector<HWND> &CreationOrder()
+{
+    static std::vector<HWND> order;
+    return order;
+}
+PlexoCreationHook g_creationHook = nullptr;
+PlexoDestroyHook g_destroyHook = nullptr;
+
+Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
+{
+    if (style & WS_POPUP) {
+        Qt::WindowFlags flags = (style & WS_CAPTION) == WS_CAPTION ? Qt::Dialog : (Qt::Tool | Qt::FramelessWindowHint);
+        if (exStyle & WS_EX_TOPMOST)
+            flags |= Qt::WindowStaysOnTopHint;
+        return flags;
+    }
+    return Qt::Window;
+}
+
+RECT InitialRect(HWND h, int x, int y, int cx, int cy)
+{
+    bool topLevel = !(h->style & WS_CHILD);
+    if (x == CW_USEDEFAULT) {
+        x = topLevel ? 40 : 0;
+        y = topLevel ? 40 : 0;
+    }
+    if (cx == CW_USEDEFAULT) {
+        cx = topLevel ? 640 : 0;
+        cy = topLevel ? 480 : 0;
+    }
+    return RECT{x, y, x + plexoMax(cx, 0), y + plexoMax(cy, 0)};
+}
+
+void Unlink(HWND h)
+{
+    if (h->parent) {
+        auto &siblings = h->parent->children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    }
+    auto &order = CreationOrder();
+    order.erase(std::remove(order.begin(), order.end(), h), order.end());
+}
+
+} // namespace
+
+void PlexoSetCreationHook(PlexoCreationHook pfnHook)
+{
+    g_creationHook = pfnHook;
+}
+
+void PlexoSetDestroyHook(PlexoDestroyHook pfnHook)
+{
+    g_destroyHook = pfnHook;
+}
+
+bool WindowRegistry::IsLive(HWND hWnd)
+{
+    return hWnd && Live().count(hWnd) != 0;
+}
+
+void WindowRegistry::Add(HWND hWnd)
+{
+    Live().insert(hWnd);
+    CreationOrder().push_back(hWnd);
+}
+
+void WindowRegistry::Remove(HWND hWnd)
+{
+    Live().erase(hWnd);
+}
+
+std::vector<HWND> WindowRegistry::TopLevelWindows()
+{
+    std::vector<HWND> result;
+    for (HWND h : CreationOrder())
+        if (!h->parent)
+            result.push_back(h);
+    return result;
+}
+
+HWND WindowCore::Live(HWND hWnd)
+{
+    return WindowRegistry::IsLive(hWnd) ? hWnd : nullptr;
+}
+
+QWidget *WindowCore::Widget(HWND hWnd)
+{
+    HWND h = Live(hWnd);
+    return h ? h->widget.data() : nullptr;
+}
+
+HWND WindowCore::FromWidget(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (auto *ww = dynamic_cast<const WindowWidget *>(w))
+            return Live(ww->Window());
+    }
+    return nullptr;
+}
+
+void WindowCore::ReportUncaught(const char *what)
+{
+    std::fprintf(stderr, "Plexo: a message handler failed: %s\n", what);
+}
+
+LRESULT WindowCore::Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND h = Live(hWnd);
+    if (!h || !h->wndProc)
+        return 0;
+    try {
+        return h->wndProc(h, message, wParam, lParam);
+    } catch (CException *e) {
+        e->ReportError();
+        e->Delete();
+    } catch (const std::exception &e) {
+        ReportUncaught(e.what());
+    } catch (...) {
+        ReportUncaught("unknown exception");
+    }
+    return 0;
+}
+
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
+{
+    WNDCLASS wc{};
+    if (!lpClassName || !GetClassInfo(hInstance, lpClassName, &wc))
+        return nullptr;
+    HWND hParent = WindowCore::Live(hWndParent);
+    if ((dwStyle & WS_CHILD) && !hParent)
+        return nullptr;
+
+    HWND h = new HWND__;
+    h->className = lpClassName;
+    h->windowClass = wc;
+    h->windowClass.lpszClassName = nullptr;
+    h->wndProc = wc.lpfnWndProc;
+    h->style = dwStyle & ~WS_VISIBLE;
+    h->exStyle = dwExStyle;
+    h->instance = hInstance;
+    h->text = lpWindowName;
+    if (dwStyle & WS_CHILD) {
+        h->parent = hParent;
+        h->id = reinterpret_cast<UINT_PTR>(hMenu);
+        hParent->children.insert(hParent->children.begin(), h);
+    } else {
+        h->owner = hParent ? GetTopLevelWindow(hParent) : nullptr;
+        h->menu = hMenu;
+    }
+    WindowRegistry::Add(h);
+
+    QWidget *parentWidget = h->parent ? h->parent->widget.data() : (h->owner ? h->owner->widget.data() : nullptr);
+    Qt::WindowFlags flags = h->parent ? Qt::Widget : TopLevelFlags(dwStyle, dwExStyle);
+    h->widget = new WindowWidget(h, parentWidget, flags);
+    if (!h->parent)
+        h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
+
+    if (g_creationHook)
+        g_creationHook(h);
+
+    RECT rc = InitialRect(h, x, y, nWidth, nHeight);
+    CREATESTRUCT cs{lpParam, hInstance, hMenu, hParent, rc.bottom - rc.top, rc.right - rc.left, rc.top, rc.left,
+                    static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
+    if (!WindowCore::Call(h, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
+        WindowCore::Destroy(h);
+        return nullptr;
+    }
+    WindowGeometry::Apply(h, rc);
+    if (!WindowRegistry::IsLive(h))
+        return nullptr;
+    if (WindowCore::Call(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        if (WindowRegistry::IsLive(h))
+            WindowCore::Destroy(h);
+        return nullptr;
+    }
+    if (!WindowRegistry::IsLive(h))
+        return nullptr;
+    h->created = true;
+    RECT client = h->clientRect;
+    WindowCore::Call(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+    WindowCore::Call(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + client.left, h->windowRect.top + client.top));
+    if (WindowRegistry::IsLive(h) && (dwStyle & WS_VISIBLE))
+        ShowWindow(h, SW_SHOW);
+    return WindowRegistry::IsLive(h) ? h : nullptr;
+}
+
+void WindowCore::Destroy(HWND h)
+{
+    h->destroying = true;
+    if (h->widget)
+        h->widget->hide();
+    for (HWND owned : WindowRegistry::TopLevelWindows())
+        if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
+            DestroyWindow(owned);
+    InputState::Forget(h);
+    Call(h, WM_DESTROY, 0, 0);
+    std::vector<HWND> children = h->children;
+    for (HWND child : children)
+        if (WindowRegistry::IsLive(child) && !child->destroying)
+            Destroy(child);
+    Call(h, WM_NCDESTROY, 0, 0);
+    InputState::Forget(h);
+    Timers::Forget(h);
+    Caret::Forget(h);
+    MessageQueue::Forget(h);
+    Unlink(h);
+    WindowRegistry::Remove(h);
+    for (HWND child : h->children)
+        child->parent = nullptr; // destroyed above unless a handler re-parented it
+    if (g_destroyHook)
+        g_destroyHook(h);
+    if (h->widget)
+        h->widget->Release();
+    delete h;
+}
+
+BOOL DestroyWindow(HWND hWnd)
+{
+    HWND h = WindowCore::Live(hWnd);
+    if (!h || h->destroying)
+        return FALSE;
+    WindowCore::Destroy(h);
+    return TRUE;
+}
+
+BOOL IsWindow(HWND hWnd)
+{
+    return WindowRegistry::IsLive(hWnd) ? TRUE : FALSE;
+}

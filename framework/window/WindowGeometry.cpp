@@ -1,0 +1,350 @@
+// Window geometry: the window and client rectangles, moving, sizing,
+// z-order, coordinate mapping and finding windows by point.
+#include "framework/window/MessageApi.h"
+#include "framework/window/PaintApi.h"
+#include "framework/window/WindowApi.h"
+#include "framework/window/WindowInternals.h"
+#include "framework/window/WindowWidget.h"
+
+#include "framework/gdi/SystemColors.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <algorithm>
+
+using WindowCore::Live;
+
+namespace {
+
+int Width(const RECT &r) { return r.right - r.left; }
+int Height(const RECT &r) { return r.bottom - r.top; }
+
+RECT InsetsFor(DWORD style, DWORD exStyle, bool child)
+{
+    int edge = 0;
+    if (child) {
+        if (style & WS_THICKFRAME)
+            edge += GetSystemMetrics(SM_CXFRAME);
+        else if ((style & WS_CAPTION) == WS_DLGFRAME)
+            edge += GetSystemMetrics(SM_CXDLGFRAME);
+        else if (style & WS_BORDER)
+            edge += GetSystemMetrics(SM_CXBORDER);
+    }
+    if (exStyle & WS_EX_CLIENTEDGE)
+        edge += GetSystemMetrics(SM_CXEDGE);
+    if (exStyle & WS_EX_STATICEDGE)
+        edge += GetSystemMetrics(SM_CXBORDER);
+    return RECT{edge, edge, edge, edge};
+}
+
+// The backing image follows the window's size and keeps what it shows.
+void ResizeBacking(HWND h)
+{
+    QSize size(plexoMax(Width(h->windowRect), 1), plexoMax(Height(h->windowRect), 1));
+    if (h->backing.size() == size)
+        return;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(255, 255, 255));
+    if (!h->backing.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, h->backing);
+    }
+    if (h->openDCs > 0)
+        h->retiredBacking.push_back(h->backing); // open contexts still draw into it
+    h->backing = image;
+}
+
+void InvalidateAfterResize(HWND h, const QSize &oldClient)
+{
+    QSize client(Width(h->clientRect), Height(h->clientRect));
+    if (client == oldClient || !(h->style & WS_VISIBLE))
+        return;
+    UINT classStyle = h->windowClass.style;
+    bool all = ((classStyle & CS_HREDRAW) && client.width() != oldClient.width()) ||
+               ((classStyle & CS_VREDRAW) && client.height() != oldClient.height());
+    QRegion exposed = all ? QRegion(0, 0, client.width(), client.height())
+                          : QRegion(0, 0, client.width(), client.height()) -
+                                QRegion(0, 0, oldClient.width(), oldClient.height());
+    if (exposed.isEmpty())
+        return;
+    h->invalid += exposed;
+    h->erasePending = true;
+    WindowPainting::RequestPaint(h);
+}
+
+void PlaceWidget(HWND h)
+{
+    if (!h->widget)
+        return;
+    QRect rect(h->windowRect.left, h->windowRect.top, plexoMax(Width(h->windowRect), 0), plexoMax(Height(h->windowRect), 0));
+    if (h->parent)
+        rect.translate(WindowGeometry::ClientOrigin(h->parent));
+    h->widget->SetGeometryQuietly(rect);
+}
+
+} // namespace
+
+RECT WindowGeometry::StandardInsets(HWND h)
+{
+    RECT insets = InsetsFor(h->style, h->exStyle, h->parent != nullptr);
+    if (h->style & WS_VSCROLL)
+        insets.right += GetSystemMetrics(SM_CXVSCROLL);
+    if (h->style & WS_HSCROLL)
+        insets.bottom += GetSystemMetrics(SM_CYHSCROLL);
+    return insets;
+}
+
+bool WindowGeometry::Apply(HWND h, const RECT &rcWindow)
+{
+    QSize oldClient(Width(h->clientRect), Height(h->clientRect));
+    h->windowRect = rcWindow;
+    NCCALCSIZE_PARAMS params{};
+    params.rgrc[0] = rcWindow;
+    WindowCore::Call(h, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&params));
+    if (!Live(h))
+        return false;
+    RECT client = params.rgrc[0];
+    client.left = std::clamp(client.left, rcWindow.left, rcWindow.right);
+    client.right = std::clamp(client.right, client.left, rcWindow.right);
+    client.top = std::clamp(client.top, rcWindow.top, rcWindow.bottom);
+    client.bottom = std::clamp(client.bottom, client.top, rcWindow.bottom);
+    h->clientRect = RECT{client.left - rcWindow.left, client.top - rcWindow.top, client.right - rcWindow.left,
+                         client.bottom - rcWindow.top};
+    ResizeBacking(h);
+    PlaceWidget(h);
+    for (HWND child : h->children)
+        PlaceWidget(child);
+    ScrollBars::Layout(h);
+    WindowPainting::SendNcPaint(h);
+    if (!Live(h))
+        return false;
+    InvalidateAfterResize(h, oldClient);
+    return QSize(Width(h->clientRect), Height(h->clientRect)) != oldClient;
+}
+
+QPoint WindowGeometry::ClientOrigin(HWND h)
+{
+    return QPoint(h->clientRect.left, h->clientRect.top);
+}
+
+QPoint WindowGeometry::ClientOriginOnScreen(HWND h)
+{
+    QPoint origin(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top);
+    if (h->parent)
+        origin += ClientOriginOnScreen(h->parent);
+    return origin;
+}
+
+BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL, DWORD dwExStyle)
+{
+    if (!lpRect)
+        return FALSE;
+    RECT insets = InsetsFor(dwStyle, dwExStyle, (dwStyle & WS_CHILD) != 0);
+    lpRect->left -= insets.left;
+    lpRect->top -= insets.top;
+    lpRect->right += insets.right;
+    lpRect->bottom += insets.bottom;
+    return TRUE;
+}
+
+// ---- Moving and sizing
+
+namespace {
+
+void Restack(HWND h, HWND hInsertAfter)
+{
+    if (!h->parent) {
+        if (h->widget && h->widget->isVisible() && hInsertAfter != HWND_BOTTOM &&
+            QGuiApplication::platformName() != QLatin1String("offscreen"))
+            h->widget->raise();
+        return;
+    }
+    auto &siblings = h->parent->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    if (hInsertAfter == HWND_BOTTOM) {
+        siblings.push_back(h);
+    } else {
+        auto it = std::find(siblings.begin(), siblings.end(), hInsertAfter);
+        siblings.insert(it == siblings.end() ? siblings.begin() : it + 1, h);
+    }
+    // Qt stacks the last child on top; restack all widgets in our order.
+    for (auto it = siblings.rbegin(); it != siblings.rend(); ++it)
+        if ((*it)->widget)
+            (*it)->widget->raise();
+}
+
+} // namespace
+
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags)
+{
+    HWND h = Live(hWnd);
+    if (!h)
+        return FALSE;
+    WINDOWPOS wp{h, hWndInsertAfter, x, y, cx, cy, uFlags};
+    if (uFlags & SWP_NOMOVE) {
+        wp.x = h->windowRect.left;
+        wp.y = h->windowRect.top;
+    }
+    if (uFlags & SWP_NOSIZE) {
+        wp.cx = Width(h->windowRect);
+        wp.cy = Height(h->windowRect);
+    }
+    if (!(uFlags & SWP_NOSENDCHANGING)) {
+        SendMessage(h, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
+        if (!Live(h))
+            return FALSE;
+    }
+    RECT old = h->windowRect;
+    RECT rc{wp.x, wp.y, wp.x + plexoMax(wp.cx, 0), wp.y + plexoMax(wp.cy, 0)};
+    if (!(wp.flags & SWP_NOZORDER))
+        Restack(h, wp.hwndInsertAfter);
+    bool moved = rc.left != old.left || rc.top != old.top;
+    bool sized = Width(rc) != Width(old) || Height(rc) != Height(old);
+    RECT oldClient = h->clientRect;
+    if (moved || sized || (wp.flags & SWP_FRAMECHANGED))
+        WindowGeometry::Apply(h, rc);
+    if (!Live(h))
+        return FALSE;
+    if (wp.flags & SWP_SHOWWINDOW)
+        ShowWindow(h, (wp.flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
+    else if (wp.flags & SWP_HIDEWINDOW)
+        ShowWindow(h, SW_HIDE);
+    if (!Live(h))
+        return FALSE;
+    // WM_SIZE and WM_MOVE follow the client area, which a frame change
+    // alone may move or resize.
+    bool clientSized = Width(h->clientRect) != Width(oldClient) || Height(h->clientRect) != Height(oldClient);
+    bool clientMoved = moved || h->clientRect.left != oldClient.left || h->clientRect.top != oldClient.top;
+    wp.flags |= (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE) | (clientSized ? 0 : SWP_NOCLIENTSIZE) |
+                (clientMoved ? 0 : SWP_NOCLIENTMOVE);
+    SendMessage(h, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    return TRUE;
+}
+
+BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW);
+    return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight, flags);
+}
+
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
+{
+    HWND h = Live(hWnd);
+    if (!h || !lpRect)
+        return FALSE;
+    *lpRect = h->windowRect;
+    if (h->parent) {
+        QPoint origin = WindowGeometry::ClientOriginOnScreen(h->parent);
+        lpRect->left += origin.x();
+        lpRect->right += origin.x();
+        lpRect->top += origin.y();
+        lpRect->bottom += origin.y();
+    }
+    return TRUE;
+}
+
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
+{
+    HWND h = Live(hWnd);
+    if (!h || !lpRect)
+        return FALSE;
+    *lpRect = RECT{0, 0, Width(h->clientRect), Height(h->clientRect)};
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint)
+{
+    HWND h = Live(hWnd);
+    if (!h || !lpPoint)
+        return FALSE;
+    QPoint origin = WindowGeometry::ClientOriginOnScreen(h);
+    lpPoint->x += origin.x();
+    lpPoint->y += origin.y();
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint)
+{
+    HWND h = Live(hWnd);
+    if (!h || !lpPoint)
+        return FALSE;
+    QPoint origin = WindowGeometry::ClientOriginOnScreen(h);
+    lpPoint->x -= origin.x();
+    lpPoint->y -= origin.y();
+    return TRUE;
+}
+
+int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints)
+{
+    QPoint from = Live(hWndFrom) ? WindowGeometry::ClientOriginOnScreen(hWndFrom) : QPoint();
+    QPoint to = Live(hWndTo) ? WindowGeometry::ClientOriginOnScreen(hWndTo) : QPoint();
+    int dx = from.x() - to.x(), dy = from.y() - to.y();
+    for (UINT i = 0; lpPoints && i < cPoints; ++i) {
+        lpPoints[i].x += dx;
+        lpPoints[i].y += dy;
+    }
+    return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
+}
+
+// ---- Finding windows by point
+
+namespace {
+
+bool ContainsScreenPoint(HWND h, POINT pt)
+{
+    RECT rc;
+    GetWindowRect(h, &rc);
+    return pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top && pt.y < rc.bottom;
+}
+
+HWND DeepestAt(HWND h, POINT pt)
+{
+    for (HWND child : h->children) {
+        if (!(child->style & WS_VISIBLE) || !ContainsScreenPoint(child, pt))
+            continue;
+        if (child->style & WS_DISABLED)
+            return h;
+        return DeepestAt(child, pt);
+    }
+    return h;
+}
+
+} // namespace
+
+HWND WindowFromPoint(POINT point)
+{
+    std::vector<HWND> tops = WindowRegistry::TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        HWND h = *it;
+        if ((h->style & WS_VISIBLE) && ContainsScreenPoint(h, point))
+            return DeepestAt(h, point);
+    }
+    return nullptr;
+}
+
+HWND ChildWindowFromPointEx(HWND hWndParent, POINT point, UINT uFlags)
+{
+    HWND h = Live(hWndParent);
+    if (!h)
+        return nullptr;
+    if (point.x < 0 || point.y < 0 || point.x >= Width(h->clientRect) || point.y >= Height(h->clientRect))
+        return nullptr;
+    for (HWND child : h->children) {
+        if ((uFlags & CWP_SKIPINVISIBLE) && !(child->style & WS_VISIBLE))
+            continue;
+        if ((uFlags & CWP_SKIPDISABLED) && (child->style & WS_DISABLED))
+            continue;
+        if ((uFlags & CWP_SKIPTRANSPARENT) && (child->exStyle & WS_EX_TRANSPARENT))
+            continue;
+        const RECT &rc = child->windowRect;
+        if (point.x >= rc.left && point.x < rc.right && point.y >= rc.top && point.y < rc.bottom)
+            return child;
+    }
+    return h;
+}
+
+HWND ChildWindowFromPoint(HWND hWndParent, POINT point)
+{
+    return ChildWindowFromPointEx(hWndParent, point, CWP_ALL);
+}

@@ -1,0 +1,78 @@
+// Shared internals of the window layer's source files. Framework-internal.
+#pragma once
+
+#include "framework/window/WindowState.h"
+
+#include <QByteArray>
+
+class QWidget;
+
+// Called by CreateWindowEx once the window exists and before WM_NCCREATE,
+// so that an object can attach to it (CWnd::CreateEx uses this).
+typedef void (*PlexoCreationHook)(HWND hWnd);
+void PlexoSetCreationHook(PlexoCreationHook pfnHook);
+
+namespace WindowCore {
+// The live window, or NULL for a dead or NULL handle.
+HWND Live(HWND hWnd);
+// The widget of a window that has one.
+QWidget *Widget(HWND hWnd);
+// The window shown by a widget (NULL when it is not ours).
+HWND FromWidget(const QWidget *widget);
+// Sends WM_DESTROY and WM_NCDESTROY through the chain and frees the window.
+void Destroy(HWND hWnd);
+// Runs a message through the window's procedure chain, catching what a
+// handler throws (reported the framework's way).
+LRESULT Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Reports an exception that reached the dispatcher.
+void ReportUncaught(const char *what);
+} // namespace WindowCore
+
+namespace MessageQueue {
+// Queues an input message (mouse, key, timer) and dispatches the queue at
+// once, unless a modal loop is fetching messages itself.
+void PostInput(const MSG &msg);
+// Queues the text typed by a key-down, for TranslateMessage.
+void RememberTypedText(const MSG &keyDown, const QByteArray &utf8);
+// Drops every queued message of a dead window.
+void Forget(HWND hWnd);
+// The time stamp of a new message.
+DWORD Now();
+} // namespace MessageQueue
+
+namespace InputState {
+void Forget(HWND hWnd);          // capture, focus, activation of a dead window
+void SetKeyDown(int vk, bool down);
+void SetMouseButtons(Qt::MouseButtons buttons);
+void SetModifiers(Qt::KeyboardModifiers modifiers);
+UINT MouseKeyFlags();            // MK_* from the remembered state
+void SetCursorPosition(const QPoint &screen);
+// Activates the top-level window (WM_NCACTIVATE/WM_ACTIVATE) on a click.
+void ActivateFromClick(HWND hTopLevel);
+} // namespace InputState
+
+namespace Timers {
+void Forget(HWND hWnd);
+}
+namespace Caret {
+void Forget(HWND hWnd);
+// Draws the caret over the presented image when this window owns it.
+void DrawOver(HWND hWnd, class QPainter &painter);
+}
+namespace Cursors {
+// The shape the widget shows, after WM_SETCURSOR.
+void Apply(HWND hWnd);
+}
+namespace ScrollBars {
+// Places the bars' widgets in the non-client area.
+void Layout(HWND hWnd);
+}
+
+namespace KeyMapping {
+// The virtual-key code of a Qt key (0 when none).
+int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeVirtualKey);
+}
+
+// Called by DestroyWindow for each window just before its record is freed.
+typedef void (*PlexoDestroyHook)(HWND hWnd);
+void PlexoSetDestroyHook(PlexoDestroyHook pfnHook);

@@ -1,0 +1,253 @@
+// Input from simulated Qt events: mouse messages with MK_ flags and client
+// coordinates, capture, keys with VK_ codes, typed text as UTF-8 bytes,
+// focus, pre-translation and timers.
+#include "WindowTestSupport.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LPARAM Point(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+class InputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A top-level window at (100, 100) with a sunken edge: its client
+        // area starts 2 pixels in. A bordered child at (20, 30) in it.
+        ASSERT_TRUE(CreateTopLevel(top, RECT{100, 100, 300, 250}, WS_POPUP | WS_VISIBLE, WS_EX_CLIENTEDGE));
+        ASSERT_TRUE(child.Create(TestWindowClass(), "", WS_VISIBLE | WS_BORDER, RECT{20, 30, 120, 90}, &top, 1));
+        PumpEvents();
+        top.Clear();
+        child.Clear();
+    }
+    void TearDown() override { ReleaseCapture(); }
+
+    CRecordingWnd top;
+    CRecordingWnd child;
+};
+
+TEST_F(InputTest, MouseMessagesCarryFlagsAndClientCoordinates)
+{
+    QWidget *widget = WidgetOf(top.m_hWnd);
+    struct Case {
+        const char *name;
+        void (*act)(QWidget *);
+        UINT message;
+        WPARAM flags;
+        LPARAM point;
+    } cases[] = {
+        {"press", [](QWidget *w) { QTest::mousePress(w, Qt::LeftButton, Qt::ShiftModifier, QPoint(12, 17)); },
+         WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, Point(10, 15)},
+        {"release", [](QWidget *w) { QTest::mouseRelease(w, Qt::LeftButton, Qt::ShiftModifier, QPoint(12, 17)); },
+         WM_LBUTTONUP, MK_SHIFT, Point(10, 15)},
+        {"right", [](QWidget *w) { QTest::mousePress(w, Qt::RightButton, Qt::ControlModifier, QPoint(5, 6)); },
+         WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, Point(3, 4)},
+        {"right up", [](QWidget *w) { QTest::mouseRelease(w, Qt::RightButton, Qt::NoModifier, QPoint(5, 6)); },
+         WM_RBUTTONUP, 0, Point(3, 4)},
+        {"double", [](QWidget *w) { QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(7, 8)); },
+         WM_LBUTTONDBLCLK, MK_LBUTTON, Point(5, 6)},
+    };
+    for (const Case &c : cases) {
+        top.Clear();
+        c.act(widget);
+        PumpEvents();
+        auto got = top.Only({c.message});
+        ASSERT_FALSE(got.empty()) << c.name;
+        EXPECT_EQ(got.front().wParam, c.flags) << c.name;
+        EXPECT_EQ(got.front().lParam, c.point) << c.name;
+    }
+}
+
+TEST_F(InputTest, TheRightButtonsReleaseAsksForAContextMenuAtTheScreenPoint)
+{
+    QWidget *widget = WidgetOf(top.m_hWnd);
+    QTest::mousePress(widget, Qt::RightButton, Qt::NoModifier, QPoint(12, 17));
+    QTest::mouseRelease(widget, Qt::RightButton, Qt::NoModifier, QPoint(12, 17));
+    PumpEvents();
+    auto menus = top.Only({WM_CONTEXTMENU});
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].wParam, reinterpret_cast<WPARAM>(top.m_hWnd));
+    EXPECT_EQ(menus[0].lParam, Point(112, 117));
+}
+
+TEST_F(InputTest, AChildGetsItsOwnClientCoordinatesAndMovesAskForTheCursorFirst)
+{
+    QWidget *widget = WidgetOf(child.m_hWnd);
+    QTest::mouseMove(widget, QPoint(11, 21));
+    PumpEvents();
+    auto got = child.Only({WM_SETCURSOR, WM_MOUSEMOVE});
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].message, static_cast<UINT>(WM_SETCURSOR));
+    EXPECT_EQ(LOWORD(got[0].lParam), HTCLIENT);
+    EXPECT_EQ(HIWORD(got[0].lParam), WM_MOUSEMOVE);
+    EXPECT_EQ(got[1].lParam, Point(10, 20));
+
+    POINT pt{10, 20};
+    child.ClientToScreen(&pt);
+    EXPECT_EQ(pt.x, 100 + 2 + 20 + 1 + 10);
+    EXPECT_EQ(pt.y, 100 + 2 + 30 + 1 + 20);
+    EXPECT_EQ(WindowFromPoint(pt), child.m_hWnd);
+    EXPECT_EQ(ChildWindowFromPoint(top.m_hWnd, POINT{25, 35}), child.m_hWnd);
+    EXPECT_EQ(ChildWindowFromPoint(top.m_hWnd, POINT{5, 5}), top.m_hWnd);
+}
+
+TEST_F(InputTest, CaptureSendsTheMouseToTheCapturingWindow)
+{
+    top.SetCapture();
+    EXPECT_EQ(CWnd::GetCapture(), &top);
+    QTest::mousePress(WidgetOf(child.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(11, 21));
+    PumpEvents();
+    EXPECT_TRUE(child.Only({WM_LBUTTONDOWN}).empty());
+    auto got = top.Only({WM_LBUTTONDOWN});
+    ASSERT_EQ(got.size(), 1u);
+    // Child client (10, 20) is top client (20 + 1 + 10, 30 + 1 + 20).
+    EXPECT_EQ(got[0].lParam, Point(31, 51));
+    QTest::mouseRelease(WidgetOf(child.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(11, 21));
+
+    child.SetCapture();
+    auto changed = top.Only({WM_CAPTURECHANGED});
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0].lParam, reinterpret_cast<LPARAM>(child.m_hWnd));
+    ReleaseCapture();
+    EXPECT_EQ(child.Only({WM_CAPTURECHANGED}).size(), 1u);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(InputTest, KeysBecomeVirtualKeysAndTypedTextUtf8Bytes)
+{
+    child.SetFocus();
+    child.Clear();
+    QWidget *widget = WidgetOf(child.m_hWnd);
+    QTest::keyPress(widget, Qt::Key_Shift);
+    QKeyEvent shiftedA(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QCoreApplication::sendEvent(widget, &shiftedA);
+    QTest::keyRelease(widget, Qt::Key_A, Qt::ShiftModifier);
+    QTest::keyRelease(widget, Qt::Key_Shift, Qt::NoModifier);
+    QTest::keyClick(widget, Qt::Key_Left);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("é"));
+    QCoreApplication::sendEvent(widget, &press);
+    PumpEvents();
+
+    auto downs = child.Only({WM_KEYDOWN});
+    std::vector<WPARAM> keys;
+    for (auto &m : downs)
+        keys.push_back(m.wParam);
+    EXPECT_EQ(keys, (std::vector<WPARAM>{VK_SHIFT, 'A', VK_LEFT, VK_PACKET}));
+    std::vector<WPARAM> chars;
+    for (auto &m : child.Only({WM_CHAR}))
+        chars.push_back(m.wParam);
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'A', 0xC3, 0xA9}));
+    auto ups = child.Only({WM_KEYUP});
+    ASSERT_FALSE(ups.empty());
+    EXPECT_TRUE(static_cast<DWORD>(ups[0].lParam) & 0x80000000u);
+    EXPECT_EQ(static_cast<DWORD>(downs[1].lParam) & 0x80000000u, 0u);
+}
+
+TEST_F(InputTest, ComposedTextTakesTheTypingPath)
+{
+    child.SetFocus();
+    child.Clear();
+    QWidget *widget = WidgetOf(child.m_hWnd);
+    QInputMethodEvent preedit(QString::fromUtf8("ü"), {});
+    QCoreApplication::sendEvent(widget, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("nü"));
+    QCoreApplication::sendEvent(widget, &commit);
+    PumpEvents();
+    std::vector<UINT> order;
+    std::vector<WPARAM> chars;
+    for (auto &m : child.Only({WM_IME_STARTCOMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR})) {
+        order.push_back(m.message);
+        if (m.message == WM_CHAR)
+            chars.push_back(m.wParam);
+    }
+    EXPECT_EQ(order.front(), static_cast<UINT>(WM_IME_STARTCOMPOSITION));
+    EXPECT_EQ(order[1], static_cast<UINT>(WM_IME_ENDCOMPOSITION));
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'n', 0xC3, 0xBC}));
+}
+
+TEST_F(InputTest, FocusMovesWithKillAndSetFocusNamingEachOther)
+{
+    top.SetFocus();
+    top.Clear();
+    child.Clear();
+    child.SetFocus();
+    auto killed = top.Only({WM_KILLFOCUS});
+    auto set = child.Only({WM_SETFOCUS});
+    ASSERT_EQ(killed.size(), 1u);
+    ASSERT_EQ(set.size(), 1u);
+    EXPECT_EQ(killed[0].wParam, reinterpret_cast<WPARAM>(child.m_hWnd));
+    EXPECT_EQ(set[0].wParam, reinterpret_cast<WPARAM>(top.m_hWnd));
+    EXPECT_EQ(CWnd::GetFocus(), &child);
+    EXPECT_EQ(CWnd::GetActiveWindow(), &top);
+}
+
+class CEscapeEater : public CRecordingWnd {
+public:
+    BOOL PreTranslateMessage(MSG *pMsg) override
+    {
+        return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE;
+    }
+};
+
+TEST_F(InputTest, PreTranslationCanEatAKeyBeforeItTypes)
+{
+    CEscapeEater eater;
+    ASSERT_TRUE(eater.Create(TestWindowClass(), "", WS_VISIBLE, RECT{0, 0, 10, 10}, &top, 2));
+    eater.SetFocus();
+    eater.Clear();
+    QTest::keyClick(WidgetOf(eater.m_hWnd), Qt::Key_Escape);
+    QTest::keyClick(WidgetOf(eater.m_hWnd), Qt::Key_Return);
+    PumpEvents();
+    std::vector<WPARAM> keys;
+    for (auto &m : eater.Only({WM_KEYDOWN, WM_CHAR}))
+        keys.push_back(m.wParam);
+    EXPECT_EQ(keys, (std::vector<WPARAM>{VK_RETURN, '\r'}));
+}
+
+int g_callbacks = 0;
+void CountTicks(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++g_callbacks;
+}
+
+TEST_F(InputTest, TimersDeliverWmTimerUntilKilled)
+{
+    ASSERT_EQ(top.SetTimer(7, 10, nullptr), 7u);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return !top.Only({WM_TIMER}).empty(); }, 5000));
+    EXPECT_EQ(top.Only({WM_TIMER}).front().wParam, 7u);
+    EXPECT_TRUE(top.KillTimer(7));
+    EXPECT_FALSE(top.KillTimer(7));
+    top.Clear();
+    QTest::qWait(50);
+    EXPECT_TRUE(top.Only({WM_TIMER}).empty());
+
+    g_callbacks = 0;
+    UINT_PTR id = SetTimer(nullptr, 0, 10, &CountTicks);
+    ASSERT_NE(id, 0u);
+    EXPECT_TRUE(QTest::qWaitFor([]() { return g_callbacks > 0; }, 5000));
+    EXPECT_TRUE(KillTimer(nullptr, id));
+}
+
+TEST_F(InputTest, KeyStateFollowsTheKeyboard)
+{
+    child.SetFocus();
+    QWidget *widget = WidgetOf(child.m_hWnd);
+    QTest::keyPress(widget, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_LT(GetKeyState(VK_CONTROL), 0);
+    QTest::keyRelease(widget, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
+    SHORT before = GetKeyState(VK_CAPITAL) & 1;
+    QTest::keyClick(widget, Qt::Key_CapsLock);
+    EXPECT_NE(GetKeyState(VK_CAPITAL) & 1, before);
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+// Menus: building, state, the resource registry and the pop-up menu loop.
+#include "WindowTestSupport.h"
+
+#include "framework/resources/Resources.h"
+#include "framework/window/Menu.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum : UINT { ID_OPEN = 2001, ID_SAVE, ID_CUT, ID_COPY, ID_RECENT };
+
+TEST(MenuTest, ItemsAreFoundByPositionAndByCommandInSubMenus)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreateMenu());
+    CMenu edit;
+    ASSERT_TRUE(edit.CreatePopupMenu());
+    edit.AppendMenu(MF_STRING, ID_CUT, "Cu&t\tCtrl+X");
+    edit.AppendMenu(MF_SEPARATOR);
+    edit.AppendMenu(MF_STRING | MF_GRAYED, ID_COPY, "&Copy");
+    menu.AppendMenu(MF_STRING, ID_OPEN, "&Open");
+    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(edit.Detach()), "&Edit");
+    menu.InsertMenu(1, MF_BYPOSITION | MF_STRING, ID_SAVE, "&Save");
+
+    ASSERT_EQ(menu.GetMenuItemCount(), 3u);
+    EXPECT_EQ(menu.GetMenuItemID(0), ID_OPEN);
+    EXPECT_EQ(menu.GetMenuItemID(1), ID_SAVE);
+    EXPECT_EQ(menu.GetMenuItemID(2), static_cast<UINT>(-1));
+    CMenu *sub = menu.GetSubMenu(2);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->GetMenuItemID(1), 0u);
+    CString text;
+    menu.GetMenuString(ID_CUT, text, MF_BYCOMMAND);
+    EXPECT_EQ(text, "Cu&t\tCtrl+X");
+
+    EXPECT_EQ(menu.CheckMenuItem(ID_CUT, MF_CHECKED), static_cast<UINT>(MF_UNCHECKED));
+    EXPECT_EQ(menu.CheckMenuItem(ID_CUT, MF_UNCHECKED), static_cast<UINT>(MF_CHECKED));
+    EXPECT_TRUE(menu.GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    menu.EnableMenuItem(ID_COPY, MF_ENABLED);
+    EXPECT_FALSE(menu.GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(menu.CheckMenuItem(9999, MF_CHECKED), static_cast<UINT>(-1));
+
+    HMENU hSub = sub->m_hMenu;
+    EXPECT_TRUE(menu.DeleteMenu(ID_COPY, MF_BYCOMMAND));
+    EXPECT_EQ(sub->GetMenuItemCount(), 2u);
+    EXPECT_TRUE(menu.DeleteMenu(2, MF_BYPOSITION));
+    EXPECT_FALSE(IsMenu(hSub));
+    EXPECT_FALSE(menu.DeleteMenu(7, MF_BYPOSITION));
+}
+
+const RESOURCE_MENU_ITEM kFileMenu[] = {
+    {MF_POPUP, 0, "&File"},
+    {MF_STRING, ID_OPEN, "&Open..."},
+    {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING | MF_END, ID_SAVE, "&Save"},
+    {MF_POPUP | MF_END, 0, "&Edit"},
+    {MF_STRING | MF_END, ID_CUT, "Cu&t"},
+};
+const RESOURCE_MENU_ITEM kUnendedMenu[] = {
+    {MF_POPUP | MF_END, 0, "&File"},
+    {MF_STRING, ID_OPEN, "&Open..."},
+};
+
+TEST(MenuTest, MenusLoadFromTheRegistryAndBadTablesDoNot)
+{
+    PlexoRegisterMenu(7001, kFileMenu, 6);
+    PlexoRegisterMenu(7002, kUnendedMenu, 2);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(7001));
+    ASSERT_EQ(menu.GetMenuItemCount(), 2u);
+    CMenu *file = menu.GetSubMenu(0);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->GetMenuItemCount(), 3u);
+    EXPECT_EQ(file->GetMenuItemID(2), ID_SAVE);
+    EXPECT_EQ(menu.GetSubMenu(1)->GetMenuItemID(0), ID_CUT);
+
+    CMenu bad;
+    EXPECT_FALSE(bad.LoadMenu(7002));
+    EXPECT_FALSE(bad.LoadMenu(7999));
+    EXPECT_EQ(bad.m_hMenu, nullptr);
+}
+
+class CMenuOwner : public CRecordingWnd {
+protected:
+    afx_msg void OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL)
+    {
+        // The owner prepares the menu before it shows: Save is disabled.
+        pPopupMenu->EnableMenuItem(ID_SAVE, MF_GRAYED);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMenuOwner, CRecordingWnd)
+    ON_WM_INITMENUPOPUP()
+END_MESSAGE_MAP()
+
+// Picks the menu's n-th enabled item with the keyboard once it is open.
+void ChooseWithKeyboard(int downPresses)
+{
+    QTimer::singleShot(0, [downPresses]() {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (!popup)
+            return;
+        for (int i = 0; i < downPresses; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+}
+
+TEST(MenuTest, APopupMenuReturnsOrPostsTheChosenCommand)
+{
+    CMenuOwner owner;
+    ASSERT_TRUE(CreateTopLevel(owner, RECT{0, 0, 200, 200}));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_OPEN, "Open");
+    menu.AppendMenu(MF_STRING, ID_SAVE, "Save");
+    menu.AppendMenu(MF_STRING, ID_RECENT, "Recent");
+
+    ChooseWithKeyboard(2); // Save is disabled: the second enabled item is Recent
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 20, 20, &owner), static_cast<BOOL>(ID_RECENT));
+    EXPECT_EQ(owner.Only({WM_INITMENUPOPUP}).size(), 1u);
+    EXPECT_TRUE(owner.Only({WM_COMMAND}).empty());
+
+    owner.Clear();
+    ChooseWithKeyboard(1);
+    EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner));
+    PumpEvents();
+    auto commands = owner.Only({WM_COMMAND});
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].wParam, MAKEWPARAM(ID_OPEN, 0));
+}
+
+} // namespace

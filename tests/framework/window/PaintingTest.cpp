@@ -1,0 +1,252 @@
+// The painting model: invalidation and WM_PAINT, CPaintDC clipping, XOR
+// drawing through CClientDC, ScrollWindow, the caret over the presented
+// image, and a small scribble window driven by real input.
+#include "WindowTestSupport.h"
+
+#include "framework/window/WindowDC.h"
+#include "framework/window/WindowState.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const COLORREF kRed = RGB(255, 0, 0);
+
+QRgb Pixel(HWND hWnd, int x, int y)
+{
+    QPoint origin(hWnd->clientRect.left, hWnd->clientRect.top);
+    return hWnd->backing.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFF;
+}
+
+class CPaintingWnd : public CRecordingWnd {
+public:
+    int paints = 0;
+    CRect lastPaint;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        ++paints;
+        CPaintDC dc(this);
+        lastPaint = dc.m_ps.rcPaint;
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(&client, kRed); // the clip keeps it to the invalid part
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CPaintingWnd, CRecordingWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class PaintingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 100, 80}));
+        PumpEvents();
+        ValidateRect(wnd.m_hWnd, nullptr);
+        CClientDC dc(&wnd);
+        dc.FillSolidRect(0, 0, 100, 80, RGB(255, 255, 255));
+        wnd.paints = 0;
+        wnd.Clear();
+    }
+    CPaintingWnd wnd;
+};
+
+TEST_F(PaintingTest, InvalidationPaintsOnlyTheInvalidPartAfterErasing)
+{
+    CRect part(10, 20, 30, 25);
+    wnd.InvalidateRect(&part, TRUE);
+    CRect update;
+    EXPECT_TRUE(wnd.GetUpdateRect(&update));
+    EXPECT_EQ(update, part);
+    EXPECT_EQ(wnd.paints, 0); // WM_PAINT waits for the queue
+    PumpEvents();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_EQ(wnd.lastPaint, part);
+    EXPECT_FALSE(wnd.GetUpdateRect(&update));
+    EXPECT_EQ(wnd.Only({WM_ERASEBKGND}).size(), 1u);
+    EXPECT_EQ(Pixel(wnd.m_hWnd, 10, 20), 0xFF0000u);
+    EXPECT_EQ(Pixel(wnd.m_hWnd, 29, 24), 0xFF0000u);
+    EXPECT_EQ(Pixel(wnd.m_hWnd, 30, 24), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(wnd.m_hWnd, 9, 20), 0xFFFFFFu);
+}
+
+TEST_F(PaintingTest, UpdateWindowPaintsAtOnceAndValidationCancels)
+{
+    wnd.Invalidate(FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_TRUE(wnd.Only({WM_ERASEBKGND}).empty());
+    wnd.Invalidate();
+    wnd.ValidateRect(nullptr);
+    PumpEvents();
+    EXPECT_EQ(wnd.paints, 1);
+}
+
+TEST_F(PaintingTest, XorDrawnTwiceThroughAClientDcRestoresTheImage)
+{
+    {
+        CClientDC dc(&wnd);
+        dc.FillSolidRect(0, 0, 50, 80, RGB(10, 200, 30));
+    }
+    QImage before = wnd.m_hWnd->backing.copy();
+    auto rubberBand = [this]() {
+        CClientDC dc(&wnd);
+        dc.SetROP2(R2_NOT);
+        dc.SelectStockObject(NULL_BRUSH);
+        dc.Rectangle(20, 10, 70, 60);
+        dc.MoveTo(0, 0);
+        dc.LineTo(99, 79);
+    };
+    rubberBand();
+    EXPECT_NE(wnd.m_hWnd->backing, before);
+    rubberBand();
+    EXPECT_EQ(wnd.m_hWnd->backing, before);
+}
+
+TEST_F(PaintingTest, ScrollWindowMovesPixelsAndInvalidatesWhatIsUncovered)
+{
+    {
+        CClientDC dc(&wnd);
+        for (int y = 0; y < 80; y += 2)
+            dc.FillSolidRect(0, y, 100, 1, RGB(0, 0, y * 3));
+    }
+    QImage before = wnd.m_hWnd->backing.copy();
+    CRect pending(0, 50, 10, 60);
+    wnd.InvalidateRect(&pending, FALSE);
+    wnd.ScrollWindow(0, 10);
+    for (int y = 10; y < 80; ++y)
+        ASSERT_EQ(Pixel(wnd.m_hWnd, 40, y), before.pixel(40, y - 10) & 0xFFFFFF) << y;
+    CRgn update;
+    update.CreateRectRgn(0, 0, 0, 0);
+    wnd.GetUpdateRgn(&update);
+    EXPECT_TRUE(update.PtInRegion(50, 0));
+    EXPECT_TRUE(update.PtInRegion(50, 9));
+    EXPECT_FALSE(update.PtInRegion(50, 10));
+    EXPECT_TRUE(update.PtInRegion(5, 65)); // the pending part moved with its pixels
+    EXPECT_FALSE(update.PtInRegion(5, 55));
+}
+
+TEST_F(PaintingTest, CaretShowAndHideNestAndTheCaretStaysOutOfTheImage)
+{
+    HWND owner = nullptr;
+    wnd.CreateSolidCaret(2, 12);
+    EXPECT_FALSE(PlexoIsCaretVisible(&owner, nullptr));
+    EXPECT_EQ(owner, wnd.m_hWnd);
+    wnd.ShowCaret();
+    EXPECT_TRUE(PlexoIsCaretVisible(nullptr, nullptr));
+    wnd.HideCaret();
+    wnd.HideCaret();
+    wnd.ShowCaret();
+    EXPECT_FALSE(PlexoIsCaretVisible(nullptr, nullptr));
+    wnd.ShowCaret();
+    EXPECT_TRUE(PlexoIsCaretVisible(nullptr, nullptr));
+
+    CWnd::SetCaretPos(CPoint(30, 40));
+    EXPECT_EQ(CWnd::GetCaretPos(), CPoint(30, 40));
+    QImage before = wnd.m_hWnd->backing.copy();
+    QImage shown = WidgetOf(wnd.m_hWnd)->grab().toImage();
+    EXPECT_EQ(wnd.m_hWnd->backing, before);
+    EXPECT_EQ(shown.pixel(31, 45) & 0xFFFFFF, 0u);        // white inverted
+    EXPECT_EQ(shown.pixel(32, 45) & 0xFFFFFF, 0xFFFFFFu); // beside the caret
+
+    CRecordingWnd other;
+    ASSERT_TRUE(CreateTopLevel(other, RECT{0, 0, 10, 10}));
+    EXPECT_FALSE(ShowCaret(other.m_hWnd));
+    EXPECT_TRUE(DestroyCaret());
+    EXPECT_FALSE(PlexoIsCaretVisible(&owner, nullptr));
+    EXPECT_EQ(owner, nullptr);
+}
+
+// ---- A scribble window: rubber band while dragging, lines when painted.
+
+class CScribbleWnd : public CWnd {
+public:
+    std::vector<std::pair<CPoint, CPoint>> lines;
+
+protected:
+    afx_msg void OnLButtonDown(UINT, CPoint point)
+    {
+        SetCapture();
+        m_start = m_end = point;
+        DrawBand();
+    }
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point)
+    {
+        if (GetCapture() != this || !(nFlags & MK_LBUTTON))
+            return;
+        DrawBand(); // erases the old band
+        m_end = point;
+        DrawBand();
+    }
+    afx_msg void OnLButtonUp(UINT, CPoint point)
+    {
+        if (GetCapture() != this)
+            return;
+        DrawBand();
+        ReleaseCapture();
+        lines.emplace_back(m_start, point);
+        Invalidate(FALSE);
+    }
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        for (auto &line : lines) {
+            dc.MoveTo(line.first);
+            dc.LineTo(line.second);
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void DrawBand()
+    {
+        CClientDC dc(this);
+        dc.SetROP2(R2_NOT);
+        dc.MoveTo(m_start.x, m_start.y + 10);
+        dc.LineTo(m_end.x, m_end.y + 10);
+    }
+    CPoint m_start, m_end;
+};
+BEGIN_MESSAGE_MAP(CScribbleWnd, CWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST(ScribbleSample, DraggingDrawsALineAndLeavesNoRubberBand)
+{
+    CScribbleWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{50, 50, 150, 110}));
+    PumpEvents();
+    QWidget *widget = WidgetOf(wnd.m_hWnd);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, QPoint(10, 20));
+    QMouseEvent move1(QEvent::MouseMove, QPointF(40, 20), widget->mapToGlobal(QPointF(40, 20)), Qt::NoButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move1);
+    QMouseEvent move2(QEvent::MouseMove, QPointF(70, 20), widget->mapToGlobal(QPointF(70, 20)), Qt::NoButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move2);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, QPoint(70, 20));
+    PumpEvents();
+
+    ASSERT_EQ(wnd.lines.size(), 1u);
+    EXPECT_EQ(wnd.lines[0].first, CPoint(10, 20));
+    EXPECT_EQ(wnd.lines[0].second, CPoint(70, 20));
+    const QImage &image = wnd.m_hWnd->backing;
+    for (int x = 0; x < 100; ++x) {
+        for (int y = 0; y < 60; ++y) {
+            bool onLine = y == 20 && x >= 10 && x < 70;
+            ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, onLine ? 0u : 0xFFFFFFu) << x << "," << y;
+        }
+    }
+}
+
+} // namespace
