@@ -118,7 +118,9 @@ QFont BaseFont(const LOGFONT &lf, const QString &family)
     int weight = lf.lfWeight <= 0 ? FW_NORMAL : (lf.lfWeight > 1000 ? 1000 : static_cast<int>(lf.lfWeight));
     f.setWeight(static_cast<QFont::Weight>(weight));
     bool smooth = lf.lfQuality == ANTIALIASED_QUALITY || lf.lfQuality == CLEARTYPE_QUALITY;
-    f.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
+    // GDI places one glyph per character: no ligatures, no kerning.
+    f.setStyleStrategy(QFont::StyleStrategy((smooth ? QFont::PreferAntialias : QFont::NoAntialias) |
+                                            QFont::PreferNoShaping));
     f.setHintingPreference(QFont::PreferFullHinting);
     if ((lf.lfPitchAndFamily & 3) == FIXED_PITCH)
         f.setFixedPitch(true);

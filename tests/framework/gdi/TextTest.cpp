@@ -106,7 +106,13 @@ TEST(TextExtents, EmptyStringHasTheLineHeight)
     SIZE s{};
     EXPECT_TRUE(GetTextExtentPoint32(c.dc.m_hDC, "Hello", 5, &s));
     EXPECT_EQ(CSize(s), c.dc.GetTextExtent("Hello"));
-    EXPECT_EQ(c.dc.GetTextExtent("AV").cx, c.dc.GetTextExtent("A").cx + c.dc.GetTextExtent("V").cx); // no kerning
+    // One glyph per character: no kerning, no ligatures.
+    for (const char *pair : {"AV", "To", "fi", "ffl"}) {
+        int sum = 0;
+        for (const char *p = pair; *p; ++p)
+            sum += c.dc.GetTextExtent(p, 1).cx;
+        EXPECT_EQ(c.dc.GetTextExtent(pair).cx, sum) << pair;
+    }
     int widths[2] = {};
     ASSERT_TRUE(c.dc.GetCharWidth('A', 'B', widths));
     EXPECT_EQ(widths[0], c.dc.GetTextExtent("A").cx);
