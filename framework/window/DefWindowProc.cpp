@@ -100,6 +100,9 @@ LRESULT SetCursorDefault(HWND h, WPARAM wParam, LPARAM lParam)
 {
     if (h->parent && SendMessage(h->parent, WM_SETCURSOR, wParam, lParam))
         return TRUE;
+    // Asked about a child's area: the child sets its own cursor.
+    if (reinterpret_cast<HWND>(wParam) != h)
+        return FALSE;
     int hit = static_cast<short>(LOWORD(lParam));
     if (hit == HTCLIENT) {
         if (!h->windowClass.hCursor)

@@ -366,6 +366,13 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint)
 
 HDC GetDC(HWND hWnd)
 {
+    if (!hWnd) {
+        // The screen: a context like the display, for measuring.
+        HDC hdc = CreateMemoryDC(nullptr);
+        if (hdc)
+            OpenDCs()[hdc] = OpenDC{nullptr, nullptr};
+        return hdc;
+    }
     HWND h = Live(hWnd);
     return h ? OpenClientDC(h) : nullptr;
 }

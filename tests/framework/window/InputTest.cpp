@@ -251,3 +251,87 @@ TEST_F(InputTest, KeyStateFollowsTheKeyboard)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InputTest, ClicksOnTheBorderAreNonClientMessagesInScreenCoordinates)
+{
+    QTest::mousePress(WidgetOf(child.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(0, 5));
+    QTest::mouseRelease(WidgetOf(child.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(0, 5));
+    PumpEvents();
+    EXPECT_TRUE(child.Only({WM_LBUTTONDOWN}).empty());
+    auto got = child.Only({WM_NCLBUTTONDOWN});
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].wParam, static_cast<WPARAM>(HTBORDER));
+    EXPECT_EQ(got[0].lParam, Point(100 + 2 + 20, 100 + 2 + 30 + 5));
+}
+
+TEST_F(InputTest, ADisabledWindowGetsNoInput)
+{
+    child.EnableWindow(FALSE);
+    EXPECT_FALSE(child.IsWindowEnabled());
+    QTest::mouseClick(WidgetOf(child.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(11, 21));
+    PumpEvents();
+    EXPECT_TRUE(child.Only({WM_LBUTTONDOWN, WM_LBUTTONUP}).empty());
+    EXPECT_EQ(child.Only({WM_ENABLE}).size(), 1u);
+}
+
+class CCursorWnd : public CRecordingWnd {
+public:
+    HCURSOR shape = nullptr;
+
+protected:
+    afx_msg BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message)
+    {
+        if (nHitTest == HTCLIENT && shape) {
+            SetCursor(shape);
+            return TRUE;
+        }
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCursorWnd, CRecordingWnd)
+    ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+TEST_F(InputTest, TheCursorComesFromTheClassOrFromWmSetCursor)
+{
+    CCursorWnd wnd;
+    LPCTSTR crossClass = AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_CROSS));
+    ASSERT_TRUE(wnd.Create(crossClass, "", WS_VISIBLE, RECT{130, 10, 180, 60}, &top, 3));
+    QWidget *widget = WidgetOf(wnd.m_hWnd);
+    QTest::mouseMove(widget, QPoint(5, 5));
+    EXPECT_EQ(widget->cursor().shape(), Qt::CrossCursor);
+    wnd.shape = LoadCursor(nullptr, IDC_IBEAM);
+    QTest::mouseMove(widget, QPoint(6, 6));
+    EXPECT_EQ(widget->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(12345)), nullptr);
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+    }
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_IBEAM));
+}
+
+TEST_F(InputTest, AModalLoopFetchesItsOwnMessagesUntilQuit)
+{
+    top.PostMessage(WM_USER + 10, 1, 0);
+    top.PostMessage(WM_USER + 11, 2, 0);
+    MSG msg;
+    EXPECT_TRUE(PeekMessage(&msg, top.m_hWnd, WM_USER + 11, WM_USER + 11, PM_NOREMOVE));
+    EXPECT_EQ(msg.wParam, 2u);
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 10));
+    PostQuitMessage(3);
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 11));
+    DispatchMessage(&msg);
+    EXPECT_EQ(top.Only({WM_USER + 11}).size(), 1u);
+    EXPECT_TRUE(top.Only({WM_USER + 10}).empty()); // fetched, never dispatched
+    EXPECT_FALSE(GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+} // namespace
