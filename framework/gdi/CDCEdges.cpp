@@ -181,8 +181,8 @@ void DrawRadio(CDC *dc, const RECT &rc, UINT state)
                 if (hasInner && x >= i0 && x < i1)
                     continue;
                 bool upperLeft = (x + 0.5 - cx) + (y + 0.5 - cy) < 0;
-                uint32_t px = Paints::ToPixel(upperLeft ? topLeft : bottomRight);
-                renderer->FillRect(QRect(x, y, 1, 1), Paints::ForSolid(Paints::ToColorRef(px), R2_COPYPEN, h->IsMono()));
+                renderer->FillRect(QRect(x, y, 1, 1),
+                                   Paints::ForSolid(upperLeft ? topLeft : bottomRight, R2_COPYPEN, h->IsMono()));
             }
         }
         return inner;

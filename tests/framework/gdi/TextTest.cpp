@@ -214,14 +214,13 @@ TEST(TextOut, RotatedTextRunsUpwards)
 TEST(TabbedText, StopsOriginAndExtent)
 {
     TextCanvas c;
-    int a = c.dc.GetTextExtent("a").cx, b = c.dc.GetTextExtent("b").cx, cc = c.dc.GetTextExtent("c").cx;
+    int b = c.dc.GetTextExtent("b").cx, cc = c.dc.GetTextExtent("c").cx;
     INT stops[2] = {40, 100};
     EXPECT_EQ(c.dc.GetTabbedTextExtent("a\tb\tc", 2, stops).cx, 100 + cc);
     INT every[1] = {30};
     EXPECT_EQ(c.dc.GetTabbedTextExtent("a\tb\tc", 1, every).cx, 60 + cc);
     EXPECT_EQ(c.dc.GetTabbedTextExtent("a\tb", 0, nullptr).cx, 8 * c.tm.tmAveCharWidth + b);
     EXPECT_EQ(c.dc.GetTabbedTextExtent("ab", 0, nullptr).cy, c.tm.tmHeight);
-    (void)a;
 
     // Drawn at x = 10 with stops measured from 0: "b" starts at 40.
     CSize drawn = c.dc.TabbedTextOut(10, 5, "a\tb", 1, stops, 0);
