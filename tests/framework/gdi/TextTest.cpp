@@ -399,3 +399,34 @@ TEST(DrawText, HostileInputsAreHandled)
     INT negative[1] = {-40};
     EXPECT_EQ(c.dc.GetTabbedTextExtent("a\tb", 1, negative).cx, 40 + c.dc.GetTextExtent("b").cx);
 }
+
+TEST(Fonts, WidthWeightAndDecorations)
+{
+    TextCanvas c;
+    int normal = c.dc.GetTextExtent("Sample text").cx;
+    CFont wide;
+    wide.CreateFont(-16, 2 * c.tm.tmAveCharWidth, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    c.dc.SelectObject(&wide);
+    EXPECT_NEAR(c.dc.GetTextExtent("Sample text").cx, 2 * normal, normal / 5);
+    TEXTMETRIC tm{};
+    c.dc.GetTextMetrics(&tm);
+    EXPECT_NEAR(tm.tmAveCharWidth, 2 * c.tm.tmAveCharWidth, 2);
+
+    CFont bold;
+    bold.CreateFont(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    c.dc.SelectObject(&bold);
+    c.dc.GetTextMetrics(&tm);
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    EXPECT_GT(c.dc.GetTextExtent("Sample text").cx, normal);
+
+    // An underline puts ink below the baseline under letters that have none there.
+    for (BYTE underline : {0, 1}) {
+        TextCanvas u;
+        CFont f;
+        f.CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, underline, 0, 0, 0, 0, 0, 0, "Arial");
+        u.dc.SelectObject(&f);
+        u.dc.SetBkMode(TRANSPARENT);
+        u.dc.TextOut(0, 0, "ace");
+        EXPECT_EQ(u.BoundsNot(RGB(255, 255, 255)).bottom > u.tm.tmAscent + 1, underline == 1);
+    }
+}
