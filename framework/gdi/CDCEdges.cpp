@@ -89,7 +89,7 @@ void DrawDiagonal(CDC *dc, const RECT &rc, UINT edge, UINT flags)
 void DrawArrow(CDC *dc, const RECT &rc, int direction, COLORREF color, int shift)
 {
     int w = rc.right - rc.left, h = rc.bottom - rc.top;
-    int size = std::max(1, (std::min(w, h) - 4) / 3 + 1); // rows of the triangle
+    int size = std::max(1, (std::min(w, h) - 4) / 4 + 1); // rows: 4 (7 pixels wide) in a 16-pixel button
     int cx = rc.left + (w - 1) / 2 + shift, cy = rc.top + (h - 1) / 2 + shift;
     for (int i = 0; i < size; ++i) {
         int half = size - 1 - i;
@@ -202,7 +202,7 @@ void DrawRadio(CDC *dc, const RECT &rc, UINT state)
 void DrawCaptionGlyph(CDC *dc, const RECT &rc, UINT kind, COLORREF color, int shift)
 {
     int w = rc.right - rc.left, h = rc.bottom - rc.top;
-    int size = std::max(4, std::min(w, h) - 6);
+    int size = std::max(4, std::min(w, h) / 2); // 7 pixels in a 14-pixel caption button
     int l = rc.left + (w - size) / 2 + shift, t = rc.top + (h - size) / 2 + shift;
     switch (kind) {
     case DFCS_CAPTIONCLOSE:
@@ -321,6 +321,7 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
     if (!m_hDC || !lpRect)
         return FALSE;
     RECT rc = *lpRect;
+    const RECT whole = *lpRect; // glyphs are sized and centred on the whole control
     switch (nType) {
     case DFC_BUTTON:
         if (nState & DFCS_BUTTONPUSH) {
@@ -333,7 +334,7 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
         break;
     case DFC_CAPTION:
         DrawButtonFace(this, rc, nState);
-        DrawGlyph(nState, [&](COLORREF c, int shift) { DrawCaptionGlyph(this, rc, nState & 0xFF, c, shift); });
+        DrawGlyph(nState, [&](COLORREF c, int shift) { DrawCaptionGlyph(this, whole, nState & 0xFF, c, shift); });
         break;
     case DFC_SCROLL:
         if ((nState & 0xFF) == DFCS_SCROLLSIZEGRIP) {
@@ -360,7 +361,7 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
         } else {
             DrawButtonFace(this, rc, nState & ~DFCS_PUSHED);
         }
-        DrawGlyph(nState, [&](COLORREF c, int shift) { DrawArrow(this, rc, static_cast<int>(nState & 0xFF), c, shift); });
+        DrawGlyph(nState, [&](COLORREF c, int shift) { DrawArrow(this, whole, static_cast<int>(nState & 0xFF), c, shift); });
         break;
     case DFC_MENU:
     case DFC_POPUPMENU: {
