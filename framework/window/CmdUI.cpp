@@ -119,3 +119,38 @@ void CWaitCursor::Restore()
 {
     CCmdTarget().RestoreWaitCursor();
 }
+
+void PlexoUpdateMenuCommandUI(CMenu *pPopupMenu, CCmdTarget *pTarget, BOOL bDisableIfNoHndler)
+{
+    if (!pPopupMenu || !pTarget)
+        return;
+    CCmdUI state;
+    state.m_pMenu = pPopupMenu;
+    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+        state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
+        if (state.m_nID == 0)
+            continue; // a separator
+        if (state.m_nID == static_cast<UINT>(-1)) {
+            state.m_pSubMenu = pPopupMenu->GetSubMenu(static_cast<int>(state.m_nIndex));
+            if (!state.m_pSubMenu)
+                continue;
+            state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
+            if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1))
+                continue;
+            state.DoUpdate(pTarget, FALSE);
+        } else {
+            state.m_pSubMenu = nullptr;
+            state.DoUpdate(pTarget, bDisableIfNoHndler && state.m_nID < 0xF000);
+        }
+        // An update handler may have added or removed items.
+        UINT nCount = pPopupMenu->GetMenuItemCount();
+        if (nCount < state.m_nIndexMax) {
+            state.m_nIndex -= plexoMin(state.m_nIndex + 1, state.m_nIndexMax - nCount);
+            while (state.m_nIndex + 1 < nCount &&
+                   pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex + 1)) == state.m_nID)
+                ++state.m_nIndex;
+        }
+        state.m_nIndexMax = nCount;
+    }
+}

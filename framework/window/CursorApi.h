@@ -6,8 +6,9 @@
 #include "framework/resources/ResourceTypes.h"
 #include "framework/window/WinHandles.h"
 
-// A standard cursor (hInstance NULL, IDC_*) or a registered cursor resource;
-// NULL when missing. Cursors stay until the program ends.
+// A standard cursor (hInstance NULL, IDC_*) or a registered cursor resource
+// (any other id, or any id with an instance); NULL when missing or when its
+// image does not load. Cursors stay until the program ends.
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 // Registers a cursor resource: an image file (a Qt resource path such as
 // ":/cursors/pen.png") and the hot spot.

@@ -32,7 +32,8 @@ std::map<UINT, CursorResource> &Resources()
     return resources;
 }
 
-// Loaded cursors live until the program ends, as shared cursors do.
+// Loaded cursors live until the program ends, as shared cursors do
+// (a replaced registration's cursor is the exception).
 std::map<ULONG_PTR, std::unique_ptr<HCURSOR__>> &Loaded()
 {
     static std::map<ULONG_PTR, std::unique_ptr<HCURSOR__>> loaded;
@@ -68,8 +69,10 @@ int g_showCount = 0;
 
 void PlexoRegisterCursor(UINT nID, LPCTSTR lpszImagePath, int xHotSpot, int yHotSpot)
 {
-    if (lpszImagePath)
-        Resources()[nID] = CursorResource{lpszImagePath, xHotSpot, yHotSpot};
+    if (!lpszImagePath)
+        return;
+    Resources()[nID] = CursorResource{lpszImagePath, xHotSpot, yHotSpot};
+    Loaded().erase(nID | 0x10000); // a new registration replaces what was loaded
 }
 
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName)
@@ -77,17 +80,16 @@ HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName)
     if (!IS_INTRESOURCE(lpCursorName))
         return nullptr;
     auto id = reinterpret_cast<ULONG_PTR>(lpCursorName);
-    // Standard cursors come with a NULL instance; program cursors by resource id.
-    ULONG_PTR key = hInstance ? (id | 0x10000) : id;
+    bool known = false;
+    Qt::CursorShape shape = StandardShape(id, &known);
+    // The desktop's cursors come with no instance; a program's by resource id.
+    bool standard = known && !hInstance;
+    ULONG_PTR key = standard ? id : (id | 0x10000);
     auto it = Loaded().find(key);
     if (it != Loaded().end())
         return it->second.get();
     auto cursor = std::make_unique<HCURSOR__>();
-    if (!hInstance) {
-        bool known = false;
-        Qt::CursorShape shape = StandardShape(id, &known);
-        if (!known)
-            return nullptr;
+    if (standard) {
         cursor->cursor = QCursor(shape);
     } else {
         auto res = Resources().find(static_cast<UINT>(id));

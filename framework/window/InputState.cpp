@@ -41,6 +41,10 @@ void Activate(HWND top, WORD how)
         return;
     S().active = top;
     if (old) {
+        // A mode the old window's mouse capture was tracking ends with it.
+        HWND capture = Live(S().capture);
+        if (capture && (capture == old || IsChild(old, capture)))
+            SendMessage(capture, WM_CANCELMODE, 0, 0);
         SendMessage(old, WM_NCACTIVATE, FALSE, 0);
         SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(top));
     }

@@ -46,3 +46,10 @@ public:
     CMenu *GetSubMenu(int nPos) const;
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd *pWnd, LPCRECT lpRect = NULL);
 };
+
+class CCmdTarget;
+// Runs the CCmdUI update of every item of a pop-up menu through pTarget's
+// command routing, as a frame does on WM_INITMENUPOPUP. With
+// bDisableIfNoHndler, items no target handles are disabled. An item that
+// opens a sub-menu is asked about by the sub-menu's first command.
+void PlexoUpdateMenuCommandUI(CMenu *pPopupMenu, CCmdTarget *pTarget, BOOL bDisableIfNoHndler);

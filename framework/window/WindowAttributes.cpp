@@ -319,8 +319,14 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable)
     BOOL wasDisabled = (h->style & WS_DISABLED) ? TRUE : FALSE;
     if (bEnable == !wasDisabled)
         return wasDisabled;
-    if (!bEnable && (GetFocus() == h || IsChild(h, GetFocus())))
-        SetFocus(nullptr);
+    if (!bEnable) {
+        // A window losing its input stops what it was tracking first.
+        SendMessage(h, WM_CANCELMODE, 0, 0);
+        if (!Live(h))
+            return wasDisabled;
+        if (GetFocus() == h || IsChild(h, GetFocus()))
+            SetFocus(nullptr);
+    }
     if (bEnable)
         h->style &= ~WS_DISABLED;
     else

@@ -331,6 +331,10 @@ void WindowWidget::focusInEvent(QFocusEvent *)
 void WindowWidget::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
+    // The desktop's colours changed: top-level windows hear it, and pass it
+    // on to their children as the framework's frames do.
+    if (e->type() == QEvent::ApplicationPaletteChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent)
+        SendMessage(m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
     if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isActiveWindow() &&
         GetActiveWindow() != m_hWnd)
         InputState::ActivateFromClick(m_hWnd);

@@ -2,7 +2,12 @@
 // and the application; CCmdUI; control notifications and reflection.
 #include "WindowTestSupport.h"
 
+#include "framework/window/WindowInternals.h"
+
+#include "framework/resources/Resources.h"
 #include "framework/window/Menu.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +181,40 @@ TEST_F(CommandRoutingTest, ADisabledCommandIsNotRunFromMenuOrAccelerator)
     MSG other{view.m_hWnd, WM_KEYDOWN, 'E', 1, 0, {0, 0}};
     EXPECT_EQ(TranslateAccelerator(frame.m_hWnd, hAccel, &other), 0);
     DestroyAcceleratorTable(hAccel);
+}
+
+const ACCEL kFrameAccelerators[] = {
+    {FVIRTKEY | FCONTROL, 'D', static_cast<WORD>(ID_DOC_ONLY)},
+};
+HWND g_acceleratorWindow = nullptr;
+HACCEL g_accelerators = nullptr;
+
+BOOL TranslateFrameAccelerators(MSG *pMsg)
+{
+    return TranslateAccelerator(g_acceleratorWindow, g_accelerators, pMsg);
+}
+
+TEST_F(CommandRoutingTest, TypedAcceleratorsRunEnabledCommandsOnly)
+{
+    PlexoRegisterAccelerators(7100, kFrameAccelerators, 1);
+    g_accelerators = LoadAccelerators(nullptr, MAKEINTRESOURCE(7100));
+    ASSERT_NE(g_accelerators, nullptr);
+    EXPECT_EQ(LoadAccelerators(nullptr, MAKEINTRESOURCE(7199)), nullptr);
+    g_acceleratorWindow = frame.m_hWnd;
+    PlexoPreTranslateHook previous = PlexoSetPreTranslateHook(&TranslateFrameAccelerators);
+    view.SetFocus();
+    QWidget *widget = WindowCore::Widget(view.m_hWnd);
+
+    doc.docCommandEnabled = FALSE;
+    QTest::keyClick(widget, Qt::Key_D, Qt::ControlModifier);
+    PumpEvents();
+    EXPECT_TRUE(g_ran.empty());
+    doc.docCommandEnabled = TRUE;
+    QTest::keyClick(widget, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_D); // without Control it is no accelerator
+    PumpEvents();
+    EXPECT_EQ(g_ran, std::vector<std::string>{"doc"});
+    PlexoSetPreTranslateHook(previous);
 }
 
 TEST_F(CommandRoutingTest, MenuUpdatesEnableCheckAndDisableUnhandledItems)

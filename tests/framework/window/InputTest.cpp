@@ -335,3 +335,40 @@ TEST_F(InputTest, AModalLoopFetchesItsOwnMessagesUntilQuit)
 }
 
 } // namespace
+
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(CursorResources, ACursorLoadsFromItsImageWithItsHotSpot)
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath("pen.png");
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    ASSERT_TRUE(image.save(path));
+    PlexoRegisterCursor(501, path.toUtf8().constData(), 3, 4);
+    HCURSOR pen = LoadCursor(nullptr, MAKEINTRESOURCE(501));
+    ASSERT_NE(pen, nullptr);
+    EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(501)), pen);
+    EXPECT_NE(pen, LoadCursor(nullptr, IDC_ARROW));
+    CRecordingWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 20, 20}));
+    wnd.SetCapture();
+    HCURSOR previous = SetCursor(pen);
+    EXPECT_EQ(WidgetOf(wnd.m_hWnd)->cursor().hotSpot(), QPoint(3, 4));
+    EXPECT_EQ(WidgetOf(wnd.m_hWnd)->cursor().shape(), Qt::BitmapCursor);
+    SetCursor(previous);
+    ReleaseCapture();
+
+    PlexoRegisterCursor(502, dir.filePath("missing.png").toUtf8().constData(), 0, 0);
+    EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(502)), nullptr);
+    QFile corrupt(dir.filePath("corrupt.png"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("\x89PNG not really");
+    corrupt.close();
+    PlexoRegisterCursor(503, corrupt.fileName().toUtf8().constData(), 0, 0);
+    EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(503)), nullptr);
+}
+
+} // namespace

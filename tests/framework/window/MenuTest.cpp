@@ -86,17 +86,24 @@ TEST(MenuTest, MenusLoadFromTheRegistryAndBadTablesDoNot)
     EXPECT_EQ(bad.m_hMenu, nullptr);
 }
 
+// The owner prepares the menu before it shows, through its command
+// routing: Save is disabled by its update handler, Cut has no handler.
 class CMenuOwner : public CRecordingWnd {
 protected:
     afx_msg void OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL)
     {
-        // The owner prepares the menu before it shows: Save is disabled.
-        pPopupMenu->EnableMenuItem(ID_SAVE, MF_GRAYED);
+        PlexoUpdateMenuCommandUI(pPopupMenu, this, TRUE);
     }
+    afx_msg void OnCommandSeen() {}
+    afx_msg void OnUpdateSave(CCmdUI *pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CMenuOwner, CRecordingWnd)
     ON_WM_INITMENUPOPUP()
+    ON_COMMAND(ID_OPEN, OnCommandSeen)
+    ON_COMMAND(ID_SAVE, OnCommandSeen)
+    ON_COMMAND(ID_RECENT, OnCommandSeen)
+    ON_UPDATE_COMMAND_UI(ID_SAVE, OnUpdateSave)
 END_MESSAGE_MAP()
 
 // Picks the menu's n-th enabled item with the keyboard once it is open.
@@ -120,12 +127,16 @@ TEST(MenuTest, APopupMenuReturnsOrPostsTheChosenCommand)
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, ID_OPEN, "Open");
     menu.AppendMenu(MF_STRING, ID_SAVE, "Save");
+    menu.AppendMenu(MF_STRING, ID_CUT, "Cut");
     menu.AppendMenu(MF_STRING, ID_RECENT, "Recent");
 
-    ChooseWithKeyboard(2); // Save is disabled: the second enabled item is Recent
+    ChooseWithKeyboard(2); // Save and Cut are disabled: the second enabled item is Recent
     EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 20, 20, &owner), static_cast<BOOL>(ID_RECENT));
     EXPECT_EQ(owner.Only({WM_INITMENUPOPUP}).size(), 1u);
     EXPECT_TRUE(owner.Only({WM_COMMAND}).empty());
+    EXPECT_TRUE(menu.GetMenuState(ID_SAVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(menu.GetMenuState(ID_CUT, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(menu.GetMenuState(ID_RECENT, MF_BYCOMMAND) & MF_GRAYED);
 
     owner.Clear();
     ChooseWithKeyboard(1);
