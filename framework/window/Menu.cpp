@@ -43,6 +43,7 @@ CMenu *CMenu::FromHandle(HMENU hMenu)
     if (!temp) {
         temp = std::make_unique<CMenu>();
         temp->m_hMenu = hMenu;
+        temp->m_bTemporary = true;
     }
     return temp.get();
 }
@@ -92,10 +93,7 @@ BOOL CMenu::LoadMenu(UINT nIDResource)
 
 BOOL CMenu::DestroyMenu()
 {
-    bool temporary = false;
-    for (auto &entry : TempMap())
-        temporary |= entry.second.get() == this;
-    if (!m_hMenu || temporary)
+    if (!m_hMenu || m_bTemporary)
         return FALSE;
     HMENU h = Detach();
     // Wrappers of the menu and its sub-menus die with it.

@@ -45,6 +45,9 @@ public:
     int GetMenuString(UINT nIDItem, CString &rString, UINT nFlags) const;
     CMenu *GetSubMenu(int nPos) const;
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd *pWnd, LPCRECT lpRect = NULL);
+
+private:
+    bool m_bTemporary = false; // a wrapper made by FromHandle: never destroys the menu
 };
 
 class CCmdTarget;

@@ -6,12 +6,15 @@
 
 #include "framework/window/Wnd.h"
 
+#include "framework/object/Exceptions.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 
 #include <deque>
+#include <exception>
 #include <map>
 #include <string>
 
@@ -251,6 +254,11 @@ LRESULT DispatchMessage(const MSG *lpMsg)
         auto callback = reinterpret_cast<TIMERPROC>(lpMsg->lParam);
         try {
             callback(lpMsg->hwnd, WM_TIMER, static_cast<UINT_PTR>(lpMsg->wParam), lpMsg->time);
+        } catch (CException *e) {
+            e->ReportError();
+            e->Delete();
+        } catch (const std::exception &e) {
+            WindowCore::ReportUncaught(e.what());
         } catch (...) {
             WindowCore::ReportUncaught("a timer callback failed");
         }

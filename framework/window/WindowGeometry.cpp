@@ -128,12 +128,20 @@ QPoint WindowGeometry::ClientOrigin(HWND h)
     return QPoint(h->clientRect.left, h->clientRect.top);
 }
 
+QPoint WindowGeometry::WindowOriginOnScreen(HWND h)
+{
+    if (h->parent)
+        return ClientOriginOnScreen(h->parent) + QPoint(h->windowRect.left, h->windowRect.top);
+    // A window without a parent window that a Qt widget hosts (a dock, a
+    // layout) is where Qt put it.
+    if (h->widget && !h->widget->isWindow())
+        return h->widget->mapToGlobal(QPoint(0, 0));
+    return QPoint(h->windowRect.left, h->windowRect.top);
+}
+
 QPoint WindowGeometry::ClientOriginOnScreen(HWND h)
 {
-    QPoint origin(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top);
-    if (h->parent)
-        origin += ClientOriginOnScreen(h->parent);
-    return origin;
+    return WindowOriginOnScreen(h) + ClientOrigin(h);
 }
 
 BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL, DWORD dwExStyle)
@@ -233,14 +241,8 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
     HWND h = Live(hWnd);
     if (!h || !lpRect)
         return FALSE;
-    *lpRect = h->windowRect;
-    if (h->parent) {
-        QPoint origin = WindowGeometry::ClientOriginOnScreen(h->parent);
-        lpRect->left += origin.x();
-        lpRect->right += origin.x();
-        lpRect->top += origin.y();
-        lpRect->bottom += origin.y();
-    }
+    QPoint origin = WindowGeometry::WindowOriginOnScreen(h);
+    *lpRect = RECT{origin.x(), origin.y(), origin.x() + Width(h->windowRect), origin.y() + Height(h->windowRect)};
     return TRUE;
 }
 

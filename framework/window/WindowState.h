@@ -83,7 +83,8 @@ namespace WindowGeometry {
 bool Apply(HWND hWnd, const RECT &rcWindow);
 // Offset of the client area's origin from the widget's origin.
 QPoint ClientOrigin(HWND hWnd);
-// The window's client origin in screen coordinates.
+// The window's origin and its client origin in screen coordinates.
+QPoint WindowOriginOnScreen(HWND hWnd);
 QPoint ClientOriginOnScreen(HWND hWnd);
 // The standard non-client insets for the styles.
 RECT StandardInsets(HWND hWnd);

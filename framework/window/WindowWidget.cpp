@@ -148,7 +148,7 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
     InputState::SetMouseButtons(e->buttons());
     InputState::SetModifiers(e->modifiers());
     QPoint local = e->position().toPoint();
-    QPoint screen = WindowGeometry::ClientOriginOnScreen(self) - WindowGeometry::ClientOrigin(self) + local;
+    QPoint screen = WindowGeometry::WindowOriginOnScreen(self) + local;
     InputState::SetCursorPosition(screen);
 
     HWND capture = GetCapture();
@@ -223,8 +223,7 @@ void WindowWidget::wheelEvent(QWheelEvent *e)
         return;
     InputState::SetMouseButtons(e->buttons());
     InputState::SetModifiers(e->modifiers());
-    QPoint screen = WindowGeometry::ClientOriginOnScreen(m_hWnd) - WindowGeometry::ClientOrigin(m_hWnd) +
-                    e->position().toPoint();
+    QPoint screen = WindowGeometry::WindowOriginOnScreen(m_hWnd) + e->position().toPoint();
     int delta = e->angleDelta().y();
     if (delta == 0)
         return;

@@ -372,3 +372,34 @@ TEST(CursorResources, ACursorLoadsFromItsImageWithItsHotSpot)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HostedWindow, AWindowInsideAQtWidgetMapsThroughItAndDiesWithIt)
+{
+    auto *host = new QWidget;
+    host->setGeometry(200, 150, 300, 200);
+    host->show();
+    CRecordingWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 50, 40}));
+    QWidget *widget = WidgetOf(wnd.m_hWnd);
+    widget->setParent(host);
+    widget->move(10, 20);
+    widget->show();
+    POINT pt{1, 2};
+    wnd.ClientToScreen(&pt);
+    QPoint expected = host->mapToGlobal(QPoint(11, 22));
+    EXPECT_EQ(pt.x, expected.x());
+    EXPECT_EQ(pt.y, expected.y());
+    CRect rc;
+    wnd.GetWindowRect(&rc);
+    EXPECT_EQ(rc.Width(), 50);
+
+    HWND hWnd = wnd.m_hWnd;
+    delete host;
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_FALSE(wnd.Only({WM_NCDESTROY}).empty());
+}
+
+} // namespace
