@@ -1,6 +1,7 @@
 #include "library/model/QYFilePersistence.h"
 
 #include "framework/object/Archive.h"
+#include "framework/window/CmdTarget.h"
 
 #include <memory>
 
@@ -47,6 +48,7 @@ BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName)
     try {
         CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         ar.m_bForceFlat = FALSE;
+        CWaitCursor wait; // ends with the block, also when an exception leaves it
         object.Serialize(ar);
         ar.Close();
     } catch (CException* e) {
@@ -75,6 +77,7 @@ BOOL QYOpenObjectFromFile(CObject& object, LPCTSTR lpszPathName)
     try {
         CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         ar.m_bForceFlat = FALSE;
+        CWaitCursor wait;
         if (pFile->GetLength() != 0)
             object.Serialize(ar);
         ar.Close();

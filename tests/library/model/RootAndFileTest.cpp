@@ -1,4 +1,5 @@
 #include "framework/object/Archive.h"
+#include "framework/window/CursorApi.h"
 #include "library/model/QYIUnknown.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ public:
     }
     void Serialize(CArchive& ar) override
     {
+        m_hCursorWhileSerializing = GetCursor();
         if (ar.IsStoring()) {
             ar << m_nValue;
             if (m_bFailWhileStoring)
@@ -38,6 +40,7 @@ public:
     int m_nValue = 0;
     bool m_bFailWhileStoring = false;
     bool* m_pDeleted;
+    HCURSOR m_hCursorWhileSerializing = nullptr;
 };
 
 class FileByName : public ::testing::Test {
@@ -141,6 +144,28 @@ TEST_F(FileByName, UnwritableFolderFails)
 {
     CTestUnknown object;
     EXPECT_FALSE(object.SaveDocument(PathOf("no-such-folder/file.bin").c_str()));
+}
+
+TEST_F(FileByName, WaitCursorShowsWhileSerializingAndGoesAfterwards)
+{
+    const HCURSOR hWait = LoadCursor(nullptr, IDC_WAIT);
+    const HCURSOR hArrow = LoadCursor(nullptr, IDC_ARROW);
+    SetCursor(hArrow);
+    CTestUnknown object;
+    ASSERT_TRUE(object.SaveDocument(PathOf("cursor.bin").c_str()));
+    EXPECT_EQ(object.m_hCursorWhileSerializing, hWait);
+    EXPECT_EQ(GetCursor(), hArrow);
+
+    object.m_bFailWhileStoring = true;
+    object.m_hCursorWhileSerializing = nullptr;
+    EXPECT_FALSE(object.SaveDocument(PathOf("cursor.bin").c_str()));
+    EXPECT_EQ(object.m_hCursorWhileSerializing, hWait);
+    EXPECT_EQ(GetCursor(), hArrow);
+
+    object.m_hCursorWhileSerializing = nullptr;
+    ASSERT_TRUE(object.OpenDocument(PathOf("cursor.bin").c_str()));
+    EXPECT_EQ(object.m_hCursorWhileSerializing, hWait);
+    EXPECT_EQ(GetCursor(), hArrow);
 }
 
 } // namespace
