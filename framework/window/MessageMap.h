@@ -124,6 +124,8 @@ template <auto F> LRESULT v_initmenu(CCmdTarget *p, const AFX_MSGCALL &c)
 { Check<F, void(CMenu *)>(); (Target<F>(p)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(c.wParam))); return 0; }
 template <auto F> LRESULT v_windowpos(CCmdTarget *p, const AFX_MSGCALL &c)
 { Check<F, void(WINDOWPOS *)>(); (Target<F>(p)->*F)(reinterpret_cast<WINDOWPOS *>(c.lParam)); return 0; }
+template <auto F> LRESULT v_sizing(CCmdTarget *p, const AFX_MSGCALL &c)
+{ Check<F, void(UINT, LPRECT)>(); (Target<F>(p)->*F)((UINT)c.wParam, reinterpret_cast<LPRECT>(c.lParam)); return TRUE; }
 template <auto F> LRESULT v_minmax(CCmdTarget *p, const AFX_MSGCALL &c)
 { Check<F, void(MINMAXINFO *)>(); (Target<F>(p)->*F)(reinterpret_cast<MINMAXINFO *>(c.lParam)); return 0; }
 template <auto F> LRESULT v_u_l(CCmdTarget *p, const AFX_MSGCALL &c)
@@ -251,6 +253,7 @@ protected: \
 #define ON_WM_MENUSELECT() AFX_WM_ENTRY(WM_MENUSELECT, v_menuselect, OnMenuSelect)
 #define ON_WM_WINDOWPOSCHANGING() AFX_WM_ENTRY(WM_WINDOWPOSCHANGING, v_windowpos, OnWindowPosChanging)
 #define ON_WM_WINDOWPOSCHANGED() AFX_WM_ENTRY(WM_WINDOWPOSCHANGED, v_windowpos, OnWindowPosChanged)
+#define ON_WM_SIZING() AFX_WM_ENTRY(WM_SIZING, v_sizing, OnSizing)
 #define ON_WM_GETMINMAXINFO() AFX_WM_ENTRY(WM_GETMINMAXINFO, v_minmax, OnGetMinMaxInfo)
 #define ON_WM_SYSCOMMAND() AFX_WM_ENTRY(WM_SYSCOMMAND, v_u_l, OnSysCommand)
 #define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY(WM_PARENTNOTIFY, v_parentnotify, OnParentNotify)

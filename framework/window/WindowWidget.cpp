@@ -341,13 +341,37 @@ void WindowWidget::changeEvent(QEvent *e)
 
 // ---- Geometry changes made by the window manager or the user
 
+namespace {
+
+// The edge being dragged, from what moved.
+UINT SizingEdge(const RECT &from, const RECT &to)
+{
+    bool left = to.left != from.left, top = to.top != from.top;
+    bool right = !left && to.right != from.right, bottom = !top && to.bottom != from.bottom;
+    if (top)
+        return left ? WMSZ_TOPLEFT : (right ? WMSZ_TOPRIGHT : WMSZ_TOP);
+    if (bottom)
+        return left ? WMSZ_BOTTOMLEFT : (right ? WMSZ_BOTTOMRIGHT : WMSZ_BOTTOM);
+    return left ? WMSZ_LEFT : WMSZ_RIGHT;
+}
+
+} // namespace
+
 void WindowWidget::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
     if (m_quietGeometry || !WindowCore::Live(m_hWnd) || m_hWnd->parent)
         return;
+    // The user (or the desktop) resized the window: it may correct the new
+    // rectangle first (WM_SIZING), as during a sizing drag.
     QRect g = geometry();
-    SetWindowPos(m_hWnd, nullptr, g.x(), g.y(), g.width(), g.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rc{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    if (isWindow()) {
+        SendMessage(m_hWnd, WM_SIZING, SizingEdge(m_hWnd->windowRect, rc), reinterpret_cast<LPARAM>(&rc));
+        if (!WindowCore::Live(m_hWnd))
+            return;
+    }
+    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowWidget::moveEvent(QMoveEvent *e)
@@ -356,6 +380,11 @@ void WindowWidget::moveEvent(QMoveEvent *e)
     if (m_quietGeometry || !WindowCore::Live(m_hWnd) || m_hWnd->parent)
         return;
     QRect g = geometry();
+    // A move that comes with a resize is handled with the resize (WM_SIZING
+    // must see which edge moved).
+    if (g.width() != m_hWnd->windowRect.right - m_hWnd->windowRect.left ||
+        g.height() != m_hWnd->windowRect.bottom - m_hWnd->windowRect.top)
+        return;
     SetWindowPos(m_hWnd, nullptr, g.x(), g.y(), 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 

@@ -277,6 +277,7 @@ protected:
     afx_msg void OnWindowPosChanging(WINDOWPOS *lpwndpos);
     afx_msg void OnWindowPosChanged(WINDOWPOS *lpwndpos);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO *lpMMI);
+    afx_msg void OnSizing(UINT fwSide, LPRECT pRect);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
 

@@ -262,6 +262,7 @@ void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnWindowPosChanging(WINDOWPOS *) { Default(); }
 void CWnd::OnWindowPosChanged(WINDOWPOS *) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO *) { Default(); }
+void CWnd::OnSizing(UINT, LPRECT) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 

@@ -403,3 +403,52 @@ TEST(HostedWindow, AWindowInsideAQtWidgetMapsThroughItAndDiesWithIt)
 }
 
 } // namespace
+
+namespace {
+
+// Refuses to become narrower than 100 pixels, keeping the dragged edge's
+// opposite edge in place.
+class CMinimumSizeWnd : public CRecordingWnd {
+public:
+    UINT lastEdge = 0;
+
+protected:
+    afx_msg void OnSizing(UINT fwSide, LPRECT pRect)
+    {
+        lastEdge = fwSide;
+        if (pRect->right - pRect->left < 100) {
+            bool leftEdge = fwSide == WMSZ_LEFT || fwSide == WMSZ_TOPLEFT || fwSide == WMSZ_BOTTOMLEFT;
+            if (leftEdge)
+                pRect->left = pRect->right - 100;
+            else
+                pRect->right = pRect->left + 100;
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMinimumSizeWnd, CRecordingWnd)
+    ON_WM_SIZING()
+END_MESSAGE_MAP()
+
+TEST(WindowSizing, TheUsersResizeCanBeCorrectedBeforeItHappens)
+{
+    CMinimumSizeWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{100, 100, 300, 200}));
+    QWidget *widget = WidgetOf(wnd.m_hWnd);
+    widget->setGeometry(100, 100, 250, 100); // the right edge dragged out
+    EXPECT_EQ(wnd.lastEdge, static_cast<UINT>(WMSZ_RIGHT));
+    CRect rc;
+    wnd.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(100, 100, 350, 200));
+    auto sizes = wnd.Only({WM_SIZE});
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back().lParam, MAKELPARAM(250, 100));
+
+    widget->setGeometry(280, 100, 70, 130); // the bottom-left corner dragged too far
+    EXPECT_EQ(wnd.lastEdge, static_cast<UINT>(WMSZ_BOTTOMLEFT));
+    wnd.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(250, 100, 350, 230));
+    EXPECT_EQ(widget->geometry(), QRect(250, 100, 100, 130));
+}
+
+} // namespace
