@@ -205,6 +205,19 @@ public:
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
 
+    // Block transfers: the source rectangle (stretched to the target's in
+    // StretchBlt, and where the two contexts' mappings differ) combined with
+    // the target through a ternary raster operation, the selected brush as
+    // the pattern. Monochrome sources take the target's text colour for 0
+    // bits and its background colour for 1 bits; colour sources onto a
+    // monochrome target give white where they equal the source's background
+    // colour and black elsewhere.
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC *pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC *pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+    // Operations of pattern and destination only; FALSE for one that needs a source.
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+
     // Text.
     UINT GetTextAlign() const;
     UINT SetTextAlign(UINT nFlags);
@@ -297,3 +310,8 @@ BOOL InvertRect(HDC hdc, const RECT *lprc);
 BOOL DrawFocusRect(HDC hdc, const RECT *lprc);
 BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
 BOOL DrawFrameControl(HDC hdc, LPRECT lprc, UINT uType, UINT uState);
+BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
+                int hSrc, DWORD rop);
+BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
+int SetStretchBltMode(HDC hdc, int mode);

@@ -41,6 +41,7 @@ COLORREF GetBkColor(HDC hdc) { return hdc ? Of(hdc)->GetBkColor() : CLR_INVALID;
 int SetBkMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetBkMode(mode) : 0; }
 int GetBkMode(HDC hdc) { return hdc ? Of(hdc)->GetBkMode() : 0; }
 int SetROP2(HDC hdc, int rop2) { return hdc ? Of(hdc)->SetROP2(rop2) : 0; }
+int SetStretchBltMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetStretchBltMode(mode) : 0; }
 int SetMapMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetMapMode(mode) : 0; }
 UINT SetTextAlign(HDC hdc, UINT align) { return hdc ? Of(hdc)->SetTextAlign(align) : GDI_ERROR; }
 

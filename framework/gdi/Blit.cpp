@@ -1,0 +1,259 @@
+// The block transfer engine: sampling (with the stretching modes), colour
+// conversion between monochrome and colour, patterns and raster operations.
+#include "framework/gdi/Blit.h"
+
+#include "framework/gdi/Rop3.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Transfers larger than this (in target pixels) are refused.
+constexpr long long kMaxPixels = 1LL << 28;
+
+int FloorMod(int a, int m)
+{
+    int r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+// Maps each target column (or row) of the transfer to the run of source
+// columns it takes: [first, first + count), mirrored when flip.
+struct AxisMap {
+    std::vector<int> first;
+    std::vector<int> count;
+
+    AxisMap(int dstLen, int srcStart, int srcLen, bool flip)
+    {
+        first.resize(static_cast<size_t>(dstLen));
+        count.resize(static_cast<size_t>(dstLen));
+        for (int i = 0; i < dstLen; ++i) {
+            long long a = static_cast<long long>(i) * srcLen / dstLen;
+            long long b = static_cast<long long>(i + 1) * srcLen / dstLen;
+            // Enlarging: the source pixel under the target pixel's centre.
+            if (b <= a) {
+                a = (2LL * i + 1) * srcLen / (2LL * dstLen);
+                b = a + 1;
+            }
+            if (flip) {
+                long long na = srcLen - b, nb = srcLen - a;
+                a = na;
+                b = nb;
+            }
+            first[static_cast<size_t>(i)] = srcStart + static_cast<int>(a);
+            count[static_cast<size_t>(i)] = static_cast<int>(b - a);
+        }
+    }
+};
+
+struct Normalized {
+    int x, y, w, h;
+    bool flipX, flipY;
+};
+
+Normalized Normalize(const Blit::Rect &r)
+{
+    Normalized n{r.x, r.y, std::abs(r.w), std::abs(r.h), r.w < 0, r.h < 0};
+    if (r.w < 0)
+        n.x += r.w;
+    if (r.h < 0)
+        n.y += r.h;
+    return n;
+}
+
+class SourceSampler {
+public:
+    SourceSampler(const Blit::Source &src, HDC dst, const Normalized &d, const Normalized &s)
+        : m_image(*src.image), m_src(src), m_dstMono(dst->IsMono()),
+          m_xs(d.w, s.x, s.w, d.flipX != s.flipX), m_ys(d.h, s.y, s.h, d.flipY != s.flipY),
+          m_mode(dst->state.stretchBltMode)
+    {
+        m_text = Paints::ToPixel(dst->state.textColor);
+        m_bk = Paints::ToPixel(dst->state.bkColor);
+        m_srcBk = Paints::ToPixel(src.bkColor);
+    }
+
+    // The converted source pixel for target offset (i, j); false outside the source image.
+    bool At(int i, int j, uint32_t &out) const
+    {
+        int x0 = m_xs.first[static_cast<size_t>(i)], nx = m_xs.count[static_cast<size_t>(i)];
+        int y0 = m_ys.first[static_cast<size_t>(j)], ny = m_ys.count[static_cast<size_t>(j)];
+        if (x0 < 0 || y0 < 0 || x0 + nx > m_image.width() || y0 + ny > m_image.height())
+            return false;
+        if (nx == 1 && ny == 1) {
+            out = Convert(Raw(x0, y0));
+            return true;
+        }
+        out = Convert(Combine(x0, y0, nx, ny));
+        return true;
+    }
+
+private:
+    uint32_t Raw(int x, int y) const
+    {
+        return reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x] & 0xFFFFFFu;
+    }
+
+    // Shrinking: the pixels a target pixel covers, joined as the stretching mode says.
+    uint32_t Combine(int x0, int y0, int nx, int ny) const
+    {
+        switch (m_mode) {
+        case BLACKONWHITE:
+        case WHITEONBLACK: {
+            bool andScans = m_mode == BLACKONWHITE;
+            uint32_t acc = andScans ? 0xFFFFFFu : 0;
+            for (int y = y0; y < y0 + ny; ++y)
+                for (int x = x0; x < x0 + nx; ++x)
+                    acc = andScans ? (acc & Raw(x, y)) : (acc | Raw(x, y));
+            return acc;
+        }
+        case HALFTONE: {
+            if (m_src.mono)
+                break;
+            unsigned long long r = 0, g = 0, b = 0, n = static_cast<unsigned long long>(nx) * ny;
+            for (int y = y0; y < y0 + ny; ++y)
+                for (int x = x0; x < x0 + nx; ++x) {
+                    uint32_t p = Raw(x, y);
+                    r += (p >> 16) & 0xFF;
+                    g += (p >> 8) & 0xFF;
+                    b += p & 0xFF;
+                }
+            return static_cast<uint32_t>(((r + n / 2) / n) << 16 | ((g + n / 2) / n) << 8 | ((b + n / 2) / n));
+        }
+        default: break;
+        }
+        // COLORONCOLOR: the pixel at the middle of the run, the others dropped.
+        return Raw(x0 + nx / 2, y0 + ny / 2);
+    }
+
+    uint32_t Convert(uint32_t p) const
+    {
+        if (m_src.mono && !m_dstMono)
+            return p == 0xFFFFFFu ? m_bk : m_text;
+        if (!m_src.mono && m_dstMono) {
+            if (m_src.hasBkColor)
+                return p == m_srcBk ? 0xFFFFFFu : 0;
+            return Paints::ToMono(p);
+        }
+        return p;
+    }
+
+    const QImage &m_image;
+    const Blit::Source &m_src;
+    bool m_dstMono;
+    AxisMap m_xs, m_ys;
+    int m_mode;
+    uint32_t m_text = 0, m_bk = 0, m_srcBk = 0;
+};
+
+class PatternSampler {
+public:
+    explicit PatternSampler(HDC dst)
+    {
+        Paints::Context ctx = dst->PaintContext();
+        ctx.bkMode = OPAQUE; // a hatch pattern fills its gaps in a transfer
+        m_paint = Paints::ForBrush(dst->state.brush.get(), ctx);
+    }
+    bool None() const { return m_paint.none; }
+    uint32_t At(int x, int y) const
+    {
+        if (m_paint.solid)
+            return m_paint.color;
+        int tx = FloorMod(x - m_paint.originX, m_paint.tileWidth);
+        int ty = FloorMod(y - m_paint.originY, m_paint.tileHeight);
+        return m_paint.tile[static_cast<size_t>(ty * m_paint.tileWidth + tx)];
+    }
+
+private:
+    FillPaint m_paint;
+};
+
+// Runs the operation over the target pixels in area, reading the
+// destination through readDst and writing through write.
+template <typename Read, typename Write>
+void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampler *source,
+              const PatternSampler &pattern, unsigned table, Read readDst, Write write)
+{
+    bool mono = dst->IsMono();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            uint32_t s = 0;
+            if (source && !source->At(x - d.x, y - d.y, s))
+                continue;
+            uint32_t p = pattern.None() ? 0 : pattern.At(x, y);
+            uint32_t result = Rop3::Apply(table, p, s, readDst(x, y)) & 0xFFFFFFu;
+            write(x, y, mono ? Paints::ToMono(result) : result);
+        }
+}
+
+} // namespace
+
+namespace Blit {
+
+Rect DeviceRect(HDC h, int x, int y, int w, int h2)
+{
+    POINT a = h->state.mapping.ToDevice(POINT{x, y});
+    POINT b = h->state.mapping.ToDevice(POINT{x + w, y + h2});
+    return Rect{a.x, a.y, b.x - a.x, b.y - a.y};
+}
+
+BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
+{
+    if (!dst)
+        return FALSE;
+    unsigned table = Rop3::Table(rop);
+    if (!Rop3::UsesSource(table))
+        src = nullptr;
+    else if (!src || !src->image || src->image->isNull())
+        return FALSE;
+    Normalized d = Normalize(dstRect);
+    if (d.w == 0 || d.h == 0)
+        return TRUE;
+    if (static_cast<long long>(d.w) * d.h > kMaxPixels || (src && (src->rect.w == 0 || src->rect.h == 0)))
+        return FALSE;
+    PatternSampler pattern(dst);
+    if (Rop3::UsesPattern(table) && pattern.None())
+        return TRUE; // a null brush leaves the pattern operations nothing to draw
+    // The source is read through a shared copy of its image, which keeps it
+    // intact when it is the target itself (writing detaches the target).
+    Source copy;
+    QImage sourceImage;
+    std::unique_ptr<SourceSampler> source;
+    if (src) {
+        copy = *src;
+        sourceImage = *src->image;
+        copy.image = &sourceImage;
+        source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect));
+    }
+    QRegion visible = dst->VisibleRegion().intersected(QRect(d.x, d.y, d.w, d.h));
+    if (QImage *image = dst->Image()) {
+        uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
+        qsizetype stride = image->bytesPerLine() / 4;
+        for (const QRect &area : visible)
+            Transfer(
+                dst, d, area, source.get(), pattern, table,
+                [&](int x, int y) { return bits[y * stride + x] & 0xFFFFFFu; },
+                [&](int x, int y, uint32_t v) { bits[y * stride + x] = v | 0xFF000000u; });
+        return TRUE;
+    }
+    if (!dst->painter || !dst->painter->isActive())
+        return FALSE;
+    // Paper has no pixels to read back: the destination counts as white.
+    QImage out(d.w, d.h, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    QRect bounds(d.x, d.y, d.w, d.h);
+    Transfer(
+        dst, d, bounds, source.get(), pattern, table, [](int, int) { return 0xFFFFFFu; },
+        [&](int x, int y, uint32_t v) { out.setPixel(x - d.x, y - d.y, v | 0xFF000000u); });
+    dst->painter->save();
+    QRegion clip;
+    if (dst->ClipRegion(clip))
+        dst->painter->setClipRegion(clip);
+    dst->painter->drawImage(bounds.topLeft(), out);
+    dst->painter->restore();
+    return TRUE;
+}
+
+} // namespace Blit

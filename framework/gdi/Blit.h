@@ -1,0 +1,36 @@
+// The block transfer engine behind BitBlt, StretchBlt, PatBlt and the DIB
+// transfers: copies (and stretches) source pixels onto a context's target
+// through a ternary raster operation with the context's brush as the
+// pattern, inside the context's clip. Rectangles are in device pixels with
+// signed sizes; a negative size mirrors along that axis. Framework-internal.
+#pragma once
+
+#include "framework/gdi/DeviceContext.h"
+
+namespace Blit {
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Where source pixels come from and how they turn into target pixels.
+struct Source {
+    const QImage *image = nullptr; // 32-bit pixels
+    Rect rect;
+    // Monochrome source: black (0) takes the target's text colour, white (1)
+    // its background colour on a colour target.
+    bool mono = false;
+    // Colour source onto a monochrome target: pixels equal to this colour
+    // become white, all others black; without it the nearer of the two.
+    bool hasBkColor = false;
+    COLORREF bkColor = 0;
+};
+
+// FALSE for an unusable target or source; TRUE when the operation ran (even
+// if the clip left nothing to draw).
+BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop);
+
+// A context's logical rectangle in device pixels, with signed sizes.
+Rect DeviceRect(HDC h, int x, int y, int w, int h2);
+
+} // namespace Blit
