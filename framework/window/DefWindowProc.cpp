@@ -139,9 +139,9 @@ LRESULT SysCommand(HWND h, WPARAM wParam)
 {
     switch (wParam & 0xFFF0) {
     case SC_CLOSE: SendMessage(h, WM_CLOSE, 0, 0); break;
-    case SC_MINIMIZE: if (h->widget) h->widget->showMinimized(); break;
-    case SC_MAXIMIZE: if (h->widget) h->widget->showMaximized(); break;
-    case SC_RESTORE: if (h->widget) h->widget->showNormal(); break;
+    case SC_MINIMIZE: ShowWindow(h, SW_MINIMIZE); break;
+    case SC_MAXIMIZE: ShowWindow(h, SW_MAXIMIZE); break;
+    case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
     default: break;
     }
     return 0;
@@ -154,7 +154,7 @@ LRESULT WindowPosChanged(HWND h, LPARAM lParam)
         return 0;
     if (!(wp->flags & SWP_NOCLIENTSIZE)) {
         int cx = h->clientRect.right - h->clientRect.left, cy = h->clientRect.bottom - h->clientRect.top;
-        SendMessage(h, WM_SIZE, IsZoomed(h) ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(cx, cy));
+        SendMessage(h, WM_SIZE, h->sizeState == SIZE_MAXIMIZED ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(cx, cy));
     }
     if (Live(h) && !(wp->flags & SWP_NOCLIENTMOVE))
         SendMessage(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top));
@@ -221,6 +221,11 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
         return CtlColor(Msg, wParam);
     case WM_SYSCOMMAND: return SysCommand(h, wParam);
+    case WM_SYSKEYDOWN:
+        // Alt+F4 closes the top-level window, through its system command.
+        if (wParam == VK_F4 && (static_cast<DWORD>(lParam) & (1u << 29)))
+            SendMessage(GetTopLevelWindow(h), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
     case WM_SETREDRAW:
         h->redrawEnabled = wParam != 0;
         return 0;

@@ -39,6 +39,9 @@ LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
 // GWLP_WNDPROC replaces the head of the procedure chain and returns the old
 // one, which the new procedure passes messages on to with CallWindowProc.
 LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+// The 32-bit forms return 0 and change nothing for GWL_WNDPROC,
+// GWL_HINSTANCE and GWL_HWNDPARENT, whose pointers do not fit a LONG: use
+// the Ptr forms for those.
 LONG GetWindowLong(HWND hWnd, int nIndex);
 LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
 BOOL SetProp(HWND hWnd, LPCTSTR lpString, HANDLE hData);

@@ -66,14 +66,23 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
     return old;
 }
 
+namespace {
+// A procedure, instance or window does not fit the 32-bit forms: they
+// refuse those indexes instead of cutting a pointer in half.
+bool HoldsPointer(int nIndex)
+{
+    return nIndex == GWLP_WNDPROC || nIndex == GWLP_HINSTANCE || nIndex == GWLP_HWNDPARENT;
+}
+} // namespace
+
 LONG GetWindowLong(HWND hWnd, int nIndex)
 {
-    return static_cast<LONG>(GetWindowLongPtr(hWnd, nIndex));
+    return HoldsPointer(nIndex) ? 0 : static_cast<LONG>(GetWindowLongPtr(hWnd, nIndex));
 }
 
 LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong)
 {
-    return static_cast<LONG>(SetWindowLongPtr(hWnd, nIndex, dwNewLong));
+    return HoldsPointer(nIndex) ? 0 : static_cast<LONG>(SetWindowLongPtr(hWnd, nIndex, dwNewLong));
 }
 
 // ---- Properties
@@ -257,37 +266,95 @@ int GetWindowTextLength(HWND hWnd)
 
 // ---- Shown and enabled
 
+namespace {
+
+// The size state a show command asks for (top-level windows).
+UINT SizeStateFor(int nCmdShow, UINT current)
+{
+    switch (nCmdShow) {
+    case SW_MINIMIZE: case SW_SHOWMINIMIZED: case SW_SHOWMINNOACTIVE: return SIZE_MINIMIZED;
+    case SW_SHOWMAXIMIZED: return SIZE_MAXIMIZED;
+    case SW_RESTORE: case SW_SHOWNORMAL: return SIZE_RESTORED;
+    default: return current;
+    }
+}
+
+bool Activates(int nCmdShow)
+{
+    return nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWMINNOACTIVE &&
+           nCmdShow != SW_MINIMIZE;
+}
+
+void Hide(HWND h)
+{
+    SendMessage(h, WM_SHOWWINDOW, FALSE, 0);
+    if (!Live(h))
+        return;
+    h->style &= ~WS_VISIBLE;
+    if (h->widget)
+        h->widget->hide();
+    if (GetFocus() == h || IsChild(h, GetFocus()))
+        SetFocus(h->parent);
+}
+
+void Show(HWND h)
+{
+    SendMessage(h, WM_SHOWWINDOW, TRUE, 0);
+    if (!Live(h))
+        return;
+    h->style |= WS_VISIBLE;
+    if (h->widget) {
+        if (h->parent)
+            h->widget->show();
+        else
+            WindowGeometry::ShowInSizeState(h);
+    }
+    WindowPainting::SendNcPaint(h);
+    InvalidateRect(h, nullptr, TRUE);
+}
+
+// Minimising, maximising and restoring: the style bits, the widget, WM_SIZE.
+void ChangeSizeState(HWND h, UINT state)
+{
+    h->sizeState = state;
+    h->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+    if (state == SIZE_MINIMIZED)
+        h->style |= WS_MINIMIZE;
+    else if (state == SIZE_MAXIMIZED)
+        h->style |= WS_MAXIMIZE;
+    WindowGeometry::ShowInSizeState(h);
+    if (!Live(h))
+        return;
+    int cx = state == SIZE_MINIMIZED ? 0 : h->clientRect.right - h->clientRect.left;
+    int cy = state == SIZE_MINIMIZED ? 0 : h->clientRect.bottom - h->clientRect.top;
+    SendMessage(h, WM_SIZE, state, MAKELPARAM(cx, cy));
+}
+
+} // namespace
+
 BOOL ShowWindow(HWND hWnd, int nCmdShow)
 {
     HWND h = Live(hWnd);
     if (!h)
         return FALSE;
-    bool wasVisible = (h->style & WS_VISIBLE) != 0;
-    bool show = nCmdShow != SW_HIDE;
-    if (show == wasVisible)
+    BOOL wasVisible = (h->style & WS_VISIBLE) ? TRUE : FALSE;
+    if (nCmdShow == SW_HIDE) {
+        if (wasVisible)
+            Hide(h);
         return wasVisible;
-    SendMessage(h, WM_SHOWWINDOW, show, 0);
+    }
+    UINT state = h->parent ? SIZE_RESTORED : SizeStateFor(nCmdShow, h->sizeState);
+    bool stateChanges = state != h->sizeState;
+    if (stateChanges)
+        h->sizeState = state; // shown in its new state straight away
+    if (!wasVisible)
+        Show(h);
     if (!Live(h))
         return wasVisible;
-    if (show) {
-        h->style |= WS_VISIBLE;
-        if (h->widget) {
-            if (nCmdShow == SW_SHOWMAXIMIZED && !h->parent)
-                h->widget->showMaximized();
-            else
-                h->widget->show();
-        }
-        WindowPainting::SendNcPaint(h);
-        InvalidateRect(h, nullptr, TRUE);
-        if (!h->parent && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE && !(h->exStyle & WS_EX_TOOLWINDOW))
-            SetActiveWindow(h);
-    } else {
-        h->style &= ~WS_VISIBLE;
-        if (h->widget)
-            h->widget->hide();
-        if (GetFocus() == h || IsChild(h, GetFocus()))
-            SetFocus(h->parent);
-    }
+    if (stateChanges)
+        ChangeSizeState(h, state);
+    if (Live(h) && !h->parent && Activates(nCmdShow) && state != SIZE_MINIMIZED && !(h->exStyle & WS_EX_TOOLWINDOW))
+        SetActiveWindow(h);
     return wasVisible;
 }
 
@@ -302,13 +369,13 @@ BOOL IsWindowVisible(HWND hWnd)
 BOOL IsIconic(HWND hWnd)
 {
     HWND h = Live(hWnd);
-    return h && h->widget && h->widget->isMinimized();
+    return h && h->sizeState == SIZE_MINIMIZED;
 }
 
 BOOL IsZoomed(HWND hWnd)
 {
     HWND h = Live(hWnd);
-    return h && h->widget && h->widget->isMaximized();
+    return h && h->sizeState == SIZE_MAXIMIZED;
 }
 
 BOOL EnableWindow(HWND hWnd, BOOL bEnable)

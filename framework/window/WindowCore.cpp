@@ -183,6 +183,11 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     if (g_creationHook)
         g_creationHook(h);
 
+    if (!h->parent) {
+        WindowGeometry::QueryMinMaxInfo(h);
+        if (!WindowRegistry::IsLive(h))
+            return nullptr;
+    }
     RECT rc = InitialRect(h, x, y, nWidth, nHeight);
     CREATESTRUCT cs{lpParam, hInstance, hMenu, hParent, rc.bottom - rc.top, rc.right - rc.left, rc.top, rc.left,
                     static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};

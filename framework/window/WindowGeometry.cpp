@@ -144,6 +144,49 @@ QPoint WindowGeometry::ClientOriginOnScreen(HWND h)
     return WindowOriginOnScreen(h) + ClientOrigin(h);
 }
 
+MINMAXINFO WindowGeometry::QueryMinMaxInfo(HWND h)
+{
+    int cxScreen = GetSystemMetrics(SM_CXSCREEN), cyScreen = GetSystemMetrics(SM_CYSCREEN);
+    MINMAXINFO mmi{};
+    mmi.ptMaxSize = POINT{cxScreen, cyScreen};
+    mmi.ptMaxPosition = POINT{0, 0};
+    mmi.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    mmi.ptMaxTrackSize = POINT{cxScreen + 12, cyScreen + 12};
+    SendMessage(h, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    return mmi;
+}
+
+void WindowGeometry::ClampToTrackingLimits(HWND h, RECT &rc, UINT edge)
+{
+    MINMAXINFO mmi = QueryMinMaxInfo(h);
+    int cx = std::clamp<int>(Width(rc), mmi.ptMinTrackSize.x, plexoMax(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
+    int cy = std::clamp<int>(Height(rc), mmi.ptMinTrackSize.y, plexoMax(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
+    if (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT)
+        rc.left = rc.right - cx;
+    else
+        rc.right = rc.left + cx;
+    if (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT)
+        rc.top = rc.bottom - cy;
+    else
+        rc.bottom = rc.top + cy;
+}
+
+void WindowGeometry::ShowInSizeState(HWND h)
+{
+    if (!h->widget || !(h->style & WS_VISIBLE) || h->parent)
+        return;
+    switch (h->sizeState) {
+    case SIZE_MINIMIZED: h->widget->showMinimized(); break;
+    case SIZE_MAXIMIZED: h->widget->showMaximized(); break;
+    default:
+        if (h->widget->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+            h->widget->showNormal();
+        else
+            h->widget->show();
+        break;
+    }
+}
+
 BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL, DWORD dwExStyle)
 {
     if (!lpRect)

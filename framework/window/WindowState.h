@@ -63,6 +63,7 @@ struct HWND__ {
 
     WindowScrollBar bars[2];     // SB_HORZ, SB_VERT
 
+    UINT sizeState = SIZE_RESTORED; // top-level windows: SIZE_MINIMIZED, SIZE_MAXIMIZED
     bool created = false;        // WM_CREATE done
     bool destroying = false;     // DestroyWindow under way
 };
@@ -88,6 +89,14 @@ QPoint WindowOriginOnScreen(HWND hWnd);
 QPoint ClientOriginOnScreen(HWND hWnd);
 // The standard non-client insets for the styles.
 RECT StandardInsets(HWND hWnd);
+// Asks a top-level window for its tracking limits (WM_GETMINMAXINFO); they
+// bound sizes the user drags, not sizes the program sets.
+MINMAXINFO QueryMinMaxInfo(HWND hWnd);
+// Clamps a top-level window's new size to its tracking limits, keeping the
+// edges opposite the dragged edge (WMSZ_*) in place.
+void ClampToTrackingLimits(HWND hWnd, RECT &rc, UINT edge);
+// Shows the widget minimised, maximised or normal as sizeState says.
+void ShowInSizeState(HWND hWnd);
 } // namespace WindowGeometry
 
 namespace WindowPainting {

@@ -337,9 +337,29 @@ void WindowWidget::changeEvent(QEvent *e)
     if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isActiveWindow() &&
         GetActiveWindow() != m_hWnd)
         InputState::ActivateFromClick(m_hWnd);
+    if (e->type() == QEvent::WindowStateChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow())
+        FollowDesktopState();
 }
 
-// ---- Geometry changes made by the window manager or the user
+// ---- Window states and geometry changed by the window manager or the user
+
+// The desktop minimised, maximised or restored the window: the window hears
+// it as the system command (and may refuse it, which puts the state back).
+void WindowWidget::FollowDesktopState()
+{
+    Qt::WindowStates state = windowState();
+    UINT wanted = (state & Qt::WindowMinimized) ? SIZE_MINIMIZED
+                  : (state & Qt::WindowMaximized) ? SIZE_MAXIMIZED
+                                                  : SIZE_RESTORED;
+    if (wanted == m_hWnd->sizeState)
+        return;
+    UINT command = wanted == SIZE_MINIMIZED ? SC_MINIMIZE : (wanted == SIZE_MAXIMIZED ? SC_MAXIMIZE : SC_RESTORE);
+    HWND h = m_hWnd;
+    SendMessage(h, WM_SYSCOMMAND, command, 0);
+    if (WindowCore::Live(h) && h->sizeState != wanted && !m_released)
+        WindowGeometry::ShowInSizeState(h);
+}
+
 
 namespace {
 
@@ -366,8 +386,17 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
     // rectangle first (WM_SIZING), as during a sizing drag.
     QRect g = geometry();
     RECT rc{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+    const RECT &now = m_hWnd->windowRect;
+    if (rc.left == now.left && rc.top == now.top && rc.right == now.right && rc.bottom == now.bottom)
+        return; // the platform confirming the geometry the window already has
     if (isWindow()) {
-        SendMessage(m_hWnd, WM_SIZING, SizingEdge(m_hWnd->windowRect, rc), reinterpret_cast<LPARAM>(&rc));
+        if (isMinimized())
+            return; // the desktop's icon, not a size of the window
+        UINT edge = SizingEdge(m_hWnd->windowRect, rc);
+        WindowGeometry::ClampToTrackingLimits(m_hWnd, rc, edge);
+        if (!WindowCore::Live(m_hWnd))
+            return;
+        SendMessage(m_hWnd, WM_SIZING, edge, reinterpret_cast<LPARAM>(&rc));
         if (!WindowCore::Live(m_hWnd))
             return;
     }
@@ -390,7 +419,8 @@ void WindowWidget::moveEvent(QMoveEvent *e)
 
 void WindowWidget::closeEvent(QCloseEvent *e)
 {
+    // The close box: a system command the window may turn into something else.
     e->ignore();
     if (WindowCore::Live(m_hWnd))
-        SendMessage(m_hWnd, WM_CLOSE, 0, 0);
+        SendMessage(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }

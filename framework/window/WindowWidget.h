@@ -42,6 +42,8 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    void FollowDesktopState();
+
     HWND m_hWnd;
     int m_eventDepth = 0;
     bool m_released = false;

@@ -25,7 +25,6 @@ std::map<HWND, std::unique_ptr<CWnd>> &TempMap()
 }
 
 CWnd *g_pWndInit = nullptr; // the object CreateEx is creating a window for
-MSG g_lastMsg{};            // the message being dispatched to an object
 
 void RegisterDefaultClass()
 {
@@ -247,9 +246,15 @@ void CWnd::PostNcDestroy()
 
 // ---- The procedure
 
+AFX_THREAD_STATE *AfxGetThreadState()
+{
+    static AFX_THREAD_STATE state;
+    return &state;
+}
+
 const MSG *CWnd::GetCurrentMessage()
 {
-    return &g_lastMsg;
+    return &AfxGetThreadState()->m_lastSentMsg;
 }
 
 LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -259,13 +264,14 @@ LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
         return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
     // The current message, for Default() and reflection; restored when
     // the handler returns or throws.
+    MSG &last = AfxGetThreadState()->m_lastSentMsg;
     struct LastMessage {
-        MSG saved = g_lastMsg;
-        ~LastMessage() { g_lastMsg = saved; }
-    } guard;
-    g_lastMsg.hwnd = hWnd;
-    g_lastMsg.message = nMsg;
-    g_lastMsg.wParam = wParam;
-    g_lastMsg.lParam = lParam;
+        MSG &last;
+        MSG saved;
+        ~LastMessage() { last = saved; }
+    } guard{last, last};
+    POINT pt;
+    GetCursorPos(&pt);
+    last = MSG{hWnd, nMsg, wParam, lParam, GetMessageTime(), pt};
     return pWnd->WindowProc(nMsg, wParam, lParam);
 }

@@ -39,6 +39,14 @@ BOOL AfxRegisterClass(WNDCLASS *lpWndClass);
 // The procedure that hands a window's messages to its CWnd.
 LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
+// The user-interface thread's state. m_lastSentMsg is the message being
+// dispatched to an object (CWnd::GetCurrentMessage, Default); a procedure
+// that hooks a window saves it, stores its own message and restores it.
+struct AFX_THREAD_STATE {
+    MSG m_lastSentMsg{};
+};
+AFX_THREAD_STATE *AfxGetThreadState();
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:

@@ -406,7 +406,7 @@ TEST(HostedWindow, AWindowInsideAQtWidgetMapsThroughItAndDiesWithIt)
 
 namespace {
 
-// Refuses to become narrower than 100 pixels, keeping the dragged edge's
+// Refuses to become narrower than 150 pixels, keeping the dragged edge's
 // opposite edge in place.
 class CMinimumSizeWnd : public CRecordingWnd {
 public:
@@ -416,12 +416,12 @@ protected:
     afx_msg void OnSizing(UINT fwSide, LPRECT pRect)
     {
         lastEdge = fwSide;
-        if (pRect->right - pRect->left < 100) {
+        if (pRect->right - pRect->left < 150) {
             bool leftEdge = fwSide == WMSZ_LEFT || fwSide == WMSZ_TOPLEFT || fwSide == WMSZ_BOTTOMLEFT;
             if (leftEdge)
-                pRect->left = pRect->right - 100;
+                pRect->left = pRect->right - 150;
             else
-                pRect->right = pRect->left + 100;
+                pRect->right = pRect->left + 150;
         }
     }
     DECLARE_MESSAGE_MAP()
@@ -447,8 +447,8 @@ TEST(WindowSizing, TheUsersResizeCanBeCorrectedBeforeItHappens)
     widget->setGeometry(280, 100, 70, 130); // the bottom-left corner dragged too far
     EXPECT_EQ(wnd.lastEdge, static_cast<UINT>(WMSZ_BOTTOMLEFT));
     wnd.GetWindowRect(&rc);
-    EXPECT_EQ(rc, CRect(250, 100, 350, 230));
-    EXPECT_EQ(widget->geometry(), QRect(250, 100, 100, 130));
+    EXPECT_EQ(rc, CRect(200, 100, 350, 230));
+    EXPECT_EQ(widget->geometry(), QRect(200, 100, 150, 130));
 }
 
 } // namespace
