@@ -39,6 +39,8 @@ public:
     UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
     BOOL CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);
     UINT GetMenuState(UINT nID, UINT nFlags) const;
+    BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE);
+    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) const;
     UINT GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const;
     int GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFlags) const;

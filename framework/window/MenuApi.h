@@ -75,6 +75,9 @@ DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
 BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 BOOL CheckMenuRadioItem(HMENU hmenu, UINT first, UINT last, UINT check, UINT flags);
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+// The default item is shown in bold; (UINT)-1 clears it.
+BOOL SetMenuDefaultItem(HMENU hMenu, UINT uItem, UINT fByPos);
+UINT GetMenuDefaultItem(HMENU hMenu, UINT fByPos, UINT gmdiFlags);
 int GetMenuItemCount(HMENU hMenu);
 // The command id of the item; -1 (0xFFFFFFFF) for a pop-up or a missing item.
 UINT GetMenuItemID(HMENU hMenu, int nPos);

@@ -246,6 +246,33 @@ UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags)
     return state;
 }
 
+BOOL SetMenuDefaultItem(HMENU hMenu, UINT uItem, UINT fByPos)
+{
+    HMENU h = Live(hMenu);
+    if (!h)
+        return FALSE;
+    MenuItem *target = nullptr;
+    if (uItem != static_cast<UINT>(-1)) {
+        target = Find(h, uItem, fByPos ? MF_BYPOSITION : MF_BYCOMMAND);
+        if (!target)
+            return FALSE;
+    }
+    for (MenuItem &item : h->items)
+        item.flags &= ~MF_DEFAULT;
+    if (target)
+        target->flags |= MF_DEFAULT;
+    return TRUE;
+}
+
+UINT GetMenuDefaultItem(HMENU hMenu, UINT fByPos, UINT)
+{
+    HMENU h = Live(hMenu);
+    for (size_t i = 0; h && i < h->items.size(); ++i)
+        if (h->items[i].flags & MF_DEFAULT)
+            return fByPos ? static_cast<UINT>(i) : h->items[i].id;
+    return static_cast<UINT>(-1);
+}
+
 int GetMenuItemCount(HMENU hMenu)
 {
     HMENU h = Live(hMenu);

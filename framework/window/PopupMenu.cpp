@@ -57,6 +57,12 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
         QAction *action = qmenu->addAction(ItemText(hMenu, i));
         action->setData(id);
         action->setEnabled(enabled);
+        if (state & MF_DEFAULT) {
+            QFont bold = action->font();
+            bold.setBold(true);
+            action->setFont(bold);
+            qmenu->setDefaultAction(action);
+        }
         if (state & MF_CHECKED) {
             action->setCheckable(true);
             action->setChecked(true);

@@ -54,6 +54,7 @@ void AfxAttachCreatedWindow(HWND hWnd)
         return;
     g_pWndInit = nullptr;
     pWnd->Attach(hWnd);
+    pWnd->PreSubclassWindow();
     pWnd->m_pfnSuper = reinterpret_cast<WNDPROC>(GetWindowLongPtr(hWnd, GWLP_WNDPROC));
     SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc));
 }
@@ -164,6 +165,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!Attach(hWnd))
         return FALSE;
+    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
@@ -172,6 +174,10 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd *pParent)
 {
     HWND hControl = pParent ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
     return hControl ? SubclassWindow(hControl) : FALSE;
+}
+
+void CWnd::PreSubclassWindow()
+{
 }
 
 HWND CWnd::UnsubclassWindow()

@@ -69,6 +69,9 @@ public:
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd *pParent);
     HWND UnsubclassWindow();
+    // Called when the object takes over a window (created or subclassed),
+    // before its procedure is put in place.
+    virtual void PreSubclassWindow();
 
     // ---- Creation and destruction
     virtual BOOL PreCreateWindow(CREATESTRUCT &cs);

@@ -45,6 +45,12 @@ TEST(MenuTest, ItemsAreFoundByPositionAndByCommandInSubMenus)
     menu.EnableMenuItem(ID_COPY, MF_ENABLED);
     EXPECT_FALSE(menu.GetMenuState(ID_COPY, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ(menu.CheckMenuItem(9999, MF_CHECKED), static_cast<UINT>(-1));
+    EXPECT_TRUE(menu.SetDefaultItem(1, TRUE));
+    EXPECT_EQ(menu.GetDefaultItem(0, FALSE), ID_SAVE);
+    EXPECT_TRUE(menu.GetMenuState(ID_SAVE, MF_BYCOMMAND) & MF_DEFAULT);
+    EXPECT_TRUE(menu.SetDefaultItem(ID_OPEN));
+    EXPECT_EQ(menu.GetDefaultItem(0, TRUE), 0u);
+    EXPECT_FALSE(menu.SetDefaultItem(9999));
 
     HMENU hSub = sub->m_hMenu;
     EXPECT_TRUE(menu.DeleteMenu(ID_COPY, MF_BYCOMMAND));

@@ -349,3 +349,65 @@ TEST(WindowLife, CreateFailsWhenOnCreateRefuses)
 }
 
 } // namespace
+
+namespace {
+
+// An object that borrows another window's handle without attaching to it,
+// running the host's messages through its own map.
+class CBorrower : public CWnd {
+public:
+    std::vector<UINT> keys;
+    BOOL Borrow(CWnd *pHost)
+    {
+        m_hWnd = pHost->m_hWnd;
+        return TRUE;
+    }
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { keys.push_back(nChar); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CBorrower, CWnd)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+TEST(WindowBorrowing, ABorrowerHandlesTheHostsMessagesAndLeavesTheHostAlive)
+{
+    CRecordingWnd host;
+    ASSERT_TRUE(CreateTopLevel(host, RECT{0, 0, 40, 40}));
+    {
+        CBorrower borrower;
+        borrower.Borrow(&host);
+        LRESULT result = 0;
+        EXPECT_TRUE(borrower.OnWndMsg(WM_KEYDOWN, 'K', 1, &result));
+        EXPECT_FALSE(borrower.OnWndMsg(WM_KEYUP, 'K', 1, &result));
+        EXPECT_EQ(borrower.keys, std::vector<UINT>{'K'});
+        EXPECT_EQ(CWnd::FromHandlePermanent(host.m_hWnd), &host);
+    }
+    EXPECT_TRUE(IsWindow(host.m_hWnd));
+}
+
+std::vector<std::string> g_preSubclass;
+
+class CPreparingWnd : public CWnd {
+protected:
+    void PreSubclassWindow() override
+    {
+        // The object already has its window; its procedure is not in place yet.
+        bool procInPlace = GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AfxWndProc);
+        g_preSubclass.push_back(procInPlace ? "after" : "before");
+    }
+};
+
+TEST(WindowSubclassing, PreSubclassWindowRunsWhenAnObjectTakesAWindow)
+{
+    g_preSubclass.clear();
+    CPreparingWnd created;
+    ASSERT_TRUE(CreateTopLevel(created, RECT{0, 0, 10, 10}));
+    HWND plain = CreateWindowEx(0, TestWindowClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    CPreparingWnd subclassed;
+    ASSERT_TRUE(subclassed.SubclassWindow(plain));
+    EXPECT_EQ(g_preSubclass, (std::vector<std::string>{"before", "before"}));
+}
+
+} // namespace
