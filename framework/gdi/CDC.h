@@ -155,6 +155,14 @@ public:
     BOOL PtVisible(POINT point) const { return PtVisible(point.x, point.y); }
     BOOL RectVisible(LPCRECT lpRect) const;
 
+    // Regions drawn in logical units: FillRgn and PaintRgn (the selected
+    // brush) copy the brush; FrameRgn paints the part of the region within
+    // nWidth of its left and right borders and nHeight of its top and bottom.
+    BOOL FillRgn(CRgn *pRgn, CBrush *pBrush);
+    BOOL FrameRgn(CRgn *pRgn, CBrush *pBrush, int nWidth, int nHeight);
+    BOOL PaintRgn(CRgn *pRgn);
+    BOOL InvertRgn(CRgn *pRgn);
+
     // Lines and curves.
     CPoint GetCurrentPosition() const;
     CPoint MoveTo(int x, int y);
@@ -290,6 +298,14 @@ BOOL DPtoLP(HDC hdc, LPPOINT lppt, int c);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
 int SelectClipRgn(HDC hdc, HRGN hrgn);
+int ExtSelectClipRgn(HDC hdc, HRGN hrgn, int mode);
+// Copies the program's clip into hrgn: 1, or 0 when nothing clips (hrgn
+// unchanged), -1 on error.
+int GetClipRgn(HDC hdc, HRGN hrgn);
+BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
+BOOL FrameRgn(HDC hdc, HRGN hrgn, HBRUSH hbr, int w, int h);
+BOOL PaintRgn(HDC hdc, HRGN hrgn);
+BOOL InvertRgn(HDC hdc, HRGN hrgn);
 int GetClipBox(HDC hdc, LPRECT lprect);
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);

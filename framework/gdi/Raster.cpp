@@ -1,6 +1,7 @@
 // The pixel engine: spans, polygons, box shapes and cosmetic lines.
 #include "framework/gdi/Raster.h"
 
+#include "framework/gdi/PolygonScan.h"
 #include "framework/gdi/Rop2.h"
 
 #include <algorithm>
@@ -21,9 +22,6 @@ int FloorMod(int a, int m)
     int r = a % m;
     return r < 0 ? r + m : r;
 }
-
-// Polygon vertex coordinates are clamped so the scan arithmetic stays finite.
-constexpr double kCoordLimit = 1 << 26;
 
 } // namespace
 
@@ -170,59 +168,8 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
 {
     if (paint.none || m_rects.empty())
         return;
-    struct Edge {
-        double x0, y0, x1, y1;
-        int dir;
-    };
-    std::vector<Edge> edges;
-    double minY = kCoordLimit, maxY = -kCoordLimit;
-    for (const auto &poly : polygons) {
-        size_t n = poly.size();
-        for (size_t i = 0; i < n; ++i) {
-            QPointF a = poly[i], b = poly[(i + 1) % n];
-            double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
-            double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
-            if (ay == by || std::isnan(ay) || std::isnan(by) || std::isnan(ax) || std::isnan(bx))
-                continue;
-            if (ay < by)
-                edges.push_back({ax, ay, bx, by, 1});
-            else
-                edges.push_back({bx, by, ax, ay, -1});
-            minY = std::min(minY, std::min(ay, by));
-            maxY = std::max(maxY, std::max(ay, by));
-        }
-    }
-    if (edges.empty())
-        return;
-    int yStart = std::max(static_cast<int>(std::ceil(minY)), m_bounds.top());
-    int yEnd = std::min(static_cast<int>(std::ceil(maxY)), m_bounds.bottom() + 1); // exclusive
-    // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
-    std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
-    size_t next = 0;
-    std::vector<const Edge *> active;
-    std::vector<std::pair<double, int>> crossings;
-    for (int y = yStart; y < yEnd; ++y) {
-        while (next < edges.size() && edges[next].y0 <= y)
-            active.push_back(&edges[next++]);
-        active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge *e) { return e->y1 <= y; }),
-                     active.end());
-        crossings.clear();
-        for (const Edge *e : active)
-            crossings.emplace_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0), e->dir);
-        std::sort(crossings.begin(), crossings.end(),
-                  [](const auto &p, const auto &q) { return p.first < q.first; });
-        int count = 0;
-        for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-            count += winding ? crossings[i].second : 1;
-            bool inside = winding ? count != 0 : (count & 1) != 0;
-            if (!inside)
-                continue;
-            // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
-            int x0 = static_cast<int>(std::ceil(crossings[i].first));
-            int x1 = static_cast<int>(std::ceil(crossings[i + 1].first));
-            FillSpan(y, x0, x1, paint);
-        }
-    }
+    PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1,
+                      [&](int y, int x0, int x1) { FillSpan(y, x0, x1, paint); });
 }
 
 void RasterTarget::FillShape(const BoxShape &shape, const BoxShape *hole, const FillPaint &paint)
