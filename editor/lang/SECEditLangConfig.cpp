@@ -1,0 +1,359 @@
+#include "editor/lang/SECEditLangConfig.h"
+
+#include "editor/lang/SECEditHint.h"
+#include "editor/lang/SECEditLangDefaults.h"
+#include "framework/base/Mbcs.h"
+#include "framework/collections/Collections.h"
+
+IMPLEMENT_SERIAL(SECEditLangConfig, CObject, VERSIONABLE_SCHEMA | 1)
+
+namespace {
+
+constexpr UINT kHashTableSize = 17;
+constexpr int kMapBlockSize = 10;
+constexpr int kSetCount = 5;
+
+bool IsValidSet(int nSet)
+{
+    return nSet >= 0 && nSet < kSetCount;
+}
+
+}
+
+SECEditLangConfig::SECEditLangConfig()
+    : m_strName("Default"),
+      m_keywords(kMapBlockSize),
+      m_tags(kMapBlockSize),
+      m_groupNames(kMapBlockSize),
+      m_lowerKeywords(kMapBlockSize)
+{
+    m_keywords.InitHashTable(kHashTableSize);
+    m_tags.InitHashTable(kHashTableSize);
+    m_groupNames.InitHashTable(kHashTableSize);
+    SetDefaults();
+}
+
+SECEditLangConfig::~SECEditLangConfig()
+{
+    ClearTags();
+    ClearGroups();
+}
+
+bool SECEditLangConfig::QueryInterface(const GUID &iid, void **ppv)
+{
+    if (iid == IID_SECEditLangConfig || iid == IID_SECEditObject) {
+        *ppv = static_cast<ISECEditLangConfig *>(this);
+        return true;
+    }
+    if (iid == IID_SECEditRefCount) {
+        *ppv = static_cast<ISECEditRefCount *>(this);
+        return true;
+    }
+    *ppv = NULL;
+    return false;
+}
+
+int SECEditLangConfig::AddRef()
+{
+    return ++m_nRefCount;
+}
+
+int SECEditLangConfig::Release()
+{
+    const int count = --m_nRefCount;
+    if (count == 0)
+        delete this;
+    return count;
+}
+
+void SECEditLangConfig::ClearTags()
+{
+    POSITION pos = m_tags.GetStartPosition();
+    while (pos != NULL) {
+        CString key;
+        SECEditTag *pTag = NULL;
+        m_tags.GetNextAssoc(pos, key, pTag);
+        delete pTag;
+    }
+    m_tags.RemoveAll();
+}
+
+void SECEditLangConfig::ClearGroups()
+{
+    for (INT_PTR i = 0; i < m_groups.GetSize(); ++i)
+        delete m_groups[i];
+    m_groups.RemoveAll();
+    m_groupNames.RemoveAll();
+}
+
+void SECEditLangConfig::Clear()
+{
+    ClearTags();
+    m_keywords.RemoveAll();
+    m_lowerKeywords.RemoveAll();
+    ClearGroups();
+    for (SECEditCharSet &set : m_sets)
+        set.RemoveAll();
+}
+
+void SECEditLangConfig::AppendDefaultGroup(LPCTSTR lpszName, COLORREF crFore, COLORREF crBack,
+                                           BOOL bConfigurable, int nFixedGroup)
+{
+    auto *pGroup = new SECEditColorGroup;
+    pGroup->m_crForeground = crFore;
+    pGroup->m_crBackground = crBack;
+    pGroup->m_bForeColorAutomatic = TRUE;
+    pGroup->m_bBackColorAutomatic = TRUE;
+    pGroup->m_strDisplayName = lpszName;
+    pGroup->m_bConfigurable = bConfigurable;
+    m_fixedGroups[nFixedGroup] = SetColorGroup(lpszName, pGroup);
+}
+
+void SECEditLangConfig::SetDefaults()
+{
+    Clear();
+    SECEditGetDefaultFont(m_strFontFace, m_nFontSize);
+    m_bItalic = FALSE;
+    m_bBold = FALSE;
+
+    const COLORREF text = SECEditGetWindowTextColor();
+    const COLORREF window = SECEditGetWindowColor();
+    AppendDefaultGroup("Text", text, window, TRUE, SECEDIT_GROUP_TEXT);
+    AppendDefaultGroup("Text Selection", window, text, TRUE, SECEDIT_GROUP_SELECTION);
+    AppendDefaultGroup("Number", text, window, FALSE, SECEDIT_GROUP_NUMBER);
+    AppendDefaultGroup("Operator", text, window, FALSE, SECEDIT_GROUP_OPERATOR);
+
+    m_nTabSize = 4;
+    m_bAutoIndent = FALSE;
+    m_bShowWhitespace = FALSE;
+    m_bVirtualWhitespace = FALSE;
+    m_bReplaceTabs = FALSE;
+    m_bMatchCase = TRUE;
+}
+
+void SECEditLangConfig::AddListener(ISECEditLangListener *pListener)
+{
+    m_listeners.Add(pListener);
+}
+
+void SECEditLangConfig::RemoveListener(ISECEditLangListener *pListener)
+{
+    m_listeners.Remove(pListener);
+}
+
+void SECEditLangConfig::NotifyListeners(ISECEditLangListener *pExcept, ISECEditHint *pHint)
+{
+    SECEditListenerList::Iterator it(m_listeners);
+    for (it.First(); !it.IsDone(); it.Next()) {
+        ISECEditLangListener *pListener = it.Current();
+        if (pListener != pExcept)
+            pListener->OnLangConfigChanged(this, pHint);
+    }
+}
+
+SECEditColorGroup *SECEditLangConfig::GetColorGroup(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= m_groups.GetSize())
+        return NULL;
+    return m_groups[nIndex];
+}
+
+int SECEditLangConfig::GetColorGroupCount()
+{
+    return static_cast<int>(m_groups.GetSize());
+}
+
+SECEditColorGroup *SECEditLangConfig::GetFixedColorGroup(int nFixedGroup)
+{
+    if (nFixedGroup < 0 || nFixedGroup > 3)
+        return NULL;
+    return GetColorGroup(m_fixedGroups[nFixedGroup]);
+}
+
+WORD SECEditLangConfig::GetFixedGroupIndex(int nFixedGroup)
+{
+    if (nFixedGroup < 0 || nFixedGroup > 3)
+        return 0;
+    return m_fixedGroups[nFixedGroup];
+}
+
+SECEditTag *SECEditLangConfig::FindTag(LPCTSTR pText, int nAvailable, int nExactLength, int nKind)
+{
+    if (pText == NULL || nAvailable <= 0)
+        return NULL;
+    const auto *p = reinterpret_cast<const unsigned char *>(pText);
+    SECEditTag *pCandidate = NULL;
+    int nPrefix = 0;
+    while (pCandidate == NULL) {
+        if (nPrefix >= nAvailable)
+            return NULL;
+        nPrefix += MbCharLength(p + nPrefix, static_cast<size_t>(nAvailable - nPrefix));
+        if (!m_tags.Lookup(CString(pText, nPrefix), pCandidate))
+            return NULL;
+    }
+    if (nExactLength != 0 && nExactLength != pCandidate->m_strBeginTag.GetLength())
+        return NULL;
+    const bool kindMatches = nKind == SECEDIT_TAG_ANY ||
+                             (nKind == SECEDIT_TAG_SINGLELINE && !pCandidate->m_bMultiLine) ||
+                             (nKind == SECEDIT_TAG_MULTILINE && pCandidate->m_bMultiLine);
+    return kindMatches ? pCandidate : NULL;
+}
+
+void SECEditLangConfig::GetTags(CPtrList &tags, int nKind)
+{
+    tags.RemoveAll();
+    POSITION pos = m_tags.GetStartPosition();
+    while (pos != NULL) {
+        CString key;
+        SECEditTag *pTag = NULL;
+        m_tags.GetNextAssoc(pos, key, pTag);
+        if (pTag == NULL)
+            continue;
+        if (nKind == SECEDIT_TAG_ANY || (nKind == SECEDIT_TAG_SINGLELINE && !pTag->m_bMultiLine) ||
+            (nKind == SECEDIT_TAG_MULTILINE && pTag->m_bMultiLine))
+            tags.AddTail(pTag);
+    }
+}
+
+int SECEditLangConfig::LookupKeyword(LPCTSTR pToken, int nLength, WORD *pGroup)
+{
+    if (pToken == NULL || nLength <= 0)
+        return 0;
+    const CString token(pToken, nLength);
+    WORD group = 0;
+    if (m_keywords.Lookup(token, group)) {
+        *pGroup = group;
+        return nLength;
+    }
+    if (!m_bMatchCase) {
+        CString lower(token);
+        lower.MakeLower();
+        CString stored;
+        if (m_lowerKeywords.Lookup(lower, stored) && m_keywords.Lookup(stored, group)) {
+            *pGroup = group;
+            return nLength;
+        }
+    }
+    if (token.GetAt(0) >= '0' && token.GetAt(0) <= '9') {
+        *pGroup = m_fixedGroups[SECEDIT_GROUP_NUMBER];
+        return nLength;
+    }
+    return 0;
+}
+
+BOOL SECEditLangConfig::IsInCharSet(unsigned int nCode, int nSet)
+{
+    if (!IsValidSet(nSet))
+        return FALSE;
+    return m_sets[nSet].Test(nCode);
+}
+
+SECEditCharSet *SECEditLangConfig::GetCharSet(int nSet)
+{
+    return IsValidSet(nSet) ? &m_sets[nSet] : NULL;
+}
+
+CString SECEditLangConfig::GetCharSetString(int nSet)
+{
+    CString members;
+    if (!IsValidSet(nSet))
+        return members;
+    for (unsigned int code = 0; code <= 65534; ++code) {
+        if (!m_sets[nSet].Test(code))
+            continue;
+        unsigned char bytes[2];
+        const int n = SECEditCodeBytes(code, bytes);
+        members.Append(reinterpret_cast<LPCTSTR>(bytes), n);
+    }
+    return members;
+}
+
+void SECEditLangConfig::AddCharacters(int nSet, LPCTSTR pChars, int nLength)
+{
+    if (IsValidSet(nSet) && pChars != NULL && nLength > 0)
+        m_sets[nSet].AddCharacters(pChars, static_cast<size_t>(nLength));
+}
+
+void SECEditLangConfig::SetCharSet(LPCTSTR lpszChars, int nSet, BOOL bClearFirst)
+{
+    if (!IsValidSet(nSet))
+        return;
+    if (bClearFirst)
+        m_sets[nSet].RemoveAll();
+    if (lpszChars != NULL)
+        m_sets[nSet].AddCharacters(lpszChars, std::char_traits<char>::length(lpszChars));
+    auto *pHint = new SECEditHint(SECEDIT_HINT_INVALIDATE_COLORS, "Invalidate the coloring cache and refresh");
+    NotifyListeners(NULL, pHint);
+    pHint->Release();
+}
+
+void SECEditLangConfig::AddTag(SECEditTag *pTag)
+{
+    const CString &begin = pTag->m_strBeginTag;
+    const auto *p = reinterpret_cast<const unsigned char *>(begin.GetString());
+    const int length = begin.GetLength();
+    int nPrefix = 0;
+    while (nPrefix < length) {
+        nPrefix += MbCharLength(p + nPrefix, static_cast<size_t>(length - nPrefix));
+        const CString key = begin.Left(nPrefix);
+        SECEditTag *pOld = NULL;
+        if (m_tags.Lookup(key, pOld))
+            delete pOld;
+        m_tags.SetAt(key, NULL);
+    }
+    m_tags.SetAt(begin, pTag);
+}
+
+WORD SECEditLangConfig::SetColorGroup(LPCTSTR lpszName, SECEditColorGroup *pGroup)
+{
+    WORD index = 0;
+    if (m_groupNames.Lookup(lpszName, index) && index < m_groups.GetSize()) {
+        delete m_groups[index];
+        m_groups[index] = pGroup;
+        return index;
+    }
+    index = static_cast<WORD>(m_groups.Add(pGroup));
+    m_groupNames.SetAt(lpszName, index);
+    return index;
+}
+
+BOOL SECEditLangConfig::ResolveFixedGroups()
+{
+    static const LPCTSTR names[4] = {"Text", "Text Selection", "Number", "Operator"};
+    BOOL bAllFound = TRUE;
+    for (int i = 0; i < 4; ++i) {
+        WORD index = 0;
+        if (m_groupNames.Lookup(names[i], index) && index < m_groups.GetSize())
+            m_fixedGroups[i] = index;
+        else
+            bAllFound = FALSE;
+    }
+    return bAllFound;
+}
+
+CString SECEditLangConfig::GetColorGroupName(int nIndex)
+{
+    POSITION pos = m_groupNames.GetStartPosition();
+    while (pos != NULL) {
+        CString name;
+        WORD index = 0;
+        m_groupNames.GetNextAssoc(pos, name, index);
+        if (index == nIndex)
+            return name;
+    }
+    return CString();
+}
+
+void SECEditLangConfig::RebuildLowerCaseKeywords()
+{
+    m_lowerKeywords.RemoveAll();
+    POSITION pos = m_keywords.GetStartPosition();
+    while (pos != NULL) {
+        CString keyword;
+        WORD group = 0;
+        m_keywords.GetNextAssoc(pos, keyword, group);
+        CString lower(keyword);
+        lower.MakeLower();
+        m_lowerKeywords.SetAt(lower, keyword);
+    }
+}

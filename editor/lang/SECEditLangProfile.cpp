@@ -1,0 +1,170 @@
+#include "editor/lang/SECEditLangProfile.h"
+
+#include "editor/lang/SECEditLangConfig.h"
+#include "editor/lang/SECEditLangLimits.h"
+#include "framework/settings/AppProfile.h"
+
+namespace {
+
+CString MakePrefix(LPCTSTR lpszLanguage)
+{
+    CString prefix(lpszLanguage);
+    if (prefix.IsEmpty() || prefix.GetAt(prefix.GetLength() - 1) != '\\')
+        prefix += '\\';
+    return prefix;
+}
+
+int ReadInt(const CString &section, LPCTSTR lpszEntry, int nCurrent)
+{
+    return static_cast<int>(PlexoGetAppProfile().GetProfileInt(section, lpszEntry, nCurrent));
+}
+
+// Reads a colour; a stored value that is no RGB value keeps the current one
+// and clears bValid.
+COLORREF ReadColor(const CString &section, LPCTSTR lpszEntry, COLORREF current, BOOL &bValid)
+{
+    const DWORD value = PlexoGetAppProfile().GetProfileInt(section, lpszEntry, static_cast<int>(current));
+    if (SECEditIsValidColor(value))
+        return value;
+    bValid = FALSE;
+    return current;
+}
+
+// The groups in group-name map order, with their names.
+template <class FUNCTION>
+BOOL ForEachNamedGroup(SECEditLangConfig *pConfig, FUNCTION function)
+{
+    BOOL bAll = TRUE;
+    POSITION pos = pConfig->GetGroupNameMap().GetStartPosition();
+    while (pos != NULL) {
+        CString name;
+        WORD index = 0;
+        pConfig->GetGroupNameMap().GetNextAssoc(pos, name, index);
+        SECEditColorGroup *pGroup = pConfig->GetColorGroup(index);
+        if (pGroup != NULL && !function(name, *pGroup))
+            bAll = FALSE;
+    }
+    return bAll;
+}
+
+}
+
+SECEditLangProfileReader::SECEditLangProfileReader(LPCTSTR lpszLanguage)
+    : SECEditLangReaderBase(FALSE), m_strPrefix(MakePrefix(lpszLanguage))
+{
+}
+
+BOOL SECEditLangProfileReader::Read(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    ResetIfWanted(pConfig);
+    const BOOL bEditor = ReadEditor(pConfig);
+    const BOOL bGroups = ReadColorGroups(pConfig);
+    const BOOL bFont = ReadFont(pConfig);
+    return bEditor && bGroups && bFont;
+}
+
+BOOL SECEditLangProfileReader::ReadEditor(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    const CString section = m_strPrefix + "Editor";
+    BOOL bValid = TRUE;
+    const int tabSize = ReadInt(section, "TabSize", pConfig->GetTabSize());
+    if (SECEditIsValidTabSize(tabSize))
+        pConfig->SetTabSize(tabSize);
+    else
+        bValid = FALSE;
+    pConfig->SetAutoIndent(ReadInt(section, "AutoIndent", pConfig->GetAutoIndent()));
+    pConfig->SetShowWhitespace(ReadInt(section, "ShowWhitespace", pConfig->GetShowWhitespace()));
+    pConfig->SetVirtualWhitespace(ReadInt(section, "VirtualWhitespace", pConfig->GetVirtualWhitespace()));
+    pConfig->SetReplaceTabs(ReadInt(section, "ReplaceTabs", pConfig->GetReplaceTabs()));
+    pConfig->SetMatchCase(ReadInt(section, "MatchCase", pConfig->GetMatchCase()));
+    return bValid;
+}
+
+BOOL SECEditLangProfileReader::ReadColorGroups(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    return ForEachNamedGroup(pConfig, [this](const CString &name, SECEditColorGroup &group) {
+        const CString section = m_strPrefix + "Color Groups\\" + name;
+        BOOL bValid = TRUE;
+        group.m_bBackColorAutomatic = ReadInt(section, "BackColorAutomatic", group.m_bBackColorAutomatic);
+        group.m_bForeColorAutomatic = ReadInt(section, "ForeColorAutomatic", group.m_bForeColorAutomatic);
+        group.m_crBackground = ReadColor(section, "Background", group.m_crBackground, bValid);
+        group.m_crForeground = ReadColor(section, "Foreground", group.m_crForeground, bValid);
+        group.m_strDisplayName = PlexoGetAppProfile().GetProfileString(section, "DisplayName", group.m_strDisplayName);
+        group.m_bConfigurable = ReadInt(section, "Configurable", group.m_bConfigurable);
+        return bValid;
+    });
+}
+
+BOOL SECEditLangProfileReader::ReadFont(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    const CString section = m_strPrefix + "Font";
+    pConfig->SetFontFace(PlexoGetAppProfile().GetProfileString(section, "Facename", pConfig->GetFontFace()));
+    BOOL bValid = TRUE;
+    const int size = ReadInt(section, "Size", pConfig->GetFontSize());
+    if (SECEditIsValidFontSize(size))
+        pConfig->SetFontSize(size);
+    else
+        bValid = FALSE;
+    pConfig->SetBold(ReadInt(section, "Bold", pConfig->GetBold()));
+    pConfig->SetItalic(ReadInt(section, "Italic", pConfig->GetItalic()));
+    return bValid;
+}
+
+SECEditLangProfileWriter::SECEditLangProfileWriter(LPCTSTR lpszLanguage) : m_strPrefix(MakePrefix(lpszLanguage))
+{
+}
+
+BOOL SECEditLangProfileWriter::Write(SECEditLangConfig *pConfig)
+{
+    return WriteEditor(pConfig) && WriteColorGroups(pConfig) && WriteFont(pConfig);
+}
+
+BOOL SECEditLangProfileWriter::WriteEditor(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    CAppProfile &profile = PlexoGetAppProfile();
+    const CString section = m_strPrefix + "Editor";
+    return profile.WriteProfileInt(section, "TabSize", pConfig->GetTabSize()) &&
+           profile.WriteProfileInt(section, "AutoIndent", pConfig->GetAutoIndent()) &&
+           profile.WriteProfileInt(section, "ShowWhitespace", pConfig->GetShowWhitespace()) &&
+           profile.WriteProfileInt(section, "VirtualWhitespace", pConfig->GetVirtualWhitespace()) &&
+           profile.WriteProfileInt(section, "ReplaceTabs", pConfig->GetReplaceTabs()) &&
+           profile.WriteProfileInt(section, "MatchCase", pConfig->GetMatchCase());
+}
+
+BOOL SECEditLangProfileWriter::WriteColorGroups(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    return ForEachNamedGroup(pConfig, [this](const CString &name, const SECEditColorGroup &group) {
+        CAppProfile &profile = PlexoGetAppProfile();
+        const CString section = m_strPrefix + "Color Groups\\" + name;
+        return profile.WriteProfileInt(section, "BackColorAutomatic", group.m_bBackColorAutomatic) &&
+               profile.WriteProfileInt(section, "ForeColorAutomatic", group.m_bForeColorAutomatic) &&
+               profile.WriteProfileInt(section, "Background", static_cast<int>(group.m_crBackground)) &&
+               profile.WriteProfileInt(section, "Foreground", static_cast<int>(group.m_crForeground)) &&
+               profile.WriteProfileString(section, "DisplayName", group.m_strDisplayName) &&
+               profile.WriteProfileInt(section, "Configurable", group.m_bConfigurable);
+    });
+}
+
+BOOL SECEditLangProfileWriter::WriteFont(SECEditLangConfig *pConfig)
+{
+    if (pConfig == NULL)
+        return FALSE;
+    CAppProfile &profile = PlexoGetAppProfile();
+    const CString section = m_strPrefix + "Font";
+    return profile.WriteProfileString(section, "Facename", pConfig->GetFontFace()) &&
+           profile.WriteProfileInt(section, "Size", pConfig->GetFontSize()) &&
+           profile.WriteProfileInt(section, "Bold", pConfig->GetBold()) &&
+           profile.WriteProfileInt(section, "Italic", pConfig->GetItalic());
+}

@@ -1,0 +1,101 @@
+// Shared helpers of the language tests: temporary folders, environment
+// overrides, a configuration handle, and archive bytes in and out.
+#pragma once
+
+#include "editor/lang/SECEditLangConfig.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+class LangTempFolder {
+public:
+    LangTempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "plexo-lang-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    ~LangTempFolder() { std::filesystem::remove_all(m_path); }
+    LangTempFolder(const LangTempFolder &) = delete;
+    LangTempFolder &operator=(const LangTempFolder &) = delete;
+
+    const std::string &Path() const { return m_path; }
+    std::string File(const std::string &name) const { return m_path + "/" + name; }
+
+    static void Write(const std::string &path, const std::string &bytes)
+    {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Read(const std::string &path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+private:
+    std::string m_path;
+};
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const std::string &value) : m_name(name)
+    {
+        const char *old = ::getenv(name);
+        m_hadOld = old != nullptr;
+        m_old = old ? old : "";
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv()
+    {
+        if (m_hadOld)
+            ::setenv(m_name.c_str(), m_old.c_str(), 1);
+        else
+            ::unsetenv(m_name.c_str());
+    }
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    std::string m_name;
+    std::string m_old;
+    bool m_hadOld = false;
+};
+
+// Owns the creator's reference of a configuration.
+class ConfigHandle {
+public:
+    ConfigHandle() : m_pConfig(new SECEditLangConfig) {}
+    ~ConfigHandle() { m_pConfig->Release(); }
+    ConfigHandle(const ConfigHandle &) = delete;
+    ConfigHandle &operator=(const ConfigHandle &) = delete;
+
+    SECEditLangConfig *operator->() const { return m_pConfig; }
+    SECEditLangConfig *get() const { return m_pConfig; }
+
+private:
+    SECEditLangConfig *m_pConfig;
+};
+
+typedef std::vector<unsigned char> Bytes;
+
+// The archive body of the configuration.
+Bytes StoreConfig(SECEditLangConfig *pConfig);
+// Loads a body; FALSE (and the defaults) for a damaged one.
+BOOL LoadConfig(SECEditLangConfig *pConfig, const Bytes &bytes);
+
+// Adds a tag to the configuration's tag map.
+void AddTestTag(SECEditLangConfig *pConfig, LPCTSTR begin, LPCTSTR end, LPCTSTR escape, WORD group,
+                BOOL multiLine);
+// Appends a colour group under the name; returns its index.
+WORD AddTestGroup(SECEditLangConfig *pConfig, LPCTSTR name, COLORREF fore, COLORREF back);
+
+// The group index of a keyword (-1 when the keyword is not in the map).
+int KeywordGroup(SECEditLangConfig *pConfig, LPCTSTR keyword);
+
+// The folder of the language files copied into the build tree.
+std::string ShippedLanguageFolder();
