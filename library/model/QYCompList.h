@@ -1,0 +1,107 @@
+// An ordered list of component references.  Every insertion takes a
+// reference on the component (AddRef) and every removal gives it back
+// (Release), so a component lives as long as any list holding it.  The list
+// keeps draw components only: a null pointer or an object of another class is
+// refused, on insertion and when a list is read from an archive.
+//
+// The list is written as a count followed by each component as an object
+// record (class record or index, object index for a component already
+// written to the same archive).
+#pragma once
+
+#include <cstddef> // before NodePool.h, which uses size_t
+
+#include "framework/collections/NodePool.h"
+#include "framework/collections/Position.h"
+#include "framework/object/Object.h"
+
+class CQYDrawComponent;
+
+class CQYCompList : public CObject {
+    DECLARE_SERIAL(CQYCompList)
+public:
+    // Nodes are allocated nBlockSize at a time (a value below 1 counts as 1).
+    explicit CQYCompList(int nBlockSize = 10);
+    // A list with a reference on each of src's components, in src's order.
+    CQYCompList(const CQYCompList& src);
+    CQYCompList& operator=(const CQYCompList& src);
+    ~CQYCompList() override;
+
+    void Serialize(CArchive& ar) override;
+
+    // Insertion; each takes one reference.  NULL (and an object that is not
+    // a draw component) is refused: nothing is added and NULL is returned.
+    POSITION AddTail(CQYDrawComponent* pComp);
+    POSITION AddHead(CQYDrawComponent* pComp);
+    POSITION InsertBefore(POSITION position, CQYDrawComponent* pComp);
+    POSITION InsertAfter(POSITION position, CQYDrawComponent* pComp);
+    // Appends every component of pList in its order (one more reference
+    // each); pList may be this list.
+    void AddTail(const CQYCompList* pList);
+
+    // Unlinks the node and releases its component; the last removal frees
+    // every node block.
+    void RemoveAt(POSITION position);
+    // Takes the first (last) node out and returns its component without
+    // releasing it: the caller receives the list's reference.
+    CQYDrawComponent* RemoveHead();
+    CQYDrawComponent* RemoveTail();
+    // Releases every component in list order and frees all nodes.
+    void RemoveAll();
+    // Frees all nodes without touching the components (for lists whose
+    // references are owned elsewhere).
+    void RemoveAllWithoutRelease();
+    // Deletes every component through its destructor (not through Release),
+    // then frees all nodes.
+    void RemoveAllAndDelete();
+
+    // The first node after startAfter (from the head when NULL) holding
+    // pComp, compared by address; NULL when absent.
+    POSITION Find(const CQYDrawComponent* pComp, POSITION startAfter = nullptr) const;
+    // The node at a 0-based index; NULL outside 0..count-1.
+    POSITION FindIndex(int nIndex) const;
+
+    POSITION GetHeadPosition() const { return ToPosition(m_pNodeHead); }
+    POSITION GetTailPosition() const { return ToPosition(m_pNodeTail); }
+    CQYDrawComponent* GetNext(POSITION& rPosition) const;
+    CQYDrawComponent* GetPrev(POSITION& rPosition) const;
+    CQYDrawComponent* GetAt(POSITION position) const;
+    // The first and last component; NULL when the list is empty.
+    CQYDrawComponent* GetHead() const;
+    CQYDrawComponent* GetTail() const;
+    int GetCount() const { return m_nCount; }
+    int GetSize() const { return m_nCount; }
+    BOOL IsEmpty() const { return m_nCount == 0; }
+    int GetBlockSize() const { return m_pool.GetBlockSize(); }
+    // TRUE while node blocks are allocated (an empty list holds none).
+    BOOL HasNodeBlocks() const { return m_pool.HasBlocks(); }
+
+private:
+    struct Node {
+        Node* pNext;
+        Node* pPrev;
+        CQYDrawComponent* pComp;
+    };
+
+    static POSITION ToPosition(Node* pNode) { return reinterpret_cast<POSITION>(pNode); }
+    static Node* ToNode(POSITION position) { return reinterpret_cast<Node*>(position); }
+    static BOOL IsAcceptable(const CQYDrawComponent* pComp);
+
+    Node* NewNode(Node* pPrev, Node* pNext, CQYDrawComponent* pComp);
+    // Appends a component whose reference the caller hands over.
+    POSITION AdoptTail(CQYDrawComponent* pComp);
+    // Unlinks and frees the node; the component is the caller's.
+    CQYDrawComponent* Unlink(Node* pNode);
+    // Empties the list; each former element goes to pfnEach, in order,
+    // after the list is already empty (so a component's destructor may
+    // use the list safely).
+    void Clear(void (*pfnEach)(CQYDrawComponent*));
+    void LoadComponents(CArchive& ar);
+
+    Node* m_pNodeHead = nullptr;
+    Node* m_pNodeTail = nullptr;
+    int m_nCount = 0;
+    // Non-zero while Clear hands elements on: node blocks stay allocated.
+    int m_nClearing = 0;
+    CollectionNodePool<Node> m_pool;
+};
