@@ -124,8 +124,37 @@ HWND WindowCore::FromWidget(const QWidget *widget)
 
 void WindowCore::ReportUncaught(const char *what)
 {
-    std::fprintf(stderr, "Plexo: a message handler failed: %s\n", what);
+    // Shown the way the framework's own exceptions are reported.
+    CString text = CString("A message handler failed: ") + (what ? what : "");
+    AfxMessageBoxHandler handler = AfxSetMessageBoxHandler(nullptr);
+    AfxSetMessageBoxHandler(handler);
+    if (handler)
+        handler(text, MB_ICONERROR, 0);
+    else
+        std::fprintf(stderr, "Plexo: %s\n", static_cast<LPCTSTR>(text));
 }
+
+namespace {
+
+// What a message whose handler failed answers: creation fails, a paint
+// does not repeat for ever, anything else answers 0. A user exception
+// means the user was told already; the others are reported.
+LRESULT AfterFailure(HWND h, UINT message, bool report, const char *what, CException *e)
+{
+    if (report) {
+        if (e)
+            e->ReportError(MB_ICONSTOP);
+        else
+            WindowCore::ReportUncaught(what);
+    }
+    if (message == WM_CREATE)
+        return -1;
+    if (message == WM_PAINT && WindowRegistry::IsLive(h))
+        ValidateRect(h, nullptr);
+    return 0;
+}
+
+} // namespace
 
 LRESULT WindowCore::Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -135,14 +164,14 @@ LRESULT WindowCore::Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     try {
         return h->wndProc(h, message, wParam, lParam);
     } catch (CException *e) {
-        e->ReportError();
+        LRESULT result = AfterFailure(h, message, !e->IsKindOf(RUNTIME_CLASS(CUserException)), nullptr, e);
         e->Delete();
+        return result;
     } catch (const std::exception &e) {
-        ReportUncaught(e.what());
+        return AfterFailure(h, message, true, e.what(), nullptr);
     } catch (...) {
-        ReportUncaught("unknown exception");
+        return AfterFailure(h, message, true, "unknown exception", nullptr);
     }
-    return 0;
 }
 
 HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,

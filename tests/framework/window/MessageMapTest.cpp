@@ -86,6 +86,8 @@ protected:
             AfxThrowUserException();
         if (wParam == 2)
             throw std::runtime_error("handler failed");
+        if (wParam == 4)
+            AfxThrowMemoryException();
         return 5;
     }
     DECLARE_MESSAGE_MAP()
@@ -188,15 +190,50 @@ TEST_F(MessageMapTest, PostToADeadWindowFails)
     EXPECT_EQ(SendMessage(hWnd, WM_PING, 0, 0), 0);
 }
 
+std::vector<std::string> g_reports;
+int RecordReport(LPCTSTR lpszText, UINT, UINT)
+{
+    g_reports.push_back(lpszText);
+    return IDOK;
+}
+
 TEST_F(MessageMapTest, AThrowingHandlerIsReportedAndTheProgramGoesOn)
 {
-    EXPECT_EQ(wnd.SendMessage(WM_THROW, 1, 0), 0);
+    g_reports.clear();
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordReport);
+    EXPECT_EQ(wnd.SendMessage(WM_THROW, 1, 0), 0); // the user was told already: no report
     EXPECT_EQ(wnd.SendMessage(WM_THROW, 2, 0), 0);
-    wnd.PostMessage(WM_THROW, 1, 0);
+    EXPECT_EQ(wnd.SendMessage(WM_THROW, 4, 0), 0);
+    wnd.PostMessage(WM_THROW, 4, 0);
     wnd.PostMessage(WM_THROW, 3, 0);
     PumpEvents();
-    EXPECT_EQ(wnd.throwsSeen, (std::vector<int>{1, 2, 1, 3}));
+    AfxSetMessageBoxHandler(previous);
+    EXPECT_EQ(wnd.throwsSeen, (std::vector<int>{1, 2, 4, 4, 3}));
     EXPECT_EQ(wnd.SendMessage(WM_THROW, 3, 0), 5);
+    ASSERT_EQ(g_reports.size(), 3u);
+    EXPECT_NE(g_reports[0].find("handler failed"), std::string::npos);
+    EXPECT_EQ(g_reports[1], g_reports[2]);
+}
+
+class CFailingWnd : public CWnd {
+public:
+    int paints = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { AfxThrowMemoryException(); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(WindowFailures, AFailingCreateHandlerFailsTheCreation)
+{
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordReport);
+    CFailingWnd wnd;
+    EXPECT_FALSE(CreateTopLevel(wnd, RECT{0, 0, 10, 10}));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    AfxSetMessageBoxHandler(previous);
 }
 
 // ---- The procedure chain

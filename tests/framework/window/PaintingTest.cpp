@@ -3,6 +3,7 @@
 // image, and a small scribble window driven by real input.
 #include "WindowTestSupport.h"
 
+#include "framework/object/Exceptions.h"
 #include "framework/window/WindowDC.h"
 #include "framework/window/WindowState.h"
 
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -247,6 +249,43 @@ TEST(ScribbleSample, DraggingDrawsALineAndLeavesNoRubberBand)
             ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, onLine ? 0u : 0xFFFFFFu) << x << "," << y;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+int RecordNothing(LPCTSTR, UINT, UINT)
+{
+    return IDOK;
+}
+
+class CThrowingPaintWnd : public CWnd {
+public:
+    int attempts = 0;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        ++attempts;
+        throw std::runtime_error("cannot paint");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CThrowingPaintWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST(PaintFailures, APaintHandlerThatThrowsIsNotCalledForEver)
+{
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordNothing);
+    CThrowingPaintWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 30, 30}));
+    PumpEvents();
+    PumpEvents();
+    EXPECT_EQ(wnd.attempts, 1);
+    EXPECT_FALSE(wnd.GetUpdateRect(nullptr));
+    AfxSetMessageBoxHandler(previous);
 }
 
 } // namespace
