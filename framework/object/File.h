@@ -6,9 +6,10 @@
 // into the caller's CFileException and returns FALSE instead.
 //
 // Share modes are honoured among the framework's own openers with advisory
-// locks on the file: a file open with shareExclusive cannot be opened again,
-// one open with shareDenyWrite cannot be opened for writing, and so on, so two
-// saves of one file cannot interleave.  Other programs are not held back.
+// locks on the file: a file open with shareExclusive or for writing cannot be
+// opened again, and one open for reading cannot be opened for writing or
+// exclusively, so two saves of one file cannot interleave and nobody writes
+// a file that is being read.  Other programs are not held back.
 #pragma once
 
 #include "framework/base/CString.h"

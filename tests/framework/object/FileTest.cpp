@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, FileShareModes,
                       ShareCase{"LoadBlocksWriter", kLoad, CFile::modeWrite | CFile::shareDenyNone, false},
                       ShareCase{"LoadAllowsLoad", kLoad, kLoad, true},
                       ShareCase{"LoadAllowsPeek", kLoad, kPeek, true},
-                      ShareCase{"PeekAllowsSave", kPeek, kSave, true}),
+                      ShareCase{"PeekBlocksSave", kPeek, kSave, false},
+                      ShareCase{"PeekAllowsPeek", kPeek, kPeek, true}),
     [](const ::testing::TestParamInfo<ShareCase> &info) { return std::string(info.param.name); });
 
 TEST_F(FileTest, StatusReportsSizeAndAttributes)
