@@ -1,5 +1,6 @@
 #include "LangTestSupport.h"
 
+#include "editor/lang/SECEditLangArchiveReader.h"
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
 
@@ -231,6 +232,11 @@ std::vector<CorruptCase> CorruptBodies()
     cases.push_back({"font size 0", with([](BodyParams &p) { p.fontSize = 0; })});
     cases.push_back({"keyword group out of range", with([](BodyParams &p) { p.keywordGroup = 9; })});
     cases.push_back({"no Text group", with([](BodyParams &p) { p.textGroupName = "Plain"; })});
+    BodyWriter hugeString;
+    hugeString.Dword(1).Word(0).Dword(0).Dword(0).Dword(0).Dword(0);
+    hugeString.bytes.push_back(0xFF);
+    hugeString.Word(0xFFFF).Dword(0x7FFFFFF0);
+    cases.push_back({"string longer than the body", hugeString.bytes});
     const Bytes whole = BuildBody();
     for (size_t length : {size_t(3), size_t(40), whole.size() / 2, whole.size() - 1})
         cases.push_back({"truncated", Bytes(whole.begin(), whole.begin() + static_cast<long>(length))});
@@ -245,6 +251,33 @@ TEST(LangArchive, DamagedBodiesLeaveTheDefaults)
         config->SetTabSize(7);
         EXPECT_FALSE(LoadConfig(config.get(), c.body));
         ExpectDefaults(config.get());
+    }
+}
+
+TEST(LangArchive, ReaderLeavesTheDefaultsForMissingDamagedAndUnreadableFiles)
+{
+    LangTempFolder folder;
+    const Bytes damaged = CorruptBodies()[1].body;
+    LangTempFolder::Write(folder.File("damaged.lcf"), std::string(damaged.begin(), damaged.end()));
+    const Bytes good = BuildBody();
+    LangTempFolder::Write(folder.File("good.lcf"), std::string(good.begin(), good.end()));
+    const struct {
+        std::string path;
+        BOOL expected;
+    } cases[] = {{folder.File("missing.lcf"), FALSE},
+                 {folder.File("damaged.lcf"), FALSE},
+                 {folder.Path(), FALSE},
+                 {folder.File("good.lcf"), TRUE}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        ConfigHandle config;
+        config->SetTabSize(7);
+        auto *pReader = new SECEditLangArchiveReader(c.path.c_str());
+        EXPECT_EQ(pReader->Read(config.get()), c.expected);
+        EXPECT_FALSE(pReader->Read(nullptr));
+        pReader->Release();
+        EXPECT_EQ(config->GetColorGroupCount(), c.expected ? 5 : 4);
+        EXPECT_EQ(config->GetTabSize(), 4);
     }
 }
 

@@ -264,6 +264,27 @@ TEST_F(LangIniTest, RelativeNamesUseTheUsersCopy)
     EXPECT_EQ(loaded->GetTabSize(), 6);
 }
 
+TEST_F(LangIniTest, WriterCopiesTheShippedFileOnceAndNeverChangesIt)
+{
+    ScopedEnv env("XDG_CONFIG_HOME", folder.Path());
+    const std::string name = "copytest-" + std::filesystem::path(folder.Path()).filename().string() + ".ini";
+    const std::string shipped = std::string(SECEditGetShippedLanguageFolder()) + "/" + name;
+    const std::string shippedText = "; shipped notes\n[Editor]\nTabSize=2\n[Other]\nKept=1\n";
+    LangTempFolder::Write(shipped, shippedText);
+    config->SetTabSize(5);
+    auto *pWriter = new SECEditLangIniWriter(name.c_str());
+    const BOOL bWritten = pWriter->Write(config.get());
+    pWriter->Release();
+    const std::string shippedAfter = LangTempFolder::Read(shipped);
+    std::filesystem::remove(shipped);
+    ASSERT_TRUE(bWritten);
+    EXPECT_EQ(shippedAfter, shippedText);
+    const std::string user = LangTempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name));
+    EXPECT_NE(user.find("; shipped notes"), std::string::npos);
+    EXPECT_NE(user.find("Kept=1"), std::string::npos);
+    EXPECT_NE(user.find("TabSize=5"), std::string::npos);
+}
+
 TEST_F(LangIniTest, NamesThatLeaveTheLanguageFolderAreRefused)
 {
     ScopedEnv env("XDG_CONFIG_HOME", folder.Path());
