@@ -12,7 +12,7 @@ const UINT kMinBufferSize = 128;
 CArchive::CArchive(CFile *pFile, UINT nMode, int nBufSize, void *lpBuf)
     : m_pDocument(NULL), m_bForceFlat(TRUE), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(NULL),
       m_lpBufCur(NULL), m_lpBufMax(NULL), m_nBufSize(0), m_bUserBuf(FALSE),
-      m_nObjectSchema(UINT(-1)), m_nMapCount(1)
+      m_nObjectSchema(UINT(-1)), m_nLoadNesting(0), m_nMapCount(1)
 {
     m_nBufSize = nBufSize < int(kMinBufferSize) ? kMinBufferSize : UINT(nBufSize);
     if (lpBuf != NULL && nBufSize >= int(kMinBufferSize)) {

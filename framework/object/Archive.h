@@ -87,6 +87,9 @@ public:
     //
     // ReadObject deletes an object it created when that object's Serialize
     // throws, and the object's index then refers to nothing (badIndex).
+    // Objects nest at most kMaxObjectNesting deep while loading (badIndex
+    // beyond), so a hostile archive cannot exhaust the stack.
+    static const UINT kMaxObjectNesting = 1000;
     CObject *ReadObject(const CRuntimeClass *pClassRefRequested);
     void WriteObject(const CObject *pOb);
     CRuntimeClass *ReadClass(const CRuntimeClass *pClassRefRequested = NULL, UINT *pSchema = NULL,
@@ -209,6 +212,7 @@ private:
     UINT m_nBufSize;
     BOOL m_bUserBuf;
     UINT m_nObjectSchema;
+    UINT m_nLoadNesting;
     DWORD m_nMapCount;
     std::unordered_map<const void *, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;

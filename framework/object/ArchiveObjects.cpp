@@ -216,6 +216,8 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     if (pClassRef == NULL)
         return LoadedObjectAt(obTag, pClassRefRequested);
 
+    if (m_nLoadNesting >= kMaxObjectNesting)
+        ThrowArchive(CArchiveException::badIndex);
     CObject *pOb = pClassRef->CreateObject();
     if (pOb == NULL)
         AfxThrowMemoryException();
@@ -229,17 +231,20 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     }
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    ++m_nLoadNesting;
     try {
         pOb->Serialize(*this);
     } catch (...) {
         // Nobody has received the object yet: it is deleted here, and a
         // later reference to it is a format error.
+        --m_nLoadNesting;
         m_nObjectSchema = nSchemaSave;
         m_loadArray[nIndex].pointer = NULL;
         m_loadArray[nIndex].isLost = true;
         delete pOb;
         throw;
     }
+    --m_nLoadNesting;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

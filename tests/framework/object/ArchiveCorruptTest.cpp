@@ -207,6 +207,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArchiveCorruptInput,
                     ReadAnyObject, CArchiveException::endOfFile}),
     [](const ::testing::TestParamInfo<CorruptCase> &info) { return std::string(info.param.name); });
 
+// Holders nested d deep: each owns the next, the innermost owns nothing.
+Bytes NestedHolders(size_t nDepth)
+{
+    Bytes bytes = NewClass(1, "CTestHolder");
+    for (size_t i = 1; i < nDepth; ++i)
+        bytes.insert(bytes.end(), {0x01, 0x80});
+    bytes.insert(bytes.end(), 2 * (nDepth + 1), 0x00);
+    return bytes;
+}
+
+// Nesting is bounded, so a hostile archive cannot exhaust the stack.
+TEST(ArchiveCorrupt, NestingIsBounded)
+{
+    EXPECT_EQ(ArchiveCause(NestedHolders(CArchive::kMaxObjectNesting), ReadAnyObject), -1);
+    EXPECT_EQ(ArchiveCause(NestedHolders(CArchive::kMaxObjectNesting + 1), ReadAnyObject),
+              CArchiveException::badIndex);
+    EXPECT_EQ(ArchiveCause(NestedHolders(1000000), ReadAnyObject), CArchiveException::badIndex);
+}
+
 // An object whose record failed is deleted: a later reference to its index
 // is refused instead of handing out a deleted object.
 TEST(ArchiveCorrupt, ReferenceToAFailedObjectIsBadIndex)
