@@ -1,6 +1,7 @@
 // CFile: opening, reading, writing, seeking, names and share modes.
 #include <gtest/gtest.h>
 
+#include "framework/object/Archive.h"
 #include "framework/object/File.h"
 #include "tests/framework/object/TempFolder.h"
 
@@ -140,6 +141,35 @@ TEST_F(FileTest, StatusReportsSizeAndAttributes)
     CFile file(path.c_str(), CFile::modeRead);
     ASSERT_TRUE(file.GetStatus(status));
     EXPECT_EQ(status.m_size, 5u);
+}
+
+// Over a file, announced lengths are checked against the bytes left in the
+// file, past what the buffer holds.
+TEST_F(FileTest, ArchiveChecksLengthsAgainstTheFile)
+{
+    std::string path = PathOf("doc.plx");
+    {
+        CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store, 128);
+        ar << CString(std::string(1000, 'a')) << CString(std::string(300, 'b'));
+        ar.Close();
+    }
+    std::string bytes = ReadFile(path);
+    WriteFile(path, bytes.substr(0, bytes.size() - 1));
+
+    CFile file(path.c_str(), CFile::modeRead);
+    CArchive ar(&file, CArchive::load, 128);
+    CString first, second;
+    ar >> first;
+    EXPECT_EQ(first.GetLength(), 1000);
+    try {
+        ar >> second;
+        ADD_FAILURE();
+    } catch (CArchiveException *e) {
+        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
+        EXPECT_EQ(e->m_strFileName, CString(path.c_str()));
+        e->Delete();
+    }
 }
 
 TEST_F(FileTest, RenameAndRemove)
