@@ -15,6 +15,11 @@
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
 namespace {
 
 // Temporary wrappers of windows nobody attached.

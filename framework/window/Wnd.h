@@ -55,6 +55,12 @@ public:
     CWnd() = default;
     ~CWnd() override;
 
+    // Places for SetWindowPos's pWndInsertAfter.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
     operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL operator==(const CWnd &wnd) const { return wnd.m_hWnd == m_hWnd; }
@@ -295,6 +301,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    explicit CWnd(HWND hWndPlace) : m_hWnd(hWndPlace) {}
     friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend void AfxAttachCreatedWindow(HWND hWnd);
 };
