@@ -163,6 +163,22 @@ public:
     BOOL PaintRgn(CRgn *pRgn);
     BOOL InvertRgn(CRgn *pRgn);
 
+    // Paths: between BeginPath and EndPath the line, curve and shape calls
+    // record figures instead of drawing. The uses of a finished path
+    // (stroke, fill, clip, region) consume it; FlattenPath turns its curves
+    // into lines. GetPath copies points (logical) and PT_ types; with nCount
+    // 0 it returns the count.
+    BOOL BeginPath();
+    BOOL EndPath();
+    BOOL AbortPath();
+    BOOL CloseFigure();
+    BOOL StrokePath();
+    BOOL FillPath();
+    BOOL StrokeAndFillPath();
+    BOOL FlattenPath();
+    BOOL SelectClipPath(int nMode);
+    int GetPath(LPPOINT lpPoints, LPBYTE lpTypes, int nCount) const;
+
     // Lines and curves.
     CPoint GetCurrentPosition() const;
     CPoint MoveTo(int x, int y);
@@ -225,6 +241,12 @@ public:
                     int nSrcHeight, DWORD dwRop);
     // Operations of pattern and destination only; FALSE for one that needs a source.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+
+    // Gradients: GRADIENT_FILL_RECT_H / _V shade each GRADIENT_RECT from its
+    // upper-left vertex's colour to its lower-right's; GRADIENT_FILL_TRIANGLE
+    // blends the three corner colours of each GRADIENT_TRIANGLE. FALSE for a
+    // bad mode or a mesh entry naming a missing vertex.
+    BOOL GradientFill(TRIVERTEX *pVertices, ULONG nVertices, void *pMesh, ULONG nMeshElements, DWORD dwMode);
 
     // Text.
     UINT GetTextAlign() const;
@@ -306,6 +328,17 @@ BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr);
 BOOL FrameRgn(HDC hdc, HRGN hrgn, HBRUSH hbr, int w, int h);
 BOOL PaintRgn(HDC hdc, HRGN hrgn);
 BOOL InvertRgn(HDC hdc, HRGN hrgn);
+BOOL BeginPath(HDC hdc);
+BOOL EndPath(HDC hdc);
+BOOL AbortPath(HDC hdc);
+BOOL CloseFigure(HDC hdc);
+BOOL StrokePath(HDC hdc);
+BOOL FillPath(HDC hdc);
+BOOL StrokeAndFillPath(HDC hdc);
+BOOL FlattenPath(HDC hdc);
+BOOL SelectClipPath(HDC hdc, int mode);
+HRGN PathToRegion(HDC hdc);
+int GetPath(HDC hdc, LPPOINT apt, LPBYTE aj, int cpt);
 int GetClipBox(HDC hdc, LPRECT lprect);
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
@@ -331,3 +364,4 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
                 int hSrc, DWORD rop);
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 int SetStretchBltMode(HDC hdc, int mode);
+BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, void *pMesh, ULONG nMesh, ULONG ulMode);

@@ -5,6 +5,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Renderer.h"
 #include "framework/gdi/ShapeGeometry.h"
+#include "framework/gdi/Stroking.h"
 
 #include <algorithm>
 #include <cmath>
@@ -191,7 +192,74 @@ std::vector<QPoint> ArcPoints(HDC h, int x1, int y1, int x2, int y2, int x3, int
                               h->state.arcDirection == AD_CLOCKWISE);
 }
 
+// The path being recorded, or NULL when drawing calls draw.
+GdiPath *Recording(HDC h)
+{
+    return h && h->state.path.recording ? &h->state.path : nullptr;
+}
+
+QPoint CurrentDevice(HDC h)
+{
+    return Device(h, h->state.currentPos.x, h->state.currentPos.y);
+}
+
+// Moves the current position without ending the path's open figure.
+void SetPosition(CDC *dc, POINT p)
+{
+    for (HDC h : {dc->m_hDC, dc->m_hAttribDC})
+        if (h)
+            h->state.currentPos = p;
+}
+
+std::vector<QPoint> Corners(const QRect &box)
+{
+    int r = box.right() + 1, b = box.bottom() + 1;
+    return {box.topLeft(), QPoint(r, box.top()), QPoint(r, b), QPoint(box.left(), b)};
+}
+
+// Four Bezier quarters of the ellipse in [left, right) x [top, bottom).
+void RecordEllipse(GdiPath &path, const QRect &box)
+{
+    const double k = 0.5522847498;
+    double l = box.left(), t = box.top(), r = box.right() + 1.0, b = box.bottom() + 1.0;
+    double cx = (l + r) / 2, cy = (t + b) / 2, rx = (r - l) / 2, ry = (b - t) / 2;
+    auto at = [](double x, double y) { return QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))); };
+    std::vector<QPoint> pts = {at(r, cy),
+                               at(r, cy - k * ry), at(cx + k * rx, t), at(cx, t),
+                               at(cx - k * rx, t), at(l, cy - k * ry), at(l, cy),
+                               at(l, cy + k * ry), at(cx - k * rx, b), at(cx, b),
+                               at(cx + k * rx, b), at(r, cy + k * ry), at(r, cy)};
+    path.ClosedFigure(pts, std::vector<BYTE>(12, PT_BEZIERTO));
+}
+
+void RecordRoundRect(GdiPath &path, const QRect &box, double cw, double ch)
+{
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(box.left(), box.top(), box.width(), box.height()), cw / 2, ch / 2);
+    for (const QPolygonF &poly : outline.toSubpathPolygons()) {
+        std::vector<QPoint> pts;
+        for (const QPointF &p : poly) {
+            QPoint q(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+            if (pts.empty() || pts.back() != q)
+                pts.push_back(q);
+        }
+        if (pts.size() > 1 && pts.front() == pts.back())
+            pts.pop_back();
+        path.ClosedFigure(pts, {});
+    }
+}
+
 } // namespace
+
+void StrokeDevicePolyline(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
+{
+    Stroke(h, r, points, closed);
+}
+
+FillPaint BrushPaint(HDC h)
+{
+    return BrushFill(h);
+}
 
 CPoint CDC::GetCurrentPosition() const
 {
@@ -205,6 +273,8 @@ CPoint CDC::MoveTo(int x, int y)
     for (HDC h : {m_hDC, m_hAttribDC})
         if (h)
             h->state.currentPos = POINT{x, y};
+    if (GdiPath *path = Recording(m_hDC))
+        path->Move();
     return previous;
 }
 
@@ -212,6 +282,11 @@ BOOL CDC::LineTo(int x, int y)
 {
     if (!m_hDC)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->LineTo(CurrentDevice(m_hDC), Device(m_hDC, x, y));
+        SetPosition(this, POINT{x, y});
+        return TRUE;
+    }
     POINT pts[2] = {m_hDC->state.currentPos, POINT{x, y}};
     BOOL ok = Polyline(pts, 2);
     MoveTo(x, y);
@@ -222,6 +297,10 @@ BOOL CDC::Polyline(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 2 || nCount > kMaxPoints)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Lines(DevicePoints(m_hDC, lpPoints, nCount), false, QPoint());
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;
@@ -233,6 +312,11 @@ BOOL CDC::PolylineTo(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 1 || nCount > kMaxPoints)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Lines(DevicePoints(m_hDC, lpPoints, nCount), true, CurrentDevice(m_hDC));
+        SetPosition(this, lpPoints[nCount - 1]);
+        return TRUE;
+    }
     std::vector<POINT> pts;
     pts.push_back(m_hDC->state.currentPos);
     pts.insert(pts.end(), lpPoints, lpPoints + nCount);
@@ -245,6 +329,10 @@ BOOL CDC::PolyBezier(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 4 || (nCount - 1) % 3 != 0 || nCount > kMaxPoints)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Beziers(DevicePoints(m_hDC, lpPoints, nCount), false, QPoint());
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;
@@ -257,6 +345,11 @@ BOOL CDC::PolyBezierTo(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 3 || nCount % 3 != 0 || nCount > kMaxPoints)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Beziers(DevicePoints(m_hDC, lpPoints, nCount), true, CurrentDevice(m_hDC));
+        SetPosition(this, lpPoints[nCount - 1]);
+        return TRUE;
+    }
     std::vector<POINT> pts;
     pts.push_back(m_hDC->state.currentPos);
     pts.insert(pts.end(), lpPoints, lpPoints + nCount);
@@ -269,6 +362,10 @@ BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (!m_hDC)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Lines(ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4), false, QPoint());
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;
@@ -287,6 +384,16 @@ BOOL CDC::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (!m_hDC)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        std::vector<QPoint> arc = ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+        if (arc.empty())
+            return FALSE;
+        path->Lines(arc, true, CurrentDevice(m_hDC));
+        POINT end{arc.back().x(), arc.back().y()};
+        DPtoLP(&end);
+        SetPosition(this, end);
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;
@@ -323,6 +430,11 @@ BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAng
         if (pts.back() != d)
             pts.push_back(d);
     }
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->Lines(std::vector<QPoint>(pts.begin() + 1, pts.end()), true, pts.front());
+        SetPosition(this, last);
+        return TRUE;
+    }
     Stroke(m_hDC, *r, pts, false);
     MoveTo(last.x, last.y);
     return TRUE;
@@ -330,6 +442,10 @@ BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAng
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 {
+    if (GdiPath *path = Recording(m_hDC)) {
+        path->ClosedFigure(Corners(DeviceBox(m_hDC, x1, y1, x2, y2)), {});
+        return TRUE;
+    }
     return m_hDC ? DrawBoxShape(m_hDC, MakeBox(m_hDC, BoxShape::Rect, x1, y1, x2, y2)) : FALSE;
 }
 
@@ -341,6 +457,10 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
     SIZE corner = m_hDC->state.mapping.SizeToDevice(SIZE{x3 < 0 ? -x3 : x3, y3 < 0 ? -y3 : y3});
     s.cornerWidth = corner.cx;
     s.cornerHeight = corner.cy;
+    if (GdiPath *path = Recording(m_hDC)) {
+        RecordRoundRect(*path, DeviceBox(m_hDC, x1, y1, x2, y2), s.cornerWidth, s.cornerHeight);
+        return TRUE;
+    }
     return DrawBoxShape(m_hDC, s);
 }
 
@@ -351,6 +471,10 @@ BOOL CDC::RoundRect(LPCRECT lpRect, POINT point)
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
 {
+    if (GdiPath *path = Recording(m_hDC)) {
+        RecordEllipse(*path, DeviceBox(m_hDC, x1, y1, x2, y2));
+        return TRUE;
+    }
     return m_hDC ? DrawBoxShape(m_hDC, MakeBox(m_hDC, BoxShape::Ellipse, x1, y1, x2, y2)) : FALSE;
 }
 
@@ -366,6 +490,10 @@ static BOOL DrawClosedArcFigure(CDC *dc, bool pie, int x1, int y1, int x2, int y
     if (pie) {
         QRect box = DeviceBox(h, x1, y1, x2, y2);
         pts.push_back(QPoint((box.left() + box.right()) / 2, (box.top() + box.bottom()) / 2));
+    }
+    if (GdiPath *path = Recording(h)) {
+        path->ClosedFigure(pts, {});
+        return TRUE;
     }
     std::vector<std::vector<QPointF>> polygon(1);
     for (const QPoint &p : pts)
@@ -417,6 +545,14 @@ BOOL CDC::PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount
     }
     if (total > kMaxPoints)
         return FALSE;
+    if (GdiPath *path = Recording(m_hDC)) {
+        const POINT *p = lpPoints;
+        for (int i = 0; i < nCount; ++i) {
+            path->ClosedFigure(DevicePoints(m_hDC, p, lpPolyCounts[i]), {});
+            p += lpPolyCounts[i];
+        }
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;

@@ -11,6 +11,7 @@
 #include "framework/gdi/CoordinateMapping.h"
 #include "framework/gdi/FillPaint.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/gdi/GdiPath.h"
 
 #include <memory>
 #include <vector>
@@ -43,6 +44,7 @@ struct DCState {
     POINT currentPos{0, 0};
     bool clipped = false;  // false: the whole target is visible
     QRegion clip;          // device pixels, when clipped
+    GdiPath path;          // device pixels
 };
 
 struct HDC__ {

@@ -509,3 +509,9 @@
 #define ILD_TRANSPARENT 0x00000001
 #define ILD_MASK 0x00000010
 #define ILD_IMAGE 0x00000020
+
+// Point types of a path (GetPath).
+#define PT_CLOSEFIGURE 0x01
+#define PT_LINETO 0x02
+#define PT_BEZIERTO 0x04
+#define PT_MOVETO 0x06

@@ -96,3 +96,25 @@ struct BITMAP {
     LPVOID bmBits;
 };
 typedef BITMAP *LPBITMAP;
+
+// Gradient fills: vertices with 16-bit colour channels (the high byte is
+// the colour value) and the meshes that index them.
+typedef USHORT COLOR16;
+struct TRIVERTEX {
+    LONG x;
+    LONG y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+};
+typedef TRIVERTEX *PTRIVERTEX;
+struct GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+};
+struct GRADIENT_TRIANGLE {
+    ULONG Vertex1;
+    ULONG Vertex2;
+    ULONG Vertex3;
+};
