@@ -47,3 +47,10 @@ BOOL PlexoPumpMessage();
 void PlexoDrainMessages();
 // The exit code of the last WM_QUIT.
 int PlexoQuitCode();
+// Idle processing: when the event loop is about to wait and a message was
+// dispatched since the last idle time (a paint or a mouse move that did not
+// move does not count), the hook runs with lCount 0, 1, 2... while it
+// returns TRUE (at most 32 times), as an application's OnIdle does: command
+// updates of toolbars and status panes, freeing temporary objects.
+typedef BOOL (*PlexoIdleHook)(LONG lCount);
+PlexoIdleHook PlexoSetIdleHook(PlexoIdleHook pfnHook);

@@ -8,6 +8,7 @@
 
 #include "framework/object/Exceptions.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -34,6 +35,9 @@ struct QueueState {
     int quitCode = 0;
     MSG current{};           // the message being dispatched
     PlexoPreTranslateHook preTranslate = nullptr;
+    PlexoIdleHook idle = nullptr;
+    bool idleNeeded = true;
+    POINT lastMouse{-1, -1};
 };
 
 QueueState &State()
@@ -60,6 +64,19 @@ QueueDrainer &Drainer()
 {
     static QueueDrainer drainer;
     return drainer;
+}
+
+void RunIdle();
+
+// The event loop is about to wait: idle time.
+void ConnectIdle()
+{
+    static bool connected = false;
+    auto *dispatcher = QAbstractEventDispatcher::instance();
+    if (connected || !dispatcher)
+        return;
+    connected = true;
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &Drainer(), []() { RunIdle(); });
 }
 
 void RequestDrain()
@@ -109,10 +126,46 @@ BOOL PreTranslate(MSG *pMsg)
     return CWnd::WalkPreTranslateTree(GetTopLevelWindow(pMsg->hwnd), pMsg);
 }
 
+// Whether a message makes the next idle time run the idle hook.
+void NoteForIdle(const MSG &msg)
+{
+    auto &state = State();
+    if (msg.message == WM_PAINT)
+        return;
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        if (msg.pt.x == state.lastMouse.x && msg.pt.y == state.lastMouse.y)
+            return;
+        state.lastMouse = msg.pt;
+    }
+    state.idleNeeded = true;
+}
+
+void RunIdle()
+{
+    auto &state = State();
+    if (!state.idle || !state.idleNeeded || state.fetchingLoops > 0)
+        return;
+    state.idleNeeded = false;
+    for (LONG count = 0; count < 32; ++count) {
+        bool more = false;
+        try {
+            more = state.idle(count) != FALSE;
+        } catch (CException *e) {
+            e->ReportError();
+            e->Delete();
+        } catch (const std::exception &e) {
+            WindowCore::ReportUncaught(e.what());
+        }
+        if (!more)
+            break;
+    }
+}
+
 void Dispatch(MSG &msg)
 {
     if (msg.message == WM_QUIT)
         return;
+    NoteForIdle(msg);
     if (!PreTranslate(&msg)) {
         TranslateMessage(&msg);
         DispatchMessage(&msg);
@@ -278,6 +331,15 @@ DWORD GetMessagePos()
 {
     const POINT &pt = State().current.pt;
     return static_cast<DWORD>(MAKELONG(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+}
+
+PlexoIdleHook PlexoSetIdleHook(PlexoIdleHook pfnHook)
+{
+    PlexoIdleHook old = State().idle;
+    State().idle = pfnHook;
+    State().idleNeeded = true;
+    ConnectIdle();
+    return old;
 }
 
 PlexoPreTranslateHook PlexoSetPreTranslateHook(PlexoPreTranslateHook pfnHook)

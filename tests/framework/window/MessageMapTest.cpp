@@ -448,3 +448,44 @@ TEST(WindowSubclassing, PreSubclassWindowRunsWhenAnObjectTakesAWindow)
 }
 
 } // namespace
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+// Runs a real event loop (which waits, and so has idle times) for a while.
+void RunEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::vector<LONG> g_idleCounts;
+BOOL CountIdle(LONG lCount)
+{
+    g_idleCounts.push_back(lCount);
+    return lCount < 2; // three passes: 0, 1, 2
+}
+
+TEST(IdleTime, TheIdleHookRunsWhenTheLoopWaitsAfterAMessage)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 10, 10}));
+    PlexoIdleHook previous = PlexoSetIdleHook(&CountIdle);
+    RunEventLoop(10); // the first idle time after start
+    EXPECT_FALSE(g_idleCounts.empty());
+    g_idleCounts.clear();
+    wnd.PostMessage(WM_USER + 20, 0, 0);
+    RunEventLoop(30);
+    EXPECT_EQ(g_idleCounts, (std::vector<LONG>{0, 1, 2}));
+    EXPECT_EQ(wnd.Only({WM_USER + 20}).size(), 1u);
+    // Nothing happened since: waiting again runs no idle pass.
+    g_idleCounts.clear();
+    RunEventLoop(30);
+    EXPECT_TRUE(g_idleCounts.empty());
+    PlexoSetIdleHook(previous);
+}
+
+} // namespace
