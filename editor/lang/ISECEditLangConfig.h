@@ -5,6 +5,7 @@
 #include "editor/lang/SECEditColorGroup.h"
 #include "editor/lang/SECEditInterfaces.h"
 #include "editor/lang/SECEditTag.h"
+#include "editor/text/SECEditHint.h"
 
 #include "framework/collections/Collections.h"
 
@@ -36,10 +37,14 @@ enum SECEditTagKind {
 
 class ISECEditLangConfig : public ISECEditObject {
 public:
-    virtual void AddListener(ISECEditLangListener *pListener) = 0;
-    virtual void RemoveListener(ISECEditLangListener *pListener) = 0;
+    // Listeners are observers (the text buffers that colour with this
+    // language); they hear of a change through OnUpdate with this
+    // configuration's interface as the sender.
+    virtual void AddListener(SECEditObserver *pListener) = 0;
+    // Removes every occurrence of the listener.
+    virtual void RemoveListener(SECEditObserver *pListener) = 0;
     // Calls every listener but pExcept (which may be NULL), in order.
-    virtual void NotifyListeners(ISECEditLangListener *pExcept, ISECEditHint *pHint) = 0;
+    virtual void NotifyListeners(SECEditObserver *pExcept, SECEditHint *pHint) = 0;
     virtual BOOL GetAutoIndent() = 0;
     virtual SECEditColorGroup *GetColorGroup(int nIndex) = 0;
     virtual int GetColorGroupCount() = 0;

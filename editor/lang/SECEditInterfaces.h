@@ -1,13 +1,9 @@
 // The small interfaces that editor objects hand out by identifier: the
-// object interface (identifier look-up), reference counting, hints and the
-// language-configuration listener.
+// object interface (identifier look-up) and reference counting.
 #pragma once
 
-#include "framework/base/CString.h"
 #include "framework/base/Guid.h"
 #include "framework/base/WinTypes.h"
-
-class ISECEditLangConfig;
 
 // Every editor interface starts with the identifier look-up.
 class ISECEditObject {
@@ -30,30 +26,6 @@ protected:
     ~ISECEditRefCount() = default;
 };
 
-// What hint objects (and undo records) tell observers: a type id and a
-// readable description.
-class ISECEditHint : public ISECEditObject {
-public:
-    virtual UINT GetTypeId() const = 0;
-    virtual void GetDescription(CString &description) const = 0;
-
-protected:
-    ~ISECEditHint() = default;
-};
-
-// An object that wants to hear when a language configuration changes (the
-// text buffers that colour with it).
-class ISECEditLangListener : public ISECEditObject {
-public:
-    virtual void OnLangConfigChanged(ISECEditLangConfig *config, ISECEditHint *hint) = 0;
-
-protected:
-    ~ISECEditLangListener() = default;
-};
-
-// {92627E6B-AC36-42D7-9720-B79DC327041C}: hint objects and undo records.
-inline constexpr GUID IID_SECEditHint = {
-    0x92627E6B, 0xAC36, 0x42D7, {0x97, 0x20, 0xB7, 0x9D, 0xC3, 0x27, 0x04, 0x1C}};
 // {8407B2B1-4B5E-11D3-AF1B-006008AFE059}
 inline constexpr GUID IID_SECEditObject = {
     0x8407B2B1, 0x4B5E, 0x11D3, {0xAF, 0x1B, 0x00, 0x60, 0x08, 0xAF, 0xE0, 0x59}};

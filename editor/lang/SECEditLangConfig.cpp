@@ -1,6 +1,6 @@
 #include "editor/lang/SECEditLangConfig.h"
 
-#include "editor/lang/SECEditHint.h"
+#include "editor/lang/SECEditLangConfigHint.h"
 #include "editor/lang/SECEditLangDefaults.h"
 #include "framework/base/Mbcs.h"
 #include "framework/collections/Collections.h"
@@ -131,23 +131,24 @@ void SECEditLangConfig::SetDefaults()
     m_bMatchCase = TRUE;
 }
 
-void SECEditLangConfig::AddListener(ISECEditLangListener *pListener)
+void SECEditLangConfig::AddListener(SECEditObserver *pListener)
 {
     m_listeners.Add(pListener);
 }
 
-void SECEditLangConfig::RemoveListener(ISECEditLangListener *pListener)
+void SECEditLangConfig::RemoveListener(SECEditObserver *pListener)
 {
     m_listeners.Remove(pListener);
 }
 
-void SECEditLangConfig::NotifyListeners(ISECEditLangListener *pExcept, ISECEditHint *pHint)
+void SECEditLangConfig::NotifyListeners(SECEditObserver *pExcept, SECEditHint *pHint)
 {
+    ISECEditLangConfig *pSender = this;
     SECEditListenerList::Iterator it(m_listeners);
     for (it.First(); !it.IsDone(); it.Next()) {
-        ISECEditLangListener *pListener = it.Current();
+        SECEditObserver *pListener = it.Current();
         if (pListener != pExcept)
-            pListener->OnLangConfigChanged(this, pHint);
+            pListener->OnUpdate(pSender, pHint);
     }
 }
 
@@ -282,7 +283,7 @@ void SECEditLangConfig::SetCharSet(LPCTSTR lpszChars, int nSet, BOOL bClearFirst
         m_sets[nSet].RemoveAll();
     if (lpszChars != NULL)
         m_sets[nSet].AddCharacters(lpszChars, std::char_traits<char>::length(lpszChars));
-    auto *pHint = new SECEditHint(SECEDIT_HINT_INVALIDATE_COLORS, "Invalidate the coloring cache and refresh");
+    auto *pHint = new SECEditLangConfigHint;
     NotifyListeners(NULL, pHint);
     pHint->Release();
 }

@@ -35,9 +35,9 @@ public:
     int Release() override;
 
     // ISECEditLangConfig
-    void AddListener(ISECEditLangListener *pListener) override;
-    void RemoveListener(ISECEditLangListener *pListener) override;
-    void NotifyListeners(ISECEditLangListener *pExcept, ISECEditHint *pHint) override;
+    void AddListener(SECEditObserver *pListener) override;
+    void RemoveListener(SECEditObserver *pListener) override;
+    void NotifyListeners(SECEditObserver *pExcept, SECEditHint *pHint) override;
     BOOL GetAutoIndent() override { return m_bAutoIndent; }
     SECEditColorGroup *GetColorGroup(int nIndex) override;
     int GetColorGroupCount() override;

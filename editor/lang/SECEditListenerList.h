@@ -2,7 +2,7 @@
 // The list neither owns nor counts references to its listeners.
 #pragma once
 
-#include "editor/lang/SECEditInterfaces.h"
+#include "editor/text/SECEditHint.h"
 #include "framework/collections/Collections.h"
 
 class SECEditListenerList {
@@ -17,20 +17,20 @@ public:
         void Next() { ++m_nIndex; }
         void Previous() { --m_nIndex; }
         BOOL IsDone() const { return m_nIndex < 0 || m_nIndex >= m_list.GetCount(); }
-        ISECEditLangListener *Current() const { return IsDone() ? NULL : m_list.GetAt(m_nIndex); }
+        SECEditObserver *Current() const { return IsDone() ? NULL : m_list.GetAt(m_nIndex); }
 
     private:
         const SECEditListenerList &m_list;
         INT_PTR m_nIndex = 0;
     };
 
-    void Add(ISECEditLangListener *pListener) { m_listeners.Add(pListener); }
+    void Add(SECEditObserver *pListener) { m_listeners.Add(pListener); }
     // Removes every occurrence of the listener.
-    void Remove(ISECEditLangListener *pListener);
+    void Remove(SECEditObserver *pListener);
     INT_PTR GetCount() const { return m_listeners.GetSize(); }
-    ISECEditLangListener *GetAt(INT_PTR nIndex) const
+    SECEditObserver *GetAt(INT_PTR nIndex) const
     {
-        return static_cast<ISECEditLangListener *>(m_listeners.GetAt(nIndex));
+        return static_cast<SECEditObserver *>(m_listeners.GetAt(nIndex));
     }
 
 private:

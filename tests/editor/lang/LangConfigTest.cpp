@@ -1,6 +1,6 @@
 #include "LangTestSupport.h"
 
-#include "editor/lang/SECEditHint.h"
+#include "editor/lang/SECEditLangConfigHint.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,8 @@ TEST(LangConfigInterfaces, AnswersItsThreeIdentifiersOnly)
     EXPECT_EQ(p, static_cast<ISECEditLangConfig *>(config.get()));
     EXPECT_TRUE(config->QueryInterface(IID_SECEditRefCount, &p));
     EXPECT_EQ(p, static_cast<ISECEditRefCount *>(config.get()));
-    EXPECT_FALSE(config->QueryInterface(IID_SECEditHint, &p));
+    const GUID other = {0x92627E6B, 0xAC36, 0x42D7, {0x97, 0x20, 0xB7, 0x9D, 0xC3, 0x27, 0x04, 0x1C}};
+    EXPECT_FALSE(config->QueryInterface(other, &p));
     EXPECT_EQ(p, nullptr);
 }
 
@@ -304,25 +305,20 @@ TEST(LangConfigCharSets, SetCharSetAddsClearsAndIgnoresOtherSets)
 }
 
 // Records what a listener hears.
-class RecordingListener : public ISECEditLangListener {
+class RecordingListener : public SECEditObserver {
 public:
-    bool QueryInterface(const GUID &, void **ppv) override
+    void OnUpdate(void *pSender, SECEditHint *pHint) override
     {
-        *ppv = nullptr;
-        return false;
-    }
-    void OnLangConfigChanged(ISECEditLangConfig *config, ISECEditHint *hint) override
-    {
-        configs.push_back(config);
-        hintIds.push_back(hint != nullptr ? hint->GetTypeId() : 0u);
-        if (hint != nullptr) {
+        senders.push_back(pSender);
+        hintIds.push_back(pHint != nullptr ? pHint->GetTypeId() : 0);
+        if (pHint != nullptr) {
             CString description;
-            hint->GetDescription(description);
+            pHint->GetDescription(description);
             descriptions.push_back(description.Str());
         }
     }
-    std::vector<ISECEditLangConfig *> configs;
-    std::vector<UINT> hintIds;
+    std::vector<void *> senders;
+    std::vector<int> hintIds;
     std::vector<std::string> descriptions;
 };
 
@@ -336,8 +332,8 @@ TEST(LangConfigListeners, SetCharSetTellsEveryListenerToRecolour)
     config->SetCharSet("+", SECEDIT_OPERATORS, FALSE);
     for (RecordingListener *pListener : {&first, &second}) {
         ASSERT_EQ(pListener->hintIds.size(), 1u);
-        EXPECT_EQ(pListener->hintIds[0], 22583u);
-        EXPECT_EQ(pListener->configs[0], static_cast<ISECEditLangConfig *>(config.get()));
+        EXPECT_EQ(pListener->hintIds[0], 22583);
+        EXPECT_EQ(pListener->senders[0], static_cast<void *>(static_cast<ISECEditLangConfig *>(config.get())));
         EXPECT_EQ(pListener->descriptions[0], "Invalidate the coloring cache and refresh");
     }
     config->SetTabSize(8); // plain setters tell nobody
@@ -361,16 +357,19 @@ TEST(LangConfigListeners, NotifySkipsTheExceptedAndRemoveTakesEveryOccurrence)
     EXPECT_EQ(second.hintIds.size(), 1u);
 }
 
-TEST(LangConfigHint, AnswersItsIdentifierAndCountsReferences)
+TEST(LangConfigHint, AnswersTheHintIdentifierAndCountsReferences)
 {
-    auto *pHint = new SECEditHint(22583, "Invalidate the coloring cache and refresh");
+    const IID hintIdentifier = {0x92627E6B, 0xAC36, 0x42D7, {0x97, 0x20, 0xB7, 0x9D, 0xC3, 0x27, 0x04, 0x1C}};
+    auto *pHint = new SECEditLangConfigHint;
     void *p = nullptr;
-    EXPECT_TRUE(pHint->QueryInterface(IID_SECEditHint, &p));
-    EXPECT_EQ(p, static_cast<ISECEditHint *>(pHint));
-    EXPECT_FALSE(pHint->QueryInterface(IID_SECEditLangConfig, &p));
-    EXPECT_EQ(pHint->AddRef(), 2);
-    EXPECT_EQ(pHint->Release(), 1);
-    EXPECT_EQ(pHint->Release(), 0);
+    EXPECT_EQ(pHint->QueryInterface(hintIdentifier, &p), S_OK);
+    EXPECT_EQ(p, static_cast<SECEditHint *>(pHint));
+    EXPECT_EQ(pHint->QueryInterface(IID_SECEditLangConfig, &p), E_NOINTERFACE);
+    EXPECT_EQ(p, nullptr);
+    EXPECT_EQ(pHint->GetTypeId(), 22583);
+    EXPECT_EQ(pHint->AddRef(), 2u);
+    EXPECT_EQ(pHint->Release(), 1u);
+    EXPECT_EQ(pHint->Release(), 0u);
 }
 
 TEST(LangConfigGroups, SetColorGroupReplacesByNameAndAppendsNewNames)
