@@ -61,14 +61,42 @@ void Activate(HWND top, WORD how)
 } // namespace
 
 // ---- Capture
+//
+// The window layer routes every mouse event of its widgets to the capture
+// window. On a desktop the capturing widget also grabs the pointer, so that
+// clicks outside the program's windows reach it as well (the offscreen
+// platform has no pointer to grab).
+
+namespace {
+
+bool CanGrabPointer()
+{
+    return QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+void GrabPointer(HWND h, bool grab)
+{
+    if (!Live(h) || !h->widget || !CanGrabPointer())
+        return;
+    if (grab && h->widget->isVisible())
+        h->widget->grabMouse();
+    else if (!grab)
+        h->widget->releaseMouse();
+}
+
+} // namespace
 
 HWND SetCapture(HWND hWnd)
 {
     HWND h = Live(hWnd);
     HWND old = Live(S().capture);
     S().capture = h;
-    if (old && old != h)
+    if (old && old != h) {
+        GrabPointer(old, false);
         SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(h));
+    }
+    if (h && h == Live(S().capture))
+        GrabPointer(h, true);
     return old;
 }
 
@@ -76,8 +104,10 @@ BOOL ReleaseCapture()
 {
     HWND old = Live(S().capture);
     S().capture = nullptr;
-    if (old)
+    if (old) {
+        GrabPointer(old, false);
         SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    }
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // The pop-up menu loop on QMenu: WM_INITMENUPOPUP before each level opens
 // (so CCmdUI handlers can enable and check items), WM_MENUSELECT while the
 // user moves over items, then the chosen command.
+#include "framework/window/InputApi.h"
 #include "framework/window/MenuApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
@@ -83,6 +84,11 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     if (!IsMenu(hMenu) || !IsWindow(hWnd))
         return FALSE;
     MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY)};
+    // The menu takes the mouse: a window tracking it hears that it lost it.
+    if (GetCapture())
+        ReleaseCapture();
+    if (!IsWindow(hWnd))
+        return FALSE;
     SendMessage(hWnd, WM_ENTERMENULOOP, TRUE, 0);
     QMenu qmenu;
     Prepare(&qmenu, hMenu, 0, loop);

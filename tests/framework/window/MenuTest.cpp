@@ -145,8 +145,11 @@ TEST(MenuTest, APopupMenuReturnsOrPostsTheChosenCommand)
     EXPECT_FALSE(menu.GetMenuState(ID_RECENT, MF_BYCOMMAND) & MF_GRAYED);
 
     owner.Clear();
+    owner.SetCapture(); // a drag the menu interrupts
     ChooseWithKeyboard(1);
     EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(owner.Only({WM_CAPTURECHANGED}).size(), 1u);
     PumpEvents();
     auto commands = owner.Only({WM_COMMAND});
     ASSERT_EQ(commands.size(), 1u);
