@@ -216,15 +216,17 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     PatternSampler pattern(dst);
     if (Rop3::UsesPattern(table) && pattern.None())
         return TRUE; // a null brush leaves the pattern operations nothing to draw
-    // The source is read through a shared copy of its image, which keeps it
-    // intact when it is the target itself (writing detaches the target).
+    // A transfer within one image reads from a copy of it, so overlapping
+    // rectangles copy correctly.
     Source copy;
     QImage sourceImage;
     std::unique_ptr<SourceSampler> source;
     if (src) {
         copy = *src;
-        sourceImage = *src->image;
-        copy.image = &sourceImage;
+        if (src->image == dst->Image()) {
+            sourceImage = src->image->copy();
+            copy.image = &sourceImage;
+        }
         source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect));
     }
     QRegion visible = dst->VisibleRegion().intersected(QRect(d.x, d.y, d.w, d.h));

@@ -364,4 +364,21 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
                 int hSrc, DWORD rop);
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 int SetStretchBltMode(HDC hdc, int mode);
+// Device-independent bitmaps. StretchDIBits and SetDIBitsToDevice count
+// the source's y from the bottom row of a bottom-up DIB; they return the
+// scan lines used, 0 on failure. GetDIBits with biBitCount 0 describes the
+// bitmap; otherwise it converts rows into the caller's format (with the
+// standard colour table for 8 bits and fewer) or, without lpvBits, fills in
+// the table and biSizeImage. CreateDIBSection gives the program the
+// bitmap's own pixels, so it takes 32-bit top-down DIBs only.
+int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc, int SrcWidth,
+                  int SrcHeight, const void *lpBits, const BITMAPINFO *lpbmi, UINT iUsage, DWORD rop);
+int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
+                      UINT cLines, const void *lpvBits, const BITMAPINFO *lpbmi, UINT ColorUse);
+int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPBITMAPINFO lpbmi, UINT usage);
+int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits, const BITMAPINFO *lpbmi,
+              UINT ColorUse);
+HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, const void *pjBits,
+                       const BITMAPINFO *pbmi, UINT iUsage);
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, void **ppvBits, void *hSection, DWORD offset);
 BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, void *pMesh, ULONG nMesh, ULONG ulMode);

@@ -1,0 +1,49 @@
+// Conversion between device-independent bitmap rows and 32-bit images:
+// 1, 4 and 8 bits through a colour table (RGB entries, or indexes into a
+// context's palette), 16 bits (5-5-5 or bit fields), 24 and 32 bits.
+// Framework-internal.
+#pragma once
+
+#include <QImage>
+
+#include "framework/gdi/GdiObjectData.h"
+
+#include <vector>
+
+namespace DibCodec {
+
+// What a BITMAPINFO describes, checked: sizes within bounds, a known depth
+// and compression, a colour table no longer than the depth allows.
+struct Layout {
+    LONG width = 0;
+    LONG height = 0;      // rows, always positive
+    bool topDown = false; // first row in memory is the top row
+    WORD bitCount = 0;
+    DWORD rowBytes = 0;
+    std::vector<uint32_t> colours; // 0xRRGGBB per table entry
+    uint32_t masks[3] = {0, 0, 0}; // red, green, blue for 16 and 32 bits
+};
+
+// FALSE for a header that is not a usable DIB. palette resolves
+// DIB_PAL_COLORS tables (NULL: indexes give black).
+bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout &layout);
+
+// Decodes rows [firstScan, firstScan + lines) of the DIB's scan numbering
+// (scan 0 is the bottom row of a bottom-up DIB) into image rows; the image
+// has the DIB's full size, rows not given stay as they are.
+void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QImage &image);
+
+// Encodes image rows into bitCount-bit DIB rows in the same numbering;
+// colours are matched to the table for 8 bits and fewer.
+void Encode(const QImage &image, const Layout &layout, int firstScan, int lines, void *bits);
+
+// The colour table GetDIBits gives for a depth: black and white for one
+// bit (or a monochrome bitmap), the 16 classic colours for four bits, the
+// halftone palette for eight.
+std::vector<uint32_t> StandardTable(int bitCount);
+// The 256 halftone colours (a 6x6x6 colour cube, grey ramp and the classic colours).
+const std::vector<uint32_t> &HalftoneColours();
+// The index of the table entry nearest to a colour.
+int Nearest(const std::vector<uint32_t> &table, uint32_t pixel);
+
+} // namespace DibCodec
