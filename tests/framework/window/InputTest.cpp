@@ -336,6 +336,9 @@ TEST_F(InputTest, AModalLoopFetchesItsOwnMessagesUntilQuit)
 
 } // namespace
 
+#include "framework/resources/ResourceImages.h"
+#include "framework/window/CursorHandles.h"
+
 #include <QTemporaryDir>
 
 namespace {
@@ -350,6 +353,7 @@ TEST(CursorResources, ACursorLoadsFromItsImageWithItsHotSpot)
     PlexoRegisterCursor(501, path.toUtf8().constData(), 3, 4);
     HCURSOR pen = LoadCursor(nullptr, MAKEINTRESOURCE(501));
     ASSERT_NE(pen, nullptr);
+    EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(504)), nullptr);
     EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(501)), pen);
     EXPECT_NE(pen, LoadCursor(nullptr, IDC_ARROW));
     CRecordingWnd wnd;
@@ -360,6 +364,12 @@ TEST(CursorResources, ACursorLoadsFromItsImageWithItsHotSpot)
     EXPECT_EQ(WidgetOf(wnd.m_hWnd)->cursor().shape(), Qt::BitmapCursor);
     SetCursor(previous);
     ReleaseCapture();
+
+    PlexoRegisterIcon(601, path.toUtf8().constData());
+    HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(601));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(PlexoIconFromHandle(icon).isNull());
+    EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(602)), nullptr);
 
     PlexoRegisterCursor(502, dir.filePath("missing.png").toUtf8().constData(), 0, 0);
     EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(502)), nullptr);
