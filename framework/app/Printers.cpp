@@ -1,0 +1,411 @@
+#include "framework/app/Printers.h"
+
+#include "framework/object/GlobalMemory.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Resolution of the built-in PDF printer.
+constexpr int kPdfPrinterResolution = 600;
+
+struct PaperCode {
+    short nCode;
+    QPageSize::PageSizeId id;
+};
+
+// Paper codes of the device mode and the page sizes they stand for.
+constexpr PaperCode kPaperCodes[] = {
+    {1, QPageSize::Letter},     {5, QPageSize::Legal},     {3, QPageSize::Tabloid},
+    {4, QPageSize::Ledger},     {7, QPageSize::Executive}, {8, QPageSize::A3},
+    {9, QPageSize::A4},         {11, QPageSize::A5},       {12, QPageSize::B4},
+    {13, QPageSize::B5},        {14, QPageSize::Folio},    {20, QPageSize::Comm10E},
+    {27, QPageSize::DLE},       {28, QPageSize::C5E},
+};
+
+short PaperCodeFromPageSize(const QPageSize& size)
+{
+    for (const PaperCode& code : kPaperCodes) {
+        if (code.id == size.id())
+            return code.nCode;
+    }
+    return 0;
+}
+
+QPageSize PageSizeFromDevMode(const DEVMODE& dm, const QPageSize& fallback)
+{
+    if ((dm.dmFields & DM_PAPERWIDTH) && (dm.dmFields & DM_PAPERLENGTH) && dm.dmPaperWidth > 0 &&
+        dm.dmPaperLength > 0)
+        return QPageSize(QSizeF(dm.dmPaperWidth / 10.0, dm.dmPaperLength / 10.0), QPageSize::Millimeter);
+    if (dm.dmFields & DM_PAPERSIZE) {
+        for (const PaperCode& code : kPaperCodes) {
+            if (code.nCode == dm.dmPaperSize)
+                return QPageSize(code.id);
+        }
+    }
+    return fallback;
+}
+
+BOOL IsPdfPrinter(const CString& strDevice)
+{
+    return strDevice == PLEXO_PDF_PRINTER_NAME;
+}
+
+BOOL HasSystemPrinters()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+// The name of the system's default printer, the PDF printer when the
+// system has none.
+CString DefaultPrinterName()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull())
+        return CString(info.printerName().toUtf8().constData());
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    if (!names.isEmpty())
+        return CString(names.first().toUtf8().constData());
+    return CString(PLEXO_PDF_PRINTER_NAME);
+}
+
+// The defaults of a printer: its default paper, portrait.
+void FillDefaultDevMode(const CString& strDevice, DEVMODE& dm)
+{
+    std::memset(&dm, 0, sizeof(dm));
+    std::strncpy(dm.dmDeviceName, strDevice, CCHDEVICENAME - 1);
+    dm.dmSize = sizeof(DEVMODE);
+    dm.dmSpecVersion = 0x0401;
+    dm.dmOrientation = DMORIENT_PORTRAIT;
+    dm.dmCopies = 1;
+    dm.dmScale = 100;
+    dm.dmFields = DM_ORIENTATION | DM_COPIES;
+    QPageSize size(QPageSize::A4);
+    if (!IsPdfPrinter(strDevice)) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromUtf8(static_cast<LPCTSTR>(strDevice)));
+        if (!info.isNull() && info.defaultPageSize().isValid())
+            size = info.defaultPageSize();
+    }
+    const short nCode = PaperCodeFromPageSize(size);
+    if (nCode != 0) {
+        dm.dmPaperSize = nCode;
+        dm.dmFields |= DM_PAPERSIZE;
+    } else {
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        dm.dmPaperWidth = static_cast<short>(mm.width() * 10.0 + 0.5);
+        dm.dmPaperLength = static_cast<short>(mm.height() * 10.0 + 0.5);
+        dm.dmFields |= DM_PAPERWIDTH | DM_PAPERLENGTH;
+    }
+}
+
+HGLOBAL NewBlock(const void* pData, size_t nSize)
+{
+    HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE, nSize);
+    if (hBlock == nullptr)
+        return nullptr;
+    void* p = GlobalLock(hBlock);
+    std::memcpy(p, pData, nSize);
+    GlobalUnlock(hBlock);
+    return hBlock;
+}
+
+// A copy of a device mode block, or FALSE when it is missing or too small.
+BOOL ReadDevMode(HGLOBAL hDevMode, DEVMODE& dm)
+{
+    if (hDevMode == nullptr || GlobalSize(hDevMode) < sizeof(DEVMODE))
+        return FALSE;
+    const void* p = GlobalLock(hDevMode);
+    if (p == nullptr)
+        return FALSE;
+    std::memcpy(&dm, p, sizeof(DEVMODE));
+    GlobalUnlock(hDevMode);
+    return TRUE;
+}
+
+struct PrinterHandle {
+    CString strName;
+};
+
+// The application's current printer.
+struct AppPrinter {
+    HGLOBAL hDevNames = nullptr;
+    HGLOBAL hDevMode = nullptr;
+    BOOL bInitialised = FALSE;
+
+    ~AppPrinter() { Free(); }
+    void Free()
+    {
+        if (hDevNames != nullptr)
+            GlobalFree(hDevNames);
+        if (hDevMode != nullptr)
+            GlobalFree(hDevMode);
+        hDevNames = hDevMode = nullptr;
+    }
+    void EnsureDefaults()
+    {
+        if (bInitialised)
+            return;
+        bInitialised = TRUE;
+        if (hDevNames == nullptr)
+            PlexoGetDefaultPrinter(&hDevNames, &hDevMode);
+    }
+};
+
+AppPrinter& TheAppPrinter()
+{
+    static AppPrinter printer;
+    return printer;
+}
+
+} // namespace
+
+HGLOBAL PlexoCreateDevNames(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpszOutput, BOOL bDefault)
+{
+    const std::string driver = lpszDriver ? lpszDriver : "";
+    const std::string device = lpszDevice ? lpszDevice : "";
+    const std::string output = lpszOutput ? lpszOutput : "";
+    const size_t nSize = sizeof(DEVNAMES) + driver.size() + device.size() + output.size() + 3;
+    if (nSize > 0xFFFF)
+        return nullptr;
+    HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
+    if (hBlock == nullptr)
+        return nullptr;
+    auto* pBytes = static_cast<char*>(GlobalLock(hBlock));
+    auto* pNames = reinterpret_cast<DEVNAMES*>(pBytes);
+    size_t nOffset = sizeof(DEVNAMES);
+    auto put = [&](const std::string& text, WORD& wOffset) {
+        wOffset = static_cast<WORD>(nOffset);
+        std::memcpy(pBytes + nOffset, text.c_str(), text.size() + 1);
+        nOffset += text.size() + 1;
+    };
+    put(driver, pNames->wDriverOffset);
+    put(device, pNames->wDeviceOffset);
+    put(output, pNames->wOutputOffset);
+    pNames->wDefault = bDefault ? DN_DEFAULTPRN : 0;
+    GlobalUnlock(hBlock);
+    return hBlock;
+}
+
+BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString& strDriver, CString& strDevice, CString& strOutput)
+{
+    if (hDevNames == nullptr)
+        return FALSE;
+    const size_t nSize = GlobalSize(hDevNames);
+    const auto* pBytes = static_cast<const char*>(GlobalLock(hDevNames));
+    if (pBytes == nullptr)
+        return FALSE;
+    BOOL bOk = nSize >= sizeof(DEVNAMES);
+    DEVNAMES names{};
+    if (bOk)
+        std::memcpy(&names, pBytes, sizeof(names));
+    // Each string must start inside the block and end before its end.
+    auto read = [&](WORD wOffset, CString& str) {
+        if (!bOk || wOffset < sizeof(DEVNAMES) || wOffset >= nSize) {
+            bOk = FALSE;
+            return;
+        }
+        const void* pEnd = std::memchr(pBytes + wOffset, '\0', nSize - wOffset);
+        if (pEnd == nullptr) {
+            bOk = FALSE;
+            return;
+        }
+        str = CString(pBytes + wOffset);
+    };
+    read(names.wDriverOffset, strDriver);
+    read(names.wDeviceOffset, strDevice);
+    read(names.wOutputOffset, strOutput);
+    GlobalUnlock(hDevNames);
+    return bOk;
+}
+
+BOOL PlexoIsPrinterAvailable(LPCTSTR lpszDevice)
+{
+    if (lpszDevice == nullptr || *lpszDevice == '\0')
+        return FALSE;
+    const CString strDevice(lpszDevice);
+    if (IsPdfPrinter(strDevice))
+        return !HasSystemPrinters();
+    return QPrinterInfo::availablePrinterNames().contains(QString::fromUtf8(lpszDevice));
+}
+
+BOOL PlexoGetDefaultPrinter(HGLOBAL* phDevNames, HGLOBAL* phDevMode)
+{
+    *phDevNames = *phDevMode = nullptr;
+    const CString strDevice = DefaultPrinterName();
+    const CString strDriver = IsPdfPrinter(strDevice) ? CString(PLEXO_PDF_PRINTER_NAME) : CString("CUPS");
+    DEVMODE dm;
+    FillDefaultDevMode(strDevice, dm);
+    HGLOBAL hNames = PlexoCreateDevNames(strDriver, strDevice, "", TRUE);
+    HGLOBAL hMode = NewBlock(&dm, sizeof(dm));
+    if (hNames == nullptr || hMode == nullptr) {
+        if (hNames)
+            GlobalFree(hNames);
+        if (hMode)
+            GlobalFree(hMode);
+        return FALSE;
+    }
+    *phDevNames = hNames;
+    *phDevMode = hMode;
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Printer handles
+
+BOOL OpenPrinter(LPCTSTR pPrinterName, HANDLE* phPrinter, void*)
+{
+    if (phPrinter == nullptr)
+        return FALSE;
+    *phPrinter = nullptr;
+    if (!PlexoIsPrinterAvailable(pPrinterName))
+        return FALSE;
+    *phPrinter = new PrinterHandle{CString(pPrinterName)};
+    return TRUE;
+}
+
+BOOL ClosePrinter(HANDLE hPrinter)
+{
+    if (hPrinter == nullptr)
+        return FALSE;
+    delete static_cast<PrinterHandle*>(hPrinter);
+    return TRUE;
+}
+
+LONG DocumentProperties(HWND, HANDLE hPrinter, LPCTSTR, DEVMODE* pDevModeOutput, const DEVMODE* pDevModeInput,
+                        DWORD fMode)
+{
+    if (hPrinter == nullptr)
+        return -1;
+    if (fMode == 0)
+        return sizeof(DEVMODE);
+    if ((fMode & DM_OUT_BUFFER) && pDevModeOutput != nullptr) {
+        DEVMODE dm;
+        FillDefaultDevMode(static_cast<PrinterHandle*>(hPrinter)->strName, dm);
+        if ((fMode & DM_IN_BUFFER) && pDevModeInput != nullptr) {
+            const DWORD fields = pDevModeInput->dmFields;
+            if (fields & DM_ORIENTATION)
+                dm.dmOrientation = pDevModeInput->dmOrientation;
+            if (fields & DM_PAPERSIZE)
+                dm.dmPaperSize = pDevModeInput->dmPaperSize;
+            if (fields & DM_PAPERLENGTH)
+                dm.dmPaperLength = pDevModeInput->dmPaperLength;
+            if (fields & DM_PAPERWIDTH)
+                dm.dmPaperWidth = pDevModeInput->dmPaperWidth;
+            dm.dmFields |= fields & (DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH);
+        }
+        *pDevModeOutput = dm;
+    }
+    return 1;
+}
+
+// ---------------------------------------------------------------------------
+// Information contexts
+
+struct CPrinterInfoDC::Device {
+    QBuffer buffer;
+    std::unique_ptr<QPdfWriter> pWriter;
+};
+
+CPrinterInfoDC::CPrinterInfoDC() = default;
+
+CPrinterInfoDC::~CPrinterInfoDC()
+{
+    DeleteDC();
+}
+
+BOOL CPrinterInfoDC::DeleteDC()
+{
+    // The context goes first: it paints on the device.
+    const BOOL bResult = CDC::DeleteDC();
+    m_pDevice.reset();
+    return bResult;
+}
+
+BOOL CPrinterInfoDC::CreateIC(LPCTSTR, LPCTSTR lpszDevice, LPCTSTR, const DEVMODE* pDevMode)
+{
+    DeleteDC();
+    if (!PlexoIsPrinterAvailable(lpszDevice))
+        return FALSE;
+    const CString strDevice(lpszDevice);
+    QPageSize size(QPageSize::A4);
+    QMarginsF margins(0, 0, 0, 0);
+    int nResolution = kPdfPrinterResolution;
+    if (!IsPdfPrinter(strDevice)) {
+        QPrinter printer(QPrinterInfo::printerInfo(QString::fromUtf8(lpszDevice)), QPrinter::HighResolution);
+        size = printer.pageLayout().pageSize();
+        margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+        nResolution = printer.resolution() > 0 ? printer.resolution() : kPdfPrinterResolution;
+    }
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    if (pDevMode != nullptr) {
+        size = PageSizeFromDevMode(*pDevMode, size);
+        if ((pDevMode->dmFields & DM_ORIENTATION) && pDevMode->dmOrientation == DMORIENT_LANDSCAPE)
+            orientation = QPageLayout::Landscape;
+    }
+    auto pDevice = std::make_unique<Device>();
+    if (!pDevice->buffer.open(QIODevice::WriteOnly))
+        return FALSE;
+    pDevice->pWriter = std::make_unique<QPdfWriter>(&pDevice->buffer);
+    pDevice->pWriter->setResolution(nResolution);
+    pDevice->pWriter->setPageLayout(QPageLayout(size, orientation, margins, QPageLayout::Millimeter));
+    m_pDevice = std::move(pDevice);
+    if (!CreatePaintDeviceDC(m_pDevice->pWriter.get(), TRUE)) {
+        m_pDevice.reset();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CPrinterInfoDC::CreateIC(HGLOBAL hDevNames, HGLOBAL hDevMode)
+{
+    CString strDriver, strDevice, strOutput;
+    if (!PlexoReadDevNames(hDevNames, strDriver, strDevice, strOutput))
+        return FALSE;
+    DEVMODE dm;
+    const BOOL bMode = ReadDevMode(hDevMode, dm);
+    return CreateIC(strDriver, strDevice, strOutput, bMode ? &dm : nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// The application's printer
+
+BOOL AfxGetPrinterDeviceDefaults(PRINTDLG* pd)
+{
+    AppPrinter& printer = TheAppPrinter();
+    printer.EnsureDefaults();
+    if (pd == nullptr || printer.hDevNames == nullptr)
+        return FALSE;
+    pd->hDevNames = printer.hDevNames;
+    pd->hDevMode = printer.hDevMode;
+    return TRUE;
+}
+
+void AfxSelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
+{
+    AppPrinter& printer = TheAppPrinter();
+    printer.bInitialised = TRUE;
+    if (bFreeOld) {
+        if (printer.hDevNames != nullptr && printer.hDevNames != hDevNames)
+            GlobalFree(printer.hDevNames);
+        if (printer.hDevMode != nullptr && printer.hDevMode != hDevMode)
+            GlobalFree(printer.hDevMode);
+    }
+    printer.hDevNames = hDevNames;
+    printer.hDevMode = hDevMode;
+}
+
+BOOL AfxCreatePrinterDC(CPrinterInfoDC& dc)
+{
+    PRINTDLG pd{};
+    if (!AfxGetPrinterDeviceDefaults(&pd))
+        return FALSE;
+    return dc.CreateIC(pd.hDevNames, pd.hDevMode);
+}

@@ -1,0 +1,207 @@
+// The content of one document: the components on the page, the page's
+// property sets (always the form set), the page and print geometry, the
+// printer and page-setup choice, the header and footer texts with their
+// font, and the undo history, which the model is itself.  The document
+// forwards its serialization, title, modified flag and delete-contents here.
+#pragma once
+
+#include "framework/app/PrintStructs.h"
+#include "framework/base/CRect.h"
+#include "framework/base/CString.h"
+#include "framework/collections/Lists.h"
+#include "framework/object/Object.h"
+#include "library/model/QYCommandHistory.h"
+#include "library/model/QYCompList.h"
+#include "library/model/QYFilePersistence.h"
+
+class CDC;
+class CDocument;
+class CFont;
+class CQYBackComponent;
+class CQYBaseProperties;
+class CQYDrawComponent;
+class CQYFormProperties;
+struct CQYDocumentBody;
+
+// The six header and footer texts, in stored order.
+enum {
+    QY_HEADER_LEFT,
+    QY_HEADER_CENTER,
+    QY_HEADER_RIGHT,
+    QY_FOOTER_LEFT,
+    QY_FOOTER_CENTER,
+    QY_FOOTER_RIGHT,
+    QY_HEADER_FOOTER_COUNT
+};
+
+// The page shown when the printer gives no usable page size.
+#define QY_DEFAULT_PAGE_WIDTH 767
+#define QY_DEFAULT_PAGE_HEIGHT 1059
+
+// The unprintable margins of the application's current printer in the
+// page-setup unit (PSD_INTHOUSANDTHSOFINCHES or PSD_INHUNDREDTHSOFMILLIMETERS;
+// any other value gives device units), as distances.
+CRect QYGetPrinterOffsets(DWORD dwUnit);
+
+class CQYDataModel : public CObject, public CQYCommandHistory {
+    DECLARE_SERIAL(CQYDataModel)
+public:
+    CQYDataModel();
+    ~CQYDataModel() override;
+
+    // The document body.  Loading reads everything into temporaries and
+    // takes it over only when the whole body was read; the components join
+    // the model directly with their stored tab orders (renumbered 1..n when
+    // the file's are not), nothing is recorded in the history, and the
+    // design-mode flag is taken as stored.
+    void Serialize(CArchive& ar) override;
+
+    virtual void ResetModel();
+    virtual void DoInitData();
+    virtual void SetOwnerDocument(CDocument* pDocument);
+    virtual CDocument* GetOwnerDocument();
+    virtual CString GetTitle();
+    virtual void SetTitle(LPCTSTR lpszTitle);
+    virtual void UpdateTitle();
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
+    virtual BOOL IsModified();
+
+    // Direct edits of the component list (no history).
+    virtual BOOL InsertComponent(CQYDrawComponent* pComp);
+    virtual int InsertComponents(CQYCompList* pList);
+    virtual BOOL RemoveComponent(CQYDrawComponent* pComp);
+    virtual int RemoveComponents(CQYCompList* pList);
+    virtual void CompactTabOrder(int nOrder);
+    virtual int GetMaxTabOrder();
+    virtual void OnDrawBack(CDC* pDC);
+    virtual void NormalizeRect(CRect& rect);
+    // Resets the history, then releases every component.
+    virtual void RemoveAllComponents();
+
+    // Save and open by file name.  Open gives FALSE and leaves the model as
+    // it was on any failure; a file of length 0 opens as a new document.
+    virtual BOOL SaveDocument(LPCTSTR lpszPathName);
+    virtual BOOL OpenDocument(LPCTSTR lpszPathName);
+    virtual void ReleaseFile(CFile* pFile, BOOL bAbort);
+
+    // Property sets, owned by the model.
+    virtual void RemoveAllProperties();
+    // Keeps a copy; FALSE when a set with the same id is there.
+    virtual BOOL AddProperty(CQYBaseProperties* pProp);
+    // Takes the first set with the id out of the list and deletes it.
+    virtual BOOL RemoveProperty(int nId);
+    virtual CQYBaseProperties* FindProperty(int nId);
+
+    // Page setup, print geometry.
+    virtual void ResetPageSetup();
+    virtual void SetPagePosition(const CRect& rect);
+    virtual void SetPagePositionAndCaption(const CRect& rect, LPCTSTR lpszCaption);
+    virtual void DeleteBackComponent(BOOL bDelete);
+    virtual CRect GetPrintPageRect();
+    virtual void SetPrintPageRect(const CRect& rect);
+    virtual CRect GetPrintPageSize();
+    virtual void SelectAppPrinter();
+    virtual void GetPrinterHandles(PRINTDLG& pd);
+    virtual void RecalcPrintPage();
+    virtual CSize GetPageSize();
+    virtual void SetPageSize(int cx, int cy);
+    virtual CRect GetPagePosition();
+
+    // Header and footer field values, each a new string.
+    virtual CString GetFieldPage();
+    virtual CString GetFieldPageName();
+    virtual CString GetFieldPageCount();
+    virtual CString GetFieldTime();
+    virtual CString GetFieldDate();
+    virtual CString GetFieldLongDate();
+    virtual CString GetFieldFileName();
+    virtual CString GetFieldFileExt();
+    virtual CString GetFieldFileNameExt();
+    // The text with its field codes replaced by their values.
+    virtual CString ExpandHeaderFooter(const CString& strText);
+    virtual CRect GetPageMargins();
+    virtual void CopyRect(CRect& rectDest, const CRect& rectSrc);
+
+    virtual BOOL IsFormDesignMode();
+    virtual void SetFormDesignMode(BOOL bOn);
+    // Is the stored printer usable?  FALSE when the page setup was reset or
+    // the printer replaced by the default one.
+    virtual BOOL CreatePrinterDC();
+
+    // History notifications.
+    void OnHistoryChanged() override;
+    void OnCommandExecuted(CQYBaseCommand* pCommand) override;
+
+    CQYFormProperties* GetDefaultProperty();
+
+    // Page setup record: the caller receives copies of the blocks, and
+    // keeps its own when it hands a record in.
+    void GetPageSetup(PAGESETUPDLG& psd);
+    void SetPageSetup(const PAGESETUPDLG& psd);
+    // The paper size of a device mode and its unit; FALSE when none found.
+    BOOL ReadPaperSize(HGLOBAL hDevMode, DWORD& dwUnit, POINT& ptPaperSize);
+    static HGLOBAL CopyGlobalBlock(HGLOBAL hBlock);
+
+    // Header and footer font.
+    void SetHeaderFontFace(LPCTSTR lpszFace);
+    void SetHeaderPointSize(int nPoints, CDC* pDC = nullptr);
+    void SetHeaderFontHeight(int nHeight, CDC* pDC = nullptr);
+    void SetHeaderTextColor(COLORREF crColor);
+    void SetHeaderFontWeight(int nWeight);
+    CFont* CreateHeaderFont(CDC* pDC);
+    CFont* GetHeaderFont(CDC* pDC);
+    void ReleaseHeaderFont();
+    int PointToLogical(int nPoint, CDC* pDC, BOOL bY);
+    int LogicalToPoint(int nLogical, CDC* pDC, BOOL bY);
+
+    // The page being printed and the pages of the print, for the page
+    // fields (1 of 1 outside printing).
+    void SetPrintingPage(int nPage, int nPageCount = 1);
+
+    CString GetPathName() const { return m_strPathName; }
+    CQYCompList& GetComponents() { return m_listComponents; }
+    CObList& GetProperties() { return m_listProperties; }
+    CQYDrawComponent* GetFormComponent() { return m_pFormComponent; }
+    CQYBackComponent* GetBackComponent() { return m_pBackComponent; }
+    void SetDrawFormFrame(BOOL bDraw) { m_bDrawFormFrame = bDraw; }
+    BOOL IsDrawFormFrame() const { return m_bDrawFormFrame; }
+
+    CQYDrawComponent* m_pFormComponent = nullptr;
+    CString m_strPathName;
+    CString m_strTitle;
+    CDocument* m_pOwnerDoc = nullptr;
+    BOOL m_bModified = FALSE;
+    CRect m_rcPage;
+    BOOL m_bDrawFormFrame = FALSE;
+    CRect m_rcPrintPage;
+    BOOL m_bFormDesignMode = FALSE;
+    CObList m_listProperties;
+    CQYCompList m_listComponents;
+    CQYBackComponent* m_pBackComponent = nullptr;
+    PAGESETUPDLG m_psd;
+    CString m_strHeaderFooter[QY_HEADER_FOOTER_COUNT];
+    CString m_strHFFaceName;
+    int m_nHFPointSize = 10;
+    int m_nHFFontHeight = 0;
+    COLORREF m_crHFTextColor = 0;
+    int m_nHFWeight = 400;
+    BOOL m_bHFItalic = FALSE;
+    BOOL m_bHFUnderline = FALSE;
+    BOOL m_bHFStrikeOut = FALSE;
+    CFont* m_pHeaderFont = nullptr;
+    int m_nPrintingPage = 1;
+    int m_nPrintingPageCount = 1;
+
+protected:
+    // Reads a whole body; throws on a bad or short record.
+    void LoadBody(CArchive& ar, CQYDocumentBody& body);
+    void StoreBody(CArchive& ar);
+    // Takes the body over; the model's components stay.
+    void AdoptBody(CQYDocumentBody& body);
+    // Tab orders 1..n in the order of the stored numbers (list order among
+    // equal ones).
+    void MakeTabOrdersDense();
+    // The model as a new document: no components or history, defaults.
+    void ResetToNewDocument();
+    void FreePrinterBlocks();
+};

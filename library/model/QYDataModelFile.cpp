@@ -1,0 +1,202 @@
+// The document body of the data model, and saving and opening it by name.
+#include "library/model/QYDataModel.h"
+
+#include "framework/object/Archive.h"
+#include "framework/object/Exceptions.h"
+#include "framework/window/CmdTarget.h"
+#include "library/model/QYDrawComponent.h"
+#include "library/model/QYFormProperties.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int kArchiveBufferSize = 4096;
+
+} // namespace
+
+// Everything a document body holds, read before the model takes it over.
+struct CQYDocumentBody {
+    CString strHeaderFooter[QY_HEADER_FOOTER_COUNT];
+    BOOL bFormDesignMode = FALSE;
+    CRect rcPage;
+    CString strFaceName;
+    int nPointSize = 0;
+    COLORREF crTextColor = 0;
+    int nFontHeight = 0;
+    int nWeight = 0;
+    BOOL bItalic = FALSE;
+    BOOL bUnderline = FALSE;
+    BOOL bStrikeOut = FALSE;
+    CObList properties;
+    CQYCompList components;
+
+    ~CQYDocumentBody()
+    {
+        while (!properties.IsEmpty())
+            delete static_cast<CQYBaseProperties*>(properties.RemoveHead());
+    }
+};
+
+void CQYDataModel::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        StoreBody(ar);
+        return;
+    }
+    CQYDocumentBody body;
+    LoadBody(ar, body);
+    AdoptBody(body);
+}
+
+void CQYDataModel::StoreBody(CArchive& ar)
+{
+    for (const CString& strText : m_strHeaderFooter)
+        ar << strText;
+    ar << m_bFormDesignMode;
+    ar << static_cast<const RECT&>(m_rcPage);
+    ar << m_strHFFaceName;
+    ar << m_nHFPointSize << m_crHFTextColor << m_nHFFontHeight << m_nHFWeight << m_bHFItalic << m_bHFUnderline
+       << m_bHFStrikeOut;
+    ar.WriteCount(static_cast<DWORD_PTR>(m_listProperties.GetCount()));
+    POSITION pos = m_listProperties.GetHeadPosition();
+    while (pos != nullptr)
+        ar.WriteObject(m_listProperties.GetNext(pos));
+    m_listComponents.Serialize(ar);
+}
+
+void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
+{
+    for (CString& strText : body.strHeaderFooter)
+        ar >> strText;
+    ar >> body.bFormDesignMode;
+    ar >> static_cast<RECT&>(body.rcPage);
+    ar >> body.strFaceName;
+    ar >> body.nPointSize >> body.crTextColor >> body.nFontHeight >> body.nWeight >> body.bItalic >>
+        body.bUnderline >> body.bStrikeOut;
+    if (body.nWeight < 0 || body.nWeight > 1000)
+        AfxThrowArchiveException(CArchiveException::generic);
+
+    const DWORD_PTR nProperties = ar.ReadCount();
+    for (DWORD_PTR i = 0; i < nProperties; ++i) {
+        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CQYBaseProperties));
+        if (pObject == nullptr)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        body.properties.AddTail(pObject);
+        // The form's id belongs to the form set alone: anything else under
+        // it would be taken for one.
+        auto* pProp = static_cast<CQYBaseProperties*>(pObject);
+        if (pProp->GetPropId() == QY_FORM_PROP_ID && !pProp->IsKindOf(RUNTIME_CLASS(CQYFormProperties)))
+            AfxThrowArchiveException(CArchiveException::badClass);
+    }
+    body.components.Serialize(ar);
+}
+
+void CQYDataModel::AdoptBody(CQYDocumentBody& body)
+{
+    for (int i = 0; i < QY_HEADER_FOOTER_COUNT; ++i)
+        m_strHeaderFooter[i] = body.strHeaderFooter[i];
+    m_bFormDesignMode = body.bFormDesignMode;
+    m_rcPage = body.rcPage;
+    ReleaseHeaderFont();
+    m_strHFFaceName = body.strFaceName;
+    m_nHFPointSize = body.nPointSize;
+    m_crHFTextColor = body.crTextColor;
+    m_nHFFontHeight = body.nFontHeight;
+    m_nHFWeight = body.nWeight;
+    m_bHFItalic = body.bItalic;
+    m_bHFUnderline = body.bUnderline;
+    m_bHFStrikeOut = body.bStrikeOut;
+
+    RemoveAllProperties();
+    while (!body.properties.IsEmpty())
+        m_listProperties.AddTail(body.properties.RemoveHead());
+    if (GetDefaultProperty() == nullptr) {
+        CQYFormProperties form(QY_FORM_PROP_ID);
+        AddProperty(&form);
+    }
+
+    // The components join with their stored tab orders; the page's orders
+    // are then renumbered 1..n in that order.
+    POSITION pos = body.components.GetHeadPosition();
+    while (pos != nullptr)
+        m_listComponents.AddTail(body.components.GetNext(pos));
+    body.components.RemoveAll();
+    MakeTabOrdersDense();
+}
+
+void CQYDataModel::ResetToNewDocument()
+{
+    RemoveAllComponents();
+    RemoveAllProperties();
+    CQYFormProperties form(QY_FORM_PROP_ID);
+    AddProperty(&form);
+    for (CString& strText : m_strHeaderFooter)
+        strText.Empty();
+    ReleaseHeaderFont();
+    m_strHFFaceName = "Times New Roman";
+    m_nHFPointSize = 10;
+    m_nHFFontHeight = PointToLogical(m_nHFPointSize, nullptr, TRUE);
+    m_crHFTextColor = 0;
+    m_nHFWeight = 400;
+    m_bHFItalic = m_bHFUnderline = m_bHFStrikeOut = FALSE;
+    m_bFormDesignMode = FALSE;
+    m_bDrawFormFrame = FALSE;
+    ResetModel();
+}
+
+// ---------------------------------------------------------------------------
+// By file name
+
+BOOL CQYDataModel::SaveDocument(LPCTSTR lpszPathName)
+{
+    m_strPathName = lpszPathName != nullptr ? lpszPathName : "";
+    return QYSaveObjectToFile(*this, lpszPathName);
+}
+
+BOOL CQYDataModel::OpenDocument(LPCTSTR lpszPathName)
+{
+    CFileException fe;
+    CFile* pFile = QYGetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
+    if (pFile == nullptr)
+        return FALSE;
+
+    auto pBody = std::make_unique<CQYDocumentBody>();
+    BOOL bEmpty = FALSE;
+    try {
+        CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+        ar.m_bForceFlat = FALSE;
+        CWaitCursor wait;
+        bEmpty = pFile->GetLength() == 0;
+        if (!bEmpty)
+            LoadBody(ar, *pBody);
+        ar.Close();
+    } catch (CException* e) {
+        QYReleaseFile(pFile, TRUE);
+        e->Delete();
+        return FALSE;
+    }
+    try {
+        QYReleaseFile(pFile, FALSE);
+    } catch (CException* e) {
+        e->Delete();
+        return FALSE;
+    }
+
+    // Everything was read: the model becomes the document.
+    m_strPathName = lpszPathName;
+    if (bEmpty) {
+        ResetToNewDocument();
+    } else {
+        RemoveAllComponents();
+        AdoptBody(*pBody);
+    }
+    SetSavePoint();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CQYDataModel::ReleaseFile(CFile* pFile, BOOL bAbort)
+{
+    QYReleaseFile(pFile, bAbort);
+}

@@ -1,0 +1,294 @@
+#include "library/model/QYFormProperties.h"
+
+#include "framework/gdi/Brush.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/Font.h"
+#include "framework/object/Archive.h"
+#include "library/model/QYCompProperties.h"
+#include "library/model/QYFillPatterns.h"
+#include "library/model/QYFontUnits.h"
+#include "library/pickers/QYGlobalData.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(CQYFormProperties, CQYBaseProperties, 1)
+
+namespace {
+
+constexpr int kFirstHatchBrush = 36;
+constexpr int kFirstGradientBrush = 42;
+
+void CheckLoadedRange(int nValue, int nMin, int nMax)
+{
+    if (nValue < nMin || nValue > nMax)
+        AfxThrowArchiveException(CArchiveException::generic);
+}
+
+// Drawing and snapping advance by the grid steps: they are at least 1.
+int ValidGridStep(int nStep)
+{
+    return std::max(nStep, 1);
+}
+
+} // namespace
+
+CQYFormProperties::CQYFormProperties(int nCurID)
+    : CQYBaseProperties(nCurID), m_strFaceName("Times New Roman"),
+      m_crFontColor(qyGlobalData.m_clrInactiveCaptionText), m_crPageBkColor(qyGlobalData.m_clrDesktop)
+{
+    m_nFontHeight = PointToLogical(10, nullptr, TRUE);
+}
+
+CQYFormProperties::CQYFormProperties(const CQYFormProperties& src) : CQYBaseProperties(src.m_nPropId)
+{
+    CopyValuesFrom(src);
+}
+
+CQYFormProperties::~CQYFormProperties() = default;
+
+CQYBaseProperties* CQYFormProperties::Copy()
+{
+    return new CQYFormProperties(*this);
+}
+
+void CQYFormProperties::CopyValuesFrom(const CQYFormProperties& src)
+{
+    m_nPropId = src.m_nPropId;
+    m_strObjectName = src.m_strObjectName;
+    m_strObjectCaption = src.m_strObjectCaption;
+    m_nType = src.m_nType;
+    m_bDesignMode = src.m_bDesignMode;
+    m_nReserved = src.m_nReserved;
+    m_crBkColor = src.m_crBkColor;
+    m_strFaceName = src.m_strFaceName;
+    m_nPointSize = src.m_nPointSize;
+    m_nFontHeight = src.m_nFontHeight;
+    m_crFontColor = src.m_crFontColor;
+    m_nWeight = src.m_nWeight;
+    m_bItalic = src.m_bItalic;
+    m_bUnderline = src.m_bUnderline;
+    m_bStrikeOut = src.m_bStrikeOut;
+    m_nGridXStep = src.m_nGridXStep;
+    m_nGridYStep = src.m_nGridYStep;
+    m_crGridColor = src.m_crGridColor;
+    m_nMarginLeft = src.m_nMarginLeft;
+    m_nMarginTop = src.m_nMarginTop;
+    m_nMarginRight = src.m_nMarginRight;
+    m_nMarginBottom = src.m_nMarginBottom;
+    m_bShowGrid = src.m_bShowGrid;
+    m_bCloseButton = src.m_bCloseButton;
+    m_bMinimizeButton = src.m_bMinimizeButton;
+    m_bMaximizeButton = src.m_bMaximizeButton;
+    m_bHelpButton = src.m_bHelpButton;
+    m_bShowIcon = src.m_bShowIcon;
+    m_bShowTitleBar = src.m_bShowTitleBar;
+    m_b3DBorder = src.m_b3DBorder;
+    m_bShowMargins = src.m_bShowMargins;
+    m_crPageBkColor = src.m_crPageBkColor;
+    m_nBrushType = src.m_nBrushType;
+    m_crPatternColor = src.m_crPatternColor;
+}
+
+// ---------------------------------------------------------------------------
+// Archive record
+
+void CQYFormProperties::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        CQYBaseProperties::Serialize(ar);
+        StoreRecord(ar);
+        return;
+    }
+    CQYFormProperties loaded(m_nPropId);
+    loaded.CQYBaseProperties::Serialize(ar);
+    loaded.LoadRecord(ar);
+    CopyValuesFrom(loaded);
+    ReleaseBrush();
+    ReleaseFont();
+}
+
+void CQYFormProperties::StoreRecord(CArchive& ar)
+{
+    ar << m_strObjectName << m_strObjectCaption;
+    ar << m_nType << m_bDesignMode << m_nReserved << m_crBkColor << m_crPageBkColor;
+    ar << m_strFaceName;
+    ar << m_nPointSize << m_crFontColor << m_nFontHeight << m_nWeight << m_bItalic << m_bUnderline << m_bStrikeOut;
+    ar << m_nGridXStep << m_nGridYStep << m_crGridColor;
+    ar << m_nMarginLeft << m_nMarginTop << m_nMarginRight << m_nMarginBottom;
+    ar << m_bShowGrid << m_bShowMargins;
+    ar << m_bCloseButton << m_bMinimizeButton << m_bMaximizeButton << m_bHelpButton;
+    ar << m_bShowIcon << m_bShowTitleBar << m_b3DBorder;
+    ar << m_nBrushType << m_crPatternColor;
+}
+
+void CQYFormProperties::LoadRecord(CArchive& ar)
+{
+    ar >> m_strObjectName >> m_strObjectCaption;
+    ar >> m_nType >> m_bDesignMode >> m_nReserved >> m_crBkColor >> m_crPageBkColor;
+    ar >> m_strFaceName;
+    ar >> m_nPointSize >> m_crFontColor >> m_nFontHeight >> m_nWeight >> m_bItalic >> m_bUnderline >> m_bStrikeOut;
+    CheckLoadedRange(m_nWeight, 0, 1000);
+    ar >> m_nGridXStep >> m_nGridYStep >> m_crGridColor;
+    m_nGridXStep = ValidGridStep(m_nGridXStep);
+    m_nGridYStep = ValidGridStep(m_nGridYStep);
+    ar >> m_nMarginLeft >> m_nMarginTop >> m_nMarginRight >> m_nMarginBottom;
+    ar >> m_bShowGrid >> m_bShowMargins;
+    ar >> m_bCloseButton >> m_bMinimizeButton >> m_bMaximizeButton >> m_bHelpButton;
+    ar >> m_bShowIcon >> m_bShowTitleBar >> m_b3DBorder;
+    ar >> m_nBrushType >> m_crPatternColor;
+    CheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
+}
+
+// ---------------------------------------------------------------------------
+// Units
+
+int CQYFormProperties::PointToLogical(int nPoint, CDC* pDC, BOOL bY)
+{
+    return QYPointToLogical(nPoint, pDC, bY);
+}
+
+int CQYFormProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
+{
+    return QYLogicalToPoint(nLogical, pDC, bY);
+}
+
+// ---------------------------------------------------------------------------
+// Cached drawing objects
+
+CBitmap* CQYFormProperties::GetPatternBitmap(int nIndex)
+{
+    WORD bits[8];
+    if (nIndex < 0 || nIndex >= QY_FORM_PATTERN_SLOTS || !QYGetFillPatternBits(nIndex, bits))
+        return nullptr;
+    std::unique_ptr<CBitmap>& pBitmap = m_bmpPatterns[nIndex];
+    if (!pBitmap) {
+        pBitmap = std::make_unique<CBitmap>();
+        pBitmap->CreateBitmap(8, 8, 1, 1, bits);
+    }
+    return pBitmap.get();
+}
+
+CBrush* CQYFormProperties::GetBrush(CDC*)
+{
+    if (m_pBrush)
+        return m_pBrush.get();
+    auto pBrush = std::make_unique<CBrush>();
+    if (m_nBrushType == 0) {
+        LOGBRUSH logBrush = {BS_NULL, m_crBkColor, 0};
+        pBrush->CreateBrushIndirect(&logBrush);
+    } else if (m_nBrushType == 1) {
+        pBrush->CreateSolidBrush(m_crBkColor);
+    } else if (m_nBrushType == 2) {
+        pBrush->CreateSolidBrush(m_crPatternColor);
+    } else if (m_nBrushType >= QY_FIRST_PATTERN_BRUSH && m_nBrushType < kFirstHatchBrush) {
+        pBrush->CreatePatternBrush(GetPatternBitmap(m_nBrushType - QY_FIRST_PATTERN_BRUSH));
+    } else if (m_nBrushType >= kFirstHatchBrush && m_nBrushType < kFirstGradientBrush) {
+        pBrush->CreateHatchBrush(m_nBrushType - kFirstHatchBrush, m_crPatternColor);
+    } else {
+        // Gradient and bitmap kinds are painted by the background painter.
+        pBrush->CreateStockObject(NULL_BRUSH);
+    }
+    m_pBrush = std::move(pBrush);
+    return m_pBrush.get();
+}
+
+CFont* CQYFormProperties::GetFont(CDC* pDC)
+{
+    if (!m_pFont) {
+        LOGFONT logFont = QYMakeLogFont(m_nFontHeight, m_nPointSize, pDC, m_nWeight, m_bItalic, m_bUnderline,
+                                        m_bStrikeOut, m_strFaceName);
+        auto pFont = std::make_unique<CFont>();
+        pFont->CreateFontIndirect(&logFont);
+        m_pFont = std::move(pFont);
+    }
+    return m_pFont.get();
+}
+
+void CQYFormProperties::ReleaseBrush() { m_pBrush.reset(); }
+void CQYFormProperties::ReleaseFont() { m_pFont.reset(); }
+
+// ---------------------------------------------------------------------------
+// Setters
+
+void CQYFormProperties::SetFaceName(LPCTSTR lpszFaceName)
+{
+    ReleaseFont();
+    if (lpszFaceName != nullptr)
+        m_strFaceName = lpszFaceName;
+}
+
+void CQYFormProperties::SetPointSize(int nPoints, CDC* pDC)
+{
+    ReleaseFont();
+    if (nPoints <= 1)
+        return;
+    m_nPointSize = nPoints;
+    m_nFontHeight = PointToLogical(nPoints, pDC, TRUE);
+}
+
+void CQYFormProperties::SetFontHeight(int nHeight, CDC* pDC)
+{
+    ReleaseFont();
+    m_nFontHeight = nHeight;
+    m_nPointSize = LogicalToPoint(nHeight, pDC, TRUE);
+}
+
+void CQYFormProperties::SetFontColor(COLORREF crColor)
+{
+    ReleaseFont();
+    m_crFontColor = crColor;
+}
+
+void CQYFormProperties::SetWeight(int nWeight)
+{
+    ReleaseFont();
+    if (nWeight >= 0 && nWeight <= 1000)
+        m_nWeight = nWeight;
+}
+
+void CQYFormProperties::SetItalic(BOOL bItalic)
+{
+    ReleaseFont();
+    m_bItalic = bItalic;
+}
+
+void CQYFormProperties::SetUnderline(BOOL bUnderline)
+{
+    ReleaseFont();
+    m_bUnderline = bUnderline;
+}
+
+void CQYFormProperties::SetStrikeOut(BOOL bStrikeOut)
+{
+    ReleaseFont();
+    m_bStrikeOut = bStrikeOut;
+}
+
+void CQYFormProperties::SetBkColor(COLORREF crColor)
+{
+    ReleaseBrush();
+    m_crBkColor = crColor;
+}
+
+void CQYFormProperties::SetPatternColor(COLORREF crColor)
+{
+    ReleaseBrush();
+    m_crPatternColor = crColor;
+}
+
+void CQYFormProperties::SetBrushType(int nBrushType)
+{
+    ReleaseBrush();
+    if (nBrushType >= 0 && nBrushType <= QY_MAX_BRUSH_TYPE)
+        m_nBrushType = nBrushType;
+}
+
+void CQYFormProperties::SetGridXStep(int nStep)
+{
+    m_nGridXStep = ValidGridStep(nStep);
+}
+
+void CQYFormProperties::SetGridYStep(int nStep)
+{
+    m_nGridYStep = ValidGridStep(nStep);
+}
