@@ -135,6 +135,14 @@ public:
     CWnd *GetDlgItem(int nID) const;
     void SetDlgItemText(int nID, LPCTSTR lpszString);
     int GetDlgItemText(int nID, CString &rString) const;
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+    // The item's text as a number; *lpTrans FALSE (and 0) when it is not one
+    // or does not fit.
+    UINT GetDlgItemInt(int nID, BOOL *lpTrans = NULL, BOOL bSigned = TRUE) const;
+    // Buttons: BM_SETCHECK / BM_GETCHECK.
+    void CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
     BOOL SetProp(LPCTSTR lpszString, HANDLE hData);
     HANDLE GetProp(LPCTSTR lpszString) const;
     HANDLE RemoveProp(LPCTSTR lpszString);
@@ -174,6 +182,11 @@ public:
     BOOL IsWindowEnabled() const;
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
+    // Centres the window over its owner (top-level windows), its parent
+    // (children), pAlternateOwner, or the screen.
+    void CenterWindow(CWnd *pAlternateOwner = NULL);
+    // WM_SETREDRAW: while off, the window does not paint.
+    void SetRedraw(BOOL bRedraw = TRUE);
 
     // ---- Painting
     void Invalidate(BOOL bErase = TRUE);

@@ -5,7 +5,9 @@
 #include "framework/window/ScrollBar.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/SystemColors.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -80,6 +82,60 @@ int CWnd::GetDlgItemText(int nID, CString &rString) const
     if (CWnd *pItem = GetDlgItem(nID))
         pItem->GetWindowText(rString);
     return rString.GetLength();
+}
+
+namespace {
+const UINT kButtonGetCheck = 0x00F0; // BM_GETCHECK
+const UINT kButtonSetCheck = 0x00F1; // BM_SETCHECK
+} // namespace
+
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessage(::GetDlgItem(m_hWnd, nID), message, wParam, lParam);
+}
+
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+    std::string text = bSigned ? std::to_string(static_cast<int>(nValue)) : std::to_string(nValue);
+    SetDlgItemText(nID, text.c_str());
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL *lpTrans, BOOL bSigned) const
+{
+    if (lpTrans)
+        *lpTrans = FALSE;
+    CString text;
+    GetDlgItemText(nID, text);
+    std::string digits = static_cast<LPCTSTR>(text);
+    size_t first = digits.find_first_not_of(" \t");
+    size_t last = digits.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return 0;
+    digits = digits.substr(first, last - first + 1);
+    bool negative = bSigned && !digits.empty() && digits[0] == '-';
+    size_t start = negative ? 1 : 0;
+    if (start >= digits.size() || digits.find_first_not_of("0123456789", start) != std::string::npos)
+        return 0;
+    unsigned long long value = 0;
+    for (size_t i = start; i < digits.size(); ++i) {
+        value = value * 10 + static_cast<unsigned>(digits[i] - '0');
+        unsigned long long limit = bSigned ? (negative ? 2147483648ULL : 2147483647ULL) : 4294967295ULL;
+        if (value > limit)
+            return 0;
+    }
+    if (lpTrans)
+        *lpTrans = TRUE;
+    return negative ? static_cast<UINT>(-static_cast<long long>(value)) : static_cast<UINT>(value);
+}
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    SendDlgItemMessage(nIDButton, kButtonSetCheck, nCheck, 0);
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return static_cast<UINT>(SendDlgItemMessage(nIDButton, kButtonGetCheck, 0, 0));
 }
 
 BOOL CWnd::SetProp(LPCTSTR lpszString, HANDLE hData) { return ::SetProp(m_hWnd, lpszString, hData); }
@@ -164,6 +220,26 @@ BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); 
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+void CWnd::SetRedraw(BOOL bRedraw) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
+
+void CWnd::CenterWindow(CWnd *pAlternateOwner)
+{
+    CRect area;
+    HWND hCenter = pAlternateOwner ? pAlternateOwner->m_hWnd
+                                   : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
+    if (hCenter && ::IsWindowVisible(hCenter) && !::IsIconic(hCenter))
+        ::GetWindowRect(hCenter, &area);
+    else
+        area = CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    CRect rc;
+    GetWindowRect(&rc);
+    CPoint topLeft(area.left + (area.Width() - rc.Width()) / 2, area.top + (area.Height() - rc.Height()) / 2);
+    if (GetStyle() & WS_CHILD) {
+        // A child moves in its parent's client coordinates.
+        ::ScreenToClient(::GetParent(m_hWnd), &topLeft);
+    }
+    SetWindowPos(nullptr, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 // ---- Painting
 

@@ -119,3 +119,47 @@ TEST_F(WindowLayoutTest, ColourMessagesAreReflectedToTheControl)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DialogItems, NumbersReadFromItemTextAndNonNumbersAreRefused)
+{
+    CRecordingWnd dialog;
+    ASSERT_TRUE(CreateTopLevel(dialog, RECT{0, 0, 100, 100}));
+    ASSERT_TRUE(::CreateWindowEx(0, TestWindowClass(), "", WS_CHILD, 0, 0, 10, 10, dialog.m_hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(7)), nullptr, nullptr));
+    struct Case {
+        const char *text;
+        BOOL bSigned;
+        BOOL translated;
+        UINT value;
+    } cases[] = {
+        {"42", TRUE, TRUE, 42},           {" -17 ", TRUE, TRUE, static_cast<UINT>(-17)},
+        {"-17", FALSE, FALSE, 0},         {"12a", TRUE, FALSE, 0},
+        {"", TRUE, FALSE, 0},             {"2147483648", TRUE, FALSE, 0},
+        {"4294967295", FALSE, TRUE, 4294967295u}, {"99999999999999999999", FALSE, FALSE, 0},
+    };
+    for (const Case &c : cases) {
+        dialog.SetDlgItemText(7, c.text);
+        BOOL translated = -1;
+        EXPECT_EQ(dialog.GetDlgItemInt(7, &translated, c.bSigned), c.value) << c.text;
+        EXPECT_EQ(translated, c.translated) << c.text;
+    }
+    dialog.SetDlgItemInt(7, static_cast<UINT>(-5));
+    CString text;
+    dialog.GetDlgItemText(7, text);
+    EXPECT_EQ(text, "-5");
+}
+
+TEST(DialogItems, AWindowCentresOverItsParent)
+{
+    CRecordingWnd parent, child;
+    ASSERT_TRUE(CreateTopLevel(parent, RECT{100, 100, 300, 200}));
+    ASSERT_TRUE(child.Create(TestWindowClass(), "", WS_VISIBLE, CRect(0, 0, 50, 20), &parent, 1));
+    child.CenterWindow();
+    CRect rc;
+    child.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(175, 140, 225, 160));
+}
+
+} // namespace
