@@ -154,9 +154,18 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
     HWND capture = GetCapture();
     HWND target = capture ? capture : self;
     LPARAM screenParam = MAKELPARAM(screen.x(), screen.y());
-    int hit = capture ? HTCLIENT : static_cast<int>(static_cast<short>(SendMessage(target, WM_NCHITTEST, 0, screenParam)));
-    if (!WindowCore::Live(target))
-        return;
+    int hit = HTCLIENT;
+    if (!capture) {
+        // A transparent part (a group box's inside) hands the mouse to the window below.
+        for (;;) {
+            hit = static_cast<short>(SendMessage(target, WM_NCHITTEST, 0, screenParam));
+            if (!WindowCore::Live(target))
+                return;
+            if (hit != HTTRANSPARENT || !target->parent)
+                break;
+            target = target->parent;
+        }
+    }
     UINT message = action == MouseAction::Move
                        ? WM_MOUSEMOVE
                        : ButtonMessage(action, e->button(), (target->windowClass.style & CS_DBLCLKS) != 0);
@@ -186,7 +195,9 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
         WPARAM flags = InputState::MouseKeyFlags();
         MessageQueue::PostInput(MakeMsg(target, message, flags, MAKELPARAM(pt.x, pt.y), screen));
     } else if (hit != HTNOWHERE && hit != HTTRANSPARENT) {
-        UINT ncMessage = message - (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
+        // The frame always gets its double clicks, whatever the class says.
+        UINT clientMessage = action == MouseAction::Move ? WM_MOUSEMOVE : ButtonMessage(action, e->button(), true);
+        UINT ncMessage = clientMessage - (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
         MessageQueue::PostInput(MakeMsg(target, ncMessage, static_cast<WPARAM>(hit), screenParam, screen));
     }
 }

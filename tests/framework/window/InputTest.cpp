@@ -462,3 +462,28 @@ TEST(WindowSizing, TheUsersResizeCanBeCorrectedBeforeItHappens)
 }
 
 } // namespace
+
+namespace {
+
+class CTransparentWnd : public CRecordingWnd {
+protected:
+    afx_msg LRESULT OnNcHitTest(CPoint) { return HTTRANSPARENT; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CTransparentWnd, CRecordingWnd)
+    ON_WM_NCHITTEST()
+END_MESSAGE_MAP()
+
+TEST_F(InputTest, ATransparentWindowHandsTheMouseToItsParent)
+{
+    CTransparentWnd glass;
+    ASSERT_TRUE(glass.Create(TestWindowClass(), "", WS_VISIBLE, RECT{130, 10, 180, 60}, &top, 4));
+    QTest::mouseClick(WidgetOf(glass.m_hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    PumpEvents();
+    EXPECT_TRUE(glass.Only({WM_LBUTTONDOWN}).empty());
+    auto got = top.Only({WM_LBUTTONDOWN});
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].lParam, Point(135, 16));
+}
+
+} // namespace
