@@ -321,3 +321,52 @@ TEST_F(ControlNotificationTest, AControlHandlesItsOwnReflectedNotification)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CmdUI, ItDrivesMenuItemsAndControls)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 40001, "&Zoom");
+    menu.AppendMenu(MF_STRING | MF_CHECKED, 40002, "&Grid");
+    CCmdUI item;
+    item.m_pMenu = &menu;
+    item.m_nIndex = 0;
+    item.m_nID = 40001;
+    item.SetText("&Zoom 200%");
+    item.SetRadio(TRUE);
+    item.Enable(FALSE);
+    CString text;
+    menu.GetMenuString(0, text, MF_BYPOSITION);
+    EXPECT_EQ(text, "&Zoom 200%");
+    UINT state = menu.GetMenuState(0, MF_BYPOSITION);
+    EXPECT_TRUE(state & MF_CHECKED);
+    EXPECT_TRUE(state & MFT_RADIOCHECK);
+    EXPECT_TRUE(state & MF_GRAYED);
+    EXPECT_EQ(menu.GetMenuItemID(0), 40001u);
+    item.m_nIndex = 1;
+    item.SetCheck(0);
+    EXPECT_FALSE(menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED);
+
+    CRecordingWnd bar, button;
+    ASSERT_TRUE(CreateTopLevel(bar, RECT{0, 0, 100, 30}));
+    ASSERT_TRUE(button.Create(TestWindowClass(), "Old", WS_VISIBLE, CRect(0, 0, 20, 20), &bar, 40003));
+    button.SetFocus();
+    CCmdUI control;
+    control.m_pOther = &button;
+    control.m_nID = 40003;
+    control.SetText("New");
+    control.Enable(FALSE);
+    control.SetCheck(1);
+    CString caption;
+    button.GetWindowText(caption);
+    EXPECT_EQ(caption, "New");
+    EXPECT_FALSE(button.IsWindowEnabled());
+    EXPECT_NE(CWnd::GetFocus(), &button); // the focus left the disabled control
+    auto checks = button.Only({0x00F1});
+    ASSERT_EQ(checks.size(), 1u);
+    EXPECT_EQ(checks[0].wParam, 1u);
+}
+
+} // namespace
