@@ -38,6 +38,7 @@ CQYDrawComponent::~CQYDrawComponent()
     DeleteAttachedObject();
     delete[] m_lpCompPoints;
     delete[] m_lpCompTrackPoints;
+    ReleasePen();
     RemoveAllProperties();
 }
 
@@ -72,6 +73,7 @@ CQYDrawComponent& CQYDrawComponent::operator=(const CQYDrawComponent& src)
         return *this;
     DeleteAttachedObject();
     RemoveAllProperties();
+    ReleasePen(); // made from the old line settings
     AllocMemory(src.m_nCompPtCount);
     if (src.m_nCompPtCount > 0)
         std::memcpy(m_lpCompPoints, src.m_lpCompPoints, sizeof(POINT) * static_cast<size_t>(src.m_nCompPtCount));
@@ -148,6 +150,7 @@ void CQYDrawComponent::Serialize(CArchive& ar)
     m_bOver4ResizeHandles = bOver4ResizeHandles;
     m_rectPosition = rectPosition;
     RemoveAllProperties();
+    ReleasePen();
     while (!properties.IsEmpty())
         m_listProperties.AddTail(properties.RemoveHead());
     DeleteAttachedObject();

@@ -12,7 +12,14 @@
 #include "library/model/QYBaseComponent.h"
 #include "library/model/QYCompProperties.h"
 
+class CDC;
 class CWnd;
+
+// Fill kinds from this value on are painted inside a clip path (gradients,
+// then bitmap fills); kinds from QY_NO_FILL_BRUSH on draw nothing.
+#define QY_FIRST_GRADIENT_BRUSH 42
+#define QY_FIRST_BITMAP_BRUSH 62
+#define QY_NO_FILL_BRUSH 92
 
 class CQYDrawComponent : public CQYBaseComponent {
     DECLARE_SERIAL(CQYDrawComponent)
@@ -62,6 +69,50 @@ public:
     virtual BOOL RemoveProperty(int nId);
     virtual CQYBaseProperties* FindProperty(int nId);
 
+    // Drawing.  Each preparing operation saves the DC state and the clearing
+    // operations restore it.  The track outline is drawn in NOT-XOR, so the
+    // same outline drawn twice leaves the surface as it was.
+    virtual void PrepareTrackDC(CDC* pDC);
+    virtual void OnDrawTrack(CDC* pDC);
+    virtual void OnDrawTrackCustom(CDC* pDC);
+    virtual void ClearTrackDC(CDC* pDC);
+    // Selects the default set's brush, pen and font and its colours.
+    virtual void PrepareDC(CDC* pDC);
+    // Selects the shadow brush and no pen.
+    virtual void PrepareShadowDC(CDC* pDC);
+    // Body, 3-D body and shadow: nothing here; shapes draw themselves.
+    virtual void OnDrawFlat(CDC* pDC);
+    virtual void OnDraw3d(CDC* pDC);
+    // The shadow (when switched on), then the flat or 3-D body.
+    virtual void OnDraw(CDC* pDC);
+    virtual void OnDrawShadow(CDC* pDC);
+    // The tab-order number in a navy box at the top-left corner.
+    virtual void OnDrawTabOrder(CDC* pDC);
+    // Nothing here; the ports layer draws its ports.
+    virtual void OnDrawPorts(CDC* pDC, BOOL bDraw);
+    virtual void ClearShadowDC(CDC* pDC);
+    virtual void ClearDC(CDC* pDC);
+    // The fills paint the figure with fill kind nBrushType in the selected
+    // brush and pen (kinds below 42), or a gradient or bitmap fill clipped
+    // to the figure and then its outline (42 to 91); 92 and above draw
+    // nothing.  The shadow forms use the shadow colours and kind at the
+    // shadow offset and leave the point array as it was.
+    virtual void FillShadowBezier(CDC* pDC, LPPOINT lpPoints, int nCount);
+    virtual void FillBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                            UINT nBrushType);
+    virtual void FillShadowPoly(CDC* pDC, LPPOINT lpPoints, int nCount);
+    virtual void FillPoly(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                          UINT nBrushType);
+    virtual void FillShadowCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount);
+    virtual void FillCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                                 UINT nBrushType);
+    // Text in the font colour on a transparent background.
+    virtual void DrawText(CDC* pDC, CString& str, LPRECT lpRect, UINT nFormat);
+    // The navy frame with white-cut handles around a selected component.
+    virtual void OnDrawSelect(CDC* pDC, CRect rcTotal);
+    // Nothing here; point-based shapes outline themselves.
+    virtual void OnDrawHighlight(CDC* pDC);
+
     virtual void AllocMemory(int nCount);
     // Handles 0-7: corners and mid-sides of the rectangle, clockwise from
     // the top-left.
@@ -102,6 +153,13 @@ public:
     virtual void OffsetComponent(int dx, int dy);
     virtual CRect GetPointsRect();
 
+    // The gradient fill of a rectangle (gradient index 0 to 19).
+    void DrawGradient(CDC* pDC, CRect rect, COLORREF crStart, COLORREF crEnd, UINT nGradient);
+    // The track pen, made on first use from the default set's line style
+    // and width; ReleasePen drops it so that the next use remakes it.
+    CPen* GetTrackPen();
+    void ReleasePen();
+
     CQYCompProperties* GetDefaultProperty();
     CQYArea& GetCompRgn() { return m_CompArea; }
     CRect GetTrackRect();
@@ -124,6 +182,7 @@ public:
     int m_nCompPtCount = 0;
     LPPOINT m_lpCompTrackPoints = nullptr;
     int m_nCompTrackPtCount = 0;
+    CPen* m_pTrackPen = nullptr;
     BOOL m_bOver4ResizeHandles = FALSE;
     CPen m_penNull;
 
@@ -134,5 +193,9 @@ protected:
 
 private:
     void CreateTabOrderFont();
+    // Paints the bounding rectangle of the points with a gradient (kinds
+    // 42-61) or bitmap (62-91) fill inside the clip set by the caller.
+    void FillClippedRect(CDC* pDC, const POINT* lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                         UINT nBrushType);
     void DeleteAttachedObject();
 };

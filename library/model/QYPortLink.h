@@ -1,0 +1,35 @@
+// What a port asks of a connector attached to it.  The connector class
+// (a draw component) implements these next to its drawing; a port reaches
+// them through the components of its link list.
+#pragma once
+
+#include "framework/base/CRect.h"
+
+class CQYDrawComponent;
+class CQYPortComponent;
+
+class CQYPortLink {
+public:
+    virtual ~CQYPortLink() = default;
+
+    // Moves the end attached to pPort (its points, or its track points) by
+    // (dx, dy).
+    virtual BOOL MoveEndAtPort(CQYPortComponent* pPort, int dx, int dy) = 0;
+    virtual BOOL MoveTrackEndAtPort(CQYPortComponent* pPort, int dx, int dy) = 0;
+    // Moves track point nIndex by (dx, dy).
+    virtual BOOL OffsetLinkTrackPoint(CQYPortComponent* pPort, int nIndex, int dx, int dy) = 0;
+    // The track outline while pPort's owner is dragged: the end at pPort
+    // follows (dx, dy), the rest compensates the scroll (rx, ry).
+    virtual void MoveTrackByPort(CQYPortComponent* pPort, int dx, int dy, int rx, int ry) = 0;
+    // Copies the points into the track points.
+    virtual void CopyToTrackPoints() = 0;
+    virtual CPoint GetStartPoint() = 0;
+    virtual CPoint GetEndPoint() = 0;
+    // Binds the first (last) point to a port.
+    virtual void SetFromPort(CQYPortComponent* pPort) = 0;
+    virtual void SetToPort(CQYPortComponent* pPort) = 0;
+};
+
+// The connector side of a component in a port's link list, or NULL for a
+// component that is no connector.
+CQYPortLink* QYGetPortLink(CQYDrawComponent* pComp);
