@@ -19,6 +19,10 @@ public:
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void *lpBits);
     BOOL CreateBitmapIndirect(const BITMAP *lpBitmap);
     BOOL CreateCompatibleBitmap(CDC *pDC, int nWidth, int nHeight);
+    // From the resource registry: an image file registered under the name,
+    // else a packed DIB registered as a bitmap resource. FALSE when neither loads.
+    BOOL LoadBitmap(LPCTSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource);
     int GetBitmap(BITMAP *pBitMap) const;
     DWORD SetBitmapBits(DWORD dwCount, const void *lpBits);
     DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const;
@@ -26,3 +30,4 @@ public:
 
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void *lpBits);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+HBITMAP LoadBitmap(HINSTANCE hInstance, LPCTSTR lpBitmapName);

@@ -70,8 +70,9 @@ public:
           m_xs(d.w, s.x, s.w, d.flipX != s.flipX), m_ys(d.h, s.y, s.h, d.flipY != s.flipY),
           m_mode(dst->state.stretchBltMode)
     {
-        m_text = Paints::ToPixel(dst->state.textColor);
-        m_bk = Paints::ToPixel(dst->state.bkColor);
+        Paints::Context ctx = dst->PaintContext();
+        m_text = Paints::ToPixel(ctx.textColor);
+        m_bk = Paints::ToPixel(ctx.bkColor);
         m_srcBk = Paints::ToPixel(src.bkColor);
     }
 

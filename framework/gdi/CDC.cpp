@@ -315,14 +315,20 @@ static T SetBoth(CDC *dc, HDC attrib, T value, T invalid, Field field)
     return previous;
 }
 
+// Colours keep a palette flag (PALETTEINDEX, PALETTERGB); drawing resolves them.
+static COLORREF KeepPaletteFlag(COLORREF c)
+{
+    return (c >> 24) == 1 || (c >> 24) == 2 ? c : c & 0x00FFFFFF;
+}
+
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
-    return SetBoth<COLORREF>(this, Attr(this), crColor & 0x00FFFFFF, CLR_INVALID, &DCState::textColor);
+    return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::textColor);
 }
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
-    return SetBoth<COLORREF>(this, Attr(this), crColor & 0x00FFFFFF, CLR_INVALID, &DCState::bkColor);
+    return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::bkColor);
 }
 
 int CDC::SetBkMode(int nBkMode)

@@ -15,6 +15,7 @@
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiStructs.h"
+#include "framework/gdi/Palette.h"
 #include "framework/gdi/Pen.h"
 #include "framework/gdi/Rgn.h"
 
@@ -84,6 +85,9 @@ public:
     CFont *SelectObject(CFont *pFont);
     CBitmap *SelectObject(CBitmap *pBitmap);
     CGdiObject *SelectObject(CGdiObject *pObject);
+    // bForceBackground makes no difference on true-colour targets.
+    CPalette *SelectPalette(CPalette *pPalette, BOOL bForceBackground);
+    UINT RealizePalette();
     // A region selection sets the clip; returns the region type.
     int SelectObject(CRgn *pRgn);
     HGDIOBJ SelectObject(HGDIOBJ hObject);

@@ -85,8 +85,9 @@ bool HDC__::ClipRegion(QRegion &clip)
 
 Paints::Context HDC__::PaintContext()
 {
-    return Paints::Context{state.textColor, state.bkColor, state.bkMode, state.rop2,
-                           state.brushOrg.x, state.brushOrg.y, IsMono()};
+    const PaletteData *palette = state.palette.get();
+    return Paints::Context{Paints::Resolve(state.textColor, palette), Paints::Resolve(state.bkColor, palette),
+                           state.bkMode, state.rop2, state.brushOrg.x, state.brushOrg.y, IsMono(), palette};
 }
 
 HDC CreateMemoryDC(HDC hReference)

@@ -34,6 +34,15 @@ bool HatchBit(int hatch, int x, int y)
     }
 }
 
+COLORREF Resolve(COLORREF c, const PaletteData *palette)
+{
+    if ((c >> 24) == 1) {
+        size_t index = c & 0xFFFF;
+        return palette && index < palette->entries.size() ? palette->entries[index] & 0xFFFFFF : RGB(0, 0, 0);
+    }
+    return c & 0xFFFFFF;
+}
+
 namespace {
 
 uint32_t Fit(uint32_t pixel, bool mono)
@@ -67,14 +76,14 @@ FillPaint ForBrush(const BrushData *brush, const Context &ctx)
     if (!brush || brush->style == BS_NULL)
         return p;
     if (brush->style == BS_SOLID)
-        return ForSolid(brush->color, ctx.rop2, ctx.mono);
+        return ForSolid(Resolve(brush->color, ctx.palette), ctx.rop2, ctx.mono);
     p.none = false;
     p.rop2 = ctx.rop2;
     p.originX = ctx.brushOrgX;
     p.originY = ctx.brushOrgY;
     if (brush->style == BS_HATCHED) {
         SetTile(p, 8, 8);
-        uint32_t line = Fit(ToPixel(brush->color), ctx.mono);
+        uint32_t line = Fit(ToPixel(Resolve(brush->color, ctx.palette)), ctx.mono);
         uint32_t gap = Fit(ToPixel(ctx.bkColor), ctx.mono);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x) {
@@ -113,7 +122,7 @@ LinePaint ForCosmeticPen(const PenData *pen, const Context &ctx)
     if (!pen || pen->IsNull())
         return p;
     p.none = false;
-    p.color = Fit(ToPixel(pen->color), ctx.mono);
+    p.color = Fit(ToPixel(Resolve(pen->color, ctx.palette)), ctx.mono);
     p.rop2 = ctx.rop2;
     p.fillGaps = ctx.bkMode == OPAQUE;
     p.gapColor = Fit(ToPixel(ctx.bkColor), ctx.mono);

@@ -47,7 +47,11 @@ struct Context {
     int brushOrgX;
     int brushOrgY;
     bool mono;
+    const PaletteData *palette; // resolves PALETTEINDEX colours
 };
+// A colour as RGB: PALETTEINDEX colours take the palette's entry (black
+// when there is none), PALETTERGB colours their RGB part.
+COLORREF Resolve(COLORREF c, const PaletteData *palette);
 FillPaint ForBrush(const BrushData *brush, const Context &ctx);
 FillPaint ForSolid(COLORREF color, int rop2, bool mono);
 // A cosmetic pen's pixels: colour and the dash pattern of its style.

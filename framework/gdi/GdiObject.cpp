@@ -5,6 +5,7 @@
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
+#include "framework/gdi/Palette.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/Pen.h"
 #include "framework/gdi/Rgn.h"
@@ -36,6 +37,7 @@ std::unique_ptr<CGdiObject> MakeWrapper(GdiObjectKind kind)
     case GdiObjectKind::Font: return std::make_unique<CFont>();
     case GdiObjectKind::Bitmap: return std::make_unique<CBitmap>();
     case GdiObjectKind::Region: return std::make_unique<CRgn>();
+    case GdiObjectKind::Palette: return std::make_unique<CPalette>();
     default: return std::make_unique<CGdiObject>();
     }
 }

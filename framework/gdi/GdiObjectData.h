@@ -69,6 +69,7 @@ struct RgnData : GdiObjectData {
 struct PaletteData : GdiObjectData {
     PaletteData() : GdiObjectData(GdiObjectKind::Palette) {}
     std::vector<COLORREF> entries;
+    std::vector<BYTE> flags; // PC_ flags per entry (empty: all 0)
 };
 
 // The handle table: handles are small counters, never reused, so a stale

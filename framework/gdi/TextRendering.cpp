@@ -64,7 +64,7 @@ namespace {
 
 uint32_t TextPixel(HDC h, COLORREF c)
 {
-    uint32_t px = Paints::ToPixel(c);
+    uint32_t px = Paints::ToPixel(Paints::Resolve(c, h->state.palette.get()));
     return h->IsMono() ? Paints::ToMono(px) : px;
 }
 
