@@ -242,7 +242,10 @@ BOOL CQYDataModel::CreatePrinterDC()
                 pFresh->dmPaperSize = pOld->dmPaperSize;
                 pFresh->dmPaperLength = pOld->dmPaperLength;
                 pFresh->dmPaperWidth = pOld->dmPaperWidth;
-                pFresh->dmFields |= DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH;
+                // Only what the old mode had set is marked set: a paper
+                // length and width of 0 marked set would read as no paper.
+                const DWORD dwPageFields = DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH;
+                pFresh->dmFields = (pFresh->dmFields & ~dwPageFields) | (pOld->dmFields & dwPageFields);
                 GlobalUnlock(m_psd.hDevMode);
             }
         }
