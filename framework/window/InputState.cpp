@@ -185,6 +185,24 @@ void InputState::ActivateFromClick(HWND hTopLevel)
     Activate(GetTopLevelWindow(hTopLevel), WA_CLICKACTIVE);
 }
 
+void InputState::DeactivateFromDesktop(HWND hTopLevel)
+{
+    HWND top = Live(hTopLevel);
+    if (!top || Live(S().active) != top)
+        return;
+    HWND capture = Live(S().capture);
+    if (capture && (capture == top || IsChild(top, capture)))
+        SendMessage(capture, WM_CANCELMODE, 0, 0);
+    S().active = nullptr;
+    SendMessage(top, WM_NCACTIVATE, FALSE, 0);
+    SendMessage(top, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    HWND focus = Live(S().focus);
+    if (focus && (focus == top || IsChild(top, focus))) {
+        S().focus = nullptr;
+        SendMessage(focus, WM_KILLFOCUS, 0, 0);
+    }
+}
+
 void InputState::Forget(HWND hWnd)
 {
     if (S().capture == hWnd)

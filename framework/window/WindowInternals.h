@@ -49,6 +49,10 @@ UINT MouseKeyFlags();            // MK_* from the remembered state
 void SetCursorPosition(const QPoint &screen);
 // Activates the top-level window (WM_NCACTIVATE/WM_ACTIVATE) on a click.
 void ActivateFromClick(HWND hTopLevel);
+// The desktop took the activation away from the program's active window
+// (another program, a Qt dialog): it is deactivated and its focus window
+// loses the focus.
+void DeactivateFromDesktop(HWND hTopLevel);
 } // namespace InputState
 
 namespace Timers {

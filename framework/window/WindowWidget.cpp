@@ -8,6 +8,7 @@
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -345,9 +346,12 @@ void WindowWidget::changeEvent(QEvent *e)
     // on to their children as the framework's frames do.
     if (e->type() == QEvent::ApplicationPaletteChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent)
         SendMessage(m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
-    if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isActiveWindow() &&
-        GetActiveWindow() != m_hWnd)
-        InputState::ActivateFromClick(m_hWnd);
+    if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow()) {
+        if (isActiveWindow() && GetActiveWindow() != m_hWnd)
+            InputState::ActivateFromClick(m_hWnd);
+        else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget())
+            InputState::DeactivateFromDesktop(m_hWnd);
+    }
     if (e->type() == QEvent::WindowStateChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow())
         FollowDesktopState();
 }

@@ -146,3 +146,25 @@ TEST_F(WindowStateTest, ThirtyTwoBitLongsRefusePointers)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WindowStateTest, LosingTheDesktopsActivationDeactivatesAndTakesTheFocus)
+{
+    CRecordingWnd view;
+    ASSERT_TRUE(view.Create(TestWindowClass(), "", WS_VISIBLE, RECT{0, 0, 20, 20}, &frame, 1));
+    view.SetFocus();
+    ASSERT_EQ(CWnd::GetActiveWindow(), &frame);
+    frame.Clear();
+    view.Clear();
+    QEvent change(QEvent::ActivationChange); // the desktop activated another program
+    QCoreApplication::sendEvent(WidgetOf(frame.m_hWnd), &change);
+    auto activations = frame.Only({WM_ACTIVATE});
+    ASSERT_EQ(activations.size(), 1u);
+    EXPECT_EQ(LOWORD(activations[0].wParam), WA_INACTIVE);
+    EXPECT_EQ(view.Only({WM_KILLFOCUS}).size(), 1u);
+    EXPECT_EQ(CWnd::GetFocus(), nullptr);
+    EXPECT_EQ(CWnd::GetActiveWindow(), nullptr);
+}
+
+} // namespace
