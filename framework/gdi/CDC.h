@@ -15,6 +15,7 @@
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiStructs.h"
+#include "framework/gdi/Icon.h"
 #include "framework/gdi/Palette.h"
 #include "framework/gdi/Pen.h"
 #include "framework/gdi/Rgn.h"
@@ -245,6 +246,9 @@ public:
                     int nSrcHeight, DWORD dwRop);
     // Operations of pattern and destination only; FALSE for one that needs a source.
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+    // Draws an icon at the system icon size (see Icon.h).
+    BOOL DrawIcon(int x, int y, HICON hIcon);
+    BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
 
     // Gradients: GRADIENT_FILL_RECT_H / _V shade each GRADIENT_RECT from its
     // upper-left vertex's colour to its lower-right's; GRADIENT_FILL_TRIANGLE
