@@ -1,6 +1,7 @@
 #include "library/model/QYGradientFill.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/Rgn.h"
 #include "library/model/QYRounding.h"
 
 #include <algorithm>
@@ -64,12 +65,9 @@ void QYSolidRect(CDC* pDC, int x, int y, int nWidth, int nHeight, COLORREF crCol
 void QYSolidEllipse(CDC* pDC, int x, int y, int nWidth, int nHeight, COLORREF crColor)
 {
     CBrush brush(crColor);
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
-    CGdiObject* pOldPen = pDC->SelectStockObject(NULL_PEN);
-    // Without a pen the right and bottom edge stay out, as in a region fill.
-    pDC->Ellipse(x, y, x + nWidth, y + nHeight);
-    pDC->SelectObject(pOldPen);
-    pDC->SelectObject(pOldBrush);
+    CRgn ellipse;
+    if (ellipse.CreateEllipticRgn(x, y, x + nWidth, y + nHeight))
+        pDC->FillRgn(&ellipse, &brush);
 }
 
 int QYGradientStrip(int nSpan, COLORREF crStart, COLORREF crEnd)
