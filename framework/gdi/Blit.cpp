@@ -189,6 +189,27 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
         }
 }
 
+// A plain copy between images of the same kind at the same size: whole
+// rows at a time. False when the transfer needs the general path.
+bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegion &visible, QImage &target)
+{
+    Normalized s = Normalize(src.rect);
+    if (s.w != d.w || s.h != d.h || s.flipX != d.flipX || s.flipY != d.flipY || src.mono != dst->IsMono())
+        return false;
+    const QImage &image = *src.image;
+    QRect readable = QRect(0, 0, image.width(), image.height()).translated(d.x - s.x, d.y - s.y);
+    for (const QRect &area : visible) {
+        QRect r = area.intersected(readable);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const uint32_t *from = reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) +
+                                   (r.left() - d.x + s.x);
+            uint32_t *to = reinterpret_cast<uint32_t *>(target.scanLine(y)) + r.left();
+            std::copy(from, from + r.width(), to);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 namespace Blit {
@@ -232,6 +253,8 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     }
     QRegion visible = dst->VisibleRegion().intersected(QRect(d.x, d.y, d.w, d.h));
     if (QImage *image = dst->Image()) {
+        if (src && table == 0xCC && CopyRows(dst, d, copy, visible, *image))
+            return TRUE;
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
         for (const QRect &area : visible)

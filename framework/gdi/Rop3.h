@@ -17,6 +17,15 @@ inline unsigned Table(DWORD rop)
 
 inline uint32_t Apply(unsigned table, uint32_t p, uint32_t s, uint32_t d)
 {
+    // The operations transfers use most, without walking the table.
+    switch (table) {
+    case 0xCC: return s | 0xFF000000u;                 // SRCCOPY
+    case 0x88: return (s & d) | 0xFF000000u;           // SRCAND
+    case 0xEE: return (s | d) | 0xFF000000u;           // SRCPAINT
+    case 0x66: return ((s ^ d) & 0x00FFFFFFu) | 0xFF000000u; // SRCINVERT
+    case 0xF0: return p | 0xFF000000u;                 // PATCOPY
+    default: break;
+    }
     uint32_t result = 0;
     for (unsigned i = 0; i < 8; ++i) {
         if (!((table >> i) & 1))
