@@ -80,6 +80,8 @@ BOOL CQYCommandHistory::Execute(CQYBaseCommand* pCommand, BOOL bRecord)
 
 void CQYCommandHistory::AddCommand(CQYBaseCommand* pCommand)
 {
+    if (pCommand == nullptr)
+        return;
     delete m_arrCommands[static_cast<size_t>(m_nCurrentIndex)];
     m_arrCommands[static_cast<size_t>(m_nCurrentIndex)] = pCommand;
     m_nCurrentIndex = NextIndex(m_nCurrentIndex);

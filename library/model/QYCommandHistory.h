@@ -40,7 +40,7 @@ public:
     // recorded when bRecord, else deleted; TRUE.
     virtual BOOL Execute(CQYBaseCommand* pCommand, BOOL bRecord = TRUE);
     // Stores the command in the current slot (deleting what was there),
-    // abandoning the redo part.
+    // abandoning the redo part; NULL is ignored.
     virtual void AddCommand(CQYBaseCommand* pCommand);
     // Deletes everything; all counters 0; OnHistoryChanged.
     virtual void Reset();
