@@ -7,6 +7,7 @@
 #include "framework/window/CursorApi.h"
 #include "library/model/QYBitmapFill.h"
 #include "library/model/QYDataModel.h"
+#include "library/model/QYFormIcon.h"
 #include "library/model/QYFormProperties.h"
 #include "library/model/QYGradientFill.h"
 #include "library/pickers/QYGlobalData.h"
@@ -37,12 +38,22 @@ CQYBackComponent::CQYBackComponent() : CQYBackComponent(nullptr)
 CQYBackComponent::CQYBackComponent(CQYDataModel* pModel) : m_pModel(pModel)
 {
     m_hIcon = LoadIcon(nullptr, MAKEINTRESOURCE(QY_FORM_ICON_ID));
+    // Without a program's own icon under that id the library draws one.
+    if (m_hIcon == nullptr) {
+        m_hIcon = QYCreateFormIcon();
+        m_bOwnIcon = m_hIcon != nullptr;
+    }
     m_penDot.CreatePen(PS_DOT, 1, kBlack);
     m_penTitleLine.CreatePen(PS_SOLID, 1, qyGlobalData.m_clrBtnFace);
 }
 
-// Icons from the resource registry live as long as the program.
-CQYBackComponent::~CQYBackComponent() = default;
+// Icons from the resource registry live as long as the program; the drawn
+// one is the painter's.
+CQYBackComponent::~CQYBackComponent()
+{
+    if (m_bOwnIcon)
+        DestroyIcon(m_hIcon);
+}
 
 void CQYBackComponent::Serialize(CArchive&)
 {
@@ -136,7 +147,9 @@ void CQYBackComponent::DrawTitleBar(CDC* pDC, CQYFormProperties* pForm, const CR
     pDC->FillSolidRect(&rectTitle, qyGlobalData.m_clrInactiveCaption);
     CRect rectCaption = rectTitle;
     if (pForm->IsShowIcon()) {
-        // The caption leaves room for the icon at the left of the bar.
+        if (m_hIcon != nullptr)
+            DrawIconEx(pDC->GetSafeHdc(), rectTitle.left + 2, (rectTitle.top + rectTitle.bottom - kIconSize) / 2,
+                       m_hIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
         rectCaption.OffsetRect(20, 0);
     }
     DrawText(pDC, pForm->GetObjectCaption(), rectCaption, DT_SINGLELINE | DT_VCENTER | DT_LEFT);

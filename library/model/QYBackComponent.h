@@ -49,6 +49,7 @@ protected:
     void DrawTitleBar(CDC* pDC, CQYFormProperties* pForm, const CRect& rectWindow);
 
     HICON m_hIcon = nullptr;
+    BOOL m_bOwnIcon = FALSE;
     CQYDataModel* m_pModel = nullptr;
     CPen m_penDot;
     CPen m_penTitleLine;

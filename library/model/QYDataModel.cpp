@@ -353,6 +353,12 @@ void CQYDataModel::MakeTabOrdersDense()
     POSITION pos = m_listComponents.GetHeadPosition();
     while (pos != nullptr)
         comps.push_back(m_listComponents.GetNext(pos));
+    // A page saved by this model is numbered 1..n in list order already.
+    bool bDense = true;
+    for (size_t i = 0; i < comps.size() && bDense; ++i)
+        bDense = TabOrderOf(comps[i]) == static_cast<int>(i + 1);
+    if (bDense)
+        return;
     std::stable_sort(comps.begin(), comps.end(),
                      [](CQYDrawComponent* a, CQYDrawComponent* b) { return TabOrderOf(a) < TabOrderOf(b); });
     int nOrder = 0;

@@ -293,6 +293,11 @@ TEST_F(Painter, FormWindowTitleBarAndCaptionButtons)
     EXPECT_EQ(Pixel(60, 23), qyGlobalData.m_clrInactiveCaption);
     EXPECT_EQ(Pixel(60, 40), qyGlobalData.m_clrInactiveCaption);
     EXPECT_EQ(Pixel(60, 42), qyGlobalData.m_clrBtnFace); // the line under the bar
+    // The icon, 16 by 16 at (25, 24): its frame, title strip and body.
+    EXPECT_EQ(Pixel(25, 24), RGB(64, 64, 64));
+    EXPECT_EQ(Pixel(27, 26), RGB(0, 0, 128));
+    EXPECT_EQ(Pixel(27, 31), kWhite);
+    EXPECT_EQ(Pixel(41, 39), qyGlobalData.m_clrInactiveCaption);
     // The close button covers (199, 25)-(215, 39): not caption coloured.
     EXPECT_LT(CountColour(CRect(199, 25, 215, 39), qyGlobalData.m_clrInactiveCaption), 16 * 14);
     // Only the close button: the place of the maximize button is bare.
@@ -302,6 +307,20 @@ TEST_F(Painter, FormWindowTitleBarAndCaptionButtons)
     Draw();
     EXPECT_LT(CountColour(CRect(181, 25, 197, 39), qyGlobalData.m_clrInactiveCaption), 16 * 14);
     EXPECT_LT(CountColour(CRect(165, 25, 181, 39), qyGlobalData.m_clrInactiveCaption), 16 * 14);
+}
+
+TEST_F(Painter, PrintingDrawsTheTitleBarButNoGridMarginsOrFrame)
+{
+    m_model.SetFormDesignMode(TRUE); // grid, margins and title bar on
+    m_model.SetDrawFormFrame(TRUE);
+    m_dc.m_bPrinting = TRUE;
+    Draw();
+    m_dc.m_bPrinting = FALSE;
+    EXPECT_EQ(Pixel(150, 30), qyGlobalData.m_clrInactiveCaption);
+    EXPECT_EQ(CountColour(CRect(0, 0, kSize, kSize), kGrid), 0);
+    EXPECT_EQ(CountColour(CRect(0, 0, kSize, kSize), kNavy), CountColour(CRect(25, 24, 41, 40), kNavy));
+    EXPECT_EQ(Pixel(40, 60), kWhite); // inside the margin frame's line: nothing
+    EXPECT_EQ(Pixel(36, 150), kWhite);
 }
 
 TEST_F(Painter, FormFrameBandSquaresAndDots)
