@@ -85,10 +85,11 @@ CScriptRegExp::Compiled &CScriptRegExp::Compile()
 {
     if (m_compiled)
         return *m_compiled;
-    // ECMAScript's \uhhhh and \xhh escapes, "[]" matching nothing and "[^]"
-    // matching any character.
+    // ECMAScript's \uhhhh and \xhh escapes, "[]" matching nothing, "[^]"
+    // matching any character, and a back reference to a group that has not
+    // matched (yet) matching the empty string.
     uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS |
-                       PCRE2_NEVER_BACKSLASH_C;
+                       PCRE2_NEVER_BACKSLASH_C | PCRE2_MATCH_UNSET_BACKREF;
     options |= m_bIgnoreCase ? PCRE2_CASELESS : 0;
     options |= m_bMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
 

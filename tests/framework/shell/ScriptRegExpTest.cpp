@@ -48,6 +48,8 @@ TEST(ScriptRegExpTest, ExecuteFindsMatches)
         {"(a)|b", false, true, "ab", "0:a|1:b"},
         {"a[^]b", false, false, "a\nb", "0:a\nb"},
         {"a[]", false, false, "a", ""},
+        {"(a)?b\\1", false, false, "xb", "1:b"},              // a group that took no part matches empty
+        {"\\1(a)", false, false, "a", "0:a"},                  // as does a group not yet reached
     };
     for (const MatchCase &c : cases) {
         CScriptRegExp re;
