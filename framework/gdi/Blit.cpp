@@ -12,6 +12,8 @@ namespace {
 
 // Transfers larger than this (in target pixels) are refused.
 constexpr long long kMaxPixels = 1LL << 28;
+// Device coordinates of a transfer are kept within this distance of 0.
+constexpr long long kCoordLimit = 1LL << 29;
 
 int FloorMod(int a, int m)
 {
@@ -20,16 +22,20 @@ int FloorMod(int a, int m)
 }
 
 // Maps each target column (or row) of the transfer to the run of source
-// columns it takes: [first, first + count), mirrored when flip.
+// columns it takes: [first, first + count), mirrored when flip. Only the
+// offsets [from, to) that can be drawn are kept.
 struct AxisMap {
+    int from = 0;
     std::vector<int> first;
     std::vector<int> count;
 
-    AxisMap(int dstLen, int srcStart, int srcLen, bool flip)
+    AxisMap(int dstLen, int srcStart, int srcLen, bool flip, int visibleFrom, int visibleTo)
+        : from(visibleFrom)
     {
-        first.resize(static_cast<size_t>(dstLen));
-        count.resize(static_cast<size_t>(dstLen));
-        for (int i = 0; i < dstLen; ++i) {
+        size_t n = visibleTo > visibleFrom ? static_cast<size_t>(visibleTo - visibleFrom) : 0;
+        first.resize(n);
+        count.resize(n);
+        for (int i = visibleFrom; i < visibleTo; ++i) {
             long long a = static_cast<long long>(i) * srcLen / dstLen;
             long long b = static_cast<long long>(i + 1) * srcLen / dstLen;
             // Enlarging: the source pixel under the target pixel's centre.
@@ -42,8 +48,8 @@ struct AxisMap {
                 a = na;
                 b = nb;
             }
-            first[static_cast<size_t>(i)] = srcStart + static_cast<int>(a);
-            count[static_cast<size_t>(i)] = static_cast<int>(b - a);
+            first[static_cast<size_t>(i - visibleFrom)] = srcStart + static_cast<int>(a);
+            count[static_cast<size_t>(i - visibleFrom)] = static_cast<int>(b - a);
         }
     }
 };
@@ -65,9 +71,11 @@ Normalized Normalize(const Blit::Rect &r)
 
 class SourceSampler {
 public:
-    SourceSampler(const Blit::Source &src, HDC dst, const Normalized &d, const Normalized &s)
+    // visible: the target pixels that can be drawn, as offsets into the target rectangle.
+    SourceSampler(const Blit::Source &src, HDC dst, const Normalized &d, const Normalized &s, const QRect &visible)
         : m_image(*src.image), m_src(src), m_dstMono(dst->IsMono()),
-          m_xs(d.w, s.x, s.w, d.flipX != s.flipX), m_ys(d.h, s.y, s.h, d.flipY != s.flipY),
+          m_xs(d.w, s.x, s.w, d.flipX != s.flipX, visible.left(), visible.right() + 1),
+          m_ys(d.h, s.y, s.h, d.flipY != s.flipY, visible.top(), visible.bottom() + 1),
           m_mode(dst->state.stretchBltMode)
     {
         Paints::Context ctx = dst->PaintContext();
@@ -79,8 +87,9 @@ public:
     // The converted source pixel for target offset (i, j); false outside the source image.
     bool At(int i, int j, uint32_t &out) const
     {
-        int x0 = m_xs.first[static_cast<size_t>(i)], nx = m_xs.count[static_cast<size_t>(i)];
-        int y0 = m_ys.first[static_cast<size_t>(j)], ny = m_ys.count[static_cast<size_t>(j)];
+        size_t xi = static_cast<size_t>(i - m_xs.from), yi = static_cast<size_t>(j - m_ys.from);
+        int x0 = m_xs.first[xi], nx = m_xs.count[xi];
+        int y0 = m_ys.first[yi], ny = m_ys.count[yi];
         if (x0 < 0 || y0 < 0 || x0 + nx > m_image.width() || y0 + ny > m_image.height())
             return false;
         if (nx == 1 && ny == 1) {
@@ -216,8 +225,11 @@ namespace Blit {
 
 Rect DeviceRect(HDC h, int x, int y, int w, int h2)
 {
-    POINT a = h->state.mapping.ToDevice(POINT{x, y});
-    POINT b = h->state.mapping.ToDevice(POINT{x + w, y + h2});
+    // Kept well inside the int range, so sizes and far edges cannot overflow.
+    auto clamp = [](long long v) { return static_cast<LONG>(std::clamp(v, -kCoordLimit, kCoordLimit)); };
+    POINT a = h->state.mapping.ToDevice(POINT{clamp(x), clamp(y)});
+    POINT b = h->state.mapping.ToDevice(POINT{clamp(static_cast<long long>(x) + w), clamp(static_cast<long long>(y) + h2)});
+    a.x = clamp(a.x), a.y = clamp(a.y), b.x = clamp(b.x), b.y = clamp(b.y);
     return Rect{a.x, a.y, b.x - a.x, b.y - a.y};
 }
 
@@ -233,8 +245,15 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     Normalized d = Normalize(dstRect);
     if (d.w == 0 || d.h == 0)
         return TRUE;
-    if (static_cast<long long>(d.w) * d.h > kMaxPixels || (src && (src->rect.w == 0 || src->rect.h == 0)))
+    if (src && (src->rect.w == 0 || src->rect.h == 0))
         return FALSE;
+    // Only the visible part of the target rectangle is worked on.
+    QRegion visible = dst->VisibleRegion().intersected(QRect(d.x, d.y, d.w, d.h));
+    QRect area = visible.boundingRect();
+    if (static_cast<long long>(area.width()) * area.height() > kMaxPixels)
+        return FALSE;
+    if (visible.isEmpty())
+        return TRUE;
     PatternSampler pattern(dst);
     if (Rop3::UsesPattern(table) && pattern.None())
         return TRUE; // a null brush leaves the pattern operations nothing to draw
@@ -249,17 +268,16 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
             sourceImage = src->image->copy();
             copy.image = &sourceImage;
         }
-        source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect));
+        source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect), area.translated(-d.x, -d.y));
     }
-    QRegion visible = dst->VisibleRegion().intersected(QRect(d.x, d.y, d.w, d.h));
     if (QImage *image = dst->Image()) {
         if (src && table == 0xCC && CopyRows(dst, d, copy, visible, *image))
             return TRUE;
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
-        for (const QRect &area : visible)
+        for (const QRect &part : visible)
             Transfer(
-                dst, d, area, source.get(), pattern, table,
+                dst, d, part, source.get(), pattern, table,
                 [&](int x, int y) { return bits[y * stride + x] & 0xFFFFFFu; },
                 [&](int x, int y, uint32_t v) { bits[y * stride + x] = v | 0xFF000000u; });
         return TRUE;
@@ -267,17 +285,16 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     if (!dst->painter || !dst->painter->isActive())
         return FALSE;
     // Paper has no pixels to read back: the destination counts as white.
-    QImage out(d.w, d.h, QImage::Format_ARGB32);
+    QImage out(area.size(), QImage::Format_ARGB32);
+    if (out.isNull())
+        return FALSE;
     out.fill(Qt::transparent);
-    QRect bounds(d.x, d.y, d.w, d.h);
     Transfer(
-        dst, d, bounds, source.get(), pattern, table, [](int, int) { return 0xFFFFFFu; },
-        [&](int x, int y, uint32_t v) { out.setPixel(x - d.x, y - d.y, v | 0xFF000000u); });
+        dst, d, area, source.get(), pattern, table, [](int, int) { return 0xFFFFFFu; },
+        [&](int x, int y, uint32_t v) { out.setPixel(x - area.left(), y - area.top(), v | 0xFF000000u); });
     dst->painter->save();
-    QRegion clip;
-    if (dst->ClipRegion(clip))
-        dst->painter->setClipRegion(clip);
-    dst->painter->drawImage(bounds.topLeft(), out);
+    dst->painter->setClipRegion(visible);
+    dst->painter->drawImage(area.topLeft(), out);
     dst->painter->restore();
     return TRUE;
 }

@@ -208,10 +208,15 @@ TEST(Blit, RefusedOrHarmlessInput)
     QImage before = c.image.copy();
     EXPECT_FALSE(c.dc.BitBlt(0, 0, 4, 4, nullptr, 0, 0, SRCCOPY));
     MemoryBitmap src(2, 2, 32, RGB(9, 9, 9));
-    EXPECT_FALSE(c.dc.StretchBlt(0, 0, 1 << 30, 1 << 30, &src.dc, 0, 0, 2, 2, SRCCOPY));
     EXPECT_FALSE(c.dc.StretchBlt(0, 0, 4, 4, &src.dc, 0, 0, 0, 2, SRCCOPY));
     EXPECT_TRUE(c.dc.BitBlt(0, 0, 4, 4, &src.dc, 100, 100, SRCCOPY)); // nothing to read: nothing drawn
     EXPECT_TRUE(c.dc.BitBlt(0, 0, 0, 4, &src.dc, 0, 0, SRCCOPY));
     EXPECT_EQ(c.image, before);
     EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, src.dc.m_hDC, 0, 0, SRCCOPY));
+    // Enormous or extreme rectangles work on the visible part only.
+    EXPECT_TRUE(c.dc.StretchBlt(0, 0, 1 << 30, 1 << 30, &src.dc, 0, 0, 2, 2, SRCCOPY));
+    EXPECT_EQ(c.At(3, 3), RGB(9, 9, 9));
+    EXPECT_TRUE(c.dc.BitBlt(2147483600, -2147483600, 2147483647, 2147483647, &src.dc, 0, 0, SRCCOPY));
+    EXPECT_TRUE(c.dc.PatBlt(-2147483647, -2147483647, 2147483647, 2147483647, BLACKNESS));
+    EXPECT_EQ(c.At(0, 0), RGB(9, 9, 9)) << "the rectangle ends left of and above the image";
 }

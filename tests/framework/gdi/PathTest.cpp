@@ -217,3 +217,38 @@ TEST(Gradient, BadMeshesAreRefused)
     EXPECT_FALSE(c.dc.GradientFill(nullptr, 2, &good, 1, GRADIENT_FILL_RECT_H));
     EXPECT_EQ(c.Count(RGB(255, 255, 255)), 64);
 }
+
+TEST(Path, ClosedPolylineClipCombinesWithTheClip)
+{
+    // A diamond of polyline points, closed, ANDed with a clip rectangle.
+    Canvas c(40, 40);
+    c.dc.SaveDC();
+    c.dc.IntersectClipRect(0, 0, 20, 40);
+    const POINT diamond[] = {{20, 0}, {40, 20}, {20, 40}, {0, 20}};
+    ASSERT_TRUE(c.dc.BeginPath());
+    ASSERT_TRUE(c.dc.Polyline(diamond, 4));
+    ASSERT_TRUE(c.dc.CloseFigure());
+    ASSERT_TRUE(c.dc.EndPath());
+    ASSERT_TRUE(c.dc.SelectClipPath(RGN_AND));
+    c.dc.FillSolidRect(0, 0, 40, 40, RGB(0, 128, 0));
+    EXPECT_EQ(c.At(15, 20), RGB(0, 128, 0));
+    EXPECT_EQ(c.At(25, 20), RGB(255, 255, 255)) << "outside the rectangle";
+    EXPECT_EQ(c.At(2, 2), RGB(255, 255, 255)) << "outside the diamond";
+    c.dc.RestoreDC(-1);
+    c.dc.FillSolidRect(0, 0, 1, 1, RGB(1, 1, 1));
+    EXPECT_EQ(c.At(0, 0), RGB(1, 1, 1)) << "RestoreDC brings the old clip back";
+}
+
+TEST(Path, StrokeAndFillDrawsBoth)
+{
+    Canvas c(20, 20);
+    CBrush red(RGB(255, 0, 0));
+    c.dc.SelectObject(&red);
+    c.dc.BeginPath();
+    c.dc.Rectangle(2, 2, 18, 18);
+    c.dc.EndPath();
+    ASSERT_TRUE(c.dc.StrokeAndFillPath());
+    EXPECT_EQ(c.At(10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(c.At(2, 10), RGB(0, 0, 0));
+    EXPECT_EQ(c.At(0, 0), RGB(255, 255, 255));
+}
