@@ -216,6 +216,30 @@ TEST_F(PageSetup, StoredPrinterUsableOrReplaced)
     GlobalFree(out.hDevMode);
 }
 
+TEST_F(PageSetup, ApplicationPrinterTakesCopiesAndPdfHasNoUnprintableMargins)
+{
+    CQYDataModel model;
+    model.SelectAppPrinter();
+    PRINTDLG app{}, own{};
+    ASSERT_TRUE(AfxGetPrinterDeviceDefaults(&app));
+    model.GetPrinterHandles(own);
+    EXPECT_NE(app.hDevNames, own.hDevNames);
+    EXPECT_NE(app.hDevMode, own.hDevMode);
+    EXPECT_EQ(BlockBytes(app.hDevNames), BlockBytes(own.hDevNames));
+    EXPECT_EQ(BlockBytes(app.hDevMode), BlockBytes(own.hDevMode));
+    if (PlexoIsPrinterAvailable(PLEXO_PDF_PRINTER_NAME)) {
+        EXPECT_EQ(QYGetPrinterOffsets(PSD_INHUNDREDTHSOFMILLIMETERS), CRect(0, 0, 0, 0));
+        EXPECT_EQ(QYGetPrinterOffsets(PSD_INTHOUSANDTHSOFINCHES), CRect(0, 0, 0, 0));
+    }
+    // No usable application printer: no margins either.
+    AfxSelectPrinter(PlexoCreateDevNames("x", "No such printer", "", FALSE), nullptr);
+    EXPECT_EQ(QYGetPrinterOffsets(PSD_INHUNDREDTHSOFMILLIMETERS), CRect(0, 0, 0, 0));
+    model.DeleteBackComponent(FALSE);
+    EXPECT_NE(model.GetBackComponent(), nullptr);
+    model.DeleteBackComponent(TRUE);
+    EXPECT_EQ(model.GetBackComponent(), nullptr);
+}
+
 // ---------------------------------------------------------------------------
 // Header and footer
 
