@@ -102,6 +102,28 @@ void ClearUnderMask(IconData &icon)
                 icon.colour.setPixel(x, y, 0xFF000000u);
 }
 
+// 32-bit icon images may mark transparency by alpha instead of (or as well
+// as) the mask: pixels less than half opaque are treated as masked.
+void ApplyAlpha(const BYTE *bytes, const PackedDib::Parsed &parsed, QImage &mask)
+{
+    if (parsed.header.biBitCount != 32)
+        return;
+    DWORD rowBytes = static_cast<DWORD>(parsed.width) * 4;
+    bool topDown = parsed.header.biHeight < 0;
+    bool anyAlpha = false;
+    for (int scan = 0; scan < parsed.height && !anyAlpha; ++scan)
+        for (int x = 0; x < parsed.width && !anyAlpha; ++x)
+            anyAlpha = bytes[parsed.bitsOffset + static_cast<size_t>(scan) * rowBytes + 4 * x + 3] != 0;
+    if (!anyAlpha)
+        return;
+    for (int scan = 0; scan < parsed.height; ++scan) {
+        int y = topDown ? scan : parsed.height - 1 - scan;
+        for (int x = 0; x < parsed.width; ++x)
+            if (bytes[parsed.bitsOffset + static_cast<size_t>(scan) * rowBytes + 4 * x + 3] < 128)
+                mask.setPixel(x, y, 0xFFFFFFFFu);
+    }
+}
+
 BOOL Transfer(HDC hdc, const Blit::Rect &target, const QImage &image, DWORD rop)
 {
     Blit::Source source;
@@ -209,6 +231,7 @@ HICON CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWO
     QImage mask = PackedDib::DecodeIconMask(bytes, size, parsed);
     if (mask.isNull())
         return nullptr;
+    ApplyAlpha(bytes, parsed, mask); // the colour rows lie inside size: Decode checked them
     auto icon = std::make_unique<IconData>();
     icon->fIcon = fIcon;
     icon->colour = colour;

@@ -224,3 +224,20 @@ TEST(ImageList, WithoutMasksAndFromResources)
     EXPECT_FALSE(missing.Create(31199, 2, 1, kKey));
     EXPECT_FALSE(missing.Create(0, 4, ILC_MASK, 1, 1));
 }
+
+TEST(Icon, AlphaMarksTransparencyInThirtyTwoBitImages)
+{
+    // 2x1, 32 bits: a clear pixel then an opaque one; the mask sets neither.
+    std::vector<BYTE> image(kBitmapInfoHeaderSize + 8 + 4, 0);
+    WriteBitmapInfoHeader(BITMAPINFOHEADER{40, 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, image.data());
+    BYTE *px = image.data() + kBitmapInfoHeaderSize;
+    px[0] = 200, px[3] = 0;          // blue, fully clear
+    px[4 + 2] = 200, px[4 + 3] = 255; // red, opaque
+    HICON icon = CreateIconFromResource(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x30000);
+    ASSERT_NE(icon, nullptr);
+    Canvas c(2, 1, RGB(7, 7, 7));
+    ASSERT_TRUE(DrawIconEx(c.dc.m_hDC, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_EQ(c.At(0, 0), RGB(7, 7, 7));
+    EXPECT_EQ(c.At(1, 0), RGB(200, 0, 0));
+    PlexoDestroyGdiIcon(icon);
+}
