@@ -17,6 +17,16 @@ bool IsAbsolute(const CString &path)
     return !path.IsEmpty() && path.GetAt(0) == '/';
 }
 
+// The name when it is a plain file name of the language folder, or empty.
+CString CheckedName(const CString &name)
+{
+    const CString padded = "/" + name + "/";
+    if (name.IsEmpty() || padded.Find("/../") >= 0 || padded.Find("/./") >= 0 || name.Find("//") >= 0 ||
+        name.GetAt(name.GetLength() - 1) == '/')
+        return CString();
+    return name;
+}
+
 // The name relative to the language folder, or empty when it is not one.
 CString RelativeName(LPCTSTR lpszPath)
 {
@@ -25,11 +35,23 @@ CString RelativeName(LPCTSTR lpszPath)
     const CString prefix = CString(kFolderName) + "/";
     if (name.Left(prefix.GetLength()) == prefix)
         name = name.Mid(prefix.GetLength());
-    const CString padded = "/" + name + "/";
-    if (name.IsEmpty() || padded.Find("/../") >= 0 || padded.Find("/./") >= 0 || name.Find("//") >= 0 ||
-        name.GetAt(name.GetLength() - 1) == '/')
-        return CString();
-    return name;
+    return CheckedName(name);
+}
+
+// The name within the language folder, or empty when there is none; a full
+// path elsewhere is handed back in *pPath, to be used as it is.  A full path
+// into the shipped language folder stands for that folder's file, so the
+// user's copy is read first and the shipped file is never written.
+CString LanguageFolderName(LPCTSTR lpszPath, CString *pPath)
+{
+    const CString path(lpszPath);
+    if (!IsAbsolute(path))
+        return RelativeName(lpszPath);
+    const CString shippedFolder = SECEditGetShippedLanguageFolder() + "/";
+    if (path.Left(shippedFolder.GetLength()) == shippedFolder)
+        return CheckedName(path.Mid(shippedFolder.GetLength()));
+    *pPath = path;
+    return CString();
 }
 
 bool FileExists(const CString &path)
@@ -87,11 +109,10 @@ CString SECEditResolveLanguageFileForReading(LPCTSTR lpszPath)
 {
     if (lpszPath == NULL)
         return CString();
-    if (IsAbsolute(lpszPath))
-        return CString(lpszPath);
-    const CString name = RelativeName(lpszPath);
+    CString fullPath;
+    const CString name = LanguageFolderName(lpszPath, &fullPath);
     if (name.IsEmpty())
-        return name;
+        return fullPath;
     const CString userFile = SECEditGetUserLanguageFolder() + "/" + name;
     if (FileExists(userFile))
         return userFile;
@@ -102,11 +123,10 @@ CString SECEditPrepareLanguageFileForWriting(LPCTSTR lpszPath)
 {
     if (lpszPath == NULL)
         return CString();
-    if (IsAbsolute(lpszPath))
-        return CString(lpszPath);
-    const CString name = RelativeName(lpszPath);
+    CString fullPath;
+    const CString name = LanguageFolderName(lpszPath, &fullPath);
     if (name.IsEmpty())
-        return name;
+        return fullPath;
     const CString userFile = SECEditGetUserLanguageFolder() + "/" + name;
     const int slash = userFile.ReverseFind('/');
     if (!PlexoCreateFolderPath(userFile.Left(slash)))

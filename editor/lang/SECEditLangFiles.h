@@ -4,10 +4,11 @@
 // $XDG_CONFIG_HOME/kilnsmith/LanguageSys.  Readers take the user's copy when
 // it exists, else the shipped one; writers write the user's copy only.
 //
-// An absolute path is used as it is.  A relative path names a file of the
-// language folder ("idl.ini"; a leading "LanguageSys/" or "LanguageSys\\" is
-// allowed); backslashes count as separators.  A relative path that climbs
-// out of the folder ("..") names no file at all.
+// A relative path names a file of the language folder ("idl.ini"; a leading
+// "LanguageSys/" or "LanguageSys\\" is allowed); backslashes count as
+// separators.  An absolute path into the shipped language folder names that
+// folder's file in the same way; any other absolute path is used as it is.
+// A name that climbs out of the folder ("..") names no file at all.
 #pragma once
 
 #include "framework/base/CString.h"

@@ -285,6 +285,33 @@ TEST_F(LangIniTest, WriterCopiesTheShippedFileOnceAndNeverChangesIt)
     EXPECT_NE(user.find("TabSize=5"), std::string::npos);
 }
 
+// Start-up may name a language file by its full path in the data folder:
+// the user's copy still comes first and the shipped file is never written.
+TEST_F(LangIniTest, FullPathsIntoTheShippedFolderGoThroughTheUsersCopy)
+{
+    ScopedEnv env("XDG_CONFIG_HOME", folder.Path());
+    const std::string name = "fullpath-" + std::filesystem::path(folder.Path()).filename().string() + ".ini";
+    const std::string shipped = std::string(SECEditGetShippedLanguageFolder()) + "/" + name;
+    const std::string shippedText = "[Editor]\nTabSize=2\n";
+    LangTempFolder::Write(shipped, shippedText);
+    config->SetTabSize(5);
+    auto *pWriter = new SECEditLangIniWriter(shipped.c_str());
+    const BOOL bWritten = pWriter->Write(config.get());
+    pWriter->Release();
+    ConfigHandle loaded;
+    auto *pReader = new SECEditLangIniReader(shipped.c_str());
+    const BOOL bRead = pReader->Read(loaded.get());
+    pReader->Release();
+    const std::string shippedAfter = LangTempFolder::Read(shipped);
+    std::filesystem::remove(shipped);
+    EXPECT_TRUE(bWritten);
+    EXPECT_EQ(shippedAfter, shippedText);
+    EXPECT_NE(LangTempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name)).find("TabSize=5"),
+              std::string::npos);
+    EXPECT_TRUE(bRead);
+    EXPECT_EQ(loaded->GetTabSize(), 5);
+}
+
 TEST_F(LangIniTest, NamesThatLeaveTheLanguageFolderAreRefused)
 {
     ScopedEnv env("XDG_CONFIG_HOME", folder.Path());
