@@ -1,6 +1,7 @@
 #include "framework/base/CString.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -47,6 +48,197 @@ std::string FormatToString(const char *format, va_list args)
         return std::string(small, static_cast<size_t>(needed));
     std::string result(static_cast<size_t>(needed), '\0');
     std::vsnprintf(result.data(), result.size() + 1, format, args);
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// Message formats: "%1".."%99" inserts with an optional printf conversion
+// between '!' (default "s"), "%0" ending the text, "%n" a line break, "%r",
+// "%t" and "%b" a return, tab and space; any other character after '%'
+// stands for itself.
+
+// One insert: its number, the conversion text after '%', the digits and
+// characters consumed from the format.
+struct MessageInsert {
+    int number = 0;
+    std::string conversion = "s";
+    size_t length = 0;
+};
+
+enum class InsertKind { String, Int, Long, LongLong, Pointer };
+
+// Flags, width, precision, length and a conversion of the integer, character,
+// string or pointer kind; anything else (floating point, '*', "%n") is not a
+// conversion an insert can use.
+bool ParseConversion(std::string_view text, InsertKind &kind)
+{
+    size_t i = text.find_first_not_of("-+ #0");
+    if (i == std::string_view::npos)
+        return false;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+    }
+    const std::string_view rest = text.substr(std::min(i, text.size()));
+    if (rest.size() == 1 || (rest.size() == 2 && rest[0] == 'h'))
+        kind = InsertKind::Int;
+    else if (rest.size() == 2 && rest[0] == 'l')
+        kind = InsertKind::Long;
+    else if (rest.size() == 3 && rest.substr(0, 2) == "ll")
+        kind = InsertKind::LongLong;
+    else
+        return false;
+    const char conversion = rest.back();
+    if (conversion == 's' && rest.size() == 1)
+        kind = InsertKind::String;
+    else if (conversion == 'p' && rest.size() == 1)
+        kind = InsertKind::Pointer;
+    else if (std::strchr("cdiouxX", conversion) == nullptr)
+        return false;
+    return true;
+}
+
+// The insert that starts after the '%' at text[0..]; number 0 when none.
+MessageInsert ParseInsert(std::string_view text)
+{
+    MessageInsert insert;
+    if (text.empty() || text[0] < '1' || text[0] > '9')
+        return insert;
+    insert.number = text[0] - '0';
+    insert.length = 1;
+    if (text.size() > 1 && std::isdigit(static_cast<unsigned char>(text[1]))) {
+        insert.number = insert.number * 10 + (text[1] - '0');
+        insert.length = 2;
+    }
+    if (text.size() > insert.length && text[insert.length] == '!') {
+        const size_t close = text.find('!', insert.length + 1);
+        InsertKind kind;
+        if (close != std::string_view::npos &&
+            ParseConversion(text.substr(insert.length + 1, close - insert.length - 1), kind)) {
+            insert.conversion = std::string(text.substr(insert.length + 1, close - insert.length - 1));
+            insert.length = close + 1;
+        }
+    }
+    return insert;
+}
+
+InsertKind KindOf(const MessageInsert &insert)
+{
+    InsertKind kind = InsertKind::String;
+    ParseConversion(insert.conversion, kind);
+    return kind;
+}
+
+struct InsertValue {
+    InsertKind kind = InsertKind::Pointer;
+    std::string conversion;
+    const char *text = nullptr;
+    long long number = 0;
+    void *pointer = nullptr;
+};
+
+std::string FormatInsert(const InsertValue &value)
+{
+    const std::string format = "%" + value.conversion;
+    char small[64];
+    const char *text = value.text ? value.text : "";
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    auto print = [&](char *buffer, size_t size) {
+        switch (value.kind) {
+        case InsertKind::String: return std::snprintf(buffer, size, format.c_str(), text);
+        case InsertKind::Int: return std::snprintf(buffer, size, format.c_str(), static_cast<int>(value.number));
+        case InsertKind::Long: return std::snprintf(buffer, size, format.c_str(), static_cast<long>(value.number));
+        case InsertKind::LongLong: return std::snprintf(buffer, size, format.c_str(), value.number);
+        case InsertKind::Pointer: return std::snprintf(buffer, size, format.c_str(), value.pointer);
+        }
+        return -1;
+    };
+#pragma GCC diagnostic pop
+    const int needed = print(small, sizeof small);
+    if (needed < 0)
+        return std::string();
+    if (static_cast<size_t>(needed) < sizeof small)
+        return std::string(small, static_cast<size_t>(needed));
+    std::string result(static_cast<size_t>(needed), '\0');
+    print(result.data(), result.size() + 1);
+    return result;
+}
+
+// The arguments, taken in the order of their numbers; each takes the kind its
+// first use in the format gives it, and a number the format skips is read as
+// a pointer-sized value so the later ones stay in place.
+std::vector<InsertValue> ReadInserts(std::string_view format, va_list args)
+{
+    std::vector<InsertValue> values;
+    std::vector<bool> named;
+    for (size_t i = 0; i + 1 < format.size(); ++i) {
+        if (format[i] != '%')
+            continue;
+        const MessageInsert insert = ParseInsert(format.substr(i + 1));
+        if (insert.number == 0) {
+            if (format[i + 1] == '0')
+                break; // nothing after "%0" is shown
+            ++i;       // "%%" and the other escapes
+            continue;
+        }
+        const size_t index = static_cast<size_t>(insert.number - 1);
+        if (values.size() <= index) {
+            values.resize(index + 1);
+            named.resize(index + 1, false);
+        }
+        if (!named[index]) {
+            named[index] = true;
+            values[index].kind = KindOf(insert);
+            values[index].conversion = insert.conversion;
+        }
+        i += insert.length;
+    }
+    for (InsertValue &value : values) {
+        switch (value.kind) {
+        case InsertKind::String: value.text = va_arg(args, const char *); break;
+        case InsertKind::Int: value.number = va_arg(args, int); break;
+        case InsertKind::Long: value.number = va_arg(args, long); break;
+        case InsertKind::LongLong: value.number = va_arg(args, long long); break;
+        case InsertKind::Pointer: value.pointer = va_arg(args, void *); break;
+        }
+    }
+    return values;
+}
+
+std::string FormatMessageText(std::string_view format, va_list args)
+{
+    const std::vector<InsertValue> values = ReadInserts(format, args);
+    std::string result;
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            result += format[i];
+            continue;
+        }
+        const MessageInsert insert = ParseInsert(format.substr(i + 1));
+        if (insert.number != 0) {
+            InsertValue value = values[static_cast<size_t>(insert.number - 1)];
+            // A later use may change the look, never the kind of the argument.
+            if (KindOf(insert) == value.kind)
+                value.conversion = insert.conversion;
+            result += FormatInsert(value);
+            i += insert.length;
+            continue;
+        }
+        const char escape = format[++i];
+        if (escape == '0')
+            break;
+        switch (escape) {
+        case 'n': result += "\r\n"; break;
+        case 'r': result += '\r'; break;
+        case 't': result += '\t'; break;
+        case 'b': result += ' '; break;
+        default: result += escape; break;
+        }
+    }
     return result;
 }
 
@@ -300,39 +492,10 @@ void CString::AppendFormat(LPCTSTR lpszFormat, ...)
 
 void CString::FormatMessage(LPCTSTR lpszFormat, ...)
 {
-    // Collect the inserts the format names, in order of their numbers.
-    const std::string_view format(lpszFormat ? lpszFormat : "");
-    int highest = 0;
-    for (size_t i = 0; i + 1 < format.size(); ++i)
-        if (format[i] == '%' && format[i + 1] >= '1' && format[i + 1] <= '9')
-            highest = std::max(highest, format[i + 1] - '0');
-    std::vector<std::string> inserts;
     va_list args;
     va_start(args, lpszFormat);
-    for (int i = 0; i < highest; ++i) {
-        const char *insert = va_arg(args, const char *);
-        inserts.emplace_back(insert ? insert : "");
-    }
+    m_str = FormatMessageText(lpszFormat ? lpszFormat : "", args);
     va_end(args);
-
-    std::string result;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size()) {
-            const char next = format[i + 1];
-            if (next >= '1' && next <= '9') {
-                result += inserts[static_cast<size_t>(next - '1')];
-                ++i;
-                continue;
-            }
-            if (next == '%') {
-                result += '%';
-                ++i;
-                continue;
-            }
-        }
-        result += format[i];
-    }
-    m_str.swap(result);
 }
 
 BOOL CString::LoadString(UINT nID)

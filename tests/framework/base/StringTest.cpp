@@ -115,6 +115,31 @@ TEST(StringTest, FormatAndBuffers)
     EXPECT_STREQ(message, "two before one, 100%");
 }
 
+TEST(StringTest, FormatMessageInsertsAndEscapes)
+{
+    const char *const ten[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "ten"};
+    struct Case {
+        const char *format;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"%10|%100|%1", "ten|ten0|1"},           // numbers run to two digits
+        {"a%nb%rc%td%be%.%!%x", "a\r\nb\rc\td e.!x"}, // other characters lose their '%'
+        {"shown%0hidden", "shown"},              // %0 ends the text
+        {"%2!5s!|%1!-3s!|", "    2|1  |"},       // printf conversions between '!'
+        {"end%", "end%"},
+    };
+    for (const Case &c : cases) {
+        CString message;
+        message.FormatMessage(c.format, ten[0], ten[1], ten[2], ten[3], ten[4], ten[5], ten[6], ten[7], ten[8],
+                              ten[9]);
+        EXPECT_EQ(message, c.expected) << c.format;
+    }
+    CString numbers;
+    numbers.FormatMessage("%1!d! of %2!s! is %3!04X!", 7, "all", 255);
+    EXPECT_EQ(numbers, "7 of all is 00FF");
+}
+
 namespace {
 bool TestLoader(UINT id, std::string &text)
 {
