@@ -1,6 +1,8 @@
 // Text measurement and drawing in device pixels.
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
 
 #include "framework/gdi/TextRendering.h"
 
@@ -73,27 +75,61 @@ QColor ToQColor(uint32_t px)
     return QColor::fromRgb(static_cast<QRgb>(px | 0xFF000000u));
 }
 
-void DrawRuns(QPainter &p, HDC h, const ResolvedFont &font, const DrawRequest &r)
+// Calls place(x, text) for each piece of text at its x (from the run's
+// left, at the baseline): whole runs, or characters one by one when the
+// advances are fixed or spaced out.
+template <typename F>
+void PlaceRuns(HDC h, const ResolvedFont &font, const DrawRequest &r, F place)
 {
     QFontMetrics fm(font.font);
     int extra = CharExtra(h);
-    int baseline = r.top + font.ascent;
-    for (size_t i = 0; i < r.runs.size(); ++i) {
-        const Run &run = r.runs[i];
+    for (const Run &run : r.runs) {
         if (extra == 0 && r.advances.empty()) {
-            p.drawText(QPoint(r.left + run.x, baseline), run.text);
-        } else {
-            // Fixed advances or extra spacing: place each character itself.
-            int x = r.left + run.x;
-            for (qsizetype c = 0; c < run.text.size(); ++c) {
-                p.drawText(QPoint(x, baseline), QString(run.text[c]));
-                if (!r.advances.empty() && static_cast<size_t>(c) < r.advances.size())
-                    x += r.advances[static_cast<size_t>(c)];
-                else
-                    x += fm.horizontalAdvance(run.text[c]) + extra;
-            }
+            place(r.left + run.x, run.text);
+            continue;
         }
-        if (static_cast<int>(i) == r.underlineRun && r.underlineIndex >= 0 && r.underlineIndex < run.text.size()) {
+        int x = r.left + run.x;
+        for (qsizetype c = 0; c < run.text.size(); ++c) {
+            place(x, QString(run.text[c]));
+            if (!r.advances.empty() && static_cast<size_t>(c) < r.advances.size())
+                x += r.advances[static_cast<size_t>(c)];
+            else
+                x += fm.horizontalAdvance(run.text[c]) + extra;
+        }
+    }
+}
+
+// Text drawn inside a path bracket becomes the outlines of its glyphs.
+void RecordOutlines(HDC h, const ResolvedFont &font, const DrawRequest &r)
+{
+    QPainterPath outlines;
+    int baseline = r.top + font.ascent;
+    PlaceRuns(h, font, r, [&](int x, const QString &text) { outlines.addText(QPointF(x, baseline), font.font, text); });
+    QTransform toDevice;
+    toDevice.translate(r.reference.x(), r.reference.y());
+    if (font.escapementDegrees != 0)
+        toDevice.rotate(-font.escapementDegrees);
+    for (const QPolygonF &poly : outlines.toSubpathPolygons(toDevice)) {
+        std::vector<QPoint> points;
+        for (const QPointF &pt : poly) {
+            QPoint q = pt.toPoint();
+            if (points.empty() || points.back() != q)
+                points.push_back(q);
+        }
+        if (points.size() > 1 && points.front() == points.back())
+            points.pop_back();
+        if (points.size() >= 3)
+            h->state.path.ClosedFigure(points, {});
+    }
+}
+
+void DrawRuns(QPainter &p, HDC h, const ResolvedFont &font, const DrawRequest &r)
+{
+    int baseline = r.top + font.ascent;
+    PlaceRuns(h, font, r, [&](int x, const QString &text) { p.drawText(QPoint(x, baseline), text); });
+    if (r.underlineRun >= 0 && static_cast<size_t>(r.underlineRun) < r.runs.size()) {
+        const Run &run = r.runs[static_cast<size_t>(r.underlineRun)];
+        if (r.underlineIndex >= 0 && r.underlineIndex < run.text.size()) {
             int x0 = r.left + run.x + Width(h, font, run.text.left(r.underlineIndex));
             int x1 = r.left + run.x + Width(h, font, run.text.left(r.underlineIndex + 1));
             p.fillRect(QRect(x0, baseline + 1, x1 - x0, 1), p.pen().color());
@@ -105,6 +141,10 @@ void DrawRuns(QPainter &p, HDC h, const ResolvedFont &font, const DrawRequest &r
 
 void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
 {
+    if (h->state.path.recording) {
+        RecordOutlines(h, font, r);
+        return;
+    }
     QImage *image = h->Image();
     QPainter local;
     QPainter *p = nullptr;

@@ -252,3 +252,26 @@ TEST(Path, StrokeAndFillDrawsBoth)
     EXPECT_EQ(c.At(2, 10), RGB(0, 0, 0));
     EXPECT_EQ(c.At(0, 0), RGB(255, 255, 255));
 }
+
+TEST(Path, TextBecomesGlyphOutlines)
+{
+    Canvas c(60, 40);
+    CFont arial;
+    ASSERT_TRUE(arial.CreatePointFont(160, "Arial"));
+    c.dc.SelectObject(&arial);
+    c.dc.SetBkMode(OPAQUE);
+    ASSERT_TRUE(c.dc.BeginPath());
+    ASSERT_TRUE(c.dc.TextOut(4, 4, "HI"));
+    ASSERT_TRUE(c.dc.EndPath());
+    EXPECT_EQ(c.Count(RGB(255, 255, 255)), 60 * 40) << "text in a path bracket draws nothing";
+    EXPECT_GT(c.dc.GetPath(nullptr, nullptr, 0), 8);
+    c.dc.SelectStockObject(BLACK_BRUSH);
+    ASSERT_TRUE(c.dc.FillPath());
+    CSize extent = c.dc.GetTextExtent("HI");
+    CRect ink = c.BoundsNot(RGB(255, 255, 255));
+    EXPECT_FALSE(ink.IsRectEmpty());
+    EXPECT_GE(ink.left, 4);
+    EXPECT_GE(ink.top, 4);
+    EXPECT_LE(ink.right, 4 + extent.cx);
+    EXPECT_LE(ink.bottom, 4 + extent.cy);
+}
