@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <cstring>
+#include <strings.h>
 
 namespace {
 
@@ -25,10 +26,11 @@ bool IsAddress(const QString &target)
     return scheme.match(target).hasMatch() || target.startsWith("www.", Qt::CaseInsensitive);
 }
 
+// Verbs are names of the desktop's, compared without regard to case.
 bool IsOpenVerb(LPCTSTR lpOperation)
 {
-    return lpOperation == NULL || *lpOperation == '\0' || std::strcmp(lpOperation, "open") == 0 ||
-           std::strcmp(lpOperation, "explore") == 0;
+    return lpOperation == NULL || *lpOperation == '\0' || strcasecmp(lpOperation, "open") == 0 ||
+           strcasecmp(lpOperation, "explore") == 0;
 }
 
 INT_PTR OpenAddress(const QString &address)
@@ -49,11 +51,14 @@ std::vector<CString> SplitCommandLine(const QString &program, const QString &par
     return argv;
 }
 
-INT_PTR OpenPath(const QString &path, LPCTSTR lpParameters, LPCTSTR lpDirectory)
+// A missing file is reported before a verb the desktop has no handler for.
+INT_PTR OpenPath(const QString &path, LPCTSTR lpParameters, LPCTSTR lpDirectory, bool bOpenVerb)
 {
     QFileInfo info(path);
     if (!info.exists())
         return info.absoluteDir().exists() ? SE_ERR_FNF : SE_ERR_PNF;
+    if (!bOpenVerb)
+        return SE_ERR_NOASSOC;
     if (info.isFile() && info.isExecutable()) {
         std::vector<CString> argv =
             SplitCommandLine(info.absoluteFilePath(), QString::fromUtf8(lpParameters ? lpParameters : ""));
@@ -71,14 +76,13 @@ HINSTANCE ShellExecute(HANDLE, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpPa
 {
     if (lpFile == NULL || *lpFile == '\0')
         return Result(SE_ERR_FNF);
-    if (!IsOpenVerb(lpOperation))
-        return Result(SE_ERR_NOASSOC);
+    const bool bOpenVerb = IsOpenVerb(lpOperation);
     QString target = QString::fromUtf8(lpFile);
     if (IsAddress(target))
-        return Result(OpenAddress(target));
+        return Result(bOpenVerb ? OpenAddress(target) : SE_ERR_NOASSOC);
     if (QFileInfo(target).isRelative() && lpDirectory != NULL && *lpDirectory != '\0')
         target = QDir(QString::fromUtf8(lpDirectory)).filePath(target);
-    return Result(OpenPath(target, lpParameters, lpDirectory));
+    return Result(OpenPath(target, lpParameters, lpDirectory, bOpenVerb));
 }
 
 BOOL ShellExecuteEx(LPSHELLEXECUTEINFO lpExecInfo)

@@ -80,7 +80,10 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     EXPECT_EQ(Code(ShellExecute(NULL, "open", (folder + "/no/none.txt").c_str(), NULL, NULL, 5)), SE_ERR_PNF);
     EXPECT_EQ(Code(ShellExecute(NULL, "print", (folder + "/doc.txt").c_str(), NULL, NULL, 5)), SE_ERR_NOASSOC);
     EXPECT_EQ(Code(ShellExecute(NULL, "open", "", NULL, NULL, 5)), SE_ERR_FNF);
+    EXPECT_EQ(Code(ShellExecute(NULL, "print", (folder + "/none.txt").c_str(), NULL, NULL, 5)), SE_ERR_FNF);
     EXPECT_EQ(catcher.urls.size(), 5);
+    EXPECT_GT(Code(ShellExecute(NULL, "Open", (folder + "/doc.txt").c_str(), NULL, NULL, 5)), 32); // verbs ignore case
+    EXPECT_EQ(catcher.urls.size(), 6);
 
     SHELLEXECUTEINFO info = {};
     info.cbSize = sizeof info;
