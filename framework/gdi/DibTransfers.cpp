@@ -237,6 +237,7 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, void **ppv
     auto bm = BitmapOf(bitmap);
     if (!bm)
         return nullptr;
+    bm->dibSection = true;
     if (ppvBits)
         *ppvBits = bm->image.bits();
     return bitmap;

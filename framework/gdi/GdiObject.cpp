@@ -98,6 +98,11 @@ int GetBitmapObject(const BitmapData &bm, int nCount, LPVOID lpObject)
     b.bmPlanes = 1;
     b.bmBitsPixel = static_cast<WORD>(bm.bitsPixel);
     b.bmWidthBytes = ((b.bmWidth * bm.bitsPixel + 15) / 16) * 2;
+    if (bm.dibSection) {
+        // A DIB section reports its pixels and their 32-bit rows.
+        b.bmWidthBytes = b.bmWidth * 4;
+        b.bmBits = const_cast<uchar *>(bm.image.constBits());
+    }
     return CopyOut(b, nCount, lpObject);
 }
 

@@ -59,6 +59,7 @@ struct BitmapData : GdiObjectData {
     QImage image;
     int bitsPixel = 32;
     int selectedCount = 0; // a bitmap can be selected into one memory DC at a time
+    bool dibSection = false; // the program holds a pointer to the pixels (CreateDIBSection)
 };
 
 struct RgnData : GdiObjectData {

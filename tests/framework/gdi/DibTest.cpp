@@ -205,6 +205,10 @@ TEST(Dib, SectionsShareTheirPixels)
     EXPECT_EQ(mem.GetPixel(1, 0), RGB(0x11, 0x22, 0x33));
     mem.SetPixel(2, 1, RGB(0xAA, 0xBB, 0xCC));
     EXPECT_EQ(pixels[3 + 2] & 0xFFFFFF, 0xAABBCCu);
+    BITMAP bm{};
+    ASSERT_TRUE(section.GetBitmap(&bm));
+    EXPECT_EQ(bm.bmBits, bits);
+    EXPECT_EQ(bm.bmWidthBytes, 12);
     mem.SelectObject(old);
     info.bmiHeader.biHeight = 2; // bottom-up rows cannot be the bitmap's own
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
