@@ -112,8 +112,10 @@ DWORD GetPrivateProfileSectionNames(LPTSTR lpszReturnBuffer, DWORD nSize, LPCTST
 
 BOOL WritePrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpString, LPCTSTR lpFileName)
 {
+    // Without a section there is nothing to write; the all-NULL call, a cache
+    // flush elsewhere (nothing is cached here), answers FALSE as well.
     if (lpAppName == NULL)
-        return lpKeyName == NULL && lpString == NULL; // the "flush" call: nothing is cached
+        return FALSE;
     CIniDocument doc;
     if (!doc.LoadForEdit(lpFileName))
         return FALSE;

@@ -189,6 +189,8 @@ const WriteCase kWriteCases[] = {
     {"equals sign in a key refused", "[S]\na=1\n", "S", "a=b", "c", FALSE, "[S]\na=1\n"},
     {"bracket in a section name refused", "[S]\na=1\n", "S]x", "a", "c", FALSE, "[S]\na=1\n"},
     {"backslash kept in section names", "", "C\\Color Groups\\Text", "k", "1", TRUE, "[C\\Color Groups\\Text]\nk=1\n"},
+    {"the all-NULL cache flush answers FALSE", "[S]\na=1\n", nullptr, nullptr, nullptr, FALSE, "[S]\na=1\n"},
+    {"NULL section refused", "[S]\na=1\n", nullptr, "a", "2", FALSE, "[S]\na=1\n"},
 };
 
 class PrivateProfileWriteTest : public PrivateProfileTest, public ::testing::WithParamInterface<WriteCase> {};
