@@ -19,6 +19,12 @@ using WindowCore::Live;
 
 namespace {
 
+// A context menu asked for from the keyboard has no point: (-1, -1).
+void SendKeyboardContextMenu(HWND h)
+{
+    SendMessage(h, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(h), MAKELPARAM(-1, -1));
+}
+
 LRESULT NcCalcSize(HWND h, LPARAM lParam)
 {
     auto *params = reinterpret_cast<NCCALCSIZE_PARAMS *>(lParam);
@@ -225,6 +231,15 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         // Alt+F4 closes the top-level window, through its system command.
         if (wParam == VK_F4 && (static_cast<DWORD>(lParam) & (1u << 29)))
             SendMessage(GetTopLevelWindow(h), WM_SYSCOMMAND, SC_CLOSE, 0);
+        // Shift+F10 asks for the context menu from the keyboard.
+        else if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0)
+            SendKeyboardContextMenu(h);
+        return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // So does releasing the menu key.
+        if (wParam == VK_APPS)
+            SendKeyboardContextMenu(h);
         return 0;
     case WM_SETREDRAW:
         h->redrawEnabled = wParam != 0;

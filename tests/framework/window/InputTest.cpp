@@ -78,6 +78,33 @@ TEST_F(InputTest, TheRightButtonsReleaseAsksForAContextMenuAtTheScreenPoint)
     EXPECT_EQ(menus[0].lParam, Point(112, 117));
 }
 
+TEST_F(InputTest, ShiftF10AndTheMenuKeyAskForAContextMenuAtNoPoint)
+{
+    const struct {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {{"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"menu key", Qt::Key_Menu, Qt::NoModifier}};
+    child.SetFocus();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        top.Clear();
+        child.Clear();
+        QTest::keyClick(WidgetOf(child.m_hWnd), c.key, c.modifiers);
+        PumpEvents();
+        auto menus = child.Only({WM_CONTEXTMENU});
+        ASSERT_EQ(menus.size(), 1u);
+        EXPECT_EQ(menus[0].wParam, reinterpret_cast<WPARAM>(child.m_hWnd));
+        EXPECT_EQ(menus[0].lParam, Point(-1, -1));
+        EXPECT_EQ(top.Only({WM_CONTEXTMENU}).size(), 1u); // passed on to the parent
+    }
+    top.Clear();
+    child.Clear();
+    QTest::keyClick(WidgetOf(child.m_hWnd), Qt::Key_F10, Qt::NoModifier);
+    PumpEvents();
+    EXPECT_TRUE(child.Only({WM_CONTEXTMENU}).empty());
+}
+
 TEST_F(InputTest, AChildGetsItsOwnClientCoordinatesAndMovesAskForTheCursorFirst)
 {
     QWidget *widget = WidgetOf(child.m_hWnd);
