@@ -71,8 +71,13 @@ std::string TypeKey(LPCTSTR lpType)
     if (IS_INTRESOURCE(lpType))
         return "#" + std::to_string(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(lpType)));
     std::string key(lpType);
-    if (key.size() > 1 && key[0] == '#' && key.find_first_not_of("0123456789", 1) == std::string::npos)
-        return "#" + std::to_string(std::stoul(key.substr(1)) & 0xFFFF);
+    if (key.size() > 1 && key[0] == '#' && key.find_first_not_of("0123456789", 1) == std::string::npos) {
+        // The number's low word, taken digit by digit so no length overflows.
+        unsigned number = 0;
+        for (size_t i = 1; i < key.size(); ++i)
+            number = (number * 10 + static_cast<unsigned>(key[i] - '0')) & 0xFFFF;
+        return "#" + std::to_string(number);
+    }
     for (char &c : key)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');

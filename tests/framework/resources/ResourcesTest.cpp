@@ -130,6 +130,7 @@ TEST(ResourcesTest, FindsCustomResourcesByTypeAndId)
         {MAKEINTRESOURCE(9), "Data", 0},
         {"name", "Data", 0},
         {MAKEINTRESOURCE(8), NULL, 0},
+        {MAKEINTRESOURCE(7), "#99999999999999999999", 0}, // a type number past any integer
     };
     for (const auto &c : cases) {
         HRSRC found = FindResource(NULL, c.name, c.type);
