@@ -1,7 +1,10 @@
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/Rgn.h"
+#include "library/model/QYBitmapFill.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
+#include "library/pickers/QYGlobalData.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +178,40 @@ TEST_F(DrawTest, GradientAndBitmapFillsStayInsideTheFigure)
     }
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(triangle[i].x == original[i].x && triangle[i].y == original[i].y);
+}
+
+TEST_F(DrawTest, TilesLineUpWithTheRectangleWhereverTheVisiblePartStarts)
+{
+    qyGlobalData.LoadBitmaps();
+    CBitmap& texture = qyGlobalData.m_bmpTextures[5];
+    BITMAP info = {};
+    ASSERT_TRUE(texture.GetBitmap(&info));
+    std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * static_cast<size_t>(info.bmHeight));
+    texture.GetBitmapBits(static_cast<DWORD>(pixels.size() * 4), pixels.data());
+    auto expected = [&](long long x, long long y, long long left, long long top) {
+        const long long tx = ((x - left) % info.bmWidth + info.bmWidth) % info.bmWidth;
+        const long long ty = ((y - top) % info.bmHeight + info.bmHeight) % info.bmHeight;
+        const DWORD pixel = pixels[static_cast<size_t>(ty * info.bmWidth + tx)];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    };
+    struct Case {
+        CRect rect;
+        CRect clip;
+    };
+    const Case cases[] = {
+        {{3, 5, 118, 117}, {61, 77, 100, 110}},                     // the visible part starts mid-tile
+        {{-100000003, -200000005, 100000000, 100000000}, {0, 0, 120, 120}}, // huge: only what shows is tiled
+    };
+    for (const Case& c : cases) {
+        Clear();
+        CRgn clip;
+        clip.CreateRectRgnIndirect(&c.clip);
+        QYFillBitmapRect(&m_dc, c.rect.left, c.rect.top, c.rect.right, c.rect.bottom, TRUE, 5, &clip);
+        for (int y = c.clip.top; y < c.clip.bottom; y += 3)
+            for (int x = c.clip.left; x < c.clip.right; x += 2)
+                ASSERT_EQ(Pixel(x, y), expected(x, y, c.rect.left, c.rect.top)) << x << "," << y;
+        EXPECT_TRUE(OutsideIsWhite(c.clip));
+    }
 }
 
 TEST_F(DrawTest, KindsFrom92DrawNothingAtAll)
