@@ -182,9 +182,10 @@ private:
 
 // Runs the operation over the target pixels in area, reading the
 // destination through readDst and writing through write.
-template <typename Read, typename Write>
+// skip(p, s) leaves a pixel undrawn (after readDst ran for it).
+template <typename Read, typename Write, typename Skip>
 void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampler *source,
-              const PatternSampler &pattern, unsigned table, Read readDst, Write write)
+              const PatternSampler &pattern, unsigned table, Read readDst, Write write, Skip skip)
 {
     bool mono = dst->IsMono();
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -193,9 +194,19 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
             if (source && !source->At(x - d.x, y - d.y, s))
                 continue;
             uint32_t p = pattern.None() ? 0 : pattern.At(x, y);
-            uint32_t result = Rop3::Apply(table, p, s, readDst(x, y)) & 0xFFFFFFu;
+            uint32_t dest = readDst(x, y);
+            if (skip(p, s))
+                continue;
+            uint32_t result = Rop3::Apply(table, p, s, dest) & 0xFFFFFFu;
             write(x, y, mono ? Paints::ToMono(result) : result);
         }
+}
+
+template <typename Read, typename Write>
+void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampler *source,
+              const PatternSampler &pattern, unsigned table, Read readDst, Write write)
+{
+    Transfer(dst, d, area, source, pattern, table, readDst, write, [](uint32_t, uint32_t) { return false; });
 }
 
 // A plain copy between images of the same kind at the same size: whole
@@ -284,14 +295,47 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     }
     if (!dst->painter || !dst->painter->isActive())
         return FALSE;
-    // Paper has no pixels to read back: the destination counts as white.
+    // A paint device has no pixels to read back. The destination is what
+    // the previous transfer to the same rectangle put there, else paper
+    // white; a pixel the operation would leave as it is stays undrawn.
     QImage out(area.size(), QImage::Format_ARGB32);
     if (out.isNull())
         return FALSE;
     out.fill(Qt::transparent);
+    const QImage *known = dst->lastTransferRect == area ? &dst->lastTransfer : nullptr;
+    bool keepsDestination = false;
+    auto knownPixel = [&](int x, int y, uint32_t &value) {
+        if (!known)
+            return false;
+        QRgb p = known->pixel(x - area.left(), y - area.top());
+        value = p & 0xFFFFFFu;
+        return qAlpha(p) != 0;
+    };
     Transfer(
-        dst, d, area, source.get(), pattern, table, [](int, int) { return 0xFFFFFFu; },
-        [&](int x, int y, uint32_t v) { out.setPixel(x - area.left(), y - area.top(), v | 0xFF000000u); });
+        dst, d, area, source.get(), pattern, table,
+        [&](int x, int y) {
+            uint32_t value;
+            keepsDestination = false;
+            if (knownPixel(x, y, value))
+                return value;
+            keepsDestination = true; // decided once the source and pattern are known
+            return 0xFFFFFFu;
+        },
+        [&](int x, int y, uint32_t v) { out.setPixel(x - area.left(), y - area.top(), v | 0xFF000000u); },
+        [&](uint32_t p, uint32_t s) {
+            // Unknown destination: skip the pixel when the operation copies it.
+            return keepsDestination && Rop3::Apply(table, p, s, 0) == 0xFF000000u &&
+                   Rop3::Apply(table, p, s, 0xFFFFFF) == 0xFFFFFFFFu;
+        });
+    if (known) {
+        // Pixels this transfer left alone keep what the previous one drew.
+        for (int y = 0; y < out.height(); ++y)
+            for (int x = 0; x < out.width(); ++x)
+                if (qAlpha(out.pixel(x, y)) == 0)
+                    out.setPixel(x, y, known->pixel(x, y));
+    }
+    dst->lastTransfer = out;
+    dst->lastTransferRect = area;
     dst->painter->save();
     dst->painter->setClipRegion(visible);
     dst->painter->drawImage(area.topLeft(), out);

@@ -41,6 +41,7 @@ int CDC::StartPage()
     if (m_hDC->pagesStarted > 0 && !paged->newPage())
         return SP_ERROR;
     ++m_hDC->pagesStarted;
+    m_hDC->lastTransferRect = QRect(); // a new sheet holds nothing drawn yet
     return 1;
 }
 

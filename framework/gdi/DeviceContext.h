@@ -67,6 +67,11 @@ struct HDC__ {
     QRegion systemClip;                  // device pixels
     HGDIOBJ defaultBitmap = nullptr;     // memory contexts: the bitmap they start with
     int pagesStarted = 0;                // printers: pages begun since StartDoc
+    // Paint devices cannot be read back; the last block transfer's pixels
+    // (alpha 0 where it left the target alone) stand in for the destination
+    // of the next transfer to the same rectangle, as masked drawing needs.
+    QImage lastTransfer;
+    QRect lastTransferRect;
 
     ~HDC__();
 

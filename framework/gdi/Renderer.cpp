@@ -157,7 +157,9 @@ std::unique_ptr<Renderer> Renderer::For(HDC dc)
     const QRegion *clip = dc->ClipRegion(region) ? &region : nullptr; // both renderers copy it
     if (QImage *image = dc->Image())
         return std::make_unique<RasterRenderer>(*image, clip);
-    if (dc->painter && dc->painter->isActive())
+    if (dc->painter && dc->painter->isActive()) {
+        dc->lastTransferRect = QRect(); // other drawing makes the last transfer's pixels stale
         return std::make_unique<PainterRenderer>(*dc->painter, clip);
+    }
     return nullptr;
 }

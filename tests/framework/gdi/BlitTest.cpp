@@ -220,3 +220,28 @@ TEST(Blit, RefusedOrHarmlessInput)
     EXPECT_TRUE(c.dc.PatBlt(-2147483647, -2147483647, 2147483647, 2147483647, BLACKNESS));
     EXPECT_EQ(c.At(0, 0), RGB(9, 9, 9)) << "the rectangle ends left of and above the image";
 }
+
+TEST(Blit, MaskedDrawingOnAPaintDevice)
+{
+    // A paint device cannot be read back: the mask pass (SRCAND) and the
+    // masked picture pass (SRCPAINT) still keep what lies under the mask.
+    QImage page(4, 1, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    CDC dc;
+    ASSERT_TRUE(dc.CreatePaintDeviceDC(&page, FALSE));
+    dc.FillSolidRect(0, 0, 4, 1, RGB(200, 0, 0)); // the drawing under the picture
+    MemoryBitmap mask(4, 1, 32, RGB(255, 255, 255));
+    mask.dc.SetPixel(1, 0, RGB(0, 0, 0));
+    mask.dc.SetPixel(2, 0, RGB(0, 0, 0));
+    MemoryBitmap picture(4, 1, 32, RGB(0, 0, 0));
+    picture.dc.SetPixel(1, 0, RGB(0, 90, 0));
+    picture.dc.SetPixel(2, 0, RGB(0, 0, 90));
+    ASSERT_TRUE(dc.BitBlt(0, 0, 4, 1, &mask.dc, 0, 0, SRCAND));
+    ASSERT_TRUE(dc.BitBlt(0, 0, 4, 1, &picture.dc, 0, 0, SRCPAINT));
+    dc.DeleteDC();
+    auto at = [&](int x) { QRgb p = page.pixel(x, 0); return RGB(qRed(p), qGreen(p), qBlue(p)); };
+    EXPECT_EQ(at(0), RGB(200, 0, 0));
+    EXPECT_EQ(at(1), RGB(0, 90, 0));
+    EXPECT_EQ(at(2), RGB(0, 0, 90));
+    EXPECT_EQ(at(3), RGB(200, 0, 0));
+}
