@@ -30,6 +30,8 @@ CQYPortComponent::CQYPortComponent(const CQYPortComponent& src)
     : CQYDrawComponent(src), m_nPortWidth(src.m_nPortWidth), m_nPortHeight(src.m_nPortHeight),
       m_fRelativeX(src.m_fRelativeX), m_fRelativeY(src.m_fRelativeY)
 {
+    // The copy's track point starts on its point (it has no links to reset).
+    CQYDrawComponent::ResetTrackPoints();
 }
 
 CQYPortComponent::~CQYPortComponent() = default;

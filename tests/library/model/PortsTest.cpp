@@ -287,6 +287,7 @@ TEST_F(PortsTest, CopiesOwnCopiedPortsWithoutLinks)
         auto* pPort = static_cast<CQYPortComponent*>(pCopy->m_listPorts.GetNext(pos));
         EXPECT_EQ(pPort->GetParentComp(), pCopy);
         EXPECT_EQ(pPort->GetLinkCount(), 0);
+        EXPECT_EQ(pPort->GetTrackLinkPoint(), pPort->GetLinkPoint());
         EXPECT_EQ(pPort->GetRefCount(), 1);
         EXPECT_EQ(m_pShape->m_listPorts.Find(pPort), nullptr);
     }
