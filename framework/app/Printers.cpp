@@ -375,6 +375,67 @@ BOOL CPrinterInfoDC::CreateIC(HGLOBAL hDevNames, HGLOBAL hDevMode)
 }
 
 // ---------------------------------------------------------------------------
+// Printing contexts
+
+struct CPrinterDC::Device {
+    std::unique_ptr<QPrinter> pPrinter;
+};
+
+CPrinterDC::CPrinterDC() = default;
+
+CPrinterDC::~CPrinterDC()
+{
+    DeleteDC();
+}
+
+BOOL CPrinterDC::DeleteDC()
+{
+    if (m_pDevice && m_hDC != nullptr && m_pDevice->pPrinter->printerState() == QPrinter::Active)
+        AbortDoc();
+    const BOOL bResult = CDC::DeleteDC();
+    m_pDevice.reset();
+    return bResult;
+}
+
+BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lpszOutput)
+{
+    DeleteDC();
+    CString strDriver, strDevice, strOutput;
+    if (!PlexoReadDevNames(hDevNames, strDriver, strDevice, strOutput) || !PlexoIsPrinterAvailable(strDevice))
+        return FALSE;
+    const CString strFile = (lpszOutput != nullptr && *lpszOutput != '\0') ? CString(lpszOutput) : strOutput;
+    auto pDevice = std::make_unique<Device>();
+    if (IsPdfPrinter(strDevice)) {
+        if (strFile.IsEmpty())
+            return FALSE;
+        pDevice->pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        pDevice->pPrinter->setOutputFormat(QPrinter::PdfFormat);
+        pDevice->pPrinter->setResolution(kPdfPrinterResolution);
+    } else {
+        pDevice->pPrinter = std::make_unique<QPrinter>(
+            QPrinterInfo::printerInfo(QString::fromUtf8(static_cast<LPCTSTR>(strDevice))), QPrinter::HighResolution);
+    }
+    QPrinter& printer = *pDevice->pPrinter;
+    if (!strFile.IsEmpty())
+        printer.setOutputFileName(QString::fromUtf8(static_cast<LPCTSTR>(strFile)));
+    DEVMODE dm;
+    if (ReadDevMode(hDevMode, dm)) {
+        printer.setPageSize(PageSizeFromDevMode(dm, printer.pageLayout().pageSize()));
+        if (dm.dmFields & DM_ORIENTATION)
+            printer.setPageOrientation(dm.dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape
+                                                                             : QPageLayout::Portrait);
+    }
+    if (IsPdfPrinter(strDevice))
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    m_pDevice = std::move(pDevice);
+    if (!CreatePaintDeviceDC(m_pDevice->pPrinter.get(), TRUE)) {
+        m_pDevice.reset();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------
 // The application's printer
 
 BOOL AfxGetPrinterDeviceDefaults(PRINTDLG* pd)

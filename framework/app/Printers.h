@@ -58,6 +58,25 @@ private:
     std::unique_ptr<Device> m_pDevice;
 };
 
+// A printing context: pages drawn between StartDoc and EndDoc go to the
+// printer, or, for the PDF printer, into the output file.
+class CPrinterDC : public CDC {
+public:
+    CPrinterDC();
+    ~CPrinterDC() override;
+
+    // FALSE when the device is no available printer, the PDF printer has
+    // no output file, or the context cannot be made.  lpszOutput (optional
+    // for real printers) names a file to print into.
+    BOOL CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lpszOutput = nullptr);
+    // Ends an unfinished job (aborting it), then frees the context.
+    BOOL DeleteDC();
+
+private:
+    struct Device;
+    std::unique_ptr<Device> m_pDevice;
+};
+
 // The application's current printer: set up from the system's default on
 // first use, replaced by SelectPrinter.  The blocks belong to the
 // application.

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -120,6 +124,38 @@ TEST_F(PdfPrinter, InformationContextReportsThePage)
     }
     CPrinterInfoDC dc;
     EXPECT_FALSE(dc.CreateIC("x", "No such printer", "", nullptr));
+}
+
+TEST_F(PdfPrinter, PrintsPagesIntoTheOutputFile)
+{
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("plexo-print-" + std::to_string(::getpid()) + ".pdf"))
+                                 .string();
+    HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
+    {
+        CPrinterDC dc;
+        EXPECT_FALSE(dc.CreatePrinterDC(hNames, nullptr)); // no output file
+        ASSERT_TRUE(dc.CreatePrinterDC(hNames, nullptr, path.c_str()));
+        EXPECT_TRUE(dc.IsPrinting());
+        ASSERT_GT(dc.StartDoc("Pages"), 0);
+        for (int nPage = 0; nPage < 2; ++nPage) {
+            ASSERT_GT(dc.StartPage(), 0);
+            dc.Rectangle(100, 100, 1000, 800);
+            ASSERT_GT(dc.EndPage(), 0);
+        }
+        ASSERT_GT(dc.EndDoc(), 0);
+    }
+    GlobalFree(hNames);
+    std::ifstream in(path, std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 2"), std::string::npos);
+    std::filesystem::remove(path);
+
+    CPrinterDC dc;
+    HGLOBAL hOther = PlexoCreateDevNames("x", "No such printer", "", FALSE);
+    EXPECT_FALSE(dc.CreatePrinterDC(hOther, nullptr, path.c_str()));
+    GlobalFree(hOther);
 }
 
 TEST_F(PdfPrinter, ApplicationPrinterIsReplacedBySelect)
