@@ -48,7 +48,8 @@ struct AxisMap {
                 a = na;
                 b = nb;
             }
-            first[static_cast<size_t>(i - visibleFrom)] = srcStart + static_cast<int>(a);
+            first[static_cast<size_t>(i - visibleFrom)] =
+                static_cast<int>(std::clamp(srcStart + a, -kCoordLimit, kCoordLimit));
             count[static_cast<size_t>(i - visibleFrom)] = static_cast<int>(b - a);
         }
     }
@@ -59,14 +60,17 @@ struct Normalized {
     bool flipX, flipY;
 };
 
+// The rectangle with positive sizes and its mirroring, kept inside
+// +-kCoordLimit (callers may pass any ints: DIB source rectangles).
 Normalized Normalize(const Blit::Rect &r)
 {
-    Normalized n{r.x, r.y, std::abs(r.w), std::abs(r.h), r.w < 0, r.h < 0};
-    if (r.w < 0)
-        n.x += r.w;
-    if (r.h < 0)
-        n.y += r.h;
-    return n;
+    auto clamp = [](long long v) { return static_cast<int>(std::clamp(v, -kCoordLimit, kCoordLimit)); };
+    long long x = r.x, y = r.y, w = r.w, h = r.h;
+    if (w < 0)
+        x += w;
+    if (h < 0)
+        y += h;
+    return Normalized{clamp(x), clamp(y), clamp(w < 0 ? -w : w), clamp(h < 0 ? -h : h), r.w < 0, r.h < 0};
 }
 
 class SourceSampler {

@@ -35,10 +35,11 @@ bool DecodeWhole(const BITMAPINFO *info, UINT usage, const PaletteData *palette,
 }
 
 // The image row where a DIB source rectangle starts: bottom-up DIBs count
-// ySrc from their bottom row.
+// ySrc from their bottom row. Kept inside +-2^30 for hostile values.
 int SourceTop(const DibCodec::Layout &layout, int ySrc, int height)
 {
-    return layout.topDown ? ySrc : static_cast<int>(layout.height) - ySrc - height;
+    long long top = layout.topDown ? ySrc : static_cast<long long>(layout.height) - ySrc - height;
+    return static_cast<int>(std::clamp(top, -(1LL << 30), 1LL << 30));
 }
 
 // The format a GetDIBits caller asks for, with the standard colour table

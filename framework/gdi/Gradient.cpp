@@ -70,10 +70,17 @@ void Paint(HDC h, const QRect &bounds, const std::function<void(const std::funct
     h->painter->restore();
 }
 
+// A vertex in device pixels, kept inside +-2^29 so sizes and differences stay in range.
+POINT DevicePoint(HDC h, const TRIVERTEX &v)
+{
+    const LONG limit = 1 << 29;
+    POINT p = h->state.mapping.ToDevice(POINT{std::clamp(v.x, -limit, limit), std::clamp(v.y, -limit, limit)});
+    return POINT{std::clamp(p.x, -limit, limit), std::clamp(p.y, -limit, limit)};
+}
+
 bool FillRect(HDC h, const TRIVERTEX &a, const TRIVERTEX &b, bool vertical)
 {
-    POINT pa = h->state.mapping.ToDevice(POINT{a.x, a.y});
-    POINT pb = h->state.mapping.ToDevice(POINT{b.x, b.y});
+    POINT pa = DevicePoint(h, a), pb = DevicePoint(h, b);
     QRect box(QPoint(std::min(pa.x, pb.x), std::min(pa.y, pb.y)),
               QPoint(std::max(pa.x, pb.x) - 1, std::max(pa.y, pb.y) - 1));
     if (box.isEmpty())
@@ -97,8 +104,7 @@ bool FillRect(HDC h, const TRIVERTEX &a, const TRIVERTEX &b, bool vertical)
 
 bool FillTriangle(HDC h, const TRIVERTEX &a, const TRIVERTEX &b, const TRIVERTEX &c)
 {
-    POINT p[3] = {h->state.mapping.ToDevice(POINT{a.x, a.y}), h->state.mapping.ToDevice(POINT{b.x, b.y}),
-                  h->state.mapping.ToDevice(POINT{c.x, c.y})};
+    POINT p[3] = {DevicePoint(h, a), DevicePoint(h, b), DevicePoint(h, c)};
     double det = static_cast<double>(p[1].y - p[2].y) * (p[0].x - p[2].x) +
                  static_cast<double>(p[2].x - p[1].x) * (p[0].y - p[2].y);
     if (det == 0)

@@ -269,3 +269,16 @@ TEST(Dib, CorruptHeadersAreRefused)
     EXPECT_EQ(StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, nullptr, dib.Info(), DIB_RGB_COLORS, SRCCOPY), 0);
     EXPECT_EQ(StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, dib.bits.data(), dib.Info(), 9, SRCCOPY), 0);
 }
+
+TEST(Dib, ExtremeSourceRectanglesDrawNothingAndDoNotFail)
+{
+    DepthCase k = DepthCases()[3];
+    Dib dib(4, 2, 24, {}, k.rows);
+    Canvas c(4, 2);
+    const int extremes[][4] = {{2147483647, 0, 4, 2}, {0, -2147483647 - 1, 4, 2}, {0, 0, -2147483647 - 1, 2},
+                               {-5, -5, 2147483647, 2147483647}};
+    for (const auto &e : extremes)
+        StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, e[0], e[1], e[2], e[3], dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
+                      SRCCOPY);
+    EXPECT_EQ(c.Count(RGB(255, 255, 255)), 8);
+}

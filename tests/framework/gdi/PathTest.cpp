@@ -216,6 +216,12 @@ TEST(Gradient, BadMeshesAreRefused)
     EXPECT_FALSE(c.dc.GradientFill(v, 2, &good, 1, 7));
     EXPECT_FALSE(c.dc.GradientFill(nullptr, 2, &good, 1, GRADIENT_FILL_RECT_H));
     EXPECT_EQ(c.Count(RGB(255, 255, 255)), 64);
+    // Extreme vertices fill the visible part.
+    TRIVERTEX wide[2] = {{-2147483647 - 1, -2147483647 - 1, 0, 0, 0, 0}, {2147483647, 2147483647, 0, 0, 0, 0}};
+    EXPECT_TRUE(c.dc.GradientFill(wide, 2, &good, 1, GRADIENT_FILL_RECT_V));
+    EXPECT_EQ(c.At(7, 7), RGB(0, 0, 0));
+    GRADIENT_TRIANGLE tri{0, 1, 1};
+    EXPECT_TRUE(c.dc.GradientFill(wide, 2, &tri, 1, GRADIENT_FILL_TRIANGLE)) << "a flat triangle covers nothing";
 }
 
 TEST(Path, ClosedPolylineClipCombinesWithTheClip)

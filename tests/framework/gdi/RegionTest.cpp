@@ -181,6 +181,12 @@ TEST(Region, BadInputIsRefused)
     const POINT huge[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {0, 2000000000}};
     ASSERT_TRUE(rgn.CreatePolygonRgn(huge, 3, WINDING));
     EXPECT_TRUE(rgn.PtInRegion(0, 0));
+    CRgn all;
+    ASSERT_TRUE(all.CreateRectRgn(-2147483647 - 1, -2147483647 - 1, 2147483647, -2147483647 - 1));
+    CRect box;
+    EXPECT_EQ(all.GetRgnBox(&box), NULLREGION);
+    ASSERT_TRUE(all.CreateEllipticRgn(-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647));
+    EXPECT_TRUE(all.PtInRegion(0, 0));
     Canvas c(8, 8);
     EXPECT_FALSE(c.dc.FillRgn(nullptr, nullptr));
     EXPECT_FALSE(FrameRgn(c.dc.m_hDC, rgn, GetStockObject(BLACK_BRUSH), -1, 1));
