@@ -7,11 +7,17 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYFormProperties.h"
 
+#include <climits>
 #include <memory>
 
 namespace {
 
 constexpr int kArchiveBufferSize = 4096;
+
+bool FitsInInt(long long value)
+{
+    return value >= INT_MIN && value <= INT_MAX;
+}
 
 } // namespace
 
@@ -71,6 +77,10 @@ void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
         ar >> strText;
     ar >> body.bFormDesignMode;
     ar >> static_cast<RECT&>(body.rcPage);
+    // Page sizes are taken as right - left and bottom - top everywhere.
+    if (!FitsInInt(static_cast<long long>(body.rcPage.right) - body.rcPage.left) ||
+        !FitsInInt(static_cast<long long>(body.rcPage.bottom) - body.rcPage.top))
+        AfxThrowArchiveException(CArchiveException::generic);
     ar >> body.strFaceName;
     ar >> body.nPointSize >> body.crTextColor >> body.nFontHeight >> body.nWeight >> body.bItalic >>
         body.bUnderline >> body.bStrikeOut;

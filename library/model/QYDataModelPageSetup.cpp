@@ -306,8 +306,8 @@ CSize CQYDataModel::GetPageSize()
 
 void CQYDataModel::SetPageSize(int cx, int cy)
 {
-    m_rcPage.right = m_rcPage.left + cx;
-    m_rcPage.bottom = m_rcPage.top + cy;
+    m_rcPage.right = ClampToInt(static_cast<long long>(m_rcPage.left) + cx);
+    m_rcPage.bottom = ClampToInt(static_cast<long long>(m_rcPage.top) + cy);
 }
 
 CRect CQYDataModel::GetPagePosition()

@@ -303,6 +303,15 @@ TEST_F(DataModel, CorruptFilesLeaveTheModelAsItWas)
     // the property list and each component.
     for (size_t n = 1; n < good.size(); ++n)
         cases.push_back({"truncated at " + std::to_string(n), Bytes(good.begin(), good.begin() + static_cast<long>(n))});
+    {
+        // A page wider than any size: right - left leaves the int range.
+        Bytes wide = good;
+        const std::string text = "&p of &P";
+        const auto it = std::search(wide.begin(), wide.end(), text.begin(), text.end()) + 8 + 4;
+        const BYTE left[4] = {0x00, 0x00, 0x00, 0x80}; // INT_MIN
+        std::copy(left, left + 4, it);
+        cases.push_back({"page wider than the int range", wide});
+    }
     cases.push_back({"unknown component class", replaceText(good, "CQYDrawComponent", "CQYDrawComponenX")});
     cases.push_back({"unknown property class", replaceText(good, "CQYFormProperties", "CQYFormPropertiez")});
     cases.push_back({"component sets under the form id", replaceText(good, "CQYFormProperties", "CQYCompProperties")});
