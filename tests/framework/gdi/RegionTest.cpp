@@ -187,6 +187,8 @@ TEST(Region, BadInputIsRefused)
     EXPECT_EQ(all.GetRgnBox(&box), NULLREGION);
     ASSERT_TRUE(all.CreateEllipticRgn(-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647));
     EXPECT_TRUE(all.PtInRegion(0, 0));
+    EXPECT_EQ(all.OffsetRgn(2147483647, 0), ERROR);
+    EXPECT_TRUE(all.PtInRegion(0, 0)) << "a refused move leaves the region";
     Canvas c(8, 8);
     EXPECT_FALSE(c.dc.FillRgn(nullptr, nullptr));
     EXPECT_FALSE(FrameRgn(c.dc.m_hDC, rgn, GetStockObject(BLACK_BRUSH), -1, 1));
