@@ -13,6 +13,7 @@
 #include "library/pickers/QYGlobalData.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 IMPLEMENT_SERIAL(CQYBackComponent, CObject, 0)
 
@@ -28,6 +29,30 @@ constexpr int kLastBrush = 91;
 constexpr int kFrameBand = 6;
 constexpr int kIconSize = 16;
 constexpr int kCaptionButtonWidth = 16;
+// Pages and margins beyond this many units from the origin are not drawn:
+// no device shows them, and the painter's sums stay inside the int range.
+constexpr int kDrawableLimit = 1 << 28;
+
+// The first of start, start + step, ... that is not below the limit.
+long long FirstOnLattice(long long start, int nStep, long long limit)
+{
+    if (start >= limit)
+        return start;
+    return start + (limit - start + nStep - 1) / nStep * nStep;
+}
+
+bool IsDrawable(const CRect& rect)
+{
+    return std::abs(static_cast<long long>(rect.left)) <= kDrawableLimit &&
+           std::abs(static_cast<long long>(rect.top)) <= kDrawableLimit &&
+           std::abs(static_cast<long long>(rect.right)) <= kDrawableLimit &&
+           std::abs(static_cast<long long>(rect.bottom)) <= kDrawableLimit;
+}
+
+int DrawableMargin(int nMargin)
+{
+    return std::clamp(nMargin, -kDrawableLimit, kDrawableLimit);
+}
 
 } // namespace
 
@@ -106,8 +131,12 @@ void CQYBackComponent::OnDrawForm(CDC* pDC)
     if (pForm == nullptr || m_pModel == nullptr)
         return;
     const CRect rectPage = m_pModel->GetPagePosition();
-    CRect rectInner(rectPage.left + pForm->GetMarginXStart(), rectPage.top + pForm->GetMarginYStart(),
-                    rectPage.right - pForm->GetMarginXEnd(), rectPage.bottom - pForm->GetMarginYEnd());
+    if (!IsDrawable(rectPage))
+        return;
+    CRect rectInner(rectPage.left + DrawableMargin(pForm->GetMarginXStart()),
+                    rectPage.top + DrawableMargin(pForm->GetMarginYStart()),
+                    rectPage.right - DrawableMargin(pForm->GetMarginXEnd()),
+                    rectPage.bottom - DrawableMargin(pForm->GetMarginYEnd()));
     const BOOL bFormMode = m_pModel->IsFormDesignMode();
     if (m_pModel->IsDrawFormFrame() && !pDC->IsPrinting() && bFormMode)
         OnDrawFormFrame(pDC, rectPage);
@@ -183,8 +212,16 @@ void CQYBackComponent::OnDrawGrid(CDC* pDC, CRect rect)
     const int nStepX = std::max(pForm->GetGridXStep(), 1);
     const int nStepY = std::max(pForm->GetGridYStep(), 1);
     const COLORREF crGrid = pForm->GetGridColor();
-    for (long long y = rect.top; y < rect.bottom; y += nStepY) {
-        for (long long x = rect.left; x < rect.right; x += nStepX)
+    // Only the dots inside the clip box can show: the loops start at the
+    // first dot there and stop at its end, on the same lattice.
+    CRect rectClip;
+    pDC->GetClipBox(&rectClip);
+    const long long yFirst = FirstOnLattice(rect.top, nStepY, rectClip.top);
+    const long long xFirst = FirstOnLattice(rect.left, nStepX, rectClip.left);
+    const long long yEnd = std::min<long long>(rect.bottom, rectClip.bottom);
+    const long long xEnd = std::min<long long>(rect.right, rectClip.right);
+    for (long long y = yFirst; y < yEnd; y += nStepY) {
+        for (long long x = xFirst; x < xEnd; x += nStepX)
             pDC->SetPixelV(static_cast<int>(x), static_cast<int>(y), crGrid);
     }
 }
@@ -198,6 +235,8 @@ void CQYBackComponent::OnDrawBackground(CDC* pDC)
     if (nType > kLastBrush)
         return;
     const CRect rectPage = m_pModel->GetPagePosition();
+    if (!IsDrawable(rectPage))
+        return;
     if (nType < kFirstGradientBrush) {
         pDC->Rectangle(&rectPage);
         return;
@@ -244,7 +283,7 @@ void CQYBackComponent::OnDrawCaptionButtons(CDC* pDC, CRect rectTitle)
 void CQYBackComponent::OnDrawFormFrame(CDC* pDC, CRect rect)
 {
     CQYFormProperties* pForm = GetForm();
-    if (pForm == nullptr || !pForm->IsDesignMode())
+    if (pForm == nullptr || !pForm->IsDesignMode() || !IsDrawable(rect))
         return;
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
     CRect rectOuter = rect;

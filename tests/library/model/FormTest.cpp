@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -265,6 +266,30 @@ TEST_F(Painter, StepOfOneStillEnds)
     m_pForm->m_nGridYStep = -4;
     Draw();
     EXPECT_EQ(CountColour(CRect(0, 0, kSize, kSize), kGrid), 200 * 180);
+}
+
+TEST_F(Painter, HostilePagesAndMarginsDrawOnlyWhatShows)
+{
+    // A huge page with a grid of step 1: only the dots in the image are set.
+    m_pForm->ShowGrid(TRUE);
+    m_pForm->ShowMargin(TRUE);
+    m_pForm->SetGridXStep(1);
+    m_pForm->SetGridYStep(3);
+    m_model.SetPagePosition(CRect(-(1 << 27) - 1, -(1 << 27) - 1, 1 << 27, 1 << 27));
+    m_pForm->SetMarginXStart(INT_MIN);
+    m_pForm->SetMarginYEnd(INT_MAX);
+    Draw();
+    // Rows on the lattice from the page's top: y = -(2^27) - 1 + 3k.
+    const int yFirst = static_cast<int>((((1LL << 27) + 1) % 3 == 0) ? 0 : 3 - ((1LL << 27) + 1) % 3);
+    EXPECT_EQ(Pixel(5, yFirst), kGrid);
+    EXPECT_NE(Pixel(5, yFirst + 1), kGrid);
+    // Pages beyond any device draw nothing at all.
+    m_dc.FillSolidRect(0, 0, kSize, kSize, RGB(1, 1, 1));
+    m_model.SetPagePosition(CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+    m_model.SetFormDesignMode(TRUE);
+    m_model.SetDrawFormFrame(TRUE);
+    Draw();
+    EXPECT_EQ(CountColour(CRect(0, 0, kSize, kSize), RGB(1, 1, 1)), kSize * kSize);
 }
 
 TEST_F(Painter, MarginFrameIsDottedInsideTheMargins)
