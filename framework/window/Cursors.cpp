@@ -8,6 +8,7 @@
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
+#include "framework/gdi/IconImageSource.h"
 #include "framework/resources/ResourceImages.h"
 
 #include <QCursor>
@@ -35,6 +36,28 @@ constexpr ULONG_PTR kIconKey = 0x10000;
 
 HCURSOR g_current = nullptr;
 int g_showCount = 0;
+
+bool IsLoadedHandle(HCURSOR handle)
+{
+    for (const auto &entry : Loaded())
+        if (entry.second.get() == handle)
+            return true;
+    return false;
+}
+
+// The picture of an icon or cursor loaded here, for the drawing layer's
+// DrawIcon; a null image for handles the drawing layer made itself.
+QImage ImageOfLoadedHandle(HICON hIcon, int cx, int cy)
+{
+    if (!hIcon || !IsLoadedHandle(hIcon))
+        return QImage();
+    const QSize size(cx > 0 ? cx : 32, cy > 0 ? cy : 32);
+    if (!hIcon->icon.isNull())
+        return hIcon->icon.pixmap(size).toImage().scaled(size);
+    return hIcon->cursor.pixmap().toImage().scaled(size);
+}
+
+const bool g_imageSourceRegistered = (PlexoSetIconImageSource(&ImageOfLoadedHandle), true);
 
 } // namespace
 
@@ -107,9 +130,13 @@ BOOL DestroyCursor(HCURSOR)
     return TRUE;
 }
 
-BOOL DestroyIcon(HICON)
+BOOL DestroyIcon(HICON hIcon)
 {
-    return TRUE;
+    // Icons the drawing layer made are freed there; loaded ones are shared
+    // and stay until the program ends.
+    if (PlexoDestroyGdiIcon(hIcon))
+        return TRUE;
+    return hIcon && IsLoadedHandle(hIcon) ? TRUE : FALSE;
 }
 
 void Cursors::Apply(HWND hWnd)

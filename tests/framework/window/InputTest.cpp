@@ -364,6 +364,8 @@ TEST_F(InputTest, AModalLoopFetchesItsOwnMessagesUntilQuit)
 } // namespace
 
 #include "framework/resources/ResourceImages.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/DeviceContext.h"
 #include "framework/window/CursorHandles.h"
 
 #include <QTemporaryDir>
@@ -397,6 +399,31 @@ TEST(CursorResources, ACursorLoadsFromItsImageWithItsHotSpot)
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(PlexoIconFromHandle(icon).isNull());
     EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(602)), nullptr);
+
+    // The drawing layer draws loaded icons through the window layer's images.
+    QImage target(20, 20, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    HDC hdc = CreateImageDC(&target);
+    ASSERT_NE(hdc, nullptr);
+    EXPECT_TRUE(DrawIconEx(hdc, 2, 2, icon, 16, 16, 0, nullptr, DI_NORMAL));
+    DeleteDC(hdc);
+    EXPECT_EQ(target.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(target.pixel(19, 19), qRgb(255, 255, 255));
+    EXPECT_TRUE(DestroyIcon(icon)) << "a loaded icon is shared and stays";
+    EXPECT_NE(LoadIcon(nullptr, MAKEINTRESOURCE(601)), nullptr);
+
+    // Icons the drawing layer makes are freed by DestroyIcon.
+    const WORD maskBits[16] = {};
+    const DWORD colourBits[16 * 16] = {};
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, maskBits);
+    HBITMAP colour = CreateBitmap(16, 16, 1, 32, colourBits);
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    HICON made = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colour);
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(DestroyIcon(made));
+    EXPECT_FALSE(DestroyIcon(made)) << "a freed icon is gone";
 
     PlexoRegisterCursor(502, dir.filePath("missing.png").toUtf8().constData(), 0, 0);
     EXPECT_EQ(LoadCursor(nullptr, MAKEINTRESOURCE(502)), nullptr);
