@@ -12,15 +12,26 @@ const COLORREF kPaper = RGB(0, 128, 128);
 
 TEST(SystemColors, ClassicTable)
 {
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
-    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(64, 64, 64));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
-    EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(255, 255, 225));
-    EXPECT_EQ(GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_BTNFACE));
+    struct Case {
+        int index;
+        COLORREF colour;
+    };
+    const Case cases[] = {
+        {COLOR_BTNFACE, RGB(192, 192, 192)},      {COLOR_BTNSHADOW, RGB(128, 128, 128)},
+        {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)}, {COLOR_3DDKSHADOW, RGB(0, 0, 0)},
+        {COLOR_3DLIGHT, RGB(192, 192, 192)},      {COLOR_BTNTEXT, RGB(0, 0, 0)},
+        {COLOR_WINDOW, RGB(255, 255, 255)},       {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+        {COLOR_HIGHLIGHT, RGB(0, 0, 128)},        {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
+        {COLOR_ACTIVECAPTION, RGB(0, 0, 128)},    {COLOR_INACTIVECAPTION, RGB(128, 128, 128)},
+        {COLOR_CAPTIONTEXT, RGB(255, 255, 255)},  {COLOR_INACTIVECAPTIONTEXT, RGB(192, 192, 192)},
+        {COLOR_MENU, RGB(192, 192, 192)},         {COLOR_MENUTEXT, RGB(0, 0, 0)},
+        {COLOR_GRAYTEXT, RGB(128, 128, 128)},     {COLOR_SCROLLBAR, RGB(192, 192, 192)},
+        {COLOR_DESKTOP, RGB(0, 128, 128)},        {COLOR_APPWORKSPACE, RGB(128, 128, 128)},
+        {COLOR_INFOBK, RGB(255, 255, 225)},       {COLOR_INFOTEXT, RGB(0, 0, 0)},
+        {COLOR_3DFACE, RGB(192, 192, 192)},       {COLOR_HOTLIGHT, RGB(0, 0, 128)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(GetSysColor(c.index), c.colour) << c.index;
     EXPECT_EQ(GetSysColor(-1), 0u);
     EXPECT_EQ(GetSysColor(1000), 0u);
 }
@@ -130,7 +141,7 @@ struct FrameCase {
     const char *name;
     UINT type;
     UINT state;
-    bool expectText; // COLOR_BTNTEXT/WINDOWTEXT pixels inside
+    bool expectText; // glyph pixels in COLOR_BTNTEXT/WINDOWTEXT
 };
 
 class FrameControls : public ::testing::TestWithParam<FrameCase> {};
@@ -147,7 +158,14 @@ TEST_P(FrameControls, DrawInsideTheirRectangle)
     EXPECT_GE(ink.top, 4);
     EXPECT_LE(ink.right, 22);
     EXPECT_LE(ink.bottom, 22);
-    int dark = c.Count(RGB(0, 0, 0));
+    // The classic dark shadow is black too: glyph ink is the black the same
+    // control lacks when drawn unchecked and inactive (grey glyph, same edges).
+    Canvas plain(40, 40, kPaper);
+    EXPECT_TRUE(plain.dc.DrawFrameControl(&r, t.type, (t.state & ~DFCS_CHECKED) | DFCS_INACTIVE));
+    int dark = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            dark += c.At(x, y) == RGB(0, 0, 0) && plain.At(x, y) != RGB(0, 0, 0);
     EXPECT_EQ(dark > 0, t.expectText) << t.name << " dark pixels " << dark;
 }
 
