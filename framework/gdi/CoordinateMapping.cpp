@@ -44,8 +44,11 @@ int CoordinateMapping::SetMapMode(int mode, int dpiX, int dpiY)
     } else if (int units = UnitsPerInch(mode)) {
         windowExt = SIZE{units, units};
         viewportExt = SIZE{dpiX, -dpiY};
-    } else if (mode == MM_ISOTROPIC) {
-        // Extents carry over from the previous mode; isotropic keeps them square.
+    } else if (mode == MM_ISOTROPIC && previous != MM_ISOTROPIC) {
+        // Entering the isotropic mode starts from the extents of MM_LOMETRIC
+        // (y up); anisotropic keeps the extents it finds.
+        windowExt = SIZE{UnitsPerInch(MM_LOMETRIC), UnitsPerInch(MM_LOMETRIC)};
+        viewportExt = SIZE{dpiX, -dpiY};
         AdjustIsotropic();
     }
     return previous;

@@ -193,6 +193,20 @@ TEST(Mapping, IsotropicKeepsUnitsSquare)
     EXPECT_EQ(p, CPoint(100, -100));
 }
 
+TEST(Mapping, IsotropicStartsFromMetricExtentsAnisotropicKeepsTheCurrentOnes)
+{
+    Canvas c;
+    c.dc.SetMapMode(MM_ANISOTROPIC);
+    EXPECT_EQ(c.dc.GetWindowExt(), CSize(1, 1));
+    EXPECT_EQ(c.dc.GetViewportExt(), CSize(1, 1));
+    c.dc.SetMapMode(MM_ISOTROPIC);
+    EXPECT_EQ(c.dc.GetWindowExt(), CSize(254, 254));
+    EXPECT_EQ(c.dc.GetViewportExt(), CSize(96, -96));
+    c.dc.SetWindowExt(10, 10);
+    c.dc.SetMapMode(MM_ISOTROPIC); // setting the same mode again keeps the extents
+    EXPECT_EQ(c.dc.GetWindowExt(), CSize(10, 10));
+}
+
 TEST(Mapping, ExtentsOnlyChangeInScalableModes)
 {
     Canvas c;
