@@ -16,6 +16,41 @@ void DeleteListObjects(CObList& list)
         delete list.RemoveHead();
 }
 
+// Reads an object that the reader will own outright: the null tag gives
+// NULL, a new object is created and read, and a reference to an object read
+// earlier in the archive (which has a holder already) is refused, so that no
+// record can make two owners delete one object.  Reference-counted objects
+// have holders of their own and are refused as well.
+CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass* pClassRef = ar.ReadClass(pClassRequested, &nSchema, &obTag);
+    if (pClassRef == nullptr) {
+        if (obTag != 0)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        return nullptr;
+    }
+    if (pClassRef->IsDerivedFrom(RUNTIME_CLASS(QYIUnknown)))
+        AfxThrowArchiveException(CArchiveException::badClass);
+    CObject* pObject = pClassRef->CreateObject();
+    if (pObject == nullptr)
+        AfxThrowMemoryException();
+    const UINT nSchemaSaved = ar.GetObjectSchema();
+    try {
+        // Indexed before its record, as the archive does for every object.
+        ar.MapObject(pObject);
+        ar.SetObjectSchema(nSchema);
+        pObject->Serialize(ar);
+    } catch (...) {
+        ar.SetObjectSchema(nSchemaSaved);
+        delete pObject;
+        throw;
+    }
+    ar.SetObjectSchema(nSchemaSaved);
+    return pObject;
+}
+
 } // namespace
 
 CQYDrawComponent::CQYDrawComponent()
@@ -126,13 +161,20 @@ void CQYDrawComponent::Serialize(CArchive& ar)
     CObject* pAttached = nullptr;
     std::vector<POINT> points;
     try {
-        properties.Serialize(ar);
-        for (POSITION pos = properties.GetHeadPosition(); pos != nullptr;) {
-            CObject* pObject = properties.GetNext(pos);
-            if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CQYBaseProperties)))
+        // The property list's record: a count, then each set as an object.
+        const DWORD_PTR nProperties = ar.ReadCount();
+        for (DWORD_PTR i = 0; i < nProperties; ++i) {
+            CObject* pObject = ReadOwnedObject(ar, RUNTIME_CLASS(CQYBaseProperties));
+            if (pObject == nullptr)
                 AfxThrowArchiveException(CArchiveException::badClass);
+            try {
+                properties.AddTail(pObject);
+            } catch (...) {
+                delete pObject;
+                throw;
+            }
         }
-        ar >> pAttached;
+        pAttached = ReadOwnedObject(ar, nullptr);
         int nCount = 0;
         ar >> nCount;
         if (nCount < 0)

@@ -1,5 +1,6 @@
 #include "ArchiveBytes.h"
 
+#include "library/model/QYCompList.h"
 #include "library/model/QYDrawComponent.h"
 
 #include <gtest/gtest.h>
@@ -375,6 +376,56 @@ TEST(DrawComponentArchive, CorruptRecordsAreRefusedWithoutLeaks)
         const Bytes before = StoreRecord(*comp);
         EXPECT_EQ(LoadRecord(*comp, c.record), c.cause) << c.name;
         EXPECT_EQ(StoreRecord(*comp), before) << c.name;
+    }
+}
+
+// A component owns its property sets and its attached object outright, so a
+// record may not hand it an object that someone else already holds.  The
+// records are made by storing components that share objects for the moment
+// of the store.
+TEST(DrawComponentArchive, OwnedObjectsMustBeNewInTheRecord)
+{
+    enum Sharing { SetOfTheFirst, SameSetTwice, ItselfAttached, OtherAttached, NewComponentAttached,
+                   SetOfTheFirstAttached };
+    struct Case {
+        const char* name;
+        Sharing sharing;
+        int cause;
+    };
+    const Case cases[] = {
+        {"a property set of another component", SetOfTheFirst, CArchiveException::badIndex},
+        {"one property set twice", SameSetTwice, CArchiveException::badIndex},
+        {"the component attached to itself", ItselfAttached, CArchiveException::badIndex},
+        {"another component attached", OtherAttached, CArchiveException::badIndex},
+        {"a component of its own attached", NewComponentAttached, CArchiveException::badClass},
+        {"another component's property set attached", SetOfTheFirstAttached, CArchiveException::badIndex},
+    };
+    for (const Case& c : cases) {
+        ComponentPtr first = NewComponent();
+        ComponentPtr second = NewComponent();
+        CObject* pFirstSet = first->m_listProperties.GetHead();
+        CObject* pSecondSet = second->m_listProperties.GetHead();
+        ComponentPtr extra = NewComponent();
+        switch (c.sharing) {
+        case SetOfTheFirst: second->m_listProperties.AddTail(pFirstSet); break;
+        case SameSetTwice: second->m_listProperties.AddTail(pSecondSet); break;
+        case ItselfAttached: second->m_pAttachedObject = second.get(); break;
+        case OtherAttached: second->m_pAttachedObject = first.get(); break;
+        case NewComponentAttached: second->m_pAttachedObject = extra.get(); break;
+        case SetOfTheFirstAttached: second->m_pAttachedObject = pFirstSet; break;
+        }
+        CQYCompList list;
+        list.AddTail(first.get());
+        list.AddTail(second.get());
+        const Bytes bytes = StoreRecord(list);
+        // Back to single ownership before anything is destroyed.
+        if (second->m_listProperties.GetCount() == 2)
+            second->m_listProperties.RemoveTail();
+        second->m_pAttachedObject = nullptr;
+
+        CQYCompList loaded;
+        EXPECT_EQ(LoadRecord(loaded, bytes), c.cause) << c.name;
+        EXPECT_TRUE(loaded.IsEmpty()) << c.name;
     }
 }
 
