@@ -40,16 +40,43 @@ short PaperCodeFromPageSize(const QPageSize& size)
     return 0;
 }
 
+// The sheet of each paper code of the device mode, portrait, in
+// thousandths of an inch or hundredths of a millimetre.  Some sheets are
+// wider than tall (Ledger, Envelope B6, US Std Fanfold).
+struct PaperSheet {
+    int nWidth;
+    int nHeight;
+    bool bInch;
+};
+
+constexpr PaperSheet kPaperSheets[] = {
+    {8500, 11000, true},    {8500, 11000, true},    {11000, 17000, true},   {17000, 11000, true},   // 1-4
+    {8500, 14000, true},    {5500, 8500, true},     {7250, 10500, true},    {29700, 42000, false},  // 5-8
+    {21000, 29700, false},  {21000, 29700, false},  {14800, 21000, false},  {25000, 35400, false},  // 9-12
+    {18200, 25700, false},  {8500, 13000, true},    {21500, 27500, false},  {10000, 14000, true},   // 13-16
+    {11000, 17000, true},   {8500, 11000, true},    {3875, 8875, true},     {4125, 9500, true},     // 17-20
+    {4500, 10375, true},    {4750, 11000, true},    {5000, 11500, true},    {17000, 22000, true},   // 21-24
+    {22000, 34000, true},   {34000, 44000, true},   {11000, 22000, false},  {16200, 22900, false},  // 25-28
+    {32400, 45800, false},  {22900, 32400, false},  {11400, 16200, false},  {11400, 22900, false},  // 29-32
+    {25000, 35300, false},  {17600, 25000, false},  {17600, 12500, false},  {11000, 23000, false},  // 33-36
+    {3875, 7500, true},     {3625, 6500, true},     {14875, 10000, true},   {8500, 12000, true},    // 37-40
+    {8500, 13000, true},                                                                            // 41
+};
+
 QPageSize PageSizeFromDevMode(const DEVMODE& dm, const QPageSize& fallback)
 {
     if ((dm.dmFields & DM_PAPERWIDTH) && (dm.dmFields & DM_PAPERLENGTH) && dm.dmPaperWidth > 0 &&
         dm.dmPaperLength > 0)
         return QPageSize(QSizeF(dm.dmPaperWidth / 10.0, dm.dmPaperLength / 10.0), QPageSize::Millimeter);
-    if (dm.dmFields & DM_PAPERSIZE) {
-        for (const PaperCode& code : kPaperCodes) {
-            if (code.nCode == dm.dmPaperSize)
-                return QPageSize(code.id);
-        }
+    constexpr int nSheets = static_cast<int>(sizeof(kPaperSheets) / sizeof(kPaperSheets[0]));
+    if ((dm.dmFields & DM_PAPERSIZE) && dm.dmPaperSize >= 1 && dm.dmPaperSize <= nSheets) {
+        // The exact sheet: the print support's own page of the same name
+        // may differ in size (Folio, B4, the fanfolds, the C to E sheets).
+        const PaperSheet& sheet = kPaperSheets[dm.dmPaperSize - 1];
+        return sheet.bInch ? QPageSize(QSizeF(sheet.nWidth / 1000.0, sheet.nHeight / 1000.0), QPageSize::Inch,
+                                       QString(), QPageSize::ExactMatch)
+                           : QPageSize(QSizeF(sheet.nWidth / 100.0, sheet.nHeight / 100.0), QPageSize::Millimeter,
+                                       QString(), QPageSize::ExactMatch);
     }
     return fallback;
 }

@@ -104,6 +104,15 @@ TEST_F(PdfPrinter, InformationContextReportsThePage)
         {"A4 portrait", DM_PAPERSIZE | DM_ORIENTATION, DMPAPER_A4, DMORIENT_PORTRAIT, 0, 0, 210, 297},
         {"A4 landscape", DM_PAPERSIZE | DM_ORIENTATION, DMPAPER_A4, DMORIENT_LANDSCAPE, 0, 0, 297, 210},
         {"own size", DM_PAPERWIDTH | DM_PAPERLENGTH, 0, 0, 1000, 1500, 100, 150},
+        // Every paper code gives its own sheet, also where the printer's
+        // page sizes know it under another size or not at all.
+        {"Statement", DM_PAPERSIZE | DM_ORIENTATION, 6, DMORIENT_PORTRAIT, 0, 0, 140, 216},
+        {"Folio", DM_PAPERSIZE | DM_ORIENTATION, 14, DMORIENT_PORTRAIT, 0, 0, 216, 330},
+        {"B4", DM_PAPERSIZE | DM_ORIENTATION, 12, DMORIENT_PORTRAIT, 0, 0, 250, 354},
+        {"C sheet", DM_PAPERSIZE | DM_ORIENTATION, 24, DMORIENT_PORTRAIT, 0, 0, 432, 559},
+        {"Envelope B6, wider than tall", DM_PAPERSIZE | DM_ORIENTATION, 35, DMORIENT_PORTRAIT, 0, 0, 176, 125},
+        {"US Std Fanfold", DM_PAPERSIZE | DM_ORIENTATION, 39, DMORIENT_PORTRAIT, 0, 0, 378, 254},
+        {"Monarch landscape", DM_PAPERSIZE | DM_ORIENTATION, 37, DMORIENT_LANDSCAPE, 0, 0, 191, 98},
     };
     for (const Case& c : cases) {
         DEVMODE dm = {};
