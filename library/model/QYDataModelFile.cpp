@@ -9,6 +9,7 @@
 
 #include <climits>
 #include <memory>
+#include <unordered_set>
 
 namespace {
 
@@ -88,10 +89,15 @@ void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
         AfxThrowArchiveException(CArchiveException::generic);
 
     const DWORD_PTR nProperties = ar.ReadCount();
+    std::unordered_set<CObject*> setsRead;
     for (DWORD_PTR i = 0; i < nProperties; ++i) {
         CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CQYBaseProperties));
         if (pObject == nullptr)
             AfxThrowArchiveException(CArchiveException::badClass);
+        // A set named again by its object index is already in the list:
+        // the model would own and delete it twice.
+        if (!setsRead.insert(pObject).second)
+            AfxThrowArchiveException(CArchiveException::badIndex);
         body.properties.AddTail(pObject);
         // The form's id belongs to the form set alone: anything else under
         // it would be taken for one.

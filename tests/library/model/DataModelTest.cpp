@@ -324,6 +324,14 @@ TEST_F(DataModel, CorruptFilesLeaveTheModelAsItWas)
         cases.push_back({"plain set under the form id", Saved(odd)});
     }
     {
+        // The property list names one set twice (the second time by its
+        // object index): the model would own it twice.
+        CQYDataModel twice;
+        twice.m_listProperties.AddTail(twice.GetDefaultProperty());
+        cases.push_back({"one property set twice", Saved(twice)});
+        twice.m_listProperties.RemoveTail();
+    }
+    {
         Bytes badWeight = good;
         // The weight follows face, size, colour, height: offset from "Arial".
         const std::string face = "Arial";
