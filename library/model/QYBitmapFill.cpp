@@ -3,6 +3,8 @@
 #include "framework/gdi/CDC.h"
 #include "library/pickers/QYGlobalData.h"
 
+#include <climits>
+
 namespace {
 
 // The first tile offset at or before `from` in steps of `step` from
@@ -36,6 +38,9 @@ void QYFillBitmapRect(CDC* pDC, int left, int top, int right, int bottom, BOOL b
     CBitmap& texture = qyGlobalData.m_bmpTextures[nIndex];
     BITMAP info = {};
     if (texture.GetSafeHandle() == nullptr || !texture.GetBitmap(&info) || info.bmWidth <= 0 || info.bmHeight <= 0)
+        return;
+    // A rectangle wider or taller than the int range has no usable extent.
+    if (static_cast<long long>(right) - left > INT_MAX || static_cast<long long>(bottom) - top > INT_MAX)
         return;
     const CRect rect(left, top, right, bottom);
     if (rect.IsRectEmpty())

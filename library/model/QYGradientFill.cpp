@@ -5,6 +5,7 @@
 #include "library/model/QYRounding.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -48,6 +49,21 @@ bool IsLowColourDevice(CDC* pDC)
     return !bPalette && pDC->GetDeviceCaps(BITSPIXEL) * pDC->GetDeviceCaps(PLANES) < 8;
 }
 
+// x + extent, held inside the int range.
+int FarSide(int nSide, int nExtent)
+{
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(nSide) + nExtent, INT_MIN, INT_MAX));
+}
+
+// Rectangles whose width or height leaves the int range have no extent
+// the drawing code can work with: they are not filled.
+bool HasIntExtent(int left, int top, int right, int bottom)
+{
+    const long long width = static_cast<long long>(right) - left;
+    const long long height = static_cast<long long>(bottom) - top;
+    return width >= INT_MIN && width <= INT_MAX && height >= INT_MIN && height <= INT_MAX;
+}
+
 void FillWithStart(CDC* pDC, const CRect& rect, COLORREF crStart)
 {
     QYSolidRect(pDC, rect.left, rect.top, rect.Width(), rect.Height(), crStart);
@@ -58,7 +74,7 @@ void FillWithStart(CDC* pDC, const CRect& rect, COLORREF crStart)
 void QYSolidRect(CDC* pDC, int x, int y, int nWidth, int nHeight, COLORREF crColor)
 {
     CBrush brush(crColor);
-    const CRect rect(x, y, x + nWidth, y + nHeight);
+    const CRect rect(x, y, FarSide(x, nWidth), FarSide(y, nHeight));
     pDC->FillRect(&rect, &brush);
 }
 
@@ -66,7 +82,7 @@ void QYSolidEllipse(CDC* pDC, int x, int y, int nWidth, int nHeight, COLORREF cr
 {
     CBrush brush(crColor);
     CRgn ellipse;
-    if (ellipse.CreateEllipticRgn(x, y, x + nWidth, y + nHeight))
+    if (ellipse.CreateEllipticRgn(x, y, FarSide(x, nWidth), FarSide(y, nHeight)))
         pDC->FillRgn(&ellipse, &brush);
 }
 
@@ -229,7 +245,7 @@ void QYDiagonalGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF 
 void QYGradientFill(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour1, COLORREF colour2,
                     UINT nType, CRgn* pClip)
 {
-    if (pDC == nullptr || nType >= QY_GRADIENT_TYPE_COUNT)
+    if (pDC == nullptr || nType >= QY_GRADIENT_TYPE_COUNT || !HasIntExtent(left, top, right, bottom))
         return;
     const CRect rect(left, top, right, bottom);
     // The saved state brings back the caller's clip afterwards; the fill

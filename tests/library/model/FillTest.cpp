@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <cstdlib>
 #include <vector>
 
@@ -231,6 +233,21 @@ TEST_F(Canvas, DegenerateGradientsDrawNothing)
     QYGradientFill(&m_dc, 10, 10, 90, 90, kRed, kBlue, 20, nullptr);
     QYGradientFill(&m_dc, 10, 10, 10, 10, kRed, kBlue, 8, nullptr);
     QYGradientFill(nullptr, 10, 10, 90, 90, kRed, kBlue, 0, nullptr);
+    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
+}
+
+TEST_F(Canvas, FillsAtTheEndsOfTheIntRange)
+{
+    // Rectangles wider than the int range are not filled; rectangles that
+    // end at its limits fill what they reach.
+    for (UINT nType : {0u, 2u, 4u, 8u, 12u, 14u, 16u, 17u}) {
+        QYGradientFill(&m_dc, INT_MIN, 0, INT_MAX, 10, kRed, kBlue, nType, nullptr);
+        QYGradientFill(&m_dc, 0, INT_MIN, 10, INT_MAX, kRed, kBlue, nType, nullptr);
+        QYGradientFill(&m_dc, 0, INT_MAX - 100, 10, INT_MAX, kRed, kBlue, nType, nullptr);
+        QYGradientFill(&m_dc, INT_MAX - 100, 0, INT_MAX, 10, kRed, kBlue, nType, nullptr);
+    }
+    for (BOOL bTiled : {TRUE, FALSE})
+        QYFillBitmapRect(&m_dc, INT_MIN, 0, INT_MAX, 10, bTiled, 0, nullptr);
     EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
 }
 
