@@ -58,26 +58,30 @@ void OutlineFigure(CDC* pDC, const POINT* lpPoints, int nCount, FigureKind kind)
 // takes it off again, also when the fill throws.
 class ShadowOffset {
 public:
-    ShadowOffset(LPPOINT lpPoints, int nCount, int dx, int dy) : m_lpPoints(lpPoints), m_nCount(nCount), m_dx(dx), m_dy(dy)
+    ShadowOffset(LPPOINT lpPoints, int nCount, int dx, int dy)
+        : m_lpPoints(lpPoints), m_nCount(nCount), m_dx(static_cast<unsigned>(dx)), m_dy(static_cast<unsigned>(dy))
     {
         Shift(m_dx, m_dy);
     }
-    ~ShadowOffset() { Shift(-m_dx, -m_dy); }
+    ~ShadowOffset() { Shift(0u - m_dx, 0u - m_dy); }
     ShadowOffset(const ShadowOffset&) = delete;
     ShadowOffset& operator=(const ShadowOffset&) = delete;
 
 private:
-    void Shift(int dx, int dy)
+    // Offsets read from a document may be anything: the shift wraps around
+    // instead of overflowing, and the opposite shift undoes it exactly.
+    void Shift(unsigned dx, unsigned dy)
     {
         for (int i = 0; i < m_nCount; ++i) {
-            m_lpPoints[i].x += dx;
-            m_lpPoints[i].y += dy;
+            m_lpPoints[i].x = Wrap(static_cast<unsigned>(m_lpPoints[i].x) + dx);
+            m_lpPoints[i].y = Wrap(static_cast<unsigned>(m_lpPoints[i].y) + dy);
         }
     }
+    static LONG Wrap(unsigned value) { return static_cast<LONG>(static_cast<int>(value)); }
     LPPOINT m_lpPoints;
     int m_nCount;
-    int m_dx;
-    int m_dy;
+    unsigned m_dx;
+    unsigned m_dy;
 };
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <cstdlib>
 #include <vector>
 
@@ -259,6 +261,21 @@ TEST_F(DrawTest, ShadowFillsLeaveThePointsAsTheyWere)
         EXPECT_TRUE(points[i].x == before[i].x && points[i].y == before[i].y) << i;
     EXPECT_EQ(Pixel(64, 28), kGrey);
     EXPECT_EQ(Pixel(33, 28), kWhite);
+}
+
+TEST_F(DrawTest, ShadowOffsetsFromTheEndsOfTheRangeLeaveThePointsAsTheyWere)
+{
+    CQYCompProperties* pProp = m_pBox->GetDefaultProperty();
+    pProp->m_nShadowOffsetX = INT_MAX;
+    pProp->m_nShadowOffsetY = INT_MIN;
+    POINT points[] = {{30, 30}, {60, 30}, {60, 60}, {-30, -60}};
+    const std::vector<POINT> before(points, points + 4);
+    m_pBox->PrepareShadowDC(&m_dc);
+    m_pBox->FillShadowPoly(&m_dc, points, 4);
+    m_pBox->FillShadowBezier(&m_dc, points, 4);
+    m_pBox->ClearShadowDC(&m_dc);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(points[i].x == before[i].x && points[i].y == before[i].y) << i;
 }
 
 TEST_F(DrawTest, TrackOutlineDrawnTwiceLeavesTheSurfaceAsItWas)
