@@ -34,12 +34,13 @@ CRect QYUnionRect(CRect rect1, CRect rect2)
 
 POINT QYLineIntersection(POINT a, POINT b, POINT c, POINT d)
 {
-    const double numerator = double(a.y - d.y) * double(d.x - c.x) - double(a.x - d.x) * double(d.y - c.y);
-    const double denominator = double(b.x - a.x) * double(d.y - c.y) - double(b.y - a.y) * double(d.x - c.x);
+    // Differences of ints need more than an int: they are formed as doubles.
+    const double numerator = (double(a.y) - d.y) * (double(d.x) - c.x) - (double(a.x) - d.x) * (double(d.y) - c.y);
+    const double denominator = (double(b.x) - a.x) * (double(d.y) - c.y) - (double(b.y) - a.y) * (double(d.x) - c.x);
     if (denominator == 0.0)
         return a;
     const double t = numerator / denominator;
-    return POINT{QYTruncate(a.x + (b.x - a.x) * t + 0.5), QYTruncate(a.y + (b.y - a.y) * t + 0.5)};
+    return POINT{QYTruncate(a.x + (double(b.x) - a.x) * t + 0.5), QYTruncate(a.y + (double(b.y) - a.y) * t + 0.5)};
 }
 
 int QYGetLineAngle(int x1, int y1, int x2, int y2)

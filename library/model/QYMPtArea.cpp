@@ -4,6 +4,7 @@
 #include "library/model/QYGeometry.h"
 
 #include <algorithm>
+#include <climits>
 
 IMPLEMENT_SERIAL(CQYMPtArea, CObject, 0)
 QY_IMPLEMENT_FILE_PERSISTENCE(CQYMPtArea)
@@ -108,11 +109,15 @@ BOOL CQYMPtArea::PtInSegmentBand(int x, int y, int nTolerance) const
     const int nAngle = QYSegmentAngle(m_lpPoints[0], m_lpPoints[1]);
     const POINT start = QYRotatePointAboutOrigin(m_lpPoints[0], -nAngle);
     const POINT end = QYRotatePointAboutOrigin(m_lpPoints[1], -nAngle);
+    // Corners past the int range are held at its ends.
+    const auto shifted = [](LONG y, long long d) {
+        return static_cast<LONG>(std::clamp<long long>(y + d, INT_MIN, INT_MAX));
+    };
     const POINT flatBand[4] = {
-        {start.x, start.y - nTolerance},
-        {end.x, end.y - nTolerance},
-        {end.x, end.y + nTolerance},
-        {start.x, start.y + nTolerance},
+        {start.x, shifted(start.y, -tol)},
+        {end.x, shifted(end.y, -tol)},
+        {end.x, shifted(end.y, tol)},
+        {start.x, shifted(start.y, tol)},
     };
     POINT band[4];
     for (int i = 0; i < 4; ++i)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <vector>
 
 namespace {
@@ -71,6 +73,18 @@ TEST(AreaHitTest, HugeCoordinatesDoNotOverflow)
     area.BuildPolygonArea(wide, 4);
     EXPECT_TRUE(area.PtInArea(0, 0, 8));
     EXPECT_TRUE(area.PtInArea(1999999999, 1, 2147483647));
+}
+
+TEST(AreaHitTest, SegmentBandsAtTheEndsOfTheRange)
+{
+    // The band's corners lie past the int range: they are held at its ends.
+    const POINT low[] = {{0, INT_MIN + 1}, {100, INT_MIN + 1}};
+    const POINT high[] = {{0, INT_MAX - 1}, {100, INT_MAX - 1}};
+    CQYArea area;
+    area.BuildPolygonArea(low, 2);
+    EXPECT_FALSE(area.PtInArea(-8, INT_MIN + 9, 8));
+    area.BuildPolygonArea(high, 2);
+    EXPECT_FALSE(area.PtInArea(108, INT_MAX - 9, 8));
 }
 
 TEST(AreaRect, UnionIgnoresAllZeroRectangles)

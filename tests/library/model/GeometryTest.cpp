@@ -77,6 +77,9 @@ TEST(LineIntersection, RoundsToTheNearestPoint)
     EXPECT_TRUE(SamePoint(QYLineIntersection({0, 0}, {1, 0}, {7, 1}, {7, 2}), {7, 0}));
     // Parallel lines answer without breaking.
     EXPECT_TRUE(SamePoint(QYLineIntersection({0, 0}, {10, 0}, {0, 5}, {10, 5}), {0, 0}));
+    // Lines across the whole int range.
+    EXPECT_TRUE(SamePoint(QYLineIntersection({INT_MIN, 0}, {INT_MAX, 0}, {0, INT_MIN}, {0, INT_MAX}), {0, 0}));
+    EXPECT_TRUE(SamePoint(QYLineIntersection({INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {-5, 5}, {5, -5}), {0, 0}));
 }
 
 TEST(EllipseBezier, ThirteenPointsClockwiseFromTheLeft)
