@@ -7,6 +7,7 @@
 
 #include "framework/gdi/FontFaces.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -151,6 +152,26 @@ int EmForCell(const QFont &base, int cell)
     return em;
 }
 
+// The widest advance among the printable ASCII characters.
+int WidestAdvance(const QFontMetrics &fm)
+{
+    int widest = 0;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        widest = std::max(widest, fm.horizontalAdvance(QChar(c)));
+    return widest;
+}
+
+// The average character width of the font's own tables, unless those hold
+// something no character comes near (faces converted from bitmap fonts
+// report it unscaled): then the width of "x", as bitmap fonts define it.
+int AverageCharWidth(const QFontMetrics &fm)
+{
+    int average = fm.averageCharWidth();
+    if (average > 0 && average <= WidestAdvance(fm))
+        return average;
+    return fm.horizontalAdvance(QLatin1Char('x'));
+}
+
 std::shared_ptr<ResolvedFont> Build(const LOGFONT &lf, const CoordinateMapping &m, int dpiY)
 {
     auto r = std::make_shared<ResolvedFont>();
@@ -169,7 +190,7 @@ std::shared_ptr<ResolvedFont> Build(const LOGFONT &lf, const CoordinateMapping &
     if (lf.lfWidth != 0) {
         QFontMetrics natural(f);
         int wanted = static_cast<int>(std::lround(m.LengthToDeviceX(std::fabs(static_cast<double>(lf.lfWidth)))));
-        int average = natural.averageCharWidth();
+        int average = AverageCharWidth(natural);
         if (average > 0 && wanted > 0) {
             int stretch = static_cast<int>(std::lround(100.0 * wanted / average));
             f.setStretch(stretch < 1 ? 1 : (stretch > 4000 ? 4000 : stretch));
@@ -182,8 +203,8 @@ std::shared_ptr<ResolvedFont> Build(const LOGFONT &lf, const CoordinateMapping &
     r->height = r->ascent + r->descent;
     r->internalLeading = r->height > r->em ? r->height - r->em : 0;
     r->externalLeading = fm.leading() > 0 ? fm.leading() : 0;
-    r->aveCharWidth = fm.averageCharWidth();
-    r->maxCharWidth = fm.maxWidth();
+    r->aveCharWidth = AverageCharWidth(fm);
+    r->maxCharWidth = std::max(fm.maxWidth(), WidestAdvance(fm));
     r->fixedPitch = QFontInfo(f).fixedPitch();
     r->escapementDegrees = lf.lfEscapement / 10.0;
     return r;

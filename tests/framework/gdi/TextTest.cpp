@@ -2,6 +2,8 @@
 // its metric-compatible stand-in).
 #include <QFontDatabase>
 
+#include <string>
+
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/FontFaces.h"
@@ -97,6 +99,36 @@ TEST(Fonts, MetricsDescribeTheFont)
     CString face;
     c.dc.GetTextFace(face);
     EXPECT_EQ(face, "Courier New");
+}
+
+TEST(Fonts, CharacterWidthsOfEveryClassicFaceAndStockFont)
+{
+    // The average lies between the narrowest and the widest letter; the
+    // maximum covers every letter. Tabs expand at eight average widths.
+    auto check = [](CDC &dc, const char *what) {
+        TEXTMETRIC tm{};
+        ASSERT_TRUE(dc.GetTextMetrics(&tm));
+        LONG narrow = dc.GetTextExtent("i").cx, wide = dc.GetTextExtent("W").cx;
+        EXPECT_GE(tm.tmAveCharWidth, std::min(narrow, dc.GetTextExtent("x").cx)) << what;
+        EXPECT_LE(tm.tmAveCharWidth, tm.tmMaxCharWidth) << what;
+        EXPECT_GE(tm.tmMaxCharWidth, wide) << what;
+        CRect r(0, 0, 1000, 0);
+        dc.DrawText("\tx", -1, &r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
+        EXPECT_EQ(r.right, 8 * tm.tmAveCharWidth + dc.GetTextExtent("x").cx) << what;
+    };
+    for (const char *face : {"System", "MS Sans Serif", "MS Shell Dlg", "Tahoma", "Arial", "Courier New", "Courier",
+                             "FixedSys", "Small Fonts"}) {
+        Canvas c(10, 10);
+        CFont f;
+        ASSERT_TRUE(f.CreateFont(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, face));
+        c.dc.SelectObject(&f);
+        check(c.dc, face);
+    }
+    for (int stock : {SYSTEM_FONT, DEFAULT_GUI_FONT, ANSI_VAR_FONT, ANSI_FIXED_FONT, SYSTEM_FIXED_FONT}) {
+        Canvas c(10, 10);
+        c.dc.SelectStockObject(stock);
+        check(c.dc, ("stock font " + std::to_string(stock)).c_str());
+    }
 }
 
 TEST(TextExtents, EmptyStringHasTheLineHeight)
