@@ -4,3 +4,9 @@
 #pragma once
 
 #define SECEDIT_COLUMN_SELECT_FORMAT "MSDEVColumnSelect"
+
+#include "framework/base/WinTypes.h"
+
+// The format's number, registered once when the library loads; the
+// controller's copy, paste and drag-and-drop code read it.
+extern const UINT g_cfSECEditColumnSelect;
