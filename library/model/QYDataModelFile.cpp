@@ -106,6 +106,14 @@ void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
             AfxThrowArchiveException(CArchiveException::badClass);
     }
     body.components.Serialize(ar);
+    // Each component stands on the page once: one named again by its
+    // object index would be drawn, numbered and removed twice.
+    std::unordered_set<CQYDrawComponent*> componentsRead;
+    POSITION pos = body.components.GetHeadPosition();
+    while (pos != nullptr) {
+        if (!componentsRead.insert(body.components.GetNext(pos)).second)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+    }
 }
 
 void CQYDataModel::AdoptBody(CQYDocumentBody& body)

@@ -330,6 +330,12 @@ TEST_F(DataModel, CorruptFilesLeaveTheModelAsItWas)
         twice.m_listProperties.AddTail(twice.GetDefaultProperty());
         cases.push_back({"one property set twice", Saved(twice)});
         twice.m_listProperties.RemoveTail();
+        // Likewise one component twice on the page.
+        CQYDrawComponent* pComp = NewComponent(0, "c");
+        twice.GetComponents().AddTail(pComp);
+        twice.GetComponents().AddTail(pComp);
+        pComp->Release();
+        cases.push_back({"one component twice", Saved(twice)});
     }
     {
         Bytes badWeight = good;
