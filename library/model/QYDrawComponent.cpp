@@ -138,6 +138,8 @@ void CQYDrawComponent::GeometryUpdated(CQYArea* pRgn)
 
 void CQYDrawComponent::Serialize(CArchive& ar)
 {
+    // Nothing read inside the record may delete this object (CQYLoadingHold).
+    const CQYLoadingHold hold(this);
     CQYBaseComponent::Serialize(ar);
     if (ar.IsStoring()) {
         ar << m_bOver4ResizeHandles;

@@ -93,6 +93,8 @@ CQYPortComponent* CQYDrawPortsComponent::GetPortAt(POSITION position) const
 
 void CQYDrawPortsComponent::Serialize(CArchive& ar)
 {
+    // Nothing read inside the record may delete this object (CQYLoadingHold).
+    const CQYLoadingHold hold(this);
     CQYDrawComponent::Serialize(ar);
     if (ar.IsStoring()) {
         ar << static_cast<int>(m_listPorts.GetCount());

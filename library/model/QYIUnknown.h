@@ -27,5 +27,23 @@ protected:
     QYIUnknown() = default;
 
 private:
+    friend class CQYLoadingHold;
     int m_nRefCount = 0;
+};
+
+// Holds one extra count on an object while it reads its own record.  A
+// record may name the object again from inside (a list that refers back to
+// it); when a later part of the record is bad, that list lets go of it on
+// the way out, and without the hold the count would reach 0 and delete the
+// object in the middle of its own loading.  The hold is given back without
+// deleting: whoever is reading the object still decides what becomes of it.
+class CQYLoadingHold {
+public:
+    explicit CQYLoadingHold(QYIUnknown* pObject) : m_pObject(pObject) { ++m_pObject->m_nRefCount; }
+    ~CQYLoadingHold() { --m_pObject->m_nRefCount; }
+    CQYLoadingHold(const CQYLoadingHold&) = delete;
+    CQYLoadingHold& operator=(const CQYLoadingHold&) = delete;
+
+private:
+    QYIUnknown* m_pObject;
 };

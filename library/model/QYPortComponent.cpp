@@ -46,6 +46,8 @@ CQYDrawComponent* CQYPortComponent::Copy()
 
 void CQYPortComponent::Serialize(CArchive& ar)
 {
+    // Nothing read inside the record may delete this object (CQYLoadingHold).
+    const CQYLoadingHold hold(this);
     CQYDrawComponent::Serialize(ar);
     if (ar.IsStoring()) {
         m_listLinks.Serialize(ar);

@@ -1,5 +1,6 @@
 #include "ArchiveBytes.h"
 
+#include "library/model/QYCompList.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
@@ -366,6 +367,28 @@ TEST_F(PortsTest, BadPortRecordsThrowAndKeepThePorts)
         EXPECT_EQ(pShape->m_listPorts.GetHead(), pKept);
     }
     pShape->Release();
+}
+
+// A record may name a shape again from inside its own ports (a link list
+// that refers back to it).  When a later part of the record is bad, the
+// load fails cleanly: the shape is not deleted while it is still reading.
+TEST_F(PortsTest, ABadRecordThatNamesItsShapeFromInsideFailsCleanly)
+{
+    CQYPortComponent* pFirst = m_pShape->FindPort(0.5, 0);
+    pFirst->AddLink(m_pShape);
+    CQYCompList list;
+    list.AddTail(m_pShape);
+    const Bytes bytes = StoreRecord(list);
+    pFirst->RemoveAllLinks();
+
+    const size_t nCuts[] = {10, 30, 150};
+    for (size_t nCut : nCuts) {
+        CQYCompList loaded;
+        EXPECT_EQ(LoadRecord(loaded, Bytes(bytes.begin(), bytes.end() - static_cast<long>(nCut))),
+                  CArchiveException::endOfFile)
+            << nCut;
+        EXPECT_TRUE(loaded.IsEmpty()) << nCut;
+    }
 }
 
 } // namespace
