@@ -45,8 +45,9 @@ POINT QYLineIntersection(POINT a, POINT b, POINT c, POINT d)
 
 int QYGetLineAngle(int x1, int y1, int x2, int y2)
 {
-    const float dx = static_cast<float>(x2 - x1);
-    const float dy = static_cast<float>(y2 - y1);
+    // The differences may need more than an int.
+    const float dx = static_cast<float>(static_cast<long long>(x2) - x1);
+    const float dy = static_cast<float>(static_cast<long long>(y2) - y1);
     float degrees;
     if (dx != 0.0f)
         degrees = std::atan(dy / dx) * 57.295826f;

@@ -62,7 +62,8 @@ TEST(LineAngle, TenthsOfADegreeClockwiseOnScreen)
     for (const Case& c : {Case{0, 0, 0, 10, 900}, Case{0, 0, 0, -10, -900}, Case{0, 0, -10, 0, 1800},
                           Case{0, 0, 10, 0, 0}, Case{0, 0, 0, 0, 900}, Case{0, 0, 100, 100, 450},
                           Case{0, 0, -100, -100, 2250}, Case{0, 0, 100, -100, -450},
-                          Case{3, 3, 3 + 173, 3 + 100, 300}})
+                          Case{3, 3, 3 + 173, 3 + 100, 300}, Case{INT_MIN, INT_MIN, INT_MAX, INT_MAX, 450},
+                          Case{INT_MAX, 0, INT_MIN, 0, 1800}})
         EXPECT_EQ(QYGetLineAngle(c.x1, c.y1, c.x2, c.y2), c.expected)
             << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
 }
