@@ -5,7 +5,27 @@
 #include "library/model/QYGeometry.h"
 #include "library/model/QYPortLink.h"
 
+#include <algorithm>
+#include <climits>
+
 IMPLEMENT_SERIAL(CQYPortComponent, CQYDrawComponent, 0)
+
+namespace {
+
+// value + delta held inside the int range: a port's point and size come from
+// documents and may lie anywhere.
+int Shifted(int value, int delta)
+{
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(value) + delta, INT_MIN, INT_MAX));
+}
+
+// The box of half-extents (w, h) around (x, y).
+CRect BoxAround(int x, int y, int w, int h)
+{
+    return CRect(Shifted(x, -w), Shifted(y, -h), Shifted(x, w), Shifted(y, h));
+}
+
+} // namespace
 
 CQYPortLink* QYGetPortLink(CQYDrawComponent* pComp)
 {
@@ -84,9 +104,10 @@ CRect CQYPortComponent::GetPortRect()
 {
     if (m_nCompPtCount <= 0)
         return CRect(0, 0, 0, 0);
-    CRect rect = QYBoundRect(m_lpCompPoints, m_nCompPtCount);
-    rect.InflateRect(m_nPortWidth / 2, m_nPortHeight / 2);
-    return rect;
+    const CRect bounds = QYBoundRect(m_lpCompPoints, m_nCompPtCount);
+    const int w = m_nPortWidth / 2;
+    const int h = m_nPortHeight / 2;
+    return CRect(Shifted(bounds.left, -w), Shifted(bounds.top, -h), Shifted(bounds.right, w), Shifted(bounds.bottom, h));
 }
 
 void CQYPortComponent::GeometryUpdated(CQYArea* pRgn)
@@ -96,9 +117,8 @@ void CQYPortComponent::GeometryUpdated(CQYArea* pRgn)
         return;
     const int x = m_lpCompPoints[0].x;
     const int y = m_lpCompPoints[0].y;
-    const int w = m_nPortWidth / 2;
-    const int h = m_nPortHeight / 2;
-    const POINT square[] = {{x - w, y - h}, {x - w, y + h}, {x + w, y + h}, {x + w, y - h}};
+    const CRect box = BoxAround(x, y, m_nPortWidth / 2, m_nPortHeight / 2);
+    const POINT square[] = {{box.left, box.top}, {box.left, box.bottom}, {box.right, box.bottom}, {box.right, box.top}};
     pRgn->BuildPolygonArea(square, 4);
 }
 
@@ -356,7 +376,7 @@ void CQYPortComponent::OnDrawFlat(CDC* pDC)
         return;
     const int x = m_lpCompPoints[0].x;
     const int y = m_lpCompPoints[0].y;
-    pDC->Rectangle(x - m_nPortWidth / 4, y - m_nPortHeight / 4, x + m_nPortWidth / 4, y + m_nPortHeight / 4);
+    pDC->Rectangle(BoxAround(x, y, m_nPortWidth / 4, m_nPortHeight / 4));
 }
 
 void CQYPortComponent::OnDraw3d(CDC* pDC)

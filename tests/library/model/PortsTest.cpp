@@ -1,5 +1,7 @@
 #include "ArchiveBytes.h"
 
+#include "framework/gdi/Bitmap.h"
+#include "framework/gdi/CDC.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -389,6 +392,45 @@ TEST_F(PortsTest, ABadRecordThatNamesItsShapeFromInsideFailsCleanly)
             << nCut;
         EXPECT_TRUE(loaded.IsEmpty()) << nCut;
     }
+}
+
+// A port's point and size come from documents and may lie anywhere; its
+// box and area stay inside the int range.
+TEST(PortGeometry, BoxesAtTheEndsOfTheRange)
+{
+    struct Case {
+        CPoint point;
+        int nWidth, nHeight;
+        CPoint probe;
+        bool hit;
+    };
+    const Case cases[] = {
+        {{INT_MAX - 1, INT_MIN + 1}, 8, 8, {INT_MAX - 1, INT_MIN + 1}, true},
+        {{INT_MIN + 1, INT_MAX - 1}, 8, 8, {INT_MIN, INT_MAX - 5}, true},
+        {{0, 0}, INT_MAX, INT_MAX, {-1000000, 1000000}, true},
+        {{INT_MAX, INT_MAX}, INT_MAX, INT_MAX, {1073741824, 1073741824}, true},
+        {{0, 0}, INT_MIN, INT_MIN, {0, 0}, false},
+    };
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(16, 16, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    for (const Case& c : cases) {
+        auto* pPort = new CQYPortComponent;
+        pPort->AddRef();
+        pPort->SetPortWidth(c.nWidth);
+        pPort->SetPortHeight(c.nHeight);
+        pPort->PlacePort(c.point.x, c.point.y, nullptr);
+        pPort->UpdatePosition();
+        EXPECT_EQ(pPort->HitTest(c.probe) != FALSE, c.hit) << c.point.x << "," << c.point.y;
+        CRect box = pPort->GetRect();
+        box.NormalizeRect();
+        EXPECT_EQ(pPort->GetCompRgn().GetRect(), box) << c.point.x << "," << c.point.y;
+        pPort->OnDraw(&dc);
+        pPort->Release();
+    }
+    dc.SelectObject(pOld);
 }
 
 } // namespace
