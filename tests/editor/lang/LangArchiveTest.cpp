@@ -256,11 +256,11 @@ TEST(LangArchive, DamagedBodiesLeaveTheDefaults)
 
 TEST(LangArchive, ReaderLeavesTheDefaultsForMissingDamagedAndUnreadableFiles)
 {
-    LangTempFolder folder;
+    TempFolder folder;
     const Bytes damaged = CorruptBodies()[1].body;
-    LangTempFolder::Write(folder.File("damaged.lcf"), std::string(damaged.begin(), damaged.end()));
+    TempFolder::Write(folder.File("damaged.lcf"), std::string(damaged.begin(), damaged.end()));
     const Bytes good = BuildBody();
-    LangTempFolder::Write(folder.File("good.lcf"), std::string(good.begin(), good.end()));
+    TempFolder::Write(folder.File("good.lcf"), std::string(good.begin(), good.end()));
     const struct {
         std::string path;
         BOOL expected;

@@ -16,14 +16,14 @@ protected:
     BOOL ReadIni(const std::string &text)
     {
         const std::string path = folder.File("lang.ini");
-        LangTempFolder::Write(path, text);
+        TempFolder::Write(path, text);
         auto *pReader = new SECEditLangIniReader(path.c_str());
         const BOOL bRead = pReader->Read(config.get());
         pReader->Release();
         return bRead;
     }
 
-    LangTempFolder folder;
+    TempFolder folder;
     ConfigHandle config;
 };
 
@@ -231,11 +231,11 @@ TEST_F(LangIniTest, WriterAndReaderKeepTheConfiguration)
 TEST_F(LangIniTest, WriterKeepsKeysItDoesNotRewriteAndReportsFailure)
 {
     const std::string path = folder.File("kept.ini");
-    LangTempFolder::Write(path, "; my notes\n[Extra]\nKey=Value\n");
+    TempFolder::Write(path, "; my notes\n[Extra]\nKey=Value\n");
     auto *pWriter = new SECEditLangIniWriter(path.c_str());
     ASSERT_TRUE(pWriter->Write(config.get()));
     pWriter->Release();
-    const std::string text = LangTempFolder::Read(path);
+    const std::string text = TempFolder::Read(path);
     EXPECT_NE(text.find("; my notes\n[Extra]\nKey=Value\n"), std::string::npos);
 
     auto *pBad = new SECEditLangIniWriter(folder.File("no/such/folder/x.ini").c_str());
@@ -254,7 +254,7 @@ TEST_F(LangIniTest, RelativeNamesUseTheUsersCopy)
     auto *pWriter = new SECEditLangIniWriter("LanguageSys\\unit.ini");
     ASSERT_TRUE(pWriter->Write(config.get()));
     pWriter->Release();
-    EXPECT_NE(LangTempFolder::Read(userFile).find("TabSize=6"), std::string::npos);
+    EXPECT_NE(TempFolder::Read(userFile).find("TabSize=6"), std::string::npos);
     EXPECT_EQ(std::string(SECEditResolveLanguageFileForReading("unit.ini")), userFile);
 
     ConfigHandle loaded;
@@ -270,16 +270,16 @@ TEST_F(LangIniTest, WriterCopiesTheShippedFileOnceAndNeverChangesIt)
     const std::string name = "copytest-" + std::filesystem::path(folder.Path()).filename().string() + ".ini";
     const std::string shipped = std::string(SECEditGetShippedLanguageFolder()) + "/" + name;
     const std::string shippedText = "; shipped notes\n[Editor]\nTabSize=2\n[Other]\nKept=1\n";
-    LangTempFolder::Write(shipped, shippedText);
+    TempFolder::Write(shipped, shippedText);
     config->SetTabSize(5);
     auto *pWriter = new SECEditLangIniWriter(name.c_str());
     const BOOL bWritten = pWriter->Write(config.get());
     pWriter->Release();
-    const std::string shippedAfter = LangTempFolder::Read(shipped);
+    const std::string shippedAfter = TempFolder::Read(shipped);
     std::filesystem::remove(shipped);
     ASSERT_TRUE(bWritten);
     EXPECT_EQ(shippedAfter, shippedText);
-    const std::string user = LangTempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name));
+    const std::string user = TempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name));
     EXPECT_NE(user.find("; shipped notes"), std::string::npos);
     EXPECT_NE(user.find("Kept=1"), std::string::npos);
     EXPECT_NE(user.find("TabSize=5"), std::string::npos);
@@ -293,7 +293,7 @@ TEST_F(LangIniTest, FullPathsIntoTheShippedFolderGoThroughTheUsersCopy)
     const std::string name = "fullpath-" + std::filesystem::path(folder.Path()).filename().string() + ".ini";
     const std::string shipped = std::string(SECEditGetShippedLanguageFolder()) + "/" + name;
     const std::string shippedText = "[Editor]\nTabSize=2\n";
-    LangTempFolder::Write(shipped, shippedText);
+    TempFolder::Write(shipped, shippedText);
     config->SetTabSize(5);
     auto *pWriter = new SECEditLangIniWriter(shipped.c_str());
     const BOOL bWritten = pWriter->Write(config.get());
@@ -302,11 +302,11 @@ TEST_F(LangIniTest, FullPathsIntoTheShippedFolderGoThroughTheUsersCopy)
     auto *pReader = new SECEditLangIniReader(shipped.c_str());
     const BOOL bRead = pReader->Read(loaded.get());
     pReader->Release();
-    const std::string shippedAfter = LangTempFolder::Read(shipped);
+    const std::string shippedAfter = TempFolder::Read(shipped);
     std::filesystem::remove(shipped);
     EXPECT_TRUE(bWritten);
     EXPECT_EQ(shippedAfter, shippedText);
-    EXPECT_NE(LangTempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name)).find("TabSize=5"),
+    EXPECT_NE(TempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name)).find("TabSize=5"),
               std::string::npos);
     EXPECT_TRUE(bRead);
     EXPECT_EQ(loaded->GetTabSize(), 5);

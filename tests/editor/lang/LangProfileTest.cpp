@@ -24,7 +24,7 @@ protected:
 
     CAppProfile &Profile() { return PlexoGetAppProfile(); }
 
-    LangTempFolder folder;
+    TempFolder folder;
     ScopedEnv env;
     ConfigHandle config;
 };
@@ -108,7 +108,7 @@ TEST_F(LangProfileTest, ReaderIgnoresValuesThatCannotBeRight)
 TEST_F(LangProfileTest, WriterReportsAProfileThatCannotBeWritten)
 {
     const std::string blocker = folder.File("blocked");
-    LangTempFolder::Write(blocker, "a file where the profile folder should be");
+    TempFolder::Write(blocker, "a file where the profile folder should be");
     ScopedEnv blocked("XDG_CONFIG_HOME", blocker);
     auto *pWriter = new SECEditLangProfileWriter("C");
     EXPECT_FALSE(pWriter->Write(config.get()));
@@ -167,7 +167,7 @@ TEST_F(LangProfileTest, ArchiveChainWithAMissingFileStillAppliesTheProfile)
 TEST_F(LangProfileTest, IniChainReadsTheFileThenTheProfile)
 {
     const std::string path = folder.File("lang.ini");
-    LangTempFolder::Write(path, "[Editor]\nTabSize=3\nAutoIndent=1\n");
+    TempFolder::Write(path, "[Editor]\nTabSize=3\nAutoIndent=1\n");
     Profile().WriteProfileInt("JScript\\Editor", "TabSize", 6);
     SECEditLangReader *pChain = SECEditMakeIniReader(path.c_str(), "JScript");
     EXPECT_TRUE(pChain->Read(config.get()));

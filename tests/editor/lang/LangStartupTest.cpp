@@ -27,7 +27,7 @@ protected:
         SECEditRegisterBuiltinLangConfig();
         const std::string shipped = ShippedLanguageFolder() + "/";
         idlCopy = folder.File("idl.ini");
-        LangTempFolder::Write(idlCopy, LangTempFolder::Read(shipped + "idl.ini"));
+        TempFolder::Write(idlCopy, TempFolder::Read(shipped + "idl.ini"));
         Register("C", SECEditMakeIniReader((shipped + "DevStudio.ini").c_str(), "C"));
         Register("C from Binary File",
                  SECEditMakeArchiveReader((shipped + "DevStudio.lcf").c_str(), "C from Binary File"));
@@ -50,7 +50,7 @@ protected:
         pWriter->Release();
     }
 
-    LangTempFolder folder;
+    TempFolder folder;
     ScopedEnv env;
     std::string idlCopy;
     SECEditLangRegistry registry;
@@ -87,7 +87,7 @@ TEST_F(LangStartupTest, ExitWritesOnlyTheUsedLanguagesAndTheProfileOverlaysNextT
     CAppProfile &profile = PlexoGetAppProfile();
     EXPECT_EQ(profile.GetProfileInt("C\\Editor", "TabSize", 0), 8u);
     EXPECT_EQ(profile.GetProfileInt("HTML\\Editor", "TabSize", 99), 99u); // never used, never written
-    EXPECT_NE(LangTempFolder::Read(idlCopy).find("ReplaceTabs=1"), std::string::npos);
+    EXPECT_NE(TempFolder::Read(idlCopy).find("ReplaceTabs=1"), std::string::npos);
 
     SECEditLangRegistry nextRun;
     SECEditLangReader *pReader = SECEditMakeIniReader((ShippedLanguageFolder() + "/DevStudio.ini").c_str(), "C");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/lang/SECEditLangConfig.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,35 +11,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-class LangTempFolder {
-public:
-    LangTempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "plexo-lang-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~LangTempFolder() { std::filesystem::remove_all(m_path); }
-    LangTempFolder(const LangTempFolder &) = delete;
-    LangTempFolder &operator=(const LangTempFolder &) = delete;
-
-    const std::string &Path() const { return m_path; }
-    std::string File(const std::string &name) const { return m_path + "/" + name; }
-
-    static void Write(const std::string &path, const std::string &bytes)
-    {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static std::string Read(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    std::string m_path;
-};
 
 // Sets an environment variable for the lifetime of the object.
 class ScopedEnv {

@@ -1,7 +1,7 @@
 #include "framework/settings/AppProfile.h"
 #include "framework/settings/Registry.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

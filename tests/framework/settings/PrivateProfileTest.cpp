@@ -1,6 +1,6 @@
 #include "framework/settings/PrivateProfile.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

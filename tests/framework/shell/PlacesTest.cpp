@@ -1,6 +1,6 @@
 #include "framework/shell/Places.h"
 
-#include "ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(PlacesTest, XdgFoldersFollowTheVariablesOrTheirDefaults)
 
 TEST(PlacesTest, TempPathAndFileNames)
 {
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::string folder = scratch.Path();
     ASSERT_TRUE(PlexoCreateFolderPath((folder + "/a/b").c_str()));
     {

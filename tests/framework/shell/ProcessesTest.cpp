@@ -1,7 +1,7 @@
 #include "framework/shell/Processes.h"
 #include "framework/shell/ShellExecute.h"
 
-#include "ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <QDesktopServices>
 #include <QObject>
@@ -61,7 +61,7 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     QDesktopServices::setUrlHandler("mailto", &catcher, "open");
     QDesktopServices::setUrlHandler("file", &catcher, "open");
 
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::string folder = scratch.Path();
     std::ofstream(folder + "/doc.txt") << "x";
 
@@ -102,7 +102,7 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
 
 TEST(ShellExecuteTest, StartsProgramsFromACommandLine)
 {
-    ScratchFolder scratch;
+    TempFolder scratch;
     std::string folder = scratch.Path();
     // The quoted argument reaches touch as one name with its blank.
     EXPECT_GT(WinExec(("touch \"" + folder + "/with blank\"").c_str(), 5), 31u);
