@@ -4,6 +4,7 @@
 
 #include "editor/lang/SECEditLangConfig.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,32 +12,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const std::string &value) : m_name(name)
-    {
-        const char *old = ::getenv(name);
-        m_hadOld = old != nullptr;
-        m_old = old ? old : "";
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv()
-    {
-        if (m_hadOld)
-            ::setenv(m_name.c_str(), m_old.c_str(), 1);
-        else
-            ::unsetenv(m_name.c_str());
-    }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    std::string m_name;
-    std::string m_old;
-    bool m_hadOld = false;
-};
 
 // Owns the creator's reference of a configuration.
 class ConfigHandle {

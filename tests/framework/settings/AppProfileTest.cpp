@@ -1,6 +1,7 @@
 #include "framework/settings/AppProfile.h"
 #include "framework/settings/Registry.h"
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,28 +14,11 @@ namespace {
 // Points XDG_CONFIG_HOME at a fresh folder for the test's duration.
 class AppProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const char *old = ::getenv("XDG_CONFIG_HOME");
-        m_hadOld = old != nullptr;
-        m_old = old ? old : "";
-        ::setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
-        profile.SetRegistryKey("Kilnsmith", "Plexo Kilnsmith");
-    }
-    void TearDown() override
-    {
-        if (m_hadOld)
-            ::setenv("XDG_CONFIG_HOME", m_old.c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-    }
+    void SetUp() override { profile.SetRegistryKey("Kilnsmith", "Plexo Kilnsmith"); }
 
     TempFolder folder;
+    ScopedEnv configHome{"XDG_CONFIG_HOME", folder.Path()};
     CAppProfile profile{"wizard"};
-
-private:
-    bool m_hadOld = false;
-    std::string m_old;
 };
 
 TEST_F(AppProfileTest, KeepsItsFileUnderTheConfigFolder)

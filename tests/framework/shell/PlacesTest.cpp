@@ -1,6 +1,7 @@
 #include "framework/shell/Places.h"
 
 #include "tests/support/TempFolder.h"
+#include "tests/support/ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -9,33 +10,6 @@
 #include <string>
 
 namespace {
-
-// Sets an environment variable for one scope and restores it afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const char *value) : m_name(name)
-    {
-        const char *old = ::getenv(name);
-        m_had = old != nullptr;
-        m_old = old ? old : "";
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            ::setenv(m_name, m_old.c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    std::string m_old;
-};
 
 TEST(PlacesTest, ProgramPathAndFolder)
 {
