@@ -140,6 +140,27 @@ void NoteForIdle(const MSG &msg)
     state.idleNeeded = true;
 }
 
+// Runs program code that no window procedure wraps (pre-translation, idle
+// time) so that nothing it throws reaches Qt: the failure is reported as a
+// handler's is, and the caller learns that the code did not finish.
+template <class Code>
+bool RunGuarded(Code &&code)
+{
+    try {
+        code();
+        return true;
+    } catch (CException *e) {
+        if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+            e->ReportError(MB_ICONSTOP);
+        e->Delete();
+    } catch (const std::exception &e) {
+        WindowCore::ReportUncaught(e.what());
+    } catch (...) {
+        WindowCore::ReportUncaught("unknown exception");
+    }
+    return false;
+}
+
 void RunIdle()
 {
     auto &state = State();
@@ -148,15 +169,7 @@ void RunIdle()
     state.idleNeeded = false;
     for (LONG count = 0; count < 32; ++count) {
         bool more = false;
-        try {
-            more = state.idle(count) != FALSE;
-        } catch (CException *e) {
-            e->ReportError();
-            e->Delete();
-        } catch (const std::exception &e) {
-            WindowCore::ReportUncaught(e.what());
-        }
-        if (!more)
+        if (!RunGuarded([&]() { more = state.idle(count) != FALSE; }) || !more)
             break;
     }
 }
@@ -166,7 +179,11 @@ void Dispatch(MSG &msg)
     if (msg.message == WM_QUIT)
         return;
     NoteForIdle(msg);
-    if (!PreTranslate(&msg)) {
+    // A message whose pre-translation failed is dropped.
+    BOOL translated = FALSE;
+    if (!RunGuarded([&]() { translated = PreTranslate(&msg); }))
+        return;
+    if (!translated) {
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }

@@ -488,4 +488,44 @@ TEST(IdleTime, TheIdleHookRunsWhenTheLoopWaitsAfterAMessage)
     PlexoSetIdleHook(previous);
 }
 
+// Pre-translation and idle time run program code outside any window
+// procedure: what it throws is reported and the loop goes on.
+class CThrowingPreTranslateWnd : public CRecordingWnd {
+public:
+    BOOL PreTranslateMessage(MSG *pMsg) override
+    {
+        if (pMsg->message == WM_USER + 40)
+            throw std::runtime_error("pre-translation failed");
+        if (pMsg->message == WM_USER + 41)
+            throw 41;
+        return FALSE;
+    }
+};
+
+BOOL ThrowingIdle(LONG) { throw 7; }
+
+TEST(LoopFailures, PreTranslationAndIdleFailuresAreReportedAndTheLoopGoesOn)
+{
+    g_reports.clear();
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordReport);
+    CThrowingPreTranslateWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 10, 10}));
+    wnd.PostMessage(WM_USER + 40, 0, 0);
+    wnd.PostMessage(WM_USER + 41, 0, 0);
+    wnd.PostMessage(WM_USER + 42, 0, 0);
+    EXPECT_NO_THROW(PumpEvents());
+    EXPECT_TRUE(wnd.Only({WM_USER + 40, WM_USER + 41}).empty()); // dropped
+    EXPECT_EQ(wnd.Only({WM_USER + 42}).size(), 1u);
+    ASSERT_EQ(g_reports.size(), 2u);
+    EXPECT_NE(g_reports[0].find("pre-translation failed"), std::string::npos);
+
+    PlexoIdleHook previousIdle = PlexoSetIdleHook(&ThrowingIdle);
+    wnd.PostMessage(WM_USER + 43, 0, 0);
+    RunEventLoop(20);
+    PlexoSetIdleHook(previousIdle);
+    AfxSetMessageBoxHandler(previous);
+    EXPECT_EQ(wnd.Only({WM_USER + 43}).size(), 1u);
+    EXPECT_GE(g_reports.size(), 3u);
+}
+
 } // namespace
