@@ -95,9 +95,13 @@ LRESULT EraseBackground(HWND h, WPARAM wParam)
     HDC hdc = reinterpret_cast<HDC>(wParam);
     if (!brush || !hdc)
         return FALSE;
+    // The visible part of the context in its own coordinates, so that a
+    // handler that moved the origin before passing the message on still
+    // gets its whole area filled.
     CDC *pDC = CDC::FromHandle(hdc);
     RECT rc;
-    GetClientRect(h, &rc);
+    if (pDC->GetClipBox(&rc) == ERROR)
+        GetClientRect(h, &rc);
     pDC->FillRect(&rc, brush);
     return TRUE;
 }

@@ -91,6 +91,16 @@ TEST_F(PaintingTest, UpdateWindowPaintsAtOnceAndValidationCancels)
     EXPECT_EQ(wnd.paints, 1);
 }
 
+TEST_F(PaintingTest, TheDefaultEraseFillsTheVisibleAreaWhateverTheContextsOrigin)
+{
+    CClientDC dc(&wnd);
+    dc.FillSolidRect(0, 0, 100, 80, kRed);
+    dc.SetViewportOrg(-50, -40); // as a handler that scrolled its context first
+    EXPECT_TRUE(wnd.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0));
+    for (CPoint pt : {CPoint(0, 0), CPoint(49, 39), CPoint(99, 79)})
+        EXPECT_EQ(Pixel(wnd.m_hWnd, pt.x, pt.y), 0xFFFFFFu) << pt.x << "," << pt.y;
+}
+
 TEST_F(PaintingTest, XorDrawnTwiceThroughAClientDcRestoresTheImage)
 {
     {
