@@ -422,10 +422,13 @@ int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT *prcScroll, const RECT 
         p.setClipRect(area.translated(WindowGeometry::ClientOrigin(h)));
         p.drawImage(scroll.topLeft() + QPoint(dx, dy) + WindowGeometry::ClientOrigin(h), source);
         p.end();
-        uncovered = QRegion(area) - QRegion(scroll.translated(dx, dy));
-        // What was waiting to be painted moves with the pixels.
-        QRegion moving = h->invalid & QRegion(area);
-        h->invalid = (h->invalid - moving) + (moving.translated(dx, dy) & area);
+        QRegion received = QRegion(area) & QRegion(scroll.translated(dx, dy));
+        uncovered = QRegion(area) - received;
+        // What was waiting to be painted moves with the pixels: the pixels
+        // that arrived are invalid where their source was, wherever in the
+        // scroll rectangle that was (outside the clip included).
+        QRegion moving = (h->invalid & QRegion(scroll)).translated(dx, dy) & received;
+        h->invalid = (h->invalid - received) + moving;
     }
     if ((flags & SW_SCROLLCHILDREN) && (dx || dy)) {
         std::vector<HWND> children = h->children;

@@ -145,6 +145,28 @@ TEST_F(PaintingTest, ScrollWindowMovesPixelsAndInvalidatesWhatIsUncovered)
     EXPECT_FALSE(update.PtInRegion(5, 55));
 }
 
+TEST_F(PaintingTest, PendingPaintsFollowPixelsScrolledIntoTheClipAndStayWhereNothingArrived)
+{
+    CRect aboveClip(0, 0, 100, 10), insideClip(0, 20, 100, 25);
+    wnd.InvalidateRect(&aboveClip, FALSE);
+    wnd.InvalidateRect(&insideClip, FALSE);
+    CRect clip(0, 20, 100, 80);
+    ScrollWindowEx(wnd.m_hWnd, 0, 30, nullptr, &clip, nullptr, nullptr, 0);
+    CRgn update;
+    update.CreateRectRgn(0, 0, 0, 0);
+    wnd.GetUpdateRgn(&update);
+    struct Case { int y; bool invalid; } cases[] = {
+        {5, true},   // outside the clip: untouched
+        {22, true},  // inside the clip, no pixels arrived: still waiting
+        {35, true},  // the pending rows above the clip arrived here
+        {45, false}, // valid pixels arrived
+        {52, true},  // the pending rows inside the clip moved here
+        {57, false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(update.PtInRegion(50, c.y) != FALSE, c.invalid) << c.y;
+}
+
 TEST_F(PaintingTest, CaretShowAndHideNestAndTheCaretStaysOutOfTheImage)
 {
     HWND owner = nullptr;
