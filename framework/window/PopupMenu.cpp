@@ -115,5 +115,5 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
         return static_cast<BOOL>(id);
     if (id && IsWindow(hWnd))
         PostMessage(hWnd, WM_COMMAND, MAKEWPARAM(id, CMD_FROM_MENU), 0);
-    return id ? TRUE : FALSE;
+    return TRUE; // the menu ran, whether or not the user chose an item
 }

@@ -125,6 +125,30 @@ void ChooseWithKeyboard(int downPresses)
     });
 }
 
+// Closes the menu with Escape once it is open.
+void CancelWithKeyboard()
+{
+    QTimer::singleShot(0, []() {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, Qt::Key_Escape);
+    });
+}
+
+TEST(MenuTest, ACancelledPopupMenuReturnsNoCommandButSucceeds)
+{
+    CMenuOwner owner;
+    ASSERT_TRUE(CreateTopLevel(owner, RECT{0, 0, 200, 200}));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_OPEN, "Open");
+    CancelWithKeyboard();
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RETURNCMD, 20, 20, &owner), 0);
+    CancelWithKeyboard();
+    EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner));
+    PumpEvents();
+    EXPECT_TRUE(owner.Only({WM_COMMAND}).empty());
+}
+
 TEST(MenuTest, APopupMenuReturnsOrPostsTheChosenCommand)
 {
     CMenuOwner owner;
