@@ -267,16 +267,33 @@ void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
 
 // Notifications from controls go to the control first.
+namespace {
+
+// Any control may send scroll messages (a scroll bar, an up-down or a
+// slider control): the one named by the message being handled gets it
+// reflected, whatever its class.
+BOOL ReflectScrollToSender(UINT message, CScrollBar *pScrollBar)
+{
+    if (pScrollBar)
+        return CWnd::ReflectLastMsg(pScrollBar->m_hWnd);
+    const MSG *pMsg = CWnd::GetCurrentMessage();
+    if (pMsg->message != message || !pMsg->lParam)
+        return FALSE;
+    return CWnd::ReflectLastMsg(reinterpret_cast<HWND>(pMsg->lParam));
+}
+
+} // namespace
+
 void CWnd::OnHScroll(UINT, UINT, CScrollBar *pScrollBar)
 {
-    if (pScrollBar && ReflectLastMsg(pScrollBar->m_hWnd))
+    if (ReflectScrollToSender(WM_HSCROLL, pScrollBar))
         return;
     Default();
 }
 
 void CWnd::OnVScroll(UINT, UINT, CScrollBar *pScrollBar)
 {
-    if (pScrollBar && ReflectLastMsg(pScrollBar->m_hWnd))
+    if (ReflectScrollToSender(WM_VSCROLL, pScrollBar))
         return;
     Default();
 }

@@ -118,6 +118,29 @@ TEST_F(WindowLayoutTest, ColourMessagesAreReflectedToTheControl)
     EXPECT_EQ(dc.GetTextColor(), GetSysColor(COLOR_WINDOWTEXT));
 }
 
+// A control of its own class (an up-down control) that sends scroll
+// messages to its parent.
+class CStepperControl : public CWnd {
+public:
+    std::vector<UINT> codes;
+
+protected:
+    afx_msg void VScroll(UINT nSBCode, UINT) { codes.push_back(nSBCode); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CStepperControl, CWnd)
+    ON_WM_VSCROLL_REFLECT()
+END_MESSAGE_MAP()
+
+TEST_F(WindowLayoutTest, ScrollMessagesAreReflectedToAnyControlThatSendsThem)
+{
+    CStepperControl control;
+    ASSERT_TRUE(control.Create(TestWindowClass(), "", WS_VISIBLE, CRect(0, 0, 5, 5), &parent, 21));
+    parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), reinterpret_cast<LPARAM>(control.m_hWnd));
+    parent.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0); // the window's own bar
+    EXPECT_EQ(control.codes, std::vector<UINT>{SB_LINEUP});
+}
+
 } // namespace
 
 namespace {
