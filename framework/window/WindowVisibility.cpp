@@ -55,7 +55,9 @@ void Show(HWND h)
             WindowGeometry::ShowInSizeState(h);
     }
     WindowPainting::SendNcPaint(h);
-    InvalidateRect(h, nullptr, TRUE);
+    // The children appear with it: they paint too, even those whose
+    // invalidation came while the window was hidden.
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Minimising, maximising and restoring: the style bits, the widget, WM_SIZE.

@@ -167,6 +167,30 @@ TEST_F(PaintingTest, PendingPaintsFollowPixelsScrolledIntoTheClipAndStayWhereNot
         EXPECT_EQ(update.PtInRegion(50, c.y) != FALSE, c.invalid) << c.y;
 }
 
+TEST(PaintingChildren, ChildrenPaintWhenTheirHiddenParentIsShown)
+{
+    CPaintingWnd parent, child;
+    ASSERT_TRUE(CreateTopLevel(parent, RECT{0, 0, 100, 100}, WS_POPUP));
+    ASSERT_TRUE(child.CreateEx(0, TestWindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 60), &parent, 1));
+    PumpEvents();
+    EXPECT_EQ(child.paints, 0);
+    parent.ShowWindow(SW_SHOW);
+    PumpEvents();
+    EXPECT_EQ(parent.paints, 1);
+    EXPECT_EQ(child.paints, 1);
+    EXPECT_EQ(child.lastPaint, CRect(0, 0, 50, 50));
+
+    // An invalidation that came while the parent was hidden is not lost.
+    parent.ShowWindow(SW_HIDE);
+    CRect part(0, 0, 5, 5);
+    child.InvalidateRect(&part);
+    PumpEvents();
+    EXPECT_EQ(child.paints, 1);
+    parent.ShowWindow(SW_SHOW);
+    PumpEvents();
+    EXPECT_EQ(child.paints, 2);
+}
+
 TEST_F(PaintingTest, CaretShowAndHideNestAndTheCaretStaysOutOfTheImage)
 {
     HWND owner = nullptr;
