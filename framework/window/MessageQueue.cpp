@@ -84,6 +84,15 @@ void RequestDrain()
     QCoreApplication::postEvent(&Drainer(), new QEvent(kDrainEvent));
 }
 
+// A loop that fetched messages itself is done for now. The drain requests
+// that arrived meanwhile were spent while it fetched, so what it left in the
+// queue (other messages, or one it only peeked at) asks for a new one.
+void EndFetching()
+{
+    if (--State().fetchingLoops == 0 && !State().queue.empty())
+        RequestDrain();
+}
+
 bool Matches(const MSG &msg, HWND hWnd, UINT min, UINT max)
 {
     if (hWnd && msg.hwnd != hWnd && !IsChild(hWnd, msg.hwnd))
@@ -264,8 +273,9 @@ BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
 {
     ++State().fetchingLoops;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    --State().fetchingLoops;
-    return TakeMatching(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
+    BOOL found = TakeMatching(lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
+    EndFetching();
+    return found;
 }
 
 BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
@@ -274,9 +284,7 @@ BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
     MSG msg{};
     while (!TakeMatching(&msg, hWnd, wMsgFilterMin, wMsgFilterMax, true))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
-    --State().fetchingLoops;
-    if (State().fetchingLoops == 0 && !State().queue.empty())
-        RequestDrain();
+    EndFetching();
     if (lpMsg)
         *lpMsg = msg;
     return msg.message == WM_QUIT ? FALSE : TRUE;
@@ -287,7 +295,7 @@ BOOL WaitMessage()
     ++State().fetchingLoops;
     if (State().queue.empty())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
-    --State().fetchingLoops;
+    EndFetching();
     return TRUE;
 }
 

@@ -528,4 +528,21 @@ TEST(LoopFailures, PreTranslationAndIdleFailuresAreReportedAndTheLoopGoesOn)
     EXPECT_GE(g_reports.size(), 3u);
 }
 
+// A loop that peeks for some messages leaves the others to the program's
+// loop, which still dispatches them afterwards.
+TEST(LoopFailures, MessagesAPeekingLoopLeavesStillArrive)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 10, 10}));
+    MSG msg;
+    wnd.PostMessage(WM_USER + 50, 0, 0);
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)); // another filter
+    RunEventLoop(10);
+    EXPECT_EQ(wnd.Only({WM_USER + 50}).size(), 1u);
+    wnd.PostMessage(WM_USER + 51, 0, 0);
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)); // only looked at
+    RunEventLoop(10);
+    EXPECT_EQ(wnd.Only({WM_USER + 51}).size(), 1u);
+}
+
 } // namespace
