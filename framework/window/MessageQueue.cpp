@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QObject>
 
+#include <algorithm>
 #include <deque>
 #include <exception>
 #include <map>
@@ -210,7 +211,14 @@ DWORD MessageQueue::Now()
 
 void MessageQueue::PostInput(const MSG &msg)
 {
-    State().queue.push_back(msg);
+    // A timer whose WM_TIMER still waits in the queue is not queued again:
+    // a loop that reads slowly gets one tick per timer, not a burst.
+    auto &queue = State().queue;
+    bool waiting = msg.message == WM_TIMER && std::any_of(queue.begin(), queue.end(), [&msg](const MSG &m) {
+        return m.message == WM_TIMER && m.hwnd == msg.hwnd && m.wParam == msg.wParam && m.lParam == msg.lParam;
+    });
+    if (!waiting)
+        queue.push_back(msg);
     if (State().fetchingLoops == 0)
         PlexoDrainMessages();
 }

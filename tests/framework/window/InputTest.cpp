@@ -3,6 +3,7 @@
 // focus, pre-translation and timers.
 #include "WindowTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
@@ -262,6 +263,23 @@ TEST_F(InputTest, TimersDeliverWmTimerUntilKilled)
     ASSERT_NE(id, 0u);
     EXPECT_TRUE(QTest::qWaitFor([]() { return g_callbacks > 0; }, 5000));
     EXPECT_TRUE(KillTimer(nullptr, id));
+}
+
+TEST_F(InputTest, ATimerWaitsInTheQueueOnceWhileALoopReadsOtherMessages)
+{
+    ASSERT_EQ(top.SetTimer(8, 5, nullptr), 8u);
+    MSG msg;
+    QElapsedTimer clock;
+    clock.start();
+    // A loop that fetches only other messages, long enough for several ticks.
+    while (!PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && clock.elapsed() < 5000)
+        PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
+    qint64 firstTick = clock.elapsed();
+    while (clock.elapsed() < firstTick + 60)
+        PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
+    top.KillTimer(8);
+    PumpEvents();
+    EXPECT_EQ(top.Only({WM_TIMER}).size(), 1u);
 }
 
 TEST_F(InputTest, KeyStateFollowsTheKeyboard)
