@@ -41,32 +41,44 @@ QRect ClientBounds(HWND h)
 
 // A context on the client area: an image that shares the backing image's
 // bits from the client origin on, so nothing is copied.
-HDC OpenClientDC(HWND h)
+HDC OpenOn(HWND h, std::unique_ptr<QImage> view, bool nothingToShow)
 {
-    QRect client = ClientBounds(h);
-    if (client.isEmpty() || h->backing.isNull())
-        return nullptr;
-    uchar *bits = h->backing.bits() + h->clientRect.top * h->backing.bytesPerLine() + h->clientRect.left * 4;
-    auto view = std::make_unique<QImage>(bits, client.width(), client.height(), h->backing.bytesPerLine(),
-                                         QImage::Format_RGB32);
-    HDC hdc = CreateImageDC(view.get());
+    HDC hdc = CreateImageDC(view ? view.get() : &h->backing);
     if (!hdc)
         return nullptr;
+    if (nothingToShow) {
+        hdc->state.clipped = true;
+        hdc->state.clip = QRegion();
+    }
     ++h->openDCs;
     OpenDCs()[hdc] = OpenDC{h, std::move(view)};
     return hdc;
 }
 
+// A window with no area (not sized yet, or collapsed) still gives a context,
+// for measuring and for painting that shows nothing: one on a pixel of its
+// own, clipped away.
+std::unique_ptr<QImage> NothingToShow()
+{
+    return std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
+}
+
+HDC OpenClientDC(HWND h)
+{
+    QRect client = ClientBounds(h);
+    if (client.isEmpty() || h->backing.isNull())
+        return OpenOn(h, NothingToShow(), true);
+    uchar *bits = h->backing.bits() + h->clientRect.top * h->backing.bytesPerLine() + h->clientRect.left * 4;
+    auto view = std::make_unique<QImage>(bits, client.width(), client.height(), h->backing.bytesPerLine(),
+                                         QImage::Format_RGB32);
+    return OpenOn(h, std::move(view), false);
+}
+
 HDC OpenWindowDC(HWND h)
 {
     if (h->backing.isNull())
-        return nullptr;
-    HDC hdc = CreateImageDC(&h->backing);
-    if (!hdc)
-        return nullptr;
-    ++h->openDCs;
-    OpenDCs()[hdc] = OpenDC{h, nullptr};
-    return hdc;
+        return OpenOn(h, NothingToShow(), true);
+    return OpenOn(h, nullptr, false);
 }
 
 std::shared_ptr<RgnData> RegionData(HRGN hRgn)

@@ -22,6 +22,8 @@ CPaintDC::~CPaintDC()
 CClientDC::CClientDC(CWnd *pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
     HDC hdc = m_hWnd ? ::GetDC(m_hWnd) : nullptr;
+    if (!hdc)
+        m_hWnd = nullptr; // a context of its own, which CDC deletes
     if (hdc ? !Attach(hdc) : !CreateCompatibleDC(nullptr))
         AfxThrowResourceException();
 }
@@ -35,6 +37,8 @@ CClientDC::~CClientDC()
 CWindowDC::CWindowDC(CWnd *pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr)
 {
     HDC hdc = m_hWnd ? ::GetWindowDC(m_hWnd) : nullptr;
+    if (!hdc)
+        m_hWnd = nullptr; // a context of its own, which CDC deletes
     if (hdc ? !Attach(hdc) : !CreateCompatibleDC(nullptr))
         AfxThrowResourceException();
 }

@@ -344,4 +344,41 @@ TEST(PaintFailures, APaintHandlerThatThrowsIsNotCalledForEver)
     AfxSetMessageBoxHandler(previous);
 }
 
+int g_failureReports = 0;
+int CountReport(LPCTSTR, UINT, UINT)
+{
+    ++g_failureReports;
+    return IDOK;
+}
+
+// A window not sized yet (or collapsed to nothing) measures text and
+// paints like any other, showing nothing and leaking nothing.
+TEST(PaintFailures, AWindowWithNoAreaStillGivesContexts)
+{
+    g_failureReports = 0;
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&CountReport);
+    CRecordingWnd parent;
+    ASSERT_TRUE(CreateTopLevel(parent, RECT{0, 0, 100, 100}));
+    CPaintingWnd child;
+    ASSERT_TRUE(child.CreateEx(0, TestWindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &parent, 1));
+    {
+        CClientDC dc(&child);
+        EXPECT_GT(dc.GetTextExtent("Plexo", 5).cx, 0);
+    }
+    HDC hdc = ::GetDC(child.m_hWnd);
+    EXPECT_NE(hdc, nullptr);
+    EXPECT_EQ(::ReleaseDC(child.m_hWnd, hdc), 1);
+
+    child.MoveWindow(0, 0, 40, 40);
+    PumpEvents();
+    int paints = child.paints;
+    child.Invalidate();
+    child.MoveWindow(0, 0, 0, 0); // collapsed before the paint came
+    PumpEvents();
+    EXPECT_FALSE(child.GetUpdateRect(nullptr));
+    EXPECT_LE(child.paints, paints + 1);
+    EXPECT_EQ(g_failureReports, 0);
+    AfxSetMessageBoxHandler(previous);
+}
+
 } // namespace
