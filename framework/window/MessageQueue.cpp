@@ -151,7 +151,7 @@ void NoteForIdle(const MSG &msg)
 }
 
 // Runs program code that no window procedure wraps (pre-translation, idle
-// time) so that nothing it throws reaches Qt: the failure is reported as a
+// time, timer callbacks) so that nothing it throws reaches Qt: the failure is reported as a
 // handler's is, and the caller learns that the code did not finish.
 template <class Code>
 bool RunGuarded(Code &&code)
@@ -338,16 +338,7 @@ LRESULT DispatchMessage(const MSG *lpMsg)
     LRESULT result = 0;
     if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
         auto callback = reinterpret_cast<TIMERPROC>(lpMsg->lParam);
-        try {
-            callback(lpMsg->hwnd, WM_TIMER, static_cast<UINT_PTR>(lpMsg->wParam), lpMsg->time);
-        } catch (CException *e) {
-            e->ReportError();
-            e->Delete();
-        } catch (const std::exception &e) {
-            WindowCore::ReportUncaught(e.what());
-        } catch (...) {
-            WindowCore::ReportUncaught("a timer callback failed");
-        }
+        RunGuarded([&]() { callback(lpMsg->hwnd, WM_TIMER, static_cast<UINT_PTR>(lpMsg->wParam), lpMsg->time); });
     } else if (lpMsg->hwnd) {
         result = SendMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
     }

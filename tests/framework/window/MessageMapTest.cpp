@@ -545,4 +545,26 @@ TEST(LoopFailures, MessagesAPeekingLoopLeavesStillArrive)
     EXPECT_EQ(wnd.Only({WM_USER + 51}).size(), 1u);
 }
 
+// A timer callback that fails is reported like a handler, except a user
+// exception, which means the user was told already.
+void FailingTimerProc(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    if (nIDEvent == 1)
+        AfxThrowUserException();
+    throw std::runtime_error("timer callback failed");
+}
+
+TEST(LoopFailures, TimerCallbackFailuresAreReportedLikeHandlers)
+{
+    g_reports.clear();
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordReport);
+    for (UINT_PTR id : {1, 2}) {
+        MSG msg{nullptr, WM_TIMER, id, reinterpret_cast<LPARAM>(&FailingTimerProc), 0, {0, 0}};
+        EXPECT_NO_THROW(DispatchMessage(&msg));
+    }
+    AfxSetMessageBoxHandler(previous);
+    ASSERT_EQ(g_reports.size(), 1u);
+    EXPECT_NE(g_reports[0].find("timer callback failed"), std::string::npos);
+}
+
 } // namespace
