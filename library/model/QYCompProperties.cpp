@@ -6,12 +6,9 @@
 #include "framework/gdi/Pen.h"
 #include "framework/object/Archive.h"
 #include "library/model/QYFillPatterns.h"
+#include "library/model/QYFontRecord.h"
+#include "library/model/QYFontUnits.h"
 #include "library/pickers/QYGlobalData.h"
-
-#include <algorithm>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
 
 IMPLEMENT_SERIAL(CQYCompProperties, CQYBaseProperties, 1)
 
@@ -28,43 +25,11 @@ void CheckLoadedRange(int nValue, int nMin, int nMax)
         AfxThrowArchiveException(CArchiveException::generic);
 }
 
-// Copies a face name into a LOGFONT, cut to 31 bytes without splitting a
-// UTF-8 character.
-void CopyFaceName(char (&lfFaceName)[LF_FACESIZE], const CString& strFaceName)
+QYFontFields FontFieldsOf(CQYCompProperties& props)
 {
-    const char* psz = strFaceName;
-    size_t nLength = std::strlen(psz);
-    if (nLength > LF_FACESIZE - 1) {
-        nLength = LF_FACESIZE - 1;
-        while (nLength > 0 && (static_cast<unsigned char>(psz[nLength]) & 0xC0) == 0x80)
-            --nLength;
-    }
-    std::memcpy(lfFaceName, psz, nLength);
-    lfFaceName[nLength] = '\0';
+    return {props.m_strFaceName, props.m_nPointSize, props.m_crFontColor, props.m_nFontHeight,
+            props.m_nWeight, props.m_bItalic, props.m_bUnderline, props.m_bStrikeOut};
 }
-
-// Sizes from hostile values stay inside the int range.
-int ClampToInt(long long value)
-{
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-// A screen-compatible memory DC when the caller gave none.
-class CDCOrScreen {
-public:
-    explicit CDCOrScreen(CDC* pDC) : m_pDC(pDC)
-    {
-        if (m_pDC == nullptr) {
-            m_memDC.CreateCompatibleDC(nullptr);
-            m_pDC = &m_memDC;
-        }
-    }
-    CDC* operator->() const { return m_pDC; }
-
-private:
-    CDC* m_pDC;
-    CDC m_memDC;
-};
 
 } // namespace
 
@@ -161,8 +126,7 @@ void CQYCompProperties::StoreRecord(CArchive& ar)
     ar << m_nType << m_bVisible << m_bFlag1 << m_nTabOrder << m_bFlat << m_bMainObj << m_nReserved1 << m_bLock
        << m_bFlag2;
     ar << m_crBkColor << m_bTransparent << m_crPatternColor;
-    ar << m_strFaceName;
-    ar << m_nPointSize << m_crFontColor << m_nFontHeight << m_nWeight << m_bItalic << m_bUnderline << m_bStrikeOut;
+    QYStoreFontFields(ar, FontFieldsOf(*this));
     ar << m_nLineWidth << m_crLineColor << m_bNullPen << m_nPenStyle;
     ar << m_nBrushType << m_nReserved2;
     ar << m_crShadowColor << m_crShadowPatternColor << m_nShadowOffsetX << m_nShadowOffsetY << m_nShadowBrushType
@@ -179,9 +143,7 @@ void CQYCompProperties::LoadRecord(CArchive& ar)
     ar >> m_nType >> m_bVisible >> m_bFlag1 >> m_nTabOrder >> m_bFlat >> m_bMainObj >> m_nReserved1 >> m_bLock >>
         m_bFlag2;
     ar >> m_crBkColor >> m_bTransparent >> m_crPatternColor;
-    ar >> m_strFaceName;
-    ar >> m_nPointSize >> m_crFontColor >> m_nFontHeight >> m_nWeight >> m_bItalic >> m_bUnderline >> m_bStrikeOut;
-    CheckLoadedRange(m_nWeight, 0, 1000);
+    QYLoadFontFields(ar, FontFieldsOf(*this));
     ar >> m_nLineWidth >> m_crLineColor >> m_bNullPen >> m_nPenStyle;
     CheckLoadedRange(m_nPenStyle, 0, QY_MAX_PEN_STYLE);
     ar >> m_nBrushType >> m_nReserved2;
@@ -197,26 +159,12 @@ void CQYCompProperties::LoadRecord(CArchive& ar)
 
 int CQYCompProperties::PointToLogical(int nPoint, CDC* pDC, BOOL bY)
 {
-    CDCOrScreen dc(pDC);
-    POINT pt = {ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSX) / 72),
-                ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSY) / 72)};
-    POINT origin = {0, 0};
-    dc->DPtoLP(&pt);
-    dc->DPtoLP(&origin);
-    return ClampToInt(std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x));
+    return QYPointToLogical(nPoint, pDC, bY);
 }
 
 int CQYCompProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
 {
-    CDCOrScreen dc(pDC);
-    POINT pt = {nLogical, nLogical};
-    POINT origin = {0, 0};
-    dc->LPtoDP(&pt);
-    dc->LPtoDP(&origin);
-    const long long distance =
-        std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x);
-    const int nPixelsPerInch = dc->GetDeviceCaps(bY ? LOGPIXELSY : LOGPIXELSX);
-    return nPixelsPerInch > 0 ? ClampToInt(distance * 72 / nPixelsPerInch) : 0;
+    return QYLogicalToPoint(nLogical, pDC, bY);
 }
 
 // ---------------------------------------------------------------------------
@@ -289,15 +237,8 @@ CPen* CQYCompProperties::GetPen(CDC*)
 CFont* CQYCompProperties::GetFont(CDC* pDC)
 {
     if (!m_pFont) {
-        LOGFONT logFont;
-        std::memset(&logFont, 0, sizeof(logFont));
-        logFont.lfHeight = m_nFontHeight > 0 ? -m_nFontHeight : -PointToLogical(m_nPointSize, pDC, TRUE);
-        logFont.lfWeight = m_nWeight;
-        logFont.lfItalic = static_cast<BYTE>(m_bItalic);
-        logFont.lfUnderline = static_cast<BYTE>(m_bUnderline);
-        logFont.lfStrikeOut = static_cast<BYTE>(m_bStrikeOut);
-        logFont.lfCharSet = DEFAULT_CHARSET;
-        CopyFaceName(logFont.lfFaceName, m_strFaceName);
+        LOGFONT logFont = QYMakeLogFont(m_nFontHeight, m_nPointSize, pDC, m_nWeight, m_bItalic, m_bUnderline,
+                                        m_bStrikeOut, m_strFaceName);
         auto pFont = std::make_unique<CFont>();
         pFont->CreateFontIndirect(&logFont);
         m_pFont = std::move(pFont);

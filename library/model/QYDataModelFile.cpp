@@ -3,8 +3,8 @@
 
 #include "framework/object/Archive.h"
 #include "framework/object/Exceptions.h"
-#include "framework/window/CmdTarget.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYFontRecord.h"
 #include "library/model/QYFormProperties.h"
 
 #include <climits>
@@ -12,8 +12,6 @@
 #include <unordered_set>
 
 namespace {
-
-constexpr int kArchiveBufferSize = 4096;
 
 bool FitsInInt(long long value)
 {
@@ -62,9 +60,8 @@ void CQYDataModel::StoreBody(CArchive& ar)
         ar << strText;
     ar << m_bFormDesignMode;
     ar << static_cast<const RECT&>(m_rcPage);
-    ar << m_strHFFaceName;
-    ar << m_nHFPointSize << m_crHFTextColor << m_nHFFontHeight << m_nHFWeight << m_bHFItalic << m_bHFUnderline
-       << m_bHFStrikeOut;
+    QYStoreFontFields(ar, {m_strHFFaceName, m_nHFPointSize, m_crHFTextColor, m_nHFFontHeight, m_nHFWeight,
+                           m_bHFItalic, m_bHFUnderline, m_bHFStrikeOut});
     ar.WriteCount(static_cast<DWORD_PTR>(m_listProperties.GetCount()));
     POSITION pos = m_listProperties.GetHeadPosition();
     while (pos != nullptr)
@@ -82,11 +79,8 @@ void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
     if (!FitsInInt(static_cast<long long>(body.rcPage.right) - body.rcPage.left) ||
         !FitsInInt(static_cast<long long>(body.rcPage.bottom) - body.rcPage.top))
         AfxThrowArchiveException(CArchiveException::generic);
-    ar >> body.strFaceName;
-    ar >> body.nPointSize >> body.crTextColor >> body.nFontHeight >> body.nWeight >> body.bItalic >>
-        body.bUnderline >> body.bStrikeOut;
-    if (body.nWeight < 0 || body.nWeight > 1000)
-        AfxThrowArchiveException(CArchiveException::generic);
+    QYLoadFontFields(ar, {body.strFaceName, body.nPointSize, body.crTextColor, body.nFontHeight, body.nWeight,
+                          body.bItalic, body.bUnderline, body.bStrikeOut});
 
     const DWORD_PTR nProperties = ar.ReadCount();
     std::unordered_set<CObject*> setsRead;
@@ -180,32 +174,10 @@ BOOL CQYDataModel::SaveDocument(LPCTSTR lpszPathName)
 
 BOOL CQYDataModel::OpenDocument(LPCTSTR lpszPathName)
 {
-    CFileException fe;
-    CFile* pFile = QYGetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
-    if (pFile == nullptr)
-        return FALSE;
-
     auto pBody = std::make_unique<CQYDocumentBody>();
     BOOL bEmpty = FALSE;
-    try {
-        CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
-        ar.m_bForceFlat = FALSE;
-        CWaitCursor wait;
-        bEmpty = pFile->GetLength() == 0;
-        if (!bEmpty)
-            LoadBody(ar, *pBody);
-        ar.Close();
-    } catch (CException* e) {
-        QYReleaseFile(pFile, TRUE);
-        e->Delete();
+    if (!QYReadArchiveFromFile(lpszPathName, [this, &pBody](CArchive& ar) { LoadBody(ar, *pBody); }, &bEmpty))
         return FALSE;
-    }
-    try {
-        QYReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
 
     // Everything was read: the model becomes the document.
     m_strPathName = lpszPathName;

@@ -36,38 +36,47 @@ void QYReleaseFile(CFile* pFile, BOOL bAbort)
     delete pFile;
 }
 
-BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName)
-{
-    CFileException fe;
-    CFile* pFile = QYGetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-    if (pFile == nullptr)
-        return FALSE;
+namespace {
 
-    // pFile is released exactly once: normally inside the guarded block,
-    // aborted when anything fails before that.
-    try {
-        CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
-        ar.m_bForceFlat = FALSE;
-        CWaitCursor wait; // ends with the block, also when an exception leaves it
-        object.Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        QYReleaseFile(pFile, TRUE);
-        e->Delete();
-        return FALSE;
-    }
+// Closes the file after a successful pass; FALSE when closing fails (the
+// file object is gone then, and a saved target keeps its old content).
+BOOL CloseReleasedFile(CFile* pFile)
+{
     try {
         QYReleaseFile(pFile, FALSE);
     } catch (CException* e) {
-        // Closing failed: the file object is already gone and the target
-        // keeps its old content.
         e->Delete();
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL QYOpenObjectFromFile(CObject& object, LPCTSTR lpszPathName)
+} // namespace
+
+BOOL QYWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& write)
+{
+    CFileException fe;
+    CFile* pFile = QYGetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+    if (pFile == nullptr)
+        return FALSE;
+
+    // pFile is released exactly once: normally after the guarded block,
+    // aborted when anything fails inside it.
+    try {
+        CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+        ar.m_bForceFlat = FALSE;
+        CWaitCursor wait; // ends with the block, also when an exception leaves it
+        write(ar);
+        ar.Close();
+    } catch (CException* e) {
+        QYReleaseFile(pFile, TRUE);
+        e->Delete();
+        return FALSE;
+    }
+    return CloseReleasedFile(pFile);
+}
+
+BOOL QYReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& read, BOOL* pbEmpty)
 {
     CFileException fe;
     CFile* pFile = QYGetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
@@ -78,19 +87,26 @@ BOOL QYOpenObjectFromFile(CObject& object, LPCTSTR lpszPathName)
         CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         ar.m_bForceFlat = FALSE;
         CWaitCursor wait;
-        if (pFile->GetLength() != 0)
-            object.Serialize(ar);
+        const BOOL bEmpty = pFile->GetLength() == 0;
+        if (pbEmpty != nullptr)
+            *pbEmpty = bEmpty;
+        if (!bEmpty)
+            read(ar);
         ar.Close();
     } catch (CException* e) {
         QYReleaseFile(pFile, TRUE);
         e->Delete();
         return FALSE;
     }
-    try {
-        QYReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
+    return CloseReleasedFile(pFile);
+}
+
+BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName)
+{
+    return QYWriteArchiveToFile(lpszPathName, [&object](CArchive& ar) { object.Serialize(ar); });
+}
+
+BOOL QYOpenObjectFromFile(CObject& object, LPCTSTR lpszPathName)
+{
+    return QYReadArchiveFromFile(lpszPathName, [&object](CArchive& ar) { object.Serialize(ar); });
 }

@@ -6,6 +6,9 @@
 
 #include "framework/object/File.h"
 
+#include <functional>
+
+class CArchive;
 class CObject;
 
 // A safe-save file opened with the flags, or NULL (open errors go to pError).
@@ -13,6 +16,14 @@ class CObject;
 CFile* QYGetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
 // Aborts (bAbort TRUE, never throws) or closes the file, then deletes it.
 void QYReleaseFile(CFile* pFile, BOOL bAbort);
+// Runs write on a storing archive over the named file; FALSE on any
+// failure (write throwing included), with an existing file left as it was.
+BOOL QYWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& write);
+// Runs read on a loading archive over the named file, unless the file has
+// length 0 (*pbEmpty, when given, tells which).  FALSE on any failure (read
+// throwing included).
+BOOL QYReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& read,
+                           BOOL* pbEmpty = nullptr);
 // Writes the object's record into the named file; FALSE on any failure,
 // with an existing file left as it was.
 BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName);

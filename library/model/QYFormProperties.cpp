@@ -6,6 +6,7 @@
 #include "framework/object/Archive.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYFillPatterns.h"
+#include "library/model/QYFontRecord.h"
 #include "library/model/QYFontUnits.h"
 #include "library/pickers/QYGlobalData.h"
 
@@ -28,6 +29,12 @@ void CheckLoadedRange(int nValue, int nMin, int nMax)
 int ValidGridStep(int nStep)
 {
     return std::max(nStep, 1);
+}
+
+QYFontFields FontFieldsOf(CQYFormProperties& props)
+{
+    return {props.m_strFaceName, props.m_nPointSize, props.m_crFontColor, props.m_nFontHeight,
+            props.m_nWeight, props.m_bItalic, props.m_bUnderline, props.m_bStrikeOut};
 }
 
 } // namespace
@@ -111,8 +118,7 @@ void CQYFormProperties::StoreRecord(CArchive& ar)
 {
     ar << m_strObjectName << m_strObjectCaption;
     ar << m_nType << m_bDesignMode << m_nReserved << m_crBkColor << m_crPageBkColor;
-    ar << m_strFaceName;
-    ar << m_nPointSize << m_crFontColor << m_nFontHeight << m_nWeight << m_bItalic << m_bUnderline << m_bStrikeOut;
+    QYStoreFontFields(ar, FontFieldsOf(*this));
     ar << m_nGridXStep << m_nGridYStep << m_crGridColor;
     ar << m_nMarginLeft << m_nMarginTop << m_nMarginRight << m_nMarginBottom;
     ar << m_bShowGrid << m_bShowMargins;
@@ -125,9 +131,7 @@ void CQYFormProperties::LoadRecord(CArchive& ar)
 {
     ar >> m_strObjectName >> m_strObjectCaption;
     ar >> m_nType >> m_bDesignMode >> m_nReserved >> m_crBkColor >> m_crPageBkColor;
-    ar >> m_strFaceName;
-    ar >> m_nPointSize >> m_crFontColor >> m_nFontHeight >> m_nWeight >> m_bItalic >> m_bUnderline >> m_bStrikeOut;
-    CheckLoadedRange(m_nWeight, 0, 1000);
+    QYLoadFontFields(ar, FontFieldsOf(*this));
     ar >> m_nGridXStep >> m_nGridYStep >> m_crGridColor;
     m_nGridXStep = ValidGridStep(m_nGridXStep);
     m_nGridYStep = ValidGridStep(m_nGridYStep);
