@@ -47,21 +47,15 @@ void GdiPath::LineTo(QPoint from, QPoint to)
 
 void GdiPath::Lines(const std::vector<QPoint> &pts, bool continueFrom, QPoint from)
 {
-    if (pts.empty())
-        return;
-    size_t first = 0;
-    if (continueFrom) {
-        StartIfNeeded(from);
-    } else {
-        Add(pts[0], PT_MOVETO);
-        m_figureOpen = true;
-        first = 1;
-    }
-    for (size_t i = first; i < pts.size(); ++i)
-        Add(pts[i], PT_LINETO);
+    AddRun(pts, continueFrom, from, PT_LINETO);
 }
 
 void GdiPath::Beziers(const std::vector<QPoint> &pts, bool continueFrom, QPoint from)
+{
+    AddRun(pts, continueFrom, from, PT_BEZIERTO);
+}
+
+void GdiPath::AddRun(const std::vector<QPoint> &pts, bool continueFrom, QPoint from, BYTE type)
 {
     if (pts.empty())
         return;
@@ -74,7 +68,7 @@ void GdiPath::Beziers(const std::vector<QPoint> &pts, bool continueFrom, QPoint 
         first = 1;
     }
     for (size_t i = first; i < pts.size(); ++i)
-        Add(pts[i], PT_BEZIERTO);
+        Add(pts[i], type);
 }
 
 void GdiPath::ClosedFigure(const std::vector<QPoint> &pts, const std::vector<BYTE> &kinds)

@@ -48,5 +48,8 @@ struct GdiPath {
 private:
     void StartIfNeeded(QPoint from);
     void Add(QPoint p, BYTE type);
+    // Points of one kind (PT_LINETO or PT_BEZIERTO): after the current
+    // point when continueFrom, else from a new figure at the first point.
+    void AddRun(const std::vector<QPoint> &pts, bool continueFrom, QPoint from, BYTE type);
     bool m_figureOpen = false;
 };
