@@ -51,7 +51,8 @@ void Sync(WindowScrollBar &bar)
     bar.widget->setPageStep(plexoMax<int>(static_cast<int>(si.nPage), 1));
     bar.widget->setSingleStep(1);
     bar.widget->setValue(si.nPos);
-    bar.widget->setEnabled(bar.disabledArrows != ESB_DISABLE_BOTH && si.nMax > si.nMin);
+    // A bar whose page covers its whole range has nothing to scroll.
+    bar.widget->setEnabled(bar.disabledArrows != ESB_DISABLE_BOTH && MaxPos(si) > si.nMin);
 }
 
 UINT ActionCode(int action)

@@ -57,6 +57,22 @@ TEST(ScrollBarTest, AWindowBarShowsWhileThereIsSomethingToScroll)
     EXPECT_EQ(client.Width(), 100);
 }
 
+TEST(ScrollBarTest, ABarKeptWithNothingToScrollIsDisabled)
+{
+    CRecordingWnd wnd;
+    ASSERT_TRUE(CreateTopLevel(wnd, RECT{0, 0, 100, 80}));
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, 199, 80, 0, 0};
+    wnd.SetScrollInfo(SB_VERT, &si);
+    QScrollBar *bar = wnd.m_hWnd->bars[SB_VERT].widget;
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isEnabled());
+    si.fMask |= SIF_DISABLENOSCROLL;
+    si.nPage = 200; // the page now shows everything
+    wnd.SetScrollInfo(SB_VERT, &si);
+    EXPECT_TRUE(wnd.GetStyle() & WS_VSCROLL);
+    EXPECT_FALSE(bar->isEnabled());
+}
+
 class CScrollingWnd : public CRecordingWnd {
 public:
     std::vector<std::pair<UINT, CScrollBar *>> seen;
