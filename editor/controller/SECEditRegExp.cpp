@@ -68,7 +68,7 @@ BOOL SECEditRegExp::GetGlobal() const
 }
 
 BOOL SECEditRegExp::MatchText(const CString &text, bool bLast, long *firstIndex, long *length,
-                              CString *matched)
+                              CString *matched, long nStartLimit)
 {
     m_strLastError.Empty();
     if (!m_pRegExp || m_pRegExp->GetPattern().IsEmpty())
@@ -77,8 +77,10 @@ BOOL SECEditRegExp::MatchText(const CString &text, bool bLast, long *firstIndex,
         m_pRegExp->SetGlobal(bLast);
         const CScriptMatchCollection matches = m_pRegExp->Execute(text);
         m_pRegExp->SetGlobal(FALSE);
-        const CScriptMatch *match = matches.GetCount() > 0 ? matches.GetItem(bLast ? matches.GetCount() - 1 : 0)
-                                                           : nullptr;
+        int index = bLast ? matches.GetCount() - 1 : 0;
+        while (bLast && index >= 0 && matches.GetItem(index)->GetFirstIndex() >= nStartLimit)
+            --index;
+        const CScriptMatch *match = index >= 0 && index < matches.GetCount() ? matches.GetItem(index) : nullptr;
         if (!match)
             return FALSE;
         if (firstIndex)
@@ -111,9 +113,10 @@ BOOL SECEditRegExp::MatchBytes(const char *text, int nLength, long *firstIndex, 
     return MatchText(CString(text, nLength), false, firstIndex, length, nullptr);
 }
 
-BOOL SECEditRegExp::MatchLastBytes(const char *text, int nLength, long *firstIndex, long *length)
+BOOL SECEditRegExp::MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
+                                   long *length)
 {
-    return MatchText(CString(text, nLength), true, firstIndex, length, nullptr);
+    return MatchText(CString(text, nLength), true, firstIndex, length, nullptr, nStartLimit);
 }
 
 BOOL SECEditRegExp::Replace(CString &text, LPCTSTR replacement, BOOL bAll)

@@ -31,7 +31,8 @@ public:
     BOOL Replace(CString &text, LPCTSTR replacement, BOOL bAll) override;
 
     BOOL MatchBytes(const char *text, int nLength, long *firstIndex, long *length) override;
-    BOOL MatchLastBytes(const char *text, int nLength, long *firstIndex, long *length) override;
+    BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
+                        long *length) override;
     BOOL IsPatternValid(CString &error) override;
 
     BOOL GetGlobal() const;
@@ -40,7 +41,10 @@ public:
     BOOL IsCreated() const { return m_pRegExp != nullptr; }
 
 private:
-    BOOL MatchText(const CString &text, bool bLast, long *firstIndex, long *length, CString *matched);
+    // The first match, or with bLast the last successive match that starts
+    // before nStartLimit.
+    BOOL MatchText(const CString &text, bool bLast, long *firstIndex, long *length, CString *matched,
+                   long nStartLimit = 0);
 
     CScriptRegExp *m_pRegExp = nullptr;
     CString m_strLastError;

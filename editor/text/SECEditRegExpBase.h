@@ -24,8 +24,10 @@ public:
 
     // The same searches over counted bytes (a NUL is an ordinary byte).
     virtual BOOL MatchBytes(const char *text, int nLength, long *firstIndex, long *length) = 0;
-    // The last of the successive matches in the bytes.
-    virtual BOOL MatchLastBytes(const char *text, int nLength, long *firstIndex, long *length) = 0;
+    // The last of the successive matches in the bytes that starts before
+    // nStartLimit (a match may run on past it).
+    virtual BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
+                                long *length) = 0;
     // FALSE when the pattern does not compile; error then holds the reason.
     virtual BOOL IsPatternValid(CString &error) = 0;
 };

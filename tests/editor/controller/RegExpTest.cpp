@@ -42,8 +42,10 @@ TEST(RegExp, ReportsOnlyTheFirstMatch)
     EXPECT_EQ(2, length);
     EXPECT_EQ(CString("b1"), matched);
     long last = -1;
-    ASSERT_TRUE(re.MatchLastBytes("ab1 b2 b3", 9, &last, &length));
+    ASSERT_TRUE(re.MatchLastBytes("ab1 b2 b3", 9, 9, &last, &length));
     EXPECT_EQ(7, last);
+    ASSERT_TRUE(re.MatchLastBytes("ab1 b2 b3", 9, 7, &last, &length));
+    EXPECT_EQ(4, last);
     re.SetIgnoreCase(TRUE);
     EXPECT_TRUE(re.Match("B7", &first, &length));
 }
@@ -152,6 +154,25 @@ TEST_F(StoreRegExpFind, HonoursDirectionWrapAndEnd)
     EXPECT_EQ(0, Find(0, 0, "LONG", TRUE, FALSE, TRUE));
     EXPECT_EQ(4, Find(0, 0, "LONG", TRUE, FALSE, FALSE));
     EXPECT_EQ(SECEditPosition(2, 0), SECEditPosition(m_line, m_col));
+}
+
+TEST_F(StoreRegExpFind, LiteralPatternFindsWhatPlainSearchFinds)
+{
+    // Searching up, a match may start before the start position and run
+    // past it, as in plain search.
+    Load("abc abc\nab abc");
+    for (int line = 0; line < 2; ++line)
+        for (int col = 0; col <= m_store.GetLineLength(line); ++col)
+            for (BOOL forward : {TRUE, FALSE})
+                for (BOOL wrap : {TRUE, FALSE}) {
+                    int plainLine = -1, plainCol = -1;
+                    const int plain = m_store.Find(line, col, &plainLine, &plainCol, "abc", forward, wrap,
+                                                   TRUE, FALSE, FALSE, -1, 0);
+                    EXPECT_EQ(plain, Find(line, col, "abc", forward, wrap))
+                        << line << "," << col << " forward " << forward << " wrap " << wrap;
+                    EXPECT_EQ(SECEditPosition(plainLine, plainCol), SECEditPosition(m_line, m_col))
+                        << line << "," << col << " forward " << forward << " wrap " << wrap;
+                }
 }
 
 TEST_F(StoreRegExpFind, FindsMatchesOverPieceAndBlockSeams)
