@@ -38,10 +38,29 @@ void QYReleaseFile(CFile* pFile, BOOL bAbort)
 
 namespace {
 
-// Closes the file after a successful pass; FALSE when closing fails (the
-// file object is gone then, and a saved target keeps its old content).
-BOOL CloseReleasedFile(CFile* pFile)
+// Opens the named file with the flags and runs pass on an archive of the
+// mode over it. The file is released exactly once: aborted when anything
+// fails before the archive is closed, else closed (a failing close leaves a
+// saved target with its old content). FALSE on any failure.
+BOOL RunArchiveOnFile(LPCTSTR lpszPathName, UINT nOpenFlags, UINT nMode,
+                      const std::function<void(CArchive&, CFile&)>& pass)
 {
+    CFileException fe;
+    CFile* pFile = QYGetFile(lpszPathName, nOpenFlags, &fe);
+    if (pFile == nullptr)
+        return FALSE;
+
+    try {
+        CArchive ar(pFile, nMode | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+        ar.m_bForceFlat = FALSE;
+        CWaitCursor wait; // ends with the block, also when an exception leaves it
+        pass(ar, *pFile);
+        ar.Close();
+    } catch (CException* e) {
+        QYReleaseFile(pFile, TRUE);
+        e->Delete();
+        return FALSE;
+    }
     try {
         QYReleaseFile(pFile, FALSE);
     } catch (CException* e) {
@@ -55,50 +74,20 @@ BOOL CloseReleasedFile(CFile* pFile)
 
 BOOL QYWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& write)
 {
-    CFileException fe;
-    CFile* pFile = QYGetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-    if (pFile == nullptr)
-        return FALSE;
-
-    // pFile is released exactly once: normally after the guarded block,
-    // aborted when anything fails inside it.
-    try {
-        CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
-        ar.m_bForceFlat = FALSE;
-        CWaitCursor wait; // ends with the block, also when an exception leaves it
-        write(ar);
-        ar.Close();
-    } catch (CException* e) {
-        QYReleaseFile(pFile, TRUE);
-        e->Delete();
-        return FALSE;
-    }
-    return CloseReleasedFile(pFile);
+    return RunArchiveOnFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive,
+                            CArchive::store, [&write](CArchive& ar, CFile&) { write(ar); });
 }
 
 BOOL QYReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& read, BOOL* pbEmpty)
 {
-    CFileException fe;
-    CFile* pFile = QYGetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
-    if (pFile == nullptr)
-        return FALSE;
-
-    try {
-        CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
-        ar.m_bForceFlat = FALSE;
-        CWaitCursor wait;
-        const BOOL bEmpty = pFile->GetLength() == 0;
-        if (pbEmpty != nullptr)
-            *pbEmpty = bEmpty;
-        if (!bEmpty)
-            read(ar);
-        ar.Close();
-    } catch (CException* e) {
-        QYReleaseFile(pFile, TRUE);
-        e->Delete();
-        return FALSE;
-    }
-    return CloseReleasedFile(pFile);
+    return RunArchiveOnFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, CArchive::load,
+                            [&read, pbEmpty](CArchive& ar, CFile& file) {
+                                const BOOL bEmpty = file.GetLength() == 0;
+                                if (pbEmpty != nullptr)
+                                    *pbEmpty = bEmpty;
+                                if (!bEmpty)
+                                    read(ar);
+                            });
 }
 
 BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName)
