@@ -347,4 +347,12 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     return TRUE;
 }
 
+BOOL RunImage(HDC dst, const Rect &dstRect, const QImage &image, DWORD rop)
+{
+    Source source;
+    source.image = &image;
+    source.rect = Rect{0, 0, image.width(), image.height()};
+    return Run(dst, dstRect, &source, rop);
+}
+
 } // namespace Blit

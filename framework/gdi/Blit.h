@@ -29,6 +29,8 @@ struct Source {
 // FALSE for an unusable target or source; TRUE when the operation ran (even
 // if the clip left nothing to draw).
 BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop);
+// Run with the whole of a 32-bit image as the source.
+BOOL RunImage(HDC dst, const Rect &dstRect, const QImage &image, DWORD rop);
 
 // A context's logical rectangle in device pixels, with signed sizes.
 Rect DeviceRect(HDC h, int x, int y, int w, int h2);

@@ -124,14 +124,6 @@ void ApplyAlpha(const BYTE *bytes, const PackedDib::Parsed &parsed, QImage &mask
     }
 }
 
-BOOL Transfer(HDC hdc, const Blit::Rect &target, const QImage &image, DWORD rop)
-{
-    Blit::Source source;
-    source.image = &image;
-    source.rect = Blit::Rect{0, 0, image.width(), image.height()};
-    return Blit::Run(hdc, target, &source, rop);
-}
-
 } // namespace
 
 void PlexoSetIconImageSource(PlexoIconImageSource source)
@@ -272,8 +264,8 @@ BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWi
         FillRect(hdc, &r, hbrFlickerFreeDraw);
     }
     if ((diFlags & DI_NORMAL) == DI_NORMAL)
-        return Transfer(hdc, target, icon.mask, SRCAND) && Transfer(hdc, target, icon.colour, SRCINVERT);
-    return Transfer(hdc, target, (diFlags & DI_MASK) ? icon.mask : icon.colour, SRCCOPY);
+        return Blit::RunImage(hdc, target, icon.mask, SRCAND) && Blit::RunImage(hdc, target, icon.colour, SRCINVERT);
+    return Blit::RunImage(hdc, target, (diFlags & DI_MASK) ? icon.mask : icon.colour, SRCCOPY);
 }
 
 BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon)

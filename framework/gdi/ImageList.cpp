@@ -90,14 +90,6 @@ int AddPictures(HIMAGELIST list, const QImage &image, const QImage &mask)
     return first;
 }
 
-BOOL Transfer(HDC hdc, const Blit::Rect &target, const QImage &image, DWORD rop)
-{
-    Blit::Source source;
-    source.image = &image;
-    source.rect = Blit::Rect{0, 0, image.width(), image.height()};
-    return Blit::Run(hdc, target, &source, rop);
-}
-
 } // namespace
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow)
@@ -232,12 +224,13 @@ BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyl
     const Picture &p = list->pictures[static_cast<size_t>(i)];
     Blit::Rect target = Blit::DeviceRect(hdcDst, x, y, list->cx, list->cy);
     if (fStyle & ILD_MASK)
-        return Transfer(hdcDst, target, p.mask, SRCCOPY);
+        return Blit::RunImage(hdcDst, target, p.mask, SRCCOPY);
     if (!list->Masked())
-        return Transfer(hdcDst, target, p.colour, SRCCOPY);
+        return Blit::RunImage(hdcDst, target, p.colour, SRCCOPY);
     bool transparent = (fStyle & ILD_TRANSPARENT) || list->bkColor == CLR_NONE;
     if (transparent)
-        return Transfer(hdcDst, target, p.mask, SRCAND) && Transfer(hdcDst, target, p.colour, SRCINVERT);
+        return Blit::RunImage(hdcDst, target, p.mask, SRCAND) &&
+               Blit::RunImage(hdcDst, target, p.colour, SRCINVERT);
     // The background colour shows where the mask is set.
     QImage filled = p.colour.copy();
     uint32_t bk = Paints::ToPixel(list->bkColor) | 0xFF000000u;
@@ -245,7 +238,7 @@ BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyl
         for (int xx = 0; xx < filled.width(); ++xx)
             if ((p.mask.pixel(xx, yy) & 0xFFFFFF) == 0xFFFFFF)
                 filled.setPixel(xx, yy, bk);
-    return Transfer(hdcDst, target, filled, SRCCOPY);
+    return Blit::RunImage(hdcDst, target, filled, SRCCOPY);
 }
 
 HICON ImageList_GetIcon(HIMAGELIST himl, int i, UINT)
