@@ -6,6 +6,7 @@
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiObjectData.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -21,6 +22,12 @@ bool SupportedDepth(UINT bits)
 int WidthBytes(int width, int bitsPixel)
 {
     return ((width * bitsPixel + 15) / 16) * 2;
+}
+
+// The whole rows of bm that dwCount bytes hold, at most its height.
+DWORD WholeRows(const BitmapData &bm, DWORD dwCount, DWORD stride)
+{
+    return std::min(dwCount / stride, static_cast<DWORD>(bm.image.height()));
 }
 
 void ReadRow(QImage &image, int y, const BYTE *row, int bitsPixel)
@@ -116,9 +123,7 @@ DWORD CBitmap::SetBitmapBits(DWORD dwCount, const void *lpBits)
     if (!bm || !lpBits)
         return 0;
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
-    DWORD rows = dwCount / stride;
-    if (rows > static_cast<DWORD>(bm->image.height()))
-        rows = static_cast<DWORD>(bm->image.height());
+    const DWORD rows = WholeRows(*bm, dwCount, stride);
     const BYTE *bits = static_cast<const BYTE *>(lpBits);
     for (DWORD y = 0; y < rows; ++y)
         ReadRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
@@ -131,9 +136,7 @@ DWORD CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
     if (!bm || !lpBits)
         return 0;
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
-    DWORD rows = dwCount / stride;
-    if (rows > static_cast<DWORD>(bm->image.height()))
-        rows = static_cast<DWORD>(bm->image.height());
+    const DWORD rows = WholeRows(*bm, dwCount, stride);
     BYTE *bits = static_cast<BYTE *>(lpBits);
     for (DWORD y = 0; y < rows; ++y)
         WriteRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
