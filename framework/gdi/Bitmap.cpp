@@ -27,6 +27,8 @@ int WidthBytes(int width, int bitsPixel)
 // The whole rows of bm that dwCount bytes hold, at most its height.
 DWORD WholeRows(const BitmapData &bm, DWORD dwCount, DWORD stride)
 {
+    if (stride == 0)
+        return 0;
     return std::min(dwCount / stride, static_cast<DWORD>(bm.image.height()));
 }
 
