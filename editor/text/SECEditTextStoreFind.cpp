@@ -132,7 +132,7 @@ int SECEditTextStore::FindSegment(const FindRequest &req, int from, int stop, bo
 {
     if (req.regExp) {
         int length = 0;
-        const int at = FindRegExp(req, from, stop, bForward, &length);
+        const int at = FindRegExp(*req.regExp, from, stop, bForward, &length);
         if (at < 0)
             return 0;
         *found = at;
@@ -256,30 +256,4 @@ int SECEditTextStore::FindPlainBackward(const FindRequest &req, int from, int st
         }
     }
     return -1;
-}
-
-// The regular-expression engine searches a copy of the text: forward from
-// `from` to the end of the text (a match must start no later than stop),
-// backward from stop to the end of the text, where the last match that
-// starts before `from` wins (it may run on past `from`, as in plain search).
-// The text is handed over whole, so no match is lost at any seam.
-int SECEditTextStore::FindRegExp(const FindRequest &req, int from, int stop, bool bForward, int *length)
-{
-    const int begin = bForward ? from : stop;
-    const int end = m_nTextLength;
-    if (end < begin || (!bForward && from <= stop))
-        return -1;
-    std::string subject(static_cast<size_t>(end - begin), '\0');
-    CopyBytes(begin, end - begin, subject.data());
-    long first = 0, matchLength = 0;
-    const BOOL hit = bForward
-        ? req.regExp->MatchBytes(subject.data(), end - begin, &first, &matchLength)
-        : req.regExp->MatchLastBytes(subject.data(), end - begin, from - begin, &first, &matchLength);
-    if (!hit || matchLength <= 0)
-        return -1;
-    const int at = begin + static_cast<int>(first);
-    if (bForward && at > stop)
-        return -1;
-    *length = static_cast<int>(matchLength);
-    return at;
 }
