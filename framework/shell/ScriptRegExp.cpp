@@ -275,15 +275,14 @@ size_t CScriptRegExp::GetLookbehindBytes()
     return 4 * (static_cast<size_t>(characters) + 2);
 }
 
-std::vector<CScriptRegExp::Found> CScriptRegExp::FindAll(const CString &strText, bool bAll)
+void CScriptRegExp::ForEachMatch(const CString &strText, bool bAll, const std::function<void(const Found &)> &visit)
 {
-    std::vector<Found> matches;
     size_t length = static_cast<size_t>(strText.GetLength());
     Subject subject{strText.GetString(), length};
     size_t start = 0;
     Found found;
     while (start <= length && FindAt(subject, start, found)) {
-        matches.push_back(found);
+        visit(found);
         if (!bAll)
             break;
         start = found.end;
@@ -293,13 +292,12 @@ std::vector<CScriptRegExp::Found> CScriptRegExp::FindAll(const CString &strText,
             start += CharLength(subject.data, length, start);
         }
     }
-    return matches;
 }
 
 CScriptMatchCollection CScriptRegExp::Execute(const CString &strText)
 {
     CScriptMatchCollection collection;
-    for (const Found &found : FindAll(strText, m_bGlobal != FALSE)) {
+    ForEachMatch(strText, m_bGlobal != FALSE, [&](const Found &found) {
         CScriptMatch match;
         match.m_nFirstIndex = static_cast<long>(found.start);
         match.m_strValue = strText.Mid(static_cast<int>(found.start), static_cast<int>(found.end - found.start));
@@ -308,7 +306,7 @@ CScriptMatchCollection CScriptRegExp::Execute(const CString &strText)
                                                              : strText.Mid(static_cast<int>(group.first),
                                                                            static_cast<int>(group.second - group.first)));
         collection.m_matches.push_back(std::move(match));
-    }
+    });
     return collection;
 }
 
@@ -376,11 +374,11 @@ CString CScriptRegExp::Replace(const CString &strText, const CString &strReplace
 {
     CString out;
     size_t copied = 0;
-    for (const Found &found : FindAll(strText, m_bGlobal != FALSE)) {
+    ForEachMatch(strText, m_bGlobal != FALSE, [&](const Found &found) {
         out += strText.Mid(static_cast<int>(copied), static_cast<int>(found.start - copied));
         out += Expand(strText, found, strReplacement);
         copied = found.end;
-    }
+    });
     out += strText.Mid(static_cast<int>(copied));
     return out;
 }

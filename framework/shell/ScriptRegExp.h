@@ -28,6 +28,7 @@
 #include "framework/base/WinTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -124,7 +125,8 @@ private:
     bool FindAt(Subject &subject, size_t nStart, Found &found);
     // The engine's raw answer for one match call (a result code of pcre2).
     int RunMatch(Subject &subject, size_t nStart, uint32_t nOptions);
-    std::vector<Found> FindAll(const CString &strText, bool bAll);
+    // Calls visit with the first match, or with bAll with every match in turn.
+    void ForEachMatch(const CString &strText, bool bAll, const std::function<void(const Found &)> &visit);
     static CString Expand(const CString &strText, const Found &found, const CString &strReplacement);
 
     CString m_strPattern;
