@@ -53,18 +53,21 @@ CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
 
 } // namespace
 
+// The tab-order font and the null pen are made when first drawn with
+// (TabOrderFont, NullPen), not for every component made or loaded.
 CQYDrawComponent::CQYDrawComponent()
 {
-    CreateTabOrderFont();
-    m_penNull.CreateStockObject(NULL_PEN);
-    CQYCompProperties defaultProperties(QY_COMP_PROP_ID);
-    AddProperty(&defaultProperties);
+    auto* pDefault = new CQYCompProperties(QY_COMP_PROP_ID);
+    try {
+        m_listProperties.AddTail(pDefault);
+    } catch (...) {
+        delete pDefault;
+        throw;
+    }
 }
 
 CQYDrawComponent::CQYDrawComponent(const CQYDrawComponent& src) : CQYBaseComponent()
 {
-    CreateTabOrderFont();
-    m_penNull.CreateStockObject(NULL_PEN);
     *this = src;
 }
 
@@ -75,6 +78,20 @@ CQYDrawComponent::~CQYDrawComponent()
     delete[] m_lpCompTrackPoints;
     ReleasePen();
     RemoveAllProperties();
+}
+
+CFont* CQYDrawComponent::TabOrderFont()
+{
+    if (m_fontTabOrder.GetSafeHandle() == nullptr)
+        CreateTabOrderFont();
+    return &m_fontTabOrder;
+}
+
+CPen* CQYDrawComponent::NullPen()
+{
+    if (m_penNull.GetSafeHandle() == nullptr)
+        m_penNull.CreateStockObject(NULL_PEN);
+    return &m_penNull;
 }
 
 void CQYDrawComponent::CreateTabOrderFont()

@@ -191,6 +191,10 @@ protected:
     // points, hit area.
     void UpdateGeometry();
 
+    // The badge font of the tab order and the null pen, made on first use.
+    CFont* TabOrderFont();
+    CPen* NullPen();
+
 private:
     void CreateTabOrderFont();
     // Paints the bounding rectangle of the points with a gradient (kinds
