@@ -176,7 +176,7 @@ void CQYDrawComponent::Serialize(CArchive& ar)
     ar >> bOver4ResizeHandles;
     ar >> rectPosition;
 
-    CObList properties;
+    CObList properties(1);
     CObject* pAttached = nullptr;
     std::vector<POINT> points;
     try {

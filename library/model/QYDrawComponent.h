@@ -176,7 +176,9 @@ public:
     CQYDrawComponent& operator=(const CQYDrawComponent& src);
 
     CObject* m_pAttachedObject = nullptr;
-    CObList m_listProperties;
+    // A component holds one or two property sets: nodes are allocated one
+    // at a time rather than in blocks of ten.
+    CObList m_listProperties{1};
     CFont m_fontTabOrder;
     LPPOINT m_lpCompPoints = nullptr;
     int m_nCompPtCount = 0;
