@@ -253,6 +253,25 @@ TEST(StoreRegExpSeams, AnswersAsTheWholeTextWould)
     }
 }
 
+TEST_F(StoreRegExpFind, FindsAMatchLongerThanSeveralBlocks)
+{
+    // One match of 200,000 bytes on one line, over several seams; searching
+    // up finds it from beyond its end and from inside it.
+    std::string text = "head <";
+    text.append(200000, 'x');
+    text += "> tail <y>";
+    Load(text);
+    ASSERT_GT(m_store.GetBlockCount(), 3);
+    EXPECT_EQ(200002, Find(0, 0, "<[^>]*>", TRUE, FALSE));
+    EXPECT_EQ(5, m_col);
+    EXPECT_EQ(3, Find(0, 7, "<[^>]*>", TRUE, FALSE));
+    EXPECT_EQ(200013, m_col);
+    EXPECT_EQ(200002, Find(0, 200013, "<[^>]*>", FALSE, FALSE));
+    EXPECT_EQ(5, m_col);
+    EXPECT_EQ(200002, Find(0, 100000, "<[^>]*>", FALSE, FALSE));
+    EXPECT_EQ(5, m_col);
+}
+
 TEST_F(StoreRegExpFind, InvalidPatternIsReportedNotThrown)
 {
     Load("some (text)");
