@@ -105,9 +105,10 @@ public:
     }
 
 private:
+    // The whole source word: its top byte travels with it.
     uint32_t Raw(int x, int y) const
     {
-        return reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x] & 0xFFFFFFu;
+        return reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x];
     }
 
     // Shrinking: the pixels a target pixel covers, joined as the stretching mode says.
@@ -117,7 +118,7 @@ private:
         case BLACKONWHITE:
         case WHITEONBLACK: {
             bool andScans = m_mode == BLACKONWHITE;
-            uint32_t acc = andScans ? 0xFFFFFFu : 0;
+            uint32_t acc = andScans ? 0xFFFFFFFFu : 0;
             for (int y = y0; y < y0 + ny; ++y)
                 for (int x = x0; x < x0 + nx; ++x)
                     acc = andScans ? (acc & Raw(x, y)) : (acc | Raw(x, y));
@@ -126,15 +127,18 @@ private:
         case HALFTONE: {
             if (m_src.mono)
                 break;
-            unsigned long long r = 0, g = 0, b = 0, n = static_cast<unsigned long long>(nx) * ny;
+            // Each byte of the word is averaged on its own.
+            unsigned long long sums[4] = {0, 0, 0, 0}, n = static_cast<unsigned long long>(nx) * ny;
             for (int y = y0; y < y0 + ny; ++y)
                 for (int x = x0; x < x0 + nx; ++x) {
                     uint32_t p = Raw(x, y);
-                    r += (p >> 16) & 0xFF;
-                    g += (p >> 8) & 0xFF;
-                    b += p & 0xFF;
+                    for (int k = 0; k < 4; ++k)
+                        sums[k] += (p >> (8 * k)) & 0xFF;
                 }
-            return static_cast<uint32_t>(((r + n / 2) / n) << 16 | ((g + n / 2) / n) << 8 | ((b + n / 2) / n));
+            uint32_t word = 0;
+            for (int k = 0; k < 4; ++k)
+                word |= static_cast<uint32_t>((sums[k] + n / 2) / n) << (8 * k);
+            return word;
         }
         default: break;
         }
@@ -144,12 +148,13 @@ private:
 
     uint32_t Convert(uint32_t p) const
     {
+        uint32_t colour = p & 0xFFFFFFu;
         if (m_src.mono && !m_dstMono)
-            return p == 0xFFFFFFu ? m_bk : m_text;
+            return colour == 0xFFFFFFu ? m_bk : m_text;
         if (!m_src.mono && m_dstMono) {
             if (m_src.hasBkColor)
-                return p == m_srcBk ? 0xFFFFFFu : 0;
-            return Paints::ToMono(p);
+                return colour == m_srcBk ? 0xFFFFFFu : 0;
+            return Paints::ToMono(colour);
         }
         return p;
     }
@@ -201,8 +206,8 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
             uint32_t dest = readDst(x, y);
             if (skip(p, s))
                 continue;
-            uint32_t result = Rop3::Apply(table, p, s, dest) & 0xFFFFFFu;
-            write(x, y, mono ? Paints::ToMono(result) : result);
+            uint32_t result = Rop3::Apply(table, p, s, dest);
+            write(x, y, mono ? Paints::ToMono(result & 0xFFFFFFu) : result);
         }
 }
 
@@ -217,6 +222,7 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
 // rows at a time. False when the transfer needs the general path.
 bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegion &visible, QImage &target)
 {
+    const PixelStore store = dst->Store();
     Normalized s = Normalize(src.rect);
     if (s.w != d.w || s.h != d.h || s.flipX != d.flipX || s.flipY != d.flipY || src.mono != dst->IsMono())
         return false;
@@ -228,7 +234,7 @@ bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegi
             const uint32_t *from = reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) +
                                    (r.left() - d.x + s.x);
             uint32_t *to = reinterpret_cast<uint32_t *>(target.scanLine(y)) + r.left();
-            std::copy(from, from + r.width(), to);
+            std::transform(from, from + r.width(), to, [&](uint32_t word) { return store.Store(word); });
         }
     }
     return true;
@@ -290,11 +296,12 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
             return TRUE;
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
+        const PixelStore store = dst->Store();
         for (const QRect &part : visible)
             Transfer(
                 dst, d, part, source.get(), pattern, table,
-                [&](int x, int y) { return bits[y * stride + x] & 0xFFFFFFu; },
-                [&](int x, int y, uint32_t v) { bits[y * stride + x] = v | 0xFF000000u; });
+                [&](int x, int y) { return bits[y * stride + x]; },
+                [&](int x, int y, uint32_t v) { bits[y * stride + x] = store.Store(v); });
         return TRUE;
     }
     if (!dst->painter || !dst->painter->isActive())
@@ -328,8 +335,8 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         [&](int x, int y, uint32_t v) { out.setPixel(x - area.left(), y - area.top(), v | 0xFF000000u); },
         [&](uint32_t p, uint32_t s) {
             // Unknown destination: skip the pixel when the operation copies it.
-            return keepsDestination && Rop3::Apply(table, p, s, 0) == 0xFF000000u &&
-                   Rop3::Apply(table, p, s, 0xFFFFFF) == 0xFFFFFFFFu;
+            return keepsDestination && (Rop3::Apply(table, p, s, 0) & 0xFFFFFFu) == 0 &&
+                   (Rop3::Apply(table, p, s, 0xFFFFFFu) & 0xFFFFFFu) == 0xFFFFFFu;
         });
     if (known) {
         // Pixels this transfer left alone keep what the previous one drew.

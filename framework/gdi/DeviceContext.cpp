@@ -65,6 +65,13 @@ bool HDC__::IsMono()
     return BitsPixel() == 1;
 }
 
+PixelStore HDC__::Store()
+{
+    if (IsMono())
+        return PixelStore::Monochrome();
+    return target == Target::Image ? PixelStore::Screen() : PixelStore::Bitmap();
+}
+
 QRegion HDC__::VisibleRegion()
 {
     QRegion bounds(QRect(QPoint(0, 0), Size()));

@@ -12,6 +12,7 @@
 #include "framework/gdi/FillPaint.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/GdiPath.h"
+#include "framework/gdi/PixelStore.h"
 
 #include <memory>
 #include <vector>
@@ -80,6 +81,8 @@ struct HDC__ {
     QSize Size();
     int BitsPixel();
     bool IsMono();
+    // How drawn words are kept in the target image.
+    PixelStore Store();
     // The visible part of the target in device pixels (clip and bounds).
     QRegion VisibleRegion();
     // The program's clip within the system clip; false when neither limits drawing.

@@ -28,6 +28,12 @@ uint32_t FromMasks(uint32_t value, const uint32_t masks[3])
     return Channel(value, masks[0]) << 16 | Channel(value, masks[1]) << 8 | Channel(value, masks[2]);
 }
 
+// 8-8-8 masks in the low three bytes: the pixel is the word itself, top byte included.
+bool DefaultMasks32(const uint32_t masks[3])
+{
+    return masks[0] == 0x00FF0000u && masks[1] == 0x0000FF00u && masks[2] == 0x000000FFu;
+}
+
 uint32_t TableColour(const DibCodec::Layout &layout, uint32_t index)
 {
     return index < layout.colours.size() ? layout.colours[index] : 0;
@@ -44,7 +50,7 @@ uint32_t DecodePixel(const DibCodec::Layout &layout, const BYTE *row, int x)
     default: {
         const BYTE *p = row + 4 * x;
         uint32_t v = static_cast<uint32_t>(p[0]) | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-        return FromMasks(v, layout.masks);
+        return DefaultMasks32(layout.masks) ? v : FromMasks(v, layout.masks);
     }
     }
 }
@@ -90,7 +96,7 @@ void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
             row[3 * x + 2] = static_cast<BYTE>(px >> 16);
             break;
         default: {
-            uint32_t v = ToMasks(px, layout.masks);
+            uint32_t v = DefaultMasks32(layout.masks) ? in[x] : ToMasks(px, layout.masks);
             for (int i = 0; i < 4; ++i)
                 row[4 * x + i] = static_cast<BYTE>(v >> (8 * i));
             break;
@@ -187,7 +193,7 @@ void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QI
         const BYTE *row = base + static_cast<size_t>(i) * layout.rowBytes;
         uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(ImageRow(layout, scan)));
         for (LONG x = 0; x < layout.width; ++x)
-            out[x] = DecodePixel(layout, row, static_cast<int>(x)) | 0xFF000000u;
+            out[x] = DecodePixel(layout, row, static_cast<int>(x));
     }
 }
 

@@ -185,7 +185,7 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     QImage decoded(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (decoded.isNull())
         return 0;
-    decoded.fill(0xFF000000u);
+    std::memset(decoded.bits(), 0, static_cast<size_t>(decoded.sizeInBytes()));
     DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
     int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
     QImage &target = bm->image;

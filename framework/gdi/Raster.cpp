@@ -2,7 +2,6 @@
 #include "framework/gdi/Raster.h"
 
 #include "framework/gdi/PolygonScan.h"
-#include "framework/gdi/Rop2.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,8 +68,8 @@ BoxShape BoxShape::Deflated(double dx, double dy) const
     return s;
 }
 
-RasterTarget::RasterTarget(QImage &image, const QRegion *clip)
-    : m_image(image), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
+RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store)
+    : m_image(image), m_store(store), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
       m_stride(image.bytesPerLine() / 4), m_bounds(0, 0, image.width(), image.height())
 {
     if (!clip) {
@@ -102,8 +101,7 @@ void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
 {
     if (!Visible(x, y))
         return;
-    uint32_t &d = m_bits[y * m_stride + x];
-    d = Rop2::Apply(rop2, color, d);
+    Put(m_bits[y * m_stride + x], color, rop2);
 }
 
 void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
@@ -115,29 +113,20 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     uint32_t *row = m_bits + y * m_stride;
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
-            std::fill(row + from, row + to, paint.color | 0xFF000000u);
+            std::fill(row + from, row + to, m_store.Store(paint.color));
             return;
         }
         for (int x = from; x < to; ++x)
-            row[x] = Rop2::Apply(paint.rop2, paint.color, row[x]);
+            Put(row[x], paint.color, paint.rop2);
         return;
     }
     int ty = FloorMod(y - paint.originY, paint.tileHeight);
     const uint32_t *tileRow = paint.tile.data() + ty * paint.tileWidth;
     const uint8_t *skipRow = paint.skip.data() + ty * paint.tileWidth;
     int tx = FloorMod(from - paint.originX, paint.tileWidth);
-    if (paint.rop2 == R2_COPYPEN) {
-        for (int x = from; x < to; ++x) {
-            if (!skipRow[tx])
-                row[x] = tileRow[tx] | 0xFF000000u;
-            if (++tx == paint.tileWidth)
-                tx = 0;
-        }
-        return;
-    }
     for (int x = from; x < to; ++x) {
         if (!skipRow[tx])
-            row[x] = Rop2::Apply(paint.rop2, tileRow[tx], row[x]);
+            Put(row[x], tileRow[tx], paint.rop2);
         if (++tx == paint.tileWidth)
             tx = 0;
     }

@@ -9,7 +9,7 @@ namespace {
 
 class RasterRenderer : public Renderer {
 public:
-    RasterRenderer(QImage &image, const QRegion *clip) : m_target(image, clip) {}
+    RasterRenderer(QImage &image, const QRegion *clip, PixelStore store) : m_target(image, clip, store) {}
 
     void FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint) override
     {
@@ -156,7 +156,7 @@ std::unique_ptr<Renderer> Renderer::For(HDC dc)
     QRegion region;
     const QRegion *clip = dc->ClipRegion(region) ? &region : nullptr; // both renderers copy it
     if (QImage *image = dc->Image())
-        return std::make_unique<RasterRenderer>(*image, clip);
+        return std::make_unique<RasterRenderer>(*image, clip, dc->Store());
     if (dc->painter && dc->painter->isActive()) {
         dc->lastTransferRect = QRect(); // other drawing makes the last transfer's pixels stale
         return std::make_unique<PainterRenderer>(*dc->painter, clip);

@@ -1,0 +1,142 @@
+// Drawing results as exact 32-bit pixel words, where the platform's rules
+// decide them.
+#include "GdiTestSupport.h"
+
+#include "framework/gdi/DibHeaders.h"
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// A memory context on a 32-bit bitmap whose words start as given, read
+// back word for word.
+struct WordBitmap {
+    CDC dc;
+    CBitmap bitmap;
+    CBitmap *previous = nullptr;
+    int width;
+    int height;
+
+    WordBitmap(int w, int h, uint32_t fill) : width(w), height(h)
+    {
+        std::vector<uint32_t> words(static_cast<size_t>(w * h), fill);
+        EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
+        EXPECT_TRUE(bitmap.CreateBitmap(w, h, 1, 32, words.data()));
+        previous = dc.SelectObject(&bitmap);
+    }
+    ~WordBitmap() { dc.SelectObject(previous); }
+
+    uint32_t Word(int x, int y)
+    {
+        std::vector<uint32_t> words(static_cast<size_t>(width * height));
+        EXPECT_EQ(bitmap.GetBitmapBits(static_cast<DWORD>(words.size() * 4), words.data()), words.size() * 4);
+        return words[static_cast<size_t>(y * width + x)];
+    }
+};
+
+struct WordCase {
+    const char *name;
+    uint32_t before;
+    std::function<void(CDC &)> draw; // draws over the pixel (1, 1)
+    uint32_t after;
+};
+
+} // namespace
+
+TEST(PixelWords, DrawingWritesWholeWordsAsThePlatformDoes)
+{
+    const WordCase cases[] = {
+        {"PatBlt PATCOPY writes a zero top byte", 0xCCCCCCCCu,
+         [](CDC &dc) {
+             CBrush brush(RGB(0x33, 0xAA, 0xFF));
+             CBrush *old = dc.SelectObject(&brush);
+             dc.PatBlt(0, 0, 4, 4, PATCOPY);
+             dc.SelectObject(old);
+         },
+         0x0033AAFFu},
+        {"FillSolidRect writes a zero top byte", 0xCCCCCCCCu,
+         [](CDC &dc) { dc.FillSolidRect(0, 0, 4, 4, RGB(0x12, 0x34, 0x56)); }, 0x00123456u},
+        {"SetPixel writes a zero top byte", 0xFFFFFFFFu, [](CDC &dc) { dc.SetPixel(1, 1, RGB(1, 2, 3)); },
+         0x00010203u},
+        {"PatBlt DSTINVERT inverts all 32 bits", 0xCCCCCCCCu, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, DSTINVERT); },
+         0x33333333u},
+        {"R2_NOT inverts all 32 bits", 0xCCCCCCCCu,
+         [](CDC &dc) {
+             dc.SetROP2(R2_NOT);
+             dc.MoveTo(0, 1);
+             dc.LineTo(4, 1);
+         },
+         0x33333333u},
+        {"R2_XORPEN leaves the top byte", 0xCCCCCCCCu,
+         [](CDC &dc) {
+             dc.SetROP2(R2_XORPEN);
+             CBrush brush(RGB(0xFF, 0, 0x0F));
+             CBrush *old = dc.SelectObject(&brush);
+             dc.SelectStockObject(NULL_PEN);
+             dc.Rectangle(0, 0, 5, 5);
+             dc.SelectObject(old);
+         },
+         0xCC33CCC3u},
+        {"BLACKNESS clears the whole word", 0xCCCCCCCCu, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, BLACKNESS); }, 0u},
+        {"WHITENESS sets the whole word", 0x00000000u, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, WHITENESS); },
+         0xFFFFFFFFu},
+    };
+    for (const WordCase &c : cases) {
+        WordBitmap target(4, 4, c.before);
+        c.draw(target.dc);
+        EXPECT_EQ(target.Word(1, 1), c.after) << c.name;
+    }
+}
+
+TEST(PixelWords, TransfersCarryTheSourceTopByte)
+{
+    struct Case {
+        DWORD rop;
+        uint32_t after;
+    } cases[] = {
+        {SRCCOPY, 0x80123456u},
+        {SRCINVERT, 0x80123456u ^ 0xCCCCCCCCu},
+        {SRCAND, 0x80123456u & 0xCCCCCCCCu},
+        {NOTSRCCOPY, ~0x80123456u},
+    };
+    for (const Case &c : cases) {
+        WordBitmap source(4, 4, 0x80123456u);
+        WordBitmap target(4, 4, 0xCCCCCCCCu);
+        EXPECT_TRUE(target.dc.BitBlt(0, 0, 4, 4, &source.dc, 0, 0, c.rop));
+        EXPECT_EQ(target.Word(1, 1), c.after) << std::hex << c.rop;
+        // Stretched transfers take the same words.
+        WordBitmap stretched(4, 4, 0xCCCCCCCCu);
+        EXPECT_TRUE(stretched.dc.StretchBlt(0, 0, 4, 4, &source.dc, 0, 0, 2, 2, c.rop));
+        EXPECT_EQ(stretched.Word(1, 1), c.after) << std::hex << c.rop << " stretched";
+    }
+}
+
+TEST(PixelWords, GradientFillsWriteTheVerticesAlpha)
+{
+    WordBitmap target(4, 4, 0xCCCCCCCCu);
+    TRIVERTEX v[2] = {{0, 0, 0x1200, 0x3400, 0x5600, 0x8000}, {4, 4, 0x1200, 0x3400, 0x5600, 0x8000}};
+    GRADIENT_RECT r{0, 1};
+    EXPECT_TRUE(target.dc.GradientFill(v, 2, &r, 1, GRADIENT_FILL_RECT_H));
+    EXPECT_EQ(target.Word(2, 2), 0x80123456u);
+}
+
+TEST(PixelWords, NewBitmapsAreZeroWordsAndScreenImagesStayOpaque)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(2, 2, 1, 32, nullptr));
+    uint32_t words[4] = {1, 1, 1, 1};
+    EXPECT_EQ(bitmap.GetBitmapBits(sizeof(words), words), sizeof(words));
+    EXPECT_EQ(words[0], 0u);
+    EXPECT_EQ(words[3], 0u);
+
+    // Window images keep an opaque top byte whatever is drawn.
+    Canvas canvas(4, 4, RGB(0xCC, 0xCC, 0xCC));
+    canvas.dc.FillSolidRect(0, 0, 2, 2, RGB(1, 2, 3));
+    canvas.dc.PatBlt(2, 2, 2, 2, DSTINVERT);
+    EXPECT_EQ(reinterpret_cast<const uint32_t *>(canvas.image.constScanLine(1))[1], 0xFF010203u);
+    EXPECT_EQ(reinterpret_cast<const uint32_t *>(canvas.image.constScanLine(3))[3], 0xFF333333u);
+}
