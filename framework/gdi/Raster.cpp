@@ -189,9 +189,13 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
     int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
     long long steps = std::max(dx, dy) + (includeEnd ? 1 : 0);
     // Bresenham on the major axis: after i steps the minor axis has moved
-    // floor((2 * minor * i + major - 1) / (2 * major)) pixels.
+    // minor * i / major pixels, rounded to the nearest. Where that is a half,
+    // the smaller coordinate wins in every octant: the offset rounds down
+    // when the minor axis runs toward larger coordinates, up otherwise:
+    // floor((2 * minor * i + major - tieBias) / (2 * major)).
     bool xMajor = dx >= dy;
     long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    long long tieBias = (xMajor ? sy : sx) > 0 ? 1 : 0;
     // Only the steps whose major coordinate can be on the image are walked;
     // the dash pattern is advanced over the rest.
     long long lo = xMajor ? m_bounds.left() : m_bounds.top();
@@ -224,7 +228,7 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
         return;
     }
     advanceDash(first);
-    long long m = major == 0 ? 0 : (2 * minor * first + major - 1) / (2 * major);
+    long long m = major == 0 ? 0 : (2 * minor * first + major - tieBias) / (2 * major);
     long long err = 2 * minor * (first + 1) - major - 2 * major * m;
     long long x = a.x() + (xMajor ? sx * first : sx * m);
     long long y = a.y() + (xMajor ? sy * m : sy * first);
@@ -243,7 +247,7 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
             else if (paint.fillGaps)
                 PlotPixel(static_cast<int>(x), static_cast<int>(y), paint.gapColor, paint.rop2);
         }
-        if (err > 0) {
+        if (err >= tieBias) { // the next step's offset has reached m + 1
             if (xMajor) y += sy; else x += sx;
             err -= 2 * major;
         }

@@ -1,5 +1,5 @@
-// Drawing results as exact 32-bit pixel words, where the platform's rules
-// decide them.
+// Drawing results as exact 32-bit pixel words and pixel positions, where the
+// platform's rules decide them: the top byte of pixels and line tie-breaks.
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/DibHeaders.h"
@@ -139,4 +139,30 @@ TEST(PixelWords, NewBitmapsAreZeroWordsAndScreenImagesStayOpaque)
     canvas.dc.PatBlt(2, 2, 2, 2, DSTINVERT);
     EXPECT_EQ(reinterpret_cast<const uint32_t *>(canvas.image.constScanLine(1))[1], 0xFF010203u);
     EXPECT_EQ(reinterpret_cast<const uint32_t *>(canvas.image.constScanLine(3))[3], 0xFF333333u);
+}
+
+TEST(PixelWords, LineTiesTakeTheSmallerCoordinateInEveryOctant)
+{
+    struct Case {
+        POINT from, to;
+        POINT drawn;  // the exact minor coordinate here is a half
+        POINT missed; // the other candidate
+    } cases[] = {
+        {{100, 100}, {200, 50}, {101, 99}, {101, 100}}, // x-major, y falling
+        {{200, 50}, {100, 100}, {101, 99}, {101, 100}}, // the same line drawn backwards
+        {{10, 10}, {20, 15}, {11, 10}, {11, 11}},       // x-major, y rising
+        {{20, 15}, {10, 10}, {19, 14}, {19, 15}},
+        {{10, 10}, {5, 20}, {9, 11}, {10, 11}},         // y-major, x falling
+        {{5, 20}, {10, 10}, {5, 19}, {6, 19}},          // y-major, x rising
+        {{30, 30}, {40, 50}, {30, 31}, {31, 31}},
+    };
+    for (const Case &c : cases) {
+        Canvas canvas(210, 110);
+        canvas.dc.MoveTo(c.from.x, c.from.y);
+        canvas.dc.LineTo(c.to.x, c.to.y);
+        EXPECT_EQ(canvas.At(c.drawn.x, c.drawn.y), RGB(0, 0, 0))
+            << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+        EXPECT_EQ(canvas.At(c.missed.x, c.missed.y), RGB(255, 255, 255))
+            << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+    }
 }
