@@ -11,7 +11,9 @@ namespace {
 constexpr LONG kMaxSide = 1 << 15;
 constexpr long long kMaxPixels = 1LL << 27;
 
-// Extracts a channel under a bit-field mask, scaled to 0..255.
+// Extracts a channel under a bit-field mask as 8 bits: a narrower channel
+// repeats its high bits below itself ((v << 3) | (v >> 2) for 5 bits), a
+// wider one keeps its top 8 bits.
 uint32_t Channel(uint32_t value, uint32_t mask)
 {
     if (!mask)
@@ -19,8 +21,17 @@ uint32_t Channel(uint32_t value, uint32_t mask)
     int shift = 0;
     while (!((mask >> shift) & 1))
         ++shift;
-    uint32_t max = mask >> shift;
-    return static_cast<uint32_t>(((value & mask) >> shift) * 255u / max);
+    int width = 0;
+    while (width + shift < 32 && (mask >> (shift + width)))
+        ++width;
+    uint32_t v = (value & mask) >> shift;
+    if (width >= 8)
+        return (v >> (width - 8)) & 0xFF;
+    uint32_t out = 0;
+    int bits = 0;
+    for (; bits < 8; bits += width)
+        out = (out << width) | v;
+    return out >> (bits - 8);
 }
 
 uint32_t FromMasks(uint32_t value, const uint32_t masks[3])

@@ -1,5 +1,6 @@
 // Drawing results as exact 32-bit pixel words and pixel positions, where the
-// platform's rules decide them: the top byte of pixels and line tie-breaks.
+// platform's rules decide them: the top byte of pixels, line tie-breaks and
+// channel widening. (Hatch rows are in the brush tests.)
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/DibHeaders.h"
@@ -164,5 +165,63 @@ TEST(PixelWords, LineTiesTakeTheSmallerCoordinateInEveryOctant)
             << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
         EXPECT_EQ(canvas.At(c.missed.x, c.missed.y), RGB(255, 255, 255))
             << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+    }
+}
+
+namespace {
+
+// A one-pixel DIB of the given depth: header, masks when given, then the pixel.
+std::vector<BYTE> OnePixelDib(WORD bitCount, uint32_t pixel, const uint32_t *masks)
+{
+    std::vector<BYTE> dib(kBitmapInfoHeaderSize + 12 + 4, 0);
+    BITMAPINFOHEADER h{};
+    h.biSize = kBitmapInfoHeaderSize;
+    h.biWidth = 1;
+    h.biHeight = 1;
+    h.biPlanes = 1;
+    h.biBitCount = bitCount;
+    h.biCompression = masks ? BI_BITFIELDS : BI_RGB;
+    std::memcpy(dib.data(), &h, sizeof(h));
+    size_t at = kBitmapInfoHeaderSize;
+    if (masks) {
+        std::memcpy(dib.data() + at, masks, 12);
+        at += 12;
+    }
+    std::memcpy(dib.data() + at, &pixel, 4);
+    dib.resize(at + 4);
+    return dib;
+}
+
+} // namespace
+
+TEST(PixelWords, NarrowChannelsRepeatTheirHighBitsAndWideOnesKeepTheTop)
+{
+    const uint32_t m565[3] = {0xF800, 0x07E0, 0x001F};
+    const uint32_t m101010[3] = {0x3FF00000, 0x000FFC00, 0x000003FF};
+    struct Case {
+        const char *name;
+        WORD bitCount;
+        const uint32_t *masks;
+        uint32_t pixel;
+        uint32_t word;
+    } cases[] = {
+        {"5-5-5 blue 28", 16, nullptr, 28, 0x0000E7u},
+        {"5-5-5 red 1", 16, nullptr, 1u << 10, 0x080000u},
+        {"5-5-5 green 16", 16, nullptr, 16u << 5, 0x008400u},
+        {"5-5-5 white", 16, nullptr, 0x7FFF, 0xFFFFFFu},
+        {"5-6-5 green 33", 16, m565, 33u << 5, 0x008600u},
+        {"5-6-5 red 17", 16, m565, 17u << 11, 0x8C0000u},
+        {"10-10-10 red 4", 32, m101010, 4u << 20, 0x010000u},
+        {"10-10-10 blue 1023", 32, m101010, 1023u, 0x0000FFu},
+        {"10-10-10 green 0x155", 32, m101010, 0x155u << 10, 0x005500u},
+    };
+    for (const Case &c : cases) {
+        std::vector<BYTE> dib = OnePixelDib(c.bitCount, c.pixel, c.masks);
+        const auto *info = reinterpret_cast<const BITMAPINFO *>(dib.data());
+        const BYTE *bits = dib.data() + dib.size() - 4;
+        WordBitmap target(1, 1, 0xCCCCCCCCu);
+        EXPECT_EQ(SetDIBitsToDevice(target.dc.m_hDC, 0, 0, 1, 1, 0, 0, 0, 1, bits, info, DIB_RGB_COLORS), 1)
+            << c.name;
+        EXPECT_EQ(target.Word(0, 0), c.word) << c.name;
     }
 }
