@@ -34,12 +34,19 @@ bool HatchBit(int hatch, int x, int y)
     }
 }
 
+COLORREF KeepFlags(COLORREF c)
+{
+    return IsPaletteIndex(c) || IsDibIndex(c) || (c >> 24) == 2 ? c : c & 0x00FFFFFF;
+}
+
 COLORREF Resolve(COLORREF c, const PaletteData *palette)
 {
-    if ((c >> 24) == 1) {
+    if (IsPaletteIndex(c)) {
         size_t index = c & 0xFFFF;
         return palette && index < palette->entries.size() ? palette->entries[index] & 0xFFFFFF : RGB(0, 0, 0);
     }
+    if (IsDibIndex(c))
+        return RGB(0, 0, 0); // no colour table to index
     return c & 0xFFFFFF;
 }
 

@@ -1,6 +1,7 @@
 // Drawing results as exact 32-bit pixel words and pixel positions, where the
-// platform's rules decide them: the top byte of pixels, line tie-breaks and
-// channel widening. (Hatch rows are in the brush tests.)
+// platform's rules decide them: the top byte of pixels, line tie-breaks,
+// channel widening, colour flags and compressed DIBs. (Hatch rows are in
+// the brush tests.)
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/DibHeaders.h"
@@ -165,6 +166,34 @@ TEST(PixelWords, LineTiesTakeTheSmallerCoordinateInEveryOctant)
             << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
         EXPECT_EQ(canvas.At(c.missed.x, c.missed.y), RGB(255, 255, 255))
             << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+    }
+}
+
+TEST(PixelWords, ColourFlagsPickPaletteAndTableIndexes)
+{
+    struct Case {
+        COLORREF colour;
+        uint32_t word;
+    } cases[] = {
+        {PALETTEINDEX(5), 0x00800080u},     // default palette entry 5
+        {0x03000005u, 0x00800080u},         // bit 24 set: an index, whatever else the top byte holds
+        {0xFF00000Du, 0x00FF0000u},         // entry 13 of the default palette
+        {PALETTERGB(1, 2, 3), 0x00010203u},
+        {0x04030201u, 0x00010203u},         // other flags: the RGB part
+        {DIBINDEX(5), 0u},                  // no colour table: black
+    };
+    for (const Case &c : cases) {
+        WordBitmap solid(2, 2, 0xCCCCCCCCu);
+        solid.dc.FillSolidRect(0, 0, 2, 2, c.colour);
+        EXPECT_EQ(solid.Word(1, 1), c.word) << std::hex << c.colour << " solid";
+        WordBitmap brushed(2, 2, 0xCCCCCCCCu);
+        CBrush brush(c.colour);
+        CRect all(0, 0, 2, 2);
+        brushed.dc.FillRect(&all, &brush);
+        EXPECT_EQ(brushed.Word(1, 1), c.word) << std::hex << c.colour << " brush";
+        WordBitmap pen(2, 2, 0xCCCCCCCCu);
+        pen.dc.SetPixel(1, 1, c.colour);
+        EXPECT_EQ(pen.Word(1, 1), c.word) << std::hex << c.colour << " pixel";
     }
 }
 
