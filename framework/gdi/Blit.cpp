@@ -88,13 +88,17 @@ public:
         m_srcBk = Paints::ToPixel(src.bkColor);
     }
 
-    // The converted source pixel for target offset (i, j); false outside the source image.
+    // The converted source pixel for target offset (i, j); false outside the
+    // source image or where the source sets nothing.
     bool At(int i, int j, uint32_t &out) const
     {
         size_t xi = static_cast<size_t>(i - m_xs.from), yi = static_cast<size_t>(j - m_ys.from);
         int x0 = m_xs.first[xi], nx = m_xs.count[xi];
         int y0 = m_ys.first[yi], ny = m_ys.count[yi];
         if (x0 < 0 || y0 < 0 || x0 + nx > m_image.width() || y0 + ny > m_image.height())
+            return false;
+        if (m_src.covered && !(*m_src.covered)[static_cast<size_t>(y0 + ny / 2) * static_cast<size_t>(m_image.width()) +
+                                               static_cast<size_t>(x0 + nx / 2)])
             return false;
         if (nx == 1 && ny == 1) {
             out = Convert(Raw(x0, y0));
@@ -292,7 +296,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect), area.translated(-d.x, -d.y));
     }
     if (QImage *image = dst->Image()) {
-        if (src && table == 0xCC && CopyRows(dst, d, copy, visible, *image))
+        if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image))
             return TRUE;
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;

@@ -7,6 +7,8 @@
 
 #include "framework/gdi/DeviceContext.h"
 
+#include <vector>
+
 namespace Blit {
 
 struct Rect {
@@ -24,6 +26,9 @@ struct Source {
     // become white, all others black; without it the nearer of the two.
     bool hasBkColor = false;
     COLORREF bkColor = 0;
+    // Optional, one byte per source pixel (row by row): 0 where the source
+    // sets nothing, so the target pixel stays as it was.
+    const std::vector<uint8_t> *covered = nullptr;
 };
 
 // FALSE for an unusable target or source; TRUE when the operation ran (even

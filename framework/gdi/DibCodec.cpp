@@ -2,6 +2,7 @@
 #include "framework/gdi/DibCodec.h"
 
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/DibRle.h"
 #include "framework/gdi/FillPaint.h"
 
 #include <cstring>
@@ -141,10 +142,21 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
     if (static_cast<long long>(layout.width) * layout.height > kMaxPixels)
         return false;
     layout.bitCount = h.biBitCount;
+    layout.compression = h.biCompression;
     switch (h.biBitCount) {
-    case 1:
     case 4:
     case 8:
+        if (h.biCompression == (h.biBitCount == 8 ? BI_RLE8 : BI_RLE4)) {
+            // Compressed bits are bottom-up and their size is needed to read them safely.
+            if (layout.topDown || h.biSizeImage == 0)
+                return false;
+            layout.imageBytes = h.biSizeImage;
+            break;
+        }
+        if (h.biCompression != BI_RGB)
+            return false;
+        break;
+    case 1:
     case 24:
         if (h.biCompression != BI_RGB)
             return false;
@@ -205,6 +217,23 @@ void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QI
         uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(ImageRow(layout, scan)));
         for (LONG x = 0; x < layout.width; ++x)
             out[x] = DecodePixel(layout, row, static_cast<int>(x));
+    }
+}
+
+void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered)
+{
+    std::vector<uint16_t> indexes;
+    DibRle::Expand(static_cast<const uint8_t *>(bits), layout.imageBytes, static_cast<int>(layout.width),
+                   static_cast<int>(layout.height), layout.bitCount, indexes);
+    covered.assign(indexes.size(), 1);
+    size_t i = 0;
+    for (LONG y = 0; y < layout.height; ++y) {
+        uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(static_cast<int>(y)));
+        for (LONG x = 0; x < layout.width; ++x, ++i) {
+            bool set = indexes[i] != DibRle::kUnset;
+            covered[i] = set ? 1 : 0;
+            out[x] = set ? TableColour(layout, indexes[i]) : 0;
+        }
     }
 }
 

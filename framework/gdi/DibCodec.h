@@ -1,7 +1,7 @@
 // Conversion between device-independent bitmap rows and 32-bit images:
 // 1, 4 and 8 bits through a colour table (RGB entries, or indexes into a
-// context's palette), 16 bits (5-5-5 or bit fields), 24 and 32 bits.
-// Framework-internal.
+// context's palette), run-length compressed 4 and 8 bits, 16 bits (5-5-5 or
+// bit fields), 24 and 32 bits. Framework-internal.
 #pragma once
 
 #include <QImage>
@@ -22,7 +22,15 @@ struct Layout {
     DWORD rowBytes = 0;
     std::vector<uint32_t> colours; // 0xRRGGBB per table entry
     uint32_t masks[3] = {0, 0, 0}; // red, green, blue for 16 and 32 bits
+    DWORD compression = BI_RGB;    // BI_RLE8 and BI_RLE4 bits are decoded whole
+    DWORD imageBytes = 0;          // the size of compressed bits
+    bool Compressed() const { return compression == BI_RLE8 || compression == BI_RLE4; }
 };
+
+// Which pixels of a decoded image the bits set (1) or left unset (0):
+// compressed bits may skip pixels, which drawing leaves as they were.
+// Empty when the bits set every pixel.
+using Coverage = std::vector<uint8_t>;
 
 // FALSE for a header that is not a usable DIB. palette resolves
 // DIB_PAL_COLORS tables (NULL: indexes give black).
@@ -32,6 +40,10 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
 // (scan 0 is the bottom row of a bottom-up DIB) into image rows; the image
 // has the DIB's full size, rows not given stay as they are.
 void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QImage &image);
+
+// Decodes compressed bits (layout.imageBytes of them) into the whole image,
+// top row first; bad bits stop decoding where they start.
+void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered);
 
 // Encodes image rows into bitCount-bit DIB rows in the same numbering;
 // colours are matched to the table for 8 bits and fewer.

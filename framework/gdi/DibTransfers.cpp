@@ -21,16 +21,20 @@ std::shared_ptr<BitmapData> BitmapOf(HBITMAP h)
     return GdiHandles::LookupAs<BitmapData>(h, GdiObjectKind::Bitmap);
 }
 
-// The whole DIB as a top-down image; FALSE for a bad header or no bits.
+// The whole DIB as a top-down image (and, for compressed bits, the pixels
+// they set); FALSE for a bad header or no bits.
 bool DecodeWhole(const BITMAPINFO *info, UINT usage, const PaletteData *palette, const void *bits,
-                 DibCodec::Layout &layout, QImage &image)
+                 DibCodec::Layout &layout, QImage &image, DibCodec::Coverage &covered)
 {
     if (!bits || !DibCodec::Read(info, usage, palette, layout))
         return false;
     image = QImage(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return false;
-    DibCodec::Decode(layout, bits, 0, static_cast<int>(layout.height), image);
+    if (layout.Compressed())
+        DibCodec::DecodeCompressed(layout, bits, image, covered);
+    else
+        DibCodec::Decode(layout, bits, 0, static_cast<int>(layout.height), image);
     return true;
 }
 
@@ -83,10 +87,12 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
         return 0;
     DibCodec::Layout layout;
     QImage image;
-    if (!DecodeWhole(lpbmi, iUsage, PaletteOf(hdc), lpBits, layout, image))
+    DibCodec::Coverage covered;
+    if (!DecodeWhole(lpbmi, iUsage, PaletteOf(hdc), lpBits, layout, image, covered))
         return 0;
     Blit::Source source;
     source.image = &image;
+    source.covered = covered.empty() ? nullptr : &covered;
     source.rect = Blit::Rect{xSrc, SourceTop(layout, ySrc, SrcHeight), SrcWidth, SrcHeight};
     if (!Blit::Run(hdc, Blit::DeviceRect(hdc, xDest, yDest, DestWidth, DestHeight), &source, rop))
         return 0;
@@ -106,7 +112,12 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return 0;
-    DibCodec::Decode(layout, lpvBits, static_cast<int>(StartScan), static_cast<int>(lines), image);
+    // Compressed bits are decoded whole; the band still picks the rows drawn.
+    DibCodec::Coverage covered;
+    if (layout.Compressed())
+        DibCodec::DecodeCompressed(layout, lpvBits, image, covered);
+    else
+        DibCodec::Decode(layout, lpvBits, static_cast<int>(StartScan), static_cast<int>(lines), image);
     // Only the rows the band holds are set.
     int bandTop = layout.topDown ? static_cast<int>(StartScan)
                                  : static_cast<int>(layout.height) - static_cast<int>(StartScan + lines);
@@ -119,6 +130,7 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     POINT origin = hdc->state.mapping.ToDevice(POINT{xDest, yDest});
     Blit::Source source;
     source.image = &image;
+    source.covered = covered.empty() ? nullptr : &covered;
     source.rect = Blit::Rect{xSrc, from, static_cast<int>(w), to - from};
     Blit::Rect target{origin.x, origin.y + (from - top), static_cast<int>(w), to - from};
     return Blit::Run(hdc, target, &source, SRCCOPY) ? static_cast<int>(lines) : 0;
@@ -186,7 +198,12 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     if (decoded.isNull())
         return 0;
     std::memset(decoded.bits(), 0, static_cast<size_t>(decoded.sizeInBytes()));
-    DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
+    // Compressed bits are decoded whole; pixels they skip keep the bitmap's own.
+    DibCodec::Coverage covered;
+    if (layout.Compressed())
+        DibCodec::DecodeCompressed(layout, lpBits, decoded, covered);
+    else
+        DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
     int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
     QImage &target = bm->image;
     int rows = std::min(bandTop + static_cast<int>(lines), target.height());
@@ -194,8 +211,10 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     for (int y = std::max(bandTop, 0); y < rows; ++y) {
         const uint32_t *in = reinterpret_cast<const uint32_t *>(decoded.constScanLine(y));
         uint32_t *out = reinterpret_cast<uint32_t *>(target.scanLine(y));
+        const uint8_t *set = covered.empty() ? nullptr : covered.data() + static_cast<size_t>(y) * layout.width;
         for (int x = 0; x < cols; ++x)
-            out[x] = bm->bitsPixel == 1 ? (Paints::ToMono(in[x] & 0xFFFFFFu) | 0xFF000000u) : in[x];
+            if (!set || set[x])
+                out[x] = bm->bitsPixel == 1 ? (Paints::ToMono(in[x] & 0xFFFFFFu) | 0xFF000000u) : in[x];
     }
     return static_cast<int>(lines);
 }

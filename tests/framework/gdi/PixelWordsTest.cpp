@@ -254,3 +254,130 @@ TEST(PixelWords, NarrowChannelsRepeatTheirHighBitsAndWideOnesKeepTheTop)
         EXPECT_EQ(target.Word(0, 0), c.word) << c.name;
     }
 }
+
+namespace {
+
+// A compressed 6 x 3 DIB with a 16-entry grey table (entry i is 0x00iiiiii),
+// its bits in a buffer of exactly their size.
+struct RleDib {
+    std::vector<BYTE> info;
+    std::vector<BYTE> bits;
+
+    RleDib(DWORD compression, std::vector<BYTE> data, LONG height = 3) : bits(std::move(data))
+    {
+        info.assign(kBitmapInfoHeaderSize + 16 * 4, 0);
+        BITMAPINFOHEADER h{};
+        h.biSize = kBitmapInfoHeaderSize;
+        h.biWidth = 6;
+        h.biHeight = height;
+        h.biPlanes = 1;
+        h.biBitCount = compression == BI_RLE8 ? 8 : 4;
+        h.biCompression = compression;
+        h.biSizeImage = static_cast<DWORD>(bits.size());
+        h.biClrUsed = 16;
+        std::memcpy(info.data(), &h, sizeof(h));
+        for (BYTE i = 0; i < 16; ++i)
+            std::memset(info.data() + kBitmapInfoHeaderSize + 4 * i, i, 3);
+    }
+    const BITMAPINFO *Info() const { return reinterpret_cast<const BITMAPINFO *>(info.data()); }
+};
+
+// The rows of a 6 x 3 word bitmap top first: a hex digit for a grey table
+// entry, '.' for a pixel left at 0xCCCCCCCC.
+std::vector<std::string> Rows(WordBitmap &target)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 3; ++y) {
+        std::string row;
+        for (int x = 0; x < 6; ++x) {
+            uint32_t w = target.Word(x, y);
+            row += w == 0xCCCCCCCCu ? '.' : (w <= 0x0F0F0F && (w & 0xFF) * 0x010101u == w ? "0123456789ABCDEF"[w & 0xF] : '?');
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct RleCase {
+    const char *name;
+    DWORD compression;
+    std::vector<BYTE> bits;
+    std::vector<std::string> rows;
+};
+
+const RleCase kRleCases[] = {
+    {"runs and end of line", BI_RLE8, {2, 1, 2, 2, 0, 0, 6, 3, 0, 1}, {"......", "333333", "1122.."}},
+    {"absolute run padded to a word", BI_RLE8, {0, 3, 5, 6, 7, 0, 1, 8, 0, 1}, {"......", "......", "5678.."}},
+    {"delta right and up", BI_RLE8, {1, 1, 0, 2, 2, 1, 1, 9, 0, 1}, {"......", "...9..", "1....."}},
+    {"run past the row stops", BI_RLE8, {2, 4, 0, 0, 7, 1, 1, 2}, {"......", "......", "44...."}},
+    {"delta past the image stops", BI_RLE8, {1, 5, 0, 2, 0, 3, 1, 1}, {"......", "......", "5....."}},
+    {"end of line past the image stops", BI_RLE8, {1, 1, 0, 0, 0, 0, 0, 0, 1, 2}, {"......", "......", "1....."}},
+    {"escape cut short stops", BI_RLE8, {1, 6, 0, 2, 1}, {"......", "......", "6....."}},
+    {"absolute run cut short stops", BI_RLE8, {1, 7, 0, 4, 1, 2}, {"......", "......", "7....."}},
+    {"pair cut short stops", BI_RLE8, {1, 7, 3}, {"......", "......", "7....."}},
+    {"bits ending without end of bitmap", BI_RLE8, {2, 3}, {"......", "......", "33...."}},
+    {"nothing after end of bitmap", BI_RLE8, {1, 1, 0, 1, 4, 2}, {"......", "......", "1....."}},
+    {"nibble runs alternate", BI_RLE4, {3, 0x12, 0, 0, 6, 0x34, 0, 1}, {"......", "343434", "121..."}},
+    {"absolute nibbles padded to a word", BI_RLE4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x60, 0, 1}, {"......", "......", "123456"}},
+    {"absolute nibbles in whole words", BI_RLE4, {0, 3, 0x78, 0x90, 0, 1}, {"......", "......", "789..."}},
+    {"nibble run past the row stops", BI_RLE4, {7, 0x11}, {"......", "......", "......"}},
+    {"absolute nibbles cut short stop", BI_RLE4, {1, 0x20, 0, 6, 0x12}, {"......", "......", "2....."}},
+};
+
+} // namespace
+
+TEST(CompressedDibs, DrawnRowsLeaveSkippedPixelsAndStopAtBadBits)
+{
+    for (const RleCase &c : kRleCases) {
+        RleDib dib(c.compression, c.bits);
+        WordBitmap stretched(6, 3, 0xCCCCCCCCu);
+        EXPECT_EQ(StretchDIBits(stretched.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, dib.bits.data(), dib.Info(),
+                                DIB_RGB_COLORS, SRCCOPY),
+                  3)
+            << c.name;
+        EXPECT_EQ(Rows(stretched), c.rows) << c.name << " (StretchDIBits)";
+        WordBitmap device(6, 3, 0xCCCCCCCCu);
+        EXPECT_EQ(SetDIBitsToDevice(device.dc.m_hDC, 0, 0, 6, 3, 0, 0, 0, 3, dib.bits.data(), dib.Info(),
+                                    DIB_RGB_COLORS),
+                  3)
+            << c.name;
+        EXPECT_EQ(Rows(device), c.rows) << c.name << " (SetDIBitsToDevice)";
+        // A bitmap's own pixels stay where the bits set nothing.
+        WordBitmap bitmap(6, 3, 0xCCCCCCCCu);
+        EXPECT_EQ(SetDIBits(bitmap.dc.m_hDC, static_cast<HBITMAP>(bitmap.bitmap.m_hObject), 0, 3, dib.bits.data(),
+                            dib.Info(), DIB_RGB_COLORS),
+                  3)
+            << c.name;
+        EXPECT_EQ(Rows(bitmap), c.rows) << c.name << " (SetDIBits)";
+    }
+}
+
+TEST(CompressedDibs, MakeBitmapsAndRefuseWhatCannotBeReadSafely)
+{
+    RleDib dib(BI_RLE8, {2, 1, 0, 0, 6, 3, 0, 1});
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HBITMAP made = CreateDIBitmap(nullptr, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(),
+                                  DIB_RGB_COLORS);
+    ASSERT_NE(made, nullptr);
+    HGDIOBJ old = SelectObject(dc.m_hDC, made);
+    EXPECT_EQ(dc.GetPixel(0, 2), RGB(1, 1, 1));
+    EXPECT_EQ(dc.GetPixel(5, 1), RGB(3, 3, 3));
+    EXPECT_EQ(dc.GetPixel(5, 2), RGB(0, 0, 0)); // skipped: the new bitmap's black
+    SelectObject(dc.m_hDC, old);
+    DeleteObject(made);
+
+    // Without their size, or top-down, compressed bits are refused.
+    RleDib unsized(BI_RLE8, {2, 1, 0, 1});
+    reinterpret_cast<BITMAPINFOHEADER *>(unsized.info.data())->biSizeImage = 0;
+    RleDib topDown(BI_RLE8, {2, 1, 0, 1}, -3);
+    RleDib wrongDepth(BI_RLE4, {2, 1, 0, 1});
+    reinterpret_cast<BITMAPINFOHEADER *>(wrongDepth.info.data())->biBitCount = 8;
+    for (const RleDib *bad : {&unsized, &topDown, &wrongDepth}) {
+        WordBitmap target(6, 3, 0xCCCCCCCCu);
+        EXPECT_EQ(StretchDIBits(target.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, bad->bits.data(), bad->Info(),
+                                DIB_RGB_COLORS, SRCCOPY),
+                  0);
+        EXPECT_EQ(target.Word(0, 2), 0xCCCCCCCCu);
+    }
+}

@@ -1,0 +1,1 @@
+plexo_fuzz_target(dib_rle DEPS fw_gdi)
