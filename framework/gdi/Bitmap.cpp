@@ -132,8 +132,10 @@ DWORD CBitmap::SetBitmapBits(DWORD dwCount, const void *lpBits)
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
     const DWORD rows = WholeRows(*bm, dwCount, stride);
     const BYTE *bits = static_cast<const BYTE *>(lpBits);
+    bm->Current();
     for (DWORD y = 0; y < rows; ++y)
         ReadRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
+    bm->Drawn();
     return rows * stride;
 }
 
@@ -145,6 +147,7 @@ DWORD CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
     const DWORD rows = WholeRows(*bm, dwCount, stride);
     BYTE *bits = static_cast<BYTE *>(lpBits);
+    bm->Current();
     for (DWORD y = 0; y < rows; ++y)
         WriteRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
     return rows * stride;

@@ -296,8 +296,10 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect), area.translated(-d.x, -d.y));
     }
     if (QImage *image = dst->Image()) {
-        if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image))
+        if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image)) {
+            dst->Drawn();
             return TRUE;
+        }
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
         const PixelStore store = dst->Store();
@@ -306,6 +308,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
                 dst, d, part, source.get(), pattern, table,
                 [&](int x, int y) { return bits[y * stride + x]; },
                 [&](int x, int y, uint32_t v) { bits[y * stride + x] = store.Store(v); });
+        dst->Drawn();
         return TRUE;
     }
     if (!dst->painter || !dst->painter->isActive())

@@ -33,7 +33,7 @@ HBRUSH CreatePatternBrush(HBITMAP hbm)
     auto b = std::make_shared<BrushData>();
     b->style = BS_PATTERN;
     // The brush keeps its own copy: the bitmap may be deleted afterwards.
-    b->pattern = bitmap->image.copy();
+    b->pattern = bitmap->Current().copy();
     b->monoPattern = bitmap->bitsPixel == 1;
     return GdiHandles::Insert(std::move(b));
 }

@@ -37,11 +37,17 @@ HDC__::~HDC__()
 QImage *HDC__::Image()
 {
     switch (target) {
-    case Target::Memory: return state.bitmap ? &state.bitmap->image : nullptr;
+    case Target::Memory: return state.bitmap ? &state.bitmap->Current() : nullptr;
     case Target::Image: return externalImage;
     case Target::Device: return nullptr;
     }
     return nullptr;
+}
+
+void HDC__::Drawn()
+{
+    if (target == Target::Memory && state.bitmap)
+        state.bitmap->Drawn();
 }
 
 QSize HDC__::Size()

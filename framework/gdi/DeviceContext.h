@@ -78,6 +78,9 @@ struct HDC__ {
 
     // The image drawn into, or NULL for a paint-device target.
     QImage *Image();
+    // Called when a drawing operation has finished writing into Image():
+    // a DIB section's bits take its pixels.
+    void Drawn();
     QSize Size();
     int BitsPixel();
     bool IsMono();

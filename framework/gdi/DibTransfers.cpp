@@ -5,6 +5,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/DibSection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -143,7 +144,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPB
         (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS))
         return 0;
     BITMAPINFOHEADER &h = lpbmi->bmiHeader;
-    const QImage &image = bm->image;
+    const QImage &image = bm->Current();
     if (h.biBitCount == 0) {
         // Describe the bitmap only.
         h.biWidth = image.width();
@@ -205,7 +206,7 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     else
         DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
     int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
-    QImage &target = bm->image;
+    QImage &target = bm->Current();
     int rows = std::min(bandTop + static_cast<int>(lines), target.height());
     int cols = std::min(static_cast<int>(layout.width), target.width());
     for (int y = std::max(bandTop, 0); y < rows; ++y) {
@@ -216,6 +217,7 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
             if (!set || set[x])
                 out[x] = bm->bitsPixel == 1 ? (Paints::ToMono(in[x] & 0xFFFFFFu) | 0xFF000000u) : in[x];
     }
+    bm->Drawn();
     return static_cast<int>(lines);
 }
 
@@ -247,18 +249,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, void **ppv
     DibCodec::Layout layout;
     if (hSection || !DibCodec::Read(pbmi, usage, PaletteOf(hdc), layout))
         return nullptr;
-    // The program's bits are the bitmap's own pixels, so only the layout
-    // they share can be given: 32 bits per pixel, top row first, blue,
-    // green, red and one unused byte.
-    if (layout.bitCount != 32 || !layout.topDown || layout.masks[0] != 0x00FF0000 || layout.masks[1] != 0x0000FF00 ||
-        layout.masks[2] != 0x000000FF)
+    // The program writes the bits itself: compressed layouts cannot be drawn into.
+    if (layout.Compressed())
         return nullptr;
-    HBITMAP bitmap = CreateBitmap(static_cast<int>(layout.width), static_cast<int>(layout.height), 1, 32, nullptr);
-    auto bm = BitmapOf(bitmap);
-    if (!bm)
-        return nullptr;
-    bm->dibSection = true;
-    if (ppvBits)
-        *ppvBits = bm->image.bits();
-    return bitmap;
+    return DibSection::Create(layout, pbmi->bmiHeader, ppvBits);
 }

@@ -51,6 +51,8 @@ struct FontData : GdiObjectData {
     LOGFONT logFont{};
 };
 
+struct DibSectionBits;
+
 // A device-dependent bitmap: always held as a 32-bit image; bitsPixel keeps
 // the depth it was created with (1 for monochrome, whose pixels stay black
 // or white).
@@ -60,6 +62,15 @@ struct BitmapData : GdiObjectData {
     int bitsPixel = 32;
     int selectedCount = 0; // a bitmap can be selected into one memory DC at a time
     bool dibSection = false; // the program holds a pointer to the pixels (CreateDIBSection)
+    // A DIB section's description; section is set too when its bits are
+    // kept apart from the image (DibSection.h).
+    std::shared_ptr<DibSectionBits> sectionInfo;
+    std::shared_ptr<DibSectionBits> section;
+
+    // The image, first brought up to date with a DIB section's bits.
+    QImage &Current();
+    // After drawing into the image: a DIB section's bits follow it.
+    void Drawn();
 };
 
 struct RgnData : GdiObjectData {

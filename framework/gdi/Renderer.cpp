@@ -9,7 +9,11 @@ namespace {
 
 class RasterRenderer : public Renderer {
 public:
-    RasterRenderer(QImage &image, const QRegion *clip, PixelStore store) : m_target(image, clip, store) {}
+    RasterRenderer(HDC dc, QImage &image, const QRegion *clip)
+        : m_dc(dc), m_target(image, clip, dc->Store())
+    {
+    }
+    ~RasterRenderer() override { m_dc->Drawn(); }
 
     void FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint) override
     {
@@ -40,6 +44,7 @@ public:
     void SetPixel(int x, int y, uint32_t color) override { m_target.PlotPixel(x, y, color, R2_COPYPEN); }
 
 private:
+    HDC m_dc;
     RasterTarget m_target;
 };
 
@@ -156,7 +161,7 @@ std::unique_ptr<Renderer> Renderer::For(HDC dc)
     QRegion region;
     const QRegion *clip = dc->ClipRegion(region) ? &region : nullptr; // both renderers copy it
     if (QImage *image = dc->Image())
-        return std::make_unique<RasterRenderer>(*image, clip, dc->Store());
+        return std::make_unique<RasterRenderer>(dc, *image, clip);
     if (dc->painter && dc->painter->isActive()) {
         dc->lastTransferRect = QRect(); // other drawing makes the last transfer's pixels stale
         return std::make_unique<PainterRenderer>(*dc->painter, clip);

@@ -174,9 +174,10 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     p->setFont(font.font);
     p->setPen(ToQColor(TextPixel(h, h->state.textColor)));
     DrawRuns(*p, h, font, r);
-    if (image)
+    if (image) {
         local.end();
-    else
+        h->Drawn();
+    } else
         p->restore();
 }
 

@@ -210,7 +210,7 @@ TEST(Dib, SectionsShareTheirPixels)
     EXPECT_EQ(bm.bmBits, bits);
     EXPECT_EQ(bm.bmWidthBytes, 12);
     mem.SelectObject(old);
-    info.bmiHeader.biHeight = 2; // bottom-up rows cannot be the bitmap's own
+    info.bmiHeader.biBitCount = 7; // no such depth
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(bits, nullptr);
 }
