@@ -65,7 +65,7 @@ FillPaint PenFill(HDC h, const PenData &pen)
         hatch.hatch = static_cast<int>(pen.brush.lbHatch);
         return Paints::ForBrush(&hatch, ctx);
     }
-    return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette), ctx.rop2, ctx.mono);
+    return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
 }
 
 void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int width)
@@ -584,7 +584,7 @@ COLORREF CDC::GetNearestColor(COLORREF crColor) const
 {
     if (!m_hDC)
         return CLR_INVALID;
-    uint32_t px = Paints::ToPixel(Paints::Resolve(crColor, m_hDC->state.palette.get()));
+    uint32_t px = Paints::ToPixel(m_hDC->Colour(crColor));
     return Paints::ToColorRef(m_hDC->IsMono() ? Paints::ToMono(px) : px);
 }
 
@@ -596,7 +596,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     if (!r)
         return CLR_INVALID;
     QPoint d = Device(m_hDC, x, y);
-    uint32_t px = Paints::ToPixel(Paints::Resolve(crColor, m_hDC->state.palette.get()));
+    uint32_t px = Paints::ToPixel(m_hDC->Colour(crColor));
     if (m_hDC->IsMono())
         px = Paints::ToMono(px);
     if (m_hDC->Image() && !m_hDC->VisibleRegion().contains(d))
@@ -642,7 +642,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     auto r = Renderer::For(m_hDC);
     if (r)
         r->FillRect(DeviceFillRect(m_hDC, lpRect),
-                    Paints::ForSolid(Paints::Resolve(clr, m_hDC->state.palette.get()), R2_COPYPEN, m_hDC->IsMono()));
+                    Paints::ForSolid(m_hDC->Colour(clr), R2_COPYPEN, m_hDC->IsMono()));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)

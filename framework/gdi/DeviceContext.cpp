@@ -6,6 +6,7 @@
 
 #include "framework/gdi/DeviceContext.h"
 
+#include "framework/gdi/DibSection.h"
 #include "framework/gdi/RegionUtil.h"
 
 namespace {
@@ -99,8 +100,29 @@ bool HDC__::ClipRegion(QRegion &clip)
 Paints::Context HDC__::PaintContext()
 {
     const PaletteData *palette = state.palette.get();
-    return Paints::Context{Paints::Resolve(state.textColor, palette), Paints::Resolve(state.bkColor, palette),
-                           state.bkMode, state.rop2, state.brushOrg.x, state.brushOrg.y, IsMono(), palette};
+    const std::vector<uint32_t> *table = DibColours();
+    return Paints::Context{Paints::Resolve(state.textColor, palette, table),
+                           Paints::Resolve(state.bkColor, palette, table),
+                           state.bkMode,
+                           state.rop2,
+                           state.brushOrg.x,
+                           state.brushOrg.y,
+                           IsMono(),
+                           palette,
+                           table};
+}
+
+const std::vector<uint32_t> *HDC__::DibColours()
+{
+    if (target != Target::Memory || !state.bitmap || !state.bitmap->sectionInfo)
+        return nullptr;
+    const DibCodec::Layout &layout = state.bitmap->sectionInfo->layout;
+    return layout.bitCount <= 8 ? &layout.colours : nullptr;
+}
+
+COLORREF HDC__::Colour(COLORREF c)
+{
+    return Paints::Resolve(c, state.palette.get(), DibColours());
 }
 
 HDC CreateMemoryDC(HDC hReference)

@@ -91,6 +91,10 @@ struct HDC__ {
     // The program's clip within the system clip; false when neither limits drawing.
     bool ClipRegion(QRegion &clip);
     Paints::Context PaintContext();
+    // A colour as RGB through the selected palette and, for DIBINDEX
+    // colours, the colour table of the DIB section drawn into.
+    COLORREF Colour(COLORREF c);
+    const std::vector<uint32_t> *DibColours();
 };
 
 // Creation of contexts for the framework's targets (the windowing and

@@ -48,6 +48,7 @@ struct Context {
     int brushOrgY;
     bool mono;
     const PaletteData *palette; // resolves PALETTEINDEX colours
+    const std::vector<uint32_t> *dibColours = nullptr; // resolves DIBINDEX colours (a DIB section's table)
 };
 // Colour flags in the top byte of a COLORREF: bit 24 makes it a palette
 // index whatever the other top bits hold; a top byte of 0x10 (DIBINDEX) an
@@ -58,9 +59,9 @@ inline bool IsDibIndex(COLORREF c) { return (c >> 24) == 0x10; }
 // colours keep their flags (they resolve when drawn), others their RGB part.
 COLORREF KeepFlags(COLORREF c);
 // A colour as RGB: palette indexes take the palette's entry (black when
-// there is none), PALETTERGB colours their RGB part, DIB indexes black on
-// targets without a colour table.
-COLORREF Resolve(COLORREF c, const PaletteData *palette);
+// there is none), PALETTERGB colours their RGB part, DIB indexes the entry
+// of the target's colour table (black without one, or past its end).
+COLORREF Resolve(COLORREF c, const PaletteData *palette, const std::vector<uint32_t> *dibColours = nullptr);
 FillPaint ForBrush(const BrushData *brush, const Context &ctx);
 FillPaint ForSolid(COLORREF color, int rop2, bool mono);
 // A cosmetic pen's pixels: colour and the dash pattern of its style.

@@ -66,7 +66,7 @@ namespace {
 
 uint32_t TextPixel(HDC h, COLORREF c)
 {
-    uint32_t px = Paints::ToPixel(Paints::Resolve(c, h->state.palette.get()));
+    uint32_t px = Paints::ToPixel(h->Colour(c));
     return h->IsMono() ? Paints::ToMono(px) : px;
 }
 

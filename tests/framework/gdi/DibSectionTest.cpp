@@ -169,3 +169,30 @@ TEST(DibSections, DrawingReadsBackWhatTheBitsHoldAndTransfersTheirWords)
     target.SelectObject(previous);
     SelectObject(dc.m_hDC, old);
 }
+
+TEST(DibSections, DibIndexColoursTakeTheSectionsTableEntry)
+{
+    struct Case {
+        size_t section; // index into Cases()
+        COLORREF colour;
+        BYTE byte;      // the byte holding pixel (2, 1)
+    } cases[] = {
+        {3, DIBINDEX(0x42), 0x42},  // 8-bit grey table
+        {2, DIBINDEX(9), 0x9F},     // 4-bit classic table: entry 9 beside white (15)
+        {3, DIBINDEX(300), 0x00},   // past the table: black
+        {7, DIBINDEX(5), 0x00},     // no table (32 bits): black
+    };
+    for (const Case &c : cases) {
+        SectionCase sc = Cases()[c.section];
+        Section s(sc);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        HGDIOBJ old = SelectObject(dc.m_hDC, s.bitmap);
+        dc.FillSolidRect(0, 0, kWidth, kHeight, RGB(255, 255, 255));
+        CBrush brush(c.colour);
+        CRect pixel(2, 1, 3, 2);
+        dc.FillRect(&pixel, &brush);
+        EXPECT_EQ(static_cast<BYTE *>(s.bits)[Offset(sc, 2, 1)], c.byte) << sc.name << " " << std::hex << c.colour;
+        SelectObject(dc.m_hDC, old);
+    }
+}
