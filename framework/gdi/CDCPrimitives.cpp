@@ -130,6 +130,25 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 
+// A dashed one-pixel outline follows the figure as a line, each pixel
+// once: nothing for an empty figure, and for a figure one pixel wide or
+// tall a single line with both ends, not a loop that doubles back on itself.
+void DashedOutline(Renderer &r, const BoxShape &shape, const LinePaint &paint)
+{
+    if (shape.IsEmpty())
+        return;
+    if (shape.right - shape.left <= 1 || shape.bottom - shape.top <= 1) {
+        QPoint from(static_cast<int>(shape.left), static_cast<int>(shape.top));
+        QPoint to(static_cast<int>(shape.right) - 1, static_cast<int>(shape.bottom) - 1);
+        std::vector<QPoint> line{from};
+        if (to != from)
+            line.push_back(to);
+        r.CosmeticPolyline(line, false, true, paint);
+        return;
+    }
+    r.CosmeticPolyline(ShapeGeometry::Outline(shape), true, false, paint);
+}
+
 FillPaint BrushFill(HDC h)
 {
     return Paints::ForBrush(h->state.brush.get(), h->PaintContext());
@@ -163,9 +182,7 @@ BOOL DrawBoxShape(HDC h, BoxShape shape)
     BoxShape inner = shape.Deflated(w, w);
     r->FillShape(inner, nullptr, BrushFill(h));
     if (w == 1 && pen->DashStyle() != PS_SOLID && pen->DashStyle() != PS_INSIDEFRAME) {
-        // Dashed one-pixel outlines follow the figure as a line.
-        std::vector<QPoint> outline = ShapeGeometry::Outline(shape);
-        r->CosmeticPolyline(outline, true, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
+        DashedOutline(*r, shape, Paints::ForCosmeticPen(pen, h->PaintContext()));
         return TRUE;
     }
     r->FillShape(shape, &inner, PenFill(h, *pen));
