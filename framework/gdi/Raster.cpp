@@ -114,6 +114,7 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
             std::fill(row + from, row + to, m_store.Store(paint.color));
+            m_wrote = true;
             return;
         }
         for (int x = from; x < to; ++x)

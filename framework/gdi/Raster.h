@@ -54,20 +54,24 @@ public:
     void CosmeticPolyline(const std::vector<QPoint> &points, bool closed, bool drawLast, const LinePaint &paint);
     void PlotPixel(int x, int y, uint32_t color, int rop2);
     bool Visible(int x, int y) const;
+    // Whether any pixel has been written.
+    bool Wrote() const { return m_wrote; }
     // The colour bits (0xRRGGBB) of a pixel.
     uint32_t Pixel(int x, int y) const;
 
 private:
     void Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect);
     // The one place a drawn word is combined with the target and stored.
-    void Put(uint32_t &target, uint32_t word, int rop2) const
+    void Put(uint32_t &target, uint32_t word, int rop2)
     {
         target = m_store.Store(rop2 == R2_COPYPEN ? word : Rop2::Apply(rop2, word, target));
+        m_wrote = true;
     }
     void Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex, int &dashLeft);
 
     QImage &m_image;
     PixelStore m_store;
+    bool m_wrote = false;
     uint32_t *m_bits;
     qsizetype m_stride; // in pixels
     std::vector<QRect> m_rects;

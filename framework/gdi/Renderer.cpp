@@ -13,7 +13,11 @@ public:
         : m_dc(dc), m_target(image, clip, dc->Store())
     {
     }
-    ~RasterRenderer() override { m_dc->Drawn(); }
+    ~RasterRenderer() override
+    {
+        if (m_target.Wrote())
+            m_dc->Drawn();
+    }
 
     void FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint) override
     {
