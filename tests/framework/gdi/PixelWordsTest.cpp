@@ -81,6 +81,15 @@ TEST(PixelWords, DrawingWritesWholeWordsAsThePlatformDoes)
              dc.SelectObject(old);
          },
          0xCC33CCC3u},
+        {"TextOut writes zero top bytes", 0xCCCCCCCCu,
+         [](CDC &dc) {
+             // Text and background in one colour: every pixel of the cell takes it.
+             dc.SetTextColor(RGB(0x12, 0x34, 0x56));
+             dc.SetBkColor(RGB(0x12, 0x34, 0x56));
+             dc.SetBkMode(OPAQUE);
+             dc.TextOut(0, 0, CString("WW"));
+         },
+         0x00123456u},
         {"BLACKNESS clears the whole word", 0xCCCCCCCCu, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, BLACKNESS); }, 0u},
         {"WHITENESS sets the whole word", 0x00000000u, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, WHITENESS); },
          0xFFFFFFFFu},
