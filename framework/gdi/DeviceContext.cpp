@@ -45,10 +45,10 @@ QImage *HDC__::Image()
     return nullptr;
 }
 
-void HDC__::Drawn()
+void HDC__::Drawn(int top, int bottom)
 {
     if (target == Target::Memory && state.bitmap)
-        state.bitmap->Drawn();
+        state.bitmap->Drawn(top, bottom);
 }
 
 QSize HDC__::Size()

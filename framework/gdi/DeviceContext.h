@@ -78,9 +78,9 @@ struct HDC__ {
 
     // The image drawn into, or NULL for a paint-device target.
     QImage *Image();
-    // Called when a drawing operation has finished writing into Image():
-    // a DIB section's bits take its pixels.
-    void Drawn();
+    // Called when a drawing operation has finished writing into rows
+    // [top, bottom) of Image(): a DIB section's bits take their pixels.
+    void Drawn(int top = 0, int bottom = 1 << 30);
     QSize Size();
     int BitsPixel();
     bool IsMono();

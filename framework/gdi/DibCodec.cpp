@@ -87,15 +87,25 @@ uint32_t ToMasks(uint32_t pixel, const uint32_t masks[3])
 void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
 {
     std::memset(row, 0, layout.rowBytes);
+    // Rows mostly repeat a colour: the last match is kept.
+    uint32_t lastPixel = 0;
+    int lastIndex = -1;
+    auto index = [&](uint32_t px) {
+        if (lastIndex < 0 || px != lastPixel) {
+            lastPixel = px;
+            lastIndex = DibCodec::Nearest(layout.colours, px);
+        }
+        return lastIndex;
+    };
     for (LONG x = 0; x < layout.width; ++x) {
         uint32_t px = in[x] & 0xFFFFFFu;
         switch (layout.bitCount) {
         case 1:
-            if (DibCodec::Nearest(layout.colours, px))
+            if (index(px))
                 row[x >> 3] |= static_cast<BYTE>(0x80 >> (x & 7));
             break;
-        case 4: row[x >> 1] |= static_cast<BYTE>(DibCodec::Nearest(layout.colours, px) << ((x & 1) ? 0 : 4)); break;
-        case 8: row[x] = static_cast<BYTE>(DibCodec::Nearest(layout.colours, px)); break;
+        case 4: row[x >> 1] |= static_cast<BYTE>(index(px) << ((x & 1) ? 0 : 4)); break;
+        case 8: row[x] = static_cast<BYTE>(index(px)); break;
         case 16: {
             uint32_t v = ToMasks(px, layout.masks);
             row[2 * x] = static_cast<BYTE>(v);

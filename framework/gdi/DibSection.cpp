@@ -3,6 +3,7 @@
 
 #include "framework/gdi/CDC.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -17,24 +18,39 @@ bool SharesImage(const DibCodec::Layout &layout)
 
 QImage &BitmapData::Current()
 {
-    if (section && section->bits != section->synced) {
-        DibSectionBits &s = *section;
-        DibCodec::Decode(s.layout, s.bits.data(), 0, static_cast<int>(s.layout.height), image);
-        s.synced = s.bits;
+    if (!section)
+        return image;
+    // Only the scan lines the program changed are decoded again.
+    DibSectionBits &s = *section;
+    size_t stride = s.layout.rowBytes;
+    for (int scan = 0; scan < static_cast<int>(s.layout.height); ++scan) {
+        size_t at = static_cast<size_t>(scan) * stride;
+        if (std::memcmp(s.bits.data() + at, s.synced.data() + at, stride) == 0)
+            continue;
+        DibCodec::Decode(s.layout, s.bits.data() + at, scan, 1, image);
+        std::memcpy(s.synced.data() + at, s.bits.data() + at, stride);
     }
     return image;
 }
 
-void BitmapData::Drawn()
+void BitmapData::Drawn(int top, int bottom)
 {
     if (!section)
         return;
     DibSectionBits &s = *section;
-    int rows = static_cast<int>(s.layout.height);
-    DibCodec::Encode(image, s.layout, 0, rows, s.bits.data());
+    int height = static_cast<int>(s.layout.height);
+    top = std::max(top, 0);
+    bottom = std::min(bottom, height);
+    if (top >= bottom)
+        return;
+    // Image rows [top, bottom) are these scan lines.
+    int firstScan = s.layout.topDown ? top : height - bottom;
+    int lines = bottom - top;
+    size_t at = static_cast<size_t>(firstScan) * s.layout.rowBytes;
+    DibCodec::Encode(image, s.layout, firstScan, lines, s.bits.data() + at);
     // The image keeps only what the bits can hold (table colours, narrow channels).
-    DibCodec::Decode(s.layout, s.bits.data(), 0, rows, image);
-    s.synced = s.bits;
+    DibCodec::Decode(s.layout, s.bits.data() + at, firstScan, lines, image);
+    std::memcpy(s.synced.data() + at, s.bits.data() + at, static_cast<size_t>(lines) * s.layout.rowBytes);
 }
 
 namespace DibSection {
@@ -54,10 +70,10 @@ HBITMAP Create(const DibCodec::Layout &layout, const BITMAPINFOHEADER &header, v
     } else {
         // Zero bits decode to table entry 0 (or black), as the image starts.
         s->bits.assign(static_cast<size_t>(layout.rowBytes) * static_cast<size_t>(layout.height), 0);
+        s->synced.assign(s->bits.size(), 0xFF); // differs from the bits: the first use decodes them
         bm->section = s;
         bm->sectionInfo = s;
         bm->Current();
-        bm->Drawn();
     }
     if (ppvBits)
         *ppvBits = bm->section ? static_cast<void *>(s->bits.data()) : static_cast<void *>(bm->image.bits());

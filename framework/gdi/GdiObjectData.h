@@ -69,8 +69,8 @@ struct BitmapData : GdiObjectData {
 
     // The image, first brought up to date with a DIB section's bits.
     QImage &Current();
-    // After drawing into the image: a DIB section's bits follow it.
-    void Drawn();
+    // After drawing into image rows [top, bottom): a DIB section's bits follow them.
+    void Drawn(int top = 0, int bottom = 1 << 30);
 };
 
 struct RgnData : GdiObjectData {

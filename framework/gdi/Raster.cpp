@@ -102,6 +102,7 @@ void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
     if (!Visible(x, y))
         return;
     Put(m_bits[y * m_stride + x], color, rop2);
+    Written(y);
 }
 
 void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
@@ -111,10 +112,11 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     if (from >= to)
         return;
     uint32_t *row = m_bits + y * m_stride;
+    Written(y);
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
             std::fill(row + from, row + to, m_store.Store(paint.color));
-            m_wrote = true;
+            Written(y);
             return;
         }
         for (int x = from; x < to; ++x)

@@ -163,6 +163,10 @@ public:
             m_before = image.copy(m_area);
     }
 
+    // The rows [top, bottom) the text may have changed.
+    int Top() const { return m_area.top(); }
+    int Bottom() const { return m_area.bottom() + 1; }
+
     void Store()
     {
         if (m_before.isNull())
@@ -225,7 +229,7 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     if (image) {
         local.end();
         words->Store();
-        h->Drawn();
+        h->Drawn(words->Top(), words->Bottom());
     } else
         p->restore();
 }

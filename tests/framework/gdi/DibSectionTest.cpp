@@ -196,3 +196,31 @@ TEST(DibSections, DibIndexColoursTakeTheSectionsTableEntry)
         SelectObject(dc.m_hDC, old);
     }
 }
+
+TEST(DibSections, ProgramWritesAndDrawingInterleaveRowByRow)
+{
+    SectionCase grey = Cases()[3]; // 8 bits, bottom-up
+    ASSERT_FALSE(grey.topDown);
+    Section s(grey);
+    auto *bytes = static_cast<BYTE *>(s.bits);
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HGDIOBJ old = SelectObject(dc.m_hDC, s.bitmap);
+    bytes[Offset(grey, 0, 0)] = 0x10;
+    dc.SetPixel(4, 2, RGB(0x20, 0x20, 0x20));
+    EXPECT_EQ(bytes[Offset(grey, 4, 2)], 0x20);
+    EXPECT_EQ(bytes[Offset(grey, 0, 0)], 0x10);
+    bytes[Offset(grey, 4, 2)] = 0x30;
+    EXPECT_EQ(dc.GetPixel(4, 2), RGB(0x30, 0x30, 0x30));
+    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0x10, 0x10, 0x10));
+    CPen pen(PS_SOLID, 0, RGB(0x50, 0x50, 0x50));
+    CPen *oldPen = dc.SelectObject(&pen);
+    dc.MoveTo(0, 1);
+    dc.LineTo(kWidth, 1);
+    for (int x = 0; x < kWidth; ++x)
+        EXPECT_EQ(bytes[Offset(grey, x, 1)], 0x50) << x;
+    EXPECT_EQ(bytes[Offset(grey, 0, 0)], 0x10);
+    EXPECT_EQ(bytes[Offset(grey, 4, 2)], 0x30);
+    dc.SelectObject(oldPen);
+    SelectObject(dc.m_hDC, old);
+}
