@@ -112,7 +112,8 @@ private:
     // The whole source word: its top byte travels with it.
     uint32_t Raw(int x, int y) const
     {
-        return reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x];
+        uint32_t word = reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x];
+        return m_src.colourOnly ? word & 0x00FFFFFFu : word;
     }
 
     // Shrinking: the pixels a target pixel covers, joined as the stretching mode says.
@@ -238,7 +239,8 @@ bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegi
             const uint32_t *from = reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) +
                                    (r.left() - d.x + s.x);
             uint32_t *to = reinterpret_cast<uint32_t *>(target.scanLine(y)) + r.left();
-            std::transform(from, from + r.width(), to, [&](uint32_t word) { return store.Store(word); });
+            uint32_t keep = src.colourOnly ? 0x00FFFFFFu : 0xFFFFFFFFu;
+            std::transform(from, from + r.width(), to, [&](uint32_t word) { return store.Store(word & keep); });
         }
     }
     return true;
@@ -366,6 +368,7 @@ BOOL RunImage(HDC dst, const Rect &dstRect, const QImage &image, DWORD rop)
     Source source;
     source.image = &image;
     source.rect = Rect{0, 0, image.width(), image.height()};
+    source.colourOnly = true;
     return Run(dst, dstRect, &source, rop);
 }
 

@@ -5,6 +5,7 @@
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/Icon.h"
 
 #include <cstring>
 #include <functional>
@@ -122,6 +123,22 @@ TEST(PixelWords, TransfersCarryTheSourceTopByte)
         EXPECT_TRUE(stretched.dc.StretchBlt(0, 0, 4, 4, &source.dc, 0, 0, 2, 2, c.rop));
         EXPECT_EQ(stretched.Word(1, 1), c.after) << std::hex << c.rop << " stretched";
     }
+}
+
+TEST(PixelWords, IconsDrawTheirColoursWithAZeroTopByte)
+{
+    // An opaque icon (mask all 0) of one colour: its pixels replace the target's words.
+    std::vector<uint32_t> colourWords(4 * 4, 0x00112233u);
+    CBitmap colour, mask;
+    ASSERT_TRUE(colour.CreateBitmap(4, 4, 1, 32, colourWords.data()));
+    ASSERT_TRUE(mask.CreateBitmap(4, 4, 1, 1, nullptr));
+    ICONINFO info{TRUE, 0, 0, static_cast<HBITMAP>(mask.m_hObject), static_cast<HBITMAP>(colour.m_hObject)};
+    HICON icon = CreateIconIndirect(&info);
+    ASSERT_NE(icon, nullptr);
+    WordBitmap target(4, 4, 0xCCCCCCCCu);
+    EXPECT_TRUE(DrawIconEx(target.dc.m_hDC, 0, 0, icon, 4, 4, 0, nullptr, DI_NORMAL));
+    EXPECT_EQ(target.Word(1, 1), 0x00112233u);
+    PlexoDestroyGdiIcon(icon);
 }
 
 TEST(PixelWords, GradientFillsWriteTheVerticesAlpha)
