@@ -122,6 +122,13 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
     std::memcpy(dib.data() + kBitmapInfoHeaderSize, row, sizeof(row));
     PlexoRegisterCustomResource(RT_BITMAP, 31001, dib.data(), static_cast<DWORD>(dib.size()));
     PlexoRegisterCustomResource(RT_BITMAP, 31002, dib.data(), static_cast<DWORD>(dib.size() - 3)); // cut short
+    // A 2x1 RLE8 packed DIB (two entries: black, then blue): a run of two of entry 1.
+    std::vector<BYTE> rle(kBitmapInfoHeaderSize + 8 + 4, 0);
+    BITMAPINFOHEADER rh{40, 2, 1, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
+    WriteBitmapInfoHeader(rh, rle.data());
+    const BYTE rleTail[] = {0, 0, 0, 0, 255, 0, 0, 0, 2, 1, 0, 1};
+    std::memcpy(rle.data() + kBitmapInfoHeaderSize, rleTail, sizeof(rleTail));
+    PlexoRegisterCustomResource(RT_BITMAP, 31004, rle.data(), static_cast<DWORD>(rle.size()));
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -137,8 +144,12 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
         bool loads;
         int width;
         COLORREF first;
-    } cases[] = {{31001, true, 2, RGB(255, 0, 0)}, {31002, false, 0, 0}, {31003, true, 3, RGB(10, 200, 30)},
-                 {31099, false, 0, 0}};
+        uint32_t firstWord; // as GetBitmapBits gives it: colours have a zero top byte
+    } cases[] = {{31001, true, 2, RGB(255, 0, 0), 0x00FF0000u},
+                 {31002, false, 0, 0, 0},
+                 {31003, true, 3, RGB(10, 200, 30), 0x000AC81Eu},
+                 {31004, true, 2, RGB(0, 0, 255), 0x000000FFu},
+                 {31099, false, 0, 0, 0}};
     for (const Case &k : cases) {
         CBitmap bitmap;
         ASSERT_EQ(static_cast<bool>(bitmap.LoadBitmap(k.id)), k.loads) << k.id;
@@ -147,6 +158,9 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
         BITMAP bm{};
         bitmap.GetBitmap(&bm);
         EXPECT_EQ(bm.bmWidth, k.width);
+        std::vector<uint32_t> words(static_cast<size_t>(bm.bmWidth * bm.bmHeight));
+        EXPECT_EQ(bitmap.GetBitmapBits(static_cast<DWORD>(words.size() * 4), words.data()), words.size() * 4);
+        EXPECT_EQ(words[0], k.firstWord) << k.id;
         CDC mem;
         mem.CreateCompatibleDC(nullptr);
         CBitmap *old = mem.SelectObject(&bitmap);
