@@ -299,7 +299,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
     }
     if (QImage *image = dst->Image()) {
         if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image)) {
-            dst->Drawn(area.top(), area.bottom() + 1);
+            dst->Drawn(area);
             return TRUE;
         }
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
@@ -310,7 +310,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
                 dst, d, part, source.get(), pattern, table,
                 [&](int x, int y) { return bits[y * stride + x]; },
                 [&](int x, int y, uint32_t v) { bits[y * stride + x] = store.Store(v); });
-        dst->Drawn(area.top(), area.bottom() + 1);
+        dst->Drawn(area);
         return TRUE;
     }
     if (!dst->painter || !dst->painter->isActive())

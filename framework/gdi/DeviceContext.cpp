@@ -45,14 +45,26 @@ QImage *HDC__::Image()
     return nullptr;
 }
 
-void HDC__::Drawn(int top, int bottom)
+void HDC__::Drawn(const WrittenRows &written)
 {
     if (target == Target::Memory && state.bitmap)
-        state.bitmap->Drawn(top, bottom);
+        state.bitmap->Drawn(written);
+}
+
+void HDC__::Drawn(const QRect &area)
+{
+    if (target != Target::Memory || !state.bitmap || !state.bitmap->section)
+        return;
+    WrittenRows written(state.bitmap->image.height());
+    written.Add(area);
+    state.bitmap->Drawn(written);
 }
 
 QSize HDC__::Size()
 {
+    // The size needs no DIB section bits brought up to date.
+    if (target == Target::Memory)
+        return state.bitmap ? state.bitmap->image.size() : QSize(0, 0);
     if (QImage *img = Image())
         return img->size();
     if (device)

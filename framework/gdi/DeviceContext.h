@@ -13,6 +13,7 @@
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/GdiPath.h"
 #include "framework/gdi/PixelStore.h"
+#include "framework/gdi/WrittenRows.h"
 
 #include <memory>
 #include <vector>
@@ -78,9 +79,10 @@ struct HDC__ {
 
     // The image drawn into, or NULL for a paint-device target.
     QImage *Image();
-    // Called when a drawing operation has finished writing into rows
-    // [top, bottom) of Image(): a DIB section's bits take their pixels.
-    void Drawn(int top = 0, int bottom = 1 << 30);
+    // Called when a drawing operation has finished writing into Image():
+    // a DIB section's bits take the pixels written.
+    void Drawn(const WrittenRows &written);
+    void Drawn(const QRect &area);
     QSize Size();
     int BitsPixel();
     bool IsMono();

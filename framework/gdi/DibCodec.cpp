@@ -5,6 +5,7 @@
 #include "framework/gdi/DibRle.h"
 #include "framework/gdi/FillPaint.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -84,27 +85,33 @@ uint32_t ToMasks(uint32_t pixel, const uint32_t masks[3])
     return out;
 }
 
-void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
+// Encodes pixels [x0, x1) of a row, leaving its other bits as they are.
+void EncodeSpan(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row, LONG x0, LONG x1,
+                DibCodec::NearestCache *cache)
 {
-    std::memset(row, 0, layout.rowBytes);
     // Rows mostly repeat a colour: the last match is kept.
     uint32_t lastPixel = 0;
     int lastIndex = -1;
     auto index = [&](uint32_t px) {
         if (lastIndex < 0 || px != lastPixel) {
             lastPixel = px;
-            lastIndex = DibCodec::Nearest(layout.colours, px);
+            lastIndex = cache ? cache->Find(layout.colours, px) : DibCodec::Nearest(layout.colours, px);
         }
         return lastIndex;
     };
-    for (LONG x = 0; x < layout.width; ++x) {
+    for (LONG x = x0; x < x1; ++x) {
         uint32_t px = in[x] & 0xFFFFFFu;
         switch (layout.bitCount) {
-        case 1:
-            if (index(px))
-                row[x >> 3] |= static_cast<BYTE>(0x80 >> (x & 7));
+        case 1: {
+            BYTE bit = static_cast<BYTE>(0x80 >> (x & 7));
+            row[x >> 3] = static_cast<BYTE>(index(px) ? (row[x >> 3] | bit) : (row[x >> 3] & ~bit));
             break;
-        case 4: row[x >> 1] |= static_cast<BYTE>(index(px) << ((x & 1) ? 0 : 4)); break;
+        }
+        case 4: {
+            int shift = (x & 1) ? 0 : 4;
+            row[x >> 1] = static_cast<BYTE>((row[x >> 1] & ~(0x0F << shift)) | (index(px) & 0x0F) << shift);
+            break;
+        }
         case 8: row[x] = static_cast<BYTE>(index(px)); break;
         case 16: {
             uint32_t v = ToMasks(px, layout.masks);
@@ -125,6 +132,12 @@ void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
         }
         }
     }
+}
+
+void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
+{
+    std::memset(row, 0, layout.rowBytes);
+    EncodeSpan(layout, in, row, 0, layout.width, nullptr);
 }
 
 // The image row of a DIB scan line.
@@ -228,6 +241,38 @@ void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QI
         for (LONG x = 0; x < layout.width; ++x)
             out[x] = DecodePixel(layout, row, static_cast<int>(x));
     }
+}
+
+int NearestCache::Find(const std::vector<uint32_t> &table, uint32_t pixel)
+{
+    size_t slot = (pixel * 2654435761u) >> 24;
+    if (m_index[slot] < 0 || m_colour[slot] != pixel) {
+        m_colour[slot] = pixel;
+        m_index[slot] = Nearest(table, pixel);
+    }
+    return m_index[slot];
+}
+
+void EncodeSpan(const QImage &image, const Layout &layout, int scan, int x0, int x1, void *scanBits,
+                NearestCache &cache)
+{
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, static_cast<int>(layout.width));
+    if (scan < 0 || scan >= layout.height || x0 >= x1)
+        return;
+    const uint32_t *in = reinterpret_cast<const uint32_t *>(image.constScanLine(ImageRow(layout, scan)));
+    ::EncodeSpan(layout, in, static_cast<BYTE *>(scanBits), x0, x1, &cache);
+}
+
+void DecodeSpan(const Layout &layout, const void *scanBits, int scan, int x0, int x1, QImage &image)
+{
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, static_cast<int>(layout.width));
+    if (scan < 0 || scan >= layout.height || x0 >= x1)
+        return;
+    uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(ImageRow(layout, scan)));
+    for (int x = x0; x < x1; ++x)
+        out[x] = DecodePixel(layout, static_cast<const BYTE *>(scanBits), x);
 }
 
 void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered)

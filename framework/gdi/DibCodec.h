@@ -8,6 +8,7 @@
 
 #include "framework/gdi/GdiObjectData.h"
 
+#include <array>
 #include <vector>
 
 namespace DibCodec {
@@ -44,6 +45,24 @@ void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QI
 // Decodes compressed bits (layout.imageBytes of them) into the whole image,
 // top row first; bad bits stop decoding where they start.
 void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered);
+
+// The table entries nearest to colours met before (one slot per hash of
+// the colour), for encoding many short spans against one table.
+class NearestCache {
+public:
+    NearestCache() { m_index.fill(-1); }
+    int Find(const std::vector<uint32_t> &table, uint32_t pixel);
+
+private:
+    std::array<uint32_t, 256> m_colour{};
+    std::array<int, 256> m_index{};
+};
+
+// Encodes pixels [x0, x1) of one scan line into its bits, leaving the
+// others as they are, and decodes such a span back into the image.
+void EncodeSpan(const QImage &image, const Layout &layout, int scan, int x0, int x1, void *scanBits,
+                NearestCache &cache);
+void DecodeSpan(const Layout &layout, const void *scanBits, int scan, int x0, int x1, QImage &image);
 
 // Encodes image rows into bitCount-bit DIB rows in the same numbering;
 // colours are matched to the table for 8 bits and fewer.

@@ -2,6 +2,7 @@
 #include "framework/gdi/DibSection.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/WrittenRows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -33,24 +34,37 @@ QImage &BitmapData::Current()
     return image;
 }
 
-void BitmapData::Drawn(int top, int bottom)
+void BitmapData::Drawn(const WrittenRows &written)
+{
+    if (!section || written.Empty())
+        return;
+    DibSectionBits &s = *section;
+    const DibCodec::Layout &layout = s.layout;
+    int height = static_cast<int>(layout.height);
+    for (int y = std::max(written.Top(), 0); y < std::min(written.Bottom(), height); ++y) {
+        auto [x0, x1] = written.Row(y);
+        x0 = std::max(x0, 0);
+        x1 = std::min(x1, static_cast<int>(layout.width));
+        if (x0 >= x1)
+            continue;
+        int scan = layout.topDown ? y : height - 1 - y;
+        size_t at = static_cast<size_t>(scan) * layout.rowBytes;
+        DibCodec::EncodeSpan(image, layout, scan, x0, x1, s.bits.data() + at, s.nearest);
+        // The image keeps only what the bits can hold (table colours, narrow channels).
+        DibCodec::DecodeSpan(layout, s.bits.data() + at, scan, x0, x1, image);
+        size_t from = static_cast<size_t>(x0) * layout.bitCount / 8;
+        size_t to = (static_cast<size_t>(x1) * layout.bitCount + 7) / 8;
+        std::memcpy(s.synced.data() + at + from, s.bits.data() + at + from, to - from);
+    }
+}
+
+void BitmapData::Drawn()
 {
     if (!section)
         return;
-    DibSectionBits &s = *section;
-    int height = static_cast<int>(s.layout.height);
-    top = std::max(top, 0);
-    bottom = std::min(bottom, height);
-    if (top >= bottom)
-        return;
-    // Image rows [top, bottom) are these scan lines.
-    int firstScan = s.layout.topDown ? top : height - bottom;
-    int lines = bottom - top;
-    size_t at = static_cast<size_t>(firstScan) * s.layout.rowBytes;
-    DibCodec::Encode(image, s.layout, firstScan, lines, s.bits.data() + at);
-    // The image keeps only what the bits can hold (table colours, narrow channels).
-    DibCodec::Decode(s.layout, s.bits.data() + at, firstScan, lines, image);
-    std::memcpy(s.synced.data() + at, s.bits.data() + at, static_cast<size_t>(lines) * s.layout.rowBytes);
+    WrittenRows all(image.height());
+    all.Add(image.rect());
+    Drawn(all);
 }
 
 namespace DibSection {

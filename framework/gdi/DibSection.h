@@ -18,6 +18,7 @@ struct DibSectionBits {
     BITMAPINFOHEADER header{};  // as the program described it
     std::vector<BYTE> bits;     // what bmBits points at; never resized
     std::vector<BYTE> synced;   // the bits as the image last matched them
+    DibCodec::NearestCache nearest;
 };
 
 namespace DibSection {

@@ -52,6 +52,7 @@ struct FontData : GdiObjectData {
 };
 
 struct DibSectionBits;
+class WrittenRows;
 
 // A device-dependent bitmap: always held as a 32-bit image; bitsPixel keeps
 // the depth it was created with (1 for monochrome, whose pixels stay black
@@ -69,8 +70,10 @@ struct BitmapData : GdiObjectData {
 
     // The image, first brought up to date with a DIB section's bits.
     QImage &Current();
-    // After drawing into image rows [top, bottom): a DIB section's bits follow them.
-    void Drawn(int top = 0, int bottom = 1 << 30);
+    // After drawing into the image: a DIB section's bits follow the pixels
+    // written (all of them when no extents are given).
+    void Drawn(const WrittenRows &written);
+    void Drawn();
 };
 
 struct RgnData : GdiObjectData {

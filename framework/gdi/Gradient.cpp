@@ -54,7 +54,7 @@ void Paint(HDC h, const QRect &bounds, const std::function<void(const std::funct
             if (simple || visible.contains(QPoint(x, y)))
                 bits[y * stride + x] = store.Store(mono ? Paints::ToMono(v & 0xFFFFFFu) : v);
         });
-        h->Drawn(visible.boundingRect().top(), visible.boundingRect().bottom() + 1);
+        h->Drawn(visible.boundingRect());
         return;
     }
     if (!h->painter || !h->painter->isActive())

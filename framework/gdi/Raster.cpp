@@ -69,7 +69,7 @@ BoxShape BoxShape::Deflated(double dx, double dy) const
 }
 
 RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store)
-    : m_image(image), m_store(store), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
+    : m_image(image), m_store(store), m_written(image.height()), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
       m_stride(image.bytesPerLine() / 4), m_bounds(0, 0, image.width(), image.height())
 {
     if (!clip) {
@@ -102,7 +102,7 @@ void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
     if (!Visible(x, y))
         return;
     Put(m_bits[y * m_stride + x], color, rop2);
-    Written(y);
+    m_written.Add(y, x, x + 1);
 }
 
 void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
@@ -112,11 +112,10 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     if (from >= to)
         return;
     uint32_t *row = m_bits + y * m_stride;
-    Written(y);
+    m_written.Add(y, from, to);
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
             std::fill(row + from, row + to, m_store.Store(paint.color));
-            Written(y);
             return;
         }
         for (int x = from; x < to; ++x)

@@ -21,8 +21,8 @@
 #include "framework/gdi/FillPaint.h"
 #include "framework/gdi/PixelStore.h"
 #include "framework/gdi/Rop2.h"
+#include "framework/gdi/WrittenRows.h"
 
-#include <algorithm>
 #include <vector>
 
 struct BoxShape {
@@ -55,9 +55,8 @@ public:
     void CosmeticPolyline(const std::vector<QPoint> &points, bool closed, bool drawLast, const LinePaint &paint);
     void PlotPixel(int x, int y, uint32_t color, int rop2);
     bool Visible(int x, int y) const;
-    // The rows [top, bottom) written so far; empty when nothing was.
-    int WrittenTop() const { return m_writtenTop; }
-    int WrittenBottom() const { return m_writtenBottom; }
+    // The pixels written so far.
+    const WrittenRows &Written() const { return m_written; }
     // The colour bits (0xRRGGBB) of a pixel.
     uint32_t Pixel(int x, int y) const;
 
@@ -68,17 +67,12 @@ private:
     {
         target = m_store.Store(rop2 == R2_COPYPEN ? word : Rop2::Apply(rop2, word, target));
     }
-    void Written(int y)
-    {
-        m_writtenTop = std::min(m_writtenTop, y);
-        m_writtenBottom = std::max(m_writtenBottom, y + 1);
-    }
+
     void Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex, int &dashLeft);
 
     QImage &m_image;
     PixelStore m_store;
-    int m_writtenTop = 1 << 30;
-    int m_writtenBottom = 0;
+    WrittenRows m_written;
     uint32_t *m_bits;
     qsizetype m_stride; // in pixels
     std::vector<QRect> m_rects;

@@ -15,8 +15,8 @@ public:
     }
     ~RasterRenderer() override
     {
-        if (m_target.WrittenTop() < m_target.WrittenBottom())
-            m_dc->Drawn(m_target.WrittenTop(), m_target.WrittenBottom());
+        if (!m_target.Written().Empty())
+            m_dc->Drawn(m_target.Written());
     }
 
     void FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint) override

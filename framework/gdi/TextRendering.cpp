@@ -163,9 +163,8 @@ public:
             m_before = image.copy(m_area);
     }
 
-    // The rows [top, bottom) the text may have changed.
-    int Top() const { return m_area.top(); }
-    int Bottom() const { return m_area.bottom() + 1; }
+    // The pixels the text may have changed.
+    const QRect &Area() const { return m_area; }
 
     void Store()
     {
@@ -229,7 +228,7 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     if (image) {
         local.end();
         words->Store();
-        h->Drawn(words->Top(), words->Bottom());
+        h->Drawn(words->Area());
     } else
         p->restore();
 }
