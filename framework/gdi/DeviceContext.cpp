@@ -51,6 +51,11 @@ void HDC__::Drawn(const WrittenRows &written)
         state.bitmap->Drawn(written);
 }
 
+bool HDC__::KeepsSectionBits()
+{
+    return target == Target::Memory && state.bitmap && state.bitmap->section;
+}
+
 void HDC__::Drawn(const QRect &area)
 {
     if (target != Target::Memory || !state.bitmap || !state.bitmap->section)

@@ -83,6 +83,8 @@ struct HDC__ {
     // a DIB section's bits take the pixels written.
     void Drawn(const WrittenRows &written);
     void Drawn(const QRect &area);
+    // Whether the target is a DIB section whose bits follow its image.
+    bool KeepsSectionBits();
     QSize Size();
     int BitsPixel();
     bool IsMono();

@@ -68,8 +68,8 @@ BoxShape BoxShape::Deflated(double dx, double dy) const
     return s;
 }
 
-RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store)
-    : m_image(image), m_store(store), m_written(image.height()), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
+RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store, bool trackWrites)
+    : m_image(image), m_store(store), m_trackWrites(trackWrites), m_written(image.height()), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
       m_stride(image.bytesPerLine() / 4), m_bounds(0, 0, image.width(), image.height())
 {
     if (!clip) {
@@ -102,7 +102,8 @@ void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
     if (!Visible(x, y))
         return;
     Put(m_bits[y * m_stride + x], color, rop2);
-    m_written.Add(y, x, x + 1);
+    if (m_trackWrites)
+        m_written.Add(y, x, x + 1);
 }
 
 void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
@@ -112,7 +113,8 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     if (from >= to)
         return;
     uint32_t *row = m_bits + y * m_stride;
-    m_written.Add(y, from, to);
+    if (m_trackWrites)
+        m_written.Add(y, from, to);
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
             std::fill(row + from, row + to, m_store.Store(paint.color));
@@ -126,6 +128,16 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     const uint32_t *tileRow = paint.tile.data() + ty * paint.tileWidth;
     const uint8_t *skipRow = paint.skip.data() + ty * paint.tileWidth;
     int tx = FloorMod(from - paint.originX, paint.tileWidth);
+    if (paint.rop2 == R2_COPYPEN) {
+        const PixelStore store = m_store;
+        for (int x = from; x < to; ++x) {
+            if (!skipRow[tx])
+                row[x] = store.Store(tileRow[tx]);
+            if (++tx == paint.tileWidth)
+                tx = 0;
+        }
+        return;
+    }
     for (int x = from; x < to; ++x) {
         if (!skipRow[tx])
             Put(row[x], tileRow[tx], paint.rop2);

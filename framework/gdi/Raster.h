@@ -40,7 +40,8 @@ struct BoxShape {
 class RasterTarget {
 public:
     // clip: device pixels that may change; NULL allows the whole image.
-    RasterTarget(QImage &image, const QRegion *clip, PixelStore store = PixelStore::Bitmap());
+    // trackWrites: keep Written() (for targets whose pixels are copied on).
+    RasterTarget(QImage &image, const QRegion *clip, PixelStore store = PixelStore::Bitmap(), bool trackWrites = false);
 
     bool IsEmpty() const { return m_rects.empty(); }
     const QRect &Bounds() const { return m_bounds; }
@@ -55,7 +56,7 @@ public:
     void CosmeticPolyline(const std::vector<QPoint> &points, bool closed, bool drawLast, const LinePaint &paint);
     void PlotPixel(int x, int y, uint32_t color, int rop2);
     bool Visible(int x, int y) const;
-    // The pixels written so far.
+    // The pixels written so far, when tracked.
     const WrittenRows &Written() const { return m_written; }
     // The colour bits (0xRRGGBB) of a pixel.
     uint32_t Pixel(int x, int y) const;
@@ -72,6 +73,7 @@ private:
 
     QImage &m_image;
     PixelStore m_store;
+    bool m_trackWrites;
     WrittenRows m_written;
     uint32_t *m_bits;
     qsizetype m_stride; // in pixels

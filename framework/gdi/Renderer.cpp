@@ -10,7 +10,7 @@ namespace {
 class RasterRenderer : public Renderer {
 public:
     RasterRenderer(HDC dc, QImage &image, const QRegion *clip)
-        : m_dc(dc), m_target(image, clip, dc->Store())
+        : m_dc(dc), m_target(image, clip, dc->Store(), dc->KeepsSectionBits())
     {
     }
     ~RasterRenderer() override
