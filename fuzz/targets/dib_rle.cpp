@@ -6,6 +6,7 @@
 #include "framework/gdi/PackedDib.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstdint>
 #include <vector>
 
@@ -14,8 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The bytes as a packed DIB, kept to pictures small enough to decode quickly.
     BITMAPINFOHEADER h{};
     if (ReadBitmapInfoHeader(data, size, &h)) {
-        long long w = h.biWidth, rows = h.biHeight;
-        if (w * w * rows * rows <= (1LL << 32))
+        long long w = std::llabs(static_cast<long long>(h.biWidth));
+        long long rows = std::llabs(static_cast<long long>(h.biHeight));
+        if (w <= 4096 && rows <= 4096 && w * rows <= (1LL << 20))
             PackedDib::Decode(data, size);
     }
     // The bytes as bare bits: the first two bytes choose the size and depth.
