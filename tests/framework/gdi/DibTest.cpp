@@ -282,3 +282,39 @@ TEST(Dib, ExtremeSourceRectanglesDrawNothingAndDoNotFail)
                       SRCCOPY);
     EXPECT_EQ(c.Count(RGB(255, 255, 255)), 8);
 }
+
+TEST(Dib, MirroringFollowsTheSignsWhateverTheRowOrder)
+{
+    DepthCase k = DepthCases()[3]; // 4 x 2, 24 bits
+    struct Signs {
+        int xDest, yDest, destW, destH, xSrc, ySrc, srcW, srcH;
+        bool mirrorX, mirrorY;
+    } signs[] = {
+        {0, 0, 4, 2, 0, 0, 4, 2, false, false},
+        {4, 0, -4, 2, 0, 0, 4, 2, true, false},
+        {0, 2, 4, -2, 0, 0, 4, 2, false, true},
+        {0, 0, 4, 2, 4, 0, -4, 2, true, false},
+        {0, 0, 4, 2, 0, 2, 4, -2, false, true},
+        {4, 2, -4, -2, 4, 2, -4, -2, false, false},
+    };
+    for (LONG height : {2, -2}) {
+        Dib dib(4, height, 24, {}, k.rows);
+        // The picture as shown: a top-down DIB shows its first row on top.
+        const COLORREF *shownTop = height > 0 ? k.top : k.bottom;
+        const COLORREF *shownBottom = height > 0 ? k.bottom : k.top;
+        for (const Signs &s : signs) {
+            Canvas c(4, 2);
+            EXPECT_NE(StretchDIBits(c.dc.m_hDC, s.xDest, s.yDest, s.destW, s.destH, s.xSrc, s.ySrc, s.srcW, s.srcH,
+                                    dib.bits.data(), dib.Info(), DIB_RGB_COLORS, SRCCOPY),
+                      0);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 4; ++x) {
+                    int sx = s.mirrorX ? 3 - x : x;
+                    bool top = (y == 0) != s.mirrorY;
+                    EXPECT_EQ(c.At(x, y), (top ? shownTop : shownBottom)[sx])
+                        << "height " << height << " dest " << s.destW << "x" << s.destH << " source " << s.srcW
+                        << "x" << s.srcH << " at " << x << "," << y;
+                }
+        }
+    }
+}
