@@ -1,5 +1,6 @@
 // Window records: the live-window registry, creation, destruction and the
 // guarded call into a window's procedure chain.
+#include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
 #include "framework/window/WindowApi.h"
@@ -30,7 +31,9 @@ std::vector<HWND> &CreationOrder()
 PlexoCreationHook g_creationHook = nullptr;
 PlexoDestroyHook g_destroyHook = nullptr;
 
-Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
+} // namespace
+
+Qt::WindowFlags WindowCore::TopLevelFlags(DWORD style, DWORD exStyle)
 {
     if (style & WS_POPUP) {
         Qt::WindowFlags flags = (style & WS_CAPTION) == WS_CAPTION ? Qt::Dialog : (Qt::Tool | Qt::FramelessWindowHint);
@@ -40,6 +43,8 @@ Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
     }
     return Qt::Window;
 }
+
+namespace {
 
 RECT InitialRect(HWND h, int x, int y, int cx, int cy)
 {
@@ -204,7 +209,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     WindowRegistry::Add(h);
 
     QWidget *parentWidget = h->parent ? h->parent->widget.data() : (h->owner ? h->owner->widget.data() : nullptr);
-    Qt::WindowFlags flags = h->parent ? Qt::Widget : TopLevelFlags(dwStyle, dwExStyle);
+    Qt::WindowFlags flags = h->parent ? Qt::Widget : WindowCore::TopLevelFlags(dwStyle, dwExStyle);
     h->widget = new WindowWidget(h, parentWidget, flags);
     if (!h->parent)
         h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
@@ -224,7 +229,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
         WindowCore::Destroy(h);
         return nullptr;
     }
-    WindowGeometry::Apply(h, rc);
+    WindowGeometry::Apply(h, rc, nullptr);
     if (!WindowRegistry::IsLive(h))
         return nullptr;
     if (WindowCore::Call(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
@@ -238,26 +243,71 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     RECT client = h->clientRect;
     WindowCore::Call(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
     WindowCore::Call(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + client.left, h->windowRect.top + client.top));
+    if (WindowRegistry::IsLive(h) && h->parent)
+        WindowCore::SendParentNotify(h, WM_CREATE, reinterpret_cast<LPARAM>(h));
     if (WindowRegistry::IsLive(h) && (dwStyle & WS_VISIBLE))
         ShowWindow(h, SW_SHOW);
     return WindowRegistry::IsLive(h) ? h : nullptr;
 }
 
-void WindowCore::Destroy(HWND h)
+void WindowCore::SendParentNotify(HWND hChild, UINT event, LPARAM lParam, bool bPoint)
+{
+    HWND h = Live(hChild);
+    if (!h)
+        return;
+    WPARAM wParam = MAKEWPARAM(event, bPoint ? 0 : static_cast<WORD>(h->id));
+    for (HWND w = h; w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY);) {
+        HWND parent = w->parent;
+        LPARAM param = lParam;
+        if (bPoint) {
+            POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ScreenToClient(parent, &pt);
+            param = MAKELPARAM(pt.x, pt.y);
+        }
+        SendMessage(parent, WM_PARENTNOTIFY, wParam, param);
+        if (!Live(parent))
+            return;
+        w = parent;
+    }
+}
+
+namespace {
+
+// WM_DESTROY to the window, then to its children (each before its own
+// children). A window holding the capture loses it first.
+void SendDestroyMessages(HWND h)
 {
     h->destroying = true;
-    if (h->widget)
-        h->widget->hide();
-    for (HWND owned : WindowRegistry::TopLevelWindows())
-        if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
-            DestroyWindow(owned);
-    InputState::Forget(h);
-    Call(h, WM_DESTROY, 0, 0);
+    h->destroySent = true;
+    if (GetCapture() == h)
+        ReleaseCapture();
+    if (!WindowRegistry::IsLive(h))
+        return;
+    WindowCore::Call(h, WM_DESTROY, 0, 0);
+    if (!WindowRegistry::IsLive(h))
+        return;
     std::vector<HWND> children = h->children;
     for (HWND child : children)
-        if (WindowRegistry::IsLive(child) && !child->destroying)
-            Destroy(child);
-    Call(h, WM_NCDESTROY, 0, 0);
+        if (WindowRegistry::IsLive(child) && child->parent == h && !child->destroySent)
+            SendDestroyMessages(child);
+}
+
+// WM_NCDESTROY to the children (each after its own children), then to the
+// window; each record is freed after its WM_NCDESTROY.
+void Free(HWND h)
+{
+    std::vector<HWND> children = h->children;
+    for (HWND child : children) {
+        if (!WindowRegistry::IsLive(child) || child->parent != h)
+            continue;
+        if (!child->destroySent) // created while its parent was being destroyed
+            SendDestroyMessages(child);
+        if (WindowRegistry::IsLive(child))
+            Free(child);
+    }
+    if (!WindowRegistry::IsLive(h))
+        return;
+    WindowCore::Call(h, WM_NCDESTROY, 0, 0);
     InputState::Forget(h);
     Timers::Forget(h);
     Caret::Forget(h);
@@ -265,12 +315,51 @@ void WindowCore::Destroy(HWND h)
     Unlink(h);
     WindowRegistry::Remove(h);
     for (HWND child : h->children)
-        child->parent = nullptr; // destroyed above unless a handler re-parented it
+        child->parent = nullptr; // freed above unless a handler re-parented it
     if (g_destroyHook)
         g_destroyHook(h);
     if (h->widget)
         h->widget->Release();
     delete h;
+}
+
+// Hides a visible window the way the platform does before destroying it:
+// a child through ShowWindow, a top-level window without WM_SHOWWINDOW.
+void HideForDestruction(HWND h)
+{
+    if (!(h->style & WS_VISIBLE))
+        return;
+    if (h->parent)
+        ShowWindow(h, SW_HIDE);
+    else
+        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+} // namespace
+
+void WindowCore::Destroy(HWND h)
+{
+    h->destroying = true;
+    if (h->created && h->parent)
+        SendParentNotify(h, WM_DESTROY, reinterpret_cast<LPARAM>(h));
+    if (!WindowRegistry::IsLive(h))
+        return;
+    HideForDestruction(h);
+    if (!WindowRegistry::IsLive(h))
+        return;
+    // What hiding left behind (a hidden window can hold the focus or the
+    // activation too).
+    InputState::MoveFocusFromDestroyed(h);
+    if (WindowRegistry::IsLive(h) && GetActiveWindow() == h)
+        InputState::ActivateOther(h);
+    for (HWND owned : WindowRegistry::TopLevelWindows())
+        if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
+            DestroyWindow(owned);
+    if (!WindowRegistry::IsLive(h))
+        return;
+    SendDestroyMessages(h);
+    if (WindowRegistry::IsLive(h))
+        Free(h);
 }
 
 BOOL DestroyWindow(HWND hWnd)

@@ -21,6 +21,9 @@ HWND GetParent(HWND hWnd)
     return h->parent ? h->parent : h->owner;
 }
 
+// The child is hidden from its old parent, moved to the new one at the same
+// coordinates and shown again there, as SetWindowPos does: it hears the
+// change of position with its new parent in place (and WM_CHILDACTIVATE).
 HWND SetParent(HWND hWndChild, HWND hWndNewParent)
 {
     HWND h = Live(hWndChild);
@@ -28,17 +31,17 @@ HWND SetParent(HWND hWndChild, HWND hWndNewParent)
     if (!h || !newParent || !h->parent || IsChild(h, newParent) || h == newParent)
         return nullptr;
     HWND old = h->parent;
-    auto &siblings = old->children;
+    BOOL wasVisible = ShowWindow(h, SW_HIDE);
+    if (!Live(h) || !Live(newParent) || IsChild(h, newParent) || !h->parent)
+        return nullptr;
+    auto &siblings = h->parent->children;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
     h->parent = newParent;
     newParent->children.insert(newParent->children.begin(), h);
-    if (h->widget && newParent->widget) {
-        bool visible = h->widget->isVisible();
+    if (h->widget && newParent->widget)
         h->widget->setParent(newParent->widget);
-        WindowGeometry::Apply(h, h->windowRect);
-        if (visible)
-            h->widget->show();
-    }
+    WindowGeometry::Place(h);
+    SetWindowPos(h, HWND_TOP, h->windowRect.left, h->windowRect.top, 0, 0, SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0));
     return old;
 }
 

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QWheelEvent>
 
 namespace {
@@ -105,9 +106,17 @@ void WindowWidget::Release()
 
 void WindowWidget::SetGeometryQuietly(const QRect &rect)
 {
+    RunQuietly([this, &rect]() { setGeometry(rect); });
+}
+
+void WindowWidget::RunQuietly(const std::function<void()> &change)
+{
+    QPointer<WindowWidget> self(this);
+    bool wasQuiet = m_quietGeometry;
     m_quietGeometry = true;
-    setGeometry(rect);
-    m_quietGeometry = false;
+    change();
+    if (self)
+        m_quietGeometry = wasQuiet;
 }
 
 bool WindowWidget::event(QEvent *e)
@@ -171,8 +180,15 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
                        ? WM_MOUSEMOVE
                        : ButtonMessage(action, e->button(), (target->windowClass.style & CS_DBLCLKS) != 0);
 
+    bool press = action == MouseAction::Press || action == MouseAction::DoubleClick;
+    if (press && target->parent) {
+        // The parents hear of a press in a child first (a double click as a press).
+        WindowCore::SendParentNotify(target, ButtonBase(e->button()), screenParam, true);
+        if (!WindowCore::Live(target))
+            return;
+    }
     if (!capture) {
-        if (action == MouseAction::Press || action == MouseAction::DoubleClick) {
+        if (press) {
             HWND top = GetTopLevelWindow(target);
             LRESULT activate = MA_ACTIVATE;
             if (GetFocus() != target || GetActiveWindow() != top)
@@ -428,6 +444,12 @@ void WindowWidget::moveEvent(QMoveEvent *e)
     // must see which edge moved).
     if (g.width() != m_hWnd->windowRect.right - m_hWnd->windowRect.left ||
         g.height() != m_hWnd->windowRect.bottom - m_hWnd->windowRect.top)
+        return;
+    // The desktop confirming the place the window already has, or placing
+    // the icon of a minimised window.
+    if (g.x() == m_hWnd->windowRect.left && g.y() == m_hWnd->windowRect.top)
+        return;
+    if (isWindow() && isMinimized())
         return;
     SetWindowPos(m_hWnd, nullptr, g.x(), g.y(), 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
