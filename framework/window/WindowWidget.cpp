@@ -365,7 +365,10 @@ void WindowWidget::changeEvent(QEvent *e)
     if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow()) {
         if (isActiveWindow() && GetActiveWindow() != m_hWnd)
             InputState::ActivateFromClick(m_hWnd);
-        else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget())
+        // A window the layer hid (or is destroying) gave the activation
+        // away itself: the desktop's report of it changes nothing more.
+        else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget() &&
+                 (m_hWnd->style & WS_VISIBLE) && !m_hWnd->destroying)
             InputState::DeactivateFromDesktop(m_hWnd);
     }
     if (e->type() == QEvent::WindowStateChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow())
