@@ -150,6 +150,39 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_WINDOWPOSCHANGED, kW, SWP_NOMOVE | SWP_NOSIZE | kUnmovedClient},
              };
          }},
+        {"ShowingAHiddenTopLevelWindowActivatesItInsideThePositionChange",
+         [] { MessageLog::Create("late", WS_POPUP, RECT{5, 5, 105, 85}); },
+         [] {
+             ShowWindow(W("late"), SW_SHOW);
+             PumpEvents();
+         },
+         [] {
+             UINT flags = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;
+             return std::vector<ExpectedMessage>{
+                 {"late", WM_SHOWWINDOW, kWL, TRUE, 0},
+                 {"late", WM_WINDOWPOSCHANGING, kW, flags},
+                 {"late", WM_NCPAINT, kOptional},
+                 {"frame", WM_NCACTIVATE, kW, FALSE},
+                 {"frame", WM_ACTIVATE, kWL, WA_INACTIVE, H("late")},
+                 {"late", WM_NCACTIVATE, kW, TRUE},
+                 {"late", WM_ACTIVATE, kWL, WA_ACTIVE, H("frame")},
+                 {"frame", WM_KILLFOCUS, kW, static_cast<WPARAM>(H("late"))},
+                 {"late", WM_SETFOCUS, kW, static_cast<WPARAM>(H("frame"))},
+                 {"late", WM_WINDOWPOSCHANGED, kW, flags | kUnmovedClient},
+                 {"late", WM_PAINT, kAnyKind},
+                 {"late", WM_ERASEBKGND},
+             };
+         }},
+        {"APositionChangeOfAHiddenWindowDrawsNothing", [] { ShowWindow(W("child"), SW_HIDE); },
+         [] { MoveWindow(W("child"), 20, 10, 50, 30, TRUE); },
+         [] {
+             UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOREDRAW;
+             return std::vector<ExpectedMessage>{
+                 {"child", WM_WINDOWPOSCHANGING, kW, flags},
+                 {"child", WM_WINDOWPOSCHANGED, kW, flags | SWP_NOCLIENTSIZE},
+                 {"child", WM_MOVE, kL, 0, MAKELPARAM(20, 10)},
+             };
+         }},
         // Creation holds WM_SIZE and WM_MOVE itself (WM_NCCALCSIZE FALSE);
         // nothing follows for a window that is not shown.
         {"AnInvisibleTopLevelWindowGetsNothingBeyondItsCreation", Nothing,
