@@ -129,7 +129,8 @@ bool Carry(HWND h, WINDOWPOS &wp)
     bool wasActive = GetActiveWindow() == h;
     wp.flags |= (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE);
 
-    if (!(wp.flags & SWP_NOZORDER))
+    // A top-level window on its way out is not raised first.
+    if (!(wp.flags & SWP_NOZORDER) && !((wp.flags & SWP_HIDEWINDOW) && !h->parent))
         Restack(h, wp.hwndInsertAfter);
     if (sized || (wp.flags & SWP_FRAMECHANGED))
         WindowGeometry::Apply(h, rc, &wp);

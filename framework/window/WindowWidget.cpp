@@ -423,9 +423,10 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
     const RECT &now = m_hWnd->windowRect;
     if (rc.left == now.left && rc.top == now.top && rc.right == now.right && rc.bottom == now.bottom)
         return; // the platform confirming the geometry the window already has
-    if (isWindow()) {
-        if (isMinimized())
-            return; // the desktop's icon, not a size of the window
+    if (isWindow() && isMinimized())
+        return; // the desktop's icon, not a size of the window
+    // A maximised window takes the size the desktop gives it: no drag.
+    if (isWindow() && !isMaximized()) {
         UINT edge = SizingEdge(m_hWnd->windowRect, rc);
         WindowGeometry::ClampToTrackingLimits(m_hWnd, rc, edge);
         if (!WindowCore::Live(m_hWnd))
