@@ -294,6 +294,24 @@ std::vector<SequenceCase> Cases()
              };
          },
          {}, [] { EXPECT_EQ(GetFocus(), W("frame")); }},
+        {"DestroyingAHiddenFocusedChildStillGivesTheFocusToItsParent",
+         [] {
+             SetFocus(W("child"));
+             SetWindowLong(W("child"), GWL_STYLE, WS_CHILD); // hidden, keeping the focus
+         },
+         [] { DestroyWindow(W("child")); },
+         [] {
+             return std::vector<ExpectedMessage>{
+                 {"frame", WM_PARENTNOTIFY, kWL, MAKEWPARAM(WM_DESTROY, 5), H("child")},
+                 {"child", WM_KILLFOCUS, kW, static_cast<WPARAM>(H("frame"))},
+                 {"frame", WM_SETFOCUS, kW, static_cast<WPARAM>(H("child"))},
+                 {"child", WM_DESTROY},
+                 {"grandchild", WM_DESTROY},
+                 {"grandchild", WM_NCDESTROY},
+                 {"child", WM_NCDESTROY},
+             };
+         },
+         {}, [] { EXPECT_EQ(GetFocus(), W("frame")); }},
         {"DestroyingTheCaptureHolderTellsItOfTheCapture", [] { SetCapture(W("grandchild")); },
          [] { DestroyWindow(W("child")); },
          [] {
