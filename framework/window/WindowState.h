@@ -86,7 +86,7 @@ namespace WindowGeometry {
 // image and the widget, places scroll bars. pChange is the position change
 // under way (WM_NCCALCSIZE with wParam TRUE and the previous rectangles), or
 // NULL at creation (wParam FALSE). Returns TRUE when the client size changed.
-bool Apply(HWND hWnd, const RECT &rcWindow, WINDOWPOS *pChange);
+bool Apply(HWND hWnd, const RECT &rcWindow, WINDOWPOS *pChange = nullptr);
 // Moves the window without resizing it: the client area moves with it.
 void Move(HWND hWnd, const RECT &rcWindow);
 // Puts the widget where the window rectangle says (after a new parent).
