@@ -61,9 +61,10 @@ HANDLE RemoveProp(HWND hWnd, LPCTSTR lpString);
 
 // ---- Relations
 HWND GetParent(HWND hWnd);
-// Child windows only: hidden (ShowWindow), moved to the new parent at the
-// same coordinates, then SetWindowPos(HWND_TOP, SWP_NOSIZE, shown again if
-// it was visible), so the child hears the change with its new parent.
+// Hidden (ShowWindow), moved to the new parent (NULL: a top-level window)
+// at the same coordinates, then SetWindowPos(HWND_TOP, SWP_NOSIZE, shown
+// again if it was visible), so the window hears the change with its new
+// parent in place. Returns the old parent, NULL for a top-level window.
 HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND GetWindow(HWND hWnd, UINT uCmd);
 HWND GetTopWindow(HWND hWnd);

@@ -571,6 +571,49 @@ std::vector<SequenceCase> Cases()
          },
          {}, [] { EXPECT_EQ(GetParent(W("grandchild")), W("frame")); }},
 
+        {"SetParentNullMakesAChildATopLevelWindowAndActivatesIt", Nothing,
+         [] { SetParent(W("grandchild"), nullptr); },
+         [] {
+             UINT show = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;
+             return std::vector<ExpectedMessage>{
+                 {"grandchild", WM_SHOWWINDOW, kW, FALSE},
+                 {"grandchild", WM_WINDOWPOSCHANGING, kW, kChildHide},
+                 {"grandchild", WM_WINDOWPOSCHANGED, kW, kChildHide | kUnmovedClient},
+                 {"grandchild", WM_WINDOWPOSCHANGING, kW, show},
+                 {"grandchild", WM_NCPAINT, kOptional},
+                 {"frame", WM_NCACTIVATE, kW, FALSE},
+                 {"frame", WM_ACTIVATE, kWL, WA_INACTIVE, H("grandchild")},
+                 {"grandchild", WM_NCACTIVATE, kW, TRUE},
+                 {"grandchild", WM_ACTIVATE, kWL, WA_ACTIVE, H("frame")},
+                 {"frame", WM_KILLFOCUS, kW, static_cast<WPARAM>(H("grandchild"))},
+                 {"grandchild", WM_SETFOCUS, kW, static_cast<WPARAM>(H("frame"))},
+                 {"grandchild", WM_WINDOWPOSCHANGED, kW, show | kUnmovedClient},
+             };
+         },
+         {}, [] {
+             HWND h = W("grandchild");
+             EXPECT_EQ(GetParent(h), nullptr);
+             EXPECT_EQ(GetWindow(W("child"), GW_CHILD), nullptr);
+             EXPECT_TRUE(WidgetOf(h)->isWindow());
+             RECT rc;
+             GetWindowRect(h, &rc);
+             EXPECT_EQ(rc.left, 2); // the same coordinates, now on the screen
+         }},
+        {"SetParentMakesAHiddenTopLevelWindowAChild",
+         [] { MessageLog::Create("late", WS_POPUP, RECT{5, 5, 25, 25}); },
+         [] { SetParent(W("late"), W("child")); },
+         [] {
+             UINT flags = SWP_NOSIZE | SWP_NOREDRAW;
+             return std::vector<ExpectedMessage>{
+                 {"late", WM_WINDOWPOSCHANGING, kW, flags | SWP_NOMOVE},
+                 {"late", WM_WINDOWPOSCHANGED, kW, flags | SWP_NOMOVE | kUnmovedClient},
+             };
+         },
+         {}, [] {
+             EXPECT_TRUE(IsChild(W("child"), W("late")));
+             EXPECT_FALSE(WidgetOf(W("late"))->isWindow());
+         }},
+
         // ---- Painting
         {"RdwNoEraseDropsThePendingErase", Nothing,
          [] {
