@@ -37,6 +37,26 @@ void ReportUncaught(const char *what);
 Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle);
 } // namespace WindowCore
 
+namespace Desktop {
+// TRUE where the desktop places top-level windows itself and refuses the
+// program's moves (Wayland compositors): a move of such a window is then
+// refused as a WM_WINDOWPOSCHANGING handler refuses it (SWP_NOMOVE).
+bool PlacesTopLevelWindows();
+// Stands in for such a desktop (tests on the offscreen platform); false
+// goes back to asking the platform.
+void SetPlacesTopLevelWindows(bool places);
+// While one lives, position changes report where the desktop put a window:
+// they are never refused.
+class Report {
+public:
+    Report();
+    ~Report();
+    Report(const Report &) = delete;
+    Report &operator=(const Report &) = delete;
+};
+bool Reporting();
+} // namespace Desktop
+
 namespace MessageQueue {
 // Queues an input message (mouse, key, timer) and dispatches the queue at
 // once, unless a modal loop is fetching messages itself.

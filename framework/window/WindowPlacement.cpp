@@ -17,6 +17,36 @@
 using WindowCore::Live;
 
 namespace {
+bool g_placedByDesktop = false;
+int g_reporting = 0;
+} // namespace
+
+Desktop::Report::Report()
+{
+    ++g_reporting;
+}
+
+Desktop::Report::~Report()
+{
+    --g_reporting;
+}
+
+bool Desktop::Reporting()
+{
+    return g_reporting > 0;
+}
+
+bool Desktop::PlacesTopLevelWindows()
+{
+    return g_placedByDesktop || QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Desktop::SetPlacesTopLevelWindows(bool places)
+{
+    g_placedByDesktop = places;
+}
+
+namespace {
 
 int Width(const RECT &r) { return r.right - r.left; }
 int Height(const RECT &r) { return r.bottom - r.top; }
@@ -124,6 +154,13 @@ bool Carry(HWND h, WINDOWPOS &wp)
         rc = RECT{old.left, old.top, old.left + Width(rc), old.top + Height(rc)};
     if (wp.flags & SWP_NOSIZE)
         rc = RECT{rc.left, rc.top, rc.left + Width(old), rc.top + Height(old)};
+    if (!h->parent && h->widget && h->widget->isWindow() && Desktop::PlacesTopLevelWindows() &&
+        !Desktop::Reporting()) {
+        // The desktop keeps the window where it is.
+        rc = RECT{old.left, old.top, old.left + Width(rc), old.top + Height(rc)};
+        wp.x = old.left;
+        wp.y = old.top;
+    }
     bool moved = rc.left != old.left || rc.top != old.top;
     bool sized = Width(rc) != Width(old) || Height(rc) != Height(old);
     bool wasActive = GetActiveWindow() == h;

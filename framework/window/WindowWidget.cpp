@@ -435,6 +435,7 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
         if (!WindowCore::Live(m_hWnd))
             return;
     }
+    Desktop::Report report;
     SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -455,6 +456,7 @@ void WindowWidget::moveEvent(QMoveEvent *e)
         return;
     if (isWindow() && isMinimized())
         return;
+    Desktop::Report report;
     SetWindowPos(m_hWnd, nullptr, g.x(), g.y(), 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 

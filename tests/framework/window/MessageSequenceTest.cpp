@@ -17,6 +17,7 @@
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
+#include "framework/window/WindowInternals.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -182,6 +183,32 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_WINDOWPOSCHANGED, kW, flags | SWP_NOCLIENTSIZE},
                  {"child", WM_MOVE, kL, 0, MAKELPARAM(20, 10)},
              };
+         }},
+        // Desktop-dependent: a desktop that places top-level windows itself
+        // (Wayland) refuses the move; the size still changes.
+        {"ADesktopThatPlacesTopLevelWindowsRefusesTheMove", [] { Desktop::SetPlacesTopLevelWindows(true); },
+         [] { MoveWindow(W("frame"), 150, 120, 220, 160, TRUE); },
+         [] {
+             UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+             return std::vector<ExpectedMessage>{
+                 {"frame", WM_WINDOWPOSCHANGING, kW, flags},
+                 {"frame", WM_NCCALCSIZE, kW, TRUE},
+                 {"frame", WM_NCPAINT, kOptional},
+                 {"frame", WM_WINDOWPOSCHANGED, kW, flags | SWP_NOMOVE | SWP_NOCLIENTMOVE},
+                 {"frame", WM_SIZE, kWL, SIZE_RESTORED, MAKELPARAM(220, 160)},
+             };
+         },
+         {}, [] {
+             RECT rc;
+             GetWindowRect(W("frame"), &rc);
+             EXPECT_EQ(rc.left, 100);
+             EXPECT_EQ(rc.right, 320);
+             // Where the desktop itself puts the window is taken.
+             WidgetOf(W("frame"))->setGeometry(130, 140, 220, 160);
+             GetWindowRect(W("frame"), &rc);
+             EXPECT_EQ(rc.left, 130);
+             EXPECT_EQ(rc.top, 140);
+             Desktop::SetPlacesTopLevelWindows(false);
          }},
         // Creation holds WM_SIZE and WM_MOVE itself (WM_NCCALCSIZE FALSE);
         // nothing follows for a window that is not shown.
@@ -658,6 +685,7 @@ protected:
             if (HWND h = W(name); IsWindow(h))
                 DestroyWindow(h);
         g_stranger.reset();
+        Desktop::SetPlacesTopLevelWindows(false);
         PumpEvents();
         MessageLog::Stop();
     }
