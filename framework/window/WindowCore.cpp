@@ -323,7 +323,7 @@ void Free(HWND h)
     delete h;
 }
 
-// Hides a visible window the way the platform does before destroying it:
+// Hides a visible window before destroying it:
 // a child through ShowWindow, a top-level window without WM_SHOWWINDOW.
 void HideForDestruction(HWND h)
 {

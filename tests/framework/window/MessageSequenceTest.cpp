@@ -1,5 +1,5 @@
 // The message sequences of window operations, compared entry by entry with
-// the sequences the original platform sends for the same calls. Each case
+// the sequences programs written against these functions expect. Each case
 // arranges a frame ("frame", a visible pop-up window at (100, 100), 200 x 150,
 // active and focused) holding "child" (id 5, at (10, 10), 50 x 30) holding
 // "grandchild" (id 6, at (2, 2), 10 x 10), all of the logging class, then
@@ -691,7 +691,7 @@ protected:
     }
 };
 
-TEST_P(MessageSequence, MatchesThePlatform)
+TEST_P(MessageSequence, SendsTheExpectedMessages)
 {
     const SequenceCase &c = GetParam();
     c.arrange();
