@@ -1,5 +1,5 @@
-// Window records: the live-window registry, creation, destruction and the
-// guarded call into a window's procedure chain.
+// Window records: the live-window registry, creation, parent notification
+// and the guarded call into a window's procedure chain.
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
@@ -29,7 +29,6 @@ std::vector<HWND> &CreationOrder()
     return order;
 }
 PlexoCreationHook g_creationHook = nullptr;
-PlexoDestroyHook g_destroyHook = nullptr;
 
 } // namespace
 
@@ -60,26 +59,11 @@ RECT InitialRect(HWND h, int x, int y, int cx, int cy)
     return RECT{x, y, x + plexoMax(cx, 0), y + plexoMax(cy, 0)};
 }
 
-void Unlink(HWND h)
-{
-    if (h->parent) {
-        auto &siblings = h->parent->children;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    }
-    auto &order = CreationOrder();
-    order.erase(std::remove(order.begin(), order.end(), h), order.end());
-}
-
 } // namespace
 
 void PlexoSetCreationHook(PlexoCreationHook pfnHook)
 {
     g_creationHook = pfnHook;
-}
-
-void PlexoSetDestroyHook(PlexoDestroyHook pfnHook)
-{
-    g_destroyHook = pfnHook;
 }
 
 bool WindowRegistry::IsLive(HWND hWnd)
@@ -96,6 +80,8 @@ void WindowRegistry::Add(HWND hWnd)
 void WindowRegistry::Remove(HWND hWnd)
 {
     Live().erase(hWnd);
+    auto &order = CreationOrder();
+    order.erase(std::remove(order.begin(), order.end(), hWnd), order.end());
 }
 
 std::vector<HWND> WindowRegistry::TopLevelWindows()
@@ -269,106 +255,6 @@ void WindowCore::SendParentNotify(HWND hChild, UINT event, LPARAM lParam, bool b
             return;
         w = parent;
     }
-}
-
-namespace {
-
-// WM_DESTROY to the window, then to its children (each before its own
-// children). A window holding the capture loses it first.
-void SendDestroyMessages(HWND h)
-{
-    h->destroying = true;
-    h->destroySent = true;
-    if (GetCapture() == h)
-        ReleaseCapture();
-    if (!WindowRegistry::IsLive(h))
-        return;
-    WindowCore::Call(h, WM_DESTROY, 0, 0);
-    if (!WindowRegistry::IsLive(h))
-        return;
-    std::vector<HWND> children = h->children;
-    for (HWND child : children)
-        if (WindowRegistry::IsLive(child) && child->parent == h && !child->destroySent)
-            SendDestroyMessages(child);
-}
-
-// WM_NCDESTROY to the children (each after its own children), then to the
-// window; each record is freed after its WM_NCDESTROY.
-void Free(HWND h)
-{
-    std::vector<HWND> children = h->children;
-    for (HWND child : children) {
-        if (!WindowRegistry::IsLive(child) || child->parent != h)
-            continue;
-        if (!child->destroySent) // created while its parent was being destroyed
-            SendDestroyMessages(child);
-        if (WindowRegistry::IsLive(child))
-            Free(child);
-    }
-    if (!WindowRegistry::IsLive(h))
-        return;
-    WindowCore::Call(h, WM_NCDESTROY, 0, 0);
-    InputState::Forget(h);
-    Timers::Forget(h);
-    Caret::Forget(h);
-    MessageQueue::Forget(h);
-    Unlink(h);
-    WindowRegistry::Remove(h);
-    for (HWND child : h->children)
-        child->parent = nullptr; // freed above unless a handler re-parented it
-    if (g_destroyHook)
-        g_destroyHook(h);
-    if (h->widget)
-        h->widget->Release();
-    delete h;
-}
-
-// Hides a visible window before destroying it:
-// a child through ShowWindow, a top-level window without WM_SHOWWINDOW.
-void HideForDestruction(HWND h)
-{
-    if (!(h->style & WS_VISIBLE))
-        return;
-    if (h->parent)
-        ShowWindow(h, SW_HIDE);
-    else
-        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
-}
-
-} // namespace
-
-void WindowCore::Destroy(HWND h)
-{
-    h->destroying = true;
-    if (h->created && h->parent)
-        SendParentNotify(h, WM_DESTROY, reinterpret_cast<LPARAM>(h));
-    if (!WindowRegistry::IsLive(h))
-        return;
-    HideForDestruction(h);
-    if (!WindowRegistry::IsLive(h))
-        return;
-    // What hiding left behind (a hidden window can hold the focus or the
-    // activation too).
-    InputState::MoveFocusFromDestroyed(h);
-    if (WindowRegistry::IsLive(h) && GetActiveWindow() == h)
-        InputState::ActivateOther(h);
-    for (HWND owned : WindowRegistry::TopLevelWindows())
-        if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
-            DestroyWindow(owned);
-    if (!WindowRegistry::IsLive(h))
-        return;
-    SendDestroyMessages(h);
-    if (WindowRegistry::IsLive(h))
-        Free(h);
-}
-
-BOOL DestroyWindow(HWND hWnd)
-{
-    HWND h = WindowCore::Live(hWnd);
-    if (!h || h->destroying)
-        return FALSE;
-    WindowCore::Destroy(h);
-    return TRUE;
 }
 
 BOOL IsWindow(HWND hWnd)
