@@ -87,8 +87,9 @@ int GetWindowTextLength(HWND hWnd);
 // WM_WINDOWPOSCHANGED with the flags of what changed (SWP_NOMOVE, SWP_NOSIZE,
 // SWP_NOCLIENTMOVE, SWP_NOCLIENTSIZE); its default handling sends WM_MOVE and
 // WM_SIZE. A resize or frame change sends WM_NCCALCSIZE (TRUE). Showing or
-// hiding sends no WM_SHOWWINDOW; without SWP_NOACTIVATE a child hears
-// WM_CHILDACTIVATE and a top-level window is activated.
+// hiding sends no WM_SHOWWINDOW (and leaves a hidden active window active);
+// without SWP_NOACTIVATE a child hears WM_CHILDACTIVATE and a top-level
+// window is activated.
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
@@ -107,9 +108,9 @@ HWND ChildWindowFromPointEx(HWND hWndParent, POINT point, UINT uFlags);
 
 // ---- State
 // WM_SHOWWINDOW when the visibility changes, then SetWindowPos with the
-// change (SWP_STATECHANGED for minimising, maximising, restoring). A
-// minimised active window gives the activation and focus away; a restored
-// one is repainted whole.
+// change (SWP_STATECHANGED for minimising, maximising, restoring). A hidden
+// or minimised active window gives the activation and focus away; a
+// restored one is repainted whole.
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsWindowVisible(HWND hWnd);
 BOOL IsIconic(HWND hWnd);

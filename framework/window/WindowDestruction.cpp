@@ -106,9 +106,10 @@ void WindowCore::Destroy(HWND h)
         return;
     // What hiding left behind (a hidden window can hold the focus or the
     // activation too).
-    InputState::MoveFocusFromDestroyed(h);
-    if (WindowRegistry::IsLive(h) && GetActiveWindow() == h)
+    if (GetActiveWindow() == h)
         InputState::ActivateOther(h);
+    if (WindowRegistry::IsLive(h))
+        InputState::MoveFocusFromDestroyed(h);
     for (HWND owned : WindowRegistry::TopLevelWindows())
         if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
             DestroyWindow(owned);

@@ -163,7 +163,6 @@ bool Carry(HWND h, WINDOWPOS &wp)
     }
     bool moved = rc.left != old.left || rc.top != old.top;
     bool sized = Width(rc) != Width(old) || Height(rc) != Height(old);
-    bool wasActive = GetActiveWindow() == h;
     wp.flags |= (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE);
 
     // A top-level window on its way out is not raised first.
@@ -195,9 +194,10 @@ bool Carry(HWND h, WINDOWPOS &wp)
     bool clientMoved = stateChanged || moved || h->clientRect.left != oldClient.left ||
                        h->clientRect.top != oldClient.top;
     wp.flags |= (clientSized ? 0 : SWP_NOCLIENTSIZE) | (clientMoved ? 0 : SWP_NOCLIENTMOVE);
+    // A window hidden here stays the active window: ShowWindow and
+    // DestroyWindow pass the activation on, and a modal loop that hides its
+    // dialog first re-enables and activates the owner itself.
     SendMessage(h, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
-    if (Live(h) && (wp.flags & SWP_HIDEWINDOW) && wasActive)
-        InputState::ActivateOther(h);
     return Live(h) != nullptr;
 }
 

@@ -52,10 +52,12 @@ void Hide(HWND h)
     SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, flags);
     if (!Live(h))
         return;
-    // A hidden child hands the focus to its parent; a hidden top-level
-    // window gave the activation away with it.
+    // A hidden top-level window gives the activation away, a hidden child
+    // hands the focus to its parent.
+    if (!h->parent && GetActiveWindow() == h)
+        InputState::ActivateOther(h);
     HWND focus = GetFocus();
-    if (h->parent && (focus == h || IsChild(h, focus)))
+    if (Live(h) && h->parent && (focus == h || IsChild(h, focus)))
         SetFocus(h->parent);
 }
 

@@ -142,6 +142,38 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_WINDOWPOSCHANGED, kW, kChildHide | kUnmovedClient},
              };
          }},
+        {"ShowWindowHidingTheActiveWindowActivatesTheNextOne",
+         [] {
+             MessageLog::Create("other", WS_POPUP | WS_VISIBLE, RECT{400, 100, 500, 200});
+             PumpEvents();
+             SetFocus(W("frame"));
+         },
+         [] { ShowWindow(W("frame"), SW_HIDE); },
+         [] {
+             UINT flags = SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE;
+             return std::vector<ExpectedMessage>{
+                 {"frame", WM_SHOWWINDOW, kWL, FALSE, 0},
+                 {"frame", WM_WINDOWPOSCHANGING, kW, flags},
+                 {"frame", WM_WINDOWPOSCHANGED, kW, flags | kUnmovedClient},
+                 {"frame", WM_NCACTIVATE, kW, FALSE},
+                 {"frame", WM_ACTIVATE, kWL, WA_INACTIVE, H("other")},
+                 {"other", WM_NCACTIVATE, kW, TRUE},
+                 {"other", WM_ACTIVATE, kWL, WA_ACTIVE, H("frame")},
+                 {"frame", WM_KILLFOCUS, kW, static_cast<WPARAM>(H("other"))},
+                 {"other", WM_SETFOCUS, kW, static_cast<WPARAM>(H("frame"))},
+             };
+         }},
+        // A modal loop hides its dialog this way before it re-enables and
+        // activates the owner itself.
+        {"SetWindowPosHidingTheActiveWindowLeavesItActive", Nothing,
+         [] { SetWindowPos(W("frame"), nullptr, 0, 0, 0, 0, kDestroyHide); },
+         [] {
+             return std::vector<ExpectedMessage>{
+                 {"frame", WM_WINDOWPOSCHANGING, kW, kDestroyHide},
+                 {"frame", WM_WINDOWPOSCHANGED, kW, kDestroyHide | kUnmovedClient},
+             };
+         },
+         {}, [] { EXPECT_EQ(GetActiveWindow(), W("frame")); }},
         {"SetWindowPosWithoutNoActivateActivatesAChild", Nothing,
          [] { SetWindowPos(W("child"), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); },
          [] {

@@ -68,6 +68,32 @@ TEST(WindowBehaviour, AFocusedEditDestroyedLeavesTheFocusOnItsDialog)
     EXPECT_EQ(keys[0].wParam, static_cast<WPARAM>(VK_ESCAPE));
 }
 
+// ---- A modal dialog ending: hidden, owner re-enabled and activated
+
+TEST(WindowBehaviour, AModalDialogEndingHandsTheActivationBackToItsOwner)
+{
+    CRecordingWnd owner, dialog;
+    ASSERT_TRUE(CreateTopLevel(owner, RECT{0, 0, 300, 200}, WS_POPUP | WS_CAPTION | WS_VISIBLE));
+    ASSERT_TRUE(dialog.CreateEx(0, TestWindowClass(), "Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                CRect(50, 50, 200, 150), &owner, 0));
+    owner.EnableWindow(FALSE);
+    dialog.SetActiveWindow();
+    ASSERT_EQ(CWnd::GetActiveWindow(), &dialog);
+    owner.Clear();
+
+    dialog.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    EXPECT_EQ(CWnd::GetActiveWindow(), &dialog); // still, while the owner is disabled
+    owner.EnableWindow(TRUE);
+    if (CWnd::GetActiveWindow() == &dialog)
+        owner.SetActiveWindow();
+    dialog.DestroyWindow();
+    EXPECT_EQ(CWnd::GetActiveWindow(), &owner);
+    EXPECT_EQ(CWnd::GetFocus(), &owner);
+    auto activations = owner.Only({WM_ACTIVATE});
+    ASSERT_EQ(activations.size(), 1u); // once, by the loop; the destruction changes nothing
+    EXPECT_EQ(LOWORD(activations[0].wParam), WA_ACTIVE);
+}
+
 // ---- A tracking loop that ends on WM_CAPTURECHANGED
 
 class CTracker : public CWnd {
