@@ -104,8 +104,8 @@ void WindowCore::Destroy(HWND h)
     HideForDestruction(h);
     if (!WindowRegistry::IsLive(h))
         return;
-    // What hiding left behind (a hidden window can hold the focus or the
-    // activation too).
+    // The activation passes on (hiding a top-level window through
+    // SetWindowPos kept it), then a focus still inside the window moves.
     if (GetActiveWindow() == h)
         InputState::ActivateOther(h);
     if (WindowRegistry::IsLive(h))
