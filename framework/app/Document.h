@@ -5,10 +5,13 @@
 
 #include "framework/base/CString.h"
 #include "framework/collections/Lists.h"
+#include "framework/shell/OleTypes.h"
 #include "framework/window/Wnd.h"
 
 class CDC;
 class CView;
+class COleDataObject;
+class COleDropTarget;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
@@ -56,7 +59,18 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
 
 protected:
+    // Drag-and-drop over the view, as its registered drop target hands it
+    // on: here nothing is accepted.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // (DROPEFFECT)-1: OnDrop decides.
+    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
+                                CPoint point);
+
     friend class CDocument;
+    friend class COleDropTarget;
     CDocument* m_pDocument = nullptr;
 };
 
