@@ -30,6 +30,10 @@ InputState &Current()
 
 constexpr DWORD kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 
+// Ticks are taken out of the queue by the loop; the callback only makes the
+// timer one without a window.
+void TickProc(HWND, UINT, UINT_PTR, DWORD) {}
+
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 
 bool IsKeyMessage(UINT message)
@@ -205,7 +209,7 @@ void Begin(DWORD buttons)
 Input Next(UINT tickMs)
 {
     InputState &state = Current();
-    const UINT_PTR timer = SetTimer(nullptr, 0, tickMs, nullptr);
+    const UINT_PTR timer = SetTimer(nullptr, 0, tickMs, &TickProc);
     Input input;
     for (;;) {
         MSG msg;

@@ -1,0 +1,290 @@
+#include "WindowTestSupport.h"
+
+#include "framework/object/GlobalMemory.h"
+#include "framework/shell/ClipboardFormats.h"
+#include "framework/shell/OleDataObject.h"
+#include "framework/shell/OleDataSource.h"
+#include "framework/shell/OleDropSource.h"
+#include "framework/shell/OleDropTarget.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/VirtualKeys.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT kToolBoxItem = RegisterClipboardFormat("Form ToolBox Item");
+
+// A drop target that records every step and answers by the keys: Ctrl
+// copies, Ctrl+Shift links, anything else moves.
+class CRecordingTarget : public COleDropTarget {
+public:
+    std::vector<std::string> calls;
+    std::vector<DWORD> keyStates;
+    std::vector<CPoint> points;
+    DROPEFFECT dropped = DROPEFFECT_NONE;
+    std::string droppedText;
+    BOOL acceptDrop = TRUE;
+
+    DROPEFFECT OnDragEnter(CWnd *pWnd, COleDataObject *pData, DWORD dwKeyState, CPoint point) override
+    {
+        return Record("enter", pData, dwKeyState, point);
+    }
+    DROPEFFECT OnDragOver(CWnd *pWnd, COleDataObject *pData, DWORD dwKeyState, CPoint point) override
+    {
+        return Record("over", pData, dwKeyState, point);
+    }
+    void OnDragLeave(CWnd *) override { calls.push_back("leave"); }
+    BOOL OnDrop(CWnd *, COleDataObject *pData, DROPEFFECT dropEffect, CPoint point) override
+    {
+        calls.push_back("drop");
+        points.push_back(point);
+        dropped = dropEffect;
+        HGLOBAL hText = pData->GetGlobalData(CF_TEXT);
+        if (hText) {
+            droppedText = static_cast<const char *>(GlobalLock(hText));
+            GlobalUnlock(hText);
+            GlobalFree(hText);
+        }
+        return acceptDrop;
+    }
+
+private:
+    DROPEFFECT Record(const char *step, COleDataObject *pData, DWORD dwKeyState, CPoint point)
+    {
+        calls.push_back(step);
+        keyStates.push_back(dwKeyState);
+        points.push_back(point);
+        if (!pData->IsDataAvailable(CF_TEXT) && !pData->IsDataAvailable(kToolBoxItem))
+            return DROPEFFECT_NONE;
+        if ((dwKeyState & (MK_CONTROL | MK_SHIFT)) == (MK_CONTROL | MK_SHIFT))
+            return DROPEFFECT_LINK;
+        return (dwKeyState & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    }
+};
+
+HGLOBAL TextBlock(const char *text)
+{
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, std::strlen(text) + 1);
+    std::memcpy(GlobalLock(hMem), text, std::strlen(text) + 1);
+    GlobalUnlock(hMem);
+    return hMem;
+}
+
+// Two top-level windows side by side: the source at (0, 0), the target at
+// (200, 0), each 100 x 100.
+class DragDropTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CreateTopLevel(source, RECT{0, 0, 100, 100}));
+        ASSERT_TRUE(CreateTopLevel(targetWnd, RECT{200, 0, 300, 100}, WS_POPUP | WS_VISIBLE | WS_VSCROLL));
+        ASSERT_TRUE(target.Register(&targetWnd));
+        PumpEvents();
+    }
+
+    // Posts mouse and key messages to the source window once the drag's
+    // loop runs (as a real mouse held down over the source would give).
+    struct Step {
+        UINT message;
+        WPARAM wParam;
+        POINT screen;
+        int delayMs;
+    };
+    void Script(std::vector<Step> steps)
+    {
+        int at = 0;
+        for (const Step &s : steps) {
+            at += s.delayMs;
+            HWND hSource = source.m_hWnd;
+            QTimer::singleShot(at, [hSource, s]() {
+                POINT pt = s.screen;
+                ScreenToClient(hSource, &pt);
+                PostMessage(hSource, s.message, s.wParam, MAKELPARAM(pt.x, pt.y));
+            });
+        }
+    }
+    DROPEFFECT Drag(DWORD effects = DROPEFFECT_COPY | DROPEFFECT_MOVE)
+    {
+        COleDataSource data;
+        data.CacheGlobalData(CF_TEXT, TextBlock("dragged text"));
+        return data.DoDragDrop(effects);
+    }
+
+    CRecordingWnd source;
+    CRecordingWnd targetWnd;
+    CRecordingTarget target;
+};
+
+TEST_F(DragDropTest, EffectsFollowTheKeysAndTheResultIsTheDropsEffect)
+{
+    struct Case {
+        const char *name;
+        WPARAM keys;          // held on the last move and the release
+        DWORD allowed;
+        DROPEFFECT expected;
+    };
+    const Case cases[] = {
+        {"move", 0, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_MOVE},
+        {"ctrl copies", MK_CONTROL, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_COPY},
+        {"shift moves", MK_SHIFT, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_MOVE},
+        {"ctrl+shift links, which the source refuses", MK_CONTROL | MK_SHIFT, DROPEFFECT_COPY | DROPEFFECT_MOVE,
+         DROPEFFECT_NONE},
+        {"a move the source does not allow", 0, DROPEFFECT_COPY, DROPEFFECT_NONE},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        target.calls.clear();
+        target.keyStates.clear();
+        target.points.clear();
+        Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{50, 50}, 0},
+                {WM_MOUSEMOVE, MK_LBUTTON, POINT{230, 40}, 0},
+                {WM_MOUSEMOVE, MK_LBUTTON | c.keys, POINT{240, 45}, 0},
+                {WM_LBUTTONUP, c.keys, POINT{240, 45}, 0}});
+        EXPECT_EQ(Drag(c.allowed), c.expected);
+        ASSERT_GE(target.calls.size(), 2u);
+        EXPECT_EQ(target.calls[0], "enter");
+        EXPECT_EQ(target.points[0], CPoint(30, 40)); // client coordinates of the target
+        EXPECT_EQ(target.calls[1], "over");
+        EXPECT_EQ(target.keyStates[1] & (MK_CONTROL | MK_SHIFT | MK_LBUTTON), MK_LBUTTON | c.keys);
+        if (c.expected != DROPEFFECT_NONE) {
+            EXPECT_EQ(target.calls.back(), "drop");
+            EXPECT_EQ(target.dropped, c.expected);
+            EXPECT_EQ(target.droppedText, "dragged text");
+        } else {
+            EXPECT_EQ(target.calls.back(), "leave");
+        }
+    }
+}
+
+TEST_F(DragDropTest, LeavingEscapeAndRefusalsGiveNoEffect)
+{
+    // In and out again, released over a window without a target.
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0},
+            {WM_MOUSEMOVE, MK_LBUTTON, POINT{50, 50}, 0},
+            {WM_LBUTTONUP, 0, POINT{50, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+
+    // Escape over the target cancels.
+    target.calls.clear();
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_KEYDOWN, VK_ESCAPE, POINT{250, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+
+    // The target refuses the drop.
+    target.calls.clear();
+    target.acceptDrop = FALSE;
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_LBUTTONUP, 0, POINT{250, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "drop"}));
+
+    // Data the target does not want: no drop reaches it.
+    target.calls.clear();
+    target.acceptDrop = TRUE;
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_LBUTTONUP, 0, POINT{250, 50}, 0}});
+    COleDataSource other;
+    other.CacheGlobalData(RegisterClipboardFormat("Plexo Component"), TextBlock("x"));
+    EXPECT_EQ(other.DoDragDrop(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+
+    // After Revoke the window is no target.
+    target.calls.clear();
+    target.Revoke();
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_LBUTTONUP, 0, POINT{250, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_TRUE(target.calls.empty());
+}
+
+TEST_F(DragDropTest, TheDragStartsWhenTheMouseLeavesTheStartRectangle)
+{
+    CRect start(0, 0, 100, 100);
+    // Released inside the rectangle: the drag never starts.
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{60, 60}, 0}, {WM_LBUTTONUP, 0, POINT{60, 60}, 0}});
+    COleDataSource data;
+    data.CacheGlobalData(CF_TEXT, TextBlock("t"));
+    COleDropSource dropSource;
+    EXPECT_EQ(data.DoDragDrop(DROPEFFECT_COPY, &start, &dropSource), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_FALSE(dropSource.m_bDragStarted);
+    EXPECT_TRUE(target.calls.empty());
+
+    // Leaving it starts the drag, which then drops on the target.
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{150, 50}, 0},
+            {WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, POINT{250, 50}, 0},
+            {WM_LBUTTONUP, MK_CONTROL, POINT{250, 50}, 0}});
+    EXPECT_EQ(data.DoDragDrop(DROPEFFECT_COPY, &start, &dropSource), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+    EXPECT_TRUE(dropSource.m_bDragStarted);
+}
+
+TEST_F(DragDropTest, NearAnEdgeThePlainWindowScrolls)
+{
+    CRect client;
+    targetWnd.GetClientRect(&client);
+    CPoint nearBottom(client.Width() / 2, client.bottom - 3);
+    targetWnd.ClientToScreen(&nearBottom);
+    CPoint middle(client.Width() / 2, client.Height() / 2);
+    targetWnd.ClientToScreen(&middle);
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, middle, 0},
+            {WM_MOUSEMOVE, MK_LBUTTON, nearBottom, 10},
+            {WM_MOUSEMOVE, MK_LBUTTON, middle, 300},
+            {WM_LBUTTONUP, 0, middle, 10}});
+    targetWnd.Clear();
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+    auto scrolls = targetWnd.Only({WM_VSCROLL});
+    ASSERT_GE(scrolls.size(), 1u);
+    EXPECT_EQ(LOWORD(scrolls[0].wParam), SB_LINEDOWN);
+    EXPECT_TRUE(targetWnd.Only({WM_HSCROLL}).empty()); // no horizontal bar
+    EXPECT_EQ(target.dropped, static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+}
+
+TEST_F(DragDropTest, ADropFromAnotherProgramReachesOnDropAfterTheEvent)
+{
+    QWidget *widget = WidgetOf(targetWnd.m_hWnd);
+    ASSERT_NE(widget, nullptr);
+    auto *mime = new QMimeData;
+    mime->setData("text/plain", QByteArray("from outside"));
+    const QPoint pos(30, 40);
+    QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(pos, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::sendEvent(widget, &move);
+    EXPECT_TRUE(move.isAccepted());
+    EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(pos), Qt::CopyAction | Qt::MoveAction, mime, Qt::NoButton, Qt::ControlModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    delete mime; // the other program's data is gone once its event returned
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "over"}));
+
+    PumpEvents();
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "over", "drop"}));
+    EXPECT_EQ(target.dropped, static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+    EXPECT_EQ(target.droppedText, "from outside");
+    EXPECT_EQ(target.points.back(), CPoint(30, 40));
+
+    // Data the target refuses: the drop is refused at once and never arrives.
+    target.calls.clear();
+    QMimeData other;
+    other.setData("application/x-unknown", QByteArray("?"));
+    QDragEnterEvent enter2(pos, Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter2);
+    QDropEvent drop2(QPointF(pos), Qt::CopyAction, &other, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop2);
+    EXPECT_FALSE(drop2.isAccepted());
+    PumpEvents();
+    EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+} // namespace
