@@ -1,0 +1,1 @@
+plexo_fuzz_target(autostart_entry DEPS fw_settings)
