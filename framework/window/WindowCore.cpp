@@ -1,5 +1,6 @@
 // Window records: the live-window registry, creation, destruction and the
 // guarded call into a window's procedure chain.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
 #include "framework/window/WindowApi.h"
@@ -284,5 +285,8 @@ BOOL DestroyWindow(HWND hWnd)
 
 BOOL IsWindow(HWND hWnd)
 {
-    return WindowRegistry::IsLive(hWnd) ? TRUE : FALSE;
+    if (WindowRegistry::IsLive(hWnd))
+        return TRUE;
+    const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+    return hWnd && foreign ? foreign->isWindow(hWnd) : FALSE;
 }
