@@ -1,5 +1,6 @@
 #include "framework/shell/DragLoop.h"
 
+#include "framework/object/Exceptions.h"
 #include "framework/shell/ClipboardMime.h"
 #include "framework/shell/DropTargetRegistry.h"
 #include "framework/shell/OleDataObject.h"
@@ -139,7 +140,18 @@ public:
     {
         m_dataObject.PlexoAttachMimeData(&data, FALSE);
     }
-    ~TargetTracker() { Leave(); }
+    // A drag that ends by an exception (a handler's) still tells the target
+    // it left; what that throws in turn is dropped, the first exception is
+    // the one that counts.
+    ~TargetTracker()
+    {
+        try {
+            Leave();
+        } catch (CException *e) {
+            e->Delete();
+        } catch (...) {
+        }
+    }
 
     // The effect at the point, entering and leaving targets on the way.
     DROPEFFECT Over(const POINT &screen, DWORD keyState)

@@ -1,5 +1,7 @@
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/object/Archive.h"
+#include "framework/object/File.h"
 #include "framework/object/GlobalMemory.h"
 #include "framework/shell/Clipboard.h"
 #include "framework/shell/Instance.h"
@@ -253,6 +255,38 @@ TEST(ClipboardTest, DataObjectsReadTheClipboardAndDataSourcesFillIt)
     HGLOBAL hSecond = data.GetGlobalData(kComponent);
     EXPECT_EQ(BytesOf(hSecond), "second");
     GlobalFree(hSecond);
+}
+
+TEST(ClipboardTest, APayloadCutShortFailsInItsReaderNotHere)
+{
+    // An archive of two strings, as a program's own format carries it...
+    CSharedFile file(GMEM_MOVEABLE | GMEM_DDESHARE, 4096);
+    {
+        CArchive ar(&file, CArchive::store, 4096);
+        ar << CString("first component") << CString("second component");
+    }
+    HGLOBAL whole = file.Detach();
+    // ...of which another program put only the first bytes on the clipboard.
+    std::string bytes = BytesOf(whole);
+    GlobalFree(whole);
+    SetClipboard({{kComponent, bytes.substr(0, bytes.size() - 5)}});
+
+    COleDataObject data;
+    data.AttachClipboard();
+    CFile *pasted = data.GetFileData(kComponent);
+    ASSERT_NE(pasted, nullptr);
+    CString first, second;
+    int cause = -1;
+    try {
+        CArchive ar(pasted, CArchive::load, 4096);
+        ar >> first >> second;
+    } catch (CArchiveException *e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    delete pasted;
+    EXPECT_EQ(cause, CArchiveException::endOfFile);
+    EXPECT_EQ(first, "first component");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "WindowTestSupport.h"
 
+#include "framework/app/Document.h"
+#include "framework/object/Exceptions.h"
 #include "framework/object/GlobalMemory.h"
 #include "framework/shell/ClipboardFormats.h"
 #include "framework/shell/OleDataObject.h"
@@ -35,6 +37,7 @@ public:
     DROPEFFECT dropped = DROPEFFECT_NONE;
     std::string droppedText;
     BOOL acceptDrop = TRUE;
+    bool throwOnDrop = false;
 
     DROPEFFECT OnDragEnter(CWnd *pWnd, COleDataObject *pData, DWORD dwKeyState, CPoint point) override
     {
@@ -49,6 +52,8 @@ public:
     {
         calls.push_back("drop");
         points.push_back(point);
+        if (throwOnDrop)
+            AfxThrowArchiveException(CArchiveException::badIndex);
         dropped = dropEffect;
         HGLOBAL hText = pData->GetGlobalData(CF_TEXT);
         if (hText) {
@@ -285,6 +290,91 @@ TEST_F(DragDropTest, ADropFromAnotherProgramReachesOnDropAfterTheEvent)
     EXPECT_FALSE(drop2.isAccepted());
     PumpEvents();
     EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+// A view that takes text: its drop target hands every step to it.
+class CTextView : public CView {
+public:
+    std::vector<std::string> calls;
+    void OnDraw(CDC *) override {}
+
+protected:
+    DROPEFFECT OnDragEnter(COleDataObject *pData, DWORD dwKeyState, CPoint point) override
+    {
+        calls.push_back("enter");
+        return OnDragOver(pData, dwKeyState, point);
+    }
+    DROPEFFECT OnDragOver(COleDataObject *pData, DWORD dwKeyState, CPoint) override
+    {
+        calls.push_back("over");
+        return pData->IsDataAvailable(CF_TEXT) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    }
+    void OnDragLeave() override { calls.push_back("leave"); }
+    BOOL OnDrop(COleDataObject *, DROPEFFECT dropEffect, CPoint) override
+    {
+        calls.push_back("drop");
+        return dropEffect == DROPEFFECT_COPY;
+    }
+};
+
+TEST_F(DragDropTest, ATargetOnAViewHandsEachStepToTheView)
+{
+    CTextView view;
+    ASSERT_TRUE(view.CreateEx(0, TestWindowClass(), "View", WS_POPUP | WS_VISIBLE, CRect(400, 0, 500, 100), nullptr, 0));
+    COleDropTarget viewTarget;
+    ASSERT_TRUE(viewTarget.Register(&view));
+    EXPECT_FALSE(viewTarget.Register(&view)); // one registration
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{450, 50}, 0},
+            {WM_MOUSEMOVE, MK_LBUTTON, POINT{460, 50}, 0},
+            {WM_LBUTTONUP, 0, POINT{460, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"enter", "over", "over", "drop"}));
+
+    // A plain window's target without overrides takes nothing.
+    view.calls.clear();
+    COleDropTarget plain;
+    CRecordingWnd other;
+    ASSERT_TRUE(CreateTopLevel(other, RECT{600, 0, 700, 100}));
+    ASSERT_TRUE(plain.Register(&other));
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{650, 50}, 0}, {WM_LBUTTONUP, 0, POINT{650, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+}
+
+TEST_F(DragDropTest, AnExceptionOfADropReachesTheCallerOrIsReported)
+{
+    // In this program's own drag the exception comes out of DoDragDrop.
+    target.throwOnDrop = true;
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_LBUTTONUP, 0, POINT{250, 50}, 0}});
+    int cause = -1;
+    try {
+        Drag();
+    } catch (CArchiveException *e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(cause, CArchiveException::badIndex);
+
+    // A drop of another program is reported: nothing reaches Qt's loop.
+    static std::vector<std::string> reports;
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler([](LPCTSTR text, UINT, UINT) {
+        reports.push_back(text);
+        return IDOK;
+    });
+    QWidget *widget = WidgetOf(targetWnd.m_hWnd);
+    QMimeData mime;
+    mime.setData("text/plain", QByteArray("x"));
+    QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::MoveAction, &mime, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    PumpEvents();
+    AfxSetMessageBoxHandler(previous);
+    EXPECT_EQ(reports.size(), 1u);
+
+    // Drags go on working afterwards.
+    target.throwOnDrop = false;
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0}, {WM_LBUTTONUP, 0, POINT{250, 50}, 0}});
+    EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
 }
 
 } // namespace
