@@ -127,6 +127,9 @@ DROPEFFECT HandToDesktop(const QMimeData &data, DWORD dwEffects)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return DROPEFFECT_NONE;
+    // The desktop's drag takes the pointer itself.
+    if (GetCapture())
+        ReleaseCapture();
     auto *drag = new QDrag(QCoreApplication::instance());
     drag->setMimeData(ClipboardMime::Copy(data));
     Qt::DropAction action = drag->exec(ActionsOf(dwEffects));
@@ -198,6 +201,23 @@ private:
 } // namespace
 
 namespace DragLoop {
+
+MouseHold::MouseHold()
+{
+    if (GetCapture())
+        return;
+    POINT cursor{0, 0};
+    GetCursorPos(&cursor);
+    m_hWnd = WindowFromPoint(cursor);
+    if (m_hWnd)
+        SetCapture(m_hWnd);
+}
+
+MouseHold::~MouseHold()
+{
+    if (m_hWnd && GetCapture() == m_hWnd)
+        ReleaseCapture();
+}
 
 DWORD ModifierKeyState()
 {

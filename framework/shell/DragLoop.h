@@ -21,6 +21,20 @@ struct Input {
     bool escape = false;  // Escape went down
 };
 
+// Holds the mouse for a drag: the window under the cursor captures it
+// (unless a window has it already), so that moves outside it still come;
+// released at the end when the drag took it.
+class MouseHold {
+public:
+    MouseHold();
+    ~MouseHold();
+    MouseHold(const MouseHold &) = delete;
+    MouseHold &operator=(const MouseHold &) = delete;
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
 // Starts reading input: the key state begins with the given buttons held.
 void Begin(DWORD buttons);
 // Waits for the next input; a tick comes every tickMs milliseconds.

@@ -7,7 +7,8 @@ class COleDropTarget;
 
 namespace DropTargets {
 void Add(HWND hWnd, COleDropTarget *pTarget);
-void Remove(HWND hWnd);
+// Removes the window's registration when it is this target's.
+void Remove(HWND hWnd, const COleDropTarget *pTarget);
 // The target of the window or of its nearest registered ancestor, and that
 // window in *phTargetWnd; NULL when none.
 COleDropTarget *Find(HWND hWnd, HWND *phTargetWnd);

@@ -18,6 +18,7 @@
 #define NIF_ICON 0x00000002
 #define NIF_TIP 0x00000004
 
+// cbSize is not checked: the classic 88 and sizeof(NOTIFYICONDATA) both do.
 struct NOTIFYICONDATA {
     DWORD cbSize;
     HWND hWnd;

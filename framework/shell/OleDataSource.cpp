@@ -115,6 +115,7 @@ DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, LPCRECT lpRectStartDrag, 
         source->m_rectStartDrag = *lpRectStartDrag;
     else
         source->m_rectStartDrag.SetRectEmpty();
+    DragLoop::MouseHold hold;
     if (!source->OnBeginDrag(nullptr))
         return DROPEFFECT_NONE;
     std::unique_ptr<QMimeData> mime(PlexoMakeMimeData());

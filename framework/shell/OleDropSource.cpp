@@ -3,6 +3,8 @@
 #include "framework/shell/DragLoop.h"
 #include "framework/window/InputApi.h"
 
+#include <QElapsedTimer>
+
 COleDropSource::COleDropSource() = default;
 
 COleDropSource::~COleDropSource() = default;
@@ -20,17 +22,16 @@ BOOL COleDropSource::OnBeginDrag(CWnd *)
         m_bDragStarted = TRUE;
         return TRUE;
     }
-    // Elapsed drag delay, counted in ticks of the input loop.
     constexpr UINT kTickMs = 10;
-    UINT waited = 0;
+    QElapsedTimer held;
+    held.start();
     for (;;) {
         DragLoop::Input input = DragLoop::Next(kTickMs);
         if (input.kind == DragLoop::Input::Quit || input.escape || !(input.keyState & m_dwButtonDrop) ||
             (input.keyState & m_dwButtonCancel))
             return FALSE;
-        if (input.kind == DragLoop::Input::Tick)
-            waited += kTickMs;
-        if (waited >= nDragDelay || (input.kind == DragLoop::Input::Mouse && !m_rectStartDrag.PtInRect(input.screen))) {
+        if (held.elapsed() >= nDragDelay ||
+            (input.kind == DragLoop::Input::Mouse && !m_rectStartDrag.PtInRect(input.screen))) {
             m_bDragStarted = TRUE;
             return TRUE;
         }

@@ -58,9 +58,10 @@ void COleDropTarget::Revoke()
 {
     if (!m_hWnd)
         return;
-    if (DropTargets::IsRegistered(this, m_hWnd) || !IsWindow(m_hWnd))
-        DropTargets::Remove(m_hWnd);
-    DesktopDrops::StopListening(m_hWnd);
+    const bool mine = DropTargets::IsRegistered(this, m_hWnd);
+    DropTargets::Remove(m_hWnd, this);
+    if (mine)
+        DesktopDrops::StopListening(m_hWnd);
     m_hWnd = nullptr;
     StopScrolling();
 }
