@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -290,6 +291,51 @@ TEST_F(DragDropTest, ADropFromAnotherProgramReachesOnDropAfterTheEvent)
     EXPECT_FALSE(drop2.isAccepted());
     PumpEvents();
     EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+// A window that starts a drag when its left button goes down, as the
+// toolbox's page window does.
+class CDragSourceWnd : public CRecordingWnd {
+public:
+    DROPEFFECT result = 12345;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN) {
+            COleDataSource data;
+            data.CacheGlobalData(kToolBoxItem, TextBlock("item"));
+            CRect start;
+            GetClientRect(&start);
+            ClientToScreen(&start);
+            result = data.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_SCROLL, &start);
+            return 0;
+        }
+        return CRecordingWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(DragDropTest, ARealMouseDragsFromItsWindowOntoTheTarget)
+{
+    CDragSourceWnd dragger;
+    ASSERT_TRUE(CreateTopLevel(dragger, RECT{0, 200, 100, 300}));
+    PumpEvents();
+    QWidget *widget = WidgetOf(dragger.m_hWnd);
+    // The mouse, held down in the source, goes over the target (200, 0) and
+    // is released there; Qt hands every move to the pressed window.
+    QTimer::singleShot(0, [widget]() {
+        QTest::mouseMove(widget, QPoint(60, 50));
+        QTest::mouseMove(widget, QPoint(230, -160));
+        QTest::mouseMove(widget, QPoint(240, -150));
+        QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, QPoint(240, -150));
+    });
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+    EXPECT_EQ(dragger.result, static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+    ASSERT_FALSE(target.calls.empty());
+    EXPECT_EQ(target.calls.front(), "enter");
+    EXPECT_EQ(target.calls.back(), "drop");
+    EXPECT_EQ(target.points.back(), CPoint(40, 50));
+    EXPECT_EQ(GetCapture(), nullptr); // the drag let the mouse go
 }
 
 // A view that takes text: its drop target hands every step to it.
