@@ -27,9 +27,10 @@ public:
     // Frees every cached block.
     void Empty();
 
-    // Puts the data on the clipboard.  As with the original's clipboard
-    // ownership, the clipboard takes the (heap-made) source over: it is
-    // deleted when other data replaces it.
+    // Puts the data on the clipboard, which takes the (heap-made) source
+    // over: it is deleted when other data replaces it, so callers do not
+    // delete it themselves.  A source on the stack may be used too: its
+    // destructor takes it back from the clipboard (whose data stays).
     void SetClipboard();
     // Flushes the data the clipboard holds for a source that is going away;
     // nothing here, since the clipboard keeps its own copy.
