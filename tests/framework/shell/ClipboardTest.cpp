@@ -255,6 +255,16 @@ TEST(ClipboardTest, DataObjectsReadTheClipboardAndDataSourcesFillIt)
     HGLOBAL hSecond = data.GetGlobalData(kComponent);
     EXPECT_EQ(BytesOf(hSecond), "second");
     GlobalFree(hSecond);
+
+    // A source on the stack takes itself back when it goes; its data stays.
+    {
+        COleDataSource local;
+        local.CacheGlobalData(kToolBoxItem, BlockOf("local"));
+        local.SetClipboard();
+    }
+    EXPECT_EQ(ReadClipboard(kToolBoxItem), "local");
+    SetClipboard({{CF_TEXT, "after"}});
+    EXPECT_FALSE(data.IsDataAvailable(kToolBoxItem));
 }
 
 TEST(ClipboardTest, APayloadCutShortFailsInItsReaderNotHere)
