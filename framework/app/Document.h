@@ -11,7 +11,6 @@
 class CDC;
 class CView;
 class COleDataObject;
-class COleDropTarget;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
@@ -58,9 +57,8 @@ public:
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnDraw(CDC* pDC) = 0;
 
-protected:
-    // Drag-and-drop over the view, as its registered drop target hands it
-    // on: here nothing is accepted.
+    // Drag-and-drop over the view, as its registered drop target (or one of
+    // the program's own targets) hands it on: here nothing is accepted.
     virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     virtual void OnDragLeave();
@@ -69,8 +67,8 @@ protected:
     virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
                                 CPoint point);
 
+protected:
     friend class CDocument;
-    friend class COleDropTarget;
     CDocument* m_pDocument = nullptr;
 };
 
