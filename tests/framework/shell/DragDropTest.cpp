@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -107,17 +108,23 @@ protected:
         POINT screen;
         int delayMs;
     };
+    // Steps without a delay are queued at once, so that the drag finds them
+    // waiting whatever the machine's load.
     void Script(std::vector<Step> steps)
     {
         int at = 0;
         for (const Step &s : steps) {
             at += s.delayMs;
             HWND hSource = source.m_hWnd;
-            QTimer::singleShot(at, [hSource, s]() {
+            auto post = [hSource, s]() {
                 POINT pt = s.screen;
                 ScreenToClient(hSource, &pt);
                 PostMessage(hSource, s.message, s.wParam, MAKELPARAM(pt.x, pt.y));
-            });
+            };
+            if (at == 0)
+                post();
+            else
+                QTimer::singleShot(at, post);
         }
     }
     DROPEFFECT Drag(DWORD effects = DROPEFFECT_COPY | DROPEFFECT_MOVE)
@@ -240,10 +247,19 @@ TEST_F(DragDropTest, NearAnEdgeThePlainWindowScrolls)
     targetWnd.ClientToScreen(&nearBottom);
     CPoint middle(client.Width() / 2, client.Height() / 2);
     targetWnd.ClientToScreen(&middle);
-    Script({{WM_MOUSEMOVE, MK_LBUTTON, middle, 0},
-            {WM_MOUSEMOVE, MK_LBUTTON, nearBottom, 10},
-            {WM_MOUSEMOVE, MK_LBUTTON, middle, 300},
-            {WM_LBUTTONUP, 0, middle, 10}});
+    Script({{WM_MOUSEMOVE, MK_LBUTTON, middle, 0}, {WM_MOUSEMOVE, MK_LBUTTON, nearBottom, 10}});
+    // The mouse rests near the edge until the window scrolled (or long
+    // enough to know it will not), then goes back and drops.
+    QTimer watch;
+    QElapsedTimer resting;
+    resting.start();
+    QObject::connect(&watch, &QTimer::timeout, [&]() {
+        if (targetWnd.Only({WM_VSCROLL}).empty() && resting.elapsed() < 5000)
+            return;
+        watch.stop();
+        Script({{WM_MOUSEMOVE, MK_LBUTTON, middle, 0}, {WM_LBUTTONUP, 0, middle, 0}});
+    });
+    watch.start(20);
     targetWnd.Clear();
     EXPECT_EQ(Drag(), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
     auto scrolls = targetWnd.Only({WM_VSCROLL});
