@@ -1,3 +1,5 @@
+#include "WindowTestSupport.h"
+
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/object/Archive.h"
@@ -121,7 +123,10 @@ TEST(ClipboardTest, ClosedClipboardAndAbsentFormatsAnswerNull)
     EXPECT_FALSE(EmptyClipboard());
     EXPECT_EQ(GetOpenClipboardWindow(), nullptr);
 
-    ASSERT_TRUE(OpenClipboard(nullptr));
+    CRecordingWnd owner;
+    ASSERT_TRUE(CreateTopLevel(owner, RECT{0, 0, 50, 50}));
+    ASSERT_TRUE(OpenClipboard(owner.m_hWnd));
+    EXPECT_EQ(GetOpenClipboardWindow(), owner.m_hWnd);
     EXPECT_FALSE(OpenClipboard(nullptr)); // one session at a time
     EXPECT_EQ(GetClipboardData(kComponent), nullptr);
     EXPECT_EQ(GetClipboardData(CF_BITMAP), nullptr);
