@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -184,9 +185,16 @@ public:
     }
 };
 
+// The framework's generated classes ("Afx:" and the style, cursor, brush
+// and icon handles) name this process's handles: no other process can look
+// for them, so they get no socket.
+bool IsGeneratedClass(LPCTSTR lpszClassName) { return std::strncmp(lpszClassName, "Afx:", 4) == 0; }
+
 void OnClass(LPCTSTR lpszClassName, BOOL bRegistered)
 {
     Servers &state = State();
+    if (!lpszClassName || IsGeneratedClass(lpszClassName))
+        return;
     const std::string key = Key(lpszClassName);
     if (bRegistered) {
         state.registered[key] = lpszClassName;
