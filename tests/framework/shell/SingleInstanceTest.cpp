@@ -172,6 +172,25 @@ TEST_F(SingleInstanceTest, TheSecondCopyFindsAndRestoresTheFirst)
     EXPECT_EQ(RunSecond(), 1);
 }
 
+TEST_F(SingleInstanceTest, TheSocketOpensWithTheFirstShownWindowAndClosesWithTheClass)
+{
+    WNDCLASS wc{};
+    wc.lpszClassName = className.c_str();
+    ASSERT_TRUE(RegisterClass(&wc));
+    HWND hWnd = CreateWindowEx(0, className.c_str(), "Here", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    QTest::qWait(10);
+    EXPECT_FALSE(std::filesystem::exists(socketPath)); // registered, nothing shown yet
+    ShowWindow(hWnd, SW_SHOW);
+    QTest::qWait(10);
+    EXPECT_TRUE(std::filesystem::exists(socketPath));
+    EXPECT_EQ(FindWindow(className.c_str(), nullptr), hWnd); // this process's own window
+    DestroyWindow(hWnd);
+    ASSERT_TRUE(UnregisterClass(className.c_str(), nullptr));
+    EXPECT_FALSE(std::filesystem::exists(socketPath));
+}
+
 TEST_F(SingleInstanceTest, AStaleSocketOfAKilledCopyIsRemoved)
 {
     QProcess first;
