@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -307,6 +308,59 @@ TEST_F(DragDropTest, ADropFromAnotherProgramReachesOnDropAfterTheEvent)
     EXPECT_FALSE(drop2.isAccepted());
     PumpEvents();
     EXPECT_EQ(target.calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+// A drop source that notes the cursor each step shows, and can set the
+// cursor itself.
+class CCursorSource : public COleDropSource {
+public:
+    bool ownCursors = false;
+    std::vector<DROPEFFECT> feedback;
+    std::vector<int> shapes; // the override cursor when asked to go on (-1: none)
+
+    SCODE QueryContinueDrag(BOOL bEscapePressed, DWORD dwKeyState) override
+    {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        shapes.push_back(cursor ? static_cast<int>(cursor->shape()) : -1);
+        return COleDropSource::QueryContinueDrag(bEscapePressed, dwKeyState);
+    }
+    SCODE GiveFeedback(DROPEFFECT dropEffect) override
+    {
+        feedback.push_back(dropEffect);
+        return ownCursors ? S_OK : COleDropSource::GiveFeedback(dropEffect);
+    }
+};
+
+TEST_F(DragDropTest, TheCursorShowsTheEffectUnlessTheSourceSetsItsOwn)
+{
+    for (bool own : {false, true}) {
+        SCOPED_TRACE(own ? "own cursors" : "default cursors");
+        CCursorSource dropSource;
+        dropSource.ownCursors = own;
+        Script({{WM_MOUSEMOVE, MK_LBUTTON, POINT{50, 50}, 0},
+                {WM_MOUSEMOVE, MK_LBUTTON, POINT{250, 50}, 0},
+                {WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, POINT{250, 50}, 0},
+                {WM_LBUTTONUP, MK_CONTROL, POINT{250, 50}, 0}});
+        COleDataSource data;
+        data.CacheGlobalData(CF_TEXT, TextBlock("t"));
+        EXPECT_EQ(data.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, nullptr, &dropSource),
+                  static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+        // Feedback: before the first move, over the source, over the target
+        // (move), with Ctrl (copy).
+        ASSERT_EQ(dropSource.feedback.size(), 4u);
+        EXPECT_EQ(dropSource.feedback[1], static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+        EXPECT_EQ(dropSource.feedback[2], static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+        EXPECT_EQ(dropSource.feedback[3], static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+        ASSERT_EQ(dropSource.shapes.size(), 5u);
+        if (own) {
+            EXPECT_EQ(dropSource.shapes, (std::vector<int>{-1, -1, -1, -1, -1}));
+        } else {
+            EXPECT_EQ(dropSource.shapes[2], static_cast<int>(Qt::ForbiddenCursor));
+            EXPECT_EQ(dropSource.shapes[3], static_cast<int>(Qt::DragMoveCursor));
+            EXPECT_EQ(dropSource.shapes[4], static_cast<int>(Qt::DragCopyCursor));
+        }
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the drag put the cursor back
+    }
 }
 
 // A window that starts a drag when its left button goes down, as the
