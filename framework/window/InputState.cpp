@@ -1,5 +1,6 @@
 // Capture, focus, activation, the keyboard and mouse-button state and the
 // cursor position.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
@@ -240,8 +241,10 @@ HWND GetForegroundWindow()
 
 BOOL SetForegroundWindow(HWND hWnd)
 {
-    if (!Live(hWnd))
-        return FALSE;
+    if (!Live(hWnd)) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->setForegroundWindow(hWnd) : FALSE;
+    }
     SetActiveWindow(hWnd);
     return TRUE;
 }

@@ -1,5 +1,6 @@
 // Window records: the live-window registry, creation, parent notification
 // and the guarded call into a window's procedure chain.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
@@ -259,5 +260,8 @@ void WindowCore::SendParentNotify(HWND hChild, UINT event, LPARAM lParam, bool b
 
 BOOL IsWindow(HWND hWnd)
 {
-    return WindowRegistry::IsLive(hWnd) ? TRUE : FALSE;
+    if (WindowRegistry::IsLive(hWnd))
+        return TRUE;
+    const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+    return hWnd && foreign ? foreign->isWindow(hWnd) : FALSE;
 }

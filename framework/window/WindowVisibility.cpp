@@ -1,5 +1,6 @@
 // Showing, hiding, minimising, maximising and restoring windows, and the
 // enabled state.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
@@ -90,8 +91,10 @@ RECT EnterSizeState(HWND h, UINT state)
 BOOL ShowWindow(HWND hWnd, int nCmdShow)
 {
     HWND h = Live(hWnd);
-    if (!h)
-        return FALSE;
+    if (!h) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->showWindow(hWnd, nCmdShow) : FALSE;
+    }
     BOOL wasVisible = (h->style & WS_VISIBLE) ? TRUE : FALSE;
     if (nCmdShow == SW_HIDE) {
         if (wasVisible)
@@ -144,7 +147,11 @@ BOOL IsWindowVisible(HWND hWnd)
 BOOL IsIconic(HWND hWnd)
 {
     HWND h = Live(hWnd);
-    return h && h->sizeState == SIZE_MINIMIZED;
+    if (!h) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->isIconic(hWnd) : FALSE;
+    }
+    return h->sizeState == SIZE_MINIMIZED;
 }
 
 BOOL IsZoomed(HWND hWnd)
