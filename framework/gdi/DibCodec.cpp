@@ -205,8 +205,8 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
                 layout.colours[i] = static_cast<uint32_t>(q[2]) << 16 | q[1] << 8 | q[0];
             } else {
                 WORD index = static_cast<WORD>(table[2 * i] | table[2 * i + 1] << 8);
-                bool known = palette && index < palette->entries.size();
-                layout.colours[i] = known ? Paints::ToPixel(palette->entries[index]) : 0;
+                bool known = palette && index < palette->Realized().size();
+                layout.colours[i] = known ? Paints::ToPixel(palette->Realized()[index]) : 0;
             }
         }
     } else if (h.biCompression == BI_BITFIELDS) {

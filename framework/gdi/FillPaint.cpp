@@ -43,7 +43,9 @@ COLORREF Resolve(COLORREF c, const PaletteData *palette, const std::vector<uint3
 {
     if (IsPaletteIndex(c)) {
         size_t index = c & 0xFFFF;
-        return palette && index < palette->entries.size() ? palette->entries[index] & 0xFFFFFF : RGB(0, 0, 0);
+        if (!palette || index >= palette->Realized().size())
+            return RGB(0, 0, 0);
+        return palette->Realized()[index] & 0xFFFFFF;
     }
     if (IsDibIndex(c)) {
         size_t index = c & 0xFFFF;

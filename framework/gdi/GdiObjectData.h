@@ -85,6 +85,18 @@ struct PaletteData : GdiObjectData {
     PaletteData() : GdiObjectData(GdiObjectKind::Palette) {}
     std::vector<COLORREF> entries;
     std::vector<BYTE> flags; // PC_ flags per entry (empty: all 0)
+    // The entries drawing uses: changes made by SetPaletteEntries and
+    // ResizePalette take effect when the palette is next realized. Empty:
+    // the entries themselves.
+    std::vector<COLORREF> realized;
+
+    const std::vector<COLORREF> &Realized() const { return realized.empty() ? entries : realized; }
+    // Keeps what drawing uses before the entries change.
+    void HoldRealized()
+    {
+        if (realized.empty())
+            realized = entries;
+    }
 };
 
 // The handle table: handles are small counters, never reused, so a stale

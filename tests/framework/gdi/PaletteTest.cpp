@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -78,6 +79,46 @@ TEST(Palette, IndexColoursResolveThroughTheSelectedPalette)
     EXPECT_EQ(c.At(5, 5), RGB(0, 0, 250));
     EXPECT_EQ(c.At(0, 0), RGB(200, 0, 0));
     EXPECT_EQ(c.dc.SelectPalette(old, FALSE), &pal);
+}
+
+TEST(Palette, ChangedEntriesTakeEffectWhenThePaletteIsRealized)
+{
+    LogPalette log(kEntries);
+    CPalette pal;
+    ASSERT_TRUE(pal.CreatePalette(log.Get()));
+    Canvas c(1, 1);
+    CPalette *old = c.dc.SelectPalette(&pal, FALSE);
+    c.dc.RealizePalette();
+    struct Step {
+        const char *name;
+        std::function<void()> act;
+        COLORREF index0, index1; // what PALETTEINDEX(0) and (1) draw afterwards
+    } steps[] = {
+        {"realized", [] {}, RGB(10, 20, 30), RGB(200, 0, 0)},
+        {"entries set",
+         [&] {
+             PALETTEENTRY e[2] = {{1, 2, 3, 0}, {4, 5, 6, PC_RESERVED}};
+             pal.SetPaletteEntries(0, 2, e);
+         },
+         RGB(10, 20, 30), RGB(200, 0, 0)},
+        {"realized again", [&] { c.dc.RealizePalette(); }, RGB(1, 2, 3), RGB(4, 5, 6)},
+        {"reserved entry animated",
+         [&] {
+             PALETTEENTRY e[2] = {{7, 7, 7, 0}, {8, 8, 8, PC_RESERVED}};
+             pal.AnimatePalette(0, 2, e); // only the reserved entry moves, at once
+         },
+         RGB(1, 2, 3), RGB(8, 8, 8)},
+    };
+    for (const Step &s : steps) {
+        s.act();
+        c.dc.SetPixel(0, 0, PALETTEINDEX(0));
+        EXPECT_EQ(c.At(0, 0), s.index0) << s.name;
+        CBrush brush(PALETTEINDEX(1));
+        CRect all(0, 0, 1, 1);
+        c.dc.FillRect(&all, &brush);
+        EXPECT_EQ(c.At(0, 0), s.index1) << s.name;
+    }
+    c.dc.SelectPalette(old, FALSE);
 }
 
 TEST(Palette, DibColourTablesCanIndexThePalette)
