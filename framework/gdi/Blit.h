@@ -30,7 +30,8 @@ struct Source {
     // sets nothing, so the target pixel stays as it was.
     const std::vector<uint8_t> *covered = nullptr;
     // The image's top bytes are Qt's opaque filler, not pixel data: its
-    // pixels are colours with a zero top byte (icon and image list pictures).
+    // pixels are colours with a zero top byte (icon and image list
+    // pictures, window images).
     bool colourOnly = false;
 };
 

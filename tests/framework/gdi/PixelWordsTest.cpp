@@ -125,6 +125,17 @@ TEST(PixelWords, TransfersCarryTheSourceTopByte)
     }
 }
 
+TEST(PixelWords, WindowImagesGiveColoursWithAZeroTopByte)
+{
+    Canvas window(4, 4, RGB(0x12, 0x34, 0x56));
+    WordBitmap target(4, 4, 0xCCCCCCCCu);
+    EXPECT_TRUE(target.dc.BitBlt(0, 0, 4, 4, &window.dc, 0, 0, SRCCOPY));
+    EXPECT_EQ(target.Word(1, 1), 0x00123456u);
+    WordBitmap stretched(4, 4, 0xCCCCCCCCu);
+    EXPECT_TRUE(stretched.dc.StretchBlt(0, 0, 4, 4, &window.dc, 0, 0, 2, 2, SRCINVERT));
+    EXPECT_EQ(stretched.Word(1, 1), 0x00123456u ^ 0xCCCCCCCCu);
+}
+
 TEST(PixelWords, IconsDrawTheirColoursWithAZeroTopByte)
 {
     // An opaque icon (mask all 0) of one colour: its pixels replace the target's words.
