@@ -113,17 +113,20 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return 0;
+    // Scan lines and the source's y count from the picture's lower-left
+    // corner whatever the row order: a top-down band holds the picture's
+    // rows [height - StartScan - lines, height - StartScan), top row first.
+    int height = static_cast<int>(layout.height);
+    int bandTop = height - static_cast<int>(StartScan + lines);
+    int bandBottom = bandTop + static_cast<int>(lines);
+    int top = height - ySrc - static_cast<int>(h);
     // Compressed bits are decoded whole; the band still picks the rows drawn.
     DibCodec::Coverage covered;
     if (layout.Compressed())
         DibCodec::DecodeCompressed(layout, lpvBits, image, covered);
     else
-        DibCodec::Decode(layout, lpvBits, static_cast<int>(StartScan), static_cast<int>(lines), image);
-    // Only the rows the band holds are set.
-    int bandTop = layout.topDown ? static_cast<int>(StartScan)
-                                 : static_cast<int>(layout.height) - static_cast<int>(StartScan + lines);
-    int bandBottom = bandTop + static_cast<int>(lines);
-    int top = SourceTop(layout, ySrc, static_cast<int>(h));
+        DibCodec::Decode(layout, lpvBits, layout.topDown ? bandTop : static_cast<int>(StartScan),
+                         static_cast<int>(lines), image);
     int from = std::max(top, bandTop), to = std::min(top + static_cast<int>(h), bandBottom);
     if (from >= to)
         return static_cast<int>(lines);

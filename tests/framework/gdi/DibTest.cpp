@@ -119,6 +119,30 @@ TEST(Dib, RowOrderAndSourceRectangles)
     EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255));
 }
 
+TEST(Dib, SetDIBitsToDeviceCountsFromTheLowerLeftCornerWhateverTheRowOrder)
+{
+    DepthCase k = DepthCases()[3];
+    // The same picture both ways: shown top row k.top, bottom row k.bottom.
+    std::vector<BYTE> topFirst(k.rows.begin() + 12, k.rows.end());
+    topFirst.insert(topFirst.end(), k.rows.begin(), k.rows.begin() + 12);
+    Dib bottomUp(4, 2, 24, {}, k.rows), topDown(4, -2, 24, {}, topFirst);
+    for (Dib *dib : {&bottomUp, &topDown}) {
+        const char *name = dib == &topDown ? "top-down" : "bottom-up";
+        // One row from ySrc 0: the picture's bottom row.
+        Canvas one(4, 1);
+        EXPECT_EQ(SetDIBitsToDevice(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 0, 2, dib->bits.data(), dib->Info(),
+                                    DIB_RGB_COLORS), 2) << name;
+        EXPECT_EQ(one.At(1, 0), k.bottom[1]) << name;
+        // A band of scan line 0 alone: the bottom row, given as the band's only row.
+        const BYTE *bottomRow = dib == &topDown ? dib->bits.data() + 12 : dib->bits.data();
+        Canvas band(4, 2);
+        EXPECT_EQ(SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomRow, dib->Info(), DIB_RGB_COLORS),
+                  1) << name;
+        EXPECT_EQ(band.At(2, 1), k.bottom[2]) << name;
+        EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255)) << name;
+    }
+}
+
 TEST(Dib, BitmapRoundTripThroughDIBits)
 {
     Canvas screen(4, 4);
