@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -275,12 +276,16 @@ void DecodeSpan(const Layout &layout, const void *scanBits, int scan, int x0, in
         out[x] = DecodePixel(layout, static_cast<const BYTE *>(scanBits), x);
 }
 
-void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered)
+bool DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered)
 {
     std::vector<uint16_t> indexes;
-    DibRle::Expand(static_cast<const uint8_t *>(bits), layout.imageBytes, static_cast<int>(layout.width),
-                   static_cast<int>(layout.height), layout.bitCount, indexes);
-    covered.assign(indexes.size(), 1);
+    try {
+        DibRle::Expand(static_cast<const uint8_t *>(bits), layout.imageBytes, static_cast<int>(layout.width),
+                       static_cast<int>(layout.height), layout.bitCount, indexes);
+        covered.assign(indexes.size(), 1);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
     size_t i = 0;
     for (LONG y = 0; y < layout.height; ++y) {
         uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(static_cast<int>(y)));
@@ -290,6 +295,7 @@ void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Cov
             out[x] = set ? TableColour(layout, indexes[i]) : 0;
         }
     }
+    return true;
 }
 
 void Encode(const QImage &image, const Layout &layout, int firstScan, int lines, void *bits)

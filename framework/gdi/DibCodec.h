@@ -43,8 +43,9 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
 void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QImage &image);
 
 // Decodes compressed bits (layout.imageBytes of them) into the whole image,
-// top row first; bad bits stop decoding where they start.
-void DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered);
+// top row first; bad bits stop decoding where they start. False when the
+// memory for it cannot be had.
+bool DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered);
 
 // The table entries nearest to colours met before (one slot per hash of
 // the colour), for encoding many short spans against one table.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -83,8 +84,14 @@ HBITMAP Create(const DibCodec::Layout &layout, const BITMAPINFOHEADER &header, v
         bm->sectionInfo = s; // described, but the bits are the image's own
     } else {
         // Zero bits decode to table entry 0 (or black), as the image starts.
-        s->bits.assign(static_cast<size_t>(layout.rowBytes) * static_cast<size_t>(layout.height), 0);
-        s->synced.assign(s->bits.size(), 0xFF); // differs from the bits: the first use decodes them
+        size_t size = static_cast<size_t>(layout.rowBytes) * static_cast<size_t>(layout.height);
+        try {
+            s->bits.assign(size, 0);
+            s->synced.assign(size, 0xFF); // differs from the bits: the first use decodes them
+        } catch (const std::bad_alloc &) {
+            DeleteObject(bitmap);
+            return nullptr;
+        }
         bm->section = s;
         bm->sectionInfo = s;
         bm->Current();

@@ -33,9 +33,8 @@ bool DecodeWhole(const BITMAPINFO *info, UINT usage, const PaletteData *palette,
     if (image.isNull())
         return false;
     if (layout.Compressed())
-        DibCodec::DecodeCompressed(layout, bits, image, covered);
-    else
-        DibCodec::Decode(layout, bits, 0, static_cast<int>(layout.height), image);
+        return DibCodec::DecodeCompressed(layout, bits, image, covered);
+    DibCodec::Decode(layout, bits, 0, static_cast<int>(layout.height), image);
     return true;
 }
 
@@ -122,11 +121,13 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     int top = height - ySrc - static_cast<int>(h);
     // Compressed bits are decoded whole; the band still picks the rows drawn.
     DibCodec::Coverage covered;
-    if (layout.Compressed())
-        DibCodec::DecodeCompressed(layout, lpvBits, image, covered);
-    else
+    if (layout.Compressed()) {
+        if (!DibCodec::DecodeCompressed(layout, lpvBits, image, covered))
+            return 0;
+    } else {
         DibCodec::Decode(layout, lpvBits, layout.topDown ? bandTop : static_cast<int>(StartScan),
                          static_cast<int>(lines), image);
+    }
     int from = std::max(top, bandTop), to = std::min(top + static_cast<int>(h), bandBottom);
     if (from >= to)
         return static_cast<int>(lines);
@@ -204,10 +205,12 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     std::memset(decoded.bits(), 0, static_cast<size_t>(decoded.sizeInBytes()));
     // Compressed bits are decoded whole; pixels they skip keep the bitmap's own.
     DibCodec::Coverage covered;
-    if (layout.Compressed())
-        DibCodec::DecodeCompressed(layout, lpBits, decoded, covered);
-    else
+    if (layout.Compressed()) {
+        if (!DibCodec::DecodeCompressed(layout, lpBits, decoded, covered))
+            return 0;
+    } else {
         DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
+    }
     int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
     QImage &target = bm->Current();
     int rows = std::min(bandTop + static_cast<int>(lines), target.height());

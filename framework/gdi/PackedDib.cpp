@@ -53,7 +53,8 @@ QImage Decode(const BYTE *data, size_t size, int heightDivisor, Parsed *parsed)
     if (layout.Compressed()) {
         // Pixels the bits skip stay black, as in a new bitmap.
         DibCodec::Coverage covered;
-        DibCodec::DecodeCompressed(layout, data + infoSize, image, covered);
+        if (!DibCodec::DecodeCompressed(layout, data + infoSize, image, covered))
+            return QImage();
     } else {
         DibCodec::Decode(layout, data + infoSize, 0, static_cast<int>(layout.height), image);
     }
