@@ -252,6 +252,13 @@ void CQYPortComponent::RemoveAllLinks()
     m_listLinks.RemoveAll();
 }
 
+void CQYPortComponent::DetachAllLinks()
+{
+    // The caller holds this port; the links may go with the list.
+    ForEachLink([this](CQYDrawComponent*, CQYPortLink* pLink) { pLink->DetachPort(this); });
+    RemoveAllLinks();
+}
+
 void CQYPortComponent::UpdateLinks()
 {
     if (m_nCompPtCount <= 0)
