@@ -9,7 +9,9 @@
 #include "library/shapes/QYLineEnds.h"
 #include "library/shapes/QYShapeTypes.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 IMPLEMENT_SERIAL(CQYLinkComponent, CQYDrawComponent, 0)
@@ -230,9 +232,14 @@ BOOL CQYLinkComponent::IsEndPoint(int nIndex)
 
 int CQYLinkComponent::GetDistance(int x1, int y1, int x2, int y2)
 {
-    const long long dx = static_cast<long long>(x2) - x1;
-    const long long dy = static_cast<long long>(y2) - y1;
-    return QYRound(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+    // Each difference is below 2^32, so its square fits in 64 unsigned bits;
+    // a sum beyond them is a distance far beyond the int range.
+    const unsigned long long ax = static_cast<unsigned long long>(std::llabs(static_cast<long long>(x2) - x1));
+    const unsigned long long ay = static_cast<unsigned long long>(std::llabs(static_cast<long long>(y2) - y1));
+    unsigned long long sum = 0;
+    if (__builtin_add_overflow(ax * ax, ay * ay, &sum))
+        return INT_MAX;
+    return QYRound(std::sqrt(static_cast<double>(sum)));
 }
 
 int CQYLinkComponent::GetLength()
