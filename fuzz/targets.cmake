@@ -1,0 +1,1 @@
+plexo_fuzz_target(shapes_document DEPS plexo_shapes)
