@@ -16,7 +16,7 @@ typedef std::vector<std::pair<double, double>> Frame;
 
 // The (k, m) frame positions of each computation; the barbed head (codes 2
 // and 3) is built apart.
-Frame HeadFrame(int nType)
+Frame MakeHeadFrame(int nType)
 {
     switch (nType) {
     case 1: case 4: case 5: case 22: case 26:
@@ -64,23 +64,35 @@ Frame HeadFrame(int nType)
     }
 }
 
+const Frame& HeadFrame(int nType)
+{
+    static const std::vector<Frame> frames = [] {
+        std::vector<Frame> all;
+        for (int i = 0; i <= 40; ++i)
+            all.push_back(MakeHeadFrame(i));
+        return all;
+    }();
+    return frames[static_cast<size_t>(nType >= 0 && nType <= 40 ? nType : 0)];
+}
+
 } // namespace
 
 void CQYArrowHead::BuildHead(int nType)
 {
+    const Direction d = GetDirection();
     if (nType == 2 || nType == 3) {
         AllocMemory(4);
-        const POINT notch = BarbNotch();
+        const POINT notch = BarbNotch(d);
         m_lpCompPoints[0] = m_ptLineStart;
-        m_lpCompPoints[1] = BarbWing(notch, 1, 1);
+        m_lpCompPoints[1] = BarbWing(d, notch, 1, 1);
         m_lpCompPoints[2] = notch;
-        m_lpCompPoints[3] = BarbWing(notch, 1, -1);
+        m_lpCompPoints[3] = BarbWing(d, notch, 1, -1);
         return;
     }
-    const Frame frame = HeadFrame(nType);
+    const Frame& frame = HeadFrame(nType);
     AllocMemory(static_cast<int>(frame.size()));
     for (size_t i = 0; i < frame.size(); ++i)
-        m_lpCompPoints[i] = HeadPoint(frame[i].first, frame[i].second);
+        m_lpCompPoints[i] = HeadPoint(d, frame[i].first, frame[i].second);
 }
 
 void CQYArrowHead::DrawHead(CDC* pDC, int nType)

@@ -101,6 +101,9 @@ void CQYBaseEndObject::Serialize(CArchive& ar)
 
 void CQYBaseEndObject::AllocMemory(int nCount)
 {
+    // Heads are rebuilt at every draw: an array of the right size is kept.
+    if (nCount > 0 && nCount == m_nCompPtCount && m_lpCompPoints != nullptr)
+        return;
     delete[] m_lpCompPoints;
     m_lpCompPoints = nullptr;
     m_nCompPtCount = std::max(nCount, 0);
@@ -174,34 +177,31 @@ void CQYBaseEndObject::OnCustomProperties()
 // ---------------------------------------------------------------------------
 // Head geometry
 
-POINT CQYBaseEndObject::HeadPoint(double k, double m) const
+CQYBaseEndObject::Direction CQYBaseEndObject::GetDirection() const
 {
     const double theta = std::atan2(double(m_ptLineStart.y) - m_ptLineEnd.y, double(m_ptLineStart.x) - m_ptLineEnd.x);
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    const double dx = -(m_nArrowLength * c) * k - (m_nArrowWidth * s) * m;
-    const double dy = -(m_nArrowLength * s) * k + (m_nArrowWidth * c) * m;
-    const long long x = static_cast<long long>(m_ptLineStart.x) + QYTruncate(dx);
-    const long long y = static_cast<long long>(m_ptLineStart.y) + QYTruncate(dy);
-    return POINT{MoreNear(static_cast<float>(x)), MoreNear(static_cast<float>(y))};
+    return Direction{std::cos(theta), std::sin(theta)};
 }
 
-POINT CQYBaseEndObject::BarbNotch() const
+POINT CQYBaseEndObject::HeadPoint(const Direction& d, double k, double m) const
 {
-    const double theta = std::atan2(double(m_ptLineStart.y) - m_ptLineEnd.y, double(m_ptLineStart.x) - m_ptLineEnd.x);
-    return POINT{MoreNear(static_cast<float>(m_ptLineStart.x - m_nArrowLength * std::cos(theta))),
-                 MoreNear(static_cast<float>(m_ptLineStart.y - m_nArrowLength * std::sin(theta)))};
+    return BarbWing(d, m_ptLineStart, k, m);
 }
 
-POINT CQYBaseEndObject::BarbWing(POINT notch, double k, double m) const
+POINT CQYBaseEndObject::BarbNotch(const Direction& d) const
 {
-    const double theta = std::atan2(double(m_ptLineStart.y) - m_ptLineEnd.y, double(m_ptLineStart.x) - m_ptLineEnd.x);
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    const double dx = -(m_nArrowLength * c) * k - (m_nArrowWidth * s) * m;
-    const double dy = -(m_nArrowLength * s) * k + (m_nArrowWidth * c) * m;
-    const long long x = static_cast<long long>(notch.x) + QYTruncate(dx);
-    const long long y = static_cast<long long>(notch.y) + QYTruncate(dy);
+    return POINT{MoreNear(static_cast<float>(m_ptLineStart.x - m_nArrowLength * d.c)),
+                 MoreNear(static_cast<float>(m_ptLineStart.y - m_nArrowLength * d.s))};
+}
+
+POINT CQYBaseEndObject::BarbWing(const Direction& d, POINT origin, double k, double m) const
+{
+    // The offset in double precision, truncated; the integer sum rounded
+    // through single precision.
+    const double dx = -(m_nArrowLength * d.c) * k - (m_nArrowWidth * d.s) * m;
+    const double dy = -(m_nArrowLength * d.s) * k + (m_nArrowWidth * d.c) * m;
+    const long long x = static_cast<long long>(origin.x) + QYTruncate(dx);
+    const long long y = static_cast<long long>(origin.y) + QYTruncate(dy);
     return POINT{MoreNear(static_cast<float>(x)), MoreNear(static_cast<float>(y))};
 }
 

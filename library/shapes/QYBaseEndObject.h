@@ -90,12 +90,18 @@ public:
     COLORREF m_crHatchColor = 0x00FF56FF;
 
 protected:
+    // The direction from the neighbour to the tip: cos and sin of its angle.
+    struct Direction {
+        double c;
+        double s;
+    };
+    Direction GetDirection() const;
     // The point k lengths back from the tip along the line and m half-widths
     // across it.
-    POINT HeadPoint(double k, double m) const;
+    POINT HeadPoint(const Direction& d, double k, double m) const;
     // The barbed head's notch and its wings (offsets from the notch).
-    POINT BarbNotch() const;
-    POINT BarbWing(POINT notch, double k, double m) const;
+    POINT BarbNotch(const Direction& d) const;
+    POINT BarbWing(const Direction& d, POINT notch, double k, double m) const;
     // Strokes and circles of the drawings.
     void Stroke(CDC* pDC, int a, int b);
     void Outline(CDC* pDC, std::initializer_list<int> indexes, BOOL bClose);

@@ -30,10 +30,10 @@ public:
     // Sets the points (with the elbow mode: first point, corner, last
     // point) and binds the given ports, then the area and position.  FALSE
     // (nothing changed) for fewer than two points.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
-                                 CQYPortComponent* pTo);
-    virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount, CQYPortComponent* pFrom,
-                                  CQYPortComponent* pTo);
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
+                                 CQYPortComponent* pTo = nullptr);
+    virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount, CQYPortComponent* pFrom = nullptr,
+                                  CQYPortComponent* pTo = nullptr);
 
     // CQYPortLink
     BOOL MoveEndAtPort(CQYPortComponent* pPort, int dx, int dy) override;

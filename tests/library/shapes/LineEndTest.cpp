@@ -236,7 +236,7 @@ TEST(LineEndRecord, CountsAboveSixteenAreRefusedAndChangeNothing)
 TEST(LineEndRecord, ShortRecordIsRefused)
 {
     Bytes bytes = GoldenNormalArrow().Get();
-    bytes.resize(bytes.size() - 4);
+    bytes.erase(bytes.end() - 4, bytes.end());
     CQYNormalArrowObject head;
     EXPECT_EQ(LoadRecord(head, bytes), CArchiveException::endOfFile);
     EXPECT_EQ(head.m_nCompPtCount, 0);

@@ -285,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                             ar.WriteObject(&head);
                             ar.WriteObject(nullptr);
                         });
-                        bytes.resize(bytes.size() - 6);
+                        bytes.erase(bytes.end() - 6, bytes.end());
                         return bytes;
                     }}),
     [](const ::testing::TestParamInfo<CorruptCase>& info) { return std::string(info.param.name); });
