@@ -394,6 +394,7 @@ void CQYPortComponent::OnDraw3d(CDC* pDC)
 void CQYPortComponent::OnDrawTrackCustom(CDC* pDC)
 {
     CQYDrawComponent::OnDrawTrackCustom(pDC);
-    for (POSITION pos = m_listLinks.GetHeadPosition(); pos != nullptr;)
-        m_listLinks.GetNext(pos)->OnDrawTrackCustom(pDC);
+    // Connectors only: a document may list the port's own shape here, whose
+    // track would draw this port again without end.
+    ForEachLink([pDC](CQYDrawComponent* pComp, CQYPortLink*) { pComp->OnDrawTrackCustom(pDC); });
 }

@@ -1,7 +1,10 @@
 #include "ModelBytes.h"
 #include "ShapeTestUtil.h"
 
+#include "framework/gdi/Bitmap.h"
+#include "framework/gdi/CDC.h"
 #include "framework/object/Archive.h"
+#include "library/model/QYPortComponent.h"
 #include "library/shapes/QYArrowObjects.h"
 #include "library/shapes/QYBasicShapes.h"
 #include "library/shapes/QYBezierLineComponent.h"
@@ -333,6 +336,41 @@ TEST(CorruptGroupRecord, GroupInsideItselfThroughANestedGroupIsRefused)
         e->Delete();
     }
     EXPECT_EQ(nCause, CArchiveException::badIndex);
+}
+
+} // namespace
+
+namespace {
+
+// A hostile page: a rectangle whose port lists the rectangle itself as a
+// link.  It loads, and its track outline draws once instead of drawing the
+// port and the rectangle in turn without end.
+TEST(HostileRecord, ShapeListedAsItsOwnPortsLinkDrawsItsTrackOnce)
+{
+    Bytes bytes;
+    {
+        CQYDataModel model;
+        auto* pRect = new CQYRectComponent;
+        CRect rc(0, 0, 50, 50);
+        pRect->Create(rc, "");
+        CQYPortComponent* pPort = pRect->FindPort(0.5, 0.5);
+        pPort->AddLink(pRect);
+        model.InsertComponent(pRect);
+        bytes = SaveModel(model);
+        pPort->RemoveAllLinks();
+    }
+    CQYDataModel loaded;
+    ASSERT_EQ(LoadModel(loaded, bytes), -1);
+    auto* pRect = static_cast<CQYRectComponent*>(loaded.GetComponents().GetHead());
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateBitmap(60, 60, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    pRect->OnDrawTrack(&dc);
+    dc.SelectObject(pOld);
+    // Untie the loop the document made, so the page can go.
+    pRect->FindPort(0.5, 0.5)->RemoveAllLinks();
 }
 
 } // namespace
