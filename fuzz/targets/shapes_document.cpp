@@ -14,7 +14,8 @@
 
 namespace {
 
-// Draws, tracks, moves and copies every component of the page.
+// Draws every component of the page, its track outline and its highlight,
+// routes links again and copies everything.
 void ExercisePage(CQYDataModel& model)
 {
     CDC dc;
@@ -27,16 +28,15 @@ void ExercisePage(CQYDataModel& model)
         CQYDrawComponent* pComp = comps.GetNext(pos);
         pComp->OnDraw(&dc);
         pComp->ResetTrackPoints();
-        pComp->OffsetTrackComponent(3, -2, 0, 0);
         pComp->OnDrawTrack(&dc);
-        pComp->OffsetComponent(5, 7);
-        pComp->UpdatePosition();
-        pComp->ResetTrackPoints();
+        pComp->OnDrawHighlight(&dc);
         pComp->UpdateComp();
-        if (auto* pLink = dynamic_cast<CQYLinkComponent*>(pComp))
+        if (auto* pLink = dynamic_cast<CQYLinkComponent*>(pComp)) {
             pLink->RouteElbow();
+            pLink->UpdateComp();
+        }
         if (auto* pGroup = dynamic_cast<CQYGroupComponent*>(pComp))
-            pGroup->ScaleComponent(2.0f, 0.5f, 0.0f, 0.0f);
+            pGroup->UpdatePosition();
         CQYDrawComponent* pCopy = pComp->Copy();
         pCopy->AddRef();
         pCopy->Release();

@@ -5,6 +5,7 @@
 #include "library/model/QYRounding.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -339,14 +340,21 @@ void CQYBaseEndObject::Circle(CDC* pDC, int nIndex, int nRadius, BOOL bFill)
     if (nIndex >= m_nCompPtCount)
         return;
     const POINT c = m_lpCompPoints[nIndex];
+    // A radius read from a document may be anything: the box is held inside
+    // the int range.
+    auto clamp = [](long long v) { return static_cast<int>(v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : v); };
+    const int left = clamp(static_cast<long long>(c.x) - nRadius);
+    const int top = clamp(static_cast<long long>(c.y) - nRadius);
+    const int right = clamp(static_cast<long long>(c.x) + nRadius);
+    const int bottom = clamp(static_cast<long long>(c.y) + nRadius);
     if (bFill) {
         // The disc inside the circle in the brush, without an outline of its
         // own: the circle below is the outline.
         const int nSaved = pDC->SaveDC();
         pDC->SelectStockObject(NULL_PEN);
-        pDC->Ellipse(c.x - nRadius, c.y - nRadius, c.x + nRadius + 1, c.y + nRadius + 1);
+        pDC->Ellipse(left, top, clamp(right + 1LL), clamp(bottom + 1LL));
         pDC->RestoreDC(nSaved);
     }
-    pDC->MoveTo(c.x + nRadius, c.y);
+    pDC->MoveTo(right, c.y);
     pDC->AngleArc(c.x, c.y, nRadius, 0.0f, 360.0f);
 }

@@ -1,5 +1,6 @@
 #include "library/shapes/QYElbow.h"
 
+#include <climits>
 #include <cstdlib>
 
 BOOL QYIsOrthogonal(const POINT* lpPoints, int nCount)
@@ -13,8 +14,9 @@ BOOL QYIsOrthogonal(const POINT* lpPoints, int nCount)
 
 CPoint* QYGetRectSpot(CPoint* pOut, const CRect& rc, int nSpot)
 {
-    const int cx = (rc.left + rc.right) / 2;
-    const int cy = (rc.top + rc.bottom) / 2;
+    // Sums in 64 bits: the sides may lie anywhere in the int range.
+    const int cx = static_cast<int>((static_cast<long long>(rc.left) + rc.right) / 2);
+    const int cy = static_cast<int>((static_cast<long long>(rc.top) + rc.bottom) / 2);
     switch (nSpot) {
     case 0: *pOut = CPoint(rc.left, rc.top); break;
     case 1: *pOut = CPoint(cx, rc.top); break;
@@ -30,6 +32,19 @@ CPoint* QYGetRectSpot(CPoint* pOut, const CRect& rc, int nSpot)
 }
 
 namespace {
+
+// value + delta held inside the int range.
+LONG Shifted(LONG value, int delta)
+{
+    const long long sum = static_cast<long long>(value) + delta;
+    return static_cast<LONG>(sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : sum);
+}
+
+void Shift(POINT& point, int dx, int dy)
+{
+    point.x = Shifted(point.x, dx);
+    point.y = Shifted(point.y, dy);
+}
 
 void AppendUnlessPresent(std::vector<POINT>& points, POINT point)
 {
@@ -76,7 +91,7 @@ BOOL QYMoveElbowPoint(LPPOINT P, int nCount, int i, CPoint* pt, int dx, int dy, 
     if (P == nullptr || i < 0 || i >= nCount)
         return FALSE;
     if (!bElbow) {
-        pt->Offset(dx, dy);
+        Shift(*pt, dx, dy);
         return TRUE;
     }
     const int last = nCount - 1;
@@ -112,8 +127,7 @@ BOOL QYMoveElbowPoint(LPPOINT P, int nCount, int i, CPoint* pt, int dx, int dy, 
             if (prev.x == F.x)
                 ddx = 0;
         }
-        prev.x += ddx;
-        prev.y += ddy;
+        Shift(prev, ddx, ddy);
     }
     // 3. The point after follows.
     if (i + 1 < last) {
@@ -132,9 +146,8 @@ BOOL QYMoveElbowPoint(LPPOINT P, int nCount, int i, CPoint* pt, int dx, int dy, 
             if (next.y == F.y)
                 ndx = 0;
         }
-        next.x += ndx;
-        next.y += ndy;
+        Shift(next, ndx, ndy);
     }
-    pt->Offset(dx, dy);
+    Shift(*pt, dx, dy);
     return TRUE;
 }

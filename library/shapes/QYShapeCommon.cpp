@@ -15,8 +15,9 @@ void QYSetShapeDefaults(CQYDrawComponent* pComp, int nType)
 
 void QYRectHandles(const CRect& r, CArray<CPoint, CPoint>* pArray)
 {
-    const int cx = (r.left + r.right) / 2;
-    const int cy = (r.top + r.bottom) / 2;
+    // Sums in 64 bits: a rectangle read from a document may lie anywhere.
+    const int cx = static_cast<int>((static_cast<long long>(r.left) + r.right) / 2);
+    const int cy = static_cast<int>((static_cast<long long>(r.top) + r.bottom) / 2);
     pArray->RemoveAll();
     pArray->Add(CPoint(r.left, r.top));
     pArray->Add(CPoint(cx, r.top));
