@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
@@ -44,6 +45,24 @@ TEST(ShapesFuzzTarget, WriteSeedCorpus)
     for (const auto& [name, bytes] : QYShapeSeedDocuments()) {
         std::ofstream out(std::filesystem::path(pszDir) / (name + ".pln"), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Runs every file of the folder PLEXO_FUZZ_REPLAY_DIR names (a corpus the
+// fuzzer grew) through the target in this sanitized build.
+TEST(ShapesFuzzTarget, ReplayCorpusFolder)
+{
+    const char* pszDir = std::getenv("PLEXO_FUZZ_REPLAY_DIR");
+    if (pszDir == nullptr)
+        GTEST_SKIP() << "PLEXO_FUZZ_REPLAY_DIR not set";
+    for (const auto& entry : std::filesystem::directory_iterator(pszDir)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const Bytes bytes((std::istreambuf_iterator<char>(in)), {});
+        RunTarget(bytes);
     }
 }
 
