@@ -70,6 +70,21 @@ TEST(LinkRouting, DefaultsOfANewLink)
     EXPECT_FALSE(link->CreateFromPoints(one, 1, nullptr, nullptr));
 }
 
+// What the form controls and the diagram editor do with a link: points
+// without elbow routing, then a solid arrow at the end.
+TEST(LinkRouting, ConnectorAsTheFormControlsMakeIt)
+{
+    Held<CQYLinkComponent> link;
+    link->SetElbow(FALSE);
+    const POINT points[3] = {{0, 0}, {40, 25}, {90, 10}};
+    EXPECT_TRUE(link->CreateFromPoints(points, 3));
+    link->SetEndArrowType(QY_ARROW_SOLID);
+    EXPECT_EQ(PointsOf(link.get()), (PointList{{0, 0}, {40, 25}, {90, 10}}));
+    EXPECT_TRUE(link->GetEndArrow()->IsKindOf(RUNTIME_CLASS(CQYSolidArrowObject)));
+    EXPECT_EQ(link->GetRect(), CRect(0, 0, 90, 25));
+    EXPECT_TRUE(link->m_CompArea.PtInArea(20, 12, 1));
+}
+
 struct RouteCase {
     PointList ends;
     PointList route;
