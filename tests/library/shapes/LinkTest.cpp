@@ -303,6 +303,24 @@ TEST_F(LinkedRectangles, TrackOutlineFollowsTheDraggedRectangle)
     EXPECT_EQ(m_link->GetEndPoint(), CPoint(300, 125));
 }
 
+TEST_F(LinkedRectangles, ScrolledDragKeepsTheOutlineOrthogonal)
+{
+    // The from port's owner is dragged by (20, 30) while the view is
+    // scrolled by (5, 5): the end at the port follows the drag, the rest
+    // compensates the scroll, and the elbow rules keep the route straight.
+    m_link->CopyToTrackPoints();
+    m_link->MoveTrackByPort(From(), 20, 30, 5, 5);
+    EXPECT_EQ(TrackPointsOf(m_link.get()), (PointList{{120, 55}, {295, 55}, {295, 120}}));
+
+    // The link alone selected and dragged: attached ends stay over their
+    // ports on the screen, moving by the scroll only.
+    m_link->CopyToTrackPoints();
+    m_link->OffsetSelectedTrack(15, 0, 5, 5);
+    const PointList track = TrackPointsOf(m_link.get());
+    EXPECT_EQ(track.front(), std::make_pair(95, 20));
+    EXPECT_EQ(track.back(), std::make_pair(295, 120));
+}
+
 TEST_F(LinkedRectangles, ReloadedPageBindsTheLinkToTheSamePorts)
 {
     Bytes bytes;
