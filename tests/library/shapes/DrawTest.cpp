@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -204,6 +205,56 @@ TEST(ShapeDrawing, SolidRoundHeadFillsOnlyInsideItsCircle)
     EXPECT_EQ(canvas.Pixel(108, 100), kBlue);  // the circle
     EXPECT_EQ(canvas.Pixel(111, 100), kWhite); // outside
     EXPECT_EQ(canvas.Pixel(107, 107), kWhite); // the corner of its box
+}
+
+} // namespace
+
+namespace {
+
+std::vector<COLORREF> HeadPicture(int nType, int nLength, int nWidth)
+{
+    Canvas canvas(120);
+    std::unique_ptr<CQYBaseEndObject> head(QYCreateLineEnd(nType));
+    head->m_nArrowLength = nLength;
+    head->m_nArrowWidth = nWidth;
+    head->SetLinePoints(CPoint(90, 70), CPoint(10, 30));
+    head->OnDraw(canvas.DC());
+    return canvas.Snapshot();
+}
+
+TEST(ArrowHeadDrawing, PartnersDrawTheSamePicture)
+{
+    const std::pair<int, int> partners[] = {{14, 15}, {22, 26}, {30, 31}, {34, 35}};
+    for (const auto& [a, b] : partners) {
+        for (const auto& [nLength, nWidth] : {std::make_pair(16, 8), std::make_pair(30, 5)})
+            EXPECT_EQ(HeadPicture(a, nLength, nWidth), HeadPicture(b, nLength, nWidth)) << a << " " << b;
+    }
+    // With the default settings both circle radii are 8.
+    EXPECT_EQ(HeadPicture(23, 16, 8), HeadPicture(27, 16, 8));
+    EXPECT_NE(HeadPicture(23, 30, 8), HeadPicture(27, 30, 8));
+}
+
+TEST(ArrowHeadDrawing, PenSettings)
+{
+    CQYSolidTriArrowObject head;
+    head.SetPenStyle(1);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    EXPECT_NE(head.GetPen(&dc), nullptr);
+    head.SetPenStyle(5);
+    EXPECT_EQ(head.m_pPen, nullptr); // dropped even though the style stays
+    EXPECT_EQ(head.m_nPenStyle, 1);
+    // A width of -1 draws as a width of 1.
+    head.SetPenWidth(-1);
+    head.SetPenStyle(0);
+    head.SetLinePoints(CPoint(90, 70), CPoint(10, 70));
+    Canvas thin(120);
+    head.OnDraw(thin.DC());
+    CQYSolidTriArrowObject one;
+    one.SetLinePoints(CPoint(90, 70), CPoint(10, 70));
+    Canvas reference(120);
+    one.OnDraw(reference.DC());
+    EXPECT_EQ(thin.Snapshot(), reference.Snapshot());
 }
 
 } // namespace
