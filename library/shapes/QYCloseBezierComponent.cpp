@@ -33,7 +33,7 @@ CQYDrawComponent* CQYCloseBezierComponent::Copy()
 BOOL CQYCloseBezierComponent::CreateFromArray(const CArray<CPoint, CPoint>& points)
 {
     int nKept = 0;
-    if (!QYKeepBezierPoints(points.GetData(), static_cast<int>(points.GetSize()), &nKept))
+    if (!QYKeepBezierPoints(static_cast<int>(points.GetSize()), &nKept))
         return FALSE;
     SetPoints(points.GetData(), nKept);
     UpdateComp();

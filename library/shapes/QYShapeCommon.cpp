@@ -44,7 +44,7 @@ void QYDrawGreenDotted(CDC* pDC, const POINT* lpPoints, int nCount, BOOL bClose)
     pDC->RestoreDC(nSaved);
 }
 
-BOOL QYKeepBezierPoints(const POINT*, int nCount, int* pnKept)
+BOOL QYKeepBezierPoints(int nCount, int* pnKept)
 {
     *pnKept = 0;
     if (nCount < 4)

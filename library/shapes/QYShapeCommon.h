@@ -23,4 +23,4 @@ void QYDrawGreenDotted(CDC* pDC, const POINT* lpPoints, int nCount, BOOL bClose)
 
 // Keeps the first 3k + 1 of n points (k = (n - 1) / 3); FALSE and nothing
 // kept when fewer than 4 points make no whole cubic segment.
-BOOL QYKeepBezierPoints(const POINT* lpPoints, int nCount, int* pnKept);
+BOOL QYKeepBezierPoints(int nCount, int* pnKept);
