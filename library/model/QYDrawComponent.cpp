@@ -53,10 +53,32 @@ CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
 
 } // namespace
 
+namespace {
+
+// Set by ReadingStoredComponent; the first component constructor that runs
+// takes it, so nothing made later (or inside that component) is affected.
+thread_local bool t_bReadingStoredComponent = false;
+
+} // namespace
+
+CQYDrawComponent::ReadingStoredComponent::ReadingStoredComponent()
+{
+    t_bReadingStoredComponent = true;
+}
+
+CQYDrawComponent::ReadingStoredComponent::~ReadingStoredComponent()
+{
+    t_bReadingStoredComponent = false;
+}
+
 // The tab-order font and the null pen are made when first drawn with
 // (TabOrderFont, NullPen), not for every component made or loaded.
 CQYDrawComponent::CQYDrawComponent()
 {
+    if (t_bReadingStoredComponent) {
+        t_bReadingStoredComponent = false;
+        return;
+    }
     auto* pDefault = new CQYCompProperties(QY_COMP_PROP_ID);
     try {
         m_listProperties.AddTail(pDefault);

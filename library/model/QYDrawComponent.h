@@ -24,9 +24,22 @@ class CWnd;
 class CQYDrawComponent : public CQYBaseComponent {
     DECLARE_SERIAL(CQYDrawComponent)
 public:
+    // A new component holds the default property set, except the one made
+    // while a ReadingStoredComponent is alive: that one is being read from an
+    // archive, whose record replaces the sets at once.
     CQYDrawComponent();
     CQYDrawComponent(const CQYDrawComponent& src);
     ~CQYDrawComponent() override;
+
+    // Marks the next component made on this thread, within the scope, as one
+    // read from an archive (set around reading one component object).
+    class ReadingStoredComponent {
+    public:
+        ReadingStoredComponent();
+        ~ReadingStoredComponent();
+        ReadingStoredComponent(const ReadingStoredComponent&) = delete;
+        ReadingStoredComponent& operator=(const ReadingStoredComponent&) = delete;
+    };
 
     void Serialize(CArchive& ar) override;
 
