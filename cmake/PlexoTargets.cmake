@@ -1,6 +1,11 @@
 # Helpers that give every module and test the same flags.
 
+option(PLEXO_WERROR "Treat compiler warnings as errors (the test build turns it on)" OFF)
+
 set(PLEXO_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+if(PLEXO_WERROR)
+    list(APPEND PLEXO_WARNINGS -Werror)
+endif()
 set(PLEXO_FP_FLAGS -ffp-contract=off -fno-fast-math)
 
 if(PLEXO_SANITIZE)

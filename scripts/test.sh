@@ -13,6 +13,6 @@ jobs="$(nproc)"
 cmake -S . -B "$build_dir" -G Ninja \
     -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-    -DPLEXO_SANITIZE=ON -DPLEXO_TESTS=ON
+    -DPLEXO_SANITIZE=ON -DPLEXO_TESTS=ON -DPLEXO_WERROR=ON
 cmake --build "$build_dir" -j "$jobs"
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
