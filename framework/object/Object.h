@@ -98,7 +98,23 @@ T *AfxDynamicDownCast(CRuntimeClass *pClass, CObject *pObject)
 #define DYNAMIC_DOWNCAST(class_name, object) \
     (AfxDynamicDownCast<class_name>(RUNTIME_CLASS(class_name), (object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name *>(object))
+
+// ASSERT_VALID checks that the pointer is set and the object's own
+// AssertValid holds; ASSERT_KINDOF checks the object's run-time class.
+// Both are empty in release builds, like ASSERT.
+#ifndef NDEBUG
+inline void AfxAssertValidObject(const CObject *pObject, const char *expression, const char *file, int line)
+{
+    if (pObject == nullptr)
+        AfxAssertFailedLine(expression, file, line);
+    pObject->AssertValid();
+}
+#define ASSERT_VALID(p) AfxAssertValidObject((p), #p, __FILE__, __LINE__)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+#else
+#define ASSERT_VALID(p) ((void)0)
 #define ASSERT_KINDOF(class_name, object) ((void)0)
+#endif
 
 // ---------------------------------------------------------------------------
 // Declaration macros (inside the class body)
