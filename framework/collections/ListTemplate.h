@@ -40,6 +40,10 @@ public:
     int GetCount() const { return m_nCount; }
     int GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
+    // Nodes allocated at a time; TRUE while node blocks are allocated (an
+    // empty list holds none).
+    int GetBlockSize() const { return m_pool.GetBlockSize(); }
+    BOOL HasNodeBlocks() const { return m_pool.HasBlocks(); }
 
     // Head and tail
     TYPE &GetHead() { return CheckedNode(m_pNodeHead)->data; }

@@ -7,6 +7,7 @@
 
 #include "framework/collections/CollectionErrors.h"
 
+#include <cstddef>
 #include <new>
 
 template <class NODE>
