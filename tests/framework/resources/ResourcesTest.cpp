@@ -59,8 +59,13 @@ std::string Describe(const std::vector<CMenuResourceItem> &items)
     std::string out;
     for (const CMenuResourceItem &item : items) {
         out += std::string(item.strText) + "(" + std::to_string(item.nID) + "," + std::to_string(item.nFlags) + ")";
-        if (!item.children.empty())
-            out += "[" + Describe(item.children) + "]";
+        if (!item.children.empty()) {
+            // Appended piece by piece: "[" + std::string triggers a false
+            // -Wrestrict in GCC 12's release build.
+            out += "[";
+            out += Describe(item.children);
+            out += "]";
+        }
         out += ";";
     }
     return out;

@@ -243,15 +243,24 @@ TEST_F(PrivateProfileTest, RefusesFilesTooLargeToRead)
     EXPECT_EQ(TempFolder::Read(ini), many);
 }
 
+// "k0", "k1", ...: appended rather than "k" + std::to_string(n), which GCC
+// 12's release build flags with a false -Wrestrict.
+std::string KeyName(int n)
+{
+    std::string name("k");
+    name += std::to_string(n);
+    return name;
+}
+
 TEST_F(PrivateProfileTest, WritesAndReadsBackEveryValue)
 {
     const char *values[] = {"plain", "with = equals", "; semicolon", "[bracket]", "tab\tinside", "ünïcode"};
     int n = 0;
     for (const char *value : values)
-        ASSERT_TRUE(WritePrivateProfileString("Round", ("k" + std::to_string(n++)).c_str(), value, ini.c_str()));
+        ASSERT_TRUE(WritePrivateProfileString("Round", KeyName(n++).c_str(), value, ini.c_str()));
     n = 0;
     for (const char *value : values)
-        EXPECT_EQ(ReadString("Round", ("k" + std::to_string(n++)).c_str(), "missing", 256), value);
+        EXPECT_EQ(ReadString("Round", KeyName(n++).c_str(), "missing", 256), value);
 }
 
 TEST_F(PrivateProfileTest, ReplacesAndDeletesWholeSections)
