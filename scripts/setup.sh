@@ -9,7 +9,7 @@ packages=(
     libpcre2-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine fontconfig
-    python3
+    python3 clang-format
 )
 
 missing=()

@@ -8,6 +8,12 @@ cd "$here"
 
 scripts/setup.sh
 
+# The layout check runs once the tree has been formatted as a whole (the
+# marker file is added with that formatting).
+if [ -e .clang-format-enforced ]; then
+    scripts/check-format.sh
+fi
+
 build_dir="${PLEXO_TEST_BUILD_DIR:-build/test}"
 jobs="$(nproc)"
 cmake -S . -B "$build_dir" -G Ninja \
