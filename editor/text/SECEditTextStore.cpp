@@ -548,6 +548,11 @@ BOOL SECEditTextStore::DeleteText(SECEditRange &range)
         return FALSE;
     if (range.m_end.m_nCol > endText)
         range.m_end.m_nCol = endText;
+    return DeleteExactly(range);
+}
+
+BOOL SECEditTextStore::DeleteExactly(const SECEditRange &range)
+{
     const int s = PositionToOffset(range.m_start.m_nLine, range.m_start.m_nCol);
     const int e = PositionToOffset(range.m_end.m_nLine, range.m_end.m_nCol);
     if (s < 0 || e < 0 || e < s)

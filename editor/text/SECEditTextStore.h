@@ -35,6 +35,9 @@ public:
     // Deletes the range; an end column beyond the end line's text is cut to
     // the text, so the end line's line end stays.
     BOOL DeleteText(SECEditRange &range) override;
+    // Deletes exactly the bytes of the (ordered) range, whatever they are;
+    // FALSE for a position that does not exist.
+    BOOL DeleteExactly(const SECEditRange &range);
     int GetLineCount() override { return m_nTotalNewlines + 1; }
     int GetLineLength(int line) override;
     int GetLineTextLength(int line) override;

@@ -1,0 +1,327 @@
+// The colour cache and the multi-line tag regions of the text buffer.
+//
+// A line's row depends on its own text and on the state the line starts in:
+// outside every multi-line tag, or inside the region of one.  Each row notes
+// the region it started in (its stamp), so dropping regions after an edit
+// costs nothing per line: a row whose stamp no longer matches the region that
+// covers its line is simply coloured again when it is asked for.
+//
+// "Coloured up to" is the first line whose multi-line tags have not been
+// looked for: every region that starts before it is recorded.
+#include "editor/text/SECEditTextBuffer.h"
+
+#include "editor/lang/SECEditLangConfig.h"
+#include "editor/text/SECEditBufferHint.h"
+#include "editor/text/SECEditTextStore.h"
+
+#include "framework/base/Mbcs.h"
+
+#include <algorithm>
+
+// ---------------------------------------------------------------------------
+// Rows
+
+SECEditColorRuns *SECEditTextBuffer::NewRow(int line, unsigned stamp)
+{
+    delete m_rows[static_cast<size_t>(line)];
+    auto *row = new SECEditColorRuns;
+    row->m_nRegionStamp = stamp;
+    m_rows[static_cast<size_t>(line)] = row;
+    return row;
+}
+
+void SECEditTextBuffer::DeleteRow(int line)
+{
+    if (line < 0 || line >= static_cast<int>(m_rows.size()))
+        return;
+    delete m_rows[static_cast<size_t>(line)];
+    m_rows[static_cast<size_t>(line)] = nullptr;
+}
+
+void SECEditTextBuffer::InsertCacheRows(int afterLine, int count)
+{
+    const size_t at = static_cast<size_t>(std::min(afterLine + 1, static_cast<int>(m_rows.size())));
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(at), static_cast<size_t>(count), nullptr);
+}
+
+void SECEditTextBuffer::RemoveCacheRows(int first, int last)
+{
+    last = std::min(last, static_cast<int>(m_rows.size()) - 1);
+    if (first > last)
+        return;
+    for (int line = first; line <= last; ++line)
+        delete m_rows[static_cast<size_t>(line)];
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+}
+
+void SECEditTextBuffer::ResetColorCache()
+{
+    for (SECEditColorRuns *&row : m_rows) {
+        delete row;
+        row = nullptr;
+    }
+    m_regions.clear();
+    m_nColoredUpTo = 0;
+}
+
+SECEditColorRuns *SECEditTextBuffer::PeekCachedRow(int line)
+{
+    if (line < 0 || line >= static_cast<int>(m_rows.size()) || line >= m_nColoredUpTo)
+        return nullptr;
+    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
+    return row && IsRowCurrent(line, row) ? row : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Regions
+
+SECEditTagRegion SECEditTextBuffer::GetTagRegion(int index) const
+{
+    const Region &region = m_regions.at(static_cast<size_t>(index));
+    return SECEditTagRegion(SECEditRange(region.start, region.end), -1);
+}
+
+// The region that the line starts in (one that began on an earlier line and
+// ends on this line or later), or NULL.
+const SECEditTextBuffer::Region *SECEditTextBuffer::CoveringRegion(int line)
+{
+    auto it = std::lower_bound(m_regions.begin(), m_regions.end(), line,
+                               [](const Region &region, int l) { return region.end.m_nLine < l; });
+    if (it == m_regions.end() || it->start.m_nLine >= line)
+        return nullptr;
+    return &*it;
+}
+
+BOOL SECEditTextBuffer::IsRowCurrent(int line, const SECEditColorRuns *pRow)
+{
+    const Region *covering = CoveringRegion(line);
+    return pRow->m_nRegionStamp == (covering ? covering->id : 0u);
+}
+
+// An edit at position drops the region that holds it and every region after
+// it; one hint repaints all their lines (lines after an insertion of
+// linesAdded lines have moved down by that much).
+void SECEditTextBuffer::DropRegionsFrom(const SECEditPosition &position, int linesAdded)
+{
+    auto it = std::lower_bound(m_regions.begin(), m_regions.end(), position,
+                               [](const Region &region, const SECEditPosition &p) { return region.end < p; });
+    if (it == m_regions.end())
+        return;
+    const int firstLine = std::min(it->start.m_nLine, position.m_nLine);
+    const int lastLine = m_regions.back().end.m_nLine + linesAdded;
+    m_regions.erase(it, m_regions.end());
+    m_nColoredUpTo = std::min(m_nColoredUpTo, firstLine);
+    SendPlainHint(SECEDIT_HINT_INVALIDATE_LINES, firstLine, lastLine);
+}
+
+unsigned SECEditTextBuffer::RecordRegion(const SECEditPosition &start, const SECEditPosition &end, WORD group)
+{
+    // A region found again replaces whatever it overlaps.
+    auto first = std::lower_bound(m_regions.begin(), m_regions.end(), start,
+                                  [](const Region &region, const SECEditPosition &p) { return region.end < p; });
+    auto last = first;
+    while (last != m_regions.end() && last->start <= end)
+        ++last;
+    first = m_regions.erase(first, last);
+    const unsigned id = m_nNextRegionId++;
+    m_regions.insert(first, Region{start, end, id, group});
+    return id;
+}
+
+// ---------------------------------------------------------------------------
+// Colouring a line
+
+WORD SECEditTextBuffer::FixedGroup(int fixedGroup)
+{
+    return m_pLangConfig ? m_pLangConfig->GetFixedGroupIndex(fixedGroup) : 0;
+}
+
+SECEditColorRuns *SECEditTextBuffer::GetLineColors(int line)
+{
+    if (!m_bColoringEnabled || !m_pLangConfig || line < 0 || line >= static_cast<int>(m_rows.size()))
+        return nullptr;
+    if (line > m_nColoredUpTo)
+        ScanTagRegions(SECEditRange(m_nColoredUpTo, 0, line, 0));
+    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
+    if (!row || !IsRowCurrent(line, row))
+        row = ColorLineFromItsStart(line);
+    ApplyHighlight(line, row);
+    return row;
+}
+
+// Colours the line in the state it starts in: inside a region it is all
+// tag colour up to the region's end; outside it is parsed from column 0.
+SECEditColorRuns *SECEditTextBuffer::ColorLineFromItsStart(int line)
+{
+    const Region *covering = CoveringRegion(line);
+    if (!covering) {
+        SECEditColorRuns *row = ColorLine(line, 0);
+        row->m_nRegionStamp = 0;
+        return row;
+    }
+    const Region region = *covering;
+    SECEditColorRuns *row = NewRow(line, region.id);
+    if (line < region.end.m_nLine) {
+        row->Add(0, region.group);
+        if (line == m_nColoredUpTo)
+            m_nColoredUpTo = line + 1;
+        return row;
+    }
+    row->Add(region.end.m_nCol, region.group);
+    return ColorLine(line, region.end.m_nCol);
+}
+
+SECEditColorRuns *SECEditTextBuffer::ColorLine(int line, int startCol)
+{
+    if (!m_pStore || line < 0 || line >= static_cast<int>(m_rows.size()))
+        return nullptr;
+    if (line == m_nColoredUpTo)
+        m_nColoredUpTo = line + 1;
+    CString holder;
+    char *text = nullptr;
+    const int length = GetLineText(line, holder, &text);
+    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
+    if (length <= 0) {
+        row = NewRow(line, 0);
+        row->AddRaw(0);
+        return row;
+    }
+    if (startCol <= 0 || !row) {
+        const unsigned stamp = row && startCol > 0 ? row->m_nRegionStamp : 0;
+        row = NewRow(line, stamp);
+        startCol = std::max(startCol, 0);
+    }
+    if (startCol >= length)
+        return row;
+    const char *p = text + startCol;
+    int n = length - startCol;
+    WORD pending = 0;
+    while (const char *e = FindTokenEnd(p, n)) {
+        int consumed = ParseToken(line, text, p, static_cast<int>(e - p), n, &pending, row);
+        if (consumed <= 0)
+            consumed = MbCharLength(reinterpret_cast<const unsigned char *>(p), static_cast<size_t>(n));
+        consumed = std::min(consumed, n);
+        p += consumed;
+        n -= consumed;
+    }
+    FlushPending(row, &pending);
+    row->FreeExtra();
+    return row;
+}
+
+void SECEditTextBuffer::ApplyHighlight(int line, SECEditColorRuns *pRow)
+{
+    if (!pRow || !HasMark(line, kMarkHighlight) || !m_pLangConfig)
+        return;
+    for (int i = 0; i < m_pLangConfig->GetColorGroupCount(); ++i) {
+        const CString name = m_pLangConfig->GetColorGroupName(i);
+        if (_mbsicmp(reinterpret_cast<const unsigned char *>(static_cast<LPCTSTR>(name)),
+                     reinterpret_cast<const unsigned char *>("Highlight")) == 0) {
+            pRow->RemoveAll();
+            pRow->Add(GetLineTextLength(line), static_cast<WORD>(i));
+            return;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Scanning for multi-line tags
+
+// Looks for the multi-line tags that begin on the lines from coloured-up-to
+// to the range's end, one forward search per tag, and colours each line where
+// one begins (which records its region).
+void SECEditTextBuffer::ScanTagRegions(const SECEditRange &range)
+{
+    if (!m_pStore || !m_pLangConfig)
+        return;
+    SECEditPosition to = range.m_end;
+    const SECEditPosition textEnd = GetEndPosition();
+    if (to > textEnd)
+        to = textEnd;
+    while (m_nColoredUpTo < to.m_nLine) {
+        SECEditPosition from(m_nColoredUpTo, 0);
+        if (const Region *covering = CoveringRegion(m_nColoredUpTo))
+            from = covering->end;
+        SECEditPosition hit;
+        if (!FindRegionOpener(from, to, hit)) {
+            m_nColoredUpTo = to.m_nLine;
+            return;
+        }
+        m_nColoredUpTo = hit.m_nLine;
+        ColorLineFromItsStart(hit.m_nLine);
+        if (m_nColoredUpTo <= hit.m_nLine)
+            m_nColoredUpTo = hit.m_nLine + 1;
+    }
+}
+
+BOOL SECEditTextBuffer::FindRegionOpener(const SECEditPosition &from, const SECEditPosition &to,
+                                         SECEditPosition &hit)
+{
+    CPtrList tags;
+    m_pLangConfig->GetTags(tags, SECEDIT_TAG_MULTILINE);
+    BOOL found = FALSE;
+    SECEditPosition limit = to;
+    for (POSITION pos = tags.GetHeadPosition(); pos != nullptr;) {
+        auto *tag = static_cast<SECEditTag *>(tags.GetNext(pos));
+        if (tag->m_strBeginTag.IsEmpty())
+            continue;
+        SECEditPosition at = from;
+        while (at < limit) {
+            int line = -1, col = -1;
+            const int length = m_pStore->Find(at.m_nLine, at.m_nCol, &line, &col, tag->m_strBeginTag, TRUE, FALSE,
+                                              TRUE, FALSE, FALSE, limit.m_nLine, limit.m_nCol);
+            if (length <= 0 || SECEditPosition(line, col) > limit || SECEditPosition(line, col) < at)
+                break;
+            const Region *covering = CoveringRegion(line);
+            const int lineStart = covering && covering->end.m_nLine == line ? covering->end.m_nCol : 0;
+            if (!IsInsideTagFrom(line, lineStart, col)) {
+                hit = SECEditPosition(line, col);
+                limit = hit;
+                found = TRUE;
+                break;
+            }
+            at = SECEditPosition(line, col + 1);
+        }
+    }
+    return found;
+}
+
+BOOL SECEditTextBuffer::IsInsideTag(const SECEditPosition &pos, int *pStart, int *pEnd)
+{
+    if (pos.m_nCol == 0)
+        return FALSE;
+    int col = 0;
+    while (col < pos.m_nCol) {
+        int start = col, end = 0;
+        if (!FindTagSpan(pos.m_nLine, &start, &end) || start > pos.m_nCol)
+            return FALSE;
+        if (pos.m_nCol < end) {
+            if (pStart)
+                *pStart = start;
+            if (pEnd)
+                *pEnd = end;
+            return TRUE;
+        }
+        col = std::max(end, start + 1);
+    }
+    return FALSE;
+}
+
+// Whether col lies inside a single-line tag span (a string, a line comment)
+// of the line, parsing from fromCol.  A position right after a span's end is
+// outside it: that is where the colouring itself starts again.
+BOOL SECEditTextBuffer::IsInsideTagFrom(int line, int fromCol, int col)
+{
+    if (col <= fromCol)
+        return FALSE;
+    int at = fromCol;
+    while (at < col) {
+        int start = at, end = 0;
+        if (!FindTagSpan(line, &start, &end) || start >= col)
+            return FALSE;
+        if (col < end)
+            return TRUE;
+        at = std::max(end, start + 1);
+    }
+    return FALSE;
+}

@@ -1,0 +1,265 @@
+// The token parser of the text buffer: it cuts a line into tokens and gives
+// each a colour group (keyword, tag, operator or plain text).  Tokens are
+// walked on (pointer, length): a NUL byte is an ordinary character.
+#include "editor/text/SECEditTextBuffer.h"
+
+#include "editor/lang/SECEditCharSet.h"
+#include "editor/lang/SECEditLangConfig.h"
+#include "editor/text/SECEditBufferHint.h"
+#include "editor/text/SECEditTextStore.h"
+
+#include "framework/base/Mbcs.h"
+
+#include <algorithm>
+
+namespace {
+
+const unsigned char *Bytes(LPCTSTR p)
+{
+    return reinterpret_cast<const unsigned char *>(p);
+}
+
+int CharLength(LPCTSTR p, int available)
+{
+    return available > 0 ? MbCharLength(Bytes(p), static_cast<size_t>(available)) : 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Tokens
+
+BOOL SECEditTextBuffer::InCharSet(LPCTSTR p, int available, int set, int *pLength)
+{
+    int length = 0;
+    const unsigned int code = SECEditCharCode(Bytes(p), static_cast<size_t>(available), &length);
+    if (pLength)
+        *pLength = std::max(length, 1);
+    return m_pLangConfig && m_pLangConfig->IsInCharSet(code, set);
+}
+
+int SECEditTextBuffer::CharClass(LPCTSTR p, int available, BOOL bForTokens)
+{
+    if (*p == ' ' || *p == '\t')
+        return bForTokens ? 0 : 1;
+    return InCharSet(p, available, SECEDIT_DELIMITERS, nullptr) ? 1 : 2;
+}
+
+LPCTSTR SECEditTextBuffer::FindTokenEnd(LPCTSTR p, int length)
+{
+    if (!p || length <= 0)
+        return nullptr;
+    const char *end = p + length;
+    if (*p == ' ' || *p == '\t') {
+        while (p < end && (*p == ' ' || *p == '\t'))
+            ++p;
+        return p;
+    }
+    const char *q = p;
+    int step = 0;
+    if (CharClass(q, static_cast<int>(end - q), TRUE) == 2 ||
+        InCharSet(q, static_cast<int>(end - q), SECEDIT_KWSTARTCHARS, &step)) {
+        q += CharLength(q, static_cast<int>(end - q));
+    }
+    while (q < end && (CharClass(q, static_cast<int>(end - q), TRUE) == 2 ||
+                       InCharSet(q, static_cast<int>(end - q), SECEDIT_KWMIDDLECHARS, nullptr)))
+        q += CharLength(q, static_cast<int>(end - q));
+    if (q < end && InCharSet(q, static_cast<int>(end - q), SECEDIT_KWENDCHARS, &step))
+        q += step;
+    return q;
+}
+
+// ---------------------------------------------------------------------------
+// Classifying
+
+int SECEditTextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                  WORD *pPending, SECEditColorRuns *pRuns)
+{
+    int consumed = ClassifyKeyword(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    if (!consumed)
+        consumed = ClassifyTag(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    if (!consumed)
+        consumed = ClassifyOperator(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    if (consumed)
+        return consumed;
+    const int amount = tokenLength > 0 ? tokenLength : CharLength(token, remaining);
+    // The pending count is a word: longer plain text goes out in pieces.
+    if (static_cast<int>(*pPending) + amount > 0xFFFF)
+        FlushPending(pRuns, pPending);
+    if (amount > 0xFFFF)
+        pRuns->Add(amount, FixedGroup(SECEDIT_GROUP_TEXT));
+    else
+        *pPending = static_cast<WORD>(*pPending + amount);
+    return amount;
+}
+
+int SECEditTextBuffer::ClassifyKeyword(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                       WORD *pPending, SECEditColorRuns *pRuns)
+{
+    if (tokenLength <= 0)
+        return 0;
+    WORD group = 0;
+    if (!LookupKeyword(token, tokenLength, &group))
+        return 0;
+    FlushPending(pRuns, pPending);
+    pRuns->Add(tokenLength, group);
+    return tokenLength;
+}
+
+int SECEditTextBuffer::ClassifyTag(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                   WORD *pPending, SECEditColorRuns *pRuns)
+{
+    SECEditTag *tag = FindTag(line, lineText, token, tokenLength, remaining, SECEDIT_TAG_ANY);
+    if (!tag)
+        return 0;
+    FlushPending(pRuns, pPending);
+    if (tag->m_bMultiLine)
+        return ColorMultiLineTag(line, lineText, token, remaining, pRuns, tag);
+    return ColorSingleLineTag(line, lineText, token, remaining, pRuns, tag);
+}
+
+int SECEditTextBuffer::ClassifyOperator(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                        WORD *pPending, SECEditColorRuns *pRuns)
+{
+    int length = 0;
+    if (remaining <= 0 || !InCharSet(token, remaining, SECEDIT_OPERATORS, &length))
+        return 0;
+    FlushPending(pRuns, pPending);
+    pRuns->Add(length, FixedGroup(SECEDIT_GROUP_OPERATOR));
+    return length;
+}
+
+void SECEditTextBuffer::FlushPending(SECEditColorRuns *pRuns, WORD *pPending)
+{
+    if (*pPending > 0) {
+        pRuns->Add(*pPending, FixedGroup(SECEDIT_GROUP_TEXT));
+        *pPending = 0;
+    }
+}
+
+int SECEditTextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
+{
+    return m_pLangConfig ? m_pLangConfig->LookupKeyword(token, length, pGroup) : 0;
+}
+
+SECEditTag *SECEditTextBuffer::FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind)
+{
+    if (!m_pLangConfig || remaining <= 0)
+        return nullptr;
+    return m_pLangConfig->FindTag(at, remaining, length, kind);
+}
+
+// ---------------------------------------------------------------------------
+// Tags
+
+SECEditPosition &SECEditTextBuffer::FindTagEnd(SECEditPosition &out, int fromLine, int fromCol, SECEditTag *pTag)
+{
+    const int lineLength = GetLineTextLength(fromLine);
+    if (pTag->m_strEndTag.IsEmpty()) {
+        out = SECEditPosition(fromLine, lineLength);
+        return out;
+    }
+    const SECEditPosition limit = pTag->m_bMultiLine ? GetEndPosition() : SECEditPosition(fromLine, lineLength);
+    const BOOL matchCase = m_pLangConfig ? m_pLangConfig->GetMatchCase() : TRUE;
+    const BOOL escapes = !pTag->m_bMultiLine && !pTag->m_strEscapeChar.IsEmpty();
+    const CString &endTag = pTag->m_strEndTag;
+    SECEditPosition from(fromLine, fromCol);
+    for (;;) {
+        if (from >= limit) {
+            out = limit;
+            return out;
+        }
+        int line = -1, col = -1;
+        if (m_pStore->Find(from.m_nLine, from.m_nCol, &line, &col, endTag, TRUE, FALSE, matchCase, FALSE, FALSE,
+                           limit.m_nLine, limit.m_nCol) <= 0 ||
+            SECEditPosition(line, col) < from || SECEditPosition(line, col) > limit) {
+            out = limit;
+            return out;
+        }
+        const SECEditPosition found(line, col);
+        if (!escapes || found == from)
+            return out = SECEditPosition(line, col + endTag.GetLength());
+        // Count the escape characters right before the end text.
+        const CString &escape = pTag->m_strEscapeChar;
+        int count = 0;
+        for (int at = col; at - escape.GetLength() >= from.m_nCol;) {
+            CString before;
+            GetText(before, line, at - escape.GetLength(), line, at);
+            if (before != escape)
+                break;
+            ++count;
+            at = AlignColumn(line, at - escape.GetLength(), FALSE);
+            if (at < 0)
+                break;
+        }
+        if (count % 2 == 0)
+            return out = SECEditPosition(line, col + endTag.GetLength());
+        from = SECEditPosition(line, col + endTag.GetLength());
+    }
+}
+
+int SECEditTextBuffer::ColorSingleLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining,
+                                          SECEditColorRuns *pRuns, SECEditTag *pTag)
+{
+    const int col = static_cast<int>(at - lineText);
+    SECEditPosition end;
+    FindTagEnd(end, line, col + pTag->m_strBeginTag.GetLength(), pTag);
+    const int length = std::max(std::min(end.m_nCol - col, remaining), 1);
+    pRuns->Add(length, pTag->m_wColorGroup);
+    return length;
+}
+
+int SECEditTextBuffer::ColorMultiLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining,
+                                         SECEditColorRuns *pRuns, SECEditTag *pTag)
+{
+    const int col = static_cast<int>(at - lineText);
+    SECEditPosition end;
+    FindTagEnd(end, line, col + pTag->m_strBeginTag.GetLength(), pTag);
+    if (end.m_nLine == line) {
+        const int length = std::max(std::min(end.m_nCol - col, remaining), 1);
+        pRuns->Add(length, pTag->m_wColorGroup);
+        return length;
+    }
+    pRuns->Add(remaining, pTag->m_wColorGroup);
+    // The lines in between are coloured when they are asked for: each
+    // starts inside the region just recorded.
+    const unsigned id = RecordRegion(SECEditPosition(line, col), end, pTag->m_wColorGroup);
+    SendPlainHint(SECEDIT_HINT_INVALIDATE_LINES, line, end.m_nLine);
+    SECEditColorRuns *endRow = NewRow(end.m_nLine, id);
+    endRow->Add(end.m_nCol, pTag->m_wColorGroup);
+    m_nColoredUpTo = std::max(m_nColoredUpTo, end.m_nLine);
+    ColorLine(end.m_nLine, end.m_nCol);
+    return remaining;
+}
+
+// ---------------------------------------------------------------------------
+// Single-line tag spans
+
+BOOL SECEditTextBuffer::FindTagSpan(int line, int *pCol, int *pEnd)
+{
+    CString holder;
+    char *text = nullptr;
+    const int length = GetLineText(line, holder, &text);
+    int col = pCol ? std::max(*pCol, 0) : 0;
+    if (length <= 0 || col >= length)
+        return FALSE;
+    const char *p = text + col;
+    int n = length - col;
+    while (const char *e = FindTokenEnd(p, n)) {
+        const int tokenLength = static_cast<int>(e - p);
+        if (SECEditTag *tag = FindTag(line, text, p, tokenLength, n, SECEDIT_TAG_SINGLELINE)) {
+            const int start = static_cast<int>(p - text);
+            SECEditPosition end;
+            FindTagEnd(end, line, start + tag->m_strBeginTag.GetLength(), tag);
+            if (pCol)
+                *pCol = start;
+            if (pEnd)
+                *pEnd = end.m_nCol;
+            return TRUE;
+        }
+        const int step = tokenLength > 0 ? tokenLength : CharLength(p, n);
+        p += step;
+        n -= step;
+    }
+    return FALSE;
+}
