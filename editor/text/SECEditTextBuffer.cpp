@@ -158,7 +158,11 @@ SECEditTextCommand *SECEditTextBuffer::MakeInsertCommand(const SECEditRange &ran
 {
     if (m_pExecuting)
         return m_pExecuting;
-    auto *record = new SECEditTextCommand(this, range, TRUE);
+    // The record holds its text from the start, so that its description
+    // tells the observers how much was inserted.
+    CString text;
+    GetText(text, range.m_start.m_nLine, range.m_start.m_nCol, range.m_end.m_nLine, range.m_end.m_nCol);
+    auto *record = new SECEditTextCommand(this, range, TRUE, text);
     AddCommand(record);
     return record;
 }

@@ -146,10 +146,7 @@ BOOL SECEditTextBuffer::InsertText(SECEditRange &range, LPCTSTR text, int count)
     DropRegionsFrom(start, range.m_end.m_nLine - start.m_nLine);
     if (!m_bBreakingLines)
         BreakInsertedLines(range);
-    SECEditTextCommand *record = MakeInsertCommand(range);
-    if (record != m_pExecuting)
-        record->SetRange(range);
-    OnUpdate(nullptr, record);
+    OnUpdate(nullptr, MakeInsertCommand(range));
     return TRUE;
 }
 
