@@ -315,6 +315,7 @@ void SECEditTextBuffer::SetLangConfig(SECEditLangConfig *pConfig)
     m_pLangConfig = pConfig;
     if (m_pLangConfig)
         m_pLangConfig->AddListener(&m_observer);
+    RebuildParseTables();
 }
 
 BOOL SECEditTextBuffer::SetLanguage(LPCTSTR lpszName)

@@ -263,6 +263,10 @@ private:
     void RemoveCacheRows(int first, int last);
     WORD FixedGroup(int fixedGroup);
     BOOL InCharSet(LPCTSTR p, int available, int set, int *pLength);
+    // Tables of the language's character sets for one-byte characters and
+    // of the bytes that can begin a tag, so that tokenising asks the
+    // language only about the rest.  Made again whenever the colours are.
+    void RebuildParseTables();
 
     // Line objects (SECEditTextBufferLines.cpp).
     void RemoveAllLineObjects();
@@ -289,6 +293,8 @@ private:
     SECEditDisplayMetrics *m_pMetrics = nullptr;
     SECEditLangConfig *m_pLangConfig = nullptr;
     BOOL m_bEditInLeadingWhitespace = FALSE;
+    BYTE m_asciiSets[128] = {};
+    bool m_tagStarts[256] = {};
 };
 
 // A compound command for a scope: opens one unless one is open, and closes

@@ -62,6 +62,7 @@ void SECEditTextBuffer::ResetColorCache()
     }
     m_regions.clear();
     m_nColoredUpTo = 0;
+    RebuildParseTables();
 }
 
 SECEditColorRuns *SECEditTextBuffer::PeekCachedRow(int line)

@@ -5,12 +5,14 @@
 
 #include "editor/lang/SECEditCharSet.h"
 #include "editor/lang/SECEditLangConfig.h"
+#include "editor/lang/SECEditTag.h"
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditTextStore.h"
 
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -29,8 +31,33 @@ int CharLength(LPCTSTR p, int available)
 // ---------------------------------------------------------------------------
 // Tokens
 
+void SECEditTextBuffer::RebuildParseTables()
+{
+    std::fill(std::begin(m_asciiSets), std::end(m_asciiSets), 0);
+    std::fill(std::begin(m_tagStarts), std::end(m_tagStarts), false);
+    if (!m_pLangConfig)
+        return;
+    for (unsigned int c = 0; c < 128; ++c)
+        for (int set = SECEDIT_KWSTARTCHARS; set <= SECEDIT_OPERATORS; ++set)
+            if (m_pLangConfig->IsInCharSet(c, set))
+                m_asciiSets[c] = static_cast<BYTE>(m_asciiSets[c] | (1u << set));
+    CPtrList tags;
+    m_pLangConfig->GetTags(tags, SECEDIT_TAG_ANY);
+    for (POSITION pos = tags.GetHeadPosition(); pos != nullptr;) {
+        const auto *tag = static_cast<const SECEditTag *>(tags.GetNext(pos));
+        if (!tag->m_strBeginTag.IsEmpty())
+            m_tagStarts[static_cast<unsigned char>(tag->m_strBeginTag[0])] = true;
+    }
+}
+
 BOOL SECEditTextBuffer::InCharSet(LPCTSTR p, int available, int set, int *pLength)
 {
+    const auto first = static_cast<unsigned char>(*p);
+    if (first < 0x80) {
+        if (pLength)
+            *pLength = 1;
+        return (m_asciiSets[first] >> set) & 1u;
+    }
     int length = 0;
     const unsigned int code = SECEditCharCode(Bytes(p), static_cast<size_t>(available), &length);
     if (pLength)
@@ -144,7 +171,7 @@ int SECEditTextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
 
 SECEditTag *SECEditTextBuffer::FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind)
 {
-    if (!m_pLangConfig || remaining <= 0)
+    if (!m_pLangConfig || remaining <= 0 || !m_tagStarts[static_cast<unsigned char>(*at)])
         return nullptr;
     return m_pLangConfig->FindTag(at, remaining, length, kind);
 }

@@ -119,6 +119,12 @@ private:
     BYTE m_chNewline = 10;
     BYTE m_chReturn = 0;
     int m_nCachedTextLine = -1;
+    struct LineStartCache {
+        int line;
+        int start;
+    };
+    LineStartCache m_lineStarts[2] = {{-1, 0}, {-1, 0}};
+    int m_nNextLineStart = 0;
     int m_nCachedTextLength = 0;
     SECEditTextBlock *m_pNoBlock = nullptr;
     CString m_strFindError;
