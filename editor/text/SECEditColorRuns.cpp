@@ -1,24 +1,50 @@
 #include "editor/text/SECEditColorRuns.h"
 
 #include "framework/object/Archive.h"
+#include "framework/object/Exceptions.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
-
-IMPLEMENT_SERIAL(SECEditColorRuns, CObject, 1)
+#include <new>
 
 SECEditColorRuns::~SECEditColorRuns()
 {
-    delete[] m_pHeap;
+    if (m_pData != Own())
+        delete[] m_pData;
+}
+
+SECEditColorRuns *SECEditColorRuns::Create(const DWORD *runs, int count)
+{
+    count = std::max(count, 0);
+    const size_t extra = count > 1 ? static_cast<size_t>(count - 1) * sizeof(DWORD) : 0;
+    void *memory = ::operator new(sizeof(SECEditColorRuns) + extra);
+    auto *row = ::new (memory) SECEditColorRuns;
+    row->m_nCapacity = std::max(count, 1);
+    if (count > 0)
+        std::memcpy(row->Own(), runs, static_cast<size_t>(count) * sizeof(DWORD));
+    row->m_nSize = count;
+    return row;
+}
+
+void *SECEditColorRuns::operator new(size_t size)
+{
+    return ::operator new(size);
+}
+
+void SECEditColorRuns::operator delete(void *p) noexcept
+{
+    ::operator delete(p);
 }
 
 void SECEditColorRuns::Grow()
 {
-    const int capacity = m_nCapacity < 16 ? 16 : m_nCapacity * 2;
+    const int capacity = std::max(16, m_nCapacity * 2);
     auto *data = new DWORD[static_cast<size_t>(capacity)];
-    std::memcpy(data, Data(), static_cast<size_t>(m_nSize) * sizeof(DWORD));
-    delete[] m_pHeap;
-    m_pHeap = data;
+    std::memcpy(data, m_pData, static_cast<size_t>(m_nSize) * sizeof(DWORD));
+    if (m_pData != Own())
+        delete[] m_pData;
+    m_pData = data;
     m_nCapacity = capacity;
 }
 
@@ -26,7 +52,7 @@ void SECEditColorRuns::AddRaw(DWORD run)
 {
     if (m_nSize == m_nCapacity)
         Grow();
-    Data()[m_nSize++] = run;
+    m_pData[m_nSize++] = run;
 }
 
 void SECEditColorRuns::Add(int length, WORD group)
@@ -38,30 +64,12 @@ void SECEditColorRuns::Add(int length, WORD group)
     AddRaw(SECEditMakeRun(std::max(length, 0), group));
 }
 
-void SECEditColorRuns::FreeExtra()
-{
-    if (!m_pHeap || m_nCapacity == m_nSize)
-        return;
-    if (m_nSize <= kInline) {
-        std::memcpy(m_inline, m_pHeap, static_cast<size_t>(m_nSize) * sizeof(DWORD));
-        delete[] m_pHeap;
-        m_pHeap = nullptr;
-        m_nCapacity = kInline;
-        return;
-    }
-    auto *data = new DWORD[static_cast<size_t>(m_nSize)];
-    std::memcpy(data, m_pHeap, static_cast<size_t>(m_nSize) * sizeof(DWORD));
-    delete[] m_pHeap;
-    m_pHeap = data;
-    m_nCapacity = m_nSize;
-}
-
 void SECEditColorRuns::Serialize(CArchive &ar)
 {
     if (ar.IsStoring()) {
         ar << m_nSize;
         for (int i = 0; i < m_nSize; ++i)
-            ar << static_cast<UINT>(Data()[i]);
+            ar << static_cast<UINT>(m_pData[i]);
         return;
     }
     int count = 0;
@@ -78,6 +86,5 @@ void SECEditColorRuns::Serialize(CArchive &ar)
 
 bool SECEditColorRuns::operator==(const SECEditColorRuns &other) const
 {
-    return m_nSize == other.m_nSize &&
-           std::equal(Data(), Data() + m_nSize, other.Data());
+    return m_nSize == other.m_nSize && std::equal(m_pData, m_pData + m_nSize, other.m_pData);
 }

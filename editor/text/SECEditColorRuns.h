@@ -2,13 +2,16 @@
 // its length in bytes, the high word its colour group.  A run of length 0 on
 // a line inside a multi-line tag stands for the whole line.
 //
-// Rows are kept for every coloured line of a document, so the array is kept
-// small: one allocation for the object, a second one only for lines of more
-// than a few runs.
+// A row is kept for every coloured line of a document, so a finished row is
+// one allocation of exactly its runs (Create); a row made with new grows as
+// runs are added, as the parser's working row does.
 #pragma once
 
 #include "framework/base/WinTypes.h"
-#include "framework/object/Object.h"
+
+#include <cstddef>
+
+class CArchive;
 
 inline DWORD SECEditMakeRun(int length, WORD group)
 {
@@ -17,28 +20,29 @@ inline DWORD SECEditMakeRun(int length, WORD group)
 inline int SECEditRunLength(DWORD run) { return static_cast<int>(run & 0xFFFFu); }
 inline WORD SECEditRunGroup(DWORD run) { return static_cast<WORD>(run >> 16); }
 
-class SECEditColorRuns : public CObject
+class SECEditColorRuns
 {
-    DECLARE_SERIAL(SECEditColorRuns)
-
 public:
     SECEditColorRuns() = default;
-    ~SECEditColorRuns() override;
+    ~SECEditColorRuns();
     SECEditColorRuns(const SECEditColorRuns &) = delete;
     SECEditColorRuns &operator=(const SECEditColorRuns &) = delete;
 
+    // A row holding a copy of the runs, in one allocation; delete frees it.
+    static SECEditColorRuns *Create(const DWORD *runs, int count);
+    static void *operator new(size_t size);
+    static void operator delete(void *p) noexcept;
+
     int GetSize() const { return m_nSize; }
-    DWORD GetAt(int index) const { return Data()[index]; }
-    const DWORD *GetData() const { return Data(); }
+    DWORD GetAt(int index) const { return m_pData[index]; }
+    const DWORD *GetData() const { return m_pData; }
     // Appends a run; a run longer than a word holds is split into several.
     void Add(int length, WORD group);
     void AddRaw(DWORD run);
     void RemoveAll() { m_nSize = 0; }
-    // Releases room the runs no longer need.
-    void FreeExtra();
 
     // A count, then the raw values.
-    void Serialize(CArchive &ar) override;
+    void Serialize(CArchive &ar);
 
     bool operator==(const SECEditColorRuns &other) const;
     bool operator!=(const SECEditColorRuns &other) const { return !(*this == other); }
@@ -49,13 +53,12 @@ public:
     unsigned m_nRegionStamp = 0;
 
 private:
-    static constexpr int kInline = 3;
-    DWORD *Data() { return m_pHeap ? m_pHeap : m_inline; }
-    const DWORD *Data() const { return m_pHeap ? m_pHeap : m_inline; }
     void Grow();
+    DWORD *Own() { return &m_first; }
 
-    DWORD *m_pHeap = nullptr;
+    DWORD *m_pData = &m_first;
     int m_nSize = 0;
-    int m_nCapacity = kInline;
-    DWORD m_inline[kInline] = {};
+    int m_nCapacity = 1;
+    // The first run; a row made by Create keeps the others right after it.
+    DWORD m_first = 0;
 };

@@ -18,6 +18,7 @@
 
 #include "framework/base/CString.h"
 
+#include <memory>
 #include <vector>
 
 class CArchive;
@@ -252,7 +253,10 @@ private:
     void DropRegionsFrom(const SECEditPosition &position, int linesAdded);
     unsigned RecordRegion(const SECEditPosition &start, const SECEditPosition &end, WORD group);
     const Region *CoveringRegion(int line);
-    SECEditColorRuns *NewRow(int line, unsigned stamp);
+    SECEditColorRuns *NewRow(int line, unsigned stamp, const DWORD *runs, int count);
+    SECEditColorRuns *TakeWorkingRow();
+    SECEditColorRuns *NewRowOfOneRun(int line, unsigned stamp, int length, WORD group);
+    SECEditColorRuns *ColorOneLine(int line, int startCol);
     void DeleteRow(int line);
     SECEditColorRuns *ColorLineFromItsStart(int line);
     BOOL IsRowCurrent(int line, const SECEditColorRuns *pRow);
@@ -267,6 +271,11 @@ private:
     // of the bytes that can begin a tag, so that tokenising asks the
     // language only about the rest.  Made again whenever the colours are.
     void RebuildParseTables();
+    bool CharIn(const char *p, const char *end, int set, int *pLength);
+    bool IsWordChar(const char *p, const char *end, int *pLength);
+    // Where the end text of a single-line tag lies on its line: the first
+    // match starting at fromCol up to limitCol, or -1.
+    int FindInLine(int line, int fromCol, int limitCol, const CString &pattern, BOOL bMatchCase);
 
     // Line objects (SECEditTextBufferLines.cpp).
     void RemoveAllLineObjects();
@@ -295,6 +304,11 @@ private:
     BOOL m_bEditInLeadingWhitespace = FALSE;
     BYTE m_asciiSets[128] = {};
     bool m_tagStarts[256] = {};
+    bool m_keywordStarts[256] = {};
+    std::vector<std::unique_ptr<SECEditColorRuns>> m_workingRows;
+    int m_nWorkingDepth = 0;
+    // Where colouring goes on after a multi-line tag (line -1: nowhere).
+    SECEditPosition m_continuation{-1, 0};
 };
 
 // A compound command for a scope: opens one unless one is open, and closes

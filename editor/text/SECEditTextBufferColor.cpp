@@ -17,15 +17,16 @@
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
+#include <memory>
 
 // ---------------------------------------------------------------------------
 // Rows
 
-SECEditColorRuns *SECEditTextBuffer::NewRow(int line, unsigned stamp)
+SECEditColorRuns *SECEditTextBuffer::NewRow(int line, unsigned stamp, const DWORD *runs, int count)
 {
-    delete m_rows[static_cast<size_t>(line)];
-    auto *row = new SECEditColorRuns;
+    SECEditColorRuns *row = SECEditColorRuns::Create(runs, count);
     row->m_nRegionStamp = stamp;
+    delete m_rows[static_cast<size_t>(line)];
     m_rows[static_cast<size_t>(line)] = row;
     return row;
 }
@@ -155,24 +156,52 @@ SECEditColorRuns *SECEditTextBuffer::GetLineColors(int line)
 SECEditColorRuns *SECEditTextBuffer::ColorLineFromItsStart(int line)
 {
     const Region *covering = CoveringRegion(line);
-    if (!covering) {
-        SECEditColorRuns *row = ColorLine(line, 0);
-        row->m_nRegionStamp = 0;
-        return row;
-    }
+    if (!covering)
+        return ColorLine(line, 0);
     const Region region = *covering;
-    SECEditColorRuns *row = NewRow(line, region.id);
     if (line < region.end.m_nLine) {
-        row->Add(0, region.group);
         if (line == m_nColoredUpTo)
             m_nColoredUpTo = line + 1;
-        return row;
+        return NewRowOfOneRun(line, region.id, 0, region.group);
     }
-    row->Add(region.end.m_nCol, region.group);
+    NewRowOfOneRun(line, region.id, region.end.m_nCol, region.group);
     return ColorLine(line, region.end.m_nCol);
 }
 
+// The parser's working rows, one for each line being coloured at once (a
+// multi-line tag colours its end line while its first line is open).
+SECEditColorRuns *SECEditTextBuffer::TakeWorkingRow()
+{
+    if (m_nWorkingDepth == static_cast<int>(m_workingRows.size()))
+        m_workingRows.push_back(std::make_unique<SECEditColorRuns>());
+    SECEditColorRuns *working = m_workingRows[static_cast<size_t>(m_nWorkingDepth++)].get();
+    working->RemoveAll();
+    return working;
+}
+
+SECEditColorRuns *SECEditTextBuffer::NewRowOfOneRun(int line, unsigned stamp, int length, WORD group)
+{
+    SECEditColorRuns run;
+    run.Add(length, group);
+    return NewRow(line, stamp, run.GetData(), run.GetSize());
+}
+
+// A multi-line tag that ends on a later line leaves the rest of its end line
+// to be coloured next; the outermost call does that in a loop, so a chain of
+// tags each ending where the next begins needs no deeper stack.
 SECEditColorRuns *SECEditTextBuffer::ColorLine(int line, int startCol)
+{
+    const bool outermost = m_nWorkingDepth == 0;
+    SECEditColorRuns *row = ColorOneLine(line, startCol);
+    while (outermost && m_continuation.m_nLine >= 0) {
+        const SECEditPosition next = m_continuation;
+        m_continuation = SECEditPosition(-1, 0);
+        ColorOneLine(next.m_nLine, next.m_nCol);
+    }
+    return row;
+}
+
+SECEditColorRuns *SECEditTextBuffer::ColorOneLine(int line, int startCol)
 {
     if (!m_pStore || line < 0 || line >= static_cast<int>(m_rows.size()))
         return nullptr;
@@ -183,31 +212,33 @@ SECEditColorRuns *SECEditTextBuffer::ColorLine(int line, int startCol)
     const int length = GetLineText(line, holder, &text);
     SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
     if (length <= 0) {
-        row = NewRow(line, 0);
-        row->AddRaw(0);
-        return row;
+        const DWORD empty = 0;
+        return NewRow(line, 0, &empty, 1);
     }
-    if (startCol <= 0 || !row) {
-        const unsigned stamp = row && startCol > 0 ? row->m_nRegionStamp : 0;
-        row = NewRow(line, stamp);
-        startCol = std::max(startCol, 0);
-    }
-    if (startCol >= length)
+    // From a column, the runs go on after those the row already has.
+    const bool appending = startCol > 0 && row;
+    if (appending && startCol >= length)
         return row;
+    startCol = std::max(startCol, 0);
+    const unsigned stamp = appending ? row->m_nRegionStamp : 0;
+    SECEditColorRuns *working = TakeWorkingRow();
+    if (appending)
+        for (int i = 0; i < row->GetSize(); ++i)
+            working->AddRaw(row->GetAt(i));
     const char *p = text + startCol;
     int n = length - startCol;
     WORD pending = 0;
     while (const char *e = FindTokenEnd(p, n)) {
-        int consumed = ParseToken(line, text, p, static_cast<int>(e - p), n, &pending, row);
+        int consumed = ParseToken(line, text, p, static_cast<int>(e - p), n, &pending, working);
         if (consumed <= 0)
             consumed = MbCharLength(reinterpret_cast<const unsigned char *>(p), static_cast<size_t>(n));
         consumed = std::min(consumed, n);
         p += consumed;
         n -= consumed;
     }
-    FlushPending(row, &pending);
-    row->FreeExtra();
-    return row;
+    FlushPending(working, &pending);
+    --m_nWorkingDepth;
+    return NewRow(line, stamp, working->GetData(), working->GetSize());
 }
 
 void SECEditTextBuffer::ApplyHighlight(int line, SECEditColorRuns *pRow)

@@ -12,6 +12,7 @@
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace {
@@ -23,7 +24,9 @@ const unsigned char *Bytes(LPCTSTR p)
 
 int CharLength(LPCTSTR p, int available)
 {
-    return available > 0 ? MbCharLength(Bytes(p), static_cast<size_t>(available)) : 0;
+    if (available <= 0)
+        return 0;
+    return static_cast<unsigned char>(*p) < 0x80 ? 1 : MbCharLength(Bytes(p), static_cast<size_t>(available));
 }
 
 } // namespace
@@ -41,6 +44,26 @@ void SECEditTextBuffer::RebuildParseTables()
         for (int set = SECEDIT_KWSTARTCHARS; set <= SECEDIT_OPERATORS; ++set)
             if (m_pLangConfig->IsInCharSet(c, set))
                 m_asciiSets[c] = static_cast<BYTE>(m_asciiSets[c] | (1u << set));
+    std::fill(std::begin(m_keywordStarts), std::end(m_keywordStarts), false);
+    for (int digit = '0'; digit <= '9'; ++digit)
+        m_keywordStarts[digit] = true;
+    const BOOL matchCase = m_pLangConfig->GetMatchCase();
+    for (int byte = 0x80; byte < 256 && !matchCase; ++byte)
+        m_keywordStarts[byte] = true;
+    SECEditWordMap &keywords = m_pLangConfig->GetKeywordMap();
+    for (POSITION pos = keywords.GetStartPosition(); pos != nullptr;) {
+        CString word;
+        WORD group = 0;
+        keywords.GetNextAssoc(pos, word, group);
+        if (word.IsEmpty())
+            continue;
+        const auto first = static_cast<unsigned char>(word[0]);
+        m_keywordStarts[first] = true;
+        if (first < 0x80 && std::isalpha(first)) {
+            m_keywordStarts[std::tolower(first)] = true;
+            m_keywordStarts[std::toupper(first)] = true;
+        }
+    }
     CPtrList tags;
     m_pLangConfig->GetTags(tags, SECEDIT_TAG_ANY);
     for (POSITION pos = tags.GetHeadPosition(); pos != nullptr;) {
@@ -72,6 +95,28 @@ int SECEditTextBuffer::CharClass(LPCTSTR p, int available, BOOL bForTokens)
     return InCharSet(p, available, SECEDIT_DELIMITERS, nullptr) ? 1 : 2;
 }
 
+// Whether the character at p belongs to the set; one-byte characters come
+// from the table, the others from the language.
+inline bool SECEditTextBuffer::CharIn(const char *p, const char *end, int set, int *pLength)
+{
+    const auto first = static_cast<unsigned char>(*p);
+    if (first < 0x80) {
+        *pLength = 1;
+        return (m_asciiSets[first] >> set) & 1u;
+    }
+    return InCharSet(p, static_cast<int>(end - p), set, pLength) != FALSE;
+}
+
+// A word character: neither space, tab nor delimiter.
+inline bool SECEditTextBuffer::IsWordChar(const char *p, const char *end, int *pLength)
+{
+    if (*p == ' ' || *p == '\t') {
+        *pLength = 1;
+        return false;
+    }
+    return !CharIn(p, end, SECEDIT_DELIMITERS, pLength);
+}
+
 LPCTSTR SECEditTextBuffer::FindTokenEnd(LPCTSTR p, int length)
 {
     if (!p || length <= 0)
@@ -83,15 +128,12 @@ LPCTSTR SECEditTextBuffer::FindTokenEnd(LPCTSTR p, int length)
         return p;
     }
     const char *q = p;
-    int step = 0;
-    if (CharClass(q, static_cast<int>(end - q), TRUE) == 2 ||
-        InCharSet(q, static_cast<int>(end - q), SECEDIT_KWSTARTCHARS, &step)) {
+    int step = 1;
+    if (IsWordChar(q, end, &step) || CharIn(q, end, SECEDIT_KWSTARTCHARS, &step))
         q += CharLength(q, static_cast<int>(end - q));
-    }
-    while (q < end && (CharClass(q, static_cast<int>(end - q), TRUE) == 2 ||
-                       InCharSet(q, static_cast<int>(end - q), SECEDIT_KWMIDDLECHARS, nullptr)))
+    while (q < end && (IsWordChar(q, end, &step) || CharIn(q, end, SECEDIT_KWMIDDLECHARS, &step)))
         q += CharLength(q, static_cast<int>(end - q));
-    if (q < end && InCharSet(q, static_cast<int>(end - q), SECEDIT_KWENDCHARS, &step))
+    if (q < end && CharIn(q, end, SECEDIT_KWENDCHARS, &step))
         q += step;
     return q;
 }
@@ -166,7 +208,10 @@ void SECEditTextBuffer::FlushPending(SECEditColorRuns *pRuns, WORD *pPending)
 
 int SECEditTextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
 {
-    return m_pLangConfig ? m_pLangConfig->LookupKeyword(token, length, pGroup) : 0;
+    // A token that no keyword (nor a number) begins with is none.
+    if (!m_pLangConfig || length <= 0 || !m_keywordStarts[static_cast<unsigned char>(*token)])
+        return 0;
+    return m_pLangConfig->LookupKeyword(token, length, pGroup);
 }
 
 SECEditTag *SECEditTextBuffer::FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind)
@@ -197,9 +242,14 @@ SECEditPosition &SECEditTextBuffer::FindTagEnd(SECEditPosition &out, int fromLin
             return out;
         }
         int line = -1, col = -1;
-        if (m_pStore->Find(from.m_nLine, from.m_nCol, &line, &col, endTag, TRUE, FALSE, matchCase, FALSE, FALSE,
-                           limit.m_nLine, limit.m_nCol) <= 0 ||
-            SECEditPosition(line, col) < from || SECEditPosition(line, col) > limit) {
+        if (!pTag->m_bMultiLine) {
+            line = fromLine;
+            col = FindInLine(fromLine, from.m_nCol, limit.m_nCol, endTag, matchCase);
+        } else if (m_pStore->Find(from.m_nLine, from.m_nCol, &line, &col, endTag, TRUE, FALSE, matchCase, FALSE,
+                                  FALSE, limit.m_nLine, limit.m_nCol) <= 0) {
+            col = -1;
+        }
+        if (col < 0 || SECEditPosition(line, col) < from || SECEditPosition(line, col) > limit) {
             out = limit;
             return out;
         }
@@ -223,6 +273,35 @@ SECEditPosition &SECEditTextBuffer::FindTagEnd(SECEditPosition &out, int fromLin
             return out = SECEditPosition(line, col + endTag.GetLength());
         from = SECEditPosition(line, col + endTag.GetLength());
     }
+}
+
+int SECEditTextBuffer::FindInLine(int line, int fromCol, int limitCol, const CString &pattern, BOOL bMatchCase)
+{
+    const int lineLength = GetLineLength(line);
+    const int patternLength = pattern.GetLength();
+    if (lineLength < 0 || patternLength == 0)
+        return -1;
+    CString holder;
+    char *text = nullptr;
+    if (m_pStore->GetTextPointer(&text, line, 0, line, lineLength) < 0) {
+        m_pStore->GetText(holder, line, 0, line, lineLength);
+        text = holder.GetBuffer(0);
+    }
+    auto fold = [bMatchCase](char c) {
+        return bMatchCase ? c : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    const char first = fold(pattern[0]);
+    const int lastStart = std::min(limitCol, lineLength - patternLength);
+    for (int col = std::max(fromCol, 0); col <= lastStart; ++col) {
+        if (fold(text[col]) != first)
+            continue;
+        int i = 1;
+        while (i < patternLength && fold(text[col + i]) == fold(pattern[i]))
+            ++i;
+        if (i == patternLength)
+            return col;
+    }
+    return -1;
 }
 
 int SECEditTextBuffer::ColorSingleLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining,
@@ -252,10 +331,9 @@ int SECEditTextBuffer::ColorMultiLineTag(int line, LPCTSTR lineText, LPCTSTR at,
     // starts inside the region just recorded.
     const unsigned id = RecordRegion(SECEditPosition(line, col), end, pTag->m_wColorGroup);
     SendPlainHint(SECEDIT_HINT_INVALIDATE_LINES, line, end.m_nLine);
-    SECEditColorRuns *endRow = NewRow(end.m_nLine, id);
-    endRow->Add(end.m_nCol, pTag->m_wColorGroup);
+    NewRowOfOneRun(end.m_nLine, id, end.m_nCol, pTag->m_wColorGroup);
     m_nColoredUpTo = std::max(m_nColoredUpTo, end.m_nLine);
-    ColorLine(end.m_nLine, end.m_nCol);
+    m_continuation = end;
     return remaining;
 }
 
