@@ -225,7 +225,7 @@ void BM_Keystroke(benchmark::State &state)
     state.counters["p99_us"] = micros[micros.size() * 99 / 100];
     state.SetLabel(atEnd ? "last 1000 lines" : "first 1000 lines");
 }
-BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Iterations(300);
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 } // namespace
 

@@ -135,6 +135,11 @@ BOOL SECEditTextBuffer::InsertText(SECEditRange &range, LPCTSTR text, int count)
 {
     if (!m_pStore)
         return FALSE;
+    // A column right after a line's break is the start of the next line:
+    // the record must name the place where the text really goes.
+    const int lineLength = GetLineLength(range.m_start.m_nLine);
+    if (lineLength > 0 && range.m_start.m_nCol == lineLength && range.m_start.m_nLine < GetLastLine())
+        range.m_start = SECEditPosition(range.m_start.m_nLine + 1, 0);
     const SECEditPosition start = range.m_start;
     const int textLength = GetLineTextLength(start.m_nLine);
     const int leading = textLength > 0 ? LeadingWhitespaceLength(start.m_nLine) : 0;

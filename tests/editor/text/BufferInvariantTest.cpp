@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -213,6 +214,45 @@ TEST(BufferCrLf, RandomEditsUndoAndRedoToTheExactBytes)
             ASSERT_EQ(static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1, buffer.GetLineCount());
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+void ColourAll(SECEditTextBuffer &buffer)
+{
+    for (int line = 0; line < buffer.GetLineCount(); ++line)
+        buffer.GetLineColors(line);
+}
+
+// Edits of a CR LF document, one of them at the column right after a line
+// break (the start of the next line), coloured between the edits and while
+// everything is undone.
+TEST(BufferInvariant, EditsAfterALineBreakUndoExactly)
+{
+    TestLanguage language;
+    TempFolder folder;
+    const std::string path = folder.File("two.c");
+    const std::string original = "int a;\r\nint b;\r\n";
+    TempFolder::Write(path, original);
+    SECEditTextBuffer buffer;
+    buffer.SetLangConfig(language.get());
+    ASSERT_TRUE(buffer.Open(path.c_str()));
+    ColourAll(buffer);
+    const struct {
+        int line, col;
+        const char *piece;
+    } edits[] = {{0, 2, "\\"}, {2, 0, "/*"}, {1, 5, "\r\n"}, {1, 3, "\""},
+                 {1, 6, "\\"}, {0, 2, "/*"}, {2, 3, "\r\n"}, {3, 0, "\""}};
+    for (const auto &edit : edits) {
+        ASSERT_TRUE(buffer.InsertText(edit.line, edit.col, edit.piece, static_cast<int>(std::strlen(edit.piece))));
+        buffer.GetLineColors(buffer.GetLastLine());
+    }
+    ColourAll(buffer);
+    while (buffer.Undo())
+        ColourAll(buffer);
+    EXPECT_EQ(original, AllText(buffer));
 }
 
 } // namespace

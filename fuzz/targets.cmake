@@ -1,0 +1,1 @@
+plexo_fuzz_target(editor_text_open DEPS editor_text editor_lang)
