@@ -1,6 +1,7 @@
 // The text buffer's life, observers, history and language.
 #include "editor/text/SECEditTextBuffer.h"
 
+#include "editor/lang/SECEditInterfaces.h"
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/lang/SECEditLangRegistry.h"
 #include "editor/text/SECEditBufferHint.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
+
+const IID IID_SECEditTextBuffer = {0x4C1E7A52, 0x93D0, 0x4B8E, {0xA7, 0xC5, 0x2F, 0x6D, 0x1B, 0x0E, 0x9A, 0x37}};
 
 namespace {
 
@@ -36,6 +39,22 @@ SECEditTextBuffer::~SECEditTextBuffer()
     ClearHistory();
     delete m_pStore;
     delete m_pMetrics;
+}
+
+HRESULT SECEditTextBuffer::QueryInterface(const IID &iid, void **ppv)
+{
+    if (!ppv)
+        return E_NOINTERFACE;
+    if (iid == IID_SECEditTextBuffer) {
+        *ppv = this;
+        return S_OK;
+    }
+    if (iid == IID_SECEditObject) {
+        *ppv = static_cast<SECEditObserver *>(&m_observer);
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
 }
 
 // ---------------------------------------------------------------------------

@@ -31,6 +31,10 @@ class SECEditTextCommand;
 class SECEditTextStore;
 struct LOGFONT;
 
+// {4C1E7A52-93D0-4B8E-A7C5-2F6D1B0E9A37}: the identifier the buffer answers
+// with itself.
+extern const IID IID_SECEditTextBuffer;
+
 class SECEditTextBuffer : public SECEditCommandTarget, public SECEditCommandHistory
 {
 public:
@@ -47,6 +51,11 @@ public:
     ~SECEditTextBuffer() override;
     SECEditTextBuffer(const SECEditTextBuffer &) = delete;
     SECEditTextBuffer &operator=(const SECEditTextBuffer &) = delete;
+
+    // S_OK and the buffer for IID_SECEditTextBuffer, its observer interface
+    // (the one registered with the language) for IID_SECEditObject;
+    // E_NOINTERFACE and NULL otherwise.
+    virtual HRESULT QueryInterface(const IID &iid, void **ppv);
 
     // ---- Observers
     // Observers are called in the order they were attached; an observer

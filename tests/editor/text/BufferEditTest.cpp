@@ -5,6 +5,7 @@
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditCompositeCommand.h"
 #include "editor/text/SECEditTextCommand.h"
+#include "framework/gdi/GdiStructs.h"
 
 #include <gtest/gtest.h>
 
@@ -365,6 +366,47 @@ TEST(BufferColumns, ConvertAlignAndFill)
     EXPECT_EQ(96, buffer->GetWhitespaceGlyph(FALSE));
     EXPECT_EQ(0, SECEditTextBuffer::CharsetForCodePage(65001));
     EXPECT_EQ(128, SECEditTextBuffer::CharsetForCodePage(932));
+}
+
+} // namespace
+
+namespace {
+
+SECEditLangConfig *g_dialogConfig = nullptr;
+LOGFONT g_dialogFont = {};
+
+BOOL RecordDialog(SECEditLangConfig *pConfig, LOGFONT &font)
+{
+    g_dialogConfig = pConfig;
+    g_dialogFont = font;
+    return TRUE;
+}
+
+TEST(BufferDialog, TheFontAndColourDialogGetsTheLanguageAndTheEditorFont)
+{
+    auto buffer = MakeBuffer(nullptr, "x");
+    // Without a dialog to run, nothing is shown and nothing changes.
+    SECEditTextBuffer::FontColorDialogRunner previous = SECEditTextBuffer::SetFontColorDialogRunner(nullptr);
+    EXPECT_FALSE(buffer->ShowFontColorDialog());
+    SECEditTextBuffer::SetFontColorDialogRunner(&RecordDialog);
+    EXPECT_TRUE(buffer->ShowFontColorDialog());
+    SECEditTextBuffer::SetFontColorDialogRunner(previous);
+    EXPECT_EQ(buffer->GetLangConfig(), g_dialogConfig);
+    EXPECT_EQ(0, g_dialogFont.lfCharSet);
+    EXPECT_EQ(1, g_dialogFont.lfPitchAndFamily & 3);
+    EXPECT_LT(g_dialogFont.lfHeight, 0);
+}
+
+TEST(BufferDialog, TheBufferAnswersItsIdentifiers)
+{
+    SECEditTextBuffer buffer;
+    void *answer = nullptr;
+    EXPECT_EQ(S_OK, buffer.QueryInterface(IID_SECEditTextBuffer, &answer));
+    EXPECT_EQ(static_cast<void *>(&buffer), answer);
+    EXPECT_EQ(S_OK, buffer.QueryInterface(IID_SECEditObject, &answer));
+    EXPECT_EQ(static_cast<void *>(buffer.GetObserverInterface()), answer);
+    EXPECT_EQ(E_NOINTERFACE, buffer.QueryInterface(IID_SECEditHint, &answer));
+    EXPECT_EQ(nullptr, answer);
 }
 
 } // namespace
