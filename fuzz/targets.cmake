@@ -1,1 +1,4 @@
+plexo_fuzz_target(autostart_entry DEPS fw_settings)
+plexo_fuzz_target(instance_message DEPS fw_shell_ui)
+plexo_fuzz_target(shapes_document DEPS plexo_shapes)
 plexo_fuzz_target(editor_text_open DEPS editor_text editor_lang)
