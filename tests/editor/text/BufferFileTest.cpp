@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -311,6 +312,28 @@ TEST(BufferArchive, AnUnknownLanguageLeavesTheLanguage)
     EXPECT_FALSE(buffer.SetLanguage("No Such Language"));
     EXPECT_EQ(CString("Default"), buffer.GetLanguageName());
     EXPECT_FALSE(buffer.NewDocument("No Such Language"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(BufferFile, AFileLargerThanTheStoreHoldsIsRefusedWithoutText)
+{
+    TempFolder folder;
+    const std::string path = folder.File("huge.bin");
+    {
+        std::ofstream out(path, std::ios::binary);
+    }
+    // A sparse file: no disk space, only its length is too large.
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(SECEditTextStore::kMaxTextLength) + 1);
+    MessageRecorder messages;
+    auto buffer = MakeBuffer(nullptr, "old\n");
+    EXPECT_FALSE(buffer->Open(path.c_str()));
+    EXPECT_EQ("", AllText(*buffer));
+    EXPECT_FALSE(buffer->IsModified());
+    ASSERT_EQ(1u, MessageRecorder::Messages().size());
+    EXPECT_EQ("Unable to Open File", MessageRecorder::Messages()[0]);
 }
 
 } // namespace
