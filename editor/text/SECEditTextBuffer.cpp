@@ -259,7 +259,6 @@ BOOL SECEditTextBuffer::Initialize()
     ClearHistory();
     SetSavedSerial(0);
     RemoveAllLineObjects();
-    m_lineObjects.assign(1, nullptr);
     delete m_pStore;
     m_pStore = CreateStore();
     m_pStore->Reset();

@@ -282,7 +282,8 @@ void SECEditTextBuffer::OnTextCommand(SECEditTextCommand *pRecord)
         for (int line = first; line <= last; ++line)
             GetLineObject(line)->SetMark(kMarkEdited, TRUE);
     } else {
-        GetLineObject(first)->SetMark(kMarkEdited, TRUE);
+        // The slots go first, so that the mark lands on the line object the
+        // joined line keeps.
         if (count > 0) {
             RemoveCacheRows(first + 1, last);
             if (m_bEditInLeadingWhitespace)
@@ -290,6 +291,7 @@ void SECEditTextBuffer::OnTextCommand(SECEditTextCommand *pRecord)
             else
                 RemoveLineSlots(first + 1, last);
         }
+        GetLineObject(first)->SetMark(kMarkEdited, TRUE);
     }
     DeleteRow(first);
     m_nColoredUpTo = std::min(m_nColoredUpTo, first);

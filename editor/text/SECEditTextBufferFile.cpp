@@ -102,7 +102,6 @@ BOOL SECEditTextBuffer::Open(LPCTSTR lpszPath)
     ResetColorCache();
     m_rows.assign(lines, nullptr);
     RemoveAllLineObjects();
-    m_lineObjects.assign(lines, nullptr);
     SendPlainHint(SECEDIT_HINT_INITIALIZE);
     FitMaxLineWidth(wideCandidates);
     return TRUE;

@@ -1,5 +1,7 @@
 // Per-line marks and item data of the text buffer.  A line object exists only
-// while it holds a mark or a non-zero value; its slot is NULL otherwise.
+// while it holds a mark or a non-zero value; its slot is NULL otherwise.  The
+// slot array itself is made with the first line object: until then it is
+// empty and every line has none.
 #include "editor/text/SECEditTextBuffer.h"
 
 #include "editor/text/SECEditBufferHint.h"
@@ -15,8 +17,10 @@ SECEditLineData *SECEditTextBuffer::PeekLineObject(int line)
 
 SECEditLineData *SECEditTextBuffer::GetLineObject(int line)
 {
-    if (line < 0 || line >= static_cast<int>(m_lineObjects.size()))
+    if (line < 0 || line >= GetLineCount())
         return nullptr;
+    if (m_lineObjects.empty())
+        m_lineObjects.assign(static_cast<size_t>(GetLineCount()), nullptr);
     SECEditLineData *&slot = m_lineObjects[static_cast<size_t>(line)];
     if (!slot) {
         slot = new SECEditLineData;
@@ -50,12 +54,12 @@ void SECEditTextBuffer::RemoveAllLineObjects()
 {
     for (int line = 0; line < static_cast<int>(m_lineObjects.size()); ++line)
         FreeLineObject(line);
-    m_lineObjects.clear();
+    std::vector<SECEditLineData *>().swap(m_lineObjects);
 }
 
 void SECEditTextBuffer::InsertLineSlots(int line, int count, BOOL bInLeadingWhitespace)
 {
-    if (count <= 0)
+    if (count <= 0 || m_lineObjects.empty())
         return;
     const int size = static_cast<int>(m_lineObjects.size());
     const int at = std::min(bInLeadingWhitespace ? std::max(line, 0) : line + 1, size);
@@ -81,7 +85,7 @@ BOOL SECEditTextBuffer::HasMark(int line, int mark)
 
 void SECEditTextBuffer::SetMark(int line, int mark, BOOL bOn)
 {
-    if (line < 0 || line >= static_cast<int>(m_lineObjects.size()))
+    if (line < 0 || line >= GetLineCount())
         return;
     if (bOn) {
         GetLineObject(line)->SetMark(mark, TRUE);
@@ -95,7 +99,7 @@ void SECEditTextBuffer::SetMark(int line, int mark, BOOL bOn)
 
 BOOL SECEditTextBuffer::ToggleMark(int line, int mark)
 {
-    if (line < 0 || line >= static_cast<int>(m_lineObjects.size()))
+    if (line < 0 || line >= GetLineCount())
         return FALSE;
     SetMark(line, mark, !HasMark(line, mark));
     return TRUE;
@@ -144,7 +148,7 @@ int SECEditTextBuffer::GetLineData(int line)
 
 int SECEditTextBuffer::SetLineData(int line, int value)
 {
-    if (line < 0 || line >= static_cast<int>(m_lineObjects.size()))
+    if (line < 0 || line >= GetLineCount())
         return 0;
     SECEditLineData *data = value != 0 ? GetLineObject(line) : PeekLineObject(line);
     if (!data)
