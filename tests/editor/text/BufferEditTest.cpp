@@ -286,6 +286,24 @@ TEST(BufferMarks, EnterAtColumnZeroMovesTheMarksAndMidLineDoesNot)
     EXPECT_TRUE(buffer->HasMark(3, SECEditTextBuffer::kMarkEdited));
 }
 
+TEST(BufferMarks, JoiningLinesKeepsTheMarksOfTheLineThatStays)
+{
+    auto buffer = MarkBuffer(4);
+    buffer->SetMark(1, 16, TRUE);
+    buffer->SetMark(2, 17, TRUE);
+    // Deleting from the middle of line 1 to line 2: line 1 stays.
+    buffer->DeleteText(1, 2, 2, 1);
+    EXPECT_TRUE(buffer->HasMark(1, 16));
+    EXPECT_FALSE(buffer->HasMark(1, 17));
+    EXPECT_TRUE(buffer->HasMark(1, SECEditTextBuffer::kMarkEdited));
+    // Deleting a whole line from its start: the line after it stays.
+    buffer->SetMark(2, 17, TRUE);
+    buffer->DeleteText(1, 0, 2, 0);
+    EXPECT_FALSE(buffer->HasMark(1, 16));
+    EXPECT_TRUE(buffer->HasMark(1, 17));
+    EXPECT_TRUE(buffer->HasMark(1, SECEditTextBuffer::kMarkEdited));
+}
+
 TEST(BufferMarks, FindMarkedLineWrapsAndTestsTheStartLast)
 {
     auto buffer = MarkBuffer(10);
