@@ -205,6 +205,8 @@ SECEditColorRuns *SECEditTextBuffer::ColorOneLine(int line, int startCol)
 {
     if (!m_pStore || line < 0 || line >= static_cast<int>(m_rows.size()))
         return nullptr;
+    // Colouring the next line to scan moves the scan on; a line above it
+    // (coloured again) or far below it (its state not yet known) does not.
     if (line == m_nColoredUpTo)
         m_nColoredUpTo = line + 1;
     CString holder;
