@@ -118,9 +118,10 @@ void SECEditTextBuffer::DropRegionsFrom(const SECEditPosition &position, int lin
 
 unsigned SECEditTextBuffer::RecordRegion(const SECEditPosition &start, const SECEditPosition &end, WORD group)
 {
-    // A region found again replaces whatever it overlaps.
-    auto first = std::lower_bound(m_regions.begin(), m_regions.end(), start,
-                                  [](const Region &region, const SECEditPosition &p) { return region.end < p; });
+    // A region found again replaces whatever it overlaps; a region that ends
+    // right where this one begins (one tag closed, the next opened) stays.
+    auto first = std::partition_point(m_regions.begin(), m_regions.end(),
+                                      [&start](const Region &region) { return region.end <= start; });
     auto last = first;
     while (last != m_regions.end() && last->start <= end)
         ++last;

@@ -102,6 +102,18 @@ TEST_F(BufferColor, TypingInsideARegionDropsItAndTheScanStartsAtItsLine)
     buffer->Detach(&observer);
 }
 
+TEST_F(BufferColor, ATagOpeningWhereTheLastClosedKeepsBothRegions)
+{
+    auto buffer = MakeBuffer(language.get(), "/* a\nb *//* c\nd\ne */ int\n");
+    EXPECT_EQ(Expect({{4, "Comment"}, {1, "Text"}, {3, "Keyword"}}), Runs(*buffer, 3));
+    ASSERT_EQ(2, buffer->GetTagRegionCount());
+    EXPECT_EQ(SECEditRange(0, 0, 1, 4), buffer->GetTagRegion(0).m_range);
+    EXPECT_EQ(SECEditRange(1, 4, 3, 4), buffer->GetTagRegion(1).m_range);
+    EXPECT_EQ(Expect({{0, "Comment"}}), Runs(*buffer, 2));
+    EXPECT_EQ(Expect({{4, "Comment"}, {4, "Comment"}}), Runs(*buffer, 1));
+    EXPECT_EQ(Expect({{4, "Comment"}}), Runs(*buffer, 0));
+}
+
 TEST_F(BufferColor, ABeginTextInsideAStringOpensNoRegion)
 {
     auto buffer = MakeBuffer(language.get(), "s = \"/*\";\nint\nint\n");

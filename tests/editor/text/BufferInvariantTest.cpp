@@ -64,7 +64,7 @@ void CheckAgainstFresh(SECEditTextBuffer &buffer, SECEditLangConfig *config, con
 TEST(BufferInvariant, RandomEditsColourLikeAFreshBuffer)
 {
     TestLanguage language;
-    for (unsigned seed : {1u, 2u, 3u}) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 random(seed);
         std::string text = kFixture;
         auto buffer = MakeBuffer(language.get(), text);
