@@ -195,12 +195,14 @@ private:
     SECEditTextBuffer &m_buffer;
 };
 
-// One character typed and deleted again at random lines of the first or the
-// last thousand lines, the observer repainting the line each time.  Before
-// each keystroke the whole file is coloured (every region known).
+// One character (or a line end) typed and deleted again at random lines of
+// the first or the last thousand lines, the observer repainting the line each
+// time.  Before each keystroke the whole file is coloured (every region
+// known).
 void BM_Keystroke(benchmark::State &state)
 {
     const bool atEnd = state.range(0) != 0;
+    const bool lineEnd = state.range(1) != 0;
     SECEditTextBuffer buffer;
     OpenSource(buffer);
     RepaintingObserver view(buffer);
@@ -217,17 +219,28 @@ void BM_Keystroke(benchmark::State &state)
         view.m_nLine = line;
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        buffer.InsertText(line, col, "x", 1);
-        buffer.DeleteText(line, col, line, col + 1);
+        if (lineEnd) {
+            buffer.InsertText(line, col, "\n", 1);
+            buffer.DeleteText(line, col, line + 1, 0);
+        } else {
+            buffer.InsertText(line, col, "x", 1);
+            buffer.DeleteText(line, col, line, col + 1);
+        }
         micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
     }
     buffer.Detach(&view);
     std::sort(micros.begin(), micros.end());
     state.counters["p50_us"] = micros[micros.size() / 2];
     state.counters["p99_us"] = micros[micros.size() * 99 / 100];
-    state.SetLabel(atEnd ? "last 1000 lines" : "first 1000 lines");
+    state.SetLabel(std::string(lineEnd ? "line end, " : "character, ") + (atEnd ? "last 1000 lines" : "first 1000 lines"));
 }
-BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Iterations(100);
+BENCHMARK(BM_Keystroke)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(100);
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "editor/text/SECEditColorRuns.h"
 #include "editor/text/SECEditCommandHistory.h"
 #include "editor/text/SECEditCommandTarget.h"
+#include "editor/text/SECEditGapArray.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
 #include "editor/text/SECEditRange.h"
@@ -298,8 +299,8 @@ private:
     SECEditTextStore *m_pStore = nullptr;
     std::vector<Region> m_regions;
     unsigned m_nNextRegionId = 1;
-    std::vector<SECEditColorRuns *> m_rows;
-    std::vector<SECEditLineData *> m_lineObjects;
+    SECEditGapArray<SECEditColorRuns *> m_rows;
+    SECEditGapArray<SECEditLineData *> m_lineObjects;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;

@@ -42,7 +42,7 @@ void SECEditTextBuffer::DeleteRow(int line)
 void SECEditTextBuffer::InsertCacheRows(int afterLine, int count)
 {
     const size_t at = static_cast<size_t>(std::min(afterLine + 1, static_cast<int>(m_rows.size())));
-    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(at), static_cast<size_t>(count), nullptr);
+    m_rows.insert(at, static_cast<size_t>(count), nullptr);
 }
 
 void SECEditTextBuffer::RemoveCacheRows(int first, int last)
@@ -52,14 +52,14 @@ void SECEditTextBuffer::RemoveCacheRows(int first, int last)
         return;
     for (int line = first; line <= last; ++line)
         delete m_rows[static_cast<size_t>(line)];
-    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+    m_rows.erase(static_cast<size_t>(first), static_cast<size_t>(last) + 1);
 }
 
 void SECEditTextBuffer::ResetColorCache()
 {
-    for (SECEditColorRuns *&row : m_rows) {
-        delete row;
-        row = nullptr;
+    for (size_t line = 0; line < m_rows.size(); ++line) {
+        delete m_rows[line];
+        m_rows[line] = nullptr;
     }
     m_regions.clear();
     m_nColoredUpTo = 0;

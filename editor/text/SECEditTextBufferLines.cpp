@@ -54,7 +54,7 @@ void SECEditTextBuffer::RemoveAllLineObjects()
 {
     for (int line = 0; line < static_cast<int>(m_lineObjects.size()); ++line)
         FreeLineObject(line);
-    std::vector<SECEditLineData *>().swap(m_lineObjects);
+    m_lineObjects.release();
 }
 
 void SECEditTextBuffer::InsertLineSlots(int line, int count, BOOL bInLeadingWhitespace)
@@ -63,7 +63,7 @@ void SECEditTextBuffer::InsertLineSlots(int line, int count, BOOL bInLeadingWhit
         return;
     const int size = static_cast<int>(m_lineObjects.size());
     const int at = std::min(bInLeadingWhitespace ? std::max(line, 0) : line + 1, size);
-    m_lineObjects.insert(m_lineObjects.begin() + at, static_cast<size_t>(count), nullptr);
+    m_lineObjects.insert(static_cast<size_t>(at), static_cast<size_t>(count), nullptr);
 }
 
 void SECEditTextBuffer::RemoveLineSlots(int first, int last)
@@ -74,7 +74,7 @@ void SECEditTextBuffer::RemoveLineSlots(int first, int last)
         return;
     for (int line = first; line <= last; ++line)
         FreeLineObject(line);
-    m_lineObjects.erase(m_lineObjects.begin() + first, m_lineObjects.begin() + last + 1);
+    m_lineObjects.erase(static_cast<size_t>(first), static_cast<size_t>(last) + 1);
 }
 
 BOOL SECEditTextBuffer::HasMark(int line, int mark)
@@ -134,8 +134,8 @@ int SECEditTextBuffer::CountMarkedLines(int mark)
     if (m_nLiveLineObjects == 0)
         return 0;
     int marked = 0;
-    for (const SECEditLineData *data : m_lineObjects)
-        if (data && data->HasMark(mark))
+    for (size_t line = 0; line < m_lineObjects.size(); ++line)
+        if (m_lineObjects[line] && m_lineObjects[line]->HasMark(mark))
             ++marked;
     return marked;
 }
