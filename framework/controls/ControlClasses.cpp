@@ -9,6 +9,8 @@ void PlexoRegisterStandardControls()
     PlexoRegisterButtonClass();
     PlexoRegisterStaticClass();
     PlexoRegisterEditClass();
+    PlexoRegisterListBoxClass();
+    PlexoRegisterComboBoxClass();
 }
 
 namespace {

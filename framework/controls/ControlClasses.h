@@ -10,4 +10,6 @@ void PlexoRegisterStandardControls();
 void PlexoRegisterButtonClass();
 void PlexoRegisterStaticClass();
 void PlexoRegisterEditClass();
+void PlexoRegisterListBoxClass();
+void PlexoRegisterComboBoxClass();
 void PlexoRegisterDialogClass();

@@ -48,6 +48,15 @@ HWND CheckedInGroup(HWND hDlg, HWND hCtl)
     return hCtl;
 }
 
+// The dialog's own control that holds hCtl (the combo box of its edit).
+HWND OwnControl(HWND hDlg, HWND hCtl, const std::vector<HWND> &all)
+{
+    for (HWND h = hCtl; h && h != hDlg; h = GetParent(h))
+        if (std::find(all.begin(), all.end(), h) != all.end())
+            return h;
+    return hCtl;
+}
+
 } // namespace
 
 std::vector<HWND> DialogNavigation::Controls(HWND hDlg, bool bUsable)
@@ -83,6 +92,7 @@ HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
     if (all.empty())
         return nullptr;
     auto isStop = [](HWND h) { return Usable(h) && (Style(h) & WS_TABSTOP); };
+    hCtl = hCtl ? OwnControl(hDlg, hCtl, all) : nullptr;
     auto it = hCtl ? std::find(all.begin(), all.end(), hCtl) : all.end();
     size_t n = all.size();
     size_t start;
@@ -102,6 +112,7 @@ HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
 {
     if (!hCtl || !IsWindow(hCtl))
         return nullptr;
+    hCtl = OwnControl(hDlg, hCtl, DialogNavigation::Controls(hDlg, false));
     // The group: from the WS_GROUP control at or before hCtl to the control
     // before the next WS_GROUP, among hCtl's siblings.
     std::vector<HWND> siblings;
@@ -123,6 +134,5 @@ HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
         if (Usable(siblings[i]))
             return siblings[i];
     }
-    (void)hDlg;
     return hCtl;
 }

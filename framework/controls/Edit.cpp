@@ -384,8 +384,33 @@ size_t LineMove(HWND h, int delta)
     return CharFromPoint(h, s, pt);
 }
 
+// The edit of a combo box: the combo takes the keys of its list.
+HWND OwningCombo(HWND h)
+{
+    HWND hParent = GetParent(h);
+    char cls[16] = {};
+    if (!hParent || GetDlgCtrlID(h) != PLEXO_COMBO_EDIT_ID || !GetClassName(hParent, cls, sizeof(cls)))
+        return nullptr;
+    return CString(cls).CompareNoCase("COMBOBOX") == 0 ? hParent : nullptr;
+}
+
+bool ComboTakesKey(HWND h, WPARAM vk)
+{
+    HWND combo = OwningCombo(h);
+    if (!combo)
+        return false;
+    bool dropped = SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (vk == VK_UP || vk == VK_DOWN || vk == VK_F4 || (dropped && (vk == VK_RETURN || vk == VK_ESCAPE))) {
+        SendMessage(combo, WM_KEYDOWN, vk, 0);
+        return true;
+    }
+    return false;
+}
+
 LRESULT OnKeyDown(HWND h, WPARAM vk)
 {
+    if (ComboTakesKey(h, vk))
+        return 0;
     EditState &s = State(h);
     bool shift = GetKeyState(VK_SHIFT) < 0;
     bool ctrl = GetKeyState(VK_CONTROL) < 0;
@@ -433,6 +458,9 @@ UINT DlgCode(HWND h, LPARAM lParam)
                          (msg->message == WM_CHAR && msg->wParam == '\r'));
     if (enter && MultiLine(h) && (Style(h) & ES_WANTRETURN))
         code |= DLGC_WANTALLKEYS;
+    if (HWND combo = OwningCombo(h))
+        if (SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0))
+            code |= DLGC_WANTALLKEYS;
     return code;
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "framework/controls/Button.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/ListBox.h"
 #include "framework/controls/DataExchange.h"
 #include "framework/controls/Dialog.h"
 #include "framework/controls/Edit.h"
@@ -27,6 +29,10 @@ enum SampleIds : UINT {
     IDC_SWATCH = 107,
     IDC_NOTES = 108,
     IDC_TITLE = 109,
+    IDC_LIST = 110,
+    IDC_OWNER_LIST = 111,
+    IDC_HISTORY = 112,
+    IDC_KIND = 113,
     IDC_FIND_WHAT = 201,
     IDC_MATCH_CASE = 202,
 };

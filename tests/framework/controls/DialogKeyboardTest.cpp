@@ -32,12 +32,15 @@ protected:
 TEST_F(DialogKeyboardTest, TabAndShiftTabFollowTheTemplateOrderOfTabStops)
 {
     EXPECT_EQ(FocusId(), IDC_NAME); // WM_INITDIALOG answered TRUE: the first tab stop
-    const int forward[] = {IDC_COUNT, IDC_BOLD, IDC_LEFT, IDC_SWATCH, IDC_NOTES, IDOK, IDCANCEL, IDC_NAME};
+    const int forward[] = {IDC_COUNT, IDC_BOLD,    IDC_LEFT,       IDC_SWATCH, IDC_NOTES,
+                           IDOK,      IDCANCEL,    IDC_LIST,       IDC_OWNER_LIST,
+                           PLEXO_COMBO_EDIT_ID, // the drop-down combo's edit takes its focus
+                           IDC_KIND,  IDC_NAME};
     for (int id : forward) {
         Press(dialog.m_hWnd, Qt::Key_Tab);
         EXPECT_EQ(FocusId(), id);
     }
-    const int backward[] = {IDCANCEL, IDOK, IDC_NOTES, IDC_SWATCH};
+    const int backward[] = {IDC_KIND, PLEXO_COMBO_EDIT_ID, IDC_OWNER_LIST, IDC_LIST, IDCANCEL, IDOK, IDC_NOTES};
     for (int id : backward) {
         Press(dialog.m_hWnd, Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(FocusId(), id);
@@ -151,7 +154,7 @@ TEST_F(DialogKeyboardTest, NextAndPreviousControlAndTheTabItemFunctions)
     EXPECT_EQ(FocusId(), IDC_COUNT);
     dialog.PrevDlgCtrl();
     EXPECT_EQ(FocusId(), IDC_NAME);
-    EXPECT_EQ(::GetNextDlgTabItem(dialog.m_hWnd, nullptr, TRUE), Item(IDCANCEL));
+    EXPECT_EQ(::GetNextDlgTabItem(dialog.m_hWnd, nullptr, TRUE), Item(IDC_KIND));
     EXPECT_EQ(::GetNextDlgGroupItem(dialog.m_hWnd, Item(IDC_RIGHT), FALSE), Item(IDC_LEFT));
     EXPECT_EQ(::GetNextDlgGroupItem(dialog.m_hWnd, Item(IDC_LEFT), TRUE), Item(IDC_RIGHT));
 }
