@@ -15,6 +15,11 @@
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
 
+#include "framework/window/WindowInternals.h"
+
+#include <QRegion>
+#include <QWidget>
+
 #include <map>
 
 namespace {
@@ -382,6 +387,29 @@ LRESULT KeyUp(HWND h, WPARAM vk)
     return 0;
 }
 
+// A group box shows only its frame and caption: the controls inside it,
+// below it in the z-order, stay visible through it.
+void MaskGroupBox(HWND h)
+{
+    QWidget *widget = WindowCore::Widget(h);
+    if (!widget || Type(h) != BS_GROUPBOX)
+        return;
+    RECT rc;
+    GetClientRect(h, &rc);
+    int captionHeight = 8;
+    if (HDC hdc = GetDC(h)) {
+        HGDIOBJ old = ControlPaint::SelectFont(h, hdc);
+        SIZE size{0, 0};
+        GetTextExtentPoint32(hdc, "X", 1, &size);
+        captionHeight = size.cy;
+        SelectObject(hdc, old);
+        ReleaseDC(h, hdc);
+    }
+    QRegion whole(0, 0, rc.right, rc.bottom);
+    QRegion inside(2, captionHeight, plexoMax<int>(0, rc.right - 4), plexoMax<int>(0, rc.bottom - captionHeight - 2));
+    widget->setMask(whole.subtracted(inside));
+}
+
 } // namespace
 
 LRESULT PlexoButtonProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
@@ -419,6 +447,12 @@ LRESULT PlexoButtonProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
         LRESULT r = DefWindowProc(h, Msg, wParam, lParam);
         InvalidateRect(h, nullptr, TRUE);
+        return r;
+    }
+    case WM_SIZE:
+    case WM_SETFONT: {
+        LRESULT r = DefWindowProc(h, Msg, wParam, lParam);
+        MaskGroupBox(h);
         return r;
     }
     case WM_NCHITTEST:
