@@ -11,6 +11,7 @@ void PlexoRegisterStandardControls()
     PlexoRegisterEditClass();
     PlexoRegisterListBoxClass();
     PlexoRegisterComboBoxClass();
+    PlexoRegisterSpinClass();
 }
 
 namespace {

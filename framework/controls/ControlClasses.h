@@ -12,4 +12,6 @@ void PlexoRegisterStaticClass();
 void PlexoRegisterEditClass();
 void PlexoRegisterListBoxClass();
 void PlexoRegisterComboBoxClass();
+void PlexoRegisterSpinClass();
+void PlexoRegisterTabClass();
 void PlexoRegisterDialogClass();

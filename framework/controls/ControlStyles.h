@@ -2,6 +2,7 @@
 // standard controls.
 #pragma once
 
+#include "framework/window/WinHandles.h"
 #include "framework/window/WinMessages.h"
 #include "framework/window/WinStyles.h"
 
@@ -265,3 +266,74 @@
 #define CB_FINDSTRINGEXACT 0x0158
 // The id of a drop-down combo box's edit.
 #define PLEXO_COMBO_EDIT_ID 1001
+
+// ---- Spin buttons (up-down controls)
+#define UPDOWN_CLASS "msctls_updown32"
+#define UDS_WRAP 0x0001
+#define UDS_SETBUDDYINT 0x0002
+#define UDS_ALIGNRIGHT 0x0004
+#define UDS_ALIGNLEFT 0x0008
+#define UDS_AUTOBUDDY 0x0010
+#define UDS_ARROWKEYS 0x0020
+#define UDS_HORZ 0x0040
+#define UDS_NOTHOUSANDS 0x0080
+#define UDM_SETRANGE (WM_USER + 101)
+#define UDM_GETRANGE (WM_USER + 102)
+#define UDM_SETPOS (WM_USER + 103)
+#define UDM_GETPOS (WM_USER + 104)
+#define UDM_SETBUDDY (WM_USER + 105)
+#define UDM_GETBUDDY (WM_USER + 106)
+#define UDM_SETBASE (WM_USER + 109)
+#define UDM_GETBASE (WM_USER + 110)
+#define UDM_SETRANGE32 (WM_USER + 111)
+#define UDM_GETRANGE32 (WM_USER + 112)
+#define UDM_SETPOS32 (WM_USER + 113)
+#define UDM_GETPOS32 (WM_USER + 114)
+#define UDN_FIRST (0U - 721U)
+#define UDN_DELTAPOS (UDN_FIRST - 1)
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos;
+    int iDelta;
+};
+typedef NMUPDOWN *LPNMUPDOWN;
+
+// ---- Tab controls
+#define WC_TABCONTROL "SysTabControl32"
+#define TCS_BUTTONS 0x0100
+#define TCS_MULTILINE 0x0200
+#define TCS_FOCUSNEVER 0x8000
+#define TCM_FIRST 0x1300
+#define TCM_GETITEMCOUNT (TCM_FIRST + 4)
+#define TCM_GETITEM (TCM_FIRST + 5)
+#define TCM_SETITEM (TCM_FIRST + 6)
+#define TCM_INSERTITEM (TCM_FIRST + 7)
+#define TCM_DELETEITEM (TCM_FIRST + 8)
+#define TCM_DELETEALLITEMS (TCM_FIRST + 9)
+#define TCM_GETITEMRECT (TCM_FIRST + 10)
+#define TCM_GETCURSEL (TCM_FIRST + 11)
+#define TCM_SETCURSEL (TCM_FIRST + 12)
+#define TCM_ADJUSTRECT (TCM_FIRST + 40)
+#define TCM_GETCURFOCUS (TCM_FIRST + 47)
+#define TCM_SETCURFOCUS (TCM_FIRST + 48)
+#define TCIF_TEXT 0x0001
+#define TCIF_IMAGE 0x0002
+#define TCIF_PARAM 0x0008
+#define TCN_FIRST (0U - 550U)
+#define TCN_SELCHANGE (TCN_FIRST - 1)
+#define TCN_SELCHANGING (TCN_FIRST - 2)
+struct TCITEM {
+    UINT mask;
+    DWORD dwState;
+    DWORD dwStateMask;
+    LPTSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+};
+typedef TCITEM *LPTCITEM;
+
+// ---- Property sheets
+#define PSM_SETCURSEL (WM_USER + 101)
+#define PSM_GETTABCONTROL (WM_USER + 116)
+#define PSM_GETCURRENTPAGEHWND (WM_USER + 118)

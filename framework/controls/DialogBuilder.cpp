@@ -4,6 +4,7 @@
 #include "framework/controls/DialogManager.h"
 #include "framework/controls/DialogState.h"
 
+#include "framework/base/CString.h"
 #include "framework/gdi/GdiObject.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
@@ -81,8 +82,12 @@ HWND CreateControl(HWND hDlg, const RESOURCE_DIALOG *pTemplate, const RESOURCE_D
     }
     // Template order is the tab order: each control goes below the ones
     // before it.
-    if (hCtl)
-        SetWindowPos(hCtl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    if (!hCtl)
+        return nullptr;
+    SetWindowPos(hCtl, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    // A spin that takes the control before it as its buddy.
+    if ((item.dwStyle & UDS_AUTOBUDDY) && lpszClass && CString(lpszClass).CompareNoCase(UPDOWN_CLASS) == 0)
+        SendMessage(hCtl, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetWindow(hCtl, GW_HWNDPREV)), 0);
     return hCtl;
 }
 

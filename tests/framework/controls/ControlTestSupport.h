@@ -8,6 +8,7 @@
 #include "framework/controls/DataExchange.h"
 #include "framework/controls/Dialog.h"
 #include "framework/controls/Edit.h"
+#include "framework/controls/SpinButtonCtrl.h"
 #include "framework/controls/Static.h"
 
 #include <QWidget>
@@ -33,6 +34,7 @@ enum SampleIds : UINT {
     IDC_OWNER_LIST = 111,
     IDC_HISTORY = 112,
     IDC_KIND = 113,
+    IDC_COUNT_SPIN = 114,
     IDC_FIND_WHAT = 201,
     IDC_MATCH_CASE = 202,
 };
