@@ -12,6 +12,7 @@ void PlexoRegisterStandardControls()
     PlexoRegisterListBoxClass();
     PlexoRegisterComboBoxClass();
     PlexoRegisterSpinClass();
+    PlexoRegisterTabClass();
 }
 
 namespace {
