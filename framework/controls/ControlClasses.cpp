@@ -13,6 +13,7 @@ void PlexoRegisterStandardControls()
     PlexoRegisterComboBoxClass();
     PlexoRegisterSpinClass();
     PlexoRegisterTabClass();
+    PlexoRegisterListViewClass();
 }
 
 namespace {

@@ -14,4 +14,6 @@ void PlexoRegisterListBoxClass();
 void PlexoRegisterComboBoxClass();
 void PlexoRegisterSpinClass();
 void PlexoRegisterTabClass();
+void PlexoRegisterListViewClass();
+void PlexoRegisterToolTipClass();
 void PlexoRegisterDialogClass();
