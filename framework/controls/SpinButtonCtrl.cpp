@@ -71,12 +71,14 @@ std::string Format(HWND h, int value)
         std::snprintf(digits, sizeof(digits), "0x%04X", static_cast<unsigned>(value));
         return digits;
     }
-    std::snprintf(digits, sizeof(digits), "%d", value < 0 ? -value : value);
+    std::snprintf(digits, sizeof(digits), "%d", value);
     std::string text = digits;
-    if (!(Style(h) & UDS_NOTHOUSANDS))
-        for (int i = static_cast<int>(text.size()) - 3; i > 0; i -= 3)
-            text.insert(static_cast<size_t>(i), ",");
-    return value < 0 ? "-" + text : text;
+    if (!(Style(h) & UDS_NOTHOUSANDS)) {
+        int firstDigit = value < 0 ? 1 : 0;
+        for (int i = static_cast<int>(text.size()) - 3; i > firstDigit; i -= 3)
+            text.insert(static_cast<size_t>(i), 1, ',');
+    }
+    return text;
 }
 
 void ShowInBuddy(HWND h)
