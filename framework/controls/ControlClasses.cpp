@@ -14,6 +14,7 @@ void PlexoRegisterStandardControls()
     PlexoRegisterSpinClass();
     PlexoRegisterTabClass();
     PlexoRegisterListViewClass();
+    PlexoRegisterToolTipClass();
 }
 
 namespace {
