@@ -1,0 +1,190 @@
+// The file and colour dialogs with Qt's dialogs driven by the program: the
+// records going in and coming out, filter conversion, multiple selection,
+// and a type change rewriting the name through controls 1152 and 1136.
+#include "ControlTestSupport.h"
+
+#include "framework/controls/ColorDialog.h"
+#include "framework/controls/FileDialog.h"
+#include "tests/support/TempFolder.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Installs a hook for one dialog and removes it afterwards.
+class HookScope {
+public:
+    explicit HookScope(PlexoCommonDialogHook hook) { PlexoSetCommonDialogHook(std::move(hook)); }
+    ~HookScope() { PlexoSetCommonDialogHook(PlexoCommonDialogHook()); }
+};
+
+QLineEdit *NameField(QDialog *d)
+{
+    return d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+}
+
+TEST(FileDialogFilters, ConvertToQtPatternsThatIgnoreCase)
+{
+    std::vector<CString> filters = CFileDialog::PlexoQtFilters("Bitmap File (*.bmp)\0*.bmp;*.dib\0All Files\0*.*\0\0");
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_STREQ(filters[0], "Bitmap File (*.bmp) (*.[bB][mM][pP] *.[dD][iI][bB])");
+    EXPECT_STREQ(filters[1], "All Files (*)");
+    TempFolder folder;
+    TempFolder::Write(folder.File("A.BMP"), "x");
+    TempFolder::Write(folder.File("b.txt"), "x");
+    QDir dir(QString::fromStdString(folder.Path()));
+    EXPECT_EQ(dir.entryList(QStringList{QStringLiteral("*.[bB][mM][pP]")}, QDir::Files), QStringList{"A.BMP"});
+    // A description without patterns ends the list; none at all is empty.
+    EXPECT_EQ(CFileDialog::PlexoQtFilters("Lonely\0\0").size(), 0u);
+    EXPECT_EQ(CFileDialog::PlexoQtFilters(nullptr).size(), 0u);
+}
+
+TEST(FileDialog, OpensAFileAndAnswersItsParts)
+{
+    TempFolder folder;
+    std::string path = folder.File("A.BMP");
+    TempFolder::Write(path, "x");
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, "Bitmaps|*.bmp|All|*.*||");
+    dialog.m_ofn.nFilterIndex = 2;
+    bool confirmOverwrite = true;
+    QString chosenFilter;
+    HookScope hook([&](QDialog *d) {
+        auto *fd = static_cast<QFileDialog *>(d);
+        confirmOverwrite = !fd->testOption(QFileDialog::DontConfirmOverwrite);
+        chosenFilter = fd->selectedNameFilter();
+        fd->setDirectory(QString::fromStdString(folder.Path()));
+        fd->selectFile(QString::fromStdString(path));
+        static_cast<QDialog *>(fd)->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_FALSE(confirmOverwrite); // an open dialog never asks
+    EXPECT_EQ(chosenFilter, QStringLiteral("All (*)"));
+    EXPECT_STREQ(dialog.GetPathName(), path.c_str());
+    EXPECT_STREQ(dialog.GetFileName(), "A.BMP");
+    EXPECT_STREQ(dialog.GetFileExt(), "BMP");
+    EXPECT_STREQ(dialog.GetFileTitle(), "A");
+    EXPECT_EQ(dialog.m_ofn.nFilterIndex, 2u);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+TEST(FileDialog, SavingAsksBeforeOverwritingAndCancelKeepsTheBuffer)
+{
+    CFileDialog dialog(FALSE, "emf", "drawing.emf", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Metafiles|*.emf||");
+    bool confirmOverwrite = false;
+    QString defaultSuffix;
+    HookScope hook([&](QDialog *d) {
+        auto *fd = static_cast<QFileDialog *>(d);
+        confirmOverwrite = !fd->testOption(QFileDialog::DontConfirmOverwrite);
+        defaultSuffix = fd->defaultSuffix();
+        fd->reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(confirmOverwrite);
+    EXPECT_EQ(defaultSuffix, QStringLiteral("emf"));
+    EXPECT_STREQ(dialog.m_ofn.lpstrFile, "drawing.emf");
+}
+
+TEST(FileDialog, MultipleSelectionListsEveryPath)
+{
+    TempFolder folder;
+    TempFolder::Write(folder.File("a.txt"), "x");
+    TempFolder::Write(folder.File("b.txt"), "x");
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, "Text|*.txt||");
+    HookScope hook([&](QDialog *d) {
+        auto *fd = static_cast<QFileDialog *>(d);
+        fd->setDirectory(QString::fromStdString(folder.Path()));
+        NameField(d)->setText(QStringLiteral("\"a.txt\" \"b.txt\""));
+        static_cast<QDialog *>(fd)->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    std::vector<std::string> paths;
+    for (POSITION pos = dialog.GetStartPosition(); pos;)
+        paths.emplace_back(static_cast<LPCTSTR>(dialog.GetNextPathName(pos)));
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(paths, (std::vector<std::string>{folder.File("a.txt"), folder.File("b.txt")}));
+}
+
+// The export dialog's way: the type change rewrites the name's extension.
+class CExportDialog : public CFileDialog {
+public:
+    CExportDialog() : CFileDialog(FALSE, "", "a.b.bmp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, nullptr)
+    {
+        static const char filter[] = "Bitmap File (*.bmp)\0*.bmp\0Dib File (*.dib)\0*.dib\0\0";
+        m_ofn.lpstrFilter = filter;
+    }
+    CString typeSeen;
+    bool otherIdsMissing = false;
+
+protected:
+    void OnTypeChange() override
+    {
+        CString name, type;
+        GetDlgItem(PLEXO_FILE_NAME_ID)->GetWindowText(name);
+        GetDlgItem(PLEXO_FILE_TYPE_ID)->GetWindowText(type);
+        typeSeen = type;
+        otherIdsMissing = GetDlgItem(1148) == nullptr;
+        int star = type.Find('*');
+        CString ext = type.Mid(star + 1);
+        ext = ext.Left(ext.Find(')'));
+        int dot = name.Find('.');
+        GetDlgItem(PLEXO_FILE_NAME_ID)->SetWindowText(dot < 0 ? name + ext : name.Left(dot) + ext);
+    }
+};
+
+TEST(FileDialog, ATypeChangeRewritesTheNameThroughTheStandInControls)
+{
+    CExportDialog dialog;
+    QString nameAfter;
+    HookScope hook([&](QDialog *d) {
+        d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->setCurrentIndex(1);
+        nameAfter = NameField(d)->text();
+        d->reject();
+    });
+    dialog.DoModal();
+    EXPECT_STREQ(dialog.typeSeen, "Dib File (*.dib)");
+    EXPECT_EQ(nameAfter, QStringLiteral("a.dib"));
+    EXPECT_EQ(dialog.m_ofn.nFilterIndex, 2u);
+    EXPECT_TRUE(dialog.otherIdsMissing);
+}
+
+TEST(ColorDialog, StartsAtTheColourAndReturnsTheChoiceAndCustomColours)
+{
+    COLORREF custom[16];
+    for (int i = 0; i < 16; ++i)
+        custom[i] = RGB(i, i, i);
+    CColorDialog dialog(RGB(10, 20, 30), CC_FULLOPEN | CC_ANYCOLOR);
+    EXPECT_TRUE(dialog.m_cc.Flags & CC_RGBINIT);
+    dialog.m_cc.lpCustColors = custom;
+    QColor seen;
+    QColor customSeen;
+    HookScope hook([&](QDialog *d) {
+        auto *cd = static_cast<QColorDialog *>(d);
+        seen = cd->currentColor();
+        customSeen = QColorDialog::customColor(5);
+        QColorDialog::setCustomColor(3, QColor(200, 100, 50));
+        cd->setCurrentColor(QColor(1, 2, 3));
+        cd->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(seen, QColor(10, 20, 30));
+    EXPECT_EQ(customSeen, QColor(5, 5, 5));
+    EXPECT_EQ(dialog.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ(custom[3], RGB(200, 100, 50));
+    EXPECT_EQ(custom[6], RGB(6, 6, 6));
+}
+
+TEST(ColorDialog, CancelKeepsTheColour)
+{
+    CColorDialog dialog(RGB(9, 9, 9));
+    HookScope hook([](QDialog *d) { d->reject(); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetColor(), RGB(9, 9, 9));
+}
+
+} // namespace
