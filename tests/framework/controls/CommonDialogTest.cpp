@@ -188,3 +188,81 @@ TEST(ColorDialog, CancelKeepsTheColour)
 }
 
 } // namespace
+
+#include "framework/controls/FontDialog.h"
+
+#include <QFontDialog>
+
+namespace {
+
+LOGFONT SansLogFont()
+{
+    LOGFONT lf{};
+    lf.lfHeight = -16; // 12 points at 96 pixels an inch
+    lf.lfWeight = FW_NORMAL;
+    std::strcpy(lf.lfFaceName, "DejaVu Sans");
+    return lf;
+}
+
+TEST(FontDialog, EffectsAddTheColourAndTheLogFontComesBack)
+{
+    LOGFONT initial = SansLogFont();
+    CFontDialog dialog(&initial, CF_EFFECTS | CF_SCREENFONTS | CF_FORCEFONTEXIST | CF_NOVERTFONTS);
+    dialog.m_cf.rgbColors = RGB(0, 0, 128);
+    QFont seen;
+    QString colourSeen;
+    HookScope hook([&](QDialog *d) {
+        auto *chooser = d->findChild<QFontDialog *>();
+        auto *colours = d->findChild<QComboBox *>(QStringLiteral("plexoFontColor"));
+        ASSERT_NE(chooser, nullptr);
+        ASSERT_NE(colours, nullptr);
+        seen = chooser->currentFont();
+        colourSeen = colours->currentText();
+        QFont mono(QStringLiteral("DejaVu Sans Mono"));
+        mono.setPointSize(9);
+        mono.setBold(true);
+        mono.setItalic(true);
+        mono.setUnderline(true);
+        chooser->setCurrentFont(mono);
+        colours->setCurrentIndex(colours->findText(QStringLiteral("Red")));
+        d->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(seen.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_DOUBLE_EQ(seen.pointSizeF(), 12.0);
+    EXPECT_EQ(colourSeen, QStringLiteral("Navy"));
+    EXPECT_STREQ(dialog.GetFaceName(), "DejaVu Sans Mono");
+    EXPECT_EQ(dialog.GetSize(), 90);
+    EXPECT_EQ(dialog.m_lf.lfHeight, -12);
+    EXPECT_TRUE(dialog.IsBold());
+    EXPECT_TRUE(dialog.IsItalic());
+    EXPECT_TRUE(dialog.IsUnderline());
+    EXPECT_EQ(dialog.GetColor(), RGB(255, 0, 0));
+    EXPECT_EQ(dialog.m_lf.lfPitchAndFamily & 3, FIXED_PITCH);
+    LOGFONT out{};
+    dialog.GetCurrentFont(&out);
+    EXPECT_STREQ(out.lfFaceName, "DejaVu Sans Mono");
+}
+
+TEST(FontDialog, WithoutEffectsThereIsNoUnderlineAndFixedPitchOnlyAsksQtForMonospacedFaces)
+{
+    LOGFONT initial = SansLogFont();
+    CFontDialog dialog(&initial, CF_SCREENFONTS | CF_FIXEDPITCHONLY);
+    bool monospacedOnly = false;
+    HookScope hook([&](QDialog *d) {
+        auto *chooser = qobject_cast<QFontDialog *>(d);
+        ASSERT_NE(chooser, nullptr);
+        monospacedOnly = chooser->testOption(QFontDialog::MonospacedFonts);
+        QFont mono(QStringLiteral("DejaVu Sans Mono"));
+        mono.setPointSize(10);
+        mono.setUnderline(true);
+        chooser->setCurrentFont(mono);
+        d->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(monospacedOnly);
+    EXPECT_FALSE(dialog.IsUnderline());
+    EXPECT_EQ(dialog.GetSize(), 100);
+}
+
+} // namespace
