@@ -266,3 +266,103 @@ TEST(FontDialog, WithoutEffectsThereIsNoUnderlineAndFixedPitchOnlyAsksQtForMonos
 }
 
 } // namespace
+
+#include "framework/app/Printers.h"
+#include "framework/controls/PrintDialogs.h"
+#include "framework/object/GlobalMemory.h"
+
+#include <QDoubleSpinBox>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+TEST(PageSetupDialog, MarginsAndOrientationGoInAndComeBackInTheRecordsUnits)
+{
+    CPageSetupDialog dialog(PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS);
+    dialog.m_psd.rtMargin = RECT{1000, 1500, 2000, 2500};
+    double topSeen = -1;
+    HookScope hook([&](QDialog *d) {
+        auto *top = d->findChild<QDoubleSpinBox *>(QStringLiteral("topMargin"));
+        auto *landscape = d->findChild<QRadioButton *>(QStringLiteral("landscape"));
+        ASSERT_NE(top, nullptr);
+        ASSERT_NE(landscape, nullptr);
+        topSeen = top->value();
+        landscape->click();
+        d->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_GT(topSeen, 0);
+    LPDEVMODE dm = dialog.GetDevMode();
+    ASSERT_NE(dm, nullptr);
+    EXPECT_EQ(dm->dmOrientation, DMORIENT_LANDSCAPE);
+    GlobalUnlock(dialog.m_psd.hDevMode);
+    CSize paper = dialog.GetPaperSize();
+    EXPECT_GT(paper.cx, paper.cy); // landscape
+    RECT margins, minimum;
+    dialog.GetMargins(&margins, &minimum);
+    EXPECT_GT(margins.left, 0);
+    EXPECT_FALSE(dialog.GetDeviceName().IsEmpty());
+    GlobalFree(dialog.m_psd.hDevMode);
+    GlobalFree(dialog.m_psd.hDevNames);
+}
+
+TEST(PageSetupDialog, TheDefaultWithoutAskingAndTheUnitOfInches)
+{
+    CPageSetupDialog dialog(PSD_RETURNDEFAULT | PSD_INTHOUSANDTHSOFINCHES);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    LPDEVMODE dm = dialog.GetDevMode();
+    ASSERT_NE(dm, nullptr);
+    bool a4 = (dm->dmFields & DM_PAPERSIZE) && dm->dmPaperSize == DMPAPER_A4;
+    GlobalUnlock(dialog.m_psd.hDevMode);
+    if (a4) {
+        EXPECT_NEAR(dialog.GetPaperSize().cx, 8268, 2); // 210 mm in thousandths of an inch
+        EXPECT_NEAR(dialog.GetPaperSize().cy, 11693, 2);
+    }
+    GlobalFree(dialog.m_psd.hDevMode);
+    GlobalFree(dialog.m_psd.hDevNames);
+}
+
+TEST(PrintDialog, PageRangeAndCopiesComeBack)
+{
+    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_NOSELECTION | PD_HIDEPRINTTOFILE);
+    dialog.m_pd.nMinPage = 1;
+    dialog.m_pd.nMaxPage = 9;
+    HookScope hook([&](QDialog *d) {
+        auto *range = d->findChild<QRadioButton *>(QStringLiteral("printRange"));
+        auto *from = d->findChild<QSpinBox *>(QStringLiteral("from"));
+        auto *to = d->findChild<QSpinBox *>(QStringLiteral("to"));
+        auto *copies = d->findChild<QSpinBox *>(QStringLiteral("copies"));
+        ASSERT_NE(range, nullptr);
+        ASSERT_NE(from, nullptr);
+        ASSERT_NE(to, nullptr);
+        ASSERT_NE(copies, nullptr);
+        range->setChecked(true);
+        from->setValue(2);
+        to->setValue(4);
+        copies->setValue(3);
+        d->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.PrintRange());
+    EXPECT_FALSE(dialog.PrintAll());
+    EXPECT_EQ(dialog.GetFromPage(), 2);
+    EXPECT_EQ(dialog.GetToPage(), 4);
+    EXPECT_EQ(dialog.GetCopies(), 3);
+    EXPECT_FALSE(dialog.GetDeviceName().IsEmpty());
+    GlobalFree(dialog.m_pd.hDevMode);
+    GlobalFree(dialog.m_pd.hDevNames);
+}
+
+TEST(PrintDialog, GetDefaultsFillsTheBlocksWithoutADialog)
+{
+    CPrintDialog dialog(TRUE);
+    ASSERT_TRUE(dialog.GetDefaults());
+    EXPECT_NE(dialog.m_pd.hDevMode, nullptr);
+    EXPECT_NE(dialog.m_pd.hDevNames, nullptr);
+    EXPECT_FALSE(dialog.GetDriverName().IsEmpty());
+    GlobalFree(dialog.m_pd.hDevMode);
+    GlobalFree(dialog.m_pd.hDevNames);
+}
+
+} // namespace
