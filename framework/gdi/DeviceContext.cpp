@@ -90,6 +90,20 @@ Paints::Context HDC__::PaintContext()
                            state.bkMode, state.rop2, state.brushOrg.x, state.brushOrg.y, IsMono(), palette};
 }
 
+namespace {
+PlexoScreenPixelSource g_screenPixelSource = nullptr;
+} // namespace
+
+void PlexoSetScreenPixelSource(PlexoScreenPixelSource pfnSource)
+{
+    g_screenPixelSource = pfnSource;
+}
+
+COLORREF PlexoScreenPixel(int x, int y)
+{
+    return g_screenPixelSource ? g_screenPixelSource(x, y) : CLR_INVALID;
+}
+
 HDC CreateMemoryDC(HDC hReference)
 {
     auto dc = std::make_unique<HDC__>();

@@ -143,3 +143,30 @@ TEST_F(PopupTest, ATooltipShowsTheToolsTextAfterTheDelayAndHidesOnAClick)
 }
 
 } // namespace
+
+#include "framework/gdi/CDC.h"
+
+namespace {
+
+TEST(ScreenDC, ReadsOurWindowsPixelsAndNothingElseOffscreen)
+{
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "Swatches", WS_POPUP | WS_VISIBLE, RECT{40, 40, 140, 120},
+                                nullptr, 0));
+    PumpEvents();
+    {
+        CDC *dc = window.GetDC();
+        dc->FillSolidRect(10, 10, 20, 20, RGB(200, 30, 60));
+        window.ReleaseDC(dc);
+    }
+    POINT inside{15, 15};
+    window.ClientToScreen(&inside);
+    HDC screen = ::GetDC(nullptr);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(::GetPixel(screen, inside.x, inside.y), RGB(200, 30, 60));
+    EXPECT_EQ(::GetPixel(screen, -5000, -5000), CLR_INVALID); // no window there, no screen to grab
+    ::ReleaseDC(nullptr, screen);
+    window.DestroyWindow();
+}
+
+} // namespace
