@@ -1,0 +1,2 @@
+plexo_fuzz_target(autostart_entry DEPS fw_settings)
+plexo_fuzz_target(instance_message DEPS fw_shell_ui)
