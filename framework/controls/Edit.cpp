@@ -292,7 +292,7 @@ void CopySelection(HWND h)
     if (!s.buffer.HasSelection() || (Style(h) & ES_PASSWORD))
         return;
     std::string selected = s.buffer.Text().substr(s.buffer.SelStart(), s.buffer.SelEnd() - s.buffer.SelStart());
-    EditClipboard::PutText(CString(selected.c_str(), static_cast<int>(selected.size())));
+    EditClipboard::PutText(h, CString(selected.c_str(), static_cast<int>(selected.size())));
 }
 
 void ClearSelection(HWND h)
@@ -305,7 +305,7 @@ void Paste(HWND h)
 {
     if (ReadOnly(h))
         return;
-    CString text = EditClipboard::Text();
+    CString text = EditClipboard::Text(h);
     if (!text.IsEmpty())
         Replace(h, std::string(static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength())), true);
 }

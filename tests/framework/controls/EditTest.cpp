@@ -7,6 +7,9 @@
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,6 +117,12 @@ TEST_F(EditTest, CutCopyPasteAndClear)
     edit.SetSel(0, 3);
     edit.Clear();
     EXPECT_STREQ(TextOf(name), "one two");
+    // The text went through the desktop's clipboard.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("two"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("from elsewhere"));
+    edit.SetSel(0, -1);
+    edit.Paste();
+    EXPECT_STREQ(TextOf(name), "from elsewhere");
 }
 
 TEST_F(EditTest, TypingKeysAndTheLimit)
