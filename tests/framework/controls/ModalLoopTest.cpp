@@ -193,3 +193,78 @@ TEST(ModalLoop, EndDialogDuringInitialisationEndsBeforeTheLoop)
 }
 
 } // namespace
+
+namespace {
+
+// A picker's pop-up whose click handler runs a modal dialog and then goes on.
+class CPickerPopup : public CWnd {
+public:
+    INT_PTR result = 0;
+    bool visibleAfter = false;
+    bool aliveAfter = false;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN) {
+            CScriptedDialog more;
+            more.steps.push_back([](CScriptedDialog &d) { Press(d.m_hWnd, Qt::Key_Return); });
+            result = more.DoModal();
+            aliveAfter = ::IsWindow(m_hWnd) != FALSE;
+            visibleAfter = IsWindowVisible() != FALSE;
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(ModalLoop, DoModalFromAPopupsHandlerReturnsToIt)
+{
+    RegisterSampleTemplates();
+    CPickerPopup popup;
+    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(CS_DBLCLKS), "", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                               RECT{300, 300, 380, 360}, nullptr, 0));
+    PumpEvents();
+    Click(popup.m_hWnd, 5, 5);
+    EXPECT_EQ(popup.result, IDOK);
+    EXPECT_TRUE(popup.aliveAfter);
+    EXPECT_TRUE(popup.visibleAfter);
+    popup.DestroyWindow();
+}
+
+// A control that keeps Tab for itself (DLGC_WANTTAB) and the arrows.
+class CTabKeeper : public CWnd {
+public:
+    std::vector<WPARAM> keys;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_GETDLGCODE)
+            return DLGC_WANTTAB | DLGC_WANTARROWS;
+        if (message == WM_KEYDOWN)
+            keys.push_back(wParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(DialogCodes, AControlWantingTabAndArrowsGetsThem)
+{
+    RegisterSampleTemplates();
+    CRecordingDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
+    dialog.ShowWindow(SW_SHOW);
+    CTabKeeper keeper;
+    ASSERT_TRUE(keeper.SubclassWindow(::GetDlgItem(dialog.m_hWnd, IDC_SWATCH)));
+    keeper.SetFocus();
+    Press(dialog.m_hWnd, Qt::Key_Tab);
+    Press(dialog.m_hWnd, Qt::Key_Down);
+    EXPECT_EQ(FocusId(), IDC_SWATCH);
+    EXPECT_EQ(keeper.keys, (std::vector<WPARAM>{VK_TAB, VK_DOWN}));
+    // Enter and Escape still belong to the dialog.
+    Press(dialog.m_hWnd, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.Got(IDCANCEL, BN_CLICKED));
+    keeper.UnsubclassWindow();
+}
+
+} // namespace
