@@ -434,6 +434,10 @@ LRESULT PlexoComboBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
     ComboState &s = State(h);
     switch (Msg) {
+    case WM_NCCREATE:
+        // The scroll bar a template gives the combo belongs to its list.
+        SetWindowLong(h, GWL_STYLE, GetWindowLong(h, GWL_STYLE) & ~static_cast<LONG>(WS_VSCROLL | WS_HSCROLL));
+        return DefWindowProc(h, Msg, wParam, lParam);
     case WM_CREATE: return Create(h, lParam);
     case WM_SETFONT:
         if (s.edit)
