@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -114,11 +116,6 @@ std::string Shown(HWND h, const std::string &text)
     return std::string(chars, '*');
 }
 
-std::string LineText(const EditState &s, int line)
-{
-    size_t start = s.buffer.LineIndex(line);
-    return start == std::string::npos ? std::string() : s.buffer.Text().substr(start, s.buffer.LineLength(line));
-}
 
 CRect FormatRect(HWND h, const EditState &s)
 {
@@ -127,6 +124,88 @@ CRect FormatRect(HWND h, const EditState &s)
     rc.left += s.leftMargin;
     rc.right = plexoMax(rc.left, rc.right - s.rightMargin);
     return rc;
+}
+
+// ---- Lines as shown: a multi-line edit without ES_AUTOHSCROLL wraps its
+// lines at spaces (or inside a word longer than the width).
+
+struct VisualLine {
+    size_t start;
+    size_t end; // before the line's break
+};
+
+bool Wraps(HWND h)
+{
+    return MultiLine(h) && !(Style(h) & ES_AUTOHSCROLL);
+}
+
+void WrapLine(const EditBuffer &b, const MeasureDC &dc, size_t begin, size_t end, int width,
+              std::vector<VisualLine> &lines)
+{
+    const std::string &t = b.Text();
+    size_t start = begin;
+    while (dc.Width(t.substr(start, end - start)) > width) {
+        size_t fit = start;
+        size_t afterSpace = std::string::npos;
+        for (size_t p = start; p < end;) {
+            size_t next = b.Next(p);
+            if (dc.Width(t.substr(start, next - start)) > width)
+                break;
+            if (t[p] == ' ')
+                afterSpace = next;
+            fit = next;
+            p = next;
+        }
+        size_t split = afterSpace != std::string::npos && afterSpace > start ? afterSpace
+                                                                             : (fit > start ? fit : b.Next(start));
+        lines.push_back(VisualLine{start, split});
+        start = split;
+        if (start >= end)
+            return;
+    }
+    lines.push_back(VisualLine{start, end});
+}
+
+std::vector<VisualLine> Lines(HWND h)
+{
+    const EditState &s = State(h);
+    const std::string &t = s.buffer.Text();
+    std::vector<VisualLine> lines;
+    std::unique_ptr<MeasureDC> dc;
+    int width = 0;
+    if (Wraps(h)) {
+        dc = std::make_unique<MeasureDC>(h);
+        width = FormatRect(h, s).Width();
+    }
+    for (size_t pos = 0;;) {
+        size_t nl = MultiLine(h) ? t.find('\n', pos) : std::string::npos;
+        size_t end = nl == std::string::npos ? t.size() : nl;
+        size_t textEnd = end > pos && t[end - 1] == '\r' ? end - 1 : end;
+        if (dc && width > 0)
+            WrapLine(s.buffer, *dc, pos, textEnd, width, lines);
+        else
+            lines.push_back(VisualLine{pos, textEnd});
+        if (nl == std::string::npos)
+            return lines;
+        pos = nl + 1;
+    }
+}
+
+// The shown line of a position; at a wrap, the later line.
+int LineOf(const std::vector<VisualLine> &lines, size_t pos)
+{
+    for (size_t i = 0; i + 1 < lines.size(); ++i)
+        if (pos < lines[i + 1].start)
+            return static_cast<int>(i);
+    return static_cast<int>(lines.size()) - 1;
+}
+
+std::string LineText(HWND h, const std::vector<VisualLine> &lines, int line)
+{
+    if (line < 0 || line >= static_cast<int>(lines.size()))
+        return std::string();
+    const VisualLine &l = lines[static_cast<size_t>(line)];
+    return State(h).buffer.Text().substr(l.start, l.end - l.start);
 }
 
 // The x of a line's first character, after alignment and scrolling.
@@ -145,9 +224,10 @@ int LineOrigin(HWND h, const EditState &s, const MeasureDC &dc, const std::strin
 
 POINT PositionOf(HWND h, const EditState &s, const MeasureDC &dc, size_t pos)
 {
-    int line = s.buffer.LineFromChar(pos);
-    size_t start = s.buffer.LineIndex(line);
-    std::string text = LineText(s, line);
+    std::vector<VisualLine> lines = Lines(h);
+    int line = LineOf(lines, pos);
+    size_t start = lines[static_cast<size_t>(line)].start;
+    std::string text = LineText(h, lines, line);
     std::string shown = Shown(h, text);
     std::string before = Shown(h, s.buffer.Text().substr(start, pos - start));
     return POINT{LineOrigin(h, s, dc, shown) + dc.Width(before), (line - s.firstLine) * dc.LineHeight()};
@@ -157,10 +237,11 @@ size_t CharFromPoint(HWND h, const EditState &s, POINT pt)
 {
     MeasureDC dc(h);
     int line = s.firstLine + (pt.y >= 0 ? pt.y / dc.LineHeight() : -1);
-    line = plexoMax(0, plexoMin(line, s.buffer.LineCount() - 1));
-    size_t start = s.buffer.LineIndex(line);
-    size_t end = start + s.buffer.LineLength(line);
-    std::string shown = Shown(h, LineText(s, line));
+    std::vector<VisualLine> lines = Lines(h);
+    line = plexoMax(0, plexoMin(line, static_cast<int>(lines.size()) - 1));
+    size_t start = lines[static_cast<size_t>(line)].start;
+    size_t end = lines[static_cast<size_t>(line)].end;
+    std::string shown = Shown(h, LineText(h, lines, line));
     int x = LineOrigin(h, s, dc, shown);
     size_t best = start;
     for (size_t pos = start; pos < end;) {
@@ -194,7 +275,7 @@ void ScrollCaretIntoView(HWND h)
     CRect rc = FormatRect(h, s);
     if (MultiLine(h)) {
         int visible = plexoMax(1, rc.Height() / dc.LineHeight());
-        int line = s.buffer.LineFromChar(s.buffer.Caret());
+        int line = LineOf(Lines(h), s.buffer.Caret());
         if (line < s.firstLine)
             s.firstLine = line;
         else if (line >= s.firstLine + visible)
@@ -226,10 +307,19 @@ void Notify(HWND h, WORD code)
         SendMessage(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), code), reinterpret_cast<LPARAM>(h));
 }
 
-// The window layer keeps the text too (WM_GETTEXT answers from it).
+// The window layer keeps the text too (WM_GETTEXT answers from it); with
+// EM_FMTLINES on, a wrapped line's soft break shows as "\r\r\n".
 void SyncWindowText(HWND h)
 {
-    DefWindowProc(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(State(h).buffer.Text().c_str()));
+    const EditState &s = State(h);
+    std::string text = s.buffer.Text();
+    if (s.formatLines && Wraps(h)) {
+        std::vector<VisualLine> lines = Lines(h);
+        for (size_t i = lines.size(); i-- > 1;)
+            if (lines[i - 1].end == lines[i].start)
+                text.insert(lines[i].start, "\r\r\n");
+    }
+    DefWindowProc(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TextChanged(HWND h)
@@ -378,8 +468,9 @@ size_t LineMove(HWND h, int delta)
     MeasureDC dc(h);
     POINT pt = PositionOf(h, s, dc, s.buffer.Caret());
     pt.y += delta * dc.LineHeight();
-    int line = s.buffer.LineFromChar(s.buffer.Caret()) + delta;
-    if (line < 0 || line >= s.buffer.LineCount())
+    std::vector<VisualLine> lines = Lines(h);
+    int line = LineOf(lines, s.buffer.Caret()) + delta;
+    if (line < 0 || line >= static_cast<int>(lines.size()))
         return s.buffer.Caret();
     return CharFromPoint(h, s, pt);
 }
@@ -416,7 +507,8 @@ LRESULT OnKeyDown(HWND h, WPARAM vk)
     bool ctrl = GetKeyState(VK_CONTROL) < 0;
     const EditBuffer &b = s.buffer;
     size_t caret = b.Caret();
-    int line = b.LineFromChar(caret);
+    std::vector<VisualLine> lines = Lines(h);
+    const VisualLine &current = lines[static_cast<size_t>(LineOf(lines, caret))];
     size_t target = caret;
     switch (vk) {
     case VK_LEFT:
@@ -427,8 +519,8 @@ LRESULT OnKeyDown(HWND h, WPARAM vk)
         break;
     case VK_UP: target = MultiLine(h) ? LineMove(h, -1) : b.Prev(caret); break;
     case VK_DOWN: target = MultiLine(h) ? LineMove(h, 1) : b.Next(caret); break;
-    case VK_HOME: target = ctrl ? 0 : b.LineIndex(line); break;
-    case VK_END: target = ctrl ? b.Text().size() : b.LineIndex(line) + b.LineLength(line); break;
+    case VK_HOME: target = ctrl ? 0 : current.start; break;
+    case VK_END: target = ctrl ? b.Text().size() : current.end; break;
     case VK_DELETE:
         if (shift) {
             CopySelection(h);
@@ -527,10 +619,11 @@ void OnFocus(HWND h, bool gained)
 
 // ---- Painting
 
-void PaintLine(HWND h, CDC &dc, const EditState &s, int line, int y, const MeasureDC &measure, bool showSelection)
+void PaintLine(HWND h, CDC &dc, const EditState &s, const std::vector<VisualLine> &lines, int line, int y,
+               const MeasureDC &measure, bool showSelection)
 {
-    size_t start = s.buffer.LineIndex(line);
-    std::string text = LineText(s, line);
+    size_t start = lines[static_cast<size_t>(line)].start;
+    std::string text = LineText(h, lines, line);
     std::string shown = Shown(h, text);
     int x = LineOrigin(h, s, measure, shown);
     dc.TextOut(x, y, shown.c_str(), static_cast<int>(shown.size()));
@@ -570,12 +663,12 @@ void Paint(HWND h, HDC hdc)
     MeasureDC measure(h);
     bool showSelection = s.focus || (Style(h) & ES_NOHIDESEL);
     int lineHeight = measure.LineHeight();
-    int lines = MultiLine(h) ? s.buffer.LineCount() : 1;
-    for (int line = s.firstLine; line < lines; ++line) {
+    std::vector<VisualLine> lines = Lines(h);
+    for (int line = s.firstLine; line < static_cast<int>(lines.size()); ++line) {
         int y = (line - s.firstLine) * lineHeight;
         if (y >= client.bottom)
             break;
-        PaintLine(h, dc, s, line, y, measure, showSelection);
+        PaintLine(h, dc, s, lines, line, y, measure, showSelection);
     }
     SelectObject(hdc, oldFont);
 }
@@ -646,7 +739,7 @@ LRESULT GetLine(HWND h, WPARAM wParam, LPARAM lParam)
         return 0;
     WORD room = 0;
     std::memcpy(&room, buffer, sizeof(room)); // the buffer's size is in its first word
-    std::string text = LineText(State(h), MultiLine(h) ? static_cast<int>(wParam) : 0);
+    std::string text = LineText(h, Lines(h), MultiLine(h) ? static_cast<int>(wParam) : 0);
     size_t n = plexoMin<size_t>(text.size(), room);
     std::memcpy(buffer, text.data(), n);
     return static_cast<LRESULT>(n);
@@ -655,7 +748,7 @@ LRESULT GetLine(HWND h, WPARAM wParam, LPARAM lParam)
 int LineArgument(HWND h, WPARAM wParam)
 {
     auto line = static_cast<int>(wParam);
-    return line < 0 ? State(h).buffer.LineFromChar(State(h).buffer.Caret()) : line;
+    return line < 0 ? LineOf(Lines(h), State(h).buffer.Caret()) : line;
 }
 
 LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
@@ -680,7 +773,10 @@ LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case EM_SCROLLCARET: Refresh(h); return TRUE;
     case EM_LIMITTEXT: s.limit = wParam ? static_cast<size_t>(wParam) : 0x7FFFFFFE; return 0;
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(s.limit);
-    case EM_FMTLINES: s.formatLines = wParam != 0; return wParam != 0;
+    case EM_FMTLINES:
+        s.formatLines = wParam != 0;
+        SyncWindowText(h);
+        return wParam != 0;
     case EM_SETMARGINS: return SetMargins(h, wParam, lParam);
     case EM_GETMARGINS: return MAKELONG(s.leftMargin, s.rightMargin);
     case EM_GETMODIFY: return s.modified;
@@ -691,23 +787,25 @@ LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         InvalidateRect(h, nullptr, TRUE);
         return TRUE;
     }
-    case EM_GETLINECOUNT: return s.buffer.LineCount();
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(Lines(h).size());
     case EM_LINEINDEX: {
-        size_t index = s.buffer.LineIndex(LineArgument(h, wParam));
-        return index == std::string::npos ? -1 : static_cast<LRESULT>(index);
+        std::vector<VisualLine> lines = Lines(h);
+        int line = LineArgument(h, wParam);
+        return line < static_cast<int>(lines.size()) ? static_cast<LRESULT>(lines[static_cast<size_t>(line)].start) : -1;
     }
     case EM_LINELENGTH: {
-        if (static_cast<int>(wParam) < 0)
-            return static_cast<LRESULT>(s.buffer.LineLength(LineArgument(h, wParam)));
-        return static_cast<LRESULT>(s.buffer.LineLength(s.buffer.LineFromChar(wParam)));
+        std::vector<VisualLine> lines = Lines(h);
+        size_t at = static_cast<int>(wParam) < 0 ? s.buffer.Caret() : static_cast<size_t>(wParam);
+        const VisualLine &l = lines[static_cast<size_t>(LineOf(lines, at))];
+        return static_cast<LRESULT>(l.end - l.start);
     }
     case EM_LINEFROMCHAR:
-        return s.buffer.LineFromChar(static_cast<int>(wParam) < 0 ? s.buffer.Caret() : static_cast<size_t>(wParam));
+        return LineOf(Lines(h), static_cast<int>(wParam) < 0 ? s.buffer.Caret() : static_cast<size_t>(wParam));
     case EM_GETLINE: return GetLine(h, wParam, lParam);
     case EM_GETFIRSTVISIBLELINE: return s.firstLine;
     case EM_LINESCROLL:
         if (MultiLine(h))
-            s.firstLine = plexoMax(0, plexoMin(s.firstLine + static_cast<int>(lParam), s.buffer.LineCount() - 1));
+            s.firstLine = plexoMax(0, plexoMin(s.firstLine + static_cast<int>(lParam), static_cast<int>(Lines(h).size()) - 1));
         InvalidateRect(h, nullptr, TRUE);
         PlaceCaret(h);
         return TRUE;

@@ -194,6 +194,33 @@ TEST_F(EditTest, MultiLineLinesAndMessages)
     multi.Detach();
 }
 
+TEST_F(EditTest, AMultiLineEditWithoutSidewaysScrollingWrapsAtSpaces)
+{
+    CEdit wrap;
+    wrap.Attach(notes);
+    wrap.SetWindowText("alpha beta gamma delta epsilon zeta eta theta iota kappa");
+    int lines = wrap.GetLineCount();
+    EXPECT_GT(lines, 1);
+    // Each shown line after the first starts a word.
+    std::string text = static_cast<LPCTSTR>(TextOf(notes));
+    for (int i = 1; i < lines; ++i) {
+        int start = wrap.LineIndex(i);
+        ASSERT_GT(start, 0);
+        EXPECT_EQ(text[static_cast<size_t>(start) - 1], ' ') << i;
+        EXPECT_EQ(wrap.LineFromChar(start), i);
+    }
+    // EM_FMTLINES shows the soft breaks in the text it hands out.
+    wrap.FmtLines(TRUE);
+    std::string formatted = static_cast<LPCTSTR>(TextOf(notes));
+    EXPECT_NE(formatted.find("\r\r\n"), std::string::npos);
+    wrap.FmtLines(FALSE);
+    EXPECT_STREQ(TextOf(notes), "alpha beta gamma delta epsilon zeta eta theta iota kappa");
+    // With sideways scrolling the same text is one line.
+    wrap.ModifyStyle(0, ES_AUTOHSCROLL);
+    EXPECT_EQ(wrap.GetLineCount(), 1);
+    wrap.Detach();
+}
+
 TEST_F(EditTest, AClickPlacesTheCaret)
 {
     edit.SetWindowText("abcdefgh");
