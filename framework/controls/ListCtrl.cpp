@@ -32,6 +32,7 @@ struct Row {
     std::vector<std::string> texts; // item text, then the sub-items'
     LPARAM data = 0;
     UINT state = 0;
+    int image = -1;
 };
 
 struct ListViewState {
@@ -42,6 +43,7 @@ struct ListViewState {
     int rowHeight = 0; // 0 until measured
     int headerHeight = 0;
     bool focus = false;
+    HIMAGELIST imageLists[3] = {nullptr, nullptr, nullptr};
 };
 
 std::map<HWND, ListViewState> &States()
@@ -286,6 +288,15 @@ void PaintRow(HWND h, CDC &dc, int item)
         dc.SetTextColor(GetSysColor(highlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         CRect textRect = cell;
         textRect.DeflateRect(4, 0);
+        HIMAGELIST small = s.imageLists[LVSIL_SMALL];
+        if (c == 0 && small) {
+            int cx = 0, cy = 0;
+            ImageList_GetIconSize(small, &cx, &cy);
+            if (row.image >= 0)
+                ImageList_Draw(small, row.image, dc.GetSafeHdc(), cell.left + 2, cell.top + (cell.Height() - cy) / 2,
+                               ILD_TRANSPARENT);
+            textRect.left += cx + 2;
+        }
         UINT align = column.format == LVCFMT_RIGHT ? DT_RIGHT : column.format == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
         dc.DrawText(CString(text.c_str(), static_cast<int>(text.size())), &textRect,
                     align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -356,6 +367,8 @@ LRESULT InsertItem(HWND h, const LVITEM *item)
         SetText(row, 0, item->pszText);
     if (item->mask & LVIF_PARAM)
         row.data = item->lParam;
+    if (item->mask & LVIF_IMAGE)
+        row.image = item->iImage;
     if (item->mask & LVIF_STATE)
         row.state = item->state & item->stateMask;
     int index = item->iItem;
@@ -378,6 +391,8 @@ LRESULT SetItem(HWND h, const LVITEM *item)
         SetText(row, item->iSubItem, item->pszText);
     if (item->mask & LVIF_PARAM)
         row.data = item->lParam;
+    if (item->mask & LVIF_IMAGE)
+        row.image = item->iImage;
     InvalidateRow(h, item->iItem);
     if (item->mask & LVIF_STATE)
         SetItemState(h, item->iItem, item->state, item->stateMask);
@@ -394,6 +409,8 @@ LRESULT GetItem(HWND h, LVITEM *item)
         CopyText(ItemTextOf(row, item->iSubItem), item->pszText, item->cchTextMax);
     if (item->mask & LVIF_PARAM)
         item->lParam = row.data;
+    if (item->mask & LVIF_IMAGE)
+        item->iImage = row.image;
     if (item->mask & LVIF_STATE)
         item->state = row.state & item->stateMask;
     return TRUE;
@@ -637,6 +654,15 @@ LRESULT ColumnMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         return old;
     }
     case LVM_GETEXTENDEDLISTVIEWSTYLE: return s.extended;
+    case LVM_SETIMAGELIST: {
+        if (wParam > LVSIL_STATE)
+            return 0;
+        HIMAGELIST old = s.imageLists[wParam];
+        s.imageLists[wParam] = reinterpret_cast<HIMAGELIST>(lParam);
+        InvalidateRect(h, nullptr, TRUE);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case LVM_GETIMAGELIST: return wParam <= LVSIL_STATE ? reinterpret_cast<LRESULT>(s.imageLists[wParam]) : 0;
     default: return ItemMessage(h, Msg, wParam, lParam);
     }
 }
@@ -793,6 +819,22 @@ int CListCtrl::HitTest(CPoint pt, UINT *pFlags) const
     if (pFlags)
         *pFlags = info.flags;
     return item;
+}
+
+CImageList *CListCtrl::SetImageList(CImageList *pImageList, int nImageListType)
+{
+    if (nImageListType < LVSIL_NORMAL || nImageListType > LVSIL_STATE)
+        return nullptr;
+    CImageList *old = m_pImageLists[nImageListType];
+    m_pImageLists[nImageListType] = pImageList;
+    SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType),
+                reinterpret_cast<LPARAM>(pImageList ? pImageList->GetSafeHandle() : nullptr));
+    return old;
+}
+
+CImageList *CListCtrl::GetImageList(int nImageListType) const
+{
+    return nImageListType >= LVSIL_NORMAL && nImageListType <= LVSIL_STATE ? m_pImageLists[nImageListType] : nullptr;
 }
 
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)

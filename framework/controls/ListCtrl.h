@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/controls/ControlStyles.h"
+#include "framework/gdi/ImageList.h"
 #include "framework/window/Wnd.h"
 
 LRESULT PlexoListViewProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -55,9 +56,17 @@ public:
     int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
     int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
 
+    // The image lists (LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE); the list
+    // draws a row's small image left of its text.
+    CImageList *SetImageList(CImageList *pImageList, int nImageListType);
+    CImageList *GetImageList(int nImageListType) const;
+
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult) override;
+
+private:
+    CImageList *m_pImageLists[3] = {nullptr, nullptr, nullptr};
 };

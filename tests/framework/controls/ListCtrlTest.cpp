@@ -41,7 +41,8 @@ protected:
 class CRowList : public CListCtrl {
 public:
     std::vector<UINT> drawnRows;
-    void MeasureItem(LPMEASUREITEMSTRUCT mis) override { mis->itemHeight = 24; }
+    UINT rowHeight = 24;
+    void MeasureItem(LPMEASUREITEMSTRUCT mis) override { mis->itemHeight = rowHeight; }
     void DrawItem(LPDRAWITEMSTRUCT dis) override { drawnRows.push_back(dis->itemID); }
 };
 
@@ -124,6 +125,27 @@ TEST_F(ListCtrlTest, ClicksSelectAndNotifyAndKeysMoveTheSelection)
     EXPECT_EQ(report.GetNextItem(-1, LVNI_FOCUSED), 2);
 }
 
+TEST_F(ListCtrlTest, ImagesOfRowsAndTheImageLists)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 2, 2));
+    EXPECT_EQ(report.SetImageList(&images, LVSIL_SMALL), nullptr);
+    EXPECT_EQ(report.GetImageList(LVSIL_SMALL), &images);
+    LVITEM item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = 0;
+    item.iImage = 53;
+    item.pszText = const_cast<LPTSTR>("with image");
+    int at = report.InsertItem(&item);
+    LVITEM read{};
+    read.mask = LVIF_IMAGE;
+    read.iItem = at;
+    ASSERT_TRUE(report.GetItem(&read));
+    EXPECT_EQ(read.iImage, 53);
+    report.RedrawWindow(); // draws with an image index past the list's end: nothing shows, nothing breaks
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(report.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL)), images.GetSafeHandle());
+}
+
 TEST(ListCtrlOwnerDraw, TheRowHeightComesFromTheReflectedMeasureAndEachVisibleRowIsDrawn)
 {
     RegisterSampleTemplates();
@@ -153,6 +175,13 @@ TEST(ListCtrlOwnerDraw, TheRowHeightComesFromTheReflectedMeasureAndEachVisibleRo
     ASSERT_FALSE(rows.drawnRows.empty());
     EXPECT_EQ(rows.drawnRows.front(), 0u);
     EXPECT_LE(static_cast<int>(rows.drawnRows.size()), perPage + 1);
+    // The components list's way to be measured again after a font change:
+    // a position change it sends itself, with a size.
+    rows.rowHeight = 40;
+    WINDOWPOS wp{rows.m_hWnd, nullptr, 0, 0, 200, 231, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOOWNERZORDER};
+    rows.SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
+    rows.GetItemRect(1, &rc, LVIR_BOUNDS);
+    EXPECT_EQ(rc.bottom - rc.top, 40);
     rows.UnsubclassWindow();
 }
 
