@@ -138,9 +138,8 @@ BOOL PlexoBuildDialog(HWND hDlg, const RESOURCE_DIALOG *pTemplate, LPARAM lInitP
     if (!IsWindow(hDlg) || !pTemplate)
         return FALSE;
     PlexoRegisterStandardControls();
-    DialogState &state = DialogStates::Ensure(hDlg);
-    if (!state.font)
-        state.font = DialogFonts::ForTemplate(pTemplate, state.ownsFont);
+    DialogState &state = DialogStates::Reset(hDlg);
+    state.font = DialogFonts::ForTemplate(pTemplate, state.ownsFont);
     state.baseUnits = DialogFonts::BaseUnits(state.font);
     SendMessage(hDlg, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
 

@@ -38,6 +38,11 @@ DialogState &DialogStates::Ensure(HWND hDlg)
     return States()[hDlg];
 }
 
+DialogState &DialogStates::Reset(HWND hDlg)
+{
+    return States()[hDlg] = DialogState{};
+}
+
 void DialogStates::Forget(HWND hDlg)
 {
     auto it = States().find(hDlg);

@@ -19,6 +19,9 @@ namespace DialogStates {
 // The state of a dialog window, or NULL when the window is no dialog.
 DialogState *Find(HWND hDlg);
 DialogState &Ensure(HWND hDlg);
+// A fresh state for a dialog being built (whatever a window that had the
+// same handle left behind is dropped, not freed).
+DialogState &Reset(HWND hDlg);
 void Forget(HWND hDlg);
 } // namespace DialogStates
 
