@@ -238,3 +238,39 @@ TEST_F(EditTest, AClickPlacesTheCaret)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EditStyles, CaseStylesChangeTypedLettersAndPasswordsCannotBeCopied)
+{
+    RegisterSampleTemplates();
+    CRecordingDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
+    dialog.ShowWindow(SW_SHOW);
+    struct Case {
+        DWORD style;
+        const char *typed;
+        const char *expected;
+    } cases[] = {
+        {ES_UPPERCASE, "MiXed", "MIXED"},
+        {ES_LOWERCASE, "MiXed", "mixed"},
+        {ES_PASSWORD, "secret", "secret"},
+    };
+    UINT id = 950;
+    for (const Case &c : cases) {
+        CEdit edit;
+        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | c.style, RECT{5, 5, 150, 25}, &dialog, id++));
+        edit.SetFocus();
+        TypeText(edit.m_hWnd, c.typed);
+        EXPECT_STREQ(TextOf(edit.m_hWnd), c.expected) << c.typed;
+        if (c.style == ES_PASSWORD) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
+            edit.SetSel(0, -1);
+            edit.Copy();
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("unchanged"));
+        }
+        edit.DestroyWindow();
+    }
+}
+
+} // namespace

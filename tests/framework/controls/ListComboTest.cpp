@@ -207,3 +207,49 @@ TEST_F(ListComboTest, ADropDownComboKeepsAHistoryAndReportsTyping)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ListAndComboStyles, MultipleSelectionTogglesAndASimpleComboSelectsFromItsOpenList)
+{
+    RegisterSampleTemplates();
+    CRecordingDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
+    dialog.ShowWindow(SW_SHOW);
+    CListBox multi;
+    ASSERT_TRUE(multi.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_MULTIPLESEL, RECT{5, 5, 120, 90},
+                             &dialog, 901));
+    for (const char *s : {"a", "b", "c"})
+        multi.AddString(s);
+    EXPECT_EQ(multi.SetCurSel(1), LB_ERR); // no single selection here
+    RECT rc;
+    multi.GetItemRect(0, &rc);
+    Click(multi.m_hWnd, 3, rc.top + 2);
+    multi.GetItemRect(2, &rc);
+    Click(multi.m_hWnd, 3, rc.top + 2);
+    EXPECT_EQ(multi.GetSelCount(), 2);
+    Click(multi.m_hWnd, 3, rc.top + 2);
+    EXPECT_EQ(multi.GetSelCount(), 1);
+    EXPECT_EQ(multi.GetSel(0), 1);
+    EXPECT_TRUE(dialog.Got(901, LBN_SELCHANGE));
+
+    CComboBox simple;
+    ASSERT_TRUE(simple.Create(WS_CHILD | WS_VISIBLE | CBS_SIMPLE, RECT{130, 5, 260, 120}, &dialog, 902));
+    simple.AddString("red");
+    simple.AddString("green");
+    HWND list = nullptr;
+    for (HWND h = ::GetWindow(simple.m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(h) != PLEXO_COMBO_EDIT_ID)
+            list = h;
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(list)); // the list stays open
+    RECT item;
+    ::SendMessage(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    dialog.commands.clear();
+    Click(list, item.left + 3, item.top + 2);
+    EXPECT_EQ(simple.GetCurSel(), 1);
+    EXPECT_STREQ(TextOf(simple.m_hWnd), "green");
+    EXPECT_TRUE(dialog.Got(902, CBN_SELCHANGE));
+}
+
+} // namespace
