@@ -196,14 +196,9 @@ void DroppedMouse(HWND h, UINT Msg, LPARAM lParam)
             CloseUp(h, true);
         return;
     }
-    if (Msg == WM_LBUTTONDOWN) {
-        POINT own{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        RECT client;
-        GetClientRect(h, &client);
-        bool onField = own.x >= 0 && own.x < client.right && own.y >= 0 && own.y < client.bottom;
+    // A press on the field itself or anywhere else closes the list.
+    if (Msg == WM_LBUTTONDOWN)
         CloseUp(h, false);
-        (void)onField;
-    }
 }
 
 // ---- Keys
