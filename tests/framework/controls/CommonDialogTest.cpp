@@ -4,6 +4,8 @@
 #include "ControlTestSupport.h"
 
 #include "framework/controls/ColorDialog.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/GdiConstants.h"
 #include "framework/controls/FileDialog.h"
 #include "tests/support/TempFolder.h"
 
@@ -361,6 +363,34 @@ TEST(PrintDialog, GetDefaultsFillsTheBlocksWithoutADialog)
     EXPECT_NE(dialog.m_pd.hDevMode, nullptr);
     EXPECT_NE(dialog.m_pd.hDevNames, nullptr);
     EXPECT_FALSE(dialog.GetDriverName().IsEmpty());
+    GlobalFree(dialog.m_pd.hDevMode);
+    GlobalFree(dialog.m_pd.hDevNames);
+}
+
+} // namespace
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+TEST(PrintDialog, ReturnsAPrintingContextForTheChoice)
+{
+    TempFolder folder;
+    std::string output = folder.File("out.pdf");
+    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_RETURNDC);
+    HookScope hook([&](QDialog *d) {
+        if (auto *file = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+            file->setText(QString::fromStdString(output));
+        static_cast<QPrintDialog *>(d)->printer()->setOutputFileName(QString::fromStdString(output));
+        d->accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_NE(dialog.GetPrinterDC(), nullptr);
+    CDC *dc = CDC::FromHandle(dialog.GetPrinterDC());
+    EXPECT_GT(dc->GetDeviceCaps(HORZRES), 0);
+    EXPECT_GT(dc->GetDeviceCaps(LOGPIXELSX), 96);
     GlobalFree(dialog.m_pd.hDevMode);
     GlobalFree(dialog.m_pd.hDevNames);
 }
