@@ -11,6 +11,9 @@
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include <QWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -140,6 +143,63 @@ void Relay(HWND h, const MSG *msg)
     }
 }
 
+// Tools added with TTF_SUBCLASS: their windows' mouse messages reach the
+// tooltip without RelayEvent. tool window -> (tooltip, previous procedure).
+struct ToolHook {
+    HWND tip;
+    WNDPROC previous;
+};
+
+std::map<HWND, ToolHook> &ToolHooks()
+{
+    static std::map<HWND, ToolHook> hooks;
+    return hooks;
+}
+
+LRESULT ToolWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    auto it = ToolHooks().find(hWnd);
+    if (it == ToolHooks().end())
+        return DefWindowProc(hWnd, Msg, wParam, lParam);
+    ToolHook hook = it->second;
+    if ((Msg == WM_MOUSEMOVE || (Msg >= WM_LBUTTONDOWN && Msg <= WM_MBUTTONDBLCLK)) && hook.tip && IsWindow(hook.tip)) {
+        MSG msg{hWnd, Msg, wParam, lParam, 0, {0, 0}};
+        Relay(hook.tip, &msg);
+    }
+    if (Msg == WM_NCDESTROY)
+        ToolHooks().erase(hWnd);
+    return CallWindowProc(hook.previous, hWnd, Msg, wParam, lParam);
+}
+
+void HookTool(HWND tip, HWND hTool)
+{
+    if (!hTool || !IsWindow(hTool) || ToolHooks().count(hTool))
+        return;
+    auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(hTool, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolWindowProc)));
+    ToolHooks()[hTool] = ToolHook{tip, previous};
+}
+
+// Lets go of the tools' windows of a tooltip that goes.
+void UnhookTools(HWND tip)
+{
+    for (auto it = ToolHooks().begin(); it != ToolHooks().end();) {
+        if (it->second.tip != tip) {
+            ++it;
+            continue;
+        }
+        HWND hTool = it->first;
+        if (IsWindow(hTool) && reinterpret_cast<WNDPROC>(GetWindowLongPtr(hTool, GWLP_WNDPROC)) == &ToolWindowProc) {
+            SetWindowLongPtr(hTool, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(it->second.previous));
+            it = ToolHooks().erase(it);
+        } else {
+            // Another procedure sits on top of ours: ours stays in the chain,
+            // passing everything on.
+            it->second.tip = nullptr;
+            ++it;
+        }
+    }
+}
+
 LRESULT AddTool(HWND h, const TOOLINFO *info)
 {
     if (!info)
@@ -156,6 +216,8 @@ LRESULT AddTool(HWND h, const TOOLINFO *info)
         s.tools[static_cast<size_t>(at)] = t;
     else
         s.tools.push_back(t);
+    if (info->uFlags & TTF_SUBCLASS)
+        HookTool(h, (info->uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(info->uId) : info->hwnd);
     return TRUE;
 }
 
@@ -240,11 +302,21 @@ LRESULT PlexoToolTipProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         else if (wParam == kHideTimer)
             Hide(h);
         return 0;
+    case WM_CREATE:
+        // A tip never takes the activation or the focus from the window it explains.
+        if (QWidget *widget = WindowCore::Widget(h)) {
+            widget->setAttribute(Qt::WA_ShowWithoutActivating);
+            widget->setWindowFlag(Qt::WindowDoesNotAcceptFocus, true);
+        }
+        return 0;
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: ControlPaint::OnPaint(h, wParam, [h](HDC hdc) { Paint(h, hdc); }); return 0;
-    case WM_NCDESTROY: States().erase(h); return DefWindowProc(h, Msg, wParam, lParam);
+    case WM_NCDESTROY:
+        UnhookTools(h);
+        States().erase(h);
+        return DefWindowProc(h, Msg, wParam, lParam);
     default: return DefWindowProc(h, Msg, wParam, lParam);
     }
 }

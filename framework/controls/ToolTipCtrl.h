@@ -2,7 +2,8 @@
 // tool's text when the mouse rests over the tool. The owner passes its mouse
 // messages through RelayEvent; the tip shows after the initial delay and
 // hides when the mouse leaves the tool or a button goes down. A tool is a
-// window (TTF_IDISHWND) or a rectangle of a window with an id.
+// window (TTF_IDISHWND) or a rectangle of a window with an id. A tool added
+// with TTF_SUBCLASS passes its window's mouse messages on by itself.
 #pragma once
 
 #include "framework/controls/ControlStyles.h"

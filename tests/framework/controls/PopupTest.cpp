@@ -142,6 +142,31 @@ TEST_F(PopupTest, ATooltipShowsTheToolsTextAfterTheDelayAndHidesOnAClick)
     tip.DestroyWindow();
 }
 
+TEST_F(PopupTest, ASubclassedToolPassesItsMouseMessagesByItself)
+{
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&dialog));
+    CWnd *ok = dialog.GetDlgItem(IDOK);
+    TOOLINFO info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = dialog.m_hWnd;
+    info.uId = reinterpret_cast<UINT_PTR>(ok->m_hWnd);
+    info.lpszText = const_cast<LPTSTR>("Keep");
+    ASSERT_TRUE(tip.SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&info)));
+    ::SendMessage(ok->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4)); // through the button's own procedure chain
+    tip.SendMessage(WM_TIMER, 1, 0);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    EXPECT_STREQ(TextOf(tip.m_hWnd), "Keep");
+    EXPECT_EQ(::GetActiveWindow(), dialog.m_hWnd); // showing the tip took nothing away
+    tip.DestroyWindow();
+    // The tip let go of the button, which works on as before.
+    dialog.commands.clear();
+    ::SendMessage(ok->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::SendMessage(ok->m_hWnd, BM_CLICK, 0, 0);
+    EXPECT_TRUE(dialog.Got(IDOK, BN_CLICKED));
+}
+
 } // namespace
 
 #include "framework/gdi/CDC.h"
