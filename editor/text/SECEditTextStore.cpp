@@ -28,7 +28,7 @@ BOOL SECEditTextStore::Reset()
     m_nValidBlockOffsets = 1;
     m_nTotalNewlines = 0;
     m_nTextLength = 0;
-    m_chNewline = 10;
+    m_chNewline = kSecLineFeed;
     m_chReturn = 0;
     TextChanged();
     return TRUE;
@@ -300,8 +300,8 @@ void SECEditTextStore::DetectReturnChar()
     BYTE ch = 0;
     if (m_nTotalNewlines > 0) {
         const int firstSeparator = LineStart(1) - 1;
-        if (firstSeparator > 0 && ByteAt(firstSeparator - 1) == 13)
-            ch = 13;
+        if (firstSeparator > 0 && ByteAt(firstSeparator - 1) == kSecReturn)
+            ch = kSecReturn;
     }
     SetReturnChar(ch);
 }
