@@ -130,6 +130,7 @@ typename CList<TYPE, ARG_TYPE>::CNode *CList<TYPE, ARG_TYPE>::NewNode(CNode *pPr
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::FreeNode(CNode *pNode)
 {
+    ASSERT(pNode != nullptr && m_nCount > 0);
     pNode->~CNode();
     m_pool.Give(pNode);
     m_nCount--;
@@ -140,6 +141,7 @@ void CList<TYPE, ARG_TYPE>::FreeNode(CNode *pNode)
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::Unlink(CNode *pNode)
 {
+    ASSERT(pNode != nullptr);
     if (pNode->pPrev != nullptr)
         pNode->pPrev->pNext = pNode->pNext;
     else
