@@ -1,4 +1,5 @@
 #include "ArchiveBytes.h"
+#include "DrawingCanvas.h"
 
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
@@ -207,34 +208,22 @@ TEST(FormProperties, BadRecordsLeaveTheSetAsItWas)
 // ---------------------------------------------------------------------------
 // The painter, probed in an image.
 
-class Painter : public ::testing::Test {
+// The canvas starts almost black, so that every colour the painter puts
+// down shows.
+class Painter : public DrawingCanvas {
 protected:
     static constexpr int kSize = 260;
+
+    Painter() : DrawingCanvas(kSize, RGB(1, 1, 1)) {}
     void SetUp() override
     {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        ASSERT_TRUE(m_bitmap.CreateBitmap(kSize, kSize, 1, 32, nullptr));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, RGB(1, 1, 1));
+        DrawingCanvas::SetUp();
         m_model.SetPagePosition(CRect(20, 20, 220, 200));
         m_pForm = m_model.GetDefaultProperty();
         m_pForm->SetBkColor(kWhite);
     }
-    void TearDown() override { m_dc.SelectObject(m_pOldBitmap); }
     void Draw() { m_model.OnDrawBack(&m_dc); }
-    COLORREF Pixel(int x, int y) const { return m_dc.GetPixel(x, y); }
-    int CountColour(const CRect& rect, COLORREF cr) const
-    {
-        int n = 0;
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x)
-                n += Pixel(x, y) == cr;
-        return n;
-    }
 
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
     CQYDataModel m_model;
     CQYFormProperties* m_pForm = nullptr;
 };
