@@ -21,7 +21,7 @@ std::vector<std::pair<CString, VALUE>> SortedEntries(CMap<CString, LPCTSTR, VALU
     std::vector<std::pair<CString, VALUE>> entries;
     entries.reserve(static_cast<size_t>(map.GetCount()));
     POSITION pos = map.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString key;
         VALUE value{};
         map.GetNextAssoc(pos, key, value);
@@ -92,8 +92,8 @@ void SECEditLangConfig::StoreBody(CArchive &ar)
 
     ar << static_cast<DWORD>(m_tags.GetCount());
     for (const auto &[key, pTag] : SortedEntries(m_tags)) {
-        ar << key << static_cast<DWORD>(pTag != NULL ? 1 : 0);
-        if (pTag != NULL)
+        ar << key << static_cast<DWORD>(pTag != nullptr ? 1 : 0);
+        if (pTag != nullptr)
             ar << pTag->m_strBeginTag << pTag->m_strEndTag << pTag->m_strEscapeChar << pTag->m_wColorGroup
                << static_cast<DWORD>(pTag->m_bMultiLine);
     }
@@ -175,13 +175,13 @@ void SECEditLangConfig::LoadTags(CArchive &ar)
         const CString key = ReadString(ar);
         if (key.IsEmpty())
             ThrowCorrupt();
-        SECEditTag *pOld = NULL;
+        SECEditTag *pOld = nullptr;
         if (m_tags.Lookup(key, pOld)) {
             delete pOld;
-            m_tags.SetAt(key, NULL);
+            m_tags.SetAt(key, nullptr);
         }
         if (ReadDword(ar) == 0) {
-            m_tags.SetAt(key, NULL);
+            m_tags.SetAt(key, nullptr);
             continue;
         }
         auto *pTag = new SECEditTag;

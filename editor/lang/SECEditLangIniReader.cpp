@@ -48,7 +48,7 @@ int SECEditLangIniReader::GetInt(LPCTSTR lpszSection, LPCTSTR lpszKey, int nDefa
 
 BOOL SECEditLangIniReader::Read(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     ResetIfWanted(pConfig);
     m_strFile = SECEditResolveLanguageFileForReading(m_strPath);
@@ -63,7 +63,7 @@ BOOL SECEditLangIniReader::Read(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniReader::ReadColorGroups(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     const int count = GetInt("ColorGroups", "NumGroups", 0);
     if (count < 0 || count > SECEDIT_MAX_INI_ENTRIES)
@@ -106,7 +106,7 @@ BOOL SECEditLangIniReader::ReadGroup(SECEditLangConfig *pConfig, const CString &
 
 BOOL SECEditLangIniReader::ReadParser(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     static const struct {
         LPCTSTR key;
@@ -153,7 +153,7 @@ BOOL SECEditLangIniReader::ReadTag(SECEditLangConfig *pConfig, int nTag)
 
 BOOL SECEditLangIniReader::ReadFont(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     const CString face = GetString("Font", "FaceName", pConfig->GetFontFace(), kFaceBufferSize);
     const int size = GetInt("Font", "Size", pConfig->GetFontSize());
@@ -168,7 +168,7 @@ BOOL SECEditLangIniReader::ReadFont(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniReader::ReadKeywords(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     auto buffer = std::make_unique<char[]>(kKeywordsBufferSize);
     const DWORD length = GetPrivateProfileSection("Keywords", buffer.get(), kKeywordsBufferSize, m_strFile);
@@ -195,7 +195,7 @@ BOOL SECEditLangIniReader::ReadKeywords(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniReader::ReadEditor(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     const int tabSize = GetInt("Editor", "TabSize", 4);
     if (!SECEditIsValidTabSize(tabSize))

@@ -63,8 +63,8 @@ typedef long HRESULT;
 #ifndef FALSE
 #define FALSE 0
 #endif
-#ifndef NULL
-#define NULL nullptr
+#ifndef nullptr
+#define nullptr nullptr
 #endif
 
 #define _T(x) x

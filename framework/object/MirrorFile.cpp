@@ -20,7 +20,7 @@ namespace {
 std::string ResolveTarget(const std::string &path)
 {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != NULL)
+    if (::realpath(path.c_str(), resolved) != nullptr)
         return resolved;
     return path;
 }
@@ -47,7 +47,7 @@ BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pE
         Abort();
     // Only a file that is created afresh is mirrored; appending to or
     // reading an existing file works on the file itself.
-    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == NULL ||
+    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == nullptr ||
         *lpszFileName == '\0')
         return CFile::Open(lpszFileName, nOpenFlags, pError);
 

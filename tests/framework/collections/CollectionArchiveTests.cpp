@@ -40,14 +40,14 @@ void DeleteObjects(CObject &collection)
 {
     std::set<CObject *> objects;
     if (CObList *pList = dynamic_cast<CObList *>(&collection)) {
-        for (POSITION pos = pList->GetHeadPosition(); pos != NULL;)
+        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
             objects.insert(pList->GetNext(pos));
     } else if (CObArray *pArray = dynamic_cast<CObArray *>(&collection)) {
         for (int i = 0; i < pArray->GetSize(); i++)
             objects.insert(pArray->GetAt(i));
     } else if (CMapStringToOb *pMap = dynamic_cast<CMapStringToOb *>(&collection)) {
         POSITION pos = pMap->GetStartPosition();
-        while (pos != NULL) {
+        while (pos != nullptr) {
             CString key;
             CObject *pObject;
             pMap->GetNextAssoc(pos, key, pObject);

@@ -129,9 +129,9 @@ TEST_F(PrivateProfileTest, ListsSectionsKeysAndEntries)
 
     DWORD n = GetPrivateProfileSectionNames(buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("One\0Two\0\0", 9));
-    n = GetPrivateProfileString(NULL, NULL, NULL, buffer, sizeof buffer, ini.c_str());
+    n = GetPrivateProfileString(nullptr, nullptr, nullptr, buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("One\0Two\0\0", 9));
-    n = GetPrivateProfileString("ONE", NULL, NULL, buffer, sizeof buffer, ini.c_str());
+    n = GetPrivateProfileString("ONE", nullptr, nullptr, buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("a\0b\0\0", 5));
     n = GetPrivateProfileSection("one", buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("a=1\0b=\"2\"\0\0", 11));
@@ -271,7 +271,7 @@ TEST_F(PrivateProfileTest, ReplacesAndDeletesWholeSections)
     EXPECT_EQ(ReadString("A", "q", "", 16), "2");
     EXPECT_TRUE(WritePrivateProfileSection("New", "k=v\0", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[A]\np=1\nq = 2\n\n[B]\nz=3\n\n[New]\nk=v\n");
-    EXPECT_TRUE(WritePrivateProfileSection("A", NULL, ini.c_str()));
+    EXPECT_TRUE(WritePrivateProfileSection("A", nullptr, ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
     EXPECT_FALSE(WritePrivateProfileSection("B", "bad\nentry\0", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
@@ -315,7 +315,7 @@ TEST_F(PrivateProfileTest, RefusesWritesItCannotDoSafely)
     EXPECT_TRUE(std::filesystem::is_directory(ini));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", folder.File("missing/x.ini").c_str()));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", ""));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", NULL));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", nullptr));
     // Reading such a place gives the defaults.
     EXPECT_EQ(ReadString("S", "k", "d", 8), "d");
 }
