@@ -1,0 +1,53 @@
+// "scribble": a small document/view program used as the fixture of the
+// application-layer tests. Its document is a list of strokes (polylines)
+// saved by archive; its view draws them.
+#pragma once
+
+#include "framework/app/DocTemplate.h"
+#include "framework/app/Document.h"
+#include "framework/app/FrameWnd.h"
+#include "framework/app/WinApp.h"
+
+#include <vector>
+
+// Resource ids of the sample.
+#define IDR_SCRIBBLE 200
+#define ID_SCRIBBLE_CLEAR 32771
+
+class CScribbleDoc : public CDocument {
+    DECLARE_DYNCREATE(CScribbleDoc)
+public:
+    std::vector<std::vector<CPoint>> m_strokes;
+    // Serialize throws this many bytes into a save (tests of failed saves).
+    static bool s_bFailNextSave;
+
+    void AddStroke(std::vector<CPoint> points);
+    void DeleteContents() override;
+    void Serialize(CArchive& ar) override;
+
+    int m_nCleared = 0;
+
+protected:
+    afx_msg void OnClear();
+    DECLARE_MESSAGE_MAP()
+};
+
+class CScribbleView : public CView {
+    DECLARE_DYNCREATE(CScribbleView)
+public:
+    CScribbleDoc* GetDocument() const { return static_cast<CScribbleDoc*>(CView::GetDocument()); }
+    void OnDraw(CDC* pDC) override;
+    void OnInitialUpdate() override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    int m_nInitialUpdates = 0;
+    struct Activation {
+        BOOL bActivate;
+        CView* pActivate;
+        CView* pDeactive;
+    };
+    std::vector<Activation> m_activations;
+};
+
+// Registers the sample's strings, menu and accelerators (once).
+void RegisterScribbleResources();
