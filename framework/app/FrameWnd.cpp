@@ -115,6 +115,14 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return TRUE;
 }
 
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    // A frame that shows one document names it first.
+    if ((cs.style & FWS_ADDTOTITLE) && PrefixesDocumentTitle())
+        cs.style |= FWS_PREFIXTITLE;
+    return CWnd::PreCreateWindow(cs);
+}
+
 void CFrameWnd::LoadAccelTable(UINT nIDResource)
 {
     if (m_hAccelTable == nullptr)
@@ -190,7 +198,8 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     if (bMakeVisible) {
         ActivateFrame();
-        if (pView != nullptr)
+        // A top-level frame that was active already hears no activation.
+        if (pView != nullptr && (GetStyle() & WS_CHILD) == 0)
             pView->OnActivateView(TRUE, pView, pView);
     }
     if (pDoc != nullptr)
@@ -261,10 +270,12 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
             strNumber.Format(":%d", m_nWindow);
             strDoc += strNumber;
         }
-        if (GetStyle() & FWS_PREFIXTITLE)
-            strText = strDoc + (m_strTitle.IsEmpty() ? CString() : " - " + m_strTitle);
+        if (m_strTitle.IsEmpty())
+            strText = strDoc;
+        else if (GetStyle() & FWS_PREFIXTITLE)
+            strText = strDoc + " - " + m_strTitle; // "Custom - Orchard"
         else
-            strText = strDoc + (m_strTitle.IsEmpty() ? CString() : " - " + m_strTitle);
+            strText = m_strTitle + " - " + strDoc; // "Kilnsmith - Kilnsmith1"
     } else {
         strText = m_strTitle;
     }

@@ -61,7 +61,10 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;
+    // TRUE: the title reads "Document - Program" (FWS_PREFIXTITLE).
+    virtual BOOL PrefixesDocumentTitle() const { return TRUE; }
 
     BOOL m_bAutoMenuEnable = TRUE;
     int m_nWindow = -1; // the frame's number among its document's frames

@@ -93,6 +93,7 @@ namespace {
 
 const RESOURCE_STRING g_strings[] = {
     {AFX_IDS_APP_TITLE, "Scribble"},
+    {IDR_MAINFRAME, "Scribble"},
     {IDR_SCRIBBLE, "Scribble\nScribble\nScribble\nScribble Files (*.scb)\n.scb\nScribble.Document\nScribble Document"},
     {ID_FILE_NEW, "Create a new document\nNew"},
     {ID_FILE_OPEN, "Open an existing document\nOpen"},
@@ -112,9 +113,25 @@ const RESOURCE_MENU_ITEM g_menu[] = {
     {MF_STRING, ID_FILE_MRU_FILE1, "Recent File"},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING | MF_END, ID_APP_EXIT, "E&xit"},
-    {MF_POPUP | MF_END, 0, "&Edit"},
+    {MF_POPUP, 0, "&Edit"},
     {MF_STRING, ID_SCRIBBLE_CLEAR, "C&lear All"},
     {MF_STRING | MF_END, 32772, "&Unhandled"},
+    {MF_POPUP | MF_END, 0, "&Window"},
+    {MF_STRING, ID_WINDOW_NEW, "&New Window"},
+    {MF_STRING, ID_WINDOW_CASCADE, "&Cascade"},
+    {MF_STRING, ID_WINDOW_TILE_HORZ, "&Tile"},
+    {MF_STRING | MF_END, ID_WINDOW_ARRANGE, "&Arrange Icons"},
+};
+
+// The MDI frame's own menu, while no document window is open.
+const RESOURCE_MENU_ITEM g_mainMenu[] = {
+    {MF_POPUP | MF_END, 0, "&File"},
+    {MF_STRING, ID_FILE_NEW, "&New\tCtrl+N"},
+    {MF_STRING, ID_FILE_OPEN, "&Open...\tCtrl+O"},
+    {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, ID_FILE_MRU_FILE1, "Recent File"},
+    {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING | MF_END, ID_APP_EXIT, "E&xit"},
 };
 
 const ACCEL g_accelerators[] = {
@@ -130,6 +147,9 @@ void RegisterScribbleResources()
     static const bool bRegistered = []() {
         PlexoRegisterStrings(g_strings, static_cast<int>(sizeof(g_strings) / sizeof(g_strings[0])));
         PlexoRegisterMenu(IDR_SCRIBBLE, g_menu, static_cast<int>(sizeof(g_menu) / sizeof(g_menu[0])));
+        PlexoRegisterMenu(IDR_MAINFRAME, g_mainMenu, static_cast<int>(sizeof(g_mainMenu) / sizeof(g_mainMenu[0])));
+        PlexoRegisterAccelerators(IDR_MAINFRAME, g_accelerators,
+                                  static_cast<int>(sizeof(g_accelerators) / sizeof(g_accelerators[0])));
         PlexoRegisterAccelerators(IDR_SCRIBBLE, g_accelerators,
                                   static_cast<int>(sizeof(g_accelerators) / sizeof(g_accelerators[0])));
         return true;

@@ -12,6 +12,7 @@
 
 // Resource ids of the sample.
 #define IDR_SCRIBBLE 200
+#define IDR_MAINFRAME 201
 #define ID_SCRIBBLE_CLEAR 32771
 
 class CScribbleDoc : public CDocument {
