@@ -2,6 +2,7 @@
 
 #include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
+#include "framework/app/SplitterWnd.h"
 #include "framework/app/WinApp.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/Menu.h"
@@ -189,9 +190,12 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     CView* pView = GetActiveView();
     if (pView == nullptr) {
-        // The first view child becomes the active view.
+        // The first pane becomes the active view (inside a splitter, its
+        // first pane).
         CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
         pView = dynamic_cast<CView*>(pPane);
+        if (pView == nullptr && pPane != nullptr)
+            pView = dynamic_cast<CView*>(pPane->GetDlgItem(AFX_IDW_PANE_FIRST));
         if (pView != nullptr)
             SetActiveView(pView, FALSE);
     }
@@ -365,11 +369,24 @@ BOOL CFrameWnd::OnBarCommand(UINT nID)
     return TRUE;
 }
 
-void CFrameWnd::OnNextPane(BOOL) {}
+CSplitterWnd* CFrameWnd::GetActiveSplitter() const
+{
+    CView* pView = GetActiveView();
+    if (pView == nullptr || pView->GetSafeHwnd() == nullptr)
+        return nullptr;
+    return dynamic_cast<CSplitterWnd*>(CWnd::FromHandlePermanent(::GetParent(pView->GetSafeHwnd())));
+}
+
+void CFrameWnd::OnNextPane(BOOL bPrevious)
+{
+    if (CSplitterWnd* pSplitter = GetActiveSplitter())
+        pSplitter->ActivateNext(bPrevious);
+}
 
 void CFrameWnd::OnUpdateNextPane(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(FALSE);
+    CSplitterWnd* pSplitter = GetActiveSplitter();
+    pCmdUI->Enable(pSplitter != nullptr && pSplitter->CanActivateNext(pCmdUI->m_nID == ID_PREV_PANE));
 }
 
 // ---- Activation and closing

@@ -10,6 +10,7 @@
 
 class CDocTemplate;
 class CDocument;
+class CSplitterWnd;
 class CView;
 struct CCreateContext;
 
@@ -77,6 +78,8 @@ protected:
     virtual void RepositionControlBars(CRect& rectClient);
     // The next or previous pane (views of a splitter).
     virtual void OnNextPane(BOOL bPrevious);
+    // The splitter the active view is a pane of, or NULL.
+    CSplitterWnd* GetActiveSplitter() const;
     void LoadAccelTable(UINT nIDResource);
     // A template's menu, which the frame must not destroy.
     BOOL IsSharedMenu(HMENU hMenu) const;

@@ -1,6 +1,7 @@
 #include "framework/app/ScrollView.h"
 
 #include "framework/app/AppIds.h"
+#include "framework/app/SplitterWnd.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/ScrollBar.h"
@@ -77,8 +78,18 @@ void CScrollView::GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& siz
     sizeLine = m_lineDev;
 }
 
+CSplitterWnd* CScrollView::GetParentSplitter() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    return dynamic_cast<CSplitterWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+}
+
 CScrollBar* CScrollView::GetScrollBarCtrl(int nBar) const
 {
+    // A splitter lends its shared bars to its panes.
+    if (CSplitterWnd* pSplitter = GetParentSplitter())
+        return pSplitter->GetPaneScrollBar(this, nBar);
     return CView::GetScrollBarCtrl(nBar);
 }
 
@@ -154,6 +165,9 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
             SetBarPos(SB_HORZ, x);
         if (y != ptOld.y)
             SetBarPos(SB_VERT, y);
+        // The panes sharing the bars follow.
+        if (CSplitterWnd* pSplitter = GetParentSplitter())
+            pSplitter->SyncPaneScroll(this, x - ptOld.x, y - ptOld.y);
     }
     return TRUE;
 }

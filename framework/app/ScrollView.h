@@ -8,6 +8,7 @@
 #include "framework/app/View.h"
 
 class CScrollBar;
+class CSplitterWnd;
 
 class CScrollView : public CView {
     DECLARE_DYNAMIC(CScrollView)
@@ -59,6 +60,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CSplitterWnd* GetParentSplitter() const;
     // Sizes of one direction of the bars after deciding which ones show.
     void ClientSizeWithBars(CSize& sizeClient, BOOL& bHorz, BOOL& bVert) const;
     int ScrollLimit(int nBar) const;

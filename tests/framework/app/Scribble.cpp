@@ -1,13 +1,15 @@
 #include "Scribble.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/GdiConstants.h"
 #include "framework/object/Archive.h"
 #include "framework/object/Exceptions.h"
 #include "framework/resources/Resources.h"
 #include "framework/window/WinMessages.h"
 
 IMPLEMENT_DYNCREATE(CScribbleDoc, CDocument)
-IMPLEMENT_DYNCREATE(CScribbleView, CView)
+IMPLEMENT_DYNCREATE(CScribbleView, CScrollView)
+IMPLEMENT_DYNCREATE(CSplitChildFrame, CMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CScribbleDoc, CDocument)
     ON_COMMAND(ID_SCRIBBLE_CLEAR, OnClear)
@@ -80,13 +82,19 @@ void CScribbleView::OnDraw(CDC* pDC)
 void CScribbleView::OnInitialUpdate()
 {
     ++m_nInitialUpdates;
-    CView::OnInitialUpdate();
+    SetScrollSizes(MM_TEXT, CSize(kPageWidth, kPageHeight));
+    CScrollView::OnInitialUpdate();
 }
 
 void CScribbleView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
 {
     m_activations.push_back({bActivate, pActivateView, pDeactiveView});
-    CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+    CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+BOOL CSplitChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    return m_wndSplitter.Create(this, 2, 2, CSize(10, 10), pContext);
 }
 
 namespace {

@@ -6,6 +6,9 @@
 #include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
 #include "framework/app/FrameWnd.h"
+#include "framework/app/MDIFrameWnd.h"
+#include "framework/app/ScrollView.h"
+#include "framework/app/SplitterWnd.h"
 #include "framework/app/WinApp.h"
 
 #include <vector>
@@ -33,7 +36,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CScribbleView : public CView {
+class CScribbleView : public CScrollView {
     DECLARE_DYNCREATE(CScribbleView)
 public:
     CScribbleDoc* GetDocument() const { return static_cast<CScribbleDoc*>(CView::GetDocument()); }
@@ -49,6 +52,18 @@ public:
     };
     std::vector<Activation> m_activations;
 };
+
+// The sample's document window: a dynamic 2 x 2 splitter of views.
+class CSplitChildFrame : public CMDIChildWnd {
+    DECLARE_DYNCREATE(CSplitChildFrame)
+public:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    CSplitterWnd m_wndSplitter;
+};
+
+// The size of a scribble page.
+constexpr int kPageWidth = 2000;
+constexpr int kPageHeight = 1500;
 
 // Registers the sample's strings, menu and accelerators (once).
 void RegisterScribbleResources();
