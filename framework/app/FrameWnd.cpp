@@ -9,6 +9,8 @@
 #include "framework/window/MenuApi.h"
 #include "framework/window/MessageApi.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
@@ -134,6 +136,8 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
+    if ((GetStyle() & WS_CHILD) == 0 && ::GetMenu(m_hWnd) != nullptr && !m_wndMenuBar.Create(this))
+        return -1;
     auto* pContext = static_cast<CCreateContext*>(lpcs->lpCreateParams);
     if (!OnCreateClient(lpcs, pContext))
         return -1;
@@ -163,13 +167,23 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::RepositionControlBars(CRect&) {}
 
+void CFrameWnd::LayoutBars(CRect& rectClient)
+{
+    if (m_wndMenuBar.GetSafeHwnd() != nullptr) {
+        int cy = std::min(m_wndMenuBar.GetBarHeight(), rectClient.Height());
+        m_wndMenuBar.MoveWindow(rectClient.left, rectClient.top, rectClient.Width(), cy);
+        rectClient.top += cy;
+    }
+    RepositionControlBars(rectClient);
+}
+
 void CFrameWnd::RecalcLayout(BOOL)
 {
     if (m_hWnd == nullptr)
         return;
     CRect rectClient;
     GetClientRect(&rectClient);
-    RepositionControlBars(rectClient);
+    LayoutBars(rectClient);
     if (CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST)) {
         CRect rectOld;
         pPane->GetWindowRect(&rectOld);
@@ -358,9 +372,11 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable != nullptr)
-        return ::TranslateAccelerator(m_hWnd, m_hAccelTable, pMsg) != 0;
-    return FALSE;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return FALSE;
+    if (m_hAccelTable != nullptr && ::TranslateAccelerator(m_hWnd, m_hAccelTable, pMsg) != 0)
+        return TRUE;
+    return m_wndMenuBar.GetSafeHwnd() != nullptr && m_wndMenuBar.TranslateFrameKey(pMsg);
 }
 
 BOOL CFrameWnd::OnBarCommand(UINT nID)

@@ -6,6 +6,7 @@
 
 #include "framework/app/AppIds.h"
 #include "framework/base/CString.h"
+#include "framework/window/MenuBar.h"
 #include "framework/window/Wnd.h"
 
 class CDocTemplate;
@@ -67,6 +68,9 @@ public:
     // TRUE: the title reads "Document - Program" (FWS_PREFIXTITLE).
     virtual BOOL PrefixesDocumentTitle() const { return TRUE; }
 
+    // The bar that shows the frame's menu (none for a frame without one).
+    CMenuBar* GetMenuBar() { return m_wndMenuBar.GetSafeHwnd() ? &m_wndMenuBar : nullptr; }
+
     BOOL m_bAutoMenuEnable = TRUE;
     int m_nWindow = -1; // the frame's number among its document's frames
     HMENU m_hMenuDefault = nullptr;
@@ -76,6 +80,9 @@ protected:
     // The control bars take their room from rectClient: the hook of the
     // control-bar layer (none here).
     virtual void RepositionControlBars(CRect& rectClient);
+    // The menu bar along the top, then the control bars; rectClient keeps
+    // what is left for the pane.
+    void LayoutBars(CRect& rectClient);
     // The next or previous pane (views of a splitter).
     virtual void OnNextPane(BOOL bPrevious);
     // The splitter the active view is a pane of, or NULL.
@@ -96,6 +103,7 @@ protected:
     afx_msg BOOL OnBarCommand(UINT nID);
     afx_msg void OnUpdateNextPane(CCmdUI* pCmdUI);
 
+    CMenuBar m_wndMenuBar;
     CView* m_pViewActive = nullptr;
     CString m_strTitle;
     CString m_strMessageText;

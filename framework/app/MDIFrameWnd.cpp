@@ -69,7 +69,7 @@ void CMDIFrameWnd::RecalcLayout(BOOL bNotify)
         return;
     CRect rectClient;
     GetClientRect(&rectClient);
-    RepositionControlBars(rectClient);
+    LayoutBars(rectClient);
     if (m_hWndMDIClient != nullptr && ::IsWindow(m_hWndMDIClient))
         ::SetWindowPos(m_hWndMDIClient, nullptr, rectClient.left, rectClient.top, rectClient.Width(),
                        rectClient.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -159,6 +159,7 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
     ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenu),
                   reinterpret_cast<LPARAM>(GetWindowMenuPopup(hMenu)));
     ::DrawMenuBar(m_hWnd);
+    RecalcLayout();
 }
 
 LRESULT CMDIFrameWnd::OnNoChildActive(WPARAM, LPARAM)
