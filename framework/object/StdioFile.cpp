@@ -55,7 +55,8 @@ BOOL CStdioFile::ReadString(CString& rString)
         line.push_back(static_cast<char>(ch));
         ch = NextByte();
     }
-    if (!line.empty() && line.back() == '\r')
+    // CR-LF ends the line; a CR elsewhere is part of it.
+    if (ch == '\n' && !line.empty() && line.back() == '\r')
         line.pop_back();
     rString = CString(line.data(), static_cast<int>(line.size()));
     return TRUE;
