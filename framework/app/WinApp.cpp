@@ -10,6 +10,9 @@
 #include "framework/window/MessageBoxApi.h"
 #include "framework/window/MessageApi.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
@@ -128,7 +131,14 @@ int CWinApp::Run()
         // Nothing to run: the program ends at once.
         return ExitInstance();
     }
-    while (PlexoPumpMessage()) {
+    // Qt's event loop dispatches the queued messages (with pre-translation)
+    // and gives the idle time when it is about to wait; the loop ends at
+    // WM_QUIT.
+    for (;;) {
+        MSG msg{};
+        if (::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            break;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
     }
     return ExitInstance();
 }

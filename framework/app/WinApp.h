@@ -28,7 +28,8 @@ public:
     virtual BOOL InitInstance();
     // The program's exit code.
     virtual int ExitInstance();
-    // Pumps messages with idle processing until WM_QUIT, then ExitInstance.
+    // Runs the message loop with idle processing until WM_QUIT, then
+    // ExitInstance.
     virtual int Run();
     // lCount 0: command updates of the main window; 1: temporary objects go.
     // TRUE asks for more idle time.

@@ -4,6 +4,7 @@
 #include "framework/object/Archive.h"
 #include "framework/object/Exceptions.h"
 #include "framework/object/File.h"
+#include "framework/window/MessageApi.h"
 #include "framework/window/MessageBoxApi.h"
 
 #include <cstdlib>
@@ -82,6 +83,9 @@ void AppTestBase::TearDown()
         m_pApp->m_pMainWnd->DestroyWindow();
     m_pApp->CloseAllDocuments(TRUE);
     delete m_pApp;
+    // The main frame's end asked the program to quit: not the next test.
+    MSG msg{};
+    ::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     m_pApp = nullptr;
     if (m_oldConfigHome.empty())
         ::unsetenv("XDG_CONFIG_HOME");

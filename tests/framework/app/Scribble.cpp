@@ -1,5 +1,6 @@
 #include "Scribble.h"
 
+#include "framework/app/CommandLineInfo.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/object/Archive.h"
@@ -13,6 +14,12 @@ IMPLEMENT_DYNCREATE(CSplitChildFrame, CMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CScribbleDoc, CDocument)
     ON_COMMAND(ID_SCRIBBLE_CLEAR, OnClear)
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CScribbleView, CScrollView)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 bool CScribbleDoc::s_bFailNextSave = false;
@@ -90,6 +97,48 @@ void CScribbleView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* 
 {
     m_activations.push_back({bActivate, pActivateView, pDeactiveView});
     CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CScribbleView::OnLButtonDown(UINT, CPoint point)
+{
+    SetCapture();
+    m_stroke.assign(1, point + GetScrollPosition());
+}
+
+void CScribbleView::OnMouseMove(UINT, CPoint point)
+{
+    if (GetCapture() == this && !m_stroke.empty())
+        m_stroke.push_back(point + GetScrollPosition());
+}
+
+void CScribbleView::OnLButtonUp(UINT, CPoint point)
+{
+    if (GetCapture() != this)
+        return;
+    ReleaseCapture();
+    m_stroke.push_back(point + GetScrollPosition());
+    GetDocument()->AddStroke(std::move(m_stroke));
+    m_stroke.clear();
+}
+
+BOOL CScribbleApp::InitInstance()
+{
+    RegisterScribbleResources();
+    SetRegistryKey("Plexo Samples");
+    LoadStdProfileSettings(4);
+    AddDocTemplate(new CMultiDocTemplate(IDR_SCRIBBLE, RUNTIME_CLASS(CScribbleDoc), RUNTIME_CLASS(CSplitChildFrame),
+                                         RUNTIME_CLASS(CScribbleView)));
+    auto* pMainFrame = new CMDIFrameWnd;
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME))
+        return FALSE;
+    m_pMainWnd = pMainFrame;
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+    pMainFrame->ShowWindow(m_nCmdShow);
+    pMainFrame->UpdateWindow();
+    return TRUE;
 }
 
 BOOL CSplitChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)

@@ -45,12 +45,28 @@ public:
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 
     int m_nInitialUpdates = 0;
+    std::vector<CPoint> m_stroke; // the stroke being drawn
     struct Activation {
         BOOL bActivate;
         CView* pActivate;
         CView* pDeactive;
     };
     std::vector<Activation> m_activations;
+
+protected:
+    // Drawing with the left button adds a stroke.
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
+
+// The sample's application: an MDI frame, documents in split child frames,
+// four recent files, the command line.
+class CScribbleApp : public CWinApp {
+public:
+    CScribbleApp() : CWinApp(nullptr) {}
+    BOOL InitInstance() override;
 };
 
 // The sample's document window: a dynamic 2 x 2 splitter of views.

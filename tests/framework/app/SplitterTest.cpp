@@ -139,4 +139,27 @@ TEST_F(SplitterTest, ActivePaneFollowsClicksAndNextPrevious)
     EXPECT_EQ(m_pChild->GetActiveView(), Pane(0, 1));
 }
 
+TEST_F(SplitterTest, DrawSplitSaveAndReopen)
+{
+    CScribbleView* pView = Pane(0, 0);
+    pView->ScrollToPosition(CPoint(100, 0));
+    pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 15));
+    pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 20));
+    auto* pDoc = static_cast<CScribbleDoc*>(pView->GetDocument());
+    const std::vector<std::vector<CPoint>> drawn = {{{110, 10}, {120, 15}, {130, 20}}};
+    ASSERT_EQ(pDoc->m_strokes, drawn); // in page coordinates
+    EXPECT_TRUE(pDoc->IsModified());
+    Splitter().SplitColumn(200);
+    m_paths.Queue(PathOf("drawn.scb"));
+    m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    EXPECT_FALSE(pDoc->IsModified());
+    m_pChild->SendMessage(WM_CLOSE); // no prompt: saved
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    auto* pReopened = static_cast<CScribbleDoc*>(m_pApp->OpenDocumentFile(PathOf("drawn.scb").c_str()));
+    ASSERT_NE(pReopened, nullptr);
+    EXPECT_EQ(pReopened->m_strokes, drawn);
+}
+
 } // namespace
