@@ -97,9 +97,14 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
         return nResult;
     // A click makes this the active view of its frame.
     CFrameWnd* pFrame = GetParentFrame();
-    if (pFrame != nullptr && pFrame->GetActiveView() != this) {
+    if (pFrame == nullptr)
+        return nResult;
+    // A document window inside an MDI frame comes forward first.
+    CFrameWnd* pOuter = (pFrame->GetStyle() & WS_CHILD) != 0 ? AfxGetParentFrame(pFrame->GetParent()) : nullptr;
+    if (pOuter != nullptr && pOuter->GetActiveFrame() != pFrame)
+        pFrame->ActivateFrame();
+    if (pFrame->GetActiveView() != this)
         pFrame->SetActiveView(this);
-    }
     return nResult;
 }
 

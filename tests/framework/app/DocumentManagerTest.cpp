@@ -227,7 +227,17 @@ TEST_F(SingleDocumentTest, FailedSaveLeavesTheFileAndTheDocumentAsTheyWere)
     EXPECT_STREQ(Doc()->GetPathName(), strPath);
     EXPECT_STREQ(Doc()->GetTitle(), "a.scb");
     EXPECT_TRUE(Doc()->IsModified());
+}
 
+TEST_F(SingleDocumentTest, SaveIntoAReadOnlyFolderFailsAndChangesNothing)
+{
+    std::filesystem::create_directory(m_folder / "locked");
+    const std::string path = (m_folder / "locked" / "a.scb").string();
+    WriteScribble(path, kTwoStrokes);
+    ASSERT_NE(m_pApp->OpenDocumentFile(path.c_str()), nullptr);
+    const std::string before = ReadBytes(path);
+    Doc()->AddStroke({{7, 7}});
+    CString strPath = Doc()->GetPathName();
     m_boxes.Clear();
     // A folder that cannot be written to.
     ::chmod((m_folder / "locked").c_str(), 0555);

@@ -117,6 +117,16 @@ TEST_F(MdiTest, ActivationTellsBothViews)
     EXPECT_EQ(static_cast<CScribbleDoc*>(pSecond->GetActiveDocument())->m_nCleared, 0);
 }
 
+TEST_F(MdiTest, AClickInAViewActivatesItsWindow)
+{
+    CMDIChildWnd* pFirst = NewChild();
+    NewChild();
+    ViewOf(pFirst)->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->GetSafeHwnd()),
+                                MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(m_pFrame->MDIGetActive(), pFirst);
+    EXPECT_STREQ(FrameTitle(), "Scribble - Scribble1");
+}
+
 TEST_F(MdiTest, NextAndPreviousCycleThroughTheChildren)
 {
     CMDIChildWnd* p1 = NewChild();
