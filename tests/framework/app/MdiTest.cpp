@@ -127,6 +127,27 @@ TEST_F(MdiTest, AClickInAViewActivatesItsWindow)
     EXPECT_STREQ(FrameTitle(), "Scribble - Scribble1");
 }
 
+TEST_F(MdiTest, ChildrenInZOrderWithTheirClassIcons)
+{
+    CMDIChildWnd* p1 = NewChild();
+    CMDIChildWnd* p2 = NewChild();
+    m_pFrame->MDIActivate(p1);
+    std::vector<HWND> order;
+    for (HWND h = ::GetWindow(m_pFrame->m_hWndMDIClient, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        order.push_back(h);
+    EXPECT_EQ(order, (std::vector<HWND>{p1->GetSafeHwnd(), p2->GetSafeHwnd()}));
+    // The small icon of a window's class (the "Windows" list shows it).
+    HICON hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    ASSERT_NE(hIcon, nullptr);
+    CWnd iconWindow;
+    ASSERT_TRUE(iconWindow.CreateEx(0, AfxRegisterWndClass(0, nullptr, nullptr, hIcon), "Icon", WS_OVERLAPPEDWINDOW, 0,
+                                    0, 50, 50, nullptr, nullptr));
+    EXPECT_EQ(::GetClassLong(iconWindow.GetSafeHwnd(), GCL_HICONSM), reinterpret_cast<ULONG_PTR>(hIcon));
+    EXPECT_EQ(::GetClassLong(iconWindow.GetSafeHwnd(), GCL_HICON), reinterpret_cast<ULONG_PTR>(hIcon));
+    EXPECT_EQ(::GetClassLong(nullptr, GCL_HICONSM), 0u);
+    iconWindow.DestroyWindow();
+}
+
 TEST_F(MdiTest, NextAndPreviousCycleThroughTheChildren)
 {
     CMDIChildWnd* p1 = NewChild();
