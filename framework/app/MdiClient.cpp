@@ -98,6 +98,7 @@ void Restore(ClientState& state)
     state.bMaximized = false;
     RECT& r = state.rectRestore;
     Place(state.hActive, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    DrawMenuBar(GetParent(state.hActive ? GetParent(state.hActive) : nullptr)); // the caption buttons go
 }
 
 void Maximize(HWND hClient, ClientState& state, HWND hChild)
@@ -114,6 +115,7 @@ void Maximize(HWND hClient, ClientState& state, HWND hChild)
     state.bMaximized = true;
     RECT area = ClientArea(hClient);
     Place(hChild, area.left, area.top, area.right - area.left, area.bottom - area.top);
+    DrawMenuBar(GetParent(hClient)); // the child's caption buttons show there
 }
 
 void Activate(HWND hClient, ClientState& state, HWND hChild)

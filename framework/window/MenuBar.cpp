@@ -10,6 +10,8 @@
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowDC.h"
 
+#include <QByteArray>
+
 #include <cctype>
 
 IMPLEMENT_DYNAMIC(CMenuBar, CWnd)
@@ -29,6 +31,11 @@ END_MESSAGE_MAP()
 #ifndef DLGC_WANTALLKEYS
 #define DLGC_WANTALLKEYS 0x0004
 #endif
+
+// The MDI client's messages the bar sends (the client lives in the
+// application layer).
+#define PLEXO_WM_MDIRESTORE 0x0223
+#define PLEXO_WM_MDIGETACTIVE 0x0229
 
 namespace {
 
@@ -136,6 +143,55 @@ int CMenuBar::FindMnemonic(UINT ch) const
     return -1;
 }
 
+HWND CMenuBar::MdiClient() const
+{
+    for (HWND h = ::GetWindow(Frame(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        char szClass[32] = {};
+        ::GetClassName(h, szClass, sizeof(szClass));
+        if (QByteArray(szClass).compare("MDICLIENT", Qt::CaseInsensitive) == 0)
+            return h;
+    }
+    return nullptr;
+}
+
+HWND CMenuBar::GetMaximizedChild() const
+{
+    HWND hClient = m_hWnd ? MdiClient() : nullptr;
+    if (hClient == nullptr)
+        return nullptr;
+    BOOL bMaximized = FALSE;
+    auto hActive = reinterpret_cast<HWND>(
+        ::SendMessage(hClient, PLEXO_WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&bMaximized)));
+    return bMaximized ? hActive : nullptr;
+}
+
+CRect CMenuBar::GetCaptionButtonRect(int nButton) const
+{
+    if (nButton < 0 || nButton > 2 || GetMaximizedChild() == nullptr)
+        return CRect(0, 0, 0, 0);
+    CRect client;
+    GetClientRect(&client);
+    int cy = GetSystemMetrics(SM_CYMENU) - 4;
+    int cx = cy + 2;
+    // Close stands apart from the other two.
+    int right = client.right - 2 - (2 - nButton) * cx - (nButton < 2 ? 2 : 0);
+    return CRect(right - cx, 2, right, 2 + cy);
+}
+
+void CMenuBar::PressCaptionButton(int nButton)
+{
+    HWND hChild = GetMaximizedChild();
+    if (hChild == nullptr)
+        return;
+    switch (nButton) {
+    case 0: ::SendMessage(hChild, WM_SYSCOMMAND, SC_MINIMIZE, 0); break;
+    case 1: ::SendMessage(MdiClient(), PLEXO_WM_MDIRESTORE, reinterpret_cast<WPARAM>(hChild), 0); break;
+    case 2: ::SendMessage(hChild, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    default: break;
+    }
+    Invalidate(TRUE);
+}
+
 void CMenuBar::OnPaint()
 {
     CPaintDC dc(this);
@@ -159,6 +215,12 @@ void CMenuBar::OnPaint()
         dc.DrawText(strText, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
     dc.SelectObject(pOld);
+    const UINT buttons[3] = {DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE, DFCS_CAPTIONCLOSE};
+    for (int i = 0; i < 3; ++i) {
+        CRect rect = GetCaptionButtonRect(i);
+        if (!rect.IsRectEmpty())
+            dc.DrawFrameControl(&rect, DFC_CAPTION, buttons[i]);
+    }
 }
 
 void CMenuBar::Select(int nItem)
@@ -288,6 +350,14 @@ BOOL CMenuBar::TranslateFrameKey(const MSG* pMsg)
 
 void CMenuBar::OnLButtonDown(UINT, CPoint point)
 {
+    for (int i = 0; i < 3; ++i) {
+        if (GetCaptionButtonRect(i).PtInRect(point)) {
+            if (m_bMenuMode)
+                ExitMenuMode();
+            PressCaptionButton(i);
+            return;
+        }
+    }
     int nItem = HitTest(point);
     if (nItem >= 0)
         EnterMenuMode(nItem, TRUE);

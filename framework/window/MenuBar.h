@@ -37,6 +37,12 @@ public:
     void ExitMenuMode();
     void OpenItem(int nItem);
 
+    // A maximised MDI document window shows its minimise, restore and close
+    // buttons at the bar's right end (0, 1, 2); empty rectangles otherwise.
+    CRect GetCaptionButtonRect(int nButton) const;
+    // The maximised document window of the frame's MDI client, or NULL.
+    HWND GetMaximizedChild() const;
+
 protected:
     afx_msg void OnPaint();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -58,6 +64,8 @@ private:
     // The item whose mnemonic is ch, or -1.
     int FindMnemonic(UINT ch) const;
     BOOL IsItemEnabled(int nItem) const;
+    HWND MdiClient() const;
+    void PressCaptionButton(int nButton);
 
     BOOL m_bMenuMode = FALSE;
     BOOL m_bInPopup = FALSE;

@@ -235,6 +235,37 @@ TEST_F(MdiTest, MaximisedChildFillsTheClientAndPassesItOn)
     EXPECT_FALSE(bMaximized);
 }
 
+TEST_F(MdiTest, MaximisedChildHasItsCaptionButtonsInTheMenuBar)
+{
+    CMDIChildWnd* p1 = NewChild();
+    CMDIChildWnd* p2 = NewChild();
+    CMenuBar* pBar = m_pFrame->GetMenuBar();
+    ASSERT_NE(pBar, nullptr);
+    EXPECT_TRUE(pBar->GetCaptionButtonRect(2).IsRectEmpty());
+    m_pFrame->MDIMaximize(p2);
+    EXPECT_EQ(pBar->GetMaximizedChild(), p2->GetSafeHwnd());
+    CRect rectMin = pBar->GetCaptionButtonRect(0);
+    CRect rectRestore = pBar->GetCaptionButtonRect(1);
+    CRect rectClose = pBar->GetCaptionButtonRect(2);
+    EXPECT_LE(rectMin.right, rectRestore.left);
+    EXPECT_LT(rectRestore.right, rectClose.left);
+    CRect rectBar;
+    pBar->GetClientRect(&rectBar);
+    EXPECT_LE(rectClose.right, rectBar.right);
+    EXPECT_GT(rectMin.left, pBar->GetItemRect(::GetMenuItemCount(::GetMenu(m_pFrame->GetSafeHwnd())) - 1).right);
+
+    // Close: the next child comes up, still maximised.
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectClose.CenterPoint().x, rectClose.CenterPoint().y));
+    BOOL bMaximized = FALSE;
+    EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p1);
+    EXPECT_TRUE(bMaximized);
+    // Restore: the buttons go.
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectRestore.CenterPoint().x, rectRestore.CenterPoint().y));
+    m_pFrame->MDIGetActive(&bMaximized);
+    EXPECT_FALSE(bMaximized);
+    EXPECT_TRUE(pBar->GetCaptionButtonRect(1).IsRectEmpty());
+}
+
 TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)
 {
     WriteScribble(PathOf("a.scb"), {{{1, 1}, {2, 2}}});
