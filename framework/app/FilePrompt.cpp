@@ -10,6 +10,7 @@
 namespace {
 
 PlexoFilePromptHandler g_pfnHandler = nullptr;
+PlexoFilePromptHandler g_pfnDefault = nullptr;
 
 // "Name (*.ext)|*.ext|All Files (*)|*||" as Qt name filters.
 QStringList QtFilters(LPCTSTR lpszFilter)
@@ -57,9 +58,18 @@ PlexoFilePromptHandler PlexoSetFilePromptHandler(PlexoFilePromptHandler pfnHandl
     return pfnOld;
 }
 
+void PlexoSetDefaultFilePrompt(PlexoFilePromptHandler pfnPrompt)
+{
+    g_pfnDefault = pfnPrompt;
+}
+
 BOOL PlexoPromptForFileName(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
 {
     if (g_pfnHandler != nullptr)
         return g_pfnHandler(strPath, bOpen, lpszTitle, lpszFilter, lpszDefExt);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return FALSE; // nobody to ask
+    if (g_pfnDefault != nullptr)
+        return g_pfnDefault(strPath, bOpen, lpszTitle, lpszFilter, lpszDefExt);
     return AskWithDialog(strPath, bOpen, lpszTitle, lpszFilter, lpszDefExt);
 }

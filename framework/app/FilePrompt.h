@@ -13,4 +13,7 @@ typedef BOOL (*PlexoFilePromptHandler)(CString& strPath, BOOL bOpen, LPCTSTR lps
 // Installs a handler and returns the previous one; NULL restores the
 // built-in prompt (a file dialog on a desktop, "cancelled" offscreen).
 PlexoFilePromptHandler PlexoSetFilePromptHandler(PlexoFilePromptHandler pfnHandler);
+// The built-in prompt itself: the dialogs layer installs its file dialog
+// here when it is part of the program; without it Qt's dialog is asked.
+void PlexoSetDefaultFilePrompt(PlexoFilePromptHandler pfnPrompt);
 BOOL PlexoPromptForFileName(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt);
