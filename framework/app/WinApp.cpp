@@ -74,11 +74,15 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     g_pApp = this;
 }
 
+void CWinApp::DeleteDocTemplates()
+{
+    while (!m_templateList.IsEmpty())
+        delete static_cast<CDocTemplate*>(m_templateList.RemoveHead());
+}
+
 CWinApp::~CWinApp()
 {
-    POSITION pos = m_templateList.GetHeadPosition();
-    while (pos != nullptr)
-        delete static_cast<CDocTemplate*>(m_templateList.GetNext(pos));
+    DeleteDocTemplates();
     delete m_pRecentFileList;
     if (g_pApp == this) {
         g_pApp = nullptr;
@@ -273,10 +277,15 @@ int AfxWinMain(int argc, char** argv)
     pApp->__argc = argc;
     pApp->__argv = argv;
     pApp->SetProgramPaths(argc > 0 ? argv[0] : "program");
+    int nExitCode = 0;
     if (!pApp->InitApplication() || !pApp->InitInstance()) {
         if (pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->GetSafeHwnd() != nullptr)
             pApp->m_pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+        nExitCode = pApp->ExitInstance();
+    } else {
+        nExitCode = pApp->Run();
     }
-    return pApp->Run();
+    pApp->CloseAllDocuments(TRUE);
+    pApp->DeleteDocTemplates();
+    return nExitCode;
 }

@@ -99,6 +99,10 @@ public:
     void SetProgramPaths(LPCTSTR lpszProgramPath);
 
 protected:
+    friend int AfxWinMain(int argc, char** argv);
+    // The templates go when the program ends, while the window layer still
+    // holds their menus.
+    void DeleteDocTemplates();
 
     CPtrList m_templateList;
     CRecentFileList* m_pRecentFileList = nullptr;
