@@ -117,6 +117,22 @@ TEST_F(MdiTest, ActivationTellsBothViews)
     EXPECT_EQ(static_cast<CScribbleDoc*>(pSecond->GetActiveDocument())->m_nCleared, 0);
 }
 
+TEST_F(MdiTest, CloseCommandAsksAndClosesEveryWindowOfTheDocument)
+{
+    CMDIChildWnd* pFirst = NewChild();
+    static_cast<CScribbleDoc*>(pFirst->GetActiveDocument())->AddStroke({{1, 1}});
+    m_pFrame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
+    ASSERT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+    m_boxes.Queue(IDCANCEL);
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+    m_boxes.Queue(IDNO);
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    EXPECT_EQ(m_pFrame->MDIGetActive(), nullptr);
+    EXPECT_EQ(m_boxes.Shown().size(), 2u);
+}
+
 TEST_F(MdiTest, AClickInAViewActivatesItsWindow)
 {
     CMDIChildWnd* pFirst = NewChild();
