@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -81,9 +82,10 @@ void RefreshMenu(HWND hClient, ClientState& state)
     for (int i = 0; i < nShown; ++i) {
         char szTitle[256] = {};
         GetWindowText(listed[static_cast<size_t>(i)], szTitle, sizeof(szTitle));
-        std::string text = "&" + std::to_string(i + 1) + " " + szTitle;
+        char text[300];
+        std::snprintf(text, sizeof(text), "&%d %s", i + 1, szTitle);
         UINT nFlags = MF_STRING | (listed[static_cast<size_t>(i)] == state.hActive ? MF_CHECKED : MF_UNCHECKED);
-        AppendMenu(hMenu, nFlags, state.idFirstChild + static_cast<UINT>(i), text.c_str());
+        AppendMenu(hMenu, nFlags, state.idFirstChild + static_cast<UINT>(i), text);
         SetWindowLong(listed[static_cast<size_t>(i)], GWL_ID, static_cast<LONG>(state.idFirstChild + i));
     }
     if (static_cast<int>(listed.size()) > kMaxListed)
