@@ -2,6 +2,8 @@
 
 #include "framework/app/CommandLineInfo.h"
 #include "framework/app/RecentFileList.h"
+#include "framework/gdi/GdiConstants.h"
+#include "framework/gdi/SystemColors.h"
 #include "framework/settings/AppProfile.h"
 #include "framework/window/Menu.h"
 #include "framework/window/MessageBoxApi.h"
@@ -348,6 +350,30 @@ TEST_F(SingleDocumentTest, ClosingTheMainFrameAsksThenEndsTheProgram)
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
     MSG msg{};
     EXPECT_FALSE(::GetMessage(&msg, NULL, 0, 0)); // WM_QUIT is waiting
+}
+
+// A main frame that asks for the whole screen, as Orchard's does.
+class FullScreenFrame : public CFrameWnd {
+public:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        cs.x = 0;
+        cs.y = 0;
+        cs.cx = GetSystemMetrics(SM_CXSCREEN);
+        cs.cy = GetSystemMetrics(SM_CYSCREEN);
+        return CFrameWnd::PreCreateWindow(cs);
+    }
+};
+
+TEST_F(SingleDocumentTest, FramePlacedOnTheWholeScreenGetsItsSize)
+{
+    auto* pFrame = new FullScreenFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME));
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    EXPECT_EQ(rect.Size(), CSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_TRUE(pFrame->GetStyle() & FWS_PREFIXTITLE);
+    pFrame->DestroyWindow();
 }
 
 TEST(CommandLine, ParsesFilesAndSwitches)
