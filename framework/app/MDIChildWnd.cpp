@@ -45,11 +45,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
                                             ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
     // Made hidden; ActivateFrame shows and activates it.
     DWORD dwStyle = (dwDefaultStyle | WS_CHILD | WS_CLIPSIBLINGS) & ~WS_VISIBLE;
-    CWnd client;
-    client.Attach(pMDIFrame->m_hWndMDIClient);
     BOOL bCreated = CreateEx(0, lpszClass, m_strTitle, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, client.GetSafeHwnd(), nullptr, pContext);
-    client.Detach();
+                             CW_USEDEFAULT, pMDIFrame->m_hWndMDIClient, nullptr, pContext);
     if (!bCreated)
         return FALSE;
     // Placed like a cascade step below the last child.

@@ -55,18 +55,23 @@ void Place(HWND hChild, int x, int y, int cx, int cy)
     SetWindowPos(hChild, nullptr, x, y, std::max(cx, 0), std::max(cy, 0), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The separator before the list carries an id of its own.
+UINT ListSeparatorId(const ClientState& state)
+{
+    return state.idFirstChild - 1;
+}
+
 void RefreshMenu(HWND hClient, ClientState& state)
 {
     HMENU hMenu = state.hWindowMenu;
     if (hMenu == nullptr || !IsMenu(hMenu))
         return;
-    // Remove what was appended last time (the separator before it too).
+    // Remove what was appended last time: the items and the separator
+    // before them, found by their ids (a program may have added items of
+    // its own after them since).
     for (int i = 0; i <= kMaxListed; ++i)
         DeleteMenu(hMenu, state.idFirstChild + static_cast<UINT>(i), MF_BYCOMMAND);
-    int nCount = GetMenuItemCount(hMenu);
-    if (state.nListed > 0 && nCount > 0 && (GetMenuState(hMenu, static_cast<UINT>(nCount - 1), MF_BYPOSITION) &
-                                            MF_SEPARATOR) != 0)
-        DeleteMenu(hMenu, static_cast<UINT>(nCount - 1), MF_BYPOSITION);
+    DeleteMenu(hMenu, ListSeparatorId(state), MF_BYCOMMAND);
     state.nListed = 0;
 
     // The children in the order they were made.
@@ -77,7 +82,7 @@ void RefreshMenu(HWND hClient, ClientState& state)
     }
     if (listed.empty())
         return;
-    AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(hMenu, MF_SEPARATOR, ListSeparatorId(state), nullptr);
     int nShown = std::min(static_cast<int>(listed.size()), kMaxListed);
     for (int i = 0; i < nShown; ++i) {
         char szTitle[256] = {};
@@ -346,13 +351,10 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam != 0) {
             // The list moves to the new window menu.
             HMENU hOldWindowMenu = state.hWindowMenu;
-            if (hOldWindowMenu != nullptr && IsMenu(hOldWindowMenu) && state.nListed > 0) {
+            if (hOldWindowMenu != nullptr && IsMenu(hOldWindowMenu)) {
                 for (int i = 0; i <= kMaxListed; ++i)
                     DeleteMenu(hOldWindowMenu, state.idFirstChild + static_cast<UINT>(i), MF_BYCOMMAND);
-                int nCount = GetMenuItemCount(hOldWindowMenu);
-                if (nCount > 0 && (GetMenuState(hOldWindowMenu, static_cast<UINT>(nCount - 1), MF_BYPOSITION) &
-                                   MF_SEPARATOR) != 0)
-                    DeleteMenu(hOldWindowMenu, static_cast<UINT>(nCount - 1), MF_BYPOSITION);
+                DeleteMenu(hOldWindowMenu, ListSeparatorId(state), MF_BYCOMMAND);
                 state.nListed = 0;
             }
             state.hWindowMenu = reinterpret_cast<HMENU>(lParam);

@@ -251,6 +251,45 @@ TEST_F(MdiTest, MaximisedChildFillsTheClientAndPassesItOn)
     EXPECT_FALSE(bMaximized);
 }
 
+// A program's own client subclass that puts a "Windows" item after the list
+// on every refresh, as Kilnsmith-like programs do.
+class AddingClient : public CWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+        if (message == WM_MDIREFRESHMENU || message == WM_MDISETMENU) {
+            HMENU hWindow = m_hWindowMenu;
+            if (hWindow != nullptr) {
+                ::DeleteMenu(hWindow, 32947, MF_BYCOMMAND);
+                ::AppendMenu(hWindow, MF_STRING, 32947, "Windows");
+            }
+        }
+        return result;
+    }
+    HMENU m_hWindowMenu = nullptr;
+};
+
+TEST_F(MdiTest, ListStaysWholeWhenTheProgramAddsItemsAfterIt)
+{
+    AddingClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_pFrame->m_hWndMDIClient));
+    ASSERT_NE(NewChild(), nullptr); // children are made inside the subclassed client
+    client.m_hWindowMenu = m_pFrame->GetWindowMenuPopup(::GetMenu(m_pFrame->GetSafeHwnd()));
+    for (int i = 0; i < 3; ++i) {
+        NewChild();
+        ::SendMessage(m_pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    }
+    HMENU hWindow = client.m_hWindowMenu;
+    ASSERT_NE(hWindow, nullptr);
+    int nSeparators = 0;
+    for (int i = 0; i < ::GetMenuItemCount(hWindow); ++i)
+        nSeparators += (::GetMenuState(hWindow, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) ? 1 : 0;
+    EXPECT_EQ(nSeparators, 1);
+    EXPECT_EQ(::GetMenuItemCount(hWindow), 4 + 1 + 4 + 1); // own items, separator, four windows, "Windows"
+    client.UnsubclassWindow();
+}
+
 TEST_F(MdiTest, MaximisedChildHasItsCaptionButtonsInTheMenuBar)
 {
     CMDIChildWnd* p1 = NewChild();
