@@ -1,2 +1,3 @@
 plexo_fuzz_target(autostart_entry DEPS fw_settings)
 plexo_fuzz_target(instance_message DEPS fw_shell_ui)
+plexo_fuzz_target(jpeg_decode DEPS fw_image)
