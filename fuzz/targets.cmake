@@ -1,4 +1,6 @@
 plexo_fuzz_target(autostart_entry DEPS fw_settings)
 plexo_fuzz_target(instance_message DEPS fw_shell_ui)
+plexo_fuzz_target(dib_rle DEPS fw_gdi)
+plexo_fuzz_target(shapes_document DEPS plexo_shapes)
 plexo_fuzz_target(jpeg_decode DEPS fw_image)
 plexo_fuzz_target(emf_play DEPS fw_gdi)

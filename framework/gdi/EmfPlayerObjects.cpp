@@ -67,7 +67,11 @@ const BITMAPINFO *EmfPlayer::CheckedDib(Emf::Reader &r, size_t offBmi, size_t cb
     DibCodec::Layout layout;
     if (!DibCodec::Read(info, usage, nullptr, layout))
         return nullptr;
-    if (static_cast<unsigned long long>(layout.rowBytes) * layout.height > cbBits)
+    // Compressed bits are read up to the header's image size, others row by row.
+    const unsigned long long needed = layout.Compressed()
+                                          ? layout.imageBytes
+                                          : static_cast<unsigned long long>(layout.rowBytes) * layout.height;
+    if (needed > cbBits)
         return nullptr;
     *bits = r.Data() + offBits;
     return info;
@@ -85,6 +89,8 @@ void EmfPlayer::CreateBrushFromDib(Emf::Reader &r, bool mono)
         return;
     DibCodec::Layout layout;
     DibCodec::Read(info, mono ? DIB_RGB_COLORS : usage, nullptr, layout);
+    if (layout.Compressed())
+        return;
     if (mono) {
         if (layout.bitCount != 1)
             return;
