@@ -19,6 +19,7 @@
 #include <vector>
 
 class QPaintDevice;
+class EmfRecorder;
 
 // Everything SaveDC saves.
 struct DCState {
@@ -74,6 +75,8 @@ struct HDC__ {
     // of the next transfer to the same rectangle, as masked drawing needs.
     QImage lastTransfer;
     QRect lastTransferRect;
+    // Set on a metafile context: its drawing calls become records (EmfHooks.h).
+    std::unique_ptr<EmfRecorder> recorder;
 
     ~HDC__();
 

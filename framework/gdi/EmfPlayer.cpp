@@ -70,6 +70,12 @@ void EmfPlayer::Begin(const RECT &targetLogical)
         m_refDevice = SIZE{1920, 1080};
         m_refMillimetres = SIZE{508, 286};
     }
+    // Headers that carry the reference size in micrometres give the exact ratio.
+    const LONG umX = h.I32(100), umY = h.I32(104);
+    if (h.U32(4) >= 108 && h.Ok() && umX > 0 && umY > 0 && m_refDevice.cx > 0 && m_refDevice.cy > 0) {
+        m_refPerHimetricX = m_refDevice.cx / (umX / 10.0);
+        m_refPerHimetricY = m_refDevice.cy / (umY / 10.0);
+    }
     // The frame in whole reference pixels, so a frame made from a pixel
     // rectangle plays at exactly the size it was recorded.
     const double left = std::round(frame.left * m_refPerHimetricX);
@@ -164,22 +170,37 @@ void EmfPlayer::ApplyMapping()
     vpX = m_map.viewportOrg.x;
     vpY = m_map.viewportOrg.y;
     // target = offset + scale * (viewportOrg + (world(x) - windowOrg) * ratio)
+    //        = k * (x - wo) + vo, with wo the window origin in the metafile's units.
     const double kx = m_scaleX * rx * m_map.m11;
     const double ky = m_scaleY * ry * m_map.m22;
-    const double cx = m_offsetX + m_scaleX * (vpX + (m_map.dx - winX) * rx);
-    const double cy = m_offsetY + m_scaleY * (vpY + (m_map.dy - winY) * ry);
-    if (!Finite(kx) || !Finite(ky) || !Finite(cx) || !Finite(cy) || kx == 0 || ky == 0)
+    if (!Finite(kx) || !Finite(ky) || kx == 0 || ky == 0)
         return;
-    const double unitsX = std::clamp(std::round(kExtentUnits / std::fabs(kx)), 1.0, kExtentUnits);
-    const double unitsY = std::clamp(std::round(kExtentUnits / std::fabs(ky)), 1.0, kExtentUnits);
-    const LONG extX = RoundLong(kx * unitsX), extY = RoundLong(ky * unitsY);
-    if (extX == 0 || extY == 0)
+    const double woX = std::round((winX - m_map.dx) / m_map.m11), woY = std::round((winY - m_map.dy) / m_map.m22);
+    const double voX = m_offsetX + m_scaleX * (vpX + (m_map.dx - winX) * rx) + kx * woX;
+    const double voY = m_offsetY + m_scaleY * (vpY + (m_map.dy - winY) * ry) + ky * woY;
+    if (!Finite(woX) || !Finite(woY) || !Finite(voX) || !Finite(voY))
+        return;
+    // Played at the recorded size, the metafile's own extents keep its
+    // rounding exact; otherwise the ratio goes into large extents.
+    const bool ownExtents = m_map.mapMode == MM_ANISOTROPIC && m_scaleX == 1 && m_scaleY == 1 && m_map.m11 == 1 &&
+                            m_map.m22 == 1;
+    LONG windowX, windowY, viewportX, viewportY;
+    if (ownExtents) {
+        windowX = m_map.windowExt.cx, windowY = m_map.windowExt.cy;
+        viewportX = m_map.viewportExt.cx, viewportY = m_map.viewportExt.cy;
+    } else {
+        const double unitsX = std::clamp(std::round(kExtentUnits / std::fabs(kx)), 1.0, kExtentUnits);
+        const double unitsY = std::clamp(std::round(kExtentUnits / std::fabs(ky)), 1.0, kExtentUnits);
+        windowX = static_cast<LONG>(unitsX), windowY = static_cast<LONG>(unitsY);
+        viewportX = RoundLong(kx * unitsX), viewportY = RoundLong(ky * unitsY);
+    }
+    if (viewportX == 0 || viewportY == 0)
         return;
     m_dc->SetMapMode(MM_ANISOTROPIC);
-    m_dc->SetWindowOrg(0, 0);
-    m_dc->SetWindowExt(static_cast<int>(unitsX), static_cast<int>(unitsY));
-    m_dc->SetViewportExt(extX, extY);
-    m_dc->SetViewportOrg(RoundLong(cx), RoundLong(cy));
+    m_dc->SetWindowExt(windowX, windowY);
+    m_dc->SetViewportExt(viewportX, viewportY);
+    m_dc->SetWindowOrg(static_cast<int>(woX), static_cast<int>(woY));
+    m_dc->SetViewportOrg(RoundLong(voX), RoundLong(voY));
 }
 
 void EmfPlayer::PlayRecord(DWORD type, Emf::Reader r)
