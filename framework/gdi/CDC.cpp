@@ -25,6 +25,8 @@ DCMaps &Maps()
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CDC, CObject)
+
 // Queries go to the attribute context, output to the output context.
 static HDC Attr(const CDC *dc)
 {

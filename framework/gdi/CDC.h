@@ -11,6 +11,7 @@
 
 #include "framework/base/CRect.h"
 #include "framework/base/CString.h"
+#include "framework/object/Object.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
@@ -31,7 +32,9 @@ struct DOCINFO {
     DWORD fwType;
 };
 
-class CDC {
+class CDC : public CObject {
+    DECLARE_DYNAMIC(CDC)
+
 public:
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;

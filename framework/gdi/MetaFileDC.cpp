@@ -43,6 +43,8 @@ std::u16string Description(LPCTSTR text)
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
+
 HDC CreateEnhMetaFile(HDC hdcRef, LPCTSTR lpFilename, const RECT *lprc, LPCTSTR lpDesc)
 {
     HDC hdc = CreateMemoryDC(hdcRef);

@@ -8,6 +8,8 @@
 #include "framework/gdi/EnhMetaFile.h"
 
 class CMetaFileDC : public CDC {
+    DECLARE_DYNAMIC(CMetaFileDC)
+
 public:
     CMetaFileDC() = default;
     ~CMetaFileDC() override;

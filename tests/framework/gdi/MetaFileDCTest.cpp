@@ -270,3 +270,18 @@ TEST(MetaFileDC, MeasuresOnTheAttributeContext)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MetaFileDC, IsARunTimeClassDerivedFromCDC)
+{
+    CMetaFileDC recorder;
+    EXPECT_TRUE(recorder.IsKindOf(RUNTIME_CLASS(CDC)));
+    EXPECT_TRUE(recorder.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_STREQ(RUNTIME_CLASS(CDC)->m_lpszClassName, "CDC");
+    EXPECT_EQ(CRuntimeClass::FromName("CMetaFileDC"), RUNTIME_CLASS(CMetaFileDC));
+    CDC plain;
+    EXPECT_FALSE(plain.IsKindOf(RUNTIME_CLASS(CMetaFileDC)));
+}
+
+} // namespace
