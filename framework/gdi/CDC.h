@@ -215,6 +215,8 @@ public:
     BOOL Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
     BOOL Polygon(const POINT *lpPoints, int nCount);
     BOOL PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount);
+    // Separate polylines: lpPolyPoints[i] points each, one after another.
+    BOOL PolyPolyline(const POINT *lpPoints, const DWORD *lpPolyPoints, int nCount);
 
     // Pixels and rectangles (brush fills ignore the ROP2 mode).
     COLORREF GetNearestColor(COLORREF crColor) const;
@@ -355,6 +357,8 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL Polyline(HDC hdc, const POINT *apt, int cpt);
 BOOL Polygon(HDC hdc, const POINT *apt, int cpt);
+BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz);
+BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);

@@ -608,6 +608,32 @@ BOOL CDC::Polygon(const POINT *lpPoints, int nCount)
     return PolyPolygon(lpPoints, counts, 1);
 }
 
+BOOL CDC::PolyPolyline(const POINT *lpPoints, const DWORD *lpPolyPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || !lpPolyPoints || nCount < 1 || nCount > kMaxPoints)
+        return FALSE;
+    long long total = 0;
+    std::vector<INT> counts(static_cast<size_t>(nCount));
+    for (int i = 0; i < nCount; ++i) {
+        if (lpPolyPoints[i] < 2 || lpPolyPoints[i] > static_cast<DWORD>(kMaxPoints))
+            return FALSE;
+        counts[static_cast<size_t>(i)] = static_cast<INT>(lpPolyPoints[i]);
+        total += lpPolyPoints[i];
+    }
+    if (total > kMaxPoints)
+        return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->PolyPoly(Emf::POLYPOLYLINE, lpPoints, counts.data(), nCount);
+        return TRUE;
+    }
+    const POINT *p = lpPoints;
+    for (INT n : counts) {
+        Polyline(p, n);
+        p += n;
+    }
+    return TRUE;
+}
+
 BOOL CDC::PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount)
 {
     if (!m_hDC || !lpPoints || !lpPolyCounts || nCount < 1 || nCount > kMaxPoints)

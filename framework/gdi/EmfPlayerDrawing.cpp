@@ -108,11 +108,8 @@ bool EmfPlayer::PlayLineRecord(DWORD type, Emf::Reader r)
             m_dc->PolyPolygon(points.data(), counts.data(), static_cast<int>(counts.size()));
             return true;
         }
-        size_t at = 0;
-        for (INT n : counts) {
-            m_dc->Polyline(points.data() + at, n);
-            at += static_cast<size_t>(n);
-        }
+        std::vector<DWORD> sizes(counts.begin(), counts.end());
+        m_dc->PolyPolyline(points.data(), sizes.data(), static_cast<int>(sizes.size()));
         return true;
     }
     case Emf::SETPIXELV:

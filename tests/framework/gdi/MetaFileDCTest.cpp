@@ -63,6 +63,9 @@ void Lines(CDC &dc)
     dc.PolylineTo(to, 2);
     const POINT curve[] = {{10, 80}, {30, 40}, {60, 120}, {90, 60}};
     dc.PolyBezier(curve, 4);
+    const POINT strokes[] = {{60, 30}, {90, 35}, {70, 45}, {62, 40}, {92, 48}};
+    const DWORD sizes[] = {3, 2};
+    dc.PolyPolyline(strokes, sizes, 2);
     dc.SelectObject(old);
     dc.Arc(50, 50, 90, 90, 90, 70, 50, 70);
     dc.SetPixel(2, 93, RGB(200, 0, 200));
@@ -93,6 +96,18 @@ void Fills(CDC &dc)
     dc.SelectStockObject(NULL_PEN);
     dc.SelectStockObject(GRAY_BRUSH);
     dc.Rectangle(2, 92, 30, 96);
+    // A DIB pattern brush (4x4, 24 bits, bottom-up) at a moved brush origin.
+    std::vector<BYTE> dib(40 + 4 * 12, 0);
+    const DWORD header[] = {40, 4, 4, 1u | 24u << 16, BI_RGB};
+    std::memcpy(dib.data(), header, sizeof header);
+    for (int i = 0; i < 16; ++i)
+        dib[40 + (i / 4) * 12 + (i % 4) * 3 + (i % 3)] = static_cast<BYTE>(60 + 12 * i);
+    CBrush dibBrush;
+    ASSERT_TRUE(dibBrush.CreateDIBPatternBrush(dib.data(), DIB_RGB_COLORS));
+    SetBrushOrgEx(dc.m_hDC, 2, 1, nullptr);
+    dc.SelectObject(&dibBrush);
+    dc.Rectangle(60, 40, 94, 60);
+    dc.SelectStockObject(WHITE_BRUSH);
 }
 
 void Text(CDC &dc)
