@@ -226,6 +226,12 @@ public:
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
     BOOL SetPixelV(int x, int y, COLORREF crColor);
     BOOL SetPixelV(POINT point, COLORREF crColor) { return SetPixelV(point.x, point.y, crColor); }
+    // Fills with the selected brush from (x, y): with FLOODFILLBORDER every
+    // pixel reachable without crossing crColor, with FLOODFILLSURFACE every
+    // reachable pixel of crColor. FALSE when the start does not qualify or
+    // the target has no pixels to read.
+    BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
+    BOOL FloodFill(int x, int y, COLORREF crColor) { return ExtFloodFill(x, y, crColor, FLOODFILLBORDER); }
     void FillRect(LPCRECT lpRect, CBrush *pBrush);
     void FillRect(LPCRECT lpRect, HBRUSH hBrush);
     // Fills with a colour and, as the original does, leaves it as the background colour.
@@ -358,6 +364,7 @@ BOOL LineTo(HDC hdc, int x, int y);
 BOOL Polyline(HDC hdc, const POINT *apt, int cpt);
 BOOL Polygon(HDC hdc, const POINT *apt, int cpt);
 BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz);
+BOOL ExtFloodFill(HDC hdc, int x, int y, COLORREF color, UINT type);
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);

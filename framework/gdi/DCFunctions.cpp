@@ -119,6 +119,11 @@ BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz)
     return hdc && csz <= (1u << 24) ? Of(hdc)->PolyPolyline(apt, asz, static_cast<int>(csz)) : FALSE;
 }
 
+BOOL ExtFloodFill(HDC hdc, int x, int y, COLORREF color, UINT type)
+{
+    return hdc ? Of(hdc)->ExtFloodFill(x, y, color, type) : FALSE;
+}
+
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
     if (!hdc)

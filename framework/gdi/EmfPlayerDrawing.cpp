@@ -112,6 +112,10 @@ bool EmfPlayer::PlayLineRecord(DWORD type, Emf::Reader r)
         m_dc->PolyPolyline(points.data(), sizes.data(), static_cast<int>(sizes.size()));
         return true;
     }
+    case Emf::EXTFLOODFILL:
+        if (r.Has(8, 16))
+            m_dc->ExtFloodFill(r.I32(8), r.I32(12), r.U32(16), r.U32(20));
+        return true;
     case Emf::SETPIXELV:
         if (r.Has(8, 12))
             m_dc->SetPixelV(r.I32(8), r.I32(12), r.U32(16));

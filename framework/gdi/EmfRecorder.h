@@ -26,6 +26,7 @@ public:
     void Value(DWORD type, DWORD value) { Record(type, {value}); }
     void Pair(DWORD type, LONG a, LONG b) { Record(type, {DWORD(a), DWORD(b)}); }
     void Plain(DWORD type) { Record(type, {}); }
+    void Record4(DWORD type, LONG a, LONG b, DWORD c, DWORD d) { Record(type, {DWORD(a), DWORD(b), c, d}); }
     // The mapping value a record type sets, from the context's mapping.
     void Mapping(DWORD type, const CoordinateMapping &mapping);
 

@@ -300,3 +300,40 @@ TEST(MetaFileDC, IsARunTimeClassDerivedFromCDC)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FloodFill, BorderAndSurfaceFillsStopWhereTheyShould)
+{
+    Canvas canvas(40, 40);
+    canvas.dc.SelectStockObject(NULL_BRUSH);
+    canvas.dc.Rectangle(10, 10, 30, 30); // black outline, white inside
+    CBrush red(RGB(255, 0, 0));
+    canvas.dc.SelectObject(&red);
+    EXPECT_FALSE(canvas.dc.ExtFloodFill(10, 20, RGB(0, 0, 0), FLOODFILLBORDER)); // starts on the border
+    EXPECT_TRUE(canvas.dc.ExtFloodFill(20, 20, RGB(0, 0, 0), FLOODFILLBORDER));
+    EXPECT_EQ(canvas.Count(RGB(255, 0, 0)), 18 * 18);
+    EXPECT_EQ(canvas.At(5, 5), RGB(255, 255, 255));
+    CBrush blue(RGB(0, 0, 255));
+    canvas.dc.SelectObject(&blue);
+    EXPECT_TRUE(canvas.dc.ExtFloodFill(0, 0, RGB(255, 255, 255), FLOODFILLSURFACE));
+    EXPECT_EQ(canvas.Count(RGB(0, 0, 255)), 40 * 40 - 20 * 20);
+    EXPECT_EQ(canvas.Count(RGB(255, 0, 0)), 18 * 18);
+    EXPECT_FALSE(canvas.dc.ExtFloodFill(5, 5, RGB(255, 255, 255), FLOODFILLSURFACE)); // no longer white
+    EXPECT_FALSE(canvas.dc.ExtFloodFill(500, 5, RGB(0, 0, 0), FLOODFILLBORDER));
+    canvas.dc.SelectStockObject(WHITE_BRUSH);
+}
+
+TEST(FloodFill, RecordsAndPlaysBack)
+{
+    ExpectSamePixels([](CDC &dc) {
+        dc.SelectStockObject(NULL_BRUSH);
+        dc.Ellipse(10, 10, 80, 70);
+        CBrush green(RGB(0, 160, 0));
+        dc.SelectObject(&green);
+        dc.ExtFloodFill(45, 40, RGB(0, 0, 0), FLOODFILLBORDER);
+        dc.SelectStockObject(WHITE_BRUSH);
+    });
+}
+
+} // namespace
