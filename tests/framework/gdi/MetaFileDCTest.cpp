@@ -128,6 +128,17 @@ void Text(CDC &dc)
     dc.ExtTextOut(6, 72, ETO_OPAQUE | ETO_CLIPPED, &box, CString("clipped text"), nullptr);
 }
 
+void FormattedText(CDC &dc)
+{
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextAlign(TA_BASELINE | TA_CENTER); // DrawText places its lines itself
+    CRect box(4, 4, 60, 60);
+    dc.DrawText(CString("Two words\nand\ttab"), &box, DT_LEFT);
+    CRect narrow(50, 60, 92, 90);
+    dc.DrawText(CString("centred and cut off"), &narrow, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    dc.TextOut(60, 30, CString("after"));
+}
+
 void PathsAndClips(CDC &dc)
 {
     dc.SaveDC();
@@ -194,7 +205,8 @@ void Blit(CDC &dc)
 TEST(MetaFileDC, RecordedDrawingPlaysBackToTheSamePixels)
 {
     const RoundTrip cases[] = {
-        {"lines", Lines}, {"fills", Fills}, {"text", Text}, {"paths and clips", PathsAndClips},
+        {"lines", Lines}, {"fills", Fills}, {"text", Text}, {"formatted text", FormattedText},
+        {"paths and clips", PathsAndClips},
         {"mapping", Mapped}, {"blits", Blit},
     };
     for (const RoundTrip &c : cases) {
