@@ -778,6 +778,18 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush *pBrush)
 {
     if (!m_hDC || !lpRect || !pBrush)
         return;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        // Four bands one logical unit wide, each a brush fill.
+        const RECT &r = *lpRect;
+        if (r.right <= r.left || r.bottom <= r.top)
+            return;
+        for (const RECT band : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
+                                RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1},
+                                RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}})
+            if (band.right > band.left && band.bottom > band.top)
+                recorder->FillWithBrush(band, pBrush->m_hObject);
+        return;
+    }
     auto brush = GdiHandles::LookupAs<BrushData>(pBrush->m_hObject, GdiObjectKind::Brush);
     auto r = Renderer::For(m_hDC);
     if (!brush || !r)
@@ -801,6 +813,11 @@ void CDC::InvertRect(LPCRECT lpRect)
 {
     if (!m_hDC || !lpRect)
         return;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->PatBlt(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                         DSTINVERT);
+        return;
+    }
     if (auto r = Renderer::For(m_hDC))
         r->InvertPixels(DeviceFillRect(m_hDC, lpRect), false);
 }

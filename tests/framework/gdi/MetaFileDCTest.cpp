@@ -200,6 +200,11 @@ void Blit(CDC &dc)
     dc.PatBlt(50, 60, 30, 30, PATCOPY);
     dc.SelectStockObject(WHITE_BRUSH);
     memory.SelectObject(old);
+    CRect framed(4, 70, 40, 92), inverted(30, 80, 60, 94);
+    CBrush red(RGB(255, 0, 0));
+    dc.FrameRect(&framed, &red);
+    dc.InvertRect(&inverted);
+    dc.Draw3dRect(62, 4, 30, 20, RGB(0, 0, 255), RGB(0, 128, 0));
 }
 
 TEST(MetaFileDC, RecordedDrawingPlaysBackToTheSamePixels)
