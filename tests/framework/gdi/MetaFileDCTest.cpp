@@ -205,6 +205,15 @@ void Blit(CDC &dc)
     dc.FrameRect(&framed, &red);
     dc.InvertRect(&inverted);
     dc.Draw3dRect(62, 4, 30, 20, RGB(0, 0, 255), RGB(0, 128, 0));
+    // A bottom-up 24-bit DIB, 3x2, part of it stretched.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 3;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const BYTE rows[24] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 255, 255, 0, 255, 255, 255, 0};
+    StretchDIBits(dc.m_hDC, 64, 64, 24, 16, 1, 0, 2, 2, rows, &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 TEST(MetaFileDC, RecordedDrawingPlaysBackToTheSamePixels)
