@@ -29,26 +29,6 @@ LOGBRUSH BrushOf(CBrush* pBrush)
     return logBrush;
 }
 
-TEST(FormProperties, NewSetHasItsDefaults)
-{
-    CQYFormProperties form;
-    EXPECT_EQ(form.GetPropId(), QY_FORM_PROP_ID);
-    EXPECT_EQ(form.GetType(), 102);
-    EXPECT_TRUE(form.IsDesignMode());
-    EXPECT_EQ(form.GetBkColor(), kWhite);
-    EXPECT_STREQ(form.GetFaceName(), "Times New Roman");
-    EXPECT_EQ(form.GetPointSize(), 10);
-    EXPECT_EQ(form.GetFontHeight(), 13);
-    EXPECT_EQ(form.GetFontColor(), qyGlobalData.m_clrInactiveCaptionText);
-    EXPECT_EQ(form.GetPageBkColor(), qyGlobalData.m_clrDesktop);
-    EXPECT_EQ(form.GetGridXStep(), 7);
-    EXPECT_EQ(form.GetGridYStep(), 7);
-    EXPECT_EQ(form.GetGridColor(), kGrid);
-    EXPECT_EQ(form.GetMarginXStart() + form.GetMarginYStart() + form.GetMarginXEnd() + form.GetMarginYEnd(), 56);
-    EXPECT_EQ(form.GetBrushType(), 1);
-    EXPECT_EQ(form.GetPatternColor(), 0u);
-    EXPECT_FALSE(form.IsShowGrid() || form.HasCloseButton() || form.IsShowTitleBar() || form.Is3DBorder());
-}
 
 TEST(FormProperties, RangeCheckedSettersKeepTheOldValueAndDropTheCache)
 {
@@ -142,6 +122,27 @@ Bytes FormRecord(const CQYFormProperties& f)
     b.Int(f.m_bShowIcon).Int(f.m_bShowTitleBar).Int(f.m_b3DBorder).Int(f.m_nBrushType);
     b.Int(static_cast<int>(f.m_crPatternColor));
     return b.Get();
+}
+
+// A new form stores its defaults: id, type 102, design mode, white fill,
+// the desktop page colour, 10-point Times New Roman in the inactive caption
+// text colour, a 7 by 7 grid, 14-unit margins, every switch off, fill kind 1.
+TEST(FormProperties, GoldenBytesOfANewSet)
+{
+    CQYFormProperties form;
+    RecordBuilder b;
+    b.Int(QY_FORM_PROP_ID).Str("").Str("");
+    b.Int(102).Int(1).Int(0).Int(0xFFFFFF);
+    b.Int(static_cast<int>(qyGlobalData.m_clrDesktop)).Str("Times New Roman");
+    b.Int(10).Int(static_cast<int>(qyGlobalData.m_clrInactiveCaptionText)).Int(13).Int(400);
+    b.Int(0).Int(0).Int(0);
+    b.Int(7).Int(7).Int(0x474747);
+    b.Int(14).Int(14).Int(14).Int(14);
+    b.Int(0).Int(0);
+    b.Int(0).Int(0).Int(0).Int(0);
+    b.Int(0).Int(0).Int(0).Int(1);
+    b.Int(0);
+    EXPECT_EQ(StoreRecord(form), b.Get());
 }
 
 TEST(FormProperties, RecordOrderAndRoundTrip)
