@@ -14,13 +14,6 @@ IMPLEMENT_SERIAL(CQYCompProperties, CQYBaseProperties, 1)
 
 namespace {
 
-// A value read from an archive outside its range ends the load.
-void CheckLoadedRange(int nValue, int nMin, int nMax)
-{
-    if (nValue < nMin || nValue > nMax)
-        AfxThrowArchiveException(CArchiveException::generic);
-}
-
 QYFontFields FontFieldsOf(CQYCompProperties& props)
 {
     return {props.m_strFaceName, props.m_nPointSize, props.m_crFontColor, props.m_nFontHeight,
@@ -133,20 +126,20 @@ void CQYCompProperties::StoreRecord(CArchive& ar)
 void CQYCompProperties::LoadRecord(CArchive& ar)
 {
     ar >> m_nTextHorzAlign >> m_nTextVertAlign >> m_bMultiLine;
-    CheckLoadedRange(m_nTextHorzAlign, 0, 2);
-    CheckLoadedRange(m_nTextVertAlign, 0, 2);
+    QYCheckLoadedRange(m_nTextHorzAlign, 0, 2);
+    QYCheckLoadedRange(m_nTextVertAlign, 0, 2);
     ar >> m_strObjectName >> m_strObjectCaption;
     ar >> m_nType >> m_bVisible >> m_bFlag1 >> m_nTabOrder >> m_bFlat >> m_bMainObj >> m_nReserved1 >> m_bLock >>
         m_bFlag2;
     ar >> m_crBkColor >> m_bTransparent >> m_crPatternColor;
     QYLoadFontFields(ar, FontFieldsOf(*this));
     ar >> m_nLineWidth >> m_crLineColor >> m_bNullPen >> m_nPenStyle;
-    CheckLoadedRange(m_nPenStyle, 0, QY_MAX_PEN_STYLE);
+    QYCheckLoadedRange(m_nPenStyle, 0, QY_MAX_PEN_STYLE);
     ar >> m_nBrushType >> m_nReserved2;
-    CheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
     ar >> m_crShadowColor >> m_crShadowPatternColor >> m_nShadowOffsetX >> m_nShadowOffsetY >> m_nShadowBrushType >>
         m_nReserved3 >> m_bShadow;
-    CheckLoadedRange(m_nShadowBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nShadowBrushType, 0, QY_MAX_BRUSH_TYPE);
     ar >> m_crBulletColor >> m_nBulletType;
 }
 

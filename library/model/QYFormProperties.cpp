@@ -16,12 +16,6 @@ IMPLEMENT_SERIAL(CQYFormProperties, CQYBaseProperties, 1)
 
 namespace {
 
-void CheckLoadedRange(int nValue, int nMin, int nMax)
-{
-    if (nValue < nMin || nValue > nMax)
-        AfxThrowArchiveException(CArchiveException::generic);
-}
-
 // Drawing and snapping advance by the grid steps: they are at least 1.
 int ValidGridStep(int nStep)
 {
@@ -137,7 +131,7 @@ void CQYFormProperties::LoadRecord(CArchive& ar)
     ar >> m_bCloseButton >> m_bMinimizeButton >> m_bMaximizeButton >> m_bHelpButton;
     ar >> m_bShowIcon >> m_bShowTitleBar >> m_b3DBorder;
     ar >> m_nBrushType >> m_crPatternColor;
-    CheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
+#include "framework/object/Exceptions.h"
 #include "library/model/QYFillKinds.h"
 #include "library/model/QYFontUnits.h"
 
@@ -88,6 +89,12 @@ void QYSetFontHeight(const QYFontFields& fields, int nHeight, const std::functio
 {
     fields.nHeight = nHeight;
     fields.nPointSize = toPoints(nHeight);
+}
+
+void QYCheckLoadedRange(int nValue, int nMin, int nMax)
+{
+    if (nValue < nMin || nValue > nMax)
+        AfxThrowArchiveException(CArchiveException::generic);
 }
 
 void QYSetWeight(const QYFontFields& fields, int nWeight)

@@ -1,7 +1,7 @@
 // What the component and form property sets share: the brush of a fill
 // kind, the cached pattern bitmaps behind it, the font of the font fields,
-// and the font and fill-kind setters' checks.  Each set keeps its own caches
-// and calls these to fill them.
+// the font and fill-kind setters' checks and the range check of a loaded
+// value.  Each set keeps its own caches and calls these to fill them.
 #pragma once
 
 #include "library/model/QYFillPatterns.h"
@@ -53,3 +53,7 @@ void QYSetFaceName(const QYFontFields& fields, LPCTSTR lpszFaceName);
 void QYSetPointSize(const QYFontFields& fields, int nPoints, const std::function<int(int)>& toLogical);
 void QYSetFontHeight(const QYFontFields& fields, int nHeight, const std::function<int(int)>& toPoints);
 void QYSetWeight(const QYFontFields& fields, int nWeight);
+
+// Throws CArchiveException (generic) when a value read from an archive lies
+// outside nMin..nMax: the load ends.
+void QYCheckLoadedRange(int nValue, int nMin, int nMax);
