@@ -7,41 +7,56 @@ import re
 import subprocess
 import sys
 
-tok = re.compile(r'//|/\*|"|\'|\bNULL\b')
+TOKEN = re.compile(r'//|/\*|"|\'|\bNULL\b')
+DEFAULT_BEFORE = re.compile(r'=\s*$')
+DEFAULT_AFTER = re.compile(r'\s*[,)]')
+
+
+def is_default_argument(text, start, end):
+    return DEFAULT_BEFORE.search(text[max(0, start - 40):start]) and DEFAULT_AFTER.match(text[end:end + 3])
+
+
+def literal_end(text, start):
+    """The index after the string or character literal opened at start."""
+    quote = text[start]
+    i = start + 1
+    while i < len(text) and text[i] != quote:
+        if text[i] == '\\':
+            i += 1
+        elif text[i] == '\n' and quote == "'":
+            return i  # an apostrophe in a digit separator or a stray one
+        i += 1
+    return i + 1
+
+
 def convert(text, header):
-    out = []; i = 0; n = len(text)
-    state = None
-    while i < n:
-        if state is None:
-            m = tok.search(text, i)
-            if not m:
-                out.append(text[i:]); break
-            out.append(text[i:m.start()])
-            t = m.group(0)
-            if t == 'NULL':
-                keep = False
-                if header:
-                    before = text[max(0, m.start()-40):m.start()]
-                    after = text[m.end():m.end()+3]
-                    if re.search(r'=\s*$', before) and re.match(r'\s*[,)]', after):
-                        keep = True
-                out.append('NULL' if keep else 'nullptr')
-                i = m.end()
-            elif t == '//':
-                j = text.find('\n', m.start()); j = n if j < 0 else j
-                out.append(text[m.start():j]); i = j
-            elif t == '/*':
-                j = text.find('*/', m.start()+2); j = n if j < 0 else j+2
-                out.append(text[m.start():j]); i = j
-            else:
-                q = t; j = m.end()
-                # raw strings are not expected in these files
-                while j < n and text[j] != q:
-                    if text[j] == '\\': j += 1
-                    if text[j] == '\n' and q == "'": break
-                    j += 1
-                out.append(text[m.start():j+1]); i = j+1
+    out = []
+    i = 0
+    while i < len(text):
+        m = TOKEN.search(text, i)
+        if not m:
+            out.append(text[i:])
+            break
+        out.append(text[i:m.start()])
+        token = m.group(0)
+        if token == 'NULL':
+            keep = header and is_default_argument(text, m.start(), m.end())
+            out.append('NULL' if keep else 'nullptr')
+            i = m.end()
+            continue
+        if token == '//':
+            end = text.find('\n', m.start())
+            end = len(text) if end < 0 else end
+        elif token == '/*':
+            end = text.find('*/', m.start() + 2)
+            end = len(text) if end < 0 else end + 2
+        else:
+            end = literal_end(text, m.start())
+        out.append(text[m.start():end])
+        i = end
     return ''.join(out)
+
+
 paths = sys.argv[1:] or subprocess.run(
     ['git', 'ls-files', '--', '*.cpp', '*.h', ':!:tests/data/*'],
     check=True, capture_output=True, text=True).stdout.split()
