@@ -16,15 +16,19 @@ bool CountedFalse()
 
 TEST(AssertDeathTest, AFailedAssertionNamesTheExpressionFileAndLineAndAborts)
 {
+#ifdef NDEBUG
+    GTEST_SKIP() << "release builds keep assertions empty";
+#else
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     int nIndex = 3;
     EXPECT_DEATH(ASSERT(nIndex < 2), "Assertion failed: nIndex < 2, file .*AssertTest\\.cpp, line [0-9]+");
     EXPECT_DEATH(VERIFY(CountedFalse()), "Assertion failed: CountedFalse\\(\\)");
+#endif
 }
 
 TEST(AssertTest, AHoldingAssertionPassesAndVerifyEvaluatesOnce)
 {
-    int nIndex = 1;
+    [[maybe_unused]] int nIndex = 1;
     ASSERT(nIndex < 2);
     g_nEvaluations = 0;
     VERIFY(!CountedFalse());
