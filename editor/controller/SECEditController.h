@@ -1,0 +1,152 @@
+// SECEditController: the keyboard, mouse and command half of the editor.
+// Plugged into the view's window, it receives the window's messages before
+// the view, turns keys into commands through accelerator table 22502, and
+// reads and changes text only through the view's text buffer.
+//
+// This file holds the object, its routing, its gutter layout, the command
+// enable states and the commands that belong to no editing area (marks,
+// highlight, overwrite, whitespace, scrolling, undo and redo, the
+// line-change hook).
+#pragma once
+
+#include "editor/controller/SECEditPlugIn.h"
+#include "editor/controller/SECEditSelection.h"
+
+#include "framework/base/CString.h"
+
+class CCmdUI;
+class SECEditDisplayMetrics;
+class SECEditLangConfig;
+
+class SECEditController : public SECEditPlugIn {
+    DECLARE_DYNAMIC(SECEditController)
+public:
+    SECEditController();
+    ~SECEditController() override;
+
+    // ---- Attaching and state
+    void Initialize(CWnd *pHost, ISECViewport *pViewport) override;
+    virtual void ResetEditState();
+
+    // ---- Gutter
+    virtual void SetSelectionMargin(int width) { m_nSelectionMargin = width; }
+    virtual int GetLineNumberWidth();
+    virtual void SetLineNumberWidth(int width) { m_nLineNumberWidth = width; }
+    virtual UINT GetGutterMode() { return m_nGutterMode; }
+    virtual void SetGutterMode(UINT mode) { m_nGutterMode = mode; }
+    virtual int GetSelectionMarginWidth();
+    virtual int GetLineNumberDigits();
+    virtual void SetLineNumberDigits(int digits) { m_nLineNumberDigits = digits; }
+    // Selection margin plus line numbers: where the text starts.
+    int GetTextLeft() { return GetSelectionMarginWidth() + GetLineNumberWidth(); }
+    virtual CString FormatLineNumber(int n);
+    virtual void *GetAttachedObject() { return m_pAttachedObject; }
+    virtual void SetAttachedObject(void *pObject) { m_pAttachedObject = pObject; }
+    // The controller's own metrics record, which serves the line numbers.
+    virtual SECEditDisplayMetrics *GetDisplayMetrics() { return m_pMetrics; }
+    virtual void CreateFonts();
+
+    // ---- Updates
+    // FALSE locks, TRUE unlocks (never below 0); updates run again at 0.
+    virtual void LockUpdates(BOOL bUnlock);
+    BOOL AreUpdatesEnabled() const { return m_bUpdatesEnabled; }
+    int GetUpdateLock() const { return m_nUpdateLock; }
+
+    // ---- Links
+    virtual BOOL CanDrag() { return TRUE; }
+    // Line height and character width for everything but the line numbers.
+    virtual SECEditDisplayMetrics *GetMetrics();
+    virtual SECEditLangConfig *GetLangConfig();
+    SECEditTextBuffer *GetBuffer() { return GetEventListener().GetBuffer(); }
+    ISECViewport *GetViewport() { return GetEventListener().GetViewport(); }
+    virtual BOOL IsMouseSelecting() { return m_bMouseSelecting; }
+    virtual BOOL IsBufferReadOnly();
+    // The read-only rule: commands that change text do nothing while the
+    // buffer is read-only or a mouse selection is in progress.
+    BOOL CanChangeText() { return !IsBufferReadOnly() && !IsMouseSelecting(); }
+
+    // ---- Caret and selection
+    int GetCaretLine() const { return m_caret.m_nLine; }
+    int GetCaretColumn() const { return m_caret.m_nCol; }
+    // Clamps the line to the document and, without virtual space, the
+    // column to the line; then updates the caret.
+    virtual void MoveCaretTo(int line, int column, BOOL bKeepVirtual);
+    virtual void UpdateCaret();
+    virtual BOOL HasSelection();
+    const SECEditSelection &GetSelectionObject() const { return m_selection; }
+    virtual void SelectRange(int startLine, int startCol, int endLine, int endCol, int mode);
+    virtual void ClearSelection(BOOL bRepaint);
+
+    // ---- Marks and lines
+    virtual BOOL OnLeaveMarkedLine(int line, BOOL bHasMark);
+    virtual void ToggleHighlight(int line);
+    // The status pane's text: "Ln %d, Col %d", counting bytes.
+    CString FormatStatusPosition();
+
+    BOOL PreTranslateMessage(MSG *pMsg) override;
+
+protected:
+    bool IsExtraMessage(UINT message) const override;
+
+    afx_msg void OnOverwrite();
+    afx_msg void OnShowWhitespace();
+    afx_msg void OnEscape();
+    afx_msg void OnLineChanged();
+    afx_msg void OnScrollDown();
+    afx_msg void OnScrollUp();
+    afx_msg void OnToggleHighlight();
+    afx_msg void OnToggleMark(UINT nID);
+    afx_msg void OnNextMark(UINT nID);
+    afx_msg void OnPrevMark(UINT nID);
+    afx_msg void OnClearMark(UINT nID);
+    afx_msg void OnEditUndo();
+    afx_msg void OnEditRedo();
+    afx_msg void OnUpdateEditCopy(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateEditCut(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateEditUndo(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateEditRedo(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateShowWhitespace(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateToggleMark(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateMarkMove(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateOverwrite(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateStatusPosition(CCmdUI *pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+    // Scrolls by whole lines without moving the caret.
+    void ScrollLines(int count);
+    // Has the buffer tell every pane to repaint the lines first to last.
+    void InvalidateLines(int first, int last);
+    void JumpToMark(int mark, BOOL bForward);
+
+    BOOL m_bModalFind = TRUE;
+    BOOL m_bVirtualColumn = FALSE;
+    BOOL m_bKeepSelectionOnFocus = FALSE;
+    BOOL m_bSplitterPane = FALSE;
+    int m_nPendingLeadByte = 0;
+    UINT_PTR m_nScrollTimer = 0;
+    BOOL m_bCaretHidden = TRUE;
+    BOOL m_bLineHookBusy = FALSE;
+    int m_nTrackingCaretLine = 0;
+    HACCEL m_hAccelerators = nullptr;
+    int m_nSelectionMargin = 20;
+    BOOL m_bMouseSelecting = FALSE;
+    BOOL m_bUpdatesEnabled = TRUE;
+    int m_nUpdateLock = 0;
+    SECEditPosition m_caret;
+    int m_nCaretX = 0;
+    int m_nCaretY = 0;
+    int m_nDesiredX = 0;
+    BOOL m_bKeepDesiredX = TRUE;
+    BOOL m_bCaretExists = FALSE;
+    BOOL m_bBeyondLineEnd = FALSE;
+    SECEditSelection m_selection;
+    int m_nDisplayBase = 1;
+    BOOL m_bScrollByMessages = FALSE;
+    UINT m_nGutterMode = 45314;
+    int m_nLineNumberWidth = -1;
+    int m_nLineNumberDigits = -1;
+    SECEditDisplayMetrics *m_pMetrics = nullptr;
+    CString m_strMetricsFace;
+    void *m_pAttachedObject = nullptr;
+};
