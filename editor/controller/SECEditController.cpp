@@ -16,6 +16,12 @@
 IMPLEMENT_DYNAMIC(SECEditController, SECEditPlugIn)
 
 BEGIN_MESSAGE_MAP(SECEditController, SECEditPlugIn)
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_COMMAND_RANGE(ID_SECEDIT_EXTEND_DOC_END, ID_SECEDIT_DOC_START, OnMoveCommand)
+    ON_COMMAND_RANGE(ID_SECEDIT_UP, ID_SECEDIT_EXTEND_HOME, OnMoveCommand)
+    ON_COMMAND_RANGE(ID_SECEDIT_EXTEND_END, ID_SECEDIT_EXTEND_END, OnMoveCommand)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnSelectAll)
     ON_COMMAND(ID_SECEDIT_OVERWRITE, OnOverwrite)
     ON_COMMAND(ID_SECEDIT_SHOW_WHITESPACE, OnShowWhitespace)
     ON_COMMAND(ID_SECEDIT_ESCAPE, OnEscape)
@@ -160,32 +166,6 @@ BOOL SECEditController::IsBufferReadOnly()
 
 // ---- Caret and selection
 
-void SECEditController::MoveCaretTo(int line, int column, BOOL bKeepVirtual)
-{
-    SECEditTextBuffer *pBuffer = GetBuffer();
-    if (!pBuffer)
-        return;
-    line = std::max(0, std::min(line, pBuffer->GetLastLine()));
-    column = std::max(0, column);
-    SECEditLangConfig *pConfig = GetLangConfig();
-    const BOOL bVirtual = bKeepVirtual || m_bVirtualColumn || m_selection.GetMode() >= SECEDIT_SEL_COLUMN ||
-                          (pConfig && pConfig->GetVirtualWhitespace());
-    if (!bVirtual)
-        column = std::min(column, pBuffer->GetLineTextLength(line));
-    m_caret = SECEditPosition(line, column);
-    UpdateCaret();
-}
-
-void SECEditController::UpdateCaret()
-{
-    SECEditTextBuffer *pBuffer = GetBuffer();
-    if (!pBuffer)
-        return;
-    m_bBeyondLineEnd = m_caret.m_nCol > pBuffer->GetLineTextLength(m_caret.m_nLine);
-    if (m_caret.m_nLine != m_nTrackingCaretLine && !m_bLineHookBusy && m_hWnd)
-        PostMessage(WM_COMMAND, ID_SECEDIT_LINE_CHANGED, 0);
-}
-
 BOOL SECEditController::HasSelection()
 {
     if (m_selection.IsEmpty())
@@ -197,12 +177,6 @@ BOOL SECEditController::HasSelection()
             return pBuffer->GetLineTextLength(line) > 0;
     }
     return TRUE;
-}
-
-void SECEditController::SelectRange(int startLine, int startCol, int endLine, int endCol, int mode)
-{
-    m_selection.Begin(SECEditPosition(startLine, startCol), mode);
-    m_selection.ExtendTo(SECEditPosition(endLine, endCol));
 }
 
 void SECEditController::ClearSelection(BOOL bRepaint)

@@ -68,14 +68,43 @@ public:
     // ---- Caret and selection
     int GetCaretLine() const { return m_caret.m_nLine; }
     int GetCaretColumn() const { return m_caret.m_nCol; }
+    CPoint GetCaretPoint() const { return CPoint(m_nCaretX, m_nCaretY); }
+    BOOL CaretExists() const { return m_bCaretExists; }
     // Clamps the line to the document and, without virtual space, the
-    // column to the line; then updates the caret.
+    // column to the line; then places the caret on the pixel position.
     virtual void MoveCaretTo(int line, int column, BOOL bKeepVirtual);
+    // A client point: converted to the document, then to a position.
+    virtual void MoveCaretToPoint(int x, int y, BOOL bKeepVirtual);
     virtual void UpdateCaret();
+    virtual void CreateCaret(BOOL bSolid);
+    virtual void DestroyCaret();
+    virtual void ScrollToCaret();
+    // Remembers the caret x for vertical moves.
+    virtual void SetDesiredX();
     virtual BOOL HasSelection();
     const SECEditSelection &GetSelectionObject() const { return m_selection; }
     virtual void SelectRange(int startLine, int startCol, int endLine, int endCol, int mode);
     virtual void ClearSelection(BOOL bRepaint);
+    // Begins a stream selection at the caret when none exists, runs the
+    // move, and makes the caret the selection's end.
+    void ExtendSelectionWith(void (SECEditController::*pfnMove)());
+
+    // ---- Positions and pixels (document co-ordinates, gutter included)
+    BOOL IsVirtualSpaceAllowed(BOOL bKeepVirtual);
+    CPoint PositionToPoint(const SECEditPosition &position);
+    SECEditPosition PointToPosition(CPoint point, BOOL bRoundToNearest);
+
+    // ---- Moves (each places the caret and scrolls it into view)
+    void MoveLeft();
+    void MoveRight();
+    void MoveUp();
+    void MoveDown();
+    void MovePageUp();
+    void MovePageDown();
+    void MoveHome();
+    void MoveEnd();
+    void MoveDocStart();
+    void MoveDocEnd();
 
     // ---- Marks and lines
     virtual BOOL OnLeaveMarkedLine(int line, BOOL bHasMark);
@@ -88,6 +117,10 @@ public:
 protected:
     bool IsExtraMessage(UINT message) const override;
 
+    afx_msg void OnSetFocus(CWnd *pOldWnd);
+    afx_msg void OnKillFocus(CWnd *pNewWnd);
+    afx_msg void OnMoveCommand(UINT nID);
+    afx_msg void OnSelectAll();
     afx_msg void OnOverwrite();
     afx_msg void OnShowWhitespace();
     afx_msg void OnEscape();
@@ -118,6 +151,11 @@ protected:
     // Has the buffer tell every pane to repaint the lines first to last.
     void InvalidateLines(int first, int last);
     void JumpToMark(int mark, BOOL bForward);
+    // The line's text (no line break) and its length.
+    int LineText(int line, CString &holder, const char **ppText);
+    // Pixel width of the first count bytes of the line, tabs expanded.
+    int LineExtent(const char *text, int count);
+    void RepaintSelectionLines();
 
     BOOL m_bModalFind = TRUE;
     BOOL m_bVirtualColumn = FALSE;
@@ -142,6 +180,7 @@ protected:
     BOOL m_bBeyondLineEnd = FALSE;
     SECEditSelection m_selection;
     int m_nDisplayBase = 1;
+    BOOL m_bExactHits = FALSE;
     BOOL m_bScrollByMessages = FALSE;
     UINT m_nGutterMode = 45314;
     int m_nLineNumberWidth = -1;

@@ -55,8 +55,12 @@ protected:
         controller.GetEventListener().SetBuffer(buffer.get());
         controller.Initialize(&host, &viewport);
         host.pPlugIn = &controller;
+        // The window may hold the focus since it was shown: give it again,
+        // so that the controller sees WM_SETFOCUS and makes its caret.
+        ::SetFocus(nullptr);
         host.SetFocus();
         PumpEditorEvents();
+        ASSERT_TRUE(controller.CaretExists());
         controller.commands.clear();
     }
     void TearDown() override
