@@ -94,7 +94,20 @@ public:
     CPoint PositionToPoint(const SECEditPosition &position);
     SECEditPosition PointToPosition(CPoint point, BOOL bRoundToNearest);
 
+    // ---- Words (runs of characters of one class: blanks, delimiters, the rest)
+    // The run touching the position on one side, and its far end; FALSE
+    // when there is none (the document's start or end).
+    virtual BOOL GetWordAt(CString &out, int line, int column, BOOL bAfter, SECEditPosition &farEnd);
+    virtual BOOL GetWordAtCaret(CString &out);
+    // The word a double-click or Ctrl+Shift+W selects; FALSE when empty.
+    virtual BOOL GetTokenAt(CString &out, int line, int column, int &start, int &end);
+    SECEditPosition PreviousWordStart();
+    SECEditPosition NextWordStart();
+    void SelectWordAtCaret();
+
     // ---- Moves (each places the caret and scrolls it into view)
+    void MoveWordLeft();
+    void MoveWordRight();
     void MoveLeft();
     void MoveRight();
     void MoveUp();
@@ -121,6 +134,7 @@ protected:
     afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg void OnMoveCommand(UINT nID);
     afx_msg void OnSelectAll();
+    afx_msg void OnSelectWord();
     afx_msg void OnOverwrite();
     afx_msg void OnShowWhitespace();
     afx_msg void OnEscape();

@@ -251,6 +251,10 @@ void SECEditController::OnMoveCommand(UINT nID)
         {ID_SECEDIT_END, &SECEditController::MoveEnd, false},
         {ID_SECEDIT_EXTEND_HOME, &SECEditController::MoveHome, true},
         {ID_SECEDIT_EXTEND_END, &SECEditController::MoveEnd, true},
+        {ID_SECEDIT_WORD_LEFT, &SECEditController::MoveWordLeft, false},
+        {ID_SECEDIT_WORD_RIGHT, &SECEditController::MoveWordRight, false},
+        {ID_SECEDIT_EXTEND_WORD_LEFT, &SECEditController::MoveWordLeft, true},
+        {ID_SECEDIT_EXTEND_WORD_RIGHT, &SECEditController::MoveWordRight, true},
     };
     for (const Move &move : kMoves) {
         if (move.nID != nID)

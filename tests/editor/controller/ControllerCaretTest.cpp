@@ -243,4 +243,69 @@ TEST_F(ControllerCaretTest, FocusMakesAndDestroysTheCaret)
     other.DestroyWindow();
 }
 
+TEST_F(ControllerCaretTest, WordMovesOverUtf8Words)
+{
+    // "café  naïve;x" then a second line.
+    Open("caf\xC3\xA9  na\xC3\xAFve;x\nnext");
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        SECEditPosition caret;
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, Qt::ControlModifier, {0, 7}},  // over "café" and the blanks
+        {Qt::Key_Right, Qt::ControlModifier, {0, 13}}, // over "naïve"
+        {Qt::Key_Right, Qt::ControlModifier, {0, 14}}, // over ";"
+        {Qt::Key_Right, Qt::ControlModifier, {0, 15}}, // over "x" to the line end
+        {Qt::Key_Right, Qt::ControlModifier, {1, 0}},  // over the line break
+        {Qt::Key_Left, Qt::ControlModifier, {0, 14}},  // back over the break to the last word
+        {Qt::Key_Left, Qt::ControlModifier, {0, 13}},
+        {Qt::Key_Left, Qt::ControlModifier, {0, 7}},
+        {Qt::Key_Left, Qt::ControlModifier, {0, 0}},   // over the blanks and "café"
+        {Qt::Key_Left, Qt::ControlModifier, {0, 0}},
+    };
+    for (const Step &step : steps) {
+        Type(step.key, step.modifiers);
+        EXPECT_EQ(Caret(), step.caret) << step.caret.m_nLine << "," << step.caret.m_nCol;
+    }
+    Type(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(0, 0));
+    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(0, 7));
+}
+
+TEST_F(ControllerCaretTest, SelectWordTakesTheUtf8WordAroundTheCaret)
+{
+    Open("caf\xC3\xA9  na\xC3\xAFve;x\n\n");
+    struct Case {
+        int column;
+        int start;
+        int end; // -1: nothing selected
+    };
+    const Case cases[] = {
+        {2, 0, 5},   // inside "café"
+        {5, 0, 5},   // at its end, a blank after
+        {9, 7, 13},  // inside "naïve" (after the two-byte ï)
+        {13, 13, 14}, // between "naïve" and ";": the delimiter after
+        {6, -1, -1}, // between two blanks
+    };
+    for (const Case &c : cases) {
+        controller.ClearSelection(FALSE);
+        controller.MoveCaretTo(0, c.column, FALSE);
+        Type(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        if (c.start < 0) {
+            EXPECT_FALSE(controller.HasSelection()) << c.column;
+            continue;
+        }
+        ASSERT_TRUE(controller.HasSelection()) << c.column;
+        EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, c.start)) << c.column;
+        EXPECT_EQ(controller.GetSelectionObject().GetFinish(), SECEditPosition(0, c.end)) << c.column;
+        EXPECT_EQ(Caret(), SECEditPosition(0, c.end));
+    }
+    controller.ClearSelection(FALSE);
+    controller.MoveCaretTo(1, 0, FALSE); // an empty line
+    CString word;
+    EXPECT_FALSE(controller.GetWordAtCaret(word));
+    EXPECT_TRUE(word.IsEmpty());
+}
+
 } // namespace
