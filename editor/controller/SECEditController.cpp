@@ -17,6 +17,12 @@ IMPLEMENT_DYNAMIC(SECEditController, SECEditPlugIn)
 
 BEGIN_MESSAGE_MAP(SECEditController, SECEditPlugIn)
     ON_WM_SETFOCUS()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_TIMER()
+    ON_WM_SETCURSOR()
     ON_WM_KILLFOCUS()
     ON_COMMAND_RANGE(ID_SECEDIT_EXTEND_DOC_END, ID_SECEDIT_DOC_START, OnMoveCommand)
     ON_COMMAND_RANGE(ID_SECEDIT_UP, ID_SECEDIT_EXTEND_HOME, OnMoveCommand)
@@ -55,6 +61,7 @@ SECEditController::SECEditController()
 {
     SECEditRegisterAccelerators();
     m_hAccelerators = ::LoadAccelerators(nullptr, MAKEINTRESOURCE(IDR_SECEDIT_ACCELERATORS));
+    m_hGutterCursor = ::LoadCursor(nullptr, MAKEINTRESOURCE(IDC_SECEDIT_GUTTER_CURSOR));
     // The record behind the line numbers: a fixed 12-pixel line and
     // 8-pixel characters, whatever font the view shows.
     m_pMetrics = new SECEditDisplayMetrics;

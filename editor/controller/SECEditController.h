@@ -105,6 +105,13 @@ public:
     SECEditPosition NextWordStart();
     void SelectWordAtCaret();
 
+    // ---- Mouse
+    // Whether a text position lies inside the selection.
+    BOOL IsInSelection(const SECEditPosition &position);
+    // Starts dragging the selection (clipboard and drag-and-drop); FALSE
+    // when no drag ran.
+    virtual BOOL StartDrag();
+
     // ---- Moves (each places the caret and scrolls it into view)
     void MoveWordLeft();
     void MoveWordRight();
@@ -130,6 +137,12 @@ public:
 protected:
     bool IsExtraMessage(UINT message) const override;
 
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
     afx_msg void OnSetFocus(CWnd *pOldWnd);
     afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg void OnMoveCommand(UINT nID);
@@ -170,6 +183,11 @@ protected:
     // Pixel width of the first count bytes of the line, tabs expanded.
     int LineExtent(const char *text, int count);
     void RepaintSelectionLines();
+    void BeginMouseSelection();
+    void EndMouseSelection();
+    // The column block being dragged, in client pixels.
+    CRect DragBlockRect(CPoint dragPoint);
+    void InvertDragFeedback(const CRect &oldBlock, const CRect &newBlock);
 
     BOOL m_bModalFind = TRUE;
     BOOL m_bVirtualColumn = FALSE;
@@ -195,6 +213,10 @@ protected:
     SECEditSelection m_selection;
     int m_nDisplayBase = 1;
     BOOL m_bExactHits = FALSE;
+    BOOL m_bDragStartPending = FALSE;
+    CPoint m_dragAnchor;
+    CPoint m_dragPoint;
+    HCURSOR m_hGutterCursor = nullptr;
     BOOL m_bScrollByMessages = FALSE;
     UINT m_nGutterMode = 45314;
     int m_nLineNumberWidth = -1;
