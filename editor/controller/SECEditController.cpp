@@ -17,6 +17,9 @@ IMPLEMENT_DYNAMIC(SECEditController, SECEditPlugIn)
 
 BEGIN_MESSAGE_MAP(SECEditController, SECEditPlugIn)
     ON_WM_SETFOCUS()
+    ON_WM_CHAR()
+    ON_COMMAND(ID_SECEDIT_BACKSPACE, OnBackspace)
+    ON_COMMAND(ID_SECEDIT_DELETE, OnDelete)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
@@ -94,7 +97,8 @@ void SECEditController::ResetEditState()
     m_nDesiredX = 0;
     m_bVirtualColumn = FALSE;
     m_bMouseSelecting = FALSE;
-    m_nPendingLeadByte = 0;
+    m_pendingBytes.Empty();
+    m_nTypingSerial = 0;
     m_bLineHookBusy = FALSE;
     m_nTrackingCaretLine = 0;
     m_bUpdatesEnabled = TRUE;
@@ -155,7 +159,10 @@ void SECEditController::LockUpdates(BOOL bUnlock)
         ++m_nUpdateLock;
     else if (m_nUpdateLock > 0)
         --m_nUpdateLock;
+    const BOOL bWasEnabled = m_bUpdatesEnabled;
     m_bUpdatesEnabled = m_nUpdateLock == 0;
+    if (m_bUpdatesEnabled && !bWasEnabled)
+        ScrollToCaret();
 }
 
 SECEditDisplayMetrics *SECEditController::GetMetrics()
@@ -363,8 +370,11 @@ void SECEditController::OnClearMark(UINT nID)
 
 void SECEditController::OnEditUndo()
 {
-    if (CanChangeText())
-        GetBuffer()->Undo();
+    if (!CanChangeText())
+        return;
+    LockUpdates(FALSE);
+    GetBuffer()->Undo();
+    LockUpdates(TRUE);
 }
 
 void SECEditController::OnEditRedo()

@@ -11,10 +11,13 @@
 
 #include "editor/controller/SECEditPlugIn.h"
 #include "editor/controller/SECEditSelection.h"
+#include "editor/text/SECEditHint.h"
 
 #include "framework/base/CString.h"
 
 class CCmdUI;
+class SECEditHint;
+class SECEditTextCommand;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
 
@@ -126,6 +129,32 @@ public:
     void MoveDocStart();
     void MoveDocEnd();
 
+    // ---- Buffer notifications
+    // The observer the view attaches to the buffer for this controller.
+    SECEditObserver *GetBufferObserver() { return &m_observer; }
+    virtual void OnUpdate(void *pSender, SECEditHint *pHint);
+    // Moves the caret for a text change: the focused pane's caret to the
+    // change, any other pane's caret shifted with the text.
+    virtual void AdjustCaretForEdit(SECEditTextCommand *pEdit);
+
+    // ---- Typing and editing
+    // Typed text at the caret, merged into the typing run where it may.
+    virtual void InsertText(const CString &text);
+    // Deletes the selection and inserts text where it began.
+    virtual void ReplaceSelection(const CString &text, BOOL bColumnBlock);
+    virtual SECEditPosition DeleteSelection();
+    virtual BOOL InsertAt(int line, int column, LPCTSTR text, int length);
+    virtual BOOL InsertRange(SECEditRange &range, LPCTSTR text, int length);
+    // Pads the caret line with whitespace up to a caret in virtual space.
+    virtual void ExpandToVirtualColumn();
+    // The whitespace that fills gap display columns after display column start.
+    CString GapWhitespace(int start, int gap);
+    virtual void DeleteAtCaret();
+    virtual void Backspace();
+    // The serial number of the insert record the typing run goes into (0:
+    // no run).
+    ULONGLONG GetTypingSerial() const { return m_nTypingSerial; }
+
     // ---- Marks and lines
     virtual BOOL OnLeaveMarkedLine(int line, BOOL bHasMark);
     virtual void ToggleHighlight(int line);
@@ -143,6 +172,9 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnSetCursor(CWnd *pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnBackspace();
+    afx_msg void OnDelete();
     afx_msg void OnSetFocus(CWnd *pOldWnd);
     afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg void OnMoveCommand(UINT nID);
@@ -189,11 +221,25 @@ protected:
     CRect DragBlockRect(CPoint dragPoint);
     void InvertDragFeedback(const CRect &oldBlock, const CRect &newBlock);
 
+    class BufferObserver : public SECEditObserver {
+    public:
+        explicit BufferObserver(SECEditController &owner) : m_owner(owner) {}
+        void OnUpdate(void *pSender, SECEditHint *pHint) override { m_owner.OnUpdate(pSender, pHint); }
+
+    private:
+        SECEditController &m_owner;
+    };
+    BufferObserver m_observer{*this};
+    // Whether a typed character continues the typing run.
+    bool ContinuesTypingRun(const CString &text);
+    void TypeCharacter(const CString &text);
+    // The bytes of one UTF-8 character typed byte by byte.
+    CString m_pendingBytes;
+    ULONGLONG m_nTypingSerial = 0;
     BOOL m_bModalFind = TRUE;
     BOOL m_bVirtualColumn = FALSE;
     BOOL m_bKeepSelectionOnFocus = FALSE;
     BOOL m_bSplitterPane = FALSE;
-    int m_nPendingLeadByte = 0;
     UINT_PTR m_nScrollTimer = 0;
     BOOL m_bCaretHidden = TRUE;
     BOOL m_bLineHookBusy = FALSE;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/text/SECEditPosition.h"
+#include "editor/text/SECEditRange.h"
 
 enum SECEditSelectionMode {
     SECEDIT_SEL_NONE = 0,
@@ -39,6 +40,12 @@ public:
     SECEditPosition GetFinish() const { return m_anchor < m_end ? m_end : m_anchor; }
     int GetMode() const { return m_nMode; }
     void SetMode(int mode) { m_nMode = mode; }
+    // Shifts both positions for an insertion or deletion elsewhere.
+    void AdjustForEdit(const SECEditRange &edit, BOOL bInserted)
+    {
+        m_anchor.AdjustForEdit(edit, bInserted);
+        m_end.AdjustForEdit(edit, bInserted);
+    }
 
 private:
     SECEditPosition m_anchor;
