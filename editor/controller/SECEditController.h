@@ -18,6 +18,7 @@
 class CCmdUI;
 class SECEditHint;
 class SECEditTextCommand;
+class SECEditCommand;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
 
@@ -150,6 +151,13 @@ public:
     // The whitespace that fills gap display columns after display column start.
     CString GapWhitespace(int start, int gap);
     virtual void DeleteAtCaret();
+    // Return: a line break with auto-indent.
+    virtual void NewLine();
+    // Ctrl+Backspace and Ctrl+Delete: the span to the previous or next word
+    // start goes.
+    virtual void DeleteWord(BOOL bForward);
+    // Runs an edit command through the buffer with updates locked.
+    virtual BOOL ExecuteCommand(SECEditCommand *pCommand);
     virtual void Backspace();
     // The serial number of the insert record the typing run goes into (0:
     // no run).
@@ -175,6 +183,9 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnBackspace();
     afx_msg void OnDelete();
+    afx_msg void OnReturn();
+    afx_msg void OnDeleteWordBack();
+    afx_msg void OnDeleteWord();
     afx_msg void OnSetFocus(CWnd *pOldWnd);
     afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg void OnMoveCommand(UINT nID);

@@ -261,4 +261,42 @@ TEST_F(ControllerTypingTest, TypingPastTheLineLimitBreaksTheLine)
     EXPECT_EQ(Text(), std::string(2048, 'a'));
 }
 
+TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
+{
+    Open("    text");
+    language.get()->SetAutoIndent(TRUE);
+    language.get()->SetReplaceTabs(TRUE);
+    controller.MoveCaretTo(0, 8, FALSE);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(), "    text\n");
+    EXPECT_EQ(Caret(), SECEditPosition(1, 4)); // in virtual space
+    TypeText("x");
+    EXPECT_EQ(Text(), "    text\n    x");
+
+    // Inside a line the rest moves down behind the indent.
+    controller.MoveCaretTo(0, 6, FALSE);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(), "    te\n    xt\n    x");
+    EXPECT_EQ(Caret(), SECEditPosition(1, 4));
+
+    // Overwrite: only the caret moves.
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Text(), "    te\n    xt\n    x");
+    EXPECT_EQ(Caret(), SECEditPosition(2, 4));
+}
+
+TEST_F(ControllerTypingTest, WordDeletes)
+{
+    Open("one two three");
+    controller.MoveCaretTo(0, 8, FALSE);
+    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "one three");
+    EXPECT_EQ(Caret(), SECEditPosition(0, 4));
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "one ");
+    Undo();
+    EXPECT_EQ(Text(), "one three");
+}
+
 } // namespace
