@@ -153,6 +153,10 @@ public:
     virtual void DeleteAtCaret();
     // Return: a line break with auto-indent.
     virtual void NewLine();
+    // Tab and Shift+Tab: a tab, a move to a tab stop, or the lines of the
+    // selection indented or unindented.
+    virtual void Tab();
+    virtual void Unindent();
     // Ctrl+Backspace and Ctrl+Delete: the span to the previous or next word
     // start goes.
     virtual void DeleteWord(BOOL bForward);
@@ -184,6 +188,8 @@ protected:
     afx_msg void OnBackspace();
     afx_msg void OnDelete();
     afx_msg void OnReturn();
+    afx_msg void OnTab();
+    afx_msg void OnUnindent();
     afx_msg void OnDeleteWordBack();
     afx_msg void OnDeleteWord();
     afx_msg void OnSetFocus(CWnd *pOldWnd);
@@ -226,6 +232,13 @@ protected:
     // Pixel width of the first count bytes of the line, tabs expanded.
     int LineExtent(const char *text, int count);
     void RepaintSelectionLines();
+    // A stream selection over several lines becomes a line selection (a
+    // last line reached only at column 0 left out); TRUE when the
+    // selection is then a line selection.
+    BOOL MakeLineSelection();
+    void IndentColumnBlock();
+    // The caret after a block indent: the end when the anchor is the start.
+    void PlaceCaretAfterIndent(const SECEditSelection &selection);
     void BeginMouseSelection();
     void EndMouseSelection();
     // The column block being dragged, in client pixels.

@@ -299,4 +299,38 @@ TEST_F(ControllerTypingTest, WordDeletes)
     EXPECT_EQ(Text(), "one three");
 }
 
+TEST_F(ControllerTypingTest, TabIndentsTheSelectedLinesOnly)
+{
+    Open("a\nb\n\nc\nd\n");
+    language.get()->SetReplaceTabs(FALSE);
+    // Lines 1 to 3 (the last line reached only at column 0 stays out).
+    controller.SelectRange(1, 0, 4, 0, SECEDIT_SEL_STREAM);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Text(), "a\n\tb\n\n\tc\nd\n"); // the blank line untouched
+    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_LINES);
+    Undo();
+    EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
+    controller.SelectRange(1, 0, 3, 1, SECEDIT_SEL_STREAM);
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
+}
+
+TEST_F(ControllerTypingTest, TabWithoutSelectionAndInOverwrite)
+{
+    Open("abcdefgh");
+    language.get()->SetTabSize(4);
+    language.get()->SetReplaceTabs(FALSE);
+    controller.MoveCaretTo(0, 1, FALSE);
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Tab); // overwrite: to the next tab stop, no text change
+    EXPECT_EQ(Caret(), SECEditPosition(0, 4));
+    EXPECT_EQ(Text(), "abcdefgh");
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Text(), "abcd\tefgh");
+    Key(Qt::Key_Backtab, Qt::ShiftModifier); // display column 8: back to 4
+    EXPECT_EQ(Caret(), SECEditPosition(0, 4));
+}
+
 } // namespace
