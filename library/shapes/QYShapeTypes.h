@@ -37,3 +37,5 @@
 
 // Labels and pictures.
 #define QY_COMP_IMAGE 22
+#define QY_COMP_STATIC 2
+#define QY_COMP_HYLINK 32
