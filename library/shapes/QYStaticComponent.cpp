@@ -1,5 +1,6 @@
 #include "library/shapes/QYStaticComponent.h"
 
+#include "framework/controls/Edit.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/Rgn.h"
@@ -36,7 +37,10 @@ CQYStaticComponent::CQYStaticComponent(const CQYStaticComponent& src) : CQYDrawP
     UpdateComp();
 }
 
-CQYStaticComponent::~CQYStaticComponent() = default;
+CQYStaticComponent::~CQYStaticComponent()
+{
+    DestroyEdit();
+}
 
 void CQYStaticComponent::Serialize(CArchive& ar)
 {
@@ -177,7 +181,10 @@ void CQYStaticComponent::AutoSize(CDC* pDC)
         pDC = &memDC;
     }
     const CRect current = GetPointsRect();
-    const CSize text = MeasureText(pDC, current, GetObjectCaption());
+    CString strText = GetObjectCaption();
+    if (m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr)
+        m_pEdit->GetWindowText(strText);
+    const CSize text = MeasureText(pDC, current, strText);
     const CRect margins = GetTextMargins(pDC);
     const int nLine = LineWidth();
     const CSize size(text.cx + margins.left + margins.right + 2 * nLine,
@@ -212,8 +219,12 @@ void CQYStaticComponent::OnDrawShadow(CDC* pDC)
 
 void CQYStaticComponent::DrawLabelText(CDC* pDC)
 {
-    CString strCaption = GetObjectCaption();
     CRect rect = GetPointsRect();
+    if (m_pEdit != nullptr) {
+        PlaceEdit(pDC, rect);
+        return;
+    }
+    CString strCaption = GetObjectCaption();
     DrawText(pDC, strCaption, &rect, GetTextFlags());
 }
 

@@ -11,6 +11,12 @@
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYFilePersistence.h"
 
+class CEdit;
+class CWnd;
+
+// The control id of a label's edit window.
+#define QY_LABEL_EDIT_ID 2234
+
 class CQYStaticComponent : public CQYDrawPortsComponent {
     DECLARE_SERIAL(CQYStaticComponent)
 public:
@@ -48,6 +54,27 @@ public:
     virtual void AutoSize(CDC* pDC);
     virtual void DrawLabelText(CDC* pDC);
 
+    // In-place editing: an edit window over the label in the parent window
+    // (the canvas view), with the caption, the label's font and alignment,
+    // all text selected.  FALSE (and no edit window) when it cannot be made.
+    virtual BOOL AttachEdit(CWnd* pParent);
+    virtual void DestroyEdit();
+    virtual void SetEditText(LPCTSTR lpszText);
+    // The edit window's text becomes the caption (nothing without one).
+    virtual void ReadEditText();
+    // Applies a changed alignment to the open edit window.
+    virtual void RefreshEdit(BOOL bRefresh);
+    // Moves the edit window over rect (logical units of pDC) less line width
+    // and margins, shows and focuses it.
+    void PlaceEdit(CDC* pDC, CRect rect);
+    // The fill brush for the edit window's colour message, NULL without a
+    // property set; sets the DC's background to the fill colour.
+    HBRUSH OnEditCtlColor(CDC* pDC);
+    CEdit* GetEdit() const { return m_pEdit; }
+
+    CEdit* m_pEdit = nullptr;
+    CWnd* m_pEditParent = nullptr;
+
     UINT GetTextFlags();
     int GetBulletType();
 
@@ -62,4 +89,6 @@ private:
     // The line heights of the lines (an empty line: the font's height).
     CSize LineExtent(CDC* pDC, const CString& strLine, int nEmptyWidth);
     void MakeBulletCache();
+    DWORD EditStyle();
+    void LoadEditText();
 };
