@@ -7,6 +7,11 @@
 #include "framework/window/WinStyles.h"
 #include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYLinkShell.h"
+#include "framework/resources/ResourceImages.h"
+#include "ImageTestFiles.h"
+
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +206,24 @@ TEST_F(HyLinkTest, CursorTypeOutsideTheTableKeepsTheCursor)
     m_link->SetCursorType(7);
     EXPECT_EQ(m_link->GetCursorType(), 7);
     EXPECT_EQ(m_link->m_hLinkCursor, hArrow);
+}
+
+TEST_F(HyLinkTest, LoadingARecordLoadsItsCursor)
+{
+    BmpSpec spec;
+    spec.width = 16;
+    spec.height = 16;
+    const Bytes bmp = MakeBmp(spec);
+    const std::string path = (std::filesystem::temp_directory_path() / "plexo_link_cursor.bmp").string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+    PlexoRegisterCursor(26065, path.c_str(), 0, 0);
+    m_link->SetCursorType(2);
+    const Bytes record = StoreRecord(*m_link.get());
+    Held<CQYHyLinkComponent> back;
+    ASSERT_EQ(LoadRecord(*back.get(), record), -1);
+    EXPECT_NE(back->m_hLinkCursor, nullptr);
+    EXPECT_EQ(back->m_hLinkCursor, LoadCursor(nullptr, MAKEINTRESOURCE(26065)));
 }
 
 TEST_F(HyLinkTest, DefaultsAndDrawing)

@@ -5,6 +5,7 @@
 #include "framework/object/Archive.h"
 #include "library/shapes/QYImageBaseObj.h"
 #include "library/shapes/QYImageIcon.h"
+#include "framework/resources/ResourceImages.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -409,6 +410,29 @@ TEST(ImageIcon, InlineRecordRoundTrips)
     EXPECT_EQ(LoadRecord(reread, record), -1);
     EXPECT_EQ(Rendered(reread), Rendered(icon));
     EXPECT_EQ(Rendered(reread).front(), 0x123456u);
+}
+
+// Bitmap and icon resources are image files in the resource registry.
+TEST(ImageIcon, ResourcesFromTheRegistry)
+{
+    TempDir dir;
+    BmpSpec spec = Good(12, 7, 24);
+    spec.pixel = [](int, int) { return 0x00336699u; };
+    const std::string path = dir.File("res.bmp", MakeBmp(spec));
+    PlexoRegisterBitmap(47101, path.c_str());
+    PlexoRegisterIcon(47102, path.c_str());
+    CQYImageIcon bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmapResource(MAKEINTRESOURCE(47101)));
+    EXPECT_EQ(bitmap.GetWidth(), 12);
+    EXPECT_EQ(bitmap.GetHeight(), 7);
+    EXPECT_EQ(Rendered(bitmap).front(), 0x336699u);
+    EXPECT_FALSE(bitmap.LoadBitmapResource(MAKEINTRESOURCE(47199)));
+    EXPECT_TRUE(bitmap.IsEmpty());
+
+    CQYImageIcon icon;
+    ASSERT_TRUE(icon.LoadIconResource(47102, RGB(0, 0, 0)));
+    EXPECT_GT(icon.GetWidth(), 0);
+    EXPECT_FALSE(icon.LoadIconResource(47198, RGB(0, 0, 0)));
 }
 
 } // namespace
