@@ -78,6 +78,7 @@ void CQYImageBaseObj::ReadDisplayDepth()
 
 void CQYImageBaseObj::ClearPicture()
 {
+    m_pDeviceCopy.reset();
     m_parts = Parts();
     m_lpBits = nullptr;
     m_lpbi = nullptr;
@@ -95,6 +96,7 @@ void CQYImageBaseObj::Release()
 
 void CQYImageBaseObj::Adopt(Parts&& parts)
 {
+    m_pDeviceCopy.reset();
     m_parts = std::move(parts);
     m_lpbi = reinterpret_cast<LPBITMAPINFO>(m_parts.info.data());
     m_lpColorTable = reinterpret_cast<RGBQUAD*>(m_parts.info.data() + kBitmapInfoHeaderSize);
@@ -254,6 +256,8 @@ int CQYImageBaseObj::Draw(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest
 {
     if (pDC == nullptr || IsEmpty())
         return 0;
+    if (!m_bHalftone && DrawCached(pDC, xDest, yDest, cxDest, cyDest, xSrc, ySrc, cxSrc, cySrc, dwRop))
+        return cySrc;
     if (!m_bHalftone)
         return StretchDIBits(pDC->GetSafeHdc(), xDest, yDest, cxDest, cyDest, xSrc, ySrc, cxSrc, cySrc, m_lpBits,
                              m_lpbi, DIB_RGB_COLORS, dwRop);
@@ -270,6 +274,33 @@ int CQYImageBaseObj::Draw(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest
     pDC->SetStretchBltMode(nOldMode);
     pDC->SelectPalette(pOldPalette, FALSE);
     return nLines;
+}
+
+// Pictures smaller than this many pixels are drawn straight from their bits.
+static constexpr long long kDeviceCopyPixels = 1000000;
+
+BOOL CQYImageBaseObj::DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc,
+                                 int cxSrc, int cySrc, DWORD dwRop)
+{
+    if (static_cast<long long>(m_nWidth) * m_nHeight < kDeviceCopyPixels || cxSrc <= 0 || cySrc <= 0 ||
+        cxDest <= 0 || cyDest <= 0 || pDC->IsPrinting())
+        return FALSE;
+    if (!m_pDeviceCopy) {
+        auto pCopy = std::make_unique<CBitmap>();
+        if (!pCopy->Attach(CreateDIBitmap(nullptr, &m_lpbi->bmiHeader, CBM_INIT, m_lpBits, m_lpbi, DIB_RGB_COLORS)))
+            return FALSE;
+        m_pDeviceCopy = std::move(pCopy);
+    }
+    CDC memDC;
+    if (!memDC.CreateCompatibleDC(nullptr))
+        return FALSE;
+    CBitmap* pOld = memDC.SelectObject(m_pDeviceCopy.get());
+    // The picture's source y counts from its bottom row; the device copy's
+    // rows run from the top.
+    const int yTop = m_nHeight - ySrc - cySrc;
+    const BOOL bDrawn = pDC->StretchBlt(xDest, yDest, cxDest, cyDest, &memDC, xSrc, yTop, cxSrc, cySrc, dwRop);
+    memDC.SelectObject(pOld);
+    return bDrawn;
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/collections/Lists.h"
+#include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiStructs.h"
 #include "framework/gdi/Palette.h"
 #include "framework/object/File.h"
@@ -15,10 +16,10 @@
 #include "library/model/QYFilePersistence.h"
 #include "library/shapes/QYBmpFormat.h"
 
+#include <memory>
 #include <vector>
 
 class CArchive;
-class CBitmap;
 class CDC;
 
 class CQYImageBaseObj : public CObject {
@@ -93,6 +94,12 @@ protected:
 private:
     void ReadDisplayDepth();
     void ClearPicture();
+    // Draws from a device bitmap of the picture made on first use, so a
+    // large picture is converted once rather than at every draw.  FALSE
+    // when the transfer is not one the cache serves.
+    BOOL DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc,
+                    int cySrc, DWORD dwRop);
 
     Parts m_parts;
+    std::unique_ptr<CBitmap> m_pDeviceCopy;
 };

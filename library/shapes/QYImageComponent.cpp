@@ -193,10 +193,8 @@ void CQYImageComponent::DrawTransparent(CDC* pDC, const CRect& rect)
     }
     const COLORREF crOldBk = pDC->SetBkColor(m_crTransparent);
     const int cx = m_pImage->GetWidth(), cy = m_pImage->GetHeight();
-    StretchDIBits(pDC->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, cx, cy,
-                  m_pMaskImage->m_lpBits, m_pMaskImage->m_lpbi, DIB_RGB_COLORS, SRCAND);
-    StretchDIBits(pDC->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, cx, cy,
-                  m_pMaskedImage->m_lpBits, m_pMaskedImage->m_lpbi, DIB_RGB_COLORS, SRCPAINT);
+    m_pMaskImage->Draw(pDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, cx, cy, SRCAND);
+    m_pMaskedImage->Draw(pDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, cx, cy, SRCPAINT);
     pDC->SetBkColor(crOldBk);
     if (pOldPalette != nullptr)
         pDC->SelectPalette(pOldPalette, FALSE);

@@ -160,6 +160,47 @@ TEST(ImageHolder, EightBitsWithSixteenUsedColoursKeepA256EntryTable)
     EXPECT_EQ(QtPixels(QImage(QString::fromStdString(out), "BMP")), Expected(spec));
 }
 
+// Large pictures draw through a device copy made once: the same pixels as
+// straight from the bits, for whole pictures and parts counted from the
+// bottom row, stretched and with other raster operations.
+TEST(ImageHolder, LargePicturesDrawTheSameThroughTheirDeviceCopy)
+{
+    TempDir dir;
+    BmpSpec spec = Good(1200, 900, 8);
+    spec.pixel = [](int x, int y) { return static_cast<uint32_t>((x / 7 + y / 5) % 256); };
+    CQYImageBaseObj image;
+    ASSERT_TRUE(image.LoadFromFile(dir.File("big.bmp", MakeBmp(spec)).c_str()));
+    struct Transfer {
+        int xSrc, ySrc, cxSrc, cySrc, cxDest, cyDest;
+        DWORD rop;
+    };
+    const Transfer transfers[] = {{0, 0, 1200, 900, 300, 200, SRCCOPY}, {100, 50, 64, 32, 64, 32, SRCCOPY},
+                                  {10, 800, 90, 100, 180, 50, SRCCOPY}, {0, 0, 1200, 900, 300, 200, SRCAND}};
+    for (const Transfer& t : transfers) {
+        SCOPED_TRACE(testing::Message() << t.xSrc << "," << t.ySrc << " " << t.cxSrc << "x" << t.cySrc);
+        CDC cached, direct;
+        CBitmap cachedBits, directBits;
+        cached.CreateCompatibleDC(nullptr);
+        direct.CreateCompatibleDC(nullptr);
+        cachedBits.CreateBitmap(t.cxDest, t.cyDest, 1, 32, nullptr);
+        directBits.CreateBitmap(t.cxDest, t.cyDest, 1, 32, nullptr);
+        CBitmap* pOldCached = cached.SelectObject(&cachedBits);
+        CBitmap* pOldDirect = direct.SelectObject(&directBits);
+        cached.FillSolidRect(0, 0, t.cxDest, t.cyDest, RGB(90, 200, 30));
+        direct.FillSolidRect(0, 0, t.cxDest, t.cyDest, RGB(90, 200, 30));
+        image.Draw(&cached, 0, 0, t.cxDest, t.cyDest, t.xSrc, t.ySrc, t.cxSrc, t.cySrc, t.rop);
+        StretchDIBits(direct.GetSafeHdc(), 0, 0, t.cxDest, t.cyDest, t.xSrc, t.ySrc, t.cxSrc, t.cySrc, image.m_lpBits,
+                      image.m_lpbi, DIB_RGB_COLORS, t.rop);
+        int nDiffering = 0;
+        for (int y = 0; y < t.cyDest; ++y)
+            for (int x = 0; x < t.cxDest; ++x)
+                nDiffering += (cached.GetPixel(x, y) & 0xFFFFFF) != (direct.GetPixel(x, y) & 0xFFFFFF);
+        EXPECT_EQ(nDiffering, 0);
+        cached.SelectObject(pOldCached);
+        direct.SelectObject(pOldDirect);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Bad files: 0, and the picture held before stays
 
