@@ -4,7 +4,9 @@
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
 #include "framework/window/VirtualKeys.h"
+#include "framework/window/CursorApi.h"
 #include "framework/window/WinStyles.h"
+#include "framework/window/Wnd.h"
 #include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYLinkShell.h"
 #include "framework/resources/ResourceImages.h"
@@ -224,6 +226,36 @@ TEST_F(HyLinkTest, LoadingARecordLoadsItsCursor)
     ASSERT_EQ(LoadRecord(*back.get(), record), -1);
     EXPECT_NE(back->m_hLinkCursor, nullptr);
     EXPECT_EQ(back->m_hLinkCursor, LoadCursor(nullptr, MAKEINTRESOURCE(26065)));
+}
+
+// Presses invalidate the label (grown by 2) on its host window unless
+// m_bRedraw is clear; cancelling always does.
+TEST_F(HyLinkTest, PressesInvalidateTheHostUnlessRedrawIsOff)
+{
+    CWnd host;
+    LPCTSTR lpszClass = AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW));
+    ASSERT_TRUE(host.CreateEx(0, lpszClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    m_link->m_pHostWnd = &host;
+    const auto Dirty = [&host] {
+        CRect rect;
+        const BOOL bDirty = host.GetUpdateRect(&rect);
+        host.ValidateRect(nullptr);
+        return bDirty ? rect : CRect();
+    };
+    Dirty();
+    m_link->OnLButtonDown(0, CPoint(50, 20));
+    EXPECT_EQ(Dirty(), CRect(8, 8, 112, 42));
+    m_link->OnLButtonUp(0, CPoint(50, 20));
+    EXPECT_EQ(Dirty(), CRect(8, 8, 112, 42));
+    m_link->m_bRedraw = FALSE;
+    m_link->OnLButtonDown(0, CPoint(50, 20));
+    EXPECT_EQ(Dirty(), CRect());
+    m_link->OnCancelMode();
+    EXPECT_EQ(Dirty(), CRect(8, 8, 112, 42));
+    m_link->OnCancelMode();
+    EXPECT_EQ(Dirty(), CRect());
+    m_link->m_pHostWnd = nullptr;
+    host.DestroyWindow();
 }
 
 TEST_F(HyLinkTest, DefaultsAndDrawing)
