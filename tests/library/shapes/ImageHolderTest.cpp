@@ -201,6 +201,28 @@ TEST(ImageHolder, LargePicturesDrawTheSameThroughTheirDeviceCopy)
     }
 }
 
+// A display of another depth draws through a halftone palette and gives
+// the DC its stretching mode back.
+TEST(ImageHolder, HalftoneDrawingRestoresTheDeviceContext)
+{
+    TempDir dir;
+    CQYImageBaseObj image;
+    ASSERT_TRUE(image.LoadFromFile(dir.File("in.bmp", MakeBmp(Good(6, 4, 24))).c_str()));
+    EXPECT_FALSE(image.m_bHalftone);
+    image.m_nScreenBits = 8;
+    image.InitBitmapInfo();
+    EXPECT_TRUE(image.m_bHalftone);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(12, 8, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    dc.SetStretchBltMode(COLORONCOLOR);
+    EXPECT_EQ(image.Draw(&dc, 0, 0, 12, 8, 0, 0, 6, 4, SRCCOPY), 4);
+    EXPECT_EQ(dc.GetStretchBltMode(), COLORONCOLOR);
+    dc.SelectObject(pOld);
+}
+
 // ---------------------------------------------------------------------------
 // Bad files: 0, and the picture held before stays
 
