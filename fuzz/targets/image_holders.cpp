@@ -1,5 +1,6 @@
 // Fuzz target: the picture holders' readers over the same bytes: a BMP
-// file, a document's picture record and an icon file.  A picture that
+// file, a document's picture record, an icon file and a Windows metafile's
+// headers.  A picture that
 // loads is drawn, written back and read again.
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
@@ -7,6 +8,7 @@
 #include "framework/object/File.h"
 #include "library/shapes/QYImageBaseObj.h"
 #include "library/shapes/QYImageIcon.h"
+#include "library/shapes/QYMetaFileFormat.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,6 +65,22 @@ void ReadAsIcon(const uint8_t* data, size_t size)
     Exercise(icon);
 }
 
+void ReadAsMetaFile(const uint8_t* data, size_t size)
+{
+    QYWinMetaFileSpan span;
+    if (!QYFindWinMetaFile(data, size, &span))
+        return;
+    // The records the engine would be given lie within the bytes.
+    volatile uint8_t last = data[span.nOffset + span.nBytes - 1];
+    (void)last;
+    int nInch = 0;
+    CRect box;
+    if (QYPlaceableFrame(span.placeable, &nInch, &box)) {
+        CRect rc(0, 0, 100, 50);
+        QYFitRect(rc, CSize(box.Width(), box.Height()), 11);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -72,5 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ReadAsFile(data, size);
     ReadAsRecord(data, size);
     ReadAsIcon(data, size);
+    ReadAsMetaFile(data, size);
     return 0;
 }
