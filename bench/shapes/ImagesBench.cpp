@@ -2,7 +2,9 @@
 // a full-HD view, opaque and with a transparent colour.
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
+#include "framework/object/File.h"
 #include "library/shapes/QYImageComponent.h"
+#include "library/shapes/QYImageMetaFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -122,6 +124,60 @@ void BM_BuildTransparentMasks(benchmark::State& state)
     pImage->Release();
 }
 BENCHMARK(BM_BuildTransparentMasks)->Unit(benchmark::kMillisecond);
+
+void Record(std::vector<char>& out, uint16_t function, std::initializer_list<int> params)
+{
+    Put(out, static_cast<uint32_t>(3 + params.size()), 4);
+    Put(out, function, 2);
+    for (int p : params)
+        Put(out, static_cast<uint32_t>(p), 2);
+}
+
+// A Windows metafile of 10,000 records: a window, a brush and pen, then
+// rectangles and ellipses over it.
+std::vector<char> TenThousandRecords()
+{
+    std::vector<char> records;
+    Record(records, 0x020B, {0, 0});
+    Record(records, 0x020C, {1080, 1920});
+    Record(records, 0x02FC, {0, 0x8040, 0x0020, 0});
+    Record(records, 0x012D, {0});
+    for (int i = 0; records.size() < 10000 * 14u; ++i) {
+        const int x = (i * 37) % 1800, y = (i * 53) % 1000;
+        Record(records, (i % 2) ? 0x0418 : 0x041B, {y + 60, x + 90, y, x});
+    }
+    Record(records, 0x0000, {});
+    std::vector<char> out;
+    Put(out, 1, 2);
+    Put(out, 9, 2);
+    Put(out, 0x300, 2);
+    Put(out, static_cast<uint32_t>((18 + records.size()) / 2), 4);
+    Put(out, 1, 2);
+    Put(out, 8, 4);
+    Put(out, 0, 2);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+
+void BM_PlayMetaFile10000Records(benchmark::State& state)
+{
+    std::vector<char> bytes = TenThousandRecords();
+    CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CQYImageMetaFile picture;
+    if (!picture.ReadMetaFile(&file)) {
+        state.SkipWithError("the metafile did not load");
+        return;
+    }
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(1920, 1080, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    for (auto _ : state)
+        picture.Draw(&dc, CRect(0, 0, 1920, 1080), 10);
+    dc.SelectObject(pOld);
+}
+BENCHMARK(BM_PlayMetaFile10000Records)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
