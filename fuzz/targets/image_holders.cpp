@@ -8,6 +8,7 @@
 #include "framework/object/File.h"
 #include "library/shapes/QYImageBaseObj.h"
 #include "library/shapes/QYImageIcon.h"
+#include "library/shapes/QYImageMetaFile.h"
 #include "library/shapes/QYMetaFileFormat.h"
 
 #include <cstddef>
@@ -73,11 +74,30 @@ void ReadAsMetaFile(const uint8_t* data, size_t size)
     // The records the engine would be given lie within the bytes.
     volatile uint8_t last = data[span.nOffset + span.nBytes - 1];
     (void)last;
-    int nInch = 0;
-    CRect box;
-    if (QYPlaceableFrame(span.placeable, &nInch, &box)) {
-        CRect rc(0, 0, 100, 50);
-        QYFitRect(rc, CSize(box.Width(), box.Height()), 11);
+    std::vector<BYTE> bytes(data, data + size);
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    CQYImageMetaFile picture;
+    if (!picture.ReadMetaFile(&file))
+        return;
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateBitmap(16, 16, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    picture.Draw(&dc, CRect(0, 0, 16, 16), 11);
+    dc.SelectObject(pOld);
+}
+
+void ReadAsMetaFileRecord(const uint8_t* data, size_t size)
+{
+    std::vector<BYTE> bytes(data, data + size);
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    CQYImageMetaFile picture;
+    try {
+        CArchive ar(&file, CArchive::load);
+        picture.Serialize(ar);
+    } catch (CException* e) {
+        e->Delete();
     }
 }
 
@@ -91,5 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ReadAsRecord(data, size);
     ReadAsIcon(data, size);
     ReadAsMetaFile(data, size);
+    ReadAsMetaFileRecord(data, size);
     return 0;
 }

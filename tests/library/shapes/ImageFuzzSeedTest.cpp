@@ -43,6 +43,21 @@ std::map<std::string, Bytes> Seeds()
     seeds["ico_one"] = MakeIco({{8, MakeIconImage(8, 0x00FF8800)}});
     seeds["ico_two"] = MakeIco({{4, MakeIconImage(4, 0x000000FF)}, {8, MakeIconImage(8, 0x0000FF00)}});
     seeds["ico_mono"] = MakeIco({{8, MakeIconImage(8, 0, 1)}});
+    Bytes wmf;
+    const uint16_t words[] = {1, 9, 0x300, 18, 0, 0, 0, 0, 0, 3, 0, 0};
+    for (uint16_t w : words)
+        PutLe(wmf, w, 2);
+    wmf[6] = static_cast<BYTE>(wmf.size() / 2);
+    seeds["wmf_plain"] = wmf;
+    Bytes placeable;
+    PutLe(placeable, 0x9AC6CDD7, 4);
+    PutLe(placeable, 0, 6);
+    PutLe(placeable, 100, 2);
+    PutLe(placeable, 50, 2);
+    PutLe(placeable, 1000, 2);
+    PutLe(placeable, 0, 6);
+    placeable.insert(placeable.end(), wmf.begin(), wmf.end());
+    seeds["wmf_placeable"] = placeable;
     return seeds;
 }
 
