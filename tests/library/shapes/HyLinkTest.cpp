@@ -212,7 +212,7 @@ TEST_F(HyLinkTest, CursorTypeOutsideTheTableKeepsTheCursor)
 
 TEST_F(HyLinkTest, LoadingARecordLoadsItsCursor)
 {
-    BmpSpec spec;
+    BmpFields spec;
     spec.width = 16;
     spec.height = 16;
     const Bytes bmp = MakeBmp(spec);

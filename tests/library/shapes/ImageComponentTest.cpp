@@ -54,9 +54,9 @@ private:
 };
 
 // Red on the left half, green on the right half.
-BmpSpec TwoColours(int cx, int cy)
+BmpFields TwoColours(int cx, int cy)
 {
-    BmpSpec spec;
+    BmpFields spec;
     spec.width = cx;
     spec.height = cy;
     spec.bits = 24;
@@ -100,7 +100,7 @@ TEST(ImageComponent, UnreadableFilesKeepTheRectangleAndRaiseNothing)
 {
     auto image = MakeImage(CRect(10, 20, 30, 40));
     EXPECT_FALSE(image->LoadImageFile("/nonexistent/plexo/picture.bmp"));
-    BmpSpec rle = TwoColours(4, 4);
+    BmpFields rle = TwoColours(4, 4);
     rle.compression = 1;
     EXPECT_FALSE(image->LoadImageFile(WriteTemp("rle.bmp", MakeBmp(rle)).c_str()));
     EXPECT_EQ(image->GetRect(), CRect(10, 20, 30, 40));

@@ -18,25 +18,25 @@ std::map<std::string, Bytes> Seeds()
     std::map<std::string, Bytes> seeds;
     for (uint16_t bits : {1, 4, 8, 24}) {
         for (int height : {3, -3}) {
-            BmpSpec s;
+            BmpFields s;
             s.width = 5;
             s.height = height;
             s.bits = bits;
             seeds["bmp_" + std::to_string(bits) + (height < 0 ? "_topdown" : "")] = MakeBmp(s);
         }
     }
-    BmpSpec used;
+    BmpFields used;
     used.bits = 8;
     used.clrUsed = 16;
     seeds["bmp_8_used16"] = MakeBmp(used);
-    BmpSpec rle;
+    BmpFields rle;
     rle.bits = 8;
     rle.compression = 1;
     seeds["bmp_rle8"] = MakeBmp(rle);
-    BmpSpec core;
+    BmpFields core;
     core.headerSize = 12;
     seeds["bmp_core"] = MakeBmp(core);
-    BmpSpec cut;
+    BmpFields cut;
     cut.cutPixelBytes = 3;
     seeds["bmp_cut"] = MakeBmp(cut);
     seeds["record_empty"] = Bytes(14, 0);

@@ -63,8 +63,8 @@ std::vector<uint32_t> Rendered(CQYImageBaseObj& image)
     return pixels;
 }
 
-// What the spec's pixels should look like as 0x00RRGGBB, row by row.
-std::vector<uint32_t> Expected(const BmpSpec& s)
+// What the described pixels should look like as 0x00RRGGBB, row by row.
+std::vector<uint32_t> Expected(const BmpFields& s)
 {
     std::vector<uint32_t> pixels;
     const int rows = s.height < 0 ? -s.height : s.height;
@@ -85,9 +85,9 @@ std::vector<uint32_t> QtPixels(const QImage& image)
     return pixels;
 }
 
-BmpSpec Good(int width, int height, uint16_t bits)
+BmpFields Good(int width, int height, uint16_t bits)
 {
-    BmpSpec s;
+    BmpFields s;
     s.width = width;
     s.height = height;
     s.bits = bits;
@@ -104,9 +104,9 @@ BmpSpec Good(int width, int height, uint16_t bits)
 TEST(ImageHolder, GoodFilesLoadDrawAndRoundTripTheirPixels)
 {
     TempDir dir;
-    const BmpSpec specs[] = {Good(5, 3, 1), Good(7, 4, 4), Good(9, 5, 8), Good(6, 4, 24), Good(6, -4, 24),
+    const BmpFields specs[] = {Good(5, 3, 1), Good(7, 4, 4), Good(9, 5, 8), Good(6, 4, 24), Good(6, -4, 24),
                              Good(33, 2, 1), Good(3, -3, 8)};
-    for (const BmpSpec& spec : specs) {
+    for (const BmpFields& spec : specs) {
         SCOPED_TRACE(testing::Message() << spec.width << "x" << spec.height << " " << spec.bits << " bits");
         CQYImageBaseObj image;
         ASSERT_TRUE(image.LoadFromFile(dir.File("in.bmp", MakeBmp(spec)).c_str()));
@@ -136,7 +136,7 @@ TEST(ImageHolder, GoodFilesLoadDrawAndRoundTripTheirPixels)
 TEST(ImageHolder, EightBitsWithSixteenUsedColoursKeepA256EntryTable)
 {
     TempDir dir;
-    BmpSpec spec = Good(4, 4, 8);
+    BmpFields spec = Good(4, 4, 8);
     spec.clrUsed = 16;
     spec.pixel = [](int x, int y) { return static_cast<uint32_t>((x + 4 * y) % 16); };
     CQYImageBaseObj image;
@@ -166,7 +166,7 @@ TEST(ImageHolder, EightBitsWithSixteenUsedColoursKeepA256EntryTable)
 TEST(ImageHolder, LargePicturesDrawTheSameThroughTheirDeviceCopy)
 {
     TempDir dir;
-    BmpSpec spec = Good(1200, 900, 8);
+    BmpFields spec = Good(1200, 900, 8);
     spec.pixel = [](int x, int y) { return static_cast<uint32_t>((x / 7 + y / 5) % 256); };
     CQYImageBaseObj image;
     ASSERT_TRUE(image.LoadFromFile(dir.File("big.bmp", MakeBmp(spec)).c_str()));
@@ -231,9 +231,9 @@ struct BadFile {
     std::function<Bytes()> make;
 };
 
-Bytes WithSpec(const std::function<void(BmpSpec&)>& change)
+Bytes WithSpec(const std::function<void(BmpFields&)>& change)
 {
-    BmpSpec spec = Good(8, 6, 8);
+    BmpFields spec = Good(8, 6, 8);
     change(spec);
     return MakeBmp(spec);
 }
@@ -243,30 +243,30 @@ TEST(ImageHolder, BadFilesAreRefusedAndKeepTheOldPicture)
     const BadFile bad[] = {
         {"empty file", [] { return Bytes(); }},
         {"short file header", [] { return Bytes{'B', 'M', 1, 2}; }},
-        {"not BM", [] { return WithSpec([](BmpSpec& s) { s.type = 0x4142; }); }},
-        {"truncated pixels", [] { return WithSpec([](BmpSpec& s) { s.cutPixelBytes = 5; }); }},
-        {"pixels missing", [] { return WithSpec([](BmpSpec& s) { s.cutPixelBytes = 48; }); }},
-        {"offset past the end", [] { return WithSpec([](BmpSpec& s) { s.offBitsDelta = 100000; }); }},
-        {"offset inside the headers", [] { return WithSpec([](BmpSpec& s) { s.offBitsDelta = -(40 + 1024 + 4); }); }},
-        {"core header", [] { return WithSpec([](BmpSpec& s) { s.headerSize = 12; }); }},
-        {"v4 header", [] { return WithSpec([](BmpSpec& s) { s.headerSize = 108; }); }},
-        {"v5 header", [] { return WithSpec([](BmpSpec& s) { s.headerSize = 124; }); }},
-        {"RLE8", [] { return WithSpec([](BmpSpec& s) { s.compression = 1; }); }},
-        {"bitfields", [] { return WithSpec([](BmpSpec& s) { s.compression = 3; }); }},
-        {"16 bits", [] { return WithSpec([](BmpSpec& s) { s.bits = 16; }); }},
-        {"32 bits", [] { return WithSpec([](BmpSpec& s) { s.bits = 32; }); }},
-        {"2 bits", [] { return WithSpec([](BmpSpec& s) { s.bits = 2; }); }},
-        {"width 0", [] { return WithSpec([](BmpSpec& s) { s.width = 0; }); }},
-        {"negative width", [] { return WithSpec([](BmpSpec& s) { s.width = -8; }); }},
-        {"height 0", [] { return WithSpec([](BmpSpec& s) { s.height = 0; }); }},
-        {"most negative height", [] { return WithSpec([](BmpSpec& s) { s.height = INT32_MIN; }); }},
-        {"too many used colours", [] { return WithSpec([](BmpSpec& s) { s.clrUsed = 257; s.tableEntries = 4; }); }},
-        {"4-bit with 17 colours", [] { return WithSpec([](BmpSpec& s) { s.bits = 4; s.clrUsed = 17; s.tableEntries = 4; }); }},
-        {"huge lying size", [] { return WithSpec([](BmpSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; }); }},
-        {"rows beyond the file", [] { return WithSpec([](BmpSpec& s) { s.width = 60000; s.height = 60000; s.bits = 24; }); }},
+        {"not BM", [] { return WithSpec([](BmpFields& s) { s.type = 0x4142; }); }},
+        {"truncated pixels", [] { return WithSpec([](BmpFields& s) { s.cutPixelBytes = 5; }); }},
+        {"pixels missing", [] { return WithSpec([](BmpFields& s) { s.cutPixelBytes = 48; }); }},
+        {"offset past the end", [] { return WithSpec([](BmpFields& s) { s.offBitsDelta = 100000; }); }},
+        {"offset inside the headers", [] { return WithSpec([](BmpFields& s) { s.offBitsDelta = -(40 + 1024 + 4); }); }},
+        {"core header", [] { return WithSpec([](BmpFields& s) { s.headerSize = 12; }); }},
+        {"v4 header", [] { return WithSpec([](BmpFields& s) { s.headerSize = 108; }); }},
+        {"v5 header", [] { return WithSpec([](BmpFields& s) { s.headerSize = 124; }); }},
+        {"RLE8", [] { return WithSpec([](BmpFields& s) { s.compression = 1; }); }},
+        {"bitfields", [] { return WithSpec([](BmpFields& s) { s.compression = 3; }); }},
+        {"16 bits", [] { return WithSpec([](BmpFields& s) { s.bits = 16; }); }},
+        {"32 bits", [] { return WithSpec([](BmpFields& s) { s.bits = 32; }); }},
+        {"2 bits", [] { return WithSpec([](BmpFields& s) { s.bits = 2; }); }},
+        {"width 0", [] { return WithSpec([](BmpFields& s) { s.width = 0; }); }},
+        {"negative width", [] { return WithSpec([](BmpFields& s) { s.width = -8; }); }},
+        {"height 0", [] { return WithSpec([](BmpFields& s) { s.height = 0; }); }},
+        {"most negative height", [] { return WithSpec([](BmpFields& s) { s.height = INT32_MIN; }); }},
+        {"too many used colours", [] { return WithSpec([](BmpFields& s) { s.clrUsed = 257; s.tableEntries = 4; }); }},
+        {"4-bit with 17 colours", [] { return WithSpec([](BmpFields& s) { s.bits = 4; s.clrUsed = 17; s.tableEntries = 4; }); }},
+        {"huge lying size", [] { return WithSpec([](BmpFields& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; }); }},
+        {"rows beyond the file", [] { return WithSpec([](BmpFields& s) { s.width = 60000; s.height = 60000; s.bits = 24; }); }},
     };
     TempDir dir;
-    const BmpSpec goodSpec = Good(3, 2, 24);
+    const BmpFields goodSpec = Good(3, 2, 24);
     for (const BadFile& file : bad) {
         SCOPED_TRACE(file.name);
         CQYImageBaseObj image;
@@ -305,7 +305,7 @@ TEST(ImageHolder, MissingPathsRaiseFileExceptions)
 
 TEST(ImageHolder, RecordRoundTripKeepsPixelsSizeAndTable)
 {
-    for (const BmpSpec& spec : {Good(5, 3, 1), Good(7, 4, 4), Good(9, 5, 8), Good(6, -4, 24)}) {
+    for (const BmpFields& spec : {Good(5, 3, 1), Good(7, 4, 4), Good(9, 5, 8), Good(6, -4, 24)}) {
         TempDir dir;
         CQYImageBaseObj image;
         ASSERT_TRUE(image.LoadFromFile(dir.File("in.bmp", MakeBmp(spec)).c_str()));
@@ -351,11 +351,11 @@ TEST(ImageHolder, BadRecordsRaiseArchiveExceptions)
 {
     const std::pair<const char*, Bytes> bad[] = {
         {"truncated header", Bytes{'B', 'M', 0, 0}},
-        {"core header", WithSpec([](BmpSpec& s) { s.headerSize = 12; })},
-        {"RLE", WithSpec([](BmpSpec& s) { s.compression = 1; })},
-        {"truncated pixels", WithSpec([](BmpSpec& s) { s.cutPixelBytes = 1; })},
-        {"offset inside the headers", WithSpec([](BmpSpec& s) { s.offBitsDelta = -(40 + 1024 + 4); })},
-        {"huge lying size", WithSpec([](BmpSpec& s) { s.width = 0x10000; s.height = 0x7FFF; s.bits = 24; })},
+        {"core header", WithSpec([](BmpFields& s) { s.headerSize = 12; })},
+        {"RLE", WithSpec([](BmpFields& s) { s.compression = 1; })},
+        {"truncated pixels", WithSpec([](BmpFields& s) { s.cutPixelBytes = 1; })},
+        {"offset inside the headers", WithSpec([](BmpFields& s) { s.offBitsDelta = -(40 + 1024 + 4); })},
+        {"huge lying size", WithSpec([](BmpFields& s) { s.width = 0x10000; s.height = 0x7FFF; s.bits = 24; })},
     };
     for (const auto& [name, bytes] : bad) {
         SCOPED_TRACE(name);
@@ -368,7 +368,7 @@ TEST(ImageHolder, BadRecordsRaiseArchiveExceptions)
 TEST(ImageHolder, CopiesAndBitmapsShowTheSamePicture)
 {
     TempDir dir;
-    const BmpSpec spec = Good(6, 5, 4);
+    const BmpFields spec = Good(6, 5, 4);
     CQYImageBaseObj image;
     ASSERT_TRUE(image.LoadFromFile(dir.File("in.bmp", MakeBmp(spec)).c_str()));
     CQYImageBaseObj copy(image);
@@ -479,7 +479,7 @@ TEST(ImageIcon, InlineRecordRoundTrips)
 TEST(ImageIcon, ResourcesFromTheRegistry)
 {
     TempDir dir;
-    BmpSpec spec = Good(12, 7, 24);
+    BmpFields spec = Good(12, 7, 24);
     spec.pixel = [](int, int) { return 0x00336699u; };
     const std::string path = dir.File("res.bmp", MakeBmp(spec));
     PlexoRegisterBitmap(47101, path.c_str());

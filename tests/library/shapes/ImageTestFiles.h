@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-struct BmpSpec {
+struct BmpFields {
     int32_t width = 4;
     int32_t height = 3; // negative: top row first
     uint16_t bits = 24;
@@ -37,12 +37,12 @@ inline void PutLe(Bytes& out, uint64_t value, int nBytes)
         out.push_back(static_cast<BYTE>(value >> (8 * i)));
 }
 
-inline uint64_t SpecRowBytes(const BmpSpec& s)
+inline uint64_t FieldsRowBytes(const BmpFields& s)
 {
     return ((static_cast<uint64_t>(s.width < 0 ? 0 : s.width) * s.bits + 31) / 32) * 4;
 }
 
-inline size_t SpecTableEntries(const BmpSpec& s)
+inline size_t FieldsTableEntries(const BmpFields& s)
 {
     if (s.tableEntries != 0)
         return s.tableEntries;
@@ -50,10 +50,10 @@ inline size_t SpecTableEntries(const BmpSpec& s)
 }
 
 // The pixel rows, bottom-up or top-down as the height says.
-inline Bytes SpecPixels(const BmpSpec& s)
+inline Bytes FieldsPixels(const BmpFields& s)
 {
     const int64_t rows = s.height < 0 ? -static_cast<int64_t>(s.height) : s.height;
-    const uint64_t rowBytes = SpecRowBytes(s);
+    const uint64_t rowBytes = FieldsRowBytes(s);
     Bytes pixels;
     if (rowBytes * static_cast<uint64_t>(rows) > (64u << 20))
         return pixels; // a lying header: no real rows behind it
@@ -76,10 +76,10 @@ inline Bytes SpecPixels(const BmpSpec& s)
     return pixels;
 }
 
-inline Bytes MakeBmp(const BmpSpec& s)
+inline Bytes MakeBmp(const BmpFields& s)
 {
-    const size_t entries = SpecTableEntries(s);
-    const Bytes pixels = SpecPixels(s);
+    const size_t entries = FieldsTableEntries(s);
+    const Bytes pixels = FieldsPixels(s);
     const uint64_t offBits = 14 + s.headerSize + entries * 4;
     Bytes out;
     PutLe(out, s.type, 2);

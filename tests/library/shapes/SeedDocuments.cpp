@@ -129,7 +129,7 @@ std::vector<std::pair<std::string, Bytes>> QYShapeSeedDocuments()
     }));
     seeds.emplace_back("images", Page([](CQYDataModel& m) {
         Insert(m, Created<CQYImageComponent>(CRect(0, 0, 20, 20)));
-        BmpSpec spec;
+        BmpFields spec;
         spec.width = 3;
         spec.height = 2;
         spec.bits = 4;
