@@ -160,6 +160,13 @@ public:
     // Ctrl+Backspace and Ctrl+Delete: the span to the previous or next word
     // start goes.
     virtual void DeleteWord(BOOL bForward);
+    // Ctrl+U and Ctrl+Shift+U: the selection in lower or upper case, still
+    // selected afterwards.
+    virtual void ChangeCase(bool bUpper);
+    // Ctrl+Shift+L: the selected lines, or the caret line, go.
+    virtual void DeleteLines();
+    // The text of the selection (stream and line selections).
+    CString GetSelectionText();
     // Runs an edit command through the buffer with updates locked.
     virtual BOOL ExecuteCommand(SECEditCommand *pCommand);
     virtual void Backspace();
@@ -189,6 +196,12 @@ protected:
     afx_msg void OnDelete();
     afx_msg void OnReturn();
     afx_msg void OnTab();
+    afx_msg void OnLowerCase();
+    afx_msg void OnUpperCase();
+    afx_msg void OnDeleteLines();
+    afx_msg void OnConfigureLanguage();
+    afx_msg LRESULT OnImeStartComposition(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnImeEndComposition(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUnindent();
     afx_msg void OnDeleteWordBack();
     afx_msg void OnDeleteWord();
@@ -237,6 +250,9 @@ protected:
     // selection is then a line selection.
     BOOL MakeLineSelection();
     void IndentColumnBlock();
+    // The byte span of a column block on one line, clamped to the line.
+    void GetBlockSpan(int line, int &startCol, int &endCol);
+    void ChangeBlockCase(bool bUpper);
     // The caret after a block indent: the end when the anchor is the start.
     void PlaceCaretAfterIndent(const SECEditSelection &selection);
     void BeginMouseSelection();

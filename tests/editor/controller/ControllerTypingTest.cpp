@@ -333,4 +333,57 @@ TEST_F(ControllerTypingTest, TabWithoutSelectionAndInOverwrite)
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
 }
 
+TEST_F(ControllerTypingTest, CaseCommandsKeepTheRangeSelected)
+{
+    Open("x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
+    controller.SelectRange(0, 2, 0, 17, SECEDIT_SEL_STREAM);
+    Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "x CAF\xC3\x89 NA\xC3\x8FVE \xFF!\nnext"); // the stray byte stays
+    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, 2));
+    EXPECT_EQ(controller.GetSelectionObject().GetFinish(), SECEditPosition(0, 17));
+    Key(Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
+    Undo();
+    EXPECT_EQ(Text(), "x CAF\xC3\x89 NA\xC3\x8FVE \xFF!\nnext");
+}
+
+TEST_F(ControllerTypingTest, CaseOfAColumnBlockChangesInPlace)
+{
+    Open("abcdef\nabcdef\nab\n");
+    controller.SelectRange(0, 1, 2, 4, SECEDIT_SEL_COLUMN);
+    Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    // Rows stay rows; a short row converts what it has.
+    EXPECT_EQ(Text(), "aBCDef\naBCDef\naB\n");
+    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
+    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(0, 1));
+    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(2, 4));
+    Undo(); // one step
+    EXPECT_EQ(Text(), "abcdef\nabcdef\nab\n");
+}
+
+TEST_F(ControllerTypingTest, DeleteLinesTakesWholeLines)
+{
+    Open("one\ntwo\nthree\nfour");
+    controller.MoveCaretTo(1, 1, FALSE);
+    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "one\nthree\nfour");
+    controller.SelectRange(0, 2, 1, 1, SECEDIT_SEL_STREAM);
+    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "four");
+    controller.MoveCaretTo(0, 2, FALSE);
+    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(), "");
+    Undo();
+    EXPECT_EQ(Text(), "four");
+}
+
+TEST_F(ControllerTypingTest, CompositionHidesTheCaretUntilItEnds)
+{
+    Open("ab");
+    host.SendMessage(WM_IME_STARTCOMPOSITION);
+    EXPECT_FALSE(controller.CaretExists());
+    host.SendMessage(WM_IME_ENDCOMPOSITION);
+    EXPECT_TRUE(controller.CaretExists());
+}
+
 } // namespace
