@@ -16,6 +16,8 @@
 #include "framework/base/CString.h"
 
 class CCmdUI;
+class COleDataObject;
+class COleDataSource;
 class SECEditHint;
 class SECEditTextCommand;
 class SECEditCommand;
@@ -165,8 +167,19 @@ public:
     virtual void ChangeCase(bool bUpper);
     // Ctrl+Shift+L: the selected lines, or the caret line, go.
     virtual void DeleteLines();
-    // The text of the selection (stream and line selections).
+    // ---- Clipboard
+    // The selection's text; a column block as rows each ending in a line
+    // break.
     CString GetSelectionText();
+    // The selection (or the caret line) as CF_TEXT, with the column marker
+    // for a block; NULL when there is nothing to copy.
+    virtual COleDataSource *CopyToDataSource(BOOL bForClipboard);
+    virtual COleDataSource *NewDataSource();
+    // The text a data object offers (all of its bytes, NUL bytes included)
+    // and whether it is a column block; FALSE without text.
+    virtual BOOL PasteFromDataObject(COleDataObject *pDataObject, CString &text, BOOL &bIsColumn);
+    // Rows of text inserted one below the other at the position's pixel x.
+    virtual void InsertColumnBlock(const SECEditPosition &position, const CString &text);
     // Runs an edit command through the buffer with updates locked.
     virtual BOOL ExecuteCommand(SECEditCommand *pCommand);
     virtual void Backspace();
@@ -196,6 +209,10 @@ protected:
     afx_msg void OnDelete();
     afx_msg void OnReturn();
     afx_msg void OnTab();
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditCut();
+    afx_msg void OnEditPaste();
+    afx_msg void OnCutLines();
     afx_msg void OnLowerCase();
     afx_msg void OnUpperCase();
     afx_msg void OnDeleteLines();

@@ -8,26 +8,6 @@
 
 #include <algorithm>
 
-CString SECEditController::GetSelectionText()
-{
-    CString text;
-    SECEditTextBuffer *pBuffer = GetBuffer();
-    if (!pBuffer || !HasSelection())
-        return text;
-    SECEditPosition start = m_selection.GetStart();
-    SECEditPosition finish = m_selection.GetFinish();
-    if (m_selection.GetMode() == SECEDIT_SEL_LINES) {
-        start.m_nCol = 0;
-        finish = finish.m_nLine < pBuffer->GetLastLine()
-                     ? SECEditPosition(finish.m_nLine + 1, 0)
-                     : SECEditPosition(finish.m_nLine, pBuffer->GetLineTextLength(finish.m_nLine));
-    }
-    finish.m_nCol = std::min(finish.m_nCol, pBuffer->GetLineTextLength(finish.m_nLine));
-    start.m_nCol = std::min(start.m_nCol, pBuffer->GetLineTextLength(start.m_nLine));
-    pBuffer->GetText(text, start.m_nLine, start.m_nCol, finish.m_nLine, finish.m_nCol);
-    return text;
-}
-
 void SECEditController::GetBlockSpan(int line, int &startCol, int &endCol)
 {
     const int x1 = PositionToPoint(m_selection.GetAnchor()).x;

@@ -292,7 +292,7 @@ SECEditPosition SECEditController::DeleteSelection()
     return result;
 }
 
-void SECEditController::ReplaceSelection(const CString &text, BOOL)
+void SECEditController::ReplaceSelection(const CString &text, BOOL bColumnBlock)
 {
     SECEditTextBuffer *pBuffer = GetBuffer();
     if (!pBuffer)
@@ -302,6 +302,10 @@ void SECEditController::ReplaceSelection(const CString &text, BOOL)
     UpdateLock lock(*this);
     const SECEditPosition at = DeleteSelection();
     if (!text.IsEmpty()) {
+        if (bColumnBlock) {
+            InsertColumnBlock(at, text);
+            return;
+        }
         if (!m_bCaretExists)
             m_caret = at;
         InsertAt(at.m_nLine, at.m_nCol, text, text.GetLength());
