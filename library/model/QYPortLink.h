@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/base/CRect.h"
+#include "framework/collections/Arrays.h"
 
 class CQYDrawComponent;
 class CQYPortComponent;
@@ -31,6 +32,15 @@ public:
     // Lets go of pPort at whichever end is bound to it (the port is going
     // away).  Connectors that hold no reference on their ports need not.
     virtual void DetachPort(CQYPortComponent* pPort) {}
+    // The ports the two ends are bound to (NULL for a free end).
+    virtual CQYPortComponent* GetFromPort() { return nullptr; }
+    virtual CQYPortComponent* GetToPort() { return nullptr; }
+    // The connector's points from an array, its ends bound to the ports
+    // given (either may be NULL); FALSE when the array is unusable.
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
+                                 CQYPortComponent* pTo) = 0;
+    // The arrow type code of the end (0 for none).
+    virtual void SetEndArrowType(const int& nType) = 0;
 };
 
 // The connector side of a component in a port's link list, or NULL for a
