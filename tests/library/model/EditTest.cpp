@@ -216,7 +216,8 @@ TEST_F(ThreeRects, HitTestFindsTheTopmostWithTolerance)
     CQYDrawComponent* pTop = PutRect(m_model, CRect(20, 20, 80, 80));
     EXPECT_EQ(m_model.HitTest(30, 30), pTop);
     EXPECT_EQ(m_model.HitTest(10, 10), m_comps[0]);
-    EXPECT_EQ(m_model.HitTest(0, 10), m_comps[0]);
+    EXPECT_EQ(m_model.HitTest(1, 10), m_comps[0]);
+    EXPECT_EQ(m_model.HitTest(-20, 10), nullptr);
     EXPECT_EQ(m_model.HitTest(95, 200), nullptr);
     EXPECT_EQ(m_model.HitTestPortArea(155, 55), m_comps[1]);
 }
