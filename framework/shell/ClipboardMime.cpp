@@ -46,13 +46,18 @@ bool BlockBytes(HGLOBAL hMem, bool stopAtZero, QByteArray &bytes)
 bool PutBitmap(QMimeData &mime, HANDLE hData)
 {
     auto bitmap = GdiHandles::LookupAs<BitmapData>(static_cast<HGDIOBJ>(hData), GdiObjectKind::Bitmap);
-    if (!bitmap || bitmap->image.isNull())
+    if (!bitmap)
+        return false;
+    // A DIB section's pixels may have been changed through its bits since
+    // the last drawing: take the picture as it is now.
+    const QImage &picture = bitmap->Current();
+    if (picture.isNull())
         return false;
     for (const char *type : {"PNG", "BMP"}) {
         QByteArray encoded;
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
-        if (!bitmap->image.save(&buffer, type))
+        if (!picture.save(&buffer, type))
             return false;
         mime.setData(QByteArray("image/") + QByteArray(type).toLower(), encoded);
     }
