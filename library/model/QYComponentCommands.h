@@ -52,6 +52,15 @@ class CQYMoveCompCommand : public CQYSingleCompCommand {
 public:
     CQYMoveCompCommand(CQYDataModel* pModel, CQYDrawComponent* pComp, int dx, int dy);
 
+    // The layout macros set the offset they computed before running it.
+    void SetOffset(int dx, int dy)
+    {
+        m_dx = dx;
+        m_dy = dy;
+    }
+    int GetDx() const { return m_dx; }
+    int GetDy() const { return m_dy; }
+
     int GetCommandID() override;
     BOOL Execute() override;
     CQYBaseCommand* GetUndoCommand() override;

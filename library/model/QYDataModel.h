@@ -120,6 +120,12 @@ public:
     // for an angle of 0.
     virtual BOOL RotateComponents(CQYCompList* pList, int nAngle);
     virtual BOOL RotateComponent(CQYDrawComponent* pComp, int nAngle);
+    // Rotates about a given point (the rotate command keeps its centre).
+    virtual BOOL RotateComponentAbout(CQYDrawComponent* pComp, int nAngle, float fCentreX, float fCentreY);
+    // Takes the component out at its index and puts it back at nPosition
+    // (0 = bottom) without releasing it; returns the old index, or -1 when
+    // nothing moved (position out of range, the same, or not on the page).
+    int MoveInDrawingOrder(CQYDrawComponent* pComp, int nPosition);
     virtual BOOL PlaceComponent(CQYDrawComponent* pComp, CRect& rect, int nParam1, int nParam2, int nParam3,
                                 int nParam4);
     virtual CSize GetComponentsExtent();

@@ -186,6 +186,35 @@ BOOL CQYDataModel::RotateComponent(CQYDrawComponent* pComp, int nAngle)
     return TRUE;
 }
 
+BOOL CQYDataModel::RotateComponentAbout(CQYDrawComponent* pComp, int nAngle, float fCentreX, float fCentreY)
+{
+    if (pComp == nullptr || nAngle == 0)
+        return FALSE;
+    pComp->RotateComponent(nAngle, fCentreX, fCentreY);
+    SetModifiedFlag(TRUE);
+    return TRUE;
+}
+
+int CQYDataModel::MoveInDrawingOrder(CQYDrawComponent* pComp, int nPosition)
+{
+    const int nCount = m_listComponents.GetCount();
+    int nIndex = -1;
+    int nTabOrder = 0;
+    if (nPosition < 0 || nPosition >= nCount || !FindComponentPlace(pComp, nIndex, nTabOrder) || nIndex == nPosition)
+        return -1;
+    // Held across the move: the list's own reference goes out and back in.
+    pComp->AddRef();
+    m_listComponents.RemoveAt(m_listComponents.FindIndex(nIndex));
+    POSITION before = m_listComponents.FindIndex(nPosition);
+    if (before != nullptr)
+        m_listComponents.InsertBefore(before, pComp);
+    else
+        m_listComponents.AddTail(pComp);
+    pComp->Release();
+    SetModifiedFlag(TRUE);
+    return nIndex;
+}
+
 BOOL CQYDataModel::RotateComponents(CQYCompList* pList, int nAngle)
 {
     if (pList == nullptr || nAngle == 0)

@@ -64,9 +64,11 @@ CQYDrawComponent* CQYDataModel::GetComponentByType(int nType, CRect rect, LPCTST
         return nullptr;
     pComp->AddRef();
     pComp->Create(rectDrop, "");
-    // Track points follow the points (ports included) from the start, so
-    // that a later move and its undo give the record it had when made.
+    // The whole geometry (ports included) brought up to date from the
+    // start, so that an edit and its undo give the record it had when made.
+    pComp->UpdatePosition();
     pComp->ResetTrackPoints();
+    pComp->UpdateComp();
     CQYCompProperties* pProp = pComp->GetDefaultProperty();
     const int nMadeType = pProp != nullptr ? pProp->GetType() : nType;
     const CString strCaption = GetUniqueCaption(nMadeType);

@@ -36,11 +36,16 @@ public:
     virtual CQYPortComponent* GetFromPort() { return nullptr; }
     virtual CQYPortComponent* GetToPort() { return nullptr; }
     // The connector's points from an array, its ends bound to the ports
-    // given (either may be NULL); FALSE when the array is unusable.
+    // given (either may be NULL); FALSE when the array is unusable or the
+    // connector makes its points otherwise.
     virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
-                                 CQYPortComponent* pTo) = 0;
-    // The arrow type code of the end (0 for none).
-    virtual void SetEndArrowType(const int& nType) = 0;
+                                 CQYPortComponent* pTo)
+    {
+        return FALSE;
+    }
+    // The arrow type code of the end (0 for none); connectors without line
+    // ends ignore it.
+    virtual void SetEndArrowType(const int& nType) {}
 };
 
 // The connector side of a component in a port's link list, or NULL for a
