@@ -129,6 +129,12 @@ public:
     virtual BOOL PlaceComponent(CQYDrawComponent* pComp, CRect& rect, int nParam1, int nParam2, int nParam3,
                                 int nParam4);
     virtual CSize GetComponentsExtent();
+    // The form: its auxiliary rectangle keeps the old one, it takes the new
+    // one, and the page position follows.
+    virtual void ResizeFormComponent(CQYDrawComponent* pComp, int nLeft, int nTop, int nRight, int nBottom);
+    virtual void ResizeFormWithCaption(CQYDrawComponent* pComp, CRect rect, LPCTSTR lpszCaption);
+    // The component's and the form property set's text and back colours.
+    virtual void SetFormColors(CQYDrawComponent* pComp, COLORREF crBack, COLORREF crText);
     // Gives another component with tab order nOrder the component's order
     // and the component nOrder; returns the other one, or NULL.
     CQYDrawComponent* SwapTabOrder(int nOrder, CQYDrawComponent* pComp);

@@ -6,6 +6,7 @@
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYFormProperties.h"
 #include "library/model/QYGroupMembers.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
@@ -254,11 +255,14 @@ BOOL CQYDataModel::UnGroupComponent(CQYDrawComponent* pGroup)
     if (pMembers->GetMemberList()->IsEmpty())
         return TRUE;
     pGroup->AddRef();
-    RemoveComponent(pGroup);
-    for (CQYDrawComponent* pComp : Snapshot(pMembers->GetMemberList())) {
-        InsertComponent(pComp);
-        pMembers->RemoveComponent(pComp);
+    // A group that is not on the page has nothing to hand back.
+    if (!RemoveComponent(pGroup)) {
+        pGroup->Release();
+        return FALSE;
     }
+    // The group keeps its member list, so that grouping again can reuse it.
+    for (CQYDrawComponent* pComp : Snapshot(pMembers->GetMemberList()))
+        InsertComponent(pComp);
     pGroup->Release();
     SetModifiedFlag(TRUE);
     return TRUE;
@@ -285,6 +289,39 @@ CSize CQYDataModel::GetComponentsExtent()
         size.cy = std::max<LONG>(size.cy, rect.bottom);
     }
     return size;
+}
+
+void CQYDataModel::ResizeFormComponent(CQYDrawComponent* pComp, int nLeft, int nTop, int nRight, int nBottom)
+{
+    if (pComp == nullptr)
+        return;
+    const CRect old = pComp->GetRect();
+    pComp->SetAuxRect(&old);
+    const CRect rect(nLeft, nTop, nRight, nBottom);
+    pComp->SetRect(&rect);
+    SetPagePosition(rect);
+    SetModifiedFlag(TRUE);
+}
+
+void CQYDataModel::ResizeFormWithCaption(CQYDrawComponent* pComp, CRect rect, LPCTSTR lpszCaption)
+{
+    ResizeFormComponent(pComp, rect.left, rect.top, rect.right, rect.bottom);
+    SetPagePositionAndCaption(rect, lpszCaption != nullptr ? lpszCaption : "");
+}
+
+void CQYDataModel::SetFormColors(CQYDrawComponent* pComp, COLORREF crBack, COLORREF crText)
+{
+    if (pComp != nullptr) {
+        if (CQYCompProperties* pProp = pComp->GetDefaultProperty()) {
+            pProp->SetFontColor(crText);
+            pProp->SetBkColor(crBack);
+        }
+    }
+    if (CQYFormProperties* pForm = GetDefaultProperty()) {
+        pForm->SetFontColor(crText);
+        pForm->SetBkColor(crBack);
+    }
+    SetModifiedFlag(TRUE);
 }
 
 CQYDrawComponent* CQYDataModel::SwapTabOrder(int nOrder, CQYDrawComponent* pComp)

@@ -257,7 +257,7 @@ TEST_F(ThreeRects, GroupAndUngroupDirectly)
     EXPECT_EQ(pGroup->GetRect(), CRect(0, 0, 150, 50));
     ASSERT_TRUE(m_model.UnGroupComponent(pGroup));
     EXPECT_EQ(PageOrder(m_model), (std::vector<CQYDrawComponent*>{m_comps[2], m_comps[0], m_comps[1]}));
-    EXPECT_EQ(pGroup->GetComponents()->GetCount(), 0);
+    EXPECT_EQ(pGroup->GetComponents()->GetCount(), 2);
     pGroup->Release();
 }
 

@@ -5,9 +5,12 @@
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
+#include "library/model/QYFormProperties.h"
 #include "library/model/QYLayoutCommands.h"
 #include "library/model/QYLayoutSingleCommands.h"
 #include "library/model/QYPortComponent.h"
+#include "library/model/QYPropertyCommands.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
 
@@ -313,6 +316,30 @@ TEST_F(LayoutPage, UserPathOfLayoutEdits)
     ASSERT_TRUE(m_model.Execute(pFront, TRUE));
     step();
 
+    // Group the triangle and the second rectangle, then ungroup them.
+    CQYCompList listBT = ListOf({pB, pT});
+    auto* pGroupCommand = new CQYGroupCommand(&m_model, &listBT, nullptr);
+    ASSERT_TRUE(m_model.Execute(pGroupCommand, TRUE));
+    CQYDrawComponent* pGroup = PageOrder().back();
+    EXPECT_STREQ(pGroup->GetObjectName(), "GROUP1");
+    step();
+    ASSERT_TRUE(m_model.Execute(new CQYUnGroupCommand(&m_model, pGroup), TRUE));
+    step();
+
+    // Drag the link's end from the second rectangle's left port to its top
+    // port.
+    CQYPortComponent* pLeft = pB->FindPort(0, 0.5);
+    CQYPortComponent* pTop = pB->FindPort(0.5, 0);
+    ASSERT_EQ(pLink->GetToPort(), pLeft);
+    const CPoint drag = pTop->GetLinkPoint() - pLink->GetEndPoint();
+    auto* pSizePort = new CQYSizePortCommand(&m_model, pLink, pLink->GetPointCount() - 1, drag.x, drag.y);
+    pSizePort->SetToPort(pLeft);
+    pSizePort->SetFromPort(pTop);
+    ASSERT_TRUE(m_model.Execute(pSizePort, TRUE));
+    EXPECT_EQ(pLink->GetToPort(), pTop);
+    EXPECT_EQ(pLeft->GetLinkCount(), 0);
+    step();
+
     ASSERT_TRUE(m_model.DeleteAllComponents());
     step();
 
@@ -332,6 +359,87 @@ TEST_F(LayoutPage, UserPathOfLayoutEdits)
     ASSERT_EQ(LoadRecord(reopened, saved), -1);
     EXPECT_EQ(StoreRecord(reopened), saved);
     pLink->Release();
+}
+
+TEST_F(LayoutPage, UndoOfAGroupPutsTheMembersBackAtTheirPlaces)
+{
+    std::vector<CQYDrawComponent*> comps;
+    for (int i = 0; i < 4; ++i)
+        comps.push_back(PutRect(CRect(i * 60, 0, i * 60 + 50, 50)));
+    const Bytes before = StoreRecord(m_model);
+    CQYCompList list = ListOf({comps[2], comps[0]});
+    ASSERT_TRUE(m_model.Execute(new CQYGroupCommand(&m_model, &list, nullptr), TRUE));
+    ASSERT_EQ(m_model.GetComponents().GetCount(), 3);
+    CQYDrawComponent* pGroup = PageOrder().back();
+    EXPECT_EQ(pGroup->GetDefaultProperty()->m_nTabOrder, 3);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(PageOrder(), comps);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(comps[static_cast<size_t>(i)]->GetDefaultProperty()->m_nTabOrder, i + 1);
+    EXPECT_EQ(StoreRecord(m_model), before);
+    // Redo groups the same members into the same group object.
+    ASSERT_TRUE(m_model.Redo());
+    EXPECT_EQ(PageOrder().back(), pGroup);
+    EXPECT_EQ(static_cast<CQYGroupComponent*>(pGroup)->GetComponents()->GetCount(), 2);
+}
+
+TEST_F(LayoutPage, UndoOfAnUngroupRebuildsTheGroupInItsPlace)
+{
+    CQYDrawComponent* a = PutRect(CRect(0, 0, 50, 50));
+    CQYDrawComponent* b = PutRect(CRect(60, 0, 110, 50));
+    CQYCompList list = ListOf({a, b});
+    ASSERT_TRUE(m_model.Execute(new CQYGroupCommand(&m_model, &list, nullptr), TRUE));
+    CQYDrawComponent* pGroup = PageOrder().back();
+    CQYDrawComponent* c = PutRect(CRect(200, 0, 250, 50));
+    const Bytes grouped = StoreRecord(m_model);
+    ASSERT_TRUE(m_model.Execute(new CQYUnGroupCommand(&m_model, pGroup), TRUE));
+    EXPECT_EQ(PageOrder(), (std::vector<CQYDrawComponent*>{c, a, b}));
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(PageOrder(), (std::vector<CQYDrawComponent*>{pGroup, c}));
+    EXPECT_EQ(static_cast<CQYGroupComponent*>(pGroup)->GetComponents()->GetCount(), 2);
+    EXPECT_EQ(StoreRecord(m_model), grouped);
+}
+
+TEST_F(LayoutPage, GroupingNothingLeavesTheGroupAlone)
+{
+    CQYDrawComponent* a = PutRect(CRect(0, 0, 50, 50));
+    auto* pGroup = new CQYGroupComponent;
+    pGroup->AddRef();
+    pGroup->AddComponent(a);
+    CQYCompList empty;
+    EXPECT_FALSE(m_model.Execute(new CQYGroupCommand(&m_model, &empty, pGroup), TRUE));
+    EXPECT_EQ(pGroup->GetComponents()->GetCount(), 1);
+    EXPECT_FALSE(m_model.CanUndo());
+    pGroup->Release();
+}
+
+TEST_F(LayoutPage, FormColourChangeUndoesBothColourSets)
+{
+    CQYDrawComponent* a = PutRect(CRect(0, 0, 50, 50));
+    CQYFormProperties* pForm = m_model.GetDefaultProperty();
+    ASSERT_NE(pForm, nullptr);
+    const COLORREF crFormBack = pForm->GetBkColor();
+    const COLORREF crFormText = pForm->GetFontColor();
+    RunUndoRedo(new CQYFormColorChangeCommand(&m_model, a, 0x0000FF, 0x00FF00));
+    EXPECT_EQ(pForm->GetBkColor(), 0x0000FFu);
+    EXPECT_EQ(a->GetDefaultProperty()->GetBkColor(), 0x0000FFu);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(pForm->GetBkColor(), crFormBack);
+    EXPECT_EQ(pForm->GetFontColor(), crFormText);
+}
+
+TEST_F(LayoutPage, SizeSpotAndColourChangeUndo)
+{
+    CQYDrawComponent* a = Put(QY_COMP_TRIANGLE, CRect(0, 0, 100, 100));
+    const COLORREF crBack = a->GetDefaultProperty()->GetBkColor();
+    RunUndoRedo(new CQYSizeSpotCommand(&m_model, a, 0, 5, -7));
+    RunUndoRedo(new CQYColorChangeCommand(&m_model, a, 0x123456, 0x654321));
+    EXPECT_EQ(a->GetDefaultProperty()->GetBkColor(), 0x123456u);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(a->GetDefaultProperty()->GetBkColor(), crBack);
+    CQYDrawComponent* pOff = m_model.GetComponentByType(QY_COMP_RECTANGLE, CRect(0, 0, 50, 50), "", 0);
+    EXPECT_FALSE(m_model.Execute(new CQYSizeSpotCommand(&m_model, pOff, 0, 5, 5), TRUE));
+    pOff->Release();
 }
 
 } // namespace
