@@ -46,6 +46,12 @@ public:
     // The arrow type code of the end (0 for none); connectors without line
     // ends ignore it.
     virtual void SetEndArrowType(const int& nType) {}
+    // The track outline of a connector dragged on its own: the ends bound to
+    // ports stay on the screen (they move by (-rx, -ry)), the rest follows.
+    virtual void OffsetSelectedTrack(int dx, int dy, int rx, int ry) {}
+    virtual void OffsetAllTrackPoints(int dx, int dy) {}
+    // Moves one track point as a drag of that point or end would.
+    virtual BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy) { return FALSE; }
 };
 
 // The connector side of a component in a port's link list, or NULL for a

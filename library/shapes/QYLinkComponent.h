@@ -89,9 +89,9 @@ public:
     virtual void CreateStartArrow(const int& nType);
 
     virtual BOOL MovePortBy(CQYPortComponent* pPort, int dx, int dy);
-    virtual void OffsetSelectedTrack(int dx, int dy, int ex, int ey);
-    virtual void OffsetAllTrackPoints(int dx, int dy);
-    virtual BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy);
+    void OffsetSelectedTrack(int dx, int dy, int ex, int ey) override;
+    void OffsetAllTrackPoints(int dx, int dy) override;
+    BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy) override;
 
     virtual BOOL GetElbow();
     // Stores the mode; the points are not routed again.
