@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 
 #include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/EmfRecorder.h"
 
 #include "framework/gdi/DibSection.h"
 #include "framework/gdi/RegionUtil.h"
@@ -140,6 +141,20 @@ const std::vector<uint32_t> *HDC__::DibColours()
 COLORREF HDC__::Colour(COLORREF c)
 {
     return Paints::Resolve(c, state.palette.get(), DibColours());
+}
+
+namespace {
+PlexoScreenPixelSource g_screenPixelSource = nullptr;
+} // namespace
+
+void PlexoSetScreenPixelSource(PlexoScreenPixelSource pfnSource)
+{
+    g_screenPixelSource = pfnSource;
+}
+
+COLORREF PlexoScreenPixel(int x, int y)
+{
+    return g_screenPixelSource ? g_screenPixelSource(x, y) : CLR_INVALID;
 }
 
 HDC CreateMemoryDC(HDC hReference)

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QPaintDevice;
+class EmfRecorder;
 
 // Everything SaveDC saves.
 struct DCState {
@@ -74,6 +75,10 @@ struct HDC__ {
     // of the next transfer to the same rectangle, as masked drawing needs.
     QImage lastTransfer;
     QRect lastTransferRect;
+    // The screen context (GetDC(NULL)): its pixels are read from the screen.
+    bool screen = false;
+    // Set on a metafile context: its drawing calls become records (EmfHooks.h).
+    std::unique_ptr<EmfRecorder> recorder;
 
     ~HDC__();
 
@@ -100,6 +105,12 @@ struct HDC__ {
     COLORREF Colour(COLORREF c);
     const std::vector<uint32_t> *DibColours();
 };
+
+// Where the screen context's pixels come from: the windowing layer installs
+// it. The answer is a COLORREF, or CLR_INVALID where the screen cannot be read.
+typedef COLORREF (*PlexoScreenPixelSource)(int x, int y);
+void PlexoSetScreenPixelSource(PlexoScreenPixelSource pfnSource);
+COLORREF PlexoScreenPixel(int x, int y);
 
 // Creation of contexts for the framework's targets (the windowing and
 // printing layers call these); free them with DeleteDC.
