@@ -99,6 +99,13 @@ public:
     // adds it; bEndArrow gives it a solid end arrow.
     virtual void AddNewLink(CQYDrawComponent* pLink, CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
                             CQYPortComponent* pTo, BOOL bEndArrow);
+    // Figures made from points, named and added undoably; bEndArrow gives
+    // lines a solid end arrow.
+    virtual void AddNewLine(LPPOINT lpPoints, int nCount, BOOL bEndArrow);
+    virtual void AddNewLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow);
+    virtual void AddNewPolygon(CArray<CPoint, CPoint>* pPoints);
+    virtual void AddNewBezierLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow);
+    virtual void AddNewCloseBezier(CArray<CPoint, CPoint>* pPoints);
     // Cuts every port and connector bond and removes everything, as one
     // undoable step (the undo ties the bonds again).
     virtual BOOL DeleteAllComponents();
@@ -278,6 +285,8 @@ public:
     int m_nPrintingPageCount = 1;
 
 protected:
+    // Makes the figure of the class from the points and adds it.
+    void AddNewFigure(LPCSTR lpszClassName, const CArray<CPoint, CPoint>& points, BOOL bEndArrow);
     // Reads a whole body; throws on a bad or short record.
     void LoadBody(CArchive& ar, CQYDocumentBody& body);
     void StoreBody(CArchive& ar);

@@ -8,6 +8,7 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYFormProperties.h"
 #include "library/model/QYGroupMembers.h"
+#include "library/model/QYPointFigure.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
 
@@ -105,6 +106,73 @@ void CQYDataModel::AddNewLink(CQYDrawComponent* pLink, CArray<CPoint, CPoint>* p
     Execute(pCommand, TRUE);
     SetModifiedFlag(TRUE);
     pLink->Release();
+}
+
+CQYPointFigure* QYGetPointFigure(CQYDrawComponent* pComp)
+{
+    return dynamic_cast<CQYPointFigure*>(pComp);
+}
+
+void CQYDataModel::AddNewFigure(LPCSTR lpszClassName, const CArray<CPoint, CPoint>& points, BOOL bEndArrow)
+{
+    // By run-time class name: the figure classes live in a library loaded
+    // next to this one.
+    CObject* pObject = CRuntimeClass::CreateObject(lpszClassName);
+    auto* pComp = dynamic_cast<CQYDrawComponent*>(pObject);
+    CQYPointFigure* pFigure = QYGetPointFigure(pComp);
+    if (pFigure == nullptr) {
+        delete pObject;
+        return;
+    }
+    pComp->AddRef();
+    pFigure->CreateFromArray(points);
+    pComp->UpdatePosition();
+    CQYCompProperties* pProp = pComp->GetDefaultProperty();
+    const int nType = pProp != nullptr ? pProp->GetType() : QY_COMP_NONE;
+    pComp->SetObjectCaption(GetUniqueCaption(nType));
+    pComp->SetObjectName(GetUniqueName(nType));
+    if (bEndArrow)
+        pFigure->SetEndArrowType(QY_ARROW_SOLID_END);
+    // The whole geometry (line ends included) up to date before the page
+    // records it.
+    pComp->UpdatePosition();
+    pComp->ResetTrackPoints();
+    pComp->UpdateComp();
+    AddComponent(pComp);
+    pComp->Release();
+    SetModifiedFlag(TRUE);
+}
+
+void CQYDataModel::AddNewLine(LPPOINT lpPoints, int nCount, BOOL bEndArrow)
+{
+    CArray<CPoint, CPoint> points;
+    for (int i = 0; lpPoints != nullptr && i < nCount; ++i)
+        points.Add(CPoint(lpPoints[i]));
+    AddNewFigure("CQYLineComponent", points, bEndArrow);
+}
+
+void CQYDataModel::AddNewLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow)
+{
+    if (pPoints != nullptr)
+        AddNewFigure("CQYLineComponent", *pPoints, bEndArrow);
+}
+
+void CQYDataModel::AddNewPolygon(CArray<CPoint, CPoint>* pPoints)
+{
+    if (pPoints != nullptr)
+        AddNewFigure("CQYPolygonComponent", *pPoints, FALSE);
+}
+
+void CQYDataModel::AddNewBezierLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow)
+{
+    if (pPoints != nullptr)
+        AddNewFigure("CQYBezierLineComponent", *pPoints, bEndArrow);
+}
+
+void CQYDataModel::AddNewCloseBezier(CArray<CPoint, CPoint>* pPoints)
+{
+    if (pPoints != nullptr)
+        AddNewFigure("CQYCloseBezierComponent", *pPoints, FALSE);
 }
 
 BOOL CQYDataModel::DeleteAllComponents()

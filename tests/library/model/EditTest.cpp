@@ -7,7 +7,9 @@
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYPortComponent.h"
+#include "library/shapes/QYBezierLineComponent.h"
 #include "library/shapes/QYGroupComponent.h"
+#include "library/shapes/QYLineComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
 
@@ -421,6 +423,36 @@ TEST_F(LinkedPage, SaveReopenSaveGivesTheSameBytes)
     CQYDataModel reopened;
     ASSERT_EQ(LoadRecord(reopened, saved), -1);
     EXPECT_EQ(StoreRecord(reopened), saved);
+}
+
+TEST(PointFigures, MadeNamedAndAddedUndoably)
+{
+    CQYDataModel model;
+    POINT line[] = {{10, 10}, {100, 40}};
+    model.AddNewLine(line, 2, TRUE);
+    CArray<CPoint, CPoint> points;
+    for (CPoint point : {CPoint(0, 0), CPoint(50, 0), CPoint(50, 50), CPoint(0, 60)})
+        points.Add(point);
+    model.AddNewPolygon(&points);
+    model.AddNewBezierLine(&points, FALSE);
+    model.AddNewCloseBezier(&points);
+    model.AddNewLine(&points, FALSE);
+    std::vector<CQYDrawComponent*> comps = PageOrder(model);
+    ASSERT_EQ(comps.size(), 5u);
+    const char* names[] = {"LINE1", "POLYGON1", "BEZIERLINE1", "CLOSEBEZIER1", "LINE2"};
+    const int types[] = {QY_COMP_LINE, QY_COMP_POLYGON, QY_COMP_BEZIERLINE, QY_COMP_CLOSEBEZIER, QY_COMP_LINE};
+    for (size_t i = 0; i < comps.size(); ++i) {
+        EXPECT_STREQ(comps[i]->GetObjectName(), names[i]);
+        EXPECT_EQ(comps[i]->GetDefaultProperty()->GetType(), types[i]);
+        EXPECT_EQ(TabOrderOf(comps[i]), static_cast<int>(i) + 1);
+    }
+    EXPECT_EQ(static_cast<CQYLineComponent*>(comps[0])->GetEndArrowType(), 3);
+    EXPECT_EQ(static_cast<CQYLineComponent*>(comps[4])->GetEndArrowType(), 0);
+    EXPECT_EQ(comps[1]->GetRect(), CRect(0, 0, 50, 60));
+    EXPECT_EQ(model.GetUndoCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(model.GetComponents().GetCount(), 0);
 }
 
 } // namespace
