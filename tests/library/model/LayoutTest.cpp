@@ -442,4 +442,33 @@ TEST_F(LayoutPage, SizeSpotAndColourChangeUndo)
     pOff->Release();
 }
 
+TEST_F(LayoutPage, ReferenceCountsReturnToTheirStart)
+{
+    CQYDrawComponent* a = PutRect(CRect(0, 0, 50, 50));
+    CQYDrawComponent* b = PutRect(CRect(60, 0, 110, 50));
+    a->AddRef();
+    b->AddRef();
+    const int nA = a->GetRefCount();
+    const int nB = b->GetRefCount();
+    CQYCompList list = ListOf({a, b});
+    ASSERT_TRUE(m_model.Execute(new CQYGroupCommand(&m_model, &list, nullptr), TRUE));
+    CQYDrawComponent* pGroup = PageOrder().back();
+    ASSERT_TRUE(m_model.Execute(new CQYUnGroupCommand(&m_model, pGroup), TRUE));
+    ASSERT_TRUE(m_model.Undo());
+    ASSERT_TRUE(m_model.Undo());
+    ASSERT_TRUE(m_model.Redo());
+    ASSERT_TRUE(m_model.Undo());
+    auto* pDelete = new CQYRemoveCompsCommand(&m_model, &m_model.GetComponents());
+    pDelete->SetCutBonds(TRUE);
+    ASSERT_TRUE(m_model.Execute(pDelete, TRUE));
+    ASSERT_TRUE(m_model.Undo());
+    list.RemoveAll();
+    m_model.Reset();
+    EXPECT_EQ(a->GetRefCount(), nA);
+    EXPECT_EQ(b->GetRefCount(), nB);
+    EXPECT_EQ(PageOrder(), (std::vector<CQYDrawComponent*>{a, b}));
+    a->Release();
+    b->Release();
+}
+
 } // namespace
