@@ -4,6 +4,7 @@
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYFactoryProduct.h"
 
 #include <cstring>
 #include <string>
@@ -46,8 +47,7 @@ BOOL IsTextUsed(CQYCompList& list, LPCTSTR lpszText, bool bNames)
 
 CQYDrawComponent* CQYDataModel::GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam)
 {
-    (void)lpszFileName; // read by the picture classes' own loading
-    (void)dwParam;
+    (void)dwParam; // for derived models' factories
     if (nType == QY_COMP_NONE)
         return nullptr;
     CRect rectDrop = QYDropRectForType(nType, rect);
@@ -69,13 +69,25 @@ CQYDrawComponent* CQYDataModel::GetComponentByType(int nType, CRect rect, LPCTST
     pComp->UpdatePosition();
     pComp->ResetTrackPoints();
     pComp->UpdateComp();
+    CQYFactoryProduct* pProduct = QYGetFactoryProduct(pComp);
+    // A picture that cannot be read leaves the component without one; it is
+    // still named and returned.
+    if (nType == QY_COMP_IMAGE && pProduct != nullptr)
+        pProduct->LoadImageFile(lpszFileName != nullptr ? lpszFileName : "");
     CQYCompProperties* pProp = pComp->GetDefaultProperty();
     const int nMadeType = pProp != nullptr ? pProp->GetType() : nType;
     const CString strCaption = GetUniqueCaption(nMadeType);
     const CString strName = GetUniqueName(nMadeType);
     pComp->SetObjectCaption(strCaption);
     pComp->SetObjectName(strName);
+    if (nType == QY_COMP_STATIC && pProduct != nullptr)
+        pProduct->AutoSize(nullptr);
     return pComp;
+}
+
+CQYFactoryProduct* QYGetFactoryProduct(CQYDrawComponent* pComp)
+{
+    return dynamic_cast<CQYFactoryProduct*>(pComp);
 }
 
 CString CQYDataModel::GetUniqueName(int nType)

@@ -63,6 +63,24 @@ TEST(Factory, CodesThatMakeNothing)
         EXPECT_EQ(model.GetComponentByType(nType, CRect(0, 0, 100, 100), "", 0), nullptr) << nType;
 }
 
+TEST(Factory, LabelsAndPictures)
+{
+    CQYDataModel model;
+    struct {
+        int nType;
+        const char* pszName;
+    } const cases[] = {{QY_COMP_STATIC, "STATIC1"}, {QY_COMP_IMAGE, "IMAGE1"}, {QY_COMP_HYLINK, "HYLINK1"}};
+    for (const auto& c : cases) {
+        // The picture's file does not exist: the image is still made and named.
+        CQYDrawComponent* pComp =
+            model.GetComponentByType(c.nType, CRect(100, 100, 300, 200), "/nonexistent/picture.bmp", 0);
+        ASSERT_NE(pComp, nullptr) << c.nType;
+        EXPECT_EQ(pComp->GetDefaultProperty()->GetType(), c.nType);
+        EXPECT_STREQ(pComp->GetObjectName(), c.pszName);
+        pComp->Release();
+    }
+}
+
 TEST(Factory, TypeCodeIsReadBackAndNamesFollowIt)
 {
     CQYDataModel model;
