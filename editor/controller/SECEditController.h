@@ -16,6 +16,7 @@
 #include "framework/base/CString.h"
 
 class CCmdUI;
+class CMenu;
 class COleDataObject;
 class COleDataSource;
 class SECEditHint;
@@ -187,6 +188,13 @@ public:
     // no run).
     ULONGLONG GetTypingSerial() const { return m_nTypingSerial; }
 
+    // ---- Context menu
+    // Loads menu 22565 and takes its first popup into pPopup; FALSE when
+    // the menu is missing or empty.
+    virtual BOOL CreateContextMenu(CMenu &menu, CMenu *&pPopup);
+    // Runs the enable handler of every item, in order.
+    virtual void UpdateMenuItems(CMenu *pPopup);
+
     // ---- Marks and lines
     virtual BOOL OnLeaveMarkedLine(int line, BOOL bHasMark);
     virtual void ToggleHighlight(int line);
@@ -222,6 +230,7 @@ protected:
     afx_msg void OnUnindent();
     afx_msg void OnDeleteWordBack();
     afx_msg void OnDeleteWord();
+    afx_msg void OnContextMenu(CWnd *pWnd, CPoint point);
     afx_msg void OnSetFocus(CWnd *pOldWnd);
     afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg void OnMoveCommand(UINT nID);

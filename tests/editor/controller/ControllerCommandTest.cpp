@@ -13,10 +13,15 @@
 #include "framework/shell/Clipboard.h"
 #include "framework/window/WindowInternals.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 
 namespace {
@@ -328,6 +333,63 @@ TEST_F(ControllerCommandTest, EscapeClearsTheSelection)
     EXPECT_TRUE(controller.HasSelection());
     Type(Qt::Key_Escape);
     EXPECT_FALSE(controller.HasSelection());
+}
+
+// When the popup menu shows: records its items' enabled states, then
+// triggers the item with the given text (or closes the menu when empty).
+void OnPopup(std::map<std::string, bool> &states, const std::string &choose)
+{
+    QTimer::singleShot(0, [&states, choose]() {
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!popup)
+            return;
+        QAction *chosen = nullptr;
+        for (QAction *action : popup->actions()) {
+            if (action->isSeparator())
+                continue;
+            states[action->text().toStdString()] = action->isEnabled();
+            if (action->text().toStdString() == choose)
+                chosen = action;
+        }
+        if (chosen) {
+            popup->setActiveAction(chosen);
+            QTest::keyClick(popup, Qt::Key_Return);
+        } else
+            popup->close();
+    });
+}
+
+TEST_F(ControllerCommandTest, ContextMenuFromTheKeyboardShowsTheEnableStates)
+{
+    std::map<std::string, bool> states;
+    OnPopup(states, "");
+    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(-1, -1));
+    ASSERT_EQ(states.size(), 6u);
+    EXPECT_FALSE(states["&Undo"]);
+    EXPECT_FALSE(states["&Redo"]);
+    EXPECT_FALSE(states["Cu&t"]); // no selection
+    EXPECT_TRUE(states["&Copy"]);
+    EXPECT_TRUE(states["Select &All"]);
+}
+
+TEST_F(ControllerCommandTest, ContextMenuAtTheMouseMovesTheCaretAndRunsTheChoice)
+{
+    controller.SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
+    CPoint at = controller.PositionToPoint(SECEditPosition(1, 3));
+    at.y += 2;
+    host.ClientToScreen(&at);
+    std::map<std::string, bool> states;
+    OnPopup(states, "");
+    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(at.x, at.y));
+    EXPECT_FALSE(controller.HasSelection()); // outside the selection: cleared
+    EXPECT_EQ(controller.GetCaretLine(), 1);
+    EXPECT_EQ(controller.GetCaretColumn(), 3);
+
+    OnPopup(states, "Select &All");
+    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(at.x, at.y));
+    PumpEditorEvents();
+    EXPECT_TRUE(controller.HasSelection());
+    EXPECT_EQ(controller.GetCaretLine(), 0);
 }
 
 TEST(ControllerGutterTest, ModesWidthsAndLineNumbers)
