@@ -6,6 +6,7 @@
 #include "../text/BufferTestSupport.h"
 
 #include "editor/controller/SECEditCommandIds.h"
+#include "editor/text/SECEditBufferHint.h"
 
 #include "framework/window/WindowInternals.h"
 
@@ -384,6 +385,50 @@ TEST_F(ControllerTypingTest, CompositionHidesTheCaretUntilItEnds)
     EXPECT_FALSE(controller.CaretExists());
     host.SendMessage(WM_IME_ENDCOMPOSITION);
     EXPECT_TRUE(controller.CaretExists());
+}
+
+TEST_F(ControllerTypingTest, AnotherPaneKeepsItsCaretOnItsText)
+{
+    Open("hello world\nsecond");
+    // A second pane on the same buffer, without the focus.
+    CTestViewport otherViewport;
+    CTestHostWnd otherHost;
+    ASSERT_TRUE(otherHost.Create());
+    SECEditController other;
+    other.GetEventListener().SetBuffer(buffer.get());
+    other.Initialize(&otherHost, &otherViewport);
+    otherHost.pPlugIn = &other;
+    buffer->Attach(other.GetBufferObserver());
+    PumpEditorEvents();
+    host.SetFocus();
+    PumpEditorEvents();
+    ASSERT_TRUE(controller.CaretExists());
+    ASSERT_FALSE(other.CaretExists());
+    other.MoveCaretTo(0, 6, FALSE);
+    other.SelectRange(1, 0, 1, 3, SECEDIT_SEL_STREAM);
+
+    controller.MoveCaretTo(0, 0, FALSE);
+    TypeText("\xC3\xA9!");
+    EXPECT_EQ(other.GetCaretLine(), 1); // SelectRange left it at the range's end
+    EXPECT_EQ(other.GetCaretColumn(), 3);
+    EXPECT_EQ(other.GetSelectionObject().GetAnchor(), SECEditPosition(1, 0));
+    other.ClearSelection(FALSE);
+    other.MoveCaretTo(0, 9, FALSE); // after "é!hello"
+    Key(Qt::Key_Return);
+    EXPECT_EQ(other.GetCaretLine(), 1); // the break went in before it
+    EXPECT_EQ(other.GetCaretColumn(), 6);
+
+    // A reset from the buffer puts the caret at the start.
+    auto *reset = new SECEditBufferHint(SECEDIT_HINT_INITIALIZE);
+    other.OnUpdate(nullptr, reset);
+    reset->Release();
+    EXPECT_EQ(other.GetCaretLine(), 0);
+    EXPECT_EQ(other.GetCaretColumn(), 0);
+
+    buffer->Detach(other.GetBufferObserver());
+    otherHost.pPlugIn = nullptr;
+    other.UnPlug();
+    otherHost.DestroyWindow();
 }
 
 } // namespace
