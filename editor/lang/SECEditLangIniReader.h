@@ -24,6 +24,8 @@ public:
 private:
     CString GetString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault, DWORD nBufferSize) const;
     int GetInt(LPCTSTR lpszSection, LPCTSTR lpszKey, int nDefault) const;
+    BOOL GetBool(LPCTSTR lpszSection, LPCTSTR lpszKey, BOOL bDefault) const;
+    static bool HoldsNul(const CString &key);
     BOOL ReadGroup(SECEditLangConfig *pConfig, const CString &name);
     BOOL ReadTag(SECEditLangConfig *pConfig, int nTag);
 

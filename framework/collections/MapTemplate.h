@@ -18,6 +18,7 @@
 #include "framework/object/Object.h"
 
 #include <new>
+#include <unordered_map>
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
@@ -253,11 +254,31 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive &ar)
     }
     DWORD_PTR nCount = ar.ReadCount();
     CheckArchivedCount(ar, nCount, ArchivedElementMinSize<KEY>() + ArchivedElementMinSize<VALUE>());
+    // The objects this load created, with how many keys hold each: a value
+    // that a repeated key replaces is deleted once no key holds it.
+    std::unordered_map<const void *, int> createdUses;
     while (nCount-- > 0) {
         KEY newKey{};
         VALUE newValue{};
         SerializeElements<KEY>(ar, &newKey, 1);
-        SerializeElements<VALUE>(ar, &newValue, 1);
+        if constexpr (collection_detail::isObjectPointer<VALUE>) {
+            BOOL bCreated = FALSE;
+            newValue = collection_detail::LoadObjectPointer<VALUE>(ar, this, &bCreated);
+            if (bCreated)
+                createdUses[newValue] = 0;
+            if (auto uses = createdUses.find(newValue); uses != createdUses.end())
+                ++uses->second;
+            VALUE oldValue{};
+            if (Lookup(newKey, oldValue)) {
+                SetAt(newKey, newValue);
+                auto uses = createdUses.find(oldValue);
+                if (uses != createdUses.end() && --uses->second == 0)
+                    ar.DeleteLoadedObject(oldValue);
+                continue;
+            }
+        } else {
+            SerializeElements<VALUE>(ar, &newValue, 1);
+        }
         SetAt(newKey, newValue);
     }
 }

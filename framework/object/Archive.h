@@ -96,6 +96,19 @@ public:
                              DWORD *pObTag = NULL);
     void WriteClass(const CRuntimeClass *pClassRef);
     void SerializeClass(const CRuntimeClass *pClassRef);
+
+    // Failed loads.  A collection that does not own its objects (CObArray,
+    // CObList, CMapStringToOb) reads them through ReadElementObject, which
+    // notes each object it creates on the collection's behalf.
+    // DeleteLoadedObject deletes an object together with the objects noted
+    // for it (and theirs), so a failed load frees everything it made; later
+    // references to any of them are a format error (badIndex).  ReadObject
+    // deletes an object whose Serialize throws the same way.
+    // *pbCreated (when given) tells whether the object was created here
+    // rather than being a reference to one read earlier.
+    CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
+                               BOOL *pbCreated = NULL);
+    void DeleteLoadedObject(CObject *pOb);
     // Gives an object an index without writing it, so that later records can
     // refer to it (both sides must map the same objects in the same order).
     void MapObject(const CObject *pOb);
@@ -203,6 +216,7 @@ private:
     void WriteTag(DWORD nIndex, bool bClass);
     void RememberLoaded(void *pointer, bool bClass, UINT nSchema);
     CObject *LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested);
+    void DeleteLoadedEntry(size_t nIndex);
 
     UINT m_nMode;
     CFile *m_pFile;
@@ -216,6 +230,8 @@ private:
     DWORD m_nMapCount;
     std::unordered_map<const void *, DWORD> m_storeMap;
     std::vector<LoadEntry> m_loadArray;
+    // Load-array indexes of the objects created for each collection.
+    std::unordered_map<const CObject *, std::vector<size_t>> m_loadHeld;
 };
 
 // Strings and objects.

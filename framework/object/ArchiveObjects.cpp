@@ -235,18 +235,72 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     try {
         pOb->Serialize(*this);
     } catch (...) {
-        // Nobody has received the object yet: it is deleted here, and a
-        // later reference to it is a format error.
+        // Nobody has received the object yet: it is deleted here with what
+        // was created for it, and a later reference to it is a format error.
         --m_nLoadNesting;
         m_nObjectSchema = nSchemaSave;
-        m_loadArray[nIndex].pointer = NULL;
-        m_loadArray[nIndex].isLost = true;
-        delete pOb;
+        DeleteLoadedEntry(nIndex);
         throw;
     }
     --m_nLoadNesting;
     m_nObjectSchema = nSchemaSave;
     return pOb;
+}
+
+CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
+                                     BOOL *pbCreated)
+{
+    const size_t nBefore = m_loadArray.size();
+    CObject *pOb = ReadObject(pClassRefRequested);
+    // A reference to an object read earlier adds no entry.
+    const bool bCreated = pOb != NULL && m_loadArray.size() != nBefore;
+    if (pbCreated != NULL)
+        *pbCreated = bCreated;
+    if (!bCreated || pHolder == NULL)
+        return pOb;
+    // Created here: its entry follows at most one new class entry.
+    for (size_t nIndex = nBefore; nIndex < nBefore + 2 && nIndex < m_loadArray.size(); ++nIndex) {
+        if (!m_loadArray[nIndex].isClass && m_loadArray[nIndex].pointer == pOb) {
+            m_loadHeld[pHolder].push_back(nIndex);
+            break;
+        }
+    }
+    return pOb;
+}
+
+void CArchive::DeleteLoadedObject(CObject *pOb)
+{
+    if (pOb == NULL)
+        return;
+    for (size_t nIndex = m_loadArray.size(); nIndex-- > 0;) {
+        const LoadEntry &entry = m_loadArray[nIndex];
+        if (!entry.isClass && !entry.isLost && entry.pointer == pOb) {
+            DeleteLoadedEntry(nIndex);
+            return;
+        }
+    }
+    // Not made by this archive: nothing was noted for it.
+    m_loadHeld.erase(pOb);
+    delete pOb;
+}
+
+void CArchive::DeleteLoadedEntry(size_t nIndex)
+{
+    LoadEntry &entry = m_loadArray[nIndex];
+    if (entry.isClass || entry.isLost || entry.pointer == NULL)
+        return;
+    auto *pOb = static_cast<CObject *>(entry.pointer);
+    entry.pointer = NULL;
+    entry.isLost = true;
+    auto held = m_loadHeld.find(pOb);
+    if (held != m_loadHeld.end()) {
+        const std::vector<size_t> children = std::move(held->second);
+        m_loadHeld.erase(held);
+        // Created after their holder, so the recursion always moves forward.
+        for (size_t nChild : children)
+            DeleteLoadedEntry(nChild);
+    }
+    delete pOb;
 }
 
 CArchive &operator<<(CArchive &ar, const CObject *pOb)

@@ -329,3 +329,43 @@ TEST_F(LangIniTest, NamesThatLeaveTheLanguageFolderAreRefused)
 }
 
 }
+
+namespace {
+
+TEST_F(LangIniTest, KeysHoldingANulByteAreRefused)
+{
+    const std::string cases[] = {
+        std::string("[Parser]\nNumTags=1\n[Tag1]\nBeginTag=\0/\nEndTag=x\n", 40),
+        std::string("[ColorGroups]\nNumGroups=1\nGroup1=Na\0me\n", 39),
+    };
+    for (const std::string &text : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(ReadIni(text));
+        EXPECT_EQ(config->GetColorGroupCount(), 4);
+    }
+}
+
+TEST_F(LangIniTest, FlagsAreStoredAsTrueWhateverNumberTheFileGives)
+{
+    auto file = [](const std::string &on) {
+        return "[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nConfigurable=" + on +
+               "\nForeground=1,2,3\nForeColorAutomatic=" + on + "\n[Parser]\nNumTags=1\n[Tag1]\nBeginTag=/*\n"
+               "EndTag=*/\nMultiLine=" + on + "\n[Font]\nBold=" + on + "\nItalic=" + on +
+               "\n[Editor]\nAutoIndent=" + on + "\nShowWhitespace=" + on + "\nVirtualWhitespace=" + on +
+               "\nReplaceTabs=" + on + "\nMatchCase=" + on + "\n";
+    };
+    ASSERT_TRUE(ReadIni(file("1")));
+    const Bytes withOne = StoreConfig(config.get());
+    for (const char *on : {"2", "-1", "16"}) {
+        SCOPED_TRACE(on);
+        ConfigHandle other;
+        const std::string path = folder.File("other.ini");
+        TempFolder::Write(path, file(on));
+        auto *pReader = new SECEditLangIniReader(path.c_str());
+        ASSERT_TRUE(pReader->Read(other.get()));
+        pReader->Release();
+        EXPECT_EQ(StoreConfig(other.get()), withOne);
+    }
+}
+
+} // namespace
