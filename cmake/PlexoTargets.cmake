@@ -14,7 +14,8 @@ endif()
 # libFuzzer steers by; only the fuzz programs link libFuzzer itself.
 if(PLEXO_FUZZ)
     set(PLEXO_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    add_compile_options(${PLEXO_FUZZ_FLAGS} -fsanitize=fuzzer-no-link)
+    # clang also asks for 'override' on the run-time class macros' members.
+    add_compile_options(${PLEXO_FUZZ_FLAGS} -fsanitize=fuzzer-no-link -Wno-inconsistent-missing-override)
     add_link_options(${PLEXO_FUZZ_FLAGS})
 endif()
 

@@ -33,13 +33,23 @@ SECEditLangIniReader::SECEditLangIniReader(LPCTSTR lpszPath) : SECEditLangReader
 {
 }
 
-CString SECEditLangIniReader::GetString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,
-                                        DWORD nBufferSize) const
+CString SECEditLangIniReader::GetRawString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,
+                                           DWORD nBufferSize) const
 {
     auto buffer = std::make_unique<char[]>(nBufferSize);
     const DWORD length = GetPrivateProfileString(lpszSection, lpszKey, lpszDefault, buffer.get(), nBufferSize,
                                                  m_strFile);
     return CString(buffer.get(), static_cast<int>(length));
+}
+
+CString SECEditLangIniReader::GetString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,
+                                        DWORD nBufferSize) const
+{
+    // The value up to a NUL byte: the writer writes values as C strings, so
+    // that is what a configuration can save and read again.
+    const CString raw = GetRawString(lpszSection, lpszKey, lpszDefault, nBufferSize);
+    const size_t nul = raw.Str().find('\0');
+    return nul == std::string::npos ? raw : CString(raw.Str().substr(0, nul));
 }
 
 // The configuration's maps compare keys as C strings: a key holding a NUL
@@ -85,7 +95,7 @@ BOOL SECEditLangIniReader::ReadColorGroups(SECEditLangConfig *pConfig)
     if (count < 0 || count > SECEDIT_MAX_INI_ENTRIES)
         return FALSE;
     for (int n = 1; n <= count; ++n) {
-        const CString name = GetString("ColorGroups", FormatString("Group%d", n), "", kGroupBufferSize);
+        const CString name = GetRawString("ColorGroups", FormatString("Group%d", n), "", kGroupBufferSize);
         if (!name.IsEmpty() && !ReadGroup(pConfig, name))
             return FALSE;
     }
@@ -151,7 +161,7 @@ BOOL SECEditLangIniReader::ReadTag(SECEditLangConfig *pConfig, int nTag)
 {
     const CString section = FormatString("Tag%d", nTag);
     auto *pTag = new SECEditTag;
-    pTag->m_strBeginTag = GetString(section, "BeginTag", "", kParserBufferSize);
+    pTag->m_strBeginTag = GetRawString(section, "BeginTag", "", kParserBufferSize);
     pTag->m_strEndTag = GetString(section, "EndTag", "", kParserBufferSize);
     pTag->m_strEscapeChar = GetString(section, "EscapeChar", "", kParserBufferSize);
     pTag->m_bMultiLine = GetBool(section, "MultiLine", FALSE);

@@ -37,10 +37,12 @@ void LoadAsResource(const uint8_t *data, size_t size)
 std::vector<BYTE> InfoBlock(const uint8_t *data, size_t size)
 {
     BITMAPINFOHEADER header{};
-    std::memcpy(&header, data, std::min(size, sizeof header));
+    if (size != 0)
+        std::memcpy(&header, data, std::min(size, sizeof header));
     const size_t nHeaderSize = std::min<size_t>(header.biSize, 1024);
     std::vector<BYTE> info(std::max(nHeaderSize, sizeof header) + 256 * sizeof(RGBQUAD) + 16, 0);
-    std::memcpy(info.data(), data, std::min(size, info.size()));
+    if (size != 0)
+        std::memcpy(info.data(), data, std::min(size, info.size()));
     return info;
 }
 
@@ -102,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The rows follow the header and table in the input, zeros past its end.
     std::vector<BYTE> bits(nRowBytes + 4, 0);
     const size_t nTableEnd = std::min(nDib, info.size() - 16);
-    std::memcpy(bits.data(), dib + nTableEnd, std::min(bits.size(), nDib - nTableEnd));
+    if (nDib > nTableEnd)
+        std::memcpy(bits.data(), dib + nTableEnd, std::min(bits.size(), nDib - nTableEnd));
     Transfer(pInfo, bits, parameters);
     return 0;
 }

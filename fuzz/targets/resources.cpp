@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@ namespace {
 const UINT kFirstId = 61000;
 const int kMaxEntries = 32;
 
-// The registry keeps pointers to the tables: they live as long as the
-// process, and every input reuses them under the same ids.
+const size_t kMaxText = 40;
+
+// The registry keeps pointers to the tables and their texts: they live as
+// long as the process and never move, and every input reuses them under the
+// same ids.
 struct Tables {
-    std::array<std::string, kMaxEntries> texts;
+    char texts[kMaxEntries][kMaxText + 1] = {};
     std::array<RESOURCE_STRING, kMaxEntries> strings{};
     std::array<RESOURCE_MENU_ITEM, kMaxEntries> menu{};
     std::array<ACCEL, kMaxEntries> accelerators{};
@@ -33,9 +37,10 @@ void RegisterFromInput(Tables &tables, FuzzInput &input)
 {
     const int nEntries = static_cast<int>(input.TakeChoice(kMaxEntries + 1));
     for (int i = 0; i < nEntries; ++i) {
-        tables.texts[i] = input.TakeString(40);
-        tables.strings[i] = {kFirstId + input.TakeChoice(8), tables.texts[i].c_str()};
-        tables.menu[i] = {input.Take<uint16_t>(), input.Take<uint16_t>(), tables.texts[i].c_str()};
+        const std::string text = input.TakeString(kMaxText);
+        std::memcpy(tables.texts[i], text.c_str(), text.size() + 1);
+        tables.strings[i] = {kFirstId + input.TakeChoice(8), tables.texts[i]};
+        tables.menu[i] = {input.Take<uint16_t>(), input.Take<uint16_t>(), tables.texts[i]};
         tables.accelerators[i] = {input.Take<BYTE>(), input.Take<WORD>(), input.Take<WORD>()};
     }
     const std::string custom = input.TakeBytesAsString(input.Take<uint16_t>() % 512);

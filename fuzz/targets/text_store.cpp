@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,14 @@ void TakePosition(FuzzInput &input, SECEditTextStore &store, int &line, int &col
     col = static_cast<int>(input.Take<uint16_t>() % 512) - 1;
 }
 
+// A position where the editor's caret can be: on a line, at most at the end
+// of its text (edits and their undo work between such positions).
+void TakeCaretPosition(FuzzInput &input, SECEditTextStore &store, int &line, int &col)
+{
+    line = static_cast<int>(input.Take<uint16_t>() % store.GetLineCount());
+    col = static_cast<int>(input.Take<uint16_t>() % (store.GetLineTextLength(line) + 1));
+}
+
 void Find(FuzzInput &input, SECEditTextStore &store)
 {
     const uint8_t flags = input.Take<uint8_t>();
@@ -44,8 +53,12 @@ void Find(FuzzInput &input, SECEditTextStore &store)
 void DeleteAndUndo(FuzzInput &input, SECEditTextStore &store)
 {
     int line1 = 0, col1 = 0, line2 = 0, col2 = 0;
-    TakePosition(input, store, line1, col1);
-    TakePosition(input, store, line2, col2);
+    TakeCaretPosition(input, store, line1, col1);
+    TakeCaretPosition(input, store, line2, col2);
+    if (line2 < line1 || (line2 == line1 && col2 < col1)) {
+        std::swap(line1, line2);
+        std::swap(col1, col2);
+    }
     const std::string before = WholeText(store);
     CString removed;
     if (!store.GetText(removed, line1, col1, line2, col2))
@@ -64,7 +77,7 @@ void DeleteAndUndo(FuzzInput &input, SECEditTextStore &store)
 void InsertAndUndo(FuzzInput &input, SECEditTextStore &store)
 {
     int line = 0, col = 0;
-    TakePosition(input, store, line, col);
+    TakeCaretPosition(input, store, line, col);
     const std::string text = input.TakeString(32);
     const std::string before = WholeText(store);
     SECEditRange range(line, col, line, col);

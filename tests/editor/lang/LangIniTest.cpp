@@ -369,3 +369,26 @@ TEST_F(LangIniTest, FlagsAreStoredAsTrueWhateverNumberTheFileGives)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LangIniTest, ValuesEndAtANulByteSoTheWriterCanWriteThemBack)
+{
+    ASSERT_TRUE(ReadIni(std::string("[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nDisplayName=Ab\0cd\n"
+                                    "[Font]\nFaceName=Mo\0no\n", 87)));
+    const int nGroup = config->GetColorGroupCount() - 1;
+    EXPECT_EQ(std::string(config->GetColorGroup(nGroup)->m_strDisplayName), "Ab");
+    EXPECT_EQ(std::string(config->GetFontFace()), "Mo");
+
+    const std::string written = folder.File("written.ini");
+    auto *pWriter = new SECEditLangIniWriter(written.c_str());
+    ASSERT_TRUE(pWriter->Write(config.get()));
+    pWriter->Release();
+    ConfigHandle again;
+    auto *pReader = new SECEditLangIniReader(written.c_str());
+    ASSERT_TRUE(pReader->Read(again.get()));
+    pReader->Release();
+    EXPECT_EQ(StoreConfig(again.get()), StoreConfig(config.get()));
+}
+
+} // namespace
