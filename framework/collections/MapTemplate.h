@@ -18,7 +18,6 @@
 #include "framework/object/Object.h"
 
 #include <new>
-#include <unordered_map>
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
@@ -254,26 +253,18 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive &ar)
     }
     DWORD_PTR nCount = ar.ReadCount();
     CheckArchivedCount(ar, nCount, ArchivedElementMinSize<KEY>() + ArchivedElementMinSize<VALUE>());
-    // The objects this load created, with how many keys hold each: a value
-    // that a repeated key replaces is deleted once no key holds it.
-    std::unordered_map<const void *, int> createdUses;
     while (nCount-- > 0) {
         KEY newKey{};
         VALUE newValue{};
         SerializeElements<KEY>(ar, &newKey, 1);
         if constexpr (collection_detail::isObjectPointer<VALUE>) {
-            BOOL bCreated = FALSE;
-            newValue = collection_detail::LoadObjectPointer<VALUE>(ar, this, &bCreated);
-            if (bCreated)
-                createdUses[newValue] = 0;
-            if (auto uses = createdUses.find(newValue); uses != createdUses.end())
-                ++uses->second;
+            newValue = collection_detail::LoadObjectPointer<VALUE>(ar, this);
+            // A repeated key: the value it replaces is deleted unless
+            // something else in the archive refers to it.
             VALUE oldValue{};
-            if (Lookup(newKey, oldValue)) {
+            if (Lookup(newKey, oldValue) && oldValue != newValue) {
                 SetAt(newKey, newValue);
-                auto uses = createdUses.find(oldValue);
-                if (uses != createdUses.end() && --uses->second == 0)
-                    ar.DeleteLoadedObject(oldValue);
+                ar.DeleteReplacedObject(oldValue);
                 continue;
             }
         } else {

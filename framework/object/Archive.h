@@ -109,6 +109,11 @@ public:
     CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
                                BOOL *pbCreated = NULL);
     void DeleteLoadedObject(CObject *pOb);
+    // A value a collection let go of while loading (a repeated map key):
+    // deleted as DeleteLoadedObject does when this archive created it and no
+    // record referred to it or to an object created for it; otherwise others
+    // hold it and it stays.
+    void DeleteReplacedObject(CObject *pOb);
     // Gives an object an index without writing it, so that later records can
     // refer to it (both sides must map the same objects in the same order).
     void MapObject(const CObject *pOb);
@@ -211,11 +216,14 @@ private:
         UINT schema;   // for classes: the schema stored in the archive
         bool isClass;
         bool isLost;   // an object whose loading failed and was deleted
+        bool isReferenced = false; // an object a later record referred to
     };
     DWORD NextMapIndex();
     void WriteTag(DWORD nIndex, bool bClass);
     void RememberLoaded(void *pointer, bool bClass, UINT nSchema);
     CObject *LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested);
+    size_t FindLoadedEntry(const CObject *pOb) const;
+    bool IsUnshared(size_t nIndex) const;
     void DeleteLoadedEntry(size_t nIndex);
 
     UINT m_nMode;

@@ -199,9 +199,10 @@ CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRe
         return NULL;
     if (nIndex >= m_loadArray.size())
         ThrowArchive(CArchiveException::badIndex);
-    const LoadEntry &entry = m_loadArray[nIndex];
+    LoadEntry &entry = m_loadArray[nIndex];
     if (entry.isClass || entry.isLost)
         ThrowArchive(CArchiveException::badIndex);
+    entry.isReferenced = true;
     CObject *pOb = static_cast<CObject *>(entry.pointer);
     if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
         ThrowArchive(CArchiveException::badClass);
@@ -268,20 +269,50 @@ CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass
     return pOb;
 }
 
+size_t CArchive::FindLoadedEntry(const CObject *pOb) const
+{
+    for (size_t nIndex = m_loadArray.size(); nIndex-- > 0;) {
+        const LoadEntry &entry = m_loadArray[nIndex];
+        if (!entry.isClass && !entry.isLost && entry.pointer == pOb)
+            return nIndex;
+    }
+    return 0; // entry 0 is the null tag's
+}
+
 void CArchive::DeleteLoadedObject(CObject *pOb)
 {
     if (pOb == NULL)
         return;
-    for (size_t nIndex = m_loadArray.size(); nIndex-- > 0;) {
-        const LoadEntry &entry = m_loadArray[nIndex];
-        if (!entry.isClass && !entry.isLost && entry.pointer == pOb) {
-            DeleteLoadedEntry(nIndex);
-            return;
-        }
+    const size_t nIndex = FindLoadedEntry(pOb);
+    if (nIndex != 0) {
+        DeleteLoadedEntry(nIndex);
+        return;
     }
     // Not made by this archive: nothing was noted for it.
     m_loadHeld.erase(pOb);
     delete pOb;
+}
+
+bool CArchive::IsUnshared(size_t nIndex) const
+{
+    const LoadEntry &entry = m_loadArray[nIndex];
+    if (entry.isReferenced)
+        return false;
+    auto held = m_loadHeld.find(static_cast<const CObject *>(entry.pointer));
+    if (held == m_loadHeld.end())
+        return true;
+    for (size_t nChild : held->second) {
+        if (!m_loadArray[nChild].isLost && !IsUnshared(nChild))
+            return false;
+    }
+    return true;
+}
+
+void CArchive::DeleteReplacedObject(CObject *pOb)
+{
+    const size_t nIndex = pOb != NULL ? FindLoadedEntry(pOb) : 0;
+    if (nIndex != 0 && IsUnshared(nIndex))
+        DeleteLoadedEntry(nIndex);
 }
 
 void CArchive::DeleteLoadedEntry(size_t nIndex)
