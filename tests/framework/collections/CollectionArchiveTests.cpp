@@ -374,5 +374,31 @@ TEST(CollectionFailedLoad, ARepeatedMapKeyDeletesTheValueItReplaces)
         delete pA;
         delete pK;
     }
+
+    // The replaced value is held by a list read in between: it stays.
+    Bytes elsewhere{3, 0};
+    key(elsewhere, 'w');
+    newItem(elsewhere, 1); // class 1, object 2
+    key(elsewhere, 'l');
+    const BYTE listClass[] = {0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00, 'C', 'O', 'b', 'L', 'i', 's', 't'};
+    elsewhere.insert(elsewhere.end(), listClass, listClass + sizeof listClass); // class 3, object 4
+    elsewhere.insert(elsewhere.end(), {1, 0, 0x02, 0x00});                        // the list holds object 2
+    key(elsewhere, 'w');
+    elsewhere.insert(elsewhere.end(), {0x01, 0x80, 2, 0});
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, elsewhere), -1);
+        CObject *pW = nullptr;
+        CObject *pL = nullptr;
+        ASSERT_TRUE(map.Lookup("w", pW));
+        ASSERT_TRUE(map.Lookup("l", pL));
+        auto *pList = static_cast<CObList *>(pL);
+        ASSERT_EQ(pList->GetCount(), 1);
+        EXPECT_EQ(static_cast<CCountedItem *>(pList->GetHead())->m_nValue, 1);
+        EXPECT_EQ(CCountedItem::s_nLive, 2);
+        delete pList->GetHead();
+        delete pList;
+        delete pW;
+    }
     EXPECT_EQ(CCountedItem::s_nLive, 0);
 }
