@@ -259,12 +259,12 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive &ar)
         SerializeElements<KEY>(ar, &newKey, 1);
         if constexpr (collection_detail::isObjectPointer<VALUE>) {
             newValue = collection_detail::LoadObjectPointer<VALUE>(ar, this);
-            // A repeated key: the value it replaces is deleted unless
-            // something else in the archive refers to it.
+            // A repeated key: the map lets go of the value it replaces,
+            // which is deleted unless something else still refers to it.
             VALUE oldValue{};
-            if (Lookup(newKey, oldValue) && oldValue != newValue) {
+            if (Lookup(newKey, oldValue)) {
                 SetAt(newKey, newValue);
-                ar.DeleteReplacedObject(oldValue);
+                ar.DropElementObject(this, oldValue);
                 continue;
             }
         } else {

@@ -202,7 +202,8 @@ CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRe
     LoadEntry &entry = m_loadArray[nIndex];
     if (entry.isClass || entry.isLost)
         ThrowArchive(CArchiveException::badIndex);
-    entry.isReferenced = true;
+    ++entry.nReferences;
+    m_nLastReference = nIndex;
     CObject *pOb = static_cast<CObject *>(entry.pointer);
     if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
         ThrowArchive(CArchiveException::badClass);
@@ -246,92 +247,6 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     --m_nLoadNesting;
     m_nObjectSchema = nSchemaSave;
     return pOb;
-}
-
-CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
-                                     BOOL *pbCreated)
-{
-    const size_t nBefore = m_loadArray.size();
-    CObject *pOb = ReadObject(pClassRefRequested);
-    // A reference to an object read earlier adds no entry.
-    const bool bCreated = pOb != NULL && m_loadArray.size() != nBefore;
-    if (pbCreated != NULL)
-        *pbCreated = bCreated;
-    if (!bCreated || pHolder == NULL)
-        return pOb;
-    // Created here: its entry follows at most one new class entry.
-    for (size_t nIndex = nBefore; nIndex < nBefore + 2 && nIndex < m_loadArray.size(); ++nIndex) {
-        if (!m_loadArray[nIndex].isClass && m_loadArray[nIndex].pointer == pOb) {
-            m_loadHeld[pHolder].push_back(nIndex);
-            break;
-        }
-    }
-    return pOb;
-}
-
-size_t CArchive::FindLoadedEntry(const CObject *pOb) const
-{
-    for (size_t nIndex = m_loadArray.size(); nIndex-- > 0;) {
-        const LoadEntry &entry = m_loadArray[nIndex];
-        if (!entry.isClass && !entry.isLost && entry.pointer == pOb)
-            return nIndex;
-    }
-    return 0; // entry 0 is the null tag's
-}
-
-void CArchive::DeleteLoadedObject(CObject *pOb)
-{
-    if (pOb == NULL)
-        return;
-    const size_t nIndex = FindLoadedEntry(pOb);
-    if (nIndex != 0) {
-        DeleteLoadedEntry(nIndex);
-        return;
-    }
-    // Not made by this archive: nothing was noted for it.
-    m_loadHeld.erase(pOb);
-    delete pOb;
-}
-
-bool CArchive::IsUnshared(size_t nIndex) const
-{
-    const LoadEntry &entry = m_loadArray[nIndex];
-    if (entry.isReferenced)
-        return false;
-    auto held = m_loadHeld.find(static_cast<const CObject *>(entry.pointer));
-    if (held == m_loadHeld.end())
-        return true;
-    for (size_t nChild : held->second) {
-        if (!m_loadArray[nChild].isLost && !IsUnshared(nChild))
-            return false;
-    }
-    return true;
-}
-
-void CArchive::DeleteReplacedObject(CObject *pOb)
-{
-    const size_t nIndex = pOb != NULL ? FindLoadedEntry(pOb) : 0;
-    if (nIndex != 0 && IsUnshared(nIndex))
-        DeleteLoadedEntry(nIndex);
-}
-
-void CArchive::DeleteLoadedEntry(size_t nIndex)
-{
-    LoadEntry &entry = m_loadArray[nIndex];
-    if (entry.isClass || entry.isLost || entry.pointer == NULL)
-        return;
-    auto *pOb = static_cast<CObject *>(entry.pointer);
-    entry.pointer = NULL;
-    entry.isLost = true;
-    auto held = m_loadHeld.find(pOb);
-    if (held != m_loadHeld.end()) {
-        const std::vector<size_t> children = std::move(held->second);
-        m_loadHeld.erase(held);
-        // Created after their holder, so the recursion always moves forward.
-        for (size_t nChild : children)
-            DeleteLoadedEntry(nChild);
-    }
-    delete pOb;
 }
 
 CArchive &operator<<(CArchive &ar, const CObject *pOb)

@@ -32,14 +32,14 @@ void LoadAsResource(const uint8_t *data, size_t size)
     bitmap.LoadBitmap(kBitmapId);
 }
 
-// The header and colour table, with room for the largest table any header
-// can ask for after it.
+// The header and colour table, with room for the largest header the
+// transfers accept (4 KB) and the largest table after it.
 std::vector<BYTE> InfoBlock(const uint8_t *data, size_t size)
 {
     BITMAPINFOHEADER header{};
     if (size != 0)
         std::memcpy(&header, data, std::min(size, sizeof header));
-    const size_t nHeaderSize = std::min<size_t>(header.biSize, 1024);
+    const size_t nHeaderSize = std::min<size_t>(header.biSize, 4096);
     std::vector<BYTE> info(std::max(nHeaderSize, sizeof header) + 256 * sizeof(RGBQUAD) + 16, 0);
     if (size != 0)
         std::memcpy(info.data(), data, std::min(size, info.size()));

@@ -400,5 +400,27 @@ TEST(CollectionFailedLoad, ARepeatedMapKeyDeletesTheValueItReplaces)
         delete pList;
         delete pW;
     }
+
+    // The list is let go of in turn, and with it the last reference: the
+    // replaced value goes then.
+    Bytes released{4, 0};
+    key(released, 'w');
+    newItem(released, 1);
+    key(released, 'l');
+    released.insert(released.end(), listClass, listClass + sizeof listClass);
+    released.insert(released.end(), {1, 0, 0x02, 0x00});
+    key(released, 'l');
+    released.insert(released.end(), {0x00, 0x00}); // null
+    key(released, 'w');
+    released.insert(released.end(), {0x01, 0x80, 2, 0});
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, released), -1);
+        CObject *pW = nullptr;
+        ASSERT_TRUE(map.Lookup("w", pW));
+        EXPECT_EQ(static_cast<CCountedItem *>(pW)->m_nValue, 2);
+        EXPECT_EQ(CCountedItem::s_nLive, 1);
+        delete pW;
+    }
     EXPECT_EQ(CCountedItem::s_nLive, 0);
 }
