@@ -217,7 +217,10 @@ BOOL SECEditLangIniReader::ReadKeywords(SECEditLangConfig *pConfig)
         keyword.Trim();
         groupName.Trim();
         WORD group = 0;
-        if (keyword.IsEmpty() || groupName.IsEmpty() || !pConfig->GetGroupNameMap().Lookup(groupName, group))
+        // A keyword holding a CR could not be written back (the writer
+        // leaves such keywords out), so it is not read either.
+        if (keyword.IsEmpty() || keyword.Find('\r') >= 0 || groupName.IsEmpty() ||
+            !pConfig->GetGroupNameMap().Lookup(groupName, group))
             continue;
         pConfig->GetKeywordMap().SetAt(keyword, group);
     }

@@ -224,6 +224,7 @@ private:
     void RememberLoaded(void *pointer, bool bClass, UINT nSchema);
     CObject *LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested);
     size_t LoadedIndexOf(const CObject *pOb);
+    bool IsReferredFromOutside(size_t nIndex) const;
     void ReleaseReference(size_t nIndex);
     void DeleteLoadedEntry(size_t nIndex);
 

@@ -6,6 +6,8 @@
 // references each collection took, and how many references each object got.
 #include "framework/object/Archive.h"
 
+#include <vector>
+
 CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
                                      BOOL *pbCreated)
 {
@@ -61,6 +63,37 @@ void CArchive::DeleteLoadedObject(CObject *pOb)
     delete pOb;
 }
 
+bool CArchive::IsReferredFromOutside(size_t nIndex) const
+{
+    const LoadEntry &entry = m_loadArray[nIndex];
+    if (entry.nReferences == 0)
+        return false;
+    // References from inside its own objects (a list that holds its owner)
+    // cannot keep it: nothing outside reaches them but through it.
+    UINT nInside = 0;
+    std::vector<size_t> pending{nIndex};
+    while (!pending.empty()) {
+        const size_t nNode = pending.back();
+        pending.pop_back();
+        const auto *pNode = static_cast<const CObject *>(m_loadArray[nNode].pointer);
+        auto refs = m_loadRefs.find(pNode);
+        if (refs != m_loadRefs.end()) {
+            auto count = refs->second.find(nIndex);
+            if (count != refs->second.end())
+                nInside += count->second;
+        }
+        auto held = m_loadHeld.find(pNode);
+        if (held == m_loadHeld.end())
+            continue;
+        for (size_t nChild : held->second) {
+            const LoadEntry &child = m_loadArray[nChild];
+            if (!child.isLost && child.pCreatedFor == pNode)
+                pending.push_back(nChild);
+        }
+    }
+    return entry.nReferences > nInside;
+}
+
 void CArchive::DropElementObject(const CObject *pHolder, CObject *pOb)
 {
     const size_t nIndex = pOb != NULL ? LoadedIndexOf(pOb) : 0;
@@ -82,10 +115,9 @@ void CArchive::DropElementObject(const CObject *pHolder, CObject *pOb)
     if (entry.pCreatedFor != pHolder)
         return;
     entry.pCreatedFor = NULL;
-    if (entry.nReferences == 0)
+    entry.isOrphan = true;
+    if (!IsReferredFromOutside(nIndex))
         DeleteLoadedEntry(nIndex);
-    else
-        entry.isOrphan = true;
 }
 
 void CArchive::ReleaseReference(size_t nIndex)
@@ -93,7 +125,8 @@ void CArchive::ReleaseReference(size_t nIndex)
     LoadEntry &entry = m_loadArray[nIndex];
     if (entry.isLost || entry.nReferences == 0)
         return;
-    if (--entry.nReferences == 0 && entry.isOrphan)
+    --entry.nReferences;
+    if (entry.isOrphan && !IsReferredFromOutside(nIndex))
         DeleteLoadedEntry(nIndex);
 }
 
@@ -128,10 +161,9 @@ void CArchive::DeleteLoadedEntry(size_t nIndex)
             if (child.isLost || child.pCreatedFor != pOb)
                 continue;
             child.pCreatedFor = NULL;
-            if (child.nReferences == 0)
+            child.isOrphan = true;
+            if (!IsReferredFromOutside(nChild))
                 DeleteLoadedEntry(nChild);
-            else
-                child.isOrphan = true;
         }
     }
     delete pOb;

@@ -116,8 +116,8 @@ TEST_F(LangIniTest, KeywordsAreSplitTrimmedAndChecked)
 {
     ASSERT_TRUE(ReadIni("[ColorGroups]\nNumGroups=2\nGroup1=Keyword\nGroup2=Type\n"
                         "[Keywords]\n  while  =  Keyword \nint=Type\nint=Keyword\nDim=Keyword\nDIM=Type\n"
-                        "orphan=Missing\n=Keyword\nempty=\nnoequals\n#define=Keyword\n"));
-    EXPECT_EQ(config->GetKeywordMap().GetCount(), 5);
+                        "orphan=Missing\n=Keyword\nempty=\nnoequals\n#define=Keyword\nca\r\rrriage=Keyword\n"));
+    EXPECT_EQ(config->GetKeywordMap().GetCount(), 5); // not the one holding CRs
     EXPECT_EQ(KeywordGroup(config.get(), "while"), 4);
     EXPECT_EQ(KeywordGroup(config.get(), "int"), 4); // the later entry wins
     EXPECT_EQ(KeywordGroup(config.get(), "Dim"), 4);
