@@ -7,6 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
 constexpr int kWidth = 1920;
@@ -95,5 +98,35 @@ void BM_StarRegionClip(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StarRegionClip)->Unit(benchmark::kMillisecond);
+
+// Lines drawn into an 8-bit bottom-up DIB section, whose bits are kept in
+// their own layout: each line costs its own pixels plus matching the rows
+// it wrote to the grey colour table.
+void BM_DibSectionLines(benchmark::State &state)
+{
+    std::vector<BYTE> info(40 + 256 * 4, 0);
+    BITMAPINFOHEADER h{40, kWidth, kHeight, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
+    std::memcpy(info.data(), &h, sizeof(h));
+    for (int i = 0; i < 256; ++i)
+        std::memset(info.data() + 40 + 4 * i, i, 3);
+    void *bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO *>(info.data()), DIB_RGB_COLORS,
+                                       &bits, nullptr, 0);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc.m_hDC, section);
+    CPen pen(PS_SOLID, 0, RGB(90, 90, 90));
+    CPen *oldPen = dc.SelectObject(&pen);
+    for (auto _ : state)
+        for (int i = 0; i < 1000; ++i) {
+            dc.MoveTo(i % kWidth, 0);
+            dc.LineTo((i * 7) % kWidth, kHeight - 1 - i % 100);
+        }
+    state.SetItemsProcessed(state.iterations() * 1000);
+    dc.SelectObject(oldPen);
+    SelectObject(dc.m_hDC, old);
+    DeleteObject(section);
+}
+BENCHMARK(BM_DibSectionLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -117,3 +117,13 @@ void CView::OnUpdate(CView*, LPARAM, CObject*)
     if (GetSafeHwnd() != nullptr)
         Invalidate(TRUE);
 }
+
+DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+void CView::OnDragLeave() {}
+
+BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint) { return FALSE; }
+
+DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint) { return static_cast<DROPEFFECT>(-1); }

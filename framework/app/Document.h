@@ -5,10 +5,12 @@
 
 #include "framework/base/CString.h"
 #include "framework/collections/Lists.h"
+#include "framework/shell/OleTypes.h"
 #include "framework/window/Wnd.h"
 
 class CDC;
 class CView;
+class COleDataObject;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
@@ -54,6 +56,16 @@ public:
     // The document's data changed: here the whole view is repainted.
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnDraw(CDC* pDC) = 0;
+
+    // Drag-and-drop over the view, as its registered drop target (or one of
+    // the program's own targets) hands it on: here nothing is accepted.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // (DROPEFFECT)-1: OnDrop decides.
+    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
+                                CPoint point);
 
 protected:
     friend class CDocument;

@@ -40,8 +40,10 @@ void ReadRow(QImage &image, int y, const BYTE *row, int bitsPixel)
             bool set = (row[x >> 3] >> (7 - (x & 7))) & 1;
             out[x] = set ? 0xFFFFFFFFu : 0xFF000000u;
         } else {
+            // A 32-bit pixel is one little-endian word, its top byte included.
             const BYTE *p = row + x * (bitsPixel / 8);
-            out[x] = qRgb(p[2], p[1], p[0]);
+            uint32_t top = bitsPixel == 32 ? static_cast<uint32_t>(p[3]) << 24 : 0;
+            out[x] = top | static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[0];
         }
     }
 }
@@ -59,6 +61,8 @@ void WriteRow(const QImage &image, int y, BYTE *row, int bitsPixel)
             p[0] = static_cast<BYTE>(qBlue(in[x]));
             p[1] = static_cast<BYTE>(qGreen(in[x]));
             p[2] = static_cast<BYTE>(qRed(in[x]));
+            if (bitsPixel == 32)
+                p[3] = static_cast<BYTE>(in[x] >> 24);
         }
     }
 }
@@ -76,7 +80,8 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     if (bm->image.isNull())
         return nullptr;
     bm->bitsPixel = static_cast<int>(nBitCount);
-    bm->image.fill(0xFF000000u); // new bitmaps start black
+    // New bitmaps start as zero words (black); QImage::fill would set the top byte.
+    std::memset(bm->image.bits(), 0, static_cast<size_t>(bm->image.sizeInBytes()));
     if (lpBits) {
         const BYTE *bits = static_cast<const BYTE *>(lpBits);
         int stride = WidthBytes(nWidth, bm->bitsPixel);
@@ -127,8 +132,10 @@ DWORD CBitmap::SetBitmapBits(DWORD dwCount, const void *lpBits)
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
     const DWORD rows = WholeRows(*bm, dwCount, stride);
     const BYTE *bits = static_cast<const BYTE *>(lpBits);
+    bm->Current();
     for (DWORD y = 0; y < rows; ++y)
         ReadRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
+    bm->Drawn();
     return rows * stride;
 }
 
@@ -140,6 +147,7 @@ DWORD CBitmap::GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
     DWORD stride = static_cast<DWORD>(WidthBytes(bm->image.width(), bm->bitsPixel));
     const DWORD rows = WholeRows(*bm, dwCount, stride);
     BYTE *bits = static_cast<BYTE *>(lpBits);
+    bm->Current();
     for (DWORD y = 0; y < rows; ++y)
         WriteRow(bm->image, static_cast<int>(y), bits + static_cast<size_t>(y) * stride, bm->bitsPixel);
     return rows * stride;

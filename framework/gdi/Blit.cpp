@@ -88,13 +88,17 @@ public:
         m_srcBk = Paints::ToPixel(src.bkColor);
     }
 
-    // The converted source pixel for target offset (i, j); false outside the source image.
+    // The converted source pixel for target offset (i, j); false outside the
+    // source image or where the source sets nothing.
     bool At(int i, int j, uint32_t &out) const
     {
         size_t xi = static_cast<size_t>(i - m_xs.from), yi = static_cast<size_t>(j - m_ys.from);
         int x0 = m_xs.first[xi], nx = m_xs.count[xi];
         int y0 = m_ys.first[yi], ny = m_ys.count[yi];
         if (x0 < 0 || y0 < 0 || x0 + nx > m_image.width() || y0 + ny > m_image.height())
+            return false;
+        if (m_src.covered && !(*m_src.covered)[static_cast<size_t>(y0 + ny / 2) * static_cast<size_t>(m_image.width()) +
+                                               static_cast<size_t>(x0 + nx / 2)])
             return false;
         if (nx == 1 && ny == 1) {
             out = Convert(Raw(x0, y0));
@@ -105,9 +109,11 @@ public:
     }
 
 private:
+    // The whole source word: its top byte travels with it.
     uint32_t Raw(int x, int y) const
     {
-        return reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x] & 0xFFFFFFu;
+        uint32_t word = reinterpret_cast<const uint32_t *>(m_image.constScanLine(y))[x];
+        return m_src.colourOnly ? word & 0x00FFFFFFu : word;
     }
 
     // Shrinking: the pixels a target pixel covers, joined as the stretching mode says.
@@ -117,7 +123,7 @@ private:
         case BLACKONWHITE:
         case WHITEONBLACK: {
             bool andScans = m_mode == BLACKONWHITE;
-            uint32_t acc = andScans ? 0xFFFFFFu : 0;
+            uint32_t acc = andScans ? 0xFFFFFFFFu : 0;
             for (int y = y0; y < y0 + ny; ++y)
                 for (int x = x0; x < x0 + nx; ++x)
                     acc = andScans ? (acc & Raw(x, y)) : (acc | Raw(x, y));
@@ -126,15 +132,18 @@ private:
         case HALFTONE: {
             if (m_src.mono)
                 break;
-            unsigned long long r = 0, g = 0, b = 0, n = static_cast<unsigned long long>(nx) * ny;
+            // Each byte of the word is averaged on its own.
+            unsigned long long sums[4] = {0, 0, 0, 0}, n = static_cast<unsigned long long>(nx) * ny;
             for (int y = y0; y < y0 + ny; ++y)
                 for (int x = x0; x < x0 + nx; ++x) {
                     uint32_t p = Raw(x, y);
-                    r += (p >> 16) & 0xFF;
-                    g += (p >> 8) & 0xFF;
-                    b += p & 0xFF;
+                    for (int k = 0; k < 4; ++k)
+                        sums[k] += (p >> (8 * k)) & 0xFF;
                 }
-            return static_cast<uint32_t>(((r + n / 2) / n) << 16 | ((g + n / 2) / n) << 8 | ((b + n / 2) / n));
+            uint32_t word = 0;
+            for (int k = 0; k < 4; ++k)
+                word |= static_cast<uint32_t>((sums[k] + n / 2) / n) << (8 * k);
+            return word;
         }
         default: break;
         }
@@ -144,12 +153,13 @@ private:
 
     uint32_t Convert(uint32_t p) const
     {
+        uint32_t colour = p & 0xFFFFFFu;
         if (m_src.mono && !m_dstMono)
-            return p == 0xFFFFFFu ? m_bk : m_text;
+            return colour == 0xFFFFFFu ? m_bk : m_text;
         if (!m_src.mono && m_dstMono) {
             if (m_src.hasBkColor)
-                return p == m_srcBk ? 0xFFFFFFu : 0;
-            return Paints::ToMono(p);
+                return colour == m_srcBk ? 0xFFFFFFu : 0;
+            return Paints::ToMono(colour);
         }
         return p;
     }
@@ -201,8 +211,8 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
             uint32_t dest = readDst(x, y);
             if (skip(p, s))
                 continue;
-            uint32_t result = Rop3::Apply(table, p, s, dest) & 0xFFFFFFu;
-            write(x, y, mono ? Paints::ToMono(result) : result);
+            uint32_t result = Rop3::Apply(table, p, s, dest);
+            write(x, y, mono ? Paints::ToMono(result & 0xFFFFFFu) : result);
         }
 }
 
@@ -217,6 +227,7 @@ void Transfer(HDC dst, const Normalized &d, const QRect &area, const SourceSampl
 // rows at a time. False when the transfer needs the general path.
 bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegion &visible, QImage &target)
 {
+    const PixelStore store = dst->Store();
     Normalized s = Normalize(src.rect);
     if (s.w != d.w || s.h != d.h || s.flipX != d.flipX || s.flipY != d.flipY || src.mono != dst->IsMono())
         return false;
@@ -228,7 +239,8 @@ bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegi
             const uint32_t *from = reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) +
                                    (r.left() - d.x + s.x);
             uint32_t *to = reinterpret_cast<uint32_t *>(target.scanLine(y)) + r.left();
-            std::copy(from, from + r.width(), to);
+            uint32_t keep = src.colourOnly ? 0x00FFFFFFu : 0xFFFFFFFFu;
+            std::transform(from, from + r.width(), to, [&](uint32_t word) { return store.Store(word & keep); });
         }
     }
     return true;
@@ -286,15 +298,19 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect), area.translated(-d.x, -d.y));
     }
     if (QImage *image = dst->Image()) {
-        if (src && table == 0xCC && CopyRows(dst, d, copy, visible, *image))
+        if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image)) {
+            dst->Drawn(area);
             return TRUE;
+        }
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
+        const PixelStore store = dst->Store();
         for (const QRect &part : visible)
             Transfer(
                 dst, d, part, source.get(), pattern, table,
-                [&](int x, int y) { return bits[y * stride + x] & 0xFFFFFFu; },
-                [&](int x, int y, uint32_t v) { bits[y * stride + x] = v | 0xFF000000u; });
+                [&](int x, int y) { return bits[y * stride + x]; },
+                [&](int x, int y, uint32_t v) { bits[y * stride + x] = store.Store(v); });
+        dst->Drawn(area);
         return TRUE;
     }
     if (!dst->painter || !dst->painter->isActive())
@@ -328,8 +344,8 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         [&](int x, int y, uint32_t v) { out.setPixel(x - area.left(), y - area.top(), v | 0xFF000000u); },
         [&](uint32_t p, uint32_t s) {
             // Unknown destination: skip the pixel when the operation copies it.
-            return keepsDestination && Rop3::Apply(table, p, s, 0) == 0xFF000000u &&
-                   Rop3::Apply(table, p, s, 0xFFFFFF) == 0xFFFFFFFFu;
+            return keepsDestination && (Rop3::Apply(table, p, s, 0) & 0xFFFFFFu) == 0 &&
+                   (Rop3::Apply(table, p, s, 0xFFFFFFu) & 0xFFFFFFu) == 0xFFFFFFu;
         });
     if (known) {
         // Pixels this transfer left alone keep what the previous one drew.
@@ -352,6 +368,7 @@ BOOL RunImage(HDC dst, const Rect &dstRect, const QImage &image, DWORD rop)
     Source source;
     source.image = &image;
     source.rect = Rect{0, 0, image.width(), image.height()};
+    source.colourOnly = true;
     return Run(dst, dstRect, &source, rop);
 }
 

@@ -7,6 +7,8 @@
 
 #include "framework/gdi/DeviceContext.h"
 
+#include <vector>
+
 namespace Blit {
 
 struct Rect {
@@ -24,12 +26,20 @@ struct Source {
     // become white, all others black; without it the nearer of the two.
     bool hasBkColor = false;
     COLORREF bkColor = 0;
+    // Optional, one byte per source pixel (row by row): 0 where the source
+    // sets nothing, so the target pixel stays as it was.
+    const std::vector<uint8_t> *covered = nullptr;
+    // The image's top bytes are Qt's opaque filler, not pixel data: its
+    // pixels are colours with a zero top byte (icon and image list
+    // pictures, window images).
+    bool colourOnly = false;
 };
 
 // FALSE for an unusable target or source; TRUE when the operation ran (even
 // if the clip left nothing to draw).
 BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop);
-// Run with the whole of a 32-bit image as the source.
+// Run with the whole of a 32-bit picture made here (icons, image lists) as
+// the source; its pixels are colours with a zero top byte.
 BOOL RunImage(HDC dst, const Rect &dstRect, const QImage &image, DWORD rop);
 
 // A context's logical rectangle in device pixels, with signed sizes.

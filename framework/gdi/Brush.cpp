@@ -2,6 +2,7 @@
 #include "framework/gdi/Brush.h"
 
 #include "framework/gdi/Bitmap.h"
+#include "framework/gdi/FillPaint.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/SystemColors.h"
 
@@ -9,7 +10,7 @@ HBRUSH CreateSolidBrush(COLORREF color)
 {
     auto b = std::make_shared<BrushData>();
     b->style = BS_SOLID;
-    b->color = (color >> 24) == 1 || (color >> 24) == 2 ? color : color & 0x00FFFFFF; // palette colours resolve when drawn
+    b->color = Paints::KeepFlags(color); // palette colours resolve when drawn
     return GdiHandles::Insert(std::move(b));
 }
 
@@ -19,7 +20,7 @@ HBRUSH CreateHatchBrush(int iHatch, COLORREF color)
         return nullptr;
     auto b = std::make_shared<BrushData>();
     b->style = BS_HATCHED;
-    b->color = (color >> 24) == 1 || (color >> 24) == 2 ? color : color & 0x00FFFFFF; // palette colours resolve when drawn
+    b->color = Paints::KeepFlags(color); // palette colours resolve when drawn
     b->hatch = iHatch;
     return GdiHandles::Insert(std::move(b));
 }
@@ -32,7 +33,7 @@ HBRUSH CreatePatternBrush(HBITMAP hbm)
     auto b = std::make_shared<BrushData>();
     b->style = BS_PATTERN;
     // The brush keeps its own copy: the bitmap may be deleted afterwards.
-    b->pattern = bitmap->image.copy();
+    b->pattern = bitmap->Current().copy();
     b->monoPattern = bitmap->bitsPixel == 1;
     return GdiHandles::Insert(std::move(b));
 }

@@ -318,7 +318,7 @@ static T SetBoth(CDC *dc, HDC attrib, T value, T invalid, Field field)
 // Colours keep a palette flag (PALETTEINDEX, PALETTERGB); drawing resolves them.
 static COLORREF KeepPaletteFlag(COLORREF c)
 {
-    return (c >> 24) == 1 || (c >> 24) == 2 ? c : c & 0x00FFFFFF;
+    return Paints::KeepFlags(c);
 }
 
 COLORREF CDC::SetTextColor(COLORREF crColor)

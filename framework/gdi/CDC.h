@@ -372,13 +372,16 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
                 int hSrc, DWORD rop);
 BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
 int SetStretchBltMode(HDC hdc, int mode);
-// Device-independent bitmaps. StretchDIBits and SetDIBitsToDevice count
-// the source's y from the bottom row of a bottom-up DIB; they return the
-// scan lines used, 0 on failure. GetDIBits with biBitCount 0 describes the
-// bitmap; otherwise it converts rows into the caller's format (with the
-// standard colour table for 8 bits and fewer) or, without lpvBits, fills in
-// the table and biSizeImage. CreateDIBSection gives the program the
-// bitmap's own pixels, so it takes 32-bit top-down DIBs only.
+// Device-independent bitmaps. StretchDIBits counts the source's y from the
+// bottom row of a bottom-up DIB and from the top row of a top-down one;
+// SetDIBitsToDevice counts it, and its scan lines, from the bottom row
+// whatever the row order. Both return the scan lines used, 0 on failure,
+// and read RLE8/RLE4 bits (biSizeImage bytes), leaving the pixels those
+// skip as they were. GetDIBits with biBitCount 0 describes the bitmap;
+// otherwise it converts rows into the caller's format (with the standard
+// colour table for 8 bits and fewer) or, without lpvBits, fills in the
+// table and biSizeImage. CreateDIBSection takes every uncompressed layout;
+// the program's bits stay in that layout (DibSection.h).
 int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc, int SrcWidth,
                   int SrcHeight, const void *lpBits, const BITMAPINFO *lpbmi, UINT iUsage, DWORD rop);
 int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,

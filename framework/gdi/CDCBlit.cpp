@@ -17,6 +17,8 @@ bool SourceFrom(HDC src, int x, int y, int w, int h, Blit::Source &out)
     out.image = image;
     out.rect = Blit::DeviceRect(src, x, y, w, h);
     out.mono = src->IsMono();
+    // A window image's top bytes only keep it opaque: its pixels are colours.
+    out.colourOnly = src->target == HDC__::Target::Image;
     out.hasBkColor = true;
     out.bkColor = src->state.bkColor;
     return true;

@@ -65,7 +65,7 @@ FillPaint PenFill(HDC h, const PenData &pen)
         hatch.hatch = static_cast<int>(pen.brush.lbHatch);
         return Paints::ForBrush(&hatch, ctx);
     }
-    return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette), ctx.rop2, ctx.mono);
+    return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
 }
 
 void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int width)
@@ -130,6 +130,25 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 
+// A dashed one-pixel outline follows the figure as a line, each pixel
+// once: nothing for an empty figure, and for a figure one pixel wide or
+// tall a single line with both ends, not a loop that doubles back on itself.
+void DashedOutline(Renderer &r, const BoxShape &shape, const LinePaint &paint)
+{
+    if (shape.IsEmpty())
+        return;
+    if (shape.right - shape.left <= 1 || shape.bottom - shape.top <= 1) {
+        QPoint from(static_cast<int>(shape.left), static_cast<int>(shape.top));
+        QPoint to(static_cast<int>(shape.right) - 1, static_cast<int>(shape.bottom) - 1);
+        std::vector<QPoint> line{from};
+        if (to != from)
+            line.push_back(to);
+        r.CosmeticPolyline(line, false, true, paint);
+        return;
+    }
+    r.CosmeticPolyline(ShapeGeometry::Outline(shape), true, false, paint);
+}
+
 FillPaint BrushFill(HDC h)
 {
     return Paints::ForBrush(h->state.brush.get(), h->PaintContext());
@@ -163,9 +182,7 @@ BOOL DrawBoxShape(HDC h, BoxShape shape)
     BoxShape inner = shape.Deflated(w, w);
     r->FillShape(inner, nullptr, BrushFill(h));
     if (w == 1 && pen->DashStyle() != PS_SOLID && pen->DashStyle() != PS_INSIDEFRAME) {
-        // Dashed one-pixel outlines follow the figure as a line.
-        std::vector<QPoint> outline = ShapeGeometry::Outline(shape);
-        r->CosmeticPolyline(outline, true, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
+        DashedOutline(*r, shape, Paints::ForCosmeticPen(pen, h->PaintContext()));
         return TRUE;
     }
     r->FillShape(shape, &inner, PenFill(h, *pen));
@@ -584,7 +601,7 @@ COLORREF CDC::GetNearestColor(COLORREF crColor) const
 {
     if (!m_hDC)
         return CLR_INVALID;
-    uint32_t px = Paints::ToPixel(Paints::Resolve(crColor, m_hDC->state.palette.get()));
+    uint32_t px = Paints::ToPixel(m_hDC->Colour(crColor));
     return Paints::ToColorRef(m_hDC->IsMono() ? Paints::ToMono(px) : px);
 }
 
@@ -596,7 +613,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     if (!r)
         return CLR_INVALID;
     QPoint d = Device(m_hDC, x, y);
-    uint32_t px = Paints::ToPixel(Paints::Resolve(crColor, m_hDC->state.palette.get()));
+    uint32_t px = Paints::ToPixel(m_hDC->Colour(crColor));
     if (m_hDC->IsMono())
         px = Paints::ToMono(px);
     if (m_hDC->Image() && !m_hDC->VisibleRegion().contains(d))
@@ -642,7 +659,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     auto r = Renderer::For(m_hDC);
     if (r)
         r->FillRect(DeviceFillRect(m_hDC, lpRect),
-                    Paints::ForSolid(Paints::Resolve(clr, m_hDC->state.palette.get()), R2_COPYPEN, m_hDC->IsMono()));
+                    Paints::ForSolid(m_hDC->Colour(clr), R2_COPYPEN, m_hDC->IsMono()));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)

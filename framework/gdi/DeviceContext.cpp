@@ -6,6 +6,7 @@
 
 #include "framework/gdi/DeviceContext.h"
 
+#include "framework/gdi/DibSection.h"
 #include "framework/gdi/RegionUtil.h"
 
 namespace {
@@ -37,15 +38,38 @@ HDC__::~HDC__()
 QImage *HDC__::Image()
 {
     switch (target) {
-    case Target::Memory: return state.bitmap ? &state.bitmap->image : nullptr;
+    case Target::Memory: return state.bitmap ? &state.bitmap->Current() : nullptr;
     case Target::Image: return externalImage;
     case Target::Device: return nullptr;
     }
     return nullptr;
 }
 
+void HDC__::Drawn(const WrittenRows &written)
+{
+    if (target == Target::Memory && state.bitmap)
+        state.bitmap->Drawn(written);
+}
+
+bool HDC__::KeepsSectionBits()
+{
+    return target == Target::Memory && state.bitmap && state.bitmap->section;
+}
+
+void HDC__::Drawn(const QRect &area)
+{
+    if (target != Target::Memory || !state.bitmap || !state.bitmap->section)
+        return;
+    WrittenRows written(state.bitmap->image.height());
+    written.Add(area);
+    state.bitmap->Drawn(written);
+}
+
 QSize HDC__::Size()
 {
+    // The size needs no DIB section bits brought up to date.
+    if (target == Target::Memory)
+        return state.bitmap ? state.bitmap->image.size() : QSize(0, 0);
     if (QImage *img = Image())
         return img->size();
     if (device)
@@ -63,6 +87,13 @@ int HDC__::BitsPixel()
 bool HDC__::IsMono()
 {
     return BitsPixel() == 1;
+}
+
+PixelStore HDC__::Store()
+{
+    if (IsMono())
+        return PixelStore::Monochrome();
+    return target == Target::Image ? PixelStore::Screen() : PixelStore::Bitmap();
 }
 
 QRegion HDC__::VisibleRegion()
@@ -86,8 +117,29 @@ bool HDC__::ClipRegion(QRegion &clip)
 Paints::Context HDC__::PaintContext()
 {
     const PaletteData *palette = state.palette.get();
-    return Paints::Context{Paints::Resolve(state.textColor, palette), Paints::Resolve(state.bkColor, palette),
-                           state.bkMode, state.rop2, state.brushOrg.x, state.brushOrg.y, IsMono(), palette};
+    const std::vector<uint32_t> *table = DibColours();
+    return Paints::Context{Paints::Resolve(state.textColor, palette, table),
+                           Paints::Resolve(state.bkColor, palette, table),
+                           state.bkMode,
+                           state.rop2,
+                           state.brushOrg.x,
+                           state.brushOrg.y,
+                           IsMono(),
+                           palette,
+                           table};
+}
+
+const std::vector<uint32_t> *HDC__::DibColours()
+{
+    if (target != Target::Memory || !state.bitmap || !state.bitmap->sectionInfo)
+        return nullptr;
+    const DibCodec::Layout &layout = state.bitmap->sectionInfo->layout;
+    return layout.bitCount <= 8 ? &layout.colours : nullptr;
+}
+
+COLORREF HDC__::Colour(COLORREF c)
+{
+    return Paints::Resolve(c, state.palette.get(), DibColours());
 }
 
 HDC CreateMemoryDC(HDC hReference)

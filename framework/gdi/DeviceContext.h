@@ -12,6 +12,8 @@
 #include "framework/gdi/FillPaint.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/GdiPath.h"
+#include "framework/gdi/PixelStore.h"
+#include "framework/gdi/WrittenRows.h"
 
 #include <memory>
 #include <vector>
@@ -77,14 +79,26 @@ struct HDC__ {
 
     // The image drawn into, or NULL for a paint-device target.
     QImage *Image();
+    // Called when a drawing operation has finished writing into Image():
+    // a DIB section's bits take the pixels written.
+    void Drawn(const WrittenRows &written);
+    void Drawn(const QRect &area);
+    // Whether the target is a DIB section whose bits follow its image.
+    bool KeepsSectionBits();
     QSize Size();
     int BitsPixel();
     bool IsMono();
+    // How drawn words are kept in the target image.
+    PixelStore Store();
     // The visible part of the target in device pixels (clip and bounds).
     QRegion VisibleRegion();
     // The program's clip within the system clip; false when neither limits drawing.
     bool ClipRegion(QRegion &clip);
     Paints::Context PaintContext();
+    // A colour as RGB through the selected palette and, for DIBINDEX
+    // colours, the colour table of the DIB section drawn into.
+    COLORREF Colour(COLORREF c);
+    const std::vector<uint32_t> *DibColours();
 };
 
 // Creation of contexts for the framework's targets (the windowing and

@@ -2,16 +2,21 @@
 #include "framework/gdi/DibCodec.h"
 
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/DibRle.h"
 #include "framework/gdi/FillPaint.h"
 
+#include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
 constexpr LONG kMaxSide = 1 << 15;
 constexpr long long kMaxPixels = 1LL << 27;
 
-// Extracts a channel under a bit-field mask, scaled to 0..255.
+// Extracts a channel under a bit-field mask as 8 bits: a narrower channel
+// repeats its high bits below itself ((v << 3) | (v >> 2) for 5 bits), a
+// wider one keeps its top 8 bits.
 uint32_t Channel(uint32_t value, uint32_t mask)
 {
     if (!mask)
@@ -19,13 +24,28 @@ uint32_t Channel(uint32_t value, uint32_t mask)
     int shift = 0;
     while (!((mask >> shift) & 1))
         ++shift;
-    uint32_t max = mask >> shift;
-    return static_cast<uint32_t>(((value & mask) >> shift) * 255u / max);
+    int width = 0;
+    while (width + shift < 32 && (mask >> (shift + width)))
+        ++width;
+    uint32_t v = (value & mask) >> shift;
+    if (width >= 8)
+        return (v >> (width - 8)) & 0xFF;
+    uint32_t out = 0;
+    int bits = 0;
+    for (; bits < 8; bits += width)
+        out = (out << width) | v;
+    return out >> (bits - 8);
 }
 
 uint32_t FromMasks(uint32_t value, const uint32_t masks[3])
 {
     return Channel(value, masks[0]) << 16 | Channel(value, masks[1]) << 8 | Channel(value, masks[2]);
+}
+
+// 8-8-8 masks in the low three bytes: the pixel is the word itself, top byte included.
+bool DefaultMasks32(const uint32_t masks[3])
+{
+    return masks[0] == 0x00FF0000u && masks[1] == 0x0000FF00u && masks[2] == 0x000000FFu;
 }
 
 uint32_t TableColour(const DibCodec::Layout &layout, uint32_t index)
@@ -44,7 +64,7 @@ uint32_t DecodePixel(const DibCodec::Layout &layout, const BYTE *row, int x)
     default: {
         const BYTE *p = row + 4 * x;
         uint32_t v = static_cast<uint32_t>(p[0]) | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-        return FromMasks(v, layout.masks);
+        return DefaultMasks32(layout.masks) ? v : FromMasks(v, layout.masks);
     }
     }
 }
@@ -66,18 +86,34 @@ uint32_t ToMasks(uint32_t pixel, const uint32_t masks[3])
     return out;
 }
 
-void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
+// Encodes pixels [x0, x1) of a row, leaving its other bits as they are.
+void EncodeSpan(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row, LONG x0, LONG x1,
+                DibCodec::NearestCache *cache)
 {
-    std::memset(row, 0, layout.rowBytes);
-    for (LONG x = 0; x < layout.width; ++x) {
+    // Rows mostly repeat a colour: the last match is kept.
+    uint32_t lastPixel = 0;
+    int lastIndex = -1;
+    auto index = [&](uint32_t px) {
+        if (lastIndex < 0 || px != lastPixel) {
+            lastPixel = px;
+            lastIndex = cache ? cache->Find(layout.colours, px) : DibCodec::Nearest(layout.colours, px);
+        }
+        return lastIndex;
+    };
+    for (LONG x = x0; x < x1; ++x) {
         uint32_t px = in[x] & 0xFFFFFFu;
         switch (layout.bitCount) {
-        case 1:
-            if (DibCodec::Nearest(layout.colours, px))
-                row[x >> 3] |= static_cast<BYTE>(0x80 >> (x & 7));
+        case 1: {
+            BYTE bit = static_cast<BYTE>(0x80 >> (x & 7));
+            row[x >> 3] = static_cast<BYTE>(index(px) ? (row[x >> 3] | bit) : (row[x >> 3] & ~bit));
             break;
-        case 4: row[x >> 1] |= static_cast<BYTE>(DibCodec::Nearest(layout.colours, px) << ((x & 1) ? 0 : 4)); break;
-        case 8: row[x] = static_cast<BYTE>(DibCodec::Nearest(layout.colours, px)); break;
+        }
+        case 4: {
+            int shift = (x & 1) ? 0 : 4;
+            row[x >> 1] = static_cast<BYTE>((row[x >> 1] & ~(0x0F << shift)) | (index(px) & 0x0F) << shift);
+            break;
+        }
+        case 8: row[x] = static_cast<BYTE>(index(px)); break;
         case 16: {
             uint32_t v = ToMasks(px, layout.masks);
             row[2 * x] = static_cast<BYTE>(v);
@@ -90,13 +126,19 @@ void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
             row[3 * x + 2] = static_cast<BYTE>(px >> 16);
             break;
         default: {
-            uint32_t v = ToMasks(px, layout.masks);
+            uint32_t v = DefaultMasks32(layout.masks) ? in[x] : ToMasks(px, layout.masks);
             for (int i = 0; i < 4; ++i)
                 row[4 * x + i] = static_cast<BYTE>(v >> (8 * i));
             break;
         }
         }
     }
+}
+
+void EncodeRow(const DibCodec::Layout &layout, const uint32_t *in, BYTE *row)
+{
+    std::memset(row, 0, layout.rowBytes);
+    EncodeSpan(layout, in, row, 0, layout.width, nullptr);
 }
 
 // The image row of a DIB scan line.
@@ -124,10 +166,21 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
     if (static_cast<long long>(layout.width) * layout.height > kMaxPixels)
         return false;
     layout.bitCount = h.biBitCount;
+    layout.compression = h.biCompression;
     switch (h.biBitCount) {
-    case 1:
     case 4:
     case 8:
+        if (h.biCompression == (h.biBitCount == 8 ? BI_RLE8 : BI_RLE4)) {
+            // Compressed bits are bottom-up and their size is needed to read them safely.
+            if (layout.topDown || h.biSizeImage == 0)
+                return false;
+            layout.imageBytes = h.biSizeImage;
+            break;
+        }
+        if (h.biCompression != BI_RGB)
+            return false;
+        break;
+    case 1:
     case 24:
         if (h.biCompression != BI_RGB)
             return false;
@@ -153,8 +206,8 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
                 layout.colours[i] = static_cast<uint32_t>(q[2]) << 16 | q[1] << 8 | q[0];
             } else {
                 WORD index = static_cast<WORD>(table[2 * i] | table[2 * i + 1] << 8);
-                bool known = palette && index < palette->entries.size();
-                layout.colours[i] = known ? Paints::ToPixel(palette->entries[index]) : 0;
+                bool known = palette && index < palette->Realized().size();
+                layout.colours[i] = known ? Paints::ToPixel(palette->Realized()[index]) : 0;
             }
         }
     } else if (h.biCompression == BI_BITFIELDS) {
@@ -187,8 +240,62 @@ void Decode(const Layout &layout, const void *bits, int firstScan, int lines, QI
         const BYTE *row = base + static_cast<size_t>(i) * layout.rowBytes;
         uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(ImageRow(layout, scan)));
         for (LONG x = 0; x < layout.width; ++x)
-            out[x] = DecodePixel(layout, row, static_cast<int>(x)) | 0xFF000000u;
+            out[x] = DecodePixel(layout, row, static_cast<int>(x));
     }
+}
+
+int NearestCache::Find(const std::vector<uint32_t> &table, uint32_t pixel)
+{
+    size_t slot = (pixel * 2654435761u) >> 24;
+    if (m_index[slot] < 0 || m_colour[slot] != pixel) {
+        m_colour[slot] = pixel;
+        m_index[slot] = Nearest(table, pixel);
+    }
+    return m_index[slot];
+}
+
+void EncodeSpan(const QImage &image, const Layout &layout, int scan, int x0, int x1, void *scanBits,
+                NearestCache &cache)
+{
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, static_cast<int>(layout.width));
+    if (scan < 0 || scan >= layout.height || x0 >= x1)
+        return;
+    const uint32_t *in = reinterpret_cast<const uint32_t *>(image.constScanLine(ImageRow(layout, scan)));
+    ::EncodeSpan(layout, in, static_cast<BYTE *>(scanBits), x0, x1, &cache);
+}
+
+void DecodeSpan(const Layout &layout, const void *scanBits, int scan, int x0, int x1, QImage &image)
+{
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, static_cast<int>(layout.width));
+    if (scan < 0 || scan >= layout.height || x0 >= x1)
+        return;
+    uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(ImageRow(layout, scan)));
+    for (int x = x0; x < x1; ++x)
+        out[x] = DecodePixel(layout, static_cast<const BYTE *>(scanBits), x);
+}
+
+bool DecodeCompressed(const Layout &layout, const void *bits, QImage &image, Coverage &covered)
+{
+    std::vector<uint16_t> indexes;
+    try {
+        DibRle::Expand(static_cast<const uint8_t *>(bits), layout.imageBytes, static_cast<int>(layout.width),
+                       static_cast<int>(layout.height), layout.bitCount, indexes);
+        covered.assign(indexes.size(), 1);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    size_t i = 0;
+    for (LONG y = 0; y < layout.height; ++y) {
+        uint32_t *out = reinterpret_cast<uint32_t *>(image.scanLine(static_cast<int>(y)));
+        for (LONG x = 0; x < layout.width; ++x, ++i) {
+            bool set = indexes[i] != DibRle::kUnset;
+            covered[i] = set ? 1 : 0;
+            out[x] = set ? TableColour(layout, indexes[i]) : 0;
+        }
+    }
+    return true;
 }
 
 void Encode(const QImage &image, const Layout &layout, int firstScan, int lines, void *bits)

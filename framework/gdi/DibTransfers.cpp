@@ -5,6 +5,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/DibSection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,15 +22,18 @@ std::shared_ptr<BitmapData> BitmapOf(HBITMAP h)
     return GdiHandles::LookupAs<BitmapData>(h, GdiObjectKind::Bitmap);
 }
 
-// The whole DIB as a top-down image; FALSE for a bad header or no bits.
+// The whole DIB as a top-down image (and, for compressed bits, the pixels
+// they set); FALSE for a bad header or no bits.
 bool DecodeWhole(const BITMAPINFO *info, UINT usage, const PaletteData *palette, const void *bits,
-                 DibCodec::Layout &layout, QImage &image)
+                 DibCodec::Layout &layout, QImage &image, DibCodec::Coverage &covered)
 {
     if (!bits || !DibCodec::Read(info, usage, palette, layout))
         return false;
     image = QImage(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return false;
+    if (layout.Compressed())
+        return DibCodec::DecodeCompressed(layout, bits, image, covered);
     DibCodec::Decode(layout, bits, 0, static_cast<int>(layout.height), image);
     return true;
 }
@@ -83,10 +87,12 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
         return 0;
     DibCodec::Layout layout;
     QImage image;
-    if (!DecodeWhole(lpbmi, iUsage, PaletteOf(hdc), lpBits, layout, image))
+    DibCodec::Coverage covered;
+    if (!DecodeWhole(lpbmi, iUsage, PaletteOf(hdc), lpBits, layout, image, covered))
         return 0;
     Blit::Source source;
     source.image = &image;
+    source.covered = covered.empty() ? nullptr : &covered;
     source.rect = Blit::Rect{xSrc, SourceTop(layout, ySrc, SrcHeight), SrcWidth, SrcHeight};
     if (!Blit::Run(hdc, Blit::DeviceRect(hdc, xDest, yDest, DestWidth, DestHeight), &source, rop))
         return 0;
@@ -106,12 +112,22 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return 0;
-    DibCodec::Decode(layout, lpvBits, static_cast<int>(StartScan), static_cast<int>(lines), image);
-    // Only the rows the band holds are set.
-    int bandTop = layout.topDown ? static_cast<int>(StartScan)
-                                 : static_cast<int>(layout.height) - static_cast<int>(StartScan + lines);
+    // Scan lines and the source's y count from the picture's lower-left
+    // corner whatever the row order: a top-down band holds the picture's
+    // rows [height - StartScan - lines, height - StartScan), top row first.
+    int height = static_cast<int>(layout.height);
+    int bandTop = height - static_cast<int>(StartScan + lines);
     int bandBottom = bandTop + static_cast<int>(lines);
-    int top = SourceTop(layout, ySrc, static_cast<int>(h));
+    int top = height - ySrc - static_cast<int>(h);
+    // Compressed bits are decoded whole; the band still picks the rows drawn.
+    DibCodec::Coverage covered;
+    if (layout.Compressed()) {
+        if (!DibCodec::DecodeCompressed(layout, lpvBits, image, covered))
+            return 0;
+    } else {
+        DibCodec::Decode(layout, lpvBits, layout.topDown ? bandTop : static_cast<int>(StartScan),
+                         static_cast<int>(lines), image);
+    }
     int from = std::max(top, bandTop), to = std::min(top + static_cast<int>(h), bandBottom);
     if (from >= to)
         return static_cast<int>(lines);
@@ -119,6 +135,7 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     POINT origin = hdc->state.mapping.ToDevice(POINT{xDest, yDest});
     Blit::Source source;
     source.image = &image;
+    source.covered = covered.empty() ? nullptr : &covered;
     source.rect = Blit::Rect{xSrc, from, static_cast<int>(w), to - from};
     Blit::Rect target{origin.x, origin.y + (from - top), static_cast<int>(w), to - from};
     return Blit::Run(hdc, target, &source, SRCCOPY) ? static_cast<int>(lines) : 0;
@@ -131,7 +148,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPB
         (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS))
         return 0;
     BITMAPINFOHEADER &h = lpbmi->bmiHeader;
-    const QImage &image = bm->image;
+    const QImage &image = bm->Current();
     if (h.biBitCount == 0) {
         // Describe the bitmap only.
         h.biWidth = image.width();
@@ -185,18 +202,28 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     QImage decoded(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (decoded.isNull())
         return 0;
-    decoded.fill(0xFF000000u);
-    DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
+    std::memset(decoded.bits(), 0, static_cast<size_t>(decoded.sizeInBytes()));
+    // Compressed bits are decoded whole; pixels they skip keep the bitmap's own.
+    DibCodec::Coverage covered;
+    if (layout.Compressed()) {
+        if (!DibCodec::DecodeCompressed(layout, lpBits, decoded, covered))
+            return 0;
+    } else {
+        DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
+    }
     int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
-    QImage &target = bm->image;
+    QImage &target = bm->Current();
     int rows = std::min(bandTop + static_cast<int>(lines), target.height());
     int cols = std::min(static_cast<int>(layout.width), target.width());
     for (int y = std::max(bandTop, 0); y < rows; ++y) {
         const uint32_t *in = reinterpret_cast<const uint32_t *>(decoded.constScanLine(y));
         uint32_t *out = reinterpret_cast<uint32_t *>(target.scanLine(y));
+        const uint8_t *set = covered.empty() ? nullptr : covered.data() + static_cast<size_t>(y) * layout.width;
         for (int x = 0; x < cols; ++x)
-            out[x] = bm->bitsPixel == 1 ? (Paints::ToMono(in[x] & 0xFFFFFFu) | 0xFF000000u) : in[x];
+            if (!set || set[x])
+                out[x] = bm->bitsPixel == 1 ? (Paints::ToMono(in[x] & 0xFFFFFFu) | 0xFF000000u) : in[x];
     }
+    bm->Drawn();
     return static_cast<int>(lines);
 }
 
@@ -228,18 +255,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, void **ppv
     DibCodec::Layout layout;
     if (hSection || !DibCodec::Read(pbmi, usage, PaletteOf(hdc), layout))
         return nullptr;
-    // The program's bits are the bitmap's own pixels, so only the layout
-    // they share can be given: 32 bits per pixel, top row first, blue,
-    // green, red and one unused byte.
-    if (layout.bitCount != 32 || !layout.topDown || layout.masks[0] != 0x00FF0000 || layout.masks[1] != 0x0000FF00 ||
-        layout.masks[2] != 0x000000FF)
+    // The program writes the bits itself: compressed layouts cannot be drawn into.
+    if (layout.Compressed())
         return nullptr;
-    HBITMAP bitmap = CreateBitmap(static_cast<int>(layout.width), static_cast<int>(layout.height), 1, 32, nullptr);
-    auto bm = BitmapOf(bitmap);
-    if (!bm)
-        return nullptr;
-    bm->dibSection = true;
-    if (ppvBits)
-        *ppvBits = bm->image.bits();
-    return bitmap;
+    return DibSection::Create(layout, pbmi->bmiHeader, ppvBits);
 }

@@ -24,21 +24,32 @@ bool HatchBit(int hatch, int x, int y)
     x &= 7;
     y &= 7;
     switch (hatch) {
-    case HS_HORIZONTAL: return y == 7;
-    case HS_VERTICAL: return x == 7;
+    case HS_HORIZONTAL: return y == 3;
+    case HS_VERTICAL: return x == 4;
     case HS_FDIAGONAL: return x == y;               // "\": down from left to right
     case HS_BDIAGONAL: return x + y == 7;           // "/": up from left to right
-    case HS_CROSS: return x == 7 || y == 7;
+    case HS_CROSS: return x == 4 || y == 3;
     case HS_DIAGCROSS: return x == y || x + y == 7;
     default: return false;
     }
 }
 
-COLORREF Resolve(COLORREF c, const PaletteData *palette)
+COLORREF KeepFlags(COLORREF c)
 {
-    if ((c >> 24) == 1) {
+    return IsPaletteIndex(c) || IsDibIndex(c) || (c >> 24) == 2 ? c : c & 0x00FFFFFF;
+}
+
+COLORREF Resolve(COLORREF c, const PaletteData *palette, const std::vector<uint32_t> *dibColours)
+{
+    if (IsPaletteIndex(c)) {
         size_t index = c & 0xFFFF;
-        return palette && index < palette->entries.size() ? palette->entries[index] & 0xFFFFFF : RGB(0, 0, 0);
+        if (!palette || index >= palette->Realized().size())
+            return RGB(0, 0, 0);
+        return palette->Realized()[index] & 0xFFFFFF;
+    }
+    if (IsDibIndex(c)) {
+        size_t index = c & 0xFFFF;
+        return dibColours && index < dibColours->size() ? ToColorRef((*dibColours)[index]) : RGB(0, 0, 0);
     }
     return c & 0xFFFFFF;
 }
@@ -76,14 +87,14 @@ FillPaint ForBrush(const BrushData *brush, const Context &ctx)
     if (!brush || brush->style == BS_NULL)
         return p;
     if (brush->style == BS_SOLID)
-        return ForSolid(Resolve(brush->color, ctx.palette), ctx.rop2, ctx.mono);
+        return ForSolid(Resolve(brush->color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
     p.none = false;
     p.rop2 = ctx.rop2;
     p.originX = ctx.brushOrgX;
     p.originY = ctx.brushOrgY;
     if (brush->style == BS_HATCHED) {
         SetTile(p, 8, 8);
-        uint32_t line = Fit(ToPixel(Resolve(brush->color, ctx.palette)), ctx.mono);
+        uint32_t line = Fit(ToPixel(Resolve(brush->color, ctx.palette, ctx.dibColours)), ctx.mono);
         uint32_t gap = Fit(ToPixel(ctx.bkColor), ctx.mono);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x) {
@@ -122,7 +133,7 @@ LinePaint ForCosmeticPen(const PenData *pen, const Context &ctx)
     if (!pen || pen->IsNull())
         return p;
     p.none = false;
-    p.color = Fit(ToPixel(Resolve(pen->color, ctx.palette)), ctx.mono);
+    p.color = Fit(ToPixel(Resolve(pen->color, ctx.palette, ctx.dibColours)), ctx.mono);
     p.rop2 = ctx.rop2;
     p.fillGaps = ctx.bkMode == OPAQUE;
     p.gapColor = Fit(ToPixel(ctx.bkColor), ctx.mono);

@@ -48,10 +48,20 @@ struct Context {
     int brushOrgY;
     bool mono;
     const PaletteData *palette; // resolves PALETTEINDEX colours
+    const std::vector<uint32_t> *dibColours = nullptr; // resolves DIBINDEX colours (a DIB section's table)
 };
-// A colour as RGB: PALETTEINDEX colours take the palette's entry (black
-// when there is none), PALETTERGB colours their RGB part.
-COLORREF Resolve(COLORREF c, const PaletteData *palette);
+// Colour flags in the top byte of a COLORREF: bit 24 makes it a palette
+// index whatever the other top bits hold; a top byte of 0x10 (DIBINDEX) an
+// index into a DIB's colour table.
+inline bool IsPaletteIndex(COLORREF c) { return (c & 0x01000000u) != 0; }
+inline bool IsDibIndex(COLORREF c) { return (c >> 24) == 0x10; }
+// The colour as stored by objects and contexts: index and PALETTERGB
+// colours keep their flags (they resolve when drawn), others their RGB part.
+COLORREF KeepFlags(COLORREF c);
+// A colour as RGB: palette indexes take the palette's entry (black when
+// there is none), PALETTERGB colours their RGB part, DIB indexes the entry
+// of the target's colour table (black without one, or past its end).
+COLORREF Resolve(COLORREF c, const PaletteData *palette, const std::vector<uint32_t> *dibColours = nullptr);
 FillPaint ForBrush(const BrushData *brush, const Context &ctx);
 FillPaint ForSolid(COLORREF color, int rop2, bool mono);
 // A cosmetic pen's pixels: colour and the dash pattern of its style.

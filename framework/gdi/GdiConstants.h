@@ -484,6 +484,9 @@
 #define GRADIENT_FILL_RECT_V 0x00000001
 #define GRADIENT_FILL_TRIANGLE 0x00000002
 
+// An index into the colour table of the DIB section a context draws into.
+#define DIBINDEX(n) ((COLORREF)(0x10FF0000u | (DWORD)(WORD)(n)))
+
 // Palette entry flags (PALETTEINDEX and PALETTERGB are with the colour macros).
 #define PC_RESERVED 0x01
 #define PC_EXPLICIT 0x02

@@ -4,6 +4,7 @@
 
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
+#include "framework/gdi/DibSection.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/Palette.h"
 #include "framework/gdi/GdiObjectData.h"
@@ -98,12 +99,25 @@ int GetBitmapObject(const BitmapData &bm, int nCount, LPVOID lpObject)
     b.bmPlanes = 1;
     b.bmBitsPixel = static_cast<WORD>(bm.bitsPixel);
     b.bmWidthBytes = ((b.bmWidth * bm.bitsPixel + 15) / 16) * 2;
-    if (bm.dibSection) {
-        // A DIB section reports its pixels and their 32-bit rows.
-        b.bmWidthBytes = b.bmWidth * 4;
-        b.bmBits = const_cast<uchar *>(bm.image.constBits());
-    }
-    return CopyOut(b, nCount, lpObject);
+    if (!bm.dibSection || !bm.sectionInfo)
+        return CopyOut(b, nCount, lpObject);
+    // A DIB section reports its bits in their own layout and, asked for
+    // the larger record, its header and masks.
+    const DibSectionBits &s = *bm.sectionInfo;
+    b.bmBitsPixel = s.layout.bitCount;
+    b.bmWidthBytes = static_cast<LONG>(s.layout.rowBytes);
+    b.bmBits = bm.section ? const_cast<BYTE *>(bm.section->bits.data()) : const_cast<uchar *>(bm.image.constBits());
+    if (nCount < static_cast<int>(sizeof(DIBSECTION)) || !lpObject)
+        return CopyOut(b, nCount, lpObject);
+    DIBSECTION ds{};
+    ds.dsBm = b;
+    ds.dsBmih = s.header;
+    ds.dsBmih.biSize = sizeof(BITMAPINFOHEADER);
+    ds.dsBmih.biSizeImage = s.layout.rowBytes * static_cast<DWORD>(s.layout.height);
+    if (s.layout.bitCount == 16 || s.layout.bitCount == 32)
+        for (int i = 0; i < 3; ++i)
+            ds.dsBitfields[i] = s.layout.masks[i];
+    return CopyOut(ds, nCount, lpObject);
 }
 
 } // namespace

@@ -51,6 +51,9 @@ struct FontData : GdiObjectData {
     LOGFONT logFont{};
 };
 
+struct DibSectionBits;
+class WrittenRows;
+
 // A device-dependent bitmap: always held as a 32-bit image; bitsPixel keeps
 // the depth it was created with (1 for monochrome, whose pixels stay black
 // or white).
@@ -60,6 +63,17 @@ struct BitmapData : GdiObjectData {
     int bitsPixel = 32;
     int selectedCount = 0; // a bitmap can be selected into one memory DC at a time
     bool dibSection = false; // the program holds a pointer to the pixels (CreateDIBSection)
+    // A DIB section's description; section is set too when its bits are
+    // kept apart from the image (DibSection.h).
+    std::shared_ptr<DibSectionBits> sectionInfo;
+    std::shared_ptr<DibSectionBits> section;
+
+    // The image, first brought up to date with a DIB section's bits.
+    QImage &Current();
+    // After drawing into the image: a DIB section's bits follow the pixels
+    // written (all of them when no extents are given).
+    void Drawn(const WrittenRows &written);
+    void Drawn();
 };
 
 struct RgnData : GdiObjectData {
@@ -71,6 +85,18 @@ struct PaletteData : GdiObjectData {
     PaletteData() : GdiObjectData(GdiObjectKind::Palette) {}
     std::vector<COLORREF> entries;
     std::vector<BYTE> flags; // PC_ flags per entry (empty: all 0)
+    // The entries drawing uses: changes made by SetPaletteEntries and
+    // ResizePalette take effect when the palette is next realized. Empty:
+    // the entries themselves.
+    std::vector<COLORREF> realized;
+
+    const std::vector<COLORREF> &Realized() const { return realized.empty() ? entries : realized; }
+    // Keeps what drawing uses before the entries change.
+    void HoldRealized()
+    {
+        if (realized.empty())
+            realized = entries;
+    }
 };
 
 // The handle table: handles are small counters, never reused, so a stale

@@ -145,6 +145,15 @@ struct BITMAPINFOHEADER {
 };
 typedef BITMAPINFOHEADER *LPBITMAPINFOHEADER;
 
+// What GetObject gives for a DIB section asked for this larger record.
+struct DIBSECTION {
+    BITMAP dsBm;
+    BITMAPINFOHEADER dsBmih;
+    DWORD dsBitfields[3];
+    HANDLE dshSection;
+    DWORD dsOffset;
+};
+
 struct RGBQUAD {
     BYTE rgbBlue;
     BYTE rgbGreen;

@@ -1,7 +1,7 @@
 // Gradient fills: rectangles shaded left to right or top to bottom, and
 // triangles shaded between their three corner colours. Each pixel takes the
 // colour at its top-left corner point; triangles cover their pixels by the
-// polygon rule.
+// polygon rule. The top byte of a pixel word takes the vertices' alpha.
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/PolygonScan.h"
@@ -18,23 +18,23 @@ constexpr ULONG kMaxCount = 1u << 20;
 constexpr long long kMaxPixels = 1LL << 28;
 
 struct Colour {
-    double r, g, b;
+    double r, g, b, a;
 };
 
 Colour ColourOf(const TRIVERTEX &v)
 {
-    return Colour{v.Red / 256.0, v.Green / 256.0, v.Blue / 256.0};
+    return Colour{v.Red / 256.0, v.Green / 256.0, v.Blue / 256.0, v.Alpha / 256.0};
 }
 
 uint32_t Pixel(const Colour &c)
 {
     auto channel = [](double v) { return static_cast<uint32_t>(std::clamp(static_cast<int>(v), 0, 255)); };
-    return channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b);
+    return channel(c.a) << 24 | channel(c.r) << 16 | channel(c.g) << 8 | channel(c.b);
 }
 
 Colour Mix(const Colour &a, const Colour &b, double t)
 {
-    return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+    return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
 
 // Writes the pixels of each row run that shade produces, inside the visible
@@ -45,14 +45,16 @@ void Paint(HDC h, const QRect &bounds, const std::function<void(const std::funct
     if (visible.isEmpty())
         return;
     bool mono = h->IsMono();
+    const PixelStore store = h->Store();
     if (QImage *image = h->Image()) {
         uint32_t *bits = reinterpret_cast<uint32_t *>(image->bits());
         qsizetype stride = image->bytesPerLine() / 4;
         bool simple = visible.rectCount() == 1;
         rows([&](int x, int y, uint32_t v) {
             if (simple || visible.contains(QPoint(x, y)))
-                bits[y * stride + x] = (mono ? Paints::ToMono(v) : v) | 0xFF000000u;
+                bits[y * stride + x] = store.Store(mono ? Paints::ToMono(v & 0xFFFFFFu) : v);
         });
+        h->Drawn(visible.boundingRect());
         return;
     }
     if (!h->painter || !h->painter->isActive())
@@ -123,7 +125,7 @@ bool FillTriangle(HDC h, const TRIVERTEX &a, const TRIVERTEX &b, const TRIVERTEX
                              (p[0].x - p[2].x) * static_cast<double>(y - p[2].y)) / det;
                 double l2 = 1 - l0 - l1;
                 Colour mix{ca.r * l0 + cb.r * l1 + cc.r * l2, ca.g * l0 + cb.g * l1 + cc.g * l2,
-                           ca.b * l0 + cb.b * l1 + cc.b * l2};
+                           ca.b * l0 + cb.b * l1 + cc.b * l2, ca.a * l0 + cb.a * l1 + cc.a * l2};
                 put(x, y, Pixel(mix));
             }
         });

@@ -144,13 +144,13 @@ HICON CreateIconIndirect(PICONINFO piconinfo)
     icon->yHotspot = piconinfo->yHotspot;
     if (piconinfo->hbmColor) {
         auto colour = BitmapOf(piconinfo->hbmColor);
-        if (!colour || colour->image.size() != mask->image.size())
+        if (!colour || colour->Current().size() != mask->Current().size())
             return nullptr;
         icon->colour = colour->image.copy();
         icon->mask = mask->image.copy();
     } else {
         // A monochrome icon: the AND mask above the XOR image.
-        int h = mask->image.height() / 2;
+        int h = mask->Current().height() / 2;
         if (h == 0)
             return nullptr;
         icon->mask = mask->image.copy(0, 0, mask->image.width(), h);

@@ -57,7 +57,7 @@ HIMAGELIST Live(HIMAGELIST h)
 QImage BitmapImage(HBITMAP h)
 {
     auto bm = GdiHandles::LookupAs<BitmapData>(h, GdiObjectKind::Bitmap);
-    return bm ? bm->image : QImage();
+    return bm ? bm->Current() : QImage();
 }
 
 // Cuts image (and mask) into pictures of the list's size; -1 when none fits.

@@ -40,15 +40,24 @@ QImage Decode(const BYTE *data, size_t size, int heightDivisor, Parsed *parsed)
         return QImage();
     bmi->bmiHeader.biHeight = height;
     DibCodec::Layout layout;
-    if (!DibCodec::Read(bmi, DIB_RGB_COLORS, nullptr, layout))
+    // Icon images (heightDivisor 2) are never compressed: their mask follows fixed-size rows.
+    if (!DibCodec::Read(bmi, DIB_RGB_COLORS, nullptr, layout) || (layout.Compressed() && heightDivisor != 1))
         return QImage();
-    size_t rows = static_cast<size_t>(layout.rowBytes) * static_cast<size_t>(layout.height);
+    size_t rows = layout.Compressed() ? layout.imageBytes
+                                      : static_cast<size_t>(layout.rowBytes) * static_cast<size_t>(layout.height);
     if (rows > size - infoSize)
         return QImage();
     QImage image(static_cast<int>(layout.width), static_cast<int>(layout.height), QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
-    DibCodec::Decode(layout, data + infoSize, 0, static_cast<int>(layout.height), image);
+    if (layout.Compressed()) {
+        // Pixels the bits skip stay black, as in a new bitmap.
+        DibCodec::Coverage covered;
+        if (!DibCodec::DecodeCompressed(layout, data + infoSize, image, covered))
+            return QImage();
+    } else {
+        DibCodec::Decode(layout, data + infoSize, 0, static_cast<int>(layout.height), image);
+    }
     if (parsed) {
         parsed->header = h;
         parsed->bitsOffset = infoSize;

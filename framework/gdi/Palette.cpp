@@ -74,6 +74,7 @@ UINT SetPaletteEntries(HPALETTE hpal, UINT iStart, UINT cEntries, const PALETTEE
     if (iStart >= size)
         return 0;
     p->flags.resize(size);
+    p->HoldRealized(); // contexts draw with the old entries until the palette is realized
     UINT n = std::min(cEntries, size - iStart);
     for (UINT i = 0; i < n; ++i)
         Put(*p, iStart + i, pPalEntries[i]);
@@ -96,6 +97,7 @@ BOOL ResizePalette(HPALETTE hpal, UINT n)
     auto p = Data(hpal);
     if (!p || p->stock || n == 0 || n > kMaxEntries)
         return FALSE;
+    p->HoldRealized();
     p->entries.resize(n, RGB(0, 0, 0));
     p->flags.resize(n, 0);
     return TRUE;
@@ -110,7 +112,12 @@ HPALETTE SelectPalette(HDC hdc, HPALETTE hPal, BOOL)
 
 UINT RealizePalette(HDC hdc)
 {
-    return hdc ? 0 : GDI_ERROR;
+    if (!hdc)
+        return GDI_ERROR;
+    // Drawing takes the palette's current entries from now on.
+    if (hdc->state.palette && !hdc->state.palette->stock)
+        hdc->state.palette->realized.clear();
+    return 0;
 }
 
 BOOL CPalette::CreatePalette(LPLOGPALETTE lpLogPalette)
@@ -146,8 +153,12 @@ void CPalette::AnimatePalette(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY
         return;
     for (UINT i = 0; i < nNumEntries; ++i) {
         size_t k = static_cast<size_t>(nStartIndex) + i;
-        if (k < p->entries.size() && k < p->flags.size() && (p->flags[k] & PC_RESERVED))
+        if (k < p->entries.size() && k < p->flags.size() && (p->flags[k] & PC_RESERVED)) {
+            // Animated entries change at once, for drawing too.
             Put(*p, k, lpPaletteColors[i]);
+            if (k < p->realized.size())
+                p->realized[k] = p->entries[k];
+        }
     }
 }
 

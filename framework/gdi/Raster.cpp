@@ -2,7 +2,6 @@
 #include "framework/gdi/Raster.h"
 
 #include "framework/gdi/PolygonScan.h"
-#include "framework/gdi/Rop2.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,9 +68,10 @@ BoxShape BoxShape::Deflated(double dx, double dy) const
     return s;
 }
 
-RasterTarget::RasterTarget(QImage &image, const QRegion *clip)
-    : m_image(image), m_bits(reinterpret_cast<uint32_t *>(image.bits())),
-      m_stride(image.bytesPerLine() / 4), m_bounds(0, 0, image.width(), image.height())
+RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store, bool trackWrites)
+    : m_image(image), m_store(store), m_trackWrites(trackWrites), m_written(image.height()),
+      m_bits(reinterpret_cast<uint32_t *>(image.bits())), m_stride(image.bytesPerLine() / 4),
+      m_bounds(0, 0, image.width(), image.height())
 {
     if (!clip) {
         if (!m_bounds.isEmpty())
@@ -102,8 +102,9 @@ void RasterTarget::PlotPixel(int x, int y, uint32_t color, int rop2)
 {
     if (!Visible(x, y))
         return;
-    uint32_t &d = m_bits[y * m_stride + x];
-    d = Rop2::Apply(rop2, color, d);
+    Put(m_bits[y * m_stride + x], color, rop2);
+    if (m_trackWrites)
+        m_written.Add(y, x, x + 1);
 }
 
 void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect)
@@ -113,13 +114,15 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     if (from >= to)
         return;
     uint32_t *row = m_bits + y * m_stride;
+    if (m_trackWrites)
+        m_written.Add(y, from, to);
     if (paint.solid) {
         if (paint.rop2 == R2_COPYPEN) {
-            std::fill(row + from, row + to, paint.color | 0xFF000000u);
+            std::fill(row + from, row + to, m_store.Store(paint.color));
             return;
         }
         for (int x = from; x < to; ++x)
-            row[x] = Rop2::Apply(paint.rop2, paint.color, row[x]);
+            Put(row[x], paint.color, paint.rop2);
         return;
     }
     int ty = FloorMod(y - paint.originY, paint.tileHeight);
@@ -127,9 +130,10 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     const uint8_t *skipRow = paint.skip.data() + ty * paint.tileWidth;
     int tx = FloorMod(from - paint.originX, paint.tileWidth);
     if (paint.rop2 == R2_COPYPEN) {
+        const PixelStore store = m_store;
         for (int x = from; x < to; ++x) {
             if (!skipRow[tx])
-                row[x] = tileRow[tx] | 0xFF000000u;
+                row[x] = store.Store(tileRow[tx]);
             if (++tx == paint.tileWidth)
                 tx = 0;
         }
@@ -137,7 +141,7 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
     }
     for (int x = from; x < to; ++x) {
         if (!skipRow[tx])
-            row[x] = Rop2::Apply(paint.rop2, tileRow[tx], row[x]);
+            Put(row[x], tileRow[tx], paint.rop2);
         if (++tx == paint.tileWidth)
             tx = 0;
     }
@@ -200,9 +204,13 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
     int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
     long long steps = std::max(dx, dy) + (includeEnd ? 1 : 0);
     // Bresenham on the major axis: after i steps the minor axis has moved
-    // floor((2 * minor * i + major - 1) / (2 * major)) pixels.
+    // minor * i / major pixels, rounded to the nearest. Where that is a half,
+    // the smaller coordinate wins in every octant: the offset rounds down
+    // when the minor axis runs toward larger coordinates, up otherwise:
+    // floor((2 * minor * i + major - tieBias) / (2 * major)).
     bool xMajor = dx >= dy;
     long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    long long tieBias = (xMajor ? sy : sx) > 0 ? 1 : 0;
     // Only the steps whose major coordinate can be on the image are walked;
     // the dash pattern is advanced over the rest.
     long long lo = xMajor ? m_bounds.left() : m_bounds.top();
@@ -235,7 +243,7 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
         return;
     }
     advanceDash(first);
-    long long m = major == 0 ? 0 : (2 * minor * first + major - 1) / (2 * major);
+    long long m = major == 0 ? 0 : (2 * minor * first + major - tieBias) / (2 * major);
     long long err = 2 * minor * (first + 1) - major - 2 * major * m;
     long long x = a.x() + (xMajor ? sx * first : sx * m);
     long long y = a.y() + (xMajor ? sy * m : sy * first);
@@ -254,7 +262,7 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
             else if (paint.fillGaps)
                 PlotPixel(static_cast<int>(x), static_cast<int>(y), paint.gapColor, paint.rop2);
         }
-        if (err > 0) {
+        if (err >= tieBias) { // the next step's offset has reached m + 1
             if (xMajor) y += sy; else x += sx;
             err -= 2 * major;
         }

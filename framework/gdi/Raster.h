@@ -8,7 +8,8 @@
 //  - a cosmetic line covers one pixel per step of its major axis and leaves
 //    out its end point.
 // Every pixel is written once per primitive, so XOR figures drawn twice
-// restore the target. Framework-internal.
+// restore the target. Pixels are 32-bit words; every write goes through the
+// target's PixelStore. Framework-internal.
 #pragma once
 
 #include <QImage>
@@ -18,6 +19,9 @@
 #include <QRegion>
 
 #include "framework/gdi/FillPaint.h"
+#include "framework/gdi/PixelStore.h"
+#include "framework/gdi/Rop2.h"
+#include "framework/gdi/WrittenRows.h"
 
 #include <vector>
 
@@ -36,7 +40,9 @@ struct BoxShape {
 class RasterTarget {
 public:
     // clip: device pixels that may change; NULL allows the whole image.
-    RasterTarget(QImage &image, const QRegion *clip);
+    // trackWrites: keep Written() (for targets whose pixels are copied on).
+    RasterTarget(QImage &image, const QRegion *clip, PixelStore store = PixelStore::Bitmap(),
+                 bool trackWrites = false);
 
     bool IsEmpty() const { return m_rects.empty(); }
     const QRect &Bounds() const { return m_bounds; }
@@ -51,13 +57,25 @@ public:
     void CosmeticPolyline(const std::vector<QPoint> &points, bool closed, bool drawLast, const LinePaint &paint);
     void PlotPixel(int x, int y, uint32_t color, int rop2);
     bool Visible(int x, int y) const;
+    // The pixels written so far, when tracked.
+    const WrittenRows &Written() const { return m_written; }
+    // The colour bits (0xRRGGBB) of a pixel.
     uint32_t Pixel(int x, int y) const;
 
 private:
     void Span(int y, int x0, int x1, const FillPaint &paint, const QRect &clipRect);
+    // The one place a drawn word is combined with the target and stored.
+    void Put(uint32_t &target, uint32_t word, int rop2)
+    {
+        target = m_store.Store(rop2 == R2_COPYPEN ? word : Rop2::Apply(rop2, word, target));
+    }
+
     void Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex, int &dashLeft);
 
     QImage &m_image;
+    PixelStore m_store;
+    bool m_trackWrites;
+    WrittenRows m_written;
     uint32_t *m_bits;
     qsizetype m_stride; // in pixels
     std::vector<QRect> m_rects;

@@ -9,7 +9,15 @@ namespace {
 
 class RasterRenderer : public Renderer {
 public:
-    RasterRenderer(QImage &image, const QRegion *clip) : m_target(image, clip) {}
+    RasterRenderer(HDC dc, QImage &image, const QRegion *clip)
+        : m_dc(dc), m_target(image, clip, dc->Store(), dc->KeepsSectionBits())
+    {
+    }
+    ~RasterRenderer() override
+    {
+        if (!m_target.Written().Empty())
+            m_dc->Drawn(m_target.Written());
+    }
 
     void FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint) override
     {
@@ -40,6 +48,7 @@ public:
     void SetPixel(int x, int y, uint32_t color) override { m_target.PlotPixel(x, y, color, R2_COPYPEN); }
 
 private:
+    HDC m_dc;
     RasterTarget m_target;
 };
 
@@ -156,7 +165,7 @@ std::unique_ptr<Renderer> Renderer::For(HDC dc)
     QRegion region;
     const QRegion *clip = dc->ClipRegion(region) ? &region : nullptr; // both renderers copy it
     if (QImage *image = dc->Image())
-        return std::make_unique<RasterRenderer>(*image, clip);
+        return std::make_unique<RasterRenderer>(dc, *image, clip);
     if (dc->painter && dc->painter->isActive()) {
         dc->lastTransferRect = QRect(); // other drawing makes the last transfer's pixels stale
         return std::make_unique<PainterRenderer>(*dc->painter, clip);

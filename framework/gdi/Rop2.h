@@ -1,6 +1,6 @@
 // Binary raster operations on 32-bit pixels. The operation code minus one is
 // a truth table of pen bit P and destination bit D, indexed by (P << 1) | D,
-// applied to every colour bit; the alpha byte of the target stays opaque.
+// applied to all 32 bits of the pixel word.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,7 @@ inline uint32_t Apply(int rop2, uint32_t pen, uint32_t dst)
     if (table & 4) result |= pen & ~dst;
     if (table & 2) result |= ~pen & dst;
     if (table & 1) result |= ~pen & ~dst;
-    return (result & 0x00FFFFFFu) | 0xFF000000u;
+    return result;
 }
 
 // True when the result does not depend on the destination, so a span can

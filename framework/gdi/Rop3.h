@@ -1,7 +1,7 @@
 // Ternary raster operations on 32-bit pixels. Bits 16-23 of the operation
 // code are a truth table of pattern bit P, source bit S and destination bit
-// D indexed by (P << 2) | (S << 1) | D, applied to every colour bit; the
-// alpha byte of the result stays opaque. Framework-internal.
+// D indexed by (P << 2) | (S << 1) | D, applied to all 32 bits of the pixel
+// words. Framework-internal.
 #pragma once
 
 #include "framework/base/WinTypes.h"
@@ -19,11 +19,11 @@ inline uint32_t Apply(unsigned table, uint32_t p, uint32_t s, uint32_t d)
 {
     // The operations transfers use most, without walking the table.
     switch (table) {
-    case 0xCC: return s | 0xFF000000u;                 // SRCCOPY
-    case 0x88: return (s & d) | 0xFF000000u;           // SRCAND
-    case 0xEE: return (s | d) | 0xFF000000u;           // SRCPAINT
-    case 0x66: return ((s ^ d) & 0x00FFFFFFu) | 0xFF000000u; // SRCINVERT
-    case 0xF0: return p | 0xFF000000u;                 // PATCOPY
+    case 0xCC: return s;     // SRCCOPY
+    case 0x88: return s & d; // SRCAND
+    case 0xEE: return s | d; // SRCPAINT
+    case 0x66: return s ^ d; // SRCINVERT
+    case 0xF0: return p;     // PATCOPY
     default: break;
     }
     uint32_t result = 0;
@@ -32,7 +32,7 @@ inline uint32_t Apply(unsigned table, uint32_t p, uint32_t s, uint32_t d)
             continue;
         result |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
     }
-    return (result & 0x00FFFFFFu) | 0xFF000000u;
+    return result;
 }
 
 // Whether the result changes with the source, the pattern or the destination.

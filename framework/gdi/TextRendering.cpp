@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace TextRendering {
 
@@ -66,7 +67,7 @@ namespace {
 
 uint32_t TextPixel(HDC h, COLORREF c)
 {
-    uint32_t px = Paints::ToPixel(Paints::Resolve(c, h->state.palette.get()));
+    uint32_t px = Paints::ToPixel(h->Colour(c));
     return h->IsMono() ? Paints::ToMono(px) : px;
 }
 
@@ -137,6 +138,54 @@ void DrawRuns(QPainter &p, HDC h, const ResolvedFont &font, const DrawRequest &r
     }
 }
 
+// Qt gives every pixel it paints on a 32-bit image an opaque top byte; a
+// bitmap keeps whole words as the platform writes them, so the pixels the
+// text changed are stored again through the target's PixelStore. The band
+// watched is the text's rows (with a margin for overhangs and underlines)
+// across the visible part, or all of it for rotated text.
+class PaintedWords {
+public:
+    PaintedWords(HDC h, QImage &image, const ResolvedFont &font, const DrawRequest &r) : m_image(image)
+    {
+        PixelStore store = h->Store();
+        if (store.keep == 0xFFFFFFFFu && store.force == 0xFF000000u)
+            return; // screen images keep opaque words anyway
+        m_store = store;
+        QRect area = h->VisibleRegion().boundingRect();
+        if (font.escapementDegrees == 0) {
+            int top = r.reference.y() + r.top - font.height;
+            area &= QRect(area.left(), top, area.width(), 3 * font.height + 2);
+        }
+        if (r.opaqueRect)
+            area |= *r.opaqueRect & h->VisibleRegion().boundingRect();
+        m_area = area & image.rect();
+        if (!m_area.isEmpty())
+            m_before = image.copy(m_area);
+    }
+
+    // The pixels the text may have changed.
+    const QRect &Area() const { return m_area; }
+
+    void Store()
+    {
+        if (m_before.isNull())
+            return;
+        for (int y = 0; y < m_area.height(); ++y) {
+            const uint32_t *old = reinterpret_cast<const uint32_t *>(m_before.constScanLine(y));
+            uint32_t *now = reinterpret_cast<uint32_t *>(m_image.scanLine(m_area.top() + y)) + m_area.left();
+            for (int x = 0; x < m_area.width(); ++x)
+                if (now[x] != old[x])
+                    now[x] = m_store.Store(now[x] & 0x00FFFFFFu);
+        }
+    }
+
+private:
+    QImage &m_image;
+    PixelStore m_store;
+    QRect m_area;
+    QImage m_before;
+};
+
 } // namespace
 
 void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
@@ -148,7 +197,9 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     QImage *image = h->Image();
     QPainter local;
     QPainter *p = nullptr;
+    std::unique_ptr<PaintedWords> words;
     if (image) {
+        words = std::make_unique<PaintedWords>(h, *image, font, r);
         if (!local.begin(image))
             return;
         p = &local;
@@ -174,9 +225,11 @@ void Draw(HDC h, const ResolvedFont &font, const DrawRequest &r)
     p->setFont(font.font);
     p->setPen(ToQColor(TextPixel(h, h->state.textColor)));
     DrawRuns(*p, h, font, r);
-    if (image)
+    if (image) {
         local.end();
-    else
+        words->Store();
+        h->Drawn(words->Area());
+    } else
         p->restore();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/settings/Registry.h"
 
 #include "framework/settings/AppProfile.h"
+#include "framework/settings/AutostartEntries.h"
 
 #include <cstring>
 #include <mutex>
@@ -83,7 +84,7 @@ CString SectionOf(const CString &path)
 // the application's key does.
 bool KeyExistsAt(const CString &path)
 {
-    if (IsRootPath(path))
+    if (IsRootPath(path) || Autostart::IsRunKey(path))
         return true;
     const CAppProfile &profile = PlexoGetAppProfile();
     CString appKey = profile.GetApplicationKey();
@@ -91,6 +92,30 @@ bool KeyExistsAt(const CString &path)
     if (appKey.GetLength() > ancestor.GetLength() && appKey.Left(ancestor.GetLength()).CompareNoCase(ancestor) == 0)
         return profile.KeyExists(CString()) != FALSE;
     return profile.KeyExists(SectionOf(path)) != FALSE;
+}
+
+LONG ErrorOf(Autostart::Result result)
+{
+    switch (result) {
+    case Autostart::Result::Ok: return ERROR_SUCCESS;
+    case Autostart::Result::Missing: return ERROR_FILE_NOT_FOUND;
+    case Autostart::Result::Corrupt: return ERROR_INVALID_DATA;
+    case Autostart::Result::BadName: return ERROR_INVALID_PARAMETER;
+    case Autostart::Result::WriteFailed: return ERROR_CANTWRITE;
+    }
+    return ERROR_CANTWRITE;
+}
+
+// A Run key's value as the registry holds it: the command as a string.
+bool QueryRunValue(const CString &path, LPCTSTR lpValueName, CRegistryValue &value, LONG &error)
+{
+    if (!Autostart::IsRunKey(path))
+        return false;
+    CString command;
+    error = ErrorOf(Autostart::Read(CString(lpValueName ? lpValueName : ""), command));
+    value.type = REG_SZ;
+    value.bytes.assign(command.GetString(), static_cast<size_t>(command.GetLength()));
+    return true;
 }
 
 } // namespace
@@ -160,7 +185,7 @@ LONG RegDeleteKey(HKEY hKey, LPCTSTR lpSubKey)
     if (lpSubKey == NULL || *lpSubKey == '\0')
         return ERROR_INVALID_PARAMETER;
     path = JoinKey(path, lpSubKey);
-    if (IsRootPath(path))
+    if (IsRootPath(path) || Autostart::IsRunKey(path))
         return ERROR_ACCESS_DENIED;
     return PlexoGetAppProfile().DeleteKey(SectionOf(path)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
@@ -173,8 +198,13 @@ LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LP
     if (lpData != NULL && lpcbData == NULL)
         return ERROR_INVALID_PARAMETER;
     CRegistryValue value;
-    if (!PlexoGetAppProfile().QueryValue(SectionOf(path), lpValueName, value))
+    LONG runError = ERROR_SUCCESS;
+    if (QueryRunValue(path, lpValueName, value, runError)) {
+        if (runError != ERROR_SUCCESS)
+            return runError;
+    } else if (!PlexoGetAppProfile().QueryValue(SectionOf(path), lpValueName, value)) {
         return ERROR_FILE_NOT_FOUND;
+    }
     if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
         value.bytes += '\0';
     if (lpType != NULL)
@@ -229,6 +259,12 @@ LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BY
         if (nul != std::string::npos)
             value.bytes.resize(nul);
     }
+    if (Autostart::IsRunKey(path)) {
+        // An autostart entry holds a command, nothing else.
+        if (dwType != REG_SZ && dwType != REG_EXPAND_SZ)
+            return ERROR_INVALID_PARAMETER;
+        return ErrorOf(Autostart::Write(CString(lpValueName ? lpValueName : ""), CString(value.bytes.c_str())));
+    }
     return PlexoGetAppProfile().SetValue(SectionOf(path), lpValueName, value) ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
@@ -237,5 +273,7 @@ LONG RegDeleteValue(HKEY hKey, LPCTSTR lpValueName)
     CString path;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
+    if (Autostart::IsRunKey(path))
+        return ErrorOf(Autostart::Remove(CString(lpValueName ? lpValueName : "")));
     return PlexoGetAppProfile().DeleteValue(SectionOf(path), lpValueName) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }

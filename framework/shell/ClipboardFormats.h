@@ -10,6 +10,7 @@ typedef UINT CLIPFORMAT;
 
 #define CF_TEXT 1
 #define CF_BITMAP 2
+#define CF_OEMTEXT 7
 #define CF_METAFILEPICT 3
 #define CF_DIB 8
 #define CF_UNICODETEXT 13

@@ -157,17 +157,21 @@ LRESULT SysCommand(HWND h, WPARAM wParam)
     return 0;
 }
 
+// WM_MOVE, then WM_SIZE, for what the change did to the client area. A
+// minimised window reports no client area.
 LRESULT WindowPosChanged(HWND h, LPARAM lParam)
 {
     auto *wp = reinterpret_cast<WINDOWPOS *>(lParam);
     if (!wp)
         return 0;
-    if (!(wp->flags & SWP_NOCLIENTSIZE)) {
-        int cx = h->clientRect.right - h->clientRect.left, cy = h->clientRect.bottom - h->clientRect.top;
-        SendMessage(h, WM_SIZE, h->sizeState == SIZE_MAXIMIZED ? SIZE_MAXIMIZED : SIZE_RESTORED, MAKELPARAM(cx, cy));
-    }
-    if (Live(h) && !(wp->flags & SWP_NOCLIENTMOVE))
+    if (!(wp->flags & SWP_NOCLIENTMOVE))
         SendMessage(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top));
+    if (Live(h) && !(wp->flags & SWP_NOCLIENTSIZE)) {
+        bool minimized = h->sizeState == SIZE_MINIMIZED;
+        int cx = minimized ? 0 : h->clientRect.right - h->clientRect.left;
+        int cy = minimized ? 0 : h->clientRect.bottom - h->clientRect.top;
+        SendMessage(h, WM_SIZE, h->parent ? SIZE_RESTORED : h->sizeState, MAKELPARAM(cx, cy));
+    }
     return 0;
 }
 
@@ -204,7 +208,8 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         }
         return MA_ACTIVATE;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !h->parent && !IsChild(h, GetFocus()))
+        // A minimised window (high word set) takes no focus.
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && !h->parent && !IsChild(h, GetFocus()))
             SetFocus(h);
         return 0;
     case WM_WINDOWPOSCHANGED: return WindowPosChanged(h, lParam);

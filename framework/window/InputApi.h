@@ -11,6 +11,9 @@ BOOL ReleaseCapture();
 HWND GetCapture();
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
+// NULL deactivates the active window (WM_NCACTIVATE, WM_ACTIVATE
+// WA_INACTIVE, WM_KILLFOCUS). Activation coming from or going to another
+// program sends WM_ACTIVATEAPP to the program's top-level windows.
 HWND SetActiveWindow(HWND hWnd);
 HWND GetActiveWindow();
 HWND GetForegroundWindow();

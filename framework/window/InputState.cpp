@@ -1,5 +1,6 @@
 // Capture, focus, activation, the keyboard and mouse-button state and the
 // cursor position.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
@@ -20,6 +21,7 @@ struct State {
     HWND capture = nullptr;
     HWND focus = nullptr;
     HWND active = nullptr;
+    bool programActive = false; // the desktop's activation is with this program
     std::array<bool, 256> down{};
     std::array<bool, 256> toggled{};
     Qt::MouseButtons buttons;
@@ -34,7 +36,43 @@ State &S()
     return state;
 }
 
-void Activate(HWND top, WORD how)
+// WM_ACTIVATEAPP to every top-level window of the program when the
+// activation comes from or goes to another program.
+void TellProgramActivation(bool active)
+{
+    S().programActive = active;
+    for (HWND top : WindowRegistry::TopLevelWindows())
+        if (Live(top))
+            SendMessage(top, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+}
+
+WPARAM ActivateParam(WORD how, HWND h)
+{
+    return MAKEWPARAM(how, Live(h) && h->sizeState == SIZE_MINIMIZED ? 1 : 0);
+}
+
+// The focus follows the activation: when the newly active window (or no
+// window) does not hold it after WM_ACTIVATE, it goes to that window (or to
+// no window).
+void FocusActiveWindow(HWND top)
+{
+    if (Live(S().active) != top)
+        return;
+    HWND focus = Live(S().focus);
+    if (!top) {
+        if (focus) {
+            S().focus = nullptr;
+            SendMessage(focus, WM_KILLFOCUS, 0, 0);
+        }
+        return;
+    }
+    if (top->sizeState != SIZE_MINIMIZED && (!focus || GetTopLevelWindow(focus) != top))
+        SetFocus(top);
+}
+
+// Moves the activation to top (NULL: no window is active). leavingProgram:
+// another program takes it.
+void Activate(HWND top, WORD how, bool leavingProgram = false)
 {
     HWND old = Live(S().active);
     if (old == top)
@@ -46,16 +84,41 @@ void Activate(HWND top, WORD how)
         if (capture && (capture == old || IsChild(old, capture)))
             SendMessage(capture, WM_CANCELMODE, 0, 0);
         SendMessage(old, WM_NCACTIVATE, FALSE, 0);
-        SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(top));
+        SendMessage(old, WM_ACTIVATE, ActivateParam(WA_INACTIVE, old), reinterpret_cast<LPARAM>(top));
     }
+    if (leavingProgram && S().programActive)
+        TellProgramActivation(false);
     if (top && Live(top)) {
+        if (!S().programActive)
+            TellProgramActivation(true);
         SendMessage(top, WM_NCACTIVATE, TRUE, 0);
-        SendMessage(top, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(old));
+        SendMessage(top, WM_ACTIVATE, ActivateParam(how, top), reinterpret_cast<LPARAM>(old));
         // The offscreen platform has no window manager to activate windows.
         if (Live(top) && top->widget && top->widget->isVisible() &&
             QGuiApplication::platformName() != QLatin1String("offscreen"))
             top->widget->activateWindow();
     }
+    FocusActiveWindow(top);
+}
+
+// The window that takes the activation from one that goes: its owner when
+// that can take it, else the newest other shown, enabled, not minimised
+// top-level window.
+bool CanTakeActivation(HWND h, HWND leaving)
+{
+    return Live(h) && h != leaving && !h->destroying && (h->style & WS_VISIBLE) && !(h->style & WS_DISABLED) &&
+           h->sizeState != SIZE_MINIMIZED && h->owner != leaving;
+}
+
+HWND NextActive(HWND leaving)
+{
+    if (CanTakeActivation(leaving->owner, leaving))
+        return leaving->owner;
+    std::vector<HWND> tops = WindowRegistry::TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (CanTakeActivation(*it, leaving))
+            return *it;
+    return nullptr;
 }
 
 } // namespace
@@ -155,9 +218,13 @@ HWND GetFocus()
 HWND SetActiveWindow(HWND hWnd)
 {
     HWND old = Live(S().active);
+    if (!hWnd) {
+        Activate(nullptr, WA_INACTIVE); // deactivates the active window
+        return old;
+    }
     HWND top = GetTopLevelWindow(hWnd);
     if (!top)
-        return old;
+        return nullptr;
     Activate(top, WA_ACTIVE);
     return old;
 }
@@ -174,8 +241,10 @@ HWND GetForegroundWindow()
 
 BOOL SetForegroundWindow(HWND hWnd)
 {
-    if (!Live(hWnd))
-        return FALSE;
+    if (!Live(hWnd)) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->setForegroundWindow(hWnd) : FALSE;
+    }
     SetActiveWindow(hWnd);
     return TRUE;
 }
@@ -190,17 +259,30 @@ void InputState::DeactivateFromDesktop(HWND hTopLevel)
     HWND top = Live(hTopLevel);
     if (!top || Live(S().active) != top)
         return;
-    HWND capture = Live(S().capture);
-    if (capture && (capture == top || IsChild(top, capture)))
-        SendMessage(capture, WM_CANCELMODE, 0, 0);
-    S().active = nullptr;
-    SendMessage(top, WM_NCACTIVATE, FALSE, 0);
-    SendMessage(top, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
+    Activate(nullptr, WA_INACTIVE, true);
+}
+
+void InputState::ActivateOther(HWND hLeaving)
+{
+    HWND leaving = Live(hLeaving);
+    if (!leaving || Live(S().active) != leaving)
+        return;
+    Activate(NextActive(leaving), WA_ACTIVE);
+}
+
+void InputState::MoveFocusFromDestroyed(HWND hDestroyed)
+{
+    HWND h = Live(hDestroyed);
     HWND focus = Live(S().focus);
-    if (focus && (focus == top || IsChild(top, focus))) {
-        S().focus = nullptr;
-        SendMessage(focus, WM_KILLFOCUS, 0, 0);
+    if (!h || !focus || (focus != h && !IsChild(h, focus)))
+        return;
+    HWND parent = h->parent;
+    if (parent && !parent->destroying && GetTopLevelWindow(parent) == Live(S().active)) {
+        SetFocus(parent);
+        return;
     }
+    S().focus = nullptr;
+    SendMessage(focus, WM_KILLFOCUS, 0, 0);
 }
 
 void InputState::Forget(HWND hWnd)

@@ -16,6 +16,9 @@ BOOL UpdateWindow(HWND hWnd);
 BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
 // Copies the invalid region into hRgn; returns its region type.
 int GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+// RDW_FRAME (with RDW_INVALIDATE) has BeginPaint send WM_NCPAINT first, or
+// RDW_ERASENOW send it at once; RDW_NOERASE and RDW_NOFRAME drop a pending
+// erase or frame painting.
 BOOL RedrawWindow(HWND hWnd, const RECT *lprcUpdate, HRGN hrgnUpdate, UINT flags);
 BOOL LockWindowUpdate(HWND hWndLock);
 

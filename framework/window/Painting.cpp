@@ -117,7 +117,7 @@ void RemoveInvalid(HWND h, const QRegion &region)
 
 void WindowPainting::RequestPaint(HWND h)
 {
-    if (h->paintRequested || !h->widget || h->invalid.isEmpty())
+    if (h->paintRequested || !h->widget || (h->invalid.isEmpty() && !h->framePending))
         return;
     h->paintRequested = true;
     QCoreApplication::postEvent(h->widget, new QEvent(static_cast<QEvent::Type>(kPaintRequestEvent)),
@@ -126,7 +126,8 @@ void WindowPainting::RequestPaint(HWND h)
 
 void WindowPainting::PaintNow(HWND h)
 {
-    if (!Live(h) || h->invalid.isEmpty() || h->insidePaint || !h->redrawEnabled || !IsWindowVisible(h))
+    if (!Live(h) || (h->invalid.isEmpty() && !h->framePending) || h->insidePaint || !h->redrawEnabled ||
+        !IsWindowVisible(h))
         return;
     SendMessage(h, WM_PAINT, 0, 0);
 }
@@ -139,8 +140,16 @@ void WindowPainting::Present(HWND h)
 
 void WindowPainting::SendNcPaint(HWND h)
 {
-    if (Live(h) && (h->style & WS_VISIBLE))
+    if (Live(h) && (h->style & WS_VISIBLE)) {
+        h->framePending = false;
         SendMessage(h, WM_NCPAINT, 1, 0);
+    }
+}
+
+void WindowPainting::PaintPendingFrame(HWND h)
+{
+    if (Live(h) && h->framePending)
+        SendNcPaint(h);
 }
 
 void WindowPainting::DrawStandardFrame(HWND h)
@@ -281,14 +290,23 @@ int GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase)
 
 namespace {
 
+// The frame RDW_FRAME invalidates is painted by WM_NCPAINT from BeginPaint
+// (or at once with RDW_ERASENOW); RDW_NOERASE and RDW_NOFRAME drop the
+// erasing and the frame painting that wait.
 void Redraw(HWND h, const QRegion &region, UINT flags)
 {
     if (flags & RDW_INVALIDATE)
         AddInvalid(h, region, (flags & RDW_ERASE) != 0);
     if (flags & RDW_VALIDATE)
         RemoveInvalid(h, region);
-    if (flags & RDW_FRAME)
-        WindowPainting::SendNcPaint(h);
+    if ((flags & RDW_INVALIDATE) && (flags & RDW_FRAME) && (h->style & WS_VISIBLE)) {
+        h->framePending = true;
+        WindowPainting::RequestPaint(h);
+    }
+    if (flags & RDW_NOERASE)
+        h->erasePending = false;
+    if (flags & RDW_NOFRAME)
+        h->framePending = false;
     if (flags & RDW_ALLCHILDREN) {
         std::vector<HWND> children = h->children;
         for (HWND child : children) {
@@ -299,9 +317,14 @@ void Redraw(HWND h, const QRegion &region, UINT flags)
             Redraw(child, childRegion, flags);
         }
     }
-    if (flags & RDW_ERASENOW)
-        GetUpdateRect(h, nullptr, TRUE);
-    if (flags & RDW_UPDATENOW)
+    if (!Live(h))
+        return;
+    if (flags & RDW_ERASENOW) {
+        WindowPainting::PaintPendingFrame(h);
+        if (Live(h))
+            GetUpdateRect(h, nullptr, TRUE);
+    }
+    if ((flags & RDW_UPDATENOW) && Live(h))
         WindowPainting::PaintNow(h);
 }
 
@@ -346,6 +369,9 @@ HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint)
     if (!h || !lpPaint)
         return nullptr;
     *lpPaint = PAINTSTRUCT{};
+    WindowPainting::PaintPendingFrame(h); // the frame first, then the background
+    if (!Live(h))
+        return nullptr;
     QRegion region = h->invalid & ClientBounds(h);
     bool erase = h->erasePending;
     h->invalid = QRegion();

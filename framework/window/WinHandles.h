@@ -82,6 +82,13 @@ struct NCCALCSIZE_PARAMS {
     WINDOWPOS *lppos;
 };
 
+// WM_STYLECHANGING / WM_STYLECHANGED: the styles before and after.
+struct STYLESTRUCT {
+    DWORD styleOld;
+    DWORD styleNew;
+};
+typedef STYLESTRUCT *LPSTYLESTRUCT;
+
 struct MINMAXINFO {
     POINT ptReserved;
     POINT ptMaxSize;

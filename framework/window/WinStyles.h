@@ -91,6 +91,8 @@
 // Set in WM_WINDOWPOSCHANGED when the client area kept its size / place.
 #define SWP_NOCLIENTSIZE 0x0800
 #define SWP_NOCLIENTMOVE 0x1000
+// Set when the change minimises, maximises or restores the window.
+#define SWP_STATECHANGED 0x8000
 
 // ---- GetWindowLong indexes
 #define GWL_WNDPROC (-4)

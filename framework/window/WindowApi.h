@@ -21,6 +21,9 @@ int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
 // ---- Creation and destruction
 // hMenu is the control id of a child window. NULL when the class is
 // unknown, a child has no parent, or WM_NCCREATE/WM_CREATE refuse.
+// Sequence: WM_GETMINMAXINFO (top-level), WM_NCCREATE, WM_NCCALCSIZE
+// (FALSE), WM_CREATE, WM_SIZE, WM_MOVE, WM_PARENTNOTIFY up the parent chain
+// (children without WS_EX_NOPARENTNOTIFY), then ShowWindow for WS_VISIBLE.
 HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
 inline HWND CreateWindow(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
@@ -29,8 +32,11 @@ inline HWND CreateWindow(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyl
     return CreateWindowEx(0, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu,
                           hInstance, lpParam);
 }
-// Destroys the window, its children and owned windows: WM_DESTROY parent
-// first, WM_NCDESTROY children first.
+// Destroys the window, its children and owned windows: WM_PARENTNOTIFY,
+// hiding a visible window through SetWindowPos (focus and activation move
+// on), then WM_DESTROY to every window (parents first, a capture holder
+// hearing WM_CAPTURECHANGED before its own) before any WM_NCDESTROY
+// (children first).
 BOOL DestroyWindow(HWND hWnd);
 BOOL IsWindow(HWND hWnd);
 
@@ -42,6 +48,11 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 // The 32-bit forms return 0 and change nothing for GWL_WNDPROC,
 // GWL_HINSTANCE and GWL_HWNDPARENT, whose pointers do not fit a LONG: use
 // the Ptr forms for those.
+// GWL_STYLE/GWL_EXSTYLE send WM_STYLECHANGING (the window may change the
+// new styles) and WM_STYLECHANGED, and apply WS_VISIBLE (shown or hidden
+// without other messages), WS_CHILD (a child of its owner, or a top-level
+// window owned by its parent's top-level window), WS_DISABLED; new frame
+// styles then change the frame as SetWindowPos(SWP_FRAMECHANGED) does.
 LONG GetWindowLong(HWND hWnd, int nIndex);
 LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
 BOOL SetProp(HWND hWnd, LPCTSTR lpString, HANDLE hData);
@@ -50,6 +61,10 @@ HANDLE RemoveProp(HWND hWnd, LPCTSTR lpString);
 
 // ---- Relations
 HWND GetParent(HWND hWnd);
+// Hidden (ShowWindow), moved to the new parent (NULL: a top-level window)
+// at the same coordinates, then SetWindowPos(HWND_TOP, SWP_NOSIZE, shown
+// again if it was visible), so the window hears the change with its new
+// parent in place. Returns the old parent, NULL for a top-level window.
 HWND SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND GetWindow(HWND hWnd, UINT uCmd);
 HWND GetTopWindow(HWND hWnd);
@@ -68,6 +83,13 @@ int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
 int GetWindowTextLength(HWND hWnd);
 
 // ---- Geometry
+// WM_WINDOWPOSCHANGING (the window may change the request), the change,
+// WM_WINDOWPOSCHANGED with the flags of what changed (SWP_NOMOVE, SWP_NOSIZE,
+// SWP_NOCLIENTMOVE, SWP_NOCLIENTSIZE); its default handling sends WM_MOVE and
+// WM_SIZE. A resize or frame change sends WM_NCCALCSIZE (TRUE). Showing or
+// hiding sends no WM_SHOWWINDOW (and leaves a hidden active window active);
+// without SWP_NOACTIVATE a child hears WM_CHILDACTIVATE and a top-level
+// window is activated.
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
@@ -85,6 +107,10 @@ HWND ChildWindowFromPoint(HWND hWndParent, POINT point);
 HWND ChildWindowFromPointEx(HWND hWndParent, POINT point, UINT uFlags);
 
 // ---- State
+// WM_SHOWWINDOW when the visibility changes, then SetWindowPos with the
+// change (SWP_STATECHANGED for minimising, maximising, restoring). A hidden
+// or minimised active window gives the activation and focus away; a
+// restored one is repainted whole.
 BOOL ShowWindow(HWND hWnd, int nCmdShow);
 BOOL IsWindowVisible(HWND hWnd);
 BOOL IsIconic(HWND hWnd);

@@ -1,4 +1,5 @@
 // The window-class registry: classes by name, compared without case.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
@@ -44,12 +45,16 @@ ATOM RegisterClass(const WNDCLASS *lpWndClass)
         rc.wc.lpfnWndProc = &DefWindowProc;
     ATOM atom = rc.atom;
     Classes().emplace(key, std::move(rc));
+    PlexoCallClassHook(lpWndClass->lpszClassName, TRUE);
     return atom;
 }
 
 BOOL UnregisterClass(LPCTSTR lpClassName, HINSTANCE)
 {
-    return lpClassName && Classes().erase(Key(lpClassName)) ? TRUE : FALSE;
+    if (!lpClassName || !Classes().erase(Key(lpClassName)))
+        return FALSE;
+    PlexoCallClassHook(lpClassName, FALSE);
+    return TRUE;
 }
 
 BOOL GetClassInfo(HINSTANCE, LPCTSTR lpClassName, LPWNDCLASS lpWndClass)

@@ -1,5 +1,7 @@
-// Window records: the live-window registry, creation, destruction and the
-// guarded call into a window's procedure chain.
+// Window records: the live-window registry, creation, parent notification
+// and the guarded call into a window's procedure chain.
+#include "framework/window/ForeignWindows.h"
+#include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
 #include "framework/window/WindowApi.h"
@@ -28,9 +30,10 @@ std::vector<HWND> &CreationOrder()
     return order;
 }
 PlexoCreationHook g_creationHook = nullptr;
-PlexoDestroyHook g_destroyHook = nullptr;
 
-Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
+} // namespace
+
+Qt::WindowFlags WindowCore::TopLevelFlags(DWORD style, DWORD exStyle)
 {
     if (style & WS_POPUP) {
         Qt::WindowFlags flags = (style & WS_CAPTION) == WS_CAPTION ? Qt::Dialog : (Qt::Tool | Qt::FramelessWindowHint);
@@ -40,6 +43,8 @@ Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle)
     }
     return Qt::Window;
 }
+
+namespace {
 
 RECT InitialRect(HWND h, int x, int y, int cx, int cy)
 {
@@ -55,26 +60,11 @@ RECT InitialRect(HWND h, int x, int y, int cx, int cy)
     return RECT{x, y, x + plexoMax(cx, 0), y + plexoMax(cy, 0)};
 }
 
-void Unlink(HWND h)
-{
-    if (h->parent) {
-        auto &siblings = h->parent->children;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    }
-    auto &order = CreationOrder();
-    order.erase(std::remove(order.begin(), order.end(), h), order.end());
-}
-
 } // namespace
 
 void PlexoSetCreationHook(PlexoCreationHook pfnHook)
 {
     g_creationHook = pfnHook;
-}
-
-void PlexoSetDestroyHook(PlexoDestroyHook pfnHook)
-{
-    g_destroyHook = pfnHook;
 }
 
 bool WindowRegistry::IsLive(HWND hWnd)
@@ -91,6 +81,8 @@ void WindowRegistry::Add(HWND hWnd)
 void WindowRegistry::Remove(HWND hWnd)
 {
     Live().erase(hWnd);
+    auto &order = CreationOrder();
+    order.erase(std::remove(order.begin(), order.end(), hWnd), order.end());
 }
 
 std::vector<HWND> WindowRegistry::TopLevelWindows()
@@ -204,7 +196,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     WindowRegistry::Add(h);
 
     QWidget *parentWidget = h->parent ? h->parent->widget.data() : (h->owner ? h->owner->widget.data() : nullptr);
-    Qt::WindowFlags flags = h->parent ? Qt::Widget : TopLevelFlags(dwStyle, dwExStyle);
+    Qt::WindowFlags flags = h->parent ? Qt::Widget : WindowCore::TopLevelFlags(dwStyle, dwExStyle);
     h->widget = new WindowWidget(h, parentWidget, flags);
     if (!h->parent)
         h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
@@ -224,7 +216,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
         WindowCore::Destroy(h);
         return nullptr;
     }
-    WindowGeometry::Apply(h, rc);
+    WindowGeometry::Apply(h, rc, nullptr);
     if (!WindowRegistry::IsLive(h))
         return nullptr;
     if (WindowCore::Call(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
@@ -238,51 +230,38 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     RECT client = h->clientRect;
     WindowCore::Call(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
     WindowCore::Call(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + client.left, h->windowRect.top + client.top));
+    if (WindowRegistry::IsLive(h) && h->parent)
+        WindowCore::SendParentNotify(h, WM_CREATE, reinterpret_cast<LPARAM>(h));
     if (WindowRegistry::IsLive(h) && (dwStyle & WS_VISIBLE))
         ShowWindow(h, SW_SHOW);
     return WindowRegistry::IsLive(h) ? h : nullptr;
 }
 
-void WindowCore::Destroy(HWND h)
+void WindowCore::SendParentNotify(HWND hChild, UINT event, LPARAM lParam, bool bPoint)
 {
-    h->destroying = true;
-    if (h->widget)
-        h->widget->hide();
-    for (HWND owned : WindowRegistry::TopLevelWindows())
-        if (WindowRegistry::IsLive(owned) && owned->owner == h && !owned->destroying)
-            DestroyWindow(owned);
-    InputState::Forget(h);
-    Call(h, WM_DESTROY, 0, 0);
-    std::vector<HWND> children = h->children;
-    for (HWND child : children)
-        if (WindowRegistry::IsLive(child) && !child->destroying)
-            Destroy(child);
-    Call(h, WM_NCDESTROY, 0, 0);
-    InputState::Forget(h);
-    Timers::Forget(h);
-    Caret::Forget(h);
-    MessageQueue::Forget(h);
-    Unlink(h);
-    WindowRegistry::Remove(h);
-    for (HWND child : h->children)
-        child->parent = nullptr; // destroyed above unless a handler re-parented it
-    if (g_destroyHook)
-        g_destroyHook(h);
-    if (h->widget)
-        h->widget->Release();
-    delete h;
-}
-
-BOOL DestroyWindow(HWND hWnd)
-{
-    HWND h = WindowCore::Live(hWnd);
-    if (!h || h->destroying)
-        return FALSE;
-    WindowCore::Destroy(h);
-    return TRUE;
+    HWND h = Live(hChild);
+    if (!h)
+        return;
+    WPARAM wParam = MAKEWPARAM(event, bPoint ? 0 : static_cast<WORD>(h->id));
+    for (HWND w = h; w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY);) {
+        HWND parent = w->parent;
+        LPARAM param = lParam;
+        if (bPoint) {
+            POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ScreenToClient(parent, &pt);
+            param = MAKELPARAM(pt.x, pt.y);
+        }
+        SendMessage(parent, WM_PARENTNOTIFY, wParam, param);
+        if (!Live(parent))
+            return;
+        w = parent;
+    }
 }
 
 BOOL IsWindow(HWND hWnd)
 {
-    return WindowRegistry::IsLive(hWnd) ? TRUE : FALSE;
+    if (WindowRegistry::IsLive(hWnd))
+        return TRUE;
+    const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+    return hWnd && foreign ? foreign->isWindow(hWnd) : FALSE;
 }

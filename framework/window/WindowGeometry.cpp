@@ -8,7 +8,6 @@
 
 #include "framework/gdi/SystemColors.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -95,13 +94,23 @@ RECT WindowGeometry::StandardInsets(HWND h)
     return insets;
 }
 
-bool WindowGeometry::Apply(HWND h, const RECT &rcWindow)
+bool WindowGeometry::Apply(HWND h, const RECT &rcWindow, WINDOWPOS *pChange)
 {
     QSize oldClient(Width(h->clientRect), Height(h->clientRect));
+    RECT oldWindow = h->windowRect;
     h->windowRect = rcWindow;
+    // At creation the message carries the window rectangle alone; on a
+    // change it also carries the old window and client rectangles (in the
+    // parent's coordinates) and the change itself.
     NCCALCSIZE_PARAMS params{};
     params.rgrc[0] = rcWindow;
-    WindowCore::Call(h, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&params));
+    if (pChange) {
+        params.rgrc[1] = oldWindow;
+        params.rgrc[2] = RECT{oldWindow.left + h->clientRect.left, oldWindow.top + h->clientRect.top,
+                              oldWindow.left + h->clientRect.right, oldWindow.top + h->clientRect.bottom};
+        params.lppos = pChange;
+    }
+    WindowCore::Call(h, WM_NCCALCSIZE, pChange ? TRUE : FALSE, reinterpret_cast<LPARAM>(&params));
     if (!Live(h))
         return false;
     RECT client = params.rgrc[0];
@@ -121,6 +130,17 @@ bool WindowGeometry::Apply(HWND h, const RECT &rcWindow)
         return false;
     InvalidateAfterResize(h, oldClient);
     return QSize(Width(h->clientRect), Height(h->clientRect)) != oldClient;
+}
+
+void WindowGeometry::Move(HWND h, const RECT &rcWindow)
+{
+    h->windowRect = rcWindow;
+    PlaceWidget(h);
+}
+
+void WindowGeometry::Place(HWND h)
+{
+    PlaceWidget(h);
 }
 
 QPoint WindowGeometry::ClientOrigin(HWND h)
@@ -187,6 +207,13 @@ void WindowGeometry::ShowInSizeState(HWND h)
     }
 }
 
+RECT WindowGeometry::MaximizedRect(HWND h)
+{
+    MINMAXINFO mmi = QueryMinMaxInfo(h);
+    return RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
+                mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
+}
+
 BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL, DWORD dwExStyle)
 {
     if (!lpRect)
@@ -197,86 +224,6 @@ BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL, DWORD dwExStyle)
     lpRect->right += insets.right;
     lpRect->bottom += insets.bottom;
     return TRUE;
-}
-
-// ---- Moving and sizing
-
-namespace {
-
-void Restack(HWND h, HWND hInsertAfter)
-{
-    if (!h->parent) {
-        if (h->widget && h->widget->isVisible() && hInsertAfter != HWND_BOTTOM &&
-            QGuiApplication::platformName() != QLatin1String("offscreen"))
-            h->widget->raise();
-        return;
-    }
-    auto &siblings = h->parent->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    if (hInsertAfter == HWND_BOTTOM) {
-        siblings.push_back(h);
-    } else {
-        auto it = std::find(siblings.begin(), siblings.end(), hInsertAfter);
-        siblings.insert(it == siblings.end() ? siblings.begin() : it + 1, h);
-    }
-    // Qt stacks the last child on top; restack all widgets in our order.
-    for (auto it = siblings.rbegin(); it != siblings.rend(); ++it)
-        if ((*it)->widget)
-            (*it)->widget->raise();
-}
-
-} // namespace
-
-BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags)
-{
-    HWND h = Live(hWnd);
-    if (!h)
-        return FALSE;
-    WINDOWPOS wp{h, hWndInsertAfter, x, y, cx, cy, uFlags};
-    if (uFlags & SWP_NOMOVE) {
-        wp.x = h->windowRect.left;
-        wp.y = h->windowRect.top;
-    }
-    if (uFlags & SWP_NOSIZE) {
-        wp.cx = Width(h->windowRect);
-        wp.cy = Height(h->windowRect);
-    }
-    if (!(uFlags & SWP_NOSENDCHANGING)) {
-        SendMessage(h, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
-        if (!Live(h))
-            return FALSE;
-    }
-    RECT old = h->windowRect;
-    RECT rc{wp.x, wp.y, wp.x + plexoMax(wp.cx, 0), wp.y + plexoMax(wp.cy, 0)};
-    if (!(wp.flags & SWP_NOZORDER))
-        Restack(h, wp.hwndInsertAfter);
-    bool moved = rc.left != old.left || rc.top != old.top;
-    bool sized = Width(rc) != Width(old) || Height(rc) != Height(old);
-    RECT oldClient = h->clientRect;
-    if (moved || sized || (wp.flags & SWP_FRAMECHANGED))
-        WindowGeometry::Apply(h, rc);
-    if (!Live(h))
-        return FALSE;
-    if (wp.flags & SWP_SHOWWINDOW)
-        ShowWindow(h, (wp.flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
-    else if (wp.flags & SWP_HIDEWINDOW)
-        ShowWindow(h, SW_HIDE);
-    if (!Live(h))
-        return FALSE;
-    // WM_SIZE and WM_MOVE follow the client area, which a frame change
-    // alone may move or resize.
-    bool clientSized = Width(h->clientRect) != Width(oldClient) || Height(h->clientRect) != Height(oldClient);
-    bool clientMoved = moved || h->clientRect.left != oldClient.left || h->clientRect.top != oldClient.top;
-    wp.flags |= (moved ? 0 : SWP_NOMOVE) | (sized ? 0 : SWP_NOSIZE) | (clientSized ? 0 : SWP_NOCLIENTSIZE) |
-                (clientMoved ? 0 : SWP_NOCLIENTMOVE);
-    SendMessage(h, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&wp));
-    return TRUE;
-}
-
-BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint)
-{
-    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW);
-    return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight, flags);
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)

@@ -19,14 +19,43 @@ HWND Live(HWND hWnd);
 QWidget *Widget(HWND hWnd);
 // The window shown by a widget (NULL when it is not ours).
 HWND FromWidget(const QWidget *widget);
-// Sends WM_DESTROY and WM_NCDESTROY through the chain and frees the window.
+// Destroys the window: WM_PARENTNOTIFY, hiding, owned windows, then
+// WM_DESTROY to it and every descendant (parents first) before any of them
+// gets WM_NCDESTROY (children first), each record freed after its own.
 void Destroy(HWND hWnd);
+// WM_PARENTNOTIFY (event in the low word, the child's id in the high word)
+// up the parent chain, until a window with WS_EX_NOPARENTNOTIFY.
+// lParam is the child for WM_CREATE/WM_DESTROY; for button presses pass
+// bPoint: lParam is then a screen point, converted for each parent.
+void SendParentNotify(HWND hChild, UINT event, LPARAM lParam, bool bPoint = false);
 // Runs a message through the window's procedure chain, catching what a
 // handler throws (reported the framework's way).
 LRESULT Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Reports an exception that reached the dispatcher.
 void ReportUncaught(const char *what);
+// The Qt window flags of a top-level window with these styles.
+Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle);
 } // namespace WindowCore
+
+namespace Desktop {
+// TRUE where the desktop places top-level windows itself and refuses the
+// program's moves (Wayland compositors): a move of such a window is then
+// refused as a WM_WINDOWPOSCHANGING handler refuses it (SWP_NOMOVE).
+bool PlacesTopLevelWindows();
+// Stands in for such a desktop (tests on the offscreen platform); false
+// goes back to asking the platform.
+void SetPlacesTopLevelWindows(bool places);
+// While one lives, position changes report where the desktop put a window:
+// they are never refused.
+class Report {
+public:
+    Report();
+    ~Report();
+    Report(const Report &) = delete;
+    Report &operator=(const Report &) = delete;
+};
+bool Reporting();
+} // namespace Desktop
 
 namespace MessageQueue {
 // Queues an input message (mouse, key, timer) and dispatches the queue at
@@ -42,6 +71,13 @@ DWORD Now();
 
 namespace InputState {
 void Forget(HWND hWnd);          // capture, focus, activation of a dead window
+// The active window is being hidden, minimised or destroyed: the next
+// top-level window that can take the activation gets it, or none does.
+void ActivateOther(HWND hLeaving);
+// A window is being destroyed while it or a descendant has the focus: the
+// focus window loses it, and the parent of the destroyed window takes it
+// when that parent is in the active window.
+void MoveFocusFromDestroyed(HWND hDestroyed);
 void SetKeyDown(int vk, bool down);
 void SetMouseButtons(Qt::MouseButtons buttons);
 void SetModifiers(Qt::KeyboardModifiers modifiers);

@@ -10,9 +10,112 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 #include <string>
 
 using WindowCore::Live;
+
+// ---- Styles
+
+namespace {
+
+constexpr DWORD kFrameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME;
+constexpr DWORD kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+
+// A top-level window given WS_CHILD becomes a child of its owner, where it
+// was on the screen.
+void BecomeChild(HWND h)
+{
+    HWND parent = Live(h->owner);
+    if (h->parent || !parent)
+        return;
+    QPoint origin = WindowGeometry::WindowOriginOnScreen(h) - WindowGeometry::ClientOriginOnScreen(parent);
+    RECT &rc = h->windowRect;
+    rc = RECT{origin.x(), origin.y(), origin.x() + rc.right - rc.left, origin.y() + rc.bottom - rc.top};
+    h->owner = nullptr;
+    h->parent = parent;
+    parent->children.insert(parent->children.begin(), h);
+    if (h->widget && parent->widget) {
+        h->widget->setParent(parent->widget, Qt::Widget);
+        WindowGeometry::Place(h);
+        h->widget->setVisible((h->style & WS_VISIBLE) != 0);
+    }
+}
+
+// A child losing WS_CHILD becomes a top-level window owned by its old
+// parent's top-level window, where it was on the screen.
+void BecomeTopLevel(HWND h)
+{
+    HWND parent = h->parent;
+    if (!parent)
+        return;
+    QPoint origin = WindowGeometry::WindowOriginOnScreen(h);
+    RECT &rc = h->windowRect;
+    rc = RECT{origin.x(), origin.y(), origin.x() + rc.right - rc.left, origin.y() + rc.bottom - rc.top};
+    auto &siblings = parent->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    h->parent = nullptr;
+    h->owner = GetTopLevelWindow(parent);
+    if (h->widget) {
+        QWidget *ownerWidget = h->owner ? h->owner->widget.data() : nullptr;
+        h->widget->setParent(ownerWidget, WindowCore::TopLevelFlags(h->style, h->exStyle));
+        h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
+        WindowGeometry::Place(h);
+        WindowGeometry::ShowInSizeState(h);
+    }
+}
+
+// What the new styles change at once: visibility (shown or hidden without
+// activation or messages), being a child or a top-level window, the
+// disabled state.
+void ApplyStyle(HWND h, DWORD before)
+{
+    DWORD changed = before ^ h->style;
+    if ((changed & WS_CHILD) && (h->style & WS_CHILD))
+        BecomeChild(h);
+    else if ((changed & WS_CHILD) && h->parent)
+        BecomeTopLevel(h);
+    if ((changed & WS_VISIBLE) && h->widget) {
+        if (!(h->style & WS_VISIBLE))
+            h->widget->hide();
+        else if (h->parent)
+            h->widget->show();
+        else
+            h->widget->RunQuietly([h]() { WindowGeometry::ShowInSizeState(h); });
+    }
+    if ((changed & WS_DISABLED) && h->widget)
+        h->widget->setEnabled(!(h->style & WS_DISABLED));
+}
+
+// WM_STYLECHANGING (the window may still change the new styles), the new
+// styles, WM_STYLECHANGED; a new frame is then calculated and drawn as
+// SetWindowPos(SWP_FRAMECHANGED) does.
+void ChangeStyles(HWND h, int nIndex, DWORD value)
+{
+    bool exStyle = nIndex == GWL_EXSTYLE;
+    STYLESTRUCT ss{exStyle ? h->exStyle : h->style, value};
+    SendMessage(h, WM_STYLECHANGING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&ss));
+    if (!Live(h))
+        return;
+    DWORD before = exStyle ? h->exStyle : h->style;
+    if (exStyle) {
+        h->exStyle = ss.styleNew;
+    } else {
+        // The size state's bits follow the state itself.
+        DWORD state = h->style & (WS_MINIMIZE | WS_MAXIMIZE);
+        h->style = (ss.styleNew & ~(WS_MINIMIZE | WS_MAXIMIZE)) | state;
+        ApplyStyle(h, before);
+    }
+    DWORD after = exStyle ? h->exStyle : h->style;
+    SendMessage(h, WM_STYLECHANGED, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&ss));
+    if (!Live(h))
+        return;
+    if ((before ^ after) & (exStyle ? kFrameExStyles : kFrameStyles))
+        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+} // namespace
 
 // ---- Longs
 
@@ -48,19 +151,7 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
     case GWLP_USERDATA: h->userData = dwNewLong; break;
     case GWLP_ID: h->id = static_cast<UINT_PTR>(dwNewLong); break;
     case GWL_STYLE:
-    case GWL_EXSTYLE: {
-        DWORD value = static_cast<DWORD>(dwNewLong);
-        if (nIndex == GWL_STYLE) {
-            // Visibility and the disabled state change through their own functions.
-            DWORD kept = h->style & (WS_VISIBLE | WS_CHILD | WS_POPUP);
-            h->style = (value & ~(WS_VISIBLE | WS_CHILD | WS_POPUP)) | kept;
-            if (h->widget)
-                h->widget->setEnabled(!(h->style & WS_DISABLED));
-        } else {
-            h->exStyle = value;
-        }
-        break;
-    }
+    case GWL_EXSTYLE: ChangeStyles(h, nIndex, static_cast<DWORD>(dwNewLong)); break;
     default: return 0;
     }
     return old;

@@ -21,24 +21,52 @@ HWND GetParent(HWND hWnd)
     return h->parent ? h->parent : h->owner;
 }
 
+namespace {
+
+// Moves the window's record and widget under the new parent (NULL: it
+// becomes a top-level window), keeping its coordinates.
+void Relink(HWND h, HWND newParent)
+{
+    if (h->parent) {
+        auto &siblings = h->parent->children;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
+    }
+    h->parent = newParent;
+    if (newParent) {
+        newParent->children.insert(newParent->children.begin(), h);
+        h->owner = nullptr;
+        h->sizeState = SIZE_RESTORED; // only top-level windows are minimised or maximised
+        h->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+    }
+    if (h->widget) {
+        if (newParent) {
+            h->widget->setParent(newParent->widget, Qt::Widget);
+        } else {
+            h->widget->setParent(nullptr, WindowCore::TopLevelFlags(h->style, h->exStyle));
+            h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
+        }
+    }
+    WindowGeometry::Place(h);
+}
+
+} // namespace
+
+// The window is hidden, moved under the new parent (NULL: the desktop) at
+// the same coordinates and shown again there by SetWindowPos, so that it
+// hears the change of position with its new parent in place (a child also
+// WM_CHILDACTIVATE). Returns the old parent (NULL for the desktop).
 HWND SetParent(HWND hWndChild, HWND hWndNewParent)
 {
     HWND h = Live(hWndChild);
     HWND newParent = Live(hWndNewParent);
-    if (!h || !newParent || !h->parent || IsChild(h, newParent) || h == newParent)
+    if (!h || (hWndNewParent && !newParent) || h == newParent || IsChild(h, newParent))
         return nullptr;
     HWND old = h->parent;
-    auto &siblings = old->children;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
-    h->parent = newParent;
-    newParent->children.insert(newParent->children.begin(), h);
-    if (h->widget && newParent->widget) {
-        bool visible = h->widget->isVisible();
-        h->widget->setParent(newParent->widget);
-        WindowGeometry::Apply(h, h->windowRect);
-        if (visible)
-            h->widget->show();
-    }
+    BOOL wasVisible = ShowWindow(h, SW_HIDE);
+    if (!Live(h) || (hWndNewParent && !Live(newParent)) || IsChild(h, newParent))
+        return nullptr;
+    Relink(h, newParent);
+    SetWindowPos(h, HWND_TOP, h->windowRect.left, h->windowRect.top, 0, 0, SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0));
     return old;
 }
 

@@ -55,6 +55,7 @@ struct HWND__ {
     QImage backing;
     QRegion invalid;
     bool erasePending = false;
+    bool framePending = false;   // the frame waits for WM_NCPAINT (RDW_FRAME)
     bool paintRequested = false;
     bool redrawEnabled = true;
     bool insidePaint = false;
@@ -64,8 +65,11 @@ struct HWND__ {
     WindowScrollBar bars[2];     // SB_HORZ, SB_VERT
 
     UINT sizeState = SIZE_RESTORED; // top-level windows: SIZE_MINIMIZED, SIZE_MAXIMIZED
+    RECT normalRect{0, 0, 0, 0};   // the rectangle a maximised window is restored to
+    bool restoreMaximized = false; // a minimised window that was maximised before
     bool created = false;        // WM_CREATE done
     bool destroying = false;     // DestroyWindow under way
+    bool destroySent = false;    // WM_DESTROY sent
 };
 
 namespace WindowRegistry {
@@ -79,9 +83,14 @@ std::vector<HWND> TopLevelWindows();
 
 namespace WindowGeometry {
 // Recomputes the client rectangle (WM_NCCALCSIZE), resizes the backing
-// image and the widget, places scroll bars. Returns TRUE when the client
-// size changed.
-bool Apply(HWND hWnd, const RECT &rcWindow);
+// image and the widget, places scroll bars. pChange is the position change
+// under way (WM_NCCALCSIZE with wParam TRUE and the previous rectangles), or
+// NULL at creation (wParam FALSE). Returns TRUE when the client size changed.
+bool Apply(HWND hWnd, const RECT &rcWindow, WINDOWPOS *pChange = nullptr);
+// Moves the window without resizing it: the client area moves with it.
+void Move(HWND hWnd, const RECT &rcWindow);
+// Puts the widget where the window rectangle says (after a new parent).
+void Place(HWND hWnd);
 // Offset of the client area's origin from the widget's origin.
 QPoint ClientOrigin(HWND hWnd);
 // The window's origin and its client origin in screen coordinates.
@@ -97,6 +106,8 @@ MINMAXINFO QueryMinMaxInfo(HWND hWnd);
 void ClampToTrackingLimits(HWND hWnd, RECT &rc, UINT edge);
 // Shows the widget minimised, maximised or normal as sizeState says.
 void ShowInSizeState(HWND hWnd);
+// The rectangle of a maximised top-level window (asks WM_GETMINMAXINFO).
+RECT MaximizedRect(HWND hWnd);
 } // namespace WindowGeometry
 
 namespace WindowPainting {
@@ -110,4 +121,6 @@ void Present(HWND hWnd);
 void DrawStandardFrame(HWND hWnd);
 // Sends WM_NCPAINT to a visible window.
 void SendNcPaint(HWND hWnd);
+// Sends WM_NCPAINT when the frame waits for it (RDW_FRAME).
+void PaintPendingFrame(HWND hWnd);
 } // namespace WindowPainting

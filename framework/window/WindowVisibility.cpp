@@ -1,5 +1,6 @@
 // Showing, hiding, minimising, maximising and restoring windows, and the
 // enabled state.
+#include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
@@ -13,14 +14,16 @@ using WindowCore::Live;
 
 namespace {
 
-// The size state a show command asks for (top-level windows).
-UINT SizeStateFor(int nCmdShow, UINT current)
+// The size state a show command asks for (top-level windows). Restoring a
+// minimised window that was maximised before maximises it again.
+UINT SizeStateFor(int nCmdShow, HWND h)
 {
     switch (nCmdShow) {
     case SW_MINIMIZE: case SW_SHOWMINIMIZED: case SW_SHOWMINNOACTIVE: return SIZE_MINIMIZED;
     case SW_SHOWMAXIMIZED: return SIZE_MAXIMIZED;
-    case SW_RESTORE: case SW_SHOWNORMAL: return SIZE_RESTORED;
-    default: return current;
+    case SW_RESTORE: case SW_SHOWNORMAL:
+        return (h->sizeState == SIZE_MINIMIZED && h->restoreMaximized) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    default: return h->sizeState;
     }
 }
 
@@ -30,51 +33,57 @@ bool Activates(int nCmdShow)
            nCmdShow != SW_MINIMIZE;
 }
 
+// Children are shown without activation and keep their place in the
+// z-order; top-level windows are activated unless the command says not to.
+UINT ActivationFlags(HWND h, int nCmdShow, UINT state)
+{
+    if (h->parent)
+        return SWP_NOACTIVATE | SWP_NOZORDER;
+    if (!Activates(nCmdShow) || state == SIZE_MINIMIZED || (h->exStyle & WS_EX_TOOLWINDOW))
+        return SWP_NOACTIVATE;
+    return 0;
+}
+
 void Hide(HWND h)
 {
     SendMessage(h, WM_SHOWWINDOW, FALSE, 0);
     if (!Live(h))
         return;
-    h->style &= ~WS_VISIBLE;
-    if (h->widget)
-        h->widget->hide();
-    if (GetFocus() == h || IsChild(h, GetFocus()))
+    UINT flags = SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | (h->parent ? SWP_NOACTIVATE | SWP_NOZORDER : 0);
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, flags);
+    if (!Live(h))
+        return;
+    // A hidden top-level window gives the activation away, a hidden child
+    // hands the focus to its parent.
+    if (!h->parent && GetActiveWindow() == h)
+        InputState::ActivateOther(h);
+    HWND focus = GetFocus();
+    if (Live(h) && h->parent && (focus == h || IsChild(h, focus)))
         SetFocus(h->parent);
 }
 
-void Show(HWND h)
+// Enters a size state: the style bits, the rectangle the window takes (a
+// maximised window remembers the one it is restored to).
+RECT EnterSizeState(HWND h, UINT state)
 {
-    SendMessage(h, WM_SHOWWINDOW, TRUE, 0);
-    if (!Live(h))
-        return;
-    h->style |= WS_VISIBLE;
-    if (h->widget) {
-        if (h->parent)
-            h->widget->show();
-        else
-            WindowGeometry::ShowInSizeState(h);
+    UINT from = h->sizeState;
+    RECT rc = h->windowRect;
+    if (state == SIZE_MAXIMIZED) {
+        if (from == SIZE_RESTORED)
+            h->normalRect = h->windowRect;
+        rc = WindowGeometry::MaximizedRect(h);
+    } else if (state == SIZE_RESTORED && from == SIZE_MAXIMIZED) {
+        rc = h->normalRect;
     }
-    WindowPainting::SendNcPaint(h);
-    // The children appear with it: they paint too, even those whose
-    // invalidation came while the window was hidden.
-    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-// Minimising, maximising and restoring: the style bits, the widget, WM_SIZE.
-void ChangeSizeState(HWND h, UINT state)
-{
+    if (state == SIZE_MINIMIZED)
+        h->restoreMaximized = from == SIZE_MAXIMIZED;
     h->sizeState = state;
     h->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
     if (state == SIZE_MINIMIZED)
         h->style |= WS_MINIMIZE;
     else if (state == SIZE_MAXIMIZED)
         h->style |= WS_MAXIMIZE;
-    WindowGeometry::ShowInSizeState(h);
-    if (!Live(h))
-        return;
-    int cx = state == SIZE_MINIMIZED ? 0 : h->clientRect.right - h->clientRect.left;
-    int cy = state == SIZE_MINIMIZED ? 0 : h->clientRect.bottom - h->clientRect.top;
-    SendMessage(h, WM_SIZE, state, MAKELPARAM(cx, cy));
+    return rc;
 }
 
 } // namespace
@@ -82,26 +91,48 @@ void ChangeSizeState(HWND h, UINT state)
 BOOL ShowWindow(HWND hWnd, int nCmdShow)
 {
     HWND h = Live(hWnd);
-    if (!h)
-        return FALSE;
+    if (!h) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->showWindow(hWnd, nCmdShow) : FALSE;
+    }
     BOOL wasVisible = (h->style & WS_VISIBLE) ? TRUE : FALSE;
     if (nCmdShow == SW_HIDE) {
         if (wasVisible)
             Hide(h);
         return wasVisible;
     }
-    UINT state = h->parent ? SIZE_RESTORED : SizeStateFor(nCmdShow, h->sizeState);
+    UINT state = h->parent ? h->sizeState : SizeStateFor(nCmdShow, h);
     bool stateChanges = state != h->sizeState;
-    if (stateChanges)
-        h->sizeState = state; // shown in its new state straight away
-    if (!wasVisible)
-        Show(h);
+    if (wasVisible && !stateChanges) {
+        if (!h->parent && Activates(nCmdShow) && !(h->exStyle & WS_EX_TOOLWINDOW))
+            SetActiveWindow(h);
+        return wasVisible;
+    }
+    if (!wasVisible) {
+        SendMessage(h, WM_SHOWWINDOW, TRUE, 0);
+        if (!Live(h))
+            return wasVisible;
+    }
+    bool fromIcon = h->sizeState == SIZE_MINIMIZED && state != SIZE_MINIMIZED;
+    UINT flags = SWP_SHOWWINDOW | ActivationFlags(h, nCmdShow, state);
+    RECT rc = h->windowRect;
+    if (stateChanges) {
+        rc = EnterSizeState(h, state);
+        if (!Live(h))
+            return wasVisible;
+        flags |= SWP_FRAMECHANGED | SWP_STATECHANGED;
+    } else {
+        flags |= SWP_NOSIZE | SWP_NOMOVE;
+    }
+    SetWindowPos(h, HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, flags);
     if (!Live(h))
         return wasVisible;
-    if (stateChanges)
-        ChangeSizeState(h, state);
-    if (Live(h) && !h->parent && Activates(nCmdShow) && state != SIZE_MINIMIZED && !(h->exStyle & WS_EX_TOOLWINDOW))
-        SetActiveWindow(h);
+    // A minimised window gives the activation and the focus away; a
+    // restored one is painted whole again.
+    if (state == SIZE_MINIMIZED && stateChanges && GetActiveWindow() == h)
+        InputState::ActivateOther(h);
+    else if (fromIcon)
+        RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return wasVisible;
 }
 
@@ -116,7 +147,11 @@ BOOL IsWindowVisible(HWND hWnd)
 BOOL IsIconic(HWND hWnd)
 {
     HWND h = Live(hWnd);
-    return h && h->sizeState == SIZE_MINIMIZED;
+    if (!h) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return hWnd && foreign ? foreign->isIconic(hWnd) : FALSE;
+    }
+    return h->sizeState == SIZE_MINIMIZED;
 }
 
 BOOL IsZoomed(HWND hWnd)

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QWheelEvent>
 
 namespace {
@@ -105,9 +106,17 @@ void WindowWidget::Release()
 
 void WindowWidget::SetGeometryQuietly(const QRect &rect)
 {
+    RunQuietly([this, &rect]() { setGeometry(rect); });
+}
+
+void WindowWidget::RunQuietly(const std::function<void()> &change)
+{
+    QPointer<WindowWidget> self(this);
+    bool wasQuiet = m_quietGeometry;
     m_quietGeometry = true;
-    setGeometry(rect);
-    m_quietGeometry = false;
+    change();
+    if (self)
+        m_quietGeometry = wasQuiet;
 }
 
 bool WindowWidget::event(QEvent *e)
@@ -171,8 +180,15 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
                        ? WM_MOUSEMOVE
                        : ButtonMessage(action, e->button(), (target->windowClass.style & CS_DBLCLKS) != 0);
 
+    bool press = action == MouseAction::Press || action == MouseAction::DoubleClick;
+    if (press && target->parent) {
+        // The parents hear of a press in a child first (a double click as a press).
+        WindowCore::SendParentNotify(target, ButtonBase(e->button()), screenParam, true);
+        if (!WindowCore::Live(target))
+            return;
+    }
     if (!capture) {
-        if (action == MouseAction::Press || action == MouseAction::DoubleClick) {
+        if (press) {
             HWND top = GetTopLevelWindow(target);
             LRESULT activate = MA_ACTIVATE;
             if (GetFocus() != target || GetActiveWindow() != top)
@@ -349,7 +365,10 @@ void WindowWidget::changeEvent(QEvent *e)
     if (e->type() == QEvent::ActivationChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow()) {
         if (isActiveWindow() && GetActiveWindow() != m_hWnd)
             InputState::ActivateFromClick(m_hWnd);
-        else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget())
+        // A window the layer hid (or is destroying) gave the activation
+        // away itself: the desktop's report of it changes nothing more.
+        else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget() &&
+                 (m_hWnd->style & WS_VISIBLE) && !m_hWnd->destroying)
             InputState::DeactivateFromDesktop(m_hWnd);
     }
     if (e->type() == QEvent::WindowStateChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow())
@@ -404,9 +423,10 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
     const RECT &now = m_hWnd->windowRect;
     if (rc.left == now.left && rc.top == now.top && rc.right == now.right && rc.bottom == now.bottom)
         return; // the platform confirming the geometry the window already has
-    if (isWindow()) {
-        if (isMinimized())
-            return; // the desktop's icon, not a size of the window
+    if (isWindow() && isMinimized())
+        return; // the desktop's icon, not a size of the window
+    // A maximised window takes the size the desktop gives it: no drag.
+    if (isWindow() && !isMaximized()) {
         UINT edge = SizingEdge(m_hWnd->windowRect, rc);
         WindowGeometry::ClampToTrackingLimits(m_hWnd, rc, edge);
         if (!WindowCore::Live(m_hWnd))
@@ -415,6 +435,7 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
         if (!WindowCore::Live(m_hWnd))
             return;
     }
+    Desktop::Report report;
     SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -429,6 +450,13 @@ void WindowWidget::moveEvent(QMoveEvent *e)
     if (g.width() != m_hWnd->windowRect.right - m_hWnd->windowRect.left ||
         g.height() != m_hWnd->windowRect.bottom - m_hWnd->windowRect.top)
         return;
+    // The desktop confirming the place the window already has, or placing
+    // the icon of a minimised window.
+    if (g.x() == m_hWnd->windowRect.left && g.y() == m_hWnd->windowRect.top)
+        return;
+    if (isWindow() && isMinimized())
+        return;
+    Desktop::Report report;
     SetWindowPos(m_hWnd, nullptr, g.x(), g.y(), 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "framework/window/WinHandles.h"
 
 class WindowWidget : public QWidget {
@@ -20,6 +22,9 @@ public:
     // Moves or resizes the widget without reporting it back as a change
     // made by the user.
     void SetGeometryQuietly(const QRect &rect);
+    // Runs what changes the widget's state or geometry on the window's
+    // behalf (showing it maximised...) without reporting the geometry back.
+    void RunQuietly(const std::function<void()> &change);
 
 protected:
     bool event(QEvent *e) override;

@@ -109,11 +109,18 @@ void CQYDrawPortsComponent::Serialize(CArchive& ar)
         AfxThrowArchiveException(CArchiveException::generic);
     // Read in full before the old ports go, so a bad record loses nothing.
     CQYCompList loaded;
-    for (int i = 0; i < nCount; ++i) {
-        auto pPort = std::make_unique<CQYPortComponent>();
-        pPort->Serialize(ar);
-        pPort->SetParentComp(this);
-        loaded.AddTail(pPort.release());
+    try {
+        for (int i = 0; i < nCount; ++i) {
+            auto pPort = std::make_unique<CQYPortComponent>();
+            pPort->Serialize(ar);
+            pPort->SetParentComp(this);
+            loaded.AddTail(pPort.release());
+        }
+    } catch (...) {
+        // Ports read so far may be bound to their links already.
+        for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;)
+            AsPort(loaded.GetNext(pos))->DetachAllLinks();
+        throw;
     }
     RemoveAllPorts();
     m_listPorts.AddTail(&loaded);
@@ -167,8 +174,12 @@ void CQYDrawPortsComponent::RemoveAllPorts()
 {
     for (POSITION pos = m_listPorts.GetHeadPosition(); pos != nullptr;) {
         CQYPortComponent* pPort = AsPort(m_listPorts.GetNext(pos));
-        if (pPort != nullptr && pPort->GetParentComp() == this)
+        if (pPort != nullptr && pPort->GetParentComp() == this) {
             pPort->SetParentComp(nullptr);
+            // Ports going with their owner let their links go, so that no
+            // port and link keep each other alive.
+            pPort->DetachAllLinks();
+        }
     }
     m_listPorts.RemoveAll();
 }

@@ -252,6 +252,13 @@ void CQYPortComponent::RemoveAllLinks()
     m_listLinks.RemoveAll();
 }
 
+void CQYPortComponent::DetachAllLinks()
+{
+    // The caller holds this port; the links may go with the list.
+    ForEachLink([this](CQYDrawComponent*, CQYPortLink* pLink) { pLink->DetachPort(this); });
+    RemoveAllLinks();
+}
+
 void CQYPortComponent::UpdateLinks()
 {
     if (m_nCompPtCount <= 0)
@@ -387,6 +394,7 @@ void CQYPortComponent::OnDraw3d(CDC* pDC)
 void CQYPortComponent::OnDrawTrackCustom(CDC* pDC)
 {
     CQYDrawComponent::OnDrawTrackCustom(pDC);
-    for (POSITION pos = m_listLinks.GetHeadPosition(); pos != nullptr;)
-        m_listLinks.GetNext(pos)->OnDrawTrackCustom(pDC);
+    // Connectors only: a document may list the port's own shape here, whose
+    // track would draw this port again without end.
+    ForEachLink([pDC](CQYDrawComponent* pComp, CQYPortLink*) { pComp->OnDrawTrackCustom(pDC); });
 }

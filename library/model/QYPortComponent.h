@@ -68,6 +68,10 @@ public:
     // Takes the link out (giving its reference back) when attached.
     virtual void RemoveLink(CQYDrawComponent* pLink);
     virtual void RemoveAllLinks();
+    // Cuts the bonds both ways: every attached link lets go of this port,
+    // then the list lets go of the links.  Ports and links hold references
+    // on each other, so a port whose owner goes must cut them.
+    void DetachAllLinks();
     virtual double GetRelativeX();
     virtual double GetRelativeY();
     virtual void SetRelativePosition(double fX, double fY);

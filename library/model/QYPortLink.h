@@ -28,6 +28,9 @@ public:
     // Binds the first (last) point to a port.
     virtual void SetFromPort(CQYPortComponent* pPort) = 0;
     virtual void SetToPort(CQYPortComponent* pPort) = 0;
+    // Lets go of pPort at whichever end is bound to it (the port is going
+    // away).  Connectors that hold no reference on their ports need not.
+    virtual void DetachPort(CQYPortComponent* pPort) {}
 };
 
 // The connector side of a component in a port's link list, or NULL for a

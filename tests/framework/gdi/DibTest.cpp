@@ -119,6 +119,30 @@ TEST(Dib, RowOrderAndSourceRectangles)
     EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255));
 }
 
+TEST(Dib, SetDIBitsToDeviceCountsFromTheLowerLeftCornerWhateverTheRowOrder)
+{
+    DepthCase k = DepthCases()[3];
+    // The same picture both ways: shown top row k.top, bottom row k.bottom.
+    std::vector<BYTE> topFirst(k.rows.begin() + 12, k.rows.end());
+    topFirst.insert(topFirst.end(), k.rows.begin(), k.rows.begin() + 12);
+    Dib bottomUp(4, 2, 24, {}, k.rows), topDown(4, -2, 24, {}, topFirst);
+    for (Dib *dib : {&bottomUp, &topDown}) {
+        const char *name = dib == &topDown ? "top-down" : "bottom-up";
+        // One row from ySrc 0: the picture's bottom row.
+        Canvas one(4, 1);
+        EXPECT_EQ(SetDIBitsToDevice(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 0, 2, dib->bits.data(), dib->Info(),
+                                    DIB_RGB_COLORS), 2) << name;
+        EXPECT_EQ(one.At(1, 0), k.bottom[1]) << name;
+        // A band of scan line 0 alone: the bottom row, given as the band's only row.
+        const BYTE *bottomRow = dib == &topDown ? dib->bits.data() + 12 : dib->bits.data();
+        Canvas band(4, 2);
+        EXPECT_EQ(SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomRow, dib->Info(), DIB_RGB_COLORS),
+                  1) << name;
+        EXPECT_EQ(band.At(2, 1), k.bottom[2]) << name;
+        EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255)) << name;
+    }
+}
+
 TEST(Dib, BitmapRoundTripThroughDIBits)
 {
     Canvas screen(4, 4);
@@ -210,7 +234,7 @@ TEST(Dib, SectionsShareTheirPixels)
     EXPECT_EQ(bm.bmBits, bits);
     EXPECT_EQ(bm.bmWidthBytes, 12);
     mem.SelectObject(old);
-    info.bmiHeader.biHeight = 2; // bottom-up rows cannot be the bitmap's own
+    info.bmiHeader.biBitCount = 7; // no such depth
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(bits, nullptr);
 }
@@ -281,4 +305,40 @@ TEST(Dib, ExtremeSourceRectanglesDrawNothingAndDoNotFail)
         StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, e[0], e[1], e[2], e[3], dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
                       SRCCOPY);
     EXPECT_EQ(c.Count(RGB(255, 255, 255)), 8);
+}
+
+TEST(Dib, MirroringFollowsTheSignsWhateverTheRowOrder)
+{
+    DepthCase k = DepthCases()[3]; // 4 x 2, 24 bits
+    struct Signs {
+        int xDest, yDest, destW, destH, xSrc, ySrc, srcW, srcH;
+        bool mirrorX, mirrorY;
+    } signs[] = {
+        {0, 0, 4, 2, 0, 0, 4, 2, false, false},
+        {4, 0, -4, 2, 0, 0, 4, 2, true, false},
+        {0, 2, 4, -2, 0, 0, 4, 2, false, true},
+        {0, 0, 4, 2, 4, 0, -4, 2, true, false},
+        {0, 0, 4, 2, 0, 2, 4, -2, false, true},
+        {4, 2, -4, -2, 4, 2, -4, -2, false, false},
+    };
+    for (LONG height : {2, -2}) {
+        Dib dib(4, height, 24, {}, k.rows);
+        // The picture as shown: a top-down DIB shows its first row on top.
+        const COLORREF *shownTop = height > 0 ? k.top : k.bottom;
+        const COLORREF *shownBottom = height > 0 ? k.bottom : k.top;
+        for (const Signs &s : signs) {
+            Canvas c(4, 2);
+            EXPECT_NE(StretchDIBits(c.dc.m_hDC, s.xDest, s.yDest, s.destW, s.destH, s.xSrc, s.ySrc, s.srcW, s.srcH,
+                                    dib.bits.data(), dib.Info(), DIB_RGB_COLORS, SRCCOPY),
+                      0);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 4; ++x) {
+                    int sx = s.mirrorX ? 3 - x : x;
+                    bool top = (y == 0) != s.mirrorY;
+                    EXPECT_EQ(c.At(x, y), (top ? shownTop : shownBottom)[sx])
+                        << "height " << height << " dest " << s.destW << "x" << s.destH << " source " << s.srcW
+                        << "x" << s.srcH << " at " << x << "," << y;
+                }
+        }
+    }
 }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -80,6 +81,46 @@ TEST(Palette, IndexColoursResolveThroughTheSelectedPalette)
     EXPECT_EQ(c.dc.SelectPalette(old, FALSE), &pal);
 }
 
+TEST(Palette, ChangedEntriesTakeEffectWhenThePaletteIsRealized)
+{
+    LogPalette log(kEntries);
+    CPalette pal;
+    ASSERT_TRUE(pal.CreatePalette(log.Get()));
+    Canvas c(1, 1);
+    CPalette *old = c.dc.SelectPalette(&pal, FALSE);
+    c.dc.RealizePalette();
+    struct Step {
+        const char *name;
+        std::function<void()> act;
+        COLORREF index0, index1; // what PALETTEINDEX(0) and (1) draw afterwards
+    } steps[] = {
+        {"realized", [] {}, RGB(10, 20, 30), RGB(200, 0, 0)},
+        {"entries set",
+         [&] {
+             PALETTEENTRY e[2] = {{1, 2, 3, 0}, {4, 5, 6, PC_RESERVED}};
+             pal.SetPaletteEntries(0, 2, e);
+         },
+         RGB(10, 20, 30), RGB(200, 0, 0)},
+        {"realized again", [&] { c.dc.RealizePalette(); }, RGB(1, 2, 3), RGB(4, 5, 6)},
+        {"reserved entry animated",
+         [&] {
+             PALETTEENTRY e[2] = {{7, 7, 7, 0}, {8, 8, 8, PC_RESERVED}};
+             pal.AnimatePalette(0, 2, e); // only the reserved entry moves, at once
+         },
+         RGB(1, 2, 3), RGB(8, 8, 8)},
+    };
+    for (const Step &s : steps) {
+        s.act();
+        c.dc.SetPixel(0, 0, PALETTEINDEX(0));
+        EXPECT_EQ(c.At(0, 0), s.index0) << s.name;
+        CBrush brush(PALETTEINDEX(1));
+        CRect all(0, 0, 1, 1);
+        c.dc.FillRect(&all, &brush);
+        EXPECT_EQ(c.At(0, 0), s.index1) << s.name;
+    }
+    c.dc.SelectPalette(old, FALSE);
+}
+
 TEST(Palette, DibColourTablesCanIndexThePalette)
 {
     LogPalette log(kEntries);
@@ -122,6 +163,13 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
     std::memcpy(dib.data() + kBitmapInfoHeaderSize, row, sizeof(row));
     PlexoRegisterCustomResource(RT_BITMAP, 31001, dib.data(), static_cast<DWORD>(dib.size()));
     PlexoRegisterCustomResource(RT_BITMAP, 31002, dib.data(), static_cast<DWORD>(dib.size() - 3)); // cut short
+    // A 2x1 RLE8 packed DIB (two entries: black, then blue): a run of two of entry 1.
+    std::vector<BYTE> rle(kBitmapInfoHeaderSize + 8 + 4, 0);
+    BITMAPINFOHEADER rh{40, 2, 1, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
+    WriteBitmapInfoHeader(rh, rle.data());
+    const BYTE rleTail[] = {0, 0, 0, 0, 255, 0, 0, 0, 2, 1, 0, 1};
+    std::memcpy(rle.data() + kBitmapInfoHeaderSize, rleTail, sizeof(rleTail));
+    PlexoRegisterCustomResource(RT_BITMAP, 31004, rle.data(), static_cast<DWORD>(rle.size()));
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -137,8 +185,12 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
         bool loads;
         int width;
         COLORREF first;
-    } cases[] = {{31001, true, 2, RGB(255, 0, 0)}, {31002, false, 0, 0}, {31003, true, 3, RGB(10, 200, 30)},
-                 {31099, false, 0, 0}};
+        uint32_t firstWord; // as GetBitmapBits gives it: colours have a zero top byte
+    } cases[] = {{31001, true, 2, RGB(255, 0, 0), 0x00FF0000u},
+                 {31002, false, 0, 0, 0},
+                 {31003, true, 3, RGB(10, 200, 30), 0x000AC81Eu},
+                 {31004, true, 2, RGB(0, 0, 255), 0x000000FFu},
+                 {31099, false, 0, 0, 0}};
     for (const Case &k : cases) {
         CBitmap bitmap;
         ASSERT_EQ(static_cast<bool>(bitmap.LoadBitmap(k.id)), k.loads) << k.id;
@@ -147,6 +199,9 @@ TEST(LoadBitmap, FromAPackedDibResourceAndAnImageFile)
         BITMAP bm{};
         bitmap.GetBitmap(&bm);
         EXPECT_EQ(bm.bmWidth, k.width);
+        std::vector<uint32_t> words(static_cast<size_t>(bm.bmWidth * bm.bmHeight));
+        EXPECT_EQ(bitmap.GetBitmapBits(static_cast<DWORD>(words.size() * 4), words.data()), words.size() * 4);
+        EXPECT_EQ(words[0], k.firstWord) << k.id;
         CDC mem;
         mem.CreateCompatibleDC(nullptr);
         CBitmap *old = mem.SelectObject(&bitmap);

@@ -57,11 +57,11 @@ TEST_P(HatchBrushes, LinesInBrushColourGapsByBackgroundMode)
 INSTANTIATE_TEST_SUITE_P(
     Styles, HatchBrushes,
     ::testing::Values(
-        HatchCase{HS_HORIZONTAL, {"........", "........", "........", "........", "........", "........", "........", "xxxxxxxx"}},
-        HatchCase{HS_VERTICAL, {".......x", ".......x", ".......x", ".......x", ".......x", ".......x", ".......x", ".......x"}},
+        HatchCase{HS_HORIZONTAL, {"........", "........", "........", "xxxxxxxx", "........", "........", "........", "........"}},
+        HatchCase{HS_VERTICAL, {"....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x..."}},
         HatchCase{HS_FDIAGONAL, {"x.......", ".x......", "..x.....", "...x....", "....x...", ".....x..", "......x.", ".......x"}},
         HatchCase{HS_BDIAGONAL, {".......x", "......x.", ".....x..", "....x...", "...x....", "..x.....", ".x......", "x......."}},
-        HatchCase{HS_CROSS, {".......x", ".......x", ".......x", ".......x", ".......x", ".......x", ".......x", "xxxxxxxx"}},
+        HatchCase{HS_CROSS, {"....x...", "....x...", "....x...", "xxxxxxxx", "....x...", "....x...", "....x...", "....x..."}},
         HatchCase{HS_DIAGCROSS, {"x......x", ".x....x.", "..x..x..", "...xx...", "...xx...", "..x..x..", ".x....x.", "x......x"}}));
 
 TEST(Brushes, HatchFollowsTheBrushOrigin)
@@ -72,9 +72,9 @@ TEST(Brushes, HatchFollowsTheBrushOrigin)
     EXPECT_EQ(c.dc.GetBrushOrg(), CPoint(3, 0));
     CRect all(0, 0, 16, 16);
     c.dc.FillRect(&all, &brush);
-    EXPECT_EQ(c.At(2, 5), kHatch); // column 7 of the pattern lands at x = 3 + 7 - 8
-    EXPECT_EQ(c.At(10, 5), kHatch);
-    EXPECT_EQ(c.At(7, 5), kWhite);
+    EXPECT_EQ(c.At(7, 5), kHatch); // column 4 of the pattern lands at x = 3 + 4
+    EXPECT_EQ(c.At(15, 5), kHatch);
+    EXPECT_EQ(c.At(4, 5), kWhite);
 }
 
 TEST(Brushes, MonochromePatternTakesTextAndBackgroundColours)

@@ -256,6 +256,19 @@ INSTANTIATE_TEST_SUITE_P(
                     dc.SelectObject(oldBrush);
                     dc.SelectObject(old);
                 }},
+        XorCase{"dashed one pixel wide rectangle", [](CDC &dc) {
+                    CPen dash(PS_DOT, 1, RGB(200, 10, 10));
+                    CPen *old = dc.SelectObject(&dash);
+                    dc.Rectangle(10, 4, 11, 60);
+                    dc.Rectangle(4, 30, 60, 31);
+                    dc.SelectObject(old);
+                }},
+        XorCase{"dashed two by two rectangle", [](CDC &dc) {
+                    CPen dash(PS_DASH, 1, RGB(200, 10, 10));
+                    CPen *old = dc.SelectObject(&dash);
+                    dc.Rectangle(10, 10, 12, 12);
+                    dc.SelectObject(old);
+                }},
         XorCase{"wide pen line", [](CDC &dc) {
                     CPen wide(PS_SOLID, 5, RGB(1, 200, 3));
                     CPen *old = dc.SelectObject(&wide);
@@ -274,6 +287,37 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(s.begin(), s.end(), ' ', '_');
         return s;
     });
+
+TEST(Primitives, DashedRectanglesOfNoneOneAndTwoPixels)
+{
+    struct Case {
+        RECT rect;
+        int pixels; // pen pixels drawn, each inverted once (transparent gaps)
+    } cases[] = {
+        {{10, 10, 10, 20}, 0}, // empty: nothing, as with a solid pen
+        {{10, 10, 20, 10}, 0},
+        {{10, 10, 11, 11}, 1}, // one pixel: the first dash is on
+        {{10, 10, 12, 12}, 4}, // the four pixels of the loop, each once
+        {{10, 10, 11, 14}, 4}, // one pixel wide: a line with both ends
+    };
+    for (const Case &c : cases) {
+        Canvas canvas(32, 32);
+        CPen dash(PS_DASH, 1, kBlack);
+        canvas.dc.SelectObject(&dash);
+        canvas.dc.SelectStockObject(NULL_BRUSH);
+        canvas.dc.SetBkMode(TRANSPARENT);
+        canvas.dc.SetROP2(R2_NOT);
+        canvas.dc.Rectangle(&c.rect);
+        EXPECT_EQ(canvas.Count(kBlack), c.pixels) << c.rect;
+        // A solid pen draws the same pixels.
+        Canvas solid(32, 32);
+        CPen pen(PS_SOLID, 1, kBlack);
+        solid.dc.SelectObject(&pen);
+        solid.dc.SelectStockObject(NULL_BRUSH);
+        solid.dc.Rectangle(&c.rect);
+        EXPECT_EQ(solid.Count(kBlack), c.pixels) << c.rect << " solid";
+    }
+}
 
 struct RopCase {
     int rop;

@@ -119,7 +119,7 @@ protected:
 
 TEST_F(RegistryTest, MachineKeyLivesInTheUsersFile)
 {
-    const char *run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const char *run = "Software\\Plexo\\Machine Settings";
     HKEY key = NULL;
     EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, run, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(key, nullptr);
@@ -135,7 +135,7 @@ TEST_F(RegistryTest, MachineKeyLivesInTheUsersFile)
     EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
 
     EXPECT_EQ(TempFolder::Read(folder.File("wizard/wizard.ini")),
-              "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\nTarno=/usr/bin/kilnsmith\n");
+              "[HKEY_LOCAL_MACHINE\\Software\\Plexo\\Machine Settings]\nTarno=/usr/bin/kilnsmith\n");
 
     ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, run, 0, KEY_READ, &key), ERROR_SUCCESS);
     DWORD type = 0, size = 0;

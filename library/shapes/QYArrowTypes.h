@@ -1,0 +1,46 @@
+// Arrow type codes of line ends: a line stores one code for its start and
+// one for its end; 0 is no line end, 1 to 39 name the line-end classes.
+#pragma once
+
+#define QY_ARROW_NONE 0
+#define QY_ARROW_NORMAL 1
+#define QY_ARROW_EMPTY 2
+#define QY_ARROW_SOLID 3
+#define QY_ARROW_EMPTY_TRI 4
+#define QY_ARROW_SOLID_TRI 5
+#define QY_ARROW_EMPTY_RTRI 6
+#define QY_ARROW_SOLID_RTRI 7
+#define QY_ARROW_EMPTY_RECT 8
+#define QY_ARROW_SOLID_RECT 9
+#define QY_ARROW_EMPTY_ROUND 10
+#define QY_ARROW_SOLID_ROUND 11
+#define QY_ARROW_EMPTY_FLAG 12
+#define QY_ARROW_SOLID_FLAG 13
+#define QY_ARROW_CROSS 14
+#define QY_ARROW_X 15
+#define QY_ARROW_BI_CROSS 16
+#define QY_ARROW_TRI_CROSS 17
+#define QY_ARROW_ANTENNA 18
+#define QY_ARROW_X_ANTENNA 19
+#define QY_ARROW_ANTENNA_ROUND 20
+#define QY_ARROW_T_ROUND 21
+#define QY_ARROW_ROUND_CROSS 22
+#define QY_ARROW_ROUND_BI_CROSS 23
+#define QY_ARROW_ROUND_TRI_CROSS 24
+#define QY_ARROW_ROUND_FLAG 25
+#define QY_ARROW_SROUND_CROSS 26
+#define QY_ARROW_SROUND_BI_CROSS 27
+#define QY_ARROW_SROUND_TRI_CROSS 28
+#define QY_ARROW_SROUND_FLAG 29
+#define QY_ARROW_BI_TRI 30
+#define QY_ARROW_SBI_TRI 31
+#define QY_ARROW_NORMAL_CROSS 32
+#define QY_ARROW_BI_NORMAL_CROSS 33
+#define QY_ARROW_ROUND_TRI 34
+#define QY_ARROW_SROUND_TRI 35
+#define QY_ARROW_ROUND_RTRI 36
+#define QY_ARROW_SROUND_RTRI 37
+#define QY_ARROW_E 38
+#define QY_ARROW_T 39
+
+#define QY_ARROW_LAST QY_ARROW_T

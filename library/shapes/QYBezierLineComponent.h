@@ -1,0 +1,49 @@
+// The free-standing open cubic Bézier curve (3k + 1 points) with a line
+// end at each end.
+#pragma once
+
+#include "library/model/QYDrawComponent.h"
+#include "library/shapes/QYBaseEndObject.h"
+
+class CQYBezierLineComponent : public CQYDrawComponent {
+    DECLARE_SERIAL(CQYBezierLineComponent)
+public:
+    CQYBezierLineComponent();
+    CQYBezierLineComponent(const CQYBezierLineComponent& src);
+    ~CQYBezierLineComponent() override;
+
+    // The draw-component record, then both arrow types and both line ends.
+    void Serialize(CArchive& ar) override;
+    CQYDrawComponent* Copy() override;
+
+    // Keeps the first 3k + 1 points, k = (n - 1) / 3.  Fewer than 4 points
+    // make no segment: FALSE and nothing changes.
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+
+    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
+    virtual CQYBaseEndObject* GetEndArrow();
+    virtual void SetStartArrow(CQYBaseEndObject* pStart);
+    virtual CQYBaseEndObject* GetStartArrow();
+    virtual void RemoveEndArrow();
+    virtual void RemoveStartArrow();
+    virtual int GetStartArrowType();
+    virtual void SetStartArrowType(const int& nType);
+    virtual int GetEndArrowType();
+    virtual void SetEndArrowType(const int& nType);
+    virtual void CreateEndArrow(const int& nType);
+    virtual void CreateStartArrow(const int& nType);
+
+    CRect GetRect() override;
+    void GeometryUpdated(CQYArea* pRgn) override;
+    void OnDrawFlat(CDC* pDC) override;
+    void OnDraw3d(CDC* pDC) override;
+    void OnDrawTrackCustom(CDC* pDC) override;
+    // The control polygon as a dotted green polyline.
+    void OnDrawHighlight(CDC* pDC) override;
+    void GetNormalSpotLocation(CArray<CPoint, CPoint>* pArray) override;
+
+    CQYBaseEndObject* m_pStartArrow = nullptr;
+    CQYBaseEndObject* m_pEndArrow = nullptr;
+    int m_nStartArrowType = 0;
+    int m_nEndArrowType = 0;
+};

@@ -1,0 +1,61 @@
+// The free-standing polyline with a line end at each end; its elbow mode
+// keeps the segments horizontal and vertical while points move.
+#pragma once
+
+#include "library/model/QYDrawComponent.h"
+#include "library/shapes/QYBaseEndObject.h"
+
+class CQYLineComponent : public CQYDrawComponent {
+    DECLARE_SERIAL(CQYLineComponent)
+public:
+    CQYLineComponent();
+    // Points, properties, elbow mode, arrow types and line-end copies.
+    CQYLineComponent(const CQYLineComponent& src);
+    ~CQYLineComponent() override;
+
+    // The draw-component record, then elbow mode, both arrow types and
+    // both line ends (object references, NULL allowed).
+    void Serialize(CArchive& ar) override;
+    CQYDrawComponent* Copy() override;
+
+    // Takes all the points; routed when the elbow mode is on, else the mode
+    // goes on when the segments are all horizontal or vertical.  FALSE
+    // (nothing changed) for fewer than two points.
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount);
+
+    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
+    virtual CQYBaseEndObject* GetEndArrow();
+    virtual void SetStartArrow(CQYBaseEndObject* pStart);
+    virtual CQYBaseEndObject* GetStartArrow();
+    virtual void RemoveEndArrow();
+    virtual void RemoveStartArrow();
+    virtual void CreateEndArrow(const int& nType);
+    virtual void CreateStartArrow(const int& nType);
+    virtual int GetStartArrowType();
+    virtual void SetStartArrowType(const int& nType);
+    virtual int GetEndArrowType();
+    virtual void SetEndArrowType(const int& nType);
+    virtual BOOL GetElbow();
+    virtual void SetElbow(BOOL bElbow);
+    virtual BOOL IsOrthogonal();
+    virtual void RouteElbow();
+    static CPoint* GetRectSpot(CPoint* pOut, const CRect& rc, int nSpot);
+
+    CRect GetRect() override;
+    void GeometryUpdated(CQYArea* pRgn) override;
+    void OnDrawFlat(CDC* pDC) override;
+    void OnDraw3d(CDC* pDC) override;
+    void OnDrawTrackCustom(CDC* pDC) override;
+    void GetNormalSpotLocation(CArray<CPoint, CPoint>* pArray) override;
+    // The point moves with the elbow rules (its neighbours follow while the
+    // mode is on); FALSE for an index outside the list.
+    BOOL OffsetTrackPoint(int nIndex, int dx, int dy) override;
+    BOOL OffsetPoint(int nIndex, int dx, int dy) override;
+
+    CQYBaseEndObject* m_pStartArrow = nullptr;
+    CQYBaseEndObject* m_pEndArrow = nullptr;
+    int m_nStartArrowType = 0;
+    int m_nEndArrowType = 0;
+    BOOL m_bElbow = FALSE;
+};

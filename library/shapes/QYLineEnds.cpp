@@ -1,0 +1,82 @@
+#include "library/shapes/QYLineEnds.h"
+
+#include "framework/gdi/CDC.h"
+#include "framework/object/Archive.h"
+
+CQYBaseEndObject* QYReadOwnedLineEnd(CArchive& ar)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass* pClassRef = ar.ReadClass(RUNTIME_CLASS(CQYBaseEndObject), &nSchema, &obTag);
+    if (pClassRef == nullptr) {
+        // A reference to a line end read before would give it two owners.
+        if (obTag != 0)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        return nullptr;
+    }
+    CObject* pObject = pClassRef->CreateObject();
+    if (pObject == nullptr)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    const UINT nSchemaSaved = ar.GetObjectSchema();
+    try {
+        // Indexed before its record, as the archive does for every object.
+        ar.MapObject(pObject);
+        ar.SetObjectSchema(nSchema);
+        pObject->Serialize(ar);
+    } catch (...) {
+        ar.SetObjectSchema(nSchemaSaved);
+        delete pObject;
+        throw;
+    }
+    ar.SetObjectSchema(nSchemaSaved);
+    return static_cast<CQYBaseEndObject*>(pObject);
+}
+
+void QYPlaceLineEnds(CQYBaseEndObject* pStart, CQYBaseEndObject* pEnd, const POINT* lpPoints, int nCount)
+{
+    if (lpPoints == nullptr || nCount < 2)
+        return;
+    if (pStart != nullptr)
+        pStart->SetLinePoints(lpPoints[0].x, lpPoints[0].y, lpPoints[1].x, lpPoints[1].y);
+    if (pEnd != nullptr)
+        pEnd->SetLinePoints(lpPoints[nCount - 1].x, lpPoints[nCount - 1].y, lpPoints[nCount - 2].x,
+                            lpPoints[nCount - 2].y);
+}
+
+void QYAddLineEndAreas(CQYArea* pArea, CQYBaseEndObject* pStart, CQYBaseEndObject* pEnd, const POINT* lpPoints,
+                       int nCount)
+{
+    if (lpPoints == nullptr || nCount < 2)
+        return;
+    QYPlaceLineEnds(pStart, pEnd, lpPoints, nCount);
+    for (CQYBaseEndObject* pLineEnd : {pStart, pEnd}) {
+        if (pLineEnd == nullptr)
+            continue;
+        CQYArea area;
+        pLineEnd->GeometryUpdated(&area);
+        pArea->Append(area);
+    }
+}
+
+void QYDrawLineEnds(CDC* pDC, CQYBaseEndObject* pStart, CQYBaseEndObject* pEnd, const POINT* lpPoints, int nCount,
+                    BOOL bFull)
+{
+    if (lpPoints == nullptr || nCount < 2)
+        return;
+    QYPlaceLineEnds(pStart, pEnd, lpPoints, nCount);
+    for (CQYBaseEndObject* pLineEnd : {pStart, pEnd}) {
+        if (pLineEnd == nullptr)
+            continue;
+        if (bFull)
+            pLineEnd->OnDraw(pDC);
+        else
+            pLineEnd->DrawLineEnd(pDC);
+    }
+}
+
+void QYReplaceLineEnd(CQYBaseEndObject** ppEnd, int* pnType, int nType)
+{
+    delete *ppEnd;
+    *ppEnd = QYCreateLineEnd(nType);
+    *pnType = nType;
+}
