@@ -153,3 +153,41 @@ BOOL SECEditRegExp::IsPatternValid(CString &error)
         return FALSE;
     }
 }
+
+int SECEditRegExp::MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
+                              long *end)
+{
+    m_strLastError.Empty();
+    if (!m_pRegExp || m_pRegExp->GetPattern().IsEmpty() || nLength < 0 || nStart < 0 || nStart > nLength)
+        return pieceError;
+    try {
+        size_t matchStart = 0, matchEnd = 0;
+        const CScriptRegExp::PieceResult result =
+            m_pRegExp->MatchPiece(text, static_cast<size_t>(nLength), static_cast<size_t>(nStart),
+                                  bMoreFollows != FALSE, matchStart, matchEnd);
+        if (result == CScriptRegExp::pieceNoMatch)
+            return pieceNoMatch;
+        if (first)
+            *first = static_cast<long>(matchStart);
+        if (end)
+            *end = static_cast<long>(matchEnd);
+        return result == CScriptRegExp::pieceMatch ? pieceMatch : piecePartial;
+    } catch (CException *e) {
+        m_strLastError = e->GetErrorMessage();
+        e->Delete();
+        return pieceError;
+    }
+}
+
+int SECEditRegExp::GetLookbehindBytes()
+{
+    if (!m_pRegExp)
+        return 0;
+    try {
+        return static_cast<int>(m_pRegExp->GetLookbehindBytes());
+    } catch (CException *e) {
+        m_strLastError = e->GetErrorMessage();
+        e->Delete();
+        return 0;
+    }
+}

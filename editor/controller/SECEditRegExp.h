@@ -34,6 +34,9 @@ public:
     BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
                         long *length) override;
     BOOL IsPatternValid(CString &error) override;
+    int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
+                   long *end) override;
+    int GetLookbehindBytes() override;
 
     BOOL GetGlobal() const;
     // Why the last operation failed inside the object; empty otherwise.

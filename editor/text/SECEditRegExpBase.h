@@ -30,6 +30,18 @@ public:
                                 long *length) = 0;
     // FALSE when the pattern does not compile; error then holds the reason.
     virtual BOOL IsPatternValid(CString &error) = 0;
+
+    // Searching text kept in pieces without copying it together: the first
+    // match in text[0, nLength) that starts at nStart or later, the bytes
+    // before nStart seen by look-behinds.  With bMoreFollows the text goes on
+    // after nLength, and an attempt that needs to see past it ends the search
+    // as partial (*first: where that attempt began; every earlier start has
+    // failed).  *first and *end are set for a match and a partial one.
+    enum PieceResult { pieceError = -1, pieceNoMatch = 0, pieceMatch = 1, piecePartial = 2 };
+    virtual int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
+                           long *end) = 0;
+    // How many bytes before a start position a match may look at.
+    virtual int GetLookbehindBytes() = 0;
 };
 
 typedef SECEditRegExpBase *(*SECEditRegExpFactory)();

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class SECEditRegExpBase;
+
 class SECEditTextStore : public SECEditTextStoreBase
 {
 public:
@@ -107,7 +109,16 @@ private:
     int FindPlainBackward(const FindRequest &req, int from, int stop);
     bool MatchesAt(const FindRequest &req, int offset);
     bool IsCharStart(int offset);
-    int FindRegExp(const FindRequest &req, int from, int stop, bool bForward, int *length);
+
+    // Regular-expression search on the blocks in place
+    // (SECEditTextStoreRegExp.cpp).
+    struct RegExpScan;
+    int FindRegExp(SECEditRegExpBase &regExp, int from, int stop, bool bForward, int *length);
+    int FirstRegExpMatch(RegExpScan &scan, int pos, int *start, int *end);
+    int MatchInBlock(RegExpScan &scan, int &pos, int *start, int *end);
+    int MatchInWindow(RegExpScan &scan, int &pos, int *start, int *end);
+    int MatchInWholeCopy(RegExpScan &scan, int pos, int *start, int *end);
+    int EngineCharLength(int offset);
 
     std::vector<SECEditTextBlock *> m_blocks;
     int m_nValidBlockOffsets = 0;

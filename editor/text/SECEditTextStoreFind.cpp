@@ -4,11 +4,11 @@
 // over the seam of two blocks is compared byte by byte.
 #include "editor/text/SECEditRegExpBase.h"
 #include "editor/text/SECEditTextStore.h"
+#include "framework/base/ByteSearch.h"
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,9 +19,6 @@ unsigned char FoldCase(unsigned char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
 }
 
-struct FoldedHash {
-    size_t operator()(char c) const { return FoldCase(static_cast<unsigned char>(c)); }
-};
 struct FoldedEqual {
     bool operator()(char a, char b) const
     {
@@ -32,6 +29,15 @@ struct FoldedEqual {
 bool IsContinuationByte(unsigned char c)
 {
     return c >= 0x80 && c <= 0xBF;
+}
+
+// The first place in [first, last) where the pattern occurs, last if none.
+const char *SearchBytes(const char *first, const char *last, const char *pattern, int length, bool matchCase)
+{
+    const size_t n = static_cast<size_t>(last - first);
+    const size_t m = static_cast<size_t>(length);
+    const char *hit = matchCase ? FindBytes(first, n, pattern, m) : FindBytesIgnoringCase(first, n, pattern, m);
+    return hit ? hit : last;
 }
 
 } // namespace
@@ -132,7 +138,7 @@ int SECEditTextStore::FindSegment(const FindRequest &req, int from, int stop, bo
 {
     if (req.regExp) {
         int length = 0;
-        const int at = FindRegExp(req, from, stop, bForward, &length);
+        const int at = FindRegExp(*req.regExp, from, stop, bForward, &length);
         if (at < 0)
             return 0;
         *found = at;
@@ -199,9 +205,6 @@ int SECEditTextStore::FindPlainForward(const FindRequest &req, int from, int sto
     stop = std::min(stop, m_nTextLength - req.length);
     if (from > stop)
         return -1;
-    const std::boyer_moore_horspool_searcher exact(req.pattern, req.pattern + req.length);
-    const std::boyer_moore_horspool_searcher folded(req.pattern, req.pattern + req.length,
-                                                    FoldedHash(), FoldedEqual());
     for (int k = FindBlock(from, TRUE); k >= 0 && k < GetBlockCount(); ++k) {
         SECEditTextBlock *b = GetBlock(k);
         const int blockStart = b->m_nOffset;
@@ -216,8 +219,7 @@ int SECEditTextStore::FindPlainForward(const FindRequest &req, int from, int sto
         for (int c = lo; c <= lastInside;) {
             const char *first = data + c;
             const char *last = data + lastInside + req.length;
-            const char *hit = req.matchCase ? std::search(first, last, exact)
-                                            : std::search(first, last, folded);
+            const char *hit = SearchBytes(first, last, req.pattern, req.length, req.matchCase);
             if (hit == last)
                 break;
             const int offset = blockStart + static_cast<int>(hit - data);
@@ -256,30 +258,4 @@ int SECEditTextStore::FindPlainBackward(const FindRequest &req, int from, int st
         }
     }
     return -1;
-}
-
-// The regular-expression engine searches a copy of the text: forward from
-// `from` to the end of the text (a match must start no later than stop),
-// backward from stop to the end of the text, where the last match that
-// starts before `from` wins (it may run on past `from`, as in plain search).
-// The text is handed over whole, so no match is lost at any seam.
-int SECEditTextStore::FindRegExp(const FindRequest &req, int from, int stop, bool bForward, int *length)
-{
-    const int begin = bForward ? from : stop;
-    const int end = m_nTextLength;
-    if (end < begin || (!bForward && from <= stop))
-        return -1;
-    std::string subject(static_cast<size_t>(end - begin), '\0');
-    CopyBytes(begin, end - begin, subject.data());
-    long first = 0, matchLength = 0;
-    const BOOL hit = bForward
-        ? req.regExp->MatchBytes(subject.data(), end - begin, &first, &matchLength)
-        : req.regExp->MatchLastBytes(subject.data(), end - begin, from - begin, &first, &matchLength);
-    if (!hit || matchLength <= 0)
-        return -1;
-    const int at = begin + static_cast<int>(first);
-    if (bForward && at > stop)
-        return -1;
-    *length = static_cast<int>(matchLength);
-    return at;
 }

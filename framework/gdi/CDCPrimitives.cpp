@@ -591,8 +591,10 @@ COLORREF CDC::GetPixel(int x, int y) const
 {
     if (!m_hDC)
         return CLR_INVALID;
-    auto r = Renderer::For(m_hDC);
     QPoint d = Device(m_hDC, x, y);
+    if (m_hDC->screen)
+        return PlexoScreenPixel(d.x(), d.y());
+    auto r = Renderer::For(m_hDC);
     long long px = r ? r->Pixel(d.x(), d.y()) : -1;
     return px < 0 ? CLR_INVALID : Paints::ToColorRef(static_cast<uint32_t>(px));
 }

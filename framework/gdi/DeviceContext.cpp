@@ -142,6 +142,20 @@ COLORREF HDC__::Colour(COLORREF c)
     return Paints::Resolve(c, state.palette.get(), DibColours());
 }
 
+namespace {
+PlexoScreenPixelSource g_screenPixelSource = nullptr;
+} // namespace
+
+void PlexoSetScreenPixelSource(PlexoScreenPixelSource pfnSource)
+{
+    g_screenPixelSource = pfnSource;
+}
+
+COLORREF PlexoScreenPixel(int x, int y)
+{
+    return g_screenPixelSource ? g_screenPixelSource(x, y) : CLR_INVALID;
+}
+
 HDC CreateMemoryDC(HDC hReference)
 {
     auto dc = std::make_unique<HDC__>();

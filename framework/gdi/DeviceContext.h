@@ -74,6 +74,8 @@ struct HDC__ {
     // of the next transfer to the same rectangle, as masked drawing needs.
     QImage lastTransfer;
     QRect lastTransferRect;
+    // The screen context (GetDC(NULL)): its pixels are read from the screen.
+    bool screen = false;
 
     ~HDC__();
 
@@ -100,6 +102,12 @@ struct HDC__ {
     COLORREF Colour(COLORREF c);
     const std::vector<uint32_t> *DibColours();
 };
+
+// Where the screen context's pixels come from: the windowing layer installs
+// it. The answer is a COLORREF, or CLR_INVALID where the screen cannot be read.
+typedef COLORREF (*PlexoScreenPixelSource)(int x, int y);
+void PlexoSetScreenPixelSource(PlexoScreenPixelSource pfnSource);
+COLORREF PlexoScreenPixel(int x, int y);
 
 // Creation of contexts for the framework's targets (the windowing and
 // printing layers call these); free them with DeleteDC.

@@ -1,18 +1,131 @@
 // Scan conversion of polygons.
+//
+// Each row needs, for every edge that crosses it, the first pixel at or right
+// of the crossing: ceil(x0 + (y - y0) * dx / dy).  Runs depend only on those
+// pixel positions (crossings sharing one bound only delimit empty runs), so
+// crossings are sorted by them.  Polygons whose vertices are all integers of
+// moderate size step each edge's position exactly in integers from row to
+// row, with no division; the floating-point formula gives the same pixel
+// there, because its rounding error is far smaller than the distance of a
+// non-integer crossing from the next integer.  Other polygons evaluate the
+// formula on every row.
 #include "framework/gdi/PolygonScan.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 // Vertex coordinates are clamped so the scan arithmetic stays finite.
 constexpr double kCoordLimit = 1 << 26;
+// Integer vertices up to this size are stepped exactly in integers.
+constexpr double kExactLimit = 1 << 20;
+
+// floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
+// double quotient is off by at most one, which the remainder corrects.
+void DivideFloor(int64_t a, int64_t b, int64_t &q, int64_t &r)
+{
+    q = static_cast<int64_t>(std::floor(static_cast<double>(a) / static_cast<double>(b)));
+    r = a - q * b;
+    if (r < 0) {
+        --q;
+        r += b;
+    } else if (r >= b) {
+        ++q;
+        r -= b;
+    }
+}
 
 struct Edge {
     double x0, y0, x1, y1;
     int dir;
+    double dx, dy;
+    // Integer stepping: the pixel bound is x + q, with remainder r in
+    // [0, dy) of the numerator; each row adds stepQ and stepR.
+    int64_t q = 0, r = 0, stepQ = 0, stepR = 0, idy = 0, ix0 = 0;
+
+    int BoundAt(int y) const
+    {
+        // ceil for the clamped range, without a library call.
+        const double x = x0 + (y - y0) * dx / dy;
+        const int t = static_cast<int>(x);
+        return t < x ? t + 1 : t;
+    }
+
+    void StartExact(int y)
+    {
+        idy = static_cast<int64_t>(dy);
+        const int64_t idx = static_cast<int64_t>(dx);
+        ix0 = static_cast<int64_t>(x0);
+        DivideFloor((y - static_cast<int64_t>(y0)) * idx + idy - 1, idy, q, r);
+        DivideFloor(idx, idy, stepQ, stepR);
+    }
+    int ExactBound() const { return static_cast<int>(ix0 + q); }
+    void StepExact()
+    {
+        // Without a branch: the carry is as likely as not.
+        r += stepR;
+        const int64_t carry = r >= idy;
+        q += stepQ + carry;
+        r -= carry * idy;
+    }
 };
+
+struct Crossing {
+    int x; // the first pixel at or right of the crossing
+    int dir;
+};
+
+// Rows have a handful of crossings, where insertion sort beats a general
+// sort.
+void SortCrossings(std::vector<Crossing> &crossings)
+{
+    for (size_t i = 1; i < crossings.size(); ++i) {
+        const Crossing c = crossings[i];
+        size_t j = i;
+        for (; j > 0 && crossings[j - 1].x > c.x; --j)
+            crossings[j] = crossings[j - 1];
+        crossings[j] = c;
+    }
+}
+
+bool IsExact(double v)
+{
+    return v == std::floor(v) && std::fabs(v) <= kExactLimit;
+}
+
+// Calls span for the covered runs of one row, given its sorted crossings.
+void EmitRuns(const std::vector<Crossing> &crossings, bool winding, int y,
+              const std::function<void(int y, int x0, int x1)> &span)
+{
+    int count = 0;
+    bool open = false;
+    int runStart = 0, runEnd = 0;
+    for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+        count += winding ? crossings[i].dir : 1;
+        bool inside = winding ? count != 0 : (count & 1) != 0;
+        if (!inside)
+            continue;
+        // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
+        int x0 = crossings[i].x;
+        int x1 = crossings[i + 1].x;
+        if (x0 >= x1)
+            continue;
+        // Touching runs join, so each row reports disjoint runs in order.
+        if (open && x0 <= runEnd) {
+            runEnd = std::max(runEnd, x1);
+            continue;
+        }
+        if (open)
+            span(y, runStart, runEnd);
+        open = true;
+        runStart = x0;
+        runEnd = x1;
+    }
+    if (open)
+        span(y, runStart, runEnd);
+}
 
 } // namespace
 
@@ -23,6 +136,7 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
 {
     std::vector<Edge> edges;
     double minY = kCoordLimit, maxY = -kCoordLimit;
+    bool exact = true;
     for (const auto &poly : polygons) {
         size_t n = poly.size();
         for (size_t i = 0; i < n; ++i) {
@@ -33,10 +147,11 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
             double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
             if (ay == by)
                 continue;
+            exact = exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
             if (ay < by)
-                edges.push_back({ax, ay, bx, by, 1});
+                edges.push_back({ax, ay, bx, by, 1, bx - ax, by - ay});
             else
-                edges.push_back({bx, by, ax, ay, -1});
+                edges.push_back({bx, by, ax, ay, -1, ax - bx, ay - by});
             minY = std::min(minY, std::min(ay, by));
             maxY = std::max(maxY, std::max(ay, by));
         }
@@ -48,43 +163,32 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
     // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
     std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
     size_t next = 0;
-    std::vector<const Edge *> active;
-    std::vector<std::pair<double, int>> crossings;
+    std::vector<Edge *> active;
+    std::vector<Crossing> crossings;
     for (int y = yStart; y < yEnd; ++y) {
-        while (next < edges.size() && edges[next].y0 <= y)
-            active.push_back(&edges[next++]);
-        active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge *e) { return e->y1 <= y; }),
-                     active.end());
-        crossings.clear();
-        for (const Edge *e : active)
-            crossings.emplace_back(e->x0 + (y - e->y0) * (e->x1 - e->x0) / (e->y1 - e->y0), e->dir);
-        std::sort(crossings.begin(), crossings.end(), [](const auto &p, const auto &q) { return p.first < q.first; });
-        int count = 0;
-        bool open = false;
-        int runStart = 0, runEnd = 0;
-        for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-            count += winding ? crossings[i].second : 1;
-            bool inside = winding ? count != 0 : (count & 1) != 0;
-            if (!inside)
-                continue;
-            // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
-            int x0 = static_cast<int>(std::ceil(crossings[i].first));
-            int x1 = static_cast<int>(std::ceil(crossings[i + 1].first));
-            if (x0 >= x1)
-                continue;
-            // Touching runs join, so each row reports disjoint runs in order.
-            if (open && x0 <= runEnd) {
-                runEnd = std::max(runEnd, x1);
-                continue;
-            }
-            if (open)
-                span(y, runStart, runEnd);
-            open = true;
-            runStart = x0;
-            runEnd = x1;
+        while (next < edges.size() && edges[next].y0 <= y) {
+            Edge *e = &edges[next++];
+            if (exact)
+                e->StartExact(y);
+            active.push_back(e);
         }
-        if (open)
-            span(y, runStart, runEnd);
+        // Edges that ended above the row leave; the others cross it.
+        crossings.clear();
+        size_t kept = 0;
+        for (Edge *e : active) {
+            if (e->y1 <= y)
+                continue;
+            active[kept++] = e;
+            if (exact) {
+                crossings.push_back({e->ExactBound(), e->dir});
+                e->StepExact();
+            } else {
+                crossings.push_back({e->BoundAt(y), e->dir});
+            }
+        }
+        active.resize(kept);
+        SortCrossings(crossings);
+        EmitRuns(crossings, winding, y, span);
     }
 }
 

@@ -13,12 +13,12 @@
 
 #include <bit>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 #include "framework/base/CRect.h"
 #include "framework/base/CString.h"
 #include "framework/base/WinTypes.h"
+#include "framework/object/ArchiveStoreMap.h"
 #include "framework/object/Exceptions.h"
 #include "framework/object/File.h"
 #include "framework/object/Object.h"
@@ -238,7 +238,7 @@ private:
     UINT m_nObjectSchema;
     UINT m_nLoadNesting;
     DWORD m_nMapCount;
-    std::unordered_map<const void *, DWORD> m_storeMap;
+    CArchiveStoreMap m_storeMap;
     std::vector<LoadEntry> m_loadArray;
     // Load-array indexes of the objects created for each collection, and of
     // the objects each collection refers to (with how many times).

@@ -77,7 +77,7 @@ void CArchive::WriteTag(DWORD nIndex, bool bClass)
 
 void CArchive::SetStoreParams(UINT nHashSize, UINT)
 {
-    m_storeMap.reserve(nHashSize);
+    m_storeMap.Reserve(nHashSize);
 }
 
 void CArchive::SetLoadParams(UINT nGrowBy)
@@ -88,8 +88,8 @@ void CArchive::SetLoadParams(UINT nGrowBy)
 void CArchive::MapObject(const CObject *pOb)
 {
     if (IsStoring()) {
-        if (m_storeMap.find(pOb) == m_storeMap.end())
-            m_storeMap.emplace(pOb, NextMapIndex());
+        if (m_storeMap.Find(pOb) == 0)
+            m_storeMap.Insert(pOb, NextMapIndex());
     } else {
         RememberLoaded(const_cast<CObject *>(pOb), false, 0);
     }
@@ -104,14 +104,13 @@ void CArchive::WriteClass(const CRuntimeClass *pClassRef)
         ThrowReadOnly();
     if (pClassRef == NULL || !pClassRef->IsSerializable())
         AfxThrowNotSupportedException();
-    auto it = m_storeMap.find(pClassRef);
-    if (it != m_storeMap.end()) {
-        WriteTag(it->second, true);
+    if (const DWORD nIndex = m_storeMap.Find(pClassRef)) {
+        WriteTag(nIndex, true);
         return;
     }
     *this << wNewClassTag;
     pClassRef->Store(*this);
-    m_storeMap.emplace(pClassRef, NextMapIndex());
+    m_storeMap.Insert(pClassRef, NextMapIndex());
 }
 
 void CArchive::WriteObject(const CObject *pOb)
@@ -122,14 +121,13 @@ void CArchive::WriteObject(const CObject *pOb)
         *this << wNullTag;
         return;
     }
-    auto it = m_storeMap.find(pOb);
-    if (it != m_storeMap.end()) {
-        WriteTag(it->second, false);
+    if (const DWORD nIndex = m_storeMap.Find(pOb)) {
+        WriteTag(nIndex, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());
     // Indexed before its record, so objects it refers to can refer back.
-    m_storeMap.emplace(pOb, NextMapIndex());
+    m_storeMap.Insert(pOb, NextMapIndex());
     const_cast<CObject *>(pOb)->Serialize(*this);
 }
 

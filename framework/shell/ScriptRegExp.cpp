@@ -19,10 +19,10 @@ CString EngineMessage(int nErrorCode)
 
 // The length of the UTF-8 character at offset, 1 for an invalid byte, so an
 // empty match never moves into the middle of a character.
-size_t CharLength(const CString &text, size_t offset)
+size_t CharLength(const char *text, size_t textLength, size_t offset)
 {
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text.GetString()) + offset;
-    size_t left = static_cast<size_t>(text.GetLength()) - offset;
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(text) + offset;
+    size_t left = textLength - offset;
     size_t length = (*p >= 0xF0 && *p < 0xF8) ? 4 : (*p >= 0xE0) ? 3 : (*p >= 0xC2 && *p < 0xE0) ? 2 : 1;
     if (*p >= 0xF8 || length > left)
         return 1;
@@ -32,16 +32,37 @@ size_t CharLength(const CString &text, size_t offset)
     return length;
 }
 
+bool IsUtfError(int result)
+{
+    return (result <= PCRE2_ERROR_UTF8_ERR1 && result >= PCRE2_ERROR_UTF8_ERR21) ||
+           result == PCRE2_ERROR_BADUTFOFFSET;
+}
+
+// Stack for the compiled machine code: it starts small and may grow to the
+// limit; a match that needs more runs again in the interpreter.
+constexpr size_t kJitStackStart = 32 * 1024;
+constexpr size_t kJitStackLimit = 8 * 1024 * 1024;
+
 } // namespace
 
 struct CScriptRegExp::Compiled {
+    // Matches any bytes, invalid UTF-8 acting as a barrier no match crosses.
     pcre2_code *code = nullptr;
+    // The same pattern for valid UTF-8 only; the interpreter runs it with
+    // the per-call check switched off once a subject proved valid, because
+    // the interpreter checks the rest of the subject on every call of
+    // `code`, which makes a global match quadratic.  Made when first needed.
+    pcre2_code *strict = nullptr;
+    bool jit = false;
     pcre2_match_data *data = nullptr;
     pcre2_match_context *context = nullptr;
+    pcre2_jit_stack *jitStack = nullptr;
     ~Compiled()
     {
+        pcre2_jit_stack_free(jitStack);
         pcre2_match_context_free(context);
         pcre2_match_data_free(data);
+        pcre2_code_free(strict);
         pcre2_code_free(code);
     }
 };
@@ -81,28 +102,56 @@ void CScriptRegExp::SetMultiline(BOOL bMultiline)
     m_compiled.reset();
 }
 
-CScriptRegExp::Compiled &CScriptRegExp::Compile()
+bool CScriptRegExp::IsJitAvailable()
 {
-    if (m_compiled)
-        return *m_compiled;
+    uint32_t available = 0;
+    return pcre2_config(PCRE2_CONFIG_JIT, &available) >= 0 && available != 0;
+}
+
+void CScriptRegExp::SetUseJit(BOOL bUseJit)
+{
+    m_bUseJit = bUseJit;
+    m_compiled.reset();
+}
+
+namespace {
+
+uint32_t PatternOptions(BOOL bIgnoreCase, BOOL bMultiline)
+{
     // ECMAScript's \uhhhh and \xhh escapes, "[]" matching nothing, "[^]"
     // matching any character, and a back reference to a group that has not
     // matched (yet) matching the empty string.
-    uint32_t options = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS |
-                       PCRE2_NEVER_BACKSLASH_C | PCRE2_MATCH_UNSET_BACKREF;
-    options |= m_bIgnoreCase ? PCRE2_CASELESS : 0;
-    options |= m_bMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    uint32_t options = PCRE2_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_NEVER_BACKSLASH_C |
+                       PCRE2_MATCH_UNSET_BACKREF;
+    options |= bIgnoreCase ? PCRE2_CASELESS : 0;
+    options |= bMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    return options;
+}
 
+// The compiled pattern, or NULL with the engine's error code and offset.
+pcre2_code *CompilePattern(const CString &pattern, uint32_t options, int &errorCode, PCRE2_SIZE &errorOffset)
+{
     pcre2_compile_context *compileContext = pcre2_compile_context_create(nullptr);
     if (compileContext == nullptr)
         AfxThrowMemoryException();
     pcre2_set_newline(compileContext, PCRE2_NEWLINE_ANYCRLF);
-    int errorCode = 0;
-    PCRE2_SIZE errorOffset = 0;
-    pcre2_code *code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(m_strPattern.GetString()),
-                                     static_cast<PCRE2_SIZE>(m_strPattern.GetLength()), options, &errorCode,
+    pcre2_code *code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.GetString()),
+                                     static_cast<PCRE2_SIZE>(pattern.GetLength()), options, &errorCode,
                                      &errorOffset, compileContext);
     pcre2_compile_context_free(compileContext);
+    return code;
+}
+
+} // namespace
+
+CScriptRegExp::Compiled &CScriptRegExp::Compile()
+{
+    if (m_compiled)
+        return *m_compiled;
+    int errorCode = 0;
+    PCRE2_SIZE errorOffset = 0;
+    pcre2_code *code = CompilePattern(m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline) | PCRE2_MATCH_INVALID_UTF,
+                                      errorCode, errorOffset);
     if (code == nullptr) {
         CString description;
         description.Format("Syntax error in regular expression at offset %lu: %s",
@@ -118,24 +167,75 @@ CScriptRegExp::Compiled &CScriptRegExp::Compile()
         AfxThrowMemoryException();
     pcre2_set_match_limit(compiled->context, kMatchLimit);
     pcre2_set_heap_limit(compiled->context, kHeapLimitKiB);
+    // Without machine code (none on this platform, or it cannot be made for
+    // this pattern) every match runs in the interpreter.
+    if (m_bUseJit && IsJitAvailable() &&
+        pcre2_jit_compile(code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0) {
+        compiled->jitStack = pcre2_jit_stack_create(kJitStackStart, kJitStackLimit, nullptr);
+        if (compiled->jitStack == nullptr)
+            AfxThrowMemoryException();
+        pcre2_jit_stack_assign(compiled->context, nullptr, compiled->jitStack);
+        compiled->jit = true;
+    }
     m_compiled = std::move(compiled);
     return *m_compiled;
 }
 
-bool CScriptRegExp::FindAt(const CString &strText, size_t nStart, Found &found)
+int CScriptRegExp::RunMatch(Subject &subject, size_t nStart, uint32_t nOptions)
 {
     Compiled &compiled = Compile();
-    int result = pcre2_match(compiled.code, reinterpret_cast<PCRE2_SPTR>(strText.GetString()),
-                             static_cast<PCRE2_SIZE>(strText.GetLength()), nStart, 0, compiled.data, compiled.context);
-    if (result == PCRE2_ERROR_NOMATCH)
-        return false;
+    const auto *bytes = reinterpret_cast<PCRE2_SPTR>(subject.data);
+    const auto length = static_cast<PCRE2_SIZE>(subject.length);
+    if (!compiled.jit && subject.validity != Subject::invalid) {
+        if (compiled.strict == nullptr) {
+            int errorCode = 0;
+            PCRE2_SIZE errorOffset = 0;
+            compiled.strict = CompilePattern(m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline), errorCode,
+                                             errorOffset);
+            if (compiled.strict == nullptr)
+                AfxThrowMemoryException();
+        }
+        // The first call checks the subject from its start offset (less
+        // what a look-behind may see) to the end; later calls start further
+        // on, so that check holds for them.
+        const uint32_t check = subject.validity == Subject::valid ? PCRE2_NO_UTF_CHECK : 0;
+        const int result = pcre2_match(compiled.strict, bytes, length, nStart, nOptions | check, compiled.data,
+                                       compiled.context);
+        if (!IsUtfError(result)) {
+            subject.validity = Subject::valid;
+            return result;
+        }
+        subject.validity = Subject::invalid;
+    }
+    int result = pcre2_match(compiled.code, bytes, length, nStart, nOptions, compiled.data, compiled.context);
+    if (result == PCRE2_ERROR_JIT_STACKLIMIT)
+        result = pcre2_match(compiled.code, bytes, length, nStart, nOptions | PCRE2_NO_JIT, compiled.data,
+                             compiled.context);
+    return result;
+}
+
+namespace {
+
+[[noreturn]] void RaiseMatchError(int result)
+{
     if (result == PCRE2_ERROR_MATCHLIMIT || result == PCRE2_ERROR_HEAPLIMIT || result == PCRE2_ERROR_DEPTHLIMIT) {
-        AfxThrowOleDispatchException(errorTooComplex,
+        AfxThrowOleDispatchException(CScriptRegExp::errorTooComplex,
                                      "The regular expression needs too much work to match: " + EngineMessage(result));
     }
-    if (result < 0)
-        AfxThrowOleDispatchException(errorMatch, "Regular expression match failed: " + EngineMessage(result));
+    AfxThrowOleDispatchException(CScriptRegExp::errorMatch, "Regular expression match failed: " + EngineMessage(result));
+}
 
+} // namespace
+
+bool CScriptRegExp::FindAt(Subject &subject, size_t nStart, Found &found)
+{
+    const int result = RunMatch(subject, nStart, 0);
+    if (result == PCRE2_ERROR_NOMATCH)
+        return false;
+    if (result < 0)
+        RaiseMatchError(result);
+
+    Compiled &compiled = *m_compiled;
     PCRE2_SIZE *ovector = pcre2_get_ovector_pointer(compiled.data);
     uint32_t pairs = pcre2_get_ovector_count(compiled.data);
     found.start = ovector[0];
@@ -148,30 +248,56 @@ bool CScriptRegExp::FindAt(const CString &strText, size_t nStart, Found &found)
     return true;
 }
 
-std::vector<CScriptRegExp::Found> CScriptRegExp::FindAll(const CString &strText, bool bAll)
+CScriptRegExp::PieceResult CScriptRegExp::MatchPiece(const char *pSubject, size_t nLength, size_t nStart,
+                                                     bool bMoreFollows, size_t &nMatchStart, size_t &nMatchEnd)
 {
-    std::vector<Found> matches;
+    // Pieces go to the engine in its own invalid-UTF mode: with machine code
+    // that checks nothing ahead, and in the interpreter the check stops at
+    // the piece's end (or its first invalid byte).
+    Subject subject{pSubject, nLength, Subject::invalid};
+    const int result = RunMatch(subject, nStart, bMoreFollows ? PCRE2_PARTIAL_HARD : 0);
+    if (result == PCRE2_ERROR_NOMATCH)
+        return pieceNoMatch;
+    if (result < 0 && result != PCRE2_ERROR_PARTIAL)
+        RaiseMatchError(result);
+    PCRE2_SIZE *ovector = pcre2_get_ovector_pointer(m_compiled->data);
+    nMatchStart = ovector[0];
+    nMatchEnd = ovector[1];
+    return result == PCRE2_ERROR_PARTIAL ? piecePartial : pieceMatch;
+}
+
+size_t CScriptRegExp::GetLookbehindBytes()
+{
+    uint32_t characters = 0;
+    pcre2_pattern_info(Compile().code, PCRE2_INFO_MAXLOOKBEHIND, &characters);
+    // Four bytes a character, and two characters more for '\b' and for '^'
+    // after a CR LF line end.
+    return 4 * (static_cast<size_t>(characters) + 2);
+}
+
+void CScriptRegExp::ForEachMatch(const CString &strText, bool bAll, const std::function<void(const Found &)> &visit)
+{
     size_t length = static_cast<size_t>(strText.GetLength());
+    Subject subject{strText.GetString(), length};
     size_t start = 0;
     Found found;
-    while (start <= length && FindAt(strText, start, found)) {
-        matches.push_back(found);
+    while (start <= length && FindAt(subject, start, found)) {
+        visit(found);
         if (!bAll)
             break;
         start = found.end;
         if (found.end == found.start) {
             if (start >= length)
                 break;
-            start += CharLength(strText, start);
+            start += CharLength(subject.data, length, start);
         }
     }
-    return matches;
 }
 
 CScriptMatchCollection CScriptRegExp::Execute(const CString &strText)
 {
     CScriptMatchCollection collection;
-    for (const Found &found : FindAll(strText, m_bGlobal != FALSE)) {
+    ForEachMatch(strText, m_bGlobal != FALSE, [&](const Found &found) {
         CScriptMatch match;
         match.m_nFirstIndex = static_cast<long>(found.start);
         match.m_strValue = strText.Mid(static_cast<int>(found.start), static_cast<int>(found.end - found.start));
@@ -180,14 +306,15 @@ CScriptMatchCollection CScriptRegExp::Execute(const CString &strText)
                                                              : strText.Mid(static_cast<int>(group.first),
                                                                            static_cast<int>(group.second - group.first)));
         collection.m_matches.push_back(std::move(match));
-    }
+    });
     return collection;
 }
 
 BOOL CScriptRegExp::Test(const CString &strText)
 {
+    Subject subject{strText.GetString(), static_cast<size_t>(strText.GetLength())};
     Found found;
-    return FindAt(strText, 0, found) ? TRUE : FALSE;
+    return FindAt(subject, 0, found) ? TRUE : FALSE;
 }
 
 CString CScriptRegExp::Expand(const CString &strText, const Found &found, const CString &strReplacement)
@@ -247,11 +374,11 @@ CString CScriptRegExp::Replace(const CString &strText, const CString &strReplace
 {
     CString out;
     size_t copied = 0;
-    for (const Found &found : FindAll(strText, m_bGlobal != FALSE)) {
+    ForEachMatch(strText, m_bGlobal != FALSE, [&](const Found &found) {
         out += strText.Mid(static_cast<int>(copied), static_cast<int>(found.start - copied));
         out += Expand(strText, found, strReplacement);
         copied = found.end;
-    }
+    });
     out += strText.Mid(static_cast<int>(copied));
     return out;
 }

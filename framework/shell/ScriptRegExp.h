@@ -17,11 +17,18 @@
 //   the engine's message and the offset in the pattern.  Matching has a
 //   bounded amount of work, so a pattern that backtracks without end raises
 //   the same exception instead of hanging.
+// - Matching runs on the engine's compiled machine code where the engine has
+//   it (and falls back to its interpreter for a match that needs more stack
+//   than that code gets); the results are the same either way.  A global
+//   match is linear in the text: the subject is checked for valid UTF-8 at
+//   most once per call, never once per match.
 #pragma once
 
 #include "framework/base/CString.h"
 #include "framework/base/WinTypes.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -75,12 +82,39 @@ public:
     BOOL GetMultiline() const { return m_bMultiline; }
     void SetMultiline(BOOL bMultiline);
 
+    // Whether the engine's compiled machine code is used (on by default where
+    // the engine has it; off, every match runs in its interpreter).
+    static bool IsJitAvailable();
+    BOOL GetUseJit() const { return m_bUseJit; }
+    void SetUseJit(BOOL bUseJit);
+
     CScriptMatchCollection Execute(const CString &strText);
     BOOL Test(const CString &strText);
     CString Replace(const CString &strText, const CString &strReplacement);
 
+    // Matching text that is kept in pieces, without copying it together.
+    // MatchPiece searches pSubject[0, nLength) for the first match that starts
+    // at nStart or later.  The text before nStart is seen by look-behinds and
+    // by '\b' and '^' in multiline mode, but the subject's first byte is the
+    // start of the text.  With bMoreFollows the text goes on after nLength:
+    // an attempt that would need to see past nLength (including '$' and '\b'
+    // there) stops the search with piecePartial, nMatchStart telling where
+    // that attempt began; every earlier start has then failed for good.
+    enum PieceResult { pieceNoMatch, pieceMatch, piecePartial };
+    PieceResult MatchPiece(const char *pSubject, size_t nLength, size_t nStart, bool bMoreFollows,
+                           size_t &nMatchStart, size_t &nMatchEnd);
+    // How many bytes before a start position a match may look at.
+    size_t GetLookbehindBytes();
+
 private:
     struct Compiled;
+    // A subject for matching; the strict code with checking switched off is
+    // used on the interpreter once the subject proved valid UTF-8.
+    struct Subject {
+        const char *data;
+        size_t length;
+        enum Validity { unknown, valid, invalid } validity = unknown;
+    };
     struct Found {
         size_t start;
         size_t end;
@@ -88,13 +122,17 @@ private:
     };
     Compiled &Compile();
     // Matches from byte offset nStart; false when there is no further match.
-    bool FindAt(const CString &strText, size_t nStart, Found &found);
-    std::vector<Found> FindAll(const CString &strText, bool bAll);
+    bool FindAt(Subject &subject, size_t nStart, Found &found);
+    // The engine's raw answer for one match call (a result code of pcre2).
+    int RunMatch(Subject &subject, size_t nStart, uint32_t nOptions);
+    // Calls visit with the first match, or with bAll with every match in turn.
+    void ForEachMatch(const CString &strText, bool bAll, const std::function<void(const Found &)> &visit);
     static CString Expand(const CString &strText, const Found &found, const CString &strReplacement);
 
     CString m_strPattern;
     BOOL m_bIgnoreCase = FALSE;
     BOOL m_bGlobal = FALSE;
     BOOL m_bMultiline = FALSE;
+    BOOL m_bUseJit = TRUE;
     std::unique_ptr<Compiled> m_compiled;
 };

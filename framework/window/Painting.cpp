@@ -405,10 +405,13 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint)
 HDC GetDC(HWND hWnd)
 {
     if (!hWnd) {
-        // The screen: a context like the display, for measuring.
+        // The screen: a context like the display, for measuring and for
+        // reading the screen's pixels.
         HDC hdc = CreateMemoryDC(nullptr);
-        if (hdc)
+        if (hdc) {
+            hdc->screen = true;
             OpenDCs()[hdc] = OpenDC{nullptr, nullptr};
+        }
         return hdc;
     }
     HWND h = Live(hWnd);

@@ -278,7 +278,13 @@ void CQYCompList::LoadComponents(CArchive& ar)
     if (nCount > static_cast<DWORD_PTR>(0x7FFFFFFF))
         AfxThrowArchiveException(CArchiveException::generic);
     for (DWORD_PTR i = 0; i < nCount; ++i) {
-        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CQYDrawComponent));
+        CObject* pObject = nullptr;
+        {
+            // The component made for this record takes its stored property
+            // sets without building default ones first.
+            const CQYDrawComponent::ReadingStoredComponent reading;
+            pObject = ar.ReadObject(RUNTIME_CLASS(CQYDrawComponent));
+        }
         auto* pComp = static_cast<CQYDrawComponent*>(pObject);
         if (!IsAcceptable(pComp))
             AfxThrowArchiveException(CArchiveException::badClass);

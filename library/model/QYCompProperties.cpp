@@ -175,7 +175,9 @@ CBitmap* CQYCompProperties::GetPatternBitmap(int nIndex)
     WORD bits[8];
     if (!QYGetFillPatternBits(nIndex, bits))
         return nullptr;
-    std::unique_ptr<CBitmap>& pBitmap = m_bmpPatterns[nIndex];
+    if (!m_pPatternBitmaps)
+        m_pPatternBitmaps = std::make_unique<std::array<std::unique_ptr<CBitmap>, 33>>();
+    std::unique_ptr<CBitmap>& pBitmap = (*m_pPatternBitmaps)[static_cast<size_t>(nIndex)];
     if (!pBitmap) {
         pBitmap = std::make_unique<CBitmap>();
         pBitmap->CreateBitmap(8, 8, 1, 1, bits);

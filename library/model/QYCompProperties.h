@@ -128,5 +128,7 @@ private:
     std::unique_ptr<CBrush> m_pShadowBrush;
     std::unique_ptr<CPen> m_pPen;
     std::unique_ptr<CFont> m_pFont;
-    std::array<std::unique_ptr<CBitmap>, 33> m_bmpPatterns;
+    // The pattern bitmaps by fill kind, made with the first one asked for:
+    // most property sets never draw a pattern, and a document holds many.
+    std::unique_ptr<std::array<std::unique_ptr<CBitmap>, 33>> m_pPatternBitmaps;
 };

@@ -7,9 +7,11 @@
 #include "library/model/QYFontRecord.h"
 #include "library/model/QYFormProperties.h"
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -102,12 +104,15 @@ void CQYDataModel::LoadBody(CArchive& ar, CQYDocumentBody& body)
     body.components.Serialize(ar);
     // Each component stands on the page once: one named again by its
     // object index would be drawn, numbered and removed twice.
-    std::unordered_set<CQYDrawComponent*> componentsRead;
+    // (Sorted pointers side by side: no allocation per component.)
+    std::vector<CQYDrawComponent*> componentsRead;
+    componentsRead.reserve(static_cast<size_t>(body.components.GetCount()));
     POSITION pos = body.components.GetHeadPosition();
-    while (pos != nullptr) {
-        if (!componentsRead.insert(body.components.GetNext(pos)).second)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-    }
+    while (pos != nullptr)
+        componentsRead.push_back(body.components.GetNext(pos));
+    std::sort(componentsRead.begin(), componentsRead.end());
+    if (std::adjacent_find(componentsRead.begin(), componentsRead.end()) != componentsRead.end())
+        AfxThrowArchiveException(CArchiveException::badIndex);
 }
 
 void CQYDataModel::AdoptBody(CQYDocumentBody& body)

@@ -53,18 +53,43 @@ CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
 
 } // namespace
 
+namespace {
+
+// Set by ReadingStoredComponent; the first component constructor that runs
+// takes it, so nothing made later (or inside that component) is affected.
+thread_local bool t_bReadingStoredComponent = false;
+
+} // namespace
+
+CQYDrawComponent::ReadingStoredComponent::ReadingStoredComponent()
+{
+    t_bReadingStoredComponent = true;
+}
+
+CQYDrawComponent::ReadingStoredComponent::~ReadingStoredComponent()
+{
+    t_bReadingStoredComponent = false;
+}
+
+// The tab-order font and the null pen are made when first drawn with
+// (TabOrderFont, NullPen), not for every component made or loaded.
 CQYDrawComponent::CQYDrawComponent()
 {
-    CreateTabOrderFont();
-    m_penNull.CreateStockObject(NULL_PEN);
-    CQYCompProperties defaultProperties(QY_COMP_PROP_ID);
-    AddProperty(&defaultProperties);
+    if (t_bReadingStoredComponent) {
+        t_bReadingStoredComponent = false;
+        return;
+    }
+    auto* pDefault = new CQYCompProperties(QY_COMP_PROP_ID);
+    try {
+        m_listProperties.AddTail(pDefault);
+    } catch (...) {
+        delete pDefault;
+        throw;
+    }
 }
 
 CQYDrawComponent::CQYDrawComponent(const CQYDrawComponent& src) : CQYBaseComponent()
 {
-    CreateTabOrderFont();
-    m_penNull.CreateStockObject(NULL_PEN);
     *this = src;
 }
 
@@ -75,6 +100,20 @@ CQYDrawComponent::~CQYDrawComponent()
     delete[] m_lpCompTrackPoints;
     ReleasePen();
     RemoveAllProperties();
+}
+
+CFont* CQYDrawComponent::TabOrderFont()
+{
+    if (m_fontTabOrder.GetSafeHandle() == nullptr)
+        CreateTabOrderFont();
+    return &m_fontTabOrder;
+}
+
+CPen* CQYDrawComponent::NullPen()
+{
+    if (m_penNull.GetSafeHandle() == nullptr)
+        m_penNull.CreateStockObject(NULL_PEN);
+    return &m_penNull;
 }
 
 void CQYDrawComponent::CreateTabOrderFont()
@@ -159,7 +198,7 @@ void CQYDrawComponent::Serialize(CArchive& ar)
     ar >> bOver4ResizeHandles;
     ar >> rectPosition;
 
-    CObList properties;
+    CObList properties(1);
     CObject* pAttached = nullptr;
     std::vector<POINT> points;
     try {

@@ -24,9 +24,22 @@ class CWnd;
 class CQYDrawComponent : public CQYBaseComponent {
     DECLARE_SERIAL(CQYDrawComponent)
 public:
+    // A new component holds the default property set, except the one made
+    // while a ReadingStoredComponent is alive: that one is being read from an
+    // archive, whose record replaces the sets at once.
     CQYDrawComponent();
     CQYDrawComponent(const CQYDrawComponent& src);
     ~CQYDrawComponent() override;
+
+    // Marks the next component made on this thread, within the scope, as one
+    // read from an archive (set around reading one component object).
+    class ReadingStoredComponent {
+    public:
+        ReadingStoredComponent();
+        ~ReadingStoredComponent();
+        ReadingStoredComponent(const ReadingStoredComponent&) = delete;
+        ReadingStoredComponent& operator=(const ReadingStoredComponent&) = delete;
+    };
 
     void Serialize(CArchive& ar) override;
 
@@ -176,7 +189,9 @@ public:
     CQYDrawComponent& operator=(const CQYDrawComponent& src);
 
     CObject* m_pAttachedObject = nullptr;
-    CObList m_listProperties;
+    // A component holds one or two property sets: nodes are allocated one
+    // at a time rather than in blocks of ten.
+    CObList m_listProperties{1};
     CFont m_fontTabOrder;
     LPPOINT m_lpCompPoints = nullptr;
     int m_nCompPtCount = 0;
@@ -190,6 +205,10 @@ protected:
     // The geometry update order after the points changed: position, track
     // points, hit area.
     void UpdateGeometry();
+
+    // The badge font of the tab order and the null pen, made on first use.
+    CFont* TabOrderFont();
+    CPen* NullPen();
 
 private:
     void CreateTabOrderFont();

@@ -42,7 +42,7 @@ void CQYDrawComponent::PrepareShadowDC(CDC* pDC)
     if (pProp == nullptr)
         return;
     pDC->SelectObject(pProp->GetShadowBrush(pDC));
-    pDC->SelectObject(&m_penNull);
+    pDC->SelectObject(NullPen());
     pDC->SetBkColor(pProp->m_crShadowColor);
     pDC->SetTextColor(pProp->m_crShadowPatternColor);
 }
@@ -169,7 +169,7 @@ void CQYDrawComponent::DrawGradient(CDC* pDC, CRect rect, COLORREF crStart, COLO
 
 void CQYDrawComponent::OnDrawTabOrder(CDC* pDC)
 {
-    CFont* pOldFont = pDC->SelectObject(&m_fontTabOrder);
+    CFont* pOldFont = pDC->SelectObject(TabOrderFont());
     CString strOrder;
     if (CQYCompProperties* pProp = GetDefaultProperty())
         strOrder.Format("%u", static_cast<unsigned>(pProp->m_nTabOrder));

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr int kArchiveBufferSize = 4096;
+// Large enough that reading or writing a document takes few system calls.
+constexpr int kArchiveBufferSize = 64 * 1024;
 
 } // namespace
 

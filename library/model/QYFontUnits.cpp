@@ -14,28 +14,17 @@ int ClampToInt(long long value)
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-// A screen-compatible memory DC when the caller gave none.
-class CDCOrScreen {
-public:
-    explicit CDCOrScreen(CDC* pDC) : m_pDC(pDC)
-    {
-        if (m_pDC == nullptr) {
-            m_memDC.CreateCompatibleDC(nullptr);
-            m_pDC = &m_memDC;
-        }
-    }
-    CDC* operator->() const { return m_pDC; }
-
-private:
-    CDC* m_pDC;
-    CDC m_memDC;
-};
+// Logical pixels per inch of a screen-compatible memory DC, whose mapping
+// mode is MM_TEXT: a NULL DC converts with this alone, without making one.
+constexpr long long kScreenPixelsPerInch = 96;
 
 } // namespace
 
 int QYPointToLogical(int nPoint, CDC* pDC, BOOL bY)
 {
-    CDCOrScreen dc(pDC);
+    if (pDC == nullptr)
+        return ClampToInt(std::llabs(static_cast<long long>(ClampToInt(nPoint * kScreenPixelsPerInch / 72))));
+    CDC* dc = pDC;
     POINT pt = {ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSX) / 72),
                 ClampToInt(static_cast<long long>(nPoint) * dc->GetDeviceCaps(LOGPIXELSY) / 72)};
     POINT origin = {0, 0};
@@ -46,7 +35,9 @@ int QYPointToLogical(int nPoint, CDC* pDC, BOOL bY)
 
 int QYLogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
 {
-    CDCOrScreen dc(pDC);
+    if (pDC == nullptr)
+        return ClampToInt(std::llabs(static_cast<long long>(nLogical)) * 72 / kScreenPixelsPerInch);
+    CDC* dc = pDC;
     POINT pt = {nLogical, nLogical};
     POINT origin = {0, 0};
     dc->LPtoDP(&pt);

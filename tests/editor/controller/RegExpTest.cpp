@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -188,6 +190,86 @@ TEST_F(StoreRegExpFind, FindsMatchesOverPieceAndBlockSeams)
     EXPECT_EQ(piece - 4, m_col);
     EXPECT_EQ(8, Find(0, 600000, "<[a-z]+\\d+>", FALSE, FALSE));
     EXPECT_EQ(piece - 4, m_col);
+}
+
+// The store searches its blocks in place and copies only small windows over
+// the seams; every answer must be the one a search of the text copied out
+// whole gives, wherever a seam falls in what the pattern looks at.
+std::pair<int, int> FindInCopy(const std::string &text, const char *pattern, int start, bool forward)
+{
+    // The first match from start (forward) or the last successive match from
+    // the top that starts before start (backward): length and offset.
+    SECEditRegExp re;
+    EXPECT_TRUE(re.Create());
+    re.SetPattern(pattern);
+    long first = 0, length = 0;
+    const int size = static_cast<int>(text.size());
+    const BOOL hit = forward ? re.MatchBytes(text.data() + start, size - start, &first, &length)
+                             : re.MatchLastBytes(text.data(), size, start, &first, &length);
+    if (!hit || length <= 0)
+        return {0, -1};
+    return {static_cast<int>(length), static_cast<int>(first) + (forward ? start : 0)};
+}
+
+TEST(StoreRegExpSeams, AnswersAsTheWholeTextWould)
+{
+    const char *patterns[] = {"\\bword_\\d+\\b", "(?<=_)\\d+", "(?<=\\xFF)ab", "(?m)^wo", "(?m)x$",
+                              "^\\.*w", "x\\s*$", "\xE2\x82\xAC", "\xC3\xA9+", "[^a-z]{3}", "\\d+(?= )",
+                              "d\\)(?!\\s*x)", "(?<=x)q*", "(?s)x.{300}cd", "\\Gword", "[a-z]\\W+[a-z]"};
+    // Lines, where blocks end after a line end, then one very long line
+    // whose seams fall at each other place of its pattern as the shift grows.
+    const std::string line = "word_12 \xC3\xA9\xE2\x82\xAC\xFF" "ab(cd) x_y 99 \xE2\x82\xAC" "cd x\r\n";
+    const std::string longLine = "word_12 \xC3\xA9\xE2\x82\xAC\xFF" "ab(cd) x_y 99 \xE2\x82\xAC" "cd x  ";
+    for (size_t shift = 0; shift < longLine.size(); shift += 2) {
+        std::string text;
+        while (text.size() < static_cast<size_t>(SECEditTextStore::kBlockChunk) + 100)
+            text += line;
+        text.append(shift, '.');
+        while (text.size() < static_cast<size_t>(SECEditTextStore::kBlockChunk) * 2 + 200)
+            text += longLine;
+        SECEditTextStore store;
+        SECEditRange range(0, 0, 0, 0);
+        ASSERT_TRUE(store.InsertText(range, text.data(), static_cast<int>(text.size())));
+        ASSERT_GE(store.GetBlockCount(), 3);
+        std::vector<int> starts = {0, static_cast<int>(text.size())};
+        for (int k = 1; k < store.GetBlockCount(); ++k)
+            for (int delta : {-7, -1, 0, 2})
+                starts.push_back(store.GetBlock(k)->m_nOffset + delta);
+        for (const char *pattern : patterns)
+            for (int start : starts)
+                for (bool forward : {true, false}) {
+                    int startLine = 0, startCol = 0, line = -1, col = -1;
+                    ASSERT_TRUE(store.OffsetToPosition(start, &startLine, &startCol));
+                    const int length = store.Find(startLine, startCol, &line, &col, pattern, forward, FALSE, TRUE,
+                                                  FALSE, TRUE, -1, 0);
+                    const std::pair<int, int> expected = FindInCopy(text, pattern, start, forward);
+                    ASSERT_EQ(expected.first, length)
+                        << pattern << " shift " << shift << " start " << start << " forward " << forward;
+                    if (length > 0) {
+                        ASSERT_EQ(expected.second, store.PositionToOffset(line, col))
+                            << pattern << " shift " << shift << " start " << start << " forward " << forward;
+                    }
+                }
+    }
+}
+
+TEST_F(StoreRegExpFind, FindsAMatchLongerThanSeveralBlocks)
+{
+    // One match of 200,000 bytes on one line, over several seams; searching
+    // up finds it from beyond its end and from inside it.
+    std::string text = "head <";
+    text.append(200000, 'x');
+    text += "> tail <y>";
+    Load(text);
+    ASSERT_GT(m_store.GetBlockCount(), 3);
+    EXPECT_EQ(200002, Find(0, 0, "<[^>]*>", TRUE, FALSE));
+    EXPECT_EQ(5, m_col);
+    EXPECT_EQ(3, Find(0, 7, "<[^>]*>", TRUE, FALSE));
+    EXPECT_EQ(200013, m_col);
+    EXPECT_EQ(200002, Find(0, 200013, "<[^>]*>", FALSE, FALSE));
+    EXPECT_EQ(5, m_col);
+    EXPECT_EQ(200002, Find(0, 100000, "<[^>]*>", FALSE, FALSE));
+    EXPECT_EQ(5, m_col);
 }
 
 TEST_F(StoreRegExpFind, InvalidPatternIsReportedNotThrown)

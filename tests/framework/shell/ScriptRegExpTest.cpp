@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -188,6 +189,89 @@ TEST(ScriptRegExpTest, PropertiesReadBack)
     EXPECT_EQ(re.Replace("AaA", "b"), "bbb");
     re.SetIgnoreCase(FALSE);
     EXPECT_EQ(re.Replace("AaA", "b"), "AbA");
+}
+
+// The machine code and the interpreter give the same answers, on valid text
+// and on text with invalid bytes (which no match crosses).
+TEST(ScriptRegExpTest, MachineCodeAndInterpreterAgree)
+{
+    const MatchCase cases[] = {
+        {"x.y", false, true, "\xFFx\xC3y xzy", "5:xzy"},
+        {"\\w+", false, true, "ab\xFF" "cd\xE2\x82", "0:ab|3:cd"},
+        {"\\bcd\\b", false, true, "ab\xFF" "cd\xFF", "3:cd"},
+        {"(?<=a)b", false, true, "ab a\xFF" "b", "1:b"},
+        {"^b", false, true, "\xFF" "b", ""},
+        {"b$", false, true, "b\xFF", ""},
+        {"[^x]", false, true, "\xC3" "a", "1:a"},
+        {"é+", true, true, "ÉéX\xE9é", "0:Éé|6:é"},
+        {"x*", false, true, "é\xFF", "0:|2:|3:"},
+        {"(a)|b", false, true, "ab", "0:a|1:b"},
+    };
+    for (BOOL useJit : {TRUE, FALSE})
+        for (const MatchCase &c : cases) {
+            CScriptRegExp re;
+            re.SetUseJit(useJit);
+            re.SetPattern(c.pattern);
+            re.SetIgnoreCase(c.ignoreCase);
+            re.SetGlobal(c.global);
+            EXPECT_EQ(Describe(re.Execute(c.text)), c.expected) << "/" << c.pattern << "/ jit " << useJit;
+        }
+}
+
+// A global match over a long text checks the text once, not once a match
+// (which took minutes at this size).
+TEST(ScriptRegExpTest, GlobalMatchOverLongTextIsLinear)
+{
+    std::string text;
+    while (text.size() < 4 * 1024 * 1024)
+        text += "Rows of plain text with an R here and \xC3\xA9 there.\n";
+    const long expected = static_cast<long>(std::count(text.begin(), text.end(), 'R'));
+    for (BOOL useJit : {TRUE, FALSE}) {
+        CScriptRegExp re;
+        re.SetUseJit(useJit);
+        re.SetGlobal(TRUE);
+        re.SetPattern("R");
+        EXPECT_EQ(re.Execute(CString(text)).GetCount(), expected) << "jit " << useJit;
+    }
+}
+
+struct PieceCase {
+    const char *pattern;
+    const char *piece;
+    size_t start;
+    bool moreFollows;
+    CScriptRegExp::PieceResult result;
+    size_t matchStart;
+};
+
+// Matching a piece of a longer text: an attempt that needs to see past the
+// piece's end stops the search as partial.
+TEST(ScriptRegExpTest, PieceMatchingStopsWhereTheTextGoesOn)
+{
+    const PieceCase cases[] = {
+        {"b+", "abbc", 0, true, CScriptRegExp::pieceMatch, 1},
+        {"b+", "abbb", 0, true, CScriptRegExp::piecePartial, 1},
+        {"b+", "abbb", 0, false, CScriptRegExp::pieceMatch, 1},
+        {"b$", "ab", 0, true, CScriptRegExp::piecePartial, 1},
+        {"b\\b", "ab", 0, true, CScriptRegExp::piecePartial, 1},
+        {"b(?=c)", "ab", 0, true, CScriptRegExp::piecePartial, 1},
+        {"(?<=a)b", "abab", 2, true, CScriptRegExp::pieceMatch, 3},
+        {"^b", "ab", 1, false, CScriptRegExp::pieceNoMatch, 0},
+        {"q", "abab", 0, true, CScriptRegExp::pieceNoMatch, 0},
+    };
+    for (BOOL useJit : {TRUE, FALSE})
+        for (const PieceCase &c : cases) {
+            CScriptRegExp re;
+            re.SetUseJit(useJit);
+            re.SetPattern(c.pattern);
+            size_t start = 0, end = 0;
+            const std::string piece(c.piece);
+            EXPECT_EQ(re.MatchPiece(piece.data(), piece.size(), c.start, c.moreFollows, start, end), c.result)
+                << "/" << c.pattern << "/ on " << c.piece << " jit " << useJit;
+            if (c.result != CScriptRegExp::pieceNoMatch) {
+                EXPECT_EQ(start, c.matchStart) << "/" << c.pattern << "/ on " << c.piece;
+            }
+        }
 }
 
 } // namespace

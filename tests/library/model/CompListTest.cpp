@@ -2,6 +2,7 @@
 
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawPortsComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -225,6 +226,41 @@ TEST_F(CompListTest, RoundTripKeepsOrderAndSharedComponents)
     EXPECT_EQ(items[1]->GetRefCount(), 2); // the loaded list's two references
     EXPECT_EQ(items[2]->GetRefCount(), 1);
     EXPECT_STREQ(items[1]->GetRuntimeClass()->m_lpszClassName, "CountedComponent");
+}
+
+// A component read from a record holds the property sets stored for it and
+// no default set besides; components made afterwards, also after an entry
+// that named an earlier component again or a record that failed, start with
+// their default set.
+TEST_F(CompListTest, LoadedComponentsHoldOnlyTheirStoredSets)
+{
+    auto* pPorts = new CQYDrawPortsComponent; // its constructor makes the line 1 wide
+    pPorts->AddRef();
+    pPorts->GetDefaultProperty()->SetLineWidth(5);
+    m_comps[0]->RemoveAllProperties();
+    CQYCompList list;
+    list.AddTail(m_comps[0]);
+    list.AddTail(pPorts);
+    list.AddTail(pPorts); // named again by its index
+    const Bytes bytes = StoreRecord(list);
+    pPorts->Release();
+
+    CQYCompList loaded;
+    ASSERT_EQ(LoadRecord(loaded, bytes), -1);
+    std::vector<CQYDrawComponent*> items = Elements(loaded);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0]->m_listProperties.GetCount(), 0);
+    ASSERT_EQ(items[1]->m_listProperties.GetCount(), 1);
+    EXPECT_EQ(items[1]->GetDefaultProperty()->m_nLineWidth, 5);
+
+    CQYDrawComponent madeAfter;
+    EXPECT_EQ(madeAfter.m_listProperties.GetCount(), 1);
+    EXPECT_NE(madeAfter.GetDefaultProperty(), nullptr);
+    CQYCompList failed;
+    EXPECT_NE(LoadRecord(failed, Bytes(bytes.begin(), bytes.begin() + 12)), -1);
+    CQYDrawPortsComponent madeAfterFailure;
+    ASSERT_NE(madeAfterFailure.GetDefaultProperty(), nullptr);
+    EXPECT_EQ(madeAfterFailure.GetDefaultProperty()->m_nLineWidth, 1);
 }
 
 TEST_F(CompListTest, BadRecordsThrowAndLeaveTheListUnchanged)

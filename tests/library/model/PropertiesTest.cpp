@@ -6,6 +6,7 @@
 #include "framework/gdi/Pen.h"
 #include "framework/gdi/SystemColors.h"
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYFontUnits.h"
 #include "library/pickers/QYGlobalData.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +201,22 @@ TEST(CompProperties, PointsAndLogicalUnitsOnTheScreen)
     EXPECT_EQ(props.LogicalToPoint(96, nullptr, TRUE), 72);
     dc.SetMapMode(MM_LOENGLISH); // 0.01 inch per unit
     EXPECT_EQ(props.PointToLogical(72, &dc, TRUE), 100);
+}
+
+// Without a DC the conversion uses the screen's 96 pixels per inch directly;
+// it must agree with a screen-compatible memory DC for every size, the
+// negative and the extreme ones included.
+TEST(FontUnits, WithoutADcAsWithAScreenCompatibleDc)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    const int values[] = {0, 1, 7, 8, 10, 11, 72, 100, -1, -10, -73, 1000000, 22369621, 22369622, 40000000,
+                          INT_MAX, INT_MIN, INT_MIN + 1, -22369622};
+    for (int value : values)
+        for (BOOL bY : {FALSE, TRUE}) {
+            EXPECT_EQ(QYPointToLogical(value, nullptr, bY), QYPointToLogical(value, &dc, bY)) << value;
+            EXPECT_EQ(QYLogicalToPoint(value, nullptr, bY), QYLogicalToPoint(value, &dc, bY)) << value;
+        }
 }
 
 TEST(CompProperties, CopyHasEqualValuesAndItsOwnCaches)

@@ -1,0 +1,233 @@
+// Regular-expression search over the store's blocks in place.  The engine
+// matches each block's own bytes; an attempt that runs into a block's end
+// stops as partial and is taken up again in a small window copied over the
+// seam, which grows until the attempt is decided.  A window also serves the
+// first bytes of a block, whose look-behind context lies in the block before.
+// The searched text starts at the search's first position: there '^' and
+// '\A' match and look-behinds see nothing, exactly as if that part of the
+// text had been copied out and searched whole.
+#include "editor/text/SECEditRegExpBase.h"
+#include "editor/text/SECEditTextStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Bytes a seam window holds after its first start position at first.
+constexpr int kSeamWindow = 256;
+
+// The bytes without a character at their end that the text after them may
+// still complete, so that the engine never sees half of a character there.
+int CompleteLength(const char *bytes, int length)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes);
+    for (int back = 1; back <= 3 && back <= length; ++back) {
+        const unsigned char c = p[length - back];
+        if (c >= 0x80 && c <= 0xBF)
+            continue;
+        const int needed = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return needed > back ? length - back : length;
+    }
+    return length;
+}
+
+// Patterns with '\G' match relative to where each search call starts; they
+// are searched on one copy of the text so that this stays where it was.
+bool NeedsWholeCopy(const CString &pattern)
+{
+    return pattern.Find("\\G") >= 0;
+}
+
+} // namespace
+
+struct SECEditTextStore::RegExpScan {
+    SECEditRegExpBase *regExp = nullptr;
+    // Where the searched text starts.
+    int begin = 0;
+    // Bytes before a start position that a match may look at (with room to
+    // reach back to the start of a character).
+    int context = 0;
+    bool wholeCopy = false;
+    bool copied = false;
+    std::string window;
+};
+
+// Forward: the first match from `from` to the end of the text that starts no
+// later than stop.  Backward: the successive matches from stop on; the last
+// that starts before `from` wins (it may run on past `from`, as in plain
+// search).  An empty match is no match.
+int SECEditTextStore::FindRegExp(SECEditRegExpBase &regExp, int from, int stop, bool bForward, int *length)
+{
+    const int begin = bForward ? from : stop;
+    const int end = m_nTextLength;
+    if (end < begin || (!bForward && from <= stop))
+        return -1;
+    RegExpScan scan;
+    scan.regExp = &regExp;
+    scan.begin = begin;
+    scan.context = regExp.GetLookbehindBytes() + 3;
+    scan.wholeCopy = NeedsWholeCopy(regExp.GetPattern());
+
+    int start = -1, matchEnd = -1;
+    if (bForward) {
+        if (FirstRegExpMatch(scan, begin, &start, &matchEnd) != 1 || start > stop)
+            return -1;
+    } else {
+        for (int pos = begin; pos <= end;) {
+            int s = 0, e = 0;
+            const int result = FirstRegExpMatch(scan, pos, &s, &e);
+            if (result < 0)
+                return -1;
+            if (result == 0 || s >= from)
+                break;
+            start = s;
+            matchEnd = e;
+            pos = e;
+            if (e == s) {
+                if (pos >= end)
+                    break;
+                pos += EngineCharLength(pos);
+            }
+        }
+    }
+    if (start < 0 || matchEnd <= start)
+        return -1;
+    *length = matchEnd - start;
+    return start;
+}
+
+// The first match that starts at pos or later: 1 with it, 0 for none, -1
+// when the engine failed (a pattern that needs too much work).
+int SECEditTextStore::FirstRegExpMatch(RegExpScan &scan, int pos, int *start, int *end)
+{
+    if (scan.wholeCopy)
+        return MatchInWholeCopy(scan, pos, start, end);
+    for (;;) {
+        int result = MatchInBlock(scan, pos, start, end);
+        if (result == 2)
+            result = MatchInWindow(scan, pos, start, end);
+        if (result != 2)
+            return result;
+    }
+}
+
+// Matches in the block that holds pos when that block holds the context
+// before pos too.  1, 0 or -1 as above; 2 when the search goes on at pos (a
+// seam or the first bytes of a block).
+int SECEditTextStore::MatchInBlock(RegExpScan &scan, int &pos, int *start, int *end)
+{
+    const int textEnd = m_nTextLength;
+    const int k = pos < textEnd ? FindBlock(pos, TRUE) : -1;
+    if (k < 0)
+        return 2;
+    SECEditTextBlock *block = GetBlock(k);
+    const int blockStart = block->m_nOffset;
+    const int blockEnd = blockStart + block->GetTextLength();
+    const int subjectStart = std::max(blockStart, scan.begin);
+    const char *subject = block->GetData() + (subjectStart - blockStart);
+    const int usable = blockEnd == textEnd ? blockEnd - subjectStart : CompleteLength(subject, blockEnd - subjectStart);
+    const bool hasContext = subjectStart == scan.begin || pos - subjectStart >= scan.context;
+    if (!hasContext || pos >= subjectStart + usable)
+        return 2;
+
+    const bool more = subjectStart + usable < textEnd;
+    long first = 0, last = 0;
+    const int result = scan.regExp->MatchPiece(subject, usable, pos - subjectStart, more, &first, &last);
+    if (result == SECEditRegExpBase::pieceError)
+        return -1;
+    // A match may only start where the engine saw everything it looked at;
+    // one at the very end is decided in the window over the seam.
+    if (result == SECEditRegExpBase::pieceMatch && (!more || first < usable)) {
+        *start = subjectStart + static_cast<int>(first);
+        *end = subjectStart + static_cast<int>(last);
+        return 1;
+    }
+    if (result == SECEditRegExpBase::piecePartial) {
+        pos = subjectStart + static_cast<int>(first);
+        return 2;
+    }
+    if (!more)
+        return 0;
+    pos = subjectStart + usable;
+    return 2;
+}
+
+// Matches in a copy of the text around pos: its context before and, at
+// first, a few hundred bytes after; an attempt at pos that needs more doubles
+// the window.  1, 0 or -1 as above; 2 when the search goes on at pos, past
+// the window.
+int SECEditTextStore::MatchInWindow(RegExpScan &scan, int &pos, int *start, int *end)
+{
+    const int textEnd = m_nTextLength;
+    int size = kSeamWindow;
+    for (;;) {
+        const int windowStart = std::max(scan.begin, pos - scan.context);
+        const int windowEnd = static_cast<int>(std::min<long long>(textEnd, static_cast<long long>(pos) + size));
+        scan.window.assign(static_cast<size_t>(windowEnd - windowStart), '\0');
+        CopyBytes(windowStart, windowEnd - windowStart, scan.window.data());
+        const bool more = windowEnd < textEnd;
+        const int length = more ? CompleteLength(scan.window.data(), windowEnd - windowStart) : windowEnd - windowStart;
+        if (more && length <= pos - windowStart) {
+            size *= 2; // only half a character after pos
+            continue;
+        }
+        long first = 0, last = 0;
+        const int result = scan.regExp->MatchPiece(scan.window.data(), length, pos - windowStart, more, &first, &last);
+        if (result == SECEditRegExpBase::pieceError)
+            return -1;
+        if (result == SECEditRegExpBase::pieceMatch && (!more || first < length)) {
+            *start = windowStart + static_cast<int>(first);
+            *end = windowStart + static_cast<int>(last);
+            return 1;
+        }
+        if (result == SECEditRegExpBase::piecePartial) {
+            const int at = windowStart + static_cast<int>(first);
+            if (at == pos)
+                size = size > textEnd / 2 ? textEnd : size * 2;
+            pos = at;
+            continue;
+        }
+        if (!more)
+            return 0;
+        pos = windowStart + length;
+        return 2;
+    }
+}
+
+// Matches on one copy of the whole searched text, made on first use.
+int SECEditTextStore::MatchInWholeCopy(RegExpScan &scan, int pos, int *start, int *end)
+{
+    const int length = m_nTextLength - scan.begin;
+    if (!scan.copied) {
+        scan.window.assign(static_cast<size_t>(length), '\0');
+        CopyBytes(scan.begin, length, scan.window.data());
+        scan.copied = true;
+    }
+    long first = 0, last = 0;
+    const int result = scan.regExp->MatchPiece(scan.window.data(), length, pos - scan.begin, FALSE, &first, &last);
+    if (result == SECEditRegExpBase::pieceError)
+        return -1;
+    if (result != SECEditRegExpBase::pieceMatch)
+        return 0;
+    *start = scan.begin + static_cast<int>(first);
+    *end = scan.begin + static_cast<int>(last);
+    return 1;
+}
+
+// The length the engine gives the character at offset when an empty match
+// moves on: a whole UTF-8 sequence, or 1 for a byte that does not start one.
+int SECEditTextStore::EngineCharLength(int offset)
+{
+    unsigned char p[4] = {};
+    const int left = std::min(4, m_nTextLength - offset);
+    CopyBytes(offset, left, reinterpret_cast<char *>(p));
+    const int length = (p[0] >= 0xF0 && p[0] < 0xF8) ? 4 : (p[0] >= 0xE0) ? 3 : (p[0] >= 0xC2 && p[0] < 0xE0) ? 2 : 1;
+    if (p[0] >= 0xF8 || length > left)
+        return 1;
+    for (int i = 1; i < length; ++i)
+        if ((p[i] & 0xC0) != 0x80)
+            return 1;
+    return length;
+}

@@ -1,0 +1,25 @@
+// Registers the standard controls' window classes when the library loads,
+// and again on demand (a test or program may have unregistered nothing, but
+// a dialog never depends on the load order).
+#include "framework/controls/ControlClasses.h"
+
+void PlexoRegisterStandardControls()
+{
+    PlexoRegisterDialogClass();
+    PlexoRegisterButtonClass();
+    PlexoRegisterStaticClass();
+    PlexoRegisterEditClass();
+    PlexoRegisterListBoxClass();
+    PlexoRegisterComboBoxClass();
+    PlexoRegisterSpinClass();
+    PlexoRegisterTabClass();
+    PlexoRegisterListViewClass();
+    PlexoRegisterToolTipClass();
+}
+
+namespace {
+const bool g_controlsRegistered = []() {
+    PlexoRegisterStandardControls();
+    return true;
+}();
+} // namespace

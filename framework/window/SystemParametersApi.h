@@ -1,0 +1,11 @@
+// System-wide settings the program asks for.
+#pragma once
+
+#include "framework/window/WinHandles.h"
+
+#define SPI_GETWORKAREA 0x0030
+
+// SPI_GETWORKAREA: the primary screen less the desktop's panels, in screen
+// coordinates, into the RECT at pvParam. FALSE for actions it does not know
+// and for a missing pvParam.
+BOOL SystemParametersInfo(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni);
