@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/base/CRect.h"
