@@ -53,7 +53,9 @@ std::vector<QPoint> FlattenBeziers(const std::vector<QPoint> &points)
     for (size_t i = 0; i + 3 < points.size(); i += 3) {
         QPointF p0 = points[i], p1 = points[i + 1], p2 = points[i + 2], p3 = points[i + 3];
         double len = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
-        int steps = std::clamp(static_cast<int>(len / 2), 2, 1024);
+        // Clamped before the conversion: curves across the whole coordinate
+        // range are longer than an int counts.
+        int steps = static_cast<int>(std::clamp(len / 2, 2.0, 1024.0));
         for (int s = 1; s <= steps; ++s) {
             double t = static_cast<double>(s) / steps, u = 1 - t;
             QPointF p = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;

@@ -155,6 +155,19 @@ TEST(Path, FlattenTurnsCurvesIntoLines)
         EXPECT_EQ(types[i], PT_LINETO) << i;
 }
 
+TEST(Path, FlattensCurvesAcrossTheWholeCoordinateRange)
+{
+    Canvas c(40, 40);
+    const POINT curve[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000},
+                           {2000000000, -2000000000}};
+    c.dc.BeginPath();
+    c.dc.PolyBezier(curve, 4);
+    c.dc.EndPath();
+    ASSERT_TRUE(c.dc.FlattenPath());
+    // A curve this long gets the most steps, not the fewest.
+    EXPECT_GT(PathTypes(c.dc).size(), 100u);
+}
+
 TEST(Path, MisuseIsRefused)
 {
     Canvas c(8, 8);
