@@ -51,6 +51,8 @@ public:
     BOOL ExecuteCommand(SECEditCommand *pCommand);
 
     SECEditCommand *GetUndoTop() const { return m_undo.Top(); }
+    // Takes the top record off the undo stack and hands it to the caller.
+    SECEditCommand *PopUndoTop() { return m_undo.Pop(); }
     SECEditCommand *GetRedoTop() const { return m_redo.Top(); }
     int GetUndoCount() const { return m_undo.GetCount(); }
     int GetRedoCount() const { return m_redo.GetCount(); }

@@ -37,6 +37,7 @@ BOOL SECEditTextStore::Reset()
 void SECEditTextStore::TextChanged()
 {
     m_nCachedTextLine = -1;
+    m_lineStarts[0].line = m_lineStarts[1].line = -1;
 }
 
 // ---------------------------------------------------------------------------
@@ -57,6 +58,7 @@ void SECEditTextStore::ValidateThrough(int index)
 void SECEditTextStore::InvalidateBlockOffsets(int index)
 {
     m_nValidBlockOffsets = std::max(1, std::min(m_nValidBlockOffsets, index));
+    m_lineStarts[0].line = m_lineStarts[1].line = -1;
     // Block 0 always starts the text, whichever block that is now.
     if (!m_blocks.empty()) {
         m_blocks[0]->m_nOffset = 0;
@@ -194,9 +196,17 @@ int SECEditTextStore::LineStart(int line)
 {
     if (line == 0)
         return 0;
+    // Walking the lines in order asks for each start twice (as the start of
+    // one line and the end of the one before): the last two are kept.
+    for (const LineStartCache &cached : m_lineStarts)
+        if (cached.line == line)
+            return cached.start;
     const int k = BlockOfNewline(line - 1);
     const SECEditTextBlock *b = m_blocks[static_cast<size_t>(k)];
-    return b->m_nOffset + b->Newlines()[static_cast<size_t>(line - 1 - b->m_nNewlinesBefore)] + 1;
+    const int start = b->m_nOffset + b->Newlines()[static_cast<size_t>(line - 1 - b->m_nNewlinesBefore)] + 1;
+    m_lineStarts[m_nNextLineStart] = LineStartCache{line, start};
+    m_nNextLineStart ^= 1;
+    return start;
 }
 
 int SECEditTextStore::LineEnd(int line)
@@ -548,6 +558,11 @@ BOOL SECEditTextStore::DeleteText(SECEditRange &range)
         return FALSE;
     if (range.m_end.m_nCol > endText)
         range.m_end.m_nCol = endText;
+    return DeleteExactly(range);
+}
+
+BOOL SECEditTextStore::DeleteExactly(const SECEditRange &range)
+{
     const int s = PositionToOffset(range.m_start.m_nLine, range.m_start.m_nCol);
     const int e = PositionToOffset(range.m_end.m_nLine, range.m_end.m_nCol);
     if (s < 0 || e < 0 || e < s)

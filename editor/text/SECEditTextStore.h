@@ -37,6 +37,9 @@ public:
     // Deletes the range; an end column beyond the end line's text is cut to
     // the text, so the end line's line end stays.
     BOOL DeleteText(SECEditRange &range) override;
+    // Deletes exactly the bytes of the (ordered) range, whatever they are;
+    // FALSE for a position that does not exist.
+    BOOL DeleteExactly(const SECEditRange &range);
     int GetLineCount() override { return m_nTotalNewlines + 1; }
     int GetLineLength(int line) override;
     int GetLineTextLength(int line) override;
@@ -127,6 +130,12 @@ private:
     BYTE m_chNewline = 10;
     BYTE m_chReturn = 0;
     int m_nCachedTextLine = -1;
+    struct LineStartCache {
+        int line;
+        int start;
+    };
+    LineStartCache m_lineStarts[2] = {{-1, 0}, {-1, 0}};
+    int m_nNextLineStart = 0;
     int m_nCachedTextLength = 0;
     SECEditTextBlock *m_pNoBlock = nullptr;
     CString m_strFindError;

@@ -2,6 +2,7 @@
 #include "framework/gdi/DeviceContext.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/SystemColors.h"
 
 #include <memory>
@@ -23,6 +24,8 @@ DCMaps &Maps()
 }
 
 } // namespace
+
+IMPLEMENT_DYNAMIC(CDC, CObject)
 
 // Queries go to the attribute context, output to the output context.
 static HDC Attr(const CDC *dc)
@@ -186,6 +189,8 @@ int GetDeviceCaps(HDC hdc, int index)
 
 int CDC::SaveDC()
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->SaveDC();
     int result = 0;
     ForEachDC([&](HDC h) {
         h->saved.push_back(h->state);
@@ -208,6 +213,8 @@ static bool RestoreOne(HDC h, int nSavedDC)
 
 BOOL CDC::RestoreDC(int nSavedDC)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->RestoreDC(nSavedDC);
     bool ok = m_hDC != nullptr;
     ForEachDC([&](HDC h) { ok = RestoreOne(h, nSavedDC) && ok; });
     return ok ? TRUE : FALSE;
@@ -215,6 +222,8 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->SelectObject(hObject);
     HGDIOBJ previous = nullptr;
     ForEachDC([&](HDC h) {
         HGDIOBJ p = ::SelectObject(h, hObject);
@@ -323,11 +332,15 @@ static COLORREF KeepPaletteFlag(COLORREF c)
 
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETTEXTCOLOR, crColor);
     return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::textColor);
 }
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETBKCOLOR, crColor);
     return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::bkColor);
 }
 
@@ -335,6 +348,8 @@ int CDC::SetBkMode(int nBkMode)
 {
     if (nBkMode != TRANSPARENT && nBkMode != OPAQUE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETBKMODE, static_cast<DWORD>(nBkMode));
     return SetBoth<int>(this, Attr(this), nBkMode, 0, &DCState::bkMode);
 }
 
@@ -342,6 +357,8 @@ int CDC::SetROP2(int nDrawMode)
 {
     if (nDrawMode < R2_BLACK || nDrawMode > R2_WHITE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETROP2, static_cast<DWORD>(nDrawMode));
     return SetBoth<int>(this, Attr(this), nDrawMode, 0, &DCState::rop2);
 }
 
@@ -349,6 +366,8 @@ int CDC::SetPolyFillMode(int nPolyFillMode)
 {
     if (nPolyFillMode != ALTERNATE && nPolyFillMode != WINDING)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETPOLYFILLMODE, static_cast<DWORD>(nPolyFillMode));
     return SetBoth<int>(this, Attr(this), nPolyFillMode, 0, &DCState::polyFillMode);
 }
 
@@ -356,6 +375,8 @@ int CDC::SetStretchBltMode(int nStretchMode)
 {
     if (nStretchMode < 1 || nStretchMode > 4)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETSTRETCHBLTMODE, static_cast<DWORD>(nStretchMode));
     return SetBoth<int>(this, Attr(this), nStretchMode, 0, &DCState::stretchBltMode);
 }
 
@@ -363,11 +384,15 @@ int CDC::SetArcDirection(int nArcDirection)
 {
     if (nArcDirection != AD_CLOCKWISE && nArcDirection != AD_COUNTERCLOCKWISE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETARCDIRECTION, static_cast<DWORD>(nArcDirection));
     return SetBoth<int>(this, Attr(this), nArcDirection, 0, &DCState::arcDirection);
 }
 
 UINT CDC::SetTextAlign(UINT nFlags)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETTEXTALIGN, nFlags & TA_MASK);
     return SetBoth<UINT>(this, Attr(this), nFlags & TA_MASK, GDI_ERROR, &DCState::textAlign);
 }
 
@@ -384,6 +409,8 @@ CPoint CDC::GetBrushOrg() const
 
 CPoint CDC::SetBrushOrg(int x, int y)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Pair(Emf::SETBRUSHORGEX, x, y);
     POINT previous = SetBoth<POINT>(this, Attr(this), POINT{x, y}, POINT{0, 0}, &DCState::brushOrg);
     return CPoint(previous);
 }

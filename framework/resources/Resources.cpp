@@ -1,5 +1,7 @@
 #include "framework/resources/Resources.h"
 
+#include "framework/resources/ImageResourceBytes.h"
+
 #include <QFile>
 
 #include <cstring>
@@ -109,6 +111,25 @@ CustomEntry *FindCustomEntry(LPCTSTR lpName, LPCTSTR lpType)
     Registry &registry = TheRegistry();
     auto found = registry.custom.find({TypeKey(lpType), nID});
     return found == registry.custom.end() ? NULL : found->second.get();
+}
+
+// Bitmaps and icons registered by file answer their resource types with
+// bytes made once from the file and kept like a registered resource.
+CustomEntry *ImageEntryFor(LPCTSTR lpName, LPCTSTR lpType)
+{
+    UINT nID = 0;
+    if ((lpType != RT_BITMAP && lpType != RT_ICON && lpType != RT_GROUP_ICON) ||
+        !PlexoResourceIdFromName(lpName, nID))
+        return NULL;
+    QByteArray bytes;
+    if (!PlexoImageResourceBytes(nID, lpType, bytes))
+        return NULL;
+    auto &slot = TheRegistry().custom[{TypeKey(lpType), nID}];
+    slot = std::make_unique<CustomEntry>();
+    slot->loaded = bytes;
+    slot->pData = slot->loaded.constData();
+    slot->nSize = static_cast<DWORD>(slot->loaded.size());
+    return slot.get();
 }
 
 // Reads the entry's file once; false when it cannot be read.
@@ -285,6 +306,8 @@ HRSRC FindResource(HMODULE, LPCTSTR lpName, LPCTSTR lpType)
 {
     std::lock_guard<std::mutex> guard(TheRegistry().lock);
     CustomEntry *entry = FindCustomEntry(lpName, lpType);
+    if (entry == NULL)
+        entry = ImageEntryFor(lpName, lpType);
     if (entry == NULL || !EnsureLoaded(*entry))
         return NULL;
     return static_cast<HRSRC>(entry);

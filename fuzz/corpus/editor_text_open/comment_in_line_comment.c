@@ -1,0 +1,2 @@
+// not /* a block
+int x;

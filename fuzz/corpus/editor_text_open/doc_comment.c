@@ -1,0 +1,4 @@
+/**
+ * doc
+ */
+void f(void);

@@ -1,0 +1,2 @@
+#include <stdio.h>
+#define X 1

@@ -1,0 +1,1 @@
+a+b-c*d/e%f==g!=h&&i||j^k~l?m:n

@@ -1,0 +1,2 @@
+	int	x;
+		if (x) return 1;

@@ -1,0 +1,2 @@
+int x; /* never closed
+int y;

@@ -1,0 +1,1 @@
+int héllo = wörld + 1; // été
