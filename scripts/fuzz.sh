@@ -8,7 +8,9 @@
 # Each target starts from its seeds (fuzz/corpus/<target>, read only) and
 # keeps what it finds in build/fuzz/work/<target>.  Seconds 0 runs the
 # corpus once and stops.  Targets run side by side, PLEXO_FUZZ_JOBS at a
-# time (default: the number of cores).  A crash, leak, timeout or
+# time (default: the number of cores).  PLEXO_FUZZ_BUDGET (seconds) bounds
+# the wall time of the fuzzing: with many targets each gets less (never
+# under 5 seconds).  A crash, leak, timeout or
 # out-of-memory fails the run; the input that caused it is left as
 # build/fuzz/artifacts/<target>/<kind>-<hash> and the log beside it.
 # Replay an input with:  build/fuzz/fuzz/fuzz_<target> <input>
@@ -37,6 +39,12 @@ else
     fi
     targets=("$target")
     cmake --build "$build_dir" -j "$build_jobs" --target "fuzz_$target"
+fi
+
+if [ -n "${PLEXO_FUZZ_BUDGET:-}" ] && [ "$seconds" -gt 0 ]; then
+    share=$(( PLEXO_FUZZ_BUDGET * jobs / ${#targets[@]} ))
+    [ "$share" -lt 5 ] && share=5
+    [ "$share" -lt "$seconds" ] && seconds=$share
 fi
 
 export QT_QPA_PLATFORM=offscreen

@@ -3,7 +3,8 @@
 # (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer), builds
 # everything and runs every test through CTest (each fuzz target's corpus
 # included).  In CI (CI set) or with PLEXO_FUZZ_SECONDS above 0 it then
-# fuzzes every target for that many seconds (CI: 30) with scripts/fuzz.sh.
+# fuzzes every target for that many seconds (CI: 30) with scripts/fuzz.sh,
+# within a budget of PLEXO_FUZZ_BUDGET seconds for all of them (600).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
@@ -24,5 +25,5 @@ if [ -z "$fuzz_seconds" ] && [ -n "${CI:-}" ]; then
     fuzz_seconds=30
 fi
 if [ "${fuzz_seconds:-0}" -gt 0 ]; then
-    scripts/fuzz.sh all "$fuzz_seconds"
+    PLEXO_FUZZ_BUDGET="${PLEXO_FUZZ_BUDGET:-600}" scripts/fuzz.sh all "$fuzz_seconds"
 fi

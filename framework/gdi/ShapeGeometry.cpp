@@ -22,8 +22,10 @@ namespace ShapeGeometry {
 std::vector<QPoint> Arc(const QRect &box, QPoint start, QPoint end, bool clockwise)
 {
     std::vector<QPoint> out;
-    double cx = (box.left() + box.right()) / 2.0, cy = (box.top() + box.bottom()) / 2.0;
-    double rx = (box.right() - box.left()) / 2.0, ry = (box.bottom() - box.top()) / 2.0;
+    // In double: a box across the whole coordinate range overflows int.
+    const double left = box.left(), top = box.top(), right = box.right(), bottom = box.bottom();
+    double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
     if (rx <= 0 || ry <= 0) {
         Append(out, cx, cy);
         return out;

@@ -168,6 +168,16 @@ TEST(Path, FlattensCurvesAcrossTheWholeCoordinateRange)
     EXPECT_GT(PathTypes(c.dc).size(), 100u);
 }
 
+TEST(Path, ArcsOfBoxesAcrossTheWholeCoordinateRange)
+{
+    Canvas c(40, 40);
+    c.dc.BeginPath();
+    EXPECT_TRUE(c.dc.Arc(-69, -69, 2147483646, 2147483646, 0, 0, 40, 40));
+    EXPECT_TRUE(c.dc.Chord(-2147483647, 0, 2147483647, 40, 0, 0, 40, 40));
+    c.dc.EndPath();
+    EXPECT_GT(PathTypes(c.dc).size(), 2u);
+}
+
 TEST(Path, MisuseIsRefused)
 {
     Canvas c(8, 8);
