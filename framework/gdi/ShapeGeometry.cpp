@@ -38,7 +38,7 @@ std::vector<QPoint> Arc(const QRect &box, QPoint start, QPoint end, bool clockwi
         sweep += 2 * M_PI;
     if (clockwise)
         sweep = -sweep;
-    int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2)), 4, 4096);
+    int steps = static_cast<int>(std::clamp(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2), 4.0, 4096.0));
     for (int i = 0; i <= steps; ++i) {
         double a = a0 + sweep * i / steps;
         Append(out, cx + rx * std::cos(a), cy - ry * std::sin(a));

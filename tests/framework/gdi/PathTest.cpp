@@ -175,7 +175,8 @@ TEST(Path, ArcsOfBoxesAcrossTheWholeCoordinateRange)
     EXPECT_TRUE(c.dc.Arc(-69, -69, 2147483646, 2147483646, 0, 0, 40, 40));
     EXPECT_TRUE(c.dc.Chord(-2147483647, 0, 2147483647, 40, 0, 0, 40, 40));
     c.dc.EndPath();
-    EXPECT_GT(PathTypes(c.dc).size(), 2u);
+    // Arcs this large get the most steps, not the fewest.
+    EXPECT_GT(PathTypes(c.dc).size(), 4000u);
 }
 
 TEST(Path, MisuseIsRefused)
