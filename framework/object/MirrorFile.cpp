@@ -42,7 +42,11 @@ void RemoveStaleMirrors(const std::string &target)
 {
     const size_t nSlash = target.rfind('/');
     const std::string folder = target.substr(0, nSlash + 1);
-    const std::string prefix = "." + target.substr(nSlash + 1) + ".";
+    // Appended rather than "." + std::string: GCC 12's release build reports
+    // a false -Wrestrict on the literal-plus-string form.
+    std::string prefix(".");
+    prefix += target.substr(nSlash + 1);
+    prefix += '.';
     DIR *pDir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (pDir == NULL)
         return;
