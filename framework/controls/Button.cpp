@@ -468,14 +468,7 @@ LRESULT PlexoButtonProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterButtonClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoButtonProc;
-        wc.lpszClassName = "BUTTON";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("BUTTON", &PlexoButtonProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -503,14 +503,7 @@ LRESULT PlexoComboBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterComboBoxClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoComboBoxProc;
-        wc.lpszClassName = "COMBOBOX";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("COMBOBOX", &PlexoComboBoxProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -869,14 +869,7 @@ LRESULT PlexoEditProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterEditClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoEditProc;
-        wc.lpszClassName = "EDIT";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("EDIT", &PlexoEditProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -770,14 +770,7 @@ LRESULT PlexoListBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterListBoxClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoListBoxProc;
-        wc.lpszClassName = "LISTBOX";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("LISTBOX", &PlexoListBoxProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -715,14 +715,7 @@ LRESULT PlexoListViewProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterListViewClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &PlexoListViewProc;
-        wc.lpszClassName = WC_LISTVIEW;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(WC_LISTVIEW, &PlexoListViewProc, CS_DBLCLKS);
     (void)registered;
 }
 

@@ -330,14 +330,7 @@ LRESULT PlexoSpinProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterSpinClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &PlexoSpinProc;
-        wc.lpszClassName = UPDOWN_CLASS;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(UPDOWN_CLASS, &PlexoSpinProc, CS_DBLCLKS);
     (void)registered;
 }
 

@@ -187,14 +187,7 @@ LRESULT PlexoStaticProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterStaticClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoStaticProc;
-        wc.lpszClassName = "STATIC";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("STATIC", &PlexoStaticProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -299,14 +299,7 @@ LRESULT PlexoTabProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterTabClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoTabProc;
-        wc.lpszClassName = WC_TABCONTROL;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(WC_TABCONTROL, &PlexoTabProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

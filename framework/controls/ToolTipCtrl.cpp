@@ -323,14 +323,7 @@ LRESULT PlexoToolTipProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterToolTipClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = &PlexoToolTipProc;
-        wc.lpszClassName = TOOLTIPS_CLASS;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(TOOLTIPS_CLASS, &PlexoToolTipProc, CS_SAVEBITS);
     (void)registered;
 }
 
