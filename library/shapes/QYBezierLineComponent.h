@@ -4,8 +4,9 @@
 
 #include "library/model/QYDrawComponent.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent {
+class CQYBezierLineComponent : public CQYDrawComponent, public QYLineEndAccess<CQYBezierLineComponent> {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:
     CQYBezierLineComponent();
@@ -20,18 +21,6 @@ public:
     // make no segment: FALSE and nothing changes.
     virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
 
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
 
     CRect GetRect() override;
     void GeometryUpdated(CQYArea* pRgn) override;

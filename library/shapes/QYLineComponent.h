@@ -4,8 +4,9 @@
 
 #include "library/model/QYDrawComponent.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
-class CQYLineComponent : public CQYDrawComponent {
+class CQYLineComponent : public CQYDrawComponent, public QYLineEndAccess<CQYLineComponent> {
     DECLARE_SERIAL(CQYLineComponent)
 public:
     CQYLineComponent();
@@ -24,18 +25,6 @@ public:
     virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount);
 
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
     virtual BOOL GetElbow();
     virtual void SetElbow(BOOL bElbow);
     virtual BOOL IsOrthogonal();

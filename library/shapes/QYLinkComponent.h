@@ -8,10 +8,11 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYPortLink.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
 class CQYPortComponent;
 
-class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink {
+class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink, public QYLineEndAccess<CQYLinkComponent> {
     DECLARE_SERIAL(CQYLinkComponent)
 public:
     CQYLinkComponent();
@@ -70,23 +71,6 @@ public:
     virtual BOOL MoveElbowTrackPoint(int nIndex, CPoint* pPoint, int dx, int dy);
     virtual BOOL IsOrthogonal();
     virtual BOOL IsEndPoint(int nIndex);
-
-    // Line ends: the setters delete the line end they replace; NULL (and
-    // the removers) reset the arrow type to 0.
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
-    // The line end of the code (1-39) in place of the old one; 0 and codes
-    // above 39 keep the code and create nothing.
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
 
     virtual BOOL MovePortBy(CQYPortComponent* pPort, int dx, int dy);
     virtual void OffsetSelectedTrack(int dx, int dy, int ex, int ey);
