@@ -3,6 +3,7 @@
 #include "framework/controls/Button.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/DialogManager.h"
 #include "framework/controls/DialogNavigation.h"
 
@@ -34,13 +35,12 @@ struct ButtonState {
 
 std::map<HWND, ButtonState> &States()
 {
-    static std::map<HWND, ButtonState> states;
-    return states;
+    return ControlStates<ButtonState>();
 }
 
 ButtonState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<ButtonState>(h);
 }
 
 UINT Type(HWND h)

@@ -3,6 +3,7 @@
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/ListBox.h"
 
 #include "framework/base/CRect.h"
@@ -33,13 +34,12 @@ struct ComboState {
 
 std::map<HWND, ComboState> &States()
 {
-    static std::map<HWND, ComboState> states;
-    return states;
+    return ControlStates<ComboState>();
 }
 
 ComboState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<ComboState>(h);
 }
 
 DWORD Kind(HWND h)

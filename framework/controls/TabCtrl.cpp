@@ -3,6 +3,7 @@
 #include "framework/controls/TabCtrl.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/CDC.h"
@@ -34,13 +35,12 @@ struct TabState {
 
 std::map<HWND, TabState> &States()
 {
-    static std::map<HWND, TabState> states;
-    return states;
+    return ControlStates<TabState>();
 }
 
 TabState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<TabState>(h);
 }
 
 bool Valid(const TabState &s, int index)
