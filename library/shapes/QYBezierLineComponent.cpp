@@ -115,3 +115,8 @@ void CQYBezierLineComponent::GetNormalSpotLocation(CArray<CPoint, CPoint>* pArra
 {
     GetPoints(pArray);
 }
+
+void CQYBezierLineComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
+}

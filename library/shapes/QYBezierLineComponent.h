@@ -3,10 +3,12 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
 #include "library/shapes/QYLineEndOwner.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent, public QYLineEndAccess<CQYBezierLineComponent> {
+class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure,
+                               public QYLineEndAccess<CQYBezierLineComponent> {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:
     CQYBezierLineComponent();
@@ -19,8 +21,11 @@ public:
 
     // Keeps the first 3k + 1 points, k = (n - 1) / 3.  Fewer than 4 points
     // make no segment: FALSE and nothing changes.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
 
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
+    void SetEndArrowType(const int& nType) override;
 
     CRect GetRect() override;
     void GeometryUpdated(CQYArea* pRgn) override;

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYFactoryProduct.h"
 #include "library/model/QYFilePersistence.h"
 #include "library/shapes/QYImageBaseObj.h"
 
-class CQYImageComponent : public CQYDrawPortsComponent {
+class CQYImageComponent : public CQYDrawPortsComponent, public CQYFactoryProduct {
     DECLARE_SERIAL(CQYImageComponent)
 public:
     CQYImageComponent();
@@ -34,7 +35,7 @@ public:
     // Reads a BMP file into the picture.  On success the rectangle takes
     // the picture's size at its top-left corner.  0 when the file cannot be
     // read (a missing file included); the rectangle and picture then stay.
-    BOOL LoadImageFile(CString strPath);
+    BOOL LoadImageFile(CString strPath) override;
     void SetTransparentColor(COLORREF crTransparent);
     void SetTransparent(BOOL bTransparent);
     // The mask (white where the picture has the transparent colour) and the

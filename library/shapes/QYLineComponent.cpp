@@ -167,3 +167,8 @@ BOOL CQYLineComponent::OffsetTrackPoint(int nIndex, int dx, int dy)
     UpdateComp();
     return TRUE;
 }
+
+void CQYLineComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
+}

@@ -569,3 +569,8 @@ void CQYLinkComponent::OnDrawTrackCustom(CDC* pDC)
     pDC->Polyline(m_lpCompTrackPoints, m_nCompTrackPtCount);
     QYDrawLineEnds(pDC, m_pStartArrow, m_pEndArrow, m_lpCompTrackPoints, m_nCompTrackPtCount, FALSE);
 }
+
+void CQYLinkComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
+}

@@ -12,7 +12,8 @@
 
 class CQYPortComponent;
 
-class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink, public QYLineEndAccess<CQYLinkComponent> {
+class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink,
+                               public QYLineEndAccess<CQYLinkComponent> {
     DECLARE_SERIAL(CQYLinkComponent)
 public:
     CQYLinkComponent();
@@ -31,8 +32,8 @@ public:
     // Sets the points (with the elbow mode: first point, corner, last
     // point) and binds the given ports, then the area and position.  FALSE
     // (nothing changed) for fewer than two points.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
-                                 CQYPortComponent* pTo = nullptr);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
+                                 CQYPortComponent* pTo = nullptr) override;
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount, CQYPortComponent* pFrom = nullptr,
                                   CQYPortComponent* pTo = nullptr);
 
@@ -49,8 +50,8 @@ public:
     void SetToPort(CQYPortComponent* pPort) override;
     void DetachPort(CQYPortComponent* pPort) override;
 
-    virtual CQYPortComponent* GetFromPort();
-    virtual CQYPortComponent* GetToPort();
+    CQYPortComponent* GetFromPort() override;
+    CQYPortComponent* GetToPort() override;
     virtual CQYDrawComponent* GetFromComp();
     virtual CQYDrawComponent* GetToComp();
     virtual void SetLabelPoint(const CPoint& point);
@@ -72,10 +73,14 @@ public:
     virtual BOOL IsOrthogonal();
     virtual BOOL IsEndPoint(int nIndex);
 
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
+    void SetEndArrowType(const int& nType) override;
+
     virtual BOOL MovePortBy(CQYPortComponent* pPort, int dx, int dy);
-    virtual void OffsetSelectedTrack(int dx, int dy, int ex, int ey);
-    virtual void OffsetAllTrackPoints(int dx, int dy);
-    virtual BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy);
+    void OffsetSelectedTrack(int dx, int dy, int ex, int ey) override;
+    void OffsetAllTrackPoints(int dx, int dy) override;
+    BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy) override;
 
     virtual BOOL GetElbow();
     // Stores the mode; the points are not routed again.

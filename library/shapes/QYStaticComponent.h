@@ -9,6 +9,7 @@
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Pen.h"
 #include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYFactoryProduct.h"
 #include "library/model/QYFilePersistence.h"
 
 class CEdit;
@@ -17,7 +18,7 @@ class CWnd;
 // The control id of a label's edit window.
 #define QY_LABEL_EDIT_ID 2234
 
-class CQYStaticComponent : public CQYDrawPortsComponent {
+class CQYStaticComponent : public CQYDrawPortsComponent, public CQYFactoryProduct {
     DECLARE_SERIAL(CQYStaticComponent)
 public:
     CQYStaticComponent();
@@ -51,7 +52,7 @@ public:
     virtual int BreakTextLines(CDC* pDC, CRect rect, CString strText, CStringArray* pLines);
     // Grows the label to its text; never shrinks it.  pDC NULL: a memory
     // DC compatible with the screen.
-    virtual void AutoSize(CDC* pDC);
+    void AutoSize(CDC* pDC) override;
     virtual void DrawLabelText(CDC* pDC);
 
     // In-place editing: an edit window over the label in the parent window
