@@ -3,9 +3,10 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent {
+class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:
     CQYBezierLineComponent();
@@ -18,7 +19,7 @@ public:
 
     // Keeps the first 3k + 1 points, k = (n - 1) / 3.  Fewer than 4 points
     // make no segment: FALSE and nothing changes.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
 
     virtual void SetEndArrow(CQYBaseEndObject* pEnd);
     virtual CQYBaseEndObject* GetEndArrow();
@@ -29,7 +30,7 @@ public:
     virtual int GetStartArrowType();
     virtual void SetStartArrowType(const int& nType);
     virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
+    void SetEndArrowType(const int& nType) override;
     virtual void CreateEndArrow(const int& nType);
     virtual void CreateStartArrow(const int& nType);
 

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
 
-class CQYLineComponent : public CQYDrawComponent {
+class CQYLineComponent : public CQYDrawComponent, public CQYPointFigure {
     DECLARE_SERIAL(CQYLineComponent)
 public:
     CQYLineComponent();
@@ -21,7 +22,7 @@ public:
     // Takes all the points; routed when the elbow mode is on, else the mode
     // goes on when the segments are all horizontal or vertical.  FALSE
     // (nothing changed) for fewer than two points.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount);
 
     virtual void SetEndArrow(CQYBaseEndObject* pEnd);
@@ -35,7 +36,7 @@ public:
     virtual int GetStartArrowType();
     virtual void SetStartArrowType(const int& nType);
     virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
+    void SetEndArrowType(const int& nType) override;
     virtual BOOL GetElbow();
     virtual void SetElbow(BOOL bElbow);
     virtual BOOL IsOrthogonal();
