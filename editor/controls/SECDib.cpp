@@ -22,11 +22,10 @@ BOOL SECDib::ReadFormat(CFile *pFile)
     std::vector<BYTE> file(size_t(length - position));
     if (!file.empty() && pFile->Read(file.data(), UINT(file.size())) != file.size())
         return FALSE;
-    DibPicture picture;
-    if (!ParseBmpFile(file.data(), file.size(), picture))
+    DibLayout layout;
+    if (!ParseBmpLayout(file.data(), file.size(), layout))
         return FALSE;
-    std::vector<BYTE>().swap(file);
-    return AdoptPicture(picture.header, picture.colours.data(), picture.bits.data(), picture.bits.size());
+    return AdoptPicture(layout.header, layout.colours.data(), file.data() + layout.bitsOffset, layout.bitsSize);
 }
 
 BOOL SECDib::WriteFormat(CFile *pFile)

@@ -70,7 +70,7 @@ uint64_t DibAlignedRowBytes(int64_t width, int bitsPerPixel)
     return (uint64_t(width) * uint64_t(bitsPerPixel) + 31) / 32 * 4;
 }
 
-BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture)
+BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout)
 {
     BITMAPFILEHEADER fileHeader{};
     if (!ReadBitmapFileHeader(data, size, &fileHeader) || fileHeader.bfType != kBmpMark)
@@ -104,21 +104,33 @@ BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture)
     if (imageBytes > size - fileHeader.bfOffBits)
         return FALSE;
 
-    DibPicture result;
+    DibLayout result;
     result.colours.assign(colourCount, RGBQUAD{});
     const BYTE *table = info + headerSize;
     for (DWORD i = 0; i < tableEntries; ++i) {
         const BYTE *entry = table + i * entrySize;
         result.colours[i] = RGBQUAD{entry[0], entry[1], entry[2], 0};
     }
-    result.bits.assign(data + fileHeader.bfOffBits, data + fileHeader.bfOffBits + imageBytes);
+    result.bitsOffset = fileHeader.bfOffBits;
+    result.bitsSize = size_t(imageBytes);
     header.biSize = kBitmapInfoHeaderSize;
     header.biPlanes = 1;
     header.biSizeImage = DWORD(imageBytes);
     header.biClrUsed = 0;
     header.biClrImportant = 0;
     result.header = header;
-    picture = std::move(result);
+    layout = std::move(result);
+    return TRUE;
+}
+
+BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture)
+{
+    DibLayout layout;
+    if (!ParseBmpLayout(data, size, layout))
+        return FALSE;
+    picture.header = layout.header;
+    picture.colours = std::move(layout.colours);
+    picture.bits.assign(data + layout.bitsOffset, data + layout.bitsOffset + layout.bitsSize);
     return TRUE;
 }
 

@@ -24,7 +24,17 @@ WORD DibColourCount(int bitsPerPixel);
 uint64_t DibPackedRowBytes(int64_t width, int bitsPerPixel);
 uint64_t DibAlignedRowBytes(int64_t width, int bitsPerPixel);
 
-// FALSE, leaving `picture` untouched, for a file it cannot take.
+// Where a checked file's parts lie: the normalised header, the colour
+// table, and the rows as a range of the file's bytes.
+struct DibLayout {
+    BITMAPINFOHEADER header{};
+    std::vector<RGBQUAD> colours;
+    size_t bitsOffset = 0;
+    size_t bitsSize = 0;
+};
+
+// FALSE, leaving the output untouched, for a file it cannot take.
+BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout);
 BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture);
 
 // The 14-byte file header, the 40-byte info header, the colour table and

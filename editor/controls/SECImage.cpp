@@ -103,12 +103,12 @@ BOOL SECImage::AllocateHeader(const BITMAPINFOHEADER &header)
     return TRUE;
 }
 
-BOOL SECImage::AllocateBits(size_t size)
+BOOL SECImage::AllocateBits(size_t size, BOOL bZero)
 {
     FreeBlock(m_hSrcBits);
     m_lpSrcBits = nullptr;
     m_nBitsSize = 0;
-    m_hSrcBits = GlobalAlloc(GHND, size ? size : 1);
+    m_hSrcBits = GlobalAlloc(bZero ? GHND : GMEM_MOVEABLE, size ? size : 1);
     if (!m_hSrcBits)
         return FALSE;
     m_lpSrcBits = static_cast<BYTE *>(GlobalLock(m_hSrcBits));
@@ -125,13 +125,14 @@ BOOL SECImage::AdoptPicture(const BITMAPINFOHEADER &header, const RGBQUAD *colou
     m_dwHeight = header.biHeight;
     m_wColors = DibColourCount(m_nSrcBitsPerPixel);
     m_bIsPadded = TRUE;
-    if (!AllocateHeader(header) || !AllocateBits(bitsSize)) {
+    // Bits copied in whole need no zeroing first.
+    if (!AllocateHeader(header) || !AllocateBits(bitsSize, bits == nullptr)) {
         Clear();
         return FALSE;
     }
     if (m_wColors)
         std::memcpy(ColourTable(), colours, sizeof(RGBQUAD) * m_wColors);
-    if (bitsSize)
+    if (bits && bitsSize)
         std::memcpy(m_lpSrcBits, bits, bitsSize);
     return TRUE;
 }

@@ -20,22 +20,21 @@ BOOL SECJpeg::ReadFormat(CFile *pFile)
         return FALSE;
     std::vector<unsigned char>().swap(bytes);
 
-    // Rows turn bottom-up and padded to 4 bytes.
-    const size_t stride = size_t(DibAlignedRowBytes(image.width, 24));
-    std::vector<BYTE> bits(stride * size_t(image.height));
-    for (int y = 0; y < image.height; ++y)
-        std::memcpy(bits.data() + stride * size_t(image.height - 1 - y), image.Row(y), image.Stride());
-
     BITMAPINFOHEADER header{};
     header.biSize = kBitmapInfoHeaderSize;
     header.biWidth = image.width;
     header.biHeight = image.height;
     header.biPlanes = 1;
     header.biBitCount = 24;
-    header.biSizeImage = DWORD(bits.size());
-    if (!AdoptPicture(header, nullptr, bits.data(), bits.size()))
+    const size_t stride = size_t(DibAlignedRowBytes(image.width, 24));
+    header.biSizeImage = DWORD(stride * size_t(image.height));
+    if (!AdoptPicture(header, nullptr, nullptr, header.biSizeImage))
         return FALSE;
-    m_nImageBytes = int(bits.size());
+    // Rows turn bottom-up and padded to 4 bytes.
+    BYTE *bits = GetBits();
+    for (int y = 0; y < image.height; ++y)
+        std::memcpy(bits + stride * size_t(image.height - 1 - y), image.Row(y), image.Stride());
+    m_nImageBytes = int(header.biSizeImage);
     return TRUE;
 }
 
