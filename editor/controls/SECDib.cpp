@@ -1,6 +1,7 @@
 #include "editor/controls/SECDib.h"
 
 #include "editor/controls/SECDibFormat.h"
+#include "framework/gdi/DibHeaders.h"
 
 #include <vector>
 
@@ -13,19 +14,32 @@ constexpr ULONGLONG kMaxBmpFileBytes = 0x7FFFFFFF;
 
 } // namespace
 
+// Reads the file header, then everything up to the rows, checks the layout
+// against the file's length, and reads the rows straight into the bitmap.
 BOOL SECDib::ReadFormat(CFile *pFile)
 {
     const ULONGLONG length = pFile->GetLength();
     const ULONGLONG position = pFile->GetPosition();
     if (position > length || length - position > kMaxBmpFileBytes)
         return FALSE;
-    std::vector<BYTE> file(size_t(length - position));
-    if (!file.empty() && pFile->Read(file.data(), UINT(file.size())) != file.size())
+    const ULONGLONG fileSize = length - position;
+    std::vector<BYTE> head(kBitmapFileHeaderSize);
+    if (fileSize < head.size() || pFile->Read(head.data(), UINT(head.size())) != head.size())
+        return FALSE;
+    BITMAPFILEHEADER fileHeader{};
+    ReadBitmapFileHeader(head.data(), head.size(), &fileHeader);
+    if (fileHeader.bfOffBits <= kBitmapFileHeaderSize || fileHeader.bfOffBits > fileSize)
+        return FALSE;
+    head.resize(fileHeader.bfOffBits);
+    const UINT rest = UINT(head.size() - kBitmapFileHeaderSize);
+    if (pFile->Read(head.data() + kBitmapFileHeaderSize, rest) != rest)
         return FALSE;
     DibLayout layout;
-    if (!ParseBmpLayout(file.data(), file.size(), layout))
+    if (!ParseBmpLayout(head.data(), head.size(), fileSize, layout))
         return FALSE;
-    return AdoptPicture(layout.header, layout.colours.data(), file.data() + layout.bitsOffset, layout.bitsSize);
+    if (!AdoptPicture(layout.header, layout.colours.data(), nullptr, layout.bitsSize))
+        return FALSE;
+    return pFile->Read(GetBits(), UINT(layout.bitsSize)) == layout.bitsSize;
 }
 
 BOOL SECDib::WriteFormat(CFile *pFile)

@@ -72,11 +72,16 @@ uint64_t DibAlignedRowBytes(int64_t width, int bitsPerPixel)
 
 BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout)
 {
+    return ParseBmpLayout(data, size, size, layout);
+}
+
+BOOL ParseBmpLayout(const BYTE *data, size_t headSize, uint64_t size, DibLayout &layout)
+{
     BITMAPFILEHEADER fileHeader{};
-    if (!ReadBitmapFileHeader(data, size, &fileHeader) || fileHeader.bfType != kBmpMark)
+    if (headSize > size || !ReadBitmapFileHeader(data, headSize, &fileHeader) || fileHeader.bfType != kBmpMark)
         return FALSE;
     const BYTE *info = data + kBitmapFileHeaderSize;
-    const size_t infoRoom = size - kBitmapFileHeaderSize;
+    const size_t infoRoom = headSize - kBitmapFileHeaderSize;
     BITMAPINFOHEADER header{};
     DWORD headerSize = 0;
     if (!ReadAnyInfoHeader(info, infoRoom, header, headerSize))
@@ -99,7 +104,7 @@ BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout)
         tableEntries = header.biClrUsed;
     const size_t entrySize = headerSize == kCoreHeaderSize ? 3 : 4;
     const uint64_t tableEnd = kBitmapFileHeaderSize + uint64_t(headerSize) + uint64_t(tableEntries) * entrySize;
-    if (fileHeader.bfOffBits < tableEnd || fileHeader.bfOffBits > size)
+    if (fileHeader.bfOffBits < tableEnd || fileHeader.bfOffBits > size || fileHeader.bfOffBits > headSize)
         return FALSE;
     if (imageBytes > size - fileHeader.bfOffBits)
         return FALSE;

@@ -35,6 +35,10 @@ struct DibLayout {
 
 // FALSE, leaving the output untouched, for a file it cannot take.
 BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout);
+// The same from the file's first bytes (at least up to the rows' offset,
+// else FALSE) and the whole file's size, for readers that fetch the rows
+// straight into their own memory.
+BOOL ParseBmpLayout(const BYTE *head, size_t headSize, uint64_t fileSize, DibLayout &layout);
 BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture);
 
 // The 14-byte file header, the 40-byte info header, the colour table and

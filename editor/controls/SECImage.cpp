@@ -103,12 +103,12 @@ BOOL SECImage::AllocateHeader(const BITMAPINFOHEADER &header)
     return TRUE;
 }
 
-BOOL SECImage::AllocateBits(size_t size, BOOL bZero)
+BOOL SECImage::AllocateBits(size_t size)
 {
     FreeBlock(m_hSrcBits);
     m_lpSrcBits = nullptr;
     m_nBitsSize = 0;
-    m_hSrcBits = GlobalAlloc(bZero ? GHND : GMEM_MOVEABLE, size ? size : 1);
+    m_hSrcBits = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1); // every byte is written by the caller
     if (!m_hSrcBits)
         return FALSE;
     m_lpSrcBits = static_cast<BYTE *>(GlobalLock(m_hSrcBits));
@@ -125,8 +125,7 @@ BOOL SECImage::AdoptPicture(const BITMAPINFOHEADER &header, const RGBQUAD *colou
     m_dwHeight = header.biHeight;
     m_wColors = DibColourCount(m_nSrcBitsPerPixel);
     m_bIsPadded = TRUE;
-    // Bits copied in whole need no zeroing first.
-    if (!AllocateHeader(header) || !AllocateBits(bitsSize, bits == nullptr)) {
+    if (!AllocateHeader(header) || !AllocateBits(bitsSize)) {
         Clear();
         return FALSE;
     }

@@ -38,7 +38,7 @@ public:
 
     // Takes over a picture (header normalised, rows aligned, bottom row
     // first), replacing the current one; FALSE when memory is short.
-    // Without bits, the rows are zero for the caller to fill (GetBits).
+    // Without bits, the caller fills every byte of the rows (GetBits).
     BOOL AdoptPicture(const BITMAPINFOHEADER &header, const RGBQUAD *colours, const BYTE *bits, size_t bitsSize);
 
     BYTE *GetBits() const { return m_lpSrcBits; }
@@ -72,7 +72,7 @@ protected:
     RGBQUAD *ColourTable() const;
     // Allocates a header with room for the colour table of m_wColors entries.
     BOOL AllocateHeader(const BITMAPINFOHEADER &header);
-    BOOL AllocateBits(size_t size, BOOL bZero);
+    BOOL AllocateBits(size_t size);
 
 private:
     struct PictureData;

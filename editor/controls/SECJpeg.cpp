@@ -32,8 +32,11 @@ BOOL SECJpeg::ReadFormat(CFile *pFile)
         return FALSE;
     // Rows turn bottom-up and padded to 4 bytes.
     BYTE *bits = GetBits();
-    for (int y = 0; y < image.height; ++y)
-        std::memcpy(bits + stride * size_t(image.height - 1 - y), image.Row(y), image.Stride());
+    for (int y = 0; y < image.height; ++y) {
+        BYTE *row = bits + stride * size_t(image.height - 1 - y);
+        std::memcpy(row, image.Row(y), image.Stride());
+        std::memset(row + image.Stride(), 0, stride - image.Stride());
+    }
     m_nImageBytes = int(header.biSizeImage);
     return TRUE;
 }

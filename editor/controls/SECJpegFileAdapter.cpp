@@ -14,6 +14,9 @@ constexpr size_t kMaxFileBytes = size_t(1) << 30;
 BOOL ReadAll(CFile &file, std::vector<unsigned char> &bytes)
 {
     bytes.clear();
+    const ULONGLONG length = file.GetLength(), position = file.GetPosition();
+    if (position <= length && length - position <= kMaxFileBytes)
+        bytes.reserve(size_t(length - position));
     unsigned char chunk[kChunkBytes];
     for (;;) {
         const UINT got = file.Read(chunk, kChunkBytes);
