@@ -13,6 +13,7 @@
 # under 5 seconds).  A crash, leak, timeout or
 # out-of-memory fails the run; the input that caused it is left as
 # build/fuzz/artifacts/<target>/<kind>-<hash> and the log beside it.
+# PLEXO_FUZZ_SEED fixes libFuzzer's seed (CI uses one, so its runs repeat).
 # Replay an input with:  build/fuzz/fuzz/fuzz_<target> <input>
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -62,6 +63,11 @@ run_target() {
                   -artifact_prefix="$artifacts/")
     if [ "$seconds" -gt 0 ]; then
         limits+=(-max_total_time="$seconds")
+        # A fixed seed makes a run repeatable: a slower machine runs a
+        # prefix of the same sequence of inputs.
+        if [ -n "${PLEXO_FUZZ_SEED:-}" ]; then
+            limits+=(-seed="$PLEXO_FUZZ_SEED")
+        fi
     else
         limits+=(-runs=0)
     fi
@@ -76,7 +82,7 @@ run_target() {
     fi
 }
 export -f run_target
-export build_dir seconds
+export build_dir seconds PLEXO_FUZZ_SEED
 
 start=$(date +%s)
 status=0

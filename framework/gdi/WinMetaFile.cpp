@@ -320,7 +320,9 @@ bool Converter::Objects(WORD function, const Params &p)
         } else if (function == SELECTPALETTE) {
             SelectPalette(m_dc.m_hDC, object, FALSE);
         } else if (function == SELECTCLIPREGION) {
-            m_dc.SelectClipRgn(CRgn::FromHandle(object));
+            // The slot is named by the file: only a region can become the clip.
+            if (GetObjectType(object) == OBJ_REGION)
+                m_dc.SelectClipRgn(CRgn::FromHandle(object));
         } else if (function == SELECTOBJECT) {
             if (GetObjectType(object) == OBJ_REGION)
                 m_dc.SelectClipRgn(CRgn::FromHandle(object));
