@@ -10,6 +10,15 @@ if(PLEXO_SANITIZE)
     add_link_options(${PLEXO_SANITIZER_FLAGS})
 endif()
 
+# The fuzzing build: every module carries the coverage instrumentation that
+# libFuzzer steers by; only the fuzz programs link libFuzzer itself.
+if(PLEXO_FUZZ)
+    set(PLEXO_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    # clang also asks for 'override' on the run-time class macros' members.
+    add_compile_options(${PLEXO_FUZZ_FLAGS} -fsanitize=fuzzer-no-link -Wno-inconsistent-missing-override)
+    add_link_options(${PLEXO_FUZZ_FLAGS})
+endif()
+
 function(plexo_apply_flags target)
     target_compile_options(${target} PRIVATE ${PLEXO_WARNINGS} ${PLEXO_FP_FLAGS})
     target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, configures a sanitizer build
 # (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer), builds
-# everything and runs every test through CTest.
+# everything and runs every test through CTest (each fuzz target's corpus
+# included).  In CI (CI set) or with PLEXO_FUZZ_SECONDS above 0 it then
+# fuzzes every target for that many seconds (CI: 30) with scripts/fuzz.sh,
+# within a budget of PLEXO_FUZZ_BUDGET seconds for all of them (600).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
@@ -16,3 +19,11 @@ cmake -S . -B "$build_dir" -G Ninja \
     -DPLEXO_SANITIZE=ON -DPLEXO_TESTS=ON
 cmake --build "$build_dir" -j "$jobs"
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
+
+fuzz_seconds="${PLEXO_FUZZ_SECONDS:-}"
+if [ -z "$fuzz_seconds" ] && [ -n "${CI:-}" ]; then
+    fuzz_seconds=30
+fi
+if [ "${fuzz_seconds:-0}" -gt 0 ]; then
+    PLEXO_FUZZ_BUDGET="${PLEXO_FUZZ_BUDGET:-600}" scripts/fuzz.sh all "$fuzz_seconds"
+fi

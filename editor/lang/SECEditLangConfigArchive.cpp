@@ -168,11 +168,24 @@ void SECEditLangConfig::LoadGroups(CArchive &ar)
     }
 }
 
+// A key of the tag, keyword or group-name map.  The maps compare keys as C
+// strings, so a key holding a NUL byte would be stored under a shorter one
+// and saved in a form that does not load: it is refused.
+namespace {
+CString ReadMapKey(CArchive &ar)
+{
+    CString key = ReadString(ar);
+    if (key.Str().find('\0') != std::string::npos)
+        ThrowCorrupt();
+    return key;
+}
+} // namespace
+
 void SECEditLangConfig::LoadTags(CArchive &ar)
 {
     const DWORD count = ReadDword(ar);
     for (DWORD i = 0; i < count; ++i) {
-        const CString key = ReadString(ar);
+        const CString key = ReadMapKey(ar);
         if (key.IsEmpty())
             ThrowCorrupt();
         SECEditTag *pOld = NULL;
@@ -200,7 +213,7 @@ void SECEditLangConfig::LoadKeywords(CArchive &ar)
 {
     const DWORD_PTR count = ar.ReadCount();
     for (DWORD_PTR i = 0; i < count; ++i) {
-        const CString keyword = ReadString(ar);
+        const CString keyword = ReadMapKey(ar);
         const WORD group = ReadWord(ar);
         if (group >= m_groups.GetSize())
             ThrowCorrupt();
@@ -212,7 +225,7 @@ void SECEditLangConfig::LoadGroupNames(CArchive &ar)
 {
     const DWORD_PTR count = ar.ReadCount();
     for (DWORD_PTR i = 0; i < count; ++i) {
-        const CString name = ReadString(ar);
+        const CString name = ReadMapKey(ar);
         const WORD index = ReadWord(ar);
         if (index >= m_groups.GetSize())
             ThrowCorrupt();

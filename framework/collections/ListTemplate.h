@@ -300,7 +300,7 @@ void CList<TYPE, ARG_TYPE>::Serialize(CArchive &ar)
     CheckArchivedCount(ar, nCount, ArchivedElementMinSize<TYPE>());
     while (nCount-- > 0) {
         TYPE newData{};
-        SerializeElements<TYPE>(ar, &newData, 1);
+        SerializeCollectionElements<TYPE>(ar, this, &newData, 1);
         AddTail(newData);
     }
 }

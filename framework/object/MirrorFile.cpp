@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,43 @@ std::string ResolveTarget(const std::string &path)
     if (::realpath(path.c_str(), resolved) != NULL)
         return resolved;
     return path;
+}
+
+// Temporaries are named ".<target name>.XXXXXX" (mkostemp's six characters).
+const size_t kMirrorSuffixLength = 6;
+
+bool IsMirrorName(const std::string &entry, const std::string &prefix)
+{
+    return entry.size() == prefix.size() + kMirrorSuffixLength && entry.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Removes the temporaries of saves of the target that never finished (the
+// saving process was killed): a save holds an exclusive lock on its
+// temporary until the rename, so one that can be locked has no writer left.
+void RemoveStaleMirrors(const std::string &target)
+{
+    const size_t nSlash = target.rfind('/');
+    const std::string folder = target.substr(0, nSlash + 1);
+    const std::string prefix = "." + target.substr(nSlash + 1) + ".";
+    DIR *pDir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (pDir == NULL)
+        return;
+    while (const dirent *pEntry = ::readdir(pDir)) {
+        const std::string name = pEntry->d_name;
+        if (!IsMirrorName(name, prefix))
+            continue;
+        const std::string path = folder + name;
+        const int hFile = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (hFile < 0)
+            continue;
+        struct stat opened;
+        struct stat named;
+        if (::flock(hFile, LOCK_EX | LOCK_NB) == 0 && ::fstat(hFile, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            ::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+            ::unlink(path.c_str());
+        ::close(hFile);
+    }
+    ::closedir(pDir);
 }
 
 mode_t CurrentUmask()
@@ -85,6 +124,8 @@ BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pE
     }
     mode_t mode = bTargetExists ? (targetStat.st_mode & 07777) : (0666 & ~CurrentUmask());
     ::fchmod(hFile, mode);
+    // Held until the rename: it tells later saves this temporary is in use.
+    ::flock(hFile, LOCK_EX | LOCK_NB);
 
     m_hFile = hFile;
     m_bCloseOnDelete = TRUE;
@@ -110,6 +151,8 @@ void CMirrorFile::Close()
         return;
     }
     CString strTarget = m_strFileName;
+    // Keeps the temporary's lock past closing the file, up to the rename.
+    const int hMirrorLock = ::fcntl(m_hFile, F_DUPFD_CLOEXEC, 0);
     try {
         // The content reaches the disk before it replaces the target.
         Flush();
@@ -119,10 +162,15 @@ void CMirrorFile::Close()
     } catch (CException *) {
         CFile::Abort();
         DiscardMirror();
+        if (hMirrorLock >= 0)
+            ::close(hMirrorLock);
         throw;
     }
+    if (hMirrorLock >= 0)
+        ::close(hMirrorLock);
     m_strMirrorName.Empty();
     DiscardMirror();
+    RemoveStaleMirrors(strTarget.Str());
 }
 
 void CMirrorFile::Abort()

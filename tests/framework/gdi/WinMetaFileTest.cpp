@@ -162,6 +162,31 @@ TEST(WinMetaFile, DibTransferAndTextAreConverted)
     DeleteEnhMetaFile(emf);
 }
 
+TEST(WinMetaFile, DibSourceRectanglesBeyondThePictureAreClipped)
+{
+    // The same 2x2 picture with a source rectangle twice as wide as the picture:
+    // only the picture's part is drawn, into the left half of the destination.
+    const std::vector<BYTE> rows = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+    const std::vector<WORD> dib = DibWords(2, 2, rows);
+    std::vector<WORD> wide = {0x0020, 0x00CC, DIB_RGB_COLORS, 2, 4, 0, 0, 40, 40, 10, 10};
+    wide.insert(wide.end(), dib.begin(), dib.end());
+    // A source rectangle of 32767 x 32767 pixels over the same picture would
+    // need gigabytes if it were copied whole.
+    std::vector<WORD> huge = {0x0020, 0x00CC, DIB_RGB_COLORS, 0x7FFF, 0x7FFF, 0, 0, 40, 40, 50, 50};
+    huge.insert(huge.end(), dib.begin(), dib.end());
+    WmfBuilder b;
+    b.Add(SETWINDOWEXT, {100, 100}).AddWords(STRETCHDIB, wide).AddWords(STRETCHDIB, huge);
+    HENHMETAFILE emf = Convert(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(100, 100);
+    Play(canvas, emf, RECT{0, 0, 100, 100});
+    EXPECT_EQ(canvas.At(15, 15), kRed);
+    EXPECT_EQ(canvas.At(15, 45), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(25, 45), kGreen);
+    EXPECT_EQ(canvas.At(35, 45), kWhite); // the part of the source beyond the picture
+    DeleteEnhMetaFile(emf);
+}
+
 TEST(WinMetaFile, CorruptFilesAreRefused)
 {
     const std::vector<BYTE> good = RedQuarter().Bytes();
