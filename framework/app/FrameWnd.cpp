@@ -3,6 +3,7 @@
 #include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
 #include "framework/app/SplitterWnd.h"
+#include "framework/app/StatusBar.h"
 #include "framework/app/WinApp.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/Menu.h"
@@ -25,6 +26,11 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_COMMAND_EX(ID_NEXT_PANE, OnBarCommand)
     ON_COMMAND_EX(ID_PREV_PANE, OnBarCommand)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
     ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, OnUpdateNextPane)
     ON_UPDATE_COMMAND_UI(ID_PREV_PANE, OnUpdateNextPane)
 END_MESSAGE_MAP()
@@ -165,7 +171,10 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
     return pView;
 }
 
-void CFrameWnd::RepositionControlBars(CRect&) {}
+void CFrameWnd::RepositionControlBars(CRect& rectClient)
+{
+    PlexoRepositionBars(this, rectClient);
+}
 
 void CFrameWnd::LayoutBars(CRect& rectClient)
 {
@@ -334,6 +343,8 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
         if (nID == AFX_IDS_IDLEMESSAGE && m_strMessageText.IsEmpty())
             m_strMessageText = "Ready";
     }
+    if (auto* pStatus = dynamic_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
+        pStatus->SetPaneText(0, m_strMessageText);
     return 0;
 }
 
@@ -383,6 +394,54 @@ BOOL CFrameWnd::OnBarCommand(UINT nID)
 {
     OnNextPane(nID == ID_PREV_PANE);
     return TRUE;
+}
+
+// ---- Control bars
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    HWND hBar = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, static_cast<int>(nID)) : nullptr;
+    return hBar != nullptr ? dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(hBar)) : nullptr;
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+        return;
+    pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (!bDelay)
+        RecalcLayout();
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    // The View menu's toggle of the bar with the command's id.
+    CControlBar* pBar = GetControlBar(nID);
+    if (pBar == nullptr)
+        return FALSE;
+    ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (pBar == nullptr) {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    // The lock keys' toggle state; Scroll Lock is never reported on.
+    BOOL bOn = FALSE;
+    if (pCmdUI->m_nID == ID_INDICATOR_CAPS)
+        bOn = (::GetKeyState(VK_CAPITAL) & 1) != 0;
+    else if (pCmdUI->m_nID == ID_INDICATOR_NUM)
+        bOn = (::GetKeyState(VK_NUMLOCK) & 1) != 0;
+    pCmdUI->Enable(bOn);
 }
 
 CSplitterWnd* CFrameWnd::GetActiveSplitter() const

@@ -9,6 +9,7 @@
 #include "framework/window/MenuBar.h"
 #include "framework/window/Wnd.h"
 
+class CControlBar;
 class CDocTemplate;
 class CDocument;
 class CSplitterWnd;
@@ -68,6 +69,12 @@ public:
     // TRUE: the title reads "Document - Program" (FWS_PREFIXTITLE).
     virtual BOOL PrefixesDocumentTitle() const { return TRUE; }
 
+    // The control bar that is the frame's child nID, or NULL.
+    CControlBar* GetControlBar(UINT nID);
+    // Shows or hides a bar; bDelay leaves the layout to the caller's
+    // RecalcLayout.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+
     // The bar that shows the frame's menu (none for a frame without one).
     CMenuBar* GetMenuBar() { return m_wndMenuBar.GetSafeHwnd() ? &m_wndMenuBar : nullptr; }
 
@@ -102,6 +109,10 @@ protected:
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarCommand(UINT nID);
     afx_msg void OnUpdateNextPane(CCmdUI* pCmdUI);
+    // The View menu's bar toggles (the command id is the bar's id).
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
     CMenuBar m_wndMenuBar;
     CView* m_pViewActive = nullptr;
