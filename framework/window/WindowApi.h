@@ -106,6 +106,9 @@ int GetWindowTextLength(HWND hWnd);
 // window is activated.
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
+// Puts the window on top of its siblings and activates it (a child through
+// WM_CHILDACTIVATE): SetWindowPos(HWND_TOP) without moving or sizing.
+BOOL BringWindowToTop(HWND hWnd);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);      // (0, 0, width, height)
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);

@@ -359,3 +359,8 @@ int CWnd::GetScrollLimit(int nBar)
     int page = static_cast<int>(info.nPage);
     return plexoMax(info.nMin, info.nMax - plexoMax(page - 1, 0));
 }
+
+BOOL CWnd::BringWindowToTop()
+{
+    return ::BringWindowToTop(m_hWnd);
+}

@@ -1,6 +1,9 @@
 #include "library/shapes/QYHyLinkComponent.h"
 
+#include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
+#include "framework/app/FrameWnd.h"
+#include "framework/app/View.h"
 #include "framework/gdi/CDC.h"
 #include "framework/object/Archive.h"
 #include "framework/window/InputApi.h"
@@ -219,6 +222,34 @@ BOOL CQYHyLinkComponent::ExecuteTarget(CString strTarget)
     info.lpFile = strTarget;
     info.nShow = SW_SHOW;
     return QYGetLinkShell().pfnShellExecuteEx(&info);
+}
+
+BOOL CQYHyLinkComponent::OpenDocumentTarget(CDocTemplate* pTemplate, CString strPath, CString strTitle)
+{
+    if (pTemplate == nullptr)
+        return FALSE;
+    if (!strTitle.IsEmpty()) {
+        POSITION pos = pTemplate->GetFirstDocPosition();
+        while (pos != nullptr) {
+            CDocument* pDoc = pTemplate->GetNextDoc(pos);
+            if (pDoc == nullptr || pDoc->GetTitle() != strTitle)
+                continue;
+            POSITION viewPos = pDoc->GetFirstViewPosition();
+            CView* pView = viewPos != nullptr ? pDoc->GetNextView(viewPos) : nullptr;
+            if (pView == nullptr)
+                return FALSE;
+            if (CFrameWnd* pFrame = pView->GetParentFrame())
+                pFrame->BringWindowToTop();
+            pView->SetFocus();
+            return TRUE;
+        }
+    }
+    CDocument* pDoc = pTemplate->OpenDocumentFile(strPath, TRUE);
+    if (pDoc == nullptr)
+        return FALSE;
+    if (!strTitle.IsEmpty())
+        pDoc->SetTitle(strTitle);
+    return TRUE;
 }
 
 void CQYHyLinkComponent::DoEvent()

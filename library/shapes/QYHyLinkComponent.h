@@ -9,6 +9,7 @@
 #include "library/shapes/QYStaticComponent.h"
 
 class CWnd;
+class CDocTemplate;
 
 // Link actions.
 #define QY_LINK_NONE 0
@@ -54,6 +55,9 @@ public:
     virtual void SetLinkCapture(BOOL bCapture);
     // Opens a file or starts a program with the desktop's shell.
     virtual BOOL ExecuteTarget(CString strTarget);
+    // Brings forward the template's open document titled strTitle, or opens
+    // strPath through the template (and gives it that title).
+    virtual BOOL OpenDocumentTarget(CDocTemplate* pTemplate, CString strPath, CString strTitle);
     // The link action: types 1 and 2 open the address as a link, 3 and 4
     // hand it to ExecuteTarget; other types and an empty address do nothing.
     virtual void DoEvent();
