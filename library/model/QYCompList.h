@@ -105,3 +105,7 @@ private:
     int m_nClearing = 0;
     CollectionNodePool<Node> m_pool;
 };
+
+// The name derived and generated code uses for the component list.
+using CQYDrawComponentList = CQYCompList;
+
