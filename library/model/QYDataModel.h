@@ -84,7 +84,7 @@ public:
     // with one reference owned by the caller, or NULL for codes that make
     // nothing (or whose class is not loaded).  dwParam is for derived
     // models.
-    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam);
+    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam = 0);
     // The first name (caption) of the type's pattern with n = 1, 2, ... that
     // no component of the page has; names are upper case.
     virtual CString GetUniqueName(int nType);

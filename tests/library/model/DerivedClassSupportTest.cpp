@@ -2,6 +2,8 @@
 // the component's shortcuts to its default property set, the command macros,
 // the list type and the model's path member.
 #include "library/model/QYCommand.h"
+#include "library/model/QYCommandMacro.h"
+#include "library/model/QYCommandStrings.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
@@ -100,4 +102,24 @@ TEST(DerivedClassSupport, ListTypeAndPathMemberAreTheModelsOwn)
     CQYDataModel model;
     model.strCurOpenFormFile = "/tmp/form.qyf";
     EXPECT_EQ(model.GetPathName(), CString("/tmp/form.qyf"));
+}
+
+TEST(DerivedClassSupport, PlainMacroDescribesAndReversesItsCommands)
+{
+    CQYDataModel model;
+    CQYCommandMacro macro(&model);
+    CString strLabel;
+    macro.Sprint(strLabel);
+    EXPECT_EQ(strLabel, QYLoadCommandString(IDS_QY_CMD_UNKNOWN));
+
+    macro.AddCommand(new CStampCommand(&model));
+    macro.AddCommand(new CStampCommand(&model));
+    macro.Sprint(strLabel);
+    EXPECT_EQ(strLabel, CString("Stamp"));
+
+    std::unique_ptr<CQYBaseCommand> pUndo(macro.GetUndoCommand());
+    auto* pUndoMacro = dynamic_cast<CQYCommandMacro*>(pUndo.get());
+    ASSERT_NE(pUndoMacro, nullptr);
+    EXPECT_EQ(pUndoMacro->GetCommandCount(), 2);
+    EXPECT_EQ(pUndoMacro->GetModel(), &model);
 }
