@@ -9,7 +9,6 @@
 #include "framework/resources/Resources.h"
 #include "framework/window/Menu.h"
 
-#include <QApplication>
 #include <QByteArray>
 
 #include <benchmark/benchmark.h>
@@ -118,12 +117,3 @@ void BM_InitMenuPopup60Items(benchmark::State& state)
 BENCHMARK(BM_InitMenuPopup60Items)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -4,7 +4,6 @@
 // decoding a 4000x3000 JPEG.
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/MetaFileDC.h"
-#include "framework/gdi/OffscreenApplication.h"
 #include "framework/image/JpegCodec.h"
 
 #include <benchmark/benchmark.h>
@@ -144,12 +143,3 @@ void BM_DecodeJpeg(benchmark::State &state)
 BENCHMARK(BM_DecodeJpeg)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    EnsureOffscreenApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,9 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -139,13 +136,3 @@ void BM_MakeAndAddOneMoreRectangle(benchmark::State& state)
 BENCHMARK(BM_MakeAndAddOneMoreRectangle)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

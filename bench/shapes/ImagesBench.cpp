@@ -8,10 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -180,14 +177,3 @@ void BM_PlayMetaFile10000Records(benchmark::State& state)
 BENCHMARK(BM_PlayMetaFile10000Records)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Drawing needs the application's font and screen services.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

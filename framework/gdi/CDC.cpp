@@ -5,22 +5,19 @@
 #include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/SystemColors.h"
 
+#include "framework/base/HandleMap.h"
+
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct DCMaps {
-    std::mutex mutex;
-    std::unordered_map<HDC, CDC *> permanent;
-    std::unordered_map<HDC, std::unique_ptr<CDC>> temporary;
-};
+using DCMap = CHandleMap<HDC, CDC>;
 
-DCMaps &Maps()
+// GUI thread only (see HandleMap.h).
+DCMap &Map()
 {
-    static DCMaps *maps = new DCMaps; // outlives every static CDC
-    return *maps;
+    static DCMap *map = new DCMap; // outlives every static CDC
+    return *map;
 }
 
 } // namespace
@@ -54,28 +51,20 @@ CDC *CDC::FromHandle(HDC hDC)
 {
     if (!hDC)
         return nullptr;
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    auto p = m.permanent.find(hDC);
-    if (p != m.permanent.end())
-        return p->second;
-    auto &t = m.temporary[hDC];
-    if (!t) {
-        t = std::make_unique<CDC>();
-        t->m_hDC = t->m_hAttribDC = hDC;
-        t->m_bPrinting = hDC->printing;
-    }
-    return t.get();
+    if (CDC *pDC = Map().LookupPermanent(hDC))
+        return pDC;
+    return Map().TemporaryFor(hDC, [hDC]() {
+        auto pDC = std::make_unique<CDC>();
+        pDC->m_hDC = pDC->m_hAttribDC = hDC;
+        pDC->m_bPrinting = hDC->printing;
+        return pDC;
+    });
 }
 
 void CDC::DeleteTempMap()
 {
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    for (auto &entry : m.temporary) {
-        entry.second->m_hDC = entry.second->m_hAttribDC = nullptr; // borrowed handles
-    }
-    m.temporary.clear();
+    // A temporary wrapper only borrows its handles.
+    Map().DeleteTemporaries([](CDC &dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
 }
 
 BOOL CDC::Attach(HDC hDC)
@@ -84,22 +73,15 @@ BOOL CDC::Attach(HDC hDC)
         return FALSE;
     m_hDC = m_hAttribDC = hDC;
     m_bPrinting = hDC->printing;
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    m.permanent[hDC] = this;
+    Map().SetPermanent(hDC, this);
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
     HDC h = m_hDC;
-    if (h) {
-        DCMaps &m = Maps();
-        std::lock_guard<std::mutex> lock(m.mutex);
-        auto p = m.permanent.find(h);
-        if (p != m.permanent.end() && p->second == this)
-            m.permanent.erase(p);
-    }
+    if (h)
+        Map().RemovePermanent(h, this);
     m_hDC = m_hAttribDC = nullptr;
     return h;
 }

@@ -556,7 +556,9 @@ static BOOL DrawClosedArcFigure(CDC *dc, bool pie, int x1, int y1, int x2, int y
     std::vector<QPoint> pts = ArcPoints(h, x1, y1, x2, y2, x3, y3, x4, y4);
     if (pie) {
         QRect box = DeviceBox(h, x1, y1, x2, y2);
-        pts.push_back(QPoint((box.left() + box.right()) / 2, (box.top() + box.bottom()) / 2));
+        // The centre in 64 bits: a box may span the whole int range.
+        pts.push_back(QPoint(static_cast<int>((static_cast<long long>(box.left()) + box.right()) / 2),
+                             static_cast<int>((static_cast<long long>(box.top()) + box.bottom()) / 2)));
     }
     if (GdiPath *path = Recording(h)) {
         path->ClosedFigure(pts, {});

@@ -320,7 +320,9 @@ bool Converter::Objects(WORD function, const Params &p)
         } else if (function == SELECTPALETTE) {
             SelectPalette(m_dc.m_hDC, object, FALSE);
         } else if (function == SELECTCLIPREGION) {
-            m_dc.SelectClipRgn(CRgn::FromHandle(object));
+            // The slot is named by the file: only a region can become the clip.
+            if (GetObjectType(object) == OBJ_REGION)
+                m_dc.SelectClipRgn(CRgn::FromHandle(object));
         } else if (function == SELECTOBJECT) {
             if (GetObjectType(object) == OBJ_REGION)
                 m_dc.SelectClipRgn(CRgn::FromHandle(object));
@@ -480,11 +482,29 @@ void Converter::DrawDib(const Params &p, size_t dibAt, int x, int y, int w, int 
     EmfRecorder *recorder = m_dc.m_hDC ? m_dc.m_hDC->recorder.get() : nullptr;
     if (image.isNull() || !recorder || wSrc <= 0 || hSrc <= 0)
         return;
-    const int top = bottomUpSource ? image.height() - ySrc - hSrc : ySrc;
-    const QImage source = image.copy(QRect(xSrc, top, wSrc, hSrc));
-    if (source.isNull())
+    const long long top = bottomUpSource ? static_cast<long long>(image.height()) - ySrc - hSrc : ySrc;
+    // The source rectangle comes from the file: keep only the part that lies
+    // on the picture (copying the rest would allocate whatever size the file
+    // names) and shrink the destination in the same proportion.
+    const long long left = std::max<long long>(xSrc, 0);
+    const long long right = std::min<long long>(static_cast<long long>(xSrc) + wSrc, image.width());
+    const long long upper = std::max<long long>(top, 0);
+    const long long lower = std::min<long long>(top + hSrc, image.height());
+    if (left >= right || upper >= lower)
         return;
-    recorder->Transfer(x, y, w, h, source, rop, w != wSrc || h != hSrc);
+    const auto scaled = [](long long offset, int dest, int source) {
+        return static_cast<int>(offset * dest / source);
+    };
+    const int dx0 = scaled(left - xSrc, w, wSrc);
+    const int dx1 = scaled(right - xSrc, w, wSrc);
+    const int dy0 = scaled(upper - top, h, hSrc);
+    const int dy1 = scaled(lower - top, h, hSrc);
+    const QImage source = image.copy(QRect(static_cast<int>(left), static_cast<int>(upper),
+                                           static_cast<int>(right - left), static_cast<int>(lower - upper)));
+    if (source.isNull() || dx1 == dx0 || dy1 == dy0)
+        return;
+    recorder->Transfer(x + dx0, y + dy0, dx1 - dx0, dy1 - dy0, source, rop,
+                       dx1 - dx0 != right - left || dy1 - dy0 != lower - upper);
 }
 
 bool Converter::Transfers(WORD function, const Params &p)

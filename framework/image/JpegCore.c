@@ -216,6 +216,24 @@ int PlexoJpegReadHeader(const unsigned char *data, size_t size, const struct Ple
     return 1;
 }
 
+/* CMYK samples to blue, green, red.  Files with an Adobe marker store the
+ * inks inverted (255 is no ink), which is what the product below wants. */
+static void CmykRowToBgr(const JSAMPLE *cmyk, unsigned char *bgr, JDIMENSION width, boolean inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+        unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        bgr[0] = (unsigned char)((y * k + 127) / 255);
+        bgr[1] = (unsigned char)((m * k + 127) / 255);
+        bgr[2] = (unsigned char)((c * k + 127) / 255);
+    }
+}
+
 int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
                     PlexoJpegAllocateFn allocate, void *allocateContext)
 {
@@ -229,15 +247,27 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
     job.cinfo.src = &job.source.pub;
     jpeg_read_header(&job.cinfo, TRUE);
     LimitDecoder(&job.cinfo);
-    job.cinfo.out_color_space = JCS_EXT_BGR;
+    /* Four-component pictures come out as CMYK and are converted here; the
+     * library has no CMYK to RGB conversion of its own. */
+    int fourComponents = job.cinfo.jpeg_color_space == JCS_CMYK || job.cinfo.jpeg_color_space == JCS_YCCK;
+    job.cinfo.out_color_space = fourComponents ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&job.cinfo);
     unsigned char *rows = allocate(allocateContext, job.cinfo.output_width, job.cinfo.output_height);
     if (!rows)
         ERREXIT1(&job.cinfo, JERR_OUT_OF_MEMORY, 1);
     size_t stride = (size_t)job.cinfo.output_width * 3;
+    JSAMPARRAY cmykRow = NULL;
+    if (fourComponents)
+        cmykRow = (*job.cinfo.mem->alloc_sarray)((j_common_ptr)&job.cinfo, JPOOL_IMAGE,
+                                                 job.cinfo.output_width * 4, 1);
     while (job.cinfo.output_scanline < job.cinfo.output_height) {
         JSAMPROW row = rows + stride * job.cinfo.output_scanline;
-        jpeg_read_scanlines(&job.cinfo, &row, 1);
+        if (!fourComponents) {
+            jpeg_read_scanlines(&job.cinfo, &row, 1);
+            continue;
+        }
+        if (jpeg_read_scanlines(&job.cinfo, cmykRow, 1) == 1)
+            CmykRowToBgr(cmykRow[0], row, job.cinfo.output_width, job.cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&job.cinfo);
     jpeg_destroy_decompress(&job.cinfo);

@@ -141,7 +141,7 @@ QIcon PlexoLoadIconResource(LPCTSTR lpIconName)
     QStyle::StandardPixmap pixmap;
     // The desktop's icons come from the widget style, which only a widget
     // application has.
-    if (StandardIcon(lpIconName, pixmap) && qobject_cast<QApplication *>(QCoreApplication::instance()) != NULL)
+    if (StandardIcon(lpIconName, pixmap) && qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr)
         return QApplication::style()->standardIcon(pixmap);
     return QIcon();
 }

@@ -1,7 +1,8 @@
 // Enhanced metafiles come from documents and the clipboard: any bytes must
 // be refused or kept unchanged, and whatever is kept must play into large
 // and small rectangles without reading outside its records.
-#include "framework/gdi/CDC.h"
+#include "FuzzSupport.h"
+
 #include "framework/gdi/EnhMetaFile.h"
 #include "framework/gdi/OffscreenApplication.h"
 
@@ -21,17 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (back.size() != size || GetEnhMetaFileBits(emf, static_cast<UINT>(size), back.data()) != size ||
         std::memcmp(back.data(), data, size) != 0)
         std::abort();
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(64, 48, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const RECT targets[] = {{0, 0, 64, 48}, {10, 40, 20, 5}};
-    for (const RECT &target : targets)
-        PlayEnhMetaFile(dc, emf, &target);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    PlayOnCanvas(emf, {{0, 0, 64, 48}, {10, 40, 20, 5}});
     DeleteEnhMetaFile(emf);
-    CDC::DeleteTempMap();
-    CGdiObject::DeleteTempMap();
     return 0;
 }

@@ -2,8 +2,8 @@
 // file, a document's picture record, an icon file and a Windows metafile's
 // headers.  A picture that
 // loads is drawn, written back and read again.
-#include "framework/gdi/Bitmap.h"
-#include "framework/gdi/CDC.h"
+#include "FuzzSupport.h"
+
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
 #include "library/shapes/QYImageBaseObj.h"
@@ -13,7 +13,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace {
 
@@ -21,13 +20,10 @@ void Exercise(CQYImageBaseObj& image)
 {
     if (image.IsEmpty())
         return;
-    CDC dc;
-    CBitmap bitmap;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateBitmap(16, 16, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    image.Draw(&dc, 0, 0, 16, 16, 0, 0, image.GetWidth(), image.GetHeight(), SRCCOPY);
-    dc.SelectObject(pOld);
+    {
+        FuzzCanvas canvas(16, 16);
+        image.Draw(canvas.DC(), 0, 0, 16, 16, 0, 0, image.GetWidth(), image.GetHeight(), SRCCOPY);
+    }
     CMemFile out;
     image.WriteToFile(&out);
     out.SeekToBegin();
@@ -35,28 +31,35 @@ void Exercise(CQYImageBaseObj& image)
     reread.ReadFromFile(&out);
 }
 
+// Reads a document record of the picture from the bytes; false when the
+// archive refuses them.
+template <class Picture>
+bool LoadRecord(const uint8_t* data, size_t size, Picture& picture)
+{
+    FuzzInputFile input(data, size);
+    try {
+        CArchive ar(input.File(), CArchive::load);
+        picture.Serialize(ar);
+    } catch (CException* e) {
+        e->Delete();
+        return false;
+    }
+    return true;
+}
+
 void ReadAsFile(const uint8_t* data, size_t size)
 {
-    std::vector<BYTE> bytes(data, data + size);
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    FuzzInputFile input(data, size);
     CQYImageBaseObj image;
-    image.ReadFromFile(&file);
+    image.ReadFromFile(input.File());
     Exercise(image);
 }
 
 void ReadAsRecord(const uint8_t* data, size_t size)
 {
-    std::vector<BYTE> bytes(data, data + size);
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
     CQYImageBaseObj image;
-    try {
-        CArchive ar(&file, CArchive::load);
-        image.Serialize(ar);
-    } catch (CException* e) {
-        e->Delete();
-        return;
-    }
-    Exercise(image);
+    if (LoadRecord(data, size, image))
+        Exercise(image);
 }
 
 void ReadAsIcon(const uint8_t* data, size_t size)
@@ -74,31 +77,18 @@ void ReadAsMetaFile(const uint8_t* data, size_t size)
     // The records the engine would be given lie within the bytes.
     volatile uint8_t last = data[span.nOffset + span.nBytes - 1];
     (void)last;
-    std::vector<BYTE> bytes(data, data + size);
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    FuzzInputFile input(data, size);
     CQYImageMetaFile picture;
-    if (!picture.ReadMetaFile(&file))
+    if (!picture.ReadMetaFile(input.File()))
         return;
-    CDC dc;
-    CBitmap bitmap;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateBitmap(16, 16, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    picture.Draw(&dc, CRect(0, 0, 16, 16), 11);
-    dc.SelectObject(pOld);
+    FuzzCanvas canvas(16, 16);
+    picture.Draw(canvas.DC(), CRect(0, 0, 16, 16), 11);
 }
 
 void ReadAsMetaFileRecord(const uint8_t* data, size_t size)
 {
-    std::vector<BYTE> bytes(data, data + size);
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
     CQYImageMetaFile picture;
-    try {
-        CArchive ar(&file, CArchive::load);
-        picture.Serialize(ar);
-    } catch (CException* e) {
-        e->Delete();
-    }
+    LoadRecord(data, size, picture);
 }
 
 } // namespace

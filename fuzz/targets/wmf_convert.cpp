@@ -1,7 +1,8 @@
 // Windows metafiles come from files: any bytes must be refused or become an
 // enhanced metafile that is itself well formed and plays without reading
 // outside its records.
-#include "framework/gdi/CDC.h"
+#include "FuzzSupport.h"
+
 #include "framework/gdi/OffscreenApplication.h"
 #include "framework/gdi/WinMetaFile.h"
 
@@ -22,16 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!again)
         std::abort(); // the writer made bytes its own reader refuses
     DeleteEnhMetaFile(again);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(64, 48, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const RECT target{0, 0, 64, 48};
-    PlayEnhMetaFile(dc, emf, &target);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    PlayOnCanvas(emf, {{0, 0, 64, 48}});
     DeleteEnhMetaFile(emf);
-    CDC::DeleteTempMap();
-    CGdiObject::DeleteTempMap();
     return 0;
 }

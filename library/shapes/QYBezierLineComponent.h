@@ -5,8 +5,10 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure {
+class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure,
+                               public QYLineEndAccess<CQYBezierLineComponent> {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:
     CQYBezierLineComponent();
@@ -21,18 +23,9 @@ public:
     // make no segment: FALSE and nothing changes.
     BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
 
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
     void SetEndArrowType(const int& nType) override;
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
 
     CRect GetRect() override;
     void GeometryUpdated(CQYArea* pRgn) override;

@@ -81,16 +81,11 @@ void CQYImageComponent::Serialize(CArchive& ar)
 void CQYImageComponent::Create(CRect& rcPos, CString strCaption)
 {
     AllocMemory(4);
-    m_lpCompPoints[0] = POINT{rcPos.left, rcPos.top};
-    m_lpCompPoints[1] = POINT{rcPos.right, rcPos.top};
-    m_lpCompPoints[2] = POINT{rcPos.right, rcPos.bottom};
-    m_lpCompPoints[3] = POINT{rcPos.left, rcPos.bottom};
+    QYRectCorners(rcPos, m_lpCompPoints);
     CQYDrawPortsComponent::Create(rcPos, strCaption);
     UpdatePosition();
     ResetTrackPoints();
-    const double ratios[9][2] = {{0.5, 0.5}, {1, 1}, {1, 0}, {0, 1}, {0, 0}, {0, 0.5}, {0.5, 1}, {1, 0.5}, {0.5, 0}};
-    for (const auto& ratio : ratios)
-        CreateDefaultPort(ratio[0], ratio[1]);
+    QYCreateBoxPorts(this);
 }
 
 CRect CQYImageComponent::GetRect()

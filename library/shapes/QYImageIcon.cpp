@@ -87,7 +87,7 @@ BOOL CQYImageIcon::LoadIconBytes(const BYTE* lpData, size_t nSize, COLORREF crBa
         header.biWidth <= 0 || header.biHeight <= 0)
         return FALSE;
     // One bit per pixel makes a monochrome icon, which gives no picture.
-    if (header.biPlanes * header.biBitCount <= 1)
+    if (static_cast<unsigned long>(header.biPlanes) * header.biBitCount <= 1)
         return FALSE;
     const int cx = header.biWidth;
     const int cy = header.biHeight / 2;

@@ -8,10 +8,12 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYPortLink.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
 class CQYPortComponent;
 
-class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink {
+class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink,
+                               public QYLineEndAccess<CQYLinkComponent> {
     DECLARE_SERIAL(CQYLinkComponent)
 public:
     CQYLinkComponent();
@@ -71,22 +73,9 @@ public:
     virtual BOOL IsOrthogonal();
     virtual BOOL IsEndPoint(int nIndex);
 
-    // Line ends: the setters delete the line end they replace; NULL (and
-    // the removers) reset the arrow type to 0.
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
     void SetEndArrowType(const int& nType) override;
-    // The line end of the code (1-39) in place of the old one; 0 and codes
-    // above 39 keep the code and create nothing.
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
 
     virtual BOOL MovePortBy(CQYPortComponent* pPort, int dx, int dy);
     void OffsetSelectedTrack(int dx, int dy, int ex, int ey) override;
