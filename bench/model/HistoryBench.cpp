@@ -34,9 +34,9 @@ public:
         m_pComp->UpdateComp();
         return TRUE;
     }
-    CQYBaseCommand* GetUndoCommand() override { return new MoveCommand(m_pComp, -m_dx, -m_dy); }
-    CQYBaseCommand* GetRedoCommand() override { return new MoveCommand(m_pComp, m_dx, m_dy); }
-    void Sprint(CString& strText) override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
+    CQYBaseCommand* GetUndoCommand() const override { return new MoveCommand(m_pComp, -m_dx, -m_dy); }
+    CQYBaseCommand* GetRedoCommand() const override { return new MoveCommand(m_pComp, m_dx, m_dy); }
+    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:
     CQYDrawComponent* m_pComp;
@@ -52,9 +52,9 @@ public:
     ~TouchCommand() override { m_pComp->Release(); }
     int GetCommandID() override { return QY_CMD_MOVECOMP; }
     BOOL Execute() override { return TRUE; }
-    CQYBaseCommand* GetUndoCommand() override { return new TouchCommand(m_pComp); }
-    CQYBaseCommand* GetRedoCommand() override { return new TouchCommand(m_pComp); }
-    void Sprint(CString& strText) override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
+    CQYBaseCommand* GetUndoCommand() const override { return new TouchCommand(m_pComp); }
+    CQYBaseCommand* GetRedoCommand() const override { return new TouchCommand(m_pComp); }
+    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:
     CQYDrawComponent* m_pComp;

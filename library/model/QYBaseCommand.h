@@ -7,6 +7,7 @@
 #include "framework/base/CString.h"
 #include "framework/object/Object.h"
 #include "library/model/QYCommandCodes.h"
+#include "library/model/QYExport.h"
 
 class CQYBaseCommand : public CObject {
     DECLARE_DYNAMIC(CQYBaseCommand)
@@ -21,13 +22,26 @@ public:
     // Performs the change; FALSE means nothing was done.
     virtual BOOL Execute() = 0;
     // A new command that reverses this one; the caller owns it.
-    virtual CQYBaseCommand* GetUndoCommand() = 0;
+    virtual CQYBaseCommand* GetUndoCommand() const = 0;
     // A new copy of this command that does the same change again; the
     // caller owns it.
-    virtual CQYBaseCommand* GetRedoCommand() = 0;
+    virtual CQYBaseCommand* GetRedoCommand() const = 0;
     // The command's description from the string table.
-    virtual void Sprint(CString& strText) = 0;
+    virtual void Sprint(CString& strText) const = 0;
 
 protected:
     CQYBaseCommand() = default;
 };
+
+// Declares a command class's run-time class and its command id; pair it with
+// IMPLEMENT_COMMAND in the class's source file.
+#define DECLARE_COMMAND(class_name) \
+    DECLARE_DYNAMIC(class_name) \
+public: \
+    int GetCommandID() override;
+
+// Defines the run-time class (derived from base_class_name) and makes
+// GetCommandID return command_id.
+#define IMPLEMENT_COMMAND(class_name, base_class_name, command_id) \
+    IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+    int class_name::GetCommandID() { return (command_id); }

@@ -24,7 +24,7 @@ BOOL CQYBaseCommandMacro::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYBaseCommandMacro::GetUndoCommand()
+CQYBaseCommand* CQYBaseCommandMacro::GetUndoCommand() const
 {
     std::unique_ptr<CQYBaseCommandMacro> pMacro(NewEmptyMacro());
     if (!pMacro)
@@ -34,7 +34,7 @@ CQYBaseCommand* CQYBaseCommandMacro::GetUndoCommand()
     return pMacro.release();
 }
 
-CQYBaseCommand* CQYBaseCommandMacro::GetRedoCommand()
+CQYBaseCommand* CQYBaseCommandMacro::GetRedoCommand() const
 {
     std::unique_ptr<CQYBaseCommandMacro> pMacro(NewEmptyMacro());
     if (!pMacro)

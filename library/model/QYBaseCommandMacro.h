@@ -19,10 +19,10 @@ public:
     BOOL Execute() override;
     // A new macro of the same class holding the sub-commands' inverses, last
     // sub-command first.
-    CQYBaseCommand* GetUndoCommand() override;
+    CQYBaseCommand* GetUndoCommand() const override;
     // A new macro of the same class holding the sub-commands' redo copies in
     // order.
-    CQYBaseCommand* GetRedoCommand() override;
+    CQYBaseCommand* GetRedoCommand() const override;
     // The list of sub-commands (CQYBaseCommand pointers, owned by the macro).
     virtual CObList* GetCommandList();
 
@@ -34,7 +34,7 @@ protected:
     CQYBaseCommandMacro() = default;
     // A new, empty macro of this object's own class (and model, where it has
     // one), which GetUndoCommand and GetRedoCommand fill.
-    virtual CQYBaseCommandMacro* NewEmptyMacro() = 0;
+    virtual CQYBaseCommandMacro* NewEmptyMacro() const = 0;
 
     CObList m_listCommands;
 };

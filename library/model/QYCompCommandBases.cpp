@@ -35,7 +35,7 @@ CQYDrawComponent* CQYSingleCompCommand::GetComponent()
     return m_pComp;
 }
 
-CQYListCompCommand::CQYListCompCommand(CQYDataModel* pModel, CQYCompList* pList) : CQYCommand(pModel)
+CQYListCompCommand::CQYListCompCommand(CQYDataModel* pModel, const CQYCompList* pList) : CQYCommand(pModel)
 {
     // A plain copy: the lists handed in hold each component once.
     if (pList != nullptr)
@@ -53,7 +53,7 @@ void CQYListCompCommand::AddComponent(CQYDrawComponent* pComp)
         m_list.AddTail(pComp);
 }
 
-void CQYListCompCommand::AddComponents(CQYCompList* pList)
+void CQYListCompCommand::AddComponents(const CQYCompList* pList)
 {
     if (pList == nullptr || pList == &m_list)
         return;

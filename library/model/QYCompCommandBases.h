@@ -45,13 +45,13 @@ public:
     virtual CQYCompList* GetComponentList();
     // Appended (one reference) unless NULL or already listed.
     virtual void AddComponent(CQYDrawComponent* pComp);
-    virtual void AddComponents(CQYCompList* pList);
+    virtual void AddComponents(const CQYCompList* pList);
     // Removed (its reference given back) when listed.
     virtual void RemoveComponent(CQYDrawComponent* pComp);
     virtual void RemoveAllComponents();
 
 protected:
-    CQYListCompCommand(CQYDataModel* pModel, CQYCompList* pList);
+    CQYListCompCommand(CQYDataModel* pModel, const CQYCompList* pList);
 
     CQYCompList m_list;
 };

@@ -86,3 +86,7 @@ private:
 
     CList<CQYDrawComponent*, CQYDrawComponent*> m_list;
 };
+
+// The name derived and generated code uses for the component list.
+using CQYDrawComponentList = CQYCompList;
+

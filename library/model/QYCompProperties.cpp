@@ -279,3 +279,9 @@ void CQYCompProperties::SetPenStyle(int nPenStyle)
     if (nPenStyle >= 0 && nPenStyle <= QY_MAX_PEN_STYLE)
         m_nPenStyle = nPenStyle;
 }
+
+void CQYCompProperties::SetNullPen(BOOL bNullPen)
+{
+    ReleasePen();
+    m_bNullPen = bNullPen;
+}

@@ -67,6 +67,9 @@ public:
     void SetLineColor(COLORREF crColor);
     // Pen styles outside 0-4 are ignored.
     void SetPenStyle(int nPenStyle);
+    // Drops the cached pen so that the next GetPen follows the flag.
+    void SetNullPen(BOOL bNullPen);
+    BOOL IsNullPen() const { return m_bNullPen; }
     COLORREF GetPatternColor() const { return m_crPatternColor; }
     int GetShadowOffsetX() const { return m_nShadowOffsetX; }
     int GetShadowOffsetY() const { return m_nShadowOffsetY; }

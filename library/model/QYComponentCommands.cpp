@@ -42,19 +42,19 @@ BOOL CQYAddCompCommand::Execute()
     return PutBack(m_pModel, m_pComp, m_nIndex, m_nTabOrder);
 }
 
-CQYBaseCommand* CQYAddCompCommand::GetUndoCommand()
+CQYBaseCommand* CQYAddCompCommand::GetUndoCommand() const
 {
     return new CQYRemoveCompCommand(m_pModel, m_pComp);
 }
 
-CQYBaseCommand* CQYAddCompCommand::GetRedoCommand()
+CQYBaseCommand* CQYAddCompCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYAddCompCommand(m_pModel, m_pComp);
     pCommand->SetPlace(m_nIndex, m_nTabOrder);
     return pCommand;
 }
 
-void CQYAddCompCommand::Sprint(CString& strText)
+void CQYAddCompCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ADDCOMP);
 }
@@ -84,19 +84,19 @@ BOOL CQYRemoveCompCommand::Execute()
     return m_pModel->RemoveComponent(m_pComp);
 }
 
-CQYBaseCommand* CQYRemoveCompCommand::GetUndoCommand()
+CQYBaseCommand* CQYRemoveCompCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYAddCompCommand(m_pModel, m_pComp);
     pCommand->SetPlace(m_nIndex, m_nTabOrder);
     return pCommand;
 }
 
-CQYBaseCommand* CQYRemoveCompCommand::GetRedoCommand()
+CQYBaseCommand* CQYRemoveCompCommand::GetRedoCommand() const
 {
     return new CQYRemoveCompCommand(m_pModel, m_pComp);
 }
 
-void CQYRemoveCompCommand::Sprint(CString& strText)
+void CQYRemoveCompCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_REMOVECOMP);
 }
@@ -118,24 +118,24 @@ BOOL CQYMoveCompCommand::Execute()
     return m_pModel->MoveComponent(m_pComp, m_dx, m_dy);
 }
 
-CQYBaseCommand* CQYMoveCompCommand::GetUndoCommand()
+CQYBaseCommand* CQYMoveCompCommand::GetUndoCommand() const
 {
     return new CQYMoveCompCommand(m_pModel, m_pComp, -m_dx, -m_dy);
 }
 
-CQYBaseCommand* CQYMoveCompCommand::GetRedoCommand()
+CQYBaseCommand* CQYMoveCompCommand::GetRedoCommand() const
 {
     return new CQYMoveCompCommand(m_pModel, m_pComp, m_dx, m_dy);
 }
 
-void CQYMoveCompCommand::Sprint(CString& strText)
+void CQYMoveCompCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP);
 }
 
 // Add a list.
 
-CQYAddCompsCommand::CQYAddCompsCommand(CQYDataModel* pModel, CQYCompList* pList)
+CQYAddCompsCommand::CQYAddCompsCommand(CQYDataModel* pModel, const CQYCompList* pList)
     : CQYListCompCommand(pModel, pList)
 {
 }
@@ -161,21 +161,21 @@ BOOL CQYAddCompsCommand::Execute()
     return nAdded > 0;
 }
 
-CQYBaseCommand* CQYAddCompsCommand::GetUndoCommand()
+CQYBaseCommand* CQYAddCompsCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYRemoveCompsCommand(m_pModel, &m_list);
     pCommand->SetCutBonds(m_bonds != nullptr);
     return pCommand;
 }
 
-CQYBaseCommand* CQYAddCompsCommand::GetRedoCommand()
+CQYBaseCommand* CQYAddCompsCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYAddCompsCommand(m_pModel, &m_list);
     pCommand->SetPlaces(m_places, m_bonds);
     return pCommand;
 }
 
-void CQYAddCompsCommand::Sprint(CString& strText)
+void CQYAddCompsCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ADDCOMPS);
 }
@@ -188,7 +188,7 @@ void CQYAddCompsCommand::SetPlaces(const CQYCompPlaces& places, std::shared_ptr<
 
 // Remove a list.
 
-CQYRemoveCompsCommand::CQYRemoveCompsCommand(CQYDataModel* pModel, CQYCompList* pList)
+CQYRemoveCompsCommand::CQYRemoveCompsCommand(CQYDataModel* pModel, const CQYCompList* pList)
     : CQYListCompCommand(pModel, pList)
 {
 }
@@ -229,28 +229,28 @@ BOOL CQYRemoveCompsCommand::Execute()
     return !m_places.empty();
 }
 
-CQYBaseCommand* CQYRemoveCompsCommand::GetUndoCommand()
+CQYBaseCommand* CQYRemoveCompsCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYAddCompsCommand(m_pModel, &m_list);
     pCommand->SetPlaces(m_places, m_bonds);
     return pCommand;
 }
 
-CQYBaseCommand* CQYRemoveCompsCommand::GetRedoCommand()
+CQYBaseCommand* CQYRemoveCompsCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYRemoveCompsCommand(m_pModel, &m_list);
     pCommand->SetCutBonds(m_bCutBonds);
     return pCommand;
 }
 
-void CQYRemoveCompsCommand::Sprint(CString& strText)
+void CQYRemoveCompsCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_REMOVECOMPS);
 }
 
 // Move a list.
 
-CQYMoveCompsCommand::CQYMoveCompsCommand(CQYDataModel* pModel, CQYCompList* pList, int dx, int dy)
+CQYMoveCompsCommand::CQYMoveCompsCommand(CQYDataModel* pModel, const CQYCompList* pList, int dx, int dy)
     : CQYListCompCommand(pModel, pList), m_dx(dx), m_dy(dy)
 {
 }
@@ -265,17 +265,17 @@ BOOL CQYMoveCompsCommand::Execute()
     return m_pModel->MoveComponents(&m_list, m_dx, m_dy) > 0;
 }
 
-CQYBaseCommand* CQYMoveCompsCommand::GetUndoCommand()
+CQYBaseCommand* CQYMoveCompsCommand::GetUndoCommand() const
 {
     return new CQYMoveCompsCommand(m_pModel, &m_list, -m_dx, -m_dy);
 }
 
-CQYBaseCommand* CQYMoveCompsCommand::GetRedoCommand()
+CQYBaseCommand* CQYMoveCompsCommand::GetRedoCommand() const
 {
     return new CQYMoveCompsCommand(m_pModel, &m_list, m_dx, m_dy);
 }
 
-void CQYMoveCompsCommand::Sprint(CString& strText)
+void CQYMoveCompsCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMPS);
 }
@@ -304,7 +304,7 @@ BOOL CQYAddLinkCommand::Execute()
     return FALSE;
 }
 
-CQYBaseCommand* CQYAddLinkCommand::GetUndoCommand()
+CQYBaseCommand* CQYAddLinkCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYRemoveLinkCommand(m_pModel, m_pComp);
     pCommand->SetFromPort(m_pFromPort);
@@ -312,7 +312,7 @@ CQYBaseCommand* CQYAddLinkCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYAddLinkCommand::GetRedoCommand()
+CQYBaseCommand* CQYAddLinkCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYAddLinkCommand(m_pModel, m_pComp);
     pCommand->SetToPort(m_pToPort);
@@ -321,7 +321,7 @@ CQYBaseCommand* CQYAddLinkCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYAddLinkCommand::Sprint(CString& strText)
+void CQYAddLinkCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ADDLINK);
 }
@@ -353,7 +353,7 @@ BOOL CQYRemoveLinkCommand::Execute()
     return m_pModel->RemoveComponent(m_pComp);
 }
 
-CQYBaseCommand* CQYRemoveLinkCommand::GetUndoCommand()
+CQYBaseCommand* CQYRemoveLinkCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYAddLinkCommand(m_pModel, m_pComp);
     pCommand->SetToPort(m_pToPort);
@@ -362,7 +362,7 @@ CQYBaseCommand* CQYRemoveLinkCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYRemoveLinkCommand::GetRedoCommand()
+CQYBaseCommand* CQYRemoveLinkCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYRemoveLinkCommand(m_pModel, m_pComp);
     pCommand->SetFromPort(m_pFromPort);
@@ -370,7 +370,7 @@ CQYBaseCommand* CQYRemoveLinkCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYRemoveLinkCommand::Sprint(CString& strText)
+void CQYRemoveLinkCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_REMOVELINK);
 }

@@ -19,9 +19,9 @@ public:
     // Appends the component on top with the next tab order; an inverse of a
     // removal puts it back where it stood.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     // Makes the command put the component back at this place.
     void SetPlace(int nIndex, int nTabOrder);
@@ -38,9 +38,9 @@ public:
 
     int GetCommandID() override;
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_nIndex = -1;
@@ -63,9 +63,9 @@ public:
 
     int GetCommandID() override;
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_dx;
@@ -75,13 +75,13 @@ private:
 class CQYAddCompsCommand : public CQYListCompCommand {
     DECLARE_DYNAMIC(CQYAddCompsCommand)
 public:
-    CQYAddCompsCommand(CQYDataModel* pModel, CQYCompList* pList);
+    CQYAddCompsCommand(CQYDataModel* pModel, const CQYCompList* pList);
 
     int GetCommandID() override;
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     // Makes the command put the components back where they stood (places
     // in the order they were taken out) and tie the bonds that were cut.
@@ -95,15 +95,15 @@ private:
 class CQYRemoveCompsCommand : public CQYListCompCommand {
     DECLARE_DYNAMIC(CQYRemoveCompsCommand)
 public:
-    CQYRemoveCompsCommand(CQYDataModel* pModel, CQYCompList* pList);
+    CQYRemoveCompsCommand(CQYDataModel* pModel, const CQYCompList* pList);
 
     int GetCommandID() override;
     // Takes every listed component on the page off (FALSE when none was);
     // with SetCutBonds, first cuts their port and connector bonds.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     // The removal also cuts the bonds between ports and connectors of the
     // listed components, and its inverse ties them again.
@@ -118,13 +118,13 @@ private:
 class CQYMoveCompsCommand : public CQYListCompCommand {
     DECLARE_DYNAMIC(CQYMoveCompsCommand)
 public:
-    CQYMoveCompsCommand(CQYDataModel* pModel, CQYCompList* pList, int dx, int dy);
+    CQYMoveCompsCommand(CQYDataModel* pModel, const CQYCompList* pList, int dx, int dy);
 
     int GetCommandID() override;
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_dx;
@@ -139,9 +139,9 @@ public:
     int GetCommandID() override;
     // Binds the ends to the ports that are set, then adds the link.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     void SetPlace(int nIndex, int nTabOrder);
 
@@ -158,9 +158,9 @@ public:
     int GetCommandID() override;
     // Lets go of the ports that are set, then takes the link off.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_nIndex = -1;

@@ -84,7 +84,7 @@ public:
     // with one reference owned by the caller, or NULL for codes that make
     // nothing (or whose class is not loaded).  dwParam is for derived
     // models.
-    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam);
+    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam = 0);
     // The first name (caption) of the type's pattern with n = 1, 2, ... that
     // no component of the page has; names are upper case.
     virtual CString GetUniqueName(int nType);
@@ -250,7 +250,7 @@ public:
     // fields (1 of 1 outside printing).
     void SetPrintingPage(int nPage, int nPageCount = 1);
 
-    CString GetPathName() const { return m_strPathName; }
+    CString GetPathName() const { return strCurOpenFormFile; }
     CQYCompList& GetComponents() { return m_listComponents; }
     CObList& GetProperties() { return m_listProperties; }
     CQYDrawComponent* GetFormComponent() { return m_pFormComponent; }
@@ -259,7 +259,9 @@ public:
     BOOL IsDrawFormFrame() const { return m_bDrawFormFrame; }
 
     CQYDrawComponent* m_pFormComponent = nullptr;
-    CString m_strPathName;
+    // The path of the file last opened or saved; derived and generated
+    // models assign it directly.
+    CString strCurOpenFormFile;
     CString m_strTitle;
     CDocument* m_pOwnerDoc = nullptr;
     BOOL m_bModified = FALSE;

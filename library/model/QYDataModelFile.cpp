@@ -173,7 +173,7 @@ void CQYDataModel::ResetToNewDocument()
 
 BOOL CQYDataModel::SaveDocument(LPCTSTR lpszPathName)
 {
-    m_strPathName = lpszPathName != nullptr ? lpszPathName : "";
+    strCurOpenFormFile = lpszPathName != nullptr ? lpszPathName : "";
     return QYSaveObjectToFile(*this, lpszPathName);
 }
 
@@ -185,7 +185,7 @@ BOOL CQYDataModel::OpenDocument(LPCTSTR lpszPathName)
         return FALSE;
 
     // Everything was read: the model becomes the document.
-    m_strPathName = lpszPathName;
+    strCurOpenFormFile = lpszPathName;
     if (bEmpty) {
         ResetToNewDocument();
     } else {

@@ -82,9 +82,9 @@ CString CQYDataModel::GetFieldLongDate()
 // shows its title.
 CString CQYDataModel::GetFieldFileName()
 {
-    if (m_strPathName.IsEmpty())
+    if (strCurOpenFormFile.IsEmpty())
         return m_strTitle;
-    const CString strFile = FileNameOf(m_strPathName);
+    const CString strFile = FileNameOf(strCurOpenFormFile);
     const int nDot = ExtensionDot(strFile);
     return nDot >= 0 ? strFile.Left(nDot) : strFile;
 }
@@ -92,9 +92,9 @@ CString CQYDataModel::GetFieldFileName()
 // The extension with its dot, so that "&f&e" gives the whole name.
 CString CQYDataModel::GetFieldFileExt()
 {
-    if (m_strPathName.IsEmpty())
+    if (strCurOpenFormFile.IsEmpty())
         return CString();
-    const CString strFile = FileNameOf(m_strPathName);
+    const CString strFile = FileNameOf(strCurOpenFormFile);
     const int nDot = ExtensionDot(strFile);
     return nDot >= 0 ? strFile.Mid(nDot) : CString();
 }

@@ -11,6 +11,7 @@
 #include "framework/gdi/Pen.h"
 #include "library/model/QYBaseComponent.h"
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYExport.h"
 #include "library/model/QYFillKinds.h"
 
 class CDC;
@@ -169,6 +170,22 @@ public:
     void ReleasePen();
 
     CQYCompProperties* GetDefaultProperty();
+
+    // Shortcuts to the default property set, used by derived and generated
+    // component classes.  Setters do nothing and getters return the set's
+    // defaults when the component has no default set.
+    void SetType(int nType);
+    int GetType();
+    void SetBkColor(COLORREF crColor);
+    COLORREF GetBkColor();
+    COLORREF GetPatternColor();
+    void SetBrushType(int nBrushType);
+    int GetBrushType();
+    void SetLineWidth(int nWidth);
+    void SetLineColor(COLORREF crColor);
+    void SetNullPen(BOOL bNullPen);
+    int GetShadowOffsetX();
+    int GetShadowOffsetY();
     CQYArea& GetCompRgn() { return m_CompArea; }
     CRect GetTrackRect();
     void SetObjectName(LPCTSTR lpszName);

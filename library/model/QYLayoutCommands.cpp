@@ -57,7 +57,7 @@ void CQYLayoutMacro::SetMainComponent(CQYDrawComponent* pComp)
     m_pMainComp = pComp;
 }
 
-CQYBaseCommandMacro* CQYLayoutMacro::NewEmptyMacro()
+CQYBaseCommandMacro* CQYLayoutMacro::NewEmptyMacro() const
 {
     CQYLayoutMacro* pMacro = NewOfSameClass();
     pMacro->m_nType = 0;
@@ -110,12 +110,12 @@ BOOL CQYScaleCommand::Execute()
     return RunAll();
 }
 
-void CQYScaleCommand::Sprint(CString& strText)
+void CQYScaleCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_SCALE);
 }
 
-CQYLayoutMacro* CQYScaleCommand::NewOfSameClass()
+CQYLayoutMacro* CQYScaleCommand::NewOfSameClass() const
 {
     return new CQYScaleCommand(m_pModel);
 }
@@ -143,12 +143,12 @@ BOOL CQYRotateCommand::Execute()
     return RunAll();
 }
 
-void CQYRotateCommand::Sprint(CString& strText)
+void CQYRotateCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ROTATE);
 }
 
-CQYLayoutMacro* CQYRotateCommand::NewOfSameClass()
+CQYLayoutMacro* CQYRotateCommand::NewOfSameClass() const
 {
     return new CQYRotateCommand(m_pModel);
 }
@@ -205,14 +205,14 @@ BOOL CQYAlignCommand::Execute()
     return RunAll();
 }
 
-void CQYAlignCommand::Sprint(CString& strText)
+void CQYAlignCommand::Sprint(CString& strText) const
 {
     static const UINT kIds[] = {IDS_QY_CMD_ALIGN_TOP,  IDS_QY_CMD_ALIGN_MIDDLE, IDS_QY_CMD_ALIGN_BOTTOM,
                                 IDS_QY_CMD_ALIGN_LEFT, IDS_QY_CMD_ALIGN_CENTER, IDS_QY_CMD_ALIGN_RIGHT};
     SprintType(strText, m_nType, kIds, 6, IDS_QY_CMD_UNKNOWN);
 }
 
-CQYLayoutMacro* CQYAlignCommand::NewOfSameClass()
+CQYLayoutMacro* CQYAlignCommand::NewOfSameClass() const
 {
     return new CQYAlignCommand(m_pModel);
 }
@@ -250,13 +250,13 @@ BOOL CQYSizeCommand::Execute()
     return RunAll();
 }
 
-void CQYSizeCommand::Sprint(CString& strText)
+void CQYSizeCommand::Sprint(CString& strText) const
 {
     static const UINT kIds[] = {IDS_QY_CMD_SAME_WIDTH, IDS_QY_CMD_SAME_HEIGHT, IDS_QY_CMD_SAME_SIZE};
     SprintType(strText, m_nType, kIds, 3, IDS_QY_CMD_UNKNOWN);
 }
 
-CQYLayoutMacro* CQYSizeCommand::NewOfSameClass()
+CQYLayoutMacro* CQYSizeCommand::NewOfSameClass() const
 {
     return new CQYSizeCommand(m_pModel);
 }
@@ -317,13 +317,13 @@ BOOL CQYSpacingCommand::Execute()
     return RunAll();
 }
 
-void CQYSpacingCommand::Sprint(CString& strText)
+void CQYSpacingCommand::Sprint(CString& strText) const
 {
     static const UINT kIds[] = {IDS_QY_CMD_SPACING_ACROSS, IDS_QY_CMD_SPACING_DOWN};
     SprintType(strText, m_nType, kIds, 2, IDS_QY_CMD_UNKNOWN);
 }
 
-CQYLayoutMacro* CQYSpacingCommand::NewOfSameClass()
+CQYLayoutMacro* CQYSpacingCommand::NewOfSameClass() const
 {
     return new CQYSpacingCommand(m_pModel);
 }
@@ -410,14 +410,14 @@ BOOL CQYOrderCommand::Execute()
     return RunAll();
 }
 
-void CQYOrderCommand::Sprint(CString& strText)
+void CQYOrderCommand::Sprint(CString& strText) const
 {
     static const UINT kIds[] = {IDS_QY_CMD_ORDER_TOFRONT, IDS_QY_CMD_ORDER_TOBACK, IDS_QY_CMD_ORDER_FORWARD,
                                 IDS_QY_CMD_ORDER_BACKWARD};
     SprintType(strText, m_nType, kIds, 4, IDS_QY_CMD_ORDER_NONE);
 }
 
-CQYLayoutMacro* CQYOrderCommand::NewOfSameClass()
+CQYLayoutMacro* CQYOrderCommand::NewOfSameClass() const
 {
     return new CQYOrderCommand(m_pModel);
 }

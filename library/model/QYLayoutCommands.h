@@ -29,8 +29,8 @@ protected:
     explicit CQYLayoutMacro(CQYDataModel* pModel);
     // A new, empty macro of the class with type 0, the same main component
     // and components.
-    CQYBaseCommandMacro* NewEmptyMacro() override;
-    virtual CQYLayoutMacro* NewOfSameClass() = 0;
+    CQYBaseCommandMacro* NewEmptyMacro() const override;
+    virtual CQYLayoutMacro* NewOfSameClass() const = 0;
     // The sub-commands in order, each with the component it acts on.
     std::vector<CQYSingleCompCommand*> SubCommands();
     // Runs every sub-command from head to tail; TRUE.
@@ -52,10 +52,10 @@ public:
     // whole list joins the component list.
     void AddComponents(CQYCompList* pList, float fScaleX, float fScaleY, int nSpot);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 };
 
 class CQYRotateCommand : public CQYLayoutMacro {
@@ -64,10 +64,10 @@ public:
     explicit CQYRotateCommand(CQYDataModel* pModel);
     void AddComponents(CQYCompList* pList, int nAngle);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 };
 
 // Types: 1 top, 2 middle, 3 bottom, 4 left, 5 center, 6 right.
@@ -78,10 +78,10 @@ public:
     void AddComponent(CQYDrawComponent* pComp);
     void AddComponents(CQYCompList* pList);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 };
 
 // Types: 1 same width, 2 same height, 3 same size; the factors are worked
@@ -92,10 +92,10 @@ public:
     explicit CQYSizeCommand(CQYDataModel* pModel);
     void AddComponents(CQYCompList* pList);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 };
 
 // Types: 1 across, 2 down.
@@ -106,10 +106,10 @@ public:
     void AddComponent(CQYDrawComponent* pComp);
     void AddComponents(CQYCompList* pList);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 };
 
 // Types: 1 to front, 2 to back, 3 forward, 4 backward.  The selected
@@ -122,10 +122,10 @@ public:
     void AddComponent(CQYDrawComponent* pComp);
     void AddComponents(CQYCompList* pList);
     BOOL Execute() override;
-    void Sprint(CString& strText) override;
+    void Sprint(CString& strText) const override;
 
 protected:
-    CQYLayoutMacro* NewOfSameClass() override;
+    CQYLayoutMacro* NewOfSameClass() const override;
 
 private:
     // Puts the sub-commands in the order they must run in and gives each

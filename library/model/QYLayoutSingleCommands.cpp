@@ -59,7 +59,7 @@ int CQYScaleExtendCommand::MirrorSpot(int nSpot, float fInverseX, float fInverse
     return nSpot;
 }
 
-CQYBaseCommand* CQYScaleExtendCommand::GetUndoCommand()
+CQYBaseCommand* CQYScaleExtendCommand::GetUndoCommand() const
 {
     const float fInverseX = 1.0f / m_fScaleX;
     const float fInverseY = 1.0f / m_fScaleY;
@@ -67,12 +67,12 @@ CQYBaseCommand* CQYScaleExtendCommand::GetUndoCommand()
                                      MirrorSpot(m_nSpot, fInverseX, fInverseY));
 }
 
-CQYBaseCommand* CQYScaleExtendCommand::GetRedoCommand()
+CQYBaseCommand* CQYScaleExtendCommand::GetRedoCommand() const
 {
     return new CQYScaleExtendCommand(m_pModel, m_pComp, m_fScaleX, m_fScaleY, m_nSpot);
 }
 
-void CQYScaleExtendCommand::Sprint(CString& strText)
+void CQYScaleExtendCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_SCALE);
 }
@@ -102,7 +102,7 @@ BOOL CQYRotateExtendCommand::Execute()
     return m_pModel->RotateComponentAbout(m_pComp, m_nAngle, m_fCentreX, m_fCentreY);
 }
 
-CQYBaseCommand* CQYRotateExtendCommand::GetUndoCommand()
+CQYBaseCommand* CQYRotateExtendCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYRotateExtendCommand(m_pModel, m_pComp, -m_nAngle);
     pCommand->m_bHasCentre = m_bHasCentre;
@@ -111,7 +111,7 @@ CQYBaseCommand* CQYRotateExtendCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYRotateExtendCommand::GetRedoCommand()
+CQYBaseCommand* CQYRotateExtendCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYRotateExtendCommand(m_pModel, m_pComp, m_nAngle);
     pCommand->m_bHasCentre = m_bHasCentre;
@@ -120,7 +120,7 @@ CQYBaseCommand* CQYRotateExtendCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYRotateExtendCommand::Sprint(CString& strText)
+void CQYRotateExtendCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ROTATE);
 }
@@ -143,18 +143,18 @@ BOOL CQYOrderSingleCommand::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYOrderSingleCommand::GetUndoCommand()
+CQYBaseCommand* CQYOrderSingleCommand::GetUndoCommand() const
 {
     // A command that moved nothing gets an inverse that moves nothing.
     return new CQYOrderSingleCommand(m_pModel, m_pComp, m_nOldPosition);
 }
 
-CQYBaseCommand* CQYOrderSingleCommand::GetRedoCommand()
+CQYBaseCommand* CQYOrderSingleCommand::GetRedoCommand() const
 {
     return new CQYOrderSingleCommand(m_pModel, m_pComp, m_nNewPosition);
 }
 
-void CQYOrderSingleCommand::Sprint(CString& strText)
+void CQYOrderSingleCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_ORDERSINGLE);
 }

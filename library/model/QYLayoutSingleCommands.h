@@ -14,9 +14,9 @@ public:
     // finite: no component is collapsed and no inverse divides by zero.
     BOOL Execute() override;
     // Factors 1/fx and 1/fy, the spot mirrored along each flipped axis.
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     float GetScaleX() const { return m_fScaleX; }
     float GetScaleY() const { return m_fScaleY; }
@@ -41,9 +41,9 @@ public:
     // component's rectangle and keeps it: the inverse and the redo copy turn
     // about that same point, so an undo puts the shape back where it was.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     int GetAngle() const { return m_nAngle; }
 
@@ -63,9 +63,9 @@ public:
     // Moves the component to the position (0 = bottom) when it is valid and
     // differs from the current one; TRUE in every case.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     void SetNewPosition(int nPosition) { m_nNewPosition = nPosition; }
     int GetNewPosition() const { return m_nNewPosition; }

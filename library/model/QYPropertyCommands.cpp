@@ -81,17 +81,17 @@ BOOL CQYColorChangeCommand::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYColorChangeCommand::GetUndoCommand()
+CQYBaseCommand* CQYColorChangeCommand::GetUndoCommand() const
 {
     return new CQYColorChangeCommand(m_pModel, m_pComp, m_crOldBack, m_crOldText);
 }
 
-CQYBaseCommand* CQYColorChangeCommand::GetRedoCommand()
+CQYBaseCommand* CQYColorChangeCommand::GetRedoCommand() const
 {
     return new CQYColorChangeCommand(m_pModel, m_pComp, m_crNewBack, m_crNewText);
 }
 
-void CQYColorChangeCommand::Sprint(CString& strText)
+void CQYColorChangeCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_COLORCHANGE);
 }
@@ -135,14 +135,14 @@ void CQYFormColorChangeCommand::SetComponentColors(COLORREF crBack, COLORREF crT
     m_crCompText = crText;
 }
 
-CQYBaseCommand* CQYFormColorChangeCommand::GetUndoCommand()
+CQYBaseCommand* CQYFormColorChangeCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYFormColorChangeCommand(m_pModel, m_pComp, m_crOldBack, m_crOldText);
     pCommand->SetComponentColors(m_crOldCompBack, m_crOldCompText);
     return pCommand;
 }
 
-CQYBaseCommand* CQYFormColorChangeCommand::GetRedoCommand()
+CQYBaseCommand* CQYFormColorChangeCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYFormColorChangeCommand(m_pModel, m_pComp, m_crNewBack, m_crNewText);
     if (m_bOwnCompColors)
@@ -150,7 +150,7 @@ CQYBaseCommand* CQYFormColorChangeCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYFormColorChangeCommand::Sprint(CString& strText)
+void CQYFormColorChangeCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_FORMCOLORCHANGE);
 }
@@ -176,19 +176,19 @@ BOOL CQYFormSizeCommand::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYFormSizeCommand::GetUndoCommand()
+CQYBaseCommand* CQYFormSizeCommand::GetUndoCommand() const
 {
     return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectOld.left, m_rectOld.top, m_rectOld.right,
                                   m_rectOld.bottom);
 }
 
-CQYBaseCommand* CQYFormSizeCommand::GetRedoCommand()
+CQYBaseCommand* CQYFormSizeCommand::GetRedoCommand() const
 {
     return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectNew.left, m_rectNew.top, m_rectNew.right,
                                   m_rectNew.bottom);
 }
 
-void CQYFormSizeCommand::Sprint(CString& strText)
+void CQYFormSizeCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_FORMSIZE);
 }
@@ -211,17 +211,17 @@ BOOL CQYSizeSpotCommand::Execute()
     return m_pModel->OffsetComponentPoint(m_pComp, m_nIndex, m_dx, m_dy);
 }
 
-CQYBaseCommand* CQYSizeSpotCommand::GetUndoCommand()
+CQYBaseCommand* CQYSizeSpotCommand::GetUndoCommand() const
 {
     return new CQYSizeSpotCommand(m_pModel, m_pComp, m_nRecordedIndex, -m_dx, -m_dy);
 }
 
-CQYBaseCommand* CQYSizeSpotCommand::GetRedoCommand()
+CQYBaseCommand* CQYSizeSpotCommand::GetRedoCommand() const
 {
     return new CQYSizeSpotCommand(m_pModel, m_pComp, m_nIndex, m_dx, m_dy);
 }
 
-void CQYSizeSpotCommand::Sprint(CString& strText)
+void CQYSizeSpotCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_SIZESPOT);
 }
@@ -261,7 +261,7 @@ BOOL CQYSizePortCommand::Execute()
     return m_pModel->OffsetComponentPoint(m_pComp, m_nIndex, m_dx, m_dy);
 }
 
-CQYBaseCommand* CQYSizePortCommand::GetUndoCommand()
+CQYBaseCommand* CQYSizePortCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYSizePortCommand(m_pModel, m_pComp, m_nRecordedIndex, -m_dx, -m_dy);
     pCommand->SetToPort(m_pFromPort);
@@ -269,7 +269,7 @@ CQYBaseCommand* CQYSizePortCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYSizePortCommand::GetRedoCommand()
+CQYBaseCommand* CQYSizePortCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYSizePortCommand(m_pModel, m_pComp, m_nIndex, m_dx, m_dy);
     pCommand->SetToPort(m_pToPort);
@@ -277,14 +277,14 @@ CQYBaseCommand* CQYSizePortCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYSizePortCommand::Sprint(CString& strText)
+void CQYSizePortCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_SIZEPORT);
 }
 
 // Group.
 
-CQYGroupCommand::CQYGroupCommand(CQYDataModel* pModel, CQYCompList* pList, CQYDrawComponent* pGroup)
+CQYGroupCommand::CQYGroupCommand(CQYDataModel* pModel, const CQYCompList* pList, CQYDrawComponent* pGroup)
     : CQYListCompCommand(pModel, pList)
 {
     HoldGroup(m_pGroup, pGroup);
@@ -339,7 +339,7 @@ BOOL CQYGroupCommand::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYGroupCommand::GetUndoCommand()
+CQYBaseCommand* CQYGroupCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYUnGroupCommand(m_pModel, m_pGroup);
     pCommand->RemoveAllComponents();
@@ -348,14 +348,14 @@ CQYBaseCommand* CQYGroupCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYGroupCommand::GetRedoCommand()
+CQYBaseCommand* CQYGroupCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYGroupCommand(m_pModel, &m_list, m_pGroup);
     pCommand->SetRestore(m_restore);
     return pCommand;
 }
 
-void CQYGroupCommand::Sprint(CString& strText)
+void CQYGroupCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_GROUP);
 }
@@ -407,7 +407,7 @@ BOOL CQYUnGroupCommand::Execute()
     return TRUE;
 }
 
-CQYBaseCommand* CQYUnGroupCommand::GetUndoCommand()
+CQYBaseCommand* CQYUnGroupCommand::GetUndoCommand() const
 {
     auto* pCommand = new CQYGroupCommand(m_pModel, &m_list, m_pGroup);
     if (!m_recorded.IsEmpty())
@@ -415,7 +415,7 @@ CQYBaseCommand* CQYUnGroupCommand::GetUndoCommand()
     return pCommand;
 }
 
-CQYBaseCommand* CQYUnGroupCommand::GetRedoCommand()
+CQYBaseCommand* CQYUnGroupCommand::GetRedoCommand() const
 {
     auto* pCommand = new CQYUnGroupCommand(m_pModel, m_pGroup);
     pCommand->RemoveAllComponents();
@@ -424,7 +424,7 @@ CQYBaseCommand* CQYUnGroupCommand::GetRedoCommand()
     return pCommand;
 }
 
-void CQYUnGroupCommand::Sprint(CString& strText)
+void CQYUnGroupCommand::Sprint(CString& strText) const
 {
     strText = QYLoadCommandString(IDS_QY_CMD_UNGROUP);
 }

@@ -17,9 +17,9 @@ public:
     // Sets the two colours of the component's property set; the model's
     // modified flag is left alone.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     COLORREF m_crNewBack;
@@ -37,9 +37,9 @@ public:
     // colours of both are remembered: the two may have differed, and the
     // inverse gives each its own back.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     // The component gets these colours instead of the form's.
     void SetComponentColors(COLORREF crBack, COLORREF crText);
@@ -62,9 +62,9 @@ public:
     CQYFormSizeCommand(CQYDataModel* pModel, CQYDrawComponent* pComp, int nLeft, int nTop, int nRight, int nBottom);
     int GetCommandID() override;
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     CRect m_rectNew;
@@ -78,9 +78,9 @@ public:
     int GetCommandID() override;
     // Offsets one point; FALSE when the component is not on the page.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_nRecordedIndex = 0;
@@ -98,9 +98,9 @@ public:
     // Lets go of the port left, binds the end to the port joined, moves the
     // point; FALSE (nothing changed) when the link is not on the page.
     BOOL Execute() override;
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
 private:
     int m_nRecordedIndex = 0;
@@ -122,15 +122,15 @@ class CQYGroupCommand : public CQYListCompCommand {
     DECLARE_DYNAMIC(CQYGroupCommand)
 public:
     // The group may be NULL: the command then makes one when it first runs.
-    CQYGroupCommand(CQYDataModel* pModel, CQYCompList* pList, CQYDrawComponent* pGroup);
+    CQYGroupCommand(CQYDataModel* pModel, const CQYCompList* pList, CQYDrawComponent* pGroup);
     ~CQYGroupCommand() override;
     int GetCommandID() override;
     // FALSE (nothing done, the group untouched) for an empty list.
     BOOL Execute() override;
     // An ungroup carrying the members, which puts them back at their places.
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     CQYDrawComponent* GetGroup() { return m_pGroup; }
     // The group returns to this place (the inverse of an ungroup).
@@ -151,9 +151,9 @@ public:
     int GetCommandID() override;
     BOOL Execute() override;
     // A group command with the members that puts the group back at its place.
-    CQYBaseCommand* GetUndoCommand() override;
-    CQYBaseCommand* GetRedoCommand() override;
-    void Sprint(CString& strText) override;
+    CQYBaseCommand* GetUndoCommand() const override;
+    CQYBaseCommand* GetRedoCommand() const override;
+    void Sprint(CString& strText) const override;
 
     // The members return to these places (the inverse of a group).
     void SetRestore(const QY_GROUP_PLACES& places) { m_restore = places; }

@@ -32,9 +32,9 @@ public:
     {
         return m_bInsert ? m_pModel->InsertComponent(m_pComp) : m_pModel->RemoveComponent(m_pComp);
     }
-    CQYBaseCommand* GetUndoCommand() override { return new InsertCommand(m_pModel, m_pComp, !m_bInsert); }
-    CQYBaseCommand* GetRedoCommand() override { return new InsertCommand(m_pModel, m_pComp, m_bInsert); }
-    void Sprint(CString& strText) override { strText = "Insert"; }
+    CQYBaseCommand* GetUndoCommand() const override { return new InsertCommand(m_pModel, m_pComp, !m_bInsert); }
+    CQYBaseCommand* GetRedoCommand() const override { return new InsertCommand(m_pModel, m_pComp, m_bInsert); }
+    void Sprint(CString& strText) const override { strText = "Insert"; }
 
 private:
     CQYDrawComponent* m_pComp;

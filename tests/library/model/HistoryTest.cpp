@@ -37,9 +37,9 @@ public:
         m_ledger.executed.push_back(m_nId);
         return TRUE;
     }
-    CQYBaseCommand* GetUndoCommand() override { return new StepCommand(m_ledger, -m_nId, -m_nAmount, m_ledger.bFailUndo); }
-    CQYBaseCommand* GetRedoCommand() override { return new StepCommand(m_ledger, m_nId, m_nAmount, m_ledger.bFailRedo); }
-    void Sprint(CString& strText) override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
+    CQYBaseCommand* GetUndoCommand() const override { return new StepCommand(m_ledger, -m_nId, -m_nAmount, m_ledger.bFailUndo); }
+    CQYBaseCommand* GetRedoCommand() const override { return new StepCommand(m_ledger, m_nId, m_nAmount, m_ledger.bFailRedo); }
+    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:
     Ledger& m_ledger;
@@ -51,10 +51,10 @@ private:
 class StepMacro : public CQYCommandMacro {
 public:
     StepMacro() : CQYCommandMacro(nullptr) {}
-    void Sprint(CString& strText) override { strText = QYLoadCommandString(IDS_QY_CMD_UNKNOWN); }
+    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_UNKNOWN); }
 
 protected:
-    CQYBaseCommandMacro* NewEmptyMacro() override { return new StepMacro; }
+    CQYBaseCommandMacro* NewEmptyMacro() const override { return new StepMacro; }
 };
 
 // A history that records its notifications.
