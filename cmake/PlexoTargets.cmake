@@ -1,6 +1,11 @@
 # Helpers that give every module and test the same flags.
 
+option(PLEXO_WERROR "Treat compiler warnings as errors (the test build turns it on)" OFF)
+
 set(PLEXO_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+if(PLEXO_WERROR)
+    list(APPEND PLEXO_WARNINGS -Werror)
+endif()
 set(PLEXO_FP_FLAGS -ffp-contract=off -fno-fast-math)
 
 if(PLEXO_SANITIZE)
@@ -8,6 +13,15 @@ if(PLEXO_SANITIZE)
         -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_compile_options(${PLEXO_SANITIZER_FLAGS})
     add_link_options(${PLEXO_SANITIZER_FLAGS})
+endif()
+
+# The fuzzing build: every module carries the coverage instrumentation that
+# libFuzzer steers by; only the fuzz programs link libFuzzer itself.
+if(PLEXO_FUZZ)
+    set(PLEXO_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    # clang also asks for 'override' on the run-time class macros' members.
+    add_compile_options(${PLEXO_FUZZ_FLAGS} -fsanitize=fuzzer-no-link -Wno-inconsistent-missing-override)
+    add_link_options(${PLEXO_FUZZ_FLAGS})
 endif()
 
 function(plexo_apply_flags target)

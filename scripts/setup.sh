@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config ccache
+    clang libclang-rt-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     libpcre2-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine fontconfig
-    python3
+    python3 clang-format
 )
 
 missing=()

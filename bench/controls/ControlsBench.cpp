@@ -1,7 +1,6 @@
 // Dialog and report-list throughput: a dialog of 100 controls made from its
 // template, initialised by data exchange, shown and closed; a report list
 // filled with 10,000 rows; and a repaint of the list's visible rows.
-#include <QApplication>
 
 #include "framework/controls/Dialog.h"
 #include "framework/controls/DataExchange.h"
@@ -12,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -127,13 +125,3 @@ void BM_RepaintReportListVisibleRows(benchmark::State &state)
 BENCHMARK(BM_RepaintReportListVisibleRows)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}

@@ -7,8 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -252,15 +250,3 @@ BENCHMARK(BM_Keystroke)
     ->Iterations(100);
 
 } // namespace
-
-// The display metrics measure a font: that needs the GUI application,
-// offscreen here.
-int main(int argc, char **argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,13 +1,11 @@
 // Drawing throughput on a full-HD image: rectangles and eight-point
 // polygons with mixed pens and brushes, and tabbed text.
-#include <QGuiApplication>
 #include <QImage>
 
 #include "framework/gdi/CDC.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
@@ -135,13 +133,3 @@ void BM_TabbedTextOut(benchmark::State &state)
 BENCHMARK(BM_TabbedTextOut)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // winding in turn) with a solid brush and no outline on a 1000x1000 memory
 // DC, paired in the same iteration with QPainter filling the same polygons
 // on a QImage (no antialiasing).  The ratio is a counter.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -15,7 +14,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -99,13 +97,3 @@ void BM_FillPolygons(benchmark::State &state)
 BENCHMARK(BM_FillPolygons)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,12 +7,9 @@
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include <fcntl.h>
 #include <malloc.h>
@@ -162,15 +159,3 @@ BENCHMARK(BM_SaveDocument)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()-
 BENCHMARK(BM_OpenDocument)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Complexity();
 
 } // namespace
-
-// Components make fonts and the page painter loads its icon: both need the
-// GUI application, offscreen here.
-int main(int argc, char** argv)
-{
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

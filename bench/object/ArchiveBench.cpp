@@ -82,7 +82,7 @@ void BM_ReadObjects(benchmark::State &state)
         std::vector<std::unique_ptr<CObject>> loaded;
         loaded.reserve(nCount);
         for (DWORD_PTR i = 0; i < nCount; ++i) {
-            CBenchPoint *pPoint = NULL;
+            CBenchPoint *pPoint = nullptr;
             ar >> pPoint;
             loaded.emplace_back(pPoint);
         }

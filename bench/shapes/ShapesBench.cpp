@@ -11,9 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -121,14 +118,3 @@ void BM_MoveShapeWith100Links(benchmark::State& state)
 BENCHMARK(BM_MoveShapeWith100Links)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Drawing needs the application's font and screen services.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

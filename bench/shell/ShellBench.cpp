@@ -8,7 +8,6 @@
 #include "framework/shell/OleDropTarget.h"
 #include "framework/window/WindowApi.h"
 
-#include <QApplication>
 #include <QMimeData>
 
 #include <benchmark/benchmark.h>
@@ -81,12 +80,3 @@ void BM_DragOverToView(benchmark::State &state)
 BENCHMARK(BM_DragOverToView)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

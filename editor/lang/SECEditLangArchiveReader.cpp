@@ -31,7 +31,7 @@ SECEditLangArchiveReader::SECEditLangArchiveReader(LPCTSTR lpszPath) : SECEditLa
 
 BOOL SECEditLangArchiveReader::Read(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     ResetIfWanted(pConfig);
     const CString path = SECEditResolveLanguageFileForReading(m_strPath);

@@ -49,7 +49,7 @@ bool SECEditLangConfig::QueryInterface(const GUID &iid, void **ppv)
         *ppv = static_cast<ISECEditRefCount *>(this);
         return true;
     }
-    *ppv = NULL;
+    *ppv = nullptr;
     return false;
 }
 
@@ -69,9 +69,9 @@ int SECEditLangConfig::Release()
 void SECEditLangConfig::ClearTags()
 {
     POSITION pos = m_tags.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString key;
-        SECEditTag *pTag = NULL;
+        SECEditTag *pTag = nullptr;
         m_tags.GetNextAssoc(pos, key, pTag);
         delete pTag;
     }
@@ -155,7 +155,7 @@ void SECEditLangConfig::NotifyListeners(SECEditObserver *pExcept, SECEditHint *p
 SECEditColorGroup *SECEditLangConfig::GetColorGroup(int nIndex)
 {
     if (nIndex < 0 || nIndex >= m_groups.GetSize())
-        return NULL;
+        return nullptr;
     return m_groups[nIndex];
 }
 
@@ -167,7 +167,7 @@ int SECEditLangConfig::GetColorGroupCount()
 SECEditColorGroup *SECEditLangConfig::GetFixedColorGroup(int nFixedGroup)
 {
     if (nFixedGroup < 0 || nFixedGroup > 3)
-        return NULL;
+        return nullptr;
     return GetColorGroup(m_fixedGroups[nFixedGroup]);
 }
 
@@ -180,35 +180,35 @@ WORD SECEditLangConfig::GetFixedGroupIndex(int nFixedGroup)
 
 SECEditTag *SECEditLangConfig::FindTag(LPCTSTR pText, int nAvailable, int nExactLength, int nKind)
 {
-    if (pText == NULL || nAvailable <= 0)
-        return NULL;
+    if (pText == nullptr || nAvailable <= 0)
+        return nullptr;
     const auto *p = reinterpret_cast<const unsigned char *>(pText);
-    SECEditTag *pCandidate = NULL;
+    SECEditTag *pCandidate = nullptr;
     int nPrefix = 0;
-    while (pCandidate == NULL) {
+    while (pCandidate == nullptr) {
         if (nPrefix >= nAvailable)
-            return NULL;
+            return nullptr;
         nPrefix += MbCharLength(p + nPrefix, static_cast<size_t>(nAvailable - nPrefix));
         if (!m_tags.Lookup(CString(pText, nPrefix), pCandidate))
-            return NULL;
+            return nullptr;
     }
     if (nExactLength != 0 && nExactLength != pCandidate->m_strBeginTag.GetLength())
-        return NULL;
+        return nullptr;
     const bool kindMatches = nKind == SECEDIT_TAG_ANY ||
                              (nKind == SECEDIT_TAG_SINGLELINE && !pCandidate->m_bMultiLine) ||
                              (nKind == SECEDIT_TAG_MULTILINE && pCandidate->m_bMultiLine);
-    return kindMatches ? pCandidate : NULL;
+    return kindMatches ? pCandidate : nullptr;
 }
 
 void SECEditLangConfig::GetTags(CPtrList &tags, int nKind)
 {
     tags.RemoveAll();
     POSITION pos = m_tags.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString key;
-        SECEditTag *pTag = NULL;
+        SECEditTag *pTag = nullptr;
         m_tags.GetNextAssoc(pos, key, pTag);
-        if (pTag == NULL)
+        if (pTag == nullptr)
             continue;
         if (nKind == SECEDIT_TAG_ANY || (nKind == SECEDIT_TAG_SINGLELINE && !pTag->m_bMultiLine) ||
             (nKind == SECEDIT_TAG_MULTILINE && pTag->m_bMultiLine))
@@ -218,7 +218,7 @@ void SECEditLangConfig::GetTags(CPtrList &tags, int nKind)
 
 int SECEditLangConfig::LookupKeyword(LPCTSTR pToken, int nLength, WORD *pGroup)
 {
-    if (pToken == NULL || nLength <= 0)
+    if (pToken == nullptr || nLength <= 0)
         return 0;
     const CString token(pToken, nLength);
     WORD group = 0;
@@ -251,7 +251,7 @@ BOOL SECEditLangConfig::IsInCharSet(unsigned int nCode, int nSet)
 
 SECEditCharSet *SECEditLangConfig::GetCharSet(int nSet)
 {
-    return IsValidSet(nSet) ? &m_sets[nSet] : NULL;
+    return IsValidSet(nSet) ? &m_sets[nSet] : nullptr;
 }
 
 CString SECEditLangConfig::GetCharSetString(int nSet)
@@ -271,7 +271,7 @@ CString SECEditLangConfig::GetCharSetString(int nSet)
 
 void SECEditLangConfig::AddCharacters(int nSet, LPCTSTR pChars, int nLength)
 {
-    if (IsValidSet(nSet) && pChars != NULL && nLength > 0)
+    if (IsValidSet(nSet) && pChars != nullptr && nLength > 0)
         m_sets[nSet].AddCharacters(pChars, static_cast<size_t>(nLength));
 }
 
@@ -281,10 +281,10 @@ void SECEditLangConfig::SetCharSet(LPCTSTR lpszChars, int nSet, BOOL bClearFirst
         return;
     if (bClearFirst)
         m_sets[nSet].RemoveAll();
-    if (lpszChars != NULL)
+    if (lpszChars != nullptr)
         m_sets[nSet].AddCharacters(lpszChars, std::char_traits<char>::length(lpszChars));
     auto *pHint = new SECEditLangConfigHint;
-    NotifyListeners(NULL, pHint);
+    NotifyListeners(nullptr, pHint);
     pHint->Release();
 }
 
@@ -297,10 +297,10 @@ void SECEditLangConfig::AddTag(SECEditTag *pTag)
     while (nPrefix < length) {
         nPrefix += MbCharLength(p + nPrefix, static_cast<size_t>(length - nPrefix));
         const CString key = begin.Left(nPrefix);
-        SECEditTag *pOld = NULL;
+        SECEditTag *pOld = nullptr;
         if (m_tags.Lookup(key, pOld))
             delete pOld;
-        m_tags.SetAt(key, NULL);
+        m_tags.SetAt(key, nullptr);
     }
     m_tags.SetAt(begin, pTag);
 }
@@ -335,7 +335,7 @@ BOOL SECEditLangConfig::ResolveFixedGroups()
 CString SECEditLangConfig::GetColorGroupName(int nIndex)
 {
     POSITION pos = m_groupNames.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
         WORD index = 0;
         m_groupNames.GetNextAssoc(pos, name, index);
@@ -349,7 +349,7 @@ void SECEditLangConfig::RebuildLowerCaseKeywords()
 {
     m_lowerKeywords.RemoveAll();
     POSITION pos = m_keywords.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString keyword;
         WORD group = 0;
         m_keywords.GetNextAssoc(pos, keyword, group);

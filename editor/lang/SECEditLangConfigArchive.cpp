@@ -21,7 +21,7 @@ std::vector<std::pair<CString, VALUE>> SortedEntries(CMap<CString, LPCTSTR, VALU
     std::vector<std::pair<CString, VALUE>> entries;
     entries.reserve(static_cast<size_t>(map.GetCount()));
     POSITION pos = map.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString key;
         VALUE value{};
         map.GetNextAssoc(pos, key, value);
@@ -92,8 +92,8 @@ void SECEditLangConfig::StoreBody(CArchive &ar)
 
     ar << static_cast<DWORD>(m_tags.GetCount());
     for (const auto &[key, pTag] : SortedEntries(m_tags)) {
-        ar << key << static_cast<DWORD>(pTag != NULL ? 1 : 0);
-        if (pTag != NULL)
+        ar << key << static_cast<DWORD>(pTag != nullptr ? 1 : 0);
+        if (pTag != nullptr)
             ar << pTag->m_strBeginTag << pTag->m_strEndTag << pTag->m_strEscapeChar << pTag->m_wColorGroup
                << static_cast<DWORD>(pTag->m_bMultiLine);
     }
@@ -168,20 +168,33 @@ void SECEditLangConfig::LoadGroups(CArchive &ar)
     }
 }
 
+// A key of the tag, keyword or group-name map.  The maps compare keys as C
+// strings, so a key holding a NUL byte would be stored under a shorter one
+// and saved in a form that does not load: it is refused.
+namespace {
+CString ReadMapKey(CArchive &ar)
+{
+    CString key = ReadString(ar);
+    if (key.Str().find('\0') != std::string::npos)
+        ThrowCorrupt();
+    return key;
+}
+} // namespace
+
 void SECEditLangConfig::LoadTags(CArchive &ar)
 {
     const DWORD count = ReadDword(ar);
     for (DWORD i = 0; i < count; ++i) {
-        const CString key = ReadString(ar);
+        const CString key = ReadMapKey(ar);
         if (key.IsEmpty())
             ThrowCorrupt();
-        SECEditTag *pOld = NULL;
+        SECEditTag *pOld = nullptr;
         if (m_tags.Lookup(key, pOld)) {
             delete pOld;
-            m_tags.SetAt(key, NULL);
+            m_tags.SetAt(key, nullptr);
         }
         if (ReadDword(ar) == 0) {
-            m_tags.SetAt(key, NULL);
+            m_tags.SetAt(key, nullptr);
             continue;
         }
         auto *pTag = new SECEditTag;
@@ -200,7 +213,7 @@ void SECEditLangConfig::LoadKeywords(CArchive &ar)
 {
     const DWORD_PTR count = ar.ReadCount();
     for (DWORD_PTR i = 0; i < count; ++i) {
-        const CString keyword = ReadString(ar);
+        const CString keyword = ReadMapKey(ar);
         const WORD group = ReadWord(ar);
         if (group >= m_groups.GetSize())
             ThrowCorrupt();
@@ -212,7 +225,7 @@ void SECEditLangConfig::LoadGroupNames(CArchive &ar)
 {
     const DWORD_PTR count = ar.ReadCount();
     for (DWORD_PTR i = 0; i < count; ++i) {
-        const CString name = ReadString(ar);
+        const CString name = ReadMapKey(ar);
         const WORD index = ReadWord(ar);
         if (index >= m_groups.GetSize())
             ThrowCorrupt();

@@ -15,7 +15,7 @@ HRESULT SECEditLangConfigHint::QueryInterface(const IID &iid, void **ppv)
         *ppv = static_cast<SECEditHint *>(this);
         return S_OK;
     }
-    *ppv = NULL;
+    *ppv = nullptr;
     return E_NOINTERFACE;
 }
 

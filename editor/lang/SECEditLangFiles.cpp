@@ -107,7 +107,7 @@ CString SECEditGetUserLanguageFolder()
 
 CString SECEditResolveLanguageFileForReading(LPCTSTR lpszPath)
 {
-    if (lpszPath == NULL)
+    if (lpszPath == nullptr)
         return CString();
     CString fullPath;
     const CString name = LanguageFolderName(lpszPath, &fullPath);
@@ -121,7 +121,7 @@ CString SECEditResolveLanguageFileForReading(LPCTSTR lpszPath)
 
 CString SECEditPrepareLanguageFileForWriting(LPCTSTR lpszPath)
 {
-    if (lpszPath == NULL)
+    if (lpszPath == nullptr)
         return CString();
     CString fullPath;
     const CString name = LanguageFolderName(lpszPath, &fullPath);

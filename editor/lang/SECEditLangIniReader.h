@@ -22,8 +22,13 @@ public:
     const CString &GetPath() const { return m_strPath; }
 
 private:
+    // Keys (group names, tag begin texts) are read whole, NUL bytes included,
+    // so that a key holding one is refused; other values end at a NUL.
+    CString GetRawString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault, DWORD nBufferSize) const;
     CString GetString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault, DWORD nBufferSize) const;
     int GetInt(LPCTSTR lpszSection, LPCTSTR lpszKey, int nDefault) const;
+    BOOL GetBool(LPCTSTR lpszSection, LPCTSTR lpszKey, BOOL bDefault) const;
+    static bool HoldsNul(const CString &key);
     BOOL ReadGroup(SECEditLangConfig *pConfig, const CString &name);
     BOOL ReadTag(SECEditLangConfig *pConfig, int nTag);
 

@@ -39,10 +39,10 @@ std::vector<TagEntry> SortedTags(SECEditLangConfig *pConfig)
 {
     std::vector<TagEntry> tags;
     POSITION pos = pConfig->GetTagMap().GetStartPosition();
-    while (pos != NULL) {
-        TagEntry entry{CString(), NULL};
+    while (pos != nullptr) {
+        TagEntry entry{CString(), nullptr};
         pConfig->GetTagMap().GetNextAssoc(pos, entry.key, entry.pTag);
-        if (entry.pTag != NULL)
+        if (entry.pTag != nullptr)
             tags.push_back(entry);
     }
     std::sort(tags.begin(), tags.end(), [](const TagEntry &a, const TagEntry &b) { return a.key < b.key; });
@@ -73,7 +73,7 @@ BOOL SECEditLangIniWriter::WriteColor(LPCTSTR lpszSection, LPCTSTR lpszKey, COLO
 
 BOOL SECEditLangIniWriter::Write(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     m_strFile = SECEditPrepareLanguageFileForWriting(m_strPath);
     if (m_strFile.IsEmpty())
@@ -84,13 +84,13 @@ BOOL SECEditLangIniWriter::Write(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniWriter::WriteColorGroups(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     int written = 0;
     for (int i = 0; i < pConfig->GetColorGroupCount(); ++i) {
         const SECEditColorGroup *pGroup = pConfig->GetColorGroup(i);
         const CString name = pConfig->GetColorGroupName(i);
-        if (pGroup == NULL || name.IsEmpty())
+        if (pGroup == nullptr || name.IsEmpty())
             continue;
         ++written;
         if (!WriteValue("ColorGroups", FormatString("Group%d", written), name) ||
@@ -109,7 +109,7 @@ BOOL SECEditLangIniWriter::WriteColorGroups(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniWriter::WriteParser(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     if (!WriteValue("Parser", "Operators", pConfig->GetCharSetString(SECEDIT_OPERATORS)) ||
         !WriteValue("Parser", "Delimiters", pConfig->GetCharSetString(SECEDIT_DELIMITERS)) ||
@@ -139,7 +139,7 @@ BOOL SECEditLangIniWriter::WriteParser(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniWriter::WriteFont(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     return WriteValue("Font", "FaceName", pConfig->GetFontFace()) &&
            WriteInt("Font", "Size", pConfig->GetFontSize()) && WriteInt("Font", "Italic", pConfig->GetItalic()) &&
@@ -148,13 +148,13 @@ BOOL SECEditLangIniWriter::WriteFont(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniWriter::WriteKeywords(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     // The section is written whole: keys compare without case in an INI
     // file, and keywords that differ only in case must all stay.
     std::vector<std::string> entries;
     POSITION pos = pConfig->GetKeywordMap().GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString keyword;
         WORD group = 0;
         pConfig->GetKeywordMap().GetNextAssoc(pos, keyword, group);
@@ -177,7 +177,7 @@ BOOL SECEditLangIniWriter::WriteKeywords(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangIniWriter::WriteEditor(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     return WriteInt("Editor", "TabSize", pConfig->GetTabSize()) &&
            WriteInt("Editor", "AutoIndent", pConfig->GetAutoIndent()) &&

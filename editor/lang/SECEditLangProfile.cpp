@@ -36,12 +36,12 @@ BOOL ForEachNamedGroup(SECEditLangConfig *pConfig, FUNCTION function)
 {
     BOOL bAll = TRUE;
     POSITION pos = pConfig->GetGroupNameMap().GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
         WORD index = 0;
         pConfig->GetGroupNameMap().GetNextAssoc(pos, name, index);
         SECEditColorGroup *pGroup = pConfig->GetColorGroup(index);
-        if (pGroup != NULL && !function(name, *pGroup))
+        if (pGroup != nullptr && !function(name, *pGroup))
             bAll = FALSE;
     }
     return bAll;
@@ -56,7 +56,7 @@ SECEditLangProfileReader::SECEditLangProfileReader(LPCTSTR lpszLanguage)
 
 BOOL SECEditLangProfileReader::Read(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     ResetIfWanted(pConfig);
     const BOOL bEditor = ReadEditor(pConfig);
@@ -67,7 +67,7 @@ BOOL SECEditLangProfileReader::Read(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileReader::ReadEditor(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     const CString section = m_strPrefix + "Editor";
     BOOL bValid = TRUE;
@@ -86,7 +86,7 @@ BOOL SECEditLangProfileReader::ReadEditor(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileReader::ReadColorGroups(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     return ForEachNamedGroup(pConfig, [this](const CString &name, SECEditColorGroup &group) {
         const CString section = m_strPrefix + "Color Groups\\" + name;
@@ -103,7 +103,7 @@ BOOL SECEditLangProfileReader::ReadColorGroups(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileReader::ReadFont(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     const CString section = m_strPrefix + "Font";
     pConfig->SetFontFace(PlexoGetAppProfile().GetProfileString(section, "Facename", pConfig->GetFontFace()));
@@ -129,7 +129,7 @@ BOOL SECEditLangProfileWriter::Write(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileWriter::WriteEditor(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     CAppProfile &profile = PlexoGetAppProfile();
     const CString section = m_strPrefix + "Editor";
@@ -143,7 +143,7 @@ BOOL SECEditLangProfileWriter::WriteEditor(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileWriter::WriteColorGroups(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     return ForEachNamedGroup(pConfig, [this](const CString &name, const SECEditColorGroup &group) {
         CAppProfile &profile = PlexoGetAppProfile();
@@ -159,7 +159,7 @@ BOOL SECEditLangProfileWriter::WriteColorGroups(SECEditLangConfig *pConfig)
 
 BOOL SECEditLangProfileWriter::WriteFont(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     CAppProfile &profile = PlexoGetAppProfile();
     const CString section = m_strPrefix + "Font";

@@ -7,14 +7,14 @@
 SECEditLangReaderChain::~SECEditLangReaderChain()
 {
     POSITION pos = m_readers.GetHeadPosition();
-    while (pos != NULL)
+    while (pos != nullptr)
         static_cast<SECEditLangReader *>(m_readers.GetNext(pos))->Release();
     m_readers.RemoveAll();
 }
 
 void SECEditLangReaderChain::Add(SECEditLangReader *pReader)
 {
-    if (pReader == NULL)
+    if (pReader == nullptr)
         return;
     pReader->AddRef();
     m_readers.AddTail(pReader);
@@ -24,7 +24,7 @@ BOOL SECEditLangReaderChain::Read(SECEditLangConfig *pConfig)
 {
     BOOL bAll = TRUE;
     POSITION pos = m_readers.GetHeadPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         auto *pReader = static_cast<SECEditLangReader *>(m_readers.GetNext(pos));
         if (!pReader->Read(pConfig))
             bAll = FALSE;

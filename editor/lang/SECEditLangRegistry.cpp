@@ -11,11 +11,11 @@ template <class VALUE>
 void ReleaseAll(CMap<CString, LPCTSTR, VALUE *, VALUE *> &map)
 {
     POSITION pos = map.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
-        VALUE *pValue = NULL;
+        VALUE *pValue = nullptr;
         map.GetNextAssoc(pos, name, pValue);
-        if (pValue != NULL)
+        if (pValue != nullptr)
             pValue->Release();
     }
     map.RemoveAll();
@@ -42,19 +42,19 @@ SECEditLangRegistry::~SECEditLangRegistry()
 
 int SECEditLangRegistry::RegisterLanguage(LPCTSTR lpszName, SECEditLangReader *pReader, SECEditLangWriter *pWriter)
 {
-    if (lpszName == NULL)
+    if (lpszName == nullptr)
         return 1;
-    if (pReader != NULL)
+    if (pReader != nullptr)
         pReader->AddRef();
-    SECEditLangReader *pOldReader = NULL;
-    if (m_readers.Lookup(lpszName, pOldReader) && pOldReader != NULL)
+    SECEditLangReader *pOldReader = nullptr;
+    if (m_readers.Lookup(lpszName, pOldReader) && pOldReader != nullptr)
         pOldReader->Release();
     m_readers.SetAt(lpszName, pReader);
 
-    if (pWriter != NULL) {
+    if (pWriter != nullptr) {
         pWriter->AddRef();
-        SECEditLangWriter *pOldWriter = NULL;
-        if (m_writers.Lookup(lpszName, pOldWriter) && pOldWriter != NULL)
+        SECEditLangWriter *pOldWriter = nullptr;
+        if (m_writers.Lookup(lpszName, pOldWriter) && pOldWriter != nullptr)
             pOldWriter->Release();
         m_writers.SetAt(lpszName, pWriter);
     }
@@ -63,19 +63,19 @@ int SECEditLangRegistry::RegisterLanguage(LPCTSTR lpszName, SECEditLangReader *p
 
 SECEditLangConfig *SECEditLangRegistry::GetLanguageConfig(LPCTSTR lpszName)
 {
-    if (lpszName == NULL)
-        return NULL;
-    SECEditLangConfig *pConfig = NULL;
+    if (lpszName == nullptr)
+        return nullptr;
+    SECEditLangConfig *pConfig = nullptr;
     if (m_configs.Lookup(lpszName, pConfig))
         return pConfig;
-    SECEditLangReader *pReader = NULL;
+    SECEditLangReader *pReader = nullptr;
     if (!m_readers.Lookup(lpszName, pReader))
-        return NULL;
+        return nullptr;
     pConfig = new SECEditLangConfig;
     pConfig->SetName(lpszName);
     // A reader that fails leaves at least the defaults; the language is
     // still usable, so the result only matters to the reader's own tests.
-    if (pReader != NULL)
+    if (pReader != nullptr)
         pReader->Read(pConfig);
     m_configs.SetAt(lpszName, pConfig);
     return pConfig;
@@ -83,21 +83,21 @@ SECEditLangConfig *SECEditLangRegistry::GetLanguageConfig(LPCTSTR lpszName)
 
 int SECEditLangRegistry::SaveLanguages(LPCTSTR lpszName)
 {
-    if (lpszName != NULL) {
-        SECEditLangConfig *pConfig = NULL;
-        SECEditLangWriter *pWriter = NULL;
-        if (!m_configs.Lookup(lpszName, pConfig) || !m_writers.Lookup(lpszName, pWriter) || pWriter == NULL)
+    if (lpszName != nullptr) {
+        SECEditLangConfig *pConfig = nullptr;
+        SECEditLangWriter *pWriter = nullptr;
+        if (!m_configs.Lookup(lpszName, pConfig) || !m_writers.Lookup(lpszName, pWriter) || pWriter == nullptr)
             return 0;
         return pWriter->Write(pConfig);
     }
     int result = 0;
     POSITION pos = m_configs.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
-        SECEditLangConfig *pConfig = NULL;
+        SECEditLangConfig *pConfig = nullptr;
         m_configs.GetNextAssoc(pos, name, pConfig);
-        SECEditLangWriter *pWriter = NULL;
-        if (m_writers.Lookup(name, pWriter) && pWriter != NULL)
+        SECEditLangWriter *pWriter = nullptr;
+        if (m_writers.Lookup(name, pWriter) && pWriter != nullptr)
             result |= pWriter->Write(pConfig);
     }
     return result;
@@ -107,18 +107,18 @@ void SECEditLangRegistry::GetLanguageNames(CStringList &names)
 {
     names.RemoveAll();
     POSITION pos = m_readers.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
-        SECEditLangReader *pReader = NULL;
+        SECEditLangReader *pReader = nullptr;
         m_readers.GetNextAssoc(pos, name, pReader);
         names.AddTail(name);
     }
     pos = m_configs.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         CString name;
-        SECEditLangConfig *pConfig = NULL;
+        SECEditLangConfig *pConfig = nullptr;
         m_configs.GetNextAssoc(pos, name, pConfig);
-        if (names.Find(name) == NULL)
+        if (names.Find(name) == nullptr)
             names.AddTail(name);
     }
 }

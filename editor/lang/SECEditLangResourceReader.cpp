@@ -15,20 +15,20 @@ SECEditLangResourceReader::SECEditLangResourceReader(UINT nResourceId)
 
 BOOL SECEditLangResourceReader::Read(SECEditLangConfig *pConfig)
 {
-    if (pConfig == NULL)
+    if (pConfig == nullptr)
         return FALSE;
     LPCTSTR lpszName = MAKEINTRESOURCE(m_nResourceId);
     HINSTANCE hModule = AfxFindResourceHandle(lpszName, SECEDIT_LANGCONFIG_RESOURCE_TYPE);
-    if (hModule == NULL)
+    if (hModule == nullptr)
         return FALSE;
     HRSRC hResource = FindResource(hModule, lpszName, SECEDIT_LANGCONFIG_RESOURCE_TYPE);
-    if (hResource == NULL)
+    if (hResource == nullptr)
         return FALSE;
     const DWORD nSize = SizeofResource(hModule, hResource);
-    HGLOBAL hData = nSize != 0 ? LoadResource(hModule, hResource) : NULL;
-    const auto *pBytes = hData != NULL ? static_cast<const BYTE *>(LockResource(hData)) : NULL;
-    if (pBytes == NULL) {
-        if (hData != NULL)
+    HGLOBAL hData = nSize != 0 ? LoadResource(hModule, hResource) : nullptr;
+    const auto *pBytes = hData != nullptr ? static_cast<const BYTE *>(LockResource(hData)) : nullptr;
+    if (pBytes == nullptr) {
+        if (hData != nullptr)
             FreeResource(hData);
         return FALSE;
     }

@@ -17,7 +17,7 @@ public:
         void Next() { ++m_nIndex; }
         void Previous() { --m_nIndex; }
         BOOL IsDone() const { return m_nIndex < 0 || m_nIndex >= m_list.GetCount(); }
-        SECEditObserver *Current() const { return IsDone() ? NULL : m_list.GetAt(m_nIndex); }
+        SECEditObserver *Current() const { return IsDone() ? nullptr : m_list.GetAt(m_nIndex); }
 
     private:
         const SECEditListenerList &m_list;

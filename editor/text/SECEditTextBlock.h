@@ -5,6 +5,11 @@
 
 #include "framework/base/WinTypes.h"
 
+// The line-feed byte that ends a line, and the return byte that may come
+// before it (a CR LF file).
+inline constexpr BYTE kSecLineFeed = 10;
+inline constexpr BYTE kSecReturn = 13;
+
 #include <vector>
 
 class CArchive;
@@ -40,7 +45,7 @@ public:
     // A count (bytes in use, terminator included) and then the bytes.  On
     // loading, a record without its terminating NUL is refused with an
     // archive exception and leaves the block as it was.
-    void Serialize(CArchive &ar, BYTE chNewline = 10);
+    void Serialize(CArchive &ar, BYTE chNewline = kSecLineFeed);
 
     // Text indexes of the separators, ascending.
     const std::vector<int> &Newlines() const { return m_newlines; }

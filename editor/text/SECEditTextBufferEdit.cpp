@@ -98,7 +98,7 @@ CString SECEditTextBuffer::GetLineBreak()
     CString lineBreak;
     if (m_pStore && m_pStore->GetReturnChar() != 0)
         lineBreak += static_cast<char>(m_pStore->GetReturnChar());
-    lineBreak += static_cast<char>(m_pStore ? m_pStore->GetNewlineChar() : 10);
+    lineBreak += static_cast<char>(m_pStore ? m_pStore->GetNewlineChar() : kSecLineFeed);
     return lineBreak;
 }
 

@@ -28,7 +28,7 @@ BOOL SECEditTextStore::Reset()
     m_nValidBlockOffsets = 1;
     m_nTotalNewlines = 0;
     m_nTextLength = 0;
-    m_chNewline = 10;
+    m_chNewline = kSecLineFeed;
     m_chReturn = 0;
     TextChanged();
     return TRUE;
@@ -174,6 +174,8 @@ int SECEditTextStore::ByteAt(int offset)
 
 void SECEditTextStore::CopyBytes(int offset, int length, char *dst)
 {
+    ASSERT(length <= 0 || dst != nullptr);
+    ASSERT(offset >= 0 && length <= m_nTextLength - offset);
     int k = FindBlock(offset, TRUE);
     while (length > 0 && k >= 0 && k < GetBlockCount()) {
         SECEditTextBlock *b = GetBlock(k);
@@ -300,8 +302,8 @@ void SECEditTextStore::DetectReturnChar()
     BYTE ch = 0;
     if (m_nTotalNewlines > 0) {
         const int firstSeparator = LineStart(1) - 1;
-        if (firstSeparator > 0 && ByteAt(firstSeparator - 1) == 13)
-            ch = 13;
+        if (firstSeparator > 0 && ByteAt(firstSeparator - 1) == kSecReturn)
+            ch = kSecReturn;
     }
     SetReturnChar(ch);
 }
@@ -479,6 +481,8 @@ int SECEditTextStore::InsertBlocks(int index, const char *text, int count)
 
 void SECEditTextStore::SplitOffTail(int index, int local)
 {
+    ASSERT(index >= 0 && index < GetBlockCount());
+    ASSERT(local >= 0 && local <= m_blocks[static_cast<size_t>(index)]->GetTextLength());
     SECEditTextBlock *b = m_blocks[static_cast<size_t>(index)];
     auto *tail = new SECEditTextBlock(kBlockGrowBy);
     tail->InsertBytes(0, b->GetData() + local, b->GetTextLength() - local, m_chNewline);
@@ -488,6 +492,7 @@ void SECEditTextStore::SplitOffTail(int index, int local)
 
 void SECEditTextStore::SplitBlock(int index)
 {
+    ASSERT(index >= 0 && index < GetBlockCount());
     SECEditTextBlock *b = m_blocks[static_cast<size_t>(index)];
     // Keep the first chunk in place and move the rest into new blocks.
     const int first = ChunkLength(b->GetData(), b->GetTextLength(), m_chNewline);
@@ -501,6 +506,7 @@ void SECEditTextStore::SplitBlock(int index)
 
 void SECEditTextStore::RemoveBlock(int index)
 {
+    ASSERT(index >= 0 && index < GetBlockCount());
     delete m_blocks[static_cast<size_t>(index)];
     m_blocks.erase(m_blocks.begin() + index);
     InvalidateBlockOffsets(index);

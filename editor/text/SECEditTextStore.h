@@ -127,7 +127,7 @@ private:
     int m_nValidBlockOffsets = 0;
     int m_nTotalNewlines = 0;
     int m_nTextLength = 0;
-    BYTE m_chNewline = 10;
+    BYTE m_chNewline = kSecLineFeed;
     BYTE m_chReturn = 0;
     int m_nCachedTextLine = -1;
     struct LineStartCache {

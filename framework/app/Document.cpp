@@ -1,7 +1,18 @@
 #include "framework/app/Document.h"
 
+#include "framework/app/DocTemplate.h"
+#include "framework/app/FrameWnd.h"
+#include "framework/app/MessageBoxes.h"
+#include "framework/app/RecentFileList.h"
+#include "framework/app/WinApp.h"
+
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
-IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -11,12 +22,16 @@ CWnd* g_pMainWnd = nullptr;
 
 CWnd* AfxGetMainWnd()
 {
+    if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd != nullptr)
+        return pApp->m_pMainWnd;
     return g_pMainWnd;
 }
 
 void AfxSetMainWnd(CWnd* pMainWnd)
 {
     g_pMainWnd = pMainWnd;
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->m_pMainWnd = pMainWnd;
 }
 
 CDocument::CDocument() = default;
@@ -27,6 +42,8 @@ CDocument::~CDocument()
     POSITION pos = m_viewList.GetHeadPosition();
     while (pos != nullptr)
         static_cast<CView*>(m_viewList.GetNext(pos))->m_pDocument = nullptr;
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->RemoveDocument(this);
 }
 
 void CDocument::SetTitle(LPCTSTR lpszTitle)
@@ -35,9 +52,15 @@ void CDocument::SetTitle(LPCTSTR lpszTitle)
     UpdateFrameCounts();
 }
 
-void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL)
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
 {
-    m_strPathName = lpszPathName ? lpszPathName : "";
+    m_strPathName = PlexoCanonicalPath(lpszPathName);
+    int nSlash = m_strPathName.ReverseFind('/');
+    SetTitle(nSlash < 0 ? m_strPathName : m_strPathName.Mid(nSlash + 1));
+    if (bAddToMRU && !m_strPathName.IsEmpty()) {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->AddToRecentFileList(m_strPathName);
+    }
 }
 
 BOOL CDocument::IsModified()
@@ -54,6 +77,10 @@ void CDocument::DeleteContents()
 {
 }
 
+void CDocument::Serialize(CArchive&)
+{
+}
+
 void CDocument::AddView(CView* pView)
 {
     if (pView == nullptr || pView->m_pDocument == this)
@@ -62,6 +89,7 @@ void CDocument::AddView(CView* pView)
         pView->m_pDocument->RemoveView(pView);
     m_viewList.AddTail(pView);
     pView->m_pDocument = this;
+    OnChangedViewList();
 }
 
 void CDocument::RemoveView(CView* pView)
@@ -71,6 +99,16 @@ void CDocument::RemoveView(CView* pView)
         return;
     m_viewList.RemoveAt(pos);
     pView->m_pDocument = nullptr;
+    OnChangedViewList();
+}
+
+void CDocument::OnChangedViewList()
+{
+    if (m_bAutoDelete && m_viewList.IsEmpty()) {
+        OnCloseDocument();
+        return;
+    }
+    UpdateFrameCounts();
 }
 
 POSITION CDocument::GetFirstViewPosition() const
@@ -95,35 +133,79 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
 
 void CDocument::UpdateFrameCounts()
 {
+    // The distinct frames of the views, in view order.
+    CPtrList frames;
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
         CView* pView = GetNextView(pos);
         if (pView->GetSafeHwnd() == nullptr)
             continue;
-        CWnd* pFrame = pView->GetTopLevelParent();
-        if (pFrame != nullptr && pFrame != pView)
-            pFrame->SetWindowText(m_strTitle);
+        CFrameWnd* pFrame = pView->GetParentFrame();
+        if (pFrame != nullptr && frames.Find(pFrame) == nullptr)
+            frames.AddTail(pFrame);
+    }
+    int nFrames = static_cast<int>(frames.GetCount());
+    int nIndex = 1;
+    pos = frames.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pFrame = static_cast<CFrameWnd*>(frames.GetNext(pos));
+        pFrame->m_nWindow = nFrames > 1 ? nIndex++ : 0;
+        pFrame->OnUpdateFrameTitle(TRUE);
     }
 }
 
-CView::~CView()
+BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (m_pDocument != nullptr)
-        m_pDocument->RemoveView(this);
+    if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocTemplate != nullptr && m_pDocTemplate->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-void CView::OnUpdate(CView*, LPARAM, CObject*)
+// ---- Closing
+
+void CDocument::OnCloseDocument()
 {
-    if (GetSafeHwnd() != nullptr)
-        Invalidate(TRUE);
+    // The frames go first; the document must outlive them.
+    BOOL bAutoDelete = m_bAutoDelete;
+    m_bAutoDelete = FALSE;
+    while (!m_viewList.IsEmpty()) {
+        auto* pView = static_cast<CView*>(m_viewList.GetHead());
+        CFrameWnd* pFrame = pView->GetParentFrame();
+        if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr) {
+            RemoveView(pView);
+            continue;
+        }
+        PreCloseFrame(pFrame);
+        pFrame->DestroyWindow();
+        // A view that stayed (its frame refused to go) is let go of.
+        if (!m_viewList.IsEmpty() && m_viewList.GetHead() == pView)
+            RemoveView(pView);
+    }
+    m_bAutoDelete = bAutoDelete;
+    DeleteContents();
+    if (m_bAutoDelete)
+        delete this;
 }
 
-DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+BOOL CDocument::CanCloseFrame(CFrameWnd* pFrameArg)
+{
+    // Another frame still shows the document: no prompt.
+    POSITION pos = GetFirstViewPosition();
+    while (pos != nullptr) {
+        CFrameWnd* pFrame = GetNextView(pos)->GetParentFrame();
+        if (pFrame != nullptr && pFrame != pFrameArg)
+            return TRUE;
+    }
+    return SaveModified();
+}
 
-DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+void CDocument::PreCloseFrame(CFrameWnd*)
+{
+}
 
-void CView::OnDragLeave() {}
-
-BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint) { return FALSE; }
-
-DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint) { return static_cast<DROPEFFECT>(-1); }
+void CDocument::OnFileClose()
+{
+    if (!SaveModified())
+        return;
+    OnCloseDocument();
+}

@@ -63,8 +63,8 @@ typedef long HRESULT;
 #ifndef FALSE
 #define FALSE 0
 #endif
-#ifndef NULL
-#define NULL nullptr
+#ifndef nullptr
+#define nullptr nullptr
 #endif
 
 #define _T(x) x
@@ -101,9 +101,17 @@ typedef long HRESULT;
 #define FAILED(hr) (((HRESULT)(hr)) < 0)
 
 #define UNUSED_ALWAYS(x) (void)(x)
+// Debug builds (no NDEBUG, as the test build) check assertions: a failed
+// one reports the expression, file and line on standard error and aborts.
+// Release builds keep them empty; VERIFY still evaluates its expression.
+#ifndef NDEBUG
+[[noreturn]] void AfxAssertFailedLine(const char *expression, const char *file, int line);
+#define ASSERT(f) ((f) ? (void)0 : AfxAssertFailedLine(#f, __FILE__, __LINE__))
+#define VERIFY(f) ASSERT(f)
+#else
 #define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
-#define ASSERT_VALID(p) ((void)0)
+#endif
 #define TRACE(...) ((void)0)
 
 template <typename T>

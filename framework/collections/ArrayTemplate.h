@@ -282,5 +282,5 @@ void CArray<TYPE, ARG_TYPE>::Serialize(CArchive &ar)
         CheckArchivedCount(ar, nCount, ArchivedElementMinSize<TYPE>());
         SetSize(static_cast<int>(nCount), -1);
     }
-    SerializeElements<TYPE>(ar, m_pData, m_nSize);
+    SerializeCollectionElements<TYPE>(ar, this, m_pData, m_nSize);
 }

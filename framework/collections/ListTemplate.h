@@ -40,6 +40,10 @@ public:
     int GetCount() const { return m_nCount; }
     int GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
+    // Nodes allocated at a time; TRUE while node blocks are allocated (an
+    // empty list holds none).
+    int GetBlockSize() const { return m_pool.GetBlockSize(); }
+    BOOL HasNodeBlocks() const { return m_pool.HasBlocks(); }
 
     // Head and tail
     TYPE &GetHead() { return CheckedNode(m_pNodeHead)->data; }
@@ -126,6 +130,7 @@ typename CList<TYPE, ARG_TYPE>::CNode *CList<TYPE, ARG_TYPE>::NewNode(CNode *pPr
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::FreeNode(CNode *pNode)
 {
+    ASSERT(pNode != nullptr && m_nCount > 0);
     pNode->~CNode();
     m_pool.Give(pNode);
     m_nCount--;
@@ -136,6 +141,7 @@ void CList<TYPE, ARG_TYPE>::FreeNode(CNode *pNode)
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::Unlink(CNode *pNode)
 {
+    ASSERT(pNode != nullptr);
     if (pNode->pPrev != nullptr)
         pNode->pPrev->pNext = pNode->pNext;
     else
@@ -300,7 +306,7 @@ void CList<TYPE, ARG_TYPE>::Serialize(CArchive &ar)
     CheckArchivedCount(ar, nCount, ArchivedElementMinSize<TYPE>());
     while (nCount-- > 0) {
         TYPE newData{};
-        SerializeElements<TYPE>(ar, &newData, 1);
+        SerializeCollectionElements<TYPE>(ar, this, &newData, 1);
         AddTail(newData);
     }
 }

@@ -257,7 +257,19 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive &ar)
         KEY newKey{};
         VALUE newValue{};
         SerializeElements<KEY>(ar, &newKey, 1);
-        SerializeElements<VALUE>(ar, &newValue, 1);
+        if constexpr (collection_detail::isObjectPointer<VALUE>) {
+            newValue = collection_detail::LoadObjectPointer<VALUE>(ar, this);
+            // A repeated key: the map lets go of the value it replaces,
+            // which is deleted unless something else still refers to it.
+            VALUE oldValue{};
+            if (Lookup(newKey, oldValue)) {
+                SetAt(newKey, newValue);
+                ar.DropElementObject(this, oldValue);
+                continue;
+            }
+        } else {
+            SerializeElements<VALUE>(ar, &newValue, 1);
+        }
         SetAt(newKey, newValue);
     }
 }

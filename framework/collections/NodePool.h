@@ -5,8 +5,10 @@
 // constructs and destroys what it keeps in a node.
 #pragma once
 
+#include "framework/base/WinTypes.h"
 #include "framework/collections/CollectionErrors.h"
 
+#include <cstddef>
 #include <new>
 
 template <class NODE>
@@ -34,6 +36,7 @@ public:
     // Returns the storage of a node whose contents are already destroyed.
     void Give(void *pNode)
     {
+        ASSERT(pNode != nullptr);
         Slot *pSlot = static_cast<Slot *>(pNode);
         pSlot->pNextFree = m_pFree;
         m_pFree = pSlot;

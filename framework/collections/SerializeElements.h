@@ -93,11 +93,13 @@ TYPE LoadValue(CArchive &ar)
     }
 }
 
-// Loads an object and checks it is of the element's class.
+// Loads an object and checks it is of the element's class.  A collection
+// passes itself as holder, so that the archive notes the objects it creates
+// for the collection and a failed load frees them.
 template <class TYPE>
-TYPE LoadObjectPointer(CArchive &ar)
+TYPE LoadObjectPointer(CArchive &ar, const CObject *pHolder = nullptr, BOOL *pbCreated = nullptr)
 {
-    CObject *pObject = ar.ReadObject(nullptr);
+    CObject *pObject = ar.ReadElementObject(pHolder, nullptr, pbCreated);
     if (pObject == nullptr)
         return nullptr;
     TYPE pTyped = dynamic_cast<TYPE>(pObject);
@@ -121,6 +123,24 @@ constexpr DWORD ArchivedElementMinSize()
         return sizeof(WORD);
     else
         return 1;
+}
+
+template <class TYPE>
+void SerializeElements(CArchive &ar, TYPE *pElements, INT_PTR nCount);
+
+// SerializeElements for the elements of a collection: objects it loads are
+// noted in the archive as the collection's (CArchive::ReadElementObject).
+template <class TYPE>
+void SerializeCollectionElements(CArchive &ar, const CObject *pCollection, TYPE *pElements, INT_PTR nCount)
+{
+    if constexpr (collection_detail::isObjectPointer<TYPE>) {
+        if (ar.IsLoading()) {
+            for (INT_PTR i = 0; i < nCount; i++)
+                pElements[i] = collection_detail::LoadObjectPointer<TYPE>(ar, pCollection);
+            return;
+        }
+    }
+    SerializeElements<TYPE>(ar, pElements, nCount);
 }
 
 template <class TYPE>

@@ -3,6 +3,7 @@
 #include "framework/controls/Button.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/DialogManager.h"
 #include "framework/controls/DialogNavigation.h"
 
@@ -34,13 +35,12 @@ struct ButtonState {
 
 std::map<HWND, ButtonState> &States()
 {
-    static std::map<HWND, ButtonState> states;
-    return states;
+    return ControlStates<ButtonState>();
 }
 
 ButtonState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<ButtonState>(h);
 }
 
 UINT Type(HWND h)
@@ -468,14 +468,7 @@ LRESULT PlexoButtonProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterButtonClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoButtonProc;
-        wc.lpszClassName = "BUTTON";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("BUTTON", &PlexoButtonProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/ListBox.h"
 
 #include "framework/base/CRect.h"
@@ -33,13 +34,12 @@ struct ComboState {
 
 std::map<HWND, ComboState> &States()
 {
-    static std::map<HWND, ComboState> states;
-    return states;
+    return ControlStates<ComboState>();
 }
 
 ComboState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<ComboState>(h);
 }
 
 DWORD Kind(HWND h)
@@ -503,14 +503,7 @@ LRESULT PlexoComboBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterComboBoxClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoComboBoxProc;
-        wc.lpszClassName = "COMBOBOX";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("COMBOBOX", &PlexoComboBoxProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

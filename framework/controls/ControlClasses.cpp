@@ -3,6 +3,18 @@
 // a dialog never depends on the load order).
 #include "framework/controls/ControlClasses.h"
 
+#include "framework/window/WindowApi.h"
+
+bool RegisterControlClass(LPCTSTR name, WNDPROC proc, UINT style)
+{
+    WNDCLASS wc{};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.lpszClassName = name;
+    RegisterClass(&wc);
+    return true;
+}
+
 void PlexoRegisterStandardControls()
 {
     PlexoRegisterDialogClass();

@@ -1,5 +1,6 @@
 // Tab order and groups: the controls of a dialog in creation order, the next
 // tab stop and the next control of a group.
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/DialogManager.h"
 #include "framework/controls/DialogNavigation.h"
 #include "framework/controls/DialogState.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
-}
-
 bool Usable(HWND h)
 {
-    DWORD style = Style(h);
+    DWORD style = ControlStyle(h);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
@@ -91,7 +87,7 @@ HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
     std::vector<HWND> all = DialogNavigation::Controls(hDlg, false);
     if (all.empty())
         return nullptr;
-    auto isStop = [](HWND h) { return Usable(h) && (Style(h) & WS_TABSTOP); };
+    auto isStop = [](HWND h) { return Usable(h) && (ControlStyle(h) & WS_TABSTOP); };
     hCtl = hCtl ? OwnControl(hDlg, hCtl, all) : nullptr;
     auto it = hCtl ? std::find(all.begin(), all.end(), hCtl) : all.end();
     size_t n = all.size();
@@ -123,10 +119,10 @@ HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious)
         return hCtl;
     size_t pos = static_cast<size_t>(at - siblings.begin());
     size_t first = pos;
-    while (first > 0 && !(Style(siblings[first]) & WS_GROUP))
+    while (first > 0 && !(ControlStyle(siblings[first]) & WS_GROUP))
         --first;
     size_t last = pos;
-    while (last + 1 < siblings.size() && !(Style(siblings[last + 1]) & WS_GROUP))
+    while (last + 1 < siblings.size() && !(ControlStyle(siblings[last + 1]) & WS_GROUP))
         ++last;
     size_t n = last - first + 1;
     for (size_t k = 1; k <= n; ++k) {

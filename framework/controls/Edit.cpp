@@ -3,6 +3,7 @@
 #include "framework/controls/Edit.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/DialogManager.h"
 #include "framework/controls/EditBuffer.h"
 #include "framework/controls/EditClipboard.h"
@@ -43,23 +44,17 @@ struct EditState {
 
 std::map<HWND, EditState> &States()
 {
-    static std::map<HWND, EditState> states;
-    return states;
+    return ControlStates<EditState>();
 }
 
 EditState &State(HWND h)
 {
-    return States()[h];
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
+    return ControlState<EditState>(h);
 }
 
 bool MultiLine(HWND h)
 {
-    return (Style(h) & ES_MULTILINE) != 0;
+    return (ControlStyle(h) & ES_MULTILINE) != 0;
 }
 
 // ---- Measuring
@@ -107,7 +102,7 @@ private:
 // What a line shows: stars for passwords.
 std::string Shown(HWND h, const std::string &text)
 {
-    if (!(Style(h) & ES_PASSWORD) || MultiLine(h))
+    if (!(ControlStyle(h) & ES_PASSWORD) || MultiLine(h))
         return text;
     size_t chars = 0;
     for (unsigned char c : text)
@@ -136,7 +131,7 @@ struct VisualLine {
 
 bool Wraps(HWND h)
 {
-    return MultiLine(h) && !(Style(h) & ES_AUTOHSCROLL);
+    return MultiLine(h) && !(ControlStyle(h) & ES_AUTOHSCROLL);
 }
 
 void WrapLine(const EditBuffer &b, const MeasureDC &dc, size_t begin, size_t end, int width,
@@ -212,7 +207,7 @@ std::string LineText(HWND h, const std::vector<VisualLine> &lines, int line)
 int LineOrigin(HWND h, const EditState &s, const MeasureDC &dc, const std::string &shown)
 {
     CRect rc = FormatRect(h, s);
-    DWORD align = Style(h) & (ES_CENTER | ES_RIGHT);
+    DWORD align = ControlStyle(h) & (ES_CENTER | ES_RIGHT);
     int width = dc.Width(shown);
     int x = rc.left;
     if (align == ES_RIGHT)
@@ -281,8 +276,8 @@ void ScrollCaretIntoView(HWND h)
         else if (line >= s.firstLine + visible)
             s.firstLine = line - visible + 1;
     }
-    bool canScrollSideways = (Style(h) & ES_AUTOHSCROLL) || !MultiLine(h);
-    if (canScrollSideways && !(Style(h) & (ES_CENTER | ES_RIGHT))) {
+    bool canScrollSideways = (ControlStyle(h) & ES_AUTOHSCROLL) || !MultiLine(h);
+    if (canScrollSideways && !(ControlStyle(h) & (ES_CENTER | ES_RIGHT))) {
         POINT pt = PositionOf(h, s, dc, s.buffer.Caret());
         int quarter = plexoMax(1, rc.Width() / 4);
         if (pt.x < rc.left)
@@ -337,7 +332,7 @@ void TextChanged(HWND h)
 
 bool ReadOnly(HWND h)
 {
-    return (Style(h) & ES_READONLY) != 0;
+    return (ControlStyle(h) & ES_READONLY) != 0;
 }
 
 // Line ends a single-line edit cannot hold are cut off there.
@@ -363,7 +358,7 @@ void Replace(HWND h, const std::string &text, bool undoable, bool typing = false
 
 void Type(HWND h, const std::string &character)
 {
-    DWORD style = Style(h);
+    DWORD style = ControlStyle(h);
     if (ReadOnly(h))
         return;
     if ((style & ES_NUMBER) && !(character.size() == 1 && character[0] >= '0' && character[0] <= '9'))
@@ -379,7 +374,7 @@ void Type(HWND h, const std::string &character)
 void CopySelection(HWND h)
 {
     const EditState &s = State(h);
-    if (!s.buffer.HasSelection() || (Style(h) & ES_PASSWORD))
+    if (!s.buffer.HasSelection() || (ControlStyle(h) & ES_PASSWORD))
         return;
     std::string selected = s.buffer.Text().substr(s.buffer.SelStart(), s.buffer.SelEnd() - s.buffer.SelStart());
     EditClipboard::PutText(h, CString(selected.c_str(), static_cast<int>(selected.size())));
@@ -548,7 +543,7 @@ UINT DlgCode(HWND h, LPARAM lParam)
     auto *msg = reinterpret_cast<const MSG *>(lParam);
     bool enter = msg && ((msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) ||
                          (msg->message == WM_CHAR && msg->wParam == '\r'));
-    if (enter && MultiLine(h) && (Style(h) & ES_WANTRETURN))
+    if (enter && MultiLine(h) && (ControlStyle(h) & ES_WANTRETURN))
         code |= DLGC_WANTALLKEYS;
     if (HWND combo = OwningCombo(h))
         if (SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0))
@@ -612,7 +607,7 @@ void OnFocus(HWND h, bool gained)
         s.selecting = false;
         DestroyCaret();
     }
-    if (!(Style(h) & ES_NOHIDESEL) && s.buffer.HasSelection())
+    if (!(ControlStyle(h) & ES_NOHIDESEL) && s.buffer.HasSelection())
         InvalidateRect(h, nullptr, TRUE);
     Notify(h, gained ? EN_SETFOCUS : EN_KILLFOCUS);
 }
@@ -661,7 +656,7 @@ void Paint(HWND h, HDC hdc)
     CRect format = FormatRect(h, s);
     dc.IntersectClipRect(&format);
     MeasureDC measure(h);
-    bool showSelection = s.focus || (Style(h) & ES_NOHIDESEL);
+    bool showSelection = s.focus || (ControlStyle(h) & ES_NOHIDESEL);
     int lineHeight = measure.LineHeight();
     std::vector<VisualLine> lines = Lines(h);
     for (int line = s.firstLine; line < static_cast<int>(lines.size()); ++line) {
@@ -782,7 +777,7 @@ LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case EM_GETMODIFY: return s.modified;
     case EM_SETMODIFY: s.modified = wParam != 0; return 0;
     case EM_SETREADONLY: {
-        DWORD style = Style(h);
+        DWORD style = ControlStyle(h);
         SetWindowLong(h, GWL_STYLE, static_cast<LONG>(wParam ? style | ES_READONLY : style & ~ES_READONLY));
         InvalidateRect(h, nullptr, TRUE);
         return TRUE;
@@ -869,14 +864,7 @@ LRESULT PlexoEditProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterEditClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoEditProc;
-        wc.lpszClassName = "EDIT";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("EDIT", &PlexoEditProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/CDC.h"
@@ -41,33 +42,27 @@ struct ListState {
 
 std::map<HWND, ListState> &States()
 {
-    static std::map<HWND, ListState> states;
-    return states;
+    return ControlStates<ListState>();
 }
 
 ListState &State(HWND h)
 {
-    return States()[h];
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
+    return ControlState<ListState>(h);
 }
 
 bool OwnerDraw(HWND h)
 {
-    return (Style(h) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
+    return (ControlStyle(h) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
 
 bool HasStrings(HWND h)
 {
-    return !OwnerDraw(h) || (Style(h) & LBS_HASSTRINGS);
+    return !OwnerDraw(h) || (ControlStyle(h) & LBS_HASSTRINGS);
 }
 
 bool MultiSelect(HWND h)
 {
-    return (Style(h) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
+    return (ControlStyle(h) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) != 0;
 }
 
 bool Valid(const ListState &s, int index)
@@ -126,14 +121,14 @@ RECT ItemRect(HWND h, int index)
 
 void UpdateScrollBar(HWND h)
 {
-    if (!(Style(h) & WS_VSCROLL))
+    if (!(ControlStyle(h) & WS_VSCROLL))
         return;
     const ListState &s = State(h);
     SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
     si.nMax = std::max(0, static_cast<int>(s.items.size()) - 1);
     si.nPage = static_cast<UINT>(VisibleCount(h));
     si.nPos = s.top;
-    if (Style(h) & LBS_DISABLENOSCROLL)
+    if (ControlStyle(h) & LBS_DISABLENOSCROLL)
         si.fMask |= SIF_DISABLENOSCROLL;
     SetScrollInfo(h, SB_VERT, &si, TRUE);
 }
@@ -265,7 +260,7 @@ void RedrawItem(HWND h, int index, UINT action)
 
 void Notify(HWND h, WORD code)
 {
-    if (!(Style(h) & LBS_NOTIFY) && code != LBN_SETFOCUS && code != LBN_KILLFOCUS)
+    if (!(ControlStyle(h) & LBS_NOTIFY) && code != LBN_SETFOCUS && code != LBN_KILLFOCUS)
         return;
     if (HWND target = NotifyTarget(h))
         SendMessage(target, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), code), reinterpret_cast<LPARAM>(h));
@@ -354,7 +349,7 @@ int Insert(HWND h, int index, LPARAM lParam, bool sorted)
         item.data = static_cast<ULONG_PTR>(lParam);
     }
     int count = static_cast<int>(s.items.size());
-    if (sorted && (Style(h) & LBS_SORT) && HasStrings(h)) {
+    if (sorted && (ControlStyle(h) & LBS_SORT) && HasStrings(h)) {
         index = 0;
         while (index < count && CompareNoCase(s.items[static_cast<size_t>(index)].text, item.text) <= 0)
             ++index;
@@ -529,7 +524,7 @@ void UserSelect(HWND h, int index, bool shift, bool ctrl)
     if (!Valid(s, index))
         return;
     bool changed = false;
-    DWORD style = Style(h);
+    DWORD style = ControlStyle(h);
     if (style & LBS_MULTIPLESEL) {
         SetItemSelected(h, index, !s.items[static_cast<size_t>(index)].selected);
         SetCaret(h, index);
@@ -566,13 +561,13 @@ LRESULT KeyDown(HWND h, WPARAM vk)
     case VK_PRIOR: target = current - page; break;
     case VK_NEXT: target = current + page; break;
     case VK_SPACE:
-        if (Style(h) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+        if (ControlStyle(h) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
             UserSelect(h, current, false, true);
         return 0;
     default: return 0;
     }
     target = std::max(0, std::min(target, count - 1));
-    if (Style(h) & LBS_MULTIPLESEL) {
+    if (ControlStyle(h) & LBS_MULTIPLESEL) {
         SetCaret(h, target);
         EnsureVisible(h, target);
         return 0;
@@ -603,7 +598,7 @@ void MouseDown(HWND h, LPARAM lParam, bool dblclk)
         if (dblclk)
             Notify(h, LBN_DBLCLK);
     }
-    if (!dblclk && !(Style(h) & LBS_MULTIPLESEL)) {
+    if (!dblclk && !(ControlStyle(h) & LBS_MULTIPLESEL)) {
         State(h).tracking = true;
         SetCapture(h);
     }
@@ -615,7 +610,7 @@ void MouseMove(HWND h, LPARAM lParam)
         return;
     LRESULT hit = ItemFromPoint(h, lParam);
     if (HIWORD(hit) == 0)
-        UserSelect(h, LOWORD(hit), (Style(h) & LBS_EXTENDEDSEL) != 0, false);
+        UserSelect(h, LOWORD(hit), (ControlStyle(h) & LBS_EXTENDEDSEL) != 0, false);
 }
 
 void MouseUp(HWND h)
@@ -770,14 +765,7 @@ LRESULT PlexoListBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterListBoxClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoListBoxProc;
-        wc.lpszClassName = "LISTBOX";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("LISTBOX", &PlexoListBoxProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/controls/ListCtrl.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/CDC.h"
@@ -48,18 +49,12 @@ struct ListViewState {
 
 std::map<HWND, ListViewState> &States()
 {
-    static std::map<HWND, ListViewState> states;
-    return states;
+    return ControlStates<ListViewState>();
 }
 
 ListViewState &State(HWND h)
 {
-    return States()[h];
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
+    return ControlState<ListViewState>(h);
 }
 
 bool Valid(const ListViewState &s, int item)
@@ -92,7 +87,7 @@ int RowHeight(HWND h)
 
 int HeaderHeight(HWND h)
 {
-    if (Style(h) & LVS_NOCOLUMNHEADER)
+    if (ControlStyle(h) & LVS_NOCOLUMNHEADER)
         return 0;
     ListViewState &s = State(h);
     if (s.headerHeight <= 0)
@@ -121,7 +116,7 @@ RECT RowRect(HWND h, int item)
 
 void Measure(HWND h)
 {
-    if (!(Style(h) & LVS_OWNERDRAWFIXED))
+    if (!(ControlStyle(h) & LVS_OWNERDRAWFIXED))
         return;
     MEASUREITEMSTRUCT mis{};
     mis.CtlType = ODT_LISTVIEW;
@@ -213,7 +208,7 @@ LRESULT SetItemState(HWND h, int item, UINT state, UINT mask)
     if (!Valid(s, item))
         return FALSE;
     // One selection and one focus at a time where the style says so.
-    if ((mask & LVIS_SELECTED) && (state & LVIS_SELECTED) && (Style(h) & LVS_SINGLESEL))
+    if ((mask & LVIS_SELECTED) && (state & LVIS_SELECTED) && (ControlStyle(h) & LVS_SINGLESEL))
         for (int i = 0; i < static_cast<int>(s.rows.size()); ++i)
             if (i != item)
                 ChangeState(h, i, 0, LVIS_SELECTED);
@@ -260,8 +255,8 @@ void PaintRow(HWND h, CDC &dc, int item)
     const ListViewState &s = State(h);
     const Row &row = s.rows[static_cast<size_t>(item)];
     RECT bounds = RowRect(h, item);
-    bool selected = (row.state & LVIS_SELECTED) && (s.focus || (Style(h) & LVS_SHOWSELALWAYS));
-    if (Style(h) & LVS_OWNERDRAWFIXED) {
+    bool selected = (row.state & LVIS_SELECTED) && (s.focus || (ControlStyle(h) & LVS_SHOWSELALWAYS));
+    if (ControlStyle(h) & LVS_OWNERDRAWFIXED) {
         DRAWITEMSTRUCT dis{};
         dis.CtlType = ODT_LISTVIEW;
         dis.CtlID = static_cast<UINT>(GetDlgCtrlID(h));
@@ -478,7 +473,7 @@ int HitTest(HWND h, POINT pt, UINT *flags, int *sub)
 
 void Select(HWND h, int item)
 {
-    if (!(Style(h) & LVS_SINGLESEL))
+    if (!(ControlStyle(h) & LVS_SINGLESEL))
         SetItemState(h, -1, 0, LVIS_SELECTED);
     SetItemState(h, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EnsureVisible(h, item);
@@ -676,7 +671,7 @@ LRESULT PlexoListViewProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_SETFONT: {
         LRESULT r = DefWindowProc(h, Msg, wParam, lParam);
         State(h).headerHeight = 0;
-        if (!(Style(h) & LVS_OWNERDRAWFIXED))
+        if (!(ControlStyle(h) & LVS_OWNERDRAWFIXED))
             State(h).rowHeight = 0;
         else
             Measure(h);
@@ -715,14 +710,7 @@ LRESULT PlexoListViewProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterListViewClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &PlexoListViewProc;
-        wc.lpszClassName = WC_LISTVIEW;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(WC_LISTVIEW, &PlexoListViewProc, CS_DBLCLKS);
     (void)registered;
 }
 

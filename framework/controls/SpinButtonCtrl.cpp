@@ -2,6 +2,7 @@
 #include "framework/controls/SpinButtonCtrl.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 #include "framework/controls/DialogState.h"
 
 #include "framework/base/CRect.h"
@@ -30,13 +31,12 @@ struct SpinState {
 
 std::map<HWND, SpinState> &States()
 {
-    static std::map<HWND, SpinState> states;
-    return states;
+    return ControlStates<SpinState>();
 }
 
 SpinState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<SpinState>(h);
 }
 
 // Buddies whose keys a spin takes: buddy -> (spin, the buddy's previous procedure).
@@ -49,11 +49,6 @@ std::map<HWND, BuddyHook> &Hooks()
 {
     static std::map<HWND, BuddyHook> hooks;
     return hooks;
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
 }
 
 int Clamp(const SpinState &s, int pos)
@@ -73,7 +68,7 @@ std::string Format(HWND h, int value)
     }
     std::snprintf(digits, sizeof(digits), "%d", value);
     std::string text = digits;
-    if (!(Style(h) & UDS_NOTHOUSANDS)) {
+    if (!(ControlStyle(h) & UDS_NOTHOUSANDS)) {
         int firstDigit = value < 0 ? 1 : 0;
         for (int i = static_cast<int>(text.size()) - 3; i > firstDigit; i -= 3)
             text.insert(static_cast<size_t>(i), 1, ',');
@@ -84,7 +79,7 @@ std::string Format(HWND h, int value)
 void ShowInBuddy(HWND h)
 {
     SpinState &s = State(h);
-    if (s.buddy && (Style(h) & UDS_SETBUDDYINT) && IsWindow(s.buddy))
+    if (s.buddy && (ControlStyle(h) & UDS_SETBUDDYINT) && IsWindow(s.buddy))
         SetWindowText(s.buddy, Format(h, s.pos).c_str());
 }
 
@@ -92,7 +87,7 @@ void ShowInBuddy(HWND h)
 bool ReadBuddy(HWND h, int &value)
 {
     SpinState &s = State(h);
-    if (!s.buddy || !(Style(h) & UDS_SETBUDDYINT) || !IsWindow(s.buddy))
+    if (!s.buddy || !(ControlStyle(h) & UDS_SETBUDDYINT) || !IsWindow(s.buddy))
         return true;
     char text[64] = {};
     GetWindowText(s.buddy, text, sizeof(text));
@@ -133,11 +128,11 @@ void Step(HWND h, int direction)
     int lo = s.lower < s.upper ? s.lower : s.upper;
     int hi = s.lower < s.upper ? s.upper : s.lower;
     if (next < lo || next > hi)
-        next = (Style(h) & UDS_WRAP) ? (next < lo ? hi : lo) : Clamp(s, next);
+        next = (ControlStyle(h) & UDS_WRAP) ? (next < lo ? hi : lo) : Clamp(s, next);
     s.pos = next;
     ShowInBuddy(h);
     if (hParent)
-        SendMessage(hParent, (Style(h) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, next),
+        SendMessage(hParent, (ControlStyle(h) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, next),
                     reinterpret_cast<LPARAM>(h));
 }
 
@@ -170,7 +165,7 @@ void Unhook(HWND hBuddy)
 void Align(HWND h)
 {
     SpinState &s = State(h);
-    DWORD style = Style(h);
+    DWORD style = ControlStyle(h);
     if (!s.buddy || !(style & (UDS_ALIGNRIGHT | UDS_ALIGNLEFT)))
         return;
     RECT buddy, spin;
@@ -200,7 +195,7 @@ LRESULT SetBuddy(HWND h, HWND hBuddy)
     if (old)
         Unhook(old);
     s.buddy = hBuddy && IsWindow(hBuddy) ? hBuddy : nullptr;
-    if (s.buddy && (Style(h) & UDS_ARROWKEYS)) {
+    if (s.buddy && (ControlStyle(h) & UDS_ARROWKEYS)) {
         auto previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtr(s.buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BuddyProc)));
         Hooks()[s.buddy] = BuddyHook{h, previous};
@@ -214,7 +209,7 @@ void Paint(HWND h, HDC hdc)
     CDC &dc = *CDC::FromHandle(hdc);
     CRect rc;
     GetClientRect(h, &rc);
-    bool horizontal = (Style(h) & UDS_HORZ) != 0;
+    bool horizontal = (ControlStyle(h) & UDS_HORZ) != 0;
     CRect first = rc, second = rc;
     if (horizontal) {
         first.right = second.left = rc.left + rc.Width() / 2;
@@ -234,7 +229,7 @@ void MouseDown(HWND h, LPARAM lParam)
     RECT rc;
     GetClientRect(h, &rc);
     int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    int direction = (Style(h) & UDS_HORZ) ? (x < rc.right / 2 ? -1 : 1) : (y < rc.bottom / 2 ? 1 : -1);
+    int direction = (ControlStyle(h) & UDS_HORZ) ? (x < rc.right / 2 ? -1 : 1) : (y < rc.bottom / 2 ? 1 : -1);
     State(h).pressed = direction;
     InvalidateRect(h, nullptr, TRUE);
     SetCapture(h);
@@ -263,7 +258,7 @@ LRESULT PlexoSpinProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         // New windows go on top of their siblings, so the one made just
         // before is next. A dialog's builder restacks its controls into
         // template order and names the buddy itself.
-        if ((Style(h) & UDS_AUTOBUDDY) && !DialogStates::Find(GetParent(h)))
+        if ((ControlStyle(h) & UDS_AUTOBUDDY) && !DialogStates::Find(GetParent(h)))
             SetBuddy(h, GetWindow(h, GW_HWNDNEXT));
         return 0;
     case UDM_SETRANGE:
@@ -330,14 +325,7 @@ LRESULT PlexoSpinProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterSpinClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &PlexoSpinProc;
-        wc.lpszClassName = UPDOWN_CLASS;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(UPDOWN_CLASS, &PlexoSpinProc, CS_DBLCLKS);
     (void)registered;
 }
 

@@ -2,6 +2,7 @@
 #include "framework/controls/Static.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/Bitmap.h"
@@ -27,11 +28,6 @@ std::map<HWND, StaticImage> &Images()
 {
     static std::map<HWND, StaticImage> images;
     return images;
-}
-
-DWORD Style(HWND h)
-{
-    return static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
 }
 
 CString Text(HWND h)
@@ -107,7 +103,7 @@ void Paint(HWND h, HDC hdc)
     CDC &dc = *CDC::FromHandle(hdc);
     CRect rc;
     GetClientRect(h, &rc);
-    DWORD style = Style(h);
+    DWORD style = ControlStyle(h);
     DWORD type = style & SS_TYPEMASK;
     if (type == SS_OWNERDRAW) {
         DRAWITEMSTRUCT dis{};
@@ -161,7 +157,7 @@ LRESULT PlexoStaticProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     switch (Msg) {
     case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_NCHITTEST:
-        if (!(Style(h) & SS_NOTIFY))
+        if (!(ControlStyle(h) & SS_NOTIFY))
             return HTTRANSPARENT;
         return DefWindowProc(h, Msg, wParam, lParam);
     case WM_LBUTTONDOWN: Notify(h, STN_CLICKED); return 0;
@@ -187,14 +183,7 @@ LRESULT PlexoStaticProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterStaticClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoStaticProc;
-        wc.lpszClassName = "STATIC";
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass("STATIC", &PlexoStaticProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

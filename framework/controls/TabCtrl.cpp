@@ -3,6 +3,7 @@
 #include "framework/controls/TabCtrl.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/CDC.h"
@@ -34,13 +35,12 @@ struct TabState {
 
 std::map<HWND, TabState> &States()
 {
-    static std::map<HWND, TabState> states;
-    return states;
+    return ControlStates<TabState>();
 }
 
 TabState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<TabState>(h);
 }
 
 bool Valid(const TabState &s, int index)
@@ -299,14 +299,7 @@ LRESULT PlexoTabProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterTabClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = &PlexoTabProc;
-        wc.lpszClassName = WC_TABCONTROL;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(WC_TABCONTROL, &PlexoTabProc, CS_DBLCLKS | CS_PARENTDC);
     (void)registered;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/controls/ToolTipCtrl.h"
 #include "framework/controls/ControlClasses.h"
 #include "framework/controls/ControlPaint.h"
+#include "framework/controls/ControlWindowState.h"
 
 #include "framework/base/CRect.h"
 #include "framework/gdi/CDC.h"
@@ -45,13 +46,12 @@ struct TipState {
 
 std::map<HWND, TipState> &States()
 {
-    static std::map<HWND, TipState> states;
-    return states;
+    return ControlStates<TipState>();
 }
 
 TipState &State(HWND h)
 {
-    return States()[h];
+    return ControlState<TipState>(h);
 }
 
 bool SameTool(const Tool &t, const TOOLINFO &info)
@@ -323,14 +323,7 @@ LRESULT PlexoToolTipProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 
 void PlexoRegisterToolTipClass()
 {
-    static const bool registered = []() {
-        WNDCLASS wc{};
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = &PlexoToolTipProc;
-        wc.lpszClassName = TOOLTIPS_CLASS;
-        RegisterClass(&wc);
-        return true;
-    }();
+    static const bool registered = RegisterControlClass(TOOLTIPS_CLASS, &PlexoToolTipProc, CS_SAVEBITS);
     (void)registered;
 }
 

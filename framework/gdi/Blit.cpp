@@ -298,7 +298,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         source = std::make_unique<SourceSampler>(copy, dst, d, Normalize(src->rect), area.translated(-d.x, -d.y));
     }
     if (QImage *image = dst->Image()) {
-        if (src && table == 0xCC && !src->covered && CopyRows(dst, d, copy, visible, *image)) {
+        if (src && table == Rop3::kSourceCopy && !src->covered && CopyRows(dst, d, copy, visible, *image)) {
             dst->Drawn(area);
             return TRUE;
         }

@@ -2,6 +2,7 @@
 #include "framework/gdi/Brush.h"
 
 #include "framework/gdi/Bitmap.h"
+#include "framework/gdi/DibCodec.h"
 #include "framework/gdi/FillPaint.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/SystemColors.h"
@@ -80,4 +81,34 @@ BOOL CBrush::CreateSysColorBrush(int nIndex)
 int CBrush::GetLogBrush(LOGBRUSH *pLogBrush) const
 {
     return GetObject(sizeof(LOGBRUSH), pLogBrush);
+}
+
+BOOL CBrush::CreateDIBPatternBrush(const void *lpPackedDIB, UINT nUsage)
+{
+    return AttachNew(::CreateDIBPatternBrushPt(lpPackedDIB, nUsage));
+}
+
+HBRUSH CreateDIBPatternBrushPt(const void *lpPackedDIB, UINT iUsage)
+{
+    if (!lpPackedDIB)
+        return nullptr;
+    const auto *info = static_cast<const BITMAPINFO *>(lpPackedDIB);
+    DibCodec::Layout layout;
+    if (!DibCodec::Read(info, iUsage, nullptr, layout) || layout.Compressed())
+        return nullptr;
+    // The rows follow the header and its colour table (or bit-field masks).
+    const BITMAPINFOHEADER &h = info->bmiHeader;
+    size_t table = layout.colours.size() * (iUsage == DIB_PAL_COLORS ? 2 : 4);
+    if (h.biCompression == BI_BITFIELDS && h.biSize == sizeof(BITMAPINFOHEADER))
+        table = 12;
+    const BYTE *bits = static_cast<const BYTE *>(lpPackedDIB) + h.biSize + table;
+    QImage pattern(layout.width, layout.height, QImage::Format_RGB32);
+    if (pattern.isNull())
+        return nullptr;
+    pattern.fill(0);
+    DibCodec::Decode(layout, bits, 0, layout.height, pattern);
+    auto b = std::make_shared<BrushData>();
+    b->style = BS_DIBPATTERN;
+    b->pattern = std::move(pattern);
+    return GdiHandles::Insert(std::move(b));
 }

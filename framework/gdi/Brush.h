@@ -21,6 +21,7 @@ public:
     BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
     BOOL CreatePatternBrush(CBitmap *pBitmap);
     BOOL CreateBrushIndirect(const LOGBRUSH *lpLogBrush);
+    BOOL CreateDIBPatternBrush(const void *lpPackedDIB, UINT nUsage);
     BOOL CreateSysColorBrush(int nIndex);
     int GetLogBrush(LOGBRUSH *pLogBrush) const;
 };
@@ -29,3 +30,6 @@ HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreateHatchBrush(int iHatch, COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP hbm);
 HBRUSH CreateBrushIndirect(const LOGBRUSH *plbrush);
+// A pattern brush of a packed DIB (header, colour table, rows) whose size the
+// header gives; NULL for a header that is not a usable DIB.
+HBRUSH CreateDIBPatternBrushPt(const void *lpPackedDIB, UINT iUsage);

@@ -2,27 +2,27 @@
 #include "framework/gdi/DeviceContext.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/SystemColors.h"
 
+#include "framework/base/HandleMap.h"
+
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct DCMaps {
-    std::mutex mutex;
-    std::unordered_map<HDC, CDC *> permanent;
-    std::unordered_map<HDC, std::unique_ptr<CDC>> temporary;
-};
+using DCMap = CHandleMap<HDC, CDC>;
 
-DCMaps &Maps()
+// GUI thread only (see HandleMap.h).
+DCMap &Map()
 {
-    static DCMaps *maps = new DCMaps; // outlives every static CDC
-    return *maps;
+    static DCMap *map = new DCMap; // outlives every static CDC
+    return *map;
 }
 
 } // namespace
+
+IMPLEMENT_DYNAMIC(CDC, CObject)
 
 // Queries go to the attribute context, output to the output context.
 static HDC Attr(const CDC *dc)
@@ -51,28 +51,20 @@ CDC *CDC::FromHandle(HDC hDC)
 {
     if (!hDC)
         return nullptr;
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    auto p = m.permanent.find(hDC);
-    if (p != m.permanent.end())
-        return p->second;
-    auto &t = m.temporary[hDC];
-    if (!t) {
-        t = std::make_unique<CDC>();
-        t->m_hDC = t->m_hAttribDC = hDC;
-        t->m_bPrinting = hDC->printing;
-    }
-    return t.get();
+    if (CDC *pDC = Map().LookupPermanent(hDC))
+        return pDC;
+    return Map().TemporaryFor(hDC, [hDC]() {
+        auto pDC = std::make_unique<CDC>();
+        pDC->m_hDC = pDC->m_hAttribDC = hDC;
+        pDC->m_bPrinting = hDC->printing;
+        return pDC;
+    });
 }
 
 void CDC::DeleteTempMap()
 {
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    for (auto &entry : m.temporary) {
-        entry.second->m_hDC = entry.second->m_hAttribDC = nullptr; // borrowed handles
-    }
-    m.temporary.clear();
+    // A temporary wrapper only borrows its handles.
+    Map().DeleteTemporaries([](CDC &dc) { dc.m_hDC = dc.m_hAttribDC = nullptr; });
 }
 
 BOOL CDC::Attach(HDC hDC)
@@ -81,22 +73,15 @@ BOOL CDC::Attach(HDC hDC)
         return FALSE;
     m_hDC = m_hAttribDC = hDC;
     m_bPrinting = hDC->printing;
-    DCMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    m.permanent[hDC] = this;
+    Map().SetPermanent(hDC, this);
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
     HDC h = m_hDC;
-    if (h) {
-        DCMaps &m = Maps();
-        std::lock_guard<std::mutex> lock(m.mutex);
-        auto p = m.permanent.find(h);
-        if (p != m.permanent.end() && p->second == this)
-            m.permanent.erase(p);
-    }
+    if (h)
+        Map().RemovePermanent(h, this);
     m_hDC = m_hAttribDC = nullptr;
     return h;
 }
@@ -186,6 +171,8 @@ int GetDeviceCaps(HDC hdc, int index)
 
 int CDC::SaveDC()
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->SaveDC();
     int result = 0;
     ForEachDC([&](HDC h) {
         h->saved.push_back(h->state);
@@ -208,6 +195,8 @@ static bool RestoreOne(HDC h, int nSavedDC)
 
 BOOL CDC::RestoreDC(int nSavedDC)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->RestoreDC(nSavedDC);
     bool ok = m_hDC != nullptr;
     ForEachDC([&](HDC h) { ok = RestoreOne(h, nSavedDC) && ok; });
     return ok ? TRUE : FALSE;
@@ -215,6 +204,8 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->SelectObject(hObject);
     HGDIOBJ previous = nullptr;
     ForEachDC([&](HDC h) {
         HGDIOBJ p = ::SelectObject(h, hObject);
@@ -323,11 +314,15 @@ static COLORREF KeepPaletteFlag(COLORREF c)
 
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETTEXTCOLOR, crColor);
     return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::textColor);
 }
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETBKCOLOR, crColor);
     return SetBoth<COLORREF>(this, Attr(this), KeepPaletteFlag(crColor), CLR_INVALID, &DCState::bkColor);
 }
 
@@ -335,6 +330,8 @@ int CDC::SetBkMode(int nBkMode)
 {
     if (nBkMode != TRANSPARENT && nBkMode != OPAQUE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETBKMODE, static_cast<DWORD>(nBkMode));
     return SetBoth<int>(this, Attr(this), nBkMode, 0, &DCState::bkMode);
 }
 
@@ -342,6 +339,8 @@ int CDC::SetROP2(int nDrawMode)
 {
     if (nDrawMode < R2_BLACK || nDrawMode > R2_WHITE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETROP2, static_cast<DWORD>(nDrawMode));
     return SetBoth<int>(this, Attr(this), nDrawMode, 0, &DCState::rop2);
 }
 
@@ -349,6 +348,8 @@ int CDC::SetPolyFillMode(int nPolyFillMode)
 {
     if (nPolyFillMode != ALTERNATE && nPolyFillMode != WINDING)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETPOLYFILLMODE, static_cast<DWORD>(nPolyFillMode));
     return SetBoth<int>(this, Attr(this), nPolyFillMode, 0, &DCState::polyFillMode);
 }
 
@@ -356,6 +357,8 @@ int CDC::SetStretchBltMode(int nStretchMode)
 {
     if (nStretchMode < 1 || nStretchMode > 4)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETSTRETCHBLTMODE, static_cast<DWORD>(nStretchMode));
     return SetBoth<int>(this, Attr(this), nStretchMode, 0, &DCState::stretchBltMode);
 }
 
@@ -363,11 +366,15 @@ int CDC::SetArcDirection(int nArcDirection)
 {
     if (nArcDirection != AD_CLOCKWISE && nArcDirection != AD_COUNTERCLOCKWISE)
         return 0;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETARCDIRECTION, static_cast<DWORD>(nArcDirection));
     return SetBoth<int>(this, Attr(this), nArcDirection, 0, &DCState::arcDirection);
 }
 
 UINT CDC::SetTextAlign(UINT nFlags)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SETTEXTALIGN, nFlags & TA_MASK);
     return SetBoth<UINT>(this, Attr(this), nFlags & TA_MASK, GDI_ERROR, &DCState::textAlign);
 }
 
@@ -384,6 +391,8 @@ CPoint CDC::GetBrushOrg() const
 
 CPoint CDC::SetBrushOrg(int x, int y)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Pair(Emf::SETBRUSHORGEX, x, y);
     POINT previous = SetBoth<POINT>(this, Attr(this), POINT{x, y}, POINT{0, 0}, &DCState::brushOrg);
     return CPoint(previous);
 }

@@ -11,6 +11,7 @@
 
 #include "framework/base/CRect.h"
 #include "framework/base/CString.h"
+#include "framework/object/Object.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/Font.h"
@@ -31,7 +32,9 @@ struct DOCINFO {
     DWORD fwType;
 };
 
-class CDC {
+class CDC : public CObject {
+    DECLARE_DYNAMIC(CDC)
+
 public:
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;
@@ -212,6 +215,8 @@ public:
     BOOL Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
     BOOL Polygon(const POINT *lpPoints, int nCount);
     BOOL PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount);
+    // Separate polylines: lpPolyPoints[i] points each, one after another.
+    BOOL PolyPolyline(const POINT *lpPoints, const DWORD *lpPolyPoints, int nCount);
 
     // Pixels and rectangles (brush fills ignore the ROP2 mode).
     COLORREF GetNearestColor(COLORREF crColor) const;
@@ -221,6 +226,12 @@ public:
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
     BOOL SetPixelV(int x, int y, COLORREF crColor);
     BOOL SetPixelV(POINT point, COLORREF crColor) { return SetPixelV(point.x, point.y, crColor); }
+    // Fills with the selected brush from (x, y): with FLOODFILLBORDER every
+    // pixel reachable without crossing crColor, with FLOODFILLSURFACE every
+    // reachable pixel of crColor. FALSE when the start does not qualify or
+    // the target has no pixels to read.
+    BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
+    BOOL FloodFill(int x, int y, COLORREF crColor) { return ExtFloodFill(x, y, crColor, FLOODFILLBORDER); }
     void FillRect(LPCRECT lpRect, CBrush *pBrush);
     void FillRect(LPCRECT lpRect, HBRUSH hBrush);
     // Fills with a colour and, as the original does, leaves it as the background colour.
@@ -352,6 +363,9 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL Polyline(HDC hdc, const POINT *apt, int cpt);
 BOOL Polygon(HDC hdc, const POINT *apt, int cpt);
+BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz);
+BOOL ExtFloodFill(HDC hdc, int x, int y, COLORREF color, UINT type);
+BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);

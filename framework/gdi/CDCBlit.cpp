@@ -1,7 +1,11 @@
 // CDC: block transfers between contexts and pattern fills.
 #include "framework/gdi/Blit.h"
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/Rop3.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -24,12 +28,32 @@ bool SourceFrom(HDC src, int x, int y, int w, int h, Blit::Source &out)
     return true;
 }
 
+// A transfer into a metafile carries the source's pixels as a DIB.
+void RecordTransfer(EmfRecorder &recorder, int x, int y, int w, int h, const Blit::Source *source, DWORD rop)
+{
+    if (!source) {
+        recorder.PatBlt(x, y, w, h, rop);
+        return;
+    }
+    const Blit::Rect &r = source->rect;
+    const QRect rect = QRect(std::min(r.x, r.x + r.w), std::min(r.y, r.y + r.h), std::abs(r.w), std::abs(r.h))
+                           .intersected(source->image->rect());
+    if (rect.isEmpty())
+        return;
+    const QImage pixels = source->image->copy(rect);
+    recorder.Transfer(x, y, w, h, pixels, rop, rect.size() != QSize(std::abs(w), std::abs(h)));
+}
+
 BOOL Transfer(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, int wSrc, int hSrc, DWORD rop)
 {
     if (!dst)
         return FALSE;
     Blit::Source source;
     bool hasSource = SourceFrom(src, xSrc, ySrc, wSrc, hSrc, source);
+    if (EmfRecorder *recorder = RecorderOf(dst)) {
+        RecordTransfer(*recorder, x, y, w, h, hasSource ? &source : nullptr, rop);
+        return TRUE;
+    }
     return Blit::Run(dst, Blit::DeviceRect(dst, x, y, w, h), hasSource ? &source : nullptr, rop);
 }
 
@@ -72,5 +96,9 @@ BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop)
     // Only operations of pattern and destination belong here.
     if (Rop3::UsesSource(Rop3::Table(rop)))
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(hdc)) {
+        recorder->PatBlt(x, y, w, h, rop);
+        return TRUE;
+    }
     return Blit::Run(hdc, Blit::DeviceRect(hdc, x, y, w, h), nullptr, rop);
 }

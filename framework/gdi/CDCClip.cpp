@@ -1,5 +1,6 @@
 // CDC: the clipping region. Regions are kept in device pixels; the
 // rectangle forms take logical coordinates.
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/DeviceContext.h"
 
 #include "framework/gdi/CDC.h"
@@ -47,6 +48,8 @@ int CDC::SelectClipRgn(CRgn *pRgn, int nMode)
         return ERROR;
     if (!rgn && nMode != RGN_COPY)
         return ERROR;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->ClipRegion(rgn ? rgn->region : QRegion(), nMode);
     return ChangeClip(this, [&](HDC h) {
         DCState &s = h->state;
         if (!rgn) {
@@ -70,6 +73,8 @@ int CDC::SelectClipRgn(CRgn *pRgn, int nMode)
 
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Box(Emf::INTERSECTCLIPRECT, x1, y1, x2, y2);
     return ChangeClip(this, [&](HDC h) {
         h->state.clip = CurrentClip(h).intersected(DeviceRect(h, x1, y1, x2, y2));
         h->state.clipped = true;
@@ -84,6 +89,8 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
 
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Box(Emf::EXCLUDECLIPRECT, x1, y1, x2, y2);
     return ChangeClip(this, [&](HDC h) {
         h->state.clip = CurrentClip(h).subtracted(DeviceRect(h, x1, y1, x2, y2));
         h->state.clipped = true;
@@ -98,6 +105,8 @@ int CDC::ExcludeClipRect(LPCRECT lpRect)
 
 int CDC::OffsetClipRgn(int x, int y)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Pair(Emf::OFFSETCLIPRGN, x, y);
     return ChangeClip(this, [&](HDC h) {
         if (!h->state.clipped)
             return SIMPLEREGION;

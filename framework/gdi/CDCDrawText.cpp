@@ -1,6 +1,7 @@
 // CDC::DrawText: formatted text in a rectangle.
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DrawTextLayout.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/TextRendering.h"
 
 #include <cstring>
@@ -11,6 +12,20 @@ QPoint Device(HDC h, int x, int y)
 {
     POINT p = h->state.mapping.ToDevice(POINT{x, y});
     return QPoint(p.x, p.y);
+}
+
+// On a metafile context each run of a line (the pieces between tabs)
+// becomes a text record at its place, clipped to the rectangle.
+void RecordLine(EmfRecorder &recorder, HDC h, const TextRendering::DrawRequest &r, LPCRECT clip)
+{
+    for (const auto &run : r.runs) {
+        if (run.text.isEmpty())
+            continue;
+        const POINT at = h->state.mapping.ToLogical(POINT{r.reference.x() + run.x, r.reference.y()});
+        const QByteArray utf8 = run.text.toUtf8();
+        recorder.Text(at.x, at.y, clip ? ETO_CLIPPED : 0, clip, utf8.constData(), static_cast<UINT>(utf8.size()),
+                      nullptr);
+    }
 }
 
 } // namespace
@@ -57,6 +72,10 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nRawFormat
         top = box.top() + boxHeight - metrics.lineHeight;
     QRect clip = box;
     int y = top;
+    EmfRecorder *recorder = RecorderOf(h);
+    const UINT align = h->state.textAlign;
+    if (recorder && align != (TA_LEFT | TA_TOP))
+        recorder->Value(Emf::SETTEXTALIGN, TA_LEFT | TA_TOP);
     for (const DrawTextLayout::Line &line : layout.lines) {
         int x = box.left();
         if (nFormat & DT_CENTER)
@@ -86,9 +105,14 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nRawFormat
         r.opaqueCell = h->state.bkMode == OPAQUE && line.width > 0;
         if (!(nFormat & DT_NOCLIP))
             r.clipRect = &clip;
-        TextRendering::Draw(h, *font, r);
+        if (recorder)
+            RecordLine(*recorder, h, r, (nFormat & DT_NOCLIP) ? nullptr : lpRect);
+        else
+            TextRendering::Draw(h, *font, r);
         y += metrics.lineHeight;
     }
+    if (recorder && align != (TA_LEFT | TA_TOP))
+        recorder->Value(Emf::SETTEXTALIGN, align);
     if (single && (nFormat & (DT_VCENTER | DT_BOTTOM)))
         return h->state.mapping.SizeToLogical(SIZE{0, top - box.top() + metrics.lineHeight}).cy;
     return h->state.mapping.SizeToLogical(SIZE{0, totalHeight}).cy;

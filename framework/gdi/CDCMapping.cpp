@@ -2,6 +2,7 @@
 #include "framework/gdi/DeviceContext.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 
 #include <cstdlib>
 
@@ -32,6 +33,7 @@ int CDC::GetMapMode() const
 
 int CDC::SetMapMode(int nMapMode)
 {
+    MappingRecord record(m_hDC, Emf::SETMAPMODE);
     return OnBoth<int>(this, 0, [&](CoordinateMapping &m, HDC__ &dc) { return m.SetMapMode(nMapMode, dc.dpiX, dc.dpiY); });
 }
 
@@ -43,6 +45,7 @@ CPoint CDC::GetViewportOrg() const
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
+    MappingRecord record(m_hDC, Emf::SETVIEWPORTORGEX);
     return OnBoth<CPoint>(this, CPoint(), [&](CoordinateMapping &m, HDC__ &) {
         CPoint previous(m.viewportOrg);
         m.viewportOrg = POINT{x, y};
@@ -52,6 +55,7 @@ CPoint CDC::SetViewportOrg(int x, int y)
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
+    MappingRecord record(m_hDC, Emf::SETVIEWPORTORGEX);
     return OnBoth<CPoint>(this, CPoint(), [&](CoordinateMapping &m, HDC__ &) {
         CPoint previous(m.viewportOrg);
         m.viewportOrg = POINT{m.viewportOrg.x + nWidth, m.viewportOrg.y + nHeight};
@@ -67,6 +71,7 @@ CSize CDC::GetViewportExt() const
 
 CSize CDC::SetViewportExt(int cx, int cy)
 {
+    MappingRecord record(m_hDC, Emf::SETVIEWPORTEXTEX);
     return OnBoth<CSize>(this, CSize(), [&](CoordinateMapping &m, HDC__ &) {
         CSize previous(m.viewportExt);
         m.SetViewportExt(cx, cy);
@@ -76,6 +81,7 @@ CSize CDC::SetViewportExt(int cx, int cy)
 
 CSize CDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
 {
+    MappingRecord record(m_hDC, Emf::SETVIEWPORTEXTEX);
     return OnBoth<CSize>(this, CSize(), [&](CoordinateMapping &m, HDC__ &) {
         CSize previous(m.viewportExt);
         m.ScaleViewportExt(xNum, xDenom, yNum, yDenom);
@@ -91,6 +97,7 @@ CPoint CDC::GetWindowOrg() const
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
+    MappingRecord record(m_hDC, Emf::SETWINDOWORGEX);
     return OnBoth<CPoint>(this, CPoint(), [&](CoordinateMapping &m, HDC__ &) {
         CPoint previous(m.windowOrg);
         m.windowOrg = POINT{x, y};
@@ -100,6 +107,7 @@ CPoint CDC::SetWindowOrg(int x, int y)
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
+    MappingRecord record(m_hDC, Emf::SETWINDOWORGEX);
     return OnBoth<CPoint>(this, CPoint(), [&](CoordinateMapping &m, HDC__ &) {
         CPoint previous(m.windowOrg);
         m.windowOrg = POINT{m.windowOrg.x + nWidth, m.windowOrg.y + nHeight};
@@ -115,6 +123,7 @@ CSize CDC::GetWindowExt() const
 
 CSize CDC::SetWindowExt(int cx, int cy)
 {
+    MappingRecord record(m_hDC, Emf::SETWINDOWEXTEX);
     return OnBoth<CSize>(this, CSize(), [&](CoordinateMapping &m, HDC__ &) {
         CSize previous(m.windowExt);
         m.SetWindowExt(cx, cy);
@@ -124,6 +133,7 @@ CSize CDC::SetWindowExt(int cx, int cy)
 
 CSize CDC::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom)
 {
+    MappingRecord record(m_hDC, Emf::SETWINDOWEXTEX);
     return OnBoth<CSize>(this, CSize(), [&](CoordinateMapping &m, HDC__ &) {
         CSize previous(m.windowExt);
         m.ScaleWindowExt(xNum, xDenom, yNum, yDenom);

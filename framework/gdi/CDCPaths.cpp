@@ -1,6 +1,7 @@
 // CDC: the path bracket and what can be done with a finished path (stroke,
 // fill, clip, turn into a region, flatten, read back). Every use except
 // FlattenPath and GetPath consumes the path.
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/RegionShapes.h"
 #include "framework/gdi/Stroking.h"
@@ -149,15 +150,60 @@ int GetPath(HDC hdc, LPPOINT apt, LPBYTE aj, int cpt)
     return size;
 }
 
-BOOL CDC::BeginPath() { return ::BeginPath(m_hDC); }
-BOOL CDC::EndPath() { return ::EndPath(m_hDC); }
-BOOL CDC::AbortPath() { return ::AbortPath(m_hDC); }
-BOOL CDC::CloseFigure() { return ::CloseFigure(m_hDC); }
-BOOL CDC::StrokePath() { return ::StrokePath(m_hDC); }
-BOOL CDC::FillPath() { return ::FillPath(m_hDC); }
-BOOL CDC::StrokeAndFillPath() { return ::StrokeAndFillPath(m_hDC); }
-BOOL CDC::FlattenPath() { return ::FlattenPath(m_hDC); }
-BOOL CDC::SelectClipPath(int nMode) { return ::SelectClipPath(m_hDC, nMode); }
+BOOL CDC::BeginPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::BEGINPATH);
+    return ::BeginPath(m_hDC);
+}
+BOOL CDC::EndPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::ENDPATH);
+    return ::EndPath(m_hDC);
+}
+BOOL CDC::AbortPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::ABORTPATH);
+    return ::AbortPath(m_hDC);
+}
+BOOL CDC::CloseFigure()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::CLOSEFIGURE);
+    return ::CloseFigure(m_hDC);
+}
+BOOL CDC::StrokePath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::STROKEPATH);
+    return ::StrokePath(m_hDC);
+}
+BOOL CDC::FillPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::FILLPATH);
+    return ::FillPath(m_hDC);
+}
+BOOL CDC::StrokeAndFillPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::STROKEANDFILLPATH);
+    return ::StrokeAndFillPath(m_hDC);
+}
+BOOL CDC::FlattenPath()
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Plain(Emf::FLATTENPATH);
+    return ::FlattenPath(m_hDC);
+}
+BOOL CDC::SelectClipPath(int nMode)
+{
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->Value(Emf::SELECTCLIPPATH, static_cast<DWORD>(nMode));
+    return ::SelectClipPath(m_hDC, nMode);
+}
 
 int CDC::GetPath(LPPOINT lpPoints, LPBYTE lpTypes, int nCount) const
 {

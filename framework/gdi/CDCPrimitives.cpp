@@ -1,4 +1,5 @@
 // CDC: lines, curves, filled shapes, pixels and rectangle fills.
+#include "framework/gdi/EmfHooks.h"
 #include <QPainterPath>
 #include <QPainterPathStroker>
 
@@ -287,6 +288,8 @@ CPoint CDC::GetCurrentPosition() const
 CPoint CDC::MoveTo(int x, int y)
 {
     CPoint previous = GetCurrentPosition();
+    if (EmfRecorder *recorder = RecorderOf(m_hDC))
+        recorder->MoveTo(x, y);
     for (HDC h : {m_hDC, m_hAttribDC})
         if (h)
             h->state.currentPos = POINT{x, y};
@@ -299,6 +302,11 @@ BOOL CDC::LineTo(int x, int y)
 {
     if (!m_hDC)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->LineTo(x, y);
+        SetPosition(this, POINT{x, y});
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->LineTo(CurrentDevice(m_hDC), Device(m_hDC, x, y));
         SetPosition(this, POINT{x, y});
@@ -314,6 +322,10 @@ BOOL CDC::Polyline(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 2 || nCount > kMaxPoints)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Points(Emf::POLYLINE, lpPoints, nCount);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->Lines(DevicePoints(m_hDC, lpPoints, nCount), false, QPoint());
         return TRUE;
@@ -329,6 +341,11 @@ BOOL CDC::PolylineTo(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 1 || nCount > kMaxPoints)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Points(Emf::POLYLINETO, lpPoints, nCount);
+        SetPosition(this, lpPoints[nCount - 1]);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->Lines(DevicePoints(m_hDC, lpPoints, nCount), true, CurrentDevice(m_hDC));
         SetPosition(this, lpPoints[nCount - 1]);
@@ -346,6 +363,10 @@ BOOL CDC::PolyBezier(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 4 || (nCount - 1) % 3 != 0 || nCount > kMaxPoints)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Points(Emf::POLYBEZIER, lpPoints, nCount);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->Beziers(DevicePoints(m_hDC, lpPoints, nCount), false, QPoint());
         return TRUE;
@@ -362,6 +383,11 @@ BOOL CDC::PolyBezierTo(const POINT *lpPoints, int nCount)
 {
     if (!m_hDC || !lpPoints || nCount < 3 || nCount % 3 != 0 || nCount > kMaxPoints)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Points(Emf::POLYBEZIERTO, lpPoints, nCount);
+        SetPosition(this, lpPoints[nCount - 1]);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->Beziers(DevicePoints(m_hDC, lpPoints, nCount), true, CurrentDevice(m_hDC));
         SetPosition(this, lpPoints[nCount - 1]);
@@ -379,6 +405,10 @@ BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (!m_hDC)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->ArcFigure(Emf::ARC, x1, y1, x2, y2, x3, y3, x4, y4);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->Lines(ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4), false, QPoint());
         return TRUE;
@@ -401,6 +431,10 @@ BOOL CDC::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (!m_hDC)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->ArcFigure(Emf::ARCTO, x1, y1, x2, y2, x3, y3, x4, y4);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         std::vector<QPoint> arc = ArcPoints(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
         if (arc.empty())
@@ -431,6 +465,10 @@ BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAng
 {
     if (!m_hDC || nRadius < 0)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->AngleArc(x, y, nRadius, fStartAngle, fSweepAngle);
+        return TRUE;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return FALSE;
@@ -459,6 +497,10 @@ BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAng
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Box(Emf::RECTANGLE, x1, y1, x2, y2);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         path->ClosedFigure(Corners(DeviceBox(m_hDC, x1, y1, x2, y2)), {});
         return TRUE;
@@ -470,6 +512,10 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 {
     if (!m_hDC)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->RoundRect(x1, y1, x2, y2, x3, y3);
+        return TRUE;
+    }
     BoxShape s = MakeBox(m_hDC, BoxShape::RoundRect, x1, y1, x2, y2);
     SIZE corner = m_hDC->state.mapping.SizeToDevice(SIZE{x3 < 0 ? -x3 : x3, y3 < 0 ? -y3 : y3});
     s.cornerWidth = corner.cx;
@@ -488,6 +534,10 @@ BOOL CDC::RoundRect(LPCRECT lpRect, POINT point)
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Box(Emf::ELLIPSE, x1, y1, x2, y2);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         RecordEllipse(*path, DeviceBox(m_hDC, x1, y1, x2, y2));
         return TRUE;
@@ -506,7 +556,9 @@ static BOOL DrawClosedArcFigure(CDC *dc, bool pie, int x1, int y1, int x2, int y
     std::vector<QPoint> pts = ArcPoints(h, x1, y1, x2, y2, x3, y3, x4, y4);
     if (pie) {
         QRect box = DeviceBox(h, x1, y1, x2, y2);
-        pts.push_back(QPoint((box.left() + box.right()) / 2, (box.top() + box.bottom()) / 2));
+        // The centre in 64 bits: a box may span the whole int range.
+        pts.push_back(QPoint(static_cast<int>((static_cast<long long>(box.left()) + box.right()) / 2),
+                             static_cast<int>((static_cast<long long>(box.top()) + box.bottom()) / 2)));
     }
     if (GdiPath *path = Recording(h)) {
         path->ClosedFigure(pts, {});
@@ -522,6 +574,10 @@ static BOOL DrawClosedArcFigure(CDC *dc, bool pie, int x1, int y1, int x2, int y
 
 BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->ArcFigure(Emf::PIE, x1, y1, x2, y2, x3, y3, x4, y4);
+        return TRUE;
+    }
     return DrawClosedArcFigure(this, true, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
@@ -534,6 +590,10 @@ BOOL CDC::Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 
 BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->ArcFigure(Emf::CHORD, x1, y1, x2, y2, x3, y3, x4, y4);
+        return TRUE;
+    }
     return DrawClosedArcFigure(this, false, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
@@ -550,6 +610,32 @@ BOOL CDC::Polygon(const POINT *lpPoints, int nCount)
     return PolyPolygon(lpPoints, counts, 1);
 }
 
+BOOL CDC::PolyPolyline(const POINT *lpPoints, const DWORD *lpPolyPoints, int nCount)
+{
+    if (!m_hDC || !lpPoints || !lpPolyPoints || nCount < 1 || nCount > kMaxPoints)
+        return FALSE;
+    long long total = 0;
+    std::vector<INT> counts(static_cast<size_t>(nCount));
+    for (int i = 0; i < nCount; ++i) {
+        if (lpPolyPoints[i] < 2 || lpPolyPoints[i] > static_cast<DWORD>(kMaxPoints))
+            return FALSE;
+        counts[static_cast<size_t>(i)] = static_cast<INT>(lpPolyPoints[i]);
+        total += lpPolyPoints[i];
+    }
+    if (total > kMaxPoints)
+        return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->PolyPoly(Emf::POLYPOLYLINE, lpPoints, counts.data(), nCount);
+        return TRUE;
+    }
+    const POINT *p = lpPoints;
+    for (INT n : counts) {
+        Polyline(p, n);
+        p += n;
+    }
+    return TRUE;
+}
+
 BOOL CDC::PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount)
 {
     if (!m_hDC || !lpPoints || !lpPolyCounts || nCount < 1 || nCount > kMaxPoints)
@@ -562,6 +648,13 @@ BOOL CDC::PolyPolygon(const POINT *lpPoints, const INT *lpPolyCounts, int nCount
     }
     if (total > kMaxPoints)
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        if (nCount == 1)
+            recorder->Points(Emf::POLYGON, lpPoints, lpPolyCounts[0]);
+        else
+            recorder->PolyPoly(Emf::POLYPOLYGON, lpPoints, lpPolyCounts, nCount);
+        return TRUE;
+    }
     if (GdiPath *path = Recording(m_hDC)) {
         const POINT *p = lpPoints;
         for (int i = 0; i < nCount; ++i) {
@@ -611,6 +704,10 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 {
     if (!m_hDC)
         return CLR_INVALID;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Pixel(x, y, crColor);
+        return crColor;
+    }
     auto r = Renderer::For(m_hDC);
     if (!r)
         return CLR_INVALID;
@@ -638,6 +735,10 @@ void CDC::FillRect(LPCRECT lpRect, HBRUSH hBrush)
 {
     if (!m_hDC || !lpRect)
         return;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->FillWithBrush(*lpRect, hBrush);
+        return;
+    }
     auto brush = GdiHandles::LookupAs<BrushData>(hBrush, GdiObjectKind::Brush);
     auto r = Renderer::For(m_hDC);
     if (!brush || !r)
@@ -658,6 +759,11 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     if (!m_hDC || !lpRect)
         return;
     SetBkColor(clr);
+    // As the original records it: an opaque text output of no characters.
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->Text(lpRect->left, lpRect->top, ETO_OPAQUE, lpRect, "", 0, nullptr);
+        return;
+    }
     auto r = Renderer::For(m_hDC);
     if (r)
         r->FillRect(DeviceFillRect(m_hDC, lpRect),
@@ -674,6 +780,18 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush *pBrush)
 {
     if (!m_hDC || !lpRect || !pBrush)
         return;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        // Four bands one logical unit wide, each a brush fill.
+        const RECT &r = *lpRect;
+        if (r.right <= r.left || r.bottom <= r.top)
+            return;
+        for (const RECT band : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
+                                RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1},
+                                RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}})
+            if (band.right > band.left && band.bottom > band.top)
+                recorder->FillWithBrush(band, pBrush->m_hObject);
+        return;
+    }
     auto brush = GdiHandles::LookupAs<BrushData>(pBrush->m_hObject, GdiObjectKind::Brush);
     auto r = Renderer::For(m_hDC);
     if (!brush || !r)
@@ -697,6 +815,11 @@ void CDC::InvertRect(LPCRECT lpRect)
 {
     if (!m_hDC || !lpRect)
         return;
+    if (EmfRecorder *recorder = RecorderOf(m_hDC)) {
+        recorder->PatBlt(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                         DSTINVERT);
+        return;
+    }
     if (auto r = Renderer::For(m_hDC))
         r->InvertPixels(DeviceFillRect(m_hDC, lpRect), false);
 }

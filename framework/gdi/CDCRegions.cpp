@@ -1,5 +1,6 @@
 // CDC: drawing regions (fill, frame, paint, invert) and reading the clip.
 // The regions drawn here are in logical units and follow the mapping.
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/RegionShapes.h"
 #include "framework/gdi/Renderer.h"
@@ -100,22 +101,42 @@ int ExtSelectClipRgn(HDC hdc, HRGN hrgn, int mode)
     return dc->SelectClipRgn(rgn, mode);
 }
 
+// Region drawing on a metafile context: the region's logical rectangles as a record.
+static bool RecordRegion(HDC hdc, DWORD type, CRgn *pRgn, HGDIOBJ brush, int w, int h)
+{
+    EmfRecorder *recorder = RecorderOf(hdc);
+    if (!recorder)
+        return false;
+    auto rgn = pRgn ? GdiHandles::LookupAs<RgnData>(pRgn->m_hObject, GdiObjectKind::Region) : nullptr;
+    if (rgn && (brush || (type != Emf::FILLRGN && type != Emf::FRAMERGN)))
+        recorder->Region(type, rgn->region, brush, w, h);
+    return true;
+}
+
 BOOL CDC::FillRgn(CRgn *pRgn, CBrush *pBrush)
 {
+    if (RecordRegion(m_hDC, Emf::FILLRGN, pRgn, pBrush ? pBrush->m_hObject : nullptr, 0, 0))
+        return TRUE;
     return pRgn && pBrush ? ::FillRgn(m_hDC, pRgn->m_hObject, pBrush->m_hObject) : FALSE;
 }
 
 BOOL CDC::FrameRgn(CRgn *pRgn, CBrush *pBrush, int nWidth, int nHeight)
 {
+    if (RecordRegion(m_hDC, Emf::FRAMERGN, pRgn, pBrush ? pBrush->m_hObject : nullptr, nWidth, nHeight))
+        return TRUE;
     return pRgn && pBrush ? ::FrameRgn(m_hDC, pRgn->m_hObject, pBrush->m_hObject, nWidth, nHeight) : FALSE;
 }
 
 BOOL CDC::PaintRgn(CRgn *pRgn)
 {
+    if (RecordRegion(m_hDC, Emf::PAINTRGN, pRgn, nullptr, 0, 0))
+        return TRUE;
     return pRgn ? ::PaintRgn(m_hDC, pRgn->m_hObject) : FALSE;
 }
 
 BOOL CDC::InvertRgn(CRgn *pRgn)
 {
+    if (RecordRegion(m_hDC, Emf::INVERTRGN, pRgn, nullptr, 0, 0))
+        return TRUE;
     return pRgn ? ::InvertRgn(m_hDC, pRgn->m_hObject) : FALSE;
 }

@@ -1,5 +1,6 @@
 // CDC: text output and measurement. Positions name the top-left of the
 // character cell unless SetTextAlign says otherwise.
+#include "framework/gdi/EmfHooks.h"
 #include <QFontMetrics>
 
 #include "framework/gdi/CDC.h"
@@ -98,6 +99,10 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
     HDC h = m_hDC;
     if (!h || (nCount > 0 && !lpszString) || nCount > (1u << 24))
         return FALSE;
+    if (EmfRecorder *recorder = RecorderOf(h)) {
+        recorder->Text(x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
+        return TRUE;
+    }
     auto font = FontOf(h);
     QString text = Decode(lpszString, static_cast<int>(nCount));
     UINT align = h->state.textAlign;

@@ -114,20 +114,24 @@ QPointF CoordinateMapping::ToDeviceF(double x, double y) const
     return QPointF((x - windowOrg.x) * ScaleX() + viewportOrg.x, (y - windowOrg.y) * ScaleY() + viewportOrg.y);
 }
 
+// Coordinates far outside the device (hostile metafiles, huge origins) are
+// computed in double and clamped instead of overflowing.
 POINT CoordinateMapping::ToDevice(POINT p) const
 {
     if (windowExt.cx == viewportExt.cx && windowExt.cy == viewportExt.cy)
-        return POINT{p.x - windowOrg.x + viewportOrg.x, p.y - windowOrg.y + viewportOrg.y};
-    return POINT{RoundToLong((static_cast<double>(p.x) - windowOrg.x) * viewportExt.cx / windowExt.cx) + viewportOrg.x,
-                 RoundToLong((static_cast<double>(p.y) - windowOrg.y) * viewportExt.cy / windowExt.cy) + viewportOrg.y};
+        return POINT{RoundToLong(static_cast<double>(p.x) - windowOrg.x + viewportOrg.x),
+                     RoundToLong(static_cast<double>(p.y) - windowOrg.y + viewportOrg.y)};
+    return POINT{RoundToLong((static_cast<double>(p.x) - windowOrg.x) * viewportExt.cx / windowExt.cx + viewportOrg.x),
+                 RoundToLong((static_cast<double>(p.y) - windowOrg.y) * viewportExt.cy / windowExt.cy + viewportOrg.y)};
 }
 
 POINT CoordinateMapping::ToLogical(POINT p) const
 {
     if (windowExt.cx == viewportExt.cx && windowExt.cy == viewportExt.cy)
-        return POINT{p.x - viewportOrg.x + windowOrg.x, p.y - viewportOrg.y + windowOrg.y};
-    return POINT{RoundToLong((static_cast<double>(p.x) - viewportOrg.x) * windowExt.cx / viewportExt.cx) + windowOrg.x,
-                 RoundToLong((static_cast<double>(p.y) - viewportOrg.y) * windowExt.cy / viewportExt.cy) + windowOrg.y};
+        return POINT{RoundToLong(static_cast<double>(p.x) - viewportOrg.x + windowOrg.x),
+                     RoundToLong(static_cast<double>(p.y) - viewportOrg.y + windowOrg.y)};
+    return POINT{RoundToLong((static_cast<double>(p.x) - viewportOrg.x) * windowExt.cx / viewportExt.cx + windowOrg.x),
+                 RoundToLong((static_cast<double>(p.y) - viewportOrg.y) * windowExt.cy / viewportExt.cy + windowOrg.y)};
 }
 
 SIZE CoordinateMapping::SizeToDevice(SIZE s) const

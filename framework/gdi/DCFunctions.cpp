@@ -114,6 +114,26 @@ BOOL LineTo(HDC hdc, int x, int y) { return hdc ? Of(hdc)->LineTo(x, y) : FALSE;
 BOOL Polyline(HDC hdc, const POINT *apt, int cpt) { return hdc ? Of(hdc)->Polyline(apt, cpt) : FALSE; }
 BOOL Polygon(HDC hdc, const POINT *apt, int cpt) { return hdc ? Of(hdc)->Polygon(apt, cpt) : FALSE; }
 
+BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz)
+{
+    return hdc && csz <= (1u << 24) ? Of(hdc)->PolyPolyline(apt, asz, static_cast<int>(csz)) : FALSE;
+}
+
+BOOL ExtFloodFill(HDC hdc, int x, int y, COLORREF color, UINT type)
+{
+    return hdc ? Of(hdc)->ExtFloodFill(x, y, color, type) : FALSE;
+}
+
+BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
+{
+    if (!hdc)
+        return FALSE;
+    const CPoint previous = Of(hdc)->SetBrushOrg(x, y);
+    if (lppt)
+        *lppt = previous;
+    return TRUE;
+}
+
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom)
 {
     return hdc ? Of(hdc)->Rectangle(left, top, right, bottom) : FALSE;

@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 
 #include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/EmfRecorder.h"
 
 #include "framework/gdi/DibSection.h"
 #include "framework/gdi/RegionUtil.h"

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QPaintDevice;
+class EmfRecorder;
 
 // Everything SaveDC saves.
 struct DCState {
@@ -76,6 +77,8 @@ struct HDC__ {
     QRect lastTransferRect;
     // The screen context (GetDC(NULL)): its pixels are read from the screen.
     bool screen = false;
+    // Set on a metafile context: its drawing calls become records (EmfHooks.h).
+    std::unique_ptr<EmfRecorder> recorder;
 
     ~HDC__();
 

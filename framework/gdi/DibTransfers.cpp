@@ -1,6 +1,7 @@
 // Device-independent bitmaps onto contexts and to and from bitmaps:
 // StretchDIBits, SetDIBitsToDevice, GetDIBits, SetDIBits, CreateDIBitmap
 // and CreateDIBSection.
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/Blit.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DibCodec.h"
@@ -8,6 +9,7 @@
 #include "framework/gdi/DibSection.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -90,10 +92,22 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
     DibCodec::Coverage covered;
     if (!DecodeWhole(lpbmi, iUsage, PaletteOf(hdc), lpBits, layout, image, covered))
         return 0;
+    const int sourceTop = SourceTop(layout, ySrc, SrcHeight);
+    if (EmfRecorder *recorder = RecorderOf(hdc)) {
+        // On a metafile context the source rectangle's pixels go into the record.
+        const QRect rect = QRect(std::min(xSrc, xSrc + SrcWidth), std::min(sourceTop, sourceTop + SrcHeight),
+                                 std::abs(SrcWidth), std::abs(SrcHeight))
+                               .intersected(image.rect());
+        if (rect.isEmpty())
+            return 0;
+        recorder->Transfer(xDest, yDest, DestWidth, DestHeight, image.copy(rect), rop,
+                           rect.size() != QSize(std::abs(DestWidth), std::abs(DestHeight)));
+        return std::abs(SrcHeight);
+    }
     Blit::Source source;
     source.image = &image;
     source.covered = covered.empty() ? nullptr : &covered;
-    source.rect = Blit::Rect{xSrc, SourceTop(layout, ySrc, SrcHeight), SrcWidth, SrcHeight};
+    source.rect = Blit::Rect{xSrc, sourceTop, SrcWidth, SrcHeight};
     if (!Blit::Run(hdc, Blit::DeviceRect(hdc, xDest, yDest, DestWidth, DestHeight), &source, rop))
         return 0;
     return SrcHeight < 0 ? -SrcHeight : SrcHeight;

@@ -164,6 +164,8 @@
 #define RC_DIBTODEV 0x0200
 #define RC_STRETCHBLT 0x0800
 #define RC_FLOODFILL 0x1000
+#define FLOODFILLBORDER 0
+#define FLOODFILLSURFACE 1
 #define RC_STRETCHDIB 0x2000
 
 // Text alignment.

@@ -11,23 +11,20 @@
 #include "framework/gdi/Pen.h"
 #include "framework/gdi/Rgn.h"
 
+#include "framework/base/HandleMap.h"
+
 #include <cstring>
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace {
 
-struct WrapperMaps {
-    std::mutex mutex;
-    std::unordered_map<HGDIOBJ, CGdiObject *> permanent;
-    std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>> temporary;
-};
+using WrapperMap = CHandleMap<HGDIOBJ, CGdiObject>;
 
-WrapperMaps &Maps()
+// GUI thread only (see HandleMap.h).
+WrapperMap &Map()
 {
-    static WrapperMaps *maps = new WrapperMaps; // outlives every static wrapper
-    return *maps;
+    static WrapperMap *map = new WrapperMap; // outlives every static wrapper
+    return *map;
 }
 
 std::unique_ptr<CGdiObject> MakeWrapper(GdiObjectKind kind)
@@ -44,10 +41,9 @@ std::unique_ptr<CGdiObject> MakeWrapper(GdiObjectKind kind)
 }
 
 // Temporary wrappers borrow their handle: they must not delete it.
-void ReleaseTemporary(std::unique_ptr<CGdiObject> &wrapper)
+void ReleaseTemporary(CGdiObject &wrapper)
 {
-    wrapper->m_hObject = nullptr;
-    wrapper.reset();
+    wrapper.m_hObject = nullptr;
 }
 
 template <typename T>
@@ -131,35 +127,21 @@ CGdiObject *CGdiObject::FromHandle(HGDIOBJ hObject)
 {
     if (!hObject)
         return nullptr;
-    WrapperMaps &m = Maps();
-    {
-        std::lock_guard<std::mutex> lock(m.mutex);
-        auto p = m.permanent.find(hObject);
-        if (p != m.permanent.end())
-            return p->second;
-        auto t = m.temporary.find(hObject);
-        if (t != m.temporary.end())
-            return t->second.get();
-    }
-    std::shared_ptr<GdiObjectData> data = GdiHandles::Lookup(hObject);
-    if (!data)
-        return nullptr;
-    std::unique_ptr<CGdiObject> wrapper = MakeWrapper(data->kind);
-    wrapper->m_hObject = hObject;
-    std::lock_guard<std::mutex> lock(m.mutex);
-    auto [it, inserted] = m.temporary.emplace(hObject, std::move(wrapper));
-    if (!inserted)
-        ReleaseTemporary(wrapper);
-    return it->second.get();
+    if (CGdiObject *pObject = Map().Lookup(hObject))
+        return pObject;
+    return Map().TemporaryFor(hObject, [hObject]() -> std::unique_ptr<CGdiObject> {
+        std::shared_ptr<GdiObjectData> data = GdiHandles::Lookup(hObject);
+        if (!data)
+            return nullptr;
+        std::unique_ptr<CGdiObject> wrapper = MakeWrapper(data->kind);
+        wrapper->m_hObject = hObject;
+        return wrapper;
+    });
 }
 
 void CGdiObject::DeleteTempMap()
 {
-    WrapperMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    for (auto &entry : m.temporary)
-        ReleaseTemporary(entry.second);
-    m.temporary.clear();
+    Map().DeleteTemporaries(ReleaseTemporary);
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -167,22 +149,15 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (m_hObject || !hObject || !GdiHandles::Lookup(hObject))
         return FALSE;
     m_hObject = hObject;
-    WrapperMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    m.permanent[hObject] = this;
+    Map().SetPermanent(hObject, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ h = m_hObject;
-    if (h) {
-        WrapperMaps &m = Maps();
-        std::lock_guard<std::mutex> lock(m.mutex);
-        auto p = m.permanent.find(h);
-        if (p != m.permanent.end() && p->second == this)
-            m.permanent.erase(p);
-    }
+    if (h)
+        Map().RemovePermanent(h, this);
     m_hObject = nullptr;
     return h;
 }
@@ -240,16 +215,10 @@ BOOL DeleteObject(HGDIOBJ hObject)
     // so removing the handle here never leaves it with freed memory.
     if (!GdiHandles::Remove(hObject))
         return FALSE;
-    WrapperMaps &m = Maps();
-    std::lock_guard<std::mutex> lock(m.mutex);
-    auto t = m.temporary.find(hObject);
-    if (t != m.temporary.end()) {
-        std::shared_ptr<GdiObjectData> stillThere = GdiHandles::Lookup(hObject);
-        if (!stillThere) { // not a stock object: its temporary wrapper names nothing now
-            ReleaseTemporary(t->second);
-            m.temporary.erase(t);
-        }
-    }
+    // A stock object's handle stays valid; any other temporary wrapper
+    // names nothing now.
+    if (!GdiHandles::Lookup(hObject))
+        Map().RemoveTemporary(hObject, ReleaseTemporary);
     return TRUE;
 }
 

@@ -41,5 +41,17 @@ BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
 // fills the rectangle first.
 BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWidth, UINT istepIfAniCur,
                 HBRUSH hbrFlickerFreeDraw, UINT diFlags);
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x0000
+#define LR_DEFAULTSIZE 0x0040
+#define LR_SHARED 0x8000
+
+// A bitmap or icon resource by name. Icons come from the icon group: the
+// image nearest to cx by cy (cx and cy 0: the system icon size with
+// LR_DEFAULTSIZE, else the group's first image), stretched to the size
+// asked for. NULL for a missing resource or another image type.
+HANDLE LoadImage(HINSTANCE hInst, LPCTSTR name, UINT type, int cx, int cy, UINT fuLoad);
 // TRUE when the icon was made here (and is now freed).
 BOOL PlexoDestroyGdiIcon(HICON hIcon);

@@ -5,25 +5,33 @@
 #pragma once
 
 #include "framework/base/WinTypes.h"
+#include "framework/gdi/GdiConstants.h"
 
 #include <cstdint>
 
 namespace Rop3 {
 
-inline unsigned Table(DWORD rop)
+constexpr unsigned Table(DWORD rop)
 {
     return (rop >> 16) & 0xFFu;
 }
+
+// The truth tables of the operations transfers use most.
+inline constexpr unsigned kSourceCopy = Table(SRCCOPY);
+inline constexpr unsigned kSourceAnd = Table(SRCAND);
+inline constexpr unsigned kSourcePaint = Table(SRCPAINT);
+inline constexpr unsigned kSourceInvert = Table(SRCINVERT);
+inline constexpr unsigned kPatternCopy = Table(PATCOPY);
 
 inline uint32_t Apply(unsigned table, uint32_t p, uint32_t s, uint32_t d)
 {
     // The operations transfers use most, without walking the table.
     switch (table) {
-    case 0xCC: return s;     // SRCCOPY
-    case 0x88: return s & d; // SRCAND
-    case 0xEE: return s | d; // SRCPAINT
-    case 0x66: return s ^ d; // SRCINVERT
-    case 0xF0: return p;     // PATCOPY
+    case kSourceCopy: return s;
+    case kSourceAnd: return s & d;
+    case kSourcePaint: return s | d;
+    case kSourceInvert: return s ^ d;
+    case kPatternCopy: return p;
     default: break;
     }
     uint32_t result = 0;

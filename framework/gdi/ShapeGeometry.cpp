@@ -22,8 +22,10 @@ namespace ShapeGeometry {
 std::vector<QPoint> Arc(const QRect &box, QPoint start, QPoint end, bool clockwise)
 {
     std::vector<QPoint> out;
-    double cx = (box.left() + box.right()) / 2.0, cy = (box.top() + box.bottom()) / 2.0;
-    double rx = (box.right() - box.left()) / 2.0, ry = (box.bottom() - box.top()) / 2.0;
+    // In double: a box across the whole coordinate range overflows int.
+    const double left = box.left(), top = box.top(), right = box.right(), bottom = box.bottom();
+    double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
     if (rx <= 0 || ry <= 0) {
         Append(out, cx, cy);
         return out;
@@ -36,7 +38,7 @@ std::vector<QPoint> Arc(const QRect &box, QPoint start, QPoint end, bool clockwi
         sweep += 2 * M_PI;
     if (clockwise)
         sweep = -sweep;
-    int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2)), 4, 4096);
+    int steps = static_cast<int>(std::clamp(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2), 4.0, 4096.0));
     for (int i = 0; i <= steps; ++i) {
         double a = a0 + sweep * i / steps;
         Append(out, cx + rx * std::cos(a), cy - ry * std::sin(a));
@@ -53,7 +55,9 @@ std::vector<QPoint> FlattenBeziers(const std::vector<QPoint> &points)
     for (size_t i = 0; i + 3 < points.size(); i += 3) {
         QPointF p0 = points[i], p1 = points[i + 1], p2 = points[i + 2], p3 = points[i + 3];
         double len = QLineF(p0, p1).length() + QLineF(p1, p2).length() + QLineF(p2, p3).length();
-        int steps = std::clamp(static_cast<int>(len / 2), 2, 1024);
+        // Clamped before the conversion: curves across the whole coordinate
+        // range are longer than an int counts.
+        int steps = static_cast<int>(std::clamp(len / 2, 2.0, 1024.0));
         for (int s = 1; s <= steps; ++s) {
             double t = static_cast<double>(s) / steps, u = 1 - t;
             QPointF p = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;

@@ -10,12 +10,12 @@ const UINT kMinBufferSize = 128;
 } // namespace
 
 CArchive::CArchive(CFile *pFile, UINT nMode, int nBufSize, void *lpBuf)
-    : m_pDocument(NULL), m_bForceFlat(TRUE), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(NULL),
-      m_lpBufCur(NULL), m_lpBufMax(NULL), m_nBufSize(0), m_bUserBuf(FALSE),
+    : m_pDocument(nullptr), m_bForceFlat(TRUE), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(nullptr),
+      m_lpBufCur(nullptr), m_lpBufMax(nullptr), m_nBufSize(0), m_bUserBuf(FALSE),
       m_nObjectSchema(UINT(-1)), m_nLoadNesting(0), m_nMapCount(1)
 {
     m_nBufSize = nBufSize < int(kMinBufferSize) ? kMinBufferSize : UINT(nBufSize);
-    if (lpBuf != NULL && nBufSize >= int(kMinBufferSize)) {
+    if (lpBuf != nullptr && nBufSize >= int(kMinBufferSize)) {
         m_lpBufStart = static_cast<BYTE *>(lpBuf);
         m_bUserBuf = TRUE;
     } else {
@@ -24,15 +24,15 @@ CArchive::CArchive(CFile *pFile, UINT nMode, int nBufSize, void *lpBuf)
     m_lpBufCur = m_lpBufStart;
     // Loading starts with an empty buffer, storing with an empty one to fill.
     m_lpBufMax = IsLoading() ? m_lpBufStart : m_lpBufStart + m_nBufSize;
-    if (m_pFile != NULL)
+    if (m_pFile != nullptr)
         m_strFileName = m_pFile->GetFilePath();
     // Index 0 is the null object.
-    m_loadArray.push_back(LoadEntry{NULL, 0, false, false});
+    m_loadArray.push_back(LoadEntry{nullptr, 0, false, false});
 }
 
 CArchive::~CArchive()
 {
-    if (m_pFile != NULL && !(m_nMode & bNoFlushOnDelete)) {
+    if (m_pFile != nullptr && !(m_nMode & bNoFlushOnDelete)) {
         try {
             Close();
         } catch (CException *e) {
@@ -46,20 +46,20 @@ void CArchive::Abort()
 {
     if (!m_bUserBuf)
         delete[] m_lpBufStart;
-    m_lpBufStart = m_lpBufCur = m_lpBufMax = NULL;
+    m_lpBufStart = m_lpBufCur = m_lpBufMax = nullptr;
     m_bUserBuf = FALSE;
-    m_pFile = NULL;
+    m_pFile = nullptr;
 }
 
 void CArchive::Close()
 {
     Flush();
-    m_pFile = NULL;
+    m_pFile = nullptr;
 }
 
 void CArchive::Flush()
 {
-    if (m_pFile == NULL)
+    if (m_pFile == nullptr)
         return;
     if (IsLoading()) {
         // Give the bytes read ahead back, so the file stands right after
@@ -110,7 +110,7 @@ void CArchive::FillBuffer(UINT nBytesNeeded)
         std::memmove(m_lpBufStart, m_lpBufCur, nUnused);
     m_lpBufCur = m_lpBufStart;
     m_lpBufMax = m_lpBufStart + nUnused;
-    while (m_pFile != NULL && UINT(m_lpBufMax - m_lpBufStart) < nTotalNeeded) {
+    while (m_pFile != nullptr && UINT(m_lpBufMax - m_lpBufStart) < nTotalNeeded) {
         UINT nRead = m_pFile->Read(m_lpBufMax, m_nBufSize - UINT(m_lpBufMax - m_lpBufStart));
         if (nRead == 0)
             break;
@@ -123,7 +123,7 @@ void CArchive::FillBuffer(UINT nBytesNeeded)
 void CArchive::EnsureAvailable(ULONGLONG nBytes)
 {
     ULONGLONG nBuffered = ULONGLONG(m_lpBufMax - m_lpBufCur);
-    if (nBytes <= nBuffered || m_pFile == NULL)
+    if (nBytes <= nBuffered || m_pFile == nullptr)
         return;
     ULONGLONG nRemaining;
     try {
@@ -154,7 +154,7 @@ UINT CArchive::Read(void *lpBuf, UINT nMax)
     pDest += nFromBuffer;
     nLeft -= nFromBuffer;
 
-    while (nLeft > 0 && m_pFile != NULL) {
+    while (nLeft > 0 && m_pFile != nullptr) {
         if (nLeft >= m_nBufSize) {
             // Large reads bypass the buffer.
             UINT nRead = m_pFile->Read(pDest, nLeft);

@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/base/CRect.h"
@@ -96,6 +97,23 @@ public:
                              DWORD *pObTag = NULL);
     void WriteClass(const CRuntimeClass *pClassRef);
     void SerializeClass(const CRuntimeClass *pClassRef);
+
+    // Objects that collections read, for failed loads and repeated keys
+    // (ArchiveLoadOwnership.cpp).  A collection that does not own its
+    // objects (CObArray, CObList, CMapStringToOb) reads them through
+    // ReadElementObject, which notes the objects it creates for the
+    // collection and the references it takes.  DeleteLoadedObject deletes an
+    // object with the objects created for it, so a failed load frees
+    // everything it made; one that something else still refers to is left
+    // to it, and deleted when the last collection referring to it lets go.
+    // Later references to a deleted object are a format error (badIndex).
+    // ReadObject deletes an object whose Serialize throws the same way.
+    // DropElementObject: a collection lets go of an object it read (a
+    // repeated map key replaced it).
+    CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
+                               BOOL *pbCreated = NULL);
+    void DeleteLoadedObject(CObject *pOb);
+    void DropElementObject(const CObject *pHolder, CObject *pOb);
     // Gives an object an index without writing it, so that later records can
     // refer to it (both sides must map the same objects in the same order).
     void MapObject(const CObject *pOb);
@@ -198,11 +216,18 @@ private:
         UINT schema;   // for classes: the schema stored in the archive
         bool isClass;
         bool isLost;   // an object whose loading failed and was deleted
+        UINT nReferences = 0;                 // later records that referred to it
+        const CObject *pCreatedFor = nullptr; // the collection it was created for
+        bool isOrphan = false;                // let go of, but still referred to
     };
     DWORD NextMapIndex();
     void WriteTag(DWORD nIndex, bool bClass);
     void RememberLoaded(void *pointer, bool bClass, UINT nSchema);
     CObject *LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested);
+    size_t LoadedIndexOf(const CObject *pOb);
+    bool IsReferredFromOutside(size_t nIndex) const;
+    void ReleaseReference(size_t nIndex);
+    void DeleteLoadedEntry(size_t nIndex);
 
     UINT m_nMode;
     CFile *m_pFile;
@@ -216,6 +241,14 @@ private:
     DWORD m_nMapCount;
     CArchiveStoreMap m_storeMap;
     std::vector<LoadEntry> m_loadArray;
+    // Load-array indexes of the objects created for each collection, and of
+    // the objects each collection refers to (with how many times).
+    std::unordered_map<const CObject *, std::vector<size_t>> m_loadHeld;
+    std::unordered_map<const CObject *, std::unordered_map<size_t, UINT>> m_loadRefs;
+    // Load-array index by object, made on first need and kept up to date.
+    std::unordered_map<const CObject *, size_t> m_loadIndex;
+    size_t m_nLoadIndexed = 0;
+    size_t m_nLastReference = 0; // the entry of the last reference read
 };
 
 // Strings and objects.

@@ -197,9 +197,11 @@ CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRe
         return NULL;
     if (nIndex >= m_loadArray.size())
         ThrowArchive(CArchiveException::badIndex);
-    const LoadEntry &entry = m_loadArray[nIndex];
+    LoadEntry &entry = m_loadArray[nIndex];
     if (entry.isClass || entry.isLost)
         ThrowArchive(CArchiveException::badIndex);
+    ++entry.nReferences;
+    m_nLastReference = nIndex;
     CObject *pOb = static_cast<CObject *>(entry.pointer);
     if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
         ThrowArchive(CArchiveException::badClass);
@@ -233,13 +235,11 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     try {
         pOb->Serialize(*this);
     } catch (...) {
-        // Nobody has received the object yet: it is deleted here, and a
-        // later reference to it is a format error.
+        // Nobody has received the object yet: it is deleted here with what
+        // was created for it, and a later reference to it is a format error.
         --m_nLoadNesting;
         m_nObjectSchema = nSchemaSave;
-        m_loadArray[nIndex].pointer = NULL;
-        m_loadArray[nIndex].isLost = true;
-        delete pOb;
+        DeleteLoadedEntry(nIndex);
         throw;
     }
     --m_nLoadNesting;

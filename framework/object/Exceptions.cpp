@@ -19,7 +19,7 @@ namespace {
 
 const int IDOK = 1;
 
-AfxMessageBoxHandler g_pfnMessageBox = NULL;
+AfxMessageBoxHandler g_pfnMessageBox = nullptr;
 
 // Fills "%1" in a message with the file name, or "an unnamed file".
 CString FormatWithFileName(LPCTSTR lpszFormat, const CString &strFileName)
@@ -79,7 +79,7 @@ void CException::Delete()
 
 namespace {
 
-thread_local CExceptionAutoDelete *t_pInnermostGuard = NULL;
+thread_local CExceptionAutoDelete *t_pInnermostGuard = nullptr;
 
 } // namespace
 
@@ -92,15 +92,15 @@ CExceptionAutoDelete::CExceptionAutoDelete(CException *pException)
 CExceptionAutoDelete::~CExceptionAutoDelete()
 {
     t_pInnermostGuard = m_pOuter;
-    if (m_pException != NULL)
+    if (m_pException != nullptr)
         m_pException->Delete();
 }
 
 void CExceptionAutoDelete::Forget(CException *pException)
 {
-    for (CExceptionAutoDelete *pGuard = t_pInnermostGuard; pGuard != NULL; pGuard = pGuard->m_pOuter) {
+    for (CExceptionAutoDelete *pGuard = t_pInnermostGuard; pGuard != nullptr; pGuard = pGuard->m_pOuter) {
         if (pGuard->m_pException == pException)
-            pGuard->m_pException = NULL;
+            pGuard->m_pException = nullptr;
     }
 }
 
@@ -111,15 +111,15 @@ BOOL CException::GetMessageText(CString &) const
 
 BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, UINT *pnHelpContext) const
 {
-    if (pnHelpContext != NULL)
+    if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
     CString strMessage;
     if (!GetMessageText(strMessage)) {
-        if (lpszError != NULL && nMaxError > 0)
+        if (lpszError != nullptr && nMaxError > 0)
             lpszError[0] = '\0';
         return FALSE;
     }
-    if (lpszError != NULL && nMaxError > 0) {
+    if (lpszError != nullptr && nMaxError > 0) {
         size_t nCopy = std::min<size_t>(size_t(strMessage.GetLength()), size_t(nMaxError - 1));
         std::memcpy(lpszError, (LPCTSTR)strMessage, nCopy);
         lpszError[nCopy] = '\0';
@@ -142,7 +142,7 @@ int CException::ReportError(UINT nType, UINT nMessageID)
         if (nMessageID == 0 || !strMessage.LoadString(nMessageID))
             strMessage = "No error message is available.";
     }
-    if (g_pfnMessageBox != NULL)
+    if (g_pfnMessageBox != nullptr)
         return g_pfnMessageBox(strMessage, nType, 0);
     std::fprintf(stderr, "%s\n", (LPCTSTR)strMessage);
     return IDOK;

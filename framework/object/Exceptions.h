@@ -175,7 +175,7 @@ class CExceptionAutoDelete {
 public:
     explicit CExceptionAutoDelete(CException *pException);
     ~CExceptionAutoDelete();
-    void Keep() { m_pException = NULL; }
+    void Keep() { m_pException = nullptr; }
     // Called by CException::Delete: the guards of this thread let go of it.
     static void Forget(CException *pException);
 

@@ -31,10 +31,10 @@ CFile::~CFile()
 
 CString CFile::MakeFullPath(LPCTSTR lpszFileName)
 {
-    std::string path = lpszFileName != NULL ? lpszFileName : "";
+    std::string path = lpszFileName != nullptr ? lpszFileName : "";
     if (!path.empty() && path[0] != '/') {
         char cwd[PATH_MAX];
-        if (::getcwd(cwd, sizeof(cwd)) != NULL) {
+        if (::getcwd(cwd, sizeof(cwd)) != nullptr) {
             std::string dir = cwd;
             if (dir.empty() || dir.back() != '/')
                 dir += '/';
@@ -46,7 +46,7 @@ CString CFile::MakeFullPath(LPCTSTR lpszFileName)
 
 void CFile::ReportOpenError(CFileException *pError, int nErrno, LPCTSTR lpszFileName)
 {
-    if (pError == NULL)
+    if (pError == nullptr)
         return;
     pError->m_cause = CFileException::ErrnoToException(nErrno);
     pError->m_lOsError = nErrno;
@@ -57,7 +57,7 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError)
 {
     if (m_hFile != hFileNull)
         Abort();
-    if (lpszFileName == NULL || *lpszFileName == '\0') {
+    if (lpszFileName == nullptr || *lpszFileName == '\0') {
         ReportOpenError(pError, ENOENT, lpszFileName);
         return FALSE;
     }
@@ -192,7 +192,7 @@ void CFile::Close()
     m_bCloseOnDelete = FALSE;
     m_strFileName.Empty();
     if (hFile != hFileNull && ::close(hFile) != 0 && errno != EINTR)
-        CFileException::ThrowErrno(errno, NULL);
+        CFileException::ThrowErrno(errno, nullptr);
 }
 
 void CFile::Abort()

@@ -195,7 +195,9 @@ protected:
 // target's folder; Close puts it in place by renaming it over the target, so
 // readers see either the old or the complete new content.  Abort (and
 // destruction without Close) removes the temporary and leaves the target as
-// it was.  Without modeCreate it is a plain CFile.
+// it was.  A save holds a lock on its temporary until the rename, and a save
+// that succeeds removes the target's temporaries that nobody holds (left by
+// a process killed while saving).  Without modeCreate it is a plain CFile.
 class CMirrorFile : public CFile {
     DECLARE_DYNAMIC(CMirrorFile)
 public:

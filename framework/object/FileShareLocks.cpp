@@ -32,7 +32,7 @@ BOOL CFile::AcquireShareLocks(int hFile, UINT nOpenFlags, LPCTSTR lpszFileName,
     int nErrno = errno;
     if (nErrno != EWOULDBLOCK)
         return TRUE; // a file system without locks: the open goes ahead unguarded
-    if (pError != NULL) {
+    if (pError != nullptr) {
         pError->m_cause = CFileException::sharingViolation;
         pError->m_lOsError = nErrno;
         pError->m_strFileName = lpszFileName;

@@ -23,13 +23,13 @@ GlobalBlock *BlockOf(HGLOBAL hMem)
 HGLOBAL GlobalAlloc(UINT uFlags, size_t dwBytes)
 {
     GlobalBlock *pBlock = static_cast<GlobalBlock *>(std::malloc(sizeof(GlobalBlock)));
-    if (pBlock == NULL)
-        return NULL;
+    if (pBlock == nullptr)
+        return nullptr;
     // Never a NULL data pointer, so that a locked empty block is usable.
     pBlock->data = static_cast<BYTE *>(std::malloc(dwBytes != 0 ? dwBytes : 1));
-    if (pBlock->data == NULL) {
+    if (pBlock->data == nullptr) {
         std::free(pBlock);
-        return NULL;
+        return nullptr;
     }
     if (uFlags & GMEM_ZEROINIT)
         std::memset(pBlock->data, 0, dwBytes);
@@ -42,15 +42,15 @@ HGLOBAL GlobalAlloc(UINT uFlags, size_t dwBytes)
 HGLOBAL GlobalReAlloc(HGLOBAL hMem, size_t dwBytes, UINT uFlags)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    if (pBlock == NULL)
-        return NULL;
+    if (pBlock == nullptr)
+        return nullptr;
     if (uFlags & GMEM_MODIFY) {
         pBlock->flags = (pBlock->flags & ~GMEM_MOVEABLE) | (uFlags & GMEM_MOVEABLE);
         return hMem;
     }
     BYTE *pData = static_cast<BYTE *>(std::realloc(pBlock->data, dwBytes != 0 ? dwBytes : 1));
-    if (pData == NULL)
-        return NULL;
+    if (pData == nullptr)
+        return nullptr;
     if ((uFlags & GMEM_ZEROINIT) && dwBytes > pBlock->size)
         std::memset(pData + pBlock->size, 0, dwBytes - pBlock->size);
     pBlock->data = pData;
@@ -61,8 +61,8 @@ HGLOBAL GlobalReAlloc(HGLOBAL hMem, size_t dwBytes, UINT uFlags)
 LPVOID GlobalLock(HGLOBAL hMem)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    if (pBlock == NULL)
-        return NULL;
+    if (pBlock == nullptr)
+        return nullptr;
     ++pBlock->lockCount;
     return pBlock->data;
 }
@@ -70,7 +70,7 @@ LPVOID GlobalLock(HGLOBAL hMem)
 BOOL GlobalUnlock(HGLOBAL hMem)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    if (pBlock == NULL || pBlock->lockCount == 0)
+    if (pBlock == nullptr || pBlock->lockCount == 0)
         return FALSE;
     --pBlock->lockCount;
     return pBlock->lockCount != 0;
@@ -79,21 +79,21 @@ BOOL GlobalUnlock(HGLOBAL hMem)
 size_t GlobalSize(HGLOBAL hMem)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    return pBlock != NULL ? pBlock->size : 0;
+    return pBlock != nullptr ? pBlock->size : 0;
 }
 
 UINT GlobalFlags(HGLOBAL hMem)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    return pBlock != NULL ? (pBlock->lockCount & 0xFF) : 0;
+    return pBlock != nullptr ? (pBlock->lockCount & 0xFF) : 0;
 }
 
 HGLOBAL GlobalFree(HGLOBAL hMem)
 {
     GlobalBlock *pBlock = BlockOf(hMem);
-    if (pBlock != NULL) {
+    if (pBlock != nullptr) {
         std::free(pBlock->data);
         std::free(pBlock);
     }
-    return NULL;
+    return nullptr;
 }

@@ -7,7 +7,7 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr),
       m_bAutoDelete(TRUE)
 {
 }
@@ -21,9 +21,9 @@ CMemFile::~CMemFile()
 {
     // Free is called non-virtually here; CSharedFile has released its
     // global block in its own destructor already.
-    if (m_lpBuffer != NULL && m_bAutoDelete)
+    if (m_lpBuffer != nullptr && m_bAutoDelete)
         CMemFile::Free(m_lpBuffer);
-    m_lpBuffer = NULL;
+    m_lpBuffer = nullptr;
 }
 
 void CMemFile::Attach(BYTE *lpBuffer, UINT nBufferSize, UINT nGrowBytes)
@@ -42,7 +42,7 @@ void CMemFile::Attach(BYTE *lpBuffer, UINT nBufferSize, UINT nGrowBytes)
 BYTE *CMemFile::Detach()
 {
     BYTE *lpBuffer = m_lpBuffer;
-    m_lpBuffer = NULL;
+    m_lpBuffer = nullptr;
     m_nFileSize = 0;
     m_nBufferSize = 0;
     m_nPosition = 0;
@@ -76,13 +76,13 @@ void CMemFile::GrowFile(size_t dwNewLen)
     size_t nNewBufferSize = m_nBufferSize + nSteps * m_nGrowBytes;
 
     BYTE *lpNew;
-    if (m_lpBuffer == NULL)
+    if (m_lpBuffer == nullptr)
         lpNew = Alloc(nNewBufferSize);
     else if (m_bAutoDelete)
         lpNew = Realloc(m_lpBuffer, nNewBufferSize);
     else
         lpNew = GrowForeignBuffer(nNewBufferSize);
-    if (lpNew == NULL)
+    if (lpNew == nullptr)
         AfxThrowMemoryException();
     m_lpBuffer = lpNew;
     m_nBufferSize = nNewBufferSize;
@@ -92,7 +92,7 @@ BYTE *CMemFile::GrowForeignBuffer(size_t nBytes)
 {
     // A caller's buffer is never reallocated: the file moves to its own.
     BYTE *lpNew = Alloc(nBytes);
-    if (lpNew != NULL) {
+    if (lpNew != nullptr) {
         std::memcpy(lpNew, m_lpBuffer, m_nFileSize);
         m_bAutoDelete = TRUE;
     }
@@ -163,9 +163,9 @@ void CMemFile::Close()
     m_nPosition = 0;
     m_nBufferSize = 0;
     m_nFileSize = 0;
-    if (m_lpBuffer != NULL && m_bAutoDelete)
+    if (m_lpBuffer != nullptr && m_bAutoDelete)
         Free(m_lpBuffer);
-    m_lpBuffer = NULL;
+    m_lpBuffer = nullptr;
     m_bAutoDelete = TRUE;
 }
 

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,9 +22,50 @@ namespace {
 std::string ResolveTarget(const std::string &path)
 {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != NULL)
+    if (::realpath(path.c_str(), resolved) != nullptr)
         return resolved;
     return path;
+}
+
+// Temporaries are named ".<target name>.XXXXXX" (mkostemp's six characters).
+const size_t kMirrorSuffixLength = 6;
+
+bool IsMirrorName(const std::string &entry, const std::string &prefix)
+{
+    return entry.size() == prefix.size() + kMirrorSuffixLength && entry.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Removes the temporaries of saves of the target that never finished (the
+// saving process was killed): a save holds an exclusive lock on its
+// temporary until the rename, so one that can be locked has no writer left.
+void RemoveStaleMirrors(const std::string &target)
+{
+    const size_t nSlash = target.rfind('/');
+    const std::string folder = target.substr(0, nSlash + 1);
+    // Appended rather than "." + std::string: GCC 12's release build reports
+    // a false -Wrestrict on the literal-plus-string form.
+    std::string prefix(".");
+    prefix += target.substr(nSlash + 1);
+    prefix += '.';
+    DIR *pDir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (pDir == NULL)
+        return;
+    while (const dirent *pEntry = ::readdir(pDir)) {
+        const std::string name = pEntry->d_name;
+        if (!IsMirrorName(name, prefix))
+            continue;
+        const std::string path = folder + name;
+        const int hFile = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (hFile < 0)
+            continue;
+        struct stat opened;
+        struct stat named;
+        if (::flock(hFile, LOCK_EX | LOCK_NB) == 0 && ::fstat(hFile, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            ::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+            ::unlink(path.c_str());
+        ::close(hFile);
+    }
+    ::closedir(pDir);
 }
 
 mode_t CurrentUmask()
@@ -47,7 +90,7 @@ BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pE
         Abort();
     // Only a file that is created afresh is mirrored; appending to or
     // reading an existing file works on the file itself.
-    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == NULL ||
+    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == nullptr ||
         *lpszFileName == '\0')
         return CFile::Open(lpszFileName, nOpenFlags, pError);
 
@@ -85,6 +128,8 @@ BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pE
     }
     mode_t mode = bTargetExists ? (targetStat.st_mode & 07777) : (0666 & ~CurrentUmask());
     ::fchmod(hFile, mode);
+    // Held until the rename: it tells later saves this temporary is in use.
+    ::flock(hFile, LOCK_EX | LOCK_NB);
 
     m_hFile = hFile;
     m_bCloseOnDelete = TRUE;
@@ -110,6 +155,8 @@ void CMirrorFile::Close()
         return;
     }
     CString strTarget = m_strFileName;
+    // Keeps the temporary's lock past closing the file, up to the rename.
+    const int hMirrorLock = ::fcntl(m_hFile, F_DUPFD_CLOEXEC, 0);
     try {
         // The content reaches the disk before it replaces the target.
         Flush();
@@ -119,10 +166,15 @@ void CMirrorFile::Close()
     } catch (CException *) {
         CFile::Abort();
         DiscardMirror();
+        if (hMirrorLock >= 0)
+            ::close(hMirrorLock);
         throw;
     }
+    if (hMirrorLock >= 0)
+        ::close(hMirrorLock);
     m_strMirrorName.Empty();
     DiscardMirror();
+    RemoveStaleMirrors(strTarget.Str());
 }
 
 void CMirrorFile::Abort()

@@ -93,12 +93,28 @@ private:
 template <typename T>
 T *AfxDynamicDownCast(CRuntimeClass *pClass, CObject *pObject)
 {
-    return (pObject != NULL && pObject->IsKindOf(pClass)) ? static_cast<T *>(pObject) : NULL;
+    return (pObject != nullptr && pObject->IsKindOf(pClass)) ? static_cast<T *>(pObject) : nullptr;
 }
 #define DYNAMIC_DOWNCAST(class_name, object) \
     (AfxDynamicDownCast<class_name>(RUNTIME_CLASS(class_name), (object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name *>(object))
+
+// ASSERT_VALID checks that the pointer is set and the object's own
+// AssertValid holds; ASSERT_KINDOF checks the object's run-time class.
+// Both are empty in release builds, like ASSERT.
+#ifndef NDEBUG
+inline void AfxAssertValidObject(const CObject *pObject, const char *expression, const char *file, int line)
+{
+    if (pObject == nullptr)
+        AfxAssertFailedLine(expression, file, line);
+    pObject->AssertValid();
+}
+#define ASSERT_VALID(p) AfxAssertValidObject((p), #p, __FILE__, __LINE__)
+#define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
+#else
+#define ASSERT_VALID(p) ((void)0)
 #define ASSERT_KINDOF(class_name, object) ((void)0)
+#endif
 
 // ---------------------------------------------------------------------------
 // Declaration macros (inside the class body)
@@ -122,12 +138,12 @@ public: \
 #define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
     CRuntimeClass class_name::class##class_name = { \
         #class_name, (int)sizeof(class class_name), (UINT)(wSchema), pfnNew, \
-        RUNTIME_CLASS(base_class_name), NULL}; \
+        RUNTIME_CLASS(base_class_name), nullptr}; \
     static const AFX_CLASSINIT afxInit_##class_name(RUNTIME_CLASS(class_name)); \
     CRuntimeClass *class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NONSERIAL_SCHEMA, NULL)
+    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NONSERIAL_SCHEMA, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
     CObject *class_name::CreateObject() { return new class_name; } \

@@ -7,7 +7,7 @@
 #include "framework/object/Archive.h"
 
 CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), AFX_NONSERIAL_SCHEMA,
-                                       NULL, NULL, NULL};
+                                       nullptr, nullptr, nullptr};
 static const AFX_CLASSINIT afxInit_CObject(RUNTIME_CLASS(CObject));
 
 namespace {
@@ -17,8 +17,8 @@ namespace {
 // static initialisers of every module, hence the function-local state.
 struct ClassRegistry {
     std::mutex mutex;
-    CRuntimeClass *pFirst = NULL;
-    CRuntimeClass *pLast = NULL;
+    CRuntimeClass *pFirst = nullptr;
+    CRuntimeClass *pLast = nullptr;
 };
 
 ClassRegistry &Registry()
@@ -31,16 +31,16 @@ ClassRegistry &Registry()
 
 void AfxRegisterClass(CRuntimeClass *pClass)
 {
-    if (pClass == NULL)
+    if (pClass == nullptr)
         return;
     ClassRegistry &registry = Registry();
     std::lock_guard<std::mutex> lock(registry.mutex);
-    for (CRuntimeClass *p = registry.pFirst; p != NULL; p = p->m_pNextClass) {
+    for (CRuntimeClass *p = registry.pFirst; p != nullptr; p = p->m_pNextClass) {
         if (p == pClass)
             return;
     }
-    pClass->m_pNextClass = NULL;
-    if (registry.pLast == NULL)
+    pClass->m_pNextClass = nullptr;
+    if (registry.pLast == nullptr)
         registry.pFirst = pClass;
     else
         registry.pLast->m_pNextClass = pClass;
@@ -49,31 +49,31 @@ void AfxRegisterClass(CRuntimeClass *pClass)
 
 CRuntimeClass *CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
-    if (lpszClassName == NULL)
-        return NULL;
+    if (lpszClassName == nullptr)
+        return nullptr;
     ClassRegistry &registry = Registry();
     std::lock_guard<std::mutex> lock(registry.mutex);
-    for (CRuntimeClass *p = registry.pFirst; p != NULL; p = p->m_pNextClass) {
+    for (CRuntimeClass *p = registry.pFirst; p != nullptr; p = p->m_pNextClass) {
         if (std::strcmp(p->m_lpszClassName, lpszClassName) == 0)
             return p;
     }
-    return NULL;
+    return nullptr;
 }
 
 CObject *CRuntimeClass::CreateObject()
 {
-    return m_pfnCreateObject != NULL ? m_pfnCreateObject() : NULL;
+    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
 }
 
 CObject *CRuntimeClass::CreateObject(LPCSTR lpszClassName)
 {
     CRuntimeClass *pClass = FromName(lpszClassName);
-    return pClass != NULL ? pClass->CreateObject() : NULL;
+    return pClass != nullptr ? pClass->CreateObject() : nullptr;
 }
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass *pBaseClass) const
 {
-    for (const CRuntimeClass *p = this; p != NULL; p = p->m_pBaseClass) {
+    for (const CRuntimeClass *p = this; p != nullptr; p = p->m_pBaseClass) {
         if (p == pBaseClass)
             return TRUE;
     }
@@ -82,7 +82,7 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass *pBaseClass) const
 
 BOOL CRuntimeClass::IsSerializable() const
 {
-    return m_wSchema != AFX_NONSERIAL_SCHEMA && m_pfnCreateObject != NULL;
+    return m_wSchema != AFX_NONSERIAL_SCHEMA && m_pfnCreateObject != nullptr;
 }
 
 CRuntimeClass *CObject::GetRuntimeClass() const

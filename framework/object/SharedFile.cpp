@@ -4,7 +4,7 @@
 IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
-    : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags), m_hGlobalMemory(NULL), m_bAllowGrow(TRUE)
+    : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags), m_hGlobalMemory(nullptr), m_bAllowGrow(TRUE)
 {
 }
 
@@ -15,11 +15,11 @@ CSharedFile::~CSharedFile()
 
 void CSharedFile::Close()
 {
-    if (m_hGlobalMemory != NULL && !m_bAutoDelete) {
+    if (m_hGlobalMemory != nullptr && !m_bAutoDelete) {
         // The caller's block: unlocked and handed back untouched.
         GlobalUnlock(m_hGlobalMemory);
-        m_hGlobalMemory = NULL;
-        m_lpBuffer = NULL;
+        m_hGlobalMemory = nullptr;
+        m_lpBuffer = nullptr;
     }
     CMemFile::Close();
 }
@@ -27,21 +27,21 @@ void CSharedFile::Close()
 BYTE *CSharedFile::Alloc(size_t nBytes)
 {
     HGLOBAL hMem = GlobalAlloc(m_nAllocFlags, nBytes);
-    if (hMem == NULL)
-        return NULL;
+    if (hMem == nullptr)
+        return nullptr;
     m_hGlobalMemory = hMem;
     return static_cast<BYTE *>(GlobalLock(hMem));
 }
 
 BYTE *CSharedFile::Realloc(BYTE *, size_t nBytes)
 {
-    if (!m_bAllowGrow || m_hGlobalMemory == NULL)
-        return NULL;
+    if (!m_bAllowGrow || m_hGlobalMemory == nullptr)
+        return nullptr;
     GlobalUnlock(m_hGlobalMemory);
     HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, m_nAllocFlags);
-    if (hNew == NULL) {
+    if (hNew == nullptr) {
         GlobalLock(m_hGlobalMemory);
-        return NULL;
+        return nullptr;
     }
     m_hGlobalMemory = hNew;
     return static_cast<BYTE *>(GlobalLock(hNew));
@@ -55,28 +55,28 @@ BYTE *CSharedFile::GrowForeignBuffer(size_t nBytes)
 
 void CSharedFile::Free(BYTE *)
 {
-    if (m_hGlobalMemory == NULL)
+    if (m_hGlobalMemory == nullptr)
         return;
     GlobalUnlock(m_hGlobalMemory);
     GlobalFree(m_hGlobalMemory);
-    m_hGlobalMemory = NULL;
+    m_hGlobalMemory = nullptr;
 }
 
 HGLOBAL CSharedFile::Detach()
 {
     HGLOBAL hMem = m_hGlobalMemory;
-    if (hMem == NULL) {
+    if (hMem == nullptr) {
         hMem = GlobalAlloc(m_nAllocFlags, 0);
-        if (hMem == NULL)
+        if (hMem == nullptr)
             AfxThrowMemoryException();
     } else {
         // The receiver sees exactly the bytes written, not the growth room.
         GlobalUnlock(hMem);
-        if (GlobalReAlloc(hMem, m_nFileSize, m_nAllocFlags) == NULL && m_nFileSize > GlobalSize(hMem))
+        if (GlobalReAlloc(hMem, m_nFileSize, m_nAllocFlags) == nullptr && m_nFileSize > GlobalSize(hMem))
             AfxThrowMemoryException();
     }
-    m_hGlobalMemory = NULL;
-    m_lpBuffer = NULL;
+    m_hGlobalMemory = nullptr;
+    m_lpBuffer = nullptr;
     m_nFileSize = 0;
     m_nBufferSize = 0;
     m_nPosition = 0;

@@ -88,6 +88,26 @@ bool StandardIcon(LPCTSTR lpName, QStyle::StandardPixmap &pixmap)
 
 } // namespace
 
+bool PlexoRegisteredImagePath(UINT nID, bool icon, QString &path)
+{
+    ImageEntry entry;
+    if (!Find(icon ? Kind::Icon : Kind::Bitmap, MAKEINTRESOURCE(nID), entry))
+        return false;
+    path = entry.path;
+    return true;
+}
+
+std::vector<UINT> PlexoRegisteredIconIds()
+{
+    ImageRegistry &registry = TheImages();
+    std::lock_guard<std::mutex> guard(registry.lock);
+    std::vector<UINT> ids;
+    for (const auto &[key, entry] : registry.entries)
+        if (key.first == Kind::Icon)
+            ids.push_back(key.second);
+    return ids;
+}
+
 void PlexoRegisterBitmap(UINT nID, LPCTSTR lpszPath)
 {
     Register(Kind::Bitmap, nID, lpszPath, 0, 0);
@@ -121,7 +141,7 @@ QIcon PlexoLoadIconResource(LPCTSTR lpIconName)
     QStyle::StandardPixmap pixmap;
     // The desktop's icons come from the widget style, which only a widget
     // application has.
-    if (StandardIcon(lpIconName, pixmap) && qobject_cast<QApplication *>(QCoreApplication::instance()) != NULL)
+    if (StandardIcon(lpIconName, pixmap) && qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr)
         return QApplication::style()->standardIcon(pixmap);
     return QIcon();
 }

@@ -12,11 +12,18 @@
 #include <QIcon>
 #include <QImage>
 
+#include <vector>
+
 void PlexoRegisterBitmap(UINT nID, LPCTSTR lpszPath);
 void PlexoRegisterIcon(UINT nID, LPCTSTR lpszPath);
 void PlexoRegisterCursor(UINT nID, LPCTSTR lpszPath, int xHotSpot, int yHotSpot);
 
 QImage PlexoLoadBitmapImage(LPCTSTR lpBitmapName);
+
+// The file registered for a bitmap (icon false) or an icon id; the ids of
+// every registered icon, in order. For the resource readers.
+bool PlexoRegisteredImagePath(UINT nID, bool icon, QString &path);
+std::vector<UINT> PlexoRegisteredIconIds();
 inline QImage PlexoLoadBitmapImage(UINT nID) { return PlexoLoadBitmapImage(MAKEINTRESOURCE(nID)); }
 
 // A registered icon, or one of the desktop's standard icons (IDI_...).

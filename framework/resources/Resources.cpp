@@ -1,5 +1,7 @@
 #include "framework/resources/Resources.h"
 
+#include "framework/resources/ImageResourceBytes.h"
+
 #include <QFile>
 
 #include <cstring>
@@ -75,7 +77,7 @@ std::string NumberKey(unsigned number)
 // name in upper case.
 std::string TypeKey(LPCTSTR lpType)
 {
-    if (lpType == NULL)
+    if (lpType == nullptr)
         return std::string();
     if (IS_INTRESOURCE(lpType))
         return NumberKey(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(lpType)));
@@ -104,11 +106,30 @@ CustomEntry &NewCustomEntry(LPCTSTR lpszType, UINT nID)
 CustomEntry *FindCustomEntry(LPCTSTR lpName, LPCTSTR lpType)
 {
     UINT nID = 0;
-    if (lpType == NULL || !PlexoResourceIdFromName(lpName, nID))
-        return NULL;
+    if (lpType == nullptr || !PlexoResourceIdFromName(lpName, nID))
+        return nullptr;
     Registry &registry = TheRegistry();
     auto found = registry.custom.find({TypeKey(lpType), nID});
-    return found == registry.custom.end() ? NULL : found->second.get();
+    return found == registry.custom.end() ? nullptr : found->second.get();
+}
+
+// Bitmaps and icons registered by file answer their resource types with
+// bytes made once from the file and kept like a registered resource.
+CustomEntry *ImageEntryFor(LPCTSTR lpName, LPCTSTR lpType)
+{
+    UINT nID = 0;
+    if ((lpType != RT_BITMAP && lpType != RT_ICON && lpType != RT_GROUP_ICON) ||
+        !PlexoResourceIdFromName(lpName, nID))
+        return nullptr;
+    QByteArray bytes;
+    if (!PlexoImageResourceBytes(nID, lpType, bytes))
+        return nullptr;
+    auto &slot = TheRegistry().custom[{TypeKey(lpType), nID}];
+    slot = std::make_unique<CustomEntry>();
+    slot->loaded = bytes;
+    slot->pData = slot->loaded.constData();
+    slot->nSize = static_cast<DWORD>(slot->loaded.size());
+    return slot.get();
 }
 
 // Reads the entry's file once; false when it cannot be read.
@@ -156,7 +177,7 @@ bool ReadMenuLevel(const RESOURCE_MENU_ITEM *pItems, int nCount, int &index, std
 
 BOOL PlexoResourceIdFromName(LPCTSTR lpName, UINT &nID)
 {
-    if (lpName == NULL)
+    if (lpName == nullptr)
         return FALSE;
     if (IS_INTRESOURCE(lpName)) {
         nID = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpName));
@@ -175,7 +196,7 @@ void PlexoRegisterStrings(const RESOURCE_STRING *pTable, int nCount)
     InstallStringLoader();
     Registry &registry = TheRegistry();
     std::lock_guard<std::mutex> guard(registry.lock);
-    for (int i = 0; pTable != NULL && i < nCount; ++i)
+    for (int i = 0; pTable != nullptr && i < nCount; ++i)
         registry.strings[pTable[i].nID] = pTable[i].lpszText;
 }
 
@@ -205,7 +226,7 @@ void PlexoRegisterCustomResource(LPCTSTR lpszType, UINT nID, const void *pData, 
     std::lock_guard<std::mutex> guard(TheRegistry().lock);
     CustomEntry &entry = NewCustomEntry(lpszType, nID);
     entry.pData = pData;
-    entry.nSize = pData != NULL ? nSize : 0;
+    entry.nSize = pData != nullptr ? nSize : 0;
 }
 
 void PlexoRegisterCustomResourceFile(LPCTSTR lpszType, UINT nID, LPCTSTR lpszPath)
@@ -221,7 +242,7 @@ BOOL PlexoLookupString(UINT nID, CString &strText)
     Registry &registry = TheRegistry();
     std::lock_guard<std::mutex> guard(registry.lock);
     auto found = registry.strings.find(nID);
-    if (found == registry.strings.end() || found->second == NULL)
+    if (found == registry.strings.end() || found->second == nullptr)
         return FALSE;
     strText = found->second;
     return TRUE;
@@ -229,7 +250,7 @@ BOOL PlexoLookupString(UINT nID, CString &strText)
 
 int LoadString(HINSTANCE, UINT uID, LPTSTR lpBuffer, int nBufferMax)
 {
-    if (lpBuffer == NULL || nBufferMax <= 0)
+    if (lpBuffer == nullptr || nBufferMax <= 0)
         return 0;
     CString text;
     if (!PlexoLookupString(uID, text)) {
@@ -255,7 +276,7 @@ BOOL PlexoLoadMenuResource(UINT nID, std::vector<CMenuResourceItem> &items)
         entry = found->second;
     }
     int index = 0;
-    if (entry.pItems == NULL || !ReadMenuLevel(entry.pItems, entry.nCount, index, items, 0) || index != entry.nCount) {
+    if (entry.pItems == nullptr || !ReadMenuLevel(entry.pItems, entry.nCount, index, items, 0) || index != entry.nCount) {
         items.clear();
         return FALSE;
     }
@@ -268,9 +289,9 @@ const ACCEL *PlexoFindAccelerators(UINT nID, int *pnCount)
     std::lock_guard<std::mutex> guard(registry.lock);
     auto found = registry.accelerators.find(nID);
     bool present = found != registry.accelerators.end();
-    if (pnCount != NULL)
+    if (pnCount != nullptr)
         *pnCount = present ? found->second.nCount : 0;
-    return present ? found->second.pEntries : NULL;
+    return present ? found->second.pEntries : nullptr;
 }
 
 const RESOURCE_DIALOG *PlexoFindDialog(UINT nID)
@@ -278,15 +299,17 @@ const RESOURCE_DIALOG *PlexoFindDialog(UINT nID)
     Registry &registry = TheRegistry();
     std::lock_guard<std::mutex> guard(registry.lock);
     auto found = registry.dialogs.find(nID);
-    return found == registry.dialogs.end() ? NULL : found->second;
+    return found == registry.dialogs.end() ? nullptr : found->second;
 }
 
 HRSRC FindResource(HMODULE, LPCTSTR lpName, LPCTSTR lpType)
 {
     std::lock_guard<std::mutex> guard(TheRegistry().lock);
     CustomEntry *entry = FindCustomEntry(lpName, lpType);
-    if (entry == NULL || !EnsureLoaded(*entry))
-        return NULL;
+    if (entry == nullptr)
+        entry = ImageEntryFor(lpName, lpType);
+    if (entry == nullptr || !EnsureLoaded(*entry))
+        return nullptr;
     return static_cast<HRSRC>(entry);
 }
 
@@ -294,8 +317,8 @@ HRSRC FindResource(HMODULE, LPCTSTR lpName, LPCTSTR lpType)
 // handle is simply the address of the data.
 HGLOBAL LoadResource(HMODULE, HRSRC hResInfo)
 {
-    if (hResInfo == NULL)
-        return NULL;
+    if (hResInfo == nullptr)
+        return nullptr;
     const CustomEntry *entry = static_cast<const CustomEntry *>(hResInfo);
     static const char empty = 0;
     return const_cast<void *>(entry->nSize > 0 ? entry->pData : &empty);
@@ -308,7 +331,7 @@ LPVOID LockResource(HGLOBAL hResData)
 
 DWORD SizeofResource(HMODULE, HRSRC hResInfo)
 {
-    return hResInfo == NULL ? 0 : static_cast<const CustomEntry *>(hResInfo)->nSize;
+    return hResInfo == nullptr ? 0 : static_cast<const CustomEntry *>(hResInfo)->nSize;
 }
 
 BOOL FreeResource(HGLOBAL)
@@ -319,5 +342,5 @@ BOOL FreeResource(HGLOBAL)
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {
     static int module;
-    return FindResource(NULL, lpszName, lpszType) != NULL ? static_cast<HINSTANCE>(&module) : NULL;
+    return FindResource(nullptr, lpszName, lpszType) != nullptr ? static_cast<HINSTANCE>(&module) : nullptr;
 }

@@ -12,7 +12,7 @@ namespace {
 // The default value of a key has no name; in the file it is "@".
 const char *ValueKey(LPCTSTR lpszName)
 {
-    return (lpszName == NULL || *lpszName == '\0') ? "@" : lpszName;
+    return (lpszName == nullptr || *lpszName == '\0') ? "@" : lpszName;
 }
 
 CString ExecutableName()
@@ -46,17 +46,17 @@ CAppProfile::CAppProfile(LPCTSTR lpszProgram)
 
 void CAppProfile::SetProgramName(LPCTSTR lpszProgram)
 {
-    m_strProgram = SafeFileName(lpszProgram != NULL && *lpszProgram != '\0' ? CString(lpszProgram) : ExecutableName());
+    m_strProgram = SafeFileName(lpszProgram != nullptr && *lpszProgram != '\0' ? CString(lpszProgram) : ExecutableName());
 }
 
 void CAppProfile::SetRegistryKey(LPCTSTR lpszRegistryKey, LPCTSTR lpszAppName)
 {
-    if (lpszRegistryKey == NULL || *lpszRegistryKey == '\0') {
+    if (lpszRegistryKey == nullptr || *lpszRegistryKey == '\0') {
         m_strAppKey.Empty();
         return;
     }
     m_strAppKey = CString("HKEY_CURRENT_USER\\Software\\") + lpszRegistryKey;
-    if (lpszAppName != NULL && *lpszAppName != '\0')
+    if (lpszAppName != nullptr && *lpszAppName != '\0')
         m_strAppKey += CString("\\") + lpszAppName;
 }
 
@@ -86,7 +86,7 @@ BOOL CAppProfile::QueryValue(const CString &section, LPCTSTR lpszName, CRegistry
     std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(GetProfilePath());
     const CIniDocument &doc = *file;
     const std::string *text = doc.FindValue(section.View(), ValueKey(lpszName));
-    if (text == NULL)
+    if (text == nullptr)
         return FALSE;
     value = DecodeRegistryValue(*text);
     return TRUE;
@@ -155,7 +155,7 @@ BOOL CAppProfile::DeleteKey(const CString &section)
 UINT CAppProfile::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) const
 {
     CRegistryValue value;
-    if (lpszSection == NULL || lpszEntry == NULL || !QueryValue(lpszSection, lpszEntry, value))
+    if (lpszSection == nullptr || lpszEntry == nullptr || !QueryValue(lpszSection, lpszEntry, value))
         return static_cast<UINT>(nDefault);
     if (value.type == REG_DWORD && value.bytes.size() == 4) {
         const unsigned char *b = reinterpret_cast<const unsigned char *>(value.bytes.data());
@@ -163,7 +163,7 @@ UINT CAppProfile::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDef
     }
     if (value.type == REG_SZ && !value.bytes.empty()) {
         // A number typed into the file by hand.
-        char *end = NULL;
+        char *end = nullptr;
         long long number = std::strtoll(value.bytes.c_str(), &end, 10);
         if (end != value.bytes.c_str())
             return static_cast<UINT>(number);
@@ -174,7 +174,7 @@ UINT CAppProfile::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDef
 CString CAppProfile::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) const
 {
     CRegistryValue value;
-    if (lpszSection == NULL || lpszEntry == NULL || !QueryValue(lpszSection, lpszEntry, value) ||
+    if (lpszSection == nullptr || lpszEntry == nullptr || !QueryValue(lpszSection, lpszEntry, value) ||
         value.type != REG_SZ)
         return CString(lpszDefault);
     return CString(value.bytes);
@@ -182,12 +182,12 @@ CString CAppProfile::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LP
 
 BOOL CAppProfile::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE *ppData, UINT *pBytes) const
 {
-    if (ppData == NULL || pBytes == NULL)
+    if (ppData == nullptr || pBytes == nullptr)
         return FALSE;
-    *ppData = NULL;
+    *ppData = nullptr;
     *pBytes = 0;
     CRegistryValue value;
-    if (lpszSection == NULL || lpszEntry == NULL || !QueryValue(lpszSection, lpszEntry, value) ||
+    if (lpszSection == nullptr || lpszEntry == nullptr || !QueryValue(lpszSection, lpszEntry, value) ||
         value.type != REG_BINARY)
         return FALSE;
     *pBytes = static_cast<UINT>(value.bytes.size());
@@ -200,7 +200,7 @@ BOOL CAppProfile::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYT
 
 BOOL CAppProfile::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
 {
-    if (lpszSection == NULL || lpszEntry == NULL)
+    if (lpszSection == nullptr || lpszEntry == nullptr)
         return FALSE;
     CRegistryValue value;
     value.type = REG_DWORD;
@@ -212,13 +212,13 @@ BOOL CAppProfile::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nV
 
 BOOL CAppProfile::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
 {
-    if (lpszSection == NULL)
+    if (lpszSection == nullptr)
         return FALSE;
-    if (lpszEntry == NULL) {
+    if (lpszEntry == nullptr) {
         DeleteKey(lpszSection);
         return TRUE;
     }
-    if (lpszValue == NULL) {
+    if (lpszValue == nullptr) {
         DeleteValue(lpszSection, lpszEntry);
         return TRUE;
     }
@@ -230,7 +230,7 @@ BOOL CAppProfile::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPC
 
 BOOL CAppProfile::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
-    if (lpszSection == NULL || lpszEntry == NULL || (pData == NULL && nBytes > 0))
+    if (lpszSection == nullptr || lpszEntry == nullptr || (pData == nullptr && nBytes > 0))
         return FALSE;
     CRegistryValue value;
     value.type = REG_BINARY;

@@ -122,9 +122,14 @@ BOOL CIniDocument::Parse(std::string_view bytes)
         size_t end = bytes.find('\n');
         std::string_view text = bytes.substr(0, end);
         bytes.remove_prefix(end == npos ? bytes.size() : end + 1);
-        if (!text.empty() && text.back() == '\r')
+        // One CR before the LF belongs to the line end; any other CR is the
+        // line's own and stays in its text.
+        const bool bCr = end != npos && !text.empty() && text.back() == '\r';
+        if (bCr)
             text.remove_suffix(1);
         m_lines.push_back(ClassifyLine(std::string(text)));
+        if (end != npos)
+            m_lines.back().eol = bCr ? "\r\n" : "\n";
     }
     return TRUE;
 }
@@ -137,7 +142,9 @@ std::string CIniDocument::Serialize() const
         out += kBom;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         out += m_lines[i].text;
-        if (i + 1 < m_lines.size() || m_finalNewline)
+        if (!m_lines[i].eol.empty())
+            out += m_lines[i].eol;
+        else if (i + 1 < m_lines.size() || m_finalNewline)
             out += eol;
     }
     return out;
@@ -293,10 +300,14 @@ bool CIniDocument::SetValue(std::string_view section, std::string_view key, std:
         range = AppendSection(section);
     std::string text = std::string(Trim(key)) + "=" + std::string(value);
     size_t at = FindKeyLine(range, key);
-    if (at != npos)
+    if (at != npos) {
+        // The changed line keeps its own line end.
+        std::string lineEnd = std::move(m_lines[at].eol);
         m_lines[at] = ClassifyLine(std::move(text));
-    else
+        m_lines[at].eol = std::move(lineEnd);
+    } else {
         m_lines.insert(m_lines.begin() + static_cast<ptrdiff_t>(InsertionPoint(range)), ClassifyLine(std::move(text)));
+    }
     m_finalNewline = true;
     return true;
 }

@@ -67,6 +67,10 @@ private:
     enum class Kind { Other, Section, Key };
     struct Line {
         std::string text;
+        // The line end as read ("\n" or "\r\n"; other CRs stay in text), so a rewrite
+        // gives back every line the program did not change byte for byte;
+        // empty for lines the program made and for a last line without one.
+        std::string eol;
         Kind kind = Kind::Other;
         std::string name;  // section or key name, trimmed
         std::string value; // key value, trimmed

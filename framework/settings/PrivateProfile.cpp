@@ -11,7 +11,7 @@ namespace {
 
 DWORD CopyValue(std::string_view value, LPTSTR buffer, DWORD nSize)
 {
-    if (buffer == NULL || nSize == 0)
+    if (buffer == nullptr || nSize == 0)
         return 0;
     DWORD count = value.size() < nSize ? static_cast<DWORD>(value.size()) : nSize - 1;
     std::memcpy(buffer, value.data(), count);
@@ -23,7 +23,7 @@ DWORD CopyValue(std::string_view value, LPTSTR buffer, DWORD nSize)
 // closing NUL.
 DWORD CopyList(const std::vector<std::string> &items, LPTSTR buffer, DWORD nSize)
 {
-    if (buffer == NULL || nSize == 0)
+    if (buffer == nullptr || nSize == 0)
         return 0;
     if (nSize == 1) {
         buffer[0] = '\0';
@@ -62,12 +62,12 @@ DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDe
 {
     std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
     const CIniDocument &doc = *file;
-    if (lpAppName == NULL)
+    if (lpAppName == nullptr)
         return CopyList(doc.SectionNames(), lpReturnedString, nSize);
-    if (lpKeyName == NULL)
+    if (lpKeyName == nullptr)
         return CopyList(doc.KeyNames(lpAppName), lpReturnedString, nSize);
     const std::string *value = doc.FindValue(lpAppName, lpKeyName);
-    if (value == NULL)
+    if (value == nullptr)
         return CopyValue(DefaultText(lpDefault), lpReturnedString, nSize);
     return CopyValue(CIniDocument::StripQuotes(*value), lpReturnedString, nSize);
 }
@@ -76,8 +76,8 @@ UINT GetPrivateProfileInt(LPCTSTR lpAppName, LPCTSTR lpKeyName, INT nDefault, LP
 {
     std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
     const CIniDocument &doc = *file;
-    const std::string *found = (lpAppName && lpKeyName) ? doc.FindValue(lpAppName, lpKeyName) : NULL;
-    if (found == NULL)
+    const std::string *found = (lpAppName && lpKeyName) ? doc.FindValue(lpAppName, lpKeyName) : nullptr;
+    if (found == nullptr)
         return static_cast<UINT>(nDefault);
     std::string_view value = CIniDocument::StripQuotes(*found);
     if (value.empty())
@@ -100,29 +100,29 @@ DWORD GetPrivateProfileSection(LPCTSTR lpAppName, LPTSTR lpReturnedString, DWORD
     std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
     const CIniDocument &doc = *file;
     std::vector<std::string> entries;
-    if (lpAppName != NULL)
+    if (lpAppName != nullptr)
         entries = doc.SectionEntries(lpAppName);
     return CopyList(entries, lpReturnedString, nSize);
 }
 
 DWORD GetPrivateProfileSectionNames(LPTSTR lpszReturnBuffer, DWORD nSize, LPCTSTR lpFileName)
 {
-    return GetPrivateProfileString(NULL, NULL, NULL, lpszReturnBuffer, nSize, lpFileName);
+    return GetPrivateProfileString(nullptr, nullptr, nullptr, lpszReturnBuffer, nSize, lpFileName);
 }
 
 BOOL WritePrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpString, LPCTSTR lpFileName)
 {
     // Without a section there is nothing to write; the all-NULL call, a cache
     // flush elsewhere (nothing is cached here), answers FALSE as well.
-    if (lpAppName == NULL)
+    if (lpAppName == nullptr)
         return FALSE;
     CIniDocument doc;
     if (!doc.LoadForEdit(lpFileName))
         return FALSE;
-    if (lpKeyName == NULL) {
+    if (lpKeyName == nullptr) {
         if (!doc.DeleteSection(lpAppName))
             return TRUE;
-    } else if (lpString == NULL) {
+    } else if (lpString == nullptr) {
         if (!doc.DeleteKey(lpAppName, lpKeyName))
             return TRUE;
     } else {
@@ -134,12 +134,12 @@ BOOL WritePrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpS
 
 BOOL WritePrivateProfileSection(LPCTSTR lpAppName, LPCTSTR lpString, LPCTSTR lpFileName)
 {
-    if (lpAppName == NULL)
+    if (lpAppName == nullptr)
         return FALSE;
     CIniDocument doc;
     if (!doc.LoadForEdit(lpFileName))
         return FALSE;
-    if (lpString == NULL) {
+    if (lpString == nullptr) {
         if (!doc.DeleteSection(lpAppName))
             return TRUE;
         return doc.Save(lpFileName);

@@ -36,7 +36,7 @@ CString NameOf(const CString &path)
 
 CString JoinPath(const CString &folder, LPCTSTR lpszName)
 {
-    if (lpszName == NULL || *lpszName == '\0')
+    if (lpszName == nullptr || *lpszName == '\0')
         return folder;
     CString result(folder);
     if (result.IsEmpty() || result[result.GetLength() - 1] != '/')
@@ -49,14 +49,14 @@ CString JoinPath(const CString &folder, LPCTSTR lpszName)
 CString XdgFolder(const char *variable, const char *defaultUnderHome)
 {
     const char *value = ::getenv(variable);
-    if (value != NULL && value[0] == '/')
+    if (value != nullptr && value[0] == '/')
         return CString(value);
     return JoinPath(PlexoGetHomeFolder(), defaultUnderHome);
 }
 
 DWORD CopyOut(const CString &text, LPTSTR lpBuffer, DWORD nSize)
 {
-    if (lpBuffer == NULL || nSize == 0)
+    if (lpBuffer == nullptr || nSize == 0)
         return 0;
     DWORD length = static_cast<DWORD>(text.GetLength());
     DWORD copied = length < nSize ? length : nSize - 1;
@@ -93,7 +93,7 @@ CString PlexoGetProgramFolder()
 CString PlexoGetDataFolder(LPCTSTR lpszProgram)
 {
     CString folder = PlexoGetProgramFolder();
-    if (NameOf(folder) == "bin" && lpszProgram != NULL && *lpszProgram != '\0') {
+    if (NameOf(folder) == "bin" && lpszProgram != nullptr && *lpszProgram != '\0') {
         CString shared = JoinPath(JoinPath(ParentOf(folder), "share"), lpszProgram);
         if (IsFolder(shared))
             return shared;
@@ -104,10 +104,10 @@ CString PlexoGetDataFolder(LPCTSTR lpszProgram)
 CString PlexoGetHomeFolder()
 {
     const char *home = ::getenv("HOME");
-    if (home != NULL && home[0] == '/')
+    if (home != nullptr && home[0] == '/')
         return CString(home);
     struct passwd *entry = ::getpwuid(::getuid());
-    if (entry != NULL && entry->pw_dir != NULL)
+    if (entry != nullptr && entry->pw_dir != nullptr)
         return CString(entry->pw_dir);
     return CString("/tmp");
 }
@@ -129,7 +129,7 @@ CString PlexoGetUserCacheFolder(LPCTSTR lpszProgram)
 
 BOOL PlexoCreateFolderPath(LPCTSTR lpszPath)
 {
-    if (lpszPath == NULL || *lpszPath == '\0')
+    if (lpszPath == nullptr || *lpszPath == '\0')
         return FALSE;
     CString path(lpszPath);
     for (int i = 1; i <= path.GetLength(); ++i) {
@@ -145,11 +145,11 @@ BOOL PlexoCreateFolderPath(LPCTSTR lpszPath)
 DWORD GetTempPath(DWORD nBufferLength, LPTSTR lpBuffer)
 {
     const char *value = ::getenv("TMPDIR");
-    CString path = (value != NULL && value[0] == '/') ? CString(value) : CString("/tmp");
+    CString path = (value != nullptr && value[0] == '/') ? CString(value) : CString("/tmp");
     if (path[path.GetLength() - 1] != '/')
         path += '/';
     DWORD length = static_cast<DWORD>(path.GetLength());
-    if (lpBuffer == NULL || nBufferLength <= length)
+    if (lpBuffer == nullptr || nBufferLength <= length)
         return length + 1;
     std::memcpy(lpBuffer, path.GetString(), length + 1);
     return length;
@@ -157,7 +157,7 @@ DWORD GetTempPath(DWORD nBufferLength, LPTSTR lpBuffer)
 
 UINT GetTempFileName(LPCTSTR lpPathName, LPCTSTR lpPrefixString, UINT uUnique, LPTSTR lpTempFileName)
 {
-    if (lpPathName == NULL || lpTempFileName == NULL)
+    if (lpPathName == nullptr || lpTempFileName == nullptr)
         return 0;
     CString prefix = CString(lpPrefixString ? lpPrefixString : "").Left(3);
     auto formName = [&](UINT number) {
@@ -176,7 +176,7 @@ UINT GetTempFileName(LPCTSTR lpPathName, LPCTSTR lpPrefixString, UINT uUnique, L
 
     // Start from a value that differs between processes and calls, and walk
     // the 16-bit space until an exclusive create succeeds.
-    UINT start = static_cast<UINT>(::getpid() ^ ::time(NULL) ^ static_cast<UINT>(::clock()));
+    UINT start = static_cast<UINT>(::getpid() ^ ::time(nullptr) ^ static_cast<UINT>(::clock()));
     for (UINT step = 0; step < 0x10000; ++step) {
         UINT number = ((start + step) & 0xFFFF);
         if (number == 0)

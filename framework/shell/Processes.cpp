@@ -28,19 +28,19 @@ BOOL PlexoStartProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, DW
     QString workDir = lpszWorkDir ? QString::fromUtf8(lpszWorkDir) : QString();
     if (!QProcess::startDetached(FromBytes(argv[0]), Arguments(argv), workDir, &pid))
         return FALSE;
-    if (pProcessId != NULL)
+    if (pProcessId != nullptr)
         *pProcessId = static_cast<DWORD>(pid);
     return TRUE;
 }
 
 int PlexoRunProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, CString *pOutput, int nTimeoutMs)
 {
-    if (pOutput != NULL)
+    if (pOutput != nullptr)
         pOutput->Empty();
     if (argv.empty() || argv[0].IsEmpty())
         return -1;
     QProcess process;
-    if (lpszWorkDir != NULL)
+    if (lpszWorkDir != nullptr)
         process.setWorkingDirectory(QString::fromUtf8(lpszWorkDir));
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(FromBytes(argv[0]), Arguments(argv), QIODevice::ReadOnly);
@@ -51,7 +51,7 @@ int PlexoRunProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, CStri
         process.waitForFinished(1000);
         return -1;
     }
-    if (pOutput != NULL) {
+    if (pOutput != nullptr) {
         QByteArray output = process.readAllStandardOutput();
         *pOutput = CString(output.constData(), static_cast<int>(output.size()));
     }

@@ -29,7 +29,7 @@ bool IsAddress(const QString &target)
 // Verbs are names of the desktop's, compared without regard to case.
 bool IsOpenVerb(LPCTSTR lpOperation)
 {
-    return lpOperation == NULL || *lpOperation == '\0' || strcasecmp(lpOperation, "open") == 0 ||
+    return lpOperation == nullptr || *lpOperation == '\0' || strcasecmp(lpOperation, "open") == 0 ||
            strcasecmp(lpOperation, "explore") == 0;
 }
 
@@ -74,22 +74,22 @@ INT_PTR OpenPath(const QString &path, LPCTSTR lpParameters, LPCTSTR lpDirectory,
 
 HINSTANCE ShellExecute(HANDLE, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory, INT)
 {
-    if (lpFile == NULL || *lpFile == '\0')
+    if (lpFile == nullptr || *lpFile == '\0')
         return Result(SE_ERR_FNF);
     const bool bOpenVerb = IsOpenVerb(lpOperation);
     QString target = QString::fromUtf8(lpFile);
     if (IsAddress(target))
         return Result(bOpenVerb ? OpenAddress(target) : SE_ERR_NOASSOC);
-    if (QFileInfo(target).isRelative() && lpDirectory != NULL && *lpDirectory != '\0')
+    if (QFileInfo(target).isRelative() && lpDirectory != nullptr && *lpDirectory != '\0')
         target = QDir(QString::fromUtf8(lpDirectory)).filePath(target);
     return Result(OpenPath(target, lpParameters, lpDirectory, bOpenVerb));
 }
 
 BOOL ShellExecuteEx(LPSHELLEXECUTEINFO lpExecInfo)
 {
-    if (lpExecInfo == NULL || lpExecInfo->cbSize != sizeof(SHELLEXECUTEINFO))
+    if (lpExecInfo == nullptr || lpExecInfo->cbSize != sizeof(SHELLEXECUTEINFO))
         return FALSE;
-    lpExecInfo->hProcess = NULL;
+    lpExecInfo->hProcess = nullptr;
     lpExecInfo->hInstApp = ShellExecute(lpExecInfo->hwnd, lpExecInfo->lpVerb, lpExecInfo->lpFile,
                                         lpExecInfo->lpParameters, lpExecInfo->lpDirectory, lpExecInfo->nShow);
     return reinterpret_cast<INT_PTR>(lpExecInfo->hInstApp) > 32 ? TRUE : FALSE;
@@ -97,7 +97,7 @@ BOOL ShellExecuteEx(LPSHELLEXECUTEINFO lpExecInfo)
 
 UINT WinExec(LPCTSTR lpCmdLine, UINT)
 {
-    if (lpCmdLine == NULL)
+    if (lpCmdLine == nullptr)
         return SE_ERR_FNF;
     std::vector<CString> argv = SplitCommandLine(QString(), QString::fromUtf8(lpCmdLine));
     if (argv.empty())

@@ -3,22 +3,19 @@
 
 #include "framework/window/Wnd.h"
 
-#include <map>
+#include "framework/base/HandleMap.h"
+
 #include <memory>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
-std::map<HMENU, std::unique_ptr<CMenu>> &TempMap()
+// GUI thread only (see HandleMap.h).
+CHandleMap<HMENU, CMenu> &Map()
 {
-    static std::map<HMENU, std::unique_ptr<CMenu>> temps;
-    return temps;
-}
-std::map<HMENU, CMenu *> &PermanentMap()
-{
-    static std::map<HMENU, CMenu *> permanent;
-    return permanent;
+    static CHandleMap<HMENU, CMenu> map;
+    return map;
 }
 } // namespace
 
@@ -36,42 +33,36 @@ CMenu *CMenu::FromHandle(HMENU hMenu)
 {
     if (!IsMenu(hMenu))
         return nullptr;
-    auto it = PermanentMap().find(hMenu);
-    if (it != PermanentMap().end())
-        return it->second;
-    auto &temp = TempMap()[hMenu];
-    if (!temp) {
-        temp = std::make_unique<CMenu>();
-        temp->m_hMenu = hMenu;
-        temp->m_bTemporary = true;
-    }
-    return temp.get();
+    if (CMenu *pMenu = Map().LookupPermanent(hMenu))
+        return pMenu;
+    return Map().TemporaryFor(hMenu, [hMenu]() {
+        auto pMenu = std::make_unique<CMenu>();
+        pMenu->m_hMenu = hMenu;
+        pMenu->m_bTemporary = true;
+        return pMenu;
+    });
 }
 
 void CMenu::DeleteTempMap()
 {
-    for (auto &entry : TempMap())
-        entry.second->m_hMenu = nullptr; // a wrapper does not own its menu
-    TempMap().clear();
+    // A wrapper does not own its menu.
+    Map().DeleteTemporaries([](CMenu &menu) { menu.m_hMenu = nullptr; });
 }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (m_hMenu || !IsMenu(hMenu) || PermanentMap().count(hMenu))
+    if (m_hMenu || !IsMenu(hMenu) || Map().LookupPermanent(hMenu))
         return FALSE;
     m_hMenu = hMenu;
-    PermanentMap()[hMenu] = this;
+    Map().SetPermanent(hMenu, this);
     return TRUE;
 }
 
 HMENU CMenu::Detach()
 {
     HMENU h = m_hMenu;
-    if (h) {
-        auto it = PermanentMap().find(h);
-        if (it != PermanentMap().end() && it->second == this)
-            PermanentMap().erase(it);
-    }
+    if (h)
+        Map().RemovePermanent(h, this);
     m_hMenu = nullptr;
     return h;
 }
@@ -105,7 +96,7 @@ BOOL CMenu::DestroyMenu()
                 stale.push_back(sub);
     }
     for (HMENU m : stale)
-        TempMap().erase(m);
+        Map().RemoveTemporary(m, [](CMenu &menu) { menu.m_hMenu = nullptr; });
     return ::DestroyMenu(h);
 }
 

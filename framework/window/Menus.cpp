@@ -1,5 +1,6 @@
 // Menu handles: items with flags, ids, text and sub-menus.
 #include "framework/window/MenuApi.h"
+#include "framework/window/MenuBar.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
@@ -328,6 +329,11 @@ HMENU GetMenu(HWND hWnd)
 
 BOOL DrawMenuBar(HWND hWnd)
 {
-    return IsWindow(hWnd);
+    if (!IsWindow(hWnd))
+        return FALSE;
+    // The menu bar window of the frame, when it has one, shows the change.
+    if (HWND hBar = GetDlgItem(hWnd, PLEXO_IDW_MENUBAR))
+        InvalidateRect(hBar, nullptr, TRUE);
+    return TRUE;
 }
 

@@ -15,6 +15,10 @@
 #pragma once
 
 #include "framework/base/CRect.h"
+// The table types (AFX_MSGCALL, AFX_MSGMAP and the rest) and CCmdTarget.
+// CmdTarget.h includes this file at its end, after those declarations, so
+// either header may come first.
+#include "framework/window/CmdTarget.h"
 #include "framework/window/WinHandles.h"
 #include "framework/window/WinMessages.h"
 

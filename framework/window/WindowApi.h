@@ -17,6 +17,20 @@ ATOM RegisterClass(const WNDCLASS *lpWndClass);
 BOOL UnregisterClass(LPCTSTR lpClassName, HINSTANCE hInstance);
 BOOL GetClassInfo(HINSTANCE hInstance, LPCTSTR lpClassName, LPWNDCLASS lpWndClass);
 int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
+// A value of the window's class: GCL_HICON, GCL_HICONSM (the class icon;
+// one icon serves both sizes here), GCL_HCURSOR, GCL_HBRBACKGROUND,
+// GCL_STYLE, GCL_WNDPROC. Handles are pointer-sized, so both names answer
+// the whole value. 0 for a dead window or an unknown index.
+ULONG_PTR GetClassLongPtr(HWND hWnd, int nIndex);
+inline ULONG_PTR GetClassLong(HWND hWnd, int nIndex) { return GetClassLongPtr(hWnd, nIndex); }
+#ifndef GCL_HICON
+#define GCL_HBRBACKGROUND (-10)
+#define GCL_HCURSOR (-12)
+#define GCL_HICON (-14)
+#define GCL_WNDPROC (-24)
+#define GCL_STYLE (-26)
+#define GCL_HICONSM (-34)
+#endif
 
 // ---- Creation and destruction
 // hMenu is the control id of a child window. NULL when the class is
@@ -92,6 +106,9 @@ int GetWindowTextLength(HWND hWnd);
 // window is activated.
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
+// Puts the window on top of its siblings and activates it (a child through
+// WM_CHILDACTIVATE): SetWindowPos(HWND_TOP) without moving or sizing.
+BOOL BringWindowToTop(HWND hWnd);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);      // (0, 0, width, height)
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);

@@ -79,3 +79,20 @@ int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount)
     lpClassName[n] = 0;
     return n;
 }
+
+ULONG_PTR GetClassLongPtr(HWND hWnd, int nIndex)
+{
+    HWND h = WindowCore::Live(hWnd);
+    if (!h)
+        return 0;
+    const WNDCLASS &wc = h->windowClass;
+    switch (nIndex) {
+    case GCL_HICON:
+    case GCL_HICONSM: return reinterpret_cast<ULONG_PTR>(wc.hIcon);
+    case GCL_HCURSOR: return reinterpret_cast<ULONG_PTR>(wc.hCursor);
+    case GCL_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(wc.hbrBackground);
+    case GCL_STYLE: return wc.style;
+    case GCL_WNDPROC: return reinterpret_cast<ULONG_PTR>(wc.lpfnWndProc);
+    default: return 0;
+    }
+}

@@ -57,6 +57,8 @@ void ResizeBacking(HWND h)
 void InvalidateAfterResize(HWND h, const QSize &oldClient)
 {
     QSize client(Width(h->clientRect), Height(h->clientRect));
+    // What lay beyond a shrunken client area needs no painting any more.
+    h->invalid &= QRegion(0, 0, client.width(), client.height());
     if (client == oldClient || !(h->style & WS_VISIBLE))
         return;
     UINT classStyle = h->windowClass.style;

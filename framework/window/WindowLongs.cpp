@@ -181,8 +181,13 @@ LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong)
 namespace {
 std::string PropKey(LPCTSTR lpString)
 {
-    if (IS_INTRESOURCE(lpString))
-        return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(lpString));
+    if (IS_INTRESOURCE(lpString)) {
+        // Appended rather than "#" + std::to_string(...): GCC 12's release
+        // build reports a false -Wrestrict on the literal-plus-string form.
+        std::string key("#");
+        key += std::to_string(reinterpret_cast<ULONG_PTR>(lpString));
+        return key;
+    }
     return QByteArray(lpString).toLower().toStdString();
 }
 } // namespace

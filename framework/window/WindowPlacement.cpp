@@ -222,3 +222,8 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint)
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (bRepaint ? 0 : SWP_NOREDRAW);
     return SetWindowPos(hWnd, nullptr, x, y, nWidth, nHeight, flags);
 }
+
+BOOL BringWindowToTop(HWND hWnd)
+{
+    return SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}

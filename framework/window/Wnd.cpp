@@ -5,10 +5,11 @@
 #include "framework/window/ScrollBar.h"
 #include "framework/window/WindowInternals.h"
 
+#include "framework/base/HandleMap.h"
+
 #include <QByteArray>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,11 +23,12 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 namespace {
 
-// Temporary wrappers of windows nobody attached.
-std::map<HWND, std::unique_ptr<CWnd>> &TempMap()
+// Temporary wrappers of windows nobody attached; a window's permanent
+// object is kept in the window itself.  GUI thread only (see HandleMap.h).
+CHandleMap<HWND, CWnd> &Map()
 {
-    static std::map<HWND, std::unique_ptr<CWnd>> temps;
-    return temps;
+    static CHandleMap<HWND, CWnd> map;
+    return map;
 }
 
 CWnd *g_pWndInit = nullptr; // the object CreateEx is creating a window for
@@ -47,7 +49,7 @@ void RegisterDefaultClass()
 
 void ForgetWindow(HWND hWnd)
 {
-    TempMap().erase(hWnd);
+    Map().RemoveTemporary(hWnd, [](CWnd &) {});
 }
 
 } // namespace
@@ -117,24 +119,22 @@ CWnd *CWnd::FromHandle(HWND hWnd)
         return nullptr;
     if (h->wnd)
         return h->wnd;
-    auto &temp = TempMap()[h];
-    if (!temp) {
+    return Map().TemporaryFor(h, [h]() {
         // A scroll-bar control gets a wrapper of its own class, so handlers
         // that receive it as a CScrollBar may use it as one.
+        std::unique_ptr<CWnd> pWnd;
         if (h->className.CompareNoCase("SCROLLBAR") == 0)
-            temp = std::make_unique<CScrollBar>();
+            pWnd = std::make_unique<CScrollBar>();
         else
-            temp = std::make_unique<CWnd>();
-        temp->m_hWnd = h;
-    }
-    return temp.get();
+            pWnd = std::make_unique<CWnd>();
+        pWnd->m_hWnd = h;
+        return pWnd;
+    });
 }
 
 void CWnd::DeleteTempMap()
 {
-    for (auto &entry : TempMap())
-        entry.second->m_hWnd = nullptr;
-    TempMap().clear();
+    Map().DeleteTemporaries([](CWnd &wnd) { wnd.m_hWnd = nullptr; });
 }
 
 CWnd *AfxWndFromHandle(HWND hWnd)

@@ -2,6 +2,7 @@
 #include "framework/window/Wnd.h"
 
 #include "framework/window/Menu.h"
+#include "framework/window/MessageBoxApi.h"
 #include "framework/window/ScrollBar.h"
 
 #include "framework/gdi/CDC.h"
@@ -43,6 +44,10 @@ BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags); }
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags); }
 void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+    return PlexoShowMessageBox(m_hWnd, lpszText, lpszCaption, nType, 0);
+}
 int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount); }
 int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
 
@@ -353,4 +358,9 @@ int CWnd::GetScrollLimit(int nBar)
         return 0;
     int page = static_cast<int>(info.nPage);
     return plexoMax(info.nMin, info.nMax - plexoMax(page - 1, 0));
+}
+
+BOOL CWnd::BringWindowToTop()
+{
+    return ::BringWindowToTop(m_hWnd);
 }

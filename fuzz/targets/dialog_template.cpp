@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     texts.push_back(in.Text());
     std::string caption = texts.back();
-    RESOURCE_DIALOG tmpl{WS_POPUP | (in.Dword() & 0x0000FFFF), 0, 0, 0,
+    RESOURCE_DIALOG tmpl{static_cast<DWORD>(WS_POPUP | (in.Dword() & 0x0000FFFF)), 0, 0, 0,
                          static_cast<short>(in.Word() % 800), static_cast<short>(in.Word() % 600),
                          caption.c_str(), (in.Byte() & 1) ? "MS Sans Serif" : nullptr, static_cast<WORD>(in.Byte() % 30),
                          0, items.empty() ? nullptr : items.data(), static_cast<int>(items.size())};

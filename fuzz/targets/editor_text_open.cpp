@@ -7,8 +7,7 @@
 #include "editor/lang/SECEditTag.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextStore.h"
-
-#include <QGuiApplication>
+#include "framework/gdi/OffscreenApplication.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -105,14 +104,7 @@ void CheckAgainstFreshBuffer(SECEditTextBuffer &edited)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "editor_text_open";
-    static char *argv[] = {name, nullptr};
-    static QGuiApplication *app = [] {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    EnsureOffscreenApplication();
 
     FILE *file = std::fopen(InputPath().c_str(), "wb");
     if (!file)

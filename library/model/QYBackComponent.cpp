@@ -7,6 +7,7 @@
 #include "framework/window/CursorApi.h"
 #include "library/model/QYBitmapFill.h"
 #include "library/model/QYDataModel.h"
+#include "library/model/QYFillKinds.h"
 #include "library/model/QYFormIcon.h"
 #include "library/model/QYFormProperties.h"
 #include "library/model/QYGradientFill.h"
@@ -22,9 +23,6 @@ namespace {
 constexpr COLORREF kNavy = 0x800000;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
-constexpr int kFirstGradientBrush = 42;
-constexpr int kFirstBitmapBrush = 62;
-constexpr int kLastBrush = 91;
 // Width of the form's selection band and of its handle squares.
 constexpr int kFrameBand = 6;
 constexpr int kIconSize = 16;
@@ -232,12 +230,12 @@ void CQYBackComponent::OnDrawBackground(CDC* pDC)
     if (pForm == nullptr || m_pModel == nullptr)
         return;
     const auto nType = static_cast<unsigned>(pForm->GetBrushType());
-    if (nType > kLastBrush)
+    if (nType > QY_MAX_BRUSH_TYPE)
         return;
     const CRect rectPage = m_pModel->GetPagePosition();
     if (!IsDrawable(rectPage))
         return;
-    if (nType < kFirstGradientBrush) {
+    if (nType < QY_FIRST_GRADIENT_BRUSH) {
         pDC->Rectangle(&rectPage);
         return;
     }
@@ -247,12 +245,12 @@ void CQYBackComponent::OnDrawBackground(CDC* pDC)
     pDC->CloseFigure();
     pDC->EndPath();
     pDC->SelectClipPath(RGN_AND);
-    if (nType < kFirstBitmapBrush)
+    if (nType < QY_FIRST_BITMAP_BRUSH)
         QYGradientFill(pDC, rectPage.left, rectPage.top, rectPage.right, rectPage.bottom, pForm->GetBkColor(),
-                       pForm->GetPatternColor(), nType - kFirstGradientBrush, nullptr);
+                       pForm->GetPatternColor(), nType - QY_FIRST_GRADIENT_BRUSH, nullptr);
     else
         QYFillBitmapRect(pDC, rectPage.left, rectPage.top, rectPage.right, rectPage.bottom, TRUE,
-                         static_cast<int>(nType) - kFirstBitmapBrush, nullptr);
+                         static_cast<int>(nType) - QY_FIRST_BITMAP_BRUSH, nullptr);
     pDC->RestoreDC(-1);
 }
 

@@ -4,6 +4,8 @@
 #include "framework/object/Exceptions.h"
 #include "library/model/QYDrawComponent.h"
 
+#include <vector>
+
 IMPLEMENT_SERIAL(CQYCompList, CObject, 0)
 
 namespace {
@@ -24,11 +26,11 @@ void KeepComponent(CQYDrawComponent*)
 
 } // namespace
 
-CQYCompList::CQYCompList(int nBlockSize) : m_pool(nBlockSize)
+CQYCompList::CQYCompList(int nBlockSize) : m_list(nBlockSize)
 {
 }
 
-CQYCompList::CQYCompList(const CQYCompList& src) : CObject(), m_pool(src.GetBlockSize())
+CQYCompList::CQYCompList(const CQYCompList& src) : CObject(), m_list(src.GetBlockSize())
 {
     AddTail(&src);
 }
@@ -56,64 +58,40 @@ BOOL CQYCompList::IsAcceptable(const CQYDrawComponent* pComp)
     return pComp != nullptr && pComp->IsKindOf(RUNTIME_CLASS(CQYDrawComponent));
 }
 
-CQYCompList::Node* CQYCompList::NewNode(Node* pPrev, Node* pNext, CQYDrawComponent* pComp)
-{
-    Node* pNode = static_cast<Node*>(m_pool.Take());
-    pNode->pPrev = pPrev;
-    pNode->pNext = pNext;
-    pNode->pComp = pComp;
-    if (pPrev != nullptr)
-        pPrev->pNext = pNode;
-    else
-        m_pNodeHead = pNode;
-    if (pNext != nullptr)
-        pNext->pPrev = pNode;
-    else
-        m_pNodeTail = pNode;
-    ++m_nCount;
-    return pNode;
-}
-
 POSITION CQYCompList::AddTail(CQYDrawComponent* pComp)
 {
     if (!IsAcceptable(pComp))
         return nullptr;
-    Node* pNode = NewNode(m_pNodeTail, nullptr, pComp);
+    POSITION position = m_list.AddTail(pComp);
     pComp->AddRef();
-    return ToPosition(pNode);
+    return position;
 }
 
 POSITION CQYCompList::AddHead(CQYDrawComponent* pComp)
 {
     if (!IsAcceptable(pComp))
         return nullptr;
-    Node* pNode = NewNode(nullptr, m_pNodeHead, pComp);
+    POSITION position = m_list.AddHead(pComp);
     pComp->AddRef();
-    return ToPosition(pNode);
+    return position;
 }
 
 POSITION CQYCompList::InsertBefore(POSITION position, CQYDrawComponent* pComp)
 {
-    if (position == nullptr)
-        return AddHead(pComp);
     if (!IsAcceptable(pComp))
         return nullptr;
-    Node* pOld = ToNode(position);
-    Node* pNode = NewNode(pOld->pPrev, pOld, pComp);
+    POSITION inserted = m_list.InsertBefore(position, pComp);
     pComp->AddRef();
-    return ToPosition(pNode);
+    return inserted;
 }
 
 POSITION CQYCompList::InsertAfter(POSITION position, CQYDrawComponent* pComp)
 {
-    if (position == nullptr)
-        return AddTail(pComp);
     if (!IsAcceptable(pComp))
         return nullptr;
-    Node* pOld = ToNode(position);
-    Node* pNode = NewNode(pOld, pOld->pNext, pComp);
+    POSITION inserted = m_list.InsertAfter(position, pComp);
     pComp->AddRef();
-    return ToPosition(pNode);
+    return inserted;
 }
 
 void CQYCompList::AddTail(const CQYCompList* pList)
@@ -122,32 +100,15 @@ void CQYCompList::AddTail(const CQYCompList* pList)
         return;
     // Counted first, so that appending a list to itself ends.
     int nLeft = pList->GetCount();
-    for (Node* pNode = pList->m_pNodeHead; pNode != nullptr && nLeft > 0; pNode = pNode->pNext, --nLeft)
-        AddTail(pNode->pComp);
+    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr && nLeft > 0; --nLeft)
+        AddTail(pList->GetNext(pos));
 }
 
 POSITION CQYCompList::AdoptTail(CQYDrawComponent* pComp)
 {
     if (pComp == nullptr)
         return nullptr;
-    return ToPosition(NewNode(m_pNodeTail, nullptr, pComp));
-}
-
-CQYDrawComponent* CQYCompList::Unlink(Node* pNode)
-{
-    if (pNode->pPrev != nullptr)
-        pNode->pPrev->pNext = pNode->pNext;
-    else
-        m_pNodeHead = pNode->pNext;
-    if (pNode->pNext != nullptr)
-        pNode->pNext->pPrev = pNode->pPrev;
-    else
-        m_pNodeTail = pNode->pPrev;
-    CQYDrawComponent* pComp = pNode->pComp;
-    m_pool.Give(pNode);
-    if (--m_nCount == 0 && m_nClearing == 0)
-        m_pool.FreeAll();
-    return pComp;
+    return m_list.AddTail(pComp);
 }
 
 void CQYCompList::RemoveAt(POSITION position)
@@ -156,38 +117,30 @@ void CQYCompList::RemoveAt(POSITION position)
         return;
     // Unlinked before the release: the component's destructor may look at
     // this list.
-    Unlink(ToNode(position))->Release();
+    CQYDrawComponent* pComp = m_list.GetAt(position);
+    m_list.RemoveAt(position);
+    pComp->Release();
 }
 
 CQYDrawComponent* CQYCompList::RemoveHead()
 {
-    return m_pNodeHead != nullptr ? Unlink(m_pNodeHead) : nullptr;
+    return m_list.IsEmpty() ? nullptr : m_list.RemoveHead();
 }
 
 CQYDrawComponent* CQYCompList::RemoveTail()
 {
-    return m_pNodeTail != nullptr ? Unlink(m_pNodeTail) : nullptr;
+    return m_list.IsEmpty() ? nullptr : m_list.RemoveTail();
 }
 
 void CQYCompList::Clear(void (*pfnEach)(CQYDrawComponent*))
 {
-    Node* pNode = m_pNodeHead;
-    m_pNodeHead = nullptr;
-    m_pNodeTail = nullptr;
-    m_nCount = 0;
-    // The detached nodes stay allocated until every element has been
-    // handed on; then they go back to the pool.
-    ++m_nClearing;
-    for (Node* p = pNode; p != nullptr; p = p->pNext)
-        pfnEach(p->pComp);
-    --m_nClearing;
-    while (pNode != nullptr) {
-        Node* pNext = pNode->pNext;
-        m_pool.Give(pNode);
-        pNode = pNext;
-    }
-    if (m_nCount == 0 && m_nClearing == 0)
-        m_pool.FreeAll();
+    std::vector<CQYDrawComponent*> former;
+    former.reserve(static_cast<size_t>(m_list.GetCount()));
+    for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr;)
+        former.push_back(m_list.GetNext(pos));
+    m_list.RemoveAll();
+    for (CQYDrawComponent* pComp : former)
+        pfnEach(pComp);
 }
 
 void CQYCompList::RemoveAll()
@@ -207,51 +160,22 @@ void CQYCompList::RemoveAllAndDelete()
 
 POSITION CQYCompList::Find(const CQYDrawComponent* pComp, POSITION startAfter) const
 {
-    Node* pNode = startAfter != nullptr ? ToNode(startAfter)->pNext : m_pNodeHead;
-    for (; pNode != nullptr; pNode = pNode->pNext) {
-        if (pNode->pComp == pComp)
-            return ToPosition(pNode);
-    }
-    return nullptr;
+    return m_list.Find(const_cast<CQYDrawComponent*>(pComp), startAfter);
 }
 
 POSITION CQYCompList::FindIndex(int nIndex) const
 {
-    if (nIndex < 0 || nIndex >= m_nCount)
-        return nullptr;
-    Node* pNode = m_pNodeHead;
-    while (nIndex-- > 0)
-        pNode = pNode->pNext;
-    return ToPosition(pNode);
-}
-
-CQYDrawComponent* CQYCompList::GetNext(POSITION& rPosition) const
-{
-    Node* pNode = ToNode(rPosition);
-    rPosition = ToPosition(pNode->pNext);
-    return pNode->pComp;
-}
-
-CQYDrawComponent* CQYCompList::GetPrev(POSITION& rPosition) const
-{
-    Node* pNode = ToNode(rPosition);
-    rPosition = ToPosition(pNode->pPrev);
-    return pNode->pComp;
-}
-
-CQYDrawComponent* CQYCompList::GetAt(POSITION position) const
-{
-    return ToNode(position)->pComp;
+    return m_list.FindIndex(nIndex);
 }
 
 CQYDrawComponent* CQYCompList::GetHead() const
 {
-    return m_pNodeHead != nullptr ? m_pNodeHead->pComp : nullptr;
+    return m_list.IsEmpty() ? nullptr : m_list.GetHead();
 }
 
 CQYDrawComponent* CQYCompList::GetTail() const
 {
-    return m_pNodeTail != nullptr ? m_pNodeTail->pComp : nullptr;
+    return m_list.IsEmpty() ? nullptr : m_list.GetTail();
 }
 
 // ---------------------------------------------------------------------------
@@ -261,9 +185,9 @@ void CQYCompList::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
     if (ar.IsStoring()) {
-        ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
-        for (Node* pNode = m_pNodeHead; pNode != nullptr; pNode = pNode->pNext)
-            ar.WriteObject(pNode->pComp);
+        ar.WriteCount(static_cast<DWORD_PTR>(GetCount()));
+        for (POSITION pos = GetHeadPosition(); pos != nullptr;)
+            ar.WriteObject(GetNext(pos));
         return;
     }
     LoadComponents(ar);

@@ -9,10 +9,7 @@
 // written to the same archive).
 #pragma once
 
-#include <cstddef> // before NodePool.h, which uses size_t
-
-#include "framework/collections/NodePool.h"
-#include "framework/collections/Position.h"
+#include "framework/collections/ListTemplate.h"
 #include "framework/object/Object.h"
 
 class CQYDrawComponent;
@@ -61,47 +58,31 @@ public:
     // The node at a 0-based index; NULL outside 0..count-1.
     POSITION FindIndex(int nIndex) const;
 
-    POSITION GetHeadPosition() const { return ToPosition(m_pNodeHead); }
-    POSITION GetTailPosition() const { return ToPosition(m_pNodeTail); }
-    CQYDrawComponent* GetNext(POSITION& rPosition) const;
-    CQYDrawComponent* GetPrev(POSITION& rPosition) const;
-    CQYDrawComponent* GetAt(POSITION position) const;
+    POSITION GetHeadPosition() const { return m_list.GetHeadPosition(); }
+    POSITION GetTailPosition() const { return m_list.GetTailPosition(); }
+    CQYDrawComponent* GetNext(POSITION& rPosition) const { return m_list.GetNext(rPosition); }
+    CQYDrawComponent* GetPrev(POSITION& rPosition) const { return m_list.GetPrev(rPosition); }
+    CQYDrawComponent* GetAt(POSITION position) const { return m_list.GetAt(position); }
     // The first and last component; NULL when the list is empty.
     CQYDrawComponent* GetHead() const;
     CQYDrawComponent* GetTail() const;
-    int GetCount() const { return m_nCount; }
-    int GetSize() const { return m_nCount; }
-    BOOL IsEmpty() const { return m_nCount == 0; }
-    int GetBlockSize() const { return m_pool.GetBlockSize(); }
+    int GetCount() const { return m_list.GetCount(); }
+    int GetSize() const { return m_list.GetCount(); }
+    BOOL IsEmpty() const { return m_list.IsEmpty(); }
+    int GetBlockSize() const { return m_list.GetBlockSize(); }
     // TRUE while node blocks are allocated (an empty list holds none).
-    BOOL HasNodeBlocks() const { return m_pool.HasBlocks(); }
+    BOOL HasNodeBlocks() const { return m_list.HasNodeBlocks(); }
 
 private:
-    struct Node {
-        Node* pNext;
-        Node* pPrev;
-        CQYDrawComponent* pComp;
-    };
-
-    static POSITION ToPosition(Node* pNode) { return reinterpret_cast<POSITION>(pNode); }
-    static Node* ToNode(POSITION position) { return reinterpret_cast<Node*>(position); }
     static BOOL IsAcceptable(const CQYDrawComponent* pComp);
 
-    Node* NewNode(Node* pPrev, Node* pNext, CQYDrawComponent* pComp);
     // Appends a component whose reference the caller hands over.
     POSITION AdoptTail(CQYDrawComponent* pComp);
-    // Unlinks and frees the node; the component is the caller's.
-    CQYDrawComponent* Unlink(Node* pNode);
     // Empties the list; each former element goes to pfnEach, in order,
     // after the list is already empty (so a component's destructor may
     // use the list safely).
     void Clear(void (*pfnEach)(CQYDrawComponent*));
     void LoadComponents(CArchive& ar);
 
-    Node* m_pNodeHead = nullptr;
-    Node* m_pNodeTail = nullptr;
-    int m_nCount = 0;
-    // Non-zero while Clear hands elements on: node blocks stay allocated.
-    int m_nClearing = 0;
-    CollectionNodePool<Node> m_pool;
+    CList<CQYDrawComponent*, CQYDrawComponent*> m_list;
 };

@@ -5,25 +5,14 @@
 #include "framework/gdi/Font.h"
 #include "framework/gdi/Pen.h"
 #include "framework/object/Archive.h"
-#include "library/model/QYFillPatterns.h"
 #include "library/model/QYFontRecord.h"
 #include "library/model/QYFontUnits.h"
+#include "library/model/QYPropertyDrawing.h"
 #include "library/pickers/QYGlobalData.h"
 
 IMPLEMENT_SERIAL(CQYCompProperties, CQYBaseProperties, 1)
 
 namespace {
-
-// The first hatch fill kind; hatch style = kind - 36.
-constexpr int kFirstHatchBrush = 36;
-constexpr int kFirstGradientBrush = 42;
-
-// A value read from an archive outside its range ends the load.
-void CheckLoadedRange(int nValue, int nMin, int nMax)
-{
-    if (nValue < nMin || nValue > nMax)
-        AfxThrowArchiveException(CArchiveException::generic);
-}
 
 QYFontFields FontFieldsOf(CQYCompProperties& props)
 {
@@ -137,20 +126,20 @@ void CQYCompProperties::StoreRecord(CArchive& ar)
 void CQYCompProperties::LoadRecord(CArchive& ar)
 {
     ar >> m_nTextHorzAlign >> m_nTextVertAlign >> m_bMultiLine;
-    CheckLoadedRange(m_nTextHorzAlign, 0, 2);
-    CheckLoadedRange(m_nTextVertAlign, 0, 2);
+    QYCheckLoadedRange(m_nTextHorzAlign, 0, 2);
+    QYCheckLoadedRange(m_nTextVertAlign, 0, 2);
     ar >> m_strObjectName >> m_strObjectCaption;
     ar >> m_nType >> m_bVisible >> m_bFlag1 >> m_nTabOrder >> m_bFlat >> m_bMainObj >> m_nReserved1 >> m_bLock >>
         m_bFlag2;
     ar >> m_crBkColor >> m_bTransparent >> m_crPatternColor;
     QYLoadFontFields(ar, FontFieldsOf(*this));
     ar >> m_nLineWidth >> m_crLineColor >> m_bNullPen >> m_nPenStyle;
-    CheckLoadedRange(m_nPenStyle, 0, QY_MAX_PEN_STYLE);
+    QYCheckLoadedRange(m_nPenStyle, 0, QY_MAX_PEN_STYLE);
     ar >> m_nBrushType >> m_nReserved2;
-    CheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
     ar >> m_crShadowColor >> m_crShadowPatternColor >> m_nShadowOffsetX >> m_nShadowOffsetY >> m_nShadowBrushType >>
         m_nReserved3 >> m_bShadow;
-    CheckLoadedRange(m_nShadowBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nShadowBrushType, 0, QY_MAX_BRUSH_TYPE);
     ar >> m_crBulletColor >> m_nBulletType;
 }
 
@@ -172,51 +161,21 @@ int CQYCompProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
 
 CBitmap* CQYCompProperties::GetPatternBitmap(int nIndex)
 {
-    WORD bits[8];
-    if (!QYGetFillPatternBits(nIndex, bits))
-        return nullptr;
-    if (!m_pPatternBitmaps)
-        m_pPatternBitmaps = std::make_unique<std::array<std::unique_ptr<CBitmap>, 33>>();
-    std::unique_ptr<CBitmap>& pBitmap = (*m_pPatternBitmaps)[static_cast<size_t>(nIndex)];
-    if (!pBitmap) {
-        pBitmap = std::make_unique<CBitmap>();
-        pBitmap->CreateBitmap(8, 8, 1, 1, bits);
-    }
-    return pBitmap.get();
-}
-
-CBrush* CQYCompProperties::MakeBrush(int nBrushType, COLORREF crBack, COLORREF crPattern)
-{
-    auto pBrush = std::make_unique<CBrush>();
-    if (nBrushType == 0) {
-        LOGBRUSH logBrush = {BS_NULL, 0, 0};
-        pBrush->CreateBrushIndirect(&logBrush);
-    } else if (nBrushType == 1) {
-        pBrush->CreateSolidBrush(crBack);
-    } else if (nBrushType == 2) {
-        pBrush->CreateSolidBrush(crPattern);
-    } else if (nBrushType >= QY_FIRST_PATTERN_BRUSH && nBrushType < kFirstHatchBrush) {
-        pBrush->CreatePatternBrush(GetPatternBitmap(nBrushType - QY_FIRST_PATTERN_BRUSH));
-    } else if (nBrushType >= kFirstHatchBrush && nBrushType < kFirstGradientBrush) {
-        pBrush->CreateHatchBrush(nBrushType - kFirstHatchBrush, crPattern);
-    } else {
-        // Gradient and bitmap kinds are painted by the fill operations.
-        pBrush->CreateStockObject(NULL_BRUSH);
-    }
-    return pBrush.release();
+    return m_patternBitmaps.Get(nIndex);
 }
 
 CBrush* CQYCompProperties::GetBrush(CDC*)
 {
     if (!m_pBrush)
-        m_pBrush.reset(MakeBrush(m_nBrushType, m_crBkColor, m_crPatternColor));
+        m_pBrush = QYMakeFillBrush(m_nBrushType, m_crBkColor, m_crPatternColor, 0, m_patternBitmaps);
     return m_pBrush.get();
 }
 
 CBrush* CQYCompProperties::GetShadowBrush(CDC*)
 {
     if (!m_pShadowBrush)
-        m_pShadowBrush.reset(MakeBrush(m_nShadowBrushType, m_crShadowColor, m_crShadowPatternColor));
+        m_pShadowBrush =
+            QYMakeFillBrush(m_nShadowBrushType, m_crShadowColor, m_crShadowPatternColor, 0, m_patternBitmaps);
     return m_pShadowBrush.get();
 }
 
@@ -238,13 +197,8 @@ CPen* CQYCompProperties::GetPen(CDC*)
 
 CFont* CQYCompProperties::GetFont(CDC* pDC)
 {
-    if (!m_pFont) {
-        LOGFONT logFont = QYMakeLogFont(m_nFontHeight, m_nPointSize, pDC, m_nWeight, m_bItalic, m_bUnderline,
-                                        m_bStrikeOut, m_strFaceName);
-        auto pFont = std::make_unique<CFont>();
-        pFont->CreateFontIndirect(&logFont);
-        m_pFont = std::move(pFont);
-    }
+    if (!m_pFont)
+        m_pFont = QYMakeFont(FontFieldsOf(*this), pDC);
     return m_pFont.get();
 }
 
@@ -265,38 +219,34 @@ void CQYCompProperties::SetBkColor(COLORREF crColor)
 void CQYCompProperties::SetBrushType(int nBrushType)
 {
     ReleaseBrush();
-    if (nBrushType >= 0 && nBrushType <= QY_MAX_BRUSH_TYPE)
+    if (QYIsValidBrushType(nBrushType))
         m_nBrushType = nBrushType;
 }
 
 void CQYCompProperties::SetShadowBrushType(int nBrushType)
 {
     ReleaseShadowBrush();
-    if (nBrushType >= 0 && nBrushType <= QY_MAX_BRUSH_TYPE)
+    if (QYIsValidBrushType(nBrushType))
         m_nShadowBrushType = nBrushType;
 }
 
 void CQYCompProperties::SetFaceName(LPCTSTR lpszFaceName)
 {
     ReleaseFont();
-    if (lpszFaceName != nullptr)
-        m_strFaceName = lpszFaceName;
+    QYSetFaceName(FontFieldsOf(*this), lpszFaceName);
 }
 
 void CQYCompProperties::SetPointSize(int nSize, CDC* pDC)
 {
     ReleaseFont();
-    if (nSize < 2)
-        return;
-    m_nPointSize = nSize;
-    m_nFontHeight = PointToLogical(nSize, pDC, TRUE);
+    QYSetPointSize(FontFieldsOf(*this), nSize, [this, pDC](int nPoints) { return PointToLogical(nPoints, pDC, TRUE); });
 }
 
 void CQYCompProperties::SetFontHeight(int nHeight, CDC* pDC)
 {
     ReleaseFont();
-    m_nFontHeight = nHeight;
-    m_nPointSize = LogicalToPoint(nHeight, pDC, TRUE);
+    QYSetFontHeight(FontFieldsOf(*this), nHeight,
+                    [this, pDC](int nLogical) { return LogicalToPoint(nLogical, pDC, TRUE); });
 }
 
 void CQYCompProperties::SetFontColor(COLORREF crColor)
@@ -308,8 +258,7 @@ void CQYCompProperties::SetFontColor(COLORREF crColor)
 void CQYCompProperties::SetWeight(int nWeight)
 {
     ReleaseFont();
-    if (nWeight >= 0 && nWeight <= 1000)
-        m_nWeight = nWeight;
+    QYSetWeight(FontFieldsOf(*this), nWeight);
 }
 
 void CQYCompProperties::SetLineWidth(int nWidth)

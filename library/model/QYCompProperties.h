@@ -5,13 +5,13 @@
 #pragma once
 
 #include "library/model/QYBaseProperties.h"
+#include "library/model/QYFillKinds.h"
+#include "library/model/QYPropertyDrawing.h"
 
 #include "framework/gdi/Bitmap.h"
 
 #include <array>
 
-// Fill kinds (brush types) run from 0 to this value.
-#define QY_MAX_BRUSH_TYPE 91
 // Pen styles run from PS_SOLID (0) to PS_DASHDOTDOT (4).
 #define QY_MAX_PEN_STYLE 4
 
@@ -122,13 +122,9 @@ protected:
     void LoadRecord(CArchive& ar);
 
 private:
-    CBrush* MakeBrush(int nBrushType, COLORREF crBack, COLORREF crPattern);
-
     std::unique_ptr<CBrush> m_pBrush;
     std::unique_ptr<CBrush> m_pShadowBrush;
     std::unique_ptr<CPen> m_pPen;
     std::unique_ptr<CFont> m_pFont;
-    // The pattern bitmaps by fill kind, made with the first one asked for:
-    // most property sets never draw a pattern, and a document holds many.
-    std::unique_ptr<std::array<std::unique_ptr<CBitmap>, 33>> m_pPatternBitmaps;
+    CQYPatternBitmaps m_patternBitmaps;
 };

@@ -8,6 +8,7 @@
 #include "framework/app/PrintStructs.h"
 #include "framework/base/CRect.h"
 #include "framework/base/CString.h"
+#include "framework/collections/Arrays.h"
 #include "framework/collections/Lists.h"
 #include "framework/object/Object.h"
 #include "library/model/QYCommandHistory.h"
@@ -20,6 +21,7 @@ class CFont;
 class CQYBackComponent;
 class CQYBaseProperties;
 class CQYDrawComponent;
+class CQYPortComponent;
 class CQYFormProperties;
 struct CQYDocumentBody;
 
@@ -77,6 +79,96 @@ public:
     virtual void NormalizeRect(CRect& rect);
     // Resets the history, then releases every component.
     virtual void RemoveAllComponents();
+
+    // The factory: a new, created and named component of the type code
+    // with one reference owned by the caller, or NULL for codes that make
+    // nothing (or whose class is not loaded).  dwParam is for derived
+    // models.
+    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam);
+    // The first name (caption) of the type's pattern with n = 1, 2, ... that
+    // no component of the page has; names are upper case.
+    virtual CString GetUniqueName(int nType);
+    virtual CString GetUniqueCaption(int nType);
+    virtual BOOL IsNameUsed(LPCTSTR lpszName);
+    virtual BOOL IsCaptionUsed(LPCTSTR lpszCaption);
+
+    // Undoable edits, run through the history.
+    virtual void AddComponent(CQYDrawComponent* pComp);
+    virtual void AddNewComponent(int nType, CRect rect, LPCTSTR lpszFileName);
+    // Names the link, binds its ends to the ports (either may be NULL) and
+    // adds it; bEndArrow gives it a solid end arrow.
+    virtual void AddNewLink(CQYDrawComponent* pLink, CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
+                            CQYPortComponent* pTo, BOOL bEndArrow);
+    // Figures made from points, named and added undoably; bEndArrow gives
+    // lines a solid end arrow.
+    virtual void AddNewLine(LPPOINT lpPoints, int nCount, BOOL bEndArrow);
+    virtual void AddNewLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow);
+    virtual void AddNewPolygon(CArray<CPoint, CPoint>* pPoints);
+    virtual void AddNewBezierLine(CArray<CPoint, CPoint>* pPoints, BOOL bEndArrow);
+    virtual void AddNewCloseBezier(CArray<CPoint, CPoint>* pPoints);
+    // Cuts every port and connector bond and removes everything, as one
+    // undoable step (the undo ties the bonds again).
+    virtual BOOL DeleteAllComponents();
+
+    // Direct edits of the components on the page (no history).
+    virtual BOOL MoveComponent(CQYDrawComponent* pComp, int dx, int dy);
+    virtual int MoveComponents(CQYCompList* pList, int dx, int dy);
+    virtual BOOL OffsetComponentPoint(CQYDrawComponent* pComp, int nIndex, int dx, int dy);
+    // Scales each component about the anchor handle of its own rectangle;
+    // FALSE when both factors are 1.
+    virtual BOOL ScaleComponents(CQYCompList* pList, float fScaleX, float fScaleY, int nAnchor);
+    virtual BOOL ScaleComponent(CQYDrawComponent* pComp, float fScaleX, float fScaleY, int nAnchor);
+    // Moves the listed components into the group and puts the group on the
+    // page named; the caller's reference on the group is dropped.  FALSE
+    // when the list is empty.
+    virtual BOOL GroupComponents(CQYCompList* pList, CQYDrawComponent* pGroup);
+    virtual BOOL UnGroupComponent(CQYDrawComponent* pGroup);
+    // Rotates each component about the centre of its own rectangle; FALSE
+    // for an angle of 0.
+    virtual BOOL RotateComponents(CQYCompList* pList, int nAngle);
+    virtual BOOL RotateComponent(CQYDrawComponent* pComp, int nAngle);
+    // Rotates about a given point (the rotate command keeps its centre).
+    virtual BOOL RotateComponentAbout(CQYDrawComponent* pComp, int nAngle, float fCentreX, float fCentreY);
+    // Takes the component out at its index and puts it back at nPosition
+    // (0 = bottom) without releasing it; returns the old index, or -1 when
+    // nothing moved (position out of range, the same, or not on the page).
+    int MoveInDrawingOrder(CQYDrawComponent* pComp, int nPosition);
+    virtual BOOL PlaceComponent(CQYDrawComponent* pComp, CRect& rect, int nParam1, int nParam2, int nParam3,
+                                int nParam4);
+    virtual CSize GetComponentsExtent();
+    // The form: its auxiliary rectangle keeps the old one, it takes the new
+    // one, and the page position follows.
+    virtual void ResizeFormComponent(CQYDrawComponent* pComp, int nLeft, int nTop, int nRight, int nBottom);
+    virtual void ResizeFormWithCaption(CQYDrawComponent* pComp, CRect rect, LPCTSTR lpszCaption);
+    // The component's and the form property set's text and back colours.
+    virtual void SetFormColors(CQYDrawComponent* pComp, COLORREF crBack, COLORREF crText);
+    // Gives another component with tab order nOrder the component's order
+    // and the component nOrder; returns the other one, or NULL.
+    CQYDrawComponent* SwapTabOrder(int nOrder, CQYDrawComponent* pComp);
+    // Discards a component that never became part of the page, leaving the
+    // modified flag and the history as they were.
+    BOOL AddAndRemoveLast(CQYDrawComponent* pComp);
+    // Where the component stands: its index in the drawing order and its
+    // tab order; FALSE when it is not on the page.
+    BOOL FindComponentPlace(CQYDrawComponent* pComp, int& nIndex, int& nTabOrder);
+    // Puts a component back at an index of the drawing order with a tab
+    // order, raising the tab orders from there by one (the inverse of
+    // RemoveComponent).  FALSE when it is on the page already.
+    virtual BOOL RestoreComponent(CQYDrawComponent* pComp, int nIndex, int nTabOrder);
+
+    // Draw passes.
+    virtual void DrawComponents(CDC* pDC);
+    virtual void DrawTabOrders(CDC* pDC);
+    // Hit tests, topmost first: the component whose hit area holds the point
+    // (tolerance 8), the same skipping empty entries, the component whose
+    // point rectangle inflated by 10 holds it, and the port under it.
+    virtual CQYDrawComponent* HitTest(int x, int y);
+    virtual CQYDrawComponent* HitTestComponent(int x, int y);
+    virtual CQYDrawComponent* HitTestPortArea(int x, int y);
+    virtual CQYDrawComponent* HitTestArea(int x, int y);
+    virtual CQYPortComponent* HitTestPort(int x, int y);
+    // Clears the main mark of every listed component, then sets it on one.
+    virtual void SetMainComponent(CQYCompList* pList, CQYDrawComponent* pComp);
 
     // Save and open by file name.  Open gives FALSE and leaves the model as
     // it was on any failure; a file of length 0 opens as a new document.
@@ -193,6 +285,8 @@ public:
     int m_nPrintingPageCount = 1;
 
 protected:
+    // Makes the figure of the class from the points and adds it.
+    void AddNewFigure(LPCSTR lpszClassName, const CArray<CPoint, CPoint>& points, BOOL bEndArrow);
     // Reads a whole body; throws on a bad or short record.
     void LoadBody(CArchive& ar, CQYDocumentBody& body);
     void StoreBody(CArchive& ar);

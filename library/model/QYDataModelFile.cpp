@@ -199,5 +199,5 @@ BOOL CQYDataModel::OpenDocument(LPCTSTR lpszPathName)
 
 void CQYDataModel::ReleaseFile(CFile* pFile, BOOL bAbort)
 {
-    QYReleaseFile(pFile, bAbort);
+    AfxReleaseFile(pFile, bAbort);
 }

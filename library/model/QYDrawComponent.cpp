@@ -44,7 +44,7 @@ CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
         pObject->Serialize(ar);
     } catch (...) {
         ar.SetObjectSchema(nSchemaSaved);
-        delete pObject;
+        ar.DeleteLoadedObject(pObject);
         throw;
     }
     ar.SetObjectSchema(nSchemaSaved);
@@ -226,7 +226,8 @@ void CQYDrawComponent::Serialize(CArchive& ar)
             ar >> point.x >> point.y;
     } catch (...) {
         DeleteListObjects(properties);
-        delete pAttached;
+        // An attached collection goes with the objects it loaded.
+        ar.DeleteLoadedObject(pAttached);
         throw;
     }
 

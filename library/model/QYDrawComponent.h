@@ -11,15 +11,10 @@
 #include "framework/gdi/Pen.h"
 #include "library/model/QYBaseComponent.h"
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYFillKinds.h"
 
 class CDC;
 class CWnd;
-
-// Fill kinds from this value on are painted inside a clip path (gradients,
-// then bitmap fills); kinds from QY_NO_FILL_BRUSH on draw nothing.
-#define QY_FIRST_GRADIENT_BRUSH 42
-#define QY_FIRST_BITMAP_BRUSH 62
-#define QY_NO_FILL_BRUSH 92
 
 class CQYDrawComponent : public CQYBaseComponent {
     DECLARE_SERIAL(CQYDrawComponent)

@@ -3,92 +3,29 @@
 #include "framework/object/Archive.h"
 #include "framework/window/CmdTarget.h"
 
-#include <memory>
-
 namespace {
 
-// Large enough that reading or writing a document takes few system calls.
-constexpr int kArchiveBufferSize = 64 * 1024;
-
-} // namespace
-
-CFile* QYGetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
+// The pass as the library runs it: links kept, the wait cursor up until
+// the pass ends, also when an exception leaves it.
+std::function<void(CArchive&)> LibraryPass(const std::function<void(CArchive&)>& pass)
 {
-    auto pFile = std::make_unique<CMirrorFile>();
-    if (!pFile->Open(lpszFileName, nOpenFlags, pError))
-        return nullptr;
-    return pFile.release();
-}
-
-void QYReleaseFile(CFile* pFile, BOOL bAbort)
-{
-    if (pFile == nullptr)
-        return;
-    if (bAbort) {
-        pFile->Abort();
-    } else {
-        try {
-            pFile->Close();
-        } catch (...) {
-            delete pFile;
-            throw;
-        }
-    }
-    delete pFile;
-}
-
-namespace {
-
-// Opens the named file with the flags and runs pass on an archive of the
-// mode over it. The file is released exactly once: aborted when anything
-// fails before the archive is closed, else closed (a failing close leaves a
-// saved target with its old content). FALSE on any failure.
-BOOL RunArchiveOnFile(LPCTSTR lpszPathName, UINT nOpenFlags, UINT nMode,
-                      const std::function<void(CArchive&, CFile&)>& pass)
-{
-    CFileException fe;
-    CFile* pFile = QYGetFile(lpszPathName, nOpenFlags, &fe);
-    if (pFile == nullptr)
-        return FALSE;
-
-    try {
-        CArchive ar(pFile, nMode | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+    return [&pass](CArchive& ar) {
         ar.m_bForceFlat = FALSE;
-        CWaitCursor wait; // ends with the block, also when an exception leaves it
-        pass(ar, *pFile);
-        ar.Close();
-    } catch (CException* e) {
-        QYReleaseFile(pFile, TRUE);
-        e->Delete();
-        return FALSE;
-    }
-    try {
-        QYReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
+        CWaitCursor wait;
+        pass(ar);
+    };
 }
 
 } // namespace
 
 BOOL QYWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& write)
 {
-    return RunArchiveOnFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive,
-                            CArchive::store, [&write](CArchive& ar, CFile&) { write(ar); });
+    return AfxWriteArchiveToFile(lpszPathName, LibraryPass(write));
 }
 
 BOOL QYReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& read, BOOL* pbEmpty)
 {
-    return RunArchiveOnFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, CArchive::load,
-                            [&read, pbEmpty](CArchive& ar, CFile& file) {
-                                const BOOL bEmpty = file.GetLength() == 0;
-                                if (pbEmpty != nullptr)
-                                    *pbEmpty = bEmpty;
-                                if (!bEmpty)
-                                    read(ar);
-                            });
+    return AfxReadArchiveFromFile(lpszPathName, LibraryPass(read), pbEmpty);
 }
 
 BOOL QYSaveObjectToFile(CObject& object, LPCTSTR lpszPathName)

@@ -4,24 +4,15 @@
 // the macros below give a class its copies, bound to its own Serialize.
 #pragma once
 
-#include "framework/object/File.h"
+#include "framework/object/FilePersistence.h"
 
 #include <functional>
 
-class CArchive;
-class CObject;
-
-// A safe-save file opened with the flags, or NULL (open errors go to pError).
-// The caller hands the file back through QYReleaseFile.
-CFile* QYGetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
-// Aborts (bAbort TRUE, never throws) or closes the file, then deletes it.
-void QYReleaseFile(CFile* pFile, BOOL bAbort);
-// Runs write on a storing archive over the named file; FALSE on any
-// failure (write throwing included), with an existing file left as it was.
+// As AfxWriteArchiveToFile, with the wait cursor up while write runs and
+// object links kept (not forced flat).
 BOOL QYWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& write);
-// Runs read on a loading archive over the named file, unless the file has
-// length 0 (*pbEmpty, when given, tells which).  FALSE on any failure (read
-// throwing included).
+// As AfxReadArchiveFromFile, with the wait cursor up while read runs and
+// object links kept (not forced flat).
 BOOL QYReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive&)>& read,
                            BOOL* pbEmpty = nullptr);
 // Writes the object's record into the named file; FALSE on any failure,
@@ -41,8 +32,8 @@ public: \
 #define QY_IMPLEMENT_FILE_PERSISTENCE(class_name) \
     BOOL class_name::SaveDocument(LPCTSTR lpszPathName) { return QYSaveObjectToFile(*this, lpszPathName); } \
     BOOL class_name::OpenDocument(LPCTSTR lpszPathName) { return QYOpenObjectFromFile(*this, lpszPathName); } \
-    void class_name::ReleaseFile(CFile* pFile, BOOL bAbort) { QYReleaseFile(pFile, bAbort); } \
+    void class_name::ReleaseFile(CFile* pFile, BOOL bAbort) { AfxReleaseFile(pFile, bAbort); } \
     CFile* class_name::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) \
     { \
-        return QYGetFile(lpszFileName, nOpenFlags, pError); \
+        return AfxGetFile(lpszFileName, nOpenFlags, pError); \
     }

@@ -4,10 +4,9 @@
 #pragma once
 
 #include "framework/base/WinTypes.h"
+#include "library/model/QYFillKinds.h"
 
-#define QY_FILL_PATTERN_COUNT 33
-// The first fill kind drawn with a pattern.
-#define QY_FIRST_PATTERN_BRUSH 3
+#define QY_FILL_PATTERN_COUNT (QY_FIRST_HATCH_BRUSH - QY_FIRST_PATTERN_BRUSH)
 
 // Row bytes, top to bottom, of pattern nIndex (0 to 32).
 extern const BYTE qyFillPatternRows[QY_FILL_PATTERN_COUNT][8];

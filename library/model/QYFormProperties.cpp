@@ -5,9 +5,9 @@
 #include "framework/gdi/Font.h"
 #include "framework/object/Archive.h"
 #include "library/model/QYCompProperties.h"
-#include "library/model/QYFillPatterns.h"
 #include "library/model/QYFontRecord.h"
 #include "library/model/QYFontUnits.h"
+#include "library/model/QYPropertyDrawing.h"
 #include "library/pickers/QYGlobalData.h"
 
 #include <algorithm>
@@ -15,15 +15,6 @@
 IMPLEMENT_SERIAL(CQYFormProperties, CQYBaseProperties, 1)
 
 namespace {
-
-constexpr int kFirstHatchBrush = 36;
-constexpr int kFirstGradientBrush = 42;
-
-void CheckLoadedRange(int nValue, int nMin, int nMax)
-{
-    if (nValue < nMin || nValue > nMax)
-        AfxThrowArchiveException(CArchiveException::generic);
-}
 
 // Drawing and snapping advance by the grid steps: they are at least 1.
 int ValidGridStep(int nStep)
@@ -140,7 +131,7 @@ void CQYFormProperties::LoadRecord(CArchive& ar)
     ar >> m_bCloseButton >> m_bMinimizeButton >> m_bMaximizeButton >> m_bHelpButton;
     ar >> m_bShowIcon >> m_bShowTitleBar >> m_b3DBorder;
     ar >> m_nBrushType >> m_crPatternColor;
-    CheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
+    QYCheckLoadedRange(m_nBrushType, 0, QY_MAX_BRUSH_TYPE);
 }
 
 // ---------------------------------------------------------------------------
@@ -161,50 +152,21 @@ int CQYFormProperties::LogicalToPoint(int nLogical, CDC* pDC, BOOL bY)
 
 CBitmap* CQYFormProperties::GetPatternBitmap(int nIndex)
 {
-    WORD bits[8];
-    if (nIndex < 0 || nIndex >= QY_FORM_PATTERN_SLOTS || !QYGetFillPatternBits(nIndex, bits))
-        return nullptr;
-    std::unique_ptr<CBitmap>& pBitmap = m_bmpPatterns[nIndex];
-    if (!pBitmap) {
-        pBitmap = std::make_unique<CBitmap>();
-        pBitmap->CreateBitmap(8, 8, 1, 1, bits);
-    }
-    return pBitmap.get();
+    return m_patternBitmaps.Get(nIndex);
 }
 
 CBrush* CQYFormProperties::GetBrush(CDC*)
 {
-    if (m_pBrush)
-        return m_pBrush.get();
-    auto pBrush = std::make_unique<CBrush>();
-    if (m_nBrushType == 0) {
-        LOGBRUSH logBrush = {BS_NULL, m_crBkColor, 0};
-        pBrush->CreateBrushIndirect(&logBrush);
-    } else if (m_nBrushType == 1) {
-        pBrush->CreateSolidBrush(m_crBkColor);
-    } else if (m_nBrushType == 2) {
-        pBrush->CreateSolidBrush(m_crPatternColor);
-    } else if (m_nBrushType >= QY_FIRST_PATTERN_BRUSH && m_nBrushType < kFirstHatchBrush) {
-        pBrush->CreatePatternBrush(GetPatternBitmap(m_nBrushType - QY_FIRST_PATTERN_BRUSH));
-    } else if (m_nBrushType >= kFirstHatchBrush && m_nBrushType < kFirstGradientBrush) {
-        pBrush->CreateHatchBrush(m_nBrushType - kFirstHatchBrush, m_crPatternColor);
-    } else {
-        // Gradient and bitmap kinds are painted by the background painter.
-        pBrush->CreateStockObject(NULL_BRUSH);
-    }
-    m_pBrush = std::move(pBrush);
+    // A null brush records the form's background colour.
+    if (!m_pBrush)
+        m_pBrush = QYMakeFillBrush(m_nBrushType, m_crBkColor, m_crPatternColor, m_crBkColor, m_patternBitmaps);
     return m_pBrush.get();
 }
 
 CFont* CQYFormProperties::GetFont(CDC* pDC)
 {
-    if (!m_pFont) {
-        LOGFONT logFont = QYMakeLogFont(m_nFontHeight, m_nPointSize, pDC, m_nWeight, m_bItalic, m_bUnderline,
-                                        m_bStrikeOut, m_strFaceName);
-        auto pFont = std::make_unique<CFont>();
-        pFont->CreateFontIndirect(&logFont);
-        m_pFont = std::move(pFont);
-    }
+    if (!m_pFont)
+        m_pFont = QYMakeFont(FontFieldsOf(*this), pDC);
     return m_pFont.get();
 }
 
@@ -217,24 +179,20 @@ void CQYFormProperties::ReleaseFont() { m_pFont.reset(); }
 void CQYFormProperties::SetFaceName(LPCTSTR lpszFaceName)
 {
     ReleaseFont();
-    if (lpszFaceName != nullptr)
-        m_strFaceName = lpszFaceName;
+    QYSetFaceName(FontFieldsOf(*this), lpszFaceName);
 }
 
 void CQYFormProperties::SetPointSize(int nPoints, CDC* pDC)
 {
     ReleaseFont();
-    if (nPoints <= 1)
-        return;
-    m_nPointSize = nPoints;
-    m_nFontHeight = PointToLogical(nPoints, pDC, TRUE);
+    QYSetPointSize(FontFieldsOf(*this), nPoints, [this, pDC](int n) { return PointToLogical(n, pDC, TRUE); });
 }
 
 void CQYFormProperties::SetFontHeight(int nHeight, CDC* pDC)
 {
     ReleaseFont();
-    m_nFontHeight = nHeight;
-    m_nPointSize = LogicalToPoint(nHeight, pDC, TRUE);
+    QYSetFontHeight(FontFieldsOf(*this), nHeight,
+                    [this, pDC](int nLogical) { return LogicalToPoint(nLogical, pDC, TRUE); });
 }
 
 void CQYFormProperties::SetFontColor(COLORREF crColor)
@@ -246,8 +204,7 @@ void CQYFormProperties::SetFontColor(COLORREF crColor)
 void CQYFormProperties::SetWeight(int nWeight)
 {
     ReleaseFont();
-    if (nWeight >= 0 && nWeight <= 1000)
-        m_nWeight = nWeight;
+    QYSetWeight(FontFieldsOf(*this), nWeight);
 }
 
 void CQYFormProperties::SetItalic(BOOL bItalic)
@@ -283,7 +240,7 @@ void CQYFormProperties::SetPatternColor(COLORREF crColor)
 void CQYFormProperties::SetBrushType(int nBrushType)
 {
     ReleaseBrush();
-    if (nBrushType >= 0 && nBrushType <= QY_MAX_BRUSH_TYPE)
+    if (QYIsValidBrushType(nBrushType))
         m_nBrushType = nBrushType;
 }
 

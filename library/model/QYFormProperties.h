@@ -5,6 +5,7 @@
 #pragma once
 
 #include "library/model/QYBaseProperties.h"
+#include "library/model/QYPropertyDrawing.h"
 
 #include "framework/gdi/Bitmap.h"
 
@@ -12,8 +13,6 @@
 
 // Type code of a form.
 #define QY_FORM_TYPE 102
-// Pattern bitmap slots of a form set.
-#define QY_FORM_PATTERN_SLOTS 41
 
 class CQYFormProperties : public CQYBaseProperties {
     DECLARE_SERIAL(CQYFormProperties)
@@ -161,5 +160,5 @@ private:
 
     std::unique_ptr<CBrush> m_pBrush;
     std::unique_ptr<CFont> m_pFont;
-    std::array<std::unique_ptr<CBitmap>, QY_FORM_PATTERN_SLOTS> m_bmpPatterns;
+    CQYPatternBitmaps m_patternBitmaps;
 };

@@ -50,7 +50,9 @@ CQYPortComponent::CQYPortComponent(const CQYPortComponent& src)
     : CQYDrawComponent(src), m_nPortWidth(src.m_nPortWidth), m_nPortHeight(src.m_nPortHeight),
       m_fRelativeX(src.m_fRelativeX), m_fRelativeY(src.m_fRelativeY)
 {
-    // The copy's track point starts on its point (it has no links to reset).
+    // The copy's box and track point start on its point (it has no links
+    // to reset).
+    UpdatePosition();
     CQYDrawComponent::ResetTrackPoints();
 }
 
@@ -146,6 +148,7 @@ void CQYPortComponent::PlacePort(int x, int y, CQYDrawComponent* pParent)
 {
     AllocMemory(1);
     m_lpCompPoints[0] = POINT{x, y};
+    UpdatePosition();
     ResetTrackPoints();
     SetParentComp(pParent);
     UpdateComp();
@@ -281,6 +284,7 @@ void CQYPortComponent::MoveLinkPoint(CPoint* pPoint)
     if (m_nCompPtCount <= 0)
         AllocMemory(1);
     m_lpCompPoints[0] = *pPoint;
+    UpdatePosition();
     UpdateComp();
 }
 
@@ -323,6 +327,8 @@ void CQYPortComponent::RotateComponent(int nAngle, float fOriginX, float fOrigin
 void CQYPortComponent::OffsetComponent(int dx, int dy)
 {
     CQYDrawComponent::OffsetComponent(dx, dy);
+    // The stored box follows the point, as after every other edit.
+    UpdatePosition();
     MoveLinkEnds(dx, dy);
 }
 
@@ -331,6 +337,7 @@ BOOL CQYPortComponent::OffsetPoint(int nIndex, int dx, int dy)
     // The links follow only when the point itself moved.
     if (!CQYDrawComponent::OffsetPoint(nIndex, dx, dy))
         return FALSE;
+    UpdatePosition();
     MoveLinkEnds(dx, dy);
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/base/CRect.h"
+#include "framework/collections/Arrays.h"
 
 class CQYDrawComponent;
 class CQYPortComponent;
@@ -31,6 +32,26 @@ public:
     // Lets go of pPort at whichever end is bound to it (the port is going
     // away).  Connectors that hold no reference on their ports need not.
     virtual void DetachPort(CQYPortComponent* pPort) {}
+    // The ports the two ends are bound to (NULL for a free end).
+    virtual CQYPortComponent* GetFromPort() { return nullptr; }
+    virtual CQYPortComponent* GetToPort() { return nullptr; }
+    // The connector's points from an array, its ends bound to the ports
+    // given (either may be NULL); FALSE when the array is unusable or the
+    // connector makes its points otherwise.
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
+                                 CQYPortComponent* pTo)
+    {
+        return FALSE;
+    }
+    // The arrow type code of the end (0 for none); connectors without line
+    // ends ignore it.
+    virtual void SetEndArrowType(const int& nType) {}
+    // The track outline of a connector dragged on its own: the ends bound to
+    // ports stay on the screen (they move by (-rx, -ry)), the rest follows.
+    virtual void OffsetSelectedTrack(int dx, int dy, int rx, int ry) {}
+    virtual void OffsetAllTrackPoints(int dx, int dy) {}
+    // Moves one track point as a drag of that point or end would.
+    virtual BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy) { return FALSE; }
 };
 
 // The connector side of a component in a port's link list, or NULL for a

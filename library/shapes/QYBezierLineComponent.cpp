@@ -9,8 +9,6 @@
 
 IMPLEMENT_SERIAL(CQYBezierLineComponent, CQYDrawComponent, 0)
 
-#define LINE_END_SLOTS QYLineEndSlots{m_pStartArrow, m_pEndArrow, m_nStartArrowType, m_nEndArrowType}
-
 namespace {
 
 // The points a curve can draw: whole cubic segments only.
@@ -32,13 +30,13 @@ CQYBezierLineComponent::CQYBezierLineComponent(const CQYBezierLineComponent& src
     : CQYDrawComponent(src), m_nStartArrowType(src.m_nStartArrowType), m_nEndArrowType(src.m_nEndArrowType)
 {
     SetOver4ResizeHandles(TRUE);
-    LINE_END_SLOTS.CopyFrom(src.m_pStartArrow, src.m_pEndArrow);
+    LineEndSlots().CopyFrom(src.m_pStartArrow, src.m_pEndArrow);
     CQYDrawComponent::ResetTrackPoints();
 }
 
 CQYBezierLineComponent::~CQYBezierLineComponent()
 {
-    LINE_END_SLOTS.DeleteBoth();
+    LineEndSlots().DeleteBoth();
 }
 
 CQYDrawComponent* CQYBezierLineComponent::Copy()
@@ -51,10 +49,10 @@ void CQYBezierLineComponent::Serialize(CArchive& ar)
     const CQYLoadingHold hold(this);
     CQYDrawComponent::Serialize(ar);
     if (ar.IsStoring()) {
-        LINE_END_SLOTS.Store(ar);
+        LineEndSlots().Store(ar);
         return;
     }
-    LINE_END_SLOTS.Load(ar);
+    LineEndSlots().Load(ar);
     CQYDrawComponent::ResetTrackPoints();
 }
 
@@ -68,29 +66,6 @@ BOOL CQYBezierLineComponent::CreateFromArray(const CArray<CPoint, CPoint>& point
     UpdatePosition();
     ResetTrackPoints();
     return TRUE;
-}
-
-void CQYBezierLineComponent::SetEndArrow(CQYBaseEndObject* pEnd) { LINE_END_SLOTS.SetEnd(pEnd); }
-CQYBaseEndObject* CQYBezierLineComponent::GetEndArrow() { return m_pEndArrow; }
-void CQYBezierLineComponent::SetStartArrow(CQYBaseEndObject* pStart) { LINE_END_SLOTS.SetStart(pStart); }
-CQYBaseEndObject* CQYBezierLineComponent::GetStartArrow() { return m_pStartArrow; }
-void CQYBezierLineComponent::RemoveEndArrow() { LINE_END_SLOTS.RemoveEnd(); }
-void CQYBezierLineComponent::RemoveStartArrow() { LINE_END_SLOTS.RemoveStart(); }
-void CQYBezierLineComponent::CreateEndArrow(const int& nType) { LINE_END_SLOTS.CreateEnd(int(nType)); }
-void CQYBezierLineComponent::CreateStartArrow(const int& nType) { LINE_END_SLOTS.CreateStart(int(nType)); }
-int CQYBezierLineComponent::GetStartArrowType() { return m_nStartArrowType; }
-int CQYBezierLineComponent::GetEndArrowType() { return m_nEndArrowType; }
-
-void CQYBezierLineComponent::SetStartArrowType(const int& nType)
-{
-    m_nStartArrowType = nType;
-    CreateStartArrow(nType);
-}
-
-void CQYBezierLineComponent::SetEndArrowType(const int& nType)
-{
-    m_nEndArrowType = nType;
-    CreateEndArrow(nType);
 }
 
 CRect CQYBezierLineComponent::GetRect()
@@ -139,4 +114,9 @@ void CQYBezierLineComponent::OnDrawHighlight(CDC* pDC)
 void CQYBezierLineComponent::GetNormalSpotLocation(CArray<CPoint, CPoint>* pArray)
 {
     GetPoints(pArray);
+}
+
+void CQYBezierLineComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
 }

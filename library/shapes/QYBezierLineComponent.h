@@ -3,9 +3,12 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent {
+class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure,
+                               public QYLineEndAccess<CQYBezierLineComponent> {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:
     CQYBezierLineComponent();
@@ -18,20 +21,11 @@ public:
 
     // Keeps the first 3k + 1 points, k = (n - 1) / 3.  Fewer than 4 points
     // make no segment: FALSE and nothing changes.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
 
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
+    void SetEndArrowType(const int& nType) override;
 
     CRect GetRect() override;
     void GeometryUpdated(CQYArea* pRgn) override;

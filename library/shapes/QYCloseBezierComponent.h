@@ -3,8 +3,9 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 
-class CQYCloseBezierComponent : public CQYDrawComponent {
+class CQYCloseBezierComponent : public CQYDrawComponent, public CQYPointFigure {
     DECLARE_SERIAL(CQYCloseBezierComponent)
 public:
     CQYCloseBezierComponent();
@@ -17,7 +18,7 @@ public:
 
     // Keeps the first 3k + 1 points, k = (n - 1) / 3.  Fewer than 4 points
     // make no segment: FALSE and nothing changes.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
     // The curve as straight pieces, appended to out (which the caller
     // passes empty): two points or fewer unchanged, three give nothing.
     void FlattenBezier(CArray<CPoint, CPoint>& out, const POINT* lpPoints, int nCount);

@@ -178,10 +178,7 @@ void CQYGroupComponent::RemoveAllComponents()
 void CQYGroupComponent::Create(CRect& rcPos, CString strCaption)
 {
     AllocMemory(4);
-    m_lpCompPoints[0] = POINT{rcPos.left, rcPos.top};
-    m_lpCompPoints[1] = POINT{rcPos.right, rcPos.top};
-    m_lpCompPoints[2] = POINT{rcPos.right, rcPos.bottom};
-    m_lpCompPoints[3] = POINT{rcPos.left, rcPos.bottom};
+    QYRectCorners(rcPos, m_lpCompPoints);
     CQYDrawPortsComponent::Create(rcPos, strCaption);
 }
 
@@ -212,10 +209,7 @@ void CQYGroupComponent::GeometryUpdated(CQYArea* pRgn)
     const CRect& r = m_rectPosition;
     if (m_nCompPtCount != 4)
         AllocMemory(4);
-    m_lpCompPoints[0] = POINT{r.left, r.top};
-    m_lpCompPoints[1] = POINT{r.right, r.top};
-    m_lpCompPoints[2] = POINT{r.right, r.bottom};
-    m_lpCompPoints[3] = POINT{r.left, r.bottom};
+    QYRectCorners(r, m_lpCompPoints);
     if (pRgn != nullptr)
         pRgn->BuildPolygonArea(m_lpCompPoints, 4);
 }

@@ -6,8 +6,9 @@
 
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYGroupMembers.h"
 
-class CQYGroupComponent : public CQYDrawPortsComponent {
+class CQYGroupComponent : public CQYDrawPortsComponent, public CQYGroupMembers {
     DECLARE_SERIAL(CQYGroupComponent)
 public:
     CQYGroupComponent();
@@ -55,13 +56,14 @@ public:
 
     // Appends a member (one reference) and updates the rectangle.  The
     // group itself, and a group that contains this one, are refused.
-    virtual BOOL AddComponent(CQYDrawComponent* pComp);
+    BOOL AddComponent(CQYDrawComponent* pComp) override;
     virtual void AddComponents(CQYCompList* pList);
-    virtual void RemoveComponent(CQYDrawComponent* pComp);
+    void RemoveComponent(CQYDrawComponent* pComp) override;
     virtual void RemoveComponents(CQYCompList* pList);
     virtual void RemoveAllComponents();
 
     CQYCompList* GetComponents() { return &m_listComponents; }
+    CQYCompList* GetMemberList() override { return &m_listComponents; }
     // TRUE when pComp is this group or a member of it at any depth.
     BOOL Contains(const CQYDrawComponent* pComp) const;
 

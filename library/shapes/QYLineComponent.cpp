@@ -11,8 +11,6 @@
 
 IMPLEMENT_SERIAL(CQYLineComponent, CQYDrawComponent, 0)
 
-#define LINE_END_SLOTS QYLineEndSlots{m_pStartArrow, m_pEndArrow, m_nStartArrowType, m_nEndArrowType}
-
 CQYLineComponent::CQYLineComponent()
 {
     if (CQYCompProperties* pProp = GetDefaultProperty()) {
@@ -28,13 +26,13 @@ CQYLineComponent::CQYLineComponent(const CQYLineComponent& src)
       m_bElbow(src.m_bElbow)
 {
     SetOver4ResizeHandles(TRUE);
-    LINE_END_SLOTS.CopyFrom(src.m_pStartArrow, src.m_pEndArrow);
+    LineEndSlots().CopyFrom(src.m_pStartArrow, src.m_pEndArrow);
     CQYDrawComponent::ResetTrackPoints();
 }
 
 CQYLineComponent::~CQYLineComponent()
 {
-    LINE_END_SLOTS.DeleteBoth();
+    LineEndSlots().DeleteBoth();
 }
 
 CQYDrawComponent* CQYLineComponent::Copy()
@@ -48,12 +46,12 @@ void CQYLineComponent::Serialize(CArchive& ar)
     CQYDrawComponent::Serialize(ar);
     if (ar.IsStoring()) {
         ar << m_bElbow;
-        LINE_END_SLOTS.Store(ar);
+        LineEndSlots().Store(ar);
         return;
     }
     BOOL bElbow = FALSE;
     ar >> bElbow;
-    LINE_END_SLOTS.Load(ar);
+    LineEndSlots().Load(ar);
     m_bElbow = bElbow;
     CQYDrawComponent::ResetTrackPoints();
 }
@@ -76,29 +74,6 @@ BOOL CQYLineComponent::CreateFromPoints(const POINT* lpPoints, int nCount)
 BOOL CQYLineComponent::CreateFromArray(const CArray<CPoint, CPoint>& points)
 {
     return CreateFromPoints(points.GetData(), static_cast<int>(points.GetSize()));
-}
-
-void CQYLineComponent::SetEndArrow(CQYBaseEndObject* pEnd) { LINE_END_SLOTS.SetEnd(pEnd); }
-CQYBaseEndObject* CQYLineComponent::GetEndArrow() { return m_pEndArrow; }
-void CQYLineComponent::SetStartArrow(CQYBaseEndObject* pStart) { LINE_END_SLOTS.SetStart(pStart); }
-CQYBaseEndObject* CQYLineComponent::GetStartArrow() { return m_pStartArrow; }
-void CQYLineComponent::RemoveEndArrow() { LINE_END_SLOTS.RemoveEnd(); }
-void CQYLineComponent::RemoveStartArrow() { LINE_END_SLOTS.RemoveStart(); }
-void CQYLineComponent::CreateEndArrow(const int& nType) { LINE_END_SLOTS.CreateEnd(int(nType)); }
-void CQYLineComponent::CreateStartArrow(const int& nType) { LINE_END_SLOTS.CreateStart(int(nType)); }
-int CQYLineComponent::GetStartArrowType() { return m_nStartArrowType; }
-int CQYLineComponent::GetEndArrowType() { return m_nEndArrowType; }
-
-void CQYLineComponent::SetStartArrowType(const int& nType)
-{
-    m_nStartArrowType = nType;
-    CreateStartArrow(nType);
-}
-
-void CQYLineComponent::SetEndArrowType(const int& nType)
-{
-    m_nEndArrowType = nType;
-    CreateEndArrow(nType);
 }
 
 BOOL CQYLineComponent::GetElbow()
@@ -191,4 +166,9 @@ BOOL CQYLineComponent::OffsetTrackPoint(int nIndex, int dx, int dy)
     m_lpCompTrackPoints[nIndex] = point;
     UpdateComp();
     return TRUE;
+}
+
+void CQYLineComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
-class CQYLineComponent : public CQYDrawComponent {
+class CQYLineComponent : public CQYDrawComponent, public CQYPointFigure,
+                               public QYLineEndAccess<CQYLineComponent> {
     DECLARE_SERIAL(CQYLineComponent)
 public:
     CQYLineComponent();
@@ -21,21 +24,12 @@ public:
     // Takes all the points; routed when the elbow mode is on, else the mode
     // goes on when the segments are all horizontal or vertical.  FALSE
     // (nothing changed) for fewer than two points.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount);
 
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
+    void SetEndArrowType(const int& nType) override;
     virtual BOOL GetElbow();
     virtual void SetElbow(BOOL bElbow);
     virtual BOOL IsOrthogonal();

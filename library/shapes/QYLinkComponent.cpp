@@ -30,17 +30,13 @@ CQYLinkComponent::CQYLinkComponent(const CQYLinkComponent& src)
       m_nEndArrowType(src.m_nEndArrowType), m_bElbow(src.m_bElbow)
 {
     SetOver4ResizeHandles(TRUE);
-    if (src.m_pStartArrow != nullptr)
-        m_pStartArrow = src.m_pStartArrow->Copy();
-    if (src.m_pEndArrow != nullptr)
-        m_pEndArrow = src.m_pEndArrow->Copy();
+    LineEndSlots().CopyFrom(src.m_pStartArrow, src.m_pEndArrow);
     CQYDrawComponent::ResetTrackPoints();
 }
 
 CQYLinkComponent::~CQYLinkComponent()
 {
-    delete m_pStartArrow;
-    delete m_pEndArrow;
+    LineEndSlots().DeleteBoth();
     SetPort(m_pFromPort, nullptr);
     SetPort(m_pToPort, nullptr);
 }
@@ -58,9 +54,8 @@ void CQYLinkComponent::Serialize(CArchive& ar)
     const CQYLoadingHold hold(this);
     CQYDrawComponent::Serialize(ar);
     if (ar.IsStoring()) {
-        ar << m_bElbow << m_nStartArrowType << m_nEndArrowType;
-        ar.WriteObject(m_pStartArrow);
-        ar.WriteObject(m_pEndArrow);
+        ar << m_bElbow;
+        LineEndSlots().Store(ar);
         ar << m_ptLabel.x << m_ptLabel.y;
         return;
     }
@@ -499,93 +494,6 @@ void CQYLinkComponent::ResetTrackPoints()
 }
 
 // ---------------------------------------------------------------------------
-// Line ends
-
-void CQYLinkComponent::SetEndArrow(CQYBaseEndObject* pEnd)
-{
-    if (pEnd == m_pEndArrow)
-        return;
-    delete m_pEndArrow;
-    m_pEndArrow = pEnd;
-    if (pEnd == nullptr)
-        m_nEndArrowType = 0;
-}
-
-CQYBaseEndObject* CQYLinkComponent::GetEndArrow()
-{
-    return m_pEndArrow;
-}
-
-void CQYLinkComponent::SetStartArrow(CQYBaseEndObject* pStart)
-{
-    if (pStart == m_pStartArrow)
-        return;
-    delete m_pStartArrow;
-    m_pStartArrow = pStart;
-    if (pStart == nullptr)
-        m_nStartArrowType = 0;
-}
-
-CQYBaseEndObject* CQYLinkComponent::GetStartArrow()
-{
-    return m_pStartArrow;
-}
-
-void CQYLinkComponent::RemoveEndArrow()
-{
-    if (m_pEndArrow == nullptr)
-        return;
-    delete m_pEndArrow;
-    m_pEndArrow = nullptr;
-    m_nEndArrowType = 0;
-}
-
-void CQYLinkComponent::RemoveStartArrow()
-{
-    if (m_pStartArrow == nullptr)
-        return;
-    delete m_pStartArrow;
-    m_pStartArrow = nullptr;
-    m_nStartArrowType = 0;
-}
-
-int CQYLinkComponent::GetStartArrowType()
-{
-    return m_nStartArrowType;
-}
-
-void CQYLinkComponent::SetStartArrowType(const int& nType)
-{
-    m_nStartArrowType = nType;
-    CreateStartArrow(nType);
-}
-
-int CQYLinkComponent::GetEndArrowType()
-{
-    return m_nEndArrowType;
-}
-
-void CQYLinkComponent::SetEndArrowType(const int& nType)
-{
-    m_nEndArrowType = nType;
-    CreateEndArrow(nType);
-}
-
-void CQYLinkComponent::CreateEndArrow(const int& nType)
-{
-    const int nCode = nType; // the reference may name the member RemoveEndArrow resets
-    RemoveEndArrow();
-    QYReplaceLineEnd(&m_pEndArrow, &m_nEndArrowType, nCode);
-}
-
-void CQYLinkComponent::CreateStartArrow(const int& nType)
-{
-    const int nCode = nType;
-    RemoveStartArrow();
-    QYReplaceLineEnd(&m_pStartArrow, &m_nStartArrowType, nCode);
-}
-
-// ---------------------------------------------------------------------------
 // Geometry and drawing
 
 CRect CQYLinkComponent::GetRect()
@@ -660,4 +568,9 @@ void CQYLinkComponent::OnDrawTrackCustom(CDC* pDC)
         return;
     pDC->Polyline(m_lpCompTrackPoints, m_nCompTrackPtCount);
     QYDrawLineEnds(pDC, m_pStartArrow, m_pEndArrow, m_lpCompTrackPoints, m_nCompTrackPtCount, FALSE);
+}
+
+void CQYLinkComponent::SetEndArrowType(const int& nType)
+{
+    QYLineEndAccess::SetEndArrowType(nType);
 }

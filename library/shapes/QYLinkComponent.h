@@ -8,10 +8,12 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYPortLink.h"
 #include "library/shapes/QYBaseEndObject.h"
+#include "library/shapes/QYLineEndOwner.h"
 
 class CQYPortComponent;
 
-class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink {
+class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink,
+                               public QYLineEndAccess<CQYLinkComponent> {
     DECLARE_SERIAL(CQYLinkComponent)
 public:
     CQYLinkComponent();
@@ -30,8 +32,8 @@ public:
     // Sets the points (with the elbow mode: first point, corner, last
     // point) and binds the given ports, then the area and position.  FALSE
     // (nothing changed) for fewer than two points.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
-                                 CQYPortComponent* pTo = nullptr);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
+                                 CQYPortComponent* pTo = nullptr) override;
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount, CQYPortComponent* pFrom = nullptr,
                                   CQYPortComponent* pTo = nullptr);
 
@@ -48,8 +50,8 @@ public:
     void SetToPort(CQYPortComponent* pPort) override;
     void DetachPort(CQYPortComponent* pPort) override;
 
-    virtual CQYPortComponent* GetFromPort();
-    virtual CQYPortComponent* GetToPort();
+    CQYPortComponent* GetFromPort() override;
+    CQYPortComponent* GetToPort() override;
     virtual CQYDrawComponent* GetFromComp();
     virtual CQYDrawComponent* GetToComp();
     virtual void SetLabelPoint(const CPoint& point);
@@ -71,27 +73,14 @@ public:
     virtual BOOL IsOrthogonal();
     virtual BOOL IsEndPoint(int nIndex);
 
-    // Line ends: the setters delete the line end they replace; NULL (and
-    // the removers) reset the arrow type to 0.
-    virtual void SetEndArrow(CQYBaseEndObject* pEnd);
-    virtual CQYBaseEndObject* GetEndArrow();
-    virtual void SetStartArrow(CQYBaseEndObject* pStart);
-    virtual CQYBaseEndObject* GetStartArrow();
-    virtual void RemoveEndArrow();
-    virtual void RemoveStartArrow();
-    virtual int GetStartArrowType();
-    virtual void SetStartArrowType(const int& nType);
-    virtual int GetEndArrowType();
-    virtual void SetEndArrowType(const int& nType);
-    // The line end of the code (1-39) in place of the old one; 0 and codes
-    // above 39 keep the code and create nothing.
-    virtual void CreateEndArrow(const int& nType);
-    virtual void CreateStartArrow(const int& nType);
+    // The arrow type of the end, for the ports and the model that know the
+    // figure only as a connector or point figure.
+    void SetEndArrowType(const int& nType) override;
 
     virtual BOOL MovePortBy(CQYPortComponent* pPort, int dx, int dy);
-    virtual void OffsetSelectedTrack(int dx, int dy, int ex, int ey);
-    virtual void OffsetAllTrackPoints(int dx, int dy);
-    virtual BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy);
+    void OffsetSelectedTrack(int dx, int dy, int ex, int ey) override;
+    void OffsetAllTrackPoints(int dx, int dy) override;
+    BOOL OffsetTransformedTrackPoint(int nIndex, int dx, int dy) override;
 
     virtual BOOL GetElbow();
     // Stores the mode; the points are not routed again.

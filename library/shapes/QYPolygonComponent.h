@@ -3,8 +3,9 @@
 #pragma once
 
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYPointFigure.h"
 
-class CQYPolygonComponent : public CQYDrawComponent {
+class CQYPolygonComponent : public CQYDrawComponent, public CQYPointFigure {
     DECLARE_SERIAL(CQYPolygonComponent)
 public:
     CQYPolygonComponent();
@@ -16,7 +17,7 @@ public:
     CQYDrawComponent* Copy() override;
 
     // Takes all the points; TRUE.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>& points);
+    BOOL CreateFromArray(const CArray<CPoint, CPoint>& points) override;
 
     CRect GetRect() override;
     void GeometryUpdated(CQYArea* pRgn) override;

@@ -32,10 +32,7 @@ CQYDrawComponent* CQYRectComponent::Copy()
 void CQYRectComponent::Create(CRect& rcPos, CString strCaption)
 {
     AllocMemory(4);
-    m_lpCompPoints[0] = POINT{rcPos.left, rcPos.top};
-    m_lpCompPoints[1] = POINT{rcPos.right, rcPos.top};
-    m_lpCompPoints[2] = POINT{rcPos.right, rcPos.bottom};
-    m_lpCompPoints[3] = POINT{rcPos.left, rcPos.bottom};
+    QYRectCorners(rcPos, m_lpCompPoints);
     SetObjectCaption(strCaption);
     UpdateComp();
     UpdatePosition();

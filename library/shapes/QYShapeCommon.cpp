@@ -1,6 +1,7 @@
 #include "library/shapes/QYShapeCommon.h"
 
 #include "framework/gdi/CDC.h"
+#include "library/model/QYDrawPortsComponent.h"
 #include "library/shapes/QYShapeTypes.h"
 
 void QYSetShapeDefaults(CQYDrawComponent* pComp, int nType)
@@ -11,6 +12,21 @@ void QYSetShapeDefaults(CQYDrawComponent* pComp, int nType)
         pProp->m_crBkColor = QY_SHAPE_FILL_COLOR;
     }
     pComp->m_bOver4ResizeHandles = TRUE;
+}
+
+void QYRectCorners(const CRect& rect, POINT* lpPoints)
+{
+    lpPoints[0] = POINT{rect.left, rect.top};
+    lpPoints[1] = POINT{rect.right, rect.top};
+    lpPoints[2] = POINT{rect.right, rect.bottom};
+    lpPoints[3] = POINT{rect.left, rect.bottom};
+}
+
+void QYCreateBoxPorts(CQYDrawPortsComponent* pComp)
+{
+    const double ratios[9][2] = {{0.5, 0.5}, {1, 1}, {1, 0}, {0, 1}, {0, 0}, {0, 0.5}, {0.5, 1}, {1, 0.5}, {0.5, 0}};
+    for (const auto& ratio : ratios)
+        pComp->CreateDefaultPort(ratio[0], ratio[1]);
 }
 
 void QYRectHandles(const CRect& r, CArray<CPoint, CPoint>* pArray)

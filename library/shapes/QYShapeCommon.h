@@ -1,12 +1,14 @@
 // Small steps shared by the drawn shapes: their default property values,
-// the points' bounding rectangle, the eight resize handles of a rectangle
-// and the green dotted outline of highlights.
+// the points' bounding rectangle, a rectangle's corners and eight resize
+// handles, the nine ports of a boxed component and the green dotted outline
+// of highlights.
 #pragma once
 
 #include "framework/collections/Arrays.h"
 #include "library/model/QYDrawComponent.h"
 
 class CDC;
+class CQYDrawPortsComponent;
 
 // Writes the type code into the default property set and gives it the
 // shapes' fill colour (dropping the cached brush); the over-4 resize
@@ -16,6 +18,13 @@ void QYSetShapeDefaults(CQYDrawComponent* pComp, int nType);
 // The eight handles of the rectangle: top-left, top-centre, top-right,
 // right-middle, bottom-right, bottom-centre, bottom-left, left-middle.
 void QYRectHandles(const CRect& rect, CArray<CPoint, CPoint>* pArray);
+
+// The rectangle's four corners, clockwise from the top-left.
+void QYRectCorners(const CRect& rect, POINT* lpPoints);
+
+// The nine default ports of a boxed component: the centre, the four
+// corners, then the middles of the left, bottom, right and top sides.
+void QYCreateBoxPorts(CQYDrawPortsComponent* pComp);
 
 // The points as an open polyline (bClose: a polygon) in a dotted green pen
 // of width 0 with the hollow brush; the DC is left as it was.

@@ -48,9 +48,9 @@ std::vector<POINT> FiveStar(const Frame& f)
 void AppendQuarter(std::vector<POINT>& out, int l, int t, int r, int b, UINT nQuarter)
 {
     const POINT box[2] = {{l, t}, {r, b}};
-    POINT arc[4];
+    POINT arc[QY_ARC_POINTS];
     QYArcToBezier(box, arc, nQuarter);
-    out.insert(out.end(), arc, arc + 4);
+    out.insert(out.end(), arc, arc + QY_ARC_POINTS);
 }
 
 std::vector<POINT> RoundCallout(const Frame& f)
@@ -70,12 +70,12 @@ std::vector<POINT> RoundCallout(const Frame& f)
 
 std::vector<POINT> Can(const Frame& f)
 {
-    POINT top[13];
-    POINT bottom[7];
+    POINT top[QY_ELLIPSE_POINTS];
+    POINT bottom[QY_HALF_ELLIPSE_POINTS];
     QYEllipseToBezier(CRect(f.L, f.T, f.R, f.T + f.H / 5), top);
     QYHalfEllipseToBezier(CRect(f.L, f.B - f.H / 5, f.R, f.B), bottom, FALSE);
-    std::vector<POINT> p(top, top + 13);
-    p.insert(p.end(), bottom, bottom + 7);
+    std::vector<POINT> p(top, top + QY_ELLIPSE_POINTS);
+    p.insert(p.end(), bottom, bottom + QY_HALF_ELLIPSE_POINTS);
     return p;
 }
 

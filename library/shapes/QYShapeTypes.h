@@ -34,3 +34,8 @@
 
 // The fill colour of new shapes: RGB(187, 224, 227).
 #define QY_SHAPE_FILL_COLOR 0x00E3E0BB
+
+// Labels and pictures.
+#define QY_COMP_IMAGE 22
+#define QY_COMP_STATIC 2
+#define QY_COMP_HYLINK 32

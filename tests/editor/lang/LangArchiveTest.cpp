@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -291,4 +292,27 @@ TEST(LangArchive, EveryTruncationFailsCleanly)
     }
 }
 
+}
+
+TEST(LangArchive, MapKeysHoldingANulByteAreRefused)
+{
+    // A tag, a keyword and a group name written with a marker byte that is
+    // then made a NUL wherever it occurs: each body must be refused, not stored under a
+    // shorter key.
+    ConfigHandle source;
+    const WORD group = AddTestGroup(source.get(), "Gr#up", RGB(1, 2, 3), RGB(4, 5, 6));
+    AddTestTag(source.get(), "<#", ">", "", group, FALSE);
+    source->GetKeywordMap().SetAt("key#word", group);
+    const Bytes body = StoreConfig(source.get());
+    for (const std::string marked : {"Gr#up", "<#", "key#word"}) {
+        SCOPED_TRACE(marked);
+        Bytes damaged = body;
+        int nMarked = 0;
+        for (auto at = damaged.begin();
+             (at = std::search(at, damaged.end(), marked.begin(), marked.end())) != damaged.end(); ++at, ++nMarked)
+            *(at + static_cast<long>(marked.find('#'))) = 0;
+        ASSERT_GT(nMarked, 0);
+        ConfigHandle config;
+        EXPECT_FALSE(LoadConfig(config.get(), damaged));
+    }
 }

@@ -116,8 +116,8 @@ TEST_F(LangIniTest, KeywordsAreSplitTrimmedAndChecked)
 {
     ASSERT_TRUE(ReadIni("[ColorGroups]\nNumGroups=2\nGroup1=Keyword\nGroup2=Type\n"
                         "[Keywords]\n  while  =  Keyword \nint=Type\nint=Keyword\nDim=Keyword\nDIM=Type\n"
-                        "orphan=Missing\n=Keyword\nempty=\nnoequals\n#define=Keyword\n"));
-    EXPECT_EQ(config->GetKeywordMap().GetCount(), 5);
+                        "orphan=Missing\n=Keyword\nempty=\nnoequals\n#define=Keyword\nca\r\rrriage=Keyword\n"));
+    EXPECT_EQ(config->GetKeywordMap().GetCount(), 5); // not the one holding CRs
     EXPECT_EQ(KeywordGroup(config.get(), "while"), 4);
     EXPECT_EQ(KeywordGroup(config.get(), "int"), 4); // the later entry wins
     EXPECT_EQ(KeywordGroup(config.get(), "Dim"), 4);
@@ -329,3 +329,66 @@ TEST_F(LangIniTest, NamesThatLeaveTheLanguageFolderAreRefused)
 }
 
 }
+
+namespace {
+
+TEST_F(LangIniTest, KeysHoldingANulByteAreRefused)
+{
+    const std::string cases[] = {
+        std::string("[Parser]\nNumTags=1\n[Tag1]\nBeginTag=\0/\nEndTag=x\n", 40),
+        std::string("[ColorGroups]\nNumGroups=1\nGroup1=Na\0me\n", 39),
+    };
+    for (const std::string &text : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(ReadIni(text));
+        EXPECT_EQ(config->GetColorGroupCount(), 4);
+    }
+}
+
+TEST_F(LangIniTest, FlagsAreStoredAsTrueWhateverNumberTheFileGives)
+{
+    auto file = [](const std::string &on) {
+        return "[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nConfigurable=" + on +
+               "\nForeground=1,2,3\nForeColorAutomatic=" + on + "\n[Parser]\nNumTags=1\n[Tag1]\nBeginTag=/*\n"
+               "EndTag=*/\nMultiLine=" + on + "\n[Font]\nBold=" + on + "\nItalic=" + on +
+               "\n[Editor]\nAutoIndent=" + on + "\nShowWhitespace=" + on + "\nVirtualWhitespace=" + on +
+               "\nReplaceTabs=" + on + "\nMatchCase=" + on + "\n";
+    };
+    ASSERT_TRUE(ReadIni(file("1")));
+    const Bytes withOne = StoreConfig(config.get());
+    for (const char *on : {"2", "-1", "16"}) {
+        SCOPED_TRACE(on);
+        ConfigHandle other;
+        const std::string path = folder.File("other.ini");
+        TempFolder::Write(path, file(on));
+        auto *pReader = new SECEditLangIniReader(path.c_str());
+        ASSERT_TRUE(pReader->Read(other.get()));
+        pReader->Release();
+        EXPECT_EQ(StoreConfig(other.get()), withOne);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LangIniTest, ValuesEndAtANulByteSoTheWriterCanWriteThemBack)
+{
+    ASSERT_TRUE(ReadIni(std::string("[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nDisplayName=Ab\0cd\n"
+                                    "[Font]\nFaceName=Mo\0no\n", 87)));
+    const int nGroup = config->GetColorGroupCount() - 1;
+    EXPECT_EQ(std::string(config->GetColorGroup(nGroup)->m_strDisplayName), "Ab");
+    EXPECT_EQ(std::string(config->GetFontFace()), "Mo");
+
+    const std::string written = folder.File("written.ini");
+    auto *pWriter = new SECEditLangIniWriter(written.c_str());
+    ASSERT_TRUE(pWriter->Write(config.get()));
+    pWriter->Release();
+    ConfigHandle again;
+    auto *pReader = new SECEditLangIniReader(written.c_str());
+    ASSERT_TRUE(pReader->Read(again.get()));
+    pReader->Release();
+    EXPECT_EQ(StoreConfig(again.get()), StoreConfig(config.get()));
+}
+
+} // namespace

@@ -203,6 +203,7 @@ public:
 TEST(Document, UpdateAllViewsSkipsTheSender)
 {
     CDocument doc;
+    doc.m_bAutoDelete = FALSE; // on the stack
     RecordingView a, b;
     doc.AddView(&a);
     doc.AddView(&b);
@@ -223,6 +224,7 @@ TEST(Document, UpdateAllViewsSkipsTheSender)
 TEST(Document, ViewsAndDocumentForgetEachOther)
 {
     auto* pDoc = new CDocument;
+    pDoc->m_bAutoDelete = FALSE; // it outlives its views here
     {
         RecordingView view;
         pDoc->AddView(&view);
@@ -236,6 +238,27 @@ TEST(Document, ViewsAndDocumentForgetEachOther)
     EXPECT_TRUE(pDoc->IsModified());
     delete pDoc;
     EXPECT_EQ(view.GetDocument(), nullptr);
+}
+
+class CountedDocument : public CDocument {
+public:
+    explicit CountedDocument(int& nDeleted) : m_nDeleted(nDeleted) {}
+    ~CountedDocument() override { ++m_nDeleted; }
+    int& m_nDeleted;
+};
+
+TEST(Document, AutoDeletingDocumentGoesWithItsLastView)
+{
+    int nDeleted = 0;
+    auto* pDoc = new CountedDocument(nDeleted);
+    RecordingView a, b;
+    pDoc->AddView(&a);
+    pDoc->AddView(&b);
+    pDoc->RemoveView(&a);
+    EXPECT_EQ(nDeleted, 0);
+    pDoc->RemoveView(&b);
+    EXPECT_EQ(nDeleted, 1);
+    EXPECT_EQ(b.GetDocument(), nullptr);
 }
 
 } // namespace

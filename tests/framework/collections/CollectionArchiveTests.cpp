@@ -40,14 +40,14 @@ void DeleteObjects(CObject &collection)
 {
     std::set<CObject *> objects;
     if (CObList *pList = dynamic_cast<CObList *>(&collection)) {
-        for (POSITION pos = pList->GetHeadPosition(); pos != NULL;)
+        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
             objects.insert(pList->GetNext(pos));
     } else if (CObArray *pArray = dynamic_cast<CObArray *>(&collection)) {
         for (int i = 0; i < pArray->GetSize(); i++)
             objects.insert(pArray->GetAt(i));
     } else if (CMapStringToOb *pMap = dynamic_cast<CMapStringToOb *>(&collection)) {
         POSITION pos = pMap->GetStartPosition();
-        while (pos != NULL) {
+        while (pos != nullptr) {
             CString key;
             CObject *pObject;
             pMap->GetNextAssoc(pos, key, pObject);
@@ -246,3 +246,181 @@ INSTANTIATE_TEST_SUITE_P(Collections, CorruptCollection, ::testing::Values(
     [](const ::testing::TestParamInfo<CorruptCase> &info) { return info.param.name; });
 
 } // namespace
+
+// ---------------------------------------------------------------------------
+// Failed loads free the objects they made
+
+// An archived element that counts the live copies of itself.
+class CCountedItem : public CObject {
+    DECLARE_SERIAL(CCountedItem)
+public:
+    CCountedItem() { ++s_nLive; }
+    ~CCountedItem() override { --s_nLive; }
+    void Serialize(CArchive &ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_nValue;
+        else
+            ar >> m_nValue;
+    }
+    WORD m_nValue = 0;
+    static int s_nLive;
+};
+IMPLEMENT_SERIAL(CCountedItem, CObject, 1)
+int CCountedItem::s_nLive = 0;
+
+namespace {
+
+// The record of a collection written as an object, its last byte cut off so
+// that its last element fails.
+template <class COLLECTION>
+Bytes CutCollectionRecord(COLLECTION &collection)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteObject(&collection);
+        ar.Close();
+    }
+    const BYTE *data = file.GetBufferData();
+    return Bytes(data, data + file.GetLength() - 1);
+}
+
+// Reads one object record; TRUE when it failed.
+bool ObjectRecordFails(Bytes bytes)
+{
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    try {
+        CArchive ar(&file, CArchive::load);
+        delete ar.ReadObject(nullptr);
+    } catch (CArchiveException *e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(CollectionFailedLoad, FreesTheElementsItRead)
+{
+    CCountedItem items[3];
+    CObArray array;
+    CObList list;
+    CMapStringToOb map;
+    CObList nested;            // a list inside an array inside the record
+    CObArray outer;
+    for (CCountedItem &item : items) {
+        array.Add(&item);
+        list.AddTail(&item);
+    }
+    map.SetAt("a", &items[0]);
+    map.SetAt("b", &items[1]);
+    nested.AddTail(&items[2]);
+    outer.Add(&nested);
+    outer.Add(&items[0]);
+    const Bytes cases[] = {CutCollectionRecord(array), CutCollectionRecord(list), CutCollectionRecord(map),
+                           CutCollectionRecord(outer)};
+    for (const Bytes &bytes : cases) {
+        EXPECT_TRUE(ObjectRecordFails(bytes));
+        EXPECT_EQ(CCountedItem::s_nLive, 3); // only the test's own items
+    }
+}
+
+TEST(CollectionFailedLoad, ARepeatedMapKeyDeletesTheValueItReplaces)
+{
+    const BYTE itemClass[] = {0xFF, 0xFF, 0x01, 0x00, 0x0C, 0x00, 'C', 'C', 'o', 'u', 'n', 't', 'e', 'd',
+                              'I', 't', 'e', 'm'};
+    auto newItem = [&](Bytes &bytes, WORD value) {
+        bytes.insert(bytes.end(), itemClass, itemClass + sizeof itemClass);
+        bytes.insert(bytes.end(), {BYTE(value), 0});
+    };
+    auto key = [](Bytes &bytes, char name) { bytes.insert(bytes.end(), {1, BYTE(name)}); };
+
+    // "k" twice: the first value is deleted, the map holds the second.
+    Bytes twice{2, 0};
+    key(twice, 'k');
+    newItem(twice, 1);
+    key(twice, 'k');
+    twice.insert(twice.end(), {0x01, 0x80, 2, 0}); // the class by index, value 2
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, twice), -1);
+        CObject *pValue = nullptr;
+        ASSERT_TRUE(map.Lookup("k", pValue));
+        EXPECT_EQ(static_cast<CCountedItem *>(pValue)->m_nValue, 2);
+        EXPECT_EQ(CCountedItem::s_nLive, 1);
+        delete pValue;
+    }
+
+    // The replaced value is still held by another key: it stays.
+    Bytes shared{3, 0};
+    key(shared, 'a');
+    newItem(shared, 1);
+    key(shared, 'k');
+    shared.insert(shared.end(), {0x02, 0x00}); // the object read under "a"
+    key(shared, 'k');
+    shared.insert(shared.end(), {0x01, 0x80, 2, 0});
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, shared), -1);
+        CObject *pA = nullptr;
+        CObject *pK = nullptr;
+        ASSERT_TRUE(map.Lookup("a", pA));
+        ASSERT_TRUE(map.Lookup("k", pK));
+        EXPECT_EQ(static_cast<CCountedItem *>(pA)->m_nValue, 1);
+        EXPECT_EQ(static_cast<CCountedItem *>(pK)->m_nValue, 2);
+        EXPECT_EQ(CCountedItem::s_nLive, 2);
+        delete pA;
+        delete pK;
+    }
+
+    // The replaced value is held by a list read in between: it stays.
+    Bytes elsewhere{3, 0};
+    key(elsewhere, 'w');
+    newItem(elsewhere, 1); // class 1, object 2
+    key(elsewhere, 'l');
+    const BYTE listClass[] = {0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00, 'C', 'O', 'b', 'L', 'i', 's', 't'};
+    elsewhere.insert(elsewhere.end(), listClass, listClass + sizeof listClass); // class 3, object 4
+    elsewhere.insert(elsewhere.end(), {1, 0, 0x02, 0x00});                        // the list holds object 2
+    key(elsewhere, 'w');
+    elsewhere.insert(elsewhere.end(), {0x01, 0x80, 2, 0});
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, elsewhere), -1);
+        CObject *pW = nullptr;
+        CObject *pL = nullptr;
+        ASSERT_TRUE(map.Lookup("w", pW));
+        ASSERT_TRUE(map.Lookup("l", pL));
+        auto *pList = static_cast<CObList *>(pL);
+        ASSERT_EQ(pList->GetCount(), 1);
+        EXPECT_EQ(static_cast<CCountedItem *>(pList->GetHead())->m_nValue, 1);
+        EXPECT_EQ(CCountedItem::s_nLive, 2);
+        delete pList->GetHead();
+        delete pList;
+        delete pW;
+    }
+
+    // The list is let go of in turn, and with it the last reference: the
+    // replaced value goes then.
+    Bytes released{4, 0};
+    key(released, 'w');
+    newItem(released, 1);
+    key(released, 'l');
+    released.insert(released.end(), listClass, listClass + sizeof listClass);
+    released.insert(released.end(), {1, 0, 0x02, 0x00});
+    key(released, 'l');
+    released.insert(released.end(), {0x00, 0x00}); // null
+    key(released, 'w');
+    released.insert(released.end(), {0x01, 0x80, 2, 0});
+    {
+        CMapStringToOb map;
+        ASSERT_EQ(LoadFailureCause(map, released), -1);
+        CObject *pW = nullptr;
+        ASSERT_TRUE(map.Lookup("w", pW));
+        EXPECT_EQ(static_cast<CCountedItem *>(pW)->m_nValue, 2);
+        EXPECT_EQ(CCountedItem::s_nLive, 1);
+        delete pW;
+    }
+    EXPECT_EQ(CCountedItem::s_nLive, 0);
+}

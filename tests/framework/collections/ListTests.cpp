@@ -14,7 +14,7 @@ typedef CList<int, int> IntList;
 std::vector<int> Forward(const IntList &list)
 {
     std::vector<int> values;
-    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         values.push_back(list.GetNext(pos));
     return values;
 }
@@ -22,7 +22,7 @@ std::vector<int> Forward(const IntList &list)
 std::vector<int> Backward(const IntList &list)
 {
     std::vector<int> values;
-    for (POSITION pos = list.GetTailPosition(); pos != NULL;)
+    for (POSITION pos = list.GetTailPosition(); pos != nullptr;)
         values.insert(values.begin(), list.GetPrev(pos));
     return values;
 }
@@ -36,7 +36,7 @@ struct ListOp {
 
 void Apply(IntList &list, const ListOp &op)
 {
-    POSITION pos = op.index < 0 ? NULL : list.FindIndex(op.index);
+    POSITION pos = op.index < 0 ? nullptr : list.FindIndex(op.index);
     switch (op.kind) {
     case ListOp::Tail: list.AddTail(op.value); break;
     case ListOp::Head: list.AddHead(op.value); break;
@@ -135,7 +135,7 @@ TEST_P(RemovalDuringIteration, KeepsTheWalkGoing)
     const RemovalCase &c = GetParam();
     int visited = 0;
     POSITION pos = c.backwards ? list.GetTailPosition() : list.GetHeadPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         POSITION posThis = pos;
         int value = c.backwards ? list.GetPrev(pos) : list.GetNext(pos);
         visited++;
@@ -210,7 +210,7 @@ TEST(ListJoining, AddingItselfDoublesOnce)
 TEST(ListMisuse, RaisesInsteadOfTouchingMemory)
 {
     IntList list;
-    POSITION none = NULL;
+    POSITION none = nullptr;
     std::vector<std::function<void()>> misuses = {
         [&] { list.RemoveHead(); },
         [&] { list.RemoveTail(); },

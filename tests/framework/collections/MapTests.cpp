@@ -46,7 +46,7 @@ std::vector<KEY> VisitOrder(const MAP &map)
 {
     std::vector<KEY> keys;
     POSITION pos = map.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         KEY key;
         VALUE value;
         map.GetNextAssoc(pos, key, value);
@@ -77,9 +77,9 @@ TEST(MapOrder, CollidingWordsShareABucket)
 {
     CMapWordToPtr map;
     // 0x010 hashes to 1 and 0x120 to 18: both bucket 1; 0x000 is bucket 0.
-    map.SetAt(0x010, NULL);
-    map.SetAt(0x120, NULL);
-    map.SetAt(0x000, NULL);
+    map.SetAt(0x010, nullptr);
+    map.SetAt(0x120, nullptr);
+    map.SetAt(0x000, nullptr);
     EXPECT_EQ((VisitOrder<CMapWordToPtr, WORD, void *>(map)), (std::vector<WORD>{0x000, 0x120, 0x010}));
 }
 
@@ -116,7 +116,7 @@ TEST_P(MapVisiting, EveryPairOnceAndRemovableOnTheWay)
 
     std::map<int, int> seen;
     POSITION pos = map.GetStartPosition();
-    while (pos != NULL) {
+    while (pos != nullptr) {
         int key, value;
         map.GetNextAssoc(pos, key, value);
         EXPECT_TRUE(seen.emplace(key, value).second) << "visited twice: " << key;
@@ -135,7 +135,7 @@ TEST(MapLookup, SetLookupAndRemove)
 {
     CMapStringToPtr map;
     int a = 0, b = 0;
-    void *value = NULL;
+    void *value = nullptr;
     EXPECT_FALSE(map.Lookup("x", value));
     EXPECT_FALSE(map.RemoveKey("x"));
     map.SetAt("x", &a);
@@ -176,7 +176,7 @@ TEST(MapLookup, PointerKeys)
     int items[40];
     for (int &item : items)
         map.SetAt(&item, &item + 1);
-    void *value = NULL;
+    void *value = nullptr;
     EXPECT_TRUE(map.Lookup(&items[7], value));
     EXPECT_EQ(value, &items[8]);
     EXPECT_EQ(map.GetCount(), 40);
@@ -185,7 +185,7 @@ TEST(MapLookup, PointerKeys)
 TEST(MapMisuse, RaisesInsteadOfTouchingMemory)
 {
     CMapWordToPtr map;
-    POSITION none = NULL;
+    POSITION none = nullptr;
     WORD key;
     void *value;
     for (auto misuse : std::vector<std::function<void()>>{

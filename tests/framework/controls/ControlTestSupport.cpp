@@ -112,6 +112,26 @@ QWidget *WidgetOf(HWND hWnd)
     return WindowCore::Widget(hWnd);
 }
 
+bool ShowSampleDialog(CDialog &dialog)
+{
+    RegisterSampleTemplates();
+    if (!dialog.Create(IDD_SAMPLE))
+        return false;
+    dialog.ShowWindow(SW_SHOW);
+    PumpEvents();
+    return true;
+}
+
+bool ShowSampleDialogFocused(CRecordingDialog &dialog)
+{
+    if (!ShowSampleDialog(dialog))
+        return false;
+    PlexoDialogRestoreFocus(dialog.m_hWnd);
+    PumpEvents();
+    dialog.commands.clear();
+    return true;
+}
+
 void PumpEvents()
 {
     for (int i = 0; i < 3; ++i) {

@@ -63,6 +63,13 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// Creates the sample dialog from its template, shows it and pumps the events;
+// false when it cannot be created.
+bool ShowSampleDialog(CDialog &dialog);
+// As ShowSampleDialog, then the focus where the dialog first puts it and
+// the commands heard so far forgotten.
+bool ShowSampleDialogFocused(CRecordingDialog &dialog);
+
 // The widget of a window, to send Qt input to.
 QWidget *WidgetOf(HWND hWnd);
 void PumpEvents();

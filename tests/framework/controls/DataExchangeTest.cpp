@@ -39,10 +39,7 @@ class DataExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PumpEvents();
+        ASSERT_TRUE(ShowSampleDialog(dialog));
     }
     HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }
 

@@ -15,12 +15,7 @@ class DialogKeyboardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PlexoDialogRestoreFocus(dialog.m_hWnd);
-        PumpEvents();
-        dialog.commands.clear();
+        ASSERT_TRUE(ShowSampleDialogFocused(dialog));
     }
 
     HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }

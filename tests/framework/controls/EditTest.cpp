@@ -65,10 +65,7 @@ class EditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PumpEvents();
+        ASSERT_TRUE(ShowSampleDialog(dialog));
         name = ::GetDlgItem(dialog.m_hWnd, IDC_NAME);
         notes = ::GetDlgItem(dialog.m_hWnd, IDC_NOTES);
         edit.Attach(name);

@@ -34,10 +34,7 @@ class ListComboTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PumpEvents();
+        ASSERT_TRUE(ShowSampleDialog(dialog));
         list.Attach(Item(IDC_LIST));
         owner.Attach(Item(IDC_OWNER_LIST));
         history.Attach(Item(IDC_HISTORY));

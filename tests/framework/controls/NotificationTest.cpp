@@ -31,12 +31,7 @@ class NotificationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PlexoDialogRestoreFocus(dialog.m_hWnd);
-        PumpEvents();
-        dialog.commands.clear();
+        ASSERT_TRUE(ShowSampleDialogFocused(dialog));
         dialog.drawn.clear();
     }
     HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }

@@ -44,10 +44,7 @@ class PopupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PumpEvents();
+        ASSERT_TRUE(ShowSampleDialog(dialog));
     }
     CRecordingDialog dialog;
 };

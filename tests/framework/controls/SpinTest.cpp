@@ -33,10 +33,7 @@ class SpinTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterSampleTemplates();
-        ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
-        dialog.ShowWindow(SW_SHOW);
-        PumpEvents();
+        ASSERT_TRUE(ShowSampleDialog(dialog));
         spin.Attach(::GetDlgItem(dialog.m_hWnd, IDC_COUNT_SPIN));
         count = ::GetDlgItem(dialog.m_hWnd, IDC_COUNT);
     }

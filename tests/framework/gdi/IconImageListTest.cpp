@@ -5,6 +5,7 @@
 
 #include "framework/gdi/DibHeaders.h"
 #include "framework/gdi/ImageList.h"
+#include "framework/resources/ResourceImages.h"
 #include "framework/resources/Resources.h"
 
 #include <vector>
@@ -241,3 +242,31 @@ TEST(Icon, AlphaMarksTransparencyInThirtyTwoBitImages)
     EXPECT_EQ(c.At(1, 0), RGB(200, 0, 0));
     PlexoDestroyGdiIcon(icon);
 }
+
+namespace {
+
+TEST(LoadImage, IconsComeAtTheNearestSizeStretchedToTheSizeAsked)
+{
+    PlexoRegisterIcon(4301, PLEXO_TEST_DATA_DIR "/resources/two-sizes.ico");
+    struct Case {
+        int cx, cy;
+        int width;         // of the icon made
+        COLORREF colour;   // its pixels: the 16-pixel image is red, the 32-pixel one green
+    };
+    const Case cases[] = {{16, 16, 16, RGB(255, 0, 0)}, {32, 32, 32, RGB(0, 255, 0)}, {30, 30, 30, RGB(0, 255, 0)},
+                          {0, 0, 16, RGB(255, 0, 0)}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.cx);
+        HICON icon = static_cast<HICON>(LoadImage(nullptr, MAKEINTRESOURCE(4301), IMAGE_ICON, c.cx, c.cy, 0));
+        ASSERT_NE(icon, nullptr);
+        Canvas canvas(40, 40);
+        ASSERT_TRUE(DrawIconEx(canvas.dc.m_hDC, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+        EXPECT_EQ(canvas.BoundsNot(RGB(255, 255, 255)), CRect(0, 0, c.width, c.width));
+        EXPECT_EQ(canvas.At(c.width / 2, c.width / 2), c.colour);
+        PlexoDestroyGdiIcon(icon);
+    }
+    EXPECT_EQ(LoadImage(nullptr, MAKEINTRESOURCE(4399), IMAGE_ICON, 16, 16, 0), nullptr);
+    EXPECT_EQ(LoadImage(nullptr, MAKEINTRESOURCE(4301), IMAGE_CURSOR, 16, 16, 0), nullptr);
+}
+
+} // namespace

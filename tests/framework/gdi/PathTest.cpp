@@ -155,6 +155,30 @@ TEST(Path, FlattenTurnsCurvesIntoLines)
         EXPECT_EQ(types[i], PT_LINETO) << i;
 }
 
+TEST(Path, FlattensCurvesAcrossTheWholeCoordinateRange)
+{
+    Canvas c(40, 40);
+    const POINT curve[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000},
+                           {2000000000, -2000000000}};
+    c.dc.BeginPath();
+    c.dc.PolyBezier(curve, 4);
+    c.dc.EndPath();
+    ASSERT_TRUE(c.dc.FlattenPath());
+    // A curve this long gets the most steps, not the fewest.
+    EXPECT_GT(PathTypes(c.dc).size(), 100u);
+}
+
+TEST(Path, ArcsOfBoxesAcrossTheWholeCoordinateRange)
+{
+    Canvas c(40, 40);
+    c.dc.BeginPath();
+    EXPECT_TRUE(c.dc.Arc(-69, -69, 2147483646, 2147483646, 0, 0, 40, 40));
+    EXPECT_TRUE(c.dc.Chord(-2147483647, 0, 2147483647, 40, 0, 0, 40, 40));
+    c.dc.EndPath();
+    // Arcs this large get the most steps, not the fewest.
+    EXPECT_GT(PathTypes(c.dc).size(), 4000u);
+}
+
 TEST(Path, MisuseIsRefused)
 {
     Canvas c(8, 8);

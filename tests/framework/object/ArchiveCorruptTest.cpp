@@ -31,7 +31,7 @@ Bytes SampleDocument()
 // Reads the sample document; everything loaded is owned and freed.
 void LoadSampleDocument(CArchive &ar)
 {
-    CTestHolder *pRoot = NULL;
+    CTestHolder *pRoot = nullptr;
     ar >> pRoot;
     std::unique_ptr<CTestHolder> ownRoot(pRoot);
     CString strTitle;
@@ -39,7 +39,7 @@ void LoadSampleDocument(CArchive &ar)
     DWORD_PTR nCount = ar.ReadCount();
     std::vector<std::unique_ptr<CObject>> items;
     for (DWORD_PTR i = 0; i < nCount; ++i) {
-        CTestItem *pItem = NULL;
+        CTestItem *pItem = nullptr;
         ar >> pItem;
         if (items.empty() || items.back().get() != pItem)
             items.emplace_back(pItem);
@@ -97,17 +97,17 @@ Bytes NewClass(WORD wSchema, const char *lpszName)
 
 void ReadAnyObject(CArchive &ar)
 {
-    CObject *pOb = NULL;
+    CObject *pOb = nullptr;
     ar >> pOb;
     delete pOb;
 }
 
 void ReadTwoObjects(CArchive &ar)
 {
-    CObject *p1 = NULL;
+    CObject *p1 = nullptr;
     ar >> p1;
     std::unique_ptr<CObject> own(p1);
-    CObject *p2 = NULL;
+    CObject *p2 = nullptr;
     ar >> p2;
     if (p2 != p1)
         delete p2;
@@ -115,7 +115,7 @@ void ReadTwoObjects(CArchive &ar)
 
 void ReadItem(CArchive &ar)
 {
-    CTestItem *pItem = NULL;
+    CTestItem *pItem = nullptr;
     ar >> pItem;
     delete pItem;
 }
@@ -132,7 +132,7 @@ void ReadCountAndItems(CArchive &ar)
     std::vector<std::unique_ptr<CObject>> items;
     items.reserve(n); // what a careless loader would do
     for (DWORD_PTR i = 0; i < n; ++i) {
-        CObject *pOb = NULL;
+        CObject *pOb = nullptr;
         ar >> pOb;
         items.emplace_back(pOb);
     }
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArchiveCorruptInput,
                     CArchiveException::badClass},
         CorruptCase{"WrongClassByReference", Concat({NewClass(1, "CTestOther"), {1}, {0x02, 0x00}}),
                     [](CArchive &ar) {
-                        CObject *pOb = NULL;
+                        CObject *pOb = nullptr;
                         ar >> pOb;
                         std::unique_ptr<CObject> own(pOb);
                         ReadItem(ar);

@@ -185,7 +185,7 @@ Bytes ItemRecord(int nValue, const char *lpszName)
 
 TEST(ArchiveObjects, NullIsTagZero)
 {
-    Bytes bytes = StoreBytes([](CArchive &ar) { ar << static_cast<const CObject *>(NULL); });
+    Bytes bytes = StoreBytes([](CArchive &ar) { ar << static_cast<const CObject *>(nullptr); });
     EXPECT_EQ(bytes, Bytes({0x00, 0x00}));
     LoadBytes(bytes, [](CArchive &ar) {
         CObject *pOb = reinterpret_cast<CObject *>(1);
@@ -202,7 +202,7 @@ TEST(ArchiveObjects, SecondObjectOfAClassUsesTheClassIndex)
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [](CArchive &ar) {
-        CTestItem *p1 = NULL, *p2 = NULL;
+        CTestItem *p1 = nullptr, *p2 = nullptr;
         ar >> p1 >> p2;
         std::unique_ptr<CTestItem> own1(p1), own2(p2);
         ASSERT_NE(p1, nullptr);
@@ -220,7 +220,7 @@ TEST(ArchiveObjects, RepeatedObjectUsesTheObjectIndex)
     EXPECT_EQ(bytes, Concat({NewClass(1, "CTestItem"), ItemRecord(9, "z"), {0x02, 0x00}}));
 
     LoadBytes(bytes, [](CArchive &ar) {
-        CObject *p1 = NULL, *p2 = NULL;
+        CObject *p1 = nullptr, *p2 = nullptr;
         ar >> p1 >> p2;
         std::unique_ptr<CObject> own(p1);
         EXPECT_EQ(p1, p2);
@@ -241,7 +241,7 @@ TEST(ArchiveObjects, TwoObjectCycleLoads)
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [](CArchive &ar) {
-        CTestHolder *pLoaded = NULL;
+        CTestHolder *pLoaded = nullptr;
         ar >> pLoaded;
         std::unique_ptr<CTestHolder> own(pLoaded);
         ASSERT_NE(pLoaded, nullptr);
@@ -260,7 +260,7 @@ TEST(ArchiveObjects, DerivedClassLoadsThroughItsBase)
     Bytes bytes = StoreBytes([&](CArchive &ar) { ar << &item; });
     EXPECT_EQ(bytes, Concat({NewClass(1, "CTestDerivedItem"), ItemRecord(3, ""), {0xEF, 0xBE}}));
     LoadBytes(bytes, [](CArchive &ar) {
-        CTestItem *pItem = NULL;
+        CTestItem *pItem = nullptr;
         ar >> pItem;
         std::unique_ptr<CTestItem> own(pItem);
         ASSERT_TRUE(pItem->IsKindOf(RUNTIME_CLASS(CTestDerivedItem)));
@@ -282,7 +282,7 @@ TEST_P(ArchiveVersionable, LoadsOlderSchemasAndReportsThem)
     // Two objects: the schema also holds for the second, by class index.
     Bytes bytes = Concat({NewClass(c.wStoredSchema, "CTestVersioned"), c.body, {0x01, 0x80}, c.body});
     LoadBytes(bytes, [&](CArchive &ar) {
-        CTestVersioned *p1 = NULL, *p2 = NULL;
+        CTestVersioned *p1 = nullptr, *p2 = nullptr;
         ar >> p1 >> p2;
         std::unique_ptr<CTestVersioned> own1(p1), own2(p2);
         for (CTestVersioned *p : {p1, p2}) {
@@ -327,11 +327,11 @@ TEST(ArchiveObjects, BigIndexesUseTheBigTag)
     LoadBytes(bytes, [&](CArchive &ar) {
         std::vector<std::unique_ptr<CObject>> loaded;
         for (size_t i = 0; i < items.size() + 2; ++i) {
-            CObject *pOb = NULL;
+            CObject *pOb = nullptr;
             ar >> pOb;
             loaded.emplace_back(pOb);
         }
-        CObject *pBackToOther = NULL, *pBackToItem = NULL;
+        CObject *pBackToOther = nullptr, *pBackToItem = nullptr;
         ar >> pBackToOther >> pBackToItem;
         EXPECT_EQ(pBackToOther, loaded[items.size() - 1].get());
         EXPECT_EQ(pBackToItem, loaded.back().get());
@@ -349,7 +349,7 @@ TEST(ArchiveObjects, MappedObjectsAreReferencedByIndex)
     EXPECT_EQ(bytes, Bytes({0x01, 0x00}));
     LoadBytes(bytes, [&](CArchive &ar) {
         ar.MapObject(&shared);
-        CTestItem *pItem = NULL;
+        CTestItem *pItem = nullptr;
         ar >> pItem;
         EXPECT_EQ(pItem, &shared);
     });

@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Causes, FileExceptionMessage,
         MessageCase{CFileException::accessDenied, "a.txt", "Access to a.txt was denied."},
         MessageCase{CFileException::sharingViolation, "a.txt", "A sharing violation occurred while accessing a.txt."},
         MessageCase{CFileException::diskFull, "a.txt", "Disk full while accessing a.txt."},
-        MessageCase{CFileException::endOfFile, NULL, "An attempt was made to access an unnamed file past its end."}));
+        MessageCase{CFileException::endOfFile, nullptr, "An attempt was made to access an unnamed file past its end."}));
 
 class ArchiveExceptionMessage : public ::testing::TestWithParam<MessageCase> {};
 
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Causes, ArchiveExceptionMessage,
         MessageCase{CArchiveException::writeOnly, "d.plx", "An attempt was made to read from the writing d.plx."},
         MessageCase{CArchiveException::badIndex, "d.plx", "d.plx has a bad format."},
         MessageCase{CArchiveException::badClass, "d.plx", "d.plx contained an unexpected object."},
-        MessageCase{CArchiveException::badSchema, NULL, "an unnamed file contains an incorrect schema."}));
+        MessageCase{CArchiveException::badSchema, nullptr, "an unnamed file contains an incorrect schema."}));
 
 TEST(FileException, ErrnoMapsToCauses)
 {

@@ -76,7 +76,7 @@ TEST(RuntimeClass, CreationByName)
 
 TEST(RuntimeClass, RegistrationIsIdempotentAndFirstNameWins)
 {
-    static CRuntimeClass impostor = {"CTestItem", 1, 1, NULL, RUNTIME_CLASS(CObject), NULL};
+    static CRuntimeClass impostor = {"CTestItem", 1, 1, nullptr, RUNTIME_CLASS(CObject), nullptr};
     AfxRegisterClass(RUNTIME_CLASS(CTestItem));
     AfxRegisterClass(&impostor);
     EXPECT_EQ(CRuntimeClass::FromName("CTestItem"), RUNTIME_CLASS(CTestItem));

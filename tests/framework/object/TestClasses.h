@@ -27,8 +27,8 @@ public:
     ~CTestHolder() override { delete m_pOwned; }
     void Serialize(CArchive &ar) override;
 
-    CObject *m_pOwned = NULL;
-    CObject *m_pRef = NULL;
+    CObject *m_pOwned = nullptr;
+    CObject *m_pRef = nullptr;
 };
 
 // A serializable class of another family (for wrong-class checks).

@@ -129,9 +129,9 @@ TEST_F(PrivateProfileTest, ListsSectionsKeysAndEntries)
 
     DWORD n = GetPrivateProfileSectionNames(buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("One\0Two\0\0", 9));
-    n = GetPrivateProfileString(NULL, NULL, NULL, buffer, sizeof buffer, ini.c_str());
+    n = GetPrivateProfileString(nullptr, nullptr, nullptr, buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("One\0Two\0\0", 9));
-    n = GetPrivateProfileString("ONE", NULL, NULL, buffer, sizeof buffer, ini.c_str());
+    n = GetPrivateProfileString("ONE", nullptr, nullptr, buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("a\0b\0\0", 5));
     n = GetPrivateProfileSection("one", buffer, sizeof buffer, ini.c_str());
     EXPECT_EQ(List(buffer, n + 1), std::string("a=1\0b=\"2\"\0\0", 11));
@@ -181,6 +181,10 @@ const WriteCase kWriteCases[] = {
     {"adds a section at the end", "[S]\na=1\n", "New", "k", "v", TRUE, "[S]\na=1\n\n[New]\nk=v\n"},
     {"creates the file", nullptr, "S", "k", "v", TRUE, "[S]\nk=v\n"},
     {"keeps CRLF lines", "[S]\r\na=1\r\n", "S", "b", "2", TRUE, "[S]\r\na=1\r\nb=2\r\n"},
+    {"keeps every CR of lines it does not change", "[S]\na=1\r\r\nb=2\r\n;\r\n[T]\rx\n", "S", "c", "3", TRUE,
+     "[S]\na=1\r\r\nb=2\r\n;\r\nc=3\n[T]\rx\n"},
+    {"keeps mixed line ends in a CRLF file", "[S]\r\na=1\nb=2\r\r\n", "S", "a", "9", TRUE,
+     "[S]\r\na=9\nb=2\r\r\n"},
     {"ends a file that had no final newline", "[S]\na=1", "S", "b", "2", TRUE, "[S]\na=1\nb=2\n"},
     {"NULL value deletes the key", "[S]\na=1\nb=2\n", "S", "a", nullptr, TRUE, "[S]\nb=2\n"},
     {"NULL key deletes the section", "[S]\na=1\n[T]\nb=2\n[s]\nc=3\n", "S", nullptr, nullptr, TRUE, "[T]\nb=2\n"},
@@ -243,15 +247,24 @@ TEST_F(PrivateProfileTest, RefusesFilesTooLargeToRead)
     EXPECT_EQ(TempFolder::Read(ini), many);
 }
 
+// "k0", "k1", ...: appended rather than "k" + std::to_string(n), which GCC
+// 12's release build flags with a false -Wrestrict.
+std::string KeyName(int n)
+{
+    std::string name("k");
+    name += std::to_string(n);
+    return name;
+}
+
 TEST_F(PrivateProfileTest, WritesAndReadsBackEveryValue)
 {
     const char *values[] = {"plain", "with = equals", "; semicolon", "[bracket]", "tab\tinside", "ünïcode"};
     int n = 0;
     for (const char *value : values)
-        ASSERT_TRUE(WritePrivateProfileString("Round", ("k" + std::to_string(n++)).c_str(), value, ini.c_str()));
+        ASSERT_TRUE(WritePrivateProfileString("Round", KeyName(n++).c_str(), value, ini.c_str()));
     n = 0;
     for (const char *value : values)
-        EXPECT_EQ(ReadString("Round", ("k" + std::to_string(n++)).c_str(), "missing", 256), value);
+        EXPECT_EQ(ReadString("Round", KeyName(n++).c_str(), "missing", 256), value);
 }
 
 TEST_F(PrivateProfileTest, ReplacesAndDeletesWholeSections)
@@ -262,7 +275,7 @@ TEST_F(PrivateProfileTest, ReplacesAndDeletesWholeSections)
     EXPECT_EQ(ReadString("A", "q", "", 16), "2");
     EXPECT_TRUE(WritePrivateProfileSection("New", "k=v\0", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[A]\np=1\nq = 2\n\n[B]\nz=3\n\n[New]\nk=v\n");
-    EXPECT_TRUE(WritePrivateProfileSection("A", NULL, ini.c_str()));
+    EXPECT_TRUE(WritePrivateProfileSection("A", nullptr, ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
     EXPECT_FALSE(WritePrivateProfileSection("B", "bad\nentry\0", ini.c_str()));
     EXPECT_EQ(TempFolder::Read(ini), "[B]\nz=3\n\n[New]\nk=v\n");
@@ -306,7 +319,7 @@ TEST_F(PrivateProfileTest, RefusesWritesItCannotDoSafely)
     EXPECT_TRUE(std::filesystem::is_directory(ini));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", folder.File("missing/x.ini").c_str()));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", ""));
-    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", NULL));
+    EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", nullptr));
     // Reading such a place gives the defaults.
     EXPECT_EQ(ReadString("S", "k", "d", 8), "d");
 }

@@ -20,10 +20,10 @@ TEST(PlacesTest, ProgramPathAndFolder)
     EXPECT_EQ(PlexoGetDataFolder("orchard"), PlexoGetProgramFolder());
 
     char buffer[MAX_PATH];
-    DWORD n = GetModuleFileName(NULL, buffer, sizeof buffer);
+    DWORD n = GetModuleFileName(nullptr, buffer, sizeof buffer);
     EXPECT_EQ(std::string(buffer, n), path);
     char small[5];
-    EXPECT_EQ(GetModuleFileName(NULL, small, sizeof small), 5u);
+    EXPECT_EQ(GetModuleFileName(nullptr, small, sizeof small), 5u);
     EXPECT_EQ(std::string(small), path.substr(0, 4));
 }
 

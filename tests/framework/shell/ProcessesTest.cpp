@@ -19,22 +19,22 @@ TEST(ProcessesTest, ArgumentsReachTheProgramUnchanged)
 {
     std::vector<CString> argv = {"printf", "[%s]\\n", "two words", "say \"hi\"", "it's", "$HOME;|*", ""};
     CString output;
-    EXPECT_EQ(PlexoRunProcess(argv, NULL, &output), 0);
+    EXPECT_EQ(PlexoRunProcess(argv, nullptr, &output), 0);
     EXPECT_EQ(output, "[two words]\n[say \"hi\"]\n[it's]\n[$HOME;|*]\n[]\n");
 }
 
 TEST(ProcessesTest, ReportsExitCodesAndFailures)
 {
-    EXPECT_EQ(PlexoRunProcess({"sh", "-c", "exit 3"}, NULL, NULL), 3);
+    EXPECT_EQ(PlexoRunProcess({"sh", "-c", "exit 3"}, nullptr, nullptr), 3);
     CString output;
     EXPECT_EQ(PlexoRunProcess({"pwd"}, "/", &output), 0);
     EXPECT_EQ(output, "/\n");
-    EXPECT_EQ(PlexoRunProcess({"/nonexistent/program"}, NULL, &output), -1);
-    EXPECT_EQ(PlexoRunProcess({}, NULL, &output), -1);
-    EXPECT_EQ(PlexoRunProcess({"sleep", "5"}, NULL, NULL, 100), -1);
+    EXPECT_EQ(PlexoRunProcess({"/nonexistent/program"}, nullptr, &output), -1);
+    EXPECT_EQ(PlexoRunProcess({}, nullptr, &output), -1);
+    EXPECT_EQ(PlexoRunProcess({"sleep", "5"}, nullptr, nullptr, 100), -1);
 
     DWORD pid = 0;
-    EXPECT_TRUE(PlexoStartProcess({"true"}, NULL, &pid));
+    EXPECT_TRUE(PlexoStartProcess({"true"}, nullptr, &pid));
     EXPECT_NE(pid, 0u);
     EXPECT_FALSE(PlexoStartProcess({"/nonexistent/program"}));
     EXPECT_FALSE(PlexoStartProcess({}));
@@ -65,24 +65,24 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     std::string folder = scratch.Path();
     std::ofstream(folder + "/doc.txt") << "x";
 
-    EXPECT_GT(Code(ShellExecute(NULL, "open", "http://example.org/a b", NULL, NULL, 5)), 32);
-    EXPECT_GT(Code(ShellExecute(NULL, NULL, "www.example.org", NULL, NULL, 5)), 32);
-    EXPECT_GT(Code(ShellExecute(NULL, "open", "mailto:me@example.org", NULL, NULL, 5)), 32);
-    EXPECT_GT(Code(ShellExecute(NULL, "open", "doc.txt", NULL, folder.c_str(), 5)), 32);
-    EXPECT_GT(Code(ShellExecute(NULL, "explore", folder.c_str(), NULL, NULL, 5)), 32);
+    EXPECT_GT(Code(ShellExecute(nullptr, "open", "http://example.org/a b", nullptr, nullptr, 5)), 32);
+    EXPECT_GT(Code(ShellExecute(nullptr, nullptr, "www.example.org", nullptr, nullptr, 5)), 32);
+    EXPECT_GT(Code(ShellExecute(nullptr, "open", "mailto:me@example.org", nullptr, nullptr, 5)), 32);
+    EXPECT_GT(Code(ShellExecute(nullptr, "open", "doc.txt", nullptr, folder.c_str(), 5)), 32);
+    EXPECT_GT(Code(ShellExecute(nullptr, "explore", folder.c_str(), nullptr, nullptr, 5)), 32);
     ASSERT_EQ(catcher.urls.size(), 5);
     EXPECT_EQ(catcher.urls[0].toEncoded().toStdString(), "http://example.org/a%20b");
     EXPECT_EQ(catcher.urls[1].toEncoded().toStdString(), "http://www.example.org");
     EXPECT_EQ(catcher.urls[2].scheme().toStdString(), "mailto");
     EXPECT_EQ(catcher.urls[3], QUrl::fromLocalFile(QString::fromStdString(folder + "/doc.txt")));
 
-    EXPECT_EQ(Code(ShellExecute(NULL, "open", (folder + "/none.txt").c_str(), NULL, NULL, 5)), SE_ERR_FNF);
-    EXPECT_EQ(Code(ShellExecute(NULL, "open", (folder + "/no/none.txt").c_str(), NULL, NULL, 5)), SE_ERR_PNF);
-    EXPECT_EQ(Code(ShellExecute(NULL, "print", (folder + "/doc.txt").c_str(), NULL, NULL, 5)), SE_ERR_NOASSOC);
-    EXPECT_EQ(Code(ShellExecute(NULL, "open", "", NULL, NULL, 5)), SE_ERR_FNF);
-    EXPECT_EQ(Code(ShellExecute(NULL, "print", (folder + "/none.txt").c_str(), NULL, NULL, 5)), SE_ERR_FNF);
+    EXPECT_EQ(Code(ShellExecute(nullptr, "open", (folder + "/none.txt").c_str(), nullptr, nullptr, 5)), SE_ERR_FNF);
+    EXPECT_EQ(Code(ShellExecute(nullptr, "open", (folder + "/no/none.txt").c_str(), nullptr, nullptr, 5)), SE_ERR_PNF);
+    EXPECT_EQ(Code(ShellExecute(nullptr, "print", (folder + "/doc.txt").c_str(), nullptr, nullptr, 5)), SE_ERR_NOASSOC);
+    EXPECT_EQ(Code(ShellExecute(nullptr, "open", "", nullptr, nullptr, 5)), SE_ERR_FNF);
+    EXPECT_EQ(Code(ShellExecute(nullptr, "print", (folder + "/none.txt").c_str(), nullptr, nullptr, 5)), SE_ERR_FNF);
     EXPECT_EQ(catcher.urls.size(), 5);
-    EXPECT_GT(Code(ShellExecute(NULL, "Open", (folder + "/doc.txt").c_str(), NULL, NULL, 5)), 32); // verbs ignore case
+    EXPECT_GT(Code(ShellExecute(nullptr, "Open", (folder + "/doc.txt").c_str(), nullptr, nullptr, 5)), 32); // verbs ignore case
     EXPECT_EQ(catcher.urls.size(), 6);
 
     SHELLEXECUTEINFO info = {};
@@ -112,7 +112,7 @@ TEST(ShellExecuteTest, StartsProgramsFromACommandLine)
     EXPECT_EQ(WinExec("", 5), static_cast<UINT>(SE_ERR_FNF));
     // touch runs on its own; wait for its file without a time limit of ours.
     for (int i = 0; i < 500 && !std::filesystem::exists(folder + "/with blank"); ++i)
-        PlexoRunProcess({"sleep", "0.01"}, NULL, NULL);
+        PlexoRunProcess({"sleep", "0.01"}, nullptr, nullptr);
     EXPECT_TRUE(std::filesystem::exists(folder + "/with blank"));
 }
 

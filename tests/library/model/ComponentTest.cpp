@@ -1,5 +1,6 @@
 #include "ArchiveBytes.h"
 
+#include "framework/collections/Collections.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawComponent.h"
 
@@ -8,6 +9,19 @@
 #include <cstdlib>
 #include <memory>
 #include <vector>
+
+// An archived object that counts its live copies.  (Archived by class name,
+// so outside the unnamed namespace.)
+class CCountedAttachment : public CObject {
+    DECLARE_SERIAL(CCountedAttachment)
+public:
+    CCountedAttachment() { ++s_nLive; }
+    ~CCountedAttachment() override { --s_nLive; }
+    void Serialize(CArchive&) override {}
+    static int s_nLive;
+};
+IMPLEMENT_SERIAL(CCountedAttachment, CObject, 0)
+int CCountedAttachment::s_nLive = 0;
 
 namespace {
 
@@ -377,6 +391,36 @@ TEST(DrawComponentArchive, CorruptRecordsAreRefusedWithoutLeaks)
         EXPECT_EQ(LoadRecord(*comp, c.record), c.cause) << c.name;
         EXPECT_EQ(StoreRecord(*comp), before) << c.name;
     }
+}
+
+// The attached object may be a collection that does not own its objects:
+// when a later part of the record fails, the objects it read go with it.
+TEST(DrawComponentArchive, AFailedRecordFreesTheObjectsOfAnAttachedCollection)
+{
+    CCountedAttachment first;
+    CCountedAttachment second;
+    auto* pArray = new CObArray;
+    pArray->Add(&first);
+    pArray->Add(&second);
+    auto* pList = new CObList;
+    pList->AddTail(&first);
+    auto* pMap = new CMapStringToOb;
+    pMap->SetAt("a", &first);
+    pMap->SetAt("b", pList);
+    for (CObject* pAttached : std::vector<CObject*>{pArray, pMap}) {
+        ComponentPtr comp = NewRectComponent(CRect(1, 1, 9, 9));
+        comp->m_pAttachedObject = pAttached;
+        Bytes record = StoreRecord(*comp);
+        comp->m_pAttachedObject = nullptr;
+        ASSERT_GT(record.size(), 4u);
+        record.erase(record.end() - 4, record.end()); // the last point cut short
+        ComponentPtr loaded = NewComponent();
+        EXPECT_EQ(LoadRecord(*loaded, record), CArchiveException::endOfFile);
+        EXPECT_EQ(CCountedAttachment::s_nLive, 2); // the test's own two
+    }
+    delete pArray;
+    delete pMap;
+    delete pList;
 }
 
 // A component owns its property sets and its attached object outright, so a

@@ -209,6 +209,7 @@ TEST_F(DataModel, DirectEditsKeepTabOrdersDense)
 TEST_F(DataModel, TitleMarksFollowTheSavePoint)
 {
     CDocument doc;
+    doc.m_bAutoDelete = FALSE; // on the stack: it must not go with its view
     RecordingView view;
     doc.AddView(&view);
     doc.SetTitle("Page");

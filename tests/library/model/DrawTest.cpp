@@ -1,3 +1,5 @@
+#include "DrawingCanvas.h"
+
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Rgn.h"
@@ -63,47 +65,24 @@ private:
 
 // A 32-bit memory canvas filled with white, and a box (20,20)-(80,60) with
 // a port in the middle of its right side.
-class DrawTest : public ::testing::Test {
+class DrawTest : public DrawingCanvas {
 protected:
+    static constexpr int kSize = 120;
+
+    DrawTest() : DrawingCanvas(kSize) {}
     void SetUp() override
     {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        ASSERT_TRUE(m_bitmap.CreateBitmap(kSize, kSize, 1, 32, nullptr));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        Clear();
+        DrawingCanvas::SetUp();
         m_pBox = new BoxShape(CRect(20, 20, 80, 60));
         m_pBox->AddRef();
         m_pBox->CreateDefaultPort(1, 0.5);
     }
     void TearDown() override
     {
-        m_dc.SelectObject(m_pOldBitmap);
+        DrawingCanvas::TearDown();
         m_pBox->Release();
     }
-    void Clear() { m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite); }
-    COLORREF Pixel(int x, int y) const { return m_dc.GetPixel(x, y); }
-    std::vector<COLORREF> Snapshot() const
-    {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
-    // TRUE when every pixel outside the rectangle is still white.
-    bool OutsideIsWhite(const CRect& rect) const
-    {
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
-                if (!rect.PtInRect(CPoint(x, y)) && Pixel(x, y) != kWhite)
-                    return false;
-        return true;
-    }
 
-    static constexpr int kSize = 120;
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
     BoxShape* m_pBox = nullptr;
 };
 
@@ -121,7 +100,7 @@ TEST_F(DrawTest, FlatLookFillsOutlinesAndDrawsThePorts)
     EXPECT_EQ(Pixel(78, 38), kWhite);
     EXPECT_EQ(Pixel(79, 39), kBlue);
     EXPECT_EQ(Pixel(81, 41), kWhite);
-    EXPECT_TRUE(OutsideIsWhite(CRect(20, 20, 82, 62)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(20, 20, 82, 62)));
 }
 
 TEST_F(DrawTest, ThreeDLookAndPrintingWithoutPorts)
@@ -171,7 +150,7 @@ TEST_F(DrawTest, GradientAndBitmapFillsStayInsideTheFigure)
         m_pBox->ClearDC(&m_dc);
         EXPECT_EQ(Pixel(70, 30), kWhite);
         EXPECT_EQ(Pixel(85, 20), kWhite);
-        EXPECT_TRUE(OutsideIsWhite(CRect(10, 10, 91, 91)));
+        EXPECT_TRUE(OutsideIsBackground(CRect(10, 10, 91, 91)));
         EXPECT_EQ(Pixel(10, 50), kBlue); // outline
         int nPainted = 0;
         for (int y = 50; y < 88; ++y)
@@ -212,7 +191,7 @@ TEST_F(DrawTest, TilesLineUpWithTheRectangleWhereverTheVisiblePartStarts)
         for (int y = c.clip.top; y < c.clip.bottom; y += 3)
             for (int x = c.clip.left; x < c.clip.right; x += 2)
                 ASSERT_EQ(Pixel(x, y), expected(x, y, c.rect.left, c.rect.top)) << x << "," << y;
-        EXPECT_TRUE(OutsideIsWhite(c.clip));
+        EXPECT_TRUE(OutsideIsBackground(c.clip));
     }
 }
 
@@ -225,7 +204,7 @@ TEST_F(DrawTest, KindsFrom92DrawNothingAtAll)
     m_pBox->FillBezier(&m_dc, bezier, 4, kRed, kBlue, 92);
     m_pBox->FillCloseBezier(&m_dc, bezier, 4, kRed, kBlue, 200);
     m_pBox->ClearDC(&m_dc);
-    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(0, 0, 0, 0)));
 }
 
 TEST_F(DrawTest, OpenBezierIsClosedByALineOnlyWhenItsEndsDiffer)

@@ -1,3 +1,5 @@
+#include "DrawingCanvas.h"
+
 #include "framework/gdi/CDC.h"
 #include "library/model/QYBitmapFill.h"
 #include "library/model/QYCompProperties.h"
@@ -18,39 +20,17 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// A 32-bit memory canvas filled with white.
-class Canvas : public ::testing::Test {
+class Canvas : public DrawingCanvas {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        ASSERT_TRUE(m_bitmap.CreateBitmap(kSize, kSize, 1, 32, nullptr));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
-    }
-    void TearDown() override { m_dc.SelectObject(m_pOldBitmap); }
+    static constexpr int kSize = 160;
 
-    COLORREF Pixel(int x, int y) const { return m_dc.GetPixel(x, y); }
-    // TRUE when every pixel outside the rectangle is still white.
-    bool OutsideIsWhite(const CRect& rect) const
-    {
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
-                if (!rect.PtInRect(CPoint(x, y)) && Pixel(x, y) != kWhite)
-                    return false;
-        return true;
-    }
+    Canvas() : DrawingCanvas(kSize) {}
     static bool Near(COLORREF a, COLORREF b, int tolerance)
     {
         return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
                std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
                std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
     }
-
-    static constexpr int kSize = 160;
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
 };
 
 TEST_F(Canvas, PatternFillsMatchTheirBitsExactly)
@@ -83,7 +63,7 @@ TEST_F(Canvas, HollowAndSolidKindsFillWithTheirColours)
     props.m_crPatternColor = RGB(200, 100, 50);
     for (const Case& c : {Case{0, kWhite}, Case{1, RGB(10, 20, 30)}, Case{2, RGB(200, 100, 50)}, Case{50, kWhite}}) {
         props.SetBrushType(c.kind);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        Clear();
         CBrush* pOld = m_dc.SelectObject(props.GetBrush(&m_dc));
         CGdiObject* pOldPen = m_dc.SelectStockObject(NULL_PEN);
         const POINT triangle[] = {{10, 10}, {100, 10}, {10, 100}};
@@ -149,7 +129,7 @@ TEST_F(Canvas, HatchFillsRunInTheirDirections)
         EXPECT_EQ(bColumn, c.column) << c.kind;
         EXPECT_EQ(bFalling, c.falling) << c.kind;
         EXPECT_EQ(bRising, c.rising) << c.kind;
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        Clear();
     }
 }
 
@@ -199,31 +179,31 @@ TEST_F(Canvas, GradientTypesEndOnTheirColours)
         {19, {{R - 1, T, kBlue, 0}, {L, B - 1, kRed, 60}, {70, 70, RGB(128, 0, 127), 40}}},
     };
     for (const Case& c : cases) {
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        Clear();
         QYGradientFill(&m_dc, L, T, R, B, kRed, kBlue, c.type, nullptr);
         for (const Probe& p : c.probes) {
             const COLORREF got = Pixel(p.x, p.y);
             EXPECT_TRUE(Near(got, p.colour, p.tolerance))
                 << "type " << c.type << " at " << p.x << "," << p.y << ": " << std::hex << got;
         }
-        EXPECT_TRUE(OutsideIsWhite(CRect(L, T, R, B))) << "type " << c.type;
+        EXPECT_TRUE(OutsideIsBackground(CRect(L, T, R, B))) << "type " << c.type;
     }
 }
 
 TEST_F(Canvas, GradientsStayInsideTheirRectangleAndClip)
 {
     for (UINT nType = 0; nType < 20; ++nType) {
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        Clear();
         QYGradientFill(&m_dc, 33, 41, 97, 89, kRed, kBlue, nType, nullptr);
-        EXPECT_TRUE(OutsideIsWhite(CRect(33, 41, 97, 89))) << nType;
+        EXPECT_TRUE(OutsideIsBackground(CRect(33, 41, 97, 89))) << nType;
     }
     // A clip region narrows the fill further; the DC's own clip comes back.
     CRgn clip;
     clip.CreateRectRgn(50, 50, 60, 60);
-    m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+    Clear();
     QYGradientFill(&m_dc, 0, 0, 100, 100, kRed, kBlue, 0, &clip);
-    EXPECT_TRUE(OutsideIsWhite(CRect(50, 50, 60, 60)));
-    m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+    EXPECT_TRUE(OutsideIsBackground(CRect(50, 50, 60, 60)));
+    Clear();
     EXPECT_EQ(Pixel(5, 5), kWhite);
     EXPECT_EQ(Pixel(150, 150), kWhite);
 }
@@ -233,7 +213,7 @@ TEST_F(Canvas, DegenerateGradientsDrawNothing)
     QYGradientFill(&m_dc, 10, 10, 90, 90, kRed, kBlue, 20, nullptr);
     QYGradientFill(&m_dc, 10, 10, 10, 10, kRed, kBlue, 8, nullptr);
     QYGradientFill(nullptr, 10, 10, 90, 90, kRed, kBlue, 0, nullptr);
-    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(0, 0, 0, 0)));
 }
 
 TEST_F(Canvas, FillsAtTheEndsOfTheIntRange)
@@ -248,7 +228,7 @@ TEST_F(Canvas, FillsAtTheEndsOfTheIntRange)
     }
     for (BOOL bTiled : {TRUE, FALSE})
         QYFillBitmapRect(&m_dc, INT_MIN, 0, INT_MAX, 10, bTiled, 0, nullptr);
-    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(0, 0, 0, 0)));
 }
 
 TEST_F(Canvas, EqualColoursFillEvenly)
@@ -280,13 +260,13 @@ TEST_F(Canvas, BitmapFillTilesFromTheTopLeftCorner)
     for (int nIndex : {0, 12, 25, 29}) {
         BITMAP info = {};
         const std::vector<DWORD> texture = TexturePixels(nIndex, info);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+        Clear();
         QYFillBitmapRect(&m_dc, 7, 11, 150, 140, TRUE, nIndex, nullptr);
         for (int y = 11; y < 140; y += 5)
             for (int x = 7; x < 150; x += 3)
                 ASSERT_EQ(Pixel(x, y), AsColorRef(texture[((y - 11) % info.bmHeight) * info.bmWidth + (x - 7) % info.bmWidth]))
                     << "texture " << nIndex << " at " << x << "," << y;
-        EXPECT_TRUE(OutsideIsWhite(CRect(7, 11, 150, 140))) << nIndex;
+        EXPECT_TRUE(OutsideIsBackground(CRect(7, 11, 150, 140))) << nIndex;
     }
 }
 
@@ -300,13 +280,13 @@ TEST_F(Canvas, BitmapFillStretchesAndClips)
             ASSERT_EQ(Pixel(2 * x, 2 * y), AsColorRef(texture[y * 46 + x])) << x << "," << y;
             ASSERT_EQ(Pixel(2 * x + 1, 2 * y + 1), AsColorRef(texture[y * 46 + x])) << x << "," << y;
         }
-    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 92, 92)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(0, 0, 92, 92)));
 
     CRgn clip;
     clip.CreateRectRgn(20, 20, 40, 40);
-    m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
+    Clear();
     QYFillBitmapRect(&m_dc, 0, 0, 150, 150, TRUE, 3, &clip);
-    EXPECT_TRUE(OutsideIsWhite(CRect(20, 20, 40, 40)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(20, 20, 40, 40)));
     EXPECT_NE(Pixel(30, 30), kWhite);
 }
 
@@ -316,7 +296,7 @@ TEST_F(Canvas, BitmapFillIgnoresBadIndexes)
         QYFillBitmapRect(&m_dc, 0, 0, 100, 100, TRUE, nIndex, nullptr);
     QYFillBitmapRect(&m_dc, 50, 50, 50, 90, TRUE, 0, nullptr);
     QYFillBitmapRect(nullptr, 0, 0, 100, 100, TRUE, 0, nullptr);
-    EXPECT_TRUE(OutsideIsWhite(CRect(0, 0, 0, 0)));
+    EXPECT_TRUE(OutsideIsBackground(CRect(0, 0, 0, 0)));
 }
 
 } // namespace

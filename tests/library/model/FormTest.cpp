@@ -1,4 +1,5 @@
 #include "ArchiveBytes.h"
+#include "DrawingCanvas.h"
 
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Brush.h"
@@ -28,26 +29,6 @@ LOGBRUSH BrushOf(CBrush* pBrush)
     return logBrush;
 }
 
-TEST(FormProperties, NewSetHasItsDefaults)
-{
-    CQYFormProperties form;
-    EXPECT_EQ(form.GetPropId(), QY_FORM_PROP_ID);
-    EXPECT_EQ(form.GetType(), 102);
-    EXPECT_TRUE(form.IsDesignMode());
-    EXPECT_EQ(form.GetBkColor(), kWhite);
-    EXPECT_STREQ(form.GetFaceName(), "Times New Roman");
-    EXPECT_EQ(form.GetPointSize(), 10);
-    EXPECT_EQ(form.GetFontHeight(), 13);
-    EXPECT_EQ(form.GetFontColor(), qyGlobalData.m_clrInactiveCaptionText);
-    EXPECT_EQ(form.GetPageBkColor(), qyGlobalData.m_clrDesktop);
-    EXPECT_EQ(form.GetGridXStep(), 7);
-    EXPECT_EQ(form.GetGridYStep(), 7);
-    EXPECT_EQ(form.GetGridColor(), kGrid);
-    EXPECT_EQ(form.GetMarginXStart() + form.GetMarginYStart() + form.GetMarginXEnd() + form.GetMarginYEnd(), 56);
-    EXPECT_EQ(form.GetBrushType(), 1);
-    EXPECT_EQ(form.GetPatternColor(), 0u);
-    EXPECT_FALSE(form.IsShowGrid() || form.HasCloseButton() || form.IsShowTitleBar() || form.Is3DBorder());
-}
 
 TEST(FormProperties, RangeCheckedSettersKeepTheOldValueAndDropTheCache)
 {
@@ -143,6 +124,27 @@ Bytes FormRecord(const CQYFormProperties& f)
     return b.Get();
 }
 
+// A new form stores its defaults: id, type 102, design mode, white fill,
+// the desktop page colour, 10-point Times New Roman in the inactive caption
+// text colour, a 7 by 7 grid, 14-unit margins, every switch off, fill kind 1.
+TEST(FormProperties, GoldenBytesOfANewSet)
+{
+    CQYFormProperties form;
+    RecordBuilder b;
+    b.Int(QY_FORM_PROP_ID).Str("").Str("");
+    b.Int(102).Int(1).Int(0).Int(0xFFFFFF);
+    b.Int(static_cast<int>(qyGlobalData.m_clrDesktop)).Str("Times New Roman");
+    b.Int(10).Int(static_cast<int>(qyGlobalData.m_clrInactiveCaptionText)).Int(13).Int(400);
+    b.Int(0).Int(0).Int(0);
+    b.Int(7).Int(7).Int(0x474747);
+    b.Int(14).Int(14).Int(14).Int(14);
+    b.Int(0).Int(0);
+    b.Int(0).Int(0).Int(0).Int(0);
+    b.Int(0).Int(0).Int(0).Int(1);
+    b.Int(0);
+    EXPECT_EQ(StoreRecord(form), b.Get());
+}
+
 TEST(FormProperties, RecordOrderAndRoundTrip)
 {
     CQYFormProperties form;
@@ -207,34 +209,22 @@ TEST(FormProperties, BadRecordsLeaveTheSetAsItWas)
 // ---------------------------------------------------------------------------
 // The painter, probed in an image.
 
-class Painter : public ::testing::Test {
+// The canvas starts almost black, so that every colour the painter puts
+// down shows.
+class Painter : public DrawingCanvas {
 protected:
     static constexpr int kSize = 260;
+
+    Painter() : DrawingCanvas(kSize, RGB(1, 1, 1)) {}
     void SetUp() override
     {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        ASSERT_TRUE(m_bitmap.CreateBitmap(kSize, kSize, 1, 32, nullptr));
-        m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-        m_dc.FillSolidRect(0, 0, kSize, kSize, RGB(1, 1, 1));
+        DrawingCanvas::SetUp();
         m_model.SetPagePosition(CRect(20, 20, 220, 200));
         m_pForm = m_model.GetDefaultProperty();
         m_pForm->SetBkColor(kWhite);
     }
-    void TearDown() override { m_dc.SelectObject(m_pOldBitmap); }
     void Draw() { m_model.OnDrawBack(&m_dc); }
-    COLORREF Pixel(int x, int y) const { return m_dc.GetPixel(x, y); }
-    int CountColour(const CRect& rect, COLORREF cr) const
-    {
-        int n = 0;
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x)
-                n += Pixel(x, y) == cr;
-        return n;
-    }
 
-    CDC m_dc;
-    CBitmap m_bitmap;
-    CBitmap* m_pOldBitmap = nullptr;
     CQYDataModel m_model;
     CQYFormProperties* m_pForm = nullptr;
 };

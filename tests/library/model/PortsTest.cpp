@@ -310,8 +310,13 @@ TEST_F(PortsTest, PortsAreWrittenInlineAfterTheDrawRecord)
     ASSERT_GT(bytes.size(), drawPart.size() + 24);
     EXPECT_TRUE(std::equal(drawPart.begin(), drawPart.end(), bytes.begin()));
     // Count 4, then the first port's own record: no class tag, its flag and
-    // its position rectangle.
-    const Bytes expected = RecordBuilder().Int(4).Int(0).Int(0).Int(0).Int(0).Int(0).Get();
+    // its position rectangle, the box around its point.
+    auto* pFirst = static_cast<CQYPortComponent*>(m_pShape->m_listPorts.GetHead());
+    const CRect box = pFirst->GetPortRect();
+    EXPECT_FALSE(box.IsRectEmpty());
+    EXPECT_EQ(pFirst->GetRect(), box);
+    const Bytes expected =
+        RecordBuilder().Int(4).Int(0).Int(box.left).Int(box.top).Int(box.right).Int(box.bottom).Get();
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), bytes.begin() + static_cast<long>(drawPart.size())));
 }
 

@@ -24,32 +24,18 @@ LOGBRUSH BrushOf(CBrush* pBrush)
     return logBrush;
 }
 
-TEST(CompProperties, NewSetHasTheDocumentedDefaults)
+// The stored defaults are pinned by GoldenBytesOfADefaultSet; what a new set
+// draws with is checked here.
+TEST(CompProperties, NewSetFillsInTheButtonFaceColourAndDrawsWithTahoma)
 {
     CQYCompProperties props;
-    EXPECT_EQ(props.GetPropId(), QY_COMP_PROP_ID);
-    EXPECT_STREQ(props.m_strFaceName, "Tahoma");
-    EXPECT_EQ(props.m_nPointSize, 10);
-    EXPECT_EQ(props.m_nFontHeight, 13); // 10 points at 96 pixels per inch
-    EXPECT_EQ(props.m_nWeight, 400);
-    EXPECT_EQ(props.GetBrushType(), 1);
-    EXPECT_EQ(props.m_nLineWidth, 2);
-    EXPECT_EQ(props.GetShadowOffsetX(), 4);
-    EXPECT_EQ(props.GetShadowOffsetY(), 4);
-    EXPECT_EQ(props.m_nReserved1, 1);
-    EXPECT_EQ(props.m_nReserved2, 3);
-    EXPECT_EQ(props.m_nReserved3, 3);
-    EXPECT_FALSE(props.m_bFlag1);
-    EXPECT_TRUE(props.m_bFlag2);
-    EXPECT_TRUE(props.m_bVisible);
-    EXPECT_EQ(props.m_nTextHorzAlign, 1);
-    EXPECT_EQ(props.m_nTextVertAlign, 1);
-    EXPECT_EQ(props.m_crLineColor, RGB(74, 86, 87));
-    EXPECT_EQ(props.GetPatternColor(), RGB(74, 86, 87));
-    EXPECT_EQ(props.m_crShadowColor, RGB(191, 191, 191));
-    EXPECT_EQ(props.m_crShadowPatternColor, RGB(187, 224, 227));
-    EXPECT_EQ(props.GetBkColor(), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(props.GetBkColor(), qyGlobalData.m_clrBtnFace);
+    const LOGBRUSH brush = BrushOf(props.GetBrush(nullptr));
+    EXPECT_EQ(brush.lbStyle, UINT(BS_SOLID));
+    EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_BTNFACE));
+    LOGFONT logFont = {};
+    props.GetFont(nullptr)->GetLogFont(&logFont);
+    EXPECT_STREQ(logFont.lfFaceName, "Tahoma");
+    EXPECT_EQ(logFont.lfWeight, 400);
 }
 
 TEST(CompProperties, RangeCheckedSettersKeepTheOldValue)
@@ -70,14 +56,32 @@ TEST(CompProperties, RangeCheckedSettersKeepTheOldValue)
         {"pen 4", [](auto& p) { p.SetPenStyle(4); }, [](auto& p) { return p.m_nPenStyle; }, 4},
         {"weight 1001", [](auto& p) { p.SetWeight(1001); }, [](auto& p) { return p.m_nWeight; }, 400},
         {"weight 700", [](auto& p) { p.SetWeight(700); }, [](auto& p) { return p.m_nWeight; }, 700},
-        {"size 1", [](auto& p) { p.SetPointSize(1); }, [](auto& p) { return p.m_nPointSize * 100 + p.m_nFontHeight; }, 1013},
-        {"size 12", [](auto& p) { p.SetPointSize(12); }, [](auto& p) { return p.m_nPointSize * 100 + p.m_nFontHeight; }, 1216},
-        {"height 20", [](auto& p) { p.SetFontHeight(20); }, [](auto& p) { return p.m_nPointSize * 100 + p.m_nFontHeight; }, 1520},
     };
     for (const Case& c : cases) {
         CQYCompProperties props;
         c.set(props);
         EXPECT_EQ(c.get(props), c.expected) << c.name;
+    }
+}
+
+TEST(CompProperties, PointSizeAndFontHeightFollowEachOther)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CQYCompProperties&)> set;
+        int nPointSize;
+        int nFontHeight;
+    };
+    const Case cases[] = {
+        {"size 1 is refused", [](auto& p) { p.SetPointSize(1); }, 10, 13},
+        {"size 12", [](auto& p) { p.SetPointSize(12); }, 12, 16},
+        {"height 20", [](auto& p) { p.SetFontHeight(20); }, 15, 20},
+    };
+    for (const Case& c : cases) {
+        CQYCompProperties props;
+        c.set(props);
+        EXPECT_EQ(props.m_nPointSize, c.nPointSize) << c.name;
+        EXPECT_EQ(props.m_nFontHeight, c.nFontHeight) << c.name;
     }
 }
 

@@ -10,6 +10,14 @@
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYPolygonComponent.h"
 #include "library/shapes/QYRectComponent.h"
+#include "library/shapes/QYHyLinkComponent.h"
+#include "library/shapes/QYImageComponent.h"
+#include "library/shapes/QYStaticComponent.h"
+
+#include "ImageTestFiles.h"
+
+#include <filesystem>
+#include <fstream>
 
 #include <functional>
 
@@ -112,5 +120,28 @@ std::vector<std::pair<std::string, Bytes>> QYShapeSeedDocuments()
                            pOuter->AddComponent(Created<CQYEllipseComponnent>(CRect(20, 20, 40, 30)));
                            Insert(m, pOuter);
                        }));
+    seeds.emplace_back("labels", Page([](CQYDataModel& m) {
+        Insert(m, Created<CQYStaticComponent>(CRect(0, 0, 80, 30)));
+        auto* pLink = Created<CQYHyLinkComponent>(CRect(0, 40, 80, 60));
+        pLink->SetLinkType(QY_LINK_INTERNET);
+        pLink->SetLinkAddress("https://example.org/");
+        Insert(m, pLink);
+    }));
+    seeds.emplace_back("images", Page([](CQYDataModel& m) {
+        Insert(m, Created<CQYImageComponent>(CRect(0, 0, 20, 20)));
+        BmpFields spec;
+        spec.width = 3;
+        spec.height = 2;
+        spec.bits = 4;
+        const Bytes bmp = MakeBmp(spec);
+        const std::string path = (std::filesystem::temp_directory_path() / "plexo_seed_picture.bmp").string();
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+        auto* pImage = Created<CQYImageComponent>(CRect(30, 0, 40, 10));
+        pImage->LoadImageFile(path.c_str());
+        pImage->SetTransparent(TRUE);
+        Insert(m, pImage);
+        Insert(m, Created<CQYRectComponent>(CRect(50, 50, 60, 60)));
+    }));
     return seeds;
 }

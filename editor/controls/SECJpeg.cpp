@@ -1,0 +1,85 @@
+#include "editor/controls/SECJpeg.h"
+
+#include "editor/controls/SECDibFormat.h"
+#include "framework/gdi/DibHeaders.h"
+
+#include <cstring>
+
+IMPLEMENT_SERIAL(SECJpeg, SECImage, 1)
+
+SECJpeg::SECJpeg() { m_bQuantize = m_nSysBitsPerPixel != 0; }
+
+BOOL SECJpeg::ReadFormat(CFile *pFile)
+{
+    m_messages.Reset();
+    std::vector<unsigned char> bytes;
+    if (!SECJpegFile::ReadAll(*pFile, bytes))
+        return FALSE;
+    Jpeg::BgrImage image;
+    if (!Jpeg::Decode(bytes.data(), bytes.size(), image, m_messages.Callbacks()))
+        return FALSE;
+    std::vector<unsigned char>().swap(bytes);
+
+    BITMAPINFOHEADER header{};
+    header.biSize = kBitmapInfoHeaderSize;
+    header.biWidth = image.width;
+    header.biHeight = image.height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const size_t stride = size_t(DibAlignedRowBytes(image.width, 24));
+    header.biSizeImage = DWORD(stride * size_t(image.height));
+    if (!AdoptPicture(header, nullptr, nullptr, header.biSizeImage))
+        return FALSE;
+    // Rows turn bottom-up and padded to 4 bytes.
+    BYTE *bits = GetBits();
+    for (int y = 0; y < image.height; ++y) {
+        BYTE *row = bits + stride * size_t(image.height - 1 - y);
+        std::memcpy(row, image.Row(y), image.Stride());
+        std::memset(row + image.Stride(), 0, stride - image.Stride());
+    }
+    m_nImageBytes = int(header.biSizeImage);
+    return TRUE;
+}
+
+std::vector<unsigned char> SECJpeg::TopDownBgrRows() const
+{
+    const size_t width = size_t(m_dwWidth);
+    const size_t stride = m_bIsPadded ? AlignedRowBytes() : PackedRowBytes();
+    const RGBQUAD *table = ColourTable();
+    std::vector<unsigned char> rows(width * 3 * size_t(m_dwHeight));
+    for (int y = 0; y < m_dwHeight; ++y) {
+        const BYTE *source = GetBits() + stride * size_t(m_dwHeight - 1 - y);
+        unsigned char *out = rows.data() + width * 3 * size_t(y);
+        if (m_nSrcBitsPerPixel == 24) {
+            std::memcpy(out, source, width * 3);
+            continue;
+        }
+        // Palette pixels: 1-bit ones most significant bit first, 4-bit ones high half first.
+        for (size_t x = 0; x < width; ++x, out += 3) {
+            unsigned index = 0;
+            if (m_nSrcBitsPerPixel == 8)
+                index = source[x];
+            else if (m_nSrcBitsPerPixel == 4)
+                index = (source[x / 2] >> (x % 2 ? 0 : 4)) & 0x0F;
+            else
+                index = (source[x / 8] >> (7 - x % 8)) & 1;
+            const RGBQUAD colour = index < m_wColors ? table[index] : RGBQUAD{};
+            out[0] = colour.rgbBlue;
+            out[1] = colour.rgbGreen;
+            out[2] = colour.rgbRed;
+        }
+    }
+    return rows;
+}
+
+BOOL SECJpeg::WriteFormat(CFile *pFile)
+{
+    m_messages.Reset();
+    const std::vector<unsigned char> rows = TopDownBgrRows();
+    std::vector<unsigned char> output;
+    if (!Jpeg::Encode(rows.data(), m_dwWidth, m_dwHeight, size_t(m_dwWidth) * 3, output, m_messages.Callbacks(),
+                      m_nQuality))
+        return FALSE;
+    SECJpegFile::WriteAll(*pFile, output);
+    return TRUE;
+}

@@ -1,0 +1,133 @@
+#include "framework/app/ControlBar.h"
+
+#include "framework/app/AppIds.h"
+#include "framework/app/FrameWnd.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/GdiConstants.h"
+#include "framework/gdi/SystemColors.h"
+#include "framework/window/WindowApi.h"
+#include "framework/window/WindowDC.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+void CControlBar::SetBarStyle(DWORD dwStyle)
+{
+    m_dwStyle = dwStyle & CBRS_ALL;
+    if (m_hWnd != nullptr)
+        Invalidate();
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const
+{
+    if (m_pDockSite != nullptr)
+        return m_pDockSite;
+    return dynamic_cast<CFrameWnd*>(GetParent());
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    // Hidden bars are left alone; the frame routes for the visible ones.
+    if ((GetStyle() & WS_VISIBLE) == 0)
+        return 0;
+    CFrameWnd* pTarget = GetDockingFrame();
+    if (pTarget != nullptr)
+        OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
+    return 0;
+}
+
+BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(&rect, GetSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
+
+void CControlBar::CalcInsideRect(CRect& rect) const
+{
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left += kBorderSize;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top += kBorderSize;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= kBorderSize;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= kBorderSize;
+}
+
+void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
+{
+    // An etched line: shadow then highlight on each bordered edge.
+    COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    if (m_dwStyle & CBRS_BORDER_TOP) {
+        pDC->FillSolidRect(rect.left, rect.top, rect.Width(), 1, shadow);
+        pDC->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, light);
+    }
+    if (m_dwStyle & CBRS_BORDER_BOTTOM) {
+        pDC->FillSolidRect(rect.left, rect.bottom - 2, rect.Width(), 1, shadow);
+        pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, light);
+    }
+    if (m_dwStyle & CBRS_BORDER_LEFT) {
+        pDC->FillSolidRect(rect.left, rect.top, 1, rect.Height(), shadow);
+        pDC->FillSolidRect(rect.left + 1, rect.top, 1, rect.Height(), light);
+    }
+    if (m_dwStyle & CBRS_BORDER_RIGHT) {
+        pDC->FillSolidRect(rect.right - 2, rect.top, 1, rect.Height(), shadow);
+        pDC->FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), light);
+    }
+    CalcInsideRect(rect);
+}
+
+namespace {
+
+// Takes the bar's room off one edge of rectClient and moves the bar there.
+void PlaceBar(CControlBar* pBar, CRect& rectClient)
+{
+    DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+    BOOL bHorz = (dwAlign & CBRS_ORIENT_HORZ) != 0 || dwAlign == 0;
+    CSize size = pBar->CalcFixedLayout(TRUE, bHorz);
+    CRect rect = rectClient;
+    if (dwAlign & CBRS_ALIGN_BOTTOM) {
+        size.cy = std::min<int>(size.cy, rectClient.Height());
+        rect.top = rect.bottom - size.cy;
+        rectClient.bottom -= size.cy;
+    } else if (dwAlign & CBRS_ALIGN_LEFT) {
+        size.cx = std::min<int>(size.cx, rectClient.Width());
+        rect.right = rect.left + size.cx;
+        rectClient.left += size.cx;
+    } else if (dwAlign & CBRS_ALIGN_RIGHT) {
+        size.cx = std::min<int>(size.cx, rectClient.Width());
+        rect.left = rect.right - size.cx;
+        rectClient.right -= size.cx;
+    } else {
+        size.cy = std::min<int>(size.cy, rectClient.Height());
+        rect.bottom = rect.top + size.cy;
+        rectClient.top += size.cy;
+    }
+    CRect rectOld;
+    pBar->GetWindowRect(&rectOld);
+    pBar->GetParent()->ScreenToClient(&rectOld);
+    if (rectOld != rect)
+        pBar->MoveWindow(&rect);
+}
+
+} // namespace
+
+void PlexoRepositionBars(CWnd* pParent, CRect& rectClient)
+{
+    // Hidden and floating bars take no room.
+    for (CWnd* pChild = pParent->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
+        auto* pBar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
+        if (pBar == nullptr || (pBar->GetStyle() & WS_VISIBLE) == 0 || pBar->IsFloating())
+            continue;
+        PlaceBar(pBar, rectClient);
+    }
+}

@@ -1,0 +1,83 @@
+// CControlBar: the base of the bars a frame lays out along its edges (the
+// status bar, toolbars). A bar keeps its CBRS_ style, tells the frame the
+// size it needs (CalcFixedLayout) and updates its items from the command
+// routing at idle time (OnUpdateCmdUI).
+#pragma once
+
+#include "framework/window/Wnd.h"
+
+class CFrameWnd;
+
+// ---- Bar styles (m_dwStyle)
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+
+class CControlBar : public CWnd {
+    DECLARE_DYNAMIC(CControlBar)
+public:
+    CControlBar() = default;
+    ~CControlBar() override = default;
+
+    // Only the CBRS_ bits are kept.
+    void SetBarStyle(DWORD dwStyle);
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    // The sides the bar may dock on (CBRS_ALIGN_ bits).
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+    DWORD GetDockStyle() const { return m_dwDockStyle; }
+    BOOL IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
+    BOOL IsHorzBar() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
+
+    // The size the bar needs: bStretch fills the frame's width (or
+    // height), bHorz lays it out along a horizontal edge.
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
+    // Updates the bar's items from pTarget's routing; with
+    // bDisableIfNoHndler an item nobody handles is disabled.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    // The frame the bar sits in.
+    CFrameWnd* GetDockingFrame() const;
+
+    CFrameWnd* m_pDockSite = nullptr;
+    DWORD m_dwStyle = 0;
+    DWORD m_dwDockStyle = 0;
+
+protected:
+    // The frame's borders drawn on the edges the CBRS_BORDER_ bits name;
+    // CalcInsideRect takes them off a rectangle.
+    void DrawBorders(CDC* pDC, CRect& rect);
+    void CalcInsideRect(CRect& rect) const;
+    static constexpr int kBorderSize = 2;
+
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// Lays the visible control bars among pParent's children out along its
+// edges, in z-order, and leaves in rectClient what remains for the pane.
+void PlexoRepositionBars(CWnd* pParent, CRect& rectClient);

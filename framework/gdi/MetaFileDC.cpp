@@ -1,0 +1,132 @@
+#include "framework/gdi/MetaFileDC.h"
+
+#include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/EmfRecorder.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <string>
+
+namespace {
+
+// What a metafile context needs at closing besides its records.
+struct MetaFileInfo {
+    std::optional<RECT> frame;
+    std::u16string description;
+    std::string fileName;
+    SIZE devicePixels{1920, 1080};
+};
+
+std::unordered_map<HDC, MetaFileInfo> &Infos()
+{
+    static auto *infos = new std::unordered_map<HDC, MetaFileInfo>;
+    return *infos;
+}
+
+// The description runs to its double NUL (a single string without one ends at its NUL).
+std::u16string Description(LPCTSTR text)
+{
+    if (!text)
+        return {};
+    size_t length = 0;
+    while (text[length] || text[length + 1])
+        ++length;
+    const QString s = QString::fromUtf8(text, static_cast<qsizetype>(length));
+    std::u16string out(reinterpret_cast<const char16_t *>(s.utf16()), static_cast<size_t>(s.size()));
+    out.push_back(u'\0');
+    out.push_back(u'\0');
+    return out;
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
+
+HDC CreateEnhMetaFile(HDC hdcRef, LPCTSTR lpFilename, const RECT *lprc, LPCTSTR lpDesc)
+{
+    HDC hdc = CreateMemoryDC(hdcRef);
+    if (!hdc)
+        return nullptr;
+    hdc->recorder = std::make_unique<EmfRecorder>(hdc);
+    MetaFileInfo info;
+    if (lprc)
+        info.frame = *lprc;
+    info.description = Description(lpDesc);
+    if (lpFilename)
+        info.fileName = lpFilename;
+    HDC reference = hdcRef ? hdcRef : CreateMemoryDC(nullptr);
+    const int width = GetDeviceCaps(reference, HORZRES), height = GetDeviceCaps(reference, VERTRES);
+    if (width > 0 && height > 0)
+        info.devicePixels = SIZE{width, height};
+    if (!hdcRef)
+        DeleteDC(reference);
+    Infos()[hdc] = std::move(info);
+    return hdc;
+}
+
+HENHMETAFILE CloseEnhMetaFile(HDC hdc)
+{
+    auto it = hdc ? Infos().find(hdc) : Infos().end();
+    if (it == Infos().end() || !hdc->recorder)
+        return nullptr;
+    const MetaFileInfo info = std::move(it->second);
+    Infos().erase(it);
+    std::vector<BYTE> bytes =
+        hdc->recorder->Finish(info.frame ? &*info.frame : nullptr, info.description, info.devicePixels);
+    CDC *wrapper = CDC::FromHandle(hdc);
+    if (wrapper && wrapper->m_hDC == hdc)
+        wrapper->Detach();
+    DeleteDC(hdc);
+    HENHMETAFILE emf = EnhMetaFiles::Adopt(std::move(bytes));
+    if (emf && !info.fileName.empty()) {
+        HENHMETAFILE written = CopyEnhMetaFile(emf, info.fileName.c_str());
+        if (!written) {
+            DeleteEnhMetaFile(emf);
+            return nullptr;
+        }
+        DeleteEnhMetaFile(written);
+    }
+    return emf;
+}
+
+CMetaFileDC::~CMetaFileDC()
+{
+    if (m_hDC && m_hDC->recorder) {
+        HENHMETAFILE emf = CloseEnhanced();
+        DeleteEnhMetaFile(emf);
+    }
+}
+
+BOOL CMetaFileDC::CreateEnhanced(CDC *pDCRef, LPCTSTR lpszFileName, LPCRECT lpBounds, LPCTSTR lpszDescription)
+{
+    if (m_hDC)
+        return FALSE;
+    HDC hdc = CreateEnhMetaFile(pDCRef ? pDCRef->m_hDC : nullptr, lpszFileName, lpBounds, lpszDescription);
+    if (!hdc)
+        return FALSE;
+    return Attach(hdc);
+}
+
+HENHMETAFILE CMetaFileDC::CloseEnhanced()
+{
+    HDC hdc = m_hDC;
+    if (!hdc || !hdc->recorder)
+        return nullptr;
+    Detach();
+    return CloseEnhMetaFile(hdc);
+}
+
+// The attribute context only answers measurements: the recording context
+// keeps the output.
+void CMetaFileDC::SetAttribDC(HDC hDC)
+{
+    m_hAttribDC = hDC ? hDC : m_hDC;
+}
+
+void CMetaFileDC::ReleaseAttribDC()
+{
+    m_hAttribDC = m_hDC;
+}

@@ -1,0 +1,102 @@
+// The data model's draw passes and hit tests.
+#include "library/model/QYCompProperties.h"
+#include "library/model/QYDataModel.h"
+#include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYGroupMembers.h"
+#include "library/model/QYPortComponent.h"
+
+namespace {
+
+constexpr int kHitTolerance = 8;
+constexpr int kPortAreaMargin = 10;
+
+} // namespace
+
+CQYGroupMembers* QYGetGroupMembers(CQYDrawComponent* pComp)
+{
+    return dynamic_cast<CQYGroupMembers*>(pComp);
+}
+
+void CQYDataModel::DrawComponents(CDC* pDC)
+{
+    for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
+        CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
+        CRect rect = pComp->GetRect();
+        NormalizeRect(rect);
+        pComp->SetRect(&rect);
+        pComp->SetAuxRect(&rect);
+        pComp->OnDraw(pDC);
+    }
+}
+
+void CQYDataModel::DrawTabOrders(CDC* pDC)
+{
+    for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
+        CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
+        CRect rect = pComp->GetRect();
+        NormalizeRect(rect);
+        pComp->SetRect(&rect);
+        pComp->SetAuxRect(&rect);
+        pComp->OnDrawTabOrder(pDC);
+    }
+}
+
+CQYDrawComponent* CQYDataModel::HitTest(int x, int y)
+{
+    for (POSITION pos = m_listComponents.GetTailPosition(); pos != nullptr;) {
+        CQYDrawComponent* pComp = m_listComponents.GetPrev(pos);
+        if (pComp != nullptr && pComp->GetCompRgn().PtInArea(x, y, kHitTolerance))
+            return pComp;
+    }
+    return nullptr;
+}
+
+CQYDrawComponent* CQYDataModel::HitTestComponent(int x, int y)
+{
+    return HitTest(x, y);
+}
+
+CQYDrawComponent* CQYDataModel::HitTestArea(int x, int y)
+{
+    return HitTest(x, y);
+}
+
+CQYDrawComponent* CQYDataModel::HitTestPortArea(int x, int y)
+{
+    for (POSITION pos = m_listComponents.GetTailPosition(); pos != nullptr;) {
+        CQYDrawComponent* pComp = m_listComponents.GetPrev(pos);
+        if (pComp == nullptr)
+            continue;
+        CRect rect = pComp->GetPointsRect();
+        rect.InflateRect(kPortAreaMargin, kPortAreaMargin);
+        if (rect.PtInRect(CPoint(x, y)))
+            return pComp;
+    }
+    return nullptr;
+}
+
+CQYPortComponent* CQYDataModel::HitTestPort(int x, int y)
+{
+    for (POSITION pos = m_listComponents.GetTailPosition(); pos != nullptr;) {
+        auto* pShape = dynamic_cast<CQYDrawPortsComponent*>(m_listComponents.GetPrev(pos));
+        if (pShape == nullptr)
+            continue;
+        if (CQYPortComponent* pPort = pShape->HitTestPort(CPoint(x, y)))
+            return pPort;
+    }
+    return nullptr;
+}
+
+void CQYDataModel::SetMainComponent(CQYCompList* pList, CQYDrawComponent* pComp)
+{
+    if (pList != nullptr) {
+        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
+            CQYCompProperties* pProp = pList->GetNext(pos)->GetDefaultProperty();
+            if (pProp != nullptr)
+                pProp->m_bMainObj = FALSE;
+        }
+    }
+    if (pComp != nullptr && pComp->GetDefaultProperty() != nullptr)
+        pComp->GetDefaultProperty()->m_bMainObj = TRUE;
+}

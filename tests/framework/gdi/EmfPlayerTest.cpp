@@ -1,0 +1,290 @@
+#include "EmfBuilder.h"
+#include "GdiTestSupport.h"
+
+#include "framework/gdi/EnhMetaFile.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kStock = Emf::kStockObjectFlag;
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// A red rectangle at (10,10)-(30,20) without outline (so its fill ends a
+// pixel short of the right and bottom edge), the frame 96x96 pixels.
+EmfBuilder RedRectangle()
+{
+    EmfBuilder b;
+    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::SELECTOBJECT, {kStock | NULL_PEN})
+        .Add(Emf::RECTANGLE, {10, 10, 30, 20});
+    return b;
+}
+
+HENHMETAFILE Make(const std::vector<BYTE> &bytes)
+{
+    return SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), bytes.data());
+}
+
+void Play(Canvas &canvas, HENHMETAFILE emf, RECT target = {0, 0, 96, 96})
+{
+    EXPECT_TRUE(PlayEnhMetaFile(canvas.dc.m_hDC, emf, &target));
+}
+
+void PutU32(std::vector<BYTE> &bytes, size_t at, DWORD value)
+{
+    std::memcpy(bytes.data() + at, &value, 4);
+}
+
+TEST(EnhMetaFile, BytesComeBackIdenticalWithTheirHeader)
+{
+    const std::vector<BYTE> bytes = RedRectangle().Bytes();
+    HENHMETAFILE emf = Make(bytes);
+    ASSERT_NE(emf, nullptr);
+    const UINT size = GetEnhMetaFileBits(emf, 0, nullptr);
+    ASSERT_EQ(size, bytes.size());
+    std::vector<BYTE> back(size);
+    EXPECT_EQ(GetEnhMetaFileBits(emf, size, back.data()), size);
+    EXPECT_EQ(back, bytes);
+
+    ENHMETAHEADER header{};
+    EXPECT_GT(GetEnhMetaFileHeader(emf, 0, nullptr), 0u);
+    ASSERT_GT(GetEnhMetaFileHeader(emf, sizeof header, &header), 0u);
+    EXPECT_EQ(header.nRecords, 6u);
+    EXPECT_EQ(header.nBytes, bytes.size());
+    EXPECT_EQ(header.nHandles, 8);
+    EXPECT_EQ(header.rclFrame.right, 2540);
+    EXPECT_EQ(header.szlDevice.cx, 960);
+    EXPECT_EQ(header.szlMicrometers.cx, 0); // beyond this header's 88 bytes
+
+    HENHMETAFILE copy = CopyEnhMetaFile(emf, nullptr);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(DeleteEnhMetaFile(emf));
+    EXPECT_FALSE(DeleteEnhMetaFile(emf));
+    EXPECT_EQ(GetEnhMetaFileBits(emf, 0, nullptr), 0u);
+    EXPECT_EQ(GetEnhMetaFileBits(copy, 0, nullptr), bytes.size());
+    EXPECT_TRUE(DeleteEnhMetaFile(copy));
+}
+
+TEST(EnhMetaFile, MalformedBytesAreRefused)
+{
+    const std::vector<BYTE> good = RedRectangle().Bytes();
+    const size_t firstRecord = 88;
+    struct Case {
+        const char *name;
+        std::vector<BYTE> bytes;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"truncated header", std::vector<BYTE>(good.begin(), good.begin() + 60)});
+    cases.push_back({"truncated records", std::vector<BYTE>(good.begin(), good.end() - 4)});
+    auto edit = [&](const char *name, size_t at, DWORD value) {
+        std::vector<BYTE> bytes = good;
+        PutU32(bytes, at, value);
+        cases.push_back({name, bytes});
+    };
+    edit("not a header record", 0, Emf::EOF_);
+    edit("bad signature", 40, 0x12345678);
+    edit("header size below minimum", 4, 80);
+    edit("header size past the bytes", 4, 0x7FFFFFF0);
+    edit("byte count larger than the bytes", 48, static_cast<DWORD>(good.size() + 4));
+    edit("byte count smaller than the bytes", 48, static_cast<DWORD>(good.size() - 20));
+    edit("record count wrong", 52, 7);
+    edit("no handles", 56, 0);
+    edit("description past the header", 60, 50);
+    edit("record size zero", firstRecord + 4, 0);
+    edit("record size odd", firstRecord + 4, 26);
+    edit("record size past the end", firstRecord + 4, 0x10000);
+    {
+        std::vector<BYTE> bytes = good;
+        PutU32(bytes, bytes.size() - 20, Emf::SAVEDC); // the last record no longer ends the file
+        cases.push_back({"no end record", bytes});
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        HENHMETAFILE emf = Make(c.bytes);
+        EXPECT_EQ(emf, nullptr);
+        if (emf)
+            DeleteEnhMetaFile(emf);
+    }
+    EXPECT_EQ(SetEnhMetaFileBits(0, nullptr), nullptr);
+}
+
+TEST(EmfPlayer, PlaysAtTheFramesSizeAndScalesIntoOtherRectangles)
+{
+    HENHMETAFILE emf = Make(RedRectangle().Bytes());
+    ASSERT_NE(emf, nullptr);
+    struct Case {
+        RECT target;
+        RECT box; // where the rectangle's box must land
+    };
+    const Case cases[] = {
+        {{0, 0, 96, 96}, {10, 10, 30, 20}},
+        {{0, 0, 48, 48}, {5, 5, 15, 10}},
+        {{4, 8, 196, 200}, {24, 28, 64, 48}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.target.right);
+        Canvas canvas(200, 200);
+        Play(canvas, emf, c.target);
+        const CRect fill(c.box.left, c.box.top, c.box.right - 1, c.box.bottom - 1);
+        EXPECT_EQ(canvas.BoundsNot(kWhite), fill);
+        EXPECT_EQ(canvas.Count(kRed), fill.Width() * fill.Height());
+    }
+    DeleteEnhMetaFile(emf);
+}
+
+TEST(EmfPlayer, TargetStateAndClipAreKept)
+{
+    EmfBuilder b;
+    b.Add(Emf::SETTEXTCOLOR, {RGB(0, 255, 0)})
+        .Add(Emf::SETMAPMODE, {MM_LOMETRIC})
+        .Add(Emf::SETMAPMODE, {MM_TEXT})
+        .Add(Emf::SAVEDC, {})
+        .Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::EXTSELECTCLIPRGN, {0, RGN_COPY}) // back to no clip of its own
+        .Add(Emf::RECTANGLE, {0, 0, 96, 96});      // no RESTOREDC: the player's job
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+
+    Canvas canvas(96, 96);
+    CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen *oldPen = canvas.dc.SelectObject(&pen);
+    canvas.dc.SetTextColor(RGB(1, 2, 3));
+    canvas.dc.IntersectClipRect(0, 0, 40, 96);
+    Play(canvas, emf);
+    EXPECT_EQ(canvas.At(20, 50), kRed);
+    EXPECT_EQ(canvas.At(60, 50), kWhite); // outside the target's clip
+    EXPECT_EQ(canvas.dc.GetTextColor(), RGB(1, 2, 3));
+    EXPECT_EQ(canvas.dc.GetMapMode(), MM_TEXT);
+    EXPECT_EQ(canvas.dc.GetCurrentPen()->m_hObject, pen.m_hObject);
+    CRect clip;
+    canvas.dc.GetClipBox(&clip);
+    EXPECT_EQ(clip, CRect(0, 0, 40, 96));
+    EXPECT_EQ(canvas.dc.GetWindowOrg(), CPoint(0, 0));
+    canvas.dc.SelectObject(oldPen);
+    DeleteEnhMetaFile(emf);
+}
+
+std::vector<BYTE> StretchDibitsBody(LONG width, LONG height, const std::vector<BYTE> &rows, LONG cx, LONG cy)
+{
+    // bounds, dest x y, src x y cx cy, offBmi cbBmi offBits cbBits, usage, rop, dest cx cy; then header, bits.
+    const DWORD offBmi = 80, cbBmi = 40, offBits = offBmi + cbBmi;
+    std::vector<BYTE> body = EmfBuilder::Pack({0, 0, 0, 0, 50, 50, 0, 0, DWORD(width), DWORD(height < 0 ? -height : height),
+                                               offBmi, cbBmi, offBits, DWORD(rows.size()), DIB_RGB_COLORS, SRCCOPY,
+                                               DWORD(cx), DWORD(cy)});
+    EmfBuilder::Append(body, EmfBuilder::Pack({40, DWORD(width), DWORD(height), 1u | (24u << 16), BI_RGB, 0, 0, 0, 0, 0}));
+    EmfBuilder::Append(body, rows);
+    return body;
+}
+
+TEST(EmfPlayer, StretchDibitsPlaysBottomUpRows)
+{
+    // 2x2, 24 bits, rows of 8 bytes, bottom row first: bottom blue/green, top red/white.
+    const std::vector<BYTE> rows = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+    EmfBuilder b;
+    b.AddBytes(Emf::STRETCHDIBITS, StretchDibitsBody(2, 2, rows, 20, 20));
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(96, 96, RGB(0, 0, 0));
+    Play(canvas, emf);
+    EXPECT_EQ(canvas.At(55, 55), kRed);
+    EXPECT_EQ(canvas.At(65, 55), kWhite);
+    EXPECT_EQ(canvas.At(55, 65), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(65, 65), RGB(0, 255, 0));
+    DeleteEnhMetaFile(emf);
+}
+
+TEST(EmfPlayer, TextRecordDrawsUtf16Text)
+{
+    // EXTTEXTOUTW: bounds, graphics mode, scales, reference, count, offString, options, rect, offDx; then text.
+    const std::u16string text = u"Hé";
+    std::vector<BYTE> body = EmfBuilder::Pack({0, 0, 0, 0, 1, 0, 0, 20, 20, DWORD(text.size()), 76, 0, 0, 0, 0, 0, 0});
+    std::vector<BYTE> units(text.size() * 2);
+    std::memcpy(units.data(), text.data(), units.size());
+    EmfBuilder::Append(body, units);
+    EmfBuilder b;
+    b.AddBytes(Emf::EXTTEXTOUTW, body);
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas played(96, 96), direct(96, 96);
+    Play(played, emf);
+    direct.dc.TextOut(20, 20, "Hé", 3);
+    EXPECT_GT(played.Count(RGB(0, 0, 0)), 10);
+    EXPECT_EQ(played.image, direct.image);
+    DeleteEnhMetaFile(emf);
+}
+
+TEST(EmfPlayer, HostileRecordsAreSkippedAndPlayingGoesOn)
+{
+    struct Case {
+        const char *name;
+        DWORD type;
+        std::vector<BYTE> body;
+    };
+    std::vector<BYTE> hugeDib = StretchDibitsBody(100000, 100000, std::vector<BYTE>(64, 0), 20, 20);
+    std::vector<BYTE> shortBits = StretchDibitsBody(16, 16, std::vector<BYTE>(16, 0), 20, 20);
+    std::vector<BYTE> dibOffsetPast = StretchDibitsBody(2, 2, std::vector<BYTE>(16, 0), 20, 20);
+    PutU32(dibOffsetPast, 40, 0x7FFFFFF0);
+    const std::vector<Case> cases = {
+        {"object index outside the table", Emf::SELECTOBJECT, EmfBuilder::Pack({99})},
+        {"empty object slot", Emf::SELECTOBJECT, EmfBuilder::Pack({5})},
+        {"delete outside the table", Emf::DELETEOBJECT, EmfBuilder::Pack({0xFFFF})},
+        {"create into slot 0", Emf::CREATEBRUSHINDIRECT, EmfBuilder::Pack({0, BS_SOLID, 0x00FF00, 0})},
+        {"point count beyond the record", Emf::POLYGON, EmfBuilder::Pack({0, 0, 0, 0, 1000, 0, 0, 90, 90})},
+        {"point count huge", Emf::POLYLINE16, EmfBuilder::Pack({0, 0, 0, 0, 0xFFFFFFFF, 0})},
+        {"poly counts not adding up", Emf::POLYPOLYGON, EmfBuilder::Pack({0, 0, 0, 0, 2, 3, 2, 2, 0, 0, 90, 90, 0, 90})},
+        {"rectangle without its box", Emf::RECTANGLE, EmfBuilder::Pack({0})},
+        {"restore below the first level", Emf::RESTOREDC, EmfBuilder::Pack({DWORD(-5)})},
+        {"restore to an absolute level", Emf::RESTOREDC, EmfBuilder::Pack({1})},
+        {"huge DIB", Emf::STRETCHDIBITS, hugeDib},
+        {"DIB bits shorter than its rows", Emf::STRETCHDIBITS, shortBits},
+        {"DIB offset past the record", Emf::STRETCHDIBITS, dibOffsetPast},
+        {"region with more rectangles than bytes", Emf::EXTSELECTCLIPRGN,
+         EmfBuilder::Pack({48, RGN_COPY, 32, 1, 1000, 16000, 0, 0, 5, 5})},
+        {"text count beyond the record", Emf::EXTTEXTOUTW,
+         EmfBuilder::Pack({0, 0, 0, 0, 1, 0, 0, 0, 0, 5000, 76, 0, 0, 0, 0, 0, 0})},
+        {"zero window extent", Emf::SETWINDOWEXTEX, EmfBuilder::Pack({0, 0})},
+        {"world transform not finite", Emf::SETWORLDTRANSFORM,
+         EmfBuilder::Pack({0x7F800000, 0, 0, 0x3F800000, 0, 0})},
+        {"unknown record", 9999, EmfBuilder::Pack({1, 2, 3})},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EmfBuilder b;
+        b.Add(Emf::SETMAPMODE, {MM_ANISOTROPIC}).AddBytes(c.type, c.body);
+        b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+            .Add(Emf::SELECTOBJECT, {1})
+            .Add(Emf::SELECTOBJECT, {kStock | NULL_PEN})
+            .Add(Emf::RECTANGLE, {10, 10, 30, 20});
+        HENHMETAFILE emf = Make(b.Bytes());
+        ASSERT_NE(emf, nullptr);
+        Canvas canvas(96, 96);
+        Play(canvas, emf);
+        EXPECT_EQ(canvas.BoundsNot(kWhite), CRect(10, 10, 29, 19));
+        EXPECT_EQ(canvas.Count(kRed), 19 * 9);
+        DeleteEnhMetaFile(emf);
+    }
+}
+
+TEST(EmfPlayer, EndlessNestingIsBounded)
+{
+    EmfBuilder b;
+    for (int i = 0; i < 5000; ++i)
+        b.Add(Emf::SAVEDC, {});
+    b.Add(Emf::RESTOREDC, {DWORD(-1)});
+    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0}).Add(Emf::SELECTOBJECT, {1}).Add(Emf::RECTANGLE, {0, 0, 5, 5});
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(96, 96);
+    const int before = canvas.dc.SaveDC();
+    Play(canvas, emf);
+    EXPECT_EQ(canvas.At(2, 2), kRed);
+    EXPECT_EQ(canvas.dc.SaveDC(), before + 1); // every level the metafile saved is gone
+    DeleteEnhMetaFile(emf);
+}
+
+} // namespace
