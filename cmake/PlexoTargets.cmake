@@ -29,6 +29,8 @@ function(plexo_apply_flags target)
     target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
 endfunction()
 
+include(${CMAKE_CURRENT_LIST_DIR}/PlexoInstall.cmake)
+
 # plexo_add_module(<target> SOURCES ... [DEPS ...] [QT])
 # A shared library for one framework module or subsystem.  Shared, so that
 # every run-time class registration (a static object in its source file) is
@@ -37,13 +39,19 @@ endfunction()
 function(plexo_add_module target)
     cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
     add_library(${target} SHARED ${ARG_SOURCES})
-    plexo_apply_flags(${target})
+    target_compile_options(${target} PRIVATE ${PLEXO_WARNINGS})
+    # Callers compile the headers' inline arithmetic the same way.
+    target_compile_options(${target} PUBLIC ${PLEXO_FP_FLAGS})
+    target_include_directories(${target} PUBLIC
+        "$<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>"
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/plexo>")
     if(ARG_DEPS)
         target_link_libraries(${target} PUBLIC ${ARG_DEPS})
     endif()
     if(ARG_QT)
         target_link_libraries(${target} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
     endif()
+    plexo_install_module(${target})
 endfunction()
 
 # plexo_add_test(<target> SOURCES ... DEPS ...)
