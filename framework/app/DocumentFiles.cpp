@@ -214,7 +214,7 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
 BOOL CDocument::DoFileSave()
 {
     if (m_strPathName.IsEmpty())
-        return DoSave(NULL);
+        return DoSave(nullptr);
     return DoSave(m_strPathName);
 }
 
@@ -244,5 +244,5 @@ void CDocument::OnFileSave()
 
 void CDocument::OnFileSaveAs()
 {
-    DoSave(NULL);
+    DoSave(nullptr);
 }

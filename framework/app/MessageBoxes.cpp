@@ -6,7 +6,7 @@ int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
     if (CWinApp* pApp = AfxGetApp())
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return PlexoShowMessageBox(NULL, lpszText, NULL, nType, nIDHelp);
+    return PlexoShowMessageBox(nullptr, lpszText, nullptr, nType, nIDHelp);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

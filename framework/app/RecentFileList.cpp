@@ -82,7 +82,7 @@ void CRecentFileList::WriteList()
 {
     CAppProfile& profile = PlexoGetAppProfile();
     // The section is written whole: entries beyond the list go.
-    profile.WriteProfileString(m_strSectionName, NULL, NULL);
+    profile.WriteProfileString(m_strSectionName, nullptr, nullptr);
     for (int i = 0; i < GetCount(); ++i) {
         CString strEntry;
         strEntry.Format(m_strEntryFormat, i + 1);

@@ -173,7 +173,7 @@ BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
-    return PlexoShowMessageBox(NULL, lpszPrompt, m_pszAppName, nType, nIDPrompt);
+    return PlexoShowMessageBox(nullptr, lpszPrompt, m_pszAppName, nType, nIDPrompt);
 }
 
 // ---- Profile

@@ -134,7 +134,7 @@ void CWinApp::OnFileNew()
         return;
     // The first template makes the new document (programs with several
     // kinds choose theirs in their own handler).
-    GetNextDocTemplate(pos)->OpenDocumentFile(NULL);
+    GetNextDocTemplate(pos)->OpenDocumentFile(nullptr);
 }
 
 void CWinApp::OnFileOpen()

@@ -14,10 +14,10 @@ CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass
     const size_t nBefore = m_loadArray.size();
     CObject *pOb = ReadObject(pClassRefRequested);
     // A reference to an object read earlier adds no entry.
-    const bool bCreated = pOb != NULL && m_loadArray.size() != nBefore;
-    if (pbCreated != NULL)
+    const bool bCreated = pOb != nullptr && m_loadArray.size() != nBefore;
+    if (pbCreated != nullptr)
         *pbCreated = bCreated;
-    if (pOb == NULL || pHolder == NULL)
+    if (pOb == nullptr || pHolder == nullptr)
         return pOb;
     if (!bCreated) {
         ++m_loadRefs[pHolder][m_nLastReference];
@@ -39,7 +39,7 @@ size_t CArchive::LoadedIndexOf(const CObject *pOb)
 {
     for (; m_nLoadIndexed < m_loadArray.size(); ++m_nLoadIndexed) {
         const LoadEntry &entry = m_loadArray[m_nLoadIndexed];
-        if (!entry.isClass && entry.pointer != NULL)
+        if (!entry.isClass && entry.pointer != nullptr)
             m_loadIndex[static_cast<const CObject *>(entry.pointer)] = m_nLoadIndexed;
     }
     auto found = m_loadIndex.find(pOb);
@@ -52,7 +52,7 @@ size_t CArchive::LoadedIndexOf(const CObject *pOb)
 
 void CArchive::DeleteLoadedObject(CObject *pOb)
 {
-    if (pOb == NULL)
+    if (pOb == nullptr)
         return;
     const size_t nIndex = LoadedIndexOf(pOb);
     if (nIndex != 0) {
@@ -96,7 +96,7 @@ bool CArchive::IsReferredFromOutside(size_t nIndex) const
 
 void CArchive::DropElementObject(const CObject *pHolder, CObject *pOb)
 {
-    const size_t nIndex = pOb != NULL ? LoadedIndexOf(pOb) : 0;
+    const size_t nIndex = pOb != nullptr ? LoadedIndexOf(pOb) : 0;
     if (nIndex == 0)
         return;
     // A reference the collection took goes first: the collection may hold
@@ -114,7 +114,7 @@ void CArchive::DropElementObject(const CObject *pHolder, CObject *pOb)
     LoadEntry &entry = m_loadArray[nIndex];
     if (entry.pCreatedFor != pHolder)
         return;
-    entry.pCreatedFor = NULL;
+    entry.pCreatedFor = nullptr;
     entry.isOrphan = true;
     if (!IsReferredFromOutside(nIndex))
         DeleteLoadedEntry(nIndex);
@@ -133,10 +133,10 @@ void CArchive::ReleaseReference(size_t nIndex)
 void CArchive::DeleteLoadedEntry(size_t nIndex)
 {
     LoadEntry &entry = m_loadArray[nIndex];
-    if (entry.isClass || entry.isLost || entry.pointer == NULL)
+    if (entry.isClass || entry.isLost || entry.pointer == nullptr)
         return;
     auto *pOb = static_cast<CObject *>(entry.pointer);
-    entry.pointer = NULL;
+    entry.pointer = nullptr;
     entry.isLost = true;
     // The references it took go first: an object it referred to may be
     // waiting for its last reference to go.
@@ -160,7 +160,7 @@ void CArchive::DeleteLoadedEntry(size_t nIndex)
             LoadEntry &child = m_loadArray[nChild];
             if (child.isLost || child.pCreatedFor != pOb)
                 continue;
-            child.pCreatedFor = NULL;
+            child.pCreatedFor = nullptr;
             child.isOrphan = true;
             if (!IsReferredFromOutside(nChild))
                 DeleteLoadedEntry(nChild);

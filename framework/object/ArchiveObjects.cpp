@@ -33,13 +33,13 @@ CRuntimeClass *CRuntimeClass::Load(CArchive &ar, UINT *pwSchemaNum)
     ar >> wSchema >> nLength;
     *pwSchemaNum = wSchema;
     if (nLength >= nMaxClassNameLength)
-        return NULL;
+        return nullptr;
     char szClassName[nMaxClassNameLength];
     if (ar.Read(szClassName, nLength) != nLength)
         AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     // A NUL inside the name must not make it match a shorter class name.
-    if (std::memchr(szClassName, '\0', nLength) != NULL)
-        return NULL;
+    if (std::memchr(szClassName, '\0', nLength) != nullptr)
+        return nullptr;
     szClassName[nLength] = '\0';
     return FromName(szClassName);
 }
@@ -102,7 +102,7 @@ void CArchive::WriteClass(const CRuntimeClass *pClassRef)
 {
     if (!IsStoring())
         ThrowReadOnly();
-    if (pClassRef == NULL || !pClassRef->IsSerializable())
+    if (pClassRef == nullptr || !pClassRef->IsSerializable())
         AfxThrowNotSupportedException();
     if (const DWORD nIndex = m_storeMap.Find(pClassRef)) {
         WriteTag(nIndex, true);
@@ -117,7 +117,7 @@ void CArchive::WriteObject(const CObject *pOb)
 {
     if (!IsStoring())
         ThrowReadOnly();
-    if (pOb == NULL) {
+    if (pOb == nullptr) {
         *this << wNullTag;
         return;
     }
@@ -158,17 +158,17 @@ CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT
 
     if (!(obTag & dwBigClassTag)) {
         // An object reference where a class was expected.
-        if (pObTag == NULL)
+        if (pObTag == nullptr)
             ThrowArchive(CArchiveException::badIndex);
         *pObTag = obTag;
-        return NULL;
+        return nullptr;
     }
 
     CRuntimeClass *pClassRef;
     UINT nSchema;
     if (wTag == wNewClassTag) {
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
-        if (pClassRef == NULL || !pClassRef->IsSerializable())
+        if (pClassRef == nullptr || !pClassRef->IsSerializable())
             ThrowArchive(CArchiveException::badClass);
         UINT nOwnSchema = pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA;
         if (nOwnSchema != nSchema && !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
@@ -182,9 +182,9 @@ CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT
         nSchema = m_loadArray[nClassIndex].schema;
     }
 
-    if (pClassRefRequested != NULL && !pClassRef->IsDerivedFrom(pClassRefRequested))
+    if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested))
         ThrowArchive(CArchiveException::badClass);
-    if (pSchema != NULL)
+    if (pSchema != nullptr)
         *pSchema = nSchema;
     else
         m_nObjectSchema = nSchema;
@@ -194,7 +194,7 @@ CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT
 CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested)
 {
     if (nIndex == wNullTag)
-        return NULL;
+        return nullptr;
     if (nIndex >= m_loadArray.size())
         ThrowArchive(CArchiveException::badIndex);
     LoadEntry &entry = m_loadArray[nIndex];
@@ -203,7 +203,7 @@ CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRe
     ++entry.nReferences;
     m_nLastReference = nIndex;
     CObject *pOb = static_cast<CObject *>(entry.pointer);
-    if (pOb != NULL && pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
+    if (pOb != nullptr && pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested))
         ThrowArchive(CArchiveException::badClass);
     return pOb;
 }
@@ -213,13 +213,13 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     UINT nSchema = 0;
     DWORD obTag = 0;
     CRuntimeClass *pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
-    if (pClassRef == NULL)
+    if (pClassRef == nullptr)
         return LoadedObjectAt(obTag, pClassRefRequested);
 
     if (m_nLoadNesting >= kMaxObjectNesting)
         ThrowArchive(CArchiveException::badIndex);
     CObject *pOb = pClassRef->CreateObject();
-    if (pOb == NULL)
+    if (pOb == nullptr)
         AfxThrowMemoryException();
     size_t nIndex = m_loadArray.size();
     try {
@@ -255,12 +255,12 @@ CArchive &operator<<(CArchive &ar, const CObject *pOb)
 
 CArchive &operator>>(CArchive &ar, CObject *&pOb)
 {
-    pOb = ar.ReadObject(NULL);
+    pOb = ar.ReadObject(nullptr);
     return ar;
 }
 
 CArchive &operator>>(CArchive &ar, const CObject *&pOb)
 {
-    pOb = ar.ReadObject(NULL);
+    pOb = ar.ReadObject(nullptr);
     return ar;
 }

@@ -48,7 +48,7 @@ void RemoveStaleMirrors(const std::string &target)
     prefix += target.substr(nSlash + 1);
     prefix += '.';
     DIR *pDir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (pDir == NULL)
+    if (pDir == nullptr)
         return;
     while (const dirent *pEntry = ::readdir(pDir)) {
         const std::string name = pEntry->d_name;

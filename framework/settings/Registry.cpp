@@ -26,7 +26,7 @@ const char *RootName(HKEY hKey)
         return "HKEY_LOCAL_MACHINE";
     if (hKey == HKEY_USERS)
         return "HKEY_USERS";
-    return NULL;
+    return nullptr;
 }
 
 // The full path of hKey, or false for a handle that is neither a root key
@@ -123,9 +123,9 @@ bool QueryRunValue(const CString &path, LPCTSTR lpValueName, CRegistryValue &val
 LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
 {
     CString path;
-    if (phkResult == NULL)
+    if (phkResult == nullptr)
         return ERROR_INVALID_PARAMETER;
-    *phkResult = NULL;
+    *phkResult = nullptr;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
     path = JoinKey(path, lpSubKey);
@@ -144,16 +144,16 @@ LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM, L
                     LPDWORD lpdwDisposition)
 {
     CString path;
-    if (phkResult == NULL)
+    if (phkResult == nullptr)
         return ERROR_INVALID_PARAMETER;
-    *phkResult = NULL;
+    *phkResult = nullptr;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
     path = JoinKey(path, lpSubKey);
     bool existed = KeyExistsAt(path);
     if (!existed && !PlexoGetAppProfile().CreateKey(SectionOf(path)))
         return ERROR_CANTWRITE;
-    if (lpdwDisposition != NULL)
+    if (lpdwDisposition != nullptr)
         *lpdwDisposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
     *phkResult = NewHandle(path);
     return ERROR_SUCCESS;
@@ -161,12 +161,12 @@ LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM, L
 
 LONG RegCreateKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult)
 {
-    return RegCreateKeyEx(hKey, lpSubKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL, phkResult, NULL);
+    return RegCreateKeyEx(hKey, lpSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, phkResult, nullptr);
 }
 
 LONG RegCloseKey(HKEY hKey)
 {
-    if (RootName(hKey) != NULL)
+    if (RootName(hKey) != nullptr)
         return ERROR_SUCCESS;
     {
         std::lock_guard<std::mutex> lock(g_handlesLock);
@@ -182,7 +182,7 @@ LONG RegDeleteKey(HKEY hKey, LPCTSTR lpSubKey)
     CString path;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
-    if (lpSubKey == NULL || *lpSubKey == '\0')
+    if (lpSubKey == nullptr || *lpSubKey == '\0')
         return ERROR_INVALID_PARAMETER;
     path = JoinKey(path, lpSubKey);
     if (IsRootPath(path) || Autostart::IsRunKey(path))
@@ -195,7 +195,7 @@ LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LP
     CString path;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
-    if (lpData != NULL && lpcbData == NULL)
+    if (lpData != nullptr && lpcbData == nullptr)
         return ERROR_INVALID_PARAMETER;
     CRegistryValue value;
     LONG runError = ERROR_SUCCESS;
@@ -207,14 +207,14 @@ LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LP
     }
     if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
         value.bytes += '\0';
-    if (lpType != NULL)
+    if (lpType != nullptr)
         *lpType = value.type;
-    if (lpcbData == NULL)
+    if (lpcbData == nullptr)
         return ERROR_SUCCESS;
     DWORD needed = static_cast<DWORD>(value.bytes.size());
     DWORD room = *lpcbData;
     *lpcbData = needed;
-    if (lpData == NULL)
+    if (lpData == nullptr)
         return ERROR_SUCCESS;
     if (room < needed)
         return ERROR_MORE_DATA;
@@ -225,17 +225,17 @@ LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD, LPDWORD lpType, LP
 
 LONG RegQueryValue(HKEY hKey, LPCTSTR lpSubKey, LPTSTR lpData, LPLONG lpcbData)
 {
-    HKEY sub = NULL;
+    HKEY sub = nullptr;
     LONG result = RegOpenKeyEx(hKey, lpSubKey, 0, KEY_QUERY_VALUE, &sub);
     if (result != ERROR_SUCCESS)
         return result;
     DWORD type = REG_NONE;
-    DWORD size = lpcbData != NULL && *lpcbData > 0 ? static_cast<DWORD>(*lpcbData) : 0;
-    result = RegQueryValueEx(sub, NULL, NULL, &type, reinterpret_cast<LPBYTE>(lpData), lpcbData ? &size : NULL);
+    DWORD size = lpcbData != nullptr && *lpcbData > 0 ? static_cast<DWORD>(*lpcbData) : 0;
+    result = RegQueryValueEx(sub, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(lpData), lpcbData ? &size : nullptr);
     RegCloseKey(sub);
     if (result == ERROR_SUCCESS && type != REG_SZ)
         result = ERROR_FILE_NOT_FOUND;
-    if (lpcbData != NULL)
+    if (lpcbData != nullptr)
         *lpcbData = static_cast<LONG>(size);
     return result;
 }
@@ -245,7 +245,7 @@ LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BY
     CString path;
     if (!KeyPath(hKey, path))
         return ERROR_INVALID_HANDLE;
-    if (lpData == NULL && cbData > 0)
+    if (lpData == nullptr && cbData > 0)
         return ERROR_INVALID_PARAMETER;
     if (dwType == REG_DWORD && cbData != 4)
         return ERROR_INVALID_PARAMETER;

@@ -77,7 +77,7 @@ CString CScriptMatch::GetSubMatch(long nIndex) const
 const CScriptMatch *CScriptMatchCollection::GetItem(long nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
-        return NULL;
+        return nullptr;
     return &m_matches[static_cast<size_t>(nIndex)];
 }
 

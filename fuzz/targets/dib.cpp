@@ -61,8 +61,8 @@ size_t AnnouncedRowBytes(const BITMAPINFOHEADER &header)
 
 void Transfer(const BITMAPINFO *pInfo, const std::vector<BYTE> &bits, FuzzInput &input)
 {
-    HDC hdc = CreateCompatibleDC(NULL);
-    HBITMAP hTarget = CreateBitmap(16, 16, 1, 32, NULL);
+    HDC hdc = CreateCompatibleDC(nullptr);
+    HBITMAP hTarget = CreateBitmap(16, 16, 1, 32, nullptr);
     HGDIOBJ hOld = SelectObject(hdc, hTarget);
     const UINT usage = input.TakeChoice(2) == 0 ? DIB_RGB_COLORS : DIB_PAL_COLORS;
     const int x = input.Take<int8_t>();
@@ -75,7 +75,7 @@ void Transfer(const BITMAPINFO *pInfo, const std::vector<BYTE> &bits, FuzzInput 
     SetDIBitsToDevice(hdc, 0, 0, 16, 16, x, y, start, lines, bits.data(), pInfo, usage);
     SetDIBits(hdc, hTarget, start, lines, bits.data(), pInfo, usage);
     HBITMAP hMade = CreateDIBitmap(hdc, &pInfo->bmiHeader, CBM_INIT, bits.data(), pInfo, usage);
-    if (hMade != NULL)
+    if (hMade != nullptr)
         DeleteObject(hMade);
     SelectObject(hdc, hOld);
     DeleteObject(hTarget);

@@ -19,19 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<BYTE> image = input.Rest();
     HICON hIcon = CreateIconFromResourceEx(image.empty() ? nullptr : image.data(), static_cast<DWORD>(image.size()),
                                            fIcon, 0x00030000, cx, cy, 0);
-    if (hIcon == NULL)
+    if (hIcon == nullptr)
         return 0;
     ICONINFO info{};
     if (GetIconInfo(hIcon, &info)) {
-        if (info.hbmMask != NULL)
+        if (info.hbmMask != nullptr)
             DeleteObject(info.hbmMask);
-        if (info.hbmColor != NULL)
+        if (info.hbmColor != nullptr)
             DeleteObject(info.hbmColor);
     }
-    HDC hdc = CreateCompatibleDC(NULL);
-    HBITMAP hTarget = CreateBitmap(24, 24, 1, 32, NULL);
+    HDC hdc = CreateCompatibleDC(nullptr);
+    HBITMAP hTarget = CreateBitmap(24, 24, 1, 32, nullptr);
     HGDIOBJ hOld = SelectObject(hdc, hTarget);
-    DrawIconEx(hdc, 0, 0, hIcon, 24, 24, 0, NULL, DI_NORMAL);
+    DrawIconEx(hdc, 0, 0, hIcon, 24, 24, 0, nullptr, DI_NORMAL);
     SelectObject(hdc, hOld);
     DeleteObject(hTarget);
     DeleteDC(hdc);

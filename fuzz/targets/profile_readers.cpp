@@ -20,8 +20,8 @@ void ReadPrivateProfile(const char *path, const std::string &section, const std:
     GetPrivateProfileSectionNames(buffer.data(), nSize, path);
     GetPrivateProfileSection(section.c_str(), buffer.data(), nSize, path);
     GetPrivateProfileString(section.c_str(), key.c_str(), "default", buffer.data(), nSize, path);
-    GetPrivateProfileString(section.c_str(), NULL, "", buffer.data(), nSize, path);
-    GetPrivateProfileString(NULL, NULL, "", buffer.data(), nSize, path);
+    GetPrivateProfileString(section.c_str(), nullptr, "", buffer.data(), nSize, path);
+    GetPrivateProfileString(nullptr, nullptr, "", buffer.data(), nSize, path);
     GetPrivateProfileInt(section.c_str(), key.c_str(), 7, path);
 }
 
@@ -41,7 +41,7 @@ void ReadAppProfile(const std::string &configHome, const uint8_t *data, size_t s
     CAppProfile profile("plexofuzz");
     profile.GetProfileString(section.c_str(), key.c_str(), "default");
     profile.GetProfileInt(section.c_str(), key.c_str(), 3);
-    LPBYTE pData = NULL;
+    LPBYTE pData = nullptr;
     UINT nBytes = 0;
     if (profile.GetProfileBinary(section.c_str(), key.c_str(), &pData, &nBytes))
         delete[] pData;

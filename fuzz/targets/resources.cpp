@@ -56,22 +56,22 @@ void LookUp(FuzzInput &input)
 {
     char buffer[64];
     for (UINT id = kFirstId; id < kFirstId + 8; ++id)
-        LoadString(NULL, id, buffer, static_cast<int>(input.TakeChoice(sizeof buffer + 1)));
+        LoadString(nullptr, id, buffer, static_cast<int>(input.TakeChoice(sizeof buffer + 1)));
     std::vector<CMenuResourceItem> items;
     PlexoLoadMenuResource(kFirstId, items);
-    HMENU hMenu = LoadMenu(NULL, MAKEINTRESOURCE(kFirstId));
-    if (hMenu != NULL)
+    HMENU hMenu = LoadMenu(nullptr, MAKEINTRESOURCE(kFirstId));
+    if (hMenu != nullptr)
         DestroyMenu(hMenu);
     int nCount = 0;
     PlexoFindAccelerators(kFirstId, &nCount);
-    HACCEL hAccel = LoadAccelerators(NULL, MAKEINTRESOURCE(kFirstId));
-    if (hAccel != NULL)
+    HACCEL hAccel = LoadAccelerators(nullptr, MAKEINTRESOURCE(kFirstId));
+    if (hAccel != nullptr)
         DestroyAcceleratorTable(hAccel);
-    HRSRC hResource = FindResource(NULL, MAKEINTRESOURCE(kFirstId), "FUZZDATA");
-    if (hResource != NULL) {
-        HGLOBAL hData = LoadResource(NULL, hResource);
+    HRSRC hResource = FindResource(nullptr, MAKEINTRESOURCE(kFirstId), "FUZZDATA");
+    if (hResource != nullptr) {
+        HGLOBAL hData = LoadResource(nullptr, hResource);
         LockResource(hData);
-        SizeofResource(NULL, hResource);
+        SizeofResource(nullptr, hResource);
         FreeResource(hData);
     }
 }

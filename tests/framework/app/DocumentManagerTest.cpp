@@ -349,7 +349,7 @@ TEST_F(SingleDocumentTest, ClosingTheMainFrameAsksThenEndsTheProgram)
     EXPECT_EQ(m_pApp->m_pMainWnd, nullptr);
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
     MSG msg{};
-    EXPECT_FALSE(::GetMessage(&msg, NULL, 0, 0)); // WM_QUIT is waiting
+    EXPECT_FALSE(::GetMessage(&msg, nullptr, 0, 0)); // WM_QUIT is waiting
 }
 
 // A main frame that asks for the whole screen, as Orchard's does.

@@ -77,10 +77,10 @@ TEST_F(MessageBoxTest, StringPromptTakesItsIdAsHelpId)
 
 TEST_F(MessageBoxTest, WindowAndPlainBoxesNameTheirCaption)
 {
-    ::MessageBox(NULL, "Plain", NULL, MB_OK);
-    ::MessageBox(NULL, "Named", "Mine", MB_OK);
+    ::MessageBox(nullptr, "Plain", nullptr, MB_OK);
+    ::MessageBox(nullptr, "Named", "Mine", MB_OK);
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, NULL, "Owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr));
     wnd.MessageBox("Owned");
     AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&ProbeOwner);
     wnd.MessageBox("Owned");

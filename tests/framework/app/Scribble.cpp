@@ -50,7 +50,7 @@ void CScribbleDoc::Serialize(CArchive& ar)
         for (const auto& stroke : m_strokes) {
             if (s_bFailNextSave) {
                 s_bFailNextSave = false;
-                AfxThrowFileException(CFileException::diskFull, -1, NULL);
+                AfxThrowFileException(CFileException::diskFull, -1, nullptr);
             }
             ar << static_cast<DWORD>(stroke.size());
             for (const CPoint& point : stroke)

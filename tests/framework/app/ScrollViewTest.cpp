@@ -15,9 +15,9 @@ class ScrollViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_parent.CreateEx(0, NULL, "Parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL));
+        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "Parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr));
         m_pView = new PageView;
-        ASSERT_TRUE(m_pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_parent, 1));
+        ASSERT_TRUE(m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), &m_parent, 1));
     }
     void TearDown() override { m_parent.DestroyWindow(); }
     BOOL HasBar(DWORD dwBar) const { return (m_pView->GetStyle() & dwBar) != 0; }
@@ -85,7 +85,7 @@ TEST_F(ScrollViewTest, RepeatedSizesKeepThePosition)
     m_pView->SetScrollSizes(MM_TEXT, CSize(1000, 800));
     m_pView->ScrollToPosition(CPoint(120, 60));
     m_pView->UpdateWindow();
-    m_pView->ValidateRect(NULL);
+    m_pView->ValidateRect(nullptr);
     CRect rectUpdate;
     ASSERT_FALSE(m_pView->GetUpdateRect(&rectUpdate)) << rectUpdate.left << "," << rectUpdate.top << "," << rectUpdate.right << "," << rectUpdate.bottom;
     for (int i = 0; i < 3; ++i)

@@ -107,10 +107,10 @@ TEST_F(AppProfileTest, DeletesEntriesAndSections)
     profile.WriteProfileString("Recent File List", "File1", "/a");
     profile.WriteProfileString("Recent File List", "File2", "/b");
     profile.WriteProfileString("Recent File List\\Sub", "x", "y");
-    EXPECT_TRUE(profile.WriteProfileString("Recent File List", "File1", NULL));
+    EXPECT_TRUE(profile.WriteProfileString("Recent File List", "File1", nullptr));
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List", "File1", "gone")), "gone");
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List", "File2")), "/b");
-    EXPECT_TRUE(profile.WriteProfileString("Recent File List", NULL, NULL));
+    EXPECT_TRUE(profile.WriteProfileString("Recent File List", nullptr, nullptr));
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List", "File2", "gone")), "gone");
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List\\Sub", "x", "gone")), "gone");
 }
@@ -129,12 +129,12 @@ protected:
 TEST_F(RegistryTest, MachineKeyLivesInTheUsersFile)
 {
     const char *run = "Software\\Plexo\\Machine Settings";
-    HKEY key = NULL;
+    HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, run, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(key, nullptr);
 
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, run, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE, NULL, &key,
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, run, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
                              &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, static_cast<DWORD>(REG_CREATED_NEW_KEY));
@@ -148,26 +148,26 @@ TEST_F(RegistryTest, MachineKeyLivesInTheUsersFile)
 
     ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, run, 0, KEY_READ, &key), ERROR_SUCCESS);
     DWORD type = 0, size = 0;
-    EXPECT_EQ(RegQueryValueEx(key, "Tarno", NULL, &type, NULL, &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueEx(key, "Tarno", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(size, sizeof path);
     char small[4];
     size = sizeof small;
-    EXPECT_EQ(RegQueryValueEx(key, "Tarno", NULL, &type, reinterpret_cast<LPBYTE>(small), &size), ERROR_MORE_DATA);
+    EXPECT_EQ(RegQueryValueEx(key, "Tarno", nullptr, &type, reinterpret_cast<LPBYTE>(small), &size), ERROR_MORE_DATA);
     EXPECT_EQ(size, sizeof path);
     char buffer[200];
     size = sizeof buffer;
-    EXPECT_EQ(RegQueryValueEx(key, "Tarno", NULL, &type, reinterpret_cast<LPBYTE>(buffer), &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueEx(key, "Tarno", nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size), ERROR_SUCCESS);
     EXPECT_STREQ(buffer, path);
     EXPECT_EQ(RegDeleteValue(key, "Tarno"), ERROR_SUCCESS);
     EXPECT_EQ(RegDeleteValue(key, "Tarno"), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(RegQueryValueEx(key, "Tarno", NULL, &type, NULL, &size), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegQueryValueEx(key, "Tarno", nullptr, &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
 }
 
 TEST_F(RegistryTest, ApplicationKeyIsTheProfile)
 {
-    HKEY key = NULL;
+    HKEY key = nullptr;
     ASSERT_EQ(RegCreateKey(HKEY_CURRENT_USER, "Software\\Kilnsmith\\Plexo Kilnsmith\\Settings\\", &key), ERROR_SUCCESS);
     DWORD value = 1;
     EXPECT_EQ(RegSetValueEx(key, "Start minimized", 0, REG_DWORD, reinterpret_cast<BYTE *>(&value), 3),
@@ -180,7 +180,7 @@ TEST_F(RegistryTest, ApplicationKeyIsTheProfile)
     RegCloseKey(key);
     EXPECT_EQ(RegOpenKey(HKEY_CURRENT_USER, "Software\\Kiln", &key), ERROR_FILE_NOT_FOUND);
 
-    PlexoGetAppProfile().WriteProfileString("Widths", NULL, NULL);
+    PlexoGetAppProfile().WriteProfileString("Widths", nullptr, nullptr);
     PlexoGetAppProfile().WriteProfileString("Widths", "", "default value");
     ASSERT_EQ(RegOpenKey(HKEY_CURRENT_USER, "Software\\Kilnsmith\\Plexo Kilnsmith", &key), ERROR_SUCCESS);
     char text[32];
@@ -192,7 +192,7 @@ TEST_F(RegistryTest, ApplicationKeyIsTheProfile)
     EXPECT_EQ(RegQueryValue(key, "Widths", text, &size), ERROR_FILE_NOT_FOUND);
     RegCloseKey(key);
 
-    EXPECT_EQ(RegSetValueEx(NULL, "x", 0, REG_SZ, reinterpret_cast<const BYTE *>("y"), 2), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegSetValueEx(nullptr, "x", 0, REG_SZ, reinterpret_cast<const BYTE *>("y"), 2), ERROR_INVALID_HANDLE);
 }
 
 } // namespace
