@@ -36,7 +36,7 @@ public:
         SetScrollSizes(MM_TEXT, CSize(2000, 1500));
         CScrollView::OnInitialUpdate();
     }
-    void OnDraw(CDC*) override {}
+    void OnDraw(CDC *) override {}
 };
 IMPLEMENT_DYNCREATE(BenchView, CScrollView)
 
@@ -44,12 +44,12 @@ IMPLEMENT_DYNCREATE(BenchView, CScrollView)
 // handlers would.
 class MenuTarget : public CWnd {
 public:
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override
     {
         if (nID < kFirstItem || nID >= kFirstItem + kItems)
             return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
         if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pExtra != nullptr) {
-            auto* pCmdUI = static_cast<CCmdUI*>(pExtra);
+            auto *pCmdUI = static_cast<CCmdUI *>(pExtra);
             pCmdUI->Enable((nID % 2) == 0);
             pCmdUI->SetCheck((nID % 3) == 0);
             return TRUE;
@@ -71,17 +71,17 @@ const RESOURCE_MENU_ITEM g_frameMenu[] = {
     {MF_STRING | MF_END, ID_APP_EXIT, "E&xit"},
 };
 
-void BM_OpenCloseMdiDocuments(benchmark::State& state)
+void BM_OpenCloseMdiDocuments(benchmark::State &state)
 {
     PlexoRegisterStrings(g_strings, 2);
     PlexoRegisterMenu(kDocResource, g_docMenu, 2);
     PlexoRegisterMenu(kFrameResource, g_frameMenu, 2);
     CWinApp app("Bench");
     app.InitApplication();
-    auto* pTemplate = new CMultiDocTemplate(kDocResource, RUNTIME_CLASS(BenchDoc), RUNTIME_CLASS(CMDIChildWnd),
+    auto *pTemplate = new CMultiDocTemplate(kDocResource, RUNTIME_CLASS(BenchDoc), RUNTIME_CLASS(CMDIChildWnd),
                                             RUNTIME_CLASS(BenchView));
     app.AddDocTemplate(pTemplate);
-    auto* pFrame = new CMDIFrameWnd;
+    auto *pFrame = new CMDIFrameWnd;
     pFrame->LoadFrame(kFrameResource);
     app.m_pMainWnd = pFrame;
     pFrame->ShowWindow(SW_SHOW);
@@ -95,7 +95,7 @@ void BM_OpenCloseMdiDocuments(benchmark::State& state)
 }
 BENCHMARK(BM_OpenCloseMdiDocuments)->Unit(benchmark::kMillisecond);
 
-void BM_InitMenuPopup60Items(benchmark::State& state)
+void BM_InitMenuPopup60Items(benchmark::State &state)
 {
     MenuTarget target;
     target.CreateEx(0, nullptr, "Target", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr);

@@ -41,8 +41,9 @@ std::vector<RESOURCE_DIALOG_ITEM> &Items()
 
 void RegisterTemplate()
 {
-    static RESOURCE_DIALOG tmpl{WS_POPUP | WS_CAPTION, 0, 0, 0, 220, 360, "Bench", "MS Sans Serif", 8, 0,
-                                Items().data(), static_cast<int>(Items().size())};
+    static RESOURCE_DIALOG tmpl{
+        WS_POPUP | WS_CAPTION,           0, 0, 0, 220, 360, "Bench", "MS Sans Serif", 8, 0, Items().data(),
+        static_cast<int>(Items().size())};
     PlexoRegisterDialog(kDialogId, &tmpl);
 }
 

@@ -16,7 +16,10 @@ namespace {
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 
-std::string TempPath(const char *name) { return std::string("/tmp/plexo_bench_") + name; }
+std::string TempPath(const char *name)
+{
+    return std::string("/tmp/plexo_bench_") + name;
+}
 
 // A picture with some structure, so the JPEG is not trivially small.
 const std::string &BmpPath()
@@ -24,9 +27,36 @@ const std::string &BmpPath()
     static const std::string path = [] {
         const size_t stride = size_t(kWidth) * 3;
         std::vector<BYTE> file(54 + stride * kHeight);
-        const BYTE header[54] = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                                 BYTE(kWidth), BYTE(kWidth >> 8), 0, 0, BYTE(kHeight), BYTE(kHeight >> 8), 0, 0,
-                                 1, 0, 24, 0};
+        const BYTE header[54] = {'B',
+                                 'M',
+                                 0,
+                                 0,
+                                 0,
+                                 0,
+                                 0,
+                                 0,
+                                 0,
+                                 0,
+                                 54,
+                                 0,
+                                 0,
+                                 0,
+                                 40,
+                                 0,
+                                 0,
+                                 0,
+                                 BYTE(kWidth),
+                                 BYTE(kWidth >> 8),
+                                 0,
+                                 0,
+                                 BYTE(kHeight),
+                                 BYTE(kHeight >> 8),
+                                 0,
+                                 0,
+                                 1,
+                                 0,
+                                 24,
+                                 0};
         std::copy(header, header + 54, file.begin());
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x) {

@@ -77,8 +77,7 @@ double ResidentMegabytes()
 
 // The C language of the editor: line and block comments, strings and
 // characters with escapes, keywords, operators.
-class CLanguage
-{
+class CLanguage {
 public:
     CLanguage() : m_pConfig(new SECEditLangConfig)
     {
@@ -178,8 +177,7 @@ void BM_ColourEveryLine(benchmark::State &state)
 BENCHMARK(BM_ColourEveryLine)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // A view: it repaints the lines each change names.
-class RepaintingObserver : public SECEditObserver
-{
+class RepaintingObserver : public SECEditObserver {
 public:
     explicit RepaintingObserver(SECEditTextBuffer &buffer) : m_buffer(buffer) {}
     void OnUpdate(void *, SECEditHint *pHint) override

@@ -138,9 +138,9 @@ public:
         PCRE2_SIZE offset = 0;
         pcre2_compile_context *context = pcre2_compile_context_create(nullptr);
         pcre2_set_newline(context, PCRE2_NEWLINE_ANYCRLF);
-        m_code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern), PCRE2_ZERO_TERMINATED,
-                               PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_DOLLAR_ENDONLY | extra, &error, &offset,
-                               context);
+        m_code =
+            pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern), PCRE2_ZERO_TERMINATED,
+                          PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_DOLLAR_ENDONLY | extra, &error, &offset, context);
         pcre2_compile_context_free(context);
         pcre2_jit_compile(m_code, PCRE2_JIT_COMPLETE);
         m_data = pcre2_match_data_create_from_pattern(m_code, nullptr);

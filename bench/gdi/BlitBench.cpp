@@ -110,8 +110,8 @@ void BM_DibSectionLines(benchmark::State &state)
     for (int i = 0; i < 256; ++i)
         std::memset(info.data() + 40 + 4 * i, i, 3);
     void *bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO *>(info.data()), DIB_RGB_COLORS,
-                                       &bits, nullptr, 0);
+    HBITMAP section =
+        CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO *>(info.data()), DIB_RGB_COLORS, &bits, nullptr, 0);
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc.m_hDC, section);

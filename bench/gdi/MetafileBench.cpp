@@ -18,7 +18,8 @@ constexpr int kHeight = 1080;
 constexpr int kCalls = 100000;
 
 struct Objects {
-    CPen pens[3] = {CPen(PS_SOLID, 1, RGB(0, 0, 0)), CPen(PS_SOLID, 1, RGB(200, 0, 0)), CPen(PS_DOT, 1, RGB(0, 0, 160))};
+    CPen pens[3] = {CPen(PS_SOLID, 1, RGB(0, 0, 0)), CPen(PS_SOLID, 1, RGB(200, 0, 0)),
+                    CPen(PS_DOT, 1, RGB(0, 0, 160))};
     CBrush brushes[2] = {CBrush(RGB(240, 200, 40)), CBrush(HS_DIAGCROSS, RGB(0, 120, 0))};
 };
 

@@ -34,10 +34,10 @@ std::string DocumentPath(int nCount)
 // The components join the list with their tab orders set here: inserting
 // one by one looks for the highest order each time, which the setup of a
 // 100,000-component page need not pay.
-void FillModel(CQYDataModel& model, int nCount)
+void FillModel(CQYDataModel &model, int nCount)
 {
     for (int i = 0; i < nCount; ++i) {
-        auto* pComp = new CQYDrawComponent();
+        auto *pComp = new CQYDrawComponent();
         pComp->AddRef();
         CRect rect(i % 1000, i / 1000, i % 1000 + 20, i / 1000 + 10);
         pComp->Create(rect);
@@ -49,14 +49,14 @@ void FillModel(CQYDataModel& model, int nCount)
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(const std::function<void()>& work)
+double Seconds(const std::function<void()> &work)
 {
     const auto start = Clock::now();
     work();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-std::vector<char> ReadWholeFile(const std::string& path)
+std::vector<char> ReadWholeFile(const std::string &path)
 {
     std::vector<char> bytes(std::filesystem::file_size(path));
     const int fd = ::open(path.c_str(), O_RDONLY);
@@ -73,7 +73,7 @@ std::vector<char> ReadWholeFile(const std::string& path)
 }
 
 // Writes the bytes as a save does: a temporary file, flushed, renamed.
-void WriteLikeASave(const std::string& path, const std::vector<char>& bytes)
+void WriteLikeASave(const std::string &path, const std::vector<char> &bytes)
 {
     const std::string temporary = path + ".ref";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -91,14 +91,14 @@ void WriteLikeASave(const std::string& path, const std::vector<char>& bytes)
     std::rename(temporary.c_str(), (path + ".copy").c_str());
 }
 
-void ReportPair(benchmark::State& state, double ours, double reference)
+void ReportPair(benchmark::State &state, double ours, double reference)
 {
     const double n = static_cast<double>(state.iterations());
     state.counters["ref_ms"] = reference / n * 1000.0;
     state.counters["ratio"] = reference > 0 ? ours / reference : 0;
 }
 
-void BM_SaveDocument(benchmark::State& state)
+void BM_SaveDocument(benchmark::State &state)
 {
     const int nCount = static_cast<int>(state.range(0));
     CQYDataModel model;
@@ -123,7 +123,7 @@ void BM_SaveDocument(benchmark::State& state)
     std::filesystem::remove(path + ".copy");
 }
 
-void BM_OpenDocument(benchmark::State& state)
+void BM_OpenDocument(benchmark::State &state)
 {
     const int nCount = static_cast<int>(state.range(0));
     const std::string path = DocumentPath(nCount);
@@ -155,7 +155,19 @@ void BM_OpenDocument(benchmark::State& state)
     std::filesystem::remove(path);
 }
 
-BENCHMARK(BM_SaveDocument)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_OpenDocument)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_SaveDocument)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_OpenDocument)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 } // namespace

@@ -25,7 +25,7 @@ constexpr int kLinks = 5000;
 struct BigPage {
     CQYDataModel model;
     CQYCompList all;
-    std::vector<CQYDrawComponent*> rects;
+    std::vector<CQYDrawComponent *> rects;
 
     BigPage()
     {
@@ -33,16 +33,16 @@ struct BigPage {
         for (int i = 0; i < kRects; ++i) {
             const int x = (i % 100) * 120;
             const int y = (i / 100) * 90 + (i % 7) * 3;
-            CQYDrawComponent* pComp =
+            CQYDrawComponent *pComp =
                 model.GetComponentByType(QY_COMP_RECTANGLE, CRect(x, y, x + 80 + i % 13, y + 50), "", 0);
             model.InsertComponent(pComp);
             pComp->Release();
             rects.push_back(pComp);
         }
         for (int i = 0; i < kLinks; ++i) {
-            auto* pA = static_cast<CQYRectComponent*>(rects[static_cast<size_t>(2 * i)]);
-            auto* pB = static_cast<CQYRectComponent*>(rects[static_cast<size_t>(2 * i + 1)]);
-            auto* pLink = new CQYLinkComponent;
+            auto *pA = static_cast<CQYRectComponent *>(rects[static_cast<size_t>(2 * i)]);
+            auto *pB = static_cast<CQYRectComponent *>(rects[static_cast<size_t>(2 * i + 1)]);
+            auto *pLink = new CQYLinkComponent;
             pLink->AddRef();
             CArray<CPoint, CPoint> points;
             points.Add(pA->FindPort(1, 0.5)->GetLinkPoint());
@@ -51,21 +51,21 @@ struct BigPage {
             pLink->Release();
         }
         model.Reset();
-        for (CQYDrawComponent* pComp : rects)
+        for (CQYDrawComponent *pComp : rects)
             all.AddTail(pComp);
     }
 };
 
-BigPage& Page()
+BigPage &Page()
 {
-    static BigPage* pPage = new BigPage;
+    static BigPage *pPage = new BigPage;
     return *pPage;
 }
 
 template <class MAKE>
-void RunExecuteUndoRedo(benchmark::State& state, MAKE make)
+void RunExecuteUndoRedo(benchmark::State &state, MAKE make)
 {
-    BigPage& page = Page();
+    BigPage &page = Page();
     for (auto _ : state) {
         page.model.Execute(make(page), TRUE);
         page.model.Undo();
@@ -74,10 +74,10 @@ void RunExecuteUndoRedo(benchmark::State& state, MAKE make)
     page.model.Reset();
 }
 
-void BM_AlignLeft(benchmark::State& state)
+void BM_AlignLeft(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage& page) {
-        auto* pAlign = new CQYAlignCommand(&page.model);
+    RunExecuteUndoRedo(state, [](BigPage &page) {
+        auto *pAlign = new CQYAlignCommand(&page.model);
         pAlign->m_nType = 4;
         pAlign->AddComponents(&page.all);
         pAlign->SetMainComponent(page.rects[5000]);
@@ -86,10 +86,10 @@ void BM_AlignLeft(benchmark::State& state)
 }
 BENCHMARK(BM_AlignLeft)->Unit(benchmark::kMillisecond);
 
-void BM_SameSize(benchmark::State& state)
+void BM_SameSize(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage& page) {
-        auto* pSize = new CQYSizeCommand(&page.model);
+    RunExecuteUndoRedo(state, [](BigPage &page) {
+        auto *pSize = new CQYSizeCommand(&page.model);
         pSize->m_nType = 3;
         pSize->SetMainComponent(page.rects[0]);
         pSize->AddComponents(&page.all);
@@ -98,10 +98,10 @@ void BM_SameSize(benchmark::State& state)
 }
 BENCHMARK(BM_SameSize)->Unit(benchmark::kMillisecond);
 
-void BM_SpacingAcross(benchmark::State& state)
+void BM_SpacingAcross(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage& page) {
-        auto* pSpacing = new CQYSpacingCommand(&page.model);
+    RunExecuteUndoRedo(state, [](BigPage &page) {
+        auto *pSpacing = new CQYSpacingCommand(&page.model);
         pSpacing->m_nType = 1;
         pSpacing->AddComponents(&page.all);
         return pSpacing;
@@ -109,11 +109,11 @@ void BM_SpacingAcross(benchmark::State& state)
 }
 BENCHMARK(BM_SpacingAcross)->Unit(benchmark::kMillisecond);
 
-void BM_Order(benchmark::State& state)
+void BM_Order(benchmark::State &state)
 {
     const int nType = static_cast<int>(state.range(0));
-    RunExecuteUndoRedo(state, [nType](BigPage& page) {
-        auto* pOrder = new CQYOrderCommand(&page.model);
+    RunExecuteUndoRedo(state, [nType](BigPage &page) {
+        auto *pOrder = new CQYOrderCommand(&page.model);
         pOrder->m_nType = nType;
         pOrder->AddComponents(&page.all);
         return pOrder;
@@ -122,9 +122,9 @@ void BM_Order(benchmark::State& state)
 // 1 to front, 3 forward.
 BENCHMARK(BM_Order)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
-void BM_MakeAndAddOneMoreRectangle(benchmark::State& state)
+void BM_MakeAndAddOneMoreRectangle(benchmark::State &state)
 {
-    BigPage& page = Page();
+    BigPage &page = Page();
     for (auto _ : state) {
         page.model.AddNewComponent(QY_COMP_RECTANGLE, CRect(0, 0, 100, 60), "");
         state.PauseTiming();

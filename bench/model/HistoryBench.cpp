@@ -20,7 +20,7 @@ constexpr int kSteps = 1000000;
 // model's move command does; the page is the list the component sits in.
 class MoveCommand : public CQYCommand {
 public:
-    MoveCommand(CQYDrawComponent* pComp, int dx, int dy) : CQYCommand(nullptr), m_pComp(pComp), m_dx(dx), m_dy(dy)
+    MoveCommand(CQYDrawComponent *pComp, int dx, int dy) : CQYCommand(nullptr), m_pComp(pComp), m_dx(dx), m_dy(dy)
     {
         m_pComp->AddRef();
     }
@@ -34,12 +34,12 @@ public:
         m_pComp->UpdateComp();
         return TRUE;
     }
-    CQYBaseCommand* GetUndoCommand() const override { return new MoveCommand(m_pComp, -m_dx, -m_dy); }
-    CQYBaseCommand* GetRedoCommand() const override { return new MoveCommand(m_pComp, m_dx, m_dy); }
-    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
+    CQYBaseCommand *GetUndoCommand() const override { return new MoveCommand(m_pComp, -m_dx, -m_dy); }
+    CQYBaseCommand *GetRedoCommand() const override { return new MoveCommand(m_pComp, m_dx, m_dy); }
+    void Sprint(CString &strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:
-    CQYDrawComponent* m_pComp;
+    CQYDrawComponent *m_pComp;
     int m_dx;
     int m_dy;
 };
@@ -48,16 +48,16 @@ private:
 // the history's own work per step.
 class TouchCommand : public CQYCommand {
 public:
-    explicit TouchCommand(CQYDrawComponent* pComp) : CQYCommand(nullptr), m_pComp(pComp) { m_pComp->AddRef(); }
+    explicit TouchCommand(CQYDrawComponent *pComp) : CQYCommand(nullptr), m_pComp(pComp) { m_pComp->AddRef(); }
     ~TouchCommand() override { m_pComp->Release(); }
     int GetCommandID() override { return QY_CMD_MOVECOMP; }
     BOOL Execute() override { return TRUE; }
-    CQYBaseCommand* GetUndoCommand() const override { return new TouchCommand(m_pComp); }
-    CQYBaseCommand* GetRedoCommand() const override { return new TouchCommand(m_pComp); }
-    void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
+    CQYBaseCommand *GetUndoCommand() const override { return new TouchCommand(m_pComp); }
+    CQYBaseCommand *GetRedoCommand() const override { return new TouchCommand(m_pComp); }
+    void Sprint(CString &strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:
-    CQYDrawComponent* m_pComp;
+    CQYDrawComponent *m_pComp;
 };
 
 // A page of rectangles with four ports each, and the components in an
@@ -66,7 +66,7 @@ struct Page {
     explicit Page(int nCount)
     {
         for (int i = 0; i < nCount; ++i) {
-            auto* pShape = new CQYDrawPortsComponent;
+            auto *pShape = new CQYDrawPortsComponent;
             const int x = (i % 100) * 40, y = (i / 100) * 30;
             const POINT corners[] = {{x, y}, {x + 30, y}, {x + 30, y + 20}, {x, y + 20}};
             pShape->SetPoints(corners, 4);
@@ -82,20 +82,20 @@ struct Page {
         }
     }
     CQYCompList list;
-    std::vector<CQYDrawComponent*> comps;
+    std::vector<CQYDrawComponent *> comps;
 };
 
 // The component of a step: spread over the first nSpread components of the
 // page, so the steps do not all touch one.  A page larger than the spread
 // shows what the page size alone costs (nothing); a spread as large as the
 // page adds the memory traffic of touching components far apart.
-CQYDrawComponent* Pick(const Page& page, int nStep, long nSpread)
+CQYDrawComponent *Pick(const Page &page, int nStep, long nSpread)
 {
     const size_t nRange = std::min(page.comps.size(), static_cast<size_t>(nSpread));
     return page.comps[static_cast<size_t>(nStep) * 7919u % nRange];
 }
 
-void BM_ExecuteMoves(benchmark::State& state)
+void BM_ExecuteMoves(benchmark::State &state)
 {
     Page page(static_cast<int>(state.range(0)));
     CQYCommandHistory history;
@@ -108,7 +108,7 @@ void BM_ExecuteMoves(benchmark::State& state)
 }
 
 // One iteration is an undo and then a redo of a ring that is kept full.
-void BM_UndoRedoMoves(benchmark::State& state)
+void BM_UndoRedoMoves(benchmark::State &state)
 {
     Page page(static_cast<int>(state.range(0)));
     CQYCommandHistory history;
@@ -135,7 +135,7 @@ void BM_UndoRedoMoves(benchmark::State& state)
 
 // The history's share alone: execute, undo and redo around commands that
 // do no work of their own.
-void BM_HistoryStepsOnly(benchmark::State& state)
+void BM_HistoryStepsOnly(benchmark::State &state)
 {
     Page page(static_cast<int>(state.range(0)));
     CQYCommandHistory history;
@@ -151,6 +151,21 @@ void BM_HistoryStepsOnly(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_HistoryStepsOnly)->Args({100, 100})->Args({1000, 1000})->Args({10000, 10000})->Args({10000, 100})->Iterations(kSteps);
-BENCHMARK(BM_ExecuteMoves)->Args({100, 100})->Args({1000, 1000})->Args({10000, 10000})->Args({10000, 100})->Iterations(kSteps);
-BENCHMARK(BM_UndoRedoMoves)->Args({100, 100})->Args({1000, 1000})->Args({10000, 10000})->Args({10000, 100})->Iterations(kSteps);
+BENCHMARK(BM_HistoryStepsOnly)
+    ->Args({100, 100})
+    ->Args({1000, 1000})
+    ->Args({10000, 10000})
+    ->Args({10000, 100})
+    ->Iterations(kSteps);
+BENCHMARK(BM_ExecuteMoves)
+    ->Args({100, 100})
+    ->Args({1000, 1000})
+    ->Args({10000, 10000})
+    ->Args({10000, 100})
+    ->Iterations(kSteps);
+BENCHMARK(BM_UndoRedoMoves)
+    ->Args({100, 100})
+    ->Args({1000, 1000})
+    ->Args({10000, 10000})
+    ->Args({10000, 100})
+    ->Iterations(kSteps);

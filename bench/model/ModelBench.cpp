@@ -18,7 +18,7 @@ constexpr int kAreaCount = 100000;
 constexpr int kFillCount = 10000;
 
 struct ReleaseComponent {
-    void operator()(CQYDrawComponent* p) const { p->Release(); }
+    void operator()(CQYDrawComponent *p) const { p->Release(); }
 };
 using ComponentPtr = std::unique_ptr<CQYDrawComponent, ReleaseComponent>;
 
@@ -27,7 +27,7 @@ std::vector<ComponentPtr> MakeComponents(int nCount)
     std::vector<ComponentPtr> components;
     components.reserve(static_cast<size_t>(nCount));
     for (int i = 0; i < nCount; ++i) {
-        auto* p = new CQYDrawComponent;
+        auto *p = new CQYDrawComponent;
         p->AddRef();
         const int x = (i % 300) * 40, y = (i / 300) * 30;
         const POINT corners[] = {{x, y}, {x + 30, y}, {x + 30, y + 20}, {x, y + 20}};
@@ -40,11 +40,11 @@ std::vector<ComponentPtr> MakeComponents(int nCount)
     return components;
 }
 
-void BM_MoveComponents(benchmark::State& state)
+void BM_MoveComponents(benchmark::State &state)
 {
     std::vector<ComponentPtr> components = MakeComponents(kComponentCount);
     for (auto _ : state) {
-        for (ComponentPtr& c : components) {
+        for (ComponentPtr &c : components) {
             c->OffsetComponent(3, -2);
             c->UpdatePosition();
             c->ResetTrackPoints();
@@ -55,12 +55,12 @@ void BM_MoveComponents(benchmark::State& state)
 }
 BENCHMARK(BM_MoveComponents)->Unit(benchmark::kMillisecond);
 
-void BM_ScaleComponents(benchmark::State& state)
+void BM_ScaleComponents(benchmark::State &state)
 {
     std::vector<ComponentPtr> components = MakeComponents(kComponentCount);
     bool bGrow = true;
     for (auto _ : state) {
-        for (ComponentPtr& c : components)
+        for (ComponentPtr &c : components)
             c->ScaleComponent(bGrow ? 2.0f : 0.5f, bGrow ? 2.0f : 0.5f, 100.0f, 100.0f);
         bGrow = !bGrow;
     }
@@ -68,35 +68,36 @@ void BM_ScaleComponents(benchmark::State& state)
 }
 BENCHMARK(BM_ScaleComponents)->Unit(benchmark::kMillisecond);
 
-void BM_RotateComponents(benchmark::State& state)
+void BM_RotateComponents(benchmark::State &state)
 {
     std::vector<ComponentPtr> components = MakeComponents(kComponentCount);
     for (auto _ : state) {
-        for (ComponentPtr& c : components)
+        for (ComponentPtr &c : components)
             c->RotateComponent(450, 500.0f, 500.0f);
     }
     state.SetItemsProcessed(state.iterations() * kComponentCount);
 }
 BENCHMARK(BM_RotateComponents)->Unit(benchmark::kMillisecond);
 
-void BM_HitTestPolygonAreas(benchmark::State& state)
+void BM_HitTestPolygonAreas(benchmark::State &state)
 {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coordinate(0, 1000);
     std::vector<CQYArea> areas(kAreaCount);
-    for (CQYArea& area : areas) {
+    for (CQYArea &area : areas) {
         const int x = coordinate(random), y = coordinate(random);
-        const POINT hexagon[] = {{x, y}, {x + 20, y - 10}, {x + 40, y}, {x + 40, y + 20}, {x + 20, y + 30}, {x, y + 20}};
+        const POINT hexagon[] = {{x, y},           {x + 20, y - 10}, {x + 40, y},
+                                 {x + 40, y + 20}, {x + 20, y + 30}, {x, y + 20}};
         area.BuildPolygonArea(hexagon, 6);
     }
     std::vector<POINT> probes(1024);
-    for (POINT& p : probes)
+    for (POINT &p : probes)
         p = POINT{coordinate(random), coordinate(random)};
     size_t nProbe = 0;
     for (auto _ : state) {
         int nHits = 0;
-        for (const CQYArea& area : areas) {
-            const POINT& p = probes[nProbe++ & 1023];
+        for (const CQYArea &area : areas) {
+            const POINT &p = probes[nProbe++ & 1023];
             nHits += area.PtInArea(p.x, p.y, 8) ? 1 : 0;
         }
         benchmark::DoNotOptimize(nHits);
@@ -107,7 +108,7 @@ BENCHMARK(BM_HitTestPolygonAreas)->Unit(benchmark::kMillisecond);
 
 // Gradient fills of 10,000 shapes of 120 by 80 into a memory bitmap, one
 // benchmark per gradient family.
-void BM_GradientFills(benchmark::State& state)
+void BM_GradientFills(benchmark::State &state)
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
@@ -115,7 +116,7 @@ void BM_GradientFills(benchmark::State& state)
     screen.CreateCompatibleDC(nullptr);
     CBitmap bitmap;
     bitmap.CreateBitmap(640, 480, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CBitmap *pOld = dc.SelectObject(&bitmap);
     const UINT nType = static_cast<UINT>(state.range(0));
     for (auto _ : state) {
         for (int i = 0; i < kFillCount; ++i) {
@@ -129,13 +130,13 @@ void BM_GradientFills(benchmark::State& state)
 BENCHMARK(BM_GradientFills)->Arg(0)->Arg(4)->Arg(12)->Arg(14)->Arg(16)->Unit(benchmark::kMillisecond);
 
 // Bitmap fills of 10,000 shapes of 120 by 80, tiled and stretched.
-void BM_BitmapFills(benchmark::State& state)
+void BM_BitmapFills(benchmark::State &state)
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CBitmap bitmap;
     bitmap.CreateBitmap(640, 480, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CBitmap *pOld = dc.SelectObject(&bitmap);
     const BOOL bTiled = state.range(0) != 0;
     for (auto _ : state) {
         for (int i = 0; i < kFillCount; ++i) {

@@ -19,14 +19,14 @@ namespace {
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 
-void Put(std::vector<char>& out, uint32_t value, int nBytes)
+void Put(std::vector<char> &out, uint32_t value, int nBytes)
 {
     for (int i = 0; i < nBytes; ++i)
         out.push_back(static_cast<char>(value >> (8 * i)));
 }
 
 // A 24-bit picture of colour bands, written once.
-const std::string& PicturePath()
+const std::string &PicturePath()
 {
     static const std::string path = [] {
         const std::string file = (std::filesystem::temp_directory_path() / "plexo_bench_4000x3000.bmp").string();
@@ -52,15 +52,16 @@ const std::string& PicturePath()
             }
             bytes.resize(bytes.size() + rowBytes - kWidth * 3, 0);
         }
-        std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }();
     return path;
 }
 
-CQYImageComponent* LoadedComponent()
+CQYImageComponent *LoadedComponent()
 {
-    auto* pImage = new CQYImageComponent;
+    auto *pImage = new CQYImageComponent;
     pImage->AddRef();
     CRect rc(0, 0, 10, 10);
     pImage->Create(rc, "Image1");
@@ -70,7 +71,7 @@ CQYImageComponent* LoadedComponent()
     return pImage;
 }
 
-void BM_LoadBmp4000x3000(benchmark::State& state)
+void BM_LoadBmp4000x3000(benchmark::State &state)
 {
     PicturePath();
     for (auto _ : state) {
@@ -82,16 +83,16 @@ void BM_LoadBmp4000x3000(benchmark::State& state)
 }
 BENCHMARK(BM_LoadBmp4000x3000)->Unit(benchmark::kMillisecond);
 
-void DrawInto1080p(benchmark::State& state, BOOL bTransparent)
+void DrawInto1080p(benchmark::State &state, BOOL bTransparent)
 {
-    CQYImageComponent* pImage = LoadedComponent();
+    CQYImageComponent *pImage = LoadedComponent();
     pImage->SetTransparentColor(RGB(0, 0, 0));
     pImage->SetTransparent(bTransparent);
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CBitmap bitmap;
     bitmap.CreateBitmap(1920, 1080, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CBitmap *pOld = dc.SelectObject(&bitmap);
     pImage->OnDraw(&dc); // builds the masks once
     for (auto _ : state)
         pImage->OnDraw(&dc);
@@ -99,21 +100,21 @@ void DrawInto1080p(benchmark::State& state, BOOL bTransparent)
     pImage->Release();
 }
 
-void BM_DrawStretchedOpaque(benchmark::State& state)
+void BM_DrawStretchedOpaque(benchmark::State &state)
 {
     DrawInto1080p(state, FALSE);
 }
 BENCHMARK(BM_DrawStretchedOpaque)->Unit(benchmark::kMillisecond);
 
-void BM_DrawStretchedTransparent(benchmark::State& state)
+void BM_DrawStretchedTransparent(benchmark::State &state)
 {
     DrawInto1080p(state, TRUE);
 }
 BENCHMARK(BM_DrawStretchedTransparent)->Unit(benchmark::kMillisecond);
 
-void BM_BuildTransparentMasks(benchmark::State& state)
+void BM_BuildTransparentMasks(benchmark::State &state)
 {
-    CQYImageComponent* pImage = LoadedComponent();
+    CQYImageComponent *pImage = LoadedComponent();
     for (auto _ : state) {
         pImage->SetTransparentColor(RGB(0, 0, 0));
         pImage->BuildTransparentMasks();
@@ -122,7 +123,7 @@ void BM_BuildTransparentMasks(benchmark::State& state)
 }
 BENCHMARK(BM_BuildTransparentMasks)->Unit(benchmark::kMillisecond);
 
-void Record(std::vector<char>& out, uint16_t function, std::initializer_list<int> params)
+void Record(std::vector<char> &out, uint16_t function, std::initializer_list<int> params)
 {
     Put(out, static_cast<uint32_t>(3 + params.size()), 4);
     Put(out, function, 2);
@@ -156,10 +157,10 @@ std::vector<char> TenThousandRecords()
     return out;
 }
 
-void BM_PlayMetaFile10000Records(benchmark::State& state)
+void BM_PlayMetaFile10000Records(benchmark::State &state)
 {
     std::vector<char> bytes = TenThousandRecords();
-    CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CMemFile file(reinterpret_cast<BYTE *>(bytes.data()), static_cast<UINT>(bytes.size()));
     CQYImageMetaFile picture;
     if (!picture.ReadMetaFile(&file)) {
         state.SkipWithError("the metafile did not load");
@@ -169,7 +170,7 @@ void BM_PlayMetaFile10000Records(benchmark::State& state)
     dc.CreateCompatibleDC(nullptr);
     CBitmap bitmap;
     bitmap.CreateBitmap(1920, 1080, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CBitmap *pOld = dc.SelectObject(&bitmap);
     for (auto _ : state)
         picture.Draw(&dc, CRect(0, 0, 1920, 1080), 10);
     dc.SelectObject(pOld);

@@ -18,11 +18,11 @@ namespace {
 constexpr int kPageWidth = 4000;
 constexpr int kPageHeight = 3000;
 
-CQYDrawPortsComponent* NewShape(int nKind, const CRect& rc)
+CQYDrawPortsComponent *NewShape(int nKind, const CRect &rc)
 {
     // The 21 polygon shapes, then the ellipse.
-    CQYDrawPortsComponent* pShape = nKind < 21 ? static_cast<CQYDrawPortsComponent*>(QYNewBasicShape(51 + nKind))
-                                               : new CQYEllipseComponnent;
+    CQYDrawPortsComponent *pShape =
+        nKind < 21 ? static_cast<CQYDrawPortsComponent *>(QYNewBasicShape(51 + nKind)) : new CQYEllipseComponnent;
     CRect r = rc;
     pShape->Create(r, "");
     pShape->GetDefaultProperty()->SetBrushType(1);
@@ -31,9 +31,9 @@ CQYDrawPortsComponent* NewShape(int nKind, const CRect& rc)
     return pShape;
 }
 
-CQYLinkComponent* NewLink(CQYPortComponent* pFrom, CQYPortComponent* pTo)
+CQYLinkComponent *NewLink(CQYPortComponent *pFrom, CQYPortComponent *pTo)
 {
-    auto* pLink = new CQYLinkComponent;
+    auto *pLink = new CQYLinkComponent;
     pLink->AddRef();
     const POINT ends[2] = {pFrom->GetLinkPoint(), pTo->GetLinkPoint()};
     pLink->CreateFromPoints(ends, 2, pFrom, pTo);
@@ -44,27 +44,27 @@ CQYLinkComponent* NewLink(CQYPortComponent* pFrom, CQYPortComponent* pTo)
     return pLink;
 }
 
-CQYPortComponent* NthPort(CQYDrawPortsComponent* pShape, int n)
+CQYPortComponent *NthPort(CQYDrawPortsComponent *pShape, int n)
 {
     POSITION pos = pShape->m_listPorts.FindIndex(n % pShape->GetPortCount());
-    return static_cast<CQYPortComponent*>(pShape->m_listPorts.GetAt(pos));
+    return static_cast<CQYPortComponent *>(pShape->m_listPorts.GetAt(pos));
 }
 
 // Gives back the references and cuts the port-link bonds.
-void Free(std::vector<CQYDrawPortsComponent*>& shapes, std::vector<CQYLinkComponent*>& links)
+void Free(std::vector<CQYDrawPortsComponent *> &shapes, std::vector<CQYLinkComponent *> &links)
 {
-    for (CQYLinkComponent* pLink : links) {
+    for (CQYLinkComponent *pLink : links) {
         pLink->DetachFromPorts();
         pLink->Release();
     }
-    for (CQYDrawPortsComponent* pShape : shapes)
+    for (CQYDrawPortsComponent *pShape : shapes)
         pShape->Release();
 }
 
-void BM_DrawPage(benchmark::State& state)
+void BM_DrawPage(benchmark::State &state)
 {
-    std::vector<CQYDrawPortsComponent*> shapes;
-    std::vector<CQYLinkComponent*> links;
+    std::vector<CQYDrawPortsComponent *> shapes;
+    std::vector<CQYLinkComponent *> links;
     // 100 columns by 100 rows of 30-by-20 shapes, 40 by 30 apart.
     for (int i = 0; i < 10000; ++i) {
         const int x = 10 + (i % 100) * 39;
@@ -78,11 +78,11 @@ void BM_DrawPage(benchmark::State& state)
     CBitmap bitmap;
     dc.CreateCompatibleDC(nullptr);
     bitmap.CreateBitmap(kPageWidth, kPageHeight, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CBitmap *pOld = dc.SelectObject(&bitmap);
     for (auto _ : state) {
-        for (CQYDrawPortsComponent* pShape : shapes)
+        for (CQYDrawPortsComponent *pShape : shapes)
             pShape->OnDraw(&dc);
-        for (CQYLinkComponent* pLink : links)
+        for (CQYLinkComponent *pLink : links)
             pLink->OnDraw(&dc);
     }
     dc.SelectObject(pOld);
@@ -90,11 +90,11 @@ void BM_DrawPage(benchmark::State& state)
 }
 BENCHMARK(BM_DrawPage)->Unit(benchmark::kMillisecond);
 
-void BM_MoveShapeWith100Links(benchmark::State& state)
+void BM_MoveShapeWith100Links(benchmark::State &state)
 {
-    std::vector<CQYDrawPortsComponent*> shapes;
-    std::vector<CQYLinkComponent*> links;
-    auto* pHub = new CQYRectComponent;
+    std::vector<CQYDrawPortsComponent *> shapes;
+    std::vector<CQYLinkComponent *> links;
+    auto *pHub = new CQYRectComponent;
     CRect hub(1000, 1000, 1200, 1100);
     pHub->Create(hub, "");
     pHub->AddRef();

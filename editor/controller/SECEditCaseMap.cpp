@@ -74,7 +74,8 @@ CString SECEditChangeCase(const CString &text, bool bUpper)
             continue;
         }
         const char32_t cp = Decode(bytes + at, length);
-        const wchar_t mapped = bUpper ? table.toupper(static_cast<wchar_t>(cp)) : table.tolower(static_cast<wchar_t>(cp));
+        const wchar_t mapped =
+            bUpper ? table.toupper(static_cast<wchar_t>(cp)) : table.tolower(static_cast<wchar_t>(cp));
         const auto result = static_cast<char32_t>(mapped);
         // Surrogates or nothing sensible: the character stays.
         if (result == 0 || (result >= 0xD800 && result <= 0xDFFF) || result > 0x10FFFF)

@@ -24,8 +24,7 @@ BOOL SECEditController::IsInSelection(const SECEditPosition &position)
     const SECEditPosition start = m_selection.GetStart();
     const SECEditPosition finish = m_selection.GetFinish();
     switch (m_selection.GetMode()) {
-    case SECEDIT_SEL_LINES:
-        return position.m_nLine >= start.m_nLine && position.m_nLine <= finish.m_nLine;
+    case SECEDIT_SEL_LINES: return position.m_nLine >= start.m_nLine && position.m_nLine <= finish.m_nLine;
     case SECEDIT_SEL_COLUMN:
     case SECEDIT_SEL_COLUMN_DRAG: {
         if (position.m_nLine < start.m_nLine || position.m_nLine > finish.m_nLine)
@@ -35,8 +34,7 @@ BOOL SECEditController::IsInSelection(const SECEditPosition &position)
         const int x2 = PositionToPoint(m_selection.GetEnd()).x;
         return x >= std::min(x1, x2) && x < std::max(x1, x2);
     }
-    default:
-        return start <= position && position < finish;
+    default: return start <= position && position < finish;
     }
 }
 

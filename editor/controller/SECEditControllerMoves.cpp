@@ -49,8 +49,8 @@ void SECEditController::MoveRight()
     const int length = LineText(line, holder, &text);
     BOOL bKeepVirtual = FALSE;
     if (column < length) {
-        column += MbCharLength(reinterpret_cast<const unsigned char *>(text) + column,
-                               static_cast<size_t>(length - column));
+        column +=
+            MbCharLength(reinterpret_cast<const unsigned char *>(text) + column, static_cast<size_t>(length - column));
     } else if (IsVirtualSpaceAllowed(FALSE)) {
         ++column;
         bKeepVirtual = TRUE;

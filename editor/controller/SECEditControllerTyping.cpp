@@ -165,8 +165,8 @@ void SECEditController::TypeCharacter(const CString &text)
     if (continues && !pBuffer->IsAtSavedState()) {
         auto *pTop = static_cast<SECEditTextCommand *>(pBuffer->GetUndoTop());
         const SECEditRange run = pTop->GetRange().Normalized();
-        auto *pMerged = new SECEditTextCommand(pBuffer, SECEditRange(run.m_start, range.m_end), TRUE,
-                                               pTop->GetText() + text);
+        auto *pMerged =
+            new SECEditTextCommand(pBuffer, SECEditRange(run.m_start, range.m_end), TRUE, pTop->GetText() + text);
         delete pBuffer->PopUndoTop();
         delete pRecord;
         pBuffer->AddCommand(pMerged);
@@ -332,8 +332,9 @@ void SECEditController::DeleteAtCaret()
     const int length = LineText(m_caret.m_nLine, holder, &text);
     SECEditPosition end(m_caret.m_nLine + 1, 0);
     if (m_caret.m_nCol < length)
-        end = SECEditPosition(m_caret.m_nLine, m_caret.m_nCol + MbCharLength(Bytes(text) + m_caret.m_nCol,
-                                                                              static_cast<size_t>(length - m_caret.m_nCol)));
+        end = SECEditPosition(
+            m_caret.m_nLine,
+            m_caret.m_nCol + MbCharLength(Bytes(text) + m_caret.m_nCol, static_cast<size_t>(length - m_caret.m_nCol)));
     ScrollToCaret();
     pBuffer->DeleteText(m_caret.m_nLine, m_caret.m_nCol, end.m_nLine, end.m_nCol);
 }

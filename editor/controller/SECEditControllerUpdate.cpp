@@ -24,9 +24,7 @@ void SECEditController::OnUpdate(void *, SECEditHint *pHint)
             pViewport->UpdateScrollBars();
         }
         break;
-    case SECEDIT_HINT_INITIALIZE:
-        ResetEditState();
-        break;
+    case SECEDIT_HINT_INITIALIZE: ResetEditState(); break;
     case SECEditCommand::kTextCommandId: {
         auto *pEdit = static_cast<SECEditTextCommand *>(pHint);
         AdjustCaretForEdit(pEdit);
@@ -37,8 +35,7 @@ void SECEditController::OnUpdate(void *, SECEditHint *pHint)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

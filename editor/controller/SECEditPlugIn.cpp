@@ -113,10 +113,8 @@ bool SECEditPlugIn::IsEditorMessage(UINT message)
     case WM_KEYUP:
     case WM_CHAR:
     case WM_COMMAND:
-    case WM_TIMER:
-        return true;
-    default:
-        return message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL;
+    case WM_TIMER: return true;
+    default: return message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL;
     }
 }
 

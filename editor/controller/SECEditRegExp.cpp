@@ -67,8 +67,8 @@ BOOL SECEditRegExp::GetGlobal() const
     return m_pRegExp ? m_pRegExp->GetGlobal() : FALSE;
 }
 
-BOOL SECEditRegExp::MatchText(const CString &text, bool bLast, long *firstIndex, long *length,
-                              CString *matched, long nStartLimit)
+BOOL SECEditRegExp::MatchText(const CString &text, bool bLast, long *firstIndex, long *length, CString *matched,
+                              long nStartLimit)
 {
     m_strLastError.Empty();
     if (!m_pRegExp || m_pRegExp->GetPattern().IsEmpty())
@@ -113,8 +113,7 @@ BOOL SECEditRegExp::MatchBytes(const char *text, int nLength, long *firstIndex, 
     return MatchText(CString(text, nLength), false, firstIndex, length, nullptr);
 }
 
-BOOL SECEditRegExp::MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
-                                   long *length)
+BOOL SECEditRegExp::MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex, long *length)
 {
     return MatchText(CString(text, nLength), true, firstIndex, length, nullptr, nStartLimit);
 }
@@ -154,8 +153,7 @@ BOOL SECEditRegExp::IsPatternValid(CString &error)
     }
 }
 
-int SECEditRegExp::MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
-                              long *end)
+int SECEditRegExp::MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first, long *end)
 {
     m_strLastError.Empty();
     if (!m_pRegExp || m_pRegExp->GetPattern().IsEmpty() || nLength < 0 || nStart < 0 || nStart > nLength)

@@ -9,8 +9,7 @@
 
 class CScriptRegExp;
 
-class SECEditRegExp : public SECEditRegExpBase
-{
+class SECEditRegExp : public SECEditRegExpBase {
 public:
     SECEditRegExp() = default;
     ~SECEditRegExp() override;
@@ -31,11 +30,9 @@ public:
     BOOL Replace(CString &text, LPCTSTR replacement, BOOL bAll) override;
 
     BOOL MatchBytes(const char *text, int nLength, long *firstIndex, long *length) override;
-    BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
-                        long *length) override;
+    BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex, long *length) override;
     BOOL IsPatternValid(CString &error) override;
-    int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
-                   long *end) override;
+    int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first, long *end) override;
     int GetLookbehindBytes() override;
 
     BOOL GetGlobal() const;

@@ -6,10 +6,10 @@
 
 enum SECEditSelectionMode {
     SECEDIT_SEL_NONE = 0,
-    SECEDIT_SEL_STREAM = 1,       // every character between the two positions
-    SECEDIT_SEL_LINES = 2,        // whole lines from the first line to the last
-    SECEDIT_SEL_COLUMN = 3,       // the block between the positions' pixel x values
-    SECEDIT_SEL_COLUMN_DRAG = 4,  // a column block being dragged with the mouse
+    SECEDIT_SEL_STREAM = 1,      // every character between the two positions
+    SECEDIT_SEL_LINES = 2,       // whole lines from the first line to the last
+    SECEDIT_SEL_COLUMN = 3,      // the block between the positions' pixel x values
+    SECEDIT_SEL_COLUMN_DRAG = 4, // a column block being dragged with the mouse
 };
 
 class SECEditSelection {

@@ -16,9 +16,15 @@ constexpr DWORD kUncompressed = 0;
 // Pictures beyond this many bytes of rows are refused before any allocation.
 constexpr uint64_t kMaxImageBytes = uint64_t(1) << 31;
 
-WORD Read16(const BYTE *p) { return WORD(p[0] | (p[1] << 8)); }
+WORD Read16(const BYTE *p)
+{
+    return WORD(p[0] | (p[1] << 8));
+}
 
-bool IsSupportedBitCount(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
+bool IsSupportedBitCount(int bits)
+{
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+}
 
 // Reads the info header of any accepted size into the 40-byte form.
 bool ReadAnyInfoHeader(const BYTE *data, size_t size, BITMAPINFOHEADER &header, DWORD &headerSize)

@@ -13,7 +13,7 @@
 #include <vector>
 
 struct DibPicture {
-    BITMAPINFOHEADER header{};   // always normalised to the 40-byte header
+    BITMAPINFOHEADER header{};    // always normalised to the 40-byte header
     std::vector<RGBQUAD> colours; // 2, 16 or 256 entries; empty for 24 bits
     std::vector<BYTE> bits;       // rows padded to 4 bytes, bottom row first
 };
@@ -43,5 +43,4 @@ BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture);
 
 // The 14-byte file header, the 40-byte info header, the colour table and
 // the rows of `bits` (height x aligned row bytes, bottom row first).
-std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours,
-                               const BYTE *bits);
+std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours, const BYTE *bits);

@@ -80,7 +80,10 @@ SECImage::~SECImage()
     CloseFiles();
 }
 
-BOOL SECImage::HasPicture() const { return m_lpSrcBits && m_dwWidth > 0 && m_dwHeight > 0 && m_lpBMI; }
+BOOL SECImage::HasPicture() const
+{
+    return m_lpSrcBits && m_dwWidth > 0 && m_dwHeight > 0 && m_lpBMI;
+}
 
 RGBQUAD *SECImage::ColourTable() const
 {
@@ -88,8 +91,14 @@ RGBQUAD *SECImage::ColourTable() const
                    : nullptr;
 }
 
-size_t SECImage::PackedRowBytes() const { return size_t(DibPackedRowBytes(m_dwWidth, m_nSrcBitsPerPixel)); }
-size_t SECImage::AlignedRowBytes() const { return size_t(DibAlignedRowBytes(m_dwWidth, m_nSrcBitsPerPixel)); }
+size_t SECImage::PackedRowBytes() const
+{
+    return size_t(DibPackedRowBytes(m_dwWidth, m_nSrcBitsPerPixel));
+}
+size_t SECImage::AlignedRowBytes() const
+{
+    return size_t(DibAlignedRowBytes(m_dwWidth, m_nSrcBitsPerPixel));
+}
 
 BOOL SECImage::AllocateHeader(const BITMAPINFOHEADER &header)
 {
@@ -116,8 +125,7 @@ BOOL SECImage::AllocateBits(size_t size)
     return TRUE;
 }
 
-BOOL SECImage::AdoptPicture(const BITMAPINFOHEADER &header, const RGBQUAD *colours, const BYTE *bits,
-                            size_t bitsSize)
+BOOL SECImage::AdoptPicture(const BITMAPINFOHEADER &header, const RGBQUAD *colours, const BYTE *bits, size_t bitsSize)
 {
     Clear();
     m_nSrcBitsPerPixel = header.biBitCount;
@@ -252,8 +260,8 @@ void SECImage::FlipRows()
 
 SECImage::PictureData SECImage::TakePicture()
 {
-    PictureData data{m_nSrcBitsPerPixel, m_dwPadWidth, m_dwWidth, m_dwHeight, m_bIsPadded, m_wColors,
-                     m_pPalette, m_hSrcBits, m_hBMI, m_lpSrcBits, m_nBitsSize, m_lpBMI, m_bNeedMapping};
+    PictureData data{m_nSrcBitsPerPixel, m_dwPadWidth, m_dwWidth,   m_dwHeight,  m_bIsPadded, m_wColors,     m_pPalette,
+                     m_hSrcBits,         m_hBMI,       m_lpSrcBits, m_nBitsSize, m_lpBMI,     m_bNeedMapping};
     m_pPalette = nullptr;
     m_hSrcBits = m_hBMI = nullptr;
     m_lpSrcBits = nullptr;
@@ -395,8 +403,8 @@ BOOL SECImage::ReadArchivePicture(CArchive &ar)
     BITMAPINFOHEADER header{};
     if (!ReadBitmapInfoHeader(file.data() + kBitmapFileHeaderSize, headerBytes, &header))
         return FALSE;
-    const uint64_t imageBytes = DibAlignedRowBytes(header.biWidth, header.biBitCount) *
-                                uint64_t(header.biHeight > 0 ? header.biHeight : 0);
+    const uint64_t imageBytes =
+        DibAlignedRowBytes(header.biWidth, header.biBitCount) * uint64_t(header.biHeight > 0 ? header.biHeight : 0);
     if (imageBytes == 0 || imageBytes > (uint64_t(1) << 31))
         return FALSE;
     // Read in slices so a lying header costs no more memory than the archive holds.

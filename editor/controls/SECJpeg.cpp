@@ -7,7 +7,10 @@
 
 IMPLEMENT_SERIAL(SECJpeg, SECImage, 1)
 
-SECJpeg::SECJpeg() { m_bQuantize = m_nSysBitsPerPixel != 0; }
+SECJpeg::SECJpeg()
+{
+    m_bQuantize = m_nSysBitsPerPixel != 0;
+}
 
 BOOL SECJpeg::ReadFormat(CFile *pFile)
 {

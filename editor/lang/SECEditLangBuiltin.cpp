@@ -25,4 +25,4 @@ const struct BuiltinRegistration {
     BuiltinRegistration() { SECEditRegisterBuiltinLangConfig(); }
 } builtinRegistration;
 
-}
+} // namespace

@@ -18,13 +18,10 @@ bool IsValidSet(int nSet)
     return nSet >= 0 && nSet < kSetCount;
 }
 
-}
+} // namespace
 
 SECEditLangConfig::SECEditLangConfig()
-    : m_strName("Default"),
-      m_keywords(kMapBlockSize),
-      m_tags(kMapBlockSize),
-      m_groupNames(kMapBlockSize),
+    : m_strName("Default"), m_keywords(kMapBlockSize), m_tags(kMapBlockSize), m_groupNames(kMapBlockSize),
       m_lowerKeywords(kMapBlockSize)
 {
     m_keywords.InitHashTable(kHashTableSize);
@@ -96,8 +93,8 @@ void SECEditLangConfig::Clear()
         set.RemoveAll();
 }
 
-void SECEditLangConfig::AppendDefaultGroup(LPCTSTR lpszName, COLORREF crFore, COLORREF crBack,
-                                           BOOL bConfigurable, int nFixedGroup)
+void SECEditLangConfig::AppendDefaultGroup(LPCTSTR lpszName, COLORREF crFore, COLORREF crBack, BOOL bConfigurable,
+                                           int nFixedGroup)
 {
     auto *pGroup = new SECEditColorGroup;
     pGroup->m_crForeground = crFore;

@@ -102,8 +102,7 @@ protected:
 private:
     void ClearTags();
     void ClearGroups();
-    void AppendDefaultGroup(LPCTSTR lpszName, COLORREF crFore, COLORREF crBack, BOOL bConfigurable,
-                            int nFixedGroup);
+    void AppendDefaultGroup(LPCTSTR lpszName, COLORREF crFore, COLORREF crBack, BOOL bConfigurable, int nFixedGroup);
     void StoreBody(CArchive &ar);
     void LoadBody(CArchive &ar);
     void LoadGroups(CArchive &ar);

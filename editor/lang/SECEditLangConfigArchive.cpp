@@ -66,7 +66,7 @@ COLORREF ReadColor(CArchive &ar)
     return color;
 }
 
-}
+} // namespace
 
 void SECEditLangConfig::Serialize(CArchive &ar)
 {
@@ -84,10 +84,9 @@ void SECEditLangConfig::StoreBody(CArchive &ar)
     ar << static_cast<DWORD>(m_groups.GetSize());
     for (INT_PTR i = 0; i < m_groups.GetSize(); ++i) {
         const SECEditColorGroup &group = *m_groups[i];
-        ar << group.m_wId << static_cast<DWORD>(group.m_crForeground)
-           << static_cast<DWORD>(group.m_crBackground) << static_cast<DWORD>(group.m_bForeColorAutomatic)
-           << static_cast<DWORD>(group.m_bBackColorAutomatic) << group.m_strDisplayName
-           << static_cast<DWORD>(group.m_bConfigurable);
+        ar << group.m_wId << static_cast<DWORD>(group.m_crForeground) << static_cast<DWORD>(group.m_crBackground)
+           << static_cast<DWORD>(group.m_bForeColorAutomatic) << static_cast<DWORD>(group.m_bBackColorAutomatic)
+           << group.m_strDisplayName << static_cast<DWORD>(group.m_bConfigurable);
     }
 
     ar << static_cast<DWORD>(m_tags.GetCount());

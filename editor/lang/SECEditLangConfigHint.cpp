@@ -7,7 +7,7 @@ namespace {
 // value is repeated here.
 constexpr IID kHintIdentifier = {0x92627E6B, 0xAC36, 0x42D7, {0x97, 0x20, 0xB7, 0x9D, 0xC3, 0x27, 0x04, 0x1C}};
 
-}
+} // namespace
 
 HRESULT SECEditLangConfigHint::QueryInterface(const IID &iid, void **ppv)
 {
@@ -22,8 +22,9 @@ HRESULT SECEditLangConfigHint::QueryInterface(const IID &iid, void **ppv)
 void SECEditLangConfigHint::GetDescription(CString &description)
 {
     CString loaded;
-    description = loaded.LoadString(SECEDIT_HINT_INVALIDATE_COLORS) ? loaded
-                                                                      : CString("Invalidate the coloring cache and refresh");
+    description = loaded.LoadString(SECEDIT_HINT_INVALIDATE_COLORS)
+                      ? loaded
+                      : CString("Invalidate the coloring cache and refresh");
 }
 
 ULONG SECEditLangConfigHint::Release()

@@ -93,7 +93,7 @@ bool CopySmallFile(const CString &from, const CString &to)
     }
 }
 
-}
+} // namespace
 
 CString SECEditGetShippedLanguageFolder()
 {

@@ -27,18 +27,16 @@ COLORREF ParseColor(const CString &text)
     return RGB(red & 0xFF, green & 0xFF, blue & 0xFF);
 }
 
-}
+} // namespace
 
-SECEditLangIniReader::SECEditLangIniReader(LPCTSTR lpszPath) : SECEditLangReaderBase(TRUE), m_strPath(lpszPath)
-{
-}
+SECEditLangIniReader::SECEditLangIniReader(LPCTSTR lpszPath) : SECEditLangReaderBase(TRUE), m_strPath(lpszPath) {}
 
 CString SECEditLangIniReader::GetRawString(LPCTSTR lpszSection, LPCTSTR lpszKey, LPCTSTR lpszDefault,
                                            DWORD nBufferSize) const
 {
     auto buffer = std::make_unique<char[]>(nBufferSize);
-    const DWORD length = GetPrivateProfileString(lpszSection, lpszKey, lpszDefault, buffer.get(), nBufferSize,
-                                                 m_strFile);
+    const DWORD length =
+        GetPrivateProfileString(lpszSection, lpszKey, lpszDefault, buffer.get(), nBufferSize, m_strFile);
     return CString(buffer.get(), static_cast<int>(length));
 }
 
@@ -80,8 +78,8 @@ BOOL SECEditLangIniReader::Read(SECEditLangConfig *pConfig)
     m_strFile = SECEditResolveLanguageFileForReading(m_strPath);
     if (m_strFile.IsEmpty())
         return FALSE;
-    const BOOL bRead = ReadColorGroups(pConfig) && ReadParser(pConfig) && ReadFont(pConfig) &&
-                       ReadKeywords(pConfig) && ReadEditor(pConfig);
+    const BOOL bRead = ReadColorGroups(pConfig) && ReadParser(pConfig) && ReadFont(pConfig) && ReadKeywords(pConfig) &&
+                       ReadEditor(pConfig);
     if (!bRead)
         pConfig->SetDefaults();
     return bRead;

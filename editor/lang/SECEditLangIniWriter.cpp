@@ -49,11 +49,9 @@ std::vector<TagEntry> SortedTags(SECEditLangConfig *pConfig)
     return tags;
 }
 
-}
+} // namespace
 
-SECEditLangIniWriter::SECEditLangIniWriter(LPCTSTR lpszPath) : m_strPath(lpszPath)
-{
-}
+SECEditLangIniWriter::SECEditLangIniWriter(LPCTSTR lpszPath) : m_strPath(lpszPath) {}
 
 BOOL SECEditLangIniWriter::WriteValue(LPCTSTR lpszSection, LPCTSTR lpszKey, const CString &value) const
 {
@@ -141,9 +139,8 @@ BOOL SECEditLangIniWriter::WriteFont(SECEditLangConfig *pConfig)
 {
     if (pConfig == nullptr)
         return FALSE;
-    return WriteValue("Font", "FaceName", pConfig->GetFontFace()) &&
-           WriteInt("Font", "Size", pConfig->GetFontSize()) && WriteInt("Font", "Italic", pConfig->GetItalic()) &&
-           WriteInt("Font", "Bold", pConfig->GetBold());
+    return WriteValue("Font", "FaceName", pConfig->GetFontFace()) && WriteInt("Font", "Size", pConfig->GetFontSize()) &&
+           WriteInt("Font", "Italic", pConfig->GetItalic()) && WriteInt("Font", "Bold", pConfig->GetBold());
 }
 
 BOOL SECEditLangIniWriter::WriteKeywords(SECEditLangConfig *pConfig)
@@ -160,8 +157,7 @@ BOOL SECEditLangIniWriter::WriteKeywords(SECEditLangConfig *pConfig)
         pConfig->GetKeywordMap().GetNextAssoc(pos, keyword, group);
         const CString groupName = pConfig->GetColorGroupName(group);
         // A keyword that the reader could not split back out is left out.
-        if (groupName.IsEmpty() || keyword.Find('=') >= 0 || keyword.FindOneOf("\r\n") >= 0 ||
-            keyword.Find('\0') >= 0)
+        if (groupName.IsEmpty() || keyword.Find('=') >= 0 || keyword.FindOneOf("\r\n") >= 0 || keyword.Find('\0') >= 0)
             continue;
         entries.push_back(keyword.Str() + "=" + groupName.Str());
     }

@@ -47,7 +47,7 @@ BOOL ForEachNamedGroup(SECEditLangConfig *pConfig, FUNCTION function)
     return bAll;
 }
 
-}
+} // namespace
 
 SECEditLangProfileReader::SECEditLangProfileReader(LPCTSTR lpszLanguage)
     : SECEditLangReaderBase(FALSE), m_strPrefix(MakePrefix(lpszLanguage))
@@ -118,9 +118,7 @@ BOOL SECEditLangProfileReader::ReadFont(SECEditLangConfig *pConfig)
     return bValid;
 }
 
-SECEditLangProfileWriter::SECEditLangProfileWriter(LPCTSTR lpszLanguage) : m_strPrefix(MakePrefix(lpszLanguage))
-{
-}
+SECEditLangProfileWriter::SECEditLangProfileWriter(LPCTSTR lpszLanguage) : m_strPrefix(MakePrefix(lpszLanguage)) {}
 
 BOOL SECEditLangProfileWriter::Write(SECEditLangConfig *pConfig)
 {

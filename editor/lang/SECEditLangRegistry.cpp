@@ -21,7 +21,7 @@ void ReleaseAll(CMap<CString, LPCTSTR, VALUE *, VALUE *> &map)
     map.RemoveAll();
 }
 
-}
+} // namespace
 
 SECEditLangRegistry::SECEditLangRegistry()
     : m_configs(kMapBlockSize), m_readers(kMapBlockSize), m_writers(kMapBlockSize)

@@ -28,10 +28,7 @@ public:
     // Removes every occurrence of the listener.
     void Remove(SECEditObserver *pListener);
     INT_PTR GetCount() const { return m_listeners.GetSize(); }
-    SECEditObserver *GetAt(INT_PTR nIndex) const
-    {
-        return static_cast<SECEditObserver *>(m_listeners.GetAt(nIndex));
-    }
+    SECEditObserver *GetAt(INT_PTR nIndex) const { return static_cast<SECEditObserver *>(m_listeners.GetAt(nIndex)); }
 
 private:
     CPtrArray m_listeners;

@@ -23,8 +23,7 @@ enum SECEditMessageId {
     SECEDIT_MSG_READ_ONLY = 22600,
 };
 
-class SECEditBufferHint : public SECEditHint
-{
+class SECEditBufferHint : public SECEditHint {
 public:
     // For 22585 the first and last line fill the description's format.
     explicit SECEditBufferHint(int typeId, int firstLine = 0, int lastLine = 0);

@@ -17,11 +17,16 @@ inline DWORD SECEditMakeRun(int length, WORD group)
 {
     return (static_cast<DWORD>(group) << 16) | (static_cast<DWORD>(length) & 0xFFFFu);
 }
-inline int SECEditRunLength(DWORD run) { return static_cast<int>(run & 0xFFFFu); }
-inline WORD SECEditRunGroup(DWORD run) { return static_cast<WORD>(run >> 16); }
-
-class SECEditColorRuns
+inline int SECEditRunLength(DWORD run)
 {
+    return static_cast<int>(run & 0xFFFFu);
+}
+inline WORD SECEditRunGroup(DWORD run)
+{
+    return static_cast<WORD>(run >> 16);
+}
+
+class SECEditColorRuns {
 public:
     SECEditColorRuns() = default;
     ~SECEditColorRuns();

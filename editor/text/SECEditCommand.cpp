@@ -8,9 +8,7 @@ namespace {
 std::atomic<ULONGLONG> g_nextSerial{1};
 }
 
-SECEditCommand::SECEditCommand() : m_nSerial(g_nextSerial++)
-{
-}
+SECEditCommand::SECEditCommand() : m_nSerial(g_nextSerial++) {}
 
 HRESULT SECEditCommand::QueryInterface(const IID &iid, void **ppv)
 {

@@ -6,8 +6,7 @@
 
 #include "editor/text/SECEditHint.h"
 
-class SECEditCommand : public SECEditHint
-{
+class SECEditCommand : public SECEditHint {
 public:
     static constexpr int kTextCommandId = 22586;
     static constexpr int kCompositeCommandId = 22587;

@@ -1,8 +1,6 @@
 #include "editor/text/SECEditCommandHistory.h"
 
-SECEditCommandRing::SECEditCommandRing(int nCapacity) : m_slots(static_cast<size_t>(nCapacity), nullptr)
-{
-}
+SECEditCommandRing::SECEditCommandRing(int nCapacity) : m_slots(static_cast<size_t>(nCapacity), nullptr) {}
 
 SECEditCommand *SECEditCommandRing::Push(SECEditCommand *pCommand)
 {
@@ -32,9 +30,7 @@ SECEditCommand *SECEditCommandRing::Pop()
     return top;
 }
 
-SECEditCommandHistory::SECEditCommandHistory() : m_undo(kCapacity), m_redo(kCapacity)
-{
-}
+SECEditCommandHistory::SECEditCommandHistory() : m_undo(kCapacity), m_redo(kCapacity) {}
 
 SECEditCommandHistory::~SECEditCommandHistory()
 {

@@ -7,8 +7,7 @@
 
 #include <vector>
 
-class SECEditCommandRing
-{
+class SECEditCommandRing {
 public:
     explicit SECEditCommandRing(int nCapacity);
     // Stores the record on top; returns the record it displaced (the caller
@@ -25,8 +24,7 @@ private:
     int m_nCount = 0;
 };
 
-class SECEditCommandHistory
-{
+class SECEditCommandHistory {
 public:
     static constexpr int kCapacity = 256;
     // A saved marker that no record has: the document stays modified until

@@ -8,8 +8,7 @@
 
 class SECEditTextCommand;
 
-class SECEditCommandTarget
-{
+class SECEditCommandTarget {
 public:
     // Inserts count bytes at range.start; range.end receives the position
     // after them.

@@ -57,8 +57,7 @@ BOOL SECEditCompositeCommand::CanAdd(SECEditCommand *pCommand)
     if (!pCommand || Holds(pCommand))
         return FALSE;
     // A composite that holds this one cannot go inside it either.
-    if (pCommand->GetTypeId() == kCompositeCommandId &&
-        static_cast<SECEditCompositeCommand *>(pCommand)->Holds(this))
+    if (pCommand->GetTypeId() == kCompositeCommandId && static_cast<SECEditCompositeCommand *>(pCommand)->Holds(this))
         return FALSE;
     return TRUE;
 }

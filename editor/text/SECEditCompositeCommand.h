@@ -6,8 +6,7 @@
 
 #include <vector>
 
-class SECEditCompositeCommand : public SECEditCommand
-{
+class SECEditCompositeCommand : public SECEditCommand {
 public:
     SECEditCompositeCommand() = default;
     ~SECEditCompositeCommand() override;

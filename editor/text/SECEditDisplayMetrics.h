@@ -7,8 +7,7 @@
 #include "framework/collections/Arrays.h"
 #include "framework/gdi/CDC.h"
 
-class SECEditDisplayMetrics
-{
+class SECEditDisplayMetrics {
 public:
     // Creates the context, in MM_TEXT, with no font of its own selected.
     SECEditDisplayMetrics();

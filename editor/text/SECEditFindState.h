@@ -8,8 +8,7 @@
 class SECEditFindDialog;
 class SECEditController;
 
-class SECEditFindState
-{
+class SECEditFindState {
 public:
     SECEditFindState();
     SECEditFindState(const SECEditFindState &) = delete;

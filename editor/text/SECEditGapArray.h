@@ -9,8 +9,7 @@
 #include <vector>
 
 template <class T>
-class SECEditGapArray
-{
+class SECEditGapArray {
 public:
     size_t size() const { return m_data.size() - m_gapLength; }
     bool empty() const { return size() == 0; }
@@ -57,8 +56,7 @@ private:
     {
         auto begin = m_data.begin();
         if (at < m_gapStart) {
-            std::move_backward(begin + static_cast<std::ptrdiff_t>(at),
-                               begin + static_cast<std::ptrdiff_t>(m_gapStart),
+            std::move_backward(begin + static_cast<std::ptrdiff_t>(at), begin + static_cast<std::ptrdiff_t>(m_gapStart),
                                begin + static_cast<std::ptrdiff_t>(m_gapStart + m_gapLength));
         } else if (at > m_gapStart) {
             std::move(begin + static_cast<std::ptrdiff_t>(m_gapStart + m_gapLength),

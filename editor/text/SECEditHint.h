@@ -13,8 +13,7 @@
 // hints answer.
 extern const IID IID_SECEditHint;
 
-class SECEditHint
-{
+class SECEditHint {
 public:
     // S_OK and the object itself for IID_SECEditHint; E_NOINTERFACE and NULL
     // for any other identifier.  No reference is taken.
@@ -30,8 +29,7 @@ protected:
 };
 
 // Receives the change notices of a text buffer.
-class SECEditObserver
-{
+class SECEditObserver {
 public:
     virtual void OnUpdate(void *pSender, SECEditHint *pHint) = 0;
 

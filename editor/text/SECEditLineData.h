@@ -4,8 +4,7 @@
 
 #include "framework/base/WinTypes.h"
 
-class SECEditLineData
-{
+class SECEditLineData {
 public:
     static constexpr int kMarkCount = 32;
 

@@ -6,8 +6,7 @@
 
 class SECEditRange;
 
-class SECEditPosition
-{
+class SECEditPosition {
 public:
     SECEditPosition() = default;
     SECEditPosition(int line, int column) : m_nLine(line), m_nCol(column) {}

@@ -15,8 +15,7 @@ BOOL SECEditRange::Contains(const SECEditPosition &pos) const
 
 BOOL SECEditRange::Intersects(const SECEditRange &other) const
 {
-    return Contains(other.m_start) || Contains(other.m_end) || other.Contains(m_start) ||
-           other.Contains(m_end);
+    return Contains(other.m_start) || Contains(other.m_end) || other.Contains(m_start) || other.Contains(m_end);
 }
 
 bool SECEditRange::operator==(const SECEditRange &other) const

@@ -4,14 +4,14 @@
 
 #include "editor/text/SECEditPosition.h"
 
-class SECEditRange
-{
+class SECEditRange {
 public:
     SECEditRange() = default;
     SECEditRange(int startLine, int startCol, int endLine, int endCol)
-        : m_start(startLine, startCol), m_end(endLine, endCol) {}
-    SECEditRange(const SECEditPosition &start, const SECEditPosition &end)
-        : m_start(start), m_end(end) {}
+        : m_start(startLine, startCol), m_end(endLine, endCol)
+    {
+    }
+    SECEditRange(const SECEditPosition &start, const SECEditPosition &end) : m_start(start), m_end(end) {}
     SECEditRange(const SECEditRange &) = default;
     SECEditRange &operator=(const SECEditRange &) = default;
     virtual ~SECEditRange() = default;

@@ -6,8 +6,7 @@
 
 #include "framework/base/CString.h"
 
-class SECEditRegExpBase
-{
+class SECEditRegExpBase {
 public:
     virtual BOOL Create() = 0;
     virtual CString GetPattern() = 0;
@@ -26,8 +25,7 @@ public:
     virtual BOOL MatchBytes(const char *text, int nLength, long *firstIndex, long *length) = 0;
     // The last of the successive matches in the bytes that starts before
     // nStartLimit (a match may run on past it).
-    virtual BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex,
-                                long *length) = 0;
+    virtual BOOL MatchLastBytes(const char *text, int nLength, int nStartLimit, long *firstIndex, long *length) = 0;
     // FALSE when the pattern does not compile; error then holds the reason.
     virtual BOOL IsPatternValid(CString &error) = 0;
 
@@ -38,8 +36,7 @@ public:
     // as partial (*first: where that attempt began; every earlier start has
     // failed).  *first and *end are set for a match and a partial one.
     enum PieceResult { pieceError = -1, pieceNoMatch = 0, pieceMatch = 1, piecePartial = 2 };
-    virtual int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first,
-                           long *end) = 0;
+    virtual int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first, long *end) = 0;
     // How many bytes before a start position a match may look at.
     virtual int GetLookbehindBytes() = 0;
 };

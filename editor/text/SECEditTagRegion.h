@@ -4,8 +4,7 @@
 
 #include "editor/text/SECEditRange.h"
 
-class SECEditTagRegion
-{
+class SECEditTagRegion {
 public:
     SECEditTagRegion() = default;
     SECEditTagRegion(const SECEditRange &range, int tagIndex) : m_range(range), m_nTag(tagIndex) {}

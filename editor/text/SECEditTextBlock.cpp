@@ -52,8 +52,7 @@ void SECEditTextBlock::InsertBytes(int i, const char *text, int count, BYTE chNe
         *it += count;
     std::vector<int> added;
     for (const char *p = text, *end = text + count;
-         (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p))));
-         ++p)
+         (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p)))); ++p)
         added.push_back(i + static_cast<int>(p - text));
     m_newlines.insert(first, added.begin(), added.end());
 }
@@ -75,8 +74,7 @@ void SECEditTextBlock::IndexNewlines(BYTE chNewline)
     m_newlines.clear();
     const char *text = m_pData;
     const char *end = m_pData + GetTextLength();
-    for (const char *p = text;
-         (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p))));
+    for (const char *p = text; (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p))));
          ++p)
         m_newlines.push_back(static_cast<int>(p - text));
 }

@@ -14,8 +14,7 @@ inline constexpr BYTE kSecReturn = 13;
 
 class CArchive;
 
-class SECEditTextBlock
-{
+class SECEditTextBlock {
 public:
     explicit SECEditTextBlock(int nGrowBy = 0);
     SECEditTextBlock(const SECEditTextBlock &) = delete;

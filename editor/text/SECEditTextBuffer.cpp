@@ -108,15 +108,9 @@ void SECEditTextBuffer::OnUpdate(void *pSender, SECEditHint *pHint)
             return;
         }
         break;
-    case SECEDIT_HINT_TEXT_COMMAND:
-        OnTextCommand(static_cast<SECEditTextCommand *>(pHint));
-        return;
-    case SECEDIT_HINT_COMPOSITE:
-        static_cast<SECEditCompositeCommand *>(pHint)->ForEach(pSender, &m_observer);
-        return;
-    default:
-        UpdateFonts();
-        break;
+    case SECEDIT_HINT_TEXT_COMMAND: OnTextCommand(static_cast<SECEditTextCommand *>(pHint)); return;
+    case SECEDIT_HINT_COMPOSITE: static_cast<SECEditCompositeCommand *>(pHint)->ForEach(pSender, &m_observer); return;
+    default: UpdateFonts(); break;
     }
     Notify(pSender, pHint);
 }

@@ -36,8 +36,7 @@ struct LOGFONT;
 // with itself.
 extern const IID IID_SECEditTextBuffer;
 
-class SECEditTextBuffer : public SECEditCommandTarget, public SECEditCommandHistory
-{
+class SECEditTextBuffer : public SECEditCommandTarget, public SECEditCommandHistory {
 public:
     // The width a line may have before an edit breaks it, in display
     // columns.
@@ -128,9 +127,8 @@ public:
     BOOL DeleteText(int line1, int col1, int line2, int col2) override;
     BOOL GetText(CString &out, int line1, int col1, int line2, int col2) override;
     virtual int GetTextPointer(char **out, int line1, int col1, int line2, int col2);
-    virtual int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward,
-                     BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine,
-                     int endCol);
+    virtual int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward, BOOL bWrap,
+                     BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine, int endCol);
     SECEditTextCommand *GetExecutingCommand() override { return m_pExecuting; }
     SECEditTextCommand *SetExecutingCommand(SECEditTextCommand *pCommand) override;
     virtual BOOL InsertTab(int line, int col);
@@ -181,19 +179,19 @@ public:
     // ---- Colouring
     virtual SECEditColorRuns *GetLineColors(int line);
     virtual SECEditColorRuns *ColorLine(int line, int startCol);
-    virtual int ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
-                           WORD *pPending, SECEditColorRuns *pRuns);
+    virtual int ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
+                           SECEditColorRuns *pRuns);
     virtual int ClassifyKeyword(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                 WORD *pPending, SECEditColorRuns *pRuns);
-    virtual int ClassifyTag(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
-                            WORD *pPending, SECEditColorRuns *pRuns);
+    virtual int ClassifyTag(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
+                            SECEditColorRuns *pRuns);
     virtual int ClassifyOperator(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                  WORD *pPending, SECEditColorRuns *pRuns);
     virtual SECEditTag *FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind);
     virtual int ColorMultiLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining, SECEditColorRuns *pRuns,
                                   SECEditTag *pTag);
-    virtual int ColorSingleLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining,
-                                   SECEditColorRuns *pRuns, SECEditTag *pTag);
+    virtual int ColorSingleLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining, SECEditColorRuns *pRuns,
+                                   SECEditTag *pTag);
     virtual void FlushPending(SECEditColorRuns *pRuns, WORD *pPending);
     virtual SECEditPosition &FindTagEnd(SECEditPosition &out, int fromLine, int fromCol, SECEditTag *pTag);
     virtual int LookupKeyword(LPCTSTR token, int length, WORD *pGroup);
@@ -223,8 +221,7 @@ protected:
     virtual BOOL IsMultiByteCodePage() { return TRUE; }
 
 private:
-    class Observer : public SECEditObserver
-    {
+    class Observer : public SECEditObserver {
     public:
         explicit Observer(SECEditTextBuffer &buffer) : m_buffer(buffer) {}
         void OnUpdate(void *pSender, SECEditHint *pHint) override { m_buffer.OnUpdate(pSender, pHint); }
@@ -323,8 +320,7 @@ private:
 
 // A compound command for a scope: opens one unless one is open, and closes
 // it at the end only if it opened it.
-class SECEditCompoundScope
-{
+class SECEditCompoundScope {
 public:
     explicit SECEditCompoundScope(SECEditTextBuffer &buffer);
     ~SECEditCompoundScope();

@@ -289,8 +289,7 @@ void SECEditTextBuffer::ScanTagRegions(const SECEditRange &range)
     }
 }
 
-BOOL SECEditTextBuffer::FindRegionOpener(const SECEditPosition &from, const SECEditPosition &to,
-                                         SECEditPosition &hit)
+BOOL SECEditTextBuffer::FindRegionOpener(const SECEditPosition &from, const SECEditPosition &to, SECEditPosition &hit)
 {
     CPtrList tags;
     m_pLangConfig->GetTags(tags, SECEDIT_TAG_MULTILINE);
@@ -303,8 +302,8 @@ BOOL SECEditTextBuffer::FindRegionOpener(const SECEditPosition &from, const SECE
         SECEditPosition at = from;
         while (at < limit) {
             int line = -1, col = -1;
-            const int length = m_pStore->Find(at.m_nLine, at.m_nCol, &line, &col, tag->m_strBeginTag, TRUE, FALSE,
-                                              TRUE, FALSE, FALSE, limit.m_nLine, limit.m_nCol);
+            const int length = m_pStore->Find(at.m_nLine, at.m_nCol, &line, &col, tag->m_strBeginTag, TRUE, FALSE, TRUE,
+                                              FALSE, FALSE, limit.m_nLine, limit.m_nCol);
             if (length <= 0 || SECEditPosition(line, col) > limit || SECEditPosition(line, col) < at)
                 break;
             const Region *covering = CoveringRegion(line);

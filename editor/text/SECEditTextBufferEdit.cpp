@@ -60,14 +60,14 @@ int SECEditTextBuffer::GetTextPointer(char **out, int line1, int col1, int line2
     return m_pStore ? m_pStore->GetTextPointer(out, line1, col1, line2, col2) : -1;
 }
 
-int SECEditTextBuffer::Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern,
-                            BOOL bForward, BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord,
-                            BOOL bRegularExpression, int endLine, int endCol)
+int SECEditTextBuffer::Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward,
+                            BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine,
+                            int endCol)
 {
     if (!m_pStore)
         return -1;
-    return m_pStore->Find(startLine, startCol, outLine, outCol, pattern, bForward, bWrap, bMatchCase,
-                          bWholeWord, bRegularExpression, endLine, endCol);
+    return m_pStore->Find(startLine, startCol, outLine, outCol, pattern, bForward, bWrap, bMatchCase, bWholeWord,
+                          bRegularExpression, endLine, endCol);
 }
 
 SECEditPosition SECEditTextBuffer::GetEndPosition()

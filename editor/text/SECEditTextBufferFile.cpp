@@ -21,8 +21,7 @@ namespace {
 
 // Follows the lengths of the lines in the pieces as they are read, to note
 // the lines that may be wider than the limit (length x tab size beyond it).
-class LineWidthTracker
-{
+class LineWidthTracker {
 public:
     LineWidthTracker(int tabSize, int maxWidth) : m_nTabSize(tabSize), m_nMaxWidth(maxWidth) {}
 
@@ -143,8 +142,7 @@ void SECEditTextBuffer::FitMaxLineWidth(const std::vector<int> &wideCandidates)
     }
     m_nMaxLineWidth = kDefaultMaxLineWidth;
     BreakLongLines(TRUE, 0, -1);
-    SECEditMessageBox("The file was opened with its longest lines broken; it is marked modified.",
-                      MB_ICONEXCLAMATION);
+    SECEditMessageBox("The file was opened with its longest lines broken; it is marked modified.", MB_ICONEXCLAMATION);
 }
 
 void SECEditTextBuffer::ReportOpenError()

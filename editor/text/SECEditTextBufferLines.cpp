@@ -29,9 +29,7 @@ SECEditLineData *SECEditTextBuffer::GetLineObject(int line)
     return slot;
 }
 
-void SECEditTextBuffer::OnLineObjectReleased(SECEditLineData *)
-{
-}
+void SECEditTextBuffer::OnLineObjectReleased(SECEditLineData *) {}
 
 void SECEditTextBuffer::FreeLineObject(int line)
 {

@@ -245,8 +245,8 @@ SECEditPosition &SECEditTextBuffer::FindTagEnd(SECEditPosition &out, int fromLin
         if (!pTag->m_bMultiLine) {
             line = fromLine;
             col = FindInLine(fromLine, from.m_nCol, limit.m_nCol, endTag, matchCase);
-        } else if (m_pStore->Find(from.m_nLine, from.m_nCol, &line, &col, endTag, TRUE, FALSE, matchCase, FALSE,
-                                  FALSE, limit.m_nLine, limit.m_nCol) <= 0) {
+        } else if (m_pStore->Find(from.m_nLine, from.m_nCol, &line, &col, endTag, TRUE, FALSE, matchCase, FALSE, FALSE,
+                                  limit.m_nLine, limit.m_nCol) <= 0) {
             col = -1;
         }
         if (col < 0 || SECEditPosition(line, col) < from || SECEditPosition(line, col) > limit) {
@@ -315,8 +315,8 @@ int SECEditTextBuffer::ColorSingleLineTag(int line, LPCTSTR lineText, LPCTSTR at
     return length;
 }
 
-int SECEditTextBuffer::ColorMultiLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining,
-                                         SECEditColorRuns *pRuns, SECEditTag *pTag)
+int SECEditTextBuffer::ColorMultiLineTag(int line, LPCTSTR lineText, LPCTSTR at, int remaining, SECEditColorRuns *pRuns,
+                                         SECEditTag *pTag)
 {
     const int col = static_cast<int>(at - lineText);
     SECEditPosition end;

@@ -1,9 +1,8 @@
 #include "editor/text/SECEditTextCommand.h"
 
-SECEditTextCommand::SECEditTextCommand(SECEditCommandTarget *pBuffer, const SECEditRange &range,
-                                       BOOL bInsertion, const CString &text)
-    : m_range(range), m_strText(text), m_pBuffer(pBuffer), m_bInsertion(bInsertion),
-      m_bTextPresent(bInsertion)
+SECEditTextCommand::SECEditTextCommand(SECEditCommandTarget *pBuffer, const SECEditRange &range, BOOL bInsertion,
+                                       const CString &text)
+    : m_range(range), m_strText(text), m_pBuffer(pBuffer), m_bInsertion(bInsertion), m_bTextPresent(bInsertion)
 {
 }
 
@@ -13,9 +12,8 @@ void SECEditTextCommand::GetDescription(CString &description)
         description.Format("Insert text having length %d at line %d, column %d", m_strText.GetLength(),
                            m_range.m_start.m_nLine, m_range.m_start.m_nCol);
     else
-        description.Format("Delete text from line %d, column %d to line %d, column %d",
-                           m_range.m_start.m_nLine, m_range.m_start.m_nCol, m_range.m_end.m_nLine,
-                           m_range.m_end.m_nCol);
+        description.Format("Delete text from line %d, column %d to line %d, column %d", m_range.m_start.m_nLine,
+                           m_range.m_start.m_nCol, m_range.m_end.m_nLine, m_range.m_end.m_nCol);
 }
 
 // The buffer must not record the edits that the record itself makes.
@@ -48,8 +46,7 @@ BOOL SECEditTextCommand::DoDelete()
     if (m_strText.IsEmpty() &&
         !m_pBuffer->GetText(m_strText, r.m_start.m_nLine, r.m_start.m_nCol, r.m_end.m_nLine, r.m_end.m_nCol))
         m_bSucceeded = FALSE;
-    const BOOL result =
-        m_pBuffer->DeleteText(r.m_start.m_nLine, r.m_start.m_nCol, r.m_end.m_nLine, r.m_end.m_nCol);
+    const BOOL result = m_pBuffer->DeleteText(r.m_start.m_nLine, r.m_start.m_nCol, r.m_end.m_nLine, r.m_end.m_nCol);
     m_bSucceeded = m_bSucceeded && result;
     return result;
 }
@@ -62,8 +59,8 @@ BOOL SECEditTextCommand::DoInsert()
     BOOL result = m_pBuffer->InsertText(m_range, m_strText, m_strText.GetLength());
     if (result && m_range != remembered) {
         // The buffer broke a long line: the record now holds what is there.
-        result = m_pBuffer->GetText(m_strText, m_range.m_start.m_nLine, m_range.m_start.m_nCol,
-                                    m_range.m_end.m_nLine, m_range.m_end.m_nCol);
+        result = m_pBuffer->GetText(m_strText, m_range.m_start.m_nLine, m_range.m_start.m_nCol, m_range.m_end.m_nLine,
+                                    m_range.m_end.m_nCol);
     }
     m_bSucceeded = m_bSucceeded && result;
     return result;

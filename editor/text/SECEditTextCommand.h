@@ -5,8 +5,7 @@
 #include "editor/text/SECEditCommandTarget.h"
 #include "editor/text/SECEditRange.h"
 
-class SECEditTextCommand : public SECEditCommand
-{
+class SECEditTextCommand : public SECEditCommand {
 public:
     // text may be empty: it is then fetched from the buffer the first time
     // the record takes its text out.

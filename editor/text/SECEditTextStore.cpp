@@ -49,8 +49,7 @@ void SECEditTextStore::ValidateThrough(int index)
     for (int j = m_nValidBlockOffsets; j <= index; ++j) {
         const SECEditTextBlock *prev = m_blocks[static_cast<size_t>(j - 1)];
         m_blocks[static_cast<size_t>(j)]->m_nOffset = prev->m_nOffset + prev->GetTextLength();
-        m_blocks[static_cast<size_t>(j)]->m_nNewlinesBefore =
-            prev->m_nNewlinesBefore + prev->CountNewlines();
+        m_blocks[static_cast<size_t>(j)]->m_nNewlinesBefore = prev->m_nNewlinesBefore + prev->CountNewlines();
         m_nValidBlockOffsets = j + 1;
     }
 }
@@ -314,8 +313,7 @@ int SECEditTextStore::CountNewlines(LPCTSTR text, int count, int *rest)
     const char *last = nullptr;
     const char *end = text + count;
     for (const char *p = text;
-         (p = static_cast<const char *>(std::memchr(p, m_chNewline, static_cast<size_t>(end - p))));
-         ++p) {
+         (p = static_cast<const char *>(std::memchr(p, m_chNewline, static_cast<size_t>(end - p)))); ++p) {
         ++n;
         last = p;
     }
@@ -377,8 +375,7 @@ int SECEditTextStore::InsertionBlock(int offset)
     // At the seam of two blocks, text that starts a line goes to the next
     // block, so lines tend to stay inside one block.
     if (k + 1 < GetBlockCount() && offset == b->m_nOffset + b->GetTextLength() &&
-        (b->GetTextLength() == 0 ||
-         static_cast<BYTE>(b->GetData()[b->GetTextLength() - 1]) == m_chNewline)) {
+        (b->GetTextLength() == 0 || static_cast<BYTE>(b->GetData()[b->GetTextLength() - 1]) == m_chNewline)) {
         ++k;
         ValidateThrough(k);
     }

@@ -12,8 +12,7 @@
 
 class SECEditRegExpBase;
 
-class SECEditTextStore : public SECEditTextStoreBase
-{
+class SECEditTextStore : public SECEditTextStoreBase {
 public:
     // Block sizes: text arrives in blocks of about kBlockChunk bytes; a block
     // that grows beyond kBlockSplit is cut up again, and one that shrinks
@@ -55,9 +54,8 @@ public:
     BOOL Reset() override;
     int PositionToOffset(int line, int col) override;
     BOOL OffsetToPosition(int offset, int *line, int *col) override;
-    int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern,
-             BOOL bForward, BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord,
-             BOOL bRegularExpression, int endLine, int endCol) override;
+    int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward, BOOL bWrap,
+             BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine, int endCol) override;
     void Write(CFile *pFile, BOOL bUnicode) override;
     SECEditTextBlock **GetBlockSlot(int index) override;
     SECEditTextBlock *BlockAt(int index) override { return GetBlock(index); }

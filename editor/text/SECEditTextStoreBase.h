@@ -7,8 +7,7 @@
 class CFile;
 class SECEditTextBlock;
 
-class SECEditTextStoreBase
-{
+class SECEditTextStoreBase {
 public:
     virtual BOOL InsertText(SECEditRange &range, LPCTSTR text, int count) = 0;
     virtual BOOL DeleteText(SECEditRange &range) = 0;
@@ -25,9 +24,8 @@ public:
     virtual int PositionToOffset(int line, int col) = 0;
     virtual BOOL OffsetToPosition(int offset, int *line, int *col) = 0;
     virtual ~SECEditTextStoreBase() = default;
-    virtual int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern,
-                     BOOL bForward, BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord,
-                     BOOL bRegularExpression, int endLine, int endCol) = 0;
+    virtual int Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward, BOOL bWrap,
+                     BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine, int endCol) = 0;
     virtual void Write(CFile *pFile, BOOL bUnicode) = 0;
     virtual SECEditTextBlock **GetBlockSlot(int index) = 0;
     virtual SECEditTextBlock *BlockAt(int index) = 0;

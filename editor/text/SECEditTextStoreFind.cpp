@@ -53,9 +53,9 @@ struct SECEditTextStore::FindRequest {
     SECEditRegExpBase *regExp = nullptr;
 };
 
-int SECEditTextStore::Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern,
-                           BOOL bForward, BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord,
-                           BOOL bRegularExpression, int endLine, int endCol)
+int SECEditTextStore::Find(int startLine, int startCol, int *outLine, int *outCol, LPCTSTR pattern, BOOL bForward,
+                           BOOL bWrap, BOOL bMatchCase, BOOL bWholeWord, BOOL bRegularExpression, int endLine,
+                           int endCol)
 {
     m_strFindError.Empty();
     const int s = PositionToOffset(startLine, startCol);
@@ -184,8 +184,8 @@ bool SECEditTextStore::MatchesAt(const FindRequest &req, int offset)
         const int n = std::min(req.length - matched, b->GetTextLength() - local);
         const char *p = b->GetData() + local;
         const char *q = req.pattern + matched;
-        const bool same = req.matchCase ? std::memcmp(p, q, static_cast<size_t>(n)) == 0
-                                        : std::equal(p, p + n, q, FoldedEqual());
+        const bool same =
+            req.matchCase ? std::memcmp(p, q, static_cast<size_t>(n)) == 0 : std::equal(p, p + n, q, FoldedEqual());
         if (!same)
             return false;
         matched += n;
@@ -223,8 +223,7 @@ int SECEditTextStore::FindPlainForward(const FindRequest &req, int from, int sto
             if (hit == last)
                 break;
             const int offset = blockStart + static_cast<int>(hit - data);
-            if ((!req.checkCharStart || IsCharStart(offset)) &&
-                (!req.wholeWord || IsWholeWord(offset, req.length)))
+            if ((!req.checkCharStart || IsCharStart(offset)) && (!req.wholeWord || IsWholeWord(offset, req.length)))
                 return offset;
             c = static_cast<int>(hit - data) + 1;
         }

@@ -79,7 +79,6 @@ void SECEditTextStore::WriteChunk(CFile *pFile, int offset, int length, BOOL bUn
         pFile->Write(bytes.data(), static_cast<UINT>(length));
         return;
     }
-    const std::string wide =
-        WidenUtf8(reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
+    const std::string wide = WidenUtf8(reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
     pFile->Write(wide.data(), static_cast<UINT>(wide.size()));
 }

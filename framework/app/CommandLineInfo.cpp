@@ -45,7 +45,7 @@ void CCommandLineInfo::ParseFileArgument(LPCTSTR lpszParam)
         return;
     }
     if (m_nShellCommand == FilePrintTo && m_nPrintToArgs < 3) {
-        CString* targets[] = {&m_strPrinterName, &m_strDriverName, &m_strPortName};
+        CString *targets[] = {&m_strPrinterName, &m_strDriverName, &m_strPortName};
         *targets[m_nPrintToArgs++] = lpszParam;
     }
 }

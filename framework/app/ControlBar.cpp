@@ -13,8 +13,8 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
@@ -24,11 +24,11 @@ void CControlBar::SetBarStyle(DWORD dwStyle)
         Invalidate();
 }
 
-CFrameWnd* CControlBar::GetDockingFrame() const
+CFrameWnd *CControlBar::GetDockingFrame() const
 {
     if (m_pDockSite != nullptr)
         return m_pDockSite;
-    return dynamic_cast<CFrameWnd*>(GetParent());
+    return dynamic_cast<CFrameWnd *>(GetParent());
 }
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
@@ -36,13 +36,13 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     // Hidden bars are left alone; the frame routes for the visible ones.
     if ((GetStyle() & WS_VISIBLE) == 0)
         return 0;
-    CFrameWnd* pTarget = GetDockingFrame();
+    CFrameWnd *pTarget = GetDockingFrame();
     if (pTarget != nullptr)
         OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
     return 0;
 }
 
-BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
+BOOL CControlBar::OnEraseBkgnd(CDC *pDC)
 {
     CRect rect;
     GetClientRect(&rect);
@@ -50,7 +50,7 @@ BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-void CControlBar::CalcInsideRect(CRect& rect) const
+void CControlBar::CalcInsideRect(CRect &rect) const
 {
     if (m_dwStyle & CBRS_BORDER_LEFT)
         rect.left += kBorderSize;
@@ -62,7 +62,7 @@ void CControlBar::CalcInsideRect(CRect& rect) const
         rect.bottom -= kBorderSize;
 }
 
-void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
+void CControlBar::DrawBorders(CDC *pDC, CRect &rect)
 {
     // An etched line: shadow then highlight on each bordered edge.
     COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
@@ -89,7 +89,7 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
 namespace {
 
 // Takes the bar's room off one edge of rectClient and moves the bar there.
-void PlaceBar(CControlBar* pBar, CRect& rectClient)
+void PlaceBar(CControlBar *pBar, CRect &rectClient)
 {
     DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
     BOOL bHorz = (dwAlign & CBRS_ORIENT_HORZ) != 0 || dwAlign == 0;
@@ -121,11 +121,11 @@ void PlaceBar(CControlBar* pBar, CRect& rectClient)
 
 } // namespace
 
-void PlexoRepositionBars(CWnd* pParent, CRect& rectClient)
+void PlexoRepositionBars(CWnd *pParent, CRect &rectClient)
 {
     // Hidden and floating bars take no room.
-    for (CWnd* pChild = pParent->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
-        auto* pBar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
+    for (CWnd *pChild = pParent->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
+        auto *pBar = dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
         if (pBar == nullptr || (pBar->GetStyle() & WS_VISIBLE) == 0 || pBar->IsFloating())
             continue;
         PlaceBar(pBar, rectClient);

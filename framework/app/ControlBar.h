@@ -57,27 +57,27 @@ public:
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
     // Updates the bar's items from pTarget's routing; with
     // bDisableIfNoHndler an item nobody handles is disabled.
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    virtual void OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHndler) = 0;
     // The frame the bar sits in.
-    CFrameWnd* GetDockingFrame() const;
+    CFrameWnd *GetDockingFrame() const;
 
-    CFrameWnd* m_pDockSite = nullptr;
+    CFrameWnd *m_pDockSite = nullptr;
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;
 
 protected:
     // The frame's borders drawn on the edges the CBRS_BORDER_ bits name;
     // CalcInsideRect takes them off a rectangle.
-    void DrawBorders(CDC* pDC, CRect& rect);
-    void CalcInsideRect(CRect& rect) const;
+    void DrawBorders(CDC *pDC, CRect &rect);
+    void CalcInsideRect(CRect &rect) const;
     static constexpr int kBorderSize = 2;
 
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg BOOL OnEraseBkgnd(CDC *pDC);
 
     DECLARE_MESSAGE_MAP()
 };
 
 // Lays the visible control bars among pParent's children out along its
 // edges, in z-order, and leaves in rectClient what remains for the pane.
-void PlexoRepositionBars(CWnd* pParent, CRect& rectClient);
+void PlexoRepositionBars(CWnd *pParent, CRect &rectClient);

@@ -11,8 +11,8 @@
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
-CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                           CRuntimeClass* pViewClass)
+CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass *pDocClass, CRuntimeClass *pFrameClass,
+                           CRuntimeClass *pViewClass)
     : m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass), m_nIDResource(nIDResource)
 {
     LoadTemplate();
@@ -33,7 +33,7 @@ void CDocTemplate::LoadTemplate()
         m_hAccelTable = ::LoadAccelerators(nullptr, MAKEINTRESOURCE(m_nIDResource));
 }
 
-BOOL CDocTemplate::GetDocString(CString& rString, enum DocStringIndex index) const
+BOOL CDocTemplate::GetDocString(CString &rString, enum DocStringIndex index) const
 {
     rString.Empty();
     int nStart = 0;
@@ -70,23 +70,23 @@ CString CDocTemplate::GetFilterString() const
     return CString("All Files (*)|*|");
 }
 
-void CDocTemplate::AddDocument(CDocument* pDoc)
+void CDocTemplate::AddDocument(CDocument *pDoc)
 {
     pDoc->m_pDocTemplate = this;
 }
 
-void CDocTemplate::RemoveDocument(CDocument* pDoc)
+void CDocTemplate::RemoveDocument(CDocument *pDoc)
 {
     pDoc->m_pDocTemplate = nullptr;
 }
 
-CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocument*& rpDocMatch)
+CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocument *&rpDocMatch)
 {
     rpDocMatch = nullptr;
     CString strCanonical = PlexoCanonicalPath(lpszPathName);
     POSITION pos = GetFirstDocPosition();
     while (pos != nullptr) {
-        CDocument* pDoc = GetNextDoc(pos);
+        CDocument *pDoc = GetNextDoc(pos);
         if (!pDoc->GetPathName().IsEmpty() && PlexoCanonicalPath(pDoc->GetPathName()) == strCanonical) {
             rpDocMatch = pDoc;
             return yesAlreadyOpen;
@@ -110,18 +110,18 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocum
     return yesAttemptForeign;
 }
 
-CDocument* CDocTemplate::CreateNewDocument()
+CDocument *CDocTemplate::CreateNewDocument()
 {
     if (m_pDocClass == nullptr)
         return nullptr;
-    auto* pDocument = dynamic_cast<CDocument*>(m_pDocClass->CreateObject());
+    auto *pDocument = dynamic_cast<CDocument *>(m_pDocClass->CreateObject());
     if (pDocument == nullptr)
         return nullptr;
     AddDocument(pDocument);
     return pDocument;
 }
 
-CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
+CFrameWnd *CDocTemplate::CreateNewFrame(CDocument *pDoc, CFrameWnd *pOther)
 {
     CCreateContext context;
     context.m_pCurrentFrame = pOther;
@@ -130,7 +130,7 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     context.m_pNewDocTemplate = this;
     if (m_pFrameClass == nullptr)
         return nullptr;
-    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrameClass->CreateObject());
+    auto *pFrame = dynamic_cast<CFrameWnd *>(m_pFrameClass->CreateObject());
     if (pFrame == nullptr)
         return nullptr;
     // A frame that fails to be made deletes itself (PostNcDestroy).
@@ -139,7 +139,7 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     return pFrame;
 }
 
-void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
+void CDocTemplate::InitialUpdateFrame(CFrameWnd *pFrame, CDocument *pDoc, BOOL bMakeVisible)
 {
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
 }
@@ -158,23 +158,23 @@ void CDocTemplate::CloseAllDocuments(BOOL)
 {
     POSITION pos = GetFirstDocPosition();
     while (pos != nullptr) {
-        CDocument* pDoc = GetNextDoc(pos);
+        CDocument *pDoc = GetNextDoc(pos);
         pDoc->OnCloseDocument();
     }
 }
 
-BOOL CDocTemplate::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CDocTemplate::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
     if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-CDocument* CDocTemplate::CreateDocumentAndFrame(CFrameWnd*& rpFrame)
+CDocument *CDocTemplate::CreateDocumentAndFrame(CFrameWnd *&rpFrame)
 {
     rpFrame = nullptr;
-    CDocument* pDocument = CreateNewDocument();
+    CDocument *pDocument = CreateNewDocument();
     if (pDocument == nullptr) {
         AfxMessageBox("Failed to create empty document.", MB_ICONEXCLAMATION);
         return nullptr;
@@ -192,7 +192,7 @@ CDocument* CDocTemplate::CreateDocumentAndFrame(CFrameWnd*& rpFrame)
     return pDocument;
 }
 
-BOOL CDocTemplate::OpenIntoNewFrame(CDocument* pDocument, CFrameWnd* pFrame, LPCTSTR lpszPathName)
+BOOL CDocTemplate::OpenIntoNewFrame(CDocument *pDocument, CFrameWnd *pFrame, LPCTSTR lpszPathName)
 {
     if (lpszPathName == nullptr) {
         SetDefaultTitle(pDocument);
@@ -216,8 +216,8 @@ BOOL CDocTemplate::OpenIntoNewFrame(CDocument* pDocument, CFrameWnd* pFrame, LPC
 
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 
-CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                       CRuntimeClass* pViewClass)
+CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass *pDocClass, CRuntimeClass *pFrameClass,
+                                       CRuntimeClass *pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
 {
 }
@@ -227,7 +227,7 @@ CSingleDocTemplate::~CSingleDocTemplate()
     if (m_pOnlyDoc != nullptr) {
         // The frames went before the templates; a document left is freed.
         m_pOnlyDoc->m_bAutoDelete = FALSE;
-        CDocument* pDoc = m_pOnlyDoc;
+        CDocument *pDoc = m_pOnlyDoc;
         RemoveDocument(pDoc);
         delete pDoc;
     }
@@ -238,27 +238,27 @@ POSITION CSingleDocTemplate::GetFirstDocPosition() const
     return m_pOnlyDoc != nullptr ? reinterpret_cast<POSITION>(1) : nullptr;
 }
 
-CDocument* CSingleDocTemplate::GetNextDoc(POSITION& rPos) const
+CDocument *CSingleDocTemplate::GetNextDoc(POSITION &rPos) const
 {
-    CDocument* pDoc = rPos == reinterpret_cast<POSITION>(1) ? m_pOnlyDoc : nullptr;
+    CDocument *pDoc = rPos == reinterpret_cast<POSITION>(1) ? m_pOnlyDoc : nullptr;
     rPos = nullptr;
     return pDoc;
 }
 
-void CSingleDocTemplate::AddDocument(CDocument* pDoc)
+void CSingleDocTemplate::AddDocument(CDocument *pDoc)
 {
     CDocTemplate::AddDocument(pDoc);
     m_pOnlyDoc = pDoc;
 }
 
-void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
+void CSingleDocTemplate::RemoveDocument(CDocument *pDoc)
 {
     CDocTemplate::RemoveDocument(pDoc);
     if (m_pOnlyDoc == pDoc)
         m_pOnlyDoc = nullptr;
 }
 
-void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument)
+void CSingleDocTemplate::SetDefaultTitle(CDocument *pDocument)
 {
     CString strTitle;
     if (!GetDocString(strTitle, docName))
@@ -266,30 +266,30 @@ void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument)
     pDocument->SetTitle(strTitle);
 }
 
-CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
+CDocument *CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
     if (m_pOnlyDoc != nullptr)
         return ReuseDocument(lpszPathName, bMakeVisible);
 
-    CFrameWnd* pFrame = nullptr;
-    CDocument* pDocument = CreateDocumentAndFrame(pFrame);
+    CFrameWnd *pFrame = nullptr;
+    CDocument *pDocument = CreateDocumentAndFrame(pFrame);
     if (pDocument == nullptr)
         return nullptr;
     if (!OpenIntoNewFrame(pDocument, pFrame, lpszPathName))
         return nullptr;
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == nullptr)
         pApp->m_pMainWnd = pFrame;
     InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
     return pDocument;
 }
 
-CDocument* CSingleDocTemplate::ReuseDocument(LPCTSTR lpszPathName, BOOL bMakeVisible)
+CDocument *CSingleDocTemplate::ReuseDocument(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* pDocument = m_pOnlyDoc;
+    CDocument *pDocument = m_pOnlyDoc;
     if (!pDocument->SaveModified())
         return nullptr;
-    CFrameWnd* pFrame = nullptr;
+    CFrameWnd *pFrame = nullptr;
     POSITION pos = pDocument->GetFirstViewPosition();
     if (pos != nullptr)
         pFrame = pDocument->GetNextView(pos)->GetParentFrame();
@@ -318,8 +318,8 @@ CDocument* CSingleDocTemplate::ReuseDocument(LPCTSTR lpszPathName, BOOL bMakeVis
 
 IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 
-CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                     CRuntimeClass* pViewClass)
+CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass *pDocClass, CRuntimeClass *pFrameClass,
+                                     CRuntimeClass *pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
 {
 }
@@ -327,7 +327,7 @@ CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
 CMultiDocTemplate::~CMultiDocTemplate()
 {
     while (!m_docList.IsEmpty()) {
-        auto* pDoc = static_cast<CDocument*>(m_docList.GetHead());
+        auto *pDoc = static_cast<CDocument *>(m_docList.GetHead());
         RemoveDocument(pDoc);
         delete pDoc;
     }
@@ -338,26 +338,26 @@ POSITION CMultiDocTemplate::GetFirstDocPosition() const
     return m_docList.GetHeadPosition();
 }
 
-CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
+CDocument *CMultiDocTemplate::GetNextDoc(POSITION &rPos) const
 {
-    return static_cast<CDocument*>(m_docList.GetNext(rPos));
+    return static_cast<CDocument *>(m_docList.GetNext(rPos));
 }
 
-void CMultiDocTemplate::AddDocument(CDocument* pDoc)
+void CMultiDocTemplate::AddDocument(CDocument *pDoc)
 {
     CDocTemplate::AddDocument(pDoc);
     if (m_docList.Find(pDoc) == nullptr)
         m_docList.AddTail(pDoc);
 }
 
-void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
+void CMultiDocTemplate::RemoveDocument(CDocument *pDoc)
 {
     CDocTemplate::RemoveDocument(pDoc);
     if (POSITION pos = m_docList.Find(pDoc))
         m_docList.RemoveAt(pos);
 }
 
-void CMultiDocTemplate::SetDefaultTitle(CDocument* pDocument)
+void CMultiDocTemplate::SetDefaultTitle(CDocument *pDocument)
 {
     CString strName;
     if (!GetDocString(strName, docName))
@@ -367,10 +367,10 @@ void CMultiDocTemplate::SetDefaultTitle(CDocument* pDocument)
     pDocument->SetTitle(strTitle);
 }
 
-CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
+CDocument *CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
-    CFrameWnd* pFrame = nullptr;
-    CDocument* pDocument = CreateDocumentAndFrame(pFrame);
+    CFrameWnd *pFrame = nullptr;
+    CDocument *pDocument = CreateDocumentAndFrame(pFrame);
     if (pDocument == nullptr)
         return nullptr;
     if (!OpenIntoNewFrame(pDocument, pFrame, lpszPathName))

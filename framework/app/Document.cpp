@@ -9,28 +9,28 @@
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
-    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
-    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
-    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
 END_MESSAGE_MAP()
 
 namespace {
 
-CWnd* g_pMainWnd = nullptr;
+CWnd *g_pMainWnd = nullptr;
 
 } // namespace
 
-CWnd* AfxGetMainWnd()
+CWnd *AfxGetMainWnd()
 {
-    if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd != nullptr)
+    if (CWinApp *pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd != nullptr)
         return pApp->m_pMainWnd;
     return g_pMainWnd;
 }
 
-void AfxSetMainWnd(CWnd* pMainWnd)
+void AfxSetMainWnd(CWnd *pMainWnd)
 {
     g_pMainWnd = pMainWnd;
-    if (CWinApp* pApp = AfxGetApp())
+    if (CWinApp *pApp = AfxGetApp())
         pApp->m_pMainWnd = pMainWnd;
 }
 
@@ -41,7 +41,7 @@ CDocument::~CDocument()
     // Views outliving the document forget it.
     POSITION pos = m_viewList.GetHeadPosition();
     while (pos != nullptr)
-        static_cast<CView*>(m_viewList.GetNext(pos))->m_pDocument = nullptr;
+        static_cast<CView *>(m_viewList.GetNext(pos))->m_pDocument = nullptr;
     if (m_pDocTemplate != nullptr)
         m_pDocTemplate->RemoveDocument(this);
 }
@@ -58,7 +58,7 @@ void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
     int nSlash = m_strPathName.ReverseFind('/');
     SetTitle(nSlash < 0 ? m_strPathName : m_strPathName.Mid(nSlash + 1));
     if (bAddToMRU && !m_strPathName.IsEmpty()) {
-        if (CWinApp* pApp = AfxGetApp())
+        if (CWinApp *pApp = AfxGetApp())
             pApp->AddToRecentFileList(m_strPathName);
     }
 }
@@ -73,15 +73,11 @@ void CDocument::SetModifiedFlag(BOOL bModified)
     m_bModified = bModified;
 }
 
-void CDocument::DeleteContents()
-{
-}
+void CDocument::DeleteContents() {}
 
-void CDocument::Serialize(CArchive&)
-{
-}
+void CDocument::Serialize(CArchive &) {}
 
-void CDocument::AddView(CView* pView)
+void CDocument::AddView(CView *pView)
 {
     if (pView == nullptr || pView->m_pDocument == this)
         return;
@@ -92,7 +88,7 @@ void CDocument::AddView(CView* pView)
     OnChangedViewList();
 }
 
-void CDocument::RemoveView(CView* pView)
+void CDocument::RemoveView(CView *pView)
 {
     POSITION pos = m_viewList.Find(pView);
     if (pos == nullptr)
@@ -116,16 +112,16 @@ POSITION CDocument::GetFirstViewPosition() const
     return m_viewList.GetHeadPosition();
 }
 
-CView* CDocument::GetNextView(POSITION& rPosition) const
+CView *CDocument::GetNextView(POSITION &rPosition) const
 {
-    return static_cast<CView*>(m_viewList.GetNext(rPosition));
+    return static_cast<CView *>(m_viewList.GetNext(rPosition));
 }
 
-void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
+void CDocument::UpdateAllViews(CView *pSender, LPARAM lHint, CObject *pHint)
 {
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CView* pView = GetNextView(pos);
+        CView *pView = GetNextView(pos);
         if (pView != pSender)
             pView->OnUpdate(pSender, lHint, pHint);
     }
@@ -137,10 +133,10 @@ void CDocument::UpdateFrameCounts()
     CPtrList frames;
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CView* pView = GetNextView(pos);
+        CView *pView = GetNextView(pos);
         if (pView->GetSafeHwnd() == nullptr)
             continue;
-        CFrameWnd* pFrame = pView->GetParentFrame();
+        CFrameWnd *pFrame = pView->GetParentFrame();
         if (pFrame != nullptr && frames.Find(pFrame) == nullptr)
             frames.AddTail(pFrame);
     }
@@ -148,13 +144,13 @@ void CDocument::UpdateFrameCounts()
     int nIndex = 1;
     pos = frames.GetHeadPosition();
     while (pos != nullptr) {
-        auto* pFrame = static_cast<CFrameWnd*>(frames.GetNext(pos));
+        auto *pFrame = static_cast<CFrameWnd *>(frames.GetNext(pos));
         pFrame->m_nWindow = nFrames > 1 ? nIndex++ : 0;
         pFrame->OnUpdateFrameTitle(TRUE);
     }
 }
 
-BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
     if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
@@ -169,8 +165,8 @@ void CDocument::OnCloseDocument()
     BOOL bAutoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE;
     while (!m_viewList.IsEmpty()) {
-        auto* pView = static_cast<CView*>(m_viewList.GetHead());
-        CFrameWnd* pFrame = pView->GetParentFrame();
+        auto *pView = static_cast<CView *>(m_viewList.GetHead());
+        CFrameWnd *pFrame = pView->GetParentFrame();
         if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr) {
             RemoveView(pView);
             continue;
@@ -187,21 +183,19 @@ void CDocument::OnCloseDocument()
         delete this;
 }
 
-BOOL CDocument::CanCloseFrame(CFrameWnd* pFrameArg)
+BOOL CDocument::CanCloseFrame(CFrameWnd *pFrameArg)
 {
     // Another frame still shows the document: no prompt.
     POSITION pos = GetFirstViewPosition();
     while (pos != nullptr) {
-        CFrameWnd* pFrame = GetNextView(pos)->GetParentFrame();
+        CFrameWnd *pFrame = GetNextView(pos)->GetParentFrame();
         if (pFrame != nullptr && pFrame != pFrameArg)
             return TRUE;
     }
     return SaveModified();
 }
 
-void CDocument::PreCloseFrame(CFrameWnd*)
-{
-}
+void CDocument::PreCloseFrame(CFrameWnd *) {}
 
 void CDocument::OnFileClose()
 {

@@ -25,29 +25,29 @@ public:
     CDocument();
     ~CDocument() override;
 
-    const CString& GetTitle() const { return m_strTitle; }
+    const CString &GetTitle() const { return m_strTitle; }
     // Stores the title and refreshes the frame titles.
     virtual void SetTitle(LPCTSTR lpszTitle);
-    const CString& GetPathName() const { return m_strPathName; }
+    const CString &GetPathName() const { return m_strPathName; }
     // Stores the canonical path, takes the file name as title and, with
     // bAddToMRU, puts the path on the recent-file list.
     virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
-    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    CDocTemplate *GetDocTemplate() const { return m_pDocTemplate; }
 
     virtual BOOL IsModified();
     virtual void SetModifiedFlag(BOOL bModified = TRUE);
     // Empties the document's data; nothing here.
     virtual void DeleteContents();
     // Reads or writes the document's data; nothing here.
-    virtual void Serialize(CArchive& ar);
+    virtual void Serialize(CArchive &ar);
 
     // Views: AddView makes the document the view's own.
-    void AddView(CView* pView);
-    void RemoveView(CView* pView);
+    void AddView(CView *pView);
+    void RemoveView(CView *pView);
     POSITION GetFirstViewPosition() const;
-    CView* GetNextView(POSITION& rPosition) const;
+    CView *GetNextView(POSITION &rPosition) const;
     // OnUpdate of every view but the sender.
-    void UpdateAllViews(CView* pSender, LPARAM lHint = 0L, CObject* pHint = nullptr);
+    void UpdateAllViews(CView *pSender, LPARAM lHint = 0L, CObject *pHint = nullptr);
     // Gives the frames of the views the document's title (numbered "Name:1",
     // "Name:2" when the document has several frames).
     virtual void UpdateFrameCounts();
@@ -67,19 +67,19 @@ public:
     // goes on, Cancel answers FALSE.
     virtual BOOL SaveModified();
     // Save prompt when pFrame is the document's last frame.
-    virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
-    virtual void PreCloseFrame(CFrameWnd* pFrame);
+    virtual BOOL CanCloseFrame(CFrameWnd *pFrame);
+    virtual void PreCloseFrame(CFrameWnd *pFrame);
     // NULL or no path: asks for one (Save As); bReplace: the document takes
     // the new path. FALSE when cancelled or when saving failed.
     virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
     virtual BOOL DoFileSave();
     // Tells the user why a file could not be read or written.
-    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault);
-    virtual CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
-    virtual void ReleaseFile(CFile* pFile, BOOL bAbort);
+    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException *e, BOOL bSaving, UINT nIDPDefault);
+    virtual CFile *GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError);
+    virtual void ReleaseFile(CFile *pFile, BOOL bAbort);
 
     // Commands go to the document, then its template.
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
 
     afx_msg void OnFileClose();
     afx_msg void OnFileSave();
@@ -94,7 +94,7 @@ protected:
     CString m_strPathName;
     BOOL m_bModified = FALSE;
     CPtrList m_viewList;
-    CDocTemplate* m_pDocTemplate = nullptr;
+    CDocTemplate *m_pDocTemplate = nullptr;
 
     DECLARE_MESSAGE_MAP()
 
@@ -108,8 +108,8 @@ private:
 
 // The program's main window: the application object's, or the one set here
 // when a program has no application object.
-CWnd* AfxGetMainWnd();
-void AfxSetMainWnd(CWnd* pMainWnd);
+CWnd *AfxGetMainWnd();
+void AfxSetMainWnd(CWnd *pMainWnd);
 
 // The framework's file and archive messages (ReportSaveLoadException).
 #define AFX_IDP_FAILED_TO_OPEN_DOC 0xF104

@@ -17,13 +17,13 @@
 namespace {
 
 // The reason of a failure, naming the file.
-CString FailureText(LPCTSTR lpszPathName, CException* e, BOOL bSaving)
+CString FailureText(LPCTSTR lpszPathName, CException *e, BOOL bSaving)
 {
     CString strName = lpszPathName && *lpszPathName ? CString(lpszPathName) : CString("an unnamed file");
-    if (auto* pFileError = dynamic_cast<CFileException*>(e)) {
+    if (auto *pFileError = dynamic_cast<CFileException *>(e)) {
         if (pFileError->m_strFileName.IsEmpty())
             pFileError->m_strFileName = strName;
-    } else if (auto* pArchiveError = dynamic_cast<CArchiveException*>(e)) {
+    } else if (auto *pArchiveError = dynamic_cast<CArchiveException *>(e)) {
         if (pArchiveError->m_strFileName.IsEmpty())
             pArchiveError->m_strFileName = strName;
     }
@@ -63,7 +63,7 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 BOOL CDocument::LoadFrom(LPCTSTR lpszPathName)
 {
     CFileException fileError;
-    CFile* pFile = GetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fileError);
+    CFile *pFile = GetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fileError);
     if (pFile == nullptr) {
         ReportSaveLoadException(lpszPathName, &fileError, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
         return FALSE;
@@ -80,12 +80,12 @@ BOOL CDocument::LoadFrom(LPCTSTR lpszPathName)
             throw;
         }
         ReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
+    } catch (CException *e) {
         ReleaseFile(pFile, TRUE);
         ReportSaveLoadException(lpszPathName, e, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
         e->Delete();
         return FALSE;
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         // A count in the file that cannot be allocated, and the like.
         ReleaseFile(pFile, TRUE);
         CArchiveException badFormat(CArchiveException::genericException, lpszPathName);
@@ -109,7 +109,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 BOOL CDocument::SaveTo(LPCTSTR lpszPathName)
 {
     CFileException fileError;
-    CFile* pFile = GetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fileError);
+    CFile *pFile = GetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fileError);
     if (pFile == nullptr) {
         ReportSaveLoadException(lpszPathName, &fileError, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
         return FALSE;
@@ -124,12 +124,12 @@ BOOL CDocument::SaveTo(LPCTSTR lpszPathName)
             throw;
         }
         ReleaseFile(pFile, FALSE); // the written file takes the target's place
-    } catch (CException* e) {
+    } catch (CException *e) {
         ReleaseFile(pFile, TRUE); // the target stays as it was
         ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
         return FALSE;
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         ReleaseFile(pFile, TRUE);
         CFileException generic(CFileException::genericException, -1, lpszPathName);
         ReportSaveLoadException(lpszPathName, &generic, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
@@ -138,7 +138,7 @@ BOOL CDocument::SaveTo(LPCTSTR lpszPathName)
     return TRUE;
 }
 
-CFile* CDocument::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
+CFile *CDocument::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError)
 {
     auto pFile = std::make_unique<CMirrorFile>();
     if (!pFile->Open(lpszFileName, nOpenFlags, pError))
@@ -146,7 +146,7 @@ CFile* CDocument::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException*
     return pFile.release();
 }
 
-void CDocument::ReleaseFile(CFile* pFile, BOOL bAbort)
+void CDocument::ReleaseFile(CFile *pFile, BOOL bAbort)
 {
     if (pFile == nullptr)
         return;
@@ -166,7 +166,7 @@ void CDocument::ReleaseFile(CFile* pFile, BOOL bAbort)
     delete pFile;
 }
 
-void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT)
+void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException *e, BOOL bSaving, UINT)
 {
     if (e != nullptr && e->IsKindOf(RUNTIME_CLASS(CUserException)))
         return; // the user was told already
@@ -199,7 +199,7 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
     CString strNewName = lpszPathName ? lpszPathName : "";
     if (strNewName.IsEmpty()) {
         strNewName = ProposedSaveName();
-        CWinApp* pApp = AfxGetApp();
+        CWinApp *pApp = AfxGetApp();
         LPCTSTR lpszTitle = bReplace ? "Save As" : "Save Copy As";
         if (pApp == nullptr || !pApp->DoPromptFileName(strNewName, lpszTitle, FALSE, m_pDocTemplate))
             return FALSE; // cancelled

@@ -28,12 +28,12 @@ QStringList QtFilters(LPCTSTR lpszFilter)
     return filters;
 }
 
-BOOL AskWithDialog(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
+BOOL AskWithDialog(CString &strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return FALSE; // nobody to ask
     HWND hOwner = GetActiveWindow();
-    QWidget* owner = hOwner ? WindowCore::Widget(hOwner) : nullptr;
+    QWidget *owner = hOwner ? WindowCore::Widget(hOwner) : nullptr;
     QFileDialog dialog(owner ? owner->window() : nullptr, QString::fromUtf8(lpszTitle ? lpszTitle : ""));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -63,7 +63,7 @@ void PlexoSetDefaultFilePrompt(PlexoFilePromptHandler pfnPrompt)
     g_pfnDefault = pfnPrompt;
 }
 
-BOOL PlexoPromptForFileName(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
+BOOL PlexoPromptForFileName(CString &strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
 {
     if (g_pfnHandler != nullptr)
         return g_pfnHandler(strPath, bOpen, lpszTitle, lpszFilter, lpszDefExt);

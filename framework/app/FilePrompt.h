@@ -8,7 +8,7 @@
 // bOpen: TRUE for an existing file to open, FALSE for a path to save to.
 // strPath holds the proposed name on entry and the answer on TRUE.
 // lpszFilter: "Name (*.ext)|*.ext|All Files (*)|*||".
-typedef BOOL (*PlexoFilePromptHandler)(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter,
+typedef BOOL (*PlexoFilePromptHandler)(CString &strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter,
                                        LPCTSTR lpszDefExt);
 // Installs a handler and returns the previous one; NULL restores the
 // built-in prompt (a file dialog on a desktop, "cancelled" offscreen).
@@ -16,4 +16,4 @@ PlexoFilePromptHandler PlexoSetFilePromptHandler(PlexoFilePromptHandler pfnHandl
 // The built-in prompt itself: the dialogs layer installs its file dialog
 // here when it is part of the program; without it Qt's dialog is asked.
 void PlexoSetDefaultFilePrompt(PlexoFilePromptHandler pfnPrompt);
-BOOL PlexoPromptForFileName(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt);
+BOOL PlexoPromptForFileName(CString &strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt);

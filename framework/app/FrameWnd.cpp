@@ -15,32 +15,32 @@
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_CLOSE()
-    ON_WM_DESTROY()
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
-    ON_WM_ACTIVATE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
-    ON_COMMAND_EX(ID_NEXT_PANE, OnBarCommand)
-    ON_COMMAND_EX(ID_PREV_PANE, OnBarCommand)
-    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
-    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
-    ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, OnUpdateNextPane)
-    ON_UPDATE_COMMAND_UI(ID_PREV_PANE, OnUpdateNextPane)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_COMMAND_EX(ID_NEXT_PANE, OnBarCommand)
+ON_COMMAND_EX(ID_PREV_PANE, OnBarCommand)
+ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, OnUpdateNextPane)
+ON_UPDATE_COMMAND_UI(ID_PREV_PANE, OnUpdateNextPane)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-CFrameWnd* AfxGetParentFrame(const CWnd* pWnd)
+CFrameWnd *AfxGetParentFrame(const CWnd *pWnd)
 {
-    for (const CWnd* p = pWnd; p != nullptr && p->GetSafeHwnd() != nullptr; p = p->GetParent()) {
-        if (auto* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(p->GetSafeHwnd())))
+    for (const CWnd *p = pWnd; p != nullptr && p->GetSafeHwnd() != nullptr; p = p->GetParent()) {
+        if (auto *pFrame = dynamic_cast<CFrameWnd *>(CWnd::FromHandlePermanent(p->GetSafeHwnd())))
             return pFrame;
     }
     return nullptr;
@@ -56,7 +56,7 @@ CFrameWnd::~CFrameWnd()
 
 BOOL CFrameWnd::IsSharedMenu(HMENU hMenu) const
 {
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     if (pApp == nullptr)
         return FALSE;
     POSITION pos = pApp->GetFirstDocTemplatePosition();
@@ -67,8 +67,8 @@ BOOL CFrameWnd::IsSharedMenu(HMENU hMenu) const
     return FALSE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext *pContext)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr) {
@@ -82,8 +82,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     m_pCreatingContext = pContext;
     bool bDefault = CRect(rect) == rectDefault;
     BOOL bCreated = CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, bDefault ? CW_USEDEFAULT : rect.left,
-                             bDefault ? CW_USEDEFAULT : rect.top,
-                             bDefault ? CW_USEDEFAULT : rect.right - rect.left,
+                             bDefault ? CW_USEDEFAULT : rect.top, bDefault ? CW_USEDEFAULT : rect.right - rect.left,
                              bDefault ? CW_USEDEFAULT : rect.bottom - rect.top,
                              pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, hMenu, pContext);
     m_pCreatingContext = nullptr;
@@ -95,7 +94,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd *pParentWnd, CCreateContext *pContext)
 {
     m_nIDHelp = nIDResource;
     CString strFull;
@@ -103,9 +102,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     int nBreak = strFull.Find('\n');
     m_strTitle = nBreak < 0 ? strFull : strFull.Left(nBreak);
 
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
-                                            ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
+    LPCTSTR lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                            ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
     LoadAccelTable(nIDResource);
     HMENU hMenu = ::LoadMenu(nullptr, MAKEINTRESOURCE(nIDResource));
     CString strTitle = m_strTitle;
@@ -124,7 +123,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return TRUE;
 }
 
-BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT &cs)
 {
     // A frame that shows one document names it first.
     if ((cs.style & FWS_ADDTOTITLE) && PrefixesDocumentTitle())
@@ -144,25 +143,25 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     if ((GetStyle() & WS_CHILD) == 0 && ::GetMenu(m_hWnd) != nullptr && !m_wndMenuBar.Create(this))
         return -1;
-    auto* pContext = static_cast<CCreateContext*>(lpcs->lpCreateParams);
+    auto *pContext = static_cast<CCreateContext *>(lpcs->lpCreateParams);
     if (!OnCreateClient(lpcs, pContext))
         return -1;
     RecalcLayout();
     return 0;
 }
 
-BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext *pContext)
 {
     if (pContext != nullptr && pContext->m_pNewViewClass != nullptr)
         return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
     return TRUE;
 }
 
-CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+CWnd *CFrameWnd::CreateView(CCreateContext *pContext, UINT nID)
 {
     if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
         return nullptr;
-    auto* pView = dynamic_cast<CWnd*>(pContext->m_pNewViewClass->CreateObject());
+    auto *pView = dynamic_cast<CWnd *>(pContext->m_pNewViewClass->CreateObject());
     if (pView == nullptr)
         return nullptr;
     // A view deletes itself when its window goes, also when creation fails.
@@ -171,12 +170,12 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
     return pView;
 }
 
-void CFrameWnd::RepositionControlBars(CRect& rectClient)
+void CFrameWnd::RepositionControlBars(CRect &rectClient)
 {
     PlexoRepositionBars(this, rectClient);
 }
 
-void CFrameWnd::LayoutBars(CRect& rectClient)
+void CFrameWnd::LayoutBars(CRect &rectClient)
 {
     if (m_wndMenuBar.GetSafeHwnd() != nullptr) {
         int cy = std::min(m_wndMenuBar.GetBarHeight(), rectClient.Height());
@@ -193,7 +192,7 @@ void CFrameWnd::RecalcLayout(BOOL)
     CRect rectClient;
     GetClientRect(&rectClient);
     LayoutBars(rectClient);
-    if (CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST)) {
+    if (CWnd *pPane = GetDlgItem(AFX_IDW_PANE_FIRST)) {
         CRect rectOld;
         pPane->GetWindowRect(&rectOld);
         ScreenToClient(&rectOld);
@@ -209,16 +208,16 @@ void CFrameWnd::OnSize(UINT nType, int cx, int cy)
         RecalcLayout();
 }
 
-void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+void CFrameWnd::InitialUpdateFrame(CDocument *pDoc, BOOL bMakeVisible)
 {
-    CView* pView = GetActiveView();
+    CView *pView = GetActiveView();
     if (pView == nullptr) {
         // The first pane becomes the active view (inside a splitter, its
         // first pane).
-        CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
-        pView = dynamic_cast<CView*>(pPane);
+        CWnd *pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
+        pView = dynamic_cast<CView *>(pPane);
         if (pView == nullptr && pPane != nullptr)
-            pView = dynamic_cast<CView*>(pPane->GetDlgItem(AFX_IDW_PANE_FIRST));
+            pView = dynamic_cast<CView *>(pPane->GetDlgItem(AFX_IDW_PANE_FIRST));
         if (pView != nullptr)
             SetActiveView(pView, FALSE);
     }
@@ -250,9 +249,9 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
         SetActiveWindow();
 }
 
-void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
+void CFrameWnd::SetActiveView(CView *pViewNew, BOOL bNotify)
 {
-    CView* pViewOld = m_pViewActive;
+    CView *pViewOld = m_pViewActive;
     if (pViewNew == pViewOld)
         return;
     m_pViewActive = nullptr;
@@ -263,13 +262,13 @@ void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
         pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
 }
 
-CDocument* CFrameWnd::GetActiveDocument()
+CDocument *CFrameWnd::GetActiveDocument()
 {
-    CView* pView = GetActiveView();
+    CView *pView = GetActiveView();
     return pView != nullptr ? pView->GetDocument() : nullptr;
 }
 
-CFrameWnd* CFrameWnd::GetActiveFrame()
+CFrameWnd *CFrameWnd::GetActiveFrame()
 {
     return this;
 }
@@ -280,7 +279,7 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if ((GetStyle() & FWS_ADDTOTITLE) == 0)
         return;
-    CDocument* pDocument = GetActiveDocument();
+    CDocument *pDocument = GetActiveDocument();
     if (bAddToTitle && pDocument != nullptr)
         UpdateFrameTitleForDocument(pDocument->GetTitle());
     else
@@ -312,7 +311,7 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
         SetWindowText(strText);
 }
 
-void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
+void CFrameWnd::GetMessageString(UINT nID, CString &rMessage) const
 {
     rMessage.Empty();
     CString strFull;
@@ -343,7 +342,7 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
         if (nID == AFX_IDS_IDLEMESSAGE && m_strMessageText.IsEmpty())
             m_strMessageText = "Ready";
     }
-    if (auto* pStatus = dynamic_cast<CStatusBar*>(GetControlBar(AFX_IDW_STATUS_BAR)))
+    if (auto *pStatus = dynamic_cast<CStatusBar *>(GetControlBar(AFX_IDW_STATUS_BAR)))
         pStatus->SetPaneText(0, m_strMessageText);
     return 0;
 }
@@ -359,7 +358,7 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
         SetMessageText("");
 }
 
-void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
+void CFrameWnd::OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL bSysMenu)
 {
     if (bSysMenu || pPopupMenu == nullptr)
         return;
@@ -368,20 +367,20 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 
 // ---- Commands and keys
 
-BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
     // The active view (and through it the document), the frame, the
     // application.
-    CView* pView = GetActiveView();
+    CView *pView = GetActiveView();
     if (pView != nullptr && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+BOOL CFrameWnd::PreTranslateMessage(MSG *pMsg)
 {
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
@@ -398,13 +397,13 @@ BOOL CFrameWnd::OnBarCommand(UINT nID)
 
 // ---- Control bars
 
-CControlBar* CFrameWnd::GetControlBar(UINT nID)
+CControlBar *CFrameWnd::GetControlBar(UINT nID)
 {
     HWND hBar = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, static_cast<int>(nID)) : nullptr;
-    return hBar != nullptr ? dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(hBar)) : nullptr;
+    return hBar != nullptr ? dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(hBar)) : nullptr;
 }
 
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+void CFrameWnd::ShowControlBar(CControlBar *pBar, BOOL bShow, BOOL bDelay)
 {
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
         return;
@@ -416,16 +415,16 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
     // The View menu's toggle of the bar with the command's id.
-    CControlBar* pBar = GetControlBar(nID);
+    CControlBar *pBar = GetControlBar(nID);
     if (pBar == nullptr)
         return FALSE;
     ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
     return TRUE;
 }
 
-void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI *pCmdUI)
 {
-    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    CControlBar *pBar = GetControlBar(pCmdUI->m_nID);
     if (pBar == nullptr) {
         pCmdUI->ContinueRouting();
         return;
@@ -433,7 +432,7 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
     pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
 }
 
-void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI *pCmdUI)
 {
     // The lock keys' toggle state; Scroll Lock is never reported on.
     BOOL bOn = FALSE;
@@ -444,29 +443,29 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
     pCmdUI->Enable(bOn);
 }
 
-CSplitterWnd* CFrameWnd::GetActiveSplitter() const
+CSplitterWnd *CFrameWnd::GetActiveSplitter() const
 {
-    CView* pView = GetActiveView();
+    CView *pView = GetActiveView();
     if (pView == nullptr || pView->GetSafeHwnd() == nullptr)
         return nullptr;
-    return dynamic_cast<CSplitterWnd*>(CWnd::FromHandlePermanent(::GetParent(pView->GetSafeHwnd())));
+    return dynamic_cast<CSplitterWnd *>(CWnd::FromHandlePermanent(::GetParent(pView->GetSafeHwnd())));
 }
 
 void CFrameWnd::OnNextPane(BOOL bPrevious)
 {
-    if (CSplitterWnd* pSplitter = GetActiveSplitter())
+    if (CSplitterWnd *pSplitter = GetActiveSplitter())
         pSplitter->ActivateNext(bPrevious);
 }
 
-void CFrameWnd::OnUpdateNextPane(CCmdUI* pCmdUI)
+void CFrameWnd::OnUpdateNextPane(CCmdUI *pCmdUI)
 {
-    CSplitterWnd* pSplitter = GetActiveSplitter();
+    CSplitterWnd *pSplitter = GetActiveSplitter();
     pCmdUI->Enable(pSplitter != nullptr && pSplitter->CanActivateNext(pCmdUI->m_nID == ID_PREV_PANE));
 }
 
 // ---- Activation and closing
 
-void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+void CFrameWnd::OnSetFocus(CWnd *pOldWnd)
 {
     if (m_pViewActive != nullptr && m_pViewActive->GetSafeHwnd() != nullptr)
         m_pViewActive->SetFocus();
@@ -474,11 +473,11 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
-void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+void CFrameWnd::OnActivate(UINT nState, CWnd *pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
-    CFrameWnd* pActiveFrame = GetActiveFrame();
-    CView* pView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
+    CFrameWnd *pActiveFrame = GetActiveFrame();
+    CView *pView = pActiveFrame != nullptr ? pActiveFrame->GetActiveView() : nullptr;
     if (pView != nullptr) {
         if (nState != WA_INACTIVE && !bMinimized)
             pView->OnActivateView(TRUE, pView, pView);
@@ -488,7 +487,7 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 
 void CFrameWnd::OnClose()
 {
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == this) {
         // The main frame: every document is asked about, then all close
         // and the program ends with the frame.
@@ -500,7 +499,7 @@ void CFrameWnd::OnClose()
         DestroyWindow();
         return;
     }
-    CDocument* pDocument = GetActiveDocument();
+    CDocument *pDocument = GetActiveDocument();
     if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
         return;
     if (pDocument != nullptr && pDocument->m_bAutoDelete) {
@@ -527,7 +526,7 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::PostNcDestroy()
 {
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     if (pApp != nullptr && pApp->m_pMainWnd == this) {
         pApp->m_pMainWnd = nullptr;
         PostQuitMessage(0);

@@ -25,29 +25,29 @@ public:
     // Creates the frame with the menu, accelerators, icon and title of
     // nIDResource (the title: the string's part before the first "\n").
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+                           CWnd *pParentWnd = NULL, CCreateContext *pContext = NULL);
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
-                DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
+                const RECT &rect = rectDefault, CWnd *pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
+                DWORD dwExStyle = 0, CCreateContext *pContext = NULL);
     static const CRect rectDefault;
 
     // Makes the view of the context as child AFX_IDW_PANE_FIRST.
-    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
-    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext *pContext);
+    CWnd *CreateView(CCreateContext *pContext, UINT nID = AFX_IDW_PANE_FIRST);
     // Places the control bars, then gives the rest to the pane.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // Shows (or makes visible) and activates the frame.
     virtual void ActivateFrame(int nCmdShow = -1);
     // Sends the first update to every view of the frame.
-    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    void InitialUpdateFrame(CDocument *pDoc, BOOL bMakeVisible);
 
-    CView* GetActiveView() const { return m_pViewActive; }
+    CView *GetActiveView() const { return m_pViewActive; }
     // The views are told with OnActivateView; bNotify FALSE skips that.
-    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
-    virtual CDocument* GetActiveDocument();
+    void SetActiveView(CView *pViewNew, BOOL bNotify = TRUE);
+    virtual CDocument *GetActiveDocument();
     // The frame whose view is active: this one here, the active child in
     // an MDI frame.
-    virtual CFrameWnd* GetActiveFrame();
+    virtual CFrameWnd *GetActiveFrame();
     virtual BOOL IsFrameWnd() const { return TRUE; }
 
     // ---- Titles and the message bar
@@ -58,25 +58,25 @@ public:
     void SetMessageText(LPCTSTR lpszText);
     void SetMessageText(UINT nID);
     // What the message bar shows now.
-    const CString& GetMessageText() const { return m_strMessageText; }
+    const CString &GetMessageText() const { return m_strMessageText; }
     // The prompt of a command: its string's part before "\n".
-    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    virtual void GetMessageString(UINT nID, CString &rMessage) const;
 
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     void PostNcDestroy() override;
     // TRUE: the title reads "Document - Program" (FWS_PREFIXTITLE).
     virtual BOOL PrefixesDocumentTitle() const { return TRUE; }
 
     // The control bar that is the frame's child nID, or NULL.
-    CControlBar* GetControlBar(UINT nID);
+    CControlBar *GetControlBar(UINT nID);
     // Shows or hides a bar; bDelay leaves the layout to the caller's
     // RecalcLayout.
-    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void ShowControlBar(CControlBar *pBar, BOOL bShow, BOOL bDelay);
 
     // The bar that shows the frame's menu (none for a frame without one).
-    CMenuBar* GetMenuBar() { return m_wndMenuBar.GetSafeHwnd() ? &m_wndMenuBar : nullptr; }
+    CMenuBar *GetMenuBar() { return m_wndMenuBar.GetSafeHwnd() ? &m_wndMenuBar : nullptr; }
 
     BOOL m_bAutoMenuEnable = TRUE;
     int m_nWindow = -1; // the frame's number among its document's frames
@@ -86,14 +86,14 @@ public:
 protected:
     // The control bars take their room from rectClient: the hook of the
     // control-bar layer (none here).
-    virtual void RepositionControlBars(CRect& rectClient);
+    virtual void RepositionControlBars(CRect &rectClient);
     // The menu bar along the top, then the control bars; rectClient keeps
     // what is left for the pane.
-    void LayoutBars(CRect& rectClient);
+    void LayoutBars(CRect &rectClient);
     // The next or previous pane (views of a splitter).
     virtual void OnNextPane(BOOL bPrevious);
     // The splitter the active view is a pane of, or NULL.
-    CSplitterWnd* GetActiveSplitter() const;
+    CSplitterWnd *GetActiveSplitter() const;
     void LoadAccelTable(UINT nIDResource);
     // A template's menu, which the frame must not destroy.
     BOOL IsSharedMenu(HMENU hMenu) const;
@@ -102,27 +102,27 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnSetFocus(CWnd *pOldWnd);
+    afx_msg void OnActivate(UINT nState, CWnd *pWndOther, BOOL bMinimized);
+    afx_msg void OnInitMenuPopup(CMenu *pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarCommand(UINT nID);
-    afx_msg void OnUpdateNextPane(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNextPane(CCmdUI *pCmdUI);
     // The View menu's bar toggles (the command id is the bar's id).
     afx_msg BOOL OnBarCheck(UINT nID);
-    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI *pCmdUI);
+    afx_msg void OnUpdateKeyIndicator(CCmdUI *pCmdUI);
 
     CMenuBar m_wndMenuBar;
-    CView* m_pViewActive = nullptr;
+    CView *m_pViewActive = nullptr;
     CString m_strTitle;
     CString m_strMessageText;
     UINT m_nIDHelp = 0;
-    CCreateContext* m_pCreatingContext = nullptr;
+    CCreateContext *m_pCreatingContext = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };
 
 // The nearest frame a window lies in (the window itself when it is one).
-CFrameWnd* AfxGetParentFrame(const CWnd* pWnd);
+CFrameWnd *AfxGetParentFrame(const CWnd *pWnd);

@@ -8,25 +8,25 @@
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
-    ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivateMessage)
+ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivateMessage)
 END_MESSAGE_MAP()
 
 CMDIChildWnd::CMDIChildWnd() = default;
 
 CMDIChildWnd::~CMDIChildWnd() = default;
 
-CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const
+CMDIFrameWnd *CMDIChildWnd::GetMDIFrame() const
 {
     HWND hClient = ::GetParent(m_hWnd);
     HWND hFrame = hClient != nullptr ? ::GetParent(hClient) : nullptr;
-    return dynamic_cast<CMDIFrameWnd*>(CWnd::FromHandlePermanent(hFrame));
+    return dynamic_cast<CMDIFrameWnd *>(CWnd::FromHandlePermanent(hFrame));
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd *pParentWnd, CCreateContext *pContext)
 {
-    auto* pMDIFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
+    auto *pMDIFrame = dynamic_cast<CMDIFrameWnd *>(pParentWnd);
     if (pMDIFrame == nullptr)
-        pMDIFrame = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
+        pMDIFrame = dynamic_cast<CMDIFrameWnd *>(AfxGetMainWnd());
     if (pMDIFrame == nullptr || pMDIFrame->m_hWndMDIClient == nullptr) {
         PostNcDestroy();
         return FALSE;
@@ -40,9 +40,9 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     if (pContext != nullptr && pContext->m_pNewDocTemplate != nullptr)
         m_hMenuShared = pContext->m_pNewDocTemplate->m_hMenuShared;
 
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
-                                            ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
+    LPCTSTR lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                            ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
     // Made hidden; ActivateFrame shows and activates it.
     DWORD dwStyle = (dwDefaultStyle | WS_CHILD | WS_CLIPSIBLINGS) & ~WS_VISIBLE;
     BOOL bCreated = CreateEx(0, lpszClass, m_strTitle, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -70,7 +70,7 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow)
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
-    CDocument* pDocument = GetActiveDocument();
+    CDocument *pDocument = GetActiveDocument();
     if (bAddToTitle && pDocument != nullptr) {
         CString strText = pDocument->GetTitle();
         if (m_nWindow > 0) {
@@ -82,35 +82,35 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
         GetWindowText(strOld);
         if (strOld != strText) {
             SetWindowText(strText);
-            if (CMDIFrameWnd* pFrame = GetMDIFrame())
+            if (CMDIFrameWnd *pFrame = GetMDIFrame())
                 ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
         }
     }
-    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+    if (CMDIFrameWnd *pFrame = GetMDIFrame())
         pFrame->OnUpdateFrameTitle(bAddToTitle);
 }
 
 void CMDIChildWnd::MDIDestroy()
 {
-    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+    if (CMDIFrameWnd *pFrame = GetMDIFrame())
         ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
 void CMDIChildWnd::MDIActivate()
 {
-    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+    if (CMDIFrameWnd *pFrame = GetMDIFrame())
         pFrame->MDIActivate(this);
 }
 
 void CMDIChildWnd::MDIMaximize()
 {
-    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+    if (CMDIFrameWnd *pFrame = GetMDIFrame())
         pFrame->MDIMaximize(this);
 }
 
 void CMDIChildWnd::MDIRestore()
 {
-    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+    if (CMDIFrameWnd *pFrame = GetMDIFrame())
         pFrame->MDIRestore(this);
 }
 
@@ -122,13 +122,13 @@ LRESULT CMDIChildWnd::OnMDIActivateMessage(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
+void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeactivateWnd)
 {
-    CView* pView = GetActiveView();
+    CView *pView = GetActiveView();
     if (bActivate) {
-        auto* pOther = dynamic_cast<CFrameWnd*>(pDeactivateWnd);
-        CView* pOldView = pOther != nullptr ? pOther->GetActiveView() : nullptr;
-        if (CMDIFrameWnd* pFrame = GetMDIFrame()) {
+        auto *pOther = dynamic_cast<CFrameWnd *>(pDeactivateWnd);
+        CView *pOldView = pOther != nullptr ? pOther->GetActiveView() : nullptr;
+        if (CMDIFrameWnd *pFrame = GetMDIFrame()) {
             pFrame->OnUpdateFrameMenu(m_hMenuShared);
             pFrame->OnUpdateFrameTitle(TRUE);
         }
@@ -136,8 +136,8 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeac
             pView->OnActivateView(TRUE, pView, pOldView);
         return;
     }
-    auto* pOther = dynamic_cast<CFrameWnd*>(pActivateWnd);
-    CView* pNewView = pOther != nullptr ? pOther->GetActiveView() : nullptr;
+    auto *pOther = dynamic_cast<CFrameWnd *>(pActivateWnd);
+    CView *pNewView = pOther != nullptr ? pOther->GetActiveView() : nullptr;
     if (pView != nullptr)
         pView->OnActivateView(FALSE, pNewView, pView);
 }

@@ -11,14 +11,14 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-    ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
-    ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_NEW, ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
-    ON_COMMAND_EX_RANGE(AFX_IDM_FIRST_MDICHILD, AFX_IDM_MORE_WINDOWS, OnActivateChildFromMenu)
-    ON_MESSAGE(WM_MDIACTIVATE, OnNoChildActive)
+ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
+ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
+ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_NEW, ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
+ON_COMMAND_EX_RANGE(AFX_IDM_FIRST_MDICHILD, AFX_IDM_MORE_WINDOWS, OnActivateChildFromMenu)
+ON_MESSAGE(WM_MDIACTIVATE, OnNoChildActive)
 END_MESSAGE_MAP()
 
 CMDIFrameWnd::CMDIFrameWnd() = default;
@@ -45,7 +45,7 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
     return nullptr;
 }
 
-BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
+BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext *)
 {
     return CreateClient(lpcs, GetWindowMenuPopup(lpcs->hMenu));
 }
@@ -55,11 +55,10 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, HMENU hWindowMenu)
     CLIENTCREATESTRUCT ccs{hWindowMenu, AFX_IDM_FIRST_MDICHILD};
     RECT rect{};
     GetClientRect(&rect);
-    m_hWndMDIClient = ::CreateWindowEx(0, PlexoRegisterMdiClientClass(), nullptr,
-                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER, 0, 0, rect.right,
-                                       rect.bottom, m_hWnd,
-                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr,
-                                       &ccs);
+    m_hWndMDIClient =
+        ::CreateWindowEx(0, PlexoRegisterMdiClientClass(), nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER,
+                         0, 0, rect.right, rect.bottom, m_hWnd,
+                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr, &ccs);
     return m_hWndMDIClient != nullptr;
 }
 
@@ -76,16 +75,16 @@ void CMDIFrameWnd::RecalcLayout(BOOL bNotify)
     (void)bNotify;
 }
 
-CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
+CMDIChildWnd *CMDIFrameWnd::MDIGetActive(BOOL *pbMaximized) const
 {
     if (m_hWndMDIClient == nullptr)
         return nullptr;
     auto hActive = reinterpret_cast<HWND>(
         ::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(pbMaximized)));
-    return dynamic_cast<CMDIChildWnd*>(CWnd::FromHandlePermanent(hActive));
+    return dynamic_cast<CMDIChildWnd *>(CWnd::FromHandlePermanent(hActive));
 }
 
-void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)
+void CMDIFrameWnd::MDIActivate(CWnd *pWndActivate)
 {
     ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pWndActivate->GetSafeHwnd()), 0);
 }
@@ -100,12 +99,12 @@ void CMDIFrameWnd::MDIPrev()
     ::SendMessage(m_hWndMDIClient, WM_MDINEXT, 0, 1);
 }
 
-void CMDIFrameWnd::MDIMaximize(CWnd* pWnd)
+void CMDIFrameWnd::MDIMaximize(CWnd *pWnd)
 {
     ::SendMessage(m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(pWnd->GetSafeHwnd()), 0);
 }
 
-void CMDIFrameWnd::MDIRestore(CWnd* pWnd)
+void CMDIFrameWnd::MDIRestore(CWnd *pWnd)
 {
     ::SendMessage(m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(pWnd->GetSafeHwnd()), 0);
 }
@@ -125,7 +124,7 @@ void CMDIFrameWnd::MDIIconArrange()
     ::SendMessage(m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0);
 }
 
-CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu)
+CMenu *CMDIFrameWnd::MDISetMenu(CMenu *pFrameMenu, CMenu *pWindowMenu)
 {
     auto hOld = reinterpret_cast<HMENU>(
         ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(pFrameMenu->GetSafeHmenu()),
@@ -133,18 +132,18 @@ CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu)
     return CMenu::FromHandle(hOld);
 }
 
-CFrameWnd* CMDIFrameWnd::GetActiveFrame()
+CFrameWnd *CMDIFrameWnd::GetActiveFrame()
 {
-    CMDIChildWnd* pActive = MDIGetActive();
-    return pActive != nullptr ? static_cast<CFrameWnd*>(pActive) : this;
+    CMDIChildWnd *pActive = MDIGetActive();
+    return pActive != nullptr ? static_cast<CFrameWnd *>(pActive) : this;
 }
 
 void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if ((GetStyle() & FWS_ADDTOTITLE) == 0)
         return;
-    CMDIChildWnd* pActive = MDIGetActive();
-    CDocument* pDocument = pActive != nullptr ? pActive->GetActiveDocument() : nullptr;
+    CMDIChildWnd *pActive = MDIGetActive();
+    CDocument *pDocument = pActive != nullptr ? pActive->GetActiveDocument() : nullptr;
     if (bAddToTitle && pDocument != nullptr)
         UpdateFrameTitleForDocument(pDocument->GetTitle());
     else
@@ -170,18 +169,18 @@ LRESULT CMDIFrameWnd::OnNoChildActive(WPARAM, LPARAM)
     return 0;
 }
 
-BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
-    CMDIChildWnd* pActive = MDIGetActive();
+    CMDIChildWnd *pActive = MDIGetActive();
     if (pActive != nullptr && pActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+BOOL CMDIFrameWnd::PreTranslateMessage(MSG *pMsg)
 {
     // The active child's accelerators, then the frame's.
-    CMDIChildWnd* pActive = MDIGetActive();
+    CMDIChildWnd *pActive = MDIGetActive();
     if (pActive != nullptr && pActive->PreTranslateMessage(pMsg))
         return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
@@ -199,19 +198,19 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)
     return TRUE;
 }
 
-void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI)
+void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI *pCmdUI)
 {
     pCmdUI->Enable(MDIGetActive() != nullptr);
 }
 
 void CMDIFrameWnd::OnWindowNew()
 {
-    CMDIChildWnd* pActive = MDIGetActive();
-    CDocument* pDocument = pActive != nullptr ? pActive->GetActiveDocument() : nullptr;
+    CMDIChildWnd *pActive = MDIGetActive();
+    CDocument *pDocument = pActive != nullptr ? pActive->GetActiveDocument() : nullptr;
     if (pDocument == nullptr || pDocument->GetDocTemplate() == nullptr)
         return;
-    CDocTemplate* pTemplate = pDocument->GetDocTemplate();
-    CFrameWnd* pFrame = pTemplate->CreateNewFrame(pDocument, pActive);
+    CDocTemplate *pTemplate = pDocument->GetDocTemplate();
+    CFrameWnd *pFrame = pTemplate->CreateNewFrame(pDocument, pActive);
     if (pFrame != nullptr)
         pTemplate->InitialUpdateFrame(pFrame, pDocument);
 }

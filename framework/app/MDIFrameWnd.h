@@ -16,30 +16,30 @@ public:
     CMDIFrameWnd();
     ~CMDIFrameWnd() override;
 
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext *pContext) override;
     // Creates the MDI client listing the children in pWindowMenu.
     virtual BOOL CreateClient(LPCREATESTRUCT lpcs, HMENU hWindowMenu);
     // The pop-up of a menu bar that holds the window commands (NULL: none).
     virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
 
-    CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = NULL) const;
-    void MDIActivate(CWnd* pWndActivate);
+    CMDIChildWnd *MDIGetActive(BOOL *pbMaximized = NULL) const;
+    void MDIActivate(CWnd *pWndActivate);
     void MDINext();
     void MDIPrev();
-    void MDIMaximize(CWnd* pWnd);
-    void MDIRestore(CWnd* pWnd);
+    void MDIMaximize(CWnd *pWnd);
+    void MDIRestore(CWnd *pWnd);
     void MDICascade();
     void MDITile(int nType = MDITILE_HORIZONTAL);
     void MDIIconArrange();
     // Sets the frame's menu and window menu; returns the old menu.
-    CMenu* MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu);
+    CMenu *MDISetMenu(CMenu *pFrameMenu, CMenu *pWindowMenu);
 
-    CFrameWnd* GetActiveFrame() override;
+    CFrameWnd *GetActiveFrame() override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     // The child's menu while one is active, the frame's own otherwise.
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG *pMsg) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
     // "Program - Document".
     BOOL PrefixesDocumentTitle() const override { return FALSE; }
@@ -52,7 +52,7 @@ protected:
 
     afx_msg BOOL OnMDIWindowCmd(UINT nID);
     afx_msg void OnWindowNew();
-    afx_msg void OnUpdateMDIWindowCmd(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateMDIWindowCmd(CCmdUI *pCmdUI);
     afx_msg BOOL OnActivateChildFromMenu(UINT nID);
     afx_msg LRESULT OnNoChildActive(WPARAM wParam, LPARAM lParam);
 
@@ -68,8 +68,8 @@ public:
     // Creates the child inside the MDI frame's client; the template's menu
     // becomes the child's shared menu.
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                   CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
-    CMDIFrameWnd* GetMDIFrame() const;
+                   CWnd *pParentWnd = NULL, CCreateContext *pContext = NULL) override;
+    CMDIFrameWnd *GetMDIFrame() const;
     void ActivateFrame(int nCmdShow = -1) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
 
@@ -83,7 +83,7 @@ public:
 protected:
     afx_msg LRESULT OnMDIActivateMessage(WPARAM wParam, LPARAM lParam);
     // The activation moved from pDeactivate to pActivate (either NULL).
-    virtual void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
+    virtual void OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeactivateWnd);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -24,11 +24,11 @@ struct ClientState {
     RECT rectRestore{};
     HMENU hWindowMenu = nullptr;
     UINT idFirstChild = 0;
-    int nListed = 0; // items the client appended to the window menu
+    int nListed = 0;         // items the client appended to the window menu
     std::vector<HWND> order; // the children in the order they were made
 };
 
-std::map<HWND, ClientState>& States()
+std::map<HWND, ClientState> &States()
 {
     static std::map<HWND, ClientState> states;
     return states;
@@ -56,12 +56,12 @@ void Place(HWND hChild, int x, int y, int cx, int cy)
 }
 
 // The separator before the list carries an id of its own.
-UINT ListSeparatorId(const ClientState& state)
+UINT ListSeparatorId(const ClientState &state)
 {
     return state.idFirstChild - 1;
 }
 
-void RefreshMenu(HWND hClient, ClientState& state)
+void RefreshMenu(HWND hClient, ClientState &state)
 {
     HMENU hMenu = state.hWindowMenu;
     if (hMenu == nullptr || !IsMenu(hMenu))
@@ -98,17 +98,17 @@ void RefreshMenu(HWND hClient, ClientState& state)
     state.nListed = nShown + 1;
 }
 
-void Restore(ClientState& state)
+void Restore(ClientState &state)
 {
     if (!state.bMaximized || state.hActive == nullptr)
         return;
     state.bMaximized = false;
-    RECT& r = state.rectRestore;
+    RECT &r = state.rectRestore;
     Place(state.hActive, r.left, r.top, r.right - r.left, r.bottom - r.top);
     DrawMenuBar(GetParent(state.hActive ? GetParent(state.hActive) : nullptr)); // the caption buttons go
 }
 
-void Maximize(HWND hClient, ClientState& state, HWND hChild)
+void Maximize(HWND hClient, ClientState &state, HWND hChild)
 {
     if (state.bMaximized && state.hActive == hChild)
         return;
@@ -125,7 +125,7 @@ void Maximize(HWND hClient, ClientState& state, HWND hChild)
     DrawMenuBar(GetParent(hClient)); // the child's caption buttons show there
 }
 
-void Activate(HWND hClient, ClientState& state, HWND hChild)
+void Activate(HWND hClient, ClientState &state, HWND hChild)
 {
     if (hChild == state.hActive)
         return;
@@ -166,7 +166,7 @@ HWND NextChild(HWND hClient, HWND hFrom, bool bPrevious)
     return bPrevious ? children.back() : (it + 1 == children.end() ? children.front() : *(it + 1));
 }
 
-void Cascade(HWND hClient, ClientState& state)
+void Cascade(HWND hClient, ClientState &state)
 {
     Restore(state);
     RECT area = ClientArea(hClient);
@@ -188,7 +188,7 @@ void Cascade(HWND hClient, ClientState& state)
     }
 }
 
-void Tile(HWND hClient, ClientState& state, UINT nHow)
+void Tile(HWND hClient, ClientState &state, UINT nHow)
 {
     Restore(state);
     RECT area = ClientArea(hClient);
@@ -253,22 +253,20 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: {
-        auto* pcs = reinterpret_cast<LPCREATESTRUCT>(lParam);
-        ClientState& state = States()[hWnd];
-        if (auto* pccs = static_cast<CLIENTCREATESTRUCT*>(pcs->lpCreateParams)) {
+        auto *pcs = reinterpret_cast<LPCREATESTRUCT>(lParam);
+        ClientState &state = States()[hWnd];
+        if (auto *pccs = static_cast<CLIENTCREATESTRUCT *>(pcs->lpCreateParams)) {
             state.hWindowMenu = pccs->hWindowMenu;
             state.idFirstChild = pccs->idFirstChild;
         }
         return 0;
     }
-    case WM_NCDESTROY:
-        States().erase(hWnd);
-        break;
+    case WM_NCDESTROY: States().erase(hWnd); break;
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_CREATE && GetParent(reinterpret_cast<HWND>(lParam)) == hWnd)
             States()[hWnd].order.push_back(reinterpret_cast<HWND>(lParam));
         if (LOWORD(wParam) == WM_DESTROY) {
-            ClientState& state = States()[hWnd];
+            ClientState &state = States()[hWnd];
             auto hGone = reinterpret_cast<HWND>(lParam);
             state.order.erase(std::remove(state.order.begin(), state.order.end(), hGone), state.order.end());
             if (hGone == state.hActive) {
@@ -295,24 +293,22 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_SIZE: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         if (state.bMaximized && state.hActive != nullptr) {
             RECT area = ClientArea(hWnd);
             Place(state.hActive, 0, 0, area.right, area.bottom);
         }
         break;
     }
-    case WM_MDIACTIVATE:
-        Activate(hWnd, States()[hWnd], reinterpret_cast<HWND>(wParam));
-        return 0;
+    case WM_MDIACTIVATE: Activate(hWnd, States()[hWnd], reinterpret_cast<HWND>(wParam)); return 0;
     case WM_MDIGETACTIVE: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         if (lParam != 0)
-            *reinterpret_cast<BOOL*>(lParam) = state.bMaximized ? TRUE : FALSE;
+            *reinterpret_cast<BOOL *>(lParam) = state.bMaximized ? TRUE : FALSE;
         return reinterpret_cast<LRESULT>(state.hActive);
     }
     case WM_MDINEXT: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         HWND hFrom = wParam != 0 ? reinterpret_cast<HWND>(wParam) : state.hActive;
         HWND hNext = NextChild(hWnd, hFrom, lParam != 0);
         if (hNext != nullptr) {
@@ -323,29 +319,19 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MDIMAXIMIZE: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         auto hChild = reinterpret_cast<HWND>(wParam);
         Activate(hWnd, state, hChild);
         Maximize(hWnd, state, hChild);
         return 0;
     }
-    case WM_MDIRESTORE:
-        Restore(States()[hWnd]);
-        return 0;
-    case WM_MDICASCADE:
-        Cascade(hWnd, States()[hWnd]);
-        return TRUE;
-    case WM_MDITILE:
-        Tile(hWnd, States()[hWnd], static_cast<UINT>(wParam));
-        return TRUE;
-    case WM_MDIICONARRANGE:
-        ArrangeIcons(hWnd);
-        return 0;
-    case WM_MDIDESTROY:
-        DestroyWindow(reinterpret_cast<HWND>(wParam));
-        return 0;
+    case WM_MDIRESTORE: Restore(States()[hWnd]); return 0;
+    case WM_MDICASCADE: Cascade(hWnd, States()[hWnd]); return TRUE;
+    case WM_MDITILE: Tile(hWnd, States()[hWnd], static_cast<UINT>(wParam)); return TRUE;
+    case WM_MDIICONARRANGE: ArrangeIcons(hWnd); return 0;
+    case WM_MDIDESTROY: DestroyWindow(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_MDISETMENU: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         HWND hFrame = GetParent(hWnd);
         HMENU hOld = GetMenu(hFrame);
         if (lParam != 0) {
@@ -365,13 +351,12 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(hOld);
     }
     case WM_MDIREFRESHMENU: {
-        ClientState& state = States()[hWnd];
+        ClientState &state = States()[hWnd];
         RefreshMenu(hWnd, state);
         DrawMenuBar(GetParent(hWnd));
         return reinterpret_cast<LRESULT>(GetMenu(GetParent(hWnd)));
     }
-    default:
-        break;
+    default: break;
     }
     return DefWindowProc(hWnd, message, wParam, lParam);
 }

@@ -32,8 +32,8 @@
 
 // What WM_CREATE of the client receives in lpCreateParams.
 struct CLIENTCREATESTRUCT {
-    HMENU hWindowMenu;   // the pop-up that lists the children
-    UINT idFirstChild;   // the id of the first listed child
+    HMENU hWindowMenu; // the pop-up that lists the children
+    UINT idFirstChild; // the id of the first listed child
 };
 
 // Registers the class (once) and answers its name.

@@ -4,7 +4,7 @@
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
-    if (CWinApp* pApp = AfxGetApp())
+    if (CWinApp *pApp = AfxGetApp())
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
     return PlexoShowMessageBox(nullptr, lpszText, nullptr, nType, nIDHelp);
 }

@@ -24,16 +24,15 @@ struct PaperCode {
 
 // Paper codes of the device mode and the page sizes they stand for.
 constexpr PaperCode kPaperCodes[] = {
-    {1, QPageSize::Letter},     {5, QPageSize::Legal},     {3, QPageSize::Tabloid},
-    {4, QPageSize::Ledger},     {7, QPageSize::Executive}, {8, QPageSize::A3},
-    {9, QPageSize::A4},         {11, QPageSize::A5},       {12, QPageSize::B4},
-    {13, QPageSize::B5},        {14, QPageSize::Folio},    {20, QPageSize::Comm10E},
-    {27, QPageSize::DLE},       {28, QPageSize::C5E},
+    {1, QPageSize::Letter},    {5, QPageSize::Legal}, {3, QPageSize::Tabloid}, {4, QPageSize::Ledger},
+    {7, QPageSize::Executive}, {8, QPageSize::A3},    {9, QPageSize::A4},      {11, QPageSize::A5},
+    {12, QPageSize::B4},       {13, QPageSize::B5},   {14, QPageSize::Folio},  {20, QPageSize::Comm10E},
+    {27, QPageSize::DLE},      {28, QPageSize::C5E},
 };
 
-short PaperCodeFromPageSize(const QPageSize& size)
+short PaperCodeFromPageSize(const QPageSize &size)
 {
-    for (const PaperCode& code : kPaperCodes) {
+    for (const PaperCode &code : kPaperCodes) {
         if (code.id == size.id())
             return code.nCode;
     }
@@ -50,29 +49,28 @@ struct PaperSheet {
 };
 
 constexpr PaperSheet kPaperSheets[] = {
-    {8500, 11000, true},    {8500, 11000, true},    {11000, 17000, true},   {17000, 11000, true},   // 1-4
-    {8500, 14000, true},    {5500, 8500, true},     {7250, 10500, true},    {29700, 42000, false},  // 5-8
-    {21000, 29700, false},  {21000, 29700, false},  {14800, 21000, false},  {25000, 35400, false},  // 9-12
-    {18200, 25700, false},  {8500, 13000, true},    {21500, 27500, false},  {10000, 14000, true},   // 13-16
-    {11000, 17000, true},   {8500, 11000, true},    {3875, 8875, true},     {4125, 9500, true},     // 17-20
-    {4500, 10375, true},    {4750, 11000, true},    {5000, 11500, true},    {17000, 22000, true},   // 21-24
-    {22000, 34000, true},   {34000, 44000, true},   {11000, 22000, false},  {16200, 22900, false},  // 25-28
-    {32400, 45800, false},  {22900, 32400, false},  {11400, 16200, false},  {11400, 22900, false},  // 29-32
-    {25000, 35300, false},  {17600, 25000, false},  {17600, 12500, false},  {11000, 23000, false},  // 33-36
-    {3875, 7500, true},     {3625, 6500, true},     {14875, 10000, true},   {8500, 12000, true},    // 37-40
-    {8500, 13000, true},                                                                            // 41
+    {8500, 11000, true},   {8500, 11000, true},   {11000, 17000, true},  {17000, 11000, true},  // 1-4
+    {8500, 14000, true},   {5500, 8500, true},    {7250, 10500, true},   {29700, 42000, false}, // 5-8
+    {21000, 29700, false}, {21000, 29700, false}, {14800, 21000, false}, {25000, 35400, false}, // 9-12
+    {18200, 25700, false}, {8500, 13000, true},   {21500, 27500, false}, {10000, 14000, true},  // 13-16
+    {11000, 17000, true},  {8500, 11000, true},   {3875, 8875, true},    {4125, 9500, true},    // 17-20
+    {4500, 10375, true},   {4750, 11000, true},   {5000, 11500, true},   {17000, 22000, true},  // 21-24
+    {22000, 34000, true},  {34000, 44000, true},  {11000, 22000, false}, {16200, 22900, false}, // 25-28
+    {32400, 45800, false}, {22900, 32400, false}, {11400, 16200, false}, {11400, 22900, false}, // 29-32
+    {25000, 35300, false}, {17600, 25000, false}, {17600, 12500, false}, {11000, 23000, false}, // 33-36
+    {3875, 7500, true},    {3625, 6500, true},    {14875, 10000, true},  {8500, 12000, true},   // 37-40
+    {8500, 13000, true},                                                                        // 41
 };
 
-QPageSize PageSizeFromDevMode(const DEVMODE& dm, const QPageSize& fallback)
+QPageSize PageSizeFromDevMode(const DEVMODE &dm, const QPageSize &fallback)
 {
-    if ((dm.dmFields & DM_PAPERWIDTH) && (dm.dmFields & DM_PAPERLENGTH) && dm.dmPaperWidth > 0 &&
-        dm.dmPaperLength > 0)
+    if ((dm.dmFields & DM_PAPERWIDTH) && (dm.dmFields & DM_PAPERLENGTH) && dm.dmPaperWidth > 0 && dm.dmPaperLength > 0)
         return QPageSize(QSizeF(dm.dmPaperWidth / 10.0, dm.dmPaperLength / 10.0), QPageSize::Millimeter);
     constexpr int nSheets = static_cast<int>(sizeof(kPaperSheets) / sizeof(kPaperSheets[0]));
     if ((dm.dmFields & DM_PAPERSIZE) && dm.dmPaperSize >= 1 && dm.dmPaperSize <= nSheets) {
         // The exact sheet: the print support's own page of the same name
         // may differ in size (Folio, B4, the fanfolds, the C to E sheets).
-        const PaperSheet& sheet = kPaperSheets[dm.dmPaperSize - 1];
+        const PaperSheet &sheet = kPaperSheets[dm.dmPaperSize - 1];
         return sheet.bInch ? QPageSize(QSizeF(sheet.nWidth / 1000.0, sheet.nHeight / 1000.0), QPageSize::Inch,
                                        QString(), QPageSize::ExactMatch)
                            : QPageSize(QSizeF(sheet.nWidth / 100.0, sheet.nHeight / 100.0), QPageSize::Millimeter,
@@ -81,7 +79,7 @@ QPageSize PageSizeFromDevMode(const DEVMODE& dm, const QPageSize& fallback)
     return fallback;
 }
 
-BOOL IsPdfPrinter(const CString& strDevice)
+BOOL IsPdfPrinter(const CString &strDevice)
 {
     return strDevice == PLEXO_PDF_PRINTER_NAME;
 }
@@ -105,7 +103,7 @@ CString DefaultPrinterName()
 }
 
 // The defaults of a printer: its default paper, portrait.
-void FillDefaultDevMode(const CString& strDevice, DEVMODE& dm)
+void FillDefaultDevMode(const CString &strDevice, DEVMODE &dm)
 {
     std::memset(&dm, 0, sizeof(dm));
     std::strncpy(dm.dmDeviceName, strDevice, CCHDEVICENAME - 1);
@@ -133,23 +131,23 @@ void FillDefaultDevMode(const CString& strDevice, DEVMODE& dm)
     }
 }
 
-HGLOBAL NewBlock(const void* pData, size_t nSize)
+HGLOBAL NewBlock(const void *pData, size_t nSize)
 {
     HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE, nSize);
     if (hBlock == nullptr)
         return nullptr;
-    void* p = GlobalLock(hBlock);
+    void *p = GlobalLock(hBlock);
     std::memcpy(p, pData, nSize);
     GlobalUnlock(hBlock);
     return hBlock;
 }
 
 // A copy of a device mode block, or FALSE when it is missing or too small.
-BOOL ReadDevMode(HGLOBAL hDevMode, DEVMODE& dm)
+BOOL ReadDevMode(HGLOBAL hDevMode, DEVMODE &dm)
 {
     if (hDevMode == nullptr || GlobalSize(hDevMode) < sizeof(DEVMODE))
         return FALSE;
-    const void* p = GlobalLock(hDevMode);
+    const void *p = GlobalLock(hDevMode);
     if (p == nullptr)
         return FALSE;
     std::memcpy(&dm, p, sizeof(DEVMODE));
@@ -186,7 +184,7 @@ struct AppPrinter {
     }
 };
 
-AppPrinter& TheAppPrinter()
+AppPrinter &TheAppPrinter()
 {
     static AppPrinter printer;
     return printer;
@@ -205,10 +203,10 @@ HGLOBAL PlexoCreateDevNames(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpsz
     HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
     if (hBlock == nullptr)
         return nullptr;
-    auto* pBytes = static_cast<char*>(GlobalLock(hBlock));
-    auto* pNames = reinterpret_cast<DEVNAMES*>(pBytes);
+    auto *pBytes = static_cast<char *>(GlobalLock(hBlock));
+    auto *pNames = reinterpret_cast<DEVNAMES *>(pBytes);
     size_t nOffset = sizeof(DEVNAMES);
-    auto put = [&](const std::string& text, WORD& wOffset) {
+    auto put = [&](const std::string &text, WORD &wOffset) {
         wOffset = static_cast<WORD>(nOffset);
         std::memcpy(pBytes + nOffset, text.c_str(), text.size() + 1);
         nOffset += text.size() + 1;
@@ -221,12 +219,12 @@ HGLOBAL PlexoCreateDevNames(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpsz
     return hBlock;
 }
 
-BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString& strDriver, CString& strDevice, CString& strOutput)
+BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString &strDriver, CString &strDevice, CString &strOutput)
 {
     if (hDevNames == nullptr)
         return FALSE;
     const size_t nSize = GlobalSize(hDevNames);
-    const auto* pBytes = static_cast<const char*>(GlobalLock(hDevNames));
+    const auto *pBytes = static_cast<const char *>(GlobalLock(hDevNames));
     if (pBytes == nullptr)
         return FALSE;
     BOOL bOk = nSize >= sizeof(DEVNAMES);
@@ -234,12 +232,12 @@ BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString& strDriver, CString& strDevice
     if (bOk)
         std::memcpy(&names, pBytes, sizeof(names));
     // Each string must start inside the block and end before its end.
-    auto read = [&](WORD wOffset, CString& str) {
+    auto read = [&](WORD wOffset, CString &str) {
         if (!bOk || wOffset < sizeof(DEVNAMES) || wOffset >= nSize) {
             bOk = FALSE;
             return;
         }
-        const void* pEnd = std::memchr(pBytes + wOffset, '\0', nSize - wOffset);
+        const void *pEnd = std::memchr(pBytes + wOffset, '\0', nSize - wOffset);
         if (pEnd == nullptr) {
             bOk = FALSE;
             return;
@@ -263,7 +261,7 @@ BOOL PlexoIsPrinterAvailable(LPCTSTR lpszDevice)
     return QPrinterInfo::availablePrinterNames().contains(QString::fromUtf8(lpszDevice));
 }
 
-BOOL PlexoGetDefaultPrinter(HGLOBAL* phDevNames, HGLOBAL* phDevMode)
+BOOL PlexoGetDefaultPrinter(HGLOBAL *phDevNames, HGLOBAL *phDevMode)
 {
     *phDevNames = *phDevMode = nullptr;
     const CString strDevice = DefaultPrinterName();
@@ -287,7 +285,7 @@ BOOL PlexoGetDefaultPrinter(HGLOBAL* phDevNames, HGLOBAL* phDevMode)
 // ---------------------------------------------------------------------------
 // Printer handles
 
-BOOL OpenPrinter(LPCTSTR pPrinterName, HANDLE* phPrinter, void*)
+BOOL OpenPrinter(LPCTSTR pPrinterName, HANDLE *phPrinter, void *)
 {
     if (phPrinter == nullptr)
         return FALSE;
@@ -302,11 +300,11 @@ BOOL ClosePrinter(HANDLE hPrinter)
 {
     if (hPrinter == nullptr)
         return FALSE;
-    delete static_cast<PrinterHandle*>(hPrinter);
+    delete static_cast<PrinterHandle *>(hPrinter);
     return TRUE;
 }
 
-LONG DocumentProperties(HWND, HANDLE hPrinter, LPCTSTR, DEVMODE* pDevModeOutput, const DEVMODE* pDevModeInput,
+LONG DocumentProperties(HWND, HANDLE hPrinter, LPCTSTR, DEVMODE *pDevModeOutput, const DEVMODE *pDevModeInput,
                         DWORD fMode)
 {
     if (hPrinter == nullptr)
@@ -315,7 +313,7 @@ LONG DocumentProperties(HWND, HANDLE hPrinter, LPCTSTR, DEVMODE* pDevModeOutput,
         return sizeof(DEVMODE);
     if ((fMode & DM_OUT_BUFFER) && pDevModeOutput != nullptr) {
         DEVMODE dm;
-        FillDefaultDevMode(static_cast<PrinterHandle*>(hPrinter)->strName, dm);
+        FillDefaultDevMode(static_cast<PrinterHandle *>(hPrinter)->strName, dm);
         if ((fMode & DM_IN_BUFFER) && pDevModeInput != nullptr) {
             const DWORD fields = pDevModeInput->dmFields;
             if (fields & DM_ORIENTATION)
@@ -356,7 +354,7 @@ BOOL CPrinterInfoDC::DeleteDC()
     return bResult;
 }
 
-BOOL CPrinterInfoDC::CreateIC(LPCTSTR, LPCTSTR lpszDevice, LPCTSTR, const DEVMODE* pDevMode)
+BOOL CPrinterInfoDC::CreateIC(LPCTSTR, LPCTSTR lpszDevice, LPCTSTR, const DEVMODE *pDevMode)
 {
     DeleteDC();
     if (!PlexoIsPrinterAvailable(lpszDevice))
@@ -442,7 +440,7 @@ BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lp
         pDevice->pPrinter = std::make_unique<QPrinter>(
             QPrinterInfo::printerInfo(QString::fromUtf8(static_cast<LPCTSTR>(strDevice))), QPrinter::HighResolution);
     }
-    QPrinter& printer = *pDevice->pPrinter;
+    QPrinter &printer = *pDevice->pPrinter;
     if (!strFile.IsEmpty())
         printer.setOutputFileName(QString::fromUtf8(static_cast<LPCTSTR>(strFile)));
     DEVMODE dm;
@@ -450,7 +448,7 @@ BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lp
         printer.setPageSize(PageSizeFromDevMode(dm, printer.pageLayout().pageSize()));
         if (dm.dmFields & DM_ORIENTATION)
             printer.setPageOrientation(dm.dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape
-                                                                             : QPageLayout::Portrait);
+                                                                              : QPageLayout::Portrait);
     }
     if (IsPdfPrinter(strDevice))
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -465,9 +463,9 @@ BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lp
 // ---------------------------------------------------------------------------
 // The application's printer
 
-BOOL AfxGetPrinterDeviceDefaults(PRINTDLG* pd)
+BOOL AfxGetPrinterDeviceDefaults(PRINTDLG *pd)
 {
-    AppPrinter& printer = TheAppPrinter();
+    AppPrinter &printer = TheAppPrinter();
     printer.EnsureDefaults();
     if (pd == nullptr || printer.hDevNames == nullptr)
         return FALSE;
@@ -478,7 +476,7 @@ BOOL AfxGetPrinterDeviceDefaults(PRINTDLG* pd)
 
 void AfxSelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
 {
-    AppPrinter& printer = TheAppPrinter();
+    AppPrinter &printer = TheAppPrinter();
     printer.bInitialised = TRUE;
     if (bFreeOld) {
         if (printer.hDevNames != nullptr && printer.hDevNames != hDevNames)
@@ -490,7 +488,7 @@ void AfxSelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld)
     printer.hDevMode = hDevMode;
 }
 
-BOOL AfxCreatePrinterDC(CPrinterInfoDC& dc)
+BOOL AfxCreatePrinterDC(CPrinterInfoDC &dc)
 {
     PRINTDLG pd{};
     if (!AfxGetPrinterDeviceDefaults(&pd))

@@ -21,22 +21,22 @@
 HGLOBAL PlexoCreateDevNames(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpszOutput, BOOL bDefault);
 // The strings of a device names block; FALSE when the block is missing,
 // cannot be locked or its offsets point outside it.
-BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString& strDriver, CString& strDevice, CString& strOutput);
+BOOL PlexoReadDevNames(HGLOBAL hDevNames, CString &strDriver, CString &strDevice, CString &strOutput);
 // TRUE when a printer of that name can be printed to.
 BOOL PlexoIsPrinterAvailable(LPCTSTR lpszDevice);
 
 // The system's default printer as new blocks owned by the caller; FALSE
 // (both NULL) only when memory is short.
-BOOL PlexoGetDefaultPrinter(HGLOBAL* phDevNames, HGLOBAL* phDevMode);
+BOOL PlexoGetDefaultPrinter(HGLOBAL *phDevNames, HGLOBAL *phDevMode);
 
 // Printer handles for reading a printer's own settings.
-BOOL OpenPrinter(LPCTSTR pPrinterName, HANDLE* phPrinter, void* pDefault);
+BOOL OpenPrinter(LPCTSTR pPrinterName, HANDLE *phPrinter, void *pDefault);
 BOOL ClosePrinter(HANDLE hPrinter);
 // fMode 0: the size of the printer's device mode.  DM_OUT_BUFFER: the
 // printer's defaults written to pDevModeOutput (merged with pDevModeInput's
 // set fields under DM_IN_BUFFER); the size, or -1 for a bad handle.
-LONG DocumentProperties(HWND hWnd, HANDLE hPrinter, LPCTSTR pDeviceName, DEVMODE* pDevModeOutput,
-                        const DEVMODE* pDevModeInput, DWORD fMode);
+LONG DocumentProperties(HWND hWnd, HANDLE hPrinter, LPCTSTR pDeviceName, DEVMODE *pDevModeOutput,
+                        const DEVMODE *pDevModeInput, DWORD fMode);
 
 // An information context of a printer: device capabilities (resolution,
 // page size, printable area and offsets) as the printer reports them, and
@@ -48,7 +48,7 @@ public:
 
     // FALSE when the device is no available printer or the context cannot
     // be made.  pDevMode (optional) gives paper and orientation.
-    BOOL CreateIC(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpszOutput, const DEVMODE* pDevMode);
+    BOOL CreateIC(LPCTSTR lpszDriver, LPCTSTR lpszDevice, LPCTSTR lpszOutput, const DEVMODE *pDevMode);
     // The same from the two blocks.
     BOOL CreateIC(HGLOBAL hDevNames, HGLOBAL hDevMode);
     BOOL DeleteDC();
@@ -82,9 +82,9 @@ private:
 // application.
 // Fills pd's hDevNames and hDevMode with the application's blocks (not
 // copies); FALSE when there is no printer.
-BOOL AfxGetPrinterDeviceDefaults(PRINTDLG* pd);
+BOOL AfxGetPrinterDeviceDefaults(PRINTDLG *pd);
 // The application takes the blocks; with bFreeOld its previous ones are
 // freed.
 void AfxSelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
 // An information context of the application's current printer.
-BOOL AfxCreatePrinterDC(CPrinterInfoDC& dc);
+BOOL AfxCreatePrinterDC(CPrinterInfoDC &dc);

@@ -13,7 +13,7 @@ namespace {
 // Longer profile entries are not paths a program wrote: ignored.
 constexpr int kMaxPathLength = 4096;
 
-CString FileNameOf(const CString& strPath)
+CString FileNameOf(const CString &strPath)
 {
     int nSlash = strPath.ReverseFind('/');
     return nSlash < 0 ? strPath : strPath.Mid(nSlash + 1);
@@ -66,7 +66,7 @@ void CRecentFileList::Remove(int nIndex)
 void CRecentFileList::ReadList()
 {
     m_arrNames.clear();
-    CAppProfile& profile = PlexoGetAppProfile();
+    CAppProfile &profile = PlexoGetAppProfile();
     for (int i = 0; i < m_nSize; ++i) {
         CString strEntry;
         strEntry.Format(m_strEntryFormat, i + 1);
@@ -80,7 +80,7 @@ void CRecentFileList::ReadList()
 
 void CRecentFileList::WriteList()
 {
-    CAppProfile& profile = PlexoGetAppProfile();
+    CAppProfile &profile = PlexoGetAppProfile();
     // The section is written whole: entries beyond the list go.
     profile.WriteProfileString(m_strSectionName, nullptr, nullptr);
     for (int i = 0; i < GetCount(); ++i) {
@@ -90,7 +90,7 @@ void CRecentFileList::WriteList()
     }
 }
 
-BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex) const
+BOOL CRecentFileList::GetDisplayName(CString &strName, int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return FALSE;
@@ -103,9 +103,9 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex) const
     return TRUE;
 }
 
-void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
+void CRecentFileList::UpdateMenu(CCmdUI *pCmdUI)
 {
-    CMenu* pMenu = pCmdUI->m_pMenu;
+    CMenu *pMenu = pCmdUI->m_pMenu;
     if (pMenu == nullptr) {
         pCmdUI->Enable(GetCount() > 0);
         return;

@@ -29,10 +29,10 @@ public:
     virtual void ReadList();
     virtual void WriteList();
     // The menu text of an entry: "&1 name" (the file name without folder).
-    BOOL GetDisplayName(CString& strName, int nIndex) const;
+    BOOL GetDisplayName(CString &strName, int nIndex) const;
     // Replaces the item pCmdUI stands for by one item per entry (or a
     // disabled "Recent File" when the list is empty).
-    virtual void UpdateMenu(CCmdUI* pCmdUI);
+    virtual void UpdateMenu(CCmdUI *pCmdUI);
 
     UINT m_nStart;
     CString m_strSectionName;

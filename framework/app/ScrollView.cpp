@@ -12,10 +12,10 @@
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
-    ON_WM_SIZE()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_MOUSEWHEEL()
+ON_WM_SIZE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 const SIZE CScrollView::sizeDefault = {0, 0};
@@ -32,7 +32,7 @@ CScrollView::CScrollView() = default;
 
 CScrollView::~CScrollView() = default;
 
-void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage, const SIZE& sizeLine)
+void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE &sizePage, const SIZE &sizeLine)
 {
     CSize totalDev = sizeTotal;
     CSize pageDev = sizePage;
@@ -70,7 +70,7 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
         UpdateBars();
 }
 
-void CScrollView::GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage, SIZE& sizeLine) const
+void CScrollView::GetDeviceScrollSizes(int &nMapMode, SIZE &sizeTotal, SIZE &sizePage, SIZE &sizeLine) const
 {
     nMapMode = m_nMapMode;
     sizeTotal = m_totalDev;
@@ -78,31 +78,31 @@ void CScrollView::GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& siz
     sizeLine = m_lineDev;
 }
 
-CSplitterWnd* CScrollView::GetParentSplitter() const
+CSplitterWnd *CScrollView::GetParentSplitter() const
 {
     if (m_hWnd == nullptr)
         return nullptr;
-    return dynamic_cast<CSplitterWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    return dynamic_cast<CSplitterWnd *>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
 }
 
-CScrollBar* CScrollView::GetScrollBarCtrl(int nBar) const
+CScrollBar *CScrollView::GetScrollBarCtrl(int nBar) const
 {
     // A splitter lends its shared bars to its panes.
-    if (CSplitterWnd* pSplitter = GetParentSplitter())
+    if (CSplitterWnd *pSplitter = GetParentSplitter())
         return pSplitter->GetPaneScrollBar(this, nBar);
     return CView::GetScrollBarCtrl(nBar);
 }
 
 int CScrollView::GetBarPos(int nBar) const
 {
-    if (CScrollBar* pBar = GetScrollBarCtrl(nBar))
+    if (CScrollBar *pBar = GetScrollBarCtrl(nBar))
         return pBar->GetScrollPos();
     return GetScrollPos(nBar);
 }
 
 void CScrollView::SetBarPos(int nBar, int nPos)
 {
-    if (CScrollBar* pBar = GetScrollBarCtrl(nBar))
+    if (CScrollBar *pBar = GetScrollBarCtrl(nBar))
         pBar->SetScrollPos(nPos);
     else
         SetScrollPos(nBar, nPos);
@@ -141,12 +141,12 @@ void CScrollView::ScrollToPosition(POINT pt)
 
 int CScrollView::ScrollLimit(int nBar) const
 {
-    if (CScrollBar* pBar = GetScrollBarCtrl(nBar)) {
+    if (CScrollBar *pBar = GetScrollBarCtrl(nBar)) {
         SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
         pBar->GetScrollInfo(&info, SIF_ALL);
         return std::max(info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0), info.nMin);
     }
-    return const_cast<CScrollView*>(this)->GetScrollLimit(nBar);
+    return const_cast<CScrollView *>(this)->GetScrollLimit(nBar);
 }
 
 BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
@@ -166,7 +166,7 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
         if (y != ptOld.y)
             SetBarPos(SB_VERT, y);
         // The panes sharing the bars follow.
-        if (CSplitterWnd* pSplitter = GetParentSplitter())
+        if (CSplitterWnd *pSplitter = GetParentSplitter())
             pSplitter->SyncPaneScroll(this, x - ptOld.x, y - ptOld.y);
     }
     return TRUE;
@@ -203,14 +203,14 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
     return OnScrollBy(sizeScroll, bDoScroll);
 }
 
-void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar)
 {
     if (pScrollBar != nullptr && pScrollBar != GetScrollBarCtrl(SB_HORZ))
         return; // a control of its own
     OnScroll(MAKEWORD(nSBCode, 0xFF), nPos);
 }
 
-void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar)
 {
     if (pScrollBar != nullptr && pScrollBar != GetScrollBarCtrl(SB_VERT))
         return;
@@ -227,7 +227,7 @@ BOOL CScrollView::OnMouseWheel(UINT, short zDelta, CPoint)
     return OnScrollBy(sizeScroll, TRUE);
 }
 
-void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+void CScrollView::OnPrepareDC(CDC *pDC, CPrintInfo *pInfo)
 {
     if (m_nMapMode != 0)
         pDC->SetMapMode(m_nMapMode);
@@ -246,7 +246,7 @@ void CScrollView::OnSize(UINT nType, int cx, int cy)
         UpdateBars();
 }
 
-void CScrollView::ClientSizeWithBars(CSize& sizeClient, BOOL& bHorz, BOOL& bVert) const
+void CScrollView::ClientSizeWithBars(CSize &sizeClient, BOOL &bHorz, BOOL &bVert) const
 {
     // The client area without any bar of the window's own.
     CRect rectClient;
@@ -291,9 +291,14 @@ void CScrollView::UpdateBars()
         BOOL bNeeded = nBar == SB_HORZ ? bHorz : bVert;
         int nTotal = nBar == SB_HORZ ? m_totalDev.cx : m_totalDev.cy;
         int nClient = nBar == SB_HORZ ? sizeClient.cx : sizeClient.cy;
-        SCROLLINFO info{sizeof(SCROLLINFO), SIF_PAGE | SIF_RANGE, 0, bNeeded ? nTotal - 1 : 0,
-                        bNeeded ? static_cast<UINT>(std::max(nClient, 0)) : 0U, 0, 0};
-        if (CScrollBar* pBar = GetScrollBarCtrl(nBar)) {
+        SCROLLINFO info{sizeof(SCROLLINFO),
+                        SIF_PAGE | SIF_RANGE,
+                        0,
+                        bNeeded ? nTotal - 1 : 0,
+                        bNeeded ? static_cast<UINT>(std::max(nClient, 0)) : 0U,
+                        0,
+                        0};
+        if (CScrollBar *pBar = GetScrollBarCtrl(nBar)) {
             pBar->SetScrollInfo(&info, TRUE);
             pBar->EnableScrollBar(bNeeded ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
         } else {

@@ -21,11 +21,11 @@ public:
     // Sizes in logical units of nMapMode (MM_TEXT, MM_LOMETRIC...). Page and
     // line default to a tenth of the total and of the page. Setting the
     // same sizes again changes nothing (no scroll, no repaint).
-    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = sizeDefault,
-                        const SIZE& sizeLine = sizeDefault);
+    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE &sizePage = sizeDefault,
+                        const SIZE &sizeLine = sizeDefault);
     CSize GetTotalSize() const { return m_totalLog; }
     int GetMapMode() const { return m_nMapMode; }
-    void GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage, SIZE& sizeLine) const;
+    void GetDeviceScrollSizes(int &nMapMode, SIZE &sizeTotal, SIZE &sizePage, SIZE &sizeLine) const;
     // The scroll position in logical units and in pixels.
     CPoint GetScrollPosition() const;
     CPoint GetDeviceScrollPosition() const;
@@ -37,12 +37,12 @@ public:
     virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
     // Scrolls by pixels, clamped to the page; bDoScroll FALSE only tests.
     virtual BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE);
-    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
+    void OnPrepareDC(CDC *pDC, CPrintInfo *pInfo = NULL) override;
 
     // Shows or hides the bars and sets their ranges for the client size.
     void UpdateBars();
     // The window's own bar, or the splitter's shared bar.
-    CScrollBar* GetScrollBarCtrl(int nBar) const override;
+    CScrollBar *GetScrollBarCtrl(int nBar) const override;
 
 protected:
     int m_nMapMode = 0; // 0: no sizes set yet
@@ -53,16 +53,16 @@ protected:
     BOOL m_bInsideUpdate = FALSE;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    CSplitterWnd* GetParentSplitter() const;
+    CSplitterWnd *GetParentSplitter() const;
     // Sizes of one direction of the bars after deciding which ones show.
-    void ClientSizeWithBars(CSize& sizeClient, BOOL& bHorz, BOOL& bVert) const;
+    void ClientSizeWithBars(CSize &sizeClient, BOOL &bHorz, BOOL &bVert) const;
     int ScrollLimit(int nBar) const;
     int NewPosition(int nBar, UINT nCode, UINT nPos) const;
     int GetBarPos(int nBar) const;

@@ -13,20 +13,20 @@
 IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CSplitterWnd, CWnd)
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONUP()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 CSplitterWnd::CSplitterWnd() = default;
 
 CSplitterWnd::~CSplitterWnd() = default;
 
-BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin, CCreateContext* pContext,
+BOOL CSplitterWnd::Create(CWnd *pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin, CCreateContext *pContext,
                           DWORD dwStyle, UINT nID)
 {
     if (pParentWnd == nullptr || pContext == nullptr || pContext->m_pNewViewClass == nullptr)
@@ -67,7 +67,7 @@ void CSplitterWnd::CreateScrollBar(BOOL bHorz, int index)
     (bHorz ? m_hBars : m_vBars)[index] = std::move(pBar);
 }
 
-BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE, CCreateContext* pContext)
+BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass *pViewClass, SIZE, CCreateContext *pContext)
 {
     CCreateContext context;
     if (pContext != nullptr)
@@ -75,10 +75,10 @@ BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE,
     context.m_pNewViewClass = pViewClass;
     if (context.m_pCurrentDoc == nullptr) {
         // A new pane shows the document of the first one.
-        if (auto* pFirst = dynamic_cast<CView*>(GetPane(0, 0)))
+        if (auto *pFirst = dynamic_cast<CView *>(GetPane(0, 0)))
             context.m_pCurrentDoc = pFirst->GetDocument();
     }
-    auto* pView = dynamic_cast<CWnd*>(pViewClass->CreateObject());
+    auto *pView = dynamic_cast<CWnd *>(pViewClass->CreateObject());
     if (pView == nullptr)
         return FALSE;
     // The view deletes itself if its window cannot be made.
@@ -86,7 +86,7 @@ BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE,
                          static_cast<UINT>(IdFromRowCol(row, col)), &context);
 }
 
-CWnd* CSplitterWnd::GetPane(int row, int col) const
+CWnd *CSplitterWnd::GetPane(int row, int col) const
 {
     if (m_hWnd == nullptr)
         return nullptr;
@@ -94,7 +94,7 @@ CWnd* CSplitterWnd::GetPane(int row, int col) const
     return hPane != nullptr ? CWnd::FromHandlePermanent(hPane) : nullptr;
 }
 
-BOOL CSplitterWnd::IsChildPane(CWnd* pWnd, int* pRow, int* pCol) const
+BOOL CSplitterWnd::IsChildPane(CWnd *pWnd, int *pRow, int *pCol) const
 {
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr || ::GetParent(pWnd->GetSafeHwnd()) != m_hWnd)
         return FALSE;
@@ -110,10 +110,10 @@ BOOL CSplitterWnd::IsChildPane(CWnd* pWnd, int* pRow, int* pCol) const
     return TRUE;
 }
 
-CWnd* CSplitterWnd::GetActivePane(int* pRow, int* pCol) const
+CWnd *CSplitterWnd::GetActivePane(int *pRow, int *pCol) const
 {
-    CWnd* pPane = nullptr;
-    if (CFrameWnd* pFrame = AfxGetParentFrame(this))
+    CWnd *pPane = nullptr;
+    if (CFrameWnd *pFrame = AfxGetParentFrame(this))
         pPane = pFrame->GetActiveView();
     if (pPane == nullptr || !IsChildPane(pPane, pRow, pCol)) {
         pPane = CWnd::FromHandlePermanent(::GetFocus());
@@ -123,13 +123,13 @@ CWnd* CSplitterWnd::GetActivePane(int* pRow, int* pCol) const
     return pPane;
 }
 
-void CSplitterWnd::SetActivePane(int row, int col, CWnd* pWnd)
+void CSplitterWnd::SetActivePane(int row, int col, CWnd *pWnd)
 {
-    CWnd* pPane = pWnd != nullptr ? pWnd : GetPane(row, col);
+    CWnd *pPane = pWnd != nullptr ? pWnd : GetPane(row, col);
     if (pPane == nullptr)
         return;
-    CFrameWnd* pFrame = AfxGetParentFrame(this);
-    if (auto* pView = dynamic_cast<CView*>(pPane); pView != nullptr && pFrame != nullptr)
+    CFrameWnd *pFrame = AfxGetParentFrame(this);
+    if (auto *pView = dynamic_cast<CView *>(pPane); pView != nullptr && pFrame != nullptr)
         pFrame->SetActiveView(pView);
     pPane->SetFocus();
 }
@@ -196,7 +196,7 @@ BOOL CSplitterWnd::SplitColumn(int cxBefore)
 
 void CSplitterWnd::RenumberPane(int rowOld, int colOld, int rowNew, int colNew)
 {
-    if (CWnd* pPane = GetPane(rowOld, colOld))
+    if (CWnd *pPane = GetPane(rowOld, colOld))
         ::SetWindowLong(pPane->GetSafeHwnd(), GWL_ID, IdFromRowCol(rowNew, colNew));
 }
 
@@ -205,9 +205,9 @@ void CSplitterWnd::DeleteRow(int rowDelete)
     if (m_nRows < 2 || rowDelete < 0 || rowDelete > 1)
         return;
     int rowActive = 0;
-    CWnd* pActive = GetActivePane(&rowActive, nullptr);
+    CWnd *pActive = GetActivePane(&rowActive, nullptr);
     for (int col = 0; col < m_nCols; ++col) {
-        if (CWnd* pPane = GetPane(rowDelete, col))
+        if (CWnd *pPane = GetPane(rowDelete, col))
             pPane->DestroyWindow();
     }
     m_vBars[rowDelete].reset();
@@ -227,9 +227,9 @@ void CSplitterWnd::DeleteColumn(int colDelete)
     if (m_nCols < 2 || colDelete < 0 || colDelete > 1)
         return;
     int colActive = 0;
-    CWnd* pActive = GetActivePane(nullptr, &colActive);
+    CWnd *pActive = GetActivePane(nullptr, &colActive);
     for (int row = 0; row < m_nRows; ++row) {
-        if (CWnd* pPane = GetPane(row, colDelete))
+        if (CWnd *pPane = GetPane(row, colDelete))
             pPane->DestroyWindow();
     }
     m_hBars[colDelete].reset();
@@ -276,10 +276,12 @@ CRect CSplitterWnd::GetSplitterBarRect(BOOL bRowBar) const
 {
     CRect area = PaneArea();
     if (bRowBar)
-        return m_nRows < 2 ? CRect(0, 0, 0, 0)
-                           : CRect(area.left, area.top + m_cyFirstRow, area.right, area.top + m_cyFirstRow + m_cxSplitter);
-    return m_nCols < 2 ? CRect(0, 0, 0, 0)
-                       : CRect(area.left + m_cxFirstCol, area.top, area.left + m_cxFirstCol + m_cxSplitter, area.bottom);
+        return m_nRows < 2
+                   ? CRect(0, 0, 0, 0)
+                   : CRect(area.left, area.top + m_cyFirstRow, area.right, area.top + m_cyFirstRow + m_cxSplitter);
+    return m_nCols < 2
+               ? CRect(0, 0, 0, 0)
+               : CRect(area.left + m_cxFirstCol, area.top, area.left + m_cxFirstCol + m_cxSplitter, area.bottom);
 }
 
 void CSplitterWnd::RecalcLayout()
@@ -304,8 +306,9 @@ void CSplitterWnd::RecalcLayout()
     }
     for (int row = 0; row < m_nRows; ++row) {
         for (int col = 0; col < m_nCols; ++col) {
-            if (CWnd* pPane = GetPane(row, col))
-                pPane->MoveWindow(colLeft[col], rowTop[row], colRight[col] - colLeft[col], rowBottom[row] - rowTop[row]);
+            if (CWnd *pPane = GetPane(row, col))
+                pPane->MoveWindow(colLeft[col], rowTop[row], colRight[col] - colLeft[col],
+                                  rowBottom[row] - rowTop[row]);
         }
     }
     // The shared bars: a split box at their start while splitting is open.
@@ -423,26 +426,26 @@ void CSplitterWnd::EndTracking(CPoint point)
 
 // ---- Shared scroll bars
 
-CScrollBar* CSplitterWnd::GetPaneScrollBar(const CWnd* pPane, int nBar) const
+CScrollBar *CSplitterWnd::GetPaneScrollBar(const CWnd *pPane, int nBar) const
 {
     int row = 0;
     int col = 0;
-    if (!IsChildPane(const_cast<CWnd*>(pPane), &row, &col))
+    if (!IsChildPane(const_cast<CWnd *>(pPane), &row, &col))
         return nullptr;
     if (nBar == SB_HORZ)
         return m_bHasHScroll ? m_hBars[col].get() : nullptr;
     return m_bHasVScroll ? m_vBars[row].get() : nullptr;
 }
 
-void CSplitterWnd::SyncPaneScroll(const CWnd* pPane, int dx, int dy)
+void CSplitterWnd::SyncPaneScroll(const CWnd *pPane, int dx, int dy)
 {
     int row = 0;
     int col = 0;
-    if (!IsChildPane(const_cast<CWnd*>(pPane), &row, &col))
+    if (!IsChildPane(const_cast<CWnd *>(pPane), &row, &col))
         return;
     for (int r = 0; r < m_nRows; ++r) {
         for (int c = 0; c < m_nCols; ++c) {
-            CWnd* pOther = GetPane(r, c);
+            CWnd *pOther = GetPane(r, c);
             if (pOther == nullptr || pOther == pPane)
                 continue;
             int moveX = (c == col && m_bHasHScroll) ? dx : 0;
@@ -453,22 +456,22 @@ void CSplitterWnd::SyncPaneScroll(const CWnd* pPane, int dx, int dy)
     }
 }
 
-void CSplitterWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+void CSplitterWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar)
 {
     for (int col = 0; col < m_nCols; ++col) {
         if (pScrollBar != nullptr && pScrollBar == m_hBars[col].get()) {
-            if (CWnd* pPane = GetPane(0, col))
+            if (CWnd *pPane = GetPane(0, col))
                 pPane->SendMessage(WM_HSCROLL, MAKEWPARAM(nSBCode, nPos),
                                    reinterpret_cast<LPARAM>(pScrollBar->GetSafeHwnd()));
         }
     }
 }
 
-void CSplitterWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+void CSplitterWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar)
 {
     for (int row = 0; row < m_nRows; ++row) {
         if (pScrollBar != nullptr && pScrollBar == m_vBars[row].get()) {
-            if (CWnd* pPane = GetPane(row, 0))
+            if (CWnd *pPane = GetPane(row, 0))
                 pPane->SendMessage(WM_VSCROLL, MAKEWPARAM(nSBCode, nPos),
                                    reinterpret_cast<LPARAM>(pScrollBar->GetSafeHwnd()));
         }

@@ -25,7 +25,7 @@ public:
 
     // WS_HSCROLL / WS_VSCROLL in dwStyle give the shared scroll bars; the
     // first pane is made from pContext's view class.
-    BOOL Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin, CCreateContext* pContext,
+    BOOL Create(CWnd *pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin, CCreateContext *pContext,
                 DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | SPLS_DYNAMIC_SPLIT,
                 UINT nID = AFX_IDW_PANE_FIRST);
 
@@ -33,13 +33,13 @@ public:
     int GetColumnCount() const { return m_nCols; }
     int GetMaxRowCount() const { return m_nMaxRows; }
     int GetMaxColumnCount() const { return m_nMaxCols; }
-    CWnd* GetPane(int row, int col) const;
+    CWnd *GetPane(int row, int col) const;
     int IdFromRowCol(int row, int col) const { return AFX_IDW_PANE_FIRST + row * 16 + col; }
     // TRUE when pWnd is a pane of this splitter (its row and column out).
-    BOOL IsChildPane(CWnd* pWnd, int* pRow, int* pCol) const;
+    BOOL IsChildPane(CWnd *pWnd, int *pRow, int *pCol) const;
     // The pane that is the frame's active view (or has the focus), or NULL.
-    CWnd* GetActivePane(int* pRow = NULL, int* pCol = NULL) const;
-    void SetActivePane(int row, int col, CWnd* pWnd = NULL);
+    CWnd *GetActivePane(int *pRow = NULL, int *pCol = NULL) const;
+    void SetActivePane(int row, int col, CWnd *pWnd = NULL);
     // The next (previous) pane becomes active, row by row.
     virtual void ActivateNext(BOOL bPrev = FALSE);
     BOOL CanActivateNext(BOOL bPrev = FALSE) const;
@@ -50,13 +50,13 @@ public:
     virtual BOOL SplitColumn(int cxBefore);
     virtual void DeleteRow(int rowDelete);
     virtual void DeleteColumn(int colDelete);
-    virtual BOOL CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit, CCreateContext* pContext);
+    virtual BOOL CreateView(int row, int col, CRuntimeClass *pViewClass, SIZE sizeInit, CCreateContext *pContext);
     void RecalcLayout();
 
     // The shared bar of a pane (NULL: the splitter has none for nBar).
-    CScrollBar* GetPaneScrollBar(const CWnd* pPane, int nBar) const;
+    CScrollBar *GetPaneScrollBar(const CWnd *pPane, int nBar) const;
     // A pane scrolled by dx, dy: the panes sharing its bars follow.
-    void SyncPaneScroll(const CWnd* pPane, int dx, int dy);
+    void SyncPaneScroll(const CWnd *pPane, int dx, int dy);
 
     // Where things are, in client coordinates (for drawing and tests).
     CRect GetSplitBoxRect(BOOL bRowBox) const;
@@ -73,8 +73,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
 
     DECLARE_MESSAGE_MAP()
 
@@ -93,8 +93,8 @@ private:
     int m_cxFirstCol = 0; // width of column 0 while there are two columns
     BOOL m_bHasHScroll = FALSE;
     BOOL m_bHasVScroll = FALSE;
-    CRuntimeClass* m_pViewClass = nullptr;
-    CCreateContext* m_pCreateContext = nullptr;
+    CRuntimeClass *m_pViewClass = nullptr;
+    CCreateContext *m_pCreateContext = nullptr;
     std::unique_ptr<CScrollBar> m_hBars[2]; // per column
     std::unique_ptr<CScrollBar> m_vBars[2]; // per row
     Tracking m_tracking = trackNone;

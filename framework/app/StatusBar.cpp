@@ -14,7 +14,7 @@
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 namespace {
@@ -27,7 +27,7 @@ constexpr int kBarHeight = 22; // room for one line of the GUI font
 // checked panes pop out, SetText replaces the text.
 class CStatusCmdUI : public CCmdUI {
 public:
-    CStatusBar* m_pBar = nullptr;
+    CStatusBar *m_pBar = nullptr;
     void Enable(BOOL bOn) override
     {
         m_bEnableChanged = TRUE;
@@ -45,7 +45,7 @@ public:
 
 } // namespace
 
-BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+BOOL CStatusBar::Create(CWnd *pParentWnd, DWORD dwStyle, UINT nID)
 {
     m_dwStyle = dwStyle & CBRS_ALL;
     if ((m_dwStyle & CBRS_ALIGN_ANY) == 0)
@@ -55,18 +55,18 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     return CreateEx(0, lpszClass, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
-int CStatusBar::TextWidth(const CString& strText) const
+int CStatusBar::TextWidth(const CString &strText) const
 {
     if (strText.IsEmpty())
         return 0;
-    CClientDC dc(const_cast<CStatusBar*>(this));
-    CFont* pOld = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
+    CClientDC dc(const_cast<CStatusBar *>(this));
+    CFont *pOld = static_cast<CFont *>(dc.SelectStockObject(DEFAULT_GUI_FONT));
     int cx = dc.GetTextExtent(strText, strText.GetLength()).cx;
     dc.SelectObject(pOld);
     return cx;
 }
 
-BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
+BOOL CStatusBar::SetIndicators(const UINT *lpIDArray, int nIDCount)
 {
     m_panes.clear();
     if (nIDCount < 0 || (nIDCount > 0 && lpIDArray == nullptr))
@@ -79,7 +79,7 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
             // The first separator is the message pane and takes the room
             // the others leave.
             bool bFirst = std::none_of(m_panes.begin(), m_panes.end(),
-                                       [](const Pane& p) { return (p.nStyle & SBPS_STRETCH) != 0; });
+                                       [](const Pane &p) { return (p.nStyle & SBPS_STRETCH) != 0; });
             if (bFirst)
                 pane.nStyle = SBPS_NOBORDERS | SBPS_STRETCH;
         } else if (!pane.strText.LoadString(pane.nID)) {
@@ -113,13 +113,13 @@ std::vector<CRect> CStatusBar::LayoutPanes() const
     CalcInsideRect(inside);
     inside.DeflateRect(kPaneGap, 1);
     int cxFixed = 0;
-    for (const Pane& pane : m_panes)
+    for (const Pane &pane : m_panes)
         if ((pane.nStyle & SBPS_STRETCH) == 0)
             cxFixed += pane.cxText + 2 * kPaneEdge + kPaneGap;
     int cxStretch = std::max(0, inside.Width() - cxFixed);
     std::vector<CRect> rects;
     int x = inside.left;
-    for (const Pane& pane : m_panes) {
+    for (const Pane &pane : m_panes) {
         int cx = (pane.nStyle & SBPS_STRETCH) ? cxStretch - kPaneGap : pane.cxText + 2 * kPaneEdge;
         cx = std::max(cx, 0);
         rects.emplace_back(x, inside.top, x + cx, inside.bottom);
@@ -143,7 +143,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate)
 {
     if (!IsValidIndex(nIndex))
         return FALSE;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    Pane &pane = m_panes[static_cast<size_t>(nIndex)];
     CString strNew = lpszNewText != nullptr ? lpszNewText : "";
     if (pane.strText == strNew)
         return TRUE;
@@ -161,13 +161,13 @@ CString CStatusBar::GetPaneText(int nIndex) const
     return IsValidIndex(nIndex) ? m_panes[static_cast<size_t>(nIndex)].strText : CString();
 }
 
-void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const
+void CStatusBar::GetPaneInfo(int nIndex, UINT &nID, UINT &nStyle, int &cxWidth) const
 {
     if (!IsValidIndex(nIndex)) {
         nID = 0, nStyle = 0, cxWidth = 0;
         return;
     }
-    const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    const Pane &pane = m_panes[static_cast<size_t>(nIndex)];
     nID = pane.nID;
     nStyle = pane.nStyle;
     cxWidth = pane.cxText;
@@ -177,7 +177,7 @@ void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
 {
     if (!IsValidIndex(nIndex))
         return;
-    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    Pane &pane = m_panes[static_cast<size_t>(nIndex)];
     pane.nID = nID;
     pane.nStyle = nStyle;
     pane.cxText = std::max(cxWidth, 0);
@@ -210,7 +210,7 @@ CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL)
     return CSize(bStretch ? 32767 : 0, cy);
 }
 
-void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+void CStatusBar::OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHndler)
 {
     CStatusCmdUI state;
     state.m_pBar = this;
@@ -232,12 +232,12 @@ void CStatusBar::OnPaint()
     GetClientRect(&client);
     dc.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
     DrawBorders(&dc, client);
-    CFont* pOld = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
+    CFont *pOld = static_cast<CFont *>(dc.SelectStockObject(DEFAULT_GUI_FONT));
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
     std::vector<CRect> rects = LayoutPanes();
     for (size_t i = 0; i < m_panes.size(); ++i) {
-        const Pane& pane = m_panes[i];
+        const Pane &pane = m_panes[i];
         CRect rect = rects[i];
         if ((pane.nStyle & SBPS_NOBORDERS) == 0) {
             bool bPopOut = (pane.nStyle & SBPS_POPOUT) != 0;

@@ -29,11 +29,10 @@ public:
     CStatusBar() = default;
     ~CStatusBar() override = default;
 
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
-                UINT nID = AFX_IDW_STATUS_BAR);
+    BOOL Create(CWnd *pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT nID = AFX_IDW_STATUS_BAR);
     // Makes one pane per id. FALSE when an id other than ID_SEPARATOR has
     // no string: its pane stays blank.
-    BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    BOOL SetIndicators(const UINT *lpIDArray, int nIDCount);
 
     int GetCount() const { return static_cast<int>(m_panes.size()); }
     int CommandToIndex(UINT nIDFind) const;
@@ -42,13 +41,13 @@ public:
     void GetItemRect(int nIndex, LPRECT lpRect) const;
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
     CString GetPaneText(int nIndex) const;
-    void GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const;
+    void GetPaneInfo(int nIndex, UINT &nID, UINT &nStyle, int &cxWidth) const;
     void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHndler) override;
 
 private:
     struct Pane {
@@ -58,7 +57,7 @@ private:
         CString strText;
     };
     bool IsValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
-    int TextWidth(const CString& strText) const;
+    int TextWidth(const CString &strText) const;
     // The panes' rectangles for the bar's present width.
     std::vector<CRect> LayoutPanes() const;
 

@@ -8,11 +8,11 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
 CView::~CView()
@@ -21,14 +21,14 @@ CView::~CView()
         m_pDocument->RemoveView(this);
 }
 
-CFrameWnd* CView::GetParentFrame() const
+CFrameWnd *CView::GetParentFrame() const
 {
     if (m_hWnd == nullptr)
         return nullptr;
     return AfxGetParentFrame(GetParent());
 }
 
-BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+BOOL CView::PreCreateWindow(CREATESTRUCT &cs)
 {
     cs.style |= WS_CLIPSIBLINGS;
     return CWnd::PreCreateWindow(cs);
@@ -38,7 +38,7 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    auto* pContext = static_cast<CCreateContext*>(lpcs->lpCreateParams);
+    auto *pContext = static_cast<CCreateContext *>(lpcs->lpCreateParams);
     if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr)
         pContext->m_pCurrentDoc->AddView(this);
     return 0;
@@ -46,7 +46,7 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 
 void CView::OnDestroy()
 {
-    CFrameWnd* pFrame = GetParentFrame();
+    CFrameWnd *pFrame = GetParentFrame();
     if (pFrame != nullptr && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(nullptr, FALSE);
     CWnd::OnDestroy();
@@ -57,7 +57,7 @@ void CView::PostNcDestroy()
     delete this;
 }
 
-BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
@@ -75,13 +75,13 @@ LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
     return 0;
 }
 
-void CView::OnUpdate(CView*, LPARAM, CObject*)
+void CView::OnUpdate(CView *, LPARAM, CObject *)
 {
     if (GetSafeHwnd() != nullptr)
         Invalidate(TRUE);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC *, CPrintInfo *) {}
 
 void CView::OnPaint()
 {
@@ -90,17 +90,17 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+int CView::OnMouseActivate(CWnd *pDesktopWnd, UINT nHitTest, UINT message)
 {
     int nResult = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
     if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT)
         return nResult;
     // A click makes this the active view of its frame.
-    CFrameWnd* pFrame = GetParentFrame();
+    CFrameWnd *pFrame = GetParentFrame();
     if (pFrame == nullptr)
         return nResult;
     // A document window inside an MDI frame comes forward first.
-    CFrameWnd* pOuter = (pFrame->GetStyle() & WS_CHILD) != 0 ? AfxGetParentFrame(pFrame->GetParent()) : nullptr;
+    CFrameWnd *pOuter = (pFrame->GetStyle() & WS_CHILD) != 0 ? AfxGetParentFrame(pFrame->GetParent()) : nullptr;
     if (pOuter != nullptr && pOuter->GetActiveFrame() != pFrame)
         pFrame->ActivateFrame();
     if (pFrame->GetActiveView() != this)
@@ -108,36 +108,51 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
     return nResult;
 }
 
-void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
+void CView::OnActivateView(BOOL bActivate, CView *pActivateView, CView *)
 {
     if (bActivate && pActivateView == this) {
-        CFrameWnd* pFrame = GetParentFrame();
+        CFrameWnd *pFrame = GetParentFrame();
         // The focus goes with the activation while the frame is active.
         if (pFrame != nullptr && ::GetActiveWindow() == GetTopLevelParent()->GetSafeHwnd())
             SetFocus();
     }
 }
 
-void CView::OnActivateFrame(UINT, CFrameWnd*) {}
+void CView::OnActivateFrame(UINT, CFrameWnd *) {}
 
-BOOL CView::OnPreparePrinting(CPrintInfo*) { return TRUE; }
+BOOL CView::OnPreparePrinting(CPrintInfo *)
+{
+    return TRUE;
+}
 
-void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+void CView::OnBeginPrinting(CDC *, CPrintInfo *) {}
 
-void CView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
+void CView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
 {
     OnPrepareDC(pDC, pInfo);
     OnDraw(pDC);
 }
 
-void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+void CView::OnEndPrinting(CDC *, CPrintInfo *) {}
 
-DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DROPEFFECT CView::OnDragEnter(COleDataObject *, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
 
-DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DROPEFFECT CView::OnDragOver(COleDataObject *, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
 
 void CView::OnDragLeave() {}
 
-BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint) { return FALSE; }
+BOOL CView::OnDrop(COleDataObject *, DROPEFFECT, CPoint)
+{
+    return FALSE;
+}
 
-DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint) { return static_cast<DROPEFFECT>(-1); }
+DROPEFFECT CView::OnDropEx(COleDataObject *, DROPEFFECT, DROPEFFECT, CPoint)
+{
+    return static_cast<DROPEFFECT>(-1);
+}

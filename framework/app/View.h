@@ -18,50 +18,49 @@ public:
     CView() = default;
     ~CView() override;
 
-    CDocument* GetDocument() const { return m_pDocument; }
+    CDocument *GetDocument() const { return m_pDocument; }
     // The frame the view lives in (the nearest CFrameWnd parent).
-    CFrameWnd* GetParentFrame() const;
+    CFrameWnd *GetParentFrame() const;
 
     // After the document was made or loaded: here OnUpdate(NULL, 0, NULL).
     virtual void OnInitialUpdate();
     // The document's data changed: here the whole view is repainted.
-    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
-    virtual void OnDraw(CDC* pDC) = 0;
+    virtual void OnUpdate(CView *pSender, LPARAM lHint, CObject *pHint);
+    virtual void OnDraw(CDC *pDC) = 0;
     // Sets the DC up for drawing (pInfo NULL on the screen).
-    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+    virtual void OnPrepareDC(CDC *pDC, CPrintInfo *pInfo = NULL);
     // The view became (bActivate) or stopped being the active view.
-    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
-    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+    virtual void OnActivateView(BOOL bActivate, CView *pActivateView, CView *pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd *pFrameWnd);
 
     // Printing, driven by the print loop.
-    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
-    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual BOOL OnPreparePrinting(CPrintInfo *pInfo);
+    virtual void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo);
+    virtual void OnPrint(CDC *pDC, CPrintInfo *pInfo);
+    virtual void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo);
 
     // Drag-and-drop over the view, as its registered drop target (or one of
     // the program's own targets) hands it on: here nothing is accepted.
-    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragEnter(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
     virtual void OnDragLeave();
-    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual BOOL OnDrop(COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point);
     // (DROPEFFECT)-1: OnDrop decides.
-    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
-                                CPoint point);
+    virtual DROPEFFECT OnDropEx(COleDataObject *pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList, CPoint point);
 
     // Commands go to the view, then its document.
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo) override;
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override;
     void PostNcDestroy() override;
 
 protected:
     friend class CDocument;
-    CDocument* m_pDocument = nullptr;
+    CDocument *m_pDocument = nullptr;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnDestroy();
     afx_msg void OnPaint();
-    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg int OnMouseActivate(CWnd *pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()

@@ -16,16 +16,16 @@
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(ID_FILE_NEW, OnFileNew)
-    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
-    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, OnOpenRecentFile)
-    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
-    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, OnOpenRecentFile)
+ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 namespace {
 
-CWinApp* g_pApp = nullptr;
+CWinApp *g_pApp = nullptr;
 thread_local bool g_bOleInitialised = false;
 
 BOOL IdleHook(LONG lCount)
@@ -33,14 +33,14 @@ BOOL IdleHook(LONG lCount)
     return g_pApp ? g_pApp->OnIdle(lCount) : FALSE;
 }
 
-BOOL PreTranslateHook(MSG* pMsg)
+BOOL PreTranslateHook(MSG *pMsg)
 {
     return g_pApp ? g_pApp->PreTranslateMessage(pMsg) : FALSE;
 }
 
 } // namespace
 
-CWinApp* AfxGetApp()
+CWinApp *AfxGetApp()
 {
     return g_pApp;
 }
@@ -77,7 +77,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 void CWinApp::DeleteDocTemplates()
 {
     while (!m_templateList.IsEmpty())
-        delete static_cast<CDocTemplate*>(m_templateList.RemoveHead());
+        delete static_cast<CDocTemplate *>(m_templateList.RemoveHead());
 }
 
 CWinApp::~CWinApp()
@@ -163,7 +163,7 @@ BOOL CWinApp::OnIdle(LONG lCount)
     return FALSE;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
+BOOL CWinApp::PreTranslateMessage(MSG *pMsg)
 {
     // The target window and its parents (the frames translate their
     // accelerators there).
@@ -231,7 +231,7 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 
 // ---- Command line
 
-void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+void CWinApp::ParseCommandLine(CCommandLineInfo &rCmdInfo)
 {
     for (int i = 1; i < __argc; ++i) {
         LPCTSTR pszParam = __argv[i];
@@ -246,12 +246,10 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
     }
 }
 
-BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo &rCmdInfo)
 {
     switch (rCmdInfo.m_nShellCommand) {
-    case CCommandLineInfo::FileNew:
-        OnFileNew();
-        return m_pMainWnd != nullptr;
+    case CCommandLineInfo::FileNew: OnFileNew(); return m_pMainWnd != nullptr;
     case CCommandLineInfo::FileOpen:
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo:
@@ -262,16 +260,15 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
     case CCommandLineInfo::AppUnregister:
         // Nothing is registered with the desktop: done, and the program ends.
         return FALSE;
-    default:
-        return TRUE;
+    default: return TRUE;
     }
 }
 
 // ---- The program's entry
 
-int AfxWinMain(int argc, char** argv)
+int AfxWinMain(int argc, char **argv)
 {
-    CWinApp* pApp = AfxGetApp();
+    CWinApp *pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
     pApp->__argc = argc;

@@ -35,7 +35,7 @@ public:
     // TRUE asks for more idle time.
     virtual BOOL OnIdle(LONG lCount);
     // Accelerators of the frames (the window chain), then modeless dialogs.
-    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL PreTranslateMessage(MSG *pMsg);
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
     // The settings the program's start-up makes; they succeed and do nothing.
@@ -55,35 +55,34 @@ public:
 
     // ---- Documents
     // The application owns the templates and deletes them at the end.
-    void AddDocTemplate(CDocTemplate* pTemplate);
+    void AddDocTemplate(CDocTemplate *pTemplate);
     POSITION GetFirstDocTemplatePosition() const;
-    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    CDocTemplate *GetNextDocTemplate(POSITION &pos) const;
     int GetOpenDocumentCount() const;
     // A document already open under the same path is activated instead.
-    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual CDocument *OpenDocumentFile(LPCTSTR lpszFileName);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);
     // Save prompts for every modified document; FALSE when one was cancelled.
     virtual BOOL SaveAllModified();
     void CloseAllDocuments(BOOL bEndSession);
     // The path prompt of Open and Save As, with the templates' filters.
-    virtual BOOL DoPromptFileName(CString& fileName, LPCTSTR lpszTitle, BOOL bOpenFileDialog,
-                                  CDocTemplate* pTemplate);
-    CRecentFileList* GetRecentFileList() const { return m_pRecentFileList; }
+    virtual BOOL DoPromptFileName(CString &fileName, LPCTSTR lpszTitle, BOOL bOpenFileDialog, CDocTemplate *pTemplate);
+    CRecentFileList *GetRecentFileList() const { return m_pRecentFileList; }
 
     // ---- Command line
-    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    void ParseCommandLine(CCommandLineInfo &rCmdInfo);
     // New, Open, print or nothing as the command line asks; FALSE ends the
     // program (a document that cannot be opened, a failed new document).
-    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo &rCmdInfo);
 
     // ---- Application commands
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
-    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI *pCmdUI);
     afx_msg void OnAppExit();
 
-    CWnd* m_pMainWnd = nullptr;
+    CWnd *m_pMainWnd = nullptr;
     LPCTSTR m_pszAppName = nullptr;
     LPCTSTR m_pszExeName = nullptr;
     LPCTSTR m_pszHelpFilePath = nullptr;
@@ -91,7 +90,7 @@ public:
     LPCTSTR m_pszProfileName = nullptr;
     int m_nCmdShow = 1; // SW_SHOWNORMAL
     int __argc = 0;
-    char** __argv = nullptr;
+    char **__argv = nullptr;
 
     // Sets the names the start-up derives from the program's path: the
     // executable's name, the help path, the title, the profile's name
@@ -99,13 +98,13 @@ public:
     void SetProgramPaths(LPCTSTR lpszProgramPath);
 
 protected:
-    friend int AfxWinMain(int argc, char** argv);
+    friend int AfxWinMain(int argc, char **argv);
     // The templates go when the program ends, while the window layer still
     // holds their menus.
     void DeleteDocTemplates();
 
     CPtrList m_templateList;
-    CRecentFileList* m_pRecentFileList = nullptr;
+    CRecentFileList *m_pRecentFileList = nullptr;
     UINT m_nMaxRecent = 0;
 
     DECLARE_MESSAGE_MAP()
@@ -118,11 +117,11 @@ private:
     CString m_strProfileName;
 };
 
-CWinApp* AfxGetApp();
+CWinApp *AfxGetApp();
 LPCTSTR AfxGetAppName();
 // The program's entry: a program's main returns AfxWinMain(argc, argv).
 // InitInstance returning FALSE runs ExitInstance and ends the program.
-int AfxWinMain(int argc, char** argv);
+int AfxWinMain(int argc, char **argv);
 
 // The control container and the OLE start-up: nothing to set up here;
 // AfxOleInit marks the thread as OLE-initialised (AfxOleIsInitialized).

@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+void CWinApp::AddDocTemplate(CDocTemplate *pTemplate)
 {
     if (pTemplate != nullptr && m_templateList.Find(pTemplate) == nullptr)
         m_templateList.AddTail(pTemplate);
@@ -23,9 +23,9 @@ POSITION CWinApp::GetFirstDocTemplatePosition() const
     return m_templateList.GetHeadPosition();
 }
 
-CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const
+CDocTemplate *CWinApp::GetNextDocTemplate(POSITION &pos) const
 {
-    return static_cast<CDocTemplate*>(m_templateList.GetNext(pos));
+    return static_cast<CDocTemplate *>(m_templateList.GetNext(pos));
 }
 
 int CWinApp::GetOpenDocumentCount() const
@@ -33,7 +33,7 @@ int CWinApp::GetOpenDocumentCount() const
     int nCount = 0;
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CDocTemplate *pTemplate = GetNextDocTemplate(pos);
         POSITION posDoc = pTemplate->GetFirstDocPosition();
         while (posDoc != nullptr) {
             pTemplate->GetNextDoc(posDoc);
@@ -43,17 +43,17 @@ int CWinApp::GetOpenDocumentCount() const
     return nCount;
 }
 
-CDocument* CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
+CDocument *CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
 {
     if (lpszFileName == nullptr || *lpszFileName == '\0')
         return nullptr;
-    CDocTemplate* pBestTemplate = nullptr;
+    CDocTemplate *pBestTemplate = nullptr;
     CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
-    CDocument* pOpenDocument = nullptr;
+    CDocument *pOpenDocument = nullptr;
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != nullptr) {
-        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
-        CDocument* pMatch = nullptr;
+        CDocTemplate *pTemplate = GetNextDocTemplate(pos);
+        CDocument *pMatch = nullptr;
         CDocTemplate::Confidence match = pTemplate->MatchDocType(lpszFileName, pMatch);
         if (match > bestMatch) {
             bestMatch = match;
@@ -68,8 +68,8 @@ CDocument* CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
         // Already open: its first frame comes forward.
         POSITION posView = pOpenDocument->GetFirstViewPosition();
         if (posView != nullptr) {
-            CView* pView = pOpenDocument->GetNextView(posView);
-            if (CFrameWnd* pFrame = pView->GetParentFrame())
+            CView *pView = pOpenDocument->GetNextView(posView);
+            if (CFrameWnd *pFrame = pView->GetParentFrame())
                 pFrame->ActivateFrame();
         }
         return pOpenDocument;
@@ -106,7 +106,7 @@ void CWinApp::CloseAllDocuments(BOOL bEndSession)
         GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
 }
 
-BOOL CWinApp::DoPromptFileName(CString& fileName, LPCTSTR lpszTitle, BOOL bOpenFileDialog, CDocTemplate* pTemplate)
+BOOL CWinApp::DoPromptFileName(CString &fileName, LPCTSTR lpszTitle, BOOL bOpenFileDialog, CDocTemplate *pTemplate)
 {
     CString strFilter;
     CString strDefExt;
@@ -167,7 +167,7 @@ BOOL CWinApp::OnOpenRecentFile(UINT nID)
     return TRUE;
 }
 
-void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
+void CWinApp::OnUpdateRecentFileMenu(CCmdUI *pCmdUI)
 {
     if (m_pRecentFileList == nullptr) {
         pCmdUI->Enable(FALSE);

@@ -48,10 +48,10 @@ const char *FindBytesIgnoringCase(const char *data, size_t length, const char *p
     const __m128i last = _mm_set1_epi8(static_cast<char>(pattern[patternLength - 1] | 0x20));
     for (; i + 16 <= lastCandidate + 1; i += 16) {
         const __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i)), caseBit);
-        const __m128i b = _mm_or_si128(
-            _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + patternLength - 1)), caseBit);
-        unsigned mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+        const __m128i b =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + patternLength - 1)), caseBit);
+        unsigned mask =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
         while (mask != 0) {
             const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
             if (EqualIgnoringCase(data + at, pattern, patternLength))

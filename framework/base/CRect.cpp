@@ -147,6 +147,6 @@ BOOL UnionRect(LPRECT lprcDst, const RECT *lprcSrc1, const RECT *lprcSrc2)
 
 BOOL EqualRect(const RECT *lprc1, const RECT *lprc2)
 {
-    return lprc1 && lprc2 && lprc1->left == lprc2->left && lprc1->top == lprc2->top &&
-           lprc1->right == lprc2->right && lprc1->bottom == lprc2->bottom;
+    return lprc1 && lprc2 && lprc1->left == lprc2->left && lprc1->top == lprc2->top && lprc1->right == lprc2->right &&
+           lprc1->bottom == lprc2->bottom;
 }

@@ -44,10 +44,18 @@ public:
     // A point packed in a message parameter: x in the low word, y in the high word.
     explicit CPoint(DWORD dwPoint) : POINT{(SHORT)LOWORD(dwPoint), (SHORT)HIWORD(dwPoint)} {}
 
-    void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset)
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     void Offset(POINT point) { Offset(point.x, point.y); }
     void Offset(SIZE size) { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) { x = X; y = Y; }
+    void SetPoint(int X, int Y)
+    {
+        x = X;
+        y = Y;
+    }
 
     bool operator==(POINT point) const { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const { return !(*this == point); }
@@ -75,9 +83,21 @@ public:
 
     bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const { return !(*this == size); }
-    void operator+=(SIZE size) { cx += size.cx; cy += size.cy; }
-    void operator-=(SIZE size) { cx -= size.cx; cy -= size.cy; }
-    void SetSize(int CX, int CY) { cx = CX; cy = CY; }
+    void operator+=(SIZE size)
+    {
+        cx += size.cx;
+        cy += size.cy;
+    }
+    void operator-=(SIZE size)
+    {
+        cx -= size.cx;
+        cy -= size.cy;
+    }
+    void SetSize(int CX, int CY)
+    {
+        cx = CX;
+        cy = CY;
+    }
 
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
     CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
@@ -86,7 +106,10 @@ public:
     CPoint operator-(POINT point) const { return CPoint(cx - point.x, cy - point.y); }
 };
 
-inline CSize CPoint::operator-(POINT point) const { return CSize(x - point.x, y - point.y); }
+inline CSize CPoint::operator-(POINT point) const
+{
+    return CSize(x - point.x, y - point.y);
+}
 
 class CRect : public RECT {
 public:
@@ -119,7 +142,13 @@ public:
         return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
     }
 
-    void SetRect(int x1, int y1, int x2, int y2) { left = x1; top = y1; right = x2; bottom = y2; }
+    void SetRect(int x1, int y1, int x2, int y2)
+    {
+        left = x1;
+        top = y1;
+        right = x2;
+        bottom = y2;
+    }
     void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
     void CopyRect(LPCRECT lpSrcRect) { *static_cast<RECT *>(this) = *lpSrcRect; }
@@ -128,27 +157,69 @@ public:
         return left == lpRect->left && top == lpRect->top && right == lpRect->right && bottom == lpRect->bottom;
     }
 
-    void InflateRect(int x, int y) { left -= x; top -= y; right += x; bottom += y; }
+    void InflateRect(int x, int y)
+    {
+        left -= x;
+        top -= y;
+        right += x;
+        bottom += y;
+    }
     void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
     void InflateRect(LPCRECT lpRect)
     {
-        left -= lpRect->left; top -= lpRect->top; right += lpRect->right; bottom += lpRect->bottom;
+        left -= lpRect->left;
+        top -= lpRect->top;
+        right += lpRect->right;
+        bottom += lpRect->bottom;
     }
-    void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(int l, int t, int r, int b)
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
     void DeflateRect(LPCRECT lpRect)
     {
-        left += lpRect->left; top += lpRect->top; right -= lpRect->right; bottom -= lpRect->bottom;
+        left += lpRect->left;
+        top += lpRect->top;
+        right -= lpRect->right;
+        bottom -= lpRect->bottom;
     }
-    void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
+    void DeflateRect(int l, int t, int r, int b)
+    {
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
+    }
 
-    void OffsetRect(int x, int y) { left += x; right += x; top += y; bottom += y; }
+    void OffsetRect(int x, int y)
+    {
+        left += x;
+        right += x;
+        top += y;
+        bottom += y;
+    }
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
-    void MoveToX(int x) { right = Width() + x; left = x; }
-    void MoveToY(int y) { bottom = Height() + y; top = y; }
-    void MoveToXY(int x, int y) { MoveToX(x); MoveToY(y); }
+    void MoveToX(int x)
+    {
+        right = Width() + x;
+        left = x;
+    }
+    void MoveToY(int y)
+    {
+        bottom = Height() + y;
+        top = y;
+    }
+    void MoveToXY(int x, int y)
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
     void MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
 
     void NormalizeRect();
@@ -171,18 +242,64 @@ public:
     void operator&=(const RECT &rect) { IntersectRect(this, &rect); }
     void operator|=(const RECT &rect) { UnionRect(this, &rect); }
 
-    CRect operator+(POINT pt) const { CRect r(*this); r.OffsetRect(pt); return r; }
-    CRect operator-(POINT pt) const { CRect r(*this); r.OffsetRect(-pt.x, -pt.y); return r; }
-    CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size); return r; }
-    CRect operator-(SIZE size) const { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT &rect2) const { CRect r; r.IntersectRect(this, &rect2); return r; }
-    CRect operator|(const RECT &rect2) const { CRect r; r.UnionRect(this, &rect2); return r; }
+    CRect operator+(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(pt);
+        return r;
+    }
+    CRect operator-(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-pt.x, -pt.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(size);
+        return r;
+    }
+    CRect operator-(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT &rect2) const
+    {
+        CRect r;
+        r.IntersectRect(this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT &rect2) const
+    {
+        CRect r;
+        r.UnionRect(this, &rect2);
+        return r;
+    }
 };
 
-inline CRect CPoint::operator+(const RECT *lpRect) const { return CRect(lpRect) + *this; }
-inline CRect CPoint::operator-(const RECT *lpRect) const { return CRect(lpRect) - *this; }
+inline CRect CPoint::operator+(const RECT *lpRect) const
+{
+    return CRect(lpRect) + *this;
+}
+inline CRect CPoint::operator-(const RECT *lpRect) const
+{
+    return CRect(lpRect) - *this;
+}
 
 // The plain-function forms the system calls on RECT and POINT structures.
 BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);

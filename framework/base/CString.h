@@ -38,19 +38,60 @@ public:
     // Assignment and concatenation
     CString &operator=(const CString &) = default;
     CString &operator=(CString &&) noexcept = default;
-    CString &operator=(LPCTSTR lpsz) { m_str = lpsz ? lpsz : ""; return *this; }
+    CString &operator=(LPCTSTR lpsz)
+    {
+        m_str = lpsz ? lpsz : "";
+        return *this;
+    }
     CString &operator=(const unsigned char *lpsz) { return *this = reinterpret_cast<LPCTSTR>(lpsz); }
-    CString &operator=(TCHAR ch) { m_str.assign(1, ch); return *this; }
-    CString &operator+=(const CString &s) { m_str += s.m_str; return *this; }
-    CString &operator+=(LPCTSTR lpsz) { if (lpsz) m_str += lpsz; return *this; }
-    CString &operator+=(TCHAR ch) { m_str += ch; return *this; }
+    CString &operator=(TCHAR ch)
+    {
+        m_str.assign(1, ch);
+        return *this;
+    }
+    CString &operator+=(const CString &s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString &operator+=(LPCTSTR lpsz)
+    {
+        if (lpsz)
+            m_str += lpsz;
+        return *this;
+    }
+    CString &operator+=(TCHAR ch)
+    {
+        m_str += ch;
+        return *this;
+    }
     CString &Append(LPCTSTR lpch, int nLength);
 
     friend CString operator+(const CString &a, const CString &b) { return CString(a.m_str + b.m_str); }
-    friend CString operator+(const CString &a, LPCTSTR b) { CString r(a); r += b; return r; }
-    friend CString operator+(LPCTSTR a, const CString &b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString &a, TCHAR b) { CString r(a); r += b; return r; }
-    friend CString operator+(TCHAR a, const CString &b) { CString r(a); r += b; return r; }
+    friend CString operator+(const CString &a, LPCTSTR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(LPCTSTR a, const CString &b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString &a, TCHAR b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(TCHAR a, const CString &b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
 
     // Comparison: byte order, like strcmp, but over the whole length.
     int Compare(LPCTSTR lpsz) const;
@@ -97,7 +138,11 @@ public:
     void TrimLeft();
     void TrimLeft(TCHAR chTarget);
     void TrimLeft(LPCTSTR lpszTargets);
-    void Trim() { TrimRight(); TrimLeft(); }
+    void Trim()
+    {
+        TrimRight();
+        TrimLeft();
+    }
 
     // Editing; each returns a count (replacements, removals) or the new length.
     int Replace(TCHAR chOld, TCHAR chNew);

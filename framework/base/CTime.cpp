@@ -44,13 +44,34 @@ CTime CTime::GetCurrentTime()
     return CTime(static_cast<__time64_t>(std::time(nullptr)));
 }
 
-int CTime::GetYear() const { return LocalParts(m_time).tm_year + 1900; }
-int CTime::GetMonth() const { return LocalParts(m_time).tm_mon + 1; }
-int CTime::GetDay() const { return LocalParts(m_time).tm_mday; }
-int CTime::GetHour() const { return LocalParts(m_time).tm_hour; }
-int CTime::GetMinute() const { return LocalParts(m_time).tm_min; }
-int CTime::GetSecond() const { return LocalParts(m_time).tm_sec; }
-int CTime::GetDayOfWeek() const { return LocalParts(m_time).tm_wday + 1; }
+int CTime::GetYear() const
+{
+    return LocalParts(m_time).tm_year + 1900;
+}
+int CTime::GetMonth() const
+{
+    return LocalParts(m_time).tm_mon + 1;
+}
+int CTime::GetDay() const
+{
+    return LocalParts(m_time).tm_mday;
+}
+int CTime::GetHour() const
+{
+    return LocalParts(m_time).tm_hour;
+}
+int CTime::GetMinute() const
+{
+    return LocalParts(m_time).tm_min;
+}
+int CTime::GetSecond() const
+{
+    return LocalParts(m_time).tm_sec;
+}
+int CTime::GetDayOfWeek() const
+{
+    return LocalParts(m_time).tm_wday + 1;
+}
 
 CString CTime::Format(LPCTSTR pFormat) const
 {
@@ -79,7 +100,10 @@ CString CTimeSpan::Format(LPCTSTR pFormat) const
         case 'M': result.AppendFormat("%02d", GetMinutes()); break;
         case 'S': result.AppendFormat("%02d", GetSeconds()); break;
         case '%': result += '%'; break;
-        default: result += '%'; result += *p; break;
+        default:
+            result += '%';
+            result += *p;
+            break;
         }
     }
     return result;

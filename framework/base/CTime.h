@@ -12,7 +12,9 @@ public:
     CTimeSpan() = default;
     CTimeSpan(int64_t seconds) : m_span(seconds) {}
     CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-        : m_span(((int64_t)lDays * 24 * 3600) + (int64_t)nHours * 3600 + (int64_t)nMins * 60 + nSecs) {}
+        : m_span(((int64_t)lDays * 24 * 3600) + (int64_t)nHours * 3600 + (int64_t)nMins * 60 + nSecs)
+    {
+    }
 
     int64_t GetDays() const { return m_span / (24 * 3600); }
     int64_t GetTotalHours() const { return m_span / 3600; }

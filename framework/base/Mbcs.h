@@ -18,7 +18,10 @@ size_t MbPreviousCharStart(const unsigned char *start, size_t current);
 // A byte that may begin a multibyte sequence / that may continue one.
 BOOL _ismbblead(unsigned int c);
 BOOL _ismbbtrail(unsigned int c);
-inline BOOL IsDBCSLeadByte(BYTE c) { return _ismbblead(c); }
+inline BOOL IsDBCSLeadByte(BYTE c)
+{
+    return _ismbblead(c);
+}
 
 // The walkers below work on NUL-terminated strings; a NUL is never part of a
 // multibyte sequence, so they never step past the terminator.

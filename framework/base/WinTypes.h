@@ -72,11 +72,11 @@ typedef long HRESULT;
 #define _MAX_PATH 260
 #define MAX_PATH 260
 
-#define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a) & 0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b) & 0xff))) << 8))
-#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a) & 0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b) & 0xffff))) << 16))
-#define LOWORD(l) ((WORD)((DWORD_PTR)(l) & 0xffff))
+#define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a)&0xff)) | ((WORD)((BYTE)((DWORD_PTR)(b)&0xff))) << 8))
+#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | ((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16))
+#define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
 #define HIWORD(l) ((WORD)(((DWORD_PTR)(l) >> 16) & 0xffff))
-#define LOBYTE(w) ((BYTE)((DWORD_PTR)(w) & 0xff))
+#define LOBYTE(w) ((BYTE)((DWORD_PTR)(w)&0xff))
 #define HIBYTE(w) ((BYTE)(((DWORD_PTR)(w) >> 8) & 0xff))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
@@ -115,9 +115,15 @@ typedef long HRESULT;
 #define TRACE(...) ((void)0)
 
 template <typename T>
-constexpr T plexoMin(T a, T b) { return b < a ? b : a; }
+constexpr T plexoMin(T a, T b)
+{
+    return b < a ? b : a;
+}
 template <typename T>
-constexpr T plexoMax(T a, T b) { return a < b ? b : a; }
+constexpr T plexoMax(T a, T b)
+{
+    return a < b ? b : a;
+}
 
 // Multiplies two 32-bit values and divides by a third with a 64-bit
 // intermediate, rounding half away from zero; -1 when nDenominator is 0 or the

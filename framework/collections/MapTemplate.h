@@ -24,7 +24,7 @@ class CMap : public CObject {
 protected:
     struct CAssoc {
         CAssoc *pNext;
-        UINT nHashValue;  // the bucket index
+        UINT nHashValue; // the bucket index
         KEY key;
         VALUE value;
     };
@@ -86,8 +86,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::AllocateTable(UINT hashSize)
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc *CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(
-    ARG_KEY key, UINT &nBucket) const
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc *
+CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetAssocAt(ARG_KEY key, UINT &nBucket) const
 {
     nBucket = BucketOf(key);
     if (m_pHashTable == nullptr)
@@ -121,7 +121,8 @@ VALUE &CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
         AllocateTable(m_nHashTableSize);
     void *pStorage = m_pool.Take();
     try {
-        pAssoc = ::new (pStorage) CAssoc{.pNext = m_pHashTable[nBucket], .nHashValue = nBucket, .key = KEY(key), .value = VALUE()};
+        pAssoc = ::new (pStorage)
+            CAssoc{.pNext = m_pHashTable[nBucket], .nHashValue = nBucket, .key = KEY(key), .value = VALUE()};
     } catch (...) {
         m_pool.Give(pStorage);
         throw;
@@ -179,8 +180,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc *CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::FirstAssocFrom(
-    UINT nBucket) const
+typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc *
+CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::FirstAssocFrom(UINT nBucket) const
 {
     for (; nBucket < m_nHashTableSize; nBucket++) {
         if (m_pHashTable[nBucket] != nullptr)
@@ -194,8 +195,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION &rNextPosition,
 {
     if (rNextPosition == nullptr || m_pHashTable == nullptr)
         ThrowCollectionBadArgument();
-    CAssoc *pAssoc = rNextPosition == BEFORE_START_POSITION ? FirstAssocFrom(0)
-                                                           : reinterpret_cast<CAssoc *>(rNextPosition);
+    CAssoc *pAssoc =
+        rNextPosition == BEFORE_START_POSITION ? FirstAssocFrom(0) : reinterpret_cast<CAssoc *>(rNextPosition);
     CAssoc *pNext = pAssoc->pNext != nullptr ? pAssoc->pNext : FirstAssocFrom(pAssoc->nHashValue + 1);
     rNextPosition = reinterpret_cast<POSITION>(pNext);
     rKey = pAssoc->key;

@@ -44,7 +44,7 @@ inline constexpr bool isPlainValue = std::is_arithmetic_v<TYPE> || std::is_enum_
 
 template <class TYPE>
 inline constexpr bool isObjectPointer =
-    std::is_pointer_v<TYPE> && std::is_base_of_v<CObject, std::remove_cv_t<std::remove_pointer_t<TYPE>>>;
+    std::is_pointer_v<TYPE> &&std::is_base_of_v<CObject, std::remove_cv_t<std::remove_pointer_t<TYPE>>>;
 
 template <class TYPE>
 inline constexpr int longFieldCount = std::is_base_of_v<RECT, TYPE>    ? 4
@@ -53,8 +53,14 @@ inline constexpr int longFieldCount = std::is_base_of_v<RECT, TYPE>    ? 4
                                                                        : 0;
 
 // The LONG fields of a point, size or rectangle, in declaration order.
-inline LONG *LongField(POINT &pt, int nField) { return nField == 0 ? &pt.x : &pt.y; }
-inline LONG *LongField(SIZE &size, int nField) { return nField == 0 ? &size.cx : &size.cy; }
+inline LONG *LongField(POINT &pt, int nField)
+{
+    return nField == 0 ? &pt.x : &pt.y;
+}
+inline LONG *LongField(SIZE &size, int nField)
+{
+    return nField == 0 ? &size.cx : &size.cy;
+}
 inline LONG *LongField(RECT &rect, int nField)
 {
     LONG *fields[4] = {&rect.left, &rect.top, &rect.right, &rect.bottom};

@@ -173,8 +173,10 @@ void PaintCheck(HWND h, CDC &dc, const ButtonState &s, CRect rc)
     DWORD style = static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
     bool leftText = (style & BS_LEFTTEXT) != 0;
     int top = rc.top + (rc.Height() - kBox) / 2;
-    CRect box = leftText ? CRect(rc.right - kBox, top, rc.right, top + kBox) : CRect(rc.left, top, rc.left + kBox, top + kBox);
-    UINT state = IsRadioType(type) ? DFCS_BUTTONRADIO : (s.check == BST_INDETERMINATE ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK);
+    CRect box =
+        leftText ? CRect(rc.right - kBox, top, rc.right, top + kBox) : CRect(rc.left, top, rc.left + kBox, top + kBox);
+    UINT state =
+        IsRadioType(type) ? DFCS_BUTTONRADIO : (s.check == BST_INDETERMINATE ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK);
     if (s.check)
         state |= DFCS_CHECKED;
     if (s.pushed)
@@ -482,9 +484,7 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd 
     return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
 {

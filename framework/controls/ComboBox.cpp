@@ -171,7 +171,8 @@ void DropDown(HWND h)
         return;
     RECT rc;
     GetWindowRect(h, &rc);
-    SetWindowPos(s.list, HWND_TOP, rc.left, rc.bottom, rc.right - rc.left, s.dropHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(s.list, HWND_TOP, rc.left, rc.bottom, rc.right - rc.left, s.dropHeight,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     s.dropped = true;
     s.selectionWhenDropped = static_cast<int>(SendMessage(s.list, LB_GETCURSEL, 0, 0));
     SetCapture(h);
@@ -271,8 +272,8 @@ void Paint(HWND h, HDC hdc)
         return;
     dc.DrawEdge(&rc, EDGE_SUNKEN, BF_RECT);
     CRect button = ButtonRect(h);
-    dc.DrawFrameControl(&button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (s.dropped ? DFCS_PUSHED : 0) |
-                                                 (IsWindowEnabled(h) ? 0 : DFCS_INACTIVE));
+    dc.DrawFrameControl(&button, DFC_SCROLL,
+                        DFCS_SCROLLCOMBOBOX | (s.dropped ? DFCS_PUSHED : 0) | (IsWindowEnabled(h) ? 0 : DFCS_INACTIVE));
     if (!list)
         return;
     CRect field(rc.left + 3, rc.top + 3, button.left - 1, rc.bottom - 3);
@@ -407,9 +408,7 @@ LRESULT ListMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         SendMessage(s.edit, EM_SETSEL, static_cast<WPARAM>(static_cast<short>(LOWORD(lParam))),
                     static_cast<short>(HIWORD(lParam)));
         return TRUE;
-    case CB_SHOWDROPDOWN:
-        wParam ? DropDown(h) : CloseUp(h, true);
-        return TRUE;
+    case CB_SHOWDROPDOWN: wParam ? DropDown(h) : CloseUp(h, true); return TRUE;
     case CB_GETDROPPEDSTATE: return s.dropped;
     case CB_GETDROPPEDCONTROLRECT:
         if (lParam) {

@@ -76,7 +76,8 @@ HWND CreateControl(HWND hDlg, const RESOURCE_DIALOG *pTemplate, const RESOURCE_D
     HWND hCtl = CreateWindowEx(item.dwExStyle, lpszClass, item.lpszText ? item.lpszText : "", style, rc.left, rc.top,
                                rc.right - rc.left, rc.bottom - rc.top, hDlg, hMenu, nullptr, nullptr);
     if (!hCtl) {
-        Report(pTemplate, std::string("control ") + idText + " could not be created; an empty control stands in for it.");
+        Report(pTemplate,
+               std::string("control ") + idText + " could not be created; an empty control stands in for it.");
         hCtl = CreateWindowEx(0, PLEXO_EMPTY_CONTROL_CLASS, "", style, rc.left, rc.top, rc.right - rc.left,
                               rc.bottom - rc.top, hDlg, hMenu, nullptr, nullptr);
     }

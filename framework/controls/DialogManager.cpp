@@ -230,14 +230,9 @@ bool HandleKeyDown(HWND hDlg, LPMSG lpMsg)
         if (code & DLGC_WANTARROWS)
             return false;
         return Arrow(hDlg, hFocus, lpMsg->wParam);
-    case VK_RETURN:
-        PressDefault(hDlg, hFocus);
-        return true;
-    case VK_ESCAPE:
-        Cancel(hDlg);
-        return true;
-    default:
-        return false;
+    case VK_RETURN: PressDefault(hDlg, hFocus); return true;
+    case VK_ESCAPE: Cancel(hDlg); return true;
+    default: return false;
     }
 }
 
@@ -373,8 +368,7 @@ LRESULT SetDefId(HWND hDlg, WPARAM wParam)
 
 LRESULT NextDlgCtl(HWND hDlg, WPARAM wParam, LPARAM lParam)
 {
-    HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                 : GetNextDlgTabItem(hDlg, GetFocus(), wParam != 0);
+    HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hDlg, GetFocus(), wParam != 0);
     PlexoGotoDlgCtrl(hDlg, target);
     return 0;
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-BOOL AskWithFileDialog(CString& strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
+BOOL AskWithFileDialog(CString &strPath, BOOL bOpen, LPCTSTR lpszTitle, LPCTSTR lpszFilter, LPCTSTR lpszDefExt)
 {
     // The dialog wants the extension without its dot.
     LPCTSTR lpszExt = lpszDefExt != nullptr && *lpszDefExt == '.' ? lpszDefExt + 1 : lpszDefExt;

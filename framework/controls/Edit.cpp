@@ -33,13 +33,13 @@ struct EditState {
     size_t limit = kDefaultLimit;
     bool modified = false;
     bool focus = false;
-    bool selecting = false;      // the mouse is dragging a selection
-    bool formatLines = false;    // EM_FMTLINES
+    bool selecting = false;   // the mouse is dragging a selection
+    bool formatLines = false; // EM_FMTLINES
     int leftMargin = 1;
     int rightMargin = 1;
-    int scrollX = 0;             // pixels scrolled sideways
-    int firstLine = 0;           // multi-line: the top visible line
-    std::string pendingUtf8;     // the first bytes of a character being typed
+    int scrollX = 0;         // pixels scrolled sideways
+    int firstLine = 0;       // multi-line: the top visible line
+    std::string pendingUtf8; // the first bytes of a character being typed
 };
 
 std::map<HWND, EditState> &States()
@@ -111,7 +111,6 @@ std::string Shown(HWND h, const std::string &text)
     return std::string(chars, '*');
 }
 
-
 CRect FormatRect(HWND h, const EditState &s)
 {
     CRect rc;
@@ -151,8 +150,8 @@ void WrapLine(const EditBuffer &b, const MeasureDC &dc, size_t begin, size_t end
             fit = next;
             p = next;
         }
-        size_t split = afterSpace != std::string::npos && afterSpace > start ? afterSpace
-                                                                             : (fit > start ? fit : b.Next(start));
+        size_t split =
+            afterSpace != std::string::npos && afterSpace > start ? afterSpace : (fit > start ? fit : b.Next(start));
         lines.push_back(VisualLine{start, split});
         start = split;
         if (start >= end)
@@ -786,7 +785,8 @@ LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case EM_LINEINDEX: {
         std::vector<VisualLine> lines = Lines(h);
         int line = LineArgument(h, wParam);
-        return line < static_cast<int>(lines.size()) ? static_cast<LRESULT>(lines[static_cast<size_t>(line)].start) : -1;
+        return line < static_cast<int>(lines.size()) ? static_cast<LRESULT>(lines[static_cast<size_t>(line)].start)
+                                                     : -1;
     }
     case EM_LINELENGTH: {
         std::vector<VisualLine> lines = Lines(h);
@@ -800,7 +800,8 @@ LRESULT EditMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case EM_GETFIRSTVISIBLELINE: return s.firstLine;
     case EM_LINESCROLL:
         if (MultiLine(h))
-            s.firstLine = plexoMax(0, plexoMin(s.firstLine + static_cast<int>(lParam), static_cast<int>(Lines(h).size()) - 1));
+            s.firstLine =
+                plexoMax(0, plexoMin(s.firstLine + static_cast<int>(lParam), static_cast<int>(Lines(h).size()) - 1));
         InvalidateRect(h, nullptr, TRUE);
         PlaceCaret(h);
         return TRUE;

@@ -30,7 +30,11 @@ public:
     // Swaps the text with the undo step (so undoing twice redoes).
     bool Undo();
     bool CanUndo() const { return m_canUndo; }
-    void EmptyUndo() { m_canUndo = false; m_typing = false; }
+    void EmptyUndo()
+    {
+        m_canUndo = false;
+        m_typing = false;
+    }
 
     // Characters.
     size_t Prev(size_t pos) const;

@@ -106,9 +106,7 @@ std::vector<CString> CFileDialog::PlexoQtFilters(LPCTSTR lpszNulSeparated)
     return filters;
 }
 
-void CFileDialog::OnTypeChange()
-{
-}
+void CFileDialog::OnTypeChange() {}
 
 BOOL CFileDialog::OnCommand(WPARAM wParam, LPARAM lParam)
 {
@@ -179,7 +177,8 @@ INT_PTR CFileDialog::DoModal()
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (m_bOpenFileDialog)
-        dialog.setFileMode((m_ofn.Flags & OFN_ALLOWMULTISELECT) ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+        dialog.setFileMode((m_ofn.Flags & OFN_ALLOWMULTISELECT) ? QFileDialog::ExistingFiles
+                                                                : QFileDialog::ExistingFile);
     else
         dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, m_bOpenFileDialog || !(m_ofn.Flags & OFN_OVERWRITEPROMPT));

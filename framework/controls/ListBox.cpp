@@ -32,10 +32,10 @@ struct ListItem {
 
 struct ListState {
     std::vector<ListItem> items;
-    int caret = -1;       // the focused item
-    int anchor = -1;      // where a Shift range starts
+    int caret = -1;  // the focused item
+    int anchor = -1; // where a Shift range starts
     int top = 0;
-    int itemHeight = 0;   // 0 until measured
+    int itemHeight = 0; // 0 until measured
     bool focus = false;
     bool tracking = false;
 };
@@ -668,7 +668,8 @@ LRESULT ItemMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         return Valid(s, index) ? (HasStrings(h) ? static_cast<LRESULT>(s.items[static_cast<size_t>(index)].text.size())
                                                 : static_cast<LRESULT>(sizeof(ULONG_PTR)))
                                : LB_ERR;
-    case LB_GETITEMDATA: return Valid(s, index) ? static_cast<LRESULT>(s.items[static_cast<size_t>(index)].data) : LB_ERR;
+    case LB_GETITEMDATA:
+        return Valid(s, index) ? static_cast<LRESULT>(s.items[static_cast<size_t>(index)].data) : LB_ERR;
     case LB_SETITEMDATA:
         if (!Valid(s, index))
             return LB_ERR;
@@ -733,7 +734,11 @@ LRESULT ItemMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 LRESULT PlexoListBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
     switch (Msg) {
-    case WM_CREATE: State(h); Measure(h); UpdateScrollBar(h); return 0;
+    case WM_CREATE:
+        State(h);
+        Measure(h);
+        UpdateScrollBar(h);
+        return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: return KeyDown(h, wParam);
     case WM_CHAR: Char(h, wParam); return 0;
@@ -743,9 +748,7 @@ LRESULT PlexoListBoxProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP: MouseUp(h); return 0;
     case WM_CAPTURECHANGED: State(h).tracking = false; return 0;
     case WM_VSCROLL: return VScroll(h, wParam);
-    case WM_MOUSEWHEEL:
-        SetTop(h, State(h).top - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
-        return 0;
+    case WM_MOUSEWHEEL: SetTop(h, State(h).top - 3 * GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA); return 0;
     case WM_SETFOCUS: Focus(h, true); return 0;
     case WM_KILLFOCUS: Focus(h, false); return 0;
     case WM_SETFONT: {
@@ -797,13 +800,9 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL &bOutside) const
     return LOWORD(r);
 }
 
-void CListBox::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
 {

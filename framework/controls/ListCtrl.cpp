@@ -416,7 +416,8 @@ LRESULT GetNextItem(HWND h, int start, UINT flags)
     const ListViewState &s = State(h);
     for (int i = start + 1; i < static_cast<int>(s.rows.size()); ++i) {
         UINT state = s.rows[static_cast<size_t>(i)].state;
-        if (((flags & LVNI_SELECTED) && !(state & LVIS_SELECTED)) || ((flags & LVNI_FOCUSED) && !(state & LVIS_FOCUSED)))
+        if (((flags & LVNI_SELECTED) && !(state & LVIS_SELECTED)) ||
+            ((flags & LVNI_FOCUSED) && !(state & LVIS_FOCUSED)))
             continue;
         return i;
     }
@@ -567,7 +568,8 @@ LRESULT ItemMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
         auto *lv = reinterpret_cast<const LVITEM *>(lParam);
         return lv ? SetItemState(h, item, lv->state, lv->stateMask) : FALSE;
     }
-    case LVM_GETITEMSTATE: return Valid(s, item) ? static_cast<LRESULT>(s.rows[static_cast<size_t>(item)].state & lParam) : 0;
+    case LVM_GETITEMSTATE:
+        return Valid(s, item) ? static_cast<LRESULT>(s.rows[static_cast<size_t>(item)].state & lParam) : 0;
     case LVM_SETITEMTEXT: {
         auto *lv = reinterpret_cast<const LVITEM *>(lParam);
         if (!lv || !Valid(s, item))
@@ -667,7 +669,11 @@ LRESULT ColumnMessage(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 LRESULT PlexoListViewProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
     switch (Msg) {
-    case WM_CREATE: State(h); Measure(h); UpdateScrollBar(h); return 0;
+    case WM_CREATE:
+        State(h);
+        Measure(h);
+        UpdateScrollBar(h);
+        return 0;
     case WM_SETFONT: {
         LRESULT r = DefWindowProc(h, Msg, wParam, lParam);
         State(h).headerHeight = 0;
@@ -738,7 +744,8 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
         column.mask |= LVCF_SUBITEM;
         column.iSubItem = nSubItem;
     }
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMN, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMN, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&column)));
 }
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
@@ -791,12 +798,14 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     LVITEM item{};
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT) const
 {
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
 }
 
 int CListCtrl::HitTest(CPoint pt, UINT *pFlags) const
@@ -825,13 +834,9 @@ CImageList *CListCtrl::GetImageList(int nImageListType) const
     return nImageListType >= LVSIL_NORMAL && nImageListType <= LVSIL_STATE ? m_pImageLists[nImageListType] : nullptr;
 }
 
-void CListCtrl::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
-void CListCtrl::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+void CListCtrl::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
 {

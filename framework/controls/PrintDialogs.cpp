@@ -125,7 +125,8 @@ void SetUpPrinter(QPrinter &printer, HGLOBAL hDevNames, HGLOBAL hDevMode)
     if (!dm)
         return;
     printer.setPageSize(PageSizeOf(*dm));
-    printer.setPageOrientation(dm->dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(dm->dmOrientation == DMORIENT_LANDSCAPE ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait);
     if ((dm->dmFields & DM_COPIES) && dm->dmCopies > 0)
         printer.setCopyCount(dm->dmCopies);
 }
@@ -141,8 +142,8 @@ void StorePrinter(const QPrinter &printer, HGLOBAL &hDevNames, HGLOBAL hDevMode)
         dm->dmCopies = static_cast<short>(printer.copyCount());
         dm->dmFields |= DM_COPIES;
     }
-    QString name = printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral(PLEXO_PDF_PRINTER_NAME)
-                                                                 : printer.printerName();
+    QString name =
+        printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral(PLEXO_PDF_PRINTER_NAME) : printer.printerName();
     if (name.toUtf8() != QByteArray(static_cast<LPCTSTR>(DevName(hDevNames, 1)))) {
         QByteArray device = name.toUtf8();
         if (dm)
@@ -237,8 +238,7 @@ CString CPageSetupDialog::GetPortName() const
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CDialog)
 
-CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd *pParentWnd)
-    : m_bPrintSetupOnly(bPrintSetupOnly)
+CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd *pParentWnd) : m_bPrintSetupOnly(bPrintSetupOnly)
 {
     m_pParentWnd = pParentWnd;
     m_pd.lStructSize = sizeof(m_pd);

@@ -46,8 +46,8 @@ BOOL CPropertyPage::CreatePage(CPropertySheet *pSheet, const RECT &rcPage)
         return FALSE;
     // A page is a control of its sheet: a child without frame or caption.
     RESOURCE_DIALOG child = *pTemplate;
-    child.dwStyle &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME | DS_MODALFRAME |
-                       WS_VISIBLE);
+    child.dwStyle &=
+        ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME | DS_MODALFRAME | WS_VISIBLE);
     child.dwStyle |= WS_CHILD | DS_CONTROL;
     child.x = child.y = 0;
     if (!CreateIndirect(&child, pSheet))
@@ -75,9 +75,7 @@ void CPropertyPage::OnOK()
     // A page does not end anything: its sheet's owner decides.
 }
 
-void CPropertyPage::OnCancel()
-{
-}
+void CPropertyPage::OnCancel() {}
 
 // ---- CPropertySheet
 
@@ -171,8 +169,8 @@ BOOL CPropertySheet::Create(CWnd *pParentWnd, DWORD dwStyle, DWORD dwExStyle)
     if (pParentWnd)
         m_pParentWnd = pParentWnd;
     if (dwStyle == static_cast<DWORD>(-1))
-        dwStyle = m_pParentWnd ? (WS_CHILD | WS_VISIBLE | WS_TABSTOP)
-                               : (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+        dwStyle =
+            m_pParentWnd ? (WS_CHILD | WS_VISIBLE | WS_TABSTOP) : (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
     LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
     // Creation shows nothing until the first page is in place.
     if (!CreateEx(dwExStyle | WS_EX_CONTROLPARENT, cls, m_strCaption, dwStyle & ~WS_VISIBLE, 0, 0, 100, 100,
@@ -258,7 +256,8 @@ LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case PSM_GETTABCONTROL: return reinterpret_cast<LRESULT>(m_tab.GetSafeHwnd());
-    case PSM_GETCURRENTPAGEHWND: return reinterpret_cast<LRESULT>(GetActivePage() ? GetActivePage()->GetSafeHwnd() : nullptr);
+    case PSM_GETCURRENTPAGEHWND:
+        return reinterpret_cast<LRESULT>(GetActivePage() ? GetActivePage()->GetSafeHwnd() : nullptr);
     case PSM_SETCURSEL: return SetActivePage(static_cast<int>(wParam));
     default: return CWnd::WindowProc(message, wParam, lParam);
     }

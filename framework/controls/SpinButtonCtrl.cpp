@@ -196,8 +196,8 @@ LRESULT SetBuddy(HWND h, HWND hBuddy)
         Unhook(old);
     s.buddy = hBuddy && IsWindow(hBuddy) ? hBuddy : nullptr;
     if (s.buddy && (ControlStyle(h) & UDS_ARROWKEYS)) {
-        auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtr(s.buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BuddyProc)));
+        auto previous =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtr(s.buddy, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BuddyProc)));
         Hooks()[s.buddy] = BuddyHook{h, previous};
     }
     Align(h);
@@ -218,10 +218,12 @@ void Paint(HWND h, HDC hdc)
     }
     const SpinState &s = State(h);
     UINT inactive = IsWindowEnabled(h) ? 0 : DFCS_INACTIVE;
-    dc.DrawFrameControl(&first, DFC_SCROLL, (horizontal ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive |
-                                                (s.pressed == (horizontal ? -1 : 1) ? DFCS_PUSHED : 0));
-    dc.DrawFrameControl(&second, DFC_SCROLL, (horizontal ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive |
-                                                 (s.pressed == (horizontal ? 1 : -1) ? DFCS_PUSHED : 0));
+    dc.DrawFrameControl(&first, DFC_SCROLL,
+                        (horizontal ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive |
+                            (s.pressed == (horizontal ? -1 : 1) ? DFCS_PUSHED : 0));
+    dc.DrawFrameControl(&second, DFC_SCROLL,
+                        (horizontal ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive |
+                            (s.pressed == (horizontal ? 1 : -1) ? DFCS_PUSHED : 0));
 }
 
 void MouseDown(HWND h, LPARAM lParam)

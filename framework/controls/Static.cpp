@@ -91,8 +91,14 @@ void PaintShape(CDC &dc, CRect rc, DWORD type)
     case SS_BLACKFRAME: dc.Draw3dRect(&rc, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME)); break;
     case SS_GRAYFRAME: dc.Draw3dRect(&rc, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW)); break;
     case SS_WHITEFRAME: dc.Draw3dRect(&rc, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW)); break;
-    case SS_ETCHEDHORZ: rc.bottom = rc.top + 2; dc.DrawEdge(&rc, EDGE_ETCHED, BF_TOP | BF_BOTTOM); break;
-    case SS_ETCHEDVERT: rc.right = rc.left + 2; dc.DrawEdge(&rc, EDGE_ETCHED, BF_LEFT | BF_RIGHT); break;
+    case SS_ETCHEDHORZ:
+        rc.bottom = rc.top + 2;
+        dc.DrawEdge(&rc, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
+        break;
+    case SS_ETCHEDVERT:
+        rc.right = rc.left + 2;
+        dc.DrawEdge(&rc, EDGE_ETCHED, BF_LEFT | BF_RIGHT);
+        break;
     case SS_ETCHEDFRAME: dc.DrawEdge(&rc, EDGE_ETCHED, BF_RECT); break;
     default: break;
     }

@@ -130,7 +130,8 @@ void Paint(HWND h, HDC hdc)
         dc.DrawEdge(&tab, EDGE_RAISED, BF_LEFT | BF_TOP | BF_RIGHT | BF_SOFT);
         const std::string &text = s.items[static_cast<size_t>(i)].text;
         CRect label = tab;
-        dc.DrawText(CString(text.c_str(), static_cast<int>(text.size())), &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        dc.DrawText(CString(text.c_str(), static_cast<int>(text.size())), &label,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         if (selected && s.focus) {
             label.DeflateRect(3, 3);
             dc.DrawFocusRect(&label);

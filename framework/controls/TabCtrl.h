@@ -21,23 +21,30 @@ public:
     LONG InsertItem(int nItem, LPCTSTR lpszItem);
     LONG InsertItem(int nItem, TCITEM *pTabCtrlItem)
     {
-        return static_cast<LONG>(SendMessage(TCM_INSERTITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+        return static_cast<LONG>(
+            SendMessage(TCM_INSERTITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
     }
     BOOL GetItem(int nItem, TCITEM *pTabCtrlItem) const
     {
-        return static_cast<BOOL>(SendMessage(TCM_GETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+        return static_cast<BOOL>(
+            SendMessage(TCM_GETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
     }
     BOOL SetItem(int nItem, TCITEM *pTabCtrlItem)
     {
-        return static_cast<BOOL>(SendMessage(TCM_SETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+        return static_cast<BOOL>(
+            SendMessage(TCM_SETITEM, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
     }
     BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, static_cast<WPARAM>(nItem))); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(TCM_DELETEALLITEMS)); }
     BOOL GetItemRect(int nItem, LPRECT lpRect) const
     {
-        return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
+        return static_cast<BOOL>(
+            SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(lpRect)));
     }
     // FALSE: the display area of a window rectangle; TRUE: the window
     // rectangle around a display area.
-    void AdjustRect(BOOL bLarger, LPRECT lpRect) { SendMessage(TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect)); }
+    void AdjustRect(BOOL bLarger, LPRECT lpRect)
+    {
+        SendMessage(TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect));
+    }
 };

@@ -175,7 +175,8 @@ void HookTool(HWND tip, HWND hTool)
 {
     if (!hTool || !IsWindow(hTool) || ToolHooks().count(hTool))
         return;
-    auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(hTool, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolWindowProc)));
+    auto previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtr(hTool, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolWindowProc)));
     ToolHooks()[hTool] = ToolHook{tip, previous};
 }
 

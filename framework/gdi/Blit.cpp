@@ -29,8 +29,7 @@ struct AxisMap {
     std::vector<int> first;
     std::vector<int> count;
 
-    AxisMap(int dstLen, int srcStart, int srcLen, bool flip, int visibleFrom, int visibleTo)
-        : from(visibleFrom)
+    AxisMap(int dstLen, int srcStart, int srcLen, bool flip, int visibleFrom, int visibleTo) : from(visibleFrom)
     {
         size_t n = visibleTo > visibleFrom ? static_cast<size_t>(visibleTo - visibleFrom) : 0;
         first.resize(n);
@@ -236,8 +235,8 @@ bool CopyRows(HDC dst, const Normalized &d, const Blit::Source &src, const QRegi
     for (const QRect &area : visible) {
         QRect r = area.intersected(readable);
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            const uint32_t *from = reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) +
-                                   (r.left() - d.x + s.x);
+            const uint32_t *from =
+                reinterpret_cast<const uint32_t *>(image.constScanLine(y - d.y + s.y)) + (r.left() - d.x + s.x);
             uint32_t *to = reinterpret_cast<uint32_t *>(target.scanLine(y)) + r.left();
             uint32_t keep = src.colourOnly ? 0x00FFFFFFu : 0xFFFFFFFFu;
             std::transform(from, from + r.width(), to, [&](uint32_t word) { return store.Store(word & keep); });
@@ -255,7 +254,8 @@ Rect DeviceRect(HDC h, int x, int y, int w, int h2)
     // Kept well inside the int range, so sizes and far edges cannot overflow.
     auto clamp = [](long long v) { return static_cast<LONG>(std::clamp(v, -kCoordLimit, kCoordLimit)); };
     POINT a = h->state.mapping.ToDevice(POINT{clamp(x), clamp(y)});
-    POINT b = h->state.mapping.ToDevice(POINT{clamp(static_cast<long long>(x) + w), clamp(static_cast<long long>(y) + h2)});
+    POINT b =
+        h->state.mapping.ToDevice(POINT{clamp(static_cast<long long>(x) + w), clamp(static_cast<long long>(y) + h2)});
     a.x = clamp(a.x), a.y = clamp(a.y), b.x = clamp(b.x), b.y = clamp(b.y);
     return Rect{a.x, a.y, b.x - a.x, b.y - a.y};
 }
@@ -307,8 +307,7 @@ BOOL Run(HDC dst, const Rect &dstRect, const Source *src, DWORD rop)
         const PixelStore store = dst->Store();
         for (const QRect &part : visible)
             Transfer(
-                dst, d, part, source.get(), pattern, table,
-                [&](int x, int y) { return bits[y * stride + x]; },
+                dst, d, part, source.get(), pattern, table, [&](int x, int y) { return bits[y * stride + x]; },
                 [&](int x, int y, uint32_t v) { bits[y * stride + x] = store.Store(v); });
         dst->Drawn(area);
         return TRUE;

@@ -86,10 +86,22 @@ HDC CDC::Detach()
     return h;
 }
 
-void CDC::SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
-void CDC::SetOutputDC(HDC hDC) { m_hDC = hDC; }
-void CDC::ReleaseAttribDC() { m_hAttribDC = nullptr; }
-void CDC::ReleaseOutputDC() { m_hDC = nullptr; }
+void CDC::SetAttribDC(HDC hDC)
+{
+    m_hAttribDC = hDC;
+}
+void CDC::SetOutputDC(HDC hDC)
+{
+    m_hDC = hDC;
+}
+void CDC::ReleaseAttribDC()
+{
+    m_hAttribDC = nullptr;
+}
+void CDC::ReleaseOutputDC()
+{
+    m_hDC = nullptr;
+}
 
 BOOL CDC::CreateCompatibleDC(CDC *pDC)
 {
@@ -276,11 +288,11 @@ CBitmap *CDC::GetCurrentBitmap() const
 }
 
 // Attribute getters read the attribute context.
-#define PLEXO_DC_ATTRIBUTE(Type, Getter, field, invalid)                                                    \
-    Type CDC::Getter() const                                                                                       \
-    {                                                                                                              \
-        HDC h = Attr(this);                                                                                        \
-        return h ? static_cast<Type>(h->state.field) : invalid;                                                    \
+#define PLEXO_DC_ATTRIBUTE(Type, Getter, field, invalid)                                                               \
+    Type CDC::Getter() const                                                                                           \
+    {                                                                                                                  \
+        HDC h = Attr(this);                                                                                            \
+        return h ? static_cast<Type>(h->state.field) : invalid;                                                        \
     }
 
 PLEXO_DC_ATTRIBUTE(COLORREF, GetTextColor, textColor, CLR_INVALID)
@@ -396,4 +408,3 @@ CPoint CDC::SetBrushOrg(int x, int y)
     POINT previous = SetBoth<POINT>(this, Attr(this), POINT{x, y}, POINT{0, 0}, &DCState::brushOrg);
     return CPoint(previous);
 }
-

@@ -280,8 +280,8 @@ public:
     {
         return ExtTextOut(x, y, nOptions, lpRect, str, static_cast<UINT>(str.GetLength()), lpDxWidths);
     }
-    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
-                        const INT *lpnTabStopPositions, int nTabOrigin);
+    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, const INT *lpnTabStopPositions,
+                        int nTabOrigin);
     CSize TabbedTextOut(int x, int y, const CString &str, int nTabPositions, const INT *lpnTabStopPositions,
                         int nTabOrigin)
     {
@@ -371,8 +371,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 BOOL TextOut(HDC hdc, int x, int y, LPCTSTR lpString, int c);
-BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCTSTR lpString, UINT c,
-                const INT *lpDx);
+BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCTSTR lpString, UINT c, const INT *lpDx);
 BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm);
 int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
 int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr);
@@ -398,12 +397,12 @@ int SetStretchBltMode(HDC hdc, int mode);
 // the program's bits stay in that layout (DibSection.h).
 int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc, int ySrc, int SrcWidth,
                   int SrcHeight, const void *lpBits, const BITMAPINFO *lpbmi, UINT iUsage, DWORD rop);
-int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
-                      UINT cLines, const void *lpvBits, const BITMAPINFO *lpbmi, UINT ColorUse);
+int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan, UINT cLines,
+                      const void *lpvBits, const BITMAPINFO *lpbmi, UINT ColorUse);
 int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPBITMAPINFO lpbmi, UINT usage);
 int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits, const BITMAPINFO *lpbmi,
               UINT ColorUse);
-HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, const void *pjBits,
-                       const BITMAPINFO *pbmi, UINT iUsage);
+HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, const void *pjBits, const BITMAPINFO *pbmi,
+                       UINT iUsage);
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, void **ppvBits, void *hSection, DWORD offset);
 BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, void *pMesh, ULONG nMesh, ULONG ulMode);

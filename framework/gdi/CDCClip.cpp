@@ -112,8 +112,10 @@ int CDC::OffsetClipRgn(int x, int y)
             return SIMPLEREGION;
         SIZE d = h->state.mapping.SizeToDevice(SIZE{x, y});
         // Sizes convert as magnitudes; keep the direction of the logical offset on the device.
-        if (h->state.mapping.ScaleX() < 0) d.cx = -d.cx;
-        if (h->state.mapping.ScaleY() < 0) d.cy = -d.cy;
+        if (h->state.mapping.ScaleX() < 0)
+            d.cx = -d.cx;
+        if (h->state.mapping.ScaleY() < 0)
+            d.cy = -d.cy;
         h->state.clip.translate(d.cx, d.cy);
         return RegionUtil::Type(h->state.clip);
     });

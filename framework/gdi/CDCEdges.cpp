@@ -12,7 +12,8 @@ QRect DeviceRect(HDC h, int l, int t, int r, int b)
 {
     POINT a = h->state.mapping.ToDevice(POINT{l, t});
     POINT c = h->state.mapping.ToDevice(POINT{r, b});
-    return QRect(QPoint(std::min(a.x, c.x), std::min(a.y, c.y)), QPoint(std::max(a.x, c.x) - 1, std::max(a.y, c.y) - 1));
+    return QRect(QPoint(std::min(a.x, c.x), std::min(a.y, c.y)),
+                 QPoint(std::max(a.x, c.x) - 1, std::max(a.y, c.y) - 1));
 }
 
 // Fills a logical rectangle with a colour, leaving the context's colours alone.
@@ -62,10 +63,14 @@ void DrawRing(CDC *dc, RECT &rc, UINT flags, EdgeColors colors)
         Fill(dc, rc.left, rc.bottom - 1, rc.right, rc.bottom, colors.bottomRight);
     if (flags & BF_RIGHT)
         Fill(dc, rc.right - 1, rc.top, rc.right, rc.bottom, colors.bottomRight);
-    if (flags & BF_LEFT) ++rc.left;
-    if (flags & BF_TOP) ++rc.top;
-    if (flags & BF_RIGHT) --rc.right;
-    if (flags & BF_BOTTOM) --rc.bottom;
+    if (flags & BF_LEFT)
+        ++rc.left;
+    if (flags & BF_TOP)
+        ++rc.top;
+    if (flags & BF_RIGHT)
+        --rc.right;
+    if (flags & BF_BOTTOM)
+        --rc.bottom;
 }
 
 void DrawDiagonal(CDC *dc, const RECT &rc, UINT edge, UINT flags)
@@ -94,11 +99,19 @@ void DrawArrow(CDC *dc, const RECT &rc, int direction, COLORREF color, int shift
     for (int i = 0; i < size; ++i) {
         int half = size - 1 - i;
         switch (direction) {
-        case DFCS_SCROLLUP: Fill(dc, cx - half, cy - size / 2 + half, cx + half + 1, cy - size / 2 + half + 1, color); break;
+        case DFCS_SCROLLUP:
+            Fill(dc, cx - half, cy - size / 2 + half, cx + half + 1, cy - size / 2 + half + 1, color);
+            break;
         case DFCS_SCROLLDOWN:
-        case DFCS_SCROLLCOMBOBOX: Fill(dc, cx - half, cy - size / 2 + i, cx + half + 1, cy - size / 2 + i + 1, color); break;
-        case DFCS_SCROLLLEFT: Fill(dc, cx - size / 2 + half, cy - half, cx - size / 2 + half + 1, cy + half + 1, color); break;
-        case DFCS_SCROLLRIGHT: Fill(dc, cx - size / 2 + i, cy - half, cx - size / 2 + i + 1, cy + half + 1, color); break;
+        case DFCS_SCROLLCOMBOBOX:
+            Fill(dc, cx - half, cy - size / 2 + i, cx + half + 1, cy - size / 2 + i + 1, color);
+            break;
+        case DFCS_SCROLLLEFT:
+            Fill(dc, cx - size / 2 + half, cy - half, cx - size / 2 + half + 1, cy + half + 1, color);
+            break;
+        case DFCS_SCROLLRIGHT:
+            Fill(dc, cx - size / 2 + i, cy - half, cx - size / 2 + i + 1, cy + half + 1, color);
+            break;
         default: break;
         }
     }
@@ -147,7 +160,8 @@ void DrawCheckBox(CDC *dc, const RECT &rc, UINT state)
     bool grey = (state & (DFCS_PUSHED | DFCS_INACTIVE)) != 0;
     Fill(dc, box.left, box.top, box.right, box.bottom, GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW));
     if (state & DFCS_CHECKED) {
-        COLORREF mark = GetSysColor((state & DFCS_INACTIVE) || (state & DFCS_BUTTON3STATE) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+        COLORREF mark =
+            GetSysColor((state & DFCS_INACTIVE) || (state & DFCS_BUTTON3STATE) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
         int w = box.right - box.left, h = box.bottom - box.top;
         DrawCheckMark(dc, box.left + (w - 7) / 2, box.top + (h - 7) / 2, mark);
     }
@@ -190,7 +204,8 @@ void DrawRadio(CDC *dc, const RECT &rc, UINT state)
     ring(0, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
     BoxShape centre = ring(1, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
     bool grey = (state & (DFCS_PUSHED | DFCS_INACTIVE)) != 0;
-    renderer->FillShape(centre, nullptr, Paints::ForSolid(GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW), R2_COPYPEN, h->IsMono()));
+    renderer->FillShape(centre, nullptr,
+                        Paints::ForSolid(GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW), R2_COPYPEN, h->IsMono()));
     if (state & DFCS_CHECKED) {
         BoxShape dot = centre.Deflated(2.5, 2.5);
         dot.kind = BoxShape::Ellipse;
@@ -309,8 +324,7 @@ BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags)
             DrawRing(this, rc, sides, InnerColors(nEdge, nFlags));
     }
     if (nFlags & BF_MIDDLE)
-        Fill(this, rc.left, rc.top, rc.right, rc.bottom,
-             GetSysColor((nFlags & BF_MONO) ? COLOR_WINDOW : COLOR_3DFACE));
+        Fill(this, rc.left, rc.top, rc.right, rc.bottom, GetSysColor((nFlags & BF_MONO) ? COLOR_WINDOW : COLOR_3DFACE));
     if (nFlags & BF_ADJUST)
         *lpRect = rc;
     return TRUE;
@@ -361,7 +375,8 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
         } else {
             DrawButtonFace(this, rc, nState & ~DFCS_PUSHED);
         }
-        DrawGlyph(nState, [&](COLORREF c, int shift) { DrawArrow(this, whole, static_cast<int>(nState & 0xFF), c, shift); });
+        DrawGlyph(nState,
+                  [&](COLORREF c, int shift) { DrawArrow(this, whole, static_cast<int>(nState & 0xFF), c, shift); });
         break;
     case DFC_MENU:
     case DFC_POPUPMENU: {
@@ -377,8 +392,7 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
         }
         break;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
     if (nState & DFCS_ADJUSTRECT)
         InflateRect(lpRect, -2, -2);

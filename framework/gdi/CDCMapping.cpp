@@ -34,7 +34,8 @@ int CDC::GetMapMode() const
 int CDC::SetMapMode(int nMapMode)
 {
     MappingRecord record(m_hDC, Emf::SETMAPMODE);
-    return OnBoth<int>(this, 0, [&](CoordinateMapping &m, HDC__ &dc) { return m.SetMapMode(nMapMode, dc.dpiX, dc.dpiY); });
+    return OnBoth<int>(this, 0,
+                       [&](CoordinateMapping &m, HDC__ &dc) { return m.SetMapMode(nMapMode, dc.dpiX, dc.dpiY); });
 }
 
 CPoint CDC::GetViewportOrg() const

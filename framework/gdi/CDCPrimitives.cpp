@@ -79,7 +79,10 @@ void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int widt
     }
     switch (pen.style & PS_JOIN_MASK) {
     case PS_JOIN_BEVEL: stroker.setJoinStyle(Qt::BevelJoin); break;
-    case PS_JOIN_MITER: stroker.setJoinStyle(Qt::MiterJoin); stroker.setMiterLimit(10); break;
+    case PS_JOIN_MITER:
+        stroker.setJoinStyle(Qt::MiterJoin);
+        stroker.setMiterLimit(10);
+        break;
     default: stroker.setJoinStyle(Qt::RoundJoin); break;
     }
     if (pen.IsGeometric()) {
@@ -206,8 +209,7 @@ BoxShape MakeBox(HDC h, BoxShape::Kind kind, int x1, int y1, int x2, int y2)
 std::vector<QPoint> ArcPoints(HDC h, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     QRect box = DeviceBox(h, x1, y1, x2, y2);
-    return ShapeGeometry::Arc(box, Device(h, x3, y3), Device(h, x4, y4),
-                              h->state.arcDirection == AD_CLOCKWISE);
+    return ShapeGeometry::Arc(box, Device(h, x3, y3), Device(h, x4, y4), h->state.arcDirection == AD_CLOCKWISE);
 }
 
 // The path being recorded, or NULL when drawing calls draw.
@@ -241,12 +243,13 @@ void RecordEllipse(GdiPath &path, const QRect &box)
     const double k = 0.5522847498;
     double l = box.left(), t = box.top(), r = box.right() + 1.0, b = box.bottom() + 1.0;
     double cx = (l + r) / 2, cy = (t + b) / 2, rx = (r - l) / 2, ry = (b - t) / 2;
-    auto at = [](double x, double y) { return QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))); };
-    std::vector<QPoint> pts = {at(r, cy),
-                               at(r, cy - k * ry), at(cx + k * rx, t), at(cx, t),
-                               at(cx - k * rx, t), at(l, cy - k * ry), at(l, cy),
-                               at(l, cy + k * ry), at(cx - k * rx, b), at(cx, b),
-                               at(cx + k * rx, b), at(r, cy + k * ry), at(r, cy)};
+    auto at = [](double x, double y) {
+        return QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+    };
+    std::vector<QPoint> pts = {at(r, cy),          at(r, cy - k * ry), at(cx + k * rx, t), at(cx, t),
+                               at(cx - k * rx, t), at(l, cy - k * ry), at(l, cy),          at(l, cy + k * ry),
+                               at(cx - k * rx, b), at(cx, b),          at(cx + k * rx, b), at(r, cy + k * ry),
+                               at(r, cy)};
     path.ClosedFigure(pts, std::vector<BYTE>(12, PT_BEZIERTO));
 }
 
@@ -422,9 +425,9 @@ BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 BOOL CDC::Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 {
-    return lpRect ? Arc(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
-                        ptEnd.y)
-                  : FALSE;
+    return lpRect
+               ? Arc(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y)
+               : FALSE;
 }
 
 BOOL CDC::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -583,9 +586,9 @@ BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 BOOL CDC::Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 {
-    return lpRect ? Pie(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
-                        ptEnd.y)
-                  : FALSE;
+    return lpRect
+               ? Pie(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y)
+               : FALSE;
 }
 
 BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -599,9 +602,9 @@ BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 
 BOOL CDC::Chord(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 {
-    return lpRect ? Chord(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y,
-                          ptEnd.x, ptEnd.y)
-                  : FALSE;
+    return lpRect
+               ? Chord(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y)
+               : FALSE;
 }
 
 BOOL CDC::Polygon(const POINT *lpPoints, int nCount)
@@ -766,8 +769,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     }
     auto r = Renderer::For(m_hDC);
     if (r)
-        r->FillRect(DeviceFillRect(m_hDC, lpRect),
-                    Paints::ForSolid(m_hDC->Colour(clr), R2_COPYPEN, m_hDC->IsMono()));
+        r->FillRect(DeviceFillRect(m_hDC, lpRect), Paints::ForSolid(m_hDC->Colour(clr), R2_COPYPEN, m_hDC->IsMono()));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
@@ -785,9 +787,9 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush *pBrush)
         const RECT &r = *lpRect;
         if (r.right <= r.left || r.bottom <= r.top)
             return;
-        for (const RECT band : {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
-                                RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1},
-                                RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}})
+        for (const RECT band :
+             {RECT{r.left, r.top, r.right, r.top + 1}, RECT{r.left, r.bottom - 1, r.right, r.bottom},
+              RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1}, RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}})
             if (band.right > band.left && band.bottom > band.top)
                 recorder->FillWithBrush(band, pBrush->m_hObject);
         return;

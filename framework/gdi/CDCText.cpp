@@ -160,15 +160,14 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
     return ToLogical(h, extent.cx, extent.cy);
 }
 
-CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
-                               const INT *lpnTabStopPositions) const
+CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, const INT *lpnTabStopPositions) const
 {
     HDC h = AttrOf(this);
     if (!h || nCount < 0 || (nCount > 0 && !lpszString))
         return CSize(0, 0);
     auto font = FontOf(h);
-    CSize extent = TabbedLayout(h, *font, Decode(lpszString, nCount), nTabPositions, lpnTabStopPositions, 0, 0,
-                                nullptr);
+    CSize extent =
+        TabbedLayout(h, *font, Decode(lpszString, nCount), nTabPositions, lpnTabStopPositions, 0, 0, nullptr);
     return ToLogical(h, extent.cx, extent.cy);
 }
 
@@ -248,8 +247,8 @@ int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
     if (!h || nCount <= 0 || !lpszFacename)
         return 0;
     const char *face = h->state.font->logFont.lfFaceName;
-    QByteArray name = face[0] ? QByteArray(face, static_cast<int>(strnlen(face, LF_FACESIZE)))
-                              : FontOf(h)->family.toUtf8();
+    QByteArray name =
+        face[0] ? QByteArray(face, static_cast<int>(strnlen(face, LF_FACESIZE))) : FontOf(h)->family.toUtf8();
     int n = std::min<int>(nCount - 1, static_cast<int>(name.size()));
     std::memcpy(lpszFacename, name.constData(), static_cast<size_t>(n));
     lpszFacename[n] = 0;
@@ -273,7 +272,8 @@ BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
     QFontMetrics fm(font->font);
     for (UINT c = nFirstChar; c <= nLastChar; ++c) {
         char32_t code = c;
-        lpBuffer[c - nFirstChar] = LogicalX(h, fm.horizontalAdvance(QString::fromUcs4(&code, 1)) + TextRendering::CharExtra(h));
+        lpBuffer[c - nFirstChar] =
+            LogicalX(h, fm.horizontalAdvance(QString::fromUcs4(&code, 1)) + TextRendering::CharExtra(h));
     }
     return TRUE;
 }

@@ -105,8 +105,8 @@ void CoordinateMapping::AdjustIsotropic()
 
 bool CoordinateMapping::IsIdentity() const
 {
-    return windowExt.cx == viewportExt.cx && windowExt.cy == viewportExt.cy && windowOrg.x == 0 &&
-           windowOrg.y == 0 && viewportOrg.x == 0 && viewportOrg.y == 0;
+    return windowExt.cx == viewportExt.cx && windowExt.cy == viewportExt.cy && windowOrg.x == 0 && windowOrg.y == 0 &&
+           viewportOrg.x == 0 && viewportOrg.y == 0;
 }
 
 QPointF CoordinateMapping::ToDeviceF(double x, double y) const

@@ -32,18 +32,54 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type)
     }
 }
 
-int SaveDC(HDC hdc) { return hdc ? Of(hdc)->SaveDC() : 0; }
-BOOL RestoreDC(HDC hdc, int nSavedDC) { return hdc ? Of(hdc)->RestoreDC(nSavedDC) : FALSE; }
-COLORREF SetTextColor(HDC hdc, COLORREF color) { return hdc ? Of(hdc)->SetTextColor(color) : CLR_INVALID; }
-COLORREF GetTextColor(HDC hdc) { return hdc ? Of(hdc)->GetTextColor() : CLR_INVALID; }
-COLORREF SetBkColor(HDC hdc, COLORREF color) { return hdc ? Of(hdc)->SetBkColor(color) : CLR_INVALID; }
-COLORREF GetBkColor(HDC hdc) { return hdc ? Of(hdc)->GetBkColor() : CLR_INVALID; }
-int SetBkMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetBkMode(mode) : 0; }
-int GetBkMode(HDC hdc) { return hdc ? Of(hdc)->GetBkMode() : 0; }
-int SetROP2(HDC hdc, int rop2) { return hdc ? Of(hdc)->SetROP2(rop2) : 0; }
-int SetStretchBltMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetStretchBltMode(mode) : 0; }
-int SetMapMode(HDC hdc, int mode) { return hdc ? Of(hdc)->SetMapMode(mode) : 0; }
-UINT SetTextAlign(HDC hdc, UINT align) { return hdc ? Of(hdc)->SetTextAlign(align) : GDI_ERROR; }
+int SaveDC(HDC hdc)
+{
+    return hdc ? Of(hdc)->SaveDC() : 0;
+}
+BOOL RestoreDC(HDC hdc, int nSavedDC)
+{
+    return hdc ? Of(hdc)->RestoreDC(nSavedDC) : FALSE;
+}
+COLORREF SetTextColor(HDC hdc, COLORREF color)
+{
+    return hdc ? Of(hdc)->SetTextColor(color) : CLR_INVALID;
+}
+COLORREF GetTextColor(HDC hdc)
+{
+    return hdc ? Of(hdc)->GetTextColor() : CLR_INVALID;
+}
+COLORREF SetBkColor(HDC hdc, COLORREF color)
+{
+    return hdc ? Of(hdc)->SetBkColor(color) : CLR_INVALID;
+}
+COLORREF GetBkColor(HDC hdc)
+{
+    return hdc ? Of(hdc)->GetBkColor() : CLR_INVALID;
+}
+int SetBkMode(HDC hdc, int mode)
+{
+    return hdc ? Of(hdc)->SetBkMode(mode) : 0;
+}
+int GetBkMode(HDC hdc)
+{
+    return hdc ? Of(hdc)->GetBkMode() : 0;
+}
+int SetROP2(HDC hdc, int rop2)
+{
+    return hdc ? Of(hdc)->SetROP2(rop2) : 0;
+}
+int SetStretchBltMode(HDC hdc, int mode)
+{
+    return hdc ? Of(hdc)->SetStretchBltMode(mode) : 0;
+}
+int SetMapMode(HDC hdc, int mode)
+{
+    return hdc ? Of(hdc)->SetMapMode(mode) : 0;
+}
+UINT SetTextAlign(HDC hdc, UINT align)
+{
+    return hdc ? Of(hdc)->SetTextAlign(align) : GDI_ERROR;
+}
 
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
@@ -98,7 +134,10 @@ int SelectClipRgn(HDC hdc, HRGN hrgn)
     return Of(hdc)->SelectClipRgn(hrgn ? CRgn::FromHandle(hrgn) : nullptr);
 }
 
-int GetClipBox(HDC hdc, LPRECT lprect) { return hdc ? Of(hdc)->GetClipBox(lprect) : ERROR; }
+int GetClipBox(HDC hdc, LPRECT lprect)
+{
+    return hdc ? Of(hdc)->GetClipBox(lprect) : ERROR;
+}
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt)
 {
@@ -110,9 +149,18 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt)
     return TRUE;
 }
 
-BOOL LineTo(HDC hdc, int x, int y) { return hdc ? Of(hdc)->LineTo(x, y) : FALSE; }
-BOOL Polyline(HDC hdc, const POINT *apt, int cpt) { return hdc ? Of(hdc)->Polyline(apt, cpt) : FALSE; }
-BOOL Polygon(HDC hdc, const POINT *apt, int cpt) { return hdc ? Of(hdc)->Polygon(apt, cpt) : FALSE; }
+BOOL LineTo(HDC hdc, int x, int y)
+{
+    return hdc ? Of(hdc)->LineTo(x, y) : FALSE;
+}
+BOOL Polyline(HDC hdc, const POINT *apt, int cpt)
+{
+    return hdc ? Of(hdc)->Polyline(apt, cpt) : FALSE;
+}
+BOOL Polygon(HDC hdc, const POINT *apt, int cpt)
+{
+    return hdc ? Of(hdc)->Polygon(apt, cpt) : FALSE;
+}
 
 BOOL PolyPolyline(HDC hdc, const POINT *apt, const DWORD *asz, DWORD csz)
 {
@@ -144,16 +192,28 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom)
     return hdc ? Of(hdc)->Ellipse(left, top, right, bottom) : FALSE;
 }
 
-COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) { return hdc ? Of(hdc)->SetPixel(x, y, color) : CLR_INVALID; }
-COLORREF GetPixel(HDC hdc, int x, int y) { return hdc ? Of(hdc)->GetPixel(x, y) : CLR_INVALID; }
-BOOL TextOut(HDC hdc, int x, int y, LPCTSTR lpString, int c) { return hdc ? Of(hdc)->TextOut(x, y, lpString, c) : FALSE; }
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color)
+{
+    return hdc ? Of(hdc)->SetPixel(x, y, color) : CLR_INVALID;
+}
+COLORREF GetPixel(HDC hdc, int x, int y)
+{
+    return hdc ? Of(hdc)->GetPixel(x, y) : CLR_INVALID;
+}
+BOOL TextOut(HDC hdc, int x, int y, LPCTSTR lpString, int c)
+{
+    return hdc ? Of(hdc)->TextOut(x, y, lpString, c) : FALSE;
+}
 
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCTSTR lpString, UINT c, const INT *lpDx)
 {
     return hdc ? Of(hdc)->ExtTextOut(x, y, options, lprect, lpString, c, lpDx) : FALSE;
 }
 
-BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm) { return hdc ? Of(hdc)->GetTextMetrics(lptm) : FALSE; }
+BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm)
+{
+    return hdc ? Of(hdc)->GetTextMetrics(lptm) : FALSE;
+}
 
 int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format)
 {
@@ -193,7 +253,10 @@ BOOL DrawFocusRect(HDC hdc, const RECT *lprc)
     return TRUE;
 }
 
-BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) { return hdc ? Of(hdc)->DrawEdge(qrc, edge, grfFlags) : FALSE; }
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags)
+{
+    return hdc ? Of(hdc)->DrawEdge(qrc, edge, grfFlags) : FALSE;
+}
 
 BOOL DrawFrameControl(HDC hdc, LPRECT lprc, UINT uType, UINT uState)
 {

@@ -45,9 +45,9 @@ struct DCState {
     CoordinateMapping mapping;
     POINT brushOrg{0, 0};
     POINT currentPos{0, 0};
-    bool clipped = false;  // false: the whole target is visible
-    QRegion clip;          // device pixels, when clipped
-    GdiPath path;          // device pixels
+    bool clipped = false; // false: the whole target is visible
+    QRegion clip;         // device pixels, when clipped
+    GdiPath path;         // device pixels
 };
 
 struct HDC__ {
@@ -56,20 +56,20 @@ struct HDC__ {
     Target target = Target::Memory;
     DCState state;
     std::vector<DCState> saved;
-    QImage *externalImage = nullptr;     // Image target, owned by the caller
-    QPaintDevice *device = nullptr;      // Device target, owned by the caller
-    std::unique_ptr<QPainter> painter;   // open for the whole life of a Device target
+    QImage *externalImage = nullptr;   // Image target, owned by the caller
+    QPaintDevice *device = nullptr;    // Device target, owned by the caller
+    std::unique_ptr<QPainter> painter; // open for the whole life of a Device target
     bool printing = false;
     int dpiX = 96;
     int dpiY = 96;
-    QSize physicalSize;                  // printers: the whole sheet in device pixels
-    QPoint physicalOffset;               // printers: the printable area's offset
+    QSize physicalSize;    // printers: the whole sheet in device pixels
+    QPoint physicalOffset; // printers: the printable area's offset
     // The system clip (a window's update region while it paints): it limits
     // drawing under the program's own clip, which SelectClipRgn(NULL) resets.
     bool systemClipped = false;
-    QRegion systemClip;                  // device pixels
-    HGDIOBJ defaultBitmap = nullptr;     // memory contexts: the bitmap they start with
-    int pagesStarted = 0;                // printers: pages begun since StartDoc
+    QRegion systemClip;              // device pixels
+    HGDIOBJ defaultBitmap = nullptr; // memory contexts: the bitmap they start with
+    int pagesStarted = 0;            // printers: pages begun since StartDoc
     // Paint devices cannot be read back; the last block transfer's pixels
     // (alpha 0 where it left the target alone) stand in for the destination
     // of the next transfer to the same rectangle, as masked drawing needs.

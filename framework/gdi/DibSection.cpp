@@ -12,8 +12,8 @@ namespace {
 
 bool SharesImage(const DibCodec::Layout &layout)
 {
-    return layout.bitCount == 32 && layout.topDown && layout.masks[0] == 0x00FF0000 &&
-           layout.masks[1] == 0x0000FF00 && layout.masks[2] == 0x000000FF;
+    return layout.bitCount == 32 && layout.topDown && layout.masks[0] == 0x00FF0000 && layout.masks[1] == 0x0000FF00 &&
+           layout.masks[2] == 0x000000FF;
 }
 
 } // namespace

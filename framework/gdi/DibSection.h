@@ -15,9 +15,9 @@
 
 struct DibSectionBits {
     DibCodec::Layout layout;
-    BITMAPINFOHEADER header{};  // as the program described it
-    std::vector<BYTE> bits;     // what bmBits points at; never resized
-    std::vector<BYTE> synced;   // the bits as the image last matched them
+    BITMAPINFOHEADER header{}; // as the program described it
+    std::vector<BYTE> bits;    // what bmBits points at; never resized
+    std::vector<BYTE> synced;  // the bits as the image last matched them
     DibCodec::NearestCache nearest;
 };
 

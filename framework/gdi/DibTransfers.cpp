@@ -61,9 +61,7 @@ bool FormatOf(const BITMAPINFO *info, DibCodec::Layout &layout)
     switch (h.biBitCount) {
     case 1:
     case 4:
-    case 8:
-        layout.colours = DibCodec::StandardTable(h.biBitCount);
-        return h.biCompression == BI_RGB;
+    case 8: layout.colours = DibCodec::StandardTable(h.biBitCount); return h.biCompression == BI_RGB;
     case 24: return h.biCompression == BI_RGB;
     case 16:
     case 32: {
@@ -113,8 +111,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
     return SrcHeight < 0 ? -SrcHeight : SrcHeight;
 }
 
-int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan,
-                      UINT cLines, const void *lpvBits, const BITMAPINFO *lpbmi, UINT ColorUse)
+int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan, UINT cLines,
+                      const void *lpvBits, const BITMAPINFO *lpbmi, UINT ColorUse)
 {
     DibCodec::Layout layout;
     if (!hdc || !lpvBits || !DibCodec::Read(lpbmi, ColorUse, PaletteOf(hdc), layout))
@@ -203,8 +201,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPB
     return static_cast<int>(lines);
 }
 
-int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits, const BITMAPINFO *lpbmi,
-              UINT ColorUse)
+int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits, const BITMAPINFO *lpbmi, UINT ColorUse)
 {
     auto bm = BitmapOf(hbm);
     DibCodec::Layout layout;
@@ -225,7 +222,8 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     } else {
         DibCodec::Decode(layout, lpBits, static_cast<int>(start), static_cast<int>(lines), decoded);
     }
-    int bandTop = layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
+    int bandTop =
+        layout.topDown ? static_cast<int>(start) : static_cast<int>(layout.height) - static_cast<int>(start + lines);
     QImage &target = bm->Current();
     int rows = std::min(bandTop + static_cast<int>(lines), target.height());
     int cols = std::min(static_cast<int>(layout.width), target.width());
@@ -241,8 +239,8 @@ int SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void *lpBits,
     return static_cast<int>(lines);
 }
 
-HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, const void *pjBits,
-                       const BITMAPINFO *pbmi, UINT iUsage)
+HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, const void *pjBits, const BITMAPINFO *pbmi,
+                       UINT iUsage)
 {
     if (!pbmih || pbmih->biSize < kBitmapInfoHeaderSize || pbmih->biWidth <= 0 || pbmih->biHeight == 0 ||
         pbmih->biHeight == (-2147483647 - 1))
@@ -253,8 +251,7 @@ HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER *pbmih, DWORD flInit, con
     HBITMAP bitmap = CreateBitmap(width, height, 1, depth, nullptr);
     if (!bitmap)
         return nullptr;
-    if ((flInit & CBM_INIT) &&
-        SetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), pjBits, pbmi, iUsage) == 0) {
+    if ((flInit & CBM_INIT) && SetDIBits(hdc, bitmap, 0, static_cast<UINT>(height), pjBits, pbmi, iUsage) == 0) {
         DeleteObject(bitmap);
         return nullptr;
     }

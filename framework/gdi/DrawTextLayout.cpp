@@ -31,7 +31,7 @@ std::vector<std::pair<int, QString>> Paragraphs(const QString &text)
 }
 
 struct Piece {
-    int start;   // offset in the paragraph
+    int start; // offset in the paragraph
     QString text;
 };
 
@@ -61,8 +61,8 @@ std::vector<Piece> Wrap(const QString &para, UINT format, int rectWidth, const M
             if (empty && (FormatFlags(format) & DT_EDITCONTROL) && TextWidth(candidate, format, m) > rectWidth) {
                 // Cut the word where it stops fitting, at least one character per line.
                 int cut = wordStart;
-                while (cut < wordEnd &&
-                       (cut == lineStart || TextWidth(para.mid(lineStart, cut + 1 - lineStart), format, m) <= rectWidth))
+                while (cut < wordEnd && (cut == lineStart ||
+                                         TextWidth(para.mid(lineStart, cut + 1 - lineStart), format, m) <= rectWidth))
                     ++cut;
                 lines.push_back({lineStart, para.mid(lineStart, cut - lineStart)});
                 lineStart = lineEnd = cut;
@@ -197,8 +197,7 @@ Result Layout(const QString &text, UINT rawFormat, int rectWidth, const Metrics 
         paragraphs = Paragraphs(plain);
     bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
     for (const auto &[paraStart, para] : paragraphs) {
-        std::vector<Piece> pieces = wrap ? Wrap(para, rawFormat, rectWidth, metrics)
-                                         : std::vector<Piece>{{0, para}};
+        std::vector<Piece> pieces = wrap ? Wrap(para, rawFormat, rectWidth, metrics) : std::vector<Piece>{{0, para}};
         for (const Piece &piece : pieces) {
             Line line;
             line.text = piece.text;

@@ -182,8 +182,8 @@ void EmfPlayer::ApplyMapping()
         return;
     // Played at the recorded size, the metafile's own extents keep its
     // rounding exact; otherwise the ratio goes into large extents.
-    const bool ownExtents = m_map.mapMode == MM_ANISOTROPIC && m_scaleX == 1 && m_scaleY == 1 && m_map.m11 == 1 &&
-                            m_map.m22 == 1;
+    const bool ownExtents =
+        m_map.mapMode == MM_ANISOTROPIC && m_scaleX == 1 && m_scaleY == 1 && m_map.m11 == 1 && m_map.m22 == 1;
     LONG windowX, windowY, viewportX, viewportY;
     if (ownExtents) {
         windowX = m_map.windowExt.cx, windowY = m_map.windowExt.cy;
@@ -320,8 +320,7 @@ bool EmfPlayer::PlayMappingRecord(DWORD type, Emf::Reader r)
 // XFORM at offset 8; modes: 1 identity, 2 left multiply, 3 right multiply, 4 set.
 void EmfPlayer::WorldTransform(Emf::Reader &r, DWORD mode)
 {
-    const double m11 = r.F32(8), m12 = r.F32(12), m21 = r.F32(16), m22 = r.F32(20), dx = r.F32(24),
-                 dy = r.F32(28);
+    const double m11 = r.F32(8), m12 = r.F32(12), m21 = r.F32(16), m22 = r.F32(20), dx = r.F32(24), dy = r.F32(28);
     if (!r.Ok())
         return;
     for (double v : {m11, m12, m21, m22, dx, dy})

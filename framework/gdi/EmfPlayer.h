@@ -56,8 +56,8 @@ private:
 
     // Regions and DIBs carried in records.
     HRGN RegionFromData(Emf::Reader &r, size_t offset, DWORD count, bool toTargetDevice) const;
-    const BITMAPINFO *CheckedDib(Emf::Reader &r, size_t offBmi, size_t cbBmi, size_t offBits, size_t cbBits,
-                                 UINT usage, const void **bits) const;
+    const BITMAPINFO *CheckedDib(Emf::Reader &r, size_t offBmi, size_t cbBmi, size_t offBits, size_t cbBits, UINT usage,
+                                 const void **bits) const;
     void KeepWithinBaseClip();
 
     template <typename Point16or32>

@@ -59,7 +59,8 @@ bool EmfPlayer::PlayLineRecord(DWORD type, Emf::Reader r)
     const bool small = type >= Emf::POLYBEZIER16 && type <= Emf::POLYBEZIERTO16 + 1;
     auto read = [&] {
         const DWORD count = r.U32(24);
-        return r.Ok() && (small ? ReadPoints<Point16>(r, 28, count, points) : ReadPoints<Point32>(r, 28, count, points));
+        return r.Ok() &&
+               (small ? ReadPoints<Point16>(r, 28, count, points) : ReadPoints<Point32>(r, 28, count, points));
     };
     const auto count = [&] { return static_cast<int>(points.size()); };
     switch (type) {
@@ -225,8 +226,7 @@ bool EmfPlayer::PlayTransferRecord(DWORD type, Emf::Reader r)
         const LONG x = r.I32(24), y = r.I32(28), cx = r.I32(32), cy = r.I32(36);
         const DWORD rop = r.U32(40);
         const LONG xSrc = r.I32(44), ySrc = r.I32(48);
-        const DWORD usage = r.U32(80), offBmi = r.U32(84), cbBmi = r.U32(88), offBits = r.U32(92),
-                    cbBits = r.U32(96);
+        const DWORD usage = r.U32(80), offBmi = r.U32(84), cbBmi = r.U32(88), offBits = r.U32(92), cbBits = r.U32(96);
         LONG cxSrc = cx, cySrc = cy;
         if (type == Emf::STRETCHBLT) {
             cxSrc = r.I32(100);
@@ -251,8 +251,8 @@ bool EmfPlayer::PlayTransferRecord(DWORD type, Emf::Reader r)
     case Emf::STRETCHDIBITS: {
         const LONG x = r.I32(24), y = r.I32(28), xSrc = r.I32(32), ySrc = r.I32(36), cxSrc = r.I32(40),
                    cySrc = r.I32(44);
-        const DWORD offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60),
-                    usage = r.U32(64), rop = r.U32(68);
+        const DWORD offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60), usage = r.U32(64),
+                    rop = r.U32(68);
         const LONG cx = r.I32(72), cy = r.I32(76);
         const void *bits = nullptr;
         const BITMAPINFO *info = r.Ok() ? CheckedDib(r, offBmi, cbBmi, offBits, cbBits, usage, &bits) : nullptr;
@@ -263,13 +263,13 @@ bool EmfPlayer::PlayTransferRecord(DWORD type, Emf::Reader r)
     case Emf::SETDIBITSTODEVICE: {
         const LONG x = r.I32(24), y = r.I32(28), xSrc = r.I32(32), ySrc = r.I32(36), cxSrc = r.I32(40),
                    cySrc = r.I32(44);
-        const DWORD offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60),
-                    usage = r.U32(64), startScan = r.U32(68), scans = r.U32(72);
+        const DWORD offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60), usage = r.U32(64),
+                    startScan = r.U32(68), scans = r.U32(72);
         const void *bits = nullptr;
         const BITMAPINFO *info = r.Ok() ? CheckedDib(r, offBmi, cbBmi, offBits, cbBits, usage, &bits) : nullptr;
         if (info && cxSrc >= 0 && cySrc >= 0)
-            SetDIBitsToDevice(m_hdc, x, y, static_cast<DWORD>(cxSrc), static_cast<DWORD>(cySrc), xSrc, ySrc,
-                              startScan, scans, bits, info, usage);
+            SetDIBitsToDevice(m_hdc, x, y, static_cast<DWORD>(cxSrc), static_cast<DWORD>(cySrc), xSrc, ySrc, startScan,
+                              scans, bits, info, usage);
         return true;
     }
     default: return false;

@@ -68,9 +68,8 @@ const BITMAPINFO *EmfPlayer::CheckedDib(Emf::Reader &r, size_t offBmi, size_t cb
     if (!DibCodec::Read(info, usage, nullptr, layout))
         return nullptr;
     // Compressed bits are read up to the header's image size, others row by row.
-    const unsigned long long needed = layout.Compressed()
-                                          ? layout.imageBytes
-                                          : static_cast<unsigned long long>(layout.rowBytes) * layout.height;
+    const unsigned long long needed =
+        layout.Compressed() ? layout.imageBytes : static_cast<unsigned long long>(layout.rowBytes) * layout.height;
     if (needed > cbBits)
         return nullptr;
     *bits = r.Data() + offBits;

@@ -452,8 +452,8 @@ void EmfRecorder::Text(int x, int y, UINT options, const RECT *rect, const char 
     Put(0);
     const DWORD offString = 76;
     const DWORD offDx = dx && count ? offString + ((2 * count + 3) & ~3u) : 0;
-    for (DWORD v : {DWORD(x), DWORD(y), count, offString, options, DWORD(box.left), DWORD(box.top),
-                    DWORD(box.right), DWORD(box.bottom), offDx})
+    for (DWORD v : {DWORD(x), DWORD(y), count, offString, options, DWORD(box.left), DWORD(box.top), DWORD(box.right),
+                    DWORD(box.bottom), offDx})
         Put(v);
     PutBytes(text.utf16(), 2ull * count);
     if (offDx)
@@ -579,9 +579,9 @@ std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &d
         auto toHimetric = [](LONG px, LONG um, LONG device) {
             return static_cast<LONG>(std::llround(px * (um / 10.0) / device));
         };
-        himetric = RECT{toHimetric(bounds.left, umX, devicePixels.cx), toHimetric(bounds.top, umY, devicePixels.cy),
-                        toHimetric(bounds.right, umX, devicePixels.cx),
-                        toHimetric(bounds.bottom, umY, devicePixels.cy)};
+        himetric =
+            RECT{toHimetric(bounds.left, umX, devicePixels.cx), toHimetric(bounds.top, umY, devicePixels.cy),
+                 toHimetric(bounds.right, umX, devicePixels.cx), toHimetric(bounds.bottom, umY, devicePixels.cy)};
     }
     const DWORD headerSize = 108;
     const DWORD descriptionBytes = static_cast<DWORD>((2 * description.size() + 3) & ~size_t(3));
@@ -598,8 +598,8 @@ std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &d
     };
     put(Emf::HEADER);
     put(headerTotal);
-    for (LONG v : {bounds.left, bounds.top, bounds.right, bounds.bottom, himetric.left, himetric.top,
-                   himetric.right, himetric.bottom})
+    for (LONG v : {bounds.left, bounds.top, bounds.right, bounds.bottom, himetric.left, himetric.top, himetric.right,
+                   himetric.bottom})
         put(DWORD(v));
     put(Emf::kSignature);
     put(Emf::kVersion);

@@ -15,15 +15,15 @@ typedef HENHMETAFILE__ *HENHMETAFILE;
 struct ENHMETAHEADER {
     DWORD iType;
     DWORD nSize;
-    RECT rclBounds;      // device units of the reference device, inclusive
-    RECT rclFrame;       // 0.01 mm, inclusive
+    RECT rclBounds; // device units of the reference device, inclusive
+    RECT rclFrame;  // 0.01 mm, inclusive
     DWORD dSignature;
     DWORD nVersion;
     DWORD nBytes;
     DWORD nRecords;
     WORD nHandles;
     WORD sReserved;
-    DWORD nDescription;  // UTF-16 units, including the terminators
+    DWORD nDescription; // UTF-16 units, including the terminators
     DWORD offDescription;
     DWORD nPalEntries;
     SIZE szlDevice;      // reference device, pixels

@@ -26,8 +26,8 @@ bool HatchBit(int hatch, int x, int y)
     switch (hatch) {
     case HS_HORIZONTAL: return y == 3;
     case HS_VERTICAL: return x == 4;
-    case HS_FDIAGONAL: return x == y;               // "\": down from left to right
-    case HS_BDIAGONAL: return x + y == 7;           // "/": up from left to right
+    case HS_FDIAGONAL: return x == y;     // "\": down from left to right
+    case HS_BDIAGONAL: return x + y == 7; // "/": up from left to right
     case HS_CROSS: return x == 4 || y == 3;
     case HS_DIAGCROSS: return x == y || x + y == 7;
     default: return false;

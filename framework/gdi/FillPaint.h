@@ -10,13 +10,13 @@
 #include <vector>
 
 struct FillPaint {
-    bool none = true;            // draws nothing (null brush or pen)
+    bool none = true; // draws nothing (null brush or pen)
     bool solid = true;
     uint32_t color = 0;
     int tileWidth = 0;
     int tileHeight = 0;
-    std::vector<uint32_t> tile;  // tileWidth * tileHeight colours
-    std::vector<uint8_t> skip;   // 1 where the tile leaves the pixel untouched
+    std::vector<uint32_t> tile; // tileWidth * tileHeight colours
+    std::vector<uint8_t> skip;  // 1 where the tile leaves the pixel untouched
     int originX = 0;
     int originY = 0;
     int rop2 = R2_COPYPEN;
@@ -25,14 +25,14 @@ struct FillPaint {
 struct LinePaint {
     bool none = true;
     uint32_t color = 0;
-    std::vector<int> dashes;     // on, off, on, off... in pixels; empty = solid
-    bool fillGaps = false;       // OPAQUE background: gaps take gapColor
+    std::vector<int> dashes; // on, off, on, off... in pixels; empty = solid
+    bool fillGaps = false;   // OPAQUE background: gaps take gapColor
     uint32_t gapColor = 0;
     int rop2 = R2_COPYPEN;
 };
 
 namespace Paints {
-uint32_t ToPixel(COLORREF c);            // 0x00BBGGRR to 0xRRGGBB
+uint32_t ToPixel(COLORREF c); // 0x00BBGGRR to 0xRRGGBB
 COLORREF ToColorRef(uint32_t pixel);
 // Monochrome targets keep black and white only: the nearer of the two.
 uint32_t ToMono(uint32_t pixel);
@@ -47,14 +47,20 @@ struct Context {
     int brushOrgX;
     int brushOrgY;
     bool mono;
-    const PaletteData *palette; // resolves PALETTEINDEX colours
+    const PaletteData *palette;                        // resolves PALETTEINDEX colours
     const std::vector<uint32_t> *dibColours = nullptr; // resolves DIBINDEX colours (a DIB section's table)
 };
 // Colour flags in the top byte of a COLORREF: bit 24 makes it a palette
 // index whatever the other top bits hold; a top byte of 0x10 (DIBINDEX) an
 // index into a DIB's colour table.
-inline bool IsPaletteIndex(COLORREF c) { return (c & 0x01000000u) != 0; }
-inline bool IsDibIndex(COLORREF c) { return (c >> 24) == 0x10; }
+inline bool IsPaletteIndex(COLORREF c)
+{
+    return (c & 0x01000000u) != 0;
+}
+inline bool IsDibIndex(COLORREF c)
+{
+    return (c >> 24) == 0x10;
+}
 // The colour as stored by objects and contexts: index and PALETTERGB
 // colours keep their flags (they resolve when drawn), others their RGB part.
 COLORREF KeepFlags(COLORREF c);

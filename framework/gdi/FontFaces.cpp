@@ -17,9 +17,9 @@
 namespace {
 
 struct FaceMapping {
-    const char *face;      // the name the system asks for
-    const char *family;    // the installed family drawn instead
-    const char *fallback;  // used when the family is not installed
+    const char *face;     // the name the system asks for
+    const char *family;   // the installed family drawn instead
+    const char *fallback; // used when the family is not installed
 };
 
 // Windows face names and the families standing in for them: the Liberation
@@ -120,8 +120,8 @@ QFont BaseFont(const LOGFONT &lf, const QString &family)
     f.setWeight(static_cast<QFont::Weight>(weight));
     bool smooth = lf.lfQuality == ANTIALIASED_QUALITY || lf.lfQuality == CLEARTYPE_QUALITY;
     // GDI places one glyph per character: no ligatures, no kerning.
-    f.setStyleStrategy(QFont::StyleStrategy((smooth ? QFont::PreferAntialias : QFont::NoAntialias) |
-                                            QFont::PreferNoShaping));
+    f.setStyleStrategy(
+        QFont::StyleStrategy((smooth ? QFont::PreferAntialias : QFont::NoAntialias) | QFont::PreferNoShaping));
     f.setHintingPreference(QFont::PreferFullHinting);
     if ((lf.lfPitchAndFamily & 3) == FIXED_PITCH)
         f.setFixedPitch(true);

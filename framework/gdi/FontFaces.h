@@ -13,11 +13,11 @@
 #include <memory>
 
 struct ResolvedFont {
-    QFont font;        // pixel-sized for the device
-    int em = 0;        // character height in device pixels
-    int ascent = 0;    // device pixels
+    QFont font;     // pixel-sized for the device
+    int em = 0;     // character height in device pixels
+    int ascent = 0; // device pixels
     int descent = 0;
-    int height = 0;    // ascent + descent: the cell height
+    int height = 0; // ascent + descent: the cell height
     int internalLeading = 0;
     int externalLeading = 0;
     int aveCharWidth = 0;

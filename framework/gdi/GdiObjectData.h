@@ -23,10 +23,10 @@ struct GdiObjectData {
 
 struct PenData : GdiObjectData {
     PenData() : GdiObjectData(GdiObjectKind::Pen) {}
-    UINT style = PS_SOLID;      // full style word: type, end cap, join, dash style
-    int width = 1;              // logical units; 0 means one device pixel
+    UINT style = PS_SOLID; // full style word: type, end cap, join, dash style
+    int width = 1;         // logical units; 0 means one device pixel
     COLORREF color = 0;
-    bool extended = false;      // made by ExtCreatePen (reports OBJ_EXTPEN)
+    bool extended = false; // made by ExtCreatePen (reports OBJ_EXTPEN)
     LOGBRUSH brush{BS_SOLID, 0, 0};
     std::vector<DWORD> userStyle; // PS_USERSTYLE dash lengths
 
@@ -61,7 +61,7 @@ struct BitmapData : GdiObjectData {
     BitmapData() : GdiObjectData(GdiObjectKind::Bitmap) {}
     QImage image;
     int bitsPixel = 32;
-    int selectedCount = 0; // a bitmap can be selected into one memory DC at a time
+    int selectedCount = 0;   // a bitmap can be selected into one memory DC at a time
     bool dibSection = false; // the program holds a pointer to the pixels (CreateDIBSection)
     // A DIB section's description; section is set too when its bits are
     // kept apart from the image (DibSection.h).

@@ -15,7 +15,6 @@
 
 #include <vector>
 
-
 struct GdiPath {
     struct Figure {
         std::vector<QPoint> points; // flattened

@@ -120,9 +120,11 @@ bool FillTriangle(HDC h, const TRIVERTEX &a, const TRIVERTEX &b, const TRIVERTEX
             x1 = std::min(x1, bounds.right() + 1);
             for (int x = x0; x < x1; ++x) {
                 double l0 = ((p[1].y - p[2].y) * static_cast<double>(x - p[2].x) +
-                             (p[2].x - p[1].x) * static_cast<double>(y - p[2].y)) / det;
+                             (p[2].x - p[1].x) * static_cast<double>(y - p[2].y)) /
+                            det;
                 double l1 = ((p[2].y - p[0].y) * static_cast<double>(x - p[2].x) +
-                             (p[0].x - p[2].x) * static_cast<double>(y - p[2].y)) / det;
+                             (p[0].x - p[2].x) * static_cast<double>(y - p[2].y)) /
+                            det;
                 double l2 = 1 - l0 - l1;
                 Colour mix{ca.r * l0 + cb.r * l1 + cc.r * l2, ca.g * l0 + cb.g * l1 + cc.g * l2,
                            ca.b * l0 + cb.b * l1 + cc.b * l2, ca.a * l0 + cb.a * l1 + cc.a * l2};

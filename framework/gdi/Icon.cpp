@@ -198,11 +198,11 @@ HICON CopyIcon(HICON hIcon)
     return hIcon;
 }
 
-HICON CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer, int cxDesired,
-                               int cyDesired, UINT)
+HICON CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer, int cxDesired, int cyDesired,
+                               UINT)
 {
-    if (!presbits || (dwVer != 0x30000 && dwVer != 0x20000) || cxDesired < 0 || cyDesired < 0 ||
-        cxDesired > kMaxSide || cyDesired > kMaxSide)
+    if (!presbits || (dwVer != 0x30000 && dwVer != 0x20000) || cxDesired < 0 || cyDesired < 0 || cxDesired > kMaxSide ||
+        cyDesired > kMaxSide)
         return nullptr;
     const BYTE *bytes = presbits;
     size_t size = dwResSize;

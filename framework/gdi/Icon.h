@@ -32,8 +32,8 @@ HICON CopyIcon(HICON hIcon);
 // An icon image as icon files and resources hold it: a packed DIB whose
 // height covers the colour rows and the 1-bit mask rows after them.
 // cxDesired/cyDesired 0 keep the image's size; otherwise it is stretched.
-HICON CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer, int cxDesired,
-                               int cyDesired, UINT Flags);
+HICON CreateIconFromResourceEx(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer, int cxDesired, int cyDesired,
+                               UINT Flags);
 HICON CreateIconFromResource(LPBYTE presbits, DWORD dwResSize, BOOL fIcon, DWORD dwVer);
 BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
 // cxWidth/cyWidth 0: the icon's size (DI_DEFAULTSIZE: the system icon

@@ -229,8 +229,7 @@ BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdcDst, int x, int y, UINT fStyl
         return Blit::RunImage(hdcDst, target, p.colour, SRCCOPY);
     bool transparent = (fStyle & ILD_TRANSPARENT) || list->bkColor == CLR_NONE;
     if (transparent)
-        return Blit::RunImage(hdcDst, target, p.mask, SRCAND) &&
-               Blit::RunImage(hdcDst, target, p.colour, SRCINVERT);
+        return Blit::RunImage(hdcDst, target, p.mask, SRCAND) && Blit::RunImage(hdcDst, target, p.colour, SRCINVERT);
     // The background colour shows where the mask is set.
     QImage filled = p.colour.copy();
     uint32_t bk = Paints::ToPixel(list->bkColor) | 0xFF000000u;

@@ -45,7 +45,8 @@ int NearestImage(const ResourceView &group, int cx, int cy)
         const int id = entry[12] | entry[13] << 8;
         if (cx == 0 && cy == 0)
             return id;
-        const long long distance = std::llabs(static_cast<long long>(width) - cx) + std::llabs(static_cast<long long>(height) - cy);
+        const long long distance =
+            std::llabs(static_cast<long long>(width) - cx) + std::llabs(static_cast<long long>(height) - cy);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = id;

@@ -70,7 +70,8 @@ QImage Decode(const BYTE *data, size_t size, int heightDivisor, Parsed *parsed)
 QImage DecodeIconMask(const BYTE *data, size_t size, const Parsed &parsed)
 {
     const BITMAPINFOHEADER &h = parsed.header;
-    size_t colourRows = static_cast<size_t>(DibRowBytes(parsed.width, h.biBitCount)) * static_cast<size_t>(parsed.height);
+    size_t colourRows =
+        static_cast<size_t>(DibRowBytes(parsed.width, h.biBitCount)) * static_cast<size_t>(parsed.height);
     size_t maskOffset = parsed.bitsOffset + colourRows;
     DWORD maskRow = DibRowBytes(parsed.width, 1);
     if (maskOffset > size || static_cast<size_t>(maskRow) * static_cast<size_t>(parsed.height) > size - maskOffset)

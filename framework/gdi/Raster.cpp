@@ -177,8 +177,7 @@ void RasterTarget::FillRect(const QRect &rect, const FillPaint &paint)
     }
 }
 
-void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding,
-                                const FillPaint &paint)
+void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygons, bool winding, const FillPaint &paint)
 {
     if (paint.none || m_rects.empty())
         return;
@@ -273,10 +272,16 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
                 PlotPixel(static_cast<int>(x), static_cast<int>(y), paint.gapColor, paint.rop2);
         }
         if (err >= tieBias) { // the next step's offset has reached m + 1
-            if (xMajor) y += sy; else x += sx;
+            if (xMajor)
+                y += sy;
+            else
+                x += sx;
             err -= 2 * major;
         }
-        if (xMajor) x += sx; else y += sy;
+        if (xMajor)
+            x += sx;
+        else
+            y += sy;
         err += 2 * minor;
     }
     advanceDash(steps - 1 - last);

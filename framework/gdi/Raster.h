@@ -41,8 +41,7 @@ class RasterTarget {
 public:
     // clip: device pixels that may change; NULL allows the whole image.
     // trackWrites: keep Written() (for targets whose pixels are copied on).
-    RasterTarget(QImage &image, const QRegion *clip, PixelStore store = PixelStore::Bitmap(),
-                 bool trackWrites = false);
+    RasterTarget(QImage &image, const QRegion *clip, PixelStore store = PixelStore::Bitmap(), bool trackWrites = false);
 
     bool IsEmpty() const { return m_rects.empty(); }
     const QRect &Bounds() const { return m_bounds; }

@@ -133,8 +133,9 @@ int OffsetRgn(HRGN hrgn, int x, int y)
     // A move that would carry the region outside +-2^30 is refused; the region stays.
     QRect box = d->region.boundingRect();
     const long long limit = 1LL << 30;
-    if (!box.isEmpty() && (static_cast<long long>(box.left()) + x < -limit || static_cast<long long>(box.right()) + x > limit ||
-                           static_cast<long long>(box.top()) + y < -limit || static_cast<long long>(box.bottom()) + y > limit))
+    if (!box.isEmpty() &&
+        (static_cast<long long>(box.left()) + x < -limit || static_cast<long long>(box.right()) + x > limit ||
+         static_cast<long long>(box.top()) + y < -limit || static_cast<long long>(box.bottom()) + y > limit))
         return ERROR;
     d->region.translate(x, y);
     return RegionUtil::Type(d->region);

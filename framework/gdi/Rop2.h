@@ -11,10 +11,14 @@ inline uint32_t Apply(int rop2, uint32_t pen, uint32_t dst)
 {
     unsigned table = static_cast<unsigned>(rop2 - 1) & 0xF;
     uint32_t result = 0;
-    if (table & 8) result |= pen & dst;
-    if (table & 4) result |= pen & ~dst;
-    if (table & 2) result |= ~pen & dst;
-    if (table & 1) result |= ~pen & ~dst;
+    if (table & 8)
+        result |= pen & dst;
+    if (table & 4)
+        result |= pen & ~dst;
+    if (table & 2)
+        result |= ~pen & dst;
+    if (table & 1)
+        result |= ~pen & ~dst;
     return result;
 }
 

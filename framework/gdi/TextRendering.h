@@ -28,16 +28,16 @@ struct Run {
 };
 
 struct DrawRequest {
-    QPoint reference;          // device point the run is placed against
-    int left = 0;              // offsets of the cell's top-left from the reference
+    QPoint reference; // device point the run is placed against
+    int left = 0;     // offsets of the cell's top-left from the reference
     int top = 0;
-    int width = 0;             // cell width, for the opaque background
+    int width = 0; // cell width, for the opaque background
     std::vector<Run> runs;
-    std::vector<int> advances; // per character, when the caller fixes them
-    bool opaqueCell = false;   // fill the cell with the background colour
+    std::vector<int> advances;         // per character, when the caller fixes them
+    bool opaqueCell = false;           // fill the cell with the background colour
     const QRect *opaqueRect = nullptr; // ETO_OPAQUE: fill this device rectangle first
     const QRect *clipRect = nullptr;   // restrict the text to this device rectangle
-    int underlineRun = -1;     // the run and character index to underline (prefix)
+    int underlineRun = -1;             // the run and character index to underline (prefix)
     int underlineIndex = -1;
 };
 

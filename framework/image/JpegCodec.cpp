@@ -69,8 +69,8 @@ bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, 
     const PlexoJpegReport report{const_cast<Callbacks *>(&callbacks), ForwardMessage};
     unsigned char *bytes = nullptr;
     size_t count = 0;
-    if (!PlexoJpegEncode(bgrRows, static_cast<unsigned>(width), static_cast<unsigned>(height), stride, quality,
-                         &report, &bytes, &count))
+    if (!PlexoJpegEncode(bgrRows, static_cast<unsigned>(width), static_cast<unsigned>(height), stride, quality, &report,
+                         &bytes, &count))
         return false;
     try {
         output.assign(bytes, bytes + count);

@@ -28,8 +28,8 @@ struct PlexoJpegReport {
 };
 
 /* Reads the frame header only. 1 on success, 0 on failure. */
-int PlexoJpegReadHeader(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
-                        unsigned *width, unsigned *height, unsigned *components);
+int PlexoJpegReadHeader(const unsigned char *data, size_t size, const struct PlexoJpegReport *report, unsigned *width,
+                        unsigned *height, unsigned *components);
 
 /* Decodes into blue-green-red rows taken from allocate. 1 on success. */
 int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,

@@ -11,8 +11,8 @@ const UINT kMinBufferSize = 128;
 
 CArchive::CArchive(CFile *pFile, UINT nMode, int nBufSize, void *lpBuf)
     : m_pDocument(nullptr), m_bForceFlat(TRUE), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(nullptr),
-      m_lpBufCur(nullptr), m_lpBufMax(nullptr), m_nBufSize(0), m_bUserBuf(FALSE),
-      m_nObjectSchema(UINT(-1)), m_nLoadNesting(0), m_nMapCount(1)
+      m_lpBufCur(nullptr), m_lpBufMax(nullptr), m_nBufSize(0), m_bUserBuf(FALSE), m_nObjectSchema(UINT(-1)),
+      m_nLoadNesting(0), m_nMapCount(1)
 {
     m_nBufSize = nBufSize < int(kMinBufferSize) ? kMinBufferSize : UINT(nBufSize);
     if (lpBuf != nullptr && nBufSize >= int(kMinBufferSize)) {

@@ -110,8 +110,7 @@ public:
     // ReadObject deletes an object whose Serialize throws the same way.
     // DropElementObject: a collection lets go of an object it read (a
     // repeated map key replaced it).
-    CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
-                               BOOL *pbCreated = NULL);
+    CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested, BOOL *pbCreated = NULL);
     void DeleteLoadedObject(CObject *pOb);
     void DropElementObject(const CObject *pHolder, CObject *pOb);
     // Gives an object an index without writing it, so that later records can
@@ -215,7 +214,7 @@ private:
         void *pointer; // CRuntimeClass* or CObject*
         UINT schema;   // for classes: the schema stored in the archive
         bool isClass;
-        bool isLost;   // an object whose loading failed and was deleted
+        bool isLost;                          // an object whose loading failed and was deleted
         UINT nReferences = 0;                 // later records that referred to it
         const CObject *pCreatedFor = nullptr; // the collection it was created for
         bool isOrphan = false;                // let go of, but still referred to

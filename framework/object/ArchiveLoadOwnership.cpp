@@ -8,8 +8,7 @@
 
 #include <vector>
 
-CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested,
-                                     BOOL *pbCreated)
+CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested, BOOL *pbCreated)
 {
     const size_t nBefore = m_loadArray.size();
     CObject *pOb = ReadObject(pClassRefRequested);

@@ -142,8 +142,7 @@ void CArchive::SerializeClass(const CRuntimeClass *pClassRef)
 // ---------------------------------------------------------------------------
 // Loading
 
-CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT *pSchema,
-                                   DWORD *pObTag)
+CRuntimeClass *CArchive::ReadClass(const CRuntimeClass *pClassRefRequested, UINT *pSchema, DWORD *pObTag)
 {
     if (!IsLoading())
         ThrowWriteOnly();

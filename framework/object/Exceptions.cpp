@@ -180,42 +180,30 @@ CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszArchiveName
 int CFileException::ErrnoToException(int nErrno)
 {
     switch (nErrno) {
-    case 0:
-        return none;
-    case ENOENT:
-        return fileNotFound;
+    case 0: return none;
+    case ENOENT: return fileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-    case EINVAL:
-        return badPath;
+    case EINVAL: return badPath;
     case EMFILE:
-    case ENFILE:
-        return tooManyOpenFiles;
+    case ENFILE: return tooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case EEXIST:
-        return accessDenied;
-    case EBADF:
-        return invalidFile;
+    case EEXIST: return accessDenied;
+    case EBADF: return invalidFile;
     case EBUSY:
-    case ETXTBSY:
-        return sharingViolation;
-    case EWOULDBLOCK:
-        return lockViolation;
+    case ETXTBSY: return sharingViolation;
+    case EWOULDBLOCK: return lockViolation;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-        return diskFull;
+    case EFBIG: return diskFull;
     case ESPIPE:
-    case EOVERFLOW:
-        return badSeek;
-    case EIO:
-        return hardIO;
-    default:
-        return genericException;
+    case EOVERFLOW: return badSeek;
+    case EIO: return hardIO;
+    default: return genericException;
     }
 }
 

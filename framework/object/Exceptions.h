@@ -70,6 +70,7 @@ class CMemoryException : public CSimpleException {
     DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException() = default;
+
 protected:
     BOOL GetMessageText(CString &strMessage) const override;
 };
@@ -78,6 +79,7 @@ class CNotSupportedException : public CSimpleException {
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
     CNotSupportedException() = default;
+
 protected:
     BOOL GetMessageText(CString &strMessage) const override;
 };
@@ -86,6 +88,7 @@ class CResourceException : public CSimpleException {
     DECLARE_DYNAMIC(CResourceException)
 public:
     CResourceException() = default;
+
 protected:
     BOOL GetMessageText(CString &strMessage) const override;
 };
@@ -188,13 +191,30 @@ private:
 };
 
 #define TRY try {
-#define CATCH(class_name, e) } catch (class_name * e) { CExceptionAutoDelete afxExceptionGuard(e); (void)e;
+#define CATCH(class_name, e)                                                                                           \
+    }                                                                                                                  \
+    catch (class_name * e)                                                                                             \
+    {                                                                                                                  \
+        CExceptionAutoDelete afxExceptionGuard(e);                                                                     \
+        (void)e;
 #define AND_CATCH(class_name, e) CATCH(class_name, e)
 #define END_CATCH }
 #define CATCH_ALL(e) CATCH(CException, e)
 #define AND_CATCH_ALL(e) CATCH(CException, e)
 #define END_CATCH_ALL }
-#define END_TRY } catch (CException * e) { CExceptionAutoDelete afxExceptionGuard(e); }
+#define END_TRY                                                                                                        \
+    }                                                                                                                  \
+    catch (CException * e)                                                                                             \
+    {                                                                                                                  \
+        CExceptionAutoDelete afxExceptionGuard(e);                                                                     \
+    }
 #define THROW(e) throw(e)
-#define THROW_LAST() do { afxExceptionGuard.Keep(); throw; } while (0)
-#define DELETE_EXCEPTION(e) do { (e)->Delete(); } while (0)
+#define THROW_LAST()                                                                                                   \
+    do {                                                                                                               \
+        afxExceptionGuard.Keep();                                                                                      \
+        throw;                                                                                                         \
+    } while (0)
+#define DELETE_EXCEPTION(e)                                                                                            \
+    do {                                                                                                               \
+        (e)->Delete();                                                                                                 \
+    } while (0)

@@ -11,9 +11,7 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -64,18 +62,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pError)
 
     int flags = O_CLOEXEC;
     switch (nOpenFlags & 3) {
-    case modeRead:
-        flags |= O_RDONLY;
-        break;
-    case modeWrite:
-        flags |= O_WRONLY;
-        break;
-    case modeReadWrite:
-        flags |= O_RDWR;
-        break;
-    default:
-        ReportOpenError(pError, EINVAL, lpszFileName);
-        return FALSE;
+    case modeRead: flags |= O_RDONLY; break;
+    case modeWrite: flags |= O_WRONLY; break;
+    case modeReadWrite: flags |= O_RDWR; break;
+    default: ReportOpenError(pError, EINVAL, lpszFileName); return FALSE;
     }
     // Truncation waits until the share locks are held, so that a refused
     // open never destroys the content another opener protects.

@@ -111,8 +111,7 @@ public:
 protected:
     // Takes the share-mode locks for a freshly opened descriptor; fills
     // pError and returns FALSE on a conflict.
-    static BOOL AcquireShareLocks(int hFile, UINT nOpenFlags, LPCTSTR lpszFileName,
-                                  CFileException *pError);
+    static BOOL AcquireShareLocks(int hFile, UINT nOpenFlags, LPCTSTR lpszFileName, CFileException *pError);
     static CString MakeFullPath(LPCTSTR lpszFileName);
     static void ReportOpenError(CFileException *pError, int nErrno, LPCTSTR lpszFileName);
 };

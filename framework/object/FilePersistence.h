@@ -21,8 +21,7 @@ BOOL AfxWriteArchiveToFile(LPCTSTR lpszPathName, const std::function<void(CArchi
 // Runs read on a loading archive over the named file, unless the file has
 // length 0 (*pbEmpty, when given, tells which).  FALSE on any failure (read
 // throwing included).
-BOOL AfxReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive &)> &read,
-                            BOOL *pbEmpty = nullptr);
+BOOL AfxReadArchiveFromFile(LPCTSTR lpszPathName, const std::function<void(CArchive &)> &read, BOOL *pbEmpty = nullptr);
 // Writes the object's Serialize record into the named file; FALSE on any
 // failure, with an existing file left as it was.
 BOOL AfxSaveObjectToFile(CObject &object, LPCTSTR lpszPathName);

@@ -15,8 +15,7 @@
 #include <cerrno>
 #include <sys/file.h>
 
-BOOL CFile::AcquireShareLocks(int hFile, UINT nOpenFlags, LPCTSTR lpszFileName,
-                              CFileException *pError)
+BOOL CFile::AcquireShareLocks(int hFile, UINT nOpenFlags, LPCTSTR lpszFileName, CFileException *pError)
 {
     UINT nShare = nOpenFlags & 0x70;
     UINT nAccess = nOpenFlags & 3;

@@ -90,8 +90,7 @@ BOOL CMirrorFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException *pE
         Abort();
     // Only a file that is created afresh is mirrored; appending to or
     // reading an existing file works on the file itself.
-    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == nullptr ||
-        *lpszFileName == '\0')
+    if (!(nOpenFlags & modeCreate) || (nOpenFlags & modeNoTruncate) || lpszFileName == nullptr || *lpszFileName == '\0')
         return CFile::Open(lpszFileName, nOpenFlags, pError);
 
     std::string target = ResolveTarget(MakeFullPath(lpszFileName).Str());

@@ -31,7 +31,7 @@ class CArchive;
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema; // AFX_NONSERIAL_SCHEMA when the class is not serializable
+    UINT m_wSchema;                  // AFX_NONSERIAL_SCHEMA when the class is not serializable
     CObject *(*m_pfnCreateObject)(); // NULL when the class is not creatable
     CRuntimeClass *m_pBaseClass;
     CRuntimeClass *m_pNextClass; // link of the class registry
@@ -95,8 +95,7 @@ T *AfxDynamicDownCast(CRuntimeClass *pClass, CObject *pObject)
 {
     return (pObject != nullptr && pObject->IsKindOf(pClass)) ? static_cast<T *>(pObject) : nullptr;
 }
-#define DYNAMIC_DOWNCAST(class_name, object) \
-    (AfxDynamicDownCast<class_name>(RUNTIME_CLASS(class_name), (object)))
+#define DYNAMIC_DOWNCAST(class_name, object) (AfxDynamicDownCast<class_name>(RUNTIME_CLASS(class_name), (object)))
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name *>(object))
 
 // ASSERT_VALID checks that the pointer is set and the object's own
@@ -119,42 +118,49 @@ inline void AfxAssertValidObject(const CObject *pObject, const char *expression,
 // ---------------------------------------------------------------------------
 // Declaration macros (inside the class body)
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
     virtual CRuntimeClass *GetRuntimeClass() const;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject *CreateObject();
 
-#define DECLARE_SERIAL(class_name) \
-    DECLARE_DYNCREATE(class_name) \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive &operator>>(CArchive &ar, class_name *&pOb);
 
 // ---------------------------------------------------------------------------
 // Implementation macros (in exactly one source file per class)
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, (int)sizeof(class class_name), (UINT)(wSchema), pfnNew, \
-        RUNTIME_CLASS(base_class_name), nullptr}; \
-    static const AFX_CLASSINIT afxInit_##class_name(RUNTIME_CLASS(class_name)); \
-    CRuntimeClass *class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                       \
+    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name),  (UINT)(wSchema),       \
+                                                   pfnNew,      RUNTIME_CLASS(base_class_name), nullptr};              \
+    static const AFX_CLASSINIT afxInit_##class_name(RUNTIME_CLASS(class_name));                                        \
+    CRuntimeClass *class_name::GetRuntimeClass() const                                                                 \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(class_name);                                                                              \
+    }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NONSERIAL_SCHEMA, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject *class_name::CreateObject() { return new class_name; } \
-    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NONSERIAL_SCHEMA, \
-                               class_name::CreateObject)
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject *class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NONSERIAL_SCHEMA, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-    CObject *class_name::CreateObject() { return new class_name; } \
-    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
-    CArchive &operator>>(CArchive &ar, class_name *&pOb) \
-    { \
-        pOb = static_cast<class_name *>(AfxReadObject(ar, RUNTIME_CLASS(class_name))); \
-        return ar; \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject *class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)                         \
+    CArchive &operator>>(CArchive &ar, class_name *&pOb)                                                               \
+    {                                                                                                                  \
+        pOb = static_cast<class_name *>(AfxReadObject(ar, RUNTIME_CLASS(class_name)));                                 \
+        return ar;                                                                                                     \
     }

@@ -6,8 +6,8 @@
 
 #include "framework/object/Archive.h"
 
-CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), AFX_NONSERIAL_SCHEMA,
-                                       nullptr, nullptr, nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), AFX_NONSERIAL_SCHEMA, nullptr, nullptr,
+                                       nullptr};
 static const AFX_CLASSINIT afxInit_CObject(RUNTIME_CLASS(CObject));
 
 namespace {
@@ -100,6 +100,4 @@ BOOL CObject::IsKindOf(const CRuntimeClass *pClass) const
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
-void CObject::Serialize(CArchive &)
-{
-}
+void CObject::Serialize(CArchive &) {}

@@ -43,7 +43,7 @@ void CStdioFile::DropReadAhead()
         CFile::Seek(-static_cast<LONGLONG>(nUnread), current);
 }
 
-BOOL CStdioFile::ReadString(CString& rString)
+BOOL CStdioFile::ReadString(CString &rString)
 {
     std::string line;
     int ch = NextByte();
@@ -87,9 +87,9 @@ void CStdioFile::WriteString(LPCTSTR lpsz)
         Write(lpsz, static_cast<UINT>(std::strlen(lpsz)));
 }
 
-UINT CStdioFile::Read(void* lpBuf, UINT nCount)
+UINT CStdioFile::Read(void *lpBuf, UINT nCount)
 {
-    auto* pOut = static_cast<char*>(lpBuf);
+    auto *pOut = static_cast<char *>(lpBuf);
     UINT nDone = 0;
     while (nDone < nCount && m_nNext < m_buffer.size())
         pOut[nDone++] = m_buffer[m_nNext++];
@@ -98,7 +98,7 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount)
     return nDone;
 }
 
-void CStdioFile::Write(const void* lpBuf, UINT nCount)
+void CStdioFile::Write(const void *lpBuf, UINT nCount)
 {
     DropReadAhead();
     CFile::Write(lpBuf, nCount);

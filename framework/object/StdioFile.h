@@ -16,14 +16,14 @@ public:
 
     // The next line without its line end; FALSE at the end of the file
     // (an empty last line after the final line end is no line).
-    virtual BOOL ReadString(CString& rString);
+    virtual BOOL ReadString(CString &rString);
     // Up to nMax - 1 bytes of the line, with its "\n" when it fits (a CR
     // before it is dropped); NULL at the end of the file.
     virtual LPTSTR ReadString(LPTSTR lpsz, UINT nMax);
     virtual void WriteString(LPCTSTR lpsz);
 
-    UINT Read(void* lpBuf, UINT nCount) override;
-    void Write(const void* lpBuf, UINT nCount) override;
+    UINT Read(void *lpBuf, UINT nCount) override;
+    void Write(const void *lpBuf, UINT nCount) override;
     ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override;
     ULONGLONG GetPosition() const override;
     void Close() override;

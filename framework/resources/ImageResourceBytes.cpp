@@ -135,7 +135,7 @@ bool IconImages(const QByteArray &file, std::vector<IconImage> &images)
 // Entry ids of the registered icons' images, handed out once.
 struct IconIds {
     std::mutex lock;
-    std::map<UINT, WORD> firstId; // icon resource id -> id of its first image
+    std::map<UINT, WORD> firstId;                // icon resource id -> id of its first image
     std::map<WORD, std::pair<UINT, int>> images; // entry id -> icon and image index
     WORD next = 1;
 };

@@ -54,10 +54,10 @@ bool Find(Kind kind, LPCTSTR lpName, ImageEntry &entry)
 bool StandardCursorShape(LPCTSTR lpName, Qt::CursorShape &shape)
 {
     static const std::map<ULONG_PTR, Qt::CursorShape> shapes = {
-        {32512, Qt::ArrowCursor},     {32513, Qt::IBeamCursor},     {32514, Qt::WaitCursor},
-        {32515, Qt::CrossCursor},     {32516, Qt::UpArrowCursor},   {32640, Qt::SizeAllCursor},
-        {32641, Qt::ArrowCursor},     {32642, Qt::SizeFDiagCursor}, {32643, Qt::SizeBDiagCursor},
-        {32644, Qt::SizeHorCursor},   {32645, Qt::SizeVerCursor},   {32646, Qt::SizeAllCursor},
+        {32512, Qt::ArrowCursor},     {32513, Qt::IBeamCursor},        {32514, Qt::WaitCursor},
+        {32515, Qt::CrossCursor},     {32516, Qt::UpArrowCursor},      {32640, Qt::SizeAllCursor},
+        {32641, Qt::ArrowCursor},     {32642, Qt::SizeFDiagCursor},    {32643, Qt::SizeBDiagCursor},
+        {32644, Qt::SizeHorCursor},   {32645, Qt::SizeVerCursor},      {32646, Qt::SizeAllCursor},
         {32648, Qt::ForbiddenCursor}, {32649, Qt::PointingHandCursor}, {32650, Qt::BusyCursor},
         {32651, Qt::WhatsThisCursor},
     };
@@ -73,8 +73,8 @@ bool StandardCursorShape(LPCTSTR lpName, Qt::CursorShape &shape)
 bool StandardIcon(LPCTSTR lpName, QStyle::StandardPixmap &pixmap)
 {
     static const std::map<ULONG_PTR, QStyle::StandardPixmap> icons = {
-        {32512, QStyle::SP_DesktopIcon},          {32513, QStyle::SP_MessageBoxCritical},
-        {32514, QStyle::SP_MessageBoxQuestion},   {32515, QStyle::SP_MessageBoxWarning},
+        {32512, QStyle::SP_DesktopIcon},           {32513, QStyle::SP_MessageBoxCritical},
+        {32514, QStyle::SP_MessageBoxQuestion},    {32515, QStyle::SP_MessageBoxWarning},
         {32516, QStyle::SP_MessageBoxInformation}, {32517, QStyle::SP_DesktopIcon},
     };
     if (!IS_INTRESOURCE(lpName))

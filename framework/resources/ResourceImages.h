@@ -24,7 +24,10 @@ QImage PlexoLoadBitmapImage(LPCTSTR lpBitmapName);
 // every registered icon, in order. For the resource readers.
 bool PlexoRegisteredImagePath(UINT nID, bool icon, QString &path);
 std::vector<UINT> PlexoRegisteredIconIds();
-inline QImage PlexoLoadBitmapImage(UINT nID) { return PlexoLoadBitmapImage(MAKEINTRESOURCE(nID)); }
+inline QImage PlexoLoadBitmapImage(UINT nID)
+{
+    return PlexoLoadBitmapImage(MAKEINTRESOURCE(nID));
+}
 
 // A registered icon, or one of the desktop's standard icons (IDI_...).
 QIcon PlexoLoadIconResource(LPCTSTR lpIconName);

@@ -125,7 +125,7 @@ struct RESOURCE_DIALOG {
     LPCTSTR lpszCaption;
     LPCTSTR lpszFontFace; // NULL: the system's dialog font
     WORD wFontSize;
-    UINT nMenuID;         // 0: no menu
+    UINT nMenuID; // 0: no menu
     const RESOURCE_DIALOG_ITEM *pItems;
     int nItems;
 };

@@ -118,8 +118,7 @@ CustomEntry *FindCustomEntry(LPCTSTR lpName, LPCTSTR lpType)
 CustomEntry *ImageEntryFor(LPCTSTR lpName, LPCTSTR lpType)
 {
     UINT nID = 0;
-    if ((lpType != RT_BITMAP && lpType != RT_ICON && lpType != RT_GROUP_ICON) ||
-        !PlexoResourceIdFromName(lpName, nID))
+    if ((lpType != RT_BITMAP && lpType != RT_ICON && lpType != RT_GROUP_ICON) || !PlexoResourceIdFromName(lpName, nID))
         return nullptr;
     QByteArray bytes;
     if (!PlexoImageResourceBytes(nID, lpType, bytes))
@@ -276,7 +275,8 @@ BOOL PlexoLoadMenuResource(UINT nID, std::vector<CMenuResourceItem> &items)
         entry = found->second;
     }
     int index = 0;
-    if (entry.pItems == nullptr || !ReadMenuLevel(entry.pItems, entry.nCount, index, items, 0) || index != entry.nCount) {
+    if (entry.pItems == nullptr || !ReadMenuLevel(entry.pItems, entry.nCount, index, items, 0) ||
+        index != entry.nCount) {
         items.clear();
         return FALSE;
     }

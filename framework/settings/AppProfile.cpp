@@ -46,7 +46,8 @@ CAppProfile::CAppProfile(LPCTSTR lpszProgram)
 
 void CAppProfile::SetProgramName(LPCTSTR lpszProgram)
 {
-    m_strProgram = SafeFileName(lpszProgram != nullptr && *lpszProgram != '\0' ? CString(lpszProgram) : ExecutableName());
+    m_strProgram =
+        SafeFileName(lpszProgram != nullptr && *lpszProgram != '\0' ? CString(lpszProgram) : ExecutableName());
 }
 
 void CAppProfile::SetRegistryKey(LPCTSTR lpszRegistryKey, LPCTSTR lpszAppName)

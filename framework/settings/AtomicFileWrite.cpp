@@ -50,7 +50,12 @@ bool PlexoWriteFileAtomically(const char *path, std::string_view bytes)
     if (::stat(target.c_str(), &st) == 0)
         ::fchmod(fd, st.st_mode & 07777);
     else
-        ::fchmod(fd, 0644 & ~[] { mode_t m = ::umask(0); ::umask(m); return m; }());
+        ::fchmod(
+            fd, 0644 & ~[] {
+                mode_t m = ::umask(0);
+                ::umask(m);
+                return m;
+            }());
 
     bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;

@@ -27,7 +27,10 @@ bool IsReserved(char c)
 }
 
 // Inside quotes these take a backslash.
-bool NeedsBackslashInQuotes(char c) { return c == '"' || c == '`' || c == '$' || c == '\\'; }
+bool NeedsBackslashInQuotes(char c)
+{
+    return c == '"' || c == '`' || c == '$' || c == '\\';
+}
 
 // The string escapes of every Desktop Entry value.
 std::string EscapeString(const std::string &text)
@@ -267,8 +270,8 @@ Result Write(const CString &valueName, const CString &command)
     if (!PlexoCreateFolderPath(folder))
         return Result::WriteFailed;
     const std::string name(valueName.GetString(), static_cast<size_t>(valueName.GetLength()));
-    std::string entry = "[Desktop Entry]\nType=Application\nName=" + EscapeString(name) + "\nExec=" +
-                        std::string(QuoteExec(command).GetString()) + "\n";
+    std::string entry = "[Desktop Entry]\nType=Application\nName=" + EscapeString(name) +
+                        "\nExec=" + std::string(QuoteExec(command).GetString()) + "\n";
     return PlexoWriteFileAtomically(path.GetString(), entry) ? Result::Ok : Result::WriteFailed;
 }
 

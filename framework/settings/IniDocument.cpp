@@ -61,8 +61,8 @@ bool ReadWholeFile(const char *path, std::string &bytes)
     if (fd < 0)
         return false;
     struct stat st;
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-              static_cast<size_t>(st.st_size) <= CIniDocument::kMaxFileSize;
+    bool ok =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= CIniDocument::kMaxFileSize;
     if (ok) {
         bytes.resize(static_cast<size_t>(st.st_size));
         size_t done = 0;

@@ -78,7 +78,10 @@ private:
     static Line ClassifyLine(std::string text);
     // Index range [first, end) of the lines of the first section of the name
     // (first is the header); first == npos when the section does not exist.
-    struct Range { size_t first; size_t end; };
+    struct Range {
+        size_t first;
+        size_t end;
+    };
     Range FindSection(std::string_view section) const;
     size_t FindKeyLine(const Range &range, std::string_view key) const;
     size_t InsertionPoint(const Range &range) const;

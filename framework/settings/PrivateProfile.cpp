@@ -57,8 +57,8 @@ std::string_view DefaultText(LPCTSTR lpDefault)
 
 } // namespace
 
-DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault,
-                              LPTSTR lpReturnedString, DWORD nSize, LPCTSTR lpFileName)
+DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault, LPTSTR lpReturnedString,
+                              DWORD nSize, LPCTSTR lpFileName)
 {
     std::shared_ptr<const CIniDocument> file = PlexoReadIniFile(lpFileName);
     const CIniDocument &doc = *file;

@@ -14,8 +14,8 @@
 // of the section; otherwise the key's value, trimmed, with one pair of
 // matching quotes removed, or lpDefault (trailing blanks removed, NULL as "")
 // when the file, section or key is missing.
-DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault,
-                              LPTSTR lpReturnedString, DWORD nSize, LPCTSTR lpFileName);
+DWORD GetPrivateProfileString(LPCTSTR lpAppName, LPCTSTR lpKeyName, LPCTSTR lpDefault, LPTSTR lpReturnedString,
+                              DWORD nSize, LPCTSTR lpFileName);
 
 // The key's value read as a decimal integer (leading blanks, an optional
 // sign, then digits; other text gives 0), or nDefault when the key is missing

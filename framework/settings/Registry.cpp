@@ -161,7 +161,8 @@ LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD, LPTSTR, DWORD, REGSAM, L
 
 LONG RegCreateKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult)
 {
-    return RegCreateKeyEx(hKey, lpSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, phkResult, nullptr);
+    return RegCreateKeyEx(hKey, lpSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, phkResult,
+                          nullptr);
 }
 
 LONG RegCloseKey(HKEY hKey)
@@ -231,7 +232,8 @@ LONG RegQueryValue(HKEY hKey, LPCTSTR lpSubKey, LPTSTR lpData, LPLONG lpcbData)
         return result;
     DWORD type = REG_NONE;
     DWORD size = lpcbData != nullptr && *lpcbData > 0 ? static_cast<DWORD>(*lpcbData) : 0;
-    result = RegQueryValueEx(sub, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(lpData), lpcbData ? &size : nullptr);
+    result =
+        RegQueryValueEx(sub, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(lpData), lpcbData ? &size : nullptr);
     RegCloseKey(sub);
     if (result == ERROR_SUCCESS && type != REG_SZ)
         result = ERROR_FILE_NOT_FOUND;

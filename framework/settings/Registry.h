@@ -10,8 +10,8 @@
 LONG RegOpenKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult);
 LONG RegOpenKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult);
 // lpSecurityAttributes and lpClass are accepted and ignored.
-LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD Reserved, LPTSTR lpClass, DWORD dwOptions,
-                    REGSAM samDesired, LPVOID lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition);
+LONG RegCreateKeyEx(HKEY hKey, LPCTSTR lpSubKey, DWORD Reserved, LPTSTR lpClass, DWORD dwOptions, REGSAM samDesired,
+                    LPVOID lpSecurityAttributes, PHKEY phkResult, LPDWORD lpdwDisposition);
 LONG RegCreateKey(HKEY hKey, LPCTSTR lpSubKey, PHKEY phkResult);
 LONG RegCloseKey(HKEY hKey);
 // Deletes the key with its values and sub-keys.

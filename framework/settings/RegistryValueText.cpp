@@ -59,7 +59,10 @@ bool ParseHexBytes(std::string_view text, std::string &bytes)
 {
     bytes.clear();
     size_t i = 0;
-    auto skipBlanks = [&] { while (i < text.size() && IsBlank(text[i])) ++i; };
+    auto skipBlanks = [&] {
+        while (i < text.size() && IsBlank(text[i]))
+            ++i;
+    };
     skipBlanks();
     if (i == text.size())
         return true;

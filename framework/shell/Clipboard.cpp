@@ -26,10 +26,10 @@ void FreeHandle(UINT format, HANDLE hData)
 struct ClipboardSession {
     bool open = false;
     HWND owner = nullptr;
-    bool changed = false;                     // emptied or set since it was opened
-    std::unique_ptr<QMimeData> pending;       // what goes out on close
-    std::map<UINT, HANDLE> set;               // handles set in this session
-    std::map<UINT, HANDLE> read;              // handles made for GetClipboardData
+    bool changed = false;               // emptied or set since it was opened
+    std::unique_ptr<QMimeData> pending; // what goes out on close
+    std::map<UINT, HANDLE> set;         // handles set in this session
+    std::map<UINT, HANDLE> read;        // handles made for GetClipboardData
 };
 
 ClipboardSession &Session()

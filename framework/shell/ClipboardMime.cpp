@@ -19,11 +19,20 @@ const char kPlainText[] = "text/plain";
 // Bitmaps larger than this are refused rather than decoded.
 constexpr long long kMaxImagePixels = 1LL << 27;
 
-bool IsText(UINT format) { return format == CF_TEXT || format == CF_OEMTEXT; }
+bool IsText(UINT format)
+{
+    return format == CF_TEXT || format == CF_OEMTEXT;
+}
 
-QByteArray MimeTypeOf(UINT format) { return QByteArray(PlexoClipboardFormatMimeType(format).GetString()); }
+QByteArray MimeTypeOf(UINT format)
+{
+    return QByteArray(PlexoClipboardFormatMimeType(format).GetString());
+}
 
-bool IsRegistered(UINT format) { return format >= 0xC000 && !MimeTypeOf(format).isEmpty(); }
+bool IsRegistered(UINT format)
+{
+    return format >= 0xC000 && !MimeTypeOf(format).isEmpty();
+}
 
 // The bytes of a global block; for text only those before the first zero.
 bool BlockBytes(HGLOBAL hMem, bool stopAtZero, QByteArray &bytes)
@@ -117,7 +126,10 @@ HANDLE MakeBitmap(const QMimeData &mime)
 
 namespace ClipboardMime {
 
-bool IsTransferable(UINT format) { return IsText(format) || format == CF_BITMAP || IsRegistered(format); }
+bool IsTransferable(UINT format)
+{
+    return IsText(format) || format == CF_BITMAP || IsRegistered(format);
+}
 
 bool Put(QMimeData &mime, UINT format, HANDLE hData)
 {

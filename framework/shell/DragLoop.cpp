@@ -35,7 +35,10 @@ constexpr DWORD kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 // timer one without a window.
 void TickProc(HWND, UINT, UINT_PTR, DWORD) {}
 
-bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+bool IsMouseMessage(UINT message)
+{
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+}
 
 bool IsKeyMessage(UINT message)
 {
@@ -165,8 +168,9 @@ public:
             Leave();
             m_target = target;
             m_hWnd = hWnd;
-            m_effect = target ? Allowed(target->PlexoEnter(hWnd, &m_dataObject, keyState, screen, m_dwEffects), m_dwEffects)
-                              : DROPEFFECT_NONE;
+            m_effect =
+                target ? Allowed(target->PlexoEnter(hWnd, &m_dataObject, keyState, screen, m_dwEffects), m_dwEffects)
+                       : DROPEFFECT_NONE;
         } else if (target) {
             m_effect = Allowed(target->PlexoOver(hWnd, &m_dataObject, keyState, screen, m_dwEffects), m_dwEffects);
         }
@@ -288,7 +292,8 @@ DROPEFFECT Run(const QMimeData &data, DWORD dwEffects, COleDropSource &source)
     input.screen = Current().screen;
     input.keyState = Current().keyState;
     for (;;) {
-        SCODE sc = input.kind == Input::Quit ? DRAGDROP_S_CANCEL : source.QueryContinueDrag(input.escape, input.keyState);
+        SCODE sc =
+            input.kind == Input::Quit ? DRAGDROP_S_CANCEL : source.QueryContinueDrag(input.escape, input.keyState);
         if (sc == DRAGDROP_S_CANCEL)
             return DROPEFFECT_NONE;
         if (sc == DRAGDROP_S_DROP) {

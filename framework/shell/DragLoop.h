@@ -16,9 +16,9 @@ namespace DragLoop {
 
 struct Input {
     enum Kind { Mouse, Key, Tick, Quit } kind = Tick;
-    POINT screen{0, 0};   // where the mouse is (the last known place for keys and ticks)
-    DWORD keyState = 0;   // MK_ buttons and keys
-    bool escape = false;  // Escape went down
+    POINT screen{0, 0};  // where the mouse is (the last known place for keys and ticks)
+    DWORD keyState = 0;  // MK_ buttons and keys
+    bool escape = false; // Escape went down
 };
 
 // Holds the mouse for a drag: the window under the cursor captures it

@@ -30,7 +30,10 @@ bool NameMatches(HWND hWnd, LPCTSTR lpClassName, LPCTSTR lpWindowName)
     return true;
 }
 
-bool IsTopLevel(HWND hWnd) { return IsWindow(hWnd) && !(GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD); }
+bool IsTopLevel(HWND hWnd)
+{
+    return IsWindow(hWnd) && !(GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD);
+}
 
 } // namespace
 

@@ -9,4 +9,7 @@ HINSTANCE AfxGetInstanceHandle()
     return reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(::getpid()));
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    return AfxGetInstanceHandle();
+}

@@ -12,12 +12,12 @@
 namespace InstanceProtocol {
 
 enum class Op : std::uint8_t {
-    Find = 1,       // a top-level window of the socket's class (with the title when one is given)
+    Find = 1, // a top-level window of the socket's class (with the title when one is given)
     IsWindow = 2,
     IsIconic = 3,
-    Show = 4,       // argument: the SW_ command
+    Show = 4, // argument: the SW_ command
     Foreground = 5,
-    Reply = 0x80,   // window: the answer (a window, or 0/1)
+    Reply = 0x80, // window: the answer (a window, or 0/1)
 };
 
 struct Message {

@@ -31,9 +31,15 @@ constexpr int kLastShowCommand = 11;
 // A client that sends nothing useful is dropped after this.
 constexpr int kClientMs = 3000;
 
-std::string Key(LPCTSTR lpszClassName) { return QByteArray(lpszClassName).toLower().toStdString(); }
+std::string Key(LPCTSTR lpszClassName)
+{
+    return QByteArray(lpszClassName).toLower().toStdString();
+}
 
-bool IsWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+bool IsWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 // Brings the window forward; where the desktop will not raise it, it is at
 // least shown, restored and asks for attention.
@@ -137,7 +143,7 @@ private:
 };
 
 struct Servers {
-    std::map<std::string, std::string> registered;      // key -> name as registered
+    std::map<std::string, std::string> registered; // key -> name as registered
     std::map<std::string, QPointer<ClassServer>> listening;
     QPointer<QObject> showWatcher;
 };
@@ -188,7 +194,10 @@ public:
 // The framework's generated classes ("Afx:" and the style, cursor, brush
 // and icon handles) name this process's handles: no other process can look
 // for them, so they get no socket.
-bool IsGeneratedClass(LPCTSTR lpszClassName) { return std::strncmp(lpszClassName, "Afx:", 4) == 0; }
+bool IsGeneratedClass(LPCTSTR lpszClassName)
+{
+    return std::strncmp(lpszClassName, "Afx:", 4) == 0;
+}
 
 void OnClass(LPCTSTR lpszClassName, BOOL bRegistered)
 {

@@ -154,22 +154,23 @@ void ShowInTray(Icon &icon)
         HWND hWnd = icon.hWnd;
         UINT uID = icon.uID;
         Icon *self = &icon;
-        QObject::connect(icon.tray.get(), &QSystemTrayIcon::activated, [self, hWnd, uID](QSystemTrayIcon::ActivationReason reason) {
-            const UINT message = self->callbackMessage;
-            switch (reason) {
-            case QSystemTrayIcon::Trigger:
-                Notify(hWnd, uID, message, WM_LBUTTONDOWN);
-                Notify(hWnd, uID, message, WM_LBUTTONUP);
-                break;
-            case QSystemTrayIcon::DoubleClick: Notify(hWnd, uID, message, WM_LBUTTONDBLCLK); break;
-            case QSystemTrayIcon::Context:
-                Notify(hWnd, uID, message, WM_RBUTTONDOWN);
-                Notify(hWnd, uID, message, WM_RBUTTONUP);
-                break;
-            case QSystemTrayIcon::MiddleClick: Notify(hWnd, uID, message, WM_MBUTTONUP); break;
-            default: break;
-            }
-        });
+        QObject::connect(icon.tray.get(), &QSystemTrayIcon::activated,
+                         [self, hWnd, uID](QSystemTrayIcon::ActivationReason reason) {
+                             const UINT message = self->callbackMessage;
+                             switch (reason) {
+                             case QSystemTrayIcon::Trigger:
+                                 Notify(hWnd, uID, message, WM_LBUTTONDOWN);
+                                 Notify(hWnd, uID, message, WM_LBUTTONUP);
+                                 break;
+                             case QSystemTrayIcon::DoubleClick: Notify(hWnd, uID, message, WM_LBUTTONDBLCLK); break;
+                             case QSystemTrayIcon::Context:
+                                 Notify(hWnd, uID, message, WM_RBUTTONDOWN);
+                                 Notify(hWnd, uID, message, WM_RBUTTONUP);
+                                 break;
+                             case QSystemTrayIcon::MiddleClick: Notify(hWnd, uID, message, WM_MBUTTONUP); break;
+                             default: break;
+                             }
+                         });
     }
     icon.tray->setIcon(QIcon(icon.picture));
     icon.tray->setToolTip(icon.tip);

@@ -11,7 +11,10 @@
 
 COleDataObject::COleDataObject() = default;
 
-COleDataObject::~COleDataObject() { Release(); }
+COleDataObject::~COleDataObject()
+{
+    Release();
+}
 
 BOOL COleDataObject::AttachClipboard()
 {

@@ -47,4 +47,7 @@ SCODE COleDropSource::QueryContinueDrag(BOOL bEscapePressed, DWORD dwKeyState)
     return S_OK;
 }
 
-SCODE COleDropSource::GiveFeedback(DROPEFFECT) { return DRAGDROP_S_USEDEFAULTCURSORS; }
+SCODE COleDropSource::GiveFeedback(DROPEFFECT)
+{
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+}

@@ -20,7 +20,10 @@ DWORD Milliseconds()
     return static_cast<DWORD>(clock.elapsed());
 }
 
-CView *ViewOf(CWnd *pWnd) { return dynamic_cast<CView *>(pWnd); }
+CView *ViewOf(CWnd *pWnd)
+{
+    return dynamic_cast<CView *>(pWnd);
+}
 
 // The effect the keys ask for: Ctrl copies, Ctrl+Shift or Alt links,
 // anything else moves.
@@ -133,7 +136,10 @@ DROPEFFECT COleDropTarget::OnDragScroll(CWnd *pWnd, DWORD dwKeyState, CPoint poi
     return KeyEffect(dwKeyState) | DROPEFFECT_SCROLL;
 }
 
-void COleDropTarget::StopScrolling() { m_bScrolling = false; }
+void COleDropTarget::StopScrolling()
+{
+    m_bScrolling = false;
+}
 
 DROPEFFECT COleDropTarget::Step(HWND hWnd, COleDataObject *pDataObject, DWORD dwKeyState, POINT screen, bool enter)
 {

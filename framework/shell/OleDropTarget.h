@@ -28,8 +28,8 @@ public:
     virtual void OnDragLeave(CWnd *pWnd);
     virtual BOOL OnDrop(CWnd *pWnd, COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point);
     // (DROPEFFECT)-1: not handled here, OnDrop decides.
-    virtual DROPEFFECT OnDropEx(CWnd *pWnd, COleDataObject *pDataObject, DROPEFFECT dropDefault,
-                                DROPEFFECT dropList, CPoint point);
+    virtual DROPEFFECT OnDropEx(CWnd *pWnd, COleDataObject *pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
+                                CPoint point);
     // Within nScrollInset pixels of an edge towards which the window can
     // scroll (it has that scroll bar), the window scrolls one line after
     // nScrollDelay milliseconds and then every nScrollInterval; the answer
@@ -55,5 +55,5 @@ private:
 
     DROPEFFECT m_lastEffect = DROPEFFECT_NONE; // what the last enter or over answered
     bool m_bScrolling = false;
-    DWORD m_dwNextScroll = 0;                   // when the next line scrolls
+    DWORD m_dwNextScroll = 0; // when the next line scrolls
 };

@@ -27,7 +27,10 @@ BOOL COleException::GetMessageText(CString &strMessage) const
     return TRUE;
 }
 
-void AfxThrowOleException(SCODE sc) { throw new COleException(sc); }
+void AfxThrowOleException(SCODE sc)
+{
+    throw new COleException(sc);
+}
 
 void ReleaseStgMedium(LPSTGMEDIUM lpMedium)
 {

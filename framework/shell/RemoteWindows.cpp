@@ -92,10 +92,22 @@ bool AskAbout(HWND hWnd, Op op, std::int32_t argument = 0)
     return Ask(record->path, request, value) && value != 0;
 }
 
-BOOL RemoteIsWindow(HWND hWnd) { return AskAbout(hWnd, Op::IsWindow) ? TRUE : FALSE; }
-BOOL RemoteIsIconic(HWND hWnd) { return AskAbout(hWnd, Op::IsIconic) ? TRUE : FALSE; }
-BOOL RemoteShowWindow(HWND hWnd, int nCmdShow) { return AskAbout(hWnd, Op::Show, nCmdShow) ? TRUE : FALSE; }
-BOOL RemoteSetForegroundWindow(HWND hWnd) { return AskAbout(hWnd, Op::Foreground) ? TRUE : FALSE; }
+BOOL RemoteIsWindow(HWND hWnd)
+{
+    return AskAbout(hWnd, Op::IsWindow) ? TRUE : FALSE;
+}
+BOOL RemoteIsIconic(HWND hWnd)
+{
+    return AskAbout(hWnd, Op::IsIconic) ? TRUE : FALSE;
+}
+BOOL RemoteShowWindow(HWND hWnd, int nCmdShow)
+{
+    return AskAbout(hWnd, Op::Show, nCmdShow) ? TRUE : FALSE;
+}
+BOOL RemoteSetForegroundWindow(HWND hWnd)
+{
+    return AskAbout(hWnd, Op::Foreground) ? TRUE : FALSE;
+}
 
 const PlexoForeignWindowOps kRemoteOps = {&RemoteIsWindow, &RemoteIsIconic, &RemoteShowWindow,
                                           &RemoteSetForegroundWindow};
@@ -127,6 +139,9 @@ HWND Find(LPCTSTR lpClassName, LPCTSTR lpWindowName)
     return reinterpret_cast<HWND>(Records().back().get());
 }
 
-bool IsRemote(HWND hWnd) { return g_installed && RecordOf(hWnd) != nullptr; }
+bool IsRemote(HWND hWnd)
+{
+    return g_installed && RecordOf(hWnd) != nullptr;
+}
 
 } // namespace RemoteWindows

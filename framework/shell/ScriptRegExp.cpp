@@ -34,8 +34,7 @@ size_t CharLength(const char *text, size_t textLength, size_t offset)
 
 bool IsUtfError(int result)
 {
-    return (result <= PCRE2_ERROR_UTF8_ERR1 && result >= PCRE2_ERROR_UTF8_ERR21) ||
-           result == PCRE2_ERROR_BADUTFOFFSET;
+    return (result <= PCRE2_ERROR_UTF8_ERR1 && result >= PCRE2_ERROR_UTF8_ERR21) || result == PCRE2_ERROR_BADUTFOFFSET;
 }
 
 // Stack for the compiled machine code: it starts small and may grow to the
@@ -121,8 +120,8 @@ uint32_t PatternOptions(BOOL bIgnoreCase, BOOL bMultiline)
     // ECMAScript's \uhhhh and \xhh escapes, "[]" matching nothing, "[^]"
     // matching any character, and a back reference to a group that has not
     // matched (yet) matching the empty string.
-    uint32_t options = PCRE2_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_NEVER_BACKSLASH_C |
-                       PCRE2_MATCH_UNSET_BACKREF;
+    uint32_t options =
+        PCRE2_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_NEVER_BACKSLASH_C | PCRE2_MATCH_UNSET_BACKREF;
     options |= bIgnoreCase ? PCRE2_CASELESS : 0;
     options |= bMultiline ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
     return options;
@@ -135,9 +134,9 @@ pcre2_code *CompilePattern(const CString &pattern, uint32_t options, int &errorC
     if (compileContext == nullptr)
         AfxThrowMemoryException();
     pcre2_set_newline(compileContext, PCRE2_NEWLINE_ANYCRLF);
-    pcre2_code *code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.GetString()),
-                                     static_cast<PCRE2_SIZE>(pattern.GetLength()), options, &errorCode,
-                                     &errorOffset, compileContext);
+    pcre2_code *code =
+        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.GetString()), static_cast<PCRE2_SIZE>(pattern.GetLength()),
+                      options, &errorCode, &errorOffset, compileContext);
     pcre2_compile_context_free(compileContext);
     return code;
 }
@@ -150,8 +149,8 @@ CScriptRegExp::Compiled &CScriptRegExp::Compile()
         return *m_compiled;
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
-    pcre2_code *code = CompilePattern(m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline) | PCRE2_MATCH_INVALID_UTF,
-                                      errorCode, errorOffset);
+    pcre2_code *code = CompilePattern(
+        m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline) | PCRE2_MATCH_INVALID_UTF, errorCode, errorOffset);
     if (code == nullptr) {
         CString description;
         description.Format("Syntax error in regular expression at offset %lu: %s",
@@ -169,8 +168,7 @@ CScriptRegExp::Compiled &CScriptRegExp::Compile()
     pcre2_set_heap_limit(compiled->context, kHeapLimitKiB);
     // Without machine code (none on this platform, or it cannot be made for
     // this pattern) every match runs in the interpreter.
-    if (m_bUseJit && IsJitAvailable() &&
-        pcre2_jit_compile(code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0) {
+    if (m_bUseJit && IsJitAvailable() && pcre2_jit_compile(code, PCRE2_JIT_COMPLETE | PCRE2_JIT_PARTIAL_HARD) == 0) {
         compiled->jitStack = pcre2_jit_stack_create(kJitStackStart, kJitStackLimit, nullptr);
         if (compiled->jitStack == nullptr)
             AfxThrowMemoryException();
@@ -190,8 +188,8 @@ int CScriptRegExp::RunMatch(Subject &subject, size_t nStart, uint32_t nOptions)
         if (compiled.strict == nullptr) {
             int errorCode = 0;
             PCRE2_SIZE errorOffset = 0;
-            compiled.strict = CompilePattern(m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline), errorCode,
-                                             errorOffset);
+            compiled.strict =
+                CompilePattern(m_strPattern, PatternOptions(m_bIgnoreCase, m_bMultiline), errorCode, errorOffset);
             if (compiled.strict == nullptr)
                 AfxThrowMemoryException();
         }
@@ -199,8 +197,8 @@ int CScriptRegExp::RunMatch(Subject &subject, size_t nStart, uint32_t nOptions)
         // what a look-behind may see) to the end; later calls start further
         // on, so that check holds for them.
         const uint32_t check = subject.validity == Subject::valid ? PCRE2_NO_UTF_CHECK : 0;
-        const int result = pcre2_match(compiled.strict, bytes, length, nStart, nOptions | check, compiled.data,
-                                       compiled.context);
+        const int result =
+            pcre2_match(compiled.strict, bytes, length, nStart, nOptions | check, compiled.data, compiled.context);
         if (!IsUtfError(result)) {
             subject.validity = Subject::valid;
             return result;
@@ -209,8 +207,8 @@ int CScriptRegExp::RunMatch(Subject &subject, size_t nStart, uint32_t nOptions)
     }
     int result = pcre2_match(compiled.code, bytes, length, nStart, nOptions, compiled.data, compiled.context);
     if (result == PCRE2_ERROR_JIT_STACKLIMIT)
-        result = pcre2_match(compiled.code, bytes, length, nStart, nOptions | PCRE2_NO_JIT, compiled.data,
-                             compiled.context);
+        result =
+            pcre2_match(compiled.code, bytes, length, nStart, nOptions | PCRE2_NO_JIT, compiled.data, compiled.context);
     return result;
 }
 
@@ -222,7 +220,8 @@ namespace {
         AfxThrowOleDispatchException(CScriptRegExp::errorTooComplex,
                                      "The regular expression needs too much work to match: " + EngineMessage(result));
     }
-    AfxThrowOleDispatchException(CScriptRegExp::errorMatch, "Regular expression match failed: " + EngineMessage(result));
+    AfxThrowOleDispatchException(CScriptRegExp::errorMatch,
+                                 "Regular expression match failed: " + EngineMessage(result));
 }
 
 } // namespace
@@ -302,9 +301,10 @@ CScriptMatchCollection CScriptRegExp::Execute(const CString &strText)
         match.m_nFirstIndex = static_cast<long>(found.start);
         match.m_strValue = strText.Mid(static_cast<int>(found.start), static_cast<int>(found.end - found.start));
         for (const auto &group : found.groups)
-            match.m_subMatches.push_back(group.first == npos ? CString()
-                                                             : strText.Mid(static_cast<int>(group.first),
-                                                                           static_cast<int>(group.second - group.first)));
+            match.m_subMatches.push_back(
+                group.first == npos
+                    ? CString()
+                    : strText.Mid(static_cast<int>(group.first), static_cast<int>(group.second - group.first)));
         collection.m_matches.push_back(std::move(match));
     });
     return collection;

@@ -101,8 +101,8 @@ public:
     // there) stops the search with piecePartial, nMatchStart telling where
     // that attempt began; every earlier start has then failed for good.
     enum PieceResult { pieceNoMatch, pieceMatch, piecePartial };
-    PieceResult MatchPiece(const char *pSubject, size_t nLength, size_t nStart, bool bMoreFollows,
-                           size_t &nMatchStart, size_t &nMatchEnd);
+    PieceResult MatchPiece(const char *pSubject, size_t nLength, size_t nStart, bool bMoreFollows, size_t &nMatchStart,
+                           size_t &nMatchEnd);
     // How many bytes before a start position a match may look at.
     size_t GetLookbehindBytes();
 

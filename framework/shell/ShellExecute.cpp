@@ -67,7 +67,7 @@ INT_PTR OpenPath(const QString &path, LPCTSTR lpParameters, LPCTSTR lpDirectory,
     if (!info.isReadable())
         return SE_ERR_ACCESSDENIED;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? PLEXO_SHELL_SUCCESS
-                                                                                     : SE_ERR_NOASSOC;
+                                                                                   : SE_ERR_NOASSOC;
 }
 
 } // namespace

@@ -22,7 +22,7 @@ struct CaretState {
     int height = 0;
     bool grey = false;
     POINT pos{0, 0};
-    int hideCount = 1;  // a new caret is hidden until ShowCaret
+    int hideCount = 1; // a new caret is hidden until ShowCaret
     bool blinkOn = true;
     QPointer<QTimer> blink;
 };
@@ -156,7 +156,8 @@ void Caret::DrawOver(HWND hWnd, QPainter &painter)
         return;
     QPoint origin = WindowGeometry::ClientOrigin(hWnd);
     QRect rect(origin.x() + C().pos.x, origin.y() + C().pos.y, C().width, C().height);
-    QRect client(origin, QSize(hWnd->clientRect.right - hWnd->clientRect.left, hWnd->clientRect.bottom - hWnd->clientRect.top));
+    QRect client(origin,
+                 QSize(hWnd->clientRect.right - hWnd->clientRect.left, hWnd->clientRect.bottom - hWnd->clientRect.top));
     painter.save();
     painter.setClipRect(client);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

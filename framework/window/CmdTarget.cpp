@@ -21,8 +21,8 @@ bool EntryMatches(const AFX_MSGMAP_ENTRY &entry, UINT nMessage, UINT nCode, UINT
 {
     if (nMessage >= AFX_REGISTERED_MESSAGE_MARK && nMessage <= 0xFFFF && entry.pnRegistered)
         return *entry.pnRegistered == nMessage;
-    return entry.nMessage == nMessage && entry.pnRegistered == nullptr && entry.nCode == nCode &&
-           nID >= entry.nID && nID <= entry.nLastID;
+    return entry.nMessage == nMessage && entry.pnRegistered == nullptr && entry.nCode == nCode && nID >= entry.nID &&
+           nID <= entry.nLastID;
 }
 
 } // namespace

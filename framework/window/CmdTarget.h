@@ -99,12 +99,12 @@ BOOL AfxDispatchCmdMsg(CCmdTarget *pTarget, const AFX_MSGMAP_ENTRY *pEntry, UINT
 class CCmdUI {
 public:
     UINT m_nID = 0;
-    UINT m_nIndex = 0;          // menu: the item's position
+    UINT m_nIndex = 0; // menu: the item's position
     UINT m_nIndexMax = 0;
-    CMenu *m_pMenu = nullptr;   // the pop-up menu being prepared
-    CMenu *m_pSubMenu = nullptr;// the item opens this sub-menu
+    CMenu *m_pMenu = nullptr;    // the pop-up menu being prepared
+    CMenu *m_pSubMenu = nullptr; // the item opens this sub-menu
     CMenu *m_pParentMenu = nullptr;
-    CWnd *m_pOther = nullptr;   // a control, a toolbar, a status bar
+    CWnd *m_pOther = nullptr; // a control, a toolbar, a status bar
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;
 
@@ -127,7 +127,11 @@ public:
 class CTestCmdUI : public CCmdUI {
 public:
     BOOL m_bEnabled = TRUE;
-    void Enable(BOOL bOn = TRUE) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn = TRUE) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int) override {}
     void SetRadio(BOOL) override {}
     void SetText(LPCTSTR) override {}

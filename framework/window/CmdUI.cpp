@@ -47,7 +47,8 @@ void CCmdUI::SetText(LPCTSTR lpszText)
     if (m_pMenu) {
         if (m_pSubMenu)
             return;
-        UINT state = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MFT_RADIOCHECK);
+        UINT state =
+            m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MFT_RADIOCHECK);
         m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | state, m_nID, lpszText);
     } else if (m_pOther) {
         CString current;

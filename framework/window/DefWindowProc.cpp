@@ -122,10 +122,14 @@ LRESULT SetCursorDefault(HWND h, WPARAM wParam, LPARAM lParam)
     }
     LPCTSTR shape = IDC_ARROW;
     switch (hit) {
-    case HTLEFT: case HTRIGHT: shape = IDC_SIZEWE; break;
-    case HTTOP: case HTBOTTOM: shape = IDC_SIZENS; break;
-    case HTTOPLEFT: case HTBOTTOMRIGHT: shape = IDC_SIZENWSE; break;
-    case HTTOPRIGHT: case HTBOTTOMLEFT: shape = IDC_SIZENESW; break;
+    case HTLEFT:
+    case HTRIGHT: shape = IDC_SIZEWE; break;
+    case HTTOP:
+    case HTBOTTOM: shape = IDC_SIZENS; break;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: shape = IDC_SIZENWSE; break;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: shape = IDC_SIZENESW; break;
     default: break;
     }
     SetCursor(LoadCursor(nullptr, shape));
@@ -165,7 +169,8 @@ LRESULT WindowPosChanged(HWND h, LPARAM lParam)
     if (!wp)
         return 0;
     if (!(wp->flags & SWP_NOCLIENTMOVE))
-        SendMessage(h, WM_MOVE, 0, MAKELPARAM(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top));
+        SendMessage(h, WM_MOVE, 0,
+                    MAKELPARAM(h->windowRect.left + h->clientRect.left, h->windowRect.top + h->clientRect.top));
     if (Live(h) && !(wp->flags & SWP_NOCLIENTSIZE)) {
         bool minimized = h->sizeState == SIZE_MINIMIZED;
         int cx = minimized ? 0 : h->clientRect.right - h->clientRect.left;
@@ -220,8 +225,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CONTEXTMENU:
-    case WM_MOUSEWHEEL:
-        return h->parent ? SendMessage(h->parent, Msg, wParam, lParam) : 0;
+    case WM_MOUSEWHEEL: return h->parent ? SendMessage(h->parent, Msg, wParam, lParam) : 0;
     case WM_SETFONT:
         h->font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam))
@@ -232,9 +236,13 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         if (GetCapture() == h)
             ReleaseCapture();
         return 0;
-    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
-        return CtlColor(Msg, wParam);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return CtlColor(Msg, wParam);
     case WM_SYSCOMMAND: return SysCommand(h, wParam);
     case WM_SYSKEYDOWN:
         // Alt+F4 closes the top-level window, through its system command.
@@ -250,9 +258,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         if (wParam == VK_APPS)
             SendKeyboardContextMenu(h);
         return 0;
-    case WM_SETREDRAW:
-        h->redrawEnabled = wParam != 0;
-        return 0;
+    case WM_SETREDRAW: h->redrawEnabled = wParam != 0; return 0;
     default: return 0;
     }
 }

@@ -7,11 +7,20 @@ PlexoClassHook g_classHook = nullptr;
 
 } // namespace
 
-void PlexoSetForeignWindowOps(const PlexoForeignWindowOps *pOps) { g_foreignOps = pOps; }
+void PlexoSetForeignWindowOps(const PlexoForeignWindowOps *pOps)
+{
+    g_foreignOps = pOps;
+}
 
-const PlexoForeignWindowOps *PlexoForeignWindows() { return g_foreignOps; }
+const PlexoForeignWindowOps *PlexoForeignWindows()
+{
+    return g_foreignOps;
+}
 
-void PlexoSetClassHook(PlexoClassHook pfnHook) { g_classHook = pfnHook; }
+void PlexoSetClassHook(PlexoClassHook pfnHook)
+{
+    g_classHook = pfnHook;
+}
 
 void PlexoCallClassHook(LPCTSTR lpszClassName, BOOL bRegistered)
 {

@@ -305,10 +305,10 @@ void InputState::SetKeyDown(int vk, bool down)
         S().toggled[vk] = !S().toggled[vk];
     S().down[vk] = down;
     // A modifier key's own event reports the state before it: the key wins.
-    Qt::KeyboardModifier modifier = vk == VK_SHIFT ? Qt::ShiftModifier
-                                  : vk == VK_CONTROL ? Qt::ControlModifier
-                                  : vk == VK_MENU ? Qt::AltModifier
-                                                  : Qt::NoModifier;
+    Qt::KeyboardModifier modifier = vk == VK_SHIFT     ? Qt::ShiftModifier
+                                    : vk == VK_CONTROL ? Qt::ControlModifier
+                                    : vk == VK_MENU    ? Qt::AltModifier
+                                                       : Qt::NoModifier;
     if (modifier != Qt::NoModifier)
         S().modifiers.setFlag(modifier, down);
 }
@@ -328,11 +328,16 @@ UINT InputState::MouseKeyFlags()
     UINT flags = 0;
     Qt::MouseButtons b = S().buttons;
     Qt::KeyboardModifiers m = S().modifiers;
-    if (b & Qt::LeftButton) flags |= MK_LBUTTON;
-    if (b & Qt::RightButton) flags |= MK_RBUTTON;
-    if (b & Qt::MiddleButton) flags |= MK_MBUTTON;
-    if (m & Qt::ShiftModifier) flags |= MK_SHIFT;
-    if (m & Qt::ControlModifier) flags |= MK_CONTROL;
+    if (b & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (b & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (b & Qt::MiddleButton)
+        flags |= MK_MBUTTON;
+    if (m & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (m & Qt::ControlModifier)
+        flags |= MK_CONTROL;
     return flags;
 }
 
@@ -344,9 +349,15 @@ bool IsDown(int vk, Qt::MouseButtons b, Qt::KeyboardModifiers m)
     case VK_LBUTTON: return (b & Qt::LeftButton) != 0;
     case VK_RBUTTON: return (b & Qt::RightButton) != 0;
     case VK_MBUTTON: return (b & Qt::MiddleButton) != 0;
-    case VK_SHIFT: case VK_LSHIFT: case VK_RSHIFT: return (m & Qt::ShiftModifier) != 0;
-    case VK_CONTROL: case VK_LCONTROL: case VK_RCONTROL: return (m & Qt::ControlModifier) != 0;
-    case VK_MENU: case VK_LMENU: case VK_RMENU: return (m & Qt::AltModifier) != 0;
+    case VK_SHIFT:
+    case VK_LSHIFT:
+    case VK_RSHIFT: return (m & Qt::ShiftModifier) != 0;
+    case VK_CONTROL:
+    case VK_LCONTROL:
+    case VK_RCONTROL: return (m & Qt::ControlModifier) != 0;
+    case VK_MENU:
+    case VK_LMENU:
+    case VK_RMENU: return (m & Qt::AltModifier) != 0;
     default: return vk > 0 && vk < 256 && S().down[vk];
     }
 }

@@ -91,4 +91,3 @@ BOOL DrawMenuBar(HWND hWnd);
 // none); otherwise posts WM_COMMAND to the owner and returns TRUE when an
 // item was chosen.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT *prcRect);
-

@@ -17,15 +17,15 @@
 IMPLEMENT_DYNAMIC(CMenuBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CMenuBar, CWnd)
-    ON_WM_PAINT()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_KEYDOWN()
-    ON_WM_CHAR()
-    ON_WM_SYSKEYDOWN()
-    ON_WM_SYSKEYUP()
-    ON_WM_SYSCHAR()
-    ON_WM_KILLFOCUS()
-    ON_WM_GETDLGCODE()
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_WM_SYSKEYDOWN()
+ON_WM_SYSKEYUP()
+ON_WM_SYSCHAR()
+ON_WM_KILLFOCUS()
+ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 #ifndef DLGC_WANTALLKEYS
@@ -50,7 +50,7 @@ CString ItemText(HMENU hMenu, int nItem)
 }
 
 // The text as shown: "&&" is one '&', "&x" underlines x.
-CString ShownText(const CString& strText)
+CString ShownText(const CString &strText)
 {
     CString strShown;
     for (int i = 0; i < strText.GetLength(); ++i) {
@@ -64,7 +64,7 @@ CString ShownText(const CString& strText)
 
 } // namespace
 
-BOOL CMenuBar::Create(CWnd* pFrame)
+BOOL CMenuBar::Create(CWnd *pFrame)
 {
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
     return CreateEx(0, lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pFrame,
@@ -93,8 +93,8 @@ CRect CMenuBar::GetItemRect(int nItem) const
     HMENU hMenu = FrameMenu();
     if (hMenu == nullptr || nItem < 0 || nItem >= ItemCount())
         return CRect(0, 0, 0, 0);
-    CClientDC dc(const_cast<CMenuBar*>(this));
-    CFont* pOld = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
+    CClientDC dc(const_cast<CMenuBar *>(this));
+    CFont *pOld = static_cast<CFont *>(dc.SelectStockObject(DEFAULT_GUI_FONT));
     int x = 0;
     CRect rect;
     for (int i = 0; i <= nItem; ++i) {
@@ -160,8 +160,8 @@ HWND CMenuBar::GetMaximizedChild() const
     if (hClient == nullptr)
         return nullptr;
     BOOL bMaximized = FALSE;
-    auto hActive = reinterpret_cast<HWND>(
-        ::SendMessage(hClient, PLEXO_WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&bMaximized)));
+    auto hActive =
+        reinterpret_cast<HWND>(::SendMessage(hClient, PLEXO_WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&bMaximized)));
     return bMaximized ? hActive : nullptr;
 }
 
@@ -201,7 +201,7 @@ void CMenuBar::OnPaint()
     HMENU hMenu = FrameMenu();
     if (hMenu == nullptr)
         return;
-    CFont* pOld = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
+    CFont *pOld = static_cast<CFont *>(dc.SelectStockObject(DEFAULT_GUI_FONT));
     dc.SetBkMode(TRANSPARENT);
     for (int i = 0; i < ItemCount(); ++i) {
         CRect rect = GetItemRect(i);
@@ -232,8 +232,7 @@ void CMenuBar::Select(int nItem)
     HMENU hMenu = FrameMenu();
     if (nItem >= 0 && hMenu != nullptr) {
         UINT nState = ::GetMenuState(hMenu, static_cast<UINT>(nItem), MF_BYPOSITION) & 0xFFFF;
-        ::SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(nItem, nState | MF_HILITE),
-                      reinterpret_cast<LPARAM>(hMenu));
+        ::SendMessage(Frame(), WM_MENUSELECT, MAKEWPARAM(nItem, nState | MF_HILITE), reinterpret_cast<LPARAM>(hMenu));
     }
 }
 
@@ -290,8 +289,8 @@ void CMenuBar::OpenItem(int nItem)
     CRect rect = GetItemRect(nItem);
     ClientToScreen(&rect);
     m_bInPopup = TRUE;
-    UINT nID = static_cast<UINT>(::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RETURNCMD, rect.left, rect.bottom, 0,
-                                                 Frame(), nullptr));
+    UINT nID = static_cast<UINT>(
+        ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RETURNCMD, rect.left, rect.bottom, 0, Frame(), nullptr));
     m_bInPopup = FALSE;
     if (nID != 0) {
         ExitMenuMode();
@@ -300,7 +299,7 @@ void CMenuBar::OpenItem(int nItem)
     // Cancelled: the item stays selected in the bar, as after Escape.
 }
 
-BOOL CMenuBar::TranslateFrameKey(const MSG* pMsg)
+BOOL CMenuBar::TranslateFrameKey(const MSG *pMsg)
 {
     if (m_hWnd == nullptr || ItemCount() == 0)
         return FALSE;
@@ -343,8 +342,7 @@ BOOL CMenuBar::TranslateFrameKey(const MSG* pMsg)
         EnterMenuMode(nItem, TRUE);
         return TRUE;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -422,7 +420,7 @@ void CMenuBar::OnSysChar(UINT nChar, UINT, UINT)
         OpenItem(nItem);
 }
 
-void CMenuBar::OnKillFocus(CWnd* pNewWnd)
+void CMenuBar::OnKillFocus(CWnd *pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
     if (m_bMenuMode && !m_bInPopup) {

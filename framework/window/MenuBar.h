@@ -21,11 +21,11 @@ public:
     CMenuBar() = default;
     ~CMenuBar() override = default;
 
-    BOOL Create(CWnd* pFrame);
+    BOOL Create(CWnd *pFrame);
     // The bar's height (0 when the frame has no menu).
     int GetBarHeight() const;
     // The frame's keys that drive the bar; TRUE when the bar took the key.
-    BOOL TranslateFrameKey(const MSG* pMsg);
+    BOOL TranslateFrameKey(const MSG *pMsg);
 
     BOOL IsInMenuMode() const { return m_bMenuMode; }
     int GetSelectedItem() const { return m_nSelected; }
@@ -51,7 +51,7 @@ protected:
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnKillFocus(CWnd *pNewWnd);
     afx_msg UINT OnGetDlgCode();
 
     DECLARE_MESSAGE_MAP()

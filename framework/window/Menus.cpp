@@ -12,7 +12,7 @@
 #include <vector>
 
 struct MenuItem {
-    UINT flags = 0;      // MF_* state and type bits (no MF_BYPOSITION)
+    UINT flags = 0; // MF_* state and type bits (no MF_BYPOSITION)
     UINT id = 0;
     CString text;
     HMENU subMenu = nullptr;
@@ -56,15 +56,19 @@ MenuItem *Find(HMENU hMenu, UINT uItem, UINT uFlags, HMENU *pOwner = nullptr, si
     if (uFlags & MF_BYPOSITION) {
         if (uItem >= h->items.size())
             return nullptr;
-        if (pOwner) *pOwner = h;
-        if (pIndex) *pIndex = uItem;
+        if (pOwner)
+            *pOwner = h;
+        if (pIndex)
+            *pIndex = uItem;
         return &h->items[uItem];
     }
     for (size_t i = 0; i < h->items.size(); ++i) {
         MenuItem &item = h->items[i];
         if (!(item.flags & MF_POPUP) && item.id == uItem) {
-            if (pOwner) *pOwner = h;
-            if (pIndex) *pIndex = i;
+            if (pOwner)
+                *pOwner = h;
+            if (pIndex)
+                *pIndex = i;
             return &item;
         }
         if (item.subMenu)
@@ -105,9 +109,18 @@ void Build(HMENU h, const std::vector<CMenuResourceItem> &items)
 
 } // namespace
 
-HMENU CreateMenu() { return NewMenu(false); }
-HMENU CreatePopupMenu() { return NewMenu(true); }
-BOOL IsMenu(HMENU hMenu) { return Live(hMenu) ? TRUE : FALSE; }
+HMENU CreateMenu()
+{
+    return NewMenu(false);
+}
+HMENU CreatePopupMenu()
+{
+    return NewMenu(true);
+}
+BOOL IsMenu(HMENU hMenu)
+{
+    return Live(hMenu) ? TRUE : FALSE;
+}
 
 BOOL DestroyMenu(HMENU hMenu)
 {
@@ -151,7 +164,8 @@ BOOL InsertMenu(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, L
             index = h->items.size();
         }
     }
-    owner->items.insert(owner->items.begin() + static_cast<std::ptrdiff_t>(index), MakeItem(uFlags, uIDNewItem, lpNewItem));
+    owner->items.insert(owner->items.begin() + static_cast<std::ptrdiff_t>(index),
+                        MakeItem(uFlags, uIDNewItem, lpNewItem));
     return TRUE;
 }
 
@@ -188,8 +202,14 @@ BOOL Remove(HMENU hMenu, UINT uPosition, UINT uFlags, bool destroySubMenu)
 }
 } // namespace
 
-BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags) { return Remove(hMenu, uPosition, uFlags, true); }
-BOOL RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags) { return Remove(hMenu, uPosition, uFlags, false); }
+BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags)
+{
+    return Remove(hMenu, uPosition, uFlags, true);
+}
+BOOL RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags)
+{
+    return Remove(hMenu, uPosition, uFlags, false);
+}
 
 DWORD CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck)
 {
@@ -222,7 +242,8 @@ BOOL CheckMenuRadioItem(HMENU hmenu, UINT first, UINT last, UINT check, UINT fla
             MenuItem &item = h->items[i];
             bool on = i == check;
             found |= on;
-            item.flags = on ? (item.flags | MF_CHECKED | MFT_RADIOCHECK) : (item.flags & ~(MF_CHECKED | MFT_RADIOCHECK));
+            item.flags =
+                on ? (item.flags | MF_CHECKED | MFT_RADIOCHECK) : (item.flags & ~(MF_CHECKED | MFT_RADIOCHECK));
         }
     } else {
         for (MenuItem &item : h->items) {
@@ -230,7 +251,8 @@ BOOL CheckMenuRadioItem(HMENU hmenu, UINT first, UINT last, UINT check, UINT fla
                 continue;
             bool on = item.id == check;
             found |= on;
-            item.flags = on ? (item.flags | MF_CHECKED | MFT_RADIOCHECK) : (item.flags & ~(MF_CHECKED | MFT_RADIOCHECK));
+            item.flags =
+                on ? (item.flags | MF_CHECKED | MFT_RADIOCHECK) : (item.flags & ~(MF_CHECKED | MFT_RADIOCHECK));
         }
     }
     return found ? TRUE : FALSE;
@@ -336,4 +358,3 @@ BOOL DrawMenuBar(HWND hWnd)
         InvalidateRect(hBar, nullptr, TRUE);
     return TRUE;
 }
-

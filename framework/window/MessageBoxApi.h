@@ -49,5 +49,5 @@ HWND PlexoGetMessageBoxOwner();
 
 // The buttons of a style, in the order they are shown, and the one a
 // style makes the default (MB_DEFBUTTONn beyond the set: the first).
-int PlexoMessageBoxButtons(UINT uType, int* pnIDs);
+int PlexoMessageBoxButtons(UINT uType, int *pnIDs);
 int PlexoMessageBoxDefault(UINT uType);

@@ -23,13 +23,13 @@ struct BoxContext {
     HWND hOwner = nullptr;
 };
 
-BoxContext& CurrentBox()
+BoxContext &CurrentBox()
 {
     thread_local BoxContext context;
     return context;
 }
 
-CString& TitleOverride()
+CString &TitleOverride()
 {
     static CString strTitle;
     return strTitle;
@@ -70,12 +70,12 @@ QString DisplayText(LPCTSTR lpszText)
 
 int ShowOnDesktop(LPCTSTR lpszText, UINT nType)
 {
-    const BoxContext& box = CurrentBox();
+    const BoxContext &box = CurrentBox();
     HWND hOwner = box.bActive ? box.hOwner : GetActiveWindow();
-    QWidget* owner = hOwner ? WindowCore::Widget(hOwner) : nullptr;
+    QWidget *owner = hOwner ? WindowCore::Widget(hOwner) : nullptr;
     CString strCaption = box.bActive ? box.strCaption : PlexoGetMessageBoxTitle();
-    QMessageBox dialog(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)),
-                       DisplayText(lpszText), QMessageBox::NoButton, owner ? owner->window() : nullptr);
+    QMessageBox dialog(QtIcon(nType), QString::fromUtf8(static_cast<LPCTSTR>(strCaption)), DisplayText(lpszText),
+                       QMessageBox::NoButton, owner ? owner->window() : nullptr);
     int anIDs[3];
     int nButtons = PlexoMessageBoxButtons(nType, anIDs);
     for (int i = 0; i < nButtons; ++i)
@@ -97,7 +97,7 @@ int ShowOnDesktop(LPCTSTR lpszText, UINT nType)
 
 int ShowMessage(LPCTSTR lpszText, UINT nType, UINT)
 {
-    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
     if (!app || QGuiApplication::platformName() == QLatin1String("offscreen")) {
         std::fprintf(stderr, "Plexo: %s\n", DisplayText(lpszText).toUtf8().constData());
         return PlexoMessageBoxDefault(nType);
@@ -114,14 +114,31 @@ const bool g_installed = []() {
 
 } // namespace
 
-int PlexoMessageBoxButtons(UINT uType, int* pnIDs)
+int PlexoMessageBoxButtons(UINT uType, int *pnIDs)
 {
     switch (uType & MB_TYPEMASK) {
-    case MB_OKCANCEL: pnIDs[0] = IDOK; pnIDs[1] = IDCANCEL; return 2;
-    case MB_ABORTRETRYIGNORE: pnIDs[0] = IDABORT; pnIDs[1] = IDRETRY; pnIDs[2] = IDIGNORE; return 3;
-    case MB_YESNOCANCEL: pnIDs[0] = IDYES; pnIDs[1] = IDNO; pnIDs[2] = IDCANCEL; return 3;
-    case MB_YESNO: pnIDs[0] = IDYES; pnIDs[1] = IDNO; return 2;
-    case MB_RETRYCANCEL: pnIDs[0] = IDRETRY; pnIDs[1] = IDCANCEL; return 2;
+    case MB_OKCANCEL:
+        pnIDs[0] = IDOK;
+        pnIDs[1] = IDCANCEL;
+        return 2;
+    case MB_ABORTRETRYIGNORE:
+        pnIDs[0] = IDABORT;
+        pnIDs[1] = IDRETRY;
+        pnIDs[2] = IDIGNORE;
+        return 3;
+    case MB_YESNOCANCEL:
+        pnIDs[0] = IDYES;
+        pnIDs[1] = IDNO;
+        pnIDs[2] = IDCANCEL;
+        return 3;
+    case MB_YESNO:
+        pnIDs[0] = IDYES;
+        pnIDs[1] = IDNO;
+        return 2;
+    case MB_RETRYCANCEL:
+        pnIDs[0] = IDRETRY;
+        pnIDs[1] = IDCANCEL;
+        return 2;
     default: pnIDs[0] = IDOK; return 1;
     }
 }
@@ -148,13 +165,13 @@ CString PlexoGetMessageBoxTitle()
 
 CString PlexoGetMessageBoxCaption()
 {
-    const BoxContext& box = CurrentBox();
+    const BoxContext &box = CurrentBox();
     return box.bActive ? box.strCaption : PlexoGetMessageBoxTitle();
 }
 
 HWND PlexoGetMessageBoxOwner()
 {
-    const BoxContext& box = CurrentBox();
+    const BoxContext &box = CurrentBox();
     return box.bActive ? box.hOwner : GetActiveWindow();
 }
 
@@ -166,7 +183,7 @@ int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType)
 int PlexoShowMessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType, UINT nIDHelp)
 {
     BoxContext saved = CurrentBox();
-    BoxContext& box = CurrentBox();
+    BoxContext &box = CurrentBox();
     box.bActive = true;
     box.strCaption = lpCaption ? CString(lpCaption) : PlexoGetMessageBoxTitle();
     box.hOwner = hWnd ? hWnd : GetActiveWindow();

@@ -69,93 +69,287 @@ constexpr void Check()
     static_assert(std::is_same_v<typename AfxMemberTraits<decltype(F)>::Signature, Sig>,
                   "the message handler does not have the framework's signature for its entry");
 }
-inline CPoint PointOf(LPARAM lParam) { return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+inline CPoint PointOf(LPARAM lParam)
+{
+    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
 
 // ---- Window messages
-template <auto F> LRESULT v(CCmdTarget *p, const AFX_MSGCALL &)
-{ Check<F, void()>(); (Target<F>(p)->*F)(); return 0; }
-template <auto F> LRESULT i_create(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, int(LPCREATESTRUCT)>(); return (Target<F>(p)->*F)(reinterpret_cast<LPCREATESTRUCT>(c.lParam)); }
-template <auto F> LRESULT v_size(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, int, int)>(); (Target<F>(p)->*F)((UINT)c.wParam, (short)LOWORD(c.lParam), (short)HIWORD(c.lParam)); return 0; }
-template <auto F> LRESULT v_move(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(int, int)>(); (Target<F>(p)->*F)((short)LOWORD(c.lParam), (short)HIWORD(c.lParam)); return 0; }
-template <auto F> LRESULT b_dc(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(CDC *)>(); return (Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam))); }
-template <auto F> LRESULT v_nccalc(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(BOOL, NCCALCSIZE_PARAMS *)>(); (Target<F>(p)->*F)((BOOL)c.wParam, reinterpret_cast<NCCALCSIZE_PARAMS *>(c.lParam)); return 0; }
-template <auto F> LRESULT l_point(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, LRESULT(CPoint)>(); return (Target<F>(p)->*F)(PointOf(c.lParam)); }
-template <auto F> LRESULT v_u_point(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, CPoint)>(); (Target<F>(p)->*F)((UINT)c.wParam, PointOf(c.lParam)); return 0; }
-template <auto F> LRESULT v_wnd(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(CWnd *)>(); (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam))); return 0; }
-template <auto F> LRESULT v_wnd_l(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(CWnd *)>(); (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam))); return 0; }
-template <auto F> LRESULT v_activate(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, CWnd *, BOOL)>(); (Target<F>(p)->*F)(LOWORD(c.wParam), AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam)), (BOOL)HIWORD(c.wParam)); return 0; }
-template <auto F> LRESULT i_mouseactivate(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, int(CWnd *, UINT, UINT)>(); return (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), (UINT)(short)LOWORD(c.lParam), HIWORD(c.lParam)); }
-template <auto F> LRESULT v_key(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, UINT, UINT)>(); (Target<F>(p)->*F)((UINT)c.wParam, LOWORD(c.lParam), HIWORD(c.lParam)); return 0; }
-template <auto F> LRESULT b_wheel(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(UINT, short, CPoint)>(); return (Target<F>(p)->*F)(LOWORD(c.wParam), (short)HIWORD(c.wParam), PointOf(c.lParam)); }
-template <auto F> LRESULT b_setcursor(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(CWnd *, UINT, UINT)>(); return (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), (UINT)(short)LOWORD(c.lParam), HIWORD(c.lParam)); }
-template <auto F> LRESULT v_contextmenu(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(CWnd *, CPoint)>(); (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), PointOf(c.lParam)); return 0; }
-template <auto F> LRESULT v_timer(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT_PTR)>(); (Target<F>(p)->*F)((UINT_PTR)c.wParam); return 0; }
-template <auto F> LRESULT v_scroll(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, UINT, CScrollBar *)>(); (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), AfxScrollBarFromHandle(reinterpret_cast<HWND>(c.lParam))); return 0; }
-template <auto F> LRESULT u(CCmdTarget *p, const AFX_MSGCALL &)
-{ Check<F, UINT()>(); return (Target<F>(p)->*F)(); }
-template <auto F> LRESULT h_ctlcolor(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, HBRUSH(CDC *, CWnd *, UINT)>(); return reinterpret_cast<LRESULT>((Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam)), AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam)), c.nCode)); }
-template <auto F> LRESULT v_drawitem(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(int, LPDRAWITEMSTRUCT)>(); (Target<F>(p)->*F)((int)c.wParam, reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam)); return TRUE; }
-template <auto F> LRESULT v_measureitem(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(int, LPMEASUREITEMSTRUCT)>(); (Target<F>(p)->*F)((int)c.wParam, reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam)); return TRUE; }
-template <auto F> LRESULT v_showwindow(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(BOOL, UINT)>(); (Target<F>(p)->*F)((BOOL)c.wParam, (UINT)c.lParam); return 0; }
-template <auto F> LRESULT v_b(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(BOOL)>(); (Target<F>(p)->*F)((BOOL)c.wParam); return 0; }
-template <auto F> LRESULT b_b(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(BOOL)>(); return (Target<F>(p)->*F)((BOOL)c.wParam); }
-template <auto F> LRESULT v_initmenupopup(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(CMenu *, UINT, BOOL)>(); (Target<F>(p)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(c.wParam)), LOWORD(c.lParam), (BOOL)HIWORD(c.lParam)); return 0; }
-template <auto F> LRESULT v_initmenu(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(CMenu *)>(); (Target<F>(p)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(c.wParam))); return 0; }
-template <auto F> LRESULT v_windowpos(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(WINDOWPOS *)>(); (Target<F>(p)->*F)(reinterpret_cast<WINDOWPOS *>(c.lParam)); return 0; }
-template <auto F> LRESULT v_sizing(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, LPRECT)>(); (Target<F>(p)->*F)((UINT)c.wParam, reinterpret_cast<LPRECT>(c.lParam)); return TRUE; }
-template <auto F> LRESULT v_minmax(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(MINMAXINFO *)>(); (Target<F>(p)->*F)(reinterpret_cast<MINMAXINFO *>(c.lParam)); return 0; }
-template <auto F> LRESULT v_u_l(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, LPARAM)>(); (Target<F>(p)->*F)((UINT)c.wParam, c.lParam); return 0; }
-template <auto F> LRESULT v_parentnotify(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, LPARAM)>(); (Target<F>(p)->*F)(LOWORD(c.wParam), c.lParam); return 0; }
-template <auto F> LRESULT v_menuselect(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, UINT, HMENU)>(); (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), reinterpret_cast<HMENU>(c.lParam)); return 0; }
-template <auto F> LRESULT l_w_l(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, LRESULT(WPARAM, LPARAM)>(); return (Target<F>(p)->*F)(c.wParam, c.lParam); }
+template <auto F>
+LRESULT v(CCmdTarget *p, const AFX_MSGCALL &)
+{
+    Check<F, void()>();
+    (Target<F>(p)->*F)();
+    return 0;
+}
+template <auto F>
+LRESULT i_create(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, int(LPCREATESTRUCT)>();
+    return (Target<F>(p)->*F)(reinterpret_cast<LPCREATESTRUCT>(c.lParam));
+}
+template <auto F>
+LRESULT v_size(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, int, int)>();
+    (Target<F>(p)->*F)((UINT)c.wParam, (short)LOWORD(c.lParam), (short)HIWORD(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_move(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(int, int)>();
+    (Target<F>(p)->*F)((short)LOWORD(c.lParam), (short)HIWORD(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT b_dc(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(CDC *)>();
+    return (Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam)));
+}
+template <auto F>
+LRESULT v_nccalc(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(BOOL, NCCALCSIZE_PARAMS *)>();
+    (Target<F>(p)->*F)((BOOL)c.wParam, reinterpret_cast<NCCALCSIZE_PARAMS *>(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT l_point(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, LRESULT(CPoint)>();
+    return (Target<F>(p)->*F)(PointOf(c.lParam));
+}
+template <auto F>
+LRESULT v_u_point(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, CPoint)>();
+    (Target<F>(p)->*F)((UINT)c.wParam, PointOf(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_wnd(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(CWnd *)>();
+    (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)));
+    return 0;
+}
+template <auto F>
+LRESULT v_wnd_l(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(CWnd *)>();
+    (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam)));
+    return 0;
+}
+template <auto F>
+LRESULT v_activate(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, CWnd *, BOOL)>();
+    (Target<F>(p)->*F)(LOWORD(c.wParam), AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam)), (BOOL)HIWORD(c.wParam));
+    return 0;
+}
+template <auto F>
+LRESULT i_mouseactivate(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, int(CWnd *, UINT, UINT)>();
+    return (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), (UINT)(short)LOWORD(c.lParam),
+                              HIWORD(c.lParam));
+}
+template <auto F>
+LRESULT v_key(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, UINT, UINT)>();
+    (Target<F>(p)->*F)((UINT)c.wParam, LOWORD(c.lParam), HIWORD(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT b_wheel(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(UINT, short, CPoint)>();
+    return (Target<F>(p)->*F)(LOWORD(c.wParam), (short)HIWORD(c.wParam), PointOf(c.lParam));
+}
+template <auto F>
+LRESULT b_setcursor(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(CWnd *, UINT, UINT)>();
+    return (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), (UINT)(short)LOWORD(c.lParam),
+                              HIWORD(c.lParam));
+}
+template <auto F>
+LRESULT v_contextmenu(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(CWnd *, CPoint)>();
+    (Target<F>(p)->*F)(AfxWndFromHandle(reinterpret_cast<HWND>(c.wParam)), PointOf(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_timer(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT_PTR)>();
+    (Target<F>(p)->*F)((UINT_PTR)c.wParam);
+    return 0;
+}
+template <auto F>
+LRESULT v_scroll(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, UINT, CScrollBar *)>();
+    (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), AfxScrollBarFromHandle(reinterpret_cast<HWND>(c.lParam)));
+    return 0;
+}
+template <auto F>
+LRESULT u(CCmdTarget *p, const AFX_MSGCALL &)
+{
+    Check<F, UINT()>();
+    return (Target<F>(p)->*F)();
+}
+template <auto F>
+LRESULT h_ctlcolor(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, HBRUSH(CDC *, CWnd *, UINT)>();
+    return reinterpret_cast<LRESULT>((Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam)),
+                                                        AfxWndFromHandle(reinterpret_cast<HWND>(c.lParam)), c.nCode));
+}
+template <auto F>
+LRESULT v_drawitem(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(int, LPDRAWITEMSTRUCT)>();
+    (Target<F>(p)->*F)((int)c.wParam, reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam));
+    return TRUE;
+}
+template <auto F>
+LRESULT v_measureitem(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(int, LPMEASUREITEMSTRUCT)>();
+    (Target<F>(p)->*F)((int)c.wParam, reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam));
+    return TRUE;
+}
+template <auto F>
+LRESULT v_showwindow(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(BOOL, UINT)>();
+    (Target<F>(p)->*F)((BOOL)c.wParam, (UINT)c.lParam);
+    return 0;
+}
+template <auto F>
+LRESULT v_b(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(BOOL)>();
+    (Target<F>(p)->*F)((BOOL)c.wParam);
+    return 0;
+}
+template <auto F>
+LRESULT b_b(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(BOOL)>();
+    return (Target<F>(p)->*F)((BOOL)c.wParam);
+}
+template <auto F>
+LRESULT v_initmenupopup(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(CMenu *, UINT, BOOL)>();
+    (Target<F>(p)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(c.wParam)), LOWORD(c.lParam), (BOOL)HIWORD(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_initmenu(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(CMenu *)>();
+    (Target<F>(p)->*F)(AfxMenuFromHandle(reinterpret_cast<HMENU>(c.wParam)));
+    return 0;
+}
+template <auto F>
+LRESULT v_windowpos(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(WINDOWPOS *)>();
+    (Target<F>(p)->*F)(reinterpret_cast<WINDOWPOS *>(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_sizing(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, LPRECT)>();
+    (Target<F>(p)->*F)((UINT)c.wParam, reinterpret_cast<LPRECT>(c.lParam));
+    return TRUE;
+}
+template <auto F>
+LRESULT v_minmax(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(MINMAXINFO *)>();
+    (Target<F>(p)->*F)(reinterpret_cast<MINMAXINFO *>(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT v_u_l(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, LPARAM)>();
+    (Target<F>(p)->*F)((UINT)c.wParam, c.lParam);
+    return 0;
+}
+template <auto F>
+LRESULT v_parentnotify(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, LPARAM)>();
+    (Target<F>(p)->*F)(LOWORD(c.wParam), c.lParam);
+    return 0;
+}
+template <auto F>
+LRESULT v_menuselect(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, UINT, HMENU)>();
+    (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), reinterpret_cast<HMENU>(c.lParam));
+    return 0;
+}
+template <auto F>
+LRESULT l_w_l(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, LRESULT(WPARAM, LPARAM)>();
+    return (Target<F>(p)->*F)(c.wParam, c.lParam);
+}
 // Reflected messages.
-template <auto F> LRESULT h_ctlcolor_reflect(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, HBRUSH(CDC *, UINT)>(); return reinterpret_cast<LRESULT>((Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam)), c.nCode)); }
-template <auto F> LRESULT v_scroll_reflect(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, UINT)>(); (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam)); return 0; }
+template <auto F>
+LRESULT h_ctlcolor_reflect(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, HBRUSH(CDC *, UINT)>();
+    return reinterpret_cast<LRESULT>((Target<F>(p)->*F)(AfxDCFromHandle(reinterpret_cast<HDC>(c.wParam)), c.nCode));
+}
+template <auto F>
+LRESULT v_scroll_reflect(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, UINT)>();
+    (Target<F>(p)->*F)(LOWORD(c.wParam), HIWORD(c.wParam));
+    return 0;
+}
 
 // ---- Commands: the result says whether the command was handled.
-template <auto F> LRESULT cmd(CCmdTarget *p, const AFX_MSGCALL &)
-{ Check<F, void()>(); (Target<F>(p)->*F)(); return TRUE; }
-template <auto F> LRESULT cmd_ex(CCmdTarget *p, const AFX_MSGCALL &)
-{ Check<F, BOOL()>(); return (Target<F>(p)->*F)(); }
-template <auto F> LRESULT cmd_id(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT)>(); (Target<F>(p)->*F)(c.nID); return TRUE; }
-template <auto F> LRESULT cmd_id_ex(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(UINT)>(); return (Target<F>(p)->*F)(c.nID); }
-template <auto F> LRESULT update_ui(CCmdTarget *p, const AFX_MSGCALL &c)
+template <auto F>
+LRESULT cmd(CCmdTarget *p, const AFX_MSGCALL &)
+{
+    Check<F, void()>();
+    (Target<F>(p)->*F)();
+    return TRUE;
+}
+template <auto F>
+LRESULT cmd_ex(CCmdTarget *p, const AFX_MSGCALL &)
+{
+    Check<F, BOOL()>();
+    return (Target<F>(p)->*F)();
+}
+template <auto F>
+LRESULT cmd_id(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT)>();
+    (Target<F>(p)->*F)(c.nID);
+    return TRUE;
+}
+template <auto F>
+LRESULT cmd_id_ex(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(UINT)>();
+    return (Target<F>(p)->*F)(c.nID);
+}
+template <auto F>
+LRESULT update_ui(CCmdTarget *p, const AFX_MSGCALL &c)
 {
     Check<F, void(CCmdUI *)>();
     CCmdUI *pCmdUI = static_cast<CCmdUI *>(c.pExtra);
@@ -163,38 +357,66 @@ template <auto F> LRESULT update_ui(CCmdTarget *p, const AFX_MSGCALL &c)
     (Target<F>(p)->*F)(pCmdUI);
     return !pCmdUI->m_bContinueRouting;
 }
-template <auto F> LRESULT notify(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(NMHDR *, LRESULT *)>(); auto *n = static_cast<AFX_NOTIFY *>(c.pExtra); (Target<F>(p)->*F)(n->pNMHDR, n->pResult); return TRUE; }
-template <auto F> LRESULT notify_ex(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(NMHDR *, LRESULT *)>(); auto *n = static_cast<AFX_NOTIFY *>(c.pExtra); return (Target<F>(p)->*F)(n->pNMHDR, n->pResult); }
-template <auto F> LRESULT notify_id(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, void(UINT, NMHDR *, LRESULT *)>(); auto *n = static_cast<AFX_NOTIFY *>(c.pExtra); (Target<F>(p)->*F)(c.nID, n->pNMHDR, n->pResult); return TRUE; }
-template <auto F> LRESULT notify_id_ex(CCmdTarget *p, const AFX_MSGCALL &c)
-{ Check<F, BOOL(UINT, NMHDR *, LRESULT *)>(); auto *n = static_cast<AFX_NOTIFY *>(c.pExtra); return (Target<F>(p)->*F)(c.nID, n->pNMHDR, n->pResult); }
+template <auto F>
+LRESULT notify(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(NMHDR *, LRESULT *)>();
+    auto *n = static_cast<AFX_NOTIFY *>(c.pExtra);
+    (Target<F>(p)->*F)(n->pNMHDR, n->pResult);
+    return TRUE;
+}
+template <auto F>
+LRESULT notify_ex(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(NMHDR *, LRESULT *)>();
+    auto *n = static_cast<AFX_NOTIFY *>(c.pExtra);
+    return (Target<F>(p)->*F)(n->pNMHDR, n->pResult);
+}
+template <auto F>
+LRESULT notify_id(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, void(UINT, NMHDR *, LRESULT *)>();
+    auto *n = static_cast<AFX_NOTIFY *>(c.pExtra);
+    (Target<F>(p)->*F)(c.nID, n->pNMHDR, n->pResult);
+    return TRUE;
+}
+template <auto F>
+LRESULT notify_id_ex(CCmdTarget *p, const AFX_MSGCALL &c)
+{
+    Check<F, BOOL(UINT, NMHDR *, LRESULT *)>();
+    auto *n = static_cast<AFX_NOTIFY *>(c.pExtra);
+    return (Target<F>(p)->*F)(c.nID, n->pNMHDR, n->pResult);
+}
 
 } // namespace AfxInvoke
 
 // ---------------------------------------------------------------------------
 // The table
 
-#define DECLARE_MESSAGE_MAP() \
-protected: \
-    static const AFX_MSGMAP *GetThisMessageMap(); \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP *GetThisMessageMap();                                                                      \
     virtual const AFX_MSGMAP *GetMessageMap() const;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass) \
-    const AFX_MSGMAP *theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP *theClass::GetThisMessageMap() \
-    { \
-        typedef theClass ThisClass; \
-        typedef baseClass TheBaseClass; \
-        static_assert(sizeof(ThisClass) > 0); \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP *theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP *theClass::GetThisMessageMap()                                                                    \
+    {                                                                                                                  \
+        typedef theClass ThisClass;                                                                                    \
+        typedef baseClass TheBaseClass;                                                                                \
+        static_assert(sizeof(ThisClass) > 0);                                                                          \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP() \
-            {0, 0, 0, 0, nullptr, nullptr}}; \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-        return &messageMap; \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, 0, nullptr, nullptr                                                                                   \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
+    return &messageMap;                                                                                                \
     }
 
 #define AFX_WM_ENTRY(msg, invoker, fn) {msg, 0, 0, 0, nullptr, &AfxInvoke::invoker<&ThisClass::fn>},
@@ -264,20 +486,30 @@ protected: \
 
 // ---- Any message, by number or registered name
 #define ON_MESSAGE(message, memberFxn) AFX_WM_ENTRY(message, l_w_l, memberFxn)
-#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
+#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)                                                             \
     {AFX_REGISTERED_MESSAGE_MARK, 0, 0, 0, &(nMessageVariable), &AfxInvoke::l_w_l<&ThisClass::memberFxn>},
 
 // ---- Commands and their user-interface updates
-#define ON_COMMAND(id, memberFxn) {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
-#define ON_COMMAND_EX(id, memberFxn) {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd_id_ex<&ThisClass::memberFxn>},
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id<&ThisClass::memberFxn>},
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id_ex<&ThisClass::memberFxn>},
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::update_ui<&ThisClass::memberFxn>},
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::update_ui<&ThisClass::memberFxn>},
+#define ON_COMMAND(id, memberFxn)                                                                                      \
+    {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
+#define ON_COMMAND_EX(id, memberFxn)                                                                                   \
+    {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd_id_ex<&ThisClass::memberFxn>},
+#define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                                        \
+    {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id<&ThisClass::memberFxn>},
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn)                                                                     \
+    {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id_ex<&ThisClass::memberFxn>},
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                            \
+    {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::update_ui<&ThisClass::memberFxn>},
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                              \
+    {WM_COMMAND, CN_UPDATE_COMMAND_UI,                                                                                 \
+     (UINT)(id), (UINT)(idLast),                                                                                       \
+     nullptr,    &AfxInvoke::update_ui<&ThisClass::memberFxn>},
 
 // ---- Control notifications (WM_COMMAND from a child control)
-#define ON_CONTROL(wNotifyCode, id, memberFxn) {WM_COMMAND, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
-#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) {WM_COMMAND, (WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id<&ThisClass::memberFxn>},
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                                         \
+    {WM_COMMAND, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
+#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn)                                                           \
+    {WM_COMMAND, (WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::cmd_id<&ThisClass::memberFxn>},
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
 #define ON_BN_SETFOCUS(id, memberFxn) ON_CONTROL(BN_SETFOCUS, id, memberFxn)
@@ -305,16 +537,26 @@ protected: \
 #define ON_STN_DBLCLK(id, memberFxn) ON_CONTROL(STN_DBLCLK, id, memberFxn)
 
 // ---- WM_NOTIFY
-#define ON_NOTIFY(wNotifyCode, id, memberFxn) {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::notify<&ThisClass::memberFxn>},
-#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::notify_id<&ThisClass::memberFxn>},
-#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::notify_id_ex<&ThisClass::memberFxn>},
-#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::notify_id_ex<&ThisClass::memberFxn>},
+#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                                          \
+    {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::notify<&ThisClass::memberFxn>},
+#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn)                                                            \
+    {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), nullptr, &AfxInvoke::notify_id<&ThisClass::memberFxn>},
+#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn)                                                                       \
+    {WM_NOTIFY, (WORD)(wNotifyCode), (UINT)(id), (UINT)(id), nullptr, &AfxInvoke::notify_id_ex<&ThisClass::memberFxn>},
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                                                         \
+    {WM_NOTIFY,  (WORD)(wNotifyCode),                                                                                  \
+     (UINT)(id), (UINT)(idLast),                                                                                       \
+     nullptr,    &AfxInvoke::notify_id_ex<&ThisClass::memberFxn>},
 
 // ---- Notifications reflected to the control that sent them
-#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn) {WM_REFLECT_BASE + WM_COMMAND, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
-#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) {WM_REFLECT_BASE + WM_COMMAND, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::cmd_ex<&ThisClass::memberFxn>},
-#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn) {WM_REFLECT_BASE + WM_NOTIFY, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::notify<&ThisClass::memberFxn>},
-#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) {WM_REFLECT_BASE + WM_NOTIFY, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::notify_ex<&ThisClass::memberFxn>},
+#define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                                                     \
+    {WM_REFLECT_BASE + WM_COMMAND, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::cmd<&ThisClass::memberFxn>},
+#define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn)                                                                  \
+    {WM_REFLECT_BASE + WM_COMMAND, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::cmd_ex<&ThisClass::memberFxn>},
+#define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                                                      \
+    {WM_REFLECT_BASE + WM_NOTIFY, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::notify<&ThisClass::memberFxn>},
+#define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                                                                   \
+    {WM_REFLECT_BASE + WM_NOTIFY, (WORD)(wNotifyCode), 0, 0, nullptr, &AfxInvoke::notify_ex<&ThisClass::memberFxn>},
 #define ON_WM_CTLCOLOR_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, h_ctlcolor_reflect, CtlColor)
 #define ON_WM_HSCROLL_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_HSCROLL, v_scroll_reflect, HScroll)
 #define ON_WM_VSCROLL_REFLECT() AFX_WM_ENTRY(WM_REFLECT_BASE + WM_VSCROLL, v_scroll_reflect, VScroll)

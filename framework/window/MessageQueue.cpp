@@ -30,11 +30,11 @@ struct TypedText {
 struct QueueState {
     std::deque<MSG> queue;
     std::deque<TypedText> typed;
-    int fetchingLoops = 0;   // modal loops fetching messages themselves
+    int fetchingLoops = 0; // modal loops fetching messages themselves
     int draining = 0;
     bool quitPosted = false;
     int quitCode = 0;
-    MSG current{};           // the message being dispatched
+    MSG current{}; // the message being dispatched
     PlexoPreTranslateHook preTranslate = nullptr;
     PlexoIdleHook idle = nullptr;
     bool idleNeeded = true;
@@ -214,9 +214,10 @@ void MessageQueue::PostInput(const MSG &msg)
     // A timer whose WM_TIMER still waits in the queue is not queued again:
     // a loop that reads slowly gets one tick per timer, not a burst.
     auto &queue = State().queue;
-    bool waiting = msg.message == WM_TIMER && std::any_of(queue.begin(), queue.end(), [&msg](const MSG &m) {
-        return m.message == WM_TIMER && m.hwnd == msg.hwnd && m.wParam == msg.wParam && m.lParam == msg.lParam;
-    });
+    bool waiting =
+        msg.message == WM_TIMER && std::any_of(queue.begin(), queue.end(), [&msg](const MSG &m) {
+            return m.message == WM_TIMER && m.hwnd == msg.hwnd && m.wParam == msg.wParam && m.lParam == msg.lParam;
+        });
     if (!waiting)
         queue.push_back(msg);
     if (State().fetchingLoops == 0)
@@ -323,7 +324,8 @@ BOOL TranslateMessage(const MSG *lpMsg)
         // The characters come next, ahead of anything queued meanwhile.
         auto &queue = State().queue;
         for (int i = utf8.size() - 1; i >= 0; --i)
-            queue.push_front(MSG{lpMsg->hwnd, charMessage, static_cast<BYTE>(utf8[i]), lpMsg->lParam, lpMsg->time, lpMsg->pt});
+            queue.push_front(
+                MSG{lpMsg->hwnd, charMessage, static_cast<BYTE>(utf8[i]), lpMsg->lParam, lpMsg->time, lpMsg->pt});
         return utf8.isEmpty() ? FALSE : TRUE;
     }
     return FALSE;

@@ -450,10 +450,13 @@ int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT *prcScroll, const RECT 
     if (!h)
         return ERROR;
     QRect client = ClientBounds(h);
-    QRect scroll = prcScroll ? RegionUtil::RectFromEdges(prcScroll->left, prcScroll->top, prcScroll->right, prcScroll->bottom) & client
-                             : client;
-    QRect clip = prcClip ? RegionUtil::RectFromEdges(prcClip->left, prcClip->top, prcClip->right, prcClip->bottom) & client
-                         : client;
+    QRect scroll =
+        prcScroll
+            ? RegionUtil::RectFromEdges(prcScroll->left, prcScroll->top, prcScroll->right, prcScroll->bottom) & client
+            : client;
+    QRect clip = prcClip
+                     ? RegionUtil::RectFromEdges(prcClip->left, prcClip->top, prcClip->right, prcClip->bottom) & client
+                     : client;
     QRect area = scroll & clip;
     QRegion uncovered;
     if (!area.isEmpty() && (dx || dy)) {
@@ -476,7 +479,8 @@ int ScrollWindowEx(HWND hWnd, int dx, int dy, const RECT *prcScroll, const RECT 
         for (HWND child : children) {
             if (!Live(child))
                 continue;
-            QRect rc(QPoint(child->windowRect.left, child->windowRect.top), QPoint(child->windowRect.right - 1, child->windowRect.bottom - 1));
+            QRect rc(QPoint(child->windowRect.left, child->windowRect.top),
+                     QPoint(child->windowRect.right - 1, child->windowRect.bottom - 1));
             if (prcScroll && !scroll.intersects(rc))
                 continue;
             SetWindowPos(child, nullptr, child->windowRect.left + dx, child->windowRect.top + dy, 0, 0,

@@ -31,7 +31,8 @@ void Prepare(QMenu *qmenu, HMENU hMenu, int indexInParent, const MenuLoop &loop)
 {
     QObject::connect(qmenu, &QMenu::aboutToShow, qmenu, [qmenu, hMenu, indexInParent, loop]() {
         if (loop.notify && IsWindow(loop.owner))
-            SendMessage(loop.owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(indexInParent, FALSE));
+            SendMessage(loop.owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu),
+                        MAKELPARAM(indexInParent, FALSE));
         qmenu->clear();
         if (IsMenu(hMenu))
             Fill(qmenu, hMenu, loop);
@@ -71,7 +72,8 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
         if (loop.notify) {
             QObject::connect(action, &QAction::hovered, qmenu, [loop, id, state, hMenu]() {
                 if (IsWindow(loop.owner))
-                    SendMessage(loop.owner, WM_MENUSELECT, MAKEWPARAM(id, state & 0xFFFF), reinterpret_cast<LPARAM>(hMenu));
+                    SendMessage(loop.owner, WM_MENUSELECT, MAKEWPARAM(id, state & 0xFFFF),
+                                reinterpret_cast<LPARAM>(hMenu));
             });
         }
     }

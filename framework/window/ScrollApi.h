@@ -11,7 +11,7 @@
 // Returns the new position; clamps nPos into [nMin, nMax - max(nPage-1, 0)].
 int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw);
 BOOL GetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO lpsi);
-int SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw);   // the old position
+int SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw); // the old position
 int GetScrollPos(HWND hWnd, int nBar);
 BOOL SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);
 BOOL GetScrollRange(HWND hWnd, int nBar, LPINT lpMinPos, LPINT lpMaxPos);

@@ -181,7 +181,8 @@ int SetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO lpsi, BOOL)
         // A window's bar shows while there is something to scroll.
         bool needed = si.nPage > 0 ? span > static_cast<long long>(si.nPage) : si.nMax > si.nMin;
         if (needed || !(lpsi->fMask & SIF_DISABLENOSCROLL))
-            ChangeFrameStyle(h, nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL, needed || (lpsi->fMask & SIF_DISABLENOSCROLL));
+            ChangeFrameStyle(h, nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL,
+                             needed || (lpsi->fMask & SIF_DISABLENOSCROLL));
     }
     if (Live(h))
         Sync(*bar);

@@ -22,7 +22,10 @@ int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
 // GCL_STYLE, GCL_WNDPROC. Handles are pointer-sized, so both names answer
 // the whole value. 0 for a dead window or an unknown index.
 ULONG_PTR GetClassLongPtr(HWND hWnd, int nIndex);
-inline ULONG_PTR GetClassLong(HWND hWnd, int nIndex) { return GetClassLongPtr(hWnd, nIndex); }
+inline ULONG_PTR GetClassLong(HWND hWnd, int nIndex)
+{
+    return GetClassLongPtr(hWnd, nIndex);
+}
 #ifndef GCL_HICON
 #define GCL_HBRBACKGROUND (-10)
 #define GCL_HCURSOR (-12)
@@ -38,13 +41,13 @@ inline ULONG_PTR GetClassLong(HWND hWnd, int nIndex) { return GetClassLongPtr(hW
 // Sequence: WM_GETMINMAXINFO (top-level), WM_NCCREATE, WM_NCCALCSIZE
 // (FALSE), WM_CREATE, WM_SIZE, WM_MOVE, WM_PARENTNOTIFY up the parent chain
 // (children without WS_EX_NOPARENTNOTIFY), then ShowWindow for WS_VISIBLE.
-HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                    int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam);
 inline HWND CreateWindow(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
                          int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
-    return CreateWindowEx(0, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu,
-                          hInstance, lpParam);
+    return CreateWindowEx(0, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu, hInstance,
+                          lpParam);
 }
 // Destroys the window, its children and owned windows: WM_PARENTNOTIFY,
 // hiding a visible window through SetWindowPos (focus and activation move
@@ -109,8 +112,8 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
 // Puts the window on top of its siblings and activates it (a child through
 // WM_CHILDACTIVATE): SetWindowPos(HWND_TOP) without moving or sizing.
 BOOL BringWindowToTop(HWND hWnd);
-BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);      // screen coordinates
-BOOL GetClientRect(HWND hWnd, LPRECT lpRect);      // (0, 0, width, height)
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect); // screen coordinates
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect); // (0, 0, width, height)
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 // Maps points between the client areas of two windows (NULL: the screen).

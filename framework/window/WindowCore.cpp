@@ -166,8 +166,8 @@ LRESULT WindowCore::Call(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                    int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
     WNDCLASS wc{};
     if (!lpClassName || !GetClassInfo(hInstance, lpClassName, &wc))
@@ -210,8 +210,18 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
             return nullptr;
     }
     RECT rc = InitialRect(h, x, y, nWidth, nHeight);
-    CREATESTRUCT cs{lpParam, hInstance, hMenu, hParent, rc.bottom - rc.top, rc.right - rc.left, rc.top, rc.left,
-                    static_cast<LONG>(dwStyle), lpWindowName, lpClassName, dwExStyle};
+    CREATESTRUCT cs{lpParam,
+                    hInstance,
+                    hMenu,
+                    hParent,
+                    rc.bottom - rc.top,
+                    rc.right - rc.left,
+                    rc.top,
+                    rc.left,
+                    static_cast<LONG>(dwStyle),
+                    lpWindowName,
+                    lpClassName,
+                    dwExStyle};
     if (!WindowCore::Call(h, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
         WindowCore::Destroy(h);
         return nullptr;

@@ -16,8 +16,14 @@ using WindowCore::Live;
 
 namespace {
 
-int Width(const RECT &r) { return r.right - r.left; }
-int Height(const RECT &r) { return r.bottom - r.top; }
+int Width(const RECT &r)
+{
+    return r.right - r.left;
+}
+int Height(const RECT &r)
+{
+    return r.bottom - r.top;
+}
 
 RECT InsetsFor(DWORD style, DWORD exStyle, bool child)
 {
@@ -64,9 +70,9 @@ void InvalidateAfterResize(HWND h, const QSize &oldClient)
     UINT classStyle = h->windowClass.style;
     bool all = ((classStyle & CS_HREDRAW) && client.width() != oldClient.width()) ||
                ((classStyle & CS_VREDRAW) && client.height() != oldClient.height());
-    QRegion exposed = all ? QRegion(0, 0, client.width(), client.height())
-                          : QRegion(0, 0, client.width(), client.height()) -
-                                QRegion(0, 0, oldClient.width(), oldClient.height());
+    QRegion exposed =
+        all ? QRegion(0, 0, client.width(), client.height())
+            : QRegion(0, 0, client.width(), client.height()) - QRegion(0, 0, oldClient.width(), oldClient.height());
     if (exposed.isEmpty())
         return;
     h->invalid += exposed;
@@ -78,7 +84,8 @@ void PlaceWidget(HWND h)
 {
     if (!h->widget)
         return;
-    QRect rect(h->windowRect.left, h->windowRect.top, plexoMax(Width(h->windowRect), 0), plexoMax(Height(h->windowRect), 0));
+    QRect rect(h->windowRect.left, h->windowRect.top, plexoMax(Width(h->windowRect), 0),
+               plexoMax(Height(h->windowRect), 0));
     if (h->parent)
         rect.translate(WindowGeometry::ClientOrigin(h->parent));
     h->widget->SetGeometryQuietly(rect);

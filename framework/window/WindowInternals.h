@@ -70,7 +70,7 @@ DWORD Now();
 } // namespace MessageQueue
 
 namespace InputState {
-void Forget(HWND hWnd);          // capture, focus, activation of a dead window
+void Forget(HWND hWnd); // capture, focus, activation of a dead window
 // The active window is being hidden, minimised or destroyed: the next
 // top-level window that can take the activation gets it, or none does.
 void ActivateOther(HWND hLeaving);
@@ -81,7 +81,7 @@ void MoveFocusFromDestroyed(HWND hDestroyed);
 void SetKeyDown(int vk, bool down);
 void SetMouseButtons(Qt::MouseButtons buttons);
 void SetModifiers(Qt::KeyboardModifiers modifiers);
-UINT MouseKeyFlags();            // MK_* from the remembered state
+UINT MouseKeyFlags(); // MK_* from the remembered state
 void SetCursorPosition(const QPoint &screen);
 // Activates the top-level window (WM_NCACTIVATE/WM_ACTIVATE) on a click.
 void ActivateFromClick(HWND hTopLevel);
@@ -98,20 +98,20 @@ namespace Caret {
 void Forget(HWND hWnd);
 // Draws the caret over the presented image when this window owns it.
 void DrawOver(HWND hWnd, class QPainter &painter);
-}
+} // namespace Caret
 namespace Cursors {
 // The shape the widget shows, after WM_SETCURSOR.
 void Apply(HWND hWnd);
-}
+} // namespace Cursors
 namespace ScrollBars {
 // Places the bars' widgets in the non-client area.
 void Layout(HWND hWnd);
-}
+} // namespace ScrollBars
 
 namespace KeyMapping {
 // The virtual-key code of a Qt key (0 when none).
 int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeVirtualKey);
-}
+} // namespace KeyMapping
 
 // Called by DestroyWindow for each window just before its record is freed.
 typedef void (*PlexoDestroyHook)(HWND hWnd);

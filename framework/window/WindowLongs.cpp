@@ -112,7 +112,8 @@ void ChangeStyles(HWND h, int nIndex, DWORD value)
     if (!Live(h))
         return;
     if ((before ^ after) & (exStyle ? kFrameExStyles : kFrameStyles))
-        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 } // namespace

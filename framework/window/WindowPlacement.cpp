@@ -48,8 +48,14 @@ void Desktop::SetPlacesTopLevelWindows(bool places)
 
 namespace {
 
-int Width(const RECT &r) { return r.right - r.left; }
-int Height(const RECT &r) { return r.bottom - r.top; }
+int Width(const RECT &r)
+{
+    return r.right - r.left;
+}
+int Height(const RECT &r)
+{
+    return r.bottom - r.top;
+}
 
 void Restack(HWND h, HWND hInsertAfter)
 {
@@ -154,8 +160,7 @@ bool Carry(HWND h, WINDOWPOS &wp)
         rc = RECT{old.left, old.top, old.left + Width(rc), old.top + Height(rc)};
     if (wp.flags & SWP_NOSIZE)
         rc = RECT{rc.left, rc.top, rc.left + Width(old), rc.top + Height(old)};
-    if (!h->parent && h->widget && h->widget->isWindow() && Desktop::PlacesTopLevelWindows() &&
-        !Desktop::Reporting()) {
+    if (!h->parent && h->widget && h->widget->isWindow() && Desktop::PlacesTopLevelWindows() && !Desktop::Reporting()) {
         // The desktop keeps the window where it is.
         rc = RECT{old.left, old.top, old.left + Width(rc), old.top + Height(rc)};
         wp.x = old.left;
@@ -189,10 +194,10 @@ bool Carry(HWND h, WINDOWPOS &wp)
     // WM_SIZE and WM_MOVE follow the client area, which a frame change alone
     // may move or resize; a new size state reports both.
     bool stateChanged = (wp.flags & SWP_STATECHANGED) != 0;
-    bool clientSized = stateChanged || Width(h->clientRect) != Width(oldClient) ||
-                       Height(h->clientRect) != Height(oldClient);
-    bool clientMoved = stateChanged || moved || h->clientRect.left != oldClient.left ||
-                       h->clientRect.top != oldClient.top;
+    bool clientSized =
+        stateChanged || Width(h->clientRect) != Width(oldClient) || Height(h->clientRect) != Height(oldClient);
+    bool clientMoved =
+        stateChanged || moved || h->clientRect.left != oldClient.left || h->clientRect.top != oldClient.top;
     wp.flags |= (clientSized ? 0 : SWP_NOCLIENTSIZE) | (clientMoved ? 0 : SWP_NOCLIENTMOVE);
     // A window hidden here stays the active window: ShowWindow and
     // DestroyWindow pass the activation on, and a modal loop that hides its

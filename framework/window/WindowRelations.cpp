@@ -66,7 +66,8 @@ HWND SetParent(HWND hWndChild, HWND hWndNewParent)
     if (!Live(h) || (hWndNewParent && !Live(newParent)) || IsChild(h, newParent))
         return nullptr;
     Relink(h, newParent);
-    SetWindowPos(h, HWND_TOP, h->windowRect.left, h->windowRect.top, 0, 0, SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0));
+    SetWindowPos(h, HWND_TOP, h->windowRect.left, h->windowRect.top, 0, 0,
+                 SWP_NOSIZE | (wasVisible ? SWP_SHOWWINDOW : 0));
     return old;
 }
 
@@ -168,7 +169,8 @@ int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount)
 {
     if (!Live(hWnd) || !lpString || nMaxCount <= 0)
         return 0;
-    return static_cast<int>(SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
+    return static_cast<int>(
+        SendMessage(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 int GetWindowTextLength(HWND hWnd)

@@ -21,25 +21,25 @@ class QScrollBar;
 
 struct WindowScrollBar {
     SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 100, 0, 0, 0};
-    bool shown = false;          // the bar takes room in the non-client area
-    UINT disabledArrows = 0;     // ESB_DISABLE_* bits
+    bool shown = false;           // the bar takes room in the non-client area
+    UINT disabledArrows = 0;      // ESB_DISABLE_* bits
     QScrollBar *widget = nullptr; // child of the window's widget, or NULL while hidden
 };
 
 struct HWND__ {
     CString className;
     WNDCLASS windowClass{};
-    WNDPROC wndProc = nullptr;  // the head of the procedure chain
+    WNDPROC wndProc = nullptr; // the head of the procedure chain
     DWORD style = 0;
     DWORD exStyle = 0;
-    UINT_PTR id = 0;             // control id of a child; the menu of a top-level window
+    UINT_PTR id = 0; // control id of a child; the menu of a top-level window
     HINSTANCE instance = nullptr;
     LONG_PTR userData = 0;
     CString text;
-    HWND parent = nullptr;       // child windows
-    HWND owner = nullptr;        // owned top-level windows
-    std::vector<HWND> children;  // z-order, top first
-    CWnd *wnd = nullptr;         // the attached object (handle map)
+    HWND parent = nullptr;      // child windows
+    HWND owner = nullptr;       // owned top-level windows
+    std::vector<HWND> children; // z-order, top first
+    CWnd *wnd = nullptr;        // the attached object (handle map)
     HFONT font = nullptr;
     HMENU menu = nullptr;
     std::map<std::string, HANDLE> properties;
@@ -55,21 +55,21 @@ struct HWND__ {
     QImage backing;
     QRegion invalid;
     bool erasePending = false;
-    bool framePending = false;   // the frame waits for WM_NCPAINT (RDW_FRAME)
+    bool framePending = false; // the frame waits for WM_NCPAINT (RDW_FRAME)
     bool paintRequested = false;
     bool redrawEnabled = true;
     bool insidePaint = false;
     int openDCs = 0;                    // contexts drawing into the backing image
     std::vector<QImage> retiredBacking; // images replaced while contexts were open
 
-    WindowScrollBar bars[2];     // SB_HORZ, SB_VERT
+    WindowScrollBar bars[2]; // SB_HORZ, SB_VERT
 
     UINT sizeState = SIZE_RESTORED; // top-level windows: SIZE_MINIMIZED, SIZE_MAXIMIZED
-    RECT normalRect{0, 0, 0, 0};   // the rectangle a maximised window is restored to
-    bool restoreMaximized = false; // a minimised window that was maximised before
-    bool created = false;        // WM_CREATE done
-    bool destroying = false;     // DestroyWindow under way
-    bool destroySent = false;    // WM_DESTROY sent
+    RECT normalRect{0, 0, 0, 0};    // the rectangle a maximised window is restored to
+    bool restoreMaximized = false;  // a minimised window that was maximised before
+    bool created = false;           // WM_CREATE done
+    bool destroying = false;        // DestroyWindow under way
+    bool destroySent = false;       // WM_DESTROY sent
 };
 
 namespace WindowRegistry {

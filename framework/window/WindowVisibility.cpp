@@ -19,10 +19,12 @@ namespace {
 UINT SizeStateFor(int nCmdShow, HWND h)
 {
     switch (nCmdShow) {
-    case SW_MINIMIZE: case SW_SHOWMINIMIZED: case SW_SHOWMINNOACTIVE: return SIZE_MINIMIZED;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMINNOACTIVE: return SIZE_MINIMIZED;
     case SW_SHOWMAXIMIZED: return SIZE_MAXIMIZED;
-    case SW_RESTORE: case SW_SHOWNORMAL:
-        return (h->sizeState == SIZE_MINIMIZED && h->restoreMaximized) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL: return (h->sizeState == SIZE_MINIMIZED && h->restoreMaximized) ? SIZE_MAXIMIZED : SIZE_RESTORED;
     default: return h->sizeState;
     }
 }

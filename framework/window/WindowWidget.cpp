@@ -70,8 +70,7 @@ HWND KeyTarget(HWND self)
 
 } // namespace
 
-WindowWidget::WindowWidget(HWND hWnd, QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), m_hWnd(hWnd)
+WindowWidget::WindowWidget(HWND hWnd, QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags), m_hWnd(hWnd)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -192,7 +191,8 @@ void HandleMouse(HWND self, QMouseEvent *e, MouseAction action)
             HWND top = GetTopLevelWindow(target);
             LRESULT activate = MA_ACTIVATE;
             if (GetFocus() != target || GetActiveWindow() != top)
-                activate = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, message));
+                activate =
+                    SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, message));
             if (!WindowCore::Live(target))
                 return;
             if ((activate == MA_ACTIVATE || activate == MA_ACTIVATEANDEAT) && GetActiveWindow() != top)
@@ -305,7 +305,8 @@ void WindowWidget::keyReleaseEvent(QKeyEvent *e)
     InputState::SetKeyDown(vk, false);
     bool alt = (e->modifiers() & Qt::AltModifier) != 0 || vk == VK_MENU;
     UINT message = (alt || vk == VK_F10) ? WM_SYSKEYUP : WM_KEYUP;
-    MessageQueue::PostInput(MakeMsg(KeyTarget(m_hWnd), message, static_cast<WPARAM>(vk), KeyData(e, true, alt), QCursor::pos()));
+    MessageQueue::PostInput(
+        MakeMsg(KeyTarget(m_hWnd), message, static_cast<WPARAM>(vk), KeyData(e, true, alt), QCursor::pos()));
 }
 
 void WindowWidget::inputMethodEvent(QInputMethodEvent *e)
@@ -382,7 +383,7 @@ void WindowWidget::changeEvent(QEvent *e)
 void WindowWidget::FollowDesktopState()
 {
     Qt::WindowStates state = windowState();
-    UINT wanted = (state & Qt::WindowMinimized) ? SIZE_MINIMIZED
+    UINT wanted = (state & Qt::WindowMinimized)   ? SIZE_MINIMIZED
                   : (state & Qt::WindowMaximized) ? SIZE_MAXIMIZED
                                                   : SIZE_RESTORED;
     if (wanted == m_hWnd->sizeState)
@@ -393,7 +394,6 @@ void WindowWidget::FollowDesktopState()
     if (WindowCore::Live(h) && h->sizeState != wanted && !m_released)
         WindowGeometry::ShowInSizeState(h);
 }
-
 
 namespace {
 
@@ -436,7 +436,8 @@ void WindowWidget::resizeEvent(QResizeEvent *e)
             return;
     }
     Desktop::Report report;
-    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowWidget::moveEvent(QMoveEvent *e)

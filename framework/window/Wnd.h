@@ -210,8 +210,8 @@ public:
     CDC *GetWindowDC();
     int ReleaseDC(CDC *pDC);
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
-    int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn *prgnUpdate,
-                       LPRECT lpRectUpdate, UINT flags);
+    int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn *prgnUpdate, LPRECT lpRectUpdate,
+                       UINT flags);
 
     // ---- Input
     CWnd *SetCapture();

@@ -18,14 +18,29 @@ CWnd *Wrap(HWND hWnd)
 }
 } // namespace
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const { return ::SendMessage(m_hWnd, message, wParam, lParam); }
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const { return ::PostMessage(m_hWnd, message, wParam, lParam); }
-BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const { return ::SendNotifyMessage(m_hWnd, message, wParam, lParam); }
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessage(m_hWnd, message, wParam, lParam);
+}
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessage(m_hWnd, message, wParam, lParam);
+}
+BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendNotifyMessage(m_hWnd, message, wParam, lParam);
+}
 
 // ---- Attributes
 
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_STYLE)); }
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_EXSTYLE)); }
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_STYLE));
+}
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_EXSTYLE));
+}
 
 namespace {
 BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
@@ -41,15 +56,30 @@ BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 }
 } // namespace
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags); }
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags); }
-void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+    ::SetWindowText(m_hWnd, lpszString);
+}
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
     return PlexoShowMessageBox(m_hWnd, lpszText, lpszCaption, nType, 0);
 }
-int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount); }
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+{
+    return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
+}
+int CWnd::GetWindowTextLength() const
+{
+    return ::GetWindowTextLength(m_hWnd);
+}
 
 void CWnd::GetWindowText(CString &rString) const
 {
@@ -70,11 +100,26 @@ CFont *CWnd::GetFont() const
     return hFont ? CFont::FromHandle(hFont) : nullptr;
 }
 
-CMenu *CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu *pMenu) { return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr); }
-int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, nID)); }
-CWnd *CWnd::GetDlgItem(int nID) const { return Wrap(::GetDlgItem(m_hWnd, nID)); }
+CMenu *CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu *pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr);
+}
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+int CWnd::SetDlgCtrlID(int nID)
+{
+    return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, nID));
+}
+CWnd *CWnd::GetDlgItem(int nID) const
+{
+    return Wrap(::GetDlgItem(m_hWnd, nID));
+}
 
 void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
 {
@@ -143,20 +188,53 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const
     return static_cast<UINT>(SendDlgItemMessage(nIDButton, kButtonGetCheck, 0, 0));
 }
 
-BOOL CWnd::SetProp(LPCTSTR lpszString, HANDLE hData) { return ::SetProp(m_hWnd, lpszString, hData); }
-HANDLE CWnd::GetProp(LPCTSTR lpszString) const { return ::GetProp(m_hWnd, lpszString); }
-HANDLE CWnd::RemoveProp(LPCTSTR lpszString) { return ::RemoveProp(m_hWnd, lpszString); }
+BOOL CWnd::SetProp(LPCTSTR lpszString, HANDLE hData)
+{
+    return ::SetProp(m_hWnd, lpszString, hData);
+}
+HANDLE CWnd::GetProp(LPCTSTR lpszString) const
+{
+    return ::GetProp(m_hWnd, lpszString);
+}
+HANDLE CWnd::RemoveProp(LPCTSTR lpszString)
+{
+    return ::RemoveProp(m_hWnd, lpszString);
+}
 
 // ---- Relations
 
-CWnd *CWnd::GetParent() const { return Wrap(::GetParent(m_hWnd)); }
-CWnd *CWnd::SetParent(CWnd *pWndNewParent) { return Wrap(::SetParent(m_hWnd, pWndNewParent ? pWndNewParent->m_hWnd : nullptr)); }
-CWnd *CWnd::GetOwner() const { return Wrap(::GetWindow(m_hWnd, GW_OWNER)); }
-CWnd *CWnd::GetTopLevelParent() const { return Wrap(::GetTopLevelWindow(m_hWnd)); }
-CWnd *CWnd::GetWindow(UINT nCmd) const { return Wrap(::GetWindow(m_hWnd, nCmd)); }
-CWnd *CWnd::GetTopWindow() const { return Wrap(::GetTopWindow(m_hWnd)); }
-CWnd *CWnd::GetNextWindow(UINT nFlag) const { return Wrap(::GetWindow(m_hWnd, nFlag)); }
-BOOL CWnd::IsChild(const CWnd *pWnd) const { return pWnd ? ::IsChild(m_hWnd, pWnd->m_hWnd) : FALSE; }
+CWnd *CWnd::GetParent() const
+{
+    return Wrap(::GetParent(m_hWnd));
+}
+CWnd *CWnd::SetParent(CWnd *pWndNewParent)
+{
+    return Wrap(::SetParent(m_hWnd, pWndNewParent ? pWndNewParent->m_hWnd : nullptr));
+}
+CWnd *CWnd::GetOwner() const
+{
+    return Wrap(::GetWindow(m_hWnd, GW_OWNER));
+}
+CWnd *CWnd::GetTopLevelParent() const
+{
+    return Wrap(::GetTopLevelWindow(m_hWnd));
+}
+CWnd *CWnd::GetWindow(UINT nCmd) const
+{
+    return Wrap(::GetWindow(m_hWnd, nCmd));
+}
+CWnd *CWnd::GetTopWindow() const
+{
+    return Wrap(::GetTopWindow(m_hWnd));
+}
+CWnd *CWnd::GetNextWindow(UINT nFlag) const
+{
+    return Wrap(::GetWindow(m_hWnd, nFlag));
+}
+BOOL CWnd::IsChild(const CWnd *pWnd) const
+{
+    return pWnd ? ::IsChild(m_hWnd, pWnd->m_hWnd) : FALSE;
+}
 
 CWnd *CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 {
@@ -175,7 +253,10 @@ CWnd *CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 
 // ---- Geometry
 
-void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
     MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
@@ -186,10 +267,22 @@ BOOL CWnd::SetWindowPos(const CWnd *pWndInsertAfter, int x, int y, int cx, int c
     return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
 }
 
-void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
-void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
@@ -213,19 +306,49 @@ void CWnd::MapWindowPoints(CWnd *pwndTo, LPRECT lpRect) const
     ::MapWindowPoints(m_hWnd, pwndTo ? pwndTo->m_hWnd : nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
-CWnd *CWnd::WindowFromPoint(POINT point) { return Wrap(::WindowFromPoint(point)); }
-CWnd *CWnd::ChildWindowFromPoint(POINT point) const { return Wrap(::ChildWindowFromPoint(m_hWnd, point)); }
-CWnd *CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const { return Wrap(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+CWnd *CWnd::WindowFromPoint(POINT point)
+{
+    return Wrap(::WindowFromPoint(point));
+}
+CWnd *CWnd::ChildWindowFromPoint(POINT point) const
+{
+    return Wrap(::ChildWindowFromPoint(m_hWnd, point));
+}
+CWnd *CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
+{
+    return Wrap(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+}
 
 // ---- State
 
-BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
-BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
-void CWnd::SetRedraw(BOOL bRedraw) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+BOOL CWnd::IsWindowVisible() const
+{
+    return ::IsWindowVisible(m_hWnd);
+}
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+BOOL CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd);
+}
+BOOL CWnd::IsIconic() const
+{
+    return ::IsIconic(m_hWnd);
+}
+BOOL CWnd::IsZoomed() const
+{
+    return ::IsZoomed(m_hWnd);
+}
+void CWnd::SetRedraw(BOOL bRedraw)
+{
+    SendMessage(WM_SETREDRAW, bRedraw, 0);
+}
 
 void CWnd::CenterWindow(CWnd *pAlternateOwner)
 {
@@ -248,26 +371,69 @@ void CWnd::CenterWindow(CWnd *pAlternateOwner)
 
 // ---- Painting
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-void CWnd::InvalidateRgn(CRgn *pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr, bErase); }
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-void CWnd::ValidateRgn(CRgn *pRgn) { ::ValidateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr); }
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
-BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-int CWnd::GetUpdateRgn(CRgn *pRgn, BOOL bErase) { return ::GetUpdateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr, bErase); }
+void CWnd::Invalidate(BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+void CWnd::InvalidateRgn(CRgn *pRgn, BOOL bErase)
+{
+    ::InvalidateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr, bErase);
+}
+void CWnd::ValidateRect(LPCRECT lpRect)
+{
+    ::ValidateRect(m_hWnd, lpRect);
+}
+void CWnd::ValidateRgn(CRgn *pRgn)
+{
+    ::ValidateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr);
+}
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
+{
+    return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+}
+int CWnd::GetUpdateRgn(CRgn *pRgn, BOOL bErase)
+{
+    return ::GetUpdateRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->GetSafeHandle()) : nullptr, bErase);
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn *prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr, flags);
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr,
+                          flags);
 }
 
-BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
-void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
-CDC *CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return AfxDCFromHandle(::BeginPaint(m_hWnd, lpPaint)); }
-void CWnd::EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
-CDC *CWnd::GetDC() { return AfxDCFromHandle(::GetDC(m_hWnd)); }
-CDC *CWnd::GetWindowDC() { return AfxDCFromHandle(::GetWindowDC(m_hWnd)); }
+BOOL CWnd::LockWindowUpdate()
+{
+    return ::LockWindowUpdate(m_hWnd);
+}
+void CWnd::UnlockWindowUpdate()
+{
+    ::LockWindowUpdate(nullptr);
+}
+CDC *CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+    return AfxDCFromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
+void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
+{
+    ::EndPaint(m_hWnd, lpPaint);
+}
+CDC *CWnd::GetDC()
+{
+    return AfxDCFromHandle(::GetDC(m_hWnd));
+}
+CDC *CWnd::GetWindowDC()
+{
+    return AfxDCFromHandle(::GetWindowDC(m_hWnd));
+}
 
 int CWnd::ReleaseDC(CDC *pDC)
 {
@@ -292,16 +458,46 @@ int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectCli
 
 // ---- Input
 
-CWnd *CWnd::SetCapture() { return Wrap(::SetCapture(m_hWnd)); }
-CWnd *CWnd::GetCapture() { return Wrap(::GetCapture()); }
-CWnd *CWnd::SetFocus() { return Wrap(::SetFocus(m_hWnd)); }
-CWnd *CWnd::GetFocus() { return Wrap(::GetFocus()); }
-CWnd *CWnd::SetActiveWindow() { return Wrap(::SetActiveWindow(m_hWnd)); }
-CWnd *CWnd::GetActiveWindow() { return Wrap(::GetActiveWindow()); }
-BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-CWnd *CWnd::GetForegroundWindow() { return Wrap(::GetForegroundWindow()); }
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+CWnd *CWnd::SetCapture()
+{
+    return Wrap(::SetCapture(m_hWnd));
+}
+CWnd *CWnd::GetCapture()
+{
+    return Wrap(::GetCapture());
+}
+CWnd *CWnd::SetFocus()
+{
+    return Wrap(::SetFocus(m_hWnd));
+}
+CWnd *CWnd::GetFocus()
+{
+    return Wrap(::GetFocus());
+}
+CWnd *CWnd::SetActiveWindow()
+{
+    return Wrap(::SetActiveWindow(m_hWnd));
+}
+CWnd *CWnd::GetActiveWindow()
+{
+    return Wrap(::GetActiveWindow());
+}
+BOOL CWnd::SetForegroundWindow()
+{
+    return ::SetForegroundWindow(m_hWnd);
+}
+CWnd *CWnd::GetForegroundWindow()
+{
+    return Wrap(::GetForegroundWindow());
+}
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
+{
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return ::KillTimer(m_hWnd, nIDEvent);
+}
 
 // ---- Caret
 
@@ -309,8 +505,14 @@ void CWnd::CreateCaret(CBitmap *pBitmap)
 {
     ::CreateCaret(m_hWnd, pBitmap ? static_cast<HBITMAP>(pBitmap->GetSafeHandle()) : nullptr, 0, 0);
 }
-void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
-void CWnd::CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight); }
+void CWnd::CreateSolidCaret(int nWidth, int nHeight)
+{
+    ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight);
+}
+void CWnd::CreateGrayCaret(int nWidth, int nHeight)
+{
+    ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight);
+}
 
 CPoint CWnd::GetCaretPos()
 {
@@ -319,9 +521,18 @@ CPoint CWnd::GetCaretPos()
     return CPoint(pt);
 }
 
-void CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
-void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
-void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
+void CWnd::SetCaretPos(POINT point)
+{
+    ::SetCaretPos(point.x, point.y);
+}
+void CWnd::HideCaret()
+{
+    ::HideCaret(m_hWnd);
+}
+void CWnd::ShowCaret()
+{
+    ::ShowCaret(m_hWnd);
+}
 
 // ---- Scroll bars
 
@@ -343,13 +554,34 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
     return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
 }
 
-int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
-void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw) { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
-void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos); }
-void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
-BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) { return ::EnableScrollBar(m_hWnd, static_cast<UINT>(nSBFlags), nArrowFlags); }
-CScrollBar *CWnd::GetScrollBarCtrl(int) const { return nullptr; }
+int CWnd::GetScrollPos(int nBar) const
+{
+    return ::GetScrollPos(m_hWnd, nBar);
+}
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+}
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
+{
+    ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+{
+    ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+}
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
+{
+    ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow);
+}
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
+{
+    return ::EnableScrollBar(m_hWnd, static_cast<UINT>(nSBFlags), nArrowFlags);
+}
+CScrollBar *CWnd::GetScrollBarCtrl(int) const
+{
+    return nullptr;
+}
 
 int CWnd::GetScrollLimit(int nBar)
 {

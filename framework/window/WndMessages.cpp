@@ -9,12 +9,12 @@
 #include "framework/gdi/CDC.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_NCDESTROY()
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
+ON_WM_NCDESTROY()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 CDC *AfxDCFromHandle(HDC hDC)
@@ -134,7 +134,8 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT *pResult)
     if (ReflectLastMsg(pNMHDR->hwndFrom, pResult))
         return TRUE;
     AFX_NOTIFY notify{pResult, pNMHDR};
-    return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
+    return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify,
+                    nullptr);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
@@ -159,13 +160,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         auto *pNMHDR = reinterpret_cast<NMHDR *>(lParam);
         LRESULT result = 0;
         AFX_NOTIFY notify{pResult ? pResult : &result, pNMHDR};
-        return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify, nullptr);
+        return CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+                                    nullptr);
     }
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-        return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_MEASUREITEM: return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     default:
         if (IsCtlColor(message))
             return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
@@ -210,61 +211,226 @@ void CWnd::UpdateDialogControls(CCmdTarget *pTarget, BOOL bDisableIfNoHndler)
 
 // ---- Default handlers
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC *) { return static_cast<BOOL>(Default()); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS *) { Default(); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSetFocus(CWnd *) { Default(); }
-void CWnd::OnKillFocus(CWnd *) { Default(); }
-void CWnd::OnActivate(UINT, CWnd *, BOOL) { Default(); }
-int CWnd::OnMouseActivate(CWnd *, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
-BOOL CWnd::OnSetCursor(CWnd *, UINT, UINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnContextMenu(CWnd *, CPoint) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnCaptureChanged(CWnd *) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnInitMenu(CMenu *) { Default(); }
-void CWnd::OnInitMenuPopup(CMenu *, UINT, BOOL) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS *) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS *) { Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO *) { Default(); }
-void CWnd::OnSizing(UINT, LPRECT) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnParentNotify(UINT, LPARAM) { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnMove(int, int)
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC *)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS *)
+{
+    Default();
+}
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+    return Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnNcActivate(BOOL)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSetFocus(CWnd *)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd *)
+{
+    Default();
+}
+void CWnd::OnActivate(UINT, CWnd *, BOOL)
+{
+    Default();
+}
+int CWnd::OnMouseActivate(CWnd *, UINT, UINT)
+{
+    return static_cast<int>(Default());
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+BOOL CWnd::OnSetCursor(CWnd *, UINT, UINT)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnContextMenu(CWnd *, CPoint)
+{
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+void CWnd::OnCancelMode()
+{
+    Default();
+}
+void CWnd::OnCaptureChanged(CWnd *)
+{
+    Default();
+}
+void CWnd::OnSysColorChange()
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return static_cast<UINT>(Default());
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+void CWnd::OnInitMenu(CMenu *)
+{
+    Default();
+}
+void CWnd::OnInitMenuPopup(CMenu *, UINT, BOOL)
+{
+    Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS *)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS *)
+{
+    Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO *)
+{
+    Default();
+}
+void CWnd::OnSizing(UINT, LPRECT)
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+void CWnd::OnParentNotify(UINT, LPARAM)
+{
+    Default();
+}
 
 // Notifications from controls go to the control first.
 namespace {

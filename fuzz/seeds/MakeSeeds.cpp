@@ -50,7 +50,10 @@ Bytes ReadSource(const std::string &relative)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-Bytes Text(const std::string &text) { return Bytes(text.begin(), text.end()); }
+Bytes Text(const std::string &text)
+{
+    return Bytes(text.begin(), text.end());
+}
 
 Bytes Prefixed(std::initializer_list<uint8_t> head, const Bytes &body)
 {
@@ -103,7 +106,7 @@ void ArchiveSeeds()
     pStringList->AddTail("two");
 
     const std::vector<std::pair<std::string, CObject *>> objects = {
-        {"strings", pStrings}, {"words", pWords}, {"list", pList},     {"map", pMap},
+        {"strings", pStrings}, {"words", pWords}, {"list", pList},   {"map", pMap},
         {"array", pArray},     {"bytes", pBytes}, {"names", pNames}, {"string-list", pStringList}};
     for (const auto &[name, pObject] : objects) {
         const Bytes bytes = Stored([&](CArchive &ar) { ar.WriteObject(pObject); });
@@ -123,18 +126,21 @@ void ArchiveSeeds()
               Prefixed({0, 0}, Stored([](CArchive &ar) { ar.WriteStringRecord(CString(std::string(70000, 'y'))); })));
     WriteSeed("archive_values", "wide-string", Prefixed({0, 0}, Bytes{0xFF, 0xFE, 0xFF, 3, 'a', 0, 'b', 0, 0xE9, 0}));
     WriteSeed("archive_values", "count", Prefixed({0, 1}, Stored([](CArchive &ar) { ar.WriteCount(0x12345); })));
-    WriteSeed("archive_values", "class", Prefixed({0, 2}, Stored([&](CArchive &ar) { ar.WriteClass(pStrings->GetRuntimeClass()); })));
-    WriteSeed("archive_values", "string-array", Prefixed({0, 3}, Stored([&](CArchive &ar) { pStrings->Serialize(ar); })));
+    WriteSeed("archive_values", "class",
+              Prefixed({0, 2}, Stored([&](CArchive &ar) { ar.WriteClass(pStrings->GetRuntimeClass()); })));
+    WriteSeed("archive_values", "string-array",
+              Prefixed({0, 3}, Stored([&](CArchive &ar) { pStrings->Serialize(ar); })));
     WriteSeed("archive_values", "dword-array", Prefixed({0, 4}, Stored([&](CArchive &ar) { pWords->Serialize(ar); })));
-    WriteSeed("archive_values", "string-list", Prefixed({0, 5}, Stored([&](CArchive &ar) { pStringList->Serialize(ar); })));
+    WriteSeed("archive_values", "string-list",
+              Prefixed({0, 5}, Stored([&](CArchive &ar) { pStringList->Serialize(ar); })));
     WriteSeed("archive_values", "string-map", Prefixed({0, 6}, Stored([&](CArchive &ar) { pNames->Serialize(ar); })));
     WriteSeed("archive_values", "byte-array", Prefixed({0, 7}, Stored([&](CArchive &ar) { pBytes->Serialize(ar); })));
     WriteSeed("archive_values", "mixed", Prefixed({3, 0, 1, 3, 6}, Stored([&](CArchive &ar) {
-                  ar.WriteStringRecord("first");
-                  ar.WriteCount(2);
-                  pStrings->Serialize(ar);
-                  pNames->Serialize(ar);
-              })));
+                                                      ar.WriteStringRecord("first");
+                                                      ar.WriteCount(2);
+                                                      pStrings->Serialize(ar);
+                                                      pNames->Serialize(ar);
+                                                  })));
 
     delete pArray;
     delete pMap;
@@ -250,8 +256,9 @@ void LangArchiveSeeds()
     WriteSeed("lang_resource", "lang-bin", builtin);
     const Bytes shipped = ReadSource("editor/lang/resources/CustomResource103.ini");
     WriteSeed("lang_ini", "custom-resource-103", shipped);
-    WriteSeed("lang_ini", "small", Text("[Parser]\nName=Small\nCaseSensitive=2\n[Keywords]\nif=Keyword\n"
-                                        "[Color Groups]\nKeyword=0x00FF0000,0x00FFFFFF\n[Tags]\nTag0=\"/*\",\"*/\",\"\",Comment,1\n"));
+    WriteSeed("lang_ini", "small",
+              Text("[Parser]\nName=Small\nCaseSensitive=2\n[Keywords]\nif=Keyword\n"
+                   "[Color Groups]\nKeyword=0x00FF0000,0x00FFFFFF\n[Tags]\nTag0=\"/*\",\"*/\",\"\",Comment,1\n"));
     fs::remove_all(folder);
 }
 
@@ -277,7 +284,10 @@ Bytes PackedDib(int width, int height, int bitCount, int compression = 0)
     put32(16, uint32_t(compression));
     put32(20, uint32_t(stride * rows));
     for (int i = 0; i < colours; ++i)
-        put32(40 + 4 * i, compression == 3 ? (i == 0 ? 0xFF0000u : i == 1 ? 0xFF00u : 0xFFu) : uint32_t(i * 0x010101 * 37));
+        put32(40 + 4 * i, compression == 3 ? (i == 0   ? 0xFF0000u
+                                              : i == 1 ? 0xFF00u
+                                                       : 0xFFu)
+                                           : uint32_t(i * 0x010101 * 37));
     for (size_t i = 40 + colours * 4; i < bytes.size(); ++i)
         bytes[i] = uint8_t(i * 7);
     return bytes;
@@ -285,9 +295,12 @@ Bytes PackedDib(int width, int height, int bitCount, int compression = 0)
 
 void PictureSeeds()
 {
-    struct Shape { const char *name; int width, height, bitCount, compression; };
-    const Shape shapes[] = {{"1bpp", 9, 5, 1, 0},    {"4bpp", 7, 3, 4, 0},      {"8bpp", 5, 4, 8, 0},
-                            {"16bpp", 4, 4, 16, 0},  {"24bpp", 3, 3, 24, 0},    {"32bpp", 4, 2, 32, 0},
+    struct Shape {
+        const char *name;
+        int width, height, bitCount, compression;
+    };
+    const Shape shapes[] = {{"1bpp", 9, 5, 1, 0},       {"4bpp", 7, 3, 4, 0},       {"8bpp", 5, 4, 8, 0},
+                            {"16bpp", 4, 4, 16, 0},     {"24bpp", 3, 3, 24, 0},     {"32bpp", 4, 2, 32, 0},
                             {"top-down", 4, -3, 24, 0}, {"bitfields", 4, 4, 16, 3}, {"bitfields32", 3, 3, 32, 3}};
     for (const Shape &shape : shapes) {
         const Bytes dib = PackedDib(shape.width, shape.height, shape.bitCount, shape.compression);
@@ -366,18 +379,32 @@ void TableSeeds()
         // Four operations: find, delete, insert, find by regular expression.
         Bytes head(1 + 4 * 64, 0);
         head[0] = 4;
-        head[1] = 0;     // find
-        head[2] = 0x07;  // forward, wrap, match case
+        head[1] = 0;    // find
+        head[2] = 0x07; // forward, wrap, match case
         head[3] = 4;
-        head[4] = 'l'; head[5] = 'i'; head[6] = 'n'; head[7] = 'e';
-        head[65] = 1;    // delete from (1, 2) to (2, 1)
-        head[66] = 2; head[68] = 3; head[70] = 3; head[72] = 2;
-        head[129] = 2;   // insert "new\n" at (0, 1)
-        head[130] = 1; head[132] = 2; head[134] = 4;
-        head[135] = 'n'; head[136] = 'e'; head[137] = 'w'; head[138] = '\n';
+        head[4] = 'l';
+        head[5] = 'i';
+        head[6] = 'n';
+        head[7] = 'e';
+        head[65] = 1; // delete from (1, 2) to (2, 1)
+        head[66] = 2;
+        head[68] = 3;
+        head[70] = 3;
+        head[72] = 2;
+        head[129] = 2; // insert "new\n" at (0, 1)
+        head[130] = 1;
+        head[132] = 2;
+        head[134] = 4;
+        head[135] = 'n';
+        head[136] = 'e';
+        head[137] = 'w';
+        head[138] = '\n';
         head[193] = 0;
         head[194] = 0x17; // regular expression
-        head[195] = 3; head[196] = '\\'; head[197] = 'w'; head[198] = '+';
+        head[195] = 3;
+        head[196] = '\\';
+        head[197] = 'w';
+        head[198] = '+';
         Bytes bytes = head;
         bytes.insert(bytes.end(), text.begin(), text.end());
         WriteSeed("text_store", name, bytes);

@@ -19,12 +19,8 @@ void ReadStep(CArchive &ar, unsigned nChoice)
         ar.ReadStringRecord(text);
         break;
     }
-    case 1:
-        ar.ReadCount();
-        break;
-    case 2:
-        ar.ReadClass(nullptr);
-        break;
+    case 1: ar.ReadCount(); break;
+    case 2: ar.ReadClass(nullptr); break;
     case 3: {
         CStringArray strings;
         strings.Serialize(ar);

@@ -15,9 +15,9 @@
 
 namespace {
 
-const char *const kClasses[] = {"BUTTON",   "EDIT",          "STATIC",          "LISTBOX",
-                                "COMBOBOX", "msctls_updown32", "SysListView32", "SysTabControl32",
-                                "SCROLLBAR", "NoSuchClass",   ""};
+const char *const kClasses[] = {
+    "BUTTON",          "EDIT",      "STATIC",      "LISTBOX", "COMBOBOX", "msctls_updown32", "SysListView32",
+    "SysTabControl32", "SCROLLBAR", "NoSuchClass", ""};
 constexpr size_t kClassCount = sizeof(kClasses) / sizeof(kClasses[0]);
 
 class Bytes {
@@ -80,10 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     texts.push_back(in.Text());
     std::string caption = texts.back();
-    RESOURCE_DIALOG tmpl{static_cast<DWORD>(WS_POPUP | (in.Dword() & 0x0000FFFF)), 0, 0, 0,
-                         static_cast<short>(in.Word() % 800), static_cast<short>(in.Word() % 600),
-                         caption.c_str(), (in.Byte() & 1) ? "MS Sans Serif" : nullptr, static_cast<WORD>(in.Byte() % 30),
-                         0, items.empty() ? nullptr : items.data(), static_cast<int>(items.size())};
+    RESOURCE_DIALOG tmpl{static_cast<DWORD>(WS_POPUP | (in.Dword() & 0x0000FFFF)),
+                         0,
+                         0,
+                         0,
+                         static_cast<short>(in.Word() % 800),
+                         static_cast<short>(in.Word() % 600),
+                         caption.c_str(),
+                         (in.Byte() & 1) ? "MS Sans Serif" : nullptr,
+                         static_cast<WORD>(in.Byte() % 30),
+                         0,
+                         items.empty() ? nullptr : items.data(),
+                         static_cast<int>(items.size())};
     CDialog dialog;
     if (dialog.CreateIndirect(&tmpl)) {
         dialog.ShowWindow(SW_SHOW);

@@ -50,8 +50,7 @@ std::vector<BYTE> InfoBlock(const uint8_t *data, size_t size)
 size_t AnnouncedRowBytes(const BITMAPINFOHEADER &header)
 {
     const uint64_t width = header.biWidth < 0 ? 0 - uint64_t(int64_t(header.biWidth)) : uint64_t(header.biWidth);
-    const uint64_t height =
-        header.biHeight < 0 ? 0 - uint64_t(int64_t(header.biHeight)) : uint64_t(header.biHeight);
+    const uint64_t height = header.biHeight < 0 ? 0 - uint64_t(int64_t(header.biHeight)) : uint64_t(header.biHeight);
     const uint64_t stride = (width * header.biBitCount + 31) / 32 * 4;
     if (width > kMaxRowBytes || height > kMaxRowBytes || stride > kMaxRowBytes)
         return 0;

@@ -16,7 +16,7 @@
 
 namespace {
 
-void Exercise(CQYImageBaseObj& image)
+void Exercise(CQYImageBaseObj &image)
 {
     if (image.IsEmpty())
         return;
@@ -34,20 +34,20 @@ void Exercise(CQYImageBaseObj& image)
 // Reads a document record of the picture from the bytes; false when the
 // archive refuses them.
 template <class Picture>
-bool LoadRecord(const uint8_t* data, size_t size, Picture& picture)
+bool LoadRecord(const uint8_t *data, size_t size, Picture &picture)
 {
     FuzzInputFile input(data, size);
     try {
         CArchive ar(input.File(), CArchive::load);
         picture.Serialize(ar);
-    } catch (CException* e) {
+    } catch (CException *e) {
         e->Delete();
         return false;
     }
     return true;
 }
 
-void ReadAsFile(const uint8_t* data, size_t size)
+void ReadAsFile(const uint8_t *data, size_t size)
 {
     FuzzInputFile input(data, size);
     CQYImageBaseObj image;
@@ -55,21 +55,21 @@ void ReadAsFile(const uint8_t* data, size_t size)
     Exercise(image);
 }
 
-void ReadAsRecord(const uint8_t* data, size_t size)
+void ReadAsRecord(const uint8_t *data, size_t size)
 {
     CQYImageBaseObj image;
     if (LoadRecord(data, size, image))
         Exercise(image);
 }
 
-void ReadAsIcon(const uint8_t* data, size_t size)
+void ReadAsIcon(const uint8_t *data, size_t size)
 {
     CQYImageIcon icon;
     icon.LoadIconBytes(data, size, RGB(192, 192, 192));
     Exercise(icon);
 }
 
-void ReadAsMetaFile(const uint8_t* data, size_t size)
+void ReadAsMetaFile(const uint8_t *data, size_t size)
 {
     QYWinMetaFileSpan span;
     if (!QYFindWinMetaFile(data, size, &span))
@@ -85,7 +85,7 @@ void ReadAsMetaFile(const uint8_t* data, size_t size)
     picture.Draw(canvas.DC(), CRect(0, 0, 16, 16), 11);
 }
 
-void ReadAsMetaFileRecord(const uint8_t* data, size_t size)
+void ReadAsMetaFileRecord(const uint8_t *data, size_t size)
 {
     CQYImageMetaFile picture;
     LoadRecord(data, size, picture);
@@ -93,7 +93,7 @@ void ReadAsMetaFileRecord(const uint8_t* data, size_t size)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > (1u << 20))
         return 0;

@@ -26,8 +26,8 @@ void ReadPrivateProfile(const char *path, const std::string &section, const std:
 }
 
 // The application profile lives in $XDG_CONFIG_HOME/<program>/<program>.ini.
-void ReadAppProfile(const std::string &configHome, const uint8_t *data, size_t size,
-                    const std::string &section, const std::string &key)
+void ReadAppProfile(const std::string &configHome, const uint8_t *data, size_t size, const std::string &section,
+                    const std::string &key)
 {
     const std::string folder = configHome + "/plexofuzz";
     std::filesystem::create_directories(folder);

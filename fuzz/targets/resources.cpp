@@ -48,8 +48,7 @@ void RegisterFromInput(Tables &tables, FuzzInput &input)
     PlexoRegisterStrings(tables.strings.data(), nEntries);
     PlexoRegisterMenu(kFirstId, tables.menu.data(), nEntries);
     PlexoRegisterAccelerators(kFirstId, tables.accelerators.data(), nEntries);
-    PlexoRegisterCustomResource("FUZZDATA", kFirstId, tables.custom.data(),
-                                static_cast<DWORD>(tables.custom.size()));
+    PlexoRegisterCustomResource("FUZZDATA", kFirstId, tables.custom.data(), static_cast<DWORD>(tables.custom.size()));
 }
 
 void LookUp(FuzzInput &input)

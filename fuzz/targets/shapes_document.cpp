@@ -16,28 +16,28 @@ namespace {
 
 // Draws every component of the page, its track outline and its highlight,
 // routes links again and copies everything.
-void ExercisePage(CQYDataModel& model)
+void ExercisePage(CQYDataModel &model)
 {
     CDC dc;
     CBitmap bitmap;
     dc.CreateCompatibleDC(nullptr);
     bitmap.CreateBitmap(64, 64, 1, 32, nullptr);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    CQYCompList& comps = model.GetComponents();
+    CBitmap *pOld = dc.SelectObject(&bitmap);
+    CQYCompList &comps = model.GetComponents();
     for (POSITION pos = comps.GetHeadPosition(); pos != nullptr;) {
-        CQYDrawComponent* pComp = comps.GetNext(pos);
+        CQYDrawComponent *pComp = comps.GetNext(pos);
         pComp->OnDraw(&dc);
         pComp->ResetTrackPoints();
         pComp->OnDrawTrack(&dc);
         pComp->OnDrawHighlight(&dc);
         pComp->UpdateComp();
-        if (auto* pLink = dynamic_cast<CQYLinkComponent*>(pComp)) {
+        if (auto *pLink = dynamic_cast<CQYLinkComponent *>(pComp)) {
             pLink->RouteElbow();
             pLink->UpdateComp();
         }
-        if (auto* pGroup = dynamic_cast<CQYGroupComponent*>(pComp))
+        if (auto *pGroup = dynamic_cast<CQYGroupComponent *>(pComp))
             pGroup->UpdatePosition();
-        CQYDrawComponent* pCopy = pComp->Copy();
+        CQYDrawComponent *pCopy = pComp->Copy();
         pCopy->AddRef();
         pCopy->Release();
     }
@@ -46,7 +46,7 @@ void ExercisePage(CQYDataModel& model)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > 1u << 20)
         return 0;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CArchive ar(&file, CArchive::load);
         model.Serialize(ar);
         ar.Close();
-    } catch (CException* e) {
+    } catch (CException *e) {
         e->Delete();
         return 0;
     }

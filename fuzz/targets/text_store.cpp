@@ -45,8 +45,8 @@ void Find(FuzzInput &input, SECEditTextStore &store)
     TakePosition(input, store, line, col);
     TakePosition(input, store, endLine, endCol);
     int outLine = -1, outCol = -1;
-    store.Find(line, col, &outLine, &outCol, pattern.c_str(), flags & 1, flags & 2, flags & 4, flags & 8,
-               flags & 16, (flags & 32) ? endLine : -1, endCol);
+    store.Find(line, col, &outLine, &outCol, pattern.c_str(), flags & 1, flags & 2, flags & 4, flags & 8, flags & 16,
+               (flags & 32) ? endLine : -1, endCol);
 }
 
 // Deletes a range and puts its text back, as undo does.

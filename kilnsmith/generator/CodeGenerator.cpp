@@ -8,9 +8,7 @@
 
 IMPLEMENT_SERIAL(CCodeGenerator, CObject, 0)
 
-CCodeGenerator::CCodeGenerator() : m_guidSource(CoCreateGuid)
-{
-}
+CCodeGenerator::CCodeGenerator() : m_guidSource(CoCreateGuid) {}
 
 CCodeGenerator::CCodeGenerator(const CString &strOutputFolder, GuidSource guidSource)
     : m_strOutputFolder(strOutputFolder), m_guidSource(std::move(guidSource))
@@ -40,12 +38,9 @@ BOOL CCodeGenerator::AcceptsNames(const ClassKindInfo &info, const GeneratedClas
     if (!IsSafeClassName(names.strClass))
         return FALSE;
     switch (info.extraName) {
-    case ExtraName::Document:
-        return IsCppIdentifier(names.strDocument);
-    case ExtraName::BaseClass:
-        return IsCppIdentifier(names.strBaseClass);
-    case ExtraName::None:
-        break;
+    case ExtraName::Document: return IsCppIdentifier(names.strDocument);
+    case ExtraName::BaseClass: return IsCppIdentifier(names.strBaseClass);
+    case ExtraName::None: break;
     }
     return TRUE;
 }

@@ -15,10 +15,10 @@ CString FormatGuardSuffix(const GUID &guid)
     static const GUID guidNull = {};
     if (guid == guidNull)
         return CString();
-    CString strSuffix = FormatString("__%08lX_%04X_%04x_%02X%02X_%02X%02X%02X%02X%02X%02X__INCLUDED_",
-                                     static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3,
-                                     guid.Data4[0], guid.Data4[1], guid.Data4[2], guid.Data4[3],
-                                     guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
+    CString strSuffix =
+        FormatString("__%08lX_%04X_%04x_%02X%02X_%02X%02X%02X%02X%02X%02X__INCLUDED_",
+                     static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1],
+                     guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
     strSuffix.MakeUpper();
     return strSuffix;
 }

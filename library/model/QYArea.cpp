@@ -137,13 +137,13 @@ void CQYArea::FlattenBezier(CQYPointArray* pOut, const POINT* lpPoints, int nCou
     const int nPieces = (nCount - 1) / 3;
     for (int piece = 0; piece < nPieces; ++piece) {
         const POINT* p = lpPoints + piece * 3;
-        SubdivideBezier(pOut, float(p[0].x), float(p[0].y), float(p[1].x), float(p[1].y),
-                        float(p[2].x), float(p[2].y), float(p[3].x), float(p[3].y));
+        SubdivideBezier(pOut, float(p[0].x), float(p[0].y), float(p[1].x), float(p[1].y), float(p[2].x), float(p[2].y),
+                        float(p[3].x), float(p[3].y));
     }
 }
 
-void CQYArea::SubdivideBezier(CQYPointArray* pOut, float x0, float y0, float x1, float y1,
-                              float x2, float y2, float x3, float y3)
+void CQYArea::SubdivideBezier(CQYPointArray* pOut, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
+                              float y3)
 {
     SubdivideToDepth(pOut, x0, y0, x1, y1, x2, y2, x3, y3, 0);
 }
@@ -153,8 +153,8 @@ void CQYArea::AppendFlatPoint(CQYPointArray* pOut, float x, float y)
     pOut->Add(CPoint(QYTruncate(x), QYTruncate(y)));
 }
 
-void CQYArea::SubdivideToDepth(CQYPointArray* pOut, float x0, float y0, float x1, float y1,
-                               float x2, float y2, float x3, float y3, int nDepth)
+void CQYArea::SubdivideToDepth(CQYPointArray* pOut, float x0, float y0, float x1, float y1, float x2, float y2,
+                               float x3, float y3, int nDepth)
 {
     // de Casteljau at t = 0.5.
     const float x01 = (x0 + x1) * 0.5f, y01 = (y0 + y1) * 0.5f;

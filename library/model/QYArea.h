@@ -25,8 +25,8 @@ public:
     // Flattens consecutive cubic pieces (start, then control, control, end
     // triples) into pOut; two points or fewer pass unchanged.
     virtual void FlattenBezier(CQYPointArray* pOut, const POINT* lpPoints, int nCount);
-    virtual void SubdivideBezier(CQYPointArray* pOut, float x0, float y0, float x1, float y1,
-                                 float x2, float y2, float x3, float y3);
+    virtual void SubdivideBezier(CQYPointArray* pOut, float x0, float y0, float x1, float y1, float x2, float y2,
+                                 float x3, float y3);
 
     CQYArea& operator=(const CQYArea& src);
     void Append(const CQYArea& src);
@@ -46,7 +46,7 @@ public:
 private:
     void AddPolygon(const POINT* lpPoints, int nCount);
     void UpdateRect();
-    void SubdivideToDepth(CQYPointArray* pOut, float x0, float y0, float x1, float y1,
-                          float x2, float y2, float x3, float y3, int nDepth);
+    void SubdivideToDepth(CQYPointArray* pOut, float x0, float y0, float x1, float y1, float x2, float y2, float x3,
+                          float y3, int nDepth);
     void AppendFlatPoint(CQYPointArray* pOut, float x, float y);
 };

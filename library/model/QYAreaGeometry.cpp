@@ -20,8 +20,7 @@ int Orientation(POINT a, POINT b, POINT c)
 
 BOOL QYSegmentsIntersect(POINT a, POINT b, POINT c, POINT d)
 {
-    return Orientation(a, b, c) * Orientation(a, b, d) <= 0 &&
-           Orientation(c, d, a) * Orientation(c, d, b) <= 0;
+    return Orientation(a, b, c) * Orientation(a, b, d) <= 0 && Orientation(c, d, a) * Orientation(c, d, b) <= 0;
 }
 
 int QYSegmentAngle(POINT from, POINT to)

@@ -54,9 +54,7 @@ int DrawableMargin(int nMargin)
 
 } // namespace
 
-CQYBackComponent::CQYBackComponent() : CQYBackComponent(nullptr)
-{
-}
+CQYBackComponent::CQYBackComponent() : CQYBackComponent(nullptr) {}
 
 CQYBackComponent::CQYBackComponent(CQYDataModel* pModel) : m_pModel(pModel)
 {
@@ -78,9 +76,7 @@ CQYBackComponent::~CQYBackComponent()
         DestroyIcon(m_hIcon);
 }
 
-void CQYBackComponent::Serialize(CArchive&)
-{
-}
+void CQYBackComponent::Serialize(CArchive&) {}
 
 CQYFormProperties* CQYBackComponent::GetForm()
 {
@@ -296,10 +292,9 @@ void CQYBackComponent::OnDrawFormFrame(CDC* pDC, CRect rect)
     const int mx = (rectOuter.left + rectOuter.right) / 2;
     const int my = (rectOuter.top + rectOuter.bottom) / 2;
     const CRect whiteParts[] = {
-        {L, rectOuter.top, mx - 3, T},         {mx + 3, rectOuter.top, R, T},
-        {L, B, mx - 3, rectOuter.bottom},      {mx + 3, B, R, rectOuter.bottom},
-        {rectOuter.left, T, L, my - 3},        {rectOuter.left, my + 3, L, B},
-        {R, T, rectOuter.right, my - 3},       {R, my + 3, rectOuter.right, B},
+        {L, rectOuter.top, mx - 3, T},    {mx + 3, rectOuter.top, R, T},   {L, B, mx - 3, rectOuter.bottom},
+        {mx + 3, B, R, rectOuter.bottom}, {rectOuter.left, T, L, my - 3},  {rectOuter.left, my + 3, L, B},
+        {R, T, rectOuter.right, my - 3},  {R, my + 3, rectOuter.right, B},
     };
     for (const CRect& part : whiteParts)
         pDC->FillRect(&part, &brushWhite);

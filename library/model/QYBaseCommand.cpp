@@ -2,6 +2,4 @@
 
 IMPLEMENT_DYNAMIC(CQYBaseCommand, CObject)
 
-void CQYBaseCommand::Serialize(CArchive&)
-{
-}
+void CQYBaseCommand::Serialize(CArchive&) {}

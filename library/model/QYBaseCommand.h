@@ -35,13 +35,16 @@ protected:
 
 // Declares a command class's run-time class and its command id; pair it with
 // IMPLEMENT_COMMAND in the class's source file.
-#define DECLARE_COMMAND(class_name) \
-    DECLARE_DYNAMIC(class_name) \
-public: \
+#define DECLARE_COMMAND(class_name)                                                                                    \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
+public:                                                                                                                \
     int GetCommandID() override;
 
 // Defines the run-time class (derived from base_class_name) and makes
 // GetCommandID return command_id.
-#define IMPLEMENT_COMMAND(class_name, base_class_name, command_id) \
-    IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-    int class_name::GetCommandID() { return (command_id); }
+#define IMPLEMENT_COMMAND(class_name, base_class_name, command_id)                                                     \
+    IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                     \
+    int class_name::GetCommandID()                                                                                     \
+    {                                                                                                                  \
+        return (command_id);                                                                                           \
+    }

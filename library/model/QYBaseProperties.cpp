@@ -5,13 +5,9 @@
 IMPLEMENT_SERIAL(CQYBaseProperties, CObject, 0)
 QY_IMPLEMENT_FILE_PERSISTENCE(CQYBaseProperties)
 
-CQYBaseProperties::CQYBaseProperties() : m_nPropId(QY_COMP_PROP_ID)
-{
-}
+CQYBaseProperties::CQYBaseProperties() : m_nPropId(QY_COMP_PROP_ID) {}
 
-CQYBaseProperties::CQYBaseProperties(int nCurID) : m_nPropId(nCurID)
-{
-}
+CQYBaseProperties::CQYBaseProperties(int nCurID) : m_nPropId(nCurID) {}
 
 void CQYBaseProperties::Serialize(CArchive& ar)
 {

@@ -2,9 +2,7 @@
 
 IMPLEMENT_DYNAMIC(CQYCommand, CQYBaseCommand)
 
-CQYCommand::CQYCommand(CQYDataModel* pModel) : m_pModel(pModel)
-{
-}
+CQYCommand::CQYCommand(CQYDataModel* pModel) : m_pModel(pModel) {}
 
 BOOL CQYCommand::Execute()
 {

@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-CQYCommandHistory::CQYCommandHistory() : m_arrCommands(QY_HISTORY_LEVELS, nullptr)
-{
-}
+CQYCommandHistory::CQYCommandHistory() : m_arrCommands(QY_HISTORY_LEVELS, nullptr) {}
 
 CQYCommandHistory::~CQYCommandHistory()
 {
@@ -202,10 +200,6 @@ BOOL CQYCommandHistory::IsDirty()
     return m_nSavePoint != 0;
 }
 
-void CQYCommandHistory::OnHistoryChanged()
-{
-}
+void CQYCommandHistory::OnHistoryChanged() {}
 
-void CQYCommandHistory::OnCommandExecuted(CQYBaseCommand*)
-{
-}
+void CQYCommandHistory::OnCommandExecuted(CQYBaseCommand*) {}

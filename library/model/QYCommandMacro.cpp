@@ -4,9 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CQYCommandMacro, CQYBaseCommandMacro)
 
-CQYCommandMacro::CQYCommandMacro(CQYDataModel* pModel) : m_pModel(pModel)
-{
-}
+CQYCommandMacro::CQYCommandMacro(CQYDataModel* pModel) : m_pModel(pModel) {}
 
 void CQYCommandMacro::SetModel(CQYDataModel* pModel)
 {

@@ -20,15 +20,11 @@ void DeleteComponent(CQYDrawComponent* pComp)
     delete pComp;
 }
 
-void KeepComponent(CQYDrawComponent*)
-{
-}
+void KeepComponent(CQYDrawComponent*) {}
 
 } // namespace
 
-CQYCompList::CQYCompList(int nBlockSize) : m_list(nBlockSize)
-{
-}
+CQYCompList::CQYCompList(int nBlockSize) : m_list(nBlockSize) {}
 
 CQYCompList::CQYCompList(const CQYCompList& src) : CObject(), m_list(src.GetBlockSize())
 {

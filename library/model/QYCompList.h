@@ -89,4 +89,3 @@ private:
 
 // The name derived and generated code uses for the component list.
 using CQYDrawComponentList = CQYCompList;
-

@@ -17,7 +17,7 @@ namespace {
 QYFontFields FontFieldsOf(CQYCompProperties& props)
 {
     return {props.m_strFaceName, props.m_nPointSize, props.m_crFontColor, props.m_nFontHeight,
-            props.m_nWeight, props.m_bItalic, props.m_bUnderline, props.m_bStrikeOut};
+            props.m_nWeight,     props.m_bItalic,    props.m_bUnderline,  props.m_bStrikeOut};
 }
 
 } // namespace
@@ -202,10 +202,22 @@ CFont* CQYCompProperties::GetFont(CDC* pDC)
     return m_pFont.get();
 }
 
-void CQYCompProperties::ReleaseBrush() { m_pBrush.reset(); }
-void CQYCompProperties::ReleaseShadowBrush() { m_pShadowBrush.reset(); }
-void CQYCompProperties::ReleasePen() { m_pPen.reset(); }
-void CQYCompProperties::ReleaseFont() { m_pFont.reset(); }
+void CQYCompProperties::ReleaseBrush()
+{
+    m_pBrush.reset();
+}
+void CQYCompProperties::ReleaseShadowBrush()
+{
+    m_pShadowBrush.reset();
+}
+void CQYCompProperties::ReleasePen()
+{
+    m_pPen.reset();
+}
+void CQYCompProperties::ReleaseFont()
+{
+    m_pFont.reset();
+}
 
 // ---------------------------------------------------------------------------
 // Setters

@@ -58,18 +58,14 @@ CPoint QYGetHandlePoint(const CRect& rect, UINT nHandle)
     }
 }
 
-CQYCompSelection::CQYCompSelection() : m_rectUnion(0, 0, 0, 0), m_listRedraw(kRedrawBlockSize)
-{
-}
+CQYCompSelection::CQYCompSelection() : m_rectUnion(0, 0, 0, 0), m_listRedraw(kRedrawBlockSize) {}
 
 CQYCompSelection::~CQYCompSelection()
 {
     Clear();
 }
 
-void CQYCompSelection::Serialize(CArchive&)
-{
-}
+void CQYCompSelection::Serialize(CArchive&) {}
 
 void CQYCompSelection::DeleteTrackers(Trackers& trackers)
 {

@@ -8,14 +8,14 @@ namespace {
 #define IDS_QY_NAME_CUSTOM 28117
 
 const RESOURCE_STRING kNamePatterns[] = {
-    {28048, "StaticRect%u"},    {28049, "Static%u"},      {28050, "EditBox%u"},     {28051, "Frame%u"},
-    {28052, "Button%u"},        {28053, "CheckBox%u"},    {28054, "Radio%u"},       {28055, "ComboBox%u"},
-    {28056, "ListBox%u"},       {28057, "HScrollBar%u"},  {28058, "VScrollBar%u"},  {28059, "SpinEditBox%u"},
-    {28060, "ProgressCtrl%u"},  {28061, "SliderCtrl%u"},  {28062, "ListCtrl%u"},    {28063, "TabCtrl%u"},
-    {28064, "Calendar%u"},      {28065, "Separator%u"},   {28066, "RoundButton%u"}, {28067, "Marquee%u"},
-    {28068, "SelectEditBox%u"}, {28069, "Image%u"},       {28070, "Ellipse%u"},     {28071, "Line%u"},
-    {28072, "Polygon%u"},       {28073, "BezierLine%u"},  {28074, "CloseBezier%u"}, {28075, "Rectangle%u"},
-    {28076, "Link%u"},          {28112, "Group%u"},       {28116, "HyLink%u"},      {IDS_QY_NAME_CUSTOM, "Custom%u"},
+    {28048, "StaticRect%u"},    {28049, "Static%u"},     {28050, "EditBox%u"},     {28051, "Frame%u"},
+    {28052, "Button%u"},        {28053, "CheckBox%u"},   {28054, "Radio%u"},       {28055, "ComboBox%u"},
+    {28056, "ListBox%u"},       {28057, "HScrollBar%u"}, {28058, "VScrollBar%u"},  {28059, "SpinEditBox%u"},
+    {28060, "ProgressCtrl%u"},  {28061, "SliderCtrl%u"}, {28062, "ListCtrl%u"},    {28063, "TabCtrl%u"},
+    {28064, "Calendar%u"},      {28065, "Separator%u"},  {28066, "RoundButton%u"}, {28067, "Marquee%u"},
+    {28068, "SelectEditBox%u"}, {28069, "Image%u"},      {28070, "Ellipse%u"},     {28071, "Line%u"},
+    {28072, "Polygon%u"},       {28073, "BezierLine%u"}, {28074, "CloseBezier%u"}, {28075, "Rectangle%u"},
+    {28076, "Link%u"},          {28112, "Group%u"},      {28116, "HyLink%u"},      {IDS_QY_NAME_CUSTOM, "Custom%u"},
 };
 
 const bool kRegistered = [] {

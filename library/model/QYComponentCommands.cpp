@@ -282,8 +282,7 @@ void CQYMoveCompsCommand::Sprint(CString& strText) const
 
 // Add a link.
 
-CQYAddLinkCommand::CQYAddLinkCommand(CQYDataModel* pModel, CQYDrawComponent* pLink)
-    : CQYLinkCompCommand(pModel, pLink)
+CQYAddLinkCommand::CQYAddLinkCommand(CQYDataModel* pModel, CQYDrawComponent* pLink) : CQYLinkCompCommand(pModel, pLink)
 {
 }
 

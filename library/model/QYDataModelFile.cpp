@@ -62,8 +62,8 @@ void CQYDataModel::StoreBody(CArchive& ar)
         ar << strText;
     ar << m_bFormDesignMode;
     ar << static_cast<const RECT&>(m_rcPage);
-    QYStoreFontFields(ar, {m_strHFFaceName, m_nHFPointSize, m_crHFTextColor, m_nHFFontHeight, m_nHFWeight,
-                           m_bHFItalic, m_bHFUnderline, m_bHFStrikeOut});
+    QYStoreFontFields(ar, {m_strHFFaceName, m_nHFPointSize, m_crHFTextColor, m_nHFFontHeight, m_nHFWeight, m_bHFItalic,
+                           m_bHFUnderline, m_bHFStrikeOut});
     ar.WriteCount(static_cast<DWORD_PTR>(m_listProperties.GetCount()));
     POSITION pos = m_listProperties.GetHeadPosition();
     while (pos != nullptr)
@@ -181,7 +181,8 @@ BOOL CQYDataModel::OpenDocument(LPCTSTR lpszPathName)
 {
     auto pBody = std::make_unique<CQYDocumentBody>();
     BOOL bEmpty = FALSE;
-    if (!QYReadArchiveFromFile(lpszPathName, [this, &pBody](CArchive& ar) { LoadBody(ar, *pBody); }, &bEmpty))
+    if (!QYReadArchiveFromFile(
+            lpszPathName, [this, &pBody](CArchive& ar) { LoadBody(ar, *pBody); }, &bEmpty))
         return FALSE;
 
     // Everything was read: the model becomes the document.

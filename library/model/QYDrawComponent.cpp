@@ -331,7 +331,10 @@ void CQYDrawComponent::OnRButtonUp(UINT, CPoint) {}
 void CQYDrawComponent::OnMouseMove(UINT, CPoint) {}
 void CQYDrawComponent::OnKeyDown(UINT, UINT, UINT) {}
 void CQYDrawComponent::OnKeyUp(UINT, UINT, UINT) {}
-BOOL CQYDrawComponent::OnCommand(WPARAM, LPARAM) { return FALSE; }
+BOOL CQYDrawComponent::OnCommand(WPARAM, LPARAM)
+{
+    return FALSE;
+}
 void CQYDrawComponent::OnKillFocus(CWnd*) {}
 void CQYDrawComponent::OnSetFocus(CWnd*) {}
 void CQYDrawComponent::OnCancelMode() {}

@@ -107,11 +107,9 @@ public:
     // nothing.  The shadow forms use the shadow colours and kind at the
     // shadow offset and leave the point array as it was.
     virtual void FillShadowBezier(CDC* pDC, LPPOINT lpPoints, int nCount);
-    virtual void FillBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
-                            UINT nBrushType);
+    virtual void FillBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern, UINT nBrushType);
     virtual void FillShadowPoly(CDC* pDC, LPPOINT lpPoints, int nCount);
-    virtual void FillPoly(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
-                          UINT nBrushType);
+    virtual void FillPoly(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern, UINT nBrushType);
     virtual void FillShadowCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount);
     virtual void FillCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
                                  UINT nBrushType);

@@ -116,25 +116,15 @@ void CQYDrawComponent::OnDraw(CDC* pDC)
     ClearDC(pDC);
 }
 
-void CQYDrawComponent::OnDrawFlat(CDC*)
-{
-}
+void CQYDrawComponent::OnDrawFlat(CDC*) {}
 
-void CQYDrawComponent::OnDraw3d(CDC*)
-{
-}
+void CQYDrawComponent::OnDraw3d(CDC*) {}
 
-void CQYDrawComponent::OnDrawShadow(CDC*)
-{
-}
+void CQYDrawComponent::OnDrawShadow(CDC*) {}
 
-void CQYDrawComponent::OnDrawHighlight(CDC*)
-{
-}
+void CQYDrawComponent::OnDrawHighlight(CDC*) {}
 
-void CQYDrawComponent::OnDrawPorts(CDC*, BOOL)
-{
-}
+void CQYDrawComponent::OnDrawPorts(CDC*, BOOL) {}
 
 void CQYDrawComponent::OnDrawTrack(CDC* pDC)
 {
@@ -177,7 +167,8 @@ void CQYDrawComponent::OnDrawTabOrder(CDC* pDC)
     const CSize extent = pDC->GetTextExtent(strOrder);
     const int left = m_rectPosition.left - kSelectBand;
     const int top = m_rectPosition.top - kSelectBand;
-    CRect box(left, top, left + std::max(static_cast<int>(extent.cx), 18), top + std::max(static_cast<int>(extent.cy), 16));
+    CRect box(left, top, left + std::max(static_cast<int>(extent.cx), 18),
+              top + std::max(static_cast<int>(extent.cy), 16));
 
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF crOldBk = pDC->GetBkColor();
@@ -219,10 +210,10 @@ void CQYDrawComponent::OnDrawSelect(CDC* pDC, CRect rcTotal)
     CBrush white;
     white.CreateSolidBrush(kWhite);
     const CRect bars[] = {
-        {L, T - 6, cx - 3, T},     {cx + 3, T - 6, R, T},     // top
-        {L, B, cx - 3, B + 6},     {cx + 3, B, R, B + 6},     // bottom
-        {L - 6, T, L, cy - 3},     {L - 6, cy + 3, L, B},     // left
-        {R, T, R + 6, cy - 3},     {R, cy + 3, R + 6, B},     // right
+        {L, T - 6, cx - 3, T}, {cx + 3, T - 6, R, T}, // top
+        {L, B, cx - 3, B + 6}, {cx + 3, B, R, B + 6}, // bottom
+        {L - 6, T, L, cy - 3}, {L - 6, cy + 3, L, B}, // left
+        {R, T, R + 6, cy - 3}, {R, cy + 3, R + 6, B}, // right
     };
     for (const CRect& bar : bars)
         pDC->FillRect(&bar, &white);

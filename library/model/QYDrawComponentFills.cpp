@@ -86,8 +86,8 @@ private:
 
 } // namespace
 
-void CQYDrawComponent::FillClippedRect(CDC* pDC, const POINT* lpPoints, int nCount, COLORREF crBk,
-                                       COLORREF crPattern, UINT nBrushType)
+void CQYDrawComponent::FillClippedRect(CDC* pDC, const POINT* lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                                       UINT nBrushType)
 {
     const CRect rect = QYGetPointsRect(lpPoints, nCount);
     if (nBrushType < QY_FIRST_BITMAP_BRUSH)
@@ -143,8 +143,8 @@ void CQYDrawComponent::FillBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORR
                [&] { FillClippedRect(pDC, lpPoints, nCount, crBk, crPattern, nBrushType); });
 }
 
-void CQYDrawComponent::FillCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk,
-                                       COLORREF crPattern, UINT nBrushType)
+void CQYDrawComponent::FillCloseBezier(CDC* pDC, LPPOINT lpPoints, int nCount, COLORREF crBk, COLORREF crPattern,
+                                       UINT nBrushType)
 {
     FillFigure(pDC, lpPoints, nCount, nBrushType, FigureKind::ClosedBezier,
                [&] { FillClippedRect(pDC, lpPoints, nCount, crBk, crPattern, nBrushType); });

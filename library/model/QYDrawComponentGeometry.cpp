@@ -216,8 +216,7 @@ void CQYDrawComponent::ScaleComponent(float fScaleX, float fScaleY, float fOrigi
 
 void CQYDrawComponent::ScaleTrackComponent(float fScaleX, float fScaleY, float fOriginX, float fOriginY)
 {
-    QYPointTransform::Scale(fScaleX, fScaleY, fOriginX, fOriginY)
-        .ApplyAll(m_lpCompTrackPoints, m_nCompTrackPtCount);
+    QYPointTransform::Scale(fScaleX, fScaleY, fOriginX, fOriginY).ApplyAll(m_lpCompTrackPoints, m_nCompTrackPtCount);
 }
 
 void CQYDrawComponent::RotateComponent(int nAngle, float fOriginX, float fOriginY)
@@ -329,13 +328,25 @@ void CQYDrawComponent::SizeTrackBySpot(CRect rect, UINT nSpot, CPoint pt, int nP
 {
     CRect result = rect;
     switch (nSpot) {
-    case 0: result.right = pt.x; result.bottom = pt.y; break;
+    case 0:
+        result.right = pt.x;
+        result.bottom = pt.y;
+        break;
     case 1: result.bottom = pt.y; break;
-    case 2: result.left = pt.x; result.bottom = pt.y; break;
+    case 2:
+        result.left = pt.x;
+        result.bottom = pt.y;
+        break;
     case 3: result.left = pt.x; break;
-    case 4: result.left = pt.x; result.top = pt.y; break;
+    case 4:
+        result.left = pt.x;
+        result.top = pt.y;
+        break;
     case 5: result.top = pt.y; break;
-    case 6: result.top = pt.y; result.right = pt.x; break;
+    case 6:
+        result.top = pt.y;
+        result.right = pt.x;
+        break;
     case 7: result.right = pt.x; break;
     default: break;
     }
@@ -351,6 +362,4 @@ void CQYDrawComponent::SizeTrackBySpot(CRect rect, UINT nSpot, CPoint pt, int nP
     OnSizeTrackBySpot(rectOld, result, nParam1, nParam2);
 }
 
-void CQYDrawComponent::OnSizeTrackBySpot(CRect, CRect, int, int)
-{
-}
+void CQYDrawComponent::OnSizeTrackBySpot(CRect, CRect, int, int) {}

@@ -29,7 +29,8 @@ int TruncToInt(double fValue)
 // The point at fractions (fX, fY) of the rectangle from its top-left corner.
 CPoint PointAtRatio(const CRect& rect, double fX, double fY)
 {
-    const double fLeft = rect.left + static_cast<double>(TruncToInt((static_cast<double>(rect.right) - rect.left) * fX));
+    const double fLeft =
+        rect.left + static_cast<double>(TruncToInt((static_cast<double>(rect.right) - rect.left) * fX));
     const double fTop = rect.top + static_cast<double>(TruncToInt((static_cast<double>(rect.bottom) - rect.top) * fY));
     return CPoint(TruncToInt(fLeft), TruncToInt(fTop));
 }

@@ -12,11 +12,9 @@ void BuildEllipse(int left, int top, int right, int bottom, POINT out[QY_ELLIPSE
     const int kx = QYTruncate((double(right) - left) * QY_ELLIPSE_FACTOR);
     const int ky = QYTruncate((double(bottom) - top) * QY_ELLIPSE_FACTOR);
     const POINT points[QY_ELLIPSE_POINTS] = {
-        {left, cy}, {left, cy - ky}, {cx - kx, top},
-        {cx, top}, {cx + kx, top}, {right, cy - ky},
-        {right, cy}, {right, cy + ky}, {cx + kx, bottom},
-        {cx, bottom}, {cx - kx, bottom}, {left, cy + ky},
-        {left, cy},
+        {left, cy},        {left, cy - ky}, {cx - kx, top},   {cx, top},         {cx + kx, top},
+        {right, cy - ky},  {right, cy},     {right, cy + ky}, {cx + kx, bottom}, {cx, bottom},
+        {cx - kx, bottom}, {left, cy + ky}, {left, cy},
     };
     for (int i = 0; i < QY_ELLIPSE_POINTS; ++i)
         out[i] = points[i];

@@ -5,8 +5,8 @@
 void QYStoreFontFields(CArchive& ar, const QYFontFields& fields)
 {
     ar << fields.strFaceName;
-    ar << fields.nPointSize << fields.crColor << fields.nHeight << fields.nWeight << fields.bItalic
-       << fields.bUnderline << fields.bStrikeOut;
+    ar << fields.nPointSize << fields.crColor << fields.nHeight << fields.nWeight << fields.bItalic << fields.bUnderline
+       << fields.bStrikeOut;
 }
 
 void QYLoadFontFields(CArchive& ar, const QYFontFields& fields)

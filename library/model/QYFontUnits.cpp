@@ -30,7 +30,8 @@ int QYPointToLogical(int nPoint, CDC* pDC, BOOL bY)
     POINT origin = {0, 0};
     dc->DPtoLP(&pt);
     dc->DPtoLP(&origin);
-    return ClampToInt(std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x));
+    return ClampToInt(
+        std::llabs(bY ? static_cast<long long>(pt.y) - origin.y : static_cast<long long>(pt.x) - origin.x));
 }
 
 int QYLogicalToPoint(int nLogical, CDC* pDC, BOOL bY)

@@ -25,14 +25,14 @@ int ValidGridStep(int nStep)
 QYFontFields FontFieldsOf(CQYFormProperties& props)
 {
     return {props.m_strFaceName, props.m_nPointSize, props.m_crFontColor, props.m_nFontHeight,
-            props.m_nWeight, props.m_bItalic, props.m_bUnderline, props.m_bStrikeOut};
+            props.m_nWeight,     props.m_bItalic,    props.m_bUnderline,  props.m_bStrikeOut};
 }
 
 } // namespace
 
 CQYFormProperties::CQYFormProperties(int nCurID)
-    : CQYBaseProperties(nCurID), m_strFaceName("Times New Roman"),
-      m_crFontColor(qyGlobalData.m_clrInactiveCaptionText), m_crPageBkColor(qyGlobalData.m_clrDesktop)
+    : CQYBaseProperties(nCurID), m_strFaceName("Times New Roman"), m_crFontColor(qyGlobalData.m_clrInactiveCaptionText),
+      m_crPageBkColor(qyGlobalData.m_clrDesktop)
 {
     m_nFontHeight = PointToLogical(10, nullptr, TRUE);
 }
@@ -170,8 +170,14 @@ CFont* CQYFormProperties::GetFont(CDC* pDC)
     return m_pFont.get();
 }
 
-void CQYFormProperties::ReleaseBrush() { m_pBrush.reset(); }
-void CQYFormProperties::ReleaseFont() { m_pFont.reset(); }
+void CQYFormProperties::ReleaseBrush()
+{
+    m_pBrush.reset();
+}
+void CQYFormProperties::ReleaseFont()
+{
+    m_pFont.reset();
+}
 
 // ---------------------------------------------------------------------------
 // Setters

@@ -28,8 +28,8 @@ CRect QYUnionRect(CRect rect1, CRect rect2)
         return rect2;
     if (rect2.IsRectNull())
         return rect1;
-    return CRect(plexoMin(rect1.left, rect2.left), plexoMin(rect1.top, rect2.top),
-                 plexoMax(rect1.right, rect2.right), plexoMax(rect1.bottom, rect2.bottom));
+    return CRect(plexoMin(rect1.left, rect2.left), plexoMin(rect1.top, rect2.top), plexoMax(rect1.right, rect2.right),
+                 plexoMax(rect1.bottom, rect2.bottom));
 }
 
 POINT QYLineIntersection(POINT a, POINT b, POINT c, POINT d)

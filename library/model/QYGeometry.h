@@ -6,7 +6,10 @@
 
 // (min x, min y, max x, max y) over the points; (0, 0, 0, 0) for n <= 0.
 CRect QYBoundRect(const POINT* lpPoints, int nCount);
-inline CRect QYGetPointsRect(const POINT* lpPoints, int nCount) { return QYBoundRect(lpPoints, nCount); }
+inline CRect QYGetPointsRect(const POINT* lpPoints, int nCount)
+{
+    return QYBoundRect(lpPoints, nCount);
+}
 
 // Union of two rectangles, each normalised first; an all-zero rectangle
 // counts as absent.

@@ -162,14 +162,24 @@ void QYShrinkingGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF
         const int dh = static_cast<int>(k * height / n);
         CRect band = rect;
         switch (nVariant) {
-        case 1: band.right -= dw; band.bottom -= dh; break;
-        case 2: band.left += dw; band.bottom -= dh; break;
-        case 3: band.left += dw; band.top += dh; break;
-        case 4: band.right -= dw; band.top += dh; break;
-        case 5:
-        case 6:
-            band.DeflateRect(static_cast<int>(k * width / (2 * n)), static_cast<int>(k * height / (2 * n)));
+        case 1:
+            band.right -= dw;
+            band.bottom -= dh;
             break;
+        case 2:
+            band.left += dw;
+            band.bottom -= dh;
+            break;
+        case 3:
+            band.left += dw;
+            band.top += dh;
+            break;
+        case 4:
+            band.right -= dw;
+            band.top += dh;
+            break;
+        case 5:
+        case 6: band.DeflateRect(static_cast<int>(k * width / (2 * n)), static_cast<int>(k * height / (2 * n))); break;
         default: return;
         }
         if (nVariant == 6)
@@ -179,8 +189,7 @@ void QYShrinkingGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF
     }
 }
 
-void QYDiagonalGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF crEnd, int nDegrees,
-                        BOOL bFromTopRight)
+void QYDiagonalGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF crEnd, int nDegrees, BOOL bFromTopRight)
 {
     if (IsLowColourDevice(pDC)) {
         FillWithStart(pDC, rect, crStart);
@@ -242,8 +251,8 @@ void QYDiagonalGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF 
     }
 }
 
-void QYGradientFill(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour1, COLORREF colour2,
-                    UINT nType, CRgn* pClip)
+void QYGradientFill(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour1, COLORREF colour2, UINT nType,
+                    CRgn* pClip)
 {
     if (pDC == nullptr || nType >= QY_GRADIENT_TYPE_COUNT || !HasIntExtent(left, top, right, bottom))
         return;

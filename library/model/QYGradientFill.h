@@ -14,8 +14,8 @@ class CRgn;
 
 // Fills (left, top, right, bottom) with gradient type nType (0 to 19) from
 // colour1 to colour2.
-void QYGradientFill(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour1, COLORREF colour2,
-                    UINT nType, CRgn* pClip);
+void QYGradientFill(CDC* pDC, int left, int top, int right, int bottom, COLORREF colour1, COLORREF colour2, UINT nType,
+                    CRgn* pClip);
 
 // The routines behind the type table; each draws in the DC as it is.
 void QYLinearGradient(CDC* pDC, const CRect& rect, COLORREF crStart, COLORREF crEnd, BOOL bVertical);

@@ -3,9 +3,7 @@
 IMPLEMENT_DYNAMIC(QYIUnknown, CObject)
 QY_IMPLEMENT_FILE_PERSISTENCE(QYIUnknown)
 
-void QYIUnknown::Serialize(CArchive&)
-{
-}
+void QYIUnknown::Serialize(CArchive&) {}
 
 int QYIUnknown::AddRef()
 {

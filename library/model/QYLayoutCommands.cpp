@@ -36,9 +36,7 @@ int MidOf(int a, int b)
 
 // Shared.
 
-CQYLayoutMacro::CQYLayoutMacro(CQYDataModel* pModel) : CQYCommandMacro(pModel)
-{
-}
+CQYLayoutMacro::CQYLayoutMacro(CQYDataModel* pModel) : CQYCommandMacro(pModel) {}
 
 CQYLayoutMacro::~CQYLayoutMacro()
 {
@@ -89,9 +87,7 @@ void CQYLayoutMacro::SprintType(CString& strText, int nType, const UINT* pIds, i
 
 // Scale.
 
-CQYScaleCommand::CQYScaleCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYScaleCommand::CQYScaleCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYScaleCommand::AddComponents(CQYCompList* pList, float fScaleX, float fScaleY, int nSpot)
 {
@@ -122,9 +118,7 @@ CQYLayoutMacro* CQYScaleCommand::NewOfSameClass() const
 
 // Rotate.
 
-CQYRotateCommand::CQYRotateCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYRotateCommand::CQYRotateCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYRotateCommand::AddComponents(CQYCompList* pList, int nAngle)
 {
@@ -155,9 +149,7 @@ CQYLayoutMacro* CQYRotateCommand::NewOfSameClass() const
 
 // Align.
 
-CQYAlignCommand::CQYAlignCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYAlignCommand::CQYAlignCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYAlignCommand::AddComponent(CQYDrawComponent* pComp)
 {
@@ -219,9 +211,7 @@ CQYLayoutMacro* CQYAlignCommand::NewOfSameClass() const
 
 // Same size.
 
-CQYSizeCommand::CQYSizeCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYSizeCommand::CQYSizeCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYSizeCommand::AddComponents(CQYCompList* pList)
 {
@@ -263,9 +253,7 @@ CQYLayoutMacro* CQYSizeCommand::NewOfSameClass() const
 
 // Spacing.
 
-CQYSpacingCommand::CQYSpacingCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYSpacingCommand::CQYSpacingCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYSpacingCommand::AddComponent(CQYDrawComponent* pComp)
 {
@@ -330,9 +318,7 @@ CQYLayoutMacro* CQYSpacingCommand::NewOfSameClass() const
 
 // Drawing order.
 
-CQYOrderCommand::CQYOrderCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel)
-{
-}
+CQYOrderCommand::CQYOrderCommand(CQYDataModel* pModel) : CQYLayoutMacro(pModel) {}
 
 void CQYOrderCommand::AddComponent(CQYDrawComponent* pComp)
 {
@@ -388,8 +374,14 @@ void CQYOrderCommand::PlanPositions()
         switch (m_nType) {
         case 1: nNew = nCount - 1; break;
         case 2: nNew = 0; break;
-        case 3: nNew = std::min(item.nIndex + 1, nLimit); nLimit = nNew - 1; break;
-        default: nNew = std::max(item.nIndex - 1, nLimit); nLimit = nNew + 1; break;
+        case 3:
+            nNew = std::min(item.nIndex + 1, nLimit);
+            nLimit = nNew - 1;
+            break;
+        default:
+            nNew = std::max(item.nIndex - 1, nLimit);
+            nLimit = nNew + 1;
+            break;
         }
         item.pOrder->SetNewPosition(nNew);
     }

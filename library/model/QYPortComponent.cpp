@@ -109,7 +109,8 @@ CRect CQYPortComponent::GetPortRect()
     const CRect bounds = QYBoundRect(m_lpCompPoints, m_nCompPtCount);
     const int w = m_nPortWidth / 2;
     const int h = m_nPortHeight / 2;
-    return CRect(Shifted(bounds.left, -w), Shifted(bounds.top, -h), Shifted(bounds.right, w), Shifted(bounds.bottom, h));
+    return CRect(Shifted(bounds.left, -w), Shifted(bounds.top, -h), Shifted(bounds.right, w),
+                 Shifted(bounds.bottom, h));
 }
 
 void CQYPortComponent::GeometryUpdated(CQYArea* pRgn)
@@ -371,8 +372,7 @@ BOOL CQYPortComponent::OffsetTrackPoint(int nIndex, int dx, int dy)
 void CQYPortComponent::OffsetTrackComponent(int dx, int dy, int nParam1, int nParam2)
 {
     CQYDrawComponent::OffsetTrackComponent(dx, dy, nParam1, nParam2);
-    ForEachLink(
-        [&](CQYDrawComponent*, CQYPortLink* pLink) { pLink->MoveTrackByPort(this, dx, dy, nParam1, nParam2); });
+    ForEachLink([&](CQYDrawComponent*, CQYPortLink* pLink) { pLink->MoveTrackByPort(this, dx, dy, nParam1, nParam2); });
 }
 
 void CQYPortComponent::ResetTrackPoints()

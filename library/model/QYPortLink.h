@@ -38,8 +38,7 @@ public:
     // The connector's points from an array, its ends bound to the ports
     // given (either may be NULL); FALSE when the array is unusable or the
     // connector makes its points otherwise.
-    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom,
-                                 CQYPortComponent* pTo)
+    virtual BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom, CQYPortComponent* pTo)
     {
         return FALSE;
     }

@@ -98,8 +98,8 @@ void CQYColorChangeCommand::Sprint(CString& strText) const
 
 // Form colour change.
 
-CQYFormColorChangeCommand::CQYFormColorChangeCommand(CQYDataModel* pModel, CQYDrawComponent* pComp,
-                                                     COLORREF crBack, COLORREF crText)
+CQYFormColorChangeCommand::CQYFormColorChangeCommand(CQYDataModel* pModel, CQYDrawComponent* pComp, COLORREF crBack,
+                                                     COLORREF crText)
     : CQYSingleCompCommand(pModel, pComp), m_crNewBack(crBack), m_crNewText(crText)
 {
 }
@@ -157,8 +157,8 @@ void CQYFormColorChangeCommand::Sprint(CString& strText) const
 
 // Form size.
 
-CQYFormSizeCommand::CQYFormSizeCommand(CQYDataModel* pModel, CQYDrawComponent* pComp, int nLeft, int nTop,
-                                       int nRight, int nBottom)
+CQYFormSizeCommand::CQYFormSizeCommand(CQYDataModel* pModel, CQYDrawComponent* pComp, int nLeft, int nTop, int nRight,
+                                       int nBottom)
     : CQYSingleCompCommand(pModel, pComp), m_rectNew(nLeft, nTop, nRight, nBottom)
 {
 }
@@ -178,14 +178,12 @@ BOOL CQYFormSizeCommand::Execute()
 
 CQYBaseCommand* CQYFormSizeCommand::GetUndoCommand() const
 {
-    return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectOld.left, m_rectOld.top, m_rectOld.right,
-                                  m_rectOld.bottom);
+    return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectOld.left, m_rectOld.top, m_rectOld.right, m_rectOld.bottom);
 }
 
 CQYBaseCommand* CQYFormSizeCommand::GetRedoCommand() const
 {
-    return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectNew.left, m_rectNew.top, m_rectNew.right,
-                                  m_rectNew.bottom);
+    return new CQYFormSizeCommand(m_pModel, m_pComp, m_rectNew.left, m_rectNew.top, m_rectNew.right, m_rectNew.bottom);
 }
 
 void CQYFormSizeCommand::Sprint(CString& strText) const

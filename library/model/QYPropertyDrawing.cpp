@@ -35,8 +35,8 @@ CBitmap* CQYPatternBitmaps::Get(int nIndex)
     return pBitmap.get();
 }
 
-std::unique_ptr<CBrush> QYMakeFillBrush(int nBrushType, COLORREF crBack, COLORREF crPattern,
-                                        COLORREF crNullBrush, CQYPatternBitmaps& patterns)
+std::unique_ptr<CBrush> QYMakeFillBrush(int nBrushType, COLORREF crBack, COLORREF crPattern, COLORREF crNullBrush,
+                                        CQYPatternBitmaps& patterns)
 {
     auto pBrush = std::make_unique<CBrush>();
     if (nBrushType == 0) {

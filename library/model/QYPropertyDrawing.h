@@ -38,8 +38,8 @@ private:
 // its colour), solid in crBack or crPattern, a pattern from patterns, a
 // hatch in crPattern; kinds painted by the fill operations (gradients,
 // bitmaps) get the stock null brush.
-std::unique_ptr<CBrush> QYMakeFillBrush(int nBrushType, COLORREF crBack, COLORREF crPattern,
-                                        COLORREF crNullBrush, CQYPatternBitmaps& patterns);
+std::unique_ptr<CBrush> QYMakeFillBrush(int nBrushType, COLORREF crBack, COLORREF crPattern, COLORREF crNullBrush,
+                                        CQYPatternBitmaps& patterns);
 // The font the fields describe, for pDC (NULL: the screen).
 std::unique_ptr<CFont> QYMakeFont(const QYFontFields& fields, CDC* pDC);
 

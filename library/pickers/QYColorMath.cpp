@@ -17,8 +17,7 @@ void QYRGBToHLS(COLORREF color, double* pHue, double* pSaturation, double* pLigh
     }
 
     const double delta = maxValue - minValue;
-    *pSaturation = lightness < 0.5 ? delta / (maxValue + minValue)
-                                   : delta / (2.0 - maxValue - minValue);
+    *pSaturation = lightness < 0.5 ? delta / (maxValue + minValue) : delta / (2.0 - maxValue - minValue);
 
     // Red wins a tie for the largest channel, then green.
     double hue;

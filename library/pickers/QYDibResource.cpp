@@ -12,8 +12,14 @@ constexpr DWORD kFileHeaderSize = 14;
 constexpr DWORD kInfoHeaderSize = 40;
 constexpr LONG kMaxSide = 4096;
 
-DWORD ReadDword(const BYTE* p) { return DWORD(p[0]) | DWORD(p[1]) << 8 | DWORD(p[2]) << 16 | DWORD(p[3]) << 24; }
-WORD ReadWord(const BYTE* p) { return WORD(p[0] | p[1] << 8); }
+DWORD ReadDword(const BYTE* p)
+{
+    return DWORD(p[0]) | DWORD(p[1]) << 8 | DWORD(p[2]) << 16 | DWORD(p[3]) << 24;
+}
+WORD ReadWord(const BYTE* p)
+{
+    return WORD(p[0] | p[1] << 8);
+}
 
 struct DibLayout {
     LONG width = 0;
@@ -40,8 +46,8 @@ bool ReadLayout(const BYTE* pDib, DWORD nSize, DibLayout& layout)
     const WORD bitCount = ReadWord(pDib + 14);
     const DWORD compression = ReadDword(pDib + 16);
     DWORD colorsUsed = ReadDword(pDib + 32);
-    if (planes != 1 || compression != 0 || width <= 0 || width > kMaxSide || height == 0 ||
-        height < -kMaxSide || height > kMaxSide)
+    if (planes != 1 || compression != 0 || width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide ||
+        height > kMaxSide)
         return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
         return false;
@@ -60,7 +66,8 @@ bool ReadLayout(const BYTE* pDib, DWORD nSize, DibLayout& layout)
     layout.paletteCount = colorsUsed;
     layout.bitsOffset = headerSize + colorsUsed * 4;
     layout.rowBytes = ((DWORD(width) * bitCount + 31) / 32) * 4;
-    const unsigned long long needed = layout.bitsOffset + static_cast<unsigned long long>(layout.rowBytes) * layout.height;
+    const unsigned long long needed =
+        layout.bitsOffset + static_cast<unsigned long long>(layout.rowBytes) * layout.height;
     return needed <= nSize;
 }
 

@@ -5,7 +5,7 @@
 #include "framework/base/WinTypes.h"
 
 struct QYEmbeddedTexture {
-    UINT nID;                 // the bitmap resource id
+    UINT nID;                   // the bitmap resource id
     const unsigned char* pData; // the whole .bmp file
     unsigned int nSize;
 };

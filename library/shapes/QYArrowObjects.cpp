@@ -43,85 +43,45 @@ IMPLEMENT_SERIAL(CQYTArrowObject, CQYBaseEndObject, 0)
 CQYBaseEndObject* QYCreateLineEnd(int nType)
 {
     switch (nType) {
-    case 1:
-        return new CQYNormalArrowObject;
-    case 2:
-        return new CQYEmptyArrowObject;
-    case 3:
-        return new CQYSolidArrowObject;
-    case 4:
-        return new CQYEmptyTriArrowObject;
-    case 5:
-        return new CQYSolidTriArrowObject;
-    case 6:
-        return new CQYEmptyRTriArrowObject;
-    case 7:
-        return new CQYSolidRTriArrowObject;
-    case 8:
-        return new CQYEmptyRectArrowObject;
-    case 9:
-        return new CQYSolidRectArrowObject;
-    case 10:
-        return new CQYEmptyRoundArrowObject;
-    case 11:
-        return new CQYSolidRoundArrowObject;
-    case 12:
-        return new CQYEmptyFlagArrowObject;
-    case 13:
-        return new CQYSolidFlagArrowObject;
-    case 14:
-        return new CQYCrossArrowObject;
-    case 15:
-        return new CQYXArrowObject;
-    case 16:
-        return new CQYBiCrossArrowObject;
-    case 17:
-        return new CQYTriCrossArrowObject;
-    case 18:
-        return new CQYAntennaArrowObject;
-    case 19:
-        return new CQYXAntennaArrowObject;
-    case 20:
-        return new CQYAntennaRoundArrowObject;
-    case 21:
-        return new CQYTRoundArrowObject;
-    case 22:
-        return new CQYRoundCrossArrowObject;
-    case 23:
-        return new CQYRoundBiCrossArrowObject;
-    case 24:
-        return new CQYRounTriCrossArrowObject;
-    case 25:
-        return new CQYRoundFlagArrowObject;
-    case 26:
-        return new CQYSRoundCrossObject;
-    case 27:
-        return new CQYSRoundBiCrossArrowObject;
-    case 28:
-        return new CQYSRoundTriCrossObject;
-    case 29:
-        return new CQYSRoundFlagArrowObject;
-    case 30:
-        return new CQYBiTriArrowObject;
-    case 31:
-        return new CQYSBiTriArrowObject;
-    case 32:
-        return new CQYNormalCrossArrowObject;
-    case 33:
-        return new CQYBiNormalCrossArrowObject;
-    case 34:
-        return new CQYRounTriArrowObject;
-    case 35:
-        return new CQYSRoundTriArrowObject;
-    case 36:
-        return new CQYRoundRTriArrowObject;
-    case 37:
-        return new CQYSRoundRTriArrowObject;
-    case 38:
-        return new CQYEArrowObject;
-    case 39:
-        return new CQYTArrowObject;
-    default:
-        return nullptr;
+    case 1: return new CQYNormalArrowObject;
+    case 2: return new CQYEmptyArrowObject;
+    case 3: return new CQYSolidArrowObject;
+    case 4: return new CQYEmptyTriArrowObject;
+    case 5: return new CQYSolidTriArrowObject;
+    case 6: return new CQYEmptyRTriArrowObject;
+    case 7: return new CQYSolidRTriArrowObject;
+    case 8: return new CQYEmptyRectArrowObject;
+    case 9: return new CQYSolidRectArrowObject;
+    case 10: return new CQYEmptyRoundArrowObject;
+    case 11: return new CQYSolidRoundArrowObject;
+    case 12: return new CQYEmptyFlagArrowObject;
+    case 13: return new CQYSolidFlagArrowObject;
+    case 14: return new CQYCrossArrowObject;
+    case 15: return new CQYXArrowObject;
+    case 16: return new CQYBiCrossArrowObject;
+    case 17: return new CQYTriCrossArrowObject;
+    case 18: return new CQYAntennaArrowObject;
+    case 19: return new CQYXAntennaArrowObject;
+    case 20: return new CQYAntennaRoundArrowObject;
+    case 21: return new CQYTRoundArrowObject;
+    case 22: return new CQYRoundCrossArrowObject;
+    case 23: return new CQYRoundBiCrossArrowObject;
+    case 24: return new CQYRounTriCrossArrowObject;
+    case 25: return new CQYRoundFlagArrowObject;
+    case 26: return new CQYSRoundCrossObject;
+    case 27: return new CQYSRoundBiCrossArrowObject;
+    case 28: return new CQYSRoundTriCrossObject;
+    case 29: return new CQYSRoundFlagArrowObject;
+    case 30: return new CQYBiTriArrowObject;
+    case 31: return new CQYSBiTriArrowObject;
+    case 32: return new CQYNormalCrossArrowObject;
+    case 33: return new CQYBiNormalCrossArrowObject;
+    case 34: return new CQYRounTriArrowObject;
+    case 35: return new CQYSRoundTriArrowObject;
+    case 36: return new CQYRoundRTriArrowObject;
+    case 37: return new CQYSRoundRTriArrowObject;
+    case 38: return new CQYEArrowObject;
+    case 39: return new CQYTArrowObject;
+    default: return nullptr;
     }
 }

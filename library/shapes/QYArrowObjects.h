@@ -18,16 +18,20 @@ protected:
     CQYArrowHead(const CQYArrowHead& src) : CQYBaseEndObject(src) {}
 };
 
-#define QY_DECLARE_ARROW_HEAD(class_name, type_code) \
-    class class_name : public CQYArrowHead { \
-        DECLARE_SERIAL(class_name) \
-    public: \
-        class_name() { m_nArrowLength = 16; m_nArrowWidth = 8; } \
-        class_name(const class_name& src) : CQYArrowHead(src) {} \
-        CQYBaseEndObject* Copy() const override { return new class_name(*this); } \
-        void BuildLineEnd() override { BuildHead(type_code); } \
-        void DrawLineEnd(CDC* pDC) override { DrawHead(pDC, type_code); } \
-        static const int kType = type_code; \
+#define QY_DECLARE_ARROW_HEAD(class_name, type_code)                                                                   \
+    class class_name : public CQYArrowHead {                                                                           \
+        DECLARE_SERIAL(class_name)                                                                                     \
+    public:                                                                                                            \
+        class_name()                                                                                                   \
+        {                                                                                                              \
+            m_nArrowLength = 16;                                                                                       \
+            m_nArrowWidth = 8;                                                                                         \
+        }                                                                                                              \
+        class_name(const class_name& src) : CQYArrowHead(src) {}                                                       \
+        CQYBaseEndObject* Copy() const override { return new class_name(*this); }                                      \
+        void BuildLineEnd() override { BuildHead(type_code); }                                                         \
+        void DrawLineEnd(CDC* pDC) override { DrawHead(pDC, type_code); }                                              \
+        static const int kType = type_code;                                                                            \
     };
 
 QY_DECLARE_ARROW_HEAD(CQYNormalArrowObject, 1)

@@ -23,10 +23,10 @@ constexpr int kGeometricPenBits = PS_GEOMETRIC | PS_JOIN_MITER | PS_ENDCAP_FLAT;
 CQYBaseEndObject::CQYBaseEndObject() = default;
 
 CQYBaseEndObject::CQYBaseEndObject(const CQYBaseEndObject& src)
-    : CObject(), m_nArrowLength(src.m_nArrowLength), m_nArrowWidth(src.m_nArrowWidth),
-      m_nPenWidth(src.m_nPenWidth), m_crPenColor(src.m_crPenColor), m_bNullPen(src.m_bNullPen),
-      m_nPenStyle(src.m_nPenStyle), m_crFillColor(src.m_crFillColor), m_bTransparent(src.m_bTransparent),
-      m_nBrushType(src.m_nBrushType), m_nHatchStyle(src.m_nHatchStyle), m_crHatchColor(src.m_crHatchColor)
+    : CObject(), m_nArrowLength(src.m_nArrowLength), m_nArrowWidth(src.m_nArrowWidth), m_nPenWidth(src.m_nPenWidth),
+      m_crPenColor(src.m_crPenColor), m_bNullPen(src.m_bNullPen), m_nPenStyle(src.m_nPenStyle),
+      m_crFillColor(src.m_crFillColor), m_bTransparent(src.m_bTransparent), m_nBrushType(src.m_nBrushType),
+      m_nHatchStyle(src.m_nHatchStyle), m_crHatchColor(src.m_crHatchColor)
 {
 }
 
@@ -160,9 +160,7 @@ void CQYBaseEndObject::GetLinePoints(CPoint& ptStart, CPoint& ptEnd)
     ptEnd = m_ptLineEnd;
 }
 
-void CQYBaseEndObject::BuildLineEnd()
-{
-}
+void CQYBaseEndObject::BuildLineEnd() {}
 
 void CQYBaseEndObject::GeometryUpdated(CQYArea* pRgn)
 {
@@ -171,9 +169,7 @@ void CQYBaseEndObject::GeometryUpdated(CQYArea* pRgn)
         pRgn->BuildPolygonArea(m_lpCompPoints, m_nCompPtCount);
 }
 
-void CQYBaseEndObject::OnCustomProperties()
-{
-}
+void CQYBaseEndObject::OnCustomProperties() {}
 
 // ---------------------------------------------------------------------------
 // Head geometry

@@ -116,9 +116,7 @@ void CQYBasicShape::OnDrawFlat(CDC* pDC)
         if (m_nCompPtCount == 6)
             FillPoints(pDC, {2, 4, 3});
         break;
-    case QY_COMP_CAN:
-        DrawCan(pDC);
-        return;
+    case QY_COMP_CAN: DrawCan(pDC); return;
     default:
         FillPoly(pDC, m_lpCompPoints, m_nCompPtCount, pProp->m_crBkColor, pProp->m_crPatternColor,
                  static_cast<UINT>(pProp->m_nBrushType));

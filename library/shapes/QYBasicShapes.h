@@ -6,14 +6,14 @@
 #include "library/shapes/QYShapeTypes.h"
 
 // One shape class: default and copy construction, Copy and its type code.
-#define QY_DECLARE_BASIC_SHAPE(class_name, type_code) \
-    class class_name : public CQYBasicShape { \
-        DECLARE_SERIAL(class_name) \
-    public: \
-        class_name() : CQYBasicShape(type_code) {} \
-        class_name(const class_name& src) : CQYBasicShape(src) {} \
-        CQYDrawComponent* Copy() override { return new class_name(*this); } \
-        int GetShapeType() const override { return type_code; } \
+#define QY_DECLARE_BASIC_SHAPE(class_name, type_code)                                                                  \
+    class class_name : public CQYBasicShape {                                                                          \
+        DECLARE_SERIAL(class_name)                                                                                     \
+    public:                                                                                                            \
+        class_name() : CQYBasicShape(type_code) {}                                                                     \
+        class_name(const class_name& src) : CQYBasicShape(src) {}                                                      \
+        CQYDrawComponent* Copy() override { return new class_name(*this); }                                            \
+        int GetShapeType() const override { return type_code; }                                                        \
     };
 
 QY_DECLARE_BASIC_SHAPE(CQYDiamondComponent, QY_COMP_DIAMOND_SHAPE)

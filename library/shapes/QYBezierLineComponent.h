@@ -7,7 +7,8 @@
 #include "library/shapes/QYBaseEndObject.h"
 #include "library/shapes/QYLineEndOwner.h"
 
-class CQYBezierLineComponent : public CQYDrawComponent, public CQYPointFigure,
+class CQYBezierLineComponent : public CQYDrawComponent,
+                               public CQYPointFigure,
                                public QYLineEndAccess<CQYBezierLineComponent> {
     DECLARE_SERIAL(CQYBezierLineComponent)
 public:

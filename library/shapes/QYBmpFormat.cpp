@@ -16,14 +16,10 @@ uint64_t QYDibRowBytes(int64_t nWidth, int nBitCount)
 int QYDibColorCount(int nBitCount)
 {
     switch (nBitCount) {
-    case 1:
-        return 2;
-    case 4:
-        return 16;
-    case 8:
-        return 256;
-    default:
-        return 0;
+    case 1: return 2;
+    case 4: return 16;
+    case 8: return 256;
+    default: return 0;
     }
 }
 

@@ -106,8 +106,8 @@ BOOL QYReadBmpRecord(CArchive& ar, QYDibParts& parts)
 std::vector<BYTE> QYBmpFileImage(const BITMAPINFOHEADER& header, const BYTE* lpColorTable, const BYTE* lpBits)
 {
     const uint64_t nTableBytes = static_cast<uint64_t>(QYDibColorCount(header.biBitCount)) * 4;
-    const uint64_t nRows = static_cast<uint64_t>(header.biHeight < 0 ? -static_cast<int64_t>(header.biHeight)
-                                                                    : header.biHeight);
+    const uint64_t nRows =
+        static_cast<uint64_t>(header.biHeight < 0 ? -static_cast<int64_t>(header.biHeight) : header.biHeight);
     const uint64_t nPixelBytes = QYDibRowBytes(header.biWidth, header.biBitCount) * nRows;
     const uint64_t nOffBits = kBitmapFileHeaderSize + kBitmapInfoHeaderSize + nTableBytes;
     BITMAPFILEHEADER fileHeader{};

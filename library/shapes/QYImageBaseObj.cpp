@@ -57,21 +57,11 @@ void CQYImageBaseObj::ReadDisplayDepth()
     m_nPlanes = screen.GetDeviceCaps(PLANES);
     const int nBits = screen.GetDeviceCaps(BITSPIXEL);
     switch (nBits) {
-    case 1:
-        m_nScreenColors = 1 << m_nPlanes;
-        break;
-    case 2:
-        m_nScreenColors = 4;
-        break;
-    case 4:
-        m_nScreenColors = 16;
-        break;
-    case 8:
-        m_nScreenColors = 256;
-        break;
-    default:
-        m_nScreenColors = 0;
-        break;
+    case 1: m_nScreenColors = 1 << m_nPlanes; break;
+    case 2: m_nScreenColors = 4; break;
+    case 4: m_nScreenColors = 16; break;
+    case 8: m_nScreenColors = 256; break;
+    default: m_nScreenColors = 0; break;
     }
     m_nScreenBits = m_nScreenColors != 0 ? nBits : 0;
 }
@@ -279,11 +269,11 @@ int CQYImageBaseObj::Draw(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest
 // Pictures smaller than this many pixels are drawn straight from their bits.
 static constexpr long long kDeviceCopyPixels = 1000000;
 
-BOOL CQYImageBaseObj::DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc,
-                                 int cxSrc, int cySrc, DWORD dwRop)
+BOOL CQYImageBaseObj::DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc,
+                                 int cySrc, DWORD dwRop)
 {
-    if (static_cast<long long>(m_nWidth) * m_nHeight < kDeviceCopyPixels || cxSrc <= 0 || cySrc <= 0 ||
-        cxDest <= 0 || cyDest <= 0 || pDC->IsPrinting())
+    if (static_cast<long long>(m_nWidth) * m_nHeight < kDeviceCopyPixels || cxSrc <= 0 || cySrc <= 0 || cxDest <= 0 ||
+        cyDest <= 0 || pDC->IsPrinting())
         return FALSE;
     if (!m_pDeviceCopy) {
         auto pCopy = std::make_unique<CBitmap>();

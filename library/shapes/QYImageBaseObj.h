@@ -47,8 +47,8 @@ public:
     // StretchDIBits of the source rectangle (y counted from the bottom row)
     // onto the destination; through a halftone palette when the display's
     // depth differs from the picture's.  The scan lines drawn, 0 when empty.
-    virtual int Draw(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc,
-                     int cySrc, DWORD dwRop);
+    virtual int Draw(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc, int cySrc,
+                     DWORD dwRop);
     // Frees pixels, info block and palette; the holder is empty afterwards.
     virtual void Release();
     // Reads one BMP file image into the holder; 0 (holder unchanged) when the
@@ -97,8 +97,8 @@ private:
     // Draws from a device bitmap of the picture made on first use, so a
     // large picture is converted once rather than at every draw.  FALSE
     // when the transfer is not one the cache serves.
-    BOOL DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc,
-                    int cySrc, DWORD dwRop);
+    BOOL DrawCached(CDC* pDC, int xDest, int yDest, int cxDest, int cyDest, int xSrc, int ySrc, int cxSrc, int cySrc,
+                    DWORD dwRop);
 
     Parts m_parts;
     std::unique_ptr<CBitmap> m_pDeviceCopy;

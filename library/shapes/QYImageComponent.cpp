@@ -15,8 +15,7 @@
 IMPLEMENT_SERIAL(CQYImageComponent, CQYDrawPortsComponent, 0)
 QY_IMPLEMENT_FILE_PERSISTENCE(CQYImageComponent)
 
-CQYImageComponent::CQYImageComponent()
-    : m_pImage(new CQYImageBaseObj), m_crTransparent(qyGlobalData.m_clrBtnFace)
+CQYImageComponent::CQYImageComponent() : m_pImage(new CQYImageBaseObj), m_crTransparent(qyGlobalData.m_clrBtnFace)
 {
     if (CQYCompProperties* pProp = GetDefaultProperty()) {
         pProp->SetType(QY_COMP_IMAGE);

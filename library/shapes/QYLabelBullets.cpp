@@ -61,19 +61,13 @@ void CQYStaticComponent::DrawBullet(CDC* pDC, const CRect* pRect, int nKind, CSt
         pOldBrush = pDC->SelectObject(&m_brBullet);
     }
     switch (nKind) {
-    case 1:
-        pDC->Ellipse(cx - r, cy - r, cx + r, cy + r);
-        break;
+    case 1: pDC->Ellipse(cx - r, cy - r, cx + r, cy + r); break;
     case 2:
-    case 4:
-        pDC->Rectangle(cx - r, cy - r, cx + r, cy + r);
-        break;
-    case 3:
-        Diamond(pDC, cx, cy, r);
-        break;
+    case 4: pDC->Rectangle(cx - r, cy - r, cx + r, cy + r); break;
+    case 3: Diamond(pDC, cx, cy, r); break;
     case 5: {
-        const POINT arrow[5] = {{cx - r, cy - r}, {cx - r + 2 * r / 3, cy}, {cx - r, cy + r}, {cx + r, cy},
-                                {cx - r, cy - r}};
+        const POINT arrow[5] = {
+            {cx - r, cy - r}, {cx - r + 2 * r / 3, cy}, {cx - r, cy + r}, {cx + r, cy}, {cx - r, cy - r}};
         pDC->Polygon(arrow, 5);
         const POINT inset[3] = {{cx - r + 3, cy - r + 3}, {cx - r + 2 * r / 3 + 3, cy}, {cx + r - 3, cy}};
         pDC->Polygon(inset, 3);
@@ -94,13 +88,13 @@ void CQYStaticComponent::DrawBullet(CDC* pDC, const CRect* pRect, int nKind, CSt
     }
     case 8: {
         pDC->FillSolidRect(cx - r, cy - r, 2 * r - 4, 2 * r - 4, m_crBulletCache);
-        const POINT band[7] = {{cx + r - 4, cy - r}, {cx + r - 4, cy + r - 4}, {cx - r, cy + r - 4}, {cx - r + 4, cy + r},
-                               {cx + r, cy + r},     {cx + r, cy - r + 4},     {cx + r - 4, cy - r}};
+        const POINT band[7] = {{cx + r - 4, cy - r}, {cx + r - 4, cy + r - 4}, {cx - r, cy + r - 4},
+                               {cx - r + 4, cy + r}, {cx + r, cy + r},         {cx + r, cy - r + 4},
+                               {cx + r - 4, cy - r}};
         pDC->Polygon(band, 7);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     pDC->SelectObject(pOldPen);
     pDC->SelectObject(pOldBrush);

@@ -7,8 +7,7 @@
 #include "library/shapes/QYBaseEndObject.h"
 #include "library/shapes/QYLineEndOwner.h"
 
-class CQYLineComponent : public CQYDrawComponent, public CQYPointFigure,
-                               public QYLineEndAccess<CQYLineComponent> {
+class CQYLineComponent : public CQYDrawComponent, public CQYPointFigure, public QYLineEndAccess<CQYLineComponent> {
     DECLARE_SERIAL(CQYLineComponent)
 public:
     CQYLineComponent();

@@ -241,8 +241,8 @@ int CQYLinkComponent::GetLength()
 {
     long long nLength = 0;
     for (int i = 0; i + 1 < m_nCompPtCount; ++i)
-        nLength += GetDistance(m_lpCompPoints[i].x, m_lpCompPoints[i].y, m_lpCompPoints[i + 1].x,
-                               m_lpCompPoints[i + 1].y);
+        nLength +=
+            GetDistance(m_lpCompPoints[i].x, m_lpCompPoints[i].y, m_lpCompPoints[i + 1].x, m_lpCompPoints[i + 1].y);
     return nLength > INT_MAX ? INT_MAX : static_cast<int>(nLength);
 }
 
@@ -256,8 +256,7 @@ CPoint CQYLinkComponent::GetCenterPoint()
     long long nSum = 0;
     int k = 0;
     for (; k + 1 < m_nCompPtCount; ++k) {
-        nSum += GetDistance(m_lpCompPoints[k].x, m_lpCompPoints[k].y, m_lpCompPoints[k + 1].x,
-                            m_lpCompPoints[k + 1].y);
+        nSum += GetDistance(m_lpCompPoints[k].x, m_lpCompPoints[k].y, m_lpCompPoints[k + 1].x, m_lpCompPoints[k + 1].y);
         if (nSum >= nHalf)
             break;
     }
@@ -303,8 +302,7 @@ void CQYLinkComponent::RouteTrackElbow()
 {
     if (m_nCompTrackPtCount < 2)
         return;
-    const std::vector<POINT> route =
-        QYRouteElbow(m_lpCompTrackPoints[0], m_lpCompTrackPoints[m_nCompTrackPtCount - 1]);
+    const std::vector<POINT> route = QYRouteElbow(m_lpCompTrackPoints[0], m_lpCompTrackPoints[m_nCompTrackPtCount - 1]);
     SetTrackPoints(route.data(), static_cast<int>(route.size()));
 }
 

@@ -12,8 +12,7 @@
 
 class CQYPortComponent;
 
-class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink,
-                               public QYLineEndAccess<CQYLinkComponent> {
+class CQYLinkComponent : public CQYDrawComponent, public CQYPortLink, public QYLineEndAccess<CQYLinkComponent> {
     DECLARE_SERIAL(CQYLinkComponent)
 public:
     CQYLinkComponent();
@@ -33,7 +32,7 @@ public:
     // point) and binds the given ports, then the area and position.  FALSE
     // (nothing changed) for fewer than two points.
     BOOL CreateFromArray(const CArray<CPoint, CPoint>* pPoints, CQYPortComponent* pFrom = nullptr,
-                                 CQYPortComponent* pTo = nullptr) override;
+                         CQYPortComponent* pTo = nullptr) override;
     virtual BOOL CreateFromPoints(const POINT* lpPoints, int nCount, CQYPortComponent* pFrom = nullptr,
                                   CQYPortComponent* pTo = nullptr);
 

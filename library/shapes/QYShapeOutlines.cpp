@@ -82,12 +82,23 @@ std::vector<POINT> Can(const Frame& f)
 std::vector<POINT> LeftRightUpArrow(const Frame& f)
 {
     const int L = f.L, T = f.T, R = f.R, B = f.B, W = f.W, H = f.H;
-    return {{L, B - H * 3 / 10},          {L + W / 6, T + H * 2 / 5},      {L + W / 6, T + H * 11 / 20},
-            {L + W * 5 / 12, T + H * 11 / 20}, {L + W * 5 / 12, T + H / 4}, {L + W / 3, T + H / 4},
-            {L + W / 2, T},               {R - W / 3, T + H / 4},          {L + W * 7 / 12, T + H / 4},
-            {L + W * 7 / 12, T + H * 11 / 20}, {R - W / 6, T + H * 11 / 20}, {R - W / 6, T + H * 2 / 5},
-            {R, B - H * 3 / 10},          {R - W / 6, B},                  {R - W / 6, B - H * 3 / 20},
-            {L + W / 6, B - H * 3 / 20},  {L + W / 6, B}};
+    return {{L, B - H * 3 / 10},
+            {L + W / 6, T + H * 2 / 5},
+            {L + W / 6, T + H * 11 / 20},
+            {L + W * 5 / 12, T + H * 11 / 20},
+            {L + W * 5 / 12, T + H / 4},
+            {L + W / 3, T + H / 4},
+            {L + W / 2, T},
+            {R - W / 3, T + H / 4},
+            {L + W * 7 / 12, T + H / 4},
+            {L + W * 7 / 12, T + H * 11 / 20},
+            {R - W / 6, T + H * 11 / 20},
+            {R - W / 6, T + H * 2 / 5},
+            {R, B - H * 3 / 10},
+            {R - W / 6, B},
+            {R - W / 6, B - H * 3 / 20},
+            {L + W / 6, B - H * 3 / 20},
+            {L + W / 6, B}};
 }
 
 std::vector<POINT> QuadArrow(const Frame& f)
@@ -126,14 +137,10 @@ std::vector<POINT> SimpleOutline(int nType, const Frame& f)
     switch (nType) {
     case QY_COMP_DIAMOND_SHAPE:
         return {{L, (T + B) / 2}, {(L + R) / 2, B}, {R, (T + B) / 2}, {(L + R) / 2, T}, {L, (T + B) / 2}};
-    case QY_COMP_TRAPEZOID:
-        return {{L, T}, {R, T}, {R - W / 4, B}, {L + W / 4, B}, {L, T}};
-    case QY_COMP_PARALLELOGRAM:
-        return {{L + W / 4, T}, {R, T}, {R - W / 4, B}, {L, B}, {L + W / 4, T}};
-    case QY_COMP_TRIANGLE:
-        return {{L + W / 2, T}, {R, B}, {L, B}, {L + W / 2, T}};
-    case QY_COMP_RIGHTTRIANGLE:
-        return {{L, T}, {R, B}, {L, B}, {L, T}};
+    case QY_COMP_TRAPEZOID: return {{L, T}, {R, T}, {R - W / 4, B}, {L + W / 4, B}, {L, T}};
+    case QY_COMP_PARALLELOGRAM: return {{L + W / 4, T}, {R, T}, {R - W / 4, B}, {L, B}, {L + W / 4, T}};
+    case QY_COMP_TRIANGLE: return {{L + W / 2, T}, {R, B}, {L, B}, {L + W / 2, T}};
+    case QY_COMP_RIGHTTRIANGLE: return {{L, T}, {R, B}, {L, B}, {L, T}};
     case QY_COMP_HEXAGON:
         return {{L + W / 4, T}, {R - W / 4, T}, {R, T + H / 2}, {R - W / 4, B}, {L + W / 4, B}, {L, T + H / 2}};
     case QY_COMP_PENTAGON:
@@ -146,23 +153,25 @@ std::vector<POINT> SimpleOutline(int nType, const Frame& f)
         return {{L, T + H / 4}, {R - W / 4, T + H / 4}, {R - W / 4, T}, {R, T + H / 2},
                 {R - W / 4, B}, {R - W / 4, B - H / 4}, {L, B - H / 4}};
     case QY_COMP_TOPARROW:
-        return {{L, T + H / 4},         {R - W / 2, T}, {R, T + H / 4},         {R - W / 4, T + H / 4},
-                {R - W / 4, B},         {R - W * 3 / 4, B}, {R - W * 3 / 4, T + H / 4}};
+        return {{L, T + H / 4},
+                {R - W / 2, T},
+                {R, T + H / 4},
+                {R - W / 4, T + H / 4},
+                {R - W / 4, B},
+                {R - W * 3 / 4, B},
+                {R - W * 3 / 4, T + H / 4}};
     case QY_COMP_LEFTRIGHTARROW:
-        return {{L, T + H / 2},         {L + W / 5, T},         {L + W / 5, T + H / 4}, {R - W / 5, T + H / 4},
-                {R - W / 5, T},         {R, T + H / 2},         {R - W / 5, B},         {R - W / 5, B - H / 4},
-                {L + W / 5, B - H / 4}, {L + W / 5, B}};
+        return {{L, T + H / 2}, {L + W / 5, T}, {L + W / 5, T + H / 4}, {R - W / 5, T + H / 4}, {R - W / 5, T},
+                {R, T + H / 2}, {R - W / 5, B}, {R - W / 5, B - H / 4}, {L + W / 5, B - H / 4}, {L + W / 5, B}};
     case QY_COMP_UPDOWNARROW:
-        return {{L, T + H / 5},         {L + W / 2, T},         {R, T + H / 5},         {R - W / 4, T + H / 5},
-                {R - W / 4, B - H / 5}, {R, B - H / 5},         {L + W / 2, B},         {L, B - H / 5},
-                {L + W / 4, B - H / 5}, {L + W / 4, T + H / 5}};
-    case QY_COMP_CORNER:
-        return {{L, T}, {R, T}, {R, B - H / 8}, {R - W / 10, B - H / 8}, {R - W / 8, B}, {L, B}};
+        return {{L, T + H / 5}, {L + W / 2, T}, {R, T + H / 5}, {R - W / 4, T + H / 5}, {R - W / 4, B - H / 5},
+                {R, B - H / 5}, {L + W / 2, B}, {L, B - H / 5}, {L + W / 4, B - H / 5}, {L + W / 4, T + H / 5}};
+    case QY_COMP_CORNER: return {{L, T}, {R, T}, {R, B - H / 8}, {R - W / 10, B - H / 8}, {R - W / 8, B}, {L, B}};
     case QY_COMP_RECTCALLOUT:
         return {{L, B}, {L, T}, {R, T}, {R, B}, {L + W * 2 / 5, B}, {L + W / 20, B + H / 5}, {L + W / 5, B}};
     case QY_COMP_CUBE:
-        return {{L + W / 4, T}, {R, T},         {R, B - H / 4}, {L + W / 4, B - H / 4},
-                {L, T + H / 4}, {R - W / 4, T + H / 4}, {R - W / 4, B}, {L, B}};
+        return {{L + W / 4, T},         {R, T},         {R, B - H / 4}, {L + W / 4, B - H / 4}, {L, T + H / 4},
+                {R - W / 4, T + H / 4}, {R - W / 4, B}, {L, B}};
     case QY_COMP_BEVEL:
         return {{L, T},
                 {R, T},
@@ -172,8 +181,7 @@ std::vector<POINT> SimpleOutline(int nType, const Frame& f)
                 {R - W / 10, T + H / 6},
                 {R - W / 10, B - H / 6},
                 {L + W / 10, B - H / 6}};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -183,18 +191,12 @@ std::vector<POINT> QYBuildShapeOutline(int nType, const CRect& rc)
 {
     const Frame f(rc);
     switch (nType) {
-    case QY_COMP_LEFTRIGHTUPARROW:
-        return LeftRightUpArrow(f);
-    case QY_COMP_QUADARROW:
-        return QuadArrow(f);
-    case QY_COMP_FIVESTAR:
-        return FiveStar(f);
-    case QY_COMP_ROUNDCALLOUT:
-        return RoundCallout(f);
-    case QY_COMP_CAN:
-        return Can(f);
-    default:
-        return SimpleOutline(nType, f);
+    case QY_COMP_LEFTRIGHTUPARROW: return LeftRightUpArrow(f);
+    case QY_COMP_QUADARROW: return QuadArrow(f);
+    case QY_COMP_FIVESTAR: return FiveStar(f);
+    case QY_COMP_ROUNDCALLOUT: return RoundCallout(f);
+    case QY_COMP_CAN: return Can(f);
+    default: return SimpleOutline(nType, f);
     }
 }
 
@@ -205,30 +207,17 @@ std::vector<std::pair<double, double>> QYShapePortRatios(int nType)
     switch (nType) {
     case QY_COMP_ELLIPSE:
     case QY_COMP_DIAMOND_SHAPE:
-    case QY_COMP_TOPARROW:
-        more = {{0, 0.5}, {0.5, 1}, {1, 0.5}, {0.5, 0}};
-        break;
-    case QY_COMP_TRAPEZOID:
-        more = {{0, 0}, {1, 0}, {0.75, 1}, {0.25, 1}};
-        break;
-    case QY_COMP_PARALLELOGRAM:
-        more = {{0.25, 0}, {1, 0}, {0.75, 1}, {0, 1}};
-        break;
-    case QY_COMP_TRIANGLE:
-        more = {{0.5, 0}, {1, 1}, {0, 1}};
-        break;
-    case QY_COMP_RIGHTTRIANGLE:
-        more = {{0, 0}, {1, 1}, {0, 1}};
-        break;
-    case QY_COMP_HEXAGON:
-        more = {{0.25, 0}, {0.75, 0}, {1, 0.5}, {0.75, 1}, {0.25, 1}, {0, 0.5}};
-        break;
+    case QY_COMP_TOPARROW: more = {{0, 0.5}, {0.5, 1}, {1, 0.5}, {0.5, 0}}; break;
+    case QY_COMP_TRAPEZOID: more = {{0, 0}, {1, 0}, {0.75, 1}, {0.25, 1}}; break;
+    case QY_COMP_PARALLELOGRAM: more = {{0.25, 0}, {1, 0}, {0.75, 1}, {0, 1}}; break;
+    case QY_COMP_TRIANGLE: more = {{0.5, 0}, {1, 1}, {0, 1}}; break;
+    case QY_COMP_RIGHTTRIANGLE: more = {{0, 0}, {1, 1}, {0, 1}}; break;
+    case QY_COMP_HEXAGON: more = {{0.25, 0}, {0.75, 0}, {1, 0.5}, {0.75, 1}, {0.25, 1}, {0, 0.5}}; break;
     case QY_COMP_CROSS:
-        more = {{0.125, 0}, {0.875, 0},    {0.875, 0.25}, {1, 0.25}, {1, 0.75},    {0.875, 0.75},
-                {0.875, 1}, {0.125, 1},    {0.125, 0.75}, {0, 0.75}, {0, 0.25},    {0.125, 0.25}};
+        more = {{0.125, 0}, {0.875, 0}, {0.875, 0.25}, {1, 0.25}, {1, 0.75}, {0.875, 0.75},
+                {0.875, 1}, {0.125, 1}, {0.125, 0.75}, {0, 0.75}, {0, 0.25}, {0.125, 0.25}};
         break;
-    default:
-        break;
+    default: break;
     }
     ratios.insert(ratios.end(), more.begin(), more.end());
     return ratios;

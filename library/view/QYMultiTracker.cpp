@@ -15,9 +15,11 @@ constexpr int kCaptionBar = 18;
 
 void DrawFrame(CDC* pDC, const CRect& rect)
 {
-    const POINT points[5] = {
-        {rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom},
-        {rect.left, rect.top}};
+    const POINT points[5] = {{rect.left, rect.top},
+                             {rect.right, rect.top},
+                             {rect.right, rect.bottom},
+                             {rect.left, rect.bottom},
+                             {rect.left, rect.top}};
     pDC->Polyline(points, 5);
 }
 
@@ -85,9 +87,7 @@ void CQYMultiTracker::DrawOutline(CDC* pDC)
     pDC->SetBkMode(TRANSPARENT);
     switch (nType) {
     case 0:
-    case 100:
-        DrawFrame(pDC, rect);
-        break;
+    case 100: DrawFrame(pDC, rect); break;
     case 101:
         DrawFrame(pDC, rect);
         DrawFrame(pDC, CRect(rect.left + kFrameInset, rect.top + kFrameInset, rect.right - kFrameInset,
@@ -95,11 +95,10 @@ void CQYMultiTracker::DrawOutline(CDC* pDC)
         break;
     case 102:
         DrawFrame(pDC, rect);
-        DrawFrame(pDC, CRect(rect.left + kFrameInset, rect.top + kFrameInset + kCaptionBar,
-                             rect.right - kFrameInset, rect.bottom - kFrameInset));
+        DrawFrame(pDC, CRect(rect.left + kFrameInset, rect.top + kFrameInset + kCaptionBar, rect.right - kFrameInset,
+                             rect.bottom - kFrameInset));
         break;
-    default:
-        break;
+    default: break;
     }
     pDC->RestoreDC(nSaved);
 }

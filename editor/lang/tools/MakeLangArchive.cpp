@@ -61,7 +61,7 @@ bool WriteFile(const char *path, const void *data, size_t size)
     }
 }
 
-}
+} // namespace
 
 int main(int argc, char **argv)
 {

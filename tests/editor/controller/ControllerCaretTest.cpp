@@ -84,7 +84,8 @@ TEST_F(ControllerCaretTest, LeftAndRightStopAtTheDocumentEnds)
 
 TEST_F(ControllerCaretTest, MovesStepOverWholeUtf8Characters)
 {
-    Open("a\xC3\xA9\xE2\x82\xAC" "b\xF0\x9F\x98\x80");
+    Open("a\xC3\xA9\xE2\x82\xAC"
+         "b\xF0\x9F\x98\x80");
     const int expected[] = {1, 3, 6, 7, 11};
     for (int col : expected) {
         Type(Qt::Key_Right);
@@ -259,9 +260,8 @@ TEST_F(ControllerCaretTest, WordMovesOverUtf8Words)
         {Qt::Key_Right, Qt::ControlModifier, {0, 15}}, // over "x" to the line end
         {Qt::Key_Right, Qt::ControlModifier, {1, 0}},  // over the line break
         {Qt::Key_Left, Qt::ControlModifier, {0, 14}},  // back over the break to the last word
-        {Qt::Key_Left, Qt::ControlModifier, {0, 13}},
-        {Qt::Key_Left, Qt::ControlModifier, {0, 7}},
-        {Qt::Key_Left, Qt::ControlModifier, {0, 0}},   // over the blanks and "café"
+        {Qt::Key_Left, Qt::ControlModifier, {0, 13}},  {Qt::Key_Left, Qt::ControlModifier, {0, 7}},
+        {Qt::Key_Left, Qt::ControlModifier, {0, 0}}, // over the blanks and "café"
         {Qt::Key_Left, Qt::ControlModifier, {0, 0}},
     };
     for (const Step &step : steps) {
@@ -282,11 +282,11 @@ TEST_F(ControllerCaretTest, SelectWordTakesTheUtf8WordAroundTheCaret)
         int end; // -1: nothing selected
     };
     const Case cases[] = {
-        {2, 0, 5},   // inside "café"
-        {5, 0, 5},   // at its end, a blank after
-        {9, 7, 13},  // inside "naïve" (after the two-byte ï)
+        {2, 0, 5},    // inside "café"
+        {5, 0, 5},    // at its end, a blank after
+        {9, 7, 13},   // inside "naïve" (after the two-byte ï)
         {13, 13, 14}, // between "naïve" and ";": the delimiter after
-        {6, -1, -1}, // between two blanks
+        {6, -1, -1},  // between two blanks
     };
     for (const Case &c : cases) {
         controller.ClearSelection(FALSE);

@@ -95,7 +95,9 @@ TEST_F(ControllerClipboardTest, CopyWithoutSelectionTakesTheCaretLine)
 
 TEST_F(ControllerClipboardTest, NulBytesRoundTrip)
 {
-    Open(std::string("a\0b\xFF" "c\n", 6));
+    Open(std::string("a\0b\xFF"
+                     "c\n",
+                     6));
     controller.SelectRange(0, 0, 0, 5, SECEDIT_SEL_STREAM);
     Command(ID_EDIT_CUT);
     EXPECT_EQ(Text(), "\n");
@@ -103,7 +105,9 @@ TEST_F(ControllerClipboardTest, NulBytesRoundTrip)
     EXPECT_EQ(ClipboardText(), "a");
     controller.MoveCaretTo(1, 0, FALSE);
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ(Text(), std::string("\na\0b\xFF" "c", 6));
+    EXPECT_EQ(Text(), std::string("\na\0b\xFF"
+                                  "c",
+                                  6));
 }
 
 TEST_F(ControllerClipboardTest, ColumnBlocksCopyAsRowsAndPasteAsABlock)

@@ -187,8 +187,7 @@ TEST_F(ControllerMouseTest, TheScrollTimerDrivesMovesAndOtherTimersGoToTheView)
 
     host.hostMessages.clear();
     host.SendMessage(WM_TIMER, 7);
-    EXPECT_NE(std::find(host.hostMessages.begin(), host.hostMessages.end(), (UINT)WM_TIMER),
-              host.hostMessages.end());
+    EXPECT_NE(std::find(host.hostMessages.begin(), host.hostMessages.end(), (UINT)WM_TIMER), host.hostMessages.end());
 }
 
 TEST_F(ControllerMouseTest, LosingTheFocusEndsAMouseSelection)

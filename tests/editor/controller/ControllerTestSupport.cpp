@@ -49,7 +49,7 @@ BOOL CTestHostWnd::PreTranslateMessage(MSG *pMsg)
 }
 
 BEGIN_MESSAGE_MAP(CRecordingController, SECEditController)
-    ON_WM_CHAR()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 BOOL CRecordingController::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo)

@@ -134,7 +134,8 @@ TEST_F(ControllerTypingTest, InputMethodCommitsGoIn)
     commit.setCommitString(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
     QCoreApplication::sendEvent(Widget(), &commit);
     PumpEditorEvents();
-    EXPECT_EQ(Text(), "a\xE6\x97\xA5\xE6\x9C\xAC" "b");
+    EXPECT_EQ(Text(), "a\xE6\x97\xA5\xE6\x9C\xAC"
+                      "b");
     EXPECT_EQ(Caret(), SECEditPosition(0, 7));
 }
 
@@ -183,10 +184,12 @@ TEST_F(ControllerTypingTest, OverwriteReplacesWholeCharacters)
     EXPECT_EQ(Text(), "x b\nabc");
     controller.MoveCaretTo(1, 0, FALSE);
     TypeText("\xC3\xBC");
-    EXPECT_EQ(Text(), "x b\n\xC3\xBC" "bc");
+    EXPECT_EQ(Text(), "x b\n\xC3\xBC"
+                      "bc");
     controller.MoveCaretTo(1, 4, FALSE); // the line end: appends
     TypeText("d");
-    EXPECT_EQ(Text(), "x b\n\xC3\xBC" "bcd");
+    EXPECT_EQ(Text(), "x b\n\xC3\xBC"
+                      "bcd");
     Undo();
     Undo();
     EXPECT_EQ(Text(), "x b\nabc");

@@ -26,16 +26,16 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CRecordingPlugIn, SECEditPlugIn)
-    ON_MESSAGE(WM_PAINT, OnAny)
-    ON_MESSAGE(WM_SIZE, OnAny)
-    ON_MESSAGE(WM_VSCROLL, OnAny)
-    ON_MESSAGE(WM_SETFOCUS, OnAny)
-    ON_MESSAGE(WM_KEYDOWN, OnAny)
-    ON_MESSAGE(WM_CHAR, OnAny)
-    ON_MESSAGE(WM_TIMER, OnAny)
-    ON_MESSAGE(WM_MOUSEMOVE, OnAny)
-    ON_MESSAGE(WM_MOUSEWHEEL, OnAny)
-    ON_MESSAGE(WM_CONTEXTMENU, OnAny)
+ON_MESSAGE(WM_PAINT, OnAny)
+ON_MESSAGE(WM_SIZE, OnAny)
+ON_MESSAGE(WM_VSCROLL, OnAny)
+ON_MESSAGE(WM_SETFOCUS, OnAny)
+ON_MESSAGE(WM_KEYDOWN, OnAny)
+ON_MESSAGE(WM_CHAR, OnAny)
+ON_MESSAGE(WM_TIMER, OnAny)
+ON_MESSAGE(WM_MOUSEMOVE, OnAny)
+ON_MESSAGE(WM_MOUSEWHEEL, OnAny)
+ON_MESSAGE(WM_CONTEXTMENU, OnAny)
 END_MESSAGE_MAP()
 
 class CHostWnd : public CWnd {
@@ -85,8 +85,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "View", WS_POPUP, CRect(0, 0, 200, 100),
-                                  nullptr, 0));
+        ASSERT_TRUE(
+            host.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "View", WS_POPUP, CRect(0, 0, 200, 100), nullptr, 0));
     }
     void TearDown() override
     {
@@ -102,11 +102,11 @@ TEST_F(EditPlugInTest, FilterLetsOnlyEditorMessagesThrough)
         bool passes;
     };
     const Case cases[] = {
-        {WM_CTLCOLOR, true},      {WM_SETCURSOR, true},    {WM_CONTEXTMENU, true}, {WM_KEYDOWN, true},
-        {WM_KEYUP, true},         {WM_CHAR, true},         {WM_COMMAND, true},     {WM_TIMER, true},
-        {WM_MOUSEMOVE, true},     {WM_LBUTTONDBLCLK, true}, {WM_MBUTTONUP, true},  {WM_MOUSEWHEEL, true},
-        {WM_PAINT, false},        {WM_SIZE, false},        {WM_VSCROLL, false},    {WM_HSCROLL, false},
-        {WM_SETFOCUS, false},     {WM_SYSKEYDOWN, false},  {WM_DEADCHAR, false},   {WM_MOUSEWHEEL + 1, false},
+        {WM_CTLCOLOR, true},       {WM_SETCURSOR, true},     {WM_CONTEXTMENU, true}, {WM_KEYDOWN, true},
+        {WM_KEYUP, true},          {WM_CHAR, true},          {WM_COMMAND, true},     {WM_TIMER, true},
+        {WM_MOUSEMOVE, true},      {WM_LBUTTONDBLCLK, true}, {WM_MBUTTONUP, true},   {WM_MOUSEWHEEL, true},
+        {WM_PAINT, false},         {WM_SIZE, false},         {WM_VSCROLL, false},    {WM_HSCROLL, false},
+        {WM_SETFOCUS, false},      {WM_SYSKEYDOWN, false},   {WM_DEADCHAR, false},   {WM_MOUSEWHEEL + 1, false},
         {WM_MOUSEMOVE - 1, false}, {WM_CTLCOLOREDIT, false},
     };
     for (const Case &c : cases)

@@ -121,12 +121,12 @@ protected:
         SECEditRange range(0, 0, 0, 0);
         ASSERT_TRUE(m_store.InsertText(range, text.data(), static_cast<int>(text.size())));
     }
-    int Find(int line, int col, const char *pattern, BOOL forward, BOOL wrap, BOOL matchCase = TRUE,
-             int endLine = -1, int endCol = 0)
+    int Find(int line, int col, const char *pattern, BOOL forward, BOOL wrap, BOOL matchCase = TRUE, int endLine = -1,
+             int endCol = 0)
     {
         m_line = m_col = -1;
-        return m_store.Find(line, col, &m_line, &m_col, pattern, forward, wrap, matchCase, FALSE, TRUE,
-                            endLine, endCol);
+        return m_store.Find(line, col, &m_line, &m_col, pattern, forward, wrap, matchCase, FALSE, TRUE, endLine,
+                            endCol);
     }
     SECEditTextStore m_store;
     int m_line = -1, m_col = -1;
@@ -168,8 +168,8 @@ TEST_F(StoreRegExpFind, LiteralPatternFindsWhatPlainSearchFinds)
             for (BOOL forward : {TRUE, FALSE})
                 for (BOOL wrap : {TRUE, FALSE}) {
                     int plainLine = -1, plainCol = -1;
-                    const int plain = m_store.Find(line, col, &plainLine, &plainCol, "abc", forward, wrap,
-                                                   TRUE, FALSE, FALSE, -1, 0);
+                    const int plain =
+                        m_store.Find(line, col, &plainLine, &plainCol, "abc", forward, wrap, TRUE, FALSE, FALSE, -1, 0);
                     EXPECT_EQ(plain, Find(line, col, "abc", forward, wrap))
                         << line << "," << col << " forward " << forward << " wrap " << wrap;
                     EXPECT_EQ(SECEditPosition(plainLine, plainCol), SECEditPosition(m_line, m_col))
@@ -213,13 +213,18 @@ std::pair<int, int> FindInCopy(const std::string &text, const char *pattern, int
 
 TEST(StoreRegExpSeams, AnswersAsTheWholeTextWould)
 {
-    const char *patterns[] = {"\\bword_\\d+\\b", "(?<=_)\\d+", "(?<=\\xFF)ab", "(?m)^wo", "(?m)x$",
-                              "^\\.*w", "x\\s*$", "\xE2\x82\xAC", "\xC3\xA9+", "[^a-z]{3}", "\\d+(?= )",
-                              "d\\)(?!\\s*x)", "(?<=x)q*", "(?s)x.{300}cd", "\\Gword", "[a-z]\\W+[a-z]"};
+    const char *patterns[] = {"\\bword_\\d+\\b", "(?<=_)\\d+",    "(?<=\\xFF)ab", "(?m)^wo",
+                              "(?m)x$",          "^\\.*w",        "x\\s*$",       "\xE2\x82\xAC",
+                              "\xC3\xA9+",       "[^a-z]{3}",     "\\d+(?= )",    "d\\)(?!\\s*x)",
+                              "(?<=x)q*",        "(?s)x.{300}cd", "\\Gword",      "[a-z]\\W+[a-z]"};
     // Lines, where blocks end after a line end, then one very long line
     // whose seams fall at each other place of its pattern as the shift grows.
-    const std::string line = "word_12 \xC3\xA9\xE2\x82\xAC\xFF" "ab(cd) x_y 99 \xE2\x82\xAC" "cd x\r\n";
-    const std::string longLine = "word_12 \xC3\xA9\xE2\x82\xAC\xFF" "ab(cd) x_y 99 \xE2\x82\xAC" "cd x  ";
+    const std::string line = "word_12 \xC3\xA9\xE2\x82\xAC\xFF"
+                             "ab(cd) x_y 99 \xE2\x82\xAC"
+                             "cd x\r\n";
+    const std::string longLine = "word_12 \xC3\xA9\xE2\x82\xAC\xFF"
+                                 "ab(cd) x_y 99 \xE2\x82\xAC"
+                                 "cd x  ";
     for (size_t shift = 0; shift < longLine.size(); shift += 2) {
         std::string text;
         while (text.size() < static_cast<size_t>(SECEditTextStore::kBlockChunk) + 100)
@@ -240,8 +245,8 @@ TEST(StoreRegExpSeams, AnswersAsTheWholeTextWould)
                 for (bool forward : {true, false}) {
                     int startLine = 0, startCol = 0, line = -1, col = -1;
                     ASSERT_TRUE(store.OffsetToPosition(start, &startLine, &startCol));
-                    const int length = store.Find(startLine, startCol, &line, &col, pattern, forward, FALSE, TRUE,
-                                                  FALSE, TRUE, -1, 0);
+                    const int length =
+                        store.Find(startLine, startCol, &line, &col, pattern, forward, FALSE, TRUE, FALSE, TRUE, -1, 0);
                     const std::pair<int, int> expected = FindInCopy(text, pattern, start, forward);
                     ASSERT_EQ(expected.first, length)
                         << pattern << " shift " << shift << " start " << start << " forward " << forward;

@@ -191,7 +191,11 @@ const BadBmp kBadFiles[] = {
     {"file header only", [](auto &b) { b.resize(14); }},
     {"header size 56", [](auto &b) { Put32(b, 14, 56); }},
     {"header size 0", [](auto &b) { Put32(b, 14, 0); }},
-    {"header size beyond the file", [](auto &b) { Put32(b, 14, 124); b.resize(100); }},
+    {"header size beyond the file",
+     [](auto &b) {
+         Put32(b, 14, 124);
+         b.resize(100);
+     }},
     {"bit count 16", [](auto &b) { Put16(b, 28, 16); }},
     {"bit count 32", [](auto &b) { Put16(b, 28, 32); }},
     {"bit count 0", [](auto &b) { Put16(b, 28, 0); }},
@@ -202,7 +206,11 @@ const BadBmp kBadFiles[] = {
     {"zero height", [](auto &b) { Put32(b, 22, 0); }},
     {"top-down rows", [](auto &b) { Put32(b, 22, DWORD(-2)); }},
     {"row size overflows", [](auto &b) { Put32(b, 18, 0x7FFFFFFF); }},
-    {"image size overflows", [](auto &b) { Put32(b, 18, 0x10000); Put32(b, 22, 0x7FFFFFFF); }},
+    {"image size overflows",
+     [](auto &b) {
+         Put32(b, 18, 0x10000);
+         Put32(b, 22, 0x7FFFFFFF);
+     }},
     {"offset below the headers", [](auto &b) { Put32(b, 10, 10); }},
     {"offset inside the colour table", [](auto &b) { Put32(b, 10, 54 + 100); }},
     {"offset beyond the file", [](auto &b) { Put32(b, 10, 0x7FFFFFF0); }},

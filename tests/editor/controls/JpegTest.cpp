@@ -47,7 +47,10 @@ Bgr PixelAt(const SECImage &image, int x, int y)
     return {p[0], p[1], p[2]};
 }
 
-bool Near(int a, int b) { return std::abs(a - b) <= 12; }
+bool Near(int a, int b)
+{
+    return std::abs(a - b) <= 12;
+}
 
 void ExpectRedLeftBlueRight(const SECImage &image)
 {

@@ -292,7 +292,7 @@ TEST(LangArchive, EveryTruncationFailsCleanly)
     }
 }
 
-}
+} // namespace
 
 TEST(LangArchive, MapKeysHoldingANulByteAreRefused)
 {

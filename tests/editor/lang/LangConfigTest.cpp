@@ -128,8 +128,7 @@ TEST_P(LangConfigKeywords, LooksTokensUp)
     config->RebuildLowerCaseKeywords();
     config->SetMatchCase(c.matchCase);
     WORD group = 0xBEEF;
-    EXPECT_EQ(config->LookupKeyword(c.token, static_cast<int>(std::string(c.token).size()), &group),
-              c.expectedLength);
+    EXPECT_EQ(config->LookupKeyword(c.token, static_cast<int>(std::string(c.token).size()), &group), c.expectedLength);
     if (c.expectedGroup >= 0)
         EXPECT_EQ(group, c.expectedGroup);
     else
@@ -195,17 +194,15 @@ TEST_P(LangConfigTags, FindsTheShortestMatchingBeginText)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LangConfigTags,
-    ::testing::Values(TagCase{"// note", -1, 0, SECEDIT_TAG_ANY, "//"}, TagCase{"/ x", -1, 0, SECEDIT_TAG_ANY, nullptr},
-                      TagCase{"// note", -1, 0, SECEDIT_TAG_MULTILINE, nullptr},
-                      TagCase{"// note", -1, 0, SECEDIT_TAG_SINGLELINE, "//"},
-                      TagCase{"/* a */", -1, 0, SECEDIT_TAG_MULTILINE, "/*"},
-                      TagCase{"/* a */", -1, 0, SECEDIT_TAG_SINGLELINE, nullptr},
-                      TagCase{"/* a */", -1, 2, SECEDIT_TAG_ANY, "/*"},
-                      TagCase{"/* a */", -1, 1, SECEDIT_TAG_ANY, nullptr},
-                      TagCase{"//", 1, 0, SECEDIT_TAG_ANY, nullptr}, TagCase{"\"s\"", -1, 0, SECEDIT_TAG_ANY, "\""},
-                      TagCase{"<!-- c", -1, 0, SECEDIT_TAG_ANY, "<!--"},
-                      TagCase{"<!- c", -1, 0, SECEDIT_TAG_ANY, nullptr}, TagCase{"x", -1, 0, SECEDIT_TAG_ANY, nullptr},
-                      TagCase{"", 0, 0, SECEDIT_TAG_ANY, nullptr}));
+    ::testing::Values(
+        TagCase{"// note", -1, 0, SECEDIT_TAG_ANY, "//"}, TagCase{"/ x", -1, 0, SECEDIT_TAG_ANY, nullptr},
+        TagCase{"// note", -1, 0, SECEDIT_TAG_MULTILINE, nullptr},
+        TagCase{"// note", -1, 0, SECEDIT_TAG_SINGLELINE, "//"}, TagCase{"/* a */", -1, 0, SECEDIT_TAG_MULTILINE, "/*"},
+        TagCase{"/* a */", -1, 0, SECEDIT_TAG_SINGLELINE, nullptr}, TagCase{"/* a */", -1, 2, SECEDIT_TAG_ANY, "/*"},
+        TagCase{"/* a */", -1, 1, SECEDIT_TAG_ANY, nullptr}, TagCase{"//", 1, 0, SECEDIT_TAG_ANY, nullptr},
+        TagCase{"\"s\"", -1, 0, SECEDIT_TAG_ANY, "\""}, TagCase{"<!-- c", -1, 0, SECEDIT_TAG_ANY, "<!--"},
+        TagCase{"<!- c", -1, 0, SECEDIT_TAG_ANY, nullptr}, TagCase{"x", -1, 0, SECEDIT_TAG_ANY, nullptr},
+        TagCase{"", 0, 0, SECEDIT_TAG_ANY, nullptr}));
 
 TEST(LangConfigTagMap, KeepsPrefixEntriesAndReplacesShorterTags)
 {
@@ -252,7 +249,7 @@ TEST(LangConfigCharSets, CodesOfOneAndTwoByteCharacters)
         const char *text;
         unsigned int code;
         int length;
-    } cases[] = {{"a", 'a', 1}, {"\x7F", 0x7F, 1}, {"\xC3\xA9", 0xC3A9, 2}, {"\xE2\x82\xAC", 0x100E2, 3},
+    } cases[] = {{"a", 'a', 1},     {"\x7F", 0x7F, 1}, {"\xC3\xA9", 0xC3A9, 2}, {"\xE2\x82\xAC", 0x100E2, 3},
                  {"\xFF", 0xFF, 1}, {"\xC3", 0xC3, 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
@@ -385,4 +382,4 @@ TEST(LangConfigGroups, SetColorGroupReplacesByNameAndAppendsNewNames)
     EXPECT_EQ(config->GetFixedGroupIndex(SECEDIT_GROUP_TEXT), 0);
 }
 
-}
+} // namespace

@@ -143,12 +143,9 @@ TEST_F(LangIniTest, MissingFileGivesTheDefaults)
 TEST_F(LangIniTest, DamagedFilesLeaveTheDefaultsAndFail)
 {
     const char *cases[] = {
-        "[ColorGroups]\nNumGroups=-1\n",
-        "[ColorGroups]\nNumGroups=100000\n",
-        "[Parser]\nNumTags=99999999\n",
-        "[Editor]\nTabSize=0\n",
-        "[Editor]\nTabSize=-4\n",
-        "[Font]\nSize=0\n",
+        "[ColorGroups]\nNumGroups=-1\n", "[ColorGroups]\nNumGroups=100000\n",
+        "[Parser]\nNumTags=99999999\n",  "[Editor]\nTabSize=0\n",
+        "[Editor]\nTabSize=-4\n",        "[Font]\nSize=0\n",
     };
     for (const char *text : cases) {
         SCOPED_TRACE(text);
@@ -306,8 +303,7 @@ TEST_F(LangIniTest, FullPathsIntoTheShippedFolderGoThroughTheUsersCopy)
     std::filesystem::remove(shipped);
     EXPECT_TRUE(bWritten);
     EXPECT_EQ(shippedAfter, shippedText);
-    EXPECT_NE(TempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name)).find("TabSize=5"),
-              std::string::npos);
+    EXPECT_NE(TempFolder::Read(folder.File("kilnsmith/LanguageSys/" + name)).find("TabSize=5"), std::string::npos);
     EXPECT_TRUE(bRead);
     EXPECT_EQ(loaded->GetTabSize(), 5);
 }
@@ -328,7 +324,7 @@ TEST_F(LangIniTest, NamesThatLeaveTheLanguageFolderAreRefused)
     EXPECT_FALSE(std::filesystem::exists(folder.File("kilnsmith/escape.ini")));
 }
 
-}
+} // namespace
 
 namespace {
 
@@ -349,10 +345,12 @@ TEST_F(LangIniTest, FlagsAreStoredAsTrueWhateverNumberTheFileGives)
 {
     auto file = [](const std::string &on) {
         return "[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nConfigurable=" + on +
-               "\nForeground=1,2,3\nForeColorAutomatic=" + on + "\n[Parser]\nNumTags=1\n[Tag1]\nBeginTag=/*\n"
-               "EndTag=*/\nMultiLine=" + on + "\n[Font]\nBold=" + on + "\nItalic=" + on +
-               "\n[Editor]\nAutoIndent=" + on + "\nShowWhitespace=" + on + "\nVirtualWhitespace=" + on +
-               "\nReplaceTabs=" + on + "\nMatchCase=" + on + "\n";
+               "\nForeground=1,2,3\nForeColorAutomatic=" + on +
+               "\n[Parser]\nNumTags=1\n[Tag1]\nBeginTag=/*\n"
+               "EndTag=*/\nMultiLine=" +
+               on + "\n[Font]\nBold=" + on + "\nItalic=" + on + "\n[Editor]\nAutoIndent=" + on +
+               "\nShowWhitespace=" + on + "\nVirtualWhitespace=" + on + "\nReplaceTabs=" + on + "\nMatchCase=" + on +
+               "\n";
     };
     ASSERT_TRUE(ReadIni(file("1")));
     const Bytes withOne = StoreConfig(config.get());
@@ -375,7 +373,8 @@ namespace {
 TEST_F(LangIniTest, ValuesEndAtANulByteSoTheWriterCanWriteThemBack)
 {
     ASSERT_TRUE(ReadIni(std::string("[ColorGroups]\nNumGroups=1\nGroup1=Extra\n[Extra]\nDisplayName=Ab\0cd\n"
-                                    "[Font]\nFaceName=Mo\0no\n", 87)));
+                                    "[Font]\nFaceName=Mo\0no\n",
+                                    87)));
     const int nGroup = config->GetColorGroupCount() - 1;
     EXPECT_EQ(std::string(config->GetColorGroup(nGroup)->m_strDisplayName), "Ab");
     EXPECT_EQ(std::string(config->GetFontFace()), "Mo");

@@ -176,4 +176,4 @@ TEST_F(LangProfileTest, IniChainReadsTheFileThenTheProfile)
     pChain->Release();
 }
 
-}
+} // namespace

@@ -218,4 +218,4 @@ TEST(LangRegistryProcess, TheFreeFunctionsShareOneRegistry)
     EXPECT_NE(names.Find(CString("Default")), nullptr);
 }
 
-}
+} // namespace

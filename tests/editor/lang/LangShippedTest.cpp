@@ -71,8 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         ShippedCase{"DevStudio.ini",
                     TRUE,
                     100,
-                    {"int", "class", "template", "constexpr", "nullptr", "co_await", "co_yield", "co_return",
-                     "concept", "requires", "consteval", "constinit", "char8_t", "#include", "#define", "_Atomic", "__VA_OPT__", "_Pragma"}},
+                    {"int", "class", "template", "constexpr", "nullptr", "co_await", "co_yield", "co_return", "concept",
+                     "requires", "consteval", "constinit", "char8_t", "#include", "#define", "_Atomic", "__VA_OPT__",
+                     "_Pragma"}},
         ShippedCase{"JScript.ini", TRUE, 50, {"function", "var", "let", "const", "async", "await", "yield"}},
         ShippedCase{"VBScript.ini", FALSE, 60, {"Dim", "dim", "END", "Sub", "function", "Wend"}},
         ShippedCase{"HTML.ini", FALSE, 100, {"html", "BODY", "div", "href", "&nbsp;"}},
@@ -184,4 +185,4 @@ TEST(LangShippedData, ResourceReaderMissingEmptyAndDamagedResources)
     }
 }
 
-}
+} // namespace

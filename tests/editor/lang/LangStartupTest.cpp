@@ -61,8 +61,12 @@ TEST_F(LangStartupTest, EveryLanguageLoadsItsConfiguration)
     const struct {
         const char *name;
         const char *keyword;
-    } languages[] = {{"C", "co_await"},         {"C from Binary File", "co_await"}, {"C from Custom Resource", "#define"},
-                     {"JScript", "function"}, {"VBScript", "dim"},                {"HTML", "body"},
+    } languages[] = {{"C", "co_await"},
+                     {"C from Binary File", "co_await"},
+                     {"C from Custom Resource", "#define"},
+                     {"JScript", "function"},
+                     {"VBScript", "dim"},
+                     {"HTML", "body"},
                      {"IDL", "coclass"}};
     for (const auto &language : languages) {
         SCOPED_TRACE(language.name);
@@ -98,4 +102,4 @@ TEST_F(LangStartupTest, ExitWritesOnlyTheUsedLanguagesAndTheProfileOverlaysNextT
     EXPECT_EQ(pAgain->GetTabSize(), 8);
 }
 
-}
+} // namespace

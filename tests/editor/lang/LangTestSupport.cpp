@@ -24,8 +24,7 @@ BOOL LoadConfig(SECEditLangConfig *pConfig, const Bytes &bytes)
     return SECEditLoadLangConfig(pConfig, file);
 }
 
-void AddTestTag(SECEditLangConfig *pConfig, LPCTSTR begin, LPCTSTR end, LPCTSTR escape, WORD group,
-                BOOL multiLine)
+void AddTestTag(SECEditLangConfig *pConfig, LPCTSTR begin, LPCTSTR end, LPCTSTR escape, WORD group, BOOL multiLine)
 {
     auto *pTag = new SECEditTag;
     pTag->m_strBeginTag = begin;

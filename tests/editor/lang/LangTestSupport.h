@@ -36,8 +36,7 @@ Bytes StoreConfig(SECEditLangConfig *pConfig);
 BOOL LoadConfig(SECEditLangConfig *pConfig, const Bytes &bytes);
 
 // Adds a tag to the configuration's tag map.
-void AddTestTag(SECEditLangConfig *pConfig, LPCTSTR begin, LPCTSTR end, LPCTSTR escape, WORD group,
-                BOOL multiLine);
+void AddTestTag(SECEditLangConfig *pConfig, LPCTSTR begin, LPCTSTR end, LPCTSTR escape, WORD group, BOOL multiLine);
 // Appends a colour group under the name; returns its index.
 WORD AddTestGroup(SECEditLangConfig *pConfig, LPCTSTR name, COLORREF fore, COLORREF back);
 

@@ -59,7 +59,9 @@ TEST_F(BufferColor, ColoursSingleLines)
         {"escaped escape", "\"a\\\\\" x", {{5, "String"}, {2, "Text"}}},
         {"unterminated string", "\"abc", {{4, "String"}}},
         {"line comment", "x; // rest /* no", {{3, "Text"}, {13, "Comment"}}},
-        {"block comment in a string", "s = \"/*\";", {{2, "Text"}, {1, "Operator"}, {1, "Text"}, {4, "String"}, {1, "Text"}}},
+        {"block comment in a string",
+         "s = \"/*\";",
+         {{2, "Text"}, {1, "Operator"}, {1, "Text"}, {4, "String"}, {1, "Text"}}},
         {"closed block comment", "/* a */int", {{7, "Comment"}, {3, "Keyword"}}},
         {"empty line", "", {{0, "Text"}}},
     };
@@ -152,8 +154,7 @@ TEST_F(BufferColor, TheHighlightMarkUsesTheHighlightGroup)
     TestLanguage plain(false);
     auto other = MakeBuffer(plain.get(), "int x;\n");
     other->SetMark(0, SECEditTextBuffer::kMarkHighlight, TRUE);
-    EXPECT_EQ((std::vector<DWORD>{SECEditMakeRun(3, plain.keyword), SECEditMakeRun(3, plain.text)}),
-              Runs(*other, 0));
+    EXPECT_EQ((std::vector<DWORD>{SECEditMakeRun(3, plain.keyword), SECEditMakeRun(3, plain.text)}), Runs(*other, 0));
 }
 
 TEST_F(BufferColor, ColouringCanBeSwitchedOffAndTheLanguageResetsTheCache)

@@ -23,8 +23,7 @@ TEST(BufferEdit, AFiveThousandCharacterLineIsBrokenIntoThreeInOneUndoStep)
     EXPECT_EQ(2048, buffer->GetLineTextLength(0));
     EXPECT_EQ(2048, buffer->GetLineTextLength(1));
     EXPECT_EQ(904, buffer->GetLineTextLength(2));
-    EXPECT_EQ(std::string(2048, 'a') + "\n" + std::string(2048, 'a') + "\n" + std::string(904, 'a'),
-              AllText(*buffer));
+    EXPECT_EQ(std::string(2048, 'a') + "\n" + std::string(2048, 'a') + "\n" + std::string(904, 'a'), AllText(*buffer));
     EXPECT_EQ(1, buffer->GetUndoCount());
     buffer->Undo();
     EXPECT_EQ("", AllText(*buffer));

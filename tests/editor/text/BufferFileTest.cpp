@@ -31,14 +31,15 @@ std::vector<ByteFixture> Fixtures()
         {"mixed", "a\r\nb\nc\rd\r\n"},
         {"nul bytes", std::string("a\0b\nc\0\0d\n", 9)},
         {"invalid utf-8", "\xff\xfe\x80 abc\n\xc3(\xe2\x82\n\xc3"},
-        {"utf-16 with bom", std::string("\xff\xfe" "a\0b\0\n\0\r\0", 10)},
+        {"utf-16 with bom", std::string("\xff\xfe"
+                                        "a\0b\0\n\0\r\0",
+                                        10)},
         {"empty", ""},
         {"no final line end", "first\nlast"},
         {"3000-column line", std::string(3000, 'x') + "\nshort\n"},
         {"tabs over 2048 columns", std::string(600, '\t') + "x\n"},
     };
 }
-
 
 TEST(BufferFile, OpensAndSavesEveryFixtureByteForByte)
 {

@@ -13,23 +13,22 @@
 
 namespace {
 
-const char kFixture[] =
-    "#include <stdio.h>\n"
-    "/* A block comment\n"
-    "   over three lines with \"quotes\" and // inside */\n"
-    "int main(void)\n"
-    "{\n"
-    "    char *s = \"a string with \\\" an escape /* not a comment\";\n"
-    "    char c = '\\''; // a line comment with /* in it\n"
-    "    int x = 12abc + 3; /* short */ x++;\n"
-    "\n"
-    "    /** doc comment\n"
-    "     * spanning lines\n"
-    "     */\n"
-    "    while (x > 0) { x = x - 1; }\n"
-    "    return \"\\\\\"; /* tail\n"
-    "    still comment */ return 0;\n"
-    "}\n";
+const char kFixture[] = "#include <stdio.h>\n"
+                        "/* A block comment\n"
+                        "   over three lines with \"quotes\" and // inside */\n"
+                        "int main(void)\n"
+                        "{\n"
+                        "    char *s = \"a string with \\\" an escape /* not a comment\";\n"
+                        "    char c = '\\''; // a line comment with /* in it\n"
+                        "    int x = 12abc + 3; /* short */ x++;\n"
+                        "\n"
+                        "    /** doc comment\n"
+                        "     * spanning lines\n"
+                        "     */\n"
+                        "    while (x > 0) { x = x - 1; }\n"
+                        "    return \"\\\\\"; /* tail\n"
+                        "    still comment */ return 0;\n"
+                        "}\n";
 
 const char *const kSnippets[] = {"/*", "*/", "\"", "'", "\\", "//", "\n", "x", " ", "\t"};
 
@@ -58,7 +57,8 @@ void CheckAgainstFresh(SECEditTextBuffer &buffer, SECEditLangConfig *config, con
     std::shuffle(order.begin(), order.end(), random);
     for (int line : order)
         ASSERT_EQ(expected[static_cast<size_t>(line)], Runs(buffer, line))
-            << "step " << step << ", line " << line << "\n" << text;
+            << "step " << step << ", line " << line << "\n"
+            << text;
 }
 
 TEST(BufferInvariant, RandomEditsColourLikeAFreshBuffer)

@@ -28,23 +28,17 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, PositionAdjust,
     ::testing::Values(
         // Two characters inserted at (3, 2).
-        AdjustCase{{3, 2, 3, 4}, true, {3, 2}, {3, 4}, TRUE},
-        AdjustCase{{3, 2, 3, 4}, true, {3, 5}, {3, 7}, TRUE},
-        AdjustCase{{3, 2, 3, 4}, true, {2, 9}, {2, 9}, FALSE},
-        AdjustCase{{3, 2, 3, 4}, true, {3, 1}, {3, 1}, FALSE},
+        AdjustCase{{3, 2, 3, 4}, true, {3, 2}, {3, 4}, TRUE}, AdjustCase{{3, 2, 3, 4}, true, {3, 5}, {3, 7}, TRUE},
+        AdjustCase{{3, 2, 3, 4}, true, {2, 9}, {2, 9}, FALSE}, AdjustCase{{3, 2, 3, 4}, true, {3, 1}, {3, 1}, FALSE},
         AdjustCase{{3, 2, 3, 4}, true, {4, 1}, {4, 1}, TRUE},
         // Two lines inserted at (3, 2), ending at (5, 1); a reversed range
         // is normalised first.
-        AdjustCase{{3, 2, 5, 1}, true, {3, 6}, {5, 5}, TRUE},
-        AdjustCase{{5, 1, 3, 2}, true, {4, 0}, {6, 0}, TRUE},
+        AdjustCase{{3, 2, 5, 1}, true, {3, 6}, {5, 5}, TRUE}, AdjustCase{{5, 1, 3, 2}, true, {4, 0}, {6, 0}, TRUE},
         AdjustCase{{3, 2, 5, 1}, true, {7, 3}, {9, 3}, TRUE},
         // (3, 2)-(5, 1) deleted.
-        AdjustCase{{3, 2, 5, 1}, false, {4, 7}, {3, 2}, TRUE},
-        AdjustCase{{3, 2, 5, 1}, false, {5, 4}, {3, 5}, TRUE},
-        AdjustCase{{3, 2, 5, 1}, false, {3, 2}, {3, 2}, FALSE},
-        AdjustCase{{3, 2, 5, 1}, false, {5, 1}, {3, 2}, TRUE},
-        AdjustCase{{3, 2, 5, 1}, false, {8, 4}, {6, 4}, TRUE},
-        AdjustCase{{3, 2, 5, 1}, false, {1, 0}, {1, 0}, FALSE},
+        AdjustCase{{3, 2, 5, 1}, false, {4, 7}, {3, 2}, TRUE}, AdjustCase{{3, 2, 5, 1}, false, {5, 4}, {3, 5}, TRUE},
+        AdjustCase{{3, 2, 5, 1}, false, {3, 2}, {3, 2}, FALSE}, AdjustCase{{3, 2, 5, 1}, false, {5, 1}, {3, 2}, TRUE},
+        AdjustCase{{3, 2, 5, 1}, false, {8, 4}, {6, 4}, TRUE}, AdjustCase{{3, 2, 5, 1}, false, {1, 0}, {1, 0}, FALSE},
         // Deleting within one line.
         AdjustCase{{0, 1, 0, 3}, false, {0, 5}, {0, 3}, TRUE}));
 
@@ -81,9 +75,9 @@ TEST(Range, NormalisesAndContainsBothEnds)
 TEST(Range, IntersectsAndCompares)
 {
     const SECEditRange a(1, 0, 3, 0);
-    EXPECT_TRUE(a.Intersects(SECEditRange(3, 0, 5, 0)));   // shares an end
-    EXPECT_TRUE(a.Intersects(SECEditRange(0, 0, 9, 0)));   // encloses it
-    EXPECT_TRUE(a.Intersects(SECEditRange(2, 0, 2, 5)));   // inside it
+    EXPECT_TRUE(a.Intersects(SECEditRange(3, 0, 5, 0))); // shares an end
+    EXPECT_TRUE(a.Intersects(SECEditRange(0, 0, 9, 0))); // encloses it
+    EXPECT_TRUE(a.Intersects(SECEditRange(2, 0, 2, 5))); // inside it
     EXPECT_FALSE(a.Intersects(SECEditRange(3, 1, 4, 0)));
     EXPECT_TRUE(SECEditRange(0, 0, 5, 0) > SECEditRange(4, 0, 2, 0));
     EXPECT_FALSE(SECEditRange(0, 0, 4, 0) > SECEditRange(9, 0, 4, 0));

@@ -34,8 +34,8 @@ TEST_P(StoreFind, FindsTheExpectedMatch)
 {
     const FindCase &c = GetParam();
     int line = -1, col = -1;
-    const int length = m_store.Find(c.start.m_nLine, c.start.m_nCol, &line, &col, c.pattern, c.forward,
-                                    c.wrap, c.matchCase, c.wholeWord, FALSE, c.end.m_nLine, c.end.m_nCol);
+    const int length = m_store.Find(c.start.m_nLine, c.start.m_nCol, &line, &col, c.pattern, c.forward, c.wrap,
+                                    c.matchCase, c.wholeWord, FALSE, c.end.m_nLine, c.end.m_nCol);
     EXPECT_EQ(c.length, length);
     if (c.length > 0) {
         EXPECT_EQ(c.found, SECEditPosition(line, col));

@@ -54,8 +54,8 @@ TEST(TextStore, InsertAtAMissingPositionFails)
 {
     SECEditTextStore store;
     Load(store, "ab\ncd");
-    for (const SECEditRange &bad : {SECEditRange(2, 0, 2, 0), SECEditRange(0, 4, 0, 4),
-                                    SECEditRange(-1, 0, 0, 0), SECEditRange(1, -1, 1, 0)}) {
+    for (const SECEditRange &bad :
+         {SECEditRange(2, 0, 2, 0), SECEditRange(0, 4, 0, 4), SECEditRange(-1, 0, 0, 0), SECEditRange(1, -1, 1, 0)}) {
         SECEditRange r = bad;
         EXPECT_EQ(-1, store.InsertAt(r, "x", 1));
         EXPECT_FALSE(store.InsertText(r, "x", 1));
@@ -189,8 +189,8 @@ TEST(TextStore, AgreesWithAPlainStringAcrossBlocks)
         const size_t at = model.empty() ? 0 : rng() % (model.size() + 1);
         const SECEditPosition pos = positionOf(at);
         if (model.size() < 400000 || rng() % 3 != 0) {
-            const int length = (step % 25 == 0) ? 150000 + static_cast<int>(rng() % 100000)
-                                                 : 1 + static_cast<int>(rng() % 300);
+            const int length =
+                (step % 25 == 0) ? 150000 + static_cast<int>(rng() % 100000) : 1 + static_cast<int>(rng() % 300);
             const std::string text = randomText(length);
             SECEditRange range(pos, pos);
             ASSERT_TRUE(store.InsertText(range, text.data(), length));
@@ -230,8 +230,8 @@ TEST(TextStore, LinesStayInsideOneBlock)
     for (size_t at = 0; at < text.size(); at += 100001) {
         const int last = store.GetLastLine();
         SECEditRange range(last, store.GetLineLength(last), 0, 0);
-        ASSERT_TRUE(store.InsertText(range, text.data() + at,
-                                     static_cast<int>(std::min<size_t>(100001, text.size() - at))));
+        ASSERT_TRUE(
+            store.InsertText(range, text.data() + at, static_cast<int>(std::min<size_t>(100001, text.size() - at))));
     }
     ASSERT_EQ(text, AllText(store));
     ASSERT_GT(store.GetBlockCount(), 5);
@@ -352,8 +352,8 @@ TEST(TextBlock, SerializesAndRefusesCorruptRecords)
     // A record cut short, and one without its terminating NUL.
     const unsigned char truncated[] = {0x10, 'a', 'b'};
     const unsigned char unterminated[] = {0x02, 'a', 'b'};
-    for (const auto &bytes : {std::basic_string<unsigned char>(truncated, 3),
-                              std::basic_string<unsigned char>(unterminated, 3)}) {
+    for (const auto &bytes :
+         {std::basic_string<unsigned char>(truncated, 3), std::basic_string<unsigned char>(unterminated, 3)}) {
         CMemFile in(const_cast<BYTE *>(bytes.data()), static_cast<UINT>(bytes.size()));
         CArchive ar(&in, CArchive::load);
         bool threw = false;

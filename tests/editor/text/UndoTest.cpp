@@ -13,8 +13,7 @@ namespace {
 // A buffer stand-in over a real store: it breaks lines longer than 2048
 // bytes with an LF the way the editor's buffer does, so records meet ranges
 // that grow while they are redone.
-class StoreTarget : public SECEditCommandTarget
-{
+class StoreTarget : public SECEditCommandTarget {
 public:
     BOOL InsertText(SECEditRange &range, LPCTSTR text, int count) override
     {
@@ -35,10 +34,7 @@ public:
         SECEditRange range(l1, c1, l2, c2);
         return store.DeleteText(range);
     }
-    BOOL GetText(CString &out, int l1, int c1, int l2, int c2) override
-    {
-        return store.GetText(out, l1, c1, l2, c2);
-    }
+    BOOL GetText(CString &out, int l1, int c1, int l2, int c2) override { return store.GetText(out, l1, c1, l2, c2); }
     SECEditTextCommand *GetExecutingCommand() override { return executing; }
     SECEditTextCommand *SetExecutingCommand(SECEditTextCommand *p) override
     {
@@ -61,11 +57,9 @@ public:
 };
 
 // Records how often it was done and undone, and can be told to fail.
-class CountingCommand : public SECEditCommand
-{
+class CountingCommand : public SECEditCommand {
 public:
-    explicit CountingCommand(std::vector<int> *log, int id, bool fail = false)
-        : m_log(log), m_id(id), m_fail(fail) {}
+    explicit CountingCommand(std::vector<int> *log, int id, bool fail = false) : m_log(log), m_id(id), m_fail(fail) {}
     int GetTypeId() override { return 1; }
     void GetDescription(CString &d) override { d = "counting"; }
     BOOL Execute() override
@@ -182,16 +176,15 @@ TEST(CompositeCommand, RefusesARecordItAlreadyHolds)
     ASSERT_TRUE(inner->Add(shared));
     SECEditCompositeCommand outer;
     ASSERT_TRUE(outer.Add(inner));
-    EXPECT_FALSE(outer.Add(shared));   // inside the nested composite
-    EXPECT_FALSE(outer.Add(inner));    // twice
-    EXPECT_FALSE(outer.Add(&outer));   // itself
-    EXPECT_FALSE(inner->Add(&outer));  // its own holder
+    EXPECT_FALSE(outer.Add(shared));  // inside the nested composite
+    EXPECT_FALSE(outer.Add(inner));   // twice
+    EXPECT_FALSE(outer.Add(&outer));  // itself
+    EXPECT_FALSE(inner->Add(&outer)); // its own holder
     EXPECT_FALSE(outer.Add(nullptr));
     EXPECT_EQ(1, outer.GetCount());
 }
 
-class RecordingObserver : public SECEditObserver
-{
+class RecordingObserver : public SECEditObserver {
 public:
     void OnUpdate(void *sender, SECEditHint *hint) override { seen.push_back(hint); }
     std::vector<SECEditHint *> seen;

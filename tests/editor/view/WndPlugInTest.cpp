@@ -46,9 +46,9 @@ protected:
 const UINT ID_TEST_COMMAND = 40100;
 
 BEGIN_MESSAGE_MAP(CTestPlugIn, SECWndPlugIn)
-    ON_MESSAGE(WM_PLUGIN_PING, OnPing)
-    ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
-    ON_COMMAND(ID_TEST_COMMAND, OnTestCommand)
+ON_MESSAGE(WM_PLUGIN_PING, OnPing)
+ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+ON_COMMAND(ID_TEST_COMMAND, OnTestCommand)
 END_MESSAGE_MAP()
 
 // A host that offers every message to its plug-in first, as the editor
@@ -75,7 +75,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CHostWnd, CWnd)
-    ON_MESSAGE(WM_HOST_PING, OnHostPing)
+ON_MESSAGE(WM_HOST_PING, OnHostPing)
 END_MESSAGE_MAP()
 
 class WndPlugInTest : public ::testing::Test {

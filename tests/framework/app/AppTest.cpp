@@ -13,7 +13,7 @@
 
 namespace {
 
-HGLOBAL Block(const void* pData, size_t nSize)
+HGLOBAL Block(const void *pData, size_t nSize)
 {
     HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, nSize);
     std::memcpy(GlobalLock(h), pData, nSize);
@@ -32,7 +32,7 @@ TEST(DevNames, StringsRoundTripAndHostileOffsetsFail)
     GlobalFree(h);
 
     struct Case {
-        const char* name;
+        const char *name;
         std::vector<BYTE> bytes;
     };
     const Case cases[] = {
@@ -41,7 +41,7 @@ TEST(DevNames, StringsRoundTripAndHostileOffsetsFail)
         {"offset into the header", {2, 0, 8, 0, 8, 0, 0, 0, 'a', 0}},
         {"no terminator", {8, 0, 8, 0, 8, 0, 0, 0, 'a', 'b'}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         HGLOBAL hBad = Block(c.bytes.data(), c.bytes.size());
         EXPECT_FALSE(PlexoReadDevNames(hBad, strDriver, strDevice, strOutput)) << c.name;
         GlobalFree(hBad);
@@ -67,7 +67,7 @@ TEST_F(PdfPrinter, DefaultsAndDocumentProperties)
     CString strDriver, strDevice, strOutput;
     ASSERT_TRUE(PlexoReadDevNames(hNames, strDriver, strDevice, strOutput));
     EXPECT_STREQ(strDevice, PLEXO_PDF_PRINTER_NAME);
-    const auto* pMode = static_cast<const DEVMODE*>(GlobalLock(hMode));
+    const auto *pMode = static_cast<const DEVMODE *>(GlobalLock(hMode));
     EXPECT_EQ(pMode->dmPaperSize, DMPAPER_A4);
     EXPECT_EQ(pMode->dmOrientation, DMORIENT_PORTRAIT);
     EXPECT_TRUE(pMode->dmFields & DM_PAPERSIZE);
@@ -95,7 +95,7 @@ TEST_F(PdfPrinter, DefaultsAndDocumentProperties)
 TEST_F(PdfPrinter, InformationContextReportsThePage)
 {
     struct Case {
-        const char* name;
+        const char *name;
         DWORD dwFields;
         short nPaper, nOrientation, nWidth, nLength;
         int nWidthMm, nHeightMm;
@@ -114,7 +114,7 @@ TEST_F(PdfPrinter, InformationContextReportsThePage)
         {"US Std Fanfold", DM_PAPERSIZE | DM_ORIENTATION, 39, DMORIENT_PORTRAIT, 0, 0, 378, 254},
         {"Monarch landscape", DM_PAPERSIZE | DM_ORIENTATION, 37, DMORIENT_LANDSCAPE, 0, 0, 191, 98},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         DEVMODE dm = {};
         dm.dmFields = c.dwFields;
         dm.dmPaperSize = c.nPaper;
@@ -137,9 +137,8 @@ TEST_F(PdfPrinter, InformationContextReportsThePage)
 
 TEST_F(PdfPrinter, PrintsPagesIntoTheOutputFile)
 {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("plexo-print-" + std::to_string(::getpid()) + ".pdf"))
-                                 .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("plexo-print-" + std::to_string(::getpid()) + ".pdf")).string();
     HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
     {
         CPrinterDC dc;
@@ -187,15 +186,12 @@ TEST_F(PdfPrinter, ApplicationPrinterIsReplacedBySelect)
 
 class RecordingView : public CView {
 public:
-    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override
-    {
-        calls.push_back({pSender, lHint, pHint});
-    }
-    void OnDraw(CDC*) override {}
+    void OnUpdate(CView *pSender, LPARAM lHint, CObject *pHint) override { calls.push_back({pSender, lHint, pHint}); }
+    void OnDraw(CDC *) override {}
     struct Call {
-        CView* pSender;
+        CView *pSender;
         LPARAM lHint;
-        CObject* pHint;
+        CObject *pHint;
     };
     std::vector<Call> calls;
 };
@@ -223,7 +219,7 @@ TEST(Document, UpdateAllViewsSkipsTheSender)
 
 TEST(Document, ViewsAndDocumentForgetEachOther)
 {
-    auto* pDoc = new CDocument;
+    auto *pDoc = new CDocument;
     pDoc->m_bAutoDelete = FALSE; // it outlives its views here
     {
         RecordingView view;
@@ -242,15 +238,15 @@ TEST(Document, ViewsAndDocumentForgetEachOther)
 
 class CountedDocument : public CDocument {
 public:
-    explicit CountedDocument(int& nDeleted) : m_nDeleted(nDeleted) {}
+    explicit CountedDocument(int &nDeleted) : m_nDeleted(nDeleted) {}
     ~CountedDocument() override { ++m_nDeleted; }
-    int& m_nDeleted;
+    int &m_nDeleted;
 };
 
 TEST(Document, AutoDeletingDocumentGoesWithItsLastView)
 {
     int nDeleted = 0;
-    auto* pDoc = new CountedDocument(nDeleted);
+    auto *pDoc = new CountedDocument(nDeleted);
     RecordingView a, b;
     pDoc->AddView(&a);
     pDoc->AddView(&b);

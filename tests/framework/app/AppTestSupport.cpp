@@ -13,14 +13,14 @@
 #include <unistd.h>
 
 namespace {
-BoxAnswers* g_pBoxes = nullptr;
-PathAnswers* g_pPaths = nullptr;
+BoxAnswers *g_pBoxes = nullptr;
+PathAnswers *g_pPaths = nullptr;
 } // namespace
 
 BoxAnswers::BoxAnswers()
 {
     g_pBoxes = this;
-    m_pPrevious = reinterpret_cast<void*>(AfxSetMessageBoxHandler(&Handler));
+    m_pPrevious = reinterpret_cast<void *>(AfxSetMessageBoxHandler(&Handler));
 }
 
 BoxAnswers::~BoxAnswers()
@@ -31,7 +31,7 @@ BoxAnswers::~BoxAnswers()
 
 int BoxAnswers::Handler(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 {
-    BoxAnswers& self = *g_pBoxes;
+    BoxAnswers &self = *g_pBoxes;
     self.m_shown.push_back({lpszText, nType, nIDHelp, static_cast<LPCTSTR>(PlexoGetMessageBoxCaption())});
     if (self.m_answers.empty())
         return PlexoMessageBoxDefault(nType);
@@ -43,7 +43,7 @@ int BoxAnswers::Handler(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
 PathAnswers::PathAnswers()
 {
     g_pPaths = this;
-    m_pPrevious = reinterpret_cast<void*>(PlexoSetFilePromptHandler(&Handler));
+    m_pPrevious = reinterpret_cast<void *>(PlexoSetFilePromptHandler(&Handler));
 }
 
 PathAnswers::~PathAnswers()
@@ -52,9 +52,9 @@ PathAnswers::~PathAnswers()
     g_pPaths = nullptr;
 }
 
-BOOL PathAnswers::Handler(CString& strPath, BOOL, LPCTSTR, LPCTSTR, LPCTSTR)
+BOOL PathAnswers::Handler(CString &strPath, BOOL, LPCTSTR, LPCTSTR, LPCTSTR)
 {
-    PathAnswers& self = *g_pPaths;
+    PathAnswers &self = *g_pPaths;
     ++self.m_nAsked;
     if (self.m_paths.empty())
         return FALSE;
@@ -68,7 +68,7 @@ void AppTestBase::SetUp()
     std::string pattern = (std::filesystem::temp_directory_path() / "plexo-app-XXXXXX").string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     m_folder = pattern;
-    const char* pszOld = std::getenv("XDG_CONFIG_HOME");
+    const char *pszOld = std::getenv("XDG_CONFIG_HOME");
     m_oldConfigHome = pszOld ? pszOld : "";
     ::setenv("XDG_CONFIG_HOME", (m_folder / "config").c_str(), 1);
     RegisterScribbleResources();
@@ -95,27 +95,27 @@ void AppTestBase::TearDown()
     std::filesystem::remove_all(m_folder);
 }
 
-void AppTestBase::WriteScribble(const std::string& path, const std::vector<std::vector<CPoint>>& strokes)
+void AppTestBase::WriteScribble(const std::string &path, const std::vector<std::vector<CPoint>> &strokes)
 {
     CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     CArchive ar(&file, CArchive::store);
     ar << static_cast<DWORD>(strokes.size());
-    for (const auto& stroke : strokes) {
+    for (const auto &stroke : strokes) {
         ar << static_cast<DWORD>(stroke.size());
-        for (const CPoint& point : stroke)
+        for (const CPoint &point : stroke)
             ar << static_cast<LONG>(point.x) << static_cast<LONG>(point.y);
     }
     ar.Close();
     file.Close();
 }
 
-std::string AppTestBase::ReadBytes(const std::string& path)
+std::string AppTestBase::ReadBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void AppTestBase::WriteBytes(const std::string& path, const std::string& bytes)
+void AppTestBase::WriteBytes(const std::string &path, const std::string &bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }

@@ -25,9 +25,9 @@ protected:
         m_pApp->OnFileNew();
         ASSERT_NE(m_pApp->m_pMainWnd, nullptr);
     }
-    CFrameWnd* Frame() const { return static_cast<CFrameWnd*>(m_pApp->m_pMainWnd); }
-    CScribbleDoc* Doc() const { return static_cast<CScribbleDoc*>(Frame()->GetActiveDocument()); }
-    CScribbleView* View() const { return static_cast<CScribbleView*>(Frame()->GetActiveView()); }
+    CFrameWnd *Frame() const { return static_cast<CFrameWnd *>(m_pApp->m_pMainWnd); }
+    CScribbleDoc *Doc() const { return static_cast<CScribbleDoc *>(Frame()->GetActiveDocument()); }
+    CScribbleView *View() const { return static_cast<CScribbleView *>(Frame()->GetActiveView()); }
     CString FrameTitle() const
     {
         CString strText;
@@ -37,7 +37,7 @@ protected:
     std::vector<std::string> RecentFiles() const
     {
         std::vector<std::string> names;
-        CRecentFileList* pList = m_pApp->GetRecentFileList();
+        CRecentFileList *pList = m_pApp->GetRecentFileList();
         for (int i = 0; i < pList->GetCount(); ++i)
             names.push_back(static_cast<LPCTSTR>((*pList)[i]));
         return names;
@@ -59,7 +59,7 @@ TEST_F(SingleDocumentTest, NewDocumentIsUntitledAndNamedFromTheDocumentString)
 
 TEST_F(SingleDocumentTest, NewAndOpenReuseTheOneDocumentAndUpdateTheViewAgain)
 {
-    CScribbleDoc* pDoc = Doc();
+    CScribbleDoc *pDoc = Doc();
     WriteScribble(PathOf("a.scb"), kTwoStrokes);
     ASSERT_EQ(m_pApp->OpenDocumentFile(PathOf("a.scb").c_str()), pDoc);
     EXPECT_EQ(Doc(), pDoc);
@@ -82,7 +82,7 @@ TEST_F(SingleDocumentTest, NewAndOpenReuseTheOneDocumentAndUpdateTheViewAgain)
 TEST_F(SingleDocumentTest, ReopeningAnOpenFileActivatesItWithoutReading)
 {
     WriteScribble(PathOf("a.scb"), kTwoStrokes);
-    CDocument* pDoc = m_pApp->OpenDocumentFile(PathOf("a.scb").c_str());
+    CDocument *pDoc = m_pApp->OpenDocumentFile(PathOf("a.scb").c_str());
     ASSERT_NE(pDoc, nullptr);
     Doc()->AddStroke({{0, 0}, {1, 1}});
     // The same file through a symbolic link and a relative step.
@@ -171,15 +171,15 @@ TEST_F(SingleDocumentTest, FailedOpenLeavesAnUntitledDocumentAndTheListAlone)
     WriteBytes(PathOf("cut.scb"), full.substr(0, full.size() - 6));
     WriteBytes(PathOf("text.scb"), "this is not a drawing at all");
     struct Case {
-        const char* name;
-        const char* reason;
+        const char *name;
+        const char *reason;
     };
     const Case cases[] = {
         {"cut.scb", "past its end"},
         {"missing.scb", "was not found"},
         {"text.scb", ""},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         m_boxes.Clear();
         std::vector<std::string> recentBefore = RecentFiles();
@@ -214,9 +214,9 @@ TEST_F(SingleDocumentTest, FailedSaveLeavesTheFileAndTheDocumentAsTheyWere)
     EXPECT_NE(m_boxes.Shown()[0].text.find("Disk full"), std::string::npos);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_TRUE(Doc()->IsModified());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder / "locked"),
-                            std::filesystem::directory_iterator()),
-              1); // no temporary file left beside it
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(m_folder / "locked"), std::filesystem::directory_iterator()),
+        1); // no temporary file left beside it
     EXPECT_STREQ(Doc()->GetPathName(), strPath);
 
     // Save As into a path that cannot exist (a file used as a folder).
@@ -257,22 +257,22 @@ TEST_F(SingleDocumentTest, SaveIntoAReadOnlyFolderFailsAndChangesNothing)
 
 TEST_F(SingleDocumentTest, RecentFileListKeepsFourNewestFirstInTheProfile)
 {
-    for (const char* name : {"1.scb", "2.scb", "3.scb", "4.scb", "5.scb"}) {
+    for (const char *name : {"1.scb", "2.scb", "3.scb", "4.scb", "5.scb"}) {
         WriteScribble(PathOf(name), kTwoStrokes);
         ASSERT_NE(m_pApp->OpenDocumentFile(PathOf(name).c_str()), nullptr);
     }
     ASSERT_NE(m_pApp->OpenDocumentFile(PathOf("3.scb").c_str()), nullptr);
-    auto canonical = [&](const char* name) { return std::string(PlexoCanonicalPath(PathOf(name).c_str())); };
-    EXPECT_EQ(RecentFiles(),
-              (std::vector<std::string>{canonical("3.scb"), canonical("5.scb"), canonical("4.scb"), canonical("2.scb")}));
-    CAppProfile& profile = PlexoGetAppProfile();
+    auto canonical = [&](const char *name) { return std::string(PlexoCanonicalPath(PathOf(name).c_str())); };
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{canonical("3.scb"), canonical("5.scb"), canonical("4.scb"),
+                                                       canonical("2.scb")}));
+    CAppProfile &profile = PlexoGetAppProfile();
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List", "File1")), canonical("3.scb"));
     EXPECT_EQ(std::string(profile.GetProfileString("Recent File List", "File4")), canonical("2.scb"));
     EXPECT_TRUE(profile.GetProfileString("Recent File List", "File5").IsEmpty());
 
     // A file that went away: the message, the entry leaves, nothing else.
     std::filesystem::remove(PathOf("5.scb"));
-    CDocument* pDoc = Doc();
+    CDocument *pDoc = Doc();
     CString strTitle = pDoc->GetTitle();
     Frame()->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE2);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
@@ -288,7 +288,7 @@ TEST_F(SingleDocumentTest, RecentFileListKeepsFourNewestFirstInTheProfile)
 
 TEST_F(SingleDocumentTest, ProfileEntriesThatAreEmptyOrTooLongAreIgnored)
 {
-    CAppProfile& profile = PlexoGetAppProfile();
+    CAppProfile &profile = PlexoGetAppProfile();
     profile.WriteProfileString("Recent File List", "File1", "");
     profile.WriteProfileString("Recent File List", "File2", std::string(5000, 'x').c_str());
     profile.WriteProfileString("Recent File List", "File3", "/tmp/kept.scb");
@@ -300,13 +300,13 @@ TEST_F(SingleDocumentTest, RecentFileMenuItemsFollowTheList)
 {
     WriteScribble(PathOf("a&b.scb"), kTwoStrokes);
     ASSERT_NE(m_pApp->OpenDocumentFile(PathOf("a&b.scb").c_str()), nullptr);
-    CMenu* pFile = Frame()->GetMenu()->GetSubMenu(0);
+    CMenu *pFile = Frame()->GetMenu()->GetSubMenu(0);
     Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile->GetSafeHmenu()), 0);
     CString strItem;
     pFile->GetMenuString(ID_FILE_MRU_FILE1, strItem, MF_BYCOMMAND);
     EXPECT_STREQ(strItem, "&1 a&&b.scb");
     // Items nobody handles are disabled; handled ones enabled.
-    CMenu* pEdit = Frame()->GetMenu()->GetSubMenu(1);
+    CMenu *pEdit = Frame()->GetMenu()->GetSubMenu(1);
     Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pEdit->GetSafeHmenu()), 1);
     EXPECT_EQ(pEdit->GetMenuState(32772, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
     EXPECT_EQ(pEdit->GetMenuState(ID_SCRIBBLE_CLEAR, MF_BYCOMMAND) & MF_GRAYED, 0u);
@@ -355,7 +355,7 @@ TEST_F(SingleDocumentTest, ClosingTheMainFrameAsksThenEndsTheProgram)
 // A main frame that asks for the whole screen, as Orchard's does.
 class FullScreenFrame : public CFrameWnd {
 public:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    BOOL PreCreateWindow(CREATESTRUCT &cs) override
     {
         cs.x = 0;
         cs.y = 0;
@@ -367,7 +367,7 @@ public:
 
 TEST_F(SingleDocumentTest, FramePlacedOnTheWholeScreenGetsItsSize)
 {
-    auto* pFrame = new FullScreenFrame;
+    auto *pFrame = new FullScreenFrame;
     ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME));
     CRect rect;
     pFrame->GetWindowRect(&rect);
@@ -379,9 +379,9 @@ TEST_F(SingleDocumentTest, FramePlacedOnTheWholeScreenGetsItsSize)
 TEST(CommandLine, ParsesFilesAndSwitches)
 {
     struct Case {
-        std::vector<const char*> args;
+        std::vector<const char *> args;
         int nCommand;
-        const char* file;
+        const char *file;
     };
     const Case cases[] = {
         {{"prog"}, CCommandLineInfo::FileNew, ""},
@@ -391,10 +391,10 @@ TEST(CommandLine, ParsesFilesAndSwitches)
         {{"prog", "-Unregister"}, CCommandLineInfo::AppUnregister, ""},
         {{"prog", "-"}, CCommandLineInfo::FileOpen, "-"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         CWinApp app("Scribble");
         app.__argc = static_cast<int>(c.args.size());
-        app.__argv = const_cast<char**>(c.args.data());
+        app.__argv = const_cast<char **>(c.args.data());
         CCommandLineInfo info;
         app.ParseCommandLine(info);
         EXPECT_EQ(info.m_nShellCommand, c.nCommand) << c.args.size();
@@ -418,7 +418,7 @@ TEST(ProgramEntry, FailedStartRunsExitInstanceAndEnds)
 {
     EndingApp app;
     char name[] = "/opt/plexo/bin/scribble";
-    char* argv[] = {name, nullptr};
+    char *argv[] = {name, nullptr};
     EXPECT_EQ(AfxWinMain(1, argv), 3);
     EXPECT_EQ(app.m_nExits, 1);
     EXPECT_STREQ(app.m_pszExeName, "scribble");

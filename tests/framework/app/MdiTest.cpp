@@ -22,15 +22,12 @@ protected:
         m_pFrame->ShowWindow(SW_SHOW);
         m_pFrame->MoveWindow(0, 0, 800, 600);
     }
-    CMDIChildWnd* NewChild()
+    CMDIChildWnd *NewChild()
     {
         m_pApp->OnFileNew();
         return m_pFrame->MDIGetActive();
     }
-    static CScribbleView* ViewOf(CMDIChildWnd* pChild)
-    {
-        return static_cast<CScribbleView*>(pChild->GetActiveView());
-    }
+    static CScribbleView *ViewOf(CMDIChildWnd *pChild) { return static_cast<CScribbleView *>(pChild->GetActiveView()); }
     CString FrameTitle() const
     {
         CString strText;
@@ -52,7 +49,7 @@ protected:
         }
         return items;
     }
-    CRect RectInClient(CWnd* pChild) const
+    CRect RectInClient(CWnd *pChild) const
     {
         CRect rect;
         pChild->GetWindowRect(&rect);
@@ -60,16 +57,16 @@ protected:
         return rect;
     }
 
-    CMultiDocTemplate* m_pTemplate = nullptr;
-    CMDIFrameWnd* m_pFrame = nullptr;
+    CMultiDocTemplate *m_pTemplate = nullptr;
+    CMDIFrameWnd *m_pFrame = nullptr;
 };
 
 TEST_F(MdiTest, NewDocumentsAreNumberedAndTheChildMenuReplacesTheFrames)
 {
     HMENU hFrameMenu = ::GetMenu(m_pFrame->GetSafeHwnd());
     EXPECT_STREQ(FrameTitle(), "Scribble");
-    CMDIChildWnd* pFirst = NewChild();
-    CMDIChildWnd* pSecond = NewChild();
+    CMDIChildWnd *pFirst = NewChild();
+    CMDIChildWnd *pSecond = NewChild();
     ASSERT_NE(pFirst, nullptr);
     ASSERT_NE(pSecond, pFirst);
     EXPECT_STREQ(pFirst->GetActiveDocument()->GetTitle(), "Scribble1");
@@ -95,10 +92,10 @@ TEST_F(MdiTest, NewDocumentsAreNumberedAndTheChildMenuReplacesTheFrames)
 
 TEST_F(MdiTest, ActivationTellsBothViews)
 {
-    CMDIChildWnd* pFirst = NewChild();
-    CMDIChildWnd* pSecond = NewChild();
-    CScribbleView* pView1 = ViewOf(pFirst);
-    CScribbleView* pView2 = ViewOf(pSecond);
+    CMDIChildWnd *pFirst = NewChild();
+    CMDIChildWnd *pSecond = NewChild();
+    CScribbleView *pView1 = ViewOf(pFirst);
+    CScribbleView *pView2 = ViewOf(pSecond);
     pView1->m_activations.clear();
     pView2->m_activations.clear();
     m_pFrame->MDIActivate(pFirst);
@@ -113,14 +110,14 @@ TEST_F(MdiTest, ActivationTellsBothViews)
     EXPECT_EQ(m_pFrame->MDIGetActive(), pFirst);
     // Commands reach the active child's document.
     m_pFrame->SendMessage(WM_COMMAND, ID_SCRIBBLE_CLEAR);
-    EXPECT_EQ(static_cast<CScribbleDoc*>(pFirst->GetActiveDocument())->m_nCleared, 1);
-    EXPECT_EQ(static_cast<CScribbleDoc*>(pSecond->GetActiveDocument())->m_nCleared, 0);
+    EXPECT_EQ(static_cast<CScribbleDoc *>(pFirst->GetActiveDocument())->m_nCleared, 1);
+    EXPECT_EQ(static_cast<CScribbleDoc *>(pSecond->GetActiveDocument())->m_nCleared, 0);
 }
 
 TEST_F(MdiTest, CloseCommandAsksAndClosesEveryWindowOfTheDocument)
 {
-    CMDIChildWnd* pFirst = NewChild();
-    static_cast<CScribbleDoc*>(pFirst->GetActiveDocument())->AddStroke({{1, 1}});
+    CMDIChildWnd *pFirst = NewChild();
+    static_cast<CScribbleDoc *>(pFirst->GetActiveDocument())->AddStroke({{1, 1}});
     m_pFrame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
     ASSERT_EQ(m_pApp->GetOpenDocumentCount(), 1);
     m_boxes.Queue(IDCANCEL);
@@ -135,7 +132,7 @@ TEST_F(MdiTest, CloseCommandAsksAndClosesEveryWindowOfTheDocument)
 
 TEST_F(MdiTest, AClickInAViewActivatesItsWindow)
 {
-    CMDIChildWnd* pFirst = NewChild();
+    CMDIChildWnd *pFirst = NewChild();
     NewChild();
     ViewOf(pFirst)->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->GetSafeHwnd()),
                                 MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
@@ -145,8 +142,8 @@ TEST_F(MdiTest, AClickInAViewActivatesItsWindow)
 
 TEST_F(MdiTest, ChildrenInZOrderWithTheirClassIcons)
 {
-    CMDIChildWnd* p1 = NewChild();
-    CMDIChildWnd* p2 = NewChild();
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
     m_pFrame->MDIActivate(p1);
     std::vector<HWND> order;
     for (HWND h = ::GetWindow(m_pFrame->m_hWndMDIClient, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
@@ -166,9 +163,9 @@ TEST_F(MdiTest, ChildrenInZOrderWithTheirClassIcons)
 
 TEST_F(MdiTest, NextAndPreviousCycleThroughTheChildren)
 {
-    CMDIChildWnd* p1 = NewChild();
-    CMDIChildWnd* p2 = NewChild();
-    CMDIChildWnd* p3 = NewChild();
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
+    CMDIChildWnd *p3 = NewChild();
     m_pFrame->MDINext();
     EXPECT_EQ(m_pFrame->MDIGetActive(), p2);
     m_pFrame->MDINext();
@@ -183,7 +180,7 @@ TEST_F(MdiTest, NextAndPreviousCycleThroughTheChildren)
 
 TEST_F(MdiTest, TilesShareTheClientAreaAndCascadeStaysInside)
 {
-    std::vector<CMDIChildWnd*> children;
+    std::vector<CMDIChildWnd *> children;
     for (int n = 1; n <= 5; ++n) {
         children.push_back(NewChild());
         for (UINT nCommand : {ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT}) {
@@ -208,7 +205,7 @@ TEST_F(MdiTest, TilesShareTheClientAreaAndCascadeStaysInside)
     CRect rectClient;
     ::GetClientRect(m_pFrame->m_hWndMDIClient, &rectClient);
     std::vector<CPoint> corners;
-    for (CMDIChildWnd* pChild : children) {
+    for (CMDIChildWnd *pChild : children) {
         CRect rect = RectInClient(pChild);
         EXPECT_EQ(rect & rectClient, rect);
         corners.push_back(rect.TopLeft());
@@ -234,8 +231,8 @@ TEST_F(MdiTest, WindowMenuListsChildrenAndMoreWindowsAfterNine)
 
 TEST_F(MdiTest, MaximisedChildFillsTheClientAndPassesItOn)
 {
-    CMDIChildWnd* p1 = NewChild();
-    CMDIChildWnd* p2 = NewChild();
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
     m_pFrame->MDIMaximize(p2);
     BOOL bMaximized = FALSE;
     EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p2);
@@ -292,9 +289,9 @@ TEST_F(MdiTest, ListStaysWholeWhenTheProgramAddsItemsAfterIt)
 
 TEST_F(MdiTest, MaximisedChildHasItsCaptionButtonsInTheMenuBar)
 {
-    CMDIChildWnd* p1 = NewChild();
-    CMDIChildWnd* p2 = NewChild();
-    CMenuBar* pBar = m_pFrame->GetMenuBar();
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
+    CMenuBar *pBar = m_pFrame->GetMenuBar();
     ASSERT_NE(pBar, nullptr);
     EXPECT_TRUE(pBar->GetCaptionButtonRect(2).IsRectEmpty());
     m_pFrame->MDIMaximize(p2);
@@ -324,9 +321,9 @@ TEST_F(MdiTest, MaximisedChildHasItsCaptionButtonsInTheMenuBar)
 TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)
 {
     WriteScribble(PathOf("a.scb"), {{{1, 1}, {2, 2}}});
-    CDocument* pDoc = m_pApp->OpenDocumentFile(PathOf("a.scb").c_str());
+    CDocument *pDoc = m_pApp->OpenDocumentFile(PathOf("a.scb").c_str());
     ASSERT_NE(pDoc, nullptr);
-    CMDIChildWnd* pChild = m_pFrame->MDIGetActive();
+    CMDIChildWnd *pChild = m_pFrame->MDIGetActive();
     NewChild();
     EXPECT_EQ(m_pApp->OpenDocumentFile(PathOf("a.scb").c_str()), pDoc);
     EXPECT_EQ(m_pFrame->MDIGetActive(), pChild);
@@ -345,11 +342,11 @@ TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)
 
 TEST_F(MdiTest, SecondWindowOfADocumentIsNumberedAndClosingOneDoesNotAsk)
 {
-    CMDIChildWnd* pFirst = NewChild();
-    CDocument* pDoc = pFirst->GetActiveDocument();
-    static_cast<CScribbleDoc*>(pDoc)->AddStroke({{1, 1}});
+    CMDIChildWnd *pFirst = NewChild();
+    CDocument *pDoc = pFirst->GetActiveDocument();
+    static_cast<CScribbleDoc *>(pDoc)->AddStroke({{1, 1}});
     m_pFrame->SendMessage(WM_COMMAND, ID_WINDOW_NEW);
-    CMDIChildWnd* pSecond = m_pFrame->MDIGetActive();
+    CMDIChildWnd *pSecond = m_pFrame->MDIGetActive();
     ASSERT_NE(pSecond, pFirst);
     EXPECT_EQ(pSecond->GetActiveDocument(), pDoc);
     CString strText;

@@ -22,7 +22,10 @@ public:
             m_messages.push_back(message);
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
-    int Count(UINT message) const { return static_cast<int>(std::count(m_messages.begin(), m_messages.end(), message)); }
+    int Count(UINT message) const
+    {
+        return static_cast<int>(std::count(m_messages.begin(), m_messages.end(), message));
+    }
     std::vector<UINT> m_messages;
 };
 IMPLEMENT_DYNCREATE(LoggingFrame, CFrameWnd)
@@ -38,10 +41,10 @@ void PumpEvents()
 // Once the pop-up is open: notes the message-bar text after the first
 // Down, then presses Down downPresses times in all and Return (or Escape
 // with a negative count).
-void DriveOpenPopup(int downPresses, CFrameWnd* pFrame, CString* pFlyBy)
+void DriveOpenPopup(int downPresses, CFrameWnd *pFrame, CString *pFlyBy)
 {
     QTimer::singleShot(0, [downPresses, pFrame, pFlyBy]() {
-        QWidget* popup = QApplication::activePopupWidget();
+        QWidget *popup = QApplication::activePopupWidget();
         if (!popup)
             return;
         if (downPresses < 0) {
@@ -65,7 +68,7 @@ protected:
         m_pApp->AddDocTemplate(new CSingleDocTemplate(IDR_SCRIBBLE, RUNTIME_CLASS(CScribbleDoc),
                                                       RUNTIME_CLASS(LoggingFrame), RUNTIME_CLASS(CScribbleView)));
         m_pApp->OnFileNew();
-        m_pFrame = static_cast<LoggingFrame*>(m_pApp->m_pMainWnd);
+        m_pFrame = static_cast<LoggingFrame *>(m_pApp->m_pMainWnd);
         ASSERT_NE(m_pFrame, nullptr);
         m_pFrame->MoveWindow(0, 0, 600, 400);
         m_pBar = m_pFrame->GetMenuBar();
@@ -81,10 +84,10 @@ protected:
         msg.wParam = wParam;
         return m_pFrame->PreTranslateMessage(&msg);
     }
-    CScribbleDoc* Doc() const { return static_cast<CScribbleDoc*>(m_pFrame->GetActiveDocument()); }
+    CScribbleDoc *Doc() const { return static_cast<CScribbleDoc *>(m_pFrame->GetActiveDocument()); }
 
-    LoggingFrame* m_pFrame = nullptr;
-    CMenuBar* m_pBar = nullptr;
+    LoggingFrame *m_pFrame = nullptr;
+    CMenuBar *m_pBar = nullptr;
 };
 
 TEST_F(MenuBarTest, BarSitsAboveTheViewWithOneItemAfterAnother)
@@ -105,7 +108,7 @@ TEST_F(MenuBarTest, BarSitsAboveTheViewWithOneItemAfterAnother)
 
 TEST_F(MenuBarTest, F10AndArrowsAndEscape)
 {
-    CWnd* pView = m_pFrame->GetActiveView();
+    CWnd *pView = m_pFrame->GetActiveView();
     EXPECT_TRUE(Key(WM_SYSKEYDOWN, VK_F10));
     EXPECT_TRUE(m_pBar->IsInMenuMode());
     EXPECT_EQ(m_pBar->GetSelectedItem(), 0);
@@ -117,7 +120,7 @@ TEST_F(MenuBarTest, F10AndArrowsAndEscape)
         int selected;
     };
     const Step steps[] = {{VK_RIGHT, 1}, {VK_RIGHT, 2}, {VK_RIGHT, 0}, {VK_LEFT, 2}, {VK_LEFT, 1}};
-    for (const Step& step : steps) {
+    for (const Step &step : steps) {
         m_pBar->SendMessage(WM_KEYDOWN, step.key);
         EXPECT_EQ(m_pBar->GetSelectedItem(), step.selected);
     }

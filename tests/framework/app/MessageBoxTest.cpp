@@ -36,7 +36,7 @@ TEST_F(MessageBoxTest, EveryButtonSetAnswersItsDefaultButton)
         {MB_RETRYCANCEL, IDRETRY},
         {MB_RETRYCANCEL | MB_DEFBUTTON2, IDCANCEL},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.nType);
         EXPECT_EQ(AfxMessageBox("Question", c.nType), c.nExpected);
         EXPECT_EQ(m_boxes.Shown().back().nType, c.nType);

@@ -61,7 +61,7 @@ TEST_F(ProgramTest, SampleStartsWithANewDocumentAndEndsByExit)
 {
     ExitingScribble app;
     std::string program = (m_folder / "scribble").string();
-    char* argv[] = {program.data(), nullptr};
+    char *argv[] = {program.data(), nullptr};
     EXPECT_EQ(AfxWinMain(1, argv), 0);
     EXPECT_EQ(app.m_nExits, 1);
     EXPECT_GT(app.m_nIdle, 0);
@@ -78,7 +78,7 @@ TEST_F(ProgramTest, AMissingFileOnTheCommandLineEndsTheProgramWithAMessage)
     ExitingScribble app;
     std::string program = (m_folder / "scribble").string();
     std::string missing = (m_folder / "gone.scb").string();
-    char* argv[] = {program.data(), missing.data(), nullptr};
+    char *argv[] = {program.data(), missing.data(), nullptr};
     AfxWinMain(2, argv);
     EXPECT_EQ(app.m_nExits, 1);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);

@@ -13,13 +13,13 @@ IMPLEMENT_DYNCREATE(CScribbleView, CScrollView)
 IMPLEMENT_DYNCREATE(CSplitChildFrame, CMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CScribbleDoc, CDocument)
-    ON_COMMAND(ID_SCRIBBLE_CLEAR, OnClear)
+ON_COMMAND(ID_SCRIBBLE_CLEAR, OnClear)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CScribbleView, CScrollView)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 bool CScribbleDoc::s_bFailNextSave = false;
@@ -43,17 +43,17 @@ void CScribbleDoc::OnClear()
     SetModifiedFlag();
 }
 
-void CScribbleDoc::Serialize(CArchive& ar)
+void CScribbleDoc::Serialize(CArchive &ar)
 {
     if (ar.IsStoring()) {
         ar << static_cast<DWORD>(m_strokes.size());
-        for (const auto& stroke : m_strokes) {
+        for (const auto &stroke : m_strokes) {
             if (s_bFailNextSave) {
                 s_bFailNextSave = false;
                 AfxThrowFileException(CFileException::diskFull, -1, nullptr);
             }
             ar << static_cast<DWORD>(stroke.size());
-            for (const CPoint& point : stroke)
+            for (const CPoint &point : stroke)
                 ar << static_cast<LONG>(point.x) << static_cast<LONG>(point.y);
         }
         return;
@@ -75,13 +75,13 @@ void CScribbleDoc::Serialize(CArchive& ar)
     }
 }
 
-void CScribbleView::OnDraw(CDC* pDC)
+void CScribbleView::OnDraw(CDC *pDC)
 {
-    for (const auto& stroke : GetDocument()->m_strokes) {
+    for (const auto &stroke : GetDocument()->m_strokes) {
         if (stroke.empty())
             continue;
         pDC->MoveTo(stroke.front());
-        for (const CPoint& point : stroke)
+        for (const CPoint &point : stroke)
             pDC->LineTo(point);
     }
 }
@@ -93,7 +93,7 @@ void CScribbleView::OnInitialUpdate()
     CScrollView::OnInitialUpdate();
 }
 
-void CScribbleView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+void CScribbleView::OnActivateView(BOOL bActivate, CView *pActivateView, CView *pDeactiveView)
 {
     m_activations.push_back({bActivate, pActivateView, pDeactiveView});
     CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
@@ -128,7 +128,7 @@ BOOL CScribbleApp::InitInstance()
     LoadStdProfileSettings(4);
     AddDocTemplate(new CMultiDocTemplate(IDR_SCRIBBLE, RUNTIME_CLASS(CScribbleDoc), RUNTIME_CLASS(CSplitChildFrame),
                                          RUNTIME_CLASS(CScribbleView)));
-    auto* pMainFrame = new CMDIFrameWnd;
+    auto *pMainFrame = new CMDIFrameWnd;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME))
         return FALSE;
     m_pMainWnd = pMainFrame;
@@ -141,7 +141,7 @@ BOOL CScribbleApp::InitInstance()
     return TRUE;
 }
 
-BOOL CSplitChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+BOOL CSplitChildFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext *pContext)
 {
     return m_wndSplitter.Create(this, 2, 2, CSize(10, 10), pContext);
 }

@@ -27,7 +27,7 @@ public:
 
     void AddStroke(std::vector<CPoint> points);
     void DeleteContents() override;
-    void Serialize(CArchive& ar) override;
+    void Serialize(CArchive &ar) override;
 
     int m_nCleared = 0;
 
@@ -39,17 +39,17 @@ protected:
 class CScribbleView : public CScrollView {
     DECLARE_DYNCREATE(CScribbleView)
 public:
-    CScribbleDoc* GetDocument() const { return static_cast<CScribbleDoc*>(CView::GetDocument()); }
-    void OnDraw(CDC* pDC) override;
+    CScribbleDoc *GetDocument() const { return static_cast<CScribbleDoc *>(CView::GetDocument()); }
+    void OnDraw(CDC *pDC) override;
     void OnInitialUpdate() override;
-    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+    void OnActivateView(BOOL bActivate, CView *pActivateView, CView *pDeactiveView) override;
 
     int m_nInitialUpdates = 0;
     std::vector<CPoint> m_stroke; // the stroke being drawn
     struct Activation {
         BOOL bActivate;
-        CView* pActivate;
-        CView* pDeactive;
+        CView *pActivate;
+        CView *pDeactive;
     };
     std::vector<Activation> m_activations;
 
@@ -73,7 +73,7 @@ public:
 class CSplitChildFrame : public CMDIChildWnd {
     DECLARE_DYNCREATE(CSplitChildFrame)
 public:
-    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext *pContext) override;
     CSplitterWnd m_wndSplitter;
 };
 

@@ -6,7 +6,7 @@
 
 CScribbleApp theApp;
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     QApplication qtApp(argc, argv);
     RegisterScribbleResources();

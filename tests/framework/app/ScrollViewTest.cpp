@@ -8,7 +8,7 @@ namespace {
 
 class PageView : public CScrollView {
 public:
-    void OnDraw(CDC*) override {}
+    void OnDraw(CDC *) override {}
 };
 
 class ScrollViewTest : public ::testing::Test {
@@ -23,7 +23,7 @@ protected:
     BOOL HasBar(DWORD dwBar) const { return (m_pView->GetStyle() & dwBar) != 0; }
 
     CWnd m_parent;
-    PageView* m_pView = nullptr; // deletes itself with its window
+    PageView *m_pView = nullptr; // deletes itself with its window
 };
 
 TEST_F(ScrollViewTest, BarsOnlyWhileThePageOutgrowsTheClient)
@@ -87,7 +87,8 @@ TEST_F(ScrollViewTest, RepeatedSizesKeepThePosition)
     m_pView->UpdateWindow();
     m_pView->ValidateRect(nullptr);
     CRect rectUpdate;
-    ASSERT_FALSE(m_pView->GetUpdateRect(&rectUpdate)) << rectUpdate.left << "," << rectUpdate.top << "," << rectUpdate.right << "," << rectUpdate.bottom;
+    ASSERT_FALSE(m_pView->GetUpdateRect(&rectUpdate))
+        << rectUpdate.left << "," << rectUpdate.top << "," << rectUpdate.right << "," << rectUpdate.bottom;
     for (int i = 0; i < 3; ++i)
         m_pView->SetScrollSizes(MM_TEXT, CSize(1000, 800));
     EXPECT_EQ(m_pView->GetScrollPosition(), CPoint(120, 60));
@@ -110,7 +111,7 @@ TEST_F(ScrollViewTest, ScreenDCTakesTheScrollOriginPrintingDoesNot)
     CDC printer;
     printer.CreateCompatibleDC(nullptr);
     int printInfoStandIn = 0;
-    m_pView->OnPrepareDC(&printer, reinterpret_cast<CPrintInfo*>(&printInfoStandIn));
+    m_pView->OnPrepareDC(&printer, reinterpret_cast<CPrintInfo *>(&printInfoStandIn));
     EXPECT_EQ(printer.GetViewportOrg(), CPoint(0, 0));
 }
 

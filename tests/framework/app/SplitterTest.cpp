@@ -11,25 +11,25 @@ protected:
         AppTestBase::SetUp();
         m_pApp->AddDocTemplate(new CMultiDocTemplate(IDR_SCRIBBLE, RUNTIME_CLASS(CScribbleDoc),
                                                      RUNTIME_CLASS(CSplitChildFrame), RUNTIME_CLASS(CScribbleView)));
-        auto* pFrame = new CMDIFrameWnd;
+        auto *pFrame = new CMDIFrameWnd;
         ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME));
         m_pApp->m_pMainWnd = pFrame;
         pFrame->ShowWindow(SW_SHOW);
         pFrame->MoveWindow(0, 0, 900, 700);
         m_pApp->OnFileNew();
-        m_pChild = static_cast<CSplitChildFrame*>(pFrame->MDIGetActive());
+        m_pChild = static_cast<CSplitChildFrame *>(pFrame->MDIGetActive());
         ASSERT_NE(m_pChild, nullptr);
         m_pChild->MDIMaximize();
     }
-    CSplitterWnd& Splitter() { return m_pChild->m_wndSplitter; }
-    CScribbleView* Pane(int row, int col) { return static_cast<CScribbleView*>(Splitter().GetPane(row, col)); }
+    CSplitterWnd &Splitter() { return m_pChild->m_wndSplitter; }
+    CScribbleView *Pane(int row, int col) { return static_cast<CScribbleView *>(Splitter().GetPane(row, col)); }
     void Drag(CPoint from, CPoint to)
     {
         Splitter().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
         Splitter().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
         Splitter().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
     }
-    int ViewCount(CDocument* pDoc)
+    int ViewCount(CDocument *pDoc)
     {
         int n = 0;
         for (POSITION pos = pDoc->GetFirstViewPosition(); pos != nullptr; pDoc->GetNextView(pos))
@@ -37,14 +37,14 @@ protected:
         return n;
     }
 
-    CSplitChildFrame* m_pChild = nullptr;
+    CSplitChildFrame *m_pChild = nullptr;
 };
 
 TEST_F(SplitterTest, DraggingTheBoxesSplitsIntoPanesOfTheSameDocument)
 {
     EXPECT_EQ(Splitter().GetRowCount(), 1);
     EXPECT_EQ(Splitter().GetColumnCount(), 1);
-    CDocument* pDoc = Pane(0, 0)->GetDocument();
+    CDocument *pDoc = Pane(0, 0)->GetDocument();
     CRect rowBox = Splitter().GetSplitBoxRect(TRUE);
     ASSERT_FALSE(rowBox.IsRectEmpty());
     Drag(rowBox.CenterPoint(), CPoint(rowBox.left, 150));
@@ -65,7 +65,7 @@ TEST_F(SplitterTest, DraggingTheBoxesSplitsIntoPanesOfTheSameDocument)
         for (int col = 0; col < 2; ++col)
             EXPECT_TRUE(Splitter().IsChildPane(Pane(row, col), nullptr, nullptr));
     // An edit shows in every pane.
-    static_cast<CScribbleDoc*>(pDoc)->AddStroke({{1, 1}, {5, 5}});
+    static_cast<CScribbleDoc *>(pDoc)->AddStroke({{1, 1}, {5, 5}});
     EXPECT_TRUE(Pane(1, 1)->GetUpdateRect(nullptr));
 }
 
@@ -81,7 +81,7 @@ TEST_F(SplitterTest, DraggingABarPastTheMinimumJoins)
     CRect rowBox = Splitter().GetSplitBoxRect(TRUE);
     Drag(rowBox.CenterPoint(), CPoint(rowBox.left, 200));
     ASSERT_EQ(Splitter().GetRowCount(), 2);
-    CScribbleView* pLower = Pane(1, 0);
+    CScribbleView *pLower = Pane(1, 0);
     CRect bar = Splitter().GetSplitterBarRect(TRUE);
     // Moved within limits: the bar just moves.
     Drag(bar.CenterPoint(), CPoint(bar.left + 5, 250));
@@ -112,7 +112,7 @@ TEST_F(SplitterTest, PanesShareTheScrollBarsOfTheirRowAndColumn)
     EXPECT_EQ(Pane(0, 1)->GetScrollPosition().y, 80);  // same row
     EXPECT_EQ(Pane(1, 1)->GetScrollPosition(), CPoint(0, 0));
     // The shared bar itself scrolls its column.
-    CScrollBar* pBar = Pane(0, 1)->GetScrollBarCtrl(SB_HORZ);
+    CScrollBar *pBar = Pane(0, 1)->GetScrollBarCtrl(SB_HORZ);
     Splitter().SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 40), reinterpret_cast<LPARAM>(pBar->GetSafeHwnd()));
     EXPECT_EQ(Pane(0, 1)->GetScrollPosition().x, 40);
     EXPECT_EQ(Pane(1, 1)->GetScrollPosition().x, 40);
@@ -141,12 +141,12 @@ TEST_F(SplitterTest, ActivePaneFollowsClicksAndNextPrevious)
 
 TEST_F(SplitterTest, DrawSplitSaveAndReopen)
 {
-    CScribbleView* pView = Pane(0, 0);
+    CScribbleView *pView = Pane(0, 0);
     pView->ScrollToPosition(CPoint(100, 0));
     pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 15));
     pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 20));
-    auto* pDoc = static_cast<CScribbleDoc*>(pView->GetDocument());
+    auto *pDoc = static_cast<CScribbleDoc *>(pView->GetDocument());
     const std::vector<std::vector<CPoint>> drawn = {{{110, 10}, {120, 15}, {130, 20}}};
     ASSERT_EQ(pDoc->m_strokes, drawn); // in page coordinates
     EXPECT_TRUE(pDoc->IsModified());
@@ -157,7 +157,7 @@ TEST_F(SplitterTest, DrawSplitSaveAndReopen)
     m_pChild->SendMessage(WM_CLOSE); // no prompt: saved
     EXPECT_TRUE(m_boxes.Shown().empty());
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
-    auto* pReopened = static_cast<CScribbleDoc*>(m_pApp->OpenDocumentFile(PathOf("drawn.scb").c_str()));
+    auto *pReopened = static_cast<CScribbleDoc *>(m_pApp->OpenDocumentFile(PathOf("drawn.scb").c_str()));
     ASSERT_NE(pReopened, nullptr);
     EXPECT_EQ(pReopened->m_strokes, drawn);
 }

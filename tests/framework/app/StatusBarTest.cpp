@@ -22,8 +22,8 @@ const RESOURCE_STRING g_barStrings[] = {
     {ID_INDICATOR_LINE, "Line 99999, Col 999"},
 };
 
-const UINT g_indicators[] = {ID_SEPARATOR, ID_INDICATOR_LINE, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
-                             ID_INDICATOR_SCRL, ID_INDICATOR_OVR};
+const UINT g_indicators[] = {ID_SEPARATOR,     ID_INDICATOR_LINE, ID_INDICATOR_CAPS,
+                             ID_INDICATOR_NUM, ID_INDICATOR_SCRL, ID_INDICATOR_OVR};
 
 // A frame with a status bar whose custom pane its own handler fills.
 class StatusFrame : public CFrameWnd {
@@ -43,7 +43,7 @@ protected:
             return -1;
         return 0;
     }
-    afx_msg void OnUpdateLine(CCmdUI* pCmdUI)
+    afx_msg void OnUpdateLine(CCmdUI *pCmdUI)
     {
         pCmdUI->SetText(m_strLine);
         pCmdUI->Enable(m_bLineEnabled);
@@ -52,8 +52,8 @@ protected:
 };
 IMPLEMENT_DYNCREATE(StatusFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(StatusFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_UPDATE_COMMAND_UI(ID_INDICATOR_LINE, OnUpdateLine)
+ON_WM_CREATE()
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_LINE, OnUpdateLine)
 END_MESSAGE_MAP()
 
 class StatusBarTest : public AppTestBase {
@@ -65,7 +65,7 @@ protected:
         m_pApp->AddDocTemplate(new CSingleDocTemplate(IDR_SCRIBBLE, RUNTIME_CLASS(CScribbleDoc),
                                                       RUNTIME_CLASS(StatusFrame), RUNTIME_CLASS(CScribbleView)));
         m_pApp->OnFileNew();
-        m_pFrame = static_cast<StatusFrame*>(m_pApp->m_pMainWnd);
+        m_pFrame = static_cast<StatusFrame *>(m_pApp->m_pMainWnd);
         ASSERT_NE(m_pFrame, nullptr);
         m_pFrame->MoveWindow(0, 0, 640, 400);
         m_pBar = &m_pFrame->m_wndStatusBar;
@@ -80,7 +80,7 @@ protected:
     {
         return (m_pBar->GetPaneStyle(m_pBar->CommandToIndex(nID)) & SBPS_DISABLED) == 0;
     }
-    static CRect ClientRectOf(CWnd* pWnd, CWnd* pParent)
+    static CRect ClientRectOf(CWnd *pWnd, CWnd *pParent)
     {
         CRect rect;
         pWnd->GetWindowRect(&rect);
@@ -88,8 +88,8 @@ protected:
         return rect;
     }
 
-    StatusFrame* m_pFrame = nullptr;
-    CStatusBar* m_pBar = nullptr;
+    StatusFrame *m_pFrame = nullptr;
+    CStatusBar *m_pBar = nullptr;
 };
 
 TEST_F(StatusBarTest, BarSitsAtTheBottomAndTheViewEndsAboveIt)
@@ -142,7 +142,7 @@ TEST_F(StatusBarTest, IdleUpdateSetsTextAndDisablesUnhandledPanes)
     Idle();
     EXPECT_EQ(std::string(m_pBar->GetPaneText(m_pBar->CommandToIndex(ID_INDICATOR_LINE))), "Line 1, Col 1");
     EXPECT_TRUE(PaneEnabled(ID_INDICATOR_LINE));
-    EXPECT_FALSE(PaneEnabled(ID_INDICATOR_OVR)); // no handler
+    EXPECT_FALSE(PaneEnabled(ID_INDICATOR_OVR));  // no handler
     EXPECT_FALSE(PaneEnabled(ID_INDICATOR_SCRL)); // Scroll Lock is never on
     m_pFrame->m_strLine = "Line 7, Col 3";
     m_pFrame->m_bLineEnabled = FALSE;
@@ -156,7 +156,7 @@ TEST_F(StatusBarTest, LockPanesFollowTheKeyboard)
     Idle();
     BOOL bCaps = (GetKeyState(VK_CAPITAL) & 1) != 0;
     EXPECT_EQ(PaneEnabled(ID_INDICATOR_CAPS), bCaps);
-    CWnd* pView = m_pFrame->GetActiveView();
+    CWnd *pView = m_pFrame->GetActiveView();
     pView->SetFocus();
     QTest::keyClick(WindowCore::Widget(pView->GetSafeHwnd()), Qt::Key_CapsLock);
     Idle();

@@ -27,7 +27,7 @@ TEST(ByteSearchTest, FindsTheFirstOccurrence)
         {filler.substr(0, 15) + "NEEDLE" + filler, "needle", -1, 15},
         {filler.substr(0, 16) + "nEeDlE", "NeEdLe", -1, 16},
         {filler.substr(0, 31) + "q", "Q", -1, 31},
-        {filler + "@x`X", "`x", -1, 2 + 40},    // '@' is not '`' whatever the case bit says
+        {filler + "@x`X", "`x", -1, 2 + 40},                     // '@' is not '`' whatever the case bit says
         {filler + "[\xC3\xA4]{\xC3\x84}", "{\xC3\x84}", 44, 44}, // only ASCII letters fold
         {filler + "[\xC3\xA4]", "\xC3\x84", -1, -1},
         {std::string("a\0b\0B", 5), std::string("\0b", 2), 1, 1},

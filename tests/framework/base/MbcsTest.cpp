@@ -24,17 +24,20 @@ std::vector<size_t> CharLengths(const char *text)
 
 TEST(MbcsTest, WalksUtf8SequencesAndInvalidBytesOneByOne)
 {
-    struct Case { const char *text; std::vector<size_t> lengths; };
+    struct Case {
+        const char *text;
+        std::vector<size_t> lengths;
+    };
     const Case cases[] = {
         {"ab", {1, 1}},
-        {"\xC3\xA4x", {2, 1}},                 // two-byte letter
-        {"\xE4\xB8\xAD\xE6\x96\x87", {3, 3}},  // two three-byte characters
-        {"\xF0\x9F\x98\x80", {4}},             // four-byte character
-        {"\x80z", {1, 1}},                     // stray continuation byte
-        {"\xC3", {1}},                         // truncated by the terminator
-        {"\xC0\xAF", {1, 1}},                  // overlong form
-        {"\xED\xA0\x80", {1, 1, 1}},           // surrogate
-        {"\xE4\xB8", {1, 1}},                  // truncated three-byte sequence
+        {"\xC3\xA4x", {2, 1}},                // two-byte letter
+        {"\xE4\xB8\xAD\xE6\x96\x87", {3, 3}}, // two three-byte characters
+        {"\xF0\x9F\x98\x80", {4}},            // four-byte character
+        {"\x80z", {1, 1}},                    // stray continuation byte
+        {"\xC3", {1}},                        // truncated by the terminator
+        {"\xC0\xAF", {1, 1}},                 // overlong form
+        {"\xED\xA0\x80", {1, 1, 1}},          // surrogate
+        {"\xE4\xB8", {1, 1}},                 // truncated three-byte sequence
     };
     for (const Case &c : cases)
         EXPECT_EQ(CharLengths(c.text), c.lengths) << c.text;
@@ -42,11 +45,12 @@ TEST(MbcsTest, WalksUtf8SequencesAndInvalidBytesOneByOne)
 
 TEST(MbcsTest, StepsBackToTheStartOfTheCharacter)
 {
-    const char *text = "a\xE4\xB8\xAD\x80" "b";
+    const char *text = "a\xE4\xB8\xAD\x80"
+                       "b";
     const unsigned char *start = U(text);
-    EXPECT_EQ(_mbsdec(start, start + 6) - start, 5);  // before the end: 'b'
-    EXPECT_EQ(_mbsdec(start, start + 5) - start, 4);  // the stray byte is a character
-    EXPECT_EQ(_mbsdec(start, start + 4) - start, 1);  // the whole three-byte character
+    EXPECT_EQ(_mbsdec(start, start + 6) - start, 5); // before the end: 'b'
+    EXPECT_EQ(_mbsdec(start, start + 5) - start, 4); // the stray byte is a character
+    EXPECT_EQ(_mbsdec(start, start + 4) - start, 1); // the whole three-byte character
     EXPECT_EQ(_mbsdec(start, start + 1) - start, 0);
     EXPECT_EQ(_mbsdec(start, start), nullptr);
     EXPECT_EQ(_mbslen(U(text)), 4u);

@@ -5,7 +5,10 @@
 TEST(RectTest, PtInRectExcludesRightAndBottom)
 {
     const CRect rect(10, 20, 30, 40);
-    struct Case { int x, y; bool inside; };
+    struct Case {
+        int x, y;
+        bool inside;
+    };
     const Case cases[] = {
         {10, 20, true}, {29, 39, true}, {30, 20, false}, {10, 40, false}, {9, 25, false}, {15, 19, false},
     };
@@ -32,11 +35,15 @@ TEST(RectTest, NormalizeSwapsInvertedEdges)
 
 TEST(RectTest, IntersectAndUnion)
 {
-    struct Case { CRect a, b, intersection; BOOL intersects; CRect unionRect; };
+    struct Case {
+        CRect a, b, intersection;
+        BOOL intersects;
+        CRect unionRect;
+    };
     const Case cases[] = {
         {{0, 0, 10, 10}, {5, 5, 15, 15}, {5, 5, 10, 10}, TRUE, {0, 0, 15, 15}},
         {{0, 0, 10, 10}, {10, 0, 20, 10}, {0, 0, 0, 0}, FALSE, {0, 0, 20, 10}},
-        {{0, 0, 10, 10}, {20, 20, 20, 30}, {0, 0, 0, 0}, FALSE, {0, 0, 10, 10}},  // empty source ignored
+        {{0, 0, 10, 10}, {20, 20, 20, 30}, {0, 0, 0, 0}, FALSE, {0, 0, 10, 10}}, // empty source ignored
         {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, FALSE, {0, 0, 0, 0}},
     };
     for (const Case &c : cases) {
@@ -80,19 +87,21 @@ TEST(RectTest, SubtractRectCutsOnlyWholeSides)
 
 TEST(MulDivTest, RoundsHalfAwayFromZeroAndReportsOverflow)
 {
-    struct Case { int number, numerator, denominator, expected; };
+    struct Case {
+        int number, numerator, denominator, expected;
+    };
     const Case cases[] = {
-        {10, 3, 4, 8},    // 7.5 -> 8
-        {-10, 3, 4, -8},  // -7.5 -> -8
+        {10, 3, 4, 8},   // 7.5 -> 8
+        {-10, 3, 4, -8}, // -7.5 -> -8
         {10, -3, 4, -8},
         {10, 3, -4, -8},
         {-10, -3, -4, -8},
-        {5, 1, 3, 2},     // 1.67 -> 2
-        {4, 1, 3, 1},     // 1.33 -> 1
+        {5, 1, 3, 2}, // 1.67 -> 2
+        {4, 1, 3, 1}, // 1.33 -> 1
         {7, 0, 5, 0},
-        {1, 1, 0, -1},    // division by zero
-        {0x7fffffff, 2, 1, -1},  // overflow
-        {0x7fffffff, 0x7fffffff, 0x7fffffff, 0x7fffffff},  // 64-bit intermediate
+        {1, 1, 0, -1},                                    // division by zero
+        {0x7fffffff, 2, 1, -1},                           // overflow
+        {0x7fffffff, 0x7fffffff, 0x7fffffff, 0x7fffffff}, // 64-bit intermediate
         {96, 720, 72, 960},
     };
     for (const Case &c : cases)

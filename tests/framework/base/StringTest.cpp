@@ -7,12 +7,26 @@
 TEST(StringTest, ExtractionClampsOutOfRangeArguments)
 {
     const CString s("abcdef");
-    struct Case { CString actual; const char *expected; };
+    struct Case {
+        CString actual;
+        const char *expected;
+    };
     const Case cases[] = {
-        {s.Mid(2), "cdef"}, {s.Mid(2, 2), "cd"}, {s.Mid(-3, 2), "ab"}, {s.Mid(4, 10), "ef"},
-        {s.Mid(10), ""}, {s.Mid(1, -1), ""}, {s.Left(3), "abc"}, {s.Left(-1), ""},
-        {s.Left(99), "abcdef"}, {s.Right(2), "ef"}, {s.Right(99), "abcdef"}, {s.Right(-2), ""},
-        {s.SpanIncluding("abc"), "abc"}, {s.SpanExcluding("dx"), "abc"}, {s.SpanIncluding("x"), ""},
+        {s.Mid(2), "cdef"},
+        {s.Mid(2, 2), "cd"},
+        {s.Mid(-3, 2), "ab"},
+        {s.Mid(4, 10), "ef"},
+        {s.Mid(10), ""},
+        {s.Mid(1, -1), ""},
+        {s.Left(3), "abc"},
+        {s.Left(-1), ""},
+        {s.Left(99), "abcdef"},
+        {s.Right(2), "ef"},
+        {s.Right(99), "abcdef"},
+        {s.Right(-2), ""},
+        {s.SpanIncluding("abc"), "abc"},
+        {s.SpanExcluding("dx"), "abc"},
+        {s.SpanIncluding("x"), ""},
     };
     for (const Case &c : cases)
         EXPECT_STREQ(c.actual, c.expected);
@@ -62,7 +76,7 @@ TEST(StringTest, TrimCaseAndCompare)
     quoted.TrimLeft('"');
     quoted.TrimRight("\"");
     EXPECT_STREQ(quoted, "x");
-    CString mixed("AbC\xC3\x84");  // a UTF-8 letter stays as it is
+    CString mixed("AbC\xC3\x84"); // a UTF-8 letter stays as it is
     mixed.MakeLower();
     EXPECT_STREQ(mixed, "abc\xC3\x84");
     mixed.MakeUpper();
@@ -123,16 +137,15 @@ TEST(StringTest, FormatMessageInsertsAndEscapes)
         const char *expected;
     };
     const Case cases[] = {
-        {"%10|%100|%1", "ten|ten0|1"},           // numbers run to two digits
+        {"%10|%100|%1", "ten|ten0|1"},                // numbers run to two digits
         {"a%nb%rc%td%be%.%!%x", "a\r\nb\rc\td e.!x"}, // other characters lose their '%'
-        {"shown%0hidden", "shown"},              // %0 ends the text
-        {"%2!5s!|%1!-3s!|", "    2|1  |"},       // printf conversions between '!'
+        {"shown%0hidden", "shown"},                   // %0 ends the text
+        {"%2!5s!|%1!-3s!|", "    2|1  |"},            // printf conversions between '!'
         {"end%", "end%"},
     };
     for (const Case &c : cases) {
         CString message;
-        message.FormatMessage(c.format, ten[0], ten[1], ten[2], ten[3], ten[4], ten[5], ten[6], ten[7], ten[8],
-                              ten[9]);
+        message.FormatMessage(c.format, ten[0], ten[1], ten[2], ten[3], ten[4], ten[5], ten[6], ten[7], ten[8], ten[9]);
         EXPECT_EQ(message, c.expected) << c.format;
     }
     CString numbers;

@@ -28,8 +28,8 @@ std::vector<int> Values(const ARRAY &array)
 struct GrowthCase {
     const char *name;
     int growBy;
-    std::vector<int> sizes;       // successive SetSize calls
-    std::vector<int> capacities;  // capacity after each call
+    std::vector<int> sizes;      // successive SetSize calls
+    std::vector<int> capacities; // capacity after each call
 };
 
 class ArrayGrowth : public ::testing::TestWithParam<GrowthCase> {};
@@ -45,15 +45,16 @@ TEST_P(ArrayGrowth, FollowsTheGrowthRule)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Arrays, ArrayGrowth, ::testing::Values(
-    // Grow-by 0: size / 8 clamped to [4, 1024], measured on the old size.
-    GrowthCase{"automaticSmall", 0, {1, 2, 6, 10}, {1, 5, 9, 13}},
-    GrowthCase{"automaticJump", 0, {1, 100, 101, 150}, {1, 100, 112, 150}},
-    GrowthCase{"automaticCapped", 0, {10000, 10001}, {10000, 11024}},
-    GrowthCase{"fixedStep", 25, {1, 2, 30, 200, 201}, {1, 26, 51, 200, 225}},
-    GrowthCase{"emptyingFrees", 25, {1, 2, 0, 3}, {1, 26, 0, 3}},
-    GrowthCase{"shrinkWithoutFreeing", 10, {20, 5, 20, 21}, {20, 20, 20, 30}}),
-    [](const ::testing::TestParamInfo<GrowthCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Arrays, ArrayGrowth,
+                         ::testing::Values(
+                             // Grow-by 0: size / 8 clamped to [4, 1024], measured on the old size.
+                             GrowthCase{"automaticSmall", 0, {1, 2, 6, 10}, {1, 5, 9, 13}},
+                             GrowthCase{"automaticJump", 0, {1, 100, 101, 150}, {1, 100, 112, 150}},
+                             GrowthCase{"automaticCapped", 0, {10000, 10001}, {10000, 11024}},
+                             GrowthCase{"fixedStep", 25, {1, 2, 30, 200, 201}, {1, 26, 51, 200, 225}},
+                             GrowthCase{"emptyingFrees", 25, {1, 2, 0, 3}, {1, 26, 0, 3}},
+                             GrowthCase{"shrinkWithoutFreeing", 10, {20, 5, 20, 21}, {20, 20, 20, 30}}),
+                         [](const ::testing::TestParamInfo<GrowthCase> &info) { return info.param.name; });
 
 TEST(ArrayGrowth, AddGrowsStepByStep)
 {
@@ -99,29 +100,35 @@ TEST_P(ArrayShifting, MovesTheOtherElements)
     EXPECT_EQ(Values(array), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arrays, ArrayShifting, ::testing::Values(
-    ShiftCase{"insertFront", [](CWordArray &a) { a.InsertAt(0, 9); }, {9, 1, 2, 3, 4}},
-    ShiftCase{"insertMiddleMany", [](CWordArray &a) { a.InsertAt(2, 9, 3); }, {1, 2, 9, 9, 9, 3, 4}},
-    ShiftCase{"insertAtEnd", [](CWordArray &a) { a.InsertAt(4, 9); }, {1, 2, 3, 4, 9}},
-    ShiftCase{"insertPastEnd", [](CWordArray &a) { a.InsertAt(6, 9, 2); }, {1, 2, 3, 4, 0, 0, 9, 9}},
-    ShiftCase{"insertNone", [](CWordArray &a) { a.InsertAt(1, 9, 0); }, {1, 2, 3, 4}},
-    ShiftCase{"removeFront", [](CWordArray &a) { a.RemoveAt(0); }, {2, 3, 4}},
-    ShiftCase{"removeMiddleTwo", [](CWordArray &a) { a.RemoveAt(1, 2); }, {1, 4}},
-    ShiftCase{"removeLast", [](CWordArray &a) { a.RemoveAt(3); }, {1, 2, 3}},
-    ShiftCase{"removeAll", [](CWordArray &a) { a.RemoveAt(0, 4); }, {}},
-    ShiftCase{"insertArray", [](CWordArray &a) {
-                  CWordArray other;
-                  other.Add(7);
-                  other.Add(8);
-                  a.InsertAt(1, &other);
-              }, {1, 7, 8, 2, 3, 4}},
-    ShiftCase{"insertItself", [](CWordArray &a) { a.InsertAt(2, &a); }, {1, 2, 1, 2, 3, 4, 3, 4}},
-    ShiftCase{"appendItself", [](CWordArray &a) { EXPECT_EQ(a.Append(a), 4); }, {1, 2, 3, 4, 1, 2, 3, 4}},
-    ShiftCase{"copy", [](CWordArray &a) {
-                  CWordArray other;
-                  other.Add(5);
-                  a.Copy(other);
-              }, {5}}),
+INSTANTIATE_TEST_SUITE_P(
+    Arrays, ArrayShifting,
+    ::testing::Values(ShiftCase{"insertFront", [](CWordArray &a) { a.InsertAt(0, 9); }, {9, 1, 2, 3, 4}},
+                      ShiftCase{"insertMiddleMany", [](CWordArray &a) { a.InsertAt(2, 9, 3); }, {1, 2, 9, 9, 9, 3, 4}},
+                      ShiftCase{"insertAtEnd", [](CWordArray &a) { a.InsertAt(4, 9); }, {1, 2, 3, 4, 9}},
+                      ShiftCase{"insertPastEnd", [](CWordArray &a) { a.InsertAt(6, 9, 2); }, {1, 2, 3, 4, 0, 0, 9, 9}},
+                      ShiftCase{"insertNone", [](CWordArray &a) { a.InsertAt(1, 9, 0); }, {1, 2, 3, 4}},
+                      ShiftCase{"removeFront", [](CWordArray &a) { a.RemoveAt(0); }, {2, 3, 4}},
+                      ShiftCase{"removeMiddleTwo", [](CWordArray &a) { a.RemoveAt(1, 2); }, {1, 4}},
+                      ShiftCase{"removeLast", [](CWordArray &a) { a.RemoveAt(3); }, {1, 2, 3}},
+                      ShiftCase{"removeAll", [](CWordArray &a) { a.RemoveAt(0, 4); }, {}},
+                      ShiftCase{"insertArray",
+                                [](CWordArray &a) {
+                                    CWordArray other;
+                                    other.Add(7);
+                                    other.Add(8);
+                                    a.InsertAt(1, &other);
+                                },
+                                {1, 7, 8, 2, 3, 4}},
+                      ShiftCase{"insertItself", [](CWordArray &a) { a.InsertAt(2, &a); }, {1, 2, 1, 2, 3, 4, 3, 4}},
+                      ShiftCase{
+                          "appendItself", [](CWordArray &a) { EXPECT_EQ(a.Append(a), 4); }, {1, 2, 3, 4, 1, 2, 3, 4}},
+                      ShiftCase{"copy",
+                                [](CWordArray &a) {
+                                    CWordArray other;
+                                    other.Add(5);
+                                    a.Copy(other);
+                                },
+                                {5}}),
     [](const ::testing::TestParamInfo<ShiftCase> &info) { return info.param.name; });
 
 // The element handed in may live in the array itself; growing must not
@@ -170,16 +177,11 @@ TEST(ArrayMisuse, RaisesInsteadOfTouchingMemory)
     CUIntArray array;
     array.SetSize(2);
     std::vector<std::function<void()>> misuses = {
-        [&] { array.GetAt(-1); },
-        [&] { array.GetAt(2); },
-        [&] { array.SetAt(2, 1); },
-        [&] { array.ElementAt(5); },
-        [&] { array[2]; },
-        [&] { array.RemoveAt(1, 2); },
-        [&] { array.RemoveAt(-1); },
-        [&] { array.InsertAt(-1, 0u); },
-        [&] { array.SetSize(-1); },
-        [&] { array.SetAtGrow(-1, 0); },
+        [&] { array.GetAt(-1); },    [&] { array.GetAt(2); },
+        [&] { array.SetAt(2, 1); },  [&] { array.ElementAt(5); },
+        [&] { array[2]; },           [&] { array.RemoveAt(1, 2); },
+        [&] { array.RemoveAt(-1); }, [&] { array.InsertAt(-1, 0u); },
+        [&] { array.SetSize(-1); },  [&] { array.SetAtGrow(-1, 0); },
     };
     for (size_t i = 0; i < misuses.size(); i++) {
         bool raised = false;

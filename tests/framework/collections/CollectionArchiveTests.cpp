@@ -96,79 +96,106 @@ Bytes BigByteArrayBytes()
     return Join({{0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}, Bytes(0x10000, 0xAB)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Collections, CollectionArchiving, ::testing::Values(
-    // Count, then each object: new class, new object of a known class, an
-    // object already written (index 2: the class took index 1), null.
-    GoldenCase{"objectList", [](bool f) { return Make<CObList>(f, [](CObList &l) {
-                   l.AddTail(&g_itemA);
-                   l.AddTail(&g_itemB);
-                   l.AddTail(&g_itemA);
-                   l.AddTail(static_cast<CObject *>(nullptr));
-               }); },
-               Join({{0x04, 0x00}, ItemClassRecord(), {0x07, 0x00}, {0x01, 0x80, 0x09, 0x00},
-                     {0x02, 0x00}, {0x00, 0x00}})},
-    GoldenCase{"emptyObjectList", [](bool f) { return Make<CObList>(f, [](CObList &) {}); }, {0x00, 0x00}},
-    GoldenCase{"objectArray", [](bool f) { return Make<CObArray>(f, [](CObArray &a) {
-                   a.Add(&g_itemB);
-                   a.Add(nullptr);
-               }); },
-               Join({{0x02, 0x00}, ItemClassRecord(), {0x09, 0x00}, {0x00, 0x00}})},
-    GoldenCase{"stringArray", [](bool f) { return Make<CStringArray>(f, [](CStringArray &a) {
-                   a.Add("ab");
-                   a.Add("");
-                   a.Add("xyz");
-               }); },
-               {0x03, 0x00, 0x02, 'a', 'b', 0x00, 0x03, 'x', 'y', 'z'}},
-    GoldenCase{"stringList", [](bool f) { return Make<CStringList>(f, [](CStringList &l) {
-                   l.AddTail("a");
-                   l.AddTail("bc");
-               }); },
-               {0x02, 0x00, 0x01, 'a', 0x02, 'b', 'c'}},
-    GoldenCase{"byteArray", [](bool f) { return Make<CByteArray>(f, [](CByteArray &a) {
-                   for (BYTE b : {1, 2, 3})
-                       a.Add(b);
-               }); },
-               {0x03, 0x00, 0x01, 0x02, 0x03}},
-    GoldenCase{"bigByteArray", [](bool f) { return Make<CByteArray>(f, [](CByteArray &a) {
-                   a.SetSize(0x10000);
-                   std::memset(a.GetData(), 0xAB, 0x10000);
-               }); },
-               BigByteArrayBytes()},
-    GoldenCase{"wordArray", [](bool f) { return Make<CWordArray>(f, [](CWordArray &a) {
-                   a.Add(0x1234);
-                   a.Add(0xFFFF);
-               }); },
-               {0x02, 0x00, 0x34, 0x12, 0xFF, 0xFF}},
-    GoldenCase{"dwordArray", [](bool f) { return Make<CDWordArray>(f, [](CDWordArray &a) {
-                   a.Add(0x01020304);
-               }); },
-               {0x01, 0x00, 0x04, 0x03, 0x02, 0x01}},
-    // Pairs in visiting order: "k" is in bucket 5, "C" in bucket 16.
-    GoldenCase{"stringToStringMap", [](bool f) { return Make<CMapStringToString>(f, [](CMapStringToString &m) {
-                   m.SetAt("C", "x");
-                   m.SetAt("k", "v");
-               }); },
-               {0x02, 0x00, 0x01, 'k', 0x01, 'v', 0x01, 'C', 0x01, 'x'}},
-    GoldenCase{"stringToObjectMap", [](bool f) { return Make<CMapStringToOb>(f, [](CMapStringToOb &m) {
-                   m.SetAt("k", &g_itemA);
-               }); },
-               Join({{0x01, 0x00, 0x01, 'k'}, ItemClassRecord(), {0x07, 0x00}})},
-    GoldenCase{"pointArray", [](bool f) {
-                   return Make<CArray<CPoint, CPoint>>(f, [](CArray<CPoint, CPoint> &a) { a.Add(CPoint(1, -1)); });
-               },
-               {0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
-    GoldenCase{"stringTemplateList", [](bool f) {
-                   return Make<CList<CString, LPCTSTR>>(f, [](CList<CString, LPCTSTR> &l) { l.AddTail("z"); });
-               },
-               {0x01, 0x00, 0x01, 'z'}},
-    GoldenCase{"templateMap", [](bool f) {
-                   using WordMap = CMap<CString, LPCTSTR, WORD, WORD>;
-                   return Make<WordMap>(f, [](WordMap &m) { m.SetAt("k", 0x0102); });
-               },
-               {0x01, 0x00, 0x01, 'k', 0x02, 0x01}},
-    // Pointer and UINT collections keep no record.
-    GoldenCase{"pointerList", [](bool f) { return Make<CPtrList>(f, [](CPtrList &l) { l.AddTail(&l); }); }, {}},
-    GoldenCase{"uintArray", [](bool f) { return Make<CUIntArray>(f, [](CUIntArray &a) { a.Add(5); }); }, {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Collections, CollectionArchiving,
+    ::testing::Values(
+        // Count, then each object: new class, new object of a known class, an
+        // object already written (index 2: the class took index 1), null.
+        GoldenCase{
+            "objectList",
+            [](bool f) {
+                return Make<CObList>(f, [](CObList &l) {
+                    l.AddTail(&g_itemA);
+                    l.AddTail(&g_itemB);
+                    l.AddTail(&g_itemA);
+                    l.AddTail(static_cast<CObject *>(nullptr));
+                });
+            },
+            Join(
+                {{0x04, 0x00}, ItemClassRecord(), {0x07, 0x00}, {0x01, 0x80, 0x09, 0x00}, {0x02, 0x00}, {0x00, 0x00}})},
+        GoldenCase{"emptyObjectList", [](bool f) { return Make<CObList>(f, [](CObList &) {}); }, {0x00, 0x00}},
+        GoldenCase{"objectArray",
+                   [](bool f) {
+                       return Make<CObArray>(f, [](CObArray &a) {
+                           a.Add(&g_itemB);
+                           a.Add(nullptr);
+                       });
+                   },
+                   Join({{0x02, 0x00}, ItemClassRecord(), {0x09, 0x00}, {0x00, 0x00}})},
+        GoldenCase{"stringArray",
+                   [](bool f) {
+                       return Make<CStringArray>(f, [](CStringArray &a) {
+                           a.Add("ab");
+                           a.Add("");
+                           a.Add("xyz");
+                       });
+                   },
+                   {0x03, 0x00, 0x02, 'a', 'b', 0x00, 0x03, 'x', 'y', 'z'}},
+        GoldenCase{"stringList",
+                   [](bool f) {
+                       return Make<CStringList>(f, [](CStringList &l) {
+                           l.AddTail("a");
+                           l.AddTail("bc");
+                       });
+                   },
+                   {0x02, 0x00, 0x01, 'a', 0x02, 'b', 'c'}},
+        GoldenCase{"byteArray",
+                   [](bool f) {
+                       return Make<CByteArray>(f, [](CByteArray &a) {
+                           for (BYTE b : {1, 2, 3})
+                               a.Add(b);
+                       });
+                   },
+                   {0x03, 0x00, 0x01, 0x02, 0x03}},
+        GoldenCase{"bigByteArray",
+                   [](bool f) {
+                       return Make<CByteArray>(f, [](CByteArray &a) {
+                           a.SetSize(0x10000);
+                           std::memset(a.GetData(), 0xAB, 0x10000);
+                       });
+                   },
+                   BigByteArrayBytes()},
+        GoldenCase{"wordArray",
+                   [](bool f) {
+                       return Make<CWordArray>(f, [](CWordArray &a) {
+                           a.Add(0x1234);
+                           a.Add(0xFFFF);
+                       });
+                   },
+                   {0x02, 0x00, 0x34, 0x12, 0xFF, 0xFF}},
+        GoldenCase{"dwordArray",
+                   [](bool f) { return Make<CDWordArray>(f, [](CDWordArray &a) { a.Add(0x01020304); }); },
+                   {0x01, 0x00, 0x04, 0x03, 0x02, 0x01}},
+        // Pairs in visiting order: "k" is in bucket 5, "C" in bucket 16.
+        GoldenCase{"stringToStringMap",
+                   [](bool f) {
+                       return Make<CMapStringToString>(f, [](CMapStringToString &m) {
+                           m.SetAt("C", "x");
+                           m.SetAt("k", "v");
+                       });
+                   },
+                   {0x02, 0x00, 0x01, 'k', 0x01, 'v', 0x01, 'C', 0x01, 'x'}},
+        GoldenCase{"stringToObjectMap",
+                   [](bool f) { return Make<CMapStringToOb>(f, [](CMapStringToOb &m) { m.SetAt("k", &g_itemA); }); },
+                   Join({{0x01, 0x00, 0x01, 'k'}, ItemClassRecord(), {0x07, 0x00}})},
+        GoldenCase{"pointArray",
+                   [](bool f) {
+                       return Make<CArray<CPoint, CPoint>>(f, [](CArray<CPoint, CPoint> &a) { a.Add(CPoint(1, -1)); });
+                   },
+                   {0x01, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
+        GoldenCase{
+            "stringTemplateList",
+            [](bool f) { return Make<CList<CString, LPCTSTR>>(f, [](CList<CString, LPCTSTR> &l) { l.AddTail("z"); }); },
+            {0x01, 0x00, 0x01, 'z'}},
+        GoldenCase{"templateMap",
+                   [](bool f) {
+                       using WordMap = CMap<CString, LPCTSTR, WORD, WORD>;
+                       return Make<WordMap>(f, [](WordMap &m) { m.SetAt("k", 0x0102); });
+                   },
+                   {0x01, 0x00, 0x01, 'k', 0x02, 0x01}},
+        // Pointer and UINT collections keep no record.
+        GoldenCase{"pointerList", [](bool f) { return Make<CPtrList>(f, [](CPtrList &l) { l.AddTail(&l); }); }, {}},
+        GoldenCase{"uintArray", [](bool f) { return Make<CUIntArray>(f, [](CUIntArray &a) { a.Add(5); }); }, {}}),
     [](const ::testing::TestParamInfo<GoldenCase> &info) { return info.param.name; });
 
 TEST(CollectionArchiving, LoadedObjectsKeepTheirIdentity)
@@ -227,22 +254,24 @@ TEST_P(CorruptCollection, RaisesArchiveException)
 
 const int kEnd = CArchiveException::endOfFile;
 
-INSTANTIATE_TEST_SUITE_P(Collections, CorruptCollection, ::testing::Values(
-    CorruptCase{"truncatedCount", MakeEmpty<CByteArray>, {0x05}, kEnd},
-    CorruptCase{"hugeByteCount", MakeEmpty<CByteArray>, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x00}, kEnd},
-    CorruptCase{"countBeyondInt", MakeEmpty<CByteArray>, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, kEnd},
-    CorruptCase{"wordsShort", MakeEmpty<CWordArray>, {0x03, 0x00, 0x01, 0x00, 0x02, 0x00}, kEnd},
-    CorruptCase{"dwordsShort", MakeEmpty<CDWordArray>, {0x02, 0x00, 1, 2, 3, 4, 5, 6, 7}, kEnd},
-    CorruptCase{"pointsShort", MakeEmpty<CArray<CPoint, CPoint>>, Join({{0x02, 0x00}, Bytes(12, 0)}), kEnd},
-    CorruptCase{"hugeObjectArray", MakeEmpty<CObArray>, {0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}, kEnd},
-    CorruptCase{"stringsShort", MakeEmpty<CStringArray>, {0x02, 0x00, 0x02, 'a', 'b'}, kEnd},
-    CorruptCase{"stringCutShort", MakeEmpty<CStringList>, {0x01, 0x00, 0x05, 'a', 'b'}, kEnd},
-    CorruptCase{"objectsShort", MakeEmpty<CObList>, Join({{0x02, 0x00}, ItemClassRecord(), {0x07, 0x00}}), kEnd},
-    CorruptCase{"pairsShort", MakeEmpty<CMapStringToString>, {0x02, 0x00, 0x01, 'k', 0x01, 'v'}, kEnd},
-    CorruptCase{"objectMissing", MakeEmpty<CMapStringToOb>, {0x01, 0x00, 0x01, 'k'}, kEnd},
-    CorruptCase{"unknownClass", MakeEmpty<CObList>,
-                Join({{0x01, 0x00, 0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00}, Text("Nope")}),
-                CArchiveException::badClass}),
+INSTANTIATE_TEST_SUITE_P(
+    Collections, CorruptCollection,
+    ::testing::Values(
+        CorruptCase{"truncatedCount", MakeEmpty<CByteArray>, {0x05}, kEnd},
+        CorruptCase{"hugeByteCount", MakeEmpty<CByteArray>, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x00}, kEnd},
+        CorruptCase{"countBeyondInt", MakeEmpty<CByteArray>, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, kEnd},
+        CorruptCase{"wordsShort", MakeEmpty<CWordArray>, {0x03, 0x00, 0x01, 0x00, 0x02, 0x00}, kEnd},
+        CorruptCase{"dwordsShort", MakeEmpty<CDWordArray>, {0x02, 0x00, 1, 2, 3, 4, 5, 6, 7}, kEnd},
+        CorruptCase{"pointsShort", MakeEmpty<CArray<CPoint, CPoint>>, Join({{0x02, 0x00}, Bytes(12, 0)}), kEnd},
+        CorruptCase{"hugeObjectArray", MakeEmpty<CObArray>, {0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}, kEnd},
+        CorruptCase{"stringsShort", MakeEmpty<CStringArray>, {0x02, 0x00, 0x02, 'a', 'b'}, kEnd},
+        CorruptCase{"stringCutShort", MakeEmpty<CStringList>, {0x01, 0x00, 0x05, 'a', 'b'}, kEnd},
+        CorruptCase{"objectsShort", MakeEmpty<CObList>, Join({{0x02, 0x00}, ItemClassRecord(), {0x07, 0x00}}), kEnd},
+        CorruptCase{"pairsShort", MakeEmpty<CMapStringToString>, {0x02, 0x00, 0x01, 'k', 0x01, 'v'}, kEnd},
+        CorruptCase{"objectMissing", MakeEmpty<CMapStringToOb>, {0x01, 0x00, 0x01, 'k'}, kEnd},
+        CorruptCase{"unknownClass", MakeEmpty<CObList>,
+                    Join({{0x01, 0x00, 0xFF, 0xFF, 0x01, 0x00, 0x04, 0x00}, Text("Nope")}),
+                    CArchiveException::badClass}),
     [](const ::testing::TestParamInfo<CorruptCase> &info) { return info.param.name; });
 
 } // namespace
@@ -308,7 +337,7 @@ TEST(CollectionFailedLoad, FreesTheElementsItRead)
     CObArray array;
     CObList list;
     CMapStringToOb map;
-    CObList nested;            // a list inside an array inside the record
+    CObList nested; // a list inside an array inside the record
     CObArray outer;
     for (CCountedItem &item : items) {
         array.Add(&item);
@@ -329,8 +358,8 @@ TEST(CollectionFailedLoad, FreesTheElementsItRead)
 
 TEST(CollectionFailedLoad, ARepeatedMapKeyDeletesTheValueItReplaces)
 {
-    const BYTE itemClass[] = {0xFF, 0xFF, 0x01, 0x00, 0x0C, 0x00, 'C', 'C', 'o', 'u', 'n', 't', 'e', 'd',
-                              'I', 't', 'e', 'm'};
+    const BYTE itemClass[] = {0xFF, 0xFF, 0x01, 0x00, 0x0C, 0x00, 'C', 'C', 'o',
+                              'u',  'n',  't',  'e',  'd',  'I',  't', 'e', 'm'};
     auto newItem = [&](Bytes &bytes, WORD value) {
         bytes.insert(bytes.end(), itemClass, itemClass + sizeof itemClass);
         bytes.insert(bytes.end(), {BYTE(value), 0});
@@ -382,7 +411,7 @@ TEST(CollectionFailedLoad, ARepeatedMapKeyDeletesTheValueItReplaces)
     key(elsewhere, 'l');
     const BYTE listClass[] = {0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00, 'C', 'O', 'b', 'L', 'i', 's', 't'};
     elsewhere.insert(elsewhere.end(), listClass, listClass + sizeof listClass); // class 3, object 4
-    elsewhere.insert(elsewhere.end(), {1, 0, 0x02, 0x00});                        // the list holds object 2
+    elsewhere.insert(elsewhere.end(), {1, 0, 0x02, 0x00});                      // the list holds object 2
     key(elsewhere, 'w');
     elsewhere.insert(elsewhere.end(), {0x01, 0x80, 2, 0});
     {

@@ -75,28 +75,40 @@ TEST_P(ListBuilding, GivesExpectedOrderBothWays)
 }
 
 using K = ListOp;
-INSTANTIATE_TEST_SUITE_P(Lists, ListBuilding, ::testing::Values(
-    ListCase{"tails", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}}, {1, 2, 3}},
-    ListCase{"heads", {{K::Head, 0, 1}, {K::Head, 0, 2}, {K::Head, 0, 3}}, {3, 2, 1}},
-    ListCase{"beforeHead", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Before, 0, 9}}, {9, 1, 2}},
-    ListCase{"beforeMiddle", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Before, 1, 9}}, {1, 9, 2}},
-    ListCase{"beforeNullIsHead", {{K::Tail, 0, 1}, {K::Before, -1, 9}}, {9, 1}},
-    ListCase{"afterTail", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::After, 1, 9}}, {1, 2, 9}},
-    ListCase{"afterMiddle", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::After, 0, 9}}, {1, 9, 2}},
-    ListCase{"afterNullIsTail", {{K::Tail, 0, 1}, {K::After, -1, 9}}, {1, 9}},
-    ListCase{"intoEmpty", {{K::Before, -1, 4}, {K::After, -1, 5}}, {4, 5}},
-    ListCase{"removeHeadAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 0, 0}}, {2, 3}},
-    ListCase{"removeMiddleAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 1, 0}}, {1, 3}},
-    ListCase{"removeTailAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 2, 0}}, {1, 2}},
-    ListCase{"removeOnly", {{K::Tail, 0, 1}, {K::Remove, 0, 0}}, {}},
-    ListCase{"removeHeadTail", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::RemoveHead, 0, 0},
-                                {K::RemoveTail, 0, 0}}, {2}},
-    ListCase{"emptyThenRefill", {{K::Tail, 0, 1}, {K::RemoveTail, 0, 0}, {K::Tail, 0, 7}, {K::Head, 0, 6}}, {6, 7}},
-    ListCase{"setAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Set, 1, 8}}, {1, 8}},
-    // More nodes than one block of 3, then removal across blocks.
-    ListCase{"acrossBlocks", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Tail, 0, 4},
-                              {K::Tail, 0, 5}, {K::Tail, 0, 6}, {K::Tail, 0, 7}, {K::Remove, 3, 0},
-                              {K::Before, 3, 9}, {K::Remove, 0, 0}}, {2, 3, 9, 5, 6, 7}}),
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListBuilding,
+    ::testing::Values(
+        ListCase{"tails", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}}, {1, 2, 3}},
+        ListCase{"heads", {{K::Head, 0, 1}, {K::Head, 0, 2}, {K::Head, 0, 3}}, {3, 2, 1}},
+        ListCase{"beforeHead", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Before, 0, 9}}, {9, 1, 2}},
+        ListCase{"beforeMiddle", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Before, 1, 9}}, {1, 9, 2}},
+        ListCase{"beforeNullIsHead", {{K::Tail, 0, 1}, {K::Before, -1, 9}}, {9, 1}},
+        ListCase{"afterTail", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::After, 1, 9}}, {1, 2, 9}},
+        ListCase{"afterMiddle", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::After, 0, 9}}, {1, 9, 2}},
+        ListCase{"afterNullIsTail", {{K::Tail, 0, 1}, {K::After, -1, 9}}, {1, 9}},
+        ListCase{"intoEmpty", {{K::Before, -1, 4}, {K::After, -1, 5}}, {4, 5}},
+        ListCase{"removeHeadAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 0, 0}}, {2, 3}},
+        ListCase{"removeMiddleAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 1, 0}}, {1, 3}},
+        ListCase{"removeTailAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::Remove, 2, 0}}, {1, 2}},
+        ListCase{"removeOnly", {{K::Tail, 0, 1}, {K::Remove, 0, 0}}, {}},
+        ListCase{"removeHeadTail",
+                 {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Tail, 0, 3}, {K::RemoveHead, 0, 0}, {K::RemoveTail, 0, 0}},
+                 {2}},
+        ListCase{"emptyThenRefill", {{K::Tail, 0, 1}, {K::RemoveTail, 0, 0}, {K::Tail, 0, 7}, {K::Head, 0, 6}}, {6, 7}},
+        ListCase{"setAt", {{K::Tail, 0, 1}, {K::Tail, 0, 2}, {K::Set, 1, 8}}, {1, 8}},
+        // More nodes than one block of 3, then removal across blocks.
+        ListCase{"acrossBlocks",
+                 {{K::Tail, 0, 1},
+                  {K::Tail, 0, 2},
+                  {K::Tail, 0, 3},
+                  {K::Tail, 0, 4},
+                  {K::Tail, 0, 5},
+                  {K::Tail, 0, 6},
+                  {K::Tail, 0, 7},
+                  {K::Remove, 3, 0},
+                  {K::Before, 3, 9},
+                  {K::Remove, 0, 0}},
+                 {2, 3, 9, 5, 6, 7}}),
     [](const ::testing::TestParamInfo<ListCase> &info) { return info.param.name; });
 
 TEST(ListIteration, GetNextReturnsTheElementThenMovesOn)
@@ -147,12 +159,14 @@ TEST_P(RemovalDuringIteration, KeepsTheWalkGoing)
     EXPECT_EQ(Backward(list), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, RemovalDuringIteration, ::testing::Values(
-    RemovalCase{"evens", [](int v) { return v % 2 == 0; }, false, {1, 3, 5, 7, 9}},
-    RemovalCase{"odds", [](int v) { return v % 2 == 1; }, false, {2, 4, 6, 8}},
-    RemovalCase{"all", [](int) { return true; }, false, {}},
-    RemovalCase{"allBackwards", [](int) { return true; }, true, {}},
-    RemovalCase{"endsBackwards", [](int v) { return v == 1 || v == 9; }, true, {2, 3, 4, 5, 6, 7, 8}}),
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RemovalDuringIteration,
+    ::testing::Values(RemovalCase{"evens", [](int v) { return v % 2 == 0; }, false, {1, 3, 5, 7, 9}},
+                      RemovalCase{"odds", [](int v) { return v % 2 == 1; }, false, {2, 4, 6, 8}},
+                      RemovalCase{"all", [](int) { return true; }, false, {}},
+                      RemovalCase{"allBackwards", [](int) { return true; }, true, {}},
+                      RemovalCase{
+                          "endsBackwards", [](int v) { return v == 1 || v == 9; }, true, {2, 3, 4, 5, 6, 7, 8}}),
     [](const ::testing::TestParamInfo<RemovalCase> &info) { return info.param.name; });
 
 TEST(ListSearch, FindStartsAfterTheGivenPosition)
@@ -212,14 +226,9 @@ TEST(ListMisuse, RaisesInsteadOfTouchingMemory)
     IntList list;
     POSITION none = nullptr;
     std::vector<std::function<void()>> misuses = {
-        [&] { list.RemoveHead(); },
-        [&] { list.RemoveTail(); },
-        [&] { list.GetHead(); },
-        [&] { list.GetTail(); },
-        [&] { list.GetNext(none); },
-        [&] { list.GetPrev(none); },
-        [&] { list.GetAt(none); },
-        [&] { list.RemoveAt(none); },
+        [&] { list.RemoveHead(); }, [&] { list.RemoveTail(); },   [&] { list.GetHead(); },
+        [&] { list.GetTail(); },    [&] { list.GetNext(none); },  [&] { list.GetPrev(none); },
+        [&] { list.GetAt(none); },  [&] { list.RemoveAt(none); },
     };
     for (size_t i = 0; i < misuses.size(); i++) {
         bool raised = false;

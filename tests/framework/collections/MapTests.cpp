@@ -27,12 +27,10 @@ TEST_P(StringHashing, MatchesTheFrameworkHash)
     EXPECT_EQ(map.HashKey(GetParam().key), GetParam().hash);
 }
 
-INSTANTIATE_TEST_SUITE_P(Maps, StringHashing, ::testing::Values(
-    StringHashCase{"", 0u},
-    StringHashCase{"C", 67u},
-    StringHashCase{"IDL", 81817u},
-    StringHashCase{"Default", 1702764293u},
-    StringHashCase{"\xC3\xA9", 4294965196u}));
+INSTANTIATE_TEST_SUITE_P(Maps, StringHashing,
+                         ::testing::Values(StringHashCase{"", 0u}, StringHashCase{"C", 67u},
+                                           StringHashCase{"IDL", 81817u}, StringHashCase{"Default", 1702764293u},
+                                           StringHashCase{"\xC3\xA9", 4294965196u}));
 
 TEST(ValueHashing, DropsTheLowFourBits)
 {
@@ -188,9 +186,8 @@ TEST(MapMisuse, RaisesInsteadOfTouchingMemory)
     POSITION none = nullptr;
     WORD key;
     void *value;
-    for (auto misuse : std::vector<std::function<void()>>{
-             [&] { map.GetNextAssoc(none, key, value); },
-             [&] { map.InitHashTable(0); }}) {
+    for (auto misuse : std::vector<std::function<void()>>{[&] { map.GetNextAssoc(none, key, value); },
+                                                          [&] { map.InitHashTable(0); }}) {
         bool raised = false;
         try {
             misuse();

@@ -44,7 +44,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CRedStatic, CStatic)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 COLORREF ScreenPixelOf(HWND hWnd, int x, int y)

@@ -30,14 +30,25 @@ const RESOURCE_DIALOG_ITEM kSampleItems[] = {
     {"STATIC", "Title", IDC_TITLE, 7, 115, 60, 8, SS_CENTER | SS_NOTIFY | WS_VISIBLE, 0},
     {"BUTTON", "OK", IDOK, 160, 5, 50, 14, BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE, 0},
     {"BUTTON", "Cancel", IDCANCEL, 160, 22, 50, 14, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
-    {"LISTBOX", "", IDC_LIST, 5, 130, 60, 40, LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0},
+    {"LISTBOX", "", IDC_LIST, 5, 130, 60, 40, LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE,
+     0},
     {"LISTBOX", "", IDC_OWNER_LIST, 70, 130, 60, 40,
      LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_EXTENDEDSEL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0},
-    {"COMBOBOX", "", IDC_HISTORY, 135, 130, 80, 60, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE, 0},
+    {"COMBOBOX", "", IDC_HISTORY, 135, 130, 80, 60,
+     CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE, 0},
     {"COMBOBOX", "", IDC_KIND, 135, 150, 80, 60, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE, 0},
 };
 const RESOURCE_DIALOG kSample = {DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                 0, 10, 10, 220, 180, "Sample", "MS Sans Serif", 8, 0, kSampleItems,
+                                 0,
+                                 10,
+                                 10,
+                                 220,
+                                 180,
+                                 "Sample",
+                                 "MS Sans Serif",
+                                 8,
+                                 0,
+                                 kSampleItems,
                                  static_cast<int>(sizeof(kSampleItems) / sizeof(kSampleItems[0]))};
 
 const RESOURCE_DIALOG_ITEM kFindItems[] = {
@@ -48,7 +59,16 @@ const RESOURCE_DIALOG_ITEM kFindItems[] = {
     {"BUTTON", "Cancel", IDCANCEL, 160, 22, 50, 14, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
 };
 const RESOURCE_DIALOG kFind = {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
-                               0, 30, 30, 215, 40, "Find", "MS Sans Serif", 8, 0, kFindItems,
+                               0,
+                               30,
+                               30,
+                               215,
+                               40,
+                               "Find",
+                               "MS Sans Serif",
+                               8,
+                               0,
+                               kFindItems,
                                static_cast<int>(sizeof(kFindItems) / sizeof(kFindItems[0]))};
 
 std::vector<std::string> g_messages;

@@ -37,10 +37,7 @@ protected:
 
 class DataExchangeTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowSampleDialog(dialog));
-    }
+    void SetUp() override { ASSERT_TRUE(ShowSampleDialog(dialog)); }
     HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }
 
     MessageBoxRecorder recorder;

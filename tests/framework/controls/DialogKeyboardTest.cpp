@@ -13,10 +13,7 @@ namespace {
 
 class DialogKeyboardTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowSampleDialogFocused(dialog));
-    }
+    void SetUp() override { ASSERT_TRUE(ShowSampleDialogFocused(dialog)); }
 
     HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }
     UINT DlgCode(int id) const { return static_cast<UINT>(::SendMessage(Item(id), WM_GETDLGCODE, 0, 0)); }
@@ -27,10 +24,18 @@ protected:
 TEST_F(DialogKeyboardTest, TabAndShiftTabFollowTheTemplateOrderOfTabStops)
 {
     EXPECT_EQ(FocusId(), IDC_NAME); // WM_INITDIALOG answered TRUE: the first tab stop
-    const int forward[] = {IDC_COUNT, IDC_BOLD,    IDC_LEFT,       IDC_SWATCH, IDC_NOTES,
-                           IDOK,      IDCANCEL,    IDC_LIST,       IDC_OWNER_LIST,
+    const int forward[] = {IDC_COUNT,
+                           IDC_BOLD,
+                           IDC_LEFT,
+                           IDC_SWATCH,
+                           IDC_NOTES,
+                           IDOK,
+                           IDCANCEL,
+                           IDC_LIST,
+                           IDC_OWNER_LIST,
                            PLEXO_COMBO_EDIT_ID, // the drop-down combo's edit takes its focus
-                           IDC_KIND,  IDC_NAME};
+                           IDC_KIND,
+                           IDC_NAME};
     for (int id : forward) {
         Press(dialog.m_hWnd, Qt::Key_Tab);
         EXPECT_EQ(FocusId(), id);

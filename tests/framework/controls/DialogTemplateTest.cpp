@@ -74,12 +74,9 @@ TEST(DialogUnits, ControlsSitWhereTheirFontsUnitsPutThem)
 TEST(DialogTemplates, FaultyTemplatesGiveClearMessagesAndEmptyControls)
 {
     const RESOURCE_DIALOG_ITEM items[] = {
-        {"NoSuchClass", "x", 401, 5, 5, 20, 10, WS_VISIBLE, 0},
-        {"BUTTON", "one", 402, 5, 20, 20, 10, WS_VISIBLE, 0},
-        {"BUTTON", "two", 402, 30, 20, 20, 10, WS_VISIBLE, 0},
-        {"STATIC", "flat", 403, 5, 35, 0, -4, WS_VISIBLE, 0},
-        {nullptr, nullptr, 404, 5, 45, 10, 10, WS_VISIBLE, 0},
-        {"STATIC", "a", 0xFFFF, 5, 5, 10, 8, WS_VISIBLE, 0},
+        {"NoSuchClass", "x", 401, 5, 5, 20, 10, WS_VISIBLE, 0}, {"BUTTON", "one", 402, 5, 20, 20, 10, WS_VISIBLE, 0},
+        {"BUTTON", "two", 402, 30, 20, 20, 10, WS_VISIBLE, 0},  {"STATIC", "flat", 403, 5, 35, 0, -4, WS_VISIBLE, 0},
+        {nullptr, nullptr, 404, 5, 45, 10, 10, WS_VISIBLE, 0},  {"STATIC", "a", 0xFFFF, 5, 5, 10, 8, WS_VISIBLE, 0},
         {"STATIC", "b", 0xFFFF, 5, 5, 10, 8, WS_VISIBLE, 0},
     };
     RESOURCE_DIALOG tmpl{WS_POPUP, 0, 0, 0, 100, 60, "Faulty", nullptr, 0, 0, items, 7};

@@ -58,7 +58,8 @@ TEST(EditBuffer, TheLimitCutsAtACharacterStart)
     EditBuffer b;
     b.SetText("ab");
     EXPECT_FALSE(b.ReplaceSelection("\xC3\xA9\xC3\xA9", true, 5));
-    EXPECT_EQ(b.Text(), "\xC3\xA9" "ab");
+    EXPECT_EQ(b.Text(), "\xC3\xA9"
+                        "ab");
 }
 
 class EditTest : public ::testing::Test {

@@ -151,7 +151,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CFindDialog, CDialog)
-    ON_BN_CLICKED(IDOK, OnFindNext)
+ON_BN_CLICKED(IDOK, OnFindNext)
 END_MESSAGE_MAP()
 
 TEST(ModelessDialog, RunsAModalDialogFromItsHandlerAndDeletesItselfWhenClosed)

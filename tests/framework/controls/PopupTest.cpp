@@ -42,10 +42,7 @@ protected:
 
 class PopupTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(ShowSampleDialog(dialog));
-    }
+    void SetUp() override { ASSERT_TRUE(ShowSampleDialog(dialog)); }
     CRecordingDialog dialog;
 };
 
@@ -61,8 +58,9 @@ TEST_F(PopupTest, APopupFitsTheWorkAreaWithItsFrame)
     RECT frame{work.left + 10, work.top + 10, work.left + 110, work.top + 60};
     ASSERT_TRUE(AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_CLIENTEDGE));
     CWnd popup;
-    ASSERT_TRUE(popup.CreateEx(WS_EX_CLIENTEDGE, AfxRegisterWndClass(0), "", WS_POPUP | WS_BORDER, frame.left, frame.top,
-                               frame.right - frame.left, frame.bottom - frame.top, dialog.m_hWnd, nullptr, nullptr));
+    ASSERT_TRUE(popup.CreateEx(WS_EX_CLIENTEDGE, AfxRegisterWndClass(0), "", WS_POPUP | WS_BORDER, frame.left,
+                               frame.top, frame.right - frame.left, frame.bottom - frame.top, dialog.m_hWnd, nullptr,
+                               nullptr));
     RECT client;
     popup.GetClientRect(&client);
     EXPECT_EQ(client.right, 100);
@@ -77,7 +75,8 @@ TEST_F(PopupTest, AClickOutsideDeactivatesThePopupAndStillReachesTheOwner)
     dialog.GetWindowRect(&dialogRect);
     CPopup popup;
     // Beside the dialog, clear of the button.
-    ASSERT_TRUE(popup.Make(button, RECT{dialogRect.right + 10, dialogRect.top, dialogRect.right + 90, dialogRect.top + 60}));
+    ASSERT_TRUE(
+        popup.Make(button, RECT{dialogRect.right + 10, dialogRect.top, dialogRect.right + 90, dialogRect.top + 60}));
     PumpEvents(); // the platform's own activation of a shown window settles first
     popup.SetActiveWindow();
     ASSERT_EQ(::GetActiveWindow(), popup.m_hWnd);

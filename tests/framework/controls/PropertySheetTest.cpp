@@ -31,12 +31,14 @@ const RESOURCE_DIALOG_ITEM kHostItems[] = {
     {"EDIT", "", IDC_HOST_NAME, 5, 5, 80, 12, WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0},
     {"BUTTON", "OK", IDOK, 200, 5, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
 };
-const RESOURCE_DIALOG kHost = {WS_POPUP | WS_CAPTION, 0, 0, 0, 260, 160, "Properties", "MS Sans Serif", 8, 0, kHostItems, 2};
+const RESOURCE_DIALOG kHost = {WS_POPUP | WS_CAPTION, 0, 0, 0,          260, 160, "Properties",
+                               "MS Sans Serif",       8, 0, kHostItems, 2};
 const RESOURCE_DIALOG_ITEM kGeneralItems[] = {
     {"STATIC", "&Width:", 0xFFFF, 5, 7, 30, 8, WS_VISIBLE, 0},
     {"EDIT", "", IDC_WIDTH, 40, 5, 40, 12, WS_BORDER | WS_TABSTOP | WS_VISIBLE, 0},
 };
-const RESOURCE_DIALOG kGeneral = {WS_CHILD | WS_CAPTION, 0, 0, 0, 150, 60, "General", "MS Sans Serif", 8, 0, kGeneralItems, 2};
+const RESOURCE_DIALOG kGeneral = {WS_CHILD | WS_CAPTION, 0, 0, 0, 150, 60, "General", "MS Sans Serif", 8, 0,
+                                  kGeneralItems,         2};
 const RESOURCE_DIALOG_ITEM kFillItems[] = {
     {"BUTTON", "&Filled", IDC_FILLED, 5, 5, 60, 10, BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE, 0},
 };
@@ -45,7 +47,8 @@ const RESOURCE_DIALOG_ITEM kShadowItems[] = {
     {"BUTTON", "&None", IDC_SHADOW_NONE, 5, 5, 60, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE, 0},
     {"BUTTON", "&Soft", IDC_SHADOW_SOFT, 5, 18, 60, 10, BS_AUTORADIOBUTTON | WS_VISIBLE, 0},
 };
-const RESOURCE_DIALOG kShadow = {WS_CHILD | WS_CAPTION, 0, 0, 0, 170, 70, "Shadow", "MS Sans Serif", 8, 0, kShadowItems, 2};
+const RESOURCE_DIALOG kShadow = {WS_CHILD | WS_CAPTION, 0, 0, 0, 170, 70, "Shadow", "MS Sans Serif", 8, 0,
+                                 kShadowItems,          2};
 
 void RegisterSheetTemplates()
 {

@@ -181,9 +181,9 @@ TEST(Blit, PatternOperationsAndClipping)
     c.dc.SelectObject(&hatch);
     c.dc.IntersectClipRect(0, 0, 4, 8);
     ASSERT_TRUE(c.dc.PatBlt(0, 0, 8, 8, PATCOPY));
-    EXPECT_EQ(c.At(1, 3), RGB(255, 0, 0));       // hatch line
-    EXPECT_EQ(c.At(2, 2), RGB(255, 255, 255));   // gap: background colour
-    EXPECT_EQ(c.At(5, 7), RGB(10, 20, 30));      // clipped away
+    EXPECT_EQ(c.At(1, 3), RGB(255, 0, 0));     // hatch line
+    EXPECT_EQ(c.At(2, 2), RGB(255, 255, 255)); // gap: background colour
+    EXPECT_EQ(c.At(5, 7), RGB(10, 20, 30));    // clipped away
     c.dc.SelectClipRgn(nullptr);
     QImage before = c.image.copy();
     ASSERT_TRUE(c.dc.PatBlt(0, 0, 8, 8, DSTINVERT));
@@ -239,7 +239,10 @@ TEST(Blit, MaskedDrawingOnAPaintDevice)
     ASSERT_TRUE(dc.BitBlt(0, 0, 4, 1, &mask.dc, 0, 0, SRCAND));
     ASSERT_TRUE(dc.BitBlt(0, 0, 4, 1, &picture.dc, 0, 0, SRCPAINT));
     dc.DeleteDC();
-    auto at = [&](int x) { QRgb p = page.pixel(x, 0); return RGB(qRed(p), qGreen(p), qBlue(p)); };
+    auto at = [&](int x) {
+        QRgb p = page.pixel(x, 0);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    };
     EXPECT_EQ(at(0), RGB(200, 0, 0));
     EXPECT_EQ(at(1), RGB(0, 90, 0));
     EXPECT_EQ(at(2), RGB(0, 0, 90));

@@ -18,11 +18,11 @@ struct SectionCase {
     WORD bitCount;
     bool topDown;
     DWORD compression;
-    std::vector<uint32_t> table; // RGBQUAD words (0x00RRGGBB), or the three masks for BI_BITFIELDS
-    COLORREF drawn;              // drawn at (2, 1) ...
+    std::vector<uint32_t> table;  // RGBQUAD words (0x00RRGGBB), or the three masks for BI_BITFIELDS
+    COLORREF drawn;               // drawn at (2, 1) ...
     std::vector<BYTE> drawnBytes; // ... gives these bytes (at 1 and 4 bits: the byte holding the pixel)
-    std::vector<BYTE> written;   // the program writes these bytes for (1, 0) (same rule) ...
-    COLORREF read;               // ... and the context reads this colour there
+    std::vector<BYTE> written;    // the program writes these bytes for (1, 0) (same rule) ...
+    COLORREF read;                // ... and the context reads this colour there
 };
 
 std::vector<uint32_t> Greys()
@@ -41,24 +41,72 @@ std::vector<SectionCase> Cases()
 {
     std::vector<SectionCase> cases;
     for (bool topDown : {false, true}) {
-        cases.push_back({"1 bit black and white", 1, topDown, BI_RGB, {0x000000, 0xFFFFFF}, RGB(255, 255, 255),
-                         {0x20}, {0x40}, RGB(255, 255, 255)});
-        cases.push_back({"1 bit red and blue", 1, topDown, BI_RGB, {0xFF0000, 0x0000FF}, RGB(0, 0, 200), {0x20},
-                         {0x40}, RGB(0, 0, 255)});
-        cases.push_back({"4 bits", 4, topDown, BI_RGB, kClassic16, RGB(0, 0x80, 0), {0x20}, {0x09},
-                         RGB(255, 0, 0)});
-        cases.push_back({"8 bits of grey", 8, topDown, BI_RGB, Greys(), RGB(0x41, 0x40, 0x3F), {0x40}, {0x80},
+        cases.push_back({"1 bit black and white",
+                         1,
+                         topDown,
+                         BI_RGB,
+                         {0x000000, 0xFFFFFF},
+                         RGB(255, 255, 255),
+                         {0x20},
+                         {0x40},
+                         RGB(255, 255, 255)});
+        cases.push_back({"1 bit red and blue",
+                         1,
+                         topDown,
+                         BI_RGB,
+                         {0xFF0000, 0x0000FF},
+                         RGB(0, 0, 200),
+                         {0x20},
+                         {0x40},
+                         RGB(0, 0, 255)});
+        cases.push_back({"4 bits", 4, topDown, BI_RGB, kClassic16, RGB(0, 0x80, 0), {0x20}, {0x09}, RGB(255, 0, 0)});
+        cases.push_back({"8 bits of grey",
+                         8,
+                         topDown,
+                         BI_RGB,
+                         Greys(),
+                         RGB(0x41, 0x40, 0x3F),
+                         {0x40},
+                         {0x80},
                          RGB(0x80, 0x80, 0x80)});
-        cases.push_back({"16 bits 5-5-5", 16, topDown, BI_RGB, {}, RGB(0xFF, 0x80, 0x08), {0x01, 0x7E},
-                         {0x1F, 0x00}, RGB(0, 0, 255)});
-        cases.push_back({"16 bits 5-6-5", 16, topDown, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}, RGB(0xFF, 0x80, 0x08),
-                         {0x01, 0xFC}, {0xE0, 0x07}, RGB(0, 255, 0)});
-        cases.push_back({"24 bits", 24, topDown, BI_RGB, {}, RGB(1, 2, 3), {3, 2, 1}, {0x30, 0x20, 0x10},
+        cases.push_back({"16 bits 5-5-5",
+                         16,
+                         topDown,
+                         BI_RGB,
+                         {},
+                         RGB(0xFF, 0x80, 0x08),
+                         {0x01, 0x7E},
+                         {0x1F, 0x00},
+                         RGB(0, 0, 255)});
+        cases.push_back({"16 bits 5-6-5",
+                         16,
+                         topDown,
+                         BI_BITFIELDS,
+                         {0xF800, 0x07E0, 0x001F},
+                         RGB(0xFF, 0x80, 0x08),
+                         {0x01, 0xFC},
+                         {0xE0, 0x07},
+                         RGB(0, 255, 0)});
+        cases.push_back(
+            {"24 bits", 24, topDown, BI_RGB, {}, RGB(1, 2, 3), {3, 2, 1}, {0x30, 0x20, 0x10}, RGB(0x10, 0x20, 0x30)});
+        cases.push_back({"32 bits",
+                         32,
+                         topDown,
+                         BI_RGB,
+                         {},
+                         RGB(1, 2, 3),
+                         {3, 2, 1, 0},
+                         {0x30, 0x20, 0x10, 0x80},
                          RGB(0x10, 0x20, 0x30)});
-        cases.push_back({"32 bits", 32, topDown, BI_RGB, {}, RGB(1, 2, 3), {3, 2, 1, 0}, {0x30, 0x20, 0x10, 0x80},
-                         RGB(0x10, 0x20, 0x30)});
-        cases.push_back({"32 bits 10-10-10", 32, topDown, BI_BITFIELDS, {0x3FF00000, 0x000FFC00, 0x000003FF},
-                         RGB(0xFF, 0, 0), {0x00, 0x00, 0xF0, 0x3F}, {0x00, 0x00, 0x40, 0x00}, RGB(1, 0, 0)});
+        cases.push_back({"32 bits 10-10-10",
+                         32,
+                         topDown,
+                         BI_BITFIELDS,
+                         {0x3FF00000, 0x000FFC00, 0x000003FF},
+                         RGB(0xFF, 0, 0),
+                         {0x00, 0x00, 0xF0, 0x3F},
+                         {0x00, 0x00, 0x40, 0x00},
+                         RGB(1, 0, 0)});
     }
     return cases;
 }
@@ -175,12 +223,12 @@ TEST(DibSections, DibIndexColoursTakeTheSectionsTableEntry)
     struct Case {
         size_t section; // index into Cases()
         COLORREF colour;
-        BYTE byte;      // the byte holding pixel (2, 1)
+        BYTE byte; // the byte holding pixel (2, 1)
     } cases[] = {
-        {3, DIBINDEX(0x42), 0x42},  // 8-bit grey table
-        {2, DIBINDEX(9), 0x9F},     // 4-bit classic table: entry 9 beside white (15)
-        {3, DIBINDEX(300), 0x00},   // past the table: black
-        {7, DIBINDEX(5), 0x00},     // no table (32 bits): black
+        {3, DIBINDEX(0x42), 0x42}, // 8-bit grey table
+        {2, DIBINDEX(9), 0x9F},    // 4-bit classic table: entry 9 beside white (15)
+        {3, DIBINDEX(300), 0x00},  // past the table: black
+        {7, DIBINDEX(5), 0x00},    // no table (32 bits): black
     };
     for (const Case &c : cases) {
         SectionCase sc = Cases()[c.section];

@@ -47,8 +47,8 @@ struct DepthCase {
     const char *name;
     int bitCount;
     std::vector<COLORREF> table;
-    std::vector<BYTE> rows;           // bottom row first, each padded to 4 bytes
-    COLORREF top[4], bottom[4];       // the expected pixels
+    std::vector<BYTE> rows;     // bottom row first, each padded to 4 bytes
+    COLORREF top[4], bottom[4]; // the expected pixels
 };
 
 std::vector<DepthCase> DepthCases()
@@ -56,20 +56,34 @@ std::vector<DepthCase> DepthCases()
     std::vector<COLORREF> t16 = Ramp(16), t81 = Ramp(81);
     const COLORREF navy = RGB(0, 0, 128), orange = RGB(255, 165, 0);
     return {
-        {"1 bit", 1, {navy, orange}, {0x40, 0, 0, 0, 0xB0, 0, 0, 0},
-         {orange, navy, orange, orange}, {navy, orange, navy, navy}},
-        {"4 bits", 4, t16, {0x56, 0x78, 0, 0, 0x12, 0x3F, 0, 0},
-         {t16[1], t16[2], t16[3], t16[15]}, {t16[5], t16[6], t16[7], t16[8]}},
-        {"8 bits, 81 colours", 8, t81, {50, 60, 70, 80, 10, 20, 30, 0},
-         {t81[10], t81[20], t81[30], t81[0]}, {t81[50], t81[60], t81[70], t81[80]}},
-        {"24 bits", 24, {},
-         {0, 0, 0, 255, 255, 255, 1, 2, 3, 10, 20, 30,
-          0, 0, 255, 0, 255, 0, 255, 0, 0, 9, 8, 7},
+        {"1 bit",
+         1,
+         {navy, orange},
+         {0x40, 0, 0, 0, 0xB0, 0, 0, 0},
+         {orange, navy, orange, orange},
+         {navy, orange, navy, navy}},
+        {"4 bits",
+         4,
+         t16,
+         {0x56, 0x78, 0, 0, 0x12, 0x3F, 0, 0},
+         {t16[1], t16[2], t16[3], t16[15]},
+         {t16[5], t16[6], t16[7], t16[8]}},
+        {"8 bits, 81 colours",
+         8,
+         t81,
+         {50, 60, 70, 80, 10, 20, 30, 0},
+         {t81[10], t81[20], t81[30], t81[0]},
+         {t81[50], t81[60], t81[70], t81[80]}},
+        {"24 bits",
+         24,
+         {},
+         {0, 0, 0, 255, 255, 255, 1, 2, 3, 10, 20, 30, 0, 0, 255, 0, 255, 0, 255, 0, 0, 9, 8, 7},
          {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(7, 8, 9)},
          {RGB(0, 0, 0), RGB(255, 255, 255), RGB(3, 2, 1), RGB(30, 20, 10)}},
-        {"32 bits", 32, {},
-         {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0,
-          0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 200, 100, 50, 0},
+        {"32 bits",
+         32,
+         {},
+         {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 200, 100, 50, 0},
          {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(50, 100, 200)},
          {RGB(3, 2, 1), RGB(6, 5, 4), RGB(9, 8, 7), RGB(12, 11, 10)}},
     };
@@ -82,10 +96,14 @@ TEST(Dib, StretchDIBitsOfEveryDepth)
     for (DepthCase &k : DepthCases()) {
         Dib dib(4, 2, k.bitCount, k.table, k.rows);
         Canvas same(4, 2), doubled(8, 4);
-        EXPECT_EQ(StretchDIBits(same.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
-                                SRCCOPY), 2) << k.name;
-        EXPECT_EQ(StretchDIBits(doubled.dc.m_hDC, 0, 0, 8, 4, 0, 0, 4, 2, dib.bits.data(), dib.Info(),
-                                DIB_RGB_COLORS, SRCCOPY), 2) << k.name;
+        EXPECT_EQ(
+            StretchDIBits(same.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS, SRCCOPY),
+            2)
+            << k.name;
+        EXPECT_EQ(StretchDIBits(doubled.dc.m_hDC, 0, 0, 8, 4, 0, 0, 4, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
+                                SRCCOPY),
+                  2)
+            << k.name;
         for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(same.At(x, 0), k.top[x]) << k.name << " top " << x;
             EXPECT_EQ(same.At(x, 1), k.bottom[x]) << k.name << " bottom " << x;
@@ -101,20 +119,23 @@ TEST(Dib, RowOrderAndSourceRectangles)
     // Top-down: the same bytes read the other way up.
     Dib topDown(4, -2, 24, {}, k.rows);
     Canvas c(4, 2);
-    ASSERT_EQ(StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, topDown.bits.data(), topDown.Info(), DIB_RGB_COLORS,
-                            SRCCOPY), 2);
+    ASSERT_EQ(
+        StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, topDown.bits.data(), topDown.Info(), DIB_RGB_COLORS, SRCCOPY),
+        2);
     EXPECT_EQ(c.At(0, 0), k.bottom[0]);
     EXPECT_EQ(c.At(0, 1), k.top[0]);
     // A bottom-up DIB counts the source's y from its bottom row.
     Dib bottomUp(4, 2, 24, {}, k.rows);
     Canvas one(4, 1);
-    ASSERT_EQ(StretchDIBits(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 4, 1, bottomUp.bits.data(), bottomUp.Info(),
-                            DIB_RGB_COLORS, SRCCOPY), 1);
+    ASSERT_EQ(StretchDIBits(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 4, 1, bottomUp.bits.data(), bottomUp.Info(), DIB_RGB_COLORS,
+                            SRCCOPY),
+              1);
     EXPECT_EQ(one.At(1, 0), k.bottom[1]);
     // A band of scan lines sets only its own rows: scan 0 is the bottom row.
     Canvas band(4, 2);
-    EXPECT_EQ(SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomUp.bits.data(), bottomUp.Info(),
-                                DIB_RGB_COLORS), 1);
+    EXPECT_EQ(
+        SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomUp.bits.data(), bottomUp.Info(), DIB_RGB_COLORS),
+        1);
     EXPECT_EQ(band.At(2, 1), k.bottom[2]);
     EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255));
 }
@@ -130,14 +151,15 @@ TEST(Dib, SetDIBitsToDeviceCountsFromTheLowerLeftCornerWhateverTheRowOrder)
         const char *name = dib == &topDown ? "top-down" : "bottom-up";
         // One row from ySrc 0: the picture's bottom row.
         Canvas one(4, 1);
-        EXPECT_EQ(SetDIBitsToDevice(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 0, 2, dib->bits.data(), dib->Info(),
-                                    DIB_RGB_COLORS), 2) << name;
+        EXPECT_EQ(
+            SetDIBitsToDevice(one.dc.m_hDC, 0, 0, 4, 1, 0, 0, 0, 2, dib->bits.data(), dib->Info(), DIB_RGB_COLORS), 2)
+            << name;
         EXPECT_EQ(one.At(1, 0), k.bottom[1]) << name;
         // A band of scan line 0 alone: the bottom row, given as the band's only row.
         const BYTE *bottomRow = dib == &topDown ? dib->bits.data() + 12 : dib->bits.data();
         Canvas band(4, 2);
-        EXPECT_EQ(SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomRow, dib->Info(), DIB_RGB_COLORS),
-                  1) << name;
+        EXPECT_EQ(SetDIBitsToDevice(band.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 1, bottomRow, dib->Info(), DIB_RGB_COLORS), 1)
+            << name;
         EXPECT_EQ(band.At(2, 1), k.bottom[2]) << name;
         EXPECT_EQ(band.At(2, 0), RGB(255, 255, 255)) << name;
     }
@@ -205,8 +227,8 @@ TEST(Dib, MonochromeBitmapsAndTheirOneBitTable)
     CDC mem;
     mem.CreateCompatibleDC(nullptr);
     CBitmap made;
-    made.Attach(CreateDIBitmap(mem.m_hDC, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(),
-                               DIB_RGB_COLORS));
+    made.Attach(
+        CreateDIBitmap(mem.m_hDC, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(), DIB_RGB_COLORS));
     BITMAP bm{};
     ASSERT_TRUE(made.GetBitmap(&bm));
     EXPECT_EQ(bm.bmBitsPixel, 1);
@@ -280,12 +302,15 @@ TEST(Dib, CorruptHeadersAreRefused)
         Dib dib(4, 2, 8, Ramp(4), std::vector<BYTE>(8, 1));
         k.spoil(dib.Info()->bmiHeader);
         Canvas c(4, 2);
-        EXPECT_EQ(StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
-                                SRCCOPY), 0) << k.name;
-        EXPECT_EQ(SetDIBitsToDevice(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 2, dib.bits.data(), dib.Info(),
-                                    DIB_RGB_COLORS), 0) << k.name;
-        EXPECT_EQ(CreateDIBitmap(c.dc.m_hDC, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(),
-                                 DIB_RGB_COLORS), nullptr) << k.name;
+        EXPECT_EQ(
+            StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 4, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS, SRCCOPY), 0)
+            << k.name;
+        EXPECT_EQ(SetDIBitsToDevice(c.dc.m_hDC, 0, 0, 4, 2, 0, 0, 0, 2, dib.bits.data(), dib.Info(), DIB_RGB_COLORS), 0)
+            << k.name;
+        EXPECT_EQ(
+            CreateDIBitmap(c.dc.m_hDC, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(), DIB_RGB_COLORS),
+            nullptr)
+            << k.name;
         EXPECT_EQ(c.Count(RGB(255, 255, 255)), 8) << k.name;
     }
     Canvas c(2, 2);
@@ -299,7 +324,9 @@ TEST(Dib, ExtremeSourceRectanglesDrawNothingAndDoNotFail)
     DepthCase k = DepthCases()[3];
     Dib dib(4, 2, 24, {}, k.rows);
     Canvas c(4, 2);
-    const int extremes[][4] = {{2147483647, 0, 4, 2}, {0, -2147483647 - 1, 4, 2}, {0, 0, -2147483647 - 1, 2},
+    const int extremes[][4] = {{2147483647, 0, 4, 2},
+                               {0, -2147483647 - 1, 4, 2},
+                               {0, 0, -2147483647 - 1, 2},
                                {-5, -5, 2147483647, 2147483647}};
     for (const auto &e : extremes)
         StretchDIBits(c.dc.m_hDC, 0, 0, 4, 2, e[0], e[1], e[2], e[3], dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
@@ -314,12 +341,9 @@ TEST(Dib, MirroringFollowsTheSignsWhateverTheRowOrder)
         int xDest, yDest, destW, destH, xSrc, ySrc, srcW, srcH;
         bool mirrorX, mirrorY;
     } signs[] = {
-        {0, 0, 4, 2, 0, 0, 4, 2, false, false},
-        {4, 0, -4, 2, 0, 0, 4, 2, true, false},
-        {0, 2, 4, -2, 0, 0, 4, 2, false, true},
-        {0, 0, 4, 2, 4, 0, -4, 2, true, false},
-        {0, 0, 4, 2, 0, 2, 4, -2, false, true},
-        {4, 2, -4, -2, 4, 2, -4, -2, false, false},
+        {0, 0, 4, 2, 0, 0, 4, 2, false, false}, {4, 0, -4, 2, 0, 0, 4, 2, true, false},
+        {0, 2, 4, -2, 0, 0, 4, 2, false, true}, {0, 0, 4, 2, 4, 0, -4, 2, true, false},
+        {0, 0, 4, 2, 0, 2, 4, -2, false, true}, {4, 2, -4, -2, 4, 2, -4, -2, false, false},
     };
     for (LONG height : {2, -2}) {
         Dib dib(4, height, 24, {}, k.rows);
@@ -336,8 +360,8 @@ TEST(Dib, MirroringFollowsTheSignsWhateverTheRowOrder)
                     int sx = s.mirrorX ? 3 - x : x;
                     bool top = (y == 0) != s.mirrorY;
                     EXPECT_EQ(c.At(x, y), (top ? shownTop : shownBottom)[sx])
-                        << "height " << height << " dest " << s.destW << "x" << s.destH << " source " << s.srcW
-                        << "x" << s.srcH << " at " << x << "," << y;
+                        << "height " << height << " dest " << s.destW << "x" << s.destH << " source " << s.srcW << "x"
+                        << s.srcH << " at " << x << "," << y;
                 }
         }
     }

@@ -48,15 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BreakCase{"one two three", DT_WORDBREAK, 70, {"one two", "three"}},
         BreakCase{"one two three", DT_WORDBREAK, 69, {"one", "two", "three"}},
-        BreakCase{"one  two", DT_WORDBREAK, 40, {"one", "two"}},                  // spaces at a break vanish
+        BreakCase{"one  two", DT_WORDBREAK, 40, {"one", "two"}}, // spaces at a break vanish
         BreakCase{"  lead word", DT_WORDBREAK, 110, {"  lead word"}},
-        BreakCase{"enormousword x", DT_WORDBREAK, 50, {"enormousword", "x"}},     // a long word overflows
+        BreakCase{"enormousword x", DT_WORDBREAK, 50, {"enormousword", "x"}}, // a long word overflows
         BreakCase{"enormous", DT_WORDBREAK | DT_EDITCONTROL, 30, {"eno", "rmo", "us"}},
-        BreakCase{"a\nb\r\nc\rd", 0, 100, {"a", "b", "c", "d"}},
-        BreakCase{"a\nb", DT_SINGLELINE, 100, {"a\nb"}},
+        BreakCase{"a\nb\r\nc\rd", 0, 100, {"a", "b", "c", "d"}}, BreakCase{"a\nb", DT_SINGLELINE, 100, {"a\nb"}},
         BreakCase{"one two", DT_WORDBREAK | DT_SINGLELINE, 30, {"one two"}},
-        BreakCase{"abc def\nghi", DT_WORDBREAK, 30, {"abc", "def", "ghi"}},
-        BreakCase{"", 0, 100, {""}},
+        BreakCase{"abc def\nghi", DT_WORDBREAK, 30, {"abc", "def", "ghi"}}, BreakCase{"", 0, 100, {""}},
         BreakCase{"abcdefghij", DT_END_ELLIPSIS | DT_SINGLELINE, 60, {"abc..."}},
         BreakCase{"abcdefghij", DT_END_ELLIPSIS | DT_SINGLELINE, 100, {"abcdefghij"}},
         BreakCase{"c:\\folder\\sub\\file.txt", DT_PATH_ELLIPSIS | DT_SINGLELINE, 150, {"c:\\...\\file.txt"}},

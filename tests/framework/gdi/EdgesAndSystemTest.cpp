@@ -69,8 +69,8 @@ TEST(Edges, Draw3dRectCorners)
     c.dc.Draw3dRect(2, 3, 10, 8, tl, br);
     EXPECT_EQ(c.At(2, 3), tl);
     EXPECT_EQ(c.At(10, 3), tl);
-    EXPECT_EQ(c.At(11, 3), br);  // the top-right corner takes the bottom-right colour
-    EXPECT_EQ(c.At(2, 10), br);  // so does the bottom-left corner
+    EXPECT_EQ(c.At(11, 3), br); // the top-right corner takes the bottom-right colour
+    EXPECT_EQ(c.At(2, 10), br); // so does the bottom-left corner
     EXPECT_EQ(c.At(11, 10), br);
     EXPECT_EQ(c.At(3, 4), kPaper);
     EXPECT_EQ(c.BoundsNot(kPaper), CRect(2, 3, 12, 11));
@@ -204,12 +204,20 @@ TEST(FrameControls, ScrollArrowsPointTheirWay)
     };
     int firstUp = -1, lastUp = -1;
     for (int y = 2; y < 14; ++y)
-        if (rowCount(up, y)) { if (firstUp < 0) firstUp = y; lastUp = y; }
+        if (rowCount(up, y)) {
+            if (firstUp < 0)
+                firstUp = y;
+            lastUp = y;
+        }
     ASSERT_GE(firstUp, 0);
     EXPECT_LT(rowCount(up, firstUp), rowCount(up, lastUp));
     int firstDown = -1, lastDown = -1;
     for (int y = 2; y < 14; ++y)
-        if (rowCount(down, y)) { if (firstDown < 0) firstDown = y; lastDown = y; }
+        if (rowCount(down, y)) {
+            if (firstDown < 0)
+                firstDown = y;
+            lastDown = y;
+        }
     ASSERT_GE(firstDown, 0);
     EXPECT_GT(rowCount(down, firstDown), rowCount(down, lastDown));
 }

@@ -39,7 +39,10 @@ public:
         }
         return bytes;
     }
-    static void Append(std::vector<BYTE> &to, const std::vector<BYTE> &more) { to.insert(to.end(), more.begin(), more.end()); }
+    static void Append(std::vector<BYTE> &to, const std::vector<BYTE> &more)
+    {
+        to.insert(to.end(), more.begin(), more.end());
+    }
 
     std::vector<BYTE> Bytes() const
     {
@@ -49,9 +52,9 @@ public:
         for (const auto &r : m_records)
             total += r.size();
         total += 20; // EOF record
-        Append(body, Pack({Emf::kSignature, Emf::kVersion, DWORD(total), DWORD(m_records.size() + 2),
-                           DWORD(m_handles), 0, 0, 0, DWORD(m_device.cx), DWORD(m_device.cy),
-                           DWORD(m_millimetres.cx), DWORD(m_millimetres.cy)}));
+        Append(body,
+               Pack({Emf::kSignature, Emf::kVersion, DWORD(total), DWORD(m_records.size() + 2), DWORD(m_handles), 0, 0,
+                     0, DWORD(m_device.cx), DWORD(m_device.cy), DWORD(m_millimetres.cx), DWORD(m_millimetres.cy)}));
         std::vector<BYTE> bytes = Pack({Emf::HEADER, 88});
         Append(bytes, body);
         for (const auto &r : m_records)

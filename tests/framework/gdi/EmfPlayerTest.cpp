@@ -173,10 +173,11 @@ std::vector<BYTE> StretchDibitsBody(LONG width, LONG height, const std::vector<B
 {
     // bounds, dest x y, src x y cx cy, offBmi cbBmi offBits cbBits, usage, rop, dest cx cy; then header, bits.
     const DWORD offBmi = 80, cbBmi = 40, offBits = offBmi + cbBmi;
-    std::vector<BYTE> body = EmfBuilder::Pack({0, 0, 0, 0, 50, 50, 0, 0, DWORD(width), DWORD(height < 0 ? -height : height),
-                                               offBmi, cbBmi, offBits, DWORD(rows.size()), DIB_RGB_COLORS, SRCCOPY,
-                                               DWORD(cx), DWORD(cy)});
-    EmfBuilder::Append(body, EmfBuilder::Pack({40, DWORD(width), DWORD(height), 1u | (24u << 16), BI_RGB, 0, 0, 0, 0, 0}));
+    std::vector<BYTE> body =
+        EmfBuilder::Pack({0, 0, 0, 0, 50, 50, 0, 0, DWORD(width), DWORD(height < 0 ? -height : height), offBmi, cbBmi,
+                          offBits, DWORD(rows.size()), DIB_RGB_COLORS, SRCCOPY, DWORD(cx), DWORD(cy)});
+    EmfBuilder::Append(body,
+                       EmfBuilder::Pack({40, DWORD(width), DWORD(height), 1u | (24u << 16), BI_RGB, 0, 0, 0, 0, 0}));
     EmfBuilder::Append(body, rows);
     return body;
 }
@@ -236,7 +237,8 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndPlayingGoesOn)
         {"create into slot 0", Emf::CREATEBRUSHINDIRECT, EmfBuilder::Pack({0, BS_SOLID, 0x00FF00, 0})},
         {"point count beyond the record", Emf::POLYGON, EmfBuilder::Pack({0, 0, 0, 0, 1000, 0, 0, 90, 90})},
         {"point count huge", Emf::POLYLINE16, EmfBuilder::Pack({0, 0, 0, 0, 0xFFFFFFFF, 0})},
-        {"poly counts not adding up", Emf::POLYPOLYGON, EmfBuilder::Pack({0, 0, 0, 0, 2, 3, 2, 2, 0, 0, 90, 90, 0, 90})},
+        {"poly counts not adding up", Emf::POLYPOLYGON,
+         EmfBuilder::Pack({0, 0, 0, 0, 2, 3, 2, 2, 0, 0, 90, 90, 0, 90})},
         {"rectangle without its box", Emf::RECTANGLE, EmfBuilder::Pack({0})},
         {"restore below the first level", Emf::RESTOREDC, EmfBuilder::Pack({DWORD(-5)})},
         {"restore to an absolute level", Emf::RESTOREDC, EmfBuilder::Pack({1})},
@@ -248,8 +250,7 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndPlayingGoesOn)
         {"text count beyond the record", Emf::EXTTEXTOUTW,
          EmfBuilder::Pack({0, 0, 0, 0, 1, 0, 0, 0, 0, 5000, 76, 0, 0, 0, 0, 0, 0})},
         {"zero window extent", Emf::SETWINDOWEXTEX, EmfBuilder::Pack({0, 0})},
-        {"world transform not finite", Emf::SETWORLDTRANSFORM,
-         EmfBuilder::Pack({0x7F800000, 0, 0, 0x3F800000, 0, 0})},
+        {"world transform not finite", Emf::SETWORLDTRANSFORM, EmfBuilder::Pack({0x7F800000, 0, 0, 0x3F800000, 0, 0})},
         {"unknown record", 9999, EmfBuilder::Pack({1, 2, 3})},
     };
     for (const Case &c : cases) {
@@ -276,7 +277,9 @@ TEST(EmfPlayer, EndlessNestingIsBounded)
     for (int i = 0; i < 5000; ++i)
         b.Add(Emf::SAVEDC, {});
     b.Add(Emf::RESTOREDC, {DWORD(-1)});
-    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0}).Add(Emf::SELECTOBJECT, {1}).Add(Emf::RECTANGLE, {0, 0, 5, 5});
+    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::RECTANGLE, {0, 0, 5, 5});
     HENHMETAFILE emf = Make(b.Bytes());
     ASSERT_NE(emf, nullptr);
     Canvas canvas(96, 96);

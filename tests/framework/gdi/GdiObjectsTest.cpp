@@ -12,7 +12,7 @@ TEST(GdiObjects, SelectObjectReturnsThePreviousObject)
     CPen *first = c.dc.SelectObject(&red);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->m_hObject, GetStockObject(BLACK_PEN)); // a new context holds the black pen
-    EXPECT_EQ(c.dc.SelectObject(&blue), &red);               // an attached wrapper is found again
+    EXPECT_EQ(c.dc.SelectObject(&blue), &red);              // an attached wrapper is found again
     EXPECT_EQ(c.dc.SelectObject(first), &blue);
     EXPECT_EQ(c.dc.GetCurrentPen()->m_hObject, GetStockObject(BLACK_PEN));
 }
@@ -31,7 +31,7 @@ TEST(GdiObjects, InitialSelectionOfANewContext)
 
 TEST(GdiObjects, StockObjectsAreSharedAndNeverDeleted)
 {
-    const int stock[] = {NULL_PEN, BLACK_PEN, WHITE_PEN, NULL_BRUSH, HOLLOW_BRUSH, BLACK_BRUSH,
+    const int stock[] = {NULL_PEN,    BLACK_PEN,  WHITE_PEN,        NULL_BRUSH,    HOLLOW_BRUSH, BLACK_BRUSH,
                          WHITE_BRUSH, GRAY_BRUSH, DEFAULT_GUI_FONT, ANSI_VAR_FONT, SYSTEM_FONT};
     for (int index : stock) {
         HGDIOBJ h = GetStockObject(index);

@@ -63,9 +63,8 @@ TEST(Icon, DrawsThroughItsMask)
     struct Case {
         UINT flags;
         COLORREF inside, outside; // 0xFFFFFFFF: the stripe shows
-    } cases[] = {{DI_NORMAL, kInk, CLR_INVALID},
-                 {DI_IMAGE, kInk, RGB(0, 0, 0)},
-                 {DI_MASK, RGB(0, 0, 0), RGB(255, 255, 255)}};
+    } cases[] = {
+        {DI_NORMAL, kInk, CLR_INVALID}, {DI_IMAGE, kInk, RGB(0, 0, 0)}, {DI_MASK, RGB(0, 0, 0), RGB(255, 255, 255)}};
     for (const Case &k : cases) {
         Canvas c(6, 6);
         Stripe(c);
@@ -119,10 +118,10 @@ TEST(Icon, FromAnIconImageAndRefusedWhenCorrupt)
     BITMAPINFOHEADER h{40, 2, 4, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     WriteBitmapInfoHeader(h, image.data());
     BYTE *colour = image.data() + kBitmapInfoHeaderSize; // bottom row first: blue, green, red
-    colour[0] = 255;                                      // bottom-left blue
-    colour[8 + 5] = 200;                                  // top-right red 200
+    colour[0] = 255;                                     // bottom-left blue
+    colour[8 + 5] = 200;                                 // top-right red 200
     BYTE *mask = colour + 16;
-    mask[0] = 0x40;     // bottom row: right pixel transparent
+    mask[0] = 0x40; // bottom row: right pixel transparent
     mask[4] = 0x00;
     HICON icon = CreateIconFromResourceEx(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x30000, 0, 0, 0);
     ASSERT_NE(icon, nullptr);
@@ -232,7 +231,7 @@ TEST(Icon, AlphaMarksTransparencyInThirtyTwoBitImages)
     std::vector<BYTE> image(kBitmapInfoHeaderSize + 8 + 4, 0);
     WriteBitmapInfoHeader(BITMAPINFOHEADER{40, 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, image.data());
     BYTE *px = image.data() + kBitmapInfoHeaderSize;
-    px[0] = 200, px[3] = 0;          // blue, fully clear
+    px[0] = 200, px[3] = 0;           // blue, fully clear
     px[4 + 2] = 200, px[4 + 3] = 255; // red, opaque
     HICON icon = CreateIconFromResource(image.data(), static_cast<DWORD>(image.size()), TRUE, 0x30000);
     ASSERT_NE(icon, nullptr);
@@ -250,10 +249,12 @@ TEST(LoadImage, IconsComeAtTheNearestSizeStretchedToTheSizeAsked)
     PlexoRegisterIcon(4301, PLEXO_TEST_DATA_DIR "/resources/two-sizes.ico");
     struct Case {
         int cx, cy;
-        int width;         // of the icon made
-        COLORREF colour;   // its pixels: the 16-pixel image is red, the 32-pixel one green
+        int width;       // of the icon made
+        COLORREF colour; // its pixels: the 16-pixel image is red, the 32-pixel one green
     };
-    const Case cases[] = {{16, 16, 16, RGB(255, 0, 0)}, {32, 32, 32, RGB(0, 255, 0)}, {30, 30, 30, RGB(0, 255, 0)},
+    const Case cases[] = {{16, 16, 16, RGB(255, 0, 0)},
+                          {32, 32, 32, RGB(0, 255, 0)},
+                          {30, 30, 30, RGB(0, 255, 0)},
                           {0, 0, 16, RGB(255, 0, 0)}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.cx);

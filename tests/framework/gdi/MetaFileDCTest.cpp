@@ -219,9 +219,13 @@ void Blit(CDC &dc)
 TEST(MetaFileDC, RecordedDrawingPlaysBackToTheSamePixels)
 {
     const RoundTrip cases[] = {
-        {"lines", Lines}, {"fills", Fills}, {"text", Text}, {"formatted text", FormattedText},
+        {"lines", Lines},
+        {"fills", Fills},
+        {"text", Text},
+        {"formatted text", FormattedText},
         {"paths and clips", PathsAndClips},
-        {"mapping", Mapped}, {"blits", Blit},
+        {"mapping", Mapped},
+        {"blits", Blit},
     };
     for (const RoundTrip &c : cases) {
         SCOPED_TRACE(c.name);

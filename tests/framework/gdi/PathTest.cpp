@@ -22,12 +22,13 @@ std::vector<BYTE> PathTypes(CDC &dc)
 std::vector<POINT> BezierEllipse(int cx, int cy, int rx, int ry)
 {
     const double k = 0.5522847498;
-    auto at = [](double x, double y) { return POINT{static_cast<LONG>(std::lround(x)), static_cast<LONG>(std::lround(y))}; };
-    return {at(cx + rx, cy),
-            at(cx + rx, cy - k * ry), at(cx + k * rx, cy - ry), at(cx, cy - ry),
-            at(cx - k * rx, cy - ry), at(cx - rx, cy - k * ry), at(cx - rx, cy),
-            at(cx - rx, cy + k * ry), at(cx - k * rx, cy + ry), at(cx, cy + ry),
-            at(cx + k * rx, cy + ry), at(cx + rx, cy + k * ry), at(cx + rx, cy)};
+    auto at = [](double x, double y) {
+        return POINT{static_cast<LONG>(std::lround(x)), static_cast<LONG>(std::lround(y))};
+    };
+    return {at(cx + rx, cy),          at(cx + rx, cy - k * ry), at(cx + k * rx, cy - ry), at(cx, cy - ry),
+            at(cx - k * rx, cy - ry), at(cx - rx, cy - k * ry), at(cx - rx, cy),          at(cx - rx, cy + k * ry),
+            at(cx - k * rx, cy + ry), at(cx, cy + ry),          at(cx + k * rx, cy + ry), at(cx + rx, cy + k * ry),
+            at(cx + rx, cy)};
 }
 
 } // namespace
@@ -158,8 +159,8 @@ TEST(Path, FlattenTurnsCurvesIntoLines)
 TEST(Path, FlattensCurvesAcrossTheWholeCoordinateRange)
 {
     Canvas c(40, 40);
-    const POINT curve[] = {{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000},
-                           {2000000000, -2000000000}};
+    const POINT curve[] = {
+        {-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}, {2000000000, -2000000000}};
     c.dc.BeginPath();
     c.dc.PolyBezier(curve, 4);
     c.dc.EndPath();

@@ -57,12 +57,18 @@ TEST_P(HatchBrushes, LinesInBrushColourGapsByBackgroundMode)
 INSTANTIATE_TEST_SUITE_P(
     Styles, HatchBrushes,
     ::testing::Values(
-        HatchCase{HS_HORIZONTAL, {"........", "........", "........", "xxxxxxxx", "........", "........", "........", "........"}},
-        HatchCase{HS_VERTICAL, {"....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x..."}},
-        HatchCase{HS_FDIAGONAL, {"x.......", ".x......", "..x.....", "...x....", "....x...", ".....x..", "......x.", ".......x"}},
-        HatchCase{HS_BDIAGONAL, {".......x", "......x.", ".....x..", "....x...", "...x....", "..x.....", ".x......", "x......."}},
-        HatchCase{HS_CROSS, {"....x...", "....x...", "....x...", "xxxxxxxx", "....x...", "....x...", "....x...", "....x..."}},
-        HatchCase{HS_DIAGCROSS, {"x......x", ".x....x.", "..x..x..", "...xx...", "...xx...", "..x..x..", ".x....x.", "x......x"}}));
+        HatchCase{HS_HORIZONTAL,
+                  {"........", "........", "........", "xxxxxxxx", "........", "........", "........", "........"}},
+        HatchCase{HS_VERTICAL,
+                  {"....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x...", "....x..."}},
+        HatchCase{HS_FDIAGONAL,
+                  {"x.......", ".x......", "..x.....", "...x....", "....x...", ".....x..", "......x.", ".......x"}},
+        HatchCase{HS_BDIAGONAL,
+                  {".......x", "......x.", ".....x..", "....x...", "...x....", "..x.....", ".x......", "x......."}},
+        HatchCase{HS_CROSS,
+                  {"....x...", "....x...", "....x...", "xxxxxxxx", "....x...", "....x...", "....x...", "....x..."}},
+        HatchCase{HS_DIAGCROSS,
+                  {"x......x", ".x....x.", "..x..x..", "...xx...", "...xx...", "..x..x..", ".x....x.", "x......x"}}));
 
 TEST(Brushes, HatchFollowsTheBrushOrigin)
 {
@@ -155,13 +161,12 @@ TEST_P(CosmeticDashes, PatternAndGaps)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Styles, CosmeticDashes,
-    ::testing::Values(DashCase{PS_SOLID, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
-                      DashCase{PS_DASH, "xxxxxxxxxxxxxxxxxx......xxxxxxxxxxxxxxxx"},
-                      DashCase{PS_DOT, "xxx...xxx...xxx...xxx...xxx...xxx...xxx."},
-                      DashCase{PS_DASHDOT, "xxxxxxxxx......xxx......xxxxxxxxx......x"},
-                      DashCase{PS_DASHDOTDOT, "xxxxxxxxx...xxx...xxx...xxxxxxxxx...xxx."}));
+INSTANTIATE_TEST_SUITE_P(Styles, CosmeticDashes,
+                         ::testing::Values(DashCase{PS_SOLID, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+                                           DashCase{PS_DASH, "xxxxxxxxxxxxxxxxxx......xxxxxxxxxxxxxxxx"},
+                                           DashCase{PS_DOT, "xxx...xxx...xxx...xxx...xxx...xxx...xxx."},
+                                           DashCase{PS_DASHDOT, "xxxxxxxxx......xxx......xxxxxxxxx......x"},
+                                           DashCase{PS_DASHDOTDOT, "xxxxxxxxx...xxx...xxx...xxxxxxxxx...xxx."}));
 
 TEST(Pens, DashPatternRunsOnAcrossPolylineCorners)
 {

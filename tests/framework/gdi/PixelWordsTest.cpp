@@ -61,8 +61,7 @@ TEST(PixelWords, DrawingWritesWholeWordsAsThePlatformDoes)
          0x0033AAFFu},
         {"FillSolidRect writes a zero top byte", 0xCCCCCCCCu,
          [](CDC &dc) { dc.FillSolidRect(0, 0, 4, 4, RGB(0x12, 0x34, 0x56)); }, 0x00123456u},
-        {"SetPixel writes a zero top byte", 0xFFFFFFFFu, [](CDC &dc) { dc.SetPixel(1, 1, RGB(1, 2, 3)); },
-         0x00010203u},
+        {"SetPixel writes a zero top byte", 0xFFFFFFFFu, [](CDC &dc) { dc.SetPixel(1, 1, RGB(1, 2, 3)); }, 0x00010203u},
         {"PatBlt DSTINVERT inverts all 32 bits", 0xCCCCCCCCu, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, DSTINVERT); },
          0x33333333u},
         {"R2_NOT inverts all 32 bits", 0xCCCCCCCCu,
@@ -92,8 +91,7 @@ TEST(PixelWords, DrawingWritesWholeWordsAsThePlatformDoes)
          },
          0x00123456u},
         {"BLACKNESS clears the whole word", 0xCCCCCCCCu, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, BLACKNESS); }, 0u},
-        {"WHITENESS sets the whole word", 0x00000000u, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, WHITENESS); },
-         0xFFFFFFFFu},
+        {"WHITENESS sets the whole word", 0x00000000u, [](CDC &dc) { dc.PatBlt(0, 0, 4, 4, WHITENESS); }, 0xFFFFFFFFu},
     };
     for (const WordCase &c : cases) {
         WordBitmap target(4, 4, c.before);
@@ -190,9 +188,8 @@ TEST(PixelWords, LineTiesTakeTheSmallerCoordinateInEveryOctant)
         {{100, 100}, {200, 50}, {101, 99}, {101, 100}}, // x-major, y falling
         {{200, 50}, {100, 100}, {101, 99}, {101, 100}}, // the same line drawn backwards
         {{10, 10}, {20, 15}, {11, 10}, {11, 11}},       // x-major, y rising
-        {{20, 15}, {10, 10}, {19, 14}, {19, 15}},
-        {{10, 10}, {5, 20}, {9, 11}, {10, 11}},         // y-major, x falling
-        {{5, 20}, {10, 10}, {5, 19}, {6, 19}},          // y-major, x rising
+        {{20, 15}, {10, 10}, {19, 14}, {19, 15}},       {{10, 10}, {5, 20}, {9, 11}, {10, 11}}, // y-major, x falling
+        {{5, 20}, {10, 10}, {5, 19}, {6, 19}},                                                  // y-major, x rising
         {{30, 30}, {40, 50}, {30, 31}, {31, 31}},
     };
     for (const Case &c : cases) {
@@ -212,12 +209,12 @@ TEST(PixelWords, ColourFlagsPickPaletteAndTableIndexes)
         COLORREF colour;
         uint32_t word;
     } cases[] = {
-        {PALETTEINDEX(5), 0x00800080u},     // default palette entry 5
-        {0x03000005u, 0x00800080u},         // bit 24 set: an index, whatever else the top byte holds
-        {0xFF00000Du, 0x00FF0000u},         // entry 13 of the default palette
+        {PALETTEINDEX(5), 0x00800080u}, // default palette entry 5
+        {0x03000005u, 0x00800080u},     // bit 24 set: an index, whatever else the top byte holds
+        {0xFF00000Du, 0x00FF0000u},     // entry 13 of the default palette
         {PALETTERGB(1, 2, 3), 0x00010203u},
-        {0x04030201u, 0x00010203u},         // other flags: the RGB part
-        {DIBINDEX(5), 0u},                  // no colour table: black
+        {0x04030201u, 0x00010203u}, // other flags: the RGB part
+        {DIBINDEX(5), 0u},          // no colour table: black
     };
     for (const Case &c : cases) {
         WordBitmap solid(2, 2, 0xCCCCCCCCu);
@@ -286,8 +283,7 @@ TEST(PixelWords, NarrowChannelsRepeatTheirHighBitsAndWideOnesKeepTheTop)
         const auto *info = reinterpret_cast<const BITMAPINFO *>(dib.data());
         const BYTE *bits = dib.data() + dib.size() - 4;
         WordBitmap target(1, 1, 0xCCCCCCCCu);
-        EXPECT_EQ(SetDIBitsToDevice(target.dc.m_hDC, 0, 0, 1, 1, 0, 0, 0, 1, bits, info, DIB_RGB_COLORS), 1)
-            << c.name;
+        EXPECT_EQ(SetDIBitsToDevice(target.dc.m_hDC, 0, 0, 1, 1, 0, 0, 0, 1, bits, info, DIB_RGB_COLORS), 1) << c.name;
         EXPECT_EQ(target.Word(0, 0), c.word) << c.name;
     }
 }
@@ -328,7 +324,9 @@ std::vector<std::string> Rows(WordBitmap &target)
         std::string row;
         for (int x = 0; x < 6; ++x) {
             uint32_t w = target.Word(x, y);
-            row += w == 0xCCCCCCCCu ? '.' : (w <= 0x0F0F0F && (w & 0xFF) * 0x010101u == w ? "0123456789ABCDEF"[w & 0xF] : '?');
+            row += w == 0xCCCCCCCCu
+                       ? '.'
+                       : (w <= 0x0F0F0F && (w & 0xFF) * 0x010101u == w ? "0123456789ABCDEF"[w & 0xF] : '?');
         }
         rows.push_back(row);
     }
@@ -355,7 +353,10 @@ const RleCase kRleCases[] = {
     {"bits ending without end of bitmap", BI_RLE8, {2, 3}, {"......", "......", "33...."}},
     {"nothing after end of bitmap", BI_RLE8, {1, 1, 0, 1, 4, 2}, {"......", "......", "1....."}},
     {"nibble runs alternate", BI_RLE4, {3, 0x12, 0, 0, 6, 0x34, 0, 1}, {"......", "343434", "121..."}},
-    {"absolute nibbles padded to a word", BI_RLE4, {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x60, 0, 1}, {"......", "......", "123456"}},
+    {"absolute nibbles padded to a word",
+     BI_RLE4,
+     {0, 5, 0x12, 0x34, 0x50, 0, 1, 0x60, 0, 1},
+     {"......", "......", "123456"}},
     {"absolute nibbles in whole words", BI_RLE4, {0, 3, 0x78, 0x90, 0, 1}, {"......", "......", "789..."}},
     {"nibble run past the row stops", BI_RLE4, {7, 0x11}, {"......", "......", "......"}},
     {"absolute nibbles cut short stop", BI_RLE4, {1, 0x20, 0, 6, 0x12}, {"......", "......", "2....."}},
@@ -368,15 +369,14 @@ TEST(CompressedDibs, DrawnRowsLeaveSkippedPixelsAndStopAtBadBits)
     for (const RleCase &c : kRleCases) {
         RleDib dib(c.compression, c.bits);
         WordBitmap stretched(6, 3, 0xCCCCCCCCu);
-        EXPECT_EQ(StretchDIBits(stretched.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, dib.bits.data(), dib.Info(),
-                                DIB_RGB_COLORS, SRCCOPY),
+        EXPECT_EQ(StretchDIBits(stretched.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, dib.bits.data(), dib.Info(), DIB_RGB_COLORS,
+                                SRCCOPY),
                   3)
             << c.name;
         EXPECT_EQ(Rows(stretched), c.rows) << c.name << " (StretchDIBits)";
         WordBitmap device(6, 3, 0xCCCCCCCCu);
-        EXPECT_EQ(SetDIBitsToDevice(device.dc.m_hDC, 0, 0, 6, 3, 0, 0, 0, 3, dib.bits.data(), dib.Info(),
-                                    DIB_RGB_COLORS),
-                  3)
+        EXPECT_EQ(
+            SetDIBitsToDevice(device.dc.m_hDC, 0, 0, 6, 3, 0, 0, 0, 3, dib.bits.data(), dib.Info(), DIB_RGB_COLORS), 3)
             << c.name;
         EXPECT_EQ(Rows(device), c.rows) << c.name << " (SetDIBitsToDevice)";
         // A bitmap's own pixels stay where the bits set nothing.
@@ -394,8 +394,8 @@ TEST(CompressedDibs, MakeBitmapsAndRefuseWhatCannotBeReadSafely)
     RleDib dib(BI_RLE8, {2, 1, 0, 0, 6, 3, 0, 1});
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    HBITMAP made = CreateDIBitmap(nullptr, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(),
-                                  DIB_RGB_COLORS);
+    HBITMAP made =
+        CreateDIBitmap(nullptr, &dib.Info()->bmiHeader, CBM_INIT, dib.bits.data(), dib.Info(), DIB_RGB_COLORS);
     ASSERT_NE(made, nullptr);
     HGDIOBJ old = SelectObject(dc.m_hDC, made);
     EXPECT_EQ(dc.GetPixel(0, 2), RGB(1, 1, 1));
@@ -412,8 +412,8 @@ TEST(CompressedDibs, MakeBitmapsAndRefuseWhatCannotBeReadSafely)
     reinterpret_cast<BITMAPINFOHEADER *>(wrongDepth.info.data())->biBitCount = 8;
     for (const RleDib *bad : {&unsized, &topDown, &wrongDepth}) {
         WordBitmap target(6, 3, 0xCCCCCCCCu);
-        EXPECT_EQ(StretchDIBits(target.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, bad->bits.data(), bad->Info(),
-                                DIB_RGB_COLORS, SRCCOPY),
+        EXPECT_EQ(StretchDIBits(target.dc.m_hDC, 0, 0, 6, 3, 0, 0, 6, 3, bad->bits.data(), bad->Info(), DIB_RGB_COLORS,
+                                SRCCOPY),
                   0);
         EXPECT_EQ(target.Word(0, 2), 0xCCCCCCCCu);
     }

@@ -52,16 +52,15 @@ TEST_P(FilledFigureEdges, RightAndBottomEdgesAreLeftOut)
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, FilledFigureEdges,
-    ::testing::Values(
-        FigureCase{"rectangle with pen", Figure::Rectangle, true, CRect(5, 6, 25, 20)},
-        FigureCase{"rectangle without pen", Figure::Rectangle, false, CRect(5, 6, 24, 19)},
-        FigureCase{"ellipse with pen", Figure::Ellipse, true, CRect(5, 6, 25, 20)},
-        FigureCase{"ellipse without pen", Figure::Ellipse, false, CRect(5, 6, 24, 19)},
-        FigureCase{"round rect with pen", Figure::RoundRect, true, CRect(5, 6, 25, 20)},
-        FigureCase{"round rect without pen", Figure::RoundRect, false, CRect(5, 6, 24, 19)},
-        // A polygon's outline runs through its vertices; its fill alone leaves out right and bottom.
-        FigureCase{"polygon with pen", Figure::Polygon, true, CRect(5, 6, 26, 21)},
-        FigureCase{"polygon without pen", Figure::Polygon, false, CRect(5, 6, 25, 20)}));
+    ::testing::Values(FigureCase{"rectangle with pen", Figure::Rectangle, true, CRect(5, 6, 25, 20)},
+                      FigureCase{"rectangle without pen", Figure::Rectangle, false, CRect(5, 6, 24, 19)},
+                      FigureCase{"ellipse with pen", Figure::Ellipse, true, CRect(5, 6, 25, 20)},
+                      FigureCase{"ellipse without pen", Figure::Ellipse, false, CRect(5, 6, 24, 19)},
+                      FigureCase{"round rect with pen", Figure::RoundRect, true, CRect(5, 6, 25, 20)},
+                      FigureCase{"round rect without pen", Figure::RoundRect, false, CRect(5, 6, 24, 19)},
+                      // A polygon's outline runs through its vertices; its fill alone leaves out right and bottom.
+                      FigureCase{"polygon with pen", Figure::Polygon, true, CRect(5, 6, 26, 21)},
+                      FigureCase{"polygon without pen", Figure::Polygon, false, CRect(5, 6, 25, 20)}));
 
 TEST(Primitives, RectangleOutlineAndInterior)
 {
@@ -237,56 +236,65 @@ TEST_P(XorTwiceRestores, EveryPixel)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Figures, XorTwiceRestores,
-    ::testing::Values(
-        XorCase{"line", [](CDC &dc) { dc.MoveTo(3, 3); dc.LineTo(60, 41); }},
-        XorCase{"rectangle", [](CDC &dc) { dc.Rectangle(5, 5, 50, 40); }},
-        XorCase{"ellipse", [](CDC &dc) { dc.Ellipse(5, 5, 50, 40); }},
-        XorCase{"round rect", [](CDC &dc) { dc.RoundRect(5, 5, 50, 40, 12, 10); }},
-        XorCase{"closed polyline", [](CDC &dc) {
-                    POINT pts[5] = {{5, 5}, {50, 9}, {40, 50}, {9, 30}, {5, 5}};
-                    dc.Polyline(pts, 5);
-                }},
-        XorCase{"dashed rectangle", [](CDC &dc) {
-                    CPen dash(PS_DOT, 1, RGB(200, 10, 10));
-                    CPen *old = dc.SelectObject(&dash);
-                    CBrush *oldBrush = static_cast<CBrush *>(dc.SelectStockObject(NULL_BRUSH));
-                    dc.Rectangle(4, 4, 60, 60);
-                    dc.SelectObject(oldBrush);
-                    dc.SelectObject(old);
-                }},
-        XorCase{"dashed one pixel wide rectangle", [](CDC &dc) {
-                    CPen dash(PS_DOT, 1, RGB(200, 10, 10));
-                    CPen *old = dc.SelectObject(&dash);
-                    dc.Rectangle(10, 4, 11, 60);
-                    dc.Rectangle(4, 30, 60, 31);
-                    dc.SelectObject(old);
-                }},
-        XorCase{"dashed two by two rectangle", [](CDC &dc) {
-                    CPen dash(PS_DASH, 1, RGB(200, 10, 10));
-                    CPen *old = dc.SelectObject(&dash);
-                    dc.Rectangle(10, 10, 12, 12);
-                    dc.SelectObject(old);
-                }},
-        XorCase{"wide pen line", [](CDC &dc) {
-                    CPen wide(PS_SOLID, 5, RGB(1, 200, 3));
-                    CPen *old = dc.SelectObject(&wide);
-                    POINT pts[3] = {{5, 5}, {50, 20}, {20, 55}};
-                    dc.Polyline(pts, 3);
-                    dc.SelectObject(old);
-                }},
-        XorCase{"hatched ellipse", [](CDC &dc) {
-                    CBrush hatch(HS_DIAGCROSS, RGB(255, 0, 255));
-                    CBrush *old = dc.SelectObject(&hatch);
-                    dc.Ellipse(2, 2, 62, 50);
-                    dc.SelectObject(old);
-                }}),
-    [](const ::testing::TestParamInfo<XorCase> &info) {
-        std::string s = info.param.name;
-        std::replace(s.begin(), s.end(), ' ', '_');
-        return s;
-    });
+INSTANTIATE_TEST_SUITE_P(Figures, XorTwiceRestores,
+                         ::testing::Values(XorCase{"line",
+                                                   [](CDC &dc) {
+                                                       dc.MoveTo(3, 3);
+                                                       dc.LineTo(60, 41);
+                                                   }},
+                                           XorCase{"rectangle", [](CDC &dc) { dc.Rectangle(5, 5, 50, 40); }},
+                                           XorCase{"ellipse", [](CDC &dc) { dc.Ellipse(5, 5, 50, 40); }},
+                                           XorCase{"round rect", [](CDC &dc) { dc.RoundRect(5, 5, 50, 40, 12, 10); }},
+                                           XorCase{"closed polyline",
+                                                   [](CDC &dc) {
+                                                       POINT pts[5] = {{5, 5}, {50, 9}, {40, 50}, {9, 30}, {5, 5}};
+                                                       dc.Polyline(pts, 5);
+                                                   }},
+                                           XorCase{"dashed rectangle",
+                                                   [](CDC &dc) {
+                                                       CPen dash(PS_DOT, 1, RGB(200, 10, 10));
+                                                       CPen *old = dc.SelectObject(&dash);
+                                                       CBrush *oldBrush =
+                                                           static_cast<CBrush *>(dc.SelectStockObject(NULL_BRUSH));
+                                                       dc.Rectangle(4, 4, 60, 60);
+                                                       dc.SelectObject(oldBrush);
+                                                       dc.SelectObject(old);
+                                                   }},
+                                           XorCase{"dashed one pixel wide rectangle",
+                                                   [](CDC &dc) {
+                                                       CPen dash(PS_DOT, 1, RGB(200, 10, 10));
+                                                       CPen *old = dc.SelectObject(&dash);
+                                                       dc.Rectangle(10, 4, 11, 60);
+                                                       dc.Rectangle(4, 30, 60, 31);
+                                                       dc.SelectObject(old);
+                                                   }},
+                                           XorCase{"dashed two by two rectangle",
+                                                   [](CDC &dc) {
+                                                       CPen dash(PS_DASH, 1, RGB(200, 10, 10));
+                                                       CPen *old = dc.SelectObject(&dash);
+                                                       dc.Rectangle(10, 10, 12, 12);
+                                                       dc.SelectObject(old);
+                                                   }},
+                                           XorCase{"wide pen line",
+                                                   [](CDC &dc) {
+                                                       CPen wide(PS_SOLID, 5, RGB(1, 200, 3));
+                                                       CPen *old = dc.SelectObject(&wide);
+                                                       POINT pts[3] = {{5, 5}, {50, 20}, {20, 55}};
+                                                       dc.Polyline(pts, 3);
+                                                       dc.SelectObject(old);
+                                                   }},
+                                           XorCase{"hatched ellipse",
+                                                   [](CDC &dc) {
+                                                       CBrush hatch(HS_DIAGCROSS, RGB(255, 0, 255));
+                                                       CBrush *old = dc.SelectObject(&hatch);
+                                                       dc.Ellipse(2, 2, 62, 50);
+                                                       dc.SelectObject(old);
+                                                   }}),
+                         [](const ::testing::TestParamInfo<XorCase> &info) {
+                             std::string s = info.param.name;
+                             std::replace(s.begin(), s.end(), ' ', '_');
+                             return s;
+                         });
 
 TEST(Primitives, DashedRectanglesOfNoneOneAndTwoPixels)
 {
@@ -294,11 +302,10 @@ TEST(Primitives, DashedRectanglesOfNoneOneAndTwoPixels)
         RECT rect;
         int pixels; // pen pixels drawn, each inverted once (transparent gaps)
     } cases[] = {
-        {{10, 10, 10, 20}, 0}, // empty: nothing, as with a solid pen
-        {{10, 10, 20, 10}, 0},
-        {{10, 10, 11, 11}, 1}, // one pixel: the first dash is on
-        {{10, 10, 12, 12}, 4}, // the four pixels of the loop, each once
-        {{10, 10, 11, 14}, 4}, // one pixel wide: a line with both ends
+        {{10, 10, 10, 20}, 0},                        // empty: nothing, as with a solid pen
+        {{10, 10, 20, 10}, 0}, {{10, 10, 11, 11}, 1}, // one pixel: the first dash is on
+        {{10, 10, 12, 12}, 4},                        // the four pixels of the loop, each once
+        {{10, 10, 11, 14}, 4},                        // one pixel wide: a line with both ends
     };
     for (const Case &c : cases) {
         Canvas canvas(32, 32);

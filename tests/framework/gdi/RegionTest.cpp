@@ -27,8 +27,7 @@ TEST(Region, PolygonFillModes)
     } cases[] = {
         {ALTERNATE, {50, 50}, false}, // the star's centre is crossed twice
         {WINDING, {50, 50}, true},    // ... but wound round once
-        {ALTERNATE, {50, 10}, true},  {WINDING, {50, 10}, true},
-        {ALTERNATE, {5, 5}, false},   {WINDING, {5, 5}, false},
+        {ALTERNATE, {50, 10}, true},  {WINDING, {50, 10}, true}, {ALTERNATE, {5, 5}, false}, {WINDING, {5, 5}, false},
     };
     for (const Case &c : cases) {
         CRgn star;

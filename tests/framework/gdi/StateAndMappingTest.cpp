@@ -31,20 +31,34 @@ std::vector<StatePiece> Pieces()
         {"background colour", [](CDC &dc) { dc.SetBkColor(RGB(8, 8, 8)); }, [](CDC &dc) { return dc.GetBkColor(); }},
         {"background mode", [](CDC &dc) { dc.SetBkMode(TRANSPARENT); }, [](CDC &dc) { return dc.GetBkMode(); }},
         {"rop2", [](CDC &dc) { dc.SetROP2(R2_XORPEN); }, [](CDC &dc) { return dc.GetROP2(); }},
-        {"text align", [](CDC &dc) { dc.SetTextAlign(TA_BASELINE | TA_RIGHT); }, [](CDC &dc) { return dc.GetTextAlign(); }},
+        {"text align", [](CDC &dc) { dc.SetTextAlign(TA_BASELINE | TA_RIGHT); },
+         [](CDC &dc) { return dc.GetTextAlign(); }},
         {"fill mode", [](CDC &dc) { dc.SetPolyFillMode(WINDING); }, [](CDC &dc) { return dc.GetPolyFillMode(); }},
         {"map mode", [](CDC &dc) { dc.SetMapMode(MM_LOMETRIC); }, [](CDC &dc) { return dc.GetMapMode(); }},
         {"window origin", [](CDC &dc) { dc.SetWindowOrg(7, 11); },
          [](CDC &dc) { return dc.GetWindowOrg().x * 1000LL + dc.GetWindowOrg().y; }},
         {"viewport origin", [](CDC &dc) { dc.SetViewportOrg(13, 17); },
          [](CDC &dc) { return dc.GetViewportOrg().x * 1000LL + dc.GetViewportOrg().y; }},
-        {"extents", [](CDC &dc) { dc.SetMapMode(MM_ANISOTROPIC); dc.SetWindowExt(3, 5); dc.SetViewportExt(7, 9); },
-         [](CDC &dc) { return dc.GetWindowExt().cx * 1000000LL + dc.GetWindowExt().cy * 10000LL +
-                              dc.GetViewportExt().cx * 100LL + dc.GetViewportExt().cy; }},
-        {"brush origin", [](CDC &dc) { dc.SetBrushOrg(3, 4); }, [](CDC &dc) { return dc.GetBrushOrg().x * 100LL + dc.GetBrushOrg().y; }},
-        {"character extra", [](CDC &dc) { dc.SetTextCharacterExtra(2); }, [](CDC &dc) { return dc.GetTextCharacterExtra(); }},
+        {"extents",
+         [](CDC &dc) {
+             dc.SetMapMode(MM_ANISOTROPIC);
+             dc.SetWindowExt(3, 5);
+             dc.SetViewportExt(7, 9);
+         },
+         [](CDC &dc) {
+             return dc.GetWindowExt().cx * 1000000LL + dc.GetWindowExt().cy * 10000LL + dc.GetViewportExt().cx * 100LL +
+                    dc.GetViewportExt().cy;
+         }},
+        {"brush origin", [](CDC &dc) { dc.SetBrushOrg(3, 4); },
+         [](CDC &dc) { return dc.GetBrushOrg().x * 100LL + dc.GetBrushOrg().y; }},
+        {"character extra", [](CDC &dc) { dc.SetTextCharacterExtra(2); },
+         [](CDC &dc) { return dc.GetTextCharacterExtra(); }},
         {"clip", [](CDC &dc) { dc.IntersectClipRect(1, 2, 3, 4); },
-         [](CDC &dc) { CRect r; dc.GetClipBox(&r); return r.left * 1000LL + r.top * 100LL + r.right * 10LL + r.bottom; }},
+         [](CDC &dc) {
+             CRect r;
+             dc.GetClipBox(&r);
+             return r.left * 1000LL + r.top * 100LL + r.right * 10LL + r.bottom;
+         }},
         {"current position", [](CDC &dc) { dc.MoveTo(5, 6); },
          [](CDC &dc) { return dc.GetCurrentPosition().x * 100LL + dc.GetCurrentPosition().y; }},
     };
@@ -145,16 +159,15 @@ TEST_P(MappingModes, LogicalToDeviceAndBack)
     EXPECT_EQ(again, t.device) << t.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, MappingModes,
-    ::testing::Values(MappingCase{"text", MM_TEXT, {10, 20}, {10, 20}},
-                      // 96 pixels per inch: 254 tenths of a millimetre, y grows upwards
-                      MappingCase{"lometric", MM_LOMETRIC, {254, -254}, {96, 96}},
-                      MappingCase{"himetric", MM_HIMETRIC, {2540, -1270}, {96, 48}},
-                      MappingCase{"loenglish", MM_LOENGLISH, {100, -50}, {96, 48}},
-                      MappingCase{"hienglish", MM_HIENGLISH, {1000, 250}, {96, -24}},
-                      MappingCase{"twips", MM_TWIPS, {1440, -720}, {96, 48}},
-                      MappingCase{"rounding", MM_LOMETRIC, {10, -10}, {4, 4}}));
+INSTANTIATE_TEST_SUITE_P(Modes, MappingModes,
+                         ::testing::Values(MappingCase{"text", MM_TEXT, {10, 20}, {10, 20}},
+                                           // 96 pixels per inch: 254 tenths of a millimetre, y grows upwards
+                                           MappingCase{"lometric", MM_LOMETRIC, {254, -254}, {96, 96}},
+                                           MappingCase{"himetric", MM_HIMETRIC, {2540, -1270}, {96, 48}},
+                                           MappingCase{"loenglish", MM_LOENGLISH, {100, -50}, {96, 48}},
+                                           MappingCase{"hienglish", MM_HIENGLISH, {1000, 250}, {96, -24}},
+                                           MappingCase{"twips", MM_TWIPS, {1440, -720}, {96, 48}},
+                                           MappingCase{"rounding", MM_LOMETRIC, {10, -10}, {4, 4}}));
 
 TEST(Mapping, AnisotropicOriginsAndExtents)
 {

@@ -160,8 +160,8 @@ TEST(TextExtents, CharacterExtraWidensEveryCharacter)
 
 struct AlignCase {
     UINT align;
-    int dx;      // cell left relative to x: 0, -w/2 or -w (in units of w/2)
-    int dyKind;  // 0 top, 1 baseline, 2 bottom
+    int dx;     // cell left relative to x: 0, -w/2 or -w (in units of w/2)
+    int dyKind; // 0 top, 1 baseline, 2 bottom
 };
 
 class TextAlignment : public ::testing::TestWithParam<AlignCase> {};
@@ -182,7 +182,8 @@ TEST_P(TextAlignment, CellPlacedAgainstTheReferencePoint)
 INSTANTIATE_TEST_SUITE_P(Flags, TextAlignment,
                          ::testing::Values(AlignCase{TA_LEFT | TA_TOP, 0, 0}, AlignCase{TA_CENTER | TA_TOP, 1, 0},
                                            AlignCase{TA_RIGHT | TA_TOP, 2, 0}, AlignCase{TA_LEFT | TA_BASELINE, 0, 1},
-                                           AlignCase{TA_LEFT | TA_BOTTOM, 0, 2}, AlignCase{TA_RIGHT | TA_BASELINE, 2, 1}));
+                                           AlignCase{TA_LEFT | TA_BOTTOM, 0, 2},
+                                           AlignCase{TA_RIGHT | TA_BASELINE, 2, 1}));
 
 TEST(TextOut, InkSitsInTheCellAboveTheBaseline)
 {
@@ -410,10 +411,21 @@ TEST(Fonts, MarlettDrawsCaptionGlyphs)
 TEST(DrawText, HostileInputsAreHandled)
 {
     TextCanvas c;
-    const char *texts[] = {"&", "&&&", "\t\t\t", "\xff\xfe\x80 broken", "\r\n\r\n\n", "a&", "....../////\\\\\\",
+    const char *texts[] = {"&",
+                           "&&&",
+                           "\t\t\t",
+                           "\xff\xfe\x80 broken",
+                           "\r\n\r\n\n",
+                           "a&",
+                           "....../////\\\\\\",
                            "averyveryveryveryveryveryveryveryveryveryverylongword"};
-    const UINT formats[] = {0u, 0xFFFFFFFFu, DT_WORDBREAK | DT_EDITCONTROL, DT_PATH_ELLIPSIS | DT_SINGLELINE,
-                            DT_END_ELLIPSIS | DT_WORDBREAK, DT_EXPANDTABS | DT_TABSTOP | 0xFF00, DT_CALCRECT};
+    const UINT formats[] = {0u,
+                            0xFFFFFFFFu,
+                            DT_WORDBREAK | DT_EDITCONTROL,
+                            DT_PATH_ELLIPSIS | DT_SINGLELINE,
+                            DT_END_ELLIPSIS | DT_WORDBREAK,
+                            DT_EXPANDTABS | DT_TABSTOP | 0xFF00,
+                            DT_CALCRECT};
     for (const char *text : texts)
         for (UINT format : formats)
             for (const CRect &r : {CRect(0, 0, 0, 0), CRect(10, 10, 5, 5), CRect(0, 0, 3, 200), CRect(0, 0, 200, 80)}) {

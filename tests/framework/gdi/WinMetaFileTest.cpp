@@ -54,13 +54,18 @@ private:
     std::vector<WORD> m_records;
 };
 
-constexpr WORD SETWINDOWORG = 0x020B, SETWINDOWEXT = 0x020C, CREATEBRUSHINDIRECT = 0x02FC,
-               CREATEPENINDIRECT = 0x02FA, SELECTOBJECT = 0x012D, DELETEOBJECT = 0x01F0, RECTANGLE = 0x041B,
-               STRETCHDIB = 0x0F43, TEXTOUT = 0x0521, ESCAPE = 0x0626, SETMAPMODE = 0x0103, SAVEDC = 0x001E,
-               RESTOREDC = 0x0127;
+constexpr WORD SETWINDOWORG = 0x020B, SETWINDOWEXT = 0x020C, CREATEBRUSHINDIRECT = 0x02FC, CREATEPENINDIRECT = 0x02FA,
+               SELECTOBJECT = 0x012D, DELETEOBJECT = 0x01F0, RECTANGLE = 0x041B, STRETCHDIB = 0x0F43, TEXTOUT = 0x0521,
+               ESCAPE = 0x0626, SETMAPMODE = 0x0103, SAVEDC = 0x001E, RESTOREDC = 0x0127;
 
-WORD Lo(COLORREF c) { return static_cast<WORD>(c & 0xFFFF); }
-WORD Hi(COLORREF c) { return static_cast<WORD>(c >> 16); }
+WORD Lo(COLORREF c)
+{
+    return static_cast<WORD>(c & 0xFFFF);
+}
+WORD Hi(COLORREF c)
+{
+    return static_cast<WORD>(c >> 16);
+}
 
 // A 200x100 window with a red rectangle over its top-left quarter, no outline.
 WmfBuilder RedQuarter()
@@ -108,8 +113,8 @@ TEST(WinMetaFile, NewObjectsTakeTheLowestFreeSlot)
 {
     WmfBuilder b(3);
     b.Add(SETWINDOWEXT, {100, 100})
-        .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kRed), Hi(kRed), 0})     // slot 0
-        .Add(CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})                   // slot 1
+        .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kRed), Hi(kRed), 0}) // slot 0
+        .Add(CREATEPENINDIRECT, {PS_NULL, 0, 0, 0, 0})               // slot 1
         .Add(SELECTOBJECT, {1})
         .Add(DELETEOBJECT, {0})
         .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kGreen), Hi(kGreen), 0}) // slot 0 again
@@ -228,17 +233,17 @@ TEST(WinMetaFile, HostileRecordsAreSkipped)
     hugeDib.insert(hugeDib.end(), dib.begin(), dib.end());
     WmfBuilder b(2);
     b.Add(SETWINDOWEXT, {100, 100})
-        .Add(SELECTOBJECT, {50})                          // outside the table
-        .Add(SELECTOBJECT, {1})                           // empty slot
+        .Add(SELECTOBJECT, {50}) // outside the table
+        .Add(SELECTOBJECT, {1})  // empty slot
         .Add(DELETEOBJECT, {9})
-        .AddWords(STRETCHDIB, hugeDib)                    // header far larger than its bits
-        .Add(0x0324, {1000, 1, 1})                        // polygon: count beyond the record
-        .Add(TEXTOUT, {500, 'a'})                         // text count beyond the record
-        .Add(RESTOREDC, {static_cast<WORD>(-3)})          // nothing saved
+        .AddWords(STRETCHDIB, hugeDib)           // header far larger than its bits
+        .Add(0x0324, {1000, 1, 1})               // polygon: count beyond the record
+        .Add(TEXTOUT, {500, 'a'})                // text count beyond the record
+        .Add(RESTOREDC, {static_cast<WORD>(-3)}) // nothing saved
         .Add(SAVEDC, {})
         .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kRed), Hi(kRed), 0})
         .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kGreen), Hi(kGreen), 0})
-        .Add(CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0})    // no slot left: dropped
+        .Add(CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}) // no slot left: dropped
         .Add(SELECTOBJECT, {0})
         .Add(RECTANGLE, {30, 30, 0, 0});
     HENHMETAFILE emf = Convert(b.Bytes());

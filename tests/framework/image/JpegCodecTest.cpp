@@ -45,7 +45,10 @@ struct Messages {
     }
 };
 
-bool Near(int a, int b, int tolerance) { return std::abs(a - b) <= tolerance; }
+bool Near(int a, int b, int tolerance)
+{
+    return std::abs(a - b) <= tolerance;
+}
 
 TEST(JpegCodec, DecodesInBlueGreenRedOrder)
 {

@@ -91,8 +91,7 @@ TEST(ArchiveCorrupt, EveryTruncationIsEndOfFile)
 
 Bytes NewClass(WORD wSchema, const char *lpszName)
 {
-    return Concat({{0xFF, 0xFF, BYTE(wSchema), BYTE(wSchema >> 8), BYTE(std::strlen(lpszName)), 0x00},
-                   Text(lpszName)});
+    return Concat({{0xFF, 0xFF, BYTE(wSchema), BYTE(wSchema >> 8), BYTE(std::strlen(lpszName)), 0x00}, Text(lpszName)});
 }
 
 void ReadAnyObject(CArchive &ar)
@@ -154,7 +153,8 @@ TEST_P(ArchiveCorruptInput, ThrowsTheRightCause)
 
 const Bytes kItem7 = {7, 0, 0, 0, 0};
 
-INSTANTIATE_TEST_SUITE_P(Cases, ArchiveCorruptInput,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ArchiveCorruptInput,
     ::testing::Values(
         CorruptCase{"UnknownClass", Concat({NewClass(1, "CNoSuchClass"), kItem7}), ReadAnyObject,
                     CArchiveException::badClass},
@@ -162,10 +162,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArchiveCorruptInput,
                     CArchiveException::badClass},
         CorruptCase{"ClassNameTooLong", Concat({{0xFF, 0xFF, 1, 0, 200, 0}, Bytes(200, 'C')}), ReadAnyObject,
                     CArchiveException::badClass},
-        CorruptCase{"ClassNameWithNul", Concat({{0xFF, 0xFF, 1, 0, 13, 0}, Text("CTestItem"), {0, 'x', 'y', 'z'}, kItem7}),
-                    ReadAnyObject, CArchiveException::badClass},
-        CorruptCase{"WrongBaseClass", Concat({NewClass(1, "CTestOther"), {1}}), ReadItem,
+        CorruptCase{"ClassNameWithNul",
+                    Concat({{0xFF, 0xFF, 1, 0, 13, 0}, Text("CTestItem"), {0, 'x', 'y', 'z'}, kItem7}), ReadAnyObject,
                     CArchiveException::badClass},
+        CorruptCase{"WrongBaseClass", Concat({NewClass(1, "CTestOther"), {1}}), ReadItem, CArchiveException::badClass},
         CorruptCase{"WrongClassByReference", Concat({NewClass(1, "CTestOther"), {1}, {0x02, 0x00}}),
                     [](CArchive &ar) {
                         CObject *pOb = nullptr;
@@ -178,33 +178,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArchiveCorruptInput,
                     CArchiveException::badSchema},
         CorruptCase{"UndefinedClassIndex", {0x05, 0x80}, ReadAnyObject, CArchiveException::badIndex},
         CorruptCase{"UndefinedObjectIndex", {0x05, 0x00}, ReadAnyObject, CArchiveException::badIndex},
-        CorruptCase{"ObjectTagNamesAClass", Concat({NewClass(1, "CTestItem"), kItem7, {0x01, 0x00}}),
-                    ReadTwoObjects, CArchiveException::badIndex},
-        CorruptCase{"ClassTagNamesAnObject", Concat({NewClass(1, "CTestItem"), kItem7, {0x02, 0x80}}),
-                    ReadTwoObjects, CArchiveException::badIndex},
-        CorruptCase{"BigTagOutOfRange", {0xFF, 0x7F, 0x00, 0x00, 0x00, 0x40}, ReadAnyObject,
+        CorruptCase{"ObjectTagNamesAClass", Concat({NewClass(1, "CTestItem"), kItem7, {0x01, 0x00}}), ReadTwoObjects,
                     CArchiveException::badIndex},
-        CorruptCase{"BigClassTagOutOfRange", {0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF}, ReadAnyObject,
+        CorruptCase{"ClassTagNamesAnObject", Concat({NewClass(1, "CTestItem"), kItem7, {0x02, 0x80}}), ReadTwoObjects,
                     CArchiveException::badIndex},
-        CorruptCase{"ClassExpectedButObjectFound", {0x01, 0x00},
-                    [](CArchive &ar) { ar.ReadClass(); }, CArchiveException::badIndex},
-        CorruptCase{"HugeCount", {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00}, ReadCountAndItems,
+        CorruptCase{
+            "BigTagOutOfRange", {0xFF, 0x7F, 0x00, 0x00, 0x00, 0x40}, ReadAnyObject, CArchiveException::badIndex},
+        CorruptCase{
+            "BigClassTagOutOfRange", {0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF}, ReadAnyObject, CArchiveException::badIndex},
+        CorruptCase{"ClassExpectedButObjectFound",
+                    {0x01, 0x00},
+                    [](CArchive &ar) { ar.ReadClass(); },
+                    CArchiveException::badIndex},
+        CorruptCase{"HugeCount",
+                    {0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00},
+                    ReadCountAndItems,
                     CArchiveException::endOfFile},
-        CorruptCase{"HugeCount64", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x10},
-                    ReadCountAndItems, CArchiveException::endOfFile},
+        CorruptCase{"HugeCount64",
+                    {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x10},
+                    ReadCountAndItems,
+                    CArchiveException::endOfFile},
         CorruptCase{"CountBeyondObjects", Concat({{0x03, 0x00}, NewClass(1, "CTestItem"), kItem7, {0x01, 0x80}}),
                     ReadCountAndItems, CArchiveException::endOfFile},
-        CorruptCase{"HugeString", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}, ReadString,
+        CorruptCase{
+            "HugeString", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'}, ReadString, CArchiveException::endOfFile},
+        CorruptCase{"HugeString64",
+                    {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40},
+                    ReadString,
                     CArchiveException::endOfFile},
-        CorruptCase{"HugeString64", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40},
-                    ReadString, CArchiveException::endOfFile},
-        CorruptCase{"HugeWideString", {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F, 'a', 0},
-                    ReadString, CArchiveException::endOfFile},
+        CorruptCase{"HugeWideString",
+                    {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x3F, 'a', 0},
+                    ReadString,
+                    CArchiveException::endOfFile},
         // The holder's own record is cut inside its second reference: the
         // holder, and the item it already owns, are freed.
         CorruptCase{"FailureInsideANestedRecord",
-                    Concat({NewClass(1, "CTestHolder"), NewClass(1, "CTestItem"), kItem7, {0x05}}),
-                    ReadAnyObject, CArchiveException::endOfFile}),
+                    Concat({NewClass(1, "CTestHolder"), NewClass(1, "CTestItem"), kItem7, {0x05}}), ReadAnyObject,
+                    CArchiveException::endOfFile}),
     [](const ::testing::TestParamInfo<CorruptCase> &info) { return std::string(info.param.name); });
 
 // Holders nested d deep: each owns the next, the innermost owns nothing.
@@ -221,8 +231,7 @@ Bytes NestedHolders(size_t nDepth)
 TEST(ArchiveCorrupt, NestingIsBounded)
 {
     EXPECT_EQ(ArchiveCause(NestedHolders(CArchive::kMaxObjectNesting), ReadAnyObject), -1);
-    EXPECT_EQ(ArchiveCause(NestedHolders(CArchive::kMaxObjectNesting + 1), ReadAnyObject),
-              CArchiveException::badIndex);
+    EXPECT_EQ(ArchiveCause(NestedHolders(CArchive::kMaxObjectNesting + 1), ReadAnyObject), CArchiveException::badIndex);
     EXPECT_EQ(ArchiveCause(NestedHolders(1000000), ReadAnyObject), CArchiveException::badIndex);
 }
 
@@ -232,8 +241,8 @@ TEST(ArchiveCorrupt, ReferenceToAFailedObjectIsBadIndex)
 {
     // The item's name announces more bytes than remain; its index (2) is
     // referenced right after.
-    Bytes bytes = Concat({NewClass(1, "CTestItem"), {7, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
-                          {0x02, 0x00}});
+    Bytes bytes =
+        Concat({NewClass(1, "CTestItem"), {7, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, {0x02, 0x00}});
     int cause = ArchiveCause(bytes, [](CArchive &ar) {
         EXPECT_EQ(ArchiveCauseOf([&] { ReadAnyObject(ar); }), CArchiveException::endOfFile);
         ReadAnyObject(ar);

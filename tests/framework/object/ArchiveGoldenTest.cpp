@@ -17,18 +17,29 @@ Bytes Repeat(BYTE by, size_t n)
 TEST(ArchiveValues, AreLittleEndianBySize)
 {
     Bytes bytes = StoreBytes([](CArchive &ar) {
-        ar << BYTE(0x12) << char('A') << WORD(0x3456) << short(-2) << int(-3) << UINT(0x89ABCDEF)
-           << LONGLONG(-4) << 1.5f << 1.0 << CRect(1, -2, 3, 4) << CPoint(5, 6) << CSize(7, 8);
+        ar << BYTE(0x12) << char('A') << WORD(0x3456) << short(-2) << int(-3) << UINT(0x89ABCDEF) << LONGLONG(-4)
+           << 1.5f << 1.0 << CRect(1, -2, 3, 4) << CPoint(5, 6) << CSize(7, 8);
     });
-    Bytes expected = {0x12, 'A', 0x56, 0x34, 0xFE, 0xFF, 0xFD, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB,
-                      0x89, 0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xC0, 0x3F,
-                      0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 3, 0, 0, 0,
-                      4, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 7, 0, 0, 0, 8, 0, 0, 0};
+    Bytes expected = {0x12, 'A',  0x56, 0x34, 0xFE, 0xFF, 0xFD, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD, 0xAB, 0x89,
+                      0xFC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xC0, 0x3F, 0,    0,
+                      0,    0,    0,    0,    0xF0, 0x3F, 1,    0,    0,    0,    0xFE, 0xFF, 0xFF, 0xFF,
+                      3,    0,    0,    0,    4,    0,    0,    0,    5,    0,    0,    0,    6,    0,
+                      0,    0,    7,    0,    0,    0,    8,    0,    0,    0};
     EXPECT_EQ(bytes, expected);
 
     LoadBytes(bytes, [](CArchive &ar) {
-        BYTE by; char ch; WORD w; short s; int i; UINT u; LONGLONG ll; float f; double d;
-        CRect rect; CPoint point; CSize size;
+        BYTE by;
+        char ch;
+        WORD w;
+        short s;
+        int i;
+        UINT u;
+        LONGLONG ll;
+        float f;
+        double d;
+        CRect rect;
+        CPoint point;
+        CSize size;
         ar >> by >> ch >> w >> s >> i >> u >> ll >> f >> d >> rect >> point >> size;
         EXPECT_EQ(by, 0x12);
         EXPECT_EQ(ch, 'A');
@@ -48,22 +59,28 @@ TEST(ArchiveValues, AreLittleEndianBySize)
 // Values that straddle the end of a small buffer are written and read whole.
 TEST(ArchiveValues, CrossBufferBoundaries)
 {
-    Bytes bytes = StoreBytes([](CArchive &ar) {
-        ar << BYTE(1);
-        for (int i = 0; i < 1000; ++i)
-            ar << i << 0.25 * i;
-    }, 128);
+    Bytes bytes = StoreBytes(
+        [](CArchive &ar) {
+            ar << BYTE(1);
+            for (int i = 0; i < 1000; ++i)
+                ar << i << 0.25 * i;
+        },
+        128);
     ASSERT_EQ(bytes.size(), 1u + 1000u * 12u);
-    LoadBytes(bytes, [](CArchive &ar) {
-        BYTE by;
-        ar >> by;
-        for (int i = 0; i < 1000; ++i) {
-            int n; double d;
-            ar >> n >> d;
-            ASSERT_EQ(n, i);
-            ASSERT_EQ(d, 0.25 * i);
-        }
-    }, 128);
+    LoadBytes(
+        bytes,
+        [](CArchive &ar) {
+            BYTE by;
+            ar >> by;
+            for (int i = 0; i < 1000; ++i) {
+                int n;
+                double d;
+                ar >> n >> d;
+                ASSERT_EQ(n, i);
+                ASSERT_EQ(d, 0.25 * i);
+            }
+        },
+        128);
 }
 
 struct StringCase {
@@ -93,11 +110,10 @@ TEST_P(ArchiveStringRecord, SwitchesFormAtTheLimits)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ArchiveStringRecord,
-    ::testing::Values(StringCase{0, {0x00}}, StringCase{254, {0xFE}},
-                      StringCase{255, {0xFF, 0xFF, 0x00}},
-                      StringCase{0xFFFD, {0xFF, 0xFD, 0xFF}},
-                      StringCase{0xFFFE, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
-                      StringCase{0x10000, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}}));
+                         ::testing::Values(StringCase{0, {0x00}}, StringCase{254, {0xFE}},
+                                           StringCase{255, {0xFF, 0xFF, 0x00}}, StringCase{0xFFFD, {0xFF, 0xFD, 0xFF}},
+                                           StringCase{0xFFFE, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
+                                           StringCase{0x10000, {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}}));
 
 struct WideCase {
     const char *name;
@@ -133,14 +149,16 @@ Bytes Utf16Units(size_t n, BYTE lo)
     return units;
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ArchiveWideString,
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ArchiveWideString,
     ::testing::Values(
-        WideCase{"Empty", WideRecord({0x00}, {}), ""},
-        WideCase{"Ascii", WideRecord({0x02}, {'h', 0, 'i', 0}), "hi"},
+        WideCase{"Empty", WideRecord({0x00}, {}), ""}, WideCase{"Ascii", WideRecord({0x02}, {'h', 0, 'i', 0}), "hi"},
         WideCase{"Latin", WideRecord({0x01}, {0xE9, 0x00}), "\xC3\xA9"},
         WideCase{"Cjk", WideRecord({0x01}, {0x2D, 0x4E}), "\xE4\xB8\xAD"},
         WideCase{"SurrogatePair", WideRecord({0x02}, {0x3D, 0xD8, 0x00, 0xDE}), "\xF0\x9F\x98\x80"},
-        WideCase{"LoneSurrogate", WideRecord({0x02}, {0x3D, 0xD8, 'a', 0}), "\xEF\xBF\xBD" "a"},
+        WideCase{"LoneSurrogate", WideRecord({0x02}, {0x3D, 0xD8, 'a', 0}),
+                 "\xEF\xBF\xBD"
+                 "a"},
         WideCase{"WordLength", WideRecord({0xFF, 0x2C, 0x01}, Utf16Units(300, 'w')), std::string(300, 'w')},
         WideCase{"DwordLength", WideRecord({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}, Utf16Units(0x10000, 'd')),
                  std::string(0x10000, 'd')}),
@@ -165,9 +183,9 @@ TEST_P(ArchiveCount, IsAWordOrAnEscapedDword)
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, ArchiveCount,
-    ::testing::Values(CountCase{0, {0x00, 0x00}}, CountCase{0xFFFE, {0xFE, 0xFF}},
-                      CountCase{0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
-                      CountCase{0x12345, {0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}}));
+                         ::testing::Values(CountCase{0, {0x00, 0x00}}, CountCase{0xFFFE, {0xFE, 0xFF}},
+                                           CountCase{0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
+                                           CountCase{0x12345, {0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}}));
 
 // ---------------------------------------------------------------------------
 // Object records
@@ -295,7 +313,8 @@ TEST_P(ArchiveVersionable, LoadsOlderSchemasAndReportsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemas, ArchiveVersionable,
-    ::testing::Values(VersionCase{1, {5, 0, 0, 0}, 0}, VersionCase{2, {5, 0, 0, 0, 6, 0, 0, 0}, 6}));
+                         ::testing::Values(VersionCase{1, {5, 0, 0, 0}, 0},
+                                           VersionCase{2, {5, 0, 0, 0, 6, 0, 0, 0}, 6}));
 
 TEST(ArchiveObjects, VersionableClassWritesItsSchemaWithoutTheFlag)
 {
@@ -313,12 +332,14 @@ TEST(ArchiveObjects, BigIndexesUseTheBigTag)
     CTestItem late1, late2;
     Bytes bytes = StoreBytes([&](CArchive &ar) {
         for (auto &p : items)
-            ar << p.get();            // class 1, objects 2 .. 0x7FFF
-        ar << &late1 << &late2;       // class 0x8000, objects 0x8001, 0x8002
+            ar << p.get();      // class 1, objects 2 .. 0x7FFF
+        ar << &late1 << &late2; // class 0x8000, objects 0x8001, 0x8002
         ar << items.back().get() << &late2;
     });
-    Bytes tail = Concat({NewClass(1, "CTestItem"), ItemRecord(0, ""),
-                         {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80}, ItemRecord(0, ""),
+    Bytes tail = Concat({NewClass(1, "CTestItem"),
+                         ItemRecord(0, ""),
+                         {0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80},
+                         ItemRecord(0, ""),
                          {0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00},
                          {0xFF, 0x7F, 0x02, 0x80, 0x00, 0x00}});
     ASSERT_GT(bytes.size(), tail.size());

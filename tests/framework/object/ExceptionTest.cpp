@@ -21,7 +21,8 @@ TEST_P(FileExceptionMessage, NamesTheFile)
     EXPECT_STREQ(e.GetErrorMessage(), GetParam().lpszMessage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Causes, FileExceptionMessage,
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FileExceptionMessage,
     ::testing::Values(
         MessageCase{CFileException::none, "a.txt", "No error occurred."},
         MessageCase{CFileException::genericException, "a.txt", "An unexpected error occurred while accessing a.txt."},
@@ -30,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Causes, FileExceptionMessage,
         MessageCase{CFileException::accessDenied, "a.txt", "Access to a.txt was denied."},
         MessageCase{CFileException::sharingViolation, "a.txt", "A sharing violation occurred while accessing a.txt."},
         MessageCase{CFileException::diskFull, "a.txt", "Disk full while accessing a.txt."},
-        MessageCase{CFileException::endOfFile, nullptr, "An attempt was made to access an unnamed file past its end."}));
+        MessageCase{CFileException::endOfFile, nullptr,
+                    "An attempt was made to access an unnamed file past its end."}));
 
 class ArchiveExceptionMessage : public ::testing::TestWithParam<MessageCase> {};
 
@@ -40,7 +42,8 @@ TEST_P(ArchiveExceptionMessage, NamesTheArchive)
     EXPECT_STREQ(e.GetErrorMessage(), GetParam().lpszMessage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Causes, ArchiveExceptionMessage,
+INSTANTIATE_TEST_SUITE_P(
+    Causes, ArchiveExceptionMessage,
     ::testing::Values(
         MessageCase{CArchiveException::readOnly, "d.plx", "An attempt was made to write to the reading d.plx."},
         MessageCase{CArchiveException::endOfFile, "d.plx", "An attempt was made to access d.plx past its end."},
@@ -132,23 +135,19 @@ TEST(Exception, HandlerMacrosDeleteOrPassOn)
 }
 
 // Handlers written to delete the exception themselves do not free it twice.
-TEST(Exception, HandlerBlockMayDeleteItself)
+TEST(Exception, HandlerBlockMayDeleteItself){TRY{AfxThrowMemoryException();
+} // namespace
+CATCH_ALL(e)
 {
-    TRY
-    {
-        AfxThrowMemoryException();
-    }
-    CATCH_ALL(e)
-    {
-        DELETE_EXCEPTION(e);
-    }
-    END_CATCH_ALL
+    DELETE_EXCEPTION(e);
+}
+END_CATCH_ALL
 
-    TRY
-    {
-        AfxThrowUserException();
-    }
-    END_TRY
+TRY
+{
+    AfxThrowUserException();
+}
+END_TRY
 }
 
 TEST(Exception, StackExceptionsAreNotDeleted)

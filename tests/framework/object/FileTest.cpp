@@ -69,7 +69,8 @@ TEST_P(FileOpenFailure, ReportsTheCause)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FileOpenFailure,
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileOpenFailure,
     ::testing::Values(OpenFailureCase{"Missing", "missing.plx", CFile::modeRead, CFileException::fileNotFound},
                       OpenFailureCase{"MissingFolder", "no/such.plx", CFile::modeCreate | CFile::modeWrite,
                                       CFileException::fileNotFound},
@@ -111,16 +112,14 @@ const UINT kSave = CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclus
 const UINT kLoad = CFile::modeRead | CFile::shareDenyWrite;
 const UINT kPeek = CFile::modeRead | CFile::shareDenyNone;
 
-INSTANTIATE_TEST_SUITE_P(Modes, FileShareModes,
-    ::testing::Values(ShareCase{"SaveBlocksSave", kSave, kSave, false},
-                      ShareCase{"SaveBlocksLoad", kSave, kLoad, false},
-                      ShareCase{"SaveBlocksPeek", kSave, kPeek, false},
-                      ShareCase{"LoadBlocksSave", kLoad, kSave, false},
-                      ShareCase{"LoadBlocksWriter", kLoad, CFile::modeWrite | CFile::shareDenyNone, false},
-                      ShareCase{"LoadAllowsLoad", kLoad, kLoad, true},
-                      ShareCase{"LoadAllowsPeek", kLoad, kPeek, true},
-                      ShareCase{"PeekBlocksSave", kPeek, kSave, false},
-                      ShareCase{"PeekAllowsPeek", kPeek, kPeek, true}),
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FileShareModes,
+    ::testing::Values(
+        ShareCase{"SaveBlocksSave", kSave, kSave, false}, ShareCase{"SaveBlocksLoad", kSave, kLoad, false},
+        ShareCase{"SaveBlocksPeek", kSave, kPeek, false}, ShareCase{"LoadBlocksSave", kLoad, kSave, false},
+        ShareCase{"LoadBlocksWriter", kLoad, CFile::modeWrite | CFile::shareDenyNone, false},
+        ShareCase{"LoadAllowsLoad", kLoad, kLoad, true}, ShareCase{"LoadAllowsPeek", kLoad, kPeek, true},
+        ShareCase{"PeekBlocksSave", kPeek, kSave, false}, ShareCase{"PeekAllowsPeek", kPeek, kPeek, true}),
     [](const ::testing::TestParamInfo<ShareCase> &info) { return std::string(info.param.name); });
 
 TEST_F(FileTest, StatusReportsSizeAndAttributes)

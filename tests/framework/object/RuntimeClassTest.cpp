@@ -31,16 +31,17 @@ TEST_P(RuntimeClassKinds, IsDerivedFromFollowsTheBaseChain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Chains, RuntimeClassKinds,
-    ::testing::Values(KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CTestDerivedItem), true},
-                      KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CTestItem), true},
-                      KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CObject), true},
-                      KindCase{RUNTIME_CLASS(CTestItem), RUNTIME_CLASS(CTestDerivedItem), false},
-                      KindCase{RUNTIME_CLASS(CTestItem), RUNTIME_CLASS(CTestOther), false},
-                      KindCase{RUNTIME_CLASS(CTestCreatable), RUNTIME_CLASS(CTestDynamic), true},
-                      KindCase{RUNTIME_CLASS(CException), RUNTIME_CLASS(CObject), true},
-                      KindCase{RUNTIME_CLASS(CArchiveException), RUNTIME_CLASS(CException), true},
-                      KindCase{RUNTIME_CLASS(CSharedFile), RUNTIME_CLASS(CFile), true},
-                      KindCase{RUNTIME_CLASS(CMirrorFile), RUNTIME_CLASS(CMemFile), false}));
+                         ::testing::Values(KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CTestDerivedItem),
+                                                    true},
+                                           KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CTestItem), true},
+                                           KindCase{RUNTIME_CLASS(CTestDerivedItem), RUNTIME_CLASS(CObject), true},
+                                           KindCase{RUNTIME_CLASS(CTestItem), RUNTIME_CLASS(CTestDerivedItem), false},
+                                           KindCase{RUNTIME_CLASS(CTestItem), RUNTIME_CLASS(CTestOther), false},
+                                           KindCase{RUNTIME_CLASS(CTestCreatable), RUNTIME_CLASS(CTestDynamic), true},
+                                           KindCase{RUNTIME_CLASS(CException), RUNTIME_CLASS(CObject), true},
+                                           KindCase{RUNTIME_CLASS(CArchiveException), RUNTIME_CLASS(CException), true},
+                                           KindCase{RUNTIME_CLASS(CSharedFile), RUNTIME_CLASS(CFile), true},
+                                           KindCase{RUNTIME_CLASS(CMirrorFile), RUNTIME_CLASS(CMemFile), false}));
 
 TEST(RuntimeClass, ObjectsKnowTheirClass)
 {

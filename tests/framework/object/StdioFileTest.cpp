@@ -9,7 +9,7 @@ namespace {
 
 class StdioFileTest : public TempFolderTest {
 protected:
-    std::vector<std::string> Lines(const std::string& content)
+    std::vector<std::string> Lines(const std::string &content)
     {
         WriteFile(PathOf("text.txt"), content);
         CStdioFile file(PathOf("text.txt").c_str(), CFile::modeRead | CFile::typeText);
@@ -37,7 +37,7 @@ TEST_F(StdioFileTest, LinesWithoutTheirLineEnds)
         {"  spaced  \n#x\n", {"  spaced  ", "#x"}},
         {std::string(10000, 'x') + "\nend", {std::string(10000, 'x'), "end"}},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(Lines(c.content), c.lines) << c.content.substr(0, 20);
 }
 

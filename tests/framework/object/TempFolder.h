@@ -32,8 +32,8 @@ protected:
     }
     size_t EntryCount() const
     {
-        return size_t(std::distance(std::filesystem::directory_iterator(m_folder),
-                                    std::filesystem::directory_iterator()));
+        return size_t(
+            std::distance(std::filesystem::directory_iterator(m_folder), std::filesystem::directory_iterator()));
     }
 
     std::filesystem::path m_folder;

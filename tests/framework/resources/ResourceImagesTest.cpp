@@ -38,10 +38,10 @@ TEST(ResourceImagesTest, LoadsCursors)
         LPCTSTR name;
         Qt::CursorShape shape;
     } standard[] = {
-        {IDC_ARROW, Qt::ArrowCursor},     {IDC_IBEAM, Qt::IBeamCursor},       {IDC_WAIT, Qt::WaitCursor},
-        {IDC_CROSS, Qt::CrossCursor},     {IDC_SIZEALL, Qt::SizeAllCursor},   {IDC_SIZENWSE, Qt::SizeFDiagCursor},
-        {IDC_SIZENESW, Qt::SizeBDiagCursor}, {IDC_SIZEWE, Qt::SizeHorCursor}, {IDC_SIZENS, Qt::SizeVerCursor},
-        {IDC_NO, Qt::ForbiddenCursor},    {IDC_HAND, Qt::PointingHandCursor}, {IDC_UPARROW, Qt::UpArrowCursor},
+        {IDC_ARROW, Qt::ArrowCursor},        {IDC_IBEAM, Qt::IBeamCursor},       {IDC_WAIT, Qt::WaitCursor},
+        {IDC_CROSS, Qt::CrossCursor},        {IDC_SIZEALL, Qt::SizeAllCursor},   {IDC_SIZENWSE, Qt::SizeFDiagCursor},
+        {IDC_SIZENESW, Qt::SizeBDiagCursor}, {IDC_SIZEWE, Qt::SizeHorCursor},    {IDC_SIZENS, Qt::SizeVerCursor},
+        {IDC_NO, Qt::ForbiddenCursor},       {IDC_HAND, Qt::PointingHandCursor}, {IDC_UPARROW, Qt::UpArrowCursor},
     };
     for (const auto &c : standard) {
         QCursor cursor;

@@ -52,8 +52,8 @@ TEST_F(AppProfileTest, ReadsDefaultsWithoutAFile)
 
 TEST_F(AppProfileTest, RoundTripsStringsExactly)
 {
-    const char *values[] = {"plain",     "",         " leading and trailing ", "\"quoted\"", "'single'",
-                            "dword:1",   "hex:00",   "two\nlines\r\n",          "a=b;c[d]", "ünïcode"};
+    const char *values[] = {"plain",   "",       " leading and trailing ", "\"quoted\"", "'single'",
+                            "dword:1", "hex:00", "two\nlines\r\n",         "a=b;c[d]",   "ünïcode"};
     int n = 0;
     for (const char *value : values) {
         const std::string entry = EntryName(n++);
@@ -78,7 +78,8 @@ TEST_F(AppProfileTest, RoundTripsNumbersAndBinary)
     LPBYTE data = nullptr;
     UINT size = 0;
     ASSERT_TRUE(profile.GetProfileBinary("Bars", "State", &data, &size));
-    EXPECT_EQ(std::string(reinterpret_cast<char *>(data), size), std::string(reinterpret_cast<char *>(bytes), sizeof bytes));
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(data), size),
+              std::string(reinterpret_cast<char *>(bytes), sizeof bytes));
     delete[] data;
 
     // A value of another type reads as the default.

@@ -81,14 +81,13 @@ TEST_P(PrivateProfileReadTest, ReadsValue)
     EXPECT_EQ(count, std::string(c.expected).size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PrivateProfileReadTest, ::testing::ValuesIn(kReadCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             for (char &ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, PrivateProfileReadTest, ::testing::ValuesIn(kReadCases), [](const auto &info) {
+    std::string name = info.param.name;
+    for (char &ch : name)
+        if (!isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+});
 
 TEST_F(PrivateProfileTest, ZeroSizeBufferCopiesNothing)
 {
@@ -107,8 +106,8 @@ struct IntCase {
 TEST_F(PrivateProfileTest, ReadsIntegers)
 {
     const IntCase cases[] = {
-        {"42", 7, 42}, {"  42  ", 7, 42}, {"-13", 7, -13}, {"+5", 7, 5},   {"12abc", 7, 12},
-        {"abc", 7, 0}, {"", 7, 7},         {nullptr, 7, 7}, {"\"9\"", 7, 9}, {"0x10", 7, 0},
+        {"42", 7, 42}, {"  42  ", 7, 42}, {"-13", 7, -13}, {"+5", 7, 5},    {"12abc", 7, 12},
+        {"abc", 7, 0}, {"", 7, 7},        {nullptr, 7, 7}, {"\"9\"", 7, 9}, {"0x10", 7, 0},
     };
     for (const IntCase &c : cases) {
         TempFolder::Write(ini, c.value ? std::string("[S]\nk=") + c.value + "\n" : "[S]\n");
@@ -183,8 +182,7 @@ const WriteCase kWriteCases[] = {
     {"keeps CRLF lines", "[S]\r\na=1\r\n", "S", "b", "2", TRUE, "[S]\r\na=1\r\nb=2\r\n"},
     {"keeps every CR of lines it does not change", "[S]\na=1\r\r\nb=2\r\n;\r\n[T]\rx\n", "S", "c", "3", TRUE,
      "[S]\na=1\r\r\nb=2\r\n;\r\nc=3\n[T]\rx\n"},
-    {"keeps mixed line ends in a CRLF file", "[S]\r\na=1\nb=2\r\r\n", "S", "a", "9", TRUE,
-     "[S]\r\na=9\nb=2\r\r\n"},
+    {"keeps mixed line ends in a CRLF file", "[S]\r\na=1\nb=2\r\r\n", "S", "a", "9", TRUE, "[S]\r\na=9\nb=2\r\r\n"},
     {"ends a file that had no final newline", "[S]\na=1", "S", "b", "2", TRUE, "[S]\na=1\nb=2\n"},
     {"NULL value deletes the key", "[S]\na=1\nb=2\n", "S", "a", nullptr, TRUE, "[S]\nb=2\n"},
     {"NULL key deletes the section", "[S]\na=1\n[T]\nb=2\n[s]\nc=3\n", "S", nullptr, nullptr, TRUE, "[T]\nb=2\n"},
@@ -212,14 +210,13 @@ TEST_P(PrivateProfileWriteTest, EditsTheFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PrivateProfileWriteTest, ::testing::ValuesIn(kWriteCases),
-                         [](const auto &info) {
-                             std::string name = info.param.name;
-                             for (char &ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, PrivateProfileWriteTest, ::testing::ValuesIn(kWriteCases), [](const auto &info) {
+    std::string name = info.param.name;
+    for (char &ch : name)
+        if (!isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+});
 
 TEST_F(PrivateProfileTest, KeepsNulBytesAndUnknownLinesOnWrite)
 {

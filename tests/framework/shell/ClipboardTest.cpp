@@ -115,7 +115,7 @@ TEST(ClipboardTest, FormatsSetTogetherTravelTogether)
 TEST(ClipboardTest, ClosedClipboardAndAbsentFormatsAnswerNull)
 {
     SetClipboard({{CF_TEXT, "text"}});
-    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);                  // not open
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr); // not open
     HGLOBAL refused = BlockOf("x");
     EXPECT_EQ(SetClipboardData(CF_TEXT, refused), nullptr); // not open: the block stays the caller's
     GlobalFree(refused);
@@ -210,8 +210,7 @@ TEST(ClipboardTest, LabeditFormatIsUniqueToTheProcess)
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(AfxGetInstanceHandle()), static_cast<std::uintptr_t>(getpid()));
     const UINT format = RegisterClipboardFormat(name);
     EXPECT_NE(format, 0u);
-    EXPECT_EQ(PlexoClipboardFormatMimeType(format),
-              CString("application/x-plexo-clipboard;format=") + CString(name));
+    EXPECT_EQ(PlexoClipboardFormatMimeType(format), CString("application/x-plexo-clipboard;format=") + CString(name));
     char otherName[32];
     std::snprintf(otherName, sizeof otherName, "Labedit %08x", static_cast<unsigned>(getpid() + 1));
     EXPECT_NE(RegisterClipboardFormat(otherName), format);

@@ -144,7 +144,7 @@ TEST_F(DragDropTest, EffectsFollowTheKeysAndTheResultIsTheDropsEffect)
 {
     struct Case {
         const char *name;
-        WPARAM keys;          // held on the last move and the release
+        WPARAM keys; // held on the last move and the release
         DWORD allowed;
         DROPEFFECT expected;
     };
@@ -436,7 +436,8 @@ protected:
 TEST_F(DragDropTest, ATargetOnAViewHandsEachStepToTheView)
 {
     CTextView view;
-    ASSERT_TRUE(view.CreateEx(0, TestWindowClass(), "View", WS_POPUP | WS_VISIBLE, CRect(400, 0, 500, 100), nullptr, 0));
+    ASSERT_TRUE(
+        view.CreateEx(0, TestWindowClass(), "View", WS_POPUP | WS_VISIBLE, CRect(400, 0, 500, 100), nullptr, 0));
     COleDropTarget viewTarget;
     ASSERT_TRUE(viewTarget.Register(&view));
     EXPECT_FALSE(viewTarget.Register(&view)); // one registration

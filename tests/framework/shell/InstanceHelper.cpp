@@ -29,7 +29,10 @@ namespace {
 
 std::string g_folder;
 
-void Touch(const char *name) { std::ofstream(g_folder + "/" + name) << "1"; }
+void Touch(const char *name)
+{
+    std::ofstream(g_folder + "/" + name) << "1";
+}
 
 LRESULT HelperProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -32,7 +32,10 @@ NOTIFYICONDATA IconData(HWND hWnd, const char *tip)
 }
 
 bool g_trayThere = false;
-bool TrayProbe() { return g_trayThere; }
+bool TrayProbe()
+{
+    return g_trayThere;
+}
 
 class NotifyIconTest : public ::testing::Test {
 protected:
@@ -150,7 +153,8 @@ void HookWindow(Hook &hook, HWND hWnd)
     if (hook.next)
         hook.previous = hook.next->previous;
     else
-        hook.previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
+        hook.previous =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
     g_chainLock.Unlock();
 }
 

@@ -82,7 +82,8 @@ TEST(ShellExecuteTest, OpensAddressesAndFilesWithTheDesktopHandler)
     EXPECT_EQ(Code(ShellExecute(nullptr, "open", "", nullptr, nullptr, 5)), SE_ERR_FNF);
     EXPECT_EQ(Code(ShellExecute(nullptr, "print", (folder + "/none.txt").c_str(), nullptr, nullptr, 5)), SE_ERR_FNF);
     EXPECT_EQ(catcher.urls.size(), 5);
-    EXPECT_GT(Code(ShellExecute(nullptr, "Open", (folder + "/doc.txt").c_str(), nullptr, nullptr, 5)), 32); // verbs ignore case
+    EXPECT_GT(Code(ShellExecute(nullptr, "Open", (folder + "/doc.txt").c_str(), nullptr, nullptr, 5)),
+              32); // verbs ignore case
     EXPECT_EQ(catcher.urls.size(), 6);
 
     SHELLEXECUTEINFO info = {};

@@ -37,20 +37,20 @@ TEST(ScriptRegExpTest, ExecuteFindsMatches)
         {"b+", false, true, "abbcbb", "1:bb|4:bb"},
         {"B", false, false, "abc", ""},
         {"B", true, false, "abc", "1:b"},
-        {"Ä", true, false, "xyzä", "3:ä"},                    // byte offsets, case beyond ASCII
-        {".", false, true, "é\n", "0:é"},                     // '.' takes a whole character, not LF
-        {"^b", false, false, "a\nb", ""},                     // '^' only at the start ...
-        {"a$", false, false, "a\n", ""},                      // ... '$' only at the very end
-        {"", false, false, "abc", "0:"},                      // an empty pattern matches at 0
-        {"x*", false, true, "ab", "0:|1:|2:"},                // empty matches move on by one
-        {"x*", false, true, "é", "0:|2:"},                    // by one character
+        {"Ä", true, false, "xyzä", "3:ä"},     // byte offsets, case beyond ASCII
+        {".", false, true, "é\n", "0:é"},      // '.' takes a whole character, not LF
+        {"^b", false, false, "a\nb", ""},      // '^' only at the start ...
+        {"a$", false, false, "a\n", ""},       // ... '$' only at the very end
+        {"", false, false, "abc", "0:"},       // an empty pattern matches at 0
+        {"x*", false, true, "ab", "0:|1:|2:"}, // empty matches move on by one
+        {"x*", false, true, "é", "0:|2:"},     // by one character
         {"\\d{2}", false, true, "1 22 333", "2:22|5:33"},
-        {"\\u0041\\x42", false, false, "zAB", "1:AB"},        // ECMAScript escapes
+        {"\\u0041\\x42", false, false, "zAB", "1:AB"}, // ECMAScript escapes
         {"(a)|b", false, true, "ab", "0:a|1:b"},
         {"a[^]b", false, false, "a\nb", "0:a\nb"},
         {"a[]", false, false, "a", ""},
-        {"(a)?b\\1", false, false, "xb", "1:b"},              // a group that took no part matches empty
-        {"\\1(a)", false, false, "a", "0:a"},                  // as does a group not yet reached
+        {"(a)?b\\1", false, false, "xb", "1:b"}, // a group that took no part matches empty
+        {"\\1(a)", false, false, "a", "0:a"},    // as does a group not yet reached
     };
     for (const MatchCase &c : cases) {
         CScriptRegExp re;
@@ -112,10 +112,10 @@ TEST(ScriptRegExpTest, ReplaceExpandsTokens)
         {"b", false, "abc", "[$']", "a[c]c"},
         {"b", false, "abc", "$$", "a$c"},
         {"(a)(b)", false, "ab", "$2$1", "ba"},
-        {"(a)", false, "a", "$10", "a0"},                   // $1 then "0" with one group
-        {"(a)", false, "a", "$2", "$2"},                    // no such group: literal
+        {"(a)", false, "a", "$10", "a0"}, // $1 then "0" with one group
+        {"(a)", false, "a", "$2", "$2"},  // no such group: literal
         {"(a)", false, "a", "$0", "$0"},
-        {"(a)?b", false, "b", "[$1]", "[]"},                // group that took no part
+        {"(a)?b", false, "b", "[$1]", "[]"}, // group that took no part
         {"x", false, "x", "$", "$"},
         {"x", false, "x", "$z", "$z"},
         {"", true, "ab", "-", "-a-b-"},
@@ -197,12 +197,27 @@ TEST(ScriptRegExpTest, MachineCodeAndInterpreterAgree)
 {
     const MatchCase cases[] = {
         {"x.y", false, true, "\xFFx\xC3y xzy", "5:xzy"},
-        {"\\w+", false, true, "ab\xFF" "cd\xE2\x82", "0:ab|3:cd"},
-        {"\\bcd\\b", false, true, "ab\xFF" "cd\xFF", "3:cd"},
-        {"(?<=a)b", false, true, "ab a\xFF" "b", "1:b"},
-        {"^b", false, true, "\xFF" "b", ""},
+        {"\\w+", false, true,
+         "ab\xFF"
+         "cd\xE2\x82",
+         "0:ab|3:cd"},
+        {"\\bcd\\b", false, true,
+         "ab\xFF"
+         "cd\xFF",
+         "3:cd"},
+        {"(?<=a)b", false, true,
+         "ab a\xFF"
+         "b",
+         "1:b"},
+        {"^b", false, true,
+         "\xFF"
+         "b",
+         ""},
         {"b$", false, true, "b\xFF", ""},
-        {"[^x]", false, true, "\xC3" "a", "1:a"},
+        {"[^x]", false, true,
+         "\xC3"
+         "a",
+         "1:a"},
         {"é+", true, true, "ÉéX\xE9é", "0:Éé|6:é"},
         {"x*", false, true, "é\xFF", "0:|2:|3:"},
         {"(a)|b", false, true, "ab", "0:a|1:b"},

@@ -103,7 +103,8 @@ protected:
         std::filesystem::remove(folder.File("ready"));
         std::filesystem::remove(folder.File("stop"));
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(PLEXO_INSTANCE_HELPER, {mode, QString::fromStdString(className), QString::fromStdString(folder.Path())});
+        process.start(PLEXO_INSTANCE_HELPER,
+                      {mode, QString::fromStdString(className), QString::fromStdString(folder.Path())});
         ASSERT_TRUE(process.waitForStarted());
         ASSERT_TRUE(WaitFor([this]() { return std::filesystem::exists(folder.File("ready")); }));
     }

@@ -37,8 +37,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestApp, CCmdTarget)
-    ON_COMMAND(ID_APP_ONLY, OnAppOnly)
-    ON_COMMAND(ID_SHARED, OnShared)
+ON_COMMAND(ID_APP_ONLY, OnAppOnly)
+ON_COMMAND(ID_SHARED, OnShared)
 END_MESSAGE_MAP()
 
 class CTestDoc : public CCmdTarget {
@@ -52,9 +52,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestDoc, CCmdTarget)
-    ON_COMMAND(ID_DOC_ONLY, OnDocOnly)
-    ON_UPDATE_COMMAND_UI(ID_DOC_ONLY, OnUpdateDocOnly)
-    ON_COMMAND(ID_PASS_ON, OnPassOn)
+ON_COMMAND(ID_DOC_ONLY, OnDocOnly)
+ON_UPDATE_COMMAND_UI(ID_DOC_ONLY, OnUpdateDocOnly)
+ON_COMMAND(ID_PASS_ON, OnPassOn)
 END_MESSAGE_MAP()
 
 // The view asks itself, then its document.
@@ -71,17 +71,21 @@ public:
 protected:
     afx_msg void OnViewOnly() { g_ran.push_back("view"); }
     afx_msg void OnShared() { g_ran.push_back("view-shared"); }
-    afx_msg BOOL OnPassOn(UINT nID) { g_ran.push_back("view-saw " + std::to_string(nID)); return FALSE; }
+    afx_msg BOOL OnPassOn(UINT nID)
+    {
+        g_ran.push_back("view-saw " + std::to_string(nID));
+        return FALSE;
+    }
     afx_msg void OnTool(UINT nID) { g_ran.push_back("tool " + std::to_string(nID - ID_TOOL_FIRST)); }
     afx_msg void OnUpdateTool(CCmdUI *pCmdUI) { pCmdUI->SetCheck(pCmdUI->m_nID == ID_TOOL_FIRST + 2); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestView, CWnd)
-    ON_COMMAND(ID_VIEW_ONLY, OnViewOnly)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND_EX(ID_PASS_ON, OnPassOn)
-    ON_COMMAND_RANGE(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_FIRST, ID_TOOL_LAST, OnUpdateTool)
+ON_COMMAND(ID_VIEW_ONLY, OnViewOnly)
+ON_COMMAND(ID_SHARED, OnShared)
+ON_COMMAND_EX(ID_PASS_ON, OnPassOn)
+ON_COMMAND_RANGE(ID_TOOL_FIRST, ID_TOOL_LAST, OnTool)
+ON_UPDATE_COMMAND_UI_RANGE(ID_TOOL_FIRST, ID_TOOL_LAST, OnUpdateTool)
 END_MESSAGE_MAP()
 
 // The frame asks the active view, then itself, then the application.
@@ -103,7 +107,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestFrame, CWnd)
-    ON_COMMAND(ID_FRAME_ONLY, OnFrameOnly)
+ON_COMMAND(ID_FRAME_ONLY, OnFrameOnly)
 END_MESSAGE_MAP()
 
 class CommandRoutingTest : public ::testing::Test {
@@ -135,7 +139,7 @@ TEST_F(CommandRoutingTest, CommandsRouteThroughViewDocumentFrameApplication)
         UINT nID;
         const char *ranBy;
     } cases[] = {
-        {ID_VIEW_ONLY, "view"}, {ID_DOC_ONLY, "doc"},         {ID_FRAME_ONLY, "frame"},
+        {ID_VIEW_ONLY, "view"}, {ID_DOC_ONLY, "doc"},       {ID_FRAME_ONLY, "frame"},
         {ID_APP_ONLY, "app"},   {ID_SHARED, "view-shared"},
     };
     for (const Case &c : cases) {
@@ -248,12 +252,16 @@ const UINT IDC_BUTTON = 100, IDC_EDIT = 101, IDC_LIST = 102, IDC_OPTION_FIRST = 
 class CReflectingButton : public CWnd {
 protected:
     afx_msg void OnClickedItself() { g_ran.push_back("button itself"); }
-    afx_msg void OnNotifyItself(NMHDR *, LRESULT *pResult) { g_ran.push_back("button notify itself"); *pResult = 9; }
+    afx_msg void OnNotifyItself(NMHDR *, LRESULT *pResult)
+    {
+        g_ran.push_back("button notify itself");
+        *pResult = 9;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectingButton, CWnd)
-    ON_CONTROL_REFLECT(BN_CLICKED, OnClickedItself)
-    ON_NOTIFY_REFLECT(NM_CLICK, OnNotifyItself)
+ON_CONTROL_REFLECT(BN_CLICKED, OnClickedItself)
+ON_NOTIFY_REFLECT(NM_CLICK, OnNotifyItself)
 END_MESSAGE_MAP()
 
 class CTestDialog : public CWnd {
@@ -270,11 +278,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestDialog, CWnd)
-    ON_BN_CLICKED(IDC_BUTTON, OnButton)
-    ON_EN_CHANGE(IDC_EDIT, OnEditChange)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_OPTION_FIRST, IDC_OPTION_FIRST + 5, OnOption)
-    ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
-    ON_BN_CLICKED(IDC_SELF, OnSelfClicked)
+ON_BN_CLICKED(IDC_BUTTON, OnButton)
+ON_EN_CHANGE(IDC_EDIT, OnEditChange)
+ON_CONTROL_RANGE(BN_CLICKED, IDC_OPTION_FIRST, IDC_OPTION_FIRST + 5, OnOption)
+ON_NOTIFY(NM_CLICK, IDC_LIST, OnListClick)
+ON_BN_CLICKED(IDC_SELF, OnSelfClicked)
 END_MESSAGE_MAP()
 
 class ControlNotificationTest : public ::testing::Test {
@@ -290,7 +298,8 @@ protected:
     }
     LRESULT Notify(UINT id, WORD code)
     {
-        return dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, static_cast<int>(id))));
+        return dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, code),
+                                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, static_cast<int>(id))));
     }
     CTestDialog dialog;
     CReflectingButton selfButton;

@@ -220,10 +220,7 @@ TEST_F(InputTest, FocusMovesWithKillAndSetFocusNamingEachOther)
 
 class CEscapeEater : public CRecordingWnd {
 public:
-    BOOL PreTranslateMessage(MSG *pMsg) override
-    {
-        return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE;
-    }
+    BOOL PreTranslateMessage(MSG *pMsg) override { return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE; }
 };
 
 TEST_F(InputTest, PreTranslationCanEatAKeyBeforeItTypes)
@@ -337,7 +334,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCursorWnd, CRecordingWnd)
-    ON_WM_SETCURSOR()
+ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 TEST_F(InputTest, TheCursorComesFromTheClassOrFromWmSetCursor)
@@ -509,7 +506,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CMinimumSizeWnd, CRecordingWnd)
-    ON_WM_SIZING()
+ON_WM_SIZING()
 END_MESSAGE_MAP()
 
 TEST(WindowSizing, TheUsersResizeCanBeCorrectedBeforeItHappens)
@@ -543,7 +540,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTransparentWnd, CRecordingWnd)
-    ON_WM_NCHITTEST()
+ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 TEST_F(InputTest, ATransparentWindowHandsTheMouseToItsParent)

@@ -61,12 +61,9 @@ TEST(MenuTest, ItemsAreFoundByPositionAndByCommandInSubMenus)
 }
 
 const RESOURCE_MENU_ITEM kFileMenu[] = {
-    {MF_POPUP, 0, "&File"},
-    {MF_STRING, ID_OPEN, "&Open..."},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING | MF_END, ID_SAVE, "&Save"},
-    {MF_POPUP | MF_END, 0, "&Edit"},
-    {MF_STRING | MF_END, ID_CUT, "Cu&t"},
+    {MF_POPUP, 0, "&File"},          {MF_STRING, ID_OPEN, "&Open..."},
+    {MF_SEPARATOR, 0, nullptr},      {MF_STRING | MF_END, ID_SAVE, "&Save"},
+    {MF_POPUP | MF_END, 0, "&Edit"}, {MF_STRING | MF_END, ID_CUT, "Cu&t"},
 };
 const RESOURCE_MENU_ITEM kUnendedMenu[] = {
     {MF_POPUP | MF_END, 0, "&File"},
@@ -96,20 +93,17 @@ TEST(MenuTest, MenusLoadFromTheRegistryAndBadTablesDoNot)
 // routing: Save is disabled by its update handler, Cut has no handler.
 class CMenuOwner : public CRecordingWnd {
 protected:
-    afx_msg void OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL)
-    {
-        PlexoUpdateMenuCommandUI(pPopupMenu, this, TRUE);
-    }
+    afx_msg void OnInitMenuPopup(CMenu *pPopupMenu, UINT, BOOL) { PlexoUpdateMenuCommandUI(pPopupMenu, this, TRUE); }
     afx_msg void OnCommandSeen() {}
     afx_msg void OnUpdateSave(CCmdUI *pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CMenuOwner, CRecordingWnd)
-    ON_WM_INITMENUPOPUP()
-    ON_COMMAND(ID_OPEN, OnCommandSeen)
-    ON_COMMAND(ID_SAVE, OnCommandSeen)
-    ON_COMMAND(ID_RECENT, OnCommandSeen)
-    ON_UPDATE_COMMAND_UI(ID_SAVE, OnUpdateSave)
+ON_WM_INITMENUPOPUP()
+ON_COMMAND(ID_OPEN, OnCommandSeen)
+ON_COMMAND(ID_SAVE, OnCommandSeen)
+ON_COMMAND(ID_RECENT, OnCommandSeen)
+ON_UPDATE_COMMAND_UI(ID_SAVE, OnUpdateSave)
 END_MESSAGE_MAP()
 
 // Picks the menu's n-th enabled item with the keyboard once it is open.

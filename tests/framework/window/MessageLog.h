@@ -22,11 +22,11 @@ struct LoggedMessage {
 
 // How an expected entry is compared.
 enum ExpectFlags : unsigned {
-    kCheckW = 1,    // wParam must match
-    kCheckL = 2,    // lParam must match
-    kOptional = 4,  // may be absent
-    kPosted = 8,    // came through the queue
-    kAnyKind = 16,  // sent or posted
+    kCheckW = 1,   // wParam must match
+    kCheckL = 2,   // lParam must match
+    kOptional = 4, // may be absent
+    kPosted = 8,   // came through the queue
+    kAnyKind = 16, // sent or posted
 };
 
 struct ExpectedMessage {
@@ -41,8 +41,7 @@ namespace MessageLog {
 // Registers the logging class once; returns its name.
 LPCTSTR ClassName();
 // Creates a window of the logging class, known in the log by its name.
-HWND Create(const char *name, DWORD dwStyle, const RECT &rect, HWND hParent = nullptr, int id = 0,
-            DWORD dwExStyle = 0);
+HWND Create(const char *name, DWORD dwStyle, const RECT &rect, HWND hParent = nullptr, int id = 0, DWORD dwExStyle = 0);
 // The window created under the name (its handle stays known after it is
 // destroyed, for expected lParams).
 HWND Find(const std::string &name);

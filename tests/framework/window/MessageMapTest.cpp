@@ -44,9 +44,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_RBUTTONDOWN()
-    ON_MESSAGE(WM_PING, OnPing)
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_PING, OnPing)
 END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd {
@@ -61,14 +61,21 @@ protected:
         CBaseWnd::OnLButtonDown(nFlags, point);
     }
     afx_msg void OnSize(UINT nType, int cx, int cy) { log.push_back(Args("size", nType, cx, cy)); }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { log.push_back(Args("key", nChar, nRepCnt, nFlags)); }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        log.push_back(Args("key", nChar, nRepCnt, nFlags));
+    }
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
         log.push_back(Args("wheel", nFlags, zDelta, pt.x));
         return TRUE;
     }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { log.push_back(Args("timer", static_cast<long long>(nIDEvent), 0)); }
-    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { log.push_back(Args("registered", static_cast<long long>(wParam), 0)); return 11; }
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM)
+    {
+        log.push_back(Args("registered", static_cast<long long>(wParam), 0));
+        return 11;
+    }
     // Sends itself the same message with a smaller depth, then reads the
     // message it is handling: nested sends must not disturb it.
     afx_msg LRESULT OnNest(WPARAM wParam, LPARAM)
@@ -94,19 +101,23 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_SIZE()
-    ON_WM_KEYDOWN()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_TIMER()
-    ON_REGISTERED_MESSAGE(g_wmRegistered, OnRegistered)
-    ON_MESSAGE(WM_NEST, OnNest)
-    ON_MESSAGE(WM_THROW, OnThrow)
+ON_WM_LBUTTONDOWN()
+ON_WM_SIZE()
+ON_WM_KEYDOWN()
+ON_WM_MOUSEWHEEL()
+ON_WM_TIMER()
+ON_REGISTERED_MESSAGE(g_wmRegistered, OnRegistered)
+ON_MESSAGE(WM_NEST, OnNest)
+ON_MESSAGE(WM_THROW, OnThrow)
 END_MESSAGE_MAP()
 
 class MessageMapTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(CreateTopLevel(wnd, RECT{10, 10, 210, 110})); wnd.log.clear(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(CreateTopLevel(wnd, RECT{10, 10, 210, 110}));
+        wnd.log.clear();
+    }
     CDerivedWnd wnd;
 };
 
@@ -224,7 +235,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(WindowFailures, AFailingCreateHandlerFailsTheCreation)
@@ -253,7 +264,8 @@ LRESULT HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 TEST_F(MessageMapTest, ASubclassingProcedureSeesMessagesFirstAndPassesThemOn)
 {
     g_hookLog.clear();
-    g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(wnd.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
+    g_previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtr(wnd.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
     ASSERT_NE(g_previous, nullptr);
     EXPECT_EQ(wnd.SendMessage(WM_PING, 4, 0), 7);
     EXPECT_EQ(wnd.SendMessage(WM_HOOKED, 0, 0), 99);
@@ -289,7 +301,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPassOnWnd, CWnd)
-    ON_MESSAGE(WM_PING, OnPing)
+ON_MESSAGE(WM_PING, OnPing)
 END_MESSAGE_MAP()
 
 TEST(WindowSubclassing, AnObjectBorrowsAWindowAndGivesItBack)
@@ -298,7 +310,8 @@ TEST(WindowSubclassing, AnObjectBorrowsAWindowAndGivesItBack)
     wc.lpfnWndProc = &ClassProc;
     wc.lpszClassName = "PlexoTestPlainClass";
     RegisterClass(&wc);
-    HWND hWnd = CreateWindowEx(0, "PlexoTestPlainClass", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND hWnd =
+        CreateWindowEx(0, "PlexoTestPlainClass", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hWnd, nullptr);
     g_classLog.clear();
 
@@ -315,7 +328,8 @@ TEST(WindowSubclassing, AnObjectBorrowsAWindowAndGivesItBack)
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
     DestroyWindow(hWnd);
     EXPECT_FALSE(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-    EXPECT_FALSE(CreateWindowEx(0, "PlexoTestPlainClass", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_FALSE(
+        CreateWindowEx(0, "PlexoTestPlainClass", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
 }
 
 TEST_F(MessageMapTest, WindowPropertiesAreKeptByNameWithoutCase)
@@ -343,8 +357,16 @@ protected:
         g_lifeLog.push_back(m_name + " create " + lpcs->lpszName);
         return m_refuse ? -1 : CWnd::OnCreate(lpcs);
     }
-    afx_msg void OnDestroy() { g_lifeLog.push_back(m_name + " destroy"); CWnd::OnDestroy(); }
-    afx_msg void OnNcDestroy() { g_lifeLog.push_back(m_name + " ncdestroy"); CWnd::OnNcDestroy(); }
+    afx_msg void OnDestroy()
+    {
+        g_lifeLog.push_back(m_name + " destroy");
+        CWnd::OnDestroy();
+    }
+    afx_msg void OnNcDestroy()
+    {
+        g_lifeLog.push_back(m_name + " ncdestroy");
+        CWnd::OnNcDestroy();
+    }
     void PostNcDestroy() override { g_lifeLog.push_back(m_name + " gone"); }
     DECLARE_MESSAGE_MAP()
 
@@ -354,9 +376,9 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CLifeWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_NCDESTROY()
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 TEST(WindowLife, ParentsAreDestroyedFirstAndFinishedLast)
@@ -371,8 +393,8 @@ TEST(WindowLife, ParentsAreDestroyedFirstAndFinishedLast)
     parent.DestroyWindow();
     EXPECT_FALSE(IsWindow(hChild));
     EXPECT_EQ(child.m_hWnd, nullptr);
-    std::vector<std::string> expected{"parent create Test", "child create c",   "parent destroy", "child destroy",
-                                      "child ncdestroy",    "child gone",       "parent ncdestroy", "parent gone"};
+    std::vector<std::string> expected{"parent create Test", "child create c", "parent destroy",   "child destroy",
+                                      "child ncdestroy",    "child gone",     "parent ncdestroy", "parent gone"};
     EXPECT_EQ(g_lifeLog, expected);
 }
 
@@ -405,7 +427,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CBorrower, CWnd)
-    ON_WM_KEYDOWN()
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 TEST(WindowBorrowing, ABorrowerHandlesTheHostsMessagesAndLeavesTheHostAlive)
@@ -502,7 +524,10 @@ public:
     }
 };
 
-BOOL ThrowingIdle(LONG) { throw 7; }
+BOOL ThrowingIdle(LONG)
+{
+    throw 7;
+}
 
 TEST(LoopFailures, PreTranslationAndIdleFailuresAreReportedAndTheLoopGoesOn)
 {

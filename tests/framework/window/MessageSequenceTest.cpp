@@ -53,7 +53,7 @@ struct SequenceCase {
     std::function<void()> arrange; // before the log starts
     std::function<void()> act;
     std::function<std::vector<ExpectedMessage>()> expected;
-    std::vector<UINT> only = {};          // compare these messages only (all when empty)
+    std::vector<UINT> only = {};            // compare these messages only (all when empty)
     std::function<void()> verify = nullptr; // state the operation leaves
 };
 
@@ -114,7 +114,9 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_WINDOWPOSCHANGED, kW, kChildShow | kUnmovedClient},
              };
          }},
-        {"ShowWindowHidesAChildThroughThePositionChange", Nothing, [] { ShowWindow(W("child"), SW_HIDE); },
+        {"ShowWindowHidesAChildThroughThePositionChange",
+         Nothing,
+         [] { ShowWindow(W("child"), SW_HIDE); },
          [] {
              return std::vector<ExpectedMessage>{
                  {"child", WM_SHOWWINDOW, kWL, FALSE, 0},
@@ -122,7 +124,8 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_WINDOWPOSCHANGED, kW, kChildHide | kUnmovedClient},
              };
          },
-         {}, [] { EXPECT_FALSE(IsWindowVisible(W("child"))); }},
+         {},
+         [] { EXPECT_FALSE(IsWindowVisible(W("child"))); }},
         {"SetWindowPosShowsWithoutWmShowWindowAndActivatesTheChild", [] { ShowWindow(W("child"), SW_HIDE); },
          [] { SetWindowPos(W("child"), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW); },
          [] {
@@ -165,7 +168,8 @@ std::vector<SequenceCase> Cases()
          }},
         // A modal loop hides its dialog this way before it re-enables and
         // activates the owner itself.
-        {"SetWindowPosHidingTheActiveWindowLeavesItActive", Nothing,
+        {"SetWindowPosHidingTheActiveWindowLeavesItActive",
+         Nothing,
          [] { SetWindowPos(W("frame"), nullptr, 0, 0, 0, 0, kDestroyHide); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -173,7 +177,8 @@ std::vector<SequenceCase> Cases()
                  {"frame", WM_WINDOWPOSCHANGED, kW, kDestroyHide | kUnmovedClient},
              };
          },
-         {}, [] { EXPECT_EQ(GetActiveWindow(), W("frame")); }},
+         {},
+         [] { EXPECT_EQ(GetActiveWindow(), W("frame")); }},
         {"SetWindowPosWithoutNoActivateActivatesAChild", Nothing,
          [] { SetWindowPos(W("child"), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); },
          [] {
@@ -184,7 +189,9 @@ std::vector<SequenceCase> Cases()
              };
          }},
         {"ShowingAHiddenTopLevelWindowActivatesItInsideThePositionChange",
-         [] { MessageLog::Create("late", WS_POPUP, RECT{5, 5, 105, 85}); },
+         [] {
+             MessageLog::Create("late", WS_POPUP, RECT{5, 5, 105, 85});
+         },
          [] {
              ShowWindow(W("late"), SW_SHOW);
              PumpEvents();
@@ -218,7 +225,8 @@ std::vector<SequenceCase> Cases()
          }},
         // Desktop-dependent: a desktop that places top-level windows itself
         // (Wayland) refuses the move; the size still changes.
-        {"ADesktopThatPlacesTopLevelWindowsRefusesTheMove", [] { Desktop::SetPlacesTopLevelWindows(true); },
+        {"ADesktopThatPlacesTopLevelWindowsRefusesTheMove",
+         [] { Desktop::SetPlacesTopLevelWindows(true); },
          [] { MoveWindow(W("frame"), 150, 120, 220, 160, TRUE); },
          [] {
              UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
@@ -230,7 +238,8 @@ std::vector<SequenceCase> Cases()
                  {"frame", WM_SIZE, kWL, SIZE_RESTORED, MAKELPARAM(220, 160)},
              };
          },
-         {}, [] {
+         {},
+         [] {
              RECT rc;
              GetWindowRect(W("frame"), &rc);
              EXPECT_EQ(rc.left, 100);
@@ -272,7 +281,8 @@ std::vector<SequenceCase> Cases()
         // ---- Minimising, maximising, restoring (desktop-reported on X11 and
         // Wayland: the window manager's own state report follows later and
         // changes nothing more)
-        {"MinimisingTheActiveWindowDeactivatesItAndTakesItsFocus", Nothing,
+        {"MinimisingTheActiveWindowDeactivatesItAndTakesItsFocus",
+         Nothing,
          [] {
              ShowWindow(W("frame"), SW_MINIMIZE);
              PumpEvents(); // offscreen, Qt's state report changes nothing more
@@ -291,7 +301,8 @@ std::vector<SequenceCase> Cases()
                  {"frame", WM_KILLFOCUS, kW, 0},
              };
          },
-         {}, [] {
+         {},
+         [] {
              EXPECT_TRUE(IsIconic(W("frame")));
              EXPECT_EQ(GetActiveWindow(), nullptr);
              EXPECT_EQ(GetFocus(), nullptr);
@@ -345,7 +356,8 @@ std::vector<SequenceCase> Cases()
          }},
 
         // ---- Destruction
-        {"DestroyingAFocusedChildHidesItAndGivesTheFocusToItsParent", [] { SetFocus(W("grandchild")); },
+        {"DestroyingAFocusedChildHidesItAndGivesTheFocusToItsParent",
+         [] { SetFocus(W("grandchild")); },
          [] { DestroyWindow(W("child")); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -361,7 +373,8 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_NCDESTROY},
              };
          },
-         {}, [] { EXPECT_EQ(GetFocus(), W("frame")); }},
+         {},
+         [] { EXPECT_EQ(GetFocus(), W("frame")); }},
         {"DestroyingAHiddenFocusedChildStillGivesTheFocusToItsParent",
          [] {
              SetFocus(W("child"));
@@ -379,8 +392,10 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_NCDESTROY},
              };
          },
-         {}, [] { EXPECT_EQ(GetFocus(), W("frame")); }},
-        {"DestroyingTheCaptureHolderTellsItOfTheCapture", [] { SetCapture(W("grandchild")); },
+         {},
+         [] { EXPECT_EQ(GetFocus(), W("frame")); }},
+        {"DestroyingTheCaptureHolderTellsItOfTheCapture",
+         [] { SetCapture(W("grandchild")); },
          [] { DestroyWindow(W("child")); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -395,9 +410,12 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_NCDESTROY},
              };
          },
-         {}, [] { EXPECT_EQ(GetCapture(), nullptr); }},
+         {},
+         [] { EXPECT_EQ(GetCapture(), nullptr); }},
         {"EveryWindowGetsWmDestroyBeforeAnyGetsWmNcDestroy",
-         [] { MessageLog::Create("sibling", WS_CHILD | WS_VISIBLE, RECT{70, 10, 90, 30}, W("frame"), 7); },
+         [] {
+             MessageLog::Create("sibling", WS_CHILD | WS_VISIBLE, RECT{70, 10, 90, 30}, W("frame"), 7);
+         },
          [] { DestroyWindow(W("frame")); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -443,7 +461,8 @@ std::vector<SequenceCase> Cases()
                  {"frame", WM_NCDESTROY},
              };
          },
-         {}, [] { EXPECT_EQ(GetActiveWindow(), W("other")); }},
+         {},
+         [] { EXPECT_EQ(GetActiveWindow(), W("other")); }},
 
         // ---- Focus and activation
         {"SetActiveWindowNullDeactivatesTheActiveWindow", Nothing, [] { SetActiveWindow(nullptr); },
@@ -494,7 +513,8 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_SIZE, kWL, SIZE_RESTORED, MAKELPARAM(48, 28)},
              };
          }},
-        {"TheVisibleStyleHidesWithoutOtherMessages", Nothing,
+        {"TheVisibleStyleHidesWithoutOtherMessages",
+         Nothing,
          [] { SetWindowLong(W("child"), GWL_STYLE, WS_CHILD); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -502,11 +522,13 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_STYLECHANGED, kW, static_cast<WPARAM>(GWL_STYLE)},
              };
          },
-         {}, [] {
+         {},
+         [] {
              EXPECT_FALSE(IsWindowVisible(W("child")));
              EXPECT_FALSE(WidgetOf(W("child"))->isVisibleTo(WidgetOf(W("frame"))));
          }},
-        {"TheVisibleStyleShowsWithoutActivating", [] { SetWindowPos(W("child"), nullptr, 0, 0, 0, 0, kChildHide); },
+        {"TheVisibleStyleShowsWithoutActivating",
+         [] { SetWindowPos(W("child"), nullptr, 0, 0, 0, 0, kChildHide); },
          [] { SetWindowLong(W("child"), GWL_STYLE, WS_CHILD | WS_VISIBLE); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -514,8 +536,10 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_STYLECHANGED, kW, static_cast<WPARAM>(GWL_STYLE)},
              };
          },
-         {}, [] { EXPECT_TRUE(WidgetOf(W("child"))->isVisibleTo(WidgetOf(W("frame")))); }},
-        {"TheDisabledStyleDisablesWithoutWmEnable", Nothing,
+         {},
+         [] { EXPECT_TRUE(WidgetOf(W("child"))->isVisibleTo(WidgetOf(W("frame")))); }},
+        {"TheDisabledStyleDisablesWithoutWmEnable",
+         Nothing,
          [] { SetWindowLong(W("child"), GWL_STYLE, WS_CHILD | WS_VISIBLE | WS_DISABLED); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -523,8 +547,10 @@ std::vector<SequenceCase> Cases()
                  {"child", WM_STYLECHANGED, kW, static_cast<WPARAM>(GWL_STYLE)},
              };
          },
-         {}, [] { EXPECT_FALSE(IsWindowEnabled(W("child"))); }},
-        {"APopUpStyleMakesAChildATopLevelWindowWhereItWas", Nothing,
+         {},
+         [] { EXPECT_FALSE(IsWindowEnabled(W("child"))); }},
+        {"APopUpStyleMakesAChildATopLevelWindowWhereItWas",
+         Nothing,
          [] { SetWindowLong(W("grandchild"), GWL_STYLE, WS_POPUP | WS_VISIBLE); },
          [] {
              return std::vector<ExpectedMessage>{
@@ -532,7 +558,8 @@ std::vector<SequenceCase> Cases()
                  {"grandchild", WM_STYLECHANGED, kW, static_cast<WPARAM>(GWL_STYLE)},
              };
          },
-         {}, [] {
+         {},
+         [] {
              HWND h = W("grandchild");
              EXPECT_EQ(GetTopLevelWindow(h), h);
              EXPECT_EQ(GetParent(h), W("frame")); // now its owner
@@ -554,7 +581,8 @@ std::vector<SequenceCase> Cases()
                  {"owned", WM_STYLECHANGED, kW, static_cast<WPARAM>(GWL_STYLE)},
              };
          },
-         {}, [] {
+         {},
+         [] {
              HWND h = W("owned");
              EXPECT_TRUE(IsChild(W("frame"), h));
              RECT rc;
@@ -564,19 +592,30 @@ std::vector<SequenceCase> Cases()
          }},
 
         // ---- Capture
-        {"SetCaptureOnTheHolderSendsNothing", [] { SetCapture(W("child")); }, [] { SetCapture(W("child")); },
-         [] { return std::vector<ExpectedMessage>{}; }, {}, [] { ReleaseCapture(); }},
-        {"TakingTheCaptureTellsTheOldHolder", [] { SetCapture(W("child")); }, [] { SetCapture(W("grandchild")); },
+        {"SetCaptureOnTheHolderSendsNothing",
+         [] { SetCapture(W("child")); },
+         [] { SetCapture(W("child")); },
+         [] { return std::vector<ExpectedMessage>{}; },
+         {},
+         [] { ReleaseCapture(); }},
+        {"TakingTheCaptureTellsTheOldHolder",
+         [] { SetCapture(W("child")); },
+         [] { SetCapture(W("grandchild")); },
          [] {
              return std::vector<ExpectedMessage>{{"child", WM_CAPTURECHANGED, kWL, 0, H("grandchild")}};
          },
-         {}, [] { ReleaseCapture(); }},
+         {},
+         [] { ReleaseCapture(); }},
         {"ReleaseCaptureTellsTheHolder", [] { SetCapture(W("child")); }, [] { ReleaseCapture(); },
-         [] { return std::vector<ExpectedMessage>{{"child", WM_CAPTURECHANGED, kWL, 0, 0}}; }},
+         [] {
+             return std::vector<ExpectedMessage>{{"child", WM_CAPTURECHANGED, kWL, 0, 0}};
+         }},
 
         // ---- Parent notification
         {"CreatingAChildNotifiesTheParentChain", Nothing,
-         [] { MessageLog::Create("new", WS_CHILD | WS_VISIBLE, RECT{1, 1, 5, 5}, W("child"), 9); },
+         [] {
+             MessageLog::Create("new", WS_CHILD | WS_VISIBLE, RECT{1, 1, 5, 5}, W("child"), 9);
+         },
          [] {
              return std::vector<ExpectedMessage>{
                  {"new", WM_NCCREATE},
@@ -605,7 +644,8 @@ std::vector<SequenceCase> Cases()
              };
          },
          {WM_PARENTNOTIFY}},
-        {"AButtonPressInAChildNotifiesTheParentsFirst", Nothing,
+        {"AButtonPressInAChildNotifiesTheParentsFirst",
+         Nothing,
          [] {
              QWidget *widget = WidgetOf(W("grandchild"));
              QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
@@ -624,7 +664,9 @@ std::vector<SequenceCase> Cases()
              };
          },
          {WM_PARENTNOTIFY, WM_MOUSEACTIVATE, WM_LBUTTONDOWN, WM_LBUTTONUP}},
-        {"SetParentHidesMovesAndShowsTheChild", Nothing, [] { SetParent(W("grandchild"), W("frame")); },
+        {"SetParentHidesMovesAndShowsTheChild",
+         Nothing,
+         [] { SetParent(W("grandchild"), W("frame")); },
          [] {
              UINT show = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;
              return std::vector<ExpectedMessage>{
@@ -637,9 +679,11 @@ std::vector<SequenceCase> Cases()
                  {"grandchild", WM_WINDOWPOSCHANGED, kW, show | kUnmovedClient},
              };
          },
-         {}, [] { EXPECT_EQ(GetParent(W("grandchild")), W("frame")); }},
+         {},
+         [] { EXPECT_EQ(GetParent(W("grandchild")), W("frame")); }},
 
-        {"SetParentNullMakesAChildATopLevelWindowAndActivatesIt", Nothing,
+        {"SetParentNullMakesAChildATopLevelWindowAndActivatesIt",
+         Nothing,
          [] { SetParent(W("grandchild"), nullptr); },
          [] {
              UINT show = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;
@@ -658,7 +702,8 @@ std::vector<SequenceCase> Cases()
                  {"grandchild", WM_WINDOWPOSCHANGED, kW, show | kUnmovedClient},
              };
          },
-         {}, [] {
+         {},
+         [] {
              HWND h = W("grandchild");
              EXPECT_EQ(GetParent(h), nullptr);
              EXPECT_EQ(GetWindow(W("child"), GW_CHILD), nullptr);
@@ -668,7 +713,9 @@ std::vector<SequenceCase> Cases()
              EXPECT_EQ(rc.left, 2); // the same coordinates, now on the screen
          }},
         {"SetParentMakesAHiddenTopLevelWindowAChild",
-         [] { MessageLog::Create("late", WS_POPUP, RECT{5, 5, 25, 25}); },
+         [] {
+             MessageLog::Create("late", WS_POPUP, RECT{5, 5, 25, 25});
+         },
          [] { SetParent(W("late"), W("child")); },
          [] {
              UINT flags = SWP_NOSIZE | SWP_NOREDRAW;
@@ -677,7 +724,8 @@ std::vector<SequenceCase> Cases()
                  {"late", WM_WINDOWPOSCHANGED, kW, flags | SWP_NOMOVE | kUnmovedClient},
              };
          },
-         {}, [] {
+         {},
+         [] {
              EXPECT_TRUE(IsChild(W("child"), W("late")));
              EXPECT_FALSE(WidgetOf(W("late"))->isWindow());
          }},
@@ -688,7 +736,9 @@ std::vector<SequenceCase> Cases()
              InvalidateRect(W("child"), nullptr, TRUE);
              RedrawWindow(W("child"), nullptr, nullptr, RDW_NOERASE | RDW_UPDATENOW);
          },
-         [] { return std::vector<ExpectedMessage>{{"child", WM_PAINT, kAnyKind}}; }},
+         [] {
+             return std::vector<ExpectedMessage>{{"child", WM_PAINT, kAnyKind}};
+         }},
         {"RdwFramePaintsTheFrameFromBeginPaint", Nothing,
          [] { RedrawWindow(W("child"), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW); },
          [] {
@@ -746,6 +796,8 @@ TEST_P(MessageSequence, SendsTheExpectedMessages)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, MessageSequence, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<SequenceCase> &info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<SequenceCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

@@ -42,7 +42,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPaintingWnd, CRecordingWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 class PaintingTest : public ::testing::Test {
@@ -155,7 +155,10 @@ TEST_F(PaintingTest, PendingPaintsFollowPixelsScrolledIntoTheClipAndStayWhereNot
     CRgn update;
     update.CreateRectRgn(0, 0, 0, 0);
     wnd.GetUpdateRgn(&update);
-    struct Case { int y; bool invalid; } cases[] = {
+    struct Case {
+        int y;
+        bool invalid;
+    } cases[] = {
         {5, true},   // outside the clip: untouched
         {22, true},  // inside the clip, no pixels arrived: still waiting
         {35, true},  // the pending rows above the clip arrived here
@@ -273,10 +276,10 @@ private:
     CPoint m_start, m_end;
 };
 BEGIN_MESSAGE_MAP(CScribbleWnd, CWnd)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONUP()
-    ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 TEST(ScribbleSample, DraggingDrawsALineAndLeavesNoRubberBand)
@@ -329,7 +332,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CThrowingPaintWnd, CWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 TEST(PaintFailures, APaintHandlerThatThrowsIsNotCalledForEver)

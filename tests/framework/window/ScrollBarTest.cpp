@@ -87,7 +87,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CScrollingWnd, CRecordingWnd)
-    ON_WM_VSCROLL()
+ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 TEST(ScrollBarTest, UserActionsSendScrollCodesAndTheHandlerOwnsThePosition)

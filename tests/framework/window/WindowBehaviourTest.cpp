@@ -38,8 +38,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCommittingEdit, CRecordingWnd)
-    ON_WM_KILLFOCUS()
-    ON_WM_DESTROY()
+ON_WM_KILLFOCUS()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 TEST(WindowBehaviour, AFocusedEditDestroyedLeavesTheFocusOnItsDialog)
@@ -122,8 +122,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTracker, CWnd)
-    ON_WM_CAPTURECHANGED()
-    ON_WM_DESTROY()
+ON_WM_CAPTURECHANGED()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 TEST(WindowBehaviour, ATrackingLoopEndsWhenItsWindowIsDestroyed)
@@ -168,8 +168,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CDockingBar, CRecordingWnd)
-    ON_WM_WINDOWPOSCHANGING()
-    ON_WM_WINDOWPOSCHANGED()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 TEST(WindowBehaviour, ABarReparentedToAFloatingFrameHearsOfItsNewParent)
@@ -178,8 +178,8 @@ TEST(WindowBehaviour, ABarReparentedToAFloatingFrameHearsOfItsNewParent)
     ASSERT_TRUE(CreateTopLevel(frame, RECT{0, 0, 400, 300}, WS_POPUP | WS_CAPTION | WS_VISIBLE));
     ASSERT_TRUE(dock.Create(TestWindowClass(), "", WS_VISIBLE, CRect(0, 0, 400, 30), &frame, kTopDockId));
     ASSERT_TRUE(CreateTopLevel(floating, RECT{500, 200, 700, 260}, WS_POPUP | WS_VISIBLE));
-    ASSERT_TRUE(floatingDock.Create(TestWindowClass(), "", WS_VISIBLE, CRect(0, 0, 200, 60), &floating,
-                                    kFloatingDockId));
+    ASSERT_TRUE(
+        floatingDock.Create(TestWindowClass(), "", WS_VISIBLE, CRect(0, 0, 200, 60), &floating, kFloatingDockId));
     CDockingBar bar;
     ASSERT_TRUE(bar.Create(TestWindowClass(), "", WS_VISIBLE, CRect(4, 2, 154, 28), &dock, 0xE800));
     bar.Clear();
@@ -280,7 +280,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CNeighbourlyBar, CWnd)
-    ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 TEST(WindowBehaviour, NoBarIsFreedBeforeEveryBarHasHeardWmDestroy)
@@ -314,7 +314,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CFrameCalculator, CRecordingWnd)
-    ON_WM_NCCALCSIZE()
+ON_WM_NCCALCSIZE()
 END_MESSAGE_MAP()
 
 TEST(WindowBehaviour, AResizeCalculatesTheFrameWithTheOldAndNewRectangles)
@@ -322,8 +322,8 @@ TEST(WindowBehaviour, AResizeCalculatesTheFrameWithTheOldAndNewRectangles)
     CRecordingWnd frame;
     ASSERT_TRUE(CreateTopLevel(frame, RECT{0, 0, 300, 200}));
     CFrameCalculator wnd;
-    ASSERT_TRUE(wnd.CreateEx(WS_EX_CLIENTEDGE, TestWindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40),
-                             &frame, 1));
+    ASSERT_TRUE(
+        wnd.CreateEx(WS_EX_CLIENTEDGE, TestWindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &frame, 1));
     ASSERT_TRUE(wnd.changes.empty()); // creation calculates with FALSE
     wnd.MoveWindow(20, 20, 100, 80);
     ASSERT_EQ(wnd.changes.size(), 1u);

@@ -98,7 +98,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CColouredControl, CWnd)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 TEST_F(WindowLayoutTest, ColourMessagesAreReflectedToTheControl)
@@ -129,7 +129,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CStepperControl, CWnd)
-    ON_WM_VSCROLL_REFLECT()
+ON_WM_VSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
 TEST_F(WindowLayoutTest, ScrollMessagesAreReflectedToAnyControlThatSendsThem)
@@ -157,10 +157,14 @@ TEST(DialogItems, NumbersReadFromItemTextAndNonNumbersAreRefused)
         BOOL translated;
         UINT value;
     } cases[] = {
-        {"42", TRUE, TRUE, 42},           {" -17 ", TRUE, TRUE, static_cast<UINT>(-17)},
-        {"-17", FALSE, FALSE, 0},         {"12a", TRUE, FALSE, 0},
-        {"", TRUE, FALSE, 0},             {"2147483648", TRUE, FALSE, 0},
-        {"4294967295", FALSE, TRUE, 4294967295u}, {"99999999999999999999", FALSE, FALSE, 0},
+        {"42", TRUE, TRUE, 42},
+        {" -17 ", TRUE, TRUE, static_cast<UINT>(-17)},
+        {"-17", FALSE, FALSE, 0},
+        {"12a", TRUE, FALSE, 0},
+        {"", TRUE, FALSE, 0},
+        {"2147483648", TRUE, FALSE, 0},
+        {"4294967295", FALSE, TRUE, 4294967295u},
+        {"99999999999999999999", FALSE, FALSE, 0},
     };
     for (const Case &c : cases) {
         dialog.SetDlgItemText(7, c.text);

@@ -34,8 +34,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CHidingFrame, CRecordingWnd)
-    ON_WM_SYSCOMMAND()
-    ON_WM_GETMINMAXINFO()
+ON_WM_SYSCOMMAND()
+ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 class WindowStateTest : public ::testing::Test {

@@ -31,20 +31,19 @@ const KindCase kKinds[] = {
      "CMyNewComponent1", "Component", 2},
     {"property_set", &CCodeGenerator::WritePropertySetHeader, &CCodeGenerator::WritePropertySetSource,
      "CMyNewProperties", "Properties", 2},
-    {"data_model", &CCodeGenerator::WriteDataModelHeader, &CCodeGenerator::WriteDataModelSource,
-     "CMySingleDataModel1", "Data Model", 2},
+    {"data_model", &CCodeGenerator::WriteDataModelHeader, &CCodeGenerator::WriteDataModelSource, "CMySingleDataModel1",
+     "Data Model", 2},
     {"sub_form_model", &CCodeGenerator::WriteSubFormModelHeader, &CCodeGenerator::WriteSubFormModelSource,
      "CMySingleSubDataModel1", "Sub data model", 2},
     {"multi_page_model", &CCodeGenerator::WriteMultiPageModelHeader, &CCodeGenerator::WriteMultiPageModelSource,
      "CMyMultiDataModel1", "Multi Page Data Model", 1},
     {"single_command", &CCodeGenerator::WriteSingleCommandHeader, &CCodeGenerator::WriteSingleCommandSource,
      "CMySubCommand1", "Command", 1},
-    {"list_command", &CCodeGenerator::WriteListCommandHeader, &CCodeGenerator::WriteListCommandSource,
-     "CMyCommand1", "Command for multi components", 1},
+    {"list_command", &CCodeGenerator::WriteListCommandHeader, &CCodeGenerator::WriteListCommandSource, "CMyCommand1",
+     "Command for multi components", 1},
     {"macro_command", &CCodeGenerator::WriteMacroCommandHeader, &CCodeGenerator::WriteMacroCommandSource,
      "CMyMacroCommand1", "Macro Command for multi components", 1},
-    {"document", &CCodeGenerator::WriteDocumentHeader, &CCodeGenerator::WriteDocumentSource, "CMyDoc", "Document",
-     1},
+    {"document", &CCodeGenerator::WriteDocumentHeader, &CCodeGenerator::WriteDocumentSource, "CMyDoc", "Document", 1},
     {"multi_page_document", &CCodeGenerator::WriteMultiPageDocumentHeader,
      &CCodeGenerator::WriteMultiPageDocumentSource, "CMyDoc", "CQYMultiPageModel Document.", 1},
     {"line_end", &CCodeGenerator::WriteLineEndHeader, &CCodeGenerator::WriteLineEndSource, "CMyLineEndObject",
@@ -208,10 +207,16 @@ TEST_F(CodeGeneratorTest, TypedTextIsWrittenAsTyped)
 {
     // A UTF-8 description, and one holding placeholder spellings, which must
     // not be filled in again.
-    ASSERT_TRUE(m_generator.WriteDrawComponentHeader("CText", "Gr\xC3\xBC\xC3\x9F" "e \xE7\xBB\x84\xE4\xBB\xB6"));
-    EXPECT_NE(Written("Text.h").find("// Gr\xC3\xBC\xC3\x9F" "e \xE7\xBB\x84\xE4\xBB\xB6.\n"), std::string::npos);
-    ASSERT_TRUE(m_generator.WriteDataModelHeader("CText", "\xC2\xAB" "Class\xC2\xBB {Base} {GuardClose}"));
-    EXPECT_NE(Written("Text.h").find("// \xC2\xAB" "Class\xC2\xBB {Base} {GuardClose}\n"), std::string::npos);
+    ASSERT_TRUE(m_generator.WriteDrawComponentHeader("CText", "Gr\xC3\xBC\xC3\x9F"
+                                                              "e \xE7\xBB\x84\xE4\xBB\xB6"));
+    EXPECT_NE(Written("Text.h").find("// Gr\xC3\xBC\xC3\x9F"
+                                     "e \xE7\xBB\x84\xE4\xBB\xB6.\n"),
+              std::string::npos);
+    ASSERT_TRUE(m_generator.WriteDataModelHeader("CText", "\xC2\xAB"
+                                                          "Class\xC2\xBB {Base} {GuardClose}"));
+    EXPECT_NE(Written("Text.h").find("// \xC2\xAB"
+                                     "Class\xC2\xBB {Base} {GuardClose}\n"),
+              std::string::npos);
     // An empty description still gets its line.
     ASSERT_TRUE(m_generator.WritePropertySetHeader("CEmpty", ""));
     EXPECT_NE(Written("Empty.h").find("\n// .\n"), std::string::npos);

@@ -23,7 +23,9 @@ TEST(GeneratedFileNames, StemDropsTheFirstCharacterWhateverItIs)
         // Only the first '.' becomes '_'.
         {"Ca.b", "a.b.h", "a.b.cpp", "A_B.H"},
         // A non-ASCII first letter goes whole; non-ASCII letters are not upper-cased.
-        {"\xC3\x84" "Class\xC3\xA9", "Class\xC3\xA9.h", "Class\xC3\xA9.cpp", "CLASS\xC3\xA9_H"},
+        {"\xC3\x84"
+         "Class\xC3\xA9",
+         "Class\xC3\xA9.h", "Class\xC3\xA9.cpp", "CLASS\xC3\xA9_H"},
     };
     for (const NamingCase &c : cases) {
         SCOPED_TRACE(c.pszClass);
@@ -37,7 +39,16 @@ TEST(GeneratedFileNames, StemDropsTheFirstCharacterWhateverItIs)
 TEST(GeneratedFileNames, NamesThatWouldLeaveTheFolderAreUnsafe)
 {
     const std::string unsafe[] = {
-        "", "C", "\xC3\x84", "C/etc", "C../x", "C..", "Ca/../../b", "Ca\\b", "/tmp/x", std::string("Cab\0c", 5),
+        "",
+        "C",
+        "\xC3\x84",
+        "C/etc",
+        "C../x",
+        "C..",
+        "Ca/../../b",
+        "Ca\\b",
+        "/tmp/x",
+        std::string("Cab\0c", 5),
         std::string("\0ab", 3),
     };
     for (const std::string &name : unsafe) {
@@ -55,8 +66,8 @@ TEST(GeneratedFileNames, CppIdentifiers)
         const char *pszName;
         BOOL bIdentifier;
     } cases[] = {
-        {"CMyDoc", TRUE}, {"_x1", TRUE}, {"C", TRUE}, {"", FALSE}, {"1C", FALSE}, {"C-D", FALSE},
-        {"C D", FALSE}, {"C::D", FALSE}, {"C.h", FALSE}, {"../C", FALSE}, {"C\xC3\xA9", FALSE},
+        {"CMyDoc", TRUE}, {"_x1", TRUE},   {"C", TRUE},    {"", FALSE},     {"1C", FALSE},        {"C-D", FALSE},
+        {"C D", FALSE},   {"C::D", FALSE}, {"C.h", FALSE}, {"../C", FALSE}, {"C\xC3\xA9", FALSE},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.pszName);

@@ -25,8 +25,15 @@ TEST(AreaHitTest, SquareDecidedByTheCrossingCount)
     const POINT square[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     CQYArea area;
     area.BuildPolygonArea(square, 4);
-    ExpectHits(area, 8, {{5, 5, true}, {5, 0, true}, {0, 5, false}, {10, 5, false}, {5, 10, false},
-                         {11, 5, false}, {-1, 5, false}, {5, -1, false}});
+    ExpectHits(area, 8,
+               {{5, 5, true},
+                {5, 0, true},
+                {0, 5, false},
+                {10, 5, false},
+                {5, 10, false},
+                {11, 5, false},
+                {-1, 5, false},
+                {5, -1, false}});
 }
 
 TEST(AreaHitTest, SegmentsHitWithinABandOfTheTolerance)
@@ -67,8 +74,8 @@ TEST(AreaHitTest, EmptyPolygonsHitNothing)
 
 TEST(AreaHitTest, HugeCoordinatesDoNotOverflow)
 {
-    const POINT wide[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {2000000000, 2000000000},
-                          {-2000000000, 2000000000}};
+    const POINT wide[] = {
+        {-2000000000, -2000000000}, {2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
     CQYArea area;
     area.BuildPolygonArea(wide, 4);
     EXPECT_TRUE(area.PtInArea(0, 0, 8));

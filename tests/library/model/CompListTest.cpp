@@ -288,7 +288,8 @@ TEST_F(CompListTest, BadRecordsThrowAndLeaveTheListUnchanged)
     };
     const Case cases[] = {
         {"null entry", RecordBuilder().Word(1).Word(0).Get(), CArchiveException::badClass},
-        {"null after a component", RecordBuilder().Word(2).Append(Bytes(oneBytes.begin() + 2, oneBytes.end())).Word(0).Get(),
+        {"null after a component",
+         RecordBuilder().Word(2).Append(Bytes(oneBytes.begin() + 2, oneBytes.end())).Word(0).Get(),
          CArchiveException::badClass},
         {"property set entry", mixedBytes, CArchiveException::badClass},
         {"count beyond the data", RecordBuilder().Word(3).Append(Bytes(goodBytes.begin() + 2, goodBytes.end())).Get(),

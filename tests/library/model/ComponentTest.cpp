@@ -245,9 +245,9 @@ TEST(DrawComponent, SizeTrackBySpotMovesTheOppositeEdges)
     const CRect r(0, 0, 100, 50);
     const CPoint pt(70, 30);
     const Case cases[] = {
-        {0, CRect(0, 0, 70, 30)},  {1, CRect(0, 0, 100, 30)},  {2, CRect(70, 0, 100, 30)},
+        {0, CRect(0, 0, 70, 30)},   {1, CRect(0, 0, 100, 30)},   {2, CRect(70, 0, 100, 30)},
         {3, CRect(70, 0, 100, 50)}, {4, CRect(70, 30, 100, 50)}, {5, CRect(0, 30, 100, 50)},
-        {6, CRect(0, 30, 70, 50)}, {7, CRect(0, 0, 70, 50)},   {8, CRect(0, 0, 100, 50)},
+        {6, CRect(0, 30, 70, 50)},  {7, CRect(0, 0, 70, 50)},    {8, CRect(0, 0, 100, 50)},
     };
     for (const Case& c : cases) {
         ComponentPtr comp = NewRectComponent(r);
@@ -320,9 +320,15 @@ Bytes ComponentRecord(int nPointCount, const Bytes& points)
     props.SetObjectName("N");
     return RecordBuilder()
         .Int(1)
-        .Int(0).Int(0).Int(30).Int(40)
+        .Int(0)
+        .Int(0)
+        .Int(30)
+        .Int(40)
         .Word(1)
-        .Word(0xFFFF).Word(1).Word(17).Raw("CQYCompProperties")
+        .Word(0xFFFF)
+        .Word(1)
+        .Word(17)
+        .Raw("CQYCompProperties")
         .Append(StoreRecord(props))
         .Word(0)
         .Int(nPointCount)
@@ -367,10 +373,18 @@ TEST(DrawComponentArchive, CorruptRecordsAreRefusedWithoutLeaks)
 {
     const Bytes onePoint = RecordBuilder().Int(5).Int(6).Get();
     Bytes wrongClass = RecordBuilder()
-                           .Int(0).Int(0).Int(0).Int(0).Int(0)
+                           .Int(0)
+                           .Int(0)
+                           .Int(0)
+                           .Int(0)
+                           .Int(0)
                            .Word(1)
-                           .Word(0xFFFF).Word(0).Word(7).Raw("CQYArea")
-                           .Word(0).Int(0)
+                           .Word(0xFFFF)
+                           .Word(0)
+                           .Word(7)
+                           .Raw("CQYArea")
+                           .Word(0)
+                           .Int(0)
                            .Get();
     struct Case {
         const char* name;
@@ -429,8 +443,14 @@ TEST(DrawComponentArchive, AFailedRecordFreesTheObjectsOfAnAttachedCollection)
 // of the store.
 TEST(DrawComponentArchive, OwnedObjectsMustBeNewInTheRecord)
 {
-    enum Sharing { SetOfTheFirst, SameSetTwice, ItselfAttached, OtherAttached, NewComponentAttached,
-                   SetOfTheFirstAttached };
+    enum Sharing {
+        SetOfTheFirst,
+        SameSetTwice,
+        ItselfAttached,
+        OtherAttached,
+        NewComponentAttached,
+        SetOfTheFirstAttached
+    };
     struct Case {
         const char* name;
         Sharing sharing;

@@ -79,9 +79,9 @@ class DataModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("plexo-datamodel-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir =
+            std::filesystem::temp_directory_path() / ("plexo-datamodel-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
@@ -250,13 +250,13 @@ Bytes ExpectedHead(CQYDataModel& model)
 {
     RecordBuilder b;
     b.Str("Left").Str("Centre").Str("").Str("").Str("Footer").Str("&p of &P");
-    b.Int(0);                                  // design mode
-    b.Int(0).Int(0).Int(450).Int(400);         // page rectangle
+    b.Int(0);                          // design mode
+    b.Int(0).Int(0).Int(450).Int(400); // page rectangle
     b.Str("Arial").Int(12).Int(0x030201).Int(16).Int(700).Int(1).Int(0).Int(0);
-    b.Word(1);                                 // one property set
+    b.Word(1); // one property set
     b.Word(0xFFFF).Word(1).Word(17).Raw("CQYFormProperties");
     b.Append(StoreRecord(*model.GetDefaultProperty()));
-    b.Word(2);                                 // two components
+    b.Word(2); // two components
     b.Word(0xFFFF).Word(0).Word(16).Raw("CQYDrawComponent");
     return b.Get();
 }
@@ -303,7 +303,8 @@ TEST_F(DataModel, CorruptFilesLeaveTheModelAsItWas)
     // Cut at every byte: within each text, the rectangle, each font field,
     // the property list and each component.
     for (size_t n = 1; n < good.size(); ++n)
-        cases.push_back({"truncated at " + std::to_string(n), Bytes(good.begin(), good.begin() + static_cast<long>(n))});
+        cases.push_back(
+            {"truncated at " + std::to_string(n), Bytes(good.begin(), good.begin() + static_cast<long>(n))});
     {
         // A page wider than any size: right - left leaves the int range.
         Bytes wide = good;

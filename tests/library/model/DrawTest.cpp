@@ -95,7 +95,7 @@ TEST_F(DrawTest, FlatLookFillsOutlinesAndDrawsThePorts)
     EXPECT_EQ(Pixel(50, 40), kRed);
     EXPECT_EQ(Pixel(50, 20), kBlue); // outline
     EXPECT_EQ(Pixel(20, 40), kBlue);
-    EXPECT_EQ(Pixel(22, 22), kRed);  // no 3-D line in the flat look
+    EXPECT_EQ(Pixel(22, 22), kRed); // no 3-D line in the flat look
     // The port: a 4-by-4 square on (80, 40), white outline, blue inside.
     EXPECT_EQ(Pixel(78, 38), kWhite);
     EXPECT_EQ(Pixel(79, 39), kBlue);
@@ -180,7 +180,7 @@ TEST_F(DrawTest, TilesLineUpWithTheRectangleWhereverTheVisiblePartStarts)
         CRect clip;
     };
     const Case cases[] = {
-        {{3, 5, 118, 117}, {61, 77, 100, 110}},                     // the visible part starts mid-tile
+        {{3, 5, 118, 117}, {61, 77, 100, 110}},                             // the visible part starts mid-tile
         {{-100000003, -200000005, 100000000, 100000000}, {0, 0, 120, 120}}, // huge: only what shows is tiled
     };
     for (const Case& c : cases) {
@@ -308,18 +308,15 @@ TEST_F(DrawTest, SelectionFrameHasNavyHandlesAndHatchedBars)
         COLORREF expected;
     };
     const Probe probes[] = {
-        {34, 34, kNavy}, {39, 39, kNavy},   // top-left corner handle
-        {105, 85, kNavy},                   // bottom-right corner handle
-        {67, 34, kNavy}, {72, 39, kNavy},   // top middle handle
-        {104, 57, kNavy}, {104, 62, kNavy}, // right middle handle
-        {51, 35, kWhite}, {53, 37, kWhite}, // top bar between the dots
-        {52, 36, kNavy}, {50, 38, kNavy},   // dots of the hatching
-        {50, 82, kNavy}, {52, 84, kNavy},
-        {36, 48, kNavy}, {38, 50, kNavy}, // left bar dots (L-4, y+2), (L-2, y)
-        {104, 48, kNavy}, {102, 50, kNavy},
-        {35, 51, kWhite},
-        {33, 33, kWhite}, {106, 86, kWhite}, // outside the band
-        {40, 40, kWhite}, {70, 60, kWhite},  // the component itself is untouched
+        {34, 34, kNavy},  {39, 39, kNavy},                                     // top-left corner handle
+        {105, 85, kNavy},                                                      // bottom-right corner handle
+        {67, 34, kNavy},  {72, 39, kNavy},                                     // top middle handle
+        {104, 57, kNavy}, {104, 62, kNavy},                                    // right middle handle
+        {51, 35, kWhite}, {53, 37, kWhite},                                    // top bar between the dots
+        {52, 36, kNavy},  {50, 38, kNavy},                                     // dots of the hatching
+        {50, 82, kNavy},  {52, 84, kNavy},  {36, 48, kNavy},  {38, 50, kNavy}, // left bar dots (L-4, y+2), (L-2, y)
+        {104, 48, kNavy}, {102, 50, kNavy}, {35, 51, kWhite}, {33, 33, kWhite}, {106, 86, kWhite}, // outside the band
+        {40, 40, kWhite}, {70, 60, kWhite}, // the component itself is untouched
     };
     for (const Probe& p : probes)
         EXPECT_EQ(Pixel(p.x, p.y), p.expected) << p.x << "," << p.y;

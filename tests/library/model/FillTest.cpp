@@ -28,8 +28,7 @@ protected:
     static bool Near(COLORREF a, COLORREF b, int tolerance)
     {
         return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
-               std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-               std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+               std::abs(GetGValue(a) - GetGValue(b)) <= tolerance && std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
     }
 };
 
@@ -264,7 +263,8 @@ TEST_F(Canvas, BitmapFillTilesFromTheTopLeftCorner)
         QYFillBitmapRect(&m_dc, 7, 11, 150, 140, TRUE, nIndex, nullptr);
         for (int y = 11; y < 140; y += 5)
             for (int x = 7; x < 150; x += 3)
-                ASSERT_EQ(Pixel(x, y), AsColorRef(texture[((y - 11) % info.bmHeight) * info.bmWidth + (x - 7) % info.bmWidth]))
+                ASSERT_EQ(Pixel(x, y),
+                          AsColorRef(texture[((y - 11) % info.bmHeight) * info.bmWidth + (x - 7) % info.bmWidth]))
                     << "texture " << nIndex << " at " << x << "," << y;
         EXPECT_TRUE(OutsideIsBackground(CRect(7, 11, 150, 140))) << nIndex;
     }

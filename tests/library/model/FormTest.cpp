@@ -29,7 +29,6 @@ LOGBRUSH BrushOf(CBrush* pBrush)
     return logBrush;
 }
 
-
 TEST(FormProperties, RangeCheckedSettersKeepTheOldValueAndDropTheCache)
 {
     struct Case {
@@ -74,8 +73,9 @@ TEST(FormProperties, BrushFollowsTheBrushType)
         COLORREF crColor;
     };
     const Case cases[] = {
-        {0, BS_NULL, RGB(10, 20, 30)}, {1, BS_SOLID, RGB(10, 20, 30)}, {2, BS_SOLID, RGB(200, 0, 0)},
-        {3, BS_PATTERN, 0},            {38, BS_HATCHED, RGB(200, 0, 0)}, {50, BS_NULL, 0},
+        {0, BS_NULL, RGB(10, 20, 30)},    {1, BS_SOLID, RGB(10, 20, 30)},
+        {2, BS_SOLID, RGB(200, 0, 0)},    {3, BS_PATTERN, 0},
+        {38, BS_HATCHED, RGB(200, 0, 0)}, {50, BS_NULL, 0},
     };
     for (const Case& c : cases) {
         CQYFormProperties form;

@@ -10,13 +10,19 @@
 
 namespace {
 
-bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+bool SamePoint(POINT a, POINT b)
+{
+    return a.x == b.x && a.y == b.y;
+}
 
 TEST(Rounding, HalvesGoAwayFromZero)
 {
-    struct Case { double value; int expected; };
-    for (const Case& c : {Case{2.5, 3}, Case{-2.5, -3}, Case{2.4999, 2}, Case{-2.4999, -2},
-                          Case{0.0, 0}, Case{-0.5, -1}, Case{0.5, 1}, Case{7.0, 7}}) {
+    struct Case {
+        double value;
+        int expected;
+    };
+    for (const Case& c : {Case{2.5, 3}, Case{-2.5, -3}, Case{2.4999, 2}, Case{-2.4999, -2}, Case{0.0, 0},
+                          Case{-0.5, -1}, Case{0.5, 1}, Case{7.0, 7}}) {
         EXPECT_EQ(QYRound(c.value), c.expected) << c.value;
         EXPECT_EQ(MoreNear(static_cast<float>(c.value)), c.expected) << c.value;
     }
@@ -44,7 +50,9 @@ TEST(BoundRect, CoversThePointsAndIsZeroWithoutThem)
 
 TEST(UnionRect, NormalisesAndSkipsAbsentRectangles)
 {
-    struct Case { CRect a, b, expected; };
+    struct Case {
+        CRect a, b, expected;
+    };
     const Case cases[] = {
         {CRect(0, 0, 0, 0), CRect(5, 5, 10, 10), CRect(5, 5, 10, 10)},
         {CRect(5, 5, 10, 10), CRect(0, 0, 0, 0), CRect(5, 5, 10, 10)},
@@ -58,12 +66,13 @@ TEST(UnionRect, NormalisesAndSkipsAbsentRectangles)
 
 TEST(LineAngle, TenthsOfADegreeClockwiseOnScreen)
 {
-    struct Case { int x1, y1, x2, y2, expected; };
+    struct Case {
+        int x1, y1, x2, y2, expected;
+    };
     for (const Case& c : {Case{0, 0, 0, 10, 900}, Case{0, 0, 0, -10, -900}, Case{0, 0, -10, 0, 1800},
                           Case{0, 0, 10, 0, 0}, Case{0, 0, 0, 0, 900}, Case{0, 0, 100, 100, 450},
-                          Case{0, 0, -100, -100, 2250}, Case{0, 0, 100, -100, -450},
-                          Case{3, 3, 3 + 173, 3 + 100, 300}, Case{INT_MIN, INT_MIN, INT_MAX, INT_MAX, 450},
-                          Case{INT_MAX, 0, INT_MIN, 0, 1800}})
+                          Case{0, 0, -100, -100, 2250}, Case{0, 0, 100, -100, -450}, Case{3, 3, 3 + 173, 3 + 100, 300},
+                          Case{INT_MIN, INT_MIN, INT_MAX, INT_MAX, 450}, Case{INT_MAX, 0, INT_MIN, 0, 1800}})
         EXPECT_EQ(QYGetLineAngle(c.x1, c.y1, c.x2, c.y2), c.expected)
             << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
 }
@@ -87,7 +96,7 @@ TEST(EllipseBezier, ThirteenPointsClockwiseFromTheLeft)
 {
     POINT out[13];
     QYEllipseToBezier(CRect(0, 0, 100, 50), out);
-    const POINT expected[13] = {{0, 25}, {0, 12}, {23, 0}, {50, 0}, {77, 0}, {100, 12}, {100, 25},
+    const POINT expected[13] = {{0, 25},   {0, 12},  {23, 0},  {50, 0},  {77, 0}, {100, 12}, {100, 25},
                                 {100, 38}, {77, 50}, {50, 50}, {23, 50}, {0, 38}, {0, 25}};
     for (int i = 0; i < 13; ++i)
         EXPECT_TRUE(SamePoint(out[i], expected[i])) << i;

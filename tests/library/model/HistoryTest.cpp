@@ -37,8 +37,14 @@ public:
         m_ledger.executed.push_back(m_nId);
         return TRUE;
     }
-    CQYBaseCommand* GetUndoCommand() const override { return new StepCommand(m_ledger, -m_nId, -m_nAmount, m_ledger.bFailUndo); }
-    CQYBaseCommand* GetRedoCommand() const override { return new StepCommand(m_ledger, m_nId, m_nAmount, m_ledger.bFailRedo); }
+    CQYBaseCommand* GetUndoCommand() const override
+    {
+        return new StepCommand(m_ledger, -m_nId, -m_nAmount, m_ledger.bFailUndo);
+    }
+    CQYBaseCommand* GetRedoCommand() const override
+    {
+        return new StepCommand(m_ledger, m_nId, m_nAmount, m_ledger.bFailRedo);
+    }
     void Sprint(CString& strText) const override { strText = QYLoadCommandString(IDS_QY_CMD_MOVECOMP); }
 
 private:

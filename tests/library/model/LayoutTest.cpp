@@ -231,17 +231,18 @@ TEST_P(OrderRuling, KeepsTheSelectionsOwnOrder)
     EXPECT_EQ(PageOrder(), comps);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, OrderRuling,
-    ::testing::Values(OrderCase{"ForwardAdjacent", 3, {1, 2}, {0, 3, 1, 2, 4}},
-                      OrderCase{"ForwardBlockAtTop", 3, {4, 3}, {0, 1, 2, 3, 4}},
-                      OrderCase{"ForwardApart", 3, {3, 0}, {1, 0, 2, 4, 3}},
-                      OrderCase{"BackwardAdjacent", 4, {3, 2}, {0, 2, 3, 1, 4}},
-                      OrderCase{"BackwardBlockAtBottom", 4, {1, 0}, {0, 1, 2, 3, 4}},
-                      OrderCase{"ToFrontAnySelectionOrder", 1, {3, 0}, {1, 2, 4, 0, 3}},
-                      OrderCase{"ToBackAnySelectionOrder", 2, {4, 1}, {1, 4, 0, 2, 3}},
-                      OrderCase{"ToFrontOfTheTop", 1, {4}, {0, 1, 2, 3, 4}}),
-    [](const ::testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.pszName); });
+INSTANTIATE_TEST_SUITE_P(Table, OrderRuling,
+                         ::testing::Values(OrderCase{"ForwardAdjacent", 3, {1, 2}, {0, 3, 1, 2, 4}},
+                                           OrderCase{"ForwardBlockAtTop", 3, {4, 3}, {0, 1, 2, 3, 4}},
+                                           OrderCase{"ForwardApart", 3, {3, 0}, {1, 0, 2, 4, 3}},
+                                           OrderCase{"BackwardAdjacent", 4, {3, 2}, {0, 2, 3, 1, 4}},
+                                           OrderCase{"BackwardBlockAtBottom", 4, {1, 0}, {0, 1, 2, 3, 4}},
+                                           OrderCase{"ToFrontAnySelectionOrder", 1, {3, 0}, {1, 2, 4, 0, 3}},
+                                           OrderCase{"ToBackAnySelectionOrder", 2, {4, 1}, {1, 4, 0, 2, 3}},
+                                           OrderCase{"ToFrontOfTheTop", 1, {4}, {0, 1, 2, 3, 4}}),
+                         [](const ::testing::TestParamInfo<OrderCase>& info) {
+                             return std::string(info.param.pszName);
+                         });
 
 // The user path of a diagram editor: two linked rectangles and a triangle,
 // each edit a command through the history; the page's bytes after each

@@ -67,9 +67,12 @@ TEST(PaperSizes, TableRowsAndUnits)
         DWORD dwUnit;
     };
     const Case cases[] = {
-        {1, 8500, 11000, PSD_INTHOUSANDTHSOFINCHES},   {4, 17000, 11000, PSD_INTHOUSANDTHSOFINCHES},
-        {9, 21000, 29700, PSD_INHUNDREDTHSOFMILLIMETERS}, {35, 17600, 12500, PSD_INHUNDREDTHSOFMILLIMETERS},
-        {41, 8500, 13000, PSD_INTHOUSANDTHSOFINCHES},  {0, 0, 0, 0},
+        {1, 8500, 11000, PSD_INTHOUSANDTHSOFINCHES},
+        {4, 17000, 11000, PSD_INTHOUSANDTHSOFINCHES},
+        {9, 21000, 29700, PSD_INHUNDREDTHSOFMILLIMETERS},
+        {35, 17600, 12500, PSD_INHUNDREDTHSOFMILLIMETERS},
+        {41, 8500, 13000, PSD_INTHOUSANDTHSOFINCHES},
+        {0, 0, 0, 0},
         {42, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -91,12 +94,21 @@ TEST_F(PageSetup, ReadPaperSizeFromDeviceModes)
         POINT ptSize;
     };
     const Case cases[] = {
-        {"A4 landscape", DevModeBlock(DM_PAPERSIZE, 9, DMORIENT_LANDSCAPE), TRUE, PSD_INHUNDREDTHSOFMILLIMETERS,
+        {"A4 landscape",
+         DevModeBlock(DM_PAPERSIZE, 9, DMORIENT_LANDSCAPE),
+         TRUE,
+         PSD_INHUNDREDTHSOFMILLIMETERS,
          {29700, 21000}},
-        {"Letter portrait", DevModeBlock(DM_PAPERSIZE, 1, DMORIENT_PORTRAIT), TRUE, PSD_INTHOUSANDTHSOFINCHES,
+        {"Letter portrait",
+         DevModeBlock(DM_PAPERSIZE, 1, DMORIENT_PORTRAIT),
+         TRUE,
+         PSD_INTHOUSANDTHSOFINCHES,
          {8500, 11000}},
-        {"own size, landscape", DevModeBlock(DM_PAPERWIDTH | DM_PAPERLENGTH | DM_PAPERSIZE, 1, 2, 2100, 2970), TRUE,
-         PSD_INHUNDREDTHSOFMILLIMETERS, {21000, 29700}},
+        {"own size, landscape",
+         DevModeBlock(DM_PAPERWIDTH | DM_PAPERLENGTH | DM_PAPERSIZE, 1, 2, 2100, 2970),
+         TRUE,
+         PSD_INHUNDREDTHSOFMILLIMETERS,
+         {21000, 29700}},
         {"odd orientation", DevModeBlock(DM_PAPERSIZE, 5, 3), FALSE, PSD_INTHOUSANDTHSOFINCHES, {-1, -1}},
         {"no paper fields", DevModeBlock(DM_ORIENTATION, 9, 1), FALSE, 0, {-1, -1}},
         {"no device mode", nullptr, FALSE, 0, {-1, -1}},
@@ -145,13 +157,18 @@ TEST_F(PageSetup, PrintPageConvertsByTheRecordsUnit)
         CRect expected;
     };
     const Case cases[] = {
-        {"A4, 10 mm margins", PSD_INHUNDREDTHSOFMILLIMETERS, {21000, 29700}, {1000, 1000, 1000, 1000},
+        {"A4, 10 mm margins",
+         PSD_INHUNDREDTHSOFMILLIMETERS,
+         {21000, 29700},
+         {1000, 1000, 1000, 1000},
          CRect(0, 0, 718, 1046)},
         {"Letter", PSD_INTHOUSANDTHSOFINCHES, {8500, 11000}, {0, 0, 0, 0}, CRect(0, 0, 816, 1056)},
-        {"Letter, 1 inch margins", PSD_INTHOUSANDTHSOFINCHES, {8500, 11000}, {1000, 1000, 1000, 1000},
+        {"Letter, 1 inch margins",
+         PSD_INTHOUSANDTHSOFINCHES,
+         {8500, 11000},
+         {1000, 1000, 1000, 1000},
          CRect(0, 0, 624, 864)},
-        {"nothing left", PSD_INHUNDREDTHSOFMILLIMETERS, {2000, 2000}, {1000, 1000, 1000, 1000},
-         CRect(0, 0, 767, 1059)},
+        {"nothing left", PSD_INHUNDREDTHSOFMILLIMETERS, {2000, 2000}, {1000, 1000, 1000, 1000}, CRect(0, 0, 767, 1059)},
         {"zero paper", PSD_INHUNDREDTHSOFMILLIMETERS, {0, 29700}, {0, 0, 0, 0}, CRect(0, 0, 767, 1059)},
         {"negative paper", PSD_INTHOUSANDTHSOFINCHES, {-8500, -11000}, {0, 0, 0, 0}, CRect(0, 0, 767, 1059)},
     };

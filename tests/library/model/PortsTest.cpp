@@ -27,10 +27,7 @@ public:
         SetPoints(points, 2);
         ResetTrackPoints();
     }
-    BOOL MoveEndAtPort(CQYPortComponent* pPort, int dx, int dy) override
-    {
-        return OffsetPoint(IndexAt(pPort), dx, dy);
-    }
+    BOOL MoveEndAtPort(CQYPortComponent* pPort, int dx, int dy) override { return OffsetPoint(IndexAt(pPort), dx, dy); }
     BOOL MoveTrackEndAtPort(CQYPortComponent* pPort, int dx, int dy) override
     {
         return OffsetTrackPoint(IndexAt(pPort), dx, dy);
@@ -155,8 +152,8 @@ TEST_F(PortsTest, DefaultPortsSitAtTheirFractionsOfTheRectangle)
         CPoint expected;
     };
     const Case cases[] = {
-        {1, 0.5, {111, 35}}, {0.5, 0, {60, 10}}, {0.5, 1, {60, 61}}, {0, 0.5, {10, 35}}, {0.5, 0.5, {60, 35}},
-        {0.25, 0.75, {35, 48}}, // 25.25 and 38.25 truncate
+        {1, 0.5, {111, 35}}, {0.5, 0, {60, 10}},   {0.5, 1, {60, 61}},
+        {0, 0.5, {10, 35}},  {0.5, 0.5, {60, 35}}, {0.25, 0.75, {35, 48}}, // 25.25 and 38.25 truncate
     };
     for (const Case& c : cases) {
         CQYPortComponent* pPort = pShape->CreateDefaultPort(c.fX, c.fY);
@@ -361,7 +358,8 @@ TEST_F(PortsTest, BadPortRecordsThrowAndKeepThePorts)
     const Case cases[] = {
         {"negative count", negative, CArchiveException::generic},
         {"truncated in the last port", Bytes(bytes.begin(), bytes.end() - 120), CArchiveException::endOfFile},
-        {"count beyond the ports", [&] {
+        {"count beyond the ports",
+         [&] {
              Bytes more = bytes;
              more[nCountAt] = 5;
              return more;

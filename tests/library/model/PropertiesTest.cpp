@@ -214,8 +214,8 @@ TEST(FontUnits, WithoutADcAsWithAScreenCompatibleDc)
 {
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    const int values[] = {0, 1, 7, 8, 10, 11, 72, 100, -1, -10, -73, 1000000, 22369621, 22369622, 40000000,
-                          INT_MAX, INT_MIN, INT_MIN + 1, -22369622};
+    const int values[] = {0,   1,       7,        8,        10,       11,      72,      100,         -1,       -10,
+                          -73, 1000000, 22369621, 22369622, 40000000, INT_MAX, INT_MIN, INT_MIN + 1, -22369622};
     for (int value : values)
         for (BOOL bY : {FALSE, TRUE}) {
             EXPECT_EQ(QYPointToLogical(value, nullptr, bY), QYPointToLogical(value, &dc, bY)) << value;
@@ -253,21 +253,50 @@ TEST(BaseProperties, RecordIsTheIdAlone)
 }
 
 // The record of a default set named "N" with caption "Cap", field by field.
-Bytes DefaultRecord(int nBrushType = 1, int nPenStyle = 0, int nWeight = 400, int nShadowBrush = 1,
-                    int nHorzAlign = 1)
+Bytes DefaultRecord(int nBrushType = 1, int nPenStyle = 0, int nWeight = 400, int nShadowBrush = 1, int nHorzAlign = 1)
 {
     return RecordBuilder()
         .Int(5001)
-        .Int(nHorzAlign).Int(1).Int(0)
-        .Str("N").Str("Cap")
-        .Int(30).Int(1).Int(0).Int(0).Int(0).Int(0).Int(1).Int(0).Int(1)
-        .Int(0xC0C0C0).Int(0).Int(0x57564A)
+        .Int(nHorzAlign)
+        .Int(1)
+        .Int(0)
+        .Str("N")
+        .Str("Cap")
+        .Int(30)
+        .Int(1)
+        .Int(0)
+        .Int(0)
+        .Int(0)
+        .Int(0)
+        .Int(1)
+        .Int(0)
+        .Int(1)
+        .Int(0xC0C0C0)
+        .Int(0)
+        .Int(0x57564A)
         .Str("Tahoma")
-        .Int(10).Int(0).Int(13).Int(nWeight).Int(0).Int(0).Int(0)
-        .Int(2).Int(0x57564A).Int(0).Int(nPenStyle)
-        .Int(nBrushType).Int(3)
-        .Int(0xBFBFBF).Int(0xE3E0BB).Int(4).Int(4).Int(nShadowBrush).Int(3).Int(0)
-        .Int(0).Int(0)
+        .Int(10)
+        .Int(0)
+        .Int(13)
+        .Int(nWeight)
+        .Int(0)
+        .Int(0)
+        .Int(0)
+        .Int(2)
+        .Int(0x57564A)
+        .Int(0)
+        .Int(nPenStyle)
+        .Int(nBrushType)
+        .Int(3)
+        .Int(0xBFBFBF)
+        .Int(0xE3E0BB)
+        .Int(4)
+        .Int(4)
+        .Int(nShadowBrush)
+        .Int(3)
+        .Int(0)
+        .Int(0)
+        .Int(0)
         .Get();
 }
 

@@ -47,9 +47,9 @@ class FileByName : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("plexo-model-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir =
+            std::filesystem::temp_directory_path() / ("plexo-model-" + std::to_string(::getpid()) + "-" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
@@ -100,7 +100,9 @@ TEST_F(FileByName, SavedRecordReadsBack)
 
 TEST_F(FileByName, EmptyFileReadsAsNothingAndMissingFileFails)
 {
-    { std::ofstream(PathOf("empty.bin")); }
+    {
+        std::ofstream(PathOf("empty.bin"));
+    }
     CTestUnknown object;
     object.m_nValue = 7;
     EXPECT_TRUE(object.OpenDocument(PathOf("empty.bin").c_str()));
@@ -111,7 +113,9 @@ TEST_F(FileByName, EmptyFileReadsAsNothingAndMissingFileFails)
 
 TEST_F(FileByName, TruncatedFileFailsWithoutThrowing)
 {
-    { std::ofstream(PathOf("short.bin"), std::ios::binary) << "ab"; }
+    {
+        std::ofstream(PathOf("short.bin"), std::ios::binary) << "ab";
+    }
     CTestUnknown object;
     EXPECT_FALSE(object.OpenDocument(PathOf("short.bin").c_str()));
 }
@@ -119,7 +123,9 @@ TEST_F(FileByName, TruncatedFileFailsWithoutThrowing)
 TEST_F(FileByName, FailedSaveLeavesTheOldFileUntouched)
 {
     const std::string path = PathOf("keep.bin");
-    { std::ofstream(path, std::ios::binary) << "previous content"; }
+    {
+        std::ofstream(path, std::ios::binary) << "previous content";
+    }
     CTestUnknown object;
     object.m_bFailWhileStoring = true;
     EXPECT_FALSE(object.SaveDocument(path.c_str()));
@@ -131,7 +137,9 @@ TEST_F(FileByName, FailedSaveLeavesTheOldFileUntouched)
 TEST_F(FileByName, SaveFailsWhileTheFileIsHeldOpen)
 {
     const std::string path = PathOf("held.bin");
-    { std::ofstream(path, std::ios::binary) << "held"; }
+    {
+        std::ofstream(path, std::ios::binary) << "held";
+    }
     CFile holder;
     ASSERT_TRUE(holder.Open(path.c_str(), CFile::modeRead | CFile::shareExclusive));
     CTestUnknown object;

@@ -18,7 +18,7 @@
 
 namespace {
 
-const char *const kComponents = "3000";
+const char* const kComponents = "3000";
 const int kKills = 40;
 
 // A running child; output reads what it wrote.
@@ -27,7 +27,7 @@ struct Child {
     int output = -1;
 };
 
-Child StartSave(const std::string &path, const std::string &variant)
+Child StartSave(const std::string& path, const std::string& variant)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -38,7 +38,7 @@ Child StartSave(const std::string &path, const std::string &variant)
         ::close(fds[0]);
         ::close(fds[1]);
         ::execl(MODEL_SAVE_CHILD, MODEL_SAVE_CHILD, path.c_str(), variant.c_str(), kComponents,
-                static_cast<char *>(nullptr));
+                static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -47,7 +47,7 @@ Child StartSave(const std::string &path, const std::string &variant)
 
 // What the child writes until it ends (or until the first "S" when
 // untilSaveStarts), as text.
-std::string ReadOutput(const Child &child, bool untilSaveStarts)
+std::string ReadOutput(const Child& child, bool untilSaveStarts)
 {
     std::string text;
     char ch;
@@ -60,7 +60,7 @@ std::string ReadOutput(const Child &child, bool untilSaveStarts)
 }
 
 // The child's exit code, or -1 when a signal ended it.
-int Wait(Child &child)
+int Wait(Child& child)
 {
     int status = 0;
     while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
@@ -69,10 +69,10 @@ int Wait(Child &child)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::vector<std::string> FolderEntries(const std::string &folder)
+std::vector<std::string> FolderEntries(const std::string& folder)
 {
     std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     return names;
 }

@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <string>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (argc != 4)
         return 2;
@@ -29,7 +29,7 @@ int main(int argc, char **argv)
     CQYDataModel model;
     model.SetPagePosition(CRect(0, 0, 2000, 2000));
     for (int i = 0; i < nComponents; ++i) {
-        auto *pComp = new CQYDrawComponent();
+        auto* pComp = new CQYDrawComponent();
         pComp->AddRef();
         CRect rect(i % 1000, i / 1000, i % 1000 + 40, i / 1000 + 20);
         const std::string caption = variant + " component " + std::to_string(i);
@@ -42,6 +42,7 @@ int main(int argc, char **argv)
         return 3;
     const BOOL bSaved = model.SaveDocument(argv[1]);
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()));
+    std::printf("%lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count()));
     return bSaved ? 0 : 1;
 }

@@ -23,19 +23,18 @@ TEST_P(RgbToHls, SplitsTheColour)
     EXPECT_NEAR(lightness, c.lightness, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RgbToHls, ::testing::Values(
-    HlsCase{RGB(255, 255, 255), 0.0, 0.0, 1.0},
-    HlsCase{RGB(0, 0, 0), 0.0, 0.0, 0.0},
-    HlsCase{RGB(255, 0, 0), 0.0, 1.0, 0.5},
-    HlsCase{RGB(0, 255, 0), 1.0 / 3.0, 1.0, 0.5},
-    HlsCase{RGB(0, 0, 255), 2.0 / 3.0, 1.0, 0.5},
-    // Negative raw hue wraps into the turn: magenta sits at 5/6.
-    HlsCase{RGB(255, 0, 255), 5.0 / 6.0, 1.0, 0.5},
-    HlsCase{RGB(128, 128, 128), 0.0, 0.0, 128.0 / 255.0},
-    // Dark colour: saturation from delta / (max + min).
-    HlsCase{RGB(100, 50, 0), (50.0 / 100.0) / 6.0, 1.0, 50.0 / 255.0},
-    // Light colour: saturation from delta / (2 - max - min).
-    HlsCase{RGB(255, 200, 200), 0.0, (55.0 / 255.0) / (2.0 - 455.0 / 255.0), 455.0 / 510.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, RgbToHls,
+    ::testing::Values(HlsCase{RGB(255, 255, 255), 0.0, 0.0, 1.0}, HlsCase{RGB(0, 0, 0), 0.0, 0.0, 0.0},
+                      HlsCase{RGB(255, 0, 0), 0.0, 1.0, 0.5}, HlsCase{RGB(0, 255, 0), 1.0 / 3.0, 1.0, 0.5},
+                      HlsCase{RGB(0, 0, 255), 2.0 / 3.0, 1.0, 0.5},
+                      // Negative raw hue wraps into the turn: magenta sits at 5/6.
+                      HlsCase{RGB(255, 0, 255), 5.0 / 6.0, 1.0, 0.5},
+                      HlsCase{RGB(128, 128, 128), 0.0, 0.0, 128.0 / 255.0},
+                      // Dark colour: saturation from delta / (max + min).
+                      HlsCase{RGB(100, 50, 0), (50.0 / 100.0) / 6.0, 1.0, 50.0 / 255.0},
+                      // Light colour: saturation from delta / (2 - max - min).
+                      HlsCase{RGB(255, 200, 200), 0.0, (55.0 / 255.0) / (2.0 - 455.0 / 255.0), 455.0 / 510.0}));
 
 struct RgbCase {
     double hue;
@@ -52,16 +51,13 @@ TEST_P(HlsToRgb, BuildsTheColour)
     EXPECT_EQ(QYHLSToRGB(c.hue, c.lightness, c.saturation), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, HlsToRgb, ::testing::Values(
-    RgbCase{0, 0.5, 1, RGB(255, 0, 0)},
-    RgbCase{120, 0.5, 1, RGB(0, 255, 0)},
-    RgbCase{240, 0.5, 1, RGB(0, 0, 255)},
-    RgbCase{30, 0.5, 1, RGB(255, 127, 0)},
-    RgbCase{77, 0.5, 0, RGB(127, 127, 127)},
-    RgbCase{200, 1, 0, RGB(255, 255, 255)},
-    RgbCase{0, 0, 0, RGB(0, 0, 0)},
-    // Light colours take m2 = l + s - l*s: (0.75, 0.5) gives m2 0.875, m1 0.625.
-    RgbCase{0, 0.75, 0.5, RGB(223, 159, 159)}));
+INSTANTIATE_TEST_SUITE_P(Table, HlsToRgb,
+                         ::testing::Values(RgbCase{0, 0.5, 1, RGB(255, 0, 0)}, RgbCase{120, 0.5, 1, RGB(0, 255, 0)},
+                                           RgbCase{240, 0.5, 1, RGB(0, 0, 255)}, RgbCase{30, 0.5, 1, RGB(255, 127, 0)},
+                                           RgbCase{77, 0.5, 0, RGB(127, 127, 127)},
+                                           RgbCase{200, 1, 0, RGB(255, 255, 255)}, RgbCase{0, 0, 0, RGB(0, 0, 0)},
+                                           // Light colours take m2 = l + s - l*s: (0.75, 0.5) gives m2 0.875, m1 0.625.
+                                           RgbCase{0, 0.75, 0.5, RGB(223, 159, 159)}));
 
 TEST(HueToRgb, WrapsOnceAndKeepsAFullTurn)
 {

@@ -32,8 +32,8 @@ TEST(GlobalData, TexturesAreNumberedInTwoBlocks)
         int index;
         UINT id;
     };
-    for (const Case& c : {Case{0, 25000}, Case{20, 25020}, Case{23, 25023}, Case{24, 26222}, Case{29, 26227},
-                          Case{30, 0}, Case{-1, 0}})
+    for (const Case& c :
+         {Case{0, 25000}, Case{20, 25020}, Case{23, 25023}, Case{24, 26222}, Case{29, 26227}, Case{30, 0}, Case{-1, 0}})
         EXPECT_EQ(CQYGlobalData::GetTextureResourceId(c.index), c.id) << c.index;
 }
 

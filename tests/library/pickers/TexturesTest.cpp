@@ -28,8 +28,8 @@ Bytes MakeDib(int width, int height, WORD bitCount, DWORD colorsUsed, const std:
     b[12] = 1;
     b[14] = static_cast<BYTE>(bitCount);
     PutDword(b, 32, colorsUsed);
-    b[40 + 2] = 0xFF;      // index 0: red (blue, green, red, 0)
-    b[44 + 1] = 0xFF;      // index 1: green
+    b[40 + 2] = 0xFF; // index 0: red (blue, green, red, 0)
+    b[44 + 1] = 0xFF; // index 1: green
     for (size_t i = 0; i < pixels.size() && 48 + i < b.size(); ++i)
         b[48 + i] = pixels[i];
     return b;
@@ -66,14 +66,10 @@ TEST(DibResource, MalformedDataIsRefused)
     Bytes hugeHeader = MakeDib(2, 2, 8, 2, {});
     PutDword(hugeHeader, 0, 0x7FFFFFFF);
     const Case cases[] = {
-        {"too short for a header", Bytes(20, 0)},
-        {"header larger than the data", hugeHeader},
-        {"zero width", MakeDib(0, 2, 8, 2, {})},
-        {"too wide", MakeDib(5000, 1, 8, 2, {})},
-        {"zero height", MakeDib(2, 0, 8, 2, {})},
-        {"compressed", compressed},
-        {"seven bits per pixel", MakeDib(2, 2, 7, 2, {})},
-        {"rows cut short", shortRows},
+        {"too short for a header", Bytes(20, 0)},          {"header larger than the data", hugeHeader},
+        {"zero width", MakeDib(0, 2, 8, 2, {})},           {"too wide", MakeDib(5000, 1, 8, 2, {})},
+        {"zero height", MakeDib(2, 0, 8, 2, {})},          {"compressed", compressed},
+        {"seven bits per pixel", MakeDib(2, 2, 7, 2, {})}, {"rows cut short", shortRows},
     };
     for (const Case& c : cases) {
         CBitmap bitmap;

@@ -176,7 +176,7 @@ TEST(ShapeDrawing, CanWithNoFillDrawsOnlyItsPorts)
     can->Create(rc, "");
     can->GetDefaultProperty()->m_nBrushType = 95;
     can->OnDraw(canvas.DC());
-    EXPECT_EQ(canvas.Pixel(40, 100), kWhite); // inside the body
+    EXPECT_EQ(canvas.Pixel(40, 100), kWhite);  // inside the body
     EXPECT_NE(canvas.Pixel(100, 100), kWhite); // the centre port
 }
 

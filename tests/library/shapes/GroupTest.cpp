@@ -119,7 +119,8 @@ TEST_F(GroupOfTwo, SetRectFitsTheWholeGroup)
     EXPECT_EQ(m_group->GetRect(), target);
     // The diamond's left corner (10, 30): scaled twice about the old
     // corner, then moved by (10, 10).
-    EXPECT_EQ(PointsOf(m_pDiamond)[0], std::make_pair(10 + 2 * (10 - old.left) + 10, 2 * (30 - old.top) + old.top + 10));
+    EXPECT_EQ(PointsOf(m_pDiamond)[0],
+              std::make_pair(10 + 2 * (10 - old.left) + 10, 2 * (30 - old.top) + old.top + 10));
 
     const CRect empty(0, 0, 0, 10);
     m_group->SetRect(&empty);
@@ -160,8 +161,8 @@ TEST_F(GroupOfTwo, TrackPointsReachTheMembers)
 {
     m_group->ResetTrackPoints();
     m_group->OffsetTrackComponent(3, 4, 0, 0);
-    EXPECT_EQ(TrackPointsOf(m_pDiamond)[0], std::make_pair(PointsOf(m_pDiamond)[0].first + 3,
-                                                           PointsOf(m_pDiamond)[0].second + 4));
+    EXPECT_EQ(TrackPointsOf(m_pDiamond)[0],
+              std::make_pair(PointsOf(m_pDiamond)[0].first + 3, PointsOf(m_pDiamond)[0].second + 4));
     EXPECT_FALSE(m_group->OffsetTrackPoint(4, 1, 1));
     EXPECT_FALSE(m_group->OffsetPoint(-1, 1, 1));
 }

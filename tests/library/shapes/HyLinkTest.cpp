@@ -85,9 +85,9 @@ TEST_F(HyLinkTest, PressMoveReleaseStates)
         size_t calls;
     };
     const Step steps[] = {
-        {"move", {50, 20}, FALSE, FALSE, 0}, {"down", {50, 20}, TRUE, TRUE, 0},  {"move", {200, 20}, FALSE, TRUE, 0},
-        {"move", {60, 25}, TRUE, TRUE, 0},   {"move", {5, 5}, FALSE, TRUE, 0},   {"up", {5, 5}, FALSE, FALSE, 1},
-        {"down", {50, 20}, TRUE, TRUE, 1},   {"cancel", {}, FALSE, FALSE, 1},    {"move", {50, 20}, FALSE, FALSE, 1},
+        {"move", {50, 20}, FALSE, FALSE, 0}, {"down", {50, 20}, TRUE, TRUE, 0}, {"move", {200, 20}, FALSE, TRUE, 0},
+        {"move", {60, 25}, TRUE, TRUE, 0},   {"move", {5, 5}, FALSE, TRUE, 0},  {"up", {5, 5}, FALSE, FALSE, 1},
+        {"down", {50, 20}, TRUE, TRUE, 1},   {"cancel", {}, FALSE, FALSE, 1},   {"move", {50, 20}, FALSE, FALSE, 1},
         {"up", {50, 20}, FALSE, FALSE, 2},
     };
     for (const Step& step : steps) {
@@ -137,18 +137,43 @@ TEST_F(HyLinkTest, EachLinkTypeReachesTheShellWithTheAddressAsOneArgument)
     const Case cases[] = {
         {QY_LINK_MAIL, "mailto:a@b.org", 42, nullptr, true, {{"ShellExecute", "open", "mailto:a@b.org", show}}},
         {QY_LINK_INTERNET, hostile.c_str(), 42, nullptr, true, {{"ShellExecute", "open", hostile, show}}},
-        {QY_LINK_INTERNET, hostile.c_str(), 31, "mybrowser --new-tab", true,
+        {QY_LINK_INTERNET,
+         hostile.c_str(),
+         31,
+         "mybrowser --new-tab",
+         true,
          {{"ShellExecute", "open", hostile, show}, {"Start", "mybrowser", "--new-tab", hostile}}},
-        {QY_LINK_INTERNET, hostile.c_str(), 31, "open-in %s:other", true,
+        {QY_LINK_INTERNET,
+         hostile.c_str(),
+         31,
+         "open-in %s:other",
+         true,
          {{"ShellExecute", "open", hostile, show}, {"Start", "open-in", hostile}}},
-        {QY_LINK_INTERNET, hostile.c_str(), 31, nullptr, true,
+        {QY_LINK_INTERNET,
+         hostile.c_str(),
+         31,
+         nullptr,
+         true,
          {{"ShellExecute", "open", hostile, show}, {"Start", "xdg-open", hostile}}},
-        {QY_LINK_MAIL, "mailto:a@b.org", 2, "broken", false,
-         {{"ShellExecute", "open", "mailto:a@b.org", show}, {"Start", "broken", "mailto:a@b.org"},
+        {QY_LINK_MAIL,
+         "mailto:a@b.org",
+         2,
+         "broken",
+         false,
+         {{"ShellExecute", "open", "mailto:a@b.org", show},
+          {"Start", "broken", "mailto:a@b.org"},
           {"Start", "xdg-open", "mailto:a@b.org"}}},
-        {QY_LINK_FILE, "/tmp/a file.txt", 42, nullptr, true,
+        {QY_LINK_FILE,
+         "/tmp/a file.txt",
+         42,
+         nullptr,
+         true,
          {{"ShellExecuteEx", "/tmp/a file.txt", "12", show, "(default)"}}},
-        {QY_LINK_PROGRAM, "/usr/bin/true", 42, nullptr, true,
+        {QY_LINK_PROGRAM,
+         "/usr/bin/true",
+         42,
+         nullptr,
+         true,
          {{"ShellExecuteEx", "/usr/bin/true", "12", show, "(default)"}}},
         {QY_LINK_INTERNET, "", 42, nullptr, true, {}},
         {QY_LINK_NONE, "https://x.org", 42, nullptr, true, {}},
@@ -234,7 +259,8 @@ TEST_F(HyLinkTest, PressesInvalidateTheHostUnlessRedrawIsOff)
 {
     CWnd host;
     LPCTSTR lpszClass = AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_ARROW));
-    ASSERT_TRUE(host.CreateEx(0, lpszClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(
+        host.CreateEx(0, lpszClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
     m_link->m_pHostWnd = &host;
     const auto Dirty = [&host] {
         CRect rect;

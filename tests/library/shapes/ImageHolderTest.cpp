@@ -104,8 +104,8 @@ BmpFields Good(int width, int height, uint16_t bits)
 TEST(ImageHolder, GoodFilesLoadDrawAndRoundTripTheirPixels)
 {
     TempDir dir;
-    const BmpFields specs[] = {Good(5, 3, 1), Good(7, 4, 4), Good(9, 5, 8), Good(6, 4, 24), Good(6, -4, 24),
-                             Good(33, 2, 1), Good(3, -3, 8)};
+    const BmpFields specs[] = {Good(5, 3, 1),   Good(7, 4, 4),  Good(9, 5, 8), Good(6, 4, 24),
+                               Good(6, -4, 24), Good(33, 2, 1), Good(3, -3, 8)};
     for (const BmpFields& spec : specs) {
         SCOPED_TRACE(testing::Message() << spec.width << "x" << spec.height << " " << spec.bits << " bits");
         CQYImageBaseObj image;
@@ -174,8 +174,10 @@ TEST(ImageHolder, LargePicturesDrawTheSameThroughTheirDeviceCopy)
         int xSrc, ySrc, cxSrc, cySrc, cxDest, cyDest;
         DWORD rop;
     };
-    const Transfer transfers[] = {{0, 0, 1200, 900, 300, 200, SRCCOPY}, {100, 50, 64, 32, 64, 32, SRCCOPY},
-                                  {10, 800, 90, 100, 180, 50, SRCCOPY}, {0, 0, 1200, 900, 300, 200, SRCAND}};
+    const Transfer transfers[] = {{0, 0, 1200, 900, 300, 200, SRCCOPY},
+                                  {100, 50, 64, 32, 64, 32, SRCCOPY},
+                                  {10, 800, 90, 100, 180, 50, SRCCOPY},
+                                  {0, 0, 1200, 900, 300, 200, SRCAND}};
     for (const Transfer& t : transfers) {
         SCOPED_TRACE(testing::Message() << t.xSrc << "," << t.ySrc << " " << t.cxSrc << "x" << t.cySrc);
         CDC cached, direct;
@@ -242,7 +244,10 @@ TEST(ImageHolder, BadFilesAreRefusedAndKeepTheOldPicture)
 {
     const BadFile bad[] = {
         {"empty file", [] { return Bytes(); }},
-        {"short file header", [] { return Bytes{'B', 'M', 1, 2}; }},
+        {"short file header",
+         [] {
+             return Bytes{'B', 'M', 1, 2};
+         }},
         {"not BM", [] { return WithSpec([](BmpFields& s) { s.type = 0x4142; }); }},
         {"truncated pixels", [] { return WithSpec([](BmpFields& s) { s.cutPixelBytes = 5; }); }},
         {"pixels missing", [] { return WithSpec([](BmpFields& s) { s.cutPixelBytes = 48; }); }},
@@ -260,10 +265,36 @@ TEST(ImageHolder, BadFilesAreRefusedAndKeepTheOldPicture)
         {"negative width", [] { return WithSpec([](BmpFields& s) { s.width = -8; }); }},
         {"height 0", [] { return WithSpec([](BmpFields& s) { s.height = 0; }); }},
         {"most negative height", [] { return WithSpec([](BmpFields& s) { s.height = INT32_MIN; }); }},
-        {"too many used colours", [] { return WithSpec([](BmpFields& s) { s.clrUsed = 257; s.tableEntries = 4; }); }},
-        {"4-bit with 17 colours", [] { return WithSpec([](BmpFields& s) { s.bits = 4; s.clrUsed = 17; s.tableEntries = 4; }); }},
-        {"huge lying size", [] { return WithSpec([](BmpFields& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; }); }},
-        {"rows beyond the file", [] { return WithSpec([](BmpFields& s) { s.width = 60000; s.height = 60000; s.bits = 24; }); }},
+        {"too many used colours",
+         [] {
+             return WithSpec([](BmpFields& s) {
+                 s.clrUsed = 257;
+                 s.tableEntries = 4;
+             });
+         }},
+        {"4-bit with 17 colours",
+         [] {
+             return WithSpec([](BmpFields& s) {
+                 s.bits = 4;
+                 s.clrUsed = 17;
+                 s.tableEntries = 4;
+             });
+         }},
+        {"huge lying size",
+         [] {
+             return WithSpec([](BmpFields& s) {
+                 s.width = 0x7FFFFFFF;
+                 s.height = 0x7FFFFFFF;
+             });
+         }},
+        {"rows beyond the file",
+         [] {
+             return WithSpec([](BmpFields& s) {
+                 s.width = 60000;
+                 s.height = 60000;
+                 s.bits = 24;
+             });
+         }},
     };
     TempDir dir;
     const BmpFields goodSpec = Good(3, 2, 24);
@@ -355,7 +386,11 @@ TEST(ImageHolder, BadRecordsRaiseArchiveExceptions)
         {"RLE", WithSpec([](BmpFields& s) { s.compression = 1; })},
         {"truncated pixels", WithSpec([](BmpFields& s) { s.cutPixelBytes = 1; })},
         {"offset inside the headers", WithSpec([](BmpFields& s) { s.offBitsDelta = -(40 + 1024 + 4); })},
-        {"huge lying size", WithSpec([](BmpFields& s) { s.width = 0x10000; s.height = 0x7FFF; s.bits = 24; })},
+        {"huge lying size", WithSpec([](BmpFields& s) {
+             s.width = 0x10000;
+             s.height = 0x7FFF;
+             s.bits = 24;
+         })},
     };
     for (const auto& [name, bytes] : bad) {
         SCOPED_TRACE(name);
@@ -463,8 +498,8 @@ TEST(ImageIcon, InlineRecordRoundTrips)
 {
     TempDir dir;
     CQYImageIcon icon;
-    ASSERT_TRUE(icon.LoadIconFile(dir.File("one.ico", MakeIco({{16, MakeIconImage(16, 0x00123456)}})).c_str(),
-                                  RGB(0, 0, 0)));
+    ASSERT_TRUE(
+        icon.LoadIconFile(dir.File("one.ico", MakeIco({{16, MakeIconImage(16, 0x00123456)}})).c_str(), RGB(0, 0, 0)));
     const Bytes record = StoreRecord(icon);
     ASSERT_GE(record.size(), 2u);
     EXPECT_EQ(record[0], 'B');

@@ -24,11 +24,11 @@ void Record(Bytes& out, uint16_t function, std::initializer_list<uint16_t> param
 Bytes RedMetaFile()
 {
     Bytes records;
-    Record(records, 0x020B, {0, 0});     // SetWindowOrg(y, x)
-    Record(records, 0x020C, {100, 200}); // SetWindowExt(y, x)
+    Record(records, 0x020B, {0, 0});                 // SetWindowOrg(y, x)
+    Record(records, 0x020C, {100, 200});             // SetWindowExt(y, x)
     Record(records, 0x02FC, {0, 0x00FF, 0x0000, 0}); // CreateBrushIndirect: solid, red
-    Record(records, 0x012D, {0});        // SelectObject
-    Record(records, 0x02FA, {5, 0, 0, 0, 0}); // CreatePenIndirect: PS_NULL
+    Record(records, 0x012D, {0});                    // SelectObject
+    Record(records, 0x02FA, {5, 0, 0, 0, 0});        // CreatePenIndirect: PS_NULL
     Record(records, 0x012D, {1});
     Record(records, 0x041B, {101, 201, 0, 0}); // Rectangle(bottom, right, top, left)
     Record(records, 0x0000, {});               // end

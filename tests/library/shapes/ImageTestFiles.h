@@ -18,10 +18,10 @@ struct BmpFields {
     uint32_t compression = 0;
     uint32_t clrUsed = 0;
     uint16_t type = 0x4D42;
-    int64_t offBitsDelta = 0;   // added to the true pixel offset
-    int64_t sizeImage = -1;     // -1: row bytes x rows
-    size_t tableEntries = 0;    // 0: the full table of the bit depth
-    int64_t cutPixelBytes = 0;  // bytes cut from the end of the file
+    int64_t offBitsDelta = 0;  // added to the true pixel offset
+    int64_t sizeImage = -1;    // -1: row bytes x rows
+    size_t tableEntries = 0;   // 0: the full table of the bit depth
+    int64_t cutPixelBytes = 0; // bytes cut from the end of the file
     // The value of the pixel at (x, y), y counted from the top row: a colour
     // table index, or 0x00RRGGBB for 24 bits.
     std::function<uint32_t(int, int)> pixel = [](int x, int y) { return static_cast<uint32_t>((x + 2 * y) % 2); };

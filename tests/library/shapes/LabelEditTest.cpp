@@ -18,8 +18,8 @@ protected:
     void SetUp() override
     {
         LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW));
-        ASSERT_TRUE(m_view.CreateEx(0, lpszClass, "View", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300),
-                                    nullptr, 0));
+        ASSERT_TRUE(
+            m_view.CreateEx(0, lpszClass, "View", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0));
         CRect rc(20, 30, 220, 110);
         m_label->Create(rc, "Caf\xC3\xA9\r\nline two");
         m_dc.CreateCompatibleDC(nullptr);

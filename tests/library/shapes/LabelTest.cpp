@@ -192,9 +192,9 @@ TEST(StaticLabel, NinePortsInTheirOrder)
 
 TEST(StaticLabel, CaptionsInSeveralScriptsSurviveSaveAndReopen)
 {
-    const char* captions[] = {"plain", "caf\xC3\xA9\r\nna\xC3\xAFve", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
-                              "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A",
-                              "\xF0\x9F\x98\x80 emoji"};
+    const char* captions[] = {
+        "plain", "caf\xC3\xA9\r\nna\xC3\xAFve", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+        "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A", "\xF0\x9F\x98\x80 emoji"};
     for (const char* caption : captions) {
         auto label = MakeLabel(CRect(5, 6, 70, 80), caption);
         const Bytes record = StoreRecord(*label.get());

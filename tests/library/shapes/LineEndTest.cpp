@@ -37,8 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HeadCase{1, {{100, 100}, {84, 108}, {84, 92}}}, HeadCase{39, {{100, 108}, {100, 92}}},
                       HeadCase{2, {{100, 100}, {68, 108}, {84, 100}, {68, 92}}},
                       HeadCase{8, {{84, 108}, {84, 92}, {100, 92}, {100, 108}}},
-                      HeadCase{20, {{84, 100}, {100, 108}, {100, 92}, {76, 100}}},
-                      HeadCase{10, {{100, 100}}},
+                      HeadCase{20, {{84, 100}, {100, 108}, {100, 92}, {76, 100}}}, HeadCase{10, {{100, 100}}},
                       HeadCase{17, {{95, 108}, {95, 92}, {90, 108}, {90, 92}, {84, 108}, {84, 92}}}));
 
 TEST(ArrowHead, PointCountsOfEveryCode)
@@ -46,8 +45,7 @@ TEST(ArrowHead, PointCountsOfEveryCode)
     const int counts[40] = {0, 3, 4, 4, 3, 3, 3, 3, 4, 4, 1, 1, 4, 4, 2, 2, 4, 6, 3, 5,
                             4, 3, 3, 5, 7, 5, 3, 5, 7, 5, 6, 6, 5, 8, 4, 4, 4, 4, 4, 2};
     for (int nType = 1; nType <= 39; ++nType)
-        EXPECT_EQ(static_cast<int>(HeadPoints(nType, CPoint(50, 60), CPoint(10, 20)).size()), counts[nType])
-            << nType;
+        EXPECT_EQ(static_cast<int>(HeadPoints(nType, CPoint(50, 60), CPoint(10, 20)).size()), counts[nType]) << nType;
 }
 
 TEST(ArrowHead, TipOnItsNeighbourPointsAlongPositiveX)

@@ -54,8 +54,7 @@ TEST(LinkRouting, ElbowCreationMakesThreePoints)
 {
     EXPECT_EQ(PointsOf(MakeLink({{0, 0}, {30, 30}, {100, 50}}).get()), (PointList{{0, 0}, {100, 0}, {100, 50}}));
     EXPECT_EQ(PointsOf(MakeLink({{100, 0}, {0, 50}}).get()), (PointList{{100, 0}, {100, 50}, {0, 50}}));
-    EXPECT_EQ(PointsOf(MakeLink({{0, 0}, {30, 30}, {100, 50}}, FALSE).get()),
-              (PointList{{0, 0}, {30, 30}, {100, 50}}));
+    EXPECT_EQ(PointsOf(MakeLink({{0, 0}, {30, 30}, {100, 50}}, FALSE).get()), (PointList{{0, 0}, {30, 30}, {100, 50}}));
 }
 
 TEST(LinkRouting, DefaultsOfANewLink)
@@ -102,9 +101,9 @@ TEST_P(LinkRouteElbow, RoutesBetweenTheEnds)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LinkRouteElbow,
-    ::testing::Values(RouteCase{{{0, 0}, {0, 50}}, {{0, 0}, {0, 50}}},          // shared x: straight
-                      RouteCase{{{0, 0}, {80, 0}}, {{0, 0}, {80, 0}}},          // shared y: straight
-                      RouteCase{{{0, 0}, {1, 1}}, {{0, 0}, {1, 0}, {1, 1}}},    // corner on the start dropped
+    ::testing::Values(RouteCase{{{0, 0}, {0, 50}}, {{0, 0}, {0, 50}}},       // shared x: straight
+                      RouteCase{{{0, 0}, {80, 0}}, {{0, 0}, {80, 0}}},       // shared y: straight
+                      RouteCase{{{0, 0}, {1, 1}}, {{0, 0}, {1, 0}, {1, 1}}}, // corner on the start dropped
                       RouteCase{{{0, 0}, {100, 40}}, {{0, 0}, {50, 0}, {50, 40}, {100, 40}}},
                       RouteCase{{{0, 0}, {40, 100}}, {{0, 0}, {0, 50}, {40, 50}, {40, 100}}},
                       RouteCase{{{-10, -10}, {-3, -100}}, {{-10, -10}, {-10, -55}, {-3, -55}, {-3, -100}}},

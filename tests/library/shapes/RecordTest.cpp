@@ -70,14 +70,27 @@ Bytes DrawPart(CQYDrawComponent& comp)
 
 TEST(ShapeRecords, ClassNamesAreWrittenAsSpelt)
 {
-    const std::pair<int, const char*> shapes[] = {
-        {51, "CQYDiamondComponent"},         {52, "CQYTrapezoidComponent"},      {53, "CQYParallelogramComponent"},
-        {54, "CQYTriangleComponent"},        {55, "CQYRightTriangleComponent"},  {56, "CQYHexagonComponent"},
-        {57, "CQYCrossComponent"},           {58, "CQYPentagonComponent"},       {59, "CQYCubeComponent"},
-        {60, "CQYBevelComponent"},           {61, "CQYCornerComponent"},         {62, "CQYRightArrowComponent"},
-        {63, "CQYTopArrowComponent"},        {64, "CQYLeftRightArrowComponent"}, {65, "CQYUpDownArrowComponent"},
-        {66, "CQYQuadArrowComponent"},       {67, "CQYLeftRightUpArrowComponent"}, {68, "CQYRectCalloutComponent"},
-        {69, "CQYFiveStarComponent"},        {70, "CQYCanComponent"},            {71, "CQYRondCalloutComponent"}};
+    const std::pair<int, const char*> shapes[] = {{51, "CQYDiamondComponent"},
+                                                  {52, "CQYTrapezoidComponent"},
+                                                  {53, "CQYParallelogramComponent"},
+                                                  {54, "CQYTriangleComponent"},
+                                                  {55, "CQYRightTriangleComponent"},
+                                                  {56, "CQYHexagonComponent"},
+                                                  {57, "CQYCrossComponent"},
+                                                  {58, "CQYPentagonComponent"},
+                                                  {59, "CQYCubeComponent"},
+                                                  {60, "CQYBevelComponent"},
+                                                  {61, "CQYCornerComponent"},
+                                                  {62, "CQYRightArrowComponent"},
+                                                  {63, "CQYTopArrowComponent"},
+                                                  {64, "CQYLeftRightArrowComponent"},
+                                                  {65, "CQYUpDownArrowComponent"},
+                                                  {66, "CQYQuadArrowComponent"},
+                                                  {67, "CQYLeftRightUpArrowComponent"},
+                                                  {68, "CQYRectCalloutComponent"},
+                                                  {69, "CQYFiveStarComponent"},
+                                                  {70, "CQYCanComponent"},
+                                                  {71, "CQYRondCalloutComponent"}};
     for (const auto& [nType, name] : shapes) {
         Held<CQYBasicShape> shape(QYNewBasicShape(nType));
         const Bytes bytes = Written([&](CArchive& ar) { ar.WriteObject(shape.get()); });
@@ -130,8 +143,8 @@ TEST(ShapeRecords, PolygonAndClosedBezierWriteTheDrawRecordOnly)
     Held<CQYCloseBezierComponent> bezier;
     polygon->CreateFromArray(points);
     bezier->CreateFromArray(points);
-    for (CQYDrawComponent* pComp : {static_cast<CQYDrawComponent*>(polygon.get()),
-                                    static_cast<CQYDrawComponent*>(bezier.get())})
+    for (CQYDrawComponent* pComp :
+         {static_cast<CQYDrawComponent*>(polygon.get()), static_cast<CQYDrawComponent*>(bezier.get())})
         EXPECT_EQ(StoreRecord(*pComp), DrawPart(*pComp));
 }
 
@@ -204,7 +217,7 @@ TEST(ShapeRecords, EmptyGroupRecord)
     group->Create(rc, "");
     RecordBuilder expected;
     expected.Append(DrawPart(*group.get())).Int(0); // no ports
-    expected.Word(0);                                // no members
+    expected.Word(0);                               // no members
     EXPECT_EQ(StoreRecord(*group.get()), expected.Get());
 }
 
@@ -252,46 +265,46 @@ TEST_P(CorruptLinkRecord, RaisesTheArchiveExceptionAndKeepsTheLink)
     ASSERT_NE(link->GetEndArrow(), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CorruptLinkRecord,
-    ::testing::Values(
-        CorruptCase{"PointCountAbove16",
-                    [] {
-                        CQYNormalArrowObject head;
-                        POINT many[17] = {};
-                        head.SetPoints(many, 17);
-                        return LinkWith([&](CArchive& ar) {
-                            ar.WriteObject(&head);
-                            ar.WriteObject(nullptr);
-                        });
-                    }},
-        CorruptCase{"WrongClassForALineEnd",
-                    [] {
-                        Held<CQYRectComponent> rect;
-                        return LinkWith([&](CArchive& ar) {
-                            ar.WriteObject(rect.get());
-                            ar.WriteObject(nullptr);
-                        });
-                    }},
-        CorruptCase{"SharedLineEnd",
-                    [] {
-                        CQYSolidArrowObject head;
-                        return LinkWith([&](CArchive& ar) {
-                            ar.WriteObject(&head);
-                            ar.WriteObject(&head);
-                        });
-                    }},
-        CorruptCase{"ShortRecord",
-                    [] {
-                        CQYSolidArrowObject head;
-                        Bytes bytes = LinkWith([&](CArchive& ar) {
-                            ar.WriteObject(&head);
-                            ar.WriteObject(nullptr);
-                        });
-                        bytes.erase(bytes.end() - 6, bytes.end());
-                        return bytes;
-                    }}),
-    [](const ::testing::TestParamInfo<CorruptCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, CorruptLinkRecord,
+                         ::testing::Values(CorruptCase{"PointCountAbove16",
+                                                       [] {
+                                                           CQYNormalArrowObject head;
+                                                           POINT many[17] = {};
+                                                           head.SetPoints(many, 17);
+                                                           return LinkWith([&](CArchive& ar) {
+                                                               ar.WriteObject(&head);
+                                                               ar.WriteObject(nullptr);
+                                                           });
+                                                       }},
+                                           CorruptCase{"WrongClassForALineEnd",
+                                                       [] {
+                                                           Held<CQYRectComponent> rect;
+                                                           return LinkWith([&](CArchive& ar) {
+                                                               ar.WriteObject(rect.get());
+                                                               ar.WriteObject(nullptr);
+                                                           });
+                                                       }},
+                                           CorruptCase{"SharedLineEnd",
+                                                       [] {
+                                                           CQYSolidArrowObject head;
+                                                           return LinkWith([&](CArchive& ar) {
+                                                               ar.WriteObject(&head);
+                                                               ar.WriteObject(&head);
+                                                           });
+                                                       }},
+                                           CorruptCase{"ShortRecord",
+                                                       [] {
+                                                           CQYSolidArrowObject head;
+                                                           Bytes bytes = LinkWith([&](CArchive& ar) {
+                                                               ar.WriteObject(&head);
+                                                               ar.WriteObject(nullptr);
+                                                           });
+                                                           bytes.erase(bytes.end() - 6, bytes.end());
+                                                           return bytes;
+                                                       }}),
+                         [](const ::testing::TestParamInfo<CorruptCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(CorruptGroupRecord, GroupInsideItselfIsRefused)
 {

@@ -86,8 +86,10 @@ std::vector<std::pair<std::string, Bytes>> QYShapeSeedDocuments()
                                Insert(model, pShape);
                            }));
     }
-    seeds.emplace_back("ellipse", Page([](CQYDataModel& m) { Insert(m, Created<CQYEllipseComponnent>(CRect(1, 2, 30, 20))); }));
-    seeds.emplace_back("rectangle", Page([](CQYDataModel& m) { Insert(m, Created<CQYRectComponent>(CRect(1, 2, 30, 20))); }));
+    seeds.emplace_back("ellipse",
+                       Page([](CQYDataModel& m) { Insert(m, Created<CQYEllipseComponnent>(CRect(1, 2, 30, 20))); }));
+    seeds.emplace_back("rectangle",
+                       Page([](CQYDataModel& m) { Insert(m, Created<CQYRectComponent>(CRect(1, 2, 30, 20))); }));
     for (int i = 0; i < 6; ++i) {
         seeds.emplace_back("link" + std::to_string(i),
                            Page([i](CQYDataModel& m) { LinkedPair(m, i * 7, 39 - i * 6, i % 2 == 0); }));
@@ -121,27 +123,28 @@ std::vector<std::pair<std::string, Bytes>> QYShapeSeedDocuments()
                            Insert(m, pOuter);
                        }));
     seeds.emplace_back("labels", Page([](CQYDataModel& m) {
-        Insert(m, Created<CQYStaticComponent>(CRect(0, 0, 80, 30)));
-        auto* pLink = Created<CQYHyLinkComponent>(CRect(0, 40, 80, 60));
-        pLink->SetLinkType(QY_LINK_INTERNET);
-        pLink->SetLinkAddress("https://example.org/");
-        Insert(m, pLink);
-    }));
-    seeds.emplace_back("images", Page([](CQYDataModel& m) {
-        Insert(m, Created<CQYImageComponent>(CRect(0, 0, 20, 20)));
-        BmpFields spec;
-        spec.width = 3;
-        spec.height = 2;
-        spec.bits = 4;
-        const Bytes bmp = MakeBmp(spec);
-        const std::string path = (std::filesystem::temp_directory_path() / "plexo_seed_picture.bmp").string();
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
-        auto* pImage = Created<CQYImageComponent>(CRect(30, 0, 40, 10));
-        pImage->LoadImageFile(path.c_str());
-        pImage->SetTransparent(TRUE);
-        Insert(m, pImage);
-        Insert(m, Created<CQYRectComponent>(CRect(50, 50, 60, 60)));
-    }));
+                           Insert(m, Created<CQYStaticComponent>(CRect(0, 0, 80, 30)));
+                           auto* pLink = Created<CQYHyLinkComponent>(CRect(0, 40, 80, 60));
+                           pLink->SetLinkType(QY_LINK_INTERNET);
+                           pLink->SetLinkAddress("https://example.org/");
+                           Insert(m, pLink);
+                       }));
+    seeds.emplace_back(
+        "images", Page([](CQYDataModel& m) {
+            Insert(m, Created<CQYImageComponent>(CRect(0, 0, 20, 20)));
+            BmpFields spec;
+            spec.width = 3;
+            spec.height = 2;
+            spec.bits = 4;
+            const Bytes bmp = MakeBmp(spec);
+            const std::string path = (std::filesystem::temp_directory_path() / "plexo_seed_picture.bmp").string();
+            std::ofstream(path, std::ios::binary | std::ios::trunc)
+                .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+            auto* pImage = Created<CQYImageComponent>(CRect(30, 0, 40, 10));
+            pImage->LoadImageFile(path.c_str());
+            pImage->SetTransparent(TRUE);
+            Insert(m, pImage);
+            Insert(m, Created<CQYRectComponent>(CRect(50, 50, 60, 60)));
+        }));
     return seeds;
 }

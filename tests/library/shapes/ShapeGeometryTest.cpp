@@ -54,26 +54,44 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, ShapeOutlineTest,
     ::testing::Values(
         // Truncation of negative half-sums.
-        OutlineCase{"DiamondNegative", QY_COMP_DIAMOND_SHAPE, CRect(-3, -3, 0, 0),
+        OutlineCase{"DiamondNegative",
+                    QY_COMP_DIAMOND_SHAPE,
+                    CRect(-3, -3, 0, 0),
                     {{-3, -1}, {-1, 0}, {0, -1}, {-1, -3}, {-3, -1}}},
-        OutlineCase{"TopArrowOddWidth", QY_COMP_TOPARROW, CRect(0, 0, 101, 100),
+        OutlineCase{"TopArrowOddWidth",
+                    QY_COMP_TOPARROW,
+                    CRect(0, 0, 101, 100),
                     {{0, 25}, {51, 0}, {101, 25}, {76, 25}, {76, 100}, {26, 100}, {26, 25}}},
-        OutlineCase{"RectCallout", QY_COMP_RECTCALLOUT, CRect(0, 0, 1200, 600),
+        OutlineCase{"RectCallout",
+                    QY_COMP_RECTCALLOUT,
+                    CRect(0, 0, 1200, 600),
                     {{0, 600}, {0, 0}, {1200, 0}, {1200, 600}, {480, 600}, {60, 720}, {240, 600}}},
-        OutlineCase{"FiveStar", QY_COMP_FIVESTAR, CRect(0, 0, 1200, 600),
-                    {{600, 0}, {760, 240}, {1200, 240}, {845, 368}, {1000, 600}, {600, 456}, {200, 600}, {355, 368},
-                     {0, 240}, {440, 240}}},
-        OutlineCase{"Can", QY_COMP_CAN, CRect(0, 0, 1200, 600),
-                    {{0, 60}, {0, 27}, {269, 0}, {600, 0}, {931, 0}, {1200, 27}, {1200, 60}, {1200, 93}, {931, 120},
-                     {600, 120}, {269, 120}, {0, 93}, {0, 60}, {1200, 540}, {1200, 573}, {931, 600}, {600, 600},
-                     {269, 600}, {0, 573}, {0, 540}}},
-        OutlineCase{"Cube", QY_COMP_CUBE, CRect(0, 0, 100, 80),
+        OutlineCase{"FiveStar",
+                    QY_COMP_FIVESTAR,
+                    CRect(0, 0, 1200, 600),
+                    {{600, 0},
+                     {760, 240},
+                     {1200, 240},
+                     {845, 368},
+                     {1000, 600},
+                     {600, 456},
+                     {200, 600},
+                     {355, 368},
+                     {0, 240},
+                     {440, 240}}},
+        OutlineCase{"Can", QY_COMP_CAN, CRect(0, 0, 1200, 600), {{0, 60},    {0, 27},     {269, 0},    {600, 0},
+                                                                 {931, 0},   {1200, 27},  {1200, 60},  {1200, 93},
+                                                                 {931, 120}, {600, 120},  {269, 120},  {0, 93},
+                                                                 {0, 60},    {1200, 540}, {1200, 573}, {931, 600},
+                                                                 {600, 600}, {269, 600},  {0, 573},    {0, 540}}},
+        OutlineCase{"Cube",
+                    QY_COMP_CUBE,
+                    CRect(0, 0, 100, 80),
                     {{25, 0}, {100, 0}, {100, 60}, {25, 60}, {0, 20}, {75, 20}, {75, 80}, {0, 80}}},
-        OutlineCase{"Corner", QY_COMP_CORNER, CRect(0, 0, 100, 80),
-                    {{0, 0}, {100, 0}, {100, 70}, {90, 70}, {88, 80}, {0, 80}}},
+        OutlineCase{
+            "Corner", QY_COMP_CORNER, CRect(0, 0, 100, 80), {{0, 0}, {100, 0}, {100, 70}, {90, 70}, {88, 80}, {0, 80}}},
         // A degenerate star puts its inner vertices on the corner.
-        OutlineCase{"FiveStarEmpty", QY_COMP_FIVESTAR, CRect(7, 9, 7, 9),
-                    PointList(10, {7, 9})}),
+        OutlineCase{"FiveStarEmpty", QY_COMP_FIVESTAR, CRect(7, 9, 7, 9), PointList(10, {7, 9})}),
     [](const ::testing::TestParamInfo<OutlineCase>& info) { return std::string(info.param.name); });
 
 TEST(ShapeGeometry, RoundCalloutArcsAndTail)
@@ -111,8 +129,8 @@ TEST(ShapeGeometry, CrossHasThirteenPorts)
 
 TEST(ShapeGeometry, EveryShapeHasItsPointCountAndDefaults)
 {
-    const std::pair<int, int> counts[] = {{51, 5}, {52, 5}, {53, 5}, {54, 4}, {55, 4}, {56, 6}, {57, 12},
-                                          {58, 6}, {59, 8}, {60, 8}, {61, 6}, {62, 7}, {63, 7}, {64, 10},
+    const std::pair<int, int> counts[] = {{51, 5},  {52, 5},  {53, 5},  {54, 4}, {55, 4},  {56, 6},  {57, 12},
+                                          {58, 6},  {59, 8},  {60, 8},  {61, 6}, {62, 7},  {63, 7},  {64, 10},
                                           {65, 10}, {66, 24}, {67, 17}, {68, 7}, {69, 10}, {70, 20}, {71, 18}};
     for (const auto& [nType, nCount] : counts) {
         auto shape = MakeShape(nType, CRect(10, 20, 610, 320));
@@ -172,9 +190,19 @@ TEST(EllipseGeometry, WorkedExample)
     Held<CQYEllipseComponnent> ellipse;
     CRect rc(0, 0, 1200, 600);
     ellipse->Create(rc, "");
-    EXPECT_EQ(PointsOf(ellipse.get()),
-              (PointList{{1024, 512}, {1258, 394}, {1258, 205}, {1024, 87}, {789, -29}, {410, -29}, {175, 87},
-                         {-58, 205}, {-58, 394}, {175, 512}, {410, 629}, {789, 629}, {1024, 512}}));
+    EXPECT_EQ(PointsOf(ellipse.get()), (PointList{{1024, 512},
+                                                  {1258, 394},
+                                                  {1258, 205},
+                                                  {1024, 87},
+                                                  {789, -29},
+                                                  {410, -29},
+                                                  {175, 87},
+                                                  {-58, 205},
+                                                  {-58, 394},
+                                                  {175, 512},
+                                                  {410, 629},
+                                                  {789, 629},
+                                                  {1024, 512}}));
     EXPECT_EQ(ellipse->m_rectPosition, CRect(-58, -29, 1258, 629));
     const PointList ports = PortPoints(ellipse.get());
     ASSERT_EQ(ports.size(), 5u);
