@@ -9,6 +9,7 @@
 #include "framework/gdi/Stroking.h"
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 
 namespace {
@@ -35,8 +36,11 @@ std::vector<QPoint> DevicePoints(HDC h, const POINT *points, int count)
 QRect DeviceBox(HDC h, int x1, int y1, int x2, int y2)
 {
     QPoint a = Device(h, x1, y1), b = Device(h, x2, y2);
+    // The exclusive edge steps back one pixel; a box at the very bottom of
+    // the int range stays there instead of wrapping.
+    const auto lastPixel = [](int edge) { return edge == std::numeric_limits<int>::min() ? edge : edge - 1; };
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+                 QPoint(lastPixel(std::max(a.x(), b.x())), lastPixel(std::max(a.y(), b.y()))));
 }
 
 // The pen's width in device pixels. Width 0 and cosmetic pens made by

@@ -6,6 +6,8 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/TextRendering.h"
 
+#include <algorithm>
+#include <limits>
 #include <cmath>
 #include <cstring>
 
@@ -111,12 +113,18 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
     r.reference = Device(h, reference.x, reference.y);
     int width = 0;
     if (lpDxWidths) {
+        // Advances come from the caller (or a metafile): each is kept within
+        // the int range and so is their sum.
+        constexpr double kLimit = std::numeric_limits<int>::max();
         double scale = std::fabs(h->state.mapping.ScaleX());
+        long long total = 0;
         for (qsizetype i = 0; i < text.size() && i < static_cast<qsizetype>(nCount); ++i) {
-            int advance = static_cast<int>(std::lround(lpDxWidths[i] * scale));
+            int advance = static_cast<int>(std::lround(std::clamp(lpDxWidths[i] * scale, -kLimit, kLimit)));
             r.advances.push_back(advance);
-            width += advance;
+            total = std::clamp<long long>(total + advance, std::numeric_limits<int>::min(),
+                                          std::numeric_limits<int>::max());
         }
+        width = static_cast<int>(total);
     } else {
         width = TextRendering::Width(h, *font, text);
     }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace Emf {
@@ -147,8 +148,12 @@ public:
         std::memcpy(&v, &bits, 4);
         return v;
     }
-    POINT Point(size_t offset) { return POINT{I32(offset), I32(offset + 4)}; }
-    RECT Rect(size_t offset) { return RECT{I32(offset), I32(offset + 4), I32(offset + 8), I32(offset + 12)}; }
+    // A coordinate, kept within the 28-bit range the platform's drawing
+    // accepts, so that no later sum or difference of two of them overflows.
+    LONG Coord(size_t offset) { return std::clamp<LONG>(I32(offset), -kMaxCoord, kMaxCoord); }
+    POINT Point(size_t offset) { return POINT{Coord(offset), Coord(offset + 4)}; }
+    RECT Rect(size_t offset) { return RECT{Coord(offset), Coord(offset + 4), Coord(offset + 8), Coord(offset + 12)}; }
+    static constexpr LONG kMaxCoord = (1 << 27) - 1;
 
 private:
     DWORD Fail()

@@ -6,7 +6,10 @@
 
 #include "framework/gdi/TextRendering.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -84,18 +87,24 @@ void PlaceRuns(HDC h, const ResolvedFont &font, const DrawRequest &r, F place)
 {
     QFontMetrics fm(font.font);
     int extra = CharExtra(h);
+    // Positions add up caller-given advances: sum them in 64 bits and keep
+    // each within the int range.
+    const auto clamped = [](long long x) {
+        return static_cast<int>(
+            std::clamp<long long>(x, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
     for (const Run &run : r.runs) {
+        long long x = static_cast<long long>(r.left) + run.x;
         if (extra == 0 && r.advances.empty()) {
-            place(r.left + run.x, run.text);
+            place(clamped(x), run.text);
             continue;
         }
-        int x = r.left + run.x;
         for (qsizetype c = 0; c < run.text.size(); ++c) {
-            place(x, QString(run.text[c]));
+            place(clamped(x), QString(run.text[c]));
             if (!r.advances.empty() && static_cast<size_t>(c) < r.advances.size())
                 x += r.advances[static_cast<size_t>(c)];
             else
-                x += fm.horizontalAdvance(run.text[c]) + extra;
+                x += static_cast<long long>(fm.horizontalAdvance(run.text[c])) + extra;
         }
     }
 }
@@ -153,8 +162,12 @@ public:
         m_store = store;
         QRect area = h->VisibleRegion().boundingRect();
         if (font.escapementDegrees == 0) {
-            int top = r.reference.y() + r.top - font.height;
-            area &= QRect(area.left(), top, area.width(), 3 * font.height + 2);
+            // Text placed beyond any image touches no pixel.
+            const long long top = static_cast<long long>(r.reference.y()) + r.top - font.height;
+            if (std::llabs(top) > (1LL << 30))
+                area = QRect();
+            else
+                area &= QRect(area.left(), static_cast<int>(top), area.width(), 3 * font.height + 2);
         }
         if (r.opaqueRect)
             area |= *r.opaqueRect & h->VisibleRegion().boundingRect();
