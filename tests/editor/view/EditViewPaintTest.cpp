@@ -245,8 +245,8 @@ TEST(TabbedTextMeasure, APrefixMeasuresTheSameAloneAsInsideTheLineEvenInAProport
             continue; // inside a character
         const int whole = dc.GetTabbedTextExtent(line.data(), static_cast<int>(n), 1, &tab).cx;
         const int before = dc.GetTabbedTextExtent(line.data(), previousStart, 1, &tab).cx;
-        const int alone = dc.GetTabbedTextExtent(line.data() + previousStart, static_cast<int>(n) - previousStart, 1,
-                                                 &tab).cx;
+        const int alone =
+            dc.GetTabbedTextExtent(line.data() + previousStart, static_cast<int>(n) - previousStart, 1, &tab).cx;
         EXPECT_EQ(whole, before + alone) << n;
         EXPECT_GT(alone, 0) << n;
         previousStart = static_cast<int>(n);

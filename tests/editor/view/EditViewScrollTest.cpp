@@ -96,23 +96,22 @@ TEST_P(EditViewScrollTableTest, EachCodeMovesByWholeCells)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, EditViewScrollTableTest,
-    ::testing::Values(ScrollCase{"LineUpAtTheTop", SB_VERT, 0, SB_LINEUP, 0, 0},
-                      ScrollCase{"LineUp", SB_VERT, 5, SB_LINEUP, 0, 4},
-                      ScrollCase{"LineDown", SB_VERT, 0, SB_LINEDOWN, 0, 1},
-                      ScrollCase{"PageDown", SB_VERT, 0, SB_PAGEDOWN, 0, -3},
-                      ScrollCase{"PageDownNearTheEnd", SB_VERT, -1, SB_PAGEDOWN, 0, -1},
-                      ScrollCase{"PageUpNearTheTop", SB_VERT, 3, SB_PAGEUP, 0, 0},
-                      ScrollCase{"ThumbPosition", SB_VERT, 0, SB_THUMBPOSITION, 40, 40},
-                      ScrollCase{"ThumbTrack", SB_VERT, 7, SB_THUMBTRACK, 12, 12},
-                      ScrollCase{"EndScroll", SB_VERT, 7, SB_ENDSCROLL, 0, 7},
-                      ScrollCase{"ColumnLeftAtZero", SB_HORZ, 0, SB_LINELEFT, 0, 0},
-                      ScrollCase{"ColumnRight", SB_HORZ, 0, SB_LINERIGHT, 0, 1},
-                      ScrollCase{"ColumnPageRight", SB_HORZ, 0, SB_PAGERIGHT, 0, -4},
-                      ScrollCase{"ColumnPageLeft", SB_HORZ, 4, SB_PAGELEFT, 0, 0},
-                      ScrollCase{"ColumnThumb", SB_HORZ, 0, SB_THUMBPOSITION, 300, 300}),
-    [](const ::testing::TestParamInfo<ScrollCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Codes, EditViewScrollTableTest,
+                         ::testing::Values(ScrollCase{"LineUpAtTheTop", SB_VERT, 0, SB_LINEUP, 0, 0},
+                                           ScrollCase{"LineUp", SB_VERT, 5, SB_LINEUP, 0, 4},
+                                           ScrollCase{"LineDown", SB_VERT, 0, SB_LINEDOWN, 0, 1},
+                                           ScrollCase{"PageDown", SB_VERT, 0, SB_PAGEDOWN, 0, -3},
+                                           ScrollCase{"PageDownNearTheEnd", SB_VERT, -1, SB_PAGEDOWN, 0, -1},
+                                           ScrollCase{"PageUpNearTheTop", SB_VERT, 3, SB_PAGEUP, 0, 0},
+                                           ScrollCase{"ThumbPosition", SB_VERT, 0, SB_THUMBPOSITION, 40, 40},
+                                           ScrollCase{"ThumbTrack", SB_VERT, 7, SB_THUMBTRACK, 12, 12},
+                                           ScrollCase{"EndScroll", SB_VERT, 7, SB_ENDSCROLL, 0, 7},
+                                           ScrollCase{"ColumnLeftAtZero", SB_HORZ, 0, SB_LINELEFT, 0, 0},
+                                           ScrollCase{"ColumnRight", SB_HORZ, 0, SB_LINERIGHT, 0, 1},
+                                           ScrollCase{"ColumnPageRight", SB_HORZ, 0, SB_PAGERIGHT, 0, -4},
+                                           ScrollCase{"ColumnPageLeft", SB_HORZ, 4, SB_PAGELEFT, 0, 0},
+                                           ScrollCase{"ColumnThumb", SB_HORZ, 0, SB_THUMBPOSITION, 300, 300}),
+                         [](const ::testing::TestParamInfo<ScrollCase> &info) { return std::string(info.param.name); });
 
 TEST_F(EditViewScrollTest, TheBarsSpanTheLinesAndTheWidestLineWidth)
 {

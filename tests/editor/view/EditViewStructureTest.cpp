@@ -109,17 +109,17 @@ TEST_P(EditViewHintTest, EachNoticeRepaintsWhatItNames)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Hints, EditViewHintTest,
-    ::testing::Values(HintCase{"Gutter", SECEDIT_HINT_GUTTER, 0, 0, HintCase::Gutter},
-                      HintCase{"TwoLines", SECEDIT_HINT_INVALIDATE_LINES, 2, 3, HintCase::Lines},
-                      HintCase{"ToTheBottom", SECEDIT_HINT_INVALIDATE_LINES, 5, -1, HintCase::Lines},
-                      HintCase{"Font", SECEDIT_HINT_FONT_UPDATE, 0, 0, HintCase::Everything},
-                      HintCase{"LineCount", SECEDIT_HINT_LINE_COUNT, 0, 0, HintCase::Everything},
-                      HintCase{"Initialize", SECEDIT_HINT_INITIALIZE, 0, 0, HintCase::Everything},
-                      HintCase{"Recolor", SECEDIT_HINT_RECOLOR, 0, 0, HintCase::Everything},
-                      HintCase{"NoHintObject", 0, 0, 0, HintCase::Everything}),
-    [](const ::testing::TestParamInfo<HintCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Hints, EditViewHintTest,
+                         ::testing::Values(HintCase{"Gutter", SECEDIT_HINT_GUTTER, 0, 0, HintCase::Gutter},
+                                           HintCase{"TwoLines", SECEDIT_HINT_INVALIDATE_LINES, 2, 3, HintCase::Lines},
+                                           HintCase{"ToTheBottom", SECEDIT_HINT_INVALIDATE_LINES, 5, -1,
+                                                    HintCase::Lines},
+                                           HintCase{"Font", SECEDIT_HINT_FONT_UPDATE, 0, 0, HintCase::Everything},
+                                           HintCase{"LineCount", SECEDIT_HINT_LINE_COUNT, 0, 0, HintCase::Everything},
+                                           HintCase{"Initialize", SECEDIT_HINT_INITIALIZE, 0, 0, HintCase::Everything},
+                                           HintCase{"Recolor", SECEDIT_HINT_RECOLOR, 0, 0, HintCase::Everything},
+                                           HintCase{"NoHintObject", 0, 0, 0, HintCase::Everything}),
+                         [](const ::testing::TestParamInfo<HintCase> &info) { return std::string(info.param.name); });
 
 TEST_F(EditViewStructureTest, AnEditOfOneLineRepaintsItAndOfSeveralToTheBottom)
 {

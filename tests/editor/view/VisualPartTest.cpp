@@ -53,9 +53,8 @@ protected:
 
 TEST_F(VisualPartTest, EveryInterfaceIsFoundFromEveryOther)
 {
-    const GUID ids[] = {IID_ISECVisual,   IID_ISECBounds,   IID_ISECBounds2, IID_ISECBounds3,
-                        IID_ISECBounds4,  IID_ISECViewport, IID_ISECZoom,    IID_ISECObserver,
-                        IID_ISECEventListener};
+    const GUID ids[] = {IID_ISECVisual,   IID_ISECBounds, IID_ISECBounds2,  IID_ISECBounds3,      IID_ISECBounds4,
+                        IID_ISECViewport, IID_ISECZoom,   IID_ISECObserver, IID_ISECEventListener};
     void *pBounds = nullptr;
     ASSERT_TRUE(Part().QueryInterface(IID_ISECBounds3, &pBounds));
     auto *pFromBounds = static_cast<ISECBounds *>(pBounds);
