@@ -9,6 +9,9 @@
 #include "framework/app/DocTemplate.h"
 #include "framework/app/SplitterWnd.h"
 #include "framework/window/ScrollBar.h"
+#include "framework/window/WindowState.h"
+
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +90,9 @@ TEST_F(EditViewSplitTest, ASharedBarMovesItsRowWithoutABroadcast)
     EXPECT_EQ(Origin(1, 0).y, 0);
     EXPECT_EQ(Origin(1, 1).y, 0);
     EXPECT_EQ(pRowBar->GetScrollPos(), 30);
+    ASSERT_NE(pRowBar->m_hWnd->bars[0].widget, nullptr);
+    EXPECT_EQ(pRowBar->m_hWnd->bars[0].widget->value(), 30); // the bar shows it
+    EXPECT_TRUE(pRowBar->m_hWnd->bars[0].widget->isEnabled());
     CScrollBar *pColumnBar = Pane(1, 1)->GetScrollBarCtrl(SB_HORZ);
     splitter.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(pColumnBar->m_hWnd));
     const int charWidth = Pane(0, 0)->GetCharWidth();
