@@ -4,9 +4,7 @@
 
 #include "editor/controller/SECEditController.h"
 #include "editor/text/SECEditBufferHint.h"
-#include "editor/text/SECEditCompositeCommand.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/text/SECEditTextCommand.h"
 
 #include "framework/app/AppIds.h"
 #include "framework/app/SplitterWnd.h"
@@ -235,60 +233,14 @@ void SECEditView::OnUpdate(CView *pSender, LPARAM lHint, CObject *pHint)
     CView::OnUpdate(pSender, lHint, pHint);
 }
 
-BOOL SECEditView::OnRepaintHint(void *pSender, SECEditHint *pHint)
-{
-    switch (pHint->GetTypeId()) {
-    case SECEDIT_HINT_SPLITTER_SYNC:
-        if (m_pSplitter && m_hWnd)
-            OnSplitterSync();
-        return TRUE;
-    case SECEDIT_HINT_GUTTER:
-        if (m_hWnd) {
-            CRect client;
-            GetClientRect(&client);
-            CRect gutter(0, 0, m_visualPart.GetGutterWidth(), client.bottom);
-            InvalidateRect(&gutter, FALSE);
-        }
-        return TRUE;
-    case SECEDIT_HINT_INVALIDATE_LINES:
-        if (auto *pLines = dynamic_cast<SECEditBufferHint *>(pHint))
-            m_visualPart.InvalidateLines(pLines->GetFirstLine(), pLines->GetLastLine(), FALSE);
-        return TRUE;
-    case SECEDIT_HINT_COMPOSITE:
-        static_cast<SECEditCompositeCommand *>(pHint)->ForEach(pSender, &m_visualPart.GetObserver());
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 void SECEditView::OnHostUpdate(void *pSender, SECEditHint *pHint)
 {
-    if (pHint && OnRepaintHint(pSender, pHint))
+    if (pHint && pHint->GetTypeId() == SECEDIT_HINT_SPLITTER_SYNC) {
+        if (m_pSplitter && m_hWnd)
+            OnSplitterSync();
         return;
-    SECEditController *pController = GetController();
-    if (pHint && !pController)
-        return;
-    if (pHint)
-        pController->OnUpdate(pSender, pHint);
-    if (!m_hWnd)
-        return;
-    const int id = pHint ? pHint->GetTypeId() : 0;
-    if (id == SECEDIT_HINT_INITIALIZE) {
-        UpdateScrollBars();
-        Invalidate(TRUE);
-    } else if (id == SECEditCommand::kTextCommandId) {
-        const SECEditRange range = static_cast<SECEditTextCommand *>(pHint)->GetRange().Normalized();
-        if (range.m_start.m_nLine == range.m_end.m_nLine) {
-            m_visualPart.InvalidateLines(range.m_start.m_nLine, range.m_start.m_nLine, FALSE);
-        } else {
-            m_visualPart.InvalidateLines(range.m_start.m_nLine, -1, FALSE);
-            UpdateScrollBars();
-        }
-    } else {
-        Invalidate(TRUE);
-        UpdateScrollBars();
     }
+    m_visualPart.OnBufferHint(pSender, pHint);
 }
 
 // ---- Messages

@@ -81,8 +81,6 @@ public:
 protected:
     // The controller a new view creates (a derived view makes its own kind).
     virtual SECEditController *NewController();
-    // Notices that only repaint; FALSE for the others.
-    BOOL OnRepaintHint(void *pSender, SECEditHint *pHint);
     void OnSplitterSync();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

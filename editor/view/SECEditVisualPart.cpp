@@ -3,7 +3,10 @@
 #include "editor/view/SECEditVisualPart.h"
 
 #include "editor/controller/SECEditController.h"
+#include "editor/text/SECEditBufferHint.h"
+#include "editor/text/SECEditCompositeCommand.h"
 #include "editor/text/SECEditDisplayMetrics.h"
+#include "editor/text/SECEditTextCommand.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/view/SECEditEvent.h"
 
@@ -249,7 +252,8 @@ CSize SECEditVisualPart::Zoom::SetZoom(int percentX, int percentY)
 
 CSize SECEditVisualPart::Zoom::GetZoom()
 {
-    return CSize(static_cast<int>(100.0f / m_part.m_fScaleX + 0.5f), static_cast<int>(100.0f / m_part.m_fScaleY + 0.5f));
+    return CSize(static_cast<int>(100.0f / m_part.m_fScaleX + 0.5f),
+                 static_cast<int>(100.0f / m_part.m_fScaleY + 0.5f));
 }
 
 CSize SECEditVisualPart::Zoom::ZoomBy(int dx, int dy)
@@ -695,6 +699,52 @@ void SECEditVisualPart::DPtoLP(CSize &size)
     CClientDC dc(m_pOwner);
     PrepareDC(&dc);
     dc.DPtoLP(&size);
+}
+
+// ---- Buffer notices
+
+void SECEditVisualPart::OnBufferHint(void *pSender, SECEditHint *pHint)
+{
+    const BOOL bWindow = m_pOwner && m_pOwner->GetSafeHwnd();
+    const int id = pHint ? pHint->GetTypeId() : 0;
+    switch (id) {
+    case SECEDIT_HINT_SPLITTER_SYNC: return;
+    case SECEDIT_HINT_GUTTER:
+        if (bWindow) {
+            CRect client;
+            m_pOwner->GetClientRect(&client);
+            CRect gutter(0, 0, GetGutterWidth(), client.bottom);
+            m_pOwner->InvalidateRect(&gutter, FALSE);
+        }
+        return;
+    case SECEDIT_HINT_INVALIDATE_LINES:
+        if (auto *pLines = dynamic_cast<SECEditBufferHint *>(pHint))
+            InvalidateLines(pLines->GetFirstLine(), pLines->GetLastLine(), FALSE);
+        return;
+    case SECEDIT_HINT_COMPOSITE: static_cast<SECEditCompositeCommand *>(pHint)->ForEach(pSender, &m_observer); return;
+    default: break;
+    }
+    if (pHint && !m_pController)
+        return;
+    if (pHint)
+        m_pController->OnUpdate(pSender, pHint);
+    if (!bWindow)
+        return;
+    if (id == SECEDIT_HINT_INITIALIZE) {
+        UpdateScrollBars();
+        m_pOwner->Invalidate(TRUE);
+    } else if (id == SECEditCommand::kTextCommandId) {
+        const SECEditRange range = static_cast<SECEditTextCommand *>(pHint)->GetRange().Normalized();
+        if (range.m_start.m_nLine == range.m_end.m_nLine) {
+            InvalidateLines(range.m_start.m_nLine, range.m_start.m_nLine, FALSE);
+        } else {
+            InvalidateLines(range.m_start.m_nLine, -1, FALSE);
+            UpdateScrollBars();
+        }
+    } else {
+        m_pOwner->Invalidate(TRUE);
+        UpdateScrollBars();
+    }
 }
 
 // ---- Routing

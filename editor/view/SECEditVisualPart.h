@@ -211,6 +211,12 @@ public:
     void OnSize(int cx, int cy, CRect &lastClient);
     BOOL IsScrolling() const { return m_bScrolling; }
 
+    // ---- Buffer notices
+    // What a notice repaints: the gutter, lines, or everything with the
+    // scroll bars; the controller hears of it first. The host handles the
+    // splitter's own notice before.
+    void OnBufferHint(void *pSender, SECEditHint *pHint);
+
     // ---- Painting pieces (SECEditVisualPartDraw.cpp)
     // Draws one colour run; returns the width drawn.
     int DrawTextRun(CDC *pDC, int tabWidth, int x, int y, int gutterWidth, const char *text, int length, int startCol,

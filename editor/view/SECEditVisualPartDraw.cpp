@@ -126,8 +126,8 @@ int SECEditVisualPart::DrawTextRun(CDC *pDC, int tabWidth, int x, int y, int gut
         const char *pBlank = std::find_if(text, text + length, [](char c) { return c == ' ' || c == '\t'; });
         if (pBlank != text + length) {
             const int k = static_cast<int>(pBlank - text);
-            const int w1 = DrawPlain(pDC, tabWidth, x, y, gutterWidth, text, k, pGroup, bSelected, selStart, selEnd,
-                                     startCol);
+            const int w1 =
+                DrawPlain(pDC, tabWidth, x, y, gutterWidth, text, k, pGroup, bSelected, selStart, selEnd, startCol);
             const int w2 = DrawPlain(pDC, tabWidth, x + w1, y, gutterWidth, pBlank, 1, pGroup, bSelected, selStart,
                                      selEnd, startCol + k);
             // The glyph sits at the blank's start; the blank's extent stays.
@@ -241,8 +241,7 @@ void SECEditVisualPart::DrawLine(CDC *pDC, LinePaint &paint, int line)
         selStart = line == paint.selStart.m_nLine ? paint.selStart.m_nCol : 0;
         selEnd = line == paint.selEnd.m_nLine ? paint.selEnd.m_nCol : length;
         bLineSelected = !(line == paint.selEnd.m_nLine && paint.selEnd.m_nCol == 0);
-    } else if (paint.selMode == SECEDIT_SEL_COLUMN && line >= paint.selStart.m_nLine &&
-               line <= paint.selEnd.m_nLine) {
+    } else if (paint.selMode == SECEDIT_SEL_COLUMN && line >= paint.selStart.m_nLine && line <= paint.selEnd.m_nLine) {
         selStart = paint.pController->PointToPosition(CPoint(paint.columnLeft, line * paint.lineHeight), TRUE).m_nCol;
         selEnd = paint.pController->PointToPosition(CPoint(paint.columnRight, line * paint.lineHeight), TRUE).m_nCol;
         bLineSelected = selEnd > selStart;
@@ -295,10 +294,10 @@ void SECEditVisualPart::FillLineEnd(CDC *pDC, LinePaint &paint, int line, int x,
     int selection = 0;
     const bool bInRange = line >= paint.selStart.m_nLine && line <= paint.selEnd.m_nLine;
     if (paint.selMode == SECEDIT_SEL_COLUMN && bInRange) {
-        const int start = paint.pController->PointToPosition(CPoint(paint.columnLeft, line * paint.lineHeight), TRUE)
-                              .m_nCol;
-        const int end = paint.pController->PointToPosition(CPoint(paint.columnRight, line * paint.lineHeight), TRUE)
-                            .m_nCol;
+        const int start =
+            paint.pController->PointToPosition(CPoint(paint.columnLeft, line * paint.lineHeight), TRUE).m_nCol;
+        const int end =
+            paint.pController->PointToPosition(CPoint(paint.columnRight, line * paint.lineHeight), TRUE).m_nCol;
         gap = std::max(0, start - length);
         if (end > length)
             selection = end - std::max(length, start);

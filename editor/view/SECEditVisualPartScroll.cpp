@@ -51,7 +51,7 @@ void SECEditVisualPart::UpdateBar(int nBar, int visible, int total, int position
         pControl->SetScrollInfo(&info, TRUE);
         if (!bKeeps)
             pControl->EnableScrollBar(info.nMax - info.nMin < static_cast<int>(info.nPage) ? ESB_DISABLE_BOTH
-                                                                                            : ESB_ENABLE_BOTH);
+                                                                                           : ESB_ENABLE_BOTH);
     } else {
         m_pOwner->SetScrollInfo(nBar, &info, TRUE);
     }
@@ -113,20 +113,13 @@ int SECEditVisualPart::ScrollDelta(int nBar, UINT nSBCode, UINT nPos)
     // The message carries 16 bits of the position; the bar knows all 32.
     auto thumb = [&](int known) { return (known & 0xFFFF) == static_cast<int>(nPos & 0xFFFF) ? known : int(nPos); };
     switch (nSBCode) {
-    case SB_LINEUP:
-        return first > 0 ? -1 : 0;
-    case SB_LINEDOWN:
-        return first < maxFirst ? 1 : 0;
-    case SB_PAGEUP:
-        return first > 0 ? -std::min(visible, first) : 0;
-    case SB_PAGEDOWN:
-        return first < maxFirst ? std::min(visible, maxFirst - first) : 0;
-    case SB_THUMBPOSITION:
-        return thumb(info.nPos) - first;
-    case SB_THUMBTRACK:
-        return thumb(info.nTrackPos) - first;
-    default:
-        return 0;
+    case SB_LINEUP: return first > 0 ? -1 : 0;
+    case SB_LINEDOWN: return first < maxFirst ? 1 : 0;
+    case SB_PAGEUP: return first > 0 ? -std::min(visible, first) : 0;
+    case SB_PAGEDOWN: return first < maxFirst ? std::min(visible, maxFirst - first) : 0;
+    case SB_THUMBPOSITION: return thumb(info.nPos) - first;
+    case SB_THUMBTRACK: return thumb(info.nTrackPos) - first;
+    default: return 0;
     }
 }
 
