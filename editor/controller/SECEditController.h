@@ -16,6 +16,7 @@
 #include "framework/base/CString.h"
 
 class CCmdUI;
+class CDC;
 class CMenu;
 class COleDataObject;
 class COleDataSource;
@@ -187,6 +188,13 @@ public:
     // The serial number of the insert record the typing run goes into (0:
     // no run).
     ULONGLONG GetTypingSerial() const { return m_nTypingSerial; }
+
+    // ---- Printing
+    // How many bytes of whole characters of text (length bytes, tabs
+    // expanded to stops every tab size x the metrics' space width) fit into
+    // width pixels on pDC with its current font; 0 when width is narrower
+    // than one character of the metrics.
+    virtual int FitTextToWidth(CDC *pDC, SECEditDisplayMetrics *pMetrics, LPCTSTR text, int length, int width);
 
     // ---- Context menu
     // Loads menu 22565 and takes its first popup into pPopup; FALSE when

@@ -5,6 +5,7 @@
 #include "editor/controller/SECEditController.h"
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditTextBuffer.h"
+#include "editor/view/SECEditPrintState.h"
 
 #include "framework/app/AppIds.h"
 #include "framework/app/SplitterWnd.h"
@@ -29,6 +30,7 @@ SECEditView::SECEditView()
 
 SECEditView::~SECEditView()
 {
+    EndPrint();
     if (m_pDropTarget) {
         m_pDropTarget->Revoke();
         if (m_bOwnsDropTarget)

@@ -12,6 +12,7 @@
 
 class COleDropTarget;
 class CSplitterWnd;
+class SECEditPrintState;
 
 // The editor view's own operations after CView's.
 class SECEditViewBase : public CView {
@@ -39,6 +40,28 @@ public:
     void UpdateScrollBars() override { m_visualPart.UpdateScrollBars(); }
     COleDropTarget *CreateDropTarget(BOOL *pbOwns) override;
     BOOL RegisterDropTarget() override;
+
+    // ---- Printing (SECEditViewPrint.cpp)
+    // Splits the buffer's lines into print lines; returns their number.
+    virtual int PrintPage(CDC *pDC);
+    // Half an inch off every side of the rectangle.
+    virtual void GetPrintMargins(CDC *pDC, CRect &rect);
+    // Two print lines each.
+    virtual int GetHeaderHeight(CDC *pDC);
+    virtual int GetFooterHeight(CDC *pDC);
+    virtual void PrintHeader(CDC *pDC, CPrintInfo *pInfo, const CRect &rect);
+    virtual void PrintBody(CDC *pDC, CPrintInfo *pInfo, const CRect &rect);
+    virtual void PrintFooter(CDC *pDC, CPrintInfo *pInfo, const CRect &rect);
+    // The start of a print job on pDC: the print font, the page's
+    // rectangles and the pagination; returns the number of pages (0: none,
+    // and a page too small to print on is refused with a message box).
+    UINT BeginPrint(CDC *pDC);
+    // Prints page nPage (from 1) of the job begun.
+    void PrintPageNumber(CDC *pDC, CPrintInfo *pInfo, UINT nPage);
+    // Forgets the job.
+    void EndPrint();
+    SECEditPrintState *GetPrintState() const { return m_pPrintState; }
+    static const char *const kPageTooSmall;
 
     // The buffer shown; NULL here, a usable view overrides it.
     virtual SECEditTextBuffer *GetTextBuffer() { return nullptr; }
@@ -82,6 +105,8 @@ protected:
     // The controller a new view creates (a derived view makes its own kind).
     virtual SECEditController *NewController();
     void OnSplitterSync();
+    // Lines per page below 1 or a body narrower than one character.
+    BOOL IsPageTooSmall() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -95,6 +120,7 @@ protected:
     COleDropTarget *m_pDropTarget = nullptr;
     BOOL m_bOwnsDropTarget = TRUE;
     CRect m_rectLastClient{0, 0, 0, 0};
+    SECEditPrintState *m_pPrintState = nullptr;
     CSplitterWnd *m_pSplitter = nullptr;
     int m_nSplitterRow = 0;
     int m_nSplitterCol = 0;

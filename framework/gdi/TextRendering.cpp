@@ -77,7 +77,9 @@ int AdditiveWidth(HDC h, const ResolvedFont &font, const QString &text)
     long long total = 0;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-        total += (n == 1 ? fm.horizontalAdvance(text[i]) : fm.horizontalAdvance(text.mid(i, n))) + extra;
+        // Measured as a string: the character overload may take another
+        // font engine than the text is drawn with.
+        total += fm.horizontalAdvance(QStringView(text).mid(i, n).toString()) + extra;
         i += n;
     }
     return static_cast<int>(std::clamp<long long>(total, 0, std::numeric_limits<int>::max()));

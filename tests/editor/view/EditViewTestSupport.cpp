@@ -1,14 +1,28 @@
 #include "EditViewTestSupport.h"
 
+#include "editor/view/SECEditPrintState.h"
+
 #include "framework/window/WindowDC.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowState.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CTestEditView, SECEditView)
 
 SECEditTextBuffer *CTestEditView::s_pNextBuffer = nullptr;
+
+void CTestEditView::GetPrintMargins(CDC *pDC, CRect &rect)
+{
+    SECEditView::GetPrintMargins(pDC, rect);
+    const SECEditDisplayMetrics &metrics = GetPrintState()->m_metrics;
+    if (m_nPageLines != 0) // the header and the footer take two lines each
+        rect.bottom = rect.top + (m_nPageLines + 4) * metrics.GetLineHeight();
+    if (m_nPageColumns != 0)
+        rect.right = rect.left + std::max(0, m_nPageColumns) * metrics.GetSpaceWidth();
+}
 
 ViewHarness::ViewHarness(SECEditTextBuffer *pBuffer, int width, int height)
 {

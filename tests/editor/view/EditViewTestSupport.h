@@ -19,6 +19,12 @@ public:
     static SECEditTextBuffer *s_pNextBuffer; // the buffer views made next show
     SECEditTextBuffer *m_pBuffer = s_pNextBuffer;
     SECEditTextBuffer *GetTextBuffer() override { return m_pBuffer; }
+
+    // Printing: when set, the body holds exactly this many print lines and
+    // is this many print characters wide.
+    int m_nPageLines = 0;
+    int m_nPageColumns = 0;
+    void GetPrintMargins(CDC *pDC, CRect &rect) override;
 };
 
 // A top-level window holding one editor view that fills its client area.
