@@ -106,8 +106,7 @@ UINT SECEditView::BeginPrint(CDC *pDC)
     pState->m_rectHeader = CRect(page.left, page.top, page.right, page.top + header);
     pState->m_rectFooter = CRect(page.left, page.bottom - footer, page.right, page.bottom);
     pState->m_rectBody = CRect(page.left, page.top + header, page.right, page.bottom - footer);
-    pState->m_nLinesPerPage =
-        metrics.GetLineHeight() > 0 ? pState->m_rectBody.Height() / metrics.GetLineHeight() : 0;
+    pState->m_nLinesPerPage = metrics.GetLineHeight() > 0 ? pState->m_rectBody.Height() / metrics.GetLineHeight() : 0;
     UINT nMaxPage = 0;
     if (IsPageTooSmall()) {
         // Pagination would never end: nothing is printed.
@@ -127,7 +126,8 @@ BOOL SECEditView::IsPageTooSmall() const
     if (!m_pPrintState)
         return TRUE;
     const SECEditDisplayMetrics &metrics = m_pPrintState->m_metrics;
-    return m_pPrintState->m_nLinesPerPage < 1 || m_pPrintState->m_rectBody.Width() < std::max(1, metrics.GetCharWidth());
+    return m_pPrintState->m_nLinesPerPage < 1 ||
+           m_pPrintState->m_rectBody.Width() < std::max(1, metrics.GetCharWidth());
 }
 
 void SECEditView::EndPrint()
@@ -247,7 +247,8 @@ void SECEditView::PrintFooter(CDC *pDC, CPrintInfo *, const CRect &rect)
     }
     if (rect.bottom >= y + lineHeight + lineHeight / 2) {
         char text[64];
-        std::snprintf(text, sizeof(text), LoadPrintString(kStringPageNumber), static_cast<int>(m_pPrintState->m_nCurrentPage));
+        std::snprintf(text, sizeof(text), LoadPrintString(kStringPageNumber),
+                      static_cast<int>(m_pPrintState->m_nCurrentPage));
         pDC->TextOut(rect.left, y + lineHeight / 2, text, static_cast<int>(std::strlen(text)));
     }
 }
