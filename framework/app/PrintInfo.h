@@ -26,14 +26,14 @@ struct CPrintInfo {
     UINT GetToPage() const;
 
     CPrintDialog *m_pPD;
-    BOOL m_bDirect = FALSE;           // printed without asking (ID_FILE_PRINT_DIRECT)
-    BOOL m_bPreview = FALSE;          // drawn into the print preview
-    BOOL m_bContinuePrinting = TRUE;  // cleared by the view to end the job
-    UINT m_nCurPage = 1;              // the page being printed
-    UINT m_nNumPreviewPages = 1;      // pages the preview shows at once (1 or 2)
-    CString m_strPageDesc;            // "Page %u\nPages %u-%u\n": the preview's message text
-    void *m_lpUserData = nullptr;     // the view's own
-    CRect m_rectDraw;                 // the page's usable area, in logical units
+    BOOL m_bDirect = FALSE;          // printed without asking (ID_FILE_PRINT_DIRECT)
+    BOOL m_bPreview = FALSE;         // drawn into the print preview
+    BOOL m_bContinuePrinting = TRUE; // cleared by the view to end the job
+    UINT m_nCurPage = 1;             // the page being printed
+    UINT m_nNumPreviewPages = 1;     // pages the preview shows at once (1 or 2)
+    CString m_strPageDesc;           // "Page %u\nPages %u-%u\n": the preview's message text
+    void *m_lpUserData = nullptr;    // the view's own
+    CRect m_rectDraw;                // the page's usable area, in logical units
 };
 
 // The largest page number a page range can hold.

@@ -13,9 +13,18 @@ const RESOURCE_DIALOG_ITEM kStatusItems[] = {
     {"STATIC", "", PLEXO_PRINT_STATUS_PAGE, 8, 22, 150, 10, SS_CENTER | WS_VISIBLE, 0},
     {"BUTTON", "Cancel", IDCANCEL, 58, 38, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
 };
-const RESOURCE_DIALOG kStatusTemplate = {
-    DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 0, 0, 166, 58, "Printing", nullptr, 0, 0, kStatusItems,
-    static_cast<int>(sizeof(kStatusItems) / sizeof(kStatusItems[0]))};
+const RESOURCE_DIALOG kStatusTemplate = {DS_MODALFRAME | WS_POPUP | WS_CAPTION,
+                                         0,
+                                         0,
+                                         0,
+                                         166,
+                                         58,
+                                         "Printing",
+                                         nullptr,
+                                         0,
+                                         0,
+                                         kStatusItems,
+                                         static_cast<int>(sizeof(kStatusItems) / sizeof(kStatusItems[0]))};
 
 } // namespace
 

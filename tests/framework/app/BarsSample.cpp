@@ -5,6 +5,8 @@
 #include "framework/gdi/GdiConstants.h"
 #include "framework/resources/Resources.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNCREATE(CPagesView, CView)
 BEGIN_MESSAGE_MAP(CPagesView, CView)
 ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
@@ -69,6 +71,34 @@ void CPagesView::OnEndPrinting(CDC *, CPrintInfo *)
 
 namespace {
 
+const UINT g_mainButtons[] = {ID_FILE_NEW, ID_FILE_OPEN, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW};
+const UINT g_formatButtons[] = {ID_SAMPLE_BOLD, 0, ID_SAMPLE_LOCKED, ID_SAMPLE_UNHANDLED};
+const RESOURCE_TOOLBAR g_mainToolBar = {IDR_SAMPLE, 16, 15, g_mainButtons, 5};
+const RESOURCE_TOOLBAR g_formatToolBar = {IDR_SAMPLE_FORMAT, 16, 15, g_formatButtons, 4};
+const RESOURCE_TOOLBAR g_noBitmapToolBar = {0x7FFF, 16, 15, g_formatButtons, 4};
+const RESOURCE_TOOLBAR g_narrowToolBar = {IDR_SAMPLE_NARROW, 16, 15, g_mainButtons, 5};
+
+// A packed 32-bit DIB strip of nImages images of 16 x 15: each on the
+// light grey that stands for the button face, with a black square.
+std::vector<BYTE> MakeStrip(int nImages)
+{
+    const int cx = 16 * nImages, cy = 15;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = cx;
+    header.biHeight = cy;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    std::vector<BYTE> bytes(sizeof(header) + static_cast<size_t>(cx) * cy * 4);
+    std::memcpy(bytes.data(), &header, sizeof(header));
+    auto *pixels = reinterpret_cast<uint32_t *>(bytes.data() + sizeof(header));
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            pixels[y * cx + x] = (x % 16 >= 4 && x % 16 < 12 && y >= 4 && y < 11) ? 0x000000u : 0xC0C0C0u;
+    return bytes;
+}
+
 const UINT g_sampleIndicators[] = {ID_SEPARATOR, ID_INDICATOR_SAMPLE, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 
 const RESOURCE_STRING g_sampleStrings[] = {
@@ -78,6 +108,11 @@ const RESOURCE_STRING g_sampleStrings[] = {
     {ID_INDICATOR_NUM, "NUM"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},
     {ID_FILE_PRINT_PREVIEW, "Display full pages\nPrint Preview"},
+    {ID_FILE_NEW, "Create a new document\nNew"},
+    {ID_SAMPLE_BOLD, "Make the text bold\nBold"},
+    {ID_SAMPLE_LOCKED, "Locked\nLocked"},
+    {ID_SAMPLE_UNHANDLED, "Nobody handles this\nUnhandled"},
+    {AFX_IDS_IDLEMESSAGE, "Ready"},
 };
 
 } // namespace
@@ -86,11 +121,22 @@ IMPLEMENT_DYNCREATE(CSampleFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CSampleFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_SAMPLE, OnUpdateSamplePane)
+ON_COMMAND(ID_SAMPLE_BOLD, OnBold)
+ON_UPDATE_COMMAND_UI(ID_SAMPLE_BOLD, OnUpdateBold)
+ON_COMMAND(ID_SAMPLE_LOCKED, OnLocked)
+ON_UPDATE_COMMAND_UI(ID_SAMPLE_LOCKED, OnUpdateLocked)
 END_MESSAGE_MAP()
 
 int CSampleFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+    const DWORD dwBarStyle =
+        WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, dwBarStyle) || !m_wndToolBar.LoadToolBar(IDR_SAMPLE))
+        return -1;
+    if (!m_wndFormatBar.CreateEx(this, TBSTYLE_FLAT, dwBarStyle, CRect(0, 0, 0, 0), IDW_SAMPLE_FORMAT) ||
+        !m_wndFormatBar.LoadToolBar(IDR_SAMPLE_FORMAT))
         return -1;
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(g_sampleIndicators, static_cast<int>(std::size(g_sampleIndicators))))
@@ -103,11 +149,34 @@ void CSampleFrame::OnUpdateSamplePane(CCmdUI *pCmdUI)
     pCmdUI->Enable(TRUE);
 }
 
+void CSampleFrame::OnBold()
+{
+    m_bBold = !m_bBold;
+    ++m_nBoldCommands;
+}
+
+void CSampleFrame::OnUpdateBold(CCmdUI *pCmdUI)
+{
+    pCmdUI->SetCheck(m_bBold);
+}
+
 void RegisterSampleResources()
 {
     static const bool bRegistered = []() {
         RegisterScribbleResources();
         PlexoRegisterStrings(g_sampleStrings, static_cast<int>(std::size(g_sampleStrings)));
+        static const std::vector<BYTE> mainStrip = MakeStrip(4);
+        static const std::vector<BYTE> formatStrip = MakeStrip(3);
+        static const std::vector<BYTE> narrowStrip = MakeStrip(2);
+        PlexoRegisterCustomResource(RT_BITMAP, IDR_SAMPLE, mainStrip.data(), static_cast<DWORD>(mainStrip.size()));
+        PlexoRegisterCustomResource(RT_BITMAP, IDR_SAMPLE_FORMAT, formatStrip.data(),
+                                    static_cast<DWORD>(formatStrip.size()));
+        PlexoRegisterCustomResource(RT_BITMAP, IDR_SAMPLE_NARROW, narrowStrip.data(),
+                                    static_cast<DWORD>(narrowStrip.size()));
+        PlexoRegisterToolBar(IDR_SAMPLE, &g_mainToolBar);
+        PlexoRegisterToolBar(IDR_SAMPLE_FORMAT, &g_formatToolBar);
+        PlexoRegisterToolBar(IDR_SAMPLE_NOBITMAP, &g_noBitmapToolBar);
+        PlexoRegisterToolBar(IDR_SAMPLE_NARROW, &g_narrowToolBar);
         return true;
     }();
     (void)bRegistered;

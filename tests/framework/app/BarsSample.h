@@ -7,12 +7,20 @@
 
 #include "framework/app/PrintInfo.h"
 #include "framework/app/StatusBar.h"
+#include "framework/app/ToolBar.h"
 
 #include <string>
 #include <vector>
 
 #define IDR_SAMPLE 300
+#define IDR_SAMPLE_FORMAT 301 // the second toolbar
+#define IDR_SAMPLE_NOBITMAP 302
+#define IDR_SAMPLE_NARROW 303 // a strip of two images for four buttons
+#define IDW_SAMPLE_FORMAT 0xE810
 #define ID_INDICATOR_SAMPLE 0x7201
+#define ID_SAMPLE_BOLD 0x7210      // checked while m_bBold
+#define ID_SAMPLE_LOCKED 0x7211    // disabled by its update handler
+#define ID_SAMPLE_UNHANDLED 0x7212 // no handler at all
 
 // Prints m_nPages pages (0xFFFF: a length it does not know) of m_nLines
 // lines each and notes every call the print loop makes.
@@ -28,11 +36,11 @@ public:
 
     UINT m_nPages = 5;
     int m_nLines = 60;
-    UINT m_nStopAt = 0;           // OnPrepareDC ends the job at this page
-    UINT m_nRangeFrom = 0;        // a range the view chooses itself (0: none)
+    UINT m_nStopAt = 0;    // OnPrepareDC ends the job at this page
+    UINT m_nRangeFrom = 0; // a range the view chooses itself (0: none)
     UINT m_nRangeTo = 0;
     void (*m_pfnOnPage)(UINT) = nullptr; // called in OnPrint, after drawing
-    std::vector<std::string> m_calls; // "prepare", "begin", "dc 1", "print 1", "end"
+    std::vector<std::string> m_calls;    // "prepare", "begin", "dc 1", "print 1", "end"
     std::vector<UINT> m_printed;
     std::vector<CRect> m_drawRects;
 
@@ -43,11 +51,19 @@ protected:
 class CSampleFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CSampleFrame)
 public:
+    CToolBar m_wndToolBar;   // IDR_SAMPLE, along the top
+    CToolBar m_wndFormatBar; // IDR_SAMPLE_FORMAT, below it
     CStatusBar m_wndStatusBar;
+    BOOL m_bBold = FALSE;
+    int m_nBoldCommands = 0;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnUpdateSamplePane(CCmdUI *pCmdUI);
+    afx_msg void OnBold();
+    afx_msg void OnUpdateBold(CCmdUI *pCmdUI);
+    afx_msg void OnLocked() {}
+    afx_msg void OnUpdateLocked(CCmdUI *pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 

@@ -127,7 +127,8 @@ TEST_F(PrintLoopTest, PrintsThePagesOfTheChosenRange)
         const PdfFacts pdf = ReadPdf(m_output);
         EXPECT_EQ(pdf.bExists, !c.printed.empty()) << c.name;
         EXPECT_EQ(pdf.nPages, static_cast<int>(c.printed.size())) << c.name;
-        EXPECT_TRUE(m_boxes.Shown().empty()) << c.name << ": " << (m_boxes.Shown().empty() ? "" : m_boxes.Shown()[0].text);
+        EXPECT_TRUE(m_boxes.Shown().empty())
+            << c.name << ": " << (m_boxes.Shown().empty() ? "" : m_boxes.Shown()[0].text);
     }
     // Nothing is left beside the output file.
     for (const auto &entry : std::filesystem::directory_iterator(m_folder))

@@ -1,0 +1,225 @@
+#include "AppTestSupport.h"
+#include "BarsSample.h"
+
+#include "framework/controls/ToolTipCtrl.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/SystemColors.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class ToolBarTest : public AppTestBase {
+protected:
+    void SetUp() override
+    {
+        AppTestBase::SetUp();
+        RegisterSampleResources();
+        m_pApp->AddDocTemplate(new CSingleDocTemplate(IDR_SAMPLE, RUNTIME_CLASS(CScribbleDoc),
+                                                      RUNTIME_CLASS(CSampleFrame), RUNTIME_CLASS(CPagesView)));
+        m_pApp->OnFileNew();
+        m_pFrame = static_cast<CSampleFrame *>(m_pApp->m_pMainWnd);
+        ASSERT_NE(m_pFrame, nullptr);
+        m_pFrame->MoveWindow(0, 0, 640, 400);
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pBar = &m_pFrame->m_wndFormatBar;
+        Idle();
+    }
+    void Idle()
+    {
+        QCoreApplication::processEvents();
+        PlexoDrainMessages();
+        m_pApp->OnIdle(0);
+    }
+    QWidget *BarWidget() const { return WindowCore::Widget(m_pBar->GetSafeHwnd()); }
+    CPoint Centre(int nIndex) const
+    {
+        CRect rect;
+        m_pBar->GetItemRect(nIndex, &rect);
+        return rect.CenterPoint();
+    }
+    void Press(CPoint point) { QTest::mousePress(BarWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y)); }
+    void Move(CPoint point) { QTest::mouseMove(BarWidget(), QPoint(point.x, point.y)); }
+    void Release(CPoint point)
+    {
+        QTest::mouseRelease(BarWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
+    }
+    // The colour the bar paints at a point of its client area.
+    COLORREF PaintedAt(CPoint point)
+    {
+        CRect client;
+        m_pBar->GetClientRect(&client);
+        CDC memory;
+        memory.CreateCompatibleDC(nullptr);
+        CBitmap bitmap;
+        bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
+        CBitmap *pOld = memory.SelectObject(&bitmap);
+        m_pBar->Draw(&memory);
+        const COLORREF colour = memory.GetPixel(point);
+        memory.SelectObject(pOld);
+        return colour;
+    }
+
+    CSampleFrame *m_pFrame = nullptr;
+    CToolBar *m_pBar = nullptr;
+};
+
+TEST_F(ToolBarTest, ReleasingOverTheButtonSendsItsCommand)
+{
+    const int iBold = m_pBar->CommandToIndex(ID_SAMPLE_BOLD);
+    ASSERT_EQ(iBold, 0);
+    Press(Centre(iBold));
+    EXPECT_TRUE(m_pBar->GetButtonStyle(iBold) & TBBS_PRESSED);
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 0); // nothing before the release
+    Release(Centre(iBold));
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 1);
+    EXPECT_FALSE(m_pBar->GetButtonStyle(iBold) & TBBS_PRESSED);
+
+    // Off the button the press comes undone and nothing is sent.
+    const CPoint away(Centre(iBold).x, 300);
+    Press(Centre(iBold));
+    Move(away);
+    EXPECT_FALSE(m_pBar->GetButtonStyle(iBold) & TBBS_PRESSED);
+    Move(Centre(iBold));
+    EXPECT_TRUE(m_pBar->GetButtonStyle(iBold) & TBBS_PRESSED);
+    Move(away);
+    Release(away);
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 1);
+
+    // A separator is no button.
+    EXPECT_EQ(m_pBar->HitTest(Centre(1)), -1);
+}
+
+TEST_F(ToolBarTest, IdleUpdatesEnableAndCheckTheButtons)
+{
+    const int iBold = m_pBar->CommandToIndex(ID_SAMPLE_BOLD);
+    const int iLocked = m_pBar->CommandToIndex(ID_SAMPLE_LOCKED);
+    const int iUnhandled = m_pBar->CommandToIndex(ID_SAMPLE_UNHANDLED);
+    EXPECT_FALSE(m_pBar->GetButtonStyle(iBold) & (TBBS_CHECKED | TBBS_DISABLED));
+    EXPECT_TRUE(m_pBar->GetButtonStyle(iLocked) & TBBS_DISABLED);
+    EXPECT_TRUE(m_pBar->GetButtonStyle(iUnhandled) & TBBS_DISABLED); // nobody handles it
+
+    m_pFrame->m_bBold = TRUE;
+    Idle();
+    EXPECT_TRUE(m_pBar->GetButtonStyle(iBold) & TBBS_CHECKED);
+
+    // A disabled button takes no press.
+    Press(Centre(iLocked));
+    Release(Centre(iLocked));
+    EXPECT_FALSE(m_pBar->GetButtonStyle(iLocked) & TBBS_PRESSED);
+
+    // The disabled look is drawn from the image: the square's corner in
+    // the shadow colour, one pixel further in the highlight.
+    CRect rect;
+    m_pBar->GetItemRect(iLocked, &rect);
+    const CPoint image(rect.left + (rect.Width() - 16) / 2, rect.top + (rect.Height() - 15) / 2);
+    EXPECT_EQ(PaintedAt(image + CPoint(4, 4)), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PaintedAt(image + CPoint(12, 11)), GetSysColor(COLOR_BTNHIGHLIGHT));
+    m_pBar->GetItemRect(iBold, &rect); // checked: the image one pixel in
+    EXPECT_EQ(PaintedAt(CPoint(rect.left + (rect.Width() - 16) / 2 + 5, rect.top + (rect.Height() - 15) / 2 + 5)),
+              RGB(0, 0, 0));
+}
+
+TEST_F(ToolBarTest, TipsAndFlyByPromptsComeFromTheCommandStrings)
+{
+    m_pBar = &m_pFrame->m_wndToolBar;
+    const int iPrint = m_pBar->CommandToIndex(ID_FILE_PRINT);
+    EXPECT_EQ(std::string(m_pBar->GetButtonTipText(iPrint)), "Print");
+    ASSERT_NE(m_pBar->GetToolTips(), nullptr);
+    CString strTip;
+    m_pBar->GetToolTips()->GetText(strTip, m_pBar, static_cast<UINT_PTR>(iPrint + 1));
+    EXPECT_EQ(std::string(strTip), "Print");
+
+    Move(Centre(iPrint));
+    EXPECT_EQ(m_pBar->GetHotItem(), iPrint);
+    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Print the active document");
+    Move(Centre(2)); // the separator
+    EXPECT_EQ(m_pBar->GetHotItem(), -1);
+    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Ready");
+}
+
+TEST_F(ToolBarTest, AFloatingBarWrapsIntoRows)
+{
+    m_pBar = &m_pFrame->m_wndToolBar; // New, Open, |, Print, Preview
+    m_pBar->SetBarStyle(m_pBar->GetBarStyle() | CBRS_FLOATING); // no gripper
+    CRect first;
+    m_pBar->GetItemRect(0, &first);
+    const int cxButton = first.Width(), cyButton = first.Height();
+    struct Case {
+        const char *name;
+        int nLength;
+        DWORD dwMode;
+        int nRows;
+    };
+    const Case cases[] = {
+        {"wide enough for one row", 2000, LM_HORZ | LM_COMMIT, 1},
+        {"two buttons a row", 2 * cxButton + 4, LM_HORZ | LM_COMMIT, 2},
+        {"one button a row", cxButton, LM_HORZ | LM_COMMIT, 4},
+        {"the remembered width", 0, LM_MRUWIDTH, 4},
+        {"rows fitting a height", 2 * cyButton + 2, LM_LENGTHY | LM_HORZ, 2},
+        {"too low for two rows: one", 2 * cyButton + 1, LM_LENGTHY | LM_HORZ, 1},
+    };
+    for (const Case &c : cases) {
+        const CSize size = m_pBar->CalcDynamicLayout(c.nLength, c.dwMode);
+        EXPECT_EQ((size.cy - 2 /* border */) / cyButton, c.nRows) << c.name;
+    }
+    // Two a row: the separator breaks the first row and is not shown.
+    m_pBar->CalcDynamicLayout(2 * cxButton + 4, LM_HORZ | LM_COMMIT);
+    CRect open, separator, print;
+    m_pBar->GetItemRect(1, &open);
+    m_pBar->GetItemRect(2, &separator);
+    m_pBar->GetItemRect(3, &print);
+    EXPECT_TRUE(m_pBar->GetButtonStyle(1) & TBBS_WRAPPED);
+    EXPECT_TRUE(separator.IsRectEmpty());
+    EXPECT_EQ(print.top, open.bottom);
+    m_pBar->GetItemRect(0, &first);
+    EXPECT_EQ(print.left, first.left);
+}
+
+TEST_F(ToolBarTest, HiddenBarsLeaveNoGap)
+{
+    CRect main, format, view;
+    m_pFrame->m_wndToolBar.GetWindowRect(&main);
+    m_pFrame->m_wndFormatBar.GetWindowRect(&format);
+    EXPECT_EQ(format.top, main.bottom);
+    m_pFrame->ShowControlBar(&m_pFrame->m_wndToolBar, FALSE, FALSE);
+    m_pFrame->GetActiveView()->GetWindowRect(&view);
+    m_pFrame->m_wndFormatBar.GetWindowRect(&format);
+    EXPECT_EQ(format.top, main.top);
+    EXPECT_EQ(view.top, format.bottom);
+    m_pFrame->ShowControlBar(&m_pFrame->m_wndFormatBar, FALSE, FALSE);
+    m_pFrame->GetActiveView()->GetWindowRect(&view);
+    EXPECT_EQ(view.top, main.top);
+}
+
+TEST_F(ToolBarTest, BadResourcesGiveAnErrorOrBlankButtons)
+{
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(m_pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE811));
+    EXPECT_FALSE(bar.LoadToolBar(0x7FFE)); // no such toolbar
+    EXPECT_EQ(bar.GetCount(), 0);
+    struct Case {
+        const char *name;
+        UINT nID;
+        int nBlankFrom; // buttons from this index on have no image
+    };
+    const Case cases[] = {{"missing bitmap", IDR_SAMPLE_NOBITMAP, 0}, {"narrow bitmap", IDR_SAMPLE_NARROW, 3}};
+    m_pBar = &bar;
+    for (const Case &c : cases) {
+        ASSERT_TRUE(bar.LoadToolBar(c.nID)) << c.name;
+        m_pFrame->RecalcLayout();
+        for (int i = 0; i < bar.GetCount(); ++i) {
+            if (bar.GetButtonStyle(i) & TBBS_SEPARATOR)
+                continue;
+            const bool bBlank = i >= c.nBlankFrom;
+            EXPECT_EQ(PaintedAt(Centre(i)) == GetSysColor(COLOR_BTNFACE), bBlank) << c.name << " button " << i;
+        }
+    }
+    bar.DestroyWindow();
+}
+
+} // namespace
