@@ -138,7 +138,8 @@ BOOL CToolBar::SetButtons(const UINT *lpIDArray, int nIDCount)
 void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
 {
     m_sizeImage = CSize(std::max<int>(1, sizeImage.cx), std::max<int>(1, sizeImage.cy));
-    m_sizeButton = CSize(std::max<int>(sizeButton.cx, m_sizeImage.cx + 7), std::max<int>(sizeButton.cy, m_sizeImage.cy + 6));
+    m_sizeButton =
+        CSize(std::max<int>(sizeButton.cx, m_sizeImage.cx + 7), std::max<int>(sizeButton.cy, m_sizeImage.cy + 6));
     PrepareImages();
 }
 

@@ -146,7 +146,7 @@ protected:
     CBitmap m_bmDisabled;    // the embossed look of disabled buttons
     int m_nImages = 0;       // whole images in the strip
     int m_iHot = -1;
-    int m_iPressed = -1;     // the button the mouse went down on
+    int m_iPressed = -1; // the button the mouse went down on
     std::unique_ptr<CToolTipCtrl> m_pToolTip;
 
     DECLARE_MESSAGE_MAP()

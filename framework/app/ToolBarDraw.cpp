@@ -65,8 +65,7 @@ void CToolBar::PrepareImages()
     m_bmDisabled.DeleteObject();
     m_nImages = 0;
     BITMAP bm{};
-    if (m_bmImages.GetSafeHandle() == nullptr || m_bmImages.GetBitmap(&bm) == 0 || bm.bmWidth <= 0 ||
-        bm.bmHeight <= 0)
+    if (m_bmImages.GetSafeHandle() == nullptr || m_bmImages.GetBitmap(&bm) == 0 || bm.bmWidth <= 0 || bm.bmHeight <= 0)
         return;
     const int cx = bm.bmWidth, cy = bm.bmHeight;
     std::vector<uint32_t> pixels(static_cast<size_t>(cx) * static_cast<size_t>(cy));

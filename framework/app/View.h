@@ -47,6 +47,9 @@ public:
     // them to these (the print loop and preview live in the fw_appui
     // module, which programs that print link).
     afx_msg void OnFilePrint();
+    // ID_FILE_PRINT_PREVIEW: the preview takes the view's place in its
+    // frame until it is closed.
+    afx_msg void OnFilePrintPreview();
 
     // Drag-and-drop over the view, as its registered drop target (or one of
     // the program's own targets) hands it on: here nothing is accepted.

@@ -11,6 +11,7 @@ IMPLEMENT_DYNCREATE(CPagesView, CView)
 BEGIN_MESSAGE_MAP(CPagesView, CView)
 ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 void CPagesView::OnDraw(CDC *pDC)
@@ -52,6 +53,7 @@ void CPagesView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
     m_calls.push_back("print " + std::to_string(pInfo->m_nCurPage));
     m_printed.push_back(pInfo->m_nCurPage);
     m_drawRects.push_back(pInfo->m_rectDraw);
+    m_dpis.push_back(pDC->GetDeviceCaps(LOGPIXELSX));
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
     const int nLineHeight = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);

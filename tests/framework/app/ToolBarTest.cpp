@@ -42,7 +42,10 @@ protected:
         m_pBar->GetItemRect(nIndex, &rect);
         return rect.CenterPoint();
     }
-    void Press(CPoint point) { QTest::mousePress(BarWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y)); }
+    void Press(CPoint point)
+    {
+        QTest::mousePress(BarWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
+    }
     void Move(CPoint point) { QTest::mouseMove(BarWidget(), QPoint(point.x, point.y)); }
     void Release(CPoint point)
     {
@@ -144,7 +147,7 @@ TEST_F(ToolBarTest, TipsAndFlyByPromptsComeFromTheCommandStrings)
 
 TEST_F(ToolBarTest, AFloatingBarWrapsIntoRows)
 {
-    m_pBar = &m_pFrame->m_wndToolBar; // New, Open, |, Print, Preview
+    m_pBar = &m_pFrame->m_wndToolBar;                           // New, Open, |, Print, Preview
     m_pBar->SetBarStyle(m_pBar->GetBarStyle() | CBRS_FLOATING); // no gripper
     CRect first;
     m_pBar->GetItemRect(0, &first);

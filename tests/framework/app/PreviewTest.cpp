@@ -1,0 +1,161 @@
+#include "AppTestSupport.h"
+#include "BarsSample.h"
+
+#include "framework/app/PreviewView.h"
+#include "framework/gdi/CDC.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class PreviewTest : public AppTestBase {
+protected:
+    void SetUp() override
+    {
+        AppTestBase::SetUp();
+        RegisterSampleResources();
+        AfxSelectPrinter(PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE), nullptr);
+        m_pApp->AddDocTemplate(new CSingleDocTemplate(IDR_SAMPLE, RUNTIME_CLASS(CScribbleDoc),
+                                                      RUNTIME_CLASS(CSampleFrame), RUNTIME_CLASS(CPagesView)));
+        m_pApp->OnFileNew();
+        m_pFrame = static_cast<CSampleFrame *>(m_pApp->m_pMainWnd);
+        ASSERT_NE(m_pFrame, nullptr);
+        m_pFrame->MoveWindow(0, 0, 800, 600);
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pView = static_cast<CPagesView *>(m_pFrame->GetActiveView());
+    }
+    void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID, 0); }
+    void Idle()
+    {
+        QCoreApplication::processEvents();
+        PlexoDrainMessages();
+        m_pApp->OnIdle(0);
+    }
+    CPreviewView *Preview() const { return dynamic_cast<CPreviewView *>(m_pFrame->GetActiveView()); }
+    // Draws the preview as it paints itself.
+    void DrawPreview()
+    {
+        CRect client;
+        Preview()->GetClientRect(&client);
+        CDC memory;
+        memory.CreateCompatibleDC(nullptr);
+        CBitmap bitmap;
+        bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
+        CBitmap *pOld = memory.SelectObject(&bitmap);
+        Preview()->OnDraw(&memory);
+        memory.SelectObject(pOld);
+    }
+    BOOL ButtonEnabled(UINT nID) const
+    {
+        CWnd *pBar = m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR);
+        return pBar != nullptr && ::IsWindowEnabled(::GetDlgItem(pBar->GetSafeHwnd(), static_cast<int>(nID)));
+    }
+    void ClickButton(UINT nID)
+    {
+        CWnd *pBar = m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR);
+        ASSERT_NE(pBar, nullptr);
+        QTest::mouseClick(WindowCore::Widget(::GetDlgItem(pBar->GetSafeHwnd(), static_cast<int>(nID))),
+                          Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    }
+    std::string Message() const { return static_cast<LPCTSTR>(m_pFrame->GetMessageText()); }
+
+    CSampleFrame *m_pFrame = nullptr;
+    CPagesView *m_pView = nullptr;
+};
+
+TEST_F(PreviewTest, TakesTheViewsPlaceAndGivesItBack)
+{
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    EXPECT_FALSE(m_pView->IsWindowVisible());
+    EXPECT_FALSE(m_pFrame->m_wndToolBar.IsWindowVisible());
+    EXPECT_EQ(m_pView->m_calls, (std::vector<std::string>{"prepare", "begin"}));
+    EXPECT_EQ(Message(), "Page 1");
+    ClickButton(AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(m_pFrame->GetActiveView(), m_pView);
+    EXPECT_TRUE(m_pView->IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_wndToolBar.IsWindowVisible());
+    EXPECT_EQ(m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
+    EXPECT_EQ(m_pView->m_calls.back(), "end");
+    EXPECT_EQ(m_pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
+}
+
+TEST_F(PreviewTest, PagesThroughTheDocumentWithTheBarsButtons)
+{
+    m_pView->m_nPages = 3;
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    Idle();
+    EXPECT_FALSE(ButtonEnabled(AFX_ID_PREVIEW_PREV));
+    EXPECT_TRUE(ButtonEnabled(AFX_ID_PREVIEW_NEXT));
+    ClickButton(AFX_ID_PREVIEW_NEXT);
+    EXPECT_EQ(Preview()->GetCurrentPage(), 2u);
+    EXPECT_EQ(Message(), "Page 2");
+    ClickButton(AFX_ID_PREVIEW_NUMPAGE);
+    EXPECT_EQ(Message(), "Pages 2-3");
+    Idle();
+    EXPECT_FALSE(ButtonEnabled(AFX_ID_PREVIEW_NEXT)); // page 3 is shown
+    ClickButton(AFX_ID_PREVIEW_PREV);
+    EXPECT_EQ(Message(), "Pages 1-2");
+}
+
+TEST_F(PreviewTest, DrawsThePagesPrintWouldPrintMeasuredOnThePrinter)
+{
+    m_pView->m_nPages = 3;
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    Command(AFX_ID_PREVIEW_NUMPAGE);
+    DrawPreview();
+    EXPECT_EQ(m_pView->m_printed, (std::vector<UINT>{1, 2}));
+    Command(AFX_ID_PREVIEW_NEXT);
+    DrawPreview(); // page 2 is recorded once and played back again
+    EXPECT_EQ(m_pView->m_printed, (std::vector<UINT>{1, 2, 3}));
+    for (int nDpi : m_pView->m_dpis)
+        EXPECT_EQ(nDpi, 600);
+    ASSERT_FALSE(m_pView->m_drawRects.empty());
+    EXPECT_NEAR(m_pView->m_drawRects[0].Width(), 210 / 25.4 * 600, 6);
+    EXPECT_NEAR(m_pView->m_drawRects[0].Height(), 297 / 25.4 * 600, 6);
+}
+
+TEST_F(PreviewTest, ZoomShowsOnePageLarger)
+{
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    const CRect one = Preview()->GetPageRect(0);
+    Command(AFX_ID_PREVIEW_ZOOMIN);
+    EXPECT_NEAR(Preview()->GetPageRect(0).Width(), 2 * one.Width(), 1);
+    Command(AFX_ID_PREVIEW_ZOOMOUT);
+    EXPECT_EQ(Preview()->GetPageRect(0), one);
+    Command(AFX_ID_PREVIEW_NUMPAGE);
+    EXPECT_EQ(Preview()->GetPagesShown(), 2u);
+    EXPECT_LE(Preview()->GetPageRect(0).Width(), one.Width());
+    Command(AFX_ID_PREVIEW_ZOOMIN); // zoomed: one page
+    EXPECT_EQ(Preview()->GetPagesShown(), 1u);
+    Command(AFX_ID_PREVIEW_ZOOMIN);
+    Command(AFX_ID_PREVIEW_ZOOMIN); // no further than the last step
+    EXPECT_EQ(Preview()->GetZoom(), CPreviewView::kMaxZoom);
+    // Zoomed pages are the same pages.
+    DrawPreview();
+    EXPECT_EQ(m_pView->m_printed, (std::vector<UINT>{1}));
+}
+
+TEST_F(PreviewTest, ADocumentWithoutPagesShowsNoPages)
+{
+    m_pView->m_nPages = 0;
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    EXPECT_EQ(Message(), "no pages");
+    DrawPreview();
+    EXPECT_TRUE(m_pView->m_printed.empty());
+    Idle();
+    EXPECT_FALSE(ButtonEnabled(AFX_ID_PREVIEW_NEXT));
+    EXPECT_FALSE(ButtonEnabled(AFX_ID_PREVIEW_ZOOMIN));
+    Command(AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(m_pFrame->GetActiveView(), m_pView);
+}
+
+} // namespace
