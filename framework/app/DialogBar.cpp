@@ -23,17 +23,16 @@ BOOL CDialogBar::Create(CWnd *pParentWnd, LPCTSTR lpszTemplateName, UINT nStyle,
     m_pDockSite = dynamic_cast<CFrameWnd *>(pParentWnd);
     PlexoRegisterStandardControls();
     const DWORD dwStyle = (nStyle & ~CBRS_ALL & ~WS_VISIBLE) | WS_CHILD | WS_CLIPSIBLINGS;
-    if (!CreateEx(0, PLEXO_DIALOG_CLASS, "", dwStyle, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(),
+    // The template's size in pixels of its font is the bar's own.
+    const CRect rect(PlexoDialogWindowRect(pTemplate, pParentWnd->GetSafeHwnd()));
+    m_sizeDefault = rect.Size();
+    if (!CreateEx(0, PLEXO_DIALOG_CLASS, "", dwStyle, 0, 0, rect.Width(), rect.Height(), pParentWnd->GetSafeHwnd(),
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr))
         return FALSE;
     if (!PlexoBuildDialog(m_hWnd, pTemplate, 0)) {
         DestroyWindow();
         return FALSE;
     }
-    // The built dialog has the template's size: the bar's own.
-    CRect rect;
-    GetWindowRect(&rect);
-    m_sizeDefault = rect.Size();
     if (nStyle & WS_VISIBLE)
         ShowWindow(SW_SHOWNOACTIVATE);
     return TRUE;

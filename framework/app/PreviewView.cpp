@@ -24,9 +24,18 @@ const RESOURCE_DIALOG_ITEM kPreviewBarItems[] = {
     {"BUTTON", "Zoom &Out", AFX_ID_PREVIEW_ZOOMOUT, 232, 2, 44, 14, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
     {"BUTTON", "&Close", AFX_ID_PREVIEW_CLOSE, 278, 2, 44, 14, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0},
 };
-const RESOURCE_DIALOG kPreviewBarTemplate = {
-    WS_CHILD, 0, 0, 0, 324, 18, "", nullptr, 0, 0, kPreviewBarItems,
-    static_cast<int>(sizeof(kPreviewBarItems) / sizeof(kPreviewBarItems[0]))};
+const RESOURCE_DIALOG kPreviewBarTemplate = {WS_CHILD,
+                                             0,
+                                             0,
+                                             0,
+                                             324,
+                                             18,
+                                             "",
+                                             nullptr,
+                                             0,
+                                             0,
+                                             kPreviewBarItems,
+                                             static_cast<int>(sizeof(kPreviewBarItems) / sizeof(kPreviewBarItems[0]))};
 
 // The bar's template, unless the program registered its own.
 void RegisterPreviewBar()

@@ -1,5 +1,6 @@
 #include "BarsSample.h"
 
+#include "framework/controls/ControlStyles.h"
 #include "framework/controls/PrintDialogs.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
@@ -101,6 +102,12 @@ std::vector<BYTE> MakeStrip(int nImages)
     return bytes;
 }
 
+const RESOURCE_DIALOG_ITEM g_dialogBarItems[] = {
+    {"BUTTON", "Bold", ID_SAMPLE_BOLD, 4, 2, 40, 14, BS_PUSHBUTTON | WS_VISIBLE, 0},
+    {"BUTTON", "Locked", ID_SAMPLE_LOCKED, 48, 2, 40, 14, BS_PUSHBUTTON | WS_VISIBLE, 0},
+};
+const RESOURCE_DIALOG g_dialogBar = {WS_CHILD, 0, 0, 0, 120, 18, "", nullptr, 0, 0, g_dialogBarItems, 2};
+
 const UINT g_sampleIndicators[] = {ID_SEPARATOR, ID_INDICATOR_SAMPLE, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 
 const RESOURCE_STRING g_sampleStrings[] = {
@@ -140,6 +147,8 @@ int CSampleFrame::OnCreate(LPCREATESTRUCT lpcs)
     if (!m_wndFormatBar.CreateEx(this, TBSTYLE_FLAT, dwBarStyle, CRect(0, 0, 0, 0), IDW_SAMPLE_FORMAT) ||
         !m_wndFormatBar.LoadToolBar(IDR_SAMPLE_FORMAT))
         return -1;
+    if (!m_wndDialogBar.Create(this, IDD_SAMPLE_BAR, WS_VISIBLE | CBRS_TOP | CBRS_BORDER_BOTTOM, IDW_SAMPLE_DIALOGBAR))
+        return -1;
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(g_sampleIndicators, static_cast<int>(std::size(g_sampleIndicators))))
         return -1;
@@ -175,6 +184,7 @@ void RegisterSampleResources()
                                     static_cast<DWORD>(formatStrip.size()));
         PlexoRegisterCustomResource(RT_BITMAP, IDR_SAMPLE_NARROW, narrowStrip.data(),
                                     static_cast<DWORD>(narrowStrip.size()));
+        PlexoRegisterDialog(IDD_SAMPLE_BAR, &g_dialogBar);
         PlexoRegisterToolBar(IDR_SAMPLE, &g_mainToolBar);
         PlexoRegisterToolBar(IDR_SAMPLE_FORMAT, &g_formatToolBar);
         PlexoRegisterToolBar(IDR_SAMPLE_NOBITMAP, &g_noBitmapToolBar);

@@ -5,6 +5,7 @@
 
 #include "Scribble.h"
 
+#include "framework/app/DialogBar.h"
 #include "framework/app/PrintInfo.h"
 #include "framework/app/StatusBar.h"
 #include "framework/app/ToolBar.h"
@@ -17,6 +18,8 @@
 #define IDR_SAMPLE_NOBITMAP 302
 #define IDR_SAMPLE_NARROW 303 // a strip of two images for four buttons
 #define IDW_SAMPLE_FORMAT 0xE810
+#define IDD_SAMPLE_BAR 304 // the dialog bar's template
+#define IDW_SAMPLE_DIALOGBAR 0xE812
 #define ID_INDICATOR_SAMPLE 0x7201
 #define ID_SAMPLE_BOLD 0x7210      // checked while m_bBold
 #define ID_SAMPLE_LOCKED 0x7211    // disabled by its update handler
@@ -52,8 +55,9 @@ protected:
 class CSampleFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CSampleFrame)
 public:
-    CToolBar m_wndToolBar;   // IDR_SAMPLE, along the top
-    CToolBar m_wndFormatBar; // IDR_SAMPLE_FORMAT, below it
+    CToolBar m_wndToolBar;     // IDR_SAMPLE, along the top
+    CToolBar m_wndFormatBar;   // IDR_SAMPLE_FORMAT, below it
+    CDialogBar m_wndDialogBar; // IDD_SAMPLE_BAR: Bold and Locked as push buttons
     CStatusBar m_wndStatusBar;
     BOOL m_bBold = FALSE;
     int m_nBoldCommands = 0;

@@ -58,8 +58,8 @@ protected:
     {
         CWnd *pBar = m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR);
         ASSERT_NE(pBar, nullptr);
-        QTest::mouseClick(WindowCore::Widget(::GetDlgItem(pBar->GetSafeHwnd(), static_cast<int>(nID))),
-                          Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+        QTest::mouseClick(WindowCore::Widget(::GetDlgItem(pBar->GetSafeHwnd(), static_cast<int>(nID))), Qt::LeftButton,
+                          Qt::NoModifier, QPoint(4, 4));
     }
     std::string Message() const { return static_cast<LPCTSTR>(m_pFrame->GetMessageText()); }
 

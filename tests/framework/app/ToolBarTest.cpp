@@ -1,7 +1,10 @@
 #include "AppTestSupport.h"
 #include "BarsSample.h"
 
+#include "framework/controls/ControlStyles.h"
+#include "framework/controls/Dialog.h"
 #include "framework/controls/ToolTipCtrl.h"
+#include "framework/resources/Resources.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/MessageApi.h"
@@ -185,6 +188,7 @@ TEST_F(ToolBarTest, AFloatingBarWrapsIntoRows)
 
 TEST_F(ToolBarTest, HiddenBarsLeaveNoGap)
 {
+    m_pFrame->ShowControlBar(&m_pFrame->m_wndDialogBar, FALSE, FALSE);
     CRect main, format, view;
     m_pFrame->m_wndToolBar.GetWindowRect(&main);
     m_pFrame->m_wndFormatBar.GetWindowRect(&format);
@@ -223,6 +227,81 @@ TEST_F(ToolBarTest, BadResourcesGiveAnErrorOrBlankButtons)
         }
     }
     bar.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, ADialogBarsControlsFollowTheRoutingAndCommandTheFrame)
+{
+    CDialogBar &bar = m_pFrame->m_wndDialogBar;
+    HWND hBold = ::GetDlgItem(bar.GetSafeHwnd(), ID_SAMPLE_BOLD);
+    HWND hLocked = ::GetDlgItem(bar.GetSafeHwnd(), ID_SAMPLE_LOCKED);
+    ASSERT_NE(hBold, nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(hBold));
+    EXPECT_FALSE(::IsWindowEnabled(hLocked)); // its update handler says so
+    QTest::mouseClick(WindowCore::Widget(hBold), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 1);
+    // It lies under the two toolbars, as wide as the frame.
+    CRect format, dialogBar, client;
+    m_pFrame->m_wndFormatBar.GetWindowRect(&format);
+    bar.GetWindowRect(&dialogBar);
+    m_pFrame->GetClientRect(&client);
+    EXPECT_EQ(dialogBar.top, format.bottom);
+    EXPECT_EQ(dialogBar.Width(), client.Width());
+    EXPECT_GT(dialogBar.Height(), 14); // the template's height in pixels
+    EXPECT_FALSE(CDialogBar().Create(m_pFrame, 0x7FF0, WS_VISIBLE | CBRS_TOP, 0xE813)); // no such template
+}
+
+// A dialog with a toolbar whose commands are the dialog's; WM_KICKIDLE
+// brings the buttons up to date.
+class CToolDialog : public CDialog {
+public:
+    CToolBar m_wndToolBar;
+    int m_nBold = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+            !m_wndToolBar.LoadToolBar(IDR_SAMPLE_FORMAT))
+            return FALSE;
+        m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_GRIPPER));
+        m_wndToolBar.SetBorders(10, 5, 10, 5);
+        m_wndToolBar.MoveWindow(0, 0, 200, 40);
+        m_wndToolBar.SetOwner(this);
+        return TRUE;
+    }
+    afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
+    {
+        m_wndToolBar.OnUpdateCmdUI(reinterpret_cast<CFrameWnd *>(this), TRUE);
+        return FALSE;
+    }
+    afx_msg void OnBold() { ++m_nBold; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CToolDialog, CDialog)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_COMMAND(ID_SAMPLE_BOLD, OnBold)
+END_MESSAGE_MAP()
+
+TEST_F(ToolBarTest, AToolBarInADialogCommandsTheDialog)
+{
+    static const RESOURCE_DIALOG_ITEM items[] = {{"STATIC", "", 100, 0, 60, 10, 10, WS_VISIBLE, 0}};
+    static const RESOURCE_DIALOG dialogTemplate = {
+        WS_POPUP | WS_CAPTION, 0, 0, 0, 200, 100, "Editor", nullptr, 0, 0, items, 1};
+    CToolDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(&dialogTemplate, m_pFrame));
+    m_pBar = &dialog.m_wndToolBar;
+    CRect first;
+    m_pBar->GetItemRect(0, &first);
+    EXPECT_EQ(first.TopLeft(), CPoint(10, 5)); // inside the borders
+    dialog.SendMessage(WM_KICKIDLE, 0, 0);
+    EXPECT_FALSE(m_pBar->GetButtonStyle(m_pBar->CommandToIndex(ID_SAMPLE_BOLD)) & TBBS_DISABLED);
+    EXPECT_TRUE(m_pBar->GetButtonStyle(m_pBar->CommandToIndex(ID_SAMPLE_LOCKED)) & TBBS_DISABLED); // no handler
+    Press(Centre(0));
+    Release(Centre(0));
+    EXPECT_EQ(dialog.m_nBold, 1);
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 0);
+    dialog.DestroyWindow();
 }
 
 } // namespace
