@@ -99,7 +99,9 @@ BOOL CPreviewView::Begin(CView *pPrintView, std::unique_ptr<CPrintInfo> pInfo)
     pPrintView->ShowWindow(SW_HIDE);
     for (CWnd *pChild = pFrame->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
         auto *pBar = dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
-        if (pBar != nullptr && (pBar->GetStyle() & WS_VISIBLE) && !pBar->IsFloating())
+        // The status bar stays: its message pane shows the page numbers.
+        if (pBar != nullptr && (pBar->GetStyle() & WS_VISIBLE) && !pBar->IsFloating() &&
+            pBar->GetDlgCtrlID() != AFX_IDW_STATUS_BAR)
             m_hiddenBars.push_back(pBar->GetSafeHwnd());
     }
     for (HWND hBar : m_hiddenBars)

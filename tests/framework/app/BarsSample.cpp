@@ -55,6 +55,11 @@ void CPagesView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
     m_printed.push_back(pInfo->m_nCurPage);
     m_drawRects.push_back(pInfo->m_rectDraw);
     m_dpis.push_back(pDC->GetDeviceCaps(LOGPIXELSX));
+    // Ten-point text on whatever the page's resolution is.
+    CFont font;
+    font.CreateFont(-MulDiv(10, pDC->GetDeviceCaps(LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, "Arial");
+    CFont *pOldFont = pDC->SelectObject(&font);
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
     const int nLineHeight = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);
@@ -63,6 +68,7 @@ void CPagesView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
         strLine.Format("Page %u, line %d: the quick brown fox jumps over the lazy dog", pInfo->m_nCurPage, nLine + 1);
         pDC->TextOut(pInfo->m_rectDraw.left + 100, pInfo->m_rectDraw.top + 100 + nLine * nLineHeight, strLine);
     }
+    pDC->SelectObject(pOldFont);
     if (m_pfnOnPage != nullptr)
         m_pfnOnPage(pInfo->m_nCurPage);
 }

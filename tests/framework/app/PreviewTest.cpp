@@ -3,6 +3,9 @@
 
 #include "framework/app/PreviewView.h"
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EnhMetaFile.h"
+#include "framework/gdi/MetaFileDC.h"
+#include "framework/gdi/SystemColors.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowInternals.h"
 
@@ -36,8 +39,8 @@ protected:
         m_pApp->OnIdle(0);
     }
     CPreviewView *Preview() const { return dynamic_cast<CPreviewView *>(m_pFrame->GetActiveView()); }
-    // Draws the preview as it paints itself.
-    void DrawPreview()
+    // Draws the preview as it paints itself; the colour at probe.
+    COLORREF DrawPreview(CPoint probe = CPoint(0, 0))
     {
         CRect client;
         Preview()->GetClientRect(&client);
@@ -47,7 +50,9 @@ protected:
         bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
         CBitmap *pOld = memory.SelectObject(&bitmap);
         Preview()->OnDraw(&memory);
+        const COLORREF colour = memory.GetPixel(probe);
         memory.SelectObject(pOld);
+        return colour;
     }
     BOOL ButtonEnabled(UINT nID) const
     {
@@ -75,6 +80,8 @@ TEST_F(PreviewTest, TakesTheViewsPlaceAndGivesItBack)
     EXPECT_FALSE(m_pFrame->m_wndToolBar.IsWindowVisible());
     EXPECT_EQ(m_pView->m_calls, (std::vector<std::string>{"prepare", "begin"}));
     EXPECT_EQ(Message(), "Page 1");
+    EXPECT_TRUE(m_pFrame->m_wndStatusBar.IsWindowVisible());
+    EXPECT_EQ(std::string(m_pFrame->m_wndStatusBar.GetPaneText(0)), "Page 1");
     ClickButton(AFX_ID_PREVIEW_CLOSE);
     EXPECT_EQ(m_pFrame->GetActiveView(), m_pView);
     EXPECT_TRUE(m_pView->IsWindowVisible());
@@ -119,6 +126,26 @@ TEST_F(PreviewTest, DrawsThePagesPrintWouldPrintMeasuredOnThePrinter)
     ASSERT_FALSE(m_pView->m_drawRects.empty());
     EXPECT_NEAR(m_pView->m_drawRects[0].Width(), 210 / 25.4 * 600, 6);
     EXPECT_NEAR(m_pView->m_drawRects[0].Height(), 297 / 25.4 * 600, 6);
+    // Scaled as a whole: the lines stay on the sheet.
+    const CRect page = Preview()->GetPageRect(1);
+    EXPECT_EQ(DrawPreview(CPoint(page.right + 12, page.top + 20)), GetSysColor(COLOR_APPWORKSPACE));
+}
+
+TEST_F(PreviewTest, APageRecordedOnThePrinterKeepsThePapersSize)
+{
+    CPrinterInfoDC printer;
+    ASSERT_TRUE(printer.CreateIC(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", nullptr));
+    CMetaFileDC dc;
+    const CRect frame(0, 0, 21000, 29700);
+    ASSERT_TRUE(dc.CreateEnhanced(&printer, nullptr, &frame, nullptr));
+    dc.Rectangle(0, 0, 100, 100);
+    HENHMETAFILE hPage = dc.CloseEnhanced();
+    ASSERT_NE(hPage, nullptr);
+    ENHMETAHEADER header{};
+    ASSERT_GT(GetEnhMetaFileHeader(hPage, sizeof(header), &header), 0u);
+    EXPECT_NEAR(header.szlMillimeters.cx, 210, 1);
+    EXPECT_NEAR(header.szlMillimeters.cy, 297, 1);
+    DeleteEnhMetaFile(hPage);
 }
 
 TEST_F(PreviewTest, ZoomShowsOnePageLarger)

@@ -132,6 +132,7 @@ TEST_F(ToolBarTest, IdleUpdatesEnableAndCheckTheButtons)
 
 TEST_F(ToolBarTest, TipsAndFlyByPromptsComeFromTheCommandStrings)
 {
+    EXPECT_EQ(std::string(m_pFrame->m_wndStatusBar.GetPaneText(0)), "Ready"); // from the start
     m_pBar = &m_pFrame->m_wndToolBar;
     const int iPrint = m_pBar->CommandToIndex(ID_FILE_PRINT);
     EXPECT_EQ(std::string(m_pBar->GetButtonTipText(iPrint)), "Print");
@@ -142,7 +143,7 @@ TEST_F(ToolBarTest, TipsAndFlyByPromptsComeFromTheCommandStrings)
 
     Move(Centre(iPrint));
     EXPECT_EQ(m_pBar->GetHotItem(), iPrint);
-    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Print the active document");
+    EXPECT_EQ(std::string(m_pFrame->m_wndStatusBar.GetPaneText(0)), "Print the active document");
     Move(Centre(2)); // the separator
     EXPECT_EQ(m_pBar->GetHotItem(), -1);
     EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Ready");
