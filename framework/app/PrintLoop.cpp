@@ -218,6 +218,9 @@ BOOL CView::DoPreparePrinting(CPrintInfo *pInfo)
         return IsPageRangeOrdered(pd) && CreateDirectPrinterDC(dialog);
 
     pd.Flags = (pd.Flags & ~(PD_RETURNDEFAULT | PD_NOPAGENUMS)) | PD_RETURNDC;
+    // A document known to have no pages offers no range to choose.
+    if (pd.nMaxPage < pd.nMinPage || pd.nMaxPage == 0)
+        pd.Flags = (pd.Flags & ~PD_PAGENUMS) | PD_NOPAGENUMS;
     const HGLOBAL hNamesBefore = pd.hDevNames;
     const HGLOBAL hModeBefore = pd.hDevMode;
     if (dialog.DoModal() != IDOK)

@@ -132,6 +132,26 @@ const RESOURCE_STRING g_sampleStrings[] = {
 
 } // namespace
 
+BOOL CSizableBar::Create(CWnd *pParentWnd, CSize sizeDefault, DWORD dwStyle, UINT nID)
+{
+    m_sizeHorz = m_sizeVert = sizeDefault;
+    SetBarStyle(dwStyle & CBRS_ALL);
+    m_pDockSite = dynamic_cast<CFrameWnd *>(pParentWnd);
+    return CWnd::Create(nullptr, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD, CRect(0, 0, 0, 0), pParentWnd, nID);
+}
+
+CSize CSizableBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    CSize size = bHorz ? m_sizeHorz : m_sizeVert;
+    if (bStretch) {
+        if (bHorz)
+            size.cx = 32767;
+        else
+            size.cy = 32767;
+    }
+    return size;
+}
+
 IMPLEMENT_DYNCREATE(CSampleFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CSampleFrame, CFrameWnd)
 ON_WM_CREATE()
@@ -157,6 +177,10 @@ int CSampleFrame::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(g_sampleIndicators, static_cast<int>(std::size(g_sampleIndicators))))
+        return -1;
+    // Made after the status bar, as the frames' docking bars are: it
+    // fills the height between the top bars and the status bar.
+    if (!m_wndSizableBar.Create(this, CSize(120, 120), WS_VISIBLE | CBRS_LEFT, IDW_SAMPLE_SIZABLE))
         return -1;
     return 0;
 }

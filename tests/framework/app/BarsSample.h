@@ -20,6 +20,7 @@
 #define IDW_SAMPLE_FORMAT 0xE810
 #define IDD_SAMPLE_BAR 304 // the dialog bar's template
 #define IDW_SAMPLE_DIALOGBAR 0xE812
+#define IDW_SAMPLE_SIZABLE 0xE814
 #define ID_INDICATOR_SAMPLE 0x7201
 #define ID_SAMPLE_BOLD 0x7210      // checked while m_bBold
 #define ID_SAMPLE_LOCKED 0x7211    // disabled by its update handler
@@ -52,6 +53,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A bar the user sizes (the toolbox kind): it keeps one size for each
+// orientation and fills the frame's height (or width) along its edge.
+class CSizableBar : public CControlBar {
+public:
+    BOOL Create(CWnd *pParentWnd, CSize sizeDefault, DWORD dwStyle, UINT nID);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd *, BOOL) override {}
+
+    CSize m_sizeHorz; // docked along the top or bottom
+    CSize m_sizeVert; // docked along the left or right
+};
+
 class CSampleFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CSampleFrame)
 public:
@@ -59,6 +72,7 @@ public:
     CToolBar m_wndFormatBar;   // IDR_SAMPLE_FORMAT, below it
     CDialogBar m_wndDialogBar; // IDD_SAMPLE_BAR: Bold and Locked as push buttons
     CStatusBar m_wndStatusBar;
+    CSizableBar m_wndSizableBar; // along the left, 120 pixels wide
     BOOL m_bBold = FALSE;
     int m_nBoldCommands = 0;
 

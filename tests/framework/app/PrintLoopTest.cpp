@@ -3,6 +3,7 @@
 
 #include "framework/app/Printers.h"
 #include "framework/controls/CommonDialog.h"
+#include "framework/controls/PrintDialogs.h"
 #include "framework/object/GlobalMemory.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
@@ -116,6 +117,15 @@ TEST_F(PrintLoopTest, PrintsThePagesOfTheChosenRange)
         {"range beyond the document", 3, 7, 9, {}},
         {"no pages", 0, 0, 0, {}},
     };
+    // A view that knows before the dialog that it has no pages.
+    {
+        m_pView->m_nRangeFrom = 0;
+        PrintDialogAnswer answer(m_output);
+        CPrintInfo info;
+        info.SetMaxPage(0);
+        EXPECT_TRUE(m_pView->DoPreparePrinting(&info));
+        EXPECT_TRUE(info.m_pPD->m_pd.Flags & PD_NOPAGENUMS);
+    }
     for (const RangeCase &c : cases) {
         std::filesystem::remove(m_output);
         m_pView->m_nPages = c.nPages;

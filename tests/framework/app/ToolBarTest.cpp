@@ -204,6 +204,26 @@ TEST_F(ToolBarTest, HiddenBarsLeaveNoGap)
     EXPECT_EQ(view.top, main.top);
 }
 
+TEST_F(ToolBarTest, EachBarTakesItsRoomFromWhatTheBarsBeforeItLeft)
+{
+    CRect client, main, dialogBar, sizable, status, view;
+    m_pFrame->GetClientRect(&client);
+    m_pFrame->ClientToScreen(&client);
+    m_pFrame->m_wndToolBar.GetWindowRect(&main);
+    m_pFrame->m_wndDialogBar.GetWindowRect(&dialogBar);
+    m_pFrame->m_wndSizableBar.GetWindowRect(&sizable);
+    m_pFrame->m_wndStatusBar.GetWindowRect(&status);
+    m_pFrame->GetActiveView()->GetWindowRect(&view);
+    EXPECT_EQ(main.TopLeft(), client.TopLeft());
+    EXPECT_EQ(main.Width(), client.Width());
+    EXPECT_EQ(status.BottomRight(), client.BottomRight());
+    EXPECT_EQ(status.Width(), client.Width());
+    // The sizable bar, made after the status bar, fills the height between
+    // the top bars and the status bar.
+    EXPECT_EQ(sizable, CRect(client.left, dialogBar.bottom, client.left + 120, status.top));
+    EXPECT_EQ(view, CRect(sizable.right, dialogBar.bottom, client.right, status.top));
+}
+
 TEST_F(ToolBarTest, BadResourcesGiveAnErrorOrBlankButtons)
 {
     CToolBar bar;
