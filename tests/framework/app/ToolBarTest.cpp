@@ -224,6 +224,21 @@ TEST_F(ToolBarTest, EachBarTakesItsRoomFromWhatTheBarsBeforeItLeft)
     EXPECT_EQ(view, CRect(sizable.right, dialogBar.bottom, client.right, status.top));
 }
 
+TEST_F(ToolBarTest, TheViewMenuTogglesTheMainToolBar)
+{
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_FALSE(m_pFrame->m_wndToolBar.IsWindowVisible());
+    CRect format, client;
+    m_pFrame->m_wndFormatBar.GetWindowRect(&format);
+    m_pFrame->GetClientRect(&client);
+    m_pFrame->ClientToScreen(&client);
+    EXPECT_EQ(format.top, client.top);
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_TRUE(m_pFrame->m_wndToolBar.IsWindowVisible());
+    m_pFrame->m_wndFormatBar.GetWindowRect(&format);
+    EXPECT_GT(format.top, client.top);
+}
+
 TEST_F(ToolBarTest, BadResourcesGiveAnErrorOrBlankButtons)
 {
     CToolBar bar;
