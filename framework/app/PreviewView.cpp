@@ -249,8 +249,10 @@ void CPreviewView::OnPreviewPrint()
 {
     CFrameWnd *pFrame = GetParentFrame();
     ClosePreview();
+    // Posted: the print dialog's loop must not run inside the click of a
+    // button that closing the preview has just destroyed.
     if (pFrame != nullptr)
-        pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+        pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT, 0);
 }
 
 void CPreviewView::OnNextPage()

@@ -2,6 +2,7 @@
 #include "BarsSample.h"
 
 #include "framework/app/PreviewView.h"
+#include "framework/controls/CommonDialog.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/EnhMetaFile.h"
 #include "framework/gdi/MetaFileDC.h"
@@ -10,6 +11,9 @@
 #include "framework/window/WindowInternals.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 #include <QWidget>
 
@@ -168,6 +172,28 @@ TEST_F(PreviewTest, ZoomShowsOnePageLarger)
     // Zoomed pages are the same pages.
     DrawPreview();
     EXPECT_EQ(m_pView->m_printed, (std::vector<UINT>{1}));
+}
+
+TEST_F(PreviewTest, PrintClosesThePreviewAndPrintsTheDocument)
+{
+    m_pView->m_nPages = 2;
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    const std::string output = PathOf("preview.pdf");
+    PlexoSetCommonDialogHook([output](QDialog *d) {
+        if (auto *file = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+            file->setText(QString::fromStdString(output));
+        static_cast<QPrintDialog *>(d)->printer()->setOutputFileName(QString::fromStdString(output));
+        d->accept();
+    });
+    Command(AFX_ID_PREVIEW_PRINT);
+    EXPECT_EQ(m_pFrame->GetActiveView(), m_pView); // closed at once, printed next
+    EXPECT_TRUE(m_pView->m_printed.empty());
+    Idle();
+    PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+    EXPECT_EQ(m_pFrame->GetActiveView(), m_pView);
+    EXPECT_EQ(m_pView->m_printed, (std::vector<UINT>{1, 2}));
+    EXPECT_TRUE(std::filesystem::exists(output));
 }
 
 TEST_F(PreviewTest, ADocumentWithoutPagesShowsNoPages)

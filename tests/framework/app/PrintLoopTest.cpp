@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "BarsSample.h"
 
+#include "framework/app/PrintStatusDlg.h"
 #include "framework/app/Printers.h"
 #include "framework/controls/CommonDialog.h"
 #include "framework/controls/PrintDialogs.h"
@@ -231,6 +232,9 @@ void ClickCancelOfThePrintingWindow(UINT nPage)
     char szCaption[64] = {};
     ::GetWindowText(hStatus, szCaption, sizeof(szCaption));
     ASSERT_STREQ(szCaption, "Printing");
+    char szPage[64] = {};
+    ::GetWindowText(::GetDlgItem(hStatus, PLEXO_PRINT_STATUS_PAGE), szPage, sizeof(szPage));
+    EXPECT_STREQ(szPage, "Page 2");
     HWND hCancel = ::GetDlgItem(hStatus, IDCANCEL);
     ASSERT_NE(hCancel, nullptr);
     QTest::mouseClick(WindowCore::Widget(hCancel), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
