@@ -123,7 +123,7 @@ protected:
     void SendCommand(int iButton);
     void InvalidateButton(int nIndex);
     void DrawButton(CDC *pDC, int nIndex) const;
-    void DrawGripper(CDC *pDC, const CRect &rect) const;
+    void PaintGripper(CDC *pDC, const CRect &rect) const;
     void PrepareImages();
 
     afx_msg void OnPaint();

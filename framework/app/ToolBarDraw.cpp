@@ -100,7 +100,7 @@ void CToolBar::PrepareImages()
     ::DeleteDC(hdc);
 }
 
-void CToolBar::DrawGripper(CDC *pDC, const CRect &rect) const
+void CToolBar::PaintGripper(CDC *pDC, const CRect &rect) const
 {
     if (!(m_dwStyle & CBRS_GRIPPER) || IsFloating())
         return;
@@ -161,7 +161,7 @@ void CToolBar::Draw(CDC *pDC)
     pDC->FillSolidRect(&rect, GetSysColor(COLOR_BTNFACE));
     CRect inside = rect;
     DrawBorders(pDC, inside);
-    DrawGripper(pDC, inside);
+    PaintGripper(pDC, inside);
     for (int i = 0; i < GetCount(); ++i)
         DrawButton(pDC, i);
 }
