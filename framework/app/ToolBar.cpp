@@ -271,6 +271,7 @@ void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     m_iPressed = iButton;
     SetButtonStyle(iButton, GetButtonStyle(iButton) | TBBS_PRESSED);
     SetCapture();
+    // The prompt shows while a button is held down, fly-by or not.
     ShowPrompt(GetItemID(iButton));
 }
 
@@ -296,6 +297,8 @@ void CToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     m_iPressed = -1;
     if (::GetCapture() == m_hWnd)
         ReleaseCapture();
+    if (!(m_dwStyle & CBRS_FLYBY))
+        ShowPrompt(0);
     SetButtonStyle(iButton, GetButtonStyle(iButton) & ~TBBS_PRESSED);
     if (HitTest(point) != iButton) {
         SetHot(HitTest(point));
@@ -313,6 +316,8 @@ void CToolBar::OnCancelMode()
         m_iPressed = -1;
         if (::GetCapture() == m_hWnd)
             ReleaseCapture();
+        if (!(m_dwStyle & CBRS_FLYBY))
+            ShowPrompt(0);
     }
     SetHot(-1);
 }
@@ -347,15 +352,14 @@ void CToolBar::SetHot(int iHot)
         SetTimer(kHotTimer, kHotTimerMs, nullptr);
     else
         KillTimer(kHotTimer);
-    ShowPrompt(iHot >= 0 ? GetItemID(iHot) : 0);
+    if (m_dwStyle & CBRS_FLYBY)
+        ShowPrompt(iHot >= 0 ? GetItemID(iHot) : 0);
 }
 
-// The command's prompt in the frame's message bar while the mouse is over
-// its button; the idle message once it is not.
+// The command's prompt in the frame's message bar (nID 0: the idle
+// message).
 void CToolBar::ShowPrompt(UINT nID)
 {
-    if (!(m_dwStyle & CBRS_FLYBY))
-        return;
     CFrameWnd *pFrame = GetDockingFrame();
     if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
         pFrame = AfxGetParentFrame(GetOwner());

@@ -149,6 +149,25 @@ TEST_F(ToolBarTest, TipsAndFlyByPromptsComeFromTheCommandStrings)
     EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Ready");
 }
 
+TEST_F(ToolBarTest, WithoutFlyByThePromptShowsOnlyWhileAButtonIsHeld)
+{
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(m_pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE811));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_SAMPLE));
+    m_pFrame->RecalcLayout();
+    m_pBar = &bar;
+    const int iPrint = bar.CommandToIndex(ID_FILE_PRINT);
+    Move(Centre(iPrint));
+    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Ready");
+    Press(Centre(iPrint));
+    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Print the active document");
+    const CPoint away(Centre(iPrint).x, 300);
+    Move(away);
+    Release(away);
+    EXPECT_EQ(std::string(m_pFrame->GetMessageText()), "Ready");
+    bar.DestroyWindow();
+}
+
 TEST_F(ToolBarTest, AFloatingBarWrapsIntoRows)
 {
     m_pBar = &m_pFrame->m_wndToolBar;                           // New, Open, |, Print, Preview
