@@ -55,6 +55,7 @@ IMPLEMENT_DYNAMIC(CPreviewView, CView)
 
 BEGIN_MESSAGE_MAP(CPreviewView, CView)
 ON_WM_ERASEBKGND()
+ON_WM_DESTROY()
 ON_COMMAND(AFX_ID_PREVIEW_CLOSE, OnPreviewClose)
 ON_COMMAND(AFX_ID_PREVIEW_PRINT, OnPreviewPrint)
 ON_COMMAND(AFX_ID_PREVIEW_NEXT, OnNextPage)
@@ -84,6 +85,7 @@ BOOL CPreviewView::Begin(CView *pPrintView, std::unique_ptr<CPrintInfo> pInfo)
         !m_dcPrinter.CreateIC(pInfo->m_pPD->m_pd.hDevNames, pInfo->m_pPD->m_pd.hDevMode))
         return FALSE;
     m_pPrintView = pPrintView;
+    m_hPrintView = pPrintView->GetSafeHwnd();
     m_pInfo = std::move(pInfo);
     RegisterPreviewBar();
 
@@ -123,6 +125,7 @@ void CPreviewView::ClosePreview()
     CFrameWnd *pFrame = GetParentFrame();
     CView *pPrintView = m_pPrintView;
     pPrintView->OnEndPrinting(&m_dcPrinter, m_pInfo.get());
+    m_bPrintingEnded = true;
     if (m_wndPreviewBar.GetSafeHwnd() != nullptr)
         m_wndPreviewBar.DestroyWindow();
     for (HWND hBar : m_hiddenBars)
@@ -138,6 +141,18 @@ void CPreviewView::ClosePreview()
     DestroyWindow(); // the preview is deleted with its window
     if (pFrame != nullptr)
         pFrame->RecalcLayout();
+}
+
+// The frame going away with the preview still up: the printing view still
+// exists (windows are told of their end before any is freed) and ends its
+// printing.
+void CPreviewView::OnDestroy()
+{
+    if (!m_bPrintingEnded && m_pPrintView != nullptr && ::IsWindow(m_hPrintView)) {
+        m_bPrintingEnded = true;
+        m_pPrintView->OnEndPrinting(&m_dcPrinter, m_pInfo.get());
+    }
+    CView::OnDestroy();
 }
 
 UINT CPreviewView::LastPage() const

@@ -64,6 +64,7 @@ protected:
     afx_msg void OnUpdateZoomIn(CCmdUI *pCmdUI);
     afx_msg void OnUpdateZoomOut(CCmdUI *pCmdUI);
     afx_msg BOOL OnEraseBkgnd(CDC *pDC);
+    afx_msg void OnDestroy();
 
     // The page recorded once, played back at any size.
     HENHMETAFILE PageImage(UINT nPage);
@@ -72,6 +73,8 @@ protected:
     UINT LastPage() const;
 
     CView *m_pPrintView = nullptr;
+    HWND m_hPrintView = nullptr;
+    bool m_bPrintingEnded = false;
     std::unique_ptr<CPrintInfo> m_pInfo;
     CPrinterInfoDC m_dcPrinter;
     CDialogBar m_wndPreviewBar;

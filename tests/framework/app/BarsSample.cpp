@@ -15,6 +15,12 @@ ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
+CPagesView::~CPagesView()
+{
+    if (m_pCallsAtEnd != nullptr)
+        *m_pCallsAtEnd = m_calls;
+}
+
 void CPagesView::OnDraw(CDC *pDC)
 {
     pDC->TextOut(10, 10, "Pages");

@@ -47,7 +47,9 @@ public:
     std::vector<std::string> m_calls;    // "prepare", "begin", "dc 1", "print 1", "end"
     std::vector<UINT> m_printed;
     std::vector<CRect> m_drawRects;
-    std::vector<int> m_dpis; // the resolution OnPrint measured with
+    std::vector<int> m_dpis;                           // the resolution OnPrint measured with
+    std::vector<std::string> *m_pCallsAtEnd = nullptr; // gets m_calls when the view goes
+    ~CPagesView() override;
 
 protected:
     DECLARE_MESSAGE_MAP()

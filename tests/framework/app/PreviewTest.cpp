@@ -196,6 +196,16 @@ TEST_F(PreviewTest, PrintClosesThePreviewAndPrintsTheDocument)
     EXPECT_TRUE(std::filesystem::exists(output));
 }
 
+TEST_F(PreviewTest, ClosingTheFrameDuringPreviewEndsThePrinting)
+{
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    std::vector<std::string> calls;
+    m_pView->m_pCallsAtEnd = &calls;
+    m_pFrame->DestroyWindow();
+    EXPECT_EQ(calls, (std::vector<std::string>{"prepare", "begin", "end"}));
+}
+
 TEST_F(PreviewTest, ADocumentWithoutPagesShowsNoPages)
 {
     m_pView->m_nPages = 0;
