@@ -317,15 +317,13 @@ BOOL CScriptRegExp::Test(const CString &strText)
     return FindAt(subject, 0, found) ? TRUE : FALSE;
 }
 
-CString CScriptRegExp::Expand(const CString &strText, const Found &found, const CString &strReplacement)
+void CScriptRegExp::AppendExpansion(std::string &out, const Subject &subject, const Found &found,
+                                    const CString &strReplacement)
 {
-    auto piece = [&](size_t from, size_t to) {
-        return strText.Mid(static_cast<int>(from), static_cast<int>(to - from));
-    };
+    auto piece = [&](size_t from, size_t to) { out.append(subject.data + from, to - from); };
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     size_t groupCount = found.groups.size();
     const std::string &r = strReplacement.Str();
-    CString out;
     for (size_t i = 0; i < r.size(); ++i) {
         if (r[i] != '$' || i + 1 >= r.size()) {
             out += r[i];
@@ -336,13 +334,13 @@ CString CScriptRegExp::Expand(const CString &strText, const Found &found, const 
             out += '$';
             ++i;
         } else if (next == '&') {
-            out += piece(found.start, found.end);
+            piece(found.start, found.end);
             ++i;
         } else if (next == '`') {
-            out += piece(0, found.start);
+            piece(0, found.start);
             ++i;
         } else if (next == '\'') {
-            out += piece(found.end, static_cast<size_t>(strText.GetLength()));
+            piece(found.end, subject.length);
             ++i;
         } else if (isDigit(next)) {
             // Two digits when they name a group, else one digit when that does.
@@ -361,13 +359,20 @@ CString CScriptRegExp::Expand(const CString &strText, const Found &found, const 
             }
             const auto &group = found.groups[number - 1];
             if (group.first != npos)
-                out += piece(group.first, group.second);
+                piece(group.first, group.second);
             i += used;
         } else {
             out += '$';
         }
     }
-    return out;
+}
+
+CString CScriptRegExp::Expand(const CString &strText, const Found &found, const CString &strReplacement)
+{
+    std::string out;
+    const Subject subject{strText.GetString(), static_cast<size_t>(strText.GetLength())};
+    AppendExpansion(out, subject, found, strReplacement);
+    return CString(std::move(out));
 }
 
 CString CScriptRegExp::Replace(const CString &strText, const CString &strReplacement)

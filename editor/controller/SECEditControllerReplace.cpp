@@ -1,0 +1,454 @@
+// Replace and Replace All.  Replace All builds the new text in one pass over
+// the document's bytes and puts it in with one deletion and one insertion
+// per searched stretch, inside one undo group: the same text, count and
+// messages as replacing match by match, at the cost of one scan.
+#include "editor/controller/SECEditController.h"
+
+#include "editor/controller/SECEditFindMessages.h"
+#include "editor/controller/SECEditRegExp.h"
+#include "editor/controller/SECEditUpdateLock.h"
+#include "editor/text/SECEditFindState.h"
+#include "editor/text/SECEditTextBuffer.h"
+#include "editor/text/SECEditTextStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The document's bytes, in place when the store holds them in one piece.
+class DocumentBytes {
+public:
+    explicit DocumentBytes(SECEditTextBuffer &buffer)
+    {
+        const SECEditPosition end = buffer.GetEndPosition();
+        char *p = nullptr;
+        const int length = buffer.GetTextPointer(&p, 0, 0, end.m_nLine, end.m_nCol);
+        if (length >= 0 && p) {
+            m_pData = p;
+            m_nLength = length;
+            return;
+        }
+        buffer.GetText(m_copy, 0, 0, end.m_nLine, end.m_nCol);
+        m_pData = m_copy.GetString();
+        m_nLength = m_copy.GetLength();
+    }
+    const char *Data() const { return m_pData; }
+    int Length() const { return m_nLength; }
+
+private:
+    CString m_copy;
+    const char *m_pData = "";
+    int m_nLength = 0;
+};
+
+// The bytes of the line around offset: where it starts, where its text ends
+// (before CR LF or LF).
+int LineStart(const DocumentBytes &text, int offset)
+{
+    const char *p = text.Data();
+    while (offset > 0 && p[offset - 1] != '\n')
+        --offset;
+    return offset;
+}
+
+int LineTextEnd(const DocumentBytes &text, int offset)
+{
+    const char *p = text.Data();
+    const void *nl = std::memchr(p + offset, '\n', static_cast<size_t>(text.Length() - offset));
+    int end = nl ? static_cast<int>(static_cast<const char *>(nl) - p) : text.Length();
+    if (end > offset && p[end - 1] == '\r')
+        --end;
+    return end;
+}
+
+// Where the search goes on after an empty match at offset: one character
+// on, or at a line's end the start of the next line.
+int StepPastEmptyMatch(const DocumentBytes &text, int offset)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(text.Data());
+    const int length = text.Length();
+    if (p[offset] == '\r' && offset + 1 < length && p[offset + 1] == '\n')
+        return offset + 2;
+    const unsigned char lead = p[offset];
+    int step = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    for (int i = 1; i < step; ++i)
+        if (offset + i >= length || (p[offset + i] & 0xC0) != 0x80)
+            step = 1;
+    return offset + step;
+}
+
+bool HasTab(const char *p, int length)
+{
+    return length > 0 && std::memchr(p, '\t', static_cast<size_t>(length)) != nullptr;
+}
+
+// Finds the matches of one search in the document's bytes, one after
+// another, and gives each one's replacement.
+class MatchScanner {
+public:
+    MatchScanner(SECEditTextBuffer &buffer, SECEditFindState &state, const DocumentBytes &text)
+        : m_buffer(buffer), m_state(state), m_text(text)
+    {
+        if (state.m_bRegularExpression) {
+            m_pRegExp = std::make_unique<SECEditRegExp>();
+            if (m_pRegExp->Create()) {
+                m_pRegExp->SetPattern(state.m_strFindText);
+                m_pRegExp->SetIgnoreCase(!state.m_bMatchCase);
+            } else {
+                m_pRegExp.reset();
+            }
+        }
+    }
+    // A regular expression sees the whole document: anchors and
+    // look-behinds work as in a search over all of it.
+    void Begin()
+    {
+        if (m_pRegExp)
+            m_pRegExp->BeginPass(m_text.Data(), m_text.Length());
+    }
+    // The first match at from or later that starts no later than lastStart:
+    // 1 with its bounds, 0 for none, -1 when the engine gave up.
+    int Next(int from, int lastStart, int &start, int &end)
+    {
+        if (from > lastStart || from > m_text.Length())
+            return 0;
+        if (m_pRegExp) {
+            long first = 0, last = 0;
+            const int result = m_pRegExp->NextMatch(from, &first, &last);
+            if (result <= 0)
+                return result;
+            start = static_cast<int>(first);
+            end = static_cast<int>(last);
+            return start <= lastStart ? 1 : 0;
+        }
+        SECEditTextStore *pStore = m_buffer.GetStore();
+        int line = 0, col = 0, stopLine = 0, stopCol = 0, foundLine = 0, foundCol = 0;
+        if (!pStore->OffsetToPosition(from, &line, &col))
+            return 0;
+        pStore->OffsetToPosition(std::min(lastStart, m_text.Length()), &stopLine, &stopCol);
+        const int length = m_buffer.Find(line, col, &foundLine, &foundCol, m_state.m_strFindText, TRUE, FALSE,
+                                         m_state.m_bMatchCase, m_state.m_bWholeWord, FALSE, stopLine, stopCol);
+        if (length <= 0)
+            return 0;
+        start = pStore->PositionToOffset(foundLine, foundCol);
+        end = start + length;
+        return start >= from && start <= lastStart ? 1 : 0;
+    }
+    // Appends the replacement of the match Next found last.
+    void AppendReplacement(std::string &out)
+    {
+        if (m_pRegExp)
+            m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+        else
+            out += m_state.m_strReplaceText.Str();
+    }
+    const CString &GetError() const
+    {
+        static const CString none;
+        return m_pRegExp ? m_pRegExp->GetLastError() : none;
+    }
+
+private:
+    SECEditTextBuffer &m_buffer;
+    SECEditFindState &m_state;
+    const DocumentBytes &m_text;
+    std::unique_ptr<SECEditRegExp> m_pRegExp;
+};
+
+// One searched stretch of the document: the text from its first match's
+// start to its last match's end becomes `out`.
+struct ReplacedSpan {
+    int start = -1;
+    int end = -1;
+    std::string out;
+    int count = 0;
+};
+
+} // namespace
+
+// ---- Replacements
+
+int SECEditController::SearchDown(SECEditFindState &state, const SECEditPosition &from, const SECEditPosition *pStop,
+                                  SECEditPosition &at)
+{
+    SECEditTextBuffer *pBuffer = GetBuffer();
+    SECEditRegExp regExp;
+    if (!state.m_bRegularExpression || !regExp.Create()) {
+        return pBuffer->Find(from.m_nLine, from.m_nCol, &at.m_nLine, &at.m_nCol, state.m_strFindText, TRUE,
+                             pStop == nullptr, state.m_bMatchCase, state.m_bWholeWord, FALSE,
+                             pStop ? pStop->m_nLine : -1, pStop ? pStop->m_nCol : 0);
+    }
+    regExp.SetPattern(state.m_strFindText);
+    regExp.SetIgnoreCase(!state.m_bMatchCase);
+    SECEditTextStore *pStore = pBuffer->GetStore();
+    DocumentBytes text(*pBuffer);
+    regExp.BeginPass(text.Data(), text.Length());
+    // The first non-empty match that starts in [first, last].
+    auto search = [&](int first, int last, long &matchStart, long &matchEnd) {
+        while (first <= last && regExp.NextMatch(first, &matchStart, &matchEnd) == 1 && matchStart <= last) {
+            if (matchEnd > matchStart)
+                return true;
+            if (matchStart >= text.Length())
+                break;
+            first = StepPastEmptyMatch(text, static_cast<int>(matchStart));
+        }
+        return false;
+    };
+    const int start = pStore->PositionToOffset(from.m_nLine, from.m_nCol);
+    if (start < 0)
+        return 0;
+    long matchStart = 0, matchEnd = 0;
+    bool found = false;
+    if (pStop)
+        found = search(start, pStore->PositionToOffset(pStop->m_nLine, pStop->m_nCol), matchStart, matchEnd);
+    else
+        found = search(start, text.Length(), matchStart, matchEnd) || search(0, start, matchStart, matchEnd);
+    if (!found)
+        return 0;
+    pStore->OffsetToPosition(static_cast<int>(matchStart), &at.m_nLine, &at.m_nCol);
+    return static_cast<int>(matchEnd - matchStart);
+}
+
+CString SECEditController::ReplacementFor(SECEditFindState &state, int matchStart, int matchLength)
+{
+    if (!state.m_bRegularExpression)
+        return state.m_strReplaceText;
+    SECEditRegExp regExp;
+    if (!regExp.Create())
+        return state.m_strReplaceText;
+    regExp.SetPattern(state.m_strFindText);
+    regExp.SetIgnoreCase(!state.m_bMatchCase);
+    DocumentBytes text(*GetBuffer());
+    // The match as the search found it: in the whole document, from its
+    // own start.
+    regExp.BeginPass(text.Data(), text.Length());
+    long first = 0, last = 0;
+    if (regExp.NextMatch(matchStart, &first, &last) == 1 && first == matchStart && last - first == matchLength) {
+        std::string out;
+        regExp.AppendReplacement(out, state.m_strReplaceText);
+        return CString(std::move(out));
+    }
+    return state.m_strReplaceText;
+}
+
+BOOL SECEditController::CheckLineLimit(const char *before, int beforeLength, const char *replacement,
+                                       int replacementLength, const char *after, int afterLength, const char *match,
+                                       int matchLength)
+{
+    SECEditTextBuffer *pBuffer = GetBuffer();
+    if (replacementLength <= matchLength && HasTab(match, matchLength) && HasTab(replacement, replacementLength))
+        return TRUE;
+    const int limit = pBuffer->GetMaxLineWidth();
+    const long long bytes = static_cast<long long>(beforeLength) + replacementLength + afterLength;
+    // No tab can widen a line past tab size columns a byte.
+    if (bytes * pBuffer->GetTabSize() <= limit)
+        return TRUE;
+    std::string line(before, static_cast<size_t>(beforeLength));
+    line.append(replacement, static_cast<size_t>(replacementLength));
+    line.append(after, static_cast<size_t>(afterLength));
+    // A replacement holding line breaks makes several lines: each counts.
+    size_t from = 0;
+    while (from <= line.size()) {
+        size_t to = line.find('\n', from);
+        if (to == std::string::npos)
+            to = line.size();
+        size_t textEnd = to;
+        if (textEnd > from && line[textEnd - 1] == '\r')
+            --textEnd;
+        const CString piece(std::string_view(line.data() + from, textEnd - from));
+        if (pBuffer->ConvertColumn(piece.GetLength(), FALSE, piece, nullptr) > limit) {
+            SECEditShowFindMessage(SECEditFindMessage(SECEDIT_MSG_LINE_TOO_LONG, limit), MB_ICONEXCLAMATION);
+            return FALSE;
+        }
+        from = to + 1;
+    }
+    return TRUE;
+}
+
+BOOL SECEditController::Replace(SECEditFindState &state)
+{
+    SECEditTextBuffer *pBuffer = GetBuffer();
+    if (!pBuffer || state.m_strFindText.IsEmpty())
+        return FALSE;
+    if (pBuffer->IsReadOnly()) {
+        SECEditShowFindMessage(SECEditFindMessage(SECEDIT_MSG_REPLACE_READ_ONLY, CString()), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (!CheckPattern(state))
+        return FALSE;
+    SECEditTextStore *pStore = pBuffer->GetStore();
+    SECEditPosition from = HasSelection() ? m_selection.GetStart() : m_caret;
+    from.m_nCol = std::min(from.m_nCol, std::max(pBuffer->GetLineTextLength(from.m_nLine), 0));
+    SECEditPosition at;
+    const int length = SearchDown(state, from, nullptr, at);
+    const int line = at.m_nLine, col = at.m_nCol;
+    if (length <= 0) {
+        SECEditShowFindMessage(SECEditFindMessage(SECEDIT_MSG_FINISHED_SEARCHING, state.m_strFindText),
+                               MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    const int matchStart = pStore->PositionToOffset(line, col);
+    SECEditPosition matchEnd;
+    pStore->OffsetToPosition(matchStart + length, &matchEnd.m_nLine, &matchEnd.m_nCol);
+    SelectMatch(SECEditPosition(line, col), matchEnd);
+    MoveCaretTo(matchEnd.m_nLine, matchEnd.m_nCol, FALSE);
+    const CString replacement = ReplacementFor(state, matchStart, length);
+    {
+        DocumentBytes text(*pBuffer);
+        const int lineStart = LineStart(text, matchStart);
+        const int lineEnd = LineTextEnd(text, matchStart + length);
+        const char *p = text.Data();
+        if (!CheckLineLimit(p + lineStart, matchStart - lineStart, replacement, replacement.GetLength(),
+                            p + matchStart + length, std::max(lineEnd - matchStart - length, 0), p + matchStart,
+                            length))
+            return FALSE;
+    }
+    m_nTypingSerial = 0;
+    ReplaceSelection(replacement, FALSE);
+    // The next match is selected, ready for the next press.
+    Find(state);
+    return TRUE;
+}
+
+BOOL SECEditController::ReplaceAll(SECEditFindState &state)
+{
+    SECEditTextBuffer *pBuffer = GetBuffer();
+    if (!pBuffer || state.m_strFindText.IsEmpty())
+        return FALSE;
+    if (pBuffer->IsReadOnly()) {
+        SECEditShowFindMessage(SECEditFindMessage(SECEDIT_MSG_REPLACE_READ_ONLY, CString()), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (!CheckPattern(state))
+        return FALSE;
+    SECEditTextStore *pStore = pBuffer->GetStore();
+    const BOOL bInSelection = state.m_bInSelection && HasSelection();
+    auto offsetOf = [&](SECEditPosition position) {
+        position.m_nCol = std::min(position.m_nCol, std::max(pBuffer->GetLineTextLength(position.m_nLine), 0));
+        return pStore->PositionToOffset(position.m_nLine, position.m_nCol);
+    };
+    const int start = offsetOf(HasSelection() ? m_selection.GetStart() : m_caret);
+    const int stop = bInSelection ? offsetOf(m_selection.GetFinish()) : start;
+    if (start < 0 || stop < 0)
+        return FALSE;
+
+    DocumentBytes text(*pBuffer);
+    MatchScanner scanner(*pBuffer, state, text);
+    BOOL bStopped = FALSE;
+    CString engineError;
+    const long long tabSize = std::max(pBuffer->GetTabSize(), 1);
+    const long long maxWidth = pBuffer->GetMaxLineWidth();
+    // Collects the matches from `from` on into span; ends at the last start
+    // allowed, at a match reaching past endLimit, or on the line limit.
+    auto scan = [&](ReplacedSpan &span, int from, int lastStart, int endLimit) {
+        int copied = from;
+        const char *p = text.Data();
+        for (;;) {
+            int matchStart = 0, matchEnd = 0;
+            const int found = scanner.Next(from, lastStart, matchStart, matchEnd);
+            if (found < 0)
+                engineError = scanner.GetError();
+            if (found <= 0 || matchEnd > endLimit)
+                break;
+            if (span.start < 0)
+                copied = span.start = matchStart;
+            const size_t kept = span.out.size();
+            span.out.append(p + copied, static_cast<size_t>(matchStart - copied));
+            const size_t replacementAt = span.out.size();
+            scanner.AppendReplacement(span.out);
+            // The line as it now begins: the new text since its last line
+            // break, or without one the old line's start before the span.
+            const size_t lastBreak = replacementAt == 0 ? std::string::npos : span.out.rfind('\n', replacementAt - 1);
+            const int lineStart = lastBreak == std::string::npos ? LineStart(text, span.start) : span.start;
+            const size_t beforeLength = lastBreak == std::string::npos ? (span.start - lineStart) + replacementAt
+                                                                       : replacementAt - lastBreak - 1;
+            const int afterLength = std::max(LineTextEnd(text, matchEnd) - matchEnd, 0);
+            const size_t replacementLength = span.out.size() - replacementAt;
+            // Only a line that could be too wide is put together and measured.
+            if (static_cast<long long>(beforeLength + replacementLength + afterLength) * tabSize > maxWidth) {
+                std::string before;
+                if (lastBreak == std::string::npos) {
+                    before.assign(p + lineStart, static_cast<size_t>(span.start - lineStart));
+                    before.append(span.out, 0, replacementAt);
+                } else {
+                    before.assign(span.out, lastBreak + 1, beforeLength);
+                }
+                if (!CheckLineLimit(before.data(), static_cast<int>(before.size()), span.out.data() + replacementAt,
+                                    static_cast<int>(replacementLength), p + matchEnd, afterLength, p + matchStart,
+                                    matchEnd - matchStart)) {
+                    span.out.resize(kept);
+                    bStopped = TRUE;
+                    break;
+                }
+            }
+            copied = span.end = matchEnd;
+            ++span.count;
+            if (matchEnd > matchStart)
+                from = matchEnd;
+            else if (matchStart >= text.Length())
+                break;
+            else
+                from = StepPastEmptyMatch(text, matchStart);
+        }
+    };
+
+    // From the start to the end of the document (or of the selection), then
+    // from the top up to the first match.
+    ReplacedSpan after, wrapped;
+    scanner.Begin();
+    scan(after, start, bInSelection ? stop : text.Length(), bInSelection ? stop : text.Length());
+    if (!bInSelection && !bStopped && engineError.IsEmpty() && start > 0) {
+        const int limit = after.start >= 0 ? after.start : start;
+        scan(wrapped, 0, limit - 1, after.start >= 0 ? after.start : text.Length());
+    }
+
+    int caretOffset = -1;
+    {
+        SECEditCompoundScope group(*pBuffer);
+        SECEditUpdateLock lock(*this);
+        // The later stretch first, so that the earlier one's offsets hold.
+        for (ReplacedSpan *span : {&after, &wrapped}) {
+            if (span->count == 0)
+                continue;
+            SECEditPosition from, to;
+            pStore->OffsetToPosition(span->start, &from.m_nLine, &from.m_nCol);
+            pStore->OffsetToPosition(span->end, &to.m_nLine, &to.m_nCol);
+            if (span->end > span->start)
+                pBuffer->DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
+            if (!span->out.empty())
+                pBuffer->InsertText(from.m_nLine, from.m_nCol, span->out.data(), static_cast<int>(span->out.size()));
+            caretOffset = span->start + static_cast<int>(span->out.size());
+        }
+        m_nTypingSerial = 0;
+    }
+    const int count = after.count + wrapped.count;
+    if (count > 0) {
+        ClearSelection(TRUE);
+        SECEditPosition caret;
+        pStore->OffsetToPosition(caretOffset, &caret.m_nLine, &caret.m_nCol);
+        MoveCaretTo(caret.m_nLine, caret.m_nCol, FALSE);
+        ScrollToCaret();
+    }
+    if (!engineError.IsEmpty()) {
+        SECEditShowFindMessage("Invalid regular expression: " + engineError, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (bStopped)
+        return FALSE;
+    ReportReplaceAll(state, count, bInSelection);
+    return count > 0;
+}
+
+void SECEditController::ReportReplaceAll(SECEditFindState &state, int count, BOOL bInSelection)
+{
+    if (count == 0) {
+        SECEditShowFindMessage(SECEditFindMessage(SECEDIT_MSG_FINISHED_SEARCHING, state.m_strFindText),
+                               MB_ICONEXCLAMATION);
+        return;
+    }
+    const UINT nID = bInSelection ? SECEDIT_MSG_REPLACED_IN_SELECTION : SECEDIT_MSG_REPLACED_IN_DOCUMENT;
+    SECEditShowFindMessage(SECEditFindMessage(nID, count), MB_OK);
+}
