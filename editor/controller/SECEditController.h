@@ -15,6 +15,7 @@
 #include "editor/text/SECEditHint.h"
 
 #include "framework/base/CString.h"
+#include "framework/shell/OleTypes.h"
 
 class CCmdUI;
 class CMenu;
@@ -118,9 +119,17 @@ public:
     // ---- Mouse
     // Whether a text position lies inside the selection.
     BOOL IsInSelection(const SECEditPosition &position);
-    // Starts dragging the selection (clipboard and drag-and-drop); FALSE
-    // when no drag ran.
-    virtual BOOL StartDrag();
+    // Drags the selection (a left-button press inside it): the text goes
+    // as CF_TEXT; a move taken outside this buffer's panes deletes it here.
+    // The effect the drop took, 0 when none.
+    virtual DROPEFFECT StartDrag();
+    // The drop target's steps, forwarded by the view (client points).
+    virtual DROPEFFECT OnDragEnter(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual DROPEFFECT OnDragOver(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    virtual BOOL OnDrop(COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point);
+    BOOL IsDropAccepted() const { return m_bDropAccepted; }
+    BOOL IsDropCaretShown() const { return m_bDropCaretShown; }
 
     // ---- Moves (each places the caret and scrolls it into view)
     void MoveWordLeft();
@@ -323,6 +332,12 @@ protected:
     // Shows the summary or "finished" message of Replace All.
     void ReportReplaceAll(SECEditFindState &state, int count, BOOL bInSelection);
 
+    // Runs the drag-and-drop loop with the data (modal); the effect taken.
+    virtual DROPEFFECT RunDragDrop(COleDataSource *pSource);
+    // Whether a client point lies strictly inside the selection of the
+    // buffer's drag source (not on its first or last position).
+    BOOL IsInsideDragSource(CPoint point);
+
     // Scrolls by whole lines without moving the caret.
     void ScrollLines(int count);
     // Has the buffer tell every pane to repaint the lines first to last.
@@ -365,6 +380,10 @@ protected:
     CString m_pendingBytes;
     ULONGLONG m_nTypingSerial = 0;
     BOOL m_bModalFind = TRUE;
+    BOOL m_bDropAccepted = FALSE;
+    BOOL m_bDropCaretShown = FALSE;
+    // This pane's running drag was dropped back into this pane.
+    BOOL m_bDroppedHere = FALSE;
     CString m_strLastMatchText;
     BOOL m_bLastMatchValid = FALSE;
     BOOL m_bVirtualColumn = FALSE;
