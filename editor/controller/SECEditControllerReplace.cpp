@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,9 +50,8 @@ private:
 int LineStart(const DocumentBytes &text, int offset)
 {
     const char *p = text.Data();
-    while (offset > 0 && p[offset - 1] != '\n')
-        --offset;
-    return offset;
+    const void *nl = offset > 0 ? memrchr(p, '\n', static_cast<size_t>(offset)) : nullptr;
+    return nl ? static_cast<int>(static_cast<const char *>(nl) - p) + 1 : 0;
 }
 
 int LineTextEnd(const DocumentBytes &text, int offset)
@@ -158,13 +158,99 @@ private:
     std::unique_ptr<SECEditRegExp> m_pRegExp;
 };
 
+// Up to this many matches are replaced one by one; more go in as one new
+// stretch of text.
+constexpr int kPieceByPiece = 4096;
+
 // One searched stretch of the document: the text from its first match's
 // start to its last match's end becomes `out`.
 struct ReplacedSpan {
+    // One match: its old bytes, and where its replacement is in `out`.
+    struct Piece {
+        int start;
+        int end;
+        size_t at;
+        size_t length;
+    };
     int start = -1;
     int end = -1;
+    // The replacements, one after another.
     std::string out;
+    std::vector<Piece> pieces;
     int count = 0;
+
+    // The new text of the whole stretch, from the old bytes and the
+    // replacements.
+    std::string Assemble(const DocumentBytes &text) const
+    {
+        std::string whole;
+        whole.reserve(static_cast<size_t>(end - start) + out.size());
+        int copied = start;
+        for (const Piece &piece : pieces) {
+            whole.append(text.Data() + copied, static_cast<size_t>(piece.start - copied));
+            whole.append(out, piece.at, piece.length);
+            copied = piece.end;
+        }
+        return whole;
+    }
+};
+
+// How the line of the next match reads once the matches before it on that
+// line are replaced: the new bytes after the last line break a replacement
+// brought (if any), then the old bytes from `from` on, the pieces after it
+// replaced.  Only its length is kept up to date; the bytes are put together
+// when a line may be too wide.
+class ReplacedLine {
+public:
+    // The match at offset is on a line of its own unless a piece before it
+    // reached into its old line.
+    void MoveTo(const DocumentBytes &text, int offset, size_t pieceCount)
+    {
+        const int lineStart = LineStart(text, offset);
+        if (m_nFrom >= lineStart)
+            return;
+        m_nFrom = lineStart;
+        m_tail.clear();
+        m_nGrowth = 0;
+        m_nFirstPiece = pieceCount;
+    }
+    long long LengthBefore(int offset) const
+    {
+        return static_cast<long long>(m_tail.size()) + (offset - m_nFrom) + m_nGrowth;
+    }
+    std::string Before(const DocumentBytes &text, const ReplacedSpan &span, int offset) const
+    {
+        std::string before = m_tail;
+        int copied = m_nFrom;
+        for (size_t i = m_nFirstPiece; i < span.pieces.size(); ++i) {
+            const ReplacedSpan::Piece &piece = span.pieces[i];
+            before.append(text.Data() + copied, static_cast<size_t>(piece.start - copied));
+            before.append(span.out, piece.at, piece.length);
+            copied = piece.end;
+        }
+        before.append(text.Data() + copied, static_cast<size_t>(offset - copied));
+        return before;
+    }
+    void Replaced(const ReplacedSpan &span, const ReplacedSpan::Piece &piece)
+    {
+        const char *replacement = span.out.data() + piece.at;
+        const void *lastBreak = piece.length ? memrchr(replacement, '\n', piece.length) : nullptr;
+        if (!lastBreak) {
+            m_nGrowth += static_cast<long long>(piece.length) - (piece.end - piece.start);
+            return;
+        }
+        const char *tail = static_cast<const char *>(lastBreak) + 1;
+        m_tail.assign(tail, static_cast<size_t>(replacement + piece.length - tail));
+        m_nFrom = piece.end;
+        m_nGrowth = 0;
+        m_nFirstPiece = span.pieces.size();
+    }
+
+private:
+    int m_nFrom = -1;
+    std::string m_tail;
+    long long m_nGrowth = 0;
+    size_t m_nFirstPiece = 0;
 };
 
 } // namespace
@@ -344,8 +430,8 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
     // Collects the matches from `from` on into span; ends at the last start
     // allowed, at a match reaching past endLimit, or on the line limit.
     auto scan = [&](ReplacedSpan &span, int from, int lastStart, int endLimit) {
-        int copied = from;
         const char *p = text.Data();
+        ReplacedLine line;
         for (;;) {
             int matchStart = 0, matchEnd = 0;
             const int found = scanner.Next(from, lastStart, matchStart, matchEnd);
@@ -353,38 +439,28 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
                 engineError = scanner.GetError();
             if (found <= 0 || matchEnd > endLimit)
                 break;
-            if (span.start < 0)
-                copied = span.start = matchStart;
-            const size_t kept = span.out.size();
-            span.out.append(p + copied, static_cast<size_t>(matchStart - copied));
             const size_t replacementAt = span.out.size();
             scanner.AppendReplacement(span.out);
-            // The line as it now begins: the new text since its last line
-            // break, or without one the old line's start before the span.
-            const size_t lastBreak = replacementAt == 0 ? std::string::npos : span.out.rfind('\n', replacementAt - 1);
-            const int lineStart = lastBreak == std::string::npos ? LineStart(text, span.start) : span.start;
-            const size_t beforeLength = lastBreak == std::string::npos ? (span.start - lineStart) + replacementAt
-                                                                       : replacementAt - lastBreak - 1;
-            const int afterLength = std::max(LineTextEnd(text, matchEnd) - matchEnd, 0);
             const size_t replacementLength = span.out.size() - replacementAt;
+            line.MoveTo(text, matchStart, span.pieces.size());
+            const long long beforeLength = line.LengthBefore(matchStart);
+            const int afterLength = std::max(LineTextEnd(text, matchEnd) - matchEnd, 0);
             // Only a line that could be too wide is put together and measured.
-            if (static_cast<long long>(beforeLength + replacementLength + afterLength) * tabSize > maxWidth) {
-                std::string before;
-                if (lastBreak == std::string::npos) {
-                    before.assign(p + lineStart, static_cast<size_t>(span.start - lineStart));
-                    before.append(span.out, 0, replacementAt);
-                } else {
-                    before.assign(span.out, lastBreak + 1, beforeLength);
-                }
+            if ((beforeLength + static_cast<long long>(replacementLength) + afterLength) * tabSize > maxWidth) {
+                const std::string before = line.Before(text, span, matchStart);
                 if (!CheckLineLimit(before.data(), static_cast<int>(before.size()), span.out.data() + replacementAt,
                                     static_cast<int>(replacementLength), p + matchEnd, afterLength, p + matchStart,
                                     matchEnd - matchStart)) {
-                    span.out.resize(kept);
+                    span.out.resize(replacementAt);
                     bStopped = TRUE;
                     break;
                 }
             }
-            copied = span.end = matchEnd;
+            span.pieces.push_back({matchStart, matchEnd, replacementAt, replacementLength});
+            line.Replaced(span, span.pieces.back());
+            if (span.start < 0)
+                span.start = matchStart;
+            span.end = matchEnd;
             ++span.count;
             if (matchEnd > matchStart)
                 from = matchEnd;
@@ -405,22 +481,49 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
         scan(wrapped, 0, limit - 1, after.start >= 0 ? after.start : text.Length());
     }
 
+    // The new stretches are put together before any edit moves the bytes.
+    std::string afterText, wrappedText;
+    if (after.count > kPieceByPiece)
+        afterText = after.Assemble(text);
+    if (wrapped.count > kPieceByPiece)
+        wrappedText = wrapped.Assemble(text);
     int caretOffset = -1;
     {
         SECEditCompoundScope group(*pBuffer);
         SECEditUpdateLock lock(*this);
         // The later stretch first, so that the earlier one's offsets hold.
         for (ReplacedSpan *span : {&after, &wrapped}) {
+            const std::string &whole = span == &after ? afterText : wrappedText;
             if (span->count == 0)
                 continue;
-            SECEditPosition from, to;
-            pStore->OffsetToPosition(span->start, &from.m_nLine, &from.m_nCol);
-            pStore->OffsetToPosition(span->end, &to.m_nLine, &to.m_nCol);
-            if (span->end > span->start)
-                pBuffer->DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
-            if (!span->out.empty())
-                pBuffer->InsertText(from.m_nLine, from.m_nCol, span->out.data(), static_cast<int>(span->out.size()));
-            caretOffset = span->start + static_cast<int>(span->out.size());
+            if (span->count <= kPieceByPiece) {
+                // Few matches: each is replaced in place, the last first, so
+                // that the offsets before it still hold.
+                for (auto piece = span->pieces.rbegin(); piece != span->pieces.rend(); ++piece) {
+                    SECEditPosition from, to;
+                    pStore->OffsetToPosition(piece->start, &from.m_nLine, &from.m_nCol);
+                    pStore->OffsetToPosition(piece->end, &to.m_nLine, &to.m_nCol);
+                    if (piece->end > piece->start)
+                        pBuffer->DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
+                    if (piece->length > 0)
+                        pBuffer->InsertText(from.m_nLine, from.m_nCol, span->out.data() + piece->at,
+                                            static_cast<int>(piece->length));
+                }
+            } else {
+                SECEditPosition from, to;
+                pStore->OffsetToPosition(span->start, &from.m_nLine, &from.m_nCol);
+                pStore->OffsetToPosition(span->end, &to.m_nLine, &to.m_nCol);
+                if (span->end > span->start)
+                    pBuffer->DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
+                if (!whole.empty())
+                    pBuffer->InsertText(from.m_nLine, from.m_nCol, whole.data(), static_cast<int>(whole.size()));
+            }
+            const ReplacedSpan::Piece &last = span->pieces.back();
+            // The end of the last replacement, in the text as it now is.
+            long long growth = 0;
+            for (const ReplacedSpan::Piece &piece : span->pieces)
+                growth += static_cast<long long>(piece.length) - (piece.end - piece.start);
+            caretOffset = static_cast<int>(last.end + growth);
         }
         m_nTypingSerial = 0;
     }

@@ -435,3 +435,31 @@ TEST_F(ControllerFindTest, FindKeysSearchBothWays)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControllerFindTest, ManyReplacementsGoInAsOneStretch)
+{
+    // Enough matches that the new text goes in as one stretch, with a
+    // replacement holding a line break and a wrap past the end.
+    std::string text, expected;
+    for (int i = 0; i < 6000; ++i) {
+        text += "a" + std::to_string(i) + "\n";
+        expected += "<" + std::to_string(i) + ">\n-\n";
+    }
+    Open(text);
+    controller.MoveCaretTo(3000, 0, FALSE);
+    const int undo = buffer->GetUndoCount();
+    EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, "a(\\d+)\\n", "<$1>\n-\n", TRUE));
+    EXPECT_EQ(Text(), expected);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0], "The document has been searched and 6000 replacements were made.");
+    // The last replacement was the one before the starting line.
+    EXPECT_EQ(controller.GetCaretLine(), 6000);
+    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
+    buffer->Undo();
+    EXPECT_EQ(Text(), text);
+}
+
+} // namespace
