@@ -19,63 +19,106 @@
 
 namespace {
 
-// The document's bytes, in place when the store holds them in one piece.
-class DocumentBytes {
+// The document's bytes as Replace All reads them: in place, over the store's
+// blocks, until something needs them in one piece; then a copy is made,
+// unless the store holds them in one block anyway.
+class DocumentText {
 public:
-    explicit DocumentBytes(SECEditTextBuffer &buffer)
+    explicit DocumentText(SECEditTextBuffer &buffer) : m_buffer(buffer), m_store(*buffer.GetStore())
     {
+        m_nLength = m_store.GetTextLength();
         const SECEditPosition end = buffer.GetEndPosition();
         char *p = nullptr;
-        const int length = buffer.GetTextPointer(&p, 0, 0, end.m_nLine, end.m_nCol);
-        if (length >= 0 && p) {
+        if (buffer.GetTextPointer(&p, 0, 0, end.m_nLine, end.m_nCol) == m_nLength && p)
             m_pData = p;
-            m_nLength = length;
+    }
+    bool IsContiguous() const { return m_pData != nullptr; }
+    const char *Data()
+    {
+        if (!m_pData) {
+            m_copy.resize(static_cast<size_t>(m_nLength));
+            m_store.CopyText(0, m_nLength, m_copy.data());
+            m_pData = m_copy.data();
+        }
+        return m_pData;
+    }
+    int Length() const { return m_nLength; }
+    SECEditTextStore &Store() { return m_store; }
+    void Append(std::string &out, int offset, int length)
+    {
+        if (length <= 0)
+            return;
+        if (m_pData) {
+            out.append(m_pData + offset, static_cast<size_t>(length));
             return;
         }
-        buffer.GetText(m_copy, 0, 0, end.m_nLine, end.m_nCol);
-        m_pData = m_copy.GetString();
-        m_nLength = m_copy.GetLength();
+        const size_t at = out.size();
+        out.resize(at + static_cast<size_t>(length));
+        m_store.CopyText(offset, length, out.data() + at);
     }
-    const char *Data() const { return m_pData; }
-    int Length() const { return m_nLength; }
+    std::string Bytes(int offset, int length)
+    {
+        std::string bytes;
+        Append(bytes, offset, length);
+        return bytes;
+    }
+    unsigned char ByteAt(int offset)
+    {
+        char c = 0;
+        if (m_pData)
+            c = m_pData[offset];
+        else
+            m_store.CopyText(offset, 1, &c);
+        return static_cast<unsigned char>(c);
+    }
+    // Where the line around offset starts, and where its text ends (before
+    // CR LF or LF).
+    int LineStart(int offset)
+    {
+        if (m_pData) {
+            const void *nl = offset > 0 ? memrchr(m_pData, '\n', static_cast<size_t>(offset)) : nullptr;
+            return nl ? static_cast<int>(static_cast<const char *>(nl) - m_pData) + 1 : 0;
+        }
+        int line = 0, col = 0;
+        m_store.OffsetToPosition(offset, &line, &col);
+        return offset - col;
+    }
+    int LineTextEnd(int offset)
+    {
+        if (m_pData) {
+            const void *nl = std::memchr(m_pData + offset, '\n', static_cast<size_t>(m_nLength - offset));
+            int end = nl ? static_cast<int>(static_cast<const char *>(nl) - m_pData) : m_nLength;
+            if (end > offset && m_pData[end - 1] == '\r')
+                --end;
+            return end;
+        }
+        int line = 0, col = 0;
+        m_store.OffsetToPosition(offset, &line, &col);
+        return std::max(offset, offset - col + m_buffer.GetLineTextLength(line));
+    }
 
 private:
-    CString m_copy;
-    const char *m_pData = "";
+    SECEditTextBuffer &m_buffer;
+    SECEditTextStore &m_store;
+    std::string m_copy;
+    const char *m_pData = nullptr;
     int m_nLength = 0;
 };
 
-// The bytes of the line around offset: where it starts, where its text ends
-// (before CR LF or LF).
-int LineStart(const DocumentBytes &text, int offset)
-{
-    const char *p = text.Data();
-    const void *nl = offset > 0 ? memrchr(p, '\n', static_cast<size_t>(offset)) : nullptr;
-    return nl ? static_cast<int>(static_cast<const char *>(nl) - p) + 1 : 0;
-}
-
-int LineTextEnd(const DocumentBytes &text, int offset)
-{
-    const char *p = text.Data();
-    const void *nl = std::memchr(p + offset, '\n', static_cast<size_t>(text.Length() - offset));
-    int end = nl ? static_cast<int>(static_cast<const char *>(nl) - p) : text.Length();
-    if (end > offset && p[end - 1] == '\r')
-        --end;
-    return end;
-}
-
 // Where the search goes on after an empty match at offset: one character
 // on, or at a line's end the start of the next line.
-int StepPastEmptyMatch(const DocumentBytes &text, int offset)
+int StepPastEmptyMatch(DocumentText &text, int offset)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(text.Data());
     const int length = text.Length();
-    if (p[offset] == '\r' && offset + 1 < length && p[offset + 1] == '\n')
+    unsigned char p[4] = {};
+    for (int i = 0; i < 4 && offset + i < length; ++i)
+        p[i] = text.ByteAt(offset + i);
+    if (p[0] == '\r' && offset + 1 < length && p[1] == '\n')
         return offset + 2;
-    const unsigned char lead = p[offset];
+    const unsigned char lead = p[0];
     int step = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
     for (int i = 1; i < step; ++i)
-        if (offset + i >= length || (p[offset + i] & 0xC0) != 0x80)
+        if (offset + i >= length || (p[i] & 0xC0) != 0x80)
             step = 1;
     return offset + step;
 }
@@ -89,7 +132,7 @@ bool HasTab(const char *p, int length)
 // another, and gives each one's replacement.
 class MatchScanner {
 public:
-    MatchScanner(SECEditTextBuffer &buffer, SECEditFindState &state, const DocumentBytes &text)
+    MatchScanner(SECEditTextBuffer &buffer, SECEditFindState &state, DocumentText &text)
         : m_buffer(buffer), m_state(state), m_text(text)
     {
         if (state.m_bRegularExpression) {
@@ -103,11 +146,27 @@ public:
         }
     }
     // A regular expression sees the whole document: anchors and
-    // look-behinds work as in a search over all of it.
+    // look-behinds work as in a search over all of it.  The text is matched
+    // over the store's blocks in place while it is in several, unless the
+    // pattern or the replacement needs it in one piece.
     void Begin()
     {
-        if (m_pRegExp)
+        if (!m_pRegExp)
+            return;
+        const CString &replacement = m_state.m_strReplaceText;
+        m_bLiteral = replacement.Find('$') < 0;
+        if (m_text.IsContiguous() || m_state.m_strFindText.Find("\\G") >= 0 || replacement.Find("$`") >= 0 ||
+            replacement.Find("$'") >= 0)
+            MakeContiguous();
+    }
+    // From now on the text is matched in one piece (many matches make
+    // reading it piece by piece dearer than one copy).
+    void MakeContiguous()
+    {
+        if (m_pRegExp && !m_bContiguous) {
             m_pRegExp->BeginPass(m_text.Data(), m_text.Length());
+            m_bContiguous = true;
+        }
     }
     // The first match at from or later that starts no later than lastStart:
     // 1 with its bounds, 0 for none, -1 when the engine gave up.
@@ -117,7 +176,15 @@ public:
             return 0;
         if (m_pRegExp) {
             long first = 0, last = 0;
-            const int result = m_pRegExp->NextMatch(from, &first, &last);
+            int result = 0;
+            if (m_bContiguous) {
+                result = m_pRegExp->NextMatch(from, &first, &last);
+            } else {
+                int s = 0, e = 0;
+                result = m_text.Store().NextRegExpMatch(*m_pRegExp, 0, from, &s, &e);
+                first = s;
+                last = e;
+            }
             if (result <= 0)
                 return result;
             start = static_cast<int>(first);
@@ -137,13 +204,27 @@ public:
         end = start + length;
         return start >= from && start <= lastStart ? 1 : 0;
     }
-    // Appends the replacement of the match Next found last.
-    void AppendReplacement(std::string &out)
+    // Appends the replacement of the match [start, end) that Next found
+    // last; FALSE when the engine gave up.
+    BOOL AppendReplacement(std::string &out, int start, int end)
     {
-        if (m_pRegExp)
-            m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
-        else
+        if (!m_pRegExp || m_bLiteral) {
             out += m_state.m_strReplaceText.Str();
+            return TRUE;
+        }
+        if (m_bContiguous || ExpandInWindow(out, start, end)) {
+            if (!m_bContiguous)
+                return TRUE;
+            m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+            return TRUE;
+        }
+        // The window did not give the same match: in one piece it does.
+        MakeContiguous();
+        long first = 0, last = 0;
+        if (m_pRegExp->NextMatch(start, &first, &last) != 1)
+            return FALSE;
+        m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+        return TRUE;
     }
     const CString &GetError() const
     {
@@ -152,10 +233,36 @@ public:
     }
 
 private:
+    // The groups of a match found over the blocks: the match is found again
+    // in a copy of the bytes around it (the context its look-behinds may
+    // see, and after it as much as the engine needs), and expanded there.
+    bool ExpandInWindow(std::string &out, int start, int end)
+    {
+        const int windowStart = std::max(0, start - m_pRegExp->GetLookbehindBytes() - 3);
+        for (int after = 256;; after *= 2) {
+            const int windowEnd = static_cast<int>(std::min<long long>(m_text.Length(), 1LL * end + after));
+            m_window.clear();
+            m_text.Append(m_window, windowStart, windowEnd - windowStart);
+            m_pRegExp->BeginPass(m_window.data(), static_cast<int>(m_window.size()));
+            const BOOL more = windowEnd < m_text.Length();
+            long first = 0, last = 0;
+            const int result = m_pRegExp->NextMatchPiece(start - windowStart, more, &first, &last);
+            if (result == 1 && first == start - windowStart && last == end - windowStart) {
+                m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+                return true;
+            }
+            if (result != 2 || !more)
+                return false;
+        }
+    }
+
     SECEditTextBuffer &m_buffer;
     SECEditFindState &m_state;
-    const DocumentBytes &m_text;
+    DocumentText &m_text;
     std::unique_ptr<SECEditRegExp> m_pRegExp;
+    bool m_bContiguous = false;
+    bool m_bLiteral = true;
+    std::string m_window;
 };
 
 // Up to this many matches are replaced one by one; more go in as one new
@@ -181,13 +288,13 @@ struct ReplacedSpan {
 
     // The new text of the whole stretch, from the old bytes and the
     // replacements.
-    std::string Assemble(const DocumentBytes &text) const
+    std::string Assemble(DocumentText &text) const
     {
         std::string whole;
         whole.reserve(static_cast<size_t>(end - start) + out.size());
         int copied = start;
         for (const Piece &piece : pieces) {
-            whole.append(text.Data() + copied, static_cast<size_t>(piece.start - copied));
+            text.Append(whole, copied, piece.start - copied);
             whole.append(out, piece.at, piece.length);
             copied = piece.end;
         }
@@ -204,9 +311,9 @@ class ReplacedLine {
 public:
     // The match at offset is on a line of its own unless a piece before it
     // reached into its old line.
-    void MoveTo(const DocumentBytes &text, int offset, size_t pieceCount)
+    void MoveTo(DocumentText &text, int offset, size_t pieceCount)
     {
-        const int lineStart = LineStart(text, offset);
+        const int lineStart = text.LineStart(offset);
         if (m_nFrom >= lineStart)
             return;
         m_nFrom = lineStart;
@@ -218,17 +325,17 @@ public:
     {
         return static_cast<long long>(m_tail.size()) + (offset - m_nFrom) + m_nGrowth;
     }
-    std::string Before(const DocumentBytes &text, const ReplacedSpan &span, int offset) const
+    std::string Before(DocumentText &text, const ReplacedSpan &span, int offset) const
     {
         std::string before = m_tail;
         int copied = m_nFrom;
         for (size_t i = m_nFirstPiece; i < span.pieces.size(); ++i) {
             const ReplacedSpan::Piece &piece = span.pieces[i];
-            before.append(text.Data() + copied, static_cast<size_t>(piece.start - copied));
+            text.Append(before, copied, piece.start - copied);
             before.append(span.out, piece.at, piece.length);
             copied = piece.end;
         }
-        before.append(text.Data() + copied, static_cast<size_t>(offset - copied));
+        text.Append(before, copied, offset - copied);
         return before;
     }
     void Replaced(const ReplacedSpan &span, const ReplacedSpan::Piece &piece)
@@ -270,7 +377,7 @@ int SECEditController::SearchDown(SECEditFindState &state, const SECEditPosition
     regExp.SetPattern(state.m_strFindText);
     regExp.SetIgnoreCase(!state.m_bMatchCase);
     SECEditTextStore *pStore = pBuffer->GetStore();
-    DocumentBytes text(*pBuffer);
+    DocumentText text(*pBuffer);
     regExp.BeginPass(text.Data(), text.Length());
     // The first non-empty match that starts in [first, last].
     auto search = [&](int first, int last, long &matchStart, long &matchEnd) {
@@ -307,7 +414,7 @@ CString SECEditController::ReplacementFor(SECEditFindState &state, int matchStar
         return state.m_strReplaceText;
     regExp.SetPattern(state.m_strFindText);
     regExp.SetIgnoreCase(!state.m_bMatchCase);
-    DocumentBytes text(*GetBuffer());
+    DocumentText text(*GetBuffer());
     // The match as the search found it: in the whole document, from its
     // own start.
     regExp.BeginPass(text.Data(), text.Length());
@@ -383,9 +490,9 @@ BOOL SECEditController::Replace(SECEditFindState &state)
     MoveCaretTo(matchEnd.m_nLine, matchEnd.m_nCol, FALSE);
     const CString replacement = ReplacementFor(state, matchStart, length);
     {
-        DocumentBytes text(*pBuffer);
-        const int lineStart = LineStart(text, matchStart);
-        const int lineEnd = LineTextEnd(text, matchStart + length);
+        DocumentText text(*pBuffer);
+        const int lineStart = text.LineStart(matchStart);
+        const int lineEnd = text.LineTextEnd(matchStart + length);
         const char *p = text.Data();
         if (!CheckLineLimit(p + lineStart, matchStart - lineStart, replacement, replacement.GetLength(),
                             p + matchStart + length, std::max(lineEnd - matchStart - length, 0), p + matchStart,
@@ -421,7 +528,7 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
     if (start < 0 || stop < 0)
         return FALSE;
 
-    DocumentBytes text(*pBuffer);
+    DocumentText text(*pBuffer);
     MatchScanner scanner(*pBuffer, state, text);
     BOOL bStopped = FALSE;
     CString engineError;
@@ -430,7 +537,6 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
     // Collects the matches from `from` on into span; ends at the last start
     // allowed, at a match reaching past endLimit, or on the line limit.
     auto scan = [&](ReplacedSpan &span, int from, int lastStart, int endLimit) {
-        const char *p = text.Data();
         ReplacedLine line;
         for (;;) {
             int matchStart = 0, matchEnd = 0;
@@ -440,17 +546,22 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
             if (found <= 0 || matchEnd > endLimit)
                 break;
             const size_t replacementAt = span.out.size();
-            scanner.AppendReplacement(span.out);
+            if (!scanner.AppendReplacement(span.out, matchStart, matchEnd)) {
+                engineError = scanner.GetError();
+                break;
+            }
             const size_t replacementLength = span.out.size() - replacementAt;
             line.MoveTo(text, matchStart, span.pieces.size());
             const long long beforeLength = line.LengthBefore(matchStart);
-            const int afterLength = std::max(LineTextEnd(text, matchEnd) - matchEnd, 0);
+            const int afterLength = std::max(text.LineTextEnd(matchEnd) - matchEnd, 0);
             // Only a line that could be too wide is put together and measured.
             if ((beforeLength + static_cast<long long>(replacementLength) + afterLength) * tabSize > maxWidth) {
                 const std::string before = line.Before(text, span, matchStart);
+                const std::string rest = text.Bytes(matchEnd, afterLength);
+                const std::string matched = text.Bytes(matchStart, matchEnd - matchStart);
                 if (!CheckLineLimit(before.data(), static_cast<int>(before.size()), span.out.data() + replacementAt,
-                                    static_cast<int>(replacementLength), p + matchEnd, afterLength, p + matchStart,
-                                    matchEnd - matchStart)) {
+                                    static_cast<int>(replacementLength), rest.data(), afterLength, matched.data(),
+                                    static_cast<int>(matched.size()))) {
                     span.out.resize(replacementAt);
                     bStopped = TRUE;
                     break;
@@ -462,6 +573,8 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
                 span.start = matchStart;
             span.end = matchEnd;
             ++span.count;
+            if (span.count == kPieceByPiece + 1)
+                scanner.MakeContiguous();
             if (matchEnd > matchStart)
                 from = matchEnd;
             else if (matchStart >= text.Length())

@@ -208,25 +208,33 @@ void SECEditRegExp::BeginPass(const char *text, int nLength)
 
 int SECEditRegExp::NextMatch(int nStart, long *first, long *end)
 {
+    return NextMatchPiece(nStart, FALSE, first, end);
+}
+
+int SECEditRegExp::NextMatchPiece(int nStart, BOOL bMoreFollows, long *first, long *end)
+{
     m_strLastError.Empty();
     if (!m_pRegExp || !m_pPass || m_pRegExp->GetPattern().IsEmpty() || nStart < 0 ||
         static_cast<size_t>(nStart) > m_pPass->subject.length)
         return 0;
     m_pPass->haveMatch = false;
+    CScriptRegExp::PieceResult result = CScriptRegExp::pieceNoMatch;
     try {
-        if (!m_pRegExp->FindAt(m_pPass->subject, static_cast<size_t>(nStart), m_pPass->found))
-            return 0;
+        result = m_pRegExp->FindAtPiece(m_pPass->subject, static_cast<size_t>(nStart), bMoreFollows != FALSE,
+                                        m_pPass->found);
     } catch (CException *e) {
         m_strLastError = e->GetErrorMessage();
         e->Delete();
         return -1;
     }
-    m_pPass->haveMatch = true;
+    if (result == CScriptRegExp::pieceNoMatch)
+        return 0;
+    m_pPass->haveMatch = result == CScriptRegExp::pieceMatch;
     if (first)
         *first = static_cast<long>(m_pPass->found.start);
     if (end)
         *end = static_cast<long>(m_pPass->found.end);
-    return 1;
+    return result == CScriptRegExp::pieceMatch ? 1 : 2;
 }
 
 void SECEditRegExp::AppendReplacement(std::string &out, const CString &replacement)

@@ -46,6 +46,9 @@ public:
     // context (look-behinds, anchors): 1 with its bounds, 0 for none, -1
     // when the engine failed (GetLastError tells why).
     int NextMatch(int nStart, long *first, long *end);
+    // The same when the text goes on after the subject: 2 (partial) when an
+    // attempt would need to see past its end.
+    int NextMatchPiece(int nStart, BOOL bMoreFollows, long *first, long *end);
     // Appends the replacement, its group tokens expanded for the last match
     // NextMatch found.
     void AppendReplacement(std::string &out, const CString &replacement);

@@ -228,10 +228,15 @@ namespace {
 
 bool CScriptRegExp::FindAt(Subject &subject, size_t nStart, Found &found)
 {
-    const int result = RunMatch(subject, nStart, 0);
+    return FindAtPiece(subject, nStart, false, found) == pieceMatch;
+}
+
+CScriptRegExp::PieceResult CScriptRegExp::FindAtPiece(Subject &subject, size_t nStart, bool bMoreFollows, Found &found)
+{
+    const int result = RunMatch(subject, nStart, bMoreFollows ? PCRE2_PARTIAL_HARD : 0);
     if (result == PCRE2_ERROR_NOMATCH)
-        return false;
-    if (result < 0)
+        return pieceNoMatch;
+    if (result < 0 && result != PCRE2_ERROR_PARTIAL)
         RaiseMatchError(result);
 
     Compiled &compiled = *m_compiled;
@@ -240,11 +245,13 @@ bool CScriptRegExp::FindAt(Subject &subject, size_t nStart, Found &found)
     found.start = ovector[0];
     found.end = ovector[1];
     found.groups.clear();
+    if (result == PCRE2_ERROR_PARTIAL)
+        return piecePartial;
     for (uint32_t i = 1; i < pairs; ++i) {
         bool took = static_cast<int>(i) < result && ovector[2 * i] != PCRE2_UNSET;
         found.groups.emplace_back(took ? ovector[2 * i] : npos, took ? ovector[2 * i + 1] : npos);
     }
-    return true;
+    return pieceMatch;
 }
 
 CScriptRegExp::PieceResult CScriptRegExp::MatchPiece(const char *pSubject, size_t nLength, size_t nStart,

@@ -124,6 +124,10 @@ public:
     // The first match that starts at byte offset nStart or later; false when
     // there is none.  Raises as Execute does.
     bool FindAt(Subject &subject, size_t nStart, Found &found);
+    // The same when the text goes on after the subject: an attempt that
+    // needs to see past its end stops the search with piecePartial (found's
+    // start telling where that attempt began).
+    PieceResult FindAtPiece(Subject &subject, size_t nStart, bool bMoreFollows, Found &found);
     // Appends strReplacement with its tokens expanded for the match found in
     // the subject's bytes.
     static void AppendExpansion(std::string &out, const Subject &subject, const Found &found,

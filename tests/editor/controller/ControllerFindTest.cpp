@@ -8,6 +8,7 @@
 #include "editor/controller/SECEditCommandIds.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditFindState.h"
+#include "editor/text/SECEditTextStore.h"
 
 #include <gtest/gtest.h>
 
@@ -460,6 +461,34 @@ TEST_F(ControllerFindTest, ManyReplacementsGoInAsOneStretch)
     EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
     buffer->Undo();
     EXPECT_EQ(Text(), text);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControllerFindTest, ReplaceAllOverTheStoresBlocksMatchesAsOverOnePiece)
+{
+    // Several blocks of text; matches with a look-behind and groups, some of
+    // them over the seams of the blocks.
+    for (int lines : {3000, 9000}) {
+        SCOPED_TRACE(lines);
+        std::string text, expected;
+        const std::string filler(57, '.');
+        for (int i = 0; i < lines; ++i) {
+            text += filler + "k" + std::to_string(i) + "=v" + std::to_string(i * 7) + "\n";
+            expected += filler + "k" + std::to_string(i * 7) + "v" + std::to_string(i) + "\n";
+        }
+        TearDown();
+        Open(text);
+        ASSERT_GT(buffer->GetStore()->GetBlockCount(), 1);
+        Shown().clear();
+        EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, "(?<=k)(\\d+)=(v)(\\d+)", "$3$2$1", TRUE));
+        EXPECT_EQ(Text(), expected);
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0],
+                  "The document has been searched and " + std::to_string(lines) + " replacements were made.");
+    }
 }
 
 } // namespace
