@@ -222,6 +222,9 @@ public:
     virtual void CenterLine(int line);
     BOOL OnFindDialogButton(SECEditFindDialog *pDialog) override;
     BOOL CanReplaceInSelection() override;
+    // The selection as the find commands see it: none while the mouse
+    // selects.
+    BOOL HasFindSelection() { return HasSelection() && !IsMouseSelecting(); }
     // A button press already read from the dialog.
     virtual BOOL OnFindRequest(const SECEditFindRequest &request);
     // The dialog's code installs its runner; returns the one before.

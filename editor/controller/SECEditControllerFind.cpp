@@ -63,7 +63,7 @@ BOOL SECEditController::CheckPattern(SECEditFindState &state)
 SECEditPosition SECEditController::FindStart(BOOL bDown)
 {
     SECEditPosition start = m_caret;
-    if (HasSelection())
+    if (HasFindSelection())
         start = bDown ? m_selection.GetFinish() : m_selection.GetStart();
     if (SECEditTextBuffer *pBuffer = GetBuffer())
         start.m_nCol = std::min(start.m_nCol, std::max(pBuffer->GetLineTextLength(start.m_nLine), 0));
@@ -80,7 +80,7 @@ void SECEditController::SelectMatch(const SECEditPosition &from, const SECEditPo
 
 CString SECEditController::GetInitialFindText()
 {
-    if (HasSelection() && m_selection.GetStart().m_nLine == m_selection.GetFinish().m_nLine)
+    if (HasFindSelection() && m_selection.GetStart().m_nLine == m_selection.GetFinish().m_nLine)
         return GetSelectionText();
     CString word;
     GetWordAtCaret(word);
@@ -161,7 +161,7 @@ BOOL SECEditController::OnFindDialogButton(SECEditFindDialog *pDialog)
 
 BOOL SECEditController::CanReplaceInSelection()
 {
-    return HasSelection() && !IsMouseSelecting();
+    return HasFindSelection();
 }
 
 BOOL SECEditController::OnFindRequest(const SECEditFindRequest &request)
@@ -199,7 +199,7 @@ BOOL SECEditController::OnFindRequest(const SECEditFindRequest &request)
 BOOL SECEditController::SelectionDiffersFromMatch(SECEditFindState &state)
 {
     SECEditTextBuffer *pBuffer = GetBuffer();
-    if (!pBuffer || !HasSelection())
+    if (!pBuffer || !HasFindSelection())
         return TRUE;
     const SECEditPosition start = m_selection.GetStart();
     const SECEditPosition finish = m_selection.GetFinish();
@@ -236,8 +236,8 @@ BOOL SECEditController::Find(SECEditFindState &state)
                                      TRUE, state.m_bMatchCase, state.m_bWholeWord, state.m_bRegularExpression, -1, 0);
     const SECEditPosition matchStart(line, col);
     const SECEditPosition matchEnd = length > 0 ? MatchEnd(*pBuffer, matchStart, length) : matchStart;
-    const BOOL bRepeated = length > 0 && m_bLastMatchValid && HasSelection() && m_selection.GetStart() == matchStart &&
-                           m_selection.GetFinish() == matchEnd;
+    const BOOL bRepeated = length > 0 && m_bLastMatchValid && HasFindSelection() &&
+                           m_selection.GetStart() == matchStart && m_selection.GetFinish() == matchEnd;
     if (length <= 0 || bRepeated) {
         const UINT nID = (!state.m_bFindOnly || bRepeated) ? SECEDIT_MSG_FINISHED_SEARCHING : SECEDIT_MSG_CANNOT_FIND;
         SECEditShowFindMessage(SECEditFindMessage(nID, state.m_strFindText), MB_ICONEXCLAMATION);

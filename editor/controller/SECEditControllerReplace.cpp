@@ -473,7 +473,7 @@ BOOL SECEditController::Replace(SECEditFindState &state)
     if (!CheckPattern(state))
         return FALSE;
     SECEditTextStore *pStore = pBuffer->GetStore();
-    SECEditPosition from = HasSelection() ? m_selection.GetStart() : m_caret;
+    SECEditPosition from = HasFindSelection() ? m_selection.GetStart() : m_caret;
     from.m_nCol = std::min(from.m_nCol, std::max(pBuffer->GetLineTextLength(from.m_nLine), 0));
     SECEditPosition at;
     const int length = SearchDown(state, from, nullptr, at);
@@ -518,12 +518,12 @@ BOOL SECEditController::ReplaceAll(SECEditFindState &state)
     if (!CheckPattern(state))
         return FALSE;
     SECEditTextStore *pStore = pBuffer->GetStore();
-    const BOOL bInSelection = state.m_bInSelection && HasSelection();
+    const BOOL bInSelection = state.m_bInSelection && HasFindSelection();
     auto offsetOf = [&](SECEditPosition position) {
         position.m_nCol = std::min(position.m_nCol, std::max(pBuffer->GetLineTextLength(position.m_nLine), 0));
         return pStore->PositionToOffset(position.m_nLine, position.m_nCol);
     };
-    const int start = offsetOf(HasSelection() ? m_selection.GetStart() : m_caret);
+    const int start = offsetOf(HasFindSelection() ? m_selection.GetStart() : m_caret);
     const int stop = bInSelection ? offsetOf(m_selection.GetFinish()) : start;
     if (start < 0 || stop < 0)
         return FALSE;
