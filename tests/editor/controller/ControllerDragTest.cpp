@@ -11,12 +11,17 @@
 #include "framework/object/GlobalMemory.h"
 #include "framework/shell/OleDataObject.h"
 #include "framework/shell/OleDataSource.h"
+#include "framework/shell/OleDropTarget.h"
+#include "framework/window/MessageApi.h"
+
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -24,7 +29,11 @@ namespace {
 class CScriptedDragController : public SECEditController {
 public:
     std::function<DROPEFFECT(COleDataSource *)> loop;
-    DROPEFFECT RunDragDrop(COleDataSource *pSource) override { return loop ? loop(pSource) : DROPEFFECT_NONE; }
+    // Without a script, the framework's own drag.
+    DROPEFFECT RunDragDrop(COleDataSource *pSource) override
+    {
+        return loop ? loop(pSource) : SECEditController::RunDragDrop(pSource);
+    }
 };
 
 struct Pane {
@@ -54,9 +63,11 @@ protected:
     void Open(const std::string &text)
     {
         buffer = MakeBuffer(language.get(), text);
+        int top = 10;
         for (Pane &pane : panes) {
             buffer->Attach(pane.controller.GetBufferObserver());
-            ASSERT_TRUE(pane.host.Create());
+            ASSERT_TRUE(pane.host.Create(CRect(10, top, 410, top + 160)));
+            top += 200;
             pane.controller.GetEventListener().SetBuffer(buffer.get());
             pane.controller.Initialize(&pane.host, &pane.viewport);
             pane.host.pPlugIn = &pane.controller;
@@ -221,6 +232,55 @@ TEST_F(ControllerDragTest, NulBytesAndColumnBlocksTravelWhole)
     first.SelectRange(1, 0, 2, 1, SECEDIT_SEL_COLUMN);
     EXPECT_EQ(Drag(panes[0], second, 1, 2, MK_CONTROL), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
     EXPECT_EQ(Text(), std::string("a\0b\nxyx\nxyxa\0b\n", 15));
+}
+
+// The view's drop target: every step goes to the pane's controller.
+class CPaneDropTarget : public COleDropTarget {
+public:
+    explicit CPaneDropTarget(SECEditController &controller) : m_controller(controller) {}
+    DROPEFFECT OnDragEnter(CWnd *, COleDataObject *pData, DWORD dwKeyState, CPoint point) override
+    {
+        return m_controller.OnDragEnter(pData, dwKeyState, point);
+    }
+    DROPEFFECT OnDragOver(CWnd *, COleDataObject *pData, DWORD dwKeyState, CPoint point) override
+    {
+        return m_controller.OnDragOver(pData, dwKeyState, point);
+    }
+    void OnDragLeave(CWnd *) override { m_controller.OnDragLeave(); }
+    BOOL OnDrop(CWnd *, COleDataObject *pData, DROPEFFECT dropEffect, CPoint point) override
+    {
+        return m_controller.OnDrop(pData, dropEffect, point);
+    }
+
+private:
+    SECEditController &m_controller;
+};
+
+TEST_F(ControllerDragTest, ThroughTheDesktopsDragLoop)
+{
+    Open("first pane\nsecond\n");
+    CPaneDropTarget target(second);
+    ASSERT_TRUE(target.Register(&panes[1].host));
+    first.SelectRange(0, 0, 0, 6, SECEDIT_SEL_STREAM);
+    // The mouse, held down over the selection, goes to the second pane's
+    // second line and is released there.
+    CPoint drop = PointOf(second, 1, 0);
+    panes[1].host.ClientToScreen(&drop);
+    CPoint from = PointOf(first, 0, 2);
+    panes[0].host.ClientToScreen(&from);
+    const HWND hSource = panes[0].host.m_hWnd;
+    for (const auto &[message, keys, point] :
+         {std::tuple{WM_MOUSEMOVE, MK_LBUTTON, from}, std::tuple{WM_MOUSEMOVE, MK_LBUTTON, drop},
+          std::tuple{WM_MOUSEMOVE, MK_LBUTTON, drop}, std::tuple{WM_LBUTTONUP, 0, drop}}) {
+        POINT client = point;
+        ScreenToClient(hSource, &client);
+        PostMessage(hSource, message, keys, MAKELPARAM(client.x, client.y));
+    }
+    EXPECT_EQ(first.StartDrag(), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+    EXPECT_EQ(Text(), "pane\nfirst second\n");
+    EXPECT_EQ(Selected(second), "first ");
+    EXPECT_EQ(buffer->GetDragSource(), nullptr);
+    target.Revoke();
 }
 
 } // namespace
