@@ -77,8 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t flags = input.Take<uint8_t>();
     const uint8_t caretLine = input.Take<uint8_t>();
     const uint8_t caretCol = input.Take<uint8_t>();
-    const std::string pattern = input.TakeString(64);
-    const std::string replacement = input.TakeString(16);
+    // The dialog's texts are C strings: they end at a zero byte.
+    std::string pattern = input.TakeString(64);
+    std::string replacement = input.TakeString(16);
+    pattern = pattern.substr(0, pattern.find('\0'));
+    replacement = replacement.substr(0, replacement.find('\0'));
     std::string text = input.TakeBytesAsString(4096);
     if ((flags & 0x10) && !text.empty())
         while (text.size() < 70000)
