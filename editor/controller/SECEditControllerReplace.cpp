@@ -115,8 +115,10 @@ int StepPastEmptyMatch(DocumentText &text, int offset)
         p[i] = text.ByteAt(offset + i);
     if (p[0] == '\r' && offset + 1 < length && p[1] == '\n')
         return offset + 2;
+    // The engine's own step: a whole UTF-8 sequence, or one byte that
+    // starts none.
     const unsigned char lead = p[0];
-    int step = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    int step = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
     for (int i = 1; i < step; ++i)
         if (offset + i >= length || (p[i] & 0xC0) != 0x80)
             step = 1;

@@ -243,6 +243,9 @@ TEST_F(ControllerFindTest, ReplaceAllCountsAndUndoesInOneStep)
         {"ab\ncd", "x*", "", TRUE, 0, "ab\ncd", "The document has been searched and 6 replacements were made."},
         {"ab\r\ncd", "x*", "-", TRUE, 0, "-a-b-\r\n-c-d-",
          "The document has been searched and 6 replacements were made."},
+        // A byte that starts no character is one step, whatever follows.
+        {"a\xfe\x82\xc3\xa9", "x*", "-", TRUE, 0, "-a-\xfe-\x82-\xc3\xa9-",
+         "The document has been searched and 5 replacements were made."},
         {"abc\n", "z", "y", FALSE, 0, "abc\n", "Finished searching for 'z'."},
     };
     for (const Case &c : cases) {
