@@ -327,11 +327,8 @@ protected:
     // expressions the replacement expanded against the match in the
     // document.
     CString ReplacementFor(SECEditFindState &state, int matchStart, int matchLength);
-    // FALSE (with message 22604) when the line the replacement makes,
-    // before + replacement + after, would be wider than the buffer allows;
-    // TRUE also when a no longer replacement and the match both hold a tab.
-    BOOL CheckLineLimit(const char *before, int beforeLength, const char *replacement, int replacementLength,
-                        const char *after, int afterLength, const char *match, int matchLength);
+    // Message 22604 with the buffer's line width.
+    void ReportLineLimit();
     // Shows the summary or "finished" message of Replace All.
     void ReportReplaceAll(SECEditFindState &state, int count, BOOL bInSelection);
 
