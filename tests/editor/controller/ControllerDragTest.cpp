@@ -284,3 +284,19 @@ TEST_F(ControllerDragTest, ThroughTheDesktopsDragLoop)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ControllerDragTest, MovingAColumnBlockWithinOnePaneUndoesInOneStep)
+{
+    Open("abc\ndef\nghi\n");
+    first.SelectRange(0, 0, 1, 1, SECEDIT_SEL_COLUMN);
+    EXPECT_EQ(Drag(panes[0], first, 2, 2), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+    // The block's rows leave their lines and go in one below the other
+    // where the drop point ended up; the empty last line takes the second.
+    EXPECT_EQ(Text(), "bc\nef\nghai\nd\n");
+    buffer->Undo();
+    EXPECT_EQ(Text(), "abc\ndef\nghi\n");
+}
+
+} // namespace
