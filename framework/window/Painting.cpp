@@ -5,6 +5,7 @@
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/NonClientArea.h"
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
@@ -194,6 +195,7 @@ void WindowPainting::DrawStandardFrame(HWND h)
                    colour(COLOR_BTNFACE));
     }
     p.end();
+    NonClient::DrawCaption(h);
     Present(h);
 }
 
