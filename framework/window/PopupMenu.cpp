@@ -7,8 +7,12 @@
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
+#include "framework/window/PopupMenuLoop.h"
+
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace {
 
@@ -79,20 +83,56 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
     }
 }
 
-} // namespace
+// Watches a menu bar's pop-up: Left, Right (on an item without a pop-up of
+// its own) and the mouse over another bar item close it and name the bar
+// item to open next.
+class BarSwitcher : public QObject {
+public:
+    explicit BarSwitcher(PlexoMenuBarTracking &tracking) : m_tracking(tracking) {}
 
-BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        auto *menu = qobject_cast<QMenu *>(watched);
+        if (!menu || m_tracking.nCount <= 0)
+            return false;
+        int next = -1;
+        if (e->type() == QEvent::KeyPress) {
+            int key = static_cast<QKeyEvent *>(e)->key();
+            QAction *active = menu->activeAction();
+            if (key == Qt::Key_Left)
+                next = (m_tracking.nCurrent + m_tracking.nCount - 1) % m_tracking.nCount;
+            else if (key == Qt::Key_Right && !(active && active->menu() && active->isEnabled()))
+                next = (m_tracking.nCurrent + 1) % m_tracking.nCount;
+        } else if (e->type() == QEvent::MouseMove && m_tracking.itemAt) {
+            QPoint global = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
+            int item = m_tracking.itemAt(POINT{global.x(), global.y()});
+            if (item >= 0 && item != m_tracking.nCurrent)
+                next = item;
+        }
+        if (next < 0)
+            return false;
+        m_tracking.nNext = next;
+        menu->close();
+        return true;
+    }
+
+private:
+    PlexoMenuBarTracking &m_tracking;
+};
+
+UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilter)
 {
-    if (!IsMenu(hMenu) || !IsWindow(hWnd))
-        return FALSE;
     MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY)};
     // The menu takes the mouse: a window tracking it hears that it lost it.
     if (GetCapture())
         ReleaseCapture();
     if (!IsWindow(hWnd))
-        return FALSE;
+        return 0;
     SendMessage(hWnd, WM_ENTERMENULOOP, TRUE, 0);
     QMenu qmenu;
+    if (pFilter)
+        qmenu.installEventFilter(pFilter);
     Prepare(&qmenu, hMenu, 0, loop);
     // Build once for the size, so the alignment flags can place the menu.
     Fill(&qmenu, hMenu, MenuLoop{hWnd, false});
@@ -113,6 +153,25 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
             SendMessage(hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         SendMessage(hWnd, WM_EXITMENULOOP, TRUE, 0);
     }
+    return id;
+}
+
+} // namespace
+
+UINT PlexoTrackMenuBarPopup(HMENU hMenu, int x, int y, HWND hWnd, PlexoMenuBarTracking &tracking)
+{
+    tracking.nNext = -1;
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return 0;
+    BarSwitcher switcher(tracking);
+    return RunPopup(hMenu, TPM_LEFTALIGN, x, y, hWnd, &switcher);
+}
+
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)
+{
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return FALSE;
+    UINT id = RunPopup(hMenu, uFlags, x, y, hWnd, nullptr);
     if (uFlags & TPM_RETURNCMD)
         return static_cast<BOOL>(id);
     if (id && IsWindow(hWnd))

@@ -9,7 +9,9 @@
 
 #include "framework/gdi/SystemColors.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -387,6 +389,30 @@ TEST_F(MdiTest, ACaptionClickActivatesAndControlKeysMoveBetweenWindows)
     QTest::keyRelease(pWidget, Qt::Key_Control, Qt::NoModifier);
     EXPECT_EQ(m_pFrame->MDIGetActive(), p1);
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+}
+
+TEST_F(MdiTest, MaximisedChildsIconOpensItsSystemMenuFromTheMenuBar)
+{
+    CMDIChildWnd *p1 = NewChild();
+    CMenuBar *pBar = m_pFrame->GetMenuBar();
+    EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
+    EXPECT_EQ(pBar->GetItemRect(0).left, 0);
+    m_pFrame->MDIMaximize(p1);
+    CRect rectIcon = pBar->GetSystemMenuRect();
+    ASSERT_FALSE(rectIcon.IsRectEmpty());
+    EXPECT_GT(pBar->GetItemRect(0).left, rectIcon.right);
+    // "Restore" is the menu's first item.
+    QTimer::singleShot(0, []() {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }
+    });
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectIcon.CenterPoint().x, rectIcon.CenterPoint().y));
+    BOOL bMaximized = TRUE;
+    EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p1);
+    EXPECT_FALSE(bMaximized);
+    EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
 }
 
 TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)

@@ -21,8 +21,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(CreateTopLevel(parent, RECT{100, 50, 600, 450}));
-        ASSERT_TRUE(child.CreateEx(0, TestWindowClass(), "Document", kDocumentStyle, CRect(20, 30, 320, 230), &parent,
-                                   0));
+        ASSERT_TRUE(
+            child.CreateEx(0, TestWindowClass(), "Document", kDocumentStyle, CRect(20, 30, 320, 230), &parent, 0));
         PumpEvents();
     }
     // Where a point of the child's window rectangle is on the screen.
@@ -85,8 +85,8 @@ TEST_F(CaptionTest, TheCaptionTakesItsRowAboveTheClientArea)
 
     // A child with a caption but no sizing frame has a dialog frame.
     CRecordingWnd fixed;
-    ASSERT_TRUE(fixed.CreateEx(0, TestWindowClass(), "Fixed", WS_CHILD | WS_VISIBLE | WS_CAPTION,
-                               CRect(0, 0, 100, 100), &parent, 0));
+    ASSERT_TRUE(fixed.CreateEx(0, TestWindowClass(), "Fixed", WS_CHILD | WS_VISIBLE | WS_CAPTION, CRect(0, 0, 100, 100),
+                               &parent, 0));
     fixed.GetClientRect(&client);
     EXPECT_EQ(client.Width(), 100 - 2 * GetSystemMetrics(SM_CXDLGFRAME));
 }
@@ -100,10 +100,10 @@ TEST_F(CaptionTest, HitTestingNamesEachPartOfTheFrame)
         int x, y, hit;
     };
     const Case cases[] = {
-        {150, 12, HTCAPTION},     {12, 12, HTSYSMENU},   {285, 12, HTCLOSE},       {267, 12, HTMAXBUTTON},
-        {251, 12, HTMINBUTTON},   {150, 100, HTCLIENT},  {1, 100, HTLEFT},         {298, 100, HTRIGHT},
-        {150, 1, HTTOP},          {150, 198, HTBOTTOM},  {1, 1, HTTOPLEFT},        {298, 198, HTBOTTOMRIGHT},
-        {10, 198, HTBOTTOMLEFT},  {298, 10, HTTOPRIGHT}, {-5, 100, HTNOWHERE},     {300, 100, HTNOWHERE},
+        {150, 12, HTCAPTION},    {12, 12, HTSYSMENU},   {285, 12, HTCLOSE},   {267, 12, HTMAXBUTTON},
+        {251, 12, HTMINBUTTON},  {150, 100, HTCLIENT},  {1, 100, HTLEFT},     {298, 100, HTRIGHT},
+        {150, 1, HTTOP},         {150, 198, HTBOTTOM},  {1, 1, HTTOPLEFT},    {298, 198, HTBOTTOMRIGHT},
+        {10, 198, HTBOTTOMLEFT}, {298, 10, HTTOPRIGHT}, {-5, 100, HTNOWHERE}, {300, 100, HTNOWHERE},
         {150, 22, HTBORDER}, // the line under the caption
     };
     for (const Case &c : cases)
@@ -124,7 +124,7 @@ TEST_F(CaptionTest, TheCaptionShowsWhetherTheWindowIsActive)
     EXPECT_EQ(Pixel(4, 4), rgb(GetSysColor(COLOR_INACTIVECAPTION)));
     child.SendMessage(WM_NCACTIVATE, TRUE);
     EXPECT_EQ(Pixel(4, 4), rgb(GetSysColor(COLOR_ACTIVECAPTION)));
-    EXPECT_NE(Pixel(200, 4), Pixel(4, 4)); // the gradient runs towards the right
+    EXPECT_NE(Pixel(200, 4), Pixel(4, 4));                     // the gradient runs towards the right
     EXPECT_EQ(Pixel(280, 9), rgb(GetSysColor(COLOR_BTNFACE))); // the close button's face
     child.SendMessage(WM_NCACTIVATE, FALSE);
     EXPECT_EQ(Pixel(4, 4), rgb(GetSysColor(COLOR_INACTIVECAPTION)));
@@ -243,8 +243,8 @@ TEST_F(CaptionTest, MaximisedAndMinimisedStatesAndBack)
 TEST_F(CaptionTest, AMaximisedChildDoesNotCoverItsParentsFrame)
 {
     CRecordingWnd framed;
-    ASSERT_TRUE(framed.CreateEx(WS_EX_CLIENTEDGE, TestWindowClass(), "", WS_CHILD | WS_VISIBLE,
-                                CRect(0, 0, 200, 150), &parent, 0));
+    ASSERT_TRUE(framed.CreateEx(WS_EX_CLIENTEDGE, TestWindowClass(), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150),
+                                &parent, 0));
     CRecordingWnd inner;
     ASSERT_TRUE(inner.CreateEx(0, TestWindowClass(), "Inner", kDocumentStyle, CRect(0, 0, 100, 100), &framed, 0));
     inner.ShowWindow(SW_SHOWMAXIMIZED);
