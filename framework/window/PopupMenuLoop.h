@@ -8,10 +8,10 @@
 #include <functional>
 
 struct PlexoMenuBarTracking {
-    int nCurrent = 0;                  // the bar item whose pop-up is open
-    int nCount = 0;                    // the bar's items
+    int nCurrent = 0;                 // the bar item whose pop-up is open
+    int nCount = 0;                   // the bar's items
     std::function<int(POINT)> itemAt; // the bar item under a screen point, or -1
-    int nNext = -1;                    // out: the item to open next, or -1
+    int nNext = -1;                   // out: the item to open next, or -1
 };
 
 // Runs the pop-up at (x, y) for hWnd (notifications as TrackPopupMenu
