@@ -177,6 +177,9 @@ void Mapped(CDC &dc)
     dc.SelectObject(&pen);
     dc.Rectangle(0, 0, 100, 60);
     dc.Ellipse(100, 80, 180, 170);
+    TRIVERTEX band[2] = {{10, 120, 0xFF00, 0, 0, 0}, {90, 180, 0, 0, 0xFF00, 0}};
+    GRADIENT_RECT rect{0, 1};
+    dc.GradientFill(band, 2, &rect, 1, GRADIENT_FILL_RECT_H);
     dc.SetMapMode(MM_TEXT);
     dc.SetWindowOrg(0, 0);
     dc.SelectStockObject(BLACK_PEN);
