@@ -154,13 +154,29 @@ void CMDIChildWnd::OnSysCommand(UINT nID, LPARAM lParam)
     }
     switch (nID & 0xFFF0) {
     case SC_MAXIMIZE: MDIMaximize(); break;
-    case SC_RESTORE: ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(m_hWnd), 0); break;
-    case SC_MINIMIZE:
+    case SC_RESTORE: {
+        const BOOL bWasIconic = IsIconic();
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(m_hWnd), 0);
+        if (bWasIconic) // an icon opened again comes forward
+            MDIActivate();
+        break;
+    }
+    case SC_MINIMIZE: {
         if (IsZoomed())
             MDIRestore();
         ShowWindow(SW_MINIMIZE);
         ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0);
+        // The activation moves on to the top document window still open.
+        if (pFrame->MDIGetActive() != this)
+            break;
+        for (HWND h = ::GetWindow(pFrame->m_hWndMDIClient, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+            if (h != m_hWnd && ::IsWindowVisible(h) && !::IsIconic(h)) {
+                ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h), 0);
+                break;
+            }
+        }
         break;
+    }
     case SC_NEXTWINDOW: ::SendMessage(pFrame->m_hWndMDIClient, WM_MDINEXT, 0, 0); break;
     case SC_PREVWINDOW: ::SendMessage(pFrame->m_hWndMDIClient, WM_MDINEXT, 0, 1); break;
     default: CFrameWnd::OnSysCommand(nID, lParam); break;

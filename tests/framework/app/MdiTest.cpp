@@ -360,6 +360,7 @@ TEST_F(MdiTest, MaximisedChildJoinsTheFrameTitleAndMinimisedChildBecomesAnIcon)
     CRect rectNormal = RectInClient(p1);
     p1->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
     EXPECT_TRUE(p1->IsIconic());
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p2); // the activation moves on to the open window
     CRect rectClient;
     ::GetClientRect(m_pFrame->m_hWndMDIClient, &rectClient);
     CRect rectIcon = RectInClient(p1);
@@ -368,6 +369,7 @@ TEST_F(MdiTest, MaximisedChildJoinsTheFrameTitleAndMinimisedChildBecomesAnIcon)
     p1->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     EXPECT_FALSE(p1->IsIconic());
     EXPECT_EQ(RectInClient(p1), rectNormal);
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p1);
 }
 
 TEST_F(MdiTest, ACaptionClickActivatesAndControlKeysMoveBetweenWindows)
