@@ -181,16 +181,32 @@ CRect CMenuBar::GetSystemMenuRect() const
     return CRect(2, top, 2 + size, top + size);
 }
 
+HWND CMenuBar::GetActiveChild() const
+{
+    HWND hClient = m_hWnd ? MdiClient() : nullptr;
+    return hClient ? reinterpret_cast<HWND>(::SendMessage(hClient, PLEXO_WM_MDIGETACTIVE, 0, 0)) : nullptr;
+}
+
 void CMenuBar::OpenSystemMenu()
 {
-    HWND hChild = GetMaximizedChild();
-    if (hChild == nullptr)
+    HWND hChild = GetActiveChild();
+    if (hChild == nullptr || !::IsWindow(hChild))
         return;
     if (m_bMenuMode)
         ExitMenuMode();
-    CRect rect = GetSystemMenuRect();
-    ClientToScreen(&rect);
-    NonClient::TrackSystemMenu(WindowCore::Live(hChild), POINT{rect.left, rect.bottom});
+    // Under the bar's icon for a maximised window, else under its own caption's.
+    POINT at{0, 0};
+    if (GetMaximizedChild() == hChild) {
+        CRect rect = GetSystemMenuRect();
+        ClientToScreen(&rect);
+        at = POINT{rect.left, rect.bottom};
+    } else {
+        HWND h = WindowCore::Live(hChild);
+        RECT window{}, caption = NonClient::CaptionRect(h);
+        ::GetWindowRect(hChild, &window);
+        at = POINT{window.left + caption.left, window.top + caption.bottom + 1};
+    }
+    NonClient::TrackSystemMenu(WindowCore::Live(hChild), at);
     Invalidate(TRUE);
 }
 
@@ -388,8 +404,8 @@ BOOL CMenuBar::TranslateFrameKey(const MSG *pMsg)
         }
         return FALSE;
     case WM_SYSCHAR: {
-        // Alt+- opens a maximised document window's system menu.
-        if (pMsg->wParam == '-' && GetMaximizedChild() != nullptr) {
+        // Alt+- opens the active document window's system menu.
+        if (pMsg->wParam == '-' && GetActiveChild() != nullptr) {
             OpenSystemMenu();
             return TRUE;
         }

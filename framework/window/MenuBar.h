@@ -43,9 +43,12 @@ public:
     CRect GetCaptionButtonRect(int nButton) const;
     // The maximised document window of the frame's MDI client, or NULL.
     HWND GetMaximizedChild() const;
-    // That window's icon at the bar's left end, which opens its system menu
-    // (so does Alt+-); empty without one.
+    // The active document window of the frame's MDI client, or NULL.
+    HWND GetActiveChild() const;
+    // The maximised window's icon at the bar's left end, which opens its
+    // system menu; empty without one.
     CRect GetSystemMenuRect() const;
+    // The active document window's system menu (Alt+- opens it too).
     void OpenSystemMenu();
 
 protected:

@@ -415,6 +415,23 @@ TEST_F(MdiTest, MaximisedChildsIconOpensItsSystemMenuFromTheMenuBar)
     EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p1);
     EXPECT_FALSE(bMaximized);
     EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
+
+    // Alt+- opens the system menu of a window that is not maximised: past
+    // the grey "Restore", "Minimize" then "Maximize".
+    QTimer::singleShot(0, []() {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }
+    });
+    MSG msg{};
+    msg.hwnd = ::GetFocus();
+    msg.message = WM_SYSCHAR;
+    msg.wParam = '-';
+    EXPECT_TRUE(pBar->TranslateFrameKey(&msg));
+    m_pFrame->MDIGetActive(&bMaximized);
+    EXPECT_TRUE(bMaximized);
 }
 
 TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)
