@@ -170,6 +170,8 @@ LRESULT SysCommand(HWND h, WPARAM wParam)
     case SC_MINIMIZE: ShowWindow(h, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(h, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
+    case SC_MOVE:
+    case SC_SIZE: NonClient::TrackFromKeyboard(h, (wParam & 0xFFF0) == SC_SIZE); break;
     default: break;
     }
     return 0;

@@ -186,6 +186,104 @@ bool TrackMouse(HWND h, const std::function<void(POINT)> &moved)
     return released && Live(h);
 }
 
+// Which edges the keyboard sizes: the first arrow of each direction picks
+// an edge, the following ones move it.
+struct KeyboardEdges {
+    int horizontal = 0; // -1 left, +1 right
+    int vertical = 0;   // -1 top, +1 bottom
+    UINT Code() const
+    {
+        static const UINT codes[3][3] = {{WMSZ_TOPLEFT, WMSZ_TOP, WMSZ_TOPRIGHT},
+                                         {WMSZ_LEFT, 0, WMSZ_RIGHT},
+                                         {WMSZ_BOTTOMLEFT, WMSZ_BOTTOM, WMSZ_BOTTOMRIGHT}};
+        return codes[vertical + 1][horizontal + 1];
+    }
+};
+
+// One arrow while moving (size false) or sizing from the keyboard; the new
+// rectangle in the parent's client coordinates.
+RECT KeyboardStep(HWND h, UINT key, bool size, KeyboardEdges &edges, RECT rc)
+{
+    constexpr int kStep = 8;
+    const int dx = key == VK_LEFT ? -kStep : key == VK_RIGHT ? kStep : 0;
+    const int dy = key == VK_UP ? -kStep : key == VK_DOWN ? kStep : 0;
+    if (!size) {
+        OffsetRect(&rc, dx, dy);
+        return rc;
+    }
+    if (dx != 0 && edges.horizontal == 0) {
+        edges.horizontal = dx < 0 ? -1 : 1;
+        return rc;
+    }
+    if (dy != 0 && edges.vertical == 0) {
+        edges.vertical = dy < 0 ? -1 : 1;
+        return rc;
+    }
+    (edges.horizontal < 0 ? rc.left : rc.right) += dx;
+    (edges.vertical < 0 ? rc.top : rc.bottom) += dy;
+    SendMessage(h, WM_SIZING, edges.Code(), reinterpret_cast<LPARAM>(&rc));
+    if (Live(h))
+        WindowGeometry::ClampToTrackingLimits(h, rc, edges.Code());
+    return rc;
+}
+
+// Moving or sizing with the keyboard (the system menu's Move and Size):
+// arrows step by eight pixels, Enter or a click keeps the change, Escape
+// (or a lost capture) takes it back.
+void KeyboardLoop(HWND h, bool size)
+{
+    const RECT origin = h->windowRect;
+    RECT rc = origin;
+    KeyboardEdges edges;
+    bool keep = false;
+    SendMessage(h, WM_ENTERSIZEMOVE, 0, 0);
+    SetCapture(h);
+    for (bool done = false; !done;) {
+        if (!Live(h) || GetCapture() != h)
+            break;
+        MSG msg{};
+        if (!GetMessage(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        switch (msg.message) {
+        case WM_KEYDOWN:
+            if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
+                keep = msg.wParam == VK_RETURN;
+                done = true;
+            } else if (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP ||
+                       msg.wParam == VK_DOWN) {
+                rc = KeyboardStep(h, static_cast<UINT>(msg.wParam), size, edges, rc);
+                if (Live(h))
+                    SetWindowPos(h, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            keep = true;
+            done = true;
+            break;
+        case WM_KEYUP:
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+        case WM_CHAR:
+        case WM_SYSCHAR:
+        case WM_MOUSEMOVE: break;
+        default: DispatchMessage(&msg); break;
+        }
+    }
+    if (!Live(h))
+        return;
+    if (GetCapture() == h)
+        ReleaseCapture();
+    if (!keep)
+        SetWindowPos(h, nullptr, origin.left, origin.top, origin.right - origin.left, origin.bottom - origin.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (Live(h))
+        SendMessage(h, WM_EXITSIZEMOVE, 0, 0);
+}
+
 void MoveLoop(HWND h, POINT start)
 {
     RECT origin = h->windowRect; // in the parent's client coordinates
@@ -424,6 +522,8 @@ void NonClient::TrackSystemMenu(HWND h, POINT ptScreen)
     auto grayedUnless = [](bool enabled) { return MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED); };
     HMENU hMenu = CreatePopupMenu();
     AppendMenu(hMenu, grayedUnless(h->sizeState != SIZE_RESTORED), SC_RESTORE, "&Restore");
+    AppendMenu(hMenu, grayedUnless(h->sizeState != SIZE_MAXIMIZED), SC_MOVE, "&Move");
+    AppendMenu(hMenu, grayedUnless(IsSizable(h)), SC_SIZE, "&Size");
     AppendMenu(hMenu, grayedUnless((h->style & WS_MINIMIZEBOX) && h->sizeState != SIZE_MINIMIZED), SC_MINIMIZE,
                "Mi&nimize");
     AppendMenu(hMenu, grayedUnless((h->style & WS_MAXIMIZEBOX) && h->sizeState != SIZE_MAXIMIZED), SC_MAXIMIZE,
@@ -440,4 +540,11 @@ void NonClient::TrackSystemMenu(HWND h, POINT ptScreen)
     DestroyMenu(hMenu);
     if (nID != 0 && Live(h))
         SendMessage(h, WM_SYSCOMMAND, nID, 0);
+}
+
+void NonClient::TrackFromKeyboard(HWND h, bool size)
+{
+    if (!Live(h) || !HasCaption(h) || (size ? !IsSizable(h) : h->sizeState == SIZE_MAXIMIZED))
+        return;
+    KeyboardLoop(h, size);
 }

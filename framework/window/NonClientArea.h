@@ -27,6 +27,9 @@ void DrawCaption(HWND hWnd, int nPressed = 0);
 // The default processing of WM_NCLBUTTONDOWN and WM_NCLBUTTONDBLCLK.
 void LButtonDown(HWND hWnd, int nHit, POINT ptScreen);
 void LButtonDblClk(HWND hWnd, int nHit);
+// Moves (size false) or sizes the window with the arrow keys until Enter,
+// a click or Escape: the system menu's Move and Size.
+void TrackFromKeyboard(HWND hWnd, bool size);
 // Shows the window's system menu with its top-left corner at ptScreen and
 // sends the chosen WM_SYSCOMMAND.
 void TrackSystemMenu(HWND hWnd, POINT ptScreen);

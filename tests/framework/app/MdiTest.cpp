@@ -417,11 +417,11 @@ TEST_F(MdiTest, MaximisedChildsIconOpensItsSystemMenuFromTheMenuBar)
     EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
 
     // Alt+- opens the system menu of a window that is not maximised: past
-    // the grey "Restore", "Minimize" then "Maximize".
+    // the grey "Restore", "Move", "Size", "Minimize" then "Maximize".
     QTimer::singleShot(0, []() {
         if (QWidget *popup = QApplication::activePopupWidget()) {
-            QTest::keyClick(popup, Qt::Key_Down);
-            QTest::keyClick(popup, Qt::Key_Down);
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(popup, Qt::Key_Down);
             QTest::keyClick(popup, Qt::Key_Return);
         }
     });

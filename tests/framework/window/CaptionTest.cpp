@@ -184,6 +184,39 @@ TEST_F(CaptionTest, DraggingABorderSizesTheWindowWithinItsLimits)
     }
 }
 
+TEST_F(CaptionTest, TheSystemMenusMoveAndSizeWorkFromTheKeyboard)
+{
+    struct Case {
+        UINT command;
+        std::vector<UINT> keys; // then Enter, unless the last is Escape
+        CRect expected;
+    };
+    const Case cases[] = {
+        {SC_MOVE, {VK_RIGHT, VK_RIGHT, VK_DOWN}, {36, 38, 336, 238}},
+        {SC_MOVE, {VK_RIGHT, VK_ESCAPE}, {20, 30, 320, 230}},
+        // The first arrow of a direction picks the edge, the next ones move it.
+        {SC_SIZE, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_UP, VK_UP}, {20, 22, 336, 230}},
+        {SC_SIZE, {VK_LEFT, VK_RIGHT, VK_RIGHT}, {36, 30, 320, 230}},
+    };
+    for (const Case &c : cases) {
+        child.SetWindowPos(nullptr, 20, 30, 300, 200, SWP_NOZORDER);
+        for (UINT key : c.keys)
+            ::PostMessage(child.m_hWnd, WM_KEYDOWN, key, 0);
+        if (c.keys.back() != VK_ESCAPE)
+            ::PostMessage(child.m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
+        child.SendMessage(WM_SYSCOMMAND, c.command);
+        EXPECT_EQ(RectInParent(), c.expected) << c.command << " " << c.keys.size();
+        EXPECT_EQ(::GetCapture(), nullptr);
+    }
+    // A maximised window neither moves nor sizes.
+    child.ShowWindow(SW_SHOWMAXIMIZED);
+    CRect maximised = RectInParent();
+    ::PostMessage(child.m_hWnd, WM_KEYDOWN, VK_RIGHT, 0);
+    child.SendMessage(WM_SYSCOMMAND, SC_MOVE);
+    EXPECT_EQ(RectInParent(), maximised);
+    PumpEvents(); // the unused key goes to the window
+}
+
 TEST_F(CaptionTest, AButtonActsWhenReleasedOverIt)
 {
     CPoint close = Screen(285, 12);
