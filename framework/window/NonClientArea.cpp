@@ -17,8 +17,12 @@
 
 #include "framework/resources/ResourceTypes.h"
 
+#include <QImage>
+
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <vector>
 
 using WindowCore::Live;
 
@@ -139,16 +143,29 @@ HFONT CaptionFont()
     return hFont;
 }
 
-void FillCaptionBar(CDC &dc, const RECT &rc, bool bActive)
+// The caption's colour runs from the left colour to the right one. Every
+// row is the same, so one row is worked out and copied into the backing
+// image (the caption is drawn on each activation and title change).
+void FillCaptionBar(HWND h, const RECT &rc, bool bActive)
 {
-    COLORREF from = GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-    COLORREF to = GetSysColor(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
-    auto channel = [](BYTE value) { return static_cast<COLOR16>(value << 8); };
-    TRIVERTEX vertices[2] = {
-        {rc.left, rc.top, channel(GetRValue(from)), channel(GetGValue(from)), channel(GetBValue(from)), 0},
-        {rc.right, rc.bottom, channel(GetRValue(to)), channel(GetGValue(to)), channel(GetBValue(to)), 0}};
-    GRADIENT_RECT mesh{0, 1};
-    dc.GradientFill(vertices, 2, &mesh, 1, GRADIENT_FILL_RECT_H);
+    QImage &image = h->backing;
+    const int left = std::max(0, static_cast<int>(rc.left)),
+              right = std::min(image.width(), static_cast<int>(rc.right));
+    const int top = std::max(0, static_cast<int>(rc.top)),
+              bottom = std::min(image.height(), static_cast<int>(rc.bottom));
+    if (left >= right || top >= bottom || image.format() != QImage::Format_RGB32)
+        return;
+    const COLORREF from = GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    const COLORREF to = GetSysColor(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
+    const int span = std::max(1, right - left - 1);
+    std::vector<QRgb> row(static_cast<size_t>(right - left));
+    auto mix = [span](int a, int b, int x) { return a + (b - a) * x / span; };
+    for (int x = 0; x < right - left; ++x)
+        row[static_cast<size_t>(x)] =
+            qRgb(mix(GetRValue(from), GetRValue(to), x), mix(GetGValue(from), GetGValue(to), x),
+                 mix(GetBValue(from), GetBValue(to), x));
+    for (int y = top; y < bottom; ++y)
+        std::memcpy(reinterpret_cast<QRgb *>(image.scanLine(y)) + left, row.data(), row.size() * sizeof(QRgb));
 }
 
 // A modal loop with the mouse captured: every move reports the cursor's
@@ -440,13 +457,13 @@ void NonClient::DrawCaption(HWND h, int nPressed)
     RECT caption = CaptionRect(h);
     if (!Live(h) || caption.right <= caption.left || !(h->style & WS_VISIBLE))
         return;
+    const bool bActive = h->ncActive;
+    FillCaptionBar(h, caption, bActive); // before a context holds the image
     HDC hdc = GetWindowDC(h);
     if (!hdc)
         return;
     {
         CDC *pDC = CDC::FromHandle(hdc);
-        bool bActive = h->ncActive;
-        FillCaptionBar(*pDC, caption, bActive);
         // The line between the caption and the client area.
         RECT line{caption.left, caption.bottom, caption.right, caption.bottom + 1};
         pDC->FillSolidRect(&line, GetSysColor(COLOR_BTNFACE));
