@@ -182,6 +182,9 @@ void WindowPainting::DrawStandardFrame(HWND h)
         } else if (h->style & WS_BORDER) {
             frame(colour(COLOR_WINDOWFRAME), colour(COLOR_WINDOWFRAME));
         }
+        // The edges below go round the client area, under the caption.
+        if (NonClient::HasCaption(h))
+            outer.setTop(outer.top() + GetSystemMetrics(SM_CYCAPTION));
     }
     if (h->exStyle & WS_EX_CLIENTEDGE) {
         frame(colour(COLOR_BTNSHADOW), colour(COLOR_BTNHIGHLIGHT));

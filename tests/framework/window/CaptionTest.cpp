@@ -130,6 +130,24 @@ TEST_F(CaptionTest, TheCaptionShowsWhetherTheWindowIsActive)
     EXPECT_EQ(Pixel(4, 4), rgb(GetSysColor(COLOR_INACTIVECAPTION)));
 }
 
+TEST_F(CaptionTest, ASunkenEdgeGoesRoundTheClientAreaUnderTheCaption)
+{
+    CRecordingWnd sunken;
+    ASSERT_TRUE(sunken.CreateEx(WS_EX_CLIENTEDGE, TestWindowClass(), "Sunken", kDocumentStyle, CRect(0, 0, 200, 150),
+                                &parent, 0));
+    const int edge = GetSystemMetrics(SM_CXFRAME), caption = GetSystemMetrics(SM_CYCAPTION);
+    auto rgb = [](COLORREF c) { return static_cast<QRgb>((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c)); };
+    auto pixel = [&sunken](int x, int y) { return sunken.m_hWnd->backing.pixel(x, y) & 0xFFFFFF; };
+    EXPECT_EQ(pixel(edge, edge), rgb(GetSysColor(COLOR_INACTIVECAPTION))); // the caption keeps its corner
+    EXPECT_EQ(pixel(50, edge + caption), rgb(GetSysColor(COLOR_BTNSHADOW)));
+    EXPECT_EQ(pixel(edge, 80), rgb(GetSysColor(COLOR_BTNSHADOW)));
+    CPoint origin(0, 0);
+    sunken.ClientToScreen(&origin);
+    CRect window;
+    sunken.GetWindowRect(&window);
+    EXPECT_EQ(origin - window.TopLeft(), CSize(edge + 2, edge + caption + 2));
+}
+
 TEST_F(CaptionTest, DraggingTheCaptionMovesTheWindowAndEscapeTakesItBack)
 {
     CPoint start = Screen(150, 12);
