@@ -66,8 +66,6 @@ void Hide(HWND h)
         SetFocus(h->parent);
 }
 
-// Enters a size state: the style bits, the rectangle the window takes (a
-// maximised window remembers the one it is restored to).
 // A child keeps its place when minimised and shows its caption alone; it
 // fills its parent's client area with its client area when maximised
 // (its frame and caption lie outside).
@@ -86,6 +84,8 @@ RECT ChildRectFor(HWND h, UINT state)
     return rc;
 }
 
+// Enters a size state: the style bits, the rectangle the window takes (a
+// window leaving the normal state remembers the one it is restored to).
 RECT EnterSizeState(HWND h, UINT state)
 {
     UINT from = h->sizeState;
