@@ -14,11 +14,14 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <functional>
+
 namespace {
 
 struct MenuLoop {
     HWND owner;
     bool notify;
+    QObject *filter = nullptr; // watches every level's keys and mouse
 };
 
 void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop);
@@ -56,6 +59,8 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
         if (state & MF_POPUP) {
             QMenu *sub = qmenu->addMenu(ItemText(hMenu, i));
             sub->setEnabled(enabled);
+            if (loop.filter)
+                sub->installEventFilter(loop.filter);
             Prepare(sub, GetSubMenu(hMenu, i), i, loop);
             continue;
         }
@@ -89,18 +94,20 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
 class BarSwitcher : public QObject {
 public:
     explicit BarSwitcher(PlexoMenuBarTracking &tracking) : m_tracking(tracking) {}
+    void SetTop(QMenu *top) { m_top = top; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override
     {
         auto *menu = qobject_cast<QMenu *>(watched);
-        if (!menu || m_tracking.nCount <= 0)
+        if (!menu || !m_top || m_tracking.nCount <= 0)
             return false;
         int next = -1;
         if (e->type() == QEvent::KeyPress) {
             int key = static_cast<QKeyEvent *>(e)->key();
             QAction *active = menu->activeAction();
-            if (key == Qt::Key_Left)
+            // Left in a cascaded pop-up only closes that pop-up.
+            if (key == Qt::Key_Left && menu == m_top)
                 next = (m_tracking.nCurrent + m_tracking.nCount - 1) % m_tracking.nCount;
             else if (key == Qt::Key_Right && !(active && active->menu() && active->isEnabled()))
                 next = (m_tracking.nCurrent + 1) % m_tracking.nCount;
@@ -113,17 +120,22 @@ protected:
         if (next < 0)
             return false;
         m_tracking.nNext = next;
-        menu->close();
+        // Every level goes, the cascaded ones first.
+        for (QMenu *open = menu; open && open != m_top; open = qobject_cast<QMenu *>(open->parentWidget()))
+            open->close();
+        m_top->close();
         return true;
     }
 
 private:
     PlexoMenuBarTracking &m_tracking;
+    QMenu *m_top = nullptr;
 };
 
-UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilter)
+UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilter,
+              const std::function<void(QMenu *)> &made = nullptr)
 {
-    MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY)};
+    MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY), pFilter};
     // The menu takes the mouse: a window tracking it hears that it lost it.
     if (GetCapture())
         ReleaseCapture();
@@ -133,6 +145,8 @@ UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilte
     QMenu qmenu;
     if (pFilter)
         qmenu.installEventFilter(pFilter);
+    if (made)
+        made(&qmenu);
     Prepare(&qmenu, hMenu, 0, loop);
     // Build once for the size, so the alignment flags can place the menu.
     Fill(&qmenu, hMenu, MenuLoop{hWnd, false});
@@ -164,7 +178,7 @@ UINT PlexoTrackMenuBarPopup(HMENU hMenu, int x, int y, HWND hWnd, PlexoMenuBarTr
     if (!IsMenu(hMenu) || !IsWindow(hWnd))
         return 0;
     BarSwitcher switcher(tracking);
-    return RunPopup(hMenu, TPM_LEFTALIGN, x, y, hWnd, &switcher);
+    return RunPopup(hMenu, TPM_LEFTALIGN, x, y, hWnd, &switcher, [&switcher](QMenu *top) { switcher.SetTop(top); });
 }
 
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)

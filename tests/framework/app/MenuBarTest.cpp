@@ -213,6 +213,35 @@ TEST_F(MenuBarTest, LeftAndRightInAPopupMoveToTheNeighboursPopup)
     }
 }
 
+TEST_F(MenuBarTest, RightInACascadedPopupMovesOnButLeftOnlyClosesIt)
+{
+    HMENU hEdit = ::GetSubMenu(::GetMenu(m_pFrame->GetSafeHwnd()), 1);
+    HMENU hMore = ::CreatePopupMenu();
+    ::AppendMenu(hMore, MF_STRING, ID_FILE_NEW, "&New");
+    ::AppendMenu(hEdit, MF_POPUP, reinterpret_cast<UINT_PTR>(hMore), "&More");
+    Doc()->AddStroke({{1, 1}}); // "Clear All" is enabled, "Unhandled" is not
+    struct Case {
+        std::vector<Qt::Key> keys; // from the File pop-up
+        int nSelected;
+        int nPopups;
+    };
+    const Case cases[] = {
+        // Edit, down to "More", into it, then on to Window.
+        {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Escape}, 2, 4},
+        // Left closes "More" and stays in Edit.
+        {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Escape}, 1, 3},
+    };
+    for (const Case &c : cases) {
+        m_pFrame->m_messages.clear();
+        DriveKeys(c.keys);
+        Key(WM_SYSCHAR, 'f');
+        EXPECT_EQ(m_pBar->GetSelectedItem(), c.nSelected);
+        EXPECT_EQ(m_pFrame->Count(WM_INITMENUPOPUP), c.nPopups);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        m_pBar->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    }
+}
+
 TEST_F(MenuBarTest, TheMouseOverAnotherItemOpensItsPopup)
 {
     CRect rectEdit = m_pBar->GetItemRect(1);
