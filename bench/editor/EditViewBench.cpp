@@ -225,10 +225,12 @@ void BM_KeystrokeToPaint(benchmark::State &state)
         for (int i = 0; i < 1000; ++i) {
             state.PauseTiming();
             const bool bEnd = i % 10 == 0;
-            const int line = bEnd ? lastMBLine + static_cast<int>(random() % static_cast<unsigned>(lines - lastMBLine - 1))
-                                  : static_cast<int>(random() % static_cast<unsigned>(lines - 2)) + 1;
+            const int line =
+                bEnd ? lastMBLine + static_cast<int>(random() % static_cast<unsigned>(lines - lastMBLine - 1))
+                     : static_cast<int>(random() % static_cast<unsigned>(lines - 2)) + 1;
             const int length = buffer->GetLineTextLength(line);
-            const int column = kind == 2 ? 0 : (length > 0 ? static_cast<int>(random() % static_cast<unsigned>(length + 1)) : 0);
+            const int column =
+                kind == 2 ? 0 : (length > 0 ? static_cast<int>(random() % static_cast<unsigned>(length + 1)) : 0);
             // The view shows the place before the key.
             const int top = view->GetVisualPart().GetTopLine();
             view->GetVisualPart().ScrollStep(SB_VERT, std::max(0, line - 10) - top);

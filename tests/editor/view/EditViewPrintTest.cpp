@@ -21,8 +21,7 @@
 
 namespace {
 
-class CTitledDocument : public CDocument {
-};
+class CTitledDocument : public CDocument {};
 
 class EditViewPrintTest : public ::testing::Test {
 protected:
