@@ -21,6 +21,9 @@ ON_WM_PAINT()
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 ON_WM_ERASEBKGND()
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 SECEditView::SECEditView()
@@ -125,6 +128,32 @@ BOOL SECEditView::OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO
     if (CView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return m_visualPart.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// ---- Drag and drop: the controller's
+
+DROPEFFECT SECEditView::OnDragEnter(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point)
+{
+    SECEditController *pController = GetController();
+    return pController ? pController->OnDragEnter(pDataObject, dwKeyState, point) : DROPEFFECT_NONE;
+}
+
+DROPEFFECT SECEditView::OnDragOver(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point)
+{
+    SECEditController *pController = GetController();
+    return pController ? pController->OnDragOver(pDataObject, dwKeyState, point) : DROPEFFECT_NONE;
+}
+
+void SECEditView::OnDragLeave()
+{
+    if (SECEditController *pController = GetController())
+        pController->OnDragLeave();
+}
+
+BOOL SECEditView::OnDrop(COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point)
+{
+    SECEditController *pController = GetController();
+    return pController && pController->OnDrop(pDataObject, dropEffect, point);
 }
 
 // ---- Initial update and split panes

@@ -77,10 +77,19 @@ public:
     // The drag auto-scroll: low byte the horizontal request (0 left, 1
     // right), high byte the vertical one (0 up, 1 down).
     virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
+    DROPEFFECT OnDragEnter(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point) override;
     void OnInitialUpdate() override;
     void OnUpdate(CView *pSender, LPARAM lHint, CObject *pHint) override;
     // Painting goes through WM_PAINT and the visual part.
     void OnDraw(CDC *pDC) override {}
+    // The print loop's steps (SECEditViewPrint.cpp).
+    BOOL OnPreparePrinting(CPrintInfo *pInfo) override;
+    void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo) override;
+    void OnPrint(CDC *pDC, CPrintInfo *pInfo) override;
+    void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo) override;
 
     // ---- Parts and state
     SECEditVisualPart &GetVisualPart() { return m_visualPart; }

@@ -10,6 +10,7 @@
 
 #include "framework/app/Document.h"
 #include "framework/app/MessageBoxes.h"
+#include "framework/app/PrintInfo.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/Pen.h"
@@ -47,6 +48,30 @@ CString LoadPrintString(UINT nID)
 } // namespace
 
 const char *const SECEditView::kPageTooSmall = "The page is too small to print on.";
+
+// ---- The print loop's steps
+
+BOOL SECEditView::OnPreparePrinting(CPrintInfo *pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+void SECEditView::OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo)
+{
+    // No pages (a page too small, or nothing to print with): the loop
+    // starts no job.
+    pInfo->SetMaxPage(BeginPrint(pDC));
+}
+
+void SECEditView::OnPrint(CDC *pDC, CPrintInfo *pInfo)
+{
+    PrintPageNumber(pDC, pInfo, pInfo->m_nCurPage);
+}
+
+void SECEditView::OnEndPrinting(CDC *, CPrintInfo *)
+{
+    EndPrint();
+}
 
 // ---- Layout
 

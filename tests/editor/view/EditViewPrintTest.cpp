@@ -6,12 +6,18 @@
 
 #include "editor/view/SECEditPrintState.h"
 
+#include "framework/app/AppIds.h"
 #include "framework/app/Document.h"
+#include "framework/controls/CommonDialog.h"
 #include "framework/app/Printers.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/resources/Resources.h"
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -248,6 +254,34 @@ TEST_F(EditViewPrintTest, AViewWithoutBufferPrintsNothing)
     EXPECT_EQ(View()->BeginPrint(&printer), 0u);
     EXPECT_EQ(View()->GetPrintState(), nullptr);
     View()->m_pBuffer = buffer.get();
+}
+
+} // namespace
+
+namespace {
+
+// The whole job through the framework's print loop and print dialog, the
+// dialog answered with the PDF printer and an output file.
+TEST_F(EditViewPrintTest, ThePrintCommandPrintsEveryPageThroughThePrintLoop)
+{
+    Open(ShortLines(130));
+    View()->m_nPageLines = 60;
+    printer.DeleteDC();
+    std::filesystem::remove(path);
+    PlexoSetCommonDialogHook([this](QDialog *d) {
+        auto *pDialog = static_cast<QPrintDialog *>(d);
+        pDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        pDialog->printer()->setOutputFileName(QString::fromStdString(path));
+        if (auto *file = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+            file->setText(QString::fromStdString(path));
+        d->accept();
+    });
+    MessageRecorder messages;
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+    EXPECT_TRUE(MessageRecorder::Messages().empty());
+    EXPECT_EQ(View()->GetPrintState(), nullptr); // the job ended
+    EXPECT_NE(Pdf().find("/Count 3"), std::string::npos);
 }
 
 } // namespace
