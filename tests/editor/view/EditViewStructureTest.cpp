@@ -8,9 +8,15 @@
 #include "editor/text/SECEditTextCommand.h"
 
 #include "framework/gdi/Rgn.h"
+#include "framework/object/GlobalMemory.h"
+#include "framework/shell/OleDataObject.h"
+#include "framework/shell/OleDataSource.h"
+#include "framework/shell/OleDropTarget.h"
 #include "framework/gdi/SystemColors.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -134,6 +140,31 @@ TEST_F(EditViewStructureTest, AnEditOfOneLineRepaintsItAndOfSeveralToTheBottom)
     harness->view->GetClientRect(&client);
     EXPECT_EQ(Pending().top, 2 * lineHeight);
     EXPECT_EQ(Pending().bottom, client.bottom);
+}
+
+TEST_F(EditViewStructureTest, TextDroppedOnTheViewGoesInWhereItFalls)
+{
+    Open("one\ntwo\n");
+    COleDataSource source;
+    HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 5);
+    std::memcpy(GlobalLock(h), "new ", 5);
+    GlobalUnlock(h);
+    source.CacheGlobalData(CF_TEXT, h);
+    COleDataObject data;
+    data.PlexoAttachMimeData(source.PlexoMakeMimeData(), TRUE);
+    // The view's registered target hands the drag to the view, which
+    // passes it to its controller.
+    COleDropTarget *pTarget = harness->view->GetDropTarget();
+    ASSERT_NE(pTarget, nullptr);
+    CPoint point = harness->view->GetController()->PositionToPoint(SECEditPosition(1, 0));
+    harness->view->GetVisualPart().GetViewport().LPtoDP(&point, 1);
+    point.y += lineHeight / 2;
+    DROPEFFECT effect = pTarget->OnDragEnter(harness->view, &data, 0, point);
+    ASSERT_NE(effect, static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    effect = pTarget->OnDragOver(harness->view, &data, 0, point);
+    ASSERT_NE(effect, static_cast<DROPEFFECT>(DROPEFFECT_NONE));
+    EXPECT_TRUE(pTarget->OnDrop(harness->view, &data, effect, point));
+    EXPECT_EQ(AllText(*buffer), "one\nnew two\n");
 }
 
 TEST_F(EditViewStructureTest, EraseBackgroundNeverErases)
