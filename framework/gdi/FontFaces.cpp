@@ -172,6 +172,26 @@ int AverageCharWidth(const QFontMetrics &fm)
     return fm.horizontalAdvance(QLatin1Char('x'));
 }
 
+// The scalable family standing in for a raster face (the classic
+// "Courier") that has no strike of the pixel size asked for: a printer, or
+// a print preview drawing a printer's font reduced, gets the face's
+// scalable equivalent instead of the nearest strike, which would not fit
+// the text's cells.
+QString ScalableFamily(const LOGFONT &lf, const QString &family, int pixels)
+{
+    if (QFontDatabase::isScalable(family))
+        return family;
+    QFont probe(family);
+    probe.setPixelSize(pixels);
+    if (std::abs(QFontInfo(probe).pixelSize() - pixels) <= 1)
+        return family;
+    for (const FaceMapping &entry : kFaceTable)
+        if (QString::fromUtf8(lf.lfFaceName).trimmed().compare(QLatin1String(entry.face), Qt::CaseInsensitive) == 0 &&
+            QFontDatabase::isScalable(QString::fromLatin1(entry.fallback)))
+            return QString::fromLatin1(entry.fallback);
+    return DefaultFamily(lf.lfPitchAndFamily);
+}
+
 std::shared_ptr<ResolvedFont> Build(const LOGFONT &lf, const CoordinateMapping &m, int dpiY)
 {
     auto r = std::make_shared<ResolvedFont>();
@@ -186,6 +206,15 @@ std::shared_ptr<ResolvedFont> Build(const LOGFONT &lf, const CoordinateMapping &
     if (pixels > 4096)
         pixels = 4096;
     r->em = lf.lfHeight < 0 ? pixels : EmForCell(f, pixels);
+    // Only text for a printer, or scaled as a preview scales it: the screen
+    // keeps the classic faces' nearest strikes.
+    const bool bScaledText = dpiY > 96 || std::fabs(std::fabs(m.ScaleY()) - 1.0) > 1e-9;
+    if (const QString scalable = bScaledText ? ScalableFamily(lf, r->family, r->em) : r->family;
+        scalable != r->family) {
+        r->family = scalable;
+        f = BaseFont(lf, r->family);
+        r->em = lf.lfHeight < 0 ? pixels : EmForCell(f, pixels);
+    }
     f.setPixelSize(r->em);
     if (lf.lfWidth != 0) {
         QFontMetrics natural(f);

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -156,6 +157,32 @@ TEST_F(EditViewPrintTest, TheFooterCarriesThePageNumberAndTheHeaderAShortenedTit
     EXPECT_NE(headed, cut);
     pDoc->RemoveView(View());
     delete pDoc;
+}
+
+// The editor's classic raster face has no strike of a printer's size: the
+// printer draws its scalable equivalent, so the print font has the height
+// asked for (and a preview, drawing it reduced, does the same).
+TEST(PrintFont, TheClassicCourierScalesOnThePrinter)
+{
+    HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
+    const std::string out = (std::filesystem::temp_directory_path() / "plexo-editor-font.pdf").string();
+    {
+        CPrinterDC dc;
+        ASSERT_TRUE(dc.CreatePrinterDC(hNames, nullptr, out.c_str()));
+        LOGFONT lf{};
+        lf.lfHeight = -83;
+        std::strcpy(lf.lfFaceName, "Courier");
+        CFont font;
+        ASSERT_TRUE(font.CreateFontIndirect(&lf));
+        CFont *pOld = dc.SelectObject(&font);
+        TEXTMETRIC tm{};
+        dc.GetTextMetrics(&tm);
+        EXPECT_GE(tm.tmHeight - tm.tmInternalLeading, 82);
+        EXPECT_EQ(dc.GetTextExtent("aaaa", 4).cx, 4 * tm.tmAveCharWidth);
+        dc.SelectObject(pOld);
+    }
+    GlobalFree(hNames);
+    std::filesystem::remove(out);
 }
 
 TEST_F(EditViewPrintTest, LinesFillPagesOfTheBodysHeight)

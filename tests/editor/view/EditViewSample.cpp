@@ -18,6 +18,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr UINT kDocumentResource = 300;
@@ -91,11 +93,13 @@ public:
             {MF_POPUP | MF_END, 0, "&File"},
             {MF_STRING, ID_FILE_NEW, "&New"},
             {MF_STRING, ID_FILE_OPEN, "&Open..."},
+            {MF_STRING, ID_FILE_PRINT, "&Print..."},
+            {MF_STRING, ID_FILE_PRINT_PREVIEW, "Print Pre&view"},
             {MF_STRING | MF_END, ID_APP_EXIT, "E&xit"},
         };
         PlexoRegisterStrings(strings, 3);
-        PlexoRegisterMenu(kDocumentResource, menu, 4);
-        PlexoRegisterMenu(kFrameResource, menu, 4);
+        PlexoRegisterMenu(kDocumentResource, menu, 6);
+        PlexoRegisterMenu(kFrameResource, menu, 6);
         AddDocTemplate(new CMultiDocTemplate(kDocumentResource, RUNTIME_CLASS(CSampleDoc),
                                              RUNTIME_CLASS(CSampleChildFrame), RUNTIME_CLASS(CSampleView)));
         auto *pFrame = new CMDIFrameWnd;
@@ -110,6 +114,9 @@ public:
         pFrame->UpdateWindow();
         if (auto *pChild = dynamic_cast<CMDIChildWnd *>(pFrame->MDIGetActive()))
             pChild->MDIMaximize();
+        // EDITOR_SAMPLE_PREVIEW=1: opens the print preview at once.
+        if (std::getenv("EDITOR_SAMPLE_PREVIEW"))
+            pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW, 0);
         return TRUE;
     }
 };
