@@ -92,9 +92,6 @@ std::string ShortLines(int count)
     return text;
 }
 
-// Printing text on the PDF printer changes how the same font measures on
-// the screen later in the process (the framework's font resolution on a
-// high-resolution printer), so the tests that compare drawings come first.
 // The pixels a text drawn by draw(dc) leaves on a white strip.
 template <typename Draw>
 std::vector<COLORREF> Strip(CFont *pFont, int width, int height, Draw draw)
