@@ -193,7 +193,8 @@ CQYBaseCommand* CQYBaseView::ResizeForm(int x, int y, int nAnchor)
     case 7: rectNew.SetRect(r.left, r.top, x, r.bottom); break;
     default: return nullptr;
     }
-    return RunCommand(new CQYFormSizeCommand(m_pModel, pForm, rectNew.left, rectNew.top, rectNew.right, rectNew.bottom));
+    return RunCommand(
+        new CQYFormSizeCommand(m_pModel, pForm, rectNew.left, rectNew.top, rectNew.right, rectNew.bottom));
 }
 
 CQYBaseCommand* CQYBaseView::OrderSelection(CQYCompList* pList, int nOrder)

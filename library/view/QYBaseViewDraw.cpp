@@ -10,6 +10,7 @@
 #include "framework/gdi/Pen.h"
 #include "framework/object/Exceptions.h"
 #include "framework/object/File.h"
+#include "framework/window/PaintApi.h"
 #include "framework/window/WindowDC.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
@@ -21,6 +22,7 @@
 #include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYImageBaseObj.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -28,6 +30,22 @@ namespace {
 // The metafile picture: the page's top-left corner, shrunk.
 const CRect kMetaSource(0, 0, 800, 600);
 const CRect kMetaPicture(0, 0, 320, 240);
+
+// A context on the screen, for bitmaps of the screen's depth (a memory
+// context alone would make them monochrome).
+class CScreenDC : public CDC {
+public:
+    CScreenDC()
+    {
+        if (HDC hDC = ::GetDC(nullptr))
+            Attach(hDC);
+    }
+    ~CScreenDC() override
+    {
+        if (HDC hDC = Detach())
+            ::ReleaseDC(nullptr, hDC);
+    }
+};
 
 } // namespace
 
@@ -119,8 +137,8 @@ void CQYBaseView::Draw(CDC* pDC)
     CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
     dcMem.SetWindowOrg(rectClip.left, rectClip.top);
     DrawPageContent(this, &dcMem, rectClip);
-    pDC->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem, rectClip.left,
-                rectClip.top, SRCCOPY);
+    pDC->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem, rectClip.left, rectClip.top,
+                SRCCOPY);
     dcMem.SelectObject(pOldBitmap);
 }
 
@@ -147,10 +165,10 @@ void CQYBaseView::DrawFrameMark(CDC* pDC, CRect rect)
     CRect outer = rect;
     outer.InflateRect(6, 6);
     const CPoint centre = outer.CenterPoint();
-    for (CPoint pt : {outer.TopLeft(), CPoint(centre.x, outer.top), CPoint(outer.right - 6, outer.top),
-                      CPoint(outer.right - 6, centre.y), CPoint(outer.right - 6, outer.bottom - 6),
-                      CPoint(centre.x, outer.bottom - 6), CPoint(outer.left, outer.bottom - 6),
-                      CPoint(outer.left, centre.y)})
+    for (CPoint pt :
+         {outer.TopLeft(), CPoint(centre.x, outer.top), CPoint(outer.right - 6, outer.top),
+          CPoint(outer.right - 6, centre.y), CPoint(outer.right - 6, outer.bottom - 6),
+          CPoint(centre.x, outer.bottom - 6), CPoint(outer.left, outer.bottom - 6), CPoint(outer.left, centre.y)})
         pDC->FillSolidRect(pt.x, pt.y, 6, 6, RGB(255, 255, 255));
 }
 
@@ -161,8 +179,7 @@ BOOL CQYBaseView::RenderPageBitmap(CQYImageBaseObj* pImage, CDC* pDC)
 {
     if (m_pModel == nullptr || pImage == nullptr)
         return FALSE;
-    CDC dcScreen;
-    dcScreen.CreateCompatibleDC(nullptr);
+    CScreenDC dcScreen;
     CDC* pRef = pDC != nullptr ? pDC : &dcScreen;
     CDC dcMem;
     if (!dcMem.CreateCompatibleDC(pRef))
@@ -206,8 +223,7 @@ void CQYBaseView::DrawToDC(CDC* pDC)
     }
     // A metafile: the page's top-left corner drawn off the screen, framed
     // in black and shrunk into the picture.
-    CDC dcScreen;
-    dcScreen.CreateCompatibleDC(nullptr);
+    CScreenDC dcScreen;
     CDC dcMem;
     CBitmap bitmap;
     if (!dcMem.CreateCompatibleDC(&dcScreen) ||
@@ -238,8 +254,11 @@ BOOL CQYBaseView::ExportToFile(CFile* pFile, LPCTSTR lpszDescription)
     };
     const CRect frame(toHimetric(page.left, dpi.cx), toHimetric(page.top, dpi.cy), toHimetric(page.right, dpi.cx),
                       toHimetric(page.bottom, dpi.cy));
+    // The recorder reads a description up to a double NUL.
+    std::string strDescription = lpszDescription != nullptr ? lpszDescription : "";
+    strDescription.append(2, '\0');
     CMetaFileDC dcMeta;
-    if (!dcMeta.CreateEnhanced(nullptr, nullptr, &frame, lpszDescription))
+    if (!dcMeta.CreateEnhanced(nullptr, nullptr, &frame, strDescription[0] != '\0' ? strDescription.c_str() : nullptr))
         return FALSE;
     std::unique_ptr<CClientDC> pClient;
     if (GetSafeHwnd() != nullptr) {

@@ -80,9 +80,9 @@ BOOL CQYBaseView::IsSelectionFlat()
 
 BOOL CQYBaseView::IsLineComponent(CQYDrawComponent* pComp)
 {
-    return pComp != nullptr && (pComp->IsKindOf(RUNTIME_CLASS(CQYLinkComponent)) ||
-                                pComp->IsKindOf(RUNTIME_CLASS(CQYLineComponent)) ||
-                                pComp->IsKindOf(RUNTIME_CLASS(CQYBezierLineComponent)));
+    return pComp != nullptr &&
+           (pComp->IsKindOf(RUNTIME_CLASS(CQYLinkComponent)) || pComp->IsKindOf(RUNTIME_CLASS(CQYLineComponent)) ||
+            pComp->IsKindOf(RUNTIME_CLASS(CQYBezierLineComponent)));
 }
 
 int CQYBaseView::GetSelectedCount()

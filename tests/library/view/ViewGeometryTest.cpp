@@ -169,8 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      {},
                      true},
-        DispatchCase{"move", [](CQYDataModel& m, auto& c) { return new CQYMoveCompCommand(&m, c[2], 5, 5); }, {0, 1},
-                     true},
+        DispatchCase{
+            "move", [](CQYDataModel& m, auto& c) { return new CQYMoveCompCommand(&m, c[2], 5, 5); }, {0, 1}, true},
         DispatchCase{"move several",
                      [](CQYDataModel& m, auto& c) {
                          CQYCompList list = ListOf({c[2]});
@@ -272,4 +272,3 @@ TEST_F(ViewGeometry, ComponentRepaintIsConvertedAndInflated)
 }
 
 } // namespace
-

@@ -135,7 +135,7 @@ TEST_F(ViewSelection, HandleHitTests)
         int nIndex;
     } cases[] = {
         {a, CPoint(10, 10), a, 0},
-        {a, CPoint(61, 36), a, 3},    // inside the handle and its 3-pixel margin
+        {a, CPoint(61, 36), a, 3},        // inside the handle and its 3-pixel margin
         {a, CPoint(35, 35), nullptr, -1}, // the component, not a handle
         {a, CPoint(67, 36), nullptr, -1}, // outside every handle
         {pLine, CPoint(140, 200), pLine, 2},
@@ -156,7 +156,7 @@ TEST_F(ViewSelection, HoverCursorsByHandleAndFormEdge)
         CPoint point;
         LPCTSTR cursor;
     } cases[] = {
-        {CPoint(10, 10), IDC_SIZENWSE}, {CPoint(35, 10), IDC_SIZENS},  {CPoint(60, 10), IDC_SIZENESW},
+        {CPoint(10, 10), IDC_SIZENWSE}, {CPoint(35, 10), IDC_SIZENS},   {CPoint(60, 10), IDC_SIZENESW},
         {CPoint(60, 35), IDC_SIZEWE},   {CPoint(60, 60), IDC_SIZENWSE}, {CPoint(500, 500), IDC_ARROW},
     };
     Select({a});
@@ -283,7 +283,7 @@ TEST_F(ViewSelection, StatusPanesFollowTheirSourceByPriority)
     CString strPos, strSize;
     Select({});
     m_pView->Invalidate();
-    Painted(); // drawing sets the components' status rectangles
+    Painted();                                             // drawing sets the components' status rectangles
     ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize)); // the form
     const CRect form = Model().GetFormComponent()->GetAuxRect();
     CString strFormPos;
