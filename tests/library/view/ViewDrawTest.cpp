@@ -175,7 +175,7 @@ TEST_F(ViewDraw, HeaderAndFooterTextsSitInTheirBands)
         int nText;
         bool bHeader;
         int nAlign; // 0 left, 1 centre, 2 right
-    } cases[] = {{QY_HEADER_LEFT, true, 0},  {QY_HEADER_CENTER, true, 1}, {QY_HEADER_RIGHT, true, 2},
+    } cases[] = {{QY_HEADER_LEFT, true, 0},  {QY_HEADER_CENTER, true, 1},  {QY_HEADER_RIGHT, true, 2},
                  {QY_FOOTER_LEFT, false, 0}, {QY_FOOTER_CENTER, false, 1}, {QY_FOOTER_RIGHT, false, 2}};
     for (const Case& c : cases) {
         for (CString& str : Model().m_strHeaderFooter)
@@ -295,8 +295,8 @@ TEST_F(ViewExport, MetafileOfTheTopLeftCornerShrunk)
     EXPECT_NEAR(header.rclBounds.bottom, 239, 1);
     // Played back into the frame's 400 x 300 pixels, the picture covers
     // its top-left 320 x 240.
-    HENHMETAFILE hMeta = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()),
-                                            reinterpret_cast<const BYTE*>(bytes.data()));
+    HENHMETAFILE hMeta =
+        SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data()));
     ASSERT_NE(hMeta, nullptr);
     Canvas canvas(400, 300);
     canvas.DC()->FillSolidRect(0, 0, 400, 300, RGB(0, 0, 255));
