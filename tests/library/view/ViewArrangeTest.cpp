@@ -69,7 +69,7 @@ TEST_F(ViewArrange, OperationsWithoutTheirSubjectBuildNothing)
 {
     CQYDrawComponent* a = Put(CRect(0, 0, 100, 100));
     EXPECT_EQ(m_pView->GetSelectionBounds(), CRect(2000, 2000, -2000, -2000));
-    EXPECT_EQ(m_pView->AlignLeft(), nullptr);     // nothing selected: no main component
+    EXPECT_EQ(m_pView->AlignLeft(), nullptr); // nothing selected: no main component
     EXPECT_EQ(m_pView->MakeSameSize(), nullptr);
     EXPECT_EQ(m_pView->MoveComponentPoint(0, 1, 1), nullptr);
     EXPECT_EQ(m_pView->ScaleActiveComponent(2.0f, 2.0f, 0), nullptr);
@@ -157,9 +157,9 @@ TEST_F(ViewArrange, OpenScrollSelectArrangeAndUndoEverything)
         UINT nID;
         std::vector<CQYDrawComponent*> selection;
     } steps[] = {
-        {ID_QY_ALIGN_LEFT, {b, a}},      {ID_QY_SAME_SIZE, {b, a}},          {ID_QY_SPACE_ACROSS, {a, b, c}},
-        {ID_QY_CENTER_HORIZONTAL, {c}},  {ID_QY_BRING_TO_FRONT, {a}},        {ID_QY_SEND_TO_BACK, {c}},
-        {ID_QY_FLIP_HORIZONTAL, {a, b}}, {ID_QY_ROTATE_RIGHT, {c}},          {ID_QY_NUDGE_LEFT, {a}},
+        {ID_QY_ALIGN_LEFT, {b, a}},      {ID_QY_SAME_SIZE, {b, a}},   {ID_QY_SPACE_ACROSS, {a, b, c}},
+        {ID_QY_CENTER_HORIZONTAL, {c}},  {ID_QY_BRING_TO_FRONT, {a}}, {ID_QY_SEND_TO_BACK, {c}},
+        {ID_QY_FLIP_HORIZONTAL, {a, b}}, {ID_QY_ROTATE_RIGHT, {c}},   {ID_QY_NUDGE_LEFT, {a}},
         {ID_QY_GROUP, {a, b}},
     };
     for (const Step& step : steps) {
