@@ -307,15 +307,14 @@ CQYDrawComponent* CQYBaseView::HitTestHandle(CPoint point, int& nIndex)
     nIndex = -1;
     if (!IsDesignMode() || m_listSelected.IsEmpty())
         return nullptr;
+    // One prepared context converts everything.
+    CClientDC dc(this);
+    OnPrepareDC(&dc, nullptr);
     // The handle's size in logical units, to find the candidates.
     CSize sizeLogical = m_sizeHandle;
+    dc.DPtoLP(&sizeLogical);
     CPoint ptDevice = point;
-    {
-        CClientDC dc(this);
-        OnPrepareDC(&dc, nullptr);
-        dc.DPtoLP(&sizeLogical);
-        dc.LPtoDP(&ptDevice, 1);
-    }
+    dc.LPtoDP(&ptDevice, 1);
     CQYCompList listCandidates;
     for (POSITION pos = m_listSelected.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listSelected.GetNext(pos);
@@ -335,7 +334,7 @@ CQYDrawComponent* CQYBaseView::HitTestHandle(CPoint point, int& nIndex)
             CPoint pt = points[i];
             if (pt.x == -1)
                 continue;
-            LPtoDPPoint(&pt);
+            dc.LPtoDP(&pt, 1);
             CRect rect = GetHandleRect(pt.x, pt.y);
             rect.InflateRect(3, 3);
             if (rect.PtInRect(ptDevice)) {
