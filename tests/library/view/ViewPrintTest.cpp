@@ -1,0 +1,139 @@
+// Printing the page on the built-in PDF printer: the scaling from the
+// screen to the printer, the page's origin and the header and footer bands,
+// measured in the PDF file the printer writes.
+#include "ViewTestSupport.h"
+
+#include "framework/app/Printers.h"
+#include "framework/gdi/CDC.h"
+#include "library/model/QYCompProperties.h"
+
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The page content of a PDF: every Flate stream, inflated, one after another.
+std::string InflatedStreams(const std::string& pdf)
+{
+    std::string out;
+    size_t pos = 0;
+    while ((pos = pdf.find("stream", pos)) != std::string::npos) {
+        size_t start = pos + 6;
+        if (start < pdf.size() && pdf[start] == '\r')
+            ++start;
+        if (start < pdf.size() && pdf[start] == '\n')
+            ++start;
+        const size_t end = pdf.find("endstream", start);
+        if (end == std::string::npos)
+            break;
+        std::string chunk(1 << 20, '\0');
+        uLongf nSize = static_cast<uLongf>(chunk.size());
+        if (uncompress(reinterpret_cast<Bytef*>(chunk.data()), &nSize, reinterpret_cast<const Bytef*>(pdf.data() + start),
+                       static_cast<uLong>(end - start)) == Z_OK)
+            out += chunk.substr(0, nSize) + "\n";
+        pos = end + 9;
+    }
+    return out;
+}
+
+class ViewPrint : public ViewFixture {
+protected:
+    std::string Print(CPrintInfo* pInfo, CSize* pViewportExt = nullptr, CPoint* pViewportOrg = nullptr)
+    {
+        const std::string path =
+            (std::filesystem::temp_directory_path() / ("plexo-view-print-" + std::to_string(::getpid()) + ".pdf"))
+                .string();
+        HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
+        {
+            CPrinterDC dc;
+            EXPECT_TRUE(dc.CreatePrinterDC(hNames, nullptr, path.c_str()));
+            EXPECT_GT(dc.StartDoc("Page"), 0);
+            EXPECT_GT(dc.StartPage(), 0);
+            int nInfo = 0; // the preparation only tests the pointer
+            m_pView->OnPrepareDC(&dc, pInfo != nullptr ? pInfo : reinterpret_cast<CPrintInfo*>(&nInfo));
+            if (pViewportExt != nullptr)
+                *pViewportExt = dc.GetViewportExt();
+            if (pViewportOrg != nullptr)
+                *pViewportOrg = dc.GetViewportOrg();
+            m_pView->OnPrint(&dc, pInfo);
+            EXPECT_GT(dc.EndPage(), 0);
+            EXPECT_GT(dc.EndDoc(), 0);
+        }
+        GlobalFree(hNames);
+        std::ifstream in(path, std::ios::binary);
+        std::string pdf((std::istreambuf_iterator<char>(in)), {});
+        std::filesystem::remove(path);
+        return pdf;
+    }
+};
+
+// Where the texts were drawn: the translation before each text object, in
+// printer pixels (600 per inch), in drawing order.
+std::vector<CPoint> TextOrigins(const std::string& content)
+{
+    std::vector<CPoint> origins;
+    const std::string prefix = "\n1 0 0 1 ";
+    for (size_t pos = content.find(prefix); pos != std::string::npos; pos = content.find(prefix, pos + 1)) {
+        const char* p = content.c_str() + pos + prefix.size();
+        char* pEnd = nullptr;
+        const double x = std::strtod(p, &pEnd);
+        const double y = std::strtod(pEnd, &pEnd);
+        if (std::string(pEnd, 4) != " cm\n")
+            continue;
+        const size_t after = static_cast<size_t>(pEnd - content.c_str()) + 4;
+        const size_t bt = content.find("BT\n", after);
+        const size_t next = content.find(" cm\n", after);
+        if (bt != std::string::npos && (next == std::string::npos || bt < next))
+            origins.emplace_back(static_cast<int>(x), static_cast<int>(y));
+    }
+    return origins;
+}
+
+TEST_F(ViewPrint, ScaledFromTheScreenWithTheBandsOverThePaper)
+{
+    Put(CRect(100, 100, 300, 200));
+    Model().m_strHeaderFooter[QY_HEADER_LEFT] = "HL";
+    Model().m_strHeaderFooter[QY_FOOTER_RIGHT] = "FR";
+    CSize ext;
+    CPoint org;
+    const std::string content = InflatedStreams(Print(nullptr, &ext, &org));
+    // 600 dpi over 96: 6.25 printer pixels a unit, from (17, 17).
+    EXPECT_EQ(ext, CSize(6250, 6250));
+    EXPECT_EQ(org, CPoint(17, 17));
+    // The rectangle's corners: 17 + 100 * 6.25 and 17 + 300 * 6.25.
+    EXPECT_NE(content.find("642.500000 642.500000 m"), std::string::npos);
+    EXPECT_NE(content.find("1892.50000 1267.50000 l"), std::string::npos);
+    // Without print information both bands span the paper: the header's
+    // left text at its left edge, the footer's right one at its right
+    // edge, both half way down.
+    const std::vector<CPoint> texts = TextOrigins(content);
+    ASSERT_EQ(texts.size(), 2u);
+    CPrinterInfoDC ic;
+    HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
+    ASSERT_TRUE(ic.CreateIC(hNames, nullptr));
+    GlobalFree(hNames);
+    const int cx = ic.GetDeviceCaps(HORZRES);
+    const int cy = ic.GetDeviceCaps(VERTRES);
+    EXPECT_LT(std::abs(texts[0].x), 20);
+    EXPECT_GT(texts[1].x, cx - 200);
+    EXPECT_LT(texts[1].x, cx);
+    EXPECT_NEAR(texts[0].y, cy / 2, 80);
+    EXPECT_NEAR(texts[0].y, texts[1].y, 13); // within two units: the glyphs differ
+}
+
+TEST_F(ViewPrint, HandlesNeverPrint)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 300, 200));
+    const std::string without = InflatedStreams(Print(nullptr));
+    Select({a});
+    const std::string with = InflatedStreams(Print(nullptr));
+    EXPECT_EQ(with, without);
+}
+
+} // namespace
