@@ -450,6 +450,12 @@ void CQYBaseView::OnFilePageSetup()
 {
     if (m_pModel == nullptr)
         return;
+    // Without a printer the dialog cannot run.
+    PRINTDLG pd{};
+    if (!AfxGetPrinterDeviceDefaults(&pd)) {
+        AfxMessageBox(IDS_QY_NO_PRINTER, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     CPageSetupDialog dlg(PSD_MARGINS, this);
     m_pModel->GetPageSetup(dlg.m_psd);
     const INT_PTR nResult = dlg.DoModal();

@@ -34,8 +34,8 @@ std::string InflatedStreams(const std::string& pdf)
             break;
         std::string chunk(1 << 20, '\0');
         uLongf nSize = static_cast<uLongf>(chunk.size());
-        if (uncompress(reinterpret_cast<Bytef*>(chunk.data()), &nSize, reinterpret_cast<const Bytef*>(pdf.data() + start),
-                       static_cast<uLong>(end - start)) == Z_OK)
+        if (uncompress(reinterpret_cast<Bytef*>(chunk.data()), &nSize,
+                       reinterpret_cast<const Bytef*>(pdf.data() + start), static_cast<uLong>(end - start)) == Z_OK)
             out += chunk.substr(0, nSize) + "\n";
         pos = end + 9;
     }

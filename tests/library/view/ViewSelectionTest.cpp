@@ -3,10 +3,14 @@
 #include "ViewTestSupport.h"
 
 #include "framework/window/CursorApi.h"
+#include "framework/window/Menu.h"
 #include "library/model/QYCompProperties.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
 #include "library/view/QYViewIds.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <string>
 
@@ -420,6 +424,74 @@ TEST_F(ViewSelection, ToolBoxItemReturnsToTheSelectTool)
     EXPECT_EQ(m_pView->m_nToolType, 0);
     EXPECT_EQ(m_pView->m_nTrackState, 0);
     EXPECT_TRUE(m_pView->m_strCreateFile.IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewSelection, ContextMenuHoldsTheViewsCommands)
+{
+    CMenu* pPopup = m_pView->CreateContextMenu();
+    ASSERT_NE(pPopup, nullptr);
+    std::vector<UINT> ids;
+    for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i)
+        ids.push_back(pPopup->GetMenuItemID(i));
+    const std::vector<UINT> expected = {ID_EDIT_CUT,
+                                        ID_EDIT_COPY,
+                                        ID_EDIT_PASTE,
+                                        0,
+                                        ID_EDIT_CLEAR,
+                                        0,
+                                        ID_EDIT_SELECT_ALL,
+                                        ID_EDIT_CLEAR_ALL,
+                                        0,
+                                        ID_QY_FORM_SETTING,
+                                        ID_QY_GRID_PROPERTIES,
+                                        0,
+                                        ID_QY_BULLET_PROPERTIES,
+                                        0,
+                                        UINT(-1),
+                                        0,
+                                        ID_QY_COMPONENTS,
+                                        UINT(-1)};
+    EXPECT_EQ(ids, expected);
+    CString strText;
+    pPopup->GetMenuString(ID_EDIT_CUT, strText, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(strText), "Cu&t\tCtrl + X");
+    CString strStatus;
+    EXPECT_TRUE(strStatus.LoadString(ID_QY_ALIGN_LEFT));
+    EXPECT_EQ(std::string(strStatus), "Allign left the selected components");
+}
+
+TEST_F(ViewSelection, RightButtonUpOpensTheContextMenuInTheSelectState)
+{
+    int nShown = 0;
+    auto cancelPopup = [&nShown]() {
+        QTimer::singleShot(0, [&nShown]() {
+            if (QWidget* pPopup = QApplication::activePopupWidget()) {
+                ++nShown;
+                QTest::keyClick(pPopup, Qt::Key_Escape);
+            }
+        });
+    };
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    EXPECT_EQ(nShown, 1);
+    EXPECT_EQ(m_pView->m_pContextMenu, nullptr); // freed when the menu closed
+    // Another state (the rectangle tool dragging) opens nothing.
+    m_pView->m_nTrackState = 12;
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    Pump();
+    EXPECT_EQ(nShown, 1);
+    m_pView->m_nTrackState = 0;
+    // Nor does the view outside design mode.
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    Pump();
+    EXPECT_EQ(nShown, 1);
 }
 
 } // namespace
