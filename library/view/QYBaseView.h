@@ -18,6 +18,7 @@ class CQYBaseCommand;
 class CQYDataModel;
 class CQYDrawComponent;
 class CQYFormProperties;
+class CQYHyLinkComponent;
 class CQYImageBaseObj;
 class CQYPortComponent;
 
@@ -222,6 +223,10 @@ protected:
     // Shift+arrows: grows or shrinks the one selected component or the form.
     void SizeByKey(UINT nChar);
     void NudgeSelection(int dx, int dy);
+    // The hyperlink label under the point, or the one selected alone, with
+    // the view as its host; NULL when there is none.
+    CQYHyLinkComponent* HyperlinkAt(CPoint ptLogical);
+    CQYHyLinkComponent* SelectedHyperlink();
     // Removes the selected components as one undoable step.
     void DeleteSelection();
     // The left, centre and right texts from nFirst on, in the band.
@@ -231,6 +236,10 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);

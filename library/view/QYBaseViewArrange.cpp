@@ -337,13 +337,8 @@ void CQYBaseView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (!IsDesignMode()) {
         // Outside design mode the one selected hyperlink takes the key.
-        if (m_listSelected.GetCount() == 1) {
-            auto* pLink = DYNAMIC_DOWNCAST(CQYHyLinkComponent, m_listSelected.GetHead());
-            if (pLink != nullptr) {
-                pLink->m_pHostWnd = this;
-                pLink->OnKeyDown(nChar, nRepCnt, nFlags);
-            }
-        }
+        if (CQYHyLinkComponent* pLink = SelectedHyperlink())
+            pLink->OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
     const bool bCtrl = IsKeyDown(VK_CONTROL);

@@ -25,6 +25,10 @@ ON_WM_CREATE()
 ON_WM_KEYDOWN()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_RBUTTONDBLCLK()
+ON_WM_CHAR()
+ON_WM_KEYUP()
 ON_WM_MOUSEMOVE()
 ON_WM_RBUTTONDOWN()
 ON_WM_RBUTTONUP()
@@ -486,11 +490,8 @@ void CQYBaseView::OnRButtonUp(UINT nFlags, CPoint point)
         CScrollView::Default();
         if (m_pModel == nullptr)
             return;
-        auto* pLink = DYNAMIC_DOWNCAST(CQYHyLinkComponent, m_pModel->HitTest(ptLogical.x, ptLogical.y));
-        if (pLink != nullptr) {
-            pLink->m_pHostWnd = this;
+        if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
             pLink->OnRButtonUp(nFlags, point);
-        }
         return;
     }
     if (m_nTrackState == 0 || m_nTrackState == 42) {

@@ -14,6 +14,7 @@
 #include "library/shapes/QYBezierLineComponent.h"
 #include "library/shapes/QYCloseBezierComponent.h"
 #include "library/shapes/QYGroupComponent.h"
+#include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYLineComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYPolygonComponent.h"
@@ -505,15 +506,45 @@ void CQYBaseView::OnButtonDownSelect(UINT nFlags, CPoint point, int nKind)
         m_nTrackState = 1;
 }
 
+// ---------------------------------------------------------------------------
+// Outside design mode the page is live: hyperlink labels take the input.
+
+CQYHyLinkComponent* CQYBaseView::HyperlinkAt(CPoint ptLogical)
+{
+    if (m_pModel == nullptr)
+        return nullptr;
+    auto* pLink = DYNAMIC_DOWNCAST(CQYHyLinkComponent, m_pModel->HitTest(ptLogical.x, ptLogical.y));
+    if (pLink != nullptr)
+        pLink->m_pHostWnd = this;
+    return pLink;
+}
+
+CQYHyLinkComponent* CQYBaseView::SelectedHyperlink()
+{
+    if (m_listSelected.GetCount() != 1)
+        return nullptr;
+    auto* pLink = DYNAMIC_DOWNCAST(CQYHyLinkComponent, m_listSelected.GetHead());
+    if (pLink != nullptr)
+        pLink->m_pHostWnd = this;
+    return pLink;
+}
+
 void CQYBaseView::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CScrollView::Default();
-    if (!IsDesignMode())
-        return;
-    SetFocus();
-    m_ptDownDevice = point;
     CPoint ptLogical = point;
     DPtoLPPoint(&ptLogical);
+    if (!IsDesignMode()) {
+        // The button up goes to whatever was under the button down.
+        m_pActiveComp = m_pModel != nullptr ? m_pModel->HitTest(ptLogical.x, ptLogical.y) : nullptr;
+        if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical)) {
+            pLink->OnLButtonDown(nFlags, ptLogical);
+            InvalidateComponent(pLink);
+        }
+        return;
+    }
+    SetFocus();
+    m_ptDownDevice = point;
     m_ptDown = ptLogical;
     m_ptDragLast = ptLogical;
     if (m_bShowTabOrder) {
@@ -527,6 +558,17 @@ void CQYBaseView::OnLButtonDown(UINT nFlags, CPoint point)
 void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
 {
     CScrollView::Default();
+    if (!IsDesignMode()) {
+        if (m_pActiveComp != nullptr) {
+            CPoint ptLogical = point;
+            DPtoLPPoint(&ptLogical);
+            if (auto* pLink = DYNAMIC_DOWNCAST(CQYHyLinkComponent, m_pActiveComp))
+                pLink->m_pHostWnd = this;
+            m_pActiveComp->OnLButtonUp(nFlags, ptLogical);
+            InvalidateComponent(m_pActiveComp);
+        }
+        return;
+    }
     // A plain click on a selected component without a drag keeps it alone.
     if (m_bReduceOnUp && m_pActiveComp != nullptr && m_listSelected.Find(m_pActiveComp) != nullptr)
         SelectComponent(m_pActiveComp);
@@ -537,18 +579,60 @@ void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
         m_nTrackState = 0;
 }
 
+void CQYBaseView::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CScrollView::Default();
+    if (IsDesignMode())
+        return;
+    CPoint ptLogical = point;
+    DPtoLPPoint(&ptLogical);
+    if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
+        pLink->OnLButtonDblClk(nFlags, ptLogical);
+}
+
 void CQYBaseView::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    CPoint ptLogical = point;
+    DPtoLPPoint(&ptLogical);
     if (!IsDesignMode()) {
         m_pActiveComp = nullptr;
         CScrollView::Default();
+        if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
+            pLink->OnRButtonDown(nFlags, ptLogical);
         return;
     }
     if (m_nTrackState != 0 && m_nTrackState != 42)
         return;
+    OnButtonDownSelect(nFlags, ptLogical, 2);
+}
+
+void CQYBaseView::OnRButtonDblClk(UINT nFlags, CPoint point)
+{
+    CScrollView::Default();
+    if (IsDesignMode())
+        return;
     CPoint ptLogical = point;
     DPtoLPPoint(&ptLogical);
-    OnButtonDownSelect(nFlags, ptLogical, 2);
+    if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
+        pLink->OnRButtonDblClk(nFlags, ptLogical);
+}
+
+void CQYBaseView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CScrollView::Default();
+    if (IsDesignMode())
+        return;
+    if (CQYHyLinkComponent* pLink = SelectedHyperlink())
+        pLink->OnChar(nChar, nRepCnt, nFlags);
+}
+
+void CQYBaseView::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CScrollView::Default();
+    if (IsDesignMode())
+        return;
+    if (CQYHyLinkComponent* pLink = SelectedHyperlink())
+        pLink->OnKeyUp(nChar, nRepCnt, nFlags);
 }
 
 // ---------------------------------------------------------------------------
@@ -618,6 +702,13 @@ void CQYBaseView::OnMouseMove(UINT nFlags, CPoint point)
 {
     CPoint ptLogical = point;
     DPtoLPPoint(&ptLogical);
+    if (!IsDesignMode()) {
+        if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical)) {
+            pLink->OnMouseMove(nFlags, ptLogical);
+            InvalidateComponent(pLink);
+        }
+        return;
+    }
     m_ptDragLast = ptLogical;
     if (m_nTrackState == 0 || m_nTrackState == 42)
         SetHoverCursor(ptLogical);

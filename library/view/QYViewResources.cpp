@@ -135,5 +135,6 @@ const bool kRegistered = [] {
 void QYRegisterViewResources()
 {
     PlexoRegisterStrings(kViewStrings, static_cast<int>(sizeof(kViewStrings) / sizeof(kViewStrings[0])));
-    PlexoRegisterMenu(IDR_QY_CONTEXT_MENU, kContextMenu, static_cast<int>(sizeof(kContextMenu) / sizeof(kContextMenu[0])));
+    PlexoRegisterMenu(IDR_QY_CONTEXT_MENU, kContextMenu,
+                      static_cast<int>(sizeof(kContextMenu) / sizeof(kContextMenu[0])));
 }

@@ -5,6 +5,7 @@
 #include "framework/window/CursorApi.h"
 #include "framework/window/Menu.h"
 #include "library/model/QYCompProperties.h"
+#include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
 #include "library/view/QYViewIds.h"
@@ -492,6 +493,63 @@ TEST_F(ViewSelection, RightButtonUpOpensTheContextMenuInTheSelectState)
     m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
     Pump();
     EXPECT_EQ(nShown, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewSelection, OutsideDesignModeHyperlinksTakeTheInput)
+{
+    auto* pLink = static_cast<CQYHyLinkComponent*>(Put(CRect(300, 200, 400, 230), QY_COMP_HYLINK));
+    ASSERT_TRUE(pLink->IsKindOf(RUNTIME_CLASS(CQYHyLinkComponent)));
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(350, 215));
+    EXPECT_TRUE(pLink->m_bPressed);
+    EXPECT_EQ(pLink->m_pHostWnd, m_pView);
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(350, 215));
+    EXPECT_FALSE(pLink->m_bPressed);
+    EXPECT_TRUE(Selected().empty()); // nothing is selected outside design mode
+    // Keys go to the hyperlink selected alone.
+    Select({pLink});
+    m_pView->SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(pLink->m_bPressed);
+    m_pView->SendMessage(WM_KEYUP, VK_SPACE, 0);
+    EXPECT_FALSE(pLink->m_bPressed);
+    // In design mode the click selects it instead.
+    Model().GetDefaultProperty()->SetDesignMode(TRUE);
+    Select({});
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(350, 215));
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(350, 215));
+    EXPECT_FALSE(pLink->m_bPressed);
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{pLink}));
+}
+
+int TabOrderOf(CQYDrawComponent* pComp)
+{
+    return pComp->GetDefaultProperty()->m_nTabOrder;
+}
+
+TEST_F(ViewSelection, TabOrderClicksNumberTheComponents)
+{
+    ASSERT_EQ(TabOrderOf(a), 1);
+    ASSERT_EQ(TabOrderOf(c), 3);
+    Command(ID_QY_TAB_ORDER);
+    EXPECT_TRUE(m_pView->m_bShowTabOrder);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(230, 130)); // c takes 1
+    EXPECT_EQ(TabOrderOf(c), 1);
+    EXPECT_EQ(TabOrderOf(a), 3);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30)); // a takes 2
+    EXPECT_EQ(TabOrderOf(a), 2);
+    EXPECT_EQ(TabOrderOf(b), 3);
+    for (int i = 0; i < 3; ++i) // the counter stops at the largest tab order
+        m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(130, 30));
+    EXPECT_EQ(TabOrderOf(b), 3);
+    EXPECT_EQ(m_pView->m_nTabOrderCounter, 3);
+    EXPECT_TRUE(Selected().empty());                                        // the clicks number, they do not select
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 400)); // empty canvas ends it
+    EXPECT_FALSE(m_pView->m_bShowTabOrder);
+    EXPECT_EQ(m_pView->m_nTabOrderCounter, 0);
 }
 
 } // namespace
