@@ -137,6 +137,17 @@ void BM_MouseMoveHitTests(benchmark::State &state)
 }
 BENCHMARK(BM_MouseMoveHitTests)->Unit(benchmark::kMicrosecond);
 
+// The first mouse move after a command: the hover index is built again.
+void BM_FirstMoveAfterACommand(benchmark::State &state)
+{
+    CQYBaseView *pView = ThePage().pView;
+    for (auto _ : state) {
+        pView->m_hitIndex.Invalidate();
+        pView->SetHoverCursor(CPoint(400, 300));
+    }
+}
+BENCHMARK(BM_FirstMoveAfterACommand)->Unit(benchmark::kMillisecond);
+
 std::string TempPath(const char *lpszName)
 {
     return (std::filesystem::temp_directory_path() / ("plexo-view-bench-" + std::to_string(::getpid()) + lpszName))

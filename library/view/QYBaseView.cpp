@@ -71,6 +71,7 @@ int CQYBaseView::OnCreate(LPCREATESTRUCT lpcs)
 void CQYBaseView::SetCurrentModel(CQYDataModel* pModel)
 {
     m_pModel = pModel;
+    m_hitIndex.Invalidate();
     if (m_pModel == nullptr)
         return;
     if (CQYDrawComponent* pForm = m_pModel->GetFormComponent()) {
@@ -422,6 +423,7 @@ void CQYBaseView::UpdateForCommand(CQYBaseCommand* pCommand)
 
 void CQYBaseView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
+    m_hitIndex.Invalidate();
     if (pHint != nullptr && pHint->IsKindOf(RUNTIME_CLASS(CQYBaseCommand))) {
         auto* pCommand = static_cast<CQYBaseCommand*>(pHint);
         const int nCode = pCommand->GetCommandID();

@@ -11,6 +11,7 @@
 #include "framework/gdi/Brush.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYCompSelection.h"
+#include "library/view/QYHitIndex.h"
 
 class CFile;
 class CMenu;
@@ -207,6 +208,9 @@ public:
     BOOL m_bEditPoints = FALSE;
     CQYDrawComponent* m_pEditComp = nullptr;
     CMenu* m_pContextMenu = nullptr;
+    // Finds the component under the mouse as it moves; stale after every
+    // update the view receives.
+    CQYHitIndex m_hitIndex;
 
 protected:
     // The handle points shown and hit for a component: its points for

@@ -672,7 +672,7 @@ BOOL CQYBaseView::SetComponentCursor(CPoint point)
 {
     if (!IsDesignMode() || m_pModel == nullptr)
         return FALSE;
-    CQYDrawComponent* pComp = m_pModel->HitTest(point.x, point.y);
+    CQYDrawComponent* pComp = m_hitIndex.HitTest(m_pModel, point.x, point.y);
     if (pComp == nullptr)
         return FALSE;
     m_pActiveComp = pComp;

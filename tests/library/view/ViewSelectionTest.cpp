@@ -553,3 +553,62 @@ TEST_F(ViewSelection, TabOrderClicksNumberTheComponents)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewSelection, HoverIndexAnswersAsTheModelsScan)
+{
+    // Overlapping shapes of several kinds, lines and a link.
+    unsigned seed = 7;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+    };
+    const int kinds[] = {QY_COMP_RECTANGLE, QY_COMP_ELLIPSE, 51, 55, 60, QY_COMP_STATIC};
+    for (int i = 0; i < 120; ++i) {
+        const int x = next(900);
+        const int y = next(700);
+        Put(CRect(x, y, x + 20 + next(150), y + 20 + next(120)), kinds[i % 6]);
+    }
+    for (int i = 0; i < 10; ++i) {
+        CArray<CPoint, CPoint> points;
+        points.Add(CPoint(next(900), next(700)));
+        points.Add(CPoint(next(900), next(700)));
+        points.Add(CPoint(next(900), next(700)));
+        Model().AddNewLine(&points, TRUE);
+    }
+    auto check = [this, &next](const char* lpszAfter) {
+        int nHits = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const int x = next(1000) - 20;
+            const int y = next(800) - 20;
+            CQYDrawComponent* pExpected = Model().HitTest(x, y);
+            nHits += pExpected != nullptr;
+            ASSERT_EQ(m_pView->m_hitIndex.HitTest(&Model(), x, y), pExpected) << lpszAfter << " at " << x << "," << y;
+        }
+        EXPECT_GT(nHits, 1000) << lpszAfter;
+    };
+    m_pView->m_hitIndex.Invalidate();
+    check("building");
+    CQYCompList& all = Model().GetComponents();
+    m_pView->m_listSelected.RemoveAll();
+    for (int i = 0; i < 20; ++i) {
+        CQYDrawComponent* pComp = all.GetAt(all.FindIndex(next(all.GetCount())));
+        if (m_pView->m_listSelected.Find(pComp) == nullptr)
+            m_pView->m_listSelected.AddTail(pComp);
+    }
+    m_pView->MarkFirstAsMain();
+    m_pView->MoveSelection(&m_pView->m_listSelected, 37, -12);
+    EXPECT_FALSE(m_pView->m_hitIndex.IsValid()); // the command's update made it stale
+    check("a move");
+    m_pView->OrderSelection(&m_pView->m_listSelected, 2);
+    check("sending to the back");
+    m_pView->RotateSelection(&m_pView->m_listSelected, 900);
+    check("a rotation");
+    Command(ID_EDIT_UNDO);
+    check("an undo");
+    Key(Qt::Key_Delete);
+    check("a removal");
+}
+
+} // namespace
