@@ -90,7 +90,10 @@ TEST_F(ViewGeometry, ScreenPreparationTakesTheScrollPositionOverThePrintPage)
 
 TEST_F(ViewGeometry, PrinterPreparationScalesFromTheScreen)
 {
-    Model().SetPagePosition(CRect(0, 0, 700, 900));
+    // The page rectangle is kept in logical pixels: the canvas is the page
+    // itself, so the printing window origin is 0 wherever the page lies.
+    Model().SetPagePosition(CRect(30, 40, 730, 940));
+    EXPECT_EQ(m_pView->GetCanvasRect(), CRect(30, 40, 730, 940));
     struct Case {
         int nDpi;
         CSize viewportExt;
