@@ -56,12 +56,15 @@ protected:
             EXPECT_GT(dc.StartDoc("Page"), 0);
             EXPECT_GT(dc.StartPage(), 0);
             int nInfo = 0; // the preparation only tests the pointer
+            EXPECT_TRUE(m_pView->OnPreparePrinting(reinterpret_cast<CPrintInfo*>(&nInfo)));
+            m_pView->OnBeginPrinting(&dc, pInfo);
             m_pView->OnPrepareDC(&dc, pInfo != nullptr ? pInfo : reinterpret_cast<CPrintInfo*>(&nInfo));
             if (pViewportExt != nullptr)
                 *pViewportExt = dc.GetViewportExt();
             if (pViewportOrg != nullptr)
                 *pViewportOrg = dc.GetViewportOrg();
             m_pView->OnPrint(&dc, pInfo);
+            m_pView->OnEndPrinting(&dc, pInfo);
             EXPECT_GT(dc.EndPage(), 0);
             EXPECT_GT(dc.EndDoc(), 0);
         }
@@ -125,6 +128,16 @@ TEST_F(ViewPrint, ScaledFromTheScreenWithTheBandsOverThePaper)
     EXPECT_LT(texts[1].x, cx);
     EXPECT_NEAR(texts[0].y, cy / 2, 80);
     EXPECT_NEAR(texts[0].y, texts[1].y, 13); // within two units: the glyphs differ
+}
+
+TEST_F(ViewPrint, PreparationTakesThePrintPageFromThePaper)
+{
+    Model().SetFormDesignMode(FALSE);
+    Model().SetPrintPageRect(CRect(0, 0, 10, 10));
+    int nInfo = 0;
+    EXPECT_TRUE(m_pView->OnPreparePrinting(reinterpret_cast<CPrintInfo*>(&nInfo)));
+    EXPECT_EQ(Model().GetPrintPageRect(), Model().GetPrintPageSize());
+    EXPECT_EQ(Model().GetPagePosition(), Model().GetPrintPageSize());
 }
 
 TEST_F(ViewPrint, HandlesNeverPrint)
