@@ -252,6 +252,9 @@ void CQYBaseView::DrawToDC(CDC* pDC)
             return;
         }
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
+        // The off-screen page is drawn as for the printer: no shadow, a
+        // white background.
+        dcMem.m_bPrinting = TRUE;
         dcMem.SetWindowOrg(rectClip.left, rectClip.top);
         DrawBackground(&dcMem, rectClip);
         m_pModel->DrawComponents(&dcMem);

@@ -53,9 +53,10 @@ void CQYHitIndex::Build(CQYDataModel* pModel)
         pComp->AddRef();
         m_comps.push_back(pComp);
         reach.push_back(rect);
-        m_bounds = m_comps.size() == 1 ? rect : CRect(std::min(m_bounds.left, rect.left), std::min(m_bounds.top, rect.top),
-                                                       std::max(m_bounds.right, rect.right),
-                                                       std::max(m_bounds.bottom, rect.bottom));
+        m_bounds = m_comps.size() == 1
+                       ? rect
+                       : CRect(std::min(m_bounds.left, rect.left), std::min(m_bounds.top, rect.top),
+                               std::max(m_bounds.right, rect.right), std::max(m_bounds.bottom, rect.bottom));
     }
     m_bValid = true;
     if (m_comps.empty())

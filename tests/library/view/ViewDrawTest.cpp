@@ -123,6 +123,14 @@ TEST_F(ViewDraw, HandlesNeverPrintTabNumbersDoWhenShown)
     for (uint32_t p : printed)
         ASSERT_NE(p, 0x00FF00u) << "a handle printed";
     EXPECT_NE(printed, printedTabs); // the tab numbers
+    // The printer path of DrawToDC, double-buffered, prints the same.
+    {
+        Canvas canvas(400, 300, TRUE);
+        canvas.DC()->IntersectClipRect(0, 0, 400, 300);
+        m_pView->m_bShowTabOrder = TRUE;
+        m_pView->DrawToDC(canvas.DC());
+        EXPECT_EQ(canvas.Pixels(), printedTabs);
+    }
     // Outside design mode the screen shows neither handles nor numbers.
     Model().GetDefaultProperty()->SetDesignMode(FALSE);
     const auto viewing = render(FALSE, TRUE);
