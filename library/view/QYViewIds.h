@@ -4,16 +4,31 @@
 
 #include "framework/app/AppIds.h"
 
-// Edit commands of the framework's standard range.
+// Edit commands of the standard range (other modules may define them too,
+// with the same values).
 #ifndef ID_EDIT_CLEAR
-#define ID_EDIT_CLEAR 0xE120
-#define ID_EDIT_CLEAR_ALL 0xE121
-#define ID_EDIT_COPY 0xE122
-#define ID_EDIT_CUT 0xE123
-#define ID_EDIT_PASTE 0xE125
-#define ID_EDIT_SELECT_ALL 0xE12A
-#define ID_EDIT_UNDO 0xE12B
-#define ID_EDIT_REDO 0xE12C
+#define ID_EDIT_CLEAR 57632
+#endif
+#ifndef ID_EDIT_CLEAR_ALL
+#define ID_EDIT_CLEAR_ALL 57633
+#endif
+#ifndef ID_EDIT_COPY
+#define ID_EDIT_COPY 57634
+#endif
+#ifndef ID_EDIT_CUT
+#define ID_EDIT_CUT 57635
+#endif
+#ifndef ID_EDIT_PASTE
+#define ID_EDIT_PASTE 57637
+#endif
+#ifndef ID_EDIT_SELECT_ALL
+#define ID_EDIT_SELECT_ALL 57642
+#endif
+#ifndef ID_EDIT_UNDO
+#define ID_EDIT_UNDO 57643
+#endif
+#ifndef ID_EDIT_REDO
+#define ID_EDIT_REDO 57644
 #endif
 
 // Arrangement.
