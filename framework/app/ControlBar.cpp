@@ -9,6 +9,7 @@
 #include "framework/window/WindowDC.h"
 
 #include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -29,6 +30,13 @@ CFrameWnd *CControlBar::GetDockingFrame() const
     if (m_pDockSite != nullptr)
         return m_pDockSite;
     return dynamic_cast<CFrameWnd *>(GetParent());
+}
+
+CWnd *CControlBar::GetOwner() const
+{
+    if (m_hWndOwner != nullptr && ::IsWindow(m_hWndOwner))
+        return CWnd::FromHandle(m_hWndOwner);
+    return GetParent();
 }
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
@@ -123,11 +131,15 @@ void PlaceBar(CControlBar *pBar, CRect &rectClient)
 
 void PlexoRepositionBars(CWnd *pParent, CRect &rectClient)
 {
-    // Hidden and floating bars take no room.
+    // The bar made first lies outermost: the window layer keeps the newest
+    // child first, so the bars are placed from the last child back.
+    std::vector<CControlBar *> bars;
     for (CWnd *pChild = pParent->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
         auto *pBar = dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
-        if (pBar == nullptr || (pBar->GetStyle() & WS_VISIBLE) == 0 || pBar->IsFloating())
-            continue;
-        PlaceBar(pBar, rectClient);
+        // Hidden and floating bars take no room.
+        if (pBar != nullptr && (pBar->GetStyle() & WS_VISIBLE) != 0 && !pBar->IsFloating())
+            bars.push_back(pBar);
     }
+    for (auto it = bars.rbegin(); it != bars.rend(); ++it)
+        PlaceBar(*it, rectClient);
 }

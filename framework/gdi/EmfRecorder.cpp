@@ -511,6 +511,36 @@ void EmfRecorder::Transfer(int x, int y, int w, int h, const QImage &source, DWO
     BoundLogical(x + w, y + h);
 }
 
+void EmfRecorder::GradientFill(const TRIVERTEX *vertices, ULONG nVertices, const void *mesh, ULONG nMesh, ULONG mode)
+{
+    const bool triangles = mode == GRADIENT_FILL_TRIANGLE;
+    const size_t start = Begin(Emf::GRADIENTFILL);
+    LONG left = vertices[0].x, top = vertices[0].y, right = left, bottom = top;
+    for (ULONG i = 1; i < nVertices; ++i) {
+        left = std::min(left, vertices[i].x);
+        top = std::min(top, vertices[i].y);
+        right = std::max(right, vertices[i].x);
+        bottom = std::max(bottom, vertices[i].y);
+    }
+    for (LONG v : {left, top, right, bottom})
+        Put(DWORD(v));
+    Put(nVertices);
+    Put(nMesh);
+    Put(mode);
+    for (ULONG i = 0; i < nVertices; ++i) {
+        const TRIVERTEX &v = vertices[i];
+        Put(DWORD(v.x));
+        Put(DWORD(v.y));
+        Put(DWORD(v.Red) | DWORD(v.Green) << 16);
+        Put(DWORD(v.Blue) | DWORD(v.Alpha) << 16);
+        BoundLogical(v.x, v.y);
+    }
+    const ULONG *indexes = static_cast<const ULONG *>(mesh);
+    for (ULONG i = 0; i < nMesh * (triangles ? 3u : 2u); ++i)
+        Put(indexes[i]);
+    End(start);
+}
+
 void EmfRecorder::ClipRegion(const QRegion &deviceRegion, int mode)
 {
     const size_t start = Begin(Emf::EXTSELECTCLIPRGN);
@@ -565,11 +595,13 @@ void EmfRecorder::Region(DWORD type, const QRegion &region, HGDIOBJ brush, int w
         Release(brush);
 }
 
-std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels)
+std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels,
+                                      SIZE deviceDpi)
 {
-    // The reference device at 96 dots per inch: micrometres exactly, millimetres rounded.
-    const LONG umX = static_cast<LONG>(std::llround(devicePixels.cx * 25400.0 / 96));
-    const LONG umY = static_cast<LONG>(std::llround(devicePixels.cy * 25400.0 / 96));
+    // The reference device at its resolution: micrometres exactly, millimetres rounded.
+    const double dpiX = deviceDpi.cx > 0 ? deviceDpi.cx : 96, dpiY = deviceDpi.cy > 0 ? deviceDpi.cy : 96;
+    const LONG umX = static_cast<LONG>(std::llround(devicePixels.cx * 25400.0 / dpiX));
+    const LONG umY = static_cast<LONG>(std::llround(devicePixels.cy * 25400.0 / dpiY));
     const RECT bounds = m_hasBounds ? m_bounds : RECT{0, 0, -1, -1};
     RECT himetric;
     if (frame) {
