@@ -5,6 +5,7 @@
 #include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
 #include "framework/app/FrameWnd.h"
+#include "framework/app/PrintInfo.h"
 #include "framework/app/Printers.h"
 #include "framework/gdi/CDC.h"
 #include "library/model/QYCompProperties.h"
@@ -159,14 +160,13 @@ void BM_PrintPageToPdf(benchmark::State &state)
     Page &page = ThePage();
     const std::string path = TempPath(".pdf");
     HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
-    int nInfo = 0; // the page preparation only tests the pointer
-    auto *pInfo = reinterpret_cast<CPrintInfo *>(&nInfo);
+    CPrintInfo info;
     for (auto _ : state) {
         CPrinterDC dc;
         dc.CreatePrinterDC(hNames, nullptr, path.c_str());
         dc.StartDoc("Page");
         dc.StartPage();
-        page.pView->OnPrepareDC(&dc, pInfo);
+        page.pView->OnPrepareDC(&dc, &info);
         page.pView->OnPrint(&dc, nullptr);
         dc.EndPage();
         dc.EndDoc();

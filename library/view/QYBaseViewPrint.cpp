@@ -2,6 +2,7 @@
 // the page, and the header and footer bands above and below it.
 #include "library/view/QYBaseView.h"
 
+#include "framework/app/PrintInfo.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"
@@ -10,36 +11,25 @@
 
 #include <algorithm>
 
-#if __has_include("framework/app/PrintInfo.h")
-#include "framework/app/PrintInfo.h"
-#define QY_HAVE_PRINT_INFO 1
-#endif
-
-namespace {
-
-// The page body's rectangle of the print information, or NULL.
-const CRect* BodyOf(CPrintInfo* pInfo)
-{
-#ifdef QY_HAVE_PRINT_INFO
-    return pInfo != nullptr ? &pInfo->m_rectDraw : nullptr;
-#else
-    (void)pInfo;
-    return nullptr;
-#endif
-}
-
-} // namespace
-
 BOOL CQYBaseView::OnPreparePrinting(CPrintInfo* pInfo)
 {
     RecalcPrintPage();
+    // The page prints as one sheet.
+    if (pInfo != nullptr)
+        pInfo->SetMaxPage(1);
     if (m_pModel != nullptr) {
+        // The document's printer becomes the application's, which the print
+        // preparation offers (the model's own blocks stay the model's: the
+        // print dialog may free the blocks it is given).
         m_pModel->SelectAppPrinter();
-        // A printer that is not the stored one changes the document.
-        if (m_pModel->CreatePrinterDC() != 1)
+        // A printer that is not the stored one changes the document, and
+        // the replacement is the one to print on.
+        if (m_pModel->CreatePrinterDC() != 1) {
             m_pModel->SetModifiedFlag(TRUE);
+            m_pModel->SelectAppPrinter();
+        }
     }
-    return CScrollView::OnPreparePrinting(pInfo);
+    return DoPreparePrinting(pInfo);
 }
 
 void CQYBaseView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
@@ -80,7 +70,7 @@ void CQYBaseView::ClearDC(CDC* pDC)
 
 void CQYBaseView::DrawHeaderFooter(CDC* pDC, CPrintInfo* pInfo)
 {
-    DrawHeaderFooterBands(pDC, BodyOf(pInfo));
+    DrawHeaderFooterBands(pDC, pInfo != nullptr ? &pInfo->m_rectDraw : nullptr);
 }
 
 void CQYBaseView::DrawBandTexts(CDC* pDC, const CRect& band, int nFirst)

@@ -2,6 +2,7 @@
 // dispatch and invalidation.
 #include "ViewTestSupport.h"
 
+#include "framework/app/PrintInfo.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiConstants.h"
@@ -103,8 +104,8 @@ TEST_F(ViewGeometry, PrinterPreparationScalesFromTheScreen)
         ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
         dc.m_bPrinting = TRUE;
         dc.m_hDC->dpiX = dc.m_hDC->dpiY = c.nDpi;
-        int nInfo = 0; // the preparation only tests the pointer
-        m_pView->OnPrepareDC(&dc, reinterpret_cast<CPrintInfo*>(&nInfo));
+        CPrintInfo info;
+        m_pView->OnPrepareDC(&dc, &info);
         EXPECT_EQ(dc.GetMapMode(), MM_ANISOTROPIC);
         EXPECT_EQ(dc.GetWindowOrg(), CPoint(0, 0));
         EXPECT_EQ(dc.GetViewportOrg(), CPoint(17, 17));

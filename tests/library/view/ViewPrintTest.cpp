@@ -3,9 +3,16 @@
 // measured in the PDF file the printer writes.
 #include "ViewTestSupport.h"
 
+#include "framework/app/PrintInfo.h"
 #include "framework/app/Printers.h"
+#include "framework/controls/CommonDialog.h"
 #include "framework/gdi/CDC.h"
+#include "framework/object/Exceptions.h"
 #include "library/model/QYCompProperties.h"
+
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <zlib.h>
 
@@ -55,10 +62,9 @@ protected:
             EXPECT_TRUE(dc.CreatePrinterDC(hNames, nullptr, path.c_str()));
             EXPECT_GT(dc.StartDoc("Page"), 0);
             EXPECT_GT(dc.StartPage(), 0);
-            int nInfo = 0; // the preparation only tests the pointer
-            EXPECT_TRUE(m_pView->OnPreparePrinting(reinterpret_cast<CPrintInfo*>(&nInfo)));
+            CPrintInfo info; // the page preparation only needs one
             m_pView->OnBeginPrinting(&dc, pInfo);
-            m_pView->OnPrepareDC(&dc, pInfo != nullptr ? pInfo : reinterpret_cast<CPrintInfo*>(&nInfo));
+            m_pView->OnPrepareDC(&dc, pInfo != nullptr ? pInfo : &info);
             if (pViewportExt != nullptr)
                 *pViewportExt = dc.GetViewportExt();
             if (pViewportOrg != nullptr)
@@ -134,10 +140,65 @@ TEST_F(ViewPrint, PreparationTakesThePrintPageFromThePaper)
 {
     Model().SetFormDesignMode(FALSE);
     Model().SetPrintPageRect(CRect(0, 0, 10, 10));
-    int nInfo = 0;
-    EXPECT_TRUE(m_pView->OnPreparePrinting(reinterpret_cast<CPrintInfo*>(&nInfo)));
+    CPrintInfo info;
+    info.m_bPreview = TRUE; // prepares without asking
+    EXPECT_TRUE(m_pView->OnPreparePrinting(&info));
+    EXPECT_EQ(info.GetMaxPage(), 1u);
     EXPECT_EQ(Model().GetPrintPageRect(), Model().GetPrintPageSize());
     EXPECT_EQ(Model().GetPagePosition(), Model().GetPrintPageSize());
+}
+
+TEST_F(ViewPrint, ThePrintCommandPrintsThePageWithItsBands)
+{
+    Put(CRect(100, 100, 300, 200));
+    Model().m_strHeaderFooter[QY_HEADER_CENTER] = "Head";
+    Model().m_strHeaderFooter[QY_FOOTER_CENTER] = "Foot";
+    // The built-in PDF printer, whatever the machine has.
+    AfxSelectPrinter(PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE), nullptr);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("plexo-view-loop-" + std::to_string(::getpid()) + ".pdf")).string();
+    int nDialogs = 0;
+    PlexoSetCommonDialogHook([&nDialogs, path](QDialog* pDialog) {
+        ++nDialogs;
+        if (auto* pFile = pDialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+            pFile->setText(QString::fromStdString(path));
+        static_cast<QPrintDialog*>(pDialog)->printer()->setOutputFileName(QString::fromStdString(path));
+        pDialog->accept();
+    });
+    static std::vector<std::string> boxes;
+    boxes.clear();
+    AfxMessageBoxHandler pfnOld = AfxSetMessageBoxHandler([](LPCTSTR lpszText, UINT, UINT) {
+        boxes.emplace_back(lpszText);
+        return IDOK;
+    });
+    Command(ID_FILE_PRINT);
+    Pump();
+    PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+    AfxSetMessageBoxHandler(pfnOld);
+    EXPECT_TRUE(boxes.empty()) << boxes.front();
+    EXPECT_EQ(nDialogs, 1);
+    std::ifstream in(path, std::ios::binary);
+    const std::string pdf((std::istreambuf_iterator<char>(in)), {});
+    std::filesystem::remove(path);
+    ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos); // one sheet
+    const std::string content = InflatedStreams(pdf);
+    EXPECT_NE(content.find("642.500000 642.500000 m"), std::string::npos);
+    // The loop's drawing rectangle is the printable area: the header band
+    // ends at its top, so the header sits at the paper's top edge, centred,
+    // and the footer at its bottom edge.
+    const std::vector<CPoint> texts = TextOrigins(content);
+    ASSERT_EQ(texts.size(), 2u);
+    CPrinterInfoDC ic;
+    HGLOBAL hNames = PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE);
+    ASSERT_TRUE(ic.CreateIC(hNames, nullptr));
+    GlobalFree(hNames);
+    const int cx = ic.GetDeviceCaps(HORZRES);
+    const int cy = ic.GetDeviceCaps(VERTRES);
+    EXPECT_LT(texts[0].y, 200);
+    EXPECT_GT(texts[1].y, cy - 300);
+    EXPECT_NEAR(texts[0].x, cx / 2, 150);
+    EXPECT_NEAR(texts[1].x, cx / 2, 150);
 }
 
 TEST_F(ViewPrint, HandlesNeverPrint)
