@@ -4,8 +4,10 @@
 #include "ViewTestSupport.h"
 
 #include "framework/app/PrintInfo.h"
+#include "framework/app/PreviewView.h"
 #include "framework/app/Printers.h"
 #include "framework/controls/CommonDialog.h"
+#include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
 #include "framework/object/Exceptions.h"
 #include "library/model/QYCompProperties.h"
@@ -199,6 +201,36 @@ TEST_F(ViewPrint, ThePrintCommandPrintsThePageWithItsBands)
     EXPECT_GT(texts[1].y, cy - 300);
     EXPECT_NEAR(texts[0].x, cx / 2, 150);
     EXPECT_NEAR(texts[1].x, cx / 2, 150);
+}
+
+TEST_F(ViewPrint, PrintPreviewShowsThePageAndGivesTheViewBack)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 300, 200));
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    AfxSelectPrinter(PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE), nullptr);
+    Command(ID_FILE_PRINT_PREVIEW);
+    auto* pPreview = dynamic_cast<CPreviewView*>(m_pFrame->GetActiveView());
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_FALSE(m_pView->IsWindowVisible());
+    EXPECT_EQ(pPreview->GetPrintView(), m_pView);
+    // The preview draws the printed page: a's red fill is on it.
+    CRect client;
+    pPreview->GetClientRect(&client);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
+    CBitmap* pOld = memory.SelectObject(&bitmap);
+    pPreview->OnDraw(&memory);
+    int nRed = 0;
+    for (int y = 0; y < client.Height(); y += 2)
+        for (int x = 0; x < client.Width(); x += 2)
+            nRed += memory.GetPixel(x, y) == RGB(255, 0, 0);
+    memory.SelectObject(pOld);
+    EXPECT_GT(nRed, 20);
+    pPreview->ClosePreview();
+    Pump();
+    EXPECT_TRUE(m_pView->IsWindowVisible());
 }
 
 TEST_F(ViewPrint, HandlesNeverPrint)
