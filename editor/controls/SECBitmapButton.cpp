@@ -68,8 +68,7 @@ void SECBitmapButton::DrawContent(CDC *pDC, LPDRAWITEMSTRUCT lpDrawItemStruct, C
     CBitmap *old = imageDC.SelectObject(&m_bitmap);
     // A pushed face moves its content one pixel down and right.
     int shift = (lpDrawItemStruct->itemState & ODS_SELECTED) ? 1 : 0;
-    pDC->BitBlt(m_imageOrigin.x + shift, m_imageOrigin.y + shift, info.bmWidth, info.bmHeight, &imageDC, 0, 0,
-                SRCCOPY);
+    pDC->BitBlt(m_imageOrigin.x + shift, m_imageOrigin.y + shift, info.bmWidth, info.bmHeight, &imageDC, 0, 0, SRCCOPY);
     imageDC.SelectObject(old);
 }
 

@@ -45,11 +45,11 @@ struct WellColors {
 WellColors g_wellColors;
 
 // The 20 standard system colours, used when the default palette gives none.
-const COLORREF kStandardColors[20] = {
-    RGB(0, 0, 0),       RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(128, 128, 0),   RGB(0, 0, 128),
-    RGB(128, 0, 128),   RGB(0, 128, 128),   RGB(192, 192, 192), RGB(192, 220, 192), RGB(166, 202, 240),
-    RGB(255, 251, 240), RGB(160, 160, 164), RGB(128, 128, 128), RGB(255, 0, 0),     RGB(0, 255, 0),
-    RGB(255, 255, 0),   RGB(0, 0, 255),     RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(255, 255, 255)};
+const COLORREF kStandardColors[20] = {RGB(0, 0, 0),       RGB(128, 0, 0),     RGB(0, 128, 0),     RGB(128, 128, 0),
+                                      RGB(0, 0, 128),     RGB(128, 0, 128),   RGB(0, 128, 128),   RGB(192, 192, 192),
+                                      RGB(192, 220, 192), RGB(166, 202, 240), RGB(255, 251, 240), RGB(160, 160, 164),
+                                      RGB(128, 128, 128), RGB(255, 0, 0),     RGB(0, 255, 0),     RGB(255, 255, 0),
+                                      RGB(0, 0, 255),     RGB(255, 0, 255),   RGB(0, 255, 255),   RGB(255, 255, 255)};
 
 COLORREF EntryColor(const PALETTEENTRY &e)
 {
@@ -115,8 +115,8 @@ void SECColorWell::CustomizeColors(PALETTEENTRY *, int, int) {}
 
 void SECColorWell::CalcWellRect(CRect &rect, CWnd *pParentWnd, int x, int y, BOOL bDialogUnits)
 {
-    CDialog *dialog = pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? static_cast<CDialog *>(pParentWnd)
-                                                                                   : nullptr;
+    CDialog *dialog =
+        pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? static_cast<CDialog *>(pParentWnd) : nullptr;
     if (dialog && dialog->GetSafeHwnd()) {
         CRect cell(0, 0, 10, 10);
         dialog->MapDialogRect(&cell);
@@ -159,7 +159,8 @@ BOOL SECColorWell::CreatePalette()
     if (filled <= 0) {
         filled = gridCount < 20 ? gridCount : 20;
         for (int i = 0; i < filled; ++i)
-            entries[i] = {GetRValue(kStandardColors[i]), GetGValue(kStandardColors[i]), GetBValue(kStandardColors[i]), 0};
+            entries[i] = {GetRValue(kStandardColors[i]), GetGValue(kStandardColors[i]), GetBValue(kStandardColors[i]),
+                          0};
     }
     for (int i = 0; i < filled; ++i)
         entries[i].peFlags = 0;
@@ -171,8 +172,8 @@ BOOL SECColorWell::CreatePalette()
     return m_palette.CreatePalette(logPalette);
 }
 
-BOOL SECColorWell::Create(DWORD dwStyle, int x, int y, CWnd *pParentWnd, UINT nID, BOOL bDialogUnits,
-                          BOOL bOtherButton, LPVOID lpCreateParam)
+BOOL SECColorWell::Create(DWORD dwStyle, int x, int y, CWnd *pParentWnd, UINT nID, BOOL bDialogUnits, BOOL bOtherButton,
+                          LPVOID lpCreateParam)
 {
     InitGridSize();
     m_nCustomRow = m_nRows;

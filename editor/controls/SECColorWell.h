@@ -24,8 +24,8 @@ public:
 
     // Style bit 0 gives a raised three-dimensional border. x and y are in
     // dialog units when bDialogUnits is set.
-    virtual BOOL Create(DWORD dwStyle, int x, int y, CWnd *pParentWnd, UINT nID, BOOL bDialogUnits,
-                        BOOL bOtherButton, LPVOID lpCreateParam = NULL);
+    virtual BOOL Create(DWORD dwStyle, int x, int y, CWnd *pParentWnd, UINT nID, BOOL bDialogUnits, BOOL bOtherButton,
+                        LPVOID lpCreateParam = NULL);
     virtual void SetColorDialogFlags(DWORD dwFlags) { m_dwColorDialogFlags = dwFlags; }
     // 16 colours handed to the colour dialog as its custom colours.
     virtual void SetCustomColors(COLORREF *pColors) { m_pCustomColors = pColors; }

@@ -50,8 +50,8 @@ BOOL SECOwnerDrawButton::SubclassButton(UINT nID, CWnd *pParentWnd, DWORD dwExtr
     return SubclassDlgItem(nID, pParentWnd);
 }
 
-BOOL SECOwnerDrawButton::CreateButton(LPCTSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd,
-                                      UINT nID, DWORD dwExtraStyle)
+BOOL SECOwnerDrawButton::CreateButton(LPCTSTR lpszCaption, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd, UINT nID,
+                                      DWORD dwExtraStyle)
 {
     m_dwExtraStyle = dwExtraStyle;
     return Create(lpszCaption, dwStyle | BS_OWNERDRAW, rect, pParentWnd, nID);
@@ -96,8 +96,7 @@ void SECOwnerDrawButton::DrawStates(CDC *pItemDC, LPDRAWITEMSTRUCT lpDrawItemStr
     CRect item(lpDrawItemStruct->rcItem);
     CDC memoryDC;
     CBitmap bitmap;
-    if (!memoryDC.CreateCompatibleDC(pItemDC) ||
-        !bitmap.CreateCompatibleBitmap(pItemDC, item.Width(), item.Height())) {
+    if (!memoryDC.CreateCompatibleDC(pItemDC) || !bitmap.CreateCompatibleBitmap(pItemDC, item.Width(), item.Height())) {
         // Drawn straight on the screen, without the embossing.
         BeginDrawing(pItemDC, pItemDC);
         CRect content = DrawButtonFrame(pItemDC, lpDrawItemStruct);

@@ -38,27 +38,27 @@ TEST_P(WellNavigation, MovesAsTheKeyTableSays)
 }
 
 const NavCase kNavCases[] = {
-    {VK_LEFT, {3, 5}, true, {3, 4}},    // from the custom cell to the last grid cell
-    {VK_LEFT, {2, 1}, false, {1, 1}},   // one column left
-    {VK_LEFT, {0, 2}, false, {3, 1}},   // the last column of the previous row
-    {VK_LEFT, {0, 0}, true, {3, 5}},    // the first cell wraps to the custom cell
-    {VK_LEFT, {0, 0}, false, {3, 4}},   // or to the last grid cell
-    {VK_RIGHT, {3, 5}, true, {0, 0}},   // from the custom cell to the first cell
-    {VK_RIGHT, {1, 3}, false, {2, 3}},  // one column right
-    {VK_RIGHT, {3, 2}, false, {0, 3}},  // column 0 of the next row
-    {VK_RIGHT, {3, 4}, true, {3, 5}},   // the last grid cell to the custom cell
-    {VK_RIGHT, {3, 4}, false, {0, 0}},  // or round to the first cell
-    {VK_UP, {2, 3}, false, {2, 2}},     // one row up
-    {VK_UP, {3, 5}, true, {3, 4}},      // from the custom cell to the last grid row
-    {VK_UP, {3, 0}, true, {3, 5}},      // the top of the custom column to the custom cell
-    {VK_UP, {2, 0}, true, {2, 4}},      // other columns wrap to the bottom row
-    {VK_UP, {3, 0}, false, {3, 4}},     // without the custom cell too
-    {VK_DOWN, {1, 1}, false, {1, 2}},   // one row down
-    {VK_DOWN, {3, 4}, true, {3, 5}},    // the bottom of the custom column to the custom cell
-    {VK_DOWN, {3, 5}, true, {3, 0}},    // from the custom cell to the top row
-    {VK_DOWN, {1, 4}, true, {1, 0}},    // other columns wrap to the top row
-    {VK_DOWN, {3, 4}, false, {3, 0}},   // without the custom cell
-    {VK_HOME, {2, 2}, true, {2, 2}},    // other keys move nothing
+    {VK_LEFT, {3, 5}, true, {3, 4}},   // from the custom cell to the last grid cell
+    {VK_LEFT, {2, 1}, false, {1, 1}},  // one column left
+    {VK_LEFT, {0, 2}, false, {3, 1}},  // the last column of the previous row
+    {VK_LEFT, {0, 0}, true, {3, 5}},   // the first cell wraps to the custom cell
+    {VK_LEFT, {0, 0}, false, {3, 4}},  // or to the last grid cell
+    {VK_RIGHT, {3, 5}, true, {0, 0}},  // from the custom cell to the first cell
+    {VK_RIGHT, {1, 3}, false, {2, 3}}, // one column right
+    {VK_RIGHT, {3, 2}, false, {0, 3}}, // column 0 of the next row
+    {VK_RIGHT, {3, 4}, true, {3, 5}},  // the last grid cell to the custom cell
+    {VK_RIGHT, {3, 4}, false, {0, 0}}, // or round to the first cell
+    {VK_UP, {2, 3}, false, {2, 2}},    // one row up
+    {VK_UP, {3, 5}, true, {3, 4}},     // from the custom cell to the last grid row
+    {VK_UP, {3, 0}, true, {3, 5}},     // the top of the custom column to the custom cell
+    {VK_UP, {2, 0}, true, {2, 4}},     // other columns wrap to the bottom row
+    {VK_UP, {3, 0}, false, {3, 4}},    // without the custom cell too
+    {VK_DOWN, {1, 1}, false, {1, 2}},  // one row down
+    {VK_DOWN, {3, 4}, true, {3, 5}},   // the bottom of the custom column to the custom cell
+    {VK_DOWN, {3, 5}, true, {3, 0}},   // from the custom cell to the top row
+    {VK_DOWN, {1, 4}, true, {1, 0}},   // other columns wrap to the top row
+    {VK_DOWN, {3, 4}, false, {3, 0}},  // without the custom cell
+    {VK_HOME, {2, 2}, true, {2, 2}},   // other keys move nothing
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, WellNavigation, ::testing::ValuesIn(kNavCases));
@@ -288,8 +288,8 @@ TEST_F(PopupWellTest, AClickOutsideClosesAndReachesTheWindowUnderThePointer)
     CRect hostRect;
     host.GetWindowRect(&hostRect);
     CClickTarget target;
-    ASSERT_TRUE(target.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, hostRect.right + 40,
-                                hostRect.top, 100, 100, host.GetSafeHwnd(), nullptr, nullptr));
+    ASSERT_TRUE(target.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, hostRect.right + 40, hostRect.top,
+                                100, 100, host.GetSafeHwnd(), nullptr, nullptr));
     Pump();
     Open();
     // A click over the notify window is ignored.
