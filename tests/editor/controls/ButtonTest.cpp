@@ -109,8 +109,8 @@ TEST_F(ButtonTest, TheDialogCodeAsksForDefaultStatusOnlyWithTheExtraStyle)
     button.SetFocus();
     EXPECT_EQ(button.SendMessage(WM_GETDLGCODE), LRESULT(DLGC_BUTTON));
     CountingButton defaulting;
-    ASSERT_TRUE(defaulting.CreateButton("x", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, CRect(0, 60, 40, 80), &host,
-                                        1040, 1));
+    ASSERT_TRUE(
+        defaulting.CreateButton("x", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, CRect(0, 60, 40, 80), &host, 1040, 1));
     EXPECT_EQ(defaulting.GetStyle() & 0x0F, DWORD(BS_OWNERDRAW));
     defaulting.SetFocus();
     EXPECT_EQ(defaulting.SendMessage(WM_GETDLGCODE), LRESULT(DLGC_BUTTON | DLGC_DEFPUSHBUTTON));
@@ -130,7 +130,8 @@ TEST_P(SetStyleKeepsOwnerDraw, WhateverStyleIsSet)
     EXPECT_EQ(button.GetStyle() & 0x0F, DWORD(BS_OWNERDRAW));
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, SetStyleKeepsOwnerDraw, ::testing::Values(UINT(BS_PUSHBUTTON), UINT(BS_DEFPUSHBUTTON)));
+INSTANTIATE_TEST_SUITE_P(Styles, SetStyleKeepsOwnerDraw,
+                         ::testing::Values(UINT(BS_PUSHBUTTON), UINT(BS_DEFPUSHBUTTON)));
 
 TEST_F(ButtonTest, TheFrameFollowsPushedAndFlat)
 {
