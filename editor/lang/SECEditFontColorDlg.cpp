@@ -247,13 +247,16 @@ void SECEditFontColorDlg::DrawSample()
     CWnd *frame = GetDlgItem(SECEDIT_IDC_SAMPLE);
     if (!frame)
         return;
+    // The frame is a group box, which shows what lies under its inside: the
+    // sample is drawn on the dialog, over the frame's client area.
     CRect rect;
     frame->GetClientRect(&rect);
+    frame->MapWindowPoints(this, &rect);
     rect.DeflateRect(5, 15, 5, 5);
     SECEditColorGroup *group = GetSelectedGroup();
     COLORREF fore = group ? group->m_crForeground : RGB(0, 0, 0);
     COLORREF back = group ? group->m_crBackground : RGB(255, 255, 255);
-    CDC *dc = frame->GetDC();
+    CDC *dc = GetDC();
     if (!dc)
         return;
     CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
@@ -273,7 +276,7 @@ void SECEditFontColorDlg::DrawSample()
     dc->SelectObject(oldFont);
     dc->SelectObject(oldBrush);
     dc->SelectObject(oldPen);
-    frame->ReleaseDC(dc);
+    ReleaseDC(dc);
 }
 
 void SECEditFontColorDlg::ShowFont()

@@ -51,13 +51,14 @@ public:
     // The "%d pt" size of the LOGFONT.
     int GetPointSize() const;
     DWORD GetFontDialogFlags() const { return m_dwFontDialogFlags; }
+    // Draws the sample text of the selected group inside the "Sample" frame.
+    void DrawSample();
 
 protected:
     void DoDataExchange(CDataExchange *pDX) override;
     void UpdateColors(BOOL bToGroup);
     void ColorsToControls(SECEditColorGroup *pGroup);
     void ResolveAutomaticColors(SECEditColorGroup *pGroup);
-    void DrawSample();
     void ShowFont();
     void FontFromConfig();
     void CopyGroupsFromConfig(BOOL bAppend);

@@ -90,7 +90,8 @@ TEST_F(ConfigFixture, TheListShowsTheConfigurableGroupsInIndexOrder)
     const int indices[] = {0, 1, 4};
     for (int i = 0; i < 3; ++i) {
         char text[64] = {};
-        dialog.SendDlgItemMessage(SECEDIT_IDC_GROUPS, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        dialog.SendDlgItemMessage(SECEDIT_IDC_GROUPS, LB_GETTEXT, static_cast<WPARAM>(i),
+                                  reinterpret_cast<LPARAM>(text));
         EXPECT_STREQ(text, names[i]);
         EXPECT_EQ(dialog.SendDlgItemMessage(SECEDIT_IDC_GROUPS, LB_GETITEMDATA, static_cast<WPARAM>(i)), indices[i]);
     }
