@@ -18,7 +18,7 @@ enum SECEditFindDialogIds : UINT {
     SECEDIT_IDC_REPLACE_TEXT = 1001,
     SECEDIT_IDC_MATCH_CASE = 1002,
     SECEDIT_IDC_REGEX = 1003,
-    SECEDIT_IDC_RADIO_FIRST = 1004, // "&Up" or "&Selection"
+    SECEDIT_IDC_RADIO_FIRST = 1004,  // "&Up" or "&Selection"
     SECEDIT_IDC_RADIO_SECOND = 1005, // "&Down" or "Wh&ole file"
     SECEDIT_IDC_MARK_ALL = 1008,
     SECEDIT_IDC_REPLACE = 1024,

@@ -20,8 +20,7 @@ const RESOURCE_DIALOG_ITEM kFindItems[] = {
     {"BUTTON", "Match &case", SECEDIT_IDC_MATCH_CASE, 6, 42, 112, 10, kCheck, 0},
     {"BUTTON", "Regular &expression", SECEDIT_IDC_REGEX, 6, 56, 112, 10, kCheck, 0},
     {"BUTTON", "Direction", SECEDIT_IDC_DIRECTION, 122, 26, 76, 30, kChild | BS_GROUPBOX, 0},
-    {"BUTTON", "&Up", SECEDIT_IDC_RADIO_FIRST, 128, 39, 30, 10,
-     kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0},
+    {"BUTTON", "&Up", SECEDIT_IDC_RADIO_FIRST, 128, 39, 30, 10, kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0},
     {"BUTTON", "&Down", SECEDIT_IDC_RADIO_SECOND, 160, 39, 34, 10, kChild | BS_AUTORADIOBUTTON, 0},
     {"BUTTON", "&Find Next", IDOK, 206, 6, 58, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 0},
     {"BUTTON", "&Mark All", SECEDIT_IDC_MARK_ALL, 206, 23, 58, 14, kButton, 0},
@@ -46,11 +45,12 @@ const RESOURCE_DIALOG_ITEM kReplaceItems[] = {
     {"BUTTON", "Cancel", IDCANCEL, 224, 57, 60, 14, kButton, 0},
 };
 
-const RESOURCE_DIALOG kFindTemplate = {kFrame,      0, 0, 0, 270, 82, "Find", "Fixedsys", 12, 0, kFindItems,
-                                       static_cast<int>(sizeof(kFindItems) / sizeof(kFindItems[0]))};
+const RESOURCE_DIALOG kFindTemplate = {
+    kFrame, 0,          0,  0, 270,        82,
+    "Find", "Fixedsys", 12, 0, kFindItems, static_cast<int>(sizeof(kFindItems) / sizeof(kFindItems[0]))};
 const RESOURCE_DIALOG kReplaceTemplate = {
-    kFrame, 0, 0, 0, 289, 85, "Replace", "Fixedsys", 12, 0, kReplaceItems,
-    static_cast<int>(sizeof(kReplaceItems) / sizeof(kReplaceItems[0]))};
+    kFrame,    0,          0,  0, 289,           85,
+    "Replace", "Fixedsys", 12, 0, kReplaceItems, static_cast<int>(sizeof(kReplaceItems) / sizeof(kReplaceItems[0]))};
 
 const bool kRegistered = [] {
     PlexoRegisterDialog(SECEDIT_IDD_FIND, &kFindTemplate);

@@ -37,6 +37,16 @@ unsigned char *AllocateRows(void *context, unsigned width, unsigned height) noex
     }
 }
 
+unsigned char *CallerRows(void *context, unsigned width, unsigned height, std::ptrdiff_t *rowStep) noexcept
+{
+    const auto &rows = *static_cast<const RowsAllocator *>(context);
+    try {
+        return rows(static_cast<int>(width), static_cast<int>(height), *rowStep);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
 bool ReadInfo(const void *data, size_t size, ImageInfo &info, const Callbacks &callbacks)
@@ -59,6 +69,15 @@ bool Decode(const void *data, size_t size, BgrImage &image, const Callbacks &cal
         return false;
     image = std::move(target.image);
     return true;
+}
+
+bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const Callbacks &callbacks)
+{
+    if (!rows)
+        return false;
+    const PlexoJpegReport report{const_cast<Callbacks *>(&callbacks), ForwardMessage};
+    return PlexoJpegDecodeRows(static_cast<const unsigned char *>(data), size, &report, CallerRows,
+                               const_cast<RowsAllocator *>(&rows)) != 0;
 }
 
 bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, std::vector<unsigned char> &output,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +42,16 @@ bool ReadInfo(const void *data, size_t size, ImageInfo &info, const Callbacks &c
 // and red bytes. A truncated file decodes with a warning, its missing rows
 // grey as the library fills them.
 bool Decode(const void *data, size_t size, BgrImage &image, const Callbacks &callbacks = {});
+
+// Gives the rows a decode writes into: the top row's address, with rowStep
+// set to the bytes from one row to the next below it (at least width * 3
+// either way, negative for bottom-up rows); nullptr refuses the picture.
+using RowsAllocator = std::function<unsigned char *(int width, int height, std::ptrdiff_t &rowStep)>;
+
+// Decodes straight into the rows the allocator gives, without a copy. The
+// rows are asked for once the header is read; on failure their contents
+// are undefined.
+bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const Callbacks &callbacks = {});
 
 // Encodes rows of width * 3 blue-green-red bytes, stride bytes apart, with
 // the library's defaults at the given quality.

@@ -234,8 +234,8 @@ static void CmykRowToBgr(const JSAMPLE *cmyk, unsigned char *bgr, JDIMENSION wid
     }
 }
 
-int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
-                    PlexoJpegAllocateFn allocate, void *allocateContext)
+int PlexoJpegDecodeRows(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                        PlexoJpegRowsFn rows, void *rowsContext)
 {
     struct DecodeJob job;
     BeginDecode(&job, data, size, report);
@@ -252,16 +252,17 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
     int fourComponents = job.cinfo.jpeg_color_space == JCS_CMYK || job.cinfo.jpeg_color_space == JCS_YCCK;
     job.cinfo.out_color_space = fourComponents ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&job.cinfo);
-    unsigned char *rows = allocate(allocateContext, job.cinfo.output_width, job.cinfo.output_height);
-    if (!rows)
+    ptrdiff_t step = 0;
+    unsigned char *top = rows(rowsContext, job.cinfo.output_width, job.cinfo.output_height, &step);
+    ptrdiff_t rowBytes = (ptrdiff_t)job.cinfo.output_width * 3;
+    if (!top || (step < rowBytes && step > -rowBytes))
         ERREXIT1(&job.cinfo, JERR_OUT_OF_MEMORY, 1);
-    size_t stride = (size_t)job.cinfo.output_width * 3;
     JSAMPARRAY cmykRow = NULL;
     if (fourComponents)
         cmykRow = (*job.cinfo.mem->alloc_sarray)((j_common_ptr)&job.cinfo, JPOOL_IMAGE,
                                                  job.cinfo.output_width * 4, 1);
     while (job.cinfo.output_scanline < job.cinfo.output_height) {
-        JSAMPROW row = rows + stride * job.cinfo.output_scanline;
+        JSAMPROW row = top + step * (ptrdiff_t)job.cinfo.output_scanline;
         if (!fourComponents) {
             jpeg_read_scanlines(&job.cinfo, &row, 1);
             continue;
@@ -272,6 +273,26 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
     jpeg_finish_decompress(&job.cinfo);
     jpeg_destroy_decompress(&job.cinfo);
     return 1;
+}
+
+/* The packed top-down layout of PlexoJpegDecode. */
+struct PackedRows {
+    PlexoJpegAllocateFn allocate;
+    void *context;
+};
+
+static unsigned char *PackedRowsFor(void *context, unsigned width, unsigned height, ptrdiff_t *rowStep)
+{
+    struct PackedRows *packed = (struct PackedRows *)context;
+    *rowStep = (ptrdiff_t)width * 3;
+    return packed->allocate(packed->context, width, height);
+}
+
+int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                    PlexoJpegAllocateFn allocate, void *allocateContext)
+{
+    struct PackedRows packed = {allocate, allocateContext};
+    return PlexoJpegDecodeRows(data, size, report, PackedRowsFor, &packed);
 }
 
 struct EncodeJob {

@@ -22,6 +22,12 @@ typedef void (*PlexoJpegMessageFn)(void *context, int code, const char *text, in
  * top row first; NULL refuses. */
 typedef unsigned char *(*PlexoJpegAllocateFn)(void *context, unsigned width, unsigned height);
 
+/* Gives the rows the decoder writes into, laid out as the caller likes: the
+ * top row's address, and in *rowStep the distance in bytes from one row to
+ * the next below it (at least width * 3 either way; negative for a
+ * bottom-up picture). NULL refuses. */
+typedef unsigned char *(*PlexoJpegRowsFn)(void *context, unsigned width, unsigned height, ptrdiff_t *rowStep);
+
 struct PlexoJpegReport {
     void *context;
     PlexoJpegMessageFn message;
@@ -34,6 +40,10 @@ int PlexoJpegReadHeader(const unsigned char *data, size_t size, const struct Ple
 /* Decodes into blue-green-red rows taken from allocate. 1 on success. */
 int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
                     PlexoJpegAllocateFn allocate, void *allocateContext);
+
+/* Decodes into blue-green-red rows where rows puts them. 1 on success. */
+int PlexoJpegDecodeRows(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                        PlexoJpegRowsFn rows, void *rowsContext);
 
 /* Encodes blue-green-red rows (top row first, stride bytes apart) at the
  * quality given. On success *output holds malloc'ed bytes the caller frees
