@@ -8,6 +8,7 @@
 #include "framework/controls/DialogManager.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/WindowDC.h"
@@ -85,6 +86,7 @@ void SECColorWell::Reset()
     m_nSelColumn = 0;
     m_nHorzMargin = 2;
     m_nVertMargin = 2;
+    m_nCaptionRoom = 0;
     m_bFocused = FALSE;
     m_bTrackMouse = FALSE;
     m_bHasOtherButton = FALSE;
@@ -103,6 +105,7 @@ void SECColorWell::SetMarginsForStyle(DWORD dwStyle)
     if (HasFocusFrame())
         ++margin;
     m_nHorzMargin = m_nVertMargin = margin;
+    m_nCaptionRoom = 0;
 }
 
 void SECColorWell::InitGridSize()
@@ -146,6 +149,31 @@ void SECColorWell::CalcWellRect(CRect &rect, CWnd *pParentWnd, int x, int y, BOO
     rect.SetRect(x, y, x + width, y + height);
 }
 
+BOOL SECColorWell::WidenForOtherButton(CWnd *pParentWnd)
+{
+    if (!m_bHasOtherButton)
+        return FALSE;
+    // The button's caption, in the parent's font, must fit under the grid,
+    // also once the button has made room for the custom cell: a grid
+    // narrower than that is centred in a wider well.
+    CString caption = SECControlString(SEC_IDS_COLORWELL_OTHER);
+    caption.Remove('&');
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr))
+        return FALSE;
+    HFONT font = pParentWnd ? reinterpret_cast<HFONT>(pParentWnd->SendMessage(WM_GETFONT)) : nullptr;
+    CFont *old = font ? dc.SelectObject(CFont::FromHandle(font)) : nullptr;
+    const int needed = dc.GetTextExtent(caption).cx + 12 + m_nCellWidth + 2;
+    if (old)
+        dc.SelectObject(old);
+    const int gridWidth = m_nColumns * (m_nCellWidth + 2) - 2;
+    if (needed <= gridWidth)
+        return FALSE;
+    m_nCaptionRoom = (needed - gridWidth + 1) / 2;
+    m_nHorzMargin += m_nCaptionRoom;
+    return TRUE;
+}
+
 BOOL SECColorWell::CreatePalette()
 {
     int gridCount = m_nRows * m_nColumns;
@@ -183,6 +211,8 @@ BOOL SECColorWell::Create(DWORD dwStyle, int x, int y, CWnd *pParentWnd, UINT nI
     SetMarginsForStyle(dwStyle);
     CRect rect;
     CalcWellRect(rect, pParentWnd, x, y, bDialogUnits);
+    if (WidenForOtherButton(pParentWnd))
+        CalcWellRect(rect, pParentWnd, x, y, bDialogUnits);
     CreatePalette();
     // A pop-up is owned by its parent and placed on the screen; anything else
     // is a child.
@@ -206,7 +236,9 @@ BOOL SECColorWell::CreateOtherButton(UINT nID)
 {
     CRect client;
     GetClientRect(&client);
-    CRect buttonRect(m_nHorzMargin, 0, client.Width() - m_nHorzMargin, client.Height() - m_nVertMargin);
+    // The button spans the well, beyond a grid centred to make it room.
+    const int side = m_nHorzMargin - m_nCaptionRoom;
+    CRect buttonRect(side, 0, client.Width() - side, client.Height() - m_nVertMargin);
     buttonRect.top = buttonRect.bottom - m_nButtonHeight;
     m_pOtherButton = new SECColorWellOtherButton;
     CString caption = SECControlString(SEC_IDS_COLORWELL_OTHER);

@@ -77,6 +77,9 @@ protected:
     void DrawWell(CDC *pDC, CDC *pClipDC);
     void ReadSysColors();
     void SetMarginsForStyle(DWORD dwStyle);
+    // Widens the margins so that the other button's caption fits; TRUE when
+    // they changed.
+    BOOL WidenForOtherButton(CWnd *pParentWnd);
     BOOL CreateOtherButton(UINT nID);
 
     afx_msg void OnPaint();
@@ -102,6 +105,8 @@ protected:
     int m_nHorzMargin = 2;
     int m_nVertMargin = 2;
     int m_nButtonHeight = 0;
+    // Pixels added to the horizontal margin so the other button's caption fits.
+    int m_nCaptionRoom = 0;
     int m_nSelRow = 0;
     int m_nSelColumn = 0;
     int m_nCustomIndex = 0;

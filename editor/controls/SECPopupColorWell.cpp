@@ -49,6 +49,8 @@ BOOL SECPopupColorWell::CreatePopup(DWORD dwStyle, const CRect &buttonRect, CWnd
     SetMarginsForStyle(dwStyle | 1);
     CRect size;
     CalcWellRect(size, pParentWnd, 0, 0, FALSE);
+    if (WidenForOtherButton(pParentWnd))
+        CalcWellRect(size, pParentWnd, 0, 0, FALSE);
     // The pop-up stays on the screen's available area: above the button when
     // it would run off the bottom, right-aligned when off the right edge.
     CRect work;

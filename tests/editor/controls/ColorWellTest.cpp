@@ -14,6 +14,9 @@
 #include "framework/window/SystemParametersApi.h"
 #include "framework/window/VirtualKeys.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/WindowDC.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/Font.h"
 
 #include <QColorDialog>
 
@@ -125,6 +128,11 @@ TEST_F(WellTest, SetColorSelectsAGridCellOrFillsTheCustomCellOnce)
     CRect again;
     well.GetOtherButton()->GetWindowRect(&again);
     EXPECT_EQ(again.Width(), narrowed.Width());
+    // The caption still fits the narrowed button, in the dialog's font.
+    CClientDC dc(well.GetOtherButton());
+    CFont *old = dc.SelectObject(host.GetFont());
+    EXPECT_GE(narrowed.Width(), dc.GetTextExtent("Other Colors...").cx + 8);
+    dc.SelectObject(old);
     // The custom cell can be clicked, 5 pixels under the grid's last row.
     CRect custom = well.GetCellRect(3, 5);
     EXPECT_EQ(custom.top, well.GetCellRect(3, 4).top + well.GetCellSize().cy + 2 + 5);
