@@ -3,6 +3,8 @@
 // probed in an image, and the colour well button's pop-up and messages.
 #include "ControlsTestSupport.h"
 
+#include "editor/controls/SECBitmapButton.h"
+#include "editor/controls/SECDibFormat.h"
 #include "editor/controls/SECOwnerDrawButton.h"
 #include "editor/controls/SECPopupColorWell.h"
 #include "editor/controls/SECWellButton.h"
@@ -11,6 +13,8 @@
 #include "framework/controls/CommonDialog.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/DibHeaders.h"
+#include "framework/resources/Resources.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/InputApi.h"
@@ -198,6 +202,62 @@ TEST_F(ButtonTest, TheFocusRectangleIsDrawnInsideTheFrame)
     // A focus-only action draws just the rectangle over what is there.
     FaceImage focusOnly(button, ODS_FOCUS, ODA_FOCUS);
     EXPECT_EQ(focusOnly.At(kWidth / 2, kHeight / 2), RGB(1, 2, 3));
+}
+
+// ---- Bitmap buttons
+
+constexpr UINT kSwatchBitmapId = 23911;
+
+// A 4 x 2 picture of 24 bits, all pure red.
+const std::vector<BYTE> &RedPicture()
+{
+    static const std::vector<BYTE> picture = [] {
+        BITMAPINFOHEADER header{};
+        header.biSize = 40;
+        header.biWidth = 4;
+        header.biHeight = 2;
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        std::vector<BYTE> dib(40 + 2 * 12);
+        WriteBitmapInfoHeader(header, dib.data());
+        for (size_t i = 40; i < dib.size(); i += 3)
+            dib[i + 2] = 255;
+        return dib;
+    }();
+    return picture;
+}
+
+class CountingMenuButton : public SECMenuButton {
+public:
+    int clicks = 0;
+    void OnButtonClick() override { ++clicks; }
+};
+
+TEST_F(ButtonTest, ABitmapButtonCentresItsPictureAndKeepsItWhenALoadFails)
+{
+    PlexoRegisterCustomResource(RT_BITMAP, kSwatchBitmapId, RedPicture().data(), DWORD(RedPicture().size()));
+    CountingMenuButton bitmapButton;
+    ASSERT_TRUE(
+        bitmapButton.CreateButton("", WS_CHILD | WS_VISIBLE, CRect(0, 60, kWidth, 60 + kHeight), &host, 1041, 0));
+    EXPECT_FALSE(bitmapButton.HasBitmap());
+    ASSERT_TRUE(bitmapButton.LoadBitmap(kSwatchBitmapId));
+    EXPECT_EQ(bitmapButton.GetImageOrigin(), CPoint((kWidth - 4) / 2, (kHeight - 2) / 2));
+    EXPECT_FALSE(bitmapButton.LoadBitmap(kSwatchBitmapId + 1));
+    EXPECT_TRUE(bitmapButton.HasBitmap());
+    FaceImage face(bitmapButton, 0);
+    EXPECT_EQ(face.At(kWidth / 2, kHeight / 2), RGB(255, 0, 0));
+    EXPECT_EQ(face.At(kWidth / 2, kHeight / 2 + 2), GetSysColor(COLOR_BTNFACE));
+    // A new size places it again; a colour change reloads it.
+    bitmapButton.MoveWindow(0, 60, 60, 30);
+    EXPECT_EQ(bitmapButton.GetImageOrigin(), CPoint(28, 14));
+    bitmapButton.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_TRUE(bitmapButton.HasBitmap());
+    // The menu button's click is reported after the button's own release.
+    Click(bitmapButton.GetSafeHwnd(), 10, 10);
+    EXPECT_EQ(bitmapButton.clicks, 1);
+    MouseDown(bitmapButton.GetSafeHwnd(), 10, 10);
+    MouseUp(bitmapButton.GetSafeHwnd(), 100, 10);
+    EXPECT_EQ(bitmapButton.clicks, 1);
 }
 
 // ---- The colour well button
