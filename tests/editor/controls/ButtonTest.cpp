@@ -332,6 +332,20 @@ TEST_F(WellButtonTest, AClickOpensThePopupWithTheColourAndAPickReachesTheParent)
     EXPECT_NE(popup->GetOtherButton(), nullptr);
 }
 
+TEST_F(WellButtonTest, TheSpaceBarOpensThePopupAndEscapeGivesTheFocusBack)
+{
+    button.SetFocus();
+    Pump();
+    Press(button.GetSafeHwnd(), Qt::Key_Space);
+    SECPopupColorWell *popup = button.GetPopup();
+    ASSERT_TRUE(popup->IsActive());
+    EXPECT_EQ(CWnd::GetFocus(), popup);
+    Press(popup->GetSafeHwnd(), Qt::Key_Escape);
+    EXPECT_FALSE(popup->IsActive());
+    EXPECT_TRUE(host.colorMessages.empty());
+    EXPECT_EQ(CWnd::GetFocus(), &button);
+}
+
 TEST_F(WellButtonTest, TheColourDialogRequestChangesNothingOnCancel)
 {
     button.SetColor(RGB(0, 128, 0));
