@@ -84,8 +84,21 @@ std::vector<unsigned char> SECJpeg::TopDownBgrRows() const
 BOOL SECJpeg::WriteFormat(CFile *pFile)
 {
     m_messages.Reset();
-    const std::vector<unsigned char> rows = TopDownBgrRows();
+    if (!GetBits() || m_dwWidth <= 0 || m_dwHeight <= 0)
+        return FALSE;
     std::vector<unsigned char> output;
+    if (m_nSrcBitsPerPixel == 24) {
+        // The codec reads the bitmap's bottom-up rows where they are.
+        const std::ptrdiff_t stride = std::ptrdiff_t(m_bIsPadded ? AlignedRowBytes() : PackedRowBytes());
+        if (size_t(stride) * size_t(m_dwHeight) > GetBitsSize())
+            return FALSE;
+        const BYTE *top = GetBits() + stride * (m_dwHeight - 1);
+        if (!Jpeg::EncodeRows(top, m_dwWidth, m_dwHeight, -stride, output, m_messages.Callbacks(), m_nQuality))
+            return FALSE;
+        SECJpegFile::WriteAll(*pFile, output);
+        return TRUE;
+    }
+    const std::vector<unsigned char> rows = TopDownBgrRows();
     if (!Jpeg::Encode(rows.data(), m_dwWidth, m_dwHeight, size_t(m_dwWidth) * 3, output, m_messages.Callbacks(),
                       m_nQuality))
         return FALSE;

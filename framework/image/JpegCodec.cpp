@@ -2,6 +2,7 @@
 
 #include "framework/image/JpegCore.h"
 
+#include <cstdint>
 #include <new>
 
 namespace Jpeg {
@@ -83,12 +84,21 @@ bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const 
 bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, std::vector<unsigned char> &output,
             const Callbacks &callbacks, int quality)
 {
-    if (!bgrRows || width <= 0 || height <= 0 || stride < static_cast<size_t>(width) * 3)
+    if (stride > static_cast<size_t>(PTRDIFF_MAX))
+        return false;
+    return EncodeRows(bgrRows, width, height, static_cast<std::ptrdiff_t>(stride), output, callbacks, quality);
+}
+
+bool EncodeRows(const unsigned char *topRow, int width, int height, std::ptrdiff_t rowStep,
+                std::vector<unsigned char> &output, const Callbacks &callbacks, int quality)
+{
+    const std::ptrdiff_t rowBytes = static_cast<std::ptrdiff_t>(width) * 3;
+    if (!topRow || width <= 0 || height <= 0 || (rowStep < rowBytes && rowStep > -rowBytes))
         return false;
     const PlexoJpegReport report{const_cast<Callbacks *>(&callbacks), ForwardMessage};
     unsigned char *bytes = nullptr;
     size_t count = 0;
-    if (!PlexoJpegEncode(bgrRows, static_cast<unsigned>(width), static_cast<unsigned>(height), stride, quality, &report,
+    if (!PlexoJpegEncode(topRow, static_cast<unsigned>(width), static_cast<unsigned>(height), rowStep, quality, &report,
                          &bytes, &count))
         return false;
     try {

@@ -58,4 +58,10 @@ bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const 
 bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, std::vector<unsigned char> &output,
             const Callbacks &callbacks = {}, int quality = kDefaultQuality);
 
+// Encodes rows laid out as the caller keeps them: topRow is the top row and
+// rowStep the bytes from one row to the next below it (at least width * 3
+// either way; negative for bottom-up rows).
+bool EncodeRows(const unsigned char *topRow, int width, int height, std::ptrdiff_t rowStep,
+                std::vector<unsigned char> &output, const Callbacks &callbacks = {}, int quality = kDefaultQuality);
+
 } // namespace Jpeg

@@ -301,7 +301,7 @@ struct EncodeJob {
     struct Destination destination;
 };
 
-int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned height, size_t stride, int quality,
+int PlexoJpegEncode(const unsigned char *topRow, unsigned width, unsigned height, ptrdiff_t rowStep, int quality,
                     const struct PlexoJpegReport *report, unsigned char **output, size_t *outputSize)
 {
     struct EncodeJob job;
@@ -324,7 +324,7 @@ int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned heigh
     jpeg_set_quality(&job.cinfo, quality, TRUE);
     jpeg_start_compress(&job.cinfo, TRUE);
     while (job.cinfo.next_scanline < job.cinfo.image_height) {
-        JSAMPROW row = (JSAMPROW)(bgrRows + stride * job.cinfo.next_scanline);
+        JSAMPROW row = (JSAMPROW)(topRow + rowStep * (ptrdiff_t)job.cinfo.next_scanline);
         jpeg_write_scanlines(&job.cinfo, &row, 1);
     }
     jpeg_finish_compress(&job.cinfo);

@@ -45,10 +45,11 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
 int PlexoJpegDecodeRows(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
                         PlexoJpegRowsFn rows, void *rowsContext);
 
-/* Encodes blue-green-red rows (top row first, stride bytes apart) at the
- * quality given. On success *output holds malloc'ed bytes the caller frees
+/* Encodes blue-green-red rows at the quality given: topRow is the top row,
+ * rowStep the bytes from one row to the next below it (negative for a
+ * bottom-up picture). On success *output holds malloc'ed bytes the caller frees
  * with PlexoJpegFree. */
-int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned height, size_t stride, int quality,
+int PlexoJpegEncode(const unsigned char *topRow, unsigned width, unsigned height, ptrdiff_t rowStep, int quality,
                     const struct PlexoJpegReport *report, unsigned char **output, size_t *outputSize);
 
 void PlexoJpegFree(unsigned char *output);

@@ -118,6 +118,25 @@ TEST(JpegCodec, DecodesIntoTheCallersBottomUpPaddedRows)
     EXPECT_FALSE(Jpeg::DecodeInto(bytes.data(), bytes.size(), Jpeg::RowsAllocator()));
 }
 
+TEST(JpegCodec, EncodesBottomUpRowsAsTheyAreKept)
+{
+    // Bottom-up rows of 12 pixels padded to 40 bytes: red on top, blue below.
+    const std::ptrdiff_t stride = 40;
+    std::vector<unsigned char> rows(size_t(stride) * 16, 0);
+    for (int y = 0; y < 16; ++y) {
+        unsigned char *row = rows.data() + stride * (15 - y);
+        for (int x = 0; x < 12; ++x)
+            row[3 * x + (y < 8 ? 2 : 0)] = 255;
+    }
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(Jpeg::EncodeRows(rows.data() + stride * 15, 12, 16, -stride, bytes));
+    Jpeg::BgrImage image;
+    ASSERT_TRUE(Jpeg::Decode(bytes.data(), bytes.size(), image));
+    EXPECT_TRUE(Near(image.Row(2)[2], 255, 12) && Near(image.Row(2)[0], 0, 12));
+    EXPECT_TRUE(Near(image.Row(13)[0], 255, 12) && Near(image.Row(13)[2], 0, 12));
+    EXPECT_FALSE(Jpeg::EncodeRows(rows.data(), 12, 16, -35, bytes));
+}
+
 TEST(JpegCodec, GreyscaleGivesEqualBytes)
 {
     QImage grey(20, 10, QImage::Format_Grayscale8);
