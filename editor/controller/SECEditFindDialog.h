@@ -49,6 +49,11 @@ protected:
     virtual ~SECEditFindDialogOwner() = default;
 };
 
+// Makes the controller's Find and Replace commands (Ctrl+F, Ctrl+H) show
+// this dialog; a program calls it once at start-up. FALSE when the
+// controller offers no dialog seam.
+BOOL SECEditInstallFindDialog();
+
 // The longest find or replace text.
 constexpr int SECEDIT_FIND_TEXT_MAX = 128;
 // The most entries a history keeps.
