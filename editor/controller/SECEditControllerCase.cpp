@@ -3,10 +3,21 @@
 #include "editor/controller/SECEditController.h"
 
 #include "editor/controller/SECEditCaseMap.h"
+#include "editor/lang/SECEditFontColorDlg.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
 
 #include <algorithm>
+
+namespace {
+
+// The Configure Language command shows the Font and Color Settings dialog.
+const bool kFontColorDialogInstalled = [] {
+    SECEditInstallFontColorDialog();
+    return true;
+}();
+
+} // namespace
 
 void SECEditController::GetBlockSpan(int line, int &startCol, int &endCol)
 {

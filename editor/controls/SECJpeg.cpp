@@ -18,29 +18,35 @@ BOOL SECJpeg::ReadFormat(CFile *pFile)
     std::vector<unsigned char> bytes;
     if (!SECJpegFile::ReadAll(*pFile, bytes))
         return FALSE;
-    Jpeg::BgrImage image;
-    if (!Jpeg::Decode(bytes.data(), bytes.size(), image, m_messages.Callbacks()))
+    // The codec writes straight into the bitmap's bottom-up rows, padded to
+    // 4 bytes; the picture held before is kept by LoadImage should the
+    // decode fail.
+    size_t stride = 0, rowBytes = 0;
+    int height = 0;
+    auto rows = [&](int width, int rowsHigh, std::ptrdiff_t &rowStep) -> unsigned char * {
+        BITMAPINFOHEADER header{};
+        header.biSize = kBitmapInfoHeaderSize;
+        header.biWidth = width;
+        header.biHeight = rowsHigh;
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        stride = size_t(DibAlignedRowBytes(width, 24));
+        rowBytes = size_t(width) * 3;
+        height = rowsHigh;
+        header.biSizeImage = DWORD(stride * size_t(rowsHigh));
+        if (!AdoptPicture(header, nullptr, nullptr, header.biSizeImage))
+            return nullptr;
+        m_nImageBytes = int(header.biSizeImage);
+        rowStep = -std::ptrdiff_t(stride);
+        return GetBits() + stride * size_t(rowsHigh - 1);
+    };
+    if (!Jpeg::DecodeInto(bytes.data(), bytes.size(), rows, m_messages.Callbacks()))
         return FALSE;
-    std::vector<unsigned char>().swap(bytes);
-
-    BITMAPINFOHEADER header{};
-    header.biSize = kBitmapInfoHeaderSize;
-    header.biWidth = image.width;
-    header.biHeight = image.height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    const size_t stride = size_t(DibAlignedRowBytes(image.width, 24));
-    header.biSizeImage = DWORD(stride * size_t(image.height));
-    if (!AdoptPicture(header, nullptr, nullptr, header.biSizeImage))
-        return FALSE;
-    // Rows turn bottom-up and padded to 4 bytes.
-    BYTE *bits = GetBits();
-    for (int y = 0; y < image.height; ++y) {
-        BYTE *row = bits + stride * size_t(image.height - 1 - y);
-        std::memcpy(row, image.Row(y), image.Stride());
-        std::memset(row + image.Stride(), 0, stride - image.Stride());
+    if (stride > rowBytes) {
+        BYTE *bits = GetBits();
+        for (int y = 0; y < height; ++y)
+            std::memset(bits + stride * size_t(y) + rowBytes, 0, stride - rowBytes);
     }
-    m_nImageBytes = int(header.biSizeImage);
     return TRUE;
 }
 
@@ -78,8 +84,21 @@ std::vector<unsigned char> SECJpeg::TopDownBgrRows() const
 BOOL SECJpeg::WriteFormat(CFile *pFile)
 {
     m_messages.Reset();
-    const std::vector<unsigned char> rows = TopDownBgrRows();
+    if (!GetBits() || m_dwWidth <= 0 || m_dwHeight <= 0)
+        return FALSE;
     std::vector<unsigned char> output;
+    if (m_nSrcBitsPerPixel == 24) {
+        // The codec reads the bitmap's bottom-up rows where they are.
+        const std::ptrdiff_t stride = std::ptrdiff_t(m_bIsPadded ? AlignedRowBytes() : PackedRowBytes());
+        if (size_t(stride) * size_t(m_dwHeight) > GetBitsSize())
+            return FALSE;
+        const BYTE *top = GetBits() + stride * (m_dwHeight - 1);
+        if (!Jpeg::EncodeRows(top, m_dwWidth, m_dwHeight, -stride, output, m_messages.Callbacks(), m_nQuality))
+            return FALSE;
+        SECJpegFile::WriteAll(*pFile, output);
+        return TRUE;
+    }
+    const std::vector<unsigned char> rows = TopDownBgrRows();
     if (!Jpeg::Encode(rows.data(), m_dwWidth, m_dwHeight, size_t(m_dwWidth) * 3, output, m_messages.Callbacks(),
                       m_nQuality))
         return FALSE;

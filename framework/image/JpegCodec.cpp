@@ -2,6 +2,7 @@
 
 #include "framework/image/JpegCore.h"
 
+#include <cstdint>
 #include <new>
 
 namespace Jpeg {
@@ -37,6 +38,16 @@ unsigned char *AllocateRows(void *context, unsigned width, unsigned height) noex
     }
 }
 
+unsigned char *CallerRows(void *context, unsigned width, unsigned height, std::ptrdiff_t *rowStep) noexcept
+{
+    const auto &rows = *static_cast<const RowsAllocator *>(context);
+    try {
+        return rows(static_cast<int>(width), static_cast<int>(height), *rowStep);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
 bool ReadInfo(const void *data, size_t size, ImageInfo &info, const Callbacks &callbacks)
@@ -61,15 +72,33 @@ bool Decode(const void *data, size_t size, BgrImage &image, const Callbacks &cal
     return true;
 }
 
+bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const Callbacks &callbacks)
+{
+    if (!rows)
+        return false;
+    const PlexoJpegReport report{const_cast<Callbacks *>(&callbacks), ForwardMessage};
+    return PlexoJpegDecodeRows(static_cast<const unsigned char *>(data), size, &report, CallerRows,
+                               const_cast<RowsAllocator *>(&rows)) != 0;
+}
+
 bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, std::vector<unsigned char> &output,
             const Callbacks &callbacks, int quality)
 {
-    if (!bgrRows || width <= 0 || height <= 0 || stride < static_cast<size_t>(width) * 3)
+    if (stride > static_cast<size_t>(PTRDIFF_MAX))
+        return false;
+    return EncodeRows(bgrRows, width, height, static_cast<std::ptrdiff_t>(stride), output, callbacks, quality);
+}
+
+bool EncodeRows(const unsigned char *topRow, int width, int height, std::ptrdiff_t rowStep,
+                std::vector<unsigned char> &output, const Callbacks &callbacks, int quality)
+{
+    const std::ptrdiff_t rowBytes = static_cast<std::ptrdiff_t>(width) * 3;
+    if (!topRow || width <= 0 || height <= 0 || (rowStep < rowBytes && rowStep > -rowBytes))
         return false;
     const PlexoJpegReport report{const_cast<Callbacks *>(&callbacks), ForwardMessage};
     unsigned char *bytes = nullptr;
     size_t count = 0;
-    if (!PlexoJpegEncode(bgrRows, static_cast<unsigned>(width), static_cast<unsigned>(height), stride, quality, &report,
+    if (!PlexoJpegEncode(topRow, static_cast<unsigned>(width), static_cast<unsigned>(height), rowStep, quality, &report,
                          &bytes, &count))
         return false;
     try {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,9 +43,25 @@ bool ReadInfo(const void *data, size_t size, ImageInfo &info, const Callbacks &c
 // grey as the library fills them.
 bool Decode(const void *data, size_t size, BgrImage &image, const Callbacks &callbacks = {});
 
+// Gives the rows a decode writes into: the top row's address, with rowStep
+// set to the bytes from one row to the next below it (at least width * 3
+// either way, negative for bottom-up rows); nullptr refuses the picture.
+using RowsAllocator = std::function<unsigned char *(int width, int height, std::ptrdiff_t &rowStep)>;
+
+// Decodes straight into the rows the allocator gives, without a copy. The
+// rows are asked for once the header is read; on failure their contents
+// are undefined.
+bool DecodeInto(const void *data, size_t size, const RowsAllocator &rows, const Callbacks &callbacks = {});
+
 // Encodes rows of width * 3 blue-green-red bytes, stride bytes apart, with
 // the library's defaults at the given quality.
 bool Encode(const unsigned char *bgrRows, int width, int height, size_t stride, std::vector<unsigned char> &output,
             const Callbacks &callbacks = {}, int quality = kDefaultQuality);
+
+// Encodes rows laid out as the caller keeps them: topRow is the top row and
+// rowStep the bytes from one row to the next below it (at least width * 3
+// either way; negative for bottom-up rows).
+bool EncodeRows(const unsigned char *topRow, int width, int height, std::ptrdiff_t rowStep,
+                std::vector<unsigned char> &output, const Callbacks &callbacks = {}, int quality = kDefaultQuality);
 
 } // namespace Jpeg

@@ -234,8 +234,8 @@ static void CmykRowToBgr(const JSAMPLE *cmyk, unsigned char *bgr, JDIMENSION wid
     }
 }
 
-int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
-                    PlexoJpegAllocateFn allocate, void *allocateContext)
+int PlexoJpegDecodeRows(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                        PlexoJpegRowsFn rows, void *rowsContext)
 {
     struct DecodeJob job;
     BeginDecode(&job, data, size, report);
@@ -252,16 +252,17 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
     int fourComponents = job.cinfo.jpeg_color_space == JCS_CMYK || job.cinfo.jpeg_color_space == JCS_YCCK;
     job.cinfo.out_color_space = fourComponents ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&job.cinfo);
-    unsigned char *rows = allocate(allocateContext, job.cinfo.output_width, job.cinfo.output_height);
-    if (!rows)
+    ptrdiff_t step = 0;
+    unsigned char *top = rows(rowsContext, job.cinfo.output_width, job.cinfo.output_height, &step);
+    ptrdiff_t rowBytes = (ptrdiff_t)job.cinfo.output_width * 3;
+    if (!top || (step < rowBytes && step > -rowBytes))
         ERREXIT1(&job.cinfo, JERR_OUT_OF_MEMORY, 1);
-    size_t stride = (size_t)job.cinfo.output_width * 3;
     JSAMPARRAY cmykRow = NULL;
     if (fourComponents)
         cmykRow = (*job.cinfo.mem->alloc_sarray)((j_common_ptr)&job.cinfo, JPOOL_IMAGE,
                                                  job.cinfo.output_width * 4, 1);
     while (job.cinfo.output_scanline < job.cinfo.output_height) {
-        JSAMPROW row = rows + stride * job.cinfo.output_scanline;
+        JSAMPROW row = top + step * (ptrdiff_t)job.cinfo.output_scanline;
         if (!fourComponents) {
             jpeg_read_scanlines(&job.cinfo, &row, 1);
             continue;
@@ -274,13 +275,33 @@ int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJp
     return 1;
 }
 
+/* The packed top-down layout of PlexoJpegDecode. */
+struct PackedRows {
+    PlexoJpegAllocateFn allocate;
+    void *context;
+};
+
+static unsigned char *PackedRowsFor(void *context, unsigned width, unsigned height, ptrdiff_t *rowStep)
+{
+    struct PackedRows *packed = (struct PackedRows *)context;
+    *rowStep = (ptrdiff_t)width * 3;
+    return packed->allocate(packed->context, width, height);
+}
+
+int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                    PlexoJpegAllocateFn allocate, void *allocateContext)
+{
+    struct PackedRows packed = {allocate, allocateContext};
+    return PlexoJpegDecodeRows(data, size, report, PackedRowsFor, &packed);
+}
+
 struct EncodeJob {
     struct jpeg_compress_struct cinfo;
     struct ErrorManager errors;
     struct Destination destination;
 };
 
-int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned height, size_t stride, int quality,
+int PlexoJpegEncode(const unsigned char *topRow, unsigned width, unsigned height, ptrdiff_t rowStep, int quality,
                     const struct PlexoJpegReport *report, unsigned char **output, size_t *outputSize)
 {
     struct EncodeJob job;
@@ -303,7 +324,7 @@ int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned heigh
     jpeg_set_quality(&job.cinfo, quality, TRUE);
     jpeg_start_compress(&job.cinfo, TRUE);
     while (job.cinfo.next_scanline < job.cinfo.image_height) {
-        JSAMPROW row = (JSAMPROW)(bgrRows + stride * job.cinfo.next_scanline);
+        JSAMPROW row = (JSAMPROW)(topRow + rowStep * (ptrdiff_t)job.cinfo.next_scanline);
         jpeg_write_scanlines(&job.cinfo, &row, 1);
     }
     jpeg_finish_compress(&job.cinfo);

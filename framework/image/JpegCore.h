@@ -22,6 +22,12 @@ typedef void (*PlexoJpegMessageFn)(void *context, int code, const char *text, in
  * top row first; NULL refuses. */
 typedef unsigned char *(*PlexoJpegAllocateFn)(void *context, unsigned width, unsigned height);
 
+/* Gives the rows the decoder writes into, laid out as the caller likes: the
+ * top row's address, and in *rowStep the distance in bytes from one row to
+ * the next below it (at least width * 3 either way; negative for a
+ * bottom-up picture). NULL refuses. */
+typedef unsigned char *(*PlexoJpegRowsFn)(void *context, unsigned width, unsigned height, ptrdiff_t *rowStep);
+
 struct PlexoJpegReport {
     void *context;
     PlexoJpegMessageFn message;
@@ -35,10 +41,15 @@ int PlexoJpegReadHeader(const unsigned char *data, size_t size, const struct Ple
 int PlexoJpegDecode(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
                     PlexoJpegAllocateFn allocate, void *allocateContext);
 
-/* Encodes blue-green-red rows (top row first, stride bytes apart) at the
- * quality given. On success *output holds malloc'ed bytes the caller frees
+/* Decodes into blue-green-red rows where rows puts them. 1 on success. */
+int PlexoJpegDecodeRows(const unsigned char *data, size_t size, const struct PlexoJpegReport *report,
+                        PlexoJpegRowsFn rows, void *rowsContext);
+
+/* Encodes blue-green-red rows at the quality given: topRow is the top row,
+ * rowStep the bytes from one row to the next below it (negative for a
+ * bottom-up picture). On success *output holds malloc'ed bytes the caller frees
  * with PlexoJpegFree. */
-int PlexoJpegEncode(const unsigned char *bgrRows, unsigned width, unsigned height, size_t stride, int quality,
+int PlexoJpegEncode(const unsigned char *topRow, unsigned width, unsigned height, ptrdiff_t rowStep, int quality,
                     const struct PlexoJpegReport *report, unsigned char **output, size_t *outputSize);
 
 void PlexoJpegFree(unsigned char *output);

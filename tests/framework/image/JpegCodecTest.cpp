@@ -74,6 +74,69 @@ TEST(JpegCodec, DecodesInBlueGreenRedOrder)
     EXPECT_EQ(info.components, 3);
 }
 
+// Top half red, bottom half blue.
+QImage RedTopBlueBottom()
+{
+    QImage image(12, 16, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 12; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+
+TEST(JpegCodec, DecodesIntoTheCallersBottomUpPaddedRows)
+{
+    const auto bytes = QtJpeg(RedTopBlueBottom());
+    const std::ptrdiff_t stride = 40; // 36 bytes of pixels, 4 of padding
+    std::vector<unsigned char> rows;
+    ASSERT_TRUE(Jpeg::DecodeInto(bytes.data(), bytes.size(),
+                                 [&](int width, int height, std::ptrdiff_t &step) -> unsigned char * {
+                                     EXPECT_EQ(width, 12);
+                                     rows.assign(size_t(stride) * size_t(height), 0xAB);
+                                     step = -stride;
+                                     return rows.data() + stride * (height - 1);
+                                 }));
+    // The first row in memory is the picture's bottom row: blue.
+    EXPECT_TRUE(Near(rows[0], 255, 8) && Near(rows[2], 0, 8)) << int(rows[0]) << "," << int(rows[2]);
+    const unsigned char *top = rows.data() + stride * 15;
+    EXPECT_TRUE(Near(top[0], 0, 8) && Near(top[2], 255, 8)) << int(top[0]) << "," << int(top[2]);
+    // The padding is left alone.
+    EXPECT_EQ(rows[36], 0xAB);
+    EXPECT_EQ(top[39], 0xAB);
+    // A refusal, or rows closer together than a row's bytes, fail cleanly.
+    Messages messages;
+    EXPECT_FALSE(Jpeg::DecodeInto(
+        bytes.data(), bytes.size(), [](int, int, std::ptrdiff_t &) -> unsigned char * { return nullptr; },
+        messages.Callbacks()));
+    EXPECT_EQ(messages.errors.size(), 1u);
+    unsigned char small[64];
+    EXPECT_FALSE(Jpeg::DecodeInto(bytes.data(), bytes.size(), [&](int, int, std::ptrdiff_t &step) {
+        step = 8;
+        return small;
+    }));
+    EXPECT_FALSE(Jpeg::DecodeInto(bytes.data(), bytes.size(), Jpeg::RowsAllocator()));
+}
+
+TEST(JpegCodec, EncodesBottomUpRowsAsTheyAreKept)
+{
+    // Bottom-up rows of 12 pixels padded to 40 bytes: red on top, blue below.
+    const std::ptrdiff_t stride = 40;
+    std::vector<unsigned char> rows(size_t(stride) * 16, 0);
+    for (int y = 0; y < 16; ++y) {
+        unsigned char *row = rows.data() + stride * (15 - y);
+        for (int x = 0; x < 12; ++x)
+            row[3 * x + (y < 8 ? 2 : 0)] = 255;
+    }
+    std::vector<unsigned char> bytes;
+    ASSERT_TRUE(Jpeg::EncodeRows(rows.data() + stride * 15, 12, 16, -stride, bytes));
+    Jpeg::BgrImage image;
+    ASSERT_TRUE(Jpeg::Decode(bytes.data(), bytes.size(), image));
+    EXPECT_TRUE(Near(image.Row(2)[2], 255, 12) && Near(image.Row(2)[0], 0, 12));
+    EXPECT_TRUE(Near(image.Row(13)[0], 255, 12) && Near(image.Row(13)[2], 0, 12));
+    EXPECT_FALSE(Jpeg::EncodeRows(rows.data(), 12, 16, -35, bytes));
+}
+
 TEST(JpegCodec, GreyscaleGivesEqualBytes)
 {
     QImage grey(20, 10, QImage::Format_Grayscale8);
