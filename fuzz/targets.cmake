@@ -24,9 +24,6 @@ plexo_fuzz_target(jpeg_decode DEPS fw_image)
 plexo_fuzz_target(emf_play DEPS fw_gdi)
 plexo_fuzz_target(wmf_convert DEPS fw_gdi)
 plexo_fuzz_target(bmp_read DEPS editor_controls)
-<<<<<<< HEAD
 plexo_fuzz_target(tabbed_text DEPS fw_gdi)
 plexo_fuzz_target(find_replace DEPS editor_controller editor_text editor_lang fw_shell fw_gdi)
-=======
 plexo_fuzz_target(jpeg_read DEPS editor_controls)
->>>>>>> e6
