@@ -114,17 +114,12 @@ TEST_P(FindDialogCommands, RunModallyAndReachTheController)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, FindDialogCommands,
-    ::testing::Values(CommandCase{Qt::Key_F, "Find", "two", "", {IDOK}, "one two one\n", "two"},
-                      CommandCase{Qt::Key_F, "Find", "three", "", {IDOK}, "one two one\n", ""},
-                      CommandCase{Qt::Key_H, "Replace", "one", "1", {SECEDIT_IDC_REPLACE_ALL}, "1 two 1\n", ""},
-                      CommandCase{Qt::Key_H,
-                                  "Replace",
-                                  "two",
-                                  "2",
-                                  {SECEDIT_IDC_REPLACE, SECEDIT_IDC_REPLACE},
-                                  "one 2 one\n",
-                                  ""},
-                      CommandCase{Qt::Key_H, "Replace", "one", "1", {IDOK}, "one two one\n", "one"}));
+    ::testing::Values(
+        CommandCase{Qt::Key_F, "Find", "two", "", {IDOK}, "one two one\n", "two"},
+        CommandCase{Qt::Key_F, "Find", "three", "", {IDOK}, "one two one\n", ""},
+        CommandCase{Qt::Key_H, "Replace", "one", "1", {SECEDIT_IDC_REPLACE_ALL}, "1 two 1\n", ""},
+        CommandCase{Qt::Key_H, "Replace", "two", "2", {SECEDIT_IDC_REPLACE, SECEDIT_IDC_REPLACE}, "one 2 one\n", ""},
+        CommandCase{Qt::Key_H, "Replace", "one", "1", {IDOK}, "one two one\n", "one"}));
 
 } // namespace
 
