@@ -9,12 +9,15 @@
 #include "framework/window/WindowDC.h"
 
 #include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
@@ -88,12 +91,18 @@ void CControlBar::DrawBorders(CDC *pDC, CRect &rect)
 
 namespace {
 
+// Set while the layout only asks for the bars' sizes.
+bool g_bQueryLayout = false;
+
 // Takes the bar's room off one edge of rectClient and moves the bar there.
 void PlaceBar(CControlBar *pBar, CRect &rectClient)
 {
     DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
     BOOL bHorz = (dwAlign & CBRS_ORIENT_HORZ) != 0 || dwAlign == 0;
+    pBar->m_rectLayout = rectClient;
+    pBar->m_bLayoutQuery = g_bQueryLayout;
     CSize size = pBar->CalcFixedLayout(TRUE, bHorz);
+    pBar->m_bLayoutQuery = FALSE;
     CRect rect = rectClient;
     if (dwAlign & CBRS_ALIGN_BOTTOM) {
         size.cy = std::min<int>(size.cy, rectClient.Height());
@@ -115,19 +124,30 @@ void PlaceBar(CControlBar *pBar, CRect &rectClient)
     CRect rectOld;
     pBar->GetWindowRect(&rectOld);
     pBar->GetParent()->ScreenToClient(&rectOld);
-    if (rectOld != rect)
+    if (rectOld != rect && !g_bQueryLayout)
         pBar->MoveWindow(&rect);
 }
 
 } // namespace
 
+void PlexoQueryBarLayout(CWnd *pParent, CRect &rectClient)
+{
+    g_bQueryLayout = true;
+    PlexoRepositionBars(pParent, rectClient);
+    g_bQueryLayout = false;
+}
+
 void PlexoRepositionBars(CWnd *pParent, CRect &rectClient)
 {
-    // Hidden and floating bars take no room.
+    // The bar made first lies outermost: the window layer keeps the newest
+    // child first, so the bars are placed from the last child back.
+    std::vector<CControlBar *> bars;
     for (CWnd *pChild = pParent->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetNextWindow()) {
         auto *pBar = dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(pChild->GetSafeHwnd()));
-        if (pBar == nullptr || (pBar->GetStyle() & WS_VISIBLE) == 0 || pBar->IsFloating())
-            continue;
-        PlaceBar(pBar, rectClient);
+        // Hidden and floating bars take no room.
+        if (pBar != nullptr && (pBar->GetStyle() & WS_VISIBLE) != 0 && !pBar->IsFloating())
+            bars.push_back(pBar);
     }
+    for (auto it = bars.rbegin(); it != bars.rend(); ++it)
+        PlaceBar(*it, rectClient);
 }

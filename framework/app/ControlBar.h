@@ -6,6 +6,8 @@
 
 #include "framework/window/Wnd.h"
 
+class CDockBar;
+class CDockContext;
 class CFrameWnd;
 
 // ---- Bar styles (m_dwStyle)
@@ -37,17 +39,28 @@ class CFrameWnd;
 #define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
+// ---- CalcDynamicLayout modes
+#define LM_STRETCH 0x01  // stretch to the frame's width (LM_HORZ) or height
+#define LM_HORZ 0x02     // lay out horizontally
+#define LM_MRUWIDTH 0x04 // the floating width last committed
+#define LM_HORZDOCK 0x08 // docked along a horizontal edge
+#define LM_VERTDOCK 0x10 // docked along a vertical edge
+#define LM_LENGTHY 0x20  // nLength is a height, not a width
+#define LM_COMMIT 0x40   // keep the result as the bar's floating layout
+
 class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
     CControlBar() = default;
-    ~CControlBar() override = default;
+    ~CControlBar() override;
 
     // Only the CBRS_ bits are kept.
     void SetBarStyle(DWORD dwStyle);
     DWORD GetBarStyle() const { return m_dwStyle; }
-    // The sides the bar may dock on (CBRS_ALIGN_ bits).
-    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
+    // The sides the bar may dock on (CBRS_ALIGN_ bits; CBRS_FLOAT_MULTI
+    // lets it share a floating frame). Any side gives the bar its dock
+    // context, which moves it with the mouse.
+    void EnableDocking(DWORD dwDockStyle);
     DWORD GetDockStyle() const { return m_dwDockStyle; }
     BOOL IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
     BOOL IsHorzBar() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
@@ -58,12 +71,26 @@ public:
     // Updates the bar's items from pTarget's routing; with
     // bDisableIfNoHndler an item nobody handles is disabled.
     virtual void OnUpdateCmdUI(CFrameWnd *pTarget, BOOL bDisableIfNoHndler) = 0;
+    // The size for a length (a width, or with LM_LENGTHY a height) in the
+    // LM_ mode: bars whose size does not follow a length answer their
+    // fixed layout (LM_STRETCH stretched, LM_HORZ or LM_HORZDOCK along a
+    // horizontal edge).
+    virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    virtual BOOL IsDockBar() const { return FALSE; }
     // The frame the bar sits in.
     CFrameWnd *GetDockingFrame() const;
 
     CFrameWnd *m_pDockSite = nullptr;
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;
+    // Docking: the dock bar the bar sits in (NULL when the frame places it
+    // itself) and the context that drags it (NULL until EnableDocking).
+    CDockBar *m_pDockBar = nullptr;
+    CDockContext *m_pDockContext = nullptr;
+    // What the frame's layout offered the bar last, in the parent's client
+    // coordinates, and whether that layout only asked for sizes.
+    CRect m_rectLayout;
+    BOOL m_bLayoutQuery = FALSE;
 
 protected:
     // The frame's borders drawn on the edges the CBRS_BORDER_ bits name;
@@ -73,6 +100,10 @@ protected:
     static constexpr int kBorderSize = 2;
 
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // A press starts dragging the bar, a double click toggles it between
+    // its docked and floating places (through its dock context).
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnEraseBkgnd(CDC *pDC);
 
     DECLARE_MESSAGE_MAP()
@@ -81,3 +112,5 @@ protected:
 // Lays the visible control bars among pParent's children out along its
 // edges, in z-order, and leaves in rectClient what remains for the pane.
 void PlexoRepositionBars(CWnd *pParent, CRect &rectClient);
+// The same layout asked for its sizes only: no bar moves.
+void PlexoQueryBarLayout(CWnd *pParent, CRect &rectClient);

@@ -1,0 +1,46 @@
+// The control bar's side of docking: its dock context, the dynamic layout
+// of bars of a fixed size, and the mouse starting a drag.
+#include "framework/app/ControlBar.h"
+
+#include "framework/app/DockBar.h"
+#include "framework/app/DockContext.h"
+
+CControlBar::~CControlBar()
+{
+    if (m_pDockBar != nullptr)
+        m_pDockBar->RemoveControlBar(this);
+    delete m_pDockContext;
+}
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    if (m_pDockContext == nullptr && (m_dwDockStyle & CBRS_ALIGN_ANY) != 0)
+        m_pDockContext = new CDockContext(this);
+}
+
+CSize CControlBar::CalcDynamicLayout(int, DWORD dwMode)
+{
+    const BOOL bHorz = (dwMode & (LM_HORZ | LM_HORZDOCK)) != 0;
+    return CalcFixedLayout((dwMode & LM_STRETCH) != 0, bHorz);
+}
+
+void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    // A press on the bar itself (not on an item of it) drags the bar.
+    if (m_pDockContext != nullptr && m_pDockBar != nullptr) {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pDockContext != nullptr && m_pDockBar != nullptr) {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CWnd::OnLButtonDblClk(nFlags, point);
+}
