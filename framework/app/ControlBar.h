@@ -77,6 +77,13 @@ public:
     // horizontal edge).
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual BOOL IsDockBar() const { return FALSE; }
+    // Shows or hides the bar at its dock bar's next layout; IsVisible
+    // answers with such a change counted in.
+    void DelayShow(BOOL bShow);
+    BOOL IsVisible() const;
+    // Carries out a change DelayShow left; TRUE when the bar's visibility
+    // changed.
+    BOOL ApplyDelayedShow();
     // The frame the bar sits in.
     CFrameWnd *GetDockingFrame() const;
 
@@ -91,6 +98,8 @@ public:
     // coordinates, and whether that layout only asked for sizes.
     CRect m_rectLayout;
     BOOL m_bLayoutQuery = FALSE;
+    enum StateFlags { delayHide = 1, delayShow = 2 };
+    UINT m_nStateFlags = 0;
 
 protected:
     // The frame's borders drawn on the edges the CBRS_BORDER_ bits name;

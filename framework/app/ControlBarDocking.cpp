@@ -25,6 +25,33 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD dwMode)
     return CalcFixedLayout((dwMode & LM_STRETCH) != 0, bHorz);
 }
 
+void CControlBar::DelayShow(BOOL bShow)
+{
+    m_nStateFlags &= ~(delayHide | delayShow);
+    const BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bShow && !bVisible)
+        m_nStateFlags |= delayShow;
+    else if (!bShow && bVisible)
+        m_nStateFlags |= delayHide;
+}
+
+BOOL CControlBar::IsVisible() const
+{
+    if (m_nStateFlags & delayHide)
+        return FALSE;
+    return (m_nStateFlags & delayShow) != 0 || (GetStyle() & WS_VISIBLE) != 0;
+}
+
+BOOL CControlBar::ApplyDelayedShow()
+{
+    const UINT nFlags = m_nStateFlags & (delayHide | delayShow);
+    m_nStateFlags &= ~(delayHide | delayShow);
+    if (nFlags == 0 || GetSafeHwnd() == nullptr)
+        return FALSE;
+    ShowWindow((nFlags & delayShow) ? SW_SHOWNOACTIVATE : SW_HIDE);
+    return TRUE;
+}
+
 void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     // A press on the bar itself (not on an item of it) drags the bar.

@@ -231,6 +231,11 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL)
     const int nOverlap = m_bFloating ? 0 : kOverlap;
     const int nStart = -nOverlap;
 
+    // Bars shown or hidden with a delay change now, before they are placed.
+    if (!m_bLayoutQuery)
+        for (int i = 0; i < m_arrBars.GetSize(); ++i)
+            if (CControlBar *pBar = GetDockedBar(i); IsLiveBar(pBar))
+                pBar->ApplyDelayedShow();
     HDWP hdwp = m_bLayoutQuery ? nullptr : ::BeginDeferWindowPos(m_arrBars.GetSize());
     int nAlong = nStart;
     int nAcross = nStart;

@@ -234,6 +234,10 @@ DWORD CDockContext::CanDock()
         if (dwDock == 0 && IsVert(m_dwDockStyle))
             dwDock = m_pDockSite->CanDock(m_rectDragVert, m_dwDockStyle & ~CBRS_ORIENT_HORZ);
     }
+    // A floating bar over its own floating frame just moves the frame.
+    CDockBar *pOwn = m_pBar->m_pDockBar;
+    if (dwDock != 0 && pOwn != nullptr && pOwn->m_bFloating && GetDockBar(dwDock) == pOwn)
+        dwDock = 0;
     return dwDock;
 }
 
@@ -242,10 +246,11 @@ CDockBar *CDockContext::GetDockBar(DWORD dwOverDockStyle)
     if (m_pDockSite == nullptr)
         return nullptr;
     CDockBar *pDockBar = nullptr;
+    const DWORD dwStyle = dwOverDockStyle | (m_dwDockStyle & CBRS_FLOAT_MULTI);
     if (IsHorz(dwOverDockStyle))
-        m_pDockSite->CanDock(m_rectDragHorz, dwOverDockStyle & ~CBRS_ORIENT_VERT, &pDockBar);
+        m_pDockSite->CanDock(m_rectDragHorz, dwStyle & ~CBRS_ORIENT_VERT, &pDockBar);
     else if (IsVert(dwOverDockStyle))
-        m_pDockSite->CanDock(m_rectDragVert, dwOverDockStyle & ~CBRS_ORIENT_HORZ, &pDockBar);
+        m_pDockSite->CanDock(m_rectDragVert, dwStyle & ~CBRS_ORIENT_HORZ, &pDockBar);
     return pDockBar;
 }
 
@@ -272,8 +277,7 @@ void CDockContext::DrawFocusRect(BOOL bRemoveRect)
     if (bRemoveRect)
         size = CSize(0, 0);
     CBrush *pBrushLast = m_bDitherLast ? CDC::GetHalftoneBrush() : WhiteBrush();
-    m_pDC->DrawDragRect(&rect, size, m_rectLast.IsRectNull() ? nullptr : &m_rectLast, m_sizeLast, pBrush,
-                        pBrushLast);
+    m_pDC->DrawDragRect(&rect, size, m_rectLast.IsRectNull() ? nullptr : &m_rectLast, m_sizeLast, pBrush, pBrushLast);
     m_rectLast = rect;
     m_sizeLast = size;
     m_bDitherLast = pBrush == CDC::GetHalftoneBrush();
@@ -347,12 +351,11 @@ void CDockContext::StartResize(int nHitTest, CPoint pt)
     m_rectActualFrameSize = m_rectActualSize;
     CWnd *pFrame = m_pBar->GetParent() != nullptr ? m_pBar->GetParent()->GetParent() : nullptr;
     auto *pMini = dynamic_cast<CMiniFrameWnd *>(pFrame);
-    CMiniFrameWnd::CalcBorders(&m_rectActualFrameSize, pMini != nullptr ? pMini->GetMiniFrameStyle()
-                                                                        : WS_THICKFRAME | WS_CAPTION);
-    m_rectFrameBorders = CRect(m_rectActualSize.left - m_rectActualFrameSize.left,
-                               m_rectActualSize.top - m_rectActualFrameSize.top,
-                               m_rectActualFrameSize.right - m_rectActualSize.right,
-                               m_rectActualFrameSize.bottom - m_rectActualSize.bottom);
+    CMiniFrameWnd::CalcBorders(&m_rectActualFrameSize,
+                               pMini != nullptr ? pMini->GetMiniFrameStyle() : WS_THICKFRAME | WS_CAPTION);
+    m_rectFrameBorders = CRect(
+        m_rectActualSize.left - m_rectActualFrameSize.left, m_rectActualSize.top - m_rectActualFrameSize.top,
+        m_rectActualFrameSize.right - m_rectActualSize.right, m_rectActualFrameSize.bottom - m_rectActualSize.bottom);
     DrawFocusRect();
     Track();
 }
@@ -371,8 +374,8 @@ void CDockContext::Stretch(CPoint pt)
     }
     if (bTop || bBottom) {
         (bTop ? m_rectRequestedSize.top : m_rectRequestedSize.bottom) += offset.y;
-        size = m_pBar->CalcDynamicLayout(std::max<int>(0, m_rectRequestedSize.Height()),
-                                         LM_LENGTHY | LM_HORZ | LM_COMMIT);
+        size =
+            m_pBar->CalcDynamicLayout(std::max<int>(0, m_rectRequestedSize.Height()), LM_LENGTHY | LM_HORZ | LM_COMMIT);
     }
     // The sides dragged move; the others stay.
     if (bLeft)
@@ -383,10 +386,9 @@ void CDockContext::Stretch(CPoint pt)
         m_rectActualSize.top = m_rectActualSize.bottom - size.cy;
     else
         m_rectActualSize.bottom = m_rectActualSize.top + size.cy;
-    m_rectActualFrameSize = CRect(m_rectActualSize.left - m_rectFrameBorders.left,
-                                  m_rectActualSize.top - m_rectFrameBorders.top,
-                                  m_rectActualSize.right + m_rectFrameBorders.right,
-                                  m_rectActualSize.bottom + m_rectFrameBorders.bottom);
+    m_rectActualFrameSize =
+        CRect(m_rectActualSize.left - m_rectFrameBorders.left, m_rectActualSize.top - m_rectFrameBorders.top,
+              m_rectActualSize.right + m_rectFrameBorders.right, m_rectActualSize.bottom + m_rectFrameBorders.bottom);
     m_ptLast = pt;
     DrawFocusRect();
 }

@@ -24,24 +24,24 @@ public:
 
     // ---- Dragging (pt in screen coordinates)
     virtual void StartDrag(CPoint pt);
-    void Move(CPoint pt);
-    void EndDrag();
+    virtual void Move(CPoint pt);
+    virtual void EndDrag();
     // Ctrl and Shift pressed or released during a drag.
-    void OnKey(int nChar, BOOL bDown);
+    virtual void OnKey(int nChar, BOOL bDown);
 
     // ---- Resizing a floating bar by its frame's border (HTLEFT..)
     virtual void StartResize(int nHitTest, CPoint pt);
-    void Stretch(CPoint pt);
-    void EndResize();
+    virtual void Stretch(CPoint pt);
+    virtual void EndResize();
 
     // ---- Double click
     virtual void ToggleDocking();
 
     // Removes the outline, ends the capture and gives back the screen.
-    void CancelLoop();
+    virtual void CancelLoop();
     // The dock bar style (CBRS_ALIGN_ bit) of the dock bar the bar would go
     // into now, 0 for floating.
-    DWORD CanDock();
+    virtual DWORD CanDock();
     CDockBar *GetDockBar(DWORD dwOverDockStyle);
     // Draws the outline for the state now (bRemoveRect: erases it only).
     virtual void DrawFocusRect(BOOL bRemoveRect = FALSE);

@@ -66,7 +66,16 @@ void CFrameWnd::DockControlBar(CControlBar *pBar, CDockBar *pDockBar, LPCRECT lp
         return;
     pBar->m_pDockSite = this;
     pDockBar->DockControlBar(pBar, lpRect);
+    RecalcFloatingFrames();
     DelayRecalcLayout();
+}
+
+void CFrameWnd::RecalcFloatingFrames()
+{
+    // Floating frames a bar joined or left fit their bars again.
+    for (CMiniDockFrameWnd *pFrame : FloatingFrames())
+        if (pFrame->m_wndDockBar.GetDockedCount() > 0)
+            pFrame->RecalcLayout();
 }
 
 CMiniDockFrameWnd *CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
@@ -101,7 +110,7 @@ void CFrameWnd::FloatControlBar(CControlBar *pBar, CPoint point, DWORD dwStyle)
         pFrame->m_wndDockBar.DockControlBar(pBar);
     }
     pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->RecalcLayout();
+    RecalcFloatingFrames();
     if (pBar->GetStyle() & WS_VISIBLE)
         pFrame->ShowWindow(SW_SHOWNOACTIVATE);
     RecalcLayout();
@@ -127,6 +136,24 @@ DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar **ppDockBar)
             if (ppDockBar != nullptr)
                 *ppDockBar = pDockBar;
             return side.dwStyle;
+        }
+    }
+    // A bar that may share a floating frame docks into one of the same
+    // orientation that allows it.
+    if (!(dwDockStyle & CBRS_FLOAT_MULTI))
+        return 0;
+    for (CMiniDockFrameWnd *pFrame : FloatingFrames()) {
+        CDockBar *pDockBar = &pFrame->m_wndDockBar;
+        const DWORD dwAlign = pDockBar->m_dwStyle & CBRS_ALIGN_ANY;
+        if (!pFrame->IsWindowVisible() || !(pDockBar->m_dwStyle & CBRS_FLOAT_MULTI) || !(dwDockStyle & dwAlign))
+            continue;
+        CRect rectBar;
+        pDockBar->GetWindowRect(&rectBar);
+        CRect rectCommon;
+        if (rectCommon.IntersectRect(&rectBar, &rect)) {
+            if (ppDockBar != nullptr)
+                *ppDockBar = pDockBar;
+            return dwAlign;
         }
     }
     return 0;
@@ -200,8 +227,11 @@ LRESULT CFrameWnd::OnFrameIdleUpdateCmdUI(WPARAM wParam, LPARAM)
         RecalcLayout();
     }
     // Floating bars lie outside the frame: they hear of idle time from it.
-    for (CMiniDockFrameWnd *pFrame : FloatingFrames())
-        if (pFrame->IsWindowVisible())
-            pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
+    for (CMiniDockFrameWnd *pFrame : FloatingFrames()) {
+        if (!pFrame->IsWindowVisible())
+            continue;
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, wParam);
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
+    }
     return 0;
 }

@@ -152,6 +152,7 @@ protected:
     std::vector<HWND> m_floatingFrames;
     // A bar of nID docked in one of the frame's dock bars or floating.
     CControlBar *FindDockedBar(UINT nID);
+    void RecalcFloatingFrames();
     // A floating bar's frame shows while one of its bars does.
     void ShowFloatingFrameOf(CControlBar *pBar);
     BOOL m_bRecalcLayoutPending = FALSE;

@@ -57,8 +57,8 @@ void CMiniFrameWnd::CalcBorders(LPRECT lpClientRect, DWORD dwStyle, DWORD)
         lpClientRect->top -= GetSystemMetrics(SM_CYSMCAPTION);
 }
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT &rect,
-                           CWnd *pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd,
+                           UINT nID)
 {
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
@@ -207,11 +207,51 @@ LRESULT CMiniFrameWnd::OnNcHitTest(CPoint point)
     return HTBORDER;
 }
 
+BOOL CMiniFrameWnd::TrackMove(CPoint pt)
+{
+    if (::GetCapture() != nullptr)
+        return FALSE;
+    CRect rectStart;
+    GetWindowRect(&rectStart);
+    SetCapture();
+    BOOL bMoved = FALSE;
+    while (CWnd::GetCapture() == this) {
+        MSG msg{};
+        if (!::GetMessage(&msg, nullptr, 0, 0)) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        const bool bMouse = msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP;
+        if (bMouse) {
+            POINT ptNow{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+            ::ClientToScreen(msg.hwnd, &ptNow);
+            SetWindowPos(nullptr, rectStart.left + ptNow.x - pt.x, rectStart.top + ptNow.y - pt.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (msg.message == WM_LBUTTONUP) {
+                bMoved = TRUE;
+                break;
+            }
+        } else if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) || msg.message == WM_RBUTTONDOWN) {
+            SetWindowPos(nullptr, rectStart.left, rectStart.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        } else if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) {
+            ::DispatchMessage(&msg);
+        }
+    }
+    if (CWnd::GetCapture() == this)
+        ::ReleaseCapture();
+    return bMoved;
+}
+
 void CMiniFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     if (nHitTest == HTCLOSE) {
         m_bClosePressed = TRUE;
         SendMessage(WM_NCPAINT, 1);
+        return;
+    }
+    if (nHitTest == HTCAPTION) {
+        TrackMove(point);
         return;
     }
     CFrameWnd::OnNcLButtonDown(nHitTest, point);
@@ -264,9 +304,7 @@ ON_WM_CLOSE()
 ON_REGISTERED_MESSAGE(g_nEmptiedMessage, OnEmptied)
 END_MESSAGE_MAP()
 
-CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE)
-{
-}
+CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE) {}
 
 BOOL CMiniDockFrameWnd::Create(CWnd *pParent, DWORD dwBarStyle)
 {
@@ -331,7 +369,9 @@ void CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     CControlBar *pBar = GetFirstBar();
     CDockContext *pContext = pBar != nullptr ? pBar->m_pDockContext : nullptr;
-    if (pContext != nullptr && nHitTest == HTCAPTION) {
+    // The caption drags a lone bar (which may dock again); a frame that
+    // bars share moves as a whole, its bars dragged by themselves.
+    if (pContext != nullptr && nHitTest == HTCAPTION && !(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI)) {
         pContext->StartDrag(point);
         return;
     }

@@ -23,8 +23,8 @@ public:
     CMiniFrameWnd() = default;
 
     // WS_CAPTION asks for the small caption; pParentWnd owns the window.
-    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT &rect,
-                CWnd *pParentWnd = NULL, UINT nID = 0);
+    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT &rect, CWnd *pParentWnd = NULL,
+                UINT nID = 0);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT &rect,
                   CWnd *pParentWnd = NULL, UINT nID = 0);
     // Grows a client rectangle into the window rectangle of a mini frame
@@ -36,6 +36,11 @@ public:
     // Window coordinates of the caption band and its close button.
     CRect GetCaptionRect() const;
     CRect GetCloseButtonRect() const;
+
+    // Moves the window with the mouse from pt (screen coordinates) until
+    // the button comes up; Escape or a right click puts it back. FALSE
+    // when another window holds the mouse or the move was cancelled.
+    BOOL TrackMove(CPoint pt);
 
 protected:
     static int BorderWidth(DWORD dwStyle);

@@ -50,8 +50,7 @@ CBrush *CDC::GetHalftoneBrush()
     return pBrush;
 }
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush *pBrush,
-                       CBrush *pBrushLast)
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush *pBrush, CBrush *pBrushLast)
 {
     if (m_hDC == nullptr || lpRect == nullptr)
         return;

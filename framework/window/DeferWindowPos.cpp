@@ -48,8 +48,8 @@ BOOL EndDeferWindowPos(HDWP hWinPosInfo)
     std::unique_ptr<HDWP__> batch(hWinPosInfo);
     BOOL bAll = TRUE;
     for (const auto &change : batch->changes) {
-        if (IsWindow(change.hWnd) && !SetWindowPos(change.hWnd, change.hWndInsertAfter, change.x, change.y,
-                                                   change.cx, change.cy, change.uFlags))
+        if (IsWindow(change.hWnd) &&
+            !SetWindowPos(change.hWnd, change.hWndInsertAfter, change.x, change.y, change.cx, change.cy, change.uFlags))
             bAll = FALSE;
     }
     return bAll;

@@ -155,8 +155,8 @@ protected:
         m_pFrame = new DockFrame;
         ASSERT_TRUE(m_pFrame->Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 740, 580)));
         LPCTSTR lpszClass = AfxRegisterWndClass(0);
-        ASSERT_TRUE(m_pFrame->m_pane.CreateEx(0, lpszClass, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0),
-                                              m_pFrame, AFX_IDW_PANE_FIRST));
+        ASSERT_TRUE(m_pFrame->m_pane.CreateEx(0, lpszClass, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), m_pFrame,
+                                              AFX_IDW_PANE_FIRST));
         ASSERT_TRUE(m_pFrame->m_barA.Create(m_pFrame, ID_BAR_A, "Bar A"));
         ASSERT_TRUE(m_pFrame->m_barB.Create(m_pFrame, ID_BAR_B, "Bar B"));
         ASSERT_TRUE(m_pFrame->m_barC.Create(m_pFrame, ID_BAR_C, "Bar C"));
@@ -194,8 +194,7 @@ protected:
     }
     static CMiniDockFrameWnd *FloatingFrameOf(CControlBar *pBar)
     {
-        return pBar->m_pDockBar != nullptr ? dynamic_cast<CMiniDockFrameWnd *>(pBar->m_pDockBar->GetParent())
-                                           : nullptr;
+        return pBar->m_pDockBar != nullptr ? dynamic_cast<CMiniDockFrameWnd *>(pBar->m_pDockBar->GetParent()) : nullptr;
     }
     // Posts the rest of a drag (screen points) ahead of the press that
     // starts it: the modal loop then finds them queued.
@@ -359,6 +358,18 @@ TEST_F(DockingTest, HiddenBarsLeaveNoGapAndARowOfHiddenBarsNoRoom)
     EXPECT_EQ(InFrame(&m_pFrame->m_pane).top, 0);
     m_pFrame->ShowControlBar(&a, TRUE, FALSE);
     EXPECT_EQ(InFrame(&a), ra);
+
+    // A delayed hide counts at once and happens at the next layout.
+    a.DelayShow(FALSE);
+    EXPECT_FALSE(a.IsVisible());
+    EXPECT_TRUE(a.GetStyle() & WS_VISIBLE);
+    m_pFrame->RecalcLayout();
+    EXPECT_FALSE(a.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(InFrame(DockBar(AFX_IDW_DOCKBAR_TOP)).Height(), 0);
+    a.DelayShow(TRUE);
+    EXPECT_TRUE(a.IsVisible());
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(InFrame(&a), ra);
 }
 
 TEST_F(DockingTest, ABarStartingAtTheEndOfItsRowWrapsToTheNext)
@@ -494,7 +505,6 @@ TEST_F(DockingTest, EscapeAndRightClickCancelTheDragLeavingEverythingAsItWas)
         // The release left over reaches the bar as a plain message.
         PlexoDrainMessages();
         EXPECT_FALSE(a.IsFloating());
-
     }
 }
 
@@ -583,6 +593,43 @@ TEST_F(DockingTest, ClosingAFloatingFrameByItsButtonHidesTheBarAndClearsTheViewM
     EXPECT_TRUE(pFloat->IsWindowVisible());
     check.DoUpdate(m_pFrame, TRUE);
     EXPECT_EQ(check.nCheck, 1);
+}
+
+TEST_F(DockingTest, BarsThatFloatTogetherShareAFloatingFrame)
+{
+    DockAllTop();
+    BoxBar &a = m_pFrame->m_barA;
+    BoxBar &b = m_pFrame->m_barB;
+    for (CControlBar *pBar : {static_cast<CControlBar *>(&a), static_cast<CControlBar *>(&b)})
+        pBar->EnableDocking(CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    m_pFrame->FloatControlBar(&a, CPoint(300, 350), CBRS_ALIGN_TOP | CBRS_FLOAT_MULTI);
+    CMiniDockFrameWnd *pShared = FloatingFrameOf(&a);
+    ASSERT_NE(pShared, nullptr);
+    const CRect alone = OnScreen(pShared);
+
+    // b dropped onto a's floating frame joins it, below a.
+    const CRect rectB = OnScreen(&b);
+    const CPoint target = OnScreen(&a).TopLeft() + CSize(5, 20);
+    Drag(&b, rectB.TopLeft() + CSize(5, 5), target - (rectB.TopLeft() + CSize(5, 5)));
+    ASSERT_TRUE(b.IsFloating());
+    EXPECT_EQ(FloatingFrameOf(&b), pShared);
+    EXPECT_EQ(pShared->m_wndDockBar.GetDockedCount(), 2);
+    EXPECT_EQ(OnScreen(pShared).TopLeft(), alone.TopLeft());
+    EXPECT_EQ(OnScreen(pShared).Height(), alone.Height() + 26);
+
+    // The shared frame's caption moves the frame with both bars.
+    const CPoint caption = alone.TopLeft() + CSize(10, 6);
+    QueueRelease(pShared, caption + CSize(44, 33));
+    pShared->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+    EXPECT_EQ(FloatingFrameOf(&a), pShared);
+    EXPECT_EQ(FloatingFrameOf(&b), pShared);
+    EXPECT_EQ(OnScreen(pShared).TopLeft(), alone.TopLeft() + CSize(44, 33));
+
+    // a dragged out by itself leaves b alone in the frame, which shrinks.
+    Drag(&a, OnScreen(&a).TopLeft() + CSize(5, 5), CSize(0, 150));
+    EXPECT_NE(FloatingFrameOf(&a), pShared);
+    EXPECT_EQ(FloatingFrameOf(&b), pShared);
+    EXPECT_EQ(OnScreen(pShared).Height(), alone.Height());
 }
 
 TEST_F(DockingTest, TheModalLoopPassesWmQuitOnAndAnotherCaptureStopsIt)
