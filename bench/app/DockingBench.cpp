@@ -43,9 +43,8 @@ void MakeDockedFrame(DockedFrame &docked)
                   AFX_IDW_PANE_FIRST);
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    const UINT dockBars[] = {AFX_IDW_DOCKBAR_TOP,  AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_TOP,
-                             AFX_IDW_DOCKBAR_TOP,  AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_TOP,
-                             AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT};
+    const UINT dockBars[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_TOP,  AFX_IDW_DOCKBAR_TOP,
+                             AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT};
     for (int i = 0; i < 8; ++i) {
         auto pBar = std::make_unique<BenchBar>(CSize(150 + 10 * i, 26));
         pBar->m_dwStyle = CBRS_ALIGN_TOP;

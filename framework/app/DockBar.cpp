@@ -67,6 +67,22 @@ void CDockBar::PostNcDestroy()
         delete this;
 }
 
+BOOL CDockBar::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr)
+        return CControlBar::OnCommand(wParam, lParam);
+    m_pDockSite->SendMessage(WM_COMMAND, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CDockBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT *pResult)
+{
+    if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr)
+        return CControlBar::OnNotify(wParam, lParam, pResult);
+    *pResult = m_pDockSite->SendMessage(WM_NOTIFY, wParam, lParam);
+    return TRUE;
+}
+
 bool CDockBar::IsLiveBar(const CControlBar *pBar)
 {
     return pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd());

@@ -58,8 +58,11 @@ protected:
     CSize BarSize(CControlBar *pBar) const;
     static bool IsLiveBar(const CControlBar *pBar);
 
-    afx_msg void OnPaint();
     void PostNcDestroy() override;
+    // The docked bars' commands and notifications go to the frame they
+    // are docked in, as if the bars were its own children.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT *pResult) override;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -124,6 +124,8 @@ public:
     }
 };
 
+constexpr UINT ID_BAR_COMMAND = 0x8123;
+
 class DockFrame : public CFrameWnd {
 public:
     BoxBar m_barA;
@@ -131,7 +133,15 @@ public:
     BoxBar m_barC{CSize(70, 30)};
     SizableBar m_sizable;
     CWnd m_pane;
+    int m_nCommands = 0;
+
+protected:
+    afx_msg void OnBarCommand() { ++m_nCommands; }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(DockFrame, CFrameWnd)
+ON_COMMAND(ID_BAR_COMMAND, OnBarCommand)
+END_MESSAGE_MAP()
 
 COLORREF ScreenPixel(int x, int y)
 {
@@ -630,6 +640,17 @@ TEST_F(DockingTest, BarsThatFloatTogetherShareAFloatingFrame)
     EXPECT_NE(FloatingFrameOf(&a), pShared);
     EXPECT_EQ(FloatingFrameOf(&b), pShared);
     EXPECT_EQ(OnScreen(pShared).Height(), alone.Height());
+}
+
+TEST_F(DockingTest, CommandsOfDockedAndFloatingBarsReachTheFrame)
+{
+    DockAllTop();
+    BoxBar &a = m_pFrame->m_barA;
+    a.GetParent()->SendMessage(WM_COMMAND, ID_BAR_COMMAND, reinterpret_cast<LPARAM>(a.GetSafeHwnd()));
+    EXPECT_EQ(m_pFrame->m_nCommands, 1);
+    m_pFrame->FloatControlBar(&a, CPoint(300, 300));
+    a.GetParent()->SendMessage(WM_COMMAND, ID_BAR_COMMAND, reinterpret_cast<LPARAM>(a.GetSafeHwnd()));
+    EXPECT_EQ(m_pFrame->m_nCommands, 2);
 }
 
 TEST_F(DockingTest, TheModalLoopPassesWmQuitOnAndAnotherCaptureStopsIt)
