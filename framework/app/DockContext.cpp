@@ -7,6 +7,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/SystemColors.h"
+#include "framework/window/WindowInternals.h"
 
 #include <cstdlib>
 
@@ -291,6 +292,10 @@ void CDockContext::RememberPlace()
     if (pDockBar == nullptr)
         return;
     if (pDockBar->m_bFloating) {
+        // Where the desktop places windows itself, the point asked for is
+        // kept: the frame's place is the desktop's choice, not the user's.
+        if (Desktop::PlacesTopLevelWindows())
+            return;
         CRect rect;
         pDockBar->GetParent()->GetWindowRect(&rect);
         m_ptMRUFloatPos = rect.TopLeft();

@@ -13,6 +13,7 @@
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/WindowInternals.h"
 
 #include <QCoreApplication>
 
@@ -177,6 +178,7 @@ protected:
     }
     void TearDown() override
     {
+        Desktop::SetPlacesTopLevelWindows(false);
         if (::IsWindow(m_hFrame()))
             m_pFrame->DestroyWindow();
         PlexoDrainMessages();
@@ -651,6 +653,44 @@ TEST_F(DockingTest, CommandsOfDockedAndFloatingBarsReachTheFrame)
     m_pFrame->FloatControlBar(&a, CPoint(300, 300));
     a.GetParent()->SendMessage(WM_COMMAND, ID_BAR_COMMAND, reinterpret_cast<LPARAM>(a.GetSafeHwnd()));
     EXPECT_EQ(m_pFrame->m_nCommands, 2);
+}
+
+TEST_F(DockingTest, AQueryLayoutTellsThePanesRoomAndMovesNothing)
+{
+    DockAllTop();
+    m_pFrame->DockControlBar(&m_pFrame->m_barC, AFX_IDW_DOCKBAR_LEFT);
+    m_pFrame->RecalcLayout();
+    const CRect pane = InFrame(&m_pFrame->m_pane);
+    const CRect barA = InFrame(&m_pFrame->m_barA);
+    // Half the client area: the top row wraps only in the query's eyes.
+    CRect client;
+    m_pFrame->GetClientRect(&client);
+    CRect half(0, 0, client.Width() / 2, client.Height());
+    CRect left;
+    m_pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CFrameWnd::reposQuery, &left, &half);
+    EXPECT_EQ(left, CRect(InFrame(&m_pFrame->m_barC).right + CDockBar::kOverlap, pane.top, half.right, pane.bottom));
+    EXPECT_EQ(InFrame(&m_pFrame->m_pane), pane);
+    EXPECT_EQ(InFrame(&m_pFrame->m_barA), barA);
+    EXPECT_EQ(InFrame(DockBar(AFX_IDW_DOCKBAR_LEFT)).right, pane.left);
+}
+
+TEST_F(DockingTest, WhereTheDesktopPlacesWindowsTheFloatingPointIsKeptButNotEnforced)
+{
+    Desktop::SetPlacesTopLevelWindows(true);
+    DockAllTop();
+    BoxBar &a = m_pFrame->m_barA;
+    const CRect docked = OnScreen(&a);
+    Drag(&a, docked.TopLeft() + CSize(10, 10), CSize(150, 200));
+    ASSERT_TRUE(a.IsFloating());
+    const CPoint asked = a.m_pDockContext->m_ptMRUFloatPos;
+    EXPECT_EQ(asked, a.m_pDockContext->m_rectFrameDragHorz.TopLeft());
+    // Docked again and floated again: the same point is asked for.
+    a.m_pDockContext->ToggleDocking();
+    EXPECT_FALSE(a.IsFloating());
+    EXPECT_EQ(OnScreen(&a), docked);
+    a.m_pDockContext->ToggleDocking();
+    EXPECT_TRUE(a.IsFloating());
+    EXPECT_EQ(a.m_pDockContext->m_ptMRUFloatPos, asked);
 }
 
 TEST_F(DockingTest, TheModalLoopPassesWmQuitOnAndAnotherCaptureStopsIt)
