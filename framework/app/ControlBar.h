@@ -66,7 +66,9 @@ public:
     BOOL IsHorzBar() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
 
     // The size the bar needs: bStretch fills the frame's width (or
-    // height), bHorz lays it out along a horizontal edge.
+    // height), bHorz lays it out along a horizontal edge. Every bar
+    // answers it; the base's answer, which bars may start from, is the
+    // room its borders take (32767 along a stretched edge).
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
     // Updates the bar's items from pTarget's routing; with
     // bDisableIfNoHndler an item nobody handles is disabled.

@@ -19,6 +19,20 @@ void CControlBar::EnableDocking(DWORD dwDockStyle)
         m_pDockContext = new CDockContext(this);
 }
 
+CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    CRect rect(0, 0, 0, 0);
+    CalcInsideRect(rect);
+    CSize size(-rect.Width(), -rect.Height());
+    if (bStretch) {
+        if (bHorz)
+            size.cx = 32767;
+        else
+            size.cy = 32767;
+    }
+    return size;
+}
+
 CSize CControlBar::CalcDynamicLayout(int, DWORD dwMode)
 {
     const BOOL bHorz = (dwMode & (LM_HORZ | LM_HORZDOCK)) != 0;

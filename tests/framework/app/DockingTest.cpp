@@ -693,6 +693,19 @@ TEST_F(DockingTest, WhereTheDesktopPlacesWindowsTheFloatingPointIsKeptButNotEnfo
     EXPECT_EQ(a.m_pDockContext->m_ptMRUFloatPos, asked);
 }
 
+TEST(ControlBarLayout, TheBasesFixedSizeIsTheRoomItsBordersTake)
+{
+    BoxBar bar;
+    bar.m_dwStyle = CBRS_ALIGN_TOP | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM | CBRS_BORDER_LEFT;
+    EXPECT_EQ(bar.CControlBar::CalcFixedLayout(FALSE, TRUE), CSize(2, 4));
+    EXPECT_EQ(bar.CControlBar::CalcFixedLayout(TRUE, TRUE), CSize(32767, 4));
+    EXPECT_EQ(bar.CControlBar::CalcFixedLayout(TRUE, FALSE), CSize(2, 32767));
+    // Bars of a fixed size answer every dynamic mode with their fixed layout.
+    EXPECT_EQ(bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK), CSize(120, 26));
+    EXPECT_EQ(bar.CalcDynamicLayout(-1, LM_VERTDOCK), CSize(26, 120));
+    EXPECT_EQ(bar.CalcDynamicLayout(500, LM_HORZ | LM_COMMIT), CSize(120, 26));
+}
+
 TEST_F(DockingTest, TheModalLoopPassesWmQuitOnAndAnotherCaptureStopsIt)
 {
     DockAllTop();
