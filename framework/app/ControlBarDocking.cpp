@@ -4,11 +4,16 @@
 
 #include "framework/app/DockBar.h"
 #include "framework/app/DockContext.h"
+#include "framework/app/MiniFrameWnd.h"
 
 CControlBar::~CControlBar()
 {
-    if (m_pDockBar != nullptr)
-        m_pDockBar->RemoveControlBar(this);
+    if (CDockBar *pDockBar = m_pDockBar) {
+        pDockBar->RemoveControlBar(this);
+        // A floating frame left without bars goes too.
+        if (pDockBar->m_bFloating && pDockBar->GetDockedCount() == 0)
+            PlexoFloatingFrameEmptied(pDockBar->GetParent());
+    }
     delete m_pDockContext;
 }
 

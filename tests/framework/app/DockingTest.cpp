@@ -706,6 +706,22 @@ TEST(ControlBarLayout, TheBasesFixedSizeIsTheRoomItsBordersTake)
     EXPECT_EQ(bar.CalcDynamicLayout(500, LM_HORZ | LM_COMMIT), CSize(120, 26));
 }
 
+TEST_F(DockingTest, AFloatingBarThatGoesTakesItsEmptyFrameWithIt)
+{
+    auto pBar = std::make_unique<BoxBar>();
+    ASSERT_TRUE(pBar->Create(m_pFrame, 0xE813));
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->FloatControlBar(pBar.get(), CPoint(300, 300));
+    CMiniDockFrameWnd *pFloat = FloatingFrameOf(pBar.get());
+    ASSERT_NE(pFloat, nullptr);
+    const HWND hFloat = pFloat->GetSafeHwnd();
+    pBar.reset();
+    EXPECT_FALSE(::IsWindowVisible(hFloat));
+    PlexoDrainMessages();
+    EXPECT_FALSE(::IsWindow(hFloat));
+    EXPECT_EQ(m_pFrame->GetControlBar(0xE813), nullptr);
+}
+
 TEST_F(DockingTest, TheModalLoopPassesWmQuitOnAndAnotherCaptureStopsIt)
 {
     DockAllTop();
