@@ -5,6 +5,7 @@
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditDisplayMetrics.h"
+#include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/view/ISECViewport.h"
 
@@ -62,6 +63,9 @@ ON_COMMAND_RANGE(ID_SECEDIT_TOGGLE_MARK_FIRST, ID_SECEDIT_TOGGLE_MARK_LAST, OnTo
 ON_COMMAND_RANGE(ID_SECEDIT_NEXT_MARK_FIRST, ID_SECEDIT_NEXT_MARK_LAST, OnNextMark)
 ON_COMMAND_RANGE(ID_SECEDIT_PREV_MARK_FIRST, ID_SECEDIT_PREV_MARK_LAST, OnPrevMark)
 ON_COMMAND_RANGE(ID_SECEDIT_CLEAR_MARK_FIRST, ID_SECEDIT_CLEAR_MARK_LAST, OnClearMark)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
+ON_COMMAND_RANGE(ID_SECEDIT_FIND_NEXT, ID_SECEDIT_FIND_PREV_WORD, OnFindCommand)
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
@@ -92,6 +96,10 @@ SECEditController::SECEditController()
 
 SECEditController::~SECEditController()
 {
+    // The shared dialog must not call back into a controller that is gone.
+    if (SECEditFindDialog *pDialog = SECEditGetFindState().ReleaseOwner(this))
+        if (ISECEditFindDialogRunner *pRunner = GetFindDialogRunner())
+            pRunner->Destroy(pDialog);
     delete m_pMetrics;
 }
 

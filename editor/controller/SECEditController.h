@@ -9,11 +9,13 @@
 // line-change hook).
 #pragma once
 
+#include "editor/controller/ISECEditFindOwner.h"
 #include "editor/controller/SECEditPlugIn.h"
 #include "editor/controller/SECEditSelection.h"
 #include "editor/text/SECEditHint.h"
 
 #include "framework/base/CString.h"
+#include "framework/shell/OleTypes.h"
 
 class CCmdUI;
 class CMenu;
@@ -24,8 +26,10 @@ class SECEditTextCommand;
 class SECEditCommand;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
+class SECEditFindState;
+class SECEditRegExp;
 
-class SECEditController : public SECEditPlugIn {
+class SECEditController : public SECEditPlugIn, public ISECEditFindOwner {
     DECLARE_DYNAMIC(SECEditController)
 public:
     SECEditController();
@@ -115,9 +119,17 @@ public:
     // ---- Mouse
     // Whether a text position lies inside the selection.
     BOOL IsInSelection(const SECEditPosition &position);
-    // Starts dragging the selection (clipboard and drag-and-drop); FALSE
-    // when no drag ran.
-    virtual BOOL StartDrag();
+    // Drags the selection (a left-button press inside it): the text goes
+    // as CF_TEXT; a move taken outside this buffer's panes deletes it here.
+    // The effect the drop took, 0 when none.
+    virtual DROPEFFECT StartDrag();
+    // The drop target's steps, forwarded by the view (client points).
+    virtual DROPEFFECT OnDragEnter(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual DROPEFFECT OnDragOver(COleDataObject *pDataObject, DWORD dwKeyState, CPoint point);
+    virtual BOOL OnDrop(COleDataObject *pDataObject, DROPEFFECT dropEffect, CPoint point);
+    BOOL IsDropAccepted() const { return m_bDropAccepted; }
+    BOOL IsDropCaretShown() const { return m_bDropCaretShown; }
 
     // ---- Moves (each places the caret and scrolls it into view)
     void MoveWordLeft();
@@ -187,6 +199,39 @@ public:
     // The serial number of the insert record the typing run goes into (0:
     // no run).
     ULONGLONG GetTypingSerial() const { return m_nTypingSerial; }
+
+    // ---- Find and replace (each reports its outcome in a message box)
+    // TRUE unless the selection is exactly the match a search from its
+    // start would find.
+    virtual BOOL SelectionDiffersFromMatch(SECEditFindState &state);
+    // The next match in the state's direction, wrapping, selected.
+    virtual BOOL Find(SECEditFindState &state);
+    // Bookmarks every line holding a match.
+    virtual BOOL MarkAll(SECEditFindState &state);
+    // Every match from the caret (or in the selection) replaced in one undo
+    // step, the new text built in one pass over the old.
+    virtual BOOL ReplaceAll(SECEditFindState &state);
+    // The match at the selection replaced, then the next one found.
+    virtual BOOL Replace(SECEditFindState &state);
+    // Opens the shared find (TRUE) or replace dialog through the installed
+    // runner; an open one is only brought forward.
+    virtual void ShowFindDialog(BOOL bFindOnly);
+    // The selection when it lies on one line, else the word at the caret.
+    virtual CString GetInitialFindText();
+    // Scrolls the line to the middle of the window.
+    virtual void CenterLine(int line);
+    BOOL OnFindDialogButton(SECEditFindDialog *pDialog) override;
+    BOOL CanReplaceInSelection() override;
+    // The selection as the find commands see it: none while the mouse
+    // selects.
+    BOOL HasFindSelection() { return HasSelection() && !IsMouseSelecting(); }
+    // A button press already read from the dialog.
+    virtual BOOL OnFindRequest(const SECEditFindRequest &request);
+    // The dialog's code installs its runner; returns the one before.
+    static ISECEditFindDialogRunner *SetFindDialogRunner(ISECEditFindDialogRunner *pRunner);
+    static ISECEditFindDialogRunner *GetFindDialogRunner();
+    const CString &GetLastMatchText() const { return m_strLastMatchText; }
+    BOOL IsLastMatchValid() const { return m_bLastMatchValid; }
 
     // ---- Context menu
     // Loads menu 22565 and takes its first popup into pPopup; FALSE when
@@ -259,7 +304,39 @@ protected:
     afx_msg void OnUpdateMarkMove(CCmdUI *pCmdUI);
     afx_msg void OnUpdateOverwrite(CCmdUI *pCmdUI);
     afx_msg void OnUpdateStatusPosition(CCmdUI *pCmdUI);
+    afx_msg void OnEditFind();
+    afx_msg void OnEditReplace();
+    afx_msg void OnFindCommand(UINT nID);
     DECLARE_MESSAGE_MAP()
+
+    // Find and replace helpers.
+    // Shows the engine's reason and answers FALSE for an invalid pattern.
+    BOOL CheckPattern(SECEditFindState &state);
+    // The caret, or the selection's end (down) or start (up), never beyond
+    // its line's end.
+    SECEditPosition FindStart(BOOL bDown);
+    // Searches down from `from` (wrapping, or up to and including *pStop):
+    // the length of the match and its start, 0 for none.  A regular
+    // expression sees the whole document around the match (look-behinds,
+    // anchors), so a match found once is found again from its own start.
+    int SearchDown(SECEditFindState &state, const SECEditPosition &from, const SECEditPosition *pStop,
+                   SECEditPosition &at);
+    // Selects from..to (a stream selection) with the caret at its end.
+    void SelectMatch(const SECEditPosition &from, const SECEditPosition &to);
+    // The replacement for a match: the literal text, or with regular
+    // expressions the replacement expanded against the match in the
+    // document.
+    CString ReplacementFor(SECEditFindState &state, int matchStart, int matchLength);
+    // Message 22604 with the buffer's line width.
+    void ReportLineLimit();
+    // Shows the summary or "finished" message of Replace All.
+    void ReportReplaceAll(SECEditFindState &state, int count, BOOL bInSelection);
+
+    // Runs the drag-and-drop loop with the data (modal); the effect taken.
+    virtual DROPEFFECT RunDragDrop(COleDataSource *pSource);
+    // Whether a client point lies strictly inside the selection of the
+    // buffer's drag source (not on its first or last position).
+    BOOL IsInsideDragSource(CPoint point);
 
     // Scrolls by whole lines without moving the caret.
     void ScrollLines(int count);
@@ -303,6 +380,12 @@ protected:
     CString m_pendingBytes;
     ULONGLONG m_nTypingSerial = 0;
     BOOL m_bModalFind = TRUE;
+    BOOL m_bDropAccepted = FALSE;
+    BOOL m_bDropCaretShown = FALSE;
+    // This pane's running drag was dropped back into this pane.
+    BOOL m_bDroppedHere = FALSE;
+    CString m_strLastMatchText;
+    BOOL m_bLastMatchValid = FALSE;
     BOOL m_bVirtualColumn = FALSE;
     BOOL m_bKeepSelectionOnFocus = FALSE;
     BOOL m_bSplitterPane = FALSE;

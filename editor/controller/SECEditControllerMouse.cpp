@@ -38,11 +38,6 @@ BOOL SECEditController::IsInSelection(const SECEditPosition &position)
     }
 }
 
-BOOL SECEditController::StartDrag()
-{
-    return FALSE;
-}
-
 void SECEditController::BeginMouseSelection()
 {
     m_nScrollTimer = SetTimer(kScrollTimerId, kScrollTimerMs, nullptr);

@@ -2,6 +2,7 @@
 // undo merging, overwrite, filling virtual space, replacing and deleting
 // the selection, Backspace and Delete.
 #include "editor/controller/SECEditController.h"
+#include "editor/controller/SECEditUpdateLock.h"
 
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/text/SECEditDisplayMetrics.h"
@@ -34,18 +35,6 @@ bool IsContinuation(unsigned char c)
 {
     return c >= 0x80 && c <= 0xBF;
 }
-
-// Keeps updates locked for a scope.
-class UpdateLock {
-public:
-    explicit UpdateLock(SECEditController &controller) : m_controller(controller) { m_controller.LockUpdates(FALSE); }
-    ~UpdateLock() { m_controller.LockUpdates(TRUE); }
-    UpdateLock(const UpdateLock &) = delete;
-    UpdateLock &operator=(const UpdateLock &) = delete;
-
-private:
-    SECEditController &m_controller;
-};
 
 } // namespace
 
@@ -100,7 +89,7 @@ void SECEditController::InsertText(const CString &text)
             return;
         }
         SECEditCompoundScope group(*pBuffer);
-        UpdateLock lock(*this);
+        SECEditUpdateLock lock(*this);
         const BOOL bHadSelection = HasSelection();
         ReplaceSelection(text, FALSE);
         if (!bHadSelection)
@@ -299,7 +288,7 @@ void SECEditController::ReplaceSelection(const CString &text, BOOL bColumnBlock)
         return;
     // Guards: every way out closes the group it opened and unlocks.
     SECEditCompoundScope group(*pBuffer);
-    UpdateLock lock(*this);
+    SECEditUpdateLock lock(*this);
     const SECEditPosition at = DeleteSelection();
     if (!text.IsEmpty()) {
         if (bColumnBlock) {

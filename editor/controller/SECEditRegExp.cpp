@@ -23,6 +23,14 @@ void SECEditRegisterRegExp()
     SECEditSetRegExpFactory(&NewRegExp);
 }
 
+struct SECEditRegExp::Pass {
+    CScriptRegExp::Subject subject{nullptr, 0};
+    CScriptRegExp::Found found{};
+    bool haveMatch = false;
+};
+
+SECEditRegExp::SECEditRegExp() = default;
+
 SECEditRegExp::~SECEditRegExp()
 {
     delete m_pRegExp;
@@ -188,4 +196,49 @@ int SECEditRegExp::GetLookbehindBytes()
         e->Delete();
         return 0;
     }
+}
+
+void SECEditRegExp::BeginPass(const char *text, int nLength)
+{
+    if (!m_pPass)
+        m_pPass = std::make_unique<Pass>();
+    m_pPass->subject = CScriptRegExp::Subject{text, static_cast<size_t>(nLength < 0 ? 0 : nLength)};
+    m_pPass->haveMatch = false;
+}
+
+int SECEditRegExp::NextMatch(int nStart, long *first, long *end)
+{
+    return NextMatchPiece(nStart, FALSE, first, end);
+}
+
+int SECEditRegExp::NextMatchPiece(int nStart, BOOL bMoreFollows, long *first, long *end)
+{
+    m_strLastError.Empty();
+    if (!m_pRegExp || !m_pPass || m_pRegExp->GetPattern().IsEmpty() || nStart < 0 ||
+        static_cast<size_t>(nStart) > m_pPass->subject.length)
+        return 0;
+    m_pPass->haveMatch = false;
+    CScriptRegExp::PieceResult result = CScriptRegExp::pieceNoMatch;
+    try {
+        result = m_pRegExp->FindAtPiece(m_pPass->subject, static_cast<size_t>(nStart), bMoreFollows != FALSE,
+                                        m_pPass->found);
+    } catch (CException *e) {
+        m_strLastError = e->GetErrorMessage();
+        e->Delete();
+        return -1;
+    }
+    if (result == CScriptRegExp::pieceNoMatch)
+        return 0;
+    m_pPass->haveMatch = result == CScriptRegExp::pieceMatch;
+    if (first)
+        *first = static_cast<long>(m_pPass->found.start);
+    if (end)
+        *end = static_cast<long>(m_pPass->found.end);
+    return result == CScriptRegExp::pieceMatch ? 1 : 2;
+}
+
+void SECEditRegExp::AppendReplacement(std::string &out, const CString &replacement)
+{
+    if (m_pPass && m_pPass->haveMatch)
+        CScriptRegExp::AppendExpansion(out, m_pPass->subject, m_pPass->found, replacement);
 }

@@ -7,11 +7,14 @@
 
 #include "editor/text/SECEditRegExpBase.h"
 
+#include <memory>
+#include <string>
+
 class CScriptRegExp;
 
 class SECEditRegExp : public SECEditRegExpBase {
 public:
-    SECEditRegExp() = default;
+    SECEditRegExp();
     ~SECEditRegExp() override;
     SECEditRegExp(const SECEditRegExp &) = delete;
     SECEditRegExp &operator=(const SECEditRegExp &) = delete;
@@ -35,6 +38,21 @@ public:
     int MatchPiece(const char *text, int nLength, int nStart, BOOL bMoreFollows, long *first, long *end) override;
     int GetLookbehindBytes() override;
 
+    // ---- A pass over counted bytes the caller keeps (Replace, Replace All)
+    // Makes text[0, nLength) the subject of NextMatch; validity is learnt
+    // once for the whole pass.
+    void BeginPass(const char *text, int nLength);
+    // The first match at nStart or later, the bytes before nStart seen as
+    // context (look-behinds, anchors): 1 with its bounds, 0 for none, -1
+    // when the engine failed (GetLastError tells why).
+    int NextMatch(int nStart, long *first, long *end);
+    // The same when the text goes on after the subject: 2 (partial) when an
+    // attempt would need to see past its end.
+    int NextMatchPiece(int nStart, BOOL bMoreFollows, long *first, long *end);
+    // Appends the replacement, its group tokens expanded for the last match
+    // NextMatch found.
+    void AppendReplacement(std::string &out, const CString &replacement);
+
     BOOL GetGlobal() const;
     // Why the last operation failed inside the object; empty otherwise.
     const CString &GetLastError() const { return m_strLastError; }
@@ -47,6 +65,8 @@ private:
                    long nStartLimit = 0);
 
     CScriptRegExp *m_pRegExp = nullptr;
+    struct Pass;
+    std::unique_ptr<Pass> m_pPass;
     CString m_strLastError;
 };
 

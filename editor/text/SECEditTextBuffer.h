@@ -25,6 +25,7 @@
 class CArchive;
 class CFile;
 class SECEditCompositeCommand;
+class SECEditController;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
 class SECEditTag;
@@ -156,6 +157,15 @@ public:
     // The bytes that end a line in this document (CR LF or LF).
     CString GetLineBreak();
     BOOL IsEditInLeadingWhitespace() const { return m_bEditInLeadingWhitespace; }
+
+    // ---- Dragging text between the panes of this buffer
+    // The pane whose drag is running, NULL when none: set and cleared only
+    // by that pane, around its drag.
+    SECEditController *GetDragSource() const { return m_pDragSource; }
+    void SetDragSource(SECEditController *pSource) { m_pDragSource = pSource; }
+    // Whether a pane other than the source took the running drag's drop.
+    BOOL IsDragTakenElsewhere() const { return m_bDragTakenElsewhere; }
+    void SetDragTakenElsewhere(BOOL bTaken) { m_bDragTakenElsewhere = bTaken; }
 
     // ---- Marks and line data
     virtual BOOL HasMark(int line, int mark);
@@ -301,6 +311,8 @@ private:
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;
+    SECEditController *m_pDragSource = nullptr;
+    BOOL m_bDragTakenElsewhere = FALSE;
     BOOL m_bOvertype = FALSE;
     BOOL m_bCompoundOpen = FALSE;
     int m_nMaxLineWidth = kDefaultMaxLineWidth;

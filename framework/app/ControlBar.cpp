@@ -34,6 +34,13 @@ CFrameWnd *CControlBar::GetDockingFrame() const
     return dynamic_cast<CFrameWnd *>(GetParent());
 }
 
+CWnd *CControlBar::GetOwner() const
+{
+    if (m_hWndOwner != nullptr && ::IsWindow(m_hWndOwner))
+        return CWnd::FromHandle(m_hWndOwner);
+    return GetParent();
+}
+
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     // Hidden bars are left alone; the frame routes for the visible ones.

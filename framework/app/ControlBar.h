@@ -88,6 +88,9 @@ public:
     BOOL ApplyDelayedShow();
     // The frame the bar sits in.
     CFrameWnd *GetDockingFrame() const;
+    // The window the bar's commands go to: the one set, else the parent.
+    void SetOwner(CWnd *pOwnerWnd) { m_hWndOwner = pOwnerWnd != nullptr ? pOwnerWnd->GetSafeHwnd() : nullptr; }
+    CWnd *GetOwner() const;
 
     CFrameWnd *m_pDockSite = nullptr;
     DWORD m_dwStyle = 0;
@@ -104,6 +107,8 @@ public:
     UINT m_nStateFlags = 0;
 
 protected:
+    HWND m_hWndOwner = nullptr;
+
     // The frame's borders drawn on the edges the CBRS_BORDER_ bits name;
     // CalcInsideRect takes them off a rectangle.
     void DrawBorders(CDC *pDC, CRect &rect);

@@ -2,7 +2,12 @@
 
 #include "framework/object/GlobalMemory.h"
 
+#include "framework/gdi/DeviceContext.h"
+
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -10,6 +15,7 @@
 #include <QPrinterInfo>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -402,9 +408,49 @@ BOOL CPrinterInfoDC::CreateIC(HGLOBAL hDevNames, HGLOBAL hDevMode)
 // ---------------------------------------------------------------------------
 // Printing contexts
 
+// A job that prints into a file writes a stand-in next to it and moves it
+// into place only when the job ends complete: a cancelled or failed job
+// leaves an existing file of that name as it was.
 struct CPrinterDC::Device {
     std::unique_ptr<QPrinter> pPrinter;
+    QString strTarget;
+    QString strStandIn;
+
+    void JobEnded(bool bCompleted)
+    {
+        if (strStandIn.isEmpty())
+            return;
+        if (bCompleted) {
+            std::error_code error;
+            std::filesystem::rename(strStandIn.toStdString(), strTarget.toStdString(), error);
+            if (error)
+                QFile::remove(strStandIn);
+        } else {
+            QFile::remove(strStandIn);
+        }
+        strStandIn.clear();
+    }
 };
+
+namespace {
+
+// A new, empty file in the target's folder whose name no one else uses;
+// empty when the folder cannot be written.
+QString ReserveStandIn(const QString &strTarget)
+{
+    const QFileInfo target(strTarget);
+    // The stand-in keeps the target's suffix: the print support picks the
+    // output format by it.
+    const QString strSuffix = target.suffix().isEmpty() ? QString() : QStringLiteral(".") + target.suffix();
+    QTemporaryFile file(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName() +
+                        QStringLiteral(".XXXXXX") + strSuffix);
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    return file.fileName();
+}
+
+} // namespace
 
 CPrinterDC::CPrinterDC() = default;
 
@@ -415,8 +461,12 @@ CPrinterDC::~CPrinterDC()
 
 BOOL CPrinterDC::DeleteDC()
 {
-    if (m_pDevice && m_hDC != nullptr && m_pDevice->pPrinter->printerState() == QPrinter::Active)
+    // A job that never ended is abandoned: nothing reaches the printer or
+    // the output file.
+    if (m_pDevice && m_hDC != nullptr && m_hDC->painter && m_hDC->painter->isActive())
         AbortDoc();
+    if (m_pDevice)
+        m_pDevice->JobEnded(false);
     const BOOL bResult = CDC::DeleteDC();
     m_pDevice.reset();
     return bResult;
@@ -441,8 +491,13 @@ BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lp
             QPrinterInfo::printerInfo(QString::fromUtf8(static_cast<LPCTSTR>(strDevice))), QPrinter::HighResolution);
     }
     QPrinter &printer = *pDevice->pPrinter;
-    if (!strFile.IsEmpty())
-        printer.setOutputFileName(QString::fromUtf8(static_cast<LPCTSTR>(strFile)));
+    if (!strFile.IsEmpty()) {
+        pDevice->strTarget = QString::fromUtf8(static_cast<LPCTSTR>(strFile));
+        pDevice->strStandIn = ReserveStandIn(pDevice->strTarget);
+        if (pDevice->strStandIn.isEmpty())
+            return FALSE;
+        printer.setOutputFileName(pDevice->strStandIn);
+    }
     DEVMODE dm;
     if (ReadDevMode(hDevMode, dm)) {
         printer.setPageSize(PageSizeFromDevMode(dm, printer.pageLayout().pageSize()));
@@ -454,9 +509,12 @@ BOOL CPrinterDC::CreatePrinterDC(HGLOBAL hDevNames, HGLOBAL hDevMode, LPCTSTR lp
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     m_pDevice = std::move(pDevice);
     if (!CreatePaintDeviceDC(m_pDevice->pPrinter.get(), TRUE)) {
+        m_pDevice->JobEnded(false);
         m_pDevice.reset();
         return FALSE;
     }
+    Device *pJob = m_pDevice.get();
+    m_hDC->docEnded = [pJob](bool bCompleted) { pJob->JobEnded(bCompleted); };
     return TRUE;
 }
 

@@ -88,6 +88,10 @@ BOOL CStatusBar::SetIndicators(const UINT *lpIDArray, int nIDCount)
         pane.cxText = TextWidth(pane.strText);
         m_panes.push_back(pane);
     }
+    // A new frame's message pane starts with the idle message.
+    auto *pFrame = dynamic_cast<CFrameWnd *>(GetParent());
+    if (pFrame != nullptr && pFrame->GetControlBar(AFX_IDW_STATUS_BAR) == this && pFrame->GetMessageText().IsEmpty())
+        pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
     if (m_hWnd != nullptr)
         Invalidate();
     return bAllFound;

@@ -38,6 +38,18 @@ public:
     virtual void OnBeginPrinting(CDC *pDC, CPrintInfo *pInfo);
     virtual void OnPrint(CDC *pDC, CPrintInfo *pInfo);
     virtual void OnEndPrinting(CDC *pDC, CPrintInfo *pInfo);
+    // The print preparation a view's OnPreparePrinting returns: the print
+    // dialog (or, printing directly, the current printer without asking)
+    // and the printing context. FALSE when the user cancelled or no
+    // printer could be started.
+    BOOL DoPreparePrinting(CPrintInfo *pInfo);
+    // ID_FILE_PRINT and ID_FILE_PRINT_DIRECT: the print loop. Views map
+    // them to these (the print loop and preview live in the fw_appui
+    // module, which programs that print link).
+    afx_msg void OnFilePrint();
+    // ID_FILE_PRINT_PREVIEW: the preview takes the view's place in its
+    // frame until it is closed.
+    afx_msg void OnFilePrintPreview();
 
     // Drag-and-drop over the view, as its registered drop target (or one of
     // the program's own targets) hands it on: here nothing is accepted.

@@ -78,6 +78,9 @@ public:
     // ---- Application commands
     afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
+    // ID_FILE_PRINT_SETUP: the print dialog in its setup form; the choice
+    // becomes the application's printer (fw_appui module).
+    afx_msg void OnFilePrintSetup();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI *pCmdUI);
     afx_msg void OnAppExit();

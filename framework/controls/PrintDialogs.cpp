@@ -300,14 +300,24 @@ INT_PTR CPrintDialog::DoModal()
     m_pd.nCopies = static_cast<WORD>(printer.copyCount());
     StorePrinter(printer, m_pd.hDevNames, m_pd.hDevMode);
     if (m_pd.Flags & PD_RETURNDC) {
-        m_pPrinterDC = std::make_unique<CPrinterDC>();
         QByteArray file = printer.outputFileName().toUtf8();
-        if (m_pPrinterDC->CreatePrinterDC(m_pd.hDevNames, m_pd.hDevMode, file.isEmpty() ? nullptr : file.constData()))
-            m_pd.hDC = m_pPrinterDC->GetSafeHdc();
-        else
-            m_pPrinterDC.reset();
+        CreatePrinterDC(file.isEmpty() ? nullptr : file.constData());
     }
     return IDOK;
+}
+
+HDC CPrintDialog::CreatePrinterDC(LPCTSTR lpszOutput)
+{
+    m_pd.hDC = nullptr;
+    m_pPrinterDC.reset();
+    if (!EnsureBlocks(m_pd.hDevNames, m_pd.hDevMode))
+        return nullptr;
+    auto pDC = std::make_unique<CPrinterDC>();
+    if (!pDC->CreatePrinterDC(m_pd.hDevNames, m_pd.hDevMode, lpszOutput))
+        return nullptr;
+    m_pPrinterDC = std::move(pDC);
+    m_pd.hDC = m_pPrinterDC->GetSafeHdc();
+    return m_pd.hDC;
 }
 
 LPDEVMODE CPrintDialog::GetDevMode() const

@@ -63,6 +63,11 @@ public:
     // With PD_RETURNDC, the printing context made for the choice. It
     // belongs to this dialog object and goes with it.
     HDC GetPrinterDC() const { return m_pd.hDC; }
+    // A printing context for the record's printer blocks (made from the
+    // default printer when missing), printing into lpszOutput when given,
+    // else into the device names' output; it replaces the record's context
+    // and belongs to this dialog object. NULL when it cannot be made.
+    HDC CreatePrinterDC(LPCTSTR lpszOutput = NULL);
 
     PRINTDLG m_pd{};
 

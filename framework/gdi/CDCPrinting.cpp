@@ -56,6 +56,8 @@ int CDC::EndDoc()
         return SP_ERROR;
     if (m_hDC->painter->isActive())
         m_hDC->painter->end();
+    if (m_hDC->docEnded)
+        m_hDC->docEnded(true);
     return 1;
 }
 
@@ -68,5 +70,7 @@ int CDC::AbortDoc()
         printer->abort();
     if (m_hDC->painter && m_hDC->painter->isActive())
         m_hDC->painter->end();
+    if (m_hDC->docEnded)
+        m_hDC->docEnded(false);
     return 1;
 }

@@ -15,6 +15,7 @@
 #include "framework/gdi/PixelStore.h"
 #include "framework/gdi/WrittenRows.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,6 +71,10 @@ struct HDC__ {
     QRegion systemClip;              // device pixels
     HGDIOBJ defaultBitmap = nullptr; // memory contexts: the bitmap they start with
     int pagesStarted = 0;            // printers: pages begun since StartDoc
+    // Printers: told when a job ends, true for EndDoc, false for AbortDoc
+    // (a printing context that writes a file through a stand-in moves or
+    // removes it then).
+    std::function<void(bool bCompleted)> docEnded;
     // Paint devices cannot be read back; the last block transfer's pixels
     // (alpha 0 where it left the target alone) stand in for the destination
     // of the next transfer to the same rectangle, as masked drawing needs.

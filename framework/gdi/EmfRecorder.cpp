@@ -565,11 +565,13 @@ void EmfRecorder::Region(DWORD type, const QRegion &region, HGDIOBJ brush, int w
         Release(brush);
 }
 
-std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels)
+std::vector<BYTE> EmfRecorder::Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels,
+                                      SIZE deviceDpi)
 {
-    // The reference device at 96 dots per inch: micrometres exactly, millimetres rounded.
-    const LONG umX = static_cast<LONG>(std::llround(devicePixels.cx * 25400.0 / 96));
-    const LONG umY = static_cast<LONG>(std::llround(devicePixels.cy * 25400.0 / 96));
+    // The reference device at its resolution: micrometres exactly, millimetres rounded.
+    const double dpiX = deviceDpi.cx > 0 ? deviceDpi.cx : 96, dpiY = deviceDpi.cy > 0 ? deviceDpi.cy : 96;
+    const LONG umX = static_cast<LONG>(std::llround(devicePixels.cx * 25400.0 / dpiX));
+    const LONG umY = static_cast<LONG>(std::llround(devicePixels.cy * 25400.0 / dpiY));
     const RECT bounds = m_hasBounds ? m_bounds : RECT{0, 0, -1, -1};
     RECT himetric;
     if (frame) {

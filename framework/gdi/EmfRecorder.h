@@ -54,8 +54,10 @@ public:
     void Region(DWORD type, const QRegion &logicalRegion, HGDIOBJ brush, int w, int h);
 
     // The whole metafile: header (frame in 0.01 mm, or the drawing's bounds
-    // when frame is NULL), records and end record.
-    std::vector<BYTE> Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels);
+    // when frame is NULL), records and end record. deviceDpi: the reference
+    // device's resolution (a printer's is not the screen's).
+    std::vector<BYTE> Finish(const RECT *frame, const std::u16string &description, SIZE devicePixels,
+                             SIZE deviceDpi = SIZE{96, 96});
 
 private:
     void Record(DWORD type, std::initializer_list<DWORD> fields);

@@ -18,6 +18,7 @@ struct MetaFileInfo {
     std::u16string description;
     std::string fileName;
     SIZE devicePixels{1920, 1080};
+    SIZE deviceDpi{96, 96};
 };
 
 std::unordered_map<HDC, MetaFileInfo> &Infos()
@@ -61,6 +62,9 @@ HDC CreateEnhMetaFile(HDC hdcRef, LPCTSTR lpFilename, const RECT *lprc, LPCTSTR 
     const int width = GetDeviceCaps(reference, HORZRES), height = GetDeviceCaps(reference, VERTRES);
     if (width > 0 && height > 0)
         info.devicePixels = SIZE{width, height};
+    // A printer reference keeps its own resolution (the screen's is 96).
+    if (hdcRef && hdcRef->printing)
+        info.deviceDpi = SIZE{GetDeviceCaps(reference, LOGPIXELSX), GetDeviceCaps(reference, LOGPIXELSY)};
     if (!hdcRef)
         DeleteDC(reference);
     Infos()[hdc] = std::move(info);
@@ -75,7 +79,7 @@ HENHMETAFILE CloseEnhMetaFile(HDC hdc)
     const MetaFileInfo info = std::move(it->second);
     Infos().erase(it);
     std::vector<BYTE> bytes =
-        hdc->recorder->Finish(info.frame ? &*info.frame : nullptr, info.description, info.devicePixels);
+        hdc->recorder->Finish(info.frame ? &*info.frame : nullptr, info.description, info.devicePixels, info.deviceDpi);
     CDC *wrapper = CDC::FromHandle(hdc);
     if (wrapper && wrapper->m_hDC == hdc)
         wrapper->Detach();

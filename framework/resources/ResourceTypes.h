@@ -129,3 +129,14 @@ struct RESOURCE_DIALOG {
     const RESOURCE_DIALOG_ITEM *pItems;
     int nItems;
 };
+
+// A toolbar: the bitmap that holds the buttons' images side by side, the
+// size of one image, and the buttons' command ids in order (0 makes a
+// separator, which takes no image).
+struct RESOURCE_TOOLBAR {
+    UINT nBitmapID;
+    WORD cxImage;
+    WORD cyImage;
+    const UINT *pIDs;
+    int nCount;
+};

@@ -38,6 +38,7 @@ struct Registry {
     std::map<UINT, MenuEntry> menus;
     std::map<UINT, AccelEntry> accelerators;
     std::map<UINT, const RESOURCE_DIALOG *> dialogs;
+    std::map<UINT, const RESOURCE_TOOLBAR *> toolbars;
     // Keyed by upper-case type name ("#10" for numeric types) and id; the
     // entries never move, so their addresses serve as HRSRC handles.
     std::map<std::pair<std::string, UINT>, std::unique_ptr<CustomEntry>> custom;
@@ -220,6 +221,13 @@ void PlexoRegisterDialog(UINT nID, const RESOURCE_DIALOG *pTemplate)
     registry.dialogs[nID] = pTemplate;
 }
 
+void PlexoRegisterToolBar(UINT nID, const RESOURCE_TOOLBAR *pToolBar)
+{
+    Registry &registry = TheRegistry();
+    std::lock_guard<std::mutex> guard(registry.lock);
+    registry.toolbars[nID] = pToolBar;
+}
+
 void PlexoRegisterCustomResource(LPCTSTR lpszType, UINT nID, const void *pData, DWORD nSize)
 {
     std::lock_guard<std::mutex> guard(TheRegistry().lock);
@@ -300,6 +308,14 @@ const RESOURCE_DIALOG *PlexoFindDialog(UINT nID)
     std::lock_guard<std::mutex> guard(registry.lock);
     auto found = registry.dialogs.find(nID);
     return found == registry.dialogs.end() ? nullptr : found->second;
+}
+
+const RESOURCE_TOOLBAR *PlexoFindToolBar(UINT nID)
+{
+    Registry &registry = TheRegistry();
+    std::lock_guard<std::mutex> guard(registry.lock);
+    auto found = registry.toolbars.find(nID);
+    return found == registry.toolbars.end() ? nullptr : found->second;
 }
 
 HRSRC FindResource(HMODULE, LPCTSTR lpName, LPCTSTR lpType)

@@ -22,6 +22,7 @@ void PlexoRegisterStrings(const RESOURCE_STRING *pTable, int nCount);
 void PlexoRegisterMenu(UINT nID, const RESOURCE_MENU_ITEM *pItems, int nCount);
 void PlexoRegisterAccelerators(UINT nID, const ACCEL *pEntries, int nCount);
 void PlexoRegisterDialog(UINT nID, const RESOURCE_DIALOG *pTemplate);
+void PlexoRegisterToolBar(UINT nID, const RESOURCE_TOOLBAR *pToolBar);
 // Custom resources by type name (compared without case; "#n" and
 // MAKEINTRESOURCE(n) name numeric types such as RT_RCDATA).  The bytes are
 // either static data or a file, typically a Qt resource (":/..."), read on
@@ -48,6 +49,7 @@ BOOL PlexoLoadMenuResource(UINT nID, std::vector<CMenuResourceItem> &items);
 // The accelerator table, or NULL (and *pnCount 0) when missing.
 const ACCEL *PlexoFindAccelerators(UINT nID, int *pnCount);
 const RESOURCE_DIALOG *PlexoFindDialog(UINT nID);
+const RESOURCE_TOOLBAR *PlexoFindToolBar(UINT nID);
 
 // ---- Custom resources
 HRSRC FindResource(HMODULE hModule, LPCTSTR lpName, LPCTSTR lpType);

@@ -228,10 +228,15 @@ namespace {
 
 bool CScriptRegExp::FindAt(Subject &subject, size_t nStart, Found &found)
 {
-    const int result = RunMatch(subject, nStart, 0);
+    return FindAtPiece(subject, nStart, false, found) == pieceMatch;
+}
+
+CScriptRegExp::PieceResult CScriptRegExp::FindAtPiece(Subject &subject, size_t nStart, bool bMoreFollows, Found &found)
+{
+    const int result = RunMatch(subject, nStart, bMoreFollows ? PCRE2_PARTIAL_HARD : 0);
     if (result == PCRE2_ERROR_NOMATCH)
-        return false;
-    if (result < 0)
+        return pieceNoMatch;
+    if (result < 0 && result != PCRE2_ERROR_PARTIAL)
         RaiseMatchError(result);
 
     Compiled &compiled = *m_compiled;
@@ -240,11 +245,13 @@ bool CScriptRegExp::FindAt(Subject &subject, size_t nStart, Found &found)
     found.start = ovector[0];
     found.end = ovector[1];
     found.groups.clear();
+    if (result == PCRE2_ERROR_PARTIAL)
+        return piecePartial;
     for (uint32_t i = 1; i < pairs; ++i) {
         bool took = static_cast<int>(i) < result && ovector[2 * i] != PCRE2_UNSET;
         found.groups.emplace_back(took ? ovector[2 * i] : npos, took ? ovector[2 * i + 1] : npos);
     }
-    return true;
+    return pieceMatch;
 }
 
 CScriptRegExp::PieceResult CScriptRegExp::MatchPiece(const char *pSubject, size_t nLength, size_t nStart,
@@ -317,15 +324,13 @@ BOOL CScriptRegExp::Test(const CString &strText)
     return FindAt(subject, 0, found) ? TRUE : FALSE;
 }
 
-CString CScriptRegExp::Expand(const CString &strText, const Found &found, const CString &strReplacement)
+void CScriptRegExp::AppendExpansion(std::string &out, const Subject &subject, const Found &found,
+                                    const CString &strReplacement)
 {
-    auto piece = [&](size_t from, size_t to) {
-        return strText.Mid(static_cast<int>(from), static_cast<int>(to - from));
-    };
+    auto piece = [&](size_t from, size_t to) { out.append(subject.data + from, to - from); };
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     size_t groupCount = found.groups.size();
     const std::string &r = strReplacement.Str();
-    CString out;
     for (size_t i = 0; i < r.size(); ++i) {
         if (r[i] != '$' || i + 1 >= r.size()) {
             out += r[i];
@@ -336,13 +341,13 @@ CString CScriptRegExp::Expand(const CString &strText, const Found &found, const 
             out += '$';
             ++i;
         } else if (next == '&') {
-            out += piece(found.start, found.end);
+            piece(found.start, found.end);
             ++i;
         } else if (next == '`') {
-            out += piece(0, found.start);
+            piece(0, found.start);
             ++i;
         } else if (next == '\'') {
-            out += piece(found.end, static_cast<size_t>(strText.GetLength()));
+            piece(found.end, subject.length);
             ++i;
         } else if (isDigit(next)) {
             // Two digits when they name a group, else one digit when that does.
@@ -361,13 +366,20 @@ CString CScriptRegExp::Expand(const CString &strText, const Found &found, const 
             }
             const auto &group = found.groups[number - 1];
             if (group.first != npos)
-                out += piece(group.first, group.second);
+                piece(group.first, group.second);
             i += used;
         } else {
             out += '$';
         }
     }
-    return out;
+}
+
+CString CScriptRegExp::Expand(const CString &strText, const Found &found, const CString &strReplacement)
+{
+    std::string out;
+    const Subject subject{strText.GetString(), static_cast<size_t>(strText.GetLength())};
+    AppendExpansion(out, subject, found, strReplacement);
+    return CString(std::move(out));
 }
 
 CString CScriptRegExp::Replace(const CString &strText, const CString &strReplacement)

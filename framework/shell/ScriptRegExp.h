@@ -30,6 +30,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CScriptMatch {
@@ -106,10 +107,10 @@ public:
     // How many bytes before a start position a match may look at.
     size_t GetLookbehindBytes();
 
-private:
-    struct Compiled;
-    // A subject for matching; the strict code with checking switched off is
-    // used on the interpreter once the subject proved valid UTF-8.
+    // Matching counted bytes that the caller keeps, one match after another
+    // (a global pass run by the caller): whether the subject is valid UTF-8
+    // is learnt once for all the calls on one Subject.  The bytes before a
+    // start offset are seen by look-behinds, '\b' and anchors.
     struct Subject {
         const char *data;
         size_t length;
@@ -120,9 +121,21 @@ private:
         size_t end;
         std::vector<std::pair<size_t, size_t>> groups; // npos start: did not take part
     };
-    Compiled &Compile();
-    // Matches from byte offset nStart; false when there is no further match.
+    // The first match that starts at byte offset nStart or later; false when
+    // there is none.  Raises as Execute does.
     bool FindAt(Subject &subject, size_t nStart, Found &found);
+    // The same when the text goes on after the subject: an attempt that
+    // needs to see past its end stops the search with piecePartial (found's
+    // start telling where that attempt began).
+    PieceResult FindAtPiece(Subject &subject, size_t nStart, bool bMoreFollows, Found &found);
+    // Appends strReplacement with its tokens expanded for the match found in
+    // the subject's bytes.
+    static void AppendExpansion(std::string &out, const Subject &subject, const Found &found,
+                                const CString &strReplacement);
+
+private:
+    struct Compiled;
+    Compiled &Compile();
     // The engine's raw answer for one match call (a result code of pcre2).
     int RunMatch(Subject &subject, size_t nStart, uint32_t nOptions);
     // Calls visit with the first match, or with bAll with every match in turn.

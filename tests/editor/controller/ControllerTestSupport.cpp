@@ -27,10 +27,10 @@ void CTestViewport::LPtoDP(LPPOINT lpPoints, int nCount)
     }
 }
 
-BOOL CTestHostWnd::Create()
+BOOL CTestHostWnd::Create(const CRect &rect)
 {
     LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS);
-    return CreateEx(0, cls, "Editor host", WS_POPUP | WS_VISIBLE, CRect(10, 10, 410, 170), nullptr, 0);
+    return CreateEx(0, cls, "Editor host", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
 }
 
 BOOL CTestHostWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)

@@ -31,7 +31,7 @@ public:
     SECWndPlugIn *pPlugIn = nullptr;
     std::vector<UINT> hostMessages; // messages the host processed itself
 
-    BOOL Create();
+    BOOL Create(const CRect &rect = CRect(10, 10, 410, 170));
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult) override;
     BOOL PreTranslateMessage(MSG *pMsg) override;
 };

@@ -1,0 +1,40 @@
+// The document's bytes as the find and replace commands read them: in
+// place, over the text store's blocks, until something needs them in one
+// piece; then a copy is made, unless the store holds them in one block.
+#pragma once
+
+#include <string>
+
+class SECEditTextBuffer;
+class SECEditTextStore;
+
+class SECEditDocumentText {
+public:
+    explicit SECEditDocumentText(SECEditTextBuffer &buffer);
+    SECEditDocumentText(const SECEditDocumentText &) = delete;
+    SECEditDocumentText &operator=(const SECEditDocumentText &) = delete;
+
+    bool IsContiguous() const { return m_pData != nullptr; }
+    // The whole text in one piece (copied on first use when it is not).
+    const char *Data();
+    int Length() const { return m_nLength; }
+    SECEditTextStore &Store() { return m_store; }
+    // Appends the bytes [offset, offset + length).
+    void Append(std::string &out, int offset, int length);
+    std::string Bytes(int offset, int length);
+    unsigned char ByteAt(int offset);
+    // Where the line around offset starts, and where its text ends (before
+    // CR LF or LF).
+    int LineStart(int offset);
+    int LineTextEnd(int offset);
+    // Where a search goes on after an empty match at offset: one character
+    // on as the engine counts them, or at a line's end the next line.
+    int StepPastEmptyMatch(int offset);
+
+private:
+    SECEditTextBuffer &m_buffer;
+    SECEditTextStore &m_store;
+    std::string m_copy;
+    const char *m_pData = nullptr;
+    int m_nLength = 0;
+};

@@ -1,0 +1,423 @@
+#include "editor/controller/SECEditReplaceAllPass.h"
+
+#include "editor/controller/SECEditDocumentText.h"
+#include "editor/controller/SECEditRegExp.h"
+#include "editor/text/SECEditFindState.h"
+#include "editor/text/SECEditTextBuffer.h"
+#include "editor/text/SECEditTextStore.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kPieceByPiece = SECEditReplaceAllPass::kPieceByPiece;
+
+bool HasTab(const char *p, int length)
+{
+    return length > 0 && std::memchr(p, '\t', static_cast<size_t>(length)) != nullptr;
+}
+
+// Finds the matches of one search in the document's bytes, one after
+// another, and gives each one's replacement.
+class MatchScanner {
+public:
+    MatchScanner(SECEditTextBuffer &buffer, SECEditFindState &state, SECEditDocumentText &text)
+        : m_buffer(buffer), m_state(state), m_text(text)
+    {
+        if (state.m_bRegularExpression) {
+            m_pRegExp = std::make_unique<SECEditRegExp>();
+            if (m_pRegExp->Create()) {
+                m_pRegExp->SetPattern(state.m_strFindText);
+                m_pRegExp->SetIgnoreCase(!state.m_bMatchCase);
+            } else {
+                m_pRegExp.reset();
+            }
+        }
+    }
+    // A regular expression sees the whole document: anchors and
+    // look-behinds work as in a search over all of it.  The text is matched
+    // over the store's blocks in place while it is in several, unless the
+    // pattern or the replacement needs it in one piece.
+    void Begin()
+    {
+        if (!m_pRegExp)
+            return;
+        const CString &replacement = m_state.m_strReplaceText;
+        m_bLiteral = replacement.Find('$') < 0;
+        if (m_text.IsContiguous() || m_state.m_strFindText.Find("\\G") >= 0 || replacement.Find("$`") >= 0 ||
+            replacement.Find("$'") >= 0)
+            MakeContiguous();
+    }
+    // From now on the text is matched in one piece (many matches make
+    // reading it piece by piece dearer than one copy).
+    void MakeContiguous()
+    {
+        if (m_pRegExp && !m_bContiguous) {
+            m_pRegExp->BeginPass(m_text.Data(), m_text.Length());
+            m_bContiguous = true;
+        }
+    }
+    // The first match at from or later that starts no later than lastStart:
+    // 1 with its bounds, 0 for none, -1 when the engine gave up.
+    int Next(int from, int lastStart, int &start, int &end)
+    {
+        if (from > lastStart || from > m_text.Length())
+            return 0;
+        if (m_pRegExp) {
+            long first = 0, last = 0;
+            int result = 0;
+            if (m_bContiguous) {
+                result = m_pRegExp->NextMatch(from, &first, &last);
+            } else {
+                int s = 0, e = 0;
+                result = m_text.Store().NextRegExpMatch(*m_pRegExp, 0, from, &s, &e);
+                first = s;
+                last = e;
+            }
+            if (result <= 0)
+                return result;
+            start = static_cast<int>(first);
+            end = static_cast<int>(last);
+            return start <= lastStart ? 1 : 0;
+        }
+        SECEditTextStore *pStore = m_buffer.GetStore();
+        int line = 0, col = 0, stopLine = 0, stopCol = 0, foundLine = 0, foundCol = 0;
+        if (!pStore->OffsetToPosition(from, &line, &col))
+            return 0;
+        pStore->OffsetToPosition(std::min(lastStart, m_text.Length()), &stopLine, &stopCol);
+        const int length = m_buffer.Find(line, col, &foundLine, &foundCol, m_state.m_strFindText, TRUE, FALSE,
+                                         m_state.m_bMatchCase, m_state.m_bWholeWord, FALSE, stopLine, stopCol);
+        if (length <= 0)
+            return 0;
+        start = pStore->PositionToOffset(foundLine, foundCol);
+        end = start + length;
+        return start >= from && start <= lastStart ? 1 : 0;
+    }
+    // Appends the replacement of the match [start, end) that Next found
+    // last; FALSE when the engine gave up.
+    BOOL AppendReplacement(std::string &out, int start, int end)
+    {
+        if (!m_pRegExp || m_bLiteral) {
+            out += m_state.m_strReplaceText.Str();
+            return TRUE;
+        }
+        if (m_bContiguous || ExpandInWindow(out, start, end)) {
+            if (!m_bContiguous)
+                return TRUE;
+            m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+            return TRUE;
+        }
+        // The window did not give the same match: in one piece it does.
+        MakeContiguous();
+        long first = 0, last = 0;
+        if (m_pRegExp->NextMatch(start, &first, &last) != 1)
+            return FALSE;
+        m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+        return TRUE;
+    }
+    const CString &GetError() const
+    {
+        static const CString none;
+        return m_pRegExp ? m_pRegExp->GetLastError() : none;
+    }
+
+private:
+    // The groups of a match found over the blocks: the match is found again
+    // in a copy of the bytes around it (the context its look-behinds may
+    // see, and after it as much as the engine needs), and expanded there.
+    bool ExpandInWindow(std::string &out, int start, int end)
+    {
+        const int windowStart = std::max(0, start - m_pRegExp->GetLookbehindBytes() - 3);
+        for (int after = 256;; after *= 2) {
+            const int windowEnd = static_cast<int>(std::min<long long>(m_text.Length(), 1LL * end + after));
+            m_window.clear();
+            m_text.Append(m_window, windowStart, windowEnd - windowStart);
+            m_pRegExp->BeginPass(m_window.data(), static_cast<int>(m_window.size()));
+            const BOOL more = windowEnd < m_text.Length();
+            long first = 0, last = 0;
+            const int result = m_pRegExp->NextMatchPiece(start - windowStart, more, &first, &last);
+            if (result == 1 && first == start - windowStart && last == end - windowStart) {
+                m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
+                return true;
+            }
+            if (result != 2 || !more)
+                return false;
+        }
+    }
+
+    SECEditTextBuffer &m_buffer;
+    SECEditFindState &m_state;
+    SECEditDocumentText &m_text;
+    std::unique_ptr<SECEditRegExp> m_pRegExp;
+    bool m_bContiguous = false;
+    bool m_bLiteral = true;
+    std::string m_window;
+};
+
+// One searched stretch of the document: the text from its first match's
+// start to its last match's end becomes `out`.
+struct ReplacedSpan {
+    // One match: its old bytes, and where its replacement is in `out`.
+    struct Piece {
+        int start;
+        int end;
+        size_t at;
+        size_t length;
+    };
+    int start = -1;
+    int end = -1;
+    // The replacements, one after another.
+    std::string out;
+    std::vector<Piece> pieces;
+    int count = 0;
+
+    // The new text of the whole stretch, from the old bytes and the
+    // replacements.
+    std::string Assemble(SECEditDocumentText &text) const
+    {
+        std::string whole;
+        whole.reserve(static_cast<size_t>(end - start) + out.size());
+        int copied = start;
+        for (const Piece &piece : pieces) {
+            text.Append(whole, copied, piece.start - copied);
+            whole.append(out, piece.at, piece.length);
+            copied = piece.end;
+        }
+        return whole;
+    }
+};
+
+// How the line of the next match reads once the matches before it on that
+// line are replaced: the new bytes after the last line break a replacement
+// brought (if any), then the old bytes from `from` on, the pieces after it
+// replaced.  Only its length is kept up to date; the bytes are put together
+// when a line may be too wide.
+class ReplacedLine {
+public:
+    // The match at offset is on a line of its own unless a piece before it
+    // reached into its old line.
+    void MoveTo(SECEditDocumentText &text, int offset, size_t pieceCount)
+    {
+        const int lineStart = text.LineStart(offset);
+        if (m_nFrom >= lineStart)
+            return;
+        m_nFrom = lineStart;
+        m_tail.clear();
+        m_nGrowth = 0;
+        m_nFirstPiece = pieceCount;
+    }
+    long long LengthBefore(int offset) const
+    {
+        return static_cast<long long>(m_tail.size()) + (offset - m_nFrom) + m_nGrowth;
+    }
+    std::string Before(SECEditDocumentText &text, const ReplacedSpan &span, int offset) const
+    {
+        std::string before = m_tail;
+        int copied = m_nFrom;
+        for (size_t i = m_nFirstPiece; i < span.pieces.size(); ++i) {
+            const ReplacedSpan::Piece &piece = span.pieces[i];
+            text.Append(before, copied, piece.start - copied);
+            before.append(span.out, piece.at, piece.length);
+            copied = piece.end;
+        }
+        text.Append(before, copied, offset - copied);
+        return before;
+    }
+    void Replaced(const ReplacedSpan &span, const ReplacedSpan::Piece &piece)
+    {
+        const char *replacement = span.out.data() + piece.at;
+        const void *lastBreak = piece.length ? memrchr(replacement, '\n', piece.length) : nullptr;
+        if (!lastBreak) {
+            m_nGrowth += static_cast<long long>(piece.length) - (piece.end - piece.start);
+            return;
+        }
+        const char *tail = static_cast<const char *>(lastBreak) + 1;
+        m_tail.assign(tail, static_cast<size_t>(replacement + piece.length - tail));
+        m_nFrom = piece.end;
+        m_nGrowth = 0;
+        m_nFirstPiece = span.pieces.size();
+    }
+
+private:
+    int m_nFrom = -1;
+    std::string m_tail;
+    long long m_nGrowth = 0;
+    size_t m_nFirstPiece = 0;
+};
+
+} // namespace
+
+bool SECEditLineFits(SECEditTextBuffer &buffer, std::string_view before, std::string_view replacement,
+                     std::string_view after, std::string_view match)
+{
+    const auto length = [](std::string_view s) { return static_cast<int>(s.size()); };
+    if (replacement.size() <= match.size() && HasTab(match.data(), length(match)) &&
+        HasTab(replacement.data(), length(replacement)))
+        return true;
+    const int limit = buffer.GetMaxLineWidth();
+    // No tab widens a line past tab size columns a byte.
+    const long long bytes = static_cast<long long>(before.size() + replacement.size() + after.size());
+    if (bytes * buffer.GetTabSize() <= limit)
+        return true;
+    std::string line(before);
+    line.append(replacement);
+    line.append(after);
+    size_t from = 0;
+    while (from <= line.size()) {
+        size_t to = line.find('\n', from);
+        if (to == std::string::npos)
+            to = line.size();
+        size_t textEnd = to;
+        if (textEnd > from && line[textEnd - 1] == '\r')
+            --textEnd;
+        const CString piece(std::string_view(line.data() + from, textEnd - from));
+        if (buffer.ConvertColumn(piece.GetLength(), FALSE, piece, nullptr) > limit)
+            return false;
+        from = to + 1;
+    }
+    return true;
+}
+
+struct SECEditReplaceAllPass::Impl {
+    Impl(SECEditTextBuffer &buffer, SECEditFindState &state)
+        : buffer(buffer), text(buffer), scanner(buffer, state, text)
+    {
+    }
+    // Collects the matches from `from` on into span; ends at the last start
+    // allowed, at a match reaching past endLimit, or on the line limit.
+    void Scan(ReplacedSpan &span, int from, int lastStart, int endLimit);
+    // Puts one stretch in; where its last replacement now ends.
+    int ApplySpan(const ReplacedSpan &span, const std::string &whole);
+
+    SECEditTextBuffer &buffer;
+    SECEditDocumentText text;
+    MatchScanner scanner;
+    ReplacedSpan after, wrapped;
+    bool stopped = false;
+    CString engineError;
+};
+
+void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastStart, int endLimit)
+{
+    const long long tabSize = std::max(buffer.GetTabSize(), 1);
+    const long long maxWidth = buffer.GetMaxLineWidth();
+    ReplacedLine line;
+    for (;;) {
+        int matchStart = 0, matchEnd = 0;
+        const int found = scanner.Next(from, lastStart, matchStart, matchEnd);
+        if (found < 0)
+            engineError = scanner.GetError();
+        if (found <= 0 || matchEnd > endLimit)
+            return;
+        const size_t replacementAt = span.out.size();
+        if (!scanner.AppendReplacement(span.out, matchStart, matchEnd)) {
+            engineError = scanner.GetError();
+            return;
+        }
+        const size_t replacementLength = span.out.size() - replacementAt;
+        line.MoveTo(text, matchStart, span.pieces.size());
+        const long long beforeLength = line.LengthBefore(matchStart);
+        const int afterLength = std::max(text.LineTextEnd(matchEnd) - matchEnd, 0);
+        // Only a line that could be too wide is put together and measured.
+        if ((beforeLength + static_cast<long long>(replacementLength) + afterLength) * tabSize > maxWidth &&
+            !SECEditLineFits(buffer, line.Before(text, span, matchStart),
+                             std::string_view(span.out.data() + replacementAt, replacementLength),
+                             text.Bytes(matchEnd, afterLength), text.Bytes(matchStart, matchEnd - matchStart))) {
+            span.out.resize(replacementAt);
+            stopped = true;
+            return;
+        }
+        span.pieces.push_back({matchStart, matchEnd, replacementAt, replacementLength});
+        line.Replaced(span, span.pieces.back());
+        if (span.start < 0)
+            span.start = matchStart;
+        span.end = matchEnd;
+        ++span.count;
+        if (span.count == kPieceByPiece + 1)
+            scanner.MakeContiguous();
+        if (matchEnd > matchStart)
+            from = matchEnd;
+        else if (matchStart >= text.Length())
+            return;
+        else
+            from = text.StepPastEmptyMatch(matchStart);
+    }
+}
+
+int SECEditReplaceAllPass::Impl::ApplySpan(const ReplacedSpan &span, const std::string &whole)
+{
+    SECEditTextStore &store = text.Store();
+    auto replace = [&](int start, int end, const char *bytes, size_t length) {
+        SECEditPosition from, to;
+        store.OffsetToPosition(start, &from.m_nLine, &from.m_nCol);
+        store.OffsetToPosition(end, &to.m_nLine, &to.m_nCol);
+        if (end > start)
+            buffer.DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
+        if (length > 0)
+            buffer.InsertText(from.m_nLine, from.m_nCol, bytes, static_cast<int>(length));
+    };
+    if (span.count <= kPieceByPiece) {
+        // Each in place, the last first, so that the offsets before it hold.
+        for (auto piece = span.pieces.rbegin(); piece != span.pieces.rend(); ++piece)
+            replace(piece->start, piece->end, span.out.data() + piece->at, piece->length);
+    } else {
+        replace(span.start, span.end, whole.data(), whole.size());
+    }
+    long long growth = 0;
+    for (const ReplacedSpan::Piece &piece : span.pieces)
+        growth += static_cast<long long>(piece.length) - (piece.end - piece.start);
+    return static_cast<int>(span.pieces.back().end + growth);
+}
+
+SECEditReplaceAllPass::SECEditReplaceAllPass(SECEditTextBuffer &buffer, SECEditFindState &state)
+    : m_pImpl(std::make_unique<Impl>(buffer, state))
+{
+}
+
+SECEditReplaceAllPass::~SECEditReplaceAllPass() = default;
+
+void SECEditReplaceAllPass::Collect(int start, int stop, bool bInSelection)
+{
+    Impl &m = *m_pImpl;
+    const int end = m.text.Length();
+    m.scanner.Begin();
+    m.Scan(m.after, start, bInSelection ? stop : end, bInSelection ? stop : end);
+    if (bInSelection || m.stopped || !m.engineError.IsEmpty() || start == 0)
+        return;
+    const int first = m.after.start >= 0 ? m.after.start : start;
+    m.Scan(m.wrapped, 0, first - 1, m.after.start >= 0 ? m.after.start : end);
+}
+
+int SECEditReplaceAllPass::Apply()
+{
+    Impl &m = *m_pImpl;
+    // The new stretches are put together before any edit moves the bytes.
+    const std::string afterText = m.after.count > kPieceByPiece ? m.after.Assemble(m.text) : std::string();
+    const std::string wrappedText = m.wrapped.count > kPieceByPiece ? m.wrapped.Assemble(m.text) : std::string();
+    int end = -1;
+    // The later stretch first, so that the earlier one's offsets hold; the
+    // earlier one's last replacement is the last made.
+    if (m.after.count > 0)
+        end = m.ApplySpan(m.after, afterText);
+    if (m.wrapped.count > 0)
+        end = m.ApplySpan(m.wrapped, wrappedText);
+    return end;
+}
+
+int SECEditReplaceAllPass::GetCount() const
+{
+    return m_pImpl->after.count + m_pImpl->wrapped.count;
+}
+
+bool SECEditReplaceAllPass::IsStoppedByLineLimit() const
+{
+    return m_pImpl->stopped;
+}
+
+const CString &SECEditReplaceAllPass::GetEngineError() const
+{
+    return m_pImpl->engineError;
+}
