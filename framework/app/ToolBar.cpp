@@ -266,7 +266,12 @@ void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     Relay(m_pToolTip.get(), m_hWnd, WM_LBUTTONDOWN, nFlags, point);
     const int iButton = HitTest(point);
-    if (iButton < 0 || (GetButtonStyle(iButton) & TBBS_DISABLED))
+    if (iButton < 0) {
+        // Off the buttons (the gripper, the borders): the bar is dragged.
+        CControlBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (GetButtonStyle(iButton) & TBBS_DISABLED)
         return;
     m_iPressed = iButton;
     SetButtonStyle(iButton, GetButtonStyle(iButton) | TBBS_PRESSED);
