@@ -73,6 +73,23 @@ TEST_F(ToolBarDockingTest, DraggedByItsGripperItFloatsAndItsButtonsStillCommandT
     EXPECT_EQ(m_pFrame->m_nBoldCommands, 2);
 }
 
+TEST_F(ToolBarDockingTest, DockedAlongASideItStandsUpright)
+{
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_LEFT);
+    m_pFrame->RecalcLayout();
+    const CRect rect = OnScreen(m_pBar);
+    EXPECT_GT(rect.Height(), rect.Width());
+    CRect bold, locked;
+    m_pBar->GetItemRect(0, &bold);
+    m_pBar->GetItemRect(2, &locked);
+    EXPECT_EQ(locked.left, bold.left);
+    EXPECT_GT(locked.top, bold.bottom - 1);
+    // The view starts right of the left dock bar.
+    CRect view;
+    m_pFrame->GetActiveView()->GetWindowRect(&view);
+    EXPECT_GE(view.left, rect.right - CDockBar::kOverlap);
+}
+
 TEST_F(ToolBarDockingTest, AFloatingToolBarWrapsWhenItsFrameIsNarrowed)
 {
     m_pFrame->FloatControlBar(m_pBar, CPoint(200, 200));
