@@ -14,29 +14,6 @@ SECEditColorRuns::~SECEditColorRuns()
         delete[] m_pData;
 }
 
-SECEditColorRuns *SECEditColorRuns::Create(const DWORD *runs, int count)
-{
-    count = std::max(count, 0);
-    const size_t extra = count > 1 ? static_cast<size_t>(count - 1) * sizeof(DWORD) : 0;
-    void *memory = ::operator new(sizeof(SECEditColorRuns) + extra);
-    auto *row = ::new (memory) SECEditColorRuns;
-    row->m_nCapacity = std::max(count, 1);
-    if (count > 0)
-        std::memcpy(row->Own(), runs, static_cast<size_t>(count) * sizeof(DWORD));
-    row->m_nSize = count;
-    return row;
-}
-
-void *SECEditColorRuns::operator new(size_t size)
-{
-    return ::operator new(size);
-}
-
-void SECEditColorRuns::operator delete(void *p) noexcept
-{
-    ::operator delete(p);
-}
-
 void SECEditColorRuns::Grow()
 {
     const int capacity = std::max(16, m_nCapacity * 2);

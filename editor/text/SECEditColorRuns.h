@@ -2,9 +2,9 @@
 // its length in bytes, the high word its colour group.  A run of length 0 on
 // a line inside a multi-line tag stands for the whole line.
 //
-// A row is kept for every coloured line of a document, so a finished row is
-// one allocation of exactly its runs (Create); a row made with new grows as
-// runs are added, as the parser's working row does.
+// Rows grow as runs are added, as the parser's working rows do; the colour
+// cache keeps its rows packed (SECEditPackedRows) and hands out rows of
+// this kind.
 #pragma once
 
 #include "framework/base/WinTypes.h"
@@ -33,11 +33,6 @@ public:
     SECEditColorRuns(const SECEditColorRuns &) = delete;
     SECEditColorRuns &operator=(const SECEditColorRuns &) = delete;
 
-    // A row holding a copy of the runs, in one allocation; delete frees it.
-    static SECEditColorRuns *Create(const DWORD *runs, int count);
-    static void *operator new(size_t size);
-    static void operator delete(void *p) noexcept;
-
     int GetSize() const { return m_nSize; }
     DWORD GetAt(int index) const { return m_pData[index]; }
     const DWORD *GetData() const { return m_pData; }
@@ -64,6 +59,6 @@ private:
     DWORD *m_pData = &m_first;
     int m_nSize = 0;
     int m_nCapacity = 1;
-    // The first run; a row made by Create keeps the others right after it.
+    // The first run: a row of one run needs no array.
     DWORD m_first = 0;
 };

@@ -12,6 +12,7 @@
 #include "editor/text/SECEditCommandHistory.h"
 #include "editor/text/SECEditCommandTarget.h"
 #include "editor/text/SECEditGapArray.h"
+#include "editor/text/SECEditPackedRows.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
 #include "editor/text/SECEditRange.h"
@@ -187,6 +188,9 @@ public:
     SECEditLineData *PeekLineObject(int line);
 
     // ---- Colouring
+    // The runs of a line (NULL when it is not coloured).  The row belongs to
+    // the buffer and stays as it is until 64 further rows were asked for
+    // (the cache itself keeps its rows packed).
     virtual SECEditColorRuns *GetLineColors(int line);
     virtual SECEditColorRuns *ColorLine(int line, int startCol);
     virtual int ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
@@ -276,7 +280,11 @@ private:
     SECEditColorRuns *ColorOneLine(int line, int startCol);
     void DeleteRow(int line);
     SECEditColorRuns *ColorLineFromItsStart(int line);
-    BOOL IsRowCurrent(int line, const SECEditColorRuns *pRow);
+    BOOL IsStampCurrent(int line, unsigned stamp);
+    // The rows handed to callers: copies of packed rows, each valid until
+    // kHandedOutRows further rows were handed out.
+    SECEditColorRuns *HandOut(const DWORD *runs, int count, unsigned stamp);
+    SECEditColorRuns *HandOut(SECEditPackedRows::Row packed);
     BOOL FindRegionOpener(const SECEditPosition &from, const SECEditPosition &to, SECEditPosition &hit);
     BOOL IsInsideTagFrom(int line, int fromCol, int col);
     void ApplyHighlight(int line, SECEditColorRuns *pRow);
@@ -306,7 +314,8 @@ private:
     SECEditTextStore *m_pStore = nullptr;
     std::vector<Region> m_regions;
     unsigned m_nNextRegionId = 1;
-    SECEditGapArray<SECEditColorRuns *> m_rows;
+    SECEditPackedRows m_rowStore;
+    SECEditGapArray<SECEditPackedRows::Row> m_rows;
     SECEditGapArray<SECEditLineData *> m_lineObjects;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
@@ -325,6 +334,9 @@ private:
     bool m_tagStarts[256] = {};
     bool m_keywordStarts[256] = {};
     std::vector<std::unique_ptr<SECEditColorRuns>> m_workingRows;
+    static constexpr size_t kHandedOutRows = 64;
+    std::vector<std::unique_ptr<SECEditColorRuns>> m_handedOut;
+    size_t m_nNextHandOut = 0;
     int m_nWorkingDepth = 0;
     // Where colouring goes on after a multi-line tag (line -1: nowhere).
     SECEditPosition m_continuation{-1, 0};

@@ -24,10 +24,32 @@
 
 SECEditColorRuns *SECEditTextBuffer::NewRow(int line, unsigned stamp, const DWORD *runs, int count)
 {
-    SECEditColorRuns *row = SECEditColorRuns::Create(runs, count);
+    SECEditPackedRows::Row packed = m_rowStore.Pack(stamp, runs, count);
+    m_rowStore.Free(m_rows[static_cast<size_t>(line)]);
+    m_rows[static_cast<size_t>(line)] = packed;
+    return HandOut(runs, count, stamp);
+}
+
+// Callers get a row of their own to read (and the highlight to change),
+// taken in turn from a small ring, so the rows they were given before stay
+// as they were for a while.
+SECEditColorRuns *SECEditTextBuffer::HandOut(const DWORD *runs, int count, unsigned stamp)
+{
+    if (m_handedOut.size() < kHandedOutRows)
+        m_handedOut.push_back(std::make_unique<SECEditColorRuns>());
+    SECEditColorRuns *row = m_handedOut[m_nNextHandOut % m_handedOut.size()].get();
+    m_nNextHandOut = (m_nNextHandOut + 1) % kHandedOutRows;
+    row->RemoveAll();
+    for (int i = 0; i < count; ++i)
+        row->AddRaw(runs[i]);
     row->m_nRegionStamp = stamp;
-    delete m_rows[static_cast<size_t>(line)];
-    m_rows[static_cast<size_t>(line)] = row;
+    return row;
+}
+
+SECEditColorRuns *SECEditTextBuffer::HandOut(SECEditPackedRows::Row packed)
+{
+    SECEditColorRuns *row = HandOut(nullptr, 0, SECEditPackedRows::Stamp(packed));
+    SECEditPackedRows::Unpack(packed, row);
     return row;
 }
 
@@ -35,7 +57,7 @@ void SECEditTextBuffer::DeleteRow(int line)
 {
     if (line < 0 || line >= static_cast<int>(m_rows.size()))
         return;
-    delete m_rows[static_cast<size_t>(line)];
+    m_rowStore.Free(m_rows[static_cast<size_t>(line)]);
     m_rows[static_cast<size_t>(line)] = nullptr;
 }
 
@@ -51,16 +73,17 @@ void SECEditTextBuffer::RemoveCacheRows(int first, int last)
     if (first > last)
         return;
     for (int line = first; line <= last; ++line)
-        delete m_rows[static_cast<size_t>(line)];
+        m_rowStore.Free(m_rows[static_cast<size_t>(line)]);
     m_rows.erase(static_cast<size_t>(first), static_cast<size_t>(last) + 1);
 }
 
 void SECEditTextBuffer::ResetColorCache()
 {
     for (size_t line = 0; line < m_rows.size(); ++line) {
-        delete m_rows[line];
+        m_rowStore.Free(m_rows[line]);
         m_rows[line] = nullptr;
     }
+    m_rowStore.ReleaseIfEmpty();
     m_regions.clear();
     m_nColoredUpTo = 0;
     RebuildParseTables();
@@ -70,8 +93,8 @@ SECEditColorRuns *SECEditTextBuffer::PeekCachedRow(int line)
 {
     if (line < 0 || line >= static_cast<int>(m_rows.size()) || line >= m_nColoredUpTo)
         return nullptr;
-    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
-    return row && IsRowCurrent(line, row) ? row : nullptr;
+    SECEditPackedRows::Row packed = m_rows[static_cast<size_t>(line)];
+    return packed && IsStampCurrent(line, SECEditPackedRows::Stamp(packed)) ? HandOut(packed) : nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -94,10 +117,10 @@ const SECEditTextBuffer::Region *SECEditTextBuffer::CoveringRegion(int line)
     return &*it;
 }
 
-BOOL SECEditTextBuffer::IsRowCurrent(int line, const SECEditColorRuns *pRow)
+BOOL SECEditTextBuffer::IsStampCurrent(int line, unsigned stamp)
 {
     const Region *covering = CoveringRegion(line);
-    return pRow->m_nRegionStamp == (covering ? covering->id : 0u);
+    return stamp == (covering ? covering->id : 0u);
 }
 
 // An edit at position drops the region that holds it and every region after
@@ -145,9 +168,10 @@ SECEditColorRuns *SECEditTextBuffer::GetLineColors(int line)
         return nullptr;
     if (line > m_nColoredUpTo)
         ScanTagRegions(SECEditRange(m_nColoredUpTo, 0, line, 0));
-    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
-    if (!row || !IsRowCurrent(line, row))
-        row = ColorLineFromItsStart(line);
+    SECEditPackedRows::Row packed = m_rows[static_cast<size_t>(line)];
+    SECEditColorRuns *row = packed && IsStampCurrent(line, SECEditPackedRows::Stamp(packed))
+                                ? HandOut(packed)
+                                : ColorLineFromItsStart(line);
     ApplyHighlight(line, row);
     return row;
 }
@@ -213,21 +237,20 @@ SECEditColorRuns *SECEditTextBuffer::ColorOneLine(int line, int startCol)
     CString holder;
     char *text = nullptr;
     const int length = GetLineText(line, holder, &text);
-    SECEditColorRuns *row = m_rows[static_cast<size_t>(line)];
+    SECEditPackedRows::Row packed = m_rows[static_cast<size_t>(line)];
     if (length <= 0) {
         const DWORD empty = 0;
         return NewRow(line, 0, &empty, 1);
     }
     // From a column, the runs go on after those the row already has.
-    const bool appending = startCol > 0 && row;
+    const bool appending = startCol > 0 && packed;
     if (appending && startCol >= length)
-        return row;
+        return HandOut(packed);
     startCol = std::max(startCol, 0);
-    const unsigned stamp = appending ? row->m_nRegionStamp : 0;
+    const unsigned stamp = appending ? SECEditPackedRows::Stamp(packed) : 0;
     SECEditColorRuns *working = TakeWorkingRow();
     if (appending)
-        for (int i = 0; i < row->GetSize(); ++i)
-            working->AddRaw(row->GetAt(i));
+        SECEditPackedRows::Unpack(packed, working);
     const char *p = text + startCol;
     int n = length - startCol;
     WORD pending = 0;

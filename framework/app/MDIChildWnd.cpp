@@ -9,6 +9,9 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
 ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivateMessage)
+ON_WM_SYSCOMMAND()
+ON_WM_MOUSEACTIVATE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CMDIChildWnd::CMDIChildWnd() = default;
@@ -45,8 +48,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd *pPare
                             ::LoadIcon(nullptr, MAKEINTRESOURCE(nIDResource)));
     // Made hidden; ActivateFrame shows and activates it.
     DWORD dwStyle = (dwDefaultStyle | WS_CHILD | WS_CLIPSIBLINGS) & ~WS_VISIBLE;
-    BOOL bCreated = CreateEx(0, lpszClass, m_strTitle, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, pMDIFrame->m_hWndMDIClient, nullptr, pContext);
+    BOOL bCreated = CreateEx(WS_EX_MDICHILD, lpszClass, m_strTitle, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, pMDIFrame->m_hWndMDIClient, nullptr, pContext);
     if (!bCreated)
         return FALSE;
     // Placed like a cascade step below the last child.
@@ -140,4 +143,65 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeac
     CView *pNewView = pOther != nullptr ? pOther->GetActiveView() : nullptr;
     if (pView != nullptr)
         pView->OnActivateView(FALSE, pNewView, pView);
+}
+
+void CMDIChildWnd::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    CMDIFrameWnd *pFrame = GetMDIFrame();
+    if (pFrame == nullptr) {
+        CFrameWnd::OnSysCommand(nID, lParam);
+        return;
+    }
+    switch (nID & 0xFFF0) {
+    case SC_MAXIMIZE: MDIMaximize(); break;
+    case SC_RESTORE: {
+        const BOOL bWasIconic = IsIconic();
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(m_hWnd), 0);
+        if (bWasIconic) // an icon opened again comes forward
+            MDIActivate();
+        break;
+    }
+    case SC_MINIMIZE: {
+        if (IsZoomed())
+            MDIRestore();
+        ShowWindow(SW_MINIMIZE);
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0);
+        // The activation moves on to the top document window still open.
+        if (pFrame->MDIGetActive() != this)
+            break;
+        for (HWND h = ::GetWindow(pFrame->m_hWndMDIClient, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+            if (h != m_hWnd && ::IsWindowVisible(h) && !::IsIconic(h)) {
+                ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h), 0);
+                break;
+            }
+        }
+        break;
+    }
+    case SC_NEXTWINDOW: ::SendMessage(pFrame->m_hWndMDIClient, WM_MDINEXT, 0, 0); break;
+    case SC_PREVWINDOW: ::SendMessage(pFrame->m_hWndMDIClient, WM_MDINEXT, 0, 1); break;
+    default: CFrameWnd::OnSysCommand(nID, lParam); break;
+    }
+}
+
+int CMDIChildWnd::OnMouseActivate(CWnd *pDesktopWnd, UINT nHitTest, UINT message)
+{
+    int nResult = CFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    CMDIFrameWnd *pFrame = GetMDIFrame();
+    if (pFrame != nullptr && pFrame->MDIGetActive() != this && nResult != MA_NOACTIVATE &&
+        nResult != MA_NOACTIVATEANDEAT)
+        MDIActivate();
+    return nResult;
+}
+
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    BOOL bMaximized = nType == SIZE_MAXIMIZED;
+    if (bMaximized == m_bWasMaximized)
+        return;
+    m_bWasMaximized = bMaximized;
+    if (CMDIFrameWnd *pFrame = GetMDIFrame()) {
+        pFrame->OnUpdateFrameTitle(TRUE);
+        ::DrawMenuBar(pFrame->GetSafeHwnd());
+    }
 }

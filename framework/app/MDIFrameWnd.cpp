@@ -4,6 +4,7 @@
 #include "framework/app/Document.h"
 #include "framework/app/WinApp.h"
 #include "framework/window/Menu.h"
+#include "framework/window/InputApi.h"
 #include "framework/window/MenuApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
@@ -56,8 +57,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, HMENU hWindowMenu)
     RECT rect{};
     GetClientRect(&rect);
     m_hWndMDIClient =
-        ::CreateWindowEx(0, PlexoRegisterMdiClientClass(), nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER,
-                         0, 0, rect.right, rect.bottom, m_hWnd,
+        ::CreateWindowEx(WS_EX_CLIENTEDGE, PlexoRegisterMdiClientClass(), nullptr,
+                         WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, rect.right, rect.bottom, m_hWnd,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr, &ccs);
     return m_hWndMDIClient != nullptr;
 }
@@ -142,7 +143,20 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if ((GetStyle() & FWS_ADDTOTITLE) == 0)
         return;
-    CMDIChildWnd *pActive = MDIGetActive();
+    BOOL bMaximized = FALSE;
+    CMDIChildWnd *pActive = MDIGetActive(&bMaximized);
+    if (pActive != nullptr && bMaximized) {
+        // The maximised child's caption is out of sight: its title joins
+        // the frame's, "Program - [Document]".
+        CString strChild;
+        pActive->GetWindowText(strChild);
+        CString strText = m_strTitle.IsEmpty() ? "[" + strChild + "]" : m_strTitle + " - [" + strChild + "]";
+        CString strOld;
+        GetWindowText(strOld);
+        if (strOld != strText)
+            SetWindowText(strText);
+        return;
+    }
     CDocument *pDocument = pActive != nullptr ? pActive->GetActiveDocument() : nullptr;
     if (bAddToTitle && pDocument != nullptr)
         UpdateFrameTitleForDocument(pDocument->GetTitle());
@@ -183,7 +197,26 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG *pMsg)
     CMDIChildWnd *pActive = MDIGetActive();
     if (pActive != nullptr && pActive->PreTranslateMessage(pMsg))
         return TRUE;
+    if (pActive != nullptr && TranslateDocumentWindowKey(pActive, pMsg))
+        return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL CMDIFrameWnd::TranslateDocumentWindowKey(CMDIChildWnd *pActive, const MSG *pMsg)
+{
+    // Ctrl+F4 closes the active document window, Ctrl+F6 and Ctrl+Tab move
+    // to the next one (with Shift, the previous one).
+    if (pMsg->message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0 || ::GetKeyState(VK_MENU) < 0)
+        return FALSE;
+    UINT nCommand = 0;
+    if (pMsg->wParam == VK_F4)
+        nCommand = SC_CLOSE;
+    else if (pMsg->wParam == VK_F6 || pMsg->wParam == VK_TAB)
+        nCommand = ::GetKeyState(VK_SHIFT) < 0 ? SC_PREVWINDOW : SC_NEXTWINDOW;
+    if (nCommand == 0)
+        return FALSE;
+    pActive->SendMessage(WM_SYSCOMMAND, nCommand, 0);
+    return TRUE;
 }
 
 BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)

@@ -49,6 +49,8 @@ public:
 protected:
     // The list of all windows behind "More Windows...": the dialogs layer's.
     virtual void OnMoreWindows();
+    // The keys of document windows: Ctrl+F4, Ctrl+F6, Ctrl+Tab.
+    BOOL TranslateDocumentWindowKey(CMDIChildWnd *pActive, const MSG *pMsg);
 
     afx_msg BOOL OnMDIWindowCmd(UINT nID);
     afx_msg void OnWindowNew();
@@ -80,8 +82,19 @@ public:
 
     HMENU m_hMenuShared = nullptr;
 
+private:
+    BOOL m_bWasMaximized = FALSE;
+
 protected:
     afx_msg LRESULT OnMDIActivateMessage(WPARAM wParam, LPARAM lParam);
+    // Maximising, restoring, minimising and moving on go through the MDI
+    // client, which keeps one maximised child at most.
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    // A click anywhere in the window (its caption too) activates it.
+    afx_msg int OnMouseActivate(CWnd *pDesktopWnd, UINT nHitTest, UINT message);
+    // Entering or leaving the maximised state changes the frame's title
+    // and menu bar.
+    afx_msg void OnSize(UINT nType, int cx, int cy);
     // The activation moved from pDeactivate to pActivate (either NULL).
     virtual void OnMDIActivate(BOOL bActivate, CWnd *pActivateWnd, CWnd *pDeactivateWnd);
 

@@ -20,8 +20,6 @@ constexpr int kMaxListed = 9;
 
 struct ClientState {
     HWND hActive = nullptr;
-    bool bMaximized = false;
-    RECT rectRestore{};
     HMENU hWindowMenu = nullptr;
     UINT idFirstChild = 0;
     int nListed = 0;         // items the client appended to the window menu
@@ -98,31 +96,42 @@ void RefreshMenu(HWND hClient, ClientState &state)
     state.nListed = nShown + 1;
 }
 
+// The active child is maximised: it fills the client area with its own
+// client area, its caption and frame out of sight (its buttons then show
+// in the frame's menu bar).
+bool IsMaximized(const ClientState &state)
+{
+    return state.hActive != nullptr && IsZoomed(state.hActive);
+}
+
 void Restore(ClientState &state)
 {
-    if (!state.bMaximized || state.hActive == nullptr)
+    if (!IsMaximized(state))
         return;
-    state.bMaximized = false;
-    RECT &r = state.rectRestore;
-    Place(state.hActive, r.left, r.top, r.right - r.left, r.bottom - r.top);
-    DrawMenuBar(GetParent(state.hActive ? GetParent(state.hActive) : nullptr)); // the caption buttons go
+    HWND hClient = GetParent(state.hActive);
+    ShowWindow(state.hActive, SW_RESTORE);
+    DrawMenuBar(GetParent(hClient)); // the caption buttons go
 }
 
 void Maximize(HWND hClient, ClientState &state, HWND hChild)
 {
-    if (state.bMaximized && state.hActive == hChild)
+    if (IsZoomed(hChild))
         return;
-    Restore(state);
-    RECT rectWindow{};
-    GetWindowRect(hChild, &rectWindow);
-    POINT topLeft{rectWindow.left, rectWindow.top};
-    ScreenToClient(hClient, &topLeft);
-    state.rectRestore = RECT{topLeft.x, topLeft.y, topLeft.x + rectWindow.right - rectWindow.left,
-                             topLeft.y + rectWindow.bottom - rectWindow.top};
-    state.bMaximized = true;
-    RECT area = ClientArea(hClient);
-    Place(hChild, area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (hChild != state.hActive)
+        Restore(state);
+    ShowWindow(hChild, SW_SHOWMAXIMIZED);
     DrawMenuBar(GetParent(hClient)); // the child's caption buttons show there
+}
+
+// Keeps a maximised child over the whole client area after it changed size.
+void FitMaximized(HWND hClient, const ClientState &state)
+{
+    if (!IsMaximized(state))
+        return;
+    RECT rect = ClientArea(hClient);
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLong(state.hActive, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLong(state.hActive, GWL_EXSTYLE)));
+    Place(state.hActive, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 void Activate(HWND hClient, ClientState &state, HWND hChild)
@@ -130,7 +139,7 @@ void Activate(HWND hClient, ClientState &state, HWND hChild)
     if (hChild == state.hActive)
         return;
     HWND hOld = state.hActive;
-    bool bWasMaximized = state.bMaximized;
+    bool bWasMaximized = IsMaximized(state);
     if (bWasMaximized)
         Restore(state);
     state.hActive = hChild;
@@ -270,9 +279,8 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
             auto hGone = reinterpret_cast<HWND>(lParam);
             state.order.erase(std::remove(state.order.begin(), state.order.end(), hGone), state.order.end());
             if (hGone == state.hActive) {
-                bool bMaximized = state.bMaximized;
+                bool bMaximized = IsMaximized(state);
                 state.hActive = nullptr;
-                state.bMaximized = false;
                 HWND hNext = nullptr;
                 for (HWND h : Children(hWnd)) {
                     if (h != hGone && IsWindowVisible(h)) {
@@ -281,7 +289,6 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
                     }
                 }
                 if (hNext != nullptr) {
-                    state.bMaximized = false;
                     Activate(hWnd, state, hNext);
                     if (bMaximized)
                         Maximize(hWnd, state, hNext);
@@ -292,19 +299,12 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
             PostMessage(hWnd, WM_MDIREFRESHMENU, 0, 0);
         }
         break;
-    case WM_SIZE: {
-        ClientState &state = States()[hWnd];
-        if (state.bMaximized && state.hActive != nullptr) {
-            RECT area = ClientArea(hWnd);
-            Place(state.hActive, 0, 0, area.right, area.bottom);
-        }
-        break;
-    }
+    case WM_SIZE: FitMaximized(hWnd, States()[hWnd]); break;
     case WM_MDIACTIVATE: Activate(hWnd, States()[hWnd], reinterpret_cast<HWND>(wParam)); return 0;
     case WM_MDIGETACTIVE: {
         ClientState &state = States()[hWnd];
         if (lParam != 0)
-            *reinterpret_cast<BOOL *>(lParam) = state.bMaximized ? TRUE : FALSE;
+            *reinterpret_cast<BOOL *>(lParam) = IsMaximized(state) ? TRUE : FALSE;
         return reinterpret_cast<LRESULT>(state.hActive);
     }
     case WM_MDINEXT: {
@@ -325,7 +325,14 @@ LRESULT MdiClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         Maximize(hWnd, state, hChild);
         return 0;
     }
-    case WM_MDIRESTORE: Restore(States()[hWnd]); return 0;
+    case WM_MDIRESTORE: {
+        auto hChild = reinterpret_cast<HWND>(wParam);
+        if (hChild == nullptr || GetParent(hChild) != hWnd || !(IsZoomed(hChild) || IsIconic(hChild)))
+            return 0;
+        ShowWindow(hChild, SW_RESTORE);
+        DrawMenuBar(GetParent(hWnd));
+        return 0;
+    }
     case WM_MDICASCADE: Cascade(hWnd, States()[hWnd]); return TRUE;
     case WM_MDITILE: Tile(hWnd, States()[hWnd], static_cast<UINT>(wParam)); return TRUE;
     case WM_MDIICONARRANGE: ArrangeIcons(hWnd); return 0;

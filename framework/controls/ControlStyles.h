@@ -283,6 +283,8 @@
 #define UDM_GETPOS (WM_USER + 104)
 #define UDM_SETBUDDY (WM_USER + 105)
 #define UDM_GETBUDDY (WM_USER + 106)
+#define UDM_SETACCEL (WM_USER + 107)
+#define UDM_GETACCEL (WM_USER + 108)
 #define UDM_SETBASE (WM_USER + 109)
 #define UDM_GETBASE (WM_USER + 110)
 #define UDM_SETRANGE32 (WM_USER + 111)
@@ -291,6 +293,13 @@
 #define UDM_GETPOS32 (WM_USER + 114)
 #define UDN_FIRST (0U - 721U)
 #define UDN_DELTAPOS (UDN_FIRST - 1)
+
+// One step of a spin's acceleration: from nSec seconds of holding an arrow
+// on, each repeat moves the position by nInc.
+struct UDACCEL {
+    UINT nSec;
+    UINT nInc;
+};
 struct NMUPDOWN {
     NMHDR hdr;
     int iPos;

@@ -16,6 +16,7 @@
 #include "framework/window/CaretApi.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/MessageBoxApi.h"
 #include "framework/window/WindowApi.h"
 
 #include <algorithm>
@@ -275,7 +276,7 @@ void ScrollCaretIntoView(HWND h)
         else if (line >= s.firstLine + visible)
             s.firstLine = line - visible + 1;
     }
-    bool canScrollSideways = (ControlStyle(h) & ES_AUTOHSCROLL) || !MultiLine(h);
+    bool canScrollSideways = (ControlStyle(h) & ES_AUTOHSCROLL) != 0;
     if (canScrollSideways && !(ControlStyle(h) & (ES_CENTER | ES_RIGHT))) {
         POINT pt = PositionOf(h, s, dc, s.buffer.Caret());
         int quarter = plexoMax(1, rc.Width() / 4);
@@ -343,13 +344,49 @@ std::string Acceptable(HWND h, const std::string &text)
     return end == std::string::npos ? text : text.substr(0, end);
 }
 
+// A single-line edit without ES_AUTOHSCROLL never scrolls: of the text
+// to insert it takes the longest start (whole characters) with which the
+// line still fits its width.
+std::string FittingPart(HWND h, const EditState &s, const std::string &insert)
+{
+    if (MultiLine(h) || (ControlStyle(h) & ES_AUTOHSCROLL) || insert.empty())
+        return insert;
+    const std::string &text = s.buffer.Text();
+    std::string before = text.substr(0, s.buffer.SelStart());
+    std::string after = text.substr(s.buffer.SelEnd());
+    MeasureDC dc(h);
+    int width = FormatRect(h, s).Width();
+    auto fits = [&](size_t length) { return dc.Width(Shown(h, before + insert.substr(0, length) + after)) <= width; };
+    if (fits(insert.size()))
+        return insert;
+    // The character boundaries, then the last one that fits.
+    std::vector<size_t> ends{0};
+    for (size_t i = 1; i <= insert.size(); ++i) {
+        if (i == insert.size() || (static_cast<unsigned char>(insert[i]) & 0xC0) != 0x80)
+            ends.push_back(i);
+    }
+    size_t lo = 0, hi = ends.size() - 1; // ends[lo] fits (or nothing does), ends[hi] does not
+    while (hi - lo > 1) {
+        size_t mid = (lo + hi) / 2;
+        (fits(ends[mid]) ? lo : hi) = mid;
+    }
+    return insert.substr(0, ends[lo]);
+}
+
 void Replace(HWND h, const std::string &text, bool undoable, bool typing = false)
 {
     EditState &s = State(h);
     std::string accepted = Acceptable(h, text);
     if (accepted.empty() && !s.buffer.HasSelection())
         return;
-    bool fits = s.buffer.ReplaceSelection(accepted, undoable, s.limit, typing);
+    std::string fitting = FittingPart(h, s, accepted);
+    bool wide = fitting.size() < accepted.size();
+    if (fitting.empty() && !s.buffer.HasSelection()) {
+        MessageBeep(0);
+        Notify(h, EN_MAXTEXT);
+        return;
+    }
+    bool fits = s.buffer.ReplaceSelection(fitting, undoable, s.limit, typing) && !wide;
     TextChanged(h);
     if (!fits && IsWindow(h))
         Notify(h, EN_MAXTEXT);

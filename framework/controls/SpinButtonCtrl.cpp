@@ -17,8 +17,15 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
+
+// Holding an arrow: the first repeat after kRepeatDelay, then one every
+// kRepeatInterval milliseconds.
+constexpr UINT_PTR kRepeatTimer = 1;
+constexpr UINT kRepeatDelay = 500;
+constexpr UINT kRepeatInterval = 100;
 
 struct SpinState {
     int lower = 100;
@@ -27,6 +34,8 @@ struct SpinState {
     int base = 10;
     HWND buddy = nullptr;
     int pressed = 0; // +1 the up arrow, -1 the down arrow
+    std::vector<UDACCEL> accel{{0, 1}, {2, 5}, {5, 20}};
+    int repeats = 0; // steps repeated since the arrow went down
 };
 
 std::map<HWND, SpinState> &States()
@@ -107,12 +116,12 @@ bool ReadBuddy(HWND h, int &value)
 }
 
 // A step asked for by the user: the parent may refuse it.
-void Step(HWND h, int direction)
+void Step(HWND h, int direction, int increment = 1)
 {
     SpinState &s = State(h);
     int current = s.pos;
     ReadBuddy(h, current);
-    int delta = (s.upper >= s.lower ? 1 : -1) * direction;
+    int delta = (s.upper >= s.lower ? 1 : -1) * direction * increment;
     NMUPDOWN nm{};
     nm.hdr.hwndFrom = h;
     nm.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(h));
@@ -226,28 +235,93 @@ void Paint(HWND h, HDC hdc)
                             (s.pressed == (horizontal ? 1 : -1) ? DFCS_PUSHED : 0));
 }
 
-void MouseDown(HWND h, LPARAM lParam)
+// The arrow under a point of the client area: +1 up (or right), -1 down
+// (or left).
+int ArrowAt(HWND h, int x, int y)
 {
     RECT rc;
     GetClientRect(h, &rc);
-    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    int direction = (ControlStyle(h) & UDS_HORZ) ? (x < rc.right / 2 ? -1 : 1) : (y < rc.bottom / 2 ? 1 : -1);
-    State(h).pressed = direction;
+    return (ControlStyle(h) & UDS_HORZ) ? (x < rc.right / 2 ? -1 : 1) : (y < rc.bottom / 2 ? 1 : -1);
+}
+
+void MouseDown(HWND h, LPARAM lParam)
+{
+    int direction = ArrowAt(h, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    SpinState &s = State(h);
+    s.pressed = direction;
+    s.repeats = 0;
     InvalidateRect(h, nullptr, TRUE);
     SetCapture(h);
-    if (State(h).buddy && IsWindow(State(h).buddy))
-        SetFocus(State(h).buddy);
+    if (s.buddy && IsWindow(s.buddy))
+        SetFocus(s.buddy);
+    SetTimer(h, kRepeatTimer, kRepeatDelay, nullptr);
     Step(h, direction);
+}
+
+void StopRepeating(HWND h)
+{
+    if (!IsWindow(h))
+        return;
+    KillTimer(h, kRepeatTimer);
+    if (State(h).pressed != 0) {
+        State(h).pressed = 0;
+        InvalidateRect(h, nullptr, TRUE);
+    }
 }
 
 void MouseUp(HWND h)
 {
-    if (!IsWindow(h))
-        return;
-    State(h).pressed = 0;
-    InvalidateRect(h, nullptr, TRUE);
-    if (GetCapture() == h)
+    StopRepeating(h);
+    if (IsWindow(h) && GetCapture() == h)
         ReleaseCapture();
+}
+
+// The step of the acceleration entry the holding time has reached.
+int Increment(const SpinState &s, UINT elapsedMs)
+{
+    int increment = 1;
+    for (const UDACCEL &entry : s.accel) {
+        if (static_cast<unsigned long long>(entry.nSec) * 1000 <= elapsedMs)
+            increment = static_cast<int>(entry.nInc);
+    }
+    return increment;
+}
+
+// A tick of the held arrow: a step while the mouse is over the arrow that
+// went down (the repeat pauses while it is elsewhere).
+void Repeat(HWND h)
+{
+    SpinState &s = State(h);
+    if (s.pressed == 0 || GetCapture() != h) {
+        StopRepeating(h);
+        return;
+    }
+    if (s.repeats == 0)
+        SetTimer(h, kRepeatTimer, kRepeatInterval, nullptr);
+    ++s.repeats;
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(h, &pt);
+    RECT rc;
+    GetClientRect(h, &rc);
+    bool inside = pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top && pt.y < rc.bottom;
+    if (!inside || ArrowAt(h, pt.x, pt.y) != s.pressed)
+        return;
+    UINT elapsed = kRepeatDelay + static_cast<UINT>(s.repeats - 1) * kRepeatInterval;
+    Step(h, s.pressed, Increment(s, elapsed));
+}
+
+LRESULT SetAccel(SpinState &s, WPARAM count, const UDACCEL *entries)
+{
+    if (count == 0 || count > 64 || entries == nullptr)
+        return FALSE;
+    std::vector<UDACCEL> table(entries, entries + count);
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (table[i].nInc == 0 || table[i].nInc > 0x7FFF || (i > 0 && table[i].nSec < table[i - 1].nSec))
+            return FALSE;
+    }
+    s.accel = std::move(table);
+    return TRUE;
 }
 
 } // namespace
@@ -314,6 +388,19 @@ LRESULT PlexoSpinProc(HWND h, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: MouseDown(h, lParam); return 0;
     case WM_LBUTTONUP: MouseUp(h); return 0;
+    case WM_TIMER:
+        if (wParam == kRepeatTimer)
+            Repeat(h);
+        return 0;
+    case WM_CAPTURECHANGED: StopRepeating(h); return 0;
+    case WM_CANCELMODE: MouseUp(h); return 0;
+    case UDM_SETACCEL: return SetAccel(s, wParam, reinterpret_cast<const UDACCEL *>(lParam));
+    case UDM_GETACCEL: {
+        auto *out = reinterpret_cast<UDACCEL *>(lParam);
+        for (size_t i = 0; out && i < s.accel.size() && i < static_cast<size_t>(wParam); ++i)
+            out[i] = s.accel[i];
+        return static_cast<LRESULT>(s.accel.size());
+    }
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: ControlPaint::OnPaint(h, wParam, [h](HDC hdc) { Paint(h, hdc); }); return 0;
     case WM_NCDESTROY:

@@ -5,6 +5,9 @@
 // spin to its side; UDS_SETBUDDYINT keeps the buddy's text the position.
 // A user's step asks the parent first (UDN_DELTAPOS, which may refuse),
 // then sends WM_VSCROLL (WM_HSCROLL with UDS_HORZ) with SB_THUMBPOSITION.
+// An arrow held down repeats its step while the mouse stays over it, in
+// larger steps the longer it is held (the acceleration table: 1 at once, 5
+// after 2 seconds, 20 after 5 seconds unless set).
 #pragma once
 
 #include "framework/controls/ControlStyles.h"
@@ -30,5 +33,17 @@ public:
     void SetRange32(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper); }
     DWORD GetRange() const { return static_cast<DWORD>(SendMessage(UDM_GETRANGE)); }
     void GetRange(int &lower, int &upper) const;
+    // The acceleration table: entries by ascending seconds.
+    BOOL SetAccel(int nAccel, UDACCEL *pAccel)
+    {
+        return static_cast<BOOL>(
+            SendMessage(UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
+    }
+    // Copies at most nAccel entries; answers how many the table has.
+    UINT GetAccel(int nAccel, UDACCEL *pAccel) const
+    {
+        return static_cast<UINT>(
+            SendMessage(UDM_GETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
+    }
     void GetRange32(int &lower, int &upper) const { GetRange(lower, upper); }
 };

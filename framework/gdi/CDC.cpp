@@ -216,8 +216,7 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->SelectObject(hObject);
+    // ::SelectObject records the selection on a metafile context.
     HGDIOBJ previous = nullptr;
     ForEachDC([&](HDC h) {
         HGDIOBJ p = ::SelectObject(h, hObject);

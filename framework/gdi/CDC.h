@@ -383,6 +383,9 @@ BOOL TextOut(HDC hdc, int x, int y, LPCTSTR lpString, int c);
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT *lprect, LPCTSTR lpString, UINT c, const INT *lpDx);
 BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC lptm);
 int DrawText(HDC hdc, LPCTSTR lpchText, int cchText, LPRECT lprc, UINT format);
+// The extent drawn: width in the low word, height in the high word.
+LONG TabbedTextOut(HDC hdc, int x, int y, LPCTSTR lpString, int chCount, int nTabPositions,
+                   const INT *lpnTabStopPositions, int nTabOrigin);
 int FillRect(HDC hdc, const RECT *lprc, HBRUSH hbr);
 int FrameRect(HDC hdc, const RECT *lprc, HBRUSH hbr);
 BOOL InvertRect(HDC hdc, const RECT *lprc);

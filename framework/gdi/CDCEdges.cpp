@@ -1,6 +1,7 @@
 // CDC: classic 3-D edges, focus rectangles and frame controls, drawn from
 // the system colours.
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/Renderer.h"
 #include "framework/gdi/SystemColors.h"
 
@@ -16,12 +17,19 @@ QRect DeviceRect(HDC h, int l, int t, int r, int b)
                  QPoint(std::max(a.x, c.x) - 1, std::max(a.y, c.y) - 1));
 }
 
-// Fills a logical rectangle with a colour, leaving the context's colours alone.
+// Fills a logical rectangle with a colour, leaving the context's colours
+// alone. A metafile context records a pattern fill with a brush of the colour.
 void Fill(CDC *dc, int l, int t, int r, int b, COLORREF color)
 {
     HDC h = dc->m_hDC;
     if (!h || r <= l || b <= t)
         return;
+    if (EmfRecorder *recorder = RecorderOf(h)) {
+        HBRUSH brush = CreateSolidBrush(color);
+        recorder->FillWithBrush(RECT{l, t, r, b}, brush);
+        DeleteObject(brush);
+        return;
+    }
     if (auto renderer = Renderer::For(h))
         renderer->FillRect(DeviceRect(h, l, t, r, b), Paints::ForSolid(color, R2_COPYPEN, h->IsMono()));
 }

@@ -46,8 +46,16 @@ BOOL Draw(HDC h, bool fill, bool stroke)
 
 } // namespace
 
+// On a metafile context each step of a path is a record of its own.
+static void RecordPathStep(HDC hdc, DWORD type)
+{
+    if (EmfRecorder *recorder = RecorderOf(hdc))
+        recorder->Plain(type);
+}
+
 BOOL BeginPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::BEGINPATH);
     if (!hdc)
         return FALSE;
     hdc->state.path.Begin();
@@ -56,6 +64,7 @@ BOOL BeginPath(HDC hdc)
 
 BOOL EndPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::ENDPATH);
     if (!hdc || !hdc->state.path.recording)
         return FALSE;
     hdc->state.path.End();
@@ -64,6 +73,7 @@ BOOL EndPath(HDC hdc)
 
 BOOL AbortPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::ABORTPATH);
     if (!hdc)
         return FALSE;
     hdc->state.path.Clear();
@@ -72,6 +82,7 @@ BOOL AbortPath(HDC hdc)
 
 BOOL CloseFigure(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::CLOSEFIGURE);
     if (!hdc || !hdc->state.path.recording)
         return FALSE;
     return hdc->state.path.CloseFigure() ? TRUE : FALSE;
@@ -79,21 +90,25 @@ BOOL CloseFigure(HDC hdc)
 
 BOOL StrokePath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::STROKEPATH);
     return Draw(hdc, false, true);
 }
 
 BOOL FillPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::FILLPATH);
     return Draw(hdc, true, false);
 }
 
 BOOL StrokeAndFillPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::STROKEANDFILLPATH);
     return Draw(hdc, true, true);
 }
 
 BOOL FlattenPath(HDC hdc)
 {
+    RecordPathStep(hdc, Emf::FLATTENPATH);
     GdiPath *path = Finished(hdc);
     if (!path)
         return FALSE;
@@ -114,6 +129,8 @@ HRGN PathToRegion(HDC hdc)
 
 BOOL SelectClipPath(HDC hdc, int mode)
 {
+    if (EmfRecorder *recorder = RecorderOf(hdc))
+        recorder->Value(Emf::SELECTCLIPPATH, static_cast<DWORD>(mode));
     GdiPath *path = Finished(hdc);
     if (!path || mode < RGN_AND || mode > RGN_COPY)
         return FALSE;
@@ -152,56 +169,38 @@ int GetPath(HDC hdc, LPPOINT apt, LPBYTE aj, int cpt)
 
 BOOL CDC::BeginPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::BEGINPATH);
     return ::BeginPath(m_hDC);
 }
 BOOL CDC::EndPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::ENDPATH);
     return ::EndPath(m_hDC);
 }
 BOOL CDC::AbortPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::ABORTPATH);
     return ::AbortPath(m_hDC);
 }
 BOOL CDC::CloseFigure()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::CLOSEFIGURE);
     return ::CloseFigure(m_hDC);
 }
 BOOL CDC::StrokePath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::STROKEPATH);
     return ::StrokePath(m_hDC);
 }
 BOOL CDC::FillPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::FILLPATH);
     return ::FillPath(m_hDC);
 }
 BOOL CDC::StrokeAndFillPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::STROKEANDFILLPATH);
     return ::StrokeAndFillPath(m_hDC);
 }
 BOOL CDC::FlattenPath()
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Plain(Emf::FLATTENPATH);
     return ::FlattenPath(m_hDC);
 }
 BOOL CDC::SelectClipPath(int nMode)
 {
-    if (EmfRecorder *recorder = RecorderOf(m_hDC))
-        recorder->Value(Emf::SELECTCLIPPATH, static_cast<DWORD>(nMode));
     return ::SelectClipPath(m_hDC, nMode);
 }
 

@@ -35,12 +35,27 @@ BOOL FillDeviceRegion(HDC h, const QRegion &region, const BrushData *brush)
 
 } // namespace
 
+// Region drawing on a metafile context: the region's logical rectangles as a
+// record. FALSE when the context does not record.
+static bool RecordRegion(HDC hdc, DWORD type, HRGN hrgn, HGDIOBJ brush, int w, int h)
+{
+    EmfRecorder *recorder = RecorderOf(hdc);
+    if (!recorder)
+        return false;
+    auto rgn = hrgn ? GdiHandles::LookupAs<RgnData>(hrgn, GdiObjectKind::Region) : nullptr;
+    if (rgn && (brush || (type != Emf::FILLRGN && type != Emf::FRAMERGN)))
+        recorder->Region(type, rgn->region, brush, w, h);
+    return true;
+}
+
 BOOL FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr)
 {
     auto rgn = RegionOf(hrgn);
     auto brush = GdiHandles::LookupAs<BrushData>(hbr, GdiObjectKind::Brush);
     if (!hdc || !rgn || !brush)
         return FALSE;
+    if (RecordRegion(hdc, Emf::FILLRGN, hrgn, hbr, 0, 0))
+        return TRUE;
     return FillDeviceRegion(hdc, DeviceRegion(hdc, *rgn), brush.get());
 }
 
@@ -49,6 +64,8 @@ BOOL PaintRgn(HDC hdc, HRGN hrgn)
     auto rgn = RegionOf(hrgn);
     if (!hdc || !rgn)
         return FALSE;
+    if (RecordRegion(hdc, Emf::PAINTRGN, hrgn, nullptr, 0, 0))
+        return TRUE;
     return FillDeviceRegion(hdc, DeviceRegion(hdc, *rgn), hdc->state.brush.get());
 }
 
@@ -58,6 +75,8 @@ BOOL FrameRgn(HDC hdc, HRGN hrgn, HBRUSH hbr, int w, int h)
     auto brush = GdiHandles::LookupAs<BrushData>(hbr, GdiObjectKind::Brush);
     if (!hdc || !rgn || !brush || w < 0 || h < 0)
         return FALSE;
+    if (RecordRegion(hdc, Emf::FRAMERGN, hrgn, hbr, w, h))
+        return TRUE;
     // The frame's width and height are logical units.
     SIZE device = hdc->state.mapping.SizeToDevice(SIZE{w, h});
     int dw = std::clamp<int>(device.cx, w > 0 ? 1 : 0, 1 << 16);
@@ -71,6 +90,8 @@ BOOL InvertRgn(HDC hdc, HRGN hrgn)
     auto rgn = RegionOf(hrgn);
     if (!hdc || !rgn)
         return FALSE;
+    if (RecordRegion(hdc, Emf::INVERTRGN, hrgn, nullptr, 0, 0))
+        return TRUE;
     auto r = Renderer::For(hdc);
     if (!r)
         return FALSE;
@@ -101,42 +122,22 @@ int ExtSelectClipRgn(HDC hdc, HRGN hrgn, int mode)
     return dc->SelectClipRgn(rgn, mode);
 }
 
-// Region drawing on a metafile context: the region's logical rectangles as a record.
-static bool RecordRegion(HDC hdc, DWORD type, CRgn *pRgn, HGDIOBJ brush, int w, int h)
-{
-    EmfRecorder *recorder = RecorderOf(hdc);
-    if (!recorder)
-        return false;
-    auto rgn = pRgn ? GdiHandles::LookupAs<RgnData>(pRgn->m_hObject, GdiObjectKind::Region) : nullptr;
-    if (rgn && (brush || (type != Emf::FILLRGN && type != Emf::FRAMERGN)))
-        recorder->Region(type, rgn->region, brush, w, h);
-    return true;
-}
-
 BOOL CDC::FillRgn(CRgn *pRgn, CBrush *pBrush)
 {
-    if (RecordRegion(m_hDC, Emf::FILLRGN, pRgn, pBrush ? pBrush->m_hObject : nullptr, 0, 0))
-        return TRUE;
     return pRgn && pBrush ? ::FillRgn(m_hDC, pRgn->m_hObject, pBrush->m_hObject) : FALSE;
 }
 
 BOOL CDC::FrameRgn(CRgn *pRgn, CBrush *pBrush, int nWidth, int nHeight)
 {
-    if (RecordRegion(m_hDC, Emf::FRAMERGN, pRgn, pBrush ? pBrush->m_hObject : nullptr, nWidth, nHeight))
-        return TRUE;
     return pRgn && pBrush ? ::FrameRgn(m_hDC, pRgn->m_hObject, pBrush->m_hObject, nWidth, nHeight) : FALSE;
 }
 
 BOOL CDC::PaintRgn(CRgn *pRgn)
 {
-    if (RecordRegion(m_hDC, Emf::PAINTRGN, pRgn, nullptr, 0, 0))
-        return TRUE;
     return pRgn ? ::PaintRgn(m_hDC, pRgn->m_hObject) : FALSE;
 }
 
 BOOL CDC::InvertRgn(CRgn *pRgn)
 {
-    if (RecordRegion(m_hDC, Emf::INVERTRGN, pRgn, nullptr, 0, 0))
-        return TRUE;
     return pRgn ? ::InvertRgn(m_hDC, pRgn->m_hObject) : FALSE;
 }

@@ -88,6 +88,35 @@ CSize TabbedLayout(HDC h, const ResolvedFont &font, const QString &text, int nTa
     return CSize(x - startX, font.height);
 }
 
+// On a metafile context a tabbed line is one text record per piece between
+// tabs, placed by its cell's top-left corner; an opaque background first
+// fills the whole cell, the gaps the tabs leave included.
+void RecordTabbedLine(EmfRecorder &recorder, HDC h, const TextRendering::DrawRequest &r, const ResolvedFont &font,
+                      UINT align)
+{
+    // Explicit places, not the current position (a MOVETOEX after the text
+    // moves that).
+    const UINT topLeft = TA_LEFT | TA_TOP | TA_NOUPDATECP;
+    if (align != topLeft)
+        recorder.Value(Emf::SETTEXTALIGN, topLeft);
+    const int left = r.reference.x() + r.left, top = r.reference.y() + r.top;
+    if (r.opaqueCell) {
+        const POINT a = h->state.mapping.ToLogical(POINT{left, top});
+        const POINT b = h->state.mapping.ToLogical(POINT{left + r.width, top + font.height});
+        const RECT cell{a.x, a.y, b.x, b.y};
+        recorder.Text(a.x, a.y, ETO_OPAQUE, &cell, "", 0, nullptr);
+    }
+    for (const auto &run : r.runs) {
+        if (run.text.isEmpty())
+            continue;
+        const POINT at = h->state.mapping.ToLogical(POINT{left + run.x, top});
+        const QByteArray utf8 = run.text.toUtf8();
+        recorder.Text(at.x, at.y, 0, nullptr, utf8.constData(), static_cast<UINT>(utf8.size()), nullptr);
+    }
+    if (align != topLeft)
+        recorder.Value(Emf::SETTEXTALIGN, align);
+}
+
 } // namespace
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
@@ -163,7 +192,10 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
     Align(align, *font, extent.cx, r);
     r.width = extent.cx;
     r.opaqueCell = h->state.bkMode == OPAQUE && extent.cx > 0;
-    TextRendering::Draw(h, *font, r);
+    if (EmfRecorder *recorder = RecorderOf(h))
+        RecordTabbedLine(*recorder, h, r, *font, align);
+    else
+        TextRendering::Draw(h, *font, r);
     UpdateCurrentPosition(this, align, reference, LogicalX(h, extent.cx));
     return ToLogical(h, extent.cx, extent.cy);
 }
@@ -284,4 +316,14 @@ BOOL CDC::GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
             LogicalX(h, fm.horizontalAdvance(QString::fromUcs4(&code, 1)) + TextRendering::CharExtra(h));
     }
     return TRUE;
+}
+
+LONG TabbedTextOut(HDC hdc, int x, int y, LPCTSTR lpString, int chCount, int nTabPositions,
+                   const INT *lpnTabStopPositions, int nTabOrigin)
+{
+    if (!hdc)
+        return 0;
+    const CSize extent =
+        CDC::FromHandle(hdc)->TabbedTextOut(x, y, lpString, chCount, nTabPositions, lpnTabStopPositions, nTabOrigin);
+    return MAKELONG(static_cast<WORD>(extent.cx), static_cast<WORD>(extent.cy));
 }

@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 
 #include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/EmfRecorder.h"
 
 #include "framework/gdi/DibSection.h"
@@ -239,6 +240,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h)
     std::shared_ptr<GdiObjectData> data = GdiHandles::Lookup(h);
     if (!data)
         return nullptr;
+    // A metafile context writes the object (once) and its selection.
+    if (EmfRecorder *recorder = RecorderOf(hdc))
+        recorder->SelectObject(h);
     DCState &s = hdc->state;
     HGDIOBJ previous = nullptr;
     switch (data->kind) {

@@ -145,6 +145,19 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
         return static_cast<int>(lines);
     // The target extent is in device pixels, one per DIB pixel.
     POINT origin = hdc->state.mapping.ToDevice(POINT{xDest, yDest});
+    if (EmfRecorder *recorder = RecorderOf(hdc)) {
+        // On a metafile context the rows drawn go into a transfer record,
+        // its extent turned into logical units.
+        const QRect rect = QRect(xSrc, from, static_cast<int>(w), to - from).intersected(image.rect());
+        if (rect.isEmpty())
+            return static_cast<int>(lines);
+        const POINT at = hdc->state.mapping.ToLogical(POINT{origin.x, origin.y + (from - top)});
+        const POINT end =
+            hdc->state.mapping.ToLogical(POINT{origin.x + rect.width(), origin.y + (from - top) + rect.height()});
+        const int cx = end.x - at.x, cy = end.y - at.y;
+        recorder->Transfer(at.x, at.y, cx, cy, image.copy(rect), SRCCOPY, QSize(cx, cy) != rect.size());
+        return static_cast<int>(lines);
+    }
     Blit::Source source;
     source.image = &image;
     source.covered = covered.empty() ? nullptr : &covered;

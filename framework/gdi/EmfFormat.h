@@ -107,6 +107,7 @@ enum RecordType : DWORD {
     CREATEMONOBRUSH = 93,
     CREATEDIBPATTERNBRUSHPT = 94,
     EXTCREATEPEN = 95,
+    GRADIENTFILL = 118,
 };
 
 constexpr DWORD kSignature = 0x464D4520; // " EMF"

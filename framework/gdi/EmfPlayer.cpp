@@ -207,7 +207,8 @@ void EmfPlayer::PlayRecord(DWORD type, Emf::Reader r)
 {
     if (PlayStateRecord(type, r) || PlayMappingRecord(type, r) || PlayObjectRecord(type, r) ||
         PlayClipRecord(type, r) || PlayLineRecord(type, r) || PlayShapeRecord(type, r) || PlayPathRecord(type) ||
-        PlayRegionRecord(type, r) || PlayTransferRecord(type, r) || PlayTextRecord(type, r))
+        PlayRegionRecord(type, r) || PlayTransferRecord(type, r) || PlayTextRecord(type, r) ||
+        PlayGradientRecord(type, r))
         return;
     // Comments, colour management and anything unknown: skipped by size.
 }

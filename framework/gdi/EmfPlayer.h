@@ -46,6 +46,7 @@ private:
     bool PlayRegionRecord(DWORD type, Emf::Reader r);
     bool PlayTransferRecord(DWORD type, Emf::Reader r);
     bool PlayTextRecord(DWORD type, Emf::Reader r);
+    bool PlayGradientRecord(DWORD type, Emf::Reader r);
 
     // Objects: index 0 is reserved; stock objects are named with the top bit set.
     HGDIOBJ Object(DWORD index) const;

@@ -308,3 +308,36 @@ bool EmfPlayer::PlayTextRecord(DWORD type, Emf::Reader r)
                      static_cast<UINT>(text.size()), advances.empty() ? nullptr : advances.data());
     return true;
 }
+
+// Vertices and mesh after the bounds: their counts must fit the record.
+bool EmfPlayer::PlayGradientRecord(DWORD type, Emf::Reader r)
+{
+    if (type != Emf::GRADIENTFILL)
+        return false;
+    const DWORD nVertices = r.U32(24), nMesh = r.U32(28), mode = r.U32(32);
+    if (!r.Ok() || nVertices == 0 ||
+        (mode != GRADIENT_FILL_RECT_H && mode != GRADIENT_FILL_RECT_V && mode != GRADIENT_FILL_TRIANGLE))
+        return true;
+    const size_t meshSize = mode == GRADIENT_FILL_TRIANGLE ? 12 : 8;
+    if (nVertices > r.Size() / 16 || nMesh > r.Size() / meshSize || !r.Has(36, nVertices * 16 + nMesh * meshSize))
+        return true;
+    std::vector<TRIVERTEX> vertices(nVertices);
+    for (DWORD i = 0; i < nVertices; ++i) {
+        const size_t at = 36 + 16 * static_cast<size_t>(i);
+        TRIVERTEX &v = vertices[i];
+        v.x = r.Coord(at);
+        v.y = r.Coord(at + 4);
+        v.Red = r.U16(at + 8);
+        v.Green = r.U16(at + 10);
+        v.Blue = r.U16(at + 12);
+        v.Alpha = r.U16(at + 14);
+    }
+    std::vector<ULONG> mesh(nMesh * (meshSize / 4));
+    const size_t meshAt = 36 + 16 * static_cast<size_t>(nVertices);
+    for (size_t i = 0; i < mesh.size(); ++i)
+        mesh[i] = r.U32(meshAt + 4 * i);
+    // Indexes outside the vertices make the call refuse the whole record.
+    if (r.Ok())
+        m_dc->GradientFill(vertices.data(), nVertices, mesh.data(), nMesh, mode);
+    return true;
+}

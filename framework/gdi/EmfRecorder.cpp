@@ -511,6 +511,36 @@ void EmfRecorder::Transfer(int x, int y, int w, int h, const QImage &source, DWO
     BoundLogical(x + w, y + h);
 }
 
+void EmfRecorder::GradientFill(const TRIVERTEX *vertices, ULONG nVertices, const void *mesh, ULONG nMesh, ULONG mode)
+{
+    const bool triangles = mode == GRADIENT_FILL_TRIANGLE;
+    const size_t start = Begin(Emf::GRADIENTFILL);
+    LONG left = vertices[0].x, top = vertices[0].y, right = left, bottom = top;
+    for (ULONG i = 1; i < nVertices; ++i) {
+        left = std::min(left, vertices[i].x);
+        top = std::min(top, vertices[i].y);
+        right = std::max(right, vertices[i].x);
+        bottom = std::max(bottom, vertices[i].y);
+    }
+    for (LONG v : {left, top, right, bottom})
+        Put(DWORD(v));
+    Put(nVertices);
+    Put(nMesh);
+    Put(mode);
+    for (ULONG i = 0; i < nVertices; ++i) {
+        const TRIVERTEX &v = vertices[i];
+        Put(DWORD(v.x));
+        Put(DWORD(v.y));
+        Put(DWORD(v.Red) | DWORD(v.Green) << 16);
+        Put(DWORD(v.Blue) | DWORD(v.Alpha) << 16);
+        BoundLogical(v.x, v.y);
+    }
+    const ULONG *indexes = static_cast<const ULONG *>(mesh);
+    for (ULONG i = 0; i < nMesh * (triangles ? 3u : 2u); ++i)
+        Put(indexes[i]);
+    End(start);
+}
+
 void EmfRecorder::ClipRegion(const QRegion &deviceRegion, int mode)
 {
     const size_t start = Begin(Emf::EXTSELECTCLIPRGN);

@@ -51,6 +51,8 @@ public:
     // A transfer with a source: the source pixels go into the record as a DIB.
     void Transfer(int x, int y, int w, int h, const QImage &source, DWORD rop, bool stretch);
     void ClipRegion(const QRegion &deviceRegion, int mode);
+    // The vertices (logical) and the mesh of rectangles or triangles.
+    void GradientFill(const TRIVERTEX *vertices, ULONG nVertices, const void *mesh, ULONG nMesh, ULONG mode);
     void Region(DWORD type, const QRegion &logicalRegion, HGDIOBJ brush, int w, int h);
 
     // The whole metafile: header (frame in 0.01 mm, or the drawing's bounds

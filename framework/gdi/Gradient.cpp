@@ -3,6 +3,7 @@
 // colour at its top-left corner point; triangles cover their pixels by the
 // polygon rule. The top byte of a pixel word takes the vertices' alpha.
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/EmfHooks.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/PolygonScan.h"
 
@@ -146,6 +147,10 @@ BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, void *pMesh, ULONG
         for (ULONG i = 0; i < nMesh; ++i)
             if (rects[i].UpperLeft >= nVertex || rects[i].LowerRight >= nVertex)
                 return FALSE;
+        if (EmfRecorder *recorder = RecorderOf(hdc)) {
+            recorder->GradientFill(pVertex, nVertex, pMesh, nMesh, ulMode);
+            return TRUE;
+        }
         for (ULONG i = 0; i < nMesh; ++i)
             if (!FillRect(hdc, pVertex[rects[i].UpperLeft], pVertex[rects[i].LowerRight],
                           ulMode == GRADIENT_FILL_RECT_V))
@@ -157,6 +162,10 @@ BOOL GradientFill(HDC hdc, PTRIVERTEX pVertex, ULONG nVertex, void *pMesh, ULONG
         for (ULONG i = 0; i < nMesh; ++i)
             if (tris[i].Vertex1 >= nVertex || tris[i].Vertex2 >= nVertex || tris[i].Vertex3 >= nVertex)
                 return FALSE;
+        if (EmfRecorder *recorder = RecorderOf(hdc)) {
+            recorder->GradientFill(pVertex, nVertex, pMesh, nMesh, ulMode);
+            return TRUE;
+        }
         for (ULONG i = 0; i < nMesh; ++i)
             FillTriangle(hdc, pVertex[tris[i].Vertex1], pVertex[tris[i].Vertex2], pVertex[tris[i].Vertex3]);
         return TRUE;

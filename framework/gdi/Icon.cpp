@@ -1,6 +1,7 @@
 // Icons: creation from bitmaps and icon images, copies, and drawing through
 // the mask and the colour image.
 #include "framework/gdi/Icon.h"
+#include "framework/gdi/EmfHooks.h"
 
 #include "framework/gdi/Blit.h"
 #include "framework/gdi/CDC.h"
@@ -262,6 +263,18 @@ BOOL DrawIconEx(HDC hdc, int xLeft, int yTop, HICON hIcon, int cxWidth, int cyWi
     if (hbrFlickerFreeDraw) {
         RECT r{xLeft, yTop, xLeft + cxWidth, yTop + cyWidth};
         FillRect(hdc, &r, hbrFlickerFreeDraw);
+    }
+    if (EmfRecorder *recorder = RecorderOf(hdc)) {
+        // A metafile gets the icon's two transfers with their pictures.
+        const bool stretch = icon.colour.size() != QSize(cxWidth, cyWidth);
+        if ((diFlags & DI_NORMAL) == DI_NORMAL) {
+            recorder->Transfer(xLeft, yTop, cxWidth, cyWidth, icon.mask, SRCAND, stretch);
+            recorder->Transfer(xLeft, yTop, cxWidth, cyWidth, icon.colour, SRCINVERT, stretch);
+        } else {
+            recorder->Transfer(xLeft, yTop, cxWidth, cyWidth, (diFlags & DI_MASK) ? icon.mask : icon.colour, SRCCOPY,
+                               stretch);
+        }
+        return TRUE;
     }
     if ((diFlags & DI_NORMAL) == DI_NORMAL)
         return Blit::RunImage(hdc, target, icon.mask, SRCAND) && Blit::RunImage(hdc, target, icon.colour, SRCINVERT);

@@ -2,9 +2,11 @@
 
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/EmfRecorder.h"
+#include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/MetaFileDC.h"
 #include "framework/gdi/PackedDib.h"
 
+#include <QRegion>
 #include <QString>
 
 #include <algorithm>
@@ -18,6 +20,9 @@ constexpr size_t kPlaceableSize = 22;
 constexpr size_t kHeaderBytes = 18;
 constexpr size_t kMaxObjects = 65535;
 constexpr size_t kMaxSaveDepth = 1024;
+// Rectangles of one region record beyond this are refused: real pictures
+// hold a few, and building a region costs more with each.
+constexpr size_t kMaxRegionRects = 4096;
 
 enum Function : WORD {
     EOF_ = 0x0000,
@@ -181,6 +186,9 @@ private:
     void DrawDib(const Params &p, size_t dibAt, int x, int y, int w, int h, int xSrc, int ySrc, int wSrc, int hSrc,
                  DWORD rop, bool bottomUpSource);
     std::vector<POINT> Points(const Params &p, size_t at, size_t count) const;
+    bool Regions(WORD function, const Params &p);
+    void SelectLogicalClip(HGDIOBJ region);
+    HGDIOBJ ObjectAt(const Params &p, size_t param, DWORD type) const;
 
     CMetaFileDC &m_dc;
     std::vector<HGDIOBJ> m_objects;
@@ -210,10 +218,108 @@ std::vector<POINT> Converter::Points(const Params &p, size_t at, size_t count) c
     return points;
 }
 
+// A region record: the header (next in chain, object type, object count,
+// region size, scan count, largest scan, bounds) and its scans, each a
+// count of x coordinates, top, bottom, the left-right pairs and the count
+// again. Anything that does not hold together gives no region.
+QRegion ReadRegion(const Params &p, bool &ok)
+{
+    ok = false;
+    QRegion region;
+    if (!p.Has(11))
+        return region;
+    const size_t scans = p.W(5);
+    size_t at = 11, rects = 0;
+    for (size_t i = 0; i < scans; ++i) {
+        if (!p.Has(at + 3))
+            return QRegion();
+        const size_t count = p.W(at);
+        const int top = p.S(at + 1), bottom = p.S(at + 2);
+        if (count % 2 != 0 || !p.Has(at + 4 + count) || p.W(at + 3 + count) != count)
+            return QRegion();
+        rects += count / 2;
+        if (rects > kMaxRegionRects)
+            return QRegion();
+        for (size_t k = 0; k < count; k += 2) {
+            const int left = p.S(at + 3 + k), right = p.S(at + 4 + k);
+            if (right > left && bottom > top)
+                region += QRect(left, top, right - left, bottom - top);
+        }
+        at += 4 + count;
+    }
+    ok = true;
+    return region;
+}
+
+// The object in the slot a parameter names, when it is of the type.
+HGDIOBJ Converter::ObjectAt(const Params &p, size_t param, DWORD type) const
+{
+    if (!p.Has(param + 1))
+        return nullptr;
+    const WORD index = p.W(param);
+    HGDIOBJ object = index < m_objects.size() ? m_objects[index] : nullptr;
+    return object && GetObjectType(object) == type ? object : nullptr;
+}
+
+// The file's regions are in its logical units: as a clip they become the
+// context's device units under the mapping in force.
+void Converter::SelectLogicalClip(HGDIOBJ object)
+{
+    auto rgn = GdiHandles::LookupAs<RgnData>(object, GdiObjectKind::Region);
+    if (!rgn)
+        return;
+    auto device = std::make_shared<RgnData>();
+    for (const QRect &r : rgn->region) {
+        RECT rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+        m_dc.LPtoDP(&rect);
+        device->region += QRect(QPoint(std::min(rect.left, rect.right), std::min(rect.top, rect.bottom)),
+                                QPoint(std::max(rect.left, rect.right) - 1, std::max(rect.top, rect.bottom) - 1));
+    }
+    HGDIOBJ clip = GdiHandles::Insert(std::move(device));
+    m_dc.SelectClipRgn(CRgn::FromHandle(clip));
+    DeleteObject(clip);
+}
+
+bool Converter::Regions(WORD function, const Params &p)
+{
+    switch (function) {
+    case CREATEREGION: {
+        bool ok = false;
+        QRegion region = ReadRegion(p, ok);
+        auto rgn = std::make_shared<RgnData>();
+        rgn->region = region;
+        // A region that does not hold together still takes its slot, empty.
+        Store(GdiHandles::Insert(std::move(rgn)));
+        return true;
+    }
+    case FILLREGION:
+    case FRAMEREGION: {
+        HGDIOBJ region = ObjectAt(p, 0, OBJ_REGION), brush = ObjectAt(p, 1, OBJ_BRUSH);
+        if (!region || !brush)
+            return true;
+        if (function == FILLREGION)
+            FillRgn(m_dc.m_hDC, static_cast<HRGN>(region), static_cast<HBRUSH>(brush));
+        else if (p.Has(4))
+            FrameRgn(m_dc.m_hDC, static_cast<HRGN>(region), static_cast<HBRUSH>(brush), p.S(3), p.S(2));
+        return true;
+    }
+    case PAINTREGION:
+    case INVERTREGION:
+        if (HGDIOBJ region = ObjectAt(p, 0, OBJ_REGION)) {
+            if (function == PAINTREGION)
+                PaintRgn(m_dc.m_hDC, static_cast<HRGN>(region));
+            else
+                InvertRgn(m_dc.m_hDC, static_cast<HRGN>(region));
+        }
+        return true;
+    default: return false;
+    }
+}
+
 void Converter::Play(WORD function, const Params &p)
 {
-    if (Mapping(function, p) || Objects(function, p) || Drawing(function, p) || Text(function, p) ||
-        Transfers(function, p))
+    if (Mapping(function, p) || Regions(function, p) || Objects(function, p) || Drawing(function, p) ||
+        Text(function, p) || Transfers(function, p))
         return;
     State(function, p);
 }
@@ -350,8 +456,7 @@ bool Converter::Objects(WORD function, const Params &p)
         Store(CreatePalette(palette));
         return true;
     }
-    case CREATEPATTERNBRUSH:
-    case CREATEREGION: Store(nullptr); return true;
+    case CREATEPATTERNBRUSH: Store(nullptr); return true;
     case SELECTOBJECT:
     case SELECTPALETTE:
     case DELETEOBJECT:
@@ -372,15 +477,12 @@ bool Converter::Objects(WORD function, const Params &p)
             m_objects[index] = nullptr;
         } else if (function == SELECTPALETTE) {
             SelectPalette(m_dc.m_hDC, object, FALSE);
-        } else if (function == SELECTCLIPREGION) {
+        } else if (function == SELECTCLIPREGION || (function == SELECTOBJECT && GetObjectType(object) == OBJ_REGION)) {
             // The slot is named by the file: only a region can become the clip.
             if (GetObjectType(object) == OBJ_REGION)
-                m_dc.SelectClipRgn(CRgn::FromHandle(object));
+                SelectLogicalClip(object);
         } else if (function == SELECTOBJECT) {
-            if (GetObjectType(object) == OBJ_REGION)
-                m_dc.SelectClipRgn(CRgn::FromHandle(object));
-            else
-                m_dc.SelectObject(object);
+            m_dc.SelectObject(object);
         }
         return true;
     }
@@ -472,13 +574,9 @@ bool Converter::Drawing(WORD function, const Params &p)
         if (p.Has(6))
             m_dc.PatBlt(p.S(5), p.S(4), p.S(3), p.S(2), p.D(0));
         return true;
-    case FILLREGION:
-    case FRAMEREGION:
-    case PAINTREGION:
-    case INVERTREGION:
     case FLOODFILL:
     case EXTFLOODFILL:
-    case ANIMATEPALETTE: return true; // regions are placeholders here; fills need the pixels
+    case ANIMATEPALETTE: return true; // fills need the pixels
     default: return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "framework/window/CursorApi.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/NonClientArea.h"
 #include "framework/window/PaintApi.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
@@ -54,7 +55,19 @@ LRESULT NcHitTest(HWND h, LPARAM lParam)
         return HTVSCROLL;
     if ((h->style & WS_HSCROLL) && y >= client.bottom && x >= client.left && x < client.right)
         return HTHSCROLL;
+    if (h->parent)
+        return NonClient::HitTest(h, POINT{x, y});
     return HTBORDER;
+}
+
+LRESULT NcActivate(HWND h, WPARAM wParam)
+{
+    bool active = wParam != 0;
+    if (h->ncActive != active) {
+        h->ncActive = active;
+        NonClient::DrawCaption(h);
+    }
+    return TRUE;
 }
 
 LRESULT SetText(HWND h, LPARAM lParam)
@@ -62,6 +75,7 @@ LRESULT SetText(HWND h, LPARAM lParam)
     h->text = reinterpret_cast<LPCTSTR>(lParam);
     if (!h->parent && h->widget)
         h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
+    NonClient::DrawCaption(h);
     return TRUE;
 }
 
@@ -156,6 +170,8 @@ LRESULT SysCommand(HWND h, WPARAM wParam)
     case SC_MINIMIZE: ShowWindow(h, SW_MINIMIZE); break;
     case SC_MAXIMIZE: ShowWindow(h, SW_MAXIMIZE); break;
     case SC_RESTORE: ShowWindow(h, SW_RESTORE); break;
+    case SC_MOVE:
+    case SC_SIZE: NonClient::TrackFromKeyboard(h, (wParam & 0xFFF0) == SC_SIZE); break;
     default: break;
     }
     return 0;
@@ -175,7 +191,7 @@ LRESULT WindowPosChanged(HWND h, LPARAM lParam)
         bool minimized = h->sizeState == SIZE_MINIMIZED;
         int cx = minimized ? 0 : h->clientRect.right - h->clientRect.left;
         int cy = minimized ? 0 : h->clientRect.bottom - h->clientRect.top;
-        SendMessage(h, WM_SIZE, h->parent ? SIZE_RESTORED : h->sizeState, MAKELPARAM(cx, cy));
+        SendMessage(h, WM_SIZE, h->sizeState, MAKELPARAM(cx, cy));
     }
     return 0;
 }
@@ -192,7 +208,11 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_NCCALCSIZE: return NcCalcSize(h, lParam);
     case WM_NCHITTEST: return NcHitTest(h, lParam);
     case WM_NCPAINT: WindowPainting::DrawStandardFrame(h); return 0;
-    case WM_NCACTIVATE: return TRUE;
+    case WM_NCACTIVATE: return NcActivate(h, wParam);
+    case WM_NCLBUTTONDOWN:
+        NonClient::LButtonDown(h, static_cast<int>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_NCLBUTTONDBLCLK: NonClient::LButtonDblClk(h, static_cast<int>(wParam)); return 0;
     case WM_SETTEXT: return SetText(h, lParam);
     case WM_GETTEXT: return GetText(h, wParam, lParam);
     case WM_GETTEXTLENGTH: return h->text.GetLength();

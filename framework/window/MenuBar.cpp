@@ -7,8 +7,13 @@
 #include "framework/window/MenuApi.h"
 #include "framework/window/MessageBoxApi.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/NonClientArea.h"
+#include "framework/window/PopupMenuLoop.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowDC.h"
+#include "framework/window/WindowInternals.h"
+
+#include "framework/gdi/Icon.h"
 
 #include <QByteArray>
 
@@ -95,7 +100,9 @@ CRect CMenuBar::GetItemRect(int nItem) const
         return CRect(0, 0, 0, 0);
     CClientDC dc(const_cast<CMenuBar *>(this));
     CFont *pOld = static_cast<CFont *>(dc.SelectStockObject(DEFAULT_GUI_FONT));
-    int x = 0;
+    // A maximised document window's icon comes first.
+    CRect rectIcon = GetSystemMenuRect();
+    int x = rectIcon.IsRectEmpty() ? 0 : rectIcon.right + 2;
     CRect rect;
     for (int i = 0; i <= nItem; ++i) {
         CString strShown = ShownText(ItemText(hMenu, i));
@@ -165,6 +172,44 @@ HWND CMenuBar::GetMaximizedChild() const
     return bMaximized ? hActive : nullptr;
 }
 
+CRect CMenuBar::GetSystemMenuRect() const
+{
+    if (GetMaximizedChild() == nullptr)
+        return CRect(0, 0, 0, 0);
+    int size = GetSystemMetrics(SM_CXSMICON);
+    int top = (GetSystemMetrics(SM_CYMENU) - size) / 2;
+    return CRect(2, top, 2 + size, top + size);
+}
+
+HWND CMenuBar::GetActiveChild() const
+{
+    HWND hClient = m_hWnd ? MdiClient() : nullptr;
+    return hClient ? reinterpret_cast<HWND>(::SendMessage(hClient, PLEXO_WM_MDIGETACTIVE, 0, 0)) : nullptr;
+}
+
+void CMenuBar::OpenSystemMenu()
+{
+    HWND hChild = GetActiveChild();
+    if (hChild == nullptr || !::IsWindow(hChild))
+        return;
+    if (m_bMenuMode)
+        ExitMenuMode();
+    // Under the bar's icon for a maximised window, else under its own caption's.
+    POINT at{0, 0};
+    if (GetMaximizedChild() == hChild) {
+        CRect rect = GetSystemMenuRect();
+        ClientToScreen(&rect);
+        at = POINT{rect.left, rect.bottom};
+    } else {
+        HWND h = WindowCore::Live(hChild);
+        RECT window{}, caption = NonClient::CaptionRect(h);
+        ::GetWindowRect(hChild, &window);
+        at = POINT{window.left + caption.left, window.top + caption.bottom + 1};
+    }
+    NonClient::TrackSystemMenu(WindowCore::Live(hChild), at);
+    Invalidate(TRUE);
+}
+
 CRect CMenuBar::GetCaptionButtonRect(int nButton) const
 {
     if (nButton < 0 || nButton > 2 || GetMaximizedChild() == nullptr)
@@ -215,6 +260,11 @@ void CMenuBar::OnPaint()
         dc.DrawText(strText, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
     dc.SelectObject(pOld);
+    CRect rectIcon = GetSystemMenuRect();
+    if (!rectIcon.IsRectEmpty())
+        DrawIconEx(dc.GetSafeHdc(), rectIcon.left, rectIcon.top,
+                   NonClient::CaptionIcon(WindowCore::Live(GetMaximizedChild())), rectIcon.Width(), rectIcon.Height(),
+                   0, nullptr, DI_NORMAL);
     const UINT buttons[3] = {DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE, DFCS_CAPTIONCLOSE};
     for (int i = 0; i < 3; ++i) {
         CRect rect = GetCaptionButtonRect(i);
@@ -286,11 +336,29 @@ void CMenuBar::OpenItem(int nItem)
         }
         return;
     }
-    CRect rect = GetItemRect(nItem);
-    ClientToScreen(&rect);
     m_bInPopup = TRUE;
-    UINT nID = static_cast<UINT>(
-        ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RETURNCMD, rect.left, rect.bottom, 0, Frame(), nullptr));
+    PlexoMenuBarTracking tracking;
+    tracking.nCount = ItemCount();
+    tracking.itemAt = [this](POINT pt) {
+        ScreenToClient(&pt);
+        return HitTest(CPoint(pt));
+    };
+    UINT nID = 0;
+    // Left, Right or the mouse over another item move on to that item's
+    // pop-up; an item without one is only selected.
+    for (;;) {
+        CRect rect = GetItemRect(nItem);
+        ClientToScreen(&rect);
+        tracking.nCurrent = nItem;
+        nID = PlexoTrackMenuBarPopup(hPopup, rect.left, rect.bottom, Frame(), tracking);
+        if (nID != 0 || tracking.nNext < 0 || !m_bMenuMode || m_hWnd == nullptr)
+            break;
+        nItem = tracking.nNext;
+        Select(nItem);
+        hPopup = ::GetSubMenu(hMenu, nItem);
+        if (hPopup == nullptr || !IsItemEnabled(nItem))
+            break;
+    }
     m_bInPopup = FALSE;
     if (nID != 0) {
         ExitMenuMode();
@@ -336,6 +404,11 @@ BOOL CMenuBar::TranslateFrameKey(const MSG *pMsg)
         }
         return FALSE;
     case WM_SYSCHAR: {
+        // Alt+- opens the active document window's system menu.
+        if (pMsg->wParam == '-' && GetActiveChild() != nullptr) {
+            OpenSystemMenu();
+            return TRUE;
+        }
         int nItem = FindMnemonic(static_cast<UINT>(pMsg->wParam));
         if (nItem < 0)
             return FALSE;
@@ -348,6 +421,10 @@ BOOL CMenuBar::TranslateFrameKey(const MSG *pMsg)
 
 void CMenuBar::OnLButtonDown(UINT, CPoint point)
 {
+    if (GetSystemMenuRect().PtInRect(point)) {
+        OpenSystemMenu();
+        return;
+    }
     for (int i = 0; i < 3; ++i) {
         if (GetCaptionButtonRect(i).PtInRect(point)) {
             if (m_bMenuMode)

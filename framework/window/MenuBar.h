@@ -2,9 +2,10 @@
 // shows the frame's menu (GetMenu of the parent) in the classic style. A
 // click, Alt (pressed and released alone), F10 or Alt with an item's
 // mnemonic enter the menu; Left and Right move between items, Down, Up or
-// Enter open the item's pop-up through TrackPopupMenu (WM_INITMENUPOPUP
-// lets the frame update it), a letter opens the item it underlines, Escape
-// leaves. The frame hears WM_ENTERMENULOOP, WM_INITMENU, WM_MENUSELECT and
+// Enter open the item's pop-up (WM_INITMENUPOPUP lets the frame update
+// it), a letter opens the item it underlines, Escape leaves. While a
+// pop-up is open, Left, Right and the mouse over another item move on to
+// that item's pop-up. The frame hears WM_ENTERMENULOOP, WM_INITMENU, WM_MENUSELECT and
 // WM_EXITMENULOOP; a chosen command reaches it as WM_COMMAND. While the
 // frame is disabled (a modal dialog runs) the bar does nothing.
 #pragma once
@@ -42,6 +43,13 @@ public:
     CRect GetCaptionButtonRect(int nButton) const;
     // The maximised document window of the frame's MDI client, or NULL.
     HWND GetMaximizedChild() const;
+    // The active document window of the frame's MDI client, or NULL.
+    HWND GetActiveChild() const;
+    // The maximised window's icon at the bar's left end, which opens its
+    // system menu; empty without one.
+    CRect GetSystemMenuRect() const;
+    // The active document window's system menu (Alt+- opens it too).
+    void OpenSystemMenu();
 
 protected:
     afx_msg void OnPaint();

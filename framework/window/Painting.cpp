@@ -6,6 +6,7 @@
 #include "framework/window/PaintApi.h"
 #include "framework/window/ScreenOverlay.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/NonClientArea.h"
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
@@ -183,6 +184,9 @@ void WindowPainting::DrawStandardFrame(HWND h)
         } else if (h->style & WS_BORDER) {
             frame(colour(COLOR_WINDOWFRAME), colour(COLOR_WINDOWFRAME));
         }
+        // The edges below go round the client area, under the caption.
+        if (NonClient::HasCaption(h))
+            outer.setTop(outer.top() + GetSystemMetrics(SM_CYCAPTION));
     }
     if (h->exStyle & WS_EX_CLIENTEDGE) {
         frame(colour(COLOR_BTNSHADOW), colour(COLOR_BTNHIGHLIGHT));
@@ -196,6 +200,7 @@ void WindowPainting::DrawStandardFrame(HWND h)
                    colour(COLOR_BTNFACE));
     }
     p.end();
+    NonClient::DrawCaption(h);
     Present(h);
 }
 

@@ -7,14 +7,21 @@
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
+#include "framework/window/PopupMenuLoop.h"
+
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+
+#include <functional>
 
 namespace {
 
 struct MenuLoop {
     HWND owner;
     bool notify;
+    QObject *filter = nullptr; // watches every level's keys and mouse
 };
 
 void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop);
@@ -52,6 +59,8 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
         if (state & MF_POPUP) {
             QMenu *sub = qmenu->addMenu(ItemText(hMenu, i));
             sub->setEnabled(enabled);
+            if (loop.filter)
+                sub->installEventFilter(loop.filter);
             Prepare(sub, GetSubMenu(hMenu, i), i, loop);
             continue;
         }
@@ -79,20 +88,65 @@ void Fill(QMenu *qmenu, HMENU hMenu, const MenuLoop &loop)
     }
 }
 
-} // namespace
+// Watches a menu bar's pop-up: Left, Right (on an item without a pop-up of
+// its own) and the mouse over another bar item close it and name the bar
+// item to open next.
+class BarSwitcher : public QObject {
+public:
+    explicit BarSwitcher(PlexoMenuBarTracking &tracking) : m_tracking(tracking) {}
+    void SetTop(QMenu *top) { m_top = top; }
 
-BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        auto *menu = qobject_cast<QMenu *>(watched);
+        if (!menu || !m_top || m_tracking.nCount <= 0)
+            return false;
+        int next = -1;
+        if (e->type() == QEvent::KeyPress) {
+            int key = static_cast<QKeyEvent *>(e)->key();
+            QAction *active = menu->activeAction();
+            // Left in a cascaded pop-up only closes that pop-up.
+            if (key == Qt::Key_Left && menu == m_top)
+                next = (m_tracking.nCurrent + m_tracking.nCount - 1) % m_tracking.nCount;
+            else if (key == Qt::Key_Right && !(active && active->menu() && active->isEnabled()))
+                next = (m_tracking.nCurrent + 1) % m_tracking.nCount;
+        } else if (e->type() == QEvent::MouseMove && m_tracking.itemAt) {
+            QPoint global = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
+            int item = m_tracking.itemAt(POINT{global.x(), global.y()});
+            if (item >= 0 && item != m_tracking.nCurrent)
+                next = item;
+        }
+        if (next < 0)
+            return false;
+        m_tracking.nNext = next;
+        // Every level goes, the cascaded ones first.
+        for (QMenu *open = menu; open && open != m_top; open = qobject_cast<QMenu *>(open->parentWidget()))
+            open->close();
+        m_top->close();
+        return true;
+    }
+
+private:
+    PlexoMenuBarTracking &m_tracking;
+    QMenu *m_top = nullptr;
+};
+
+UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilter,
+              const std::function<void(QMenu *)> &made = nullptr)
 {
-    if (!IsMenu(hMenu) || !IsWindow(hWnd))
-        return FALSE;
-    MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY)};
+    MenuLoop loop{hWnd, !(uFlags & TPM_NONOTIFY), pFilter};
     // The menu takes the mouse: a window tracking it hears that it lost it.
     if (GetCapture())
         ReleaseCapture();
     if (!IsWindow(hWnd))
-        return FALSE;
+        return 0;
     SendMessage(hWnd, WM_ENTERMENULOOP, TRUE, 0);
     QMenu qmenu;
+    if (pFilter)
+        qmenu.installEventFilter(pFilter);
+    if (made)
+        made(&qmenu);
     Prepare(&qmenu, hMenu, 0, loop);
     // Build once for the size, so the alignment flags can place the menu.
     Fill(&qmenu, hMenu, MenuLoop{hWnd, false});
@@ -113,6 +167,25 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
             SendMessage(hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
         SendMessage(hWnd, WM_EXITMENULOOP, TRUE, 0);
     }
+    return id;
+}
+
+} // namespace
+
+UINT PlexoTrackMenuBarPopup(HMENU hMenu, int x, int y, HWND hWnd, PlexoMenuBarTracking &tracking)
+{
+    tracking.nNext = -1;
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return 0;
+    BarSwitcher switcher(tracking);
+    return RunPopup(hMenu, TPM_LEFTALIGN, x, y, hWnd, &switcher, [&switcher](QMenu *top) { switcher.SetTop(top); });
+}
+
+BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT *)
+{
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return FALSE;
+    UINT id = RunPopup(hMenu, uFlags, x, y, hWnd, nullptr);
     if (uFlags & TPM_RETURNCMD)
         return static_cast<BOOL>(id);
     if (id && IsWindow(hWnd))

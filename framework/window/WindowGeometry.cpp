@@ -31,7 +31,7 @@ RECT InsetsFor(DWORD style, DWORD exStyle, bool child)
     if (child) {
         if (style & WS_THICKFRAME)
             edge += GetSystemMetrics(SM_CXFRAME);
-        else if ((style & WS_CAPTION) == WS_DLGFRAME)
+        else if (style & WS_DLGFRAME) // a caption (WS_BORDER | WS_DLGFRAME) comes with a dialog frame
             edge += GetSystemMetrics(SM_CXDLGFRAME);
         else if (style & WS_BORDER)
             edge += GetSystemMetrics(SM_CXBORDER);
@@ -40,7 +40,9 @@ RECT InsetsFor(DWORD style, DWORD exStyle, bool child)
         edge += GetSystemMetrics(SM_CXEDGE);
     if (exStyle & WS_EX_STATICEDGE)
         edge += GetSystemMetrics(SM_CXBORDER);
-    return RECT{edge, edge, edge, edge};
+    // A child draws its own caption; the desktop draws a top-level one.
+    int caption = child && (style & WS_CAPTION) == WS_CAPTION ? GetSystemMetrics(SM_CYCAPTION) : 0;
+    return RECT{edge, edge + caption, edge, edge};
 }
 
 // The backing image follows the window's size and keeps what it shows.
@@ -80,6 +82,25 @@ void InvalidateAfterResize(HWND h, const QSize &oldClient)
     WindowPainting::RequestPaint(h);
 }
 
+// A child shows only inside its parent's client area: what lies beyond it
+// (a maximised document window's caption and frame) is masked off, so it
+// never covers the parent's frame.
+void ClipToParentClient(HWND h, const QRect &rect)
+{
+    QRect client(WindowGeometry::ClientOrigin(h->parent),
+                 QSize(Width(h->parent->clientRect), Height(h->parent->clientRect)));
+    QRect visible = rect.intersected(client);
+    if (visible == rect) {
+        if (!h->widget->mask().isEmpty())
+            h->widget->clearMask();
+        return;
+    }
+    // An empty mask would mean none: a region outside the widget hides it all.
+    QRegion mask = visible.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(visible.translated(-rect.topLeft()));
+    if (h->widget->mask() != mask)
+        h->widget->setMask(mask);
+}
+
 void PlaceWidget(HWND h)
 {
     if (!h->widget)
@@ -89,6 +110,8 @@ void PlaceWidget(HWND h)
     if (h->parent)
         rect.translate(WindowGeometry::ClientOrigin(h->parent));
     h->widget->SetGeometryQuietly(rect);
+    if (h->parent)
+        ClipToParentClient(h, rect);
 }
 
 } // namespace

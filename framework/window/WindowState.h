@@ -64,9 +64,10 @@ struct HWND__ {
 
     WindowScrollBar bars[2]; // SB_HORZ, SB_VERT
 
-    UINT sizeState = SIZE_RESTORED; // top-level windows: SIZE_MINIMIZED, SIZE_MAXIMIZED
+    UINT sizeState = SIZE_RESTORED; // SIZE_MINIMIZED, SIZE_MAXIMIZED
     RECT normalRect{0, 0, 0, 0};    // the rectangle a maximised window is restored to
     bool restoreMaximized = false;  // a minimised window that was maximised before
+    bool ncActive = false;          // the caption a child draws itself shows active (WM_NCACTIVATE)
     bool created = false;           // WM_CREATE done
     bool destroying = false;        // DestroyWindow under way
     bool destroySent = false;       // WM_DESTROY sent

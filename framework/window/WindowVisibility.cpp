@@ -8,14 +8,16 @@
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
+#include "framework/gdi/SystemColors.h"
+
 using WindowCore::Live;
 
 // ---- Shown and enabled
 
 namespace {
 
-// The size state a show command asks for (top-level windows). Restoring a
-// minimised window that was maximised before maximises it again.
+// The size state a show command asks for. Restoring a minimised window
+// that was maximised before maximises it again.
 UINT SizeStateFor(int nCmdShow, HWND h)
 {
     switch (nCmdShow) {
@@ -64,19 +66,38 @@ void Hide(HWND h)
         SetFocus(h->parent);
 }
 
+// A child keeps its place when minimised and shows its caption alone; it
+// fills its parent's client area with its client area when maximised
+// (its frame and caption lie outside).
+RECT ChildRectFor(HWND h, UINT state)
+{
+    RECT rc = h->windowRect;
+    if (state == SIZE_MAXIMIZED) {
+        GetClientRect(h->parent, &rc);
+        AdjustWindowRectEx(&rc, h->style, FALSE, h->exStyle);
+    } else if (state == SIZE_MINIMIZED) {
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, h->style, FALSE, h->exStyle);
+        rc.right = rc.left + GetSystemMetrics(SM_CXMINIMIZED);
+        rc.bottom = rc.top + plexoMax(static_cast<int>(frame.bottom - frame.top), GetSystemMetrics(SM_CYMINIMIZED));
+    }
+    return rc;
+}
+
 // Enters a size state: the style bits, the rectangle the window takes (a
-// maximised window remembers the one it is restored to).
+// window leaving the normal state remembers the one it is restored to).
 RECT EnterSizeState(HWND h, UINT state)
 {
     UINT from = h->sizeState;
     RECT rc = h->windowRect;
-    if (state == SIZE_MAXIMIZED) {
-        if (from == SIZE_RESTORED)
-            h->normalRect = h->windowRect;
+    if (from == SIZE_RESTORED && state != SIZE_RESTORED)
+        h->normalRect = h->windowRect;
+    if (h->parent && state != SIZE_RESTORED)
+        rc = ChildRectFor(h, state);
+    else if (state == SIZE_MAXIMIZED)
         rc = WindowGeometry::MaximizedRect(h);
-    } else if (state == SIZE_RESTORED && from == SIZE_MAXIMIZED) {
+    else if (state == SIZE_RESTORED && (from == SIZE_MAXIMIZED || (h->parent && from == SIZE_MINIMIZED)))
         rc = h->normalRect;
-    }
     if (state == SIZE_MINIMIZED)
         h->restoreMaximized = from == SIZE_MAXIMIZED;
     h->sizeState = state;
@@ -103,7 +124,7 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow)
             Hide(h);
         return wasVisible;
     }
-    UINT state = h->parent ? h->sizeState : SizeStateFor(nCmdShow, h);
+    UINT state = SizeStateFor(nCmdShow, h);
     bool stateChanges = state != h->sizeState;
     if (wasVisible && !stateChanges) {
         if (!h->parent && Activates(nCmdShow) && !(h->exStyle & WS_EX_TOOLWINDOW))

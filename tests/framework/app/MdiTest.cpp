@@ -3,7 +3,16 @@
 #include "framework/app/MDIFrameWnd.h"
 #include "framework/window/Menu.h"
 #include "framework/window/MenuApi.h"
+#include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/WindowInternals.h"
+
+#include "framework/gdi/SystemColors.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -54,6 +63,14 @@ protected:
         CRect rect;
         pChild->GetWindowRect(&rect);
         CWnd::FromHandle(m_pFrame->m_hWndMDIClient)->ScreenToClient(&rect);
+        return rect;
+    }
+
+    CRect ClientAreaInClient(CWnd *pChild) const
+    {
+        CRect rect;
+        pChild->GetClientRect(&rect);
+        pChild->MapWindowPoints(CWnd::FromHandle(m_pFrame->m_hWndMDIClient), &rect);
         return rect;
     }
 
@@ -239,10 +256,15 @@ TEST_F(MdiTest, MaximisedChildFillsTheClientAndPassesItOn)
     EXPECT_TRUE(bMaximized);
     CRect rectClient;
     ::GetClientRect(m_pFrame->m_hWndMDIClient, &rectClient);
-    EXPECT_EQ(RectInClient(p2), rectClient);
+    // The child's client area covers the MDI client's; its caption and
+    // frame lie outside.
+    EXPECT_EQ(ClientAreaInClient(p2), rectClient);
+    EXPECT_LT(RectInClient(p2).top, -GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_TRUE(p2->IsZoomed());
     m_pFrame->MDIActivate(p1);
-    EXPECT_EQ(RectInClient(p1), rectClient);
-    EXPECT_NE(RectInClient(p2), rectClient);
+    EXPECT_EQ(ClientAreaInClient(p1), rectClient);
+    EXPECT_NE(ClientAreaInClient(p2), rectClient);
+    EXPECT_FALSE(p2->IsZoomed());
     m_pFrame->MDIRestore(p1);
     m_pFrame->MDIGetActive(&bMaximized);
     EXPECT_FALSE(bMaximized);
@@ -316,6 +338,100 @@ TEST_F(MdiTest, MaximisedChildHasItsCaptionButtonsInTheMenuBar)
     m_pFrame->MDIGetActive(&bMaximized);
     EXPECT_FALSE(bMaximized);
     EXPECT_TRUE(pBar->GetCaptionButtonRect(1).IsRectEmpty());
+}
+
+TEST_F(MdiTest, MaximisedChildJoinsTheFrameTitleAndMinimisedChildBecomesAnIcon)
+{
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
+    // A double click on the caption maximises through the client.
+    p2->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    BOOL bMaximized = FALSE;
+    EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p2);
+    EXPECT_TRUE(bMaximized);
+    EXPECT_STREQ(FrameTitle(), "Scribble - [Scribble2]");
+    m_pFrame->MDIActivate(p1);
+    EXPECT_STREQ(FrameTitle(), "Scribble - [Scribble1]");
+    p1->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    m_pFrame->MDIGetActive(&bMaximized);
+    EXPECT_FALSE(bMaximized);
+    EXPECT_STREQ(FrameTitle(), "Scribble - Scribble1");
+
+    CRect rectNormal = RectInClient(p1);
+    p1->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(p1->IsIconic());
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p2); // the activation moves on to the open window
+    CRect rectClient;
+    ::GetClientRect(m_pFrame->m_hWndMDIClient, &rectClient);
+    CRect rectIcon = RectInClient(p1);
+    EXPECT_EQ(rectIcon.bottom, rectClient.bottom); // icons line the client's bottom
+    EXPECT_EQ(rectIcon.left, 0);
+    p1->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_FALSE(p1->IsIconic());
+    EXPECT_EQ(RectInClient(p1), rectNormal);
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p1);
+}
+
+TEST_F(MdiTest, ACaptionClickActivatesAndControlKeysMoveBetweenWindows)
+{
+    CMDIChildWnd *p1 = NewChild();
+    CMDIChildWnd *p2 = NewChild();
+    p1->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->GetSafeHwnd()),
+                    MAKELPARAM(HTCAPTION, WM_NCLBUTTONDOWN));
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p1);
+
+    QWidget *pWidget = WindowCore::Widget(ViewOf(p1)->GetSafeHwnd());
+    ASSERT_NE(pWidget, nullptr);
+    QTest::keyPress(pWidget, Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyClick(pWidget, Qt::Key_F6, Qt::ControlModifier);
+    PlexoDrainMessages();
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p2);
+    QTest::keyClick(pWidget, Qt::Key_F4, Qt::ControlModifier);
+    PlexoDrainMessages();
+    QTest::keyRelease(pWidget, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_EQ(m_pFrame->MDIGetActive(), p1);
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+}
+
+TEST_F(MdiTest, MaximisedChildsIconOpensItsSystemMenuFromTheMenuBar)
+{
+    CMDIChildWnd *p1 = NewChild();
+    CMenuBar *pBar = m_pFrame->GetMenuBar();
+    EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
+    EXPECT_EQ(pBar->GetItemRect(0).left, 0);
+    m_pFrame->MDIMaximize(p1);
+    CRect rectIcon = pBar->GetSystemMenuRect();
+    ASSERT_FALSE(rectIcon.IsRectEmpty());
+    EXPECT_GT(pBar->GetItemRect(0).left, rectIcon.right);
+    // "Restore" is the menu's first item.
+    QTimer::singleShot(0, []() {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }
+    });
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectIcon.CenterPoint().x, rectIcon.CenterPoint().y));
+    BOOL bMaximized = TRUE;
+    EXPECT_EQ(m_pFrame->MDIGetActive(&bMaximized), p1);
+    EXPECT_FALSE(bMaximized);
+    EXPECT_TRUE(pBar->GetSystemMenuRect().IsRectEmpty());
+
+    // Alt+- opens the system menu of a window that is not maximised: past
+    // the grey "Restore", "Move", "Size", "Minimize" then "Maximize".
+    QTimer::singleShot(0, []() {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }
+    });
+    MSG msg{};
+    msg.hwnd = ::GetFocus();
+    msg.message = WM_SYSCHAR;
+    msg.wParam = '-';
+    EXPECT_TRUE(pBar->TranslateFrameKey(&msg));
+    m_pFrame->MDIGetActive(&bMaximized);
+    EXPECT_TRUE(bMaximized);
 }
 
 TEST_F(MdiTest, ReopeningActivatesAndFailedOpenLeavesNoWindow)

@@ -5,6 +5,7 @@
 #include "framework/window/MessageApi.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -57,6 +58,23 @@ void DriveOpenPopup(int downPresses, CFrameWnd *pFrame, CString *pFlyBy)
                 *pFlyBy = pFrame->GetMessageText();
         }
         QTest::keyClick(popup, Qt::Key_Return);
+    });
+}
+
+// Presses the keys one after another in whichever pop-up is open at the
+// time (waiting for the next pop-up to open after one closed).
+void DriveKeys(std::vector<Qt::Key> keys, int nTries = 200)
+{
+    QTimer::singleShot(0, [keys, nTries]() {
+        if (keys.empty() || nTries <= 0)
+            return;
+        QWidget *popup = QApplication::activePopupWidget();
+        if (!popup) {
+            DriveKeys(keys, nTries - 1);
+            return;
+        }
+        QTest::keyClick(popup, keys.front());
+        DriveKeys(std::vector<Qt::Key>(keys.begin() + 1, keys.end()), nTries);
     });
 }
 
@@ -169,6 +187,79 @@ TEST_F(MenuBarTest, ACancelledPopupLeavesTheItemSelected)
     EXPECT_EQ(m_pBar->GetSelectedItem(), 0);
     m_pBar->SendMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(m_pBar->IsInMenuMode());
+}
+
+TEST_F(MenuBarTest, LeftAndRightInAPopupMoveToTheNeighboursPopup)
+{
+    struct Case {
+        std::vector<Qt::Key> keys;
+        int nSelected; // after the last pop-up was cancelled
+        int nPopups;
+    };
+    const Case cases[] = {
+        {{Qt::Key_Right, Qt::Key_Escape}, 1, 2},
+        {{Qt::Key_Left, Qt::Key_Escape}, 2, 2}, // from the first to the last
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Escape}, 0, 4},
+    };
+    for (const Case &c : cases) {
+        m_pFrame->m_messages.clear();
+        DriveKeys(c.keys);
+        Key(WM_SYSCHAR, 'f');
+        EXPECT_TRUE(m_pBar->IsInMenuMode());
+        EXPECT_EQ(m_pBar->GetSelectedItem(), c.nSelected);
+        EXPECT_EQ(m_pFrame->Count(WM_INITMENUPOPUP), c.nPopups);
+        m_pBar->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+        EXPECT_FALSE(m_pBar->IsInMenuMode());
+    }
+}
+
+TEST_F(MenuBarTest, RightInACascadedPopupMovesOnButLeftOnlyClosesIt)
+{
+    HMENU hEdit = ::GetSubMenu(::GetMenu(m_pFrame->GetSafeHwnd()), 1);
+    HMENU hMore = ::CreatePopupMenu();
+    ::AppendMenu(hMore, MF_STRING, ID_FILE_NEW, "&New");
+    ::AppendMenu(hEdit, MF_POPUP, reinterpret_cast<UINT_PTR>(hMore), "&More");
+    Doc()->AddStroke({{1, 1}}); // "Clear All" is enabled, "Unhandled" is not
+    struct Case {
+        std::vector<Qt::Key> keys; // from the File pop-up
+        int nSelected;
+        int nPopups;
+    };
+    const Case cases[] = {
+        // Edit, down to "More", into it, then on to Window.
+        {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Escape}, 2, 4},
+        // Left closes "More" and stays in Edit.
+        {{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Escape}, 1, 3},
+    };
+    for (const Case &c : cases) {
+        m_pFrame->m_messages.clear();
+        DriveKeys(c.keys);
+        Key(WM_SYSCHAR, 'f');
+        EXPECT_EQ(m_pBar->GetSelectedItem(), c.nSelected);
+        EXPECT_EQ(m_pFrame->Count(WM_INITMENUPOPUP), c.nPopups);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        m_pBar->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    }
+}
+
+TEST_F(MenuBarTest, TheMouseOverAnotherItemOpensItsPopup)
+{
+    CRect rectEdit = m_pBar->GetItemRect(1);
+    m_pBar->ClientToScreen(&rectEdit);
+    QTimer::singleShot(0, [rectEdit]() {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (!popup)
+            return;
+        QPoint global(rectEdit.CenterPoint().x, rectEdit.CenterPoint().y);
+        QMouseEvent move(QEvent::MouseMove, popup->mapFromGlobal(global), global, Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(popup, &move);
+        DriveKeys({Qt::Key_Escape});
+    });
+    Key(WM_SYSCHAR, 'f');
+    EXPECT_EQ(m_pBar->GetSelectedItem(), 1);
+    EXPECT_EQ(m_pFrame->Count(WM_INITMENUPOPUP), 2);
+    m_pBar->SendMessage(WM_KEYDOWN, VK_ESCAPE);
 }
 
 TEST_F(MenuBarTest, DisabledItemAndDisabledFrame)

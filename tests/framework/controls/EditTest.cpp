@@ -6,6 +6,7 @@
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
+#include "framework/window/WindowDC.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -144,6 +145,48 @@ TEST_F(EditTest, TypingKeysAndTheLimit)
     EXPECT_TRUE(dialog.Got(IDC_NAME, EN_MAXTEXT));
     edit.LimitText(0);
     EXPECT_GT(edit.GetLimitText(), 6u);
+}
+
+TEST_F(EditTest, WithoutSidewaysScrollingALineTakesOnlyWhatFitsItsWidth)
+{
+    edit.ModifyStyle(ES_AUTOHSCROLL, 0);
+    edit.SetFocus();
+    CRect client;
+    edit.GetClientRect(&client);
+    auto textWidth = [this]() {
+        CClientDC dc(&edit);
+        CFont *pOld = dc.SelectObject(edit.GetFont());
+        CString strText;
+        edit.GetWindowText(strText);
+        int cx = dc.GetTextExtent(strText).cx;
+        dc.SelectObject(pOld);
+        return cx;
+    };
+    dialog.commands.clear();
+    std::string typed(80, 'W');
+    TypeText(name, typed.c_str());
+    CString strFull;
+    edit.GetWindowText(strFull);
+    EXPECT_GT(strFull.GetLength(), 3);
+    EXPECT_LT(strFull.GetLength(), 80);
+    EXPECT_LE(textWidth(), client.Width());
+    EXPECT_TRUE(dialog.Got(IDC_NAME, EN_MAXTEXT));
+    // One character less makes room for one more, not for a wide word.
+    Press(name, Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(QStringLiteral("WWWW"));
+    edit.Paste();
+    CString strPasted;
+    edit.GetWindowText(strPasted);
+    EXPECT_EQ(strPasted, strFull);
+    // Replacing a selection with something narrower is always taken.
+    edit.SetSel(0, -1);
+    TypeText(name, "i");
+    EXPECT_STREQ(TextOf(name), "i");
+
+    // With sideways scrolling the line grows past the width.
+    edit.ModifyStyle(0, ES_AUTOHSCROLL);
+    TypeText(name, typed.c_str());
+    EXPECT_EQ(::GetWindowTextLength(name), 81);
 }
 
 TEST_F(EditTest, NumberAndReadOnlyStylesRefuseTyping)

@@ -95,4 +95,70 @@ TEST_F(SpinTest, ClicksStepAndTheParentMayRefuse)
     EXPECT_STREQ(TextOf(count), "4");
 }
 
+TEST_F(SpinTest, AHeldArrowRepeatsInLargerStepsTheLongerItIsHeld)
+{
+    spin.SetRange(0, 1000);
+    spin.SetPos(0);
+    RECT rc;
+    spin.GetClientRect(&rc);
+    POINT up{2, 1}, down{2, rc.bottom - 2};
+    spin.ClientToScreen(&up);
+    spin.ClientToScreen(&down);
+    ::SetCursorPos(up.x, up.y);
+    spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
+    EXPECT_EQ(LOWORD(spin.GetPos()), 1);
+    // Ticks of the repeat timer: the first after half a second, then every
+    // tenth of a second; steps of 5 from 2 seconds on, 20 from 5 seconds.
+    struct Phase {
+        int nTicks;
+        POINT cursor;
+        int nExpected;
+    };
+    const Phase phases[] = {
+        {15, up, 16},  // up to 1.9 seconds: steps of 1
+        {1, up, 21},   // 2 seconds
+        {3, down, 21}, // the mouse over the other arrow: paused
+        {26, up, 151}, // up to 4.9 seconds
+        {1, up, 171},  // 5 seconds
+    };
+    for (const Phase &phase : phases) {
+        ::SetCursorPos(phase.cursor.x, phase.cursor.y);
+        for (int i = 0; i < phase.nTicks; ++i)
+            spin.SendMessage(WM_TIMER, 1);
+        EXPECT_EQ(LOWORD(spin.GetPos()), phase.nExpected);
+    }
+    spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
+    spin.SendMessage(WM_TIMER, 1);
+    EXPECT_EQ(LOWORD(spin.GetPos()), 171);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(SpinTest, TheAccelerationTableCanBeSetAndBadTablesAreRefused)
+{
+    UDACCEL table[3] = {};
+    EXPECT_EQ(spin.GetAccel(3, table), 3u);
+    EXPECT_EQ(table[1].nSec, 2u);
+    EXPECT_EQ(table[2].nInc, 20u);
+    UDACCEL unordered[2] = {{3, 2}, {1, 4}};
+    UDACCEL zero[1] = {{0, 0}};
+    EXPECT_FALSE(spin.SetAccel(2, unordered));
+    EXPECT_FALSE(spin.SetAccel(1, zero));
+    EXPECT_FALSE(spin.SetAccel(0, table));
+    UDACCEL own[2] = {{0, 2}, {1, 10}};
+    ASSERT_TRUE(spin.SetAccel(2, own));
+    EXPECT_EQ(spin.GetAccel(0, nullptr), 2u);
+
+    spin.SetRange(0, 1000);
+    spin.SetPos(0);
+    POINT up{2, 1};
+    spin.ClientToScreen(&up);
+    ::SetCursorPos(up.x, up.y);
+    spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
+    EXPECT_EQ(LOWORD(spin.GetPos()), 1); // a click is one step
+    for (int i = 0; i < 6; ++i)          // 0.5 to 1.0 seconds
+        spin.SendMessage(WM_TIMER, 1);
+    EXPECT_EQ(LOWORD(spin.GetPos()), 1 + 5 * 2 + 10);
+    spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
+}
+
 } // namespace

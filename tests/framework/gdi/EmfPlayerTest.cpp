@@ -252,6 +252,14 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndPlayingGoesOn)
         {"zero window extent", Emf::SETWINDOWEXTEX, EmfBuilder::Pack({0, 0})},
         {"world transform not finite", Emf::SETWORLDTRANSFORM, EmfBuilder::Pack({0x7F800000, 0, 0, 0x3F800000, 0, 0})},
         {"unknown record", 9999, EmfBuilder::Pack({1, 2, 3})},
+        {"gradient vertices beyond the record", Emf::GRADIENTFILL,
+         EmfBuilder::Pack({0, 0, 90, 90, 50, 1, GRADIENT_FILL_RECT_H, 0, 0, 0, 0, 90, 90, 0xFF00, 0, 0, 1})},
+        {"gradient vertex count huge", Emf::GRADIENTFILL,
+         EmfBuilder::Pack({0, 0, 90, 90, 0xFFFFFFFF, 1, GRADIENT_FILL_RECT_H, 0, 1})},
+        {"gradient mesh naming a missing vertex", Emf::GRADIENTFILL,
+         EmfBuilder::Pack({0, 0, 90, 90, 2, 1, GRADIENT_FILL_TRIANGLE, 0, 0, 0xFF00, 0, 90, 90, 0xFF00, 0, 0, 1, 7})},
+        {"gradient of an unknown kind", Emf::GRADIENTFILL,
+         EmfBuilder::Pack({0, 0, 90, 90, 2, 1, 7, 0, 0, 0xFF00, 0, 90, 90, 0xFF00, 0, 0, 1})},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

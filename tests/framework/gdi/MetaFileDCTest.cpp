@@ -1,5 +1,6 @@
 #include "GdiTestSupport.h"
 
+#include "framework/gdi/Icon.h"
 #include "framework/gdi/MetaFileDC.h"
 
 #include <functional>
@@ -176,6 +177,9 @@ void Mapped(CDC &dc)
     dc.SelectObject(&pen);
     dc.Rectangle(0, 0, 100, 60);
     dc.Ellipse(100, 80, 180, 170);
+    TRIVERTEX band[2] = {{10, 120, 0xFF00, 0, 0, 0}, {90, 180, 0, 0, 0xFF00, 0}};
+    GRADIENT_RECT rect{0, 1};
+    dc.GradientFill(band, 2, &rect, 1, GRADIENT_FILL_RECT_H);
     dc.SetMapMode(MM_TEXT);
     dc.SetWindowOrg(0, 0);
     dc.SelectStockObject(BLACK_PEN);
@@ -214,6 +218,116 @@ void Blit(CDC &dc)
     info.bmiHeader.biBitCount = 24;
     const BYTE rows[24] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 255, 255, 0, 255, 255, 255, 0};
     StretchDIBits(dc.m_hDC, 64, 64, 24, 16, 1, 0, 2, 2, rows, &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The same kinds of drawing through the plain context functions.
+void GradientsThroughTheContext(CDC &dc)
+{
+    HDC hdc = dc.m_hDC;
+    TRIVERTEX band[2] = {{4, 4, 0xFF00, 0, 0, 0}, {60, 30, 0, 0, 0xFF00, 0}};
+    GRADIENT_RECT rect{0, 1};
+    GradientFill(hdc, band, 2, &rect, 1, GRADIENT_FILL_RECT_H);
+    TRIVERTEX column[2] = {{64, 4, 0, 0xFF00, 0, 0}, {92, 60, 0xFF00, 0xFF00, 0, 0}};
+    GradientFill(hdc, column, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+    TRIVERTEX corners[3] = {{4, 40, 0xFF00, 0, 0, 0}, {60, 40, 0, 0xFF00, 0, 0}, {30, 92, 0, 0, 0xFF00, 0}};
+    GRADIENT_TRIANGLE triangle{0, 1, 2};
+    GradientFill(hdc, corners, 3, &triangle, 1, GRADIENT_FILL_TRIANGLE);
+}
+
+// A 16x16 icon: a red square inside, transparent around it.
+HICON MakeIcon()
+{
+    HBITMAP colour = CreateBitmap(16, 16, 1, 32, nullptr);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory.m_hDC, colour);
+    memory.FillSolidRect(0, 0, 16, 16, RGB(0, 0, 0));
+    memory.FillSolidRect(4, 4, 8, 8, RGB(200, 30, 30));
+    SelectObject(memory.m_hDC, mask);
+    memory.FillSolidRect(0, 0, 16, 16, RGB(255, 255, 255));
+    memory.FillSolidRect(4, 4, 8, 8, RGB(0, 0, 0));
+    SelectObject(memory.m_hDC, old);
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colour);
+    return icon;
+}
+
+void EdgesIconsAndTabsThroughTheContext(CDC &dc)
+{
+    HDC hdc = dc.m_hDC;
+    RECT raised{4, 4, 40, 30}, sunken{44, 4, 90, 30}, flat{4, 34, 40, 50};
+    DrawEdge(hdc, &raised, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    DrawEdge(hdc, &sunken, EDGE_SUNKEN, BF_RECT);
+    DrawEdge(hdc, &flat, BDR_RAISEDOUTER, BF_BOTTOMRIGHT | BF_FLAT);
+    RECT frame{44, 34, 60, 50};
+    DrawFrameControl(hdc, &frame, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    HICON icon = MakeIcon();
+    RECT under{60, 34, 90, 60};
+    FillRect(hdc, &under, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); // shows through the mask
+    DrawIconEx(hdc, 62, 36, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(hdc, 62, 54, icon, 32, 8, 0, nullptr, DI_NORMAL); // stretched
+    PlexoDestroyGdiIcon(icon);
+    SetBkMode(hdc, TRANSPARENT);
+    const INT stops[] = {30};
+    TabbedTextOut(hdc, 4, 70, "a\tb\tc", 5, 1, stops, 4);
+}
+
+void DibAndClipsThroughTheContext(CDC &dc)
+{
+    HDC hdc = dc.m_hDC;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 3;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const BYTE rows[24] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 255, 255, 0, 255, 255, 255, 0};
+    SetDIBitsToDevice(hdc, 4, 4, 3, 2, 0, 0, 0, 2, rows, &info, DIB_RGB_COLORS);
+    SaveDC(hdc);
+    IntersectClipRect(hdc, 10, 10, 80, 80);
+    ExcludeClipRect(hdc, 40, 40, 50, 50);
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    HGDIOBJ old = SelectObject(hdc, blue);
+    Rectangle(hdc, 0, 0, 96, 96);
+    RestoreDC(hdc, -1); // the clip and the brush as they were
+    SelectObject(hdc, blue);
+    HRGN ellipse = CreateEllipticRgn(60, 5, 90, 35);
+    ExtSelectClipRgn(hdc, ellipse, RGN_AND);
+    RECT all{0, 0, 96, 96};
+    FillRect(hdc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    SelectClipRgn(hdc, nullptr);
+    BeginPath(hdc);
+    MoveToEx(hdc, 20, 85, nullptr);
+    LineTo(hdc, 50, 60);
+    LineTo(hdc, 80, 85);
+    CloseFigure(hdc);
+    EndPath(hdc);
+    FillPath(hdc);
+    BeginPath(hdc);
+    Rectangle(hdc, 4, 60, 30, 94);
+    EndPath(hdc);
+    SelectClipPath(hdc, RGN_COPY);
+    FillRect(hdc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SelectClipRgn(hdc, nullptr);
+    SelectObject(hdc, old);
+    DeleteObject(blue);
+    DeleteObject(ellipse);
+}
+
+TEST(MetaFileDC, DrawingThroughTheContextFunctionsIsRecordedToo)
+{
+    const RoundTrip cases[] = {
+        {"gradients", GradientsThroughTheContext},
+        {"edges, icons and tabs", EdgesIconsAndTabsThroughTheContext},
+        {"a DIB, clips and paths", DibAndClipsThroughTheContext},
+    };
+    for (const RoundTrip &c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectSamePixels(c.draw);
+    }
 }
 
 TEST(MetaFileDC, RecordedDrawingPlaysBackToTheSamePixels)

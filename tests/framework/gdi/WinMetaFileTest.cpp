@@ -3,6 +3,7 @@
 #include "framework/gdi/WinMetaFile.h"
 
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -223,6 +224,111 @@ TEST(WinMetaFile, CorruptFilesAreRefused)
         EXPECT_EQ(emf, nullptr);
         if (emf)
             DeleteEnhMetaFile(emf);
+    }
+}
+
+constexpr WORD CREATEREGION = 0x06FF, FILLREGION = 0x0228, FRAMEREGION = 0x0429, PAINTREGION = 0x012B,
+               INVERTREGION = 0x012A, SELECTCLIPREGION = 0x012C;
+
+// A region record's words: the header, then each scan (top, bottom and its
+// left-right pairs) with its count before and after.
+std::vector<WORD> RegionWords(const std::vector<std::pair<std::pair<short, short>, std::vector<short>>> &scans)
+{
+    std::vector<WORD> words = {0, 6, 0, 0, 0, static_cast<WORD>(scans.size()), 0, 0, 0, 0, 0};
+    for (const auto &scan : scans) {
+        const WORD count = static_cast<WORD>(scan.second.size());
+        words.push_back(count);
+        words.push_back(static_cast<WORD>(scan.first.first));
+        words.push_back(static_cast<WORD>(scan.first.second));
+        for (short x : scan.second)
+            words.push_back(static_cast<WORD>(x));
+        words.push_back(count);
+    }
+    return words;
+}
+
+TEST(WinMetaFile, RegionsFillFramePaintInvertAndClip)
+{
+    // Two bands: y 10-30 at x 10-30 and 50-70, y 30-40 at x 10-70.
+    const std::vector<WORD> region = RegionWords({{{10, 30}, {10, 30, 50, 70}}, {{30, 40}, {10, 70}}});
+    struct Probe {
+        int x, y;
+        COLORREF colour;
+    };
+    struct Case {
+        const char *name;
+        std::function<void(WmfBuilder &)> records;
+        std::vector<Probe> probes;
+    };
+    constexpr COLORREF kBlack = RGB(0, 0, 0);
+    const Case cases[] = {
+        {"fill",
+         [](WmfBuilder &b) {
+             b.Add(FILLREGION, {1, 0});
+         },
+         {{15, 15, kRed}, {55, 15, kRed}, {40, 15, kWhite}, {40, 35, kRed}, {80, 35, kWhite}, {15, 5, kWhite}}},
+        {"frame",
+         [](WmfBuilder &b) {
+             b.Add(FRAMEREGION, {1, 0, 2, 2});
+         },
+         {{10, 15, kRed}, {11, 15, kRed}, {15, 15, kWhite}, {40, 39, kRed}, {40, 36, kWhite}}},
+        {"paint with the selected brush",
+         [](WmfBuilder &b) { b.Add(SELECTOBJECT, {0}).Add(PAINTREGION, {1}); },
+         {{15, 15, kRed}, {40, 15, kWhite}}},
+        {"invert",
+         [](WmfBuilder &b) { b.Add(INVERTREGION, {1}); },
+         {{15, 15, kBlack}, {40, 15, kWhite}, {40, 35, kBlack}}},
+        {"clip",
+         [](WmfBuilder &b) {
+             b.Add(SELECTCLIPREGION, {1})
+                 .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kGreen), Hi(kGreen), 0})
+                 .Add(SELECTOBJECT, {2})
+                 .Add(RECTANGLE, {100, 100, 0, 0});
+         },
+         {{15, 15, kGreen}, {40, 15, kWhite}, {40, 35, kGreen}, {5, 5, kWhite}, {80, 80, kWhite}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        WmfBuilder b;
+        b.Add(SETMAPMODE, {MM_ANISOTROPIC})
+            .Add(SETWINDOWORG, {0, 0})
+            .Add(SETWINDOWEXT, {100, 100})
+            .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kRed), Hi(kRed), 0})
+            .AddWords(CREATEREGION, region);
+        c.records(b);
+        HENHMETAFILE emf = Convert(b.Bytes());
+        ASSERT_NE(emf, nullptr);
+        Canvas canvas(100, 100);
+        Play(canvas, emf, RECT{0, 0, 100, 100});
+        for (const Probe &probe : c.probes)
+            EXPECT_EQ(canvas.At(probe.x, probe.y), probe.colour) << probe.x << "," << probe.y;
+        DeleteEnhMetaFile(emf);
+    }
+}
+
+TEST(WinMetaFile, ARegionThatDoesNotHoldTogetherStillTakesItsSlot)
+{
+    const std::vector<std::vector<WORD>> broken = {
+        {0, 6, 0, 0, 0, 1, 0, 0, 0, 0, 0, 3, 10, 30, 10, 30, 50, 3}, // odd count
+        {0, 6, 0, 0, 0, 1, 0, 0, 0, 0, 0, 2, 10, 30, 10, 30, 4},     // counts disagree
+        {0, 6, 0, 0, 0, 9, 0, 0, 0, 0, 0, 2, 10, 30, 10, 30, 2},     // more scans than words
+        {0, 6, 0},                                                   // header cut short
+    };
+    for (const std::vector<WORD> &words : broken) {
+        WmfBuilder b;
+        b.Add(SETWINDOWEXT, {100, 100})
+            .AddWords(CREATEREGION, words)
+            .Add(CREATEBRUSHINDIRECT, {BS_SOLID, Lo(kRed), Hi(kRed), 0})
+            .Add(FILLREGION, {0, 1}) // the empty region fills nothing
+            .Add(SELECTOBJECT, {1})
+            .Add(RECTANGLE, {30, 30, 0, 0});
+        HENHMETAFILE emf = Convert(b.Bytes());
+        ASSERT_NE(emf, nullptr);
+        Canvas canvas(100, 100);
+        Play(canvas, emf, RECT{0, 0, 100, 100});
+        EXPECT_EQ(canvas.At(10, 10), kRed);
+        EXPECT_EQ(canvas.At(60, 60), kWhite);
+        DeleteEnhMetaFile(emf);
     }
 }
 
