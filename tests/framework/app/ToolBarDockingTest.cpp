@@ -73,6 +73,23 @@ TEST_F(ToolBarDockingTest, DraggedByItsGripperItFloatsAndItsButtonsStillCommandT
     EXPECT_EQ(m_pFrame->m_nBoldCommands, 2);
 }
 
+TEST_F(ToolBarDockingTest, ADoubleClickOnAButtonClicksItTwiceAndOffTheButtonsFloatsTheBar)
+{
+    CRect rect;
+    m_pBar->GetItemRect(0, &rect);
+    const CPoint bold = rect.CenterPoint();
+    m_pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bold.x, bold.y));
+    m_pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(bold.x, bold.y));
+    m_pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(bold.x, bold.y));
+    m_pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(bold.x, bold.y));
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 2);
+    EXPECT_FALSE(m_pBar->IsFloating());
+    const CPoint grip(rect.left - 3, bold.y);
+    m_pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(grip.x, grip.y));
+    EXPECT_TRUE(m_pBar->IsFloating());
+    EXPECT_EQ(m_pFrame->m_nBoldCommands, 2);
+}
+
 TEST_F(ToolBarDockingTest, DockedAlongASideItStandsUpright)
 {
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_LEFT);
