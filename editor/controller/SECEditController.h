@@ -18,6 +18,7 @@
 #include "framework/shell/OleTypes.h"
 
 class CCmdUI;
+class CDC;
 class CMenu;
 class COleDataObject;
 class COleDataSource;
@@ -200,6 +201,12 @@ public:
     // no run).
     ULONGLONG GetTypingSerial() const { return m_nTypingSerial; }
 
+    // ---- Printing
+    // How many bytes of whole characters of text (length bytes, tabs
+    // expanded to stops every tab size x the metrics' space width) fit into
+    // width pixels on pDC with its current font; 0 when width is narrower
+    // than one character of the metrics.
+    virtual int FitTextToWidth(CDC *pDC, SECEditDisplayMetrics *pMetrics, LPCTSTR text, int length, int width);
     // ---- Find and replace (each reports its outcome in a message box)
     // TRUE unless the selection is exactly the match a search from its
     // start would find.

@@ -65,6 +65,19 @@ int MbCharLength(const unsigned char *p, size_t available)
     return length > 0 ? length : 1;
 }
 
+int MbDecodeChar(const unsigned char *p, size_t available, unsigned int *codePoint)
+{
+    if (available == 0) {
+        *codePoint = 0;
+        return 0;
+    }
+    const int length = DecodeSequence(p, available, codePoint);
+    if (length > 0)
+        return length;
+    *codePoint = 0xFFFD;
+    return 1;
+}
+
 size_t MbPreviousCharStart(const unsigned char *start, size_t current)
 {
     if (current == 0)

@@ -12,6 +12,11 @@
 // more than `available` bytes.
 int MbCharLength(const unsigned char *p, size_t available);
 
+// The character that starts at p: its code point in *codePoint (U+FFFD for a
+// byte that starts no well-formed sequence) and its length in bytes (1 to 4;
+// 0 only when available is 0).
+int MbDecodeChar(const unsigned char *p, size_t available, unsigned int *codePoint);
+
 // Start of the character before `current`, never before `start`.
 size_t MbPreviousCharStart(const unsigned char *start, size_t current);
 

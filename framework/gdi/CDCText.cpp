@@ -69,6 +69,27 @@ void UpdateCurrentPosition(CDC *dc, UINT align, POINT reference, int logicalWidt
     dc->MoveTo(x, reference.y);
 }
 
+void PlacePiece(HDC h, const ResolvedFont &font, const QString &piece, int x, int width,
+                std::vector<TextRendering::Run> &runs)
+{
+    if (TextRendering::Width(h, font, piece) == width) {
+        runs.push_back({x, piece});
+        return;
+    }
+    for (qsizetype i = 0; i < piece.size();) {
+        const qsizetype n =
+            (piece[i].isHighSurrogate() && i + 1 < piece.size() && piece[i + 1].isLowSurrogate()) ? 2 : 1;
+        const QString one = piece.mid(i, n);
+        runs.push_back({x, one});
+        x += TextRendering::AdditiveWidth(h, font, one);
+        i += n;
+    }
+}
+
+// Lays out tabbed text: each tab-free piece measures the sum of its
+// characters' advances, so that any prefix of a line measures the same
+// alone as inside the line; a piece is drawn whole when the font's own
+// layout of it has that width, and character by character otherwise.
 CSize TabbedLayout(HDC h, const ResolvedFont &font, const QString &text, int nTabPositions, const INT *stops,
                    int startX, int originX, std::vector<TextRendering::Run> *runs)
 {
@@ -78,9 +99,10 @@ CSize TabbedLayout(HDC h, const ResolvedFont &font, const QString &text, int nTa
         if (i < text.size() && text[i] != u'\t')
             continue;
         QString piece = text.mid(start, i - start);
+        const int width = TextRendering::AdditiveWidth(h, font, piece);
         if (runs && !piece.isEmpty())
-            runs->push_back({x - startX, piece});
-        x += TextRendering::Width(h, font, piece);
+            PlacePiece(h, font, piece, x - startX, width, *runs);
+        x += width;
         if (i < text.size())
             x = TextRendering::NextTabStop(h, font, x, originX, nTabPositions, stops);
         start = i + 1;
@@ -182,7 +204,7 @@ CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabP
     if (!h || nCount < 0 || (nCount > 0 && !lpszString) || nCount > (1 << 24))
         return CSize(0, 0);
     auto font = FontOf(h);
-    QString text = Decode(lpszString, nCount);
+    QString text = TextRendering::DecodeVisible(lpszString, nCount);
     UINT align = h->state.textAlign;
     POINT reference = (align & TA_UPDATECP) ? h->state.currentPos : POINT{x, y};
     TextRendering::DrawRequest r;
@@ -206,8 +228,8 @@ CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions
     if (!h || nCount < 0 || (nCount > 0 && !lpszString))
         return CSize(0, 0);
     auto font = FontOf(h);
-    CSize extent =
-        TabbedLayout(h, *font, Decode(lpszString, nCount), nTabPositions, lpnTabStopPositions, 0, 0, nullptr);
+    CSize extent = TabbedLayout(h, *font, TextRendering::DecodeVisible(lpszString, nCount), nTabPositions,
+                                lpnTabStopPositions, 0, 0, nullptr);
     return ToLogical(h, extent.cx, extent.cy);
 }
 

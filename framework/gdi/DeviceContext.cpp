@@ -81,7 +81,9 @@ QSize HDC__::Size()
 
 int HDC__::BitsPixel()
 {
-    if (target == Target::Memory)
+    // The screen context stands for the display: bitmaps made compatible
+    // with it have the display's depth.
+    if (target == Target::Memory && !screen)
         return state.bitmap ? state.bitmap->bitsPixel : 1;
     return 32;
 }

@@ -6,6 +6,8 @@
 
 #include "framework/gdi/TextRendering.h"
 
+#include "framework/base/Mbcs.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -29,6 +31,30 @@ QString Decode(LPCTSTR text, int count)
     return QString::fromUtf8(text, count);
 }
 
+QString DecodeVisible(LPCTSTR text, int count)
+{
+    QString out;
+    if (!text || count <= 0)
+        return out;
+    out.reserve(count);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
+    for (int at = 0; at < count;) {
+        unsigned int code = 0;
+        at += MbDecodeChar(bytes + at, static_cast<size_t>(count - at), &code);
+        if (code == 0x7F)
+            code = 0x2421;
+        else if (code < 0x20 && code != '\t')
+            code += 0x2400;
+        if (QChar::requiresSurrogates(code)) {
+            out.append(QChar(QChar::highSurrogate(code)));
+            out.append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            out.append(QChar(static_cast<char16_t>(code)));
+        }
+    }
+    return out;
+}
+
 int CharExtra(HDC h)
 {
     return static_cast<int>(std::lround(h->state.textCharExtra * h->state.mapping.ScaleX()));
@@ -40,6 +66,23 @@ int Width(HDC h, const ResolvedFont &font, const QString &text)
         return 0;
     QFontMetrics fm(font.font);
     return fm.horizontalAdvance(text) + CharExtra(h) * static_cast<int>(text.size());
+}
+
+int AdditiveWidth(HDC h, const ResolvedFont &font, const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    QFontMetrics fm(font.font);
+    const int extra = CharExtra(h);
+    long long total = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+        // Measured as a string: the character overload may take another
+        // font engine than the text is drawn with.
+        total += fm.horizontalAdvance(QStringView(text).mid(i, n).toString()) + extra;
+        i += n;
+    }
+    return static_cast<int>(std::clamp<long long>(total, 0, std::numeric_limits<int>::max()));
 }
 
 int NextTabStop(HDC h, const ResolvedFont &font, int x, int origin, int nTabPositions, const INT *stops)

@@ -17,9 +17,17 @@ namespace TextRendering {
 
 std::shared_ptr<const ResolvedFont> FontOf(HDC h);
 QString Decode(LPCTSTR text, int count);
+// Decodes character by character for text that must show every byte (the
+// tabbed output of editors): a byte that starts no well-formed UTF-8
+// sequence becomes one U+FFFD, and a control byte other than TAB its
+// visible control picture (U+2400 plus the byte, U+2421 for DEL).
+QString DecodeVisible(LPCTSTR text, int count);
 // Device pixels added after every character (SetTextCharacterExtra).
 int CharExtra(HDC h);
 int Width(HDC h, const ResolvedFont &font, const QString &text);
+// The width of text as the sum of its characters' advances, so that the
+// width of any prefix is the same measured alone or inside the text.
+int AdditiveWidth(HDC h, const ResolvedFont &font, const QString &text);
 
 // One piece of text placed at x (device pixels, from the run's left edge).
 struct Run {

@@ -194,6 +194,9 @@ BOOL CQYDataModel::MoveComponent(CQYDrawComponent* pComp, int dx, int dy)
     const CRect rect = pComp->GetRect();
     pComp->SetAuxRect(&rect);
     pComp->ResetTrackPoints();
+    // The hit area follows at once: a click before the next paint finds the
+    // component where it is now.
+    pComp->UpdateComp();
     SetModifiedFlag(TRUE);
     return TRUE;
 }

@@ -242,6 +242,15 @@ TEST_F(ThreeRects, HitTestFindsTheTopmostWithTolerance)
     EXPECT_EQ(m_model.HitTestPortArea(155, 55), m_comps[1]);
 }
 
+TEST_F(ThreeRects, HitTestFollowsAMoveAtOnce)
+{
+    CQYCompList list;
+    list.AddTail(m_comps[0]);
+    ASSERT_TRUE(m_model.Execute(new CQYMoveCompsCommand(&m_model, &list, 0, 300), TRUE));
+    EXPECT_EQ(m_model.HitTest(25, 325), m_comps[0]);
+    EXPECT_EQ(m_model.HitTest(25, 25), nullptr);
+}
+
 TEST_F(ThreeRects, SwapTabOrderAndExtent)
 {
     EXPECT_EQ(m_model.SwapTabOrder(3, m_comps[0]), m_comps[2]);

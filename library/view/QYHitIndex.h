@@ -1,0 +1,43 @@
+// A grid over the page that finds the topmost component under a point
+// without walking every component: each cell lists, in drawing order, the
+// components whose rectangle (widened by the hit tolerance and their line)
+// meets it.  The answer is the model's topmost-first hit test's, as long as
+// the index is rebuilt after every change of geometry or drawing order: the
+// view marks it stale on every update it receives, and the next query
+// rebuilds it.
+#pragma once
+
+#include "framework/base/CRect.h"
+
+#include <vector>
+
+class CQYDataModel;
+class CQYDrawComponent;
+
+class CQYHitIndex {
+public:
+    CQYHitIndex() = default;
+    CQYHitIndex(const CQYHitIndex&) = delete;
+    CQYHitIndex& operator=(const CQYHitIndex&) = delete;
+    ~CQYHitIndex();
+
+    void Invalidate() { m_bValid = false; }
+    bool IsValid() const { return m_bValid; }
+    // The topmost component whose hit area holds the point (tolerance 8).
+    CQYDrawComponent* HitTest(CQYDataModel* pModel, int x, int y);
+
+private:
+    void Build(CQYDataModel* pModel);
+    void Clear();
+
+    bool m_bValid = false;
+    CQYDataModel* m_pModel = nullptr;
+    CRect m_bounds;
+    int m_nCell = 64;
+    int m_nCols = 0;
+    int m_nRows = 0;
+    // The components in drawing order, each holding a reference while indexed.
+    std::vector<CQYDrawComponent*> m_comps;
+    // Per cell, indices into m_comps in ascending (drawing) order.
+    std::vector<std::vector<int>> m_cells;
+};

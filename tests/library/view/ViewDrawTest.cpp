@@ -1,0 +1,336 @@
+// Painting the page: double-buffered painting against direct drawing, what
+// prints and what does not, the page shadow, the header and footer bands,
+// and the page exported as a bitmap file and as an enhanced metafile.
+#include "ViewTestSupport.h"
+
+#include "framework/gdi/Bitmap.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/EnhMetaFile.h"
+#include "framework/gdi/GdiConstants.h"
+#include "library/model/QYCompProperties.h"
+#include "library/pickers/QYGlobalData.h"
+#include "library/shapes/QYImageBaseObj.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+// An off-screen page: a memory context on a 32-bit bitmap, read back as
+// 0x00RRGGBB pixels.
+class Canvas {
+public:
+    Canvas(int cx, int cy, BOOL bPrinting = FALSE) : m_cx(cx), m_cy(cy)
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        m_bitmap.CreateBitmap(cx, cy, 1, 32, nullptr);
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+        m_dc.m_bPrinting = bPrinting;
+    }
+    ~Canvas() { m_dc.SelectObject(m_pOld); }
+    CDC* DC() { return &m_dc; }
+    std::vector<uint32_t> Pixels()
+    {
+        std::vector<uint32_t> bits(static_cast<size_t>(m_cx) * m_cy);
+        m_bitmap.GetBitmapBits(static_cast<DWORD>(bits.size() * 4), bits.data());
+        for (uint32_t& p : bits)
+            p &= 0xFFFFFF;
+        return bits;
+    }
+    uint32_t At(int x, int y) { return Pixels()[static_cast<size_t>(y) * m_cx + x]; }
+
+private:
+    int m_cx, m_cy;
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOld = nullptr;
+};
+
+uint32_t Rgb(COLORREF cr)
+{
+    return (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
+}
+
+class ViewDraw : public ViewFixture {
+protected:
+    void SetUp() override
+    {
+        ViewFixture::SetUp();
+        a = Put(CRect(20, 20, 120, 90));
+        b = Put(CRect(200, 60, 300, 160), QY_COMP_ELLIPSE);
+        Model().SetPrintPageRect(CRect(0, 0, 400, 300));
+        Model().SetPagePosition(CRect(0, 0, 400, 300));
+    }
+    CQYDrawComponent* a = nullptr;
+    CQYDrawComponent* b = nullptr;
+};
+
+TEST_F(ViewDraw, DoubleBufferedPaintEqualsDirectDrawing)
+{
+    CQYDrawComponent* c = Put(CRect(150, 200, 190, 240));
+    Select({a, b, c});
+    m_pView->Invalidate();
+    const QImage painted = Painted();
+    Canvas direct(painted.width(), painted.height());
+    CRect client(0, 0, painted.width(), painted.height());
+    m_pView->DrawBackground(direct.DC(), client);
+    Model().DrawComponents(direct.DC());
+    m_pView->DrawSelectionHandles(direct.DC());
+    const std::vector<uint32_t> pixels = direct.Pixels();
+    int nDifferent = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            if ((painted.pixel(x, y) & 0xFFFFFF) != pixels[static_cast<size_t>(y) * painted.width() + x])
+                ++nDifferent;
+    EXPECT_EQ(nDifferent, 0);
+    // The handles are there: the main one green at a's top-left corner.
+    EXPECT_EQ(painted.pixel(20, 20) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(painted.pixel(190, 240) & 0xFFFFFF, 0x00FFFFu);
+}
+
+TEST_F(ViewDraw, PaintingAPartRedrawsOnlyThatPart)
+{
+    m_pView->Invalidate();
+    Painted();
+    Painted();
+    // Changing the colour without repainting and then painting a part shows
+    // the change only there.
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    m_pView->InvalidateRect(CRect(20, 20, 60, 90), FALSE);
+    const QImage painted = Painted();
+    EXPECT_EQ(painted.pixel(40, 50) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(painted.pixel(100, 50) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(ViewDraw, HandlesNeverPrintTabNumbersDoWhenShown)
+{
+    Select({a});
+    auto render = [this](BOOL bPrinting, BOOL bTabOrder) {
+        m_pView->m_bShowTabOrder = bTabOrder;
+        Canvas canvas(400, 300, bPrinting);
+        canvas.DC()->IntersectClipRect(0, 0, 400, 300);
+        m_pView->Draw(canvas.DC());
+        return canvas.Pixels();
+    };
+    const auto screen = render(FALSE, FALSE);
+    const auto printed = render(TRUE, FALSE);
+    const auto printedTabs = render(TRUE, TRUE);
+    EXPECT_EQ(screen[20 * 400 + 20], 0x00FF00u); // the main handle on the screen
+    EXPECT_NE(printed[20 * 400 + 20], 0x00FF00u);
+    for (uint32_t p : printed)
+        ASSERT_NE(p, 0x00FF00u) << "a handle printed";
+    EXPECT_NE(printed, printedTabs); // the tab numbers
+    // The printer path of DrawToDC, double-buffered, prints the same.
+    {
+        Canvas canvas(400, 300, TRUE);
+        canvas.DC()->IntersectClipRect(0, 0, 400, 300);
+        m_pView->m_bShowTabOrder = TRUE;
+        m_pView->DrawToDC(canvas.DC());
+        EXPECT_EQ(canvas.Pixels(), printedTabs);
+    }
+    // Outside design mode the screen shows neither handles nor numbers.
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    const auto viewing = render(FALSE, TRUE);
+    EXPECT_NE(viewing[20 * 400 + 20], 0x00FF00u);
+    EXPECT_EQ(viewing, render(FALSE, FALSE));
+}
+
+TEST_F(ViewDraw, PageShadowOnlyOutsideFormModeAndNeverPrinted)
+{
+    const uint32_t shadow = Rgb(qyGlobalData.m_clrBtnShadow);
+    struct Case {
+        BOOL bFormMode;
+        BOOL bPrinting;
+        bool bShadow;
+    } cases[] = {{FALSE, FALSE, true}, {TRUE, FALSE, false}, {FALSE, TRUE, false}};
+    for (const Case& c : cases) {
+        Model().SetFormDesignMode(c.bFormMode);
+        Model().SetPrintPageRect(CRect(0, 0, 300, 200));
+        Model().SetPagePosition(CRect(0, 0, 300, 200));
+        Canvas canvas(400, 300, c.bPrinting);
+        m_pView->DrawBackground(canvas.DC(), CRect(0, 0, 400, 300));
+        EXPECT_EQ(canvas.At(302, 100) == shadow, c.bShadow) << c.bFormMode << c.bPrinting;
+        EXPECT_EQ(canvas.At(150, 202) == shadow, c.bShadow) << c.bFormMode << c.bPrinting;
+        EXPECT_NE(canvas.At(302, 2), shadow); // starts 4 below the top
+    }
+}
+
+// The rows and columns of the canvas that hold non-white pixels.
+CRect InkBounds(Canvas& canvas, int cx, int cy)
+{
+    const auto pixels = canvas.Pixels();
+    CRect ink(cx, cy, -1, -1);
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            if (pixels[static_cast<size_t>(y) * cx + x] != 0xFFFFFFu) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+    return ink;
+}
+
+TEST_F(ViewDraw, HeaderAndFooterTextsSitInTheirBands)
+{
+    const int cx = 600;
+    const int cy = 800;
+    const CRect body(50, 60, 550, 700);
+    struct Case {
+        int nText;
+        bool bHeader;
+        int nAlign; // 0 left, 1 centre, 2 right
+    } cases[] = {{QY_HEADER_LEFT, true, 0},  {QY_HEADER_CENTER, true, 1},  {QY_HEADER_RIGHT, true, 2},
+                 {QY_FOOTER_LEFT, false, 0}, {QY_FOOTER_CENTER, false, 1}, {QY_FOOTER_RIGHT, false, 2}};
+    for (const Case& c : cases) {
+        for (CString& str : Model().m_strHeaderFooter)
+            str.Empty();
+        Model().m_strHeaderFooter[c.nText] = "Plexo";
+        Canvas canvas(cx, cy, TRUE);
+        canvas.DC()->FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+        const int h = [&] {
+            m_pView->PrepareHeaderFooterDC(canvas.DC());
+            const int n = canvas.DC()->GetTextExtent("S", 1).cy;
+            m_pView->ClearDC(canvas.DC());
+            return n;
+        }();
+        m_pView->DrawHeaderFooterBands(canvas.DC(), &body);
+        const CRect ink = InkBounds(canvas, cx, cy);
+        ASSERT_LT(ink.left, ink.right) << c.nText;
+        // Vertically inside the band.
+        const int nTop = c.bHeader ? h : std::max(body.bottom, cy - 2 * h);
+        const int nBottom = c.bHeader ? body.top : cy - h;
+        EXPECT_GE(ink.top, nTop) << c.nText;
+        EXPECT_LE(ink.bottom, nBottom) << c.nText;
+        // Horizontally by alignment.
+        if (c.nAlign == 0)
+            EXPECT_LT(ink.left - body.left, 4) << c.nText;
+        else if (c.nAlign == 2)
+            EXPECT_LT(body.right - ink.right, 4) << c.nText;
+        else
+            EXPECT_LE(std::abs((ink.left + ink.right) / 2 - (body.left + body.right) / 2), 3) << c.nText;
+    }
+}
+
+TEST_F(ViewDraw, EmptyHeaderAndFooterDrawNothingAndKeepTheContext)
+{
+    Canvas canvas(300, 300, TRUE);
+    canvas.DC()->FillSolidRect(0, 0, 300, 300, RGB(255, 255, 255));
+    const COLORREF crText = canvas.DC()->GetTextColor();
+    const int nMode = canvas.DC()->GetBkMode();
+    m_pView->DrawHeaderFooterBands(canvas.DC(), nullptr);
+    EXPECT_EQ(InkBounds(canvas, 300, 300).right, -1);
+    EXPECT_EQ(canvas.DC()->GetTextColor(), crText);
+    EXPECT_EQ(canvas.DC()->GetBkMode(), nMode);
+}
+
+// ---------------------------------------------------------------------------
+// Export
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+template <typename T>
+T At(const std::string& bytes, size_t offset)
+{
+    T value{};
+    std::memcpy(&value, bytes.data() + offset, sizeof(T));
+    return value;
+}
+
+class ViewExport : public ViewDraw {
+protected:
+    void SetUp() override
+    {
+        ViewDraw::SetUp();
+        m_folder = std::filesystem::temp_directory_path() / ("plexo-view-export-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(m_folder);
+        ViewDraw::TearDown();
+    }
+    std::filesystem::path m_folder;
+};
+
+TEST_F(ViewExport, BitmapAtThePageSizeAndExtensionAdded)
+{
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    ASSERT_TRUE(m_pView->ExportByExtension((m_folder / "page").string().c_str()));
+    const std::filesystem::path path = m_folder / "page.bmp";
+    ASSERT_TRUE(std::filesystem::exists(path));
+    const std::string bytes = ReadFile(path);
+    ASSERT_GT(bytes.size(), 54u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(At<uint32_t>(bytes, 2), bytes.size());
+    EXPECT_EQ(At<int32_t>(bytes, 18), 400);
+    EXPECT_EQ(std::abs(At<int32_t>(bytes, 22)), 300);
+    EXPECT_EQ(At<uint16_t>(bytes, 28), 24); // in colour
+    // Read back: a's red fill is in the picture.
+    CQYImageBaseObj image;
+    ASSERT_TRUE(image.LoadFromFile(path.string().c_str()));
+    EXPECT_EQ(image.GetWidth(), 400);
+    // ".dib" is written in the same format.
+    ASSERT_TRUE(m_pView->ExportByExtension((m_folder / "page.DIB").string().c_str()));
+    EXPECT_EQ(ReadFile(m_folder / "page.DIB").substr(0, 2), "BM");
+}
+
+TEST_F(ViewExport, MetafileOfTheTopLeftCornerShrunk)
+{
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    const std::filesystem::path path = m_folder / "page.emf";
+    ASSERT_TRUE(m_pView->ExportByExtension(path.string().c_str()));
+    const std::string bytes = ReadFile(path);
+    ASSERT_GE(bytes.size(), sizeof(ENHMETAHEADER));
+    ENHMETAHEADER header = At<ENHMETAHEADER>(bytes, 0);
+    EXPECT_EQ(header.iType, 1u);
+    EXPECT_EQ(header.dSignature, 0x464D4520u); // " EMF"
+    EXPECT_EQ(header.nBytes, bytes.size());
+    // The frame: the 400 x 300 page in hundredths of a millimetre.
+    EXPECT_NEAR(header.rclFrame.right - header.rclFrame.left, 400 * 2540 / 96, 2);
+    EXPECT_NEAR(header.rclFrame.bottom - header.rclFrame.top, 300 * 2540 / 96, 2);
+    // The picture: 320 x 240 device units.
+    EXPECT_EQ(header.rclBounds.left, 0);
+    EXPECT_EQ(header.rclBounds.top, 0);
+    EXPECT_NEAR(header.rclBounds.right, 319, 1);
+    EXPECT_NEAR(header.rclBounds.bottom, 239, 1);
+    // Played back into the frame's 400 x 300 pixels, the picture covers
+    // its top-left 320 x 240.
+    HENHMETAFILE hMeta =
+        SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data()));
+    ASSERT_NE(hMeta, nullptr);
+    Canvas canvas(400, 300);
+    canvas.DC()->FillSolidRect(0, 0, 400, 300, RGB(0, 0, 255));
+    CRect rect(0, 0, 400, 300);
+    EXPECT_TRUE(PlayEnhMetaFile(canvas.DC()->m_hDC, hMeta, &rect));
+    DeleteEnhMetaFile(hMeta);
+    EXPECT_EQ(canvas.At(0, 0), 0u);            // the black frame
+    EXPECT_NE(canvas.At(310, 230), 0x0000FFu); // painted over
+    EXPECT_EQ(canvas.At(330, 250), 0x0000FFu); // beyond the picture
+    // a's red fill (20-120, 20-90 on the page) at two fifths: 8-48, 8-36.
+    EXPECT_EQ(canvas.At(12, 12), 0xFF0000u);
+    EXPECT_EQ(canvas.At(44, 33), 0xFF0000u);
+    EXPECT_NE(canvas.At(60, 12), 0xFF0000u);
+    EXPECT_NE(canvas.At(12, 45), 0xFF0000u);
+}
+
+TEST_F(ViewExport, AFailedExportLeavesTheOldFile)
+{
+    const std::filesystem::path path = m_folder / "old.bmp";
+    std::ofstream(path, std::ios::binary) << "precious";
+    Model().SetPagePosition(CRect(0, 0, 0, 0)); // nothing to render
+    EXPECT_FALSE(m_pView->ExportByExtension(path.string().c_str()));
+    EXPECT_EQ(ReadFile(path), "precious");
+    EXPECT_FALSE(m_pView->ExportByExtension((m_folder / "missing" / "x.emf").string().c_str()));
+    EXPECT_FALSE(m_pView->ExportByExtension((m_folder / "missing" / "x.bmp").string().c_str()));
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "missing"));
+}
+
+} // namespace

@@ -1,0 +1,614 @@
+// Selection by click, handles and their hit tests, hover cursors, the
+// keyboard, the status panes and the command table's update rules.
+#include "ViewTestSupport.h"
+
+#include "framework/window/CursorApi.h"
+#include "framework/window/Menu.h"
+#include "library/model/QYCompProperties.h"
+#include "library/shapes/QYHyLinkComponent.h"
+#include "library/shapes/QYLinkComponent.h"
+#include "library/shapes/QYRectComponent.h"
+#include "library/view/QYViewIds.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <string>
+
+namespace {
+
+class ViewSelection : public ViewFixture {
+protected:
+    // Gives the component exactly this rectangle, empty ones included.
+    static void SetGeometry(CQYDrawComponent* pComp, const CRect& r)
+    {
+        const POINT corners[4] = {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+        pComp->SetPoints(corners, 4);
+        pComp->UpdatePosition();
+        pComp->ResetTrackPoints();
+        pComp->UpdateComp();
+        pComp->m_rectPosition = r; // shapes keep no empty extent of their own
+    }
+    void SetUp() override
+    {
+        ViewFixture::SetUp();
+        a = Put(CRect(10, 10, 60, 60));
+        b = Put(CRect(100, 10, 160, 60));
+        c = Put(CRect(200, 100, 260, 160));
+    }
+    CQYDrawComponent* a = nullptr;
+    CQYDrawComponent* b = nullptr;
+    CQYDrawComponent* c = nullptr;
+};
+
+TEST_F(ViewSelection, ClickSemantics)
+{
+    enum Target { A, B, C, Empty };
+    struct Case {
+        const char* name;
+        std::vector<int> before; // indices of a, b, c; the first is main
+        UINT nFlags;
+        Target target;
+        int nKind;
+        BOOL bHit;
+        std::vector<int> after;
+        int nMain; // index of the main component afterwards
+        BOOL bReduceOnUp;
+    } cases[] = {
+        {"first click", {}, 0, A, 1, TRUE, {0}, 0, FALSE},
+        {"plain replaces", {0, 1}, 0, C, 1, TRUE, {2}, 2, FALSE},
+        {"shift adds", {0, 1}, MK_SHIFT, C, 1, TRUE, {0, 1, 2}, 0, FALSE},
+        {"ctrl adds", {0, 1}, MK_CONTROL, C, 1, TRUE, {0, 1, 2}, 0, FALSE},
+        {"ctrl changes main", {0, 1, 2}, MK_CONTROL, B, 1, TRUE, {0, 1, 2}, 1, FALSE},
+        {"shift removes", {0, 1}, MK_SHIFT, B, 1, TRUE, {0}, 0, FALSE},
+        {"shift keeps the only one", {0}, MK_SHIFT, A, 1, TRUE, {0}, 0, FALSE},
+        {"plain on selected waits", {0, 1, 2}, 0, B, 1, TRUE, {0, 1, 2}, 0, TRUE},
+        {"right button on selected", {0, 1}, 0, B, 2, TRUE, {0, 1}, 0, FALSE},
+        {"empty canvas", {0, 1}, 0, Empty, 1, FALSE, {0, 1}, 0, FALSE},
+    };
+    const CPoint points[] = {CPoint(30, 30), CPoint(130, 30), CPoint(230, 130), CPoint(500, 500)};
+    CQYDrawComponent* comps[] = {a, b, c};
+    for (const Case& k : cases) {
+        m_pView->m_listSelected.RemoveAll();
+        for (int i : k.before)
+            m_pView->m_listSelected.AddTail(comps[i]);
+        m_pView->MarkFirstAsMain();
+        m_pView->m_bReduceOnUp = FALSE;
+        m_pView->m_nTrackState = 0;
+        EXPECT_EQ(m_pView->SelectAtPoint(k.nFlags, points[k.target], k.nKind), k.bHit) << k.name;
+        std::vector<CQYDrawComponent*> expected;
+        for (int i : k.after)
+            expected.push_back(comps[i]);
+        EXPECT_EQ(Selected(), expected) << k.name;
+        EXPECT_EQ(m_pView->GetMainSelected(), comps[k.nMain]) << k.name;
+        EXPECT_EQ(m_pView->m_bReduceOnUp, k.bReduceOnUp) << k.name;
+        if (k.bHit && k.nKind == 1) {
+            EXPECT_EQ(m_pView->m_nTrackState, 38) << k.name;
+        }
+    }
+}
+
+TEST_F(ViewSelection, SelectionNeedsDesignMode)
+{
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    EXPECT_FALSE(m_pView->SelectAtPoint(0, CPoint(30, 30), 1));
+    Click(CPoint(30, 30));
+    EXPECT_TRUE(Selected().empty());
+    int nIndex = 0;
+    Select({a});
+    EXPECT_EQ(m_pView->HitTestHandle(CPoint(10, 10), nIndex), nullptr);
+}
+
+TEST_F(ViewSelection, MainMarkFollowsTheFirstSelected)
+{
+    EXPECT_EQ(m_pView->GetMainSelected(), nullptr);
+    m_pView->SelectComponent(b);
+    EXPECT_EQ(m_pView->GetMainSelected(), b);
+    m_pView->SelectAll();
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{a, b, c}));
+    EXPECT_EQ(m_pView->GetMainSelected(), a);
+    EXPECT_FALSE(b->GetDefaultProperty()->IsMainObj());
+    m_pView->ClearSelection();
+    EXPECT_EQ(m_pView->GetMainSelected(), nullptr);
+}
+
+// A component whose second sizing handle is left out.
+class CGappedRect : public CQYRectComponent {
+public:
+    void GetNormalSpotLocation(CArray<CPoint, CPoint>* pArray) override
+    {
+        CQYRectComponent::GetNormalSpotLocation(pArray);
+        pArray->SetAt(1, CPoint(-1, -1));
+    }
+};
+
+TEST_F(ViewSelection, HandleHitTests)
+{
+    auto* pGapped = new CGappedRect;
+    CRect rect(300, 300, 400, 400);
+    pGapped->Create(rect, "Gapped");
+    Model().InsertComponent(pGapped);
+    CArray<CPoint, CPoint> line;
+    for (CPoint pt : {CPoint(20, 200), CPoint(80, 260), CPoint(140, 200)})
+        line.Add(pt);
+    Model().AddNewLine(&line, FALSE);
+    CQYDrawComponent* pLine = Model().GetComponents().GetTail();
+    struct Case {
+        CQYDrawComponent* pSelected;
+        CPoint point;
+        CQYDrawComponent* pHit;
+        int nIndex;
+    } cases[] = {
+        {a, CPoint(10, 10), a, 0},
+        {a, CPoint(61, 36), a, 3},        // inside the handle and its 3-pixel margin
+        {a, CPoint(35, 35), nullptr, -1}, // the component, not a handle
+        {a, CPoint(67, 36), nullptr, -1}, // outside every handle
+        {pLine, CPoint(140, 200), pLine, 2},
+        {pGapped, CPoint(400, 350), pGapped, 3},  // the gap still counts
+        {pGapped, CPoint(350, 300), nullptr, -1}, // the left-out handle
+    };
+    for (const Case& k : cases) {
+        Select({k.pSelected});
+        int nIndex = 99;
+        EXPECT_EQ(m_pView->HitTestHandle(k.point, nIndex), k.pHit) << k.point.x << "," << k.point.y;
+        EXPECT_EQ(nIndex, k.nIndex) << k.point.x << "," << k.point.y;
+    }
+}
+
+TEST_F(ViewSelection, HoverCursorsByHandleAndFormEdge)
+{
+    struct Case {
+        CPoint point;
+        LPCTSTR cursor;
+    } cases[] = {
+        {CPoint(10, 10), IDC_SIZENWSE}, {CPoint(35, 10), IDC_SIZENS},   {CPoint(60, 10), IDC_SIZENESW},
+        {CPoint(60, 35), IDC_SIZEWE},   {CPoint(60, 60), IDC_SIZENWSE}, {CPoint(500, 500), IDC_ARROW},
+    };
+    Select({a});
+    for (const Case& k : cases) {
+        m_pView->SetHoverCursor(k.point);
+        EXPECT_EQ(m_pView->GetViewCursor(), ::LoadCursor(nullptr, k.cursor)) << k.point.x << "," << k.point.y;
+    }
+    // The form's edges, in form mode with nothing selected.
+    Select({});
+    Model().SetFormDesignMode(TRUE);
+    Model().SetPagePosition(CRect(0, 0, 450, 400));
+    m_pView->SetCurrentModel(&Model());
+    struct EdgeCase {
+        CPoint point;
+        LPCTSTR cursor;
+    } edges[] = {{CPoint(450, 200), IDC_SIZEWE}, {CPoint(450, 400), IDC_SIZENWSE}, {CPoint(225, 400), IDC_SIZENS}};
+    for (const EdgeCase& k : edges) {
+        m_pView->SetHoverCursor(k.point);
+        EXPECT_EQ(m_pView->GetViewCursor(), ::LoadCursor(nullptr, k.cursor)) << k.point.x << "," << k.point.y;
+    }
+}
+
+TEST_F(ViewSelection, KeyboardTable)
+{
+    struct Case {
+        const char* name;
+        CQYDrawComponent* pMain; // selected before a as the main one, or none
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        CRect rectA; // a's rectangle afterwards (a starts at 10, 10, 60, 60)
+    } cases[] = {
+        {"left moves", nullptr, Qt::Key_Left, Qt::NoModifier, CRect(9, 10, 59, 60)},
+        {"down moves", nullptr, Qt::Key_Down, Qt::NoModifier, CRect(10, 11, 60, 61)},
+        {"shift right grows", nullptr, Qt::Key_Right, Qt::ShiftModifier, CRect(10, 10, 61, 60)},
+        {"shift up shrinks", nullptr, Qt::Key_Up, Qt::ShiftModifier, CRect(10, 10, 60, 59)},
+        {"ctrl left aligns", b, Qt::Key_Left, Qt::ControlModifier, CRect(100, 10, 150, 60)},
+        {"ctrl right aligns", b, Qt::Key_Right, Qt::ControlModifier, CRect(110, 10, 160, 60)},
+        {"ctrl up aligns", c, Qt::Key_Up, Qt::ControlModifier, CRect(10, 100, 60, 150)},
+        {"ctrl down aligns", c, Qt::Key_Down, Qt::ControlModifier, CRect(10, 110, 60, 160)},
+        {"ctrl alone does nothing", nullptr, Qt::Key_Left, Qt::ControlModifier, CRect(10, 10, 60, 60)},
+    };
+    for (const Case& k : cases) {
+        CRect start(10, 10, 60, 60);
+        a->PositionComponent(&start);
+        if (k.pMain != nullptr)
+            Select({k.pMain, a});
+        else
+            Select({a});
+        Key(k.key, k.modifiers);
+        EXPECT_EQ(a->GetRect(), k.rectA) << k.name;
+    }
+}
+
+TEST_F(ViewSelection, KeyboardSizingLimits)
+{
+    struct Case {
+        const char* name;
+        CRect start;
+        Qt::Key key;
+        CRect after;
+    } cases[] = {
+        {"width 1 does not shrink", CRect(10, 10, 11, 60), Qt::Key_Left, CRect(10, 10, 11, 60)},
+        {"width 2 shrinks", CRect(10, 10, 12, 60), Qt::Key_Left, CRect(10, 10, 11, 60)},
+        {"height 1 does not shrink", CRect(10, 10, 60, 11), Qt::Key_Up, CRect(10, 10, 60, 11)},
+        {"height 2 shrinks", CRect(10, 10, 60, 12), Qt::Key_Up, CRect(10, 10, 60, 11)},
+    };
+    for (const Case& k : cases) {
+        CRect start = k.start;
+        a->PositionComponent(&start);
+        Select({a});
+        Key(k.key, Qt::ShiftModifier);
+        EXPECT_EQ(a->GetRect(), k.after) << k.name;
+    }
+    // Nothing grows from a zero width or height.
+    auto* pFlat = new CQYDrawComponent;
+    Model().InsertComponent(pFlat);
+    const int nUndo = Model().GetUndoCount();
+    m_pView->SetFocus();
+    QTest::keyPress(Widget(), Qt::Key_Shift, Qt::ShiftModifier);
+    for (CRect flat : {CRect(10, 10, 10, 60), CRect(10, 10, 60, 10)}) {
+        pFlat->m_rectPosition = flat;
+        Select({pFlat});
+        m_pView->SendMessage(WM_KEYDOWN, flat.Width() == 0 ? VK_RIGHT : VK_DOWN, 0);
+        EXPECT_EQ(pFlat->GetRect(), flat);
+    }
+    QTest::keyRelease(Widget(), Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_EQ(Model().GetUndoCount(), nUndo);
+}
+
+TEST_F(ViewSelection, ShiftArrowsSizeTheFormUpToItsLimits)
+{
+    Model().SetFormDesignMode(TRUE);
+    CQYDrawComponent* pForm = Model().GetFormComponent();
+    CRect rect(0, 0, 2000, 400);
+    Model().ResizeFormComponent(pForm, rect.left, rect.top, rect.right, rect.bottom);
+    Select({});
+    Key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(pForm->GetRect().right, 2000);
+    EXPECT_FALSE(Model().CanUndo());
+    Key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(pForm->GetRect().right, 1999);
+    // Shrinking stops at the components' extent (c reaches 160 down).
+    Model().ResizeFormComponent(pForm, 0, 0, 1999, 160);
+    Key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(pForm->GetRect().bottom, 160);
+}
+
+TEST_F(ViewSelection, DeleteAndReturnKeys)
+{
+    Select({a, b});
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 1);
+    EXPECT_TRUE(Selected().empty());
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 3);
+    Select({c});
+    Validate();
+    m_pView->SendMessage(WM_KEYDOWN, VK_RETURN, 0); // no painting in between
+    EXPECT_FALSE(UpdateRect().IsRectEmpty());
+}
+
+TEST_F(ViewSelection, StatusPanesFollowTheirSourceByPriority)
+{
+    CString strPos, strSize;
+    Select({});
+    m_pView->Invalidate();
+    Painted();                                             // drawing sets the components' status rectangles
+    ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize)); // the form
+    const CRect form = Model().GetFormComponent()->GetAuxRect();
+    CString strFormPos;
+    strFormPos.Format(" %d, %d", form.left, form.top);
+    EXPECT_EQ(std::string(strPos), std::string(strFormPos));
+    Select({a});
+    ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize));
+    EXPECT_EQ(std::string(strPos), " 10, 10");
+    EXPECT_EQ(std::string(strSize), "50, 50");
+    Select({a, c});
+    ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize));
+    EXPECT_EQ(std::string(strPos), " 10, 10");
+    EXPECT_EQ(std::string(strSize), "250, 150");
+    m_pView->m_pDropComp = b; // a toolbox item being dropped comes first
+    ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize));
+    EXPECT_EQ(std::string(strPos), " 100, 10");
+    m_pView->m_pDropComp = nullptr;
+    // Far off the page the form's own rectangle is shown.
+    CRect far(-2000, -2000, -1900, -1900);
+    Model().GetFormComponent()->SetAuxRect(&far);
+    Select({});
+    ASSERT_TRUE(m_pView->GetStatusTexts(strPos, strSize));
+    const CRect bound = Model().GetFormComponent()->GetRect();
+    CString strBound;
+    strBound.Format(" %d, %d", bound.left, bound.top);
+    EXPECT_EQ(std::string(strPos), std::string(strBound));
+}
+
+// ---------------------------------------------------------------------------
+// Update rules
+
+BOOL IsEnabled(CQYBaseView* pView, UINT nID)
+{
+    CTestCmdUI ui;
+    ui.m_nID = nID;
+    ui.DoUpdate(pView, TRUE);
+    return ui.m_bEnabled;
+}
+
+TEST_F(ViewSelection, UpdateRulesCountComponentsAndLinks)
+{
+    CArray<CPoint, CPoint> points;
+    points.Add(CPoint(400, 400));
+    points.Add(CPoint(500, 450));
+    auto* pLink = new CQYLinkComponent;
+    Model().AddNewLink(pLink, &points, nullptr, nullptr, TRUE);
+    struct Case {
+        std::vector<CQYDrawComponent*> selection;
+        UINT nID;
+        BOOL bEnabled;
+    } cases[] = {
+        {{a}, ID_QY_ALIGN_LEFT, FALSE},
+        {{a, b}, ID_QY_ALIGN_LEFT, TRUE},
+        {{a, pLink}, ID_QY_SAME_WIDTH, TRUE}, // links count here
+        {{a}, ID_QY_GROUP, FALSE},
+        {{a, b}, ID_QY_GROUP, TRUE},
+        {{a, b, pLink}, ID_QY_SPACE_ACROSS, FALSE}, // but not for spacing
+        {{a, b, c}, ID_QY_SPACE_DOWN, TRUE},
+        {{pLink}, ID_QY_CENTER_HORIZONTAL, FALSE},
+        {{a}, ID_QY_CENTER_VERTICAL, TRUE},
+        {{}, ID_QY_BRING_TO_FRONT, FALSE},
+        {{pLink}, ID_QY_ROTATE_LEFT, TRUE},
+        {{a}, ID_QY_UNGROUP, FALSE},
+        {{}, ID_QY_NUDGE_LEFT, FALSE},
+        {{a}, ID_QY_NUDGE_LEFT, TRUE},
+        {{}, ID_EDIT_SELECT_ALL, TRUE},
+        {{}, ID_EDIT_CLEAR_ALL, TRUE},
+        {{}, ID_EDIT_UNDO, TRUE},
+        {{}, ID_EDIT_REDO, FALSE},
+        {{}, ID_FILE_PAGE_SETUP, TRUE},
+        {{}, ID_QY_EDIT_POINTS, FALSE},
+    };
+    for (const Case& k : cases) {
+        m_pView->m_listSelected.RemoveAll();
+        for (CQYDrawComponent* p : k.selection)
+            m_pView->m_listSelected.AddTail(p);
+        m_pView->MarkFirstAsMain();
+        EXPECT_EQ(IsEnabled(m_pView, k.nID), k.bEnabled) << k.nID << " with " << k.selection.size();
+    }
+    // Outside design mode only the nudges stay.
+    Select({a, b, c});
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    EXPECT_FALSE(IsEnabled(m_pView, ID_QY_ALIGN_LEFT));
+    EXPECT_FALSE(IsEnabled(m_pView, ID_EDIT_UNDO));
+    EXPECT_TRUE(IsEnabled(m_pView, ID_QY_NUDGE_LEFT));
+    EXPECT_TRUE(IsEnabled(m_pView, ID_QY_DESIGN_MODE));
+}
+
+TEST_F(ViewSelection, NudgeStepsByShift)
+{
+    Select({a});
+    Command(ID_QY_NUDGE_RIGHT);
+    EXPECT_EQ(a->GetRect().left, 11);
+    m_pView->SetFocus();
+    QTest::keyPress(Widget(), Qt::Key_Shift, Qt::ShiftModifier);
+    Command(ID_QY_NUDGE_BOTTOM);
+    QTest::keyRelease(Widget(), Qt::Key_Shift, Qt::NoModifier);
+    EXPECT_EQ(a->GetRect().top, 15);
+}
+
+TEST_F(ViewSelection, PaletteColoursChangeOneComponentOrTheForm)
+{
+    auto send = [this](COLORREF crText, COLORREF crBack) {
+        auto* pRecord = new DWORD[3]{crText, crBack, 0};
+        m_pView->SendMessage(WM_QY_PALETTE_COLORS, reinterpret_cast<WPARAM>(pRecord), 0);
+    };
+    Select({a});
+    send(RGB(1, 2, 3), RGB(4, 5, 6));
+    EXPECT_EQ(a->GetDefaultProperty()->GetBkColor(), RGB(4, 5, 6));
+    EXPECT_EQ(a->GetDefaultProperty()->m_crFontColor, RGB(1, 2, 3));
+    COLORREF f1 = 0, f2 = 0, t = 0;
+    EXPECT_TRUE(m_pView->GetCurrentColors(&f1, &f2, &t));
+    EXPECT_EQ(f1, RGB(4, 5, 6));
+    EXPECT_EQ(f2, RGB(4, 5, 6));
+    EXPECT_EQ(t, RGB(1, 2, 3));
+    Select({a, b}); // several: nothing changes, the record is still freed
+    send(RGB(9, 9, 9), RGB(8, 8, 8));
+    EXPECT_EQ(b->GetDefaultProperty()->GetBkColor() == RGB(8, 8, 8), false);
+    Select({});
+    send(RGB(7, 7, 7), RGB(6, 6, 6));
+    EXPECT_EQ(Model().GetDefaultProperty()->GetBkColor(), RGB(6, 6, 6));
+    Command(ID_EDIT_UNDO);
+    EXPECT_NE(Model().GetDefaultProperty()->GetBkColor(), RGB(6, 6, 6));
+}
+
+TEST_F(ViewSelection, ToolBoxItemReturnsToTheSelectTool)
+{
+    Select({a});
+    m_pView->m_nToolType = 30;
+    m_pView->m_nTrackState = 12;
+    m_pView->m_strCreateFile = "picture.bmp";
+    EXPECT_EQ(m_pView->SendMessage(WM_QY_TOOLBOX_ITEM, 30, 0), 0);
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(m_pView->m_nToolType, 0);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_TRUE(m_pView->m_strCreateFile.IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewSelection, ContextMenuHoldsTheViewsCommands)
+{
+    CMenu* pPopup = m_pView->CreateContextMenu();
+    ASSERT_NE(pPopup, nullptr);
+    std::vector<UINT> ids;
+    for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i)
+        ids.push_back(pPopup->GetMenuItemID(i));
+    const std::vector<UINT> expected = {ID_EDIT_CUT,
+                                        ID_EDIT_COPY,
+                                        ID_EDIT_PASTE,
+                                        0,
+                                        ID_EDIT_CLEAR,
+                                        0,
+                                        ID_EDIT_SELECT_ALL,
+                                        ID_EDIT_CLEAR_ALL,
+                                        0,
+                                        ID_QY_FORM_SETTING,
+                                        ID_QY_GRID_PROPERTIES,
+                                        0,
+                                        ID_QY_BULLET_PROPERTIES,
+                                        0,
+                                        UINT(-1),
+                                        0,
+                                        ID_QY_COMPONENTS,
+                                        UINT(-1)};
+    EXPECT_EQ(ids, expected);
+    CString strText;
+    pPopup->GetMenuString(ID_EDIT_CUT, strText, MF_BYCOMMAND);
+    EXPECT_EQ(std::string(strText), "Cu&t\tCtrl + X");
+    CString strStatus;
+    EXPECT_TRUE(strStatus.LoadString(ID_QY_ALIGN_LEFT));
+    EXPECT_EQ(std::string(strStatus), "Allign left the selected components");
+}
+
+TEST_F(ViewSelection, RightButtonUpOpensTheContextMenuInTheSelectState)
+{
+    int nShown = 0;
+    auto cancelPopup = [&nShown]() {
+        QTimer::singleShot(0, [&nShown]() {
+            if (QWidget* pPopup = QApplication::activePopupWidget()) {
+                ++nShown;
+                QTest::keyClick(pPopup, Qt::Key_Escape);
+            }
+        });
+    };
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    EXPECT_EQ(nShown, 1);
+    EXPECT_EQ(m_pView->m_pContextMenu, nullptr); // freed when the menu closed
+    // Another state (the rectangle tool dragging) opens nothing.
+    m_pView->m_nTrackState = 12;
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    Pump();
+    EXPECT_EQ(nShown, 1);
+    m_pView->m_nTrackState = 0;
+    // Nor does the view outside design mode.
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    cancelPopup();
+    m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(30, 30));
+    Pump();
+    EXPECT_EQ(nShown, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewSelection, OutsideDesignModeHyperlinksTakeTheInput)
+{
+    auto* pLink = static_cast<CQYHyLinkComponent*>(Put(CRect(300, 200, 400, 230), QY_COMP_HYLINK));
+    ASSERT_TRUE(pLink->IsKindOf(RUNTIME_CLASS(CQYHyLinkComponent)));
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(350, 215));
+    EXPECT_TRUE(pLink->m_bPressed);
+    EXPECT_EQ(pLink->m_pHostWnd, m_pView);
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(350, 215));
+    EXPECT_FALSE(pLink->m_bPressed);
+    EXPECT_TRUE(Selected().empty()); // nothing is selected outside design mode
+    // Keys go to the hyperlink selected alone.
+    Select({pLink});
+    m_pView->SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(pLink->m_bPressed);
+    m_pView->SendMessage(WM_KEYUP, VK_SPACE, 0);
+    EXPECT_FALSE(pLink->m_bPressed);
+    // In design mode the click selects it instead.
+    Model().GetDefaultProperty()->SetDesignMode(TRUE);
+    Select({});
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(350, 215));
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(350, 215));
+    EXPECT_FALSE(pLink->m_bPressed);
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{pLink}));
+}
+
+int TabOrderOf(CQYDrawComponent* pComp)
+{
+    return pComp->GetDefaultProperty()->m_nTabOrder;
+}
+
+TEST_F(ViewSelection, TabOrderClicksNumberTheComponents)
+{
+    ASSERT_EQ(TabOrderOf(a), 1);
+    ASSERT_EQ(TabOrderOf(c), 3);
+    Command(ID_QY_TAB_ORDER);
+    EXPECT_TRUE(m_pView->m_bShowTabOrder);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(230, 130)); // c takes 1
+    EXPECT_EQ(TabOrderOf(c), 1);
+    EXPECT_EQ(TabOrderOf(a), 3);
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30)); // a takes 2
+    EXPECT_EQ(TabOrderOf(a), 2);
+    EXPECT_EQ(TabOrderOf(b), 3);
+    for (int i = 0; i < 3; ++i) // the counter stops at the largest tab order
+        m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(130, 30));
+    EXPECT_EQ(TabOrderOf(b), 3);
+    EXPECT_EQ(m_pView->m_nTabOrderCounter, 3);
+    EXPECT_TRUE(Selected().empty());                                        // the clicks number, they do not select
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(600, 400)); // empty canvas ends it
+    EXPECT_FALSE(m_pView->m_bShowTabOrder);
+    EXPECT_EQ(m_pView->m_nTabOrderCounter, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewSelection, HoverIndexAnswersAsTheModelsScan)
+{
+    // Overlapping shapes of several kinds, lines and a link.
+    unsigned seed = 7;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+    };
+    const int kinds[] = {QY_COMP_RECTANGLE, QY_COMP_ELLIPSE, 51, 55, 60, QY_COMP_STATIC};
+    for (int i = 0; i < 120; ++i) {
+        const int x = next(900);
+        const int y = next(700);
+        Put(CRect(x, y, x + 20 + next(150), y + 20 + next(120)), kinds[i % 6]);
+    }
+    for (int i = 0; i < 10; ++i) {
+        CArray<CPoint, CPoint> points;
+        points.Add(CPoint(next(900), next(700)));
+        points.Add(CPoint(next(900), next(700)));
+        points.Add(CPoint(next(900), next(700)));
+        Model().AddNewLine(&points, TRUE);
+    }
+    auto check = [this, &next](const char* lpszAfter) {
+        int nHits = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const int x = next(1000) - 20;
+            const int y = next(800) - 20;
+            CQYDrawComponent* pExpected = Model().HitTest(x, y);
+            nHits += pExpected != nullptr;
+            ASSERT_EQ(m_pView->m_hitIndex.HitTest(&Model(), x, y), pExpected) << lpszAfter << " at " << x << "," << y;
+        }
+        EXPECT_GT(nHits, 1000) << lpszAfter;
+    };
+    m_pView->m_hitIndex.Invalidate();
+    check("building");
+    CQYCompList& all = Model().GetComponents();
+    m_pView->m_listSelected.RemoveAll();
+    for (int i = 0; i < 20; ++i) {
+        CQYDrawComponent* pComp = all.GetAt(all.FindIndex(next(all.GetCount())));
+        if (m_pView->m_listSelected.Find(pComp) == nullptr)
+            m_pView->m_listSelected.AddTail(pComp);
+    }
+    m_pView->MarkFirstAsMain();
+    m_pView->MoveSelection(&m_pView->m_listSelected, 37, -12);
+    EXPECT_FALSE(m_pView->m_hitIndex.IsValid()); // the command's update made it stale
+    check("a move");
+    m_pView->OrderSelection(&m_pView->m_listSelected, 2);
+    check("sending to the back");
+    m_pView->RotateSelection(&m_pView->m_listSelected, 900);
+    check("a rotation");
+    Command(ID_EDIT_UNDO);
+    check("an undo");
+    Key(Qt::Key_Delete);
+    check("a removal");
+}
+
+} // namespace

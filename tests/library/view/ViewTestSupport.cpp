@@ -1,0 +1,3 @@
+#include "ViewTestSupport.h"
+
+IMPLEMENT_DYNCREATE(CTestDiagramView, CQYBaseView)
