@@ -16,6 +16,8 @@ IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
@@ -96,12 +98,18 @@ void CControlBar::DrawBorders(CDC *pDC, CRect &rect)
 
 namespace {
 
+// Set while the layout only asks for the bars' sizes.
+bool g_bQueryLayout = false;
+
 // Takes the bar's room off one edge of rectClient and moves the bar there.
 void PlaceBar(CControlBar *pBar, CRect &rectClient)
 {
     DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
     BOOL bHorz = (dwAlign & CBRS_ORIENT_HORZ) != 0 || dwAlign == 0;
+    pBar->m_rectLayout = rectClient;
+    pBar->m_bLayoutQuery = g_bQueryLayout;
     CSize size = pBar->CalcFixedLayout(TRUE, bHorz);
+    pBar->m_bLayoutQuery = FALSE;
     CRect rect = rectClient;
     if (dwAlign & CBRS_ALIGN_BOTTOM) {
         size.cy = std::min<int>(size.cy, rectClient.Height());
@@ -123,11 +131,18 @@ void PlaceBar(CControlBar *pBar, CRect &rectClient)
     CRect rectOld;
     pBar->GetWindowRect(&rectOld);
     pBar->GetParent()->ScreenToClient(&rectOld);
-    if (rectOld != rect)
+    if (rectOld != rect && !g_bQueryLayout)
         pBar->MoveWindow(&rect);
 }
 
 } // namespace
+
+void PlexoQueryBarLayout(CWnd *pParent, CRect &rectClient)
+{
+    g_bQueryLayout = true;
+    PlexoRepositionBars(pParent, rectClient);
+    g_bQueryLayout = false;
+}
 
 void PlexoRepositionBars(CWnd *pParent, CRect &rectClient)
 {

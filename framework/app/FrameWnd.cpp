@@ -33,6 +33,7 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
 ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, OnUpdateNextPane)
 ON_UPDATE_COMMAND_UI(ID_PREV_PANE, OnUpdateNextPane)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnFrameIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -400,7 +401,9 @@ BOOL CFrameWnd::OnBarCommand(UINT nID)
 CControlBar *CFrameWnd::GetControlBar(UINT nID)
 {
     HWND hBar = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, static_cast<int>(nID)) : nullptr;
-    return hBar != nullptr ? dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(hBar)) : nullptr;
+    if (auto *pBar = hBar != nullptr ? dynamic_cast<CControlBar *>(CWnd::FromHandlePermanent(hBar)) : nullptr)
+        return pBar;
+    return FindDockedBar(nID);
 }
 
 void CFrameWnd::ShowControlBar(CControlBar *pBar, BOOL bShow, BOOL bDelay)
@@ -408,6 +411,7 @@ void CFrameWnd::ShowControlBar(CControlBar *pBar, BOOL bShow, BOOL bDelay)
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
         return;
     pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    ShowFloatingFrameOf(pBar);
     if (!bDelay)
         RecalcLayout();
 }

@@ -5,12 +5,16 @@
 #pragma once
 
 #include "framework/app/AppIds.h"
+#include "framework/app/ControlBar.h"
 #include "framework/base/CString.h"
 #include "framework/window/MenuBar.h"
 #include "framework/window/Wnd.h"
 
-class CControlBar;
+#include <vector>
+
+class CDockBar;
 class CDocTemplate;
+class CMiniDockFrameWnd;
 class CDocument;
 class CSplitterWnd;
 class CView;
@@ -75,6 +79,34 @@ public:
     // RecalcLayout.
     void ShowControlBar(CControlBar *pBar, BOOL bShow, BOOL bDelay);
 
+    // ---- Docking
+    // Makes the dock bars of the sides dwDockStyle names (CBRS_ALIGN_).
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar into the dock bar of that id (0: the one of the bar's
+    // own edge, else the first its docking style allows), at lpRect
+    // (screen coordinates; NULL: a new row).
+    void DockControlBar(CControlBar *pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void DockControlBar(CControlBar *pBar, CDockBar *pDockBar, LPCRECT lpRect = NULL);
+    // Floats the bar in a floating frame whose corner is at point (screen
+    // coordinates); dwStyle: CBRS_ALIGN_TOP lays it out horizontally,
+    // CBRS_ALIGN_LEFT vertically.
+    void FloatControlBar(CControlBar *pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // The edge (CBRS_ALIGN_ bit) of the first dock bar among those
+    // dwDockStyle allows that rect (screen coordinates) touches; 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar **ppDockBar = NULL);
+    CDockBar *GetDockBar(UINT nID);
+    // The frame that floats bars; override to float them in another kind.
+    virtual CMiniDockFrameWnd *CreateFloatingFrame(DWORD dwStyle);
+    // RecalcLayout at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // Lays the control bars out in lpRectClient (the client area when
+    // NULL); with reposQuery only puts what remains for the pane into
+    // lpRectParam, and nothing moves. The ids select nothing here: every
+    // control bar of the frame takes part.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
+
     // The bar that shows the frame's menu (none for a frame without one).
     CMenuBar *GetMenuBar() { return m_wndMenuBar.GetSafeHwnd() ? &m_wndMenuBar : nullptr; }
 
@@ -113,6 +145,17 @@ protected:
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg void OnUpdateControlBarMenu(CCmdUI *pCmdUI);
     afx_msg void OnUpdateKeyIndicator(CCmdUI *pCmdUI);
+    // Idle time: a delayed layout, and the floating bars' updates.
+    afx_msg LRESULT OnFrameIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // The floating frames this frame made that still exist.
+    std::vector<CMiniDockFrameWnd *> FloatingFrames() const;
+    std::vector<HWND> m_floatingFrames;
+    // A bar of nID docked in one of the frame's dock bars or floating.
+    CControlBar *FindDockedBar(UINT nID);
+    void RecalcFloatingFrames();
+    // A floating bar's frame shows while one of its bars does.
+    void ShowFloatingFrameOf(CControlBar *pBar);
+    BOOL m_bRecalcLayoutPending = FALSE;
 
     CMenuBar m_wndMenuBar;
     CView *m_pViewActive = nullptr;

@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
 ON_WM_PAINT()
 ON_WM_SIZE()
 ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_CANCELMODE()
@@ -266,13 +267,29 @@ void CToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     Relay(m_pToolTip.get(), m_hWnd, WM_LBUTTONDOWN, nFlags, point);
     const int iButton = HitTest(point);
-    if (iButton < 0 || (GetButtonStyle(iButton) & TBBS_DISABLED))
+    if (iButton < 0) {
+        // Off the buttons (the gripper, the borders): the bar is dragged.
+        CControlBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (GetButtonStyle(iButton) & TBBS_DISABLED)
         return;
     m_iPressed = iButton;
     SetButtonStyle(iButton, GetButtonStyle(iButton) | TBBS_PRESSED);
     SetCapture();
     // The prompt shows while a button is held down, fly-by or not.
     ShowPrompt(GetItemID(iButton));
+}
+
+void CToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // A quick second click on a button presses it again; off the buttons
+    // the double click moves the bar between its docked and floating places.
+    if (HitTest(point) >= 0) {
+        OnLButtonDown(nFlags, point);
+        return;
+    }
+    CControlBar::OnLButtonDblClk(nFlags, point);
 }
 
 void CToolBar::OnMouseMove(UINT nFlags, CPoint point)

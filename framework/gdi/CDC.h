@@ -242,6 +242,15 @@ public:
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void DrawFocusRect(LPCRECT lpRect);
+    // The outline of lpRect, size thick inside it, inverted with pBrush
+    // (the half-tone brush when NULL). The outline last drawn (lpRectLast,
+    // sizeLast, pBrushLast) is inverted back at the same time, so pixels
+    // both share are left alone; a NULL lpRectLast erases nothing, and a
+    // size of 0 draws nothing, which only erases the last one.
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush *pBrush = NULL,
+                      CBrush *pBrushLast = NULL);
+    // A brush of alternating pixels: text colour on background colour.
+    static CBrush *GetHalftoneBrush();
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
 

@@ -31,6 +31,19 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint);
 HDC GetDC(HWND hWnd);
 HDC GetWindowDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
+// GetDC or, with DCX_WINDOW, GetWindowDC; a NULL window is the screen.
+// hrgnClip (client or window coordinates) limits the context with
+// DCX_INTERSECTRGN or is taken out of it with DCX_EXCLUDERGN. The other
+// flags describe what every context here already is.
+#define DCX_WINDOW 0x00000001L
+#define DCX_CACHE 0x00000002L
+#define DCX_CLIPCHILDREN 0x00000008L
+#define DCX_CLIPSIBLINGS 0x00000010L
+#define DCX_PARENTCLIP 0x00000020L
+#define DCX_EXCLUDERGN 0x00000040L
+#define DCX_INTERSECTRGN 0x00000080L
+#define DCX_LOCKWINDOWUPDATE 0x00000400L
+HDC GetDCEx(HWND hWnd, HRGN hrgnClip, DWORD flags);
 
 // Moves the client area's pixels (within lprcClip, the whole client area
 // when NULL) and invalidates what is uncovered.

@@ -4,11 +4,13 @@
 // the invalid region is not empty, after the events already waiting.
 #include "framework/window/MessageApi.h"
 #include "framework/window/PaintApi.h"
+#include "framework/window/ScreenOverlay.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/NonClientArea.h"
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
+#include "framework/gdi/CDC.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/RegionUtil.h"
@@ -410,14 +412,9 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT *lpPaint)
 HDC GetDC(HWND hWnd)
 {
     if (!hWnd) {
-        // The screen: a context like the display, for measuring and for
-        // reading the screen's pixels.
-        HDC hdc = CreateMemoryDC(nullptr);
-        if (hdc) {
-            hdc->screen = true;
-            OpenDCs()[hdc] = OpenDC{nullptr, nullptr};
-        }
-        return hdc;
+        // The screen: a context like the display for measuring and reading
+        // the screen's pixels, whose drawing shows on the screen's overlay.
+        return ScreenOverlay::Open();
     }
     HWND h = Live(hWnd);
     return h ? OpenClientDC(h) : nullptr;
@@ -429,8 +426,22 @@ HDC GetWindowDC(HWND hWnd)
     return h ? OpenWindowDC(h) : nullptr;
 }
 
+HDC GetDCEx(HWND hWnd, HRGN hrgnClip, DWORD flags)
+{
+    if (!hWnd)
+        return GetDC(nullptr);
+    HDC hdc = (flags & DCX_WINDOW) ? GetWindowDC(hWnd) : GetDC(hWnd);
+    if (hdc && hrgnClip && (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)))
+        ExtSelectClipRgn(hdc, hrgnClip, (flags & DCX_EXCLUDERGN) ? RGN_DIFF : RGN_AND);
+    return hdc;
+}
+
 int ReleaseDC(HWND hWnd, HDC hDC)
 {
+    if (ScreenOverlay::Owns(hDC)) {
+        ScreenOverlay::Release(hDC);
+        return 1;
+    }
     auto it = OpenDCs().find(hDC);
     if (it == OpenDCs().end())
         return 0;

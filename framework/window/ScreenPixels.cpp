@@ -2,6 +2,8 @@
 // over this program's windows they come from the windows' backing images;
 // elsewhere from a grab of the screen where the desktop allows one (X11).
 // On Wayland and offscreen there is nothing to read outside our windows.
+// What the program draws through the screen context shows above them.
+#include "framework/window/ScreenOverlay.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
@@ -53,6 +55,10 @@ COLORREF FromImage(const QImage &image, int x, int y)
 
 COLORREF ScreenPixel(int x, int y)
 {
+    // What a program drew through the screen context lies above everything.
+    COLORREF drawn = ScreenOverlay::DrawnPixel(x, y);
+    if (drawn != CLR_INVALID)
+        return drawn;
     POINT pt{x, y};
     if (HWND h = OurWindowAt(pt)) {
         QPoint origin = WindowGeometry::WindowOriginOnScreen(h);

@@ -18,12 +18,22 @@ BOOL WorkArea(LPVOID pvParam)
     return TRUE;
 }
 
+BOOL DragFullWindows(LPVOID pvParam)
+{
+    auto *pbFull = static_cast<BOOL *>(pvParam);
+    if (!pbFull)
+        return FALSE;
+    *pbFull = FALSE;
+    return TRUE;
+}
+
 } // namespace
 
 BOOL SystemParametersInfo(UINT uiAction, UINT, LPVOID pvParam, UINT)
 {
     switch (uiAction) {
     case SPI_GETWORKAREA: return WorkArea(pvParam);
+    case SPI_GETDRAGFULLWINDOWS: return DragFullWindows(pvParam);
     default: return FALSE;
     }
 }

@@ -109,6 +109,15 @@ int GetWindowTextLength(HWND hWnd);
 // window is activated.
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
+// A batch of position changes made together by EndDeferWindowPos, each as
+// SetWindowPos makes it, in the order given (a later change of the same
+// window replaces an earlier one). DeferWindowPos returns the batch, NULL
+// for a dead window (the batch is then dropped).
+struct HDWP__;
+typedef HDWP__ *HDWP;
+HDWP BeginDeferWindowPos(int nNumWindows);
+HDWP DeferWindowPos(HDWP hWinPosInfo, HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT uFlags);
+BOOL EndDeferWindowPos(HDWP hWinPosInfo);
 // Puts the window on top of its siblings and activates it (a child through
 // WM_CHILDACTIVATE): SetWindowPos(HWND_TOP) without moving or sizing.
 BOOL BringWindowToTop(HWND hWnd);

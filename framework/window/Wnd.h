@@ -208,6 +208,8 @@ public:
     void EndPaint(LPPAINTSTRUCT lpPaint);
     CDC *GetDC();
     CDC *GetWindowDC();
+    // ::GetDCEx on this window (the screen when it has no window).
+    CDC *GetDCEx(CRgn *prgnClip, DWORD flags);
     int ReleaseDC(CDC *pDC);
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
     int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn *prgnUpdate, LPRECT lpRectUpdate,

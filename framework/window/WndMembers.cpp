@@ -6,6 +6,7 @@
 #include "framework/window/ScrollBar.h"
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/Rgn.h"
 #include "framework/gdi/SystemColors.h"
 
 #include <string>
@@ -433,6 +434,12 @@ CDC *CWnd::GetDC()
 CDC *CWnd::GetWindowDC()
 {
     return AfxDCFromHandle(::GetWindowDC(m_hWnd));
+}
+
+CDC *CWnd::GetDCEx(CRgn *prgnClip, DWORD flags)
+{
+    HRGN hrgn = prgnClip ? static_cast<HRGN>(prgnClip->GetSafeHandle()) : nullptr;
+    return AfxDCFromHandle(::GetDCEx(m_hWnd, hrgn, flags));
 }
 
 int CWnd::ReleaseDC(CDC *pDC)
