@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 namespace {
@@ -39,7 +40,13 @@ HWND CommonDialogs::Owner(CWnd *pParentWnd)
 bool CommonDialogs::Run(QDialog &dialog, HWND hOwner)
 {
     if (QWidget *ownerWidget = hOwner ? WindowCore::Widget(hOwner) : nullptr) {
-        dialog.setParent(ownerWidget, dialog.windowFlags() | Qt::Dialog);
+        // The owner is only the dialog's transient parent, never its widget
+        // parent: disabling the owner below would disable a child widget's
+        // whole tree, the dialog with it.
+        dialog.setWindowFlags(dialog.windowFlags() | Qt::Dialog);
+        dialog.winId();
+        if (QWindow *ownerWindow = ownerWidget->window()->windowHandle())
+            dialog.windowHandle()->setTransientParent(ownerWindow);
         QRect over = ownerWidget->frameGeometry();
         dialog.adjustSize();
         dialog.move(over.center() - QPoint(dialog.width() / 2, dialog.height() / 2));

@@ -181,6 +181,28 @@ TEST(ColorDialog, StartsAtTheColourAndReturnsTheChoiceAndCustomColours)
     EXPECT_EQ(custom[6], RGB(6, 6, 6));
 }
 
+// The owner is disabled while a common dialog runs, but the dialog itself
+// must stay usable: on a desktop a disabled dialog takes no clicks or keys.
+TEST(ColorDialog, StaysEnabledWhileItsOwnerIsDisabled)
+{
+    CWnd owner;
+    ASSERT_TRUE(
+        owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP | WS_VISIBLE, RECT{40, 40, 440, 340}, nullptr, 0));
+    CColorDialog dialog(RGB(9, 9, 9), 0, &owner);
+    bool dialogEnabled = false;
+    bool ownerEnabled = true;
+    HookScope hook([&](QDialog *d) {
+        dialogEnabled = d->isEnabled();
+        ownerEnabled = owner.IsWindowEnabled() != FALSE;
+        d->reject();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dialogEnabled);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    owner.DestroyWindow();
+}
+
 TEST(ColorDialog, CancelKeepsTheColour)
 {
     CColorDialog dialog(RGB(9, 9, 9));
