@@ -206,8 +206,7 @@ TEST(MenuTest, ATypeThroughPopupGivesAPrintableKeyBackToTheFocusWindow)
     // Keys that are not typed text work the menu as in any pop-up.
     owner.Clear();
     ChooseWithKeyboard(1);
-    EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd),
-              static_cast<BOOL>(ID_OPEN));
+    EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd), static_cast<BOOL>(ID_OPEN));
     PressInMenu(Qt::Key_O, Qt::ControlModifier);
     CancelWithKeyboard();
     EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd), 0);
