@@ -9,6 +9,7 @@
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
+#include <cstring>
 
 CMDITextBuffer::CMDITextBuffer() = default;
 CMDITextBuffer::~CMDITextBuffer() = default;
@@ -28,18 +29,30 @@ int CMDITextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int to
 {
     if (!IsHtml() || tokenLength < 0 || remaining <= 0 || !IsOutsideTag(line, lineText, token))
         return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
-    if (tokenLength > 0) {
-        AddPlain(tokenLength, pPending, pRuns);
-        return tokenLength;
+    int length = tokenLength;
+    if (length == 0) {
+        const unsigned code =
+            SECEditCharCode(reinterpret_cast<const unsigned char *>(token), static_cast<size_t>(remaining), &length);
+        length = std::max(length, 1);
+        if (!GetLangConfig()->IsInCharSet(code, SECEDIT_DELIMITERS))
+            return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
     }
-    int length = 0;
-    const unsigned code =
-        SECEditCharCode(reinterpret_cast<const unsigned char *>(token), static_cast<size_t>(remaining), &length);
-    length = std::max(length, 1);
-    if (!GetLangConfig()->IsInCharSet(code, SECEDIT_DELIMITERS))
-        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    length = PlainRunLength(token, std::min(length, remaining), remaining);
     AddPlain(length, pPending, pRuns);
     return length;
+}
+
+// Every token from an outside position up to the next "<" is outside too
+// (no bracket in between can open a tag), and every one of them becomes
+// plain text: a word or blank by its length, anything else being a
+// delimiter. So the whole run is plain text at once, as it would be token by
+// token.
+int CMDITextBuffer::PlainRunLength(LPCTSTR token, int tokenLength, int remaining)
+{
+    if (tokenLength >= remaining)
+        return remaining;
+    const void *next = std::memchr(token + tokenLength, '<', static_cast<size_t>(remaining - tokenLength));
+    return next ? static_cast<int>(static_cast<LPCTSTR>(next) - token) : remaining;
 }
 
 void CMDITextBuffer::AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns)

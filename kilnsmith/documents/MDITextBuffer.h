@@ -31,6 +31,8 @@ private:
     // Adds count bytes of plain text to the pending count, flushing it
     // before it would pass what a WORD holds.
     void AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns);
+    // The plain text from a token outside every tag: up to the next "<".
+    static int PlainRunLength(LPCTSTR token, int tokenLength, int remaining);
 
     CHtmlBracketIndex m_brackets{*this};
     // The configuration whose name was last checked, and the answer.

@@ -3,6 +3,9 @@
 // after edits anywhere in the text.
 #include "DocumentsTestSupport.h"
 
+#include "editor/lang/ISECEditLangConfig.h"
+#include "editor/lang/SECEditLangConfig.h"
+
 #include <random>
 #include <string>
 #include <vector>
@@ -86,6 +89,52 @@ void ExpectAgreement(CMDITextBuffer &buffer, const std::string &text)
     for (int line = static_cast<int>(lines.size()) - 1; line >= 0; --line)
         for (int col = static_cast<int>(lines[line].size()); col >= 0; --col)
             check(line, col);
+}
+
+// The HTML rule applied token by token with the plain searches: a token
+// outside every tag is plain text by its length, a delimiter by its own.
+class TokenByTokenBuffer : public SECEditTextBuffer {
+public:
+    int ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
+                   SECEditColorRuns *pRuns) override
+    {
+        Lines lines;
+        for (int l = 0; l < GetLineCount(); ++l) {
+            CString holder;
+            char *p = nullptr;
+            const int length = GetLineText(l, holder, &p);
+            lines.emplace_back(p ? p : "", p ? static_cast<size_t>(length) : 0u);
+        }
+        const int offset = static_cast<int>(token - lineText);
+        if (tokenLength < 0 || !PlainOutside(lines, line, offset))
+            return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+        int length = tokenLength;
+        if (length == 0) {
+            if (!GetLangConfig()->IsInCharSet(static_cast<unsigned char>(*token), SECEDIT_DELIMITERS))
+                return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+            length = 1;
+        }
+        *pPending = static_cast<WORD>(*pPending + length);
+        return length;
+    }
+};
+
+TEST(BracketIndexTest, PlainRunsColourAsTokenByToken)
+{
+    std::mt19937 random(99);
+    static const char kAlphabet[] = "<>ab 1=\"\n, div";
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof(kAlphabet)) - 2);
+    for (int round = 0; round < 30; ++round) {
+        std::string text;
+        for (int i = 0; i < 20 + round * 4; ++i)
+            text += kAlphabet[pick(random)];
+        auto wizard = MakeWizardBuffer("HTML", text);
+        TokenByTokenBuffer reference;
+        ASSERT_TRUE(reference.NewDocument("HTML"));
+        reference.InsertText(0, 0, text.c_str(), static_cast<int>(text.size()));
+        for (int line = 0; line < wizard->GetLineCount(); ++line)
+            EXPECT_EQ(LineRuns(*wizard, line), LineRuns(reference, line)) << "line " << line << " of\n" << text;
+    }
 }
 
 TEST(BracketIndexTest, AgreesWithAPlainSearchOnRandomTexts)
