@@ -113,6 +113,26 @@ TEST_F(ViewTest, WithTheSplitterOffAFrameHoldsOneViewAndOpenFramesStayAsTheyAre)
     EXPECT_TRUE(split->HasSplitter());
 }
 
+TEST_F(ViewTest, ANewWindowOfADocumentShowsItsOneBuffer)
+{
+    CChildFrame *first = NewChild();
+    ASSERT_NE(first, nullptr);
+    CMDIView *view = ViewOf(first);
+    ASSERT_NE(view, nullptr);
+    view->SetFocus();
+    Type(view, "shared");
+    m_pFrame->SendMessage(WM_COMMAND, ID_WINDOW_NEW, 0);
+    PumpEvents();
+    auto *second = dynamic_cast<CChildFrame *>(m_pFrame->MDIGetActive());
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second, first);
+    CMDIView *other = ViewOf(second);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->GetDocument(), view->GetDocument());
+    EXPECT_EQ(other->GetTextBuffer(), view->GetTextBuffer());
+    EXPECT_EQ(Text(other), "shared");
+}
+
 TEST_F(ViewTest, TheViewShowsTheDocumentsBufferWithTheWizardsController)
 {
     CChildFrame *child = NewChild();
