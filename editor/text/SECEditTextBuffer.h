@@ -233,6 +233,10 @@ protected:
     virtual void OnUpdate(void *pSender, SECEditHint *pHint);
     virtual void OnTextCommand(SECEditTextCommand *pRecord);
     virtual BOOL IsMultiByteCodePage() { return TRUE; }
+    // Forgets the cached rows of the lines first to last and has the
+    // observers repaint them: for a derived colouring whose rows depend on
+    // other lines than their own.
+    void DropColorRows(int first, int last);
 
 private:
     class Observer : public SECEditObserver {

@@ -61,6 +61,17 @@ void SECEditTextBuffer::DeleteRow(int line)
     m_rows[static_cast<size_t>(line)] = nullptr;
 }
 
+void SECEditTextBuffer::DropColorRows(int first, int last)
+{
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(m_rows.size()) - 1);
+    if (first > last)
+        return;
+    for (int line = first; line <= last; ++line)
+        DeleteRow(line);
+    SendPlainHint(SECEDIT_HINT_INVALIDATE_LINES, first, last);
+}
+
 void SECEditTextBuffer::InsertCacheRows(int afterLine, int count)
 {
     const size_t at = static_cast<size_t>(std::min(afterLine + 1, static_cast<int>(m_rows.size())));

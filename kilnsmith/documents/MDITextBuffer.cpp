@@ -113,4 +113,32 @@ void CMDITextBuffer::OnTextCommand(SECEditTextCommand *pRecord)
     const SECEditRange range = pRecord->GetRange().Normalized();
     m_brackets.DropFrom(range.m_start.m_nLine);
     SECEditTextBuffer::OnTextCommand(pRecord);
+    const CString &text = pRecord->GetText();
+    if (IsHtml() && (text.Find('<') >= 0 || text.Find('>') >= 0))
+        DropRowsAround(range.m_start.m_nLine, pRecord->IsInsertion() ? range.m_end.m_nLine : range.m_start.m_nLine);
+}
+
+// A bracket typed or deleted changes where tags lie on the lines around the
+// edit, up to the nearest line with a bracket on either side: the searches
+// of the lines beyond stop there. Those lines are coloured again.
+void CMDITextBuffer::DropRowsAround(int firstEdited, int lastEdited)
+{
+    int first = firstEdited - 1;
+    while (first > 0 && !LineHasBracket(first))
+        --first;
+    int last = lastEdited + 1;
+    while (last < GetLastLine() && !LineHasBracket(last))
+        ++last;
+    DropColorRows(first, last);
+}
+
+BOOL CMDITextBuffer::LineHasBracket(int line)
+{
+    CString holder;
+    char *text = nullptr;
+    const int length = GetLineText(line, holder, &text);
+    for (int i = 0; text && i < length; ++i)
+        if (text[i] == '<' || text[i] == '>')
+            return TRUE;
+    return FALSE;
 }

@@ -31,6 +31,9 @@ private:
     // Adds count bytes of plain text to the pending count, flushing it
     // before it would pass what a WORD holds.
     void AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns);
+    // Colours again the lines whose tags an edit of a bracket may move.
+    void DropRowsAround(int firstEdited, int lastEdited);
+    BOOL LineHasBracket(int line);
     // The plain text from a token outside every tag: up to the next "<".
     static int PlainRunLength(LPCTSTR token, int tokenLength, int remaining);
 

@@ -123,17 +123,31 @@ TEST_F(HtmlColouringTest, OtherLanguagesColourKeywordsBetweenBrackets)
     EXPECT_NE(GroupAt(*buffer, 0, 9), GroupNamed(*buffer, "Text"));
 }
 
-TEST_F(HtmlColouringTest, AnEditThatOpensATagChangesTheLinesAfterIt)
+TEST_F(HtmlColouringTest, AnEditOfABracketColoursTheLinesAroundItAgain)
 {
-    auto buffer = MakeWizardBuffer("HTML", "x\ndiv>y");
+    auto buffer = MakeWizardBuffer("HTML", "x\ndiv\np>y\n<b>z");
     const int text = GroupNamed(*buffer, "Text");
     const int keyword = GroupNamed(*buffer, "Keyword");
+    for (int line = 0; line < buffer->GetLineCount(); ++line)
+        buffer->GetLineColors(line);
     EXPECT_EQ(GroupAt(*buffer, 1, 0), text);
-    // A "<" at the end of the first line puts "div" inside a tag; the line
-    // coloured again sees the new bracket.
-    buffer->InsertText(0, 1, "<", 1);
-    buffer->ResetColorCache();
+    // A "<" at the end of the first line opens a tag that ends on the third:
+    // the lines after the edit, already coloured, are coloured again.
+    ASSERT_TRUE(buffer->InsertText(0, 1, "<", 1));
     EXPECT_EQ(GroupAt(*buffer, 1, 0), keyword);
+    EXPECT_EQ(GroupAt(*buffer, 2, 0), keyword);
+    EXPECT_EQ(GroupAt(*buffer, 2, 2), text);
+    // Undone, they are plain again.
+    ASSERT_NE(buffer->Undo(), nullptr);
+    EXPECT_EQ(GroupAt(*buffer, 1, 0), text);
+    EXPECT_EQ(GroupAt(*buffer, 2, 0), text);
+    // Deleting the ">" of a tag on a later line changes the lines before it.
+    auto other = MakeWizardBuffer("HTML", "<a\nb\n>c");
+    for (int line = 0; line < other->GetLineCount(); ++line)
+        other->GetLineColors(line);
+    EXPECT_EQ(GroupAt(*other, 1, 0), keyword);
+    ASSERT_TRUE(other->DeleteText(2, 0, 2, 1));
+    EXPECT_EQ(GroupAt(*other, 1, 0), text);
 }
 
 } // namespace
