@@ -26,8 +26,9 @@ namespace {
         {MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1, "Recent File"}, {MF_SEPARATOR, 0, nullptr},                         \
         {MF_STRING | MF_END, ID_APP_EXIT, "E&xit"},                                                                    \
                                                                                                                        \
-        {MF_POPUP, 0, "&Edit"}, {MF_STRING, ID_EDIT_UNDO, "&Undo\tCtrl+Z"}, {MF_STRING, ID_EDIT_REDO, "&Redo\tCtrl+Y"}, \
-        {MF_SEPARATOR, 0, nullptr}, {MF_STRING, ID_EDIT_CUT, "Cu&t\tCtrl+X"}, {MF_STRING, ID_EDIT_COPY, "&Copy\tCtrl+C"}, \
+        {MF_POPUP, 0, "&Edit"}, {MF_STRING, ID_EDIT_UNDO, "&Undo\tCtrl+Z"},                                            \
+        {MF_STRING, ID_EDIT_REDO, "&Redo\tCtrl+Y"}, {MF_SEPARATOR, 0, nullptr},                                        \
+        {MF_STRING, ID_EDIT_CUT, "Cu&t\tCtrl+X"}, {MF_STRING, ID_EDIT_COPY, "&Copy\tCtrl+C"},                          \
         {MF_STRING, ID_EDIT_PASTE, "&Paste\tCtrl+V"}, {MF_SEPARATOR, 0, nullptr},                                      \
         {MF_STRING, ID_EDIT_CLEAR, "C&lear\tDel"}, {MF_SEPARATOR, 0, nullptr},                                         \
         {MF_STRING, ID_EDIT_FIND, "&Find...\tCtrl+F"}, {MF_STRING | MF_END, ID_EDIT_REPLACE, "&Replace...\tCtrl+R"},   \
@@ -35,7 +36,7 @@ namespace {
         {MF_POPUP, 0, "&Command"},                                                                                     \
         {MF_STRING, ID_WIZARD_SINGLE_COMMAND, "Create &new Command (CQYCommand,Single Component)..."},                 \
         {MF_STRING, ID_WIZARD_MULTI_COMMAND, "Create &new Command (CQYCommand,Multi Component)..."},                   \
-        {MF_STRING | MF_END, ID_WIZARD_MACRO_COMMAND, "Create &new Command (CQYMacroCommand,Multi Component)..."},      \
+        {MF_STRING | MF_END, ID_WIZARD_MACRO_COMMAND, "Create &new Command (CQYMacroCommand,Multi Component)..."},     \
                                                                                                                        \
         {MF_POPUP, 0, "Co&mponent"},                                                                                   \
         {MF_STRING, ID_WIZARD_DRAW_COMPONENT, "Create &New Component Class(CQYDrawComponent)..."},                     \
@@ -107,14 +108,27 @@ const ACCEL kAccelerators[] = {
 };
 
 // ---- Toolbar 101
-const UINT kToolbarButtons[] = {ID_FILE_NEW, ID_FILE_OPEN,  ID_FILE_SAVE, 0, ID_EDIT_UNDO,      ID_EDIT_REDO, 0,
-                                ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_WINDOW_WINDOWS, 0,            ID_FILE_PRINT,
-                                0,           ID_APP_ABOUT};
-const RESOURCE_TOOLBAR kToolbar = {IDR_MAINFRAME, 16, 15, kToolbarButtons, static_cast<int>(std::size(kToolbarButtons))};
+const UINT kToolbarButtons[] = {ID_FILE_NEW,
+                                ID_FILE_OPEN,
+                                ID_FILE_SAVE,
+                                0,
+                                ID_EDIT_UNDO,
+                                ID_EDIT_REDO,
+                                0,
+                                ID_EDIT_CUT,
+                                ID_EDIT_COPY,
+                                ID_EDIT_PASTE,
+                                0,
+                                ID_WINDOW_WINDOWS,
+                                0,
+                                ID_FILE_PRINT,
+                                0,
+                                ID_APP_ABOUT};
+const RESOURCE_TOOLBAR kToolbar = {IDR_MAINFRAME, 16, 15, kToolbarButtons,
+                                   static_cast<int>(std::size(kToolbarButtons))};
 
 // ---- Status bar panes
-const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POSITION, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
-                            ID_INDICATOR_OVR};
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_POSITION, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_OVR};
 
 // ---- Strings
 const RESOURCE_STRING kStrings[] = {
@@ -160,8 +174,18 @@ const RESOURCE_DIALOG_ITEM kAboutItems[] = {
     {"STATIC", kKilnsmithHomePage, IDC_ABOUT_LINK, 48, 32, 170, 9, kChild | SS_LEFT | SS_NOPREFIX, 0},
     {"BUTTON", "OK", IDOK, 178, 50, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 0},
 };
-const RESOURCE_DIALOG kAboutDialog = {
-    kFrame, 0, 0, 0, 236, 72, "About Plexo Kilnsmith", nullptr, 0, 0, kAboutItems, static_cast<int>(std::size(kAboutItems))};
+const RESOURCE_DIALOG kAboutDialog = {kFrame,
+                                      0,
+                                      0,
+                                      0,
+                                      236,
+                                      72,
+                                      "About Plexo Kilnsmith",
+                                      nullptr,
+                                      0,
+                                      0,
+                                      kAboutItems,
+                                      static_cast<int>(std::size(kAboutItems))};
 
 const RESOURCE_DIALOG_ITEM kWindowsItems[] = {
     {"STATIC", "Select &window:", 0xFFFF, 7, 7, 160, 9, kChild | SS_LEFT, 0},
@@ -184,14 +208,16 @@ const RESOURCE_DIALOG kWindowsDialog = {
 // Check box 1017 has no visible style: its value is kept all the same.
 const RESOURCE_DIALOG_ITEM kOptionsItems[] = {
     {"BUTTON", "Startup", 0xFFFF, 7, 7, 220, 58, kChild | BS_GROUPBOX, 0},
-    {"BUTTON", "Run Kilnsmith when Windows starts", IDC_RUN_AT_START, 16, 20, 200, 10, kCheck | WS_VISIBLE | WS_GROUP, 0},
+    {"BUTTON", "Run Kilnsmith when Windows starts", IDC_RUN_AT_START, 16, 20, 200, 10, kCheck | WS_VISIBLE | WS_GROUP,
+     0},
     {"BUTTON", "Start Kilnsmith minimized", IDC_START_MINIMIZED, 16, 34, 200, 10, kCheck | WS_VISIBLE, 0},
     {"BUTTON", "Automatically connect to server when Tarno starts", IDC_SEND_ON_START, 16, 48, 200, 10, kCheck, 0},
     {"BUTTON", "OK", IDOK, 120, 72, 50, 14, kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 0},
     {"BUTTON", "Cancel", IDCANCEL, 177, 72, 50, 14, kButton, 0},
 };
 const RESOURCE_DIALOG kOptionsDialog = {
-    kFrame, 0, 0, 0, 234, 93, "Tarno Options", nullptr, 0, 0, kOptionsItems, static_cast<int>(std::size(kOptionsItems))};
+    kFrame,          0,       0, 0, 234,           93,
+    "Tarno Options", nullptr, 0, 0, kOptionsItems, static_cast<int>(std::size(kOptionsItems))};
 
 } // namespace
 

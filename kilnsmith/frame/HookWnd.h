@@ -41,8 +41,8 @@ public:
 private:
     friend LRESULT HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    CWnd *m_pWndHooked = nullptr; // the hooked window
-    HWND m_hWndHooked = nullptr;  // its handle, kept for the chain's end
+    CWnd *m_pWndHooked = nullptr;    // the hooked window
+    HWND m_hWndHooked = nullptr;     // its handle, kept for the chain's end
     WNDPROC m_pOldWndProc = nullptr; // the procedure the first hook replaced
     CHookWnd *m_pNext = nullptr;     // the next older hook of the window
 };

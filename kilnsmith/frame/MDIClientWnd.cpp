@@ -31,7 +31,8 @@ LRESULT CMDIClientWnd::OnMDIRefreshMenu(WPARAM, LPARAM)
     }
     while (::RemoveMenu(m_hWindowMenu, ID_WINDOW_WINDOWS, MF_BYCOMMAND)) {
     }
-    const UINT nFlags = nOverflowState != static_cast<UINT>(-1) ? (nOverflowState & (MF_GRAYED | MF_DISABLED | MF_CHECKED)) : MF_STRING;
+    const UINT nFlags =
+        nOverflowState != static_cast<UINT>(-1) ? (nOverflowState & (MF_GRAYED | MF_DISABLED | MF_CHECKED)) : MF_STRING;
     ::AppendMenu(m_hWindowMenu, MF_STRING | nFlags, ID_WINDOW_WINDOWS, m_strWindowsItem);
     return result;
 }

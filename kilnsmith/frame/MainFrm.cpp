@@ -82,8 +82,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL CMainFrame::CreateTrayIcon()
 {
-    m_hSmallIcon = static_cast<HICON>(
-        ::LoadImage(nullptr, MAKEINTRESOURCE(IDI_SMALLICON), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    m_hSmallIcon =
+        static_cast<HICON>(::LoadImage(nullptr, MAKEINTRESOURCE(IDI_SMALLICON), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     HICON hIcon = m_hSmallIcon != nullptr ? m_hSmallIcon : ::LoadIcon(nullptr, MAKEINTRESOURCE(IDI_SMALLICON));
     return m_trayIcon.Create(this, IDR_TRAYMENU, "Kilnsmith", hIcon, WM_KILNSMITH_TRAY);
 }
@@ -121,8 +121,7 @@ BOOL CMainFrame::CreateBars()
 void CMainFrame::RecordStartTime()
 {
     // Local date and time in ISO 8601; the result of the write is not needed.
-    PlexoGetAppProfile().WriteProfileString("", kStartTimeEntry,
-                                            CTime::GetCurrentTime().Format("%Y-%m-%dT%H:%M:%S"));
+    PlexoGetAppProfile().WriteProfileString("", kStartTimeEntry, CTime::GetCurrentTime().Format("%Y-%m-%dT%H:%M:%S"));
 }
 
 int CMainFrame::GetMDIChildCount() const

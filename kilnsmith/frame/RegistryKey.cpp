@@ -40,8 +40,8 @@ BOOL CRegistryKey::WriteString(LPCTSTR lpszValueName, LPCTSTR lpszText)
 {
     const CString strText = lpszText != nullptr ? lpszText : "";
     const DWORD nBytes = static_cast<DWORD>(strText.GetLength()) + 1;
-    m_lLastError = ::RegSetValueEx(m_hKey, lpszValueName, 0, REG_SZ,
-                                   reinterpret_cast<const BYTE *>(strText.GetString()), nBytes);
+    m_lLastError =
+        ::RegSetValueEx(m_hKey, lpszValueName, 0, REG_SZ, reinterpret_cast<const BYTE *>(strText.GetString()), nBytes);
     m_dwLastType = REG_SZ;
     m_dwLastSize = nBytes;
     return m_lLastError == ERROR_SUCCESS;

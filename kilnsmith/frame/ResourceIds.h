@@ -6,14 +6,14 @@
 #include "framework/app/AppIds.h"
 
 // ---- Resources
-#define IDR_MAINFRAME 101       // main frame: menu, accelerators, toolbar, icon, title
-#define IDR_KILNSMITHTYPE 102   // document frames' menu (the document template's)
-#define IDR_TRAYMENU 104        // the notification icon's menu; also the icon's id
-#define IDI_SMALLICON 105       // the frame's small icon
-#define IDD_ABOUTBOX 107        // About Plexo Kilnsmith
-#define IDD_WINDOWS 130         // the "Windows" dialog
-#define IDB_ABOUT 131           // the About box's picture
-#define IDD_OPTIONS 140         // "Tarno Options"
+#define IDR_MAINFRAME 101        // main frame: menu, accelerators, toolbar, icon, title
+#define IDR_KILNSMITHTYPE 102    // document frames' menu (the document template's)
+#define IDR_TRAYMENU 104         // the notification icon's menu; also the icon's id
+#define IDI_SMALLICON 105        // the frame's small icon
+#define IDD_ABOUTBOX 107         // About Plexo Kilnsmith
+#define IDD_WINDOWS 130          // the "Windows" dialog
+#define IDB_ABOUT 131            // the About box's picture
+#define IDD_OPTIONS 140          // "Tarno Options"
 #define IDS_HOME_PAGE 7001       // the product's home-page address
 #define IDS_SUPPORT_ADDRESS 7002 // the maker's support address
 

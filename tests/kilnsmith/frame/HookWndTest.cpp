@@ -59,8 +59,8 @@ class HookWndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                                   nullptr));
+        ASSERT_TRUE(
+            m_wnd.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr));
         m_pfnOriginal = reinterpret_cast<WNDPROC>(::GetWindowLongPtr(m_wnd.m_hWnd, GWLP_WNDPROC));
     }
     void TearDown() override

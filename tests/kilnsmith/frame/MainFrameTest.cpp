@@ -96,8 +96,8 @@ TEST_F(MainFrameTest, TheMenusHoldTheItemsOfTheWizard)
             menu.GetMenuString(i, strText, MF_BYPOSITION);
             titles.push_back(static_cast<LPCTSTR>(strText));
         }
-        EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&Command", "Co&mponent", "&Properties",
-                                                     "&Model", "&Other", "&Window", "&Help"}));
+        EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&Command", "Co&mponent", "&Properties", "&Model",
+                                                    "&Other", "&Window", "&Help"}));
         EXPECT_EQ(ItemsOf(menu.GetSubMenu(8)),
                   (std::vector<std::string>{"32797 Plexo &Home Page", "-", "57664 &About Plexo Kilnsmith..."}));
         const std::vector<std::string> window = ItemsOf(menu.GetSubMenu(7));
