@@ -3,13 +3,17 @@
 // the end of the desktop session.
 #include "FrameTestSupport.h"
 
+#include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiConstants.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/gdi/Icon.h"
 #include "framework/gdi/SystemColors.h"
 #include "framework/resources/Resources.h"
 #include "framework/settings/AppProfile.h"
 #include "framework/window/Menu.h"
 #include "framework/window/VirtualKeys.h"
 #include "framework/window/WindowApi.h"
+#include "kilnsmith/frame/FrameArtwork.h"
 #include "kilnsmith/frame/FrameResources.h"
 #include "kilnsmith/frame/ResourceIds.h"
 
@@ -300,6 +304,41 @@ TEST_F(MainFrameTest, TheWindowMenuEndsWithTheWindowsItemAfterTheOpenWindows)
     EXPECT_EQ(nWindowsItems, 1);
     // The listed windows come before it.
     EXPECT_EQ(::GetMenuItemID(hWindowMenu, nCount - 2), static_cast<UINT>(AFX_IDM_FIRST_MDICHILD + 8));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FrameArtwork, TheToolbarStripHoldsOneImagePerButtonAndTheIconHasItsMask)
+{
+    RegisterFrameResources();
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(IDR_MAINFRAME));
+    BITMAP info{};
+    strip.GetBitmap(&info);
+    EXPECT_EQ(info.bmWidth, 11 * 16); // the toolbar's eleven buttons
+    EXPECT_EQ(info.bmHeight, 15);
+
+    HICON hSmall = static_cast<HICON>(::LoadImage(nullptr, MAKEINTRESOURCE(IDI_SMALLICON), IMAGE_ICON, 16, 16, 0));
+    ASSERT_NE(hSmall, nullptr);
+    ICONINFO iconInfo{};
+    ASSERT_TRUE(::GetIconInfo(hSmall, &iconInfo));
+    BITMAP mask{};
+    ::GetObject(iconInfo.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, 16);
+    ::DeleteObject(iconInfo.hbmMask);
+    ::DeleteObject(iconInfo.hbmColor);
+    ::DestroyIcon(hSmall);
+
+    const ArtworkGrid grid{2, 1, {"k."}};
+    const std::vector<BYTE> image = ArtworkIconImage(grid, 1);
+    // Header, two 32-bit pixels, one mask row of four bytes: the second
+    // pixel lets the background through.
+    ASSERT_EQ(image.size(), sizeof(BITMAPINFOHEADER) + 8 + 4);
+    EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 3], 0xFF);
+    EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 7], 0x00);
+    EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 8], 0x40);
 }
 
 } // namespace

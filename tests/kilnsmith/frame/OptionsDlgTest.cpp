@@ -188,7 +188,8 @@ TEST(RegistryKey, ReadsWritesAndDeletesWithTheirResults)
     // The entry is one the desktop accepts.
     const std::string entry = folder.File("config/autostart/Tarno.desktop");
     CString strOutput;
-    const int nStatus = PlexoRunProcess({CString("desktop-file-validate"), CString(entry.c_str())}, nullptr, &strOutput);
+    const int nStatus =
+        PlexoRunProcess({CString("desktop-file-validate"), CString(entry.c_str())}, nullptr, &strOutput);
     if (nStatus == -1) {
         GTEST_SKIP() << "desktop-file-validate is not installed";
     } else {

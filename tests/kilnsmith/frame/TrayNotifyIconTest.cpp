@@ -184,8 +184,9 @@ TEST_F(TrayNotifyIconTest, CreationNeedsTheMenuAndTheIconGoesWithItsObject)
     ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr));
     {
         CTrayNotifyIcon icon;
-        ASSERT_TRUE(icon.Create(&other, IDR_TRAYMENU, "a tip that runs on for well over sixty-three bytes, "
-                                                      "so that it has to be cut short",
+        ASSERT_TRUE(icon.Create(&other, IDR_TRAYMENU,
+                                "a tip that runs on for well over sixty-three bytes, "
+                                "so that it has to be cut short",
                                 m_pFrame->GetSmallIcon(), WM_USER + 101));
         QWidget *standIn = NotifyArea::StandIn(other.m_hWnd, IDR_TRAYMENU);
         ASSERT_NE(standIn, nullptr);
