@@ -47,7 +47,8 @@ const RESOURCE_DIALOG_ITEM kNormalClassItems[] = {
     {"BUTTON", "Cancel", IDCANCEL, 206, 24, 50, 14, kButton, 0},
 };
 
-template <int N> constexpr int Count(const RESOURCE_DIALOG_ITEM (&)[N])
+template <int N>
+constexpr int Count(const RESOURCE_DIALOG_ITEM (&)[N])
 {
     return N;
 }

@@ -15,10 +15,10 @@
 class CWinApp;
 
 enum class ClassGenerationResult {
-    Opened,       // both files written (and opened as far as they could be)
-    RefusedName,  // a typed name was refused; nothing written
-    Cancelled,    // an open document's save prompt was cancelled
-    WriteFailed,  // at least one file could not be written
+    Opened,      // both files written (and opened as far as they could be)
+    RefusedName, // a typed name was refused; nothing written
+    Cancelled,   // an open document's save prompt was cancelled
+    WriteFailed, // at least one file could not be written
 };
 
 class CClassFileGeneration {

@@ -45,8 +45,7 @@ GeneratedClassNames GetDefaultClassNames(const WizardCommand &command)
 {
     const CString other = command.pszOtherName ? command.pszOtherName : "";
     switch (command.dialog) {
-    case ClassDialogKind::ViewClass:
-        return GeneratedClassNames(command.pszClassName, command.pszDescription, other);
+    case ClassDialogKind::ViewClass: return GeneratedClassNames(command.pszClassName, command.pszDescription, other);
     case ClassDialogKind::NormalClass:
         return GeneratedClassNames(command.pszClassName, command.pszDescription, CString(), other);
     case ClassDialogKind::NewClass: break;

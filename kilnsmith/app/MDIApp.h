@@ -48,6 +48,7 @@ protected:
 
     afx_msg BOOL OnCreateClass(UINT nID);
     afx_msg void OnFileOpen();
+    afx_msg void OnAppAbout();
     afx_msg void OnUseSplitter();
     afx_msg void OnUpdateUseSplitter(CCmdUI *pCmdUI);
     afx_msg void OnUpdateCreateClass(CCmdUI *pCmdUI);

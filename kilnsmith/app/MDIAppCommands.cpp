@@ -1,4 +1,4 @@
-// CMDIApp: the wizard commands, File Open, About and the splitter choice.
+// CMDIApp: the wizard commands, File Open and the splitter choice.
 #include "kilnsmith/app/ClassFileGeneration.h"
 #include "kilnsmith/app/ClassNamePrompt.h"
 #include "kilnsmith/app/KilnsmithAppIds.h"
@@ -23,6 +23,7 @@ constexpr DWORD kOpenBufferSize = 2048;
 BEGIN_MESSAGE_MAP(CMDIApp, CWinApp)
 ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_USE_SPLITTER, OnUseSplitter)
 ON_UPDATE_COMMAND_UI(ID_USE_SPLITTER, OnUpdateUseSplitter)
 ON_COMMAND_EX(ID_CREATE_SINGLE_COMMAND, OnCreateClass)
