@@ -20,8 +20,8 @@ TEST(ClassNameRuleTest, AcceptsAsciiLettersDigitsAndUnderscoresOnly)
         const char *name;
         BOOL bValid;
     } kCases[] = {
-        {"My_Class2", TRUE}, {"2Leading", TRUE},  {"_", TRUE},          {"", TRUE},
-        {"My-Class", FALSE}, {"My Class", FALSE}, {"Kl\xC3\xA4ss", FALSE}, {"a/b", FALSE},
+        {"My_Class2", TRUE}, {"2Leading", TRUE},      {"_", TRUE},    {"", TRUE}, {"My-Class", FALSE},
+        {"My Class", FALSE}, {"Kl\xC3\xA4ss", FALSE}, {"a/b", FALSE},
     };
     for (const auto &c : kCases)
         EXPECT_EQ(IsWizardClassName(c.name), c.bValid) << c.name;

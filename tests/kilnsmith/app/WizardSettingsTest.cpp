@@ -24,10 +24,8 @@ TEST(WorkFolderTest, AnAbsoluteProfileValueWinsElseTheDocumentsFolder)
         const char *value;
         const char *expected;
     } kCases[] = {
-        {"/srv/classes", "/srv/classes"},
-        {"  /srv/classes/ ", "/srv/classes"},
-        {"", "/home/tester/Kilnsmith"},
-        {"relative/folder", "/home/tester/Kilnsmith"},
+        {"/srv/classes", "/srv/classes"},         {"  /srv/classes/ ", "/srv/classes"},
+        {"", "/home/tester/Kilnsmith"},           {"relative/folder", "/home/tester/Kilnsmith"},
         {"c:\\temp\\", "/home/tester/Kilnsmith"},
     };
     for (const auto &c : kCases)
@@ -58,11 +56,26 @@ TEST(ExtensionMapTest, ChoosesTheLanguageByTheLowerCasedExtension)
         const char *path;
         const char *language;
     } kCases[] = {
-        {"/w/x.HTML", "HTML"},      {"/w/x.html", "HTML"},    {"/w/x.htm", "HTML"},      {"x.txt", "Default"},
-        {"/w/A.CPP", "C"},          {"a.c", "C"},             {"a.inl", "C"},            {"a.h", "C"},
-        {"a.idl", "IDL"},           {"a.odl", "IDL"},         {"a.java", "JScript"},     {"a.dsm", "VBScript"},
-        {"a.vbs", "VBScript"},      {"a.mod", "VBScript"},    {"a.bas", "VBScript"},     {"a.cls", "VBScript"},
-        {"a.frm", "VBScript"},      {"/w/Makefile", "Default"}, {"/w.d/README", "Default"}, {"", "Default"},
+        {"/w/x.HTML", "HTML"},
+        {"/w/x.html", "HTML"},
+        {"/w/x.htm", "HTML"},
+        {"x.txt", "Default"},
+        {"/w/A.CPP", "C"},
+        {"a.c", "C"},
+        {"a.inl", "C"},
+        {"a.h", "C"},
+        {"a.idl", "IDL"},
+        {"a.odl", "IDL"},
+        {"a.java", "JScript"},
+        {"a.dsm", "VBScript"},
+        {"a.vbs", "VBScript"},
+        {"a.mod", "VBScript"},
+        {"a.bas", "VBScript"},
+        {"a.cls", "VBScript"},
+        {"a.frm", "VBScript"},
+        {"/w/Makefile", "Default"},
+        {"/w.d/README", "Default"},
+        {"", "Default"},
         {"/w/archive.tar.h", "C"},
     };
     for (const auto &c : kCases)
@@ -80,8 +93,8 @@ TEST(LanguageSetupTest, RegistersTheSevenLanguagesAndSavesNoneThatWasNotUsed)
     POSITION pos = names.GetHeadPosition();
     while (pos != nullptr)
         registered.insert(names.GetNext(pos).GetString());
-    for (const char *pszName : {"C", "C from Binary File", "C from Custom Resource", "JScript", "VBScript", "HTML",
-                                "IDL"})
+    for (const char *pszName :
+         {"C", "C from Binary File", "C from Custom Resource", "JScript", "VBScript", "HTML", "IDL"})
         EXPECT_EQ(registered.count(pszName), 1u) << pszName;
     // No document asked for a configuration: exit writes nothing.
     EXPECT_EQ(SECEditSaveLanguages(nullptr), 0);

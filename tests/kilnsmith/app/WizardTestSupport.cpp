@@ -46,8 +46,8 @@ void WizardTest::SetUp()
     PlexoRegisterMenu(kTextMenu, kMenu, static_cast<int>(sizeof(kMenu) / sizeof(kMenu[0])));
     PlexoRegisterStrings(kStrings, static_cast<int>(sizeof(kStrings) / sizeof(kStrings[0])));
     std::filesystem::create_directories(WorkFolder());
-    m_pApp->AddDocTemplate(
-        new CMultiDocTemplate(kTextMenu, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CTextView)));
+    m_pApp->AddDocTemplate(new CMultiDocTemplate(kTextMenu, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                                 RUNTIME_CLASS(CTextView)));
     m_pFrame = new CMDIFrameWnd;
     ASSERT_TRUE(m_pFrame->LoadFrame(kFrameMenu));
     m_pApp->m_pMainWnd = m_pFrame;
