@@ -29,3 +29,4 @@ plexo_fuzz_target(find_replace DEPS editor_controller editor_text editor_lang fw
 plexo_fuzz_target(jpeg_read DEPS editor_controls)
 plexo_fuzz_target(kilnsmith_html DEPS kilnsmith_documents editor_text editor_lang)
 plexo_fuzz_target(browser_command DEPS kilnsmith_frame)
+plexo_fuzz_target(user_dirs DEPS fw_shell)
