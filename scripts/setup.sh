@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine fontconfig
     python3 clang-format
+    xvfb xauth xdotool desktop-file-utils imagemagick
 )
 
 missing=()

@@ -50,8 +50,8 @@ protected:
 };
 
 // Makes the controller's Find and Replace commands (Ctrl+F, Ctrl+H) show
-// this dialog; a program calls it once at start-up. FALSE when the
-// controller offers no dialog seam.
+// this dialog. Done when the controller's library loads; a program calls
+// it again to put the dialog back after installing a runner of its own.
 BOOL SECEditInstallFindDialog();
 
 // The longest find or replace text.

@@ -1,9 +1,8 @@
 // The controller's find and replace commands show SECEditFindDialog through
-// this runner once a program installs it (SECEditInstallFindDialog). It is
-// built where the controller offers its dialog seam.
+// this runner. It is installed when the controller's library loads, so
+// Ctrl+F and Ctrl+H show the dialogs in every program; a program or a test
+// may put another runner in its place (SECEditController::SetFindDialogRunner).
 #include "editor/controller/SECEditFindDialog.h"
-
-#if __has_include("editor/controller/ISECEditFindOwner.h")
 
 #include "editor/controller/ISECEditFindOwner.h"
 #include "editor/controller/SECEditController.h"
@@ -92,11 +91,9 @@ BOOL SECEditInstallFindDialog()
     return TRUE;
 }
 
-#else
+namespace {
 
-BOOL SECEditInstallFindDialog()
-{
-    return FALSE;
-}
+// Loading the controller's library is enough to make the commands show it.
+const bool kFindDialogInstalled = [] { return SECEditInstallFindDialog() != FALSE; }();
 
-#endif
+} // namespace

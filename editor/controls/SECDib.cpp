@@ -3,6 +3,7 @@
 #include "editor/controls/SECDibFormat.h"
 #include "framework/gdi/DibHeaders.h"
 
+#include <algorithm>
 #include <vector>
 
 IMPLEMENT_SERIAL(SECDib, SECImage, 1)
@@ -14,8 +15,10 @@ constexpr ULONGLONG kMaxBmpFileBytes = 0x7FFFFFFF;
 
 } // namespace
 
-// Reads the file header, then everything up to the rows, checks the layout
-// against the file's length, and reads the rows straight into the bitmap.
+// Reads the file header, then the info header and colour table (never more
+// than the largest of them, whatever the rows' offset says), checks the
+// layout against the file's length, and reads the rows straight into the
+// bitmap.
 BOOL SECDib::ReadFormat(CFile *pFile)
 {
     const ULONGLONG length = pFile->GetLength();
@@ -30,22 +33,29 @@ BOOL SECDib::ReadFormat(CFile *pFile)
     ReadBitmapFileHeader(head.data(), head.size(), &fileHeader);
     if (fileHeader.bfOffBits <= kBitmapFileHeaderSize || fileHeader.bfOffBits > fileSize)
         return FALSE;
-    head.resize(fileHeader.bfOffBits);
+    head.resize(std::min<size_t>(fileHeader.bfOffBits, kBmpLargestHead));
     const UINT rest = UINT(head.size() - kBitmapFileHeaderSize);
     if (pFile->Read(head.data() + kBitmapFileHeaderSize, rest) != rest)
         return FALSE;
     DibLayout layout;
     if (!ParseBmpLayout(head.data(), head.size(), fileSize, layout))
         return FALSE;
+    if (head.size() != layout.bitsOffset)
+        pFile->Seek(LONGLONG(position + layout.bitsOffset), CFile::begin);
     if (!AdoptPicture(layout.header, layout.colours.data(), nullptr, layout.bitsSize))
         return FALSE;
     return pFile->Read(GetBits(), UINT(layout.bitsSize)) == layout.bitsSize;
 }
 
+// The headers and colour table, then the rows straight from the bitmap.
 BOOL SECDib::WriteFormat(CFile *pFile)
 {
     AlignRows();
-    const std::vector<BYTE> file = BuildBmpFile(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel, ColourTable(), GetBits());
-    pFile->Write(file.data(), UINT(file.size()));
+    const size_t imageBytes = BmpImageBytes(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel);
+    if (imageBytes > GetBitsSize() || imageBytes > kMaxBmpFileBytes)
+        return FALSE;
+    const std::vector<BYTE> head = BuildBmpHead(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel, ColourTable());
+    pFile->Write(head.data(), UINT(head.size()));
+    pFile->Write(GetBits(), UINT(imageBytes));
     return TRUE;
 }

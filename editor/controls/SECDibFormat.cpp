@@ -110,7 +110,7 @@ BOOL ParseBmpLayout(const BYTE *data, size_t headSize, uint64_t size, DibLayout 
         tableEntries = header.biClrUsed;
     const size_t entrySize = headerSize == kCoreHeaderSize ? 3 : 4;
     const uint64_t tableEnd = kBitmapFileHeaderSize + uint64_t(headerSize) + uint64_t(tableEntries) * entrySize;
-    if (fileHeader.bfOffBits < tableEnd || fileHeader.bfOffBits > size || fileHeader.bfOffBits > headSize)
+    if (fileHeader.bfOffBits < tableEnd || fileHeader.bfOffBits > size || tableEnd > headSize)
         return FALSE;
     if (imageBytes > size - fileHeader.bfOffBits)
         return FALSE;
@@ -145,7 +145,7 @@ BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture)
     return TRUE;
 }
 
-std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours, const BYTE *bits)
+std::vector<BYTE> BuildBmpHead(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours)
 {
     const WORD colourCount = DibColourCount(bitsPerPixel);
     const uint64_t imageBytes = DibAlignedRowBytes(width, bitsPerPixel) * uint64_t(height > 0 ? height : 0);
@@ -164,17 +164,29 @@ std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const 
     header.biCompression = kUncompressed;
     header.biSizeImage = DWORD(imageBytes);
 
-    std::vector<BYTE> file(offset + imageBytes);
-    WriteBitmapFileHeader(fileHeader, file.data());
-    WriteBitmapInfoHeader(header, file.data() + kBitmapFileHeaderSize);
-    BYTE *table = file.data() + kBitmapFileHeaderSize + kBitmapInfoHeaderSize;
+    std::vector<BYTE> head(offset);
+    WriteBitmapFileHeader(fileHeader, head.data());
+    WriteBitmapInfoHeader(header, head.data() + kBitmapFileHeaderSize);
+    BYTE *table = head.data() + kBitmapFileHeaderSize + kBitmapInfoHeaderSize;
     for (WORD i = 0; i < colourCount; ++i) {
         table[4 * i] = colours[i].rgbBlue;
         table[4 * i + 1] = colours[i].rgbGreen;
         table[4 * i + 2] = colours[i].rgbRed;
         table[4 * i + 3] = 0;
     }
+    return head;
+}
+
+size_t BmpImageBytes(LONG width, LONG height, int bitsPerPixel)
+{
+    return size_t(DibAlignedRowBytes(width, bitsPerPixel) * uint64_t(height > 0 ? height : 0));
+}
+
+std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours, const BYTE *bits)
+{
+    std::vector<BYTE> file = BuildBmpHead(width, height, bitsPerPixel, colours);
+    const size_t imageBytes = BmpImageBytes(width, height, bitsPerPixel);
     if (imageBytes > 0)
-        std::memcpy(file.data() + offset, bits, imageBytes);
+        file.insert(file.end(), bits, bits + imageBytes);
     return file;
 }

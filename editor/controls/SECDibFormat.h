@@ -35,12 +35,20 @@ struct DibLayout {
 
 // FALSE, leaving the output untouched, for a file it cannot take.
 BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout);
-// The same from the file's first bytes (at least up to the rows' offset,
-// else FALSE) and the whole file's size, for readers that fetch the rows
-// straight into their own memory.
+// The same from the file's first bytes (at least the headers and the
+// colour table, else FALSE) and the whole file's size, for readers that
+// fetch the rows straight into their own memory.
 BOOL ParseBmpLayout(const BYTE *head, size_t headSize, uint64_t fileSize, DibLayout &layout);
 BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture);
+// The most bytes the file header, the largest info header and a full
+// colour table take: all a reader needs before the rows.
+constexpr size_t kBmpLargestHead = 14 + 124 + 4 * 256;
 
-// The 14-byte file header, the 40-byte info header, the colour table and
-// the rows of `bits` (height x aligned row bytes, bottom row first).
+// The 14-byte file header, the 40-byte info header and the colour table:
+// all that comes before the rows.
+std::vector<BYTE> BuildBmpHead(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours);
+// The bytes of the rows: height x aligned row bytes.
+size_t BmpImageBytes(LONG width, LONG height, int bitsPerPixel);
+// The head and the rows of `bits` (height x aligned row bytes, bottom row
+// first) as one file.
 std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours, const BYTE *bits);

@@ -374,9 +374,13 @@ void SECImage::Serialize(CArchive &ar)
     CObject::Serialize(ar);
     if (ar.IsStoring()) {
         AlignRows();
-        const std::vector<BYTE> file =
-            BuildBmpFile(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel, ColourTable(), m_lpSrcBits);
-        ar.Write(file.data(), UINT(file.size()));
+        const size_t imageBytes = BmpImageBytes(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel);
+        if (imageBytes > m_nBitsSize)
+            AfxThrowArchiveException(CArchiveException::genericException);
+        const std::vector<BYTE> head = BuildBmpHead(m_dwWidth, m_dwHeight, m_nSrcBitsPerPixel, ColourTable());
+        ar.Write(head.data(), UINT(head.size()));
+        if (imageBytes > 0)
+            ar.Write(m_lpSrcBits, UINT(imageBytes));
         return;
     }
     if (!ReadArchivePicture(ar))

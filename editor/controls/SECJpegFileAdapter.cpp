@@ -39,9 +39,11 @@ void WriteAll(CFile &file, const std::vector<unsigned char> &bytes)
 
 Jpeg::Callbacks Messages::Callbacks()
 {
+    // Only the first warning is kept (later ones are only counted): it
+    // tells why a picture came out damaged. An error always replaces it.
     return {[this](int code, const std::string &text) {
-                ++m_nWarnings;
-                Keep(code, text);
+                if (m_nWarnings++ == 0)
+                    Keep(code, text);
             },
             [this](int code, const std::string &text) {
                 m_bError = TRUE;
@@ -52,14 +54,14 @@ Jpeg::Callbacks Messages::Callbacks()
 void Messages::Reset()
 {
     m_nWarnings = 0;
-    m_nLastCode = 0;
+    m_nMessageCode = 0;
     m_bError = FALSE;
     m_szText[0] = '\0';
 }
 
 void Messages::Keep(int code, const std::string &text)
 {
-    m_nLastCode = code;
+    m_nMessageCode = code;
     const size_t length = text.size() < kMessageBytes - 1 ? text.size() : kMessageBytes - 1;
     std::memcpy(m_szText, text.data(), length);
     m_szText[length] = '\0';

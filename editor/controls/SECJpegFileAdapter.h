@@ -19,23 +19,23 @@ BOOL ReadAll(CFile &file, std::vector<unsigned char> &bytes);
 // Writes the bytes 4096 at a time, then flushes.
 void WriteAll(CFile &file, const std::vector<unsigned char> &bytes);
 
-// The library's warnings and errors: counted, the last one's code and text
-// kept, nothing shown.
+// The library's warnings and errors, shown to nobody: warnings counted and
+// the first one's code and text kept; an error's code and text replace it.
 class Messages {
 public:
     Jpeg::Callbacks Callbacks();
     void Reset();
 
     int WarningCount() const { return m_nWarnings; }
-    int LastCode() const { return m_nLastCode; }
+    int MessageCode() const { return m_nMessageCode; }
     BOOL HadError() const { return m_bError; }
-    const char *LastText() const { return m_szText; }
+    const char *MessageText() const { return m_szText; }
 
 private:
     void Keep(int code, const std::string &text);
 
     int m_nWarnings = 0;
-    int m_nLastCode = 0;
+    int m_nMessageCode = 0;
     BOOL m_bError = FALSE;
     char m_szText[kMessageBytes] = {};
 };

@@ -5,13 +5,17 @@
 #include "framework/app/Document.h"
 #include "framework/app/FilePrompt.h"
 #include "framework/app/RecentFileList.h"
+#include "framework/app/SessionEnd.h"
 #include "framework/settings/AppProfile.h"
 #include "framework/window/Menu.h"
 #include "framework/window/MessageBoxApi.h"
 #include "framework/window/MessageApi.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
+
+#include <memory>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -271,6 +275,15 @@ int AfxWinMain(int argc, char **argv)
     CWinApp *pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
+    // A program's main needs no toolkit of its own: the desktop connection
+    // is made here unless the caller made it already.  Qt keeps a reference
+    // to the argument count, so it lives as long as the connection.
+    static int s_argc = 0;
+    std::unique_ptr<QApplication> pDesktop;
+    if (QCoreApplication::instance() == nullptr) {
+        s_argc = argc;
+        pDesktop = std::make_unique<QApplication>(s_argc, argv);
+    }
     pApp->__argc = argc;
     pApp->__argv = argv;
     pApp->SetProgramPaths(argc > 0 ? argv[0] : "program");
@@ -280,6 +293,7 @@ int AfxWinMain(int argc, char **argv)
             pApp->m_pMainWnd->DestroyWindow();
         nExitCode = pApp->ExitInstance();
     } else {
+        PlexoWatchSessionEnd();
         nExitCode = pApp->Run();
     }
     pApp->CloseAllDocuments(TRUE);

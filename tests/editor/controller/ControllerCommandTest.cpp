@@ -52,9 +52,13 @@ protected:
     CTestViewport viewport;
     CTestHostWnd host;
     CMouseSelectingController controller;
+    ISECEditFindDialogRunner *previousRunner = nullptr;
 
     void SetUp() override
     {
+        // Ctrl+F and Ctrl+H run their commands here without showing the
+        // modal dialogs.
+        previousRunner = SECEditController::SetFindDialogRunner(nullptr);
         buffer = MakeBuffer(language.get(), "\tint a;\nint b;\n\nint c;\n");
         ASSERT_TRUE(host.Create());
         controller.GetEventListener().SetBuffer(buffer.get());
@@ -73,6 +77,7 @@ protected:
         host.pPlugIn = nullptr;
         controller.UnPlug();
         host.DestroyWindow();
+        SECEditController::SetFindDialogRunner(previousRunner);
     }
     CStateCmdUI State(UINT nID)
     {

@@ -25,9 +25,13 @@ protected:
     SECEditController controller;
     MessageRecorder messages;
     SECEditFindState &state = SECEditGetFindState();
+    ISECEditFindDialogRunner *installedRunner = nullptr;
 
     void SetUp() override
     {
+        // The commands run here without the modal dialogs the library
+        // installed; the tests of the seam give their own runner.
+        installedRunner = SECEditController::SetFindDialogRunner(nullptr);
         state.m_pDialog = nullptr;
         state.m_pOwner = nullptr;
         state.m_bFindOnly = TRUE;
@@ -59,6 +63,7 @@ protected:
         controller.UnPlug();
         if (host.m_hWnd)
             host.DestroyWindow();
+        SECEditController::SetFindDialogRunner(installedRunner);
     }
     void Command(UINT nID) { host.SendMessage(WM_COMMAND, nID); }
     std::string Text() { return AllText(*buffer); }

@@ -1,16 +1,15 @@
 // The Find and Replace dialogs run modally from Ctrl+F and Ctrl+H through
-// the controller: each button reaches the controller with its action and
-// the text changes as the press asks. Built where the controller offers
-// its dialog seam.
+// the controller, with nothing installed by the program: each button
+// reaches the controller with its action and the text changes as the press
+// asks.
 #include "editor/controller/SECEditFindDialog.h"
-
-#if __has_include("editor/controller/ISECEditFindOwner.h")
 
 #include "ControllerTestSupport.h"
 
 #include "../text/BufferTestSupport.h"
 
 #include "editor/controller/ISECEditFindOwner.h"
+#include "editor/controller/SECEditCommandIds.h"
 #include "editor/text/SECEditFindState.h"
 #include "tests/support/ModalDriver.h"
 
@@ -64,7 +63,8 @@ protected:
         state.m_bInSelection = FALSE;
         state.m_bRegularExpression = FALSE;
         state.m_bSearchDown = TRUE;
-        ASSERT_TRUE(SECEditInstallFindDialog());
+        // The controller's library installed the dialog when it loaded.
+        ASSERT_NE(SECEditController::GetFindDialogRunner(), nullptr);
         buffer = MakeBuffer(language.get(), "one two one\n");
         buffer->Attach(controller.GetBufferObserver());
         ASSERT_TRUE(host.Create());
@@ -76,7 +76,6 @@ protected:
     }
     void TearDown() override
     {
-        SECEditController::SetFindDialogRunner(nullptr);
         buffer->Detach(controller.GetBufferObserver());
         host.pPlugIn = nullptr;
         controller.UnPlug();
@@ -112,6 +111,24 @@ TEST_P(FindDialogCommands, RunModallyAndReachTheController)
     EXPECT_STREQ(state.m_findHistory.GetHead(), c.find);
 }
 
+TEST_F(FindDialogCommands, MarkAllFromTheFindDialogBookmarksEveryLineWithTheText)
+{
+    buffer->InsertText(1, 0, "two\nzero\nand one more\n", 22);
+    ModalDriver driver("Find", [](CWnd *dialog) {
+        SetText(dialog, SECEDIT_IDC_FIND_TEXT, "one");
+        PressButton(dialog, SECEDIT_IDC_MARK_ALL);
+        // Marking closed the dialog: a cancel now reaches nothing.
+        PressButton(dialog, IDCANCEL);
+    });
+    QTest::keyClick(WindowCore::Widget(host.GetSafeHwnd()), Qt::Key_F, Qt::ControlModifier);
+    PumpEditorEvents();
+    EXPECT_TRUE(ModalDriver::Ran());
+    const bool marked[] = {true, false, false, true};
+    for (int line = 0; line < 4; ++line)
+        EXPECT_EQ(buffer->HasMark(line, SECEDIT_MARK_BOOKMARK) != FALSE, marked[line]) << "line " << line;
+    EXPECT_EQ(SECEditGetFindState().m_pDialog, nullptr);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, FindDialogCommands,
     ::testing::Values(
@@ -122,5 +139,3 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{Qt::Key_H, "Replace", "one", "1", {IDOK}, "one two one\n", "one"}));
 
 } // namespace
-
-#endif

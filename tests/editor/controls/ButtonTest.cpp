@@ -44,7 +44,8 @@ const int kWidth = 40, kHeight = 24;
 // pixels.
 class FaceImage {
 public:
-    FaceImage(SECOwnerDrawButton &button, UINT state, UINT action = ODA_DRAWENTIRE)
+    FaceImage(SECOwnerDrawButton &button, UINT state, UINT action = ODA_DRAWENTIRE,
+              const CRect &itemRect = CRect(0, 0, kWidth, kHeight))
     {
         dc.CreateCompatibleDC(nullptr);
         bitmap.CreateBitmap(kWidth, kHeight, 1, 32, nullptr);
@@ -55,7 +56,7 @@ public:
         item.itemAction = action;
         item.itemState = state;
         item.hDC = dc.GetSafeHdc();
-        item.rcItem = CRect(0, 0, kWidth, kHeight);
+        item.rcItem = itemRect;
         button.DrawItem(&item);
     }
     ~FaceImage() { dc.SelectObject(old); }
@@ -156,10 +157,17 @@ TEST_F(ButtonTest, TheFrameFollowsPushedAndFlat)
 TEST_F(ButtonTest, AFlatButtonShowsItsHoverFrameWhileThePointerIsOverIt)
 {
     button.SetFlat(TRUE);
+    button.Invalidate();
+    HWND h = button.GetSafeHwnd();
+    EXPECT_EQ(ClientPixel(h, 0, 0), Face());
     button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(CWnd::GetCapture(), &button);
+    EXPECT_EQ(ClientPixel(h, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(ClientPixel(h, client.right - 1, client.bottom - 1), GetSysColor(COLOR_BTNSHADOW));
     button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.Width() + 5, 3));
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(ClientPixel(h, 0, 0), Face());
+    EXPECT_EQ(ClientPixel(h, client.right - 1, client.bottom - 1), Face());
 }
 
 TEST_F(ButtonTest, ADisabledFaceIsEmbossedInHighlightAndShadow)
@@ -202,6 +210,33 @@ TEST_F(ButtonTest, TheFocusRectangleIsDrawnInsideTheFrame)
     // A focus-only action draws just the rectangle over what is there.
     FaceImage focusOnly(button, ODS_FOCUS, ODA_FOCUS);
     EXPECT_EQ(focusOnly.At(kWidth / 2, kHeight / 2), RGB(1, 2, 3));
+}
+
+// A button whose content is a black square near the content's top-left.
+class CornerButton : public CountingButton {
+public:
+    void DrawContent(CDC *pDC, LPDRAWITEMSTRUCT, CRect *pContent) override
+    {
+        pDC->FillSolidRect(pContent->left + 4, pContent->top + 4, 8, 8, RGB(0, 0, 0));
+    }
+};
+
+TEST_F(ButtonTest, WithoutAnOffScreenBitmapTheFaceIsDrawnDirectlyAndNotEmbossed)
+{
+    CornerButton corner;
+    ASSERT_TRUE(corner.CreateButton("", WS_CHILD | WS_VISIBLE, CRect(0, 60, 40, 80), &host, 1042, 0));
+    // An item far too large for an off-screen bitmap: the face is drawn
+    // straight into the item's context, whose corner the image shows.
+    const CRect huge(0, 0, 20000, 10000);
+    FaceImage direct(corner, 0, ODA_DRAWENTIRE, huge);
+    EXPECT_EQ(direct.At(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(direct.At(8, 8), RGB(0, 0, 0));
+    EXPECT_EQ(direct.At(20, 20), Face());
+    FaceImage disabled(corner, ODS_DISABLED, ODA_DRAWENTIRE, huge);
+    EXPECT_EQ(disabled.At(8, 8), RGB(0, 0, 0));
+    // The same state at a normal size is embossed.
+    FaceImage embossed(corner, ODS_DISABLED);
+    EXPECT_EQ(embossed.At(8, 8), GetSysColor(COLOR_BTNSHADOW));
 }
 
 // ---- Bitmap buttons

@@ -17,6 +17,9 @@
 #include "framework/window/WindowDC.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Font.h"
+#include "framework/gdi/GdiConstants.h"
+#include "framework/gdi/GdiObject.h"
+#include "framework/gdi/SystemColors.h"
 
 #include <QColorDialog>
 
@@ -201,6 +204,85 @@ TEST_F(WellTest, TheOtherButtonChoosesAColourInTheDialogOrChangesNothingOnCancel
     EXPECT_EQ(host.colorMessages[0].lParam, LPARAM(RGB(10, 20, 30)));
 }
 
+TEST_F(WellTest, PaintsItsCellsTheSelectionTheSeparatorAndTheFocusFrame)
+{
+    SECColorWell well;
+    ASSERT_TRUE(well.Create(WS_VISIBLE | WS_TABSTOP, 0, 0, &host, 503, FALSE, TRUE));
+    HWND h = well.GetSafeHwnd();
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT), darkShadow = GetSysColor(COLOR_3DDKSHADOW);
+    const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+    ASSERT_NE(frame, face);
+    well.SetColor(RGB(255, 0, 0)); // cell (1, 3)
+    // A cell: a sunken double edge around its colour.
+    CRect cell = well.GetCellRect(1, 0);
+    EXPECT_EQ(ClientPixel(h, cell.left, cell.top), shadow);
+    EXPECT_EQ(ClientPixel(h, cell.right - 1, cell.bottom - 1), highlight);
+    EXPECT_EQ(ClientPixel(h, cell.left + 1, cell.top + 1), darkShadow);
+    EXPECT_EQ(ClientPixel(h, cell.CenterPoint().x, cell.CenterPoint().y), RGB(128, 0, 0));
+    // The selected cell: black, white and black frames from one pixel out.
+    CRect selected = well.GetCellRect(1, 3);
+    EXPECT_EQ(ClientPixel(h, selected.left - 1, selected.top - 1), RGB(0, 0, 0));
+    EXPECT_EQ(ClientPixel(h, selected.left, selected.top), RGB(255, 255, 255));
+    EXPECT_EQ(ClientPixel(h, selected.left + 1, selected.top + 1), RGB(0, 0, 0));
+    EXPECT_EQ(ClientPixel(h, selected.CenterPoint().x, selected.CenterPoint().y), RGB(255, 0, 0));
+    // The separator over the other button: shadow above white.
+    const CSize margins = well.GetMargins();
+    const int separator = margins.cy + 5 * (well.GetCellSize().cy + 2);
+    EXPECT_EQ(ClientPixel(h, margins.cx + 6, separator), shadow);
+    EXPECT_EQ(ClientPixel(h, margins.cx + 6, separator + 1), RGB(255, 255, 255));
+    // The custom cell appears once a colour outside the grid is set.
+    CRect custom = well.GetCellRect(3, 5);
+    EXPECT_EQ(ClientPixel(h, custom.CenterPoint().x, custom.CenterPoint().y), face);
+    well.SetColor(RGB(10, 20, 30));
+    EXPECT_EQ(ClientPixel(h, custom.CenterPoint().x, custom.CenterPoint().y), RGB(10, 20, 30));
+    EXPECT_EQ(ClientPixel(h, custom.left - 1, custom.top - 1), RGB(0, 0, 0));
+    // The focus frame comes and goes with the focus.
+    EXPECT_EQ(ClientPixel(h, 0, 0), face);
+    well.SetFocus();
+    Pump();
+    EXPECT_EQ(ClientPixel(h, 0, 0), frame);
+    host.GetDlgItem(IDC_HOST_PUSH)->SetFocus();
+    Pump();
+    EXPECT_EQ(ClientPixel(h, 0, 0), face);
+    // The other button is painted on the face colour the well hands it.
+    CClientDC dc(well.GetOtherButton());
+    const auto brush =
+        reinterpret_cast<HBRUSH>(well.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                                  reinterpret_cast<LPARAM>(well.GetOtherButton()->GetSafeHwnd())));
+    ASSERT_NE(brush, nullptr);
+    LOGBRUSH logBrush{};
+    ASSERT_NE(::GetObject(brush, sizeof(logBrush), &logBrush), 0);
+    EXPECT_EQ(logBrush.lbColor, face);
+    EXPECT_EQ(dc.GetBkColor(), face);
+}
+
+TEST_F(WellTest, TabbingWalksThroughTheWellAndItsButtonBothWays)
+{
+    // Tab order of the host: First, the owner-drawn button, Push, the well.
+    SECColorWell well;
+    ASSERT_TRUE(well.Create(WS_VISIBLE | WS_TABSTOP, 0, 40, &host, 504, FALSE, TRUE));
+    CWnd *first = host.GetDlgItem(IDC_HOST_FIRST), *push = host.GetDlgItem(IDC_HOST_PUSH);
+    CWnd *button = well.GetOtherButton();
+    first->SetFocus();
+    Pump();
+    // Reverse tabbing enters the well at its last stop, the button.
+    Press(first->GetSafeHwnd(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(CWnd::GetFocus(), button);
+    Press(button->GetSafeHwnd(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(CWnd::GetFocus(), &well);
+    Press(well.GetSafeHwnd(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(CWnd::GetFocus(), push);
+    // Forward: the grid, its button, then the dialog's next stop after the well.
+    Press(push->GetSafeHwnd(), Qt::Key_Tab);
+    EXPECT_EQ(CWnd::GetFocus(), &well);
+    Press(well.GetSafeHwnd(), Qt::Key_Tab);
+    EXPECT_EQ(CWnd::GetFocus(), button);
+    Press(button->GetSafeHwnd(), Qt::Key_Tab);
+    EXPECT_EQ(CWnd::GetFocus(), first);
+    EXPECT_TRUE(host.colorMessages.empty());
+}
+
 // ---- The pop-up
 
 class PopupWellTest : public WellTest {
@@ -272,6 +354,31 @@ TEST_F(PopupWellTest, TheOtherButtonPostsTheOtherMessageAndCloses)
     EXPECT_FALSE(popup.IsActive());
     ASSERT_EQ(host.colorMessages.size(), 1u);
     EXPECT_EQ(host.colorMessages[0].message, UINT(WM_SECCOLORWELL_OTHER));
+}
+
+TEST_F(PopupWellTest, TabAndArrowsMoveBetweenTheGridAndItsButtonAndLosingTheFocusCloses)
+{
+    Open(TRUE);
+    CWnd *button = popup.GetOtherButton();
+    Press(popup.GetSafeHwnd(), Qt::Key_Tab);
+    EXPECT_EQ(CWnd::GetFocus(), button);
+    EXPECT_TRUE(popup.IsActive());
+    Press(button->GetSafeHwnd(), Qt::Key_Left);
+    EXPECT_EQ(CWnd::GetFocus(), &popup);
+    EXPECT_TRUE(popup.IsActive());
+    // The focus leaving the pop-up closes it, from the grid or its button.
+    host.GetDlgItem(IDC_HOST_PUSH)->SetFocus();
+    Pump();
+    EXPECT_FALSE(popup.IsActive());
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    popup.Reset();
+    Open(TRUE);
+    Press(popup.GetSafeHwnd(), Qt::Key_Tab);
+    ASSERT_EQ(CWnd::GetFocus(), popup.GetOtherButton());
+    host.GetDlgItem(IDC_HOST_PUSH)->SetFocus();
+    Pump();
+    EXPECT_FALSE(popup.IsActive());
+    EXPECT_TRUE(host.colorMessages.empty());
 }
 
 // Counts the clicks that reach it.

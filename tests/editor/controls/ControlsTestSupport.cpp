@@ -2,7 +2,9 @@
 
 #include "framework/controls/ControlStyles.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/PaintApi.h"
 #include "framework/window/WindowInternals.h"
+#include "framework/window/WindowState.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -87,4 +89,12 @@ void Click(HWND hWnd, int x, int y)
 {
     MouseDown(hWnd, x, y);
     MouseUp(hWnd, x, y);
+}
+
+COLORREF ClientPixel(HWND hWnd, int x, int y)
+{
+    ::UpdateWindow(hWnd);
+    Pump();
+    const QRgb rgb = hWnd->backing.pixel(hWnd->clientRect.left + x, hWnd->clientRect.top + y);
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }

@@ -37,3 +37,6 @@ void MouseDown(HWND hWnd, int x, int y);
 void MouseUp(HWND hWnd, int x, int y);
 void MouseMove(HWND hWnd, int x, int y);
 void Click(HWND hWnd, int x, int y);
+// The colour a window's last paint left at a client point, read from its
+// backing image after pending paints have run.
+COLORREF ClientPixel(HWND hWnd, int x, int y);

@@ -3,12 +3,14 @@
 // picture as it was.
 #include "editor/controls/SECDib.h"
 #include "editor/controls/SECDibFormat.h"
+#include "editor/controls/SECJpeg.h"
 #include "framework/gdi/DibHeaders.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -143,6 +145,43 @@ TEST(Dib, ArchiveRoundTripAndBadArchiveKeepsPicture)
     EXPECT_EQ(copy.GetBitsSize(), source.GetBitsSize());
 }
 
+TEST(Dib, BothImageClassesAreCreatedByNameAndReadBackThroughAnArchive)
+{
+    const DibPicture picture = PatternPicture(5, 2, 24);
+    std::vector<BYTE> bmp = FileOf(picture);
+    for (const char *name : {"SECDib", "SECJpeg"}) {
+        SCOPED_TRACE(name);
+        CRuntimeClass *runtime = CRuntimeClass::FromName(name);
+        ASSERT_NE(runtime, nullptr);
+        EXPECT_EQ(runtime->m_wSchema, 1u);
+        EXPECT_TRUE(runtime->IsDerivedFrom(RUNTIME_CLASS(SECImage)));
+        // A new object of the class takes the picture from its BMP bytes,
+        // then travels through an archive as an object.
+        CMemFile memory;
+        {
+            std::unique_ptr<CObject> object(runtime->CreateObject());
+            ASSERT_NE(object, nullptr);
+            CMemFile source(bmp.data(), UINT(bmp.size()));
+            CArchive in(&source, CArchive::load);
+            object->Serialize(in);
+            CArchive out(&memory, CArchive::store);
+            out << object.get();
+            out.Close();
+        }
+        memory.SeekToBegin();
+        CArchive in(&memory, CArchive::load);
+        CObject *read = nullptr;
+        in >> read;
+        std::unique_ptr<CObject> owned(read);
+        ASSERT_NE(read, nullptr);
+        EXPECT_TRUE(read->IsKindOf(runtime));
+        auto *image = static_cast<SECImage *>(read);
+        EXPECT_EQ(image->m_dwWidth, 5);
+        ASSERT_EQ(image->GetBitsSize(), picture.bits.size());
+        EXPECT_EQ(0, std::memcmp(image->GetBits(), picture.bits.data(), picture.bits.size()));
+    }
+}
+
 TEST(Dib, ReadsOs2CoreAndV5HeadersForTheirCommonFields)
 {
     const DibPicture p = PatternPicture(5, 3, 4);
@@ -177,6 +216,24 @@ TEST(Dib, ReadsOs2CoreAndV5HeadersForTheirCommonFields)
     SECDib dib5;
     ASSERT_TRUE(LoadBytes(dib5, v5));
     EXPECT_EQ(0, std::memcmp(dib5.GetBits(), p.bits.data(), p.bits.size()));
+}
+
+TEST(Dib, RowsAfterAGapAreReadAtTheirOffset)
+{
+    // Some writers leave bytes between the colour table and the rows; the
+    // offset says where the rows are, however far that is.
+    const DibPicture p = PatternPicture(6, 4, 8);
+    std::vector<BYTE> file = FileOf(p);
+    const size_t gap = 5000;
+    file.insert(file.begin() + 14 + 40 + 1024, gap, 0xEE);
+    Put32(file, 10, DWORD(14 + 40 + 1024 + gap));
+    Put32(file, 2, DWORD(file.size()));
+    SECDib dib;
+    ASSERT_TRUE(LoadBytes(dib, file));
+    ASSERT_EQ(dib.GetBitsSize(), p.bits.size());
+    EXPECT_EQ(0, std::memcmp(dib.GetBits(), p.bits.data(), p.bits.size()));
+    // Saved again, the gap is gone.
+    EXPECT_EQ(SaveBytes(dib), FileOf(p));
 }
 
 struct BadBmp {

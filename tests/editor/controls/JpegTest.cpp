@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -142,7 +144,15 @@ TEST(Jpeg, RefusedFilesKeepThePicture)
         }
     std::vector<BYTE> notJpeg = Fixture("red_blue_rgb.jpg");
     notJpeg[1] = 0x00;
-    const BadJpeg cases[] = {{"empty", {}}, {"12-bit samples", twelveBit}, {"not a JPEG", notJpeg}};
+    // A frame header that announces 65535 x 65535 pixels.
+    std::vector<BYTE> oversized = Fixture("red_blue_rgb.jpg");
+    for (size_t i = 0; i + 8 < oversized.size(); ++i)
+        if (oversized[i] == 0xFF && oversized[i + 1] == 0xC0) {
+            std::fill(oversized.begin() + long(i) + 5, oversized.begin() + long(i) + 9, BYTE(0xFF));
+            break;
+        }
+    const BadJpeg cases[] = {
+        {"empty", {}}, {"12-bit samples", twelveBit}, {"not a JPEG", notJpeg}, {"oversized", oversized}};
 
     for (const BadJpeg &bad : cases) {
         SCOPED_TRACE(bad.name);
@@ -151,7 +161,7 @@ TEST(Jpeg, RefusedFilesKeepThePicture)
         const Bgr before = PixelAt(jpeg, 5, 5);
         EXPECT_FALSE(Load(jpeg, bad.bytes));
         EXPECT_TRUE(jpeg.Messages().HadError());
-        EXPECT_NE(jpeg.Messages().LastText()[0], '\0');
+        EXPECT_NE(jpeg.Messages().MessageText()[0], '\0');
         EXPECT_EQ(jpeg.m_dwWidth, 16);
         EXPECT_EQ(PixelAt(jpeg, 5, 5).r, before.r);
     }
@@ -162,9 +172,26 @@ TEST(Jpeg, TruncatedFileDecodesWithAWarning)
     std::vector<BYTE> bytes = Fixture("red_blue_rgb.jpg");
     bytes.erase(bytes.end() - 20, bytes.end()); // inside the scan data
     SECJpeg jpeg;
-    ASSERT_TRUE(Load(jpeg, bytes)) << jpeg.Messages().LastText() << jpeg.Messages().HadError();
+    ASSERT_TRUE(Load(jpeg, bytes)) << jpeg.Messages().MessageText() << jpeg.Messages().HadError();
     EXPECT_GE(jpeg.Messages().WarningCount(), 1);
     EXPECT_FALSE(jpeg.Messages().HadError());
+    // The first warning is the source's: the data ran out, and an end
+    // marker was supplied in its place.
+    EXPECT_STREQ(jpeg.Messages().MessageText(), "Premature end of JPEG file");
+    EXPECT_EQ(jpeg.m_dwWidth, 16);
+    EXPECT_EQ(jpeg.m_dwHeight, 8);
+}
+
+TEST(Jpeg, AnEmptyFileIsTheEmptyInputError)
+{
+    SECJpeg jpeg;
+    ASSERT_TRUE(Load(jpeg, Fixture("grey_ramp.jpg")));
+    EXPECT_FALSE(Load(jpeg, {}));
+    EXPECT_TRUE(jpeg.Messages().HadError());
+    EXPECT_STREQ(jpeg.Messages().MessageText(), "Empty input file");
+    EXPECT_EQ(jpeg.Messages().WarningCount(), 0);
+    // The message buffer holds at most 200 bytes with its terminator.
+    EXPECT_LT(std::strlen(jpeg.Messages().MessageText()), SECJpegFile::kMessageBytes);
     EXPECT_EQ(jpeg.m_dwWidth, 16);
 }
 

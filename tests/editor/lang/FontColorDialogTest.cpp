@@ -4,15 +4,24 @@
 #include "editor/lang/SECEditFontColorDlg.h"
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/text/SECEditBufferHint.h"
+#include "editor/controls/SECPopupColorWell.h"
+#include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "tests/support/ModalDriver.h"
 
 #include "framework/controls/ControlStyles.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/SystemColors.h"
+#include "framework/controls/CommonDialog.h"
+#include "framework/gdi/Font.h"
+#include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
+#include "framework/window/WindowInternals.h"
+#include "framework/window/WindowState.h"
 
 #include <QCoreApplication>
+#include <QFontDialog>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +38,54 @@ void Pump()
         PlexoDrainMessages();
     }
 }
+
+// The colour a window's drawing left at a client point.
+COLORREF ClientPixel(HWND hWnd, int x, int y)
+{
+    const QRgb rgb = hWnd->backing.pixel(hWnd->clientRect.left + x, hWnd->clientRect.top + y);
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void PressAt(HWND hWnd, const CPoint &point)
+{
+    QTest::mousePress(WindowCore::Widget(hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
+    Pump();
+}
+
+void ClickAt(HWND hWnd, const CPoint &point)
+{
+    PressAt(hWnd, point);
+    QTest::mouseRelease(WindowCore::Widget(hWnd), Qt::LeftButton, Qt::NoModifier, QPoint(point.x, point.y));
+    Pump();
+}
+
+// Accepts the next font dialog with the given font, or cancels it; records
+// whether it offered fixed-pitch fonts only.
+class FontDialogAnswer {
+public:
+    FontDialogAnswer(const char *family, int points, bool accept)
+    {
+        PlexoSetCommonDialogHook([this, family, points, accept](QDialog *d) {
+            auto *dialog = qobject_cast<QFontDialog *>(d);
+            if (!dialog) {
+                d->reject();
+                return;
+            }
+            ++shown;
+            monospacedOnly = dialog->testOption(QFontDialog::MonospacedFonts);
+            dialog->setCurrentFont(QFont(family, points));
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+    }
+    ~FontDialogAnswer() { PlexoSetCommonDialogHook(PlexoCommonDialogHook()); }
+    FontDialogAnswer(const FontDialogAnswer &) = delete;
+    FontDialogAnswer &operator=(const FontDialogAnswer &) = delete;
+    int shown = 0;
+    bool monospacedOnly = false;
+};
 
 // A configuration with the default groups and one configurable group of
 // its own ("Comment", index 4); "Text" is red on white and not automatic.
@@ -72,6 +129,36 @@ protected:
         dialog.CheckDlgButton(static_cast<int>(id), checked ? BST_CHECKED : BST_UNCHECKED);
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                            reinterpret_cast<LPARAM>(dialog.GetDlgItem(static_cast<int>(id))->GetSafeHwnd()));
+    }
+    void Press(UINT id)
+    {
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(static_cast<int>(id))->GetSafeHwnd()));
+        Pump();
+    }
+    CString ItemText(UINT id)
+    {
+        CString text;
+        dialog.GetDlgItemText(static_cast<int>(id), text);
+        return text;
+    }
+    // Where the sample is drawn, in the dialog's client co-ordinates.
+    CRect SampleRect()
+    {
+        CRect rect;
+        CWnd *frame = dialog.GetDlgItem(SECEDIT_IDC_SAMPLE);
+        frame->GetClientRect(&rect);
+        frame->MapWindowPoints(&dialog, &rect);
+        rect.DeflateRect(5, 15, 5, 5);
+        return rect;
+    }
+    int CountPixels(const CRect &rect, COLORREF colour)
+    {
+        int count = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                count += ClientPixel(dialog.GetSafeHwnd(), x, y) == colour;
+        return count;
     }
     SECEditColorGroup *Copy(int index) { return dialog.GetGroupCopy(index); }
     BOOL Enabled(UINT id) { return dialog.GetDlgItem(static_cast<int>(id))->IsWindowEnabled(); }
@@ -161,6 +248,78 @@ TEST_F(ConfigFixture, ResetAllRestoresTheConfigurationsFontAndColours)
     EXPECT_EQ(dialog.GetPointSize(), 10);
 }
 
+TEST_F(ConfigFixture, ChooseFontTakesAFixedPitchFontOrChangesNothingOnCancel)
+{
+    Open();
+    {
+        FontDialogAnswer answer("Liberation Mono", 14, false);
+        Press(SECEDIT_IDC_CHOOSE_FONT);
+        EXPECT_EQ(answer.shown, 1);
+        EXPECT_TRUE(answer.monospacedOnly);
+    }
+    EXPECT_STREQ(ItemText(SECEDIT_IDC_FONT_FACE), "Courier New");
+    EXPECT_STREQ(ItemText(SECEDIT_IDC_FONT_SIZE), "10 pt");
+    {
+        FontDialogAnswer answer("Liberation Mono", 14, true);
+        Press(SECEDIT_IDC_CHOOSE_FONT);
+    }
+    EXPECT_STREQ(dialog.GetLogFont().lfFaceName, "Liberation Mono");
+    EXPECT_STREQ(ItemText(SECEDIT_IDC_FONT_FACE), "Liberation Mono");
+    EXPECT_STREQ(ItemText(SECEDIT_IDC_FONT_SIZE), "14 pt");
+    // Only the dialog's copy changed.
+    EXPECT_STREQ(config->GetFontFace(), "Courier New");
+    dialog.Apply(config);
+    EXPECT_STREQ(config->GetFontFace(), "Liberation Mono");
+    EXPECT_EQ(config->GetFontSize(), 14);
+    EXPECT_FALSE(config->GetBold());
+}
+
+TEST_F(ConfigFixture, TheSampleShowsTheSelectedGroupsColoursInAFramedBox)
+{
+    Open();
+    const CRect sample = SampleRect();
+    HWND h = dialog.GetSafeHwnd();
+    // "Text": red on white, in a black frame.
+    EXPECT_EQ(ClientPixel(h, sample.left, sample.top), RGB(0, 0, 0));
+    EXPECT_EQ(ClientPixel(h, sample.right - 1, sample.bottom - 1), RGB(0, 0, 0));
+    EXPECT_EQ(ClientPixel(h, sample.left + 1, sample.top + 1), RGB(255, 255, 255));
+    CRect inside = sample;
+    inside.DeflateRect(2, 2);
+    EXPECT_GT(CountPixels(inside, RGB(255, 0, 0)), 20);
+    // A new background shows at once; "Comment" then draws in green.
+    dialog.SendMessage(WM_SECCOLORWELL_SELCHANGE, SECEDIT_IDC_BACK_WELL, RGB(0, 0, 128));
+    EXPECT_EQ(ClientPixel(h, sample.left + 1, sample.top + 1), RGB(0, 0, 128));
+    Select(2);
+    EXPECT_EQ(ClientPixel(h, sample.left + 1, sample.top + 1), RGB(0, 0, 128)); // its automatic background
+    EXPECT_GT(CountPixels(inside, RGB(0, 128, 0)), 20);
+    EXPECT_EQ(CountPixels(inside, RGB(255, 0, 0)), 0);
+}
+
+TEST_F(ConfigFixture, APickInTheForegroundWellsPopupChangesTheSelectedGroup)
+{
+    Open();
+    auto *well = static_cast<SECWellButton *>(dialog.GetDlgItem(SECEDIT_IDC_FORE_WELL));
+    ASSERT_TRUE(well->IsKindOf(RUNTIME_CLASS(SECWellButton)));
+    CRect client;
+    well->GetClientRect(&client);
+    ClickAt(well->GetSafeHwnd(), client.CenterPoint());
+    SECPopupColorWell *popup = well->GetPopup();
+    ASSERT_TRUE(popup->IsActive());
+    // The dialog's wells offer no other-colour button; the pop-up starts
+    // at the group's colour.
+    EXPECT_EQ(popup->GetOtherButton(), nullptr);
+    EXPECT_EQ(popup->GetColor(), RGB(255, 0, 0));
+    // A press chooses and closes the pop-up.
+    PressAt(popup->GetSafeHwnd(), popup->GetCellRect(2, 3).CenterPoint()); // green
+    ReleaseCapture();
+    EXPECT_FALSE(popup->IsActive());
+    EXPECT_EQ(well->GetColor(), RGB(0, 255, 0));
+    EXPECT_EQ(Copy(0)->m_crForeground, RGB(0, 255, 0));
+    EXPECT_FALSE(Copy(0)->m_bForeColorAutomatic);
+    EXPECT_EQ(Copy(0)->m_crBackground, RGB(255, 255, 255));
+    EXPECT_EQ(config->GetColorGroup(0)->m_crForeground, RGB(255, 0, 0));
+}
+
 class SizeLabel : public ConfigFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SizeLabel, ReadsThePointSizeBack)
@@ -212,14 +371,26 @@ protected:
 
 TEST_F(CommandFixture, OkAppliesToTheConfigurationAndEveryBufferRepaints)
 {
+    FontDialogAnswer answer("Liberation Mono", 12, true);
     ModalDriver driver("Font and Color Settings", [](CWnd *dlg) {
         dlg->SendMessage(WM_SECCOLORWELL_SELCHANGE, SECEDIT_IDC_FORE_WELL, RGB(0, 0, 255));
+        dlg->SendMessage(WM_COMMAND, MAKEWPARAM(SECEDIT_IDC_CHOOSE_FONT, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(dlg->GetDlgItem(SECEDIT_IDC_CHOOSE_FONT)->GetSafeHwnd()));
         dlg->SendMessage(WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(buffers[0]->ShowFontColorDialog());
     EXPECT_TRUE(ModalDriver::Ran());
     EXPECT_EQ(config->GetColorGroup(0)->m_crForeground, RGB(0, 0, 255));
-    EXPECT_EQ(config->GetFontSize(), 10);
+    EXPECT_STREQ(config->GetFontFace(), "Liberation Mono");
+    EXPECT_EQ(config->GetFontSize(), 12);
+    // Both buffers made their fonts again from the configuration.
+    for (auto &buffer : buffers) {
+        LOGFONT font{};
+        ASSERT_NE(buffer->GetDisplayMetrics(), nullptr);
+        ASSERT_NE(buffer->GetDisplayMetrics()->GetFont(0), nullptr);
+        buffer->GetDisplayMetrics()->GetFont(0)->GetObject(sizeof(font), &font);
+        EXPECT_STREQ(font.lfFaceName, "Liberation Mono");
+    }
     EXPECT_NE(std::count(first.types.begin(), first.types.end(), SECEDIT_HINT_FONT_UPDATE), 0);
     EXPECT_NE(std::count(second.types.begin(), second.types.end(), SECEDIT_HINT_FONT_UPDATE), 0);
 }

@@ -1,0 +1,50 @@
+// One wizard request carried out: the generator writes the class's header
+// and source into the work folder, and the program opens what was written.
+//
+// Before writing, a document that is open on either file is closed through
+// its normal close, so that no window keeps showing the old text (its save
+// prompt's Cancel stops the request, and nothing is written).  A name that
+// the generator refuses gets the class-name message and writes nothing; a
+// file that cannot be written is reported with its path and the reason,
+// and only the files written are opened, the header first, so that the
+// source ends up active.
+#pragma once
+
+#include "kilnsmith/generator/CodeGenerator.h"
+
+class CWinApp;
+
+enum class ClassGenerationResult {
+    Opened,      // both files written (and opened as far as they could be)
+    RefusedName, // a typed name was refused; nothing written
+    Cancelled,   // an open document's save prompt was cancelled
+    WriteFailed, // at least one file could not be written
+};
+
+class CClassFileGeneration {
+public:
+    CClassFileGeneration(CWinApp &app, const CString &strWorkFolder);
+    // Lets tests give the include guards fixed GUIDs.
+    void SetGuidSource(CCodeGenerator::GuidSource guidSource) { m_guidSource = std::move(guidSource); }
+
+    // TRUE when the generator accepts the names for the kind.
+    static BOOL AcceptsNames(ClassKind kind, const GeneratedClassNames &names);
+
+    ClassGenerationResult Generate(ClassKind kind, const GeneratedClassNames &names);
+
+    CString GetHeaderPath(const CString &strClass) const;
+    CString GetSourcePath(const CString &strClass) const;
+
+private:
+    // Closes every document open on one of the paths; FALSE when a save
+    // prompt was cancelled (then none was closed).
+    BOOL CloseDocumentsOn(const CString &strFirst, const CString &strSecond);
+    void ReportWriteFailure(const CString &strPath) const;
+
+    CWinApp &m_app;
+    CString m_strWorkFolder;
+    CCodeGenerator::GuidSource m_guidSource;
+};
+
+// Shows the class-name message of the class dialogs.
+void ShowBadClassNameMessage();

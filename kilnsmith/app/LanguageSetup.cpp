@@ -1,0 +1,79 @@
+#include "kilnsmith/app/LanguageSetup.h"
+
+#include "editor/lang/SECEditLangBuiltin.h"
+#include "editor/lang/SECEditLangIniReader.h"
+#include "editor/lang/SECEditLangIniWriter.h"
+#include "editor/lang/SECEditLangProfile.h"
+#include "editor/lang/SECEditLangReaderChain.h"
+#include "editor/lang/SECEditLangRegistry.h"
+
+namespace {
+
+// The custom resource that holds the built-in C configuration.
+constexpr UINT kBuiltinConfigResource = 103;
+
+struct ExtensionLanguage {
+    LPCTSTR pszExtension;
+    LPCTSTR pszLanguage;
+};
+
+const ExtensionLanguage kExtensions[] = {
+    {".c", "C"},          {".cpp", "C"},        {".inl", "C"},        {".h", "C"},          {".idl", "IDL"},
+    {".odl", "IDL"},      {".java", "JScript"}, {".dsm", "VBScript"}, {".vbs", "VBScript"}, {".mod", "VBScript"},
+    {".bas", "VBScript"}, {".cls", "VBScript"}, {".frm", "VBScript"}, {".htm", "HTML"},     {".html", "HTML"},
+};
+
+// Registers a language, then gives up the references made here: the
+// registry keeps its own.
+void Register(LPCTSTR lpszName, SECEditLangReader *pReader, SECEditLangWriter *pWriter)
+{
+    SECEditRegisterLanguage(lpszName, pReader, pWriter);
+    if (pReader != nullptr)
+        pReader->Release();
+    if (pWriter != nullptr)
+        pWriter->Release();
+}
+
+// A language read from an INI file with the profile overlay and written
+// back to the profile.
+void RegisterProfiledIni(LPCTSTR lpszName, LPCTSTR lpszFile)
+{
+    Register(lpszName, SECEditMakeIniReader(lpszFile, lpszName), new SECEditLangProfileWriter(lpszName));
+}
+
+} // namespace
+
+void RegisterKilnsmithLanguages()
+{
+    SECEditRegisterBuiltinLangConfig();
+    RegisterProfiledIni("C", "LanguageSys/DevStudio.ini");
+    Register("C from Binary File", SECEditMakeArchiveReader("LanguageSys/DevStudio.lcf", "C from Binary File"),
+             new SECEditLangProfileWriter("C from Binary File"));
+    Register("C from Custom Resource", SECEditMakeResourceReader(kBuiltinConfigResource, "C from Custom Resource"),
+             new SECEditLangProfileWriter("C from Custom Resource"));
+    RegisterProfiledIni("JScript", "LanguageSys/JScript.ini");
+    RegisterProfiledIni("VBScript", "LanguageSys/VBScript.ini");
+    RegisterProfiledIni("HTML", "LanguageSys/HTML.ini");
+    Register("IDL", new SECEditLangIniReader("LanguageSys/idl.ini"), new SECEditLangIniWriter("LanguageSys/idl.ini"));
+}
+
+void FillExtensionMap(CMapStringToString &map)
+{
+    for (const ExtensionLanguage &entry : kExtensions)
+        map.SetAt(entry.pszExtension, entry.pszLanguage);
+}
+
+CString FindLanguageForPath(const CMapStringToString &map, LPCTSTR lpszPath)
+{
+    CString strName(lpszPath ? lpszPath : "");
+    strName = strName.Mid(strName.ReverseFind('/') + 1);
+    const int nDot = strName.ReverseFind('.');
+    CString strLanguage;
+    if (nDot >= 0) {
+        CString strExtension = strName.Mid(nDot);
+        strExtension.MakeLower();
+        if (map.Lookup(strExtension, strLanguage))
+            return strLanguage;
+    }
+    return CString("Default");
+}

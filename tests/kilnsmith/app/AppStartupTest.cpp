@@ -1,0 +1,245 @@
+#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/app/MDIApp.h"
+
+#include "WizardTestSupport.h"
+
+#include "../../support/ModalDriver.h"
+#include "../../support/ScopedEnv.h"
+#include "../../support/TempFolder.h"
+
+#include "editor/lang/SECEditLangRegistry.h"
+#include "framework/controls/CommonDialog.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WindowApi.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AppStartupTest : public ::testing::Test {
+protected:
+    AppStartupTest()
+        : m_configHome("XDG_CONFIG_HOME", m_folder.File("config")), m_home("HOME", m_folder.File("home")),
+          m_runtime("XDG_RUNTIME_DIR", m_folder.File("run"))
+    {
+        fs::create_directories(m_folder.File("run"));
+        fs::permissions(m_folder.File("run"), fs::perms::owner_all);
+    }
+    void TearDown() override
+    {
+        if (m_pApp == nullptr)
+            return;
+        if (m_pApp->m_pMainWnd != nullptr && m_pApp->m_pMainWnd->GetSafeHwnd() != nullptr)
+            m_pApp->m_pMainWnd->DestroyWindow();
+        m_pApp->CloseAllDocuments(TRUE);
+        m_pApp->ExitInstance();
+        delete m_pApp;
+        MSG msg{};
+        ::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    BOOL Start()
+    {
+        m_pApp = new CMDIApp;
+        static char szProgram[] = "kilnsmith";
+        static char *argv[] = {szProgram, nullptr};
+        m_pApp->__argc = 1;
+        m_pApp->__argv = argv;
+        m_pApp->SetProgramPaths(m_folder.File("bin/kilnsmith").c_str());
+        m_pApp->InitApplication();
+        return m_pApp->InitInstance();
+    }
+    std::string ProfilePath() const { return m_folder.File("config/kilnsmith/kilnsmith.ini"); }
+    std::string Profile() const { return TempFolder::Read(ProfilePath()); }
+    std::string WorkFolder() const { return m_folder.File("home/Kilnsmith"); }
+    void WriteProfile(const std::string &text) const { TempFolder::Write(ProfilePath(), text); }
+    void SendCommand(UINT nID) { m_pApp->m_pMainWnd->SendMessage(WM_COMMAND, nID, 0); }
+    CDocument *ActiveDocument() const
+    {
+        auto *pFrame = static_cast<CMDIFrameWnd *>(m_pApp->m_pMainWnd);
+        CMDIChildWnd *pChild = pFrame->MDIGetActive();
+        return pChild ? pChild->GetActiveDocument() : nullptr;
+    }
+
+    TempFolder m_folder;
+    ScopedEnv m_configHome;
+    ScopedEnv m_home;
+    ScopedEnv m_runtime;
+    BoxAnswers m_boxes;
+    CMDIApp *m_pApp = nullptr;
+};
+
+TEST_F(AppStartupTest, StartsWithTheProfileWorkFolderLanguagesAndAnEmptyDocument)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(m_pApp->m_pMainWnd->IsWindowVisible());
+    EXPECT_TRUE(fs::is_directory(WorkFolder()));
+    EXPECT_STREQ(m_pApp->GetWorkFolder(), WorkFolder().c_str());
+    EXPECT_STREQ(AfxGetAppName(), "Plexo Kilnsmith");
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+    EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/page.HTML"), "HTML");
+    EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/notes.txt"), "Default");
+    // The process's folder is not the work folder.
+    EXPECT_NE(fs::current_path().string(), WorkFolder());
+
+    // The recent-file list is written to the program's own profile.
+    m_pApp->AddToRecentFileList(m_folder.File("a.cpp").c_str());
+    EXPECT_NE(Profile().find("[Recent File List]\nFile1=" + m_folder.File("a.cpp")), std::string::npos) << Profile();
+}
+
+TEST_F(AppStartupTest, AWorkFolderFromTheProfileIsMadeAndGarbageReadsAsTheDefault)
+{
+    const std::string chosen = m_folder.File("classes/here");
+    WriteProfile("[Settings]\nWork Folder=" + chosen +
+                 "\nStart minimized=garbage\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(fs::is_directory(chosen));
+    EXPECT_STREQ(m_pApp->GetWorkFolder(), chosen.c_str());
+    EXPECT_TRUE(m_pApp->m_pMainWnd->IsWindowVisible());
+}
+
+TEST_F(AppStartupTest, AFileWhereTheWorkFolderShouldBeIsLeftAndStartGoesOn)
+{
+    TempFolder::Write(WorkFolder(), "not a folder");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TempFolder::Read(WorkFolder()), "not a folder");
+    // A wizard command then names the file and the reason.
+    ModalDriver driver("New Class", [](CWnd *pDialog) { pDialog->SendMessage(WM_COMMAND, IDOK, 0); });
+    SendCommand(ID_CREATE_PROPERTY_SET);
+    ASSERT_EQ(m_boxes.Shown().size(), 2u);
+    EXPECT_NE(m_boxes.Shown()[0].text.find(WorkFolder() + "/MyNewProperties.h"), std::string::npos);
+    EXPECT_NE(m_boxes.Shown()[0].text.find("the name of its folder is taken by a file"), std::string::npos);
+}
+
+TEST_F(AppStartupTest, StartMinimizedKeepsTheMainWindowHidden)
+{
+    WriteProfile("[Settings]\nStart minimized=1\n");
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(::IsIconic(m_pApp->m_pMainWnd->GetSafeHwnd()));
+}
+
+TEST_F(AppStartupTest, ASecondCopyBringsTheFirstForwardAndEndsWithoutTouchingTheProfile)
+{
+    // The first copy's main window, hidden in the notification area.
+    WNDCLASS wndClass{};
+    wndClass.lpfnWndProc = ::DefWindowProc;
+    wndClass.lpszClassName = KILNSMITH_MAIN_WINDOW_CLASS;
+    ASSERT_NE(::RegisterClass(&wndClass), 0);
+    HWND hFirst = ::CreateWindowEx(0, KILNSMITH_MAIN_WINDOW_CLASS, "Plexo Kilnsmith", WS_OVERLAPPEDWINDOW, 0, 0, 400,
+                                   300, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hFirst, nullptr);
+    ::ShowWindow(hFirst, SW_MINIMIZE);
+    ::ShowWindow(hFirst, SW_HIDE);
+
+    EXPECT_FALSE(Start());
+    EXPECT_TRUE(::IsWindowVisible(hFirst));
+    EXPECT_FALSE(::IsIconic(hFirst));
+    EXPECT_EQ(m_pApp->m_pMainWnd, nullptr);
+    EXPECT_FALSE(fs::exists(m_folder.File("config")));
+    ::DestroyWindow(hFirst);
+    ::UnregisterClass(KILNSMITH_MAIN_WINDOW_CLASS, nullptr);
+}
+
+TEST_F(AppStartupTest, AWizardCommandWritesTheClassAndOpensBothFilesSourceLast)
+{
+    ASSERT_TRUE(Start());
+    ModalDriver driver("New Class", [](CWnd *pDialog) {
+        pDialog->SetDlgItemText(IDC_CLASS_NAME, "CTestProps");
+        pDialog->SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    SendCommand(ID_CREATE_PROPERTY_SET);
+    ASSERT_TRUE(ModalDriver::Ran());
+    const std::string header = WorkFolder() + "/TestProps.h";
+    const std::string source = WorkFolder() + "/TestProps.cpp";
+    EXPECT_TRUE(fs::exists(header));
+    EXPECT_TRUE(fs::exists(source));
+    ASSERT_NE(ActiveDocument(), nullptr);
+    EXPECT_STREQ(ActiveDocument()->GetPathName(), source.c_str());
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 3);
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+TEST_F(AppStartupTest, CancelWritesNothingAndARefusedNameAsksAgain)
+{
+    ASSERT_TRUE(Start());
+    {
+        ModalDriver driver("Dialog", [](CWnd *pDialog) { pDialog->SendMessage(WM_COMMAND, IDCANCEL, 0); });
+        SendCommand(ID_CREATE_PLAIN_CLASS);
+        ASSERT_TRUE(ModalDriver::Ran());
+    }
+    EXPECT_TRUE(fs::is_empty(WorkFolder()));
+    // A plain class on a base that is no C++ name: the message, then the
+    // dialog again with what was typed; Cancel there ends it.
+    int nShown = 0;
+    std::string secondBase;
+    ModalDriver driver("Dialog", [&](CWnd *pDialog) {
+        ++nShown;
+        if (nShown == 1) {
+            pDialog->SetDlgItemText(IDC_CLASS_SECOND_FIELD, "Base; bad");
+            ModalDriver::Ran() = false; // drive the dialog's second showing too
+            pDialog->SendMessage(WM_COMMAND, IDOK, 0);
+            return;
+        }
+        CString strBase;
+        pDialog->GetDlgItemText(IDC_CLASS_SECOND_FIELD, strBase);
+        secondBase = strBase.GetString();
+        pDialog->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    SendCommand(ID_CREATE_PLAIN_CLASS);
+    EXPECT_EQ(nShown, 2);
+    EXPECT_EQ(secondBase, "Base; bad");
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].text, "Sorry,The class name isn't correct.Please change it and try again!");
+    EXPECT_TRUE(fs::is_empty(WorkFolder()));
+}
+
+TEST_F(AppStartupTest, UseSplitterTogglesAndShowsItsCheckMark)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+    SendCommand(ID_USE_SPLITTER);
+    EXPECT_FALSE(m_pApp->m_bUseSplitter);
+    SendCommand(ID_USE_SPLITTER);
+    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+}
+
+TEST_F(AppStartupTest, FileOpenStartsInTheWorkFolderAndOpensEveryChosenFileTheLastActive)
+{
+    ASSERT_TRUE(Start());
+    TempFolder::Write(WorkFolder() + "/a.cpp", "int a;\n");
+    TempFolder::Write(WorkFolder() + "/b.h", "int b;\n");
+    QString startFolder;
+    PlexoSetCommonDialogHook([&](QDialog *d) {
+        auto *fd = static_cast<QFileDialog *>(d);
+        startFolder = fd->directory().absolutePath();
+        d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("\"a.cpp\" \"b.h\""));
+        d->accept();
+    });
+    SendCommand(ID_FILE_OPEN);
+    PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+    EXPECT_EQ(startFolder.toStdString(), WorkFolder());
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 3);
+    ASSERT_NE(ActiveDocument(), nullptr);
+    EXPECT_STREQ(ActiveDocument()->GetPathName(), (WorkFolder() + "/b.h").c_str());
+}
+
+TEST_F(AppStartupTest, ExitWritesBackOnlyTheLanguagesThatWereUsed)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(SECEditGetLanguageConfig("C"), nullptr);
+    m_pApp->m_pMainWnd->DestroyWindow();
+    m_pApp->ExitInstance();
+    const std::string profile = Profile();
+    EXPECT_NE(profile.find("[C\\"), std::string::npos) << profile;
+    EXPECT_EQ(profile.find("[HTML\\"), std::string::npos) << profile;
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+#include "kilnsmith/app/LanguageSetup.h"
+#include "kilnsmith/app/WorkFolder.h"
+
+#include "../../support/ScopedEnv.h"
+#include "../../support/TempFolder.h"
+
+#include "editor/lang/SECEditLangRegistry.h"
+#include "framework/collections/Lists.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(WorkFolderTest, AnAbsoluteProfileValueWinsElseTheDocumentsFolder)
+{
+    TempFolder config;
+    ScopedEnv configHome("XDG_CONFIG_HOME", config.Path());
+    ScopedEnv home("HOME", "/home/tester");
+    const struct {
+        const char *value;
+        const char *expected;
+    } kCases[] = {
+        {"/srv/classes", "/srv/classes"},         {"  /srv/classes/ ", "/srv/classes"},
+        {"", "/home/tester/Kilnsmith"},           {"relative/folder", "/home/tester/Kilnsmith"},
+        {"c:\\temp\\", "/home/tester/Kilnsmith"},
+    };
+    for (const auto &c : kCases)
+        EXPECT_STREQ(ChooseWorkFolder(c.value), c.expected) << c.value;
+
+    TempFolder::Write(config.File("user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+    EXPECT_STREQ(ChooseWorkFolder(""), "/home/tester/Documents/Kilnsmith");
+}
+
+TEST(WorkFolderTest, IsCreatedWithItsParentsAndAFileInTheWayIsLeftAlone)
+{
+    TempFolder folder;
+    const std::string nested = folder.File("a/b/Kilnsmith");
+    PrepareWorkFolder(nested.c_str());
+    EXPECT_TRUE(std::filesystem::is_directory(nested));
+
+    TempFolder::Write(folder.File("taken"), "a file");
+    PrepareWorkFolder(folder.File("taken").c_str());
+    EXPECT_EQ(TempFolder::Read(folder.File("taken")), "a file");
+}
+
+TEST(ExtensionMapTest, ChoosesTheLanguageByTheLowerCasedExtension)
+{
+    CMapStringToString map(10);
+    FillExtensionMap(map);
+    EXPECT_EQ(map.GetCount(), 15);
+    const struct {
+        const char *path;
+        const char *language;
+    } kCases[] = {
+        {"/w/x.HTML", "HTML"},
+        {"/w/x.html", "HTML"},
+        {"/w/x.htm", "HTML"},
+        {"x.txt", "Default"},
+        {"/w/A.CPP", "C"},
+        {"a.c", "C"},
+        {"a.inl", "C"},
+        {"a.h", "C"},
+        {"a.idl", "IDL"},
+        {"a.odl", "IDL"},
+        {"a.java", "JScript"},
+        {"a.dsm", "VBScript"},
+        {"a.vbs", "VBScript"},
+        {"a.mod", "VBScript"},
+        {"a.bas", "VBScript"},
+        {"a.cls", "VBScript"},
+        {"a.frm", "VBScript"},
+        {"/w/Makefile", "Default"},
+        {"/w.d/README", "Default"},
+        {"", "Default"},
+        {"/w/archive.tar.h", "C"},
+    };
+    for (const auto &c : kCases)
+        EXPECT_STREQ(FindLanguageForPath(map, c.path), c.language) << c.path;
+}
+
+TEST(LanguageSetupTest, RegistersTheSevenLanguagesAndSavesNoneThatWasNotUsed)
+{
+    TempFolder config;
+    ScopedEnv configHome("XDG_CONFIG_HOME", config.Path());
+    RegisterKilnsmithLanguages();
+    CStringList names;
+    SECEditGetLanguageNames(names);
+    std::set<std::string> registered;
+    POSITION pos = names.GetHeadPosition();
+    while (pos != nullptr)
+        registered.insert(names.GetNext(pos).GetString());
+    for (const char *pszName :
+         {"C", "C from Binary File", "C from Custom Resource", "JScript", "VBScript", "HTML", "IDL"})
+        EXPECT_EQ(registered.count(pszName), 1u) << pszName;
+    // No document asked for a configuration: exit writes nothing.
+    EXPECT_EQ(SECEditSaveLanguages(nullptr), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(config.Path()));
+}
+
+} // namespace
