@@ -48,9 +48,11 @@ public:
 
 } // namespace
 
-CMDIApp::CMDIApp() : m_bUseSplitter(TRUE), m_mapExtensions(10)
+CMDIApp::CMDIApp()
 {
     KilnsmithRegisterAppResources();
+    // Documents and child frames read the flag and the map from here.
+    CDocumentSettings::Install(this);
 }
 
 CMDIApp::~CMDIApp() = default;

@@ -6,6 +6,8 @@
 // it writes back every language configuration that was loaded.
 #pragma once
 
+#include "kilnsmith/documents/DocumentSettings.h"
+
 #include "framework/app/WinApp.h"
 #include "framework/collections/Maps.h"
 
@@ -15,7 +17,10 @@ class CFrameWnd;
 // The class of the main window, by which a second copy finds the first.
 #define KILNSMITH_MAIN_WINDOW_CLASS "Author:marrowdale"
 
-class CMDIApp : public CWinApp {
+// The "Use Splitter" flag (m_bUseSplitter) and the extension map
+// (m_mapExtensions) are the document settings that the source documents and
+// child frames read; the application object installs itself as them.
+class CMDIApp : public CWinApp, public CDocumentSettings {
 public:
     CMDIApp();
     ~CMDIApp() override;
@@ -29,11 +34,6 @@ public:
     // The language of a file by its extension ("Default" when unknown).
     CString GetLanguageForPath(LPCTSTR lpszPath) const;
     const CString &GetWorkFolder() const { return m_strWorkFolder; }
-
-    // TRUE when new child frames carry a dynamic 2 x 2 splitter.
-    BOOL m_bUseSplitter;
-    // Lower-case extension with its dot (".cpp") to language name ("C").
-    CMapStringToString m_mapExtensions;
 
 protected:
     // The multiple-document template of the source documents.

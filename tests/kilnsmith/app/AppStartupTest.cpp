@@ -87,6 +87,9 @@ TEST_F(AppStartupTest, StartsWithTheProfileWorkFolderLanguagesAndAnEmptyDocument
     EXPECT_TRUE(m_pApp->m_bUseSplitter);
     EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/page.HTML"), "HTML");
     EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/notes.txt"), "Default");
+    // The documents read the same map and flag.
+    EXPECT_EQ(&CDocumentSettings::Current(), static_cast<CDocumentSettings *>(m_pApp));
+    EXPECT_STREQ(CDocumentSettings::Current().LanguageForPath("/w/page.HTML"), "HTML");
     // The process's folder is not the work folder.
     EXPECT_NE(fs::current_path().string(), WorkFolder());
 
