@@ -48,11 +48,14 @@ public:
 
 } // namespace
 
-CMDIApp::CMDIApp() : m_bUseSplitter(TRUE), m_mapExtensions(10)
+CMDIApp::CMDIApp()
 {
+    m_documentSettings.m_bUseSplitter = TRUE;
+    CDocumentSettings::Install(&m_documentSettings);
     KilnsmithRegisterAppResources();
 }
 
+// The settings uninstall themselves as the member goes.
 CMDIApp::~CMDIApp() = default;
 
 CMDIApp *KilnsmithGetApp()
@@ -74,7 +77,7 @@ BOOL CMDIApp::InitInstance()
     LoadStdProfileSettings(kRecentFiles);
 
     RegisterKilnsmithLanguages();
-    FillExtensionMap(m_mapExtensions);
+    m_documentSettings.AddStandardExtensions();
 
     m_strWorkFolder = ChooseWorkFolder(GetProfileString("Settings", "Work Folder", ""));
     PrepareWorkFolder(m_strWorkFolder);
@@ -147,5 +150,5 @@ BOOL CMDIApp::ProcessCommandLine()
 
 CString CMDIApp::GetLanguageForPath(LPCTSTR lpszPath) const
 {
-    return FindLanguageForPath(m_mapExtensions, lpszPath);
+    return m_documentSettings.LanguageForPath(lpszPath);
 }

@@ -6,8 +6,9 @@
 // it writes back every language configuration that was loaded.
 #pragma once
 
+#include "kilnsmith/documents/DocumentSettings.h"
+
 #include "framework/app/WinApp.h"
-#include "framework/collections/Maps.h"
 
 class CDocTemplate;
 class CFrameWnd;
@@ -30,10 +31,11 @@ public:
     CString GetLanguageForPath(LPCTSTR lpszPath) const;
     const CString &GetWorkFolder() const { return m_strWorkFolder; }
 
-    // TRUE when new child frames carry a dynamic 2 x 2 splitter.
-    BOOL m_bUseSplitter;
-    // Lower-case extension with its dot (".cpp") to language name ("C").
-    CMapStringToString m_mapExtensions;
+    // What the documents and child frames read: the "Use Splitter" flag
+    // (new child frames carry a dynamic 2 x 2 splitter) and the map of
+    // lower-case extensions (".cpp") to language names ("C").  Installed
+    // for them while the application object lives.
+    CDocumentSettings m_documentSettings;
 
 protected:
     // The multiple-document template of the source documents.
