@@ -45,6 +45,15 @@ function(plexo_add_module target)
     target_include_directories(${target} PUBLIC
         "$<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>"
         "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/plexo>")
+    # The classes the wizard writes include the library's headers by file
+    # name alone ("QYDrawPortsComponent.h"): each library module also offers
+    # its own folder.  Their names all begin with QY, so nothing is hidden.
+    file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
+    if(folder MATCHES "^library/")
+        target_include_directories(${target} PUBLIC
+            "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>"
+            "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/plexo/${folder}>")
+    endif()
     if(ARG_DEPS)
         target_link_libraries(${target} PUBLIC ${ARG_DEPS})
     endif()

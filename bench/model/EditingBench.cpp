@@ -1,6 +1,7 @@
 // The layout commands on a large page: 10,000 rectangles and 5,000 links
 // between them, all selected; each row executes a command, undoes it and
-// redoes it.  And naming: making and adding one more rectangle there.
+// redoes it, and times one of those steps.  And naming: making and adding
+// one more rectangle there.
 #include "library/model/QYCompList.h"
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYComponentCommands.h"
@@ -62,21 +63,41 @@ BigPage &Page()
     return *pPage;
 }
 
+// The three steps of a command's life; each benchmark row times one of
+// them (the others run untimed), so that every step is seen on its own.
+enum Step { kExecute = 0, kUndo = 1, kRedo = 2 };
+
+// Runs the step, timed only when it is the one asked for.
+template <class RUN>
+void TimedStep(benchmark::State &state, bool bTimed, RUN run)
+{
+    if (!bTimed)
+        state.PauseTiming();
+    run();
+    if (!bTimed)
+        state.ResumeTiming();
+}
+
 template <class MAKE>
-void RunExecuteUndoRedo(benchmark::State &state, MAKE make)
+void RunExecuteUndoRedo(benchmark::State &state, int64_t nStep, MAKE make)
 {
     BigPage &page = Page();
     for (auto _ : state) {
-        page.model.Execute(make(page), TRUE);
-        page.model.Undo();
-        page.model.Redo();
+        TimedStep(state, nStep == kExecute, [&] { page.model.Execute(make(page), TRUE); });
+        TimedStep(state, nStep == kUndo, [&] { page.model.Undo(); });
+        TimedStep(state, nStep == kRedo, [&] { page.model.Redo(); });
     }
     page.model.Reset();
 }
 
+void StepArgs(benchmark::internal::Benchmark *pBench)
+{
+    pBench->ArgName("step")->Arg(kExecute)->Arg(kUndo)->Arg(kRedo)->Unit(benchmark::kMillisecond);
+}
+
 void BM_AlignLeft(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage &page) {
+    RunExecuteUndoRedo(state, state.range(0), [](BigPage &page) {
         auto *pAlign = new CQYAlignCommand(&page.model);
         pAlign->m_nType = 4;
         pAlign->AddComponents(&page.all);
@@ -84,11 +105,11 @@ void BM_AlignLeft(benchmark::State &state)
         return pAlign;
     });
 }
-BENCHMARK(BM_AlignLeft)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AlignLeft)->Apply(StepArgs);
 
 void BM_SameSize(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage &page) {
+    RunExecuteUndoRedo(state, state.range(0), [](BigPage &page) {
         auto *pSize = new CQYSizeCommand(&page.model);
         pSize->m_nType = 3;
         pSize->SetMainComponent(page.rects[0]);
@@ -96,31 +117,34 @@ void BM_SameSize(benchmark::State &state)
         return pSize;
     });
 }
-BENCHMARK(BM_SameSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SameSize)->Apply(StepArgs);
 
 void BM_SpacingAcross(benchmark::State &state)
 {
-    RunExecuteUndoRedo(state, [](BigPage &page) {
+    RunExecuteUndoRedo(state, state.range(0), [](BigPage &page) {
         auto *pSpacing = new CQYSpacingCommand(&page.model);
         pSpacing->m_nType = 1;
         pSpacing->AddComponents(&page.all);
         return pSpacing;
     });
 }
-BENCHMARK(BM_SpacingAcross)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SpacingAcross)->Apply(StepArgs);
 
 void BM_Order(benchmark::State &state)
 {
     const int nType = static_cast<int>(state.range(0));
-    RunExecuteUndoRedo(state, [nType](BigPage &page) {
+    RunExecuteUndoRedo(state, state.range(1), [nType](BigPage &page) {
         auto *pOrder = new CQYOrderCommand(&page.model);
         pOrder->m_nType = nType;
         pOrder->AddComponents(&page.all);
         return pOrder;
     });
 }
-// 1 to front, 3 forward.
-BENCHMARK(BM_Order)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+// Type 1 to front, 3 forward; each step.
+BENCHMARK(BM_Order)
+    ->ArgNames({"type", "step"})
+    ->ArgsProduct({{1, 3}, {kExecute, kUndo, kRedo}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_MakeAndAddOneMoreRectangle(benchmark::State &state)
 {

@@ -5,6 +5,7 @@
 #include "framework/app/Document.h"
 #include "framework/app/FilePrompt.h"
 #include "framework/app/RecentFileList.h"
+#include "framework/app/SessionEnd.h"
 #include "framework/settings/AppProfile.h"
 #include "framework/window/Menu.h"
 #include "framework/window/MessageBoxApi.h"
@@ -292,6 +293,7 @@ int AfxWinMain(int argc, char **argv)
             pApp->m_pMainWnd->DestroyWindow();
         nExitCode = pApp->ExitInstance();
     } else {
+        PlexoWatchSessionEnd();
         nExitCode = pApp->Run();
     }
     pApp->CloseAllDocuments(TRUE);

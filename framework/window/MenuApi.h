@@ -91,3 +91,10 @@ BOOL DrawMenuBar(HWND hWnd);
 // none); otherwise posts WM_COMMAND to the owner and returns TRUE when an
 // item was chosen.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT *prcRect);
+// TrackPopupMenu for a menu that opens while the user types (a completion
+// menu after a typed character): a printable key (a character typed without
+// Ctrl or Alt) closes the pop-up and goes on to the window with the keyboard
+// focus as if typed after the menu closed, so the menu never takes a
+// keystroke as a mnemonic. Arrows, Return, Escape and the mouse work as in
+// any pop-up. Returns as TrackPopupMenu does.
+BOOL PlexoTrackPopupMenuTypeThrough(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd);

@@ -14,7 +14,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <QCoreApplication>
+
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -132,6 +135,55 @@ private:
     QMenu *m_top = nullptr;
 };
 
+// Watches a pop-up opened while the user types: a printable key closes every
+// level and is kept, to be typed once the menu is gone.
+class TypeThrough : public QObject {
+public:
+    // Delivers the kept key to the window with the focus (else hWnd).
+    void Deliver(HWND hWnd)
+    {
+        if (!m_pKey)
+            return;
+        HWND target = GetFocus() ? GetFocus() : hWnd;
+        QWidget *widget = IsWindow(target) ? WindowCore::Widget(target) : nullptr;
+        if (widget)
+            QCoreApplication::sendEvent(widget, m_pKey.get());
+        m_pKey.reset();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress || !qobject_cast<QMenu *>(watched))
+            return false;
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (!IsTyped(key))
+            return false;
+        m_pKey = std::make_unique<QKeyEvent>(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                                             key->nativeVirtualKey(), key->nativeModifiers(), key->text(),
+                                             key->isAutoRepeat(), static_cast<quint16>(key->count()));
+        // Every level goes, the cascaded ones first.
+        for (auto *open = static_cast<QMenu *>(watched); open; open = qobject_cast<QMenu *>(open->parentWidget()))
+            open->close();
+        return true;
+    }
+
+private:
+    static bool IsTyped(const QKeyEvent *key)
+    {
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QString text = key->text();
+        if (text.isEmpty())
+            return false;
+        for (QChar c : text)
+            if (!c.isPrint())
+                return false;
+        return true;
+    }
+    std::unique_ptr<QKeyEvent> m_pKey;
+};
+
 UINT RunPopup(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, QObject *pFilter,
               const std::function<void(QMenu *)> &made = nullptr)
 {
@@ -191,4 +243,18 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     if (id && IsWindow(hWnd))
         PostMessage(hWnd, WM_COMMAND, MAKEWPARAM(id, CMD_FROM_MENU), 0);
     return TRUE; // the menu ran, whether or not the user chose an item
+}
+
+BOOL PlexoTrackPopupMenuTypeThrough(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd)
+{
+    if (!IsMenu(hMenu) || !IsWindow(hWnd))
+        return FALSE;
+    TypeThrough typing;
+    UINT id = RunPopup(hMenu, uFlags, x, y, hWnd, &typing);
+    typing.Deliver(hWnd);
+    if (uFlags & TPM_RETURNCMD)
+        return static_cast<BOOL>(id);
+    if (id && IsWindow(hWnd))
+        PostMessage(hWnd, WM_COMMAND, MAKEWPARAM(id, CMD_FROM_MENU), 0);
+    return TRUE;
 }

@@ -29,6 +29,8 @@ BOOL COptionsDlg::OnInitDialog()
             m_bRunValueUnreadable = TRUE;
         key.Close();
     }
+    if (m_bRunValueUnreadable)
+        ShowUnreadableEntry(key.GetLastError());
     m_bRunAtStart = !strCommand.IsEmpty();
     const CAppProfile &profile = PlexoGetAppProfile();
     m_bSendOnStart = profile.GetProfileInt(KILNSMITH_SETTINGS_SECTION, KILNSMITH_SEND_ON_START, 0) != 0;
@@ -72,6 +74,14 @@ BOOL COptionsDlg::StoreRunAtStart()
         return FALSE;
     }
     return TRUE;
+}
+
+void COptionsDlg::ShowUnreadableEntry(LONG lError) const
+{
+    CString strText = "The start-at-login entry cannot be read and is left as it is.\n\n";
+    strText += "Entry: \"" + Autostart::EntryPath(KILNSMITH_RUN_VALUE) + "\"\n";
+    strText += CRegistryKey::ErrorText(lError);
+    ::MessageBox(m_hWnd, strText, "Tarno Options", MB_ICONEXCLAMATION | MB_OK);
 }
 
 void COptionsDlg::ShowRunFailure(LONG lError, BOOL bWriting) const

@@ -34,6 +34,7 @@ private:
     // the user why) when that failed.
     BOOL StoreRunAtStart();
     void ShowRunFailure(LONG lError, BOOL bWriting) const;
+    void ShowUnreadableEntry(LONG lError) const;
 
     // The Run value could not be read when the dialog opened: it is left
     // alone unless the user asks for it to be written.

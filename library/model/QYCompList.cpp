@@ -2,6 +2,7 @@
 
 #include "framework/object/Archive.h"
 #include "framework/object/Exceptions.h"
+#include "library/model/QYCompListIndex.h"
 #include "library/model/QYDrawComponent.h"
 
 #include <vector>
@@ -54,11 +55,24 @@ BOOL CQYCompList::IsAcceptable(const CQYDrawComponent* pComp)
     return pComp != nullptr && pComp->IsKindOf(RUNTIME_CLASS(CQYDrawComponent));
 }
 
+void CQYCompList::IndexInserted(int nIndex, POSITION position)
+{
+    if (m_pIndex != nullptr)
+        m_pIndex->Insert(nIndex, position, m_list.GetAt(position));
+}
+
+void CQYCompList::IndexRemoving(POSITION position)
+{
+    if (m_pIndex != nullptr)
+        m_pIndex->Remove(position);
+}
+
 POSITION CQYCompList::AddTail(CQYDrawComponent* pComp)
 {
     if (!IsAcceptable(pComp))
         return nullptr;
     POSITION position = m_list.AddTail(pComp);
+    IndexInserted(m_list.GetCount() - 1, position);
     pComp->AddRef();
     return position;
 }
@@ -68,6 +82,7 @@ POSITION CQYCompList::AddHead(CQYDrawComponent* pComp)
     if (!IsAcceptable(pComp))
         return nullptr;
     POSITION position = m_list.AddHead(pComp);
+    IndexInserted(0, position);
     pComp->AddRef();
     return position;
 }
@@ -76,7 +91,10 @@ POSITION CQYCompList::InsertBefore(POSITION position, CQYDrawComponent* pComp)
 {
     if (!IsAcceptable(pComp))
         return nullptr;
+    // A NULL place inserts at the head.
+    const int nIndex = position != nullptr ? GetIndexOf(position) : 0;
     POSITION inserted = m_list.InsertBefore(position, pComp);
+    IndexInserted(nIndex, inserted);
     pComp->AddRef();
     return inserted;
 }
@@ -85,7 +103,10 @@ POSITION CQYCompList::InsertAfter(POSITION position, CQYDrawComponent* pComp)
 {
     if (!IsAcceptable(pComp))
         return nullptr;
+    // A NULL place appends.
+    const int nIndex = position != nullptr ? GetIndexOf(position) + 1 : m_list.GetCount();
     POSITION inserted = m_list.InsertAfter(position, pComp);
+    IndexInserted(nIndex, inserted);
     pComp->AddRef();
     return inserted;
 }
@@ -104,7 +125,9 @@ POSITION CQYCompList::AdoptTail(CQYDrawComponent* pComp)
 {
     if (pComp == nullptr)
         return nullptr;
-    return m_list.AddTail(pComp);
+    POSITION position = m_list.AddTail(pComp);
+    IndexInserted(m_list.GetCount() - 1, position);
+    return position;
 }
 
 void CQYCompList::RemoveAt(POSITION position)
@@ -114,18 +137,25 @@ void CQYCompList::RemoveAt(POSITION position)
     // Unlinked before the release: the component's destructor may look at
     // this list.
     CQYDrawComponent* pComp = m_list.GetAt(position);
+    IndexRemoving(position);
     m_list.RemoveAt(position);
     pComp->Release();
 }
 
 CQYDrawComponent* CQYCompList::RemoveHead()
 {
-    return m_list.IsEmpty() ? nullptr : m_list.RemoveHead();
+    if (m_list.IsEmpty())
+        return nullptr;
+    IndexRemoving(m_list.GetHeadPosition());
+    return m_list.RemoveHead();
 }
 
 CQYDrawComponent* CQYCompList::RemoveTail()
 {
-    return m_list.IsEmpty() ? nullptr : m_list.RemoveTail();
+    if (m_list.IsEmpty())
+        return nullptr;
+    IndexRemoving(m_list.GetTailPosition());
+    return m_list.RemoveTail();
 }
 
 void CQYCompList::Clear(void (*pfnEach)(CQYDrawComponent*))
@@ -134,6 +164,8 @@ void CQYCompList::Clear(void (*pfnEach)(CQYDrawComponent*))
     former.reserve(static_cast<size_t>(m_list.GetCount()));
     for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr;)
         former.push_back(m_list.GetNext(pos));
+    if (m_pIndex != nullptr)
+        m_pIndex->Clear();
     m_list.RemoveAll();
     for (CQYDrawComponent* pComp : former)
         pfnEach(pComp);
@@ -156,12 +188,43 @@ void CQYCompList::RemoveAllAndDelete()
 
 POSITION CQYCompList::Find(const CQYDrawComponent* pComp, POSITION startAfter) const
 {
+    if (m_pIndex != nullptr && startAfter == nullptr)
+        return m_pIndex->FindFirst(pComp);
     return m_list.Find(const_cast<CQYDrawComponent*>(pComp), startAfter);
 }
 
 POSITION CQYCompList::FindIndex(int nIndex) const
 {
+    if (m_pIndex != nullptr)
+        return m_pIndex->At(nIndex);
     return m_list.FindIndex(nIndex);
+}
+
+int CQYCompList::GetIndexOf(POSITION position) const
+{
+    if (position == nullptr)
+        return -1;
+    if (m_pIndex != nullptr)
+        return m_pIndex->IndexOf(position);
+    int nIndex = 0;
+    for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr; ++nIndex) {
+        if (pos == position)
+            return nIndex;
+        m_list.GetNext(pos);
+    }
+    return -1;
+}
+
+void CQYCompList::EnableIndex()
+{
+    if (m_pIndex != nullptr)
+        return;
+    m_pIndex = std::make_unique<CQYCompListIndex>();
+    int nIndex = 0;
+    for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr; ++nIndex) {
+        POSITION here = pos;
+        m_pIndex->Insert(nIndex, here, m_list.GetNext(pos));
+    }
 }
 
 CQYDrawComponent* CQYCompList::GetHead() const

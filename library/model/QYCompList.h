@@ -12,7 +12,10 @@
 #include "framework/collections/ListTemplate.h"
 #include "framework/object/Object.h"
 
+#include <memory>
+
 class CQYDrawComponent;
+class CQYCompListIndex;
 
 class CQYCompList : public CObject {
     DECLARE_SERIAL(CQYCompList)
@@ -57,6 +60,15 @@ public:
     POSITION Find(const CQYDrawComponent* pComp, POSITION startAfter = nullptr) const;
     // The node at a 0-based index; NULL outside 0..count-1.
     POSITION FindIndex(int nIndex) const;
+    // The 0-based index of a node of this list; -1 for NULL.
+    int GetIndexOf(POSITION position) const;
+
+    // Keeps a side index from now on (and builds it from the contents), so
+    // that Find from the head, FindIndex and GetIndexOf take logarithmic
+    // time instead of a walk: for lists that hold a whole page.  Copies of
+    // the list do not inherit it.
+    void EnableIndex();
+    BOOL IsIndexed() const { return m_pIndex != nullptr; }
 
     POSITION GetHeadPosition() const { return m_list.GetHeadPosition(); }
     POSITION GetTailPosition() const { return m_list.GetTailPosition(); }
@@ -84,7 +96,13 @@ private:
     void Clear(void (*pfnEach)(CQYDrawComponent*));
     void LoadComponents(CArchive& ar);
 
+    // Tells the side index (when kept) about a node just linked in at
+    // nIndex, or about to be unlinked.
+    void IndexInserted(int nIndex, POSITION position);
+    void IndexRemoving(POSITION position);
+
     CList<CQYDrawComponent*, CQYDrawComponent*> m_list;
+    std::unique_ptr<CQYCompListIndex> m_pIndex;
 };
 
 // The name derived and generated code uses for the component list.

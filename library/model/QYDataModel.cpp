@@ -38,6 +38,9 @@ void SetTabOrderOf(CQYDrawComponent* pComp, int nOrder)
 
 CQYDataModel::CQYDataModel() : m_listComponents(kComponentBlockSize), m_strHFFaceName("Times New Roman")
 {
+    // The page's list answers membership and drawing-order places through
+    // its index: edits of a large selection stay linear in the selection.
+    m_listComponents.EnableIndex();
     std::memset(&m_psd, 0, sizeof(m_psd));
     CQYFormProperties form(QY_FORM_PROP_ID);
     AddProperty(&form);

@@ -156,9 +156,14 @@ public:
     // RemoveComponent).  FALSE when it is on the page already.
     virtual BOOL RestoreComponent(CQYDrawComponent* pComp, int nIndex, int nTabOrder);
 
-    // Draw passes.
-    virtual void DrawComponents(CDC* pDC);
-    virtual void DrawTabOrders(CDC* pDC);
+    // Draw passes: every component in drawing order (its rectangle
+    // normalised first), then, on request, every tab-order mark.  Derived
+    // models override OnDraw and OnDrawTabOrder; DrawComponents and
+    // DrawTabOrders are the same passes under the names the view uses.
+    virtual void OnDraw(CDC* pDC);
+    virtual void OnDrawTabOrder(CDC* pDC);
+    void DrawComponents(CDC* pDC) { OnDraw(pDC); }
+    void DrawTabOrders(CDC* pDC) { OnDrawTabOrder(pDC); }
     // Hit tests, topmost first: the component whose hit area holds the point
     // (tolerance 8), the same skipping empty entries, the component whose
     // point rectangle inflated by 10 holds it, and the port under it.
@@ -287,6 +292,9 @@ public:
     int m_nPrintingPageCount = 1;
 
 protected:
+    // The first text of the pattern with n = 1, 2, ... (upper case for a
+    // name) that IsNameUsed (IsCaptionUsed) does not report.
+    CString FirstFreeText(const CString& strPattern, bool bNames);
     // Makes the figure of the class from the points and adds it.
     void AddNewFigure(LPCSTR lpszClassName, const CArray<CPoint, CPoint>& points, BOOL bEndArrow);
     // Reads a whole body; throws on a bad or short record.

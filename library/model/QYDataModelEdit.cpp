@@ -270,13 +270,13 @@ BOOL CQYDataModel::RotateComponentAbout(CQYDrawComponent* pComp, int nAngle, flo
 int CQYDataModel::MoveInDrawingOrder(CQYDrawComponent* pComp, int nPosition)
 {
     const int nCount = m_listComponents.GetCount();
-    int nIndex = -1;
-    int nTabOrder = 0;
-    if (nPosition < 0 || nPosition >= nCount || !FindComponentPlace(pComp, nIndex, nTabOrder) || nIndex == nPosition)
+    POSITION current = m_listComponents.Find(pComp);
+    const int nIndex = m_listComponents.GetIndexOf(current);
+    if (nPosition < 0 || nPosition >= nCount || current == nullptr || nIndex == nPosition)
         return -1;
     // Held across the move: the list's own reference goes out and back in.
     pComp->AddRef();
-    m_listComponents.RemoveAt(m_listComponents.FindIndex(nIndex));
+    m_listComponents.RemoveAt(current);
     POSITION before = m_listComponents.FindIndex(nPosition);
     if (before != nullptr)
         m_listComponents.InsertBefore(before, pComp);
@@ -425,15 +425,12 @@ BOOL CQYDataModel::AddAndRemoveLast(CQYDrawComponent* pComp)
 
 BOOL CQYDataModel::FindComponentPlace(CQYDrawComponent* pComp, int& nIndex, int& nTabOrder)
 {
-    int i = 0;
-    for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr; ++i) {
-        if (m_listComponents.GetNext(pos) == pComp) {
-            nIndex = i;
-            nTabOrder = TabOrderOf(pComp);
-            return TRUE;
-        }
-    }
-    return FALSE;
+    POSITION pos = m_listComponents.Find(pComp);
+    if (pos == nullptr)
+        return FALSE;
+    nIndex = m_listComponents.GetIndexOf(pos);
+    nTabOrder = TabOrderOf(pComp);
+    return TRUE;
 }
 
 BOOL CQYDataModel::RestoreComponent(CQYDrawComponent* pComp, int nIndex, int nTabOrder)

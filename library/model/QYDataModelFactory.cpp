@@ -7,25 +7,19 @@
 #include "library/model/QYFactoryProduct.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 namespace {
 
-// The texts of one field of every component on the page, for the name
-// search: one pass over the page instead of one per candidate.
-std::unordered_set<std::string> CollectTexts(CQYCompList& list, bool bNames)
+const CString& TextOf(CQYDrawComponent* pComp, bool bNames)
 {
-    std::unordered_set<std::string> texts;
-    texts.reserve(static_cast<size_t>(list.GetCount()));
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        CQYDrawComponent* pComp = list.GetNext(pos);
-        if (pComp == nullptr)
-            continue;
-        const CString strText = bNames ? pComp->GetObjectName() : pComp->GetObjectCaption();
-        texts.insert(std::string(static_cast<LPCTSTR>(strText)));
-    }
-    return texts;
+    static const CString kNone;
+    const CQYCompProperties* pProp = pComp->GetDefaultProperty();
+    if (pProp == nullptr)
+        return kNone;
+    return bNames ? pProp->m_strObjectName : pProp->m_strObjectCaption;
 }
 
 BOOL IsTextUsed(CQYCompList& list, LPCTSTR lpszText, bool bNames)
@@ -34,13 +28,73 @@ BOOL IsTextUsed(CQYCompList& list, LPCTSTR lpszText, bool bNames)
         return FALSE;
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = list.GetNext(pos);
-        if (pComp == nullptr)
-            continue;
-        const CString strText = bNames ? pComp->GetObjectName() : pComp->GetObjectCaption();
-        if (std::strcmp(strText, lpszText) == 0)
+        if (pComp != nullptr && std::strcmp(TextOf(pComp, bNames), lpszText) == 0)
             return TRUE;
     }
     return FALSE;
+}
+
+// A name pattern with one "%u" and no other directive, split around it.
+struct NumberPattern {
+    std::string strBefore;
+    std::string strAfter;
+};
+
+std::optional<NumberPattern> SplitPattern(const CString& strPattern, bool bUpper)
+{
+    const std::string pattern(static_cast<LPCTSTR>(strPattern));
+    const size_t nDirective = pattern.find('%');
+    if (nDirective == std::string::npos || nDirective + 1 >= pattern.size() || pattern[nDirective + 1] != 'u' ||
+        pattern.find('%', nDirective + 1) != std::string::npos)
+        return std::nullopt;
+    // Names are the upper-cased text; the number's digits do not change.
+    CString strText(strPattern);
+    if (bUpper)
+        strText.MakeUpper();
+    const std::string text(static_cast<LPCTSTR>(strText));
+    return NumberPattern{text.substr(0, nDirective), text.substr(nDirective + 2)};
+}
+
+// The number a text was formatted with, when it is exactly the pattern
+// around a decimal number as "%u" writes one (no sign, no leading zero);
+// 0 otherwise, and for numbers above nLimit.
+unsigned NumberIn(const CString& strText, const NumberPattern& pattern, unsigned nLimit)
+{
+    const size_t nLength = static_cast<size_t>(strText.GetLength());
+    const size_t nFixed = pattern.strBefore.size() + pattern.strAfter.size();
+    if (nLength <= nFixed || nLength - nFixed > 10)
+        return 0;
+    const char* pText = strText;
+    if (std::memcmp(pText, pattern.strBefore.data(), pattern.strBefore.size()) != 0 ||
+        std::memcmp(pText + nLength - pattern.strAfter.size(), pattern.strAfter.data(), pattern.strAfter.size()) != 0)
+        return 0;
+    const char* pDigits = pText + pattern.strBefore.size();
+    const size_t nDigits = nLength - nFixed;
+    if (pDigits[0] == '0')
+        return 0;
+    unsigned long long nValue = 0;
+    for (size_t i = 0; i < nDigits; ++i) {
+        if (pDigits[i] < '0' || pDigits[i] > '9')
+            return 0;
+        nValue = nValue * 10 + static_cast<unsigned>(pDigits[i] - '0');
+    }
+    return nValue <= nLimit ? static_cast<unsigned>(nValue) : 0;
+}
+
+// Which of the numbers 1 to count + 1 the page's texts already use with
+// this pattern.  One of them is free, so the search never looks further.
+std::vector<bool> UsedNumbers(CQYCompList& list, const NumberPattern& pattern, bool bNames)
+{
+    const unsigned nLimit = static_cast<unsigned>(list.GetCount()) + 1;
+    std::vector<bool> used(static_cast<size_t>(nLimit) + 1, false);
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        CQYDrawComponent* pComp = list.GetNext(pos);
+        if (pComp == nullptr)
+            continue;
+        if (const unsigned n = NumberIn(TextOf(pComp, bNames), pattern, nLimit))
+            used[n] = true;
+    }
+    return used;
 }
 
 } // namespace
@@ -92,26 +146,31 @@ CQYFactoryProduct* QYGetFactoryProduct(CQYDrawComponent* pComp)
 
 CString CQYDataModel::GetUniqueName(int nType)
 {
-    const CString strPattern = QYLoadCompNamePattern(nType);
-    const std::unordered_set<std::string> used = CollectTexts(m_listComponents, true);
-    for (unsigned n = 1;; ++n) {
-        CString strName;
-        strName.Format(strPattern, n);
-        strName.MakeUpper();
-        if (used.count(std::string(static_cast<LPCTSTR>(strName))) == 0 && !IsNameUsed(strName))
-            return strName;
-    }
+    return FirstFreeText(QYLoadCompNamePattern(nType), true);
 }
 
 CString CQYDataModel::GetUniqueCaption(int nType)
 {
-    const CString strPattern = QYLoadCompNamePattern(nType);
-    const std::unordered_set<std::string> used = CollectTexts(m_listComponents, false);
+    return FirstFreeText(QYLoadCompNamePattern(nType), false);
+}
+
+CString CQYDataModel::FirstFreeText(const CString& strPattern, bool bNames)
+{
+    // One pass over the page marks the numbers its texts use; the virtual
+    // test still has the last word on each number left, so a derived model
+    // that counts more texts as used is heard.
+    const std::optional<NumberPattern> pattern = SplitPattern(strPattern, bNames);
+    const std::vector<bool> used =
+        pattern.has_value() ? UsedNumbers(m_listComponents, *pattern, bNames) : std::vector<bool>();
     for (unsigned n = 1;; ++n) {
-        CString strCaption;
-        strCaption.Format(strPattern, n);
-        if (used.count(std::string(static_cast<LPCTSTR>(strCaption))) == 0 && !IsCaptionUsed(strCaption))
-            return strCaption;
+        if (n < used.size() && used[n])
+            continue;
+        CString strText;
+        strText.Format(strPattern, n);
+        if (bNames)
+            strText.MakeUpper();
+        if (!(bNames ? IsNameUsed(strText) : IsCaptionUsed(strText)))
+            return strText;
     }
 }
 

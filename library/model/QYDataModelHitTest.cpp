@@ -18,7 +18,7 @@ CQYGroupMembers* QYGetGroupMembers(CQYDrawComponent* pComp)
     return dynamic_cast<CQYGroupMembers*>(pComp);
 }
 
-void CQYDataModel::DrawComponents(CDC* pDC)
+void CQYDataModel::OnDraw(CDC* pDC)
 {
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
@@ -30,7 +30,7 @@ void CQYDataModel::DrawComponents(CDC* pDC)
     }
 }
 
-void CQYDataModel::DrawTabOrders(CDC* pDC)
+void CQYDataModel::OnDrawTabOrder(CDC* pDC)
 {
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);

@@ -157,10 +157,17 @@ TEST_F(ButtonTest, TheFrameFollowsPushedAndFlat)
 TEST_F(ButtonTest, AFlatButtonShowsItsHoverFrameWhileThePointerIsOverIt)
 {
     button.SetFlat(TRUE);
+    button.Invalidate();
+    HWND h = button.GetSafeHwnd();
+    EXPECT_EQ(ClientPixel(h, 0, 0), Face());
     button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(CWnd::GetCapture(), &button);
+    EXPECT_EQ(ClientPixel(h, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(ClientPixel(h, client.right - 1, client.bottom - 1), GetSysColor(COLOR_BTNSHADOW));
     button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.Width() + 5, 3));
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(ClientPixel(h, 0, 0), Face());
+    EXPECT_EQ(ClientPixel(h, client.right - 1, client.bottom - 1), Face());
 }
 
 TEST_F(ButtonTest, ADisabledFaceIsEmbossedInHighlightAndShadow)

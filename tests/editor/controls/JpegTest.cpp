@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -143,7 +144,15 @@ TEST(Jpeg, RefusedFilesKeepThePicture)
         }
     std::vector<BYTE> notJpeg = Fixture("red_blue_rgb.jpg");
     notJpeg[1] = 0x00;
-    const BadJpeg cases[] = {{"empty", {}}, {"12-bit samples", twelveBit}, {"not a JPEG", notJpeg}};
+    // A frame header that announces 65535 x 65535 pixels.
+    std::vector<BYTE> oversized = Fixture("red_blue_rgb.jpg");
+    for (size_t i = 0; i + 8 < oversized.size(); ++i)
+        if (oversized[i] == 0xFF && oversized[i + 1] == 0xC0) {
+            std::fill(oversized.begin() + long(i) + 5, oversized.begin() + long(i) + 9, BYTE(0xFF));
+            break;
+        }
+    const BadJpeg cases[] = {
+        {"empty", {}}, {"12-bit samples", twelveBit}, {"not a JPEG", notJpeg}, {"oversized", oversized}};
 
     for (const BadJpeg &bad : cases) {
         SCOPED_TRACE(bad.name);

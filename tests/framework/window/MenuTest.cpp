@@ -174,4 +174,45 @@ TEST(MenuTest, APopupMenuReturnsOrPostsTheChosenCommand)
     EXPECT_EQ(commands[0].wParam, MAKEWPARAM(ID_OPEN, 0));
 }
 
+// Presses a key in the menu once it is open.
+void PressInMenu(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTimer::singleShot(0, [key, modifiers]() {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            QTest::keyClick(popup, key, modifiers);
+    });
+}
+
+TEST(MenuTest, ATypeThroughPopupGivesAPrintableKeyBackToTheFocusWindow)
+{
+    CMenuOwner owner;
+    ASSERT_TRUE(CreateTopLevel(owner, RECT{0, 0, 200, 200}));
+    owner.SetFocus();
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_OPEN, "&Open");
+    menu.AppendMenu(MF_STRING, ID_RECENT, "&Recent");
+
+    // "o" is Open's mnemonic: it closes the menu and is typed instead.
+    PressInMenu(Qt::Key_O);
+    EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd), 0);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    PumpEvents();
+    auto chars = owner.Only({WM_CHAR});
+    ASSERT_EQ(chars.size(), 1u);
+    EXPECT_EQ(chars[0].wParam, static_cast<WPARAM>('o'));
+    EXPECT_TRUE(owner.Only({WM_COMMAND}).empty());
+
+    // Keys that are not typed text work the menu as in any pop-up.
+    owner.Clear();
+    ChooseWithKeyboard(1);
+    EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd),
+              static_cast<BOOL>(ID_OPEN));
+    PressInMenu(Qt::Key_O, Qt::ControlModifier);
+    CancelWithKeyboard();
+    EXPECT_EQ(PlexoTrackPopupMenuTypeThrough(menu, TPM_RETURNCMD, 20, 20, owner.m_hWnd), 0);
+    PumpEvents();
+    EXPECT_TRUE(owner.Only({WM_CHAR}).empty());
+}
+
 } // namespace

@@ -106,6 +106,30 @@ TEST_F(HookWndTest, TheNewestHookSeesAMessageFirstAndTheWindowLast)
     other.DestroyWindow();
 }
 
+TEST_F(HookWndTest, PostedAndRegisteredMessagesPassTheChainToo)
+{
+    CLoggingHook hook("hook", m_log);
+    ASSERT_TRUE(hook.HookWindow(&m_wnd));
+    m_log.clear();
+    ASSERT_TRUE(m_wnd.PostMessage(CLoggingHook::kProbe, 3, 4));
+    PumpMessages();
+    EXPECT_EQ(m_log, (Log{"hook", "window"}));
+
+    // A registered message reaches the hook like any other.
+    class CRegisteredHook : public CHookWnd {
+    public:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == m_uMessage)
+                return 1234;
+            return CHookWnd::WindowProc(message, wParam, lParam);
+        }
+        UINT m_uMessage = ::RegisterWindowMessage("Kilnsmith.Test.Hook");
+    } registered;
+    ASSERT_TRUE(registered.HookWindow(&m_wnd));
+    EXPECT_EQ(m_wnd.SendMessage(registered.m_uMessage), 1234);
+}
+
 TEST_F(HookWndTest, HooksComeOffInAnyOrderAndTheProcedureReturnsWithTheLast)
 {
     struct Case {

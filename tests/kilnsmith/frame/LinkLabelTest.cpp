@@ -94,7 +94,8 @@ TEST_F(LinkLabelTest, FittingKeepsTheCentreOfACentredLabel)
         DWORD dwStyle;
         const char *name;
     };
-    const Case cases[] = {{SS_CENTER, "centred"}, {SS_RIGHT, "right"}, {SS_LEFT | SS_CENTERIMAGE, "left, centred image"}};
+    const Case cases[] = {
+        {SS_CENTER, "centred"}, {SS_RIGHT, "right"}, {SS_LEFT | SS_CENTERIMAGE, "left, centred image"}};
     const RECT start{20, 20, 320, 80};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 // the end of the desktop session.
 #include "FrameTestSupport.h"
 
+#include "framework/app/SessionEnd.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/GdiObject.h"
@@ -280,6 +281,25 @@ TEST_F(MainFrameTest, EndingTheSessionEndsTheProgramLikeFileExit)
     ::SendMessage(hFrame, WM_ENDSESSION, TRUE, 0);
     EXPECT_FALSE(::IsWindow(hFrame));
     m_pApp->m_pMainWnd = nullptr;
+}
+
+TEST_F(MainFrameTest, TheDesktopSessionEndReachesTheFrameAsFileExitWould)
+{
+    ASSERT_NE(CreateMainFrame(), nullptr);
+    HWND hFrame = m_pFrame->m_hWnd;
+    // Hidden in the notification area, the frame still ends with the session.
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    NewDocument()->SetModifiedFlag(TRUE);
+    m_boxes.Clear();
+    m_boxes.Queue(IDCANCEL);
+    EXPECT_FALSE(PlexoEndSession());
+    EXPECT_TRUE(::IsWindow(hFrame));
+    m_boxes.Queue(IDNO);
+    EXPECT_TRUE(PlexoEndSession());
+    EXPECT_EQ(m_boxes.Shown().size(), 2u);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    m_pApp->m_pMainWnd = nullptr;
+    EXPECT_TRUE(PlexoEndSession()); // no main window: nothing to ask
 }
 
 TEST_F(MainFrameTest, TheWindowMenuEndsWithTheWindowsItemAfterTheOpenWindows)

@@ -128,8 +128,13 @@ TEST_F(OptionsDlgTest, ADamagedEntryIsKeptUnlessTheUserAsksForANewOne)
 {
     ASSERT_NE(CreateMainFrame(), nullptr);
     TempFolder::Write(EntryFile(), "garbage\n");
+    m_boxes.Clear();
     Run(-1, -1, IDOK);
     EXPECT_EQ(TempFolder::Read(EntryFile()), "garbage\n");
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_NE(m_boxes.Shown()[0].text.find("cannot be read and is left as it is"), std::string::npos);
+    EXPECT_NE(m_boxes.Shown()[0].text.find(static_cast<LPCTSTR>(CRegistryKey::ErrorText(ERROR_INVALID_DATA))),
+              std::string::npos);
     Run(1, -1, IDOK);
     CString strCommand;
     EXPECT_EQ(Autostart::Read(KILNSMITH_RUN_VALUE, strCommand), Autostart::Result::Ok);

@@ -40,8 +40,7 @@ protected:
     static bool Enabled(CWindowsDlg &dlg, UINT nID) { return dlg.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
     static void Press(CWindowsDlg &dlg, UINT nID)
     {
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                        reinterpret_cast<LPARAM>(dlg.GetDlgItem(nID)->m_hWnd));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(dlg.GetDlgItem(nID)->m_hWnd));
     }
     static void Select(CWindowsDlg &dlg, std::initializer_list<int> items)
     {

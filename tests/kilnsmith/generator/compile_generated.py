@@ -9,6 +9,11 @@ written next to them, and the source is compiled syntax-only.
 
 usage: compile_generated.py <generated-files-dir> <scratch-dir> <compiler>
                             <flag>...
+       compile_generated.py --generate <generator-program> <scratch-dir>
+                            <compiler> <flag>...
+
+With --generate, the generator program first writes fresh output of every
+kind into <scratch-dir>/fresh, and that output is compiled.
 """
 import pathlib
 import re
@@ -29,6 +34,7 @@ STDAFX = """#pragma once
 #include "library/model/QYDrawPortsComponent.h"
 
 #include <algorithm>
+#include <math.h>
 using std::max;
 using std::min;
 """
@@ -49,18 +55,20 @@ FILL_INS = [
 ]
 
 # Generated kinds whose base classes the library offers.  Left out until
-# their bases come: draw_component (calls the base's OnCustomProperties hook),
-# hyperlink_component and toolbox_item (the hyperlink component), line_end
-# (the line-end base), data_model (the model's OnDraw and OnDrawTabOrder),
-# sub_form_model and multi_page_model (their model classes), plain_class (a
-# base named by the user), document and the views (the document and view
-# classes).
+# their bases come: draw_component (calls the base's OnCustomProperties
+# property-dialog hook), hyperlink_component (the hyperlink component's
+# drawing and cursor hooks and OnCustomProperties), toolbox_item (the
+# toolbox item), sub_form_model and multi_page_model (their model classes),
+# plain_class (a base named by the user), document and the views (the
+# document and view classes).
 KINDS = [
     "ports_component",
     "property_set",
     "single_command",
     "list_command",
     "macro_command",
+    "data_model",
+    "line_end",
 ]
 
 
@@ -71,8 +79,19 @@ def fill_in(text):
 
 
 def main():
-    generated, scratch, compiler, flags = (
-        pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]), sys.argv[3], sys.argv[4:])
+    args = sys.argv[1:]
+    program = None
+    if args and args[0] == "--generate":
+        # The fresh output takes the place of the stored files' folder.
+        program, args = args[1], [None] + args[2:]
+    scratch, compiler, flags = pathlib.Path(args[1]), args[2], args[3:]
+    generated = pathlib.Path(args[0]) if program is None else scratch / "fresh"
+    if program is not None:
+        shutil.rmtree(generated, ignore_errors=True)
+        result = subprocess.run([program, str(generated)], capture_output=True, text=True)
+        if result.returncode != 0:
+            print(f"the generator failed:\n{result.stderr}")
+            return 1
     failures = []
     for kind in KINDS:
         folder = scratch / kind

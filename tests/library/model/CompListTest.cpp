@@ -308,4 +308,86 @@ TEST_F(CompListTest, BadRecordsThrowAndLeaveTheListUnchanged)
     }
 }
 
+// Every way of changing a list, in a fixed pseudo-random script over a pool
+// of components (some held twice), applied to an indexed list and checked
+// after each step against a plain walk of the same list.
+TEST(CompListIndex, AnswersAsAWalkDoesThroughEveryKindOfChange)
+{
+    std::vector<CQYDrawComponent*> pool;
+    for (int i = 0; i < 12; ++i) {
+        pool.push_back(new CQYDrawComponent);
+        pool.back()->AddRef();
+    }
+    CQYCompList list;
+    list.AddTail(pool[0]);
+    list.AddTail(pool[1]);
+    list.EnableIndex(); // built from what is there
+    ASSERT_TRUE(list.IsIndexed());
+    unsigned seed = 12345;
+    const auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    const auto walkIndexOf = [&list](POSITION target) {
+        int i = 0;
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr; ++i) {
+            if (pos == target)
+                return i;
+            list.GetNext(pos);
+        }
+        return -1;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        CQYDrawComponent* pComp = pool[next(static_cast<unsigned>(pool.size()))];
+        const int nCount = list.GetCount();
+        POSITION somewhere =
+            nCount > 0 ? list.FindIndex(static_cast<int>(next(static_cast<unsigned>(nCount)))) : nullptr;
+        switch (next(nCount > 40 ? 10 : 7)) {
+        case 0: list.AddTail(pComp); break;
+        case 1: list.AddHead(pComp); break;
+        case 2: list.InsertBefore(somewhere, pComp); break;
+        case 3: list.InsertAfter(somewhere, pComp); break;
+        case 4: list.RemoveAt(list.Find(pComp)); break;
+        case 5: list = CQYCompList(list); break; // assignment keeps the index
+        case 6:
+            if (step % 500 == 0)
+                list.RemoveAll();
+            break;
+        case 7: list.RemoveAt(somewhere); break;
+        case 8:
+            if (CQYDrawComponent* pHead = list.RemoveHead())
+                pHead->Release();
+            break;
+        default:
+            if (CQYDrawComponent* pTail = list.RemoveTail())
+                pTail->Release();
+            break;
+        }
+        ASSERT_TRUE(list.IsIndexed());
+        int i = 0;
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr; ++i) {
+            ASSERT_EQ(list.FindIndex(i), pos) << "step " << step;
+            ASSERT_EQ(list.GetIndexOf(pos), i) << "step " << step;
+            list.GetNext(pos);
+        }
+        ASSERT_EQ(list.FindIndex(i), nullptr);
+        ASSERT_EQ(list.FindIndex(-1), nullptr);
+        for (CQYDrawComponent* pAny : pool) {
+            POSITION first = list.Find(pAny);
+            int nFirst = -1;
+            for (POSITION pos = list.GetHeadPosition(); pos != nullptr && nFirst < 0;) {
+                POSITION here = pos;
+                if (list.GetNext(pos) == pAny)
+                    nFirst = walkIndexOf(here);
+            }
+            ASSERT_EQ(first == nullptr ? -1 : walkIndexOf(first), nFirst) << "step " << step;
+        }
+    }
+    list.RemoveAll();
+    for (CQYDrawComponent* pComp : pool) {
+        EXPECT_EQ(pComp->GetRefCount(), 1);
+        pComp->Release();
+    }
+}
+
 } // namespace

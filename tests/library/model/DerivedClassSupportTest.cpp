@@ -1,6 +1,8 @@
 // What derived and generated classes use of the model beyond its own names:
 // the component's shortcuts to its default property set, the command macros,
 // the list type and the model's path member.
+#include "framework/gdi/Bitmap.h"
+#include "framework/gdi/CDC.h"
 #include "library/model/QYCommand.h"
 #include "library/model/QYCommandMacro.h"
 #include "library/model/QYCommandStrings.h"
@@ -122,4 +124,40 @@ TEST(DerivedClassSupport, PlainMacroDescribesAndReversesItsCommands)
     ASSERT_NE(pUndoMacro, nullptr);
     EXPECT_EQ(pUndoMacro->GetCommandCount(), 2);
     EXPECT_EQ(pUndoMacro->GetModel(), &model);
+}
+
+// A derived model's draw passes are the ones the view's pass names reach.
+class CountingDrawModel : public CQYDataModel {
+public:
+    void OnDraw(CDC* pDC) override
+    {
+        ++nDraws;
+        CQYDataModel::OnDraw(pDC);
+    }
+    void OnDrawTabOrder(CDC* pDC) override
+    {
+        ++nTabOrderDraws;
+        CQYDataModel::OnDrawTabOrder(pDC);
+    }
+    int nDraws = 0;
+    int nTabOrderDraws = 0;
+};
+
+TEST(DerivedClassSupport, DrawPassesReachADerivedModelsOverrides)
+{
+    CountingDrawModel model;
+    ComponentPtr pComp = NewComponent();
+    pComp->AllocMemory(4);
+    model.InsertComponent(pComp.get());
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, nullptr));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    model.DrawComponents(&dc);
+    model.DrawTabOrders(&dc);
+    model.DrawTabOrders(&dc);
+    dc.SelectObject(pOld);
+    EXPECT_EQ(model.nDraws, 1);
+    EXPECT_EQ(model.nTabOrderDraws, 2);
 }

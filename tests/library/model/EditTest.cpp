@@ -144,6 +144,47 @@ TEST(UniqueNames, FillsTheFirstGap)
     EXPECT_FALSE(model.IsNameUsed("rectangle3"));
 }
 
+// Texts that only look like a pattern's number take none: a leading zero,
+// trailing text, other case, no digits, a number beyond the page.
+TEST(UniqueNames, OnlyExactPatternTextsTakeANumber)
+{
+    CQYDataModel model;
+    const char* const kNames[] = {"RECTANGLE01", "RECTANGLE1X",          "RECTANGLE", "XRECTANGLE1", "rectangle1",
+                                  "RECTANGLE-1", "RECTANGLE99999999999", "RECTANGLE2"};
+    for (const char* pszName : kNames) {
+        CQYDrawComponent* pComp = PutRect(model, CRect(0, 0, 50, 50));
+        pComp->SetObjectName(pszName);
+        pComp->SetObjectCaption(CString(pszName).Mid(0, 1) + "x");
+    }
+    EXPECT_STREQ(model.GetUniqueName(QY_COMP_RECTANGLE), "RECTANGLE1");
+    EXPECT_STREQ(model.GetUniqueCaption(QY_COMP_RECTANGLE), "Rectangle1");
+}
+
+// A derived model that counts more texts as used is heard on every number.
+class ReservingModel : public CQYDataModel {
+public:
+    BOOL IsNameUsed(LPCTSTR lpszName) override
+    {
+        return CString(lpszName) == "RECTANGLE1" || CQYDataModel::IsNameUsed(lpszName);
+    }
+    BOOL IsCaptionUsed(LPCTSTR lpszCaption) override
+    {
+        return CString(lpszCaption) == "Rectangle3" || CQYDataModel::IsCaptionUsed(lpszCaption);
+    }
+};
+
+TEST(UniqueNames, ADerivedModelsTestHasTheLastWord)
+{
+    ReservingModel model;
+    CQYDrawComponent* pComp = PutRect(model, CRect(0, 0, 50, 50));
+    EXPECT_STREQ(pComp->GetObjectName(), "RECTANGLE2");
+    EXPECT_STREQ(pComp->GetObjectCaption(), "Rectangle1");
+    pComp = PutRect(model, CRect(0, 0, 50, 50));
+    EXPECT_STREQ(pComp->GetObjectName(), "RECTANGLE3");
+    EXPECT_STREQ(pComp->GetObjectCaption(), "Rectangle2");
+    EXPECT_STREQ(model.GetUniqueCaption(QY_COMP_RECTANGLE), "Rectangle4");
+}
+
 int TabOrderOf(CQYDrawComponent* pComp)
 {
     return pComp->GetDefaultProperty()->m_nTabOrder;
