@@ -127,7 +127,10 @@ INT_PTR CDialog::DoModal()
     if (ownerWasEnabled && ::IsWindow(hOwner))
         ::EnableWindow(hOwner, TRUE);
     if (m_hWnd && ::IsWindow(m_hWnd)) {
-        bool wasActive = ::GetActiveWindow() == m_hWnd;
+        // Ending the dialog may already have taken its activation away
+        // (nothing is active then); the owner takes it back all the same.
+        HWND hActive = ::GetActiveWindow();
+        bool wasActive = hActive == m_hWnd || hActive == nullptr;
         ShowWindow(SW_HIDE);
         if (wasActive && hOwner && ::IsWindow(hOwner))
             ::SetActiveWindow(hOwner);

@@ -12,17 +12,6 @@ namespace {
 // The custom resource that holds the built-in C configuration.
 constexpr UINT kBuiltinConfigResource = 103;
 
-struct ExtensionLanguage {
-    LPCTSTR pszExtension;
-    LPCTSTR pszLanguage;
-};
-
-const ExtensionLanguage kExtensions[] = {
-    {".c", "C"},          {".cpp", "C"},        {".inl", "C"},        {".h", "C"},          {".idl", "IDL"},
-    {".odl", "IDL"},      {".java", "JScript"}, {".dsm", "VBScript"}, {".vbs", "VBScript"}, {".mod", "VBScript"},
-    {".bas", "VBScript"}, {".cls", "VBScript"}, {".frm", "VBScript"}, {".htm", "HTML"},     {".html", "HTML"},
-};
-
 // Registers a language, then gives up the references made here: the
 // registry keeps its own.
 void Register(LPCTSTR lpszName, SECEditLangReader *pReader, SECEditLangWriter *pWriter)
@@ -55,25 +44,4 @@ void RegisterKilnsmithLanguages()
     RegisterProfiledIni("VBScript", "LanguageSys/VBScript.ini");
     RegisterProfiledIni("HTML", "LanguageSys/HTML.ini");
     Register("IDL", new SECEditLangIniReader("LanguageSys/idl.ini"), new SECEditLangIniWriter("LanguageSys/idl.ini"));
-}
-
-void FillExtensionMap(CMapStringToString &map)
-{
-    for (const ExtensionLanguage &entry : kExtensions)
-        map.SetAt(entry.pszExtension, entry.pszLanguage);
-}
-
-CString FindLanguageForPath(const CMapStringToString &map, LPCTSTR lpszPath)
-{
-    CString strName(lpszPath ? lpszPath : "");
-    strName = strName.Mid(strName.ReverseFind('/') + 1);
-    const int nDot = strName.ReverseFind('.');
-    CString strLanguage;
-    if (nDot >= 0) {
-        CString strExtension = strName.Mid(nDot);
-        strExtension.MakeLower();
-        if (map.Lookup(strExtension, strLanguage))
-            return strLanguage;
-    }
-    return CString("Default");
 }

@@ -50,11 +50,12 @@ public:
 
 CMDIApp::CMDIApp()
 {
+    m_documentSettings.m_bUseSplitter = TRUE;
+    CDocumentSettings::Install(&m_documentSettings);
     KilnsmithRegisterAppResources();
-    // Documents and child frames read the flag and the map from here.
-    CDocumentSettings::Install(this);
 }
 
+// The settings uninstall themselves as the member goes.
 CMDIApp::~CMDIApp() = default;
 
 CMDIApp *KilnsmithGetApp()
@@ -76,7 +77,7 @@ BOOL CMDIApp::InitInstance()
     LoadStdProfileSettings(kRecentFiles);
 
     RegisterKilnsmithLanguages();
-    FillExtensionMap(m_mapExtensions);
+    m_documentSettings.AddStandardExtensions();
 
     m_strWorkFolder = ChooseWorkFolder(GetProfileString("Settings", "Work Folder", ""));
     PrepareWorkFolder(m_strWorkFolder);
@@ -149,5 +150,5 @@ BOOL CMDIApp::ProcessCommandLine()
 
 CString CMDIApp::GetLanguageForPath(LPCTSTR lpszPath) const
 {
-    return FindLanguageForPath(m_mapExtensions, lpszPath);
+    return m_documentSettings.LanguageForPath(lpszPath);
 }

@@ -9,7 +9,6 @@
 #include "kilnsmith/documents/DocumentSettings.h"
 
 #include "framework/app/WinApp.h"
-#include "framework/collections/Maps.h"
 
 class CDocTemplate;
 class CFrameWnd;
@@ -17,10 +16,7 @@ class CFrameWnd;
 // The class of the main window, by which a second copy finds the first.
 #define KILNSMITH_MAIN_WINDOW_CLASS "Author:marrowdale"
 
-// The "Use Splitter" flag (m_bUseSplitter) and the extension map
-// (m_mapExtensions) are the document settings that the source documents and
-// child frames read; the application object installs itself as them.
-class CMDIApp : public CWinApp, public CDocumentSettings {
+class CMDIApp : public CWinApp {
 public:
     CMDIApp();
     ~CMDIApp() override;
@@ -34,6 +30,12 @@ public:
     // The language of a file by its extension ("Default" when unknown).
     CString GetLanguageForPath(LPCTSTR lpszPath) const;
     const CString &GetWorkFolder() const { return m_strWorkFolder; }
+
+    // What the documents and child frames read: the "Use Splitter" flag
+    // (new child frames carry a dynamic 2 x 2 splitter) and the map of
+    // lower-case extensions (".cpp") to language names ("C").  Installed
+    // for them while the application object lives.
+    CDocumentSettings m_documentSettings;
 
 protected:
     // The multiple-document template of the source documents.

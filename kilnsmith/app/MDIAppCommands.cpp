@@ -92,10 +92,10 @@ void CMDIApp::OnFileOpen()
 
 void CMDIApp::OnUseSplitter()
 {
-    m_bUseSplitter = !m_bUseSplitter;
+    m_documentSettings.m_bUseSplitter = !m_documentSettings.m_bUseSplitter;
 }
 
 void CMDIApp::OnUpdateUseSplitter(CCmdUI *pCmdUI)
 {
-    pCmdUI->SetCheck(m_bUseSplitter);
+    pCmdUI->SetCheck(m_documentSettings.m_bUseSplitter);
 }

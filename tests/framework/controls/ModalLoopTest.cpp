@@ -91,6 +91,27 @@ TEST(ModalLoop, ADialogWithoutParentIsOwnedByTheMainWindow)
     EXPECT_FALSE(dialog.ownerEnabledDuringLoop);
 }
 
+TEST(ModalLoop, TheOwnerTakesTheActivationBackAlsoWhenTheDialogHadLostIt)
+{
+    RegisterSampleTemplates();
+    for (bool bHideFirst : {false, true}) {
+        CFrameWindow frame;
+        ASSERT_TRUE(frame.Make());
+        CScriptedDialog dialog(IDD_SAMPLE, &frame);
+        HWND activeAtEnd = reinterpret_cast<HWND>(1);
+        dialog.steps.push_back([&](CScriptedDialog &d) {
+            if (bHideFirst)
+                d.ShowWindow(SW_HIDE); // nothing is active afterwards
+            activeAtEnd = ::GetActiveWindow();
+            d.EndDialog(IDOK);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(activeAtEnd == nullptr, bHideFirst);
+        EXPECT_EQ(::GetActiveWindow(), frame.m_hWnd) << bHideFirst;
+        frame.DestroyWindow();
+    }
+}
+
 TEST(ModalLoop, OKKeepsTheDialogOpenWhileTheExchangeFails)
 {
     RegisterSampleTemplates();

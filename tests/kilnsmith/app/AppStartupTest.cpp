@@ -84,11 +84,11 @@ TEST_F(AppStartupTest, StartsWithTheProfileWorkFolderLanguagesAndAnEmptyDocument
     EXPECT_STREQ(m_pApp->GetWorkFolder(), WorkFolder().c_str());
     EXPECT_STREQ(AfxGetAppName(), "Plexo Kilnsmith");
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
-    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+    EXPECT_TRUE(m_pApp->m_documentSettings.m_bUseSplitter);
     EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/page.HTML"), "HTML");
     EXPECT_STREQ(m_pApp->GetLanguageForPath("/w/notes.txt"), "Default");
     // The documents read the same map and flag.
-    EXPECT_EQ(&CDocumentSettings::Current(), static_cast<CDocumentSettings *>(m_pApp));
+    EXPECT_EQ(&CDocumentSettings::Current(), &m_pApp->m_documentSettings);
     EXPECT_STREQ(CDocumentSettings::Current().LanguageForPath("/w/page.HTML"), "HTML");
     // The process's folder is not the work folder.
     EXPECT_NE(fs::current_path().string(), WorkFolder());
@@ -101,8 +101,7 @@ TEST_F(AppStartupTest, StartsWithTheProfileWorkFolderLanguagesAndAnEmptyDocument
 TEST_F(AppStartupTest, AWorkFolderFromTheProfileIsMadeAndGarbageReadsAsTheDefault)
 {
     const std::string chosen = m_folder.File("classes/here");
-    WriteProfile("[Settings]\nWork Folder=" + chosen +
-                 "\nStart minimized=garbage\n");
+    WriteProfile("[Settings]\nWork Folder=" + chosen + "\nStart minimized=garbage\n");
     ASSERT_TRUE(Start());
     EXPECT_TRUE(fs::is_directory(chosen));
     EXPECT_STREQ(m_pApp->GetWorkFolder(), chosen.c_str());
@@ -207,11 +206,11 @@ TEST_F(AppStartupTest, CancelWritesNothingAndARefusedNameAsksAgain)
 TEST_F(AppStartupTest, UseSplitterTogglesAndShowsItsCheckMark)
 {
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+    EXPECT_TRUE(m_pApp->m_documentSettings.m_bUseSplitter);
     SendCommand(ID_USE_SPLITTER);
-    EXPECT_FALSE(m_pApp->m_bUseSplitter);
+    EXPECT_FALSE(m_pApp->m_documentSettings.m_bUseSplitter);
     SendCommand(ID_USE_SPLITTER);
-    EXPECT_TRUE(m_pApp->m_bUseSplitter);
+    EXPECT_TRUE(m_pApp->m_documentSettings.m_bUseSplitter);
 }
 
 TEST_F(AppStartupTest, FileOpenStartsInTheWorkFolderAndOpensEveryChosenFileTheLastActive)

@@ -47,41 +47,6 @@ TEST(WorkFolderTest, IsCreatedWithItsParentsAndAFileInTheWayIsLeftAlone)
     EXPECT_EQ(TempFolder::Read(folder.File("taken")), "a file");
 }
 
-TEST(ExtensionMapTest, ChoosesTheLanguageByTheLowerCasedExtension)
-{
-    CMapStringToString map(10);
-    FillExtensionMap(map);
-    EXPECT_EQ(map.GetCount(), 15);
-    const struct {
-        const char *path;
-        const char *language;
-    } kCases[] = {
-        {"/w/x.HTML", "HTML"},
-        {"/w/x.html", "HTML"},
-        {"/w/x.htm", "HTML"},
-        {"x.txt", "Default"},
-        {"/w/A.CPP", "C"},
-        {"a.c", "C"},
-        {"a.inl", "C"},
-        {"a.h", "C"},
-        {"a.idl", "IDL"},
-        {"a.odl", "IDL"},
-        {"a.java", "JScript"},
-        {"a.dsm", "VBScript"},
-        {"a.vbs", "VBScript"},
-        {"a.mod", "VBScript"},
-        {"a.bas", "VBScript"},
-        {"a.cls", "VBScript"},
-        {"a.frm", "VBScript"},
-        {"/w/Makefile", "Default"},
-        {"/w.d/README", "Default"},
-        {"", "Default"},
-        {"/w/archive.tar.h", "C"},
-    };
-    for (const auto &c : kCases)
-        EXPECT_STREQ(FindLanguageForPath(map, c.path), c.language) << c.path;
-}
-
 TEST(LanguageSetupTest, RegistersTheSevenLanguagesAndSavesNoneThatWasNotUsed)
 {
     TempFolder config;

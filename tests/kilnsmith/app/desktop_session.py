@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""The end-to-end session on a real X display: the kilnsmith program under
+xvfb-run, driven by xdotool keys, each step waiting (with a time limit) for
+the window it expects to have the focus.
+
+    desktop_session.py <kilnsmith> <write_expected_class> <language folder>
+
+Exits 77 (skipped) when xvfb-run or xdotool is missing."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+LIMIT = 30.0
+TYPED = "// checked by hand"
+
+
+def focused_title():
+    result = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True)
+    return result.stdout.strip() if result.returncode == 0 else ""
+
+
+def wait_for(description, ready):
+    deadline = time.monotonic() + LIMIT
+    while time.monotonic() < deadline:
+        if ready():
+            return
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + description + " (focus: '" + focused_title() + "')")
+
+
+def wait_title(description, pattern):
+    wait_for(description, lambda: re.search(pattern, focused_title()) is not None)
+
+
+def menu_command(description, names, ready):
+    """Opens a menu and picks an item by keys until the expected window
+    comes: a key that arrives before its menu has opened is lost, so the
+    keys are sent again (after Escape closes whatever did open)."""
+    for _ in range(6):
+        keys(*names)
+        deadline = time.monotonic() + LIMIT / 6
+        while time.monotonic() < deadline:
+            if ready():
+                return
+            time.sleep(0.05)
+        keys("Escape", "Escape")
+    raise AssertionError("timed out waiting for " + description + " (focus: '" + focused_title() + "')")
+
+
+def wait_settled(description):
+    """Waits until the focus has stayed on one window for half a second,
+    so that keys reach the window that has just come up."""
+    deadline = time.monotonic() + LIMIT
+    last, since = None, time.monotonic()
+    while time.monotonic() < deadline:
+        title = focused_title()
+        if title != last:
+            last, since = title, time.monotonic()
+        elif time.monotonic() - since >= 0.5:
+            return
+        time.sleep(0.05)
+    raise AssertionError("the focus did not settle on " + description)
+
+
+def title_matches(pattern):
+    return lambda: re.search(pattern, focused_title()) is not None
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+
+
+def mask_guid(text):
+    return re.sub(rb"[0-9A-F]{8}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{4}_[0-9A-F]{12}", b"GUID", text)
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def session(program, write_expected, languages):
+    root = tempfile.mkdtemp(prefix="kilnsmith-session-")
+    try:
+        env = dict(os.environ)
+        env["HOME"] = os.path.join(root, "home")
+        env["XDG_CONFIG_HOME"] = os.path.join(root, "config")
+        env["XDG_RUNTIME_DIR"] = os.path.join(root, "run")
+        env.pop("QT_QPA_PLATFORM", None)
+        os.makedirs(env["HOME"])
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+        os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "kilnsmith"))
+        shutil.copytree(languages, os.path.join(env["XDG_CONFIG_HOME"], "kilnsmith", "LanguageSys"))
+        work = os.path.join(env["HOME"], "Kilnsmith")
+        header = os.path.join(work, "TestProps.h")
+        source = os.path.join(work, "TestProps.cpp")
+
+        process = subprocess.Popen([program], env=env)
+        try:
+            wait_title("the welcome box", r"^Welcome to Kilnsmith$")
+            keys("Return")
+            wait_title("the main frame", r"^Plexo Kilnsmith")
+            menu_command("the New Class dialog", ["alt+p", "n"], title_matches(r"^New Class$"))
+            type_text("CTestProps")
+            keys("Return")
+            wait_title("the new source", r"TestProps\.cpp")
+            wait_settled("the new source")
+            keys("ctrl+End")
+            type_text(TYPED)
+            try:
+                menu_command("the saved source", ["ctrl+s"], lambda: read(source).endswith(TYPED.encode()))
+            except AssertionError as error:
+                raise AssertionError(str(error) + "; the source ends with " + repr(read(source)[-60:]))
+            menu_command("the header alone", ["alt+w", "s", "s", "Return"], title_matches(r"TestProps\.h"))
+            menu_command("the source reopened", ["alt+f", "1"], title_matches(r"TestProps\.cpp"))
+            # The frame goes first; the process then ends (the sanitizers'
+            # checks at exit may take a while on a loaded machine).
+            menu_command("the frame's end", ["alt+f", "x"],
+                         lambda: process.poll() is not None or not focused_title().startswith("Plexo Kilnsmith"))
+            exit_code = process.wait(timeout=4 * LIMIT)
+        except BaseException:
+            process.kill()
+            process.wait()
+            raise
+
+        expected = os.path.join(root, "expected")
+        os.makedirs(expected)
+        subprocess.run([write_expected, expected], check=True)
+        problems = []
+        if exit_code != 0:
+            problems.append("exit status %d" % exit_code)
+        if mask_guid(read(header)) != mask_guid(read(os.path.join(expected, "TestProps.h"))):
+            problems.append("the header differs from the generator's")
+        if mask_guid(read(source)) != mask_guid(read(os.path.join(expected, "TestProps.cpp"))) + TYPED.encode():
+            problems.append("the source is not the generator's plus the typed line")
+        if sorted(os.listdir(work)) != ["TestProps.cpp", "TestProps.h"]:
+            problems.append("the work folder holds " + ", ".join(sorted(os.listdir(work))))
+        profile = read(os.path.join(env["XDG_CONFIG_HOME"], "kilnsmith", "kilnsmith.ini")).decode()
+        for needle in ["First tyne=dword:00000000", "[Recent File List]\nFile1=" + source, "[C\\"]:
+            if needle not in profile:
+                problems.append("the profile lacks " + repr(needle))
+        if problems:
+            raise AssertionError("; ".join(problems))
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+
+
+def main():
+    if len(sys.argv) == 5 and sys.argv[1] == "--on-display":
+        try:
+            session(*sys.argv[2:])
+        except AssertionError as error:
+            print("desktop session failed: %s" % error, file=sys.stderr)
+            return 1
+        return 0
+    if len(sys.argv) != 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    for tool in ("xvfb-run", "xdotool", "xauth"):
+        if shutil.which(tool) is None:
+            print("skipped: %s is not installed" % tool)
+            return SKIPPED
+    command = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", sys.executable, os.path.abspath(__file__),
+               "--on-display"] + sys.argv[1:]
+    return subprocess.run(command).returncode
+
+
+if __name__ == "__main__":
+    sys.exit(main())
