@@ -83,8 +83,9 @@ public:
     // The factory: a new, created and named component of the type code
     // with one reference owned by the caller, or NULL for codes that make
     // nothing (or whose class is not loaded).  dwParam is for derived
-    // models.
-    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam = 0);
+    // models, which receive the toolbox item that was dropped through it:
+    // pointer-sized, so that a pointer passes whole.
+    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam = 0);
     // The first name (caption) of the type's pattern with n = 1, 2, ... that
     // no component of the page has; names are upper case.
     virtual CString GetUniqueName(int nType);

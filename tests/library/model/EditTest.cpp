@@ -3,6 +3,7 @@
 #include "ArchiveBytes.h"
 
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYCompTypeTable.h"
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
@@ -54,6 +55,9 @@ TEST(Factory, VerticalScrollBarExtentsWithoutItsClass)
     // nothing, while the drop rectangle rule still knows the type.
     CQYDataModel model;
     EXPECT_EQ(model.GetComponentByType(QY_COMP_VSCROLLBAR, CRect(100, 100, 100, 100), "", 0), nullptr);
+    EXPECT_EQ(QYDropRectForType(QY_COMP_VSCROLLBAR, CRect(100, 100, 100, 100)), CRect(90, 50, 111, 150));
+    // Codes that keep the rectangle as it is: polygons and custom codes.
+    EXPECT_EQ(QYDropRectForType(QY_COMP_POLYGON, CRect(100, 100, 100, 100)), CRect(100, 100, 100, 100));
 }
 
 TEST(Factory, CodesThatMakeNothing)
