@@ -146,6 +146,23 @@ BENCHMARK(BM_Order)
     ->ArgsProduct({{1, 3}, {kExecute, kUndo, kRedo}})
     ->Unit(benchmark::kMillisecond);
 
+// Delete all (every bond cut within the command), its undo and redo.
+void BM_DeleteAll(benchmark::State &state)
+{
+    BigPage &page = Page();
+    const int64_t nStep = state.range(0);
+    for (auto _ : state) {
+        TimedStep(state, nStep == kExecute, [&] { page.model.DeleteAllComponents(); });
+        TimedStep(state, nStep == kUndo, [&] { page.model.Undo(); });
+        TimedStep(state, nStep == kRedo, [&] { page.model.Redo(); });
+        state.PauseTiming();
+        page.model.Undo();
+        state.ResumeTiming();
+    }
+    page.model.Reset();
+}
+BENCHMARK(BM_DeleteAll)->Apply(StepArgs)->Iterations(2);
+
 void BM_MakeAndAddOneMoreRectangle(benchmark::State &state)
 {
     BigPage &page = Page();

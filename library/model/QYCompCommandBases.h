@@ -18,6 +18,9 @@ struct QY_COMP_PLACE {
     CQYDrawComponent* pComp;
     int nIndex;
     int nTabOrder;
+    // The tab order it had before any component of the same removal left
+    // (0 when not known); lets the whole removal be undone in one pass.
+    int nOriginalTabOrder = 0;
 };
 typedef std::vector<QY_COMP_PLACE> CQYCompPlaces;
 

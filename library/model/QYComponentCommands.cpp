@@ -151,11 +151,7 @@ BOOL CQYAddCompsCommand::Execute()
         return m_pModel->InsertComponents(&m_list) > 0;
     // Back in the reverse order of their removal: each then finds the
     // drawing order and tab orders as they were when it left.
-    int nAdded = 0;
-    for (auto it = m_places.rbegin(); it != m_places.rend(); ++it) {
-        if (m_pModel->RestoreComponent(it->pComp, it->nIndex, it->nTabOrder))
-            ++nAdded;
-    }
+    const int nAdded = m_pModel->RestoreComponentsInTurn(m_places);
     if (m_bonds)
         m_bonds->Restore();
     return nAdded > 0;
@@ -219,13 +215,11 @@ BOOL CQYRemoveCompsCommand::Execute()
     }
     // Taken off from the top down, so that each recorded index is the
     // component's place among those still there when it is put back.
-    for (auto it = present.rbegin(); it != present.rend(); ++it) {
-        QY_COMP_PLACE place = *it;
-        if (!m_pModel->FindComponentPlace(place.pComp, place.nIndex, place.nTabOrder))
-            continue;
-        if (m_pModel->RemoveComponent(place.pComp))
-            m_places.push_back(place);
-    }
+    std::vector<CQYDrawComponent*> topDown;
+    topDown.reserve(present.size());
+    for (auto it = present.rbegin(); it != present.rend(); ++it)
+        topDown.push_back(it->pComp);
+    m_pModel->RemoveComponentsInTurn(topDown, m_places);
     return !m_places.empty();
 }
 

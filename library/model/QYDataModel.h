@@ -15,12 +15,15 @@
 #include "library/model/QYCompList.h"
 #include "library/model/QYFilePersistence.h"
 
+#include <vector>
+
 class CDC;
 class CDocument;
 class CFont;
 class CQYBackComponent;
 class CQYBaseProperties;
 class CQYDrawComponent;
+struct QY_COMP_PLACE;
 class CQYPortComponent;
 class CQYFormProperties;
 struct CQYDocumentBody;
@@ -83,8 +86,9 @@ public:
     // The factory: a new, created and named component of the type code
     // with one reference owned by the caller, or NULL for codes that make
     // nothing (or whose class is not loaded).  dwParam is for derived
-    // models.
-    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam = 0);
+    // models, which receive the toolbox item that was dropped through it:
+    // pointer-sized, so that a pointer passes whole.
+    virtual CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam = 0);
     // The first name (caption) of the type's pattern with n = 1, 2, ... that
     // no component of the page has; names are upper case.
     virtual CString GetUniqueName(int nType);
@@ -155,6 +159,14 @@ public:
     // order, raising the tab orders from there by one (the inverse of
     // RemoveComponent).  FALSE when it is on the page already.
     virtual BOOL RestoreComponent(CQYDrawComponent* pComp, int nIndex, int nTabOrder);
+    // The same for many components at once, in one pass over the page's tab
+    // orders instead of one per component: removes each listed component
+    // that is on the page, in the list's order, recording its place as
+    // FindComponentPlace gives it just before it leaves; and puts recorded
+    // places back from the last to the first.  The outcome is that of
+    // RemoveComponent and RestoreComponent one at a time.
+    int RemoveComponentsInTurn(const std::vector<CQYDrawComponent*>& comps, std::vector<QY_COMP_PLACE>& places);
+    int RestoreComponentsInTurn(const std::vector<QY_COMP_PLACE>& places);
 
     // Draw passes: every component in drawing order (its rectangle
     // normalised first), then, on request, every tab-order mark.  Derived

@@ -99,7 +99,7 @@ std::vector<bool> UsedNumbers(CQYCompList& list, const NumberPattern& pattern, b
 
 } // namespace
 
-CQYDrawComponent* CQYDataModel::GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD dwParam)
+CQYDrawComponent* CQYDataModel::GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam)
 {
     (void)dwParam; // for derived models' factories
     if (nType == QY_COMP_NONE)

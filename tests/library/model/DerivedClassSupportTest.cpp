@@ -7,6 +7,7 @@
 #include "library/model/QYCommandMacro.h"
 #include "library/model/QYCommandStrings.h"
 #include "library/model/QYCompList.h"
+#include "library/model/QYCompTypes.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
 
@@ -160,4 +161,26 @@ TEST(DerivedClassSupport, DrawPassesReachADerivedModelsOverrides)
     dc.SelectObject(pOld);
     EXPECT_EQ(model.nDraws, 1);
     EXPECT_EQ(model.nTabOrderDraws, 2);
+}
+
+// A derived model's factory receives the dropped toolbox item's pointer
+// whole through the factory's further value.
+class ItemFactoryModel : public CQYDataModel {
+public:
+    CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam) override
+    {
+        m_pItem = reinterpret_cast<const int*>(dwParam);
+        return CQYDataModel::GetComponentByType(nType, rect, lpszFileName, dwParam);
+    }
+    const int* m_pItem = nullptr;
+};
+
+TEST(DerivedClassSupport, FactoryValueCarriesAPointerWhole)
+{
+    ItemFactoryModel model;
+    const int item = 7; // on the stack: above 4 GiB on this platform
+    CQYDataModel& base = model;
+    EXPECT_EQ(base.GetComponentByType(QY_COMP_NONE, CRect(0, 0, 10, 10), "", reinterpret_cast<DWORD_PTR>(&item)),
+              nullptr);
+    EXPECT_EQ(model.m_pItem, &item);
 }

@@ -2,7 +2,9 @@
 // component commands, with the real shape classes.
 #include "ArchiveBytes.h"
 
+#include "library/model/QYCompCommandBases.h"
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYCompTypeTable.h"
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
@@ -15,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -54,6 +57,9 @@ TEST(Factory, VerticalScrollBarExtentsWithoutItsClass)
     // nothing, while the drop rectangle rule still knows the type.
     CQYDataModel model;
     EXPECT_EQ(model.GetComponentByType(QY_COMP_VSCROLLBAR, CRect(100, 100, 100, 100), "", 0), nullptr);
+    EXPECT_EQ(QYDropRectForType(QY_COMP_VSCROLLBAR, CRect(100, 100, 100, 100)), CRect(90, 50, 111, 150));
+    // Codes that keep the rectangle as it is: polygons and custom codes.
+    EXPECT_EQ(QYDropRectForType(QY_COMP_POLYGON, CRect(100, 100, 100, 100)), CRect(100, 100, 100, 100));
 }
 
 TEST(Factory, CodesThatMakeNothing)
@@ -197,6 +203,99 @@ std::vector<CQYDrawComponent*> PageOrder(CQYDataModel& model)
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         comps.push_back(list.GetNext(pos));
     return comps;
+}
+
+// Removing and restoring many components in one pass gives what one at a
+// time gives: the recorded places, the drawing order and every tab order,
+// also when tab orders changed in between, and on pages whose tab orders
+// repeat (where the one-at-a-time path runs).
+TEST(ManyAtOnce, RemoveAndRestoreAsOneAtATime)
+{
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % n);
+    };
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        CQYDataModel batch;
+        CQYDataModel single;
+        const int n = 3 + next(12);
+        std::vector<CQYDrawComponent*> a;
+        std::vector<CQYDrawComponent*> b;
+        std::vector<int> values(static_cast<size_t>(3 * n));
+        for (int i = 0; i < 3 * n; ++i)
+            values[static_cast<size_t>(i)] = i + 1;
+        for (int i = 0; i < 3 * n; ++i)
+            std::swap(values[static_cast<size_t>(i)], values[static_cast<size_t>(next(static_cast<unsigned>(3 * n)))]);
+        if (round % 5 == 4)
+            values[1] = values[0]; // a repeated tab order
+        for (int i = 0; i < n; ++i) {
+            // Held by the test too, as a command holds what it removes.
+            a.push_back(PutRect(batch, CRect(i, i, i + 50, i + 50)));
+            b.push_back(PutRect(single, CRect(i, i, i + 50, i + 50)));
+            a.back()->AddRef();
+            b.back()->AddRef();
+            a.back()->GetDefaultProperty()->m_nTabOrder = values[static_cast<size_t>(i)];
+            b.back()->GetDefaultProperty()->m_nTabOrder = values[static_cast<size_t>(i)];
+        }
+        // A random selection in a random order, one component twice.
+        std::vector<int> chosen;
+        for (int i = 0; i < n; ++i) {
+            if (next(2) == 0)
+                chosen.insert(chosen.begin() + next(static_cast<unsigned>(chosen.size() + 1)), i);
+        }
+        if (!chosen.empty())
+            chosen.push_back(chosen.front());
+        std::vector<CQYDrawComponent*> listA;
+        for (int i : chosen)
+            listA.push_back(a[static_cast<size_t>(i)]);
+        CQYCompPlaces placesA;
+        CQYCompPlaces placesB;
+        batch.RemoveComponentsInTurn(listA, placesA);
+        for (int i : chosen) {
+            QY_COMP_PLACE place{b[static_cast<size_t>(i)], -1, 0};
+            if (single.FindComponentPlace(place.pComp, place.nIndex, place.nTabOrder) &&
+                single.RemoveComponent(place.pComp))
+                placesB.push_back(place);
+        }
+        const auto same = [&] {
+            ASSERT_EQ(PageOrder(batch).size(), PageOrder(single).size());
+            for (int i = 0; i < n; ++i) {
+                const auto at = [](std::vector<CQYDrawComponent*> order, CQYDrawComponent* p) {
+                    return std::find(order.begin(), order.end(), p) - order.begin();
+                };
+                ASSERT_EQ(at(PageOrder(batch), a[static_cast<size_t>(i)]),
+                          at(PageOrder(single), b[static_cast<size_t>(i)]));
+                ASSERT_EQ(TabOrderOf(a[static_cast<size_t>(i)]), TabOrderOf(b[static_cast<size_t>(i)])) << i;
+            }
+        };
+        ASSERT_EQ(placesA.size(), placesB.size());
+        for (size_t i = 0; i < placesA.size(); ++i) {
+            EXPECT_EQ(placesA[i].nIndex, placesB[i].nIndex);
+            EXPECT_EQ(placesA[i].nTabOrder, placesB[i].nTabOrder);
+        }
+        same();
+        // Two of those left exchange their tab orders before the undo.
+        std::vector<CQYDrawComponent*> leftA = PageOrder(batch);
+        if (leftA.size() >= 2 && round % 2 == 1) {
+            const size_t first = static_cast<size_t>(std::find(a.begin(), a.end(), leftA.front()) - a.begin());
+            const size_t last = static_cast<size_t>(std::find(a.begin(), a.end(), leftA.back()) - a.begin());
+            for (auto* pair : {&a, &b}) {
+                const int nFirst = TabOrderOf((*pair)[first]);
+                (*pair)[first]->GetDefaultProperty()->m_nTabOrder = TabOrderOf((*pair)[last]);
+                (*pair)[last]->GetDefaultProperty()->m_nTabOrder = nFirst;
+            }
+        }
+        batch.RestoreComponentsInTurn(placesA);
+        for (auto it = placesB.rbegin(); it != placesB.rend(); ++it)
+            single.RestoreComponent(it->pComp, it->nIndex, it->nTabOrder);
+        same();
+        for (int i = 0; i < n; ++i) {
+            a[static_cast<size_t>(i)]->Release();
+            b[static_cast<size_t>(i)]->Release();
+        }
+    }
 }
 
 class ThreeRects : public ::testing::Test {
