@@ -40,9 +40,7 @@ PenOutline::Polygons ReferenceOutline(const std::vector<QPoint> &points, bool cl
     const UINT cap = pen.style & PS_ENDCAP_MASK;
     stroker.setCapStyle(cap == PS_ENDCAP_SQUARE ? Qt::SquareCap : cap == PS_ENDCAP_FLAT ? Qt::FlatCap : Qt::RoundCap);
     const UINT join = pen.style & PS_JOIN_MASK;
-    stroker.setJoinStyle(join == PS_JOIN_BEVEL  ? Qt::BevelJoin
-                         : join == PS_JOIN_MITER ? Qt::MiterJoin
-                                                 : Qt::RoundJoin);
+    stroker.setJoinStyle(join == PS_JOIN_BEVEL ? Qt::BevelJoin : join == PS_JOIN_MITER ? Qt::MiterJoin : Qt::RoundJoin);
     stroker.setMiterLimit(10);
     PenOutline::Polygons polygons;
     for (const QPolygonF &poly : stroker.createStroke(path).toFillPolygons())
