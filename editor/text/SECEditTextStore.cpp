@@ -101,7 +101,12 @@ int SECEditTextStore::FindBlock(int offset, BOOL bPreferNext)
     // The first block whose [offset, end] holds the offset: binary search
     // over the valid prefix, else extend the prefix until it is reached.
     int found = -1;
-    if (blockEnd(m_nValidBlockOffsets - 1) >= offset) {
+    // Successive questions mostly fall in one block: it is tried first.
+    const int hint = m_nLastFoundBlock;
+    if (hint < m_nValidBlockOffsets && hint < count && blockEnd(hint) >= offset &&
+        (hint == 0 || blockEnd(hint - 1) < offset)) {
+        found = hint;
+    } else if (blockEnd(m_nValidBlockOffsets - 1) >= offset) {
         int lo = 0, hi = m_nValidBlockOffsets - 1;
         while (lo < hi) {
             const int mid = (lo + hi) / 2;
@@ -122,6 +127,7 @@ int SECEditTextStore::FindBlock(int offset, BOOL bPreferNext)
     }
     if (found < 0)
         return -1;
+    m_nLastFoundBlock = found;
     // An offset at a block's terminator is also the first byte of the next.
     if (bPreferNext && found + 1 < count && blockEnd(found) == offset) {
         ++found;
@@ -136,6 +142,11 @@ int SECEditTextStore::BlockOfNewline(int newlineIndex)
         const SECEditTextBlock *b = m_blocks[static_cast<size_t>(j)];
         return b->m_nNewlinesBefore + b->CountNewlines();
     };
+    // Walking lines asks for the newlines of one block many times in a row.
+    const int hint = m_nLastNewlineBlock;
+    if (hint < m_nValidBlockOffsets && hint < GetBlockCount() && after(hint) > newlineIndex &&
+        m_blocks[static_cast<size_t>(hint)]->m_nNewlinesBefore <= newlineIndex)
+        return hint;
     if (after(m_nValidBlockOffsets - 1) > newlineIndex) {
         int lo = 0, hi = m_nValidBlockOffsets - 1;
         while (lo < hi) {
@@ -145,12 +156,15 @@ int SECEditTextStore::BlockOfNewline(int newlineIndex)
             else
                 lo = mid + 1;
         }
+        m_nLastNewlineBlock = lo;
         return lo;
     }
     for (int j = m_nValidBlockOffsets; j < GetBlockCount(); ++j) {
         ValidateThrough(j);
-        if (after(j) > newlineIndex)
+        if (after(j) > newlineIndex) {
+            m_nLastNewlineBlock = j;
             return j;
+        }
     }
     return -1;
 }

@@ -142,6 +142,10 @@ private:
     };
     LineStartCache m_lineStarts[2] = {{-1, 0}, {-1, 0}};
     int m_nNextLineStart = 0;
+    // The blocks the last offset and newline look-ups found, tried first by
+    // the next (checked against the valid offsets before use).
+    int m_nLastFoundBlock = 0;
+    int m_nLastNewlineBlock = 0;
     int m_nCachedTextLength = 0;
     SECEditTextBlock *m_pNoBlock = nullptr;
     CString m_strFindError;

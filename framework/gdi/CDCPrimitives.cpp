@@ -1,9 +1,9 @@
 // CDC: lines, curves, filled shapes, pixels and rectangle fills.
 #include "framework/gdi/EmfHooks.h"
 #include <QPainterPath>
-#include <QPainterPathStroker>
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/PenOutline.h"
 #include "framework/gdi/Renderer.h"
 #include "framework/gdi/ShapeGeometry.h"
 #include "framework/gdi/Stroking.h"
@@ -73,42 +73,6 @@ FillPaint PenFill(HDC h, const PenData &pen)
     return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
 }
 
-void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int width)
-{
-    stroker.setWidth(width);
-    switch (pen.style & PS_ENDCAP_MASK) {
-    case PS_ENDCAP_SQUARE: stroker.setCapStyle(Qt::SquareCap); break;
-    case PS_ENDCAP_FLAT: stroker.setCapStyle(Qt::FlatCap); break;
-    default: stroker.setCapStyle(Qt::RoundCap); break;
-    }
-    switch (pen.style & PS_JOIN_MASK) {
-    case PS_JOIN_BEVEL: stroker.setJoinStyle(Qt::BevelJoin); break;
-    case PS_JOIN_MITER:
-        stroker.setJoinStyle(Qt::MiterJoin);
-        stroker.setMiterLimit(10);
-        break;
-    default: stroker.setJoinStyle(Qt::RoundJoin); break;
-    }
-    if (pen.IsGeometric()) {
-        switch (pen.DashStyle()) {
-        case PS_DASH: stroker.setDashPattern(QList<qreal>{3, 1}); break;
-        case PS_DOT: stroker.setDashPattern(QList<qreal>{1, 1}); break;
-        case PS_DASHDOT: stroker.setDashPattern(QList<qreal>{3, 1, 1, 1}); break;
-        case PS_DASHDOTDOT: stroker.setDashPattern(QList<qreal>{3, 1, 1, 1, 1, 1}); break;
-        case PS_USERSTYLE: {
-            QList<qreal> dashes;
-            for (DWORD d : pen.userStyle)
-                dashes << std::max(1.0, static_cast<double>(d) / width);
-            if (dashes.size() % 2)
-                dashes << dashes.back();
-            stroker.setDashPattern(dashes);
-            break;
-        }
-        default: break;
-        }
-    }
-}
-
 // Outlines a device-space polyline with the selected pen.
 void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
 {
@@ -123,18 +87,7 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
         r.CosmeticPolyline(pts, closed, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
         return;
     }
-    QPainterPath path;
-    path.moveTo(points[0]);
-    for (size_t i = 1; i < points.size(); ++i)
-        path.lineTo(points[i]);
-    if (closed)
-        path.closeSubpath();
-    QPainterPathStroker stroker;
-    ConfigureStroker(stroker, *pen, DevicePenWidth(h, *pen));
-    QPainterPath outline = stroker.createStroke(path);
-    std::vector<std::vector<QPointF>> polygons;
-    for (const QPolygonF &poly : outline.toFillPolygons())
-        polygons.emplace_back(poly.begin(), poly.end());
+    const PenOutline::Polygons polygons = PenOutline::Outline(points, closed, *pen, DevicePenWidth(h, *pen));
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 

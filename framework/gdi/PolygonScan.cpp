@@ -44,6 +44,9 @@ struct Edge {
     // Integer stepping: the pixel bound is x + q, with remainder r in
     // [0, dy) of the numerator; each row adds stepQ and stepR.
     int64_t q = 0, r = 0, stepQ = 0, stepR = 0, idy = 0, ix0 = 0;
+    // A vertical edge crosses every row at the same pixel bound.
+    bool vertical = false;
+    int fixedBound = 0;
 
     int BoundAt(int y) const
     {
@@ -127,6 +130,40 @@ void EmitRuns(const std::vector<Crossing> &crossings, bool winding, int y,
         span(y, runStart, runEnd);
 }
 
+// The working lists of one scan, kept from scan to scan on each thread so
+// that drawing many small figures does not allocate for each; a scan started
+// from inside another one's span callback gets lists of its own.
+struct ScanLists {
+    std::vector<Edge> edges;
+    std::vector<Edge *> active;
+    std::vector<Crossing> crossings;
+    bool inUse = false;
+};
+
+class ScanListsLease {
+public:
+    ScanListsLease() : m_lists(Shared().inUse ? m_own : Shared())
+    {
+        m_lists.inUse = true;
+        m_lists.edges.clear();
+        m_lists.active.clear();
+        m_lists.crossings.clear();
+    }
+    ~ScanListsLease() { m_lists.inUse = false; }
+    ScanListsLease(const ScanListsLease &) = delete;
+    ScanListsLease &operator=(const ScanListsLease &) = delete;
+    ScanLists &Lists() { return m_lists; }
+
+private:
+    static ScanLists &Shared()
+    {
+        thread_local ScanLists lists;
+        return lists;
+    }
+    ScanLists m_own;
+    ScanLists &m_lists;
+};
+
 } // namespace
 
 namespace PolygonScan {
@@ -134,7 +171,8 @@ namespace PolygonScan {
 void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
           const std::function<void(int y, int x0, int x1)> &span)
 {
-    std::vector<Edge> edges;
+    ScanListsLease lease;
+    std::vector<Edge> &edges = lease.Lists().edges;
     double minY = kCoordLimit, maxY = -kCoordLimit;
     bool exact = true;
     for (const auto &poly : polygons) {
@@ -163,13 +201,17 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
     // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
     std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
     size_t next = 0;
-    std::vector<Edge *> active;
-    std::vector<Crossing> crossings;
+    std::vector<Edge *> &active = lease.Lists().active;
+    std::vector<Crossing> &crossings = lease.Lists().crossings;
     for (int y = yStart; y < yEnd; ++y) {
         while (next < edges.size() && edges[next].y0 <= y) {
             Edge *e = &edges[next++];
-            if (exact)
+            if (exact) {
                 e->StartExact(y);
+            } else if (e->dx == 0) {
+                e->vertical = true;
+                e->fixedBound = e->BoundAt(y);
+            }
             active.push_back(e);
         }
         // Edges that ended above the row leave; the others cross it.
@@ -183,7 +225,7 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
                 crossings.push_back({e->ExactBound(), e->dir});
                 e->StepExact();
             } else {
-                crossings.push_back({e->BoundAt(y), e->dir});
+                crossings.push_back({e->vertical ? e->fixedBound : e->BoundAt(y), e->dir});
             }
         }
         active.resize(kept);

@@ -1,0 +1,33 @@
+// The area a pen wider than a cosmetic line covers along a device-space
+// polyline, as polygons to fill with the winding rule.  Framework-internal:
+// drawing calls stroke with it, the tests compare its two ways.
+#pragma once
+
+#include "framework/gdi/GdiObjectData.h"
+
+#include <QPoint>
+#include <QPointF>
+
+#include <vector>
+
+namespace PenOutline {
+
+using Polygons = std::vector<std::vector<QPointF>>;
+
+// The pen's outline along the points (closed: back to the first) at the
+// given device width: the fast outline of AxisOutline where it applies,
+// else the path stroker's.
+Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
+
+// The path stroker's outline: every subpath of the stroke as one polygon.
+Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
+
+// A one-pixel solid pen along a polyline whose segments are all horizontal
+// or vertical and meet at right angles covers, on the pixel grid, the same
+// pixels as the union of one rectangle per segment: the segment widened by
+// half a pixel on each side, and lengthened by half a pixel at each join and
+// at each square cap (a flat cap ends on the end point).  Those rectangles,
+// or FALSE (out untouched) when the figure or the pen is not of that kind.
+bool AxisOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
+
+} // namespace PenOutline
