@@ -14,8 +14,7 @@ std::u16string Utf16(std::string_view utf8)
 
 std::string Utf8(std::u16string_view units)
 {
-    const QByteArray bytes =
-        QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())).toUtf8();
+    const QByteArray bytes = QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())).toUtf8();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
