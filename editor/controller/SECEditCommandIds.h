@@ -1,6 +1,8 @@
 // The editor controller's command ids and resource ids.
 #pragma once
 
+#include "framework/app/AppIds.h"
+
 enum SECEditResourceId {
     IDR_SECEDIT_ACCELERATORS = 22502,
     IDC_SECEDIT_GUTTER_CURSOR = 22503,
@@ -78,7 +80,8 @@ constexpr int SECEDIT_MARK_BOOKMARK = 17;
 constexpr int SECEDIT_MARK_CURRENT_LINE = 18;
 constexpr int SECEDIT_MARK_HIGHLIGHT = 19;
 
-// The framework's standard edit, pane and indicator commands.
+// The framework's standard edit commands (its pane and indicator ids come
+// from the framework's own id header, included above).
 #ifndef ID_EDIT_COPY
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_CUT 57635
@@ -88,11 +91,4 @@ constexpr int SECEDIT_MARK_HIGHLIGHT = 19;
 #define ID_EDIT_SELECT_ALL 57642
 #define ID_EDIT_UNDO 57643
 #define ID_EDIT_REDO 57644
-#endif
-#ifndef ID_NEXT_PANE
-#define ID_NEXT_PANE 57680
-#define ID_PREV_PANE 57681
-#endif
-#ifndef ID_INDICATOR_OVR
-#define ID_INDICATOR_OVR 59140
 #endif

@@ -96,6 +96,18 @@ void CControlBar::DrawBorders(CDC *pDC, CRect &rect)
     CalcInsideRect(rect);
 }
 
+void CControlBar::DrawGripper(CDC *pDC, const CRect &rect)
+{
+    if (!(m_dwStyle & CBRS_GRIPPER) || IsFloating())
+        return;
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    if (IsHorzBar() || !(m_dwStyle & CBRS_ORIENT_VERT))
+        pDC->Draw3dRect(rect.left + 2, rect.top + 2, 3, rect.Height() - 4, light, shadow);
+    else
+        pDC->Draw3dRect(rect.left + 2, rect.top + 2, rect.Width() - 4, 3, light, shadow);
+}
+
 namespace {
 
 // Set while the layout only asks for the bars' sizes.

@@ -79,6 +79,10 @@ public:
     // horizontal edge).
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual BOOL IsDockBar() const { return FALSE; }
+    // The gripper of a docked bar with CBRS_GRIPPER: a raised line three
+    // pixels wide along the leading edge of rect (the bar's inside, its
+    // borders taken off). Bars with their own caption band draw their own.
+    virtual void DrawGripper(CDC *pDC, const CRect &rect);
     // Shows or hides the bar at its dock bar's next layout; IsVisible
     // answers with such a change counted in.
     void DelayShow(BOOL bShow);

@@ -2,8 +2,9 @@
 // printing directly), then the job: OnBeginPrinting, per page OnPrepareDC
 // and OnPrint between StartPage and EndPage, OnEndPrinting, with the
 // "Printing" window whose Cancel button ends the job after the page being
-// printed. A job that is cancelled or fails is aborted: nothing of it is
-// left in the output file.
+// printed. The job prints the copies the printer settings ask for, as whole
+// sets or page by page. A job that is cancelled or fails is aborted: nothing
+// of it is left in the output file.
 #include "framework/app/Document.h"
 #include "framework/app/FilePrompt.h"
 #include "framework/app/FrameWnd.h"
@@ -116,10 +117,44 @@ PageSpan PagesToPrint(const CPrintInfo &info)
     return {std::max(info.GetFromPage(), nMin), std::min(info.GetToPage(), nMax)};
 }
 
+// How many times the pages come out, and whether as whole sets (1 2 3 1 2 3)
+// or each page repeated (1 1 2 2 3 3). The job prints the copies itself, so
+// every printer and the PDF file get them alike.
+struct Copies {
+    int nCount = 1;
+    bool bCollate = true;
+};
+
+// The largest copy count a job accepts, as the print dialog offers.
+constexpr int kMaxCopies = 9999;
+
+// The copies the printer's settings ask for (a direct print has no dialog
+// but the settings of the last one), else those of the print record.
+Copies CopiesToPrint(const PRINTDLG &pd)
+{
+    Copies copies;
+    copies.nCount = pd.nCopies;
+    copies.bCollate = (pd.Flags & PD_COLLATE) != 0;
+    if (pd.hDevMode != nullptr && GlobalSize(pd.hDevMode) >= sizeof(DEVMODE)) {
+        if (const auto *pDevMode = static_cast<const DEVMODE *>(GlobalLock(pd.hDevMode))) {
+            if (pDevMode->dmFields & DM_COPIES)
+                copies.nCount = pDevMode->dmCopies;
+            if (pDevMode->dmFields & DM_COLLATE)
+                copies.bCollate = pDevMode->dmCollate == DMCOLLATE_TRUE;
+            GlobalUnlock(pd.hDevMode);
+        }
+    }
+    copies.nCount = std::clamp(copies.nCount, 1, kMaxCopies);
+    return copies;
+}
+
 // One print job of a view on a printing context.
 class PrintJob {
 public:
-    PrintJob(CView *pView, CPrintInfo &info, CDC *pDC) : m_pView(pView), m_info(info), m_pDC(pDC) {}
+    PrintJob(CView *pView, CPrintInfo &info, CDC *pDC, Copies copies)
+        : m_pView(pView), m_info(info), m_pDC(pDC), m_copies(copies)
+    {
+    }
 
     void Run()
     {
@@ -141,26 +176,41 @@ private:
     {
         if (m_pDC->StartDoc(DocumentName()) <= 0)
             return false;
-        const bool bLengthKnown = m_info.GetMaxPage() != PLEXO_PRINT_PAGE_UNKNOWN;
+        // Whole sets run the range once per copy; otherwise each page is
+        // printed as many times as there are copies, in one run.
+        const int nSets = m_copies.bCollate ? m_copies.nCount : 1;
+        const int nRepeats = m_copies.bCollate ? 1 : m_copies.nCount;
         bool bFailed = false;
-        for (UINT nPage = pages.nFirst; nPage <= pages.nLast && !bFailed && !m_bCancelled; ++nPage) {
-            m_info.m_nCurPage = nPage;
-            // A document of unknown length prints one page unless its view
-            // asks for more.
-            m_info.m_bContinuePrinting = bLengthKnown || nPage == pages.nFirst;
-            m_pView->OnPrepareDC(m_pDC, &m_info);
-            if (!m_info.m_bContinuePrinting)
-                break;
-            m_status.ShowPage(nPage);
-            bFailed = !PrintPage();
-            PumpMessages();
-            m_bCancelled = m_bCancelled || m_status.IsCancelled();
-        }
+        for (int nSet = 0; nSet < nSets && !bFailed && !m_bCancelled; ++nSet)
+            bFailed = !PrintRange(pages, nRepeats);
         if (bFailed || m_bCancelled) {
             m_pDC->AbortDoc();
             return false;
         }
         return m_pDC->EndDoc() > 0;
+    }
+
+    // The pages of the range, each nRepeats times; false when a page failed.
+    bool PrintRange(const PageSpan &pages, int nRepeats)
+    {
+        const bool bLengthKnown = m_info.GetMaxPage() != PLEXO_PRINT_PAGE_UNKNOWN;
+        for (UINT nPage = pages.nFirst; nPage <= pages.nLast && !m_bCancelled; ++nPage) {
+            for (int nRepeat = 0; nRepeat < nRepeats && !m_bCancelled; ++nRepeat) {
+                m_info.m_nCurPage = nPage;
+                // A document of unknown length prints one page unless its
+                // view asks for more.
+                m_info.m_bContinuePrinting = bLengthKnown || nPage == pages.nFirst;
+                m_pView->OnPrepareDC(m_pDC, &m_info);
+                if (!m_info.m_bContinuePrinting)
+                    return true;
+                m_status.ShowPage(nPage);
+                if (!PrintPage())
+                    return false;
+                PumpMessages();
+                m_bCancelled = m_bCancelled || m_status.IsCancelled();
+            }
+        }
+        return true;
     }
 
     bool PrintPage()
@@ -193,6 +243,7 @@ private:
     CView *m_pView;
     CPrintInfo &m_info;
     CDC *m_pDC;
+    Copies m_copies;
     CPrintStatusDlg m_status;
     bool m_bCancelled = false;
 };
@@ -248,7 +299,7 @@ void CView::OnFilePrint()
         AfxMessageBox("The printer could not be started.", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    PrintJob(this, info, pDC).Run();
+    PrintJob(this, info, pDC, CopiesToPrint(info.m_pPD->m_pd)).Run();
 }
 
 void CWinApp::OnFilePrintSetup()

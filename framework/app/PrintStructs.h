@@ -18,6 +18,10 @@
 #define DM_PAPERLENGTH 0x00000004L
 #define DM_PAPERWIDTH 0x00000008L
 #define DM_COPIES 0x00000100L
+#define DM_COLLATE 0x00008000L
+
+#define DMCOLLATE_FALSE 0
+#define DMCOLLATE_TRUE 1
 
 #define DMORIENT_PORTRAIT 1
 #define DMORIENT_LANDSCAPE 2
@@ -46,6 +50,13 @@ struct DEVMODE {
     short dmPaperWidth;
     short dmScale;
     short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate; // DMCOLLATE_TRUE: copies come out as whole sets
 };
 typedef DEVMODE *LPDEVMODE;
 

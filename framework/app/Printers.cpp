@@ -118,7 +118,8 @@ void FillDefaultDevMode(const CString &strDevice, DEVMODE &dm)
     dm.dmOrientation = DMORIENT_PORTRAIT;
     dm.dmCopies = 1;
     dm.dmScale = 100;
-    dm.dmFields = DM_ORIENTATION | DM_COPIES;
+    dm.dmCollate = DMCOLLATE_TRUE;
+    dm.dmFields = DM_ORIENTATION | DM_COPIES | DM_COLLATE;
     QPageSize size(QPageSize::A4);
     if (!IsPdfPrinter(strDevice)) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromUtf8(static_cast<LPCTSTR>(strDevice)));

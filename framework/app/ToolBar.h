@@ -34,15 +34,6 @@ class CToolTipCtrl;
 #define TBBS_HIDDEN 0x1000
 #define TBBS_WRAPPED 0x2000
 
-// CalcDynamicLayout modes.
-#define LM_STRETCH 0x01
-#define LM_HORZ 0x02
-#define LM_MRUWIDTH 0x04
-#define LM_HORZDOCK 0x08
-#define LM_VERTDOCK 0x10
-#define LM_LENGTHY 0x20
-#define LM_COMMIT 0x40
-
 class CToolBar : public CControlBar {
     DECLARE_DYNAMIC(CToolBar)
 public:
@@ -123,8 +114,9 @@ protected:
     void SendCommand(int iButton);
     void InvalidateButton(int nIndex);
     void DrawButton(CDC *pDC, int nIndex) const;
-    void PaintGripper(CDC *pDC, const CRect &rect) const;
     void PrepareImages();
+    // The gripper sits just before the first button.
+    void DrawGripper(CDC *pDC, const CRect &rect) override;
 
     afx_msg void OnPaint();
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -100,7 +100,7 @@ void CToolBar::PrepareImages()
     ::DeleteDC(hdc);
 }
 
-void CToolBar::PaintGripper(CDC *pDC, const CRect &rect) const
+void CToolBar::DrawGripper(CDC *pDC, const CRect &rect)
 {
     if (!(m_dwStyle & CBRS_GRIPPER) || IsFloating())
         return;
@@ -161,7 +161,7 @@ void CToolBar::Draw(CDC *pDC)
     pDC->FillSolidRect(&rect, GetSysColor(COLOR_BTNFACE));
     CRect inside = rect;
     DrawBorders(pDC, inside);
-    PaintGripper(pDC, inside);
+    DrawGripper(pDC, inside);
     for (int i = 0; i < GetCount(); ++i)
         DrawButton(pDC, i);
 }

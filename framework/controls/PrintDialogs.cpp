@@ -129,6 +129,8 @@ void SetUpPrinter(QPrinter &printer, HGLOBAL hDevNames, HGLOBAL hDevMode)
                                                                        : QPageLayout::Portrait);
     if ((dm->dmFields & DM_COPIES) && dm->dmCopies > 0)
         printer.setCopyCount(dm->dmCopies);
+    if (dm->dmFields & DM_COLLATE)
+        printer.setCollateCopies(dm->dmCollate == DMCOLLATE_TRUE);
 }
 
 void StorePrinter(const QPrinter &printer, HGLOBAL &hDevNames, HGLOBAL hDevMode)
@@ -140,7 +142,8 @@ void StorePrinter(const QPrinter &printer, HGLOBAL &hDevNames, HGLOBAL hDevMode)
         dm->dmOrientation = layout.orientation() == QPageLayout::Landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
         dm->dmFields |= DM_ORIENTATION;
         dm->dmCopies = static_cast<short>(printer.copyCount());
-        dm->dmFields |= DM_COPIES;
+        dm->dmCollate = printer.collateCopies() ? DMCOLLATE_TRUE : DMCOLLATE_FALSE;
+        dm->dmFields |= DM_COPIES | DM_COLLATE;
     }
     QString name =
         printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral(PLEXO_PDF_PRINTER_NAME) : printer.printerName();
@@ -263,8 +266,11 @@ INT_PTR CPrintDialog::DoModal()
         return IDCANCEL;
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer, m_pd.hDevNames, m_pd.hDevMode);
-    if (!(m_pd.Flags & PD_USEDEVMODECOPIES) && m_pd.nCopies > 0)
+    if (!(m_pd.Flags & PD_USEDEVMODECOPIES) && m_pd.nCopies > 0) {
         printer.setCopyCount(m_pd.nCopies);
+        if (m_pd.Flags & PD_COLLATE)
+            printer.setCollateCopies(true);
+    }
     if (!(m_pd.Flags & PD_RETURNDEFAULT)) {
         QPrintDialog dialog(&printer);
         QPrintDialog::PrintDialogOptions options;
@@ -298,6 +304,7 @@ INT_PTR CPrintDialog::DoModal()
         m_pd.Flags |= PD_SELECTION;
     }
     m_pd.nCopies = static_cast<WORD>(printer.copyCount());
+    m_pd.Flags = printer.collateCopies() ? (m_pd.Flags | PD_COLLATE) : (m_pd.Flags & ~PD_COLLATE);
     StorePrinter(printer, m_pd.hDevNames, m_pd.hDevMode);
     if (m_pd.Flags & PD_RETURNDC) {
         QByteArray file = printer.outputFileName().toUtf8();

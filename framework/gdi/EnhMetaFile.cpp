@@ -1,5 +1,6 @@
 #include "framework/gdi/EnhMetaFile.h"
 
+#include "framework/gdi/EmfDescription.h"
 #include "framework/gdi/EmfFormat.h"
 
 #include <QFile>
@@ -135,6 +136,28 @@ UINT GetEnhMetaFileHeader(HENHMETAFILE hemf, UINT nSize, LPENHMETAHEADER lpemh)
     std::memcpy(&header, live->bytes.data(), headerSize);
     const UINT copied = std::min<UINT>(nSize, sizeof header);
     std::memcpy(lpemh, &header, copied);
+    return copied;
+}
+
+UINT GetEnhMetaFileDescription(HENHMETAFILE hemf, UINT cchBuffer, LPTSTR lpDescription)
+{
+    HENHMETAFILE live = Find(hemf);
+    if (!live)
+        return GDI_ERROR;
+    // Validation keeps the counted units inside the header record; read them
+    // one by one, so an odd offset or a missing terminator reads nothing more.
+    Emf::Reader r(live->bytes.data(), live->bytes.size());
+    const DWORD count = r.U32(60), offset = r.U32(64);
+    std::u16string stored;
+    for (DWORD i = 0; i < count && r.Ok(); ++i)
+        stored.push_back(static_cast<char16_t>(r.U16(offset + 2ull * i)));
+    if (!r.Ok())
+        return GDI_ERROR;
+    const std::string text = EmfDescription::ToText(stored);
+    if (!lpDescription)
+        return static_cast<UINT>(text.size());
+    const UINT copied = std::min<UINT>(cchBuffer, static_cast<UINT>(text.size()));
+    std::memcpy(lpDescription, text.data(), copied);
     return copied;
 }
 

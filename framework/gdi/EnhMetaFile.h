@@ -41,6 +41,11 @@ HENHMETAFILE SetEnhMetaFileBits(UINT nSize, const BYTE *pb);
 UINT GetEnhMetaFileBits(HENHMETAFILE hemf, UINT nSize, LPBYTE lpbBuffer);
 // Copies the header (up to nSize bytes); with lpemh NULL returns its size.
 UINT GetEnhMetaFileHeader(HENHMETAFILE hemf, UINT nSize, LPENHMETAHEADER lpemh);
+// The description as UTF-8 text in the shape "application\0picture\0\0"
+// (terminators supplied where the stored units lack them); copies up to
+// cchBuffer bytes, and with lpDescription NULL returns the full length.
+// 0 when the metafile has no description, GDI_ERROR for a bad handle.
+UINT GetEnhMetaFileDescription(HENHMETAFILE hemf, UINT cchBuffer, LPTSTR lpDescription);
 // A second handle on a copy of the bytes; with a file name the bytes are
 // also written to that file (NULL when writing fails).
 HENHMETAFILE CopyEnhMetaFile(HENHMETAFILE hemfSrc, LPCTSTR lpszFile);

@@ -1,9 +1,8 @@
 #include "framework/gdi/MetaFileDC.h"
 
 #include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/EmfDescription.h"
 #include "framework/gdi/EmfRecorder.h"
-
-#include <QString>
 
 #include <memory>
 #include <optional>
@@ -27,21 +26,6 @@ std::unordered_map<HDC, MetaFileInfo> &Infos()
     return *infos;
 }
 
-// The description runs to its double NUL (a single string without one ends at its NUL).
-std::u16string Description(LPCTSTR text)
-{
-    if (!text)
-        return {};
-    size_t length = 0;
-    while (text[length] || text[length + 1])
-        ++length;
-    const QString s = QString::fromUtf8(text, static_cast<qsizetype>(length));
-    std::u16string out(reinterpret_cast<const char16_t *>(s.utf16()), static_cast<size_t>(s.size()));
-    out.push_back(u'\0');
-    out.push_back(u'\0');
-    return out;
-}
-
 } // namespace
 
 IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
@@ -55,7 +39,7 @@ HDC CreateEnhMetaFile(HDC hdcRef, LPCTSTR lpFilename, const RECT *lprc, LPCTSTR 
     MetaFileInfo info;
     if (lprc)
         info.frame = *lprc;
-    info.description = Description(lpDesc);
+    info.description = EmfDescription::FromCallerText(lpDesc);
     if (lpFilename)
         info.fileName = lpFilename;
     HDC reference = hdcRef ? hdcRef : CreateMemoryDC(nullptr);

@@ -99,25 +99,37 @@ BOOL CQYRotateExtendCommand::Execute()
         m_fCentreY = static_cast<float>((rect.top + rect.bottom) / 2);
         m_bHasCentre = true;
     }
-    return m_pModel->RotateComponentAbout(m_pComp, m_nAngle, m_fCentreX, m_fCentreY);
+    m_pBefore = std::make_shared<const CQYPointsSnapshot>(CQYPointsSnapshot::Take(m_pComp));
+    if (!m_pModel->RotateComponentAbout(m_pComp, m_nAngle, m_fCentreX, m_fCentreY))
+        return FALSE;
+    // The turn itself keeps every path a rotation takes (links follow their
+    // ports); the points then land exactly where the undone or redone state
+    // had them.
+    if (m_pEndOn != nullptr)
+        m_pEndOn->Restore();
+    m_pAfter = std::make_shared<const CQYPointsSnapshot>(CQYPointsSnapshot::Take(m_pComp));
+    return TRUE;
+}
+
+CQYRotateExtendCommand* CQYRotateExtendCommand::NewTurn(int nAngle,
+                                                        std::shared_ptr<const CQYPointsSnapshot> pEndOn) const
+{
+    auto* pCommand = new CQYRotateExtendCommand(m_pModel, m_pComp, nAngle);
+    pCommand->m_bHasCentre = m_bHasCentre;
+    pCommand->m_fCentreX = m_fCentreX;
+    pCommand->m_fCentreY = m_fCentreY;
+    pCommand->m_pEndOn = std::move(pEndOn);
+    return pCommand;
 }
 
 CQYBaseCommand* CQYRotateExtendCommand::GetUndoCommand() const
 {
-    auto* pCommand = new CQYRotateExtendCommand(m_pModel, m_pComp, -m_nAngle);
-    pCommand->m_bHasCentre = m_bHasCentre;
-    pCommand->m_fCentreX = m_fCentreX;
-    pCommand->m_fCentreY = m_fCentreY;
-    return pCommand;
+    return NewTurn(-m_nAngle, m_pBefore);
 }
 
 CQYBaseCommand* CQYRotateExtendCommand::GetRedoCommand() const
 {
-    auto* pCommand = new CQYRotateExtendCommand(m_pModel, m_pComp, m_nAngle);
-    pCommand->m_bHasCentre = m_bHasCentre;
-    pCommand->m_fCentreX = m_fCentreX;
-    pCommand->m_fCentreY = m_fCentreY;
-    return pCommand;
+    return NewTurn(m_nAngle, m_pAfter);
 }
 
 void CQYRotateExtendCommand::Sprint(CString& strText) const

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "library/model/QYCompCommandBases.h"
+#include "library/model/QYPointsSnapshot.h"
+
+#include <memory>
 
 class CQYScaleExtendCommand : public CQYSingleCompCommand {
     DECLARE_DYNAMIC(CQYScaleExtendCommand)
@@ -39,7 +42,9 @@ public:
     int GetCommandID() override;
     // FALSE for an angle of 0.  The first run takes the centre of the
     // component's rectangle and keeps it: the inverse and the redo copy turn
-    // about that same point, so an undo puts the shape back where it was.
+    // about that same point.  A turn rounds every point, so the command also
+    // keeps the points before and after it: the inverse and the redo copy
+    // end on those exactly, and an undo puts the shape back where it was.
     BOOL Execute() override;
     CQYBaseCommand* GetUndoCommand() const override;
     CQYBaseCommand* GetRedoCommand() const override;
@@ -48,10 +53,16 @@ public:
     int GetAngle() const { return m_nAngle; }
 
 private:
+    CQYRotateExtendCommand* NewTurn(int nAngle, std::shared_ptr<const CQYPointsSnapshot> pEndOn) const;
+
     int m_nAngle;
     bool m_bHasCentre = false;
     float m_fCentreX = 0;
     float m_fCentreY = 0;
+    // The points before and after the last run; what a run ends on.
+    std::shared_ptr<const CQYPointsSnapshot> m_pBefore;
+    std::shared_ptr<const CQYPointsSnapshot> m_pAfter;
+    std::shared_ptr<const CQYPointsSnapshot> m_pEndOn;
 };
 
 class CQYOrderSingleCommand : public CQYSingleCompCommand {

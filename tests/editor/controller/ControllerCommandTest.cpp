@@ -9,6 +9,10 @@
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 
+// After the editor's ids on purpose: the two headers must agree on every
+// id they share, in either order.
+#include "framework/app/AppIds.h"
+
 #include "framework/object/GlobalMemory.h"
 #include "framework/shell/Clipboard.h"
 #include "framework/window/WindowInternals.h"
@@ -141,6 +145,22 @@ TEST_F(ControllerCommandTest, KeysBecomeTheirCommands)
     SECEditAcceleratorTable(&count);
     // Every entry of the table is in the cases (F3 is listed twice).
     EXPECT_EQ(count, static_cast<int>(std::size(cases)) + 1);
+}
+
+TEST_F(ControllerCommandTest, PaneKeysAreTheFramesOwnCommands)
+{
+    // F6 and Shift+F6 reach a frame's next- and previous-pane handlers only
+    // when they carry the framework's ids.
+    int count = 0;
+    const ACCEL *table = SECEditAcceleratorTable(&count);
+    std::map<std::pair<int, WORD>, UINT> commands;
+    for (int i = 0; i < count; ++i)
+        commands[{table[i].fVirt & FSHIFT ? 1 : 0, table[i].key}] = table[i].cmd;
+    EXPECT_EQ(commands[std::make_pair(0, WORD(VK_F6))], UINT(ID_NEXT_PANE));
+    EXPECT_EQ(commands[std::make_pair(1, WORD(VK_F6))], UINT(ID_PREV_PANE));
+    EXPECT_EQ(ID_NEXT_PANE, 0xE150);
+    EXPECT_EQ(ID_PREV_PANE, 0xE151);
+    EXPECT_EQ(ID_INDICATOR_OVR, 0xE704);
 }
 
 TEST_F(ControllerCommandTest, PlainCharactersStillArriveAsCharacters)

@@ -10,6 +10,7 @@
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -201,6 +202,60 @@ TEST_F(PrintLoopTest, DirectPrintAsksNoDialogButTheFileOfThePdfPrinter)
     m_pView->m_calls.clear();
     Command(ID_FILE_PRINT_DIRECT);
     EXPECT_EQ(m_pView->m_calls, std::vector<std::string>{"prepare"});
+}
+
+// Copies chosen in print setup reach a direct print, copies chosen in the
+// print dialog its own job; either way as whole sets or page by page.
+TEST_F(PrintLoopTest, CopiesPrintAsOftenAsAskedAndCollatedAsAsked)
+{
+    struct Case {
+        const char *name;
+        UINT nCommand;
+        int nCopies;
+        bool bCollate;
+        std::vector<UINT> printed;
+    };
+    const Case cases[] = {
+        {"direct, two sets", ID_FILE_PRINT_DIRECT, 2, true, {1, 2, 3, 1, 2, 3}},
+        {"direct, each page twice", ID_FILE_PRINT_DIRECT, 2, false, {1, 1, 2, 2, 3, 3}},
+        {"dialog, three sets", ID_FILE_PRINT, 3, true, {1, 2, 3, 1, 2, 3, 1, 2, 3}},
+        {"dialog, each page three times", ID_FILE_PRINT, 3, false, {1, 1, 1, 2, 2, 2, 3, 3, 3}},
+        {"direct, one copy", ID_FILE_PRINT_DIRECT, 1, true, {1, 2, 3}},
+    };
+    m_pView->m_nPages = 3;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(m_output);
+        m_pView->m_printed.clear();
+        const auto chooseCopies = [&c, this](QDialog *d) {
+            // The dialog's own fields, which it hands to the printer on OK.
+            if (auto *copies = d->findChild<QSpinBox *>(QStringLiteral("copies")))
+                copies->setValue(c.nCopies);
+            if (auto *collate = d->findChild<QCheckBox *>(QStringLiteral("collate")))
+                collate->setChecked(c.bCollate);
+            if (auto *file = d->findChild<QLineEdit *>(QStringLiteral("filename")))
+                file->setText(QString::fromStdString(m_output));
+            QPrinter *printer = static_cast<QPrintDialog *>(d)->printer();
+            printer->setCopyCount(c.nCopies);
+            printer->setCollateCopies(c.bCollate);
+            printer->setOutputFileName(QString::fromStdString(m_output));
+            d->accept();
+        };
+        if (c.nCommand == ID_FILE_PRINT_DIRECT) {
+            PlexoSetCommonDialogHook(chooseCopies);
+            m_pApp->OnFilePrintSetup();
+            PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+            m_paths.Queue(m_output);
+            Command(ID_FILE_PRINT_DIRECT);
+        } else {
+            PlexoSetCommonDialogHook(chooseCopies);
+            Command(ID_FILE_PRINT);
+            PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+        }
+        EXPECT_EQ(m_pView->m_printed, c.printed);
+        EXPECT_EQ(ReadPdf(m_output).nPages, static_cast<int>(c.printed.size()));
+        EXPECT_TRUE(m_boxes.Shown().empty());
+    }
 }
 
 TEST_F(PrintLoopTest, CancellingTheDialogOrAReversedRangePrintsNothing)

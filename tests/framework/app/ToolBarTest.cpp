@@ -74,6 +74,54 @@ protected:
     CToolBar *m_pBar = nullptr;
 };
 
+// A bar of its own kind that draws its borders and the base's gripper.
+class CPlainBar : public CControlBar {
+public:
+    CSize CalcFixedLayout(BOOL, BOOL) override { return CSize(100, 30); }
+    void OnUpdateCmdUI(CFrameWnd *, BOOL) override {}
+    void Paint(CDC *pDC, CRect rect)
+    {
+        pDC->FillSolidRect(&rect, RGB(0, 0, 0));
+        DrawBorders(pDC, rect);
+        DrawGripper(pDC, rect);
+    }
+};
+
+TEST(ControlBarGripper, ADockedBarDrawsItsGripperAlongItsLeadingEdge)
+{
+    struct Case {
+        const char *name;
+        DWORD dwStyle;
+        CPoint light, shadow; // where the line's two sides fall; (-1,-1): no gripper
+    };
+    // Without borders the line starts 2 pixels in from the corner.
+    const Case cases[] = {
+        {"docked at the top", CBRS_TOP | CBRS_GRIPPER, CPoint(2, 6), CPoint(4, 6)},
+        {"docked on the left", CBRS_LEFT | CBRS_GRIPPER, CPoint(10, 2), CPoint(10, 4)},
+        {"floating", CBRS_TOP | CBRS_GRIPPER | CBRS_FLOATING, CPoint(-1, -1), CPoint(-1, -1)},
+        {"no gripper asked", CBRS_TOP, CPoint(-1, -1), CPoint(-1, -1)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CPlainBar bar;
+        bar.SetBarStyle(c.dwStyle & ~CBRS_BORDER_ANY);
+        CDC memory;
+        memory.CreateCompatibleDC(nullptr);
+        CBitmap bitmap;
+        bitmap.CreateBitmap(40, 40, 1, 32, nullptr);
+        CBitmap *pOld = memory.SelectObject(&bitmap);
+        bar.Paint(&memory, CRect(0, 0, 40, 40));
+        if (c.light.x >= 0) {
+            EXPECT_EQ(memory.GetPixel(c.light), GetSysColor(COLOR_BTNHIGHLIGHT));
+            EXPECT_EQ(memory.GetPixel(c.shadow), GetSysColor(COLOR_BTNSHADOW));
+        } else {
+            EXPECT_EQ(memory.GetPixel(CPoint(2, 6)), RGB(0, 0, 0));
+            EXPECT_EQ(memory.GetPixel(CPoint(10, 2)), RGB(0, 0, 0));
+        }
+        memory.SelectObject(pOld);
+    }
+}
+
 TEST_F(ToolBarTest, ReleasingOverTheButtonSendsItsCommand)
 {
     const int iBold = m_pBar->CommandToIndex(ID_SAMPLE_BOLD);

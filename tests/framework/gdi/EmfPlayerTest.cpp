@@ -2,7 +2,9 @@
 #include "GdiTestSupport.h"
 
 #include "framework/gdi/EnhMetaFile.h"
+#include "framework/gdi/MetaFileDC.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -110,6 +112,76 @@ TEST(EnhMetaFile, MalformedBytesAreRefused)
             DeleteEnhMetaFile(emf);
     }
     EXPECT_EQ(SetEnhMetaFileBits(0, nullptr), nullptr);
+}
+
+// A recorded metafile whose header carries "Orchard\0Page 1\0\0" (16 units
+// at offset 108, the header record 140 bytes long).
+std::vector<BYTE> DescribedMetafile()
+{
+    CMetaFileDC recorder;
+    EXPECT_TRUE(recorder.CreateEnhanced(nullptr, nullptr, nullptr, "Orchard\0Page 1\0\0"));
+    recorder.MoveTo(1, 1);
+    HENHMETAFILE emf = recorder.CloseEnhanced();
+    std::vector<BYTE> bytes(GetEnhMetaFileBits(emf, 0, nullptr));
+    GetEnhMetaFileBits(emf, static_cast<UINT>(bytes.size()), bytes.data());
+    DeleteEnhMetaFile(emf);
+    return bytes;
+}
+
+TEST(EnhMetaFile, HostileDescriptionsAreReadWithinTheHeader)
+{
+    const std::vector<BYTE> good = DescribedMetafile();
+    ASSERT_EQ(good.size() % 4, 0u);
+    struct Case {
+        const char *name;
+        DWORD count, offset;
+        bool accepted;
+        std::string text; // as read back; empty: only its shape is checked
+    };
+    const Case cases[] = {
+        {"intact", 16, 108, true, std::string("Orchard\0Page 1\0\0", 16)},
+        {"application with a single NUL", 8, 108, true, std::string("Orchard\0\0\0", 10)},
+        {"no NUL at all", 7, 108, true, std::string("Orchard\0\0\0", 10)},
+        {"picture without its final NUL", 15, 108, true, std::string("Orchard\0Page 1\0\0", 16)},
+        {"odd offset", 15, 109, true, {}},
+        {"one unit past the record", 17, 108, false, {}},
+        {"offset inside the fixed fields", 16, 80, false, {}},
+        {"offset past the bytes", 2, 0xFFFFFFF0u, false, {}},
+        {"count that overflows", 0x80000001u, 108, false, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<BYTE> bytes = good;
+        PutU32(bytes, 60, c.count);
+        PutU32(bytes, 64, c.offset);
+        HENHMETAFILE emf = Make(bytes);
+        ASSERT_EQ(emf != nullptr, c.accepted);
+        if (!emf)
+            continue;
+        const UINT length = GetEnhMetaFileDescription(emf, 0, nullptr);
+        std::string text(length, 'x');
+        ASSERT_EQ(GetEnhMetaFileDescription(emf, length, text.data()), length);
+        if (!c.text.empty()) {
+            EXPECT_EQ(text, c.text);
+        }
+        // Whatever the units, a reader walking to the double NUL stays inside.
+        ASSERT_GE(text.size(), 3u);
+        EXPECT_EQ(text.substr(text.size() - 2), std::string(2, '\0'));
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\0'), 3);
+        // A short buffer gets the start and nothing past its size.
+        std::string shortBuffer(4, 'x');
+        shortBuffer.push_back('!');
+        EXPECT_EQ(GetEnhMetaFileDescription(emf, 4, shortBuffer.data()), 4u);
+        EXPECT_EQ(shortBuffer.substr(0, 4), text.substr(0, 4));
+        EXPECT_EQ(shortBuffer[4], '!');
+        DeleteEnhMetaFile(emf);
+    }
+    // No description, and a handle that is not one.
+    HENHMETAFILE plain = Make(RedRectangle().Bytes());
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(GetEnhMetaFileDescription(plain, 0, nullptr), 0u);
+    DeleteEnhMetaFile(plain);
+    EXPECT_EQ(GetEnhMetaFileDescription(plain, 0, nullptr), GDI_ERROR);
 }
 
 TEST(EmfPlayer, PlaysAtTheFramesSizeAndScalesIntoOtherRectangles)

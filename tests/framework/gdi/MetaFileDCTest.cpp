@@ -3,8 +3,10 @@
 #include "framework/gdi/Icon.h"
 #include "framework/gdi/MetaFileDC.h"
 
+#include <cstring>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -391,6 +393,60 @@ TEST(MetaFileDC, HeaderCarriesCountsBoundsFrameAndDescription)
     EXPECT_EQ(second, bytes);
     DeleteEnhMetaFile(again);
     DeleteEnhMetaFile(emf);
+}
+
+// The header stores application NUL picture NUL NUL, whatever part of it the
+// caller gives; the reader hands back the same shape.
+TEST(MetaFileDC, DescriptionKeepsBothNamesAndTheFinalNul)
+{
+    struct Case {
+        const char *name;
+        const char *text;
+        std::u16string stored;
+    };
+    const Case cases[] = {
+        {"both names", "Orchard\0Page 1\0\0", std::u16string(u"Orchard\0Page 1\0\0", 16)},
+        {"application only", "Orchard\0\0", std::u16string(u"Orchard\0\0\0", 10)},
+        {"picture only", "\0Page 1\0\0", std::u16string(u"\0Page 1\0\0", 9)},
+        {"non-ASCII names", "K\xC3\xB6ln\0\xE2\x82\xAC\0\0", std::u16string(u"K\u00F6ln\0\u20AC\0\0", 8)},
+        {"empty", "\0\0", {}},
+        {"none", nullptr, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CMetaFileDC recorder;
+        ASSERT_TRUE(recorder.CreateEnhanced(nullptr, nullptr, nullptr, c.text));
+        recorder.MoveTo(1, 1);
+        HENHMETAFILE emf = recorder.CloseEnhanced();
+        ASSERT_NE(emf, nullptr);
+        std::vector<BYTE> bytes(GetEnhMetaFileBits(emf, 0, nullptr));
+        GetEnhMetaFileBits(emf, static_cast<UINT>(bytes.size()), bytes.data());
+        ENHMETAHEADER header{};
+        ASSERT_EQ(GetEnhMetaFileHeader(emf, sizeof header, &header), sizeof header);
+        ASSERT_EQ(header.nDescription, c.stored.size());
+        EXPECT_EQ(header.offDescription, c.stored.empty() ? 0u : 108u);
+        // The header record ends on a 4-byte boundary after the units.
+        EXPECT_EQ(header.nSize, 108 + ((2 * c.stored.size() + 3) & ~size_t(3)));
+        std::u16string stored(c.stored.size(), u'\0');
+        if (!stored.empty())
+            std::memcpy(stored.data(), bytes.data() + header.offDescription, 2 * stored.size());
+        EXPECT_EQ(stored, c.stored);
+
+        // Read back as UTF-8 in the same shape (the caller's text when it had
+        // both terminators, else with them added).
+        std::string expected;
+        if (!c.stored.empty()) {
+            const std::string_view application(c.text);
+            const std::string_view picture(c.text + application.size() + 1);
+            expected = std::string(application) + '\0' + std::string(picture) + std::string(2, '\0');
+        }
+        const UINT length = GetEnhMetaFileDescription(emf, 0, nullptr);
+        ASSERT_EQ(length, expected.size());
+        std::string text(length, 'x');
+        EXPECT_EQ(GetEnhMetaFileDescription(emf, length, text.data()), length);
+        EXPECT_EQ(text, expected);
+        DeleteEnhMetaFile(emf);
+    }
 }
 
 TEST(MetaFileDC, ObjectTableSlotsAreReused)

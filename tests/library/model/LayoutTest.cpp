@@ -200,6 +200,73 @@ TEST_F(LayoutPage, RotatedTriangleReturnsToItsPoints)
     }
 }
 
+// Undoing a rotation gives back every point, the rectangle and the page's
+// bytes exactly, whatever the angle and the shape's width (a turn by any
+// angle but a right one rounds its points).
+TEST_F(LayoutPage, RotationsUndoExactly)
+{
+    struct Case {
+        int nType;
+        CRect rect;
+        int nAngle;
+    };
+    const Case cases[] = {
+        {QY_COMP_ELLIPSE, CRect(10, 20, 110, 90), 900},   {QY_COMP_ELLIPSE, CRect(13, 27, 90, 74), 900},
+        {QY_COMP_ELLIPSE, CRect(13, 27, 90, 74), -900},   {QY_COMP_ELLIPSE, CRect(40, 50, 241, 118), 1800},
+        {QY_COMP_RECTANGLE, CRect(13, 27, 90, 74), 900},  {QY_COMP_TRIANGLE, CRect(11, 21, 96, 80), 2700},
+        {QY_COMP_ELLIPSE, CRect(10, 20, 110, 90), 90},    {QY_COMP_ELLIPSE, CRect(13, 27, 90, 74), 450},
+        {QY_COMP_ELLIPSE, CRect(13, 27, 190, 74), -1234},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.nType << " angle " << c.nAngle << " rect " << c.rect.left << ","
+                                        << c.rect.top << "," << c.rect.right << "," << c.rect.bottom);
+        CQYDrawComponent* pComp = Put(c.nType, c.rect);
+        const CRect rectBefore = pComp->GetRect();
+        const std::vector<CPoint> before(pComp->m_lpCompPoints, pComp->m_lpCompPoints + pComp->m_nCompPtCount);
+        const Bytes pageBefore = StoreRecord(m_model);
+        auto* pRotate = new CQYRotateCommand(&m_model);
+        CQYCompList list = ListOf({pComp});
+        pRotate->AddComponents(&list, c.nAngle);
+        ASSERT_TRUE(m_model.Execute(pRotate, TRUE));
+        ASSERT_TRUE(m_model.Undo());
+        const std::vector<CPoint> after(pComp->m_lpCompPoints, pComp->m_lpCompPoints + pComp->m_nCompPtCount);
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(pComp->GetRect(), rectBefore);
+        EXPECT_EQ(StoreRecord(m_model), pageBefore);
+        ASSERT_TRUE(m_model.Redo());
+        ASSERT_TRUE(m_model.Undo());
+        EXPECT_EQ(pComp->GetRect(), rectBefore);
+    }
+}
+
+// A linked shape turned by an odd angle: the link's end follows its port,
+// and undo and redo give back the page's bytes of either side exactly.
+TEST_F(LayoutPage, ALinkedShapeTurnedAndUndoneKeepsItsLinkExact)
+{
+    auto* pA = static_cast<CQYRectComponent*>(PutRect(CRect(20, 30, 90, 70)));
+    auto* pB = static_cast<CQYRectComponent*>(PutRect(CRect(200, 40, 277, 101)));
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    CArray<CPoint, CPoint> points;
+    points.Add(pA->FindPort(1, 0.5)->GetLinkPoint());
+    points.Add(pB->FindPort(0, 0.5)->GetLinkPoint());
+    m_model.AddNewLink(pLink, &points, pA->FindPort(1, 0.5), pB->FindPort(0, 0.5), TRUE);
+    const Bytes before = StoreRecord(m_model);
+    auto* pRotate = new CQYRotateCommand(&m_model);
+    CQYCompList list = ListOf({pB});
+    pRotate->AddComponents(&list, 333);
+    ASSERT_TRUE(m_model.Execute(pRotate, TRUE));
+    EXPECT_EQ(pLink->GetEndPoint(), pB->FindPort(0, 0.5)->GetLinkPoint());
+    const Bytes after = StoreRecord(m_model);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(StoreRecord(m_model), before);
+    ASSERT_TRUE(m_model.Redo());
+    EXPECT_EQ(StoreRecord(m_model), after);
+    ASSERT_TRUE(m_model.Undo());
+    EXPECT_EQ(StoreRecord(m_model), before);
+    pLink->Release();
+}
+
 struct OrderCase {
     const char* pszName;
     int nType;
