@@ -545,14 +545,14 @@ void CQYBaseView::OnLButtonDown(UINT nFlags, CPoint point)
     }
     SetFocus();
     m_ptDownDevice = point;
-    m_ptDown = ptLogical;
+    m_ptDown = point;
     m_ptDragLast = ptLogical;
+    m_bReduceOnUp = FALSE;
     if (m_bShowTabOrder) {
         TabOrderClick(ptLogical);
         return;
     }
-    if (m_nTrackState == 0 || m_nTrackState == 42)
-        OnButtonDownSelect(nFlags, ptLogical, 1);
+    TrackButtonDown(nFlags, point);
 }
 
 void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
@@ -569,21 +569,16 @@ void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
         }
         return;
     }
-    // A plain click on a selected component without a drag keeps it alone.
-    if (m_bReduceOnUp && m_pActiveComp != nullptr && m_listSelected.Find(m_pActiveComp) != nullptr)
-        SelectComponent(m_pActiveComp);
-    m_bReduceOnUp = FALSE;
-    if (m_nTrackState == 43)
-        m_nTrackState = 42;
-    else if (m_nTrackState != 42)
-        m_nTrackState = 0;
+    TrackButtonUp(nFlags, point);
 }
 
 void CQYBaseView::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CScrollView::Default();
-    if (IsDesignMode())
+    if (IsDesignMode()) {
+        TrackDoubleClick(nFlags, point);
         return;
+    }
     CPoint ptLogical = point;
     DPtoLPPoint(&ptLogical);
     if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
@@ -712,4 +707,6 @@ void CQYBaseView::OnMouseMove(UINT nFlags, CPoint point)
     m_ptDragLast = ptLogical;
     if (m_nTrackState == 0 || m_nTrackState == 42)
         SetHoverCursor(ptLogical);
+    else
+        TrackMouseMove(nFlags, point);
 }
