@@ -34,7 +34,8 @@ void ClampInto(LPPOINT lpPoints, int nCount, const CRect& rect)
 // (unless unclipped) the page as clip area.
 class BandDC {
 public:
-    BandDC(CWnd* pWnd, int nPenStyle, const CRect* pClip) : m_dc(pWnd), m_pen(nPenStyle, nPenStyle == PS_DOT ? 1 : 0, RGB(0, 0, 0))
+    BandDC(CWnd* pWnd, int nPenStyle, const CRect* pClip)
+        : m_dc(pWnd), m_pen(nPenStyle, nPenStyle == PS_DOT ? 1 : 0, RGB(0, 0, 0))
     {
         m_nSaved = m_dc.SaveDC();
         if (pClip != nullptr)

@@ -141,8 +141,8 @@ void CQYBaseView::OnToolHand()
 
 // Every tool button works in design mode only and shows whether its tool
 // is the current one.
-#define QY_TOOL_UPDATE(name, condition)                                                                               \
-    void CQYBaseView::name(CCmdUI* pCmdUI)                                                                            \
+#define QY_TOOL_UPDATE(name, condition)                                                                                \
+    void CQYBaseView::name(CCmdUI* pCmdUI)                                                                             \
     {                                                                                                                  \
         pCmdUI->Enable(IsDesignMode());                                                                                \
         pCmdUI->SetCheck((condition) ? 1 : 0);                                                                         \
