@@ -50,6 +50,8 @@ CQYBaseView::~CQYBaseView()
     delete m_pContextMenu;
     if (m_pLinkProto != nullptr)
         m_pLinkProto->Release();
+    if (m_pDropComp != nullptr)
+        m_pDropComp->Release();
     m_tracker.Clear();
 }
 
@@ -62,6 +64,7 @@ int CQYBaseView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CScrollView::OnCreate(lpcs) == -1)
         return -1;
+    m_dropTarget.Register(this);
     return 0;
 }
 

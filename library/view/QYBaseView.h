@@ -11,6 +11,7 @@
 #include "framework/gdi/Brush.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYCompSelection.h"
+#include "library/ui/QYToolBoxDropTarget.h"
 #include "library/view/QYHitIndex.h"
 
 #include <set>
@@ -149,6 +150,16 @@ public:
     // The in-place label editor's window while it is open.
     CWnd* GetLabelEditWindow();
 
+    // ---- Toolbox drops
+    // The component of the dragged toolbox item (one reference for the
+    // caller), or NULL when the data holds no readable item.
+    virtual CQYDrawComponent* CreateFromToolBoxItem(COleDataObject* pDataObject);
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+    CQYToolBoxDropTarget& GetDropTarget() { return m_dropTarget; }
+
     // ---- Link tool endings
     virtual void EndLinkTracking(UINT nFlags, CPoint point);
     virtual void CancelLinkTracking();
@@ -267,6 +278,7 @@ public:
     // Finds the component under the mouse as it moves; stale after every
     // update the view receives.
     CQYHitIndex m_hitIndex;
+    CQYToolBoxDropTarget m_dropTarget;
     // The in-place label editor while a label is being edited.
     CWnd* m_pLabelEdit = nullptr;
     // Gesture values: the size factors and anchor, the rotation centre and
@@ -305,6 +317,10 @@ protected:
     CQYHyLinkComponent* SelectedHyperlink();
     // Removes the selected components as one undoable step.
     void DeleteSelection();
+    // Places the dropped component at the point and adds it (an image
+    // without a picture asks for its file); takes over the reference.
+    void DropComponent(CQYDrawComponent* pComp, CPoint point);
+    void ReleaseDropComponent();
     // The first free name of the type that neither the page nor the taken
     // names hold.
     CString UniquePasteName(int nType, const std::set<std::string>& taken);
