@@ -12,8 +12,7 @@ BOOL CQYToolBoxDropTarget::Register(CView* pView)
 
 BOOL CQYToolBoxDropTarget::HasItem(COleDataObject* pDataObject)
 {
-    return pDataObject != nullptr &&
-           pDataObject->IsDataAvailable(static_cast<CLIPFORMAT>(QYGetToolBoxItemFormat()));
+    return pDataObject != nullptr && pDataObject->IsDataAvailable(static_cast<CLIPFORMAT>(QYGetToolBoxItemFormat()));
 }
 
 DROPEFFECT CQYToolBoxDropTarget::OnDragEnter(CWnd*, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)

@@ -150,6 +150,13 @@ public:
     // The in-place label editor's window while it is open.
     CWnd* GetLabelEditWindow();
 
+    // ---- In-place label editing
+    // Opens the label's edit control (FALSE for anything but a text label,
+    // or the label already being edited).
+    virtual BOOL BeginLabelEdit(CQYDrawComponent* pComp);
+    // Writes the edited text back as the caption and closes the editor.
+    virtual void EndLabelEdit();
+
     // ---- Toolbox drops
     // The component of the dragged toolbox item (one reference for the
     // caller), or NULL when the data holds no readable item.
@@ -406,6 +413,9 @@ protected:
     afx_msg void OnUpdateToolLinkFree(CCmdUI* pCmdUI);
     afx_msg void OnUpdateToolHand(CCmdUI* pCmdUI);
 
+    afx_msg void OnLabelEditReturn(NMHDR* pHeader, LRESULT* pResult);
+    afx_msg void OnLabelEditChange();
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnEditCopy();
     afx_msg void OnEditCut();
     afx_msg void OnEditPaste();

@@ -18,7 +18,9 @@
 #include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYPolygonComponent.h"
+#include "library/view/QYLabelEdit.h"
 #include "library/view/QYViewIds.h"
+#include "library/shapes/QYStaticComponent.h"
 
 BEGIN_MESSAGE_MAP(CQYBaseView, CScrollView)
 ON_WM_CREATE()
@@ -68,6 +70,9 @@ ON_UPDATE_COMMAND_UI(ID_QY_TOOL_HYLINK, OnUpdateToolHyLink)
 ON_UPDATE_COMMAND_UI(ID_QY_TOOL_LINK_ELBOW, OnUpdateToolLinkElbow)
 ON_UPDATE_COMMAND_UI(ID_QY_TOOL_LINK_FREE, OnUpdateToolLinkFree)
 ON_UPDATE_COMMAND_UI(ID_QY_TOOL_HAND, OnUpdateToolHand)
+ON_NOTIFY(QY_LABEL_EDIT_RETURN, QY_LABEL_EDIT_ID, OnLabelEditReturn)
+ON_EN_CHANGE(QY_LABEL_EDIT_ID, OnLabelEditChange)
+ON_WM_CTLCOLOR()
 ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
 ON_COMMAND(ID_EDIT_CUT, OnEditCut)
 ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
@@ -171,6 +176,7 @@ bool IsShiftDown()
 
 void CQYBaseView::OnEditUndo()
 {
+    EndLabelEdit();
     if (m_pModel != nullptr)
         m_pModel->Undo();
 }

@@ -491,6 +491,7 @@ BOOL CQYBaseView::TabOrderClick(CPoint point)
 
 void CQYBaseView::OnButtonDownSelect(UINT nFlags, CPoint point, int nKind)
 {
+    EndLabelEdit();
     if (nKind == 1 && BeginResize(point))
         return;
     if (SelectAtPoint(nFlags, point, nKind))

@@ -759,6 +759,13 @@ void CQYBaseView::CancelPointTool(int nStartState)
 void CQYBaseView::TrackDoubleClick(UINT nFlags, CPoint point)
 {
     switch (m_nTrackState) {
+    case 0: {
+        CPoint ptLogical = point;
+        DPtoLPPoint(&ptLogical);
+        if (m_pModel != nullptr)
+            BeginLabelEdit(m_pModel->HitTest(ptLogical.x, ptLogical.y));
+        break;
+    }
     case 19:
     case 20:
     case 22:

@@ -41,7 +41,7 @@ std::vector<BYTE> ItemBytes(const char* pszName, int nType)
     bytes.insert(bytes.end(), pszName, pszName + std::strlen(pszName));
     for (int i = 0; i < 4; ++i)
         bytes.push_back(static_cast<BYTE>(static_cast<unsigned>(nType) >> (8 * i)));
-    bytes.push_back(0);                                // empty data string
+    bytes.push_back(0);                                  // empty data string
     bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, 0x00}); // white
     return bytes;
 }
