@@ -145,13 +145,16 @@ TEST_F(ViewLabelEdit, NonLatinTextByteByByteAndFromAnInputMethod)
     Bytes("\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2");
     EXPECT_STREQ(Text(), "\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2");
     // A byte that cannot continue a sequence flushes it unchanged.
-    Bytes("\xE6" "a");
-    EXPECT_STREQ(Text(), "\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2\xE6" "a");
+    Bytes("\xE6"
+          "a");
+    EXPECT_STREQ(Text(), "\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2\xE6"
+                         "a");
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
     QCoreApplication::sendEvent(EditWidget(), &commit);
     Pump();
-    EXPECT_STREQ(Text(), "\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2\xE6" "a\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_STREQ(Text(), "\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2\xE6"
+                         "a\xE6\x97\xA5\xE6\x9C\xAC");
 }
 
 TEST_F(ViewLabelEdit, TypingBeyondTheLimitIsDropped)
@@ -170,7 +173,10 @@ TEST_F(ViewLabelEdit, Utf8CollectorCases)
         {"a", "a"},
         {"\xC3\xA9", "\xC3\xA9"},
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-        {"\xC3" "a", "\xC3" "a"},
+        {"\xC3"
+         "a",
+         "\xC3"
+         "a"},
         {"\xC3\xC3\xA9", "\xC3\xC3\xA9"},
         {"\x80", "\x80"},
     };
