@@ -1,5 +1,6 @@
 #include "framework/shell/Processes.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
 
@@ -56,4 +57,9 @@ int PlexoRunProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, CStri
         *pOutput = CString(output.constData(), static_cast<int>(output.size()));
     }
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+DWORD GetCurrentProcessId()
+{
+    return static_cast<DWORD>(QCoreApplication::applicationPid());
 }

@@ -19,3 +19,6 @@ BOOL PlexoStartProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir = N
 // cannot be started, crashes, or runs longer than nTimeoutMs (it is then
 // killed).
 int PlexoRunProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, CString *pOutput, int nTimeoutMs = 30000);
+
+// The id of this process.
+DWORD GetCurrentProcessId();

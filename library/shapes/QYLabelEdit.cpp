@@ -37,11 +37,11 @@ void CQYStaticComponent::LoadEditText()
     m_pEdit->SendMessage(EM_SCROLLCARET);
 }
 
-BOOL CQYStaticComponent::AttachEdit(CWnd* pParent)
+BOOL CQYStaticComponent::AttachEdit(CWnd* pParent, CEdit* pNewEdit)
 {
+    std::unique_ptr<CEdit> pEdit(pNewEdit != nullptr ? pNewEdit : new CEdit);
     DestroyEdit();
     m_pEditParent = pParent;
-    auto pEdit = std::make_unique<CEdit>();
     if (pParent == nullptr || !pEdit->Create(EditStyle(), CRect(0, 0, 0, 0), pParent, QY_LABEL_EDIT_ID)) {
         m_pEditParent = nullptr;
         return FALSE;

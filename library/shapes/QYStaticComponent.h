@@ -58,7 +58,9 @@ public:
     // In-place editing: an edit window over the label in the parent window
     // (the canvas view), with the caption, the label's font and alignment,
     // all text selected.  FALSE (and no edit window) when it cannot be made.
-    virtual BOOL AttachEdit(CWnd* pParent);
+    // The label owns pEdit (a plain edit control when NULL), whatever the
+    // result.
+    virtual BOOL AttachEdit(CWnd* pParent, CEdit* pEdit = nullptr);
     virtual void DestroyEdit();
     virtual void SetEditText(LPCTSTR lpszText);
     // The edit window's text becomes the caption (nothing without one).

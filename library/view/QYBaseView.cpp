@@ -14,6 +14,7 @@
 #include "library/model/QYFormProperties.h"
 #include "library/model/QYLayoutCommands.h"
 #include "library/model/QYPropertyCommands.h"
+#include "library/shapes/QYStaticComponent.h"
 #include "library/view/QYViewIds.h"
 
 #include <algorithm>
@@ -45,11 +46,17 @@ CQYBaseView::CQYBaseView()
 
 CQYBaseView::~CQYBaseView()
 {
-    if (m_pEditComp != nullptr)
+    if (m_pEditComp != nullptr) {
+        // The label's editor was a child of this window.
+        if (auto* pLabel = DYNAMIC_DOWNCAST(CQYStaticComponent, m_pEditComp))
+            pLabel->DestroyEdit();
         m_pEditComp->Release();
+    }
     delete m_pContextMenu;
     if (m_pLinkProto != nullptr)
         m_pLinkProto->Release();
+    if (m_pDropComp != nullptr)
+        m_pDropComp->Release();
     m_tracker.Clear();
 }
 
@@ -62,6 +69,7 @@ int CQYBaseView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CScrollView::OnCreate(lpcs) == -1)
         return -1;
+    m_dropTarget.Register(this);
     return 0;
 }
 

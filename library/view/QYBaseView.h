@@ -11,7 +11,11 @@
 #include "framework/gdi/Brush.h"
 #include "library/model/QYCompList.h"
 #include "library/model/QYCompSelection.h"
+#include "library/ui/QYToolBoxDropTarget.h"
 #include "library/view/QYHitIndex.h"
+
+#include <set>
+#include <string>
 
 class CFile;
 class CMenu;
@@ -105,6 +109,76 @@ public:
     virtual void AddMoveOutlines(CQYCompList* pList);
     virtual void ResetTracking();
     CQYCompList& GetSelection() { return m_listSelected; }
+
+    // ---- Mouse tracking helpers (client points unless named logical)
+    // Whether new points snap to the grid (the form's grid switch).
+    BOOL IsSnapOn() const;
+    // (gx * (x / gx), gy * (y / gy)) with the form's grid spacings.
+    CPoint SnapToGrid(int x, int y) const;
+    CPoint SnapIfOn(CPoint point) const { return IsSnapOn() ? SnapToGrid(point.x, point.y) : point; }
+    // Each clamps the points into its area and returns TRUE.
+    virtual BOOL ClampToPage(LPPOINT lpPoints, int nCount);
+    virtual BOOL ClampToFormIfDesign(LPPOINT lpPoints, int nCount);
+    virtual BOOL ClampToForm(LPPOINT lpPoints, int nCount);
+    virtual BOOL ClampToExtent(LPPOINT lpPoints, int nCount);
+    // The segment from the reference to the point made horizontal or
+    // vertical (ties vertical).
+    static CPoint ConstrainToAxis(CPoint reference, CPoint point);
+    // The drag from the button-down point made square.
+    CPoint ConstrainToSquare(CPoint point) const;
+    // Rubber bands drawn inverting: drawing one twice erases it.  Each
+    // keeps its point in m_ptLast.
+    void DrawLineBand(CPoint point);
+    void DrawPointsBand(CPoint point);
+    void DrawRectBand(CPoint point, BOOL bSolid);
+    void DrawEllipseBand(CPoint point);
+    void DrawSelectBand(CPoint point);
+
+    // ---- Clipboard
+    // Puts the list's components other than links on the clipboard;
+    // FALSE (the clipboard unchanged) when there are none.
+    virtual BOOL CopyToClipboard(CQYCompList* pList);
+    // Removes the components as one undoable step that also cuts their
+    // links from the ports (its undo ties them again).
+    virtual CQYBaseCommand* DeleteComponents(CQYCompList* pList);
+    // Adds the components read from the clipboard, moved by (7, 7) and
+    // newly named, as one undoable step.
+    virtual CQYBaseCommand* PasteComponents(CQYCompList* pList);
+    // Reads the clipboard's components; FALSE with the reason when its data
+    // is not a component list (TRUE and nothing read when there is none).
+    BOOL ReadClipboardComponents(CQYCompList& list, CString& strError);
+    // The in-place label editor's window while it is open.
+    CWnd* GetLabelEditWindow();
+
+    // ---- In-place label editing
+    // Opens the label's edit control (FALSE for anything but a text label,
+    // or the label already being edited).
+    virtual BOOL BeginLabelEdit(CQYDrawComponent* pComp);
+    // Writes the edited text back as the caption and closes the editor.
+    virtual void EndLabelEdit();
+
+    // ---- Toolbox drops
+    // The component of the dragged toolbox item (one reference for the
+    // caller), or NULL when the data holds no readable item.
+    virtual CQYDrawComponent* CreateFromToolBoxItem(COleDataObject* pDataObject);
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+    CQYToolBoxDropTarget& GetDropTarget() { return m_dropTarget; }
+
+    // ---- Link tool endings
+    virtual void EndLinkTracking(UINT nFlags, CPoint point);
+    virtual void CancelLinkTracking();
+    // Called before the finished link joins the page; empty here.
+    virtual void OnBeforeLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pFrom);
+    virtual void OnLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pPort);
+    virtual void TrackLinkEnd(UINT nFlags, CPoint point);
+    // Asks for an image file and adds an image (or a metafile picture for
+    // ".wmf") in the rectangle; nothing on Cancel.
+    virtual void AddImageFromFile(CRect rect);
+    // The path the user chose in the image file dialog; FALSE on Cancel.
+    virtual BOOL PromptImageFile(CString& strPath);
 
     // ---- Arrangement: each builds one command and runs it through the
     // history; the command, or NULL when nothing was built.
@@ -211,6 +285,23 @@ public:
     // Finds the component under the mouse as it moves; stale after every
     // update the view receives.
     CQYHitIndex m_hitIndex;
+    CQYToolBoxDropTarget m_dropTarget;
+    // The in-place label editor while a label is being edited.
+    CWnd* m_pLabelEdit = nullptr;
+    // Gesture values: the size factors and anchor, the rotation centre and
+    // angles, the size of the sized component at the start, the last form
+    // size point and its anchor, the port a dragged link end left.
+    float m_fScaleX = 1.0f;
+    float m_fScaleY = 1.0f;
+    int m_nSizeMode = 8;
+    CPoint m_ptRotateCentre;
+    int m_nStartAngle = 0;
+    int m_nLastAngle = 0;
+    CSize m_sizeDragStart;
+    CPoint m_ptFormLast;
+    int m_nFormAnchor = 8;
+    CQYPortComponent* m_pLinkToPort = nullptr;
+    CQYPortComponent* m_pNotedPort = nullptr;
 
 protected:
     // The handle points shown and hit for a component: its points for
@@ -233,6 +324,43 @@ protected:
     CQYHyLinkComponent* SelectedHyperlink();
     // Removes the selected components as one undoable step.
     void DeleteSelection();
+    // Places the dropped component at the point and adds it (an image
+    // without a picture asks for its file); takes over the reference.
+    void DropComponent(CQYDrawComponent* pComp, CPoint point);
+    void ReleaseDropComponent();
+    // The first free name of the type that neither the page nor the taken
+    // names hold.
+    CString UniquePasteName(int nType, const std::set<std::string>& taken);
+    // Tracking by state (design mode only).
+    void TrackButtonDown(UINT nFlags, CPoint point);
+    void TrackMouseMove(UINT nFlags, CPoint point);
+    void TrackButtonUp(UINT nFlags, CPoint point);
+    void TrackDoubleClick(UINT nFlags, CPoint point);
+    void CollectPoint(UINT nFlags, CPoint point);
+    void LinkButtonDown(CPoint point);
+    void LinkMouseMove(CPoint point);
+    void BeginDragStep(UINT nFlags, CPoint point);
+    void MoveDrag(UINT nFlags, CPoint point);
+    void SizeDrag(CPoint point);
+    void RotateDrag(UINT nFlags, CPoint point);
+    void FormSizeDrag(CPoint point);
+    void FinishRectTool(UINT nFlags, CPoint point, BOOL bDragged);
+    void FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged);
+    void FinishLineTool(UINT nFlags, CPoint point);
+    void FinishPointTool(int nStartState);
+    void CancelPointTool(int nStartState);
+    // Ends a press that never became a drag.
+    void EndClickAction();
+    // Back to the select tool after an action.
+    void EndAction();
+    // A creation tool: its type, start state and cursor.
+    void ArmTool(int nType, int nState, UINT nIDCursor);
+    void ArmLinkTool(BOOL bElbow);
+    // Loads one of the application's cursors, or the standard shape when
+    // the application has none.
+    void SetTrackCursor(UINT nIDCursor, LPCTSTR lpszFallback);
+    // The scroll position as a logical point (the device origin).
+    CPoint ScrollOrigin();
     // The left, centre and right texts from nFirst on, in the band.
     void DrawBandTexts(CDC* pDC, const CRect& band, int nFirst);
 
@@ -254,6 +382,47 @@ protected:
     afx_msg void OnUpdatePositionPane(CCmdUI* pCmdUI);
     afx_msg void OnUpdateSizePane(CCmdUI* pCmdUI);
 
+    afx_msg void OnToolSelect();
+    afx_msg void OnToolStatic();
+    afx_msg void OnToolImage();
+    afx_msg void OnToolEllipse();
+    afx_msg void OnToolLine();
+    afx_msg void OnToolArrowLine();
+    afx_msg void OnToolPolyline();
+    afx_msg void OnToolPolygon();
+    afx_msg void OnToolBezierLine();
+    afx_msg void OnToolCloseBezier();
+    afx_msg void OnToolRectangle();
+    afx_msg void OnToolHyLink();
+    afx_msg void OnToolLinkElbow();
+    afx_msg void OnToolLinkFree();
+    afx_msg void OnToolHand();
+    afx_msg void OnUpdateToolSelect(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolStatic(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolImage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolEllipse(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolLine(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolArrowLine(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolPolyline(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolPolygon(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolBezierLine(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolCloseBezier(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolRectangle(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolHyLink(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolLinkElbow(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolLinkFree(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateToolHand(CCmdUI* pCmdUI);
+
+    afx_msg void OnLabelEditReturn(NMHDR* pHeader, LRESULT* pResult);
+    afx_msg void OnLabelEditChange();
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditCut();
+    afx_msg void OnEditPaste();
+    afx_msg void OnEditClear();
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditClear(CCmdUI* pCmdUI);
     afx_msg void OnEditUndo();
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
     afx_msg void OnEditRedo();

@@ -380,8 +380,5 @@ void CQYBaseView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CQYBaseView::DeleteSelection()
 {
-    if (m_pModel == nullptr || m_listSelected.IsEmpty())
-        return;
-    CQYCompList list(m_listSelected);
-    RunCommand(new CQYRemoveCompsCommand(m_pModel, &list));
+    DeleteComponents(&m_listSelected);
 }

@@ -18,7 +18,9 @@
 #include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYHyLinkComponent.h"
 #include "library/shapes/QYPolygonComponent.h"
+#include "library/view/QYLabelEdit.h"
 #include "library/view/QYViewIds.h"
+#include "library/shapes/QYStaticComponent.h"
 
 BEGIN_MESSAGE_MAP(CQYBaseView, CScrollView)
 ON_WM_CREATE()
@@ -38,6 +40,47 @@ ON_MESSAGE(WM_QY_TOOLBOX_ITEM, OnToolBoxItem)
 ON_MESSAGE(WM_QY_PALETTE_COLORS, OnPaletteColors)
 ON_UPDATE_COMMAND_UI(ID_QY_INDICATOR_POSITION, OnUpdatePositionPane)
 ON_UPDATE_COMMAND_UI(ID_QY_INDICATOR_SIZE, OnUpdateSizePane)
+ON_COMMAND(ID_QY_TOOL_SELECT, OnToolSelect)
+ON_COMMAND(ID_QY_TOOL_STATIC, OnToolStatic)
+ON_COMMAND(ID_QY_TOOL_IMAGE, OnToolImage)
+ON_COMMAND(ID_QY_TOOL_ELLIPSE, OnToolEllipse)
+ON_COMMAND(ID_QY_TOOL_LINE, OnToolLine)
+ON_COMMAND(ID_QY_TOOL_ARROW_LINE, OnToolArrowLine)
+ON_COMMAND(ID_QY_TOOL_POLYLINE, OnToolPolyline)
+ON_COMMAND(ID_QY_TOOL_POLYGON, OnToolPolygon)
+ON_COMMAND(ID_QY_TOOL_BEZIER_LINE, OnToolBezierLine)
+ON_COMMAND(ID_QY_TOOL_CLOSE_BEZIER, OnToolCloseBezier)
+ON_COMMAND(ID_QY_TOOL_RECTANGLE, OnToolRectangle)
+ON_COMMAND(ID_QY_TOOL_HYLINK, OnToolHyLink)
+ON_COMMAND(ID_QY_TOOL_LINK_ELBOW, OnToolLinkElbow)
+ON_COMMAND(ID_QY_TOOL_LINK_FREE, OnToolLinkFree)
+ON_COMMAND(ID_QY_TOOL_HAND, OnToolHand)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_SELECT, OnUpdateToolSelect)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_STATIC, OnUpdateToolStatic)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_IMAGE, OnUpdateToolImage)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_ELLIPSE, OnUpdateToolEllipse)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_LINE, OnUpdateToolLine)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_ARROW_LINE, OnUpdateToolArrowLine)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_POLYLINE, OnUpdateToolPolyline)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_POLYGON, OnUpdateToolPolygon)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_BEZIER_LINE, OnUpdateToolBezierLine)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_CLOSE_BEZIER, OnUpdateToolCloseBezier)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_RECTANGLE, OnUpdateToolRectangle)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_HYLINK, OnUpdateToolHyLink)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_LINK_ELBOW, OnUpdateToolLinkElbow)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_LINK_FREE, OnUpdateToolLinkFree)
+ON_UPDATE_COMMAND_UI(ID_QY_TOOL_HAND, OnUpdateToolHand)
+ON_NOTIFY(QY_LABEL_EDIT_RETURN, QY_LABEL_EDIT_ID, OnLabelEditReturn)
+ON_EN_CHANGE(QY_LABEL_EDIT_ID, OnLabelEditChange)
+ON_WM_CTLCOLOR()
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_COMMAND(ID_EDIT_CLEAR, OnEditClear)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateEditClear)
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
 ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
@@ -133,6 +176,7 @@ bool IsShiftDown()
 
 void CQYBaseView::OnEditUndo()
 {
+    EndLabelEdit();
     if (m_pModel != nullptr)
         m_pModel->Undo();
 }
@@ -497,11 +541,25 @@ void CQYBaseView::OnRButtonUp(UINT nFlags, CPoint point)
             pLink->OnRButtonUp(nFlags, point);
         return;
     }
-    if (m_nTrackState == 0 || m_nTrackState == 42) {
+    switch (m_nTrackState) {
+    case 0:
+    case 42: {
         CPoint ptScreen = point;
         ClientToScreen(&ptScreen);
         SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetSafeHwnd()),
                     MAKELPARAM(static_cast<WORD>(ptScreen.x), static_cast<WORD>(ptScreen.y)));
+        break;
+    }
+    case 20:
+    case 23:
+    case 26:
+    case 29: CancelPointTool(m_nTrackState - 2); break;
+    case 33:
+        m_arrPoints.RemoveAll();
+        CancelLinkTracking();
+        break;
+    case 35: CancelLinkTracking(); break;
+    default: break;
     }
 }
 

@@ -491,6 +491,7 @@ BOOL CQYBaseView::TabOrderClick(CPoint point)
 
 void CQYBaseView::OnButtonDownSelect(UINT nFlags, CPoint point, int nKind)
 {
+    EndLabelEdit();
     if (nKind == 1 && BeginResize(point))
         return;
     if (SelectAtPoint(nFlags, point, nKind))
@@ -545,14 +546,14 @@ void CQYBaseView::OnLButtonDown(UINT nFlags, CPoint point)
     }
     SetFocus();
     m_ptDownDevice = point;
-    m_ptDown = ptLogical;
+    m_ptDown = point;
     m_ptDragLast = ptLogical;
+    m_bReduceOnUp = FALSE;
     if (m_bShowTabOrder) {
         TabOrderClick(ptLogical);
         return;
     }
-    if (m_nTrackState == 0 || m_nTrackState == 42)
-        OnButtonDownSelect(nFlags, ptLogical, 1);
+    TrackButtonDown(nFlags, point);
 }
 
 void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
@@ -569,21 +570,16 @@ void CQYBaseView::OnLButtonUp(UINT nFlags, CPoint point)
         }
         return;
     }
-    // A plain click on a selected component without a drag keeps it alone.
-    if (m_bReduceOnUp && m_pActiveComp != nullptr && m_listSelected.Find(m_pActiveComp) != nullptr)
-        SelectComponent(m_pActiveComp);
-    m_bReduceOnUp = FALSE;
-    if (m_nTrackState == 43)
-        m_nTrackState = 42;
-    else if (m_nTrackState != 42)
-        m_nTrackState = 0;
+    TrackButtonUp(nFlags, point);
 }
 
 void CQYBaseView::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CScrollView::Default();
-    if (IsDesignMode())
+    if (IsDesignMode()) {
+        TrackDoubleClick(nFlags, point);
         return;
+    }
     CPoint ptLogical = point;
     DPtoLPPoint(&ptLogical);
     if (CQYHyLinkComponent* pLink = HyperlinkAt(ptLogical))
@@ -712,4 +708,6 @@ void CQYBaseView::OnMouseMove(UINT nFlags, CPoint point)
     m_ptDragLast = ptLogical;
     if (m_nTrackState == 0 || m_nTrackState == 42)
         SetHoverCursor(ptLogical);
+    else
+        TrackMouseMove(nFlags, point);
 }

@@ -1,0 +1,405 @@
+#include "library/view/QYLabelEdit.h"
+
+#include "framework/object/File.h"
+#include "framework/shell/Clipboard.h"
+#include "framework/shell/Processes.h"
+#include "framework/window/InputApi.h"
+#include "framework/window/MessageApi.h"
+#include "framework/window/WinMessages.h"
+#include "library/model/QYCompProperties.h"
+#include "library/model/QYDrawComponent.h"
+
+IMPLEMENT_DYNAMIC(CQYLabelEdit, CEdit)
+
+BEGIN_MESSAGE_MAP(CQYLabelEdit, CEdit)
+ON_WM_ERASEBKGND()
+ON_WM_GETDLGCODE()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_WM_KEYUP()
+ON_WM_SETFOCUS()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr UINT kCtrlC = 3;
+constexpr UINT kCtrlV = 22;
+constexpr UINT kCtrlX = 24;
+
+bool IsContinuation(UINT nByte)
+{
+    return (nByte & 0xC0) == 0x80;
+}
+
+// The length of the sequence a lead byte starts; 0 for a byte that starts
+// none.
+int SequenceLength(UINT nByte)
+{
+    if (nByte >= 0xC2 && nByte <= 0xDF)
+        return 2;
+    if (nByte >= 0xE0 && nByte <= 0xEF)
+        return 3;
+    if (nByte >= 0xF0 && nByte <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Characters of UTF-8 text; an invalid byte counts as one.
+int CountCharacters(const CString& strText)
+{
+    int nCount = 0;
+    for (int i = 0; i < strText.GetLength(); ++i)
+        if (!IsContinuation(static_cast<BYTE>(strText[i])))
+            ++nCount;
+    return nCount;
+}
+
+bool IsCtrlDown()
+{
+    return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+bool IsShiftDown()
+{
+    return (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
+
+} // namespace
+
+BOOL QYAppendUtf8Byte(UINT nChar, CString& text, CString& strPending)
+{
+    text.Empty();
+    const TCHAR ch = static_cast<TCHAR>(nChar & 0xFF);
+    if (!strPending.IsEmpty()) {
+        if (IsContinuation(nChar & 0xFF)) {
+            strPending += ch;
+            if (strPending.GetLength() == SequenceLength(static_cast<BYTE>(strPending[0]))) {
+                text = strPending;
+                strPending.Empty();
+            }
+            return TRUE;
+        }
+        // The sequence cannot go on: its bytes are kept as they are.
+        text = strPending;
+        strPending.Empty();
+        if (SequenceLength(nChar & 0xFF) != 0)
+            strPending = CString(ch);
+        else
+            text += ch;
+        return TRUE;
+    }
+    if (SequenceLength(nChar & 0xFF) != 0) {
+        strPending = CString(ch);
+        return TRUE;
+    }
+    text = CString(ch);
+    return FALSE;
+}
+
+CQYLabelEdit::CQYLabelEdit(CQYDrawComponent* pOwner) : m_pOwner(pOwner)
+{
+    CString strName;
+    strName.Format("Labedit %08x", static_cast<unsigned>(::GetCurrentProcessId()));
+    m_cfPrivate = ::RegisterClipboardFormat(strName);
+}
+
+CQYLabelEdit::~CQYLabelEdit() = default;
+
+BOOL CQYLabelEdit::Activate(BOOL bOn)
+{
+    m_bActive = bOn && GetSafeHwnd() != nullptr;
+    return m_bActive;
+}
+
+BOOL CQYLabelEdit::IsActive()
+{
+    return m_bActive;
+}
+
+int CQYLabelEdit::GetEditEnabled()
+{
+    return m_bEditEnabled;
+}
+
+BOOL CQYLabelEdit::IsEditEnabled()
+{
+    return m_bEditEnabled != 0;
+}
+
+CString CQYLabelEdit::TextWith(const CString& strText)
+{
+    CString strWhole;
+    GetWindowText(strWhole);
+    int nStart = 0;
+    int nEnd = 0;
+    GetSel(nStart, nEnd);
+    return strWhole.Left(nStart) + strText + strWhole.Mid(nEnd);
+}
+
+BOOL CQYLabelEdit::CanInsertText(const CString& strText)
+{
+    TextWith(strText);
+    return TRUE;
+}
+
+BOOL CQYLabelEdit::CanPaste()
+{
+    return IsEditEnabled() && !::IsClipboardFormatAvailable(m_cfPrivate) && IsActive() &&
+           (::IsClipboardFormatAvailable(CF_TEXT) || ::IsClipboardFormatAvailable(CF_OEMTEXT));
+}
+
+BOOL CQYLabelEdit::Copy()
+{
+    if (!IsActive())
+        return FALSE;
+    CString strText;
+    GetWindowText(strText);
+    if (strText.IsEmpty())
+        return FALSE;
+    CSharedFile file(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, 4096);
+    file.Write(static_cast<LPCTSTR>(strText), static_cast<UINT>(strText.GetLength() + 1));
+    HGLOBAL hText = file.Detach();
+    if (!::OpenClipboard(GetSafeHwnd())) {
+        ::GlobalFree(hText);
+        return FALSE;
+    }
+    const BOOL bPlaced = ::SetClipboardData(CF_TEXT, hText) != nullptr;
+    if (!bPlaced)
+        ::GlobalFree(hText);
+    ::CloseClipboard();
+    return bPlaced;
+}
+
+BOOL CQYLabelEdit::Paste()
+{
+    if (::IsClipboardFormatAvailable(m_cfPrivate) || !IsActive())
+        return FALSE;
+    const BOOL bOpened = ::GetOpenClipboardWindow() == nullptr && ::OpenClipboard(GetParent()->GetSafeHwnd());
+    HANDLE hData = ::GetClipboardData(CF_TEXT);
+    if (hData == nullptr)
+        hData = ::GetClipboardData(CF_OEMTEXT);
+    if (hData != nullptr) {
+        CString strText(static_cast<LPCTSTR>(::GlobalLock(hData)));
+        ::GlobalUnlock(hData);
+        if (!strText.IsEmpty() && CanInsertText(strText))
+            ReplaceSel(strText, TRUE);
+    }
+    if (bOpened)
+        ::CloseClipboard();
+    return hData != nullptr;
+}
+
+BOOL CQYLabelEdit::Cut()
+{
+    if (!IsActive() || !Copy())
+        return FALSE;
+    ReplaceSel("", TRUE);
+    return TRUE;
+}
+
+BOOL CQYLabelEdit::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || pMsg->hwnd != GetSafeHwnd())
+        return CEdit::PreTranslateMessage(pMsg);
+    switch (pMsg->wParam) {
+    case VK_RETURN:
+        if (IsMultiLineLabel() || IsCtrlDown())
+            return CEdit::PreTranslateMessage(pMsg);
+        NotifyReturn();
+        return TRUE;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: SendMessage(pMsg->message, pMsg->wParam, pMsg->lParam); return TRUE;
+    default: return CEdit::PreTranslateMessage(pMsg);
+    }
+}
+
+BOOL CQYLabelEdit::IsMultiLineLabel()
+{
+    CQYCompProperties* pProp = m_pOwner != nullptr ? m_pOwner->GetDefaultProperty() : nullptr;
+    return pProp != nullptr && pProp->m_bMultiLine;
+}
+
+void CQYLabelEdit::NotifyReturn()
+{
+    static NMHDR header;
+    header.hwndFrom = GetSafeHwnd();
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+    header.code = QY_LABEL_EDIT_RETURN;
+    CWnd* pTarget = GetOwner() != nullptr ? GetOwner() : GetParent();
+    if (pTarget != nullptr)
+        pTarget->SendNotifyMessage(WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+BOOL CQYLabelEdit::OnEraseBkgnd(CDC*)
+{
+    return TRUE; // the label's colours show through
+}
+
+UINT CQYLabelEdit::OnGetDlgCode()
+{
+    return static_cast<UINT>(Default()) | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+}
+
+void CQYLabelEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!IsActive())
+        return;
+    if (nChar == VK_CONTROL || nChar == VK_SHIFT || IsCtrlDown()) {
+        Default();
+        return;
+    }
+    // Return that reached the control without pre-translation.
+    if (nChar == VK_RETURN && !IsMultiLineLabel()) {
+        NotifyReturn();
+        return;
+    }
+    if (nChar == VK_INSERT && IsShiftDown()) {
+        Paste();
+        return;
+    }
+    if (nChar == VK_DELETE && IsShiftDown()) {
+        int nStart = 0;
+        int nEnd = 0;
+        GetSel(nStart, nEnd);
+        if (nStart != nEnd) {
+            if (::OpenClipboard(GetSafeHwnd())) {
+                ::EmptyClipboard();
+                ::CloseClipboard();
+            }
+            Cut();
+            return;
+        }
+    }
+    Default();
+}
+
+void CQYLabelEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (FilterChar(nChar, nRepCnt, nFlags)) {
+        Default();
+        return;
+    }
+    if (!m_strPending.IsEmpty())
+        InsertPending();
+}
+
+void CQYLabelEdit::InsertPending()
+{
+    int nStart = 0;
+    int nEnd = 0;
+    GetSel(nStart, nEnd);
+    m_bInserting = TRUE;
+    ReplaceSel(m_strPending, TRUE);
+    m_bInserting = FALSE;
+    const int nCaret = nStart + m_strPending.GetLength();
+    SetSel(nCaret, nCaret);
+    SendMessage(EM_SCROLLCARET);
+}
+
+BOOL CQYLabelEdit::FilterChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    if (!IsEditEnabled() || !IsActive()) {
+        m_strPending.Empty();
+        return FALSE;
+    }
+    if (!m_bInserting)
+        m_strPending.Empty();
+    BOOL bPassOn = TRUE;
+    if (IsCtrlDown()) {
+        // A letter typed with Ctrl is its control code; Ctrl+Return types
+        // a line feed.
+        if ((nChar >= 'a' && nChar <= 'z') || (nChar >= 'A' && nChar <= 'Z'))
+            nChar &= 0x1F;
+        else if (nChar == '\r')
+            nChar = '\n';
+        switch (nChar) {
+        case kCtrlC:
+        case kCtrlX:
+            if (::OpenClipboard(GetSafeHwnd())) {
+                ::EmptyClipboard();
+                ::CloseClipboard();
+            }
+            if (nChar == kCtrlC)
+                Copy();
+            else
+                Cut();
+            return FALSE;
+        case kCtrlV: Paste(); return FALSE;
+        case '\n': m_strPending = "\r\n"; break;
+        case '\r':
+            if ((GetStyle() & ES_WANTRETURN) == 0) {
+                m_strPending.Empty();
+                return FALSE;
+            }
+            m_strPending = "\r\n";
+            break;
+        default: break;
+        }
+        return bPassOn && m_strPending.IsEmpty();
+    }
+    CString strText;
+    const BOOL bCollected = QYAppendUtf8Byte(nChar, strText, m_chLead);
+    m_bLeadPending = !m_chLead.IsEmpty();
+    if (bCollected) {
+        if (strText.IsEmpty())
+            return FALSE; // a sequence waits for its next byte
+    } else if (nChar <= 31) {
+        return TRUE; // control characters: the edit control's own handling
+    }
+    m_strPending = strText;
+    if (CountCharacters(TextWith(m_strPending)) > static_cast<int>(GetLimitText()))
+        m_strPending.Empty(); // beyond the limit: dropped
+    return FALSE;
+}
+
+void CQYLabelEdit::OnKeyUp(UINT nChar, UINT, UINT)
+{
+    Default();
+    if (nChar != VK_SHIFT && nChar != VK_END && nChar != VK_HOME && nChar != VK_UP && nChar != VK_DOWN)
+        Refresh();
+}
+
+void CQYLabelEdit::OnSetFocus(CWnd*)
+{
+    Default();
+    Refresh();
+}
+
+void CQYLabelEdit::OnLButtonDown(UINT, CPoint)
+{
+    Refresh();
+    Default();
+    if (!IsWindowVisible()) {
+        Activate(TRUE);
+        Invalidate(TRUE);
+    }
+}
+
+void CQYLabelEdit::OnLButtonDblClk(UINT, CPoint)
+{
+    Refresh();
+    Default();
+    if (!IsWindowVisible()) {
+        Activate(TRUE);
+        Invalidate(TRUE);
+    }
+}
+
+BOOL CQYLabelEdit::Refresh()
+{
+    if (m_bRefreshing || GetSafeHwnd() == nullptr)
+        return FALSE;
+    // Repaints the whole control: it draws over a background it does not
+    // erase.
+    m_bRefreshing = TRUE;
+    Invalidate(FALSE);
+    UpdateWindow();
+    m_bRefreshing = FALSE;
+    if (GetFocus() != this)
+        SetFocus();
+    return TRUE;
+}

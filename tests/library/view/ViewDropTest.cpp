@@ -1,0 +1,208 @@
+// Toolbox items dragged onto the canvas through its drop target, and the
+// item's transfer form.
+#include "ViewTestSupport.h"
+
+#include "framework/object/GlobalMemory.h"
+#include "framework/shell/OleDataObject.h"
+#include "framework/shell/OleDataSource.h"
+#include "library/model/QYCommandCodes.h"
+#include "library/ui/QYToolBoxItem.h"
+#include "library/view/QYViewIds.h"
+
+#include <QMimeData>
+
+#include <cstring>
+#include <vector>
+
+// A view whose image file dialog answers as the test says.
+class CDropTestView : public CTestDiagramView {
+    DECLARE_DYNCREATE(CDropTestView)
+public:
+    BOOL PromptImageFile(CString& strPath) override
+    {
+        ++m_nPrompts;
+        strPath = m_strAnswer;
+        return !m_strAnswer.IsEmpty();
+    }
+    CString m_strAnswer;
+    int m_nPrompts = 0;
+};
+
+IMPLEMENT_DYNCREATE(CDropTestView, CTestDiagramView)
+
+namespace {
+
+// The "Form ToolBox Item" bytes of an item as the toolbox writes them:
+// name, 32-bit type code, data string, 32-bit transparent colour.
+std::vector<BYTE> ItemBytes(const char* pszName, int nType)
+{
+    std::vector<BYTE> bytes;
+    bytes.push_back(static_cast<BYTE>(std::strlen(pszName)));
+    bytes.insert(bytes.end(), pszName, pszName + std::strlen(pszName));
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<BYTE>(static_cast<unsigned>(nType) >> (8 * i)));
+    bytes.push_back(0);                                  // empty data string
+    bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, 0x00}); // white
+    return bytes;
+}
+
+class ViewDrop : public ViewFixture {
+protected:
+    void SetUp() override
+    {
+        m_pDoc = new CTestDiagramDoc;
+        m_pDoc->m_bAutoDelete = FALSE;
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CDropTestView);
+        context.m_pCurrentDoc = m_pDoc;
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(m_pFrame->Create(nullptr, "Diagram", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480),
+                                     nullptr, nullptr, 0, &context));
+        m_pView = static_cast<CTestDiagramView*>(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
+        ASSERT_NE(m_pView, nullptr);
+        m_pView->OnInitialUpdate();
+        Pump();
+    }
+    CDropTestView* View() { return static_cast<CDropTestView*>(m_pView); }
+    // A data object offering the bytes as "Form ToolBox Item" data.
+    void Offer(const std::vector<BYTE>& bytes, UINT nFormat = QYGetToolBoxItemFormat())
+    {
+        HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        std::memcpy(::GlobalLock(hBlock), bytes.data(), bytes.size());
+        ::GlobalUnlock(hBlock);
+        COleDataSource source;
+        source.CacheGlobalData(static_cast<CLIPFORMAT>(nFormat), hBlock);
+        m_data.PlexoAttachMimeData(source.PlexoMakeMimeData(), TRUE);
+    }
+    POINT Screen(CPoint pt)
+    {
+        m_pView->ClientToScreen(&pt);
+        return pt;
+    }
+    DROPEFFECT Enter(CPoint pt)
+    {
+        return m_pView->GetDropTarget().PlexoEnter(m_pView->m_hWnd, &m_data, 0, Screen(pt), DROPEFFECT_COPY);
+    }
+    DROPEFFECT Over(CPoint pt)
+    {
+        return m_pView->GetDropTarget().PlexoOver(m_pView->m_hWnd, &m_data, 0, Screen(pt), DROPEFFECT_COPY);
+    }
+    DROPEFFECT Drop(CPoint pt)
+    {
+        return m_pView->GetDropTarget().PlexoDrop(m_pView->m_hWnd, &m_data, Screen(pt), DROPEFFECT_COPY);
+    }
+    void Leave() { m_pView->GetDropTarget().PlexoLeave(m_pView->m_hWnd); }
+    int Count() { return Model().GetComponents().GetCount(); }
+
+    COleDataObject m_data;
+};
+
+TEST_F(ViewDrop, TheTransferFormReadsAsWritten)
+{
+    const std::vector<BYTE> golden = ItemBytes("Rectangle", QY_COMP_RECTANGLE);
+    CQYToolBoxItem item;
+    ASSERT_TRUE(QYReadToolBoxItemBytes(&item, golden.data(), golden.size()));
+    EXPECT_STREQ(item.GetName(), "Rectangle");
+    EXPECT_EQ(item.GetType(), QY_COMP_RECTANGLE);
+    EXPECT_STREQ(item.GetData(), "");
+    EXPECT_EQ(item.GetTransparentColor(), 0xFFFFFFu);
+    HGLOBAL hWritten = QYWriteToolBoxItemData(&item);
+    const BYTE* pBytes = static_cast<const BYTE*>(::GlobalLock(hWritten));
+    EXPECT_EQ(std::vector<BYTE>(pBytes, pBytes + ::GlobalSize(hWritten)), golden);
+    ::GlobalUnlock(hWritten);
+    ::GlobalFree(hWritten);
+    // Cut anywhere, the form is refused.
+    for (size_t n = 0; n < golden.size(); ++n)
+        EXPECT_FALSE(QYReadToolBoxItemBytes(&item, golden.data(), n)) << n;
+    CQYToolBoxItem fresh;
+    EXPECT_STREQ(fresh.GetName(), "Object Name");
+    EXPECT_EQ(fresh.GetType(), 1000);
+}
+
+TEST_F(ViewDrop, EnterAndLeaveCreateNothing)
+{
+    Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+    EXPECT_EQ(Enter(CPoint(100, 100)), DROPEFFECT_COPY);
+    EXPECT_NE(m_pView->m_pDropComp, nullptr);
+    EXPECT_EQ(m_pView->m_nTrackState, 3);
+    Over(CPoint(150, 120));
+    EXPECT_EQ(m_pView->m_nTrackState, 4);
+    Leave();
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_FALSE(Model().IsModified());
+}
+
+TEST_F(ViewDrop, DropAddsOneUndoableComponentWhereItWasDropped)
+{
+    Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+    Enter(CPoint(100, 100));
+    Over(CPoint(140, 110));
+    Over(CPoint(200, 150));
+    EXPECT_EQ(Drop(CPoint(200, 150)), DROPEFFECT_COPY);
+    ASSERT_EQ(Count(), 1);
+    CRect rect = Model().GetComponents().GetHead()->GetRect();
+    rect.NormalizeRect();
+    EXPECT_EQ(rect.TopLeft(), CPoint(190, 140));
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Count(), 0);
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(Count(), 1);
+
+    // A drop without any movement places it at the entry point.
+    Enter(CPoint(300, 300));
+    Drop(CPoint(300, 300));
+    EXPECT_EQ(Count(), 2);
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+}
+
+TEST_F(ViewDrop, ImageWithoutPictureAsksForItsFile)
+{
+    Offer(ItemBytes("Image", QY_COMP_IMAGE));
+    Enter(CPoint(100, 100));
+    Over(CPoint(120, 120));
+    Drop(CPoint(120, 120)); // the dialog is cancelled
+    EXPECT_EQ(View()->m_nPrompts, 1);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_FALSE(Model().IsModified());
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+
+    View()->m_strAnswer = CString(PLEXO_TEST_DATA_DIR) + "/resources/checker.bmp";
+    Enter(CPoint(100, 100));
+    Over(CPoint(120, 120));
+    Drop(CPoint(120, 120));
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Model().GetComponents().GetHead()->GetType(), QY_COMP_IMAGE);
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+}
+
+TEST_F(ViewDrop, OtherDataAndUnreadableItemsAreRefused)
+{
+    Offer({1, 2, 3}, ::RegisterClipboardFormat("Plexo Test Marker"));
+    EXPECT_EQ(Enter(CPoint(100, 100)), DROPEFFECT_NONE);
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+    Leave();
+    Offer({0x05, 'R'}); // a truncated item
+    Enter(CPoint(100, 100));
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    Drop(CPoint(100, 100));
+    EXPECT_EQ(Count(), 0);
+}
+
+TEST_F(ViewDrop, NothingHappensOutsideDesignMode)
+{
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+    Enter(CPoint(100, 100));
+    Over(CPoint(140, 110));
+    Drop(CPoint(140, 110));
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+}
+
+} // namespace

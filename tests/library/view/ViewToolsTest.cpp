@@ -1,0 +1,402 @@
+// The mouse tracking of the canvas view driven as a user drives it: tools
+// armed by their commands, button-down, moves and button-up as window
+// messages, the model and its history checked after each gesture and
+// after undo and redo.
+#include "ViewTestSupport.h"
+
+#include "library/model/QYBaseCommand.h"
+#include "library/model/QYCommandCodes.h"
+#include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYPortComponent.h"
+#include "library/model/QYPortLink.h"
+#include "library/shapes/QYLineComponent.h"
+#include "library/shapes/QYLinkComponent.h"
+#include "library/view/QYViewIds.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+class ViewTools : public ViewFixture {
+protected:
+    void Down(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, pt); }
+    void Move(CPoint pt, UINT nFlags = 0) { Send(WM_MOUSEMOVE, MK_LBUTTON | nFlags, pt); }
+    void Hover(CPoint pt) { Send(WM_MOUSEMOVE, 0, pt); }
+    void Up(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONUP, nFlags, pt); }
+    void DoubleClick(CPoint pt) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, pt); }
+    void RightUp(CPoint pt) { Send(WM_RBUTTONUP, 0, pt); }
+    // A press, one move per step to the end and the release.
+    void Drag(CPoint from, CPoint to, UINT nFlags = 0, int nSteps = 3)
+    {
+        Down(from, nFlags);
+        for (int i = 1; i <= nSteps; ++i)
+            Move(CPoint(from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps), nFlags);
+        Up(to, nFlags);
+    }
+    void ClickAt(CPoint pt, UINT nFlags = 0)
+    {
+        Down(pt, nFlags);
+        Up(pt, nFlags);
+    }
+    void Send(UINT message, UINT nFlags, CPoint pt)
+    {
+        m_pView->SendMessage(message, nFlags, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+    }
+    int Count() { return Model().GetComponents().GetCount(); }
+    CQYDrawComponent* Last() { return Model().GetComponents().GetTail(); }
+    int LastCommand()
+    {
+        CQYBaseCommand* pCommand = Model().GetUndoCommand(); // the history keeps it
+        return pCommand != nullptr ? pCommand->GetCommandID() : -1;
+    }
+    static CRect Normal(CRect rect)
+    {
+        rect.NormalizeRect();
+        return rect;
+    }
+    void SetSnap(BOOL bOn, int nStep = 10)
+    {
+        Model().GetDefaultProperty()->ShowGrid(bOn);
+        Model().GetDefaultProperty()->SetGridXStep(nStep);
+        Model().GetDefaultProperty()->SetGridYStep(nStep);
+    }
+    CQYPortComponent* PortAt(CQYDrawComponent* pComp, double fX, double fY)
+    {
+        return static_cast<CQYDrawPortsComponent*>(pComp)->FindPort(fX, fY);
+    }
+};
+
+TEST_F(ViewTools, RectangleByDragEllipseByClickThenUndoAndRedo)
+{
+    Command(ID_QY_TOOL_RECTANGLE);
+    EXPECT_EQ(m_pView->m_nToolType, QY_COMP_RECTANGLE);
+    EXPECT_EQ(m_pView->m_nTrackState, 12);
+    Drag(CPoint(100, 100), CPoint(150, 160));
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Normal(Last()->GetRect()), CRect(100, 100, 150, 160));
+    EXPECT_STREQ(Last()->GetObjectCaption(), "Rectangle1");
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_EQ(m_pView->m_nToolType, 0);
+    EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+    EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{Last()});
+
+    Command(ID_QY_TOOL_ELLIPSE);
+    ClickAt(CPoint(300, 200));
+    ASSERT_EQ(Count(), 2);
+    const CRect ellipse = Normal(Last()->GetRect());
+    EXPECT_TRUE(ellipse.PtInRect(CPoint(300, 200))); // the factory's default size about the click
+    EXPECT_GT(ellipse.Width(), 10);
+    EXPECT_GT(ellipse.Height(), 10);
+
+    Command(ID_EDIT_UNDO);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Count(), 0);
+    Command(ID_EDIT_REDO);
+    Command(ID_EDIT_REDO);
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(Normal(Model().GetComponents().GetHead()->GetRect()), CRect(100, 100, 150, 160));
+}
+
+TEST_F(ViewTools, ShiftMakesSquaresAndSnapFollowsTheGrid)
+{
+    Command(ID_QY_TOOL_RECTANGLE);
+    Drag(CPoint(100, 100), CPoint(130, 90), MK_SHIFT);
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Normal(Last()->GetRect()), CRect(100, 70, 130, 100));
+
+    SetSnap(TRUE, 10);
+    EXPECT_EQ(m_pView->SnapToGrid(27, -13), CPoint(20, -10));
+    Command(ID_QY_TOOL_RECTANGLE);
+    Drag(CPoint(203, 207), CPoint(248, 269));
+    ASSERT_EQ(Count(), 2);
+    EXPECT_EQ(Normal(Last()->GetRect()), CRect(200, 200, 240, 260));
+}
+
+TEST_F(ViewTools, LineToolStaysArmedAfterAClickAndKeepsItsArrow)
+{
+    struct Case {
+        UINT nTool;
+        int nType;
+        BOOL bArrow;
+    } cases[] = {{ID_QY_TOOL_LINE, QY_COMP_LINE, FALSE}, {ID_QY_TOOL_ARROW_LINE, 25, TRUE}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        const int nBefore = Count();
+        Command(c.nTool);
+        ClickAt(CPoint(50, 50));
+        EXPECT_EQ(Count(), nBefore);
+        EXPECT_EQ(m_pView->m_nTrackState, 15);
+        EXPECT_EQ(m_pView->m_nToolType, c.nType);
+        Drag(CPoint(50, 50), CPoint(150, 80));
+        ASSERT_EQ(Count(), nBefore + 1);
+        auto* pLine = DYNAMIC_DOWNCAST(CQYLineComponent, Last());
+        ASSERT_NE(pLine, nullptr);
+        EXPECT_EQ(Last()->GetPointAt(0), CPoint(50, 50));
+        EXPECT_EQ(Last()->GetPointAt(1), CPoint(150, 80));
+        EXPECT_EQ(pLine->m_nEndArrowType != 0, c.bArrow != FALSE);
+    }
+}
+
+TEST_F(ViewTools, PointToolsByEventScripts)
+{
+    struct Case {
+        const char* name;
+        UINT nTool;
+        int nStart;
+        int nPoints;     // clicks before the double click (the last one included)
+        bool bCreated;   // a figure made by the double click
+        const char* cls; // its class
+    } cases[] = {
+        {"polyline one point", ID_QY_TOOL_POLYLINE, 18, 1, false, ""},
+        {"polyline", ID_QY_TOOL_POLYLINE, 18, 3, true, "CQYLineComponent"},
+        {"polygon", ID_QY_TOOL_POLYGON, 21, 3, true, "CQYPolygonComponent"},
+        {"bezier three points", ID_QY_TOOL_BEZIER_LINE, 24, 3, false, ""},
+        {"bezier", ID_QY_TOOL_BEZIER_LINE, 24, 4, true, "CQYBezierLineComponent"},
+        {"closed bezier three points", ID_QY_TOOL_CLOSE_BEZIER, 27, 3, false, ""},
+        {"closed bezier", ID_QY_TOOL_CLOSE_BEZIER, 27, 4, true, "CQYCloseBezierComponent"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int nBefore = Count();
+        Command(c.nTool);
+        EXPECT_EQ(m_pView->m_nTrackState, c.nStart);
+        const CPoint points[4] = {{40, 300}, {120, 260}, {200, 330}, {260, 280}};
+        for (int i = 0; i < c.nPoints; ++i) {
+            Down(points[i]);
+            Up(points[i]);
+            if (i + 1 < c.nPoints)
+                Hover(points[i + 1]);
+        }
+        DoubleClick(points[c.nPoints - 1]);
+        Up(points[c.nPoints - 1]);
+        if (c.bCreated) {
+            ASSERT_EQ(Count(), nBefore + 1);
+            EXPECT_STREQ(Last()->GetRuntimeClass()->m_lpszClassName, c.cls);
+            EXPECT_EQ(Last()->GetPointAt(0), points[0]);
+            EXPECT_EQ(m_pView->m_nTrackState, 0);
+            EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+        } else {
+            EXPECT_EQ(Count(), nBefore);
+            EXPECT_EQ(m_pView->m_nTrackState, c.nStart); // re-armed
+            EXPECT_EQ(m_pView->m_arrPoints.GetSize(), 0);
+        }
+        Command(ID_QY_TOOL_SELECT);
+    }
+}
+
+TEST_F(ViewTools, RightButtonCancelsThePointAndLinkTools)
+{
+    struct Case {
+        UINT nTool;
+        int nStart;
+        int nAfter;
+    } cases[] = {{ID_QY_TOOL_POLYLINE, 18, 18},
+                 {ID_QY_TOOL_POLYGON, 21, 21},
+                 {ID_QY_TOOL_BEZIER_LINE, 24, 24},
+                 {ID_QY_TOOL_CLOSE_BEZIER, 27, 27}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nStart);
+        Command(c.nTool);
+        ClickAt(CPoint(40, 40));
+        Hover(CPoint(90, 60));
+        ClickAt(CPoint(90, 60));
+        EXPECT_EQ(m_pView->m_nTrackState, c.nStart + 2);
+        RightUp(CPoint(90, 60));
+        EXPECT_EQ(m_pView->m_nTrackState, c.nAfter);
+        EXPECT_EQ(m_pView->m_arrPoints.GetSize(), 0);
+        EXPECT_EQ(Count(), 0);
+    }
+    CQYDrawComponent* a = Put(CRect(10, 10, 60, 60));
+    Command(ID_QY_TOOL_LINK_ELBOW);
+    ClickAt(CPoint(35, 35)); // a's centre port
+    EXPECT_EQ(m_pView->m_nTrackState, 35);
+    RightUp(CPoint(200, 200));
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(PortAt(a, 0.5, 0.5)->GetLinkCount(), 0);
+}
+
+TEST_F(ViewTools, LinkPortToPortFollowsDragsAndMovesToAThirdPort)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    CQYDrawComponent* b = Put(CRect(300, 200, 380, 260));
+    CQYDrawComponent* c = Put(CRect(300, 360, 380, 420));
+    Command(ID_QY_TOOL_LINK_FREE);
+    ClickAt(CPoint(300, 300)); // no port: the tool stays armed
+    EXPECT_EQ(m_pView->m_nTrackState, 33);
+    Command(ID_QY_TOOL_LINK_ELBOW);
+    ClickAt(CPoint(120, 70)); // a's right port
+    Hover(CPoint(200, 70));
+    ClickAt(CPoint(200, 70));
+    Hover(CPoint(200, 230));
+    ClickAt(CPoint(300, 230)); // b's left port
+    ASSERT_EQ(Count(), 4);
+    CQYDrawComponent* pLink = Last();
+    ASSERT_TRUE(pLink->IsKindOf(RUNTIME_CLASS(CQYLinkComponent)));
+    EXPECT_TRUE(static_cast<CQYLinkComponent*>(pLink)->GetElbow());
+    CQYPortLink* pBond = QYGetPortLink(pLink);
+    EXPECT_EQ(pBond->GetFromPort(), PortAt(a, 1, 0.5));
+    EXPECT_EQ(pBond->GetToPort(), PortAt(b, 0, 0.5));
+    EXPECT_EQ(pLink->GetPointAt(0), CPoint(120, 70));
+    EXPECT_EQ(LastCommand(), QY_CMD_ADDLINK);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+
+    // Drag a: the link's start follows its port.
+    Command(ID_QY_TOOL_SELECT);
+    Drag(CPoint(60, 50), CPoint(80, 90));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(60, 80, 140, 140));
+    EXPECT_EQ(pLink->GetPointAt(0), CPoint(140, 110));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(pLink->GetPointAt(0), CPoint(120, 70));
+
+    // The link's end handle dragged to c's top port.
+    Select({pLink});
+    const int nLast = pLink->GetPointCount() - 1;
+    const CPoint end = pLink->GetPointAt(nLast);
+    Drag(end, CPoint(340, 360));
+    EXPECT_EQ(pBond->GetToPort(), PortAt(c, 0.5, 0));
+    EXPECT_EQ(pLink->GetPointAt(pLink->GetPointCount() - 1), CPoint(340, 360));
+    EXPECT_EQ(LastCommand(), QY_CMD_SIZEPORT);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(pBond->GetToPort(), PortAt(b, 0, 0.5));
+
+    // A click on the end handle without a drag leaves the link attached.
+    Select({pLink});
+    ClickAt(pLink->GetPointAt(pLink->GetPointCount() - 1));
+    EXPECT_EQ(pBond->GetToPort(), PortAt(b, 0, 0.5));
+    EXPECT_EQ(PortAt(b, 0, 0.5)->GetLinkCount(), 1);
+}
+
+TEST_F(ViewTools, MoveDragIsOneCommandAndShiftKeepsOneAxis)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    Drag(CPoint(50, 50), CPoint(90, 60));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(80, 50, 160, 110));
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    Drag(CPoint(90, 60), CPoint(100, 120), MK_SHIFT); // |dy| wins
+    EXPECT_EQ(Normal(a->GetRect()), CRect(80, 110, 160, 170));
+    ClickAt(CPoint(100, 120)); // a click moves nothing
+    EXPECT_EQ(Model().GetUndoCount(), 2);
+    Command(ID_EDIT_UNDO);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(40, 40, 120, 100));
+}
+
+TEST_F(ViewTools, SizeByEachHandle)
+{
+    // From (100, 100, 200, 180), each handle dragged by (+20, +10).
+    struct Case {
+        int nHandle;
+        CRect after;
+    } cases[] = {
+        {0, CRect(120, 110, 200, 180)}, {1, CRect(100, 110, 200, 180)}, {2, CRect(100, 110, 220, 180)},
+        {3, CRect(100, 100, 220, 180)}, {4, CRect(100, 100, 220, 190)}, {5, CRect(100, 100, 200, 190)},
+        {6, CRect(120, 100, 200, 190)}, {7, CRect(120, 100, 200, 180)},
+    };
+    CQYDrawComponent* a = Put(CRect(100, 100, 200, 180));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nHandle);
+        Select({a});
+        const CPoint handle = QYGetHandlePoint(CRect(100, 100, 200, 180), static_cast<UINT>(c.nHandle));
+        Drag(handle, CPoint(handle.x + 20, handle.y + 10));
+        EXPECT_EQ(Normal(a->GetRect()), c.after);
+        EXPECT_EQ(LastCommand(), QY_CMD_SCALEEXTEND);
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 200, 180));
+    }
+}
+
+TEST_F(ViewTools, FreeRotateWithShiftTurnsInStepsOf15Degrees)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 200, 200));
+    Command(ID_QY_FREE_ROTATE);
+    ASSERT_EQ(m_pView->m_nTrackState, 42);
+    Select({a});
+    // From the right of the centre (150, 150) to about 40 degrees clockwise.
+    const double fAngle = 40.0 * 3.14159265358979 / 180.0;
+    const CPoint to(150 + static_cast<int>(60 * std::cos(fAngle)), 150 + static_cast<int>(60 * std::sin(fAngle)));
+    Down(CPoint(190, 150));
+    Move(CPoint(191, 150), MK_SHIFT);
+    Move(to, MK_SHIFT);
+    Up(to, MK_SHIFT);
+    EXPECT_EQ(m_pView->m_nLastAngle, 300);
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    // A square turned by 30 degrees about its centre: its bounds grow.
+    const CRect turned = Normal(a->GetRect());
+    EXPECT_EQ(turned.CenterPoint(), CPoint(150, 150));
+    EXPECT_NEAR(turned.Width(), 137, 1);
+    EXPECT_EQ(m_pView->m_nTrackState, 42);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 200, 200));
+}
+
+TEST_F(ViewTools, PointDragOfAPolygonInEditPointsMode)
+{
+    Command(ID_QY_TOOL_POLYGON);
+    const CPoint points[3] = {{100, 100}, {200, 100}, {150, 180}};
+    for (int i = 0; i < 3; ++i) {
+        ClickAt(points[i]);
+        if (i < 2)
+            Hover(points[i + 1]);
+    }
+    DoubleClick(points[2]);
+    ASSERT_EQ(Count(), 1);
+    CQYDrawComponent* pPolygon = Last();
+    Command(ID_QY_EDIT_POINTS);
+    Select({pPolygon});
+    Drag(CPoint(150, 180), CPoint(160, 220));
+    EXPECT_EQ(pPolygon->GetPointAt(2), CPoint(160, 220));
+    EXPECT_EQ(LastCommand(), QY_CMD_SIZESPOT);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(pPolygon->GetPointAt(2), CPoint(150, 180));
+}
+
+TEST_F(ViewTools, RubberBandSelectsWhatLiesInside)
+{
+    CQYDrawComponent* a = Put(CRect(20, 20, 60, 60));
+    CQYDrawComponent* b = Put(CRect(80, 20, 120, 60));
+    Put(CRect(200, 200, 260, 260));
+    Drag(CPoint(10, 10), CPoint(130, 70));
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{a, b}));
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+    // The band leaves no trace on the window.
+    ClickAt(CPoint(300, 300));
+    const QImage before = Painted();
+    Down(CPoint(300, 300));
+    Move(CPoint(350, 350));
+    Move(CPoint(380, 320));
+    Up(CPoint(380, 320));
+    EXPECT_EQ(Painted(), before);
+}
+
+TEST_F(ViewTools, HandToolPansByThePointersMovement)
+{
+    Model().SetPageSize(3000, 3000);
+    m_pView->UpdateScrollSizes();
+    Command(ID_QY_TOOL_HAND);
+    EXPECT_EQ(m_pView->m_nTrackState, 30);
+    Drag(CPoint(300, 300), CPoint(260, 250));
+    EXPECT_EQ(m_pView->GetScrollPosition(), CPoint(40, 50));
+    EXPECT_EQ(m_pView->m_nTrackState, 30); // the hand stays
+    Drag(CPoint(260, 250), CPoint(270, 260));
+    EXPECT_EQ(m_pView->GetScrollPosition(), CPoint(30, 40));
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+}
+
+TEST_F(ViewTools, ToolButtonsWorkInDesignModeOnly)
+{
+    Command(ID_QY_TOOL_RECTANGLE);
+    EXPECT_EQ(m_pView->m_nToolType, QY_COMP_RECTANGLE);
+    Command(ID_QY_TOOL_SELECT);
+    EXPECT_EQ(m_pView->m_nToolType, 0);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    Command(ID_QY_TOOL_RECTANGLE);
+    Drag(CPoint(10, 10), CPoint(50, 50));
+    EXPECT_EQ(Count(), 0);
+}
+
+} // namespace
