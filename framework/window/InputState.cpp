@@ -323,6 +323,18 @@ void InputState::SetModifiers(Qt::KeyboardModifiers modifiers)
     S().modifiers = modifiers;
 }
 
+InputState::KeyboardState InputState::CurrentKeyboard()
+{
+    return KeyboardState{S().down, S().toggled, S().modifiers};
+}
+
+void InputState::RestoreKeyboard(const KeyboardState &state)
+{
+    S().down = state.down;
+    S().toggled = state.toggled;
+    S().modifiers = state.modifiers;
+}
+
 UINT InputState::MouseKeyFlags()
 {
     UINT flags = 0;

@@ -27,9 +27,16 @@ struct TypedText {
     QByteArray utf8;
 };
 
+// The keyboard as an input message was made, restored when it is read.
+struct KeyboardAtInput {
+    MSG input;
+    InputState::KeyboardState keyboard;
+};
+
 struct QueueState {
     std::deque<MSG> queue;
     std::deque<TypedText> typed;
+    std::deque<KeyboardAtInput> keyboards;
     int fetchingLoops = 0; // modal loops fetching messages themselves
     int draining = 0;
     bool quitPosted = false;
@@ -103,6 +110,33 @@ bool Matches(const MSG &msg, HWND hWnd, UINT min, UINT max)
     return msg.message >= min && msg.message <= max;
 }
 
+bool SameMessage(const MSG &a, const MSG &b)
+{
+    return a.hwnd == b.hwnd && a.message == b.message && a.wParam == b.wParam && a.lParam == b.lParam &&
+           a.time == b.time;
+}
+
+bool IsKeyboardInput(UINT message)
+{
+    return message >= WM_KEYFIRST && message <= WM_KEYLAST;
+}
+
+// An input message leaves the queue: the keyboard is as it was when the
+// message was made, as the desktop's key state follows the messages read.
+void RestoreKeyboardOf(const MSG &msg)
+{
+    if (!IsKeyboardInput(msg.message))
+        return;
+    auto &keyboards = State().keyboards;
+    for (auto it = keyboards.begin(); it != keyboards.end(); ++it) {
+        if (!SameMessage(it->input, msg))
+            continue;
+        InputState::RestoreKeyboard(it->keyboard);
+        keyboards.erase(it);
+        return;
+    }
+}
+
 bool TakeMatching(MSG *pMsg, HWND hWnd, UINT min, UINT max, bool remove)
 {
     auto &queue = State().queue;
@@ -111,8 +145,11 @@ bool TakeMatching(MSG *pMsg, HWND hWnd, UINT min, UINT max, bool remove)
             continue;
         if (pMsg)
             *pMsg = *it;
-        if (remove)
+        if (remove) {
+            MSG taken = *it;
             queue.erase(it);
+            RestoreKeyboardOf(taken);
+        }
         return true;
     }
     if (State().quitPosted && (min == 0 || (WM_QUIT >= min && WM_QUIT <= max))) {
@@ -220,6 +257,12 @@ void MessageQueue::PostInput(const MSG &msg)
         });
     if (!waiting)
         queue.push_back(msg);
+    if (!waiting && IsKeyboardInput(msg.message)) {
+        auto &keyboards = State().keyboards;
+        keyboards.push_back(KeyboardAtInput{msg, InputState::CurrentKeyboard()});
+        while (keyboards.size() > 256)
+            keyboards.pop_front();
+    }
     if (State().fetchingLoops == 0)
         PlexoDrainMessages();
 }
@@ -240,6 +283,9 @@ void MessageQueue::Forget(HWND hWnd)
     auto &typed = State().typed;
     for (auto it = typed.begin(); it != typed.end();)
         it = it->keyDown.hwnd == hWnd ? typed.erase(it) : it + 1;
+    auto &keyboards = State().keyboards;
+    for (auto it = keyboards.begin(); it != keyboards.end();)
+        it = it->input.hwnd == hWnd ? keyboards.erase(it) : it + 1;
 }
 
 LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
@@ -393,6 +439,7 @@ void PlexoDrainMessages()
     while (!state.queue.empty() && state.fetchingLoops == 0) {
         MSG msg = state.queue.front();
         state.queue.pop_front();
+        RestoreKeyboardOf(msg);
         Dispatch(msg);
     }
     --state.draining;

@@ -3,6 +3,7 @@
 
 #include "framework/window/WindowState.h"
 
+#include <array>
 #include <QByteArray>
 
 class QWidget;
@@ -81,6 +82,17 @@ void MoveFocusFromDestroyed(HWND hDestroyed);
 void SetKeyDown(int vk, bool down);
 void SetMouseButtons(Qt::MouseButtons buttons);
 void SetModifiers(Qt::KeyboardModifiers modifiers);
+// The keys and modifiers down as an input message was made. The queue keeps
+// one with each input message and restores it when the message is read, so
+// GetKeyState answers for the message being handled, not for the keyboard
+// of a later moment.
+struct KeyboardState {
+    std::array<bool, 256> down{};
+    std::array<bool, 256> toggled{};
+    Qt::KeyboardModifiers modifiers;
+};
+KeyboardState CurrentKeyboard();
+void RestoreKeyboard(const KeyboardState &state);
 UINT MouseKeyFlags(); // MK_* from the remembered state
 void SetCursorPosition(const QPoint &screen);
 // Activates the top-level window (WM_NCACTIVATE/WM_ACTIVATE) on a click.

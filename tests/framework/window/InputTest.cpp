@@ -7,8 +7,11 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -177,6 +180,43 @@ TEST_F(InputTest, KeysBecomeVirtualKeysAndTypedTextUtf8Bytes)
     ASSERT_FALSE(ups.empty());
     EXPECT_TRUE(static_cast<DWORD>(ups[0].lParam) & 0x80000000u);
     EXPECT_EQ(static_cast<DWORD>(downs[1].lParam) & 0x80000000u, 0u);
+}
+
+// Keys that arrive while a loop fetches messages itself wait in the queue;
+// GetKeyState must answer what was down when each message was made, not
+// what is down when it is read (a Ctrl+End read after Ctrl came up is
+// still Ctrl+End).
+TEST_F(InputTest, KeyStateMovesWithTheMessagesReadFromTheQueue)
+{
+    child.SetFocus();
+    QWidget *widget = WidgetOf(child.m_hWnd);
+    QTimer::singleShot(0, widget, [widget]() {
+        QTest::keyPress(widget, Qt::Key_Control);
+        QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyRelease(widget, Qt::Key_Control, Qt::NoModifier);
+    });
+    // Read every key message the three calls made (QTest adds its own Ctrl
+    // presses around a modified click), noting Ctrl as each is read.
+    std::vector<std::pair<MSG, bool>> reads;
+    MSG msg;
+    while (GetMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYUP)) {
+        reads.emplace_back(msg, GetKeyState(VK_CONTROL) < 0);
+        if (msg.message == WM_KEYUP && msg.wParam == VK_END)
+            break;
+    }
+    ASSERT_FALSE(reads.empty());
+    const auto &endUp = reads.back();
+    EXPECT_TRUE(endUp.second);
+    auto endDown = std::find_if(reads.begin(), reads.end(), [](const auto &r) {
+        return r.first.message == WM_KEYDOWN && r.first.wParam == VK_END;
+    });
+    ASSERT_NE(endDown, reads.end());
+    EXPECT_TRUE(endDown->second);
+    // The Ctrl releases come next; once read, Ctrl is up.
+    while (PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYUP, PM_REMOVE))
+        reads.emplace_back(msg, GetKeyState(VK_CONTROL) < 0);
+    EXPECT_EQ(reads.back().first.wParam, static_cast<WPARAM>(VK_CONTROL));
+    EXPECT_FALSE(reads.back().second);
 }
 
 TEST_F(InputTest, ComposedTextTakesTheTypingPath)

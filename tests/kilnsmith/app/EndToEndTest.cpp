@@ -151,12 +151,7 @@ bool MenuIsOpen()
     return QApplication::activePopupWidget() != nullptr;
 }
 
-// Disabled while Ctrl+End sent by QTest on the offscreen platform moves the
-// editor's caret to the end of the line instead of the end of the text (the
-// typed line lands on the first line); everything else of the session
-// passes here, and the whole session passes on a real display
-// (test_kilnsmith_desktop_session).
-TEST_F(EndToEndTest, DISABLED_CreateEditSaveReopenAndExit)
+TEST_F(EndToEndTest, CreateEditSaveReopenAndExit)
 {
     const std::string header = Work("TestProps.h");
     const std::string source = Work("TestProps.cpp");

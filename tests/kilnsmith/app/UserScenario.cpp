@@ -45,9 +45,11 @@ void UserScenario::Poll()
     Entry &entry = m_steps[m_next];
     if (entry.ready()) {
         ++m_next;
-        // The step may open a modal loop that polls again: advance first.
+        // The step may open a modal loop (a menu, a dialog) in which the
+        // next steps must be polled: it runs after this timer event returns,
+        // since Qt does not fire a timer again inside its own handler.
         m_deadline = std::chrono::steady_clock::now() + m_limit;
-        entry.act();
+        QTimer::singleShot(0, m_timer, entry.act);
         return;
     }
     if (std::chrono::steady_clock::now() > m_deadline)
