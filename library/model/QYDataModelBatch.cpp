@@ -72,8 +72,7 @@ std::vector<int> PageTabOrders(CQYCompList& page)
 bool SortDistinctPositive(std::vector<int>& values)
 {
     std::sort(values.begin(), values.end());
-    return std::adjacent_find(values.begin(), values.end()) == values.end() &&
-           (values.empty() || values.front() > 0);
+    return std::adjacent_find(values.begin(), values.end()) == values.end() && (values.empty() || values.front() > 0);
 }
 
 } // namespace
@@ -146,8 +145,7 @@ int CQYDataModel::RestoreComponentsInTurn(const CQYCompPlaces& places)
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
         staying.emplace_back(TabOrderOf(pComp), pComp);
     }
-    std::sort(staying.begin(), staying.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(staying.begin(), staying.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     size_t nBelow = 0;
     for (auto& [nOrder, pComp] : staying) {
         while (nBelow < originals.size() && originals[nBelow] <= nOrder + static_cast<int>(nBelow))

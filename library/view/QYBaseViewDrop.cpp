@@ -48,9 +48,10 @@ CQYDrawComponent* CQYBaseView::CreateFromToolBoxItem(COleDataObject* pDataObject
     auto pItem = std::make_unique<CQYToolBoxItem>();
     if (!QYReadToolBoxItem(pItem.get(), pDataObject))
         return nullptr;
-    // The factory's parameter word cannot carry a pointer here; a derived
-    // view that needs more of the item reads it in its own override.
-    return m_pModel->GetComponentByType(pItem->GetType(), CRect(0, 0, 0, 0), m_strCreateFile, 0);
+    // A derived model's factory gets the item itself (a custom item's data);
+    // the item goes once the component is made.
+    return m_pModel->GetComponentByType(pItem->GetType(), CRect(0, 0, 0, 0), m_strCreateFile,
+                                        reinterpret_cast<DWORD_PTR>(pItem.get()));
 }
 
 void CQYBaseView::ReleaseDropComponent()

@@ -119,6 +119,30 @@ TEST_F(ViewDrop, TheTransferFormReadsAsWritten)
     EXPECT_EQ(fresh.GetType(), 1000);
 }
 
+// A derived model's factory that keeps what the drop hands it.
+class CItemSeeingModel : public CQYDataModel {
+public:
+    CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam) override
+    {
+        const auto* pItem = reinterpret_cast<const CQYToolBoxItem*>(dwParam);
+        m_strItemName = pItem != nullptr ? pItem->GetName() : CString("(none)");
+        return CQYDataModel::GetComponentByType(nType, rect, lpszFileName, dwParam);
+    }
+    CString m_strItemName;
+};
+
+TEST_F(ViewDrop, TheModelsFactoryReceivesTheDroppedItem)
+{
+    CItemSeeingModel model;
+    m_pView->SetCurrentModel(&model);
+    Offer(ItemBytes("Custom Gauge", QY_COMP_RECTANGLE));
+    CQYDrawComponent* pComp = m_pView->CreateFromToolBoxItem(&m_data);
+    ASSERT_NE(pComp, nullptr);
+    EXPECT_STREQ(model.m_strItemName, "Custom Gauge");
+    pComp->Release();
+    m_pView->SetCurrentModel(&Model());
+}
+
 TEST_F(ViewDrop, EnterAndLeaveCreateNothing)
 {
     Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
