@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config ccache
     clang libclang-rt-dev
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     libpcre2-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core fonts-wine fontconfig
