@@ -3,12 +3,14 @@
 #include <QPainterPath>
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/PenClip.h"
 #include "framework/gdi/PenOutline.h"
 #include "framework/gdi/Renderer.h"
 #include "framework/gdi/ShapeGeometry.h"
 #include "framework/gdi/Stroking.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <cmath>
 
@@ -73,6 +75,45 @@ FillPaint PenFill(HDC h, const PenData &pen)
     return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
 }
 
+bool IsDashedGeometric(const PenData &pen)
+{
+    if (!pen.IsGeometric())
+        return false;
+    switch (pen.DashStyle()) {
+    case PS_DASH:
+    case PS_DOT:
+    case PS_DASHDOT:
+    case PS_DASHDOTDOT:
+    case PS_USERSTYLE: return true;
+    default: return false;
+    }
+}
+
+// A dashed wide pen's outline of only the runs of the figure near the
+// target, so the cost follows what can show, not the figure's length.  The
+// box keeps every cut far enough out that no cap, join or miter (ten half
+// widths at most) at a cut reaches the target.  FALSE when the figure lies
+// wholly in the box or the pen is not dashed: it is outlined as it stands.
+bool DashedOutlineNearTarget(HDC h, const std::vector<QPoint> &points, bool closed, const PenData &pen, int width,
+                             PenOutline::Polygons &polygons)
+{
+    if (!IsDashedGeometric(pen))
+        return false;
+    const QRect visible = h->VisibleRegion().boundingRect();
+    if (visible.isEmpty())
+        return false;
+    const double margin = 6.0 * width + 4;
+    const QRectF box = QRectF(visible).adjusted(-margin, -margin, margin, margin);
+    std::vector<PenClip::Run> runs;
+    if (!PenClip::ClipToBox(points, closed, box, runs))
+        return false;
+    for (const PenClip::Run &run : runs) {
+        PenOutline::Polygons part = PenOutline::StrokerOutline(run.points, pen, width, run.startLength);
+        polygons.insert(polygons.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+    }
+    return true;
+}
+
 // Outlines a device-space polyline with the selected pen.
 void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
 {
@@ -87,7 +128,10 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
         r.CosmeticPolyline(pts, closed, false, Paints::ForCosmeticPen(pen, h->PaintContext()));
         return;
     }
-    const PenOutline::Polygons polygons = PenOutline::Outline(points, closed, *pen, DevicePenWidth(h, *pen));
+    const int width = DevicePenWidth(h, *pen);
+    PenOutline::Polygons polygons;
+    if (!DashedOutlineNearTarget(h, points, closed, *pen, width, polygons))
+        polygons = PenOutline::Outline(points, closed, *pen, width);
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 

@@ -129,24 +129,18 @@ bool AxisOutline(const std::vector<QPoint> &points, bool closed, const PenData &
     return true;
 }
 
-Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)
+namespace {
+
+// The stroke of the path as polygons: every subpath one closed polygon,
+// which filled together under the winding rule cover what the stroke
+// covers.  Curves (round caps and joins) are flattened by the path.
+Polygons OutlinePath(const QPainterPath &path, const PenData &pen, int width, double dashOffset)
 {
-    Polygons polygons;
-    if (points.empty())
-        return polygons;
-    QPainterPath path;
-    path.reserve(static_cast<int>(points.size()) + 1);
-    path.moveTo(points[0]);
-    for (size_t i = 1; i < points.size(); ++i)
-        path.lineTo(points[i]);
-    if (closed)
-        path.closeSubpath();
     QPainterPathStroker stroker;
     ConfigureStroker(stroker, pen, width);
+    stroker.setDashOffset(dashOffset);
     const QPainterPath outline = stroker.createStroke(path);
-    // Each subpath is a closed polygon of its own: filled together under the
-    // winding rule they cover what the stroke covers.  Curves (round caps
-    // and joins) are flattened by the path.
+    Polygons polygons;
     for (int i = 0; i < outline.elementCount(); ++i) {
         const QPainterPath::Element &e = outline.elementAt(i);
         if (e.isCurveTo()) {
@@ -160,6 +154,35 @@ Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const Pe
         polygons.back().emplace_back(e.x, e.y);
     }
     return polygons;
+}
+
+} // namespace
+
+Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)
+{
+    if (points.empty())
+        return {};
+    QPainterPath path;
+    path.reserve(static_cast<int>(points.size()) + 1);
+    path.moveTo(points[0]);
+    for (size_t i = 1; i < points.size(); ++i)
+        path.lineTo(points[i]);
+    if (closed)
+        path.closeSubpath();
+    return OutlinePath(path, pen, width, 0);
+}
+
+Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, int width, double startLength)
+{
+    if (points.empty())
+        return {};
+    QPainterPath path;
+    path.reserve(static_cast<int>(points.size()));
+    path.moveTo(points[0]);
+    for (size_t i = 1; i < points.size(); ++i)
+        path.lineTo(points[i]);
+    // The stroker's dash offset counts in pen widths.
+    return OutlinePath(path, pen, width, width > 0 ? startLength / width : 0);
 }
 
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)

@@ -22,6 +22,10 @@ Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &
 // The path stroker's outline: every subpath of the stroke as one polygon.
 Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
 
+// The path stroker's outline of an open piece of a figure whose dash
+// pattern goes on from startLength device pixels into it.
+Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, int width, double startLength);
+
 // A one-pixel solid pen along a polyline whose segments are all horizontal
 // or vertical and meet at right angles covers, on the pixel grid, the same
 // pixels as the union of one rectangle per segment: the segment widened by
