@@ -175,6 +175,15 @@ void CQYDrawComponent::GeometryUpdated(CQYArea* pRgn)
 // ---------------------------------------------------------------------------
 // Archive record
 
+namespace {
+
+bool IsStorableCoordinate(LONG value)
+{
+    return value >= -CQYDrawComponent::kMaxStoredCoordinate && value <= CQYDrawComponent::kMaxStoredCoordinate;
+}
+
+} // namespace
+
 void CQYDrawComponent::Serialize(CArchive& ar)
 {
     // Nothing read inside the record may delete this object (CQYLoadingHold).
@@ -222,8 +231,11 @@ void CQYDrawComponent::Serialize(CArchive& ar)
             AfxThrowArchiveException(CArchiveException::generic);
         ar.EnsureAvailable(static_cast<ULONGLONG>(nCount) * 8);
         points.resize(static_cast<size_t>(nCount));
-        for (POINT& point : points)
+        for (POINT& point : points) {
             ar >> point.x >> point.y;
+            if (!IsStorableCoordinate(point.x) || !IsStorableCoordinate(point.y))
+                AfxThrowArchiveException(CArchiveException::generic);
+        }
     } catch (...) {
         DeleteListObjects(properties);
         // An attached collection goes with the objects it loaded.

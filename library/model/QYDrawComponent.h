@@ -37,6 +37,12 @@ public:
         ReadingStoredComponent& operator=(const ReadingStoredComponent&) = delete;
     };
 
+    // The largest distance of a stored point from the origin, in logical
+    // pixels (about 44 miles at 96 per inch).  A record with a point further
+    // out is refused, so moving, pasting and scaling what was read never
+    // overflows a coordinate.
+    static constexpr LONG kMaxStoredCoordinate = 1 << 28;
+
     void Serialize(CArchive& ar) override;
 
     void Create(CRect& rcPos, CString strCaption = "") override;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -395,6 +396,10 @@ TEST(DrawComponentArchive, CorruptRecordsAreRefusedWithoutLeaks)
         {"negative point count", ComponentRecord(-1, {}), CArchiveException::generic},
         {"more points than bytes", ComponentRecord(1000000, onePoint), CArchiveException::endOfFile},
         {"points cut short", ComponentRecord(2, onePoint), CArchiveException::endOfFile},
+        {"a point too far out to move", ComponentRecord(1, RecordBuilder().Int(0x7FFFFFFF).Int(0).Get()),
+         CArchiveException::generic},
+        {"a point too far out below", ComponentRecord(1, RecordBuilder().Int(0).Int(INT_MIN).Get()),
+         CArchiveException::generic},
         {"a non-property object in the property list", wrongClass, CArchiveException::badClass},
         {"empty record", Bytes(), CArchiveException::endOfFile},
     };
