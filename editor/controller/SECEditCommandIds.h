@@ -79,16 +79,3 @@ constexpr int SECEDIT_MARK_F9 = 16;
 constexpr int SECEDIT_MARK_BOOKMARK = 17;
 constexpr int SECEDIT_MARK_CURRENT_LINE = 18;
 constexpr int SECEDIT_MARK_HIGHLIGHT = 19;
-
-// The framework's standard edit commands (its pane and indicator ids come
-// from the framework's own id header, included above).
-#ifndef ID_EDIT_COPY
-#define ID_EDIT_COPY 57634
-#define ID_EDIT_CUT 57635
-#define ID_EDIT_FIND 57636
-#define ID_EDIT_PASTE 57637
-#define ID_EDIT_REPLACE 57641
-#define ID_EDIT_SELECT_ALL 57642
-#define ID_EDIT_UNDO 57643
-#define ID_EDIT_REDO 57644
-#endif

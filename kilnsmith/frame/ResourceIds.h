@@ -48,23 +48,8 @@
 #define ID_WIZARD_NORMAL_CLASS 32802
 #define ID_WIZARD_HYLINK_COMPONENT 32803
 
-// ---- The framework's standard commands the menus name
-#ifndef ID_EDIT_CLEAR
-#define ID_EDIT_CLEAR 57632
-#endif
-#ifndef ID_EDIT_COPY
-#define ID_EDIT_COPY 57634
-#define ID_EDIT_CUT 57635
-#define ID_EDIT_FIND 57636
-#define ID_EDIT_PASTE 57637
-#define ID_EDIT_REPLACE 57641
-#define ID_EDIT_SELECT_ALL 57642
-#define ID_EDIT_UNDO 57643
-#define ID_EDIT_REDO 57644
-#endif
-#ifndef ID_INDICATOR_POSITION
+// ---- Status bar
 #define ID_INDICATOR_POSITION 22579 // the editor's "Ln 9999, Col 9999" pane
-#endif
 
 // ---- Controls
 #define IDC_WINDOWS_LIST 1000

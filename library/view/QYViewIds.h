@@ -4,33 +4,6 @@
 
 #include "framework/app/AppIds.h"
 
-// Edit commands of the standard range (other modules may define them too,
-// with the same values).
-#ifndef ID_EDIT_CLEAR
-#define ID_EDIT_CLEAR 57632
-#endif
-#ifndef ID_EDIT_CLEAR_ALL
-#define ID_EDIT_CLEAR_ALL 57633
-#endif
-#ifndef ID_EDIT_COPY
-#define ID_EDIT_COPY 57634
-#endif
-#ifndef ID_EDIT_CUT
-#define ID_EDIT_CUT 57635
-#endif
-#ifndef ID_EDIT_PASTE
-#define ID_EDIT_PASTE 57637
-#endif
-#ifndef ID_EDIT_SELECT_ALL
-#define ID_EDIT_SELECT_ALL 57642
-#endif
-#ifndef ID_EDIT_UNDO
-#define ID_EDIT_UNDO 57643
-#endif
-#ifndef ID_EDIT_REDO
-#define ID_EDIT_REDO 57644
-#endif
-
 // Arrangement.
 #define ID_QY_ALIGN_LEFT 27773
 #define ID_QY_ALIGN_RIGHT 27774
