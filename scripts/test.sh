@@ -5,6 +5,9 @@
 # included).  In CI (CI set) or with PLEXO_FUZZ_SECONDS above 0 it then
 # fuzzes every target for that many seconds (CI: 30) with scripts/fuzz.sh,
 # within a budget of PLEXO_FUZZ_BUDGET seconds for all of them (600).
+# PLEXO_FUZZ_IF_DONE_WITHIN (seconds) skips that fuzzing when building and
+# testing took longer: a slow machine would not finish the fuzzing build too
+# within its time (the corpora still ran as tests).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
@@ -29,6 +32,11 @@ ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
 fuzz_seconds="${PLEXO_FUZZ_SECONDS:-}"
 if [ -z "$fuzz_seconds" ] && [ -n "${CI:-}" ]; then
     fuzz_seconds=30
+fi
+if [ "${fuzz_seconds:-0}" -gt 0 ] && [ -n "${PLEXO_FUZZ_IF_DONE_WITHIN:-}" ] &&
+    [ "$SECONDS" -gt "$PLEXO_FUZZ_IF_DONE_WITHIN" ]; then
+    echo "fuzzing skipped: building and testing took ${SECONDS} s, more than ${PLEXO_FUZZ_IF_DONE_WITHIN} s"
+    fuzz_seconds=0
 fi
 if [ "${fuzz_seconds:-0}" -gt 0 ]; then
     PLEXO_FUZZ_BUDGET="${PLEXO_FUZZ_BUDGET:-600}" scripts/fuzz.sh all "$fuzz_seconds"
