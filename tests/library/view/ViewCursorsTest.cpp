@@ -28,14 +28,14 @@ struct ExpectedCursor {
 };
 
 const ExpectedCursor kExpected[] = {
-    {IDC_QY_COMPONENT, 0, 0, Aim::ArrowTip},      {IDC_QY_MOVE, 15, 15, Aim::Centre},
-    {IDC_QY_CROSS, 15, 15, Aim::CrossHair},       {IDC_QY_RECTANGLE, 8, 8, Aim::CrossHair},
-    {IDC_QY_ROTATING, 15, 15, Aim::Centre},       {IDC_QY_STATIC, 8, 8, Aim::CrossHair},
-    {IDC_QY_LINK, 8, 8, Aim::CrossHair},          {IDC_QY_ELLIPSE, 8, 8, Aim::CrossHair},
-    {IDC_QY_POLYGON, 8, 8, Aim::CrossHair},       {IDC_QY_CLOSE_BEZIER, 8, 8, Aim::CrossHair},
-    {IDC_QY_LINE, 8, 8, Aim::CrossHair},          {IDC_QY_BEZIER, 8, 8, Aim::CrossHair},
-    {IDC_QY_POLYLINE, 8, 8, Aim::CrossHair},      {IDC_QY_ON_PORT, 15, 15, Aim::CrossHair},
-    {IDC_QY_HAND, 15, 15, Aim::Centre},           {IDC_QY_HAND_GRAB, 15, 15, Aim::Centre},
+    {IDC_QY_COMPONENT, 0, 0, Aim::ArrowTip}, {IDC_QY_MOVE, 15, 15, Aim::Centre},
+    {IDC_QY_CROSS, 15, 15, Aim::CrossHair},  {IDC_QY_RECTANGLE, 8, 8, Aim::CrossHair},
+    {IDC_QY_ROTATING, 15, 15, Aim::Centre},  {IDC_QY_STATIC, 8, 8, Aim::CrossHair},
+    {IDC_QY_LINK, 8, 8, Aim::CrossHair},     {IDC_QY_ELLIPSE, 8, 8, Aim::CrossHair},
+    {IDC_QY_POLYGON, 8, 8, Aim::CrossHair},  {IDC_QY_CLOSE_BEZIER, 8, 8, Aim::CrossHair},
+    {IDC_QY_LINE, 8, 8, Aim::CrossHair},     {IDC_QY_BEZIER, 8, 8, Aim::CrossHair},
+    {IDC_QY_POLYLINE, 8, 8, Aim::CrossHair}, {IDC_QY_ON_PORT, 15, 15, Aim::CrossHair},
+    {IDC_QY_HAND, 15, 15, Aim::Centre},      {IDC_QY_HAND_GRAB, 15, 15, Aim::Centre},
     {IDC_QY_ROTATE, 0, 0, Aim::ArrowTip},
 };
 
@@ -116,13 +116,20 @@ TEST_F(ViewToolCursors, EachToolCommandShowsItsCursor)
         UINT nCommand;
         UINT nCursor;
     } tools[] = {
-        {ID_QY_TOOL_STATIC, IDC_QY_STATIC},         {ID_QY_TOOL_IMAGE, IDC_QY_CROSS},
-        {ID_QY_TOOL_ELLIPSE, IDC_QY_ELLIPSE},       {ID_QY_TOOL_LINE, IDC_QY_LINE},
-        {ID_QY_TOOL_ARROW_LINE, IDC_QY_LINE},       {ID_QY_TOOL_POLYLINE, IDC_QY_POLYLINE},
-        {ID_QY_TOOL_POLYGON, IDC_QY_POLYGON},       {ID_QY_TOOL_BEZIER_LINE, IDC_QY_BEZIER},
-        {ID_QY_TOOL_CLOSE_BEZIER, IDC_QY_CLOSE_BEZIER}, {ID_QY_TOOL_RECTANGLE, IDC_QY_RECTANGLE},
-        {ID_QY_TOOL_HYLINK, IDC_QY_CROSS},          {ID_QY_TOOL_LINK_ELBOW, IDC_QY_LINK},
-        {ID_QY_TOOL_LINK_FREE, IDC_QY_LINK},        {ID_QY_TOOL_HAND, IDC_QY_HAND},
+        {ID_QY_TOOL_STATIC, IDC_QY_STATIC},
+        {ID_QY_TOOL_IMAGE, IDC_QY_CROSS},
+        {ID_QY_TOOL_ELLIPSE, IDC_QY_ELLIPSE},
+        {ID_QY_TOOL_LINE, IDC_QY_LINE},
+        {ID_QY_TOOL_ARROW_LINE, IDC_QY_LINE},
+        {ID_QY_TOOL_POLYLINE, IDC_QY_POLYLINE},
+        {ID_QY_TOOL_POLYGON, IDC_QY_POLYGON},
+        {ID_QY_TOOL_BEZIER_LINE, IDC_QY_BEZIER},
+        {ID_QY_TOOL_CLOSE_BEZIER, IDC_QY_CLOSE_BEZIER},
+        {ID_QY_TOOL_RECTANGLE, IDC_QY_RECTANGLE},
+        {ID_QY_TOOL_HYLINK, IDC_QY_CROSS},
+        {ID_QY_TOOL_LINK_ELBOW, IDC_QY_LINK},
+        {ID_QY_TOOL_LINK_FREE, IDC_QY_LINK},
+        {ID_QY_TOOL_HAND, IDC_QY_HAND},
     };
     const QImage arrow = QCursor(Qt::ArrowCursor).pixmap().toImage();
     for (const auto& tool : tools) {
