@@ -40,8 +40,9 @@ void AddTrackReach(CRect& rectReach, CQYDrawComponent* pComp)
 }
 
 // Where a component's track outline can leave pixels: its own track points
-// and, for a shape with ports, the ports' squares and the outlines of the
-// links at them, which it draws too.
+// and, for a shape with ports, the outlines of the links at its ports,
+// which it draws too.  The ports' squares lie on the shape's rectangle,
+// well inside its reach.
 CRect TrackReach(CQYDrawComponent* pComp)
 {
     CRect rectReach(0, 0, 0, 0);
@@ -50,9 +51,7 @@ CRect TrackReach(CQYDrawComponent* pComp)
         return rectReach;
     CQYCompList* pPorts = static_cast<CQYDrawPortsComponent*>(pComp)->GetPortList();
     for (POSITION pos = pPorts->GetHeadPosition(); pos != nullptr;) {
-        auto* pPort = static_cast<CQYPortComponent*>(pPorts->GetNext(pos));
-        AddTrackReach(rectReach, pPort);
-        CQYCompList* pLinks = pPort->GetLinkList();
+        CQYCompList* pLinks = static_cast<CQYPortComponent*>(pPorts->GetNext(pos))->GetLinkList();
         for (POSITION posLink = pLinks->GetHeadPosition(); posLink != nullptr;)
             AddTrackReach(rectReach, pLinks->GetNext(posLink));
     }

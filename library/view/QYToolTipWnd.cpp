@@ -176,6 +176,12 @@ BOOL CQYToolTipWnd::HideTip()
     return bWasShown;
 }
 
+void CQYToolTipWnd::PostNcDestroy()
+{
+    m_bShown = FALSE;
+    CWnd::PostNcDestroy();
+}
+
 void CQYToolTipWnd::OnPaint()
 {
     CPaintDC dc(this);

@@ -50,6 +50,8 @@ public:
     CFont m_font;
 
 protected:
+    // The window went (with its owner, say): the tip is no longer shown.
+    void PostNcDestroy() override;
     afx_msg void OnPaint();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);

@@ -260,6 +260,23 @@ TEST(TipWindow, HidesAtOnceWhenTheMouseMovesOverIt)
     EXPECT_EQ(tip.GetSafeHwnd(), nullptr);
 }
 
+TEST(TipWindow, GoesWithItsOwner)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, CRect(10, 10, 200, 100), nullptr, 0));
+    CQYToolTipWnd tip;
+    ASSERT_TRUE(tip.ShowTip("Rectangle", 200, 300, &owner));
+    owner.DestroyWindow();
+    Pump();
+    EXPECT_EQ(tip.GetSafeHwnd(), nullptr);
+    EXPECT_FALSE(tip.IsShown());
+    EXPECT_FALSE(tip.HideTip());
+    // It shows again with a new window.
+    ASSERT_TRUE(tip.ShowTip("Rectangle", 200, 300, nullptr));
+    EXPECT_TRUE(tip.IsShown());
+    tip.HideTip();
+}
+
 TEST(TipWindow, FormattedTextIsCutAtTheBufferNeverInsideACharacter)
 {
     CQYToolTipWnd tip;
