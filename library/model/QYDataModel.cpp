@@ -274,6 +274,9 @@ int CQYDataModel::InsertComponents(CQYCompList* pList)
         return 0;
     int nAdded = 0;
     try {
+        // Each added component takes the next tab order after the page's
+        // highest; the page is walked once for it, not once per component.
+        int nMaxOrder = GetMaxTabOrder();
         POSITION pos = pList->GetHeadPosition();
         while (pos != nullptr) {
             CQYDrawComponent* pComp = pList->GetNext(pos);
@@ -281,9 +284,11 @@ int CQYDataModel::InsertComponents(CQYCompList* pList)
             // order: renumbering it would leave a gap and a duplicate.
             if (m_listComponents.Find(pComp) != nullptr)
                 continue;
-            SetTabOrderOf(pComp, GetMaxTabOrder() + 1);
-            if (m_listComponents.AddTail(pComp) != nullptr)
+            SetTabOrderOf(pComp, nMaxOrder + 1);
+            if (m_listComponents.AddTail(pComp) != nullptr) {
                 ++nAdded;
+                ++nMaxOrder;
+            }
         }
     } catch (CMemoryException* e) {
         e->Delete();

@@ -14,9 +14,6 @@
 #include "library/ui/QYToolBoxDropTarget.h"
 #include "library/view/QYHitIndex.h"
 
-#include <set>
-#include <string>
-
 class CFile;
 class CMenu;
 class CQYBaseCommand;
@@ -328,9 +325,6 @@ protected:
     // without a picture asks for its file); takes over the reference.
     void DropComponent(CQYDrawComponent* pComp, CPoint point);
     void ReleaseDropComponent();
-    // The first free name of the type that neither the page nor the taken
-    // names hold.
-    CString UniquePasteName(int nType, const std::set<std::string>& taken);
     // Tracking by state (design mode only).
     void TrackButtonDown(UINT nFlags, CPoint point);
     void TrackMouseMove(UINT nFlags, CPoint point);

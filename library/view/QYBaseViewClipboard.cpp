@@ -13,9 +13,7 @@
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
-
-#include <set>
-#include <string>
+#include "library/view/QYPasteNames.h"
 
 namespace {
 
@@ -67,25 +65,11 @@ CQYBaseCommand* CQYBaseView::DeleteComponents(CQYCompList* pList)
     return pDone;
 }
 
-CString CQYBaseView::UniquePasteName(int nType, const std::set<std::string>& taken)
-{
-    const CString strPattern = QYLoadCompNamePattern(nType);
-    for (unsigned n = 1;; ++n) {
-        CString strName;
-        strName.Format(strPattern, n);
-        strName.MakeUpper();
-        if (taken.count(std::string(static_cast<LPCTSTR>(strName))) == 0 && !m_pModel->IsNameUsed(strName))
-            return strName;
-    }
-}
-
 CQYBaseCommand* CQYBaseView::PasteComponents(CQYCompList* pList)
 {
     if (m_pModel == nullptr || pList == nullptr || pList->IsEmpty())
         return nullptr;
-    std::set<std::string> taken;
-    for (POSITION pos = m_pModel->GetComponents().GetHeadPosition(); pos != nullptr;)
-        taken.insert(std::string(static_cast<LPCTSTR>(m_pModel->GetComponents().GetNext(pos)->GetObjectName())));
+    CQYPasteNames names(m_pModel->GetComponents());
     for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = pList->GetNext(pos);
         if (auto* pPorts = DYNAMIC_DOWNCAST(CQYDrawPortsComponent, pComp))
@@ -98,9 +82,7 @@ CQYBaseCommand* CQYBaseView::PasteComponents(CQYCompList* pList)
             pComp->PositionComponent(&rect);
         }
         pComp->UpdateComp();
-        const CString strName = UniquePasteName(pComp->GetType(), taken);
-        pComp->SetObjectName(strName);
-        taken.insert(std::string(static_cast<LPCTSTR>(strName)));
+        pComp->SetObjectName(names.Take(pComp->GetType()));
     }
     CQYBaseCommand* pCommand = RunCommand(new CQYAddCompsCommand(m_pModel, pList));
     if (pCommand != nullptr)

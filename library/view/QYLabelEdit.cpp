@@ -46,15 +46,10 @@ int SequenceLength(UINT nByte)
     return 0;
 }
 
-// Characters of UTF-8 text; an invalid byte counts as one.
-int CountCharacters(const CString& strText)
-{
-    int nCount = 0;
-    for (int i = 0; i < strText.GetLength(); ++i)
-        if (!IsContinuation(static_cast<BYTE>(strText[i])))
-            ++nCount;
-    return nCount;
-}
+// The most text a limit can ask for.
+constexpr UINT kNoLimit = 0x7FFFFFFE;
+// The most bytes one character takes in UTF-8.
+constexpr UINT kMaxCharBytes = 4;
 
 bool IsCtrlDown()
 {
@@ -67,6 +62,36 @@ bool IsShiftDown()
 }
 
 } // namespace
+
+int QYNextUtf8Character(const CString& strText, int nIndex)
+{
+    const int nLength = strText.GetLength();
+    if (nIndex >= nLength)
+        return nLength;
+    const int nNeed = SequenceLength(static_cast<BYTE>(strText[nIndex]));
+    int nNext = nIndex + 1;
+    // A lead byte takes the continuation bytes its sequence asks for, as
+    // many as follow; any other byte stands alone.
+    while (nNext < nLength && nNext < nIndex + nNeed && IsContinuation(static_cast<BYTE>(strText[nNext])))
+        ++nNext;
+    return nNext;
+}
+
+int QYCountUtf8Characters(const CString& strText)
+{
+    int nCount = 0;
+    for (int i = 0; i < strText.GetLength(); i = QYNextUtf8Character(strText, i))
+        ++nCount;
+    return nCount;
+}
+
+CString QYLeftUtf8Characters(const CString& strText, int nChars)
+{
+    int nEnd = 0;
+    for (int n = 0; n < nChars && nEnd < strText.GetLength(); ++n)
+        nEnd = QYNextUtf8Character(strText, nEnd);
+    return strText.Left(nEnd);
+}
 
 BOOL QYAppendUtf8Byte(UINT nChar, CString& text, CString& strPending)
 {
@@ -144,6 +169,50 @@ BOOL CQYLabelEdit::CanInsertText(const CString& strText)
     return TRUE;
 }
 
+LRESULT CQYLabelEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The limit counts characters here.  The edit control underneath
+    // counts bytes; it is given room for the longest characters, so that
+    // it never cuts what this control has let in.
+    switch (message) {
+    case EM_LIMITTEXT:
+        m_nCharLimit = wParam != 0 && wParam < kNoLimit ? static_cast<UINT>(wParam) : kNoLimit;
+        m_bLimitTaken = TRUE;
+        DefWindowProc(EM_LIMITTEXT, ByteRoomFor(m_nCharLimit), 0);
+        return 0;
+    case EM_GETLIMITTEXT: return static_cast<LRESULT>(CharacterLimit());
+    default: return CEdit::WindowProc(message, wParam, lParam);
+    }
+}
+
+UINT CQYLabelEdit::ByteRoomFor(UINT nChars)
+{
+    return nChars <= kNoLimit / kMaxCharBytes ? nChars * kMaxCharBytes : kNoLimit;
+}
+
+UINT CQYLabelEdit::CharacterLimit()
+{
+    if (!m_bLimitTaken && GetSafeHwnd() != nullptr) {
+        // The control's own default, from now on in characters.
+        m_nCharLimit = static_cast<UINT>(DefWindowProc(EM_GETLIMITTEXT, 0, 0));
+        m_bLimitTaken = TRUE;
+        DefWindowProc(EM_LIMITTEXT, ByteRoomFor(m_nCharLimit), 0);
+    }
+    return m_nCharLimit;
+}
+
+int CQYLabelEdit::CharacterRoom()
+{
+    CString strWhole;
+    GetWindowText(strWhole);
+    int nStart = 0;
+    int nEnd = 0;
+    GetSel(nStart, nEnd);
+    const int nKept = QYCountUtf8Characters(strWhole.Left(nStart)) + QYCountUtf8Characters(strWhole.Mid(nEnd));
+    const long long nRoom = static_cast<long long>(CharacterLimit()) - nKept;
+    return nRoom > 0 ? static_cast<int>(nRoom < kNoLimit ? nRoom : kNoLimit) : 0;
+}
+
 BOOL CQYLabelEdit::CanPaste()
 {
     return IsEditEnabled() && !::IsClipboardFormatAvailable(m_cfPrivate) && IsActive() &&
@@ -183,6 +252,8 @@ BOOL CQYLabelEdit::Paste()
     if (hData != nullptr) {
         CString strText(static_cast<LPCTSTR>(::GlobalLock(hData)));
         ::GlobalUnlock(hData);
+        // Only what the limit leaves room for, in whole characters.
+        strText = QYLeftUtf8Characters(strText, CharacterRoom());
         if (!strText.IsEmpty() && CanInsertText(strText))
             ReplaceSel(strText, TRUE);
     }
@@ -339,6 +410,10 @@ BOOL CQYLabelEdit::FilterChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
             break;
         default: break;
         }
+        if (!m_strPending.IsEmpty() && QYCountUtf8Characters(m_strPending) > CharacterRoom()) {
+            m_strPending.Empty(); // a line break beyond the limit: dropped
+            return FALSE;
+        }
         return bPassOn && m_strPending.IsEmpty();
     }
     CString strText;
@@ -348,12 +423,26 @@ BOOL CQYLabelEdit::FilterChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         if (strText.IsEmpty())
             return FALSE; // a sequence waits for its next byte
     } else if (nChar <= 31) {
-        return TRUE; // control characters: the edit control's own handling
+        return ControlCharacterFits(nChar); // the edit control's own handling
     }
     m_strPending = strText;
-    if (CountCharacters(TextWith(m_strPending)) > static_cast<int>(GetLimitText()))
+    if (QYCountUtf8Characters(m_strPending) > CharacterRoom())
         m_strPending.Empty(); // beyond the limit: dropped
     return FALSE;
+}
+
+BOOL CQYLabelEdit::ControlCharacterFits(UINT nChar)
+{
+    switch (nChar) {
+    case '\r': return CharacterRoom() >= 2; // a line break: "\r\n"
+    case '\t': return CharacterRoom() >= 1;
+    case kCtrlV:
+        // The edit control's own paste would pass by the private format
+        // and the limit.
+        Paste();
+        return FALSE;
+    default: return TRUE;
+    }
 }
 
 void CQYLabelEdit::OnKeyUp(UINT nChar, UINT, UINT)

@@ -20,6 +20,13 @@ class CQYDrawComponent;
 // own (text holds it).
 BOOL QYAppendUtf8Byte(UINT nChar, CString& text, CString& strPending);
 
+// UTF-8 characters: the index after the one that starts at nIndex (a lead
+// byte with its continuation bytes, or one byte that starts none), their
+// count, and the text of the first nChars of them.
+int QYNextUtf8Character(const CString& strText, int nIndex);
+int QYCountUtf8Characters(const CString& strText);
+CString QYLeftUtf8Characters(const CString& strText, int nChars);
+
 class CQYLabelEdit : public CEdit {
     DECLARE_DYNAMIC(CQYLabelEdit)
 public:
@@ -54,8 +61,13 @@ public:
     BOOL m_bLeadPending = FALSE;
     CString m_chLead;
     BOOL m_bRefreshing = FALSE;
+    // The text limit in characters (EM_LIMITTEXT and EM_GETLIMITTEXT);
+    // taken from the edit control's default on first use.
+    UINT m_nCharLimit = 0;
+    BOOL m_bLimitTaken = FALSE;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -70,6 +82,13 @@ private:
     // The text that replacing the selection with strText would give.
     CString TextWith(const CString& strText);
     void InsertPending();
+    UINT CharacterLimit();
+    // How many characters may still replace the selection.
+    int CharacterRoom();
+    static UINT ByteRoomFor(UINT nChars);
+    // Whether a control character passed to the edit control still fits
+    // (a line break or a tab inserts text).
+    BOOL ControlCharacterFits(UINT nChar);
     void NotifyReturn();
     // Whether the label keeps Return as a line break.
     BOOL IsMultiLineLabel();

@@ -1,7 +1,10 @@
 // The canvas view's resources: the status-bar texts of its commands, its
-// message string and its context menu, registered when the library loads.
+// message string, its context menu and its cursors, registered when the
+// library loads.  A program that registers the same ids later replaces
+// them.
 #include "library/view/QYViewResources.h"
 
+#include "framework/resources/ResourceImages.h"
 #include "framework/resources/Resources.h"
 #include "framework/window/MenuApi.h"
 #include "library/view/QYViewIds.h"
@@ -125,6 +128,29 @@ const RESOURCE_MENU_ITEM kContextMenu[] = {
     {MF_STRING | MF_END, ID_QY_FORM_SETTING, "Form &Setting..."},
 };
 
+// The creation tools show a cross-hair (hot spot at its centre) with a
+// badge of what they draw; moving and rotating show their arrows around the
+// hot spot; the hover cursors over a component keep the arrow's tip.
+const QY_VIEW_CURSOR kViewCursors[] = {
+    {IDC_QY_COMPONENT, ":/plexo/view/cursors/component.xpm", 0, 0},
+    {IDC_QY_MOVE, ":/plexo/view/cursors/move.xpm", 15, 15},
+    {IDC_QY_CROSS, ":/plexo/view/cursors/cross.xpm", 15, 15},
+    {IDC_QY_RECTANGLE, ":/plexo/view/cursors/rectangle.xpm", 8, 8},
+    {IDC_QY_ROTATING, ":/plexo/view/cursors/rotating.xpm", 15, 15},
+    {IDC_QY_STATIC, ":/plexo/view/cursors/static.xpm", 8, 8},
+    {IDC_QY_LINK, ":/plexo/view/cursors/link.xpm", 8, 8},
+    {IDC_QY_ELLIPSE, ":/plexo/view/cursors/ellipse.xpm", 8, 8},
+    {IDC_QY_POLYGON, ":/plexo/view/cursors/polygon.xpm", 8, 8},
+    {IDC_QY_CLOSE_BEZIER, ":/plexo/view/cursors/close_bezier.xpm", 8, 8},
+    {IDC_QY_LINE, ":/plexo/view/cursors/line.xpm", 8, 8},
+    {IDC_QY_BEZIER, ":/plexo/view/cursors/bezier.xpm", 8, 8},
+    {IDC_QY_POLYLINE, ":/plexo/view/cursors/polyline.xpm", 8, 8},
+    {IDC_QY_ON_PORT, ":/plexo/view/cursors/on_port.xpm", 15, 15},
+    {IDC_QY_HAND, ":/plexo/view/cursors/hand.xpm", 15, 15},
+    {IDC_QY_HAND_GRAB, ":/plexo/view/cursors/hand_grab.xpm", 15, 15},
+    {IDC_QY_ROTATE, ":/plexo/view/cursors/rotate.xpm", 0, 0},
+};
+
 const bool kRegistered = [] {
     QYRegisterViewResources();
     return true;
@@ -137,4 +163,12 @@ void QYRegisterViewResources()
     PlexoRegisterStrings(kViewStrings, static_cast<int>(sizeof(kViewStrings) / sizeof(kViewStrings[0])));
     PlexoRegisterMenu(IDR_QY_CONTEXT_MENU, kContextMenu,
                       static_cast<int>(sizeof(kContextMenu) / sizeof(kContextMenu[0])));
+    for (const QY_VIEW_CURSOR& cursor : kViewCursors)
+        PlexoRegisterCursor(cursor.nID, cursor.lpszPath, cursor.xHotSpot, cursor.yHotSpot);
+}
+
+const QY_VIEW_CURSOR* QYGetViewCursors(int* pnCount)
+{
+    *pnCount = static_cast<int>(sizeof(kViewCursors) / sizeof(kViewCursors[0]));
+    return kViewCursors;
 }

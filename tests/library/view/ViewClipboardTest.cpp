@@ -12,6 +12,7 @@
 #include "library/model/QYPortLink.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
+#include "library/view/QYPasteNames.h"
 #include "library/view/QYViewIds.h"
 
 #include <cstring>
@@ -258,6 +259,36 @@ TEST_F(ViewClipboard, PayloadMatchesTheListRecordFixture)
     in.Read(fixture.data(), static_cast<UINT>(fixture.size()));
     EXPECT_EQ(written, fixture);
     EXPECT_EQ(fixture[0], 2); // the count: the link is left out
+}
+
+TEST_F(ViewClipboard, PastedNamesAreTheFirstFreeOfEachPattern)
+{
+    // A page of RECTANGLE1, RECTANGLE3 and ELLIPSE2.
+    CQYCompList page;
+    auto add = [&](int nType, const char* pszName) {
+        CQYDrawComponent* pComp = Model().GetComponentByType(nType, CRect(0, 0, 10, 10), "", 0);
+        pComp->SetObjectName(pszName);
+        page.AddTail(pComp);
+        pComp->Release();
+    };
+    add(QY_COMP_RECTANGLE, "RECTANGLE1");
+    add(QY_COMP_RECTANGLE, "RECTANGLE3");
+    add(QY_COMP_ELLIPSE, "ELLIPSE2");
+    CQYPasteNames names(page);
+    const struct {
+        int nType;
+        const char* name;
+    } takes[] = {
+        {QY_COMP_RECTANGLE, "RECTANGLE2"},
+        {QY_COMP_ELLIPSE, "ELLIPSE1"},
+        {QY_COMP_RECTANGLE, "RECTANGLE4"},
+        {QY_COMP_ELLIPSE, "ELLIPSE3"},
+        {QY_COMP_RECTANGLE, "RECTANGLE5"},
+        {0, "CUSTOM1"},
+        {51, "CUSTOM2"},
+    };
+    for (const auto& take : takes)
+        EXPECT_STREQ(names.Take(take.nType), take.name);
 }
 
 } // namespace

@@ -164,6 +164,104 @@ TEST_F(ViewLabelEdit, TypingBeyondTheLimitIsDropped)
     EXPECT_STREQ(Text(), "abc");
 }
 
+// The limit counts characters: typed text, byte by byte or from an input
+// method, is kept up to the limit in whole characters.
+TEST_F(ViewLabelEdit, TheLimitCountsCharactersNotBytes)
+{
+    const struct {
+        const char* name;
+        const char* typed;
+        UINT nLimit;
+        const char* kept;
+    } cases[] = {
+        {"ASCII", "abcdef", 5, "abcde"},
+        {"accented", "\xC3\xA9\xC3\xA0\xC3\xBC\xC3\xB6\xC3\xA7\xC3\xB1", 5, "\xC3\xA9\xC3\xA0\xC3\xBC\xC3\xB6\xC3\xA7"},
+        {"CJK", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE6\x96\x87\xE5\xAD\x97", 5,
+         "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE6\x96\x87"},
+        {"emoji", "\xF0\x9F\x99\x82\xF0\x9F\x98\x80\xF0\x9F\x8E\x89\xF0\x9F\x91\x8D\xF0\x9F\x9A\x80\xE2\x9C\xA8", 5,
+         "\xF0\x9F\x99\x82\xF0\x9F\x98\x80\xF0\x9F\x8E\x89\xF0\x9F\x91\x8D\xF0\x9F\x9A\x80"},
+        {"mixed",
+         "a\xC3\xA9\xE6\x97\xA5\xF0\x9F\x99\x82"
+         "bc",
+         4, "a\xC3\xA9\xE6\x97\xA5\xF0\x9F\x99\x82"},
+        {"a one-character limit", "\xF0\x9F\x99\x82\xF0\x9F\x99\x82", 1, "\xF0\x9F\x99\x82"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Edit()->SetLimitText(c.nLimit);
+        EXPECT_EQ(Edit()->GetLimitText(), c.nLimit);
+        // Byte by byte, as typed keys give them.
+        Edit()->SetWindowText("");
+        Bytes(c.typed);
+        EXPECT_STREQ(Text(), c.kept);
+        EXPECT_EQ(QYCountUtf8Characters(Text()), static_cast<int>(c.nLimit));
+        // All at once from an input method.
+        Edit()->SetWindowText("");
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(c.typed));
+        QCoreApplication::sendEvent(EditWidget(), &commit);
+        Pump();
+        EXPECT_STREQ(Text(), c.kept);
+    }
+}
+
+TEST_F(ViewLabelEdit, PastesAndLineBreaksStopAtTheLimitInWholeCharacters)
+{
+    label->GetDefaultProperty()->m_bMultiLine = TRUE;
+    Edit()->SetLimitText(4);
+    Bytes("ab");
+    PutText("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    // Full: no more pasting, and no line break (two characters).
+    Press(Qt::Key_V, Qt::ControlModifier);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    // A selection makes room for what replaces it.
+    Edit()->SetSel(0, 2);
+    PutText("\xF0\x9F\x99\x82\xF0\x9F\x98\x80\xF0\x9F\x8E\x89");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_STREQ(Text(), "\xF0\x9F\x99\x82\xF0\x9F\x98\x80\xE6\x97\xA5\xE6\x9C\xAC");
+    // Room for a line break: Return inserts it whole.
+    Edit()->SetLimitText(6);
+    const int nEnd = Text().GetLength();
+    Edit()->SetSel(nEnd, nEnd);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Text().Right(2), "\r\n");
+    EXPECT_EQ(QYCountUtf8Characters(Text()), 6);
+    // The clipboard frees the data read from it when it is next opened.
+    PutText("");
+}
+
+TEST(LabelEditCharacters, CountAndCutUtf8Text)
+{
+    const struct {
+        const char* text;
+        int nChars;
+        int nLeft;
+        const char* left;
+    } cases[] = {
+        {"", 0, 3, ""},
+        {"abc", 3, 2, "ab"},
+        {"\xC3\xA9t\xC3\xA9", 3, 2, "\xC3\xA9t"},
+        {"\xE6\x97\xA5\xE6\x9C\xAC", 2, 1, "\xE6\x97\xA5"},
+        {"\xF0\x9F\x99\x82x", 2, 1, "\xF0\x9F\x99\x82"},
+        // Invalid bytes count one each: a stray continuation byte, a lead
+        // byte cut short.
+        {"\x80\x80", 2, 1, "\x80"},
+        {"\xE6\x97"
+         "a",
+         2, 1, "\xE6\x97"},
+        {"\r\n", 2, 1, "\r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(QYCountUtf8Characters(c.text), c.nChars);
+        EXPECT_STREQ(QYLeftUtf8Characters(c.text, c.nLeft), c.left);
+    }
+}
+
 TEST_F(ViewLabelEdit, Utf8CollectorCases)
 {
     struct Case {

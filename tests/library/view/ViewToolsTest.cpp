@@ -285,6 +285,41 @@ TEST_F(ViewTools, MoveDragIsOneCommandAndShiftKeepsOneAxis)
     EXPECT_EQ(Normal(a->GetRect()), CRect(40, 40, 120, 100));
 }
 
+TEST_F(ViewTools, DragOutlinesOfShapesOutsideTheWindowStillShowTheirLinks)
+{
+    // a lies beyond the window's right edge, linked to c in it; b is the
+    // shape the mouse drags.  a's outline is left out, its link's is not.
+    CRect rectClient;
+    m_pView->GetClientRect(&rectClient);
+    const int xOutside = rectClient.right + 60;
+    CQYDrawComponent* a = Put(CRect(xOutside, 100, xOutside + 60, 140));
+    CQYDrawComponent* b = Put(CRect(100, 300, 160, 340));
+    CQYDrawComponent* c = Put(CRect(300, 100, 360, 140));
+    CQYPortComponent* pFrom = PortAt(a, 0, 0.5);
+    CQYPortComponent* pTo = PortAt(c, 1, 0.5);
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    CArray<CPoint, CPoint> points;
+    points.Add(pFrom->GetLinkPoint());
+    points.Add(pTo->GetLinkPoint());
+    Model().AddNewLink(pLink, &points, pFrom, pTo, FALSE);
+    pLink->Release();
+    Select({a, b});
+    m_pView->Invalidate();
+    const QImage before = Painted();
+    const CPoint onLink(rectClient.right - 40, 120);
+    Down(CPoint(130, 320));
+    Move(CPoint(150, 320));
+    Move(CPoint(160, 320));
+    const QImage dragging = Painted();
+    // The link's outline from a's moving end runs along y = 120 into the
+    // window.
+    EXPECT_NE(dragging.pixel(onLink.x, onLink.y), before.pixel(onLink.x, onLink.y));
+    Up(CPoint(160, 320));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(xOutside + 30, 100, xOutside + 90, 140));
+    EXPECT_EQ(pLink->GetPointAt(0), pFrom->GetLinkPoint());
+}
+
 TEST_F(ViewTools, SizeByEachHandle)
 {
     // From (100, 100, 200, 180), each handle dragged by (+20, +10).
