@@ -57,8 +57,9 @@ public:
         y = Y;
     }
 
-    bool operator==(POINT point) const { return x == point.x && y == point.y; }
-    bool operator!=(POINT point) const { return !(*this == point); }
+    // Symmetric, so that C++20's reversed comparisons find one best match
+    // (and != is rewritten from it).
+    friend bool operator==(const POINT &a, const POINT &b) { return a.x == b.x && a.y == b.y; }
     void operator+=(SIZE size) { Offset(size); }
     void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
     void operator+=(POINT point) { Offset(point); }
@@ -81,8 +82,7 @@ public:
     CSize(POINT initPt) : SIZE{initPt.x, initPt.y} {}
     explicit CSize(DWORD dwSize) : SIZE{(SHORT)LOWORD(dwSize), (SHORT)HIWORD(dwSize)} {}
 
-    bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
-    bool operator!=(SIZE size) const { return !(*this == size); }
+    friend bool operator==(const SIZE &a, const SIZE &b) { return a.cx == b.cx && a.cy == b.cy; }
     void operator+=(SIZE size)
     {
         cx += size.cx;
@@ -231,8 +231,10 @@ public:
     BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2);
 
     void operator=(const RECT &srcRect) { CopyRect(&srcRect); }
-    bool operator==(const RECT &rect) const { return EqualRect(&rect); }
-    bool operator!=(const RECT &rect) const { return !EqualRect(&rect); }
+    friend bool operator==(const RECT &a, const RECT &b)
+    {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
     void operator+=(POINT point) { OffsetRect(point); }
     void operator+=(SIZE size) { OffsetRect(size); }
     void operator+=(LPCRECT lpRect) { InflateRect(lpRect); }
