@@ -25,11 +25,13 @@
 
 class CArchive;
 class CFile;
+class SECEditBlockWriter;
 class SECEditCompositeCommand;
 class SECEditController;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
 class SECEditTag;
+class SECEditTextBlock;
 class SECEditTextCommand;
 class SECEditTextStore;
 struct LOGFONT;
@@ -137,6 +139,16 @@ public:
     virtual BOOL BreakLongLines(BOOL bDoIt, int firstLine, int lastLine);
     CString GetAllText();
     void SetText(LPCTSTR text, int count);
+    // Replaces the bytes [start, end) (offsets) by the writer's text in one
+    // step, recorded as one undo record; no line is broken, so the caller
+    // makes sure the new lines fit.  FALSE, and nothing changed, when the
+    // buffer is read-only, the range lies outside the text or the text
+    // would grow too large.
+    virtual BOOL ReplaceText(int start, int end, SECEditBlockWriter &newText);
+    // Puts the blocks in place of the bytes [start, end) and hands back the
+    // blocks of the old bytes; the caches and the observers learn of it as
+    // a deletion and an insertion.  Nothing is recorded.
+    BOOL SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks);
 
     // ---- Lines and columns
     int GetLineCount();

@@ -6,6 +6,7 @@
 #include "../text/BufferTestSupport.h"
 
 #include "editor/controller/SECEditCommandIds.h"
+#include "editor/controller/SECEditReplaceAllPass.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextStore.h"
@@ -497,6 +498,74 @@ TEST_F(ControllerFindTest, ReplaceAllOverTheStoresBlocksMatchesAsOverOnePiece)
         EXPECT_EQ(Shown()[0],
                   "The document has been searched and " + std::to_string(lines) + " replacements were made.");
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControllerFindTest, ManyReplacementsUndoAndRedoToTheExactBytes)
+{
+    // Enough matches that the stretch is written anew and swapped in as one
+    // record: lines joined, lines added, replacements that are empty, and a
+    // CR LF document with odd bytes in it.
+    std::string text;
+    for (int i = 0; i < 13000; ++i)
+        text += "  item" + std::to_string(i) + (i % 3 ? "\r\n" : "\x01\xff\r\n");
+    struct Case {
+        const char *pattern, *replacement;
+        int lineDelta; // lines added (per match)
+    } cases[] = {
+        {"\\r\\n(  item\\d*[13579])\\r", "\t$1\r", -1}, // joins each odd line to the one before
+        {"item(\\d+)", "$1\r\n", 1},                    // breaks every line in two
+        {"  ", "", 0},                                  // empty replacement
+        {"(?<=item)(\\d)", "$1$1", 0},                  // look-behind and a group
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.pattern);
+        TearDown();
+        Open(text);
+        controller.MoveCaretTo(700, 0, FALSE); // wrapped past the end
+        Shown().clear();
+        const int undo = buffer->GetUndoCount();
+        const int lines = buffer->GetLineCount();
+        ASSERT_TRUE(Press(SECEditFindRequest::replaceAll, c.pattern, c.replacement, TRUE, TRUE));
+        const std::string replaced = Text();
+        ASSERT_EQ(Shown().size(), 1u);
+        const int count = std::stoi(Shown()[0].substr(Shown()[0].find("and ") + 4));
+        EXPECT_GT(count, SECEditReplaceAllPass::kPieceByPiece);
+        EXPECT_EQ(buffer->GetLineCount(), lines + c.lineDelta * count);
+        EXPECT_NE(replaced, text);
+        EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
+        buffer->Undo();
+        EXPECT_EQ(Text(), text);
+        EXPECT_EQ(buffer->GetLineCount(), lines);
+        buffer->Redo();
+        EXPECT_EQ(Text(), replaced);
+        buffer->Undo();
+        EXPECT_EQ(Text(), text);
+    }
+}
+
+TEST_F(ControllerFindTest, ReplaceAllOverALargeFileAgreesWithOnePieceAtATime)
+{
+    // About 2 MB over many blocks: the result is what replacing each match
+    // of the plain text would give, and undo gives the file back.
+    std::string text, expected;
+    for (int i = 0; i < 60000; ++i) {
+        const std::string n = std::to_string(i);
+        text += "    value" + n + " = compute(" + n + ");\n";
+        // The first line has no line end before it: it stays as it is.
+        expected += (i == 0 ? "    value" + n : "value" + n + "    ") + " = compute(" + n + ");\n";
+    }
+    Open(text);
+    ASSERT_GT(buffer->GetStore()->GetBlockCount(), 10);
+    EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, "\\n( *)(\\S+)", "\n$2$1", TRUE, TRUE));
+    EXPECT_EQ(Text(), expected);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0], "The document has been searched and 59999 replacements were made.");
+    buffer->Undo();
+    EXPECT_EQ(Text(), text);
 }
 
 } // namespace
