@@ -11,11 +11,11 @@
 #include "editor/text/SECEditColorRuns.h"
 #include "editor/text/SECEditCommandHistory.h"
 #include "editor/text/SECEditCommandTarget.h"
-#include "editor/text/SECEditGapArray.h"
 #include "editor/text/SECEditPackedRows.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
 #include "editor/text/SECEditRange.h"
+#include "editor/text/SECEditSlotArray.h"
 #include "editor/text/SECEditTagRegion.h"
 
 #include "framework/base/CString.h"
@@ -331,8 +331,8 @@ private:
     std::vector<Region> m_regions;
     unsigned m_nNextRegionId = 1;
     SECEditPackedRows m_rowStore;
-    SECEditGapArray<SECEditPackedRows::Row> m_rows;
-    SECEditGapArray<SECEditLineData *> m_lineObjects;
+    SECEditSlotArray<SECEditPackedRows::Row> m_rows;
+    SECEditSlotArray<SECEditLineData *> m_lineObjects;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;

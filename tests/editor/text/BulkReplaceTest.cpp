@@ -94,7 +94,7 @@ TEST(TextStore, SwapTextPutsBlocksInAndHandsTheOldOnesBack)
         size_t start, end;
         std::string replacement;
     } cases[] = {
-        {0, base.size(), Lines(50000, "new")},   // everything
+        {0, base.size(), Lines(50000, "new")},    // everything
         {0, 0, "inserted at the top\n"},          // nothing taken
         {base.size(), base.size(), "at the end"}, // after the last byte
         {12345, 200007, ""},                      // only taken
@@ -117,7 +117,8 @@ TEST(TextStore, SwapTextPutsBlocksInAndHandsTheOldOnesBack)
             old.append(block->GetData(), static_cast<size_t>(block->GetTextLength()));
         EXPECT_EQ(old, base.substr(c.start, c.end - c.start));
         // Swapping them back restores the text.
-        ASSERT_TRUE(store.SwapText(static_cast<int>(c.start), static_cast<int>(c.start + c.replacement.size()), blocks));
+        ASSERT_TRUE(
+            store.SwapText(static_cast<int>(c.start), static_cast<int>(c.start + c.replacement.size()), blocks));
         ExpectStoreHolds(store, base);
         for (SECEditTextBlock *block : blocks)
             delete block;
