@@ -18,9 +18,11 @@ SECEditDocumentText::SECEditDocumentText(SECEditTextBuffer &buffer) : m_buffer(b
 const char *SECEditDocumentText::Data()
 {
     if (!m_pData) {
-        m_copy.resize(static_cast<size_t>(m_nLength));
-        m_store.CopyText(0, m_nLength, m_copy.data());
-        m_pData = m_copy.data();
+        // Not cleared first: every byte is written by the copy.
+        m_copy.reset(new char[static_cast<size_t>(m_nLength) + 1]);
+        m_store.CopyText(0, m_nLength, m_copy.get());
+        m_copy[static_cast<size_t>(m_nLength)] = 0;
+        m_pData = m_copy.get();
     }
     return m_pData;
 }

@@ -3,6 +3,7 @@
 // piece; then a copy is made, unless the store holds them in one block.
 #pragma once
 
+#include <memory>
 #include <string>
 
 class SECEditTextBuffer;
@@ -34,7 +35,7 @@ public:
 private:
     SECEditTextBuffer &m_buffer;
     SECEditTextStore &m_store;
-    std::string m_copy;
+    std::unique_ptr<char[]> m_copy;
     const char *m_pData = nullptr;
     int m_nLength = 0;
 };

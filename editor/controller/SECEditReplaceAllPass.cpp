@@ -2,6 +2,7 @@
 
 #include "editor/controller/SECEditDocumentText.h"
 #include "editor/controller/SECEditRegExp.h"
+#include "editor/text/SECEditBlockWriter.h"
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextStore.h"
@@ -169,24 +170,34 @@ struct ReplacedSpan {
     };
     int start = -1;
     int end = -1;
-    // The replacements, one after another.
+    // The replacements, one after another: all of them while they are
+    // few; once the stretch is written as it is scanned, only those of the
+    // line the scan is on.
     std::string out;
     std::vector<Piece> pieces;
     int count = 0;
+    // What the replacements added to the stretch's length.
+    long long growth = 0;
+    // With many matches the new text of the stretch, written as the scan
+    // goes (the old bytes up to `written`, each replacement in turn).
+    std::unique_ptr<SECEditBlockWriter> writer;
+    int written = -1;
 
-    // The new text of the whole stretch, from the old bytes and the
-    // replacements.
-    std::string Assemble(SECEditDocumentText &text) const
+    bool IsWritten() const { return writer != nullptr; }
+    // From now on the new text is written as the scan goes, starting with
+    // what was found so far.
+    void StartWriting(SECEditDocumentText &text, BYTE chNewline)
     {
-        std::string whole;
-        whole.reserve(static_cast<size_t>(end - start) + out.size());
-        int copied = start;
-        for (const Piece &piece : pieces) {
-            text.Append(whole, copied, piece.start - copied);
-            whole.append(out, piece.at, piece.length);
-            copied = piece.end;
-        }
-        return whole;
+        writer = std::make_unique<SECEditBlockWriter>(chNewline);
+        written = start;
+        for (const Piece &piece : pieces)
+            Write(text, piece);
+    }
+    void Write(SECEditDocumentText &text, const Piece &piece)
+    {
+        writer->Append(text.Data() + written, static_cast<size_t>(piece.start - written));
+        writer->Append(out.data() + piece.at, piece.length);
+        written = piece.end;
     }
 };
 
@@ -209,6 +220,9 @@ public:
         m_nGrowth = 0;
         m_nFirstPiece = pieceCount;
     }
+    // The pieces before the line's first are no longer needed.
+    bool NeedsPiecesBefore(size_t pieceCount) const { return m_nFirstPiece < pieceCount; }
+    void PiecesDropped() { m_nFirstPiece = 0; }
     long long LengthBefore(int offset) const
     {
         return static_cast<long long>(m_tail.size()) + (offset - m_nFrom) + m_nGrowth;
@@ -290,7 +304,9 @@ struct SECEditReplaceAllPass::Impl {
     // allowed, at a match reaching past endLimit, or on the line limit.
     void Scan(ReplacedSpan &span, int from, int lastStart, int endLimit);
     // Puts one stretch in; where its last replacement now ends.
-    int ApplySpan(const ReplacedSpan &span, const std::string &whole);
+    // Puts one stretch in (with many matches the text written for it, as
+    // one record); where its last replacement now ends.
+    int ApplySpan(const ReplacedSpan &span);
 
     SECEditTextBuffer &buffer;
     SECEditDocumentText text;
@@ -312,13 +328,19 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
             engineError = scanner.GetError();
         if (found <= 0 || matchEnd > endLimit)
             return;
+        line.MoveTo(text, matchStart, span.pieces.size());
+        // A stretch written as it goes keeps the pieces of one line only.
+        if (span.IsWritten() && !line.NeedsPiecesBefore(span.pieces.size())) {
+            span.pieces.clear();
+            span.out.clear();
+            line.PiecesDropped();
+        }
         const size_t replacementAt = span.out.size();
         if (!scanner.AppendReplacement(span.out, matchStart, matchEnd)) {
             engineError = scanner.GetError();
             return;
         }
         const size_t replacementLength = span.out.size() - replacementAt;
-        line.MoveTo(text, matchStart, span.pieces.size());
         const long long beforeLength = line.LengthBefore(matchStart);
         const int afterLength = std::max(text.LineTextEnd(matchEnd) - matchEnd, 0);
         // Only a line that could be too wide is put together and measured.
@@ -335,9 +357,14 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
         if (span.start < 0)
             span.start = matchStart;
         span.end = matchEnd;
+        span.growth += static_cast<long long>(replacementLength) - (matchEnd - matchStart);
         ++span.count;
-        if (span.count == kPieceByPiece + 1)
+        if (span.IsWritten()) {
+            span.Write(text, span.pieces.back());
+        } else if (span.count == kPieceByPiece + 1) {
             scanner.MakeContiguous();
+            span.StartWriting(text, text.Store().GetNewlineChar());
+        }
         if (matchEnd > matchStart)
             from = matchEnd;
         else if (matchStart >= text.Length())
@@ -347,29 +374,25 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
     }
 }
 
-int SECEditReplaceAllPass::Impl::ApplySpan(const ReplacedSpan &span, const std::string &whole)
+int SECEditReplaceAllPass::Impl::ApplySpan(const ReplacedSpan &span)
 {
-    SECEditTextStore &store = text.Store();
-    auto replace = [&](int start, int end, const char *bytes, size_t length) {
-        SECEditPosition from, to;
-        store.OffsetToPosition(start, &from.m_nLine, &from.m_nCol);
-        store.OffsetToPosition(end, &to.m_nLine, &to.m_nCol);
-        if (end > start)
-            buffer.DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
-        if (length > 0)
-            buffer.InsertText(from.m_nLine, from.m_nCol, bytes, static_cast<int>(length));
-    };
-    if (span.count <= kPieceByPiece) {
+    if (!span.IsWritten()) {
+        SECEditTextStore &store = text.Store();
         // Each in place, the last first, so that the offsets before it hold.
-        for (auto piece = span.pieces.rbegin(); piece != span.pieces.rend(); ++piece)
-            replace(piece->start, piece->end, span.out.data() + piece->at, piece->length);
-    } else {
-        replace(span.start, span.end, whole.data(), whole.size());
+        for (auto piece = span.pieces.rbegin(); piece != span.pieces.rend(); ++piece) {
+            SECEditPosition from, to;
+            store.OffsetToPosition(piece->start, &from.m_nLine, &from.m_nCol);
+            store.OffsetToPosition(piece->end, &to.m_nLine, &to.m_nCol);
+            if (piece->end > piece->start)
+                buffer.DeleteText(from.m_nLine, from.m_nCol, to.m_nLine, to.m_nCol);
+            if (piece->length > 0)
+                buffer.InsertText(from.m_nLine, from.m_nCol, span.out.data() + piece->at,
+                                  static_cast<int>(piece->length));
+        }
+    } else if (!buffer.ReplaceText(span.start, span.end, *span.writer)) {
+        return -1;
     }
-    long long growth = 0;
-    for (const ReplacedSpan::Piece &piece : span.pieces)
-        growth += static_cast<long long>(piece.length) - (piece.end - piece.start);
-    return static_cast<int>(span.pieces.back().end + growth);
+    return static_cast<int>(span.end + span.growth);
 }
 
 SECEditReplaceAllPass::SECEditReplaceAllPass(SECEditTextBuffer &buffer, SECEditFindState &state)
@@ -394,16 +417,14 @@ void SECEditReplaceAllPass::Collect(int start, int stop, bool bInSelection)
 int SECEditReplaceAllPass::Apply()
 {
     Impl &m = *m_pImpl;
-    // The new stretches are put together before any edit moves the bytes.
-    const std::string afterText = m.after.count > kPieceByPiece ? m.after.Assemble(m.text) : std::string();
-    const std::string wrappedText = m.wrapped.count > kPieceByPiece ? m.wrapped.Assemble(m.text) : std::string();
     int end = -1;
     // The later stretch first, so that the earlier one's offsets hold; the
-    // earlier one's last replacement is the last made.
+    // earlier one's last replacement is the last made.  A stretch of many
+    // matches was written in full while it was scanned.
     if (m.after.count > 0)
-        end = m.ApplySpan(m.after, afterText);
+        end = m.ApplySpan(m.after);
     if (m.wrapped.count > 0)
-        end = m.ApplySpan(m.wrapped, wrappedText);
+        end = m.ApplySpan(m.wrapped);
     return end;
 }
 

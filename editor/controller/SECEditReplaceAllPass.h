@@ -3,8 +3,9 @@
 // its top up to the first match (or from the start of a selection to its
 // end), each replacement worked out as the pass goes; then the new text is
 // put in, inside the caller's undo group.  Up to a few thousand matches are
-// replaced one by one from the last; more go in as one new stretch from the
-// first match to the last.
+// replaced one by one from the last; with more, the stretch from the first
+// match to the last is written anew, block by block, and the text store
+// swaps it in as one undo record that keeps the old blocks.
 #pragma once
 
 #include "framework/base/CString.h"

@@ -25,18 +25,25 @@ void SECEditTextBlock::SetSize(int nNewSize)
         if (growBy == 0)
             growBy = std::clamp(m_nSize / 8, 4, 1024);
         const long long wanted = std::max<long long>(nNewSize, (long long)m_nCapacity + growBy);
-        const int newCapacity = static_cast<int>(std::min<long long>(wanted, 0x7FFFFFFF));
-        char *pNew = new char[static_cast<size_t>(newCapacity)];
-        if (m_nSize > 0)
-            std::memcpy(pNew, m_pData, static_cast<size_t>(m_nSize));
-        std::memset(pNew + m_nSize, 0, static_cast<size_t>(newCapacity - m_nSize));
-        delete[] m_pData;
-        m_pData = pNew;
-        m_nCapacity = newCapacity;
-    } else if (nNewSize > m_nSize) {
-        std::memset(m_pData + m_nSize, 0, static_cast<size_t>(nNewSize - m_nSize));
+        Reserve(static_cast<int>(std::min<long long>(wanted, 0x7FFFFFFF)));
     }
+    // Only the bytes that come into use are cleared: the spare room is
+    // cleared when it is taken.
+    if (nNewSize > m_nSize)
+        std::memset(m_pData + m_nSize, 0, static_cast<size_t>(nNewSize - m_nSize));
     m_nSize = nNewSize;
+}
+
+void SECEditTextBlock::Reserve(int nCapacity)
+{
+    if (nCapacity <= m_nCapacity)
+        return;
+    char *pNew = new char[static_cast<size_t>(nCapacity)];
+    if (m_nSize > 0)
+        std::memcpy(pNew, m_pData, static_cast<size_t>(m_nSize));
+    delete[] m_pData;
+    m_pData = pNew;
+    m_nCapacity = nCapacity;
 }
 
 void SECEditTextBlock::InsertBytes(int i, const char *text, int count, BYTE chNewline)

@@ -32,6 +32,8 @@ public:
     // Resizes the byte array; capacity grows to max(nNewSize, capacity +
     // grow-by) (grow-by 0: size / 8 within [4, 1024]); new bytes are zero.
     void SetSize(int nNewSize);
+    // Makes room for nCapacity bytes in use without changing the size.
+    void Reserve(int nCapacity);
 
     // Puts count bytes of text at text index i and keeps the terminator and
     // the separator list right.

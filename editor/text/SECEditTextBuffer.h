@@ -11,11 +11,11 @@
 #include "editor/text/SECEditColorRuns.h"
 #include "editor/text/SECEditCommandHistory.h"
 #include "editor/text/SECEditCommandTarget.h"
-#include "editor/text/SECEditGapArray.h"
 #include "editor/text/SECEditPackedRows.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
 #include "editor/text/SECEditRange.h"
+#include "editor/text/SECEditSlotArray.h"
 #include "editor/text/SECEditTagRegion.h"
 
 #include "framework/base/CString.h"
@@ -25,11 +25,13 @@
 
 class CArchive;
 class CFile;
+class SECEditBlockWriter;
 class SECEditCompositeCommand;
 class SECEditController;
 class SECEditDisplayMetrics;
 class SECEditLangConfig;
 class SECEditTag;
+class SECEditTextBlock;
 class SECEditTextCommand;
 class SECEditTextStore;
 struct LOGFONT;
@@ -137,6 +139,16 @@ public:
     virtual BOOL BreakLongLines(BOOL bDoIt, int firstLine, int lastLine);
     CString GetAllText();
     void SetText(LPCTSTR text, int count);
+    // Replaces the bytes [start, end) (offsets) by the writer's text in one
+    // step, recorded as one undo record; no line is broken, so the caller
+    // makes sure the new lines fit.  FALSE, and nothing changed, when the
+    // buffer is read-only, the range lies outside the text or the text
+    // would grow too large.
+    virtual BOOL ReplaceText(int start, int end, SECEditBlockWriter &newText);
+    // Puts the blocks in place of the bytes [start, end) and hands back the
+    // blocks of the old bytes; the caches and the observers learn of it as
+    // a deletion and an insertion.  Nothing is recorded.
+    BOOL SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks);
 
     // ---- Lines and columns
     int GetLineCount();
@@ -319,8 +331,8 @@ private:
     std::vector<Region> m_regions;
     unsigned m_nNextRegionId = 1;
     SECEditPackedRows m_rowStore;
-    SECEditGapArray<SECEditPackedRows::Row> m_rows;
-    SECEditGapArray<SECEditLineData *> m_lineObjects;
+    SECEditSlotArray<SECEditPackedRows::Row> m_rows;
+    SECEditSlotArray<SECEditLineData *> m_lineObjects;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;

@@ -463,7 +463,7 @@ bool SECEditTextStore::PointsInto(const SECEditTextBlock &block, const char *tex
 
 // Cuts text into chunks of at most kBlockChunk bytes, each ending after a
 // separator when one lies in its second half.
-static int ChunkLength(const char *p, int available, BYTE chNewline)
+int SECEditTextStore::ChunkLength(const char *p, int available, BYTE chNewline)
 {
     if (available <= SECEditTextStore::kBlockChunk)
         return available;
@@ -615,6 +615,75 @@ BOOL SECEditTextStore::DeleteExactly(const SECEditRange &range)
     const int seam = std::min(first, GetBlockCount() - 1);
     JoinSeam(seam);
     JoinSeam(seam - 1);
+    TextChanged();
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Swapping a stretch of blocks
+
+// Makes offset the start of a block (splitting the block it falls in) and
+// returns that block's index; the block count when offset is the text's end.
+int SECEditTextStore::SplitAt(int offset)
+{
+    const int k = FindBlock(offset, TRUE);
+    SECEditTextBlock *b = m_blocks[static_cast<size_t>(k)];
+    const int local = offset - b->m_nOffset;
+    if (local == 0)
+        return k;
+    if (local < b->GetTextLength()) {
+        SplitOffTail(k, local);
+        InvalidateBlockOffsets(k + 1);
+    }
+    return k + 1;
+}
+
+BOOL SECEditTextStore::SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks)
+{
+    if (start < 0 || end < start || end > m_nTextLength)
+        return FALSE;
+    long long added = 0;
+    int addedNewlines = 0;
+    for (const SECEditTextBlock *b : blocks) {
+        added += b->GetTextLength();
+        addedNewlines += b->CountNewlines();
+    }
+    if (added - (end - start) > kMaxTextLength - m_nTextLength)
+        return FALSE;
+    // The stretch becomes whole blocks of its own; they go out and the
+    // given blocks (leaving out empty ones) come in.
+    const int first = SplitAt(start);
+    const int stop = end > start ? SplitAt(end) : first;
+    std::vector<SECEditTextBlock *> taken(m_blocks.begin() + first, m_blocks.begin() + stop);
+    std::vector<SECEditTextBlock *> given;
+    for (SECEditTextBlock *b : blocks) {
+        if (b->GetTextLength() > 0)
+            given.push_back(b);
+        else
+            delete b;
+    }
+    m_blocks.erase(m_blocks.begin() + first, m_blocks.begin() + stop);
+    m_blocks.insert(m_blocks.begin() + first, given.begin(), given.end());
+    for (const SECEditTextBlock *b : taken)
+        m_nTotalNewlines -= b->CountNewlines();
+    m_nTotalNewlines += addedNewlines;
+    m_nTextLength += static_cast<int>(added) - (end - start);
+    const int last = first + static_cast<int>(given.size());
+    // The one empty block of an empty text gives way to the new text.
+    if (!given.empty() && last < GetBlockCount() && m_blocks[static_cast<size_t>(last)]->GetTextLength() == 0) {
+        delete m_blocks[static_cast<size_t>(last)];
+        m_blocks.erase(m_blocks.begin() + last);
+    }
+    if (m_blocks.empty())
+        m_blocks.push_back(new SECEditTextBlock(kBlockGrowBy));
+    blocks.swap(taken);
+    InvalidateBlockOffsets(std::max(0, first - 1));
+    // Lines cut at the two seams move into one block again, the later seam
+    // first so that the earlier index holds.
+    MergeIfSmall(std::min(last, GetBlockCount() - 1));
+    JoinSeam(std::min(last, GetBlockCount() - 1) - 1);
+    MergeIfSmall(std::min(first, GetBlockCount() - 1));
+    JoinSeam(std::min(first, GetBlockCount() - 1) - 1);
     TextChanged();
     return TRUE;
 }

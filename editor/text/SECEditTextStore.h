@@ -90,6 +90,17 @@ public:
     // The bytes [offset, offset + length) of the text.
     void CopyText(int offset, int length, char *dst) { CopyBytes(offset, length, dst); }
 
+    // Puts the blocks in place of the text [start, end) in one step:
+    // afterwards `blocks` holds blocks with exactly the bytes that were
+    // there, and the store owns the blocks it was given.  Swapping back
+    // (the same start, the new text's end) restores the old text.  FALSE,
+    // and nothing changed, for a range outside the text or a text that
+    // would grow too large.
+    BOOL SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks);
+    // How much of text a block of its own takes: everything up to
+    // kBlockChunk bytes, else up to a line end in the chunk's second half.
+    static int ChunkLength(const char *p, int available, BYTE chNewline);
+
     // The word-break characters of whole-word matching.
     static const char *WordBreakChars();
 
@@ -107,6 +118,7 @@ private:
     void SplitBlock(int index);
     void SplitOffTail(int index, int local);
     void RemoveBlock(int index);
+    int SplitAt(int offset);
     void MergeIfSmall(int index);
     void TextChanged();
     static bool PointsInto(const SECEditTextBlock &block, const char *text);

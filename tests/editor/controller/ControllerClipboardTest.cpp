@@ -21,41 +21,32 @@ class ControllerClipboardTest : public ::testing::Test {
 protected:
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    SECEditController controller;
+    CEditorPane pane;
+    SECEditController *controller = nullptr;
 
     void Open(const std::string &text)
     {
         buffer = MakeBuffer(language.get(), text);
-        buffer->Attach(controller.GetBufferObserver());
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        controller = pane.Controller();
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
     }
     void TearDown() override
     {
         // Opening the clipboard lets go of the blocks read before.
-        if (OpenClipboard(host.m_hWnd))
+        if (pane.view && OpenClipboard(pane.view->m_hWnd))
             CloseClipboard();
-        if (buffer)
-            buffer->Detach(controller.GetBufferObserver());
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
+        pane.Destroy();
     }
-    void Command(UINT nID) { host.SendMessage(WM_COMMAND, nID); }
+    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID); }
     std::string Text() { return AllText(*buffer); }
     // The clipboard's CF_TEXT bytes (without the terminating zero).
     std::string ClipboardText()
     {
         std::string text;
-        if (!OpenClipboard(host.m_hWnd))
+        if (!OpenClipboard(pane.view->m_hWnd))
             return text;
         if (HANDLE h = GetClipboardData(CF_TEXT)) {
             size_t size = GlobalSize(h);
@@ -75,7 +66,7 @@ protected:
         std::memcpy(p, text.data(), text.size());
         p[text.size()] = '\0';
         GlobalUnlock(h);
-        ASSERT_TRUE(OpenClipboard(host.m_hWnd));
+        ASSERT_TRUE(OpenClipboard(pane.view->m_hWnd));
         EmptyClipboard();
         SetClipboardData(CF_TEXT, h);
         CloseClipboard();
@@ -85,10 +76,10 @@ protected:
 TEST_F(ControllerClipboardTest, CopyWithoutSelectionTakesTheCaretLine)
 {
     Open("one\ntwo");
-    controller.MoveCaretTo(0, 1, FALSE);
+    controller->MoveCaretTo(0, 1, FALSE);
     Command(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText(), "one\n");
-    controller.MoveCaretTo(1, 1, FALSE);
+    controller->MoveCaretTo(1, 1, FALSE);
     Command(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText(), "two");
 }
@@ -98,12 +89,12 @@ TEST_F(ControllerClipboardTest, NulBytesRoundTrip)
     Open(std::string("a\0b\xFF"
                      "c\n",
                      6));
-    controller.SelectRange(0, 0, 0, 5, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 0, 0, 5, SECEDIT_SEL_STREAM);
     Command(ID_EDIT_CUT);
     EXPECT_EQ(Text(), "\n");
     // Plain-text readers see the text up to its first zero byte.
     EXPECT_EQ(ClipboardText(), "a");
-    controller.MoveCaretTo(1, 0, FALSE);
+    controller->MoveCaretTo(1, 0, FALSE);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(Text(), std::string("\na\0b\xFF"
                                   "c",
@@ -113,22 +104,22 @@ TEST_F(ControllerClipboardTest, NulBytesRoundTrip)
 TEST_F(ControllerClipboardTest, ColumnBlocksCopyAsRowsAndPasteAsABlock)
 {
     Open("abcdef\nabcdef\nabcdef\nxy\n");
-    controller.SelectRange(0, 1, 2, 3, SECEDIT_SEL_COLUMN);
+    controller->SelectRange(0, 1, 2, 3, SECEDIT_SEL_COLUMN);
     Command(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText(), "bc\nbc\nbc\n");
     EXPECT_TRUE(IsClipboardFormatAvailable(g_cfSECEditColumnSelect));
 
     // Pasted at column 4 of line 1: one row per line, the short line and
     // the missing line get theirs appended.
-    controller.ClearSelection(FALSE);
-    controller.MoveCaretTo(1, 4, FALSE);
+    controller->ClearSelection(FALSE);
+    controller->MoveCaretTo(1, 4, FALSE);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(Text(), "abcdef\nabcdbcef\nabcdbcef\nxybc\n");
 
     // Text from another program never pastes as a block.
     PutPlainText("1\n2\n");
     EXPECT_FALSE(IsClipboardFormatAvailable(g_cfSECEditColumnSelect));
-    controller.MoveCaretTo(0, 0, FALSE);
+    controller->MoveCaretTo(0, 0, FALSE);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(Text(), "1\n2\nabcdef\nabcdbcef\nabcdbcef\nxybc\n");
 }
@@ -136,7 +127,7 @@ TEST_F(ControllerClipboardTest, ColumnBlocksCopyAsRowsAndPasteAsABlock)
 TEST_F(ControllerClipboardTest, CutAndPasteRespectTheReadOnlyRule)
 {
     Open("text");
-    controller.SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
     buffer->SetReadOnly(TRUE);
     Command(ID_EDIT_CUT);
     PutPlainText("zz");
@@ -147,7 +138,7 @@ TEST_F(ControllerClipboardTest, CutAndPasteRespectTheReadOnlyRule)
 TEST_F(ControllerClipboardTest, CutLinesTakesWholeLines)
 {
     Open("one\ntwo\nthree");
-    controller.MoveCaretTo(1, 1, FALSE);
+    controller->MoveCaretTo(1, 1, FALSE);
     Command(ID_SECEDIT_CUT_LINES);
     EXPECT_EQ(ClipboardText(), "two\n");
     EXPECT_EQ(Text(), "one\nthree");

@@ -6,6 +6,7 @@
 #include "../text/BufferTestSupport.h"
 
 #include "editor/controller/SECEditCommandIds.h"
+#include "editor/controller/SECEditReplaceAllPass.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextStore.h"
@@ -20,9 +21,8 @@ class ControllerFindTest : public ::testing::Test {
 protected:
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    SECEditController controller;
+    CEditorPane pane;
+    SECEditController *controller = nullptr;
     MessageRecorder messages;
     SECEditFindState &state = SECEditGetFindState();
     ISECEditFindDialogRunner *installedRunner = nullptr;
@@ -46,26 +46,19 @@ protected:
     void Open(const std::string &text)
     {
         buffer = MakeBuffer(language.get(), text);
-        buffer->Attach(controller.GetBufferObserver());
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        controller = pane.Controller();
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
     }
     void TearDown() override
     {
-        if (buffer)
-            buffer->Detach(controller.GetBufferObserver());
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
+        pane.Destroy();
+        controller = nullptr;
         SECEditController::SetFindDialogRunner(installedRunner);
     }
-    void Command(UINT nID) { host.SendMessage(WM_COMMAND, nID); }
+    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID); }
     std::string Text() { return AllText(*buffer); }
     std::vector<std::string> &Shown() { return MessageRecorder::Messages(); }
     // A button press of the dialog with the given texts and options.
@@ -80,15 +73,15 @@ protected:
         request.m_bMatchCase = matchCase;
         request.m_bFindOnly = findOnly;
         request.m_bInSelection = inSelection;
-        return controller.OnFindRequest(request);
+        return controller->OnFindRequest(request);
     }
-    std::string Selected() { return std::string(controller.GetSelectionText().GetString()); }
+    std::string Selected() { return std::string(controller->GetSelectionText().GetString()); }
 };
 
 TEST_F(ControllerFindTest, RepeatedSearchWrapsBackToTheOnlyMatch)
 {
     Open("alpha beta\ngamma\n");
-    controller.MoveCaretTo(0, 7, FALSE); // inside "beta"
+    controller->MoveCaretTo(0, 7, FALSE); // inside "beta"
     Command(ID_SECEDIT_FIND_NEXT_WORD);
     EXPECT_EQ(Selected(), "beta");
     EXPECT_TRUE(Shown().empty());
@@ -126,37 +119,37 @@ TEST_F(ControllerFindTest, FindMovesBothWaysAndCentresTheMatch)
     for (int i = 0; i < 40; ++i)
         text += i == 30 ? "needle\n" : "hay\n";
     Open(text + "needle");
-    controller.MoveCaretTo(5, 0, FALSE);
+    controller->MoveCaretTo(5, 0, FALSE);
     EXPECT_TRUE(Press(SECEditFindRequest::findNext, "NEEDLE", "", FALSE, FALSE, TRUE));
-    EXPECT_EQ(controller.GetCaretLine(), 30);
-    EXPECT_EQ(controller.GetCaretColumn(), 6);
+    EXPECT_EQ(controller->GetCaretLine(), 30);
+    EXPECT_EQ(controller->GetCaretColumn(), 6);
     // The match's line stands in the middle of the ten visible lines.
-    const int lineHeight = controller.GetMetrics()->GetLineHeight();
-    EXPECT_EQ(viewport.origin.y / lineHeight, 30 - viewport.size.cy / lineHeight / 2);
+    const int lineHeight = controller->GetMetrics()->GetLineHeight();
+    EXPECT_EQ(pane.Viewport().GetOrigin().y / lineHeight, 30 - pane.Viewport().GetSize().cy / lineHeight / 2);
     // Case matters when asked for.
     EXPECT_FALSE(Press(SECEditFindRequest::findNext, "NEEDLE", "", FALSE, TRUE, TRUE));
     state.m_bSearchDown = FALSE;
     state.m_strFindText = "needle";
-    controller.ClearSelection(FALSE);
-    controller.MoveCaretTo(35, 0, FALSE);
-    EXPECT_TRUE(controller.Find(state));
-    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(30, 0));
+    controller->ClearSelection(FALSE);
+    controller->MoveCaretTo(35, 0, FALSE);
+    EXPECT_TRUE(controller->Find(state));
+    EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(30, 0));
     // Upwards again from the selected match: wraps to the last line.
-    EXPECT_TRUE(controller.Find(state));
-    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(40, 0));
+    EXPECT_TRUE(controller->Find(state));
+    EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(40, 0));
 }
 
 TEST_F(ControllerFindTest, MarkAllMarksEachLineOnceAndGoesToTheFirst)
 {
     Open("x\nab ab\nx\nab\n");
-    controller.MoveCaretTo(2, 0, FALSE);
+    controller->MoveCaretTo(2, 0, FALSE);
     EXPECT_TRUE(Press(SECEditFindRequest::markAll, "ab"));
     EXPECT_EQ(buffer->CountMarkedLines(SECEDIT_MARK_BOOKMARK), 2);
     EXPECT_TRUE(buffer->HasMark(1, SECEDIT_MARK_BOOKMARK));
     EXPECT_TRUE(buffer->HasMark(3, SECEDIT_MARK_BOOKMARK));
     // Searching down from line 2, the first match is on line 3.
-    EXPECT_EQ(controller.GetCaretLine(), 3);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(controller->GetCaretLine(), 3);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
     EXPECT_FALSE(Press(SECEditFindRequest::markAll, "zz"));
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0], "Cannot find the string 'zz'.");
@@ -166,14 +159,14 @@ TEST_F(ControllerFindTest, ReplaceReplacesTheSelectedMatchOnlyAndSelectsTheNext)
 {
     Open("cat dog cat dog\n");
     // Something else selected: only finds.
-    controller.SelectRange(0, 4, 0, 7, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 4, 0, 7, SECEDIT_SEL_STREAM);
     EXPECT_TRUE(Press(SECEditFindRequest::replaceCurrent, "cat", "cow"));
     EXPECT_EQ(Text(), "cat dog cat dog\n");
-    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, 8));
+    EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(0, 8));
     // The match selected: replaced, and the next one selected.
     EXPECT_TRUE(Press(SECEditFindRequest::replaceCurrent, "cat", "cow"));
     EXPECT_EQ(Text(), "cat dog cow dog\n");
-    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(0, 0));
     EXPECT_EQ(Selected(), "cat");
 }
 
@@ -199,8 +192,8 @@ TEST_F(ControllerFindTest, RegularExpressionReplacementSeesGroupsCaseAndContext)
         EXPECT_EQ(Text(), c.result);
         // Replace one at a time gives the same for the first match.
         buffer->Undo();
-        controller.ClearSelection(FALSE);
-        controller.MoveCaretTo(0, 0, FALSE);
+        controller->ClearSelection(FALSE);
+        controller->MoveCaretTo(0, 0, FALSE);
         EXPECT_TRUE(Press(SECEditFindRequest::replaceCurrent, c.pattern, c.replacement, TRUE, c.matchCase));
         EXPECT_TRUE(Press(SECEditFindRequest::replaceCurrent, c.pattern, c.replacement, TRUE, c.matchCase));
         EXPECT_EQ(Text().substr(0, std::string(c.result).find(' ')),
@@ -212,7 +205,7 @@ TEST_F(ControllerFindTest, RegularExpressionReplacementSeesGroupsCaseAndContext)
 TEST_F(ControllerFindTest, InvalidPatternChangesNothing)
 {
     Open("abc abc\n");
-    controller.SelectRange(0, 0, 0, 3, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 0, 0, 3, SECEDIT_SEL_STREAM);
     const int undo = buffer->GetUndoCount();
     for (int action : {SECEditFindRequest::findNext, SECEditFindRequest::replaceCurrent, SECEditFindRequest::replaceAll,
                        SECEditFindRequest::markAll}) {
@@ -224,7 +217,7 @@ TEST_F(ControllerFindTest, InvalidPatternChangesNothing)
         EXPECT_EQ(Shown()[0].rfind("Invalid regular expression: ", 0), 0u) << Shown()[0];
         EXPECT_EQ(Text(), "abc abc\n");
         EXPECT_EQ(buffer->GetUndoCount(), undo);
-        EXPECT_EQ(controller.GetUpdateLock(), 0);
+        EXPECT_EQ(controller->GetUpdateLock(), 0);
         EXPECT_FALSE(buffer->IsCompoundOpen());
     }
 }
@@ -258,13 +251,13 @@ TEST_F(ControllerFindTest, ReplaceAllCountsAndUndoesInOneStep)
         TearDown();
         Open(c.text);
         Shown().clear();
-        controller.MoveCaretTo(c.caretLine, 0, FALSE);
+        controller->MoveCaretTo(c.caretLine, 0, FALSE);
         const int undo = buffer->GetUndoCount();
         Press(SECEditFindRequest::replaceAll, c.pattern, c.replacement, c.regex);
         EXPECT_EQ(Text(), c.result);
         ASSERT_EQ(Shown().size(), 1u);
         EXPECT_EQ(Shown()[0], c.message);
-        EXPECT_FALSE(controller.HasSelection());
+        EXPECT_FALSE(controller->HasSelection());
         if (Text() != c.text) {
             EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
             buffer->Undo();
@@ -276,17 +269,17 @@ TEST_F(ControllerFindTest, ReplaceAllCountsAndUndoesInOneStep)
 TEST_F(ControllerFindTest, ReplaceAllLeavesTheCaretAfterTheLastReplacement)
 {
     Open("x1\nx2\nx3\n");
-    controller.MoveCaretTo(1, 0, FALSE);
+    controller->MoveCaretTo(1, 0, FALSE);
     Press(SECEditFindRequest::replaceAll, "x", "yy");
     // Lines 1 and 2 first, then line 0 after the wrap.
-    EXPECT_EQ(controller.GetCaretLine(), 0);
-    EXPECT_EQ(controller.GetCaretColumn(), 2);
+    EXPECT_EQ(controller->GetCaretLine(), 0);
+    EXPECT_EQ(controller->GetCaretColumn(), 2);
 }
 
 TEST_F(ControllerFindTest, ReplaceAllInSelectionKeepsToIt)
 {
     Open("aaa\naaa\naaa\n");
-    controller.SelectRange(0, 2, 1, 2, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 2, 1, 2, SECEDIT_SEL_STREAM);
     Press(SECEditFindRequest::replaceAll, "a", "b", FALSE, FALSE, FALSE, TRUE);
     EXPECT_EQ(Text(), "aab\nbba\naaa\n");
     ASSERT_EQ(Shown().size(), 1u);
@@ -305,14 +298,14 @@ TEST_F(ControllerFindTest, ReplacementsOverTheLineLimitAreRefused)
     EXPECT_EQ(Text(), line + "X\nX\n");
 
     Shown().clear();
-    controller.MoveCaretTo(1, 0, FALSE);
+    controller->MoveCaretTo(1, 0, FALSE);
     Press(SECEditFindRequest::replaceAll, "X", "0123456789");
     EXPECT_EQ(Text(), line + "X\n0123456789\n");
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0], "Cannot replace text. Line would exceed 2048 characters.");
 
     Shown().clear();
-    controller.MoveCaretTo(0, 0, FALSE);
+    controller->MoveCaretTo(0, 0, FALSE);
     Press(SECEditFindRequest::replaceCurrent, "X", "0123456789");
     Press(SECEditFindRequest::replaceCurrent, "X", "0123456789");
     EXPECT_EQ(Text(), line + "X\n0123456789\n");
@@ -325,7 +318,7 @@ TEST_F(ControllerFindTest, ReadOnlyBufferRefusesReplacing)
     Open("abc\n");
     buffer->SetReadOnly(TRUE);
     for (int action : {SECEditFindRequest::replaceCurrent, SECEditFindRequest::replaceAll}) {
-        controller.SelectRange(0, 0, 0, 1, SECEDIT_SEL_STREAM);
+        controller->SelectRange(0, 0, 0, 1, SECEDIT_SEL_STREAM);
         Shown().clear();
         EXPECT_FALSE(Press(action, "a", "b"));
         ASSERT_EQ(Shown().size(), 1u);
@@ -373,7 +366,7 @@ TEST_F(ControllerFindTest, DialogRunsModallyThroughTheRunner)
     FakeRunner runner;
     ISECEditFindDialogRunner *previous = SECEditController::SetFindDialogRunner(&runner);
     Open("one two one\n");
-    controller.MoveCaretTo(0, 5, FALSE);
+    controller->MoveCaretTo(0, 5, FALSE);
     state.m_bMatchCase = TRUE;
     state.m_strReplaceText = "old";
     SECEditFindRequest press;
@@ -383,7 +376,7 @@ TEST_F(ControllerFindTest, DialogRunsModallyThroughTheRunner)
     runner.presses.push_back(press);
     Command(ID_EDIT_REPLACE);
     EXPECT_EQ(runner.calls, (std::vector<std::string>{"New", "DoModal", "Delete"}));
-    EXPECT_EQ(runner.setup.m_pOwner, static_cast<ISECEditFindOwner *>(&controller));
+    EXPECT_EQ(runner.setup.m_pOwner, static_cast<ISECEditFindOwner *>(controller));
     EXPECT_FALSE(runner.setup.m_bFindOnly);
     EXPECT_TRUE(runner.setup.m_bSelectionAvailable);
     EXPECT_TRUE(runner.setup.m_bMatchCase);
@@ -436,10 +429,10 @@ TEST_F(ControllerFindTest, FindKeysSearchBothWays)
     };
     Open("ab; ab; ab\n");
     for (const Case &c : cases) {
-        controller.ClearSelection(FALSE);
-        controller.MoveCaretTo(0, c.caretCol, FALSE);
+        controller->ClearSelection(FALSE);
+        controller->MoveCaretTo(0, c.caretCol, FALSE);
         Command(c.command);
-        EXPECT_EQ(controller.GetSelectionObject().GetStart().m_nCol, c.selectedAt) << c.command << " " << c.caretCol;
+        EXPECT_EQ(controller->GetSelectionObject().GetStart().m_nCol, c.selectedAt) << c.command << " " << c.caretCol;
     }
 }
 
@@ -457,15 +450,15 @@ TEST_F(ControllerFindTest, ManyReplacementsGoInAsOneStretch)
         expected += "<" + std::to_string(i) + ">\n-\n";
     }
     Open(text);
-    controller.MoveCaretTo(3000, 0, FALSE);
+    controller->MoveCaretTo(3000, 0, FALSE);
     const int undo = buffer->GetUndoCount();
     EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, "a(\\d+)\\n", "<$1>\n-\n", TRUE));
     EXPECT_EQ(Text(), expected);
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0], "The document has been searched and 6000 replacements were made.");
     // The last replacement was the one before the starting line.
-    EXPECT_EQ(controller.GetCaretLine(), 6000);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(controller->GetCaretLine(), 6000);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
     EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
     buffer->Undo();
     EXPECT_EQ(Text(), text);
@@ -497,6 +490,74 @@ TEST_F(ControllerFindTest, ReplaceAllOverTheStoresBlocksMatchesAsOverOnePiece)
         EXPECT_EQ(Shown()[0],
                   "The document has been searched and " + std::to_string(lines) + " replacements were made.");
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControllerFindTest, ManyReplacementsUndoAndRedoToTheExactBytes)
+{
+    // Enough matches that the stretch is written anew and swapped in as one
+    // record: lines joined, lines added, replacements that are empty, and a
+    // CR LF document with odd bytes in it.
+    std::string text;
+    for (int i = 0; i < 13000; ++i)
+        text += "  item" + std::to_string(i) + (i % 3 ? "\r\n" : "\x01\xff\r\n");
+    struct Case {
+        const char *pattern, *replacement;
+        int lineDelta; // lines added (per match)
+    } cases[] = {
+        {"\\r\\n(  item\\d*[13579])\\r", "\t$1\r", -1}, // joins each odd line to the one before
+        {"item(\\d+)", "$1\r\n", 1},                    // breaks every line in two
+        {"  ", "", 0},                                  // empty replacement
+        {"(?<=item)(\\d)", "$1$1", 0},                  // look-behind and a group
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.pattern);
+        TearDown();
+        Open(text);
+        controller->MoveCaretTo(700, 0, FALSE); // wrapped past the end
+        Shown().clear();
+        const int undo = buffer->GetUndoCount();
+        const int lines = buffer->GetLineCount();
+        ASSERT_TRUE(Press(SECEditFindRequest::replaceAll, c.pattern, c.replacement, TRUE, TRUE));
+        const std::string replaced = Text();
+        ASSERT_EQ(Shown().size(), 1u);
+        const int count = std::stoi(Shown()[0].substr(Shown()[0].find("and ") + 4));
+        EXPECT_GT(count, SECEditReplaceAllPass::kPieceByPiece);
+        EXPECT_EQ(buffer->GetLineCount(), lines + c.lineDelta * count);
+        EXPECT_NE(replaced, text);
+        EXPECT_EQ(buffer->GetUndoCount(), undo + 1);
+        buffer->Undo();
+        EXPECT_EQ(Text(), text);
+        EXPECT_EQ(buffer->GetLineCount(), lines);
+        buffer->Redo();
+        EXPECT_EQ(Text(), replaced);
+        buffer->Undo();
+        EXPECT_EQ(Text(), text);
+    }
+}
+
+TEST_F(ControllerFindTest, ReplaceAllOverALargeFileAgreesWithOnePieceAtATime)
+{
+    // About 2 MB over many blocks: the result is what replacing each match
+    // of the plain text would give, and undo gives the file back.
+    std::string text, expected;
+    for (int i = 0; i < 60000; ++i) {
+        const std::string n = std::to_string(i);
+        text += "    value" + n + " = compute(" + n + ");\n";
+        // The first line has no line end before it: it stays as it is.
+        expected += (i == 0 ? "    value" + n : "value" + n + "    ") + " = compute(" + n + ");\n";
+    }
+    Open(text);
+    ASSERT_GT(buffer->GetStore()->GetBlockCount(), 10);
+    EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, "\\n( *)(\\S+)", "\n$2$1", TRUE, TRUE));
+    EXPECT_EQ(Text(), expected);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0], "The document has been searched and 59999 replacements were made.");
+    buffer->Undo();
+    EXPECT_EQ(Text(), text);
 }
 
 } // namespace

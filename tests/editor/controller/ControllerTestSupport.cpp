@@ -66,6 +66,45 @@ void CRecordingController::OnChar(UINT nChar, UINT, UINT)
     chars.push_back(nChar);
 }
 
+IMPLEMENT_DYNCREATE(CControllerTestView, SECEditView)
+
+SECEditTextBuffer *CControllerTestView::s_pNextBuffer = nullptr;
+CControllerTestView::ControllerMaker CControllerTestView::s_pfnNextController = nullptr;
+
+SECEditController *CControllerTestView::NewController()
+{
+    return m_pfnController ? m_pfnController() : SECEditView::NewController();
+}
+
+BOOL CEditorPane::Create(SECEditTextBuffer *pBuffer, CControllerTestView::ControllerMaker pfnController,
+                         const CRect &rect)
+{
+    if (!frame.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "Editor pane", WS_POPUP | WS_VISIBLE, rect, nullptr, 0))
+        return FALSE;
+    CControllerTestView::s_pNextBuffer = pBuffer;
+    CControllerTestView::s_pfnNextController = pfnController;
+    view = new CControllerTestView;
+    CControllerTestView::s_pNextBuffer = nullptr;
+    CControllerTestView::s_pfnNextController = nullptr;
+    if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), rect.Height()), &frame, 1)) {
+        delete view;
+        view = nullptr;
+        return FALSE;
+    }
+    view->OnInitialUpdate();
+    PumpEditorEvents();
+    view->UpdateWindow();
+    return Controller() != nullptr;
+}
+
+void CEditorPane::Destroy()
+{
+    // The view goes with its parent and deletes itself and its controller.
+    if (frame.m_hWnd)
+        frame.DestroyWindow();
+    view = nullptr;
+}
+
 void PumpEditorEvents()
 {
     for (int i = 0; i < 3; ++i) {

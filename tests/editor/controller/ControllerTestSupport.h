@@ -5,6 +5,7 @@
 
 #include "editor/controller/SECEditController.h"
 #include "editor/view/ISECViewport.h"
+#include "editor/view/SECEditView.h"
 
 #include <vector>
 
@@ -47,6 +48,43 @@ public:
 protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
+};
+
+// The real editor view as the controller's host: an SECEditView over the
+// test's buffer, whose visual part makes the controller (of the kind the
+// test asks for), plugs it into the view's window and hands it the view's
+// viewport.
+class CControllerTestView : public SECEditView {
+    DECLARE_DYNCREATE(CControllerTestView)
+public:
+    typedef SECEditController *(*ControllerMaker)();
+    static SECEditTextBuffer *s_pNextBuffer; // the buffer views made next show
+    static ControllerMaker s_pfnNextController;
+    SECEditTextBuffer *m_pBuffer = s_pNextBuffer;
+    ControllerMaker m_pfnController = s_pfnNextController;
+    SECEditTextBuffer *GetTextBuffer() override { return m_pBuffer; }
+
+protected:
+    SECEditController *NewController() override;
+};
+
+// A top-level window filled by one editor view; the view (and with it the
+// controller) goes with the window.
+class CEditorPane {
+public:
+    CEditorPane() = default;
+    ~CEditorPane() { Destroy(); }
+    CEditorPane(const CEditorPane &) = delete;
+    CEditorPane &operator=(const CEditorPane &) = delete;
+
+    BOOL Create(SECEditTextBuffer *pBuffer, CControllerTestView::ControllerMaker pfnController = nullptr,
+                const CRect &rect = CRect(10, 10, 410, 170));
+    void Destroy();
+    SECEditController *Controller() { return view ? view->GetController() : nullptr; }
+    ISECViewport &Viewport() { return view->GetVisualPart().GetViewport(); }
+
+    CWnd frame;
+    CControllerTestView *view = nullptr;
 };
 
 // Runs Qt's pending events and the message queue.

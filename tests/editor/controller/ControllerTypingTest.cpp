@@ -23,33 +23,21 @@ class ControllerTypingTest : public ::testing::Test {
 protected:
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    SECEditController controller;
+    CEditorPane pane;
+    SECEditController *controller = nullptr;
 
     void Open(const std::string &text)
     {
         buffer = MakeBuffer(language.get(), text);
-        buffer->Attach(controller.GetBufferObserver());
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        controller = pane.Controller();
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
-        ASSERT_TRUE(controller.CaretExists());
+        ASSERT_TRUE(controller->CaretExists());
     }
-    void TearDown() override
-    {
-        if (buffer)
-            buffer->Detach(controller.GetBufferObserver());
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
-    }
-    QWidget *Widget() { return WindowCore::Widget(host.m_hWnd); }
+    void TearDown() override { pane.Destroy(); }
+    QWidget *Widget() { return WindowCore::Widget(pane.view->m_hWnd); }
     // Typed text as the desktop delivers it: one key press per character,
     // the character in the event's text.
     void TypeText(const char *utf8)
@@ -76,11 +64,11 @@ protected:
     void Bytes(std::initializer_list<unsigned char> bytes)
     {
         for (unsigned char b : bytes)
-            host.SendMessage(WM_CHAR, b);
+            pane.view->SendMessage(WM_CHAR, b);
     }
-    void Undo() { host.SendMessage(WM_COMMAND, ID_EDIT_UNDO); }
+    void Undo() { pane.view->SendMessage(WM_COMMAND, ID_EDIT_UNDO); }
     std::string Text() { return AllText(*buffer); }
-    SECEditPosition Caret() const { return SECEditPosition(controller.GetCaretLine(), controller.GetCaretColumn()); }
+    SECEditPosition Caret() const { return SECEditPosition(controller->GetCaretLine(), controller->GetCaretColumn()); }
 };
 
 TEST_F(ControllerTypingTest, WordsAndSpacesUndoAsSeparateSteps)
@@ -129,7 +117,7 @@ TEST_F(ControllerTypingTest, Utf8BytesArriveOneByOne)
 TEST_F(ControllerTypingTest, InputMethodCommitsGoIn)
 {
     Open("ab");
-    controller.MoveCaretTo(0, 1, FALSE);
+    controller->MoveCaretTo(0, 1, FALSE);
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
     QCoreApplication::sendEvent(Widget(), &commit);
@@ -182,11 +170,11 @@ TEST_F(ControllerTypingTest, OverwriteReplacesWholeCharacters)
     Key(Qt::Key_Insert);
     TypeText("x");
     EXPECT_EQ(Text(), "x b\nabc");
-    controller.MoveCaretTo(1, 0, FALSE);
+    controller->MoveCaretTo(1, 0, FALSE);
     TypeText("\xC3\xBC");
     EXPECT_EQ(Text(), "x b\n\xC3\xBC"
                       "bc");
-    controller.MoveCaretTo(1, 4, FALSE); // the line end: appends
+    controller->MoveCaretTo(1, 4, FALSE); // the line end: appends
     TypeText("d");
     EXPECT_EQ(Text(), "x b\n\xC3\xBC"
                       "bcd");
@@ -200,13 +188,13 @@ TEST_F(ControllerTypingTest, TypingInVirtualSpaceFillsWithTabsAndSpaces)
     Open("\n");
     language.get()->SetTabSize(4);
     language.get()->SetReplaceTabs(FALSE);
-    controller.MoveCaretTo(0, 10, TRUE);
+    controller->MoveCaretTo(0, 10, TRUE);
     TypeText("x");
     EXPECT_EQ(Text(), "\t\t  x\n");
     EXPECT_EQ(Caret(), SECEditPosition(0, 5));
 
     language.get()->SetReplaceTabs(TRUE);
-    controller.MoveCaretTo(1, 3, TRUE);
+    controller->MoveCaretTo(1, 3, TRUE);
     TypeText("y");
     EXPECT_EQ(Text(), "\t\t  x\n   y");
 }
@@ -214,18 +202,18 @@ TEST_F(ControllerTypingTest, TypingInVirtualSpaceFillsWithTabsAndSpaces)
 TEST_F(ControllerTypingTest, DeleteAndBackspaceAtTheEnds)
 {
     Open("ab\n\xC3\xA9z");
-    controller.MoveCaretTo(0, 2, FALSE);
+    controller->MoveCaretTo(0, 2, FALSE);
     Key(Qt::Key_Delete); // joins the lines
     EXPECT_EQ(Text(), "ab\xC3\xA9z");
     Key(Qt::Key_Delete); // the whole two-byte character
     EXPECT_EQ(Text(), "abz");
-    controller.MoveCaretTo(0, 3, FALSE);
+    controller->MoveCaretTo(0, 3, FALSE);
     Key(Qt::Key_Delete); // the end of the last line: nothing
     EXPECT_EQ(Text(), "abz");
-    controller.MoveCaretTo(0, 0, FALSE);
+    controller->MoveCaretTo(0, 0, FALSE);
     Key(Qt::Key_Backspace); // the start: nothing
     EXPECT_EQ(Text(), "abz");
-    controller.MoveCaretTo(0, 2, FALSE);
+    controller->MoveCaretTo(0, 2, FALSE);
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Text(), "az");
     EXPECT_EQ(Caret(), SECEditPosition(0, 1));
@@ -234,12 +222,12 @@ TEST_F(ControllerTypingTest, DeleteAndBackspaceAtTheEnds)
 TEST_F(ControllerTypingTest, TypingReplacesTheSelectionInOneStep)
 {
     Open("hello world");
-    controller.SelectRange(0, 0, 0, 5, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 0, 0, 5, SECEDIT_SEL_STREAM);
     TypeText("H");
     EXPECT_EQ(Text(), "H world");
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
     EXPECT_FALSE(buffer->IsCompoundOpen());
-    EXPECT_EQ(controller.GetUpdateLock(), 0);
+    EXPECT_EQ(controller->GetUpdateLock(), 0);
     Undo();
     EXPECT_EQ(Text(), "hello world");
 }
@@ -257,9 +245,9 @@ TEST_F(ControllerTypingTest, ReadOnlyBuffersTakeNoTyping)
 TEST_F(ControllerTypingTest, TypingPastTheLineLimitBreaksTheLine)
 {
     Open(std::string(2048, 'a'));
-    controller.MoveCaretTo(0, 2048, FALSE);
+    controller->MoveCaretTo(0, 2048, FALSE);
     TypeText("b");
-    EXPECT_EQ(controller.GetTypingSerial(), 0u);
+    EXPECT_EQ(controller->GetTypingSerial(), 0u);
     EXPECT_GT(buffer->GetLineCount(), 1);
     Undo();
     EXPECT_EQ(Text(), std::string(2048, 'a'));
@@ -270,7 +258,7 @@ TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
     Open("    text");
     language.get()->SetAutoIndent(TRUE);
     language.get()->SetReplaceTabs(TRUE);
-    controller.MoveCaretTo(0, 8, FALSE);
+    controller->MoveCaretTo(0, 8, FALSE);
     Key(Qt::Key_Return);
     EXPECT_EQ(Text(), "    text\n");
     EXPECT_EQ(Caret(), SECEditPosition(1, 4)); // in virtual space
@@ -278,7 +266,7 @@ TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
     EXPECT_EQ(Text(), "    text\n    x");
 
     // Inside a line the rest moves down behind the indent.
-    controller.MoveCaretTo(0, 6, FALSE);
+    controller->MoveCaretTo(0, 6, FALSE);
     Key(Qt::Key_Return);
     EXPECT_EQ(Text(), "    te\n    xt\n    x");
     EXPECT_EQ(Caret(), SECEditPosition(1, 4));
@@ -293,7 +281,7 @@ TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
 TEST_F(ControllerTypingTest, WordDeletes)
 {
     Open("one two three");
-    controller.MoveCaretTo(0, 8, FALSE);
+    controller->MoveCaretTo(0, 8, FALSE);
     Key(Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(Text(), "one three");
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
@@ -308,13 +296,13 @@ TEST_F(ControllerTypingTest, TabIndentsTheSelectedLinesOnly)
     Open("a\nb\n\nc\nd\n");
     language.get()->SetReplaceTabs(FALSE);
     // Lines 1 to 3 (the last line reached only at column 0 stays out).
-    controller.SelectRange(1, 0, 4, 0, SECEDIT_SEL_STREAM);
+    controller->SelectRange(1, 0, 4, 0, SECEDIT_SEL_STREAM);
     Key(Qt::Key_Tab);
     EXPECT_EQ(Text(), "a\n\tb\n\n\tc\nd\n"); // the blank line untouched
-    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_LINES);
+    EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_LINES);
     Undo();
     EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
-    controller.SelectRange(1, 0, 3, 1, SECEDIT_SEL_STREAM);
+    controller->SelectRange(1, 0, 3, 1, SECEDIT_SEL_STREAM);
     Key(Qt::Key_Tab);
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
@@ -325,7 +313,7 @@ TEST_F(ControllerTypingTest, TabWithoutSelectionAndInOverwrite)
     Open("abcdefgh");
     language.get()->SetTabSize(4);
     language.get()->SetReplaceTabs(FALSE);
-    controller.MoveCaretTo(0, 1, FALSE);
+    controller->MoveCaretTo(0, 1, FALSE);
     Key(Qt::Key_Insert);
     Key(Qt::Key_Tab); // overwrite: to the next tab stop, no text change
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
@@ -340,11 +328,11 @@ TEST_F(ControllerTypingTest, TabWithoutSelectionAndInOverwrite)
 TEST_F(ControllerTypingTest, CaseCommandsKeepTheRangeSelected)
 {
     Open("x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
-    controller.SelectRange(0, 2, 0, 17, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 2, 0, 17, SECEDIT_SEL_STREAM);
     Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "x CAF\xC3\x89 NA\xC3\x8FVE \xFF!\nnext"); // the stray byte stays
-    EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, 2));
-    EXPECT_EQ(controller.GetSelectionObject().GetFinish(), SECEditPosition(0, 17));
+    EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(0, 2));
+    EXPECT_EQ(controller->GetSelectionObject().GetFinish(), SECEditPosition(0, 17));
     Key(Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Text(), "x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
     Undo();
@@ -354,13 +342,13 @@ TEST_F(ControllerTypingTest, CaseCommandsKeepTheRangeSelected)
 TEST_F(ControllerTypingTest, CaseOfAColumnBlockChangesInPlace)
 {
     Open("abcdef\nabcdef\nab\n");
-    controller.SelectRange(0, 1, 2, 4, SECEDIT_SEL_COLUMN);
+    controller->SelectRange(0, 1, 2, 4, SECEDIT_SEL_COLUMN);
     Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     // Rows stay rows; a short row converts what it has.
     EXPECT_EQ(Text(), "aBCDef\naBCDef\naB\n");
-    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
-    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(0, 1));
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(2, 4));
+    EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(0, 1));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(2, 4));
     Undo(); // one step
     EXPECT_EQ(Text(), "abcdef\nabcdef\nab\n");
 }
@@ -368,13 +356,13 @@ TEST_F(ControllerTypingTest, CaseOfAColumnBlockChangesInPlace)
 TEST_F(ControllerTypingTest, DeleteLinesTakesWholeLines)
 {
     Open("one\ntwo\nthree\nfour");
-    controller.MoveCaretTo(1, 1, FALSE);
+    controller->MoveCaretTo(1, 1, FALSE);
     Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "one\nthree\nfour");
-    controller.SelectRange(0, 2, 1, 1, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 2, 1, 1, SECEDIT_SEL_STREAM);
     Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "four");
-    controller.MoveCaretTo(0, 2, FALSE);
+    controller->MoveCaretTo(0, 2, FALSE);
     Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "");
     Undo();
@@ -384,33 +372,28 @@ TEST_F(ControllerTypingTest, DeleteLinesTakesWholeLines)
 TEST_F(ControllerTypingTest, CompositionHidesTheCaretUntilItEnds)
 {
     Open("ab");
-    host.SendMessage(WM_IME_STARTCOMPOSITION);
-    EXPECT_FALSE(controller.CaretExists());
-    host.SendMessage(WM_IME_ENDCOMPOSITION);
-    EXPECT_TRUE(controller.CaretExists());
+    pane.view->SendMessage(WM_IME_STARTCOMPOSITION);
+    EXPECT_FALSE(controller->CaretExists());
+    pane.view->SendMessage(WM_IME_ENDCOMPOSITION);
+    EXPECT_TRUE(controller->CaretExists());
 }
 
 TEST_F(ControllerTypingTest, AnotherPaneKeepsItsCaretOnItsText)
 {
     Open("hello world\nsecond");
     // A second pane on the same buffer, without the focus.
-    CTestViewport otherViewport;
-    CTestHostWnd otherHost;
-    ASSERT_TRUE(otherHost.Create());
-    SECEditController other;
-    other.GetEventListener().SetBuffer(buffer.get());
-    other.Initialize(&otherHost, &otherViewport);
-    otherHost.pPlugIn = &other;
-    buffer->Attach(other.GetBufferObserver());
+    CEditorPane otherPane;
+    ASSERT_TRUE(otherPane.Create(buffer.get()));
+    SECEditController &other = *otherPane.Controller();
     PumpEditorEvents();
-    host.SetFocus();
+    pane.view->SetFocus();
     PumpEditorEvents();
-    ASSERT_TRUE(controller.CaretExists());
+    ASSERT_TRUE(controller->CaretExists());
     ASSERT_FALSE(other.CaretExists());
     other.MoveCaretTo(0, 6, FALSE);
     other.SelectRange(1, 0, 1, 3, SECEDIT_SEL_STREAM);
 
-    controller.MoveCaretTo(0, 0, FALSE);
+    controller->MoveCaretTo(0, 0, FALSE);
     TypeText("\xC3\xA9!");
     EXPECT_EQ(other.GetCaretLine(), 1); // SelectRange left it at the range's end
     EXPECT_EQ(other.GetCaretColumn(), 3);
@@ -427,11 +410,6 @@ TEST_F(ControllerTypingTest, AnotherPaneKeepsItsCaretOnItsText)
     reset->Release();
     EXPECT_EQ(other.GetCaretLine(), 0);
     EXPECT_EQ(other.GetCaretColumn(), 0);
-
-    buffer->Detach(other.GetBufferObserver());
-    otherHost.pPlugIn = nullptr;
-    other.UnPlug();
-    otherHost.DestroyWindow();
 }
 
 } // namespace

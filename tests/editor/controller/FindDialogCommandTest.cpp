@@ -66,27 +66,16 @@ protected:
         // The controller's library installed the dialog when it loaded.
         ASSERT_NE(SECEditController::GetFindDialogRunner(), nullptr);
         buffer = MakeBuffer(language.get(), "one two one\n");
-        buffer->Attach(controller.GetBufferObserver());
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
-        host.SetFocus();
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        controller = pane.Controller();
+        pane.view->SetFocus();
         PumpEditorEvents();
     }
-    void TearDown() override
-    {
-        buffer->Detach(controller.GetBufferObserver());
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
-    }
+    void TearDown() override { pane.Destroy(); }
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    SECEditController controller;
+    CEditorPane pane;
+    SECEditController *controller = nullptr;
     MessageRecorder messages;
 };
 
@@ -101,11 +90,11 @@ TEST_P(FindDialogCommands, RunModallyAndReachTheController)
             PressButton(dialog, button);
         PressButton(dialog, IDCANCEL);
     });
-    QTest::keyClick(WindowCore::Widget(host.GetSafeHwnd()), c.key, Qt::ControlModifier);
+    QTest::keyClick(WindowCore::Widget(pane.view->GetSafeHwnd()), c.key, Qt::ControlModifier);
     PumpEditorEvents();
     EXPECT_TRUE(ModalDriver::Ran());
     EXPECT_EQ(AllText(*buffer), c.expectedText);
-    EXPECT_EQ(std::string(controller.GetSelectionText().GetString()), c.expectedSelection);
+    EXPECT_EQ(std::string(controller->GetSelectionText().GetString()), c.expectedSelection);
     SECEditFindState &state = SECEditGetFindState();
     EXPECT_EQ(state.m_pDialog, nullptr);
     EXPECT_STREQ(state.m_findHistory.GetHead(), c.find);
@@ -120,7 +109,7 @@ TEST_F(FindDialogCommands, MarkAllFromTheFindDialogBookmarksEveryLineWithTheText
         // Marking closed the dialog: a cancel now reaches nothing.
         PressButton(dialog, IDCANCEL);
     });
-    QTest::keyClick(WindowCore::Widget(host.GetSafeHwnd()), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(WindowCore::Widget(pane.view->GetSafeHwnd()), Qt::Key_F, Qt::ControlModifier);
     PumpEditorEvents();
     EXPECT_TRUE(ModalDriver::Ran());
     const bool marked[] = {true, false, false, true};
