@@ -70,26 +70,38 @@ size_t CHtmlBracketIndex::CountBefore(LineBrackets &brackets, int offset)
     return count;
 }
 
-char CHtmlBracketIndex::Before(int line, const char *text, int length, int offset)
+BOOL CHtmlBracketIndex::IsOutside(int line, const char *text, int length, int offset)
 {
     LineBrackets &brackets = Brackets(line, text, length);
-    const size_t count = CountBefore(brackets, std::clamp(offset, 0, brackets.length));
+    offset = std::clamp(offset, 0, brackets.length);
+    const size_t count = CountBefore(brackets, offset);
+    const char at = offset < brackets.length ? text[offset] : kNone;
+    if (at == '>' && Before(count) == '<')
+        return FALSE;
+    // A "<" at the offset is the count-th bracket; the next one follows it.
+    if (at == '<' && From(count + 1) == '>')
+        return FALSE;
+    if (Before(count) != '<')
+        return TRUE;
+    return From(count) != '>';
+}
+
+char CHtmlBracketIndex::Before(size_t count)
+{
     if (count > 0)
-        return text[brackets.offsets[count - 1]];
-    if (line <= 0)
+        return m_line.text[m_line.offsets[count - 1]];
+    if (m_line.line <= 0)
         return kNone;
-    const char last = LastBeforeLine(line);
+    const char last = LastBeforeLine(m_line.line);
     NoteLastBracket();
     return last;
 }
 
-char CHtmlBracketIndex::After(int line, const char *text, int length, int offset)
+char CHtmlBracketIndex::From(size_t count)
 {
-    LineBrackets &brackets = Brackets(line, text, length);
-    const size_t count = CountBefore(brackets, std::clamp(offset, 0, brackets.length));
-    if (count < brackets.offsets.size())
-        return text[brackets.offsets[count]];
-    return FirstAfterLine(line);
+    if (count < m_line.offsets.size())
+        return m_line.text[m_line.offsets[count]];
+    return FirstAfterLine(m_line.line);
 }
 
 char CHtmlBracketIndex::LastBeforeLine(int line)

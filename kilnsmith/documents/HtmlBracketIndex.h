@@ -23,21 +23,24 @@ public:
 
     explicit CHtmlBracketIndex(SECEditTextBuffer &buffer) : m_buffer(buffer) {}
 
-    // text and length are the line's whole text (without its line break).
-    // The later of the last "<" and the last ">" in the first offset bytes
-    // of the line's text; when neither is there, the last bracket of the
-    // lines before it.
-    char Before(int line, const char *text, int length, int offset);
-    // The earlier of the first "<" and the first ">" from byte
-    // min(offset, length) of the line's text on; when neither is there, the
-    // first bracket of the lines after it.
-    char After(int line, const char *text, int length, int offset);
+    // Whether the offset of the line lies outside every "<...>" tag: a ">"
+    // is inside when the last bracket before it is "<", a "<" when the
+    // first bracket after it is ">", any other byte when both hold. The
+    // brackets of other lines count where the line has none. text and
+    // length are the line's whole text (without its line break); offset
+    // lies within it or at its end.
+    BOOL IsOutside(int line, const char *text, int length, int offset);
 
     // The text changed from this line on (its own line included).
     void DropFrom(int line);
     void DropAll();
 
 private:
+    // The bracket before the count-th of the line's brackets (the last of
+    // the lines before it for the first), and the count-th itself (the
+    // first of the lines after it when the line has no more).
+    char Before(size_t count);
+    char From(size_t count);
     // The last bracket of the lines 0 to line - 1.
     char LastBeforeLine(int line);
     // The first bracket of the lines line + 1 to the last.

@@ -79,14 +79,7 @@ BOOL CMDITextBuffer::IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCT
     const int offset = static_cast<int>(position - lineText);
     if (!lineText || offset < 0 || offset > length)
         return TRUE;
-    const char at = offset < length ? lineText[offset] : '\0';
-    if (at == '>' && m_brackets.Before(line, lineText, length, offset) == '<')
-        return FALSE;
-    if (at == '<' && m_brackets.After(line, lineText, length, offset + 1) == '>')
-        return FALSE;
-    if (m_brackets.Before(line, lineText, length, offset) != '<')
-        return TRUE;
-    return m_brackets.After(line, lineText, length, offset) != '>';
+    return m_brackets.IsOutside(line, lineText, length, offset);
 }
 
 CLanguageLookupCache &CMDITextBuffer::Lookups()

@@ -40,10 +40,34 @@ const char kVariedPage[] =
 
 std::string RandomPage(std::mt19937 &random, int words)
 {
-    static const char *const kWords[] = {"div", "DIV", "Div", "href", "HREF", "a", "p", "1", "42", "&amp;", "<!--",
-                                         "-->", "\"", "'", "=", "<", ">", "/", " ", " ", "\n", "\t", "caf\xc3\xa9",
-                                         "table", "word", "x12", "longnamelongnamelongnamelongnamelongnamelongname"
-                                                                 "longnamelongname"};
+    static const char *const kWords[] = {"div",
+                                         "DIV",
+                                         "Div",
+                                         "href",
+                                         "HREF",
+                                         "a",
+                                         "p",
+                                         "1",
+                                         "42",
+                                         "&amp;",
+                                         "<!--",
+                                         "-->",
+                                         "\"",
+                                         "'",
+                                         "=",
+                                         "<",
+                                         ">",
+                                         "/",
+                                         " ",
+                                         " ",
+                                         "\n",
+                                         "\t",
+                                         "caf\xc3\xa9",
+                                         "table",
+                                         "word",
+                                         "x12",
+                                         "longnamelongnamelongnamelongnamelongnamelongname"
+                                         "longnamelongname"};
     std::uniform_int_distribution<size_t> pick(0, sizeof(kWords) / sizeof(kWords[0]) - 1);
     std::string text;
     for (int i = 0; i < words; ++i)
