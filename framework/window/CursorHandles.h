@@ -10,5 +10,6 @@
 
 // The arrow for NULL.
 QCursor PlexoCursorFromHandle(HCURSOR hCursor);
-// A null icon for NULL or for a handle loaded as a cursor.
+// A null icon for NULL, for a handle loaded as a cursor, or for an icon
+// the drawing layer made.
 QIcon PlexoIconFromHandle(HICON hIcon);

@@ -1,5 +1,6 @@
 // Cursors and icons as handles: the shapes come from the resource registry
-// (registered images, or the desktop's standard cursors and icons).
+// (registered images, the program's icon groups, or the desktop's standard
+// cursors and icons).
 // SetCursor changes the shape shown over the window that last got
 // WM_SETCURSOR (or the capture window).
 #include "framework/window/CursorApi.h"
@@ -8,7 +9,10 @@
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowWidget.h"
 
+#include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/IconImageSource.h"
+#include "framework/gdi/SystemColors.h"
 #include "framework/resources/ResourceImages.h"
 
 #include <QCursor>
@@ -59,6 +63,55 @@ QImage ImageOfLoadedHandle(HICON hIcon, int cx, int cy)
 
 const bool g_imageSourceRegistered = (PlexoSetIconImageSource(&ImageOfLoadedHandle), true);
 
+// One part of a drawing-layer icon (DI_IMAGE or DI_MASK) at its own size.
+QImage IconPart(HICON made, int size, UINT part)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    HDC hdc = CreateImageDC(&image);
+    if (!hdc)
+        return QImage();
+    const BOOL drawn = DrawIconEx(hdc, 0, 0, made, size, size, 0, nullptr, part);
+    DeleteDC(hdc);
+    return drawn ? image : QImage();
+}
+
+// The image of the program's icon group nearest to size by size pixels,
+// as the drawing layer picks and stretches it, made into a picture whose
+// alpha is clear where the icon's mask lets the target show through. A
+// missing or unreadable group gives a null image.
+QImage GroupIconImage(LPCTSTR lpIconName, int size)
+{
+    HICON made = static_cast<HICON>(LoadImage(nullptr, lpIconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (!made)
+        return QImage();
+    const QImage colour = IconPart(made, size, DI_IMAGE);
+    const QImage mask = IconPart(made, size, DI_MASK);
+    PlexoDestroyGdiIcon(made);
+    if (colour.isNull() || mask.isNull())
+        return QImage();
+    QImage picture(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const bool clear = (mask.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu;
+            picture.setPixel(x, y, clear ? 0u : (colour.pixel(x, y) | 0xFF000000u));
+        }
+    return picture;
+}
+
+// The program's icon group (RT_GROUP_ICON) as an icon with its images for
+// the large and the small icon size; a null icon when there is no group.
+QIcon GroupIcon(LPCTSTR lpIconName)
+{
+    QIcon icon;
+    for (int size : {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXSMICON)}) {
+        const QImage picture = GroupIconImage(lpIconName, size);
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
+    }
+    return icon;
+}
+
 } // namespace
 
 HCURSOR LoadCursor(HINSTANCE, LPCTSTR lpCursorName)
@@ -88,6 +141,8 @@ HICON LoadIcon(HINSTANCE, LPCTSTR lpIconName)
     auto handle = std::make_unique<HCURSOR__>();
     handle->icon = PlexoLoadIconResource(lpIconName);
     if (handle->icon.isNull())
+        handle->icon = GroupIcon(lpIconName);
+    if (handle->icon.isNull())
         return nullptr;
     HICON h = handle.get();
     Loaded()[key] = std::move(handle);
@@ -101,7 +156,8 @@ QCursor PlexoCursorFromHandle(HCURSOR hCursor)
 
 QIcon PlexoIconFromHandle(HICON hIcon)
 {
-    return hIcon ? hIcon->icon : QIcon();
+    // Icons the drawing layer made are not loaded icons.
+    return hIcon && IsLoadedHandle(hIcon) ? hIcon->icon : QIcon();
 }
 
 HCURSOR SetCursor(HCURSOR hCursor)

@@ -1,5 +1,6 @@
 // Window records: the live-window registry, creation, parent notification
 // and the guarded call into a window's procedure chain.
+#include "framework/window/CursorHandles.h"
 #include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
@@ -198,8 +199,13 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     QWidget *parentWidget = h->parent ? h->parent->widget.data() : (h->owner ? h->owner->widget.data() : nullptr);
     Qt::WindowFlags flags = h->parent ? Qt::Widget : WindowCore::TopLevelFlags(dwStyle, dwExStyle);
     h->widget = new WindowWidget(h, parentWidget, flags);
-    if (!h->parent)
+    if (!h->parent) {
         h->widget->setWindowTitle(QString::fromUtf8(static_cast<LPCTSTR>(h->text)));
+        // The desktop's caption and task list show the class's icon.
+        const QIcon icon = PlexoIconFromHandle(wc.hIcon);
+        if (!icon.isNull())
+            h->widget->setWindowIcon(icon);
+    }
 
     if (g_creationHook)
         g_creationHook(h);

@@ -125,6 +125,7 @@ BOOL CMDIApp::FirstInstance()
 
 BOOL CMDIApp::RegisterMainWindowClass()
 {
+    RegisterWindowResources(); // the class's icon is the frame's
     WNDCLASS wndClass{};
     wndClass.style = kMainWindowClassStyle;
     wndClass.lpfnWndProc = ::DefWindowProc;

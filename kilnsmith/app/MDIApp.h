@@ -42,6 +42,9 @@ protected:
     virtual CDocTemplate *CreateDocumentTemplate();
     // The main frame, loaded and not yet shown; NULL when it failed.
     virtual CFrameWnd *CreateMainFrame();
+    // Registers the windows' resources (the icons among them), before the
+    // main-window class takes its icon.
+    void RegisterWindowResources();
 
     BOOL RegisterMainWindowClass();
     // Opens the files named on the command line; FALSE when the first

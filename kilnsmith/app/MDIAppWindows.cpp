@@ -7,6 +7,7 @@
 #include "kilnsmith/documents/MDIDoc.h"
 #include "kilnsmith/documents/MDIView.h"
 #include "kilnsmith/frame/AboutDlg.h"
+#include "kilnsmith/frame/FrameResources.h"
 #include "kilnsmith/frame/MainFrm.h"
 
 #include "framework/app/DocTemplate.h"
@@ -16,6 +17,11 @@ namespace {
 constexpr UINT kMainFrameResource = 101;
 
 } // namespace
+
+void CMDIApp::RegisterWindowResources()
+{
+    RegisterFrameResources();
+}
 
 CDocTemplate *CMDIApp::CreateDocumentTemplate()
 {

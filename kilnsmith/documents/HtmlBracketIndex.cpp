@@ -32,32 +32,76 @@ int CHtmlBracketIndex::LineText(int line, const char *&text)
     return text ? std::max(length, 0) : 0;
 }
 
-char CHtmlBracketIndex::Before(int line, const char *text, int length, int offset)
+CHtmlBracketIndex::LineBrackets &CHtmlBracketIndex::Brackets(int line, const char *text, int length)
 {
-    offset = std::clamp(offset, 0, std::max(length, 0));
-    const bool sameLine = m_back.line == line && m_back.text == text && m_back.offset <= offset;
-    const int from = sameLine ? m_back.offset : 0;
-    char last = sameLine ? m_back.last : kNone;
-    const char found = LastBracketIn(text + from, offset - from);
-    if (found != kNone)
-        last = found;
-    m_back = BackwardPlace{line, text, offset, last};
-    if (last != kNone || line <= 0)
-        return last;
-    return LastBeforeLine(line);
+    length = text ? std::max(length, 0) : 0;
+    if (m_line.line == line && m_line.text == text && m_line.length == length)
+        return m_line;
+    m_line.line = line;
+    m_line.text = text;
+    m_line.length = length;
+    m_line.offsets.clear();
+    m_line.before = 0;
+    for (int i = 0; i < length; ++i)
+        if ((text[i] | 2) == '>') // '<' (0x3C) or '>' (0x3E), nothing else
+            m_line.offsets.push_back(i);
+    NoteLastBracket();
+    return m_line;
 }
 
-char CHtmlBracketIndex::After(int line, const char *text, int length, int offset)
+// When the last bracket before the line is known, so is the one before the
+// next line: colouring line after line reads no line twice.
+void CHtmlBracketIndex::NoteLastBracket()
 {
-    length = std::max(length, 0);
-    offset = std::clamp(offset, 0, length);
-    const bool known =
-        m_ahead.line == line && m_ahead.text == text && m_ahead.offset <= offset && offset <= m_ahead.found;
-    const int found = known ? m_ahead.found : FirstBracketFrom(text, length, offset);
-    m_ahead = ForwardPlace{line, text, offset, found};
-    if (found < length)
-        return text[found];
-    return FirstAfterLine(line);
+    if (m_before.empty())
+        m_before.push_back(kNone);
+    if (m_line.line >= 0 && m_before.size() == static_cast<size_t>(m_line.line) + 1)
+        m_before.push_back(m_line.offsets.empty() ? m_before.back() : m_line.text[m_line.offsets.back()]);
+}
+
+size_t CHtmlBracketIndex::CountBefore(LineBrackets &brackets, int offset)
+{
+    size_t count = brackets.before;
+    while (count > 0 && brackets.offsets[count - 1] >= offset)
+        --count;
+    while (count < brackets.offsets.size() && brackets.offsets[count] < offset)
+        ++count;
+    brackets.before = count;
+    return count;
+}
+
+BOOL CHtmlBracketIndex::IsOutside(int line, const char *text, int length, int offset)
+{
+    LineBrackets &brackets = Brackets(line, text, length);
+    offset = std::clamp(offset, 0, brackets.length);
+    const size_t count = CountBefore(brackets, offset);
+    const char at = offset < brackets.length ? text[offset] : kNone;
+    if (at == '>' && Before(count) == '<')
+        return FALSE;
+    // A "<" at the offset is the count-th bracket; the next one follows it.
+    if (at == '<' && From(count + 1) == '>')
+        return FALSE;
+    if (Before(count) != '<')
+        return TRUE;
+    return From(count) != '>';
+}
+
+char CHtmlBracketIndex::Before(size_t count)
+{
+    if (count > 0)
+        return m_line.text[m_line.offsets[count - 1]];
+    if (m_line.line <= 0)
+        return kNone;
+    const char last = LastBeforeLine(m_line.line);
+    NoteLastBracket();
+    return last;
+}
+
+char CHtmlBracketIndex::From(size_t count)
+{
+    if (count < m_line.offsets.size())
+        return m_line.text[m_line.offsets[count]];
+    return FirstAfterLine(m_line.line);
 }
 
 char CHtmlBracketIndex::LastBeforeLine(int line)
@@ -113,14 +157,12 @@ void CHtmlBracketIndex::DropFrom(int line)
     if (m_before.size() > keep)
         m_before.resize(keep);
     m_after.clear();
-    m_back = BackwardPlace{};
-    m_ahead = ForwardPlace{};
+    m_line = LineBrackets{};
 }
 
 void CHtmlBracketIndex::DropAll()
 {
     m_before.clear();
     m_after.clear();
-    m_back = BackwardPlace{};
-    m_ahead = ForwardPlace{};
+    m_line = LineBrackets{};
 }

@@ -4,9 +4,10 @@
 // A plain search looks back over every earlier line for each token of a
 // line that has no bracket before it; the index remembers, per line, the
 // last bracket of all the lines before it and the first bracket of all the
-// lines after it, and keeps its place within the line being coloured, so
-// colouring a whole file touches each byte a bounded number of times. An
-// edit drops what it may have changed; a new text or language drops all.
+// lines after it, and the places of the brackets in the line being
+// coloured, so colouring a whole file touches each byte a bounded number
+// of times. An edit drops what it may have changed; a new text or language
+// drops all.
 #pragma once
 
 #include "framework/base/CString.h"
@@ -22,20 +23,24 @@ public:
 
     explicit CHtmlBracketIndex(SECEditTextBuffer &buffer) : m_buffer(buffer) {}
 
-    // The later of the last "<" and the last ">" in the first offset bytes
-    // of the line's text; when neither is there, the last bracket of the
-    // lines before it.
-    char Before(int line, const char *text, int length, int offset);
-    // The earlier of the first "<" and the first ">" from byte
-    // min(offset, length) of the line's text on; when neither is there, the
-    // first bracket of the lines after it.
-    char After(int line, const char *text, int length, int offset);
+    // Whether the offset of the line lies outside every "<...>" tag: a ">"
+    // is inside when the last bracket before it is "<", a "<" when the
+    // first bracket after it is ">", any other byte when both hold. The
+    // brackets of other lines count where the line has none. text and
+    // length are the line's whole text (without its line break); offset
+    // lies within it or at its end.
+    BOOL IsOutside(int line, const char *text, int length, int offset);
 
     // The text changed from this line on (its own line included).
     void DropFrom(int line);
     void DropAll();
 
 private:
+    // The bracket before the count-th of the line's brackets (the last of
+    // the lines before it for the first), and the count-th itself (the
+    // first of the lines after it when the line has no more).
+    char Before(size_t count);
+    char From(size_t count);
     // The last bracket of the lines 0 to line - 1.
     char LastBeforeLine(int line);
     // The first bracket of the lines line + 1 to the last.
@@ -55,21 +60,23 @@ private:
     static constexpr char kUnknown = 1;
     std::vector<char> m_after;
 
-    // Where the last backward search of a line stopped, so the next token
-    // of the same line scans only the bytes in between.
-    struct BackwardPlace {
+    // The brackets of the line last asked about: their offsets in order,
+    // found in one pass, and how many lie before the offset last asked
+    // (colouring asks left to right, so finding the next answer is a step
+    // or two from the last).
+    struct LineBrackets {
         int line = -1;
         const char *text = nullptr;
-        int offset = 0;
-        char last = kNone; // the last bracket in the first offset bytes
-    } m_back;
-    // The last forward search of a line: from `offset`, the first bracket
-    // lies at `found` (length when none), so any search from offset to
-    // found finds the same one.
-    struct ForwardPlace {
-        int line = -1;
-        const char *text = nullptr;
-        int offset = 0;
-        int found = 0;
-    } m_ahead;
+        int length = 0;
+        std::vector<int> offsets;
+        size_t before = 0;
+    } m_line;
+    // The line's brackets, scanned when the line (or its text) is new.
+    // Scanning a line also tells the last bracket up to the next line.
+    LineBrackets &Brackets(int line, const char *text, int length);
+    // Adds the last bracket up to the end of the scanned line to m_before
+    // when that ends right before it.
+    void NoteLastBracket();
+    // How many of the line's brackets lie before offset.
+    size_t CountBefore(LineBrackets &brackets, int offset);
 };

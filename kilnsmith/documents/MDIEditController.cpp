@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CMDIEditController, SECEditController)
 ON_COMMAND(ID_SET_LANGUAGE, OnSetLanguage)
 ON_COMMAND(ID_PSEUDO_INTELLISENSE, OnPseudoIntellisense)
 ON_UPDATE_COMMAND_UI(ID_PSEUDO_INTELLISENSE, OnUpdatePseudoIntellisense)
+ON_UPDATE_COMMAND_UI(ID_SECEDIT_STATUS_POSITION, OnUpdatePositionPane)
 END_MESSAGE_MAP()
 
 namespace {
@@ -115,4 +116,12 @@ void CMDIEditController::OnPseudoIntellisense()
 void CMDIEditController::OnUpdatePseudoIntellisense(CCmdUI *pCmdUI)
 {
     pCmdUI->SetCheck(m_bPseudoIntellisense ? 1 : 0);
+}
+
+// The pane has no command behind it: a status bar greys out (and shows no
+// text in) a pane whose update does not enable it.
+void CMDIEditController::OnUpdatePositionPane(CCmdUI *pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetText(FormatStatusPosition());
 }

@@ -1,7 +1,8 @@
 // CMDIEditController: the wizard's editor controller. It adds the Set
 // Language command, a pop-up of the context menu after a typed "." (the
 // pseudo-intellisense hook, on by default and per view), a "Toggle Page
-// Break" item on the context menu, and Ctrl+R for Replace.
+// Break" item on the context menu, and Ctrl+R for Replace. The frame's
+// position pane shows the caret's line and column while the view is active.
 #pragma once
 
 #include "editor/controller/SECEditController.h"
@@ -29,6 +30,7 @@ protected:
     afx_msg void OnSetLanguage();
     afx_msg void OnPseudoIntellisense();
     afx_msg void OnUpdatePseudoIntellisense(CCmdUI *pCmdUI);
+    afx_msg void OnUpdatePositionPane(CCmdUI *pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -27,7 +27,9 @@ BOOL CMDITextBuffer::IsHtml()
 int CMDITextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                WORD *pPending, SECEditColorRuns *pRuns)
 {
-    if (!IsHtml() || tokenLength < 0 || remaining <= 0 || !IsOutsideTag(line, lineText, token))
+    // The token's line ends remaining bytes after it.
+    const int lineLength = lineText ? static_cast<int>(token - lineText) + remaining : 0;
+    if (!IsHtml() || tokenLength < 0 || remaining <= 0 || !IsOutsideTagAt(line, lineText, lineLength, token))
         return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
     int length = tokenLength;
     if (length == 0) {
@@ -69,18 +71,45 @@ void CMDITextBuffer::AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns
 
 BOOL CMDITextBuffer::IsOutsideTag(int line, LPCTSTR lineText, LPCTSTR position)
 {
-    const int length = GetLineTextLength(line);
+    return IsOutsideTagAt(line, lineText, GetLineTextLength(line), position);
+}
+
+BOOL CMDITextBuffer::IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position)
+{
     const int offset = static_cast<int>(position - lineText);
     if (!lineText || offset < 0 || offset > length)
         return TRUE;
-    const char at = offset < length ? lineText[offset] : '\0';
-    if (at == '>' && m_brackets.Before(line, lineText, length, offset) == '<')
-        return FALSE;
-    if (at == '<' && m_brackets.After(line, lineText, length, offset + 1) == '>')
-        return FALSE;
-    if (m_brackets.Before(line, lineText, length, offset) != '<')
-        return TRUE;
-    return m_brackets.After(line, lineText, length, offset) != '>';
+    return m_brackets.IsOutside(line, lineText, length, offset);
+}
+
+CLanguageLookupCache &CMDITextBuffer::Lookups()
+{
+    if (m_lookups.GetConfig() != GetLangConfig())
+        m_lookups.Reset(GetLangConfig());
+    return m_lookups;
+}
+
+int CMDITextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
+{
+    if (!token || length <= 0)
+        return SECEditTextBuffer::LookupKeyword(token, length, pGroup);
+    CLanguageLookupCache &lookups = Lookups();
+    int result = 0;
+    WORD group = 0;
+    if (!lookups.FindKeyword(token, length, &result, &group)) {
+        result = SECEditTextBuffer::LookupKeyword(token, length, &group);
+        lookups.KeepKeyword(token, length, result, group);
+    }
+    if (result != 0)
+        *pGroup = group;
+    return result;
+}
+
+SECEditTag *CMDITextBuffer::FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind)
+{
+    if (at && remaining > 0 && !Lookups().MayBeginTag(at, remaining))
+        return nullptr;
+    return SECEditTextBuffer::FindTag(line, lineText, at, length, remaining, kind);
 }
 
 BOOL CMDITextBuffer::Initialize()
@@ -104,6 +133,7 @@ void CMDITextBuffer::OnUpdate(void *pSender, SECEditHint *pHint)
     if (pHint && pHint->GetTypeId() == SECEDIT_HINT_RECOLOR) {
         m_brackets.DropAll();
         m_pCheckedConfig = nullptr;
+        m_lookups.Reset(nullptr);
     }
     SECEditTextBuffer::OnUpdate(pSender, pHint);
 }

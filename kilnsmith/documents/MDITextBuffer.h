@@ -1,9 +1,11 @@
 // CMDITextBuffer: the wizard's text buffer. In an HTML document the text
 // outside tags is plain text: no keyword, number, tag or operator colour.
-// Every other language colours as the editor's buffer does.
+// Every other language colours as the editor's buffer does. The language's
+// keyword and tag look-ups are remembered per buffer (LanguageLookupCache.h).
 #pragma once
 
 #include "kilnsmith/documents/HtmlBracketIndex.h"
+#include "kilnsmith/documents/LanguageLookupCache.h"
 
 #include "editor/text/SECEditTextBuffer.h"
 
@@ -17,8 +19,14 @@ public:
     // Whether the position (a pointer into the line's text) lies outside
     // every "<...>" tag, brackets on other lines counted.
     BOOL IsOutsideTag(int line, LPCTSTR lineText, LPCTSTR position);
+    // The same, told the length of the line's whole text.
+    BOOL IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position);
     // Whether the language is "HTML", in any case.
     BOOL IsHtml();
+
+    // The language's answers, remembered.
+    int LookupKeyword(LPCTSTR token, int length, WORD *pGroup) override;
+    SECEditTag *FindTag(int line, LPCTSTR lineText, LPCTSTR at, int length, int remaining, int kind) override;
 
     BOOL Initialize() override;
     BOOL Open(LPCTSTR lpszPath) override;
@@ -34,10 +42,13 @@ private:
     // Colours again the lines whose tags an edit of a bracket may move.
     void DropRowsAround(int firstEdited, int lastEdited);
     BOOL LineHasBracket(int line);
+    // The look-up cache, made again when the language is another.
+    CLanguageLookupCache &Lookups();
     // The plain text from a token outside every tag: up to the next "<".
     static int PlainRunLength(LPCTSTR token, int tokenLength, int remaining);
 
     CHtmlBracketIndex m_brackets{*this};
+    CLanguageLookupCache m_lookups;
     // The configuration whose name was last checked, and the answer.
     const void *m_pCheckedConfig = nullptr;
     BOOL m_bHtml = FALSE;

@@ -11,9 +11,12 @@ namespace {
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 constexpr DWORD kButtonFace = 0xC0C0C0;
-// Ids of the icon images behind icon groups 101 and 105.
+// Ids of the icon images behind icon groups 101 and 105, and behind the
+// document frames' icon group 102.
 constexpr UINT kIconImageSmall = 10501;
 constexpr UINT kIconImageLarge = 10502;
+constexpr UINT kDocumentImageSmall = 10201;
+constexpr UINT kDocumentImageLarge = 10202;
 
 // 0x00RRGGBB of a palette letter.
 DWORD ColourOf(char c)
@@ -119,6 +122,15 @@ ArtworkGrid KilnGrid()
                  "................"});
 }
 
+// A document frame's picture: a page of coloured source lines.
+ArtworkGrid DocumentGrid()
+{
+    return Grid({"..kkkkkkkkk.....", "..kwwwwwwwkk....", "..kwwwwwwwkwk...", "..kwbbbbwwkkkk..", "..kwwwwwwwwwwk..",
+                 "..kwbbbbbbbwwk..", "..kwwwwwwwwwwk..", "..kwRRRbbbbwwk..", "..kwwwwwwwwwwk..", "..kwbbbbbwwwwk..",
+                 "..kwwwwwwwwwwk..", "..kwGGGGGGwwwk..", "..kwwwwwwwwwwk..", "..kwwwwwwwwwwk..", "..kkkkkkkkkkkk..",
+                 "................"});
+}
+
 void AppendWord(std::vector<BYTE> &bytes, WORD value)
 {
     bytes.push_back(static_cast<BYTE>(value & 0xFF));
@@ -132,7 +144,7 @@ void AppendDword(std::vector<BYTE> &bytes, DWORD value)
 }
 
 // An icon directory of two images: 16 x 16 and 32 x 32.
-std::vector<BYTE> IconGroup(DWORD nSmallBytes, DWORD nLargeBytes)
+std::vector<BYTE> IconGroup(DWORD nSmallBytes, UINT nSmallID, DWORD nLargeBytes, UINT nLargeID)
 {
     std::vector<BYTE> bytes;
     AppendWord(bytes, 0);
@@ -142,7 +154,7 @@ std::vector<BYTE> IconGroup(DWORD nSmallBytes, DWORD nLargeBytes)
         BYTE side;
         DWORD size;
         UINT id;
-    } entries[] = {{16, nSmallBytes, kIconImageSmall}, {32, nLargeBytes, kIconImageLarge}};
+    } entries[] = {{16, nSmallBytes, nSmallID}, {32, nLargeBytes, nLargeID}};
     for (const auto &entry : entries) {
         bytes.push_back(entry.side);
         bytes.push_back(entry.side);
@@ -205,14 +217,25 @@ void RegisterFrameArtwork()
         static const std::vector<BYTE> about = ArtworkBitmap({KilnGrid()}, 3);
         static const std::vector<BYTE> iconSmall = ArtworkIconImage(KilnGrid(), 1);
         static const std::vector<BYTE> iconLarge = ArtworkIconImage(KilnGrid(), 2);
-        static const std::vector<BYTE> group =
-            IconGroup(static_cast<DWORD>(iconSmall.size()), static_cast<DWORD>(iconLarge.size()));
+        static const std::vector<BYTE> group = IconGroup(static_cast<DWORD>(iconSmall.size()), kIconImageSmall,
+                                                         static_cast<DWORD>(iconLarge.size()), kIconImageLarge);
+        static const std::vector<BYTE> documentSmall = ArtworkIconImage(DocumentGrid(), 1);
+        static const std::vector<BYTE> documentLarge = ArtworkIconImage(DocumentGrid(), 2);
+        static const std::vector<BYTE> documentGroup =
+            IconGroup(static_cast<DWORD>(documentSmall.size()), kDocumentImageSmall,
+                      static_cast<DWORD>(documentLarge.size()), kDocumentImageLarge);
         PlexoRegisterCustomResource(RT_BITMAP, IDR_MAINFRAME, toolbar.data(), static_cast<DWORD>(toolbar.size()));
         PlexoRegisterCustomResource(RT_BITMAP, IDB_ABOUT, about.data(), static_cast<DWORD>(about.size()));
         PlexoRegisterCustomResource(RT_ICON, kIconImageSmall, iconSmall.data(), static_cast<DWORD>(iconSmall.size()));
         PlexoRegisterCustomResource(RT_ICON, kIconImageLarge, iconLarge.data(), static_cast<DWORD>(iconLarge.size()));
         for (UINT nID : {static_cast<UINT>(IDR_MAINFRAME), static_cast<UINT>(IDI_SMALLICON)})
             PlexoRegisterCustomResource(RT_GROUP_ICON, nID, group.data(), static_cast<DWORD>(group.size()));
+        PlexoRegisterCustomResource(RT_ICON, kDocumentImageSmall, documentSmall.data(),
+                                    static_cast<DWORD>(documentSmall.size()));
+        PlexoRegisterCustomResource(RT_ICON, kDocumentImageLarge, documentLarge.data(),
+                                    static_cast<DWORD>(documentLarge.size()));
+        PlexoRegisterCustomResource(RT_GROUP_ICON, IDR_KILNSMITHTYPE, documentGroup.data(),
+                                    static_cast<DWORD>(documentGroup.size()));
         return true;
     }();
     (void)bRegistered;

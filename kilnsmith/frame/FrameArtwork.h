@@ -1,6 +1,6 @@
 // The main frame's pictures, drawn here as character grids and registered
-// as resources: toolbar strip 101, the program's icons 101 and 105, and the
-// About box's picture 131.
+// as resources: toolbar strip 101, the program's icons 101 and 105, the
+// document frames' icon 102, and the About box's picture 131.
 #pragma once
 
 #include "framework/base/WinTypes.h"

@@ -35,6 +35,11 @@ void RegisterStartupResources()
 
 } // namespace
 
+void CMDIApp::RegisterWindowResources()
+{
+    RegisterStartupResources();
+}
+
 CDocTemplate *CMDIApp::CreateDocumentTemplate()
 {
     RegisterStartupResources();
