@@ -46,8 +46,8 @@ CRect RandomRect(std::mt19937& rng, int nSpan, int nMaxSize)
 CQYDrawComponent* NewComponent(const CRect& rect)
 {
     auto* pComp = new CQYDrawComponent;
-    const POINT corners[4] = {{rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom},
-                              {rect.left, rect.bottom}};
+    const POINT corners[4] = {
+        {rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
     pComp->SetPoints(corners, 4);
     pComp->UpdatePosition();
     return pComp;

@@ -1,8 +1,8 @@
 // The model's clipped component pass: painting a page tile by tile, each
 // tile drawing only the components whose drawing bounds meet it, gives the
 // page that drawing every component gives, for rotated shapes, shadows,
-// wide pens, links and lines with large arrow heads and a link caption
-// far wider than its link; and it still does after the page changes.
+// wide pens, links and lines with large arrow heads, a link caption far
+// wider than its link and a group member's shadow; and it still does after the page changes.
 #include "ShapeTestUtil.h"
 
 #include "framework/gdi/Bitmap.h"
@@ -11,6 +11,7 @@
 #include "library/model/QYDataModel.h"
 #include "library/shapes/QYBasicShapes.h"
 #include "library/shapes/QYEllipseComponnent.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLineComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
@@ -115,6 +116,17 @@ protected:
         pLine->GetStartArrow()->m_nArrowWidth = 40;
         pLine->UpdateComp();
         Add(pLine);
+        // A group whose member's shadow falls beyond the group's reach.
+        auto* pGroup = new CQYGroupComponent;
+        auto* pMember = new CQYRectComponent;
+        CRect rectMember(380, 60, 420, 100);
+        pMember->Create(rectMember, "");
+        Style(pMember, RGB(120, 0, 200), 1);
+        pMember->GetDefaultProperty()->m_bShadow = TRUE;
+        pMember->GetDefaultProperty()->m_nShadowOffsetX = 50;
+        pMember->GetDefaultProperty()->m_nShadowOffsetY = 70;
+        pGroup->AddComponent(pMember);
+        Add(pGroup);
         // A shape far off the canvas, to be moved onto it.
         m_pFar = QYNewBasicShape(60);
         CRect rectFar(2000, 2000, 2060, 2050);
@@ -180,6 +192,7 @@ TEST_F(ClippedDrawTest, TilesGiveTheWholePage)
     const std::vector<COLORREF> whole = DrawnWhole();
     EXPECT_NE(whole[static_cast<size_t>(305) * kSize + 300], kWhite) << "the caption's box";
     EXPECT_NE(whole[static_cast<size_t>(235) * kSize + 345], kWhite) << "the far shadow";
+    EXPECT_NE(whole[static_cast<size_t>(165) * kSize + 450], kWhite) << "the group member's shadow";
     ExpectSamePage("as made");
 }
 
