@@ -22,12 +22,6 @@ struct Buffer {
 
 class Pool {
 public:
-    ~Pool()
-    {
-        for (Buffer *b : m_kept)
-            Free(b);
-    }
-
     Buffer *Take(size_t bytes)
     {
         {
@@ -98,8 +92,8 @@ QImage NewZeroedImage(int width, int height)
     Buffer *b = ThePool().Take(bytes);
     if (b == nullptr)
         return QImage();
-    QImage image(static_cast<uchar *>(b->pixels), width, height, static_cast<qsizetype>(stride),
-                 QImage::Format_RGB32, GiveBack, b);
+    QImage image(static_cast<uchar *>(b->pixels), width, height, static_cast<qsizetype>(stride), QImage::Format_RGB32,
+                 GiveBack, b);
     if (image.isNull())
         GiveBack(b);
     return image;
