@@ -5,6 +5,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/gdi/PixelBuffers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -76,12 +77,12 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     if (static_cast<long long>(nWidth) * nHeight > kMaxBitmapPixels)
         return nullptr;
     auto bm = std::make_shared<BitmapData>();
-    bm->image = QImage(nWidth, nHeight, QImage::Format_RGB32);
+    // New bitmaps start as zero words (black); QImage::fill would set the
+    // top byte.
+    bm->image = PixelBuffers::NewZeroedImage(nWidth, nHeight);
     if (bm->image.isNull())
         return nullptr;
     bm->bitsPixel = static_cast<int>(nBitCount);
-    // New bitmaps start as zero words (black); QImage::fill would set the top byte.
-    std::memset(bm->image.bits(), 0, static_cast<size_t>(bm->image.sizeInBytes()));
     if (lpBits) {
         const BYTE *bits = static_cast<const BYTE *>(lpBits);
         int stride = WidthBytes(nWidth, bm->bitsPixel);

@@ -1,5 +1,7 @@
 #include "library/model/QYBaseComponent.h"
 
+#include "library/model/QYDrawingChanges.h"
+
 IMPLEMENT_DYNAMIC(CQYBaseComponent, QYIUnknown)
 
 void CQYBaseComponent::Create(CRect& rcPos, CString)
@@ -42,5 +44,6 @@ void CQYBaseComponent::GeometryUpdated(CQYArea* pRgn)
 
 void CQYBaseComponent::UpdateComp()
 {
+    QYNoteDrawingChange();
     GeometryUpdated(&m_CompArea);
 }

@@ -4,6 +4,7 @@
 #include "framework/object/Exceptions.h"
 #include "library/model/QYCompListIndex.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawingChanges.h"
 
 #include <vector>
 
@@ -57,12 +58,14 @@ BOOL CQYCompList::IsAcceptable(const CQYDrawComponent* pComp)
 
 void CQYCompList::IndexInserted(int nIndex, POSITION position)
 {
+    QYNoteDrawingChange();
     if (m_pIndex != nullptr)
         m_pIndex->Insert(nIndex, position, m_list.GetAt(position));
 }
 
 void CQYCompList::IndexRemoving(POSITION position)
 {
+    QYNoteDrawingChange();
     if (m_pIndex != nullptr)
         m_pIndex->Remove(position);
 }
@@ -164,6 +167,7 @@ void CQYCompList::Clear(void (*pfnEach)(CQYDrawComponent*))
     former.reserve(static_cast<size_t>(m_list.GetCount()));
     for (POSITION pos = m_list.GetHeadPosition(); pos != nullptr;)
         former.push_back(m_list.GetNext(pos));
+    QYNoteDrawingChange();
     if (m_pIndex != nullptr)
         m_pIndex->Clear();
     m_list.RemoveAll();

@@ -1,4 +1,5 @@
 #include "library/model/QYCompProperties.h"
+#include "library/model/QYDrawingChanges.h"
 
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/CDC.h"
@@ -42,6 +43,7 @@ CQYBaseProperties* CQYCompProperties::Copy()
 
 void CQYCompProperties::CopyValuesFrom(const CQYCompProperties& src)
 {
+    QYNoteDrawingChange();
     m_nPropId = src.m_nPropId;
     m_strObjectName = src.m_strObjectName;
     m_strObjectCaption = src.m_strObjectCaption;
@@ -202,20 +204,30 @@ CFont* CQYCompProperties::GetFont(CDC* pDC)
     return m_pFont.get();
 }
 
+void CQYCompProperties::SetObjectCaption(LPCTSTR lpszCaption)
+{
+    QYNoteDrawingChange();
+    m_strObjectCaption = lpszCaption;
+}
+
 void CQYCompProperties::ReleaseBrush()
 {
+    QYNoteDrawingChange();
     m_pBrush.reset();
 }
 void CQYCompProperties::ReleaseShadowBrush()
 {
+    QYNoteDrawingChange();
     m_pShadowBrush.reset();
 }
 void CQYCompProperties::ReleasePen()
 {
+    QYNoteDrawingChange();
     m_pPen.reset();
 }
 void CQYCompProperties::ReleaseFont()
 {
+    QYNoteDrawingChange();
     m_pFont.reset();
 }
 

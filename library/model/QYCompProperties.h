@@ -45,7 +45,9 @@ public:
 
     // Setters that drop the cached object they affect.
     void SetObjectName(LPCTSTR lpszName) { m_strObjectName = lpszName; }
-    void SetObjectCaption(LPCTSTR lpszCaption) { m_strObjectCaption = lpszCaption; }
+    // A caption can draw beyond its component (a link's label): a change
+    // of the page's drawing.
+    void SetObjectCaption(LPCTSTR lpszCaption);
     void SetType(int nType) { m_nType = nType; }
     int GetType() const { return m_nType; }
     void SetBkColor(COLORREF crColor);

@@ -13,8 +13,10 @@
 #include "framework/object/Object.h"
 #include "library/model/QYCommandHistory.h"
 #include "library/model/QYCompList.h"
+#include "library/model/QYDrawIndex.h"
 #include "library/model/QYFilePersistence.h"
 
+#include <memory>
 #include <vector>
 
 class CDC;
@@ -175,6 +177,12 @@ public:
     virtual void OnDraw(CDC* pDC);
     virtual void OnDrawTabOrder(CDC* pDC);
     void DrawComponents(CDC* pDC) { OnDraw(pDC); }
+    // The component pass for the part of the page in rectClip: as
+    // DrawComponents, but the components whose drawing bounds lie wholly
+    // outside rectClip are left out (they would leave no pixel in it).  A
+    // grid index of the bounds finds the others without a walk over the
+    // whole page; it is made again after any change to the page.
+    void DrawComponentsIn(CDC* pDC, const CRect& rectClip);
     void DrawTabOrders(CDC* pDC) { OnDrawTabOrder(pDC); }
     // Hit tests, topmost first: the component whose hit area holds the point
     // (tolerance 8), the same skipping empty entries, the component whose
@@ -288,6 +296,8 @@ public:
     BOOL m_bFormDesignMode = FALSE;
     CObList m_listProperties;
     CQYCompList m_listComponents;
+    // The drawing bounds of the components, made on first use.
+    std::unique_ptr<CQYDrawIndex> m_pDrawIndex;
     CQYBackComponent* m_pBackComponent = nullptr;
     PAGESETUPDLG m_psd;
     CString m_strHeaderFooter[QY_HEADER_FOOTER_COUNT];

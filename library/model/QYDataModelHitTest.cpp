@@ -2,6 +2,7 @@
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawingChanges.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYGroupMembers.h"
 #include "library/model/QYPortComponent.h"
@@ -20,6 +21,7 @@ CQYGroupMembers* QYGetGroupMembers(CQYDrawComponent* pComp)
 
 void CQYDataModel::OnDraw(CDC* pDC)
 {
+    QYDrawPassScope pass;
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
         CRect rect = pComp->GetRect();
@@ -30,8 +32,36 @@ void CQYDataModel::OnDraw(CDC* pDC)
     }
 }
 
+void CQYDataModel::DrawComponentsIn(CDC* pDC, const CRect& rectClip)
+{
+    auto bounds = [this, pDC](CQYDrawComponent* pComp) {
+        CRect rect = pComp->GetRect();
+        NormalizeRect(rect);
+        return pComp->GetDrawingBounds(pDC, rect);
+    };
+    if (!m_pDrawIndex)
+        m_pDrawIndex = std::make_unique<CQYDrawIndex>();
+    std::vector<CQYDrawComponent*> candidates;
+    m_pDrawIndex->Collect(m_listComponents, rectClip, bounds, candidates);
+    // Setting each drawn component's rectangle again is part of drawing,
+    // not a change of the page.
+    QYDrawPassScope pass;
+    for (CQYDrawComponent* pComp : candidates) {
+        CRect rect = pComp->GetRect();
+        NormalizeRect(rect);
+        CRect rectCommon;
+        const CRect rectBounds = pComp->GetDrawingBounds(pDC, rect);
+        if (!rectCommon.IntersectRect(&rectBounds, &rectClip))
+            continue;
+        pComp->SetRect(&rect);
+        pComp->SetAuxRect(&rect);
+        pComp->OnDraw(pDC);
+    }
+}
+
 void CQYDataModel::OnDrawTabOrder(CDC* pDC)
 {
+    QYDrawPassScope pass;
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
         CRect rect = pComp->GetRect();

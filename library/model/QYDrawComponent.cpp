@@ -1,4 +1,5 @@
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawingChanges.h"
 
 #include "framework/object/Archive.h"
 
@@ -261,11 +262,13 @@ void CQYDrawComponent::Serialize(CArchive& ar)
 
 void CQYDrawComponent::RemoveAllProperties()
 {
+    QYNoteDrawingChange();
     DeleteListObjects(m_listProperties);
 }
 
 BOOL CQYDrawComponent::AddProperty(CQYBaseProperties* pProp)
 {
+    QYNoteDrawingChange();
     if (pProp == nullptr || FindProperty(pProp->GetPropId()) != nullptr)
         return FALSE;
     m_listProperties.AddTail(pProp->Copy());
@@ -274,6 +277,7 @@ BOOL CQYDrawComponent::AddProperty(CQYBaseProperties* pProp)
 
 BOOL CQYDrawComponent::RemoveProperty(int nId)
 {
+    QYNoteDrawingChange();
     for (POSITION pos = m_listProperties.GetHeadPosition(); pos != nullptr;) {
         POSITION posThis = pos;
         auto* pProp = static_cast<CQYBaseProperties*>(m_listProperties.GetNext(pos));

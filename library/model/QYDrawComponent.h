@@ -125,6 +125,13 @@ public:
     virtual void OnDrawSelect(CDC* pDC, CRect rcTotal);
     // Nothing here; point-based shapes outline themselves.
     virtual void OnDrawHighlight(CDC* pDC);
+    // The rectangle outside which OnDraw leaves no pixel, given the
+    // component's normalised rectangle: the rectangle widened by what line
+    // widths, arrow heads and ports add (48 units and the line width) and by
+    // the shadow's offset.  Components that draw further out (a link's
+    // caption, large arrow heads) widen it more.  A page is painted without
+    // the components whose bounds lie wholly outside the painted area.
+    virtual CRect GetDrawingBounds(CDC* pDC, const CRect& rectPosition);
 
     virtual void AllocMemory(int nCount);
     // Handles 0-7: corners and mid-sides of the rectangle, clockwise from

@@ -7,6 +7,7 @@
 #include "library/model/QYGradientFill.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -15,6 +16,13 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // Width of the selection band around a selected component.
 constexpr int kSelectBand = 6;
+
+// How far any component's drawing may reach beyond its rectangle besides
+// its line width and shadow: half a port, arrow heads of the default size,
+// half a wide pen.
+constexpr int kDrawingReach = 48;
+// Reaches are held below this, so that widening a rectangle stays in range.
+constexpr long long kMaxReach = 1 << 28;
 
 } // namespace
 
@@ -114,6 +122,22 @@ void CQYDrawComponent::OnDraw(CDC* pDC)
             OnDraw3d(pDC);
     }
     ClearDC(pDC);
+}
+
+CRect CQYDrawComponent::GetDrawingBounds(CDC*, const CRect& rectPosition)
+{
+    long long nReach = kDrawingReach;
+    if (CQYCompProperties* pProp = GetDefaultProperty()) {
+        // The shadow's offset counts whether the shadow is on or not, so a
+        // shadow switched on needs no new bounds.
+        nReach += std::max(pProp->m_nLineWidth, 1);
+        nReach += std::max(std::llabs(static_cast<long long>(pProp->GetShadowOffsetX())),
+                           std::llabs(static_cast<long long>(pProp->GetShadowOffsetY())));
+    }
+    const int nBy = static_cast<int>(std::min(nReach, kMaxReach));
+    CRect bounds = rectPosition;
+    bounds.InflateRect(nBy, nBy);
+    return bounds;
 }
 
 void CQYDrawComponent::OnDrawFlat(CDC*) {}

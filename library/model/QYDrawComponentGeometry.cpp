@@ -1,5 +1,6 @@
 // Points, track points and the geometry operations of the draw component.
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawingChanges.h"
 
 #include "library/model/QYGeometry.h"
 #include "library/model/QYPointTransform.h"
@@ -35,6 +36,7 @@ float AxisScale(int nNew, int nOld)
 
 void CQYDrawComponent::AllocMemory(int nCount)
 {
+    QYNoteDrawingChange();
     nCount = std::max(nCount, 0);
     LPPOINT lpPoints = NewPoints(nCount);
     delete[] m_lpCompPoints;
@@ -69,11 +71,13 @@ LPPOINT CQYDrawComponent::GetPointsPtr()
 
 void CQYDrawComponent::SetPoints(CArray<CPoint, CPoint>* pArray)
 {
+    QYNoteDrawingChange();
     SetPoints(pArray->GetData(), pArray->GetSize());
 }
 
 void CQYDrawComponent::SetPoints(const POINT* lpPoints, int nCount)
 {
+    QYNoteDrawingChange();
     // The source may be this component's own array: copy it first.
     std::vector<POINT> source;
     if (lpPoints != nullptr && nCount > 0)
@@ -91,6 +95,7 @@ CPoint CQYDrawComponent::GetPointAt(int nIndex)
 
 void CQYDrawComponent::SetPointAt(int nIndex, CPoint point)
 {
+    QYNoteDrawingChange();
     if (nIndex < 0 || nIndex >= m_nCompPtCount)
         return;
     m_lpCompPoints[nIndex] = QYPointTransform().Apply(point);
@@ -98,11 +103,13 @@ void CQYDrawComponent::SetPointAt(int nIndex, CPoint point)
 
 BOOL CQYDrawComponent::AddPoint(CPoint point)
 {
+    QYNoteDrawingChange();
     return InsertPoint(m_nCompPtCount, point);
 }
 
 BOOL CQYDrawComponent::InsertPoint(int nIndex, CPoint point)
 {
+    QYNoteDrawingChange();
     if (nIndex < 0 || nIndex > m_nCompPtCount)
         return FALSE;
     std::vector<POINT> points(m_lpCompPoints, m_lpCompPoints + m_nCompPtCount);
@@ -115,6 +122,7 @@ BOOL CQYDrawComponent::InsertPoint(int nIndex, CPoint point)
 
 BOOL CQYDrawComponent::RemovePoint(int nIndex)
 {
+    QYNoteDrawingChange();
     if (nIndex < 0 || nIndex >= m_nCompPtCount)
         return FALSE;
     std::vector<POINT> points(m_lpCompPoints, m_lpCompPoints + m_nCompPtCount);
@@ -127,6 +135,7 @@ BOOL CQYDrawComponent::RemovePoint(int nIndex)
 
 BOOL CQYDrawComponent::OffsetPoint(int nIndex, int dx, int dy)
 {
+    QYNoteDrawingChange();
     if (nIndex < 0 || nIndex >= m_nCompPtCount)
         return FALSE;
     QYPointTransform offset;
@@ -139,6 +148,7 @@ BOOL CQYDrawComponent::OffsetPoint(int nIndex, int dx, int dy)
 
 void CQYDrawComponent::OffsetComponent(int dx, int dy)
 {
+    QYNoteDrawingChange();
     for (int i = 0; i < m_nCompPtCount; ++i) {
         m_lpCompPoints[i].x += dx;
         m_lpCompPoints[i].y += dy;
@@ -157,6 +167,7 @@ CRect CQYDrawComponent::GetTrackRect()
 
 void CQYDrawComponent::UpdatePosition()
 {
+    QYNoteDrawingChange();
     m_rectPosition = GetPointsRect();
 }
 

@@ -120,3 +120,11 @@ void CQYBezierLineComponent::SetEndArrowType(const int& nType)
 {
     QYLineEndAccess::SetEndArrowType(nType);
 }
+
+CRect CQYBezierLineComponent::GetDrawingBounds(CDC* pDC, const CRect& rectPosition)
+{
+    CRect bounds = CQYDrawComponent::GetDrawingBounds(pDC, rectPosition);
+    const int nReach = QYLineEndsReach(m_pStartArrow, m_pEndArrow);
+    bounds.InflateRect(nReach, nReach);
+    return bounds;
+}

@@ -29,6 +29,8 @@ public:
     void SetEndArrowType(const int& nType) override;
 
     CRect GetRect() override;
+    // The default bounds widened by what the line ends reach.
+    CRect GetDrawingBounds(CDC* pDC, const CRect& rectPosition) override;
     void GeometryUpdated(CQYArea* pRgn) override;
     void OnDrawFlat(CDC* pDC) override;
     void OnDraw3d(CDC* pDC) override;

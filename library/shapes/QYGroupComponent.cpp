@@ -308,6 +308,18 @@ void CQYGroupComponent::OnDraw(CDC* pDC)
     ForEachMember([pDC](CQYDrawComponent* pMember) { pMember->OnDraw(pDC); });
 }
 
+CRect CQYGroupComponent::GetDrawingBounds(CDC* pDC, const CRect& rectPosition)
+{
+    CRect bounds = CQYDrawPortsComponent::GetDrawingBounds(pDC, rectPosition);
+    ForEachMember([&](CQYDrawComponent* pMember) {
+        CRect rect = pMember->GetRect();
+        rect.NormalizeRect();
+        const CRect rectMember = pMember->GetDrawingBounds(pDC, rect);
+        bounds.UnionRect(&bounds, &rectMember);
+    });
+    return bounds;
+}
+
 void CQYGroupComponent::OnDrawTrackCustom(CDC* pDC)
 {
     QYDrawGreenDotted(pDC, m_lpCompTrackPoints, m_nCompTrackPtCount, TRUE);

@@ -47,6 +47,9 @@ public:
 
     // The members in list order; the group draws nothing of its own.
     void OnDraw(CDC* pDC) override;
+    // The union of the members' drawing bounds (their shadows, wide pens
+    // and captions reach beyond the group's rectangle) with the group's own.
+    CRect GetDrawingBounds(CDC* pDC, const CRect& rectPosition) override;
     // The track polygon in a green dotted pen, then each member's track.
     void OnDrawTrackCustom(CDC* pDC) override;
     void OnDrawHighlight(CDC* pDC) override;

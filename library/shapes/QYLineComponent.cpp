@@ -172,3 +172,11 @@ void CQYLineComponent::SetEndArrowType(const int& nType)
 {
     QYLineEndAccess::SetEndArrowType(nType);
 }
+
+CRect CQYLineComponent::GetDrawingBounds(CDC* pDC, const CRect& rectPosition)
+{
+    CRect bounds = CQYDrawComponent::GetDrawingBounds(pDC, rectPosition);
+    const int nReach = QYLineEndsReach(m_pStartArrow, m_pEndArrow);
+    bounds.InflateRect(nReach, nReach);
+    return bounds;
+}

@@ -36,6 +36,8 @@ public:
     static CPoint* GetRectSpot(CPoint* pOut, const CRect& rc, int nSpot);
 
     CRect GetRect() override;
+    // The default bounds widened by what the line ends reach.
+    CRect GetDrawingBounds(CDC* pDC, const CRect& rectPosition) override;
     void GeometryUpdated(CQYArea* pRgn) override;
     void OnDrawFlat(CDC* pDC) override;
     void OnDraw3d(CDC* pDC) override;

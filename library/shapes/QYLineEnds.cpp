@@ -3,6 +3,9 @@
 #include "framework/gdi/CDC.h"
 #include "framework/object/Archive.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 CQYBaseEndObject* QYReadOwnedLineEnd(CArchive& ar)
 {
     UINT nSchema = 0;
@@ -79,4 +82,17 @@ void QYReplaceLineEnd(CQYBaseEndObject** ppEnd, int* pnType, int nType)
     delete *ppEnd;
     *ppEnd = QYCreateLineEnd(nType);
     *pnType = nType;
+}
+
+int QYLineEndsReach(const CQYBaseEndObject* pStart, const CQYBaseEndObject* pEnd)
+{
+    long long nReach = 0;
+    for (const CQYBaseEndObject* pLineEnd : {pStart, pEnd}) {
+        if (pLineEnd == nullptr)
+            continue;
+        const long long nSize = std::max(std::llabs(static_cast<long long>(pLineEnd->m_nArrowLength)),
+                                         std::llabs(static_cast<long long>(pLineEnd->m_nArrowWidth)));
+        nReach = std::max(nReach, 2 * nSize + std::llabs(static_cast<long long>(pLineEnd->m_nPenWidth)));
+    }
+    return static_cast<int>(std::min(nReach, 1LL << 28));
 }

@@ -27,6 +27,11 @@ void QYAddLineEndAreas(CQYArea* pArea, CQYBaseEndObject* pStart, CQYBaseEndObjec
 void QYDrawLineEnds(CDC* pDC, CQYBaseEndObject* pStart, CQYBaseEndObject* pEnd, const POINT* lpPoints, int nCount,
                     BOOL bFull);
 
+// How far the line ends may draw beyond the line's end points: twice the
+// larger of their length and width (the longest heads reach 1.75 lengths
+// along the line, circles a width around the end) and their pen width.
+int QYLineEndsReach(const CQYBaseEndObject* pStart, const CQYBaseEndObject* pEnd);
+
 // The line end for an arrow type (1 to 39) replacing *ppEnd; 0 and other
 // codes leave none.  The stored code is nType in every case.
 void QYReplaceLineEnd(CQYBaseEndObject** ppEnd, int* pnType, int nType);

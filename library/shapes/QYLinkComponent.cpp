@@ -2,6 +2,7 @@
 
 #include "framework/gdi/CDC.h"
 #include "framework/object/Archive.h"
+#include "library/model/QYDrawingChanges.h"
 #include "library/model/QYGeometry.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYRounding.h"
@@ -82,6 +83,7 @@ void CQYLinkComponent::Serialize(CArchive& ar)
     m_pStartArrow = pStart;
     m_pEndArrow = pEnd;
     m_ptLabel = label;
+    QYNoteDrawingChange();
     CQYDrawComponent::ResetTrackPoints();
 }
 
@@ -204,6 +206,7 @@ void CQYLinkComponent::SetToPortParent(CQYDrawComponent* pParent)
 
 void CQYLinkComponent::SetLabelPoint(const CPoint& point)
 {
+    QYNoteDrawingChange();
     m_ptLabel = point;
 }
 
@@ -527,6 +530,32 @@ void CQYLinkComponent::OnDrawFlat(CDC* pDC)
 void CQYLinkComponent::OnDraw3d(CDC* pDC)
 {
     CQYLinkComponent::OnDrawFlat(pDC);
+}
+
+CRect CQYLinkComponent::GetDrawingBounds(CDC* pDC, const CRect& rectPosition)
+{
+    CRect bounds = CQYDrawComponent::GetDrawingBounds(pDC, rectPosition);
+    const int nReach = QYLineEndsReach(m_pStartArrow, m_pEndArrow);
+    bounds.InflateRect(nReach, nReach);
+    CString strCaption = GetObjectCaption();
+    CQYCompProperties* pProp = GetDefaultProperty();
+    if (pDC == nullptr || pProp == nullptr || strCaption.IsEmpty())
+        return bounds;
+    // The caption's box as DrawCaption makes it, in the font PrepareDC
+    // selects, with a pixel to spare.
+    const int nSaved = pDC->SaveDC();
+    pDC->SelectObject(pProp->GetFont(pDC));
+    const CSize extent = pDC->GetTextExtent(strCaption, strCaption.GetLength());
+    pDC->RestoreDC(nSaved);
+    const int hx = (extent.cx + 5) / 2 + 1;
+    const int hy = (extent.cy + 5) / 2 + 1;
+    // Drawing sets the rectangle again, which brings the label point back
+    // to the middle of the length: both places count.
+    for (const CPoint pt : {m_ptLabel, GetCenterPoint()}) {
+        const CRect rectLabel(pt.x - hx, pt.y - hy, pt.x + hx, pt.y + hy);
+        bounds.UnionRect(&bounds, &rectLabel);
+    }
+    return bounds;
 }
 
 void CQYLinkComponent::DrawCaption(CDC* pDC)

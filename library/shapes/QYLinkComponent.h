@@ -89,6 +89,10 @@ public:
     static CPoint* GetRectSpot(CPoint* pOut, const CRect& rc, int nSpot);
 
     CRect GetRect() override;
+    // The default bounds widened by what the line ends reach, joined with
+    // the caption's box around the label point and around the middle of
+    // the length.
+    CRect GetDrawingBounds(CDC* pDC, const CRect& rectPosition) override;
     // The polyline area with the line ends' areas; the caption returns to
     // the middle of the length.
     void GeometryUpdated(CQYArea* pRgn) override;

@@ -104,45 +104,6 @@ void CQYBaseView::DrawSelectionHandles(CDC* pDC)
     pDC->SelectObject(pOldBrush);
 }
 
-namespace {
-
-// How far a component's drawing may reach beyond its rectangle: line
-// widths, arrow heads and link captions (half a caption beside a narrow
-// link), plus its shadow.
-int DrawingReach(CQYDrawComponent* pComp)
-{
-    const int kReach = 48;
-    CQYCompProperties* pProp = pComp->GetDefaultProperty();
-    if (pProp == nullptr)
-        return kReach;
-    return kReach + pProp->m_nLineWidth +
-           std::max(std::abs(pProp->GetShadowOffsetX()), std::abs(pProp->GetShadowOffsetY()));
-}
-
-// The model's component pass for the part of the page in the clip box:
-// components that lie wholly outside it are not drawn (they would leave no
-// pixel in it).
-void DrawComponentsIn(CQYDataModel* pModel, CDC* pDC, const CRect& rectClip)
-{
-    CQYCompList& list = pModel->GetComponents();
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        CQYDrawComponent* pComp = list.GetNext(pos);
-        CRect rect = pComp->GetRect();
-        pModel->NormalizeRect(rect);
-        CRect rectReach = rect;
-        const int nReach = DrawingReach(pComp);
-        rectReach.InflateRect(nReach, nReach);
-        CRect rectCommon;
-        if (!rectCommon.IntersectRect(&rectReach, &rectClip))
-            continue;
-        pComp->SetRect(&rect);
-        pComp->SetAuxRect(&rect);
-        pComp->OnDraw(pDC);
-    }
-}
-
-} // namespace
-
 // What Draw puts on the page, in order.
 static void DrawPageContent(CQYBaseView* pView, CDC* pDC, const CRect& rectClip)
 {
@@ -152,7 +113,7 @@ static void DrawPageContent(CQYBaseView* pView, CDC* pDC, const CRect& rectClip)
     pView->DrawBackground(pDC, rectClip);
     if (pModel == nullptr)
         return;
-    DrawComponentsIn(pModel, pDC, rectClip);
+    pModel->DrawComponentsIn(pDC, rectClip);
     if (pView->m_bShowTabOrder && (!bOnScreen || bEdit))
         pModel->DrawTabOrders(pDC);
     if (bOnScreen && bEdit)
