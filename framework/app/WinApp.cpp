@@ -139,6 +139,10 @@ int CWinApp::Run()
         // Nothing to run: the program ends at once.
         return ExitInstance();
     }
+    // The loop starts with idle time, as after any message: a dialog shown
+    // before the main window existed (a first-start welcome) may have spent
+    // the last idle time, and the new window's bars wait for one.
+    PlexoSetIdleHook(&IdleHook);
     // Qt's event loop dispatches the queued messages (with pre-translation)
     // and gives the idle time when it is about to wait; the loop ends at
     // WM_QUIT.

@@ -4,6 +4,7 @@
 #include "framework/settings/AppProfile.h"
 #include "framework/window/MessageApi.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cstdlib>
@@ -34,6 +35,28 @@ public:
     }
     int m_nIdle = 0;
     int m_nExits = 0;
+};
+
+// The sample with its idle time spent before its loop runs, as a dialog
+// shown during start-up spends it; it leaves a while after the loop starts.
+class IdleSpentScribble : public ExitingScribble {
+public:
+    BOOL InitInstance() override
+    {
+        if (!CScribbleApp::InitInstance())
+            return FALSE;
+        QTimer::singleShot(0, []() {});
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+        m_nIdleBeforeRun = m_nIdle;
+        HWND hMainWnd = m_pMainWnd->GetSafeHwnd();
+        QTimer::singleShot(100, [this, hMainWnd]() {
+            m_nIdleWhenLeaving = m_nIdle;
+            ::PostMessage(hMainWnd, WM_COMMAND, ID_APP_EXIT, 0);
+        });
+        return TRUE;
+    }
+    int m_nIdleBeforeRun = -1;
+    int m_nIdleWhenLeaving = -1;
 };
 
 class ProgramTest : public ::testing::Test {
@@ -71,6 +94,16 @@ TEST_F(ProgramTest, SampleStartsWithANewDocumentAndEndsByExit)
     EXPECT_STREQ(app.m_pszAppName, "Scribble");
     EXPECT_EQ(std::string(PlexoGetAppProfile().GetApplicationKey()),
               "HKEY_CURRENT_USER\\Software\\Plexo Samples\\Scribble");
+}
+
+TEST_F(ProgramTest, TheLoopStartsWithIdleTimeThoughStartUpSpentIt)
+{
+    IdleSpentScribble app;
+    std::string program = (m_folder / "scribble").string();
+    char *argv[] = {program.data(), nullptr};
+    EXPECT_EQ(AfxWinMain(1, argv), 0);
+    ASSERT_GT(app.m_nIdleBeforeRun, 0); // start-up had its idle time
+    EXPECT_GT(app.m_nIdleWhenLeaving, app.m_nIdleBeforeRun);
 }
 
 TEST_F(ProgramTest, AMissingFileOnTheCommandLineEndsTheProgramWithAMessage)
