@@ -94,7 +94,6 @@ private:
     BOOL m_bHasHScroll = FALSE;
     BOOL m_bHasVScroll = FALSE;
     CRuntimeClass *m_pViewClass = nullptr;
-    CCreateContext *m_pCreateContext = nullptr;
     std::unique_ptr<CScrollBar> m_hBars[2]; // per column
     std::unique_ptr<CScrollBar> m_vBars[2]; // per row
     Tracking m_tracking = trackNone;

@@ -17,7 +17,6 @@ namespace {
 constexpr size_t kFileHeader = 14;
 constexpr size_t kIconDirectory = 6;
 constexpr size_t kIconEntry = 16;
-constexpr size_t kGroupEntry = 14;
 
 DWORD U32(const QByteArray &b, size_t at)
 {

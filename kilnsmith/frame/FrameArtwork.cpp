@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kButtonWidth = 16;
-constexpr int kButtonHeight = 15;
 constexpr DWORD kButtonFace = 0xC0C0C0;
 // Ids of the icon images behind icon groups 101 and 105, and behind the
 // document frames' icon group 102.
