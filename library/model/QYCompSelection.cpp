@@ -3,6 +3,7 @@
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/model/QYTrackPass.h"
 #include "library/view/QYMultiTracker.h"
 
 #include <algorithm>
@@ -212,6 +213,8 @@ void CQYCompSelection::MoveLinkTrackPoint(CDC* pDC, int x, int y, int nIndex, in
 
 void CQYCompSelection::OffsetTrack(CDC* pDC, int x, int y, int rx, int ry)
 {
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
         auto* pTracker = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos));
         if (pTracker->GetComponent() != nullptr)
@@ -222,6 +225,8 @@ void CQYCompSelection::OffsetTrack(CDC* pDC, int x, int y, int rx, int ry)
 
 void CQYCompSelection::OffsetLinkTrack(CDC* pDC, int x, int y, int, int)
 {
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
         auto* pTracker = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos));
         if (CQYPortLink* pLink = QYGetPortLink(pTracker->GetComponent()))
@@ -230,8 +235,23 @@ void CQYCompSelection::OffsetLinkTrack(CDC* pDC, int x, int y, int, int)
     }
 }
 
+// Every tracked component draws its own outline, even a link that a port
+// of another tracked component would reach first.
+void CQYCompSelection::ClaimOwnOutlines()
+{
+    for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
+        const CQYDrawComponent* pComp = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos))->GetComponent();
+        if (pComp != nullptr)
+            CQYTrackPass::Claim(pComp, pComp);
+    }
+}
+
 void CQYCompSelection::DrawTrack(CDC* pDC)
 {
+    // One pass: a link between two dragged shapes, or dragged with them, is
+    // drawn once and so shows (and the next pass erases it once).
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;)
         static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos))->DrawTrack(pDC);
 }

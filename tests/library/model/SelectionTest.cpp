@@ -188,6 +188,40 @@ TEST_F(SelectionTest, ALoneLinkKeepsItsPortEndsInPlace)
     pLink->Release();
 }
 
+// A link held by two ports of one shape: the shape's outline draws it once,
+// so it shows, and drawing the outline again takes everything off.
+TEST_F(SelectionTest, ALinkBetweenTwoPortsOfOneShapeIsOutlinedOnce)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 100, 80));
+    auto* pShape = static_cast<CQYRectComponent*>(a);
+    CQYPortComponent* pTop = pShape->FindPort(0.5, 0);
+    CQYPortComponent* pRight = pShape->FindPort(1, 0.5);
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    pLink->SetElbow(FALSE); // corners where they are given
+    CArray<CPoint, CPoint> points;
+    points.Add(pTop->GetLinkPoint());
+    points.Add(CPoint(150, 10));
+    points.Add(pRight->GetLinkPoint());
+    m_model.AddNewLink(pLink, &points, pTop, pRight, FALSE);
+    ASSERT_EQ(pLink->GetPointCount(), 3);
+    CQYCompList list;
+    list.AddTail(a);
+    CQYCompSelection selection;
+    selection.BeginTrack(&list);
+    selection.MoveTrack(&m_dc, 0, 0, 0, 0);
+    // (150, 10) is the link's corner, far from the shape.
+    EXPECT_NE(m_dc.GetPixel(150, 10), kWhite);
+    selection.RemoveTrack(&m_dc);
+    EXPECT_TRUE(AllWhite());
+    // The same without the selection: one outline call is a pass of its own.
+    a->OnDrawTrack(&m_dc);
+    EXPECT_NE(m_dc.GetPixel(150, 10), kWhite);
+    a->OnDrawTrack(&m_dc);
+    EXPECT_TRUE(AllWhite());
+    pLink->Release();
+}
+
 TEST_F(SelectionTest, EachComponentRotatesAboutItsOwnCentre)
 {
     CQYDrawComponent* a = Put(CRect(0, 0, 40, 20));
