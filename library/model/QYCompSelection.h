@@ -66,6 +66,9 @@ private:
     // In the open drawing pass, the components of the redraw list become the
     // drawers of their own outlines.
     void ClaimOwnOutlines();
+    // After a move step: the track points of the links whose two ends are
+    // on tracked components.
+    void FollowBothEnds(int dx, int dy, int rx, int ry);
 
     Trackers m_pTrackers;
     int m_nSecondCount = 0;

@@ -353,13 +353,18 @@ TEST_F(ViewTools, DragOutlineOfALinkShowsOnceWhateverIsDragged)
     struct Case {
         const char* name;
         std::vector<CQYDrawComponent*> selected;
+        CPoint scroll;
     };
+    // Scrolled, the outline is drawn in window coordinates, shifted by the
+    // scroll position; an end on a port that stays put would then lie off its
+    // port's own (logical) track point, so those cases are not scrolled.
     const Case cases[] = {
-        {"one end", {a}},
-        {"both ends", {a, b}},
-        {"both ends and the link", {a, b, pLink}},
-        {"the link first, then both ends", {pLink, a, b}},
-        {"one end and the link", {a, pLink}},
+        {"one end", {a}, CPoint(0, 0)},
+        {"both ends", {a, b}, CPoint(0, 0)},
+        {"both ends, scrolled", {a, b}, CPoint(40, 30)},
+        {"both ends and the link", {a, b, pLink}, CPoint(0, 0)},
+        {"the link first, then both ends, scrolled", {pLink, a, b}, CPoint(40, 30)},
+        {"one end and the link", {a, pLink}, CPoint(0, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -367,15 +372,22 @@ TEST_F(ViewTools, DragOutlineOfALinkShowsOnceWhateverIsDragged)
         for (CQYDrawComponent* pComp : c.selected)
             m_pView->m_listSelected.AddTail(pComp);
         m_pView->MarkFirstAsMain();
+        m_pView->ScrollToPosition(c.scroll);
+        ASSERT_EQ(m_pView->GetScrollPosition(), c.scroll);
         m_pView->Invalidate();
         const QImage before = Painted();
-        Down(CPoint(120, 110)); // on a
-        Move(CPoint(120, 150));
+        const CPoint down = CPoint(120, 110) - c.scroll; // on a
+        const CPoint to = down + CPoint(0, 40);
+        Down(down);
+        Move(to);
         const QImage dragging = Painted();
         // The middle of the link's outline, away from the shapes' outlines.
         const int nLast = pLink->GetTrackPointCount() - 1;
         const CPoint start = pLink->m_lpCompTrackPoints[0];
         const CPoint end = pLink->m_lpCompTrackPoints[nLast];
+        // Each end over its port's outline.
+        EXPECT_EQ(start, pFrom->GetTrackLinkPoint());
+        EXPECT_EQ(end, pTo->GetTrackLinkPoint());
         const CPoint middle((start.x + end.x) / 2, (start.y + end.y) / 2);
         EXPECT_GT(ChangedAround(before, dragging, middle), 0)
             << "no outline at (" << middle.x << ", " << middle.y << ")";
@@ -384,9 +396,10 @@ TEST_F(ViewTools, DragOutlineOfALinkShowsOnceWhateverIsDragged)
             m_pView->m_tracker.RemoveTrack(&dc);
         }
         EXPECT_TRUE(Painted() == before);
-        Up(CPoint(120, 150));
+        Up(to);
         Command(ID_EDIT_UNDO);
         EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 160, 140));
+        m_pView->ScrollToPosition(CPoint(0, 0));
     }
 }
 
