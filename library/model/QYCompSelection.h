@@ -4,9 +4,9 @@
 // Outlines invert, so a step's outlines are taken off by drawing the redraw
 // list again (RemoveTrack) before the next step.  Each drawing of the list is
 // one pass (CQYTrackPass), in which every outline, a link's among them, is
-// drawn once.  Each step receives the
-// logical point (x, y) shown at the window's top-left corner and brings the
-// track points into window coordinates by (-x, -y).
+// drawn once.  Each step receives the logical point (x, y) shown at the
+// window's top-left corner and brings the track points into window
+// coordinates by (-x, -y).
 #pragma once
 
 #include "framework/base/CRect.h"

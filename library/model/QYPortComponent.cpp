@@ -404,8 +404,8 @@ void CQYPortComponent::OnDrawTrackCustom(CDC* pDC)
     CQYDrawComponent::OnDrawTrackCustom(pDC);
     // Connectors only: a document may list the port's own shape here, whose
     // track would draw this port again without end.  A link whose other end
-    // is dragged too, or that is dragged itself, is drawn once in the pass:
-    // by whoever came to it first.
+    // is dragged too, or that is dragged itself, has one drawer in the pass:
+    // itself when it is dragged, else the first port that reaches it.
     ForEachLink([this, pDC](CQYDrawComponent* pComp, CQYPortLink*) {
         if (CQYTrackPass::Claim(pComp, this))
             pComp->OnDrawTrackCustom(pDC);
