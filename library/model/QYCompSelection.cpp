@@ -2,10 +2,14 @@
 
 #include "library/model/QYCompList.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawPortsComponent.h"
+#include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/model/QYTrackPass.h"
 #include "library/view/QYMultiTracker.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 IMPLEMENT_SERIAL(CQYCompSelection, CObject, VERSIONABLE_SCHEMA | 1)
 
@@ -135,8 +139,50 @@ void CQYCompSelection::MoveTrack(CDC* pDC, int dx, int dy, int rx, int ry)
             pComp->MoveTrackComponent(dx, dy, rx, ry);
             m_listRedraw.AddTail(m_pTrackers[static_cast<size_t>(i)]);
         }
+        FollowBothEnds(dx, dy, rx, ry);
     }
     DrawTrack(pDC);
+}
+
+// Each port moves the track end of its links, but resets their track points
+// first: of a link between two dragged components, the second port undid
+// the first one's move.  Such a link is placed again as the drop will place
+// it: a link dragged itself moves whole; any other moves both ends and keeps
+// its other points where they are on the screen.
+void CQYCompSelection::FollowBothEnds(int dx, int dy, int rx, int ry)
+{
+    std::unordered_set<const CQYDrawComponent*> tracked;
+    for (int i = 0; i < m_nCount; ++i)
+        tracked.insert(m_pTrackers[static_cast<size_t>(i)]->GetComponent());
+    std::unordered_set<const CQYDrawComponent*> visited;
+    for (int i = 0; i < m_nCount; ++i) {
+        CQYDrawComponent* pComp = m_pTrackers[static_cast<size_t>(i)]->GetComponent();
+        if (pComp == nullptr || !pComp->IsKindOf(RUNTIME_CLASS(CQYDrawPortsComponent)))
+            continue;
+        CQYCompList* pPorts = static_cast<CQYDrawPortsComponent*>(pComp)->GetPortList();
+        for (POSITION pos = pPorts->GetHeadPosition(); pos != nullptr;) {
+            CQYCompList* pLinks = static_cast<CQYPortComponent*>(pPorts->GetNext(pos))->GetLinkList();
+            for (POSITION posLink = pLinks->GetHeadPosition(); posLink != nullptr;) {
+                CQYDrawComponent* pLinkComp = pLinks->GetNext(posLink);
+                CQYPortLink* pLink = QYGetPortLink(pLinkComp);
+                if (pLink == nullptr || !visited.insert(pLinkComp).second)
+                    continue;
+                CQYPortComponent* pFrom = pLink->GetFromPort();
+                CQYPortComponent* pTo = pLink->GetToPort();
+                if (pFrom == nullptr || pTo == nullptr || tracked.count(pFrom->GetParentComp()) == 0 ||
+                    tracked.count(pTo->GetParentComp()) == 0)
+                    continue;
+                pLink->CopyToTrackPoints();
+                if (tracked.count(pLinkComp) != 0) {
+                    pLink->OffsetAllTrackPoints(dx, dy);
+                    continue;
+                }
+                pLink->MoveTrackByPort(pFrom, dx, dy, rx, ry);
+                // The rest moved by (-rx, -ry) already, the far end with it.
+                pLink->MoveTrackEndAtPort(pTo, dx + rx, dy + ry);
+            }
+        }
+    }
 }
 
 void CQYCompSelection::SizeTrack(CDC* pDC, int x, int y, float fScaleX, float fScaleY, int nHandle)
@@ -212,6 +258,8 @@ void CQYCompSelection::MoveLinkTrackPoint(CDC* pDC, int x, int y, int nIndex, in
 
 void CQYCompSelection::OffsetTrack(CDC* pDC, int x, int y, int rx, int ry)
 {
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
         auto* pTracker = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos));
         if (pTracker->GetComponent() != nullptr)
@@ -222,6 +270,8 @@ void CQYCompSelection::OffsetTrack(CDC* pDC, int x, int y, int rx, int ry)
 
 void CQYCompSelection::OffsetLinkTrack(CDC* pDC, int x, int y, int, int)
 {
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
         auto* pTracker = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos));
         if (CQYPortLink* pLink = QYGetPortLink(pTracker->GetComponent()))
@@ -230,8 +280,23 @@ void CQYCompSelection::OffsetLinkTrack(CDC* pDC, int x, int y, int, int)
     }
 }
 
+// Every tracked component draws its own outline, even a link that a port
+// of another tracked component would reach first.
+void CQYCompSelection::ClaimOwnOutlines()
+{
+    for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;) {
+        const CQYDrawComponent* pComp = static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos))->GetComponent();
+        if (pComp != nullptr)
+            CQYTrackPass::Claim(pComp, pComp);
+    }
+}
+
 void CQYCompSelection::DrawTrack(CDC* pDC)
 {
+    // One pass: a link between two dragged shapes, or dragged with them, is
+    // drawn once and so shows (and the next pass erases it once).
+    const CQYTrackPass pass;
+    ClaimOwnOutlines();
     for (POSITION pos = m_listRedraw.GetHeadPosition(); pos != nullptr;)
         static_cast<CQYMultiTracker*>(m_listRedraw.GetNext(pos))->DrawTrack(pDC);
 }

@@ -2,9 +2,11 @@
 // rotate gesture: one outline tracker per component, the union of their
 // rectangles, and the trackers drawn by the last step (the redraw list).
 // Outlines invert, so a step's outlines are taken off by drawing the redraw
-// list again (RemoveTrack) before the next step.  Each step receives the
-// logical point (x, y) shown at the window's top-left corner and brings the
-// track points into window coordinates by (-x, -y).
+// list again (RemoveTrack) before the next step.  Each drawing of the list is
+// one pass (CQYTrackPass), in which every outline, a link's among them, is
+// drawn once.  Each step receives the logical point (x, y) shown at the
+// window's top-left corner and brings the track points into window
+// coordinates by (-x, -y).
 #pragma once
 
 #include "framework/base/CRect.h"
@@ -61,6 +63,12 @@ private:
     typedef std::vector<CQYMultiTracker*> Trackers;
     static void DeleteTrackers(Trackers& trackers);
     static void FillTrackers(Trackers& trackers, CQYCompList* pList, CRect* pUnion);
+    // In the open drawing pass, the components of the redraw list become the
+    // drawers of their own outlines.
+    void ClaimOwnOutlines();
+    // After a move step: the track points of the links whose two ends are
+    // on tracked components.
+    void FollowBothEnds(int dx, int dy, int rx, int ry);
 
     Trackers m_pTrackers;
     int m_nSecondCount = 0;

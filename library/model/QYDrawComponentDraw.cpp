@@ -5,6 +5,7 @@
 
 #include "framework/gdi/CDC.h"
 #include "library/model/QYGradientFill.h"
+#include "library/model/QYTrackPass.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -152,6 +153,12 @@ void CQYDrawComponent::OnDrawPorts(CDC*, BOOL) {}
 
 void CQYDrawComponent::OnDrawTrack(CDC* pDC)
 {
+    // Drawn on its own, the outline is a pass of its own: a link held by two
+    // of this component's ports is drawn once.  Within a longer pass the
+    // outline may already have its drawer (a port at one of its ends).
+    const CQYTrackPass pass;
+    if (!CQYTrackPass::Claim(this, this))
+        return;
     PrepareTrackDC(pDC);
     OnDrawTrackCustom(pDC);
     ClearTrackDC(pDC);

@@ -4,6 +4,7 @@
 #include "framework/object/Archive.h"
 #include "library/model/QYGeometry.h"
 #include "library/model/QYPortLink.h"
+#include "library/model/QYTrackPass.h"
 
 #include <algorithm>
 #include <climits>
@@ -402,6 +403,11 @@ void CQYPortComponent::OnDrawTrackCustom(CDC* pDC)
 {
     CQYDrawComponent::OnDrawTrackCustom(pDC);
     // Connectors only: a document may list the port's own shape here, whose
-    // track would draw this port again without end.
-    ForEachLink([pDC](CQYDrawComponent* pComp, CQYPortLink*) { pComp->OnDrawTrackCustom(pDC); });
+    // track would draw this port again without end.  A link whose other end
+    // is dragged too, or that is dragged itself, has one drawer in the pass:
+    // itself when it is dragged, else the first port that reaches it.
+    ForEachLink([this, pDC](CQYDrawComponent* pComp, CQYPortLink*) {
+        if (CQYTrackPass::Claim(pComp, this))
+            pComp->OnDrawTrackCustom(pDC);
+    });
 }

@@ -3,6 +3,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/object/Archive.h"
 #include "library/model/QYGeometry.h"
+#include "library/model/QYTrackPass.h"
 #include "library/shapes/QYShapeCommon.h"
 #include "library/shapes/QYShapeTypes.h"
 
@@ -323,7 +324,11 @@ CRect CQYGroupComponent::GetDrawingBounds(CDC* pDC, const CRect& rectPosition)
 void CQYGroupComponent::OnDrawTrackCustom(CDC* pDC)
 {
     QYDrawGreenDotted(pDC, m_lpCompTrackPoints, m_nCompTrackPtCount, TRUE);
-    ForEachMember([pDC](CQYDrawComponent* pMember) { pMember->OnDrawTrackCustom(pDC); });
+    // A member link is also drawn by the ports at its ends: once in a pass.
+    ForEachMember([this, pDC](CQYDrawComponent* pMember) {
+        if (CQYTrackPass::Claim(pMember, this))
+            pMember->OnDrawTrackCustom(pDC);
+    });
 }
 
 void CQYGroupComponent::OnDrawHighlight(CDC* pDC)

@@ -8,6 +8,7 @@
 #include "library/model/QYCompTypes.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYPortComponent.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
 #include "library/view/QYMultiTracker.h"
@@ -186,6 +187,75 @@ TEST_F(SelectionTest, ALoneLinkKeepsItsPortEndsInPlace)
     EXPECT_EQ(b->GetTrackRect(), CRect(127, 109, 187, 149));
     selection.RemoveTrack(&m_dc);
     pLink->Release();
+}
+
+// A link held by two ports of one shape: the shape's outline draws it once,
+// so it shows, and drawing the outline again takes everything off.
+TEST_F(SelectionTest, ALinkBetweenTwoPortsOfOneShapeIsOutlinedOnce)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 100, 80));
+    auto* pShape = static_cast<CQYRectComponent*>(a);
+    CQYPortComponent* pTop = pShape->FindPort(0.5, 0);
+    CQYPortComponent* pRight = pShape->FindPort(1, 0.5);
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    pLink->SetElbow(FALSE); // corners where they are given
+    CArray<CPoint, CPoint> points;
+    points.Add(pTop->GetLinkPoint());
+    points.Add(CPoint(150, 10));
+    points.Add(pRight->GetLinkPoint());
+    m_model.AddNewLink(pLink, &points, pTop, pRight, FALSE);
+    ASSERT_EQ(pLink->GetPointCount(), 3);
+    CQYCompList list;
+    list.AddTail(a);
+    CQYCompSelection selection;
+    selection.BeginTrack(&list);
+    selection.MoveTrack(&m_dc, 0, 0, 0, 0);
+    // (150, 10) is the link's corner, far from the shape.
+    EXPECT_NE(m_dc.GetPixel(150, 10), kWhite);
+    selection.RemoveTrack(&m_dc);
+    EXPECT_TRUE(AllWhite());
+    // The same without the selection: one outline call is a pass of its own.
+    a->OnDrawTrack(&m_dc);
+    EXPECT_NE(m_dc.GetPixel(150, 10), kWhite);
+    a->OnDrawTrack(&m_dc);
+    EXPECT_TRUE(AllWhite());
+    pLink->Release();
+}
+
+// A group holding two shapes and the link between them reaches the link
+// three ways (as a member and through both ports): it is drawn once.
+TEST_F(SelectionTest, ALinkInAGroupWithItsShapesIsOutlinedOnce)
+{
+    auto* a = new CQYRectComponent;
+    CRect rectA(20, 100, 60, 140);
+    a->Create(rectA, "");
+    auto* b = new CQYRectComponent;
+    CRect rectB(120, 100, 160, 140);
+    b->Create(rectB, "");
+    CQYPortComponent* pFrom = a->FindPort(1, 0.5);
+    CQYPortComponent* pTo = b->FindPort(0, 0.5);
+    auto* pLink = new CQYLinkComponent;
+    pLink->SetElbow(FALSE);
+    const POINT points[3] = {{60, 120}, {90, 60}, {120, 120}};
+    ASSERT_TRUE(pLink->CreateFromPoints(points, 3, pFrom, pTo));
+    pFrom->AddLink(pLink);
+    pTo->AddLink(pLink);
+    auto* pGroup = new CQYGroupComponent;
+    pGroup->AddRef();
+    CRect rectGroup(20, 20, 160, 140);
+    pGroup->Create(rectGroup, "");
+    ASSERT_TRUE(pGroup->AddComponent(a));
+    ASSERT_TRUE(pGroup->AddComponent(pLink));
+    ASSERT_TRUE(pGroup->AddComponent(b));
+    pGroup->OnDrawTrack(&m_dc);
+    EXPECT_NE(m_dc.GetPixel(90, 60), kWhite); // the link's corner
+    pGroup->OnDrawTrack(&m_dc);
+    EXPECT_TRUE(AllWhite());
+    // Ports hold their links: let go of them before the shapes go.
+    pFrom->RemoveAllLinks();
+    pTo->RemoveAllLinks();
+    pGroup->Release();
 }
 
 TEST_F(SelectionTest, EachComponentRotatesAboutItsOwnCentre)

@@ -4,6 +4,7 @@
 // after undo and redo.
 #include "ViewTestSupport.h"
 
+#include "framework/window/WindowDC.h"
 #include "library/model/QYBaseCommand.h"
 #include "library/model/QYCommandCodes.h"
 #include "library/model/QYDrawPortsComponent.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +62,15 @@ protected:
         Model().GetDefaultProperty()->ShowGrid(bOn);
         Model().GetDefaultProperty()->SetGridXStep(nStep);
         Model().GetDefaultProperty()->SetGridYStep(nStep);
+    }
+    // How many pixels of the 3 x 3 square about pt differ between two images.
+    static int ChangedAround(const QImage& one, const QImage& other, CPoint pt)
+    {
+        int nChanged = 0;
+        for (int y = pt.y - 1; y <= pt.y + 1; ++y)
+            for (int x = pt.x - 1; x <= pt.x + 1; ++x)
+                nChanged += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+        return nChanged;
     }
     CQYPortComponent* PortAt(CQYDrawComponent* pComp, double fX, double fY)
     {
@@ -318,6 +329,78 @@ TEST_F(ViewTools, DragOutlinesOfShapesOutsideTheWindowStillShowTheirLinks)
     Up(CPoint(160, 320));
     EXPECT_EQ(Normal(a->GetRect()), CRect(xOutside + 30, 100, xOutside + 90, 140));
     EXPECT_EQ(pLink->GetPointAt(0), pFrom->GetLinkPoint());
+}
+
+// A link's drag outline is drawn once per pass whichever of its ends go
+// with the drag, and whether the link itself is dragged too: it shows while
+// the mouse moves, and the pass that erases it leaves the window as it was.
+TEST_F(ViewTools, DragOutlineOfALinkShowsOnceWhateverIsDragged)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 160, 140));
+    CQYDrawComponent* b = Put(CRect(300, 100, 360, 140));
+    CQYPortComponent* pFrom = PortAt(a, 1, 0.5);
+    CQYPortComponent* pTo = PortAt(b, 0, 0.5);
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    pLink->SetElbow(FALSE); // a straight line
+    CArray<CPoint, CPoint> points;
+    points.Add(pFrom->GetLinkPoint());
+    points.Add(pTo->GetLinkPoint());
+    Model().AddNewLink(pLink, &points, pFrom, pTo, FALSE);
+    pLink->Release();
+    ASSERT_EQ(pLink->GetPointCount(), 2);
+
+    struct Case {
+        const char* name;
+        std::vector<CQYDrawComponent*> selected;
+        CPoint scroll;
+    };
+    // Scrolled, the outline is drawn in window coordinates, shifted by the
+    // scroll position; an end on a port that stays put would then lie off its
+    // port's own (logical) track point, so those cases are not scrolled.
+    const Case cases[] = {
+        {"one end", {a}, CPoint(0, 0)},
+        {"both ends", {a, b}, CPoint(0, 0)},
+        {"both ends, scrolled", {a, b}, CPoint(40, 30)},
+        {"both ends and the link", {a, b, pLink}, CPoint(0, 0)},
+        {"the link first, then both ends, scrolled", {pLink, a, b}, CPoint(40, 30)},
+        {"one end and the link", {a, pLink}, CPoint(0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_pView->m_listSelected.RemoveAll();
+        for (CQYDrawComponent* pComp : c.selected)
+            m_pView->m_listSelected.AddTail(pComp);
+        m_pView->MarkFirstAsMain();
+        m_pView->ScrollToPosition(c.scroll);
+        ASSERT_EQ(m_pView->GetScrollPosition(), c.scroll);
+        m_pView->Invalidate();
+        const QImage before = Painted();
+        const CPoint down = CPoint(120, 110) - c.scroll; // on a
+        const CPoint to = down + CPoint(0, 40);
+        Down(down);
+        Move(to);
+        const QImage dragging = Painted();
+        // The middle of the link's outline, away from the shapes' outlines.
+        const int nLast = pLink->GetTrackPointCount() - 1;
+        const CPoint start = pLink->m_lpCompTrackPoints[0];
+        const CPoint end = pLink->m_lpCompTrackPoints[nLast];
+        // Each end over its port's outline.
+        EXPECT_EQ(start, pFrom->GetTrackLinkPoint());
+        EXPECT_EQ(end, pTo->GetTrackLinkPoint());
+        const CPoint middle((start.x + end.x) / 2, (start.y + end.y) / 2);
+        EXPECT_GT(ChangedAround(before, dragging, middle), 0)
+            << "no outline at (" << middle.x << ", " << middle.y << ")";
+        {
+            CClientDC dc(m_pView);
+            m_pView->m_tracker.RemoveTrack(&dc);
+        }
+        EXPECT_TRUE(Painted() == before);
+        Up(to);
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 160, 140));
+        m_pView->ScrollToPosition(CPoint(0, 0));
+    }
 }
 
 TEST_F(ViewTools, SizeByEachHandle)
