@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kPieceByPiece = SECEditReplaceAllPass::kPieceByPiece;
-
 bool HasTab(const char *p, int length)
 {
     return length > 0 && std::memchr(p, '\t', static_cast<size_t>(length)) != nullptr;

@@ -79,7 +79,7 @@ BoxShape BoxShape::Deflated(double dx, double dy) const
 }
 
 RasterTarget::RasterTarget(QImage &image, const QRegion *clip, PixelStore store, bool trackWrites)
-    : m_image(image), m_store(store), m_trackWrites(trackWrites), m_written(image.height()),
+    : m_store(store), m_trackWrites(trackWrites), m_written(image.height()),
       m_bits(reinterpret_cast<uint32_t *>(image.bits())), m_stride(image.bytesPerLine() / 4),
       m_bounds(0, 0, image.width(), image.height())
 {

@@ -71,7 +71,6 @@ private:
 
     void Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex, int &dashLeft);
 
-    QImage &m_image;
     PixelStore m_store;
     bool m_trackWrites;
     WrittenRows m_written;
