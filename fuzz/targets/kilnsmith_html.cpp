@@ -8,6 +8,7 @@
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/lang/SECEditTag.h"
 #include "framework/gdi/OffscreenApplication.h"
+#include "tests/kilnsmith/documents/PlainBrackets.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -48,8 +49,6 @@ SECEditLangConfig *HtmlLanguage()
     return config;
 }
 
-typedef std::vector<std::string> Lines;
-
 Lines LinesOf(SECEditTextBuffer &buffer)
 {
     Lines lines;
@@ -60,41 +59,6 @@ Lines LinesOf(SECEditTextBuffer &buffer)
         lines.emplace_back(text ? text : "", text ? static_cast<size_t>(length) : 0u);
     }
     return lines;
-}
-
-char PlainBefore(const Lines &lines, int line, int offset)
-{
-    for (int l = line; l >= 0; --l) {
-        const int end = l == line ? offset : static_cast<int>(lines[l].size());
-        for (int i = end - 1; i >= 0; --i)
-            if (lines[l][i] == '<' || lines[l][i] == '>')
-                return lines[l][i];
-    }
-    return 0;
-}
-
-char PlainAfter(const Lines &lines, int line, int offset)
-{
-    for (int l = line; l < static_cast<int>(lines.size()); ++l) {
-        const int size = static_cast<int>(lines[l].size());
-        for (int i = l == line ? std::min(offset, size) : 0; i < size; ++i)
-            if (lines[l][i] == '<' || lines[l][i] == '>')
-                return lines[l][i];
-    }
-    return 0;
-}
-
-bool PlainOutside(const Lines &lines, int line, int offset)
-{
-    const std::string &text = lines[line];
-    const char at = offset < static_cast<int>(text.size()) ? text[offset] : 0;
-    if (at == '>' && PlainBefore(lines, line, offset) == '<')
-        return false;
-    if (at == '<' && PlainAfter(lines, line, offset + 1) == '>')
-        return false;
-    if (PlainBefore(lines, line, offset) != '<')
-        return true;
-    return PlainAfter(lines, line, offset) != '>';
 }
 
 void CheckEveryPosition(CMDITextBuffer &buffer)

@@ -4,17 +4,9 @@
 // token with those searches and the editor's own look-ups.
 #pragma once
 
+#include "PlainBrackets.h"
+
 #include "editor/text/SECEditTextBuffer.h"
-
-#include <string>
-#include <vector>
-
-typedef std::vector<std::string> Lines;
-
-Lines SplitLines(const std::string &text);
-char PlainBefore(const Lines &lines, int line, int offset);
-char PlainAfter(const Lines &lines, int line, int offset);
-bool PlainOutside(const Lines &lines, int line, int offset);
 
 // A token outside every tag is plain text by its length, a delimiter by its
 // own; everything else is the editor's colouring.
