@@ -4,17 +4,10 @@
 // links attached to them, the drop of that drag, and copying and pasting
 // the 1,000 shapes through the clipboard.  The view gets the mouse as
 // window messages, as from the desktop.
-#include "framework/app/Document.h"
-#include "framework/app/FrameWnd.h"
+#include "BenchPage.h"
+
 #include "framework/window/MessageApi.h"
 #include "framework/window/WinMessages.h"
-#include "library/model/QYCompProperties.h"
-#include "library/model/QYDataModel.h"
-#include "library/model/QYPortComponent.h"
-#include "library/shapes/QYBasicShapes.h"
-#include "library/shapes/QYEllipseComponnent.h"
-#include "library/shapes/QYLinkComponent.h"
-#include "library/view/QYBaseView.h"
 #include "library/view/QYViewIds.h"
 
 #include <benchmark/benchmark.h>
@@ -23,75 +16,15 @@
 
 namespace {
 
-class CBenchDoc : public CDocument {
-public:
-    CBenchDoc() { m_model.SetOwnerDocument(this); }
-    CQYDataModel m_model;
-};
-
-class CBenchView : public CQYBaseView {
-public:
-    void OnDraw(CDC *pDC) override { Draw(pDC); }
-};
-
-CQYPortComponent *NthPort(CQYDrawPortsComponent *pShape, int n)
-{
-    POSITION pos = pShape->m_listPorts.FindIndex(n % pShape->GetPortCount());
-    return static_cast<CQYPortComponent *>(pShape->m_listPorts.GetAt(pos));
-}
-
 constexpr int kSelected = 1000;
 
-// The page, the frame and the view, made once for all benchmarks; the
-// first 1,000 shapes (the top ten rows) are selected.
-struct Page {
-    CBenchDoc *pDoc = new CBenchDoc;
-    CFrameWnd *pFrame = new CFrameWnd;
-    CBenchView *pView = new CBenchView;
-    std::vector<CQYDrawPortsComponent *> shapes;
-
+// The page, made once for all benchmarks; the first 1,000 shapes (the top
+// ten rows) are selected.
+struct Page : BenchPage {
     Page()
     {
-        pDoc->m_bAutoDelete = FALSE;
-        CQYDataModel &model = pDoc->m_model;
-        model.SetPrintPageRect(CRect(0, 0, 8000, 6000));
-        model.SetPagePosition(CRect(0, 0, 8000, 6000));
-        for (int i = 0; i < 10000; ++i) {
-            const int x = 20 + (i % 100) * 79;
-            const int y = 20 + (i / 100) * 59;
-            CQYDrawPortsComponent *pShape = i % 22 < 21
-                                                ? static_cast<CQYDrawPortsComponent *>(QYNewBasicShape(51 + i % 22))
-                                                : new CQYEllipseComponnent;
-            CRect rect(x, y, x + 50, y + 35);
-            pShape->Create(rect, "");
-            pShape->GetDefaultProperty()->SetBrushType(1);
-            model.InsertComponent(pShape);
-            shapes.push_back(pShape);
-        }
-        for (int i = 0; i < 5000; ++i) {
-            CQYPortComponent *pFrom = NthPort(shapes[i], 3);
-            CQYPortComponent *pTo = NthPort(shapes[(i + 101) % 10000], 1);
-            auto *pLink = new CQYLinkComponent;
-            const POINT ends[2] = {pFrom->GetLinkPoint(), pTo->GetLinkPoint()};
-            pLink->CreateFromPoints(ends, 2, pFrom, pTo);
-            pFrom->AddLink(pLink);
-            pTo->AddLink(pLink);
-            pLink->SetElbow(TRUE);
-            pLink->SetEndArrowType(3);
-            pLink->UpdateComp();
-            model.InsertComponent(pLink);
-        }
-        pFrame->Create(nullptr, "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 1960, 1160));
-        pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1920, 1080), pFrame, AFX_IDW_PANE_FIRST);
-        pDoc->AddView(pView);
-        pView->SetCurrentModel(&model);
         pView->UpdateWindow();
         SelectTheThousand();
-    }
-    ~Page()
-    {
-        pFrame->DestroyWindow();
-        delete pDoc;
     }
     void SelectTheThousand()
     {
