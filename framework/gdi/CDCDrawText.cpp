@@ -42,11 +42,10 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nRawFormat
     auto font = TextRendering::FontOf(h);
     QString text = TextRendering::Decode(lpszString, nCount);
 
-    QPoint a = Device(h, lpRect->left, lpRect->top), b = Device(h, lpRect->right, lpRect->bottom);
-    QRect box(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-              QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
-    int boxWidth = std::abs(b.x() - a.x());
-    int boxHeight = std::abs(b.y() - a.y());
+    const QPoint a = Device(h, lpRect->left, lpRect->top);
+    const QRect box = TextRendering::DeviceRect(h, lpRect);
+    int boxWidth = box.width();
+    int boxHeight = box.height();
 
     DrawTextLayout::Metrics metrics;
     metrics.width = [&](const QString &s) { return TextRendering::Width(h, *font, s); };

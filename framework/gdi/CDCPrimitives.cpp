@@ -75,6 +75,15 @@ FillPaint PenFill(HDC h, const PenData &pen)
     return Paints::ForSolid(Paints::Resolve(pen.color, ctx.palette, ctx.dibColours), ctx.rop2, ctx.mono);
 }
 
+// The size of a signed extent; the lowest int has no positive twin and
+// counts as the highest.
+int Magnitude(int v)
+{
+    if (v == std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::max();
+    return v < 0 ? -v : v;
+}
+
 bool IsDashedGeometric(const PenData &pen)
 {
     if (!pen.IsGeometric())
@@ -521,7 +530,7 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
         return TRUE;
     }
     BoxShape s = MakeBox(m_hDC, BoxShape::RoundRect, x1, y1, x2, y2);
-    SIZE corner = m_hDC->state.mapping.SizeToDevice(SIZE{x3 < 0 ? -x3 : x3, y3 < 0 ? -y3 : y3});
+    SIZE corner = m_hDC->state.mapping.SizeToDevice(SIZE{Magnitude(x3), Magnitude(y3)});
     s.cornerWidth = corner.cx;
     s.cornerHeight = corner.cy;
     if (GdiPath *path = Recording(m_hDC)) {

@@ -7,7 +7,6 @@
 #include "framework/gdi/TextRendering.h"
 
 #include <algorithm>
-#include <limits>
 #include <cmath>
 #include <cstring>
 
@@ -25,13 +24,6 @@ QPoint Device(HDC h, int x, int y)
 {
     POINT p = h->state.mapping.ToDevice(POINT{x, y});
     return QPoint(p.x, p.y);
-}
-
-QRect DeviceRect(HDC h, LPCRECT r)
-{
-    QPoint a = Device(h, r->left, r->top), b = Device(h, r->right, r->bottom);
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
 }
 
 CSize ToLogical(HDC h, int cx, int cy)
@@ -186,7 +178,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
     r.opaqueCell = h->state.bkMode == OPAQUE && !text.isEmpty();
     QRect rect;
     if (lpRect) {
-        rect = DeviceRect(h, lpRect);
+        rect = TextRendering::DeviceRect(h, lpRect);
         if (nOptions & ETO_OPAQUE)
             r.opaqueRect = &rect;
         if (nOptions & ETO_CLIPPED)

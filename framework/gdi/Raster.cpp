@@ -10,11 +10,18 @@
 
 namespace {
 
+// A pixel coordinate from a computed edge, held within the coordinates
+// (a shape far past the target has edges beyond them).
+int ToPixel(double v)
+{
+    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
+}
+
 // Pixels whose centre x + 0.5 lies in [from, to).
 void CentreSpan(double from, double to, int &x0, int &x1)
 {
-    x0 = static_cast<int>(std::ceil(from - 0.5));
-    x1 = static_cast<int>(std::ceil(to - 0.5));
+    x0 = ToPixel(std::ceil(from - 0.5));
+    x1 = ToPixel(std::ceil(to - 0.5));
 }
 
 // Writes one value to a run of 32-bit pixels.  wchar_t is 32 bits wide
@@ -189,8 +196,8 @@ void RasterTarget::FillShape(const BoxShape &shape, const BoxShape *hole, const 
 {
     if (paint.none || shape.IsEmpty())
         return;
-    int yStart = std::max(static_cast<int>(std::floor(shape.top)), m_bounds.top());
-    int yEnd = std::min(static_cast<int>(std::ceil(shape.bottom)), m_bounds.bottom() + 1);
+    int yStart = std::max(ToPixel(std::floor(shape.top)), m_bounds.top());
+    int yEnd = std::min(ToPixel(std::ceil(shape.bottom)), m_bounds.bottom() + 1);
     for (int y = yStart; y < yEnd; ++y) {
         int x0, x1;
         if (!shape.Row(y, x0, x1))

@@ -24,6 +24,25 @@ std::shared_ptr<const ResolvedFont> FontOf(HDC h)
     return FontFaces::Resolve(lf, h->state.mapping, h->dpiY);
 }
 
+namespace {
+
+// The last pixel before an exclusive edge; an edge at the lowest coordinate
+// stays there rather than wrapping around.
+int LastBefore(int edge)
+{
+    return edge == std::numeric_limits<int>::min() ? edge : edge - 1;
+}
+
+} // namespace
+
+QRect DeviceRect(HDC h, LPCRECT r)
+{
+    const POINT a = h->state.mapping.ToDevice(POINT{r->left, r->top});
+    const POINT b = h->state.mapping.ToDevice(POINT{r->right, r->bottom});
+    return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
+                 QPoint(LastBefore(std::max(a.x, b.x)), LastBefore(std::max(a.y, b.y))));
+}
+
 QString Decode(LPCTSTR text, int count)
 {
     if (!text || count <= 0)

@@ -16,6 +16,9 @@ class QPainter;
 namespace TextRendering {
 
 std::shared_ptr<const ResolvedFont> FontOf(HDC h);
+// A logical rectangle in device pixels (inclusive corners, normalised); a
+// rectangle mapped to the far edge of the coordinates stays there.
+QRect DeviceRect(HDC h, LPCRECT r);
 QString Decode(LPCTSTR text, int count);
 // Decodes character by character for text that must show every byte (the
 // tabbed output of editors): a byte that starts no well-formed UTF-8
