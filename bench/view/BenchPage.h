@@ -66,8 +66,8 @@ private:
     // Twenty-one of the basic shapes in turn, and an ellipse.
     void AddShape(CQYDataModel &model, int x, int y, int nKind)
     {
-        CQYDrawPortsComponent *pShape = nKind < 21 ? static_cast<CQYDrawPortsComponent *>(QYNewBasicShape(51 + nKind))
-                                                   : new CQYEllipseComponnent;
+        CQYDrawPortsComponent *pShape =
+            nKind < 21 ? static_cast<CQYDrawPortsComponent *>(QYNewBasicShape(51 + nKind)) : new CQYEllipseComponnent;
         CRect rect(x, y, x + 50, y + 35);
         pShape->Create(rect, "");
         pShape->GetDefaultProperty()->SetBrushType(1);
