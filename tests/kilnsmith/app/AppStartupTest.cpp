@@ -4,8 +4,7 @@
 #include "WizardTestSupport.h"
 
 #include "../../support/ModalDriver.h"
-#include "../../support/ScopedEnv.h"
-#include "../../support/TempFolder.h"
+#include "ProgramHomeTest.h"
 
 #include "editor/lang/SECEditLangRegistry.h"
 #include "framework/controls/CommonDialog.h"
@@ -24,15 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class AppStartupTest : public ::testing::Test {
+class AppStartupTest : public ProgramHomeTest {
 protected:
-    AppStartupTest()
-        : m_configHome("XDG_CONFIG_HOME", m_folder.File("config")), m_home("HOME", m_folder.File("home")),
-          m_runtime("XDG_RUNTIME_DIR", m_folder.File("run"))
-    {
-        fs::create_directories(m_folder.File("run"));
-        fs::permissions(m_folder.File("run"), fs::perms::owner_all);
-    }
+    AppStartupTest() {}
     void TearDown() override
     {
         if (m_pApp == nullptr)
@@ -68,10 +61,6 @@ protected:
         return pChild ? pChild->GetActiveDocument() : nullptr;
     }
 
-    TempFolder m_folder;
-    ScopedEnv m_configHome;
-    ScopedEnv m_home;
-    ScopedEnv m_runtime;
     BoxAnswers m_boxes;
     CMDIApp *m_pApp = nullptr;
 };

@@ -8,8 +8,7 @@
 #include "kilnsmith/documents/MDIDoc.h"
 #include "kilnsmith/generator/CodeGenerator.h"
 
-#include "../../support/ScopedEnv.h"
-#include "../../support/TempFolder.h"
+#include "ProgramHomeTest.h"
 #include "../generator/GeneratorTestSupport.h"
 #include "UserScenario.h"
 
@@ -94,14 +93,10 @@ int ShowBoxAsDialog(LPCTSTR lpszText, UINT nType, UINT)
     return PlexoMessageBoxDefault(nType);
 }
 
-class EndToEndTest : public ::testing::Test {
+class EndToEndTest : public ProgramHomeTest {
 protected:
     EndToEndTest()
-        : m_configHome("XDG_CONFIG_HOME", m_folder.File("config")), m_home("HOME", m_folder.File("home")),
-          m_runtime("XDG_RUNTIME_DIR", m_folder.File("run"))
     {
-        fs::create_directories(m_folder.File("run"));
-        fs::permissions(m_folder.File("run"), fs::perms::owner_all);
         // The user's copy of the shipped language files.
         fs::create_directories(m_folder.File("config/kilnsmith"));
         fs::copy(KILNSMITH_LANGUAGE_FOLDER, m_folder.File("config/kilnsmith/LanguageSys"));
@@ -122,10 +117,6 @@ protected:
     void TearDown() override { AfxSetMessageBoxHandler(m_pPreviousBoxes); }
 
     AfxMessageBoxHandler m_pPreviousBoxes = nullptr;
-    TempFolder m_folder;
-    ScopedEnv m_configHome;
-    ScopedEnv m_home;
-    ScopedEnv m_runtime;
 };
 
 CMDIChildWnd *ActiveChild()

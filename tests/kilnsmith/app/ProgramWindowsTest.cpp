@@ -5,8 +5,7 @@
 #include "kilnsmith/frame/MainFrm.h"
 #include "kilnsmith/frame/ResourceIds.h"
 
-#include "../../support/ScopedEnv.h"
-#include "../../support/TempFolder.h"
+#include "ProgramHomeTest.h"
 
 #include "framework/app/AppIds.h"
 #include "framework/app/MDIFrameWnd.h"
@@ -31,14 +30,10 @@ namespace {
 
 // The program started with a profile whose welcome box was seen, in
 // folders of the test's own.
-class ProgramWindowsTest : public ::testing::Test {
+class ProgramWindowsTest : public ProgramHomeTest {
 protected:
     ProgramWindowsTest()
-        : m_configHome("XDG_CONFIG_HOME", m_folder.File("config")), m_home("HOME", m_folder.File("home")),
-          m_runtime("XDG_RUNTIME_DIR", m_folder.File("run"))
     {
-        fs::create_directories(m_folder.File("run"));
-        fs::permissions(m_folder.File("run"), fs::perms::owner_all);
         TempFolder::Write(m_folder.File("config/kilnsmith/kilnsmith.ini"), "[]\nFirst tyne=dword:00000000\n");
     }
     void TearDown() override
@@ -66,10 +61,6 @@ protected:
         return m_pApp->InitInstance();
     }
 
-    TempFolder m_folder;
-    ScopedEnv m_configHome;
-    ScopedEnv m_home;
-    ScopedEnv m_runtime;
     CMDIApp *m_pApp = nullptr;
 };
 
