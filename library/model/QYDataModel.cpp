@@ -9,6 +9,7 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYFontUnits.h"
 #include "library/model/QYFormProperties.h"
+#include "library/model/QYTabOrder.h"
 #include "library/pickers/QYGlobalData.h"
 
 #include <algorithm>
@@ -21,18 +22,6 @@ namespace {
 
 constexpr int kComponentBlockSize = 10;
 constexpr COLORREF kWhite = 0xFFFFFF;
-
-int TabOrderOf(CQYDrawComponent* pComp)
-{
-    CQYCompProperties* pProp = pComp->GetDefaultProperty();
-    return pProp != nullptr ? pProp->m_nTabOrder : 0;
-}
-
-void SetTabOrderOf(CQYDrawComponent* pComp, int nOrder)
-{
-    if (CQYCompProperties* pProp = pComp->GetDefaultProperty())
-        pProp->m_nTabOrder = nOrder;
-}
 
 } // namespace
 
@@ -257,7 +246,7 @@ BOOL CQYDataModel::InsertComponent(CQYDrawComponent* pComp)
     if (pComp == nullptr)
         return FALSE;
     try {
-        SetTabOrderOf(pComp, GetMaxTabOrder() + 1);
+        QYSetTabOrderOf(pComp, GetMaxTabOrder() + 1);
         if (m_listComponents.AddTail(pComp) == nullptr)
             return FALSE;
     } catch (CMemoryException* e) {
@@ -284,7 +273,7 @@ int CQYDataModel::InsertComponents(CQYCompList* pList)
             // order: renumbering it would leave a gap and a duplicate.
             if (m_listComponents.Find(pComp) != nullptr)
                 continue;
-            SetTabOrderOf(pComp, nMaxOrder + 1);
+            QYSetTabOrderOf(pComp, nMaxOrder + 1);
             if (m_listComponents.AddTail(pComp) != nullptr) {
                 ++nAdded;
                 ++nMaxOrder;
@@ -302,7 +291,7 @@ BOOL CQYDataModel::RemoveComponent(CQYDrawComponent* pComp)
     POSITION pos = m_listComponents.Find(pComp);
     if (pos == nullptr)
         return FALSE;
-    const int nOrder = TabOrderOf(pComp);
+    const int nOrder = QYTabOrderOf(pComp);
     m_listComponents.RemoveAt(pos);
     CompactTabOrder(nOrder);
     SetModifiedFlag(TRUE);
@@ -339,8 +328,8 @@ void CQYDataModel::CompactTabOrder(int nOrder)
     POSITION pos = m_listComponents.GetHeadPosition();
     while (pos != nullptr) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
-        if (TabOrderOf(pComp) > nOrder)
-            SetTabOrderOf(pComp, TabOrderOf(pComp) - 1);
+        if (QYTabOrderOf(pComp) > nOrder)
+            QYSetTabOrderOf(pComp, QYTabOrderOf(pComp) - 1);
     }
     SetModifiedFlag(TRUE);
 }
@@ -350,7 +339,7 @@ int CQYDataModel::GetMaxTabOrder()
     int nMax = 0;
     POSITION pos = m_listComponents.GetHeadPosition();
     while (pos != nullptr)
-        nMax = std::max(nMax, TabOrderOf(m_listComponents.GetNext(pos)));
+        nMax = std::max(nMax, QYTabOrderOf(m_listComponents.GetNext(pos)));
     return nMax;
 }
 
@@ -364,14 +353,14 @@ void CQYDataModel::MakeTabOrdersDense()
     // A page saved by this model is numbered 1..n in list order already.
     bool bDense = true;
     for (size_t i = 0; i < comps.size() && bDense; ++i)
-        bDense = TabOrderOf(comps[i]) == static_cast<int>(i + 1);
+        bDense = QYTabOrderOf(comps[i]) == static_cast<int>(i + 1);
     if (bDense)
         return;
     std::stable_sort(comps.begin(), comps.end(),
-                     [](CQYDrawComponent* a, CQYDrawComponent* b) { return TabOrderOf(a) < TabOrderOf(b); });
+                     [](CQYDrawComponent* a, CQYDrawComponent* b) { return QYTabOrderOf(a) < QYTabOrderOf(b); });
     int nOrder = 0;
     for (CQYDrawComponent* pComp : comps)
-        SetTabOrderOf(pComp, ++nOrder);
+        QYSetTabOrderOf(pComp, ++nOrder);
 }
 
 void CQYDataModel::RemoveAllComponents()

@@ -10,23 +10,12 @@
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYTabOrder.h"
 
 #include <algorithm>
 #include <unordered_set>
 
 namespace {
-
-int TabOrderOf(CQYDrawComponent* pComp)
-{
-    CQYCompProperties* pProp = pComp->GetDefaultProperty();
-    return pProp != nullptr ? pProp->m_nTabOrder : 0;
-}
-
-void SetTabOrderOf(CQYDrawComponent* pComp, int nOrder)
-{
-    if (CQYCompProperties* pProp = pComp->GetDefaultProperty())
-        pProp->m_nTabOrder = nOrder;
-}
 
 // Counts marked values below a given one (a Fenwick tree over the sorted
 // values).
@@ -63,7 +52,7 @@ std::vector<int> PageTabOrders(CQYCompList& page)
     std::vector<int> orders;
     orders.reserve(static_cast<size_t>(page.GetCount()));
     for (POSITION pos = page.GetHeadPosition(); pos != nullptr;)
-        orders.push_back(TabOrderOf(page.GetNext(pos)));
+        orders.push_back(QYTabOrderOf(page.GetNext(pos)));
     return orders;
 }
 
@@ -96,10 +85,10 @@ int CQYDataModel::RemoveComponentsInTurn(const std::vector<CQYDrawComponent*>& c
             continue;
         // Tab orders of those still on the page are not lowered until the
         // end: this one's is its first, less the removed ones below it.
-        const int nOriginal = TabOrderOf(pComp);
+        const int nOriginal = QYTabOrderOf(pComp);
         QY_COMP_PLACE place{pComp, m_listComponents.GetIndexOf(pos), nOriginal - removed.Below(nOriginal), nOriginal};
         removed.Mark(nOriginal);
-        SetTabOrderOf(pComp, place.nTabOrder);
+        QYSetTabOrderOf(pComp, place.nTabOrder);
         pComp->AddRef();
         m_listComponents.RemoveAt(pos);
         pComp->Release();
@@ -107,8 +96,8 @@ int CQYDataModel::RemoveComponentsInTurn(const std::vector<CQYDrawComponent*>& c
     }
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
-        const int nOrder = TabOrderOf(pComp);
-        SetTabOrderOf(pComp, nOrder - removed.Below(nOrder));
+        const int nOrder = QYTabOrderOf(pComp);
+        QYSetTabOrderOf(pComp, nOrder - removed.Below(nOrder));
     }
     if (!places.empty())
         SetModifiedFlag(TRUE);
@@ -143,18 +132,18 @@ int CQYDataModel::RestoreComponentsInTurn(const CQYCompPlaces& places)
     staying.reserve(static_cast<size_t>(m_listComponents.GetCount()));
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listComponents.GetNext(pos);
-        staying.emplace_back(TabOrderOf(pComp), pComp);
+        staying.emplace_back(QYTabOrderOf(pComp), pComp);
     }
     std::sort(staying.begin(), staying.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     size_t nBelow = 0;
     for (auto& [nOrder, pComp] : staying) {
         while (nBelow < originals.size() && originals[nBelow] <= nOrder + static_cast<int>(nBelow))
             ++nBelow;
-        SetTabOrderOf(pComp, nOrder + static_cast<int>(nBelow));
+        QYSetTabOrderOf(pComp, nOrder + static_cast<int>(nBelow));
     }
     int nRestored = 0;
     for (auto it = places.rbegin(); it != places.rend(); ++it) {
-        SetTabOrderOf(it->pComp, it->nOriginalTabOrder);
+        QYSetTabOrderOf(it->pComp, it->nOriginalTabOrder);
         POSITION before = m_listComponents.FindIndex(it->nIndex);
         if ((before != nullptr ? m_listComponents.InsertBefore(before, it->pComp)
                                : m_listComponents.AddTail(it->pComp)) != nullptr)

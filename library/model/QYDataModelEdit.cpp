@@ -11,6 +11,7 @@
 #include "library/model/QYPointFigure.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/model/QYTabOrder.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,18 +19,6 @@
 namespace {
 
 #define QY_ARROW_SOLID_END 3
-
-int TabOrderOf(CQYDrawComponent* pComp)
-{
-    CQYCompProperties* pProp = pComp->GetDefaultProperty();
-    return pProp != nullptr ? pProp->m_nTabOrder : 0;
-}
-
-void SetTabOrderOf(CQYDrawComponent* pComp, int nOrder)
-{
-    if (CQYCompProperties* pProp = pComp->GetDefaultProperty())
-        pProp->m_nTabOrder = nOrder;
-}
 
 // The anchor point of a handle on a rectangle (0 top-left clockwise to 7
 // left-middle, anything else the centre), middles as truncated halves.
@@ -66,7 +55,7 @@ void CQYDataModel::AddComponent(CQYDrawComponent* pComp)
 {
     if (pComp == nullptr)
         return;
-    SetTabOrderOf(pComp, GetMaxTabOrder() + 1);
+    QYSetTabOrderOf(pComp, GetMaxTabOrder() + 1);
     Execute(new CQYAddCompCommand(this, pComp), TRUE);
     SetModifiedFlag(TRUE);
 }
@@ -399,9 +388,9 @@ CQYDrawComponent* CQYDataModel::SwapTabOrder(int nOrder, CQYDrawComponent* pComp
 {
     for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pOther = m_listComponents.GetNext(pos);
-        if (pOther != pComp && TabOrderOf(pOther) == nOrder) {
-            SetTabOrderOf(pOther, TabOrderOf(pComp));
-            SetTabOrderOf(pComp, nOrder);
+        if (pOther != pComp && QYTabOrderOf(pOther) == nOrder) {
+            QYSetTabOrderOf(pOther, QYTabOrderOf(pComp));
+            QYSetTabOrderOf(pComp, nOrder);
             return pOther;
         }
     }
@@ -429,7 +418,7 @@ BOOL CQYDataModel::FindComponentPlace(CQYDrawComponent* pComp, int& nIndex, int&
     if (pos == nullptr)
         return FALSE;
     nIndex = m_listComponents.GetIndexOf(pos);
-    nTabOrder = TabOrderOf(pComp);
+    nTabOrder = QYTabOrderOf(pComp);
     return TRUE;
 }
 
@@ -441,11 +430,11 @@ BOOL CQYDataModel::RestoreComponent(CQYDrawComponent* pComp, int nIndex, int nTa
         if (nTabOrder > 0) {
             for (POSITION pos = m_listComponents.GetHeadPosition(); pos != nullptr;) {
                 CQYDrawComponent* pOther = m_listComponents.GetNext(pos);
-                if (TabOrderOf(pOther) >= nTabOrder)
-                    SetTabOrderOf(pOther, TabOrderOf(pOther) + 1);
+                if (QYTabOrderOf(pOther) >= nTabOrder)
+                    QYSetTabOrderOf(pOther, QYTabOrderOf(pOther) + 1);
             }
         }
-        SetTabOrderOf(pComp, nTabOrder > 0 ? nTabOrder : GetMaxTabOrder() + 1);
+        QYSetTabOrderOf(pComp, nTabOrder > 0 ? nTabOrder : GetMaxTabOrder() + 1);
         POSITION before = m_listComponents.FindIndex(nIndex);
         if ((before != nullptr ? m_listComponents.InsertBefore(before, pComp) : m_listComponents.AddTail(pComp)) ==
             nullptr)
