@@ -117,6 +117,8 @@ def session(program, write_expected, languages):
             keys("Return")
             wait_title("the main frame", r"^Plexo Kilnsmith")
             menu_command("the New Class dialog", ["alt+p", "n"], title_matches(r"^New Class$"))
+            # Typed keys reach the dialog's field only once it has settled.
+            wait_settled("the New Class dialog")
             type_text("CTestProps")
             keys("Return")
             wait_title("the new source", r"TestProps\.cpp")
