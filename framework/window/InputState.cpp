@@ -249,9 +249,49 @@ BOOL SetForegroundWindow(HWND hWnd)
     return TRUE;
 }
 
+namespace {
+
+bool OwnedBy(HWND h, HWND owner)
+{
+    for (HWND o = Live(h) ? h->owner : nullptr; o; o = Live(o) ? o->owner : nullptr)
+        if (o == owner)
+            return true;
+    return false;
+}
+
+// The newest shown, enabled window that the disabled window owns (directly
+// or through other owned windows): the modal dialog that blocks it.
+HWND EnabledOwnedPopup(HWND disabled)
+{
+    std::vector<HWND> tops = WindowRegistry::TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (Live(*it) && !(*it)->destroying && ((*it)->style & WS_VISIBLE) && !((*it)->style & WS_DISABLED) &&
+            OwnedBy(*it, disabled))
+            return *it;
+    return nullptr;
+}
+
+} // namespace
+
 void InputState::ActivateFromClick(HWND hTopLevel)
 {
-    Activate(GetTopLevelWindow(hTopLevel), WA_CLICKACTIVE);
+    HWND top = GetTopLevelWindow(hTopLevel);
+    if (!Live(top) || !(top->style & WS_DISABLED)) {
+        Activate(top, WA_CLICKACTIVE);
+        return;
+    }
+    // A disabled window (the owner of a modal dialog) never takes the
+    // activation: its dialog does, and the desktop's focus goes back to the
+    // dialog. The desktop's report may also be a late one from before the
+    // dialog came up; taking the activation from the dialog for it would
+    // make the two windows trade the focus while the user types.
+    HWND popup = EnabledOwnedPopup(top);
+    if (!popup)
+        return;
+    Activate(popup, WA_CLICKACTIVE);
+    if (Live(popup) && popup->widget && popup->widget->isVisible() &&
+        QGuiApplication::platformName() != QLatin1String("offscreen"))
+        popup->widget->activateWindow();
 }
 
 void InputState::DeactivateFromDesktop(HWND hTopLevel)

@@ -368,8 +368,12 @@ void WindowWidget::changeEvent(QEvent *e)
             InputState::ActivateFromClick(m_hWnd);
         // A window the layer hid (or is destroying) gave the activation
         // away itself: the desktop's report of it changes nothing more.
+        // Nor does a move to another of the program's windows: that window
+        // hears of it next and takes the activation (or, disabled, leaves it
+        // with its dialog), so the focus is not dropped in between.
         else if (!isActiveWindow() && GetActiveWindow() == m_hWnd && !QApplication::activePopupWidget() &&
-                 (m_hWnd->style & WS_VISIBLE) && !m_hWnd->destroying)
+                 (m_hWnd->style & WS_VISIBLE) && !m_hWnd->destroying &&
+                 !dynamic_cast<WindowWidget *>(QApplication::activeWindow()))
             InputState::DeactivateFromDesktop(m_hWnd);
     }
     if (e->type() == QEvent::WindowStateChange && WindowCore::Live(m_hWnd) && !m_hWnd->parent && isWindow())

@@ -168,3 +168,44 @@ TEST_F(WindowStateTest, LosingTheDesktopsActivationDeactivatesAndTakesTheFocus)
 }
 
 } // namespace
+
+namespace {
+
+// A modal dialog disables its owner. The desktop may still report the owner
+// active (a late report from before the dialog came up, or a click on it):
+// the dialog keeps the activation and its focus window, so keys typed into
+// it are not split between the two windows.
+TEST_F(WindowStateTest, TheDesktopActivatingADisabledOwnerLeavesItsDialogActive)
+{
+    CRecordingWnd dialog;
+    ASSERT_TRUE(
+        dialog.CreateEx(0, TestWindowClass(), "Dialog", WS_POPUP | WS_VISIBLE, RECT{40, 40, 140, 100}, &frame, 0));
+    CRecordingWnd field;
+    ASSERT_TRUE(field.Create(TestWindowClass(), "", WS_VISIBLE, RECT{0, 0, 20, 20}, &dialog, 1));
+    frame.EnableWindow(FALSE);
+    field.SetFocus();
+    ASSERT_EQ(CWnd::GetActiveWindow(), &dialog);
+    dialog.Clear();
+    field.Clear();
+
+    QWidget *frameWidget = WidgetOf(frame.m_hWnd);
+    frameWidget->activateWindow(); // the desktop's activation moves to the frame
+    PumpEvents();
+    ASSERT_TRUE(frameWidget->isActiveWindow());
+
+    EXPECT_EQ(CWnd::GetActiveWindow(), &dialog);
+    EXPECT_EQ(CWnd::GetFocus(), &field);
+    EXPECT_TRUE(field.Only({WM_KILLFOCUS}).empty());
+    for (auto &m : frame.Only({WM_ACTIVATE}))
+        EXPECT_EQ(LOWORD(m.wParam), WA_INACTIVE);
+
+    frame.EnableWindow(TRUE); // enabled again, the frame takes it as before
+    WidgetOf(dialog.m_hWnd)->activateWindow();
+    PumpEvents();
+    frameWidget->activateWindow();
+    PumpEvents();
+    EXPECT_EQ(CWnd::GetActiveWindow(), &frame);
+    dialog.DestroyWindow();
+}
+
+} // namespace
