@@ -42,6 +42,12 @@ def window_titles():
 
 
 def timed_out(description):
+    # PLEXO_DESKTOP_SHOTS names a folder for a picture of the screen at a
+    # step that timed out (needs imagemagick's import).
+    shots = os.environ.get("PLEXO_DESKTOP_SHOTS")
+    if shots and shutil.which("import"):
+        name = os.path.join(shots, "timeout-%d.png" % int(time.time() * 1000))
+        subprocess.run(["import", "-window", "root", name], capture_output=True)
     return AssertionError("timed out waiting for " + description + " (focus: '" + focused_title() +
                           "'; windows: " + repr(window_titles()) + ")")
 
@@ -62,7 +68,11 @@ def wait_title(description, pattern):
 def menu_command(description, names, ready):
     """Opens a menu and picks an item by keys until the expected window
     comes: a key that arrives before its menu has opened is lost, so the
-    keys are sent again (after Escape closes whatever did open)."""
+    keys are sent again (after Escape closes whatever did open). The keys
+    wait until the window the last step brought up has settled, as a user
+    looks before typing: keys sent while the last menu is still closing
+    can reach the document instead of opening the next menu."""
+    wait_settled("the window before " + description)
     for _ in range(6):
         keys(*names)
         deadline = time.monotonic() + LIMIT / 6
