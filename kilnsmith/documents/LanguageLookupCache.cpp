@@ -101,10 +101,8 @@ void CLanguageLookupCache::Grow()
     }
 }
 
-BOOL CLanguageLookupCache::MayBeginTag(const char *text, int available) const
+BOOL CLanguageLookupCache::AnOpenerStarts(const char *text, int available) const
 {
-    if (available <= 0 || !m_openerStarts[static_cast<unsigned char>(*text)])
-        return FALSE;
     for (const std::string &opener : m_openers) {
         const int length = static_cast<int>(opener.size());
         int i = 0;

@@ -35,7 +35,12 @@ public:
 
     // FALSE when no tag opener's text starts the available bytes, so the
     // language cannot find a tag there; TRUE when one could.
-    BOOL MayBeginTag(const char *text, int available) const;
+    BOOL MayBeginTag(const char *text, int available) const
+    {
+        if (available <= 0 || !m_openerStarts[static_cast<unsigned char>(*text)])
+            return FALSE;
+        return AnOpenerStarts(text, available);
+    }
 
 private:
     static constexpr int kLongestKeptToken = 64;
@@ -51,6 +56,8 @@ private:
         int nResult = 0;
         WORD wGroup = 0;
     };
+    // Whether one of the openers' texts starts the available bytes.
+    BOOL AnOpenerStarts(const char *text, int available) const;
     static unsigned HashOf(const char *token, int length);
     bool SameWord(const Slot &slot, const char *token, int length) const;
     void Grow();

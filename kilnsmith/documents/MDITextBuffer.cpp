@@ -14,18 +14,30 @@
 CMDITextBuffer::CMDITextBuffer() = default;
 CMDITextBuffer::~CMDITextBuffer() = default;
 
-BOOL CMDITextBuffer::IsHtml()
+BOOL CMDITextBuffer::CheckLanguage(SECEditLangConfig *config)
 {
-    SECEditLangConfig *config = GetLangConfig();
-    if (config != m_pCheckedConfig) {
-        m_pCheckedConfig = config;
-        m_bHtml = config && GetLanguageName().CompareNoCase("HTML") == 0;
-    }
+    m_pCheckedConfig = config;
+    m_bHtml = config && GetLanguageName().CompareNoCase("HTML") == 0;
     return m_bHtml;
 }
 
 int CMDITextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                WORD *pPending, SECEditColorRuns *pRuns)
+{
+    // Most tokens of a page lie inside a tag whose extent the bracket index
+    // has just told: they go to the editor's rule at once, so this path
+    // makes no call of its own (the language checked last is still this
+    // buffer's, and it is HTML).
+    const int offset = static_cast<int>(token - lineText);
+    if (tokenLength >= 0 && remaining > 0 && lineText && m_bHtml &&
+        SECEditTextBuffer::GetLangConfig() == m_pCheckedConfig &&
+        m_brackets.IsKnownInside(line, lineText, offset + remaining, offset))
+        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    return ParseHtmlToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+}
+
+int CMDITextBuffer::ParseHtmlToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                   WORD *pPending, SECEditColorRuns *pRuns)
 {
     // The token's line ends remaining bytes after it.
     const int lineLength = lineText ? static_cast<int>(token - lineText) + remaining : 0;
@@ -74,21 +86,6 @@ BOOL CMDITextBuffer::IsOutsideTag(int line, LPCTSTR lineText, LPCTSTR position)
     return IsOutsideTagAt(line, lineText, GetLineTextLength(line), position);
 }
 
-BOOL CMDITextBuffer::IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position)
-{
-    const int offset = static_cast<int>(position - lineText);
-    if (!lineText || offset < 0 || offset > length)
-        return TRUE;
-    return m_brackets.IsOutside(line, lineText, length, offset);
-}
-
-CLanguageLookupCache &CMDITextBuffer::Lookups()
-{
-    if (m_lookups.GetConfig() != GetLangConfig())
-        m_lookups.Reset(GetLangConfig());
-    return m_lookups;
-}
-
 int CMDITextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
 {
     if (!token || length <= 0)
@@ -133,6 +130,7 @@ void CMDITextBuffer::OnUpdate(void *pSender, SECEditHint *pHint)
     if (pHint && pHint->GetTypeId() == SECEDIT_HINT_RECOLOR) {
         m_brackets.DropAll();
         m_pCheckedConfig = nullptr;
+        m_bHtml = FALSE;
         m_lookups.Reset(nullptr);
     }
     SECEditTextBuffer::OnUpdate(pSender, pHint);

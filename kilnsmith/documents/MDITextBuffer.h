@@ -20,9 +20,19 @@ public:
     // every "<...>" tag, brackets on other lines counted.
     BOOL IsOutsideTag(int line, LPCTSTR lineText, LPCTSTR position);
     // The same, told the length of the line's whole text.
-    BOOL IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position);
+    BOOL IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position)
+    {
+        const int offset = static_cast<int>(position - lineText);
+        if (!lineText || offset < 0 || offset > length)
+            return TRUE;
+        return m_brackets.IsOutside(line, lineText, length, offset);
+    }
     // Whether the language is "HTML", in any case.
-    BOOL IsHtml();
+    BOOL IsHtml()
+    {
+        SECEditLangConfig *config = GetLangConfig();
+        return config == m_pCheckedConfig ? m_bHtml : CheckLanguage(config);
+    }
 
     // The language's answers, remembered.
     int LookupKeyword(LPCTSTR token, int length, WORD *pGroup) override;
@@ -36,6 +46,12 @@ protected:
     void OnTextCommand(SECEditTextCommand *pRecord) override;
 
 private:
+    // The HTML rule for one token (ParseToken's own path for a token inside
+    // a tag it already knows of).
+    int ParseHtmlToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
+                       SECEditColorRuns *pRuns);
+    // Notes whether the configuration is HTML's and answers it.
+    BOOL CheckLanguage(SECEditLangConfig *config);
     // Adds count bytes of plain text to the pending count, flushing it
     // before it would pass what a WORD holds.
     void AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns);
@@ -43,7 +59,13 @@ private:
     void DropRowsAround(int firstEdited, int lastEdited);
     BOOL LineHasBracket(int line);
     // The look-up cache, made again when the language is another.
-    CLanguageLookupCache &Lookups();
+    CLanguageLookupCache &Lookups()
+    {
+        SECEditLangConfig *config = GetLangConfig();
+        if (m_lookups.GetConfig() != config)
+            m_lookups.Reset(config);
+        return m_lookups;
+    }
     // The plain text from a token outside every tag: up to the next "<".
     static int PlainRunLength(LPCTSTR token, int tokenLength, int remaining);
 
