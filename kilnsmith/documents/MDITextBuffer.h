@@ -1,7 +1,8 @@
 // CMDITextBuffer: the wizard's text buffer. In an HTML document the text
 // outside tags is plain text: no keyword, number, tag or operator colour.
 // Every other language colours as the editor's buffer does. The language's
-// keyword and tag look-ups are remembered per buffer (LanguageLookupCache.h).
+// keyword and tag look-ups, and what the editor's rule makes of a token,
+// are remembered per buffer (LanguageLookupCache.h).
 #pragma once
 
 #include "kilnsmith/documents/HtmlBracketIndex.h"
@@ -50,6 +51,12 @@ private:
     // a tag it already knows of).
     int ParseHtmlToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
                        SECEditColorRuns *pRuns);
+    // The editor's rule for a token (the base ParseToken), with its answer
+    // remembered where it depends on the token's bytes alone.
+    int EditorRule(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining, WORD *pPending,
+                   SECEditColorRuns *pRuns);
+    CLanguageLookupCache::TokenRule LearnRule(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength,
+                                              int remaining);
     // Notes whether the configuration is HTML's and answers it.
     BOOL CheckLanguage(SECEditLangConfig *config);
     // Adds count bytes of plain text to the pending count, flushing it
