@@ -33,6 +33,8 @@ public:
         int nConsumed = 0;
         DWORD dwRun = 0;
     };
+    // Answers are kept for tokens of up to this many bytes.
+    static constexpr int kLongestKeptToken = CShortWordTable<TokenRule>::kLongestWord;
 
     // Forgets every answer; the openers are those of the configuration
     // (none for NULL).

@@ -45,8 +45,13 @@ int CMDITextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int to
 int CMDITextBuffer::EditorRule(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                WORD *pPending, SECEditColorRuns *pRuns)
 {
-    if (!token || tokenLength < 0 || tokenLength > CShortWordTable<int>::kLongestWord || remaining <= 0 ||
-        static_cast<unsigned char>(*token) >= 0x80 || Lookups().MayBeginTag(token, remaining))
+    if (!token || tokenLength < 0 || tokenLength > CLanguageLookupCache::kLongestKeptToken || remaining <= 0 ||
+        static_cast<unsigned char>(*token) >= 0x80)
+        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    // The answers are the language's, which is still the buffer's.
+    if (m_lookups.GetConfig() != SECEditTextBuffer::GetLangConfig())
+        Lookups();
+    if (m_lookups.MayBeginTag(token, remaining))
         return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
     CLanguageLookupCache::TokenRule rule;
     if (const CLanguageLookupCache::TokenRule *kept = m_lookups.FindRule(token, tokenLength)) {
