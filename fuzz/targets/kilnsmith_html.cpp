@@ -1,14 +1,16 @@
 // Colours the input bytes as an HTML page in the wizard's text buffer, edits
 // at a few places the input chooses, and colours again.  Checks: at every
 // position of every line the buffer's inside-or-outside answer is the one a
-// plain search of the text over all lines gives, before and after the edits.
+// plain search of the text over all lines gives, before and after the edits,
+// and every line's runs are those of the rule applied token by token with
+// plain searches and no remembered answers.
 #include "kilnsmith/documents/MDITextBuffer.h"
 
 #include "editor/lang/SECEditColorGroup.h"
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/lang/SECEditTag.h"
 #include "framework/gdi/OffscreenApplication.h"
-#include "tests/kilnsmith/documents/PlainBrackets.h"
+#include "tests/kilnsmith/documents/HtmlRuleReference.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -75,6 +77,23 @@ void CheckEveryPosition(CMDITextBuffer &buffer)
     }
 }
 
+void CheckRunsAgainstTheRule(CMDITextBuffer &buffer, const uint8_t *data, size_t size)
+{
+    TokenByTokenBuffer reference;
+    reference.SetLangConfig(HtmlLanguage());
+    reference.Initialize();
+    SECEditRange range(0, 0, 0, 0);
+    reference.InsertText(range, reinterpret_cast<const char *>(data), static_cast<int>(size));
+    if (reference.GetLineCount() != buffer.GetLineCount())
+        std::abort();
+    for (int line = 0; line < buffer.GetLineCount(); ++line) {
+        const SECEditColorRuns *mine = buffer.GetLineColors(line);
+        const SECEditColorRuns *rule = reference.GetLineColors(line);
+        if ((mine == nullptr) != (rule == nullptr) || (mine && *mine != *rule))
+            std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -90,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SECEditRange range(0, 0, 0, 0);
     buffer.InsertText(range, reinterpret_cast<const char *>(data), static_cast<int>(size));
     CheckEveryPosition(buffer);
+    CheckRunsAgainstTheRule(buffer, data, size);
 
     static const char *const pieces[] = {"<", ">", "\n", "<!--", "-->", "x", "\"", "<a\n"};
     for (size_t i = 0; i + 1 < size && i < 16; i += 2) {

@@ -4,14 +4,20 @@
 // A plain search looks back over every earlier line for each token of a
 // line that has no bracket before it; the index remembers, per line, the
 // last bracket of all the lines before it and the first bracket of all the
-// lines after it, and the places of the brackets in the line being
-// coloured, so colouring a whole file touches each byte a bounded number
-// of times. An edit drops what it may have changed; a new text or language
-// drops all.
+// lines after it, so colouring a whole file touches each byte a bounded
+// number of times. An edit drops what it may have changed; a new text or
+// language drops all.
+//
+// The line being coloured is read once into its tags: the stretches from a
+// "<" to the ">" that closes it (or from the line's start, or to its end,
+// when the tag crosses a line break). Every question about that line is
+// then a step along that short list, made inline: colouring asks about
+// nearly every token, left to right.
 #pragma once
 
 #include "framework/base/CString.h"
 
+#include <algorithm>
 #include <vector>
 
 class SECEditTextBuffer;
@@ -29,27 +35,69 @@ public:
     // brackets of other lines count where the line has none. text and
     // length are the line's whole text (without its line break); offset
     // lies within it or at its end.
-    BOOL IsOutside(int line, const char *text, int length, int offset);
+    BOOL IsOutside(int line, const char *text, int length, int offset)
+    {
+        length = text ? std::max(length, 0) : 0;
+        if (!IsLineRead(line, text, length))
+            ReadLine(line, text, length);
+        return !InTag(std::clamp(offset, 0, length));
+    }
+
+    // Whether the line is the one last read and the offset lies in the tag
+    // the last question stopped at (FALSE says nothing): IsOutside's answer
+    // for the tokens after a tag's first, at the cost of a few comparisons.
+    bool IsKnownInside(int line, const char *text, int length, int offset) const
+    {
+        if (!IsLineRead(line, text, length) || m_line.next >= m_line.tags.size())
+            return false;
+        const Stretch &tag = m_line.tags[m_line.next];
+        return offset >= tag.begin && offset <= tag.end;
+    }
 
     // The text changed from this line on (its own line included).
     void DropFrom(int line);
     void DropAll();
 
 private:
-    // The bracket before the count-th of the line's brackets (the last of
-    // the lines before it for the first), and the count-th itself (the
-    // first of the lines after it when the line has no more).
-    char Before(size_t count);
-    char From(size_t count);
+    // The bytes from begin to end, both included, lie inside a tag.
+    struct Stretch {
+        int begin;
+        int end;
+    };
+
+    bool IsLineRead(int line, const char *text, int length) const
+    {
+        return line == m_line.line && text == m_line.text && length == m_line.length;
+    }
+    // Whether the offset lies in one of the read line's tags; starts from
+    // the tag of the last question.
+    bool InTag(int offset)
+    {
+        const std::vector<Stretch> &tags = m_line.tags;
+        size_t i = m_line.next;
+        while (i < tags.size() && tags[i].end < offset)
+            ++i;
+        while (i > 0 && tags[i - 1].end >= offset)
+            --i;
+        m_line.next = i;
+        return i < tags.size() && tags[i].begin <= offset;
+    }
+    // Reads the line's brackets and works out its tags.
+    void ReadLine(int line, const char *text, int length);
+    void FindTags(size_t count);
     // The last bracket of the lines 0 to line - 1.
     char LastBeforeLine(int line);
     // The first bracket of the lines line + 1 to the last.
     char FirstAfterLine(int line);
     static char LastBracketIn(const char *text, int length);
-    // The first bracket at or after from: its offset, or length when none.
-    static int FirstBracketFrom(const char *text, int length, int from);
+    // The offset of the first bracket, or length when there is none.
+    static int FirstBracketIn(const char *text, int length);
     // The line's own text (without its line break).
     int LineText(int line, const char *&text);
+    // Adds the last bracket up to the end of the read line to m_before
+    // when that ends right before it.
+    void NoteLastBracket(size_t count);
+    void ForgetLine();
 
     SECEditTextBuffer &m_buffer;
     CString m_holder; // a line's text when the store cannot point at it
@@ -59,24 +107,17 @@ private:
     // m_after[L]: the first bracket of the lines after L, or kUnknown.
     static constexpr char kUnknown = 1;
     std::vector<char> m_after;
+    // The offsets of the read line's brackets (working space that only
+    // grows).
+    std::vector<int> m_offsets;
 
-    // The brackets of the line last asked about: their offsets in order,
-    // found in one pass, and how many lie before the offset last asked
-    // (colouring asks left to right, so finding the next answer is a step
-    // or two from the last).
-    struct LineBrackets {
+    // The line last read: its tags in order, and the one the last question
+    // stopped at.
+    struct LineTags {
         int line = -1;
         const char *text = nullptr;
         int length = 0;
-        std::vector<int> offsets;
-        size_t before = 0;
+        std::vector<Stretch> tags;
+        size_t next = 0;
     } m_line;
-    // The line's brackets, scanned when the line (or its text) is new.
-    // Scanning a line also tells the last bracket up to the next line.
-    LineBrackets &Brackets(int line, const char *text, int length);
-    // Adds the last bracket up to the end of the scanned line to m_before
-    // when that ends right before it.
-    void NoteLastBracket();
-    // How many of the line's brackets lie before offset.
-    size_t CountBefore(LineBrackets &brackets, int offset);
 };

@@ -8,9 +8,9 @@
 void CLanguageLookupCache::Reset(SECEditLangConfig *pConfig)
 {
     m_pConfig = pConfig;
-    m_slots.assign(kFirstSlots, Slot{});
-    m_nKept = 0;
-    m_bytes.clear();
+    m_keywords.Clear();
+    m_rules.Clear();
+    std::fill(std::begin(m_delimiterRules), std::end(m_delimiterRules), TokenRule{});
     m_openers.clear();
     std::fill(std::begin(m_openerStarts), std::end(m_openerStarts), false);
     if (!pConfig)
@@ -29,82 +29,36 @@ void CLanguageLookupCache::Reset(SECEditLangConfig *pConfig)
     }
 }
 
-// FNV-1a: tokens are short, so a simple byte hash is the quickest.
-unsigned CLanguageLookupCache::HashOf(const char *token, int length)
-{
-    unsigned hash = 2166136261u;
-    for (int i = 0; i < length; ++i)
-        hash = (hash ^ static_cast<unsigned char>(token[i])) * 16777619u;
-    return hash;
-}
-
-bool CLanguageLookupCache::SameWord(const Slot &slot, const char *token, int length) const
-{
-    if (slot.nLength != length)
-        return false;
-    const char *kept = m_bytes.data() + slot.nOffset;
-    for (int i = 0; i < length; ++i)
-        if (kept[i] != token[i])
-            return false;
-    return true;
-}
-
 BOOL CLanguageLookupCache::FindKeyword(const char *token, int length, int *pResult, WORD *pGroup) const
 {
-    if (length <= 0 || length > kLongestKeptToken || m_slots.empty())
+    const KeywordAnswer *answer = m_keywords.Find(token, length);
+    if (!answer)
         return FALSE;
-    const unsigned hash = HashOf(token, length);
-    const size_t mask = m_slots.size() - 1;
-    for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot &slot = m_slots[i];
-        if (slot.nLength == 0)
-            return FALSE;
-        if (slot.nHash == hash && SameWord(slot, token, length)) {
-            *pResult = slot.nResult;
-            *pGroup = slot.wGroup;
-            return TRUE;
-        }
-    }
+    *pResult = answer->nResult;
+    *pGroup = answer->wGroup;
+    return TRUE;
 }
 
 void CLanguageLookupCache::KeepKeyword(const char *token, int length, int result, WORD group)
 {
-    if (length <= 0 || length > kLongestKeptToken || m_nKept >= kMostKeptTokens || m_slots.empty())
+    m_keywords.Keep(token, length, KeywordAnswer{result, group});
+}
+
+void CLanguageLookupCache::KeepRule(const char *token, int tokenLength, const TokenRule &rule)
+{
+    if (rule.nConsumed <= 0)
         return;
-    if ((m_nKept + 1) * 2 > m_slots.size())
-        Grow();
-    const unsigned hash = HashOf(token, length);
-    const size_t mask = m_slots.size() - 1;
-    size_t i = hash & mask;
-    while (m_slots[i].nLength != 0) {
-        if (m_slots[i].nHash == hash && SameWord(m_slots[i], token, length))
-            return; // kept already
-        i = (i + 1) & mask;
+    if (tokenLength > 0) {
+        m_rules.Keep(token, tokenLength, rule);
+        return;
     }
-    m_slots[i] = Slot{hash, static_cast<unsigned>(m_bytes.size()), length, result, group};
-    m_bytes.append(token, static_cast<size_t>(length));
-    ++m_nKept;
+    const auto c = static_cast<unsigned char>(*token);
+    if (c < 0x80)
+        m_delimiterRules[c] = rule;
 }
 
-void CLanguageLookupCache::Grow()
+BOOL CLanguageLookupCache::AnOpenerStarts(const char *text, int available) const
 {
-    std::vector<Slot> old(m_slots.size() * 2);
-    old.swap(m_slots);
-    const size_t mask = m_slots.size() - 1;
-    for (const Slot &slot : old) {
-        if (slot.nLength == 0)
-            continue;
-        size_t i = slot.nHash & mask;
-        while (m_slots[i].nLength != 0)
-            i = (i + 1) & mask;
-        m_slots[i] = slot;
-    }
-}
-
-BOOL CLanguageLookupCache::MayBeginTag(const char *text, int available) const
-{
-    if (available <= 0 || !m_openerStarts[static_cast<unsigned char>(*text)])
-        return FALSE;
     for (const std::string &opener : m_openers) {
         const int length = static_cast<int>(opener.size());
         int i = 0;

@@ -14,30 +14,100 @@
 CMDITextBuffer::CMDITextBuffer() = default;
 CMDITextBuffer::~CMDITextBuffer() = default;
 
-BOOL CMDITextBuffer::IsHtml()
+BOOL CMDITextBuffer::CheckLanguage(SECEditLangConfig *config)
 {
-    SECEditLangConfig *config = GetLangConfig();
-    if (config != m_pCheckedConfig) {
-        m_pCheckedConfig = config;
-        m_bHtml = config && GetLanguageName().CompareNoCase("HTML") == 0;
-    }
+    m_pCheckedConfig = config;
+    m_bHtml = config && GetLanguageName().CompareNoCase("HTML") == 0;
     return m_bHtml;
 }
 
 int CMDITextBuffer::ParseToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
                                WORD *pPending, SECEditColorRuns *pRuns)
 {
+    // Most tokens of a page lie inside a tag whose extent the bracket index
+    // has just told: they go to the editor's rule at once, so this path
+    // makes no call of its own (the language checked last is still this
+    // buffer's, and it is HTML).
+    const int offset = static_cast<int>(token - lineText);
+    if (tokenLength >= 0 && remaining > 0 && lineText && m_bHtml &&
+        SECEditTextBuffer::GetLangConfig() == m_pCheckedConfig &&
+        m_brackets.IsKnownInside(line, lineText, offset + remaining, offset))
+        return EditorRule(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    return ParseHtmlToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+}
+
+// The editor's rule for a token, remembered where its answer depends on
+// the token's bytes alone: where no tag can begin (a tag's extent depends
+// on the text after it) and the token starts with an ASCII byte (a longer
+// character is read with the bytes after it). The answer is replayed as
+// the rule would act: a run after the pending plain text, or more pending
+// plain text.
+int CMDITextBuffer::EditorRule(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                               WORD *pPending, SECEditColorRuns *pRuns)
+{
+    if (!token || tokenLength < 0 || tokenLength > CLanguageLookupCache::kLongestKeptToken || remaining <= 0 ||
+        static_cast<unsigned char>(*token) >= 0x80)
+        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    // The answers are the language's, which is still the buffer's.
+    if (m_lookups.GetConfig() != SECEditTextBuffer::GetLangConfig())
+        Lookups();
+    if (m_lookups.MayBeginTag(token, remaining))
+        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+    CLanguageLookupCache::TokenRule rule;
+    if (const CLanguageLookupCache::TokenRule *kept = m_lookups.FindRule(token, tokenLength)) {
+        rule = *kept;
+    } else {
+        rule = LearnRule(line, lineText, token, tokenLength, remaining);
+        if (rule.nConsumed <= 0)
+            return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+        m_lookups.KeepRule(token, tokenLength, rule);
+    }
+    if (rule.dwRun != 0) {
+        FlushPending(pRuns, pPending);
+        pRuns->AddRaw(rule.dwRun);
+    } else {
+        // The pending count is a word: the text pending goes out first when
+        // the token would overflow it, as the rule has it.
+        if (static_cast<int>(*pPending) + rule.nConsumed > 0xFFFF)
+            FlushPending(pRuns, pPending);
+        *pPending = static_cast<WORD>(*pPending + rule.nConsumed);
+    }
+    return rule.nConsumed;
+}
+
+// Runs the editor's rule on the token with nothing pending and notes what
+// it did; nConsumed is 0 when it did more than add one run or some pending
+// plain text.
+CLanguageLookupCache::TokenRule CMDITextBuffer::LearnRule(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength,
+                                                          int remaining)
+{
+    SECEditColorRuns runs;
+    WORD pending = 0;
+    const int consumed = SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, &pending, &runs);
+    CLanguageLookupCache::TokenRule rule;
+    if (consumed <= 0)
+        return rule;
+    if (runs.GetSize() == 0 && pending == consumed)
+        rule.nConsumed = consumed;
+    else if (runs.GetSize() == 1 && pending == 0 && SECEditRunLength(runs.GetAt(0)) > 0)
+        rule = CLanguageLookupCache::TokenRule{consumed, runs.GetAt(0)};
+    return rule;
+}
+
+int CMDITextBuffer::ParseHtmlToken(int line, LPCTSTR lineText, LPCTSTR token, int tokenLength, int remaining,
+                                   WORD *pPending, SECEditColorRuns *pRuns)
+{
     // The token's line ends remaining bytes after it.
     const int lineLength = lineText ? static_cast<int>(token - lineText) + remaining : 0;
     if (!IsHtml() || tokenLength < 0 || remaining <= 0 || !IsOutsideTagAt(line, lineText, lineLength, token))
-        return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+        return EditorRule(line, lineText, token, tokenLength, remaining, pPending, pRuns);
     int length = tokenLength;
     if (length == 0) {
         const unsigned code =
             SECEditCharCode(reinterpret_cast<const unsigned char *>(token), static_cast<size_t>(remaining), &length);
         length = std::max(length, 1);
         if (!GetLangConfig()->IsInCharSet(code, SECEDIT_DELIMITERS))
-            return SECEditTextBuffer::ParseToken(line, lineText, token, tokenLength, remaining, pPending, pRuns);
+            return EditorRule(line, lineText, token, tokenLength, remaining, pPending, pRuns);
     }
     length = PlainRunLength(token, std::min(length, remaining), remaining);
     AddPlain(length, pPending, pRuns);
@@ -72,21 +142,6 @@ void CMDITextBuffer::AddPlain(int count, WORD *pPending, SECEditColorRuns *pRuns
 BOOL CMDITextBuffer::IsOutsideTag(int line, LPCTSTR lineText, LPCTSTR position)
 {
     return IsOutsideTagAt(line, lineText, GetLineTextLength(line), position);
-}
-
-BOOL CMDITextBuffer::IsOutsideTagAt(int line, LPCTSTR lineText, int length, LPCTSTR position)
-{
-    const int offset = static_cast<int>(position - lineText);
-    if (!lineText || offset < 0 || offset > length)
-        return TRUE;
-    return m_brackets.IsOutside(line, lineText, length, offset);
-}
-
-CLanguageLookupCache &CMDITextBuffer::Lookups()
-{
-    if (m_lookups.GetConfig() != GetLangConfig())
-        m_lookups.Reset(GetLangConfig());
-    return m_lookups;
 }
 
 int CMDITextBuffer::LookupKeyword(LPCTSTR token, int length, WORD *pGroup)
@@ -133,6 +188,7 @@ void CMDITextBuffer::OnUpdate(void *pSender, SECEditHint *pHint)
     if (pHint && pHint->GetTypeId() == SECEDIT_HINT_RECOLOR) {
         m_brackets.DropAll();
         m_pCheckedConfig = nullptr;
+        m_bHtml = FALSE;
         m_lookups.Reset(nullptr);
     }
     SECEditTextBuffer::OnUpdate(pSender, pHint);

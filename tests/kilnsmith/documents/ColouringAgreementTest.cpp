@@ -1,8 +1,9 @@
 // The wizard's buffer colours exactly as the rule reads: HTML pages as the
 // token-by-token rule with plain bracket searches and the language's own
 // look-ups, every other language as the editor's buffer. Its remembered
-// bracket places and keyword and tag answers change no colour, in any order
-// the lines are asked for, and a new language forgets the old answers.
+// bracket places, keyword and tag answers and token answers change no
+// colour, in any order the lines are asked for, and a new language forgets
+// the old answers.
 #include "DocumentsTestSupport.h"
 #include "HtmlRuleReference.h"
 
@@ -98,6 +99,25 @@ void ExpectSameRuns(const std::string &text, LPCTSTR language)
     }
 }
 
+// The same, both buffers opening the text from a file: a file's lines are
+// never broken, however long.
+template <class Reference>
+void ExpectSameRunsOpened(const std::string &text, LPCTSTR language)
+{
+    TempFolder folder;
+    const std::string path = folder.File("page.txt");
+    TempFolder::Write(path, text);
+    Reference reference;
+    ASSERT_TRUE(reference.SetLanguage(language));
+    ASSERT_TRUE(reference.Open(path.c_str()));
+    CMDITextBuffer wizard;
+    ASSERT_TRUE(wizard.SetLanguage(language));
+    ASSERT_TRUE(wizard.Open(path.c_str()));
+    ASSERT_EQ(wizard.GetLineCount(), reference.GetLineCount());
+    for (int line = 0; line < wizard.GetLineCount(); ++line)
+        EXPECT_EQ(LineRuns(wizard, line), LineRuns(reference, line)) << "line " << line;
+}
+
 class ColouringAgreementTest : public ::testing::Test {
 protected:
     void SetUp() override { RegisterTestLanguages(); }
@@ -129,6 +149,34 @@ TEST_F(ColouringAgreementTest, OtherLanguagesColourAsTheEditorsBuffer)
     ASSERT_TRUE(html.SetLanguage("C"));
     for (int line = 0; line < html.GetLineCount(); ++line)
         EXPECT_EQ(LineRuns(*wizard, line), LineRuns(html, line)) << "line " << line;
+}
+
+TEST_F(ColouringAgreementTest, RememberedTokenAnswersActAsTheRuleDoes)
+{
+    // A tag whose words outgrow the word-sized pending count (on a line of
+    // a file, which nothing breaks), so the plain text inside it goes out
+    // in pieces where the rule puts them; the same
+    // words as keywords, numbers and plain text on one line; delimiters
+    // that are operators and ones that are not; words that start with a
+    // longer character or are too long to remember; a tag opener inside a
+    // tag (a string) between remembered words.
+    std::string longTag = "<p";
+    for (int i = 0; i < 1100; ++i)
+        longTag += " " + std::string(59, 'w') + "x";
+    longTag += ">\n";
+    ExpectSameRunsOpened<TokenByTokenBuffer>("<p>\n" + longTag + "<p>\n", "HTML");
+    const std::string page = "<div class=div id=42 title=\"div 42\" data-x=a,b;c:d(e)>div 42 word</div>\n"
+                             "<p \xc3\xa9t\xc3\xa9=caf\xc3\xa9 \xe2\x82\xac=1 "
+                             "longnamelongnamelongnamelongnamelongnamelongnamelongnamelongname=2 a=\"x\" b='y'>\n"
+                             "<td>1</td><td>22</td><TD>div</TD>\n";
+    ExpectSameRuns<TokenByTokenBuffer>(page, "HTML");
+    // In C every token goes through the remembered answers.
+    std::string c = "int x = a+b-c; /* note */ char *s = \"int\"; // int\n";
+    for (int i = 0; i < 9000; ++i)
+        c += "return x + name" + std::to_string(i % 7) + " ;";
+    c += "\nint\n";
+    ExpectSameRuns<SECEditTextBuffer>(c, "C");
+    ExpectSameRunsOpened<SECEditTextBuffer>(c, "C");
 }
 
 TEST_F(ColouringAgreementTest, ANewLanguageForgetsTheOldAnswers)
