@@ -1,13 +1,14 @@
 // Writes a new stretch of text straight into text store blocks, one block
 // at a time, cutting it where the store itself would cut a large insertion
 // (after a line end in the second half of a block), so that a long text
-// never has to be put together in one piece first.  The blocks belong to
-// the writer until they are taken.
+// never has to be put together in one piece first.  The bytes are copied
+// once, into the block that keeps them; a block is never cleared first.
+// The blocks belong to the writer until they are taken.
 #pragma once
 
 #include "framework/base/WinTypes.h"
 
-#include <string>
+#include <cstddef>
 #include <vector>
 
 class SECEditTextBlock;
@@ -26,11 +27,12 @@ public:
     std::vector<SECEditTextBlock *> TakeBlocks();
 
 private:
-    void CutBlocks(bool bAll);
+    // The block being written is full: it keeps what the store would put
+    // in one block, and the rest starts the next.
+    void CutBlock();
 
     BYTE m_chNewline;
-    std::string m_pending;
-    size_t m_nPendingFrom = 0;
+    SECEditTextBlock *m_pCurrent = nullptr;
     long long m_nLength = 0;
     std::vector<SECEditTextBlock *> m_blocks;
 };

@@ -14,6 +14,7 @@
 #include "editor/text/SECEditPackedRows.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
+#include "editor/text/SECEditLineDataPool.h"
 #include "editor/text/SECEditRange.h"
 #include "editor/text/SECEditSlotArray.h"
 #include "editor/text/SECEditTagRegion.h"
@@ -160,6 +161,12 @@ public:
     virtual BOOL IsValidPosition(int line, int col, BOOL bAllowBeyond);
     virtual int AlignColumn(int line, int col, BOOL bAllowBeyond);
     virtual int GetMaxLineWidth() { return m_nMaxLineWidth; }
+    // While set, an insertion or deletion that leaves a line wider than the
+    // limit does not break it again: for a caller that has checked every
+    // line its edits make, whose steps may join two lines for a moment
+    // (Replace All deleting a match over a line end before it inserts the
+    // replacement).
+    void SetKeepWideLines(BOOL bKeep) { m_bKeepWideLines = bKeep; }
     virtual BOOL IsLineBlank(int line);
     int LeadingWhitespaceLength(int line);
     virtual int ConvertColumn(int col, BOOL bToBytes, int line, int *pTabStart);
@@ -325,6 +332,7 @@ private:
     std::vector<SECEditObserver *> m_observers;
     Observer m_observer{*this};
     BOOL m_bBreakingLines = FALSE;
+    BOOL m_bKeepWideLines = FALSE;
     SECEditTextCommand *m_pExecuting = nullptr;
     BOOL m_bColoringEnabled = TRUE;
     SECEditTextStore *m_pStore = nullptr;
@@ -333,6 +341,7 @@ private:
     SECEditPackedRows m_rowStore;
     SECEditSlotArray<SECEditPackedRows::Row> m_rows;
     SECEditSlotArray<SECEditLineData *> m_lineObjects;
+    SECEditLineDataPool m_linePool;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;

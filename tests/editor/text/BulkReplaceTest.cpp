@@ -5,6 +5,7 @@
 
 #include "editor/text/SECEditBlockWriter.h"
 #include "editor/text/SECEditBufferHint.h"
+#include "editor/text/SECEditLineDataPool.h"
 #include "editor/text/SECEditReplaceCommand.h"
 #include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextCommand.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 
 namespace {
@@ -144,6 +146,38 @@ TEST(TextStore, SwapTextIntoAnEmptyStoreAndOutOfRange)
         delete block;
 }
 
+TEST(LineDataPool, HandsOutEmptyObjectsAndReusesTheOnesTakenBack)
+{
+    SECEditLineDataPool pool;
+    // More than one chunk's worth, each a distinct object that starts empty.
+    std::vector<SECEditLineData *> objects;
+    std::set<SECEditLineData *> distinct;
+    for (size_t i = 0; i < 2 * SECEditLineDataPool::kChunk + 5; ++i) {
+        SECEditLineData *data = pool.New();
+        ASSERT_TRUE(data->IsEmpty());
+        data->m_nItemData = static_cast<int>(i) + 1;
+        data->SetMark(SECEditTextBuffer::kMarkEdited, TRUE);
+        objects.push_back(data);
+        distinct.insert(data);
+    }
+    EXPECT_EQ(distinct.size(), objects.size());
+    EXPECT_EQ(pool.GetLiveCount(), objects.size());
+    // The others keep their values while some are taken back.
+    for (size_t i = 0; i < objects.size(); i += 3)
+        pool.Delete(objects[i]);
+    for (size_t i = 1; i < objects.size(); i += 3)
+        EXPECT_EQ(objects[i]->m_nItemData, static_cast<int>(i) + 1);
+    const size_t live = pool.GetLiveCount();
+    // A taken-back object comes out again, empty.
+    SECEditLineData *again = pool.New();
+    EXPECT_TRUE(distinct.count(again));
+    EXPECT_TRUE(again->IsEmpty());
+    EXPECT_EQ(pool.GetLiveCount(), live + 1);
+    pool.Release();
+    EXPECT_EQ(pool.GetLiveCount(), 0u);
+    EXPECT_TRUE(pool.New()->IsEmpty());
+}
+
 class BulkReplaceBuffer : public ::testing::Test {
 protected:
     TestLanguage language;
@@ -218,6 +252,35 @@ TEST_F(BulkReplaceBuffer, ObserversHearADeletionAndAnInsertion)
     for (int line = 1; line <= 4; ++line)
         EXPECT_TRUE(buffer->HasMark(line, SECEditTextBuffer::kMarkEdited)) << line;
     EXPECT_FALSE(buffer->HasMark(5, SECEditTextBuffer::kMarkEdited));
+}
+
+TEST_F(BulkReplaceBuffer, LinesThatComeAndGoAgainAreMarkedEditedEachTime)
+{
+    // Undo and redo swap many lines out and in again: each time the lines
+    // that came in are marked, and a mark set by hand on a line outside the
+    // stretch stays.
+    const std::string base = Lines(9000, "base");
+    buffer = MakeBuffer(language.get(), base);
+    buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
+    buffer->SetMark(0, 3, TRUE);
+    ASSERT_TRUE(Replace(Lines(1, "base").size(), base.size(), Lines(12000, "new")));
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        const int lines = buffer->GetLineCount() - 1;
+        EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), lines);
+        EXPECT_FALSE(buffer->HasMark(0, SECEditTextBuffer::kMarkEdited));
+        EXPECT_TRUE(buffer->HasMark(0, 3));
+        buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
+        if (round == 0) {
+            ASSERT_NE(buffer->Undo(), nullptr);
+        }
+    }
+    EXPECT_EQ(AllText(*buffer), base);
+    ASSERT_NE(buffer->Redo(), nullptr);
+    EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), buffer->GetLineCount() - 1);
+    EXPECT_EQ(buffer->GetLineData(5), 0);
+    EXPECT_EQ(buffer->SetLineData(5, 9), 0);
+    EXPECT_EQ(buffer->GetLineData(5), 9);
 }
 
 TEST_F(BulkReplaceBuffer, RefusesWhatItCannotDoAndChangesNothing)
