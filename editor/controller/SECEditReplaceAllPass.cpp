@@ -148,9 +148,10 @@ struct ReplacedSpan {
     bool IsWritten() const { return writer != nullptr; }
     // From now on the new text is written as the scan goes, starting with
     // what was found so far.
-    void StartWriting(SECEditDocumentText &text, BYTE chNewline)
+    void StartWriting(SECEditDocumentText &text, BYTE chNewline, std::vector<SECEditTextBlock *> spares)
     {
         writer = std::make_unique<SECEditBlockWriter>(chNewline);
+        writer->GiveSpareBlocks(std::move(spares));
         written = start;
         for (const Piece &piece : pieces)
             Write(text, piece);
@@ -321,7 +322,9 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
         if (span.IsWritten()) {
             span.Write(text, span.pieces.back());
         } else if (span.count == kPieceByPiece + 1) {
-            span.StartWriting(text, text.Store().GetNewlineChar());
+            // The edit is now sure to be recorded, which drops the redo
+            // records: their blocks are written again.
+            span.StartWriting(text, text.Store().GetNewlineChar(), buffer.TakeRedoBlocks());
         }
         if (matchEnd > matchStart)
             from = matchEnd;

@@ -12,14 +12,31 @@ namespace {
 // can look for a line end in the chunk's second half.
 constexpr int kFill = SECEditTextStore::kBlockChunk + 1;
 
-SECEditTextBlock *NewBlock()
+} // namespace
+
+SECEditTextBlock *SECEditBlockWriter::NewBlock()
 {
     // Room for a full block and its terminator: no block ever grows while
     // it is written.
+    if (!m_spares.empty()) {
+        SECEditTextBlock *block = m_spares.back();
+        m_spares.pop_back();
+        block->RemoveBytes(0, block->GetTextLength());
+        return block;
+    }
     return new SECEditTextBlock(SECEditTextStore::kBlockGrowBy, kFill + 1);
 }
 
-} // namespace
+void SECEditBlockWriter::GiveSpareBlocks(std::vector<SECEditTextBlock *> blocks)
+{
+    // Only blocks that hold a full one without growing are worth keeping.
+    for (SECEditTextBlock *block : blocks) {
+        if (block->GetCapacity() >= kFill + 1 && block->GetSize() >= 1)
+            m_spares.push_back(block);
+        else
+            delete block;
+    }
+}
 
 SECEditBlockWriter::SECEditBlockWriter(BYTE chNewline) : m_chNewline(chNewline) {}
 
@@ -28,6 +45,8 @@ SECEditBlockWriter::~SECEditBlockWriter()
     for (SECEditTextBlock *block : m_blocks)
         delete block;
     delete m_pCurrent;
+    for (SECEditTextBlock *block : m_spares)
+        delete block;
 }
 
 void SECEditBlockWriter::Append(const char *bytes, size_t length)
@@ -65,6 +84,9 @@ std::vector<SECEditTextBlock *> SECEditBlockWriter::TakeBlocks()
     else
         delete m_pCurrent;
     m_pCurrent = nullptr;
+    for (SECEditTextBlock *block : m_spares)
+        delete block;
+    m_spares.clear();
     std::vector<SECEditTextBlock *> blocks;
     blocks.swap(m_blocks);
     m_nLength = 0;

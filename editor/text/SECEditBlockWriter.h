@@ -20,6 +20,9 @@ public:
     SECEditBlockWriter(const SECEditBlockWriter &) = delete;
     SECEditBlockWriter &operator=(const SECEditBlockWriter &) = delete;
 
+    // Blocks to write into before new ones are made (the writer takes them
+    // over; their old bytes are dropped).
+    void GiveSpareBlocks(std::vector<SECEditTextBlock *> blocks);
     void Append(const char *bytes, size_t length);
     // Bytes appended so far.
     long long GetLength() const { return m_nLength; }
@@ -30,9 +33,12 @@ private:
     // The block being written is full: it keeps what the store would put
     // in one block, and the rest starts the next.
     void CutBlock();
+    // An empty block with room for a full one: a spare, else a new one.
+    SECEditTextBlock *NewBlock();
 
     BYTE m_chNewline;
     SECEditTextBlock *m_pCurrent = nullptr;
     long long m_nLength = 0;
     std::vector<SECEditTextBlock *> m_blocks;
+    std::vector<SECEditTextBlock *> m_spares;
 };

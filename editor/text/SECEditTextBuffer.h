@@ -150,6 +150,11 @@ public:
     // blocks of the old bytes; the caches and the observers learn of it as
     // a deletion and an insertion.  Nothing is recorded.
     BOOL SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks);
+    // For an edit that is about to be recorded (which empties the redo
+    // stack): the redo records go now, and the text blocks that the bulk
+    // replacements among them kept come back, so that new text can be
+    // written into memory already in use instead of fresh memory.
+    std::vector<SECEditTextBlock *> TakeRedoBlocks();
 
     // ---- Lines and columns
     int GetLineCount();

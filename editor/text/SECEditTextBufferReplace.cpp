@@ -1,8 +1,10 @@
 // Replacing a long stretch of text in one step: the text store swaps the
-// stretch's blocks for new ones, and one record keeps the old blocks.
+// stretch's blocks for new ones, and one record keeps the old blocks.  The
+// blocks of records that are dropped for a new edit can be written again.
 #include "editor/text/SECEditTextBuffer.h"
 
 #include "editor/text/SECEditBlockWriter.h"
+#include "editor/text/SECEditCompositeCommand.h"
 #include "editor/text/SECEditReplaceCommand.h"
 #include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextCommand.h"
@@ -26,6 +28,30 @@ BOOL SECEditTextBuffer::ReplaceText(int start, int end, SECEditBlockWriter &newT
     }
     AddCommand(new SECEditReplaceCommand(this, start, static_cast<int>(newLength), std::move(blocks)));
     return TRUE;
+}
+
+namespace {
+
+void CollectBlocks(SECEditCommand *pCommand, std::vector<SECEditTextBlock *> &blocks)
+{
+    if (auto *replace = dynamic_cast<SECEditReplaceCommand *>(pCommand)) {
+        replace->TakeBlocks(blocks);
+    } else if (auto *composite = dynamic_cast<SECEditCompositeCommand *>(pCommand)) {
+        for (int i = 0; i < composite->GetCount(); ++i)
+            CollectBlocks(composite->GetAt(i), blocks);
+    }
+}
+
+} // namespace
+
+std::vector<SECEditTextBlock *> SECEditTextBuffer::TakeRedoBlocks()
+{
+    std::vector<SECEditTextBlock *> blocks;
+    while (SECEditCommand *record = PopRedoTop()) {
+        CollectBlocks(record, blocks);
+        delete record;
+    }
+    return blocks;
 }
 
 BOOL SECEditTextBuffer::SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks)

@@ -283,6 +283,37 @@ TEST_F(BulkReplaceBuffer, LinesThatComeAndGoAgainAreMarkedEditedEachTime)
     EXPECT_EQ(buffer->GetLineData(5), 9);
 }
 
+TEST_F(BulkReplaceBuffer, BlocksOfDroppedRedoRecordsAreWrittenAgain)
+{
+    const std::string base = Lines(20000, "base");
+    buffer = MakeBuffer(language.get(), base);
+    const std::string first = Lines(30000, "first");
+    ASSERT_TRUE(Replace(0, base.size(), first));
+    ASSERT_NE(buffer->Undo(), nullptr);
+    ASSERT_EQ(buffer->GetRedoCount(), 1);
+    std::vector<SECEditTextBlock *> spares = buffer->TakeRedoBlocks();
+    EXPECT_EQ(buffer->GetRedoCount(), 0);
+    ASSERT_FALSE(spares.empty());
+    const std::set<SECEditTextBlock *> spareSet(spares.begin(), spares.end());
+    // The new text lands in the spare blocks (their old bytes gone), and
+    // its record undoes to the exact old text.
+    const std::string second = Lines(25000, "second");
+    SECEditBlockWriter writer(kSecLineFeed);
+    writer.GiveSpareBlocks(std::move(spares));
+    writer.Append(second.data(), second.size());
+    ASSERT_TRUE(buffer->ReplaceText(0, static_cast<int>(base.size()), writer));
+    EXPECT_EQ(AllText(*buffer), second);
+    int reused = 0;
+    for (int k = 0; k < buffer->GetStore()->GetBlockCount(); ++k)
+        reused += spareSet.count(buffer->GetStore()->GetBlock(k)) ? 1 : 0;
+    EXPECT_GT(reused, 1);
+    ExpectStoreHolds(*buffer->GetStore(), second);
+    ASSERT_NE(buffer->Undo(), nullptr);
+    EXPECT_EQ(AllText(*buffer), base);
+    ASSERT_NE(buffer->Redo(), nullptr);
+    EXPECT_EQ(AllText(*buffer), second);
+}
+
 TEST_F(BulkReplaceBuffer, RefusesWhatItCannotDoAndChangesNothing)
 {
     buffer = MakeBuffer(language.get(), "abc\n");
