@@ -317,6 +317,11 @@ private:
     BOOL IsInsideTagFrom(int line, int fromCol, int col);
     void ApplyHighlight(int line, SECEditColorRuns *pRow);
     void InsertCacheRows(int afterLine, int count);
+    // The caches after a swap of the lines after `first`: `gone` lines went
+    // and `came` lines came in their place, as a deletion and an insertion
+    // would leave them, but the slots of as many lines as both have are
+    // cleared in place instead of being removed and made again.
+    void OnLinesSwapped(int first, int gone, int came, bool bRemoved, bool bAdded);
     void RemoveCacheRows(int first, int last);
     WORD FixedGroup(int fixedGroup);
     BOOL InCharSet(LPCTSTR p, int available, int set, int *pLength);
@@ -356,6 +361,9 @@ private:
     BOOL m_bCompoundOpen = FALSE;
     int m_nMaxLineWidth = kDefaultMaxLineWidth;
     int m_nColoredUpTo = 0;
+    // The two notices of a swap while they are sent (SwapText).
+    SECEditTextCommand *m_pSwapDeletion = nullptr;
+    SECEditTextCommand *m_pSwapInsertion = nullptr;
     SECEditCompositeCommand *m_pCompound = nullptr;
     SECEditDisplayMetrics *m_pMetrics = nullptr;
     SECEditLangConfig *m_pLangConfig = nullptr;

@@ -256,29 +256,42 @@ TEST_F(BulkReplaceBuffer, ObserversHearADeletionAndAnInsertion)
 
 TEST_F(BulkReplaceBuffer, LinesThatComeAndGoAgainAreMarkedEditedEachTime)
 {
-    // Undo and redo swap many lines out and in again: each time the lines
-    // that came in are marked, and a mark set by hand on a line outside the
-    // stretch stays.
+    // Undo and redo swap many lines out and in again, more lines or fewer:
+    // each time the lines that came in are marked edited and hold nothing
+    // else, and the marks and values of the lines around the stretch stay
+    // with their lines.
     const std::string base = Lines(9000, "base");
+    const std::string replacement = Lines(12000, "new");
+    const size_t start = Lines(1, "base").size();
+    const size_t end = Lines(8990, "base").size(); // lines 1 to 8989 go
     buffer = MakeBuffer(language.get(), base);
     buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
     buffer->SetMark(0, 3, TRUE);
-    ASSERT_TRUE(Replace(Lines(1, "base").size(), base.size(), Lines(12000, "new")));
-    for (int round = 0; round < 2; ++round) {
+    buffer->SetMark(100, 4, TRUE); // inside the stretch: goes with its line
+    buffer->SetLineData(8995, 77); // after it: moves with its line
+    ASSERT_TRUE(Replace(start, end, replacement));
+    struct Round {
+        int cameIn;
+        int movedLine;
+    } rounds[] = {{12000, 8995 - 8989 + 12000}, {8989, 8995}, {12000, 8995 - 8989 + 12000}};
+    for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
-        const int lines = buffer->GetLineCount() - 1;
-        EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), lines);
+        EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), rounds[round].cameIn + 1);
         EXPECT_FALSE(buffer->HasMark(0, SECEditTextBuffer::kMarkEdited));
         EXPECT_TRUE(buffer->HasMark(0, 3));
+        EXPECT_TRUE(buffer->HasMark(1, SECEditTextBuffer::kMarkEdited)); // where the stretch starts
+        EXPECT_EQ(buffer->CountMarkedLines(4), 0);
+        EXPECT_EQ(buffer->GetLineData(rounds[round].movedLine), 77);
+        EXPECT_FALSE(buffer->HasMark(rounds[round].movedLine + 1, SECEditTextBuffer::kMarkEdited));
+        EXPECT_EQ(buffer->GetLineData(rounds[round].cameIn), 0);
         buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
         if (round == 0) {
             ASSERT_NE(buffer->Undo(), nullptr);
+            EXPECT_EQ(AllText(*buffer), base);
+        } else if (round == 1) {
+            ASSERT_NE(buffer->Redo(), nullptr);
         }
     }
-    EXPECT_EQ(AllText(*buffer), base);
-    ASSERT_NE(buffer->Redo(), nullptr);
-    EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), buffer->GetLineCount() - 1);
-    EXPECT_EQ(buffer->GetLineData(5), 0);
     EXPECT_EQ(buffer->SetLineData(5, 9), 0);
     EXPECT_EQ(buffer->GetLineData(5), 9);
 }
