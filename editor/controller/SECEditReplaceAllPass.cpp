@@ -322,8 +322,10 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
         if (span.IsWritten()) {
             span.Write(text, span.pieces.back());
         } else if (span.count == kPieceByPiece + 1) {
-            // The edit is now sure to be recorded, which drops the redo
-            // records: their blocks are written again.
+            // The edit will now be recorded, which drops the redo records:
+            // their blocks are written again.  (Only a text grown past the
+            // store's limit is refused after this; the redo records are then
+            // gone without an edit.)
             span.StartWriting(text, text.Store().GetNewlineChar(), buffer.TakeRedoBlocks());
         }
         if (matchEnd > matchStart)
