@@ -1,5 +1,7 @@
 #include "editor/controller/SECEditDocumentText.h"
 
+#include "editor/text/SECEditBlockWriter.h"
+#include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextStore.h"
 
@@ -11,8 +13,10 @@ SECEditDocumentText::SECEditDocumentText(SECEditTextBuffer &buffer) : m_buffer(b
     m_nLength = m_store.GetTextLength();
     const SECEditPosition end = buffer.GetEndPosition();
     char *p = nullptr;
-    if (buffer.GetTextPointer(&p, 0, 0, end.m_nLine, end.m_nCol) == m_nLength && p)
+    if (buffer.GetTextPointer(&p, 0, 0, end.m_nLine, end.m_nCol) == m_nLength && p) {
         m_pData = p;
+        m_piece = Piece{p, 0, m_nLength};
+    }
 }
 
 const char *SECEditDocumentText::Data()
@@ -23,21 +27,53 @@ const char *SECEditDocumentText::Data()
         m_store.CopyText(0, m_nLength, m_copy.get());
         m_copy[static_cast<size_t>(m_nLength)] = 0;
         m_pData = m_copy.get();
+        m_piece = Piece{m_pData, 0, m_nLength};
     }
     return m_pData;
+}
+
+const SECEditDocumentText::Piece &SECEditDocumentText::PieceAt(int offset)
+{
+    if (m_pData || (offset >= m_piece.start && offset < m_piece.end))
+        return m_piece;
+    m_piece = Piece{};
+    const int k = offset >= 0 && offset < m_nLength ? m_store.FindBlock(offset, TRUE) : -1;
+    if (SECEditTextBlock *block = k >= 0 ? m_store.GetBlock(k) : nullptr)
+        m_piece = Piece{block->GetData(), block->m_nOffset, block->m_nOffset + block->GetTextLength()};
+    return m_piece;
 }
 
 void SECEditDocumentText::Append(std::string &out, int offset, int length)
 {
     if (length <= 0)
         return;
-    if (m_pData) {
-        out.append(m_pData + offset, static_cast<size_t>(length));
+    const Piece &piece = PieceAt(offset);
+    if (offset >= piece.start && offset + length <= piece.end) {
+        out.append(piece.data + (offset - piece.start), static_cast<size_t>(length));
         return;
     }
     const size_t at = out.size();
     out.resize(at + static_cast<size_t>(length));
     m_store.CopyText(offset, length, out.data() + at);
+}
+
+void SECEditDocumentText::AppendTo(SECEditBlockWriter &writer, int offset, int length)
+{
+    while (length > 0) {
+        const Piece &piece = PieceAt(offset);
+        const int n = std::min(length, piece.end - offset);
+        if (n <= 0) {
+            // Not a byte of the text's blocks (never so for a range inside
+            // the text): copied the long way.
+            std::string bytes;
+            Append(bytes, offset, length);
+            writer.Append(bytes.data(), bytes.size());
+            return;
+        }
+        writer.Append(piece.data + (offset - piece.start), static_cast<size_t>(n));
+        offset += n;
+        length -= n;
+    }
 }
 
 std::string SECEditDocumentText::Bytes(int offset, int length)
@@ -49,20 +85,23 @@ std::string SECEditDocumentText::Bytes(int offset, int length)
 
 unsigned char SECEditDocumentText::ByteAt(int offset)
 {
-    char c = 0;
-    if (m_pData)
-        c = m_pData[offset];
-    else
-        m_store.CopyText(offset, 1, &c);
-    return static_cast<unsigned char>(c);
+    const Piece &piece = PieceAt(offset);
+    if (offset >= piece.start && offset < piece.end)
+        return static_cast<unsigned char>(piece.data[offset - piece.start]);
+    return 0;
 }
 
 int SECEditDocumentText::LineStart(int offset)
 {
-    if (m_pData) {
-        const void *nl = offset > 0 ? memrchr(m_pData, '\n', static_cast<size_t>(offset)) : nullptr;
-        return nl ? static_cast<int>(static_cast<const char *>(nl) - m_pData) + 1 : 0;
+    const Piece &piece = PieceAt(std::min(offset, m_nLength - 1));
+    if (offset > piece.start && offset <= piece.end) {
+        const void *nl = memrchr(piece.data, '\n', static_cast<size_t>(offset - piece.start));
+        if (nl)
+            return piece.start + static_cast<int>(static_cast<const char *>(nl) - piece.data) + 1;
     }
+    if (piece.start == 0 && offset <= piece.end)
+        return 0;
+    // The line began in an earlier block.
     int line = 0, col = 0;
     m_store.OffsetToPosition(offset, &line, &col);
     return offset - col;
@@ -70,13 +109,22 @@ int SECEditDocumentText::LineStart(int offset)
 
 int SECEditDocumentText::LineTextEnd(int offset)
 {
-    if (m_pData) {
-        const void *nl = std::memchr(m_pData + offset, '\n', static_cast<size_t>(m_nLength - offset));
-        int end = nl ? static_cast<int>(static_cast<const char *>(nl) - m_pData) : m_nLength;
-        if (end > offset && m_pData[end - 1] == '\r')
-            --end;
-        return end;
+    const Piece &piece = PieceAt(offset);
+    if (offset >= piece.start && offset < piece.end) {
+        const char *from = piece.data + (offset - piece.start);
+        const void *nl = std::memchr(from, '\n', static_cast<size_t>(piece.end - offset));
+        int end = -1;
+        if (nl)
+            end = offset + static_cast<int>(static_cast<const char *>(nl) - from);
+        else if (piece.end == m_nLength)
+            end = m_nLength;
+        if (end >= 0) {
+            if (end > offset && piece.data[end - 1 - piece.start] == '\r')
+                --end;
+            return end;
+        }
     }
+    // The line ends in a later block (or offset is the end of the text).
     int line = 0, col = 0;
     m_store.OffsetToPosition(offset, &line, &col);
     return std::max(offset, offset - col + m_buffer.GetLineTextLength(line));

@@ -1,5 +1,6 @@
 #include "editor/controller/SECEditReplaceAllPass.h"
 
+#include "editor/controller/SECEditBlockMatcher.h"
 #include "editor/controller/SECEditDocumentText.h"
 #include "editor/controller/SECEditRegExp.h"
 #include "editor/text/SECEditBlockWriter.h"
@@ -39,7 +40,9 @@ public:
     // A regular expression sees the whole document: anchors and
     // look-behinds work as in a search over all of it.  The text is matched
     // over the store's blocks in place while it is in several, unless the
-    // pattern or the replacement needs it in one piece.
+    // pattern or the replacement needs it in one piece ('\G' counts from
+    // where each search starts; "$`" and "$'" copy the text before and after
+    // a match).
     void Begin()
     {
         if (!m_pRegExp)
@@ -47,16 +50,10 @@ public:
         const CString &replacement = m_state.m_strReplaceText;
         m_bLiteral = replacement.Find('$') < 0;
         if (m_text.IsContiguous() || m_state.m_strFindText.Find("\\G") >= 0 || replacement.Find("$`") >= 0 ||
-            replacement.Find("$'") >= 0)
-            MakeContiguous();
-    }
-    // From now on the text is matched in one piece (many matches make
-    // reading it piece by piece dearer than one copy).
-    void MakeContiguous()
-    {
-        if (m_pRegExp && !m_bContiguous) {
+            replacement.Find("$'") >= 0) {
             m_pRegExp->BeginPass(m_text.Data(), m_text.Length());
-            m_bContiguous = true;
+        } else {
+            m_pBlocks = std::make_unique<SECEditBlockMatcher>(m_text.Store(), *m_pRegExp);
         }
     }
     // The first match at from or later that starts no later than lastStart:
@@ -68,13 +65,13 @@ public:
         if (m_pRegExp) {
             long first = 0, last = 0;
             int result = 0;
-            if (m_bContiguous) {
-                result = m_pRegExp->NextMatch(from, &first, &last);
-            } else {
+            if (m_pBlocks) {
                 int s = 0, e = 0;
-                result = m_text.Store().NextRegExpMatch(*m_pRegExp, 0, from, &s, &e);
+                result = m_pBlocks->Next(from, &s, &e);
                 first = s;
                 last = e;
+            } else {
+                result = m_pRegExp->NextMatch(from, &first, &last);
             }
             if (result <= 0)
                 return result;
@@ -95,27 +92,16 @@ public:
         end = start + length;
         return start >= from && start <= lastStart ? 1 : 0;
     }
-    // Appends the replacement of the match [start, end) that Next found
-    // last; FALSE when the engine gave up.
-    BOOL AppendReplacement(std::string &out, int start, int end)
+    // Appends the replacement of the match that Next found last, expanded
+    // against that match as the engine found it.
+    void AppendReplacement(std::string &out)
     {
-        if (!m_pRegExp || m_bLiteral) {
+        if (!m_pRegExp || m_bLiteral)
             out += m_state.m_strReplaceText.Str();
-            return TRUE;
-        }
-        if (m_bContiguous || ExpandInWindow(out, start, end)) {
-            if (!m_bContiguous)
-                return TRUE;
+        else if (m_pBlocks)
+            m_pBlocks->AppendReplacement(out, m_state.m_strReplaceText);
+        else
             m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
-            return TRUE;
-        }
-        // The window did not give the same match: in one piece it does.
-        MakeContiguous();
-        long first = 0, last = 0;
-        if (m_pRegExp->NextMatch(start, &first, &last) != 1)
-            return FALSE;
-        m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
-        return TRUE;
     }
     const CString &GetError() const
     {
@@ -124,36 +110,14 @@ public:
     }
 
 private:
-    // The groups of a match found over the blocks: the match is found again
-    // in a copy of the bytes around it (the context its look-behinds may
-    // see, and after it as much as the engine needs), and expanded there.
-    bool ExpandInWindow(std::string &out, int start, int end)
-    {
-        const int windowStart = std::max(0, start - m_pRegExp->GetLookbehindBytes() - 3);
-        for (int after = 256;; after *= 2) {
-            const int windowEnd = static_cast<int>(std::min<long long>(m_text.Length(), 1LL * end + after));
-            m_window.clear();
-            m_text.Append(m_window, windowStart, windowEnd - windowStart);
-            m_pRegExp->BeginPass(m_window.data(), static_cast<int>(m_window.size()));
-            const BOOL more = windowEnd < m_text.Length();
-            long first = 0, last = 0;
-            const int result = m_pRegExp->NextMatchPiece(start - windowStart, more, &first, &last);
-            if (result == 1 && first == start - windowStart && last == end - windowStart) {
-                m_pRegExp->AppendReplacement(out, m_state.m_strReplaceText);
-                return true;
-            }
-            if (result != 2 || !more)
-                return false;
-        }
-    }
-
     SECEditTextBuffer &m_buffer;
     SECEditFindState &m_state;
     SECEditDocumentText &m_text;
     std::unique_ptr<SECEditRegExp> m_pRegExp;
-    bool m_bContiguous = false;
+    // Over the store's blocks in place; without it, over the text in one
+    // piece.
+    std::unique_ptr<SECEditBlockMatcher> m_pBlocks;
     bool m_bLiteral = true;
-    std::string m_window;
 };
 
 // One searched stretch of the document: the text from its first match's
@@ -184,16 +148,17 @@ struct ReplacedSpan {
     bool IsWritten() const { return writer != nullptr; }
     // From now on the new text is written as the scan goes, starting with
     // what was found so far.
-    void StartWriting(SECEditDocumentText &text, BYTE chNewline)
+    void StartWriting(SECEditDocumentText &text, BYTE chNewline, std::vector<SECEditTextBlock *> spares)
     {
         writer = std::make_unique<SECEditBlockWriter>(chNewline);
+        writer->GiveSpareBlocks(std::move(spares));
         written = start;
         for (const Piece &piece : pieces)
             Write(text, piece);
     }
     void Write(SECEditDocumentText &text, const Piece &piece)
     {
-        writer->Append(text.Data() + written, static_cast<size_t>(piece.start - written));
+        text.AppendTo(*writer, written, piece.start - written);
         writer->Append(out.data() + piece.at, piece.length);
         written = piece.end;
     }
@@ -334,10 +299,7 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
             line.PiecesDropped();
         }
         const size_t replacementAt = span.out.size();
-        if (!scanner.AppendReplacement(span.out, matchStart, matchEnd)) {
-            engineError = scanner.GetError();
-            return;
-        }
+        scanner.AppendReplacement(span.out);
         const size_t replacementLength = span.out.size() - replacementAt;
         const long long beforeLength = line.LengthBefore(matchStart);
         const int afterLength = std::max(text.LineTextEnd(matchEnd) - matchEnd, 0);
@@ -360,8 +322,11 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
         if (span.IsWritten()) {
             span.Write(text, span.pieces.back());
         } else if (span.count == kPieceByPiece + 1) {
-            scanner.MakeContiguous();
-            span.StartWriting(text, text.Store().GetNewlineChar());
+            // The edit will now be recorded, which drops the redo records:
+            // their blocks are written again.  (Only a text grown past the
+            // store's limit is refused after this; the redo records are then
+            // gone without an edit.)
+            span.StartWriting(text, text.Store().GetNewlineChar(), buffer.TakeRedoBlocks());
         }
         if (matchEnd > matchStart)
             from = matchEnd;
@@ -376,6 +341,14 @@ int SECEditReplaceAllPass::Impl::ApplySpan(const ReplacedSpan &span)
 {
     if (!span.IsWritten()) {
         SECEditTextStore &store = text.Store();
+        // Every line the replacements make was found to fit while they were
+        // collected; a deletion may join two long lines until its
+        // replacement goes in, which must not break them.
+        struct KeepWideLines {
+            SECEditTextBuffer &buffer;
+            explicit KeepWideLines(SECEditTextBuffer &b) : buffer(b) { buffer.SetKeepWideLines(TRUE); }
+            ~KeepWideLines() { buffer.SetKeepWideLines(FALSE); }
+        } keep(buffer);
         // Each in place, the last first, so that the offsets before it hold.
         for (auto piece = span.pieces.rbegin(); piece != span.pieces.rend(); ++piece) {
             SECEditPosition from, to;

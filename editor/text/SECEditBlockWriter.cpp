@@ -4,6 +4,39 @@
 #include "editor/text/SECEditTextStore.h"
 
 #include <algorithm>
+#include <memory>
+
+namespace {
+
+// A block being written fills up to one byte past a chunk, so that its cut
+// can look for a line end in the chunk's second half.
+constexpr int kFill = SECEditTextStore::kBlockChunk + 1;
+
+} // namespace
+
+SECEditTextBlock *SECEditBlockWriter::NewBlock()
+{
+    // Room for a full block and its terminator: no block ever grows while
+    // it is written.
+    if (!m_spares.empty()) {
+        SECEditTextBlock *block = m_spares.back();
+        m_spares.pop_back();
+        block->RemoveBytes(0, block->GetTextLength());
+        return block;
+    }
+    return new SECEditTextBlock(SECEditTextStore::kBlockGrowBy, kFill + 1);
+}
+
+void SECEditBlockWriter::GiveSpareBlocks(std::vector<SECEditTextBlock *> blocks)
+{
+    // Only blocks that hold a full one without growing are worth keeping.
+    for (SECEditTextBlock *block : blocks) {
+        if (block->GetCapacity() >= kFill + 1 && block->GetSize() >= 1)
+            m_spares.push_back(block);
+        else
+            delete block;
+    }
+}
 
 SECEditBlockWriter::SECEditBlockWriter(BYTE chNewline) : m_chNewline(chNewline) {}
 
@@ -11,48 +44,49 @@ SECEditBlockWriter::~SECEditBlockWriter()
 {
     for (SECEditTextBlock *block : m_blocks)
         delete block;
+    delete m_pCurrent;
+    for (SECEditTextBlock *block : m_spares)
+        delete block;
 }
 
 void SECEditBlockWriter::Append(const char *bytes, size_t length)
 {
-    if (length == 0)
-        return;
     m_nLength += static_cast<long long>(length);
-    // A block is cut only once more than two blocks' worth is waiting, so
-    // the cut can look for a line end in the block's second half; a long
-    // piece goes in slice by slice, so little ever waits.
-    const size_t slice = 4 * static_cast<size_t>(SECEditTextStore::kBlockChunk);
     while (length > 0) {
-        const size_t n = std::min(length, slice);
-        m_pending.append(bytes, n);
+        if (!m_pCurrent)
+            m_pCurrent = NewBlock();
+        const int held = m_pCurrent->GetTextLength();
+        const int n = static_cast<int>(std::min(length, static_cast<size_t>(kFill - held)));
+        m_pCurrent->AppendBytes(bytes, n, m_chNewline);
         bytes += n;
-        length -= n;
-        if (m_pending.size() - m_nPendingFrom > 2 * static_cast<size_t>(SECEditTextStore::kBlockChunk))
-            CutBlocks(false);
+        length -= static_cast<size_t>(n);
+        if (held + n == kFill)
+            CutBlock();
     }
 }
 
-void SECEditBlockWriter::CutBlocks(bool bAll)
+void SECEditBlockWriter::CutBlock()
 {
-    const size_t chunk = SECEditTextStore::kBlockChunk;
-    while (m_pending.size() > m_nPendingFrom && (bAll || m_pending.size() - m_nPendingFrom > chunk)) {
-        const char *p = m_pending.data() + m_nPendingFrom;
-        const int available = static_cast<int>(std::min(m_pending.size() - m_nPendingFrom, 2 * chunk));
-        const int n = SECEditTextStore::ChunkLength(p, available, m_chNewline);
-        auto *block = new SECEditTextBlock(SECEditTextStore::kBlockGrowBy);
-        block->Reserve(n + 1);
-        block->InsertBytes(0, p, n, m_chNewline);
-        m_blocks.push_back(block);
-        m_nPendingFrom += static_cast<size_t>(n);
-    }
-    // What is left moves to the front, so the waiting bytes stay small.
-    m_pending.erase(0, m_nPendingFrom);
-    m_nPendingFrom = 0;
+    SECEditTextBlock *full = m_pCurrent;
+    const int length = full->GetTextLength();
+    const int keep = SECEditTextStore::ChunkLength(full->GetData(), length, m_chNewline);
+    std::unique_ptr<SECEditTextBlock> next(NewBlock());
+    next->AppendBytes(full->GetData() + keep, length - keep, m_chNewline);
+    m_blocks.push_back(full);
+    full->RemoveBytes(keep, length - keep);
+    m_pCurrent = next.release();
 }
 
 std::vector<SECEditTextBlock *> SECEditBlockWriter::TakeBlocks()
 {
-    CutBlocks(true);
+    if (m_pCurrent && m_pCurrent->GetTextLength() > 0)
+        m_blocks.push_back(m_pCurrent);
+    else
+        delete m_pCurrent;
+    m_pCurrent = nullptr;
+    for (SECEditTextBlock *block : m_spares)
+        delete block;
+    m_spares.clear();
     std::vector<SECEditTextBlock *> blocks;
     blocks.swap(m_blocks);
     m_nLength = 0;

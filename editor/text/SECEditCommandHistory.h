@@ -52,6 +52,8 @@ public:
     // Takes the top record off the undo stack and hands it to the caller.
     SECEditCommand *PopUndoTop() { return m_undo.Pop(); }
     SECEditCommand *GetRedoTop() const { return m_redo.Top(); }
+    // Takes the top record off the redo stack and hands it to the caller.
+    SECEditCommand *PopRedoTop() { return m_redo.Pop(); }
     int GetUndoCount() const { return m_undo.GetCount(); }
     int GetRedoCount() const { return m_redo.GetCount(); }
 

@@ -34,6 +34,13 @@ BOOL SECEditReplaceCommand::Swap()
     return TRUE;
 }
 
+void SECEditReplaceCommand::TakeBlocks(std::vector<SECEditTextBlock *> &out)
+{
+    out.insert(out.end(), m_blocks.begin(), m_blocks.end());
+    m_blocks.clear();
+    m_pBuffer = nullptr;
+}
+
 BOOL SECEditReplaceCommand::Execute()
 {
     return m_bDone ? TRUE : Swap();

@@ -30,6 +30,9 @@ public:
     BOOL Unexecute() override;
 
     BOOL IsDone() const { return m_bDone; }
+    // Hands over the blocks the record keeps (for a record that is about to
+    // be deleted: it can no longer be done or undone).
+    void TakeBlocks(std::vector<SECEditTextBlock *> &out);
 
 private:
     BOOL Swap();

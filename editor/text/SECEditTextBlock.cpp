@@ -11,6 +11,12 @@ SECEditTextBlock::SECEditTextBlock(int nGrowBy) : m_nGrowBy(nGrowBy)
     SetSize(1);
 }
 
+SECEditTextBlock::SECEditTextBlock(int nGrowBy, int nCapacity) : m_nGrowBy(nGrowBy)
+{
+    Reserve(std::max(nCapacity, 1));
+    SetSize(1);
+}
+
 SECEditTextBlock::~SECEditTextBlock()
 {
     delete[] m_pData;
@@ -62,6 +68,23 @@ void SECEditTextBlock::InsertBytes(int i, const char *text, int count, BYTE chNe
          (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p)))); ++p)
         added.push_back(i + static_cast<int>(p - text));
     m_newlines.insert(first, added.begin(), added.end());
+}
+
+void SECEditTextBlock::AppendBytes(const char *text, int count, BYTE chNewline)
+{
+    if (count <= 0)
+        return;
+    const int at = std::max(m_nSize - 1, 0);
+    const int newSize = at + count + 1;
+    if (newSize > m_nCapacity)
+        Reserve(std::max(newSize, m_nCapacity + std::max(m_nGrowBy, 1)));
+    // The new bytes go over the terminator, which follows them again.
+    std::memcpy(m_pData + at, text, static_cast<size_t>(count));
+    m_nSize = newSize;
+    m_pData[newSize - 1] = 0;
+    for (const char *p = text, *end = text + count;
+         (p = static_cast<const char *>(std::memchr(p, chNewline, static_cast<size_t>(end - p)))); ++p)
+        m_newlines.push_back(at + static_cast<int>(p - text));
 }
 
 void SECEditTextBlock::RemoveBytes(int i, int count)

@@ -17,6 +17,8 @@ class CArchive;
 class SECEditTextBlock {
 public:
     explicit SECEditTextBlock(int nGrowBy = 0);
+    // An empty block that already has room for nCapacity bytes in use.
+    SECEditTextBlock(int nGrowBy, int nCapacity);
     SECEditTextBlock(const SECEditTextBlock &) = delete;
     SECEditTextBlock &operator=(const SECEditTextBlock &) = delete;
     virtual ~SECEditTextBlock();
@@ -38,6 +40,9 @@ public:
     // Puts count bytes of text at text index i and keeps the terminator and
     // the separator list right.
     void InsertBytes(int i, const char *text, int count, BYTE chNewline);
+    // InsertBytes at the end of the text: nothing moves and nothing is
+    // cleared first.
+    void AppendBytes(const char *text, int count, BYTE chNewline);
     // Takes count bytes out at text index i.
     void RemoveBytes(int i, int count);
     // Rebuilds the separator list after the separator byte changed.

@@ -14,6 +14,7 @@
 #include "editor/text/SECEditPackedRows.h"
 #include "editor/text/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
+#include "editor/text/SECEditLineDataPool.h"
 #include "editor/text/SECEditRange.h"
 #include "editor/text/SECEditSlotArray.h"
 #include "editor/text/SECEditTagRegion.h"
@@ -149,6 +150,11 @@ public:
     // blocks of the old bytes; the caches and the observers learn of it as
     // a deletion and an insertion.  Nothing is recorded.
     BOOL SwapText(int start, int end, std::vector<SECEditTextBlock *> &blocks);
+    // For an edit that is about to be recorded (which empties the redo
+    // stack): the redo records go now, and the text blocks that the bulk
+    // replacements among them kept come back, so that new text can be
+    // written into memory already in use instead of fresh memory.
+    std::vector<SECEditTextBlock *> TakeRedoBlocks();
 
     // ---- Lines and columns
     int GetLineCount();
@@ -160,6 +166,12 @@ public:
     virtual BOOL IsValidPosition(int line, int col, BOOL bAllowBeyond);
     virtual int AlignColumn(int line, int col, BOOL bAllowBeyond);
     virtual int GetMaxLineWidth() { return m_nMaxLineWidth; }
+    // While set, an insertion or deletion that leaves a line wider than the
+    // limit does not break it again: for a caller that has checked every
+    // line its edits make, whose steps may join two lines for a moment
+    // (Replace All deleting a match over a line end before it inserts the
+    // replacement).
+    void SetKeepWideLines(BOOL bKeep) { m_bKeepWideLines = bKeep; }
     virtual BOOL IsLineBlank(int line);
     int LeadingWhitespaceLength(int line);
     virtual int ConvertColumn(int col, BOOL bToBytes, int line, int *pTabStart);
@@ -305,6 +317,11 @@ private:
     BOOL IsInsideTagFrom(int line, int fromCol, int col);
     void ApplyHighlight(int line, SECEditColorRuns *pRow);
     void InsertCacheRows(int afterLine, int count);
+    // The caches after a swap of the lines after `first`: `gone` lines went
+    // and `came` lines came in their place, as a deletion and an insertion
+    // would leave them, but the slots of as many lines as both have are
+    // cleared in place instead of being removed and made again.
+    void OnLinesSwapped(int first, int gone, int came, bool bRemoved, bool bAdded);
     void RemoveCacheRows(int first, int last);
     WORD FixedGroup(int fixedGroup);
     BOOL InCharSet(LPCTSTR p, int available, int set, int *pLength);
@@ -325,6 +342,7 @@ private:
     std::vector<SECEditObserver *> m_observers;
     Observer m_observer{*this};
     BOOL m_bBreakingLines = FALSE;
+    BOOL m_bKeepWideLines = FALSE;
     SECEditTextCommand *m_pExecuting = nullptr;
     BOOL m_bColoringEnabled = TRUE;
     SECEditTextStore *m_pStore = nullptr;
@@ -333,6 +351,7 @@ private:
     SECEditPackedRows m_rowStore;
     SECEditSlotArray<SECEditPackedRows::Row> m_rows;
     SECEditSlotArray<SECEditLineData *> m_lineObjects;
+    SECEditLineDataPool m_linePool;
     int m_nLiveLineObjects = 0;
     BOOL m_bModified = FALSE;
     BOOL m_bReadOnly = FALSE;
@@ -342,6 +361,9 @@ private:
     BOOL m_bCompoundOpen = FALSE;
     int m_nMaxLineWidth = kDefaultMaxLineWidth;
     int m_nColoredUpTo = 0;
+    // The two notices of a swap while they are sent (SwapText).
+    SECEditTextCommand *m_pSwapDeletion = nullptr;
+    SECEditTextCommand *m_pSwapInsertion = nullptr;
     SECEditCompositeCommand *m_pCompound = nullptr;
     SECEditDisplayMetrics *m_pMetrics = nullptr;
     SECEditLangConfig *m_pLangConfig = nullptr;

@@ -149,7 +149,7 @@ BOOL SECEditTextBuffer::InsertText(SECEditRange &range, LPCTSTR text, int count)
         return FALSE;
     m_bEditInLeadingWhitespace = inLeading;
     DropRegionsFrom(start, range.m_end.m_nLine - start.m_nLine);
-    if (!m_bBreakingLines)
+    if (!m_bBreakingLines && !m_bKeepWideLines)
         BreakInsertedLines(range);
     OnUpdate(nullptr, MakeInsertCommand(range));
     return TRUE;
@@ -246,7 +246,7 @@ BOOL SECEditTextBuffer::DeleteText(int line1, int col1, int line2, int col2)
         OnUpdate(nullptr, record);
         return TRUE;
     }
-    if (IsLineTooWide(range.m_start.m_nLine)) {
+    if (!m_bKeepWideLines && IsLineTooWide(range.m_start.m_nLine)) {
         // The joined line is too wide: it is broken again where it was
         // joined, and both edits undo as one.
         SECEditCompoundScope compound(*this);
@@ -266,6 +266,17 @@ BOOL SECEditTextBuffer::DeleteText(int line1, int col1, int line2, int col2)
 
 void SECEditTextBuffer::OnTextCommand(SECEditTextCommand *pRecord)
 {
+    if (pRecord == m_pSwapDeletion || pRecord == m_pSwapInsertion) {
+        if (pRecord == m_pSwapDeletion) {
+            const SECEditRange removed = m_pSwapDeletion->GetRange().Normalized();
+            const SECEditRange added = m_pSwapInsertion->GetRange().Normalized();
+            OnLinesSwapped(removed.m_start.m_nLine, removed.m_end.m_nLine - removed.m_start.m_nLine,
+                           added.m_end.m_nLine - added.m_start.m_nLine, removed.m_start != removed.m_end,
+                           added.m_start != added.m_end);
+        }
+        Notify(nullptr, pRecord);
+        return;
+    }
     const SECEditRange range = pRecord->GetRange().Normalized();
     if (range.m_start == range.m_end) {
         Notify(nullptr, pRecord);

@@ -23,7 +23,7 @@ SECEditLineData *SECEditTextBuffer::GetLineObject(int line)
         m_lineObjects.assign(static_cast<size_t>(GetLineCount()), nullptr);
     SECEditLineData *&slot = m_lineObjects[static_cast<size_t>(line)];
     if (!slot) {
-        slot = new SECEditLineData;
+        slot = m_linePool.New();
         ++m_nLiveLineObjects;
     }
     return slot;
@@ -37,7 +37,7 @@ void SECEditTextBuffer::FreeLineObject(int line)
     if (!slot)
         return;
     OnLineObjectReleased(slot);
-    delete slot;
+    m_linePool.Delete(slot);
     slot = nullptr;
     --m_nLiveLineObjects;
 }
@@ -53,6 +53,7 @@ void SECEditTextBuffer::RemoveAllLineObjects()
     for (int line = 0; line < static_cast<int>(m_lineObjects.size()); ++line)
         FreeLineObject(line);
     m_lineObjects.release();
+    m_linePool.Release();
 }
 
 void SECEditTextBuffer::InsertLineSlots(int line, int count, BOOL bInLeadingWhitespace)

@@ -82,11 +82,6 @@ public:
     // empty when it searched.
     const CString &GetFindError() const { return m_strFindError; }
 
-    // Successive regular-expression matches over the blocks in place: the
-    // first match that starts at pos or later, the searched text beginning
-    // at begin (nothing before it is seen).  1 with its bounds (an empty
-    // match too), 0 for none, -1 when the engine failed.
-    int NextRegExpMatch(SECEditRegExpBase &regExp, int begin, int pos, int *start, int *end);
     // The bytes [offset, offset + length) of the text.
     void CopyText(int offset, int length, char *dst) { CopyBytes(offset, length, dst); }
 

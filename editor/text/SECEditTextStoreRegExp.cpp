@@ -98,18 +98,6 @@ int SECEditTextStore::FindRegExp(SECEditRegExpBase &regExp, int from, int stop, 
     return start;
 }
 
-int SECEditTextStore::NextRegExpMatch(SECEditRegExpBase &regExp, int begin, int pos, int *start, int *end)
-{
-    if (begin < 0 || pos < begin || pos > m_nTextLength)
-        return 0;
-    RegExpScan scan;
-    scan.regExp = &regExp;
-    scan.begin = begin;
-    scan.context = regExp.GetLookbehindBytes() + 3;
-    scan.wholeCopy = NeedsWholeCopy(regExp.GetPattern());
-    return FirstRegExpMatch(scan, pos, start, end);
-}
-
 // The first match that starts at pos or later: 1 with it, 0 for none, -1
 // when the engine failed (a pattern that needs too much work).
 int SECEditTextStore::FirstRegExpMatch(RegExpScan &scan, int pos, int *start, int *end)

@@ -9,7 +9,9 @@
 #include "editor/controller/SECEditReplaceAllPass.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditFindState.h"
+#include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextStore.h"
+#include "framework/shell/ScriptRegExp.h"
 
 #include <gtest/gtest.h>
 
@@ -472,7 +474,7 @@ TEST_F(ControllerFindTest, ReplaceAllOverTheStoresBlocksMatchesAsOverOnePiece)
 {
     // Several blocks of text; matches with a look-behind and groups, some of
     // them over the seams of the blocks.
-    for (int lines : {3000, 9000}) {
+    for (int lines : {4000, 9000}) {
         SCOPED_TRACE(lines);
         std::string text, expected;
         const std::string filler(57, '.');
@@ -558,6 +560,71 @@ TEST_F(ControllerFindTest, ReplaceAllOverALargeFileAgreesWithOnePieceAtATime)
     EXPECT_EQ(Shown()[0], "The document has been searched and 59999 replacements were made.");
     buffer->Undo();
     EXPECT_EQ(Text(), text);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControllerFindTest, ReplaceAllAtTheSeamsOfBlocksAgreesWithOnePiece)
+{
+    // The store cuts its blocks after line ends, so a match that runs over a
+    // line end, a look-behind that looks back over one and an empty match
+    // after one all meet the seams of the blocks.  Few matches are replaced
+    // one by one, many written anew: both give what one global replacement
+    // over the text in one piece gives.
+    struct Case {
+        const char *pattern, *replacement;
+        BOOL matchCase;
+    } cases[] = {
+        {";\\n( *)v", ";$1\nV", TRUE},              // over each line end
+        {"(?<=\\n)", "> ", TRUE},                   // empty, right after each line end
+        {"(?<=;\\n {4})VALUE(\\d)", "<$1>", FALSE}, // looks back into the line before, case ignored
+        {"(\\d)\\)", "$1 )", TRUE},                 // a group, no line end
+    };
+    // Few long lines over several blocks (joining two of them for a moment
+    // must not break them), then many short ones.
+    for (int lines : {100, 4500}) {
+        const std::string filler(lines < 1000 ? 1400 : 100, '.');
+        std::string text;
+        for (int i = 0; i < lines; ++i)
+            text +=
+                "    value" + std::to_string(i) + " = compute(\"" + filler + "\", " + std::to_string(i * 3) + ");\n";
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::to_string(lines) + " " + c.pattern);
+            CScriptRegExp oneRegExp;
+            oneRegExp.SetPattern(c.pattern);
+            oneRegExp.SetIgnoreCase(!c.matchCase);
+            oneRegExp.SetGlobal(TRUE);
+            const std::string expected = oneRegExp.Replace(CString(text), CString(c.replacement)).Str();
+            const long count = oneRegExp.Execute(CString(text)).GetCount();
+            ASSERT_GT(count, 0);
+            TearDown();
+            Open(text);
+            SECEditTextStore &store = *buffer->GetStore();
+            ASSERT_GT(store.GetBlockCount(), 1);
+            // The seams do lie right after line ends.
+            for (int k = 1; k < store.GetBlockCount(); ++k)
+                ASSERT_EQ(text[static_cast<size_t>(store.GetBlock(k)->m_nOffset) - 1], '\n');
+            Shown().clear();
+            EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, c.pattern, c.replacement, TRUE, c.matchCase));
+            EXPECT_EQ(Text(), expected);
+            ASSERT_EQ(Shown().size(), 1u);
+            EXPECT_EQ(Shown()[0],
+                      "The document has been searched and " + std::to_string(count) + " replacements were made.");
+            buffer->Undo();
+            EXPECT_EQ(Text(), text);
+            // Again after the undo: the new text may go into the blocks the
+            // dropped redo record kept.
+            if (count <= SECEditReplaceAllPass::kPieceByPiece)
+                continue;
+            EXPECT_TRUE(Press(SECEditFindRequest::replaceAll, c.pattern, c.replacement, TRUE, c.matchCase));
+            EXPECT_EQ(Text(), expected);
+            EXPECT_EQ(buffer->GetRedoCount(), 0);
+            buffer->Undo();
+            EXPECT_EQ(Text(), text);
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "editor/text/SECEditBlockWriter.h"
 #include "editor/text/SECEditBufferHint.h"
+#include "editor/text/SECEditLineDataPool.h"
 #include "editor/text/SECEditReplaceCommand.h"
 #include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextCommand.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 
 namespace {
@@ -144,6 +146,38 @@ TEST(TextStore, SwapTextIntoAnEmptyStoreAndOutOfRange)
         delete block;
 }
 
+TEST(LineDataPool, HandsOutEmptyObjectsAndReusesTheOnesTakenBack)
+{
+    SECEditLineDataPool pool;
+    // More than one chunk's worth, each a distinct object that starts empty.
+    std::vector<SECEditLineData *> objects;
+    std::set<SECEditLineData *> distinct;
+    for (size_t i = 0; i < 2 * SECEditLineDataPool::kChunk + 5; ++i) {
+        SECEditLineData *data = pool.New();
+        ASSERT_TRUE(data->IsEmpty());
+        data->m_nItemData = static_cast<int>(i) + 1;
+        data->SetMark(SECEditTextBuffer::kMarkEdited, TRUE);
+        objects.push_back(data);
+        distinct.insert(data);
+    }
+    EXPECT_EQ(distinct.size(), objects.size());
+    EXPECT_EQ(pool.GetLiveCount(), objects.size());
+    // The others keep their values while some are taken back.
+    for (size_t i = 0; i < objects.size(); i += 3)
+        pool.Delete(objects[i]);
+    for (size_t i = 1; i < objects.size(); i += 3)
+        EXPECT_EQ(objects[i]->m_nItemData, static_cast<int>(i) + 1);
+    const size_t live = pool.GetLiveCount();
+    // A taken-back object comes out again, empty.
+    SECEditLineData *again = pool.New();
+    EXPECT_TRUE(distinct.count(again));
+    EXPECT_TRUE(again->IsEmpty());
+    EXPECT_EQ(pool.GetLiveCount(), live + 1);
+    pool.Release();
+    EXPECT_EQ(pool.GetLiveCount(), 0u);
+    EXPECT_TRUE(pool.New()->IsEmpty());
+}
+
 class BulkReplaceBuffer : public ::testing::Test {
 protected:
     TestLanguage language;
@@ -218,6 +252,79 @@ TEST_F(BulkReplaceBuffer, ObserversHearADeletionAndAnInsertion)
     for (int line = 1; line <= 4; ++line)
         EXPECT_TRUE(buffer->HasMark(line, SECEditTextBuffer::kMarkEdited)) << line;
     EXPECT_FALSE(buffer->HasMark(5, SECEditTextBuffer::kMarkEdited));
+}
+
+TEST_F(BulkReplaceBuffer, LinesThatComeAndGoAgainAreMarkedEditedEachTime)
+{
+    // Undo and redo swap many lines out and in again, more lines or fewer:
+    // each time the lines that came in are marked edited and hold nothing
+    // else, and the marks and values of the lines around the stretch stay
+    // with their lines.
+    const std::string base = Lines(9000, "base");
+    const std::string replacement = Lines(12000, "new");
+    const size_t start = Lines(1, "base").size();
+    const size_t end = Lines(8990, "base").size(); // lines 1 to 8989 go
+    buffer = MakeBuffer(language.get(), base);
+    buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
+    buffer->SetMark(0, 3, TRUE);
+    buffer->SetMark(100, 4, TRUE); // inside the stretch: goes with its line
+    buffer->SetLineData(8995, 77); // after it: moves with its line
+    ASSERT_TRUE(Replace(start, end, replacement));
+    struct Round {
+        int cameIn;
+        int movedLine;
+    } rounds[] = {{12000, 8995 - 8989 + 12000}, {8989, 8995}, {12000, 8995 - 8989 + 12000}};
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        EXPECT_EQ(buffer->CountMarkedLines(SECEditTextBuffer::kMarkEdited), rounds[round].cameIn + 1);
+        EXPECT_FALSE(buffer->HasMark(0, SECEditTextBuffer::kMarkEdited));
+        EXPECT_TRUE(buffer->HasMark(0, 3));
+        EXPECT_TRUE(buffer->HasMark(1, SECEditTextBuffer::kMarkEdited)); // where the stretch starts
+        EXPECT_EQ(buffer->CountMarkedLines(4), 0);
+        EXPECT_EQ(buffer->GetLineData(rounds[round].movedLine), 77);
+        EXPECT_FALSE(buffer->HasMark(rounds[round].movedLine + 1, SECEditTextBuffer::kMarkEdited));
+        EXPECT_EQ(buffer->GetLineData(rounds[round].cameIn), 0);
+        buffer->ClearMark(SECEditTextBuffer::kMarkEdited);
+        if (round == 0) {
+            ASSERT_NE(buffer->Undo(), nullptr);
+            EXPECT_EQ(AllText(*buffer), base);
+        } else if (round == 1) {
+            ASSERT_NE(buffer->Redo(), nullptr);
+        }
+    }
+    EXPECT_EQ(buffer->SetLineData(5, 9), 0);
+    EXPECT_EQ(buffer->GetLineData(5), 9);
+}
+
+TEST_F(BulkReplaceBuffer, BlocksOfDroppedRedoRecordsAreWrittenAgain)
+{
+    const std::string base = Lines(20000, "base");
+    buffer = MakeBuffer(language.get(), base);
+    const std::string first = Lines(30000, "first");
+    ASSERT_TRUE(Replace(0, base.size(), first));
+    ASSERT_NE(buffer->Undo(), nullptr);
+    ASSERT_EQ(buffer->GetRedoCount(), 1);
+    std::vector<SECEditTextBlock *> spares = buffer->TakeRedoBlocks();
+    EXPECT_EQ(buffer->GetRedoCount(), 0);
+    ASSERT_FALSE(spares.empty());
+    const std::set<SECEditTextBlock *> spareSet(spares.begin(), spares.end());
+    // The new text lands in the spare blocks (their old bytes gone), and
+    // its record undoes to the exact old text.
+    const std::string second = Lines(25000, "second");
+    SECEditBlockWriter writer(kSecLineFeed);
+    writer.GiveSpareBlocks(std::move(spares));
+    writer.Append(second.data(), second.size());
+    ASSERT_TRUE(buffer->ReplaceText(0, static_cast<int>(base.size()), writer));
+    EXPECT_EQ(AllText(*buffer), second);
+    int reused = 0;
+    for (int k = 0; k < buffer->GetStore()->GetBlockCount(); ++k)
+        reused += spareSet.count(buffer->GetStore()->GetBlock(k)) ? 1 : 0;
+    EXPECT_GT(reused, 1);
+    ExpectStoreHolds(*buffer->GetStore(), second);
+    ASSERT_NE(buffer->Undo(), nullptr);
+    EXPECT_EQ(AllText(*buffer), base);
+    ASSERT_NE(buffer->Redo(), nullptr);
+    EXPECT_EQ(AllText(*buffer), second);
 }
 
 TEST_F(BulkReplaceBuffer, RefusesWhatItCannotDoAndChangesNothing)
