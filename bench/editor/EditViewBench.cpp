@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <ctime>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -155,6 +156,37 @@ struct Screen {
 
 using Clock = std::chrono::steady_clock;
 
+// Profiling of the timed part alone: with PLEXO_PERF_CTL_FIFO and
+// PLEXO_PERF_ACK_FIFO naming the fifos of `perf record --control
+// fifo:ctl,ack -D -1`, the keystroke benchmark switches the recording on
+// around each keystroke and off again.
+class PerfSwitch {
+public:
+    PerfSwitch()
+    {
+        const char *ctl = std::getenv("PLEXO_PERF_CTL_FIFO");
+        const char *ack = std::getenv("PLEXO_PERF_ACK_FIFO");
+        if (ctl && ack) {
+            m_ctl.open(ctl);
+            m_ack.open(ack);
+        }
+    }
+    void Enable() { Send("enable"); }
+    void Disable() { Send("disable"); }
+
+private:
+    void Send(const char *command)
+    {
+        if (!m_ctl.is_open() || !m_ack.is_open())
+            return;
+        m_ctl << command << std::endl;
+        std::string answer;
+        std::getline(m_ack, answer, '\0');
+    }
+    std::ofstream m_ctl;
+    std::ifstream m_ack;
+};
+
 double Milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -222,6 +254,7 @@ void BM_KeystrokeToPaint(benchmark::State &state)
     const int lines = buffer->GetLineCount();
     // The lines of the last megabyte: about 1 % of the file's.
     const int lastMBLine = lines - lines / 100;
+    PerfSwitch perf;
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
             state.PauseTiming();
@@ -239,6 +272,7 @@ void BM_KeystrokeToPaint(benchmark::State &state)
             view->UpdateWindow();
             Pump();
             state.ResumeTiming();
+            perf.Enable();
             const auto start = Clock::now();
             const std::clock_t cpuStart = std::clock();
             if (kind == 0)
@@ -247,6 +281,7 @@ void BM_KeystrokeToPaint(benchmark::State &state)
                 view->SendMessage(WM_COMMAND, kind == 1 ? ID_SECEDIT_RETURN : ID_SECEDIT_BACKSPACE, 0);
             view->UpdateWindow();
             const double ms = Milliseconds(Clock::now() - start);
+            perf.Disable();
             // Processor time too: on a shared machine the wall time also
             // counts the waits for a processor.
             cpu.push_back(1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);

@@ -46,10 +46,12 @@ int SECEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_visualPart.SetBuffer(m_pBuffer);
+    // The frame is recalculated at once, so that the client area leaves
+    // room for the bars from the first paint on.
     if (!GetScrollBarCtrl(SB_HORZ))
-        ModifyStyle(0, WS_HSCROLL);
+        ModifyStyle(0, WS_HSCROLL, SWP_FRAMECHANGED);
     if (!GetScrollBarCtrl(SB_VERT))
-        ModifyStyle(0, WS_VSCROLL);
+        ModifyStyle(0, WS_VSCROLL, SWP_FRAMECHANGED);
     return 0;
 }
 

@@ -66,11 +66,13 @@ int SECEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_visualPart.SetBuffer(GetTextBuffer());
     RegisterDropTarget();
-    // A pane of a splitter with shared bars has none of its own.
+    // A pane of a splitter with shared bars has none of its own. The frame
+    // is recalculated at once, so that the client area leaves room for the
+    // bars from the first paint on, not only after the first resize.
     if (!GetScrollBarCtrl(SB_HORZ))
-        ModifyStyle(0, WS_HSCROLL);
+        ModifyStyle(0, WS_HSCROLL, SWP_FRAMECHANGED);
     if (!GetScrollBarCtrl(SB_VERT))
-        ModifyStyle(0, WS_VSCROLL);
+        ModifyStyle(0, WS_VSCROLL, SWP_FRAMECHANGED);
     return 0;
 }
 

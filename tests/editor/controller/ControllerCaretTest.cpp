@@ -11,56 +11,42 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
-
-class CCaretController : public CRecordingController {
-public:
-    void SetKeepVirtual(BOOL b) { m_bVirtualColumn = b; }
-};
 
 class ControllerCaretTest : public ::testing::Test {
 protected:
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    CCaretController controller;
-    int lineHeight = 0;
+    CEditorPane pane;
+    SECEditController *controller = nullptr;
+    int lineHeight = 0; // the view's metrics, of the default editor font
     int charWidth = 0;
 
     void Open(const std::string &text)
     {
         buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        controller = pane.Controller();
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
-        ASSERT_TRUE(controller.CaretExists());
-        lineHeight = controller.GetMetrics()->GetLineHeight();
-        charWidth = controller.GetMetrics()->GetCharWidth();
+        ASSERT_TRUE(controller->CaretExists());
+        lineHeight = pane.view->GetLineHeight();
+        charWidth = pane.view->GetCharWidth();
         ASSERT_GT(lineHeight, 0);
         ASSERT_GT(charWidth, 0);
     }
-    void TearDown() override
-    {
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
-    }
+    void TearDown() override { pane.Destroy(); }
     void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(WindowCore::Widget(host.m_hWnd), key, modifiers);
+        QTest::keyClick(WindowCore::Widget(pane.view->m_hWnd), key, modifiers);
         PumpEditorEvents();
     }
-    SECEditPosition Caret() const { return SECEditPosition(controller.GetCaretLine(), controller.GetCaretColumn()); }
-    // Width in pixels of a run of plain characters.
-    int Width(const char *text) { return controller.GetMetrics()->m_dc.GetTextExtent(text, (int)strlen(text)).cx; }
+    SECEditPosition Caret() const { return SECEditPosition(controller->GetCaretLine(), controller->GetCaretColumn()); }
 };
 
 TEST_F(ControllerCaretTest, LeftAndRightStopAtTheDocumentEnds)
@@ -89,71 +75,71 @@ TEST_F(ControllerCaretTest, MovesStepOverWholeUtf8Characters)
     const int expected[] = {1, 3, 6, 7, 11};
     for (int col : expected) {
         Type(Qt::Key_Right);
-        EXPECT_EQ(controller.GetCaretColumn(), col);
+        EXPECT_EQ(controller->GetCaretColumn(), col);
     }
     for (int col : {7, 6, 3, 1, 0}) {
         Type(Qt::Key_Left);
-        EXPECT_EQ(controller.GetCaretColumn(), col);
+        EXPECT_EQ(controller->GetCaretColumn(), col);
     }
 }
 
 TEST_F(ControllerCaretTest, SmartHomeAlternates)
 {
     Open("    text\n\t\n");
-    controller.MoveCaretTo(0, 4, FALSE);
+    controller->MoveCaretTo(0, 4, FALSE);
     Type(Qt::Key_Home);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
     Type(Qt::Key_Home);
-    EXPECT_EQ(controller.GetCaretColumn(), 4);
-    controller.MoveCaretTo(0, 7, FALSE);
+    EXPECT_EQ(controller->GetCaretColumn(), 4);
+    controller->MoveCaretTo(0, 7, FALSE);
     Type(Qt::Key_Home);
-    EXPECT_EQ(controller.GetCaretColumn(), 4);
-    controller.MoveCaretTo(1, 1, FALSE); // a blank line: column 0
+    EXPECT_EQ(controller->GetCaretColumn(), 4);
+    controller->MoveCaretTo(1, 1, FALSE); // a blank line: column 0
     Type(Qt::Key_Home);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
     Type(Qt::Key_End);
-    EXPECT_EQ(controller.GetCaretColumn(), 1);
+    EXPECT_EQ(controller->GetCaretColumn(), 1);
 }
 
 TEST_F(ControllerCaretTest, PixelsAndPositionsRoundTrip)
 {
     Open("ab\tc\n");
-    const int tabWidth = buffer->GetTabWidth(controller.GetMetrics());
-    const int left = controller.GetTextLeft();
+    const int tabWidth = 4 * charWidth; // the language's tab size is 4
+    EXPECT_EQ(buffer->GetTabWidth(controller->GetMetrics()), tabWidth);
+    const int left = controller->GetTextLeft();
     EXPECT_EQ(left, 20);
-    EXPECT_EQ(controller.PositionToPoint(SECEditPosition(0, 2)), CPoint(left + Width("ab"), 0));
-    EXPECT_EQ(controller.PositionToPoint(SECEditPosition(0, 3)), CPoint(left + tabWidth, 0));
-    EXPECT_EQ(controller.PositionToPoint(SECEditPosition(1, 0)), CPoint(left, lineHeight));
+    EXPECT_EQ(controller->PositionToPoint(SECEditPosition(0, 2)), CPoint(left + 2 * charWidth, 0));
+    EXPECT_EQ(controller->PositionToPoint(SECEditPosition(0, 3)), CPoint(left + tabWidth, 0));
+    EXPECT_EQ(controller->PositionToPoint(SECEditPosition(1, 0)), CPoint(left, lineHeight));
     // Beyond the line end: character widths past the text.
-    EXPECT_EQ(controller.PositionToPoint(SECEditPosition(1, 3)).x, left + 3 * charWidth);
+    EXPECT_EQ(controller->PositionToPoint(SECEditPosition(1, 3)).x, left + 3 * charWidth);
 
     // A point over the gutter is column 0; below the text the last line.
-    EXPECT_EQ(controller.PointToPosition(CPoint(3, 0), FALSE), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.PointToPosition(CPoint(left, 50 * lineHeight), FALSE), SECEditPosition(1, 0));
+    EXPECT_EQ(controller->PointToPosition(CPoint(3, 0), FALSE), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->PointToPosition(CPoint(left, 50 * lineHeight), FALSE), SECEditPosition(1, 0));
     // Right of a short line: its end (no virtual space).
-    EXPECT_EQ(controller.PointToPosition(CPoint(left + 300, 0), FALSE), SECEditPosition(0, 4));
+    EXPECT_EQ(controller->PointToPosition(CPoint(left + 300, 0), FALSE), SECEditPosition(0, 4));
 
     // The tab: its left edge, without rounding, is the column before it;
     // one pixel right of it the column after.
-    const int tabLeft = left + Width("ab");
-    EXPECT_EQ(controller.PointToPosition(CPoint(tabLeft, 0), FALSE), SECEditPosition(0, 2));
-    EXPECT_EQ(controller.PointToPosition(CPoint(tabLeft + 1, 0), FALSE), SECEditPosition(0, 3));
+    const int tabLeft = left + 2 * charWidth;
+    EXPECT_EQ(controller->PointToPosition(CPoint(tabLeft, 0), FALSE), SECEditPosition(0, 2));
+    EXPECT_EQ(controller->PointToPosition(CPoint(tabLeft + 1, 0), FALSE), SECEditPosition(0, 3));
     // With rounding the left one wins while the tab's end is more than 3
     // pixels away.
-    EXPECT_EQ(controller.PointToPosition(CPoint(tabLeft + 1, 0), TRUE), SECEditPosition(0, 2));
-    EXPECT_EQ(controller.PointToPosition(CPoint(left + tabWidth - 2, 0), TRUE), SECEditPosition(0, 3));
+    EXPECT_EQ(controller->PointToPosition(CPoint(tabLeft + 1, 0), TRUE), SECEditPosition(0, 2));
+    EXPECT_EQ(controller->PointToPosition(CPoint(left + tabWidth - 2, 0), TRUE), SECEditPosition(0, 3));
 
     // A plain character: the nearer boundary, ties to the left.
-    const int a = Width("a");
-    EXPECT_EQ(controller.PointToPosition(CPoint(left + a / 2, 0), FALSE), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.PointToPosition(CPoint(left + a / 2 + 1, 0), FALSE), SECEditPosition(0, 1));
+    EXPECT_EQ(controller->PointToPosition(CPoint(left + charWidth / 2, 0), FALSE), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->PointToPosition(CPoint(left + charWidth / 2 + 1, 0), FALSE), SECEditPosition(0, 1));
 }
 
 TEST_F(ControllerCaretTest, VerticalMovesKeepTheDesiredX)
 {
     std::string wide(60, 'x');
     Open(wide + "\n" + std::string(10, 'y') + "\n" + wide + "\n");
-    controller.MoveCaretTo(0, 40, FALSE);
+    controller->MoveCaretTo(0, 40, FALSE);
     Type(Qt::Key_Right);
     Type(Qt::Key_Left); // sets the desired x at column 40
     Type(Qt::Key_Down);
@@ -174,27 +160,29 @@ TEST_F(ControllerCaretTest, PageDownMovesAPageLessOne)
         text += "line\n";
     Open(text);
     // A client area of exactly ten lines.
-    host.MoveWindow(10, 10, 400, 10 * lineHeight);
+    pane.SetClientSize(400, 10 * lineHeight);
     Type(Qt::Key_PageDown);
-    EXPECT_EQ(controller.GetCaretLine(), 9);
-    EXPECT_EQ(viewport.origin.y, 9 * lineHeight);
+    EXPECT_EQ(controller->GetCaretLine(), 9);
+    EXPECT_EQ(pane.Origin().y, 9 * lineHeight);
+    EXPECT_EQ(pane.view->GetVisualPart().GetTopLine(), 9);
     Type(Qt::Key_PageUp);
-    EXPECT_EQ(controller.GetCaretLine(), 0);
-    EXPECT_EQ(viewport.origin.y, 0);
+    EXPECT_EQ(controller->GetCaretLine(), 0);
+    EXPECT_EQ(pane.Origin().y, 0);
 }
 
 TEST_F(ControllerCaretTest, ScrollingTheCaretIntoViewAddsEightColumns)
 {
     Open(std::string(200, 'x') + "\n");
-    viewport.origin = CPoint(20 * charWidth, 0);
+    pane.view->GetVisualPart().ScrollStep(SB_HORZ, 20);
+    ASSERT_EQ(pane.Origin(), CPoint(20 * charWidth, 0));
     // Three columns left of the visible text.
-    controller.MoveCaretTo(0, 17, FALSE);
-    controller.ScrollToCaret();
-    EXPECT_EQ(viewport.origin.x, (20 - 11) * charWidth);
+    controller->MoveCaretTo(0, 17, FALSE);
+    controller->ScrollToCaret();
+    EXPECT_EQ(pane.Origin().x, (20 - 11) * charWidth);
     // Back at column 0 the view returns to its left end.
-    controller.MoveCaretTo(0, 0, FALSE);
-    controller.ScrollToCaret();
-    EXPECT_EQ(viewport.origin.x, 0);
+    controller->MoveCaretTo(0, 0, FALSE);
+    controller->ScrollToCaret();
+    EXPECT_EQ(pane.Origin().x, 0);
 }
 
 TEST_F(ControllerCaretTest, ExtendingMovesAndSelectAll)
@@ -202,45 +190,45 @@ TEST_F(ControllerCaretTest, ExtendingMovesAndSelectAll)
     Open("one two\nthree\n");
     Type(Qt::Key_Right, Qt::ShiftModifier);
     Type(Qt::Key_Right, Qt::ShiftModifier);
-    ASSERT_TRUE(controller.HasSelection());
-    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(0, 2));
+    ASSERT_TRUE(controller->HasSelection());
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(0, 2));
     Type(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(1, 2));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(1, 2));
     Type(Qt::Key_Left); // a plain move clears it
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
 
     Type(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Caret(), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(2, 0));
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_STREAM);
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(2, 0));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_STREAM);
 }
 
 TEST_F(ControllerCaretTest, SelectRangeStoresADraggedBlockAsABlock)
 {
     Open("abcdef\nabcdef\n");
-    controller.SelectRange(0, 1, 1, 4, SECEDIT_SEL_COLUMN_DRAG);
-    EXPECT_EQ(controller.GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
+    controller->SelectRange(0, 1, 1, 4, SECEDIT_SEL_COLUMN_DRAG);
+    EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
     EXPECT_EQ(Caret(), SECEditPosition(1, 4));
-    controller.SelectRange(1, 2, 9, 99, SECEDIT_SEL_STREAM); // clamped to the document
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(2, 0));
+    controller->SelectRange(1, 2, 9, 99, SECEDIT_SEL_STREAM); // clamped to the document
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(2, 0));
 }
 
 TEST_F(ControllerCaretTest, FocusMakesAndDestroysTheCaret)
 {
     Open("abc\n");
-    CTestHostWnd other;
-    ASSERT_TRUE(other.Create());
+    CWnd other;
+    ASSERT_TRUE(CreatePlainWindow(other));
     other.SetFocus();
     PumpEditorEvents();
-    EXPECT_FALSE(controller.CaretExists());
+    EXPECT_FALSE(controller->CaretExists());
     // The view saw the focus messages too.
-    EXPECT_NE(std::find(host.hostMessages.begin(), host.hostMessages.end(), (UINT)WM_KILLFOCUS),
-              host.hostMessages.end());
-    host.SetFocus();
+    const std::vector<UINT> &seen = pane.view->hostMessages;
+    EXPECT_NE(std::find(seen.begin(), seen.end(), (UINT)WM_KILLFOCUS), seen.end());
+    pane.view->SetFocus();
     PumpEditorEvents();
-    EXPECT_TRUE(controller.CaretExists());
+    EXPECT_TRUE(controller->CaretExists());
     other.DestroyWindow();
 }
 
@@ -269,8 +257,8 @@ TEST_F(ControllerCaretTest, WordMovesOverUtf8Words)
         EXPECT_EQ(Caret(), step.caret) << step.caret.m_nLine << "," << step.caret.m_nCol;
     }
     Type(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(controller.GetSelectionObject().GetAnchor(), SECEditPosition(0, 0));
-    EXPECT_EQ(controller.GetSelectionObject().GetEnd(), SECEditPosition(0, 7));
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(0, 0));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(0, 7));
 }
 
 TEST_F(ControllerCaretTest, SelectWordTakesTheUtf8WordAroundTheCaret)
@@ -289,22 +277,22 @@ TEST_F(ControllerCaretTest, SelectWordTakesTheUtf8WordAroundTheCaret)
         {6, -1, -1},  // between two blanks
     };
     for (const Case &c : cases) {
-        controller.ClearSelection(FALSE);
-        controller.MoveCaretTo(0, c.column, FALSE);
+        controller->ClearSelection(FALSE);
+        controller->MoveCaretTo(0, c.column, FALSE);
         Type(Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
         if (c.start < 0) {
-            EXPECT_FALSE(controller.HasSelection()) << c.column;
+            EXPECT_FALSE(controller->HasSelection()) << c.column;
             continue;
         }
-        ASSERT_TRUE(controller.HasSelection()) << c.column;
-        EXPECT_EQ(controller.GetSelectionObject().GetStart(), SECEditPosition(0, c.start)) << c.column;
-        EXPECT_EQ(controller.GetSelectionObject().GetFinish(), SECEditPosition(0, c.end)) << c.column;
+        ASSERT_TRUE(controller->HasSelection()) << c.column;
+        EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(0, c.start)) << c.column;
+        EXPECT_EQ(controller->GetSelectionObject().GetFinish(), SECEditPosition(0, c.end)) << c.column;
         EXPECT_EQ(Caret(), SECEditPosition(0, c.end));
     }
-    controller.ClearSelection(FALSE);
-    controller.MoveCaretTo(1, 0, FALSE); // an empty line
+    controller->ClearSelection(FALSE);
+    controller->MoveCaretTo(1, 0, FALSE); // an empty line
     CString word;
-    EXPECT_FALSE(controller.GetWordAtCaret(word));
+    EXPECT_FALSE(controller->GetWordAtCaret(word));
     EXPECT_TRUE(word.IsEmpty());
 }
 

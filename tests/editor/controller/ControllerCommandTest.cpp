@@ -1,5 +1,5 @@
 // The controller's routing, keys, enable states, status text, marks,
-// gutter layout and the line-change hook, in a plain host window.
+// gutter layout and the line-change hook, in the editor view.
 #include "ControllerTestSupport.h"
 
 #include "../text/BufferTestSupport.h"
@@ -53,9 +53,8 @@ class ControllerCommandTest : public ::testing::Test {
 protected:
     TestLanguage language{true};
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    CMouseSelectingController controller;
+    CEditorPane pane;
+    CMouseSelectingController *controller = nullptr;
     ISECEditFindDialogRunner *previousRunner = nullptr;
 
     void SetUp() override
@@ -64,36 +63,32 @@ protected:
         // modal dialogs.
         previousRunner = SECEditController::SetFindDialogRunner(nullptr);
         buffer = MakeBuffer(language.get(), "\tint a;\nint b;\n\nint c;\n");
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get(), MakeController<CMouseSelectingController>));
+        controller = &pane.ControllerAs<CMouseSelectingController>();
         // The window may hold the focus since it was shown: give it again,
         // so that the controller sees WM_SETFOCUS and makes its caret.
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
-        ASSERT_TRUE(controller.CaretExists());
-        controller.commands.clear();
+        ASSERT_TRUE(controller->CaretExists());
+        controller->commands.clear();
     }
     void TearDown() override
     {
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        host.DestroyWindow();
+        pane.Destroy();
         SECEditController::SetFindDialogRunner(previousRunner);
     }
     CStateCmdUI State(UINT nID)
     {
         CStateCmdUI ui;
         ui.m_nID = nID;
-        controller.OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+        controller->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
         return ui;
     }
-    void Command(UINT nID) { host.SendMessage(WM_COMMAND, nID, 0); }
+    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID, 0); }
     void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(WindowCore::Widget(host.m_hWnd), key, modifiers);
+        QTest::keyClick(WindowCore::Widget(pane.view->m_hWnd), key, modifiers);
         PumpEditorEvents();
     }
 };
@@ -132,14 +127,14 @@ TEST_F(ControllerCommandTest, KeysBecomeTheirCommands)
         {Qt::Key_F6, N, 57680},        {Qt::Key_F6, S, 57681},        {Qt::Key_Backtab, S, 45049},
     };
     for (const Case &c : cases) {
-        controller.offered.clear();
-        controller.chars.clear();
+        controller->offered.clear();
+        controller->chars.clear();
         Type(c.key, c.modifiers);
         // Each key becomes its command (asked for its state first, run
         // when enabled) and never a character.
-        ASSERT_FALSE(controller.offered.empty()) << "key " << c.key << " modifiers " << c.modifiers;
-        EXPECT_EQ(controller.offered.front(), c.command) << "key " << c.key;
-        EXPECT_TRUE(controller.chars.empty()) << "key " << c.key;
+        ASSERT_FALSE(controller->offered.empty()) << "key " << c.key << " modifiers " << c.modifiers;
+        EXPECT_EQ(controller->offered.front(), c.command) << "key " << c.key;
+        EXPECT_TRUE(controller->chars.empty()) << "key " << c.key;
     }
     int count = 0;
     SECEditAcceleratorTable(&count);
@@ -166,8 +161,8 @@ TEST_F(ControllerCommandTest, PaneKeysAreTheFramesOwnCommands)
 TEST_F(ControllerCommandTest, PlainCharactersStillArriveAsCharacters)
 {
     Type(Qt::Key_Q);
-    EXPECT_EQ(controller.chars, std::vector<UINT>{'q'});
-    EXPECT_TRUE(controller.commands.empty());
+    EXPECT_EQ(controller->chars, std::vector<UINT>{'q'});
+    EXPECT_TRUE(controller->commands.empty());
 }
 
 TEST_F(ControllerCommandTest, ReadOnlyAndMouseSelectionStopEdits)
@@ -183,13 +178,13 @@ TEST_F(ControllerCommandTest, ReadOnlyAndMouseSelectionStopEdits)
     EXPECT_FALSE(State(ID_EDIT_PASTE).enabled);
 
     buffer->SetReadOnly(FALSE);
-    controller.SetMouseSelecting(TRUE);
-    controller.SelectRange(0, 0, 0, 3, SECEDIT_SEL_STREAM);
+    controller->SetMouseSelecting(TRUE);
+    controller->SelectRange(0, 0, 0, 3, SECEDIT_SEL_STREAM);
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(AllText(*buffer), before);
     EXPECT_FALSE(State(ID_EDIT_CUT).enabled);
 
-    controller.SetMouseSelecting(FALSE);
+    controller->SetMouseSelecting(FALSE);
     EXPECT_TRUE(State(ID_EDIT_CUT).enabled);
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(AllText(*buffer), "\tint a;\nint b;\n\nint c;\n");
@@ -197,12 +192,12 @@ TEST_F(ControllerCommandTest, ReadOnlyAndMouseSelectionStopEdits)
     EXPECT_TRUE(State(ID_EDIT_REDO).enabled);
     Command(ID_EDIT_REDO);
     EXPECT_EQ(AllText(*buffer), before);
-    EXPECT_EQ(controller.GetUpdateLock(), 0);
+    EXPECT_EQ(controller->GetUpdateLock(), 0);
 }
 
 TEST_F(ControllerCommandTest, PasteFollowsTheClipboardAndWritability)
 {
-    ASSERT_TRUE(OpenClipboard(host.m_hWnd));
+    ASSERT_TRUE(OpenClipboard(pane.view->m_hWnd));
     EmptyClipboard();
     CloseClipboard();
     EXPECT_FALSE(State(ID_EDIT_PASTE).enabled);
@@ -210,12 +205,12 @@ TEST_F(ControllerCommandTest, PasteFollowsTheClipboardAndWritability)
     HGLOBAL hText = GlobalAlloc(GMEM_MOVEABLE, 3);
     std::memcpy(GlobalLock(hText), "ab", 3);
     GlobalUnlock(hText);
-    ASSERT_TRUE(OpenClipboard(host.m_hWnd));
+    ASSERT_TRUE(OpenClipboard(pane.view->m_hWnd));
     EmptyClipboard();
     SetClipboardData(CF_TEXT, hText);
     CloseClipboard();
     EXPECT_TRUE(State(ID_EDIT_PASTE).enabled);
-    controller.SetMouseSelecting(TRUE); // Paste stays enabled while the button is held
+    controller->SetMouseSelecting(TRUE); // Paste stays enabled while the button is held
     EXPECT_TRUE(State(ID_EDIT_PASTE).enabled);
     buffer->SetReadOnly(TRUE);
     EXPECT_FALSE(State(ID_EDIT_PASTE).enabled);
@@ -225,18 +220,18 @@ TEST_F(ControllerCommandTest, CopyIsOffOnlyForASingleEmptyLine)
 {
     EXPECT_TRUE(State(ID_EDIT_COPY).enabled);
     auto empty = MakeBuffer(language.get(), "");
-    controller.GetEventListener().SetBuffer(empty.get());
+    controller->GetEventListener().SetBuffer(empty.get());
     EXPECT_FALSE(State(ID_EDIT_COPY).enabled);
-    controller.GetEventListener().SetBuffer(buffer.get());
+    controller->GetEventListener().SetBuffer(buffer.get());
 }
 
 TEST_F(ControllerCommandTest, StatusPaneCountsBytes)
 {
-    controller.MoveCaretTo(0, 1, FALSE); // after the leading tab
+    controller->MoveCaretTo(0, 1, FALSE); // after the leading tab
     EXPECT_EQ(std::string(State(ID_SECEDIT_STATUS_POSITION).text), "Ln 1, Col 2");
-    controller.MoveCaretTo(3, 99, FALSE); // clamped to the line's end
+    controller->MoveCaretTo(3, 99, FALSE); // clamped to the line's end
     EXPECT_EQ(std::string(State(ID_SECEDIT_STATUS_POSITION).text), "Ln 4, Col 7");
-    controller.MoveCaretTo(99, 0, FALSE); // clamped to the last line
+    controller->MoveCaretTo(99, 0, FALSE); // clamped to the last line
     EXPECT_EQ(std::string(State(ID_SECEDIT_STATUS_POSITION).text), "Ln 5, Col 1");
 }
 
@@ -267,9 +262,9 @@ TEST_F(ControllerCommandTest, MarkCommands)
     EXPECT_FALSE(State(45333).enabled);
     EXPECT_FALSE(State(45366).enabled);
 
-    controller.MoveCaretTo(1, 2, FALSE);
+    controller->MoveCaretTo(1, 2, FALSE);
     Type(Qt::Key_F2, Qt::ControlModifier); // bookmark (17) on line 1
-    controller.MoveCaretTo(3, 2, FALSE);
+    controller->MoveCaretTo(3, 2, FALSE);
     Type(Qt::Key_F2, Qt::ControlModifier); // and on line 3
     Type(Qt::Key_F9);                      // mark 16 on line 3
     EXPECT_TRUE(buffer->HasMark(1, 17));
@@ -280,15 +275,15 @@ TEST_F(ControllerCommandTest, MarkCommands)
     EXPECT_TRUE(State(45366).enabled);
     EXPECT_FALSE(State(45288).enabled); // mark 5 is on no line
 
-    controller.SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
+    controller->SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
     Type(Qt::Key_F2); // next bookmark: wraps to line 1, column 0, selection cleared
-    EXPECT_EQ(controller.GetCaretLine(), 1);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_EQ(controller->GetCaretLine(), 1);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
+    EXPECT_FALSE(controller->HasSelection());
     Type(Qt::Key_F2);
-    EXPECT_EQ(controller.GetCaretLine(), 3);
+    EXPECT_EQ(controller->GetCaretLine(), 3);
     Type(Qt::Key_F2, Qt::ShiftModifier);
-    EXPECT_EQ(controller.GetCaretLine(), 1);
+    EXPECT_EQ(controller->GetCaretLine(), 1);
 
     Type(Qt::Key_F2, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(buffer->HasMark(1, 17));
@@ -301,7 +296,7 @@ TEST_F(ControllerCommandTest, HighlightTogglesMarkNineteen)
 {
     RecordingObserver observer;
     buffer->Attach(&observer);
-    controller.MoveCaretTo(2, 0, FALSE);
+    controller->MoveCaretTo(2, 0, FALSE);
     Command(ID_SECEDIT_TOGGLE_HIGHLIGHT);
     EXPECT_TRUE(buffer->HasMark(2, 19));
     EXPECT_FALSE(buffer->HasMark(2, 20));
@@ -316,48 +311,54 @@ TEST_F(ControllerCommandTest, HighlightTogglesMarkNineteen)
 TEST_F(ControllerCommandTest, LineChangeHookDropsTheCurrentLineMark)
 {
     buffer->SetMark(0, SECEDIT_MARK_CURRENT_LINE, TRUE);
-    controller.MoveCaretTo(2, 0, FALSE); // posts the hook
+    controller->MoveCaretTo(2, 0, FALSE); // posts the hook
     EXPECT_TRUE(buffer->HasMark(0, SECEDIT_MARK_CURRENT_LINE));
     PumpEditorEvents();
     EXPECT_FALSE(buffer->HasMark(0, SECEDIT_MARK_CURRENT_LINE));
-    EXPECT_EQ(controller.TrackingLine(), 2);
+    EXPECT_EQ(controller->TrackingLine(), 2);
 
     // With a selection the mark stays.
     buffer->SetMark(2, SECEDIT_MARK_CURRENT_LINE, TRUE);
-    controller.SelectRange(2, 0, 3, 1, SECEDIT_SEL_STREAM);
-    controller.MoveCaretTo(3, 1, FALSE);
+    controller->SelectRange(2, 0, 3, 1, SECEDIT_SEL_STREAM);
+    controller->MoveCaretTo(3, 1, FALSE);
     PumpEditorEvents();
     EXPECT_TRUE(buffer->HasMark(2, SECEDIT_MARK_CURRENT_LINE));
-    EXPECT_EQ(controller.TrackingLine(), 3);
+    EXPECT_EQ(controller->TrackingLine(), 3);
 }
 
 TEST_F(ControllerCommandTest, ScrollCommandsMoveTheViewNotTheCaret)
 {
     // The view's metrics come from the buffer's display metrics.
-    ASSERT_NE(controller.GetMetrics(), nullptr);
-    const int lineHeight = controller.GetMetrics()->GetLineHeight();
+    ASSERT_NE(controller->GetMetrics(), nullptr);
+    const int lineHeight = pane.view->GetLineHeight();
+    ASSERT_EQ(controller->GetMetrics()->GetLineHeight(), lineHeight);
     ASSERT_GT(lineHeight, 0);
-    controller.MoveCaretTo(1, 1, FALSE);
+    // Two of the five lines show, so that the view can scroll by three.
+    pane.SetClientSize(400, 2 * lineHeight);
+    controller->MoveCaretTo(1, 1, FALSE);
     Type(Qt::Key_Down, Qt::ControlModifier);
     Type(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(viewport.origin, CPoint(0, 2 * lineHeight));
+    EXPECT_EQ(pane.Origin(), CPoint(0, 2 * lineHeight));
     Type(Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(viewport.origin, CPoint(0, lineHeight));
-    EXPECT_EQ(controller.GetCaretLine(), 1);
-    EXPECT_EQ(controller.GetCaretColumn(), 1);
+    EXPECT_EQ(pane.Origin(), CPoint(0, lineHeight));
+    EXPECT_EQ(controller->GetCaretLine(), 1);
+    EXPECT_EQ(controller->GetCaretColumn(), 1);
 
-    controller.SetScrollByMessages(TRUE);
-    host.hostMessages.clear();
+    // Scrolled through the view's own scroll messages instead.
+    controller->SetScrollByMessages(TRUE);
+    std::vector<UINT> &seen = pane.view->hostMessages;
+    seen.clear();
     Type(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(std::count(host.hostMessages.begin(), host.hostMessages.end(), WM_VSCROLL), 1);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_VSCROLL), 1);
+    EXPECT_EQ(pane.Origin(), CPoint(0, 2 * lineHeight));
 }
 
 TEST_F(ControllerCommandTest, EscapeClearsTheSelection)
 {
-    controller.SelectRange(0, 0, 1, 2, SECEDIT_SEL_STREAM);
-    EXPECT_TRUE(controller.HasSelection());
+    controller->SelectRange(0, 0, 1, 2, SECEDIT_SEL_STREAM);
+    EXPECT_TRUE(controller->HasSelection());
     Type(Qt::Key_Escape);
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
 }
 
 // When the popup menu shows: records its items' enabled states, then
@@ -388,7 +389,7 @@ TEST_F(ControllerCommandTest, ContextMenuFromTheKeyboardShowsTheEnableStates)
 {
     std::map<std::string, bool> states;
     OnPopup(states, "");
-    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(-1, -1));
+    pane.view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.view->m_hWnd), MAKELPARAM(-1, -1));
     ASSERT_EQ(states.size(), 6u);
     EXPECT_FALSE(states["&Undo"]);
     EXPECT_FALSE(states["&Redo"]);
@@ -399,22 +400,22 @@ TEST_F(ControllerCommandTest, ContextMenuFromTheKeyboardShowsTheEnableStates)
 
 TEST_F(ControllerCommandTest, ContextMenuAtTheMouseMovesTheCaretAndRunsTheChoice)
 {
-    controller.SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
-    CPoint at = controller.PositionToPoint(SECEditPosition(1, 3));
+    controller->SelectRange(0, 0, 0, 2, SECEDIT_SEL_STREAM);
+    CPoint at = controller->PositionToPoint(SECEditPosition(1, 3));
     at.y += 2;
-    host.ClientToScreen(&at);
+    pane.view->ClientToScreen(&at);
     std::map<std::string, bool> states;
     OnPopup(states, "");
-    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(at.x, at.y));
-    EXPECT_FALSE(controller.HasSelection()); // outside the selection: cleared
-    EXPECT_EQ(controller.GetCaretLine(), 1);
-    EXPECT_EQ(controller.GetCaretColumn(), 3);
+    pane.view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.view->m_hWnd), MAKELPARAM(at.x, at.y));
+    EXPECT_FALSE(controller->HasSelection()); // outside the selection: cleared
+    EXPECT_EQ(controller->GetCaretLine(), 1);
+    EXPECT_EQ(controller->GetCaretColumn(), 3);
 
     OnPopup(states, "Select &All");
-    host.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(host.m_hWnd), MAKELPARAM(at.x, at.y));
+    pane.view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane.view->m_hWnd), MAKELPARAM(at.x, at.y));
     PumpEditorEvents();
-    EXPECT_TRUE(controller.HasSelection());
-    EXPECT_EQ(controller.GetCaretLine(), 0);
+    EXPECT_TRUE(controller->HasSelection());
+    EXPECT_EQ(controller->GetCaretLine(), 0);
 }
 
 TEST(ControllerGutterTest, ModesWidthsAndLineNumbers)

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,10 +26,9 @@ class ControllerMouseTest : public ::testing::Test {
 protected:
     TestLanguage language;
     std::unique_ptr<SECEditTextBuffer> buffer;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    CMouseController controller;
-    int lineHeight = 0;
+    CEditorPane pane;
+    CMouseController *controller = nullptr;
+    int lineHeight = 0; // the view's metrics, of the default editor font
     int charWidth = 0;
     int left = 0;
 
@@ -37,28 +38,23 @@ protected:
         for (int i = 0; i < 8; ++i)
             text += "word" + std::to_string(i) + " more text\n";
         buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
+        ASSERT_TRUE(pane.Create(buffer.get(), MakeController<CMouseController>));
+        controller = &pane.ControllerAs<CMouseController>();
         ::SetFocus(nullptr);
-        host.SetFocus();
+        pane.view->SetFocus();
         PumpEditorEvents();
-        lineHeight = controller.GetMetrics()->GetLineHeight();
-        charWidth = controller.GetMetrics()->GetCharWidth();
-        left = controller.GetTextLeft();
+        lineHeight = pane.view->GetLineHeight();
+        charWidth = pane.view->GetCharWidth();
+        ASSERT_GT(lineHeight, 0);
+        ASSERT_GT(charWidth, 0);
+        left = controller->GetTextLeft();
     }
-    void TearDown() override
-    {
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        host.DestroyWindow();
-    }
-    QWidget *Widget() { return WindowCore::Widget(host.m_hWnd); }
+    void TearDown() override { pane.Destroy(); }
+    QWidget *Widget() { return WindowCore::Widget(pane.view->m_hWnd); }
     // The client point in the middle of a line, x pixels into the text.
     QPoint At(int line, int column)
     {
-        CPoint p = controller.PositionToPoint(SECEditPosition(line, column));
+        CPoint p = controller->PositionToPoint(SECEditPosition(line, column));
         return QPoint(p.x, p.y + lineHeight / 2);
     }
     void Press(QPoint p, Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -77,23 +73,23 @@ protected:
         QTest::mouseRelease(Widget(), Qt::LeftButton, m, p);
         PumpEditorEvents();
     }
-    const SECEditSelection &Selection() { return controller.GetSelectionObject(); }
+    const SECEditSelection &Selection() { return controller->GetSelectionObject(); }
 };
 
 TEST_F(ControllerMouseTest, GutterClickSelectsTheLineWhole)
 {
     const QPoint gutter(5, 5 * lineHeight + 2);
     Press(gutter);
-    EXPECT_TRUE(controller.IsMouseSelecting());
-    EXPECT_NE(controller.ScrollTimer(), 0u);
+    EXPECT_TRUE(controller->IsMouseSelecting());
+    EXPECT_NE(controller->ScrollTimer(), 0u);
     Release(gutter);
-    EXPECT_FALSE(controller.IsMouseSelecting());
-    EXPECT_EQ(controller.ScrollTimer(), 0u);
+    EXPECT_FALSE(controller->IsMouseSelecting());
+    EXPECT_EQ(controller->ScrollTimer(), 0u);
     EXPECT_EQ(Selection().GetMode(), SECEDIT_SEL_LINES);
     EXPECT_EQ(Selection().GetAnchor(), SECEditPosition(5, 0));
     EXPECT_EQ(Selection().GetEnd(), SECEditPosition(6, 0));
-    EXPECT_EQ(controller.GetCaretLine(), 6);
-    EXPECT_EQ(controller.GetCaretColumn(), 0);
+    EXPECT_EQ(controller->GetCaretLine(), 6);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
 }
 
 TEST_F(ControllerMouseTest, GutterDragIntoTheTextBecomesAStream)
@@ -110,9 +106,9 @@ TEST_F(ControllerMouseTest, ClicksMoveTheCaretAndShiftExtends)
 {
     Press(At(2, 3));
     Release(At(2, 3));
-    EXPECT_EQ(controller.GetCaretLine(), 2);
-    EXPECT_EQ(controller.GetCaretColumn(), 3);
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_EQ(controller->GetCaretLine(), 2);
+    EXPECT_EQ(controller->GetCaretColumn(), 3);
+    EXPECT_FALSE(controller->HasSelection());
     Press(At(4, 1), Qt::ShiftModifier);
     Release(At(4, 1), Qt::ShiftModifier);
     EXPECT_EQ(Selection().GetAnchor(), SECEditPosition(2, 3));
@@ -120,16 +116,16 @@ TEST_F(ControllerMouseTest, ClicksMoveTheCaretAndShiftExtends)
     // A plain click elsewhere clears it.
     Press(At(0, 0));
     Release(At(0, 0));
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
 }
 
 TEST_F(ControllerMouseTest, DragSelectsFromThePressToTheRelease)
 {
     Press(At(1, 2));
     Move(At(1, 5)); // ignored: the first move after a press in the text
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
     Move(At(2, 4));
-    EXPECT_TRUE(controller.HasSelection());
+    EXPECT_TRUE(controller->HasSelection());
     Release(At(2, 4));
     EXPECT_EQ(Selection().GetMode(), SECEDIT_SEL_STREAM);
     EXPECT_EQ(Selection().GetAnchor(), SECEditPosition(1, 2));
@@ -152,7 +148,7 @@ TEST_F(ControllerMouseTest, AltDragMakesAColumnBlock)
     Move(At(4, 3), Qt::AltModifier);
     Move(At(6, 2), Qt::AltModifier);
     Release(At(6, 2), Qt::AltModifier);
-    EXPECT_FALSE(controller.HasSelection());
+    EXPECT_FALSE(controller->HasSelection());
 }
 
 TEST_F(ControllerMouseTest, DoubleClickSelectsTheWord)
@@ -161,7 +157,7 @@ TEST_F(ControllerMouseTest, DoubleClickSelectsTheWord)
     Release(At(2, 2));
     QTest::mouseDClick(Widget(), Qt::LeftButton, Qt::NoModifier, At(2, 2));
     PumpEditorEvents();
-    ASSERT_TRUE(controller.HasSelection());
+    ASSERT_TRUE(controller->HasSelection());
     EXPECT_EQ(Selection().GetStart(), SECEditPosition(2, 0));
     EXPECT_EQ(Selection().GetFinish(), SECEditPosition(2, 5)); // "word2"
 }
@@ -169,37 +165,38 @@ TEST_F(ControllerMouseTest, DoubleClickSelectsTheWord)
 TEST_F(ControllerMouseTest, TheScrollTimerDrivesMovesAndOtherTimersGoToTheView)
 {
     // The window shows four lines; the mouse is held below it.
-    host.MoveWindow(10, 10, 400, 4 * lineHeight);
+    pane.SetClientSize(400, 4 * lineHeight);
     Press(At(1, 1));
     Move(At(1, 1));
     const QPoint below(left + 2, 4 * lineHeight + lineHeight / 2);
     Move(below);
-    ASSERT_NE(controller.ScrollTimer(), 0u);
-    const int lineAfterMove = controller.GetCaretLine();
-    const int originAfterMove = viewport.origin.y;
+    ASSERT_NE(controller->ScrollTimer(), 0u);
+    const int lineAfterMove = controller->GetCaretLine();
+    const int originAfterMove = pane.Origin().y;
     // Each tick repeats the move at the cursor, which scrolls on.
-    host.SendMessage(WM_TIMER, controller.ScrollTimer());
+    pane.view->SendMessage(WM_TIMER, controller->ScrollTimer());
     PumpEditorEvents();
-    EXPECT_GT(controller.GetCaretLine(), lineAfterMove);
-    EXPECT_GT(viewport.origin.y, originAfterMove);
-    EXPECT_EQ(Selection().GetEnd().m_nLine, controller.GetCaretLine());
+    EXPECT_GT(controller->GetCaretLine(), lineAfterMove);
+    EXPECT_GT(pane.Origin().y, originAfterMove);
+    EXPECT_EQ(Selection().GetEnd().m_nLine, controller->GetCaretLine());
     Release(below);
 
-    host.hostMessages.clear();
-    host.SendMessage(WM_TIMER, 7);
-    EXPECT_NE(std::find(host.hostMessages.begin(), host.hostMessages.end(), (UINT)WM_TIMER), host.hostMessages.end());
+    std::vector<UINT> &seen = pane.view->hostMessages;
+    seen.clear();
+    pane.view->SendMessage(WM_TIMER, 7);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), (UINT)WM_TIMER), seen.end());
 }
 
 TEST_F(ControllerMouseTest, LosingTheFocusEndsAMouseSelection)
 {
     Press(At(1, 1));
-    ASSERT_TRUE(controller.IsMouseSelecting());
-    CTestHostWnd other;
-    ASSERT_TRUE(other.Create());
+    ASSERT_TRUE(controller->IsMouseSelecting());
+    CWnd other;
+    ASSERT_TRUE(CreatePlainWindow(other));
     other.SetFocus();
     PumpEditorEvents();
-    EXPECT_FALSE(controller.IsMouseSelecting());
-    EXPECT_EQ(controller.ScrollTimer(), 0u);
+    EXPECT_FALSE(controller->IsMouseSelecting());
+    EXPECT_EQ(controller->ScrollTimer(), 0u);
     other.DestroyWindow();
 }
 

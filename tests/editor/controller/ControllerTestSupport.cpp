@@ -4,50 +4,6 @@
 
 #include <QCoreApplication>
 
-CPoint CTestViewport::SetOrigin(int x, int y)
-{
-    CPoint old = origin;
-    origin = CPoint(std::max(0, x), std::max(0, y));
-    return old;
-}
-
-void CTestViewport::DPtoLP(LPPOINT lpPoints, int nCount)
-{
-    for (int i = 0; i < nCount; ++i) {
-        lpPoints[i].x += origin.x;
-        lpPoints[i].y += origin.y;
-    }
-}
-
-void CTestViewport::LPtoDP(LPPOINT lpPoints, int nCount)
-{
-    for (int i = 0; i < nCount; ++i) {
-        lpPoints[i].x -= origin.x;
-        lpPoints[i].y -= origin.y;
-    }
-}
-
-BOOL CTestHostWnd::Create(const CRect &rect)
-{
-    LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS);
-    return CreateEx(0, cls, "Editor host", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
-}
-
-BOOL CTestHostWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult)
-{
-    if (pPlugIn && pPlugIn->OnWndMsg(message, wParam, lParam, pResult))
-        return TRUE;
-    hostMessages.push_back(message);
-    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
-}
-
-BOOL CTestHostWnd::PreTranslateMessage(MSG *pMsg)
-{
-    if (pPlugIn && pPlugIn->PreTranslateMessage(pMsg))
-        return TRUE;
-    return CWnd::PreTranslateMessage(pMsg);
-}
-
 BEGIN_MESSAGE_MAP(CRecordingController, SECEditController)
 ON_WM_CHAR()
 END_MESSAGE_MAP()
@@ -74,6 +30,30 @@ CControllerTestView::ControllerMaker CControllerTestView::s_pfnNextController = 
 SECEditController *CControllerTestView::NewController()
 {
     return m_pfnController ? m_pfnController() : SECEditView::NewController();
+}
+
+BEGIN_MESSAGE_MAP(CControllerTestView, SECEditView)
+ON_WM_TIMER()
+ON_WM_KILLFOCUS()
+ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+void CControllerTestView::OnTimer(UINT_PTR nIDEvent)
+{
+    hostMessages.push_back(WM_TIMER);
+    SECEditView::OnTimer(nIDEvent);
+}
+
+void CControllerTestView::OnKillFocus(CWnd *pNewWnd)
+{
+    hostMessages.push_back(WM_KILLFOCUS);
+    SECEditView::OnKillFocus(pNewWnd);
+}
+
+void CControllerTestView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar)
+{
+    hostMessages.push_back(WM_VSCROLL);
+    SECEditView::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
 BOOL CEditorPane::Create(SECEditTextBuffer *pBuffer, CControllerTestView::ControllerMaker pfnController,
@@ -103,6 +83,26 @@ void CEditorPane::Destroy()
     if (frame.m_hWnd)
         frame.DestroyWindow();
     view = nullptr;
+}
+
+void CEditorPane::SetClientSize(int cx, int cy)
+{
+    CRect window, client;
+    view->GetWindowRect(&window);
+    view->GetClientRect(&client);
+    const int width = cx + window.Width() - client.Width();
+    const int height = cy + window.Height() - client.Height();
+    CRect frameRect;
+    frame.GetWindowRect(&frameRect);
+    frame.MoveWindow(frameRect.left, frameRect.top, width, height);
+    view->MoveWindow(0, 0, width, height);
+    PumpEditorEvents();
+    view->UpdateWindow();
+}
+
+BOOL CreatePlainWindow(CWnd &wnd, const CRect &rect)
+{
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), "Other window", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
 }
 
 void PumpEditorEvents()

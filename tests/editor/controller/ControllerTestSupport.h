@@ -1,6 +1,6 @@
-// The controller's test host: a plain window that offers its messages and
-// keys to a plugged-in controller as the editor view does, a viewport of
-// fixed metrics, and a controller that records the commands it receives.
+// The controller's test host: the real editor view, whose visual part makes
+// the controller, plugs it into the view's window and hands it the view's
+// viewport; and a controller that records the commands it receives.
 #pragma once
 
 #include "editor/controller/SECEditController.h"
@@ -8,34 +8,6 @@
 #include "editor/view/SECEditView.h"
 
 #include <vector>
-
-class CTestViewport : public ISECViewport {
-public:
-    static constexpr int kLineHeight = 16;
-    static constexpr int kCharWidth = 8;
-    CPoint origin{0, 0};
-    CSize size{400, 160};
-    CSize document{800, 1600};
-
-    CPoint GetOrigin() override { return origin; }
-    CSize GetSize() override { return size; }
-    CPoint GetVirtualOrigin() override { return CPoint(0, 0); }
-    CSize GetDocumentSize() override { return document; }
-    CPoint SetOrigin(int x, int y) override;
-    void DPtoLP(LPPOINT lpPoints, int nCount) override;
-    void LPtoDP(LPPOINT lpPoints, int nCount) override;
-    void UpdateScrollBars() override {}
-};
-
-class CTestHostWnd : public CWnd {
-public:
-    SECWndPlugIn *pPlugIn = nullptr;
-    std::vector<UINT> hostMessages; // messages the host processed itself
-
-    BOOL Create(const CRect &rect = CRect(10, 10, 410, 170));
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *pResult) override;
-    BOOL PreTranslateMessage(MSG *pMsg) override;
-};
 
 class CRecordingController : public SECEditController {
 public:
@@ -57,6 +29,8 @@ protected:
 class CControllerTestView : public SECEditView {
     DECLARE_DYNCREATE(CControllerTestView)
 public:
+    std::vector<UINT> hostMessages; // timers, focus and scroll messages that reached the view itself
+
     typedef SECEditController *(*ControllerMaker)();
     static SECEditTextBuffer *s_pNextBuffer; // the buffer views made next show
     static ControllerMaker s_pfnNextController;
@@ -66,7 +40,18 @@ public:
 
 protected:
     SECEditController *NewController() override;
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnKillFocus(CWnd *pNewWnd);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar *pScrollBar);
+    DECLARE_MESSAGE_MAP()
 };
+
+// A controller maker for CEditorPane::Create.
+template <class T>
+SECEditController *MakeController()
+{
+    return new T;
+}
 
 // A top-level window filled by one editor view; the view (and with it the
 // controller) goes with the window.
@@ -81,11 +66,24 @@ public:
                 const CRect &rect = CRect(10, 10, 410, 170));
     void Destroy();
     SECEditController *Controller() { return view ? view->GetController() : nullptr; }
+    // The controller made by MakeController<T>.
+    template <class T>
+    T &ControllerAs()
+    {
+        return *static_cast<T *>(Controller());
+    }
     ISECViewport &Viewport() { return view->GetVisualPart().GetViewport(); }
+    CPoint Origin() { return Viewport().GetOrigin(); }
+    // Resizes the pane so that the view's client area (inside its scroll
+    // bars) is cx by cy pixels.
+    void SetClientSize(int cx, int cy);
 
     CWnd frame;
     CControllerTestView *view = nullptr;
 };
+
+// A plain visible top-level window, e.g. to take the focus from the editor.
+BOOL CreatePlainWindow(CWnd &wnd, const CRect &rect = CRect(500, 10, 700, 110));
 
 // Runs Qt's pending events and the message queue.
 void PumpEditorEvents();

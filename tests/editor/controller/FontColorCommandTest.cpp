@@ -32,30 +32,21 @@ protected:
         buffer = MakeBuffer(language.get(), "int a;\n");
         other = MakeBuffer(language.get(), "int b;\n");
         other->Attach(&otherViews);
-        buffer->Attach(controller.GetBufferObserver());
-        ASSERT_TRUE(host.Create());
-        controller.GetEventListener().SetBuffer(buffer.get());
-        controller.Initialize(&host, &viewport);
-        host.pPlugIn = &controller;
-        host.SetFocus();
+        ASSERT_TRUE(pane.Create(buffer.get()));
+        ::SetFocus(nullptr);
+        pane.view->SetFocus();
         PumpEditorEvents();
     }
     void TearDown() override
     {
         other->Detach(&otherViews);
-        buffer->Detach(controller.GetBufferObserver());
-        host.pPlugIn = nullptr;
-        controller.UnPlug();
-        if (host.m_hWnd)
-            host.DestroyWindow();
+        pane.Destroy();
     }
     TestLanguage language;
     SECEditColorGroup *text = nullptr;
     std::unique_ptr<SECEditTextBuffer> buffer, other;
     RecordingObserver otherViews;
-    CTestViewport viewport;
-    CTestHostWnd host;
-    SECEditController controller;
+    CEditorPane pane;
 };
 
 TEST_P(FontColorCommand, RunsTheDialogAndAppliesItOnlyOnOk)
@@ -66,13 +57,13 @@ TEST_P(FontColorCommand, RunsTheDialogAndAppliesItOnlyOnOk)
         dialog->SendMessage(WM_SECCOLORWELL_SELCHANGE, 1025, RGB(0, 0, 255));
         dialog->SendMessage(WM_COMMAND, static_cast<WPARAM>(answer.button), 0);
     });
-    host.SendMessage(WM_COMMAND, ID_SECEDIT_CONFIGURE_LANGUAGE);
+    pane.view->SendMessage(WM_COMMAND, ID_SECEDIT_CONFIGURE_LANGUAGE);
     PumpEditorEvents();
     EXPECT_TRUE(ModalDriver::Ran());
     EXPECT_EQ(text->m_crForeground, answer.applied ? RGB(0, 0, 255) : RGB(255, 0, 0));
     // The other buffer on the language tells its views to repaint.
     EXPECT_EQ(otherViews.Count(SECEDIT_HINT_FONT_UPDATE) > 0, answer.applied);
-    EXPECT_TRUE(controller.CaretExists());
+    EXPECT_TRUE(pane.Controller()->CaretExists());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, FontColorCommand,

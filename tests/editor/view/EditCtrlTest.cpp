@@ -7,6 +7,7 @@
 #include "editor/controller/SECEditController.h"
 #include "editor/controller/SECEditCtrl.h"
 
+#include "framework/gdi/SystemColors.h"
 #include "framework/window/VirtualKeys.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,12 @@ TEST_F(EditCtrlTest, ItPaintsTheBufferAndScrolls)
 {
     EXPECT_EQ(editor.GetController()->GetBuffer(), buffer.get());
     EXPECT_NE(editor.GetStyle() & WS_VSCROLL, 0u);
+    // The bars take their room from the client area from the start.
+    CRect window, client;
+    editor.GetWindowRect(&window);
+    editor.GetClientRect(&client);
+    EXPECT_LE(client.Width(), window.Width() - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_LE(client.Height(), window.Height() - GetSystemMetrics(SM_CYHSCROLL));
     editor.SendMessage(WM_HSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(editor.GetVisualPart().GetLeftColumn(), 1);
 }

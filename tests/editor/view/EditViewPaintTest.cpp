@@ -31,6 +31,9 @@ protected:
         Controller()->SetGutterMode(gutterMode);
         lineHeight = harness->view->GetLineHeight();
         charWidth = harness->view->GetCharWidth();
+        CRect client;
+        harness->view->GetClientRect(&client);
+        right = client.right;
         Repaint();
     }
     SECEditController *Controller() { return harness->view->GetController(); }
@@ -44,7 +47,7 @@ protected:
     // background, or -1.
     int FirstInk(int line, int x0, COLORREF background = kWhite)
     {
-        for (int x = x0; x < 480; ++x)
+        for (int x = x0; x < right; ++x)
             if (harness->AnyOtherThan(CRect(x, line * lineHeight, x + 1, (line + 1) * lineHeight), background))
                 return x;
         return -1;
@@ -64,6 +67,7 @@ protected:
     std::unique_ptr<ViewHarness> harness;
     int lineHeight = 0;
     int charWidth = 0;
+    int right = 0; // the client area's right edge
 };
 
 TEST_F(EditViewPaintTest, ATabStopStaysAlignedWithColumnZeroAfterAHorizontalScroll)
@@ -103,17 +107,17 @@ TEST_F(EditViewPaintTest, AStreamSelectionHighlightsItsLinesAndOneCellPastTheirE
     Controller()->SelectRange(2, 5, 4, 0, SECEDIT_SEL_STREAM);
     Repaint();
     const COLORREF selection = SelectionBack();
-    EXPECT_FALSE(harness->AnyOf(Band(1, 0, 480), selection));
+    EXPECT_FALSE(harness->AnyOf(Band(1, 0, right), selection));
     EXPECT_FALSE(harness->AnyOf(Band(2, 0, ClientX(2, 5) - 1), selection));
     EXPECT_TRUE(harness->AnyOf(Band(2, ClientX(2, 5), ClientX(2, 17)), selection));
     const int end3 = ClientX(3, 5);
     EXPECT_TRUE(harness->AnyOf(Band(3, end3, end3 + charWidth), selection)); // the line break's cell
-    EXPECT_FALSE(harness->AnyOf(Band(3, end3 + 2 * charWidth, 480), selection));
-    EXPECT_FALSE(harness->AnyOf(Band(4, 0, 480), selection));
+    EXPECT_FALSE(harness->AnyOf(Band(3, end3 + 2 * charWidth, right), selection));
+    EXPECT_FALSE(harness->AnyOf(Band(4, 0, right), selection));
     // With virtual whitespace the selection runs to the edge.
     language.get()->SetVirtualWhitespace(TRUE);
     Repaint();
-    EXPECT_FALSE(harness->AnyOtherThan(Band(3, end3, 480), selection));
+    EXPECT_FALSE(harness->AnyOtherThan(Band(3, end3, right), selection));
 }
 
 TEST_F(EditViewPaintTest, AColumnSelectionCoversTheSameColumnsOnEveryLine)
@@ -127,7 +131,7 @@ TEST_F(EditViewPaintTest, AColumnSelectionCoversTheSameColumnsOnEveryLine)
         EXPECT_FALSE(harness->AnyOf(Band(line, 0, ClientX(0, 2) - 1), selection));
         EXPECT_TRUE(harness->AnyOf(Band(line, ClientX(0, 2), ClientX(0, 3)), selection));
         EXPECT_TRUE(harness->AnyOf(Band(line, ClientX(0, 4), ClientX(0, 5)), selection));
-        EXPECT_FALSE(harness->AnyOf(Band(line, ClientX(0, 5) + 1, 480), selection));
+        EXPECT_FALSE(harness->AnyOf(Band(line, ClientX(0, 5) + 1, right), selection));
     }
     // The short line: the columns past its end are selected too.
     EXPECT_TRUE(harness->AnyOf(Band(1, ClientX(0, 3), ClientX(0, 5)), selection));
@@ -140,9 +144,9 @@ TEST_F(EditViewPaintTest, AHighlightedLineIsFilledToTheEdgeInItsColours)
     buffer->SetMark(1, SECEditTextBuffer::kMarkHighlight, TRUE);
     buffer->ResetColorCache();
     Repaint();
-    EXPECT_FALSE(harness->AnyOtherThan(Band(1, ClientX(1, 6), 480), RGB(255, 255, 0)));
-    EXPECT_FALSE(harness->AnyOf(Band(0, 0, 480), RGB(255, 255, 0)));
-    EXPECT_FALSE(harness->AnyOf(Band(2, 0, 480), RGB(255, 255, 0)));
+    EXPECT_FALSE(harness->AnyOtherThan(Band(1, ClientX(1, 6), right), RGB(255, 255, 0)));
+    EXPECT_FALSE(harness->AnyOf(Band(0, 0, right), RGB(255, 255, 0)));
+    EXPECT_FALSE(harness->AnyOf(Band(2, 0, right), RGB(255, 255, 0)));
 }
 
 struct GutterCase {
@@ -172,7 +176,7 @@ TEST_P(EditViewGutterTest, TheModeDecidesNumbersAndWhereMarkersSit)
         EXPECT_TRUE(harness->AnyOf(markerCell, cyan));
         EXPECT_FALSE(harness->AnyOf(Band(0, 0, gutter), cyan));
     }
-    EXPECT_FALSE(harness->AnyOf(Band(1, gutter, 480), cyan));
+    EXPECT_FALSE(harness->AnyOf(Band(1, gutter, right), cyan));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, EditViewGutterTest,
@@ -217,7 +221,7 @@ TEST_F(EditViewPaintTest, InvalidAndControlBytesAreDrawnWhereTheControllerPutsTh
         EXPECT_TRUE(harness->AnyOtherThan(Band(0, left, right), kWhite));
     }
     EXPECT_EQ(ClientX(0, static_cast<int>(line.size())), full);
-    EXPECT_FALSE(harness->AnyOtherThan(Band(0, full + 1, 480), kWhite));
+    EXPECT_FALSE(harness->AnyOtherThan(Band(0, full + 1, right), kWhite));
     // A click at each character's start puts the caret there.
     for (int column : starts) {
         SCOPED_TRACE(column);

@@ -5,6 +5,7 @@
 #include "editor/view/SECEditEvent.h"
 
 #include "framework/gdi/GdiConstants.h"
+#include "framework/gdi/SystemColors.h"
 
 #include <gtest/gtest.h>
 
@@ -79,8 +80,12 @@ TEST_F(VisualPartTest, EveryInterfaceIsFoundFromEveryOther)
 TEST_F(VisualPartTest, BoundsMoveAndResize)
 {
     ISECBounds &bounds = Part().GetBounds();
-    EXPECT_EQ(bounds.GetSize(), CSize(400, 200)); // the client size after the initial update
-    EXPECT_EQ(bounds.SetSize(100, 50), CSize(400, 200));
+    CRect client;
+    harness->view->GetClientRect(&client);
+    // The client size after the initial update: the view less its bars.
+    EXPECT_EQ(client.Size(), CSize(400 - GetSystemMetrics(SM_CXVSCROLL), 200 - GetSystemMetrics(SM_CYHSCROLL)));
+    EXPECT_EQ(bounds.GetSize(), client.Size());
+    EXPECT_EQ(bounds.SetSize(100, 50), client.Size());
     EXPECT_EQ(bounds.SetOrigin(10, 20), CPoint(0, 0));
     EXPECT_EQ(bounds.GetRect(), CRect(10, 20, 100, 50)); // right and bottom stay
     EXPECT_EQ(bounds.Offset(5, 5), CPoint(15, 25));
@@ -128,6 +133,7 @@ TEST_F(VisualPartTest, ScrollByStaysInsideTheDocument)
     const CSize document = Part().GetViewport().GetDocumentSize();
     EXPECT_EQ(document, CSize(buffer->GetMaxLineWidth() * charWidth, buffer->GetLineCount() * lineHeight));
     const int width = Part().GetBounds().GetSize().cx;
+    const int height = Part().GetBounds().GetSize().cy;
     const int nearEnd = (document.cx - width - 3 * charWidth) / charWidth * charWidth;
     Part().GetViewport().SetOrigin(nearEnd, 0);
     CRect visible = Part().ScrollBy(1000, 0);
@@ -136,10 +142,10 @@ TEST_F(VisualPartTest, ScrollByStaysInsideTheDocument)
     visible = Part().ScrollBy(-100000, 0);
     EXPECT_EQ(visible.left, 0);
     Part().LineScroll(1, TRUE);
-    EXPECT_EQ(Part().GetViewport().GetOrigin().y, 200 / 25 / lineHeight * lineHeight);
+    EXPECT_EQ(Part().GetViewport().GetOrigin().y, height / 25 / lineHeight * lineHeight);
     Part().PageScroll(1, TRUE);
-    const int afterLine = 200 / 25 / lineHeight * lineHeight;
-    EXPECT_EQ(Part().GetViewport().GetOrigin().y, (afterLine + 200) / lineHeight * lineHeight);
+    const int afterLine = height / 25 / lineHeight * lineHeight;
+    EXPECT_EQ(Part().GetViewport().GetOrigin().y, (afterLine + height) / lineHeight * lineHeight);
 }
 
 TEST_F(VisualPartTest, MouseEventsOutsideTheVisibleRectangleReachNoListener)
