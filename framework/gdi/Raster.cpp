@@ -2,6 +2,7 @@
 #include "framework/gdi/Raster.h"
 
 #include "framework/gdi/PolygonScan.h"
+#include "framework/gdi/Saturate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 // (a shape far past the target has edges beyond them).
 int ToPixel(double v)
 {
-    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
+    return Saturate::ToInt(v);
 }
 
 // Pixels whose centre x + 0.5 lies in [from, to).
