@@ -136,6 +136,12 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
         return;
     }
     const int width = DevicePenWidth(h, *pen);
+    const QRect visible = h->VisibleRegion().boundingRect();
+    if (PenOutline::CoversBox(points, closed, *pen, width, visible)) {
+        const QRectF box(visible);
+        r.FillPolygons({{box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()}}, true, PenFill(h, *pen));
+        return;
+    }
     PenOutline::Polygons polygons;
     if (!DashedOutlineNearTarget(h, points, closed, *pen, width, polygons))
         polygons = PenOutline::Outline(points, closed, *pen, width);

@@ -21,6 +21,8 @@ namespace {
 constexpr double kCoordLimit = 1 << 26;
 // Integer vertices up to this size are stepped exactly in integers.
 constexpr double kExactLimit = 1 << 20;
+// Rows with more crossings than this are sorted by the general sort.
+constexpr size_t kInsertionSortLimit = 32;
 
 // floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
 // double quotient is off by at most one, which the remainder corrects.
@@ -81,9 +83,15 @@ struct Crossing {
 };
 
 // Rows have a handful of crossings, where insertion sort beats a general
-// sort.
+// sort; a row of a figure with many edges (the outline of a pen far wider
+// than the target) takes the general sort, whose cost does not grow with
+// the square of the crossings.
 void SortCrossings(std::vector<Crossing> &crossings)
 {
+    if (crossings.size() > kInsertionSortLimit) {
+        std::sort(crossings.begin(), crossings.end(), [](const Crossing &a, const Crossing &b) { return a.x < b.x; });
+        return;
+    }
     for (size_t i = 1; i < crossings.size(); ++i) {
         const Crossing c = crossings[i];
         size_t j = i;

@@ -371,6 +371,27 @@ TEST(EmfPlayer, EndlessNestingIsBounded)
     DeleteEnhMetaFile(emf);
 }
 
+// A pen tens of thousands of pixels wide along a curve of thousands of
+// points covers the whole target, as its stroke does, without outlining
+// every round join of the curve.
+TEST(EmfPlayer, APenFarWiderThanTheTargetCoversIt)
+{
+    for (DWORD type : {Emf::CHORD, Emf::PIE, Emf::ARC}) {
+        SCOPED_TRACE(type);
+        EmfBuilder b;
+        b.Add(Emf::CREATEPEN, {1, PS_SOLID, 30000, 0, kRed})
+            .Add(Emf::SELECTOBJECT, {1})
+            .Add(Emf::SELECTOBJECT, {kStock | NULL_BRUSH})
+            .Add(type, {2000, 2000, 9000, 2600, 9000, 2300, 2000, 2300});
+        HENHMETAFILE emf = Make(b.Bytes());
+        ASSERT_NE(emf, nullptr);
+        Canvas canvas(96, 96);
+        Play(canvas, emf);
+        EXPECT_EQ(canvas.Count(kRed), 96 * 96);
+        DeleteEnhMetaFile(emf);
+    }
+}
+
 // An arc of ten turns on a radius near the coordinate limit, through the
 // canvas at (48, 48): its steps are bounded, not wrapped into a handful, so
 // near the canvas it runs upwards along its tangent.
