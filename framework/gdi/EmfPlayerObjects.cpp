@@ -223,11 +223,11 @@ HRGN EmfPlayer::RegionFromData(Emf::Reader &r, size_t offset, DWORD count, bool 
             rc.top = Saturate::Round(m_offsetY + m_scaleY * rc.top);
             rc.bottom = Saturate::Round(m_offsetY + m_scaleY * rc.bottom);
         }
-        const QRect q = QRect(
-            QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
-            QPoint(Saturate::Decrement(std::max(rc.left, rc.right)), Saturate::Decrement(std::max(rc.top, rc.bottom))));
-        if (q.isValid())
-            list.append(q);
+        // Empty, or both edges saturated to one end of the range.
+        if (rc.left == rc.right || rc.top == rc.bottom)
+            continue;
+        list.append(QRect(QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
+                          QPoint(std::max(rc.left, rc.right) - 1, std::max(rc.top, rc.bottom) - 1)));
     }
     auto region = std::make_shared<RgnData>();
     region->region.setRects(list.constData(), static_cast<int>(list.size()));

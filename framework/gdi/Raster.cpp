@@ -260,8 +260,12 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
         return;
     }
     advanceDash(first);
-    long long m = major == 0 ? 0 : (2 * minor * first + major - tieBias) / (2 * major);
-    long long err = 2 * minor * (first + 1) - major - 2 * major * m;
+    // The products reach 2^66 for a line across the whole coordinate range:
+    // 128 bits hold them; the offset and the error term fit 64 bits again.
+    using Wide = __int128;
+    const Wide twoMinor = 2 * static_cast<Wide>(minor), twoMajor = 2 * static_cast<Wide>(major);
+    long long m = major == 0 ? 0 : static_cast<long long>((twoMinor * first + major - tieBias) / twoMajor);
+    long long err = static_cast<long long>(twoMinor * (first + 1) - major - twoMajor * m);
     long long x = a.x() + (xMajor ? sx * first : sx * m);
     long long y = a.y() + (xMajor ? sy * m : sy * first);
     for (long long i = first; i <= last; ++i) {
