@@ -189,7 +189,7 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
 {
     if (paint.none || m_rects.empty())
         return;
-    PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1,
+    PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1, m_bounds.left(), m_bounds.right() + 1,
                       [&](int y, int x0, int x1) { FillSpan(y, x0, x1, paint); });
 }
 
