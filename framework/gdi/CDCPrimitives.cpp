@@ -268,7 +268,10 @@ void RecordEllipse(GdiPath &path, const QRect &box)
 void RecordRoundRect(GdiPath &path, const QRect &box, double cw, double ch)
 {
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(box.left(), box.top(), box.width(), box.height()), cw / 2, ch / 2);
+    // The size in double: a box across the whole coordinate range is wider
+    // than an int holds.
+    const double left = box.left(), top = box.top();
+    outline.addRoundedRect(QRectF(left, top, box.right() + 1.0 - left, box.bottom() + 1.0 - top), cw / 2, ch / 2);
     for (const QPolygonF &poly : outline.toSubpathPolygons()) {
         std::vector<QPoint> pts;
         for (const QPointF &p : poly) {
