@@ -6,6 +6,7 @@
 #include "framework/gdi/PenClip.h"
 #include "framework/gdi/PenOutline.h"
 #include "framework/gdi/Renderer.h"
+#include "framework/gdi/Saturate.h"
 #include "framework/gdi/ShapeGeometry.h"
 #include "framework/gdi/Stroking.h"
 
@@ -38,11 +39,9 @@ std::vector<QPoint> DevicePoints(HDC h, const POINT *points, int count)
 QRect DeviceBox(HDC h, int x1, int y1, int x2, int y2)
 {
     QPoint a = Device(h, x1, y1), b = Device(h, x2, y2);
-    // The exclusive edge steps back one pixel; a box at the very bottom of
-    // the int range stays there instead of wrapping.
-    const auto lastPixel = [](int edge) { return edge == std::numeric_limits<int>::min() ? edge : edge - 1; };
+    // The exclusive edge steps back one pixel.
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(lastPixel(std::max(a.x(), b.x())), lastPixel(std::max(a.y(), b.y()))));
+                 QPoint(Saturate::Decrement(std::max(a.x(), b.x())), Saturate::Decrement(std::max(a.y(), b.y()))));
 }
 
 // The pen's width in device pixels. Width 0 and cosmetic pens made by
@@ -52,9 +51,8 @@ int DevicePenWidth(HDC h, const PenData &pen)
 {
     if (!pen.IsGeometric() && (pen.width == 0 || pen.extended))
         return 1;
-    double w = h->state.mapping.LengthToDeviceX(pen.width);
-    int iw = static_cast<int>(std::lround(w));
-    return iw < 1 ? 1 : iw;
+    const int width = Saturate::Round(h->state.mapping.LengthToDeviceX(pen.width));
+    return std::max(width, 1);
 }
 
 bool IsCosmetic(HDC h, const PenData &pen)
@@ -138,6 +136,12 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
         return;
     }
     const int width = DevicePenWidth(h, *pen);
+    const QRect visible = h->VisibleRegion().boundingRect();
+    if (PenOutline::CoversBox(points, closed, *pen, width, visible)) {
+        const QRectF box(visible);
+        r.FillPolygons({{box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()}}, true, PenFill(h, *pen));
+        return;
+    }
     PenOutline::Polygons polygons;
     if (!DashedOutlineNearTarget(h, points, closed, *pen, width, polygons))
         polygons = PenOutline::Outline(points, closed, *pen, width);
@@ -253,9 +257,7 @@ void RecordEllipse(GdiPath &path, const QRect &box)
     const double k = 0.5522847498;
     double l = box.left(), t = box.top(), r = box.right() + 1.0, b = box.bottom() + 1.0;
     double cx = (l + r) / 2, cy = (t + b) / 2, rx = (r - l) / 2, ry = (b - t) / 2;
-    auto at = [](double x, double y) {
-        return QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
-    };
+    auto at = [](double x, double y) { return QPoint(Saturate::Round(x), Saturate::Round(y)); };
     std::vector<QPoint> pts = {at(r, cy),          at(r, cy - k * ry), at(cx + k * rx, t), at(cx, t),
                                at(cx - k * rx, t), at(l, cy - k * ry), at(l, cy),          at(l, cy + k * ry),
                                at(cx - k * rx, b), at(cx, b),          at(cx + k * rx, b), at(r, cy + k * ry),
@@ -266,11 +268,14 @@ void RecordEllipse(GdiPath &path, const QRect &box)
 void RecordRoundRect(GdiPath &path, const QRect &box, double cw, double ch)
 {
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(box.left(), box.top(), box.width(), box.height()), cw / 2, ch / 2);
+    // The size in double: a box across the whole coordinate range is wider
+    // than an int holds.
+    const double left = box.left(), top = box.top();
+    outline.addRoundedRect(QRectF(left, top, box.right() + 1.0 - left, box.bottom() + 1.0 - top), cw / 2, ch / 2);
     for (const QPolygonF &poly : outline.toSubpathPolygons()) {
         std::vector<QPoint> pts;
         for (const QPointF &p : poly) {
-            QPoint q(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+            QPoint q(Saturate::Round(p.x()), Saturate::Round(p.y()));
             if (pts.empty() || pts.back() != q)
                 pts.push_back(q);
         }
@@ -488,12 +493,13 @@ BOOL CDC::AngleArc(int x, int y, int nRadius, float fStartAngle, float fSweepAng
     std::vector<QPoint> pts;
     pts.push_back(Device(m_hDC, m_hDC->state.currentPos.x, m_hDC->state.currentPos.y));
     double sweep = std::clamp(static_cast<double>(fSweepAngle), -3600.0, 3600.0);
-    int steps = std::clamp(static_cast<int>(std::fabs(sweep) / 360.0 * nRadius * 2), 8, 4096);
+    // The steps are bounded before they become an int: a long sweep of a
+    // large radius asks for more than an int holds.
+    const int steps = static_cast<int>(std::clamp(std::fabs(sweep) / 360.0 * nRadius * 2, 8.0, 4096.0));
     POINT last{x, y};
     for (int i = 0; i <= steps; ++i) {
         double a = (fStartAngle + sweep * i / steps) * M_PI / 180.0;
-        last = POINT{static_cast<LONG>(std::lround(x + nRadius * std::cos(a))),
-                     static_cast<LONG>(std::lround(y - nRadius * std::sin(a)))};
+        last = POINT{Saturate::Round(x + nRadius * std::cos(a)), Saturate::Round(y - nRadius * std::sin(a))};
         QPoint d = Device(m_hDC, last.x, last.y);
         if (pts.back() != d)
             pts.push_back(d);

@@ -1,6 +1,8 @@
 // Logical-to-device mapping.
 #include "framework/gdi/CoordinateMapping.h"
 
+#include "framework/gdi/Saturate.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -8,12 +10,7 @@ namespace {
 
 LONG RoundToLong(double v)
 {
-    double r = std::floor(v + 0.5);
-    if (r > 2147483647.0)
-        return 2147483647;
-    if (r < -2147483648.0)
-        return static_cast<LONG>(-2147483647 - 1);
-    return static_cast<LONG>(r);
+    return Saturate::ToInt(std::floor(v + 0.5));
 }
 
 // Units per inch of the metric modes (a positive viewport extent grows x to

@@ -3,6 +3,7 @@
 
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/gdi/Saturate.h"
 
 #include <QString>
 
@@ -217,15 +218,16 @@ HRGN EmfPlayer::RegionFromData(Emf::Reader &r, size_t offset, DWORD count, bool 
     for (DWORD i = 0; i < rects; ++i) {
         RECT rc = r.Rect(offset + headerSize + 16ull * i);
         if (toTargetDevice) {
-            rc.left = static_cast<LONG>(std::lround(m_offsetX + m_scaleX * rc.left));
-            rc.right = static_cast<LONG>(std::lround(m_offsetX + m_scaleX * rc.right));
-            rc.top = static_cast<LONG>(std::lround(m_offsetY + m_scaleY * rc.top));
-            rc.bottom = static_cast<LONG>(std::lround(m_offsetY + m_scaleY * rc.bottom));
+            rc.left = Saturate::Round(m_offsetX + m_scaleX * rc.left);
+            rc.right = Saturate::Round(m_offsetX + m_scaleX * rc.right);
+            rc.top = Saturate::Round(m_offsetY + m_scaleY * rc.top);
+            rc.bottom = Saturate::Round(m_offsetY + m_scaleY * rc.bottom);
         }
-        const QRect q = QRect(QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
-                              QPoint(std::max(rc.left, rc.right) - 1, std::max(rc.top, rc.bottom) - 1));
-        if (q.isValid())
-            list.append(q);
+        // Empty, or both edges saturated to one end of the range.
+        if (rc.left == rc.right || rc.top == rc.bottom)
+            continue;
+        list.append(QRect(QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
+                          QPoint(std::max(rc.left, rc.right) - 1, std::max(rc.top, rc.bottom) - 1)));
     }
     auto region = std::make_shared<RgnData>();
     region->region.setRects(list.constData(), static_cast<int>(list.size()));

@@ -193,4 +193,35 @@ Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &
     return StrokerOutline(points, closed, pen, width);
 }
 
+bool CoversBox(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, const QRect &box)
+{
+    // Only a geometric pen draws its dashes wide.
+    const bool dashed = pen.IsGeometric() && pen.DashStyle() != PS_SOLID && pen.DashStyle() != PS_INSIDEFRAME;
+    if (points.size() < 2 || box.isEmpty() || dashed)
+        return false;
+    const UINT join = pen.style & PS_JOIN_MASK, cap = pen.style & PS_ENDCAP_MASK;
+    const bool roundJoins = join != PS_JOIN_BEVEL && join != PS_JOIN_MITER;
+    const bool roundCaps = cap != PS_ENDCAP_SQUARE && cap != PS_ENDCAP_FLAT;
+    if (!roundJoins || (!closed && !roundCaps))
+        return false;
+    // The flattened discs fall short of the true ones by less than this.
+    const double reach = width / 2.0 - 2.0 - width * 1e-3;
+    if (reach <= 0)
+        return false;
+    const double corners[4][2] = {{double(box.left()), double(box.top())},
+                                  {double(box.right()) + 1, double(box.top())},
+                                  {double(box.left()), double(box.bottom()) + 1},
+                                  {double(box.right()) + 1, double(box.bottom()) + 1}};
+    for (const QPoint &p : points) {
+        bool holds = true;
+        for (const auto &c : corners) {
+            const double dx = c[0] - p.x(), dy = c[1] - p.y();
+            holds = holds && dx * dx + dy * dy <= reach * reach;
+        }
+        if (holds)
+            return true;
+    }
+    return false;
+}
+
 } // namespace PenOutline

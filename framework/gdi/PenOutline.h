@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 
 #include <vector>
 
@@ -33,5 +34,13 @@ Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, 
 // at each square cap (a flat cap ends on the end point).  Those rectangles,
 // or FALSE (out untouched) when the figure or the pen is not of that kind.
 bool AxisOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
+
+// Whether a pen with round joins and caps (the union of its discs along
+// the figure) is so wide that the disc around one of the figure's points
+// holds the whole box.  A pen thousands of pixels wide (a hostile
+// metafile, a far zoom) then covers every pixel of the target, which is
+// filled as it stands instead of through an outline that has hundreds of
+// points for every join.
+bool CoversBox(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, const QRect &box);
 
 } // namespace PenOutline

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -21,6 +22,8 @@ namespace {
 constexpr double kCoordLimit = 1 << 26;
 // Integer vertices up to this size are stepped exactly in integers.
 constexpr double kExactLimit = 1 << 20;
+// Rows with more crossings than this are sorted by the general sort.
+constexpr size_t kInsertionSortLimit = 32;
 
 // floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
 // double quotient is off by at most one, which the remainder corrects.
@@ -78,12 +81,19 @@ struct Edge {
 struct Crossing {
     int x; // the first pixel at or right of the crossing
     int dir;
+    int weight = 1; // how many edges cross here (the edges left of the columns cross as one)
 };
 
 // Rows have a handful of crossings, where insertion sort beats a general
-// sort.
+// sort; a row of a figure with many edges (the outline of a pen far wider
+// than the target) takes the general sort, whose cost does not grow with
+// the square of the crossings.
 void SortCrossings(std::vector<Crossing> &crossings)
 {
+    if (crossings.size() > kInsertionSortLimit) {
+        std::sort(crossings.begin(), crossings.end(), [](const Crossing &a, const Crossing &b) { return a.x < b.x; });
+        return;
+    }
     for (size_t i = 1; i < crossings.size(); ++i) {
         const Crossing c = crossings[i];
         size_t j = i;
@@ -106,7 +116,7 @@ void EmitRuns(const std::vector<Crossing> &crossings, bool winding, int y,
     bool open = false;
     int runStart = 0, runEnd = 0;
     for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-        count += winding ? crossings[i].dir : 1;
+        count += winding ? crossings[i].dir : crossings[i].weight;
         bool inside = winding ? count != 0 : (count & 1) != 0;
         if (!inside)
             continue;
@@ -137,6 +147,7 @@ struct ScanLists {
     std::vector<Edge> edges;
     std::vector<Edge *> active;
     std::vector<Crossing> crossings;
+    std::vector<int> leftDirs, leftWeights;
     bool inUse = false;
 };
 
@@ -148,6 +159,8 @@ public:
         m_lists.edges.clear();
         m_lists.active.clear();
         m_lists.crossings.clear();
+        m_lists.leftDirs.clear();
+        m_lists.leftWeights.clear();
     }
     ~ScanListsLease() { m_lists.inUse = false; }
     ScanListsLease(const ScanListsLease &) = delete;
@@ -164,11 +177,50 @@ private:
     ScanLists &m_lists;
 };
 
+// Takes out of the edges those that cannot show in the rows [yStart, yEnd)
+// and the columns [xFrom, xTo): edges outside the rows and edges wholly
+// right of the columns go; edges wholly left of the columns only count, as
+// one crossing at xFrom, so each is added (its direction and one crossing)
+// to the per-row changes it brings to that crossing.  TRUE when any edge
+// was left of the columns.
+bool SetAsideOutsideEdges(std::vector<Edge> &edges, int yStart, int yEnd, int xFrom, int xTo,
+                          std::vector<int> &leftDirs, std::vector<int> &leftWeights)
+{
+    bool anyLeft = false;
+    const auto rowOf = [&](double y) { return std::clamp(static_cast<int>(std::ceil(y)), yStart, yEnd); };
+    const auto outside = [&](const Edge &e) {
+        // The rows an edge crosses: y0 <= y < y1.
+        const int first = rowOf(e.y0), end = rowOf(e.y1);
+        if (first >= end || std::min(e.x0, e.x1) >= xTo)
+            return true;
+        if (std::max(e.x0, e.x1) > xFrom)
+            return false;
+        if (!anyLeft) {
+            leftDirs.assign(static_cast<size_t>(yEnd - yStart) + 1, 0);
+            leftWeights.assign(static_cast<size_t>(yEnd - yStart) + 1, 0);
+            anyLeft = true;
+        }
+        leftDirs[first - yStart] += e.dir;
+        leftDirs[end - yStart] -= e.dir;
+        ++leftWeights[first - yStart];
+        --leftWeights[end - yStart];
+        return true;
+    };
+    edges.erase(std::remove_if(edges.begin(), edges.end(), outside), edges.end());
+    return anyLeft;
+}
+
 } // namespace
 
 namespace PolygonScan {
 
 void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
+          const std::function<void(int y, int x0, int x1)> &span)
+{
+    Scan(polygons, winding, yFrom, yTo, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), span);
+}
+
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo,
           const std::function<void(int y, int x0, int x1)> &span)
 {
     ScanListsLease lease;
@@ -198,6 +250,18 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
         return;
     int yStart = std::max(static_cast<int>(std::ceil(minY)), yFrom);
     int yEnd = std::min(static_cast<int>(std::ceil(maxY)), yTo);
+    if (yStart >= yEnd)
+        return;
+    std::vector<int> &leftDirs = lease.Lists().leftDirs;
+    std::vector<int> &leftWeights = lease.Lists().leftWeights;
+    const bool leftEdges = SetAsideOutsideEdges(edges, yStart, yEnd, xFrom, xTo, leftDirs, leftWeights);
+    int leftDir = 0, leftWeight = 0;
+    const std::function<void(int, int, int)> clipped = [&](int row, int x0, int x1) {
+        x0 = std::max(x0, xFrom);
+        x1 = std::min(x1, xTo);
+        if (x0 < x1)
+            span(row, x0, x1);
+    };
     // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
     std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
     size_t next = 0;
@@ -216,6 +280,12 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
         }
         // Edges that ended above the row leave; the others cross it.
         crossings.clear();
+        if (leftEdges) {
+            leftDir += leftDirs[y - yStart];
+            leftWeight += leftWeights[y - yStart];
+            if (leftWeight != 0)
+                crossings.push_back({xFrom, leftDir, leftWeight});
+        }
         size_t kept = 0;
         for (Edge *e : active) {
             if (e->y1 <= y)
@@ -229,8 +299,12 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
             }
         }
         active.resize(kept);
+        // The edges right of the columns were not looked at: a run still
+        // open there ends at the columns' end.
+        if (xTo != std::numeric_limits<int>::max())
+            crossings.push_back({xTo, 0, 0});
         SortCrossings(crossings);
-        EmitRuns(crossings, winding, y, span);
+        EmitRuns(crossings, winding, y, clipped);
     }
 }
 

@@ -20,4 +20,11 @@ using Polygons = std::vector<std::vector<QPointF>>;
 void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
           const std::function<void(int y, int x0, int x1)> &span);
 
+// The same runs cut to the columns xFrom <= x < xTo.  Edges wholly left of
+// the columns count as one crossing per row and edges wholly right of them
+// are not looked at, so a figure with many edges far from the columns (the
+// outline of a pen far wider than the target) costs what crosses them.
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo,
+          const std::function<void(int y, int x0, int x1)> &span);
+
 } // namespace PolygonScan

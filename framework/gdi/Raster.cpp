@@ -2,6 +2,7 @@
 #include "framework/gdi/Raster.h"
 
 #include "framework/gdi/PolygonScan.h"
+#include "framework/gdi/Saturate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 // (a shape far past the target has edges beyond them).
 int ToPixel(double v)
 {
-    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
+    return Saturate::ToInt(v);
 }
 
 // Pixels whose centre x + 0.5 lies in [from, to).
@@ -188,7 +189,7 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
 {
     if (paint.none || m_rects.empty())
         return;
-    PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1,
+    PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1, m_bounds.left(), m_bounds.right() + 1,
                       [&](int y, int x0, int x1) { FillSpan(y, x0, x1, paint); });
 }
 
@@ -259,8 +260,12 @@ void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint 
         return;
     }
     advanceDash(first);
-    long long m = major == 0 ? 0 : (2 * minor * first + major - tieBias) / (2 * major);
-    long long err = 2 * minor * (first + 1) - major - 2 * major * m;
+    // The products reach 2^66 for a line across the whole coordinate range:
+    // 128 bits hold them; the offset and the error term fit 64 bits again.
+    using Wide = __int128;
+    const Wide twoMinor = 2 * static_cast<Wide>(minor), twoMajor = 2 * static_cast<Wide>(major);
+    long long m = major == 0 ? 0 : static_cast<long long>((twoMinor * first + major - tieBias) / twoMajor);
+    long long err = static_cast<long long>(twoMinor * (first + 1) - major - twoMajor * m);
     long long x = a.x() + (xMajor ? sx * first : sx * m);
     long long y = a.y() + (xMajor ? sy * m : sy * first);
     for (long long i = first; i <= last; ++i) {

@@ -2,6 +2,8 @@
 // become one band of rectangles.
 #include "framework/gdi/RegionShapes.h"
 
+#include "framework/gdi/Saturate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -135,10 +137,13 @@ QRegion ToDevice(const QRegion &region, const CoordinateMapping &mapping)
     QRegion out;
     for (const QRect &r : region) {
         POINT a = mapping.ToDevice(POINT{r.left(), r.top()});
-        POINT b = mapping.ToDevice(POINT{r.right() + 1, r.bottom() + 1});
-        QRect d(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1));
-        if (!d.isEmpty())
-            out += d;
+        POINT b = mapping.ToDevice(POINT{Saturate::ToInt(r.right() + 1LL), Saturate::ToInt(r.bottom() + 1LL)});
+        // Both edges saturated to one end of the range: nothing of it is
+        // within the coordinates.
+        if (a.x == b.x || a.y == b.y)
+            continue;
+        out += QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
+                     QPoint(std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1));
     }
     return out;
 }

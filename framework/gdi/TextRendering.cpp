@@ -6,6 +6,8 @@
 
 #include "framework/gdi/TextRendering.h"
 
+#include "framework/gdi/Saturate.h"
+
 #include "framework/base/Mbcs.h"
 
 #include <algorithm>
@@ -24,23 +26,12 @@ std::shared_ptr<const ResolvedFont> FontOf(HDC h)
     return FontFaces::Resolve(lf, h->state.mapping, h->dpiY);
 }
 
-namespace {
-
-// The last pixel before an exclusive edge; an edge at the lowest coordinate
-// stays there rather than wrapping around.
-int LastBefore(int edge)
-{
-    return edge == std::numeric_limits<int>::min() ? edge : edge - 1;
-}
-
-} // namespace
-
 QRect DeviceRect(HDC h, LPCRECT r)
 {
     const POINT a = h->state.mapping.ToDevice(POINT{r->left, r->top});
     const POINT b = h->state.mapping.ToDevice(POINT{r->right, r->bottom});
     return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
-                 QPoint(LastBefore(std::max(a.x, b.x)), LastBefore(std::max(a.y, b.y))));
+                 QPoint(Saturate::Decrement(std::max(a.x, b.x)), Saturate::Decrement(std::max(a.y, b.y))));
 }
 
 QString Decode(LPCTSTR text, int count)
@@ -76,7 +67,7 @@ QString DecodeVisible(LPCTSTR text, int count)
 
 int CharExtra(HDC h)
 {
-    return static_cast<int>(std::lround(h->state.textCharExtra * h->state.mapping.ScaleX()));
+    return Saturate::Round(h->state.textCharExtra * h->state.mapping.ScaleX());
 }
 
 int Width(HDC h, const ResolvedFont &font, const QString &text)
@@ -117,11 +108,11 @@ int NextTabStop(HDC h, const ResolvedFont &font, int x, int origin, int nTabPosi
     if (nTabPositions <= 0 || !stops)
         return everyStep(8 * font.aveCharWidth);
     if (nTabPositions == 1) {
-        int step = static_cast<int>(std::lround(std::abs(stops[0]) * scale));
+        int step = Saturate::Round(std::abs(stops[0]) * scale);
         return everyStep(step > 0 ? step : 8 * font.aveCharWidth);
     }
     for (int i = 0; i < nTabPositions; ++i) {
-        int pos = origin + static_cast<int>(std::lround(std::abs(stops[i]) * scale));
+        int pos = Saturate::ToInt(static_cast<long long>(origin) + Saturate::Round(std::abs(stops[i]) * scale));
         if (pos > x)
             return pos;
     }

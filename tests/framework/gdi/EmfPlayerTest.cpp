@@ -5,6 +5,7 @@
 #include "framework/gdi/MetaFileDC.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -367,6 +368,73 @@ TEST(EmfPlayer, EndlessNestingIsBounded)
     Play(canvas, emf);
     EXPECT_EQ(canvas.At(2, 2), kRed);
     EXPECT_EQ(canvas.dc.SaveDC(), before + 1); // every level the metafile saved is gone
+    DeleteEnhMetaFile(emf);
+}
+
+// A pen tens of thousands of pixels wide along a curve of thousands of
+// points covers the whole target, as its stroke does, without outlining
+// every round join of the curve.
+TEST(EmfPlayer, APenFarWiderThanTheTargetCoversIt)
+{
+    for (DWORD type : {Emf::CHORD, Emf::PIE, Emf::ARC}) {
+        SCOPED_TRACE(type);
+        EmfBuilder b;
+        b.Add(Emf::CREATEPEN, {1, PS_SOLID, 30000, 0, kRed})
+            .Add(Emf::SELECTOBJECT, {1})
+            .Add(Emf::SELECTOBJECT, {kStock | NULL_BRUSH})
+            .Add(type, {2000, 2000, 9000, 2600, 9000, 2300, 2000, 2300});
+        HENHMETAFILE emf = Make(b.Bytes());
+        ASSERT_NE(emf, nullptr);
+        Canvas canvas(96, 96);
+        Play(canvas, emf);
+        EXPECT_EQ(canvas.Count(kRed), 96 * 96);
+        DeleteEnhMetaFile(emf);
+    }
+}
+
+// An arc of ten turns on a radius near the coordinate limit, through the
+// canvas at (48, 48): its steps are bounded, not wrapped into a handful, so
+// near the canvas it runs upwards along its tangent.
+TEST(EmfPlayer, AnArcOfManyTurnsOnAHugeRadiusFollowsItsCircle)
+{
+    const LONG radius = (1 << 27) - 100;
+    float start = 0, sweep = 3600;
+    DWORD startBits, sweepBits;
+    std::memcpy(&startBits, &start, 4);
+    std::memcpy(&sweepBits, &sweep, 4);
+    EmfBuilder b;
+    b.Add(Emf::CREATEPEN, {1, PS_SOLID, 1, 0, kRed})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::MOVETOEX, {48, 48})
+        .Add(Emf::ANGLEARC, {DWORD(48 - radius), 48, DWORD(radius), startBits, sweepBits});
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(96, 96);
+    Play(canvas, emf);
+    int upwards = 0;
+    for (int x = 46; x <= 49; ++x)
+        upwards += canvas.At(x, 10) == kRed;
+    EXPECT_EQ(upwards, 1);
+    DeleteEnhMetaFile(emf);
+}
+
+// A clip region in reference pixels scaled past the int range stays far
+// away: it does not wrap around onto the canvas.
+TEST(EmfPlayer, AClipRegionScaledPastTheLimitsStaysOffTheCanvas)
+{
+    // A frame one reference pixel wide played 96 pixels wide: 96 times.
+    EmfBuilder b(RECT{0, 0, 26, 26});
+    const DWORD left = 44739243; // times 96 is 2^32 + 32
+    b.Add(Emf::EXTSELECTCLIPRGN, {48, RGN_COPY, 32, 1, 1, 16, 0, 0, 0, 0, left, 0, left + 1, 1});
+    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::SELECTOBJECT, {kStock | NULL_PEN})
+        .Add(Emf::RECTANGLE, {0, 0, 2, 2});
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(96, 96);
+    Play(canvas, emf);
+    EXPECT_EQ(canvas.Count(kRed), 0);
     DeleteEnhMetaFile(emf);
 }
 

@@ -180,6 +180,21 @@ TEST(Path, ArcsOfBoxesAcrossTheWholeCoordinateRange)
     EXPECT_GT(PathTypes(c.dc).size(), 4000u);
 }
 
+// A rounded rectangle from the lowest coordinate to the canvas is
+// recorded whole, its width beyond what an int holds.
+TEST(Path, RoundRectFromTheLowestCoordinate)
+{
+    Canvas c(20, 20);
+    c.dc.BeginPath();
+    EXPECT_TRUE(c.dc.RoundRect(-2147483647 - 1, 2, 10, 12, 4, 4));
+    c.dc.EndPath();
+    CBrush red(RGB(255, 0, 0));
+    c.dc.SelectObject(&red);
+    EXPECT_TRUE(c.dc.FillPath());
+    EXPECT_EQ(c.At(5, 6), RGB(255, 0, 0));
+    EXPECT_EQ(c.At(15, 6), RGB(255, 255, 255));
+}
+
 TEST(Path, MisuseIsRefused)
 {
     Canvas c(8, 8);

@@ -153,4 +153,57 @@ TEST(PenOutline, AxisOutlineTakesOnlyThinSolidRightAngledFigures)
     }
 }
 
+// Whether the runs cover every pixel of the box.
+bool CoversEveryPixel(const std::vector<Run> &runs, const QRect &box)
+{
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        int covered = box.left();
+        for (const auto &[row, x0, x1] : runs)
+            if (row == y && x0 <= covered && x1 > covered)
+                covered = x1;
+        if (covered <= box.right())
+            return false;
+    }
+    return true;
+}
+
+TEST(PenOutline, AWideRoundPenCoversTheBoxOnlyWhereItsOutlineDoes)
+{
+    const PenData round = GeometricPen(PS_ENDCAP_ROUND, PS_JOIN_ROUND);
+    const PenData flatCaps = GeometricPen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
+    const PenData mitered = GeometricPen(PS_ENDCAP_ROUND, PS_JOIN_MITER);
+    PenData dashed = round;
+    dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_ROUND | PS_JOIN_ROUND;
+    PenData wideCosmetic;
+    wideCosmetic.style = PS_DASH;
+    const std::vector<QPoint> bend{{-150, 40}, {-100, 40}, {-100, 90}};
+    struct Case {
+        const char *name;
+        const PenData *pen;
+        bool closed;
+        int width;
+        QRect box;
+        bool covers;
+    };
+    const Case cases[] = {
+        {"round pen reaching past the box", &round, false, 400, QRect(0, 0, 64, 48), true},
+        {"wide dashed pen made without a geometric type", &wideCosmetic, false, 400, QRect(0, 0, 64, 48), true},
+        {"closed figure with round joins and flat caps", &flatCaps, true, 400, QRect(0, 0, 64, 48), true},
+        {"round pen falling short of the far corner", &round, false, 260, QRect(0, 0, 64, 48), false},
+        {"box far away", &round, false, 400, QRect(500, 500, 10, 10), false},
+        {"open figure with flat caps", &flatCaps, false, 400, QRect(0, 0, 64, 48), false},
+        {"mitred joins", &mitered, true, 400, QRect(0, 0, 64, 48), false},
+        {"dashes", &dashed, false, 400, QRect(0, 0, 64, 48), false},
+        {"empty box", &round, false, 400, QRect(), false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PenOutline::CoversBox(bend, c.closed, *c.pen, c.width, c.box), c.covers);
+        // The claim holds for the stroker's own outline.
+        if (c.covers && c.pen != &wideCosmetic) {
+            EXPECT_TRUE(CoversEveryPixel(Pixels(PenOutline::StrokerOutline(bend, c.closed, *c.pen, c.width)), c.box));
+        }
+    }
+}
+
 } // namespace

@@ -91,4 +91,30 @@ TEST(PolygonScanTest, RunsMatchThePlainScan)
         }
 }
 
+// Cut to columns, the scan gives the plain scan's runs cut to them, with
+// edges left of the columns, right of them and across them in every mix.
+TEST(PolygonScanTest, RunsCutToColumnsMatchThePlainScanCut)
+{
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> coordinate(-60, 160);
+    std::uniform_int_distribution<int> count(3, 12);
+    for (int round = 0; round < 400; ++round) {
+        PolygonScan::Polygons polygons(1 + round % 3);
+        for (auto &poly : polygons)
+            for (int k = count(rng); k > 0; --k)
+                poly.emplace_back(coordinate(rng) + (round % 2 ? coordinate(rng) / 9.0 : 0), coordinate(rng));
+        const int xFrom = round % 50, xTo = xFrom + 1 + round % 70;
+        for (bool winding : {false, true}) {
+            std::vector<std::tuple<int, int, int>> expected;
+            for (auto [y, x0, x1] : PlainScan(polygons, winding, -70, 170))
+                if (std::max(x0, xFrom) < std::min(x1, xTo))
+                    expected.emplace_back(y, std::max(x0, xFrom), std::min(x1, xTo));
+            std::vector<std::tuple<int, int, int>> runs;
+            PolygonScan::Scan(polygons, winding, -70, 170, xFrom, xTo,
+                              [&](int y, int x0, int x1) { runs.emplace_back(y, x0, x1); });
+            ASSERT_EQ(runs, expected) << "round " << round << " winding " << winding;
+        }
+    }
+}
+
 } // namespace

@@ -470,6 +470,29 @@ TEST(Primitives, HugeCoordinatesAndCountsAreHandled)
     EXPECT_FALSE(c.dc.Polygon(one, 1 << 30));
 }
 
+// Lines and regions at the very ends of the coordinate range: a diagonal
+// from corner to corner of the int range runs through the canvas on its
+// diagonal, and a region mapped past the lowest coordinate stays off it.
+TEST(Primitives, LinesAndRegionsAcrossTheWholeCoordinateRange)
+{
+    Canvas c(20, 20);
+    c.dc.MoveTo(-2147483647 - 1, -2147483647 - 1);
+    c.dc.LineTo(2147483647, 2147483647);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(c.At(i, i), kBlack) << i;
+    EXPECT_EQ(c.Count(kBlack), 20);
+
+    Canvas far(20, 20);
+    far.dc.SetMapMode(MM_ANISOTROPIC);
+    far.dc.SetWindowExt(1, 1);
+    far.dc.SetViewportExt(1 << 30, 1 << 30);
+    CRgn rgn;
+    ASSERT_TRUE(rgn.CreateRectRgn(-10, -10, -5, -5));
+    CBrush red(kRed);
+    EXPECT_TRUE(far.dc.FillRgn(&rgn, &red));
+    EXPECT_EQ(far.Count(kRed), 0);
+}
+
 TEST(Primitives, SystemClipOutlivesTheProgramsClip)
 {
     Canvas c(20, 20);
