@@ -76,6 +76,24 @@ void SECEditDocumentText::AppendTo(SECEditBlockWriter &writer, int offset, int l
     }
 }
 
+int SECEditDocumentText::CountByte(int offset, int length, char byte)
+{
+    int count = 0;
+    while (length > 0) {
+        const Piece &piece = PieceAt(offset);
+        const int n = std::min(length, piece.end - offset);
+        if (n <= 0 || offset < piece.start) {
+            const std::string bytes = Bytes(offset, length);
+            return count + static_cast<int>(std::count(bytes.begin(), bytes.end(), byte));
+        }
+        const char *from = piece.data + (offset - piece.start);
+        count += static_cast<int>(std::count(from, from + n, byte));
+        offset += n;
+        length -= n;
+    }
+    return count;
+}
+
 std::string SECEditDocumentText::Bytes(int offset, int length)
 {
     std::string bytes;

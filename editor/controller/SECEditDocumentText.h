@@ -28,6 +28,8 @@ public:
     // The same into a block writer, straight from the store's blocks.
     void AppendTo(SECEditBlockWriter &writer, int offset, int length);
     std::string Bytes(int offset, int length);
+    // How many of the bytes [offset, offset + length) are the given byte.
+    int CountByte(int offset, int length, char byte);
     unsigned char ByteAt(int offset);
     // Where the line around offset starts, and where its text ends (before
     // CR LF or LF).

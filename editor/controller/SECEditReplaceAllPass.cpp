@@ -173,15 +173,26 @@ class ReplacedLine {
 public:
     // The match at offset is on a line of its own unless a piece before it
     // reached into its old line.
-    void MoveTo(SECEditDocumentText &text, int offset, size_t pieceCount)
+    void MoveTo(int lineStart, size_t pieceCount)
     {
-        const int lineStart = text.LineStart(offset);
         if (m_nFrom >= lineStart)
             return;
         m_nFrom = lineStart;
         m_tail.clear();
         m_nGrowth = 0;
         m_nFirstPiece = pieceCount;
+        m_nTabs = 0;
+        m_nCounted = lineStart;
+    }
+    // The tabs of the line before offset as it will read (counted on from
+    // the last call, so a line costs one pass over its bytes).
+    long long TabsBefore(SECEditDocumentText &text, int offset)
+    {
+        if (offset > m_nCounted) {
+            m_nTabs += text.CountByte(m_nCounted, offset - m_nCounted, '\t');
+            m_nCounted = offset;
+        }
+        return m_nTabs;
     }
     // The pieces before the line's first are no longer needed.
     bool NeedsPiecesBefore(size_t pieceCount) const { return m_nFirstPiece < pieceCount; }
@@ -207,8 +218,10 @@ public:
     {
         const char *replacement = span.out.data() + piece.at;
         const void *lastBreak = piece.length ? memrchr(replacement, '\n', piece.length) : nullptr;
+        m_nCounted = piece.end;
         if (!lastBreak) {
             m_nGrowth += static_cast<long long>(piece.length) - (piece.end - piece.start);
+            m_nTabs += std::count(replacement, replacement + piece.length, '\t');
             return;
         }
         const char *tail = static_cast<const char *>(lastBreak) + 1;
@@ -216,6 +229,7 @@ public:
         m_nFrom = piece.end;
         m_nGrowth = 0;
         m_nFirstPiece = span.pieces.size();
+        m_nTabs = std::count(m_tail.begin(), m_tail.end(), '\t');
     }
 
 private:
@@ -223,6 +237,52 @@ private:
     std::string m_tail;
     long long m_nGrowth = 0;
     size_t m_nFirstPiece = 0;
+    long long m_nTabs = 0; // tabs of the line as it will read, up to m_nCounted
+    int m_nCounted = -1;   // the old byte the tab count has reached
+};
+
+// The old line around the matches of a pass, and the tabs after a match on
+// it. Matches come in order, so one line is searched for its ends once and
+// its bytes are counted once, however many matches it holds.
+class MatchLine {
+public:
+    int Start(SECEditDocumentText &text, int offset)
+    {
+        Find(text, offset);
+        return m_nStart;
+    }
+    int TextEnd(SECEditDocumentText &text, int offset)
+    {
+        Find(text, offset);
+        return m_nTextEnd;
+    }
+    // The tabs of the old bytes from offset to the line's text end.
+    long long TabsAfter(SECEditDocumentText &text, int offset)
+    {
+        Find(text, offset);
+        if (m_nTabsFrom < 0 || offset < m_nTabsFrom) {
+            m_nTabsAfter = text.CountByte(offset, std::max(m_nTextEnd - offset, 0), '\t');
+        } else {
+            m_nTabsAfter -= text.CountByte(m_nTabsFrom, std::min(offset, m_nTextEnd) - m_nTabsFrom, '\t');
+        }
+        m_nTabsFrom = std::min(offset, m_nTextEnd);
+        return m_nTabsAfter;
+    }
+
+private:
+    void Find(SECEditDocumentText &text, int offset)
+    {
+        if (m_nStart >= 0 && offset >= m_nStart && offset <= m_nTextEnd)
+            return;
+        m_nStart = text.LineStart(offset);
+        m_nTextEnd = text.LineTextEnd(offset);
+        m_nTabsFrom = -1;
+    }
+
+    int m_nStart = -1;
+    int m_nTextEnd = -1;
+    int m_nTabsFrom = -1;
+    long long m_nTabsAfter = 0;
 };
 
 } // namespace
@@ -284,6 +344,7 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
     const long long tabSize = std::max(buffer.GetTabSize(), 1);
     const long long maxWidth = buffer.GetMaxLineWidth();
     ReplacedLine line;
+    MatchLine startLine, endLine;
     for (;;) {
         int matchStart = 0, matchEnd = 0;
         const int found = scanner.Next(from, lastStart, matchStart, matchEnd);
@@ -291,7 +352,7 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
             engineError = scanner.GetError();
         if (found <= 0 || matchEnd > endLimit)
             return;
-        line.MoveTo(text, matchStart, span.pieces.size());
+        line.MoveTo(startLine.Start(text, matchStart), span.pieces.size());
         // A stretch written as it goes keeps the pieces of one line only.
         if (span.IsWritten() && !line.NeedsPiecesBefore(span.pieces.size())) {
             span.pieces.clear();
@@ -302,9 +363,14 @@ void SECEditReplaceAllPass::Impl::Scan(ReplacedSpan &span, int from, int lastSta
         scanner.AppendReplacement(span.out);
         const size_t replacementLength = span.out.size() - replacementAt;
         const long long beforeLength = line.LengthBefore(matchStart);
-        const int afterLength = std::max(text.LineTextEnd(matchEnd) - matchEnd, 0);
-        // Only a line that could be too wide is put together and measured.
-        if ((beforeLength + static_cast<long long>(replacementLength) + afterLength) * tabSize > maxWidth &&
+        const int afterLength = std::max(endLine.TextEnd(text, matchEnd) - matchEnd, 0);
+        const char *replacement = span.out.data() + replacementAt;
+        const long long tabs = line.TabsBefore(text, matchStart) +
+                               std::count(replacement, replacement + replacementLength, '\t') +
+                               endLine.TabsAfter(text, matchEnd);
+        // Every byte but a tab takes one column, a tab at most tab size:
+        // only a line that could be too wide is put together and measured.
+        if (beforeLength + static_cast<long long>(replacementLength) + afterLength + tabs * (tabSize - 1) > maxWidth &&
             !SECEditLineFits(buffer, line.Before(text, span, matchStart),
                              std::string_view(span.out.data() + replacementAt, replacementLength),
                              text.Bytes(matchEnd, afterLength), text.Bytes(matchStart, matchEnd - matchStart))) {

@@ -47,6 +47,8 @@ protected:
     }
     void Open(const std::string &text)
     {
+        if (controller) // a test opening a second text closes the first
+            pane.Destroy();
         buffer = MakeBuffer(language.get(), text);
         ASSERT_TRUE(pane.Create(buffer.get()));
         controller = pane.Controller();
@@ -313,6 +315,37 @@ TEST_F(ControllerFindTest, ReplacementsOverTheLineLimitAreRefused)
     EXPECT_EQ(Text(), line + "X\n0123456789\n");
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0], "Cannot replace text. Line would exceed 2048 characters.");
+}
+
+// Tabs widen a line by up to the tab size each: a few bytes of tabs can
+// pass the limit, before the match, in the replacement or after it.
+TEST_F(ControllerFindTest, TabsCountTowardsTheLineLimit)
+{
+    Open("x\n");
+    const int tabSize = buffer->GetTabSize();
+    ASSERT_GT(tabSize, 1);
+    const int tabsToTheLimit = 2048 / tabSize;
+    const std::string third(static_cast<size_t>(tabsToTheLimit / 3), '\t');
+    const std::string rest(static_cast<size_t>(tabsToTheLimit - 2 * (tabsToTheLimit / 3)), '\t');
+    struct Case {
+        std::string text, replacement;
+        bool refused;
+    } cases[] = {
+        {third + "X" + third + "\n", rest, false},       // exactly at the limit
+        {third + "X" + third + "\n", rest + "\t", true}, // one tab stop past it
+        {third + third + "X\n", rest + "\t", true},      // the tabs all before the match
+        {"X" + third + third + "\n", rest + "\t", true}, // the tabs all after it
+    };
+    for (const Case &c : cases) {
+        Open(c.text);
+        Shown().clear();
+        Press(SECEditFindRequest::replaceAll, "X", c.replacement.c_str());
+        const std::string replaced =
+            c.text.substr(0, c.text.find('X')) + c.replacement + c.text.substr(c.text.find('X') + 1);
+        EXPECT_EQ(Text(), c.refused ? c.text : replaced) << c.text.size() << " bytes, " << c.replacement.size();
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0] == "Cannot replace text. Line would exceed 2048 characters.", c.refused);
+    }
 }
 
 TEST_F(ControllerFindTest, ReadOnlyBufferRefusesReplacing)
