@@ -2,31 +2,10 @@
 
 #include "editor/controller/SECEditRegExp.h"
 #include "editor/text/SECEditTextBlock.h"
+#include "editor/text/SECEditSeamWindow.h"
 #include "editor/text/SECEditTextStore.h"
 
 #include <algorithm>
-
-namespace {
-
-// Bytes a seam window holds after its first start position at first.
-constexpr int kSeamWindow = 256;
-
-// The bytes without a character at their end that the text after them may
-// still complete, so that the engine never sees half of a character there.
-int CompleteLength(const char *bytes, int length)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes);
-    for (int back = 1; back <= 3 && back <= length; ++back) {
-        const unsigned char c = p[length - back];
-        if (c >= 0x80 && c <= 0xBF)
-            continue;
-        const int needed = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return needed > back ? length - back : length;
-    }
-    return length;
-}
-
-} // namespace
 
 SECEditBlockMatcher::SECEditBlockMatcher(SECEditTextStore &store, SECEditRegExp &regExp)
     : m_store(store), m_regExp(regExp), m_nContext(regExp.GetLookbehindBytes() + 3)
@@ -64,7 +43,7 @@ bool SECEditBlockMatcher::LoadBlock(int pos)
     m_nBlockStart = block->m_nOffset;
     const int length = block->GetTextLength();
     const bool last = m_nBlockStart + length >= textEnd;
-    m_nUsable = last ? length : CompleteLength(m_pBlock, length);
+    m_nUsable = last ? length : SECEditCompleteLength(m_pBlock, length);
     m_bMore = !last || m_nUsable < length;
     return true;
 }
@@ -109,14 +88,15 @@ int SECEditBlockMatcher::MatchInBlock(int &pos, int *start, int *end)
 int SECEditBlockMatcher::MatchInWindow(int &pos, int *start, int *end)
 {
     const int textEnd = m_store.GetTextLength();
-    int size = kSeamWindow;
+    int size = kSECEditSeamWindow;
     for (;;) {
         const int windowStart = std::max(0, pos - m_nContext);
         const int windowEnd = static_cast<int>(std::min<long long>(textEnd, static_cast<long long>(pos) + size));
         m_window.resize(static_cast<size_t>(windowEnd - windowStart));
         m_store.CopyText(windowStart, windowEnd - windowStart, m_window.data());
         const bool more = windowEnd < textEnd;
-        const int length = more ? CompleteLength(m_window.data(), windowEnd - windowStart) : windowEnd - windowStart;
+        const int length =
+            more ? SECEditCompleteLength(m_window.data(), windowEnd - windowStart) : windowEnd - windowStart;
         if (more && length <= pos - windowStart) {
             size *= 2; // only half a character after pos
             continue;

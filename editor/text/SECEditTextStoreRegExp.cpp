@@ -7,6 +7,7 @@
 // '\A' match and look-behinds see nothing, exactly as if that part of the
 // text had been copied out and searched whole.
 #include "editor/text/SECEditRegExpBase.h"
+#include "editor/text/SECEditSeamWindow.h"
 #include "editor/text/SECEditTextStore.h"
 
 #include <algorithm>
@@ -14,24 +15,6 @@
 #include <string>
 
 namespace {
-
-// Bytes a seam window holds after its first start position at first.
-constexpr int kSeamWindow = 256;
-
-// The bytes without a character at their end that the text after them may
-// still complete, so that the engine never sees half of a character there.
-int CompleteLength(const char *bytes, int length)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes);
-    for (int back = 1; back <= 3 && back <= length; ++back) {
-        const unsigned char c = p[length - back];
-        if (c >= 0x80 && c <= 0xBF)
-            continue;
-        const int needed = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return needed > back ? length - back : length;
-    }
-    return length;
-}
 
 // Patterns with '\G' match relative to where each search call starts; they
 // are searched on one copy of the text so that this stays where it was.
@@ -127,7 +110,8 @@ int SECEditTextStore::MatchInBlock(RegExpScan &scan, int &pos, int *start, int *
     const int blockEnd = blockStart + block->GetTextLength();
     const int subjectStart = std::max(blockStart, scan.begin);
     const char *subject = block->GetData() + (subjectStart - blockStart);
-    const int usable = blockEnd == textEnd ? blockEnd - subjectStart : CompleteLength(subject, blockEnd - subjectStart);
+    const int usable =
+        blockEnd == textEnd ? blockEnd - subjectStart : SECEditCompleteLength(subject, blockEnd - subjectStart);
     const bool hasContext = subjectStart == scan.begin || pos - subjectStart >= scan.context;
     if (!hasContext || pos >= subjectStart + usable)
         return 2;
@@ -161,14 +145,15 @@ int SECEditTextStore::MatchInBlock(RegExpScan &scan, int &pos, int *start, int *
 int SECEditTextStore::MatchInWindow(RegExpScan &scan, int &pos, int *start, int *end)
 {
     const int textEnd = m_nTextLength;
-    int size = kSeamWindow;
+    int size = kSECEditSeamWindow;
     for (;;) {
         const int windowStart = std::max(scan.begin, pos - scan.context);
         const int windowEnd = static_cast<int>(std::min<long long>(textEnd, static_cast<long long>(pos) + size));
         scan.window.assign(static_cast<size_t>(windowEnd - windowStart), '\0');
         CopyBytes(windowStart, windowEnd - windowStart, scan.window.data());
         const bool more = windowEnd < textEnd;
-        const int length = more ? CompleteLength(scan.window.data(), windowEnd - windowStart) : windowEnd - windowStart;
+        const int length =
+            more ? SECEditCompleteLength(scan.window.data(), windowEnd - windowStart) : windowEnd - windowStart;
         if (more && length <= pos - windowStart) {
             size *= 2; // only half a character after pos
             continue;
