@@ -4,6 +4,7 @@
 #include "WizardTestSupport.h"
 
 #include "../../support/ModalDriver.h"
+#include "EndProgram.h"
 #include "ProgramHomeTest.h"
 
 #include "editor/lang/SECEditLangRegistry.h"
@@ -26,18 +27,7 @@ namespace {
 class AppStartupTest : public ProgramHomeTest {
 protected:
     AppStartupTest() {}
-    void TearDown() override
-    {
-        if (m_pApp == nullptr)
-            return;
-        if (m_pApp->m_pMainWnd != nullptr && m_pApp->m_pMainWnd->GetSafeHwnd() != nullptr)
-            m_pApp->m_pMainWnd->DestroyWindow();
-        m_pApp->CloseAllDocuments(TRUE);
-        m_pApp->ExitInstance();
-        delete m_pApp;
-        MSG msg{};
-        ::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    }
+    void TearDown() override { EndProgram(m_pApp); }
     BOOL Start()
     {
         m_pApp = new CMDIApp;

@@ -5,6 +5,7 @@
 #include "kilnsmith/frame/MainFrm.h"
 #include "kilnsmith/frame/ResourceIds.h"
 
+#include "EndProgram.h"
 #include "ProgramHomeTest.h"
 
 #include "framework/app/AppIds.h"
@@ -36,19 +37,7 @@ protected:
     {
         TempFolder::Write(m_folder.File("config/kilnsmith/kilnsmith.ini"), "[]\nFirst tyne=dword:00000000\n");
     }
-    void TearDown() override
-    {
-        if (m_pApp == nullptr)
-            return;
-        if (m_pApp->m_pMainWnd != nullptr && m_pApp->m_pMainWnd->GetSafeHwnd() != nullptr)
-            m_pApp->m_pMainWnd->DestroyWindow();
-        m_pApp->CloseAllDocuments(TRUE);
-        m_pApp->ExitInstance();
-        delete m_pApp;
-        MSG msg{};
-        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-            ;
-    }
+    void TearDown() override { EndProgram(m_pApp); }
     BOOL Start()
     {
         m_pApp = new CMDIApp;
