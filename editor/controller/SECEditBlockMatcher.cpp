@@ -63,65 +63,19 @@ int SECEditBlockMatcher::MatchInBlock(int &pos, int *start, int *end)
     }
     long first = 0, last = 0;
     const int result = m_regExp.NextMatchPiece(pos - m_nBlockStart, m_bMore, &first, &last);
-    if (result < 0)
-        return -1;
-    // A match may only start where the engine saw everything it looked at;
-    // an empty one at the very end is decided in the window over the seam.
-    if (result == 1 && (!m_bMore || first < m_nUsable)) {
-        *start = m_nBlockStart + static_cast<int>(first);
-        *end = m_nBlockStart + static_cast<int>(last);
-        return 1;
-    }
-    if (result == 2) {
-        pos = m_nBlockStart + static_cast<int>(first);
-        return 2;
-    }
-    if (!m_bMore)
-        return 0;
-    pos = m_nBlockStart + m_nUsable;
-    return 2;
+    return SECEditBlockAnswer(
+        SECEditTakePiece(result, m_nBlockStart, m_nUsable, m_bMore, first, last, pos, start, end));
 }
 
-// Matches in a copy of the text around pos: its context before and, at
-// first, a few hundred bytes after; an attempt at pos that needs more doubles
-// the window.
+// Matches in a copy of the text around pos, over the seam between blocks.
 int SECEditBlockMatcher::MatchInWindow(int &pos, int *start, int *end)
 {
-    const int textEnd = m_store.GetTextLength();
-    int size = kSECEditSeamWindow;
-    for (;;) {
-        const int windowStart = std::max(0, pos - m_nContext);
-        const int windowEnd = static_cast<int>(std::min<long long>(textEnd, static_cast<long long>(pos) + size));
-        m_window.resize(static_cast<size_t>(windowEnd - windowStart));
-        m_store.CopyText(windowStart, windowEnd - windowStart, m_window.data());
-        const bool more = windowEnd < textEnd;
-        const int length =
-            more ? SECEditCompleteLength(m_window.data(), windowEnd - windowStart) : windowEnd - windowStart;
-        if (more && length <= pos - windowStart) {
-            size *= 2; // only half a character after pos
-            continue;
-        }
-        m_regExp.BeginPass(m_window.data(), length);
-        m_pSubject = m_window.data();
-        long first = 0, last = 0;
-        const int result = m_regExp.NextMatchPiece(pos - windowStart, more, &first, &last);
-        if (result < 0)
-            return -1;
-        if (result == 1 && (!more || first < length)) {
-            *start = windowStart + static_cast<int>(first);
-            *end = windowStart + static_cast<int>(last);
-            return 1;
-        }
-        if (result == 2) {
-            const int at = windowStart + static_cast<int>(first);
-            if (at == pos)
-                size = size > textEnd / 2 ? textEnd : size * 2;
-            pos = at;
-            continue;
-        }
-        if (!more)
-            return 0;
-        pos = windowStart + length;
-        return 2;
-    }
+    auto copyText = [this](int from, int length, char *into) { m_store.CopyText(from, length, into); };
+    auto matchPiece = [this](const char *bytes, int length, int startOffset, bool more, long *first, long *last) {
+        m_regExp.BeginPass(bytes, length);
+        m_pSubject = bytes;
+        return m_regExp.NextMatchPiece(startOffset, more, first, last);
+    };
+    return SECEditMatchInSeamWindow(m_window, 0, m_nContext, m_store.GetTextLength(), pos, start, end, copyText,
+                                    matchPiece);
 }

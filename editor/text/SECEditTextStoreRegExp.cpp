@@ -119,66 +119,19 @@ int SECEditTextStore::MatchInBlock(RegExpScan &scan, int &pos, int *start, int *
     const bool more = subjectStart + usable < textEnd;
     long first = 0, last = 0;
     const int result = scan.regExp->MatchPiece(subject, usable, pos - subjectStart, more, &first, &last);
-    if (result == SECEditRegExpBase::pieceError)
-        return -1;
-    // A match may only start where the engine saw everything it looked at;
-    // one at the very end is decided in the window over the seam.
-    if (result == SECEditRegExpBase::pieceMatch && (!more || first < usable)) {
-        *start = subjectStart + static_cast<int>(first);
-        *end = subjectStart + static_cast<int>(last);
-        return 1;
-    }
-    if (result == SECEditRegExpBase::piecePartial) {
-        pos = subjectStart + static_cast<int>(first);
-        return 2;
-    }
-    if (!more)
-        return 0;
-    pos = subjectStart + usable;
-    return 2;
+    return SECEditBlockAnswer(SECEditTakePiece(result, subjectStart, usable, more, first, last, pos, start, end));
 }
 
-// Matches in a copy of the text around pos: its context before and, at
-// first, a few hundred bytes after; an attempt at pos that needs more doubles
-// the window.  1, 0 or -1 as above; 2 when the search goes on at pos, past
-// the window.
+// Matches in a copy of the text around pos, over the seam between blocks.
+// 1, 0 or -1 as above; 2 when the search goes on at pos, past the window.
 int SECEditTextStore::MatchInWindow(RegExpScan &scan, int &pos, int *start, int *end)
 {
-    const int textEnd = m_nTextLength;
-    int size = kSECEditSeamWindow;
-    for (;;) {
-        const int windowStart = std::max(scan.begin, pos - scan.context);
-        const int windowEnd = static_cast<int>(std::min<long long>(textEnd, static_cast<long long>(pos) + size));
-        scan.window.assign(static_cast<size_t>(windowEnd - windowStart), '\0');
-        CopyBytes(windowStart, windowEnd - windowStart, scan.window.data());
-        const bool more = windowEnd < textEnd;
-        const int length =
-            more ? SECEditCompleteLength(scan.window.data(), windowEnd - windowStart) : windowEnd - windowStart;
-        if (more && length <= pos - windowStart) {
-            size *= 2; // only half a character after pos
-            continue;
-        }
-        long first = 0, last = 0;
-        const int result = scan.regExp->MatchPiece(scan.window.data(), length, pos - windowStart, more, &first, &last);
-        if (result == SECEditRegExpBase::pieceError)
-            return -1;
-        if (result == SECEditRegExpBase::pieceMatch && (!more || first < length)) {
-            *start = windowStart + static_cast<int>(first);
-            *end = windowStart + static_cast<int>(last);
-            return 1;
-        }
-        if (result == SECEditRegExpBase::piecePartial) {
-            const int at = windowStart + static_cast<int>(first);
-            if (at == pos)
-                size = size > textEnd / 2 ? textEnd : size * 2;
-            pos = at;
-            continue;
-        }
-        if (!more)
-            return 0;
-        pos = windowStart + length;
-        return 2;
-    }
+    auto copyText = [this](int from, int length, char *into) { CopyBytes(from, length, into); };
+    auto matchPiece = [&scan](const char *bytes, int length, int startOffset, bool more, long *first, long *last) {
+        return scan.regExp->MatchPiece(bytes, length, startOffset, more, first, last);
+    };
+    return SECEditMatchInSeamWindow(scan.window, scan.begin, scan.context, m_nTextLength, pos, start, end, copyText,
+                                    matchPiece);
 }
 
 // Matches on one copy of the whole searched text, made on first use.
