@@ -91,6 +91,27 @@ TEST_F(ViewGeometry, ScreenPreparationTakesTheScrollPositionOverThePrintPage)
     EXPECT_EQ(rect, CRect(70, 90, 110, 110));
 }
 
+TEST_F(ViewGeometry, PrintScrollSizesFollowTheFormInFormModeElseThePrintPage)
+{
+    struct Case {
+        BOOL bFormMode;
+        CSize total;
+    } cases[] = {{TRUE, CSize(750, 550)}, {FALSE, CSize(1550, 1250)}};
+    for (const Case& c : cases) {
+        Model().SetFormDesignMode(c.bFormMode);
+        Model().SetPagePosition(CRect(0, 0, 700, 500));
+        Model().SetPrintPageRect(CRect(0, 0, 1500, 1200));
+        m_pView->UpdatePrintScrollSizes();
+        int nMapMode = 0;
+        CSize total, page, line;
+        m_pView->GetDeviceScrollSizes(nMapMode, total, page, line);
+        EXPECT_EQ(nMapMode, MM_TEXT);
+        EXPECT_EQ(total, c.total) << c.bFormMode;
+        EXPECT_EQ(page, CSize(100, 100));
+        EXPECT_EQ(line, CSize(100, 100));
+    }
+}
+
 TEST_F(ViewGeometry, PrinterPreparationScalesFromTheScreen)
 {
     // The page rectangle is kept in logical pixels: the canvas is the page

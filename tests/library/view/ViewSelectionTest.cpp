@@ -390,7 +390,13 @@ public:
     }
     void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
     void SetRadio(BOOL) override {}
-    void SetText(LPCTSTR) override {}
+    void SetText(LPCTSTR lpszText) override
+    {
+        m_strText = lpszText;
+        m_bTextSet = TRUE;
+    }
+    CString m_strText;
+    BOOL m_bTextSet = FALSE;
 };
 
 CRecordCmdUI UpdateOf(CQYBaseView* pView, UINT nID)
@@ -399,6 +405,28 @@ CRecordCmdUI UpdateOf(CQYBaseView* pView, UINT nID)
     ui.m_nID = nID;
     ui.DoUpdate(pView, TRUE);
     return ui;
+}
+
+// The position and size panes of the status bar take their texts from the
+// view's update handlers; the application finds the view by its class.
+TEST_F(ViewSelection, StatusPanesAreSetByTheirUpdateHandlers)
+{
+    EXPECT_TRUE(m_pView->IsKindOf(RUNTIME_CLASS(CQYBaseView)));
+    m_pView->Invalidate();
+    Painted(); // drawing sets the components' status rectangles
+    Select({a, c});
+    const CRecordCmdUI position = UpdateOf(m_pView, ID_QY_INDICATOR_POSITION);
+    const CRecordCmdUI size = UpdateOf(m_pView, ID_QY_INDICATOR_SIZE);
+    ASSERT_TRUE(position.m_bTextSet);
+    ASSERT_TRUE(size.m_bTextSet);
+    EXPECT_STREQ(position.m_strText, " 10, 10");
+    EXPECT_STREQ(size.m_strText, "250, 150");
+    // Without a model there is no source: the panes keep their texts.
+    CQYDataModel* pModel = m_pView->GetCurrentModel();
+    m_pView->SetCurrentModel(nullptr);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_QY_INDICATOR_POSITION).m_bTextSet);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_QY_INDICATOR_SIZE).m_bTextSet);
+    m_pView->SetCurrentModel(pModel);
 }
 
 TEST_F(ViewSelection, ModeSwitchesToggleTheirFlagAndCheckMark)
