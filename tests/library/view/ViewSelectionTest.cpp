@@ -268,6 +268,23 @@ TEST_F(ViewSelection, ShiftArrowsSizeTheFormUpToItsLimits)
     Model().ResizeFormComponent(pForm, 0, 0, 1999, 160);
     Key(Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(pForm->GetRect().bottom, 160);
+    // An edge already past its limit is never pulled the other way: the
+    // shrinking keys do not grow a form smaller than the components, the
+    // growing keys do not shrink one larger than the limit.
+    struct Case {
+        CRect form;
+        Qt::Key key;
+    } cases[] = {{CRect(0, 0, 200, 100), Qt::Key_Left},   // c reaches 260 across
+                 {CRect(0, 0, 200, 100), Qt::Key_Up},     // and 160 down
+                 {CRect(0, 0, 2100, 400), Qt::Key_Right}, // past 2000
+                 {CRect(0, 0, 400, 2100), Qt::Key_Down}};
+    for (const Case& k : cases) {
+        Model().ResizeFormComponent(pForm, k.form.left, k.form.top, k.form.right, k.form.bottom);
+        const int nUndo = Model().GetUndoCount();
+        Key(k.key, Qt::ShiftModifier);
+        EXPECT_EQ(pForm->GetRect(), k.form) << k.key;
+        EXPECT_EQ(Model().GetUndoCount(), nUndo) << k.key;
+    }
 }
 
 TEST_F(ViewSelection, DeleteAndReturnKeys)
