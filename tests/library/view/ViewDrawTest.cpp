@@ -321,6 +321,65 @@ TEST_F(ViewExport, MetafileOfTheTopLeftCornerShrunk)
     EXPECT_NE(canvas.At(12, 45), 0xFF0000u);
 }
 
+// The metafile read record by record as the format lays it out, without the
+// library's own player: a chain of records that fills the file exactly,
+// counted in the header, ending in the end-of-file record, holding one
+// stretched copy of the 800 x 600 corner into the 320 x 240 picture.
+TEST_F(ViewExport, MetafileRecordsFollowTheFormat)
+{
+    const std::filesystem::path path = m_folder / "records.emf";
+    ASSERT_TRUE(m_pView->ExportByExtension(path.string().c_str()));
+    const std::string bytes = ReadFile(path);
+    ASSERT_GE(bytes.size(), 108u);
+    ASSERT_EQ(At<uint32_t>(bytes, 0), 1u); // the header record comes first
+    const uint32_t nHeaderSize = At<uint32_t>(bytes, 4);
+    EXPECT_GE(nHeaderSize, 88u);
+    EXPECT_EQ(At<uint32_t>(bytes, 40), 0x464D4520u);   // " EMF"
+    EXPECT_EQ(At<uint32_t>(bytes, 44), 0x10000u);      // version
+    EXPECT_EQ(At<uint32_t>(bytes, 48), bytes.size());  // bytes
+    const uint32_t nRecords = At<uint32_t>(bytes, 52); // records
+    EXPECT_GT(At<int32_t>(bytes, 72), 0);              // the reference device in pixels
+    EXPECT_GT(At<int32_t>(bytes, 80), 0);              // and in millimetres
+    size_t offset = 0;
+    uint32_t nWalked = 0;
+    uint32_t nLastType = 0;
+    int nStretches = 0;
+    while (offset + 8 <= bytes.size()) {
+        const uint32_t nType = At<uint32_t>(bytes, offset);
+        const uint32_t nSize = At<uint32_t>(bytes, offset + 4);
+        ASSERT_GE(nSize, 8u) << "record " << nWalked;
+        ASSERT_EQ(nSize % 4, 0u) << "record " << nWalked;
+        ASSERT_LE(offset + nSize, bytes.size()) << "record " << nWalked;
+        if (nType == 77) { // a stretched copy: destination, then the source bitmap
+            ++nStretches;
+            EXPECT_EQ(At<int32_t>(bytes, offset + 24), 0);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 28), 0);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 32), 320);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 36), 240);
+            EXPECT_EQ(At<uint32_t>(bytes, offset + 40), SRCCOPY);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 100), 800);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 104), 600);
+            const uint32_t offBmi = At<uint32_t>(bytes, offset + 84);
+            const uint32_t cbBmi = At<uint32_t>(bytes, offset + 88);
+            const uint32_t offBits = At<uint32_t>(bytes, offset + 92);
+            const uint32_t cbBits = At<uint32_t>(bytes, offset + 96);
+            ASSERT_GE(cbBmi, 40u);
+            ASSERT_LE(offBmi + cbBmi, nSize);
+            ASSERT_LE(offBits + cbBits, nSize);
+            EXPECT_EQ(At<int32_t>(bytes, offset + offBmi + 4), 800);
+            EXPECT_EQ(std::abs(At<int32_t>(bytes, offset + offBmi + 8)), 600);
+            EXPECT_GE(cbBits, 800u * 600u * At<uint16_t>(bytes, offset + offBmi + 14) / 8);
+        }
+        nLastType = nType;
+        offset += nSize;
+        ++nWalked;
+    }
+    EXPECT_EQ(offset, bytes.size());
+    EXPECT_EQ(nWalked, nRecords);
+    EXPECT_EQ(nLastType, 14u); // end of file
+    EXPECT_EQ(nStretches, 1);
+}
+
 TEST_F(ViewExport, AFailedExportLeavesTheOldFile)
 {
     const std::filesystem::path path = m_folder / "old.bmp";
