@@ -148,8 +148,9 @@ void CQYBaseView::DrawFrameMark(CDC* pDC, CRect rect)
 {
     rect.InflateRect(2, 2);
     const COLORREF crFrame = RGB(183, 209, 253);
-    // The 6-pixel band, dotted with white.
-    for (int i = 0; i < 6; ++i) {
+    // The 6-pixel band just outside the rectangle, dotted with white: ring
+    // i lies i pixels outside it.
+    for (int i = 1; i <= 6; ++i) {
         CRect band = rect;
         band.InflateRect(i, i);
         for (int x = band.left; x < band.right; ++x) {
@@ -163,10 +164,10 @@ void CQYBaseView::DrawFrameMark(CDC* pDC, CRect rect)
             pDC->SetPixel(band.right - 1, y, cr);
         }
     }
-    // White breaks at the corners and the edge centres.
+    // White breaks across the band at the corners and the edge centres.
     CRect outer = rect;
     outer.InflateRect(6, 6);
-    const CPoint centre = outer.CenterPoint();
+    const CPoint centre(outer.CenterPoint().x - 3, outer.CenterPoint().y - 3);
     for (CPoint pt :
          {outer.TopLeft(), CPoint(centre.x, outer.top), CPoint(outer.right - 6, outer.top),
           CPoint(outer.right - 6, centre.y), CPoint(outer.right - 6, outer.bottom - 6),

@@ -227,6 +227,46 @@ TEST_F(ViewDraw, EmptyHeaderAndFooterDrawNothingAndKeepTheContext)
     EXPECT_EQ(canvas.DC()->GetBkMode(), nMode);
 }
 
+// The frame mark: a 6-pixel band around the rectangle widened by 2, in the
+// mark's blue dotted with white, broken by white squares at the corners and
+// the edge centres, and nothing drawn inside or beyond it.
+TEST_F(ViewDraw, FrameMarkIsABandOutsideTheRectangle)
+{
+    const uint32_t kGrey = 0x808080;
+    const uint32_t kBlue = Rgb(RGB(183, 209, 253));
+    Canvas canvas(200, 200);
+    canvas.DC()->FillSolidRect(0, 0, 200, 200, RGB(128, 128, 128));
+    const CRect rect(60, 60, 140, 120);
+    m_pView->DrawFrameMark(canvas.DC(), rect);
+    const std::vector<uint32_t> pixels = canvas.Pixels();
+    auto at = [&pixels](int x, int y) { return pixels[static_cast<size_t>(y) * 200 + x]; };
+    CRect inner = rect;
+    inner.InflateRect(2, 2);
+    CRect outer = inner;
+    outer.InflateRect(6, 6);
+    int nBlue = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const CPoint pt(x, y);
+            const bool bInBand = outer.PtInRect(pt) && !inner.PtInRect(pt);
+            const uint32_t p = at(x, y);
+            if (!bInBand) {
+                ASSERT_EQ(p, kGrey) << x << ", " << y;
+                continue;
+            }
+            ASSERT_TRUE(p == kBlue || p == 0xFFFFFFu) << x << ", " << y;
+            nBlue += p == kBlue;
+        }
+    EXPECT_GT(nBlue, 300);
+    // The breaks cover the band's width: white across it at each corner
+    // and in the middle of each edge.
+    const CPoint mid = inner.CenterPoint();
+    for (CPoint pt : {CPoint(inner.left - 3, inner.top - 3), CPoint(inner.right + 2, inner.bottom + 2),
+                      CPoint(mid.x, inner.top - 1), CPoint(mid.x, inner.top - 6), CPoint(inner.left - 1, mid.y),
+                      CPoint(inner.right, mid.y), CPoint(inner.right + 5, mid.y), CPoint(mid.x, inner.bottom + 5)})
+        EXPECT_EQ(at(pt.x, pt.y), 0xFFFFFFu) << pt.x << ", " << pt.y;
+}
+
 // ---------------------------------------------------------------------------
 // Export
 
