@@ -64,6 +64,9 @@ void CQYBaseView::DrawBackground(CDC* pDC, CRect rect)
     CQYFormProperties* pForm = GetFormProperties();
     const COLORREF crBack = bPrinting || pForm == nullptr ? RGB(255, 255, 255) : pForm->GetBkColor();
     pDC->FillSolidRect(&rect, crBack);
+    // With nothing selected the form itself shows as selected: the
+    // background painter frames it in form mode.
+    m_pModel->SetDrawFormFrame(m_listSelected.IsEmpty());
     if (!m_pModel->IsFormDesignMode() && !bPrinting) {
         // The page's shadow along its right and bottom edges.
         const CRect page = m_pModel->GetPrintPageRect();

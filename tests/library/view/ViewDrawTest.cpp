@@ -158,6 +158,37 @@ TEST_F(ViewDraw, PageShadowOnlyOutsideFormModeAndNeverPrinted)
     }
 }
 
+// In form mode the form shows as selected, framed, while nothing else is
+// selected; never on paper and never outside form mode.
+TEST_F(ViewDraw, FormFrameWhileNothingIsSelected)
+{
+    const uint32_t kNavy = Rgb(RGB(0, 0, 128));
+    struct Case {
+        BOOL bFormMode;
+        bool bSelection;
+        BOOL bPrinting;
+        bool bFrame;
+    } cases[] = {{TRUE, false, FALSE, true},
+                 {TRUE, true, FALSE, false},
+                 {TRUE, false, TRUE, false},
+                 {FALSE, false, FALSE, false}};
+    for (const Case& c : cases) {
+        Model().SetFormDesignMode(c.bFormMode);
+        Model().SetPrintPageRect(CRect(40, 40, 340, 240));
+        Model().SetPagePosition(CRect(40, 40, 340, 240));
+        if (c.bSelection)
+            Select({a});
+        else
+            Select({});
+        Canvas canvas(400, 300, c.bPrinting);
+        m_pView->DrawBackground(canvas.DC(), CRect(0, 0, 400, 300));
+        // The frame's band runs just outside the page: solid at its corners
+        // and at the middle of its edges.
+        EXPECT_EQ(canvas.At(36, 36) == kNavy, c.bFrame) << c.bFormMode << c.bSelection << c.bPrinting;
+        EXPECT_EQ(canvas.At(36, 140) == kNavy, c.bFrame) << c.bFormMode << c.bSelection << c.bPrinting;
+    }
+}
+
 // The rows and columns of the canvas that hold non-white pixels.
 CRect InkBounds(Canvas& canvas, int cx, int cy)
 {
