@@ -246,6 +246,41 @@ TEST_F(ViewDraw, HeaderAndFooterTextsSitInTheirBands)
     }
 }
 
+// A page body reaching below two text heights above the paper's bottom
+// starts the footer band at the body's bottom: a band less than one text
+// height tall, the text centred on it.
+TEST_F(ViewDraw, FooterBandStartsAtALowBodysBottom)
+{
+    const int cx = 600;
+    const int cy = 800;
+    for (CString& str : Model().m_strHeaderFooter)
+        str.Empty();
+    Model().m_strHeaderFooter[QY_FOOTER_CENTER] = "Plexo";
+    Canvas canvas(cx, cy, TRUE);
+    canvas.DC()->FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+    m_pView->PrepareHeaderFooterDC(canvas.DC());
+    const int h = canvas.DC()->GetTextExtent("S", 1).cy;
+    m_pView->ClearDC(canvas.DC());
+    ASSERT_GT(h, 8);
+    const CRect body(50, 60, 550, cy - h - 4);
+    m_pView->DrawHeaderFooterBands(canvas.DC(), &body);
+    const CRect ink = InkBounds(canvas, cx, cy);
+    ASSERT_LT(ink.top, ink.bottom);
+    // The same text drawn centred on the band from the body's bottom to one
+    // text height above the paper's bottom.
+    Canvas expected(cx, cy, TRUE);
+    expected.DC()->FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+    m_pView->PrepareHeaderFooterDC(expected.DC());
+    const int w = expected.DC()->GetTextExtent("Plexo", 5).cx;
+    const int m = (body.left + body.right) / 2;
+    CRect band(m - w / 2, body.bottom, m + w / 2, cy - h);
+    expected.DC()->DrawText("Plexo", 5, &band, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    m_pView->ClearDC(expected.DC());
+    EXPECT_EQ(ink, InkBounds(expected, cx, cy));
+    // A band of a full text height would put it higher.
+    EXPECT_GT(ink.top, cy - 2 * h);
+}
+
 TEST_F(ViewDraw, EmptyHeaderAndFooterDrawNothingAndKeepTheContext)
 {
     Canvas canvas(300, 300, TRUE);
