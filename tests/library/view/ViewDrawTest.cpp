@@ -105,6 +105,41 @@ TEST_F(ViewDraw, PaintingAPartRedrawsOnlyThatPart)
     EXPECT_NE(painted.pixel(100, 50) & 0xFFFFFF, 0xFF0000u);
 }
 
+// Scrolling moves what is on the screen and paints only what comes into
+// view; the result is the picture a whole repaint at that position gives.
+TEST_F(ViewDraw, AScrolledViewLeavesNoStalePixels)
+{
+    Model().SetPrintPageRect(CRect(0, 0, 1600, 1200));
+    Model().SetPagePosition(CRect(0, 0, 1600, 1200));
+    for (int i = 0; i < 12; ++i) // shapes across the whole page
+        Put(CRect(60 + i * 120, 40 + i * 90, 140 + i * 120, 110 + i * 90), i % 2 ? QY_COMP_ELLIPSE : 30);
+    Select({a, b});
+    m_pView->Invalidate();
+    Painted();
+    struct Step {
+        UINT nMessage;
+        int nCode;
+    } steps[] = {{WM_VSCROLL, SB_LINEDOWN}, {WM_VSCROLL, SB_LINEDOWN}, {WM_HSCROLL, SB_PAGERIGHT},
+                 {WM_VSCROLL, SB_PAGEDOWN}, {WM_HSCROLL, SB_LINELEFT}, {WM_VSCROLL, SB_LINEUP},
+                 {WM_HSCROLL, SB_RIGHT},    {WM_VSCROLL, SB_TOP}};
+    for (const Step& step : steps) {
+        m_pView->SendMessage(step.nMessage, step.nCode);
+        Pump();
+        const QImage scrolled = Painted();
+        m_pView->Invalidate();
+        const QImage whole = Painted();
+        ASSERT_EQ(scrolled.size(), whole.size());
+        int nDifferent = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                nDifferent += (scrolled.pixel(x, y) & 0xFFFFFF) != (whole.pixel(x, y) & 0xFFFFFF);
+        EXPECT_EQ(nDifferent, 0) << "after " << step.nMessage << "/" << step.nCode << " at "
+                                 << m_pView->GetScrollPosition().x << ", " << m_pView->GetScrollPosition().y;
+    }
+    EXPECT_EQ(m_pView->GetScrollPosition().y, 0);
+    EXPECT_GT(m_pView->GetScrollPosition().x, 0);
+}
+
 TEST_F(ViewDraw, HandlesNeverPrintTabNumbersDoWhenShown)
 {
     Select({a});
