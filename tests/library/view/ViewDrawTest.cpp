@@ -418,6 +418,14 @@ TEST_F(ViewExport, BitmapAtThePageSizeAndExtensionAdded)
     CQYImageBaseObj image;
     ASSERT_TRUE(image.LoadFromFile(path.string().c_str()));
     EXPECT_EQ(image.GetWidth(), 400);
+    // Another program's reader (Qt's) opens it at the page size, the right
+    // way up, with a's fill (20-120, 20-90) where it lies on the page.
+    QImage other;
+    ASSERT_TRUE(other.load(QString::fromStdString(path.string()), "BMP"));
+    EXPECT_EQ(other.size(), QSize(400, 300));
+    EXPECT_EQ(other.pixel(50, 50) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(other.pixel(50, 150) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(other.pixel(150, 50) & 0xFFFFFF, 0xFF0000u);
     // ".dib" is written in the same format.
     ASSERT_TRUE(m_pView->ExportByExtension((m_folder / "page.DIB").string().c_str()));
     EXPECT_EQ(ReadFile(m_folder / "page.DIB").substr(0, 2), "BM");
