@@ -140,6 +140,25 @@ TEST_F(ViewDraw, AScrolledViewLeavesNoStalePixels)
     EXPECT_GT(m_pView->GetScrollPosition().x, 0);
 }
 
+// Drawing for a printer through the off-screen copy gives what drawing
+// straight onto it gives: white page, components, tab numbers when shown,
+// no handles.
+TEST_F(ViewDraw, OffScreenPrintingEqualsDirectPrinting)
+{
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    Select({a, b});
+    for (BOOL bTabs : {FALSE, TRUE}) {
+        m_pView->m_bShowTabOrder = bTabs;
+        Canvas direct(400, 300, TRUE);
+        m_pView->Draw(direct.DC());
+        Canvas buffered(400, 300, TRUE);
+        m_pView->DrawToDC(buffered.DC());
+        EXPECT_EQ(direct.Pixels(), buffered.Pixels()) << bTabs;
+        EXPECT_EQ(buffered.At(50, 50), 0xFF0000u);
+        EXPECT_EQ(buffered.At(20, 20) == 0x00FF00u, false); // no handle
+    }
+}
+
 TEST_F(ViewDraw, HandlesNeverPrintTabNumbersDoWhenShown)
 {
     Select({a});
