@@ -81,6 +81,18 @@ void BM_FirstMoveAfterACommand(benchmark::State &state)
 }
 BENCHMARK(BM_FirstMoveAfterACommand)->Unit(benchmark::kMillisecond);
 
+// The view activated with a selection: every component of the page is
+// repainted so that the selection marks follow the activation.
+void BM_ActivationRepaintsEveryComponent(benchmark::State &state)
+{
+    CQYBaseView *pView = ThePage().pView;
+    for (auto _ : state) {
+        pView->OnActivateView(!pView->m_bActive, pView, pView);
+        pView->ValidateRect(nullptr);
+    }
+}
+BENCHMARK(BM_ActivationRepaintsEveryComponent)->Unit(benchmark::kMillisecond);
+
 std::string TempPath(const char *lpszName)
 {
     return (std::filesystem::temp_directory_path() / ("plexo-view-bench-" + std::to_string(::getpid()) + lpszName))

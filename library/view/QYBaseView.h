@@ -319,8 +319,6 @@ protected:
     // the view as its host; NULL when there is none.
     CQYHyLinkComponent* HyperlinkAt(CPoint ptLogical);
     CQYHyLinkComponent* SelectedHyperlink();
-    // Removes the selected components as one undoable step.
-    void DeleteSelection();
     // Places the dropped component at the point and adds it (an image
     // without a picture asks for its file); takes over the reference.
     void DropComponent(CQYDrawComponent* pComp, CPoint point);

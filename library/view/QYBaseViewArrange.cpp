@@ -320,12 +320,26 @@ void CQYBaseView::SizeByKey(UINT nChar)
         return;
     const CRect r = pForm->GetRect();
     const CSize extent = m_pModel->GetComponentsExtent();
+    // One pixel in the key's direction, or nothing: an edge already at or
+    // past its limit stays where it is (never pulled the other way).
     CRect rectNew = r;
     switch (nChar) {
-    case VK_LEFT: rectNew.right = std::max<LONG>(r.right - 1, extent.cx); break;
-    case VK_RIGHT: rectNew.right = std::min(r.right + 1, kMaxFormEdge); break;
-    case VK_UP: rectNew.bottom = std::max<LONG>(r.bottom - 1, extent.cy); break;
-    case VK_DOWN: rectNew.bottom = std::min(r.bottom + 1, kMaxFormEdge); break;
+    case VK_LEFT:
+        if (r.right - 1 >= extent.cx)
+            rectNew.right = r.right - 1;
+        break;
+    case VK_RIGHT:
+        if (r.right + 1 <= kMaxFormEdge)
+            rectNew.right = r.right + 1;
+        break;
+    case VK_UP:
+        if (r.bottom - 1 >= extent.cy)
+            rectNew.bottom = r.bottom - 1;
+        break;
+    case VK_DOWN:
+        if (r.bottom + 1 <= kMaxFormEdge)
+            rectNew.bottom = r.bottom + 1;
+        break;
     default: return;
     }
     if (rectNew == r)
@@ -348,10 +362,7 @@ void CQYBaseView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (m_listSelected.GetCount() == 1)
             InvalidateComponent(m_listSelected.GetHead());
         break;
-    case VK_DELETE:
-        if (!m_listSelected.IsEmpty())
-            DeleteSelection();
-        break;
+    case VK_DELETE: OnEditClear(); break;
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
@@ -376,9 +387,4 @@ void CQYBaseView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     default: break;
     }
     CScrollView::Default();
-}
-
-void CQYBaseView::DeleteSelection()
-{
-    DeleteComponents(&m_listSelected);
 }

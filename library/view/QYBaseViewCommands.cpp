@@ -5,6 +5,7 @@
 
 #include "framework/app/MessageBoxes.h"
 #include "framework/app/Printers.h"
+#include "framework/controls/ControlStyles.h"
 #include "framework/controls/PrintDialogs.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/Menu.h"
@@ -176,9 +177,20 @@ bool IsShiftDown()
 
 void CQYBaseView::OnEditUndo()
 {
-    EndLabelEdit();
-    if (m_pModel != nullptr)
-        m_pModel->Undo();
+    // While a label is edited in place, Undo belongs to its editor: it takes
+    // back the typing and leaves the history alone.
+    if (m_pEditComp != nullptr) {
+        if (CWnd* pEdit = GetLabelEditWindow()) {
+            if (pEdit->SendMessage(EM_CANUNDO) != 0)
+                pEdit->SendMessage(EM_UNDO);
+            return;
+        }
+    }
+    if (m_pModel == nullptr)
+        return;
+    m_pModel->Undo();
+    if (m_pEditComp != nullptr)
+        EndLabelEdit();
 }
 
 void CQYBaseView::OnUpdateEditUndo(CCmdUI* pCmdUI)

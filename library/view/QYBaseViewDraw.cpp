@@ -64,6 +64,9 @@ void CQYBaseView::DrawBackground(CDC* pDC, CRect rect)
     CQYFormProperties* pForm = GetFormProperties();
     const COLORREF crBack = bPrinting || pForm == nullptr ? RGB(255, 255, 255) : pForm->GetBkColor();
     pDC->FillSolidRect(&rect, crBack);
+    // With nothing selected the form itself shows as selected: the
+    // background painter frames it in form mode.
+    m_pModel->SetDrawFormFrame(m_listSelected.IsEmpty());
     if (!m_pModel->IsFormDesignMode() && !bPrinting) {
         // The page's shadow along its right and bottom edges.
         const CRect page = m_pModel->GetPrintPageRect();
@@ -148,8 +151,9 @@ void CQYBaseView::DrawFrameMark(CDC* pDC, CRect rect)
 {
     rect.InflateRect(2, 2);
     const COLORREF crFrame = RGB(183, 209, 253);
-    // The 6-pixel band, dotted with white.
-    for (int i = 0; i < 6; ++i) {
+    // The 6-pixel band just outside the rectangle, dotted with white: ring
+    // i lies i pixels outside it.
+    for (int i = 1; i <= 6; ++i) {
         CRect band = rect;
         band.InflateRect(i, i);
         for (int x = band.left; x < band.right; ++x) {
@@ -163,10 +167,10 @@ void CQYBaseView::DrawFrameMark(CDC* pDC, CRect rect)
             pDC->SetPixel(band.right - 1, y, cr);
         }
     }
-    // White breaks at the corners and the edge centres.
+    // White breaks across the band at the corners and the edge centres.
     CRect outer = rect;
     outer.InflateRect(6, 6);
-    const CPoint centre = outer.CenterPoint();
+    const CPoint centre(outer.CenterPoint().x - 3, outer.CenterPoint().y - 3);
     for (CPoint pt :
          {outer.TopLeft(), CPoint(centre.x, outer.top), CPoint(outer.right - 6, outer.top),
           CPoint(outer.right - 6, centre.y), CPoint(outer.right - 6, outer.bottom - 6),

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -316,20 +317,21 @@ CQYDrawComponent* CQYBaseView::HitTestHandle(CPoint point, int& nIndex)
     dc.DPtoLP(&sizeLogical);
     CPoint ptDevice = point;
     dc.LPtoDP(&ptDevice, 1);
-    CQYCompList listCandidates;
+    // A plain vector: filling a component list would count as a drawing
+    // change and make the hover index build itself again on every move.
+    std::vector<CQYDrawComponent*> candidates;
     for (POSITION pos = m_listSelected.GetHeadPosition(); pos != nullptr;) {
         CQYDrawComponent* pComp = m_listSelected.GetNext(pos);
         CRect rect = pComp->GetRect();
         rect.NormalizeRect();
         rect.InflateRect(std::abs(sizeLogical.cx), std::abs(sizeLogical.cy));
         if (point.x >= rect.left && point.x <= rect.right && point.y >= rect.top && point.y <= rect.bottom)
-            listCandidates.AddTail(pComp);
+            candidates.push_back(pComp);
     }
-    if (listCandidates.IsEmpty())
+    if (candidates.empty())
         return nullptr;
     CArray<CPoint, CPoint> points;
-    for (POSITION pos = listCandidates.GetHeadPosition(); pos != nullptr;) {
-        CQYDrawComponent* pComp = listCandidates.GetNext(pos);
+    for (CQYDrawComponent* pComp : candidates) {
         GetHandlePoints(pComp, points);
         for (int i = 0; i < points.GetSize(); ++i) {
             CPoint pt = points[i];

@@ -3,6 +3,7 @@
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawComponent.h"
+#include "library/model/QYDrawingChanges.h"
 
 #include <algorithm>
 
@@ -26,6 +27,11 @@ int HitReach(CQYDrawComponent* pComp)
 CQYHitIndex::~CQYHitIndex()
 {
     Clear();
+}
+
+bool CQYHitIndex::IsValid() const
+{
+    return m_bValid && m_nBuiltAt == QYDrawingChangeCount();
 }
 
 void CQYHitIndex::Clear()
@@ -59,6 +65,7 @@ void CQYHitIndex::Build(CQYDataModel* pModel)
                                std::max(m_bounds.right, rect.right), std::max(m_bounds.bottom, rect.bottom));
     }
     m_bValid = true;
+    m_nBuiltAt = QYDrawingChangeCount();
     if (m_comps.empty())
         return;
     const long long w = static_cast<long long>(m_bounds.right) - m_bounds.left + 1;
@@ -85,7 +92,7 @@ CQYDrawComponent* CQYHitIndex::HitTest(CQYDataModel* pModel, int x, int y)
 {
     if (pModel == nullptr)
         return nullptr;
-    if (!m_bValid || pModel != m_pModel)
+    if (!IsValid() || pModel != m_pModel)
         Build(pModel);
     if (m_cells.empty() || x < m_bounds.left || x > m_bounds.right || y < m_bounds.top || y > m_bounds.bottom)
         return nullptr;

@@ -1,14 +1,17 @@
 // A grid over the page that finds the topmost component under a point
 // without walking every component: each cell lists, in drawing order, the
 // components whose rectangle (widened by the hit tolerance and their line)
-// meets it.  The answer is the model's topmost-first hit test's, as long as
-// the index is rebuilt after every change of geometry or drawing order: the
-// view marks it stale on every update it receives, and the next query
-// rebuilds it.
+// meets it.  The answer is the model's topmost-first hit test's because the
+// index is rebuilt after every change of geometry or drawing order: it goes
+// stale when the drawing change count moves (points, rectangles, hit areas,
+// property sets, list insertions and removals, whether made by a command or
+// not), and the view also marks it stale on every update it receives.  The
+// next query rebuilds it.
 #pragma once
 
 #include "framework/base/CRect.h"
 
+#include <cstdint>
 #include <vector>
 
 class CQYDataModel;
@@ -22,7 +25,8 @@ public:
     ~CQYHitIndex();
 
     void Invalidate() { m_bValid = false; }
-    bool IsValid() const { return m_bValid; }
+    // Built, and nothing that could change an answer has happened since.
+    bool IsValid() const;
     // The topmost component whose hit area holds the point (tolerance 8).
     CQYDrawComponent* HitTest(CQYDataModel* pModel, int x, int y);
 
@@ -31,6 +35,8 @@ private:
     void Clear();
 
     bool m_bValid = false;
+    // The drawing change count when the index was built.
+    std::uint64_t m_nBuiltAt = 0;
     CQYDataModel* m_pModel = nullptr;
     CRect m_bounds;
     int m_nCell = 64;

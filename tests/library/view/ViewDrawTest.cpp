@@ -105,6 +105,60 @@ TEST_F(ViewDraw, PaintingAPartRedrawsOnlyThatPart)
     EXPECT_NE(painted.pixel(100, 50) & 0xFFFFFF, 0xFF0000u);
 }
 
+// Scrolling moves what is on the screen and paints only what comes into
+// view; the result is the picture a whole repaint at that position gives.
+TEST_F(ViewDraw, AScrolledViewLeavesNoStalePixels)
+{
+    Model().SetPrintPageRect(CRect(0, 0, 1600, 1200));
+    Model().SetPagePosition(CRect(0, 0, 1600, 1200));
+    for (int i = 0; i < 12; ++i) // shapes across the whole page
+        Put(CRect(60 + i * 120, 40 + i * 90, 140 + i * 120, 110 + i * 90), i % 2 ? QY_COMP_ELLIPSE : 30);
+    Select({a, b});
+    m_pView->Invalidate();
+    Painted();
+    struct Step {
+        UINT nMessage;
+        int nCode;
+    } steps[] = {{WM_VSCROLL, SB_LINEDOWN}, {WM_VSCROLL, SB_LINEDOWN}, {WM_HSCROLL, SB_PAGERIGHT},
+                 {WM_VSCROLL, SB_PAGEDOWN}, {WM_HSCROLL, SB_LINELEFT}, {WM_VSCROLL, SB_LINEUP},
+                 {WM_HSCROLL, SB_RIGHT},    {WM_VSCROLL, SB_TOP}};
+    for (const Step& step : steps) {
+        m_pView->SendMessage(step.nMessage, step.nCode);
+        Pump();
+        const QImage scrolled = Painted();
+        m_pView->Invalidate();
+        const QImage whole = Painted();
+        ASSERT_EQ(scrolled.size(), whole.size());
+        int nDifferent = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                nDifferent += (scrolled.pixel(x, y) & 0xFFFFFF) != (whole.pixel(x, y) & 0xFFFFFF);
+        EXPECT_EQ(nDifferent, 0) << "after " << step.nMessage << "/" << step.nCode << " at "
+                                 << m_pView->GetScrollPosition().x << ", " << m_pView->GetScrollPosition().y;
+    }
+    EXPECT_EQ(m_pView->GetScrollPosition().y, 0);
+    EXPECT_GT(m_pView->GetScrollPosition().x, 0);
+}
+
+// Drawing for a printer through the off-screen copy gives what drawing
+// straight onto it gives: white page, components, tab numbers when shown,
+// no handles.
+TEST_F(ViewDraw, OffScreenPrintingEqualsDirectPrinting)
+{
+    a->GetDefaultProperty()->SetBkColor(RGB(255, 0, 0));
+    Select({a, b});
+    for (BOOL bTabs : {FALSE, TRUE}) {
+        m_pView->m_bShowTabOrder = bTabs;
+        Canvas direct(400, 300, TRUE);
+        m_pView->Draw(direct.DC());
+        Canvas buffered(400, 300, TRUE);
+        m_pView->DrawToDC(buffered.DC());
+        EXPECT_EQ(direct.Pixels(), buffered.Pixels()) << bTabs;
+        EXPECT_EQ(buffered.At(50, 50), 0xFF0000u);
+        EXPECT_EQ(buffered.At(20, 20) == 0x00FF00u, false); // no handle
+    }
+}
+
 TEST_F(ViewDraw, HandlesNeverPrintTabNumbersDoWhenShown)
 {
     Select({a});
@@ -155,6 +209,37 @@ TEST_F(ViewDraw, PageShadowOnlyOutsideFormModeAndNeverPrinted)
         EXPECT_EQ(canvas.At(302, 100) == shadow, c.bShadow) << c.bFormMode << c.bPrinting;
         EXPECT_EQ(canvas.At(150, 202) == shadow, c.bShadow) << c.bFormMode << c.bPrinting;
         EXPECT_NE(canvas.At(302, 2), shadow); // starts 4 below the top
+    }
+}
+
+// In form mode the form shows as selected, framed, while nothing else is
+// selected; never on paper and never outside form mode.
+TEST_F(ViewDraw, FormFrameWhileNothingIsSelected)
+{
+    const uint32_t kNavy = Rgb(RGB(0, 0, 128));
+    struct Case {
+        BOOL bFormMode;
+        bool bSelection;
+        BOOL bPrinting;
+        bool bFrame;
+    } cases[] = {{TRUE, false, FALSE, true},
+                 {TRUE, true, FALSE, false},
+                 {TRUE, false, TRUE, false},
+                 {FALSE, false, FALSE, false}};
+    for (const Case& c : cases) {
+        Model().SetFormDesignMode(c.bFormMode);
+        Model().SetPrintPageRect(CRect(40, 40, 340, 240));
+        Model().SetPagePosition(CRect(40, 40, 340, 240));
+        if (c.bSelection)
+            Select({a});
+        else
+            Select({});
+        Canvas canvas(400, 300, c.bPrinting);
+        m_pView->DrawBackground(canvas.DC(), CRect(0, 0, 400, 300));
+        // The frame's band runs just outside the page: solid at its corners
+        // and at the middle of its edges.
+        EXPECT_EQ(canvas.At(36, 36) == kNavy, c.bFrame) << c.bFormMode << c.bSelection << c.bPrinting;
+        EXPECT_EQ(canvas.At(36, 140) == kNavy, c.bFrame) << c.bFormMode << c.bSelection << c.bPrinting;
     }
 }
 
@@ -215,6 +300,41 @@ TEST_F(ViewDraw, HeaderAndFooterTextsSitInTheirBands)
     }
 }
 
+// A page body reaching below two text heights above the paper's bottom
+// starts the footer band at the body's bottom: a band less than one text
+// height tall, the text centred on it.
+TEST_F(ViewDraw, FooterBandStartsAtALowBodysBottom)
+{
+    const int cx = 600;
+    const int cy = 800;
+    for (CString& str : Model().m_strHeaderFooter)
+        str.Empty();
+    Model().m_strHeaderFooter[QY_FOOTER_CENTER] = "Plexo";
+    Canvas canvas(cx, cy, TRUE);
+    canvas.DC()->FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+    m_pView->PrepareHeaderFooterDC(canvas.DC());
+    const int h = canvas.DC()->GetTextExtent("S", 1).cy;
+    m_pView->ClearDC(canvas.DC());
+    ASSERT_GT(h, 8);
+    const CRect body(50, 60, 550, cy - h - 4);
+    m_pView->DrawHeaderFooterBands(canvas.DC(), &body);
+    const CRect ink = InkBounds(canvas, cx, cy);
+    ASSERT_LT(ink.top, ink.bottom);
+    // The same text drawn centred on the band from the body's bottom to one
+    // text height above the paper's bottom.
+    Canvas expected(cx, cy, TRUE);
+    expected.DC()->FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+    m_pView->PrepareHeaderFooterDC(expected.DC());
+    const int w = expected.DC()->GetTextExtent("Plexo", 5).cx;
+    const int m = (body.left + body.right) / 2;
+    CRect band(m - w / 2, body.bottom, m + w / 2, cy - h);
+    expected.DC()->DrawText("Plexo", 5, &band, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    m_pView->ClearDC(expected.DC());
+    EXPECT_EQ(ink, InkBounds(expected, cx, cy));
+    // A band of a full text height would put it higher.
+    EXPECT_GT(ink.top, cy - 2 * h);
+}
+
 TEST_F(ViewDraw, EmptyHeaderAndFooterDrawNothingAndKeepTheContext)
 {
     Canvas canvas(300, 300, TRUE);
@@ -225,6 +345,46 @@ TEST_F(ViewDraw, EmptyHeaderAndFooterDrawNothingAndKeepTheContext)
     EXPECT_EQ(InkBounds(canvas, 300, 300).right, -1);
     EXPECT_EQ(canvas.DC()->GetTextColor(), crText);
     EXPECT_EQ(canvas.DC()->GetBkMode(), nMode);
+}
+
+// The frame mark: a 6-pixel band around the rectangle widened by 2, in the
+// mark's blue dotted with white, broken by white squares at the corners and
+// the edge centres, and nothing drawn inside or beyond it.
+TEST_F(ViewDraw, FrameMarkIsABandOutsideTheRectangle)
+{
+    const uint32_t kGrey = 0x808080;
+    const uint32_t kBlue = Rgb(RGB(183, 209, 253));
+    Canvas canvas(200, 200);
+    canvas.DC()->FillSolidRect(0, 0, 200, 200, RGB(128, 128, 128));
+    const CRect rect(60, 60, 140, 120);
+    m_pView->DrawFrameMark(canvas.DC(), rect);
+    const std::vector<uint32_t> pixels = canvas.Pixels();
+    auto at = [&pixels](int x, int y) { return pixels[static_cast<size_t>(y) * 200 + x]; };
+    CRect inner = rect;
+    inner.InflateRect(2, 2);
+    CRect outer = inner;
+    outer.InflateRect(6, 6);
+    int nBlue = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const CPoint pt(x, y);
+            const bool bInBand = outer.PtInRect(pt) && !inner.PtInRect(pt);
+            const uint32_t p = at(x, y);
+            if (!bInBand) {
+                ASSERT_EQ(p, kGrey) << x << ", " << y;
+                continue;
+            }
+            ASSERT_TRUE(p == kBlue || p == 0xFFFFFFu) << x << ", " << y;
+            nBlue += p == kBlue;
+        }
+    EXPECT_GT(nBlue, 300);
+    // The breaks cover the band's width: white across it at each corner
+    // and in the middle of each edge.
+    const CPoint mid = inner.CenterPoint();
+    for (CPoint pt : {CPoint(inner.left - 3, inner.top - 3), CPoint(inner.right + 2, inner.bottom + 2),
+                      CPoint(mid.x, inner.top - 1), CPoint(mid.x, inner.top - 6), CPoint(inner.left - 1, mid.y),
+                      CPoint(inner.right, mid.y), CPoint(inner.right + 5, mid.y), CPoint(mid.x, inner.bottom + 5)})
+        EXPECT_EQ(at(pt.x, pt.y), 0xFFFFFFu) << pt.x << ", " << pt.y;
 }
 
 // ---------------------------------------------------------------------------
@@ -277,6 +437,14 @@ TEST_F(ViewExport, BitmapAtThePageSizeAndExtensionAdded)
     CQYImageBaseObj image;
     ASSERT_TRUE(image.LoadFromFile(path.string().c_str()));
     EXPECT_EQ(image.GetWidth(), 400);
+    // Another program's reader (Qt's) opens it at the page size, the right
+    // way up, with a's fill (20-120, 20-90) where it lies on the page.
+    QImage other;
+    ASSERT_TRUE(other.load(QString::fromStdString(path.string()), "BMP"));
+    EXPECT_EQ(other.size(), QSize(400, 300));
+    EXPECT_EQ(other.pixel(50, 50) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(other.pixel(50, 150) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(other.pixel(150, 50) & 0xFFFFFF, 0xFF0000u);
     // ".dib" is written in the same format.
     ASSERT_TRUE(m_pView->ExportByExtension((m_folder / "page.DIB").string().c_str()));
     EXPECT_EQ(ReadFile(m_folder / "page.DIB").substr(0, 2), "BM");
@@ -319,6 +487,65 @@ TEST_F(ViewExport, MetafileOfTheTopLeftCornerShrunk)
     EXPECT_EQ(canvas.At(44, 33), 0xFF0000u);
     EXPECT_NE(canvas.At(60, 12), 0xFF0000u);
     EXPECT_NE(canvas.At(12, 45), 0xFF0000u);
+}
+
+// The metafile read record by record as the format lays it out, without the
+// library's own player: a chain of records that fills the file exactly,
+// counted in the header, ending in the end-of-file record, holding one
+// stretched copy of the 800 x 600 corner into the 320 x 240 picture.
+TEST_F(ViewExport, MetafileRecordsFollowTheFormat)
+{
+    const std::filesystem::path path = m_folder / "records.emf";
+    ASSERT_TRUE(m_pView->ExportByExtension(path.string().c_str()));
+    const std::string bytes = ReadFile(path);
+    ASSERT_GE(bytes.size(), 108u);
+    ASSERT_EQ(At<uint32_t>(bytes, 0), 1u); // the header record comes first
+    const uint32_t nHeaderSize = At<uint32_t>(bytes, 4);
+    EXPECT_GE(nHeaderSize, 88u);
+    EXPECT_EQ(At<uint32_t>(bytes, 40), 0x464D4520u);   // " EMF"
+    EXPECT_EQ(At<uint32_t>(bytes, 44), 0x10000u);      // version
+    EXPECT_EQ(At<uint32_t>(bytes, 48), bytes.size());  // bytes
+    const uint32_t nRecords = At<uint32_t>(bytes, 52); // records
+    EXPECT_GT(At<int32_t>(bytes, 72), 0);              // the reference device in pixels
+    EXPECT_GT(At<int32_t>(bytes, 80), 0);              // and in millimetres
+    size_t offset = 0;
+    uint32_t nWalked = 0;
+    uint32_t nLastType = 0;
+    int nStretches = 0;
+    while (offset + 8 <= bytes.size()) {
+        const uint32_t nType = At<uint32_t>(bytes, offset);
+        const uint32_t nSize = At<uint32_t>(bytes, offset + 4);
+        ASSERT_GE(nSize, 8u) << "record " << nWalked;
+        ASSERT_EQ(nSize % 4, 0u) << "record " << nWalked;
+        ASSERT_LE(offset + nSize, bytes.size()) << "record " << nWalked;
+        if (nType == 77) { // a stretched copy: destination, then the source bitmap
+            ++nStretches;
+            EXPECT_EQ(At<int32_t>(bytes, offset + 24), 0);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 28), 0);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 32), 320);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 36), 240);
+            EXPECT_EQ(At<uint32_t>(bytes, offset + 40), SRCCOPY);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 100), 800);
+            EXPECT_EQ(At<int32_t>(bytes, offset + 104), 600);
+            const uint32_t offBmi = At<uint32_t>(bytes, offset + 84);
+            const uint32_t cbBmi = At<uint32_t>(bytes, offset + 88);
+            const uint32_t offBits = At<uint32_t>(bytes, offset + 92);
+            const uint32_t cbBits = At<uint32_t>(bytes, offset + 96);
+            ASSERT_GE(cbBmi, 40u);
+            ASSERT_LE(offBmi + cbBmi, nSize);
+            ASSERT_LE(offBits + cbBits, nSize);
+            EXPECT_EQ(At<int32_t>(bytes, offset + offBmi + 4), 800);
+            EXPECT_EQ(std::abs(At<int32_t>(bytes, offset + offBmi + 8)), 600);
+            EXPECT_GE(cbBits, 800u * 600u * At<uint16_t>(bytes, offset + offBmi + 14) / 8);
+        }
+        nLastType = nType;
+        offset += nSize;
+        ++nWalked;
+    }
+    EXPECT_EQ(offset, bytes.size());
+    EXPECT_EQ(nWalked, nRecords);
+    EXPECT_EQ(nLastType, 14u); // end of file
+    EXPECT_EQ(nStretches, 1);
 }
 
 TEST_F(ViewExport, AFailedExportLeavesTheOldFile)

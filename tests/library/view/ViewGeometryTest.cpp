@@ -7,8 +7,10 @@
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/window/WindowDC.h"
+#include "library/model/QYCommandMacro.h"
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYLayoutCommands.h"
+#include "library/model/QYLayoutSingleCommands.h"
 #include "library/model/QYPropertyCommands.h"
 #include "library/shapes/QYGroupComponent.h"
 
@@ -89,6 +91,27 @@ TEST_F(ViewGeometry, ScreenPreparationTakesTheScrollPositionOverThePrintPage)
     EXPECT_EQ(rect, CRect(70, 90, 110, 110));
 }
 
+TEST_F(ViewGeometry, PrintScrollSizesFollowTheFormInFormModeElseThePrintPage)
+{
+    struct Case {
+        BOOL bFormMode;
+        CSize total;
+    } cases[] = {{TRUE, CSize(750, 550)}, {FALSE, CSize(1550, 1250)}};
+    for (const Case& c : cases) {
+        Model().SetFormDesignMode(c.bFormMode);
+        Model().SetPagePosition(CRect(0, 0, 700, 500));
+        Model().SetPrintPageRect(CRect(0, 0, 1500, 1200));
+        m_pView->UpdatePrintScrollSizes();
+        int nMapMode = 0;
+        CSize total, page, line;
+        m_pView->GetDeviceScrollSizes(nMapMode, total, page, line);
+        EXPECT_EQ(nMapMode, MM_TEXT);
+        EXPECT_EQ(total, c.total) << c.bFormMode;
+        EXPECT_EQ(page, CSize(100, 100));
+        EXPECT_EQ(line, CSize(100, 100));
+    }
+}
+
 TEST_F(ViewGeometry, PrinterPreparationScalesFromTheScreen)
 {
     // The page rectangle is kept in logical pixels: the canvas is the page
@@ -128,6 +151,20 @@ struct DispatchCase {
 };
 
 class ViewDispatch : public ViewFixture, public ::testing::WithParamInterface<DispatchCase> {};
+
+// A command that only carries a type code: the codes that no command class
+// of the library uses, and codes outside the dispatch's range.
+class CCodedCommand : public CQYCommand {
+public:
+    CCodedCommand(CQYDataModel* pModel, int nCode) : CQYCommand(pModel), m_nCode(nCode) {}
+    int GetCommandID() override { return m_nCode; }
+    CQYBaseCommand* GetUndoCommand() const override { return nullptr; }
+    CQYBaseCommand* GetRedoCommand() const override { return nullptr; }
+    void Sprint(CString& strText) const override { strText.Empty(); }
+
+private:
+    int m_nCode;
+};
 
 TEST_P(ViewDispatch, SelectsAndRepaintsWhatTheCommandTouched)
 {
@@ -196,16 +233,56 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      {-1},
                      true},
-        // A macro is announced by its sub-commands only.
-        DispatchCase{"macro",
-                     [](CQYDataModel& m, auto& c) {
-                         auto* pAlign = new CQYAlignCommand(&m);
-                         CQYCompList list = ListOf({c[0], c[2]});
-                         pAlign->AddComponents(&list);
-                         return pAlign;
-                     },
+        DispatchCase{"add link", [](CQYDataModel& m, auto& c) { return new CQYAddLinkCommand(&m, c[2]); }, {2}, true},
+        DispatchCase{
+            "remove link", [](CQYDataModel& m, auto& c) { return new CQYRemoveLinkCommand(&m, c[2]); }, {}, true},
+        // The old selection is repainted, the members become no selection.
+        DispatchCase{"ungroup", [](CQYDataModel& m, auto& c) { return new CQYUnGroupCommand(&m, c[2]); }, {}, true},
+        DispatchCase{"form size",
+                     [](CQYDataModel& m, auto& c) { return new CQYFormSizeCommand(&m, c[2], 0, 0, 500, 500); },
                      {0, 1},
-                     false}),
+                     true},
+        DispatchCase{"size spot",
+                     [](CQYDataModel& m, auto& c) { return new CQYSizeSpotCommand(&m, c[2], 0, 3, 3); },
+                     {0, 1},
+                     true},
+        DispatchCase{"form colour",
+                     [](CQYDataModel& m, auto& c) { return new CQYFormColorChangeCommand(&m, c[2], 0, 0); },
+                     {0, 1},
+                     true},
+        DispatchCase{"scale extend",
+                     [](CQYDataModel& m, auto& c) { return new CQYScaleExtendCommand(&m, c[2], 2.0f, 2.0f, 0); },
+                     {0, 1},
+                     true},
+        DispatchCase{"order single",
+                     [](CQYDataModel& m, auto& c) { return new CQYOrderSingleCommand(&m, c[2], 0); },
+                     {0, 1},
+                     true},
+        DispatchCase{"rotate extend",
+                     [](CQYDataModel& m, auto& c) { return new CQYRotateExtendCommand(&m, c[2], 900); },
+                     {0, 1},
+                     true},
+        DispatchCase{"size port",
+                     [](CQYDataModel& m, auto& c) { return new CQYSizePortCommand(&m, c[2], 0, 3, 3); },
+                     {0, 1},
+                     true},
+        DispatchCase{"code 12", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 12); }, {0, 1}, false},
+        DispatchCase{"code 15", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 15); }, {0, 1}, false},
+        DispatchCase{"code 16", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 16); }, {0, 1}, false},
+        DispatchCase{"code 17", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 17); }, {0, 1}, false},
+        DispatchCase{"code 0", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 0); }, {0, 1}, false},
+        DispatchCase{"code 29", [](CQYDataModel& m, auto&) { return new CCodedCommand(&m, 29); }, {0, 1}, false},
+        // A macro is announced by its sub-commands only.
+        DispatchCase{
+            "macro",
+            [](CQYDataModel& m, auto& c) {
+                auto* pAlign = new CQYAlignCommand(&m);
+                CQYCompList list = ListOf({c[0], c[2]});
+                pAlign->AddComponents(&list);
+                return pAlign;
+            },
+            {0, 1},
+            false}),
     [](const ::testing::TestParamInfo<DispatchCase>& info) {
         std::string name = info.param.name;
         for (char& ch : name)
@@ -213,6 +290,30 @@ INSTANTIATE_TEST_SUITE_P(
                 ch = '_';
         return name;
     });
+
+// The history announces each command of a macro: the view reacts to each
+// as if it had run alone.
+TEST_F(ViewGeometry, AMacroRunThroughTheHistoryIsDispatchedCommandByCommand)
+{
+    CQYDrawComponent* a = Put(CRect(10, 10, 60, 60));
+    Select({a});
+    CQYDrawComponent* d = Model().GetComponentByType(QY_COMP_RECTANGLE, CRect(100, 100, 150, 150), "", 0);
+    CQYDrawComponent* e = Model().GetComponentByType(QY_COMP_RECTANGLE, CRect(200, 100, 250, 150), "", 0);
+    auto* pMacro = new CQYCommandMacro(&Model());
+    pMacro->AddCommand(new CQYAddCompCommand(&Model(), d));
+    pMacro->AddCommand(new CQYAddCompCommand(&Model(), e));
+    d->Release();
+    e->Release();
+    ASSERT_TRUE(Model().Execute(pMacro, TRUE));
+    // Each add selected its component alone: the last one stays.
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{e}));
+    EXPECT_EQ(m_pView->GetMainSelected(), e);
+    // The undo removes both, each removal clearing the selection.
+    Select({a, e});
+    Model().Undo();
+    EXPECT_TRUE(Selected().empty());
+    EXPECT_EQ(Model().GetComponents().GetCount(), 1);
+}
 
 TEST_F(ViewGeometry, HintsRepaintTheWholeViewOrEveryComponent)
 {

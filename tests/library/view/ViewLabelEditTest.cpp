@@ -4,6 +4,7 @@
 #include "ViewTestSupport.h"
 
 #include "framework/shell/Clipboard.h"
+#include "library/model/QYComponentCommands.h"
 #include "library/model/QYCompProperties.h"
 #include "library/shapes/QYStaticComponent.h"
 #include "library/view/QYLabelEdit.h"
@@ -110,6 +111,33 @@ TEST_F(ViewLabelEdit, ClickElsewhereEndsTheEdit)
     m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(500, 400));
     EXPECT_EQ(m_pView->m_pEditComp, nullptr);
     EXPECT_STREQ(label->GetObjectCaption(), "Moved on");
+}
+
+// Undo while a label is edited takes back the typing and leaves the
+// history alone; once the edit is over, Undo is the history's again.
+TEST_F(ViewLabelEdit, UndoTakesBackTheTypingNotTheHistory)
+{
+    CQYDrawComponent* other = Put(CRect(300, 300, 340, 340));
+    ASSERT_TRUE(Model().Execute(new CQYMoveCompCommand(&Model(), other, 5, 5), TRUE));
+    ASSERT_NE(Edit(), nullptr);
+    const int nUndo = Model().GetUndoCount();
+    // Nothing typed yet: nothing for the editor to undo, and nothing else.
+    Command(ID_EDIT_UNDO);
+    EXPECT_STREQ(Text(), "Old");
+    EXPECT_EQ(Model().GetUndoCount(), nUndo);
+    Bytes("N");
+    ASSERT_STREQ(Text(), "N");
+    Command(ID_EDIT_UNDO);
+    EXPECT_STREQ(Text(), "Old");
+    EXPECT_EQ(m_pView->m_pEditComp, label);
+    EXPECT_NE(m_pView->GetLabelEditWindow(), nullptr);
+    EXPECT_EQ(Model().GetUndoCount(), nUndo);
+    EXPECT_EQ(other->GetRect(), CRect(305, 305, 345, 345));
+    m_pView->EndLabelEdit();
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetUndoCount(), nUndo - 1);
+    EXPECT_EQ(other->GetRect(), CRect(300, 300, 340, 340));
+    EXPECT_STREQ(label->GetObjectCaption(), "Old");
 }
 
 TEST_F(ViewLabelEdit, CopyTakesTheWholeTextAndCutOnlyTheSelection)

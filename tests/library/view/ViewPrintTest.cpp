@@ -11,7 +11,9 @@
 #include "framework/gdi/CDC.h"
 #include "framework/object/Exceptions.h"
 #include "library/model/QYCompProperties.h"
+#include "library/view/QYViewIds.h"
 
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -231,6 +233,82 @@ TEST_F(ViewPrint, PrintPreviewShowsThePageAndGivesTheViewBack)
     pPreview->ClosePreview();
     Pump();
     EXPECT_TRUE(m_pView->IsWindowVisible());
+}
+
+// The device name of a printer's names block.
+CString DeviceOf(HGLOBAL hDevNames)
+{
+    CString strDriver, strDevice, strOutput;
+    PlexoReadDevNames(hDevNames, strDriver, strDevice, strOutput);
+    return strDevice;
+}
+
+TEST_F(ViewPrint, PageSetupTakesTheChoiceOrTellsThatThereIsNoPrinter)
+{
+    AfxSelectPrinter(PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE), nullptr);
+    Model().SetFormDesignMode(FALSE);
+    Model().SetPrintPageRect(CRect(0, 0, 10, 10)); // not yet worked out from the paper
+    static std::vector<std::string> boxes;
+    boxes.clear();
+    AfxMessageBoxHandler pfnOld = AfxSetMessageBoxHandler([](LPCTSTR lpszText, UINT, UINT) {
+        boxes.emplace_back(lpszText);
+        return IDOK;
+    });
+    int nDialogs = 0;
+    bool bAccept = false;
+    PlexoSetCommonDialogHook([&](QDialog* pDialog) {
+        ++nDialogs;
+        if (!bAccept) {
+            pDialog->reject();
+            return;
+        }
+        auto* pTop = pDialog->findChild<QDoubleSpinBox*>(QStringLiteral("topMargin"));
+        ASSERT_NE(pTop, nullptr);
+        pTop->setValue(pTop->value() + 10);
+        pDialog->accept();
+    });
+
+    // Cancel changes nothing.
+    const CRect margins = Model().GetPageMargins();
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(nDialogs, 1);
+    EXPECT_EQ(Model().GetPrintPageRect(), CRect(0, 0, 10, 10));
+    EXPECT_EQ(Model().GetPageMargins(), margins);
+
+    // OK: the model takes the choice and gives the application a copy of
+    // its printer; the print page and the scroll sizes follow, and the whole
+    // view repaints.
+    bAccept = true;
+    Validate();
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(nDialogs, 2);
+    EXPECT_GT(Model().GetPageMargins().top, margins.top);
+    const CRect page = Model().GetPrintPageRect();
+    EXPECT_EQ(page, Model().GetPrintPageSize());
+    EXPECT_EQ(m_pView->GetTotalSize(), CSize(page.Width() + 50, page.Height() + 50));
+    CRect client;
+    m_pView->GetClientRect(&client);
+    EXPECT_EQ(UpdateRect(), client);
+    PRINTDLG pd{};
+    ASSERT_TRUE(AfxGetPrinterDeviceDefaults(&pd));
+    PRINTDLG model{};
+    Model().GetPrinterHandles(model);
+    EXPECT_NE(pd.hDevNames, model.hDevNames);
+    EXPECT_STREQ(DeviceOf(pd.hDevNames), DeviceOf(model.hDevNames));
+    EXPECT_TRUE(boxes.empty());
+
+    // Without a printer the dialog cannot run: the user is told so and the
+    // model keeps its setup.
+    AfxSelectPrinter(nullptr, nullptr, TRUE);
+    const CRect chosen = Model().GetPageMargins();
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(nDialogs, 2);
+    EXPECT_EQ(boxes, std::vector<std::string>{"No correct printer installed!"});
+    EXPECT_EQ(Model().GetPageMargins(), chosen);
+
+    PlexoSetCommonDialogHook(PlexoCommonDialogHook());
+    AfxSetMessageBoxHandler(pfnOld);
+    AfxSelectPrinter(PlexoCreateDevNames(PLEXO_PDF_PRINTER_NAME, PLEXO_PDF_PRINTER_NAME, "", TRUE), nullptr);
 }
 
 TEST_F(ViewPrint, HandlesNeverPrint)

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -267,6 +268,23 @@ TEST_F(ViewSelection, ShiftArrowsSizeTheFormUpToItsLimits)
     Model().ResizeFormComponent(pForm, 0, 0, 1999, 160);
     Key(Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(pForm->GetRect().bottom, 160);
+    // An edge already past its limit is never pulled the other way: the
+    // shrinking keys do not grow a form smaller than the components, the
+    // growing keys do not shrink one larger than the limit.
+    struct Case {
+        CRect form;
+        Qt::Key key;
+    } cases[] = {{CRect(0, 0, 200, 100), Qt::Key_Left},   // c reaches 260 across
+                 {CRect(0, 0, 200, 100), Qt::Key_Up},     // and 160 down
+                 {CRect(0, 0, 2100, 400), Qt::Key_Right}, // past 2000
+                 {CRect(0, 0, 400, 2100), Qt::Key_Down}};
+    for (const Case& k : cases) {
+        Model().ResizeFormComponent(pForm, k.form.left, k.form.top, k.form.right, k.form.bottom);
+        const int nUndo = Model().GetUndoCount();
+        Key(k.key, Qt::ShiftModifier);
+        EXPECT_EQ(pForm->GetRect(), k.form) << k.key;
+        EXPECT_EQ(Model().GetUndoCount(), nUndo) << k.key;
+    }
 }
 
 TEST_F(ViewSelection, DeleteAndReturnKeys)
@@ -375,6 +393,209 @@ TEST_F(ViewSelection, UpdateRulesCountComponentsAndLinks)
     EXPECT_FALSE(IsEnabled(m_pView, ID_EDIT_UNDO));
     EXPECT_TRUE(IsEnabled(m_pView, ID_QY_NUDGE_LEFT));
     EXPECT_TRUE(IsEnabled(m_pView, ID_QY_DESIGN_MODE));
+}
+
+// Records what an update handler sets.
+class CRecordCmdUI : public CCmdUI {
+public:
+    BOOL m_bEnabled = TRUE;
+    int m_nCheck = -1;
+    void Enable(BOOL bOn = TRUE) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
+    void SetRadio(BOOL) override {}
+    void SetText(LPCTSTR lpszText) override
+    {
+        m_strText = lpszText;
+        m_bTextSet = TRUE;
+    }
+    CString m_strText;
+    BOOL m_bTextSet = FALSE;
+};
+
+CRecordCmdUI UpdateOf(CQYBaseView* pView, UINT nID)
+{
+    CRecordCmdUI ui;
+    ui.m_nID = nID;
+    ui.DoUpdate(pView, TRUE);
+    return ui;
+}
+
+// The position and size panes of the status bar take their texts from the
+// view's update handlers; the application finds the view by its class.
+TEST_F(ViewSelection, StatusPanesAreSetByTheirUpdateHandlers)
+{
+    EXPECT_TRUE(m_pView->IsKindOf(RUNTIME_CLASS(CQYBaseView)));
+    m_pView->Invalidate();
+    Painted(); // drawing sets the components' status rectangles
+    Select({a, c});
+    const CRecordCmdUI position = UpdateOf(m_pView, ID_QY_INDICATOR_POSITION);
+    const CRecordCmdUI size = UpdateOf(m_pView, ID_QY_INDICATOR_SIZE);
+    ASSERT_TRUE(position.m_bTextSet);
+    ASSERT_TRUE(size.m_bTextSet);
+    EXPECT_STREQ(position.m_strText, " 10, 10");
+    EXPECT_STREQ(size.m_strText, "250, 150");
+    // Without a model there is no source: the panes keep their texts.
+    CQYDataModel* pModel = m_pView->GetCurrentModel();
+    m_pView->SetCurrentModel(nullptr);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_QY_INDICATOR_POSITION).m_bTextSet);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_QY_INDICATOR_SIZE).m_bTextSet);
+    m_pView->SetCurrentModel(pModel);
+}
+
+TEST_F(ViewSelection, ModeSwitchesToggleTheirFlagAndCheckMark)
+{
+    CQYFormProperties* pForm = Model().GetDefaultProperty();
+    struct Case {
+        UINT nID;
+        std::function<BOOL()> flag;
+        bool bModifies;
+        bool bWholeView;
+    } cases[] = {
+        {ID_QY_DESIGN_MODE, [pForm] { return pForm->IsDesignMode(); }, false, true},
+        {ID_QY_SNAP_TO_GRID, [pForm] { return pForm->IsShowGrid(); }, true, true},
+        {ID_QY_SHOW_MARGIN, [pForm] { return pForm->IsShowMargin(); }, true, true},
+        {ID_QY_TAB_ORDER, [this] { return m_pView->m_bShowTabOrder; }, false, false},
+    };
+    CRect client;
+    m_pView->GetClientRect(&client);
+    for (const Case& k : cases) {
+        for (int nTurn = 0; nTurn < 2; ++nTurn) {
+            const BOOL bBefore = k.flag();
+            EXPECT_EQ(UpdateOf(m_pView, k.nID).m_nCheck, bBefore ? 1 : 0) << k.nID;
+            Model().SetModifiedFlag(FALSE);
+            m_pView->m_pActiveComp = a;
+            Validate();
+            Command(k.nID);
+            EXPECT_EQ(k.flag(), !bBefore) << k.nID;
+            EXPECT_EQ(UpdateOf(m_pView, k.nID).m_nCheck, bBefore ? 0 : 1) << k.nID;
+            EXPECT_EQ(Model().IsModified() != FALSE, k.bModifies) << k.nID;
+            EXPECT_FALSE(UpdateRect().IsRectEmpty()) << k.nID;
+            EXPECT_EQ(UpdateRect() == client, k.bWholeView) << k.nID;
+            if (k.nID == ID_QY_DESIGN_MODE) {
+                EXPECT_EQ(m_pView->m_pActiveComp, nullptr);
+            }
+        }
+    }
+    // Free rotation arms its state and shows it checked.
+    EXPECT_EQ(UpdateOf(m_pView, ID_QY_FREE_ROTATE).m_nCheck, 0);
+    Command(ID_QY_FREE_ROTATE);
+    EXPECT_EQ(m_pView->m_nTrackState, 42);
+    EXPECT_EQ(UpdateOf(m_pView, ID_QY_FREE_ROTATE).m_nCheck, 1);
+    // Outside design mode only the design-mode switch stays enabled.
+    pForm->SetDesignMode(FALSE);
+    EXPECT_TRUE(UpdateOf(m_pView, ID_QY_DESIGN_MODE).m_bEnabled);
+    for (UINT nID : {ID_QY_SNAP_TO_GRID, ID_QY_SHOW_MARGIN, ID_QY_TAB_ORDER, ID_QY_FREE_ROTATE})
+        EXPECT_FALSE(UpdateOf(m_pView, nID).m_bEnabled) << nID;
+}
+
+TEST_F(ViewSelection, SelectAllAndClearAll)
+{
+    Select({c});
+    m_pView->m_nTrackState = 42;
+    Command(ID_EDIT_SELECT_ALL);
+    EXPECT_EQ(Selected(), (std::vector<CQYDrawComponent*>{a, b, c}));
+    EXPECT_EQ(m_pView->GetMainSelected(), a);
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    // Outside design mode Select All does nothing.
+    Select({});
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    Command(ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(Selected().empty());
+    Model().GetDefaultProperty()->SetDesignMode(TRUE);
+    // Clear All removes everything as one step.
+    const int nUndo = Model().GetUndoCount();
+    Command(ID_EDIT_CLEAR_ALL);
+    EXPECT_TRUE(Model().GetComponents().IsEmpty());
+    EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_EDIT_CLEAR_ALL).m_bEnabled);
+    EXPECT_FALSE(UpdateOf(m_pView, ID_EDIT_SELECT_ALL).m_bEnabled);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 3);
+}
+
+// The queries and extension points that derived views and applications use.
+TEST_F(ViewSelection, QueriesForDerivedViews)
+{
+    // Every selected component's flag, TRUE for an empty selection.
+    struct FlagCase {
+        BOOL CQYCompProperties::*flag;
+        BOOL (CQYBaseView::*query)();
+    } flags[] = {{&CQYCompProperties::m_bVisible, &CQYBaseView::IsSelectionVisible},
+                 {&CQYCompProperties::m_bFlag1, &CQYBaseView::IsSelectionFlag1Set},
+                 {&CQYCompProperties::m_bFlag2, &CQYBaseView::IsSelectionFlag2Set},
+                 {&CQYCompProperties::m_bFlat, &CQYBaseView::IsSelectionFlat}};
+    for (const FlagCase& f : flags) {
+        Select({});
+        EXPECT_TRUE((m_pView->*f.query)());
+        a->GetDefaultProperty()->*f.flag = TRUE;
+        b->GetDefaultProperty()->*f.flag = FALSE;
+        Select({a});
+        EXPECT_TRUE((m_pView->*f.query)());
+        Select({a, b});
+        EXPECT_FALSE((m_pView->*f.query)());
+    }
+
+    // The page: a move is allowed while the rectangle stays inside its size.
+    Model().SetPagePosition(CRect(0, 0, 400, 300));
+    struct MoveCase {
+        CPoint topLeft;
+        BOOL bFits;
+    } moves[] = {{{0, 0}, TRUE}, {{350, 250}, TRUE}, {{351, 250}, FALSE}, {{-1, 0}, FALSE}, {{0, 251}, FALSE}};
+    for (const MoveCase& m : moves) // a is 50 x 50
+        EXPECT_EQ(m_pView->CanMoveTo(m.topLeft, a), m.bFits) << m.topLeft.x << ", " << m.topLeft.y;
+    CQYCompList list;
+    list.AddTail(a);
+    list.AddTail(c);
+    EXPECT_TRUE(m_pView->CanMoveListBy(&list, 0, 140));  // c reaches 300
+    EXPECT_FALSE(m_pView->CanMoveListBy(&list, 0, 141)); // c would not fit
+    EXPECT_FALSE(m_pView->CanMoveListBy(&list, -11, 0)); // a would not fit
+
+    // Components wholly inside a rectangle, its edges included.
+    CQYCompList inside;
+    EXPECT_EQ(m_pView->CollectInsideRect(&inside, CRect(160, 60, 10, 10)), 2);
+    EXPECT_EQ(inside.GetHead(), a);
+    EXPECT_EQ(inside.GetTail(), b);
+
+    // The colours of the one selected component, else the form's.
+    Select({a, b});
+    COLORREF f1 = 0, f2 = 0, t = 0;
+    EXPECT_TRUE(m_pView->GetSelectionColors(&f1, &f2, &t));
+    EXPECT_EQ(f1, Model().GetDefaultProperty()->GetBkColor());
+    EXPECT_EQ(f2, f1);
+    EXPECT_EQ(t, Model().GetDefaultProperty()->GetFontColor());
+
+    // The two geometry extension points.
+    EXPECT_EQ(m_pView->ScaledPageRect(CRect(10, 20, 30, 40)), CRect(320, -340, 360, -380));
+    CRect margins, page;
+    CSize size, paper;
+    Model().GetDefaultProperty()->SetType(0);
+    m_pView->GetPageSetupInfo(margins, page, size, paper);
+    EXPECT_EQ(margins, CRect(14, 14, 14, 14));
+    EXPECT_EQ(page, CRect(0, 0, 400, 300));
+    EXPECT_EQ(size, CSize(400, 300));
+    EXPECT_EQ(paper, CSize(11898, 16819));
+    Model().GetDefaultProperty()->SetType(102); // a form with a caption bar
+    m_pView->GetPageSetupInfo(margins, page, size, paper);
+    EXPECT_EQ(margins, CRect(14, 35, 14, 14));
+}
+
+TEST_F(ViewSelection, NewHandleSizeIsShownAndHit)
+{
+    Select({a}); // handles at (10, 10), (35, 10), ... (60, 60)
+    int nIndex = -1;
+    // 3 + 3 pixels around a handle hit at first.
+    EXPECT_EQ(m_pView->HitTestHandle(CPoint(15, 10), nIndex), a);
+    EXPECT_EQ(m_pView->HitTestHandle(CPoint(16, 10), nIndex), nullptr);
+    Validate();
+    m_pView->SetHandleSize(CSize(6, 6));
+    EXPECT_FALSE(UpdateRect().IsRectEmpty()); // the selection is shown anew
+    EXPECT_EQ(m_pView->HitTestHandle(CPoint(18, 10), nIndex), a);
+    EXPECT_EQ(nIndex, 0);
+    EXPECT_EQ(m_pView->GetHandleRect(20, 30), CRect(14, 24, 26, 36));
 }
 
 TEST_F(ViewSelection, NudgeStepsByShift)
@@ -495,6 +716,41 @@ TEST_F(ViewSelection, RightButtonUpOpensTheContextMenuInTheSelectState)
     EXPECT_EQ(nShown, 1);
 }
 
+// The menu opens at the mouse in the select and free-rotate states, and at
+// the view's client corner (1, 1) when the keyboard asks for it.
+TEST_F(ViewSelection, ContextMenuOpensAtTheMouseOrForTheKeyboardAtTheCorner)
+{
+    std::vector<QPoint> shownAt;
+    auto cancelPopup = [&shownAt]() {
+        QTimer::singleShot(0, [&shownAt]() {
+            if (QWidget* pPopup = QApplication::activePopupWidget()) {
+                shownAt.push_back(pPopup->geometry().topLeft());
+                QTest::keyClick(pPopup, Qt::Key_Escape);
+            }
+        });
+    };
+    auto screen = [this](int x, int y) {
+        CPoint pt(x, y);
+        m_pView->ClientToScreen(&pt);
+        return QPoint(pt.x, pt.y);
+    };
+    for (int nState : {0, 42}) {
+        m_pView->m_nTrackState = nState;
+        cancelPopup();
+        m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(40, 50));
+        Pump();
+        ASSERT_EQ(shownAt.size(), 1u) << nState;
+        EXPECT_EQ(shownAt.back(), screen(40, 50)) << nState;
+        shownAt.clear();
+    }
+    cancelPopup();
+    m_pView->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pView->GetSafeHwnd()), MAKELPARAM(-1, -1));
+    Pump();
+    ASSERT_EQ(shownAt.size(), 1u);
+    EXPECT_EQ(shownAt.back(), screen(1, 1));
+    EXPECT_EQ(m_pView->m_pContextMenu, nullptr);
+}
+
 } // namespace
 
 namespace {
@@ -609,6 +865,25 @@ TEST_F(ViewSelection, HoverIndexAnswersAsTheModelsScan)
     check("an undo");
     Key(Qt::Key_Delete);
     check("a removal");
+    // A change made outside the history (as a label growing with its text
+    // while it is edited) makes the index stale as well.
+    CQYDrawComponent* pGrown = all.GetHead();
+    CRect grown = pGrown->GetRect();
+    grown.InflateRect(0, 0, 300, 200);
+    SetGeometry(pGrown, grown);
+    EXPECT_FALSE(m_pView->m_hitIndex.IsValid());
+    check("a change outside the history");
+    // Hovering and painting change nothing: the index is built once for
+    // all the moves of the mouse.
+    Select({pGrown});
+    for (int i = 0; i < 20; ++i) {
+        const CPoint pt(grown.left + 20 + i * 7, grown.top + 10 + i * 5); // inside, off the handles
+        m_pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        EXPECT_TRUE(m_pView->m_hitIndex.IsValid()) << "moving " << i;
+        m_pView->Invalidate();
+        Painted();
+        EXPECT_TRUE(m_pView->m_hitIndex.IsValid()) << "painting " << i;
+    }
 }
 
 } // namespace
