@@ -11,6 +11,7 @@
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawPortsComponent.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
 #include "library/view/QYPasteNames.h"
@@ -19,6 +20,26 @@ namespace {
 
 // Where a pasted copy lands, relative to what was copied.
 constexpr int kPasteOffset = 7;
+
+// Moves a pasted component by the paste offset.  Fitting a group into a
+// rectangle fits each of its members into that whole rectangle, so a group
+// is moved as one instead: every member once, then its rectangle taken
+// again from theirs.
+void MoveByPasteOffset(CQYDrawComponent* pComp)
+{
+    if (pComp->IsKindOf(RUNTIME_CLASS(CQYGroupComponent))) {
+        pComp->OffsetComponent(kPasteOffset, kPasteOffset);
+        pComp->UpdatePosition();
+        pComp->ResetTrackPoints();
+    } else if (pComp->IsOver4ResizeHandles()) {
+        pComp->OffsetComponent(kPasteOffset, kPasteOffset);
+    } else {
+        CRect rect = pComp->GetRect();
+        rect.OffsetRect(kPasteOffset, kPasteOffset);
+        pComp->PositionComponent(&rect);
+    }
+    pComp->UpdateComp();
+}
 
 bool HasNonLink(CQYCompList& list)
 {
@@ -74,14 +95,7 @@ CQYBaseCommand* CQYBaseView::PasteComponents(CQYCompList* pList)
         CQYDrawComponent* pComp = pList->GetNext(pos);
         if (auto* pPorts = DYNAMIC_DOWNCAST(CQYDrawPortsComponent, pComp))
             pPorts->ClearPortLinks();
-        if (pComp->IsOver4ResizeHandles()) {
-            pComp->OffsetComponent(kPasteOffset, kPasteOffset);
-        } else {
-            CRect rect = pComp->GetRect();
-            rect.OffsetRect(kPasteOffset, kPasteOffset);
-            pComp->PositionComponent(&rect);
-        }
-        pComp->UpdateComp();
+        MoveByPasteOffset(pComp);
         pComp->SetObjectName(names.Take(pComp->GetType()));
     }
     CQYBaseCommand* pCommand = RunCommand(new CQYAddCompsCommand(m_pModel, pList));

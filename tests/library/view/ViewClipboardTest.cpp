@@ -10,6 +10,7 @@
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
 #include "library/view/QYPasteNames.h"
@@ -289,6 +290,38 @@ TEST_F(ViewClipboard, PastedNamesAreTheFirstFreeOfEachPattern)
     };
     for (const auto& take : takes)
         EXPECT_STREQ(names.Take(take.nType), take.name);
+}
+
+// A pasted group lands (+7, +7) from the copied one, each member with it.
+TEST_F(ViewClipboard, APastedGroupMovesByThePasteOffsetWithItsMembers)
+{
+    Select({a, b});
+    Command(ID_QY_GROUP);
+    CQYDrawComponent* pGroup = Model().GetComponents().GetTail();
+    ASSERT_TRUE(pGroup->IsKindOf(RUNTIME_CLASS(CQYGroupComponent)));
+    const CRect group = Normal(pGroup->GetRect());
+    EXPECT_EQ(group, CRect(40, 40, 380, 260));
+    Select({pGroup});
+    Command(ID_EDIT_COPY);
+    for (int nPaste = 1; nPaste <= 2; ++nPaste) {
+        SCOPED_TRACE(nPaste);
+        Command(ID_EDIT_PASTE);
+        const std::vector<CQYDrawComponent*> pasted = Selected();
+        ASSERT_EQ(pasted.size(), 1u);
+        auto* pCopy = DYNAMIC_DOWNCAST(CQYGroupComponent, pasted[0]);
+        ASSERT_NE(pCopy, nullptr);
+        EXPECT_EQ(Normal(pCopy->GetRect()), group + CPoint(7, 7));
+        std::vector<CRect> members;
+        for (POSITION pos = pCopy->m_listComponents.GetHeadPosition(); pos != nullptr;)
+            members.push_back(Normal(pCopy->m_listComponents.GetNext(pos)->GetRect()));
+        EXPECT_EQ(members, (std::vector<CRect>{CRect(47, 47, 127, 107), CRect(307, 207, 387, 267)}));
+    }
+    // The original stays where it was.
+    EXPECT_EQ(Normal(pGroup->GetRect()), group);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(40, 40, 120, 100));
+    // The clipboard frees the data read from it when it is next opened.
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::CloseClipboard();
 }
 
 } // namespace
