@@ -15,47 +15,20 @@
 #include "library/view/QYViewIds.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-class ViewTools : public ViewFixture {
+class ViewTools : public MouseViewFixture {
 protected:
-    void Down(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, pt); }
-    void Move(CPoint pt, UINT nFlags = 0) { Send(WM_MOUSEMOVE, MK_LBUTTON | nFlags, pt); }
-    void Hover(CPoint pt) { Send(WM_MOUSEMOVE, 0, pt); }
-    void Up(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONUP, nFlags, pt); }
-    void DoubleClick(CPoint pt) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, pt); }
-    void RightUp(CPoint pt) { Send(WM_RBUTTONUP, 0, pt); }
-    // A press, one move per step to the end and the release.
-    void Drag(CPoint from, CPoint to, UINT nFlags = 0, int nSteps = 3)
-    {
-        Down(from, nFlags);
-        for (int i = 1; i <= nSteps; ++i)
-            Move(CPoint(from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps), nFlags);
-        Up(to, nFlags);
-    }
-    void ClickAt(CPoint pt, UINT nFlags = 0)
-    {
-        Down(pt, nFlags);
-        Up(pt, nFlags);
-    }
-    void Send(UINT message, UINT nFlags, CPoint pt)
-    {
-        m_pView->SendMessage(message, nFlags, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
-    }
     int Count() { return Model().GetComponents().GetCount(); }
     CQYDrawComponent* Last() { return Model().GetComponents().GetTail(); }
     int LastCommand()
     {
         CQYBaseCommand* pCommand = Model().GetUndoCommand(); // the history keeps it
         return pCommand != nullptr ? pCommand->GetCommandID() : -1;
-    }
-    static CRect Normal(CRect rect)
-    {
-        rect.NormalizeRect();
-        return rect;
     }
     void SetSnap(BOOL bOn, int nStep = 10)
     {
@@ -515,6 +488,136 @@ TEST_F(ViewTools, ToolButtonsWorkInDesignModeOnly)
     Command(ID_QY_TOOL_RECTANGLE);
     Drag(CPoint(10, 10), CPoint(50, 50));
     EXPECT_EQ(Count(), 0);
+}
+
+// The rectangle-shaped creation tools by event script: a click makes the
+// factory's default size about the point, a drag the dragged rectangle,
+// Shift a square, snapping the grid's corners; every tool ends back at the
+// select tool with one add command in the history.
+TEST_F(ViewTools, CreationToolsByEventScripts)
+{
+    enum Script { kClick, kDrag, kShiftDrag, kSnapDrag };
+    const struct {
+        UINT nTool;
+        int nType;
+    } tools[] = {{ID_QY_TOOL_RECTANGLE, QY_COMP_RECTANGLE}, {ID_QY_TOOL_ELLIPSE, QY_COMP_ELLIPSE}};
+    const struct {
+        Script script;
+        CPoint from;
+        CPoint to;
+        CRect made; // empty: the default size about the press
+    } scripts[] = {
+        {kClick, {200, 150}, {200, 150}, CRect()},
+        {kDrag, {100, 100}, {170, 140}, CRect(100, 100, 170, 140)},
+        {kDrag, {170, 140}, {100, 100}, CRect(100, 100, 170, 140)}, // dragged up and left
+        {kShiftDrag, {100, 100}, {170, 140}, CRect(100, 100, 170, 170)},
+        {kShiftDrag, {100, 100}, {130, 90}, CRect(100, 70, 130, 100)},
+        {kSnapDrag, {103, 108}, {177, 141}, CRect(100, 100, 170, 140)},
+    };
+    for (const auto& tool : tools) {
+        for (const auto& s : scripts) {
+            SCOPED_TRACE(std::to_string(tool.nType) + " script " + std::to_string(s.script) + " from " +
+                         std::to_string(s.from.x));
+            SetSnap(s.script == kSnapDrag);
+            const int nBefore = Count();
+            const int nUndo = Model().GetUndoCount();
+            Command(tool.nTool);
+            if (s.script == kClick)
+                ClickAt(s.from);
+            else
+                Drag(s.from, s.to, s.script == kShiftDrag ? MK_SHIFT : 0);
+            ASSERT_EQ(Count(), nBefore + 1);
+            EXPECT_EQ(Last()->GetType(), tool.nType);
+            const CRect made = Normal(Last()->GetRect());
+            if (s.made.IsRectEmpty()) {
+                EXPECT_TRUE(made.PtInRect(s.from));
+                EXPECT_GT(made.Width(), 10);
+            } else if (tool.nType == QY_COMP_ELLIPSE) {
+                // The ellipse's rectangle is that of its Bezier outline's
+                // area: within a unit of the dragged one.
+                EXPECT_LE(std::abs(made.left - s.made.left), 1);
+                EXPECT_LE(std::abs(made.top - s.made.top), 1);
+                EXPECT_LE(std::abs(made.right - s.made.right), 1);
+                EXPECT_LE(std::abs(made.bottom - s.made.bottom), 1);
+            } else {
+                EXPECT_EQ(made, s.made);
+            }
+            EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
+            EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+            EXPECT_EQ(m_pView->m_nTrackState, 0);
+            EXPECT_EQ(m_pView->m_nToolType, 0);
+            EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{Last()});
+        }
+    }
+    SetSnap(FALSE);
+}
+
+// The line tool: a click keeps it armed; Shift makes the line horizontal
+// or vertical; snapping puts both ends on the grid.
+TEST_F(ViewTools, LineToolByEventScripts)
+{
+    const struct {
+        const char* name;
+        UINT nFlags;
+        BOOL bSnap;
+        CPoint from;
+        CPoint to;
+        CPoint start;
+        CPoint end;
+    } cases[] = {
+        {"plain", 0, FALSE, {50, 60}, {150, 90}, {50, 60}, {150, 90}},
+        {"shift, wider than high", MK_SHIFT, FALSE, {50, 60}, {150, 90}, {50, 60}, {150, 60}},
+        {"shift, higher than wide", MK_SHIFT, FALSE, {50, 60}, {80, 160}, {50, 60}, {50, 160}},
+        {"shift, a tie is vertical", MK_SHIFT, FALSE, {50, 60}, {90, 100}, {50, 60}, {50, 100}},
+        {"snapped", 0, TRUE, {53, 66}, {148, 91}, {50, 60}, {140, 90}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetSnap(c.bSnap);
+        const int nBefore = Count();
+        Command(ID_QY_TOOL_LINE);
+        Drag(c.from, c.to, c.nFlags);
+        ASSERT_EQ(Count(), nBefore + 1);
+        EXPECT_EQ(Last()->GetPointAt(0), c.start);
+        EXPECT_EQ(Last()->GetPointAt(1), c.end);
+        EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+    }
+    SetSnap(FALSE);
+}
+
+// The right button in each tool state: point tools drop their points and
+// re-arm, the link tool is given up, other armed tools stay as they are.
+TEST_F(ViewTools, RightButtonByToolState)
+{
+    const struct {
+        UINT nTool;
+        int nState;
+        int nToolType;
+    } cases[] = {
+        {ID_QY_TOOL_RECTANGLE, 12, QY_COMP_RECTANGLE},
+        {ID_QY_TOOL_ELLIPSE, 7, QY_COMP_ELLIPSE},
+        {ID_QY_TOOL_LINE, 15, QY_COMP_LINE},
+        {ID_QY_TOOL_POLYGON, 21, QY_COMP_POLYGON},
+        {ID_QY_TOOL_HAND, 30, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nState);
+        Command(c.nTool);
+        RightUp(CPoint(200, 200));
+        EXPECT_EQ(m_pView->m_nTrackState, c.nState);
+        EXPECT_EQ(m_pView->m_nToolType, c.nToolType);
+        Command(ID_QY_TOOL_SELECT);
+    }
+    // An armed link tool with no point yet is given up.
+    Command(ID_QY_TOOL_LINK_FREE);
+    ASSERT_NE(m_pView->m_pLinkProto, nullptr);
+    RightUp(CPoint(200, 200));
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_EQ(m_pView->m_nToolType, 0);
+    EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(Model().GetUndoCount(), 0);
 }
 
 } // namespace
