@@ -5,6 +5,7 @@
 
 #include "framework/app/MessageBoxes.h"
 #include "framework/app/Printers.h"
+#include "framework/controls/ControlStyles.h"
 #include "framework/controls/PrintDialogs.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/Menu.h"
@@ -176,9 +177,18 @@ bool IsShiftDown()
 
 void CQYBaseView::OnEditUndo()
 {
-    EndLabelEdit();
+    // While a label is edited in place, undo is the editor's own: the
+    // typing is taken back and the page's history is left alone.
+    if (CWnd* pEdit = GetLabelEditWindow()) {
+        if (pEdit->SendMessage(EM_CANUNDO) != 0)
+            pEdit->SendMessage(EM_UNDO);
+        return;
+    }
     if (m_pModel != nullptr)
         m_pModel->Undo();
+    // A label still marked as edited lost its editor window: close it.
+    if (m_pEditComp != nullptr)
+        EndLabelEdit();
 }
 
 void CQYBaseView::OnUpdateEditUndo(CCmdUI* pCmdUI)

@@ -18,6 +18,7 @@ ON_WM_KEYDOWN()
 ON_WM_CHAR()
 ON_WM_KEYUP()
 ON_WM_SETFOCUS()
+ON_WM_SHOWWINDOW()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
@@ -456,6 +457,13 @@ void CQYLabelEdit::OnSetFocus(CWnd*)
 {
     Default();
     Refresh();
+}
+
+void CQYLabelEdit::OnShowWindow(BOOL bShow, UINT)
+{
+    if (bShow)
+        Refresh();
+    Default();
 }
 
 void CQYLabelEdit::OnLButtonDown(UINT, CPoint)

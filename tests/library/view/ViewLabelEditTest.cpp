@@ -4,12 +4,16 @@
 #include "ViewTestSupport.h"
 
 #include "framework/shell/Clipboard.h"
+#include "framework/shell/ClipboardFormats.h"
+#include "framework/window/WindowDC.h"
 #include "library/model/QYCompProperties.h"
 #include "library/shapes/QYStaticComponent.h"
 #include "library/view/QYLabelEdit.h"
 #include "library/view/QYViewIds.h"
 
 #include <QInputMethodEvent>
+
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -290,6 +294,84 @@ TEST_F(ViewLabelEdit, Utf8CollectorCases)
         EXPECT_EQ(out, c.out);
         EXPECT_TRUE(strPending.IsEmpty());
     }
+}
+
+TEST_F(ViewLabelEdit, ThePrivateFormatIsNamedForTheProcess)
+{
+    char szName[64] = {0};
+    ASSERT_GT(::GetClipboardFormatName(Edit()->GetPrivateFormat(), szName, sizeof(szName)), 0);
+    CString strExpected;
+    strExpected.Format("Labedit %08x", static_cast<unsigned>(::getpid()));
+    EXPECT_STREQ(szName, strExpected);
+}
+
+// Typing that makes the label grow marks the document modified at once; the
+// history stays as it was.
+TEST_F(ViewLabelEdit, ALabelGrowingWhileTypedMarksTheDocumentModified)
+{
+    const CRect before = label->GetRect();
+    Bytes("a caption far wider than the label was made for");
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_GT(label->GetRect().Width(), before.Width());
+    EXPECT_STREQ(label->GetObjectCaption(), "Old"); // the caption follows at the end
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+}
+
+// Undo while a label is edited takes back the typing in the editor; the
+// page's history is not touched and the edit goes on.
+TEST_F(ViewLabelEdit, UndoWhileEditingIsTheEditorsOwn)
+{
+    CQYDrawComponent* pOther = Model().GetComponentByType(QY_COMP_RECTANGLE, CRect(300, 300, 360, 340), "", 0);
+    Model().AddComponent(pOther);
+    pOther->Release();
+    ASSERT_EQ(Model().GetUndoCount(), 1);
+    ASSERT_NE(Edit(), nullptr);
+    label->GetDefaultProperty()->m_bMultiLine = FALSE;
+    Bytes("New");
+    EXPECT_STREQ(Text(), "New");
+    Command(ID_EDIT_UNDO); // the editor's one-step undo: the last character typed
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_STREQ(Text(), "Ne");
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 2);
+    // Once the edit has ended, undo is the history's again.
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Edit(), nullptr);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 1);
+    EXPECT_STREQ(label->GetObjectCaption(), "Ne"); // ending the edit was no step of the history
+}
+
+// Shown again, the editor repaints itself whole and takes the focus back.
+TEST_F(ViewLabelEdit, ShowingTheEditorAgainGivesItTheFocus)
+{
+    ASSERT_NE(Edit(), nullptr);
+    Edit()->ShowWindow(SW_HIDE);
+    m_pView->SetFocus();
+    ASSERT_NE(CWnd::GetFocus(), Edit());
+    Edit()->ShowWindow(SW_SHOW);
+    Pump();
+    EXPECT_EQ(CWnd::GetFocus(), Edit());
+}
+
+// The editor is coloured as its label: the view answers the editor's colour
+// request with the label's fill colour and brush, and no other control's.
+TEST_F(ViewLabelEdit, TheEditorTakesTheLabelsFillColour)
+{
+    ASSERT_NE(Edit(), nullptr);
+    label->GetDefaultProperty()->SetBkColor(RGB(10, 200, 30));
+    CClientDC dc(Edit());
+    dc.SetBkColor(RGB(255, 255, 255));
+    const LRESULT hBrush = m_pView->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                                reinterpret_cast<LPARAM>(Edit()->GetSafeHwnd()));
+    EXPECT_NE(hBrush, 0);
+    EXPECT_EQ(dc.GetBkColor(), RGB(10, 200, 30));
+    dc.SetBkColor(RGB(255, 255, 255));
+    EXPECT_EQ(m_pView->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                   reinterpret_cast<LPARAM>(m_pFrame->GetSafeHwnd())),
+              0);
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
 }
 
 } // namespace
