@@ -158,6 +158,10 @@ public:
     // The component of the dragged toolbox item (one reference for the
     // caller), or NULL when the data holds no readable item.
     virtual CQYDrawComponent* CreateFromToolBoxItem(COleDataObject* pDataObject);
+    // The component a toolbox drag brings onto the page (one reference for
+    // the caller, or NULL).  A derived view replaces it to read its own
+    // item class; the default is CreateFromToolBoxItem.
+    virtual CQYDrawComponent* CreateDropComponent(COleDataObject* pDataObject);
     DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     void OnDragLeave() override;

@@ -54,6 +54,11 @@ CQYDrawComponent* CQYBaseView::CreateFromToolBoxItem(COleDataObject* pDataObject
                                         reinterpret_cast<DWORD_PTR>(pItem.get()));
 }
 
+CQYDrawComponent* CQYBaseView::CreateDropComponent(COleDataObject* pDataObject)
+{
+    return CreateFromToolBoxItem(pDataObject);
+}
+
 void CQYBaseView::ReleaseDropComponent()
 {
     if (m_pDropComp != nullptr)
@@ -67,7 +72,7 @@ DROPEFFECT CQYBaseView::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyStat
         return CScrollView::OnDragEnter(pDataObject, dwKeyState, point);
     m_ptDownDevice = m_ptDown = point;
     ReleaseDropComponent();
-    m_pDropComp = CreateFromToolBoxItem(pDataObject);
+    m_pDropComp = CreateDropComponent(pDataObject);
     if (m_pDropComp != nullptr) {
         m_bDropActive = TRUE;
         CPoint ptLogical = point;
