@@ -374,4 +374,25 @@ TEST_F(ViewLabelEdit, TheEditorTakesTheLabelsFillColour)
     EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
 }
 
+// Shift+Delete cuts a selection (the whole text goes to the clipboard, the
+// selection goes) and is a plain Delete without one; Shift+Insert pastes.
+TEST_F(ViewLabelEdit, ShiftDeleteCutsAndShiftInsertPastes)
+{
+    Bytes("Hello world");
+    PutText("kept");
+    Edit()->SetSel(0, 0);
+    Press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), "ello world");
+    EXPECT_STREQ(ClipboardText(), "kept");
+    Edit()->SetSel(0, 4);
+    Press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), " world");
+    EXPECT_STREQ(ClipboardText(), "ello world");
+    PutText("Hi");
+    Edit()->SetSel(0, 0);
+    Press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), "Hi world");
+    PutText(""); // the clipboard frees the data read from it when next opened
+}
+
 } // namespace
