@@ -61,21 +61,7 @@ std::vector<BYTE> ItemBytes(const char* pszName, int nType)
 
 class ViewDrop : public ViewFixture {
 protected:
-    void SetUp() override
-    {
-        m_pDoc = new CTestDiagramDoc;
-        m_pDoc->m_bAutoDelete = FALSE;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CDropTestView);
-        context.m_pCurrentDoc = m_pDoc;
-        m_pFrame = new CFrameWnd;
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Diagram", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480),
-                                     nullptr, nullptr, 0, &context));
-        m_pView = static_cast<CTestDiagramView*>(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
-        ASSERT_NE(m_pView, nullptr);
-        m_pView->OnInitialUpdate();
-        Pump();
-    }
+    CRuntimeClass* ViewClass() override { return RUNTIME_CLASS(CDropTestView); }
     CDropTestView* View() { return static_cast<CDropTestView*>(m_pView); }
     // A data object offering the bytes as "Form ToolBox Item" data.
     void Offer(const std::vector<BYTE>& bytes, UINT nFormat = QYGetToolBoxItemFormat())

@@ -50,7 +50,7 @@ protected:
         m_pDoc = new CTestDiagramDoc;
         m_pDoc->m_bAutoDelete = FALSE;
         CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CTestDiagramView);
+        context.m_pNewViewClass = ViewClass();
         context.m_pCurrentDoc = m_pDoc;
         m_pFrame = new CFrameWnd;
         ASSERT_TRUE(m_pFrame->Create(nullptr, "Diagram", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480),
@@ -60,6 +60,9 @@ protected:
         m_pView->OnInitialUpdate();
         Pump();
     }
+    // The class of the view the frame makes: a derived test view may stand
+    // in for the plain one.
+    virtual CRuntimeClass* ViewClass() { return RUNTIME_CLASS(CTestDiagramView); }
     void TearDown() override
     {
         m_pFrame->DestroyWindow(); // deletes the frame and the view

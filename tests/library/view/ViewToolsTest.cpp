@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -618,6 +619,170 @@ TEST_F(ViewTools, RightButtonByToolState)
     EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(Model().GetUndoCount(), 0);
+}
+
+// The link tool's collected points: an elbow link keeps each segment
+// horizontal or vertical, a free link takes the point as clicked.
+TEST_F(ViewTools, LinkToolCollectsPointsByItsKind)
+{
+    Put(CRect(40, 40, 120, 100));
+    const struct {
+        UINT nTool;
+        CPoint collected;
+    } cases[] = {{ID_QY_TOOL_LINK_ELBOW, {200, 70}}, {ID_QY_TOOL_LINK_FREE, {200, 75}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nTool);
+        Command(c.nTool);
+        ClickAt(CPoint(120, 70)); // the right port
+        ASSERT_EQ(m_pView->m_nTrackState, 35);
+        Hover(CPoint(200, 75));
+        ClickAt(CPoint(200, 75));
+        ASSERT_EQ(m_pView->m_arrPoints.GetSize(), 2);
+        EXPECT_EQ(m_pView->m_arrPoints[0], CPoint(120, 70));
+        EXPECT_EQ(m_pView->m_arrPoints[1], c.collected);
+        RightUp(CPoint(200, 75));
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+    }
+}
+
+// A link that never reaches a second port is not made, however it ends.
+TEST_F(ViewTools, LinkWithoutAnEndPortMakesNothing)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    const struct {
+        const char* name;
+        int nFreeClicks;    // clicks on empty canvas before the double click
+        bool bAgainOnStart; // the start port clicked again first
+    } cases[] = {
+        {"double click on the canvas", 1, false},
+        {"double click after the start only", 0, false},
+        {"the start port again", 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Command(ID_QY_TOOL_LINK_FREE);
+        ClickAt(CPoint(120, 70));
+        if (c.bAgainOnStart) {
+            ClickAt(CPoint(120, 70));
+            EXPECT_EQ(m_pView->m_nTrackState, 35); // a link needs two ends
+        }
+        for (int i = 0; i < c.nFreeClicks; ++i)
+            ClickAt(CPoint(220 + 20 * i, 150));
+        DoubleClick(CPoint(260, 200));
+        Up(CPoint(260, 200));
+        EXPECT_EQ(Count(), 1);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+        EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
+        EXPECT_EQ(m_pView->m_arrPoints.GetSize(), 0);
+        EXPECT_EQ(PortAt(a, 1, 0.5)->GetLinkCount(), 0);
+        EXPECT_EQ(Model().GetUndoCount(), 0);
+    }
+}
+
+// With snapping on, a dragged selection lands with its top-left on the
+// grid.
+TEST_F(ViewTools, SnappedMoveLandsOnTheGrid)
+{
+    CQYDrawComponent* a = Put(CRect(43, 47, 103, 87));
+    SetSnap(TRUE, 10);
+    Drag(CPoint(60, 60), CPoint(72, 69));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(50, 50, 110, 90));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    SetSnap(FALSE);
+}
+
+} // namespace
+
+// A view that notes the two hooks the link tool calls before it adds a
+// link.
+class CLinkHookView : public CTestDiagramView {
+    DECLARE_DYNCREATE(CLinkHookView)
+public:
+    void OnBeforeLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pFrom) override
+    {
+        m_calls.push_back({"before", pLink, pFrom, GetCurrentModel()->GetComponents().GetCount()});
+    }
+    void OnLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pPort) override
+    {
+        m_calls.push_back({"added", pLink, pPort, GetCurrentModel()->GetComponents().GetCount()});
+    }
+    struct Call {
+        std::string hook;
+        CQYDrawComponent* pLink;
+        CQYPortComponent* pPort;
+        int nComponents; // on the page when the hook ran
+    };
+    std::vector<Call> m_calls;
+};
+
+IMPLEMENT_DYNCREATE(CLinkHookView, CTestDiagramView)
+
+namespace {
+
+class ViewLinkHooks : public ViewTools {
+protected:
+    CRuntimeClass* ViewClass() override { return RUNTIME_CLASS(CLinkHookView); }
+};
+
+TEST_F(ViewLinkHooks, ADerivedViewSeesTheLinkBeforeItJoinsThePage)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    CQYDrawComponent* b = Put(CRect(300, 40, 380, 100));
+    Command(ID_QY_TOOL_LINK_FREE);
+    ClickAt(CPoint(120, 70));
+    Hover(CPoint(300, 70));
+    ClickAt(CPoint(300, 70));
+    ASSERT_EQ(Count(), 3);
+    const auto& calls = static_cast<CLinkHookView*>(m_pView)->m_calls;
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].hook, "before");
+    EXPECT_EQ(calls[0].pPort, PortAt(a, 1, 0.5));
+    EXPECT_EQ(calls[1].hook, "added");
+    EXPECT_EQ(calls[1].pPort, PortAt(b, 0, 0.5));
+    for (const auto& call : calls) {
+        EXPECT_EQ(call.pLink, Last());
+        EXPECT_EQ(call.nComponents, 2);
+    }
+}
+
+// Each tool's button is checked while its tool is armed, and every tool
+// button is enabled in design mode only.
+TEST_F(ViewTools, ToolButtonsAreCheckedWhileTheirToolIsArmed)
+{
+    const UINT tools[] = {ID_QY_TOOL_SELECT,      ID_QY_TOOL_STATIC,       ID_QY_TOOL_IMAGE,     ID_QY_TOOL_ELLIPSE,
+                          ID_QY_TOOL_LINE,        ID_QY_TOOL_ARROW_LINE,   ID_QY_TOOL_POLYLINE,  ID_QY_TOOL_POLYGON,
+                          ID_QY_TOOL_BEZIER_LINE, ID_QY_TOOL_CLOSE_BEZIER, ID_QY_TOOL_RECTANGLE, ID_QY_TOOL_HYLINK,
+                          ID_QY_TOOL_LINK_ELBOW,  ID_QY_TOOL_LINK_FREE,    ID_QY_TOOL_HAND};
+    struct Probe : CCmdUI {
+        BOOL bEnabled = FALSE;
+        int nCheck = -1;
+        void Enable(BOOL bOn = TRUE) override { bEnabled = bOn; }
+        void SetCheck(int nCheckState = 1) override { nCheck = nCheckState; }
+    };
+    // Whether the button is enabled, and its check state.
+    auto probe = [this](UINT nID) {
+        Probe p;
+        p.m_nID = nID;
+        p.DoUpdate(m_pView, FALSE);
+        return std::make_pair(p.bEnabled, p.nCheck);
+    };
+    for (UINT nArmed : tools) {
+        SCOPED_TRACE(nArmed);
+        Command(ID_QY_TOOL_SELECT);
+        Command(nArmed);
+        for (UINT nID : tools) {
+            const auto [bEnabled, nCheck] = probe(nID);
+            EXPECT_TRUE(bEnabled) << nID;
+            // The hand keeps the tool type, so the select tool stays
+            // checked beside it.
+            const bool bChecked = nID == nArmed || (nArmed == ID_QY_TOOL_HAND && nID == ID_QY_TOOL_SELECT);
+            EXPECT_EQ(nCheck, bChecked ? 1 : 0) << nID;
+        }
+    }
+    Command(ID_QY_TOOL_SELECT);
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    for (UINT nID : tools)
+        EXPECT_FALSE(probe(nID).first) << nID;
 }
 
 } // namespace
