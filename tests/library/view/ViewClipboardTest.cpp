@@ -5,6 +5,7 @@
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
 #include "framework/shell/Clipboard.h"
+#include "framework/shell/ClipboardFormats.h"
 #include "framework/window/MessageBoxApi.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDrawPortsComponent.h"
@@ -15,6 +16,10 @@
 #include "library/view/QYClipboardPayload.h"
 #include "library/view/QYPasteNames.h"
 #include "library/view/QYViewIds.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 
 #include <cstring>
 #include <string>
@@ -321,6 +326,36 @@ TEST_F(ViewClipboard, APastedGroupMovesByThePasteOffsetWithItsMembers)
     EXPECT_EQ(Normal(a->GetRect()), CRect(40, 40, 120, 100));
     // The clipboard frees the data read from it when it is next opened.
     ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::CloseClipboard();
+}
+
+// The copied components reach the desktop's clipboard under the registered
+// name's MIME type, as the list record another running program reads.
+TEST_F(ViewClipboard, TheDesktopClipboardCarriesThePayloadUnderItsMimeType)
+{
+    Select({a, b, link});
+    Command(ID_EDIT_COPY);
+    const QMimeData* pMime = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(pMime, nullptr);
+    const CString strType = PlexoClipboardFormatMimeType(QYGetComponentClipboardFormat());
+    const QString type = QString::fromUtf8(static_cast<LPCTSTR>(strType));
+    EXPECT_EQ(type, QStringLiteral("application/x-plexo-clipboard;format=Plexo Component"));
+    ASSERT_TRUE(pMime->hasFormat(type));
+    const QByteArray bytes = pMime->data(type);
+    CQYCompList list;
+    CString strError;
+    ASSERT_TRUE(QYReadComponentPayload(reinterpret_cast<const BYTE*>(bytes.constData()),
+                                       static_cast<size_t>(bytes.size()), m_pDoc, list, strError));
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_STREQ(list.GetHead()->GetObjectName(), "RECTANGLE1");
+    EXPECT_STREQ(list.GetTail()->GetObjectName(), "RECTANGLE2");
+    // Data another program put there under that type pastes.
+    auto* pOther = new QMimeData;
+    pOther->setData(type, bytes);
+    QGuiApplication::clipboard()->setMimeData(pOther);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 5);
+    ASSERT_TRUE(::OpenClipboard(nullptr)); // frees the data read from it
     ::CloseClipboard();
 }
 

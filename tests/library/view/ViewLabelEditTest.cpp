@@ -11,6 +11,8 @@
 #include "library/view/QYLabelEdit.h"
 #include "library/view/QYViewIds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 
 #include <unistd.h>
@@ -392,6 +394,20 @@ TEST_F(ViewLabelEdit, ShiftDeleteCutsAndShiftInsertPastes)
     Edit()->SetSel(0, 0);
     Press(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_STREQ(Text(), "Hi world");
+    PutText(""); // the clipboard frees the data read from it when next opened
+}
+
+// The editor's text reaches the desktop's clipboard as UTF-8 plain text, and
+// plain text from another program pastes.
+TEST_F(ViewLabelEdit, TheDesktopClipboardHoldsTheTextAsUtf8)
+{
+    Bytes("\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2");
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
+    Edit()->SetSel(0, -1);
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_STREQ(Text(), "\xE6\x97\xA5\xE6\x9C\xAC");
     PutText(""); // the clipboard frees the data read from it when next opened
 }
 

@@ -16,6 +16,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -783,6 +784,39 @@ TEST_F(ViewTools, ToolButtonsAreCheckedWhileTheirToolIsArmed)
     Model().GetDefaultProperty()->SetDesignMode(FALSE);
     for (UINT nID : tools)
         EXPECT_FALSE(probe(nID).first) << nID;
+}
+
+// Every rubber band inverts what lies under it: drawn once it shows, drawn
+// again at the same point it is gone without a trace.
+TEST_F(ViewTools, EachRubberBandDrawnTwiceLeavesNoTrace)
+{
+    Put(CRect(60, 60, 200, 160));
+    m_pView->Invalidate();
+    const QImage before = Painted();
+    m_pView->m_ptDownDevice = CPoint(100, 100);
+    m_pView->m_arrPoints.RemoveAll();
+    m_pView->m_arrPoints.Add(CPoint(40, 200));
+    m_pView->m_arrPoints.Add(CPoint(90, 130));
+    const struct {
+        const char* name;
+        std::function<void(CPoint)> draw;
+    } bands[] = {
+        {"line", [this](CPoint pt) { m_pView->DrawLineBand(pt); }},
+        {"points", [this](CPoint pt) { m_pView->DrawPointsBand(pt); }},
+        {"solid rectangle", [this](CPoint pt) { m_pView->DrawRectBand(pt, TRUE); }},
+        {"dotted rectangle", [this](CPoint pt) { m_pView->DrawRectBand(pt, FALSE); }},
+        {"ellipse", [this](CPoint pt) { m_pView->DrawEllipseBand(pt); }},
+        {"selection", [this](CPoint pt) { m_pView->DrawSelectBand(pt); }},
+    };
+    for (const auto& band : bands) {
+        SCOPED_TRACE(band.name);
+        const CPoint at(230, 190);
+        band.draw(at);
+        EXPECT_EQ(m_pView->m_ptLast, at);
+        EXPECT_FALSE(Painted() == before);
+        band.draw(at);
+        EXPECT_TRUE(Painted() == before);
+    }
 }
 
 } // namespace
