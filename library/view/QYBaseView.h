@@ -141,6 +141,10 @@ public:
     // Adds the components read from the clipboard, moved by (7, 7) and
     // newly named, as one undoable step.
     virtual CQYBaseCommand* PasteComponents(CQYCompList* pList);
+    // Adds one component brought in from outside, moved by (20, 20) and
+    // given the page's next free name for its type, as one undoable step;
+    // the command, or NULL when nothing was added.
+    virtual CQYBaseCommand* AddPastedComponent(CQYDrawComponent* pComp);
     // Reads the clipboard's components; FALSE with the reason when its data
     // is not a component list (TRUE and nothing read when there is none).
     BOOL ReadClipboardComponents(CQYCompList& list, CString& strError);

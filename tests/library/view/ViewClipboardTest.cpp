@@ -7,6 +7,8 @@
 #include "framework/shell/Clipboard.h"
 #include "framework/shell/ClipboardFormats.h"
 #include "framework/window/MessageBoxApi.h"
+#include "library/model/QYBaseCommand.h"
+#include "library/model/QYCommandCodes.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
@@ -357,6 +359,29 @@ TEST_F(ViewClipboard, TheDesktopClipboardCarriesThePayloadUnderItsMimeType)
     EXPECT_EQ(Model().GetComponents().GetCount(), 5);
     ASSERT_TRUE(::OpenClipboard(nullptr)); // frees the data read from it
     ::CloseClipboard();
+}
+
+// One component brought in from outside lands (+20, +20) from where it was,
+// with the page's next free name and its own caption, as one undoable add.
+TEST_F(ViewClipboard, APastedSingleComponentIsNamedMovedAndAddedOnce)
+{
+    CQYDrawComponent* pComp = Model().GetComponentByType(QY_COMP_RECTANGLE, CRect(10, 10, 60, 40), "", 0);
+    pComp->SetObjectName("RECTANGLE1");
+    pComp->SetObjectCaption("Brought in");
+    CQYBaseCommand* pCommand = m_pView->AddPastedComponent(pComp);
+    ASSERT_NE(pCommand, nullptr);
+    EXPECT_EQ(pCommand->GetCommandID(), QY_CMD_ADDCOMP);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 4);
+    EXPECT_EQ(Model().GetComponents().GetTail(), pComp);
+    EXPECT_EQ(Normal(pComp->GetRect()), CRect(30, 30, 80, 60));
+    EXPECT_STREQ(pComp->GetObjectName(), "RECTANGLE3");
+    EXPECT_STREQ(pComp->GetObjectCaption(), "Brought in");
+    EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{pComp});
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 3);
+    pComp->Release();
+    EXPECT_EQ(m_pView->AddPastedComponent(nullptr), nullptr);
 }
 
 } // namespace
