@@ -108,11 +108,13 @@ DROPEFFECT CQYBaseView::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKe
 
 void CQYBaseView::OnDragLeave()
 {
+    // A drag that began in design mode leaves no component behind, even
+    // when the mode changed under it.
+    ReleaseDropComponent();
     if (IsDesignMode()) {
         CClientDC dc(this);
         m_tracker.RemoveTrack(&dc);
         ResetTracking();
-        ReleaseDropComponent();
         ::ReleaseCapture();
         m_nTrackState = 0;
         SetStandardCursor(IDC_ARROW);
@@ -124,8 +126,10 @@ void CQYBaseView::OnDragLeave()
 
 BOOL CQYBaseView::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint point)
 {
-    if (!IsDesignMode())
+    if (!IsDesignMode()) {
+        ReleaseDropComponent();
         return FALSE;
+    }
     switch (m_nTrackState) {
     case 1:
     case 5:

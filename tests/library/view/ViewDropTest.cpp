@@ -339,4 +339,25 @@ TEST_F(ViewDrop, ADerivedViewMakesItsOwnDropComponent)
     EXPECT_EQ(m_pView->m_pDropComp, nullptr);
 }
 
+// A drag that began in design mode gives its component back on leave and on
+// drop even when design mode was switched off meanwhile.
+TEST_F(ViewDrop, TheDraggedComponentGoesWhenDesignModeEndsMidDrag)
+{
+    for (bool bDrop : {false, true}) {
+        SCOPED_TRACE(bDrop ? "drop" : "leave");
+        Model().GetDefaultProperty()->SetDesignMode(TRUE);
+        Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+        Enter(CPoint(100, 100));
+        Over(CPoint(140, 110));
+        ASSERT_NE(m_pView->m_pDropComp, nullptr);
+        Model().GetDefaultProperty()->SetDesignMode(FALSE);
+        if (bDrop)
+            Drop(CPoint(140, 110));
+        else
+            Leave();
+        EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+        EXPECT_EQ(Count(), 0);
+    }
+}
+
 } // namespace
