@@ -210,6 +210,16 @@ TEST_F(ViewUserPath, DrawConnectEditCopyPasteCutUndoRedoSaveReopen)
     ASSERT_EQ(Count(), 4);
     CQYDrawComponent* pGroup = Last();
     ASSERT_TRUE(pGroup->IsKindOf(RUNTIME_CLASS(CQYGroupComponent)));
+    // Dragged, the group takes each member along once.
+    const CRect groupBefore = Normal(pGroup->GetRect());
+    const CRect ellipseBefore = Normal(pEllipse->GetRect());
+    const CPoint cornerBefore = pPolygon->GetPointAt(0);
+    Command(ID_QY_TOOL_SELECT);
+    Drag(CPoint(100, 320), CPoint(110, 325));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    EXPECT_EQ(Normal(pGroup->GetRect()), groupBefore + CPoint(10, 5));
+    EXPECT_EQ(Normal(pEllipse->GetRect()), ellipseBefore + CPoint(10, 5));
+    EXPECT_EQ(pPolygon->GetPointAt(0), cornerBefore + CPoint(10, 5));
 
     // The group, the third shape and the link copied; pasted twice.
     Select({pGroup, pThird, pLink});
@@ -245,7 +255,7 @@ TEST_F(ViewUserPath, DrawConnectEditCopyPasteCutUndoRedoSaveReopen)
     ClearMainMarks(Model().GetComponents());
     const Bytes edited = Saved(Model(), "edited.pln");
     const int nSteps = Model().GetUndoCount();
-    EXPECT_EQ(nSteps, 15);
+    EXPECT_EQ(nSteps, 16);
 
     // Everything undone: an empty page again.
     for (int i = 0; i < nSteps; ++i)
