@@ -819,4 +819,48 @@ TEST_F(ViewTools, EachRubberBandDrawnTwiceLeavesNoTrace)
     }
 }
 
+// A group is moved, sized by a handle and turned with the mouse as one
+// shape: every member goes along once, and undo puts each back.
+TEST_F(ViewTools, AGroupIsDraggedSizedAndTurnedAsOne)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 150, 150));
+    CQYDrawComponent* b = Put(CRect(250, 200, 300, 250));
+    Select({a, b});
+    Command(ID_QY_GROUP);
+    ASSERT_EQ(Count(), 1);
+    CQYDrawComponent* pGroup = Last();
+    ASSERT_EQ(Normal(pGroup->GetRect()), CRect(100, 100, 300, 250));
+    EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{pGroup});
+
+    // Moved by a press anywhere on it.
+    Drag(CPoint(200, 175), CPoint(220, 185));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(120, 110, 320, 260));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(120, 110, 170, 160));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(270, 210, 320, 260));
+
+    // Its bottom-right handle doubles its width about the top-left.
+    Select({pGroup});
+    Drag(CPoint(320, 260), CPoint(520, 260));
+    EXPECT_EQ(LastCommand(), QY_CMD_SCALEEXTEND);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(120, 110, 520, 260));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(120, 110, 220, 160));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(420, 210, 520, 260));
+
+    Command(ID_EDIT_UNDO);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(100, 100, 300, 250));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 150, 150));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(250, 200, 300, 250));
+
+    // Turned a quarter about its centre by the rotate command.
+    Select({pGroup});
+    Command(ID_QY_ROTATE_RIGHT);
+    EXPECT_EQ(Normal(pGroup->GetRect()).CenterPoint(), CPoint(200, 175));
+    EXPECT_EQ(Normal(pGroup->GetRect()).Width(), 150);
+    EXPECT_EQ(Normal(pGroup->GetRect()).Height(), 200);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 150, 150));
+}
+
 } // namespace
