@@ -37,8 +37,7 @@ protected:
     }
     void TearDown() override
     {
-        if (getenv("PLEXO_KEEP_FILES") == nullptr)
-            std::filesystem::remove_all(m_dir);
+        std::filesystem::remove_all(m_dir);
         MouseViewFixture::TearDown();
     }
     int Count() { return Model().GetComponents().GetCount(); }
