@@ -863,4 +863,36 @@ TEST_F(ViewTools, AGroupIsDraggedSizedAndTurnedAsOne)
     EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 150, 150));
 }
 
+// The text and hyperlink label tools make their labels from the dragged
+// rectangle's corner (a label sizes itself to its text) or about a click.
+TEST_F(ViewTools, LabelToolsMakeTheirLabelsWhereDraggedOrClicked)
+{
+    const struct {
+        UINT nTool;
+        int nType;
+        const char* cls;
+    } tools[] = {{ID_QY_TOOL_STATIC, QY_COMP_STATIC, "CQYStaticComponent"},
+                 {ID_QY_TOOL_HYLINK, QY_COMP_HYLINK, "CQYHyLinkComponent"}};
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.cls);
+        Command(tool.nTool);
+        EXPECT_EQ(m_pView->m_nTrackState, 12);
+        Drag(CPoint(100, 100), CPoint(220, 140));
+        ASSERT_GT(Count(), 0);
+        EXPECT_STREQ(Last()->GetRuntimeClass()->m_lpszClassName, tool.cls);
+        EXPECT_EQ(Last()->GetType(), tool.nType);
+        EXPECT_EQ(Normal(Last()->GetRect()).TopLeft(), CPoint(100, 100));
+        EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+        EXPECT_EQ(m_pView->m_nToolType, 0);
+        Command(tool.nTool);
+        ClickAt(CPoint(300, 300));
+        EXPECT_STREQ(Last()->GetRuntimeClass()->m_lpszClassName, tool.cls);
+        EXPECT_TRUE(Normal(Last()->GetRect()).PtInRect(CPoint(300, 300)));
+        Command(ID_EDIT_UNDO);
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(Count(), 0);
+    }
+}
+
 } // namespace
