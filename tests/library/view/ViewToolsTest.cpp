@@ -10,6 +10,7 @@
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/shapes/QYBezierLineComponent.h"
 #include "library/shapes/QYLineComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYViewIds.h"
@@ -892,6 +893,34 @@ TEST_F(ViewTools, LabelToolsMakeTheirLabelsWhereDraggedOrClicked)
         Command(ID_EDIT_UNDO);
         Command(ID_EDIT_UNDO);
         EXPECT_EQ(Count(), 0);
+    }
+}
+
+// The polyline and Bézier line tools end their line with an arrow head.
+TEST_F(ViewTools, PolylineAndBezierToolsEndWithAnArrow)
+{
+    const UINT tools[] = {ID_QY_TOOL_POLYLINE, ID_QY_TOOL_BEZIER_LINE};
+    const CPoint points[4] = {{40, 300}, {120, 260}, {200, 330}, {260, 280}};
+    for (UINT nTool : tools) {
+        SCOPED_TRACE(nTool);
+        Command(nTool);
+        for (int i = 0; i < 4; ++i) {
+            ClickAt(points[i]);
+            if (i < 3)
+                Hover(points[i + 1]);
+        }
+        DoubleClick(points[3]);
+        Up(points[3]);
+        CQYDrawComponent* pLast = Last();
+        int nEndArrow = 0;
+        if (auto* pLine = DYNAMIC_DOWNCAST(CQYLineComponent, pLast))
+            nEndArrow = pLine->m_nEndArrowType;
+        else if (auto* pBezier = DYNAMIC_DOWNCAST(CQYBezierLineComponent, pLast))
+            nEndArrow = pBezier->m_nEndArrowType;
+        else
+            ADD_FAILURE() << pLast->GetRuntimeClass()->m_lpszClassName;
+        EXPECT_NE(nEndArrow, 0);
+        EXPECT_EQ(pLast->GetPointAt(0), points[0]);
     }
 }
 
