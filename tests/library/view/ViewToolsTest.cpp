@@ -924,4 +924,42 @@ TEST_F(ViewTools, PolylineAndBezierToolsEndWithAnArrow)
     }
 }
 
+// In a scrolled view every tool makes its figure where the mouse was on the
+// page: the client points plus the scroll position.
+TEST_F(ViewTools, ToolsInAScrolledViewDrawWhereTheMouseIsOnThePage)
+{
+    Model().SetPageSize(3000, 3000);
+    m_pView->UpdateScrollSizes();
+    const CPoint scroll(40, 30);
+    m_pView->ScrollToPosition(scroll);
+    ASSERT_EQ(m_pView->GetScrollPosition(), scroll);
+
+    Command(ID_QY_TOOL_RECTANGLE);
+    Drag(CPoint(100, 100), CPoint(150, 160));
+    EXPECT_EQ(Normal(Last()->GetRect()), CRect(140, 130, 190, 190));
+
+    Command(ID_QY_TOOL_LINE);
+    Drag(CPoint(50, 60), CPoint(150, 90));
+    EXPECT_EQ(Last()->GetPointAt(0), CPoint(90, 90));
+    EXPECT_EQ(Last()->GetPointAt(1), CPoint(190, 120));
+
+    Command(ID_QY_TOOL_POLYGON);
+    const CPoint corners[3] = {{100, 250}, {200, 250}, {150, 330}};
+    for (int i = 0; i < 3; ++i) {
+        ClickAt(corners[i]);
+        if (i < 2)
+            Hover(corners[i + 1]);
+    }
+    DoubleClick(corners[2]);
+    Up(corners[2]);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Last()->GetPointAt(i), corners[i] + scroll) << i;
+
+    // A move drag moves by the mouse's own offset.
+    CQYDrawComponent* pRect = Model().GetComponents().GetHead();
+    Select({pRect});
+    Drag(CPoint(120, 120), CPoint(135, 110));
+    EXPECT_EQ(Normal(pRect->GetRect()), CRect(155, 120, 205, 180));
+}
+
 } // namespace
