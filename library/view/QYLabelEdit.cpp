@@ -182,6 +182,12 @@ LRESULT CQYLabelEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         DefWindowProc(EM_LIMITTEXT, ByteRoomFor(m_nCharLimit), 0);
         return 0;
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(CharacterLimit());
+    case WM_PASTE:
+        // The Edit menu's Paste reaches the control as this message: it
+        // pastes as Ctrl+V does, within the limit and never while the
+        // private format is on the clipboard.
+        Paste();
+        return 0;
     default: return CEdit::WindowProc(message, wParam, lParam);
     }
 }

@@ -411,4 +411,23 @@ TEST_F(ViewLabelEdit, TheDesktopClipboardHoldsTheTextAsUtf8)
     PutText(""); // the clipboard frees the data read from it when next opened
 }
 
+// The Edit menu's Paste goes to the editor and pastes as Ctrl+V does: within
+// the limit in whole characters, and not while the private format is there.
+TEST_F(ViewLabelEdit, TheViewsPasteCommandKeepsTheLimitAndThePrivateFormat)
+{
+    Edit()->SetLimitText(4);
+    Bytes("ab");
+    PutText("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    Command(ID_EDIT_PASTE);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_EQ(Model().GetComponents().GetCount(), 1);
+    Edit()->SetSel(0, -1);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::SetClipboardData(Edit()->GetPrivateFormat(), ::GlobalAlloc(GMEM_MOVEABLE, 1));
+    ::CloseClipboard();
+    Command(ID_EDIT_PASTE);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    PutText(""); // the clipboard frees the data read from it when next opened
+}
+
 } // namespace
