@@ -25,6 +25,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -382,6 +383,49 @@ TEST_F(ViewClipboard, APastedSingleComponentIsNamedMovedAndAddedOnce)
     EXPECT_EQ(Model().GetComponents().GetCount(), 3);
     pComp->Release();
     EXPECT_EQ(m_pView->AddPastedComponent(nullptr), nullptr);
+}
+
+// Whatever its class, a pasted copy is the copied component moved by
+// (+7, +7): every point, its rectangle, and nothing else changed.
+TEST_F(ViewClipboard, EachKindOfComponentPastesMovedBySevenOnly)
+{
+    Model().RemoveAllComponents();
+    auto last = [this] { return Model().GetComponents().GetTail(); };
+    std::vector<std::pair<const char*, CQYDrawComponent*>> kinds;
+    kinds.emplace_back("rectangle", Put(CRect(20, 20, 80, 60)));
+    kinds.emplace_back("turned rectangle", Put(CRect(100, 20, 180, 60)));
+    Model().RotateComponent(kinds.back().second, 300);
+    kinds.emplace_back("ellipse", Put(CRect(200, 20, 260, 70), QY_COMP_ELLIPSE));
+    kinds.emplace_back("text label", Put(CRect(20, 100, 120, 130), QY_COMP_STATIC));
+    kinds.emplace_back("basic shape", Put(CRect(150, 100, 210, 150), 51));
+    POINT line[3] = {{20, 200}, {80, 240}, {140, 210}};
+    Model().AddNewLine(line, 3, TRUE);
+    kinds.emplace_back("line", last());
+    CArray<CPoint, CPoint> polygon;
+    polygon.Add(CPoint(200, 200));
+    polygon.Add(CPoint(260, 200));
+    polygon.Add(CPoint(230, 260));
+    Model().AddNewPolygon(&polygon);
+    kinds.emplace_back("polygon", last());
+    for (const auto& [name, pComp] : kinds) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(pComp, nullptr);
+        Select({pComp});
+        Command(ID_EDIT_COPY);
+        Command(ID_EDIT_PASTE);
+        const std::vector<CQYDrawComponent*> pasted = Selected();
+        ASSERT_EQ(pasted.size(), 1u);
+        CQYDrawComponent* pCopy = pasted[0];
+        ASSERT_NE(pCopy, pComp);
+        EXPECT_STREQ(pCopy->GetRuntimeClass()->m_lpszClassName, pComp->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(Normal(pCopy->GetRect()), Normal(pComp->GetRect()) + CPoint(7, 7));
+        ASSERT_EQ(pCopy->GetPointCount(), pComp->GetPointCount());
+        for (int i = 0; i < pComp->GetPointCount(); ++i)
+            EXPECT_EQ(pCopy->GetPointAt(i), pComp->GetPointAt(i) + CPoint(7, 7)) << i;
+        EXPECT_STREQ(pCopy->GetObjectCaption(), pComp->GetObjectCaption());
+    }
+    ASSERT_TRUE(::OpenClipboard(nullptr)); // frees the data read from it
+    ::CloseClipboard();
 }
 
 } // namespace
