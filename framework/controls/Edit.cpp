@@ -553,7 +553,8 @@ LRESULT OnKeyDown(HWND h, WPARAM vk)
     case VK_HOME: target = ctrl ? 0 : current.start; break;
     case VK_END: target = ctrl ? b.Text().size() : current.end; break;
     case VK_DELETE:
-        if (shift) {
+        // Shift+Delete cuts a selection; without one it is a plain Delete.
+        if (shift && b.HasSelection()) {
             CopySelection(h);
             ClearSelection(h);
         } else {

@@ -297,6 +297,11 @@ BOOL CQYDataModel::GroupComponents(CQYCompList* pList, CQYDrawComponent* pGroup)
         pMembers->AddComponent(pComp);
         pComp->Release();
     }
+    // The group's rectangle now spans its members: its track points and
+    // hit area follow, or it would be hit where it was made.
+    pGroup->UpdatePosition();
+    pGroup->ResetTrackPoints();
+    pGroup->UpdateComp();
     CQYCompProperties* pProp = pGroup->GetDefaultProperty();
     const int nType = pProp != nullptr ? pProp->GetType() : QY_COMP_GROUP;
     pGroup->SetObjectCaption(GetUniqueCaption(nType));

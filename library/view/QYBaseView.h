@@ -141,6 +141,10 @@ public:
     // Adds the components read from the clipboard, moved by (7, 7) and
     // newly named, as one undoable step.
     virtual CQYBaseCommand* PasteComponents(CQYCompList* pList);
+    // Adds one component brought in from outside, moved by (20, 20) and
+    // given the page's next free name for its type, as one undoable step;
+    // the command, or NULL when nothing was added.
+    virtual CQYBaseCommand* AddPastedComponent(CQYDrawComponent* pComp);
     // Reads the clipboard's components; FALSE with the reason when its data
     // is not a component list (TRUE and nothing read when there is none).
     BOOL ReadClipboardComponents(CQYCompList& list, CString& strError);
@@ -158,6 +162,10 @@ public:
     // The component of the dragged toolbox item (one reference for the
     // caller), or NULL when the data holds no readable item.
     virtual CQYDrawComponent* CreateFromToolBoxItem(COleDataObject* pDataObject);
+    // The component a toolbox drag brings onto the page (one reference for
+    // the caller, or NULL).  A derived view replaces it to read its own
+    // item class; the default is CreateFromToolBoxItem.
+    virtual CQYDrawComponent* CreateDropComponent(COleDataObject* pDataObject);
     DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     void OnDragLeave() override;

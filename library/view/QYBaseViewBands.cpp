@@ -105,11 +105,11 @@ BOOL CQYBaseView::ClampToForm(LPPOINT lpPoints, int nCount)
 
 BOOL CQYBaseView::ClampToExtent(LPPOINT lpPoints, int nCount)
 {
-    CRect page;
-    int nStyle = 0;
-    GetPagePosition(page, nStyle);
-    CRect rect(page.left + kFormMargin, page.top + kFormMargin, page.left + kFormMargin + kExtentSpan,
-               page.top + kFormMargin + kExtentSpan);
+    // The form's dragged edge stays clear of every component and goes at
+    // most 2000 units beyond them.
+    const CSize extent = m_pModel != nullptr ? m_pModel->GetComponentsExtent() : CSize(0, 0);
+    CRect rect(extent.cx + kFormMargin, extent.cy + kFormMargin, extent.cx + kFormMargin + kExtentSpan,
+               extent.cy + kFormMargin + kExtentSpan);
     LPtoDPRect(&rect);
     ClampInto(lpPoints, nCount, rect);
     return TRUE;

@@ -11,6 +11,7 @@
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYDrawPortsComponent.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
 #include "library/view/QYPasteNames.h"
@@ -19,6 +20,28 @@ namespace {
 
 // Where a pasted copy lands, relative to what was copied.
 constexpr int kPasteOffset = 7;
+// Where a single component brought in from outside lands.
+constexpr int kAddPastedOffset = 20;
+
+// Moves a pasted component by (nOffset, nOffset).  Fitting a group into a
+// rectangle fits each of its members into that whole rectangle, so a group
+// is moved as one instead: every member once, then its rectangle taken
+// again from theirs.
+void MoveByPasteOffset(CQYDrawComponent* pComp, int nOffset)
+{
+    if (pComp->IsKindOf(RUNTIME_CLASS(CQYGroupComponent))) {
+        pComp->OffsetComponent(nOffset, nOffset);
+        pComp->UpdatePosition();
+        pComp->ResetTrackPoints();
+    } else if (pComp->IsOver4ResizeHandles()) {
+        pComp->OffsetComponent(nOffset, nOffset);
+    } else {
+        CRect rect = pComp->GetRect();
+        rect.OffsetRect(nOffset, nOffset);
+        pComp->PositionComponent(&rect);
+    }
+    pComp->UpdateComp();
+}
 
 bool HasNonLink(CQYCompList& list)
 {
@@ -74,20 +97,23 @@ CQYBaseCommand* CQYBaseView::PasteComponents(CQYCompList* pList)
         CQYDrawComponent* pComp = pList->GetNext(pos);
         if (auto* pPorts = DYNAMIC_DOWNCAST(CQYDrawPortsComponent, pComp))
             pPorts->ClearPortLinks();
-        if (pComp->IsOver4ResizeHandles()) {
-            pComp->OffsetComponent(kPasteOffset, kPasteOffset);
-        } else {
-            CRect rect = pComp->GetRect();
-            rect.OffsetRect(kPasteOffset, kPasteOffset);
-            pComp->PositionComponent(&rect);
-        }
-        pComp->UpdateComp();
+        MoveByPasteOffset(pComp, kPasteOffset);
         pComp->SetObjectName(names.Take(pComp->GetType()));
     }
     CQYBaseCommand* pCommand = RunCommand(new CQYAddCompsCommand(m_pModel, pList));
     if (pCommand != nullptr)
         m_pModel->SetModifiedFlag(TRUE);
     return pCommand;
+}
+
+CQYBaseCommand* CQYBaseView::AddPastedComponent(CQYDrawComponent* pComp)
+{
+    if (m_pModel == nullptr || pComp == nullptr)
+        return nullptr;
+    const CString strName = m_pModel->GetUniqueName(pComp->GetType());
+    MoveByPasteOffset(pComp, kAddPastedOffset);
+    pComp->SetObjectName(strName);
+    return RunCommand(new CQYAddCompCommand(m_pModel, pComp));
 }
 
 BOOL CQYBaseView::ReadClipboardComponents(CQYCompList& list, CString& strError)

@@ -177,18 +177,16 @@ bool IsShiftDown()
 
 void CQYBaseView::OnEditUndo()
 {
-    // While a label is edited in place, Undo belongs to its editor: it takes
-    // back the typing and leaves the history alone.
-    if (m_pEditComp != nullptr) {
-        if (CWnd* pEdit = GetLabelEditWindow()) {
-            if (pEdit->SendMessage(EM_CANUNDO) != 0)
-                pEdit->SendMessage(EM_UNDO);
-            return;
-        }
-    }
-    if (m_pModel == nullptr)
+    // While a label is edited in place, undo is the editor's own: the
+    // typing is taken back and the page's history is left alone.
+    if (CWnd* pEdit = GetLabelEditWindow()) {
+        if (pEdit->SendMessage(EM_CANUNDO) != 0)
+            pEdit->SendMessage(EM_UNDO);
         return;
-    m_pModel->Undo();
+    }
+    if (m_pModel != nullptr)
+        m_pModel->Undo();
+    // A label still marked as edited lost its editor window: close it.
     if (m_pEditComp != nullptr)
         EndLabelEdit();
 }

@@ -54,6 +54,11 @@ CQYDrawComponent* CQYBaseView::CreateFromToolBoxItem(COleDataObject* pDataObject
                                         reinterpret_cast<DWORD_PTR>(pItem.get()));
 }
 
+CQYDrawComponent* CQYBaseView::CreateDropComponent(COleDataObject* pDataObject)
+{
+    return CreateFromToolBoxItem(pDataObject);
+}
+
 void CQYBaseView::ReleaseDropComponent()
 {
     if (m_pDropComp != nullptr)
@@ -67,7 +72,7 @@ DROPEFFECT CQYBaseView::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyStat
         return CScrollView::OnDragEnter(pDataObject, dwKeyState, point);
     m_ptDownDevice = m_ptDown = point;
     ReleaseDropComponent();
-    m_pDropComp = CreateFromToolBoxItem(pDataObject);
+    m_pDropComp = CreateDropComponent(pDataObject);
     if (m_pDropComp != nullptr) {
         m_bDropActive = TRUE;
         CPoint ptLogical = point;
@@ -103,11 +108,13 @@ DROPEFFECT CQYBaseView::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKe
 
 void CQYBaseView::OnDragLeave()
 {
+    // A drag that began in design mode leaves no component behind, even
+    // when the mode changed under it.
+    ReleaseDropComponent();
     if (IsDesignMode()) {
         CClientDC dc(this);
         m_tracker.RemoveTrack(&dc);
         ResetTracking();
-        ReleaseDropComponent();
         ::ReleaseCapture();
         m_nTrackState = 0;
         SetStandardCursor(IDC_ARROW);
@@ -119,8 +126,10 @@ void CQYBaseView::OnDragLeave()
 
 BOOL CQYBaseView::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint point)
 {
-    if (!IsDesignMode())
+    if (!IsDesignMode()) {
+        ReleaseDropComponent();
         return FALSE;
+    }
     switch (m_nTrackState) {
     case 1:
     case 5:

@@ -18,6 +18,7 @@ ON_WM_KEYDOWN()
 ON_WM_CHAR()
 ON_WM_KEYUP()
 ON_WM_SETFOCUS()
+ON_WM_SHOWWINDOW()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
@@ -181,6 +182,12 @@ LRESULT CQYLabelEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         DefWindowProc(EM_LIMITTEXT, ByteRoomFor(m_nCharLimit), 0);
         return 0;
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(CharacterLimit());
+    case WM_PASTE:
+        // The Edit menu's Paste reaches the control as this message: it
+        // pastes as Ctrl+V does, within the limit and never while the
+        // private format is on the clipboard.
+        Paste();
+        return 0;
     default: return CEdit::WindowProc(message, wParam, lParam);
     }
 }
@@ -456,6 +463,13 @@ void CQYLabelEdit::OnSetFocus(CWnd*)
 {
     Default();
     Refresh();
+}
+
+void CQYLabelEdit::OnShowWindow(BOOL bShow, UINT)
+{
+    if (bShow)
+        Refresh();
+    Default();
 }
 
 void CQYLabelEdit::OnLButtonDown(UINT, CPoint)

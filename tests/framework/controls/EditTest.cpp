@@ -147,6 +147,23 @@ TEST_F(EditTest, TypingKeysAndTheLimit)
     EXPECT_GT(edit.GetLimitText(), 6u);
 }
 
+// Shift+Delete cuts the selection; with nothing selected it deletes the
+// next character as Delete does, and the clipboard keeps its text.
+TEST_F(EditTest, ShiftDeleteCutsASelectionAndIsDeleteWithout)
+{
+    edit.SetFocus();
+    edit.SetWindowText("one two");
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    edit.SetSel(0, 0);
+    Press(name, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(TextOf(name), "ne two");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    edit.SetSel(0, 3);
+    Press(name, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(TextOf(name), "two");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ne "));
+}
+
 TEST_F(EditTest, WithoutSidewaysScrollingALineTakesOnlyWhatFitsItsWidth)
 {
     edit.ModifyStyle(ES_AUTOHSCROLL, 0);

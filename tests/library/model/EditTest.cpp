@@ -417,13 +417,20 @@ TEST_F(ThreeRects, GroupAndUngroupDirectly)
     list.AddTail(m_comps[1]);
     auto* pGroup = new CQYGroupComponent;
     pGroup->AddRef();
-    pGroup->AddRef(); // kept by the test; GroupComponents drops one
+    pGroup->AddRef();                   // kept by the test; GroupComponents drops one
+    CRect rectMade(100, 100, 200, 200); // where the view makes a new group
+    pGroup->Create(rectMade, "");
     EXPECT_FALSE(m_model.GroupComponents(nullptr, pGroup));
     ASSERT_TRUE(m_model.GroupComponents(&list, pGroup));
     EXPECT_EQ(PageOrder(m_model), (std::vector<CQYDrawComponent*>{m_comps[2], pGroup}));
     EXPECT_STREQ(pGroup->GetObjectName(), "GROUP1");
     EXPECT_EQ(TabOrderOf(pGroup), 2);
     EXPECT_EQ(pGroup->GetRect(), CRect(0, 0, 150, 50));
+    // The group is hit over its members' rectangle, and no longer where it
+    // was made.
+    EXPECT_EQ(m_model.HitTest(120, 25), pGroup);
+    EXPECT_EQ(m_model.HitTest(75, 25), pGroup);
+    EXPECT_EQ(m_model.HitTest(150, 150), nullptr);
     ASSERT_TRUE(m_model.UnGroupComponent(pGroup));
     EXPECT_EQ(PageOrder(m_model), (std::vector<CQYDrawComponent*>{m_comps[2], m_comps[0], m_comps[1]}));
     EXPECT_EQ(pGroup->GetComponents()->GetCount(), 2);

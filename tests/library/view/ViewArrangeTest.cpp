@@ -65,6 +65,44 @@ TEST_F(ViewArrange, FormResizeFollowsTheAnchorAndTheScrollPosition)
     EXPECT_EQ(pForm->GetRect(), CRect(0, 0, 140, 120));
 }
 
+// The form sized by its handles with the mouse: its dragged edge stops clear
+// of the components (14 units beyond their extent) and 2000 beyond that.
+TEST_F(ViewArrange, FormDraggedByItsHandlesStaysClearOfItsComponents)
+{
+    Model().SetFormDesignMode(TRUE);
+    Model().GetDefaultProperty()->ShowGrid(FALSE); // no snapping
+    m_pView->SetCurrentModel(&Model());
+    CQYDrawComponent* pForm = Model().GetFormComponent();
+    ASSERT_NE(pForm, nullptr);
+    Put(CRect(100, 100, 300, 250));
+    const struct {
+        int nHandle;
+        CPoint to;
+        CRect form;
+    } cases[] = {
+        {4, {380, 320}, CRect(0, 0, 380, 320)}, // bottom-right, free
+        {4, {200, 150}, CRect(0, 0, 314, 264)}, // over the component: stops beside it
+        {3, {250, 200}, CRect(0, 0, 314, 400)}, // right edge only
+        {5, {250, 200}, CRect(0, 0, 450, 264)}, // bottom edge only
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nHandle);
+        Model().SetPagePosition(CRect(0, 0, 450, 400));
+        Model().ResizeFormComponent(pForm, 0, 0, 450, 400);
+        m_pView->m_listSelected.RemoveAll();
+        const CPoint handle = QYGetHandlePoint(pForm->GetRect(), static_cast<UINT>(c.nHandle));
+        const int nUndo = Model().GetUndoCount();
+        m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(handle.x, handle.y));
+        ASSERT_EQ(m_pView->m_nTrackState, 10);
+        m_pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(c.to.x, c.to.y));
+        EXPECT_EQ(m_pView->m_nTrackState, 11);
+        m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(c.to.x, c.to.y));
+        EXPECT_EQ(pForm->GetRect(), c.form);
+        EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+    }
+}
+
 TEST_F(ViewArrange, OperationsWithoutTheirSubjectBuildNothing)
 {
     CQYDrawComponent* a = Put(CRect(0, 0, 100, 100));

@@ -5,18 +5,27 @@
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
 #include "framework/shell/Clipboard.h"
+#include "framework/shell/ClipboardFormats.h"
 #include "framework/window/MessageBoxApi.h"
+#include "library/model/QYBaseCommand.h"
+#include "library/model/QYCommandCodes.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYClipboardPayload.h"
 #include "library/view/QYPasteNames.h"
 #include "library/view/QYViewIds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -289,6 +298,134 @@ TEST_F(ViewClipboard, PastedNamesAreTheFirstFreeOfEachPattern)
     };
     for (const auto& take : takes)
         EXPECT_STREQ(names.Take(take.nType), take.name);
+}
+
+// A pasted group lands (+7, +7) from the copied one, each member with it.
+TEST_F(ViewClipboard, APastedGroupMovesByThePasteOffsetWithItsMembers)
+{
+    Select({a, b});
+    Command(ID_QY_GROUP);
+    CQYDrawComponent* pGroup = Model().GetComponents().GetTail();
+    ASSERT_TRUE(pGroup->IsKindOf(RUNTIME_CLASS(CQYGroupComponent)));
+    const CRect group = Normal(pGroup->GetRect());
+    EXPECT_EQ(group, CRect(40, 40, 380, 260));
+    Select({pGroup});
+    Command(ID_EDIT_COPY);
+    for (int nPaste = 1; nPaste <= 2; ++nPaste) {
+        SCOPED_TRACE(nPaste);
+        Command(ID_EDIT_PASTE);
+        const std::vector<CQYDrawComponent*> pasted = Selected();
+        ASSERT_EQ(pasted.size(), 1u);
+        auto* pCopy = DYNAMIC_DOWNCAST(CQYGroupComponent, pasted[0]);
+        ASSERT_NE(pCopy, nullptr);
+        EXPECT_EQ(Normal(pCopy->GetRect()), group + CPoint(7, 7));
+        std::vector<CRect> members;
+        for (POSITION pos = pCopy->m_listComponents.GetHeadPosition(); pos != nullptr;)
+            members.push_back(Normal(pCopy->m_listComponents.GetNext(pos)->GetRect()));
+        EXPECT_EQ(members, (std::vector<CRect>{CRect(47, 47, 127, 107), CRect(307, 207, 387, 267)}));
+    }
+    // The original stays where it was.
+    EXPECT_EQ(Normal(pGroup->GetRect()), group);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(40, 40, 120, 100));
+    // The clipboard frees the data read from it when it is next opened.
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::CloseClipboard();
+}
+
+// The copied components reach the desktop's clipboard under the registered
+// name's MIME type, as the list record another running program reads.
+TEST_F(ViewClipboard, TheDesktopClipboardCarriesThePayloadUnderItsMimeType)
+{
+    Select({a, b, link});
+    Command(ID_EDIT_COPY);
+    const QMimeData* pMime = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(pMime, nullptr);
+    const CString strType = PlexoClipboardFormatMimeType(QYGetComponentClipboardFormat());
+    const QString type = QString::fromUtf8(static_cast<LPCTSTR>(strType));
+    EXPECT_EQ(type, QStringLiteral("application/x-plexo-clipboard;format=Plexo Component"));
+    ASSERT_TRUE(pMime->hasFormat(type));
+    const QByteArray bytes = pMime->data(type);
+    CQYCompList list;
+    CString strError;
+    ASSERT_TRUE(QYReadComponentPayload(reinterpret_cast<const BYTE*>(bytes.constData()),
+                                       static_cast<size_t>(bytes.size()), m_pDoc, list, strError));
+    ASSERT_EQ(list.GetCount(), 2);
+    EXPECT_STREQ(list.GetHead()->GetObjectName(), "RECTANGLE1");
+    EXPECT_STREQ(list.GetTail()->GetObjectName(), "RECTANGLE2");
+    // Data another program put there under that type pastes.
+    auto* pOther = new QMimeData;
+    pOther->setData(type, bytes);
+    QGuiApplication::clipboard()->setMimeData(pOther);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 5);
+    ASSERT_TRUE(::OpenClipboard(nullptr)); // frees the data read from it
+    ::CloseClipboard();
+}
+
+// One component brought in from outside lands (+20, +20) from where it was,
+// with the page's next free name and its own caption, as one undoable add.
+TEST_F(ViewClipboard, APastedSingleComponentIsNamedMovedAndAddedOnce)
+{
+    CQYDrawComponent* pComp = Model().GetComponentByType(QY_COMP_RECTANGLE, CRect(10, 10, 60, 40), "", 0);
+    pComp->SetObjectName("RECTANGLE1");
+    pComp->SetObjectCaption("Brought in");
+    CQYBaseCommand* pCommand = m_pView->AddPastedComponent(pComp);
+    ASSERT_NE(pCommand, nullptr);
+    EXPECT_EQ(pCommand->GetCommandID(), QY_CMD_ADDCOMP);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 4);
+    EXPECT_EQ(Model().GetComponents().GetTail(), pComp);
+    EXPECT_EQ(Normal(pComp->GetRect()), CRect(30, 30, 80, 60));
+    EXPECT_STREQ(pComp->GetObjectName(), "RECTANGLE3");
+    EXPECT_STREQ(pComp->GetObjectCaption(), "Brought in");
+    EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{pComp});
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Model().GetComponents().GetCount(), 3);
+    pComp->Release();
+    EXPECT_EQ(m_pView->AddPastedComponent(nullptr), nullptr);
+}
+
+// Whatever its class, a pasted copy is the copied component moved by
+// (+7, +7): every point, its rectangle, and nothing else changed.
+TEST_F(ViewClipboard, EachKindOfComponentPastesMovedBySevenOnly)
+{
+    Model().RemoveAllComponents();
+    auto last = [this] { return Model().GetComponents().GetTail(); };
+    std::vector<std::pair<const char*, CQYDrawComponent*>> kinds;
+    kinds.emplace_back("rectangle", Put(CRect(20, 20, 80, 60)));
+    kinds.emplace_back("turned rectangle", Put(CRect(100, 20, 180, 60)));
+    Model().RotateComponent(kinds.back().second, 300);
+    kinds.emplace_back("ellipse", Put(CRect(200, 20, 260, 70), QY_COMP_ELLIPSE));
+    kinds.emplace_back("text label", Put(CRect(20, 100, 120, 130), QY_COMP_STATIC));
+    kinds.emplace_back("basic shape", Put(CRect(150, 100, 210, 150), 51));
+    POINT line[3] = {{20, 200}, {80, 240}, {140, 210}};
+    Model().AddNewLine(line, 3, TRUE);
+    kinds.emplace_back("line", last());
+    CArray<CPoint, CPoint> polygon;
+    polygon.Add(CPoint(200, 200));
+    polygon.Add(CPoint(260, 200));
+    polygon.Add(CPoint(230, 260));
+    Model().AddNewPolygon(&polygon);
+    kinds.emplace_back("polygon", last());
+    for (const auto& [name, pComp] : kinds) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(pComp, nullptr);
+        Select({pComp});
+        Command(ID_EDIT_COPY);
+        Command(ID_EDIT_PASTE);
+        const std::vector<CQYDrawComponent*> pasted = Selected();
+        ASSERT_EQ(pasted.size(), 1u);
+        CQYDrawComponent* pCopy = pasted[0];
+        ASSERT_NE(pCopy, pComp);
+        EXPECT_STREQ(pCopy->GetRuntimeClass()->m_lpszClassName, pComp->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_EQ(Normal(pCopy->GetRect()), Normal(pComp->GetRect()) + CPoint(7, 7));
+        ASSERT_EQ(pCopy->GetPointCount(), pComp->GetPointCount());
+        for (int i = 0; i < pComp->GetPointCount(); ++i)
+            EXPECT_EQ(pCopy->GetPointAt(i), pComp->GetPointAt(i) + CPoint(7, 7)) << i;
+        EXPECT_STREQ(pCopy->GetObjectCaption(), pComp->GetObjectCaption());
+    }
+    ASSERT_TRUE(::OpenClipboard(nullptr)); // frees the data read from it
+    ::CloseClipboard();
 }
 
 } // namespace

@@ -12,6 +12,10 @@
 #include <QMimeData>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
 #include <vector>
 
 // A view whose image file dialog answers as the test says.
@@ -24,8 +28,17 @@ public:
         strPath = m_strAnswer;
         return !m_strAnswer.IsEmpty();
     }
+    // With a type set, every drag brings a component of that type, as a
+    // derived view reading its own items does.
+    CQYDrawComponent* CreateDropComponent(COleDataObject* pDataObject) override
+    {
+        if (m_nOwnType == 0)
+            return CTestDiagramView::CreateDropComponent(pDataObject);
+        return GetCurrentModel()->GetComponentByType(m_nOwnType, CRect(0, 0, 0, 0), "", 0);
+    }
     CString m_strAnswer;
     int m_nPrompts = 0;
+    int m_nOwnType = 0;
 };
 
 IMPLEMENT_DYNCREATE(CDropTestView, CTestDiagramView)
@@ -48,21 +61,7 @@ std::vector<BYTE> ItemBytes(const char* pszName, int nType)
 
 class ViewDrop : public ViewFixture {
 protected:
-    void SetUp() override
-    {
-        m_pDoc = new CTestDiagramDoc;
-        m_pDoc->m_bAutoDelete = FALSE;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CDropTestView);
-        context.m_pCurrentDoc = m_pDoc;
-        m_pFrame = new CFrameWnd;
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Diagram", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480),
-                                     nullptr, nullptr, 0, &context));
-        m_pView = static_cast<CTestDiagramView*>(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
-        ASSERT_NE(m_pView, nullptr);
-        m_pView->OnInitialUpdate();
-        Pump();
-    }
+    CRuntimeClass* ViewClass() override { return RUNTIME_CLASS(CDropTestView); }
     CDropTestView* View() { return static_cast<CDropTestView*>(m_pView); }
     // A data object offering the bytes as "Form ToolBox Item" data.
     void Offer(const std::vector<BYTE>& bytes, UINT nFormat = QYGetToolBoxItemFormat())
@@ -117,6 +116,26 @@ TEST_F(ViewDrop, TheTransferFormReadsAsWritten)
     CQYToolBoxItem fresh;
     EXPECT_STREQ(fresh.GetName(), "Object Name");
     EXPECT_EQ(fresh.GetType(), 1000);
+}
+
+// The golden transfer form of an item with a data string and a colour of
+// its own: read field by field, written back byte for byte.
+TEST_F(ViewDrop, TheGoldenItemFixtureReadsAndWritesBack)
+{
+    std::ifstream in(std::string(PLEXO_TEST_DATA_DIR) + "/view/image-item.tbi", std::ios::binary);
+    const std::vector<BYTE> golden((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(golden.size(), 26u);
+    CQYToolBoxItem item;
+    ASSERT_TRUE(QYReadToolBoxItemBytes(&item, golden.data(), golden.size()));
+    EXPECT_STREQ(item.GetName(), "Image");
+    EXPECT_EQ(item.GetType(), QY_COMP_IMAGE);
+    EXPECT_STREQ(item.GetData(), "picture.bmp");
+    EXPECT_EQ(item.GetTransparentColor(), RGB(255, 0, 255));
+    HGLOBAL hWritten = QYWriteToolBoxItemData(&item);
+    const BYTE* pBytes = static_cast<const BYTE*>(::GlobalLock(hWritten));
+    EXPECT_EQ(std::vector<BYTE>(pBytes, pBytes + ::GlobalSize(hWritten)), golden);
+    ::GlobalUnlock(hWritten);
+    ::GlobalFree(hWritten);
 }
 
 // A derived model's factory that keeps what the drop hands it.
@@ -227,6 +246,118 @@ TEST_F(ViewDrop, NothingHappensOutsideDesignMode)
     Drop(CPoint(140, 110));
     EXPECT_EQ(Count(), 0);
     EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+}
+
+// A model that notes each type and file its factory is asked for.
+class CTypeNotingModel : public CQYDataModel {
+public:
+    CQYDrawComponent* GetComponentByType(int nType, CRect rect, LPCTSTR lpszFileName, DWORD_PTR dwParam) override
+    {
+        m_calls.emplace_back(nType, CString(lpszFileName));
+        return CQYDataModel::GetComponentByType(nType, rect, lpszFileName, dwParam);
+    }
+    std::vector<std::pair<int, CString>> m_calls;
+};
+
+// The image tool (a click or a drag) and the drop of an image item without
+// a picture ask for a file; its extension, in any case, picks a metafile
+// picture (".wmf") or an image; Cancel makes nothing.
+TEST_F(ViewDrop, ImageFileExtensionPicksTheTypeAndCancelMakesNothing)
+{
+    const CString strBitmap = CString(PLEXO_TEST_DATA_DIR) + "/resources/checker.bmp";
+    const struct {
+        const char* answer;
+        int nType; // the factory's type, 0: not asked
+    } answers[] = {
+        {"", 0},
+        {strBitmap, QY_COMP_IMAGE},
+        {"/pictures/PLAN.WMF", QY_COMP_WMF},
+        {"/pictures/plan.Wmf", QY_COMP_WMF},
+        {"/pictures/plan.wmf", QY_COMP_WMF},
+        {"/pictures.wmf/plan", QY_COMP_IMAGE},
+        {"/pictures/PLAN.BMP", QY_COMP_IMAGE},
+    };
+    enum Gesture { kToolClick, kToolDrag, kDrop };
+    for (Gesture gesture : {kToolClick, kToolDrag, kDrop}) {
+        for (const auto& a : answers) {
+            SCOPED_TRACE(std::to_string(gesture) + " " + a.answer);
+            CTypeNotingModel model;
+            m_pView->SetCurrentModel(&model);
+            View()->m_strAnswer = a.answer;
+            View()->m_nPrompts = 0;
+            const CPoint at(120, 120);
+            if (gesture == kDrop) {
+                Offer(ItemBytes("Image", QY_COMP_IMAGE));
+                Enter(CPoint(100, 100));
+                Over(at);
+                model.m_calls.clear(); // the dragged item's own component
+                Drop(at);
+            } else {
+                Command(ID_QY_TOOL_IMAGE);
+                const CPoint to = gesture == kToolDrag ? CPoint(200, 180) : at;
+                m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+                if (gesture == kToolDrag)
+                    m_pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+                m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+                EXPECT_EQ(m_pView->m_nToolType, 0);
+            }
+            EXPECT_EQ(View()->m_nPrompts, 1);
+            if (a.nType == 0) {
+                EXPECT_TRUE(model.m_calls.empty());
+                EXPECT_EQ(model.GetComponents().GetCount(), 0);
+                EXPECT_FALSE(model.IsModified());
+                EXPECT_EQ(model.GetUndoCount(), 0);
+            } else {
+                ASSERT_EQ(model.m_calls.size(), 1u);
+                EXPECT_EQ(model.m_calls[0].first, a.nType);
+                EXPECT_STREQ(model.m_calls[0].second, a.answer);
+            }
+            EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+            m_pView->SetCurrentModel(&Model());
+        }
+    }
+    // A real bitmap makes an image with its picture, one undoable step.
+    Command(ID_QY_TOOL_IMAGE);
+    View()->m_strAnswer = strBitmap;
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Model().GetComponents().GetHead()->GetType(), QY_COMP_IMAGE);
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+}
+
+TEST_F(ViewDrop, ADerivedViewMakesItsOwnDropComponent)
+{
+    View()->m_nOwnType = QY_COMP_ELLIPSE;
+    Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+    Enter(CPoint(100, 100));
+    Over(CPoint(150, 130));
+    Drop(CPoint(150, 130));
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(Model().GetComponents().GetHead()->GetType(), QY_COMP_ELLIPSE);
+    EXPECT_EQ(Model().GetUndoCount(), 1);
+    EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+}
+
+// A drag that began in design mode gives its component back on leave and on
+// drop even when design mode was switched off meanwhile.
+TEST_F(ViewDrop, TheDraggedComponentGoesWhenDesignModeEndsMidDrag)
+{
+    for (bool bDrop : {false, true}) {
+        SCOPED_TRACE(bDrop ? "drop" : "leave");
+        Model().GetDefaultProperty()->SetDesignMode(TRUE);
+        Offer(ItemBytes("Rectangle", QY_COMP_RECTANGLE));
+        Enter(CPoint(100, 100));
+        Over(CPoint(140, 110));
+        ASSERT_NE(m_pView->m_pDropComp, nullptr);
+        Model().GetDefaultProperty()->SetDesignMode(FALSE);
+        if (bDrop)
+            Drop(CPoint(140, 110));
+        else
+            Leave();
+        EXPECT_EQ(m_pView->m_pDropComp, nullptr);
+        EXPECT_EQ(Count(), 0);
+    }
 }
 
 } // namespace

@@ -4,13 +4,19 @@
 #include "ViewTestSupport.h"
 
 #include "framework/shell/Clipboard.h"
+#include "framework/shell/ClipboardFormats.h"
+#include "framework/window/WindowDC.h"
 #include "library/model/QYComponentCommands.h"
 #include "library/model/QYCompProperties.h"
 #include "library/shapes/QYStaticComponent.h"
 #include "library/view/QYLabelEdit.h"
 #include "library/view/QYViewIds.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
+
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -318,6 +324,115 @@ TEST_F(ViewLabelEdit, Utf8CollectorCases)
         EXPECT_EQ(out, c.out);
         EXPECT_TRUE(strPending.IsEmpty());
     }
+}
+
+TEST_F(ViewLabelEdit, ThePrivateFormatIsNamedForTheProcess)
+{
+    char szName[64] = {0};
+    ASSERT_GT(::GetClipboardFormatName(Edit()->GetPrivateFormat(), szName, sizeof(szName)), 0);
+    CString strExpected;
+    strExpected.Format("Labedit %08x", static_cast<unsigned>(::getpid()));
+    EXPECT_STREQ(szName, strExpected);
+}
+
+// Typing that makes the label grow marks the document modified at once; the
+// history stays as it was.
+TEST_F(ViewLabelEdit, ALabelGrowingWhileTypedMarksTheDocumentModified)
+{
+    const CRect before = label->GetRect();
+    Bytes("a caption far wider than the label was made for");
+    ASSERT_NE(Edit(), nullptr);
+    EXPECT_GT(label->GetRect().Width(), before.Width());
+    EXPECT_STREQ(label->GetObjectCaption(), "Old"); // the caption follows at the end
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+}
+
+// Undo while a label is edited takes back the typing in the editor; the
+// page's history is not touched and the edit goes on.
+// Shown again, the editor repaints itself whole and takes the focus back.
+TEST_F(ViewLabelEdit, ShowingTheEditorAgainGivesItTheFocus)
+{
+    ASSERT_NE(Edit(), nullptr);
+    Edit()->ShowWindow(SW_HIDE);
+    m_pView->SetFocus();
+    ASSERT_NE(CWnd::GetFocus(), Edit());
+    Edit()->ShowWindow(SW_SHOW);
+    Pump();
+    EXPECT_EQ(CWnd::GetFocus(), Edit());
+}
+
+// The editor is coloured as its label: the view answers the editor's colour
+// request with the label's fill colour and brush, and no other control's.
+TEST_F(ViewLabelEdit, TheEditorTakesTheLabelsFillColour)
+{
+    ASSERT_NE(Edit(), nullptr);
+    label->GetDefaultProperty()->SetBkColor(RGB(10, 200, 30));
+    CClientDC dc(Edit());
+    dc.SetBkColor(RGB(255, 255, 255));
+    const LRESULT hBrush = m_pView->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                                reinterpret_cast<LPARAM>(Edit()->GetSafeHwnd()));
+    EXPECT_NE(hBrush, 0);
+    EXPECT_EQ(dc.GetBkColor(), RGB(10, 200, 30));
+    dc.SetBkColor(RGB(255, 255, 255));
+    EXPECT_EQ(m_pView->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                   reinterpret_cast<LPARAM>(m_pFrame->GetSafeHwnd())),
+              0);
+    EXPECT_EQ(dc.GetBkColor(), RGB(255, 255, 255));
+}
+
+// Shift+Delete cuts a selection (the whole text goes to the clipboard, the
+// selection goes) and is a plain Delete without one; Shift+Insert pastes.
+TEST_F(ViewLabelEdit, ShiftDeleteCutsAndShiftInsertPastes)
+{
+    Bytes("Hello world");
+    PutText("kept");
+    Edit()->SetSel(0, 0);
+    Press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), "ello world");
+    EXPECT_STREQ(ClipboardText(), "kept");
+    Edit()->SetSel(0, 4);
+    Press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), " world");
+    EXPECT_STREQ(ClipboardText(), "ello world");
+    PutText("Hi");
+    Edit()->SetSel(0, 0);
+    Press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_STREQ(Text(), "Hi world");
+    PutText(""); // the clipboard frees the data read from it when next opened
+}
+
+// The editor's text reaches the desktop's clipboard as UTF-8 plain text, and
+// plain text from another program pastes.
+TEST_F(ViewLabelEdit, TheDesktopClipboardHoldsTheTextAsUtf8)
+{
+    Bytes("\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2");
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xE6\xBC\xA2"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
+    Edit()->SetSel(0, -1);
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_STREQ(Text(), "\xE6\x97\xA5\xE6\x9C\xAC");
+    PutText(""); // the clipboard frees the data read from it when next opened
+}
+
+// The Edit menu's Paste goes to the editor and pastes as Ctrl+V does: within
+// the limit in whole characters, and not while the private format is there.
+TEST_F(ViewLabelEdit, TheViewsPasteCommandKeepsTheLimitAndThePrivateFormat)
+{
+    Edit()->SetLimitText(4);
+    Bytes("ab");
+    PutText("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    Command(ID_EDIT_PASTE);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_EQ(Model().GetComponents().GetCount(), 1);
+    Edit()->SetSel(0, -1);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::SetClipboardData(Edit()->GetPrivateFormat(), ::GlobalAlloc(GMEM_MOVEABLE, 1));
+    ::CloseClipboard();
+    Command(ID_EDIT_PASTE);
+    EXPECT_STREQ(Text(), "ab\xE6\x97\xA5\xE6\x9C\xAC");
+    PutText(""); // the clipboard frees the data read from it when next opened
 }
 
 } // namespace

@@ -50,7 +50,7 @@ protected:
         m_pDoc = new CTestDiagramDoc;
         m_pDoc->m_bAutoDelete = FALSE;
         CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CTestDiagramView);
+        context.m_pNewViewClass = ViewClass();
         context.m_pCurrentDoc = m_pDoc;
         m_pFrame = new CFrameWnd;
         ASSERT_TRUE(m_pFrame->Create(nullptr, "Diagram", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480),
@@ -60,6 +60,9 @@ protected:
         m_pView->OnInitialUpdate();
         Pump();
     }
+    // The class of the view the frame makes: a derived test view may stand
+    // in for the plain one.
+    virtual CRuntimeClass* ViewClass() { return RUNTIME_CLASS(CTestDiagramView); }
     void TearDown() override
     {
         m_pFrame->DestroyWindow(); // deletes the frame and the view
@@ -130,6 +133,40 @@ protected:
     CTestDiagramDoc* m_pDoc = nullptr;
     CFrameWnd* m_pFrame = nullptr;
     CTestDiagramView* m_pView = nullptr;
+};
+
+// Mouse gestures sent to the view as the window messages the mouse gives:
+// button-down, moves and button-up at client points.
+class MouseViewFixture : public ViewFixture {
+protected:
+    void Down(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, pt); }
+    void Move(CPoint pt, UINT nFlags = 0) { Send(WM_MOUSEMOVE, MK_LBUTTON | nFlags, pt); }
+    void Hover(CPoint pt) { Send(WM_MOUSEMOVE, 0, pt); }
+    void Up(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONUP, nFlags, pt); }
+    void DoubleClick(CPoint pt) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, pt); }
+    void RightUp(CPoint pt) { Send(WM_RBUTTONUP, 0, pt); }
+    // A press, one move per step to the end and the release.
+    void Drag(CPoint from, CPoint to, UINT nFlags = 0, int nSteps = 3)
+    {
+        Down(from, nFlags);
+        for (int i = 1; i <= nSteps; ++i)
+            Move(CPoint(from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps), nFlags);
+        Up(to, nFlags);
+    }
+    void ClickAt(CPoint pt, UINT nFlags = 0)
+    {
+        Down(pt, nFlags);
+        Up(pt, nFlags);
+    }
+    void Send(UINT message, UINT nFlags, CPoint pt)
+    {
+        m_pView->SendMessage(message, nFlags, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+    }
+    static CRect Normal(CRect rect)
+    {
+        rect.NormalizeRect();
+        return rect;
+    }
 };
 
 inline void PrintTo(const CRect& rect, std::ostream* os)

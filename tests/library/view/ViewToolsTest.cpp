@@ -10,52 +10,28 @@
 #include "library/model/QYDrawPortsComponent.h"
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
+#include "library/shapes/QYBezierLineComponent.h"
 #include "library/shapes/QYLineComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/view/QYViewIds.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-class ViewTools : public ViewFixture {
+class ViewTools : public MouseViewFixture {
 protected:
-    void Down(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, pt); }
-    void Move(CPoint pt, UINT nFlags = 0) { Send(WM_MOUSEMOVE, MK_LBUTTON | nFlags, pt); }
-    void Hover(CPoint pt) { Send(WM_MOUSEMOVE, 0, pt); }
-    void Up(CPoint pt, UINT nFlags = 0) { Send(WM_LBUTTONUP, nFlags, pt); }
-    void DoubleClick(CPoint pt) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, pt); }
-    void RightUp(CPoint pt) { Send(WM_RBUTTONUP, 0, pt); }
-    // A press, one move per step to the end and the release.
-    void Drag(CPoint from, CPoint to, UINT nFlags = 0, int nSteps = 3)
-    {
-        Down(from, nFlags);
-        for (int i = 1; i <= nSteps; ++i)
-            Move(CPoint(from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps), nFlags);
-        Up(to, nFlags);
-    }
-    void ClickAt(CPoint pt, UINT nFlags = 0)
-    {
-        Down(pt, nFlags);
-        Up(pt, nFlags);
-    }
-    void Send(UINT message, UINT nFlags, CPoint pt)
-    {
-        m_pView->SendMessage(message, nFlags, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
-    }
     int Count() { return Model().GetComponents().GetCount(); }
     CQYDrawComponent* Last() { return Model().GetComponents().GetTail(); }
     int LastCommand()
     {
         CQYBaseCommand* pCommand = Model().GetUndoCommand(); // the history keeps it
         return pCommand != nullptr ? pCommand->GetCommandID() : -1;
-    }
-    static CRect Normal(CRect rect)
-    {
-        rect.NormalizeRect();
-        return rect;
     }
     void SetSnap(BOOL bOn, int nStep = 10)
     {
@@ -515,6 +491,475 @@ TEST_F(ViewTools, ToolButtonsWorkInDesignModeOnly)
     Command(ID_QY_TOOL_RECTANGLE);
     Drag(CPoint(10, 10), CPoint(50, 50));
     EXPECT_EQ(Count(), 0);
+}
+
+// The rectangle-shaped creation tools by event script: a click makes the
+// factory's default size about the point, a drag the dragged rectangle,
+// Shift a square, snapping the grid's corners; every tool ends back at the
+// select tool with one add command in the history.
+TEST_F(ViewTools, CreationToolsByEventScripts)
+{
+    enum Script { kClick, kDrag, kShiftDrag, kSnapDrag };
+    const struct {
+        UINT nTool;
+        int nType;
+    } tools[] = {{ID_QY_TOOL_RECTANGLE, QY_COMP_RECTANGLE}, {ID_QY_TOOL_ELLIPSE, QY_COMP_ELLIPSE}};
+    const struct {
+        Script script;
+        CPoint from;
+        CPoint to;
+        CRect made; // empty: the default size about the press
+    } scripts[] = {
+        {kClick, {200, 150}, {200, 150}, CRect()},
+        {kDrag, {100, 100}, {170, 140}, CRect(100, 100, 170, 140)},
+        {kDrag, {170, 140}, {100, 100}, CRect(100, 100, 170, 140)}, // dragged up and left
+        {kShiftDrag, {100, 100}, {170, 140}, CRect(100, 100, 170, 170)},
+        {kShiftDrag, {100, 100}, {130, 90}, CRect(100, 70, 130, 100)},
+        {kSnapDrag, {103, 108}, {177, 141}, CRect(100, 100, 170, 140)},
+    };
+    for (const auto& tool : tools) {
+        for (const auto& s : scripts) {
+            SCOPED_TRACE(std::to_string(tool.nType) + " script " + std::to_string(s.script) + " from " +
+                         std::to_string(s.from.x));
+            SetSnap(s.script == kSnapDrag);
+            const int nBefore = Count();
+            const int nUndo = Model().GetUndoCount();
+            Command(tool.nTool);
+            if (s.script == kClick)
+                ClickAt(s.from);
+            else
+                Drag(s.from, s.to, s.script == kShiftDrag ? MK_SHIFT : 0);
+            ASSERT_EQ(Count(), nBefore + 1);
+            EXPECT_EQ(Last()->GetType(), tool.nType);
+            const CRect made = Normal(Last()->GetRect());
+            if (s.made.IsRectEmpty()) {
+                EXPECT_TRUE(made.PtInRect(s.from));
+                EXPECT_GT(made.Width(), 10);
+            } else if (tool.nType == QY_COMP_ELLIPSE) {
+                // The ellipse's rectangle is that of its Bezier outline's
+                // area: within a unit of the dragged one.
+                EXPECT_LE(std::abs(made.left - s.made.left), 1);
+                EXPECT_LE(std::abs(made.top - s.made.top), 1);
+                EXPECT_LE(std::abs(made.right - s.made.right), 1);
+                EXPECT_LE(std::abs(made.bottom - s.made.bottom), 1);
+            } else {
+                EXPECT_EQ(made, s.made);
+            }
+            EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
+            EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+            EXPECT_EQ(m_pView->m_nTrackState, 0);
+            EXPECT_EQ(m_pView->m_nToolType, 0);
+            EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{Last()});
+        }
+    }
+    SetSnap(FALSE);
+}
+
+// The line tool: a click keeps it armed; Shift makes the line horizontal
+// or vertical; snapping puts both ends on the grid.
+TEST_F(ViewTools, LineToolByEventScripts)
+{
+    const struct {
+        const char* name;
+        UINT nFlags;
+        BOOL bSnap;
+        CPoint from;
+        CPoint to;
+        CPoint start;
+        CPoint end;
+    } cases[] = {
+        {"plain", 0, FALSE, {50, 60}, {150, 90}, {50, 60}, {150, 90}},
+        {"shift, wider than high", MK_SHIFT, FALSE, {50, 60}, {150, 90}, {50, 60}, {150, 60}},
+        {"shift, higher than wide", MK_SHIFT, FALSE, {50, 60}, {80, 160}, {50, 60}, {50, 160}},
+        {"shift, a tie is vertical", MK_SHIFT, FALSE, {50, 60}, {90, 100}, {50, 60}, {50, 100}},
+        {"snapped", 0, TRUE, {53, 66}, {148, 91}, {50, 60}, {140, 90}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetSnap(c.bSnap);
+        const int nBefore = Count();
+        Command(ID_QY_TOOL_LINE);
+        Drag(c.from, c.to, c.nFlags);
+        ASSERT_EQ(Count(), nBefore + 1);
+        EXPECT_EQ(Last()->GetPointAt(0), c.start);
+        EXPECT_EQ(Last()->GetPointAt(1), c.end);
+        EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+    }
+    SetSnap(FALSE);
+}
+
+// The right button in each tool state: point tools drop their points and
+// re-arm, the link tool is given up, other armed tools stay as they are.
+TEST_F(ViewTools, RightButtonByToolState)
+{
+    const struct {
+        UINT nTool;
+        int nState;
+        int nToolType;
+    } cases[] = {
+        {ID_QY_TOOL_RECTANGLE, 12, QY_COMP_RECTANGLE},
+        {ID_QY_TOOL_ELLIPSE, 7, QY_COMP_ELLIPSE},
+        {ID_QY_TOOL_LINE, 15, QY_COMP_LINE},
+        {ID_QY_TOOL_POLYGON, 21, QY_COMP_POLYGON},
+        {ID_QY_TOOL_HAND, 30, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nState);
+        Command(c.nTool);
+        RightUp(CPoint(200, 200));
+        EXPECT_EQ(m_pView->m_nTrackState, c.nState);
+        EXPECT_EQ(m_pView->m_nToolType, c.nToolType);
+        Command(ID_QY_TOOL_SELECT);
+    }
+    // An armed link tool with no point yet is given up.
+    Command(ID_QY_TOOL_LINK_FREE);
+    ASSERT_NE(m_pView->m_pLinkProto, nullptr);
+    RightUp(CPoint(200, 200));
+    EXPECT_EQ(m_pView->m_nTrackState, 0);
+    EXPECT_EQ(m_pView->m_nToolType, 0);
+    EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(Model().GetUndoCount(), 0);
+}
+
+// The link tool's collected points: an elbow link keeps each segment
+// horizontal or vertical, a free link takes the point as clicked.
+TEST_F(ViewTools, LinkToolCollectsPointsByItsKind)
+{
+    Put(CRect(40, 40, 120, 100));
+    const struct {
+        UINT nTool;
+        CPoint collected;
+    } cases[] = {{ID_QY_TOOL_LINK_ELBOW, {200, 70}}, {ID_QY_TOOL_LINK_FREE, {200, 75}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nTool);
+        Command(c.nTool);
+        ClickAt(CPoint(120, 70)); // the right port
+        ASSERT_EQ(m_pView->m_nTrackState, 35);
+        Hover(CPoint(200, 75));
+        ClickAt(CPoint(200, 75));
+        ASSERT_EQ(m_pView->m_arrPoints.GetSize(), 2);
+        EXPECT_EQ(m_pView->m_arrPoints[0], CPoint(120, 70));
+        EXPECT_EQ(m_pView->m_arrPoints[1], c.collected);
+        RightUp(CPoint(200, 75));
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+    }
+}
+
+// A link that never reaches a second port is not made, however it ends.
+TEST_F(ViewTools, LinkWithoutAnEndPortMakesNothing)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    const struct {
+        const char* name;
+        int nFreeClicks;    // clicks on empty canvas before the double click
+        bool bAgainOnStart; // the start port clicked again first
+    } cases[] = {
+        {"double click on the canvas", 1, false},
+        {"double click after the start only", 0, false},
+        {"the start port again", 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Command(ID_QY_TOOL_LINK_FREE);
+        ClickAt(CPoint(120, 70));
+        if (c.bAgainOnStart) {
+            ClickAt(CPoint(120, 70));
+            EXPECT_EQ(m_pView->m_nTrackState, 35); // a link needs two ends
+        }
+        for (int i = 0; i < c.nFreeClicks; ++i)
+            ClickAt(CPoint(220 + 20 * i, 150));
+        DoubleClick(CPoint(260, 200));
+        Up(CPoint(260, 200));
+        EXPECT_EQ(Count(), 1);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+        EXPECT_EQ(m_pView->m_pLinkProto, nullptr);
+        EXPECT_EQ(m_pView->m_arrPoints.GetSize(), 0);
+        EXPECT_EQ(PortAt(a, 1, 0.5)->GetLinkCount(), 0);
+        EXPECT_EQ(Model().GetUndoCount(), 0);
+    }
+}
+
+// With snapping on, a dragged selection lands with its top-left on the
+// grid.
+TEST_F(ViewTools, SnappedMoveLandsOnTheGrid)
+{
+    CQYDrawComponent* a = Put(CRect(43, 47, 103, 87));
+    SetSnap(TRUE, 10);
+    Drag(CPoint(60, 60), CPoint(72, 69));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(50, 50, 110, 90));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    SetSnap(FALSE);
+}
+
+} // namespace
+
+// A view that notes the two hooks the link tool calls before it adds a
+// link.
+class CLinkHookView : public CTestDiagramView {
+    DECLARE_DYNCREATE(CLinkHookView)
+public:
+    void OnBeforeLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pFrom) override
+    {
+        m_calls.push_back({"before", pLink, pFrom, GetCurrentModel()->GetComponents().GetCount()});
+    }
+    void OnLinkAdded(CQYDrawComponent* pLink, CQYPortComponent* pPort) override
+    {
+        m_calls.push_back({"added", pLink, pPort, GetCurrentModel()->GetComponents().GetCount()});
+    }
+    struct Call {
+        std::string hook;
+        CQYDrawComponent* pLink;
+        CQYPortComponent* pPort;
+        int nComponents; // on the page when the hook ran
+    };
+    std::vector<Call> m_calls;
+};
+
+IMPLEMENT_DYNCREATE(CLinkHookView, CTestDiagramView)
+
+namespace {
+
+class ViewLinkHooks : public ViewTools {
+protected:
+    CRuntimeClass* ViewClass() override { return RUNTIME_CLASS(CLinkHookView); }
+};
+
+TEST_F(ViewLinkHooks, ADerivedViewSeesTheLinkBeforeItJoinsThePage)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    CQYDrawComponent* b = Put(CRect(300, 40, 380, 100));
+    Command(ID_QY_TOOL_LINK_FREE);
+    ClickAt(CPoint(120, 70));
+    Hover(CPoint(300, 70));
+    ClickAt(CPoint(300, 70));
+    ASSERT_EQ(Count(), 3);
+    const auto& calls = static_cast<CLinkHookView*>(m_pView)->m_calls;
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].hook, "before");
+    EXPECT_EQ(calls[0].pPort, PortAt(a, 1, 0.5));
+    EXPECT_EQ(calls[1].hook, "added");
+    EXPECT_EQ(calls[1].pPort, PortAt(b, 0, 0.5));
+    for (const auto& call : calls) {
+        EXPECT_EQ(call.pLink, Last());
+        EXPECT_EQ(call.nComponents, 2);
+    }
+}
+
+// Each tool's button is checked while its tool is armed, and every tool
+// button is enabled in design mode only.
+TEST_F(ViewTools, ToolButtonsAreCheckedWhileTheirToolIsArmed)
+{
+    const UINT tools[] = {ID_QY_TOOL_SELECT,      ID_QY_TOOL_STATIC,       ID_QY_TOOL_IMAGE,     ID_QY_TOOL_ELLIPSE,
+                          ID_QY_TOOL_LINE,        ID_QY_TOOL_ARROW_LINE,   ID_QY_TOOL_POLYLINE,  ID_QY_TOOL_POLYGON,
+                          ID_QY_TOOL_BEZIER_LINE, ID_QY_TOOL_CLOSE_BEZIER, ID_QY_TOOL_RECTANGLE, ID_QY_TOOL_HYLINK,
+                          ID_QY_TOOL_LINK_ELBOW,  ID_QY_TOOL_LINK_FREE,    ID_QY_TOOL_HAND};
+    struct Probe : CCmdUI {
+        BOOL bEnabled = FALSE;
+        int nCheck = -1;
+        void Enable(BOOL bOn = TRUE) override { bEnabled = bOn; }
+        void SetCheck(int nCheckState = 1) override { nCheck = nCheckState; }
+    };
+    // Whether the button is enabled, and its check state.
+    auto probe = [this](UINT nID) {
+        Probe p;
+        p.m_nID = nID;
+        p.DoUpdate(m_pView, FALSE);
+        return std::make_pair(p.bEnabled, p.nCheck);
+    };
+    for (UINT nArmed : tools) {
+        SCOPED_TRACE(nArmed);
+        Command(ID_QY_TOOL_SELECT);
+        Command(nArmed);
+        for (UINT nID : tools) {
+            const auto [bEnabled, nCheck] = probe(nID);
+            EXPECT_TRUE(bEnabled) << nID;
+            // The hand keeps the tool type, so the select tool stays
+            // checked beside it.
+            const bool bChecked = nID == nArmed || (nArmed == ID_QY_TOOL_HAND && nID == ID_QY_TOOL_SELECT);
+            EXPECT_EQ(nCheck, bChecked ? 1 : 0) << nID;
+        }
+    }
+    Command(ID_QY_TOOL_SELECT);
+    Model().GetDefaultProperty()->SetDesignMode(FALSE);
+    for (UINT nID : tools)
+        EXPECT_FALSE(probe(nID).first) << nID;
+}
+
+// Every rubber band inverts what lies under it: drawn once it shows, drawn
+// again at the same point it is gone without a trace.
+TEST_F(ViewTools, EachRubberBandDrawnTwiceLeavesNoTrace)
+{
+    Put(CRect(60, 60, 200, 160));
+    m_pView->Invalidate();
+    const QImage before = Painted();
+    m_pView->m_ptDownDevice = CPoint(100, 100);
+    m_pView->m_arrPoints.RemoveAll();
+    m_pView->m_arrPoints.Add(CPoint(40, 200));
+    m_pView->m_arrPoints.Add(CPoint(90, 130));
+    const struct {
+        const char* name;
+        std::function<void(CPoint)> draw;
+    } bands[] = {
+        {"line", [this](CPoint pt) { m_pView->DrawLineBand(pt); }},
+        {"points", [this](CPoint pt) { m_pView->DrawPointsBand(pt); }},
+        {"solid rectangle", [this](CPoint pt) { m_pView->DrawRectBand(pt, TRUE); }},
+        {"dotted rectangle", [this](CPoint pt) { m_pView->DrawRectBand(pt, FALSE); }},
+        {"ellipse", [this](CPoint pt) { m_pView->DrawEllipseBand(pt); }},
+        {"selection", [this](CPoint pt) { m_pView->DrawSelectBand(pt); }},
+    };
+    for (const auto& band : bands) {
+        SCOPED_TRACE(band.name);
+        const CPoint at(230, 190);
+        band.draw(at);
+        EXPECT_EQ(m_pView->m_ptLast, at);
+        EXPECT_FALSE(Painted() == before);
+        band.draw(at);
+        EXPECT_TRUE(Painted() == before);
+    }
+}
+
+// A group is moved, sized by a handle and turned with the mouse as one
+// shape: every member goes along once, and undo puts each back.
+TEST_F(ViewTools, AGroupIsDraggedSizedAndTurnedAsOne)
+{
+    CQYDrawComponent* a = Put(CRect(100, 100, 150, 150));
+    CQYDrawComponent* b = Put(CRect(250, 200, 300, 250));
+    Select({a, b});
+    Command(ID_QY_GROUP);
+    ASSERT_EQ(Count(), 1);
+    CQYDrawComponent* pGroup = Last();
+    ASSERT_EQ(Normal(pGroup->GetRect()), CRect(100, 100, 300, 250));
+    EXPECT_EQ(Selected(), std::vector<CQYDrawComponent*>{pGroup});
+
+    // Moved by a press anywhere on it.
+    Drag(CPoint(200, 175), CPoint(220, 185));
+    EXPECT_EQ(LastCommand(), QY_CMD_MOVECOMPS);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(120, 110, 320, 260));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(120, 110, 170, 160));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(270, 210, 320, 260));
+
+    // Its bottom-right handle doubles its width about the top-left.
+    Select({pGroup});
+    Drag(CPoint(320, 260), CPoint(520, 260));
+    EXPECT_EQ(LastCommand(), QY_CMD_SCALEEXTEND);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(120, 110, 520, 260));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(120, 110, 220, 160));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(420, 210, 520, 260));
+
+    Command(ID_EDIT_UNDO);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(pGroup->GetRect()), CRect(100, 100, 300, 250));
+    EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 150, 150));
+    EXPECT_EQ(Normal(b->GetRect()), CRect(250, 200, 300, 250));
+
+    // Turned a quarter about its centre by the rotate command.
+    Select({pGroup});
+    Command(ID_QY_ROTATE_RIGHT);
+    EXPECT_EQ(Normal(pGroup->GetRect()).CenterPoint(), CPoint(200, 175));
+    EXPECT_EQ(Normal(pGroup->GetRect()).Width(), 150);
+    EXPECT_EQ(Normal(pGroup->GetRect()).Height(), 200);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Normal(a->GetRect()), CRect(100, 100, 150, 150));
+}
+
+// The text and hyperlink label tools make their labels from the dragged
+// rectangle's corner (a label sizes itself to its text) or about a click.
+TEST_F(ViewTools, LabelToolsMakeTheirLabelsWhereDraggedOrClicked)
+{
+    const struct {
+        UINT nTool;
+        int nType;
+        const char* cls;
+    } tools[] = {{ID_QY_TOOL_STATIC, QY_COMP_STATIC, "CQYStaticComponent"},
+                 {ID_QY_TOOL_HYLINK, QY_COMP_HYLINK, "CQYHyLinkComponent"}};
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.cls);
+        Command(tool.nTool);
+        EXPECT_EQ(m_pView->m_nTrackState, 12);
+        Drag(CPoint(100, 100), CPoint(220, 140));
+        ASSERT_GT(Count(), 0);
+        EXPECT_STREQ(Last()->GetRuntimeClass()->m_lpszClassName, tool.cls);
+        EXPECT_EQ(Last()->GetType(), tool.nType);
+        EXPECT_EQ(Normal(Last()->GetRect()).TopLeft(), CPoint(100, 100));
+        EXPECT_EQ(LastCommand(), QY_CMD_ADDCOMP);
+        EXPECT_EQ(m_pView->m_nTrackState, 0);
+        EXPECT_EQ(m_pView->m_nToolType, 0);
+        Command(tool.nTool);
+        ClickAt(CPoint(300, 300));
+        EXPECT_STREQ(Last()->GetRuntimeClass()->m_lpszClassName, tool.cls);
+        EXPECT_TRUE(Normal(Last()->GetRect()).PtInRect(CPoint(300, 300)));
+        Command(ID_EDIT_UNDO);
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(Count(), 0);
+    }
+}
+
+// The polyline and Bézier line tools end their line with an arrow head.
+TEST_F(ViewTools, PolylineAndBezierToolsEndWithAnArrow)
+{
+    const UINT tools[] = {ID_QY_TOOL_POLYLINE, ID_QY_TOOL_BEZIER_LINE};
+    const CPoint points[4] = {{40, 300}, {120, 260}, {200, 330}, {260, 280}};
+    for (UINT nTool : tools) {
+        SCOPED_TRACE(nTool);
+        Command(nTool);
+        for (int i = 0; i < 4; ++i) {
+            ClickAt(points[i]);
+            if (i < 3)
+                Hover(points[i + 1]);
+        }
+        DoubleClick(points[3]);
+        Up(points[3]);
+        CQYDrawComponent* pLast = Last();
+        int nEndArrow = 0;
+        if (auto* pLine = DYNAMIC_DOWNCAST(CQYLineComponent, pLast))
+            nEndArrow = pLine->m_nEndArrowType;
+        else if (auto* pBezier = DYNAMIC_DOWNCAST(CQYBezierLineComponent, pLast))
+            nEndArrow = pBezier->m_nEndArrowType;
+        else
+            ADD_FAILURE() << pLast->GetRuntimeClass()->m_lpszClassName;
+        EXPECT_NE(nEndArrow, 0);
+        EXPECT_EQ(pLast->GetPointAt(0), points[0]);
+    }
+}
+
+// In a scrolled view every tool makes its figure where the mouse was on the
+// page: the client points plus the scroll position.
+TEST_F(ViewTools, ToolsInAScrolledViewDrawWhereTheMouseIsOnThePage)
+{
+    Model().SetPageSize(3000, 3000);
+    m_pView->UpdateScrollSizes();
+    const CPoint scroll(40, 30);
+    m_pView->ScrollToPosition(scroll);
+    ASSERT_EQ(m_pView->GetScrollPosition(), scroll);
+
+    Command(ID_QY_TOOL_RECTANGLE);
+    Drag(CPoint(100, 100), CPoint(150, 160));
+    EXPECT_EQ(Normal(Last()->GetRect()), CRect(140, 130, 190, 190));
+
+    Command(ID_QY_TOOL_LINE);
+    Drag(CPoint(50, 60), CPoint(150, 90));
+    EXPECT_EQ(Last()->GetPointAt(0), CPoint(90, 90));
+    EXPECT_EQ(Last()->GetPointAt(1), CPoint(190, 120));
+
+    Command(ID_QY_TOOL_POLYGON);
+    const CPoint corners[3] = {{100, 250}, {200, 250}, {150, 330}};
+    for (int i = 0; i < 3; ++i) {
+        ClickAt(corners[i]);
+        if (i < 2)
+            Hover(corners[i + 1]);
+    }
+    DoubleClick(corners[2]);
+    Up(corners[2]);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Last()->GetPointAt(i), corners[i] + scroll) << i;
+
+    // A move drag moves by the mouse's own offset.
+    CQYDrawComponent* pRect = Model().GetComponents().GetHead();
+    Select({pRect});
+    Drag(CPoint(120, 120), CPoint(135, 110));
+    EXPECT_EQ(Normal(pRect->GetRect()), CRect(155, 120, 205, 180));
 }
 
 } // namespace
