@@ -158,6 +158,18 @@ protected:
         Down(pt, nFlags);
         Up(pt, nFlags);
     }
+    // A figure drawn point by point: a click at each point, the mouse moving
+    // on to the next, then a double click and the release on the last.
+    void ClickPoints(const std::vector<CPoint>& points)
+    {
+        for (size_t i = 0; i < points.size(); ++i) {
+            ClickAt(points[i]);
+            if (i + 1 < points.size())
+                Hover(points[i + 1]);
+        }
+        DoubleClick(points.back());
+        Up(points.back());
+    }
     void Send(UINT message, UINT nFlags, CPoint pt)
     {
         m_pView->SendMessage(message, nFlags, MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));

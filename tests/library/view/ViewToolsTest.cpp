@@ -430,13 +430,7 @@ TEST_F(ViewTools, FreeRotateWithShiftTurnsInStepsOf15Degrees)
 TEST_F(ViewTools, PointDragOfAPolygonInEditPointsMode)
 {
     Command(ID_QY_TOOL_POLYGON);
-    const CPoint points[3] = {{100, 100}, {200, 100}, {150, 180}};
-    for (int i = 0; i < 3; ++i) {
-        ClickAt(points[i]);
-        if (i < 2)
-            Hover(points[i + 1]);
-    }
-    DoubleClick(points[2]);
+    ClickPoints({{100, 100}, {200, 100}, {150, 180}});
     ASSERT_EQ(Count(), 1);
     CQYDrawComponent* pPolygon = Last();
     Command(ID_QY_EDIT_POINTS);
@@ -945,13 +939,7 @@ TEST_F(ViewTools, ToolsInAScrolledViewDrawWhereTheMouseIsOnThePage)
 
     Command(ID_QY_TOOL_POLYGON);
     const CPoint corners[3] = {{100, 250}, {200, 250}, {150, 330}};
-    for (int i = 0; i < 3; ++i) {
-        ClickAt(corners[i]);
-        if (i < 2)
-            Hover(corners[i + 1]);
-    }
-    DoubleClick(corners[2]);
-    Up(corners[2]);
+    ClickPoints({corners[0], corners[1], corners[2]});
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(Last()->GetPointAt(i), corners[i] + scroll) << i;
 

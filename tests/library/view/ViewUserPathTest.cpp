@@ -173,14 +173,7 @@ TEST_F(ViewUserPath, DrawConnectEditCopyPasteCutUndoRedoSaveReopen)
 
     // A polygon drawn point by point; one of its points dragged.
     Command(ID_QY_TOOL_POLYGON);
-    const CPoint corners[3] = {{60, 300}, {140, 300}, {100, 380}};
-    for (int i = 0; i < 3; ++i) {
-        ClickAt(corners[i]);
-        if (i < 2)
-            Hover(corners[i + 1]);
-    }
-    DoubleClick(corners[2]);
-    Up(corners[2]);
+    ClickPoints({{60, 300}, {140, 300}, {100, 380}});
     ASSERT_EQ(Count(), 4);
     CQYDrawComponent* pPolygon = Last();
     Command(ID_QY_EDIT_POINTS);
