@@ -188,7 +188,7 @@ Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, 
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)
 {
     Polygons polygons;
-    if (AxisOutline(points, closed, pen, width, polygons))
+    if (AxisOutline(points, closed, pen, width, polygons) || LineOutline(points, closed, pen, width, polygons))
         return polygons;
     return StrokerOutline(points, closed, pen, width);
 }
