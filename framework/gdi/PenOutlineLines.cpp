@@ -51,18 +51,30 @@ Turn TurnBetween(QPoint a, QPoint b)
     return cross < 0 ? Turn::Inner : Turn::Outer;
 }
 
+// The figure as the stroker takes it in (repeated points dropped, a closed
+// figure led back to its start), with each segment's direction as integers
+// and its length, which both sides share.
+struct Figure {
+    std::vector<QPointF> points;
+    std::vector<QPoint> directions;
+    std::vector<double> lengths;
+};
+
 // Builds the outline polygon by polygon as the stroker emits it, keeping the
 // stroker's last two points, which its joins start from.
 class OutlineBuilder {
 public:
-    OutlineBuilder(double width, JoinMode join, JoinMode cap) : m_width(width), m_join(join), m_cap(cap) {}
+    OutlineBuilder(double width, JoinMode join, JoinMode cap, size_t pointsPerPolygon)
+        : m_width(width), m_join(join), m_cap(cap), m_pointsPerPolygon(pointsPerPolygon)
+    {
+    }
 
-    void Side(const std::vector<QPointF> &points, bool reverse, bool capFirst, bool closed, QLineF &startTangent,
-              const std::vector<QPoint> &directions);
+    void Side(const Figure &figure, bool reverse, bool capFirst, bool closed, QLineF &startTangent);
     void Join(QPointF focal, const QLineF &next, JoinMode mode, Turn turn);
     void MoveTo(QPointF p)
     {
         m_out.emplace_back();
+        m_out.back().reserve(m_pointsPerPolygon);
         LineTo(p);
     }
     void LineTo(QPointF p)
@@ -77,14 +89,15 @@ public:
     JoinMode CapMode() const { return m_cap; }
 
 private:
-    bool IsInner(const QLineF &prev, const QLineF &next, Turn turn, QLineF::IntersectionType &type,
-                 QPointF &isect) const;
+    bool IsInner(const QLineF &prev, const QLineF &next, Turn turn, bool wantIntersection,
+                 QLineF::IntersectionType &type, QPointF &isect) const;
     void MiterJoin(const QLineF &prev, const QLineF &next, QLineF::IntersectionType type, QPointF isect);
     void SquareCap(const QLineF &prev, const QLineF &next);
 
     double m_width;
     JoinMode m_join;
     JoinMode m_cap;
+    size_t m_pointsPerPolygon;
     QPointF m_back1{0, 0};
     QPointF m_back2{0, 0};
     PenOutline::Polygons m_out;
@@ -93,12 +106,14 @@ private:
 // Whether the join is on the inner side of the turn, where the stroker runs
 // through the focal point instead of joining.  The stroker's angle test when
 // the turn leaves doubt; the intersection of the offset lines is worked out
-// when the join needs it.
-bool OutlineBuilder::IsInner(const QLineF &prev, const QLineF &next, Turn turn, QLineF::IntersectionType &type,
-                             QPointF &isect) const
+// for it or when the join wants it.
+bool OutlineBuilder::IsInner(const QLineF &prev, const QLineF &next, Turn turn, bool wantIntersection,
+                             QLineF::IntersectionType &type, QPointF &isect) const
 {
     if (turn == Turn::Inner)
         return true;
+    if (turn == Turn::Outer && !wantIntersection)
+        return false;
     type = prev.intersects(next, &isect);
     if (turn == Turn::Outer)
         return false;
@@ -165,7 +180,7 @@ void OutlineBuilder::Join(QPointF focal, const QLineF &next, JoinMode mode, Turn
     }
     QLineF::IntersectionType type = QLineF::NoIntersection;
     QPointF isect;
-    if (IsInner(prev, next, turn, type, isect)) {
+    if (IsInner(prev, next, turn, mode == JoinMode::Miter, type, isect)) {
         LineTo(focal);
         LineTo(next.p1());
         return;
@@ -179,19 +194,23 @@ void OutlineBuilder::Join(QPointF focal, const QLineF &next, JoinMode mode, Turn
 // One side of the outline: the offset line of each segment, joined to the
 // one before; the first one starts a polygon or is capped onto the other
 // side.  Returns through startTangent the first offset line.
-void OutlineBuilder::Side(const std::vector<QPointF> &points, bool reverse, bool capFirst, bool closed,
-                          QLineF &startTangent, const std::vector<QPoint> &directions)
+void OutlineBuilder::Side(const Figure &figure, bool reverse, bool capFirst, bool closed, QLineF &startTangent)
 {
-    const size_t n = points.size();
+    const size_t n = figure.points.size();
     const qreal offset = m_width / 2;
-    auto at = [&](size_t i) { return points[reverse ? n - 1 - i : i]; };
+    auto at = [&](size_t i) { return figure.points[reverse ? n - 1 - i : i]; };
+    auto segment = [&](size_t i) { return reverse ? n - 2 - i : i; };
     // The direction of segment i of this side, as integers.
-    auto direction = [&](size_t i) { return reverse ? -directions[n - 2 - i] : directions[i]; };
+    auto direction = [&](size_t i) { return reverse ? -figure.directions[segment(i)] : figure.directions[segment(i)]; };
     for (size_t i = 0; i + 1 < n; ++i) {
         QLineF line(at(i), at(i + 1));
-        QLineF normal = line.normalVector();
-        normal.setLength(offset);
-        line.translate(normal.dx(), normal.dy());
+        const QLineF normal = line.normalVector();
+        // The normal's setLength(offset), its length (the segment's, which
+        // the sign of the offsets leaves alone) worked out once for both.
+        const double length = figure.lengths[segment(i)];
+        const QPointF shift(normal.x1() + offset * (normal.dx() / length) - normal.x1(),
+                            normal.y1() + offset * (normal.dy() / length) - normal.y1());
+        line.translate(shift.x(), shift.y());
         if (i == 0) {
             if (capFirst)
                 Join(at(0), line, m_cap, Turn::Unknown);
@@ -227,29 +246,34 @@ bool IsSolid(const PenData &pen)
     return dash == PS_SOLID || dash == PS_INSIDEFRAME || !pen.IsGeometric();
 }
 
-// The figure as the stroker takes it in: repeated points dropped, and a
-// closed figure led back to its start.
-bool FigurePoints(const std::vector<QPoint> &points, bool closed, std::vector<QPointF> &out,
-                  std::vector<QPoint> &directions)
+void AddSegment(Figure &figure, QPoint from, QPoint to)
 {
-    out.reserve(points.size() + 1);
-    directions.reserve(points.size());
+    const QPoint d = to - from;
+    figure.directions.push_back(d);
+    // As QLineF::length of the segment's normal (dy, -dx) works it out.
+    figure.lengths.push_back(std::hypot(double(d.y()), double(-d.x())));
+    figure.points.emplace_back(to);
+}
+
+// The figure of the points, FALSE for coordinates too far out.
+bool FigurePoints(const std::vector<QPoint> &points, bool closed, Figure &figure)
+{
+    figure.points.reserve(points.size() + 1);
+    figure.directions.reserve(points.size());
+    figure.lengths.reserve(points.size());
     QPoint last;
     for (size_t i = 0; i < points.size(); ++i) {
         const QPoint p = points[i];
         if (std::abs(p.x()) > kMaxCoordinate || std::abs(p.y()) > kMaxCoordinate)
             return false;
-        if (i > 0 && p == last)
-            continue;
-        if (i > 0)
-            directions.push_back(p - last);
-        out.emplace_back(p);
+        if (i == 0)
+            figure.points.emplace_back(p);
+        else if (p != last)
+            AddSegment(figure, last, p);
         last = p;
     }
-    if (closed && last != points.front()) {
-        directions.push_back(points.front() - last);
-        out.emplace_back(points.front());
-    }
+    if (closed && last != points.front())
+        AddSegment(figure, last, points.front());
     return true;
 }
 
@@ -261,28 +285,29 @@ bool LineOutline(const std::vector<QPoint> &points, bool closed, const PenData &
 {
     if (points.empty() || width < 1 || width > kMaxWidth || !IsSolid(pen))
         return false;
-    std::vector<QPointF> figure;
-    std::vector<QPoint> directions;
-    if (!FigurePoints(points, closed, figure, directions))
+    Figure figure;
+    if (!FigurePoints(points, closed, figure))
         return false;
+    const std::vector<QPointF> &at = figure.points;
     // The stroker takes a figure that comes back to its start as closed.
-    const bool loop = figure.size() > 1 && figure.front() == figure.back();
+    const bool loop = at.size() > 1 && at.front() == at.back();
     if (HasCurves(pen, loop))
         return false;
-    const JoinMode join = (pen.style & PS_JOIN_MASK) == PS_JOIN_MITER ? JoinMode::Miter : JoinMode::Flat;
-    OutlineBuilder builder(width, join, CapMode(pen));
-    if (figure.size() == 1) {
+    if (at.size() == 1) {
         // The stroker hands a lone point back as it stands.
-        out = {{figure.front()}};
+        out = {{at.front()}};
         return true;
     }
-    {
-        QLineF forwardStart, backwardStart;
-        builder.Side(figure, false, false, loop, forwardStart, directions);
-        builder.Side(figure, true, !loop, loop, backwardStart, directions);
-        if (!loop)
-            builder.Join(figure.front(), forwardStart, builder.CapMode(), Turn::Unknown);
-    }
+    const JoinMode join = (pen.style & PS_JOIN_MASK) == PS_JOIN_MITER ? JoinMode::Miter : JoinMode::Flat;
+    // At most four points for each segment and its join, and three for a
+    // cap; an open figure's two sides make one polygon.
+    const size_t sides = loop ? 1 : 2;
+    OutlineBuilder builder(width, join, CapMode(pen), sides * (4 * at.size() + 3));
+    QLineF forwardStart, backwardStart;
+    builder.Side(figure, false, false, loop, forwardStart);
+    builder.Side(figure, true, !loop, loop, backwardStart);
+    if (!loop)
+        builder.Join(at.front(), forwardStart, builder.CapMode(), Turn::Unknown);
     out = builder.Take();
     return true;
 }
