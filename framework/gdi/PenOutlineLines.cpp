@@ -246,12 +246,33 @@ bool IsSolid(const PenData &pen)
     return dash == PS_SOLID || dash == PS_INSIDEFRAME || !pen.IsGeometric();
 }
 
+// Segments shorter than this on both axes take their lengths from a table.
+constexpr int kTabledLength = 64;
+
+// The length of a segment, as QLineF::length of its normal (dy, -dx) works
+// it out: std::hypot, which is not the rounded square root of the sum of
+// squares, and whose sign-blind result the table keeps for short segments,
+// the most common in drawings.
+double SegmentLength(QPoint d)
+{
+    static const std::vector<double> table = [] {
+        std::vector<double> lengths(kTabledLength * kTabledLength);
+        for (int dx = 0; dx < kTabledLength; ++dx)
+            for (int dy = 0; dy < kTabledLength; ++dy)
+                lengths[size_t(dx * kTabledLength + dy)] = std::hypot(double(dy), double(-dx));
+        return lengths;
+    }();
+    const int dx = std::abs(d.x()), dy = std::abs(d.y());
+    if (dx < kTabledLength && dy < kTabledLength)
+        return table[size_t(dx * kTabledLength + dy)];
+    return std::hypot(double(d.y()), double(-d.x()));
+}
+
 void AddSegment(Figure &figure, QPoint from, QPoint to)
 {
     const QPoint d = to - from;
     figure.directions.push_back(d);
-    // As QLineF::length of the segment's normal (dy, -dx) works it out.
-    figure.lengths.push_back(std::hypot(double(d.y()), double(-d.x())));
+    figure.lengths.push_back(SegmentLength(d));
     figure.points.emplace_back(to);
 }
 
