@@ -285,7 +285,7 @@ bool FigurePoints(const std::vector<QPoint> &points, bool closed, Figure &figure
     QPoint last;
     for (size_t i = 0; i < points.size(); ++i) {
         const QPoint p = points[i];
-        if (std::abs(p.x()) > kMaxCoordinate || std::abs(p.y()) > kMaxCoordinate)
+        if (p.x() < -kMaxCoordinate || p.x() > kMaxCoordinate || p.y() < -kMaxCoordinate || p.y() > kMaxCoordinate)
             return false;
         if (i == 0)
             figure.points.emplace_back(p);

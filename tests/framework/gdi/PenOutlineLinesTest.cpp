@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -159,6 +160,8 @@ TEST(PenOutlineLines, TakesOnlySolidPensWithoutCurves)
         {"round caps on a closed figure", bend, true, &roundCaps, 1, true},
         {"round caps on a figure back at its start", {{0, 0}, {10, 5}, {3, 12}, {0, 0}}, false, &roundCaps, 1, true},
         {"far coordinates", {{0, 0}, {1 << 25, 5}}, false, &plain, 1, false},
+        {"the lowest coordinate", {{0, 0}, {std::numeric_limits<int>::min(), 5}}, false, &plain, 1, false},
+        {"the highest coordinate", {{0, 0}, {5, std::numeric_limits<int>::max()}}, false, &plain, 1, false},
         {"no points", {}, false, &plain, 1, false},
     };
     for (const Case &c : cases) {
