@@ -87,6 +87,13 @@ public:
     }
     PenOutline::Polygons Take() { return std::move(m_out); }
     JoinMode CapMode() const { return m_cap; }
+    // A cap joins a segment's offset line to its reverse, offset to the
+    // other side: the two are parallel up to rounding, half a pen apart, so
+    // the stroker's angle test finds the short cut at right angles to them
+    // (90 degrees within far less than its fuzzy margin) and the lines
+    // crossing nowhere near: the outer side, whose flat cap is a straight
+    // line across.  A square cap does not ask.
+    Turn CapTurn() const { return Turn::Outer; }
 
 private:
     bool IsInner(const QLineF &prev, const QLineF &next, Turn turn, bool wantIntersection,
@@ -213,7 +220,7 @@ void OutlineBuilder::Side(const Figure &figure, bool reverse, bool capFirst, boo
         line.translate(shift.x(), shift.y());
         if (i == 0) {
             if (capFirst)
-                Join(at(0), line, m_cap, Turn::Unknown);
+                Join(at(0), line, m_cap, CapTurn());
             else
                 MoveTo(line.p1());
             startTangent = line;
@@ -328,7 +335,7 @@ bool LineOutline(const std::vector<QPoint> &points, bool closed, const PenData &
     builder.Side(figure, false, false, loop, forwardStart);
     builder.Side(figure, true, !loop, loop, backwardStart);
     if (!loop)
-        builder.Join(at.front(), forwardStart, builder.CapMode(), Turn::Unknown);
+        builder.Join(at.front(), forwardStart, builder.CapMode(), builder.CapTurn());
     out = builder.Take();
     return true;
 }
