@@ -188,9 +188,14 @@ Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, 
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)
 {
     Polygons polygons;
-    if (AxisOutline(points, closed, pen, width, polygons) || LineOutline(points, closed, pen, width, polygons))
+    if (DirectOutline(points, closed, pen, width, polygons))
         return polygons;
     return StrokerOutline(points, closed, pen, width);
+}
+
+bool DirectOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out)
+{
+    return AxisOutline(points, closed, pen, width, out) || LineOutline(points, closed, pen, width, out);
 }
 
 bool CoversBox(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, const QRect &box)

@@ -16,9 +16,14 @@ namespace PenOutline {
 using Polygons = std::vector<std::vector<QPointF>>;
 
 // The pen's outline along the points (closed: back to the first) at the
-// given device width: the fast outline of AxisOutline or LineOutline where
-// one applies, else the path stroker's.
+// given device width: the fast outline of DirectOutline where it applies,
+// else the path stroker's.
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
+
+// The outline of AxisOutline or of LineOutline, whichever takes the figure
+// and the pen, or FALSE (out untouched).  Neither takes a dashed pen or one
+// with round joins.
+bool DirectOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
 
 // The path stroker's outline: every subpath of the stroke as one polygon.
 Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
