@@ -32,6 +32,9 @@ Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const Pe
 // pattern goes on from startLength device pixels into it.
 Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, int width, double startLength);
 
+// Whether the pen draws one solid line: no dashes, no hatched pen brush.
+bool IsSolidLine(const PenData &pen);
+
 // A one-pixel solid pen along a polyline whose segments are all horizontal
 // or vertical and meet at right angles covers, on the pixel grid, the same
 // pixels as the union of one rectangle per segment: the segment widened by

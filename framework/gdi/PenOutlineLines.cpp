@@ -245,14 +245,6 @@ bool HasCurves(const PenData &pen, bool closed)
     return (join != PS_JOIN_BEVEL && join != PS_JOIN_MITER) || (!closed && roundCaps);
 }
 
-bool IsSolid(const PenData &pen)
-{
-    if (pen.extended && pen.brush.lbStyle == BS_HATCHED)
-        return false;
-    const int dash = pen.DashStyle();
-    return dash == PS_SOLID || dash == PS_INSIDEFRAME || !pen.IsGeometric();
-}
-
 // Segments shorter than this on both axes take their lengths from a table.
 constexpr int kTabledLength = 64;
 
@@ -311,7 +303,7 @@ namespace PenOutline {
 
 bool LineOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out)
 {
-    if (points.empty() || width < 1 || width > kMaxWidth || !IsSolid(pen))
+    if (points.empty() || width < 1 || width > kMaxWidth || !IsSolidLine(pen))
         return false;
     Figure figure;
     if (!FigurePoints(points, closed, figure))
