@@ -129,6 +129,8 @@ bool OutlineBuilder::IsInner(const QLineF &prev, const QLineF &next, Turn turn, 
     return type == QLineF::BoundedIntersection || (angle > 90 && !qFuzzyCompare(angle, qreal(90)));
 }
 
+// The stroker's miter: through the offset lines' crossing, or, where that
+// lies beyond the limit (or nowhere), through both lines lengthened by it.
 void OutlineBuilder::MiterJoin(const QLineF &prev, const QLineF &next, QLineF::IntersectionType type, QPointF isect)
 {
     const double limit = m_width * kMiterLimit;
@@ -155,6 +157,7 @@ void OutlineBuilder::MiterJoin(const QLineF &prev, const QLineF &next, QLineF::I
     LineTo(next.p1());
 }
 
+// The stroker's square cap: half a pen on past the end, across, and back.
 void OutlineBuilder::SquareCap(const QLineF &prev, const QLineF &next)
 {
     const qreal offset = m_width / 2;
