@@ -136,15 +136,21 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
         return;
     }
     const int width = DevicePenWidth(h, *pen);
-    const QRect visible = h->VisibleRegion().boundingRect();
-    if (PenOutline::CoversBox(points, closed, *pen, width, visible)) {
-        const QRectF box(visible);
-        r.FillPolygons({{box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()}}, true, PenFill(h, *pen));
-        return;
-    }
     PenOutline::Polygons polygons;
-    if (!DashedOutlineNearTarget(h, points, closed, *pen, width, polygons))
-        polygons = PenOutline::Outline(points, closed, *pen, width);
+    // The direct outlines take neither the dashed pens nor the round-joined
+    // ones that the target's box is asked about, so the box is left alone
+    // for the thin solid outlines most drawings are made of.
+    if (!PenOutline::DirectOutline(points, closed, *pen, width, polygons)) {
+        const QRect visible = h->VisibleRegion().boundingRect();
+        if (PenOutline::CoversBox(points, closed, *pen, width, visible)) {
+            const QRectF box(visible);
+            r.FillPolygons({{box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()}}, true,
+                           PenFill(h, *pen));
+            return;
+        }
+        if (!DashedOutlineNearTarget(h, points, closed, *pen, width, polygons))
+            polygons = PenOutline::StrokerOutline(points, closed, *pen, width);
+    }
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 

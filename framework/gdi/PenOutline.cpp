@@ -48,15 +48,6 @@ void ConfigureStroker(QPainterPathStroker &stroker, const PenData &pen, int widt
     }
 }
 
-// Whether the pen draws one solid line: no dashes, no hatched pen brush.
-bool IsSolidLine(const PenData &pen)
-{
-    if (pen.extended && pen.brush.lbStyle == BS_HATCHED)
-        return false;
-    const int dash = pen.DashStyle();
-    return dash == PS_SOLID || dash == PS_INSIDEFRAME || !pen.IsGeometric();
-}
-
 // Segment a -> b is horizontal or vertical and not empty.
 bool IsAxisSegment(QPoint a, QPoint b)
 {
@@ -99,6 +90,14 @@ std::vector<QPointF> SegmentRectangle(QPoint a, QPoint b, bool extendA, bool ext
 } // namespace
 
 namespace PenOutline {
+
+bool IsSolidLine(const PenData &pen)
+{
+    if (pen.extended && pen.brush.lbStyle == BS_HATCHED)
+        return false;
+    const int dash = pen.DashStyle();
+    return dash == PS_SOLID || dash == PS_INSIDEFRAME || !pen.IsGeometric();
+}
 
 bool AxisOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out)
 {
@@ -188,9 +187,14 @@ Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, 
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width)
 {
     Polygons polygons;
-    if (AxisOutline(points, closed, pen, width, polygons))
+    if (DirectOutline(points, closed, pen, width, polygons))
         return polygons;
     return StrokerOutline(points, closed, pen, width);
+}
+
+bool DirectOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out)
+{
+    return AxisOutline(points, closed, pen, width, out) || LineOutline(points, closed, pen, width, out);
 }
 
 bool CoversBox(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, const QRect &box)

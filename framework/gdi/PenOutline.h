@@ -16,9 +16,14 @@ namespace PenOutline {
 using Polygons = std::vector<std::vector<QPointF>>;
 
 // The pen's outline along the points (closed: back to the first) at the
-// given device width: the fast outline of AxisOutline where it applies,
+// given device width: the fast outline of DirectOutline where it applies,
 // else the path stroker's.
 Polygons Outline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
+
+// The outline of AxisOutline or of LineOutline, whichever takes the figure
+// and the pen, or FALSE (out untouched).  Neither takes a dashed pen or one
+// with round joins.
+bool DirectOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
 
 // The path stroker's outline: every subpath of the stroke as one polygon.
 Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width);
@@ -27,6 +32,9 @@ Polygons StrokerOutline(const std::vector<QPoint> &points, bool closed, const Pe
 // pattern goes on from startLength device pixels into it.
 Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, int width, double startLength);
 
+// Whether the pen draws one solid line: no dashes, no hatched pen brush.
+bool IsSolidLine(const PenData &pen);
+
 // A one-pixel solid pen along a polyline whose segments are all horizontal
 // or vertical and meet at right angles covers, on the pixel grid, the same
 // pixels as the union of one rectangle per segment: the segment widened by
@@ -34,6 +42,13 @@ Polygons StrokerOutline(const std::vector<QPointF> &points, const PenData &pen, 
 // at each square cap (a flat cap ends on the end point).  Those rectangles,
 // or FALSE (out untouched) when the figure or the pen is not of that kind.
 bool AxisOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
+
+// The path stroker's outline, made without it, for a solid pen up to
+// sixteen pixels wide whose caps and joins have no curves: flat or square
+// caps, bevelled or mitred joins (the miter limit ten widths).  The same
+// polygons the stroker gives, or FALSE (out untouched) for other pens and
+// for coordinates beyond 2^24.
+bool LineOutline(const std::vector<QPoint> &points, bool closed, const PenData &pen, int width, Polygons &out);
 
 // Whether a pen with round joins and caps (the union of its discs along
 // the figure) is so wide that the disc around one of the figure's points
