@@ -6,6 +6,7 @@
 
 #include "framework/app/Document.h"
 #include "framework/app/FrameWnd.h"
+#include "library/model/QYCompList.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYPortComponent.h"
@@ -39,11 +40,15 @@ struct BenchPage {
         CQYDataModel &model = pDoc->m_model;
         model.SetPrintPageRect(CRect(0, 0, 8000, 6000));
         model.SetPagePosition(CRect(0, 0, 8000, 6000));
+        // The components go onto the page as one list: one at a time, each
+        // insertion would walk the page for its highest tab order.
+        CQYCompList added;
         for (int i = 0; i < 10000; ++i)
-            AddShape(model, 20 + (i % 100) * 79, 20 + (i / 100) * 59, i % 22);
+            AddShape(added, 20 + (i % 100) * 79, 20 + (i / 100) * 59, i % 22);
         for (int i = 0; i < 5000; ++i)
-            AddLink(model, NthPort(shapes[static_cast<size_t>(i)], 3),
+            AddLink(added, NthPort(shapes[static_cast<size_t>(i)], 3),
                     NthPort(shapes[static_cast<size_t>((i + 101) % 10000)], 1));
+        model.InsertComponents(&added);
         pFrame->Create(nullptr, "Page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 1960, 1160));
         pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1920, 1080), pFrame, AFX_IDW_PANE_FIRST);
         pDoc->AddView(pView);
@@ -64,17 +69,17 @@ private:
         return static_cast<CQYPortComponent *>(pShape->m_listPorts.GetAt(pos));
     }
     // Twenty-one of the basic shapes in turn, and an ellipse.
-    void AddShape(CQYDataModel &model, int x, int y, int nKind)
+    void AddShape(CQYCompList &added, int x, int y, int nKind)
     {
         CQYDrawPortsComponent *pShape =
             nKind < 21 ? static_cast<CQYDrawPortsComponent *>(QYNewBasicShape(51 + nKind)) : new CQYEllipseComponnent;
         CRect rect(x, y, x + 50, y + 35);
         pShape->Create(rect, "");
         pShape->GetDefaultProperty()->SetBrushType(1);
-        model.InsertComponent(pShape);
+        added.AddTail(pShape);
         shapes.push_back(pShape);
     }
-    static void AddLink(CQYDataModel &model, CQYPortComponent *pFrom, CQYPortComponent *pTo)
+    static void AddLink(CQYCompList &added, CQYPortComponent *pFrom, CQYPortComponent *pTo)
     {
         auto *pLink = new CQYLinkComponent;
         const POINT ends[2] = {pFrom->GetLinkPoint(), pTo->GetLinkPoint()};
@@ -84,6 +89,6 @@ private:
         pLink->SetElbow(TRUE);
         pLink->SetEndArrowType(3);
         pLink->UpdateComp();
-        model.InsertComponent(pLink);
+        added.AddTail(pLink);
     }
 };
