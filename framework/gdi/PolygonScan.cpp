@@ -3,7 +3,8 @@
 // Each row needs, for every edge that crosses it, the first pixel at or right
 // of the crossing: ceil(x0 + (y - y0) * dx / dy).  Runs depend only on those
 // pixel positions (crossings sharing one bound only delimit empty runs), so
-// crossings are sorted by them.  Polygons whose vertices are all integers of
+// crossings are sorted by them; the edges crossing the rows are kept in that
+// order from row to row, where it rarely changes.  Polygons whose vertices are all integers of
 // moderate size step each edge's position exactly in integers from row to
 // row, with no division; the floating-point formula gives the same pixel
 // there, because its rounding error is far smaller than the distance of a
@@ -22,8 +23,9 @@ namespace {
 constexpr double kCoordLimit = 1 << 26;
 // Integer vertices up to this size are stepped exactly in integers.
 constexpr double kExactLimit = 1 << 20;
-// Rows with more crossings than this are sorted by the general sort.
-constexpr size_t kInsertionSortLimit = 32;
+// A row whose insertion sort has moved the active edges more than this
+// many places per edge on average finishes with the general sort.
+constexpr size_t kInsertionSortLimit = 4;
 
 // floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
 // double quotient is off by at most one, which the remainder corrects.
@@ -78,28 +80,37 @@ struct Edge {
     }
 };
 
-struct Crossing {
-    int x; // the first pixel at or right of the crossing
+// An edge crossing the current row and the first pixel at or right of its
+// crossing there, held within the columns: runs are cut to the columns, and
+// a bound moved onto the nearer end of them cuts the same runs.
+struct ActiveEdge {
+    int x;
     int dir;
-    int weight = 1; // how many edges cross here (the edges left of the columns cross as one)
+    Edge *edge;
 };
 
-// Rows have a handful of crossings, where insertion sort beats a general
-// sort; a row of a figure with many edges (the outline of a pen far wider
-// than the target) takes the general sort, whose cost does not grow with
-// the square of the crossings.
-void SortCrossings(std::vector<Crossing> &crossings)
+// The active edges stay in the order of their bounds from row to row, and a
+// row moves each bound by its edge's slope, so the list is nearly sorted:
+// insertion sort puts it in order in about one pass.  A row whose order
+// changed wholesale (a figure with many edges crossing each other) takes the
+// general sort, whose cost does not grow with the square of the edges.
+void SortActive(std::vector<ActiveEdge> &active)
 {
-    if (crossings.size() > kInsertionSortLimit) {
-        std::sort(crossings.begin(), crossings.end(), [](const Crossing &a, const Crossing &b) { return a.x < b.x; });
-        return;
-    }
-    for (size_t i = 1; i < crossings.size(); ++i) {
-        const Crossing c = crossings[i];
+    const auto byBound = [](const ActiveEdge &a, const ActiveEdge &b) { return a.x < b.x; };
+    size_t moves = 0;
+    for (size_t i = 1; i < active.size(); ++i) {
+        if (active[i - 1].x <= active[i].x)
+            continue;
+        const ActiveEdge e = active[i];
         size_t j = i;
-        for (; j > 0 && crossings[j - 1].x > c.x; --j)
-            crossings[j] = crossings[j - 1];
-        crossings[j] = c;
+        for (; j > 0 && active[j - 1].x > e.x; --j)
+            active[j] = active[j - 1];
+        active[j] = e;
+        moves += i - j;
+        if (moves > kInsertionSortLimit * active.size()) {
+            std::sort(active.begin(), active.end(), byBound);
+            return;
+        }
     }
 }
 
@@ -108,45 +119,58 @@ bool IsExact(double v)
     return v == std::floor(v) && std::fabs(v) <= kExactLimit;
 }
 
-// Calls span for the covered runs of one row, given its sorted crossings.
-void EmitRuns(const std::vector<Crossing> &crossings, bool winding, int y,
-              const std::function<void(int y, int x0, int x1)> &span)
-{
-    int count = 0;
-    bool open = false;
-    int runStart = 0, runEnd = 0;
-    for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-        count += winding ? crossings[i].dir : crossings[i].weight;
-        bool inside = winding ? count != 0 : (count & 1) != 0;
-        if (!inside)
-            continue;
-        // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
-        int x0 = crossings[i].x;
-        int x1 = crossings[i + 1].x;
-        if (x0 >= x1)
-            continue;
-        // Touching runs join, so each row reports disjoint runs in order.
-        if (open && x0 <= runEnd) {
-            runEnd = std::max(runEnd, x1);
-            continue;
-        }
-        if (open)
-            span(y, runStart, runEnd);
-        open = true;
-        runStart = x0;
-        runEnd = x1;
+// Turns one row's crossings, given left to right, into its covered runs:
+// the pixels from a crossing to the next one are covered when the crossings
+// up to the first leave the count inside.  Touching runs join, so each row
+// reports disjoint runs in order.
+class RowRuns {
+public:
+    RowRuns(bool winding, int y) : m_winding(winding), m_y(y) {}
+
+    // A crossing at pixel bound x of weight edges of summed direction dir.
+    void Cross(int x, int dir, int weight, const PolygonScan::SpanFunction &span)
+    {
+        if (m_inside && m_lastX < x)
+            Covered(m_lastX, x, span);
+        m_count += m_winding ? dir : weight;
+        m_inside = m_winding ? m_count != 0 : (m_count & 1) != 0;
+        m_lastX = x;
     }
-    if (open)
-        span(y, runStart, runEnd);
-}
+    void Finish(const PolygonScan::SpanFunction &span)
+    {
+        if (m_open)
+            span(m_y, m_runStart, m_runEnd);
+    }
+
+private:
+    void Covered(int x0, int x1, const PolygonScan::SpanFunction &span)
+    {
+        if (m_open && x0 <= m_runEnd) {
+            m_runEnd = std::max(m_runEnd, x1);
+            return;
+        }
+        if (m_open)
+            span(m_y, m_runStart, m_runEnd);
+        m_open = true;
+        m_runStart = x0;
+        m_runEnd = x1;
+    }
+
+    bool m_winding;
+    int m_y;
+    int m_count = 0;
+    bool m_inside = false;
+    int m_lastX = 0;
+    bool m_open = false;
+    int m_runStart = 0, m_runEnd = 0;
+};
 
 // The working lists of one scan, kept from scan to scan on each thread so
 // that drawing many small figures does not allocate for each; a scan started
 // from inside another one's span callback gets lists of its own.
 struct ScanLists {
     std::vector<Edge> edges;
-    std::vector<Edge *> active;
-    std::vector<Crossing> crossings;
+    std::vector<ActiveEdge> active;
     std::vector<int> leftDirs, leftWeights;
     bool inUse = false;
 };
@@ -158,7 +182,6 @@ public:
         m_lists.inUse = true;
         m_lists.edges.clear();
         m_lists.active.clear();
-        m_lists.crossings.clear();
         m_lists.leftDirs.clear();
         m_lists.leftWeights.clear();
     }
@@ -214,23 +237,24 @@ bool SetAsideOutsideEdges(std::vector<Edge> &edges, int yStart, int yEnd, int xF
 
 namespace PolygonScan {
 
-void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
-          const std::function<void(int y, int x0, int x1)> &span)
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, SpanFunction span)
 {
     Scan(polygons, winding, yFrom, yTo, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), span);
 }
 
-void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo,
-          const std::function<void(int y, int x0, int x1)> &span)
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo, SpanFunction span)
 {
+    if (xFrom >= xTo)
+        return;
     ScanListsLease lease;
     std::vector<Edge> &edges = lease.Lists().edges;
     double minY = kCoordLimit, maxY = -kCoordLimit;
+    double minX = kCoordLimit, maxX = -kCoordLimit;
     bool exact = true;
     for (const auto &poly : polygons) {
         size_t n = poly.size();
         for (size_t i = 0; i < n; ++i) {
-            QPointF a = poly[i], b = poly[(i + 1) % n];
+            QPointF a = poly[i], b = poly[i + 1 == n ? 0 : i + 1];
             if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y()))
                 continue;
             double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
@@ -244,6 +268,8 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
                 edges.push_back({bx, by, ax, ay, -1, ax - bx, ay - by});
             minY = std::min(minY, std::min(ay, by));
             maxY = std::max(maxY, std::max(ay, by));
+            minX = std::min(minX, std::min(ax, bx));
+            maxX = std::max(maxX, std::max(ax, bx));
         }
     }
     if (edges.empty())
@@ -254,19 +280,18 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
         return;
     std::vector<int> &leftDirs = lease.Lists().leftDirs;
     std::vector<int> &leftWeights = lease.Lists().leftWeights;
-    const bool leftEdges = SetAsideOutsideEdges(edges, yStart, yEnd, xFrom, xTo, leftDirs, leftWeights);
+    // A figure within the columns (the common case) has no edge to set aside.
+    const bool withinColumns = minX > xFrom && maxX < xTo;
+    const bool leftEdges =
+        !withinColumns && SetAsideOutsideEdges(edges, yStart, yEnd, xFrom, xTo, leftDirs, leftWeights);
     int leftDir = 0, leftWeight = 0;
-    const std::function<void(int, int, int)> clipped = [&](int row, int x0, int x1) {
-        x0 = std::max(x0, xFrom);
-        x1 = std::min(x1, xTo);
-        if (x0 < x1)
-            span(row, x0, x1);
-    };
+    // A run still open after the last edge crossing the columns (the edges
+    // right of them were not looked at) ends at the columns' end.
+    const bool endAtColumns = xTo != std::numeric_limits<int>::max();
     // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
     std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
     size_t next = 0;
-    std::vector<Edge *> &active = lease.Lists().active;
-    std::vector<Crossing> &crossings = lease.Lists().crossings;
+    std::vector<ActiveEdge> &active = lease.Lists().active;
     for (int y = yStart; y < yEnd; ++y) {
         while (next < edges.size() && edges[next].y0 <= y) {
             Edge *e = &edges[next++];
@@ -276,35 +301,37 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
                 e->vertical = true;
                 e->fixedBound = e->BoundAt(y);
             }
-            active.push_back(e);
+            active.push_back({0, e->dir, e});
         }
         // Edges that ended above the row leave; the others cross it.
-        crossings.clear();
+        size_t kept = 0;
+        for (const ActiveEdge &a : active) {
+            Edge *e = a.edge;
+            if (e->y1 <= y)
+                continue;
+            int x;
+            if (exact) {
+                x = e->ExactBound();
+                e->StepExact();
+            } else {
+                x = e->vertical ? e->fixedBound : e->BoundAt(y);
+            }
+            active[kept++] = {std::clamp(x, xFrom, xTo), a.dir, e};
+        }
+        active.resize(kept);
+        SortActive(active);
+        RowRuns runs(winding, y);
         if (leftEdges) {
             leftDir += leftDirs[y - yStart];
             leftWeight += leftWeights[y - yStart];
             if (leftWeight != 0)
-                crossings.push_back({xFrom, leftDir, leftWeight});
+                runs.Cross(xFrom, leftDir, leftWeight, span);
         }
-        size_t kept = 0;
-        for (Edge *e : active) {
-            if (e->y1 <= y)
-                continue;
-            active[kept++] = e;
-            if (exact) {
-                crossings.push_back({e->ExactBound(), e->dir});
-                e->StepExact();
-            } else {
-                crossings.push_back({e->vertical ? e->fixedBound : e->BoundAt(y), e->dir});
-            }
-        }
-        active.resize(kept);
-        // The edges right of the columns were not looked at: a run still
-        // open there ends at the columns' end.
-        if (xTo != std::numeric_limits<int>::max())
-            crossings.push_back({xTo, 0, 0});
-        SortCrossings(crossings);
-        EmitRuns(crossings, winding, y, clipped);
+        for (const ActiveEdge &a : active)
+            runs.Cross(a.x, a.dir, 1, span);
+        if (endAtColumns)
+            runs.Cross(xTo, 0, 0, span);
+        runs.Finish(span);
     }
 }
 
