@@ -34,6 +34,15 @@ void FillPixels(uint32_t *first, uint32_t *last, uint32_t value)
     std::wmemset(reinterpret_cast<wchar_t *>(first), static_cast<wchar_t>(value), static_cast<size_t>(last - first));
 }
 
+// Combines one pen colour with a run of pixels (an inverting outline, a
+// masked fill): the same word-by-word sum Put makes, in a loop without a
+// branch that the compiler vectorises.
+void CombineSolid(uint32_t *first, uint32_t *last, const Rop2::FixedPen pen, const PixelStore store)
+{
+    for (uint32_t *p = first; p != last; ++p)
+        *p = store.Store(pen(*p));
+}
+
 int FloorMod(int a, int m)
 {
     int r = a % m;
@@ -139,8 +148,7 @@ void RasterTarget::Span(int y, int x0, int x1, const FillPaint &paint, const QRe
             FillPixels(row + from, row + to, m_store.Store(paint.color));
             return;
         }
-        for (int x = from; x < to; ++x)
-            Put(row[x], paint.color, paint.rop2);
+        CombineSolid(row + from, row + to, Rop2::FixedPen(paint.rop2, paint.color), m_store);
         return;
     }
     int ty = FloorMod(y - paint.originY, paint.tileHeight);
