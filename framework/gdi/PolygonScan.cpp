@@ -27,6 +27,18 @@ constexpr double kExactLimit = 1 << 20;
 // many places per edge on average finishes with the general sort.
 constexpr size_t kInsertionSortLimit = 4;
 
+// Crossings nearer a whole pixel than this fraction of their size (and of
+// their distance along the edge) are worked out by the division itself.
+constexpr double kSlopeTolerance = 1.0 / (int64_t{1} << 40);
+
+// ceil for values within the clamped range, without a library call or a
+// branch (whether a crossing has a fraction is as likely as not).
+int Ceil(double x)
+{
+    const int t = static_cast<int>(x);
+    return t + static_cast<int>(t < x);
+}
+
 // floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
 // double quotient is off by at most one, which the remainder corrects.
 void DivideFloor(int64_t a, int64_t b, int64_t &q, int64_t &r)
@@ -52,13 +64,34 @@ struct Edge {
     // A vertical edge crosses every row at the same pixel bound.
     bool vertical = false;
     int fixedBound = 0;
+    double slope = 0; // dx / dy
+    bool slopeUsable = false;
+    // The first row below the edge: it crosses the rows y < endRow.
+    int endRow = 0;
 
+    Edge(double ax, double ay, double bx, double by, int direction)
+        : x0(ax), y0(ay), x1(bx), y1(by), dir(direction), dx(bx - ax), dy(by - ay), slope(dx / dy),
+          slopeUsable(std::isfinite(slope)), endRow(static_cast<int>(std::ceil(by)))
+    {
+    }
+
+    // The bound by the formula as it stands, with one division a row.
+    int FormulaBoundAt(int y) const { return Ceil(x0 + (y - y0) * dx / dy); }
+
+    // The same bound through the slope divided out once.  The two roundings
+    // differ by a few units in the last place, which moves the bound only
+    // for a crossing that close to a whole pixel: that one takes the formula.
     int BoundAt(int y) const
     {
-        // ceil for the clamped range, without a library call.
-        const double x = x0 + (y - y0) * dx / dy;
-        const int t = static_cast<int>(x);
-        return t < x ? t + 1 : t;
+        if (!slopeUsable)
+            return FormulaBoundAt(y);
+        const double along = (y - y0) * slope;
+        const double x = x0 + along;
+        const int bound = Ceil(x);
+        const double margin = (std::fabs(along) + std::fabs(x) + 1) * kSlopeTolerance;
+        if (bound - x > margin && x - (bound - 1) > margin)
+            return bound;
+        return FormulaBoundAt(y);
     }
 
     void StartExact(int y)
@@ -86,6 +119,7 @@ struct Edge {
 struct ActiveEdge {
     int x;
     int dir;
+    int endRow;
     Edge *edge;
 };
 
@@ -114,9 +148,10 @@ void SortActive(std::vector<ActiveEdge> &active)
     }
 }
 
+// For values within the clamped range, where the cast cannot overflow.
 bool IsExact(double v)
 {
-    return v == std::floor(v) && std::fabs(v) <= kExactLimit;
+    return std::fabs(v) <= kExactLimit && v == static_cast<double>(static_cast<int64_t>(v));
 }
 
 // Turns one row's crossings, given left to right, into its covered runs:
@@ -170,6 +205,7 @@ private:
 // from inside another one's span callback gets lists of its own.
 struct ScanLists {
     std::vector<Edge> edges;
+    std::vector<Edge *> byTop;
     std::vector<ActiveEdge> active;
     std::vector<int> leftDirs, leftWeights;
     bool inUse = false;
@@ -181,6 +217,7 @@ public:
     {
         m_lists.inUse = true;
         m_lists.edges.clear();
+        m_lists.byTop.clear();
         m_lists.active.clear();
         m_lists.leftDirs.clear();
         m_lists.leftWeights.clear();
@@ -263,9 +300,9 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
                 continue;
             exact = exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
             if (ay < by)
-                edges.push_back({ax, ay, bx, by, 1, bx - ax, by - ay});
+                edges.emplace_back(ax, ay, bx, by, 1);
             else
-                edges.push_back({bx, by, ax, ay, -1, ax - bx, ay - by});
+                edges.emplace_back(bx, by, ax, ay, -1);
             minY = std::min(minY, std::min(ay, by));
             maxY = std::max(maxY, std::max(ay, by));
             minX = std::min(minX, std::min(ax, bx));
@@ -288,27 +325,31 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
     // A run still open after the last edge crossing the columns (the edges
     // right of them were not looked at) ends at the columns' end.
     const bool endAtColumns = xTo != std::numeric_limits<int>::max();
-    // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
-    std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
+    // Active edges: those whose [y0, y1) holds the scan row, entered in order
+    // of y0 (the edges stay where they are; their addresses are sorted).
+    std::vector<Edge *> &byTop = lease.Lists().byTop;
+    for (Edge &e : edges)
+        byTop.push_back(&e);
+    std::sort(byTop.begin(), byTop.end(), [](const Edge *a, const Edge *b) { return a->y0 < b->y0; });
     size_t next = 0;
     std::vector<ActiveEdge> &active = lease.Lists().active;
     for (int y = yStart; y < yEnd; ++y) {
-        while (next < edges.size() && edges[next].y0 <= y) {
-            Edge *e = &edges[next++];
+        while (next < byTop.size() && byTop[next]->y0 <= y) {
+            Edge *e = byTop[next++];
             if (exact) {
                 e->StartExact(y);
             } else if (e->dx == 0) {
                 e->vertical = true;
                 e->fixedBound = e->BoundAt(y);
             }
-            active.push_back({0, e->dir, e});
+            active.push_back({0, e->dir, e->endRow, e});
         }
         // Edges that ended above the row leave; the others cross it.
         size_t kept = 0;
         for (const ActiveEdge &a : active) {
-            Edge *e = a.edge;
-            if (e->y1 <= y)
+            if (a.endRow <= y)
                 continue;
+            Edge *e = a.edge;
             int x;
             if (exact) {
                 x = e->ExactBound();
@@ -316,7 +357,7 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
             } else {
                 x = e->vertical ? e->fixedBound : e->BoundAt(y);
             }
-            active[kept++] = {std::clamp(x, xFrom, xTo), a.dir, e};
+            active[kept++] = {std::clamp(x, xFrom, xTo), a.dir, a.endRow, e};
         }
         active.resize(kept);
         SortActive(active);

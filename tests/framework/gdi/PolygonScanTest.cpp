@@ -110,6 +110,30 @@ TEST(PolygonScanTest, RunsMatchThePlainScan)
         }
 }
 
+// Vertices on rows a fraction apart (halves, thirds, sevenths and tenths)
+// and on whole or fractional columns, near the origin and a million pixels
+// out: many edges cross rows exactly on a whole pixel or a rounding error
+// beside one, where the slope divided out once and the formula's own
+// division round differently.  Each crossing's pixel is the formula's.
+TEST(PolygonScanTest, CrossingsOnAndBesideWholePixelsMatchThePlainScan)
+{
+    std::mt19937 rng(23);
+    const int denominators[] = {2, 3, 4, 7, 10};
+    std::uniform_int_distribution<int> numerator(-300, 900);
+    std::uniform_int_distribution<int> count(3, 8);
+    for (double offset : {0.0, 1000000.0})
+        for (int d : denominators)
+            for (int round = 0; round < 60; ++round) {
+                PolygonScan::Polygons polygons(1);
+                for (int k = count(rng); k > 0; --k)
+                    polygons[0].emplace_back(offset + numerator(rng) / (round % 2 ? 1.0 : d),
+                                             numerator(rng) / static_cast<double>(d));
+                for (bool winding : {false, true})
+                    ASSERT_EQ(Scan(polygons, winding, -110, 310), PlainScan(polygons, winding, -110, 310))
+                        << "denominator " << d << " offset " << offset << " round " << round;
+            }
+}
+
 // Cut to columns, the scan gives the plain scan's runs cut to them, with
 // edges left of the columns, right of them and across them in every mix.
 TEST(PolygonScanTest, RunsCutToColumnsMatchThePlainScanCut)

@@ -39,9 +39,8 @@ TEST(RasterSpanTest, SolidFillsCombineEachCoveredPixelOnce)
     const struct {
         const char *name;
         PixelStore store;
-    } stores[] = {{"bitmap", PixelStore::Bitmap()},
-                  {"monochrome", PixelStore::Monochrome()},
-                  {"screen", PixelStore::Screen()}};
+    } stores[] = {
+        {"bitmap", PixelStore::Bitmap()}, {"monochrome", PixelStore::Monochrome()}, {"screen", PixelStore::Screen()}};
     const std::vector<std::vector<QPointF>> triangle{{QPointF(-5, 2), QPointF(70, 9), QPointF(20, 45)}};
     // The pixels the triangle covers: those a copy of white turns white on black.
     QImage covered(64, 40, QImage::Format_RGB32);
