@@ -197,6 +197,14 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
 {
     if (paint.none || m_rects.empty())
         return;
+    if (m_rects.size() == 1) {
+        // One clip rectangle (the common case): the scan is cut to it, so
+        // each run goes straight into its row.
+        const QRect clip = m_rects.front();
+        PolygonScan::Scan(polygons, winding, clip.top(), clip.bottom() + 1, clip.left(), clip.right() + 1,
+                          [&](int y, int x0, int x1) { Span(y, x0, x1, paint, clip); });
+        return;
+    }
     PolygonScan::Scan(polygons, winding, m_bounds.top(), m_bounds.bottom() + 1, m_bounds.left(), m_bounds.right() + 1,
                       [&](int y, int x0, int x1) { FillSpan(y, x0, x1, paint); });
 }

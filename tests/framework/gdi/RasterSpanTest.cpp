@@ -73,4 +73,46 @@ TEST(RasterSpanTest, SolidFillsCombineEachCoveredPixelOnce)
         }
 }
 
+// A fill inside one clip rectangle cuts the scan to it; with a second,
+// separate rectangle in the clip it takes the general path through each.
+// Random figures (inside, across and outside the rectangle, with every
+// raster operation) change the same pixels of the first rectangle either
+// way, and none outside the clip.
+TEST(RasterSpanTest, OneClipRectangleFillsAsTheGeneralPath)
+{
+    const QRect clip(7, 5, 40, 27), apart(58, 35, 5, 4);
+    const QRegion single(clip);
+    const QRegion both = QRegion(clip) + QRegion(apart);
+    ASSERT_EQ(both.rectCount(), 2);
+    std::mt19937 rng(29);
+    std::uniform_real_distribution<double> coordinate(-30, 90);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::vector<QPointF>> polygons(1);
+        for (int k = 3 + round % 6; k > 0; --k)
+            polygons[0].emplace_back(coordinate(rng), coordinate(rng) * 0.7);
+        FillPaint paint;
+        paint.none = false;
+        paint.color = static_cast<uint32_t>(rng()) & 0xFFFFFFu;
+        paint.rop2 = R2_BLACK + round % 16;
+        const std::vector<uint32_t> words = RandomWords(64 * 40, static_cast<unsigned>(round));
+        QImage one(64, 40, QImage::Format_RGB32), general(64, 40, QImage::Format_RGB32);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const uint32_t w = words[static_cast<size_t>(y * 64 + x)];
+                reinterpret_cast<uint32_t *>(one.scanLine(y))[x] = w;
+                reinterpret_cast<uint32_t *>(general.scanLine(y))[x] = w;
+            }
+        RasterTarget(one, &single).FillPolygons(polygons, round % 2 == 0, paint);
+        RasterTarget(general, &both).FillPolygons(polygons, round % 2 == 0, paint);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const uint32_t got = reinterpret_cast<const uint32_t *>(one.constScanLine(y))[x];
+                const uint32_t expected = clip.contains(x, y)
+                                              ? reinterpret_cast<const uint32_t *>(general.constScanLine(y))[x]
+                                              : words[static_cast<size_t>(y * 64 + x)];
+                ASSERT_EQ(got, expected) << "round " << round << " at " << x << "," << y;
+            }
+    }
+}
+
 } // namespace
