@@ -43,6 +43,27 @@ void CombineSolid(uint32_t *first, uint32_t *last, const Rop2::FixedPen pen, con
         *p = store.Store(pen(*p));
 }
 
+// Calls fill(y, x0, x1) for the runs of shape minus hole on the rows
+// rowFrom <= y < rowTo; a run may be empty.
+template <typename Fill>
+void ShapeRuns(const BoxShape &shape, const BoxShape *hole, int rowFrom, int rowTo, Fill fill)
+{
+    int yStart = std::max(ToPixel(std::floor(shape.top)), rowFrom);
+    int yEnd = std::min(ToPixel(std::ceil(shape.bottom)), rowTo);
+    for (int y = yStart; y < yEnd; ++y) {
+        int x0, x1;
+        if (!shape.Row(y, x0, x1))
+            continue;
+        int h0, h1;
+        if (hole && hole->Row(y, h0, h1) && h1 > h0) {
+            fill(y, x0, std::min(x1, h0));
+            fill(y, std::max(x0, h1), x1);
+        } else {
+            fill(y, x0, x1);
+        }
+    }
+}
+
 int FloorMod(int a, int m)
 {
     int r = a % m;
@@ -211,22 +232,20 @@ void RasterTarget::FillPolygons(const std::vector<std::vector<QPointF>> &polygon
 
 void RasterTarget::FillShape(const BoxShape &shape, const BoxShape *hole, const FillPaint &paint)
 {
-    if (paint.none || shape.IsEmpty())
+    if (paint.none || shape.IsEmpty() || m_rects.empty())
         return;
-    int yStart = std::max(ToPixel(std::floor(shape.top)), m_bounds.top());
-    int yEnd = std::min(ToPixel(std::ceil(shape.bottom)), m_bounds.bottom() + 1);
-    for (int y = yStart; y < yEnd; ++y) {
-        int x0, x1;
-        if (!shape.Row(y, x0, x1))
-            continue;
-        int h0, h1;
-        if (hole && hole->Row(y, h0, h1) && h1 > h0) {
-            FillSpan(y, x0, std::min(x1, h0), paint);
-            FillSpan(y, std::max(x0, h1), x1, paint);
-        } else {
-            FillSpan(y, x0, x1, paint);
-        }
+    if (m_rects.size() == 1) {
+        // One clip rectangle (the common case): only its rows are worked
+        // out, and each run goes straight into its row.
+        const QRect clip = m_rects.front();
+        ShapeRuns(shape, hole, clip.top(), clip.bottom() + 1, [&](int y, int x0, int x1) {
+            if (x0 < x1)
+                Span(y, x0, x1, paint, clip);
+        });
+        return;
     }
+    ShapeRuns(shape, hole, m_bounds.top(), m_bounds.bottom() + 1,
+              [&](int y, int x0, int x1) { FillSpan(y, x0, x1, paint); });
 }
 
 void RasterTarget::Segment(QPoint a, QPoint b, bool includeEnd, const LinePaint &paint, size_t &dashIndex,
