@@ -70,9 +70,20 @@ struct Edge {
     int endRow = 0;
 
     Edge(double ax, double ay, double bx, double by, int direction)
-        : x0(ax), y0(ay), x1(bx), y1(by), dir(direction), dx(bx - ax), dy(by - ay), slope(dx / dy),
-          slopeUsable(std::isfinite(slope)), endRow(static_cast<int>(std::ceil(by)))
+        : x0(ax), y0(ay), x1(bx), y1(by), dir(direction), dx(bx - ax), dy(by - ay), endRow(Ceil(by))
     {
+    }
+
+    // Before the first row of an edge stepped by the formula.
+    void StartFormula(int y)
+    {
+        vertical = dx == 0;
+        if (vertical) {
+            fixedBound = FormulaBoundAt(y);
+            return;
+        }
+        slope = dx / dy;
+        slopeUsable = std::isfinite(slope);
     }
 
     // The bound by the formula as it stands, with one division a row.
@@ -336,12 +347,10 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
     for (int y = yStart; y < yEnd; ++y) {
         while (next < byTop.size() && byTop[next]->y0 <= y) {
             Edge *e = byTop[next++];
-            if (exact) {
+            if (exact)
                 e->StartExact(y);
-            } else if (e->dx == 0) {
-                e->vertical = true;
-                e->fixedBound = e->BoundAt(y);
-            }
+            else
+                e->StartFormula(y);
             active.push_back({0, e->dir, e->endRow, e});
         }
         // Edges that ended above the row leave; the others cross it.
