@@ -169,17 +169,18 @@ bool IsExact(double v)
 // the pixels from a crossing to the next one are covered when the crossings
 // up to the first leave the count inside.  Touching runs join, so each row
 // reports disjoint runs in order.
+template <bool Winding>
 class RowRuns {
 public:
-    RowRuns(bool winding, int y) : m_winding(winding), m_y(y) {}
+    explicit RowRuns(int y) : m_y(y) {}
 
     // A crossing at pixel bound x of weight edges of summed direction dir.
     void Cross(int x, int dir, int weight, const PolygonScan::SpanFunction &span)
     {
         if (m_inside && m_lastX < x)
             Covered(m_lastX, x, span);
-        m_count += m_winding ? dir : weight;
-        m_inside = m_winding ? m_count != 0 : (m_count & 1) != 0;
+        m_count += Winding ? dir : weight;
+        m_inside = Winding ? m_count != 0 : (m_count & 1) != 0;
         m_lastX = x;
     }
     void Finish(const PolygonScan::SpanFunction &span)
@@ -202,7 +203,6 @@ private:
         m_runEnd = x1;
     }
 
-    bool m_winding;
     int m_y;
     int m_count = 0;
     bool m_inside = false;
@@ -281,6 +281,101 @@ bool SetAsideOutsideEdges(std::vector<Edge> &edges, int yStart, int yEnd, int xF
     return anyLeft;
 }
 
+// How far a figure's edges reach, and whether they are stepped exactly.
+struct Extent {
+    double minX = kCoordLimit, maxX = -kCoordLimit, minY = kCoordLimit, maxY = -kCoordLimit;
+    bool exact = true;
+};
+
+// The polygons' edges that cross rows, each pointing down, with their
+// vertices held within the coordinate limit; edges with a NaN end and
+// horizontal edges are left out.
+Extent CollectEdges(const PolygonScan::Polygons &polygons, std::vector<Edge> &edges)
+{
+    Extent extent;
+    for (const auto &poly : polygons) {
+        size_t n = poly.size();
+        for (size_t i = 0; i < n; ++i) {
+            QPointF a = poly[i], b = poly[i + 1 == n ? 0 : i + 1];
+            if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y()))
+                continue;
+            double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
+            double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
+            if (ay == by)
+                continue;
+            extent.exact = extent.exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
+            if (ay < by)
+                edges.emplace_back(ax, ay, bx, by, 1);
+            else
+                edges.emplace_back(bx, by, ax, ay, -1);
+            extent.minY = std::min(extent.minY, std::min(ay, by));
+            extent.maxY = std::max(extent.maxY, std::max(ay, by));
+            extent.minX = std::min(extent.minX, std::min(ax, bx));
+            extent.maxX = std::max(extent.maxX, std::max(ax, bx));
+        }
+    }
+    return extent;
+}
+
+// What the row loop works with.
+struct RowScan {
+    ScanLists &lists;
+    const PolygonScan::SpanFunction &span;
+    int yStart = 0, yEnd = 0;
+    int xFrom = 0, xTo = 0;
+    bool leftEdges = false;    // edges left of the columns were set aside
+    bool endAtColumns = false; // the columns end before the last int
+};
+
+// The rows [yStart, yEnd): the edges starting on a row join the active
+// ones, those ended above it leave, and the others' bounds make its runs.
+template <bool Exact, bool Winding>
+void ScanRows(const RowScan &scan)
+{
+    const std::vector<Edge *> &byTop = scan.lists.byTop;
+    std::vector<ActiveEdge> &active = scan.lists.active;
+    size_t next = 0;
+    int leftDir = 0, leftWeight = 0;
+    for (int y = scan.yStart; y < scan.yEnd; ++y) {
+        while (next < byTop.size() && byTop[next]->y0 <= y) {
+            Edge *e = byTop[next++];
+            if (Exact)
+                e->StartExact(y);
+            else
+                e->StartFormula(y);
+            active.push_back({0, e->dir, e->endRow, e});
+        }
+        size_t kept = 0;
+        for (const ActiveEdge &a : active) {
+            if (a.endRow <= y)
+                continue;
+            Edge *e = a.edge;
+            int x;
+            if (Exact) {
+                x = e->ExactBound();
+                e->StepExact();
+            } else {
+                x = e->vertical ? e->fixedBound : e->BoundAt(y);
+            }
+            active[kept++] = {std::clamp(x, scan.xFrom, scan.xTo), a.dir, a.endRow, e};
+        }
+        active.resize(kept);
+        SortActive(active);
+        RowRuns<Winding> runs(y);
+        if (scan.leftEdges) {
+            leftDir += scan.lists.leftDirs[y - scan.yStart];
+            leftWeight += scan.lists.leftWeights[y - scan.yStart];
+            if (leftWeight != 0)
+                runs.Cross(scan.xFrom, leftDir, leftWeight, scan.span);
+        }
+        for (const ActiveEdge &a : active)
+            runs.Cross(a.x, a.dir, 1, scan.span);
+        if (scan.endAtColumns)
+            runs.Cross(scan.xTo, 0, 0, scan.span);
+        runs.Finish(scan.span);
+    }
+}
+
 } // namespace
 
 namespace PolygonScan {
@@ -295,94 +390,33 @@ void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
     if (xFrom >= xTo)
         return;
     ScanListsLease lease;
-    std::vector<Edge> &edges = lease.Lists().edges;
-    double minY = kCoordLimit, maxY = -kCoordLimit;
-    double minX = kCoordLimit, maxX = -kCoordLimit;
-    bool exact = true;
-    for (const auto &poly : polygons) {
-        size_t n = poly.size();
-        for (size_t i = 0; i < n; ++i) {
-            QPointF a = poly[i], b = poly[i + 1 == n ? 0 : i + 1];
-            if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y()))
-                continue;
-            double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
-            double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
-            if (ay == by)
-                continue;
-            exact = exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
-            if (ay < by)
-                edges.emplace_back(ax, ay, bx, by, 1);
-            else
-                edges.emplace_back(bx, by, ax, ay, -1);
-            minY = std::min(minY, std::min(ay, by));
-            maxY = std::max(maxY, std::max(ay, by));
-            minX = std::min(minX, std::min(ax, bx));
-            maxX = std::max(maxX, std::max(ax, bx));
-        }
-    }
-    if (edges.empty())
+    ScanLists &lists = lease.Lists();
+    const Extent extent = CollectEdges(polygons, lists.edges);
+    if (lists.edges.empty())
         return;
-    int yStart = std::max(static_cast<int>(std::ceil(minY)), yFrom);
-    int yEnd = std::min(static_cast<int>(std::ceil(maxY)), yTo);
-    if (yStart >= yEnd)
+    RowScan scan{lists, span};
+    scan.yStart = std::max(Ceil(extent.minY), yFrom);
+    scan.yEnd = std::min(Ceil(extent.maxY), yTo);
+    if (scan.yStart >= scan.yEnd)
         return;
-    std::vector<int> &leftDirs = lease.Lists().leftDirs;
-    std::vector<int> &leftWeights = lease.Lists().leftWeights;
+    scan.xFrom = xFrom;
+    scan.xTo = xTo;
     // A figure within the columns (the common case) has no edge to set aside.
-    const bool withinColumns = minX > xFrom && maxX < xTo;
-    const bool leftEdges =
-        !withinColumns && SetAsideOutsideEdges(edges, yStart, yEnd, xFrom, xTo, leftDirs, leftWeights);
-    int leftDir = 0, leftWeight = 0;
+    const bool withinColumns = extent.minX > xFrom && extent.maxX < xTo;
+    scan.leftEdges = !withinColumns && SetAsideOutsideEdges(lists.edges, scan.yStart, scan.yEnd, xFrom, xTo,
+                                                            lists.leftDirs, lists.leftWeights);
     // A run still open after the last edge crossing the columns (the edges
     // right of them were not looked at) ends at the columns' end.
-    const bool endAtColumns = xTo != std::numeric_limits<int>::max();
-    // Active edges: those whose [y0, y1) holds the scan row, entered in order
-    // of y0 (the edges stay where they are; their addresses are sorted).
-    std::vector<Edge *> &byTop = lease.Lists().byTop;
-    for (Edge &e : edges)
-        byTop.push_back(&e);
-    std::sort(byTop.begin(), byTop.end(), [](const Edge *a, const Edge *b) { return a->y0 < b->y0; });
-    size_t next = 0;
-    std::vector<ActiveEdge> &active = lease.Lists().active;
-    for (int y = yStart; y < yEnd; ++y) {
-        while (next < byTop.size() && byTop[next]->y0 <= y) {
-            Edge *e = byTop[next++];
-            if (exact)
-                e->StartExact(y);
-            else
-                e->StartFormula(y);
-            active.push_back({0, e->dir, e->endRow, e});
-        }
-        // Edges that ended above the row leave; the others cross it.
-        size_t kept = 0;
-        for (const ActiveEdge &a : active) {
-            if (a.endRow <= y)
-                continue;
-            Edge *e = a.edge;
-            int x;
-            if (exact) {
-                x = e->ExactBound();
-                e->StepExact();
-            } else {
-                x = e->vertical ? e->fixedBound : e->BoundAt(y);
-            }
-            active[kept++] = {std::clamp(x, xFrom, xTo), a.dir, a.endRow, e};
-        }
-        active.resize(kept);
-        SortActive(active);
-        RowRuns runs(winding, y);
-        if (leftEdges) {
-            leftDir += leftDirs[y - yStart];
-            leftWeight += leftWeights[y - yStart];
-            if (leftWeight != 0)
-                runs.Cross(xFrom, leftDir, leftWeight, span);
-        }
-        for (const ActiveEdge &a : active)
-            runs.Cross(a.x, a.dir, 1, span);
-        if (endAtColumns)
-            runs.Cross(xTo, 0, 0, span);
-        runs.Finish(span);
-    }
+    scan.endAtColumns = xTo != std::numeric_limits<int>::max();
+    // The edges stay where they are; their addresses are sorted by the row
+    // they start on.
+    for (Edge &e : lists.edges)
+        lists.byTop.push_back(&e);
+    std::sort(lists.byTop.begin(), lists.byTop.end(), [](const Edge *a, const Edge *b) { return a->y0 < b->y0; });
+    if (extent.exact)
+        winding ? ScanRows<true, true>(scan) : ScanRows<true, false>(scan);
+    else
+        winding ? ScanRows<false, true>(scan) : ScanRows<false, false>(scan);
 }
 
 } // namespace PolygonScan
