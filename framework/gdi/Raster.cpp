@@ -6,10 +6,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <cwchar>
 
 namespace {
+
+// Runs up to this many pixels are filled without a library call.
+constexpr std::ptrdiff_t kShortRun = 8;
 
 // A pixel coordinate from a computed edge, held within the coordinates
 // (a shape far past the target has edges beyond them).
@@ -30,6 +34,13 @@ void CentreSpan(double from, double to, int &x0, int &x1)
 // has, where a plain loop gets whatever the compiler's baseline allows.
 void FillPixels(uint32_t *first, uint32_t *last, uint32_t value)
 {
+    // The runs along a thin outline are a pixel or a few: written in place,
+    // they cost less than the call.
+    if (last - first <= kShortRun) {
+        for (uint32_t *p = first; p != last; ++p)
+            *p = value;
+        return;
+    }
     static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
     std::wmemset(reinterpret_cast<wchar_t *>(first), static_cast<wchar_t>(value), static_cast<size_t>(last - first));
 }
