@@ -27,8 +27,9 @@ constexpr double kExactLimit = 1 << 20;
 // many places per edge on average finishes with the general sort.
 constexpr size_t kInsertionSortLimit = 4;
 
-// Crossings nearer a whole pixel than this fraction of their size (and of
-// their distance along the edge) are worked out by the division itself.
+// Crossings nearer a whole pixel than this fraction of their edge's size
+// (its reach across and its farther end's distance from 0) are worked out
+// by the division itself.
 constexpr double kSlopeTolerance = 1.0 / (int64_t{1} << 40);
 
 // ceil for values within the clamped range, without a library call or a
@@ -66,6 +67,7 @@ struct Edge {
     int fixedBound = 0;
     double slope = 0; // dx / dy
     bool slopeUsable = false;
+    double slopeMargin = 0; // crossings nearer a whole pixel take the formula
     // The first row below the edge: it crosses the rows y < endRow.
     int endRow = 0;
 
@@ -84,6 +86,9 @@ struct Edge {
         }
         slope = dx / dy;
         slopeUsable = std::isfinite(slope);
+        // On the edge's rows the distance along it stays within dx and the
+        // crossing between x0 and x1: twice their sizes bound the rounding.
+        slopeMargin = 2 * (std::fabs(dx) + std::max(std::fabs(x0), std::fabs(x1)) + 1) * kSlopeTolerance;
     }
 
     // The bound by the formula as it stands, with one division a row.
@@ -96,11 +101,9 @@ struct Edge {
     {
         if (!slopeUsable)
             return FormulaBoundAt(y);
-        const double along = (y - y0) * slope;
-        const double x = x0 + along;
+        const double x = x0 + (y - y0) * slope;
         const int bound = Ceil(x);
-        const double margin = (std::fabs(along) + std::fabs(x) + 1) * kSlopeTolerance;
-        if (bound - x > margin && x - (bound - 1) > margin)
+        if (bound - x > slopeMargin && x - (bound - 1) > slopeMargin)
             return bound;
         return FormulaBoundAt(y);
     }
