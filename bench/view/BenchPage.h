@@ -6,6 +6,7 @@
 
 #include "framework/app/Document.h"
 #include "framework/app/FrameWnd.h"
+#include "library/model/QYCompList.h"
 #include "library/model/QYCompProperties.h"
 #include "library/model/QYDataModel.h"
 #include "library/model/QYPortComponent.h"

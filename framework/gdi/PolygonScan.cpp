@@ -3,7 +3,8 @@
 // Each row needs, for every edge that crosses it, the first pixel at or right
 // of the crossing: ceil(x0 + (y - y0) * dx / dy).  Runs depend only on those
 // pixel positions (crossings sharing one bound only delimit empty runs), so
-// crossings are sorted by them.  Polygons whose vertices are all integers of
+// crossings are sorted by them; the edges crossing the rows are kept in that
+// order from row to row, where it rarely changes.  Polygons whose vertices are all integers of
 // moderate size step each edge's position exactly in integers from row to
 // row, with no division; the floating-point formula gives the same pixel
 // there, because its rounding error is far smaller than the distance of a
@@ -22,8 +23,22 @@ namespace {
 constexpr double kCoordLimit = 1 << 26;
 // Integer vertices up to this size are stepped exactly in integers.
 constexpr double kExactLimit = 1 << 20;
-// Rows with more crossings than this are sorted by the general sort.
-constexpr size_t kInsertionSortLimit = 32;
+// A row whose insertion sort has moved the active edges more than this
+// many places per edge on average finishes with the general sort.
+constexpr size_t kInsertionSortLimit = 4;
+
+// Crossings nearer a whole pixel than this fraction of their edge's size
+// (its reach across and its farther end's distance from 0) are worked out
+// by the division itself.
+constexpr double kSlopeTolerance = 1.0 / (int64_t{1} << 40);
+
+// ceil for values within the clamped range, without a library call or a
+// branch (whether a crossing has a fraction is as likely as not).
+int Ceil(double x)
+{
+    const int t = static_cast<int>(x);
+    return t + static_cast<int>(t < x);
+}
 
 // floor(a / b) and the remainder in [0, b), for b > 0 and |a| < 2^50: the
 // double quotient is off by at most one, which the remainder corrects.
@@ -50,13 +65,47 @@ struct Edge {
     // A vertical edge crosses every row at the same pixel bound.
     bool vertical = false;
     int fixedBound = 0;
+    double slope = 0; // dx / dy
+    bool slopeUsable = false;
+    double slopeMargin = 0; // crossings nearer a whole pixel take the formula
+    // The first row below the edge: it crosses the rows y < endRow.
+    int endRow = 0;
 
+    Edge(double ax, double ay, double bx, double by, int direction)
+        : x0(ax), y0(ay), x1(bx), y1(by), dir(direction), dx(bx - ax), dy(by - ay), endRow(Ceil(by))
+    {
+    }
+
+    // Before the first row of an edge stepped by the formula.
+    void StartFormula(int y)
+    {
+        vertical = dx == 0;
+        if (vertical) {
+            fixedBound = FormulaBoundAt(y);
+            return;
+        }
+        slope = dx / dy;
+        slopeUsable = std::isfinite(slope);
+        // On the edge's rows the distance along it stays within dx and the
+        // crossing between x0 and x1: twice their sizes bound the rounding.
+        slopeMargin = 2 * (std::fabs(dx) + std::max(std::fabs(x0), std::fabs(x1)) + 1) * kSlopeTolerance;
+    }
+
+    // The bound by the formula as it stands, with one division a row.
+    int FormulaBoundAt(int y) const { return Ceil(x0 + (y - y0) * dx / dy); }
+
+    // The same bound through the slope divided out once.  The two roundings
+    // differ by a few units in the last place, which moves the bound only
+    // for a crossing that close to a whole pixel: that one takes the formula.
     int BoundAt(int y) const
     {
-        // ceil for the clamped range, without a library call.
-        const double x = x0 + (y - y0) * dx / dy;
-        const int t = static_cast<int>(x);
-        return t < x ? t + 1 : t;
+        if (!slopeUsable)
+            return FormulaBoundAt(y);
+        const double x = x0 + (y - y0) * slope;
+        const int bound = Ceil(x);
+        if (bound - x > slopeMargin && x - (bound - 1) > slopeMargin)
+            return bound;
+        return FormulaBoundAt(y);
     }
 
     void StartExact(int y)
@@ -78,75 +127,100 @@ struct Edge {
     }
 };
 
-struct Crossing {
-    int x; // the first pixel at or right of the crossing
+// An edge crossing the current row and the first pixel at or right of its
+// crossing there, held within the columns: runs are cut to the columns, and
+// a bound moved onto the nearer end of them cuts the same runs.
+struct ActiveEdge {
+    int x;
     int dir;
-    int weight = 1; // how many edges cross here (the edges left of the columns cross as one)
+    int endRow;
+    Edge *edge;
 };
 
-// Rows have a handful of crossings, where insertion sort beats a general
-// sort; a row of a figure with many edges (the outline of a pen far wider
-// than the target) takes the general sort, whose cost does not grow with
-// the square of the crossings.
-void SortCrossings(std::vector<Crossing> &crossings)
+// The active edges stay in the order of their bounds from row to row, and a
+// row moves each bound by its edge's slope, so the list is nearly sorted:
+// insertion sort puts it in order in about one pass.  A row whose order
+// changed wholesale (a figure with many edges crossing each other) takes the
+// general sort, whose cost does not grow with the square of the edges.
+void SortActive(std::vector<ActiveEdge> &active)
 {
-    if (crossings.size() > kInsertionSortLimit) {
-        std::sort(crossings.begin(), crossings.end(), [](const Crossing &a, const Crossing &b) { return a.x < b.x; });
-        return;
-    }
-    for (size_t i = 1; i < crossings.size(); ++i) {
-        const Crossing c = crossings[i];
+    const auto byBound = [](const ActiveEdge &a, const ActiveEdge &b) { return a.x < b.x; };
+    size_t moves = 0;
+    for (size_t i = 1; i < active.size(); ++i) {
+        if (active[i - 1].x <= active[i].x)
+            continue;
+        const ActiveEdge e = active[i];
         size_t j = i;
-        for (; j > 0 && crossings[j - 1].x > c.x; --j)
-            crossings[j] = crossings[j - 1];
-        crossings[j] = c;
+        for (; j > 0 && active[j - 1].x > e.x; --j)
+            active[j] = active[j - 1];
+        active[j] = e;
+        moves += i - j;
+        if (moves > kInsertionSortLimit * active.size()) {
+            std::sort(active.begin(), active.end(), byBound);
+            return;
+        }
     }
 }
 
+// For values within the clamped range, where the cast cannot overflow.
 bool IsExact(double v)
 {
-    return v == std::floor(v) && std::fabs(v) <= kExactLimit;
+    return std::fabs(v) <= kExactLimit && v == static_cast<double>(static_cast<int64_t>(v));
 }
 
-// Calls span for the covered runs of one row, given its sorted crossings.
-void EmitRuns(const std::vector<Crossing> &crossings, bool winding, int y,
-              const std::function<void(int y, int x0, int x1)> &span)
-{
-    int count = 0;
-    bool open = false;
-    int runStart = 0, runEnd = 0;
-    for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-        count += winding ? crossings[i].dir : crossings[i].weight;
-        bool inside = winding ? count != 0 : (count & 1) != 0;
-        if (!inside)
-            continue;
-        // Pixels whose x lies in [from, to): the left edge is inside, the right edge outside.
-        int x0 = crossings[i].x;
-        int x1 = crossings[i + 1].x;
-        if (x0 >= x1)
-            continue;
-        // Touching runs join, so each row reports disjoint runs in order.
-        if (open && x0 <= runEnd) {
-            runEnd = std::max(runEnd, x1);
-            continue;
-        }
-        if (open)
-            span(y, runStart, runEnd);
-        open = true;
-        runStart = x0;
-        runEnd = x1;
+// Turns one row's crossings, given left to right, into its covered runs:
+// the pixels from a crossing to the next one are covered when the crossings
+// up to the first leave the count inside.  Touching runs join, so each row
+// reports disjoint runs in order.
+template <bool Winding>
+class RowRuns {
+public:
+    explicit RowRuns(int y) : m_y(y) {}
+
+    // A crossing at pixel bound x of weight edges of summed direction dir.
+    void Cross(int x, int dir, int weight, const PolygonScan::SpanFunction &span)
+    {
+        if (m_inside && m_lastX < x)
+            Covered(m_lastX, x, span);
+        m_count += Winding ? dir : weight;
+        m_inside = Winding ? m_count != 0 : (m_count & 1) != 0;
+        m_lastX = x;
     }
-    if (open)
-        span(y, runStart, runEnd);
-}
+    void Finish(const PolygonScan::SpanFunction &span)
+    {
+        if (m_open)
+            span(m_y, m_runStart, m_runEnd);
+    }
+
+private:
+    void Covered(int x0, int x1, const PolygonScan::SpanFunction &span)
+    {
+        if (m_open && x0 <= m_runEnd) {
+            m_runEnd = std::max(m_runEnd, x1);
+            return;
+        }
+        if (m_open)
+            span(m_y, m_runStart, m_runEnd);
+        m_open = true;
+        m_runStart = x0;
+        m_runEnd = x1;
+    }
+
+    int m_y;
+    int m_count = 0;
+    bool m_inside = false;
+    int m_lastX = 0;
+    bool m_open = false;
+    int m_runStart = 0, m_runEnd = 0;
+};
 
 // The working lists of one scan, kept from scan to scan on each thread so
 // that drawing many small figures does not allocate for each; a scan started
 // from inside another one's span callback gets lists of its own.
 struct ScanLists {
     std::vector<Edge> edges;
-    std::vector<Edge *> active;
-    std::vector<Crossing> crossings;
+    std::vector<Edge *> byTop;
+    std::vector<ActiveEdge> active;
     std::vector<int> leftDirs, leftWeights;
     bool inUse = false;
 };
@@ -157,8 +231,8 @@ public:
     {
         m_lists.inUse = true;
         m_lists.edges.clear();
+        m_lists.byTop.clear();
         m_lists.active.clear();
-        m_lists.crossings.clear();
         m_lists.leftDirs.clear();
         m_lists.leftWeights.clear();
     }
@@ -210,102 +284,142 @@ bool SetAsideOutsideEdges(std::vector<Edge> &edges, int yStart, int yEnd, int xF
     return anyLeft;
 }
 
-} // namespace
-
-namespace PolygonScan {
-
-void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo,
-          const std::function<void(int y, int x0, int x1)> &span)
-{
-    Scan(polygons, winding, yFrom, yTo, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), span);
-}
-
-void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo,
-          const std::function<void(int y, int x0, int x1)> &span)
-{
-    ScanListsLease lease;
-    std::vector<Edge> &edges = lease.Lists().edges;
-    double minY = kCoordLimit, maxY = -kCoordLimit;
+// How far a figure's edges reach, and whether they are stepped exactly.
+struct Extent {
+    double minX = kCoordLimit, maxX = -kCoordLimit, minY = kCoordLimit, maxY = -kCoordLimit;
     bool exact = true;
+};
+
+// The polygons' edges that cross rows, each pointing down, with their
+// vertices held within the coordinate limit; edges with a NaN end and
+// horizontal edges are left out.
+Extent CollectEdges(const PolygonScan::Polygons &polygons, std::vector<Edge> &edges)
+{
+    Extent extent;
     for (const auto &poly : polygons) {
         size_t n = poly.size();
         for (size_t i = 0; i < n; ++i) {
-            QPointF a = poly[i], b = poly[(i + 1) % n];
+            QPointF a = poly[i], b = poly[i + 1 == n ? 0 : i + 1];
             if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y()))
                 continue;
             double ax = std::clamp(a.x(), -kCoordLimit, kCoordLimit), ay = std::clamp(a.y(), -kCoordLimit, kCoordLimit);
             double bx = std::clamp(b.x(), -kCoordLimit, kCoordLimit), by = std::clamp(b.y(), -kCoordLimit, kCoordLimit);
             if (ay == by)
                 continue;
-            exact = exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
+            extent.exact = extent.exact && IsExact(ax) && IsExact(ay) && IsExact(bx) && IsExact(by);
             if (ay < by)
-                edges.push_back({ax, ay, bx, by, 1, bx - ax, by - ay});
+                edges.emplace_back(ax, ay, bx, by, 1);
             else
-                edges.push_back({bx, by, ax, ay, -1, ax - bx, ay - by});
-            minY = std::min(minY, std::min(ay, by));
-            maxY = std::max(maxY, std::max(ay, by));
+                edges.emplace_back(bx, by, ax, ay, -1);
+            extent.minY = std::min(extent.minY, std::min(ay, by));
+            extent.maxY = std::max(extent.maxY, std::max(ay, by));
+            extent.minX = std::min(extent.minX, std::min(ax, bx));
+            extent.maxX = std::max(extent.maxX, std::max(ax, bx));
         }
     }
-    if (edges.empty())
-        return;
-    int yStart = std::max(static_cast<int>(std::ceil(minY)), yFrom);
-    int yEnd = std::min(static_cast<int>(std::ceil(maxY)), yTo);
-    if (yStart >= yEnd)
-        return;
-    std::vector<int> &leftDirs = lease.Lists().leftDirs;
-    std::vector<int> &leftWeights = lease.Lists().leftWeights;
-    const bool leftEdges = SetAsideOutsideEdges(edges, yStart, yEnd, xFrom, xTo, leftDirs, leftWeights);
-    int leftDir = 0, leftWeight = 0;
-    const std::function<void(int, int, int)> clipped = [&](int row, int x0, int x1) {
-        x0 = std::max(x0, xFrom);
-        x1 = std::min(x1, xTo);
-        if (x0 < x1)
-            span(row, x0, x1);
-    };
-    // Active edges: those whose [y0, y1) holds the scan row, entered in order of y0.
-    std::sort(edges.begin(), edges.end(), [](const Edge &a, const Edge &b) { return a.y0 < b.y0; });
+    return extent;
+}
+
+// What the row loop works with.
+struct RowScan {
+    ScanLists &lists;
+    const PolygonScan::SpanFunction &span;
+    int yStart = 0, yEnd = 0;
+    int xFrom = 0, xTo = 0;
+    bool leftEdges = false;    // edges left of the columns were set aside
+    bool endAtColumns = false; // the columns end before the last int
+};
+
+// The rows [yStart, yEnd): the edges starting on a row join the active
+// ones, those ended above it leave, and the others' bounds make its runs.
+template <bool Exact, bool Winding>
+void ScanRows(const RowScan &scan)
+{
+    const std::vector<Edge *> &byTop = scan.lists.byTop;
+    std::vector<ActiveEdge> &active = scan.lists.active;
     size_t next = 0;
-    std::vector<Edge *> &active = lease.Lists().active;
-    std::vector<Crossing> &crossings = lease.Lists().crossings;
-    for (int y = yStart; y < yEnd; ++y) {
-        while (next < edges.size() && edges[next].y0 <= y) {
-            Edge *e = &edges[next++];
-            if (exact) {
+    int leftDir = 0, leftWeight = 0;
+    for (int y = scan.yStart; y < scan.yEnd; ++y) {
+        while (next < byTop.size() && byTop[next]->y0 <= y) {
+            Edge *e = byTop[next++];
+            if (Exact)
                 e->StartExact(y);
-            } else if (e->dx == 0) {
-                e->vertical = true;
-                e->fixedBound = e->BoundAt(y);
-            }
-            active.push_back(e);
-        }
-        // Edges that ended above the row leave; the others cross it.
-        crossings.clear();
-        if (leftEdges) {
-            leftDir += leftDirs[y - yStart];
-            leftWeight += leftWeights[y - yStart];
-            if (leftWeight != 0)
-                crossings.push_back({xFrom, leftDir, leftWeight});
+            else
+                e->StartFormula(y);
+            active.push_back({0, e->dir, e->endRow, e});
         }
         size_t kept = 0;
-        for (Edge *e : active) {
-            if (e->y1 <= y)
+        for (const ActiveEdge &a : active) {
+            if (a.endRow <= y)
                 continue;
-            active[kept++] = e;
-            if (exact) {
-                crossings.push_back({e->ExactBound(), e->dir});
+            Edge *e = a.edge;
+            int x;
+            if (Exact) {
+                x = e->ExactBound();
                 e->StepExact();
             } else {
-                crossings.push_back({e->vertical ? e->fixedBound : e->BoundAt(y), e->dir});
+                x = e->vertical ? e->fixedBound : e->BoundAt(y);
             }
+            active[kept++] = {std::clamp(x, scan.xFrom, scan.xTo), a.dir, a.endRow, e};
         }
         active.resize(kept);
-        // The edges right of the columns were not looked at: a run still
-        // open there ends at the columns' end.
-        if (xTo != std::numeric_limits<int>::max())
-            crossings.push_back({xTo, 0, 0});
-        SortCrossings(crossings);
-        EmitRuns(crossings, winding, y, clipped);
+        SortActive(active);
+        RowRuns<Winding> runs(y);
+        if (scan.leftEdges) {
+            leftDir += scan.lists.leftDirs[y - scan.yStart];
+            leftWeight += scan.lists.leftWeights[y - scan.yStart];
+            if (leftWeight != 0)
+                runs.Cross(scan.xFrom, leftDir, leftWeight, scan.span);
+        }
+        for (const ActiveEdge &a : active)
+            runs.Cross(a.x, a.dir, 1, scan.span);
+        if (scan.endAtColumns)
+            runs.Cross(scan.xTo, 0, 0, scan.span);
+        runs.Finish(scan.span);
     }
+}
+
+} // namespace
+
+namespace PolygonScan {
+
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, SpanFunction span)
+{
+    Scan(polygons, winding, yFrom, yTo, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), span);
+}
+
+void Scan(const Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo, SpanFunction span)
+{
+    if (xFrom >= xTo)
+        return;
+    ScanListsLease lease;
+    ScanLists &lists = lease.Lists();
+    const Extent extent = CollectEdges(polygons, lists.edges);
+    if (lists.edges.empty())
+        return;
+    RowScan scan{lists, span};
+    scan.yStart = std::max(Ceil(extent.minY), yFrom);
+    scan.yEnd = std::min(Ceil(extent.maxY), yTo);
+    if (scan.yStart >= scan.yEnd)
+        return;
+    scan.xFrom = xFrom;
+    scan.xTo = xTo;
+    // A figure within the columns (the common case) has no edge to set aside.
+    const bool withinColumns = extent.minX > xFrom && extent.maxX < xTo;
+    scan.leftEdges = !withinColumns && SetAsideOutsideEdges(lists.edges, scan.yStart, scan.yEnd, xFrom, xTo,
+                                                            lists.leftDirs, lists.leftWeights);
+    // A run still open after the last edge crossing the columns (the edges
+    // right of them were not looked at) ends at the columns' end.
+    scan.endAtColumns = xTo != std::numeric_limits<int>::max();
+    // The edges stay where they are; their addresses are sorted by the row
+    // they start on.
+    for (Edge &e : lists.edges)
+        lists.byTop.push_back(&e);
+    std::sort(lists.byTop.begin(), lists.byTop.end(), [](const Edge *a, const Edge *b) { return a->y0 < b->y0; });
+    if (extent.exact)
+        winding ? ScanRows<true, true>(scan) : ScanRows<true, false>(scan);
+    else
+        winding ? ScanRows<false, true>(scan) : ScanRows<false, false>(scan);
 }
 
 } // namespace PolygonScan

@@ -22,6 +22,26 @@ inline uint32_t Apply(int rop2, uint32_t pen, uint32_t dst)
     return result;
 }
 
+// An operation with a fixed pen word, as a function of the destination
+// alone: each result bit is a constant, its destination bit or that bit
+// inverted, so Apply(rop2, pen, dst) == ((dst & keep) ^ flip) for every
+// dst.  A span of one pen colour combines word after word without a
+// branch, in a loop the compiler turns into vector instructions.
+struct FixedPen {
+    uint32_t keep; // destination bits that pass through (inverted where flip has them)
+    uint32_t flip; // bits inverted after the mask
+
+    FixedPen(int rop2, uint32_t pen)
+    {
+        // The result for destination bit 1 and for destination bit 0.
+        const uint32_t whereSet = Apply(rop2, pen, 0xFFFFFFFFu);
+        const uint32_t whereClear = Apply(rop2, pen, 0);
+        keep = whereSet ^ whereClear;
+        flip = whereClear;
+    }
+    uint32_t operator()(uint32_t dst) const { return (dst & keep) ^ flip; }
+};
+
 // True when the result does not depend on the destination, so a span can
 // be written without reading it.
 inline bool IgnoresDestination(int rop2)

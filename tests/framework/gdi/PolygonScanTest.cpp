@@ -56,6 +56,25 @@ std::vector<Run> PlainScan(const PolygonScan::Polygons &polygons, bool winding, 
     return runs;
 }
 
+// The plain scan's runs cut to the columns xFrom <= x < xTo.
+std::vector<Run> PlainScanCut(const PolygonScan::Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom,
+                              int xTo)
+{
+    std::vector<Run> runs;
+    for (auto [y, x0, x1] : PlainScan(polygons, winding, yFrom, yTo))
+        if (std::max(x0, xFrom) < std::min(x1, xTo))
+            runs.emplace_back(y, std::max(x0, xFrom), std::min(x1, xTo));
+    return runs;
+}
+
+std::vector<Run> ScanCut(const PolygonScan::Polygons &polygons, bool winding, int yFrom, int yTo, int xFrom, int xTo)
+{
+    std::vector<Run> runs;
+    PolygonScan::Scan(polygons, winding, yFrom, yTo, xFrom, xTo,
+                      [&](int y, int x0, int x1) { runs.emplace_back(y, x0, x1); });
+    return runs;
+}
+
 std::vector<Run> Scan(const PolygonScan::Polygons &polygons, bool winding, int yFrom, int yTo)
 {
     std::vector<Run> runs;
@@ -91,6 +110,30 @@ TEST(PolygonScanTest, RunsMatchThePlainScan)
         }
 }
 
+// Vertices on rows a fraction apart (halves, thirds, sevenths and tenths)
+// and on whole or fractional columns, near the origin and a million pixels
+// out: many edges cross rows exactly on a whole pixel or a rounding error
+// beside one, where the slope divided out once and the formula's own
+// division round differently.  Each crossing's pixel is the formula's.
+TEST(PolygonScanTest, CrossingsOnAndBesideWholePixelsMatchThePlainScan)
+{
+    std::mt19937 rng(23);
+    const int denominators[] = {2, 3, 4, 7, 10};
+    std::uniform_int_distribution<int> numerator(-300, 900);
+    std::uniform_int_distribution<int> count(3, 8);
+    for (double offset : {0.0, 1000000.0})
+        for (int d : denominators)
+            for (int round = 0; round < 60; ++round) {
+                PolygonScan::Polygons polygons(1);
+                for (int k = count(rng); k > 0; --k)
+                    polygons[0].emplace_back(offset + numerator(rng) / (round % 2 ? 1.0 : d),
+                                             numerator(rng) / static_cast<double>(d));
+                for (bool winding : {false, true})
+                    ASSERT_EQ(Scan(polygons, winding, -110, 310), PlainScan(polygons, winding, -110, 310))
+                        << "denominator " << d << " offset " << offset << " round " << round;
+            }
+}
+
 // Cut to columns, the scan gives the plain scan's runs cut to them, with
 // edges left of the columns, right of them and across them in every mix.
 TEST(PolygonScanTest, RunsCutToColumnsMatchThePlainScanCut)
@@ -104,17 +147,55 @@ TEST(PolygonScanTest, RunsCutToColumnsMatchThePlainScanCut)
             for (int k = count(rng); k > 0; --k)
                 poly.emplace_back(coordinate(rng) + (round % 2 ? coordinate(rng) / 9.0 : 0), coordinate(rng));
         const int xFrom = round % 50, xTo = xFrom + 1 + round % 70;
-        for (bool winding : {false, true}) {
-            std::vector<std::tuple<int, int, int>> expected;
-            for (auto [y, x0, x1] : PlainScan(polygons, winding, -70, 170))
-                if (std::max(x0, xFrom) < std::min(x1, xTo))
-                    expected.emplace_back(y, std::max(x0, xFrom), std::min(x1, xTo));
-            std::vector<std::tuple<int, int, int>> runs;
-            PolygonScan::Scan(polygons, winding, -70, 170, xFrom, xTo,
-                              [&](int y, int x0, int x1) { runs.emplace_back(y, x0, x1); });
-            ASSERT_EQ(runs, expected) << "round " << round << " winding " << winding;
-        }
+        for (bool winding : {false, true})
+            ASSERT_EQ(ScanCut(polygons, winding, -70, 170, xFrom, xTo),
+                      PlainScanCut(polygons, winding, -70, 170, xFrom, xTo))
+                << "round " << round << " winding " << winding;
     }
+}
+
+// The scan keeps its crossing edges in order from row to row and sorts them
+// again only where they swap: figures whose edges cross each other on most
+// rows (long zigzags and stars, where many edges swap places at once), and
+// figures wholly within the columns, wholly left or right of them and
+// across them, give the plain scan's runs.
+TEST(PolygonScanTest, FiguresWithManyCrossingEdgesMatchThePlainScan)
+{
+    struct Figure {
+        const char *name;
+        int vertices;
+        double spread; // how far the vertices scatter across the rows
+        double offsetX;
+        bool fractional;
+    };
+    const Figure figures[] = {
+        {"zigzag within the columns", 60, 90, 10, false},
+        {"zigzag with fractional vertices", 60, 90, 10, true},
+        {"star of many points", 200, 100, 0, false},
+        {"star of many fractional points", 200, 100, 0, true},
+        {"figure left of the columns", 40, 50, -200, true},
+        {"figure right of the columns", 40, 50, 300, false},
+        {"figure across both column ends", 120, 400, -150, true},
+    };
+    std::mt19937 rng(17);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (const Figure &figure : figures)
+        for (int round = 0; round < 20; ++round) {
+            PolygonScan::Polygons polygons(1);
+            for (int k = 0; k < figure.vertices; ++k) {
+                double x = figure.offsetX + unit(rng) * figure.spread, y = unit(rng) * 120 - 10;
+                if (!figure.fractional)
+                    x = std::round(x), y = std::round(y);
+                polygons[0].emplace_back(x, y);
+            }
+            for (bool winding : {false, true}) {
+                ASSERT_EQ(Scan(polygons, winding, -20, 120), PlainScan(polygons, winding, -20, 120))
+                    << figure.name << " round " << round << " winding " << winding;
+                ASSERT_EQ(ScanCut(polygons, winding, -20, 120, 0, 101),
+                          PlainScanCut(polygons, winding, -20, 120, 0, 101))
+                    << figure.name << " round " << round << " winding " << winding << " cut";
+            }
+        }
 }
 
 } // namespace
