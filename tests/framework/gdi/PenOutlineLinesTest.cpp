@@ -4,6 +4,7 @@
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/PenOutline.h"
 #include "framework/gdi/PolygonScan.h"
+#include "tests/framework/gdi/PenOutlineTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,11 @@
 
 namespace {
 
-using Run = std::tuple<int, int, int>;
+using Run = ScannedRun;
 
 std::vector<Run> Pixels(const PenOutline::Polygons &polygons)
 {
-    std::vector<Run> runs;
-    PolygonScan::Scan(polygons, true, -400, 800, [&](int y, int x0, int x1) { runs.emplace_back(y, x0, x1); });
-    return runs;
+    return ScannedPixels(polygons, -400, 800);
 }
 
 // The same polygons to the last bit of every coordinate.
@@ -39,14 +38,6 @@ testing::AssertionResult SameVertices(const PenOutline::Polygons &a, const PenOu
                        << ") against (" << b[i][j].x() << ", " << b[i][j].y() << ")";
     }
     return testing::AssertionSuccess();
-}
-
-PenData Pen(UINT cap, UINT join)
-{
-    PenData pen;
-    pen.style = PS_GEOMETRIC | PS_SOLID | cap | join;
-    pen.width = 1;
-    return pen;
 }
 
 // Steps along which offsets of half a pixel fall on pixel centres and
@@ -110,7 +101,7 @@ TEST(PenOutlineLines, GivesTheStrokersPolygonsForEveryCapJoinAndWidth)
         // Some open figures end where they start, which the stroker closes.
         if (!closed && random() % 8 == 0)
             points.push_back(points.front());
-        const PenData pen = Pen(caps[round % 2], joins[(round / 2) % 2]);
+        const PenData pen = SolidGeometricPen(caps[round % 2], joins[(round / 2) % 2]);
         const int width = round % 3 == 0 ? static_cast<int>(random() % 16) + 1 : 1;
         PenOutline::Polygons fast;
         ASSERT_TRUE(PenOutline::LineOutline(points, closed, pen, width, fast)) << "round " << round;
@@ -123,7 +114,7 @@ TEST(PenOutlineLines, GivesTheStrokersPolygonsForEveryCapJoinAndWidth)
 
 TEST(PenOutlineLines, OutlineTakesItForDiagonalFigures)
 {
-    const PenData pen = Pen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    const PenData pen = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
     const std::vector<QPoint> arrow{{10, 10}, {22, 15}, {10, 20}};
     PenOutline::Polygons fast;
     ASSERT_TRUE(PenOutline::LineOutline(arrow, true, pen, 1, fast));
@@ -133,14 +124,14 @@ TEST(PenOutlineLines, OutlineTakesItForDiagonalFigures)
 TEST(PenOutlineLines, TakesOnlySolidPensWithoutCurves)
 {
     const std::vector<QPoint> bend{{0, 0}, {10, 5}, {3, 12}};
-    PenData dashed = Pen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    PenData dashed = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
     dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT | PS_JOIN_MITER;
-    PenData hatched = Pen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    PenData hatched = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
     hatched.extended = true;
     hatched.brush.lbStyle = BS_HATCHED;
-    const PenData roundJoins = Pen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
-    const PenData roundCaps = Pen(PS_ENDCAP_ROUND, PS_JOIN_BEVEL);
-    const PenData plain = Pen(PS_ENDCAP_SQUARE, PS_JOIN_BEVEL);
+    const PenData roundJoins = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
+    const PenData roundCaps = SolidGeometricPen(PS_ENDCAP_ROUND, PS_JOIN_BEVEL);
+    const PenData plain = SolidGeometricPen(PS_ENDCAP_SQUARE, PS_JOIN_BEVEL);
     struct Case {
         const char *name;
         std::vector<QPoint> points;
@@ -177,7 +168,7 @@ TEST(PenOutlineLines, TakesOnlySolidPensWithoutCurves)
 TEST(PenOutlineLines, AFigureOfOnePointCoversNoPixel)
 {
     const std::vector<QPoint> dot{{5, 5}, {5, 5}, {5, 5}};
-    const PenData pen = Pen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    const PenData pen = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
     PenOutline::Polygons out;
     ASSERT_TRUE(PenOutline::LineOutline(dot, true, pen, 1, out));
     EXPECT_TRUE(SameVertices(out, PenOutline::StrokerOutline(dot, true, pen, 1)));

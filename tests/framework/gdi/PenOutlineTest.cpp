@@ -4,6 +4,7 @@
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/PenOutline.h"
 #include "framework/gdi/PolygonScan.h"
+#include "tests/framework/gdi/PenOutlineTestSupport.h"
 
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -16,13 +17,11 @@
 
 namespace {
 
-using Run = std::tuple<int, int, int>;
+using Run = ScannedRun;
 
 std::vector<Run> Pixels(const PenOutline::Polygons &polygons)
 {
-    std::vector<Run> runs;
-    PolygonScan::Scan(polygons, true, -100, 200, [&](int y, int x0, int x1) { runs.emplace_back(y, x0, x1); });
-    return runs;
+    return ScannedPixels(polygons, -100, 200);
 }
 
 // The stroke of a solid pen as the path stroker makes it, merged into fill
@@ -46,14 +45,6 @@ PenOutline::Polygons ReferenceOutline(const std::vector<QPoint> &points, bool cl
     for (const QPolygonF &poly : stroker.createStroke(path).toFillPolygons())
         polygons.emplace_back(poly.begin(), poly.end());
     return polygons;
-}
-
-PenData GeometricPen(UINT cap, UINT join, int width = 1)
-{
-    PenData pen;
-    pen.style = PS_GEOMETRIC | PS_SOLID | cap | join;
-    pen.width = width;
-    return pen;
 }
 
 const UINT kCaps[] = {PS_ENDCAP_FLAT, PS_ENDCAP_SQUARE, PS_ENDCAP_ROUND};
@@ -88,7 +79,7 @@ TEST(PenOutline, AxisOutlineCoversTheStrokersPixels)
             points.pop_back();
         if (closed && points.size() < 3)
             continue;
-        const PenData pen = GeometricPen(kCaps[round % 3], kJoins[(round / 3) % 3]);
+        const PenData pen = SolidGeometricPen(kCaps[round % 3], kJoins[(round / 3) % 3]);
         PenOutline::Polygons rectangles;
         if (PenOutline::AxisOutline(points, closed, pen, 1, rectangles))
             ++fast;
@@ -108,7 +99,7 @@ TEST(PenOutline, StrokerOutlineCoversTheSamePixelsAsTheMergedPolygons)
             points.emplace_back(static_cast<int>(random() % 60) + 20, static_cast<int>(random() % 60) + 20);
         const bool closed = round % 2 == 0;
         const int width = static_cast<int>(random() % 4) + 1;
-        const PenData pen = GeometricPen(kCaps[round % 3], kJoins[(round / 3) % 3], width);
+        const PenData pen = SolidGeometricPen(kCaps[round % 3], kJoins[(round / 3) % 3], width);
         ASSERT_EQ(Pixels(PenOutline::StrokerOutline(points, closed, pen, width)),
                   Pixels(ReferenceOutline(points, closed, pen, width)))
             << "round " << round;
@@ -117,7 +108,7 @@ TEST(PenOutline, StrokerOutlineCoversTheSamePixelsAsTheMergedPolygons)
 
 TEST(PenOutline, AxisOutlineTakesOnlyThinSolidRightAngledFigures)
 {
-    const PenData flat = GeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    const PenData flat = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
     PenData dashed = flat;
     dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT | PS_JOIN_MITER;
     PenData hatched = flat;
@@ -169,9 +160,9 @@ bool CoversEveryPixel(const std::vector<Run> &runs, const QRect &box)
 
 TEST(PenOutline, AWideRoundPenCoversTheBoxOnlyWhereItsOutlineDoes)
 {
-    const PenData round = GeometricPen(PS_ENDCAP_ROUND, PS_JOIN_ROUND);
-    const PenData flatCaps = GeometricPen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
-    const PenData mitered = GeometricPen(PS_ENDCAP_ROUND, PS_JOIN_MITER);
+    const PenData round = SolidGeometricPen(PS_ENDCAP_ROUND, PS_JOIN_ROUND);
+    const PenData flatCaps = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
+    const PenData mitered = SolidGeometricPen(PS_ENDCAP_ROUND, PS_JOIN_MITER);
     PenData dashed = round;
     dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_ROUND | PS_JOIN_ROUND;
     PenData wideCosmetic;
