@@ -124,11 +124,8 @@ TEST(PenOutlineLines, OutlineTakesItForDiagonalFigures)
 TEST(PenOutlineLines, TakesOnlySolidPensWithoutCurves)
 {
     const std::vector<QPoint> bend{{0, 0}, {10, 5}, {3, 12}};
-    PenData dashed = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
-    dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT | PS_JOIN_MITER;
-    PenData hatched = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
-    hatched.extended = true;
-    hatched.brush.lbStyle = BS_HATCHED;
+    const PenData dashed = DashedPen();
+    const PenData hatched = HatchedPen();
     const PenData roundJoins = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_ROUND);
     const PenData roundCaps = SolidGeometricPen(PS_ENDCAP_ROUND, PS_JOIN_BEVEL);
     const PenData plain = SolidGeometricPen(PS_ENDCAP_SQUARE, PS_JOIN_BEVEL);

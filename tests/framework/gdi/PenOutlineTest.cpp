@@ -109,11 +109,8 @@ TEST(PenOutline, StrokerOutlineCoversTheSamePixelsAsTheMergedPolygons)
 TEST(PenOutline, AxisOutlineTakesOnlyThinSolidRightAngledFigures)
 {
     const PenData flat = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
-    PenData dashed = flat;
-    dashed.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT | PS_JOIN_MITER;
-    PenData hatched = flat;
-    hatched.extended = true;
-    hatched.brush.lbStyle = BS_HATCHED;
+    const PenData dashed = DashedPen();
+    const PenData hatched = HatchedPen();
     const std::vector<QPoint> elbow{{0, 0}, {10, 0}, {10, 10}};
     const std::vector<QPoint> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     struct Case {

@@ -29,3 +29,20 @@ inline PenData SolidGeometricPen(UINT cap, UINT join, int width = 1)
     pen.width = width;
     return pen;
 }
+
+// The pens no direct outline takes: a dashed one and one with a hatched
+// brush, both flat-capped and mitred.
+inline PenData DashedPen()
+{
+    PenData pen = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    pen.style = PS_GEOMETRIC | PS_DASH | PS_ENDCAP_FLAT | PS_JOIN_MITER;
+    return pen;
+}
+
+inline PenData HatchedPen()
+{
+    PenData pen = SolidGeometricPen(PS_ENDCAP_FLAT, PS_JOIN_MITER);
+    pen.extended = true;
+    pen.brush.lbStyle = BS_HATCHED;
+    return pen;
+}
