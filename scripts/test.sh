@@ -22,10 +22,16 @@ fi
 
 build_dir="${PLEXO_TEST_BUILD_DIR:-build/test}"
 jobs="$(nproc)"
+# The layering check reads the build's targets through CMake's file API,
+# which answers the queries present when the build is configured.
+mkdir -p "$build_dir/.cmake/api/v1/query"
+touch "$build_dir/.cmake/api/v1/query/codemodel-v2"
 cmake -S . -B "$build_dir" -G Ninja \
     -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
     -DPLEXO_SANITIZE=ON -DPLEXO_TESTS=ON -DPLEXO_WERROR=ON
+# Every module is a folder and includes only what it depends on.
+python3 scripts/check-layers.py "$build_dir"
 cmake --build "$build_dir" -j "$jobs"
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
 

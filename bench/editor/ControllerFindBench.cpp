@@ -8,7 +8,7 @@
 #include "editor/controller/SECEditController.h"
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/object/Exceptions.h"
 

@@ -2,7 +2,7 @@
 // painted with the empty "C" document, and a wizard command from the class
 // dialog's OK to the new source document painted.  Offscreen, with a
 // profile and a work folder of their own.
-#include "kilnsmith/app/ClassFileGeneration.h"
+#include "kilnsmith/wizard/ClassFileGeneration.h"
 #include "kilnsmith/app/MDIApp.h"
 
 #include "framework/app/MDIFrameWnd.h"

@@ -3,9 +3,9 @@
 // a view's handler.
 #include "framework/app/Document.h"
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDropTarget.h"
+#include "framework/shellui/Clipboard.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDropTarget.h"
 #include "framework/window/WindowApi.h"
 
 #include <QMimeData>

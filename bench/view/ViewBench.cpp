@@ -5,7 +5,7 @@
 #include "BenchPage.h"
 
 #include "framework/app/DocTemplate.h"
-#include "framework/app/PrintInfo.h"
+#include "framework/appui/PrintInfo.h"
 #include "framework/app/Printers.h"
 #include "framework/gdi/CDC.h"
 

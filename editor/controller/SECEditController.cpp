@@ -7,10 +7,10 @@
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/gdi/Font.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 
 #include <cstdio>
 

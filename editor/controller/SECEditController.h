@@ -12,7 +12,7 @@
 #include "editor/controller/ISECEditFindOwner.h"
 #include "editor/controller/SECEditPlugIn.h"
 #include "editor/controller/SECEditSelection.h"
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 
 #include "framework/base/CString.h"
 #include "framework/shell/OleTypes.h"

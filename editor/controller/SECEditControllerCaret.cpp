@@ -6,7 +6,7 @@
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/base/Mbcs.h"
 #include "framework/gdi/GdiConstants.h"

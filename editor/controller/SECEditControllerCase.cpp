@@ -3,7 +3,7 @@
 #include "editor/controller/SECEditController.h"
 
 #include "editor/controller/SECEditCaseMap.h"
-#include "editor/lang/SECEditFontColorDlg.h"
+#include "editor/langdialogs/SECEditFontColorDlg.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
 

@@ -7,9 +7,9 @@
 #include "editor/text/SECEditTextBuffer.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
+#include "framework/shellui/Clipboard.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,10 +6,10 @@
 
 #include "editor/controller/SECEditUpdateLock.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
 
 #include <memory>
 

@@ -10,7 +10,7 @@
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextStore.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "editor/controller/SECEditController.h"
 
 #include "editor/controller/SECEditCommandIds.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/resources/Resources.h"
 #include "framework/window/Menu.h"

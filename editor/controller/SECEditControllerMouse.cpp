@@ -4,7 +4,7 @@
 
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Rgn.h"

@@ -5,7 +5,7 @@
 #include "editor/controller/SECEditCommandIds.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/base/Mbcs.h"
 

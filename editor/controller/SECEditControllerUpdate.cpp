@@ -5,7 +5,7 @@
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextCommand.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 void SECEditController::OnUpdate(void *, SECEditHint *pHint)
 {

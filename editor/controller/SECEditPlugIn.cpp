@@ -1,6 +1,6 @@
 #include "editor/controller/SECEditPlugIn.h"
 
-#include "editor/view/SECEditEvent.h"
+#include "editor/controller/SECEditEvent.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 // controller serves and the viewport it draws through.
 #pragma once
 
-#include "editor/view/ISECEventListener.h"
-#include "editor/view/SECWndPlugIn.h"
+#include "editor/controller/ISECEventListener.h"
+#include "editor/plugin/SECWndPlugIn.h"
 
 #include <vector>
 

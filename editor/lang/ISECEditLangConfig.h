@@ -5,7 +5,7 @@
 #include "editor/lang/SECEditColorGroup.h"
 #include "editor/lang/SECEditInterfaces.h"
 #include "editor/lang/SECEditTag.h"
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 
 #include "framework/collections/Collections.h"
 

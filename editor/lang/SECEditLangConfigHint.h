@@ -3,7 +3,7 @@
 // refresh" (the description is the string-table entry when there is one).
 #pragma once
 
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 
 constexpr int SECEDIT_HINT_INVALIDATE_COLORS = 22583;
 

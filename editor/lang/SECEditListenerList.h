@@ -2,7 +2,7 @@
 // The list neither owns nor counts references to its listeners.
 #pragma once
 
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 #include "framework/collections/Collections.h"
 
 class SECEditListenerList {

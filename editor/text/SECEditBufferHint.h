@@ -3,7 +3,7 @@
 // are the other kind of notice: they describe a text change themselves.
 #pragma once
 
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 
 enum SECEditHintId {
     SECEDIT_HINT_FONT_UPDATE = 22575,

@@ -4,7 +4,7 @@
 // the record on top of its history is the one it saved with.
 #pragma once
 
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 
 class SECEditCommand : public SECEditHint {
 public:

@@ -12,7 +12,7 @@
 #include "editor/text/SECEditCommandHistory.h"
 #include "editor/text/SECEditCommandTarget.h"
 #include "editor/text/SECEditPackedRows.h"
-#include "editor/text/SECEditHint.h"
+#include "editor/lang/SECEditHint.h"
 #include "editor/text/SECEditLineData.h"
 #include "editor/text/SECEditLineDataPool.h"
 #include "editor/text/SECEditRange.h"

@@ -9,7 +9,7 @@
 
 #include "framework/app/AppIds.h"
 #include "framework/app/SplitterWnd.h"
-#include "framework/shell/OleDropTarget.h"
+#include "framework/shellui/OleDropTarget.h"
 #include "framework/window/WindowDC.h"
 
 IMPLEMENT_DYNCREATE(SECEditView, CView)

@@ -10,7 +10,7 @@
 
 #include "framework/app/Document.h"
 #include "framework/app/MessageBoxes.h"
-#include "framework/app/PrintInfo.h"
+#include "framework/appui/PrintInfo.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/Pen.h"

@@ -4,8 +4,8 @@
 // none counts references (adding and releasing both answer 1).
 #pragma once
 
-#include "editor/text/SECEditHint.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/lang/SECEditHint.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/base/Guid.h"
 

@@ -8,7 +8,7 @@
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextCommand.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/SECEditEvent.h"
+#include "editor/controller/SECEditEvent.h"
 
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"

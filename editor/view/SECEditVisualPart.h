@@ -10,7 +10,7 @@
 // (SECEditVisualPartScroll.cpp) for it.
 #pragma once
 
-#include "editor/view/ISECEventListener.h"
+#include "editor/controller/ISECEventListener.h"
 #include "editor/view/SECEditVisualInterfaces.h"
 
 #include "framework/base/CRect.h"

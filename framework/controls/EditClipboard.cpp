@@ -2,7 +2,7 @@
 #include "framework/controls/EditClipboard.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 
 #include <cstring>
 

@@ -6,6 +6,7 @@
 // icon or FALSE: the caller sees it, nothing crashes.
 #pragma once
 
+#include "framework/resources/ResourceRegistry.h"
 #include "framework/resources/ResourceTypes.h"
 
 #include <QCursor>
@@ -13,10 +14,6 @@
 #include <QImage>
 
 #include <vector>
-
-void PlexoRegisterBitmap(UINT nID, LPCTSTR lpszPath);
-void PlexoRegisterIcon(UINT nID, LPCTSTR lpszPath);
-void PlexoRegisterCursor(UINT nID, LPCTSTR lpszPath, int xHotSpot, int yHotSpot);
 
 QImage PlexoLoadBitmapImage(LPCTSTR lpBitmapName);
 

@@ -254,7 +254,7 @@ void LangArchiveSeeds()
     const Bytes builtin = ReadSource("tests/data/resources/lang.bin");
     WriteSeed("lang_archive", "lang-bin", builtin);
     WriteSeed("lang_resource", "lang-bin", builtin);
-    const Bytes shipped = ReadSource("editor/lang/resources/CustomResource103.ini");
+    const Bytes shipped = ReadSource("editor/langbuiltin/resources/CustomResource103.ini");
     WriteSeed("lang_ini", "custom-resource-103", shipped);
     WriteSeed("lang_ini", "small",
               Text("[Parser]\nName=Small\nCaseSensitive=2\n[Keywords]\nif=Keyword\n"

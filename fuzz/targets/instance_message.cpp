@@ -1,7 +1,7 @@
 // The single-instance socket's messages come from any process of the user:
 // the reader must take any bytes, in any pieces, without reading past them,
 // and what it accepts must encode back to the same bytes.
-#include "framework/shell/InstanceProtocol.h"
+#include "framework/shellui/InstanceProtocol.h"
 
 #include <cstddef>
 #include <cstdint>

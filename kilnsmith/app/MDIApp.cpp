@@ -1,9 +1,9 @@
 // CMDIApp: start-up and shutdown.  The commands are in MDIAppCommands.cpp.
 #include "kilnsmith/app/MDIApp.h"
 
-#include "kilnsmith/app/AppResources.h"
-#include "kilnsmith/app/LanguageSetup.h"
-#include "kilnsmith/app/WorkFolder.h"
+#include "kilnsmith/wizard/AppResources.h"
+#include "kilnsmith/wizard/LanguageSetup.h"
+#include "kilnsmith/wizard/WorkFolder.h"
 
 #include "editor/lang/SECEditLangRegistry.h"
 
@@ -12,7 +12,7 @@
 #include "framework/app/FrameWnd.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/settings/AppProfile.h"
-#include "framework/shell/FindWindow.h"
+#include "framework/shellui/FindWindow.h"
 #include "framework/shell/Instance.h"
 #include "framework/window/CursorApi.h"
 #include "framework/window/MessageApi.h"

@@ -1,7 +1,7 @@
 // CMDIApp: the wizard commands, File Open and the splitter choice.
-#include "kilnsmith/app/ClassFileGeneration.h"
-#include "kilnsmith/app/ClassNamePrompt.h"
-#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/ClassFileGeneration.h"
+#include "kilnsmith/wizard/ClassNamePrompt.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/app/MDIApp.h"
 
 #include "framework/app/MessageBoxes.h"

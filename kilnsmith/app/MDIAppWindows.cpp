@@ -1,6 +1,6 @@
 // CMDIApp: the windows it binds together: the source documents' template
 // and the main frame, and the About box.
-#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/app/MDIApp.h"
 
 #include "kilnsmith/documents/ChildFrm.h"

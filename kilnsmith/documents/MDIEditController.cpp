@@ -6,7 +6,7 @@
 #include "editor/controller/SECEditCommandIds.h"
 #include "editor/text/SECEditDisplayMetrics.h"
 #include "editor/text/SECEditTextBuffer.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 
 #include "framework/resources/ResourceTypes.h"
 #include "framework/window/CmdTarget.h"

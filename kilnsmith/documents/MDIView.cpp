@@ -4,7 +4,7 @@
 #include "kilnsmith/documents/MDIEditController.h"
 
 #include "editor/controller/SECEditFindDialog.h"
-#include "editor/lang/SECEditFontColorDlg.h"
+#include "editor/langdialogs/SECEditFontColorDlg.h"
 
 #include "framework/app/AppIds.h"
 #include "framework/resources/ResourceTypes.h"

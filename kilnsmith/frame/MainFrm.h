@@ -10,7 +10,7 @@
 
 #include "framework/app/MDIFrameWnd.h"
 #include "framework/app/StatusBar.h"
-#include "framework/app/ToolBar.h"
+#include "framework/appui/ToolBar.h"
 #include "kilnsmith/frame/MDIClientWnd.h"
 #include "kilnsmith/frame/TrayNotifyIcon.h"
 

@@ -7,7 +7,7 @@
 // notification area is recreated ("TaskbarCreated").
 #pragma once
 
-#include "framework/shell/NotifyIcon.h"
+#include "framework/shellui/NotifyIcon.h"
 #include "framework/window/Menu.h"
 #include "kilnsmith/frame/HookWnd.h"
 

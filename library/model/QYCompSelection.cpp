@@ -6,7 +6,7 @@
 #include "library/model/QYPortComponent.h"
 #include "library/model/QYPortLink.h"
 #include "library/model/QYTrackPass.h"
-#include "library/view/QYMultiTracker.h"
+#include "library/model/QYMultiTracker.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -1,7 +1,7 @@
 #include "library/ui/QYToolBoxDropTarget.h"
 
 #include "framework/app/View.h"
-#include "framework/shell/OleDataObject.h"
+#include "framework/shellui/OleDataObject.h"
 #include "library/ui/QYToolBoxItem.h"
 
 BOOL CQYToolBoxDropTarget::Register(CView* pView)

@@ -4,7 +4,7 @@
 // drag made.
 #pragma once
 
-#include "framework/shell/OleDropTarget.h"
+#include "framework/shellui/OleDropTarget.h"
 
 class CView;
 

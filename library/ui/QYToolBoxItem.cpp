@@ -4,7 +4,7 @@
 #include "framework/object/Exceptions.h"
 #include "framework/object/File.h"
 #include "framework/shell/ClipboardFormats.h"
-#include "framework/shell/OleDataObject.h"
+#include "framework/shellui/OleDataObject.h"
 
 #include <memory>
 #include <vector>

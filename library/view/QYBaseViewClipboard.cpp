@@ -4,7 +4,7 @@
 #include "library/view/QYBaseView.h"
 
 #include "framework/app/MessageBoxes.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/window/WinMessages.h"
 #include "library/model/QYCompCommandBases.h"
 #include "library/model/QYCompTypeTable.h"

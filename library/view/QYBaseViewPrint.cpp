@@ -2,7 +2,7 @@
 // the page, and the header and footer bands above and below it.
 #include "library/view/QYBaseView.h"
 
-#include "framework/app/PrintInfo.h"
+#include "framework/appui/PrintInfo.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/Font.h"
 #include "framework/gdi/GdiConstants.h"

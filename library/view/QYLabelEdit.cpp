@@ -1,7 +1,7 @@
 #include "library/view/QYLabelEdit.h"
 
 #include "framework/object/File.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/shell/Processes.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"

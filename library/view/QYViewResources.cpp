@@ -4,7 +4,7 @@
 // them.
 #include "library/view/QYViewResources.h"
 
-#include "framework/resources/ResourceImages.h"
+#include "framework/resources/ResourceRegistry.h"
 #include "framework/resources/Resources.h"
 #include "framework/window/MenuApi.h"
 #include "library/view/QYViewIds.h"

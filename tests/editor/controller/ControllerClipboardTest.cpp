@@ -8,7 +8,7 @@
 #include "editor/text/SECEditColumnSelect.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 #include "framework/app/AppIds.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/window/WindowInternals.h"
 
 #include <QAction>

@@ -9,9 +9,9 @@
 #include "editor/text/SECEditDisplayMetrics.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
-#include "framework/shell/OleDropTarget.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
+#include "framework/shellui/OleDropTarget.h"
 #include "framework/window/MessageApi.h"
 
 #include <QTimer>

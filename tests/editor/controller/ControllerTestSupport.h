@@ -4,7 +4,7 @@
 #pragma once
 
 #include "editor/controller/SECEditController.h"
-#include "editor/view/ISECViewport.h"
+#include "editor/controller/ISECViewport.h"
 #include "editor/view/SECEditView.h"
 
 #include <vector>

@@ -1,8 +1,8 @@
 // The edit plug-in: its message filter, attaching to a view, the identifier
 // look-up and the child listeners of its event-listener interface.
 #include "editor/controller/SECEditPlugIn.h"
-#include "editor/view/ISECViewport.h"
-#include "editor/view/SECEditEvent.h"
+#include "editor/controller/ISECViewport.h"
+#include "editor/controller/SECEditEvent.h"
 
 #include <gtest/gtest.h>
 

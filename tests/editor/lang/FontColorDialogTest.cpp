@@ -1,7 +1,7 @@
 // The Font and Color Settings dialog: the listed groups, automatic colours
 // following "Text", wells changing only the selected group, Reset All,
 // the size label, and OK and Cancel through the text buffer's command.
-#include "editor/lang/SECEditFontColorDlg.h"
+#include "editor/langdialogs/SECEditFontColorDlg.h"
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/text/SECEditBufferHint.h"
 #include "editor/controls/SECPopupColorWell.h"

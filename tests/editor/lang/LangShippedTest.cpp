@@ -1,7 +1,7 @@
 #include "LangTestSupport.h"
 
 #include "editor/lang/SECEditLangArchiveReader.h"
-#include "editor/lang/SECEditLangBuiltin.h"
+#include "editor/langbuiltin/SECEditLangBuiltin.h"
 #include "editor/lang/SECEditLangIniReader.h"
 #include "editor/lang/SECEditLangResourceReader.h"
 #include "framework/object/Archive.h"

@@ -1,6 +1,6 @@
 #include "LangTestSupport.h"
 
-#include "editor/lang/SECEditLangBuiltin.h"
+#include "editor/langbuiltin/SECEditLangBuiltin.h"
 #include "editor/lang/SECEditLangIniReader.h"
 #include "editor/lang/SECEditLangIniWriter.h"
 #include "editor/lang/SECEditLangProfile.h"

@@ -5,7 +5,7 @@
 #include "../text/BufferTestSupport.h"
 
 #include "editor/controller/SECEditController.h"
-#include "editor/controller/SECEditCtrl.h"
+#include "editor/ctrl/SECEditCtrl.h"
 
 #include "framework/gdi/SystemColors.h"
 #include "framework/window/VirtualKeys.h"

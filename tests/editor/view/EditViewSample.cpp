@@ -1,7 +1,7 @@
 // The editor view as a program: editor_view_sample [file] opens a source
 // file coloured as C in a split document window of an MDI frame, to look
 // at painting, scrolling, typing and split panes by hand.
-#include "editor/lang/SECEditLangBuiltin.h"
+#include "editor/langbuiltin/SECEditLangBuiltin.h"
 #include "editor/lang/SECEditLangConfig.h"
 #include "editor/lang/SECEditLangResourceReader.h"
 #include "editor/text/SECEditTextBuffer.h"

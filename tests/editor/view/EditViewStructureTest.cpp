@@ -9,9 +9,9 @@
 
 #include "framework/gdi/Rgn.h"
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
-#include "framework/shell/OleDropTarget.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
+#include "framework/shellui/OleDropTarget.h"
 #include "framework/gdi/SystemColors.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // inside the document and event listeners.
 #include "EditViewTestSupport.h"
 
-#include "editor/view/SECEditEvent.h"
+#include "editor/controller/SECEditEvent.h"
 
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/SystemColors.h"

@@ -1,7 +1,7 @@
 // The window plug-in: borrowing a host's handle, the answer a handler sets,
 // default processing on request only, and a host that outlives its plug-in.
-#include "editor/view/SECWndListener.h"
-#include "editor/view/SECWndPlugIn.h"
+#include "editor/plugin/SECWndListener.h"
+#include "editor/plugin/SECWndPlugIn.h"
 
 #include "framework/collections/Maps.h"
 

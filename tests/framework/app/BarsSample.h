@@ -5,10 +5,10 @@
 
 #include "Scribble.h"
 
-#include "framework/app/DialogBar.h"
-#include "framework/app/PrintInfo.h"
+#include "framework/appui/DialogBar.h"
+#include "framework/appui/PrintInfo.h"
 #include "framework/app/StatusBar.h"
-#include "framework/app/ToolBar.h"
+#include "framework/appui/ToolBar.h"
 
 #include <string>
 #include <vector>

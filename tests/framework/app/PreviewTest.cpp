@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "BarsSample.h"
 
-#include "framework/app/PreviewView.h"
+#include "framework/appui/PreviewView.h"
 #include "framework/controls/CommonDialog.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/EnhMetaFile.h"

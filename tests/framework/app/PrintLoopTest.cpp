@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "BarsSample.h"
 
-#include "framework/app/PrintStatusDlg.h"
+#include "framework/appui/PrintStatusDlg.h"
 #include "framework/app/Printers.h"
 #include "framework/controls/CommonDialog.h"
 #include "framework/controls/PrintDialogs.h"

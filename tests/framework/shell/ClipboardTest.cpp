@@ -5,10 +5,10 @@
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/shell/Instance.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -8,8 +8,8 @@
 //                             every step worked.
 //   garbage <class> <folder>  answers every connection on the class's socket
 //                             with bytes that are no reply.
-#include "framework/shell/FindWindow.h"
-#include "framework/shell/InstanceSocket.h"
+#include "framework/shellui/FindWindow.h"
+#include "framework/shellui/InstanceSocket.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"

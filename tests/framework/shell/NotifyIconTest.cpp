@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
 #include "framework/shell/CriticalSection.h"
-#include "framework/shell/NotifyArea.h"
-#include "framework/shell/NotifyIcon.h"
+#include "framework/shellui/NotifyArea.h"
+#include "framework/shellui/NotifyIcon.h"
 #include "framework/window/MessageApi.h"
 
 #include <QTest>

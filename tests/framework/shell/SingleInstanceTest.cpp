@@ -1,6 +1,6 @@
-#include "framework/shell/FindWindow.h"
-#include "framework/shell/InstanceProtocol.h"
-#include "framework/shell/InstanceSocket.h"
+#include "framework/shellui/FindWindow.h"
+#include "framework/shellui/InstanceProtocol.h"
+#include "framework/shellui/InstanceSocket.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/WindowApi.h"
 

@@ -1,4 +1,4 @@
-#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/app/MDIApp.h"
 
 #include "WizardTestSupport.h"

@@ -1,7 +1,7 @@
-#include "kilnsmith/app/AppResources.h"
-#include "kilnsmith/app/ClassDialogs.h"
-#include "kilnsmith/app/ClassNameRule.h"
-#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/AppResources.h"
+#include "kilnsmith/wizard/ClassDialogs.h"
+#include "kilnsmith/wizard/ClassNameRule.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
 
 #include "WizardTestSupport.h"
 

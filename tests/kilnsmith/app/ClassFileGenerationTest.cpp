@@ -1,8 +1,8 @@
-#include "kilnsmith/app/AppResources.h"
-#include "kilnsmith/app/ClassFileGeneration.h"
-#include "kilnsmith/app/ClassNamePrompt.h"
-#include "kilnsmith/app/KilnsmithAppIds.h"
-#include "kilnsmith/app/WizardCommands.h"
+#include "kilnsmith/wizard/AppResources.h"
+#include "kilnsmith/wizard/ClassFileGeneration.h"
+#include "kilnsmith/wizard/ClassNamePrompt.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/WizardCommands.h"
 
 #include "../generator/GeneratorTestSupport.h"
 #include "WizardTestSupport.h"

@@ -3,7 +3,7 @@
 // set class from the menu, type a line into its source and save it, close
 // its window, reopen it from the recent-file list and exit.  Then the
 // files, the profile and the exit status are checked.
-#include "kilnsmith/app/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/app/MDIApp.h"
 #include "kilnsmith/documents/MDIDoc.h"
 #include "kilnsmith/generator/CodeGenerator.h"

@@ -1,5 +1,5 @@
-#include "kilnsmith/app/LanguageSetup.h"
-#include "kilnsmith/app/WorkFolder.h"
+#include "kilnsmith/wizard/LanguageSetup.h"
+#include "kilnsmith/wizard/WorkFolder.h"
 
 #include "../../support/ScopedEnv.h"
 #include "../../support/TempFolder.h"

@@ -3,7 +3,7 @@
 // desktop has none; its menu, and its return after the area is recreated.
 #include "FrameTestSupport.h"
 
-#include "framework/shell/NotifyArea.h"
+#include "framework/shellui/NotifyArea.h"
 #include "kilnsmith/frame/ResourceIds.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include "library/shapes/QYGroupComponent.h"
 #include "library/shapes/QYLinkComponent.h"
 #include "library/shapes/QYRectComponent.h"
-#include "library/view/QYMultiTracker.h"
+#include "library/model/QYMultiTracker.h"
 
 #include <gtest/gtest.h>
 

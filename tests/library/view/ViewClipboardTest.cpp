@@ -4,7 +4,7 @@
 
 #include "framework/object/Archive.h"
 #include "framework/object/File.h"
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/shell/ClipboardFormats.h"
 #include "framework/window/MessageBoxApi.h"
 #include "library/model/QYBaseCommand.h"

@@ -3,8 +3,8 @@
 #include "ViewTestSupport.h"
 
 #include "framework/object/GlobalMemory.h"
-#include "framework/shell/OleDataObject.h"
-#include "framework/shell/OleDataSource.h"
+#include "framework/shellui/OleDataObject.h"
+#include "framework/shellui/OleDataSource.h"
 #include "library/model/QYCommandCodes.h"
 #include "library/ui/QYToolBoxItem.h"
 #include "library/view/QYViewIds.h"

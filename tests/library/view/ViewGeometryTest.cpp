@@ -2,7 +2,7 @@
 // dispatch and invalidation.
 #include "ViewTestSupport.h"
 
-#include "framework/app/PrintInfo.h"
+#include "framework/appui/PrintInfo.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/GdiConstants.h"

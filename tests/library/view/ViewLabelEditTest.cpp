@@ -3,7 +3,7 @@
 // Return or a click elsewhere.
 #include "ViewTestSupport.h"
 
-#include "framework/shell/Clipboard.h"
+#include "framework/shellui/Clipboard.h"
 #include "framework/shell/ClipboardFormats.h"
 #include "framework/window/WindowDC.h"
 #include "library/model/QYComponentCommands.h"

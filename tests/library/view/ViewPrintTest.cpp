@@ -3,8 +3,8 @@
 // measured in the PDF file the printer writes.
 #include "ViewTestSupport.h"
 
-#include "framework/app/PrintInfo.h"
-#include "framework/app/PreviewView.h"
+#include "framework/appui/PrintInfo.h"
+#include "framework/appui/PreviewView.h"
 #include "framework/app/Printers.h"
 #include "framework/controls/CommonDialog.h"
 #include "framework/gdi/Bitmap.h"

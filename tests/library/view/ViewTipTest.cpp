@@ -7,8 +7,8 @@
 #include "framework/window/WindowDC.h"
 #include "framework/window/WindowInternals.h"
 #include "framework/window/WindowState.h"
-#include "library/view/QYToolTipLayout.h"
-#include "library/view/QYToolTipWnd.h"
+#include "library/ui/QYToolTipLayout.h"
+#include "library/ui/QYToolTipWnd.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

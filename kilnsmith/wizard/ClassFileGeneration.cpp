@@ -1,0 +1,104 @@
+#include "kilnsmith/wizard/ClassFileGeneration.h"
+
+#include "kilnsmith/wizard/KilnsmithAppIds.h"
+#include "kilnsmith/wizard/WriteFailureReason.h"
+#include "kilnsmith/generator/GeneratedFileNames.h"
+
+#include "framework/app/DocTemplate.h"
+#include "framework/app/Document.h"
+#include "framework/app/MessageBoxes.h"
+#include "framework/app/WinApp.h"
+#include "framework/window/MessageBoxApi.h"
+
+#include <initializer_list>
+#include <vector>
+
+void ShowBadClassNameMessage()
+{
+    AfxMessageBox(IDS_BAD_CLASS_NAME, MB_ICONINFORMATION);
+}
+
+CClassFileGeneration::CClassFileGeneration(CWinApp &app, const CString &strWorkFolder)
+    : m_app(app), m_strWorkFolder(strWorkFolder), m_guidSource(CoCreateGuid)
+{
+}
+
+BOOL CClassFileGeneration::AcceptsNames(ClassKind kind, const GeneratedClassNames &names)
+{
+    if (!IsSafeClassName(names.strClass))
+        return FALSE;
+    switch (GetClassKindInfo(kind).extraName) {
+    case ExtraName::Document: return IsCppIdentifier(names.strDocument);
+    case ExtraName::BaseClass: return IsCppIdentifier(names.strBaseClass);
+    case ExtraName::None: break;
+    }
+    return TRUE;
+}
+
+CString CClassFileGeneration::GetHeaderPath(const CString &strClass) const
+{
+    return JoinOutputPath(m_strWorkFolder, GetHeaderFileName(strClass));
+}
+
+CString CClassFileGeneration::GetSourcePath(const CString &strClass) const
+{
+    return JoinOutputPath(m_strWorkFolder, GetSourceFileName(strClass));
+}
+
+ClassGenerationResult CClassFileGeneration::Generate(ClassKind kind, const GeneratedClassNames &names)
+{
+    if (!AcceptsNames(kind, names)) {
+        ShowBadClassNameMessage();
+        return ClassGenerationResult::RefusedName;
+    }
+    const CString strHeader = GetHeaderPath(names.strClass);
+    const CString strSource = GetSourcePath(names.strClass);
+    if (!CloseDocumentsOn(strHeader, strSource))
+        return ClassGenerationResult::Cancelled;
+
+    CCodeGenerator generator(m_strWorkFolder, m_guidSource);
+    const BOOL bHeaderWritten = generator.WriteHeader(kind, names);
+    if (!bHeaderWritten)
+        ReportWriteFailure(strHeader);
+    const BOOL bSourceWritten = generator.WriteSource(kind, names);
+    if (!bSourceWritten)
+        ReportWriteFailure(strSource);
+
+    if (bHeaderWritten)
+        m_app.OpenDocumentFile(strHeader);
+    if (bSourceWritten)
+        m_app.OpenDocumentFile(strSource);
+    return bHeaderWritten && bSourceWritten ? ClassGenerationResult::Opened : ClassGenerationResult::WriteFailed;
+}
+
+BOOL CClassFileGeneration::CloseDocumentsOn(const CString &strFirst, const CString &strSecond)
+{
+    std::vector<CDocument *> open;
+    POSITION pos = m_app.GetFirstDocTemplatePosition();
+    while (pos != nullptr) {
+        CDocTemplate *pTemplate = m_app.GetNextDocTemplate(pos);
+        for (const CString *pPath : {&strFirst, &strSecond}) {
+            CDocument *pDoc = nullptr;
+            if (pTemplate->MatchDocType(*pPath, pDoc) == CDocTemplate::yesAlreadyOpen && pDoc != nullptr)
+                open.push_back(pDoc);
+        }
+    }
+    for (CDocument *pDoc : open) {
+        if (!pDoc->SaveModified())
+            return FALSE;
+    }
+    for (CDocument *pDoc : open)
+        pDoc->OnCloseDocument();
+    return TRUE;
+}
+
+void CClassFileGeneration::ReportWriteFailure(const CString &strPath) const
+{
+    CString strReason;
+    strReason.LoadString(FindWriteFailureReason(strPath));
+    CString strFormat;
+    strFormat.LoadString(IDS_WRITE_FAILED);
+    CString strMessage;
+    strMessage.FormatMessage(strFormat, strPath.GetString(), strReason.GetString());
+    AfxMessageBox(strMessage, MB_ICONEXCLAMATION);
+}
