@@ -4,9 +4,31 @@
 
 namespace {
 
-bool IsContinuation(unsigned char c)
+// The length of the well-formed sequence a lead byte starts; 0 for a byte
+// that starts none.
+int LeadLength(unsigned char lead)
 {
-    return (c & 0xC0) == 0x80;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// The bytes that may follow a lead byte as the second of its sequence: some
+// leads narrow the range, which excludes overlong forms, surrogates and
+// values past U+10FFFF (the same rule as the decoder's checks).
+bool FitsAsSecond(unsigned char lead, unsigned char c)
+{
+    switch (lead) {
+    case 0xE0: return c >= 0xA0 && c <= 0xBF;
+    case 0xED: return c >= 0x80 && c <= 0x9F;
+    case 0xF0: return c >= 0x90 && c <= 0xBF;
+    case 0xF4: return c >= 0x80 && c <= 0x8F;
+    default: return MbIsContinuation(c);
+    }
 }
 
 // Decodes the sequence at p when it is well formed; returns its length or 0.
@@ -35,7 +57,7 @@ int DecodeSequence(const unsigned char *p, size_t available, unsigned int *codeP
     if (available < static_cast<size_t>(length))
         return 0;
     for (int i = 1; i < length; ++i) {
-        if (!IsContinuation(p[i]))
+        if (!MbIsContinuation(p[i]))
             return 0;
         value = (value << 6) | (p[i] & 0x3F);
     }
@@ -85,7 +107,7 @@ size_t MbPreviousCharStart(const unsigned char *start, size_t current)
     // A sequence ending just before `current` starts at most three bytes back.
     for (size_t back = 2; back <= 4 && back <= current; ++back) {
         const size_t candidate = current - back;
-        if (IsContinuation(start[candidate]))
+        if (MbIsContinuation(start[candidate]))
             continue;
         unsigned int codePoint;
         if (DecodeSequence(start + candidate, back, &codePoint) == static_cast<int>(back))
@@ -93,6 +115,85 @@ size_t MbPreviousCharStart(const unsigned char *start, size_t current)
         break;
     }
     return current - 1;
+}
+
+size_t MbCharCount(const unsigned char *p, size_t length)
+{
+    size_t count = 0;
+    for (size_t at = 0; at < length; at += static_cast<size_t>(MbCharLength(p + at, length - at)))
+        ++count;
+    return count;
+}
+
+size_t MbCharBoundary(const unsigned char *p, size_t length, size_t limit)
+{
+    if (limit >= length)
+        return length;
+    // Every byte that is no continuation byte starts a character, so only a
+    // well-formed sequence that starts at most three bytes back can reach
+    // over the cut.
+    for (size_t back = 1; back <= 3 && back <= limit; ++back) {
+        const size_t candidate = limit - back;
+        if (MbIsContinuation(p[candidate]))
+            continue;
+        return MbCharLength(p + candidate, length - candidate) > static_cast<int>(back) ? candidate : limit;
+    }
+    return limit;
+}
+
+bool MbIsCharPrefix(const unsigned char *p, size_t n)
+{
+    if (n == 0 || n >= static_cast<size_t>(LeadLength(p[0])))
+        return false;
+    if (n > 1 && !FitsAsSecond(p[0], p[1]))
+        return false;
+    for (size_t i = 2; i < n; ++i)
+        if (!MbIsContinuation(p[i]))
+            return false;
+    return true;
+}
+
+MbTypedChars::Ready MbTypedChars::Add(unsigned char byte)
+{
+    Ready ready;
+    m_bytes[m_count] = byte;
+    const size_t count = m_count + 1;
+    if (MbIsCharPrefix(m_bytes, count)) {
+        m_count = count;
+        return ready;
+    }
+    m_count = 0;
+    if (MbCharLength(m_bytes, count) == static_cast<int>(count)) {
+        ready.character.assign(reinterpret_cast<const char *>(m_bytes), count);
+        return ready;
+    }
+    // The byte cannot continue the waiting ones: they go on as they are,
+    // and the byte starts anew.
+    ready.flushed.assign(reinterpret_cast<const char *>(m_bytes), count - 1);
+    if (MbIsCharPrefix(&byte, 1)) {
+        m_bytes[0] = byte;
+        m_count = 1;
+    } else {
+        ready.character.assign(1, static_cast<char>(byte));
+    }
+    return ready;
+}
+
+int MbEngineCharLength(const unsigned char *p, size_t available)
+{
+    if (available == 0)
+        return 1; // as MbCharLength: a step always moves on
+    const unsigned char lead = p[0];
+    const size_t length = (lead >= 0xF0 && lead <= 0xF7)   ? 4
+                          : (lead >= 0xE0 && lead <= 0xEF) ? 3
+                          : (lead >= 0xC2 && lead <= 0xDF) ? 2
+                                                           : 1;
+    if (length > available)
+        return 1;
+    for (size_t i = 1; i < length; ++i)
+        if (!MbIsContinuation(p[i]))
+            return 1;
+    return static_cast<int>(length);
 }
 
 BOOL _ismbblead(unsigned int c)

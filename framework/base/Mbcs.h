@@ -7,6 +7,7 @@
 #include "framework/base/WinTypes.h"
 
 #include <cstddef>
+#include <string>
 
 // Length in bytes (1 to 4) of the character that starts at p, looking at no
 // more than `available` bytes.
@@ -19,6 +20,54 @@ int MbDecodeChar(const unsigned char *p, size_t available, unsigned int *codePoi
 
 // Start of the character before `current`, never before `start`.
 size_t MbPreviousCharStart(const unsigned char *start, size_t current);
+
+// A byte that continues a multibyte sequence (10xxxxxx).
+inline bool MbIsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
+
+// Number of characters in the `length` bytes at p.
+size_t MbCharCount(const unsigned char *p, size_t length);
+
+// Where the `length` bytes at p are cut to keep at most `limit` of them: the
+// last character boundary at or before limit, so a character the cut would
+// split is left out whole (length itself when limit >= length).
+size_t MbCharBoundary(const unsigned char *p, size_t length, size_t limit);
+
+// Whether the n bytes at p begin a well-formed sequence but lack its last
+// bytes (a character that more bytes may still complete).
+bool MbIsCharPrefix(const unsigned char *p, size_t n);
+
+// Typed text arrives one byte at a time; the bytes of a character are kept
+// until it is whole.  Nothing typed is lost: waiting bytes that the next byte
+// cannot continue go on unchanged, and a byte that starts no character goes
+// on alone.
+class MbTypedChars {
+public:
+    struct Ready {
+        std::string flushed;   // waiting bytes the new byte could not continue
+        std::string character; // a whole character, or a byte that starts none;
+                               // empty while a character waits for its next byte
+    };
+    Ready Add(unsigned char byte);
+    bool IsWaiting() const { return m_count > 0; }
+    void Clear() { m_count = 0; }
+
+private:
+    unsigned char m_bytes[4] = {};
+    size_t m_count = 0; // at most three: a whole character never waits
+};
+
+// The regular-expression searches' own step, the one exception to the rule
+// above: a lead C2-DF takes two bytes, E0-EF three and F0-F7 four (F5-F7
+// included, as the engine's table of leads has them) when continuation
+// bytes follow; any other byte is one (and so is the step at the end of
+// the text, as with MbCharLength).  Overlong forms, surrogates and
+// values past U+10FFFF are not checked.  The searches hand offsets to the
+// engine and take offsets from it, so where they step past an empty match
+// or hold back the end of a piece they must step exactly as the engine does.
+int MbEngineCharLength(const unsigned char *p, size_t available);
 
 // A byte that may begin a multibyte sequence / that may continue one.
 BOOL _ismbblead(unsigned int c);
