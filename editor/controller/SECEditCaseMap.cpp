@@ -23,16 +23,6 @@ const std::ctype<wchar_t> &CaseTable()
     return std::use_facet<std::ctype<wchar_t>>(locale);
 }
 
-char32_t Decode(const unsigned char *p, int length)
-{
-    if (length == 1)
-        return p[0];
-    char32_t cp = p[0] & (0xFF >> (length + 1));
-    for (int i = 1; i < length; ++i)
-        cp = (cp << 6) | (p[i] & 0x3F);
-    return cp;
-}
-
 void Encode(char32_t cp, CString &out)
 {
     if (cp < 0x80) {
@@ -67,13 +57,13 @@ CString SECEditChangeCase(const CString &text, bool bUpper)
     const std::ctype<wchar_t> &table = CaseTable();
     CString out;
     for (int at = 0; at < total;) {
-        const int length = MbCharLength(bytes + at, static_cast<size_t>(total - at));
+        unsigned int cp = 0;
+        const int length = MbDecodeChar(bytes + at, static_cast<size_t>(total - at), &cp);
         if (!IsWellFormed(bytes + at, length)) {
             out += static_cast<char>(bytes[at]);
             at += length;
             continue;
         }
-        const char32_t cp = Decode(bytes + at, length);
         const wchar_t mapped =
             bUpper ? table.toupper(static_cast<wchar_t>(cp)) : table.tolower(static_cast<wchar_t>(cp));
         const auto result = static_cast<char32_t>(mapped);

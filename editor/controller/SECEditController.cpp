@@ -121,7 +121,7 @@ void SECEditController::ResetEditState()
     m_nDesiredX = 0;
     m_bVirtualColumn = FALSE;
     m_bMouseSelecting = FALSE;
-    m_pendingBytes.Empty();
+    m_typedChars.Clear();
     m_nTypingSerial = 0;
     m_bLineHookBusy = FALSE;
     m_nTrackingCaretLine = 0;

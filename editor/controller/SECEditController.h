@@ -15,6 +15,7 @@
 #include "editor/lang/SECEditHint.h"
 
 #include "framework/base/CString.h"
+#include "framework/base/Mbcs.h"
 #include "framework/shell/OleTypes.h"
 
 class CCmdUI;
@@ -384,7 +385,7 @@ protected:
     bool ContinuesTypingRun(const CString &text);
     void TypeCharacter(const CString &text);
     // The bytes of one UTF-8 character typed byte by byte.
-    CString m_pendingBytes;
+    MbTypedChars m_typedChars;
     ULONGLONG m_nTypingSerial = 0;
     BOOL m_bModalFind = TRUE;
     BOOL m_bDropAccepted = FALSE;

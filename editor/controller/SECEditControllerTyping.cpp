@@ -18,24 +18,6 @@ const unsigned char *Bytes(LPCTSTR text)
     return reinterpret_cast<const unsigned char *>(text);
 }
 
-// The length of the UTF-8 sequence a lead byte starts; 0 for a byte that
-// starts none (ASCII, a continuation byte, or a byte never used).
-int SequenceLength(unsigned char lead)
-{
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
-bool IsContinuation(unsigned char c)
-{
-    return c >= 0x80 && c <= 0xBF;
-}
-
 } // namespace
 
 // ---- Typed characters
@@ -45,30 +27,14 @@ void SECEditController::OnChar(UINT nChar, UINT, UINT)
     if (!CanChangeText())
         return;
     const auto byte = static_cast<unsigned char>(nChar & 0xFF);
-    if (!m_pendingBytes.IsEmpty()) {
-        const int expected = SequenceLength(static_cast<unsigned char>(m_pendingBytes[0]));
-        if (IsContinuation(byte)) {
-            m_pendingBytes += static_cast<char>(byte);
-            if (m_pendingBytes.GetLength() < expected)
-                return;
-            const CString character = m_pendingBytes;
-            m_pendingBytes.Empty();
-            InsertText(character);
-            return;
-        }
-        // The byte cannot continue the sequence: what came so far goes in
-        // unchanged and the byte starts anew.
-        const CString incomplete = m_pendingBytes;
-        m_pendingBytes.Empty();
-        InsertText(incomplete);
-    }
-    if (byte < 32)
+    const MbTypedChars::Ready ready = m_typedChars.Add(byte);
+    // Bytes the typed byte could not continue go in unchanged.
+    if (!ready.flushed.empty())
+        InsertText(CString(ready.flushed));
+    // A control character types nothing.
+    if (ready.character.empty() || byte < 32)
         return;
-    if (SequenceLength(byte) > 0) {
-        m_pendingBytes = CString(static_cast<char>(byte));
-        return;
-    }
-    InsertText(CString(static_cast<char>(byte)));
+    InsertText(CString(ready.character));
 }
 
 void SECEditController::InsertText(const CString &text)

@@ -4,6 +4,7 @@
 #include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextBuffer.h"
 #include "editor/text/SECEditTextStore.h"
+#include "framework/base/Mbcs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -151,16 +152,12 @@ int SECEditDocumentText::LineTextEnd(int offset)
 int SECEditDocumentText::StepPastEmptyMatch(int offset)
 {
     unsigned char p[4] = {};
-    for (int i = 0; i < 4 && offset + i < m_nLength; ++i)
-        p[i] = ByteAt(offset + i);
+    int available = 0;
+    for (; available < 4 && offset + available < m_nLength; ++available)
+        p[available] = ByteAt(offset + available);
     if (p[0] == '\r' && offset + 1 < m_nLength && p[1] == '\n')
         return offset + 2;
     // The engine's own step: a whole UTF-8 sequence, or one byte that
     // starts none.
-    const unsigned char lead = p[0];
-    int step = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-    for (int i = 1; i < step; ++i)
-        if (offset + i >= m_nLength || (p[i] & 0xC0) != 0x80)
-            step = 1;
-    return offset + step;
+    return offset + MbEngineCharLength(p, static_cast<size_t>(available));
 }

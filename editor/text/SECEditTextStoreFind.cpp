@@ -26,11 +26,6 @@ struct FoldedEqual {
     }
 };
 
-bool IsContinuationByte(unsigned char c)
-{
-    return c >= 0x80 && c <= 0xBF;
-}
-
 // The first place in [first, last) where the pattern occurs, last if none.
 const char *SearchBytes(const char *first, const char *last, const char *pattern, int length, bool matchCase)
 {
@@ -67,7 +62,7 @@ int SECEditTextStore::Find(int startLine, int startCol, int *outLine, int *outCo
     req.length = static_cast<int>(std::strlen(pattern));
     req.matchCase = bMatchCase != FALSE;
     req.wholeWord = bWholeWord != FALSE;
-    req.checkCharStart = IsContinuationByte(static_cast<unsigned char>(pattern[0]));
+    req.checkCharStart = MbIsContinuation(static_cast<unsigned char>(pattern[0]));
 
     // Without an engine the search goes on as a plain one.
     std::unique_ptr<SECEditRegExpBase> regExp;
@@ -164,7 +159,7 @@ bool SECEditTextStore::IsCharStart(int offset)
     const int total = before + std::min(4, m_nTextLength - offset);
     CopyBytes(from, total, reinterpret_cast<char *>(window));
     for (int p = before - 1; p >= 0; --p) {
-        if (IsContinuationByte(window[p]))
+        if (MbIsContinuation(window[p]))
             continue;
         const int length = MbCharLength(window + p, static_cast<size_t>(total - p));
         return p + length <= before;

@@ -9,6 +9,7 @@
 #include "editor/text/SECEditRegExpBase.h"
 #include "editor/text/SECEditSeamWindow.h"
 #include "editor/text/SECEditTextStore.h"
+#include "framework/base/Mbcs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -161,11 +162,5 @@ int SECEditTextStore::EngineCharLength(int offset)
     unsigned char p[4] = {};
     const int left = std::min(4, m_nTextLength - offset);
     CopyBytes(offset, left, reinterpret_cast<char *>(p));
-    const int length = (p[0] >= 0xF0 && p[0] < 0xF8) ? 4 : (p[0] >= 0xE0) ? 3 : (p[0] >= 0xC2 && p[0] < 0xE0) ? 2 : 1;
-    if (p[0] >= 0xF8 || length > left)
-        return 1;
-    for (int i = 1; i < length; ++i)
-        if ((p[i] & 0xC0) != 0x80)
-            return 1;
-    return length;
+    return MbEngineCharLength(p, static_cast<size_t>(std::max(0, left)));
 }

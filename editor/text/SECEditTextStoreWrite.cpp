@@ -21,16 +21,8 @@ std::string WidenUtf8(const unsigned char *p, size_t n)
         out.push_back(static_cast<char>(unit >> 8));
     };
     for (size_t i = 0; i < n;) {
-        const int len = MbCharLength(p + i, n - i);
-        unsigned cp = p[i];
-        if (len == 1) {
-            if (cp >= 0x80)
-                cp = 0xFFFD;
-        } else {
-            cp &= 0x7Fu >> len;
-            for (int j = 1; j < len; ++j)
-                cp = (cp << 6) | (p[i + static_cast<size_t>(j)] & 0x3Fu);
-        }
+        unsigned cp = 0;
+        const int len = MbDecodeChar(p + i, n - i, &cp);
         if (cp >= 0x10000) {
             cp -= 0x10000;
             put(0xD800 + (cp >> 10));

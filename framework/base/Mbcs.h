@@ -66,7 +66,7 @@ private:
 // the text, as with MbCharLength).  Overlong forms, surrogates and
 // values past U+10FFFF are not checked.  The searches hand offsets to the
 // engine and take offsets from it, so where they step past an empty match
-// or hold back the end of a piece they must step exactly as the engine does.
+// they must step as the engine does: its offsets and theirs must agree.
 int MbEngineCharLength(const unsigned char *p, size_t available);
 
 // A byte that may begin a multibyte sequence / that may continue one.

@@ -9,6 +9,7 @@
 #include "framework/controls/EditClipboard.h"
 
 #include "framework/base/CRect.h"
+#include "framework/base/Mbcs.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
 #include "framework/gdi/GdiStructs.h"
@@ -38,9 +39,9 @@ struct EditState {
     bool formatLines = false; // EM_FMTLINES
     int leftMargin = 1;
     int rightMargin = 1;
-    int scrollX = 0;         // pixels scrolled sideways
-    int firstLine = 0;       // multi-line: the top visible line
-    std::string pendingUtf8; // the first bytes of a character being typed
+    int scrollX = 0;    // pixels scrolled sideways
+    int firstLine = 0;  // multi-line: the top visible line
+    MbTypedChars typed; // the first bytes of a character being typed
 };
 
 std::map<HWND, EditState> &States()
@@ -105,11 +106,7 @@ std::string Shown(HWND h, const std::string &text)
 {
     if (!(ControlStyle(h) & ES_PASSWORD) || MultiLine(h))
         return text;
-    size_t chars = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            ++chars;
-    return std::string(chars, '*');
+    return std::string(MbCharCount(reinterpret_cast<const unsigned char *>(text.data()), text.size()), '*');
 }
 
 CRect FormatRect(HWND h, const EditState &s)
@@ -361,9 +358,10 @@ std::string FittingPart(HWND h, const EditState &s, const std::string &insert)
         return insert;
     // The character boundaries, then the last one that fits.
     std::vector<size_t> ends{0};
-    for (size_t i = 1; i <= insert.size(); ++i) {
-        if (i == insert.size() || (static_cast<unsigned char>(insert[i]) & 0xC0) != 0x80)
-            ends.push_back(i);
+    for (size_t i = 0; i < insert.size();) {
+        i += static_cast<size_t>(
+            MbCharLength(reinterpret_cast<const unsigned char *>(insert.data()) + i, insert.size() - i));
+        ends.push_back(i);
     }
     size_t lo = 0, hi = ends.size() - 1; // ends[lo] fits (or nothing does), ends[hi] does not
     while (hi - lo > 1) {
@@ -449,22 +447,12 @@ void DeleteChar(HWND h, bool backwards)
 // Typed bytes arrive one WM_CHAR each; a character is typed once whole.
 void OnCharByte(HWND h, unsigned char byte)
 {
-    EditState &s = State(h);
-    if (byte < 0x80) {
-        s.pendingUtf8.clear();
-        Type(h, std::string(1, static_cast<char>(byte)));
-        return;
-    }
-    if ((byte & 0xC0) != 0x80)
-        s.pendingUtf8.clear();
-    s.pendingUtf8 += static_cast<char>(byte);
-    unsigned char lead = static_cast<unsigned char>(s.pendingUtf8[0]);
-    size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (s.pendingUtf8.size() >= need) {
-        std::string character = s.pendingUtf8;
-        s.pendingUtf8.clear();
-        Type(h, character);
-    }
+    const MbTypedChars::Ready ready = State(h).typed.Add(byte);
+    // Bytes the typed byte could not continue go in unchanged.
+    if (!ready.flushed.empty())
+        Type(h, ready.flushed);
+    if (!ready.character.empty())
+        Type(h, ready.character);
 }
 
 void OnChar(HWND h, WPARAM ch)

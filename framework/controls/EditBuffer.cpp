@@ -1,19 +1,21 @@
 // The edit control's text, selection and undo step.
 #include "framework/controls/EditBuffer.h"
 
+#include "framework/base/Mbcs.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace {
 
-bool IsContinuation(unsigned char c)
-{
-    return (c & 0xC0) == 0x80;
-}
-
 bool IsWordByte(unsigned char c)
 {
     return c >= 0x80 || std::isalnum(c) || c == '_';
+}
+
+const unsigned char *Bytes(const std::string &text)
+{
+    return reinterpret_cast<const unsigned char *>(text.data());
 }
 
 } // namespace
@@ -27,9 +29,7 @@ void EditBuffer::SetText(const std::string &text)
 
 size_t EditBuffer::Snap(size_t pos) const
 {
-    pos = std::min(pos, m_text.size());
-    while (pos > 0 && pos < m_text.size() && IsContinuation(static_cast<unsigned char>(m_text[pos])))
-        --pos;
+    pos = MbCharBoundary(Bytes(m_text), m_text.size(), pos);
     // Never between the two bytes of a line end.
     if (pos > 0 && pos < m_text.size() && m_text[pos] == '\n' && m_text[pos - 1] == '\r')
         --pos;
@@ -56,9 +56,7 @@ size_t EditBuffer::Prev(size_t pos) const
     pos = Snap(pos);
     if (pos == 0)
         return 0;
-    --pos;
-    while (pos > 0 && IsContinuation(static_cast<unsigned char>(m_text[pos])))
-        --pos;
+    pos = MbPreviousCharStart(Bytes(m_text), pos);
     if (pos > 0 && m_text[pos] == '\n' && m_text[pos - 1] == '\r')
         --pos;
     return pos;
@@ -71,10 +69,7 @@ size_t EditBuffer::Next(size_t pos) const
         return m_text.size();
     if (m_text[pos] == '\r' && pos + 1 < m_text.size() && m_text[pos + 1] == '\n')
         return pos + 2;
-    ++pos;
-    while (pos < m_text.size() && IsContinuation(static_cast<unsigned char>(m_text[pos])))
-        ++pos;
-    return pos;
+    return pos + static_cast<size_t>(MbCharLength(Bytes(m_text) + pos, m_text.size() - pos));
 }
 
 size_t EditBuffer::WordLeft(size_t pos) const
@@ -103,12 +98,8 @@ bool EditBuffer::ReplaceSelection(const std::string &text, bool undoable, size_t
     size_t room = limit > m_text.size() - (end - start) ? limit - (m_text.size() - (end - start)) : 0;
     std::string insert = text;
     bool fits = insert.size() <= room;
-    if (!fits) {
-        insert.resize(room);
-        // Cut at a character start.
-        while (!insert.empty() && IsContinuation(static_cast<unsigned char>(text[insert.size()])))
-            insert.pop_back();
-    }
+    if (!fits)
+        insert.resize(MbCharBoundary(Bytes(text), text.size(), room));
     if (undoable && !(typing && m_typing && m_canUndo)) {
         m_undoText = m_text;
         m_undoAnchor = m_anchor;

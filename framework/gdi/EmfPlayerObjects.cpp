@@ -1,6 +1,7 @@
 // The player's object table, DIBs and regions carried in records, and clipping.
 #include "framework/gdi/EmfPlayer.h"
 
+#include "framework/base/Mbcs.h"
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/GdiObjectData.h"
 #include "framework/gdi/Saturate.h"
@@ -161,10 +162,9 @@ bool EmfPlayer::PlayObjectRecord(DWORD type, Emf::Reader r)
         std::memcpy(face, r.Data() + 40, sizeof face);
         const QByteArray name = QString::fromUtf16(face, std::find(face, face + LF_FACESIZE, u'\0') - face).toUtf8();
         // Cut at a whole character so the name stays valid UTF-8.
-        qsizetype length = std::min<qsizetype>(name.size(), LF_FACESIZE - 1);
-        while (length > 0 && length < name.size() && (static_cast<BYTE>(name[length]) & 0xC0) == 0x80)
-            --length;
-        std::memcpy(font.lfFaceName, name.constData(), static_cast<size_t>(length));
+        const size_t length = MbCharBoundary(reinterpret_cast<const unsigned char *>(name.constData()),
+                                             static_cast<size_t>(name.size()), LF_FACESIZE - 1);
+        std::memcpy(font.lfFaceName, name.constData(), length);
         StoreObject(index, CreateFontIndirect(&font));
         return true;
     }

@@ -1,5 +1,6 @@
 #include "framework/shell/ScriptRegExp.h"
 
+#include "framework/base/Mbcs.h"
 #include "framework/shell/OleDispatchException.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
@@ -17,19 +18,13 @@ CString EngineMessage(int nErrorCode)
     return CString(reinterpret_cast<const char *>(buffer));
 }
 
-// The length of the UTF-8 character at offset, 1 for an invalid byte, so an
-// empty match never moves into the middle of a character.
+// The length of the character at offset as the engine steps (1 for a byte
+// that starts none), so an empty match never moves into the middle of a
+// character and the next attempt starts where the engine expects one.
 size_t CharLength(const char *text, size_t textLength, size_t offset)
 {
-    const unsigned char *p = reinterpret_cast<const unsigned char *>(text) + offset;
-    size_t left = textLength - offset;
-    size_t length = (*p >= 0xF0 && *p < 0xF8) ? 4 : (*p >= 0xE0) ? 3 : (*p >= 0xC2 && *p < 0xE0) ? 2 : 1;
-    if (*p >= 0xF8 || length > left)
-        return 1;
-    for (size_t i = 1; i < length; ++i)
-        if ((p[i] & 0xC0) != 0x80)
-            return 1;
-    return length;
+    return static_cast<size_t>(
+        MbEngineCharLength(reinterpret_cast<const unsigned char *>(text) + offset, textLength - offset));
 }
 
 bool IsUtfError(int result)

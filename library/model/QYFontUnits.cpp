@@ -1,5 +1,6 @@
 #include "library/model/QYFontUnits.h"
 
+#include "framework/base/Mbcs.h"
 #include "framework/gdi/CDC.h"
 
 #include <algorithm>
@@ -61,12 +62,9 @@ LOGFONT QYMakeLogFont(int nHeight, int nPointSize, CDC* pDC, int nWeight, BOOL b
     logFont.lfStrikeOut = static_cast<BYTE>(bStrikeOut);
     logFont.lfCharSet = DEFAULT_CHARSET;
     const char* psz = strFaceName;
-    size_t nLength = std::strlen(psz);
-    if (nLength > LF_FACESIZE - 1) {
-        nLength = LF_FACESIZE - 1;
-        while (nLength > 0 && (static_cast<unsigned char>(psz[nLength]) & 0xC0) == 0x80)
-            --nLength;
-    }
+    // A longer name is cut to the field, never inside a character.
+    const size_t nLength =
+        MbCharBoundary(reinterpret_cast<const unsigned char*>(psz), std::strlen(psz), LF_FACESIZE - 1);
     std::memcpy(logFont.lfFaceName, psz, nLength);
     logFont.lfFaceName[nLength] = '\0';
     return logFont;

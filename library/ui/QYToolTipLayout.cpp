@@ -1,21 +1,14 @@
 // The tip window's line split, size and position.
 #include "library/ui/QYToolTipLayout.h"
 
-namespace {
+#include "framework/base/Mbcs.h"
 
-// A byte that continues a UTF-8 sequence.
-bool IsContinuation(BYTE byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
+namespace {
 
 int CountCharacters(const CString& strText)
 {
-    int nCount = 0;
-    for (int i = 0; i < strText.GetLength(); ++i)
-        if (!IsContinuation(static_cast<BYTE>(strText[i])))
-            ++nCount;
-    return nCount;
+    return static_cast<int>(MbCharCount(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(strText)),
+                                        static_cast<size_t>(strText.GetLength())));
 }
 
 // The distance the tip keeps from the point above or below it.

@@ -2,6 +2,7 @@
 // painting with the title band, and hiding on the timer or the mouse.
 #include "library/ui/QYToolTipWnd.h"
 
+#include "framework/base/Mbcs.h"
 #include "framework/gdi/Brush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/GdiConstants.h"
@@ -13,6 +14,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CQYToolTipWnd, CWnd)
 
@@ -29,37 +31,9 @@ namespace {
 // this desktop; the value is kept as the class is registered elsewhere.)
 constexpr UINT kTipClassStyle = CS_VREDRAW | CS_HREDRAW | CS_SAVEBITS | 0x1000;
 
-// The size of the buffer ShowTipFormat formats into.
-constexpr int kFormatBufferSize = 1024;
-
-// The bytes of a UTF-8 sequence that starts with the byte; 1 for a byte
-// that starts none (it stands alone).
-int SequenceLength(unsigned char lead)
-{
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    return 1;
-}
-
-// The length of a text cut to at most nMax bytes: a sequence the cut would
-// split is left out whole.
-int CutAtCharacter(const char* pszText, int nLength, int nMax)
-{
-    if (nLength <= nMax)
-        return nLength;
-    int nLead = nMax;
-    for (int nBack = 0; nBack < 3 && nLead > 0; ++nBack) {
-        --nLead;
-        if ((static_cast<unsigned char>(pszText[nLead]) & 0xC0) != 0x80)
-            break;
-    }
-    const bool bSplit = nLead + SequenceLength(static_cast<unsigned char>(pszText[nLead])) > nMax;
-    return bSplit ? nLead : nMax;
-}
+// The size of the buffer ShowTipFormat's text must fit, its terminator
+// included.
+constexpr size_t kFormatBufferSize = 1024;
 
 } // namespace
 
@@ -107,18 +81,25 @@ BOOL CQYToolTipWnd::IsShown()
 
 BOOL CQYToolTipWnd::ShowTipFormat(int x, int y, CWnd* pParent, LPCTSTR lpszFormat, ...)
 {
-    char szText[kFormatBufferSize];
     va_list args;
     va_start(args, lpszFormat);
-    const int nWanted = std::vsnprintf(szText, sizeof(szText), lpszFormat, args);
+    va_list again;
+    va_copy(again, args);
+    const int nWanted = std::vsnprintf(nullptr, 0, lpszFormat, args);
     va_end(args);
-    if (nWanted < 0)
+    if (nWanted < 0) {
+        va_end(again);
         return FALSE;
-    // A longer text was cut at the buffer's end; do not leave half a
-    // character there.
-    const int nLength = CutAtCharacter(szText, nWanted, kFormatBufferSize - 1);
-    szText[nLength] = '\0';
-    return ShowTip(szText, x, y, pParent);
+    }
+    std::vector<char> text(static_cast<size_t>(nWanted) + 1);
+    std::vsnprintf(text.data(), text.size(), lpszFormat, again);
+    va_end(again);
+    // A longer text is cut to the buffer's size, never inside a character:
+    // the whole text is at hand to tell where its characters end.
+    const size_t nLength = MbCharBoundary(reinterpret_cast<const unsigned char*>(text.data()),
+                                          static_cast<size_t>(nWanted), kFormatBufferSize - 1);
+    text[nLength] = '\0';
+    return ShowTip(text.data(), x, y, pParent);
 }
 
 BOOL CQYToolTipWnd::CreateTipWindow(CWnd* pParent)

@@ -29,22 +29,9 @@ constexpr UINT kCtrlC = 3;
 constexpr UINT kCtrlV = 22;
 constexpr UINT kCtrlX = 24;
 
-bool IsContinuation(UINT nByte)
+const unsigned char* Bytes(const CString& strText)
 {
-    return (nByte & 0xC0) == 0x80;
-}
-
-// The length of the sequence a lead byte starts; 0 for a byte that starts
-// none.
-int SequenceLength(UINT nByte)
-{
-    if (nByte >= 0xC2 && nByte <= 0xDF)
-        return 2;
-    if (nByte >= 0xE0 && nByte <= 0xEF)
-        return 3;
-    if (nByte >= 0xF0 && nByte <= 0xF4)
-        return 4;
-    return 0;
+    return reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(strText));
 }
 
 // The most text a limit can ask for.
@@ -64,64 +51,27 @@ bool IsShiftDown()
 
 } // namespace
 
-int QYNextUtf8Character(const CString& strText, int nIndex)
-{
-    const int nLength = strText.GetLength();
-    if (nIndex >= nLength)
-        return nLength;
-    const int nNeed = SequenceLength(static_cast<BYTE>(strText[nIndex]));
-    int nNext = nIndex + 1;
-    // A lead byte takes the continuation bytes its sequence asks for, as
-    // many as follow; any other byte stands alone.
-    while (nNext < nLength && nNext < nIndex + nNeed && IsContinuation(static_cast<BYTE>(strText[nNext])))
-        ++nNext;
-    return nNext;
-}
-
 int QYCountUtf8Characters(const CString& strText)
 {
-    int nCount = 0;
-    for (int i = 0; i < strText.GetLength(); i = QYNextUtf8Character(strText, i))
-        ++nCount;
-    return nCount;
+    return static_cast<int>(MbCharCount(Bytes(strText), static_cast<size_t>(strText.GetLength())));
 }
 
 CString QYLeftUtf8Characters(const CString& strText, int nChars)
 {
-    int nEnd = 0;
-    for (int n = 0; n < nChars && nEnd < strText.GetLength(); ++n)
-        nEnd = QYNextUtf8Character(strText, nEnd);
-    return strText.Left(nEnd);
+    const size_t nLength = static_cast<size_t>(strText.GetLength());
+    size_t nEnd = 0;
+    for (int n = 0; n < nChars && nEnd < nLength; ++n)
+        nEnd += static_cast<size_t>(MbCharLength(Bytes(strText) + nEnd, nLength - nEnd));
+    return strText.Left(static_cast<int>(nEnd));
 }
 
-BOOL QYAppendUtf8Byte(UINT nChar, CString& text, CString& strPending)
+BOOL QYAppendUtf8Byte(UINT nChar, CString& text, MbTypedChars& pending)
 {
-    text.Empty();
-    const TCHAR ch = static_cast<TCHAR>(nChar & 0xFF);
-    if (!strPending.IsEmpty()) {
-        if (IsContinuation(nChar & 0xFF)) {
-            strPending += ch;
-            if (strPending.GetLength() == SequenceLength(static_cast<BYTE>(strPending[0]))) {
-                text = strPending;
-                strPending.Empty();
-            }
-            return TRUE;
-        }
-        // The sequence cannot go on: its bytes are kept as they are.
-        text = strPending;
-        strPending.Empty();
-        if (SequenceLength(nChar & 0xFF) != 0)
-            strPending = CString(ch);
-        else
-            text += ch;
-        return TRUE;
-    }
-    if (SequenceLength(nChar & 0xFF) != 0) {
-        strPending = CString(ch);
-        return TRUE;
-    }
-    text = CString(ch);
-    return FALSE;
+    const bool bWasWaiting = pending.IsWaiting();
+    const MbTypedChars::Ready ready = pending.Add(static_cast<unsigned char>(nChar & 0xFF));
+    text = CString(ready.flushed + ready.character);
+    // A byte that is a character of its own, with nothing gathered before it.
+    return bWasWaiting || pending.IsWaiting() || ready.character.size() != 1 ? TRUE : FALSE;
 }
 
 CQYLabelEdit::CQYLabelEdit(CQYDrawComponent* pOwner) : m_pOwner(pOwner)
@@ -424,8 +374,8 @@ BOOL CQYLabelEdit::FilterChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         return bPassOn && m_strPending.IsEmpty();
     }
     CString strText;
-    const BOOL bCollected = QYAppendUtf8Byte(nChar, strText, m_chLead);
-    m_bLeadPending = !m_chLead.IsEmpty();
+    const BOOL bCollected = QYAppendUtf8Byte(nChar, strText, m_typedChars);
+    m_bLeadPending = m_typedChars.IsWaiting();
     if (bCollected) {
         if (strText.IsEmpty())
             return FALSE; // a sequence waits for its next byte

@@ -5,6 +5,7 @@
 // characters before they are inserted, within the control's text limit.
 #pragma once
 
+#include "framework/base/Mbcs.h"
 #include "framework/controls/Edit.h"
 
 class CQYDrawComponent;
@@ -18,12 +19,10 @@ class CQYDrawComponent;
 // flushed unchanged by a byte that cannot continue it, followed by that
 // byte when it stands alone); FALSE for a byte that is a character of its
 // own (text holds it).
-BOOL QYAppendUtf8Byte(UINT nChar, CString& text, CString& strPending);
+BOOL QYAppendUtf8Byte(UINT nChar, CString& text, MbTypedChars& pending);
 
-// UTF-8 characters: the index after the one that starts at nIndex (a lead
-// byte with its continuation bytes, or one byte that starts none), their
-// count, and the text of the first nChars of them.
-int QYNextUtf8Character(const CString& strText, int nIndex);
+// UTF-8 characters (a well-formed sequence, or one byte that starts none):
+// their count, and the text of the first nChars of them.
 int QYCountUtf8Characters(const CString& strText);
 CString QYLeftUtf8Characters(const CString& strText, int nChars);
 
@@ -59,7 +58,7 @@ public:
     BOOL m_bInserting = FALSE;
     // The bytes of a UTF-8 sequence that waits for its continuation bytes.
     BOOL m_bLeadPending = FALSE;
-    CString m_chLead;
+    MbTypedChars m_typedChars;
     BOOL m_bRefreshing = FALSE;
     // The text limit in characters (EM_LIMITTEXT and EM_GETLIMITTEXT);
     // taken from the edit control's default on first use.

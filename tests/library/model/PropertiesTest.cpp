@@ -174,6 +174,9 @@ TEST(CompProperties, FontFromTheFieldsWithTheFaceCutTo31Bytes)
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234"},
         // A two-byte character across the cut is left out whole.
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123\xC3\xA9xyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"},
+        // Stray continuation bytes are characters of their own: the cut
+        // keeps the one before them.
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123\x80\x80\x80", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123\x80"},
     };
     for (const Case& c : cases) {
         CQYCompProperties props;

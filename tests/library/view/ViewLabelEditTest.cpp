@@ -281,12 +281,12 @@ TEST(LabelEditCharacters, CountAndCutUtf8Text)
         {"\xC3\xA9t\xC3\xA9", 3, 2, "\xC3\xA9t"},
         {"\xE6\x97\xA5\xE6\x9C\xAC", 2, 1, "\xE6\x97\xA5"},
         {"\xF0\x9F\x99\x82x", 2, 1, "\xF0\x9F\x99\x82"},
-        // Invalid bytes count one each: a stray continuation byte, a lead
-        // byte cut short.
+        // Invalid bytes count one each: a stray continuation byte, the
+        // bytes of a sequence cut short.
         {"\x80\x80", 2, 1, "\x80"},
         {"\xE6\x97"
          "a",
-         2, 1, "\xE6\x97"},
+         3, 1, "\xE6"},
         {"\r\n", 2, 1, "\r"},
     };
     for (const auto& c : cases) {
@@ -314,15 +314,15 @@ TEST_F(ViewLabelEdit, Utf8CollectorCases)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
-        CString strPending;
+        MbTypedChars pending;
         std::string out;
         for (const char* p = c.bytes; *p != 0; ++p) {
             CString text;
-            QYAppendUtf8Byte(static_cast<BYTE>(*p), text, strPending);
+            QYAppendUtf8Byte(static_cast<BYTE>(*p), text, pending);
             out += static_cast<LPCTSTR>(text);
         }
         EXPECT_EQ(out, c.out);
-        EXPECT_TRUE(strPending.IsEmpty());
+        EXPECT_FALSE(pending.IsWaiting());
     }
 }
 
