@@ -63,6 +63,47 @@ TEST(EditBuffer, TheLimitCutsAtACharacterStart)
                         "ab");
 }
 
+// Bytes that start no well-formed sequence are characters of their own:
+// steps, snapping and the limit's cut never join them to their neighbours.
+TEST(EditBuffer, StrayBytesAreCharactersOfTheirOwn)
+{
+    struct Case {
+        const char *text;
+        size_t pos;
+        size_t next, prev, snap;
+    };
+    const Case cases[] = {
+        {"a\x80\x80"
+         "b",
+         1, 2, 0, 1},
+        {"a\x80\x80"
+         "b",
+         3, 4, 2, 3},
+        {"a\x80\x80"
+         "b",
+         2, 3, 1, 2},
+        {"\xE4\xB8"
+         "x",
+         1, 2, 0, 1},                     // a sequence cut short
+        {"\xC0\xAF", 1, 2, 0, 1},         // overlong
+        {"\xED\xA0\x80", 2, 3, 1, 2},     // surrogate
+        {"\xF5\x80\x80\x80", 1, 2, 0, 1}, // F5 lead
+        {"a\xE4\xB8\xAD", 3, 4, 0, 1},    // inside a character
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " at " << c.pos);
+        EditBuffer b;
+        b.SetText(c.text);
+        EXPECT_EQ(b.Next(c.pos), c.next);
+        EXPECT_EQ(b.Prev(c.pos), c.prev);
+        EXPECT_EQ(b.Snap(c.pos), c.snap);
+    }
+    EditBuffer b;
+    b.SetText("");
+    EXPECT_FALSE(b.ReplaceSelection("a\x80\x80\x80", true, 2));
+    EXPECT_EQ(b.Text(), "a\x80");
+}
+
 class EditTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -145,6 +186,47 @@ TEST_F(EditTest, TypingKeysAndTheLimit)
     EXPECT_TRUE(dialog.Got(IDC_NAME, EN_MAXTEXT));
     edit.LimitText(0);
     EXPECT_GT(edit.GetLimitText(), 6u);
+}
+
+// Typed bytes gather into characters; bytes that start none, or a sequence
+// that the next byte breaks off, go in unchanged.
+TEST_F(EditTest, TypedBytesThatStartNoCharacterGoInUnchanged)
+{
+    edit.SetFocus();
+    const struct {
+        const char *bytes;
+        const char *text;
+    } cases[] = {
+        {"\xC3\xA9", "\xC3\xA9"},
+        {"\xC3"
+         "x",
+         "\xC3"
+         "x"},
+        {"\xE2\x82\xC3\xA9", "\xE2\x82\xC3\xA9"},
+        {"\x80"
+         "a",
+         "\x80"
+         "a"},
+        {"\xC0\xAF", "\xC0\xAF"},
+        {"\xF8"
+         "a",
+         "\xF8"
+         "a"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes);
+        edit.SetWindowText("");
+        for (const char *p = c.bytes; *p; ++p)
+            ::SendMessage(name, WM_CHAR, static_cast<unsigned char>(*p), 0);
+        EXPECT_STREQ(TextOf(name), c.text);
+    }
+    // A character still waiting for its last byte is not typed yet.
+    edit.SetWindowText("");
+    ::SendMessage(name, WM_CHAR, 0xE2, 0);
+    ::SendMessage(name, WM_CHAR, 0x82, 0);
+    EXPECT_STREQ(TextOf(name), "");
+    ::SendMessage(name, WM_CHAR, 0xAC, 0);
+    EXPECT_STREQ(TextOf(name), "\xE2\x82\xAC");
 }
 
 // Shift+Delete cuts the selection; with nothing selected it deletes the

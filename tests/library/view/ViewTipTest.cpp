@@ -83,6 +83,8 @@ TEST(TipLayout, LinesSplitAtLineFeeds)
         {"a\n", {"a", ""}, 1},
         {"\xE6\x97\xA5\xE6\x9C\xAC\nx", {"\xE6\x97\xA5\xE6\x9C\xAC", "x"}, 2},
         {"\xC3\xA9t\xC3\xA9\n\xF0\x9F\x99\x82", {"\xC3\xA9t\xC3\xA9", "\xF0\x9F\x99\x82"}, 3},
+        // Bytes that start no character count one each.
+        {"\x80\x80x\xE4\xB8", {"\x80\x80x\xE4\xB8"}, 5},
     };
     for (const Case& c : cases) {
         const std::vector<CString> lines = QYSplitTipLines(c.text);
@@ -306,5 +308,10 @@ TEST(TipWindow, FormattedTextIsCutAtTheBufferNeverInsideACharacter)
         ASSERT_TRUE(tip.ShowTipFormat(100, 300, nullptr, "%s", text.c_str()));
         EXPECT_EQ(tip.GetText(), CString(text.substr(0, static_cast<size_t>(run.nKept)).c_str())) << run.prefix;
     }
+    // A lead byte that nothing continues is a character of its own: the cut
+    // after it splits nothing.
+    const std::string stray = std::string(1022, 'a') + "\xE4xyz";
+    ASSERT_TRUE(tip.ShowTipFormat(100, 300, nullptr, "%s", stray.c_str()));
+    EXPECT_EQ(tip.GetText(), CString(stray.substr(0, 1023).c_str()));
     tip.HideTip();
 }
