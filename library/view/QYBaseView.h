@@ -27,6 +27,60 @@ class CQYPortComponent;
 class CQYBaseView : public CScrollView {
     DECLARE_DYNCREATE(CQYBaseView)
 public:
+    // The mouse tracking states held in m_nTrackState.  A creation tool has
+    // an armed state (set by its command), a pressed state (button down, not
+    // moved yet) and a dragging or collecting state; a press of the select
+    // tool on a handle, a component or the form edge waits in a pending
+    // state until the mouse moves, then drags.  The numbers are the values
+    // the member has always held; 34 is unused.
+    enum TrackState : int {
+        Idle = 0,
+        SelectPending = 1,
+        RubberBandSelect = 2,
+        DropEntered = 3,
+        DropDragging = 4,
+        ResizePending = 5,
+        Resizing = 6,
+        EllipseArmed = 7,
+        EllipsePressed = 8,
+        EllipseDragging = 9,
+        FormResizePending = 10,
+        FormResizing = 11,
+        RectArmed = 12,
+        RectPressed = 13,
+        RectDragging = 14,
+        LineArmed = 15,
+        LinePressed = 16,
+        LineDragging = 17,
+        // The four point tools: armed, first point clicked, collecting.
+        PolylineArmed = 18,
+        PolylineFirstPoint = 19,
+        PolylineCollecting = 20,
+        PolygonArmed = 21,
+        PolygonFirstPoint = 22,
+        PolygonCollecting = 23,
+        BezierArmed = 24,
+        BezierFirstPoint = 25,
+        BezierCollecting = 26,
+        CloseBezierArmed = 27,
+        CloseBezierFirstPoint = 28,
+        CloseBezierCollecting = 29,
+        PanArmed = 30,
+        PanPressed = 31,
+        Panning = 32,
+        LinkArmed = 33,
+        LinkCollecting = 35,
+        LinkEndPending = 36,
+        LinkEndDragging = 37,
+        MovePending = 38,
+        Moving = 39,
+        PointDragPending = 40,
+        PointDragging = 41,
+        RotateArmed = 42,
+        RotatePending = 43,
+        Rotating = 44,
+    };
+
     CQYBaseView();
     ~CQYBaseView() override;
 
@@ -331,24 +385,56 @@ protected:
     // without a picture asks for its file); takes over the reference.
     void DropComponent(CQYDrawComponent* pComp, CPoint point);
     void ReleaseDropComponent();
-    // Tracking by state (design mode only).
+    // Tracking by state (design mode only): each handler hands the state's
+    // gesture its message.
     void TrackButtonDown(UINT nFlags, CPoint point);
     void TrackMouseMove(UINT nFlags, CPoint point);
     void TrackButtonUp(UINT nFlags, CPoint point);
     void TrackDoubleClick(UINT nFlags, CPoint point);
-    void CollectPoint(UINT nFlags, CPoint point);
-    void LinkButtonDown(CPoint point);
-    void LinkMouseMove(CPoint point);
+    // The first move of a pending press: it starts the press's drag.
+    void PendingMove(UINT nFlags, CPoint point);
     void BeginDragStep(UINT nFlags, CPoint point);
-    void MoveDrag(UINT nFlags, CPoint point);
+
+    // Gestures of the select tool.  Each drag begins on the first move, steps
+    // with every move after it and ends on the button-up.
+    void RubberBandMove(UINT nFlags, CPoint point);
+    void EndRubberBand(UINT nFlags, CPoint point);
+    void BeginSizeDrag(CPoint point);
     void SizeDrag(CPoint point);
-    void RotateDrag(UINT nFlags, CPoint point);
+    void EndSizeDrag();
+    void BeginFormSizeDrag(CPoint point);
     void FormSizeDrag(CPoint point);
+    void EndFormSizeDrag();
+    void BeginLinkEndDrag(UINT nFlags, CPoint point);
+    void EndLinkEndDrag(UINT nFlags, CPoint point);
+    void BeginMoveDrag(UINT nFlags, CPoint point);
+    void MoveDrag(UINT nFlags, CPoint point);
+    void EndMoveDrag();
+    void BeginPointDrag(CPoint point);
+    void PointDrag(CPoint point);
+    void EndPointDrag();
+    void BeginRotateDrag(UINT nFlags, CPoint point);
+    void RotateDrag(UINT nFlags, CPoint point);
+    void EndRotateDrag();
+
+    // Gestures of the armed tools.
+    // The ellipse and rectangle-shaped tools: the band of the tool's figure.
+    void ShapeToolMove(UINT nFlags, CPoint point);
+    void DrawShapeBand(CPoint point);
     void FinishRectTool(UINT nFlags, CPoint point, BOOL bDragged);
     void FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged);
+    void LineToolMove(UINT nFlags, CPoint point);
     void FinishLineTool(UINT nFlags, CPoint point);
+    void StartPointTool(CPoint point);
+    void CollectPoint(UINT nFlags, CPoint point);
+    void PointToolMove(UINT nFlags, CPoint point);
     void FinishPointTool(int nStartState);
     void CancelPointTool(int nStartState);
+    void LinkButtonDown(CPoint point);
+    void LinkMouseMove(CPoint point);
+    void BeginPan(CPoint point);
+    void PanMove(CPoint point);
+    void EndPan();
     // Ends a press that never became a drag.
     void EndClickAction();
     // Back to the select tool after an action.

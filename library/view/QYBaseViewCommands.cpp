@@ -361,14 +361,14 @@ void CQYBaseView::OnUpdateNeedsOne(CCmdUI* pCmdUI)
 
 void CQYBaseView::OnFreeRotate()
 {
-    m_nTrackState = 42;
+    m_nTrackState = RotateArmed;
     SetStandardCursor(IDC_ARROW);
 }
 
 void CQYBaseView::OnUpdateFreeRotate(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(IsDesignMode());
-    pCmdUI->SetCheck(m_nTrackState == 42);
+    pCmdUI->SetCheck(m_nTrackState == RotateArmed);
 }
 
 void CQYBaseView::OnGroup()
@@ -552,23 +552,23 @@ void CQYBaseView::OnRButtonUp(UINT nFlags, CPoint point)
         return;
     }
     switch (m_nTrackState) {
-    case 0:
-    case 42: {
+    case Idle:
+    case RotateArmed: {
         CPoint ptScreen = point;
         ClientToScreen(&ptScreen);
         SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetSafeHwnd()),
                     MAKELPARAM(static_cast<WORD>(ptScreen.x), static_cast<WORD>(ptScreen.y)));
         break;
     }
-    case 20:
-    case 23:
-    case 26:
-    case 29: CancelPointTool(m_nTrackState - 2); break;
-    case 33:
+    case PolylineCollecting:
+    case PolygonCollecting:
+    case BezierCollecting:
+    case CloseBezierCollecting: CancelPointTool(m_nTrackState - 2); break; // back to the armed state
+    case LinkArmed:
         m_arrPoints.RemoveAll();
         CancelLinkTracking();
         break;
-    case 35: CancelLinkTracking(); break;
+    case LinkCollecting: CancelLinkTracking(); break;
     default: break;
     }
 }
@@ -610,7 +610,7 @@ LRESULT CQYBaseView::OnToolBoxItem(WPARAM, LPARAM)
 {
     ClearSelection();
     m_nToolType = 0;
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
     SetStandardCursor(IDC_ARROW);
     m_strCreateFile.Empty();
     return 0;

@@ -78,7 +78,7 @@ DROPEFFECT CQYBaseView::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyStat
         CPoint ptLogical = point;
         DPtoLPPoint(&ptLogical);
         PlaceTopLeft(m_pDropComp, CPoint(ptLogical.x - kDropGrip, ptLogical.y - kDropGrip));
-        m_nTrackState = 3;
+        m_nTrackState = DropEntered;
         // The item is wanted even if it is dropped without moving.
         return DROPEFFECT_COPY;
     }
@@ -90,7 +90,7 @@ DROPEFFECT CQYBaseView::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKe
     if (!IsDesignMode())
         return DROPEFFECT_COPY;
     m_ptDragLast = point;
-    if (m_nTrackState == 3 && m_pDropComp != nullptr && point != m_ptDownDevice) {
+    if (m_nTrackState == DropEntered && m_pDropComp != nullptr && point != m_ptDownDevice) {
         m_listDrag.RemoveAll();
         m_listDrag.AddTail(m_pDropComp);
         AddMoveOutlines(&m_listDrag);
@@ -99,9 +99,9 @@ DROPEFFECT CQYBaseView::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKe
         m_sizeMoveOffset = CSize(0, 0);
         m_tracker.MoveTrack(&dc, -s.x, -s.y, s.x, s.y);
         SetTrackCursor(IDC_QY_MOVE, IDC_SIZEALL);
-        m_nTrackState = 4;
+        m_nTrackState = DropDragging;
     }
-    if (m_nTrackState == 4)
+    if (m_nTrackState == DropDragging)
         MoveDrag(0, point);
     return DROPEFFECT_COPY;
 }
@@ -116,7 +116,7 @@ void CQYBaseView::OnDragLeave()
         m_tracker.RemoveTrack(&dc);
         ResetTracking();
         ::ReleaseCapture();
-        m_nTrackState = 0;
+        m_nTrackState = Idle;
         SetStandardCursor(IDC_ARROW);
         m_listDrag.RemoveAll();
         m_bDropActive = FALSE;
@@ -131,12 +131,12 @@ BOOL CQYBaseView::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffec
         return FALSE;
     }
     switch (m_nTrackState) {
-    case 1:
-    case 5:
-    case 10:
-    case 38: EndClickAction(); break;
-    case 3: // dropped where it entered: placed at the entry point
-    case 4: {
+    case SelectPending:
+    case ResizePending:
+    case FormResizePending:
+    case MovePending: EndClickAction(); break;
+    case DropEntered: // dropped where it entered: placed at the entry point
+    case DropDragging: {
         CClientDC dc(this);
         m_tracker.RemoveTrack(&dc);
         ResetTracking();
@@ -144,7 +144,7 @@ BOOL CQYBaseView::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffec
         CQYDrawComponent* pComp = m_pDropComp;
         m_pDropComp = nullptr;
         m_listDrag.RemoveAll();
-        m_nTrackState = 0;
+        m_nTrackState = Idle;
         if (pComp != nullptr)
             DropComponent(pComp, point);
         break;
@@ -153,7 +153,7 @@ BOOL CQYBaseView::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffec
     }
     // Whatever the state, no dragged component outlives the drop.
     ReleaseDropComponent();
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
     SetStandardCursor(IDC_ARROW);
     m_bDropActive = FALSE;
     return TRUE;

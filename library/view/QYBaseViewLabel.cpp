@@ -53,7 +53,7 @@ void CQYBaseView::EndLabelEdit()
     InvalidateComponent(pLabel);
     m_pEditComp->Release();
     m_pEditComp = nullptr;
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
     SetStandardCursor(IDC_ARROW);
 }
 

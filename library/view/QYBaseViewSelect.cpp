@@ -263,7 +263,7 @@ void CQYBaseView::SelectAll()
     m_listSelected.AddTail(&m_pModel->GetComponents());
     MarkFirstAsMain();
     InvalidateComponents(&m_listSelected);
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
 }
 
 void CQYBaseView::ResetTracking()
@@ -381,7 +381,7 @@ CQYDrawComponent* CQYBaseView::HitTestFormHandle(CPoint point, int& nCode)
 
 BOOL CQYBaseView::BeginResize(CPoint point)
 {
-    if (!IsDesignMode() || m_nTrackState != 0 || m_listSelected.GetCount() != 1)
+    if (!IsDesignMode() || m_nTrackState != Idle || m_listSelected.GetCount() != 1)
         return FALSE;
     int nIndex = -1;
     CQYDrawComponent* pComp = HitTestHandle(point, nIndex);
@@ -390,27 +390,27 @@ BOOL CQYBaseView::BeginResize(CPoint point)
     m_pActiveComp = pComp;
     m_nHitHandle = nIndex;
     if (!pComp->IsOver4ResizeHandles()) {
-        m_nTrackState = 5;
+        m_nTrackState = ResizePending;
     } else if (pComp->IsKindOf(RUNTIME_CLASS(CQYLinkComponent))) {
         const bool bEnd = nIndex == 0 || nIndex == pComp->GetPointCount() - 1;
-        m_nTrackState = bEnd ? 36 : 40;
+        m_nTrackState = bEnd ? LinkEndPending : PointDragPending;
     } else if (IsLineComponent(pComp) || (m_bEditPoints && IsPointFigure(pComp))) {
-        m_nTrackState = 40;
+        m_nTrackState = PointDragPending;
     } else {
-        m_nTrackState = 5;
+        m_nTrackState = ResizePending;
     }
     return TRUE;
 }
 
 BOOL CQYBaseView::BeginFormResize(CPoint point)
 {
-    if (!IsDesignMode() || m_nTrackState != 0 || !m_listSelected.IsEmpty())
+    if (!IsDesignMode() || m_nTrackState != Idle || !m_listSelected.IsEmpty())
         return FALSE;
     int nCode = -1;
     if (HitTestFormHandle(point, nCode) == nullptr)
         return FALSE;
     m_nFormEdge = nCode;
-    m_nTrackState = 10;
+    m_nTrackState = FormResizePending;
     return TRUE;
 }
 
@@ -469,7 +469,7 @@ BOOL CQYBaseView::SelectAtPoint(UINT nFlags, CPoint point, int nKind)
     }
     InvalidateComponents(&listRepaint);
     if (nKind == 1)
-        m_nTrackState = m_nTrackState == 42 ? 43 : 38;
+        m_nTrackState = m_nTrackState == RotateArmed ? RotatePending : MovePending;
     return TRUE;
 }
 
@@ -506,7 +506,7 @@ void CQYBaseView::OnButtonDownSelect(UINT nFlags, CPoint point, int nKind)
     if (m_pModel != nullptr)
         InvalidateRectMargin(m_pModel->GetPagePosition());
     if (nKind == 1)
-        m_nTrackState = 1;
+        m_nTrackState = SelectPending;
 }
 
 // ---------------------------------------------------------------------------
@@ -599,7 +599,7 @@ void CQYBaseView::OnRButtonDown(UINT nFlags, CPoint point)
             pLink->OnRButtonDown(nFlags, ptLogical);
         return;
     }
-    if (m_nTrackState != 0 && m_nTrackState != 42)
+    if (m_nTrackState != Idle && m_nTrackState != RotateArmed)
         return;
     OnButtonDownSelect(nFlags, ptLogical, 2);
 }
@@ -650,7 +650,7 @@ void CQYBaseView::SetHandleCursor(CPoint point)
 
 BOOL CQYBaseView::SetFormEdgeCursor(CPoint point)
 {
-    if (m_pModel == nullptr || !m_pModel->IsFormDesignMode() || !IsDesignMode() || m_nTrackState != 0 ||
+    if (m_pModel == nullptr || !m_pModel->IsFormDesignMode() || !IsDesignMode() || m_nTrackState != Idle ||
         !m_listSelected.IsEmpty())
         return FALSE;
     int nCode = -1;
@@ -674,15 +674,15 @@ BOOL CQYBaseView::SetComponentCursor(CPoint point)
     if (pComp == nullptr)
         return FALSE;
     m_pActiveComp = pComp;
-    SetToolCursor(m_nTrackState == 42 ? IDC_QY_ROTATE : IDC_QY_COMPONENT);
+    SetToolCursor(m_nTrackState == RotateArmed ? IDC_QY_ROTATE : IDC_QY_COMPONENT);
     if (m_hCursor == nullptr) // no cursor of our own: the standard move shape
-        SetStandardCursor(m_nTrackState == 42 ? IDC_CROSS : IDC_SIZEALL);
+        SetStandardCursor(m_nTrackState == RotateArmed ? IDC_CROSS : IDC_SIZEALL);
     return TRUE;
 }
 
 void CQYBaseView::SetHoverCursor(CPoint point)
 {
-    if (IsDesignMode() && (m_nTrackState == 0 || m_nTrackState == 42) && m_listSelected.GetCount() == 1) {
+    if (IsDesignMode() && (m_nTrackState == Idle || m_nTrackState == RotateArmed) && m_listSelected.GetCount() == 1) {
         int nIndex = -1;
         if (HitTestHandle(point, nIndex) != nullptr) {
             SetHandleCursor(point);
@@ -708,7 +708,7 @@ void CQYBaseView::OnMouseMove(UINT nFlags, CPoint point)
         return;
     }
     m_ptDragLast = ptLogical;
-    if (m_nTrackState == 0 || m_nTrackState == 42)
+    if (m_nTrackState == Idle || m_nTrackState == RotateArmed)
         SetHoverCursor(ptLogical);
     else
         TrackMouseMove(nFlags, point);

@@ -52,7 +52,7 @@ void CQYBaseView::ArmLinkTool(BOOL bElbow)
     if (m_pLinkProto != nullptr)
         m_pLinkProto->Release();
     m_pLinkProto = pLink;
-    m_nTrackState = 33;
+    m_nTrackState = LinkArmed;
     m_pLinkFromPort = nullptr;
     m_pLinkToPort = nullptr;
     m_arrPoints.RemoveAll();
@@ -64,63 +64,63 @@ void CQYBaseView::ArmLinkTool(BOOL bElbow)
 void CQYBaseView::OnToolSelect()
 {
     m_nToolType = 0;
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
     SetStandardCursor(IDC_ARROW);
 }
 
 void CQYBaseView::OnToolStatic()
 {
-    ArmTool(QY_COMP_STATIC, 12, IDC_QY_STATIC);
+    ArmTool(QY_COMP_STATIC, RectArmed, IDC_QY_STATIC);
 }
 
 void CQYBaseView::OnToolImage()
 {
-    ArmTool(QY_COMP_IMAGE, 12, IDC_QY_CROSS);
+    ArmTool(QY_COMP_IMAGE, RectArmed, IDC_QY_CROSS);
 }
 
 void CQYBaseView::OnToolEllipse()
 {
-    ArmTool(QY_COMP_ELLIPSE, 7, IDC_QY_ELLIPSE);
+    ArmTool(QY_COMP_ELLIPSE, EllipseArmed, IDC_QY_ELLIPSE);
 }
 
 void CQYBaseView::OnToolLine()
 {
-    ArmTool(QY_COMP_LINE, 15, IDC_QY_LINE);
+    ArmTool(QY_COMP_LINE, LineArmed, IDC_QY_LINE);
 }
 
 void CQYBaseView::OnToolArrowLine()
 {
-    ArmTool(kToolArrowLine, 15, IDC_QY_LINE);
+    ArmTool(kToolArrowLine, LineArmed, IDC_QY_LINE);
 }
 
 void CQYBaseView::OnToolPolyline()
 {
-    ArmTool(kToolPolyline, 18, IDC_QY_POLYLINE);
+    ArmTool(kToolPolyline, PolylineArmed, IDC_QY_POLYLINE);
 }
 
 void CQYBaseView::OnToolPolygon()
 {
-    ArmTool(QY_COMP_POLYGON, 21, IDC_QY_POLYGON);
+    ArmTool(QY_COMP_POLYGON, PolygonArmed, IDC_QY_POLYGON);
 }
 
 void CQYBaseView::OnToolBezierLine()
 {
-    ArmTool(QY_COMP_BEZIERLINE, 24, IDC_QY_BEZIER);
+    ArmTool(QY_COMP_BEZIERLINE, BezierArmed, IDC_QY_BEZIER);
 }
 
 void CQYBaseView::OnToolCloseBezier()
 {
-    ArmTool(QY_COMP_CLOSEBEZIER, 27, IDC_QY_CLOSE_BEZIER);
+    ArmTool(QY_COMP_CLOSEBEZIER, CloseBezierArmed, IDC_QY_CLOSE_BEZIER);
 }
 
 void CQYBaseView::OnToolRectangle()
 {
-    ArmTool(QY_COMP_RECTANGLE, 12, IDC_QY_RECTANGLE);
+    ArmTool(QY_COMP_RECTANGLE, RectArmed, IDC_QY_RECTANGLE);
 }
 
 void CQYBaseView::OnToolHyLink()
 {
-    ArmTool(QY_COMP_HYLINK, 12, IDC_QY_CROSS);
+    ArmTool(QY_COMP_HYLINK, RectArmed, IDC_QY_CROSS);
 }
 
 void CQYBaseView::OnToolLinkElbow()
@@ -135,7 +135,7 @@ void CQYBaseView::OnToolLinkFree()
 
 void CQYBaseView::OnToolHand()
 {
-    m_nTrackState = 30;
+    m_nTrackState = PanArmed;
     SetTrackCursor(IDC_QY_HAND, IDC_SIZEALL);
 }
 
@@ -162,7 +162,7 @@ QY_TOOL_UPDATE(OnUpdateToolRectangle, m_nToolType == QY_COMP_RECTANGLE)
 QY_TOOL_UPDATE(OnUpdateToolHyLink, m_nToolType == QY_COMP_HYLINK)
 QY_TOOL_UPDATE(OnUpdateToolLinkElbow, m_nToolType == QY_COMP_LINK && m_bLinkElbow)
 QY_TOOL_UPDATE(OnUpdateToolLinkFree, m_nToolType == QY_COMP_LINK && !m_bLinkElbow)
-QY_TOOL_UPDATE(OnUpdateToolHand, m_nTrackState >= 30 && m_nTrackState <= 32)
+QY_TOOL_UPDATE(OnUpdateToolHand, m_nTrackState >= PanArmed && m_nTrackState <= Panning)
 
 #undef QY_TOOL_UPDATE
 
@@ -180,7 +180,7 @@ void CQYBaseView::CancelLinkTracking()
         DrawPointsBand(m_ptLast);
         m_arrPoints.RemoveAll();
     }
-    m_nTrackState = 0;
+    m_nTrackState = Idle;
     m_nToolType = 0;
     SetStandardCursor(IDC_ARROW);
     if (m_pLinkProto != nullptr)

@@ -101,6 +101,17 @@ TEST_F(ViewArrange, FormDraggedByItsHandlesStaysClearOfItsComponents)
         EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
         EXPECT_EQ(m_pView->m_nTrackState, 0);
     }
+    // A press on a handle released without a drag leaves the form as it is.
+    const CRect before = pForm->GetRect();
+    const CPoint handle = QYGetHandlePoint(before, 4);
+    const int nUndo = Model().GetUndoCount();
+    m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(handle.x, handle.y));
+    ASSERT_EQ(m_pView->m_nTrackState, CQYBaseView::FormResizePending);
+    m_pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(handle.x, handle.y));
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(handle.x, handle.y));
+    EXPECT_EQ(pForm->GetRect(), before);
+    EXPECT_EQ(Model().GetUndoCount(), nUndo);
+    EXPECT_EQ(m_pView->m_nTrackState, CQYBaseView::Idle);
 }
 
 TEST_F(ViewArrange, OperationsWithoutTheirSubjectBuildNothing)

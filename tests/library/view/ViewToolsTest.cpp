@@ -687,6 +687,132 @@ TEST_F(ViewTools, SnappedMoveLandsOnTheGrid)
     SetSnap(FALSE);
 }
 
+// A press on a handle, a point or a shape to turn waits for the mouse to
+// move; a move back onto the press point is no drag, and a release without
+// a drag changes nothing and ends the gesture.
+TEST_F(ViewTools, APressThatNeverMovesChangesNothing)
+{
+    CQYDrawComponent* pRect = Put(CRect(100, 100, 200, 180));
+    Command(ID_QY_TOOL_LINE);
+    Drag(CPoint(300, 100), CPoint(400, 160));
+    CQYDrawComponent* pLine = Last();
+    const CPoint lineEnd(400, 160);
+    ASSERT_EQ(pLine->GetPointAt(1), lineEnd);
+    const int nUndo = Model().GetUndoCount();
+    const struct {
+        const char* name;
+        CQYDrawComponent* pSelected;
+        UINT nTool; // a command before the press, or 0
+        CPoint press;
+        int nPending;
+    } cases[] = {
+        {"size handle", pRect, 0, CPoint(200, 180), CQYBaseView::ResizePending},
+        {"line point", pLine, 0, lineEnd, CQYBaseView::PointDragPending},
+        {"free rotate", pRect, ID_QY_FREE_ROTATE, CPoint(150, 140), CQYBaseView::RotatePending},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.nTool != 0)
+            Command(c.nTool);
+        Select({c.pSelected});
+        Down(c.press);
+        ASSERT_EQ(m_pView->m_nTrackState, c.nPending);
+        Move(c.press);
+        EXPECT_EQ(m_pView->m_nTrackState, c.nPending);
+        Up(c.press);
+        EXPECT_EQ(m_pView->m_nTrackState, CQYBaseView::Idle);
+        EXPECT_EQ(Model().GetUndoCount(), nUndo);
+        EXPECT_EQ(Normal(pRect->GetRect()), CRect(100, 100, 200, 180));
+        EXPECT_EQ(pLine->GetPointAt(1), lineEnd);
+    }
+}
+
+// A straight line's end and a link's inner point are dragged by their
+// handles as one point command; the link's ends stay on their ports.
+TEST_F(ViewTools, PointHandlesOfALineAndOfALinkFollowTheMouse)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    CQYDrawComponent* b = Put(CRect(300, 200, 380, 260));
+    Command(ID_QY_TOOL_LINK_FREE);
+    ClickAt(CPoint(120, 70)); // a's right port
+    Hover(CPoint(200, 150));
+    ClickAt(CPoint(200, 150));
+    Hover(CPoint(300, 230));
+    ClickAt(CPoint(300, 230)); // b's left port
+    CQYDrawComponent* pLink = Last();
+    ASSERT_TRUE(pLink->IsKindOf(RUNTIME_CLASS(CQYLinkComponent)));
+    ASSERT_EQ(pLink->GetPointCount(), 3);
+    Command(ID_QY_TOOL_LINE);
+    Drag(CPoint(100, 300), CPoint(250, 380));
+    CQYDrawComponent* pLine = Last();
+    const struct {
+        const char* name;
+        CQYDrawComponent* pComp;
+        int nPoint;
+    } cases[] = {{"line end", pLine, 1}, {"link inner point", pLink, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CPoint from = c.pComp->GetPointAt(c.nPoint);
+        const CPoint to = from + CPoint(30, -20);
+        const int nUndo = Model().GetUndoCount();
+        Select({c.pComp});
+        Drag(from, to);
+        EXPECT_EQ(c.pComp->GetPointAt(c.nPoint), to);
+        EXPECT_EQ(LastCommand(), QY_CMD_SIZESPOT);
+        EXPECT_EQ(Model().GetUndoCount(), nUndo + 1);
+        EXPECT_EQ(pLink->GetPointAt(0), PortAt(a, 1, 0.5)->GetLinkPoint());
+        EXPECT_EQ(pLink->GetPointAt(2), PortAt(b, 0, 0.5)->GetLinkPoint());
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(c.pComp->GetPointAt(c.nPoint), from);
+    }
+}
+
+// With Shift the selection band is a square from the press point: it takes
+// in what the mouse's own rectangle would miss.
+TEST_F(ViewTools, ShiftMakesTheSelectionBandSquare)
+{
+    CQYDrawComponent* a = Put(CRect(20, 20, 60, 60));
+    const struct {
+        UINT nFlags;
+        std::vector<CQYDrawComponent*> selected;
+    } cases[] = {{0, {}}, {MK_SHIFT, {a}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nFlags);
+        Select({});
+        Drag(CPoint(10, 10), CPoint(70, 30), c.nFlags);
+        EXPECT_EQ(Selected(), c.selected);
+        EXPECT_EQ(m_pView->m_nTrackState, CQYBaseView::Idle);
+    }
+}
+
+// Links do not turn: a rotate drag over a selection of links only turns
+// nothing and ends like a click.
+TEST_F(ViewTools, FreeRotateOfLinksAloneTurnsNothing)
+{
+    CQYDrawComponent* a = Put(CRect(40, 40, 120, 100));
+    CQYDrawComponent* b = Put(CRect(300, 40, 380, 100));
+    auto* pLink = new CQYLinkComponent;
+    pLink->AddRef();
+    pLink->SetElbow(FALSE);
+    CArray<CPoint, CPoint> points;
+    points.Add(PortAt(a, 1, 0.5)->GetLinkPoint());
+    points.Add(PortAt(b, 0, 0.5)->GetLinkPoint());
+    Model().AddNewLink(pLink, &points, PortAt(a, 1, 0.5), PortAt(b, 0, 0.5), FALSE);
+    pLink->Release();
+    const int nUndo = Model().GetUndoCount();
+    Command(ID_QY_FREE_ROTATE);
+    Select({pLink});
+    Down(CPoint(210, 70));
+    ASSERT_EQ(m_pView->m_nTrackState, CQYBaseView::RotatePending);
+    Move(CPoint(210, 110));
+    EXPECT_EQ(m_pView->m_nTrackState, CQYBaseView::RotatePending);
+    Up(CPoint(210, 110));
+    EXPECT_EQ(m_pView->m_nTrackState, CQYBaseView::Idle);
+    EXPECT_EQ(Model().GetUndoCount(), nUndo);
+    EXPECT_EQ(pLink->GetPointAt(0), CPoint(120, 70));
+    EXPECT_EQ(pLink->GetPointAt(1), CPoint(300, 70));
+}
+
 } // namespace
 
 // A view that notes the two hooks the link tool calls before it adds a
