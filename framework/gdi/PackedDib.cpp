@@ -73,8 +73,8 @@ QImage DecodeIconMask(const BYTE *data, size_t size, const Parsed &parsed)
     size_t colourRows =
         static_cast<size_t>(DibRowBytes(parsed.width, h.biBitCount)) * static_cast<size_t>(parsed.height);
     size_t maskOffset = parsed.bitsOffset + colourRows;
-    DWORD maskRow = DibRowBytes(parsed.width, 1);
-    if (maskOffset > size || static_cast<size_t>(maskRow) * static_cast<size_t>(parsed.height) > size - maskOffset)
+    size_t maskRow = static_cast<size_t>(DibRowBytes(parsed.width, 1));
+    if (maskOffset > size || maskRow * static_cast<size_t>(parsed.height) > size - maskOffset)
         return QImage();
     QImage mask(parsed.width, parsed.height, QImage::Format_RGB32);
     bool topDown = h.biHeight < 0;

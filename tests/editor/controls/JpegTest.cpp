@@ -3,6 +3,7 @@
 #include "editor/controls/SECDib.h"
 #include "editor/controls/SECDibFormat.h"
 #include "editor/controls/SECJpeg.h"
+#include "framework/gdi/DibHeaders.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(Jpeg, PalettePicturesAreWrittenThroughTheirColourTable)
     std::vector<RGBQUAD> colours(16, RGBQUAD{});
     colours[1] = RGBQUAD{0, 0, 255, 0};
     colours[2] = RGBQUAD{255, 0, 0, 0};
-    const size_t stride = size_t(DibAlignedRowBytes(16, 4));
+    const size_t stride = size_t(DibRowBytes(16, 4));
     std::vector<BYTE> bits(stride * 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
