@@ -117,13 +117,19 @@ bool CheckDibGeometry(LONG width, LONG height, WORD bitCount, DibGeometry *geome
     return true;
 }
 
+bool IsDibHeaderSize(DWORD headerSize)
+{
+    return headerSize == kBitmapCoreHeaderSize || headerSize == kBitmapInfoHeaderSize ||
+           headerSize == kBitmapOs2HeaderSize || headerSize == kBitmapV4HeaderSize || headerSize == kBitmapV5HeaderSize;
+}
+
 bool ReadDibHeader(const BYTE *data, size_t size, DibHeader *header)
 {
     if (!data || size < 4)
         return false;
     DibHeader read;
     read.headerSize = Dword(data);
-    if (read.headerSize > size)
+    if (!IsDibHeaderSize(read.headerSize) || read.headerSize > size)
         return false;
     if (read.headerSize == kBitmapCoreHeaderSize) {
         // 16-bit unsigned sizes, and neither compression nor a used-colour count.
@@ -133,11 +139,8 @@ bool ReadDibHeader(const BYTE *data, size_t size, DibHeader *header)
         read.fields.biPlanes = Word(data + 8);
         read.fields.biBitCount = Word(data + 10);
         read.tableEntrySize = 3;
-    } else if (read.headerSize == kBitmapInfoHeaderSize || read.headerSize == kBitmapOs2HeaderSize ||
-               read.headerSize == kBitmapV4HeaderSize || read.headerSize == kBitmapV5HeaderSize) {
-        ReadBitmapInfoHeader(data, size, &read.fields);
     } else {
-        return false;
+        ReadBitmapInfoHeader(data, size, &read.fields);
     }
     const BITMAPINFOHEADER &h = read.fields;
     if (!CheckDibGeometry(h.biWidth, h.biHeight, h.biBitCount, &read.geometry))

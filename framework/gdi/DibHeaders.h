@@ -5,14 +5,16 @@
 //
 // Size limits. A header comes from outside (a file, a resource, an archive,
 // a metafile record), so no size in it is trusted. A DIB is taken only when:
-//   - its width is 1 to kDibMaxSide and its height is not 0 and at most
-//     kDibMaxSide either way (negative heights are top-down rows; the most
-//     negative LONG is refused like any other height beyond the side);
+//   - the header's own size field names a header size this reader knows
+//     (IsDibHeaderSize) and the bytes given hold that many;
+//   - its width is 1 to kDibMaxSide (32768) and its height is not 0 and at
+//     most kDibMaxSide either way (negative heights are top-down rows; the
+//     most negative LONG is refused like any other height beyond the side);
 //   - its bit count is one the format defines: 1, 4, 8, 16, 24 or 32 (a
 //     reader may take fewer of them, never more);
-//   - width x rows is at most kDibMaxPixels, so its rows (4 bytes a pixel at
-//     most) stay below 2^29 bytes: every later size sum fits a DWORD, an int
-//     and a QImage, and a lying header costs no large allocation;
+//   - width x rows is at most kDibMaxPixels (2^27), so its rows (4 bytes a
+//     pixel at most) take at most 2^29 bytes: every later size sum fits a
+//     DWORD, an int and a QImage, and no header asks for more memory;
 //   - the colour table of a 1-, 4- or 8-bit DIB announces no more entries
 //     than the bit count has (deeper DIBs are read without a table).
 // Row bytes and totals are computed in 64 bits from 32-bit widths and 16-bit
@@ -62,6 +64,8 @@ constexpr DWORD kBitmapCoreHeaderSize = 12;
 constexpr DWORD kBitmapOs2HeaderSize = 64;
 constexpr DWORD kBitmapV4HeaderSize = 108;
 constexpr DWORD kBitmapV5HeaderSize = 124;
+// One of the five sizes above.
+bool IsDibHeaderSize(DWORD headerSize);
 
 // An info header read from outside bytes and checked against the limits.
 struct DibHeader {

@@ -24,8 +24,11 @@ namespace PackedDib {
 QImage Decode(const BYTE *data, size_t size, int heightDivisor, Parsed *parsed)
 {
     BITMAPINFOHEADER h{};
-    if (!ReadBitmapInfoHeader(data, size, &h) || h.biSize < kBitmapInfoHeaderSize || h.biSize > size ||
-        heightDivisor < 1 || h.biBitCount > 32 || h.biClrUsed > 256)
+    // The header's size is one the DIB header reader knows (the decoder takes
+    // no core headers); its sizes are checked by the decoder below, once the
+    // icon image's stacked rows are divided out of its height.
+    if (!ReadBitmapInfoHeader(data, size, &h) || !IsDibHeaderSize(h.biSize) || h.biSize == kBitmapCoreHeaderSize ||
+        h.biSize > size || heightDivisor < 1 || h.biBitCount > 32 || h.biClrUsed > 256)
         return QImage();
     // Header and colour table copied into aligned memory for the decoder.
     size_t table = TableEntries(h) * 4;
