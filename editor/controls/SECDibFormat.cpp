@@ -8,46 +8,11 @@
 namespace {
 
 constexpr WORD kBmpMark = 0x4D42; // "BM"
-constexpr DWORD kCoreHeaderSize = 12;
-constexpr DWORD kOs2HeaderSize = 64;
-constexpr DWORD kV4HeaderSize = 108;
-constexpr DWORD kV5HeaderSize = 124;
 constexpr DWORD kUncompressed = 0;
-// Pictures beyond this many bytes of rows are refused before any allocation.
-constexpr uint64_t kMaxImageBytes = uint64_t(1) << 31;
-
-WORD Read16(const BYTE *p)
-{
-    return WORD(p[0] | (p[1] << 8));
-}
 
 bool IsSupportedBitCount(int bits)
 {
     return bits == 1 || bits == 4 || bits == 8 || bits == 24;
-}
-
-// Reads the info header of any accepted size into the 40-byte form.
-bool ReadAnyInfoHeader(const BYTE *data, size_t size, BITMAPINFOHEADER &header, DWORD &headerSize)
-{
-    if (size < 4)
-        return false;
-    headerSize = DWORD(data[0]) | DWORD(data[1]) << 8 | DWORD(data[2]) << 16 | DWORD(data[3]) << 24;
-    if (headerSize == kCoreHeaderSize) {
-        if (size < kCoreHeaderSize)
-            return false;
-        header = BITMAPINFOHEADER{};
-        header.biWidth = Read16(data + 4);
-        header.biHeight = Read16(data + 6);
-        header.biPlanes = Read16(data + 8);
-        header.biBitCount = Read16(data + 10);
-        return true;
-    }
-    if (headerSize != kBitmapInfoHeaderSize && headerSize != kOs2HeaderSize && headerSize != kV4HeaderSize &&
-        headerSize != kV5HeaderSize)
-        return false;
-    if (size < headerSize || !ReadBitmapInfoHeader(data, size, &header))
-        return false;
-    return true;
 }
 
 } // namespace
@@ -69,13 +34,6 @@ uint64_t DibPackedRowBytes(int64_t width, int bitsPerPixel)
     return (uint64_t(width) * uint64_t(bitsPerPixel) + 7) / 8;
 }
 
-uint64_t DibAlignedRowBytes(int64_t width, int bitsPerPixel)
-{
-    if (width <= 0 || bitsPerPixel <= 0 || width > std::numeric_limits<int32_t>::max())
-        return 0;
-    return (uint64_t(width) * uint64_t(bitsPerPixel) + 31) / 32 * 4;
-}
-
 BOOL ParseBmpLayout(const BYTE *data, size_t size, DibLayout &layout)
 {
     return ParseBmpLayout(data, size, size, layout);
@@ -87,29 +45,22 @@ BOOL ParseBmpLayout(const BYTE *data, size_t headSize, uint64_t size, DibLayout 
     if (headSize > size || !ReadBitmapFileHeader(data, headSize, &fileHeader) || fileHeader.bfType != kBmpMark)
         return FALSE;
     const BYTE *info = data + kBitmapFileHeaderSize;
-    const size_t infoRoom = headSize - kBitmapFileHeaderSize;
-    BITMAPINFOHEADER header{};
-    DWORD headerSize = 0;
-    if (!ReadAnyInfoHeader(info, infoRoom, header, headerSize))
+    DibHeader read;
+    if (!ReadDibHeader(info, headSize - kBitmapFileHeaderSize, &read))
         return FALSE;
-    const int bits = header.biBitCount;
-    if (!IsSupportedBitCount(bits) || header.biCompression != kUncompressed)
+    BITMAPINFOHEADER header = read.fields;
+    if (!IsSupportedBitCount(header.biBitCount) || header.biCompression != kUncompressed)
         return FALSE;
-    // Top-down pictures (negative height) and empty ones are refused.
-    if (header.biWidth <= 0 || header.biHeight <= 0)
+    // Top-down pictures (negative height) are refused.
+    if (read.geometry.topDown)
         return FALSE;
-    const uint64_t stride = DibAlignedRowBytes(header.biWidth, bits);
-    if (stride == 0 || stride > kMaxImageBytes / uint64_t(header.biHeight))
-        return FALSE;
-    const uint64_t imageBytes = stride * uint64_t(header.biHeight);
+    const uint64_t imageBytes = read.geometry.pixelBytes;
 
-    // The colour table: the used count when it is a proper subset, else all.
-    const WORD colourCount = DibColourCount(bits);
-    DWORD tableEntries = colourCount;
-    if (header.biClrUsed > 0 && header.biClrUsed < colourCount)
-        tableEntries = header.biClrUsed;
-    const size_t entrySize = headerSize == kCoreHeaderSize ? 3 : 4;
-    const uint64_t tableEnd = kBitmapFileHeaderSize + uint64_t(headerSize) + uint64_t(tableEntries) * entrySize;
+    // The colour table: all entries are kept, those the file leaves out black.
+    const WORD colourCount = DibColourCount(header.biBitCount);
+    const DWORD tableEntries = read.tableEntries;
+    const size_t entrySize = read.tableEntrySize;
+    const uint64_t tableEnd = kBitmapFileHeaderSize + uint64_t(read.headerSize) + uint64_t(tableEntries) * entrySize;
     if (fileHeader.bfOffBits < tableEnd || fileHeader.bfOffBits > size || tableEnd > headSize)
         return FALSE;
     if (imageBytes > size - fileHeader.bfOffBits)
@@ -117,7 +68,7 @@ BOOL ParseBmpLayout(const BYTE *data, size_t headSize, uint64_t size, DibLayout 
 
     DibLayout result;
     result.colours.assign(colourCount, RGBQUAD{});
-    const BYTE *table = info + headerSize;
+    const BYTE *table = info + read.headerSize;
     for (DWORD i = 0; i < tableEntries; ++i) {
         const BYTE *entry = table + i * entrySize;
         result.colours[i] = RGBQUAD{entry[0], entry[1], entry[2], 0};
@@ -148,7 +99,7 @@ BOOL ParseBmpFile(const BYTE *data, size_t size, DibPicture &picture)
 std::vector<BYTE> BuildBmpHead(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours)
 {
     const WORD colourCount = DibColourCount(bitsPerPixel);
-    const uint64_t imageBytes = DibAlignedRowBytes(width, bitsPerPixel) * uint64_t(height > 0 ? height : 0);
+    const uint64_t imageBytes = DibRowBytes(width, WORD(bitsPerPixel)) * uint64_t(height > 0 ? height : 0);
     const DWORD offset = DWORD(kBitmapFileHeaderSize + kBitmapInfoHeaderSize + 4u * colourCount);
 
     BITMAPFILEHEADER fileHeader{};
@@ -179,7 +130,7 @@ std::vector<BYTE> BuildBmpHead(LONG width, LONG height, int bitsPerPixel, const 
 
 size_t BmpImageBytes(LONG width, LONG height, int bitsPerPixel)
 {
-    return size_t(DibAlignedRowBytes(width, bitsPerPixel) * uint64_t(height > 0 ? height : 0));
+    return size_t(DibRowBytes(width, WORD(bitsPerPixel)) * uint64_t(height > 0 ? height : 0));
 }
 
 std::vector<BYTE> BuildBmpFile(LONG width, LONG height, int bitsPerPixel, const RGBQUAD *colours, const BYTE *bits)

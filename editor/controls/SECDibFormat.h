@@ -3,7 +3,8 @@
 // writing the layout back.  Only uncompressed bottom-up pictures of 1, 4, 8
 // or 24 bits are taken; the info header may be the 40-byte one, the OS/2
 // core (12) or 2.x (64) header, or the V4 (108) and V5 (124) headers, of
-// which the common fields are read.
+// which the common fields are read (framework/gdi's DIB header reader, with
+// its size limits).
 #pragma once
 
 #include "framework/gdi/GdiStructs.h"
@@ -20,9 +21,9 @@ struct DibPicture {
 
 // Entries of the colour table for a bit count: 2, 16, 256, or 0.
 WORD DibColourCount(int bitsPerPixel);
-// Bytes of a row packed to whole bytes, and padded to 32 bits; 0 on overflow.
+// Bytes of a row packed to whole bytes, without the 32-bit padding of DIB
+// rows (DibRowBytes); 0 on overflow.
 uint64_t DibPackedRowBytes(int64_t width, int bitsPerPixel);
-uint64_t DibAlignedRowBytes(int64_t width, int bitsPerPixel);
 
 // Where a checked file's parts lie: the normalised header, the colour
 // table, and the rows as a range of the file's bytes.

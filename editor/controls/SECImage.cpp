@@ -97,7 +97,7 @@ size_t SECImage::PackedRowBytes() const
 }
 size_t SECImage::AlignedRowBytes() const
 {
-    return size_t(DibAlignedRowBytes(m_dwWidth, m_nSrcBitsPerPixel));
+    return size_t(DibRowBytes(m_dwWidth, WORD(m_nSrcBitsPerPixel)));
 }
 
 BOOL SECImage::AllocateHeader(const BITMAPINFOHEADER &header)
@@ -404,13 +404,12 @@ BOOL SECImage::ReadArchivePicture(CArchive &ar)
     const UINT headerBytes = UINT(fileHeader.bfOffBits - kBitmapFileHeaderSize);
     if (ar.Read(file.data() + kBitmapFileHeaderSize, headerBytes) != headerBytes)
         return FALSE;
-    BITMAPINFOHEADER header{};
-    if (!ReadBitmapInfoHeader(file.data() + kBitmapFileHeaderSize, headerBytes, &header))
+    // The header's sizes within the limits bound the rows to read; top-down
+    // pictures are refused by the file check below anyway.
+    DibHeader header;
+    if (!ReadDibHeader(file.data() + kBitmapFileHeaderSize, headerBytes, &header) || header.geometry.topDown)
         return FALSE;
-    const uint64_t imageBytes =
-        DibAlignedRowBytes(header.biWidth, header.biBitCount) * uint64_t(header.biHeight > 0 ? header.biHeight : 0);
-    if (imageBytes == 0 || imageBytes > (uint64_t(1) << 31))
-        return FALSE;
+    const uint64_t imageBytes = header.geometry.pixelBytes;
     // Read in slices so a lying header costs no more memory than the archive holds.
     constexpr size_t kSlice = 1 << 20;
     for (uint64_t done = 0; done < imageBytes;) {

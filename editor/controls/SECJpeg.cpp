@@ -24,13 +24,17 @@ BOOL SECJpeg::ReadFormat(CFile *pFile)
     size_t stride = 0, rowBytes = 0;
     int height = 0;
     auto rows = [&](int width, int rowsHigh, std::ptrdiff_t &rowStep) -> unsigned char * {
+        // A picture beyond the DIB size limits is refused before any memory is taken.
+        DibGeometry geometry;
+        if (!CheckDibGeometry(width, rowsHigh, 24, &geometry))
+            return nullptr;
         BITMAPINFOHEADER header{};
         header.biSize = kBitmapInfoHeaderSize;
         header.biWidth = width;
         header.biHeight = rowsHigh;
         header.biPlanes = 1;
         header.biBitCount = 24;
-        stride = size_t(DibAlignedRowBytes(width, 24));
+        stride = size_t(geometry.rowBytes);
         rowBytes = size_t(width) * 3;
         height = rowsHigh;
         header.biSizeImage = DWORD(stride * size_t(rowsHigh));

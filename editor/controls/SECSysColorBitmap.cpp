@@ -42,17 +42,17 @@ void MapButtonColours(RGBQUAD *table, int entries)
 // resource's size; empty when the bytes are not a packed bitmap we take.
 std::vector<BYTE> CopyHeader(const BYTE *data, size_t size, size_t &bitsOffset)
 {
-    BITMAPINFOHEADER header{};
-    if (!ReadBitmapInfoHeader(data, size, &header) || header.biSize != kBitmapInfoHeaderSize ||
-        header.biCompression != 0 || header.biWidth <= 0 || header.biHeight <= 0)
+    DibHeader read;
+    if (!ReadDibHeader(data, size, &read) || read.headerSize != kBitmapInfoHeaderSize ||
+        read.fields.biCompression != 0 || read.geometry.topDown)
         return {};
+    BITMAPINFOHEADER header = read.fields;
     const int bits = header.biBitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
         return {};
     const int entries = DibColourCount(bits);
-    const uint64_t stride = DibAlignedRowBytes(header.biWidth, bits);
     bitsOffset = kBitmapInfoHeaderSize + 4 * size_t(entries);
-    if (bitsOffset > size || stride == 0 || stride > (size - bitsOffset) / uint64_t(header.biHeight))
+    if (bitsOffset > size || read.geometry.pixelBytes > size - bitsOffset)
         return {};
     std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + sizeof(RGBQUAD) * (entries ? entries : 1));
     header.biClrUsed = 0;

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr LONG kMaxSide = 1 << 15;
-constexpr long long kMaxPixels = 1LL << 27;
-
 // Extracts a channel under a bit-field mask as 8 bits: a narrower channel
 // repeats its high bits below itself ((v << 3) | (v >> 2) for 5 bits), a
 // wider one keeps its top 8 bits.
@@ -158,13 +155,12 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
     const BITMAPINFOHEADER &h = info->bmiHeader;
     if (h.biSize < kBitmapInfoHeaderSize || h.biSize > 4096 || h.biPlanes != 1)
         return false;
-    if (h.biWidth <= 0 || h.biWidth > kMaxSide || h.biHeight == 0 || h.biHeight < -kMaxSide || h.biHeight > kMaxSide)
+    DibGeometry geometry;
+    if (!CheckDibGeometry(h.biWidth, h.biHeight, h.biBitCount, &geometry))
         return false;
-    layout.width = h.biWidth;
-    layout.height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-    layout.topDown = h.biHeight < 0;
-    if (static_cast<long long>(layout.width) * layout.height > kMaxPixels)
-        return false;
+    layout.width = geometry.width;
+    layout.height = geometry.rows;
+    layout.topDown = geometry.topDown;
     layout.bitCount = h.biBitCount;
     layout.compression = h.biCompression;
     switch (h.biBitCount) {
@@ -192,7 +188,7 @@ bool Read(const BITMAPINFO *info, UINT usage, const PaletteData *palette, Layout
         break;
     default: return false;
     }
-    layout.rowBytes = DibRowBytes(layout.width, layout.bitCount);
+    layout.rowBytes = static_cast<DWORD>(geometry.rowBytes);
     const BYTE *table = reinterpret_cast<const BYTE *>(info) + h.biSize;
     if (h.biBitCount <= 8) {
         DWORD most = 1u << h.biBitCount;

@@ -82,7 +82,76 @@ void WriteBitmapInfoHeader(const BITMAPINFOHEADER &header, BYTE *out)
     PutDword(out + 36, header.biClrImportant);
 }
 
-DWORD DibRowBytes(LONG width, WORD bitCount)
+uint64_t DibRowBytes(LONG width, WORD bitCount)
 {
-    return static_cast<DWORD>(((static_cast<unsigned long long>(width) * bitCount + 31) / 32) * 4);
+    if (width <= 0 || bitCount == 0)
+        return 0;
+    // Below 2^31 x 2^16: the product cannot overflow 64 bits.
+    return (static_cast<uint64_t>(width) * bitCount + 31) / 32 * 4;
+}
+
+bool CheckDibGeometry(LONG width, LONG height, WORD bitCount, DibGeometry *geometry)
+{
+    switch (bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
+    default: return false;
+    }
+    if (width <= 0 || width > kDibMaxSide || height == 0 || height > kDibMaxSide || height < -kDibMaxSide)
+        return false;
+    const LONG rows = height < 0 ? -height : height;
+    if (static_cast<uint64_t>(width) * static_cast<uint64_t>(rows) > kDibMaxPixels)
+        return false;
+    if (geometry) {
+        geometry->width = width;
+        geometry->rows = rows;
+        geometry->topDown = height < 0;
+        geometry->bitCount = bitCount;
+        geometry->rowBytes = DibRowBytes(width, bitCount);
+        geometry->pixelBytes = geometry->rowBytes * static_cast<uint64_t>(rows);
+    }
+    return true;
+}
+
+bool IsDibHeaderSize(DWORD headerSize)
+{
+    return headerSize == kBitmapCoreHeaderSize || headerSize == kBitmapInfoHeaderSize ||
+           headerSize == kBitmapOs2HeaderSize || headerSize == kBitmapV4HeaderSize || headerSize == kBitmapV5HeaderSize;
+}
+
+bool ReadDibHeader(const BYTE *data, size_t size, DibHeader *header)
+{
+    if (!data || size < 4)
+        return false;
+    DibHeader read;
+    read.headerSize = Dword(data);
+    if (!IsDibHeaderSize(read.headerSize) || read.headerSize > size)
+        return false;
+    if (read.headerSize == kBitmapCoreHeaderSize) {
+        // 16-bit unsigned sizes, and neither compression nor a used-colour count.
+        read.fields.biSize = kBitmapCoreHeaderSize;
+        read.fields.biWidth = Word(data + 4);
+        read.fields.biHeight = Word(data + 6);
+        read.fields.biPlanes = Word(data + 8);
+        read.fields.biBitCount = Word(data + 10);
+        read.tableEntrySize = 3;
+    } else {
+        ReadBitmapInfoHeader(data, size, &read.fields);
+    }
+    const BITMAPINFOHEADER &h = read.fields;
+    if (!CheckDibGeometry(h.biWidth, h.biHeight, h.biBitCount, &read.geometry))
+        return false;
+    if (h.biBitCount <= 8) {
+        const DWORD most = DWORD(1) << h.biBitCount;
+        if (h.biClrUsed > most)
+            return false;
+        read.tableEntries = h.biClrUsed ? h.biClrUsed : most;
+    }
+    if (header)
+        *header = read;
+    return true;
 }

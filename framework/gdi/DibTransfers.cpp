@@ -57,7 +57,7 @@ bool FormatOf(const BITMAPINFO *info, DibCodec::Layout &layout)
     layout.height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
     layout.topDown = h.biHeight < 0;
     layout.bitCount = h.biBitCount;
-    layout.rowBytes = DibRowBytes(layout.width, layout.bitCount);
+    layout.rowBytes = static_cast<DWORD>(DibRowBytes(layout.width, layout.bitCount));
     switch (h.biBitCount) {
     case 1:
     case 4:
@@ -181,7 +181,7 @@ int GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits, LPB
         h.biPlanes = 1;
         h.biBitCount = static_cast<WORD>(bm->bitsPixel);
         h.biCompression = BI_RGB;
-        h.biSizeImage = DibRowBytes(h.biWidth, h.biBitCount) * static_cast<DWORD>(image.height());
+        h.biSizeImage = static_cast<DWORD>(DibRowBytes(h.biWidth, h.biBitCount)) * static_cast<DWORD>(image.height());
         h.biClrUsed = 0;
         return lpvBits ? 0 : 1;
     }

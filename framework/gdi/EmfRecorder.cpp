@@ -1,6 +1,7 @@
 #include "framework/gdi/EmfRecorder.h"
 
 #include "framework/gdi/DeviceContext.h"
+#include "framework/gdi/DibHeaders.h"
 
 #include <QString>
 
@@ -298,7 +299,7 @@ void EmfRecorder::PutDib(const QImage &source, bool mono, size_t recordStart, si
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int width = image.width(), height = image.height();
     const WORD bits = mono ? 1 : 32;
-    const DWORD rowBytes = ((static_cast<DWORD>(width) * bits + 31) / 32) * 4;
+    const DWORD rowBytes = static_cast<DWORD>(DibRowBytes(width, bits));
     const DWORD offBmi = static_cast<DWORD>(m_bytes.size() - recordStart);
     const DWORD cbBmi = 40 + (mono ? 8 : 0);
     for (DWORD v : {40u, DWORD(width), DWORD(-height), DWORD(1u | DWORD(bits) << 16), DWORD(BI_RGB),

@@ -24,8 +24,11 @@ namespace PackedDib {
 QImage Decode(const BYTE *data, size_t size, int heightDivisor, Parsed *parsed)
 {
     BITMAPINFOHEADER h{};
-    if (!ReadBitmapInfoHeader(data, size, &h) || h.biSize < kBitmapInfoHeaderSize || h.biSize > size ||
-        heightDivisor < 1 || h.biBitCount > 32 || h.biClrUsed > 256)
+    // The header's size is one the DIB header reader knows (the decoder takes
+    // no core headers); its sizes are checked by the decoder below, once the
+    // icon image's stacked rows are divided out of its height.
+    if (!ReadBitmapInfoHeader(data, size, &h) || !IsDibHeaderSize(h.biSize) || h.biSize == kBitmapCoreHeaderSize ||
+        h.biSize > size || heightDivisor < 1 || h.biBitCount > 32 || h.biClrUsed > 256)
         return QImage();
     // Header and colour table copied into aligned memory for the decoder.
     size_t table = TableEntries(h) * 4;
@@ -73,8 +76,8 @@ QImage DecodeIconMask(const BYTE *data, size_t size, const Parsed &parsed)
     size_t colourRows =
         static_cast<size_t>(DibRowBytes(parsed.width, h.biBitCount)) * static_cast<size_t>(parsed.height);
     size_t maskOffset = parsed.bitsOffset + colourRows;
-    DWORD maskRow = DibRowBytes(parsed.width, 1);
-    if (maskOffset > size || static_cast<size_t>(maskRow) * static_cast<size_t>(parsed.height) > size - maskOffset)
+    size_t maskRow = static_cast<size_t>(DibRowBytes(parsed.width, 1));
+    if (maskOffset > size || maskRow * static_cast<size_t>(parsed.height) > size - maskOffset)
         return QImage();
     QImage mask(parsed.width, parsed.height, QImage::Format_RGB32);
     bool topDown = h.biHeight < 0;

@@ -1,10 +1,9 @@
 #include "kilnsmith/frame/FrameArtwork.h"
 
+#include "framework/gdi/DibHeaders.h"
 #include "framework/gdi/GdiStructs.h"
 #include "framework/resources/Resources.h"
 #include "kilnsmith/frame/ResourceIds.h"
-
-#include <cstring>
 
 namespace {
 
@@ -53,14 +52,14 @@ char Cell(const ArtworkGrid &grid, int x, int y)
 void PutHeader(std::vector<BYTE> &bytes, int cx, int cyTotal)
 {
     BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
+    header.biSize = kBitmapInfoHeaderSize;
     header.biWidth = cx;
     header.biHeight = cyTotal;
     header.biPlanes = 1;
     header.biBitCount = 32;
     header.biCompression = BI_RGB;
-    bytes.resize(sizeof(header));
-    std::memcpy(bytes.data(), &header, sizeof(header));
+    bytes.resize(kBitmapInfoHeaderSize);
+    WriteBitmapInfoHeader(header, bytes.data());
 }
 
 void PutPixel(std::vector<BYTE> &bytes, DWORD rgb, BYTE alpha)
@@ -197,9 +196,9 @@ std::vector<BYTE> ArtworkIconImage(const ArtworkGrid &grid, int nScale)
             PutPixel(bytes, c == '.' ? 0 : ColourOf(c), c == '.' ? 0 : 0xFF);
         }
     }
-    const int nMaskStride = ((cx + 31) / 32) * 4;
+    const size_t nMaskStride = static_cast<size_t>(DibRowBytes(cx, 1));
     for (int y = cy - 1; y >= 0; --y) {
-        std::vector<BYTE> row(static_cast<size_t>(nMaskStride), 0);
+        std::vector<BYTE> row(nMaskStride, 0);
         for (int x = 0; x < cx; ++x)
             if (Cell(grid, x / nScale, y / nScale) == '.')
                 row[static_cast<size_t>(x / 8)] |= static_cast<BYTE>(0x80 >> (x % 8));

@@ -1,25 +1,16 @@
 #include "library/pickers/QYDibResource.h"
 
+#include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/GdiConstants.h"
 #include "framework/resources/Resources.h"
 #include "library/pickers/QYFillTextureData.h"
 
-#include <cstring>
+#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr DWORD kFileHeaderSize = 14;
-constexpr DWORD kInfoHeaderSize = 40;
-constexpr LONG kMaxSide = 4096;
-
-DWORD ReadDword(const BYTE* p)
-{
-    return DWORD(p[0]) | DWORD(p[1]) << 8 | DWORD(p[2]) << 16 | DWORD(p[3]) << 24;
-}
-WORD ReadWord(const BYTE* p)
-{
-    return WORD(p[0] | p[1] << 8);
-}
 
 struct DibLayout {
     LONG width = 0;
@@ -28,47 +19,30 @@ struct DibLayout {
     WORD bitCount = 0;
     DWORD paletteOffset = 0;
     DWORD paletteCount = 0;
-    DWORD bitsOffset = 0;
-    DWORD rowBytes = 0;
+    uint64_t bitsOffset = 0;
+    uint64_t rowBytes = 0;
 };
 
 // Checks the header and that the palette and every row lie inside the data.
+// Resources hold 4-byte colour entries, so OS/2 core headers are not taken.
 bool ReadLayout(const BYTE* pDib, DWORD nSize, DibLayout& layout)
 {
-    if (pDib == nullptr || nSize < kInfoHeaderSize)
+    DibHeader header;
+    if (!ReadDibHeader(pDib, nSize, &header) || header.headerSize < kBitmapInfoHeaderSize)
         return false;
-    const DWORD headerSize = ReadDword(pDib);
-    if (headerSize < kInfoHeaderSize || headerSize > nSize)
+    const BITMAPINFOHEADER& fields = header.fields;
+    const WORD bitCount = fields.biBitCount;
+    if (fields.biPlanes != 1 || fields.biCompression != BI_RGB || bitCount == 16)
         return false;
-    const LONG width = static_cast<LONG>(ReadDword(pDib + 4));
-    const LONG height = static_cast<LONG>(ReadDword(pDib + 8));
-    const WORD planes = ReadWord(pDib + 12);
-    const WORD bitCount = ReadWord(pDib + 14);
-    const DWORD compression = ReadDword(pDib + 16);
-    DWORD colorsUsed = ReadDword(pDib + 32);
-    if (planes != 1 || compression != 0 || width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide ||
-        height > kMaxSide)
-        return false;
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
-        return false;
-    if (bitCount <= 8) {
-        const DWORD maxColors = DWORD(1) << bitCount;
-        if (colorsUsed == 0 || colorsUsed > maxColors)
-            colorsUsed = maxColors;
-    } else {
-        colorsUsed = 0;
-    }
-    layout.width = width;
-    layout.height = height < 0 ? -height : height;
-    layout.bTopDown = height < 0;
+    layout.width = header.geometry.width;
+    layout.height = header.geometry.rows;
+    layout.bTopDown = header.geometry.topDown;
     layout.bitCount = bitCount;
-    layout.paletteOffset = headerSize;
-    layout.paletteCount = colorsUsed;
-    layout.bitsOffset = headerSize + colorsUsed * 4;
-    layout.rowBytes = ((DWORD(width) * bitCount + 31) / 32) * 4;
-    const unsigned long long needed =
-        layout.bitsOffset + static_cast<unsigned long long>(layout.rowBytes) * layout.height;
-    return needed <= nSize;
+    layout.paletteOffset = header.headerSize;
+    layout.paletteCount = header.tableEntries;
+    layout.bitsOffset = header.headerSize + uint64_t(header.tableEntries) * 4;
+    layout.rowBytes = header.geometry.rowBytes;
+    return layout.bitsOffset + header.geometry.pixelBytes <= nSize;
 }
 
 DWORD PixelAt(const BYTE* pRow, LONG x, const DibLayout& layout, const BYTE* pPalette)

@@ -4,14 +4,6 @@
 #include "framework/gdi/GdiConstants.h"
 
 #include <algorithm>
-#include <climits>
-
-uint64_t QYDibRowBytes(int64_t nWidth, int nBitCount)
-{
-    if (nWidth <= 0 || nBitCount <= 0)
-        return 0;
-    return ((static_cast<uint64_t>(nWidth) * static_cast<uint64_t>(nBitCount) + 31) / 32) * 4;
-}
 
 int QYDibColorCount(int nBitCount)
 {
@@ -32,24 +24,21 @@ BOOL QYCheckBmpFileHeader(const BITMAPFILEHEADER& header, uint64_t nFileLength)
     return nFileLength == 0 || header.bfOffBits <= nFileLength;
 }
 
-BOOL QYCheckBmpInfoHeader(const BITMAPINFOHEADER& header, QYBmpLayout* pLayout)
+BOOL QYReadBmpInfoHeader(const BYTE* lpInfo, size_t nSize, QYBmpLayout* pLayout)
 {
-    if (header.biSize != kBitmapInfoHeaderSize || header.biCompression != BI_RGB)
+    DibHeader header;
+    if (!ReadDibHeader(lpInfo, nSize, &header))
         return FALSE;
-    const int nBits = header.biBitCount;
+    if (header.headerSize != kBitmapInfoHeaderSize || header.fields.biCompression != BI_RGB)
+        return FALSE;
+    const int nBits = header.fields.biBitCount;
     if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 24)
         return FALSE;
-    if (header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == INT_MIN)
-        return FALSE;
-    if (nBits <= 8 && header.biClrUsed > (1u << nBits))
-        return FALSE;
     QYBmpLayout layout;
-    layout.nRowBytes = QYDibRowBytes(header.biWidth, nBits);
-    layout.nRows = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    layout.bTopDown = header.biHeight < 0;
-    layout.nPixelBytes = layout.nRowBytes * static_cast<uint64_t>(layout.nRows);
-    if (layout.nPixelBytes > kQYMaxPixelBytes)
-        return FALSE;
+    layout.nRowBytes = header.geometry.rowBytes;
+    layout.nRows = header.geometry.rows;
+    layout.bTopDown = header.geometry.topDown;
+    layout.nPixelBytes = header.geometry.pixelBytes;
     if (pLayout != nullptr)
         *pLayout = layout;
     return TRUE;

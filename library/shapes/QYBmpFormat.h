@@ -13,12 +13,6 @@
 // Bytes of the block that holds the info header and the colour table in
 // memory: the file's header bytes plus room for a full 256-entry table.
 constexpr uint64_t kQYInfoBlockSlack = 1024;
-// The largest pixel block a picture may have (the drawing calls take int
-// sizes).
-constexpr uint64_t kQYMaxPixelBytes = 0x7FFFFFFF;
-
-// ((width x bits + 31) / 32) x 4 in 64 bits.
-uint64_t QYDibRowBytes(int64_t nWidth, int nBitCount);
 
 // 2, 16 or 256 for 1, 4 or 8 bits per pixel, else 0.
 int QYDibColorCount(int nBitCount);
@@ -35,10 +29,10 @@ struct QYBmpLayout {
     BOOL bTopDown = FALSE;
 };
 
-// A 40-byte header, 1/4/8/24 bits, BI_RGB, width above 0, height not 0,
-// biClrUsed within the bit depth and a pixel block no larger than
-// kQYMaxPixelBytes.  FALSE on anything else.
-BOOL QYCheckBmpInfoHeader(const BITMAPINFOHEADER& header, QYBmpLayout* pLayout);
+// Reads the info header at the front of nSize bytes with the framework's
+// DIB header reader, whose size limits apply, and takes what the holders
+// keep: a 40-byte header, 1/4/8/24 bits and BI_RGB.  FALSE on anything else.
+BOOL QYReadBmpInfoHeader(const BYTE* lpInfo, size_t nSize, QYBmpLayout* pLayout);
 
 // A picture as the holders keep it: the info header and colour table in one
 // block (with kQYInfoBlockSlack bytes of room behind the file's bytes), the

@@ -34,8 +34,7 @@ BOOL ReadFileBytes(CFile& file, void* lpBuf, uint64_t nCount)
 // top-down pictures are turned bottom-up so every picture is held one way.
 BOOL CheckInfoBlock(const std::vector<BYTE>& info, QYBmpLayout& layout)
 {
-    BITMAPINFOHEADER header{};
-    return ReadBitmapInfoHeader(info.data(), info.size(), &header) && QYCheckBmpInfoHeader(header, &layout);
+    return QYReadBmpInfoHeader(info.data(), info.size(), &layout);
 }
 
 void SettleRows(QYDibParts& parts, const QYBmpLayout& layout)
@@ -108,7 +107,7 @@ std::vector<BYTE> QYBmpFileImage(const BITMAPINFOHEADER& header, const BYTE* lpC
     const uint64_t nTableBytes = static_cast<uint64_t>(QYDibColorCount(header.biBitCount)) * 4;
     const uint64_t nRows =
         static_cast<uint64_t>(header.biHeight < 0 ? -static_cast<int64_t>(header.biHeight) : header.biHeight);
-    const uint64_t nPixelBytes = QYDibRowBytes(header.biWidth, header.biBitCount) * nRows;
+    const uint64_t nPixelBytes = DibRowBytes(header.biWidth, header.biBitCount) * nRows;
     const uint64_t nOffBits = kBitmapFileHeaderSize + kBitmapInfoHeaderSize + nTableBytes;
     BITMAPFILEHEADER fileHeader{};
     fileHeader.bfType = 0x4D42;

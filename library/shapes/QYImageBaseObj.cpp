@@ -303,9 +303,11 @@ BOOL CQYImageBaseObj::CreateFromBitmap(CDC* pDC, CBitmap* pBitmap)
         return FALSE;
     const int nDeviceBits = bm.bmBitsPixel * bm.bmPlanes;
     const int nBitCount = nDeviceBits <= 1 ? 1 : nDeviceBits <= 4 ? 4 : nDeviceBits <= 8 ? 8 : 24;
-    const uint64_t nPixelBytes = QYDibRowBytes(bm.bmWidth, nBitCount) * static_cast<uint64_t>(bm.bmHeight);
-    if (nPixelBytes > kQYMaxPixelBytes)
+    // The picture must be one the holders can read back from a record.
+    DibGeometry geometry;
+    if (!CheckDibGeometry(bm.bmWidth, bm.bmHeight, static_cast<WORD>(nBitCount), &geometry))
         return FALSE;
+    const uint64_t nPixelBytes = geometry.pixelBytes;
     Parts parts;
     parts.info.assign(kBitmapInfoHeaderSize + kQYInfoBlockSlack, 0);
     parts.bits.assign(static_cast<size_t>(nPixelBytes), 0);

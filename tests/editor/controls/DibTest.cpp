@@ -26,7 +26,7 @@ DibPicture PatternPicture(int width, int height, int bits)
     picture.header.biHeight = height;
     picture.header.biPlanes = 1;
     picture.header.biBitCount = WORD(bits);
-    const size_t stride = size_t(DibAlignedRowBytes(width, bits));
+    const size_t stride = size_t(DibRowBytes(width, WORD(bits)));
     picture.header.biSizeImage = DWORD(stride * height);
     picture.colours.resize(DibColourCount(bits));
     for (size_t i = 0; i < picture.colours.size(); ++i)
@@ -207,6 +207,15 @@ TEST(Dib, ReadsOs2CoreAndV5HeadersForTheirCommonFields)
     const RGBQUAD *table = reinterpret_cast<const RGBQUAD *>(dib.GetHeader() + 1);
     EXPECT_EQ(table[9].rgbRed, p.colours[9].rgbRed);
     EXPECT_EQ(dib.GetHeader()->biSize, 40u);
+    // An archive sizes the rows it reads from the same header reader.
+    CMemFile coreFile(core.data(), UINT(core.size()));
+    SECDib archived;
+    {
+        CArchive ar(&coreFile, CArchive::load);
+        archived.Serialize(ar);
+    }
+    ASSERT_EQ(archived.GetBitsSize(), p.bits.size());
+    EXPECT_EQ(0, std::memcmp(archived.GetBits(), p.bits.data(), p.bits.size()));
 
     // V5 header: 124 bytes, of which the first 40 are the usual fields.
     std::vector<BYTE> v5 = FileOf(p);
@@ -267,6 +276,12 @@ const BadBmp kBadFiles[] = {
      [](auto &b) {
          Put32(b, 18, 0x10000);
          Put32(b, 22, 0x7FFFFFFF);
+     }},
+    {"wider than the DIB limit, every row there",
+     [](auto &b) {
+         Put32(b, 18, 32769);
+         Put32(b, 22, 1);
+         b.resize(54 + 1024 + 32772);
      }},
     {"offset below the headers", [](auto &b) { Put32(b, 10, 10); }},
     {"offset inside the colour table", [](auto &b) { Put32(b, 10, 54 + 100); }},

@@ -3,6 +3,7 @@
 #include "editor/controls/SECDib.h"
 #include "editor/controls/SECDibFormat.h"
 #include "editor/controls/SECJpeg.h"
+#include "framework/gdi/DibHeaders.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(Jpeg, PalettePicturesAreWrittenThroughTheirColourTable)
     std::vector<RGBQUAD> colours(16, RGBQUAD{});
     colours[1] = RGBQUAD{0, 0, 255, 0};
     colours[2] = RGBQUAD{255, 0, 0, 0};
-    const size_t stride = size_t(DibAlignedRowBytes(16, 4));
+    const size_t stride = size_t(DibRowBytes(16, 4));
     std::vector<BYTE> bits(stride * 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
@@ -165,6 +166,31 @@ TEST(Jpeg, RefusedFilesKeepThePicture)
         EXPECT_EQ(jpeg.m_dwWidth, 16);
         EXPECT_EQ(PixelAt(jpeg, 5, 5).r, before.r);
     }
+}
+
+TEST(Jpeg, PicturesBeyondTheDibLimitsAreRefusedBeforeTheirRows)
+{
+    // The fixture with one row of the given width in its frame header (after
+    // FF C0, its length and the precision byte come height and width); the
+    // scan data runs out early, which the codec takes with a warning.
+    const auto oneRow = [](int width) {
+        std::vector<BYTE> bytes = Fixture("red_blue_rgb.jpg");
+        for (size_t i = 0; i + 8 < bytes.size(); ++i)
+            if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) {
+                const BYTE size[4] = {0, 1, BYTE(width >> 8), BYTE(width)};
+                std::copy(size, size + 4, bytes.begin() + long(i) + 5);
+                break;
+            }
+        return bytes;
+    };
+    SECJpeg jpeg;
+    ASSERT_TRUE(Load(jpeg, oneRow(kDibMaxSide)));
+    EXPECT_EQ(jpeg.m_dwWidth, kDibMaxSide);
+    ASSERT_TRUE(Load(jpeg, Fixture("grey_ramp.jpg")));
+    const Bgr before = PixelAt(jpeg, 5, 5);
+    EXPECT_FALSE(Load(jpeg, oneRow(kDibMaxSide + 1)));
+    EXPECT_EQ(jpeg.m_dwWidth, 16);
+    EXPECT_EQ(PixelAt(jpeg, 5, 5).r, before.r);
 }
 
 TEST(Jpeg, TruncatedFileDecodesWithAWarning)

@@ -287,6 +287,13 @@ TEST(ImageHolder, BadFilesAreRefusedAndKeepTheOldPicture)
                  s.height = 0x7FFFFFFF;
              });
          }},
+        {"wider than the DIB limit, every row there",
+         [] {
+             return WithSpec([](BmpFields& s) {
+                 s.width = 32769;
+                 s.height = 1;
+             });
+         }},
         {"rows beyond the file",
          [] {
              return WithSpec([](BmpFields& s) {
