@@ -84,6 +84,20 @@ function(plexo_add_test target)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
 endfunction()
 
+# plexo_add_unprivileged_test(<target> <gtest filter>)
+# The named cases of a test program, which the superuser's rights would
+# skip (permissions do not bind root), run once more as the unprivileged
+# user 'nobody' when the tests run as root: <target>.unprivileged.  It is
+# skipped when not running as root (the program's own test runs them) and
+# where no user can be switched to.
+function(plexo_add_unprivileged_test target filter)
+    add_test(NAME ${target}.unprivileged
+        COMMAND sh "${PROJECT_SOURCE_DIR}/tests/support/run-unprivileged.sh" $<TARGET_FILE:${target}> "${filter}")
+    get_test_property(${target} ENVIRONMENT environment)
+    set_tests_properties(${target}.unprivileged PROPERTIES
+        TIMEOUT 600 SKIP_RETURN_CODE 77 ENVIRONMENT "${environment}")
+endfunction()
+
 # plexo_add_benchmark(<target> SOURCES ... DEPS ...)
 function(plexo_add_benchmark target)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
