@@ -313,15 +313,23 @@ TEST_F(InputTest, TimersDeliverWmTimerUntilKilled)
 TEST_F(InputTest, ATimerWaitsInTheQueueOnceWhileALoopReadsOtherMessages)
 {
     ASSERT_EQ(top.SetTimer(8, 5, nullptr), 8u);
+    // A Qt timer of the window timer's period (10 ms, its shortest), started
+    // just after it, counts the ticks.
+    int nTicks = 0;
+    QTimer reference;
+    QObject::connect(&reference, &QTimer::timeout, [&nTicks]() { ++nTicks; });
+    reference.start(10);
     MSG msg;
     QElapsedTimer clock;
     clock.start();
-    // A loop that fetches only other messages, long enough for several ticks.
+    // A loop that fetches only other messages, until the first tick waits in
+    // the queue and then for five ticks more.
     while (!PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && clock.elapsed() < 5000)
         PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
-    qint64 firstTick = clock.elapsed();
-    while (clock.elapsed() < firstTick + 60)
+    const int nFirstTicks = nTicks;
+    while (nTicks < nFirstTicks + 5 && clock.elapsed() < 10000)
         PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
+    EXPECT_GE(nTicks, nFirstTicks + 5);
     top.KillTimer(8);
     PumpEvents();
     EXPECT_EQ(top.Only({WM_TIMER}).size(), 1u);
