@@ -68,20 +68,70 @@ function(plexo_add_module target)
     plexo_install_module(${target})
 endfunction()
 
-# plexo_add_test(<target> SOURCES ... DEPS ...)
-# A GoogleTest executable run by CTest as one test, with the shared test
-# main (offscreen Qt application) and the sanitizer environment.
+# plexo_add_test(<target> SOURCES ... DEPS ... [SEPARATE <Suite.Case>...] [SHARDS <n>])
+# A GoogleTest executable run by CTest, with the shared test main (offscreen
+# Qt application) and the sanitizer environment.  It is one CTest test
+# unless long cases are split off, so that CTest spreads them over the cores:
+#   SEPARATE  each named case is a test of its own, <target>.<Suite.Case>,
+#             and <target> runs the others;
+#   SHARDS    the cases are dealt round-robin to n tests, <target>.<i>
+#             (GoogleTest's sharding; a parameterized case counts as one
+#             case per parameter).
+# The split tests are marked costly, so that a first run (before CTest has
+# measured them) starts them first instead of last.
 function(plexo_add_test target)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SHARDS" "SOURCES;DEPS;SEPARATE" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})
     plexo_apply_flags(${target})
     target_link_libraries(${target} PRIVATE plexo_test_main ${ARG_DEPS} GTest::gtest)
     target_compile_definitions(${target} PRIVATE
         PLEXO_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-    add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES
-        TIMEOUT 600
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+    set(environment "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+    set(tests)
+    if(ARG_SHARDS)
+        math(EXPR last "${ARG_SHARDS} - 1")
+        foreach(index RANGE ${last})
+            add_test(NAME ${target}.${index} COMMAND ${target})
+            set_tests_properties(${target}.${index} PROPERTIES COST 100 ENVIRONMENT
+                "${environment};GTEST_TOTAL_SHARDS=${ARG_SHARDS};GTEST_SHARD_INDEX=${index}")
+            list(APPEND tests ${target}.${index})
+        endforeach()
+    elseif(ARG_SEPARATE)
+        list(JOIN ARG_SEPARATE ":" separated)
+        add_test(NAME ${target} COMMAND ${target} --gtest_filter=-${separated})
+        list(APPEND tests ${target})
+        foreach(case IN LISTS ARG_SEPARATE)
+            add_test(NAME ${target}.${case} COMMAND ${target} --gtest_filter=${case})
+            # A case renamed away would leave a test that runs nothing.
+            set_tests_properties(${target}.${case} PROPERTIES
+                COST 100 FAIL_REGULAR_EXPRESSION "\\[  PASSED  \\] 0 tests")
+            list(APPEND tests ${target}.${case})
+        endforeach()
+    else()
+        add_test(NAME ${target} COMMAND ${target})
+        list(APPEND tests ${target})
+    endif()
+    foreach(test IN LISTS tests)
+        set_tests_properties(${test} PROPERTIES TIMEOUT 600)
+        get_test_property(${test} ENVIRONMENT own)
+        if(NOT own)
+            set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}")
+        endif()
+    endforeach()
+endfunction()
+
+# plexo_add_unprivileged_test(<target> <gtest filter>)
+# The named cases of a test program, which the superuser's rights would
+# skip (permissions do not bind root), run once more as the unprivileged
+# user 'nobody' when the tests run as root: <target>.unprivileged.  It is
+# skipped when not running as root (the program's own test runs them) and
+# where no user can be switched to.
+function(plexo_add_unprivileged_test target filter)
+    add_test(NAME ${target}.unprivileged
+        COMMAND sh "${PROJECT_SOURCE_DIR}/tests/support/run-unprivileged.sh" $<TARGET_FILE:${target}> "${filter}")
+    get_test_property(${target} ENVIRONMENT environment)
+    set_tests_properties(${target}.unprivileged PROPERTIES
+        TIMEOUT 600 SKIP_RETURN_CODE 77 ENVIRONMENT "${environment}")
 endfunction()
 
 # plexo_add_benchmark(<target> SOURCES ... DEPS ...)

@@ -63,9 +63,6 @@ typedef long HRESULT;
 #ifndef FALSE
 #define FALSE 0
 #endif
-#ifndef nullptr
-#define nullptr nullptr
-#endif
 
 #define _T(x) x
 #define TEXT(x) x

@@ -17,37 +17,7 @@
 
 namespace {
 
-class ControllerCaretTest : public ::testing::Test {
-protected:
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    SECEditController *controller = nullptr;
-    int lineHeight = 0; // the view's metrics, of the default editor font
-    int charWidth = 0;
-
-    void Open(const std::string &text)
-    {
-        buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        controller = pane.Controller();
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-        ASSERT_TRUE(controller->CaretExists());
-        lineHeight = pane.view->GetLineHeight();
-        charWidth = pane.view->GetCharWidth();
-        ASSERT_GT(lineHeight, 0);
-        ASSERT_GT(charWidth, 0);
-    }
-    void TearDown() override { pane.Destroy(); }
-    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(WindowCore::Widget(pane.view->m_hWnd), key, modifiers);
-        PumpEditorEvents();
-    }
-    SECEditPosition Caret() const { return SECEditPosition(controller->GetCaretLine(), controller->GetCaretColumn()); }
-};
+class ControllerCaretTest : public ControllerTest<> {};
 
 TEST_F(ControllerCaretTest, LeftAndRightStopAtTheDocumentEnds)
 {

@@ -17,31 +17,15 @@
 
 namespace {
 
-class ControllerClipboardTest : public ::testing::Test {
+class ControllerClipboardTest : public ControllerTest<> {
 protected:
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    SECEditController *controller = nullptr;
-
-    void Open(const std::string &text)
-    {
-        buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        controller = pane.Controller();
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-    }
     void TearDown() override
     {
         // Opening the clipboard lets go of the blocks read before.
         if (pane.view && OpenClipboard(pane.view->m_hWnd))
             CloseClipboard();
-        pane.Destroy();
+        ControllerTest::TearDown();
     }
-    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID); }
-    std::string Text() { return AllText(*buffer); }
     // The clipboard's CF_TEXT bytes (without the terminating zero).
     std::string ClipboardText()
     {

@@ -49,33 +49,22 @@ public:
     void SetScrollByMessages(BOOL b) { m_bScrollByMessages = b; }
 };
 
-class ControllerCommandTest : public ::testing::Test {
+class ControllerCommandTest : public ControllerTest<CMouseSelectingController> {
 protected:
-    TestLanguage language{true};
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    CMouseSelectingController *controller = nullptr;
     ISECEditFindDialogRunner *previousRunner = nullptr;
 
+    ControllerCommandTest() : ControllerTest(true) {}
     void SetUp() override
     {
         // Ctrl+F and Ctrl+H run their commands here without showing the
         // modal dialogs.
         previousRunner = SECEditController::SetFindDialogRunner(nullptr);
-        buffer = MakeBuffer(language.get(), "\tint a;\nint b;\n\nint c;\n");
-        ASSERT_TRUE(pane.Create(buffer.get(), MakeController<CMouseSelectingController>));
-        controller = &pane.ControllerAs<CMouseSelectingController>();
-        // The window may hold the focus since it was shown: give it again,
-        // so that the controller sees WM_SETFOCUS and makes its caret.
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-        ASSERT_TRUE(controller->CaretExists());
+        ASSERT_NO_FATAL_FAILURE(Open("\tint a;\nint b;\n\nint c;\n"));
         controller->commands.clear();
     }
     void TearDown() override
     {
-        pane.Destroy();
+        ControllerTest::TearDown();
         SECEditController::SetFindDialogRunner(previousRunner);
     }
     CStateCmdUI State(UINT nID)
@@ -84,12 +73,6 @@ protected:
         ui.m_nID = nID;
         controller->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
         return ui;
-    }
-    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID, 0); }
-    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(WindowCore::Widget(pane.view->m_hWnd), key, modifiers);
-        PumpEditorEvents();
     }
 };
 

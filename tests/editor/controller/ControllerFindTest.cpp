@@ -19,12 +19,8 @@
 
 namespace {
 
-class ControllerFindTest : public ::testing::Test {
+class ControllerFindTest : public ControllerTest<> {
 protected:
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    SECEditController *controller = nullptr;
     MessageRecorder messages;
     SECEditFindState &state = SECEditGetFindState();
     ISECEditFindDialogRunner *installedRunner = nullptr;
@@ -45,25 +41,11 @@ protected:
         state.m_bInSelection = FALSE;
         state.m_bRegularExpression = FALSE;
     }
-    void Open(const std::string &text)
-    {
-        if (controller) // a test opening a second text closes the first
-            pane.Destroy();
-        buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        controller = pane.Controller();
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-    }
     void TearDown() override
     {
-        pane.Destroy();
-        controller = nullptr;
+        ControllerTest::TearDown();
         SECEditController::SetFindDialogRunner(installedRunner);
     }
-    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID); }
-    std::string Text() { return AllText(*buffer); }
     std::vector<std::string> &Shown() { return MessageRecorder::Messages(); }
     // A button press of the dialog with the given texts and options.
     BOOL Press(int action, const char *find, const char *replace = "", BOOL regex = FALSE, BOOL matchCase = FALSE,
@@ -79,7 +61,6 @@ protected:
         request.m_bInSelection = inSelection;
         return controller->OnFindRequest(request);
     }
-    std::string Selected() { return std::string(controller->GetSelectionText().GetString()); }
 };
 
 TEST_F(ControllerFindTest, RepeatedSearchWrapsBackToTheOnlyMatch)

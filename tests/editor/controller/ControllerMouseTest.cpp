@@ -22,14 +22,8 @@ public:
     UINT_PTR ScrollTimer() const { return m_nScrollTimer; }
 };
 
-class ControllerMouseTest : public ::testing::Test {
+class ControllerMouseTest : public ControllerTest<CMouseController> {
 protected:
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    CMouseController *controller = nullptr;
-    int lineHeight = 0; // the view's metrics, of the default editor font
-    int charWidth = 0;
     int left = 0;
 
     void SetUp() override
@@ -37,20 +31,9 @@ protected:
         std::string text;
         for (int i = 0; i < 8; ++i)
             text += "word" + std::to_string(i) + " more text\n";
-        buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(pane.Create(buffer.get(), MakeController<CMouseController>));
-        controller = &pane.ControllerAs<CMouseController>();
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-        lineHeight = pane.view->GetLineHeight();
-        charWidth = pane.view->GetCharWidth();
-        ASSERT_GT(lineHeight, 0);
-        ASSERT_GT(charWidth, 0);
+        ASSERT_NO_FATAL_FAILURE(Open(text));
         left = controller->GetTextLeft();
     }
-    void TearDown() override { pane.Destroy(); }
-    QWidget *Widget() { return WindowCore::Widget(pane.view->m_hWnd); }
     // The client point in the middle of a line, x pixels into the text.
     QPoint At(int line, int column)
     {

@@ -3,10 +3,20 @@
 // viewport; and a controller that records the commands it receives.
 #pragma once
 
+#include "../text/BufferTestSupport.h"
+
 #include "editor/controller/SECEditController.h"
 #include "editor/controller/ISECViewport.h"
 #include "editor/view/SECEditView.h"
 
+#include "framework/window/WindowInternals.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 class CRecordingController : public SECEditController {
@@ -87,3 +97,64 @@ BOOL CreatePlainWindow(CWnd &wnd, const CRect &rect = CRect(500, 10, 700, 110));
 
 // Runs Qt's pending events and the message queue.
 void PumpEditorEvents();
+
+// The fixture of the controller tests: a buffer of the test language shown
+// in one editor pane whose view has the focus, so that its controller (of
+// kind T; the view's own kind for SECEditController) has made its caret.
+// Tests given parameters add ::testing::WithParamInterface.
+template <class T = SECEditController>
+class ControllerTest : public ::testing::Test {
+protected:
+    explicit ControllerTest(bool withHighlight = false) : language(withHighlight) {}
+
+    // Shows the text in a new pane (closing the one opened before), gives
+    // the view the focus and reads the view's metrics.
+    void Open(const std::string &text)
+    {
+        if (controller) // a test opening a second text closes the first
+            pane.Destroy();
+        controller = nullptr;
+        buffer = MakeBuffer(language.get(), text);
+        if constexpr (std::is_same_v<T, SECEditController>) {
+            ASSERT_TRUE(pane.Create(buffer.get()));
+            controller = pane.Controller();
+        } else {
+            ASSERT_TRUE(pane.Create(buffer.get(), MakeController<T>));
+            controller = &pane.ControllerAs<T>();
+        }
+        // The window may hold the focus since it was shown: give it again,
+        // so that the controller sees WM_SETFOCUS and makes its caret.
+        ::SetFocus(nullptr);
+        pane.view->SetFocus();
+        PumpEditorEvents();
+        ASSERT_TRUE(controller->CaretExists());
+        lineHeight = pane.view->GetLineHeight();
+        charWidth = pane.view->GetCharWidth();
+        ASSERT_GT(lineHeight, 0);
+        ASSERT_GT(charWidth, 0);
+    }
+    void TearDown() override
+    {
+        pane.Destroy();
+        controller = nullptr;
+    }
+
+    QWidget *Widget() { return WindowCore::Widget(pane.view->m_hWnd); }
+    // A key pressed and released on the view's window.
+    void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Widget(), key, modifiers);
+        PumpEditorEvents();
+    }
+    void Command(UINT nID) { pane.view->SendMessage(WM_COMMAND, nID, 0); }
+    std::string Text() { return AllText(*buffer); }
+    SECEditPosition Caret() const { return SECEditPosition(controller->GetCaretLine(), controller->GetCaretColumn()); }
+    std::string Selected() { return std::string(controller->GetSelectionText().GetString()); }
+
+    TestLanguage language;
+    std::unique_ptr<SECEditTextBuffer> buffer;
+    CEditorPane pane;
+    T *controller = nullptr;
+    int lineHeight = 0; // the view's metrics, of the default editor font
+    int charWidth = 0;
+};

@@ -19,25 +19,8 @@
 
 namespace {
 
-class ControllerTypingTest : public ::testing::Test {
+class ControllerTypingTest : public ControllerTest<> {
 protected:
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    SECEditController *controller = nullptr;
-
-    void Open(const std::string &text)
-    {
-        buffer = MakeBuffer(language.get(), text);
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        controller = pane.Controller();
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
-        ASSERT_TRUE(controller->CaretExists());
-    }
-    void TearDown() override { pane.Destroy(); }
-    QWidget *Widget() { return WindowCore::Widget(pane.view->m_hWnd); }
     // Typed text as the desktop delivers it: one key press per character,
     // the character in the event's text.
     void TypeText(const char *utf8)
@@ -56,19 +39,12 @@ protected:
         }
         PumpEditorEvents();
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(Widget(), key, modifiers);
-        PumpEditorEvents();
-    }
     void Bytes(std::initializer_list<unsigned char> bytes)
     {
         for (unsigned char b : bytes)
             pane.view->SendMessage(WM_CHAR, b);
     }
-    void Undo() { pane.view->SendMessage(WM_COMMAND, ID_EDIT_UNDO); }
-    std::string Text() { return AllText(*buffer); }
-    SECEditPosition Caret() const { return SECEditPosition(controller->GetCaretLine(), controller->GetCaretColumn()); }
+    void Undo() { Command(ID_EDIT_UNDO); }
 };
 
 TEST_F(ControllerTypingTest, WordsAndSpacesUndoAsSeparateSteps)
@@ -143,7 +119,7 @@ TEST_F(ControllerTypingTest, TypingNeverMergesIntoAnotherRecord)
 {
     Open("");
     TypeText("ab");
-    Key(Qt::Key_Backspace); // a delete record on top
+    Type(Qt::Key_Backspace); // a delete record on top
     TypeText("x");
     EXPECT_EQ(Text(), "ax");
     Undo();
@@ -167,7 +143,7 @@ TEST_F(ControllerTypingTest, TypingNeverMergesIntoAnotherRecord)
 TEST_F(ControllerTypingTest, OverwriteReplacesWholeCharacters)
 {
     Open("\xC3\xA9 b\nabc");
-    Key(Qt::Key_Insert);
+    Type(Qt::Key_Insert);
     TypeText("x");
     EXPECT_EQ(Text(), "x b\nabc");
     controller->MoveCaretTo(1, 0, FALSE);
@@ -203,18 +179,18 @@ TEST_F(ControllerTypingTest, DeleteAndBackspaceAtTheEnds)
 {
     Open("ab\n\xC3\xA9z");
     controller->MoveCaretTo(0, 2, FALSE);
-    Key(Qt::Key_Delete); // joins the lines
+    Type(Qt::Key_Delete); // joins the lines
     EXPECT_EQ(Text(), "ab\xC3\xA9z");
-    Key(Qt::Key_Delete); // the whole two-byte character
+    Type(Qt::Key_Delete); // the whole two-byte character
     EXPECT_EQ(Text(), "abz");
     controller->MoveCaretTo(0, 3, FALSE);
-    Key(Qt::Key_Delete); // the end of the last line: nothing
+    Type(Qt::Key_Delete); // the end of the last line: nothing
     EXPECT_EQ(Text(), "abz");
     controller->MoveCaretTo(0, 0, FALSE);
-    Key(Qt::Key_Backspace); // the start: nothing
+    Type(Qt::Key_Backspace); // the start: nothing
     EXPECT_EQ(Text(), "abz");
     controller->MoveCaretTo(0, 2, FALSE);
-    Key(Qt::Key_Backspace);
+    Type(Qt::Key_Backspace);
     EXPECT_EQ(Text(), "az");
     EXPECT_EQ(Caret(), SECEditPosition(0, 1));
 }
@@ -237,8 +213,8 @@ TEST_F(ControllerTypingTest, ReadOnlyBuffersTakeNoTyping)
     Open("ab");
     buffer->SetReadOnly(TRUE);
     TypeText("xy");
-    Key(Qt::Key_Delete);
-    Key(Qt::Key_Backspace);
+    Type(Qt::Key_Delete);
+    Type(Qt::Key_Backspace);
     EXPECT_EQ(Text(), "ab");
 }
 
@@ -259,7 +235,7 @@ TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
     language.get()->SetAutoIndent(TRUE);
     language.get()->SetReplaceTabs(TRUE);
     controller->MoveCaretTo(0, 8, FALSE);
-    Key(Qt::Key_Return);
+    Type(Qt::Key_Return);
     EXPECT_EQ(Text(), "    text\n");
     EXPECT_EQ(Caret(), SECEditPosition(1, 4)); // in virtual space
     TypeText("x");
@@ -267,13 +243,13 @@ TEST_F(ControllerTypingTest, ReturnIndentsLikeTheLineAbove)
 
     // Inside a line the rest moves down behind the indent.
     controller->MoveCaretTo(0, 6, FALSE);
-    Key(Qt::Key_Return);
+    Type(Qt::Key_Return);
     EXPECT_EQ(Text(), "    te\n    xt\n    x");
     EXPECT_EQ(Caret(), SECEditPosition(1, 4));
 
     // Overwrite: only the caret moves.
-    Key(Qt::Key_Insert);
-    Key(Qt::Key_Return);
+    Type(Qt::Key_Insert);
+    Type(Qt::Key_Return);
     EXPECT_EQ(Text(), "    te\n    xt\n    x");
     EXPECT_EQ(Caret(), SECEditPosition(2, 4));
 }
@@ -282,10 +258,10 @@ TEST_F(ControllerTypingTest, WordDeletes)
 {
     Open("one two three");
     controller->MoveCaretTo(0, 8, FALSE);
-    Key(Qt::Key_Backspace, Qt::ControlModifier);
+    Type(Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(Text(), "one three");
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
-    Key(Qt::Key_Delete, Qt::ControlModifier);
+    Type(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(Text(), "one ");
     Undo();
     EXPECT_EQ(Text(), "one three");
@@ -297,14 +273,14 @@ TEST_F(ControllerTypingTest, TabIndentsTheSelectedLinesOnly)
     language.get()->SetReplaceTabs(FALSE);
     // Lines 1 to 3 (the last line reached only at column 0 stays out).
     controller->SelectRange(1, 0, 4, 0, SECEDIT_SEL_STREAM);
-    Key(Qt::Key_Tab);
+    Type(Qt::Key_Tab);
     EXPECT_EQ(Text(), "a\n\tb\n\n\tc\nd\n"); // the blank line untouched
     EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_LINES);
     Undo();
     EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
     controller->SelectRange(1, 0, 3, 1, SECEDIT_SEL_STREAM);
-    Key(Qt::Key_Tab);
-    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    Type(Qt::Key_Tab);
+    Type(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(Text(), "a\nb\n\nc\nd\n");
 }
 
@@ -314,14 +290,14 @@ TEST_F(ControllerTypingTest, TabWithoutSelectionAndInOverwrite)
     language.get()->SetTabSize(4);
     language.get()->SetReplaceTabs(FALSE);
     controller->MoveCaretTo(0, 1, FALSE);
-    Key(Qt::Key_Insert);
-    Key(Qt::Key_Tab); // overwrite: to the next tab stop, no text change
+    Type(Qt::Key_Insert);
+    Type(Qt::Key_Tab); // overwrite: to the next tab stop, no text change
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
     EXPECT_EQ(Text(), "abcdefgh");
-    Key(Qt::Key_Insert);
-    Key(Qt::Key_Tab);
+    Type(Qt::Key_Insert);
+    Type(Qt::Key_Tab);
     EXPECT_EQ(Text(), "abcd\tefgh");
-    Key(Qt::Key_Backtab, Qt::ShiftModifier); // display column 8: back to 4
+    Type(Qt::Key_Backtab, Qt::ShiftModifier); // display column 8: back to 4
     EXPECT_EQ(Caret(), SECEditPosition(0, 4));
 }
 
@@ -329,11 +305,11 @@ TEST_F(ControllerTypingTest, CaseCommandsKeepTheRangeSelected)
 {
     Open("x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
     controller->SelectRange(0, 2, 0, 17, SECEDIT_SEL_STREAM);
-    Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    Type(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "x CAF\xC3\x89 NA\xC3\x8FVE \xFF!\nnext"); // the stray byte stays
     EXPECT_EQ(controller->GetSelectionObject().GetStart(), SECEditPosition(0, 2));
     EXPECT_EQ(controller->GetSelectionObject().GetFinish(), SECEditPosition(0, 17));
-    Key(Qt::Key_U, Qt::ControlModifier);
+    Type(Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Text(), "x caf\xC3\xA9 na\xC3\xAFve \xFF!\nnext");
     Undo();
     EXPECT_EQ(Text(), "x CAF\xC3\x89 NA\xC3\x8FVE \xFF!\nnext");
@@ -343,7 +319,7 @@ TEST_F(ControllerTypingTest, CaseOfAColumnBlockChangesInPlace)
 {
     Open("abcdef\nabcdef\nab\n");
     controller->SelectRange(0, 1, 2, 4, SECEDIT_SEL_COLUMN);
-    Key(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    Type(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     // Rows stay rows; a short row converts what it has.
     EXPECT_EQ(Text(), "aBCDef\naBCDef\naB\n");
     EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_COLUMN);
@@ -357,13 +333,13 @@ TEST_F(ControllerTypingTest, DeleteLinesTakesWholeLines)
 {
     Open("one\ntwo\nthree\nfour");
     controller->MoveCaretTo(1, 1, FALSE);
-    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    Type(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "one\nthree\nfour");
     controller->SelectRange(0, 2, 1, 1, SECEDIT_SEL_STREAM);
-    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    Type(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "four");
     controller->MoveCaretTo(0, 2, FALSE);
-    Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    Type(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Text(), "");
     Undo();
     EXPECT_EQ(Text(), "four");
@@ -400,7 +376,7 @@ TEST_F(ControllerTypingTest, AnotherPaneKeepsItsCaretOnItsText)
     EXPECT_EQ(other.GetSelectionObject().GetAnchor(), SECEditPosition(1, 0));
     other.ClearSelection(FALSE);
     other.MoveCaretTo(0, 9, FALSE); // after "é!hello"
-    Key(Qt::Key_Return);
+    Type(Qt::Key_Return);
     EXPECT_EQ(other.GetCaretLine(), 1); // the break went in before it
     EXPECT_EQ(other.GetCaretColumn(), 6);
 

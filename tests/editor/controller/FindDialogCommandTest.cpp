@@ -49,7 +49,7 @@ struct CommandCase {
     const char *expectedSelection;
 };
 
-class FindDialogCommands : public ::testing::TestWithParam<CommandCase> {
+class FindDialogCommands : public ControllerTest<>, public ::testing::WithParamInterface<CommandCase> {
 protected:
     void SetUp() override
     {
@@ -65,17 +65,8 @@ protected:
         state.m_bSearchDown = TRUE;
         // The controller's library installed the dialog when it loaded.
         ASSERT_NE(SECEditController::GetFindDialogRunner(), nullptr);
-        buffer = MakeBuffer(language.get(), "one two one\n");
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        controller = pane.Controller();
-        pane.view->SetFocus();
-        PumpEditorEvents();
+        ASSERT_NO_FATAL_FAILURE(Open("one two one\n"));
     }
-    void TearDown() override { pane.Destroy(); }
-    TestLanguage language;
-    std::unique_ptr<SECEditTextBuffer> buffer;
-    CEditorPane pane;
-    SECEditController *controller = nullptr;
     MessageRecorder messages;
 };
 

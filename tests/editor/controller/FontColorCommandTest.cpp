@@ -22,31 +22,25 @@ struct AnswerCase {
     bool applied;
 };
 
-class FontColorCommand : public ::testing::TestWithParam<AnswerCase> {
+class FontColorCommand : public ControllerTest<>, public ::testing::WithParamInterface<AnswerCase> {
 protected:
     void SetUp() override
     {
         text = language.get()->GetFixedColorGroup(SECEDIT_GROUP_TEXT);
         text->m_bForeColorAutomatic = FALSE;
         text->m_crForeground = RGB(255, 0, 0);
-        buffer = MakeBuffer(language.get(), "int a;\n");
         other = MakeBuffer(language.get(), "int b;\n");
         other->Attach(&otherViews);
-        ASSERT_TRUE(pane.Create(buffer.get()));
-        ::SetFocus(nullptr);
-        pane.view->SetFocus();
-        PumpEditorEvents();
+        ASSERT_NO_FATAL_FAILURE(Open("int a;\n"));
     }
     void TearDown() override
     {
         other->Detach(&otherViews);
-        pane.Destroy();
+        ControllerTest::TearDown();
     }
-    TestLanguage language;
     SECEditColorGroup *text = nullptr;
-    std::unique_ptr<SECEditTextBuffer> buffer, other;
     RecordingObserver otherViews;
-    CEditorPane pane;
+    std::unique_ptr<SECEditTextBuffer> other; // goes before the observer it told of its views
 };
 
 TEST_P(FontColorCommand, RunsTheDialogAndAppliesItOnlyOnOk)

@@ -135,19 +135,23 @@ TEST(Exception, HandlerMacrosDeleteOrPassOn)
 }
 
 // Handlers written to delete the exception themselves do not free it twice.
-TEST(Exception, HandlerBlockMayDeleteItself){TRY{AfxThrowMemoryException();
-} // namespace
-CATCH_ALL(e)
+TEST(Exception, HandlerBlockMayDeleteItself)
 {
-    DELETE_EXCEPTION(e);
-}
-END_CATCH_ALL
+    TRY
+    {
+        AfxThrowMemoryException();
+    }
+    CATCH_ALL(e)
+    {
+        DELETE_EXCEPTION(e);
+    }
+    END_CATCH_ALL
 
-TRY
-{
-    AfxThrowUserException();
-}
-END_TRY
+    TRY
+    {
+        AfxThrowUserException();
+    }
+    END_TRY
 }
 
 TEST(Exception, StackExceptionsAreNotDeleted)

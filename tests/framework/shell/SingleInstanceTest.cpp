@@ -7,6 +7,7 @@
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
@@ -181,11 +182,10 @@ TEST_F(SingleInstanceTest, TheSocketOpensWithTheFirstShownWindowAndClosesWithThe
     HWND hWnd = CreateWindowEx(0, className.c_str(), "Here", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                nullptr, nullptr);
     ASSERT_NE(hWnd, nullptr);
-    QTest::qWait(10);
+    QCoreApplication::processEvents();                 // what the creation queued runs
     EXPECT_FALSE(std::filesystem::exists(socketPath)); // registered, nothing shown yet
     ShowWindow(hWnd, SW_SHOW);
-    QTest::qWait(10);
-    EXPECT_TRUE(std::filesystem::exists(socketPath));
+    EXPECT_TRUE(WaitFor([this]() { return std::filesystem::exists(socketPath); }));
     EXPECT_EQ(FindWindow(className.c_str(), nullptr), hWnd); // this process's own window
     DestroyWindow(hWnd);
     ASSERT_TRUE(UnregisterClass(className.c_str(), nullptr));

@@ -291,9 +291,17 @@ TEST_F(InputTest, TimersDeliverWmTimerUntilKilled)
     EXPECT_EQ(top.Only({WM_TIMER}).front().wParam, 7u);
     EXPECT_TRUE(top.KillTimer(7));
     EXPECT_FALSE(top.KillTimer(7));
+    // A timer of the same period, started after the kill, ticks three times
+    // while the killed one stays silent.
     top.Clear();
-    QTest::qWait(50);
-    EXPECT_TRUE(top.Only({WM_TIMER}).empty());
+    ASSERT_EQ(top.SetTimer(9, 10, nullptr), 9u);
+    auto ticks = [&](WPARAM id) {
+        const auto timers = top.Only({WM_TIMER});
+        return std::count_if(timers.begin(), timers.end(), [id](const auto &m) { return m.wParam == id; });
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return ticks(9) >= 3; }, 5000));
+    EXPECT_TRUE(top.KillTimer(9));
+    EXPECT_EQ(ticks(7), 0);
 
     g_callbacks = 0;
     UINT_PTR id = SetTimer(nullptr, 0, 10, &CountTicks);
@@ -305,15 +313,23 @@ TEST_F(InputTest, TimersDeliverWmTimerUntilKilled)
 TEST_F(InputTest, ATimerWaitsInTheQueueOnceWhileALoopReadsOtherMessages)
 {
     ASSERT_EQ(top.SetTimer(8, 5, nullptr), 8u);
+    // A Qt timer of the window timer's period (10 ms, its shortest), started
+    // just after it, counts the ticks.
+    int nTicks = 0;
+    QTimer reference;
+    QObject::connect(&reference, &QTimer::timeout, [&nTicks]() { ++nTicks; });
+    reference.start(10);
     MSG msg;
     QElapsedTimer clock;
     clock.start();
-    // A loop that fetches only other messages, long enough for several ticks.
+    // A loop that fetches only other messages, until the first tick waits in
+    // the queue and then for five ticks more.
     while (!PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE) && clock.elapsed() < 5000)
         PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
-    qint64 firstTick = clock.elapsed();
-    while (clock.elapsed() < firstTick + 60)
+    const int nFirstTicks = nTicks;
+    while (nTicks < nFirstTicks + 5 && clock.elapsed() < 10000)
         PeekMessage(&msg, nullptr, WM_USER + 99, WM_USER + 99, PM_REMOVE);
+    EXPECT_GE(nTicks, nFirstTicks + 5);
     top.KillTimer(8);
     PumpEvents();
     EXPECT_EQ(top.Only({WM_TIMER}).size(), 1u);

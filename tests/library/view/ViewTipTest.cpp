@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -242,14 +243,22 @@ TEST(TipWindow, HidesItselfWhenItsTimerFires)
     EXPECT_TRUE(PumpUntil([&] { return !tip.IsShown(); }, 5000));
 }
 
+// A timer of half the tip's delay, started just after the tip's own, fires
+// first: the tip is still there when it does, and goes afterwards.
 TEST(TipWindow, StaysUntilItsDelayHasPassed)
 {
     CQYToolTipWnd tip;
+    tip.SetDelay(200);
     ASSERT_TRUE(tip.ShowTip("Rectangle", 200, 300, nullptr));
-    QTest::qWait(100);
-    Pump();
-    EXPECT_TRUE(tip.IsShown());
-    tip.HideTip();
+    bool bHalfway = false;
+    bool bShownHalfway = false;
+    QTimer::singleShot(tip.GetDelay() / 2, [&] {
+        bHalfway = true;
+        bShownHalfway = tip.IsShown() != FALSE;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return bHalfway; }, 5000));
+    EXPECT_TRUE(bShownHalfway);
+    EXPECT_TRUE(PumpUntil([&] { return !tip.IsShown(); }, 5000));
 }
 
 TEST(TipWindow, HidesAtOnceWhenTheMouseMovesOverIt)
