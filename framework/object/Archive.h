@@ -111,6 +111,21 @@ public:
     // DropElementObject: a collection lets go of an object it read (a
     // repeated map key replaced it).
     CObject *ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested, BOOL *pbCreated = NULL);
+    // Reads an object that the reader will own outright (a property set of
+    // a component, a line end): NULL for the null tag, else a new object of
+    // pClassRefRequested (or any class when NULL).  A reference to an object
+    // read earlier is refused (badIndex), so no record can give one object
+    // two owners that both delete it; so is a class derived from
+    // pClassRefRefused (badClass), for objects that have holders of their
+    // own.  A class that creates no object is badClass.  When the object's
+    // Serialize throws, the object is deleted with what was created for it,
+    // its index then refers to nothing, and the exception goes on.  Owned
+    // objects nest within kMaxObjectNesting with all others.  Once the
+    // object in whose record an owned object was read is deleted through
+    // the archive (a failed load, DeleteLoadedObject, a dropped element),
+    // the owned object counts as gone with it: a later reference to it is
+    // badIndex.
+    CObject *ReadOwnedObject(const CRuntimeClass *pClassRefRequested, const CRuntimeClass *pClassRefRefused = NULL);
     void DeleteLoadedObject(CObject *pOb);
     void DropElementObject(const CObject *pHolder, CObject *pOb);
     // Gives an object an index without writing it, so that later records can
@@ -218,11 +233,22 @@ private:
         UINT nReferences = 0;                 // later records that referred to it
         const CObject *pCreatedFor = nullptr; // the collection it was created for
         bool isOrphan = false;                // let go of, but still referred to
+        bool isOwned = false;                 // read by ReadOwnedObject
+        bool isOwnedForgotten = false;        // the owned objects of its record are forgotten
+        // One past the last entry its record created: SIZE_MAX while the
+        // record loads, 0 for an object that had no record read here.
+        size_t nRecordEnd = 0;
     };
     DWORD NextMapIndex();
     void WriteTag(DWORD nIndex, bool bClass);
     void RememberLoaded(void *pointer, bool bClass, UINT nSchema);
     CObject *LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRequested);
+    // Creates an object of the class and reads its record (ReadObject's and
+    // ReadOwnedObject's common part); NULL when the class creates none.
+    CObject *LoadNewObject(CRuntimeClass *pClassRef, UINT nSchema, bool bOwned);
+    // Drops the entries of the owned objects read inside the record of the
+    // object at nIndex, which was just deleted.
+    void ForgetOwnedObjectsOf(size_t nIndex);
     size_t LoadedIndexOf(const CObject *pOb);
     bool IsReferredFromOutside(size_t nIndex) const;
     void ReleaseReference(size_t nIndex);

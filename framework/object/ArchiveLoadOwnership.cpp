@@ -4,8 +4,11 @@
 // object collections do not own their elements, so the archive keeps the
 // account while it loads: the objects created for each collection, the
 // references each collection took, and how many references each object got.
+// Objects read for one owner (ReadOwnedObject) are freed by that owner; the
+// archive only makes sure that no entry hands them out once they are gone.
 #include "framework/object/Archive.h"
 
+#include <algorithm>
 #include <vector>
 
 CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass *pClassRefRequested, BOOL *pbCreated)
@@ -31,6 +34,25 @@ CObject *CArchive::ReadElementObject(const CObject *pHolder, const CRuntimeClass
             break;
         }
     }
+    return pOb;
+}
+
+CObject *CArchive::ReadOwnedObject(const CRuntimeClass *pClassRefRequested, const CRuntimeClass *pClassRefRefused)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass *pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    if (pClassRef == nullptr) {
+        // A reference to an object read before would give it a second owner.
+        if (obTag != 0)
+            ThrowArchive(CArchiveException::badIndex);
+        return nullptr;
+    }
+    if (pClassRefRefused != nullptr && pClassRef->IsDerivedFrom(pClassRefRefused))
+        ThrowArchive(CArchiveException::badClass);
+    CObject *pOb = LoadNewObject(pClassRef, nSchema, true);
+    if (pOb == nullptr)
+        ThrowArchive(CArchiveException::badClass);
     return pOb;
 }
 
@@ -166,4 +188,31 @@ void CArchive::DeleteLoadedEntry(size_t nIndex)
         }
     }
     delete pOb;
+    ForgetOwnedObjectsOf(nIndex);
+}
+
+void CArchive::ForgetOwnedObjectsOf(size_t nIndex)
+{
+    // The owned objects read inside its record went with it: its destructor
+    // or its record's own cleanup deleted them, outside the archive's view,
+    // so their entries must not hand out their addresses any more.  Only the
+    // entries are dropped: what the owned objects held was their owner's to
+    // free.  A record whose owned objects were forgotten before is skipped
+    // whole, so a failure that unwinds many nested records looks at each
+    // entry once.
+    LoadEntry &entry = m_loadArray[nIndex];
+    const size_t nEnd = std::max(nIndex + 1, std::min(entry.nRecordEnd, m_loadArray.size()));
+    entry.nRecordEnd = nEnd;
+    entry.isOwnedForgotten = true;
+    for (size_t nInner = nIndex + 1; nInner < nEnd; ++nInner) {
+        LoadEntry &inner = m_loadArray[nInner];
+        if (inner.isOwnedForgotten) {
+            nInner = inner.nRecordEnd - 1;
+            continue;
+        }
+        if (inner.isOwned && !inner.isLost) {
+            inner.pointer = nullptr;
+            inner.isLost = true;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 // Object and class records of the archive.
 #include "framework/object/Archive.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -207,20 +208,14 @@ CObject *CArchive::LoadedObjectAt(DWORD nIndex, const CRuntimeClass *pClassRefRe
     return pOb;
 }
 
-CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
+CObject *CArchive::LoadNewObject(CRuntimeClass *pClassRef, UINT nSchema, bool bOwned)
 {
-    UINT nSchema = 0;
-    DWORD obTag = 0;
-    CRuntimeClass *pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
-    if (pClassRef == nullptr)
-        return LoadedObjectAt(obTag, pClassRefRequested);
-
     if (m_nLoadNesting >= kMaxObjectNesting)
         ThrowArchive(CArchiveException::badIndex);
     CObject *pOb = pClassRef->CreateObject();
     if (pOb == nullptr)
-        AfxThrowMemoryException();
-    size_t nIndex = m_loadArray.size();
+        return nullptr;
+    const size_t nIndex = m_loadArray.size();
     try {
         // Indexed before its record, so objects inside can refer back.
         RememberLoaded(pOb, false, 0);
@@ -228,7 +223,9 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
         delete pOb;
         throw;
     }
-    UINT nSchemaSave = m_nObjectSchema;
+    m_loadArray[nIndex].isOwned = bOwned;
+    m_loadArray[nIndex].nRecordEnd = SIZE_MAX;
+    const UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
     ++m_nLoadNesting;
     try {
@@ -243,6 +240,20 @@ CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
     }
     --m_nLoadNesting;
     m_nObjectSchema = nSchemaSave;
+    m_loadArray[nIndex].nRecordEnd = m_loadArray.size();
+    return pOb;
+}
+
+CObject *CArchive::ReadObject(const CRuntimeClass *pClassRefRequested)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass *pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    if (pClassRef == nullptr)
+        return LoadedObjectAt(obTag, pClassRefRequested);
+    CObject *pOb = LoadNewObject(pClassRef, nSchema, false);
+    if (pOb == nullptr)
+        AfxThrowMemoryException();
     return pOb;
 }
 

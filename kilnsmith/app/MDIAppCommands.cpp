@@ -60,7 +60,7 @@ BOOL CMDIApp::OnCreateClass(UINT nID)
     for (;;) {
         if (!PromptForClassNames(*pCommand, names, m_pMainWnd))
             return TRUE;
-        if (CClassFileGeneration::AcceptsNames(pCommand->kind, names))
+        if (CCodeGenerator::AcceptsNames(pCommand->kind, names))
             break;
         ShowBadClassNameMessage();
     }

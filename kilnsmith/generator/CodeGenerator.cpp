@@ -33,11 +33,11 @@ CString CCodeGenerator::CreateGuardSuffix()
     return FormatGuardSuffix(guid);
 }
 
-BOOL CCodeGenerator::AcceptsNames(const ClassKindInfo &info, const GeneratedClassNames &names) const
+BOOL CCodeGenerator::AcceptsNames(ClassKind kind, const GeneratedClassNames &names)
 {
     if (!IsSafeClassName(names.strClass))
         return FALSE;
-    switch (info.extraName) {
+    switch (GetClassKindInfo(kind).extraName) {
     case ExtraName::Document: return IsCppIdentifier(names.strDocument);
     case ExtraName::BaseClass: return IsCppIdentifier(names.strBaseClass);
     case ExtraName::None: break;
@@ -82,7 +82,7 @@ BOOL CCodeGenerator::WriteHeader(ClassKind kind, const GeneratedClassNames &name
 {
     const ClassKindInfo &info = GetClassKindInfo(kind);
     std::string text;
-    if (!AcceptsNames(info, names) || !RenderFile(info, names, TRUE, text))
+    if (!AcceptsNames(kind, names) || !RenderFile(info, names, TRUE, text))
         return FALSE;
     return WriteGeneratedFile(GetHeaderFilePath(names.strClass), text);
 }
@@ -91,7 +91,7 @@ BOOL CCodeGenerator::WriteSource(ClassKind kind, const GeneratedClassNames &name
 {
     const ClassKindInfo &info = GetClassKindInfo(kind);
     std::string text;
-    if (!AcceptsNames(info, names) || !RenderFile(info, names, FALSE, text))
+    if (!AcceptsNames(kind, names) || !RenderFile(info, names, FALSE, text))
         return FALSE;
     return WriteGeneratedFile(GetSourceFilePath(names.strClass), text);
 }

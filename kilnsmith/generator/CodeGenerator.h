@@ -62,6 +62,11 @@ public:
 
     const CString &GetOutputFolder() const { return m_strOutputFolder; }
 
+    // TRUE when the writers accept the names for the kind: a class name that
+    // names a file inside the folder (IsSafeClassName) and, for the kinds
+    // that take one, a document or base class that is a C++ identifier.
+    static BOOL AcceptsNames(ClassKind kind, const GeneratedClassNames &names);
+
     // The paths that the writers write for a class name.
     CString GetHeaderFilePath(const CString &strClass) const;
     CString GetSourceFilePath(const CString &strClass) const;
@@ -131,7 +136,6 @@ public:
     BOOL WritePlainClassSource(CString strBaseClass, CString strClass, CString strDescription);
 
 private:
-    BOOL AcceptsNames(const ClassKindInfo &info, const GeneratedClassNames &names) const;
     BOOL RenderFile(const ClassKindInfo &info, const GeneratedClassNames &names, BOOL bHeader, std::string &text);
 
     CString m_strOutputFolder;

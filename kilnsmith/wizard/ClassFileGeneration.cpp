@@ -2,7 +2,6 @@
 
 #include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/wizard/WriteFailureReason.h"
-#include "kilnsmith/generator/GeneratedFileNames.h"
 
 #include "framework/app/DocTemplate.h"
 #include "framework/app/Document.h"
@@ -23,40 +22,18 @@ CClassFileGeneration::CClassFileGeneration(CWinApp &app, const CString &strWorkF
 {
 }
 
-BOOL CClassFileGeneration::AcceptsNames(ClassKind kind, const GeneratedClassNames &names)
-{
-    if (!IsSafeClassName(names.strClass))
-        return FALSE;
-    switch (GetClassKindInfo(kind).extraName) {
-    case ExtraName::Document: return IsCppIdentifier(names.strDocument);
-    case ExtraName::BaseClass: return IsCppIdentifier(names.strBaseClass);
-    case ExtraName::None: break;
-    }
-    return TRUE;
-}
-
-CString CClassFileGeneration::GetHeaderPath(const CString &strClass) const
-{
-    return JoinOutputPath(m_strWorkFolder, GetHeaderFileName(strClass));
-}
-
-CString CClassFileGeneration::GetSourcePath(const CString &strClass) const
-{
-    return JoinOutputPath(m_strWorkFolder, GetSourceFileName(strClass));
-}
-
 ClassGenerationResult CClassFileGeneration::Generate(ClassKind kind, const GeneratedClassNames &names)
 {
-    if (!AcceptsNames(kind, names)) {
+    if (!CCodeGenerator::AcceptsNames(kind, names)) {
         ShowBadClassNameMessage();
         return ClassGenerationResult::RefusedName;
     }
-    const CString strHeader = GetHeaderPath(names.strClass);
-    const CString strSource = GetSourcePath(names.strClass);
+    CCodeGenerator generator(m_strWorkFolder, m_guidSource);
+    const CString strHeader = generator.GetHeaderFilePath(names.strClass);
+    const CString strSource = generator.GetSourceFilePath(names.strClass);
     if (!CloseDocumentsOn(strHeader, strSource))
         return ClassGenerationResult::Cancelled;
 
-    CCodeGenerator generator(m_strWorkFolder, m_guidSource);
     const BOOL bHeaderWritten = generator.WriteHeader(kind, names);
     if (!bHeaderWritten)
         ReportWriteFailure(strHeader);

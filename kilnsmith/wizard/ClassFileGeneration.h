@@ -27,13 +27,7 @@ public:
     // Lets tests give the include guards fixed GUIDs.
     void SetGuidSource(CCodeGenerator::GuidSource guidSource) { m_guidSource = std::move(guidSource); }
 
-    // TRUE when the generator accepts the names for the kind.
-    static BOOL AcceptsNames(ClassKind kind, const GeneratedClassNames &names);
-
     ClassGenerationResult Generate(ClassKind kind, const GeneratedClassNames &names);
-
-    CString GetHeaderPath(const CString &strClass) const;
-    CString GetSourcePath(const CString &strClass) const;
 
 private:
     // Closes every document open on one of the paths; FALSE when a save

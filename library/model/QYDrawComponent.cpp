@@ -17,45 +17,6 @@ void DeleteListObjects(CObList& list)
         delete list.RemoveHead();
 }
 
-// Reads an object that the reader will own outright: the null tag gives
-// NULL, a new object is created and read, and a reference to an object read
-// earlier in the archive (which has a holder already) is refused, so that no
-// record can make two owners delete one object.  Reference-counted objects
-// have holders of their own and are refused as well.
-CObject* ReadOwnedObject(CArchive& ar, const CRuntimeClass* pClassRequested)
-{
-    UINT nSchema = 0;
-    DWORD obTag = 0;
-    CRuntimeClass* pClassRef = ar.ReadClass(pClassRequested, &nSchema, &obTag);
-    if (pClassRef == nullptr) {
-        if (obTag != 0)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        return nullptr;
-    }
-    if (pClassRef->IsDerivedFrom(RUNTIME_CLASS(QYIUnknown)))
-        AfxThrowArchiveException(CArchiveException::badClass);
-    CObject* pObject = pClassRef->CreateObject();
-    if (pObject == nullptr)
-        AfxThrowMemoryException();
-    const UINT nSchemaSaved = ar.GetObjectSchema();
-    try {
-        // Indexed before its record, as the archive does for every object.
-        ar.MapObject(pObject);
-        ar.SetObjectSchema(nSchema);
-        pObject->Serialize(ar);
-    } catch (...) {
-        ar.SetObjectSchema(nSchemaSaved);
-        ar.DeleteLoadedObject(pObject);
-        throw;
-    }
-    ar.SetObjectSchema(nSchemaSaved);
-    return pObject;
-}
-
-} // namespace
-
-namespace {
-
 // Set by ReadingStoredComponent; the first component constructor that runs
 // takes it, so nothing made later (or inside that component) is affected.
 thread_local bool t_bReadingStoredComponent = false;
@@ -215,17 +176,18 @@ void CQYDrawComponent::Serialize(CArchive& ar)
         // The property list's record: a count, then each set as an object.
         const DWORD_PTR nProperties = ar.ReadCount();
         for (DWORD_PTR i = 0; i < nProperties; ++i) {
-            CObject* pObject = ReadOwnedObject(ar, RUNTIME_CLASS(CQYBaseProperties));
+            CObject* pObject = ar.ReadOwnedObject(RUNTIME_CLASS(CQYBaseProperties), RUNTIME_CLASS(QYIUnknown));
             if (pObject == nullptr)
                 AfxThrowArchiveException(CArchiveException::badClass);
             try {
                 properties.AddTail(pObject);
             } catch (...) {
-                delete pObject;
+                ar.DeleteLoadedObject(pObject);
                 throw;
             }
         }
-        pAttached = ReadOwnedObject(ar, nullptr);
+        // Reference-counted objects have holders of their own: refused.
+        pAttached = ar.ReadOwnedObject(nullptr, RUNTIME_CLASS(QYIUnknown));
         int nCount = 0;
         ar >> nCount;
         if (nCount < 0)
@@ -238,8 +200,10 @@ void CQYDrawComponent::Serialize(CArchive& ar)
                 AfxThrowArchiveException(CArchiveException::generic);
         }
     } catch (...) {
-        DeleteListObjects(properties);
-        // An attached collection goes with the objects it loaded.
+        // Deleted through the archive, so that no later reference reaches
+        // them; an attached collection goes with the objects it loaded.
+        while (!properties.IsEmpty())
+            ar.DeleteLoadedObject(properties.RemoveHead());
         ar.DeleteLoadedObject(pAttached);
         throw;
     }

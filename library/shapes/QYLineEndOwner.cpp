@@ -63,7 +63,7 @@ void QYLineEndSlots::Load(CArchive& ar)
     try {
         pNewEnd = QYReadOwnedLineEnd(ar);
     } catch (...) {
-        delete pNewStart;
+        ar.DeleteLoadedObject(pNewStart);
         throw;
     }
     DeleteBoth();

@@ -8,31 +8,7 @@
 
 CQYBaseEndObject* QYReadOwnedLineEnd(CArchive& ar)
 {
-    UINT nSchema = 0;
-    DWORD obTag = 0;
-    CRuntimeClass* pClassRef = ar.ReadClass(RUNTIME_CLASS(CQYBaseEndObject), &nSchema, &obTag);
-    if (pClassRef == nullptr) {
-        // A reference to a line end read before would give it two owners.
-        if (obTag != 0)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        return nullptr;
-    }
-    CObject* pObject = pClassRef->CreateObject();
-    if (pObject == nullptr)
-        AfxThrowArchiveException(CArchiveException::badClass);
-    const UINT nSchemaSaved = ar.GetObjectSchema();
-    try {
-        // Indexed before its record, as the archive does for every object.
-        ar.MapObject(pObject);
-        ar.SetObjectSchema(nSchema);
-        pObject->Serialize(ar);
-    } catch (...) {
-        ar.SetObjectSchema(nSchemaSaved);
-        delete pObject;
-        throw;
-    }
-    ar.SetObjectSchema(nSchemaSaved);
-    return static_cast<CQYBaseEndObject*>(pObject);
+    return static_cast<CQYBaseEndObject*>(ar.ReadOwnedObject(RUNTIME_CLASS(CQYBaseEndObject)));
 }
 
 void QYPlaceLineEnds(CQYBaseEndObject* pStart, CQYBaseEndObject* pEnd, const POINT* lpPoints, int nCount)

@@ -10,7 +10,8 @@ class CDC;
 
 // Reads a line end that the reader will own: NULL for the null tag; a
 // class that is not a line end, or a reference to an object read earlier
-// (a line end named by two owners), raises CArchiveException.
+// (a line end named by two owners), raises CArchiveException
+// (CArchive::ReadOwnedObject).
 CQYBaseEndObject* QYReadOwnedLineEnd(CArchive& ar);
 
 // Gives the start line end (first, second point) and the end line end

@@ -71,8 +71,8 @@ void CQYLinkComponent::Serialize(CArchive& ar)
         pEnd = QYReadOwnedLineEnd(ar);
         ar >> label.x >> label.y;
     } catch (...) {
-        delete pStart;
-        delete pEnd;
+        ar.DeleteLoadedObject(pStart);
+        ar.DeleteLoadedObject(pEnd);
         throw;
     }
     m_bElbow = bElbow;

@@ -51,27 +51,7 @@ void LoadSampleDocument(CArchive &ar)
 // The cause of the CArchiveException the load throws, or -1 for none.
 int ArchiveCause(const Bytes &bytes, const std::function<void(CArchive &)> &fnLoad)
 {
-    try {
-        LoadBytes(bytes, fnLoad);
-    } catch (CArchiveException *e) {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
-}
-
-template <typename Fn>
-int ArchiveCauseOf(Fn fn)
-{
-    try {
-        fn();
-    } catch (CArchiveException *e) {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
+    return ArchiveCauseOf([&] { LoadBytes(bytes, fnLoad); });
 }
 
 TEST(ArchiveCorrupt, SampleDocumentLoadsWhole)

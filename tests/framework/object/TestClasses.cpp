@@ -7,6 +7,7 @@ IMPLEMENT_SERIAL(CTestHolder, CObject, 1)
 IMPLEMENT_SERIAL(CTestOther, CObject, 1)
 IMPLEMENT_SERIAL(CTestDerivedItem, CTestItem, 1)
 IMPLEMENT_SERIAL(CTestVersioned, CObject, VERSIONABLE_SCHEMA | 2)
+IMPLEMENT_SERIAL(CTestOwner, CObject, 1)
 IMPLEMENT_DYNAMIC(CTestDynamic, CObject)
 IMPLEMENT_DYNCREATE(CTestCreatable, CTestDynamic)
 
@@ -55,6 +56,25 @@ void CTestVersioned::Serialize(CArchive &ar)
     ar >> m_nBase;
     if (m_nLoadedSchema >= 2)
         ar >> m_nExtra;
+}
+
+int CTestOwner::s_nLive = 0;
+
+void CTestOwner::Serialize(CArchive &ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_nValue;
+        ar.WriteObject(m_pOwned);
+        ar << m_nTrailer;
+        return;
+    }
+    ar >> m_nValue;
+    CObject *pOwned = ar.ReadOwnedObject(nullptr);
+    delete m_pOwned;
+    m_pOwned = pOwned;
+    ar >> m_nTrailer;
+    if (m_nTrailer < 0)
+        AfxThrowArchiveException(CArchiveException::generic);
 }
 
 Bytes Concat(std::initializer_list<Bytes> parts)

@@ -57,6 +57,33 @@ public:
     UINT m_nLoadedSchema = 0;
 };
 
+// Owns one object read through CArchive::ReadOwnedObject (deleted with the
+// owner) between two numbers, and counts its live instances, so tests can
+// see that a failed load leaves none behind.  Loading refuses a negative
+// trailer (generic), after the owned object has been read and taken.
+class CTestOwner : public CObject {
+    DECLARE_SERIAL(CTestOwner)
+public:
+    CTestOwner() { ++s_nLive; }
+    CTestOwner(int nValue, CObject *pOwned, int nTrailer = 0) : CTestOwner()
+    {
+        m_nValue = nValue;
+        m_pOwned = pOwned;
+        m_nTrailer = nTrailer;
+    }
+    ~CTestOwner() override
+    {
+        delete m_pOwned;
+        --s_nLive;
+    }
+    void Serialize(CArchive &ar) override;
+
+    int m_nValue = 0;
+    CObject *m_pOwned = nullptr;
+    int m_nTrailer = 0;
+    static int s_nLive;
+};
+
 // Run-time type information only.
 class CTestDynamic : public CObject {
     DECLARE_DYNAMIC(CTestDynamic)
@@ -93,6 +120,20 @@ void LoadBytes(const Bytes &bytes, Fn fnLoad, int nBufSize = 4096)
     CMemFile file(const_cast<BYTE *>(bytes.data()), UINT(bytes.size()));
     CArchive ar(&file, CArchive::load, nBufSize);
     fnLoad(ar);
+}
+
+// The cause of the CArchiveException that fn throws, or -1 for none.
+template <typename Fn>
+int ArchiveCauseOf(Fn fn)
+{
+    try {
+        fn();
+    } catch (CArchiveException *e) {
+        int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
 }
 
 // Bytes from a list of byte values and strings, for hand-made archives.

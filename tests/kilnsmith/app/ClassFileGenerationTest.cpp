@@ -137,7 +137,7 @@ TEST_F(ClassFileGenerationTest, RefusedNamesShowTheClassNameMessageAndWriteNothi
     };
     for (const auto &c : kCases) {
         m_boxes.Clear();
-        EXPECT_FALSE(CClassFileGeneration::AcceptsNames(c.kind, c.names)) << c.names.strClass.GetString();
+        EXPECT_FALSE(CCodeGenerator::AcceptsNames(c.kind, c.names)) << c.names.strClass.GetString();
         EXPECT_EQ(Generate(c.kind, c.names), ClassGenerationResult::RefusedName);
         ASSERT_EQ(m_boxes.Shown().size(), 1u);
         EXPECT_EQ(m_boxes.Shown()[0].text, "Sorry,The class name isn't correct.Please change it and try again!");
