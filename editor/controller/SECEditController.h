@@ -154,6 +154,8 @@ public:
     // Moves the caret for a text change: the focused pane's caret to the
     // change, any other pane's caret shifted with the text.
     virtual void AdjustCaretForEdit(SECEditTextCommand *pEdit);
+    // The caret placed where the records of an undo or redo left it.
+    void PlacePendingCaret();
 
     // ---- Typing and editing
     // Typed text at the caret, merged into the typing run where it may.
@@ -406,6 +408,10 @@ protected:
     BOOL m_bMouseSelecting = FALSE;
     BOOL m_bUpdatesEnabled = TRUE;
     int m_nUpdateLock = 0;
+    // Inside an undo or redo (their depth): the caret follows each record
+    // only in the text, and is placed on the screen once at the end.
+    int m_nHistoryDepth = 0;
+    BOOL m_bCaretPlacementPending = FALSE;
     SECEditPosition m_caret;
     int m_nCaretX = 0;
     int m_nCaretY = 0;

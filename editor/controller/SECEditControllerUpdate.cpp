@@ -25,11 +25,18 @@ void SECEditController::OnUpdate(void *, SECEditHint *pHint)
         }
         break;
     case SECEDIT_HINT_INITIALIZE: ResetEditState(); break;
+    case SECEDIT_HINT_HISTORY_BEGIN: ++m_nHistoryDepth; break;
+    case SECEDIT_HINT_HISTORY_END:
+        if (m_nHistoryDepth > 0 && --m_nHistoryDepth == 0)
+            PlacePendingCaret();
+        break;
     case SECEditCommand::kTextCommandId: {
         auto *pEdit = static_cast<SECEditTextCommand *>(pHint);
         AdjustCaretForEdit(pEdit);
         m_selection.AdjustForEdit(pEdit->GetRange(), pEdit->IsTextPresent());
-        if (m_bCaretExists) {
+        if (m_nHistoryDepth > 0)
+            m_bCaretPlacementPending = TRUE;
+        else if (m_bCaretExists) {
             ClearSelection(FALSE);
             ScrollToCaret();
         }
@@ -51,6 +58,26 @@ void SECEditController::AdjustCaretForEdit(SECEditTextCommand *pEdit)
     if (caret == m_caret)
         return;
     m_caret = caret;
+    // An undo of many records (a Replace All that joined thousands of lines)
+    // would measure the joined line at every step: its caret goes on the
+    // screen once, at the end.
+    if (m_nHistoryDepth > 0) {
+        m_bCaretPlacementPending = TRUE;
+        return;
+    }
     MoveCaretTo(caret.m_nLine, caret.m_nCol, TRUE);
     SetDesiredX();
+}
+
+void SECEditController::PlacePendingCaret()
+{
+    if (!m_bCaretPlacementPending)
+        return;
+    m_bCaretPlacementPending = FALSE;
+    MoveCaretTo(m_caret.m_nLine, m_caret.m_nCol, TRUE);
+    SetDesiredX();
+    if (m_bCaretExists) {
+        ClearSelection(FALSE);
+        ScrollToCaret();
+    }
 }

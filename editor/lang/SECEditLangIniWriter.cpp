@@ -35,6 +35,7 @@ struct TagEntry {
     SECEditTag *pTag;
 };
 
+// The tags in the order that reading them back makes the same tag map.
 std::vector<TagEntry> SortedTags(SECEditLangConfig *pConfig)
 {
     std::vector<TagEntry> tags;
@@ -45,7 +46,14 @@ std::vector<TagEntry> SortedTags(SECEditLangConfig *pConfig)
         if (entry.pTag != nullptr)
             tags.push_back(entry);
     }
-    std::sort(tags.begin(), tags.end(), [](const TagEntry &a, const TagEntry &b) { return a.key < b.key; });
+    // Reading a tag back clears every tag named by a prefix of its begin
+    // string ("//" clears "/"), so a tag that is another's prefix must come
+    // after it: the longer begin strings first, each length in key order.
+    std::sort(tags.begin(), tags.end(), [](const TagEntry &a, const TagEntry &b) {
+        if (a.key.GetLength() != b.key.GetLength())
+            return a.key.GetLength() > b.key.GetLength();
+        return a.key < b.key;
+    });
     return tags;
 }
 

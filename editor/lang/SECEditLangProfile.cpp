@@ -19,6 +19,13 @@ int ReadInt(const CString &section, LPCTSTR lpszEntry, int nCurrent)
     return static_cast<int>(PlexoGetAppProfile().GetProfileInt(section, lpszEntry, nCurrent));
 }
 
+// Any number but 0 is on and kept as TRUE, as the archive and the INI reader
+// keep flags, so that one configuration has one stored form.
+BOOL ReadFlag(const CString &section, LPCTSTR lpszEntry, BOOL bCurrent)
+{
+    return ReadInt(section, lpszEntry, bCurrent ? 1 : 0) != 0 ? TRUE : FALSE;
+}
+
 // Reads a colour; a stored value that is no RGB value keeps the current one
 // and clears bValid.
 COLORREF ReadColor(const CString &section, LPCTSTR lpszEntry, COLORREF current, BOOL &bValid)
@@ -76,11 +83,11 @@ BOOL SECEditLangProfileReader::ReadEditor(SECEditLangConfig *pConfig)
         pConfig->SetTabSize(tabSize);
     else
         bValid = FALSE;
-    pConfig->SetAutoIndent(ReadInt(section, "AutoIndent", pConfig->GetAutoIndent()));
-    pConfig->SetShowWhitespace(ReadInt(section, "ShowWhitespace", pConfig->GetShowWhitespace()));
-    pConfig->SetVirtualWhitespace(ReadInt(section, "VirtualWhitespace", pConfig->GetVirtualWhitespace()));
-    pConfig->SetReplaceTabs(ReadInt(section, "ReplaceTabs", pConfig->GetReplaceTabs()));
-    pConfig->SetMatchCase(ReadInt(section, "MatchCase", pConfig->GetMatchCase()));
+    pConfig->SetAutoIndent(ReadFlag(section, "AutoIndent", pConfig->GetAutoIndent()));
+    pConfig->SetShowWhitespace(ReadFlag(section, "ShowWhitespace", pConfig->GetShowWhitespace()));
+    pConfig->SetVirtualWhitespace(ReadFlag(section, "VirtualWhitespace", pConfig->GetVirtualWhitespace()));
+    pConfig->SetReplaceTabs(ReadFlag(section, "ReplaceTabs", pConfig->GetReplaceTabs()));
+    pConfig->SetMatchCase(ReadFlag(section, "MatchCase", pConfig->GetMatchCase()));
     return bValid;
 }
 
@@ -91,12 +98,12 @@ BOOL SECEditLangProfileReader::ReadColorGroups(SECEditLangConfig *pConfig)
     return ForEachNamedGroup(pConfig, [this](const CString &name, SECEditColorGroup &group) {
         const CString section = m_strPrefix + "Color Groups\\" + name;
         BOOL bValid = TRUE;
-        group.m_bBackColorAutomatic = ReadInt(section, "BackColorAutomatic", group.m_bBackColorAutomatic);
-        group.m_bForeColorAutomatic = ReadInt(section, "ForeColorAutomatic", group.m_bForeColorAutomatic);
+        group.m_bBackColorAutomatic = ReadFlag(section, "BackColorAutomatic", group.m_bBackColorAutomatic);
+        group.m_bForeColorAutomatic = ReadFlag(section, "ForeColorAutomatic", group.m_bForeColorAutomatic);
         group.m_crBackground = ReadColor(section, "Background", group.m_crBackground, bValid);
         group.m_crForeground = ReadColor(section, "Foreground", group.m_crForeground, bValid);
         group.m_strDisplayName = PlexoGetAppProfile().GetProfileString(section, "DisplayName", group.m_strDisplayName);
-        group.m_bConfigurable = ReadInt(section, "Configurable", group.m_bConfigurable);
+        group.m_bConfigurable = ReadFlag(section, "Configurable", group.m_bConfigurable);
         return bValid;
     });
 }
@@ -113,8 +120,8 @@ BOOL SECEditLangProfileReader::ReadFont(SECEditLangConfig *pConfig)
         pConfig->SetFontSize(size);
     else
         bValid = FALSE;
-    pConfig->SetBold(ReadInt(section, "Bold", pConfig->GetBold()));
-    pConfig->SetItalic(ReadInt(section, "Italic", pConfig->GetItalic()));
+    pConfig->SetBold(ReadFlag(section, "Bold", pConfig->GetBold()));
+    pConfig->SetItalic(ReadFlag(section, "Italic", pConfig->GetItalic()));
     return bValid;
 }
 

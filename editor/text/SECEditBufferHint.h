@@ -15,6 +15,10 @@ enum SECEditHintId {
     SECEDIT_HINT_INVALIDATE_LINES = 22585,
     SECEDIT_HINT_TEXT_COMMAND = 22586,
     SECEDIT_HINT_COMPOSITE = 22587,
+    // Around an undo or a redo, whose records arrive one by one in between:
+    // what depends only on where the changes end can wait for the end.
+    SECEDIT_HINT_HISTORY_BEGIN = 22590,
+    SECEDIT_HINT_HISTORY_END = 22591,
 };
 
 // The editor's message texts, by string id.

@@ -139,10 +139,29 @@ BOOL SECEditTextBuffer::ExecuteCommand(SECEditCommand *pCommand)
     return TRUE;
 }
 
+// The notices around one undo or redo, the end sent however the step ends.
+class SECEditTextBuffer::HistoryStep {
+public:
+    explicit HistoryStep(SECEditTextBuffer &buffer) : m_buffer(buffer)
+    {
+        m_buffer.SendPlainHint(SECEDIT_HINT_HISTORY_BEGIN);
+    }
+    ~HistoryStep() { m_buffer.SendPlainHint(SECEDIT_HINT_HISTORY_END); }
+    HistoryStep(const HistoryStep &) = delete;
+    HistoryStep &operator=(const HistoryStep &) = delete;
+
+private:
+    SECEditTextBuffer &m_buffer;
+};
+
 SECEditCommand *SECEditTextBuffer::Undo()
 {
     SetCompound(FALSE);
-    SECEditCommand *record = SECEditCommandHistory::Undo();
+    SECEditCommand *record = nullptr;
+    {
+        const HistoryStep step(*this);
+        record = SECEditCommandHistory::Undo();
+    }
     UpdateModified();
     return record;
 }
@@ -150,7 +169,11 @@ SECEditCommand *SECEditTextBuffer::Undo()
 SECEditCommand *SECEditTextBuffer::Redo()
 {
     SetCompound(FALSE);
-    SECEditCommand *record = SECEditCommandHistory::Redo();
+    SECEditCommand *record = nullptr;
+    {
+        const HistoryStep step(*this);
+        record = SECEditCommandHistory::Redo();
+    }
     UpdateModified();
     return record;
 }

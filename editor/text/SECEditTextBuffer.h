@@ -281,6 +281,8 @@ private:
         WORD group;
     };
 
+    class HistoryStep;
+
     // Hints.
     void SendPlainHint(int typeId, int firstLine = 0, int lastLine = 0);
     void SendHintToSelf(int typeId);

@@ -722,6 +722,12 @@ void SECEditVisualPart::OnBufferHint(void *pSender, SECEditHint *pHint)
             InvalidateLines(pLines->GetFirstLine(), pLines->GetLastLine(), FALSE);
         return;
     case SECEDIT_HINT_COMPOSITE: static_cast<SECEditCompositeCommand *>(pHint)->ForEach(pSender, &m_observer); return;
+    case SECEDIT_HINT_HISTORY_BEGIN:
+    case SECEDIT_HINT_HISTORY_END:
+        // Only the controller's caret waits for them; nothing to repaint.
+        if (m_pController)
+            m_pController->OnUpdate(pSender, pHint);
+        return;
     default: break;
     }
     if (pHint && !m_pController)

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include "framework/gdi/CDC.h"
+#include "framework/gdi/Saturate.h"
 #include "framework/gdi/TextRendering.h"
 
 #include <algorithm>
@@ -57,8 +58,10 @@ void UpdateCurrentPosition(CDC *dc, UINT align, POINT reference, int logicalWidt
         return;
     if ((align & TA_CENTER) == TA_CENTER)
         return;
-    int x = (align & TA_RIGHT) ? reference.x - logicalWidth : reference.x + logicalWidth;
-    dc->MoveTo(x, reference.y);
+    // In 64 bits: the position may be near either end of the int range.
+    const long long x = (align & TA_RIGHT) ? static_cast<long long>(reference.x) - logicalWidth
+                                           : static_cast<long long>(reference.x) + logicalWidth;
+    dc->MoveTo(Saturate::ToInt(x), reference.y);
 }
 
 void PlacePiece(HDC h, const ResolvedFont &font, const QString &piece, int x, int width,

@@ -7,6 +7,7 @@
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/DibHeaders.h"
 #include "framework/gdi/DibSection.h"
+#include "framework/gdi/Saturate.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,6 +47,28 @@ int SourceTop(const DibCodec::Layout &layout, int ySrc, int height)
 {
     long long top = layout.topDown ? ySrc : static_cast<long long>(layout.height) - ySrc - height;
     return static_cast<int>(std::clamp(top, -(1LL << 30), 1LL << 30));
+}
+
+// The part of the image a source rectangle (a corner and an extent of either
+// sign) covers, worked out in 64 bits: hostile corners and extents can be
+// anywhere in the int range.
+QRect SourceRectInImage(int x, int y, int width, int height, const QRect &image)
+{
+    const long long x2 = static_cast<long long>(x) + width, y2 = static_cast<long long>(y) + height;
+    const long long left = std::max<long long>(std::min<long long>(x, x2), image.left());
+    const long long top = std::max<long long>(std::min<long long>(y, y2), image.top());
+    const long long right = std::min<long long>(std::max<long long>(x, x2), image.right() + 1LL);
+    const long long bottom = std::min<long long>(std::max<long long>(y, y2), image.bottom() + 1LL);
+    if (left >= right || top >= bottom)
+        return QRect();
+    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                 static_cast<int>(bottom - top));
+}
+
+// The size of an extent of either sign; the lowest int's stays the highest.
+int Magnitude(int extent)
+{
+    return Saturate::ToInt(std::llabs(static_cast<long long>(extent)));
 }
 
 // The format a GetDIBits caller asks for, with the standard colour table
@@ -93,14 +116,12 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
     const int sourceTop = SourceTop(layout, ySrc, SrcHeight);
     if (EmfRecorder *recorder = RecorderOf(hdc)) {
         // On a metafile context the source rectangle's pixels go into the record.
-        const QRect rect = QRect(std::min(xSrc, xSrc + SrcWidth), std::min(sourceTop, sourceTop + SrcHeight),
-                                 std::abs(SrcWidth), std::abs(SrcHeight))
-                               .intersected(image.rect());
+        const QRect rect = SourceRectInImage(xSrc, sourceTop, SrcWidth, SrcHeight, image.rect());
         if (rect.isEmpty())
             return 0;
         recorder->Transfer(xDest, yDest, DestWidth, DestHeight, image.copy(rect), rop,
-                           rect.size() != QSize(std::abs(DestWidth), std::abs(DestHeight)));
-        return std::abs(SrcHeight);
+                           rect.size() != QSize(Magnitude(DestWidth), Magnitude(DestHeight)));
+        return Magnitude(SrcHeight);
     }
     Blit::Source source;
     source.image = &image;
@@ -108,7 +129,7 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, 
     source.rect = Blit::Rect{xSrc, sourceTop, SrcWidth, SrcHeight};
     if (!Blit::Run(hdc, Blit::DeviceRect(hdc, xDest, yDest, DestWidth, DestHeight), &source, rop))
         return 0;
-    return SrcHeight < 0 ? -SrcHeight : SrcHeight;
+    return Magnitude(SrcHeight);
 }
 
 int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc, UINT StartScan, UINT cLines,
@@ -130,7 +151,8 @@ int SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc,
     int height = static_cast<int>(layout.height);
     int bandTop = height - static_cast<int>(StartScan + lines);
     int bandBottom = bandTop + static_cast<int>(lines);
-    int top = height - ySrc - static_cast<int>(h);
+    const int top = static_cast<int>(
+        std::clamp(static_cast<long long>(height) - ySrc - static_cast<long long>(h), -(1LL << 30), 1LL << 30));
     // Compressed bits are decoded whole; the band still picks the rows drawn.
     DibCodec::Coverage covered;
     if (layout.Compressed()) {

@@ -89,8 +89,9 @@ void EmfPlayer::Begin(const RECT &targetLogical)
 
     POINT corners[2] = {{targetLogical.left, targetLogical.top}, {targetLogical.right, targetLogical.bottom}};
     m_dc->LPtoDP(corners, 2);
-    m_scaleX = (corners[1].x - corners[0].x) / width;
-    m_scaleY = (corners[1].y - corners[0].y) / height;
+    // In double: a target rectangle may be wider than the int range.
+    m_scaleX = (static_cast<double>(corners[1].x) - corners[0].x) / width;
+    m_scaleY = (static_cast<double>(corners[1].y) - corners[0].y) / height;
     m_offsetX = corners[0].x - m_scaleX * left;
     m_offsetY = corners[0].y - m_scaleY * top;
 

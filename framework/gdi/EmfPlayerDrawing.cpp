@@ -1,5 +1,6 @@
 // The player's drawing records: lines, shapes, paths, regions, transfers and text.
 #include "framework/gdi/EmfPlayer.h"
+#include "framework/gdi/Saturate.h"
 
 #include <QString>
 
@@ -242,9 +243,11 @@ bool EmfPlayer::PlayTransferRecord(DWORD type, Emf::Reader r)
         const BITMAPINFO *info = CheckedDib(r, offBmi, cbBmi, offBits, cbBits, usage, &bits);
         if (!info)
             return true;
-        // Source rows count from the top here; a bottom-up DIB counts them from its bottom.
+        // Source rows count from the top here; a bottom-up DIB counts them
+        // from its bottom (in 64 bits: a hostile source y can be any int).
         const LONG height = info->bmiHeader.biHeight;
-        const LONG ySource = height > 0 ? height - ySrc - cySrc : ySrc;
+        const LONG ySource =
+            height > 0 ? Saturate::ToInt(static_cast<long long>(height) - ySrc - static_cast<long long>(cySrc)) : ySrc;
         StretchDIBits(m_hdc, x, y, cx, cy, xSrc, ySource, cxSrc, cySrc, bits, info, usage, rop);
         return true;
     }

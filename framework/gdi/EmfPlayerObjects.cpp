@@ -4,12 +4,15 @@
 #include "framework/base/Mbcs.h"
 #include "framework/gdi/DibCodec.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/gdi/RegionBands.h"
 #include "framework/gdi/Saturate.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -213,8 +216,8 @@ HRGN EmfPlayer::RegionFromData(Emf::Reader &r, size_t offset, DWORD count, bool 
     if (!r.Ok() || headerSize < 32 || count < headerSize || !r.Has(offset, count) || rects > kMaxRegionRects ||
         static_cast<unsigned long long>(rects) * 16 > count - headerSize)
         return nullptr;
-    QList<QRect> list;
-    list.reserve(static_cast<qsizetype>(rects));
+    std::vector<QRect> list;
+    list.reserve(rects);
     for (DWORD i = 0; i < rects; ++i) {
         RECT rc = r.Rect(offset + headerSize + 16ull * i);
         if (toTargetDevice) {
@@ -226,11 +229,13 @@ HRGN EmfPlayer::RegionFromData(Emf::Reader &r, size_t offset, DWORD count, bool 
         // Empty, or both edges saturated to one end of the range.
         if (rc.left == rc.right || rc.top == rc.bottom)
             continue;
-        list.append(QRect(QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
-                          QPoint(std::max(rc.left, rc.right) - 1, std::max(rc.top, rc.bottom) - 1)));
+        list.push_back(QRect(QPoint(std::min(rc.left, rc.right), std::min(rc.top, rc.bottom)),
+                             QPoint(std::max(rc.left, rc.right) - 1, std::max(rc.top, rc.bottom) - 1)));
     }
+    // The rectangles may overlap and come in any order: the region is built
+    // from their union, not handed them as they are.
     auto region = std::make_shared<RgnData>();
-    region->region.setRects(list.constData(), static_cast<int>(list.size()));
+    region->region = RegionFromRects(std::move(list));
     return GdiHandles::Insert(std::move(region));
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/gdi/DeviceContext.h"
 #include "framework/gdi/DibHeaders.h"
+#include "framework/gdi/Saturate.h"
 
 #include <QString>
 
@@ -110,6 +111,14 @@ void EmfRecorder::BoundLogical(int x, int y)
 {
     const POINT d = m_hdc->state.mapping.ToDevice(POINT{x, y});
     Bound(d.x, d.y);
+}
+
+// A rectangle given by a corner and an extent of either sign; its far
+// corner is found in 64 bits and kept at the end of the int range.
+void EmfRecorder::BoundExtent(int x, int y, int w, int h)
+{
+    BoundLogical(x, y);
+    BoundLogical(Saturate::ToInt(static_cast<long long>(x) + w), Saturate::ToInt(static_cast<long long>(y) + h));
 }
 
 void EmfRecorder::Mapping(DWORD type, const CoordinateMapping &m)
@@ -487,8 +496,7 @@ void EmfRecorder::PatBlt(int x, int y, int w, int h, DWORD rop)
     for (int i = 0; i < 6; ++i)
         Put(0);
     End(start);
-    BoundLogical(x, y);
-    BoundLogical(x + w, y + h);
+    BoundExtent(x, y, w, h);
 }
 
 void EmfRecorder::Transfer(int x, int y, int w, int h, const QImage &source, DWORD rop, bool stretch)
@@ -508,8 +516,7 @@ void EmfRecorder::Transfer(int x, int y, int w, int h, const QImage &source, DWO
     }
     PutDib(source, false, start, 84);
     End(start);
-    BoundLogical(x, y);
-    BoundLogical(x + w, y + h);
+    BoundExtent(x, y, w, h);
 }
 
 void EmfRecorder::GradientFill(const TRIVERTEX *vertices, ULONG nVertices, const void *mesh, ULONG nMesh, ULONG mode)

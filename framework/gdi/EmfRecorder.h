@@ -69,6 +69,7 @@ private:
     void PutBytes(const void *data, size_t size);
     void Bound(int x, int y);
     void BoundLogical(int x, int y);
+    void BoundExtent(int x, int y, int w, int h);
     DWORD SlotOf(HGDIOBJ object);
     DWORD CreateSlot(HGDIOBJ object);
     void Release(HGDIOBJ object);

@@ -175,7 +175,8 @@ void RecordOutlines(HDC h, const ResolvedFont &font, const DrawRequest &r)
     for (const QPolygonF &poly : outlines.toSubpathPolygons(toDevice)) {
         std::vector<QPoint> points;
         for (const QPointF &pt : poly) {
-            QPoint q = pt.toPoint();
+            // Saturated: text near the end of the coordinates has outlines past it.
+            const QPoint q(Saturate::Round(pt.x()), Saturate::Round(pt.y()));
             if (points.empty() || points.back() != q)
                 points.push_back(q);
         }

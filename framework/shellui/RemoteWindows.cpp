@@ -5,6 +5,7 @@
 #include "framework/shellui/InstanceSocket.h"
 #include "framework/window/ForeignWindows.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 
 #include <memory>
@@ -66,9 +67,14 @@ bool Ask(const CString &path, const Message &request, std::uint64_t &value)
     socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
     if (!socket.waitForBytesWritten(kConnectMs))
         return false;
+    // One deadline for the whole answer, not for each piece of it: a copy
+    // that sends its answer a byte at a time is skipped when it runs out.
+    const QDeadlineTimer deadline(kAnswerMs);
     Reader reader;
     while (reader.GetStatus() == Reader::Status::NeedMore) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(kAnswerMs))
+        if (deadline.hasExpired())
+            return false;
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
             return false;
         const QByteArray answer = socket.readAll();
         reader.Feed(answer.constData(), static_cast<std::size_t>(answer.size()));

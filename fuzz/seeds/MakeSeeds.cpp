@@ -262,6 +262,19 @@ void LangArchiveSeeds()
     fs::remove_all(folder);
 }
 
+// The language settings in the application profile, as the profile writer
+// writes them for the language "C".
+void LangProfileSeeds()
+{
+    WriteSeed("lang_profile", "editor-font-groups",
+              Text("[C\\Editor]\nTabSize=dword:00000008\nAutoIndent=dword:00000001\nShowWhitespace=dword:00000000\n"
+                   "VirtualWhitespace=dword:00000000\nReplaceTabs=dword:00000001\nMatchCase=dword:00000001\n"
+                   "[C\\Font]\nFacename=Liberation Mono\nSize=dword:0000000c\nBold=dword:00000000\n"
+                   "Italic=dword:00000000\n[C\\Color Groups\\Text]\nBackColorAutomatic=dword:00000001\n"
+                   "ForeColorAutomatic=dword:00000000\nBackground=dword:00ffffff\nForeground=dword:000000ff\n"
+                   "DisplayName=Plain text\nConfigurable=dword:00000001\n"));
+}
+
 // ---------------------------------------------------------------------------
 // Pictures
 
@@ -426,6 +439,7 @@ int main(int argc, char **argv)
     ModelSeeds();
     IniSeeds();
     LangArchiveSeeds();
+    LangProfileSeeds();
     PictureSeeds();
     TableSeeds();
     return 0;

@@ -3,12 +3,11 @@
 // values, asked for with names and buffer sizes the input chooses.
 #include "framework/settings/AppProfile.h"
 #include "framework/settings/PrivateProfile.h"
+#include "support/FuzzConfigHome.h"
 #include "support/FuzzInput.h"
 #include "support/FuzzTempFile.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,18 +25,11 @@ void ReadPrivateProfile(const char *path, const std::string &section, const std:
 }
 
 // The application profile lives in $XDG_CONFIG_HOME/<program>/<program>.ini.
-void ReadAppProfile(const std::string &configHome, const uint8_t *data, size_t size, const std::string &section,
+void ReadAppProfile(const FuzzConfigHome &home, const uint8_t *data, size_t size, const std::string &section,
                     const std::string &key)
 {
-    const std::string folder = configHome + "/plexofuzz";
-    std::filesystem::create_directories(folder);
-    FILE *file = std::fopen((folder + "/plexofuzz.ini").c_str(), "wb");
-    if (file == nullptr)
+    if (!home.WriteProfile("plexofuzz", data, size))
         return;
-    if (size != 0)
-        std::fwrite(data, 1, size, file);
-    std::fclose(file);
-
     CAppProfile profile("plexofuzz");
     profile.GetProfileString(section.c_str(), key.c_str(), "default");
     profile.GetProfileInt(section.c_str(), key.c_str(), 3);
@@ -50,24 +42,12 @@ void ReadAppProfile(const std::string &configHome, const uint8_t *data, size_t s
     profile.KeyExists(section.c_str());
 }
 
-// The profile folder of this process, removed when it ends.
-struct ConfigHome {
-    explicit ConfigHome(const std::string &folder) : path(folder) { ::setenv("XDG_CONFIG_HOME", path.c_str(), 1); }
-    ~ConfigHome()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(path, error);
-    }
-    std::string path;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static FuzzTempFile iniFile(".ini");
-    static const ConfigHome home(std::string(iniFile.Path()) + ".config");
-    const std::string &configHome = home.path;
+    static const FuzzConfigHome home(std::string(iniFile.Path()) + ".config");
 
     FuzzInput input(data, size);
     const std::string section = input.TakeString(24);
@@ -76,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::vector<uint8_t> body = input.Rest();
     const char *path = iniFile.Write(body.data(), body.size());
     ReadPrivateProfile(path, section, key, nSize);
-    ReadAppProfile(configHome, body.data(), body.size(), section, key);
+    ReadAppProfile(home, body.data(), body.size(), section, key);
     return 0;
 }

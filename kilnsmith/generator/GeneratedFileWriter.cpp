@@ -1,8 +1,12 @@
 #include "kilnsmith/generator/GeneratedFileWriter.h"
 
+#include <unistd.h>
+
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <string>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -23,13 +27,32 @@ bool IsWritableOrAbsent(const fs::path &path)
     return probe.is_open();
 }
 
+// The longest file name the folder takes; NAME_MAX where it cannot say.
+size_t FileNameLimit(const fs::path &folder)
+{
+    const long nLimit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return nLimit > 0 ? static_cast<size_t>(nLimit) : static_cast<size_t>(NAME_MAX);
+}
+
+// The target's name with ".tmp" and a random number, in the same folder.  A
+// target name that leaves no room for the ending is cut short (at a UTF-8
+// character boundary), so every file that can exist can also be written
+// through its temporary.
 fs::path MakeTemporaryPath(const fs::path &target)
 {
     std::random_device device;
     const unsigned int nTag = device();
-    fs::path temporary = target;
-    temporary += ".tmp" + std::to_string(nTag);
-    return temporary;
+    const std::string suffix = ".tmp" + std::to_string(nTag);
+    const fs::path folder = target.parent_path();
+    const std::string name = target.filename().string();
+    const size_t limit = FileNameLimit(folder);
+    size_t kept = name.size();
+    if (kept + suffix.size() > limit) {
+        kept = limit > suffix.size() ? limit - suffix.size() : 0;
+        while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+            --kept;
+    }
+    return folder / (name.substr(0, kept) + suffix);
 }
 
 bool WriteBytes(const fs::path &path, std::string_view bytes)

@@ -5,6 +5,7 @@
 #include "library/model/QYCompListIndex.h"
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYDrawingChanges.h"
+#include "library/model/QYLoadedLinks.h"
 
 #include <vector>
 
@@ -264,18 +265,25 @@ void CQYCompList::LoadComponents(CArchive& ar)
     DWORD_PTR nCount = ar.ReadCount();
     if (nCount > static_cast<DWORD_PTR>(0x7FFFFFFF))
         AfxThrowArchiveException(CArchiveException::generic);
-    for (DWORD_PTR i = 0; i < nCount; ++i) {
-        CObject* pObject = nullptr;
-        {
-            // The component made for this record takes its stored property
-            // sets without building default ones first.
-            const CQYDrawComponent::ReadingStoredComponent reading;
-            pObject = ar.ReadObject(RUNTIME_CLASS(CQYDrawComponent));
+    try {
+        for (DWORD_PTR i = 0; i < nCount; ++i) {
+            CObject* pObject = nullptr;
+            {
+                // The component made for this record takes its stored
+                // property sets without building default ones first.
+                const CQYDrawComponent::ReadingStoredComponent reading;
+                pObject = ar.ReadObject(RUNTIME_CLASS(CQYDrawComponent));
+            }
+            auto* pComp = static_cast<CQYDrawComponent*>(pObject);
+            if (!IsAcceptable(pComp))
+                AfxThrowArchiveException(CArchiveException::badClass);
+            loaded.AddTail(pComp);
         }
-        auto* pComp = static_cast<CQYDrawComponent*>(pObject);
-        if (!IsAcceptable(pComp))
-            AfxThrowArchiveException(CArchiveException::badClass);
-        loaded.AddTail(pComp);
+    } catch (...) {
+        // What was read may link back to itself through its ports; those
+        // links would keep it alive once this list lets go.
+        QYDetachLoadedLinks(loaded);
+        throw;
     }
     // Loading appends; the references move over unchanged.
     while (!loaded.IsEmpty())

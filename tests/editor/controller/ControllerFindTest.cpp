@@ -11,6 +11,7 @@
 #include "editor/text/SECEditFindState.h"
 #include "editor/text/SECEditTextBlock.h"
 #include "editor/text/SECEditTextStore.h"
+#include "framework/app/AppIds.h"
 #include "framework/shell/ScriptRegExp.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +186,48 @@ TEST_F(ControllerFindTest, RegularExpressionReplacementSeesGroupsCaseAndContext)
                   std::string(c.result).substr(0, std::string(c.result).find(' ')));
         EXPECT_EQ(Text().find("$"), std::string::npos);
     }
+}
+
+// A controller that counts how often the caret is put on the screen.
+class CaretCountingController : public SECEditController {
+public:
+    int placements = 0;
+    void MoveCaretTo(int line, int column, BOOL bKeepVirtual) override
+    {
+        ++placements;
+        SECEditController::MoveCaretTo(line, column, bKeepVirtual);
+    }
+};
+
+// The undo (and redo) of a Replace All that joined many lines puts the
+// caret on the screen once, where the last record leaves it, not once per
+// joined line (each of which measured the joined line again).
+TEST_F(ControllerFindTest, UndoOfAReplaceAllPlacesTheCaretOnce)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "line\n";
+    buffer = MakeBuffer(language.get(), text);
+    ASSERT_TRUE(pane.Create(buffer.get(), &MakeController<CaretCountingController>));
+    controller = pane.Controller();
+    auto &counting = pane.ControllerAs<CaretCountingController>();
+    pane.view->SetFocus();
+    PumpEditorEvents();
+    ASSERT_TRUE(Press(SECEditFindRequest::replaceAll, "\\n", "x", TRUE));
+    ASSERT_EQ(buffer->GetLineCount(), 1);
+    for (BOOL bUndo : {TRUE, FALSE}) {
+        SCOPED_TRACE(bUndo ? "undo" : "redo");
+        counting.placements = 0;
+        Command(bUndo ? ID_EDIT_UNDO : ID_EDIT_REDO);
+        EXPECT_EQ(buffer->GetLineCount(), bUndo ? 201 : 1);
+        EXPECT_LE(counting.placements, 2); // placed, and placed again by the scroll to it
+    }
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Text(), text);
+    // The caret is where the last record undone leaves it: after the line
+    // break it put back at the end of the text.
+    EXPECT_EQ(controller->GetCaretLine(), 200);
+    EXPECT_EQ(controller->GetCaretColumn(), 0);
 }
 
 TEST_F(ControllerFindTest, InvalidPatternChangesNothing)

@@ -225,6 +225,34 @@ TEST_F(LangIniTest, WriterAndReaderKeepTheConfiguration)
     EXPECT_FALSE(config->GetMatchCase());
 }
 
+// A tag added after a longer one it is a prefix of ("/" after "//") lives
+// beside it; the written file gives back both.
+TEST_F(LangIniTest, WriterKeepsTagsThatArePrefixesOfOthers)
+{
+    ConfigHandle source;
+    AddTestTag(source.get(), "//", "", "", 0, FALSE);
+    AddTestTag(source.get(), "/*", "*/", "", 0, TRUE);
+    AddTestTag(source.get(), "/", "", "", 0, FALSE);
+    AddTestTag(source.get(), "<!--", "-->", "", 0, TRUE);
+    AddTestTag(source.get(), "<", ">", "", 0, FALSE);
+    const std::string path = folder.File("prefixes.ini");
+    auto *pWriter = new SECEditLangIniWriter(path.c_str());
+    ASSERT_TRUE(pWriter->Write(source.get()));
+    pWriter->Release();
+    auto *pReader = new SECEditLangIniReader(path.c_str());
+    ASSERT_TRUE(pReader->Read(config.get()));
+    pReader->Release();
+
+    for (const char *begin : {"//", "/*", "/", "<!--", "<"}) {
+        SCOPED_TRACE(begin);
+        SECEditTag *pTag = nullptr;
+        ASSERT_TRUE(config->GetTagMap().Lookup(begin, pTag));
+        ASSERT_NE(pTag, nullptr);
+        EXPECT_EQ(std::string(pTag->m_strBeginTag), begin);
+    }
+    EXPECT_EQ(StoreConfig(config.get()), StoreConfig(source.get()));
+}
+
 TEST_F(LangIniTest, WriterKeepsKeysItDoesNotRewriteAndReportsFailure)
 {
     const std::string path = folder.File("kept.ini");

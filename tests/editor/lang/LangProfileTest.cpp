@@ -105,6 +105,51 @@ TEST_F(LangProfileTest, ReaderIgnoresValuesThatCannotBeRight)
     EXPECT_TRUE(config->GetAutoIndent()); // the sound values are still taken
 }
 
+// A flag stored as any number but 0 reads as TRUE, so the configuration keeps
+// one stored form: what it stores loads and stores again to the same bytes.
+TEST_F(LangProfileTest, FlagsReadAsZeroOrOne)
+{
+    const struct {
+        const char *section;
+        const char *entry;
+    } flags[] = {
+        {"C\\Editor", "AutoIndent"},
+        {"C\\Editor", "ShowWhitespace"},
+        {"C\\Editor", "VirtualWhitespace"},
+        {"C\\Editor", "ReplaceTabs"},
+        {"C\\Editor", "MatchCase"},
+        {"C\\Font", "Bold"},
+        {"C\\Font", "Italic"},
+        {"C\\Color Groups\\Text", "BackColorAutomatic"},
+        {"C\\Color Groups\\Text", "ForeColorAutomatic"},
+        {"C\\Color Groups\\Text", "Configurable"},
+    };
+    for (const auto &flag : flags)
+        Profile().WriteProfileInt(flag.section, flag.entry, 2);
+    Profile().WriteProfileInt("C\\Color Groups\\Number", "Configurable", -7);
+    auto *pReader = new SECEditLangProfileReader("C");
+    ASSERT_TRUE(pReader->Read(config.get()));
+    pReader->Release();
+
+    EXPECT_EQ(config->GetAutoIndent(), TRUE);
+    EXPECT_EQ(config->GetShowWhitespace(), TRUE);
+    EXPECT_EQ(config->GetVirtualWhitespace(), TRUE);
+    EXPECT_EQ(config->GetReplaceTabs(), TRUE);
+    EXPECT_EQ(config->GetMatchCase(), TRUE);
+    EXPECT_EQ(config->GetStoredBold(), TRUE);
+    EXPECT_EQ(config->GetStoredItalic(), TRUE);
+    const SECEditColorGroup *pText = config->GetColorGroup(0);
+    EXPECT_EQ(pText->m_bBackColorAutomatic, TRUE);
+    EXPECT_EQ(pText->m_bForeColorAutomatic, TRUE);
+    EXPECT_EQ(pText->m_bConfigurable, TRUE);
+    EXPECT_EQ(config->GetColorGroup(2)->m_bConfigurable, TRUE);
+
+    const Bytes stored = StoreConfig(config.get());
+    ConfigHandle loaded;
+    ASSERT_TRUE(LoadConfig(loaded.get(), stored));
+    EXPECT_EQ(StoreConfig(loaded.get()), stored);
+}
+
 TEST_F(LangProfileTest, WriterReportsAProfileThatCannotBeWritten)
 {
     const std::string blocker = folder.File("blocked");

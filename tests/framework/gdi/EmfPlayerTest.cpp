@@ -438,4 +438,26 @@ TEST(EmfPlayer, AClipRegionScaledPastTheLimitsStaysOffTheCanvas)
     DeleteEnhMetaFile(emf);
 }
 
+// A clip region whose rectangles overlap and are not in bands: everything
+// either rectangle covers is taken out of the clip, not only their overlap.
+TEST(EmfPlayer, ADifferenceClipOfOverlappingRectanglesExcludesBoth)
+{
+    EmfBuilder b;
+    b.Add(Emf::EXTSELECTCLIPRGN, {64, RGN_DIFF, 32, 1, 2, 32, 10, 10, 70, 70, 10, 10, 50, 50, 30, 30, 70, 70});
+    b.Add(Emf::CREATEBRUSHINDIRECT, {1, BS_SOLID, kRed, 0})
+        .Add(Emf::SELECTOBJECT, {1})
+        .Add(Emf::SELECTOBJECT, {kStock | NULL_PEN})
+        .Add(Emf::RECTANGLE, {0, 0, 97, 97});
+    HENHMETAFILE emf = Make(b.Bytes());
+    ASSERT_NE(emf, nullptr);
+    Canvas canvas(96, 96);
+    Play(canvas, emf);
+    for (const POINT p : {POINT{20, 20}, POINT{40, 40}, POINT{60, 60}, POINT{45, 15}, POINT{15, 45}})
+        EXPECT_EQ(canvas.At(p.x, p.y), kWhite) << p.x << "," << p.y;
+    for (const POINT p : {POINT{5, 5}, POINT{60, 20}, POINT{20, 60}, POINT{80, 80}})
+        EXPECT_EQ(canvas.At(p.x, p.y), kRed) << p.x << "," << p.y;
+    EXPECT_EQ(canvas.Count(kRed), 96 * 96 - (40 * 40 * 2 - 20 * 20));
+    DeleteEnhMetaFile(emf);
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "GdiTestSupport.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -320,4 +321,25 @@ TEST(Path, TextBecomesGlyphOutlines)
     EXPECT_GE(ink.top, 4);
     EXPECT_LE(ink.right, 4 + extent.cx);
     EXPECT_LE(ink.bottom, 4 + extent.cy);
+}
+
+// Glyph outlines that reach past the end of the coordinates stay at that end
+// instead of wrapping around to the other.
+TEST(Path, TextPastTheCoordinateRangeStaysAtItsEnd)
+{
+    Canvas c(60, 40);
+    CFont arial;
+    ASSERT_TRUE(arial.CreatePointFont(160, "Arial"));
+    c.dc.SelectObject(&arial);
+    const int x = std::numeric_limits<int>::max() - 5;
+    ASSERT_TRUE(c.dc.BeginPath());
+    ASSERT_TRUE(c.dc.TextOut(x, 4, "WWW"));
+    ASSERT_TRUE(c.dc.EndPath());
+    const int n = c.dc.GetPath(nullptr, nullptr, 0);
+    ASSERT_GT(n, 3);
+    std::vector<POINT> points(static_cast<size_t>(n));
+    std::vector<BYTE> types(static_cast<size_t>(n));
+    ASSERT_EQ(c.dc.GetPath(points.data(), types.data(), n), n);
+    for (const POINT &pt : points)
+        EXPECT_GE(pt.x, x - 100) << pt.x;
 }

@@ -2,6 +2,10 @@
 // drawing (fill, frame, invert) and clipping to general regions.
 #include "GdiTestSupport.h"
 
+#include "framework/gdi/RegionBands.h"
+
+#include <vector>
+
 namespace {
 
 const POINT kStar[] = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
@@ -192,4 +196,30 @@ TEST(Region, BadInputIsRefused)
     EXPECT_FALSE(c.dc.FillRgn(nullptr, nullptr));
     EXPECT_FALSE(FrameRgn(c.dc.m_hDC, rgn, GetStockObject(BLACK_BRUSH), -1, 1));
     EXPECT_EQ(GetClipRgn(c.dc.m_hDC, nullptr), -1);
+}
+
+// Rectangles in any order, overlapping, touching or empty give the region
+// that uniting them one by one gives.
+TEST(RegionBands, TheUnionOfAnyRectanglesInOnePass)
+{
+    const std::vector<std::vector<QRect>> cases = {
+        {},
+        {QRect(0, 0, 0, 5)},
+        {QRect(10, 10, 40, 40), QRect(30, 30, 40, 40)},                    // overlapping, not in bands
+        {QRect(30, 30, 40, 40), QRect(10, 10, 40, 40), QRect(0, 0, 5, 5)}, // unsorted
+        {QRect(0, 0, 10, 10), QRect(10, 0, 10, 10), QRect(0, 10, 20, 5)},  // touching sideways and below
+        {QRect(0, 0, 50, 50), QRect(10, 10, 5, 5)},                        // one inside another
+        {QRect(0, 0, 10, 30), QRect(20, 10, 10, 5), QRect(5, 40, 10, 10), QRect(-100, 45, 300, 1)},
+        {QRect(QPoint(-(1 << 30), 0), QPoint((1 << 30) - 1, 3)), QRect(5, 2, 10, 10)},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        QRegion expected;
+        for (const QRect &r : cases[i])
+            expected += r;
+        const QRegion banded = RegionFromRects(cases[i]);
+        EXPECT_EQ(banded, expected);
+        EXPECT_TRUE(banded.xored(expected).isEmpty());
+        EXPECT_EQ(banded.boundingRect(), expected.boundingRect());
+    }
 }

@@ -8,7 +8,10 @@
 //                             every step worked.
 //   garbage <class> <folder>  answers every connection on the class's socket
 //                             with bytes that are no reply.
+//   trickle <class> <folder>  answers every request with a well-formed reply
+//                             naming a window, one byte every 700 ms.
 #include "framework/shellui/FindWindow.h"
+#include "framework/shellui/InstanceProtocol.h"
 #include "framework/shellui/InstanceSocket.h"
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
@@ -23,6 +26,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -91,21 +95,22 @@ int RunSecond(const char *className)
     return 0;
 }
 
-int RunGarbage(const char *className)
+// Serves the class's socket with the given answer to each request, until
+// <folder>/stop appears.
+template <class ANSWER>
+int Serve(const char *className, ANSWER answer)
 {
     QLocalServer server;
     const CString path = InstanceSocket::PathFor(className);
     QLocalServer::removeServer(QString::fromUtf8(path.GetString()));
     if (!server.listen(QString::fromUtf8(path.GetString())))
         return 20;
-    QObject::connect(&server, &QLocalServer::newConnection, [&server]() {
-        while (QLocalSocket *client = server.nextPendingConnection()) {
-            QObject::connect(client, &QLocalSocket::readyRead, client, [client]() {
+    QObject::connect(&server, &QLocalServer::newConnection, [&server, answer]() {
+        while (QLocalSocket *client = server.nextPendingConnection())
+            QObject::connect(client, &QLocalSocket::readyRead, client, [client, answer]() {
                 client->readAll();
-                client->write("PXW1\x80garbage that is no reply at all, and far too long to be one");
-                client->flush();
+                answer(client);
             });
-        }
     });
     Touch("ready");
     QTimer poll;
@@ -115,6 +120,36 @@ int RunGarbage(const char *className)
     });
     poll.start(50);
     return QCoreApplication::exec();
+}
+
+int RunGarbage(const char *className)
+{
+    return Serve(className, [](QLocalSocket *client) {
+        client->write("PXW1\x80garbage that is no reply at all, and far too long to be one");
+        client->flush();
+    });
+}
+
+int RunTrickle(const char *className)
+{
+    InstanceProtocol::Message reply;
+    reply.op = InstanceProtocol::Op::Reply;
+    reply.window = 1;
+    const std::string bytes = InstanceProtocol::Encode(reply);
+    return Serve(className, [bytes](QLocalSocket *client) {
+        auto *timer = new QTimer(client);
+        auto sent = std::make_shared<size_t>(0);
+        QObject::connect(timer, &QTimer::timeout, client, [client, timer, bytes, sent]() {
+            if (*sent == bytes.size() || client->state() != QLocalSocket::ConnectedState) {
+                timer->stop();
+                return;
+            }
+            client->write(bytes.data() + *sent, 1);
+            client->flush();
+            ++*sent;
+        });
+        timer->start(700);
+    });
 }
 
 } // namespace
@@ -134,5 +169,7 @@ int main(int argc, char **argv)
         return RunSecond(argv[2]);
     if (mode == "garbage")
         return RunGarbage(argv[2]);
+    if (mode == "trickle")
+        return RunTrickle(argv[2]);
     return 100;
 }

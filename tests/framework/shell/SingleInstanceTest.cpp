@@ -219,4 +219,18 @@ TEST_F(SingleInstanceTest, ASocketThatAnswersGarbageFindsNothing)
     Stop(garbage);
 }
 
+// A copy that sends a well-formed answer a byte at a time (the whole answer
+// would take about fourteen seconds) is skipped once the answer's deadline
+// of a few seconds has passed.
+TEST_F(SingleInstanceTest, APeerThatTricklesItsAnswerIsSkipped)
+{
+    QProcess slow;
+    Start(slow, "trickle");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(FindWindow(className.c_str(), nullptr), nullptr);
+    EXPECT_LT(clock.elapsed(), 10000);
+    Stop(slow);
+}
+
 } // namespace

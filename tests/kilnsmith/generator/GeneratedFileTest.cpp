@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <system_error>
 
 using namespace generator_test;
 
@@ -51,6 +55,53 @@ TEST(GeneratedFile, FailureReportsAndKeepsWhatWasThere)
     EXPECT_FALSE(generator.WritePropertySetSource("CC", "d"));
     EXPECT_EQ(ReadFileBytes(folder.Path() / "target"), "target");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3);
+}
+
+// A name whose file fits the folder's file-name limit is written, however
+// little room the limit leaves for the temporary file's ending; one past the
+// limit is refused with nothing left behind.
+TEST(GeneratedFile, EveryNameWithinTheFileNameLimitIsWritten)
+{
+    ScratchFolder folder;
+    const long nLimit = ::pathconf(folder.Str().c_str(), _PC_NAME_MAX);
+    ASSERT_GT(nLimit, 8);
+    const size_t limit = static_cast<size_t>(nLimit);
+    const std::string twoByteLetter = "\xC3\xA9";
+    const struct {
+        std::string stem;
+        bool bHeader;
+        bool bSource;
+    } cases[] = {
+        {std::string(limit - 4, 'A'), true, true},  // the source name at the limit
+        {std::string(limit - 2, 'B'), true, false}, // the header name at the limit
+        {std::string(limit - 1, 'C'), false, false},
+        {std::string(1, 'D') +
+             [&] {
+                 std::string letters;
+                 while (letters.size() + twoByteLetter.size() + 5 <= limit)
+                     letters += twoByteLetter;
+                 return letters;
+             }(),
+         true, true}, // two-byte letters
+    };
+    // A name past the limit is no file, not an error.
+    auto exists = [&](const std::string &name) {
+        std::error_code error;
+        return std::filesystem::exists(folder.Path() / name, error);
+    };
+    CCodeGenerator generator(folder.Str().c_str());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stem.size());
+        const CString strClass = ("C" + c.stem).c_str();
+        EXPECT_EQ(generator.WriteDrawComponentHeader(strClass, "d") != FALSE, c.bHeader);
+        EXPECT_EQ(generator.WriteDrawComponentSource(strClass, "d") != FALSE, c.bSource);
+        EXPECT_EQ(exists(c.stem + ".h"), c.bHeader);
+        EXPECT_EQ(exists(c.stem + ".cpp"), c.bSource);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}),
+                  int(c.bHeader) + int(c.bSource));
+        std::filesystem::remove_all(folder.Path());
+        std::filesystem::create_directories(folder.Path());
+    }
 }
 
 } // namespace

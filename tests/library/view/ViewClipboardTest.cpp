@@ -429,3 +429,27 @@ TEST_F(ViewClipboard, EachKindOfComponentPastesMovedBySevenOnly)
 }
 
 } // namespace
+
+namespace {
+
+// A payload cut short after a rectangle whose port lists the rectangle
+// itself among its links: the load fails, and the objects it made are all
+// given back (the leak checker sees any that keep each other alive).
+TEST_F(ViewClipboard, APayloadCutShortAfterALinkBackLeavesNothingBehind)
+{
+    CQYPortComponent* pPort = Port(a, 0, 0.5);
+    ASSERT_NE(pPort, nullptr);
+    pPort->AddLink(a);
+    const std::vector<BYTE> bytes = ArchiveBytes([this](CArchive& ar) {
+        ar.WriteCount(2);
+        ar.WriteObject(a);
+    });
+    pPort->RemoveLink(a);
+    CQYCompList list;
+    CString strError;
+    EXPECT_FALSE(QYReadComponentPayload(bytes.data(), bytes.size(), nullptr, list, strError));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_FALSE(strError.IsEmpty());
+}
+
+} // namespace
