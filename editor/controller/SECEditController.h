@@ -101,6 +101,10 @@ public:
     // Begins a stream selection at the caret when none exists, runs the
     // move, and makes the caret the selection's end.
     void ExtendSelectionWith(void (SECEditController::*pfnMove)());
+    // Begins a stream selection at the caret when none exists, moves the
+    // caret to the position (clamped as MoveCaretTo does) and makes it the
+    // selection's end; brings the caret into view when bScroll is set.
+    virtual void ExtendSelectionTo(int line, int column, BOOL bScroll);
 
     // ---- Positions and pixels (document co-ordinates, gutter included)
     BOOL IsVirtualSpaceAllowed(BOOL bKeepVirtual);

@@ -203,6 +203,23 @@ void SECEditController::ExtendSelectionWith(void (SECEditController::*pfnMove)()
         ShowCaret();
 }
 
+void SECEditController::ExtendSelectionTo(int line, int column, BOOL bScroll)
+{
+    if (!HasSelection())
+        m_selection.Begin(m_caret, SECEDIT_SEL_STREAM);
+    const int oldEndLine = m_selection.GetEnd().m_nLine;
+    if (m_bCaretExists && !m_bCaretHidden)
+        HideCaret();
+    MoveCaretTo(line, column, FALSE);
+    if (bScroll)
+        ScrollToCaret();
+    SetDesiredX();
+    m_selection.ExtendTo(m_caret);
+    InvalidateLines(std::min(oldEndLine, m_caret.m_nLine), std::max(oldEndLine, m_caret.m_nLine));
+    if (m_bCaretExists && !m_bCaretHidden)
+        ShowCaret();
+}
+
 void SECEditController::SelectRange(int startLine, int startCol, int endLine, int endCol, int mode)
 {
     ClearSelection(TRUE);

@@ -240,6 +240,17 @@ void DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal)
     pDX->Fail();
 }
 
+void DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    CString text("Please enter an integer between %1 and %2.");
+    text.Replace("%1", UnsignedText(minVal));
+    text.Replace("%2", UnsignedText(maxVal));
+    AfxDataExchangeMessage(text);
+    pDX->Fail();
+}
+
 void DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars)
 {
     if (!pDX->m_bSaveAndValidate) {

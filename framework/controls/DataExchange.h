@@ -39,6 +39,8 @@ void DDX_Radio(CDataExchange *pDX, int nIDC, int &value);
 void DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl);
 
 void DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal);
+// The same check for values exchanged as unsigned numbers.
+void DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal);
 // Saving: fails when the text is longer; loading: limits the edit's text.
 void DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars);
 

@@ -63,6 +63,8 @@ bool IsCosmetic(HDC h, const PenData &pen)
 FillPaint PenFill(HDC h, const PenData &pen)
 {
     Paints::Context ctx = h->PaintContext();
+    if (pen.pattern)
+        return Paints::ForBrush(pen.pattern.get(), ctx);
     if (pen.extended && pen.brush.lbStyle == BS_HATCHED) {
         BrushData hatch;
         hatch.style = BS_HATCHED;
@@ -154,14 +156,15 @@ void Stroke(HDC h, Renderer &r, const std::vector<QPoint> &points, bool closed)
     r.FillPolygons(polygons, true, PenFill(h, *pen));
 }
 
-// A dashed one-pixel outline follows the figure as a line, each pixel
-// once: nothing for an empty figure, and for a figure one pixel wide or
-// tall a single line with both ends, not a loop that doubles back on itself.
+// A dashed one-pixel outline follows the figure as a closed line, the dash
+// pattern starting afresh: nothing for an empty figure.  A rectangle one
+// pixel wide or tall runs its loop back over itself (a single pixel draws
+// nothing); other figures that thin are a single line with both ends.
 void DashedOutline(Renderer &r, const BoxShape &shape, const LinePaint &paint)
 {
     if (shape.IsEmpty())
         return;
-    if (shape.right - shape.left <= 1 || shape.bottom - shape.top <= 1) {
+    if (shape.kind != BoxShape::Rect && (shape.right - shape.left <= 1 || shape.bottom - shape.top <= 1)) {
         QPoint from(static_cast<int>(shape.left), static_cast<int>(shape.top));
         QPoint to(static_cast<int>(shape.right) - 1, static_cast<int>(shape.bottom) - 1);
         std::vector<QPoint> line{from};
@@ -194,6 +197,10 @@ BOOL DrawBoxShape(HDC h, BoxShape shape)
         return TRUE;
     }
     int w = DevicePenWidth(h, *pen);
+    // A one-pixel rectangle of a one-pixel pen draws nothing, solid or
+    // dashed.
+    if (w == 1 && shape.kind == BoxShape::Rect && shape.right - shape.left == 1 && shape.bottom - shape.top == 1)
+        return TRUE;
     if (w > 1 && pen->DashStyle() != PS_INSIDEFRAME) {
         // A wide pen is centred on the figure's outline.
         shape.left -= w / 2;

@@ -51,15 +51,16 @@ struct Context {
     const std::vector<uint32_t> *dibColours = nullptr; // resolves DIBINDEX colours (a DIB section's table)
 };
 // Colour flags in the top byte of a COLORREF: bit 24 makes it a palette
-// index whatever the other top bits hold; a top byte of 0x10 (DIBINDEX) an
-// index into a DIB's colour table.
+// index whatever the other top bits hold; 0x10FF in the high word (DIBINDEX)
+// an index into a DIB's colour table.  Any other colour with a top byte of
+// 0x10 is plain RGB.
 inline bool IsPaletteIndex(COLORREF c)
 {
     return (c & 0x01000000u) != 0;
 }
 inline bool IsDibIndex(COLORREF c)
 {
-    return (c >> 24) == 0x10;
+    return (c >> 16) == 0x10FF;
 }
 // The colour as stored by objects and contexts: index and PALETTERGB
 // colours keep their flags (they resolve when drawn), others their RGB part.

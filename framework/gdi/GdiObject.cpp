@@ -110,7 +110,9 @@ int GetBitmapObject(const BitmapData &bm, int nCount, LPVOID lpObject)
     ds.dsBmih = s.header;
     ds.dsBmih.biSize = sizeof(BITMAPINFOHEADER);
     ds.dsBmih.biSizeImage = s.layout.rowBytes * static_cast<DWORD>(s.layout.height);
-    if (s.layout.bitCount == 16 || s.layout.bitCount == 32)
+    // Only BI_BITFIELDS sections report masks; BI_RGB ones report zeros,
+    // even though their pixels follow fixed masks.
+    if (s.header.biCompression == BI_BITFIELDS)
         for (int i = 0; i < 3; ++i)
             ds.dsBitfields[i] = s.layout.masks[i];
     return CopyOut(ds, nCount, lpObject);

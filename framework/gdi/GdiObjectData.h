@@ -21,6 +21,8 @@ struct GdiObjectData {
     bool stock = false;
 };
 
+struct BrushData;
+
 struct PenData : GdiObjectData {
     PenData() : GdiObjectData(GdiObjectKind::Pen) {}
     UINT style = PS_SOLID; // full style word: type, end cap, join, dash style
@@ -29,6 +31,9 @@ struct PenData : GdiObjectData {
     bool extended = false; // made by ExtCreatePen (reports OBJ_EXTPEN)
     LOGBRUSH brush{BS_SOLID, 0, 0};
     std::vector<DWORD> userStyle; // PS_USERSTYLE dash lengths
+    // A geometric pen made with a pattern brush (BS_PATTERN, BS_DIBPATTERN):
+    // its own copy of that brush, which the stroke is painted with.
+    std::shared_ptr<const BrushData> pattern;
 
     int DashStyle() const { return static_cast<int>(style & PS_STYLE_MASK); }
     bool IsGeometric() const { return (style & PS_TYPE_MASK) == PS_GEOMETRIC; }
@@ -85,9 +90,9 @@ struct PaletteData : GdiObjectData {
     PaletteData() : GdiObjectData(GdiObjectKind::Palette) {}
     std::vector<COLORREF> entries;
     std::vector<BYTE> flags; // PC_ flags per entry (empty: all 0)
-    // The entries drawing uses: changes made by SetPaletteEntries and
-    // ResizePalette take effect when the palette is next realized. Empty:
-    // the entries themselves.
+    // The entries drawing uses: a resize takes effect when the palette is
+    // next realized (SetPaletteEntries at once). Empty: the entries
+    // themselves.
     std::vector<COLORREF> realized;
 
     const std::vector<COLORREF> &Realized() const { return realized.empty() ? entries : realized; }

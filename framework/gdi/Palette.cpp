@@ -74,10 +74,14 @@ UINT SetPaletteEntries(HPALETTE hpal, UINT iStart, UINT cEntries, const PALETTEE
     if (iStart >= size)
         return 0;
     p->flags.resize(size);
-    p->HoldRealized(); // contexts draw with the old entries until the palette is realized
+    // The next drawing uses the new entries, realized or not; a copy held
+    // for an earlier resize takes them too.
     UINT n = std::min(cEntries, size - iStart);
-    for (UINT i = 0; i < n; ++i)
+    for (UINT i = 0; i < n; ++i) {
         Put(*p, iStart + i, pPalEntries[i]);
+        if (iStart + i < p->realized.size())
+            p->realized[iStart + i] = p->entries[iStart + i];
+    }
     return n;
 }
 

@@ -1,9 +1,40 @@
 // Pens: creation and their logical descriptions.
 #include "framework/gdi/Pen.h"
 
+#include "framework/gdi/Brush.h"
 #include "framework/gdi/GdiObjectData.h"
+#include "framework/object/GlobalMemory.h"
 
 namespace {
+
+// The brush a pattern pen paints with, made as the brush functions make
+// it; NULL for a brush style that is no pattern or a pattern that cannot
+// be read.  The pen keeps its own copy: the bitmap or the memory behind the
+// pattern may go afterwards.
+std::shared_ptr<const BrushData> PatternOf(const LOGBRUSH &lb)
+{
+    HBRUSH hBrush = nullptr;
+    if (lb.lbStyle == BS_PATTERN || lb.lbStyle == BS_PATTERN8X8) {
+        hBrush = CreatePatternBrush(reinterpret_cast<HBITMAP>(lb.lbHatch));
+    } else if (lb.lbStyle == BS_DIBPATTERN) {
+        // lbHatch is the global memory of a packed DIB, lbColor its usage.
+        HGLOBAL hDib = reinterpret_cast<HGLOBAL>(lb.lbHatch);
+        if (const void *pDib = GlobalLock(hDib)) {
+            hBrush = CreateDIBPatternBrushPt(pDib, LOWORD(lb.lbColor));
+            GlobalUnlock(hDib);
+        }
+    }
+    if (hBrush == nullptr)
+        return nullptr;
+    std::shared_ptr<const BrushData> brush = GdiHandles::LookupAs<BrushData>(hBrush, GdiObjectKind::Brush);
+    DeleteObject(hBrush);
+    return brush;
+}
+
+bool IsPatternStyle(UINT style)
+{
+    return style == BS_PATTERN || style == BS_PATTERN8X8 || style == BS_DIBPATTERN;
+}
 
 bool ValidDashStyle(int style)
 {
@@ -63,6 +94,11 @@ HPEN ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH *plbrush, DWORD 
     pen->color = plbrush->lbColor;
     pen->brush = *plbrush;
     pen->extended = true;
+    if (IsPatternStyle(plbrush->lbStyle)) {
+        pen->pattern = PatternOf(*plbrush);
+        if (!pen->pattern)
+            return nullptr;
+    }
     if (dash == PS_USERSTYLE)
         pen->userStyle.assign(pstyle, pstyle + cStyle);
     return GdiHandles::Insert(std::move(pen));

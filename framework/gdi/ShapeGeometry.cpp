@@ -70,6 +70,19 @@ std::vector<QPoint> FlattenBeziers(const std::vector<QPoint> &points)
 std::vector<QPoint> Outline(const BoxShape &shape)
 {
     std::vector<QPoint> out;
+    if (shape.kind == BoxShape::Rect) {
+        // From the top right pixel anticlockwise, as the platform's dashed
+        // outlines run; a side of one pixel leaves the loop running back
+        // over itself, and a single pixel leaves one point.
+        const double right = shape.right - 1, bottom = shape.bottom - 1;
+        Append(out, right, shape.top);
+        Append(out, shape.left, shape.top);
+        Append(out, shape.left, bottom);
+        Append(out, right, bottom);
+        if (out.size() > 1 && out.front() == out.back())
+            out.pop_back();
+        return out;
+    }
     QRectF r(QPointF(shape.left, shape.top), QPointF(shape.right - 1, shape.bottom - 1));
     QPainterPath path;
     switch (shape.kind) {

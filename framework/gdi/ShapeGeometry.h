@@ -18,6 +18,7 @@ namespace ShapeGeometry {
 std::vector<QPoint> Arc(const QRect &box, QPoint start, QPoint end, bool clockwise);
 // Cubic Bezier splines: points[0], then three points per segment.
 std::vector<QPoint> FlattenBeziers(const std::vector<QPoint> &points);
-// The closed outline of a box shape through its edge pixels.
+// The closed outline of a box shape through its edge pixels.  A rectangle's
+// starts at its top right pixel and runs anticlockwise on the screen.
 std::vector<QPoint> Outline(const BoxShape &shape);
 } // namespace ShapeGeometry

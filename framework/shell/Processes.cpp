@@ -21,6 +21,15 @@ QStringList Arguments(const std::vector<CString> &argv)
 
 } // namespace
 
+CString PlexoNonOptionArgument(const CString &strArgument)
+{
+    // A URL begins with its scheme's letter, so only a path can start
+    // with '-'.
+    if (!strArgument.IsEmpty() && strArgument[0] == '-')
+        return "./" + strArgument;
+    return strArgument;
+}
+
 BOOL PlexoStartProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, DWORD *pProcessId)
 {
     if (argv.empty() || argv[0].IsEmpty())

@@ -20,5 +20,10 @@ BOOL PlexoStartProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir = N
 // killed).
 int PlexoRunProcess(const std::vector<CString> &argv, LPCTSTR lpszWorkDir, CString *pOutput, int nTimeoutMs = 30000);
 
+// An address or file path as an argument that no program reads as an
+// option: a path that starts with '-' gets "./" in front (it names the same
+// file); anything else, URLs included, is returned whole.
+CString PlexoNonOptionArgument(const CString &strArgument);
+
 // The id of this process.
 DWORD GetCurrentProcessId();

@@ -54,21 +54,23 @@ CString FillWord(const CString &word, const CString &strAddress, bool &bUsed)
 
 std::vector<std::vector<CString>> BrowserFallbackCommands(const CString &strAddress, LPCTSTR lpszBrowserVariable)
 {
+    // The browser must not take the address for one of its options.
+    const CString strArgument = PlexoNonOptionArgument(strAddress);
     std::vector<std::vector<CString>> commands;
     if (lpszBrowserVariable != nullptr) {
         for (const CString &command : SplitAt(CString(lpszBrowserVariable), ':')) {
             std::vector<CString> argv;
             bool bUsed = false;
             for (const CString &word : SplitAt(command, ' '))
-                argv.push_back(FillWord(word, strAddress, bUsed));
+                argv.push_back(FillWord(word, strArgument, bUsed));
             if (argv.empty())
                 continue;
             if (!bUsed)
-                argv.push_back(strAddress);
+                argv.push_back(strArgument);
             commands.push_back(argv);
         }
     }
-    commands.push_back({CString("xdg-open"), strAddress});
+    commands.push_back({CString("xdg-open"), strArgument});
     return commands;
 }
 

@@ -3,7 +3,8 @@
 // address, "%%" for a percent sign, and without "%s" the address is added
 // as the last argument), then "xdg-open".  Each is started from an
 // argument list, never through a shell, so the address reaches the browser
-// as one argument whatever it holds.
+// as one argument whatever it holds, and never as an option (an address
+// starting with '-' is passed as "./" and the address).
 #pragma once
 
 #include "framework/base/CString.h"

@@ -76,7 +76,12 @@ void CQYDataModel::AddNewLink(CQYDrawComponent* pLink, CArray<CPoint, CPoint>* p
     if (pConnector == nullptr || pPoints == nullptr)
         return;
     pLink->AddRef();
-    pConnector->CreateFromArray(pPoints, nullptr, nullptr);
+    // A link that refuses its points (too few) is not placed: no name, no
+    // step, and the modified mark stays as it was.
+    if (!pConnector->CreateFromArray(pPoints, nullptr, nullptr)) {
+        pLink->Release();
+        return;
+    }
     pLink->UpdatePosition();
     pLink->SetObjectCaption(GetUniqueCaption(QY_COMP_LINK));
     pLink->SetObjectName(GetUniqueName(QY_COMP_LINK));
@@ -114,7 +119,12 @@ void CQYDataModel::AddNewFigure(LPCSTR lpszClassName, const CArray<CPoint, CPoin
         return;
     }
     pComp->AddRef();
-    pFigure->CreateFromArray(points);
+    // A figure that refuses its points (too few for its kind) would be an
+    // empty component: nothing is added, named or recorded.
+    if (!pFigure->CreateFromArray(points)) {
+        pComp->Release();
+        return;
+    }
     pComp->UpdatePosition();
     CQYCompProperties* pProp = pComp->GetDefaultProperty();
     const int nType = pProp != nullptr ? pProp->GetType() : QY_COMP_NONE;

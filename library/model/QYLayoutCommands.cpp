@@ -307,6 +307,12 @@ BOOL CQYSpacingCommand::Execute()
 
 void CQYSpacingCommand::Sprint(CString& strText) const
 {
+    // Type 0 is a spacing not chosen yet; any type past the two kinds is
+    // described by the plain literal, which has no string-table entry.
+    if (m_nType != 0 && m_nType != 1 && m_nType != 2) {
+        strText = "None";
+        return;
+    }
     static const UINT kIds[] = {IDS_QY_CMD_SPACING_ACROSS, IDS_QY_CMD_SPACING_DOWN};
     SprintType(strText, m_nType, kIds, 2, IDS_QY_CMD_UNKNOWN);
 }
@@ -404,9 +410,15 @@ BOOL CQYOrderCommand::Execute()
 
 void CQYOrderCommand::Sprint(CString& strText) const
 {
+    // Type 0 (no move chosen) has its own text; types past the four moves
+    // are unknown.
+    if (m_nType == 0) {
+        strText = QYLoadCommandString(IDS_QY_CMD_ORDER_NONE);
+        return;
+    }
     static const UINT kIds[] = {IDS_QY_CMD_ORDER_TOFRONT, IDS_QY_CMD_ORDER_TOBACK, IDS_QY_CMD_ORDER_FORWARD,
                                 IDS_QY_CMD_ORDER_BACKWARD};
-    SprintType(strText, m_nType, kIds, 4, IDS_QY_CMD_ORDER_NONE);
+    SprintType(strText, m_nType, kIds, 4, IDS_QY_CMD_UNKNOWN);
 }
 
 CQYLayoutMacro* CQYOrderCommand::NewOfSameClass() const

@@ -117,6 +117,11 @@ BOOL CQYHyLinkComponent::OnSetCursor()
     return TRUE;
 }
 
+BOOL CQYHyLinkComponent::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return OnSetCursor();
+}
+
 // ---------------------------------------------------------------------------
 // Host window
 
@@ -278,6 +283,12 @@ void CQYHyLinkComponent::DrawRaisedFrame(CDC* pDC, CRect rect)
     pDC->Draw3dRect(&rect, RGB(255, 255, 255), RGB(0, 0, 0));
     rect.DeflateRect(1, 1);
     pDC->Draw3dRect(&rect, qyGlobalData.m_clrBtnFace, RGB(128, 128, 128));
+}
+
+void CQYHyLinkComponent::OnDrawText(CDC* pDC)
+{
+    if (pDC != nullptr)
+        DrawLabelText(pDC);
 }
 
 void CQYHyLinkComponent::OnDrawFlat(CDC* pDC)

@@ -65,6 +65,12 @@ public:
     virtual void DrawRaisedFrame(CDC* pDC, CRect rect);
 
     BOOL OnSetCursor();
+    // The host window's cursor message, for classes that override it: the
+    // same rule as OnSetCursor().
+    virtual BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // The label's own text drawing (caption or in-place edit), for classes
+    // that paint their own face and then the text.
+    virtual void OnDrawText(CDC* pDC);
     CString GetLinkAddress() const { return m_strLinkAddress; }
     int GetLinkType() const { return m_nLinkType; }
 

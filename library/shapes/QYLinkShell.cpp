@@ -44,6 +44,7 @@ void QYSetLinkShell(const QYLinkShell* pShell)
 
 std::vector<CString> QYBrowserArguments(const CString& strBrowser, const CString& strAddress)
 {
+    const CString strArgument = PlexoNonOptionArgument(strAddress);
     std::string entry = static_cast<const char*>(strBrowser);
     entry = entry.substr(0, entry.find(':'));
     std::vector<CString> argv;
@@ -57,14 +58,14 @@ std::vector<CString> QYBrowserArguments(const CString& strBrowser, const CString
         std::string arg = entry.substr(start, end - start);
         const size_t mark = arg.find("%s");
         if (!argv.empty() && mark != std::string::npos) {
-            arg.replace(mark, 2, static_cast<const char*>(strAddress));
+            arg.replace(mark, 2, static_cast<const char*>(strArgument));
             bPlaced = true;
         }
         argv.emplace_back(arg.c_str());
         pos = end;
     }
     if (!argv.empty() && !bPlaced)
-        argv.push_back(strAddress);
+        argv.push_back(strArgument);
     return argv;
 }
 
@@ -79,7 +80,7 @@ HINSTANCE QYOpenLink(const CString& strAddress, INT nShowCmd)
         if (!argv.empty() && shell.pfnStartProcess(argv))
             return Success();
     }
-    if (shell.pfnStartProcess({CString("xdg-open"), strAddress}))
+    if (shell.pfnStartProcess({CString("xdg-open"), PlexoNonOptionArgument(strAddress)}))
         return Success();
     return hResult;
 }

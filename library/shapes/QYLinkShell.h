@@ -23,12 +23,14 @@ void QYSetLinkShell(const QYLinkShell* pShell);
 
 // Opens a mail or web address with the desktop's handler; when that fails,
 // with the program $BROWSER names, then with xdg-open, each given the
-// address as one argument.  A value above 32 on success, else the desktop
+// address as one argument that no program reads as an option
+// (PlexoNonOptionArgument).  A value above 32 on success, else the desktop
 // handler's error.
 HINSTANCE QYOpenLink(const CString& strAddress, INT nShowCmd);
 
 // The argument list of a $BROWSER entry for the address: the entry split at
-// blanks, "%s" in an argument replaced by the address, or the address
+// blanks, "%s" in an argument replaced by the address (never in an
+// option's form, see PlexoNonOptionArgument), or the address
 // appended as the last argument when no argument holds "%s".  Only the
 // first of several entries (separated by ':') is used.  Empty for an empty
 // entry.

@@ -36,9 +36,7 @@ STDAFX = """#pragma once
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYDrawPortsComponent.h"
 
-#include <algorithm>
-using std::max;
-using std::min;
+#include "framework/base/Base.h"
 """
 
 

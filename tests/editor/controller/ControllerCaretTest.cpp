@@ -175,6 +175,27 @@ TEST_F(ControllerCaretTest, ExtendingMovesAndSelectAll)
     EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_STREAM);
 }
 
+TEST_F(ControllerCaretTest, ExtendSelectionToMovesTheEndAndScrollsOnRequest)
+{
+    Open("one two\nthree\n" + std::string(200, 'x') + "\n");
+    controller->MoveCaretTo(0, 2, FALSE);
+    controller->ExtendSelectionTo(1, 3, TRUE);
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(0, 2));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(1, 3));
+    EXPECT_EQ(controller->GetSelectionObject().GetMode(), SECEDIT_SEL_STREAM);
+    EXPECT_EQ(Caret(), SECEditPosition(1, 3));
+    // The anchor stays; the column is clamped to the line.
+    controller->ExtendSelectionTo(0, 99, FALSE);
+    EXPECT_EQ(controller->GetSelectionObject().GetAnchor(), SECEditPosition(0, 2));
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(0, 7));
+    // Far right on the long line: the view follows only when asked to.
+    controller->ExtendSelectionTo(2, 190, FALSE);
+    EXPECT_EQ(pane.Origin().x, 0);
+    controller->ExtendSelectionTo(2, 180, TRUE);
+    EXPECT_GT(pane.Origin().x, 0);
+    EXPECT_EQ(controller->GetSelectionObject().GetEnd(), SECEditPosition(2, 180));
+}
+
 TEST_F(ControllerCaretTest, SelectRangeStoresADraggedBlockAsABlock)
 {
     Open("abcdef\nabcdef\n");

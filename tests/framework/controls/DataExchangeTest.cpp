@@ -161,4 +161,44 @@ TEST(DataExchangeNumbers, UnsignedAndLongValuesAndTheirMessages)
     EXPECT_EQ(recorder.Messages()[0], "Please enter an integer.");
 }
 
+class CUnsignedRangeDialog : public CRecordingDialog {
+public:
+    UINT m_nWidth = 5;
+
+protected:
+    void DoDataExchange(CDataExchange *pDX) override
+    {
+        DDX_Text(pDX, IDC_NAME, m_nWidth);
+        DDV_MinMaxUInt(pDX, m_nWidth, 1, 3000000000u);
+    }
+};
+
+// The bounds go past the largest int: the range is checked and shown
+// unsigned.
+TEST(DataExchangeNumbers, UnsignedRangeCheck)
+{
+    RegisterSampleTemplates();
+    MessageBoxRecorder recorder;
+    CUnsignedRangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_SAMPLE));
+    HWND name = ::GetDlgItem(dialog.m_hWnd, IDC_NAME);
+    const struct {
+        const char *text;
+        bool ok;
+        UINT value;
+    } cases[] = {{"1", true, 1u}, {"3000000000", true, 3000000000u}, {"0", false, 0u}, {"3000000001", false, 0u}};
+    for (const auto &c : cases) {
+        recorder.Messages().clear();
+        ::SetWindowText(name, c.text);
+        EXPECT_EQ(dialog.UpdateData(TRUE), c.ok ? TRUE : FALSE) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(dialog.m_nWidth, c.value) << c.text;
+            EXPECT_TRUE(recorder.Messages().empty()) << c.text;
+        } else {
+            ASSERT_EQ(recorder.Messages().size(), 1u) << c.text;
+            EXPECT_EQ(recorder.Messages()[0], "Please enter an integer between 1 and 3000000000.") << c.text;
+        }
+    }
+}
+
 } // namespace

@@ -272,3 +272,42 @@ TEST(DibSections, ProgramWritesAndDrawingInterleaveRowByRow)
     dc.SelectObject(oldPen);
     SelectObject(dc.m_hDC, old);
 }
+
+// Only 0x10FF in the high word marks a DIB index; another colour with a top
+// byte of 0x10 is plain RGB.
+TEST(DibSections, OnlyTheDibIndexHighWordIndexesTheTable)
+{
+    const struct {
+        COLORREF colour;
+        COLORREF drawn;
+    } cases[] = {
+        {0x10000001u, RGB(1, 0, 0)},
+        {0x10203040u, RGB(0x40, 0x30, 0x20)},
+        {DIBINDEX(1), RGB(0, 0, 0)}, // no colour table at 32 bits: black
+    };
+    for (const auto &c : cases) {
+        DibCanvas canvas(4, 4);
+        CBrush brush(c.colour);
+        CRect pixel(1, 1, 2, 2);
+        canvas.dc.FillRect(&pixel, &brush);
+        EXPECT_EQ(canvas.At(1, 1), c.drawn) << std::hex << c.colour;
+        canvas.dc.SetPixel(2, 2, c.colour);
+        EXPECT_EQ(canvas.At(2, 2), c.drawn) << std::hex << c.colour;
+    }
+}
+
+// A BI_RGB section has no colour masks to report; a BI_BITFIELDS one its own.
+TEST(DibSections, OnlyBitFieldSectionsReportMasks)
+{
+    for (const SectionCase &c : Cases()) {
+        if (c.bitCount < 16)
+            continue;
+        Section s(c);
+        DIBSECTION ds{};
+        ds.dsBitfields[0] = ds.dsBitfields[1] = ds.dsBitfields[2] = 0xDEADBEEF;
+        ASSERT_EQ(GetObject(s.bitmap, sizeof(ds), &ds), static_cast<int>(sizeof(ds))) << c.name;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(ds.dsBitfields[i], c.compression == BI_BITFIELDS ? c.table[static_cast<size_t>(i)] : 0u)
+                << c.name << " mask " << i;
+    }
+}

@@ -81,12 +81,12 @@ TEST(Palette, IndexColoursResolveThroughTheSelectedPalette)
     EXPECT_EQ(c.dc.SelectPalette(old, FALSE), &pal);
 }
 
-TEST(Palette, ChangedEntriesTakeEffectWhenThePaletteIsRealized)
+TEST(Palette, SetEntriesTakeEffectAtOnce)
 {
     LogPalette log(kEntries);
     CPalette pal;
     ASSERT_TRUE(pal.CreatePalette(log.Get()));
-    Canvas c(1, 1);
+    DibCanvas c(1, 1);
     CPalette *old = c.dc.SelectPalette(&pal, FALSE);
     c.dc.RealizePalette();
     struct Step {
@@ -95,12 +95,13 @@ TEST(Palette, ChangedEntriesTakeEffectWhenThePaletteIsRealized)
         COLORREF index0, index1; // what PALETTEINDEX(0) and (1) draw afterwards
     } steps[] = {
         {"realized", [] {}, RGB(10, 20, 30), RGB(200, 0, 0)},
+        // The next drawing takes the new entries, realized or not.
         {"entries set",
          [&] {
              PALETTEENTRY e[2] = {{1, 2, 3, 0}, {4, 5, 6, PC_RESERVED}};
              pal.SetPaletteEntries(0, 2, e);
          },
-         RGB(10, 20, 30), RGB(200, 0, 0)},
+         RGB(1, 2, 3), RGB(4, 5, 6)},
         {"realized again", [&] { c.dc.RealizePalette(); }, RGB(1, 2, 3), RGB(4, 5, 6)},
         {"reserved entry animated",
          [&] {

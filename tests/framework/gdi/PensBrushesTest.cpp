@@ -2,6 +2,9 @@
 // one-pixel pens in both background modes.
 #include "GdiTestSupport.h"
 
+#include "framework/object/GlobalMemory.h"
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -194,6 +197,52 @@ TEST(Pens, WideCreatePenDrawsSolid)
     c.dc.MoveTo(2, 5);
     c.dc.LineTo(38, 5);
     EXPECT_EQ(Row(c, 5, 4, 36, kHatch, kBack), std::string(32, 'x'));
+}
+
+// A wide geometric pen made with a pattern brush paints its stroke with the
+// pattern (columns 0-3 of each cell red, 4-7 blue), not with lbColor.
+TEST(Pens, PatternBrushPensPaintWithThePattern)
+{
+    const uint32_t kRedWord = 0x00FF0000u, kBlueWord = 0x000000FFu;
+    std::vector<uint32_t> cell(64);
+    for (size_t i = 0; i < cell.size(); ++i)
+        cell[i] = i % 8 < 4 ? kRedWord : kBlueWord;
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, cell.data()));
+    // The same cell as a packed DIB in global memory.
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = 8;
+    header.biHeight = 8;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    HGLOBAL hDib = GlobalAlloc(GMEM_MOVEABLE, sizeof(header) + cell.size() * 4);
+    ASSERT_NE(hDib, nullptr);
+    auto *pDib = static_cast<BYTE *>(GlobalLock(hDib));
+    std::memcpy(pDib, &header, sizeof(header));
+    std::memcpy(pDib + sizeof(header), cell.data(), cell.size() * 4);
+    GlobalUnlock(hDib);
+
+    const LOGBRUSH brushes[] = {
+        {BS_PATTERN, RGB(0, 255, 0), reinterpret_cast<ULONG_PTR>(bitmap.GetSafeHandle())},
+        {BS_DIBPATTERN, DIB_RGB_COLORS, reinterpret_cast<ULONG_PTR>(hDib)},
+    };
+    for (const LOGBRUSH &lb : brushes) {
+        CPen pen;
+        ASSERT_TRUE(pen.CreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, 6, &lb)) << lb.lbStyle;
+        DibCanvas c(32, 16);
+        c.dc.SelectObject(&pen);
+        c.dc.MoveTo(0, 8);
+        c.dc.LineTo(32, 8);
+        c.dc.SelectStockObject(BLACK_PEN);
+        for (int y = 5; y <= 10; ++y)
+            for (int x = 0; x < 32; ++x)
+                ASSERT_EQ(c.At(x, y), x % 8 < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255))
+                    << lb.lbStyle << " at " << x << "," << y;
+        EXPECT_EQ(c.At(0, 3), kWhite) << lb.lbStyle;
+    }
+    GlobalFree(hDib);
 }
 
 TEST(Pens, NullPenDrawsNothing)

@@ -4,6 +4,7 @@
 #include "framework/gdi/DeviceContext.h"
 
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -300,30 +301,69 @@ TEST(Primitives, DashedRectanglesOfNoneOneAndTwoPixels)
 {
     struct Case {
         RECT rect;
-        int pixels; // pen pixels drawn, each inverted once (transparent gaps)
+        int dashed; // pixels left inverted by a dashed pen (transparent gaps)
+        int solid;  // pixels a solid pen draws
     } cases[] = {
-        {{10, 10, 10, 20}, 0},                        // empty: nothing, as with a solid pen
-        {{10, 10, 20, 10}, 0}, {{10, 10, 11, 11}, 1}, // one pixel: the first dash is on
-        {{10, 10, 12, 12}, 4},                        // the four pixels of the loop, each once
-        {{10, 10, 11, 14}, 4},                        // one pixel wide: a line with both ends
+        {{10, 10, 10, 20}, 0, 0}, // empty: nothing
+        {{10, 10, 20, 10}, 0, 0},
+        {{10, 10, 11, 11}, 0, 0}, // one pixel: nothing with either pen
+        {{10, 10, 12, 12}, 4, 4}, // the four pixels of the loop, each once
+        // One pixel wide or tall: the loop runs back over itself, so the
+        // inner pixels are inverted twice and only the ends stay.
+        {{10, 10, 11, 14}, 2, 4},
+        {{10, 10, 14, 11}, 2, 4},
     };
     for (const Case &c : cases) {
-        Canvas canvas(32, 32);
+        DibCanvas canvas(32, 32);
         CPen dash(PS_DASH, 1, kBlack);
         canvas.dc.SelectObject(&dash);
         canvas.dc.SelectStockObject(NULL_BRUSH);
         canvas.dc.SetBkMode(TRANSPARENT);
         canvas.dc.SetROP2(R2_NOT);
         canvas.dc.Rectangle(&c.rect);
-        EXPECT_EQ(canvas.Count(kBlack), c.pixels) << c.rect;
-        // A solid pen draws the same pixels.
-        Canvas solid(32, 32);
+        EXPECT_EQ(canvas.Count(kBlack), c.dashed) << c.rect;
+        canvas.dc.SelectStockObject(BLACK_PEN);
+        DibCanvas solid(32, 32);
         CPen pen(PS_SOLID, 1, kBlack);
         solid.dc.SelectObject(&pen);
         solid.dc.SelectStockObject(NULL_BRUSH);
         solid.dc.Rectangle(&c.rect);
-        EXPECT_EQ(solid.Count(kBlack), c.pixels) << c.rect << " solid";
+        EXPECT_EQ(solid.Count(kBlack), c.solid) << c.rect << " solid";
+        solid.dc.SelectStockObject(BLACK_PEN);
     }
+}
+
+// A dashed outline starts at the top right pixel and runs anticlockwise:
+// left along the top, down the left side, right along the bottom and up the
+// right side; each rectangle starts the pattern (18 on, 6 off) afresh.
+TEST(Primitives, DashedRectangleStartsTopRightAndRunsAnticlockwise)
+{
+    DibCanvas canvas(40, 30);
+    CPen dash(PS_DASH, 1, kBlack);
+    canvas.dc.SelectObject(&dash);
+    canvas.dc.SelectStockObject(NULL_BRUSH);
+    canvas.dc.SetBkMode(TRANSPARENT);
+    const auto row = [&](int y, int x0, int x1) {
+        std::string out;
+        for (int x = x0; x <= x1; ++x)
+            out += canvas.At(x, y) == kBlack ? 'x' : '.';
+        return out;
+    };
+    const auto column = [&](int x, int y0, int y1) {
+        std::string out;
+        for (int y = y0; y <= y1; ++y)
+            out += canvas.At(x, y) == kBlack ? 'x' : '.';
+        return out;
+    };
+    for (int top : {2, 16}) {
+        canvas.dc.Rectangle(2, top, 32, top + 10);
+        SCOPED_TRACE(top);
+        EXPECT_EQ(row(top, 2, 31), "xxxxxx......xxxxxxxxxxxxxxxxxx");
+        EXPECT_EQ(column(2, top, top + 9), "xxxxxxxxxx");
+        EXPECT_EQ(row(top + 9, 2, 31), "xxxx......xxxxxxxxxxxxxxxxxx..");
+        EXPECT_EQ(column(31, top, top + 9), "xxxxx.....");
+    }
+    canvas.dc.SelectStockObject(BLACK_PEN);
 }
 
 struct RopCase {

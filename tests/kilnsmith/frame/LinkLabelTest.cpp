@@ -177,6 +177,23 @@ TEST(BrowserFallback, BrowserCommandsComeBeforeXdgOpen)
     EXPECT_EQ(BrowserFallbackCommands(addr, "open<%s>"), (Commands{{"open<" + addr + ">"}, {"xdg-open", addr}}));
 }
 
+TEST(BrowserFallback, AnAddressNeverReadsAsAnOption)
+{
+    using Commands = std::vector<std::vector<CString>>;
+    const struct {
+        const char *address;
+        const char *argument;
+    } cases[] = {
+        {"-rf", "./-rf"}, {"--help", "./--help"}, {"-", "./-"}, {"https://example.org/-x", "https://example.org/-x"},
+        {"a-b", "a-b"},
+    };
+    for (const auto &c : cases) {
+        const CString arg = c.argument;
+        EXPECT_EQ(BrowserFallbackCommands(c.address, "b %s"), (Commands{{"b", arg}, {"xdg-open", arg}})) << c.address;
+        EXPECT_EQ(BrowserFallbackCommands(c.address, "b"), (Commands{{"b", arg}, {"xdg-open", arg}})) << c.address;
+    }
+}
+
 class LinkLabelOpenTest : public LinkLabelTest {
 protected:
     // An address the desktop's handler refuses, so the fallback runs;

@@ -33,10 +33,9 @@ STDAFX = """#pragma once
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYDrawPortsComponent.h"
 
-#include <algorithm>
+#include "framework/base/Base.h"
+
 #include <math.h>
-using std::max;
-using std::min;
 """
 
 # An empty stand-in for the old platform's private header that one template
@@ -55,12 +54,13 @@ FILL_INS = [
 ]
 
 # Generated kinds whose base classes the library offers.  Left out until
-# their bases come: draw_component (calls the base's OnCustomProperties
-# property-dialog hook), hyperlink_component (the hyperlink component's
-# drawing and cursor hooks and OnCustomProperties), toolbox_item (the
-# toolbox item), sub_form_model and multi_page_model (their model classes),
-# plain_class (a base named by the user), document and the views (the
-# document and view classes).
+# their bases come: draw_component and hyperlink_component (they call the
+# base's OnCustomProperties property-dialog hook), toolbox_item (the toolbox
+# item), plain_class (a base named by the user).  Left out for good:
+# sub_form_model, multi_page_model, document, multi_page_document,
+# content_view and base_view, which derive from or rely on classes the
+# library does not provide (CQYSubFormModel, CQYMultiPageModel, CQYDoc,
+# CQYContentView).
 KINDS = [
     "ports_component",
     "property_set",

@@ -629,4 +629,52 @@ TEST(PointFigures, MadeNamedAndAddedUndoably)
     EXPECT_EQ(model.GetComponents().GetCount(), 0);
 }
 
+enum class FigureKind { LinePoints, LineArray, Polygon, BezierLine, CloseBezier, Link };
+
+struct FigureCountCase {
+    FigureKind kind;
+    int nPoints;
+    const char* pszName; // nullptr: the figure refuses its points
+};
+
+class FigurePointCount : public ::testing::TestWithParam<FigureCountCase> {};
+
+// A figure that refuses its points leaves the page, the names, the history
+// and the modified mark as they were.
+TEST_P(FigurePointCount, RefusedPointsAddNothing)
+{
+    const FigureCountCase& c = GetParam();
+    CQYDataModel model;
+    model.SetModifiedFlag(FALSE);
+    CArray<CPoint, CPoint> points;
+    for (int i = 0; i < c.nPoints; ++i)
+        points.Add(CPoint(10 * i, (i % 2) * 30));
+    switch (c.kind) {
+    case FigureKind::LinePoints: model.AddNewLine(points.GetData(), c.nPoints, FALSE); break;
+    case FigureKind::LineArray: model.AddNewLine(&points, TRUE); break;
+    case FigureKind::Polygon: model.AddNewPolygon(&points); break;
+    case FigureKind::BezierLine: model.AddNewBezierLine(&points, TRUE); break;
+    case FigureKind::CloseBezier: model.AddNewCloseBezier(&points); break;
+    case FigureKind::Link: model.AddNewLink(new CQYLinkComponent, &points, nullptr, nullptr, TRUE); break;
+    }
+    const bool bAdded = c.pszName != nullptr;
+    ASSERT_EQ(model.GetComponents().GetCount(), bAdded ? 1 : 0);
+    EXPECT_EQ(model.GetUndoCount(), bAdded ? 1 : 0);
+    EXPECT_EQ(model.IsModified(), bAdded ? TRUE : FALSE);
+    if (bAdded) {
+        EXPECT_STREQ(PageOrder(model)[0]->GetObjectName(), c.pszName);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FigurePointCount,
+    ::testing::Values(
+        FigureCountCase{FigureKind::LinePoints, 0, nullptr}, FigureCountCase{FigureKind::LinePoints, 1, nullptr},
+        FigureCountCase{FigureKind::LinePoints, 2, "LINE1"}, FigureCountCase{FigureKind::LineArray, 1, nullptr},
+        FigureCountCase{FigureKind::LineArray, 3, "LINE1"}, FigureCountCase{FigureKind::Polygon, 1, "POLYGON1"},
+        FigureCountCase{FigureKind::BezierLine, 0, nullptr}, FigureCountCase{FigureKind::BezierLine, 3, nullptr},
+        FigureCountCase{FigureKind::BezierLine, 4, "BEZIERLINE1"}, FigureCountCase{FigureKind::CloseBezier, 3, nullptr},
+        FigureCountCase{FigureKind::CloseBezier, 5, "CLOSEBEZIER1"}, FigureCountCase{FigureKind::Link, 0, nullptr},
+        FigureCountCase{FigureKind::Link, 1, nullptr}, FigureCountCase{FigureKind::Link, 2, "LINK1"}));
+
 } // namespace

@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -538,5 +539,61 @@ TEST_F(LayoutPage, ReferenceCountsReturnToTheirStart)
     a->Release();
     b->Release();
 }
+
+enum class MacroKind { Scale, Rotate, Align, Size, Spacing, Order };
+
+struct SprintCase {
+    MacroKind kind;
+    int nType;
+    const char* pszText;
+};
+
+class MacroDescription : public ::testing::TestWithParam<SprintCase> {};
+
+TEST_P(MacroDescription, FollowsTheType)
+{
+    const SprintCase& c = GetParam();
+    CQYDataModel model;
+    std::unique_ptr<CQYLayoutMacro> pMacro;
+    switch (c.kind) {
+    case MacroKind::Scale: pMacro = std::make_unique<CQYScaleCommand>(&model); break;
+    case MacroKind::Rotate: pMacro = std::make_unique<CQYRotateCommand>(&model); break;
+    case MacroKind::Align: pMacro = std::make_unique<CQYAlignCommand>(&model); break;
+    case MacroKind::Size: pMacro = std::make_unique<CQYSizeCommand>(&model); break;
+    case MacroKind::Spacing: pMacro = std::make_unique<CQYSpacingCommand>(&model); break;
+    case MacroKind::Order: pMacro = std::make_unique<CQYOrderCommand>(&model); break;
+    }
+    pMacro->m_nType = c.nType;
+    CString strText;
+    pMacro->Sprint(strText);
+    EXPECT_EQ(strText, CString(c.pszText));
+}
+
+constexpr const char* kUnknown = "*Unknown Command";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MacroDescription,
+    ::testing::Values(SprintCase{MacroKind::Scale, 0, "Scale component command"},
+                      SprintCase{MacroKind::Scale, -1, "Scale component command"},
+                      SprintCase{MacroKind::Rotate, 7, "Rotate component command"},
+                      SprintCase{MacroKind::Align, 0, kUnknown}, SprintCase{MacroKind::Align, 1, "Align top"},
+                      SprintCase{MacroKind::Align, 2, "Align middle"}, SprintCase{MacroKind::Align, 3, "Align bottom"},
+                      SprintCase{MacroKind::Align, 4, "Align left"}, SprintCase{MacroKind::Align, 5, "Align center"},
+                      SprintCase{MacroKind::Align, 6, "Align right"}, SprintCase{MacroKind::Align, 7, kUnknown},
+                      SprintCase{MacroKind::Align, -1, kUnknown}, SprintCase{MacroKind::Size, 0, kUnknown},
+                      SprintCase{MacroKind::Size, 1, "Make components the same width command "},
+                      SprintCase{MacroKind::Size, 2, "Make components the same height command"},
+                      SprintCase{MacroKind::Size, 3, "Make components the same size"},
+                      SprintCase{MacroKind::Size, 4, kUnknown}, SprintCase{MacroKind::Size, -1, kUnknown},
+                      SprintCase{MacroKind::Spacing, 0, kUnknown},
+                      SprintCase{MacroKind::Spacing, 1, "Spacing across command"},
+                      SprintCase{MacroKind::Spacing, 2, "Spacing down command"},
+                      SprintCase{MacroKind::Spacing, 3, "None"}, SprintCase{MacroKind::Spacing, -1, "None"},
+                      SprintCase{MacroKind::Order, 0, "None command"},
+                      SprintCase{MacroKind::Order, 1, "Bring component to front command"},
+                      SprintCase{MacroKind::Order, 2, "Send component to back command"},
+                      SprintCase{MacroKind::Order, 3, "Bring components forward command."},
+                      SprintCase{MacroKind::Order, 4, "Send component backward command"},
+                      SprintCase{MacroKind::Order, 5, kUnknown}, SprintCase{MacroKind::Order, -1, kUnknown}));
 
 } // namespace

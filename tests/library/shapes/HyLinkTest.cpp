@@ -163,6 +163,22 @@ TEST_F(HyLinkTest, EachLinkTypeReachesTheShellWithTheAddressAsOneArgument)
          {{"ShellExecute", "open", "mailto:a@b.org", show},
           {"Start", "broken", "mailto:a@b.org"},
           {"Start", "xdg-open", "mailto:a@b.org"}}},
+        // An address that looks like an option reaches the browser as a
+        // path in the current folder; the desktop's handler has it whole.
+        {QY_LINK_INTERNET,
+         "-rf",
+         31,
+         "mybrowser --new-tab",
+         true,
+         {{"ShellExecute", "open", "-rf", show}, {"Start", "mybrowser", "--new-tab", "./-rf"}}},
+        {QY_LINK_MAIL,
+         "--version",
+         31,
+         "open-in --url=%s",
+         false,
+         {{"ShellExecute", "open", "--version", show},
+          {"Start", "open-in", "--url=./--version"},
+          {"Start", "xdg-open", "./--version"}}},
         {QY_LINK_FILE,
          "/tmp/a file.txt",
          42,
@@ -308,6 +324,40 @@ TEST_F(HyLinkTest, DefaultsAndDrawing)
     EXPECT_EQ(dc.GetPixel(50, 39) & 0xFFFFFF, 0xFFFFFFu);
     dc.SelectObject(pOld);
     m_link->OnCancelMode();
+}
+
+// The hooks a derived link class calls: the label's own text drawing and
+// the host window's cursor message.
+TEST_F(HyLinkTest, TextDrawingAndCursorHooksForDerivedClasses)
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(130, 60, 1, 32, nullptr);
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    const COLORREF kGreen = RGB(0, 128, 0);
+    dc.FillSolidRect(0, 0, 130, 60, kGreen);
+    m_link->OnDrawText(&dc);
+    // The blue caption inside the label, and neither face nor frame.
+    int nCaption = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 130; ++x) {
+            const COLORREF pixel = dc.GetPixel(x, y) & 0xFFFFFF;
+            if (pixel == kGreen)
+                continue;
+            EXPECT_TRUE(CRect(10, 10, 110, 40).PtInRect(CPoint(x, y))) << x << "," << y;
+            nCaption += pixel == 0xFF0000u;
+        }
+    EXPECT_GT(nCaption, 0);
+    EXPECT_EQ(dc.GetPixel(50, 10) & 0xFFFFFF, kGreen);
+    EXPECT_EQ(dc.GetPixel(50, 39) & 0xFFFFFF, kGreen);
+    dc.SelectObject(pOld);
+
+    m_link->SetCursorType(0);
+    ::SetCursor(nullptr);
+    CWnd* pNoWindow = nullptr;
+    EXPECT_TRUE(m_link->OnSetCursor(pNoWindow, HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), m_link->m_hLinkCursor);
 }
 
 TEST(LinkShell, BrowserArgumentLists)
