@@ -421,6 +421,7 @@ protected:
     // The ellipse and rectangle-shaped tools: the band of the tool's figure.
     void ShapeToolMove(UINT nFlags, CPoint point);
     void DrawShapeBand(CPoint point);
+    CRect ToolGestureRect(UINT nFlags, CPoint point, BOOL bDragged);
     void FinishRectTool(UINT nFlags, CPoint point, BOOL bDragged);
     void FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged);
     void LineToolMove(UINT nFlags, CPoint point);

@@ -53,12 +53,13 @@ void CQYBaseView::ShapeToolMove(UINT nFlags, CPoint point)
     DrawShapeBand(p);
 }
 
-void CQYBaseView::FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged)
+// The logical rectangle a shape tool's gesture spans: from the press to the
+// release (squared with Shift, snapped, kept on the page), or the release
+// point alone for a click.
+CRect CQYBaseView::ToolGestureRect(UINT nFlags, CPoint point, BOOL bDragged)
 {
-    ::ReleaseCapture();
     CRect rect(point, point);
     if (bDragged) {
-        DrawEllipseBand(m_ptLast);
         CPoint p = (nFlags & MK_SHIFT) != 0 ? ConstrainToSquare(point) : point;
         p = SnapIfOn(p);
         CPoint corners[2] = {m_ptDown, p};
@@ -67,6 +68,15 @@ void CQYBaseView::FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged)
     }
     rect.NormalizeRect();
     DPtoLPRect(&rect);
+    return rect;
+}
+
+void CQYBaseView::FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged)
+{
+    ::ReleaseCapture();
+    if (bDragged)
+        DrawEllipseBand(m_ptLast);
+    const CRect rect = ToolGestureRect(nFlags, point, bDragged);
     EndAction();
     if (m_pModel != nullptr)
         m_pModel->AddNewComponent(QY_COMP_ELLIPSE, rect, "");
@@ -75,17 +85,9 @@ void CQYBaseView::FinishEllipseTool(UINT nFlags, CPoint point, BOOL bDragged)
 void CQYBaseView::FinishRectTool(UINT nFlags, CPoint point, BOOL bDragged)
 {
     ::ReleaseCapture();
-    CRect rect(point, point);
-    if (bDragged) {
+    if (bDragged)
         DrawRectBand(m_ptLast, TRUE);
-        CPoint p = (nFlags & MK_SHIFT) != 0 ? ConstrainToSquare(point) : point;
-        p = SnapIfOn(p);
-        CPoint corners[2] = {m_ptDown, p};
-        ClampToPage(corners, 2);
-        rect.SetRect(corners[0], corners[1]);
-    }
-    rect.NormalizeRect();
-    DPtoLPRect(&rect);
+    const CRect rect = ToolGestureRect(nFlags, point, bDragged);
     const int nType = m_nToolType;
     EndAction();
     if (nType == QY_COMP_IMAGE)
