@@ -9,12 +9,30 @@
 #include "library/model/QYDrawComponent.h"
 #include "library/model/QYFontUnits.h"
 #include "library/model/QYFormProperties.h"
+#include "library/model/QYPortComponent.h"
 #include "library/model/QYTabOrder.h"
 #include "library/pickers/QYGlobalData.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+namespace {
+
+// A port placed directly on the page and a link attached to it hold
+// references on each other, and no owning shape cuts them as a shape's
+// RemoveAllPorts does for its own ports: the model cuts them when it lets
+// go of its components, so that neither outlives it.
+void DetachPagePorts(CQYCompList& components)
+{
+    for (POSITION pos = components.GetHeadPosition(); pos != nullptr;) {
+        auto* pPort = dynamic_cast<CQYPortComponent*>(components.GetNext(pos));
+        if (pPort != nullptr && pPort->GetParentComp() == nullptr)
+            pPort->DetachAllLinks();
+    }
+}
+
+} // namespace
 
 IMPLEMENT_SERIAL(CQYDataModel, CObject, 0)
 
@@ -54,6 +72,7 @@ CQYDataModel::~CQYDataModel()
     FreePrinterBlocks();
     ReleaseHeaderFont();
     RemoveAllProperties();
+    DetachPagePorts(m_listComponents);
     m_listComponents.RemoveAll();
 }
 
@@ -366,6 +385,7 @@ void CQYDataModel::MakeTabOrdersDense()
 void CQYDataModel::RemoveAllComponents()
 {
     Reset();
+    DetachPagePorts(m_listComponents);
     m_listComponents.RemoveAll();
 }
 

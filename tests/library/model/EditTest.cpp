@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -544,6 +545,37 @@ TEST_F(LinkedPage, DeleteAllOfAnEmptyPageCutsNothing)
     CQYDataModel empty;
     EXPECT_FALSE(empty.DeleteAllComponents());
     EXPECT_FALSE(empty.CanUndo());
+}
+
+// A port placed straight on the page, with a link from it: when the model
+// lets go of its components (removing them all, or going itself), port and
+// link no longer hold each other, so neither is left alive by the other.
+TEST(PagePort, ModelLettingGoCutsItsLinks)
+{
+    for (bool bDestroyModel : {false, true}) {
+        SCOPED_TRACE(bDestroyModel ? "model destroyed" : "components removed");
+        auto pModel = std::make_unique<CQYDataModel>();
+        auto* pPort = new CQYPortComponent;
+        pPort->AddRef(); // the test's own reference, to look at it after
+        pModel->AddComponent(pPort);
+        auto* pLink = new CQYLinkComponent;
+        pLink->AddRef();
+        CArray<CPoint, CPoint> points;
+        points.Add(pPort->GetLinkPoint());
+        points.Add(CPoint(200, 100));
+        pModel->AddNewLink(pLink, &points, pPort, nullptr, TRUE);
+        ASSERT_EQ(pPort->GetLinkCount(), 1);
+        ASSERT_EQ(pLink->GetFromPort(), pPort);
+
+        if (bDestroyModel)
+            pModel.reset();
+        else
+            pModel->RemoveAllComponents();
+        EXPECT_EQ(pPort->GetLinkCount(), 0);
+        EXPECT_EQ(pLink->GetFromPort(), nullptr);
+        pLink->Release();
+        pPort->Release();
+    }
 }
 
 // The headless user path: every step through the history, the page's bytes
