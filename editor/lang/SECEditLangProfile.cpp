@@ -37,6 +37,26 @@ COLORREF ReadColor(const CString &section, LPCTSTR lpszEntry, COLORREF current, 
     return current;
 }
 
+// Marks a selection group's section as written by a build whose language
+// files give the selection visible colours.  Earlier builds shipped black
+// on white for the selection of most languages (the colours of plain text,
+// so that a selection could not be seen) and stored that pair at exit; such
+// a pair is not taken over the file's colours while the mark is missing.
+const char kSelectionPairKept[] = "SelectionPairKept";
+const COLORREF kOldShippedSelectionFore = 0x000000;
+const COLORREF kOldShippedSelectionBack = 0xFFFFFF;
+
+// TRUE when the section holds the old shipped selection pair and was not
+// written by this build; the next write at exit adds the mark, so the pair
+// is passed over once and a user's own later choice of it is kept.
+BOOL HoldsOldShippedSelection(const CString &section)
+{
+    CAppProfile &profile = PlexoGetAppProfile();
+    return profile.GetProfileInt(section, kSelectionPairKept, 0) == 0 &&
+           profile.GetProfileInt(section, "Foreground", -1) == kOldShippedSelectionFore &&
+           profile.GetProfileInt(section, "Background", -1) == kOldShippedSelectionBack;
+}
+
 // The groups in group-name map order, with their names.
 template <class FUNCTION>
 BOOL ForEachNamedGroup(SECEditLangConfig *pConfig, FUNCTION function)
@@ -95,13 +115,16 @@ BOOL SECEditLangProfileReader::ReadColorGroups(SECEditLangConfig *pConfig)
 {
     if (pConfig == nullptr)
         return FALSE;
-    return ForEachNamedGroup(pConfig, [this](const CString &name, SECEditColorGroup &group) {
+    const SECEditColorGroup *pSelection = pConfig->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+    return ForEachNamedGroup(pConfig, [this, pSelection](const CString &name, SECEditColorGroup &group) {
         const CString section = m_strPrefix + "Color Groups\\" + name;
         BOOL bValid = TRUE;
-        group.m_bBackColorAutomatic = ReadFlag(section, "BackColorAutomatic", group.m_bBackColorAutomatic);
-        group.m_bForeColorAutomatic = ReadFlag(section, "ForeColorAutomatic", group.m_bForeColorAutomatic);
-        group.m_crBackground = ReadColor(section, "Background", group.m_crBackground, bValid);
-        group.m_crForeground = ReadColor(section, "Foreground", group.m_crForeground, bValid);
+        if (&group != pSelection || !HoldsOldShippedSelection(section)) {
+            group.m_bBackColorAutomatic = ReadFlag(section, "BackColorAutomatic", group.m_bBackColorAutomatic);
+            group.m_bForeColorAutomatic = ReadFlag(section, "ForeColorAutomatic", group.m_bForeColorAutomatic);
+            group.m_crBackground = ReadColor(section, "Background", group.m_crBackground, bValid);
+            group.m_crForeground = ReadColor(section, "Foreground", group.m_crForeground, bValid);
+        }
         group.m_strDisplayName = PlexoGetAppProfile().GetProfileString(section, "DisplayName", group.m_strDisplayName);
         group.m_bConfigurable = ReadFlag(section, "Configurable", group.m_bConfigurable);
         return bValid;
@@ -150,9 +173,12 @@ BOOL SECEditLangProfileWriter::WriteColorGroups(SECEditLangConfig *pConfig)
 {
     if (pConfig == nullptr)
         return FALSE;
-    return ForEachNamedGroup(pConfig, [this](const CString &name, const SECEditColorGroup &group) {
+    const SECEditColorGroup *pSelection = pConfig->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+    return ForEachNamedGroup(pConfig, [this, pSelection](const CString &name, const SECEditColorGroup &group) -> BOOL {
         CAppProfile &profile = PlexoGetAppProfile();
         const CString section = m_strPrefix + "Color Groups\\" + name;
+        if (&group == pSelection && !profile.WriteProfileInt(section, kSelectionPairKept, 1))
+            return FALSE;
         return profile.WriteProfileInt(section, "BackColorAutomatic", group.m_bBackColorAutomatic) &&
                profile.WriteProfileInt(section, "ForeColorAutomatic", group.m_bForeColorAutomatic) &&
                profile.WriteProfileInt(section, "Background", static_cast<int>(group.m_crBackground)) &&

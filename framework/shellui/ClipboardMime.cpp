@@ -142,7 +142,16 @@ bool Put(QMimeData &mime, UINT format, HANDLE hData)
     QByteArray bytes;
     if (!BlockBytes(hData, IsText(format), bytes))
         return false;
-    mime.setData(IsText(format) ? QByteArray(kUtf8Text) : MimeTypeOf(format), bytes);
+    if (!IsText(format)) {
+        mime.setData(MimeTypeOf(format), bytes);
+        return true;
+    }
+    // Text goes out as the toolkit offers text: under "text/plain", which
+    // X11 programs reach as UTF8_STRING, STRING, TEXT and text/plain
+    // (terminals and older toolkits ask for nothing else), and under the
+    // explicit UTF-8 type for programs that ask for it by name.
+    mime.setData(kUtf8Text, bytes);
+    mime.setData(kPlainText, bytes);
     return true;
 }
 

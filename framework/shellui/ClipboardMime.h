@@ -1,7 +1,8 @@
 // How clipboard formats travel as MIME data, shared by the clipboard and by
 // drag-and-drop.  CF_TEXT and CF_OEMTEXT are the same UTF-8 text, offered as
-// "text/plain;charset=utf-8" (plain "text/plain" is read too) with the bytes
-// kept as they are; CF_BITMAP is offered as PNG and BMP and read from any
+// "text/plain;charset=utf-8" and as "text/plain" (the type behind the X11
+// text targets UTF8_STRING, STRING and TEXT) with the bytes kept as they
+// are; CF_BITMAP is offered as PNG and BMP and read from any
 // image Qt decodes; a registered format is its bytes under its own MIME
 // type.  Framework-internal.
 #pragma once

@@ -4,8 +4,8 @@
 // class; FindWindow with that class in another process then returns a
 // remote handle, on which IsWindow, IsIconic, GetLastActivePopup (the
 // handle itself), ShowWindow and SetForegroundWindow act in the running
-// copy.  Every other call fails on a remote handle, and nothing else passes
-// between the copies.
+// copy, and SendMessage with WM_COPYDATA hands it bytes.  Every other call
+// fails on a remote handle, and nothing else passes between the copies.
 #pragma once
 
 #include "framework/window/WinHandles.h"

@@ -22,15 +22,20 @@ std::uint64_t GetLittleEndian(const std::string &in, std::size_t at, int bytes)
 
 bool IsKnown(std::uint8_t op)
 {
-    return (op >= static_cast<std::uint8_t>(Op::Find) && op <= static_cast<std::uint8_t>(Op::Foreground)) ||
+    return (op >= static_cast<std::uint8_t>(Op::Find) && op <= static_cast<std::uint8_t>(Op::CopyData)) ||
            op == static_cast<std::uint8_t>(Op::Reply);
 }
 
 } // namespace
 
+std::size_t MaxTitleFor(Op op)
+{
+    return op == Op::CopyData ? kMaxCopyData : kMaxTitle;
+}
+
 std::string Encode(const Message &message)
 {
-    const std::string title = message.hasTitle ? message.title.substr(0, kMaxTitle) : std::string();
+    const std::string title = message.hasTitle ? message.title.substr(0, MaxTitleFor(message.op)) : std::string();
     std::string out(kMagic, sizeof kMagic);
     out += static_cast<char>(message.op);
     PutLittleEndian(out, message.window, 8);
@@ -51,7 +56,7 @@ Reader::Status Reader::CheckHeader()
     const auto op = static_cast<std::uint8_t>(m_buffer[4]);
     const auto flag = static_cast<std::uint8_t>(m_buffer[17]);
     const std::size_t titleLength = GetLittleEndian(m_buffer, 18, 2);
-    if (!IsKnown(op) || flag > 1 || titleLength > kMaxTitle || (flag == 0 && titleLength != 0))
+    if (!IsKnown(op) || flag > 1 || titleLength > MaxTitleFor(static_cast<Op>(op)) || (flag == 0 && titleLength != 0))
         return Status::Bad;
     if (m_buffer.size() < kHeaderSize + titleLength)
         return Status::NeedMore;
@@ -72,7 +77,7 @@ Reader::Status Reader::Feed(const char *data, std::size_t size)
     if (m_status == Status::Done)
         return m_status = Status::Bad;
     // Never hold more than one whole message.
-    const std::size_t room = kHeaderSize + kMaxTitle + 1 - m_buffer.size();
+    const std::size_t room = kHeaderSize + kMaxCopyData + 1 - m_buffer.size();
     m_buffer.append(data, size < room ? size : room);
     return m_status = CheckHeader();
 }

@@ -1,7 +1,8 @@
 // The messages between two running copies of a program over its per-user
 // local socket: one request per connection, one reply.  Every message is a
 // fixed header ("PXW1", operation, window, argument, title flag, title
-// length, all little-endian) and at most kMaxTitle bytes of title.
+// length, all little-endian) and at most kMaxTitle bytes of title (a
+// CopyData message carries up to kMaxCopyData bytes of data there).
 // Framework-internal.
 #pragma once
 
@@ -17,6 +18,7 @@ enum class Op : std::uint8_t {
     IsIconic = 3,
     Show = 4, // argument: the SW_ command
     Foreground = 5,
+    CopyData = 6, // argument: the data's tag; title: the bytes (WM_COPYDATA)
     Reply = 0x80, // window: the answer (a window, or 0/1)
 };
 
@@ -30,8 +32,11 @@ struct Message {
 
 constexpr std::size_t kHeaderSize = 20;
 constexpr std::size_t kMaxTitle = 1024;
+constexpr std::size_t kMaxCopyData = 60000;
 
-// The bytes of a message; a title longer than kMaxTitle is cut.
+// The most title (or data) bytes a message of the operation carries.
+std::size_t MaxTitleFor(Op op);
+// The bytes of a message; a title longer than its operation's limit is cut.
 std::string Encode(const Message &message);
 
 // Reads one message from bytes that arrive in pieces.

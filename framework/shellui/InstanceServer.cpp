@@ -5,6 +5,7 @@
 #include "framework/shellui/LocalWindows.h"
 #include "framework/window/ForeignWindows.h"
 #include "framework/window/InputApi.h"
+#include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
 #include "framework/window/WindowInternals.h"
 
@@ -57,6 +58,21 @@ BOOL BringForward(HWND hWnd)
             QApplication::alert(widget);
     }
     return result;
+}
+
+// Hands WM_COPYDATA to the window from the event loop, after the reply has
+// gone: the window may open files and show message boxes, and the other
+// copy must not wait on the user.  A window gone by then gets nothing.
+void DeliverCopyData(HWND hWnd, const Message &request)
+{
+    const auto dwData = static_cast<ULONG_PTR>(static_cast<std::uint32_t>(request.argument));
+    QTimer::singleShot(0, QCoreApplication::instance(), [hWnd, dwData, bytes = request.title]() {
+        if (!IsWindow(hWnd))
+            return;
+        std::string data = bytes;
+        COPYDATASTRUCT copy{dwData, static_cast<DWORD>(data.size()), data.empty() ? nullptr : data.data()};
+        SendMessage(hWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    });
 }
 
 // One class's socket.
@@ -133,6 +149,7 @@ private:
             ShowWindow(hWnd, request.argument);
             return 1;
         case Op::Foreground: return BringForward(hWnd) ? 1 : 0;
+        case Op::CopyData: DeliverCopyData(hWnd, request); return 1;
         default: return 0;
         }
     }

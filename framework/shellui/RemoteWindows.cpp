@@ -115,8 +115,24 @@ BOOL RemoteSetForegroundWindow(HWND hWnd)
     return AskAbout(hWnd, Op::Foreground) ? TRUE : FALSE;
 }
 
+// The bytes travel whole or not at all.
+BOOL RemoteCopyData(HWND hWnd, HWND, const COPYDATASTRUCT *pData)
+{
+    RemoteWindowRecord *record = RecordOf(hWnd);
+    if (!record || pData->cbData > InstanceProtocol::kMaxCopyData || (pData->cbData && !pData->lpData))
+        return FALSE;
+    Message request;
+    request.op = Op::CopyData;
+    request.window = record->window;
+    request.argument = static_cast<std::int32_t>(pData->dwData);
+    request.hasTitle = true;
+    request.title.assign(static_cast<const char *>(pData->lpData), pData->cbData);
+    std::uint64_t value = 0;
+    return Ask(record->path, request, value) && value != 0 ? TRUE : FALSE;
+}
+
 const PlexoForeignWindowOps kRemoteOps = {&RemoteIsWindow, &RemoteIsIconic, &RemoteShowWindow,
-                                          &RemoteSetForegroundWindow};
+                                          &RemoteSetForegroundWindow, &RemoteCopyData};
 
 // The window layer hands remote handles here from the moment the library
 // is loaded.

@@ -12,6 +12,9 @@ struct PlexoForeignWindowOps {
     BOOL (*isIconic)(HWND hWnd);
     BOOL (*showWindow)(HWND hWnd, int nCmdShow);
     BOOL (*setForegroundWindow)(HWND hWnd);
+    // WM_COPYDATA sent to a foreign handle: the bytes are handed over to
+    // the window; FALSE when they could not be.
+    BOOL (*copyData)(HWND hWnd, HWND hFrom, const COPYDATASTRUCT *pData);
 };
 void PlexoSetForeignWindowOps(const PlexoForeignWindowOps *pOps);
 // The installed operations; NULL when none.

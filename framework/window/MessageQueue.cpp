@@ -3,6 +3,7 @@
 #include "framework/window/InputApi.h"
 #include "framework/window/MessageApi.h"
 #include "framework/window/WindowInternals.h"
+#include "framework/window/ForeignWindows.h"
 
 #include "framework/window/Wnd.h"
 
@@ -290,6 +291,14 @@ void MessageQueue::Forget(HWND hWnd)
 
 LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
+    // WM_COPYDATA is the one message that can reach another running copy's
+    // window: its data is bytes, not pointers into this process.
+    if (Msg == WM_COPYDATA && lParam != 0 && !WindowRegistry::IsLive(hWnd)) {
+        const PlexoForeignWindowOps *foreign = PlexoForeignWindows();
+        return foreign && foreign->copyData ? foreign->copyData(hWnd, reinterpret_cast<HWND>(wParam),
+                                                                reinterpret_cast<const COPYDATASTRUCT *>(lParam))
+                                            : FALSE;
+    }
     return WindowCore::Call(hWnd, Msg, wParam, lParam);
 }
 

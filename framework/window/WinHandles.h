@@ -119,6 +119,14 @@ struct SCROLLINFO {
 typedef SCROLLINFO *LPSCROLLINFO;
 typedef const SCROLLINFO *LPCSCROLLINFO;
 
+// The data of WM_COPYDATA (lParam): valid only while the message is sent.
+struct COPYDATASTRUCT {
+    ULONG_PTR dwData;
+    DWORD cbData;
+    LPVOID lpData;
+};
+typedef COPYDATASTRUCT *PCOPYDATASTRUCT;
+
 struct NMHDR {
     HWND hwndFrom;
     UINT_PTR idFrom;

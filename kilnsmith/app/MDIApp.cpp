@@ -4,6 +4,7 @@
 #include "kilnsmith/wizard/AppResources.h"
 #include "kilnsmith/wizard/LanguageSetup.h"
 #include "kilnsmith/wizard/WorkFolder.h"
+#include "kilnsmith/frame/OpenFilesMessage.h"
 
 #include "editor/lang/SECEditLangRegistry.h"
 
@@ -120,7 +121,23 @@ BOOL CMDIApp::FirstInstance()
     if (::IsIconic(hRunning))
         ::ShowWindow(hRunning, SW_RESTORE);
     ::SetForegroundWindow(hPopup != nullptr ? hPopup : hRunning);
+    HandFilesTo(hRunning);
     return FALSE;
+}
+
+void CMDIApp::HandFilesTo(HWND hRunning)
+{
+    // A start with files ("Open with" from a file manager) has the running
+    // copy open them; this copy shows nothing and leaves the profile alone.
+    CKilnsmithCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (cmdInfo.m_nShellCommand != CCommandLineInfo::FileOpen || cmdInfo.m_strFileName.IsEmpty())
+        return;
+    std::vector<CString> paths{cmdInfo.m_strFileName};
+    paths.insert(paths.end(), cmdInfo.m_furtherFiles.begin(), cmdInfo.m_furtherFiles.end());
+    std::string data = EncodeOpenFiles(paths);
+    COPYDATASTRUCT copy{kOpenFilesTag, static_cast<DWORD>(data.size()), data.data()};
+    ::SendMessage(hRunning, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
 }
 
 BOOL CMDIApp::RegisterMainWindowClass()

@@ -24,8 +24,11 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     // TRUE when no other copy runs; otherwise brings that copy's window
-    // forward and returns FALSE.
+    // forward, hands it the command line's files and returns FALSE.
     BOOL FirstInstance();
+    // Sends the command line's files (made absolute) to the running copy's
+    // main window; nothing when the command line names none.
+    void HandFilesTo(HWND hRunning);
 
     // The language of a file by its extension ("Default" when unknown).
     CString GetLanguageForPath(LPCTSTR lpszPath) const;

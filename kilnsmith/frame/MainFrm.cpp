@@ -9,6 +9,7 @@
 #include "framework/shell/ShellExecute.h"
 #include "framework/window/MessageBoxApi.h"
 #include "kilnsmith/frame/FrameResources.h"
+#include "kilnsmith/frame/OpenFilesMessage.h"
 #include "kilnsmith/frame/OptionsDlg.h"
 #include "kilnsmith/frame/ResourceIds.h"
 #include "kilnsmith/frame/WindowsDlg.h"
@@ -22,6 +23,7 @@ ON_WM_SIZE()
 ON_MESSAGE(WM_KILNSMITH_TRAY, OnTrayNotification)
 ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+ON_MESSAGE(WM_COPYDATA, OnCopyData)
 ON_COMMAND(ID_TRAY_OPEN, OnTrayOpen)
 ON_COMMAND(ID_FILE_OPTIONS, OnOptions)
 ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
@@ -182,6 +184,21 @@ LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)
         pApp->CloseAllDocuments(TRUE);
     DestroyWindow();
     return 0;
+}
+
+LRESULT CMainFrame::OnCopyData(WPARAM, LPARAM lParam)
+{
+    // The files of a second start: each opened as File Open opens it (a
+    // path that cannot be opened gets the usual message).  Anything else
+    // is no message of this program and is left alone.
+    std::vector<CString> paths;
+    if (lParam == 0 || !DecodeOpenFiles(*reinterpret_cast<const COPYDATASTRUCT *>(lParam), paths))
+        return FALSE;
+    if (CWinApp *pApp = AfxGetApp()) {
+        for (const CString &path : paths)
+            pApp->OpenDocumentFile(path);
+    }
+    return TRUE;
 }
 
 void CMainFrame::OnTrayOpen()

@@ -47,6 +47,7 @@ protected:
     afx_msg LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnQueryEndSession(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTrayOpen();
     afx_msg void OnOptions();
     afx_msg void OnTrayExit();

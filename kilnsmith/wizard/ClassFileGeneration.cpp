@@ -3,14 +3,9 @@
 #include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/wizard/WriteFailureReason.h"
 
-#include "framework/app/DocTemplate.h"
-#include "framework/app/Document.h"
 #include "framework/app/MessageBoxes.h"
 #include "framework/app/WinApp.h"
 #include "framework/window/MessageBoxApi.h"
-
-#include <initializer_list>
-#include <vector>
 
 void ShowBadClassNameMessage()
 {
@@ -31,8 +26,6 @@ ClassGenerationResult CClassFileGeneration::Generate(ClassKind kind, const Gener
     CCodeGenerator generator(m_strWorkFolder, m_guidSource);
     const CString strHeader = generator.GetHeaderFilePath(names.strClass);
     const CString strSource = generator.GetSourceFilePath(names.strClass);
-    if (!CloseDocumentsOn(strHeader, strSource))
-        return ClassGenerationResult::Cancelled;
 
     const BOOL bHeaderWritten = generator.WriteHeader(kind, names);
     if (!bHeaderWritten)
@@ -41,32 +34,13 @@ ClassGenerationResult CClassFileGeneration::Generate(ClassKind kind, const Gener
     if (!bSourceWritten)
         ReportWriteFailure(strSource);
 
+    // A file that is open already is not reopened: its window comes forward
+    // and keeps what it shows, unsaved edits included.
     if (bHeaderWritten)
         m_app.OpenDocumentFile(strHeader);
     if (bSourceWritten)
         m_app.OpenDocumentFile(strSource);
     return bHeaderWritten && bSourceWritten ? ClassGenerationResult::Opened : ClassGenerationResult::WriteFailed;
-}
-
-BOOL CClassFileGeneration::CloseDocumentsOn(const CString &strFirst, const CString &strSecond)
-{
-    std::vector<CDocument *> open;
-    POSITION pos = m_app.GetFirstDocTemplatePosition();
-    while (pos != nullptr) {
-        CDocTemplate *pTemplate = m_app.GetNextDocTemplate(pos);
-        for (const CString *pPath : {&strFirst, &strSecond}) {
-            CDocument *pDoc = nullptr;
-            if (pTemplate->MatchDocType(*pPath, pDoc) == CDocTemplate::yesAlreadyOpen && pDoc != nullptr)
-                open.push_back(pDoc);
-        }
-    }
-    for (CDocument *pDoc : open) {
-        if (!pDoc->SaveModified())
-            return FALSE;
-    }
-    for (CDocument *pDoc : open)
-        pDoc->OnCloseDocument();
-    return TRUE;
 }
 
 void CClassFileGeneration::ReportWriteFailure(const CString &strPath) const

@@ -1,9 +1,9 @@
 // One wizard request carried out: the generator writes the class's header
 // and source into the work folder, and the program opens what was written.
 //
-// Before writing, a document that is open on either file is closed through
-// its normal close, so that no window keeps showing the old text (its save
-// prompt's Cancel stops the request, and nothing is written).  A name that
+// A document that is open on either file is neither closed nor reloaded:
+// the files on disk are rewritten, and the open windows are activated with
+// the text they hold, so that unsaved edits stay in them.  A name that
 // the generator refuses gets the class-name message and writes nothing; a
 // file that cannot be written is reported with its path and the reason,
 // and only the files written are opened, the header first, so that the
@@ -17,7 +17,6 @@ class CWinApp;
 enum class ClassGenerationResult {
     Opened,      // both files written (and opened as far as they could be)
     RefusedName, // a typed name was refused; nothing written
-    Cancelled,   // an open document's save prompt was cancelled
     WriteFailed, // at least one file could not be written
 };
 
@@ -30,9 +29,6 @@ public:
     ClassGenerationResult Generate(ClassKind kind, const GeneratedClassNames &names);
 
 private:
-    // Closes every document open on one of the paths; FALSE when a save
-    // prompt was cancelled (then none was closed).
-    BOOL CloseDocumentsOn(const CString &strFirst, const CString &strSecond);
     void ReportWriteFailure(const CString &strPath) const;
 
     CWinApp &m_app;

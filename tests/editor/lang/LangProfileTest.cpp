@@ -150,6 +150,58 @@ TEST_F(LangProfileTest, FlagsReadAsZeroOrOne)
     EXPECT_EQ(StoreConfig(loaded.get()), stored);
 }
 
+TEST_F(LangProfileTest, TheOldShippedSelectionPairIsPassedOverUntilThisBuildWroteTheSection)
+{
+    const COLORREF kOldFore = RGB(0, 0, 0);
+    const COLORREF kOldBack = RGB(255, 255, 255);
+    const struct {
+        COLORREF fore;
+        COLORREF back;
+        bool bMarked;
+        bool bTaken;
+    } kCases[] = {
+        {kOldFore, kOldBack, false, false}, // written by an earlier build
+        {kOldFore, kOldBack, true, true},   // the user's choice, written by this build
+        {RGB(255, 0, 0), kOldBack, false, true},
+        {kOldFore, RGB(255, 255, 254), false, true},
+    };
+    const CString section = "C\\Color Groups\\Text Selection";
+    for (const auto &c : kCases) {
+        Profile().WriteProfileInt(section, "Foreground", static_cast<int>(c.fore));
+        Profile().WriteProfileInt(section, "Background", static_cast<int>(c.back));
+        Profile().WriteProfileInt("C\\Color Groups\\Text", "Foreground", static_cast<int>(kOldFore));
+        Profile().WriteProfileInt("C\\Color Groups\\Text", "Background", static_cast<int>(kOldBack));
+        if (c.bMarked)
+            Profile().WriteProfileInt(section, "SelectionPairKept", 1);
+        else
+            Profile().WriteProfileString(section, "SelectionPairKept", nullptr);
+        ConfigHandle loaded;
+        const SECEditColorGroup shipped = *loaded->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+        auto *pReader = new SECEditLangProfileReader("C");
+        EXPECT_TRUE(pReader->Read(loaded.get()));
+        pReader->Release();
+        const SECEditColorGroup *pSelection = loaded->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+        EXPECT_EQ(pSelection->m_crForeground, c.bTaken ? c.fore : shipped.m_crForeground) << c.fore << c.bMarked;
+        EXPECT_EQ(pSelection->m_crBackground, c.bTaken ? c.back : shipped.m_crBackground) << c.back << c.bMarked;
+        // Only the selection is passed over.
+        EXPECT_EQ(loaded->GetFixedColorGroup(SECEDIT_GROUP_TEXT)->m_crBackground, kOldBack);
+    }
+
+    // What is written at exit carries the mark: the pair is taken from then on.
+    config->GetFixedColorGroup(SECEDIT_GROUP_SELECTION)->m_crForeground = kOldFore;
+    config->GetFixedColorGroup(SECEDIT_GROUP_SELECTION)->m_crBackground = kOldBack;
+    Profile().WriteProfileString(section, "SelectionPairKept", nullptr);
+    auto *pWriter = new SECEditLangProfileWriter("C");
+    ASSERT_TRUE(pWriter->Write(config.get()));
+    pWriter->Release();
+    ConfigHandle reread;
+    auto *pReader = new SECEditLangProfileReader("C");
+    EXPECT_TRUE(pReader->Read(reread.get()));
+    pReader->Release();
+    EXPECT_EQ(reread->GetFixedColorGroup(SECEDIT_GROUP_SELECTION)->m_crForeground, kOldFore);
+    EXPECT_EQ(reread->GetFixedColorGroup(SECEDIT_GROUP_SELECTION)->m_crBackground, kOldBack);
+}
+
 TEST_F(LangProfileTest, WriterReportsAProfileThatCannotBeWritten)
 {
     const std::string blocker = folder.File("blocked");

@@ -1,6 +1,7 @@
 #include "LangTestSupport.h"
 
 #include "editor/lang/SECEditLangArchiveReader.h"
+#include "editor/lang/SECEditLangDefaults.h"
 #include "editor/langbuiltin/SECEditLangBuiltin.h"
 #include "editor/lang/SECEditLangIniReader.h"
 #include "editor/lang/SECEditLangResourceReader.h"
@@ -58,6 +59,12 @@ TEST_P(LangShippedFiles, ReadWholeWithCommentsStringsAndKeywords)
                   static_cast<int>(std::string(word).size()))
             << word;
     }
+    // The selection stands out from text: the window colour on the window
+    // text colour, as the Default language has it.
+    const SECEditColorGroup *pSelection = config->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+    ASSERT_NE(pSelection, nullptr);
+    EXPECT_EQ(pSelection->m_crForeground, SECEditGetWindowColor());
+    EXPECT_EQ(pSelection->m_crBackground, SECEditGetWindowTextColor());
     CPtrList tags;
     config->GetTags(tags, SECEDIT_TAG_ANY);
     EXPECT_GE(tags.GetCount(), 2);
@@ -136,6 +143,12 @@ TEST(LangShippedData, BuiltinResourceBodyIsConsumedExactly)
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(std::string(config->GetColorGroupName(i)), groups[i]);
     EXPECT_EQ(config->GetTagMap().GetCount(), 5);
+    // The selection stands out from text: the window colour on the window
+    // text colour, as the Default language has it.
+    const SECEditColorGroup *pSelection = config->GetFixedColorGroup(SECEDIT_GROUP_SELECTION);
+    ASSERT_NE(pSelection, nullptr);
+    EXPECT_EQ(pSelection->m_crForeground, SECEditGetWindowColor());
+    EXPECT_EQ(pSelection->m_crBackground, SECEditGetWindowTextColor());
     CPtrList tags;
     config->GetTags(tags, SECEDIT_TAG_ANY);
     EXPECT_EQ(tags.GetCount(), 4);

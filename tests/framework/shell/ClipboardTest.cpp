@@ -112,6 +112,24 @@ TEST(ClipboardTest, FormatsSetTogetherTravelTogether)
     EXPECT_EQ(ReadClipboard(kComponent), "c");
 }
 
+TEST(ClipboardTest, TextIsOfferedUnderTheTypesOtherProgramsAskFor)
+{
+    // "text/plain" is what X11 programs get through UTF8_STRING, STRING and
+    // TEXT; the private formats go out beside it.
+    const QByteArray text("caf\xc3\xa9 \xe2\x82\xac\r\n");
+    for (UINT format : {static_cast<UINT>(CF_TEXT), static_cast<UINT>(CF_OEMTEXT)}) {
+        SCOPED_TRACE(format);
+        SetClipboard({{format, text.toStdString()}, {kColumn, "column"}});
+        const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+        ASSERT_NE(mime, nullptr);
+        EXPECT_TRUE(mime->hasText());
+        EXPECT_EQ(mime->text(), QString::fromUtf8(text));
+        EXPECT_EQ(mime->data("text/plain"), text);
+        EXPECT_EQ(mime->data("text/plain;charset=utf-8"), text);
+        EXPECT_EQ(mime->data("application/x-plexo-clipboard;format=MSDEVColumnSelect"), QByteArray("column"));
+    }
+}
+
 TEST(ClipboardTest, ClosedClipboardAndAbsentFormatsAnswerNull)
 {
     SetClipboard({{CF_TEXT, "text"}});

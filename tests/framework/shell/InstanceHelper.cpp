@@ -2,7 +2,9 @@
 //   first <class> <folder>    registers the class, shows a window of it,
 //                             minimises and hides it, writes <folder>/ready and
 //                             runs until <folder>/stop appears; writes
-//                             <folder>/restored when the window is restored.
+//                             <folder>/restored when the window is restored,
+//                             <folder>/copydata ("<tag>:<bytes>") when it
+//                             gets WM_COPYDATA.
 //   second <class>            finds the running copy and restores it, as a
 //                             program's second start does; exit code 0 when
 //                             every step worked.
@@ -42,6 +44,12 @@ LRESULT HelperProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SIZE && wParam == SIZE_RESTORED)
         Touch("restored");
+    if (message == WM_COPYDATA) {
+        const auto *pData = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+        std::ofstream(g_folder + "/copydata", std::ios::binary)
+            << pData->dwData << ':' << std::string(static_cast<const char *>(pData->lpData), pData->cbData);
+        return TRUE;
+    }
     if (message == WM_TIMER && std::filesystem::exists(g_folder + "/stop"))
         PostQuitMessage(0);
     return DefWindowProc(hWnd, message, wParam, lParam);

@@ -2,6 +2,7 @@
 #include "framework/shellui/InstanceProtocol.h"
 #include "framework/shellui/InstanceSocket.h"
 #include "framework/window/InputApi.h"
+#include "framework/window/MessageApi.h"
 #include "framework/window/WindowApi.h"
 
 #include "tests/support/ScopedEnv.h"
@@ -35,7 +36,13 @@ TEST(InstanceProtocolTest, MessagesRoundTripInAnyPieces)
     show.op = Op::Show;
     show.window = 0x00007f12345678ABull;
     show.argument = SW_RESTORE;
-    for (const Message &message : {find, show}) {
+    Message copy; // data beyond a title's length, zeros included
+    copy.op = Op::CopyData;
+    copy.window = 7;
+    copy.argument = 0x4b53;
+    copy.hasTitle = true;
+    copy.title = std::string(3000, 'p') + std::string("\0/tmp/a.c\0", 10);
+    for (const Message &message : {find, show, copy}) {
         const std::string bytes = InstanceProtocol::Encode(message);
         for (size_t piece : {size_t(1), size_t(3), bytes.size()}) {
             Reader reader;
@@ -76,6 +83,7 @@ TEST(InstanceProtocolTest, GarbageIsRefused)
         {"bad title flag", with(17, 2), Reader::Status::Bad},
         {"title without flag", with(17, 0), Reader::Status::Bad},
         {"title too long", with(19, 0x7f), Reader::Status::Bad},
+        {"data too long", with(4, static_cast<char>(Op::CopyData)).replace(18, 2, "\xff\xff"), Reader::Status::Bad},
         {"bytes after the message", good + "x", Reader::Status::Bad},
         {"cut short", good.substr(0, good.size() - 1), Reader::Status::NeedMore},
     };
@@ -165,6 +173,17 @@ TEST_F(SingleInstanceTest, TheSecondCopyFindsAndRestoresTheFirst)
     EXPECT_EQ(RunSecond(), 0);
     EXPECT_TRUE(WaitFor([this]() { return std::filesystem::exists(folder.File("restored")); }));
     EXPECT_FALSE(IsIconic(remote));
+
+    // WM_COPYDATA carries bytes to the running copy's window; data too long
+    // to travel whole is refused.
+    const std::string bytes("/tmp/a.c\0/tmp/b.c\0", 18);
+    COPYDATASTRUCT data{42, static_cast<DWORD>(bytes.size()), const_cast<char *>(bytes.data())};
+    EXPECT_TRUE(SendMessage(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+    EXPECT_TRUE(WaitFor([this]() { return std::filesystem::exists(folder.File("copydata")); }));
+    EXPECT_EQ(TempFolder::Read(folder.File("copydata")), "42:" + bytes);
+    const std::string tooLong(InstanceProtocol::kMaxCopyData + 1, 'x');
+    COPYDATASTRUCT big{42, static_cast<DWORD>(tooLong.size()), const_cast<char *>(tooLong.data())};
+    EXPECT_FALSE(SendMessage(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&big)));
 
     Stop(first);
     // The copy's end closed its socket.

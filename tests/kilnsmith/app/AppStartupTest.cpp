@@ -1,5 +1,6 @@
 #include "kilnsmith/wizard/KilnsmithAppIds.h"
 #include "kilnsmith/app/MDIApp.h"
+#include "kilnsmith/frame/OpenFilesMessage.h"
 
 #include "WizardTestSupport.h"
 
@@ -19,6 +20,9 @@
 #include <QLineEdit>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -28,13 +32,18 @@ class AppStartupTest : public ProgramHomeTest {
 protected:
     AppStartupTest() {}
     void TearDown() override { EndProgram(m_pApp); }
-    BOOL Start()
+    // Starts the program with the arguments after its name.
+    BOOL Start(std::vector<std::string> args = {})
     {
         m_pApp = new CMDIApp;
-        static char szProgram[] = "kilnsmith";
-        static char *argv[] = {szProgram, nullptr};
-        m_pApp->__argc = 1;
-        m_pApp->__argv = argv;
+        args.insert(args.begin(), "kilnsmith");
+        m_args = std::move(args);
+        m_argv.clear();
+        for (std::string &arg : m_args)
+            m_argv.push_back(arg.data());
+        m_argv.push_back(nullptr);
+        m_pApp->__argc = static_cast<int>(m_args.size());
+        m_pApp->__argv = m_argv.data();
         m_pApp->SetProgramPaths(m_folder.File("bin/kilnsmith").c_str());
         m_pApp->InitApplication();
         return m_pApp->InitInstance();
@@ -53,7 +62,22 @@ protected:
 
     BoxAnswers m_boxes;
     CMDIApp *m_pApp = nullptr;
+    std::vector<std::string> m_args;
+    std::vector<char *> m_argv;
 };
+
+// What the stand-in first copy's window was sent as WM_COPYDATA.
+std::vector<std::pair<ULONG_PTR, std::string>> g_copied;
+
+LRESULT FirstCopyProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const auto *pData = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+        g_copied.emplace_back(pData->dwData, std::string(static_cast<const char *>(pData->lpData), pData->cbData));
+        return TRUE;
+    }
+    return ::DefWindowProc(hWnd, message, wParam, lParam);
+}
 
 TEST_F(AppStartupTest, StartsWithTheProfileWorkFolderLanguagesAndAnEmptyDocument)
 {
@@ -124,6 +148,42 @@ TEST_F(AppStartupTest, ASecondCopyBringsTheFirstForwardAndEndsWithoutTouchingThe
     EXPECT_TRUE(::IsWindowVisible(hFirst));
     EXPECT_FALSE(::IsIconic(hFirst));
     EXPECT_EQ(m_pApp->m_pMainWnd, nullptr);
+    EXPECT_FALSE(fs::exists(m_folder.File("config")));
+    ::DestroyWindow(hFirst);
+    ::UnregisterClass(KILNSMITH_MAIN_WINDOW_CLASS, nullptr);
+}
+
+TEST_F(AppStartupTest, ASecondStartHandsItsFilesToTheFirstAsAbsolutePaths)
+{
+    WNDCLASS wndClass{};
+    wndClass.lpfnWndProc = &FirstCopyProc;
+    wndClass.lpszClassName = KILNSMITH_MAIN_WINDOW_CLASS;
+    ASSERT_NE(::RegisterClass(&wndClass), 0);
+    HWND hFirst = ::CreateWindowEx(0, KILNSMITH_MAIN_WINDOW_CLASS, "Plexo Kilnsmith", WS_OVERLAPPEDWINDOW, 0, 0, 400,
+                                   300, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hFirst, nullptr);
+    using namespace std::string_literals;
+    const std::string cwd = fs::current_path().string();
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> sent; // empty: no message
+    } kCases[] = {
+        {{}, {}},
+        {{"widget.c"}, {cwd + "/widget.c\0"s}},
+        {{"/tmp/a b/page.html", "sub/../x.c", "/no/such/file.c"},
+         {"/tmp/a b/page.html\0"s + cwd + "/x.c\0/no/such/file.c\0"s}},
+    };
+    for (const auto &c : kCases) {
+        g_copied.clear();
+        EXPECT_FALSE(Start(c.args));
+        std::vector<std::string> sent;
+        for (const auto &[tag, bytes] : g_copied) {
+            EXPECT_EQ(tag, kOpenFilesTag);
+            sent.push_back(bytes);
+        }
+        EXPECT_EQ(sent, c.sent);
+        EndProgram(m_pApp);
+    }
     EXPECT_FALSE(fs::exists(m_folder.File("config")));
     ::DestroyWindow(hFirst);
     ::UnregisterClass(KILNSMITH_MAIN_WINDOW_CLASS, nullptr);

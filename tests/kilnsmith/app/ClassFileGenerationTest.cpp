@@ -92,34 +92,32 @@ TEST_F(ClassFileGenerationTest, EveryCommandsDefaultsWriteTheGoldenFilesAndOpenB
     }
 }
 
-TEST_F(ClassFileGenerationTest, GeneratingAgainClosesTheDocumentsOpenOnTheFilesFirst)
+TEST_F(ClassFileGenerationTest, GeneratingAgainRewritesTheFilesAndKeepsTheOpenWindowsEdits)
 {
     const GeneratedClassNames names("CMyNewProperties", "Properties");
     ASSERT_EQ(Generate(ClassKind::PropertySet, names), ClassGenerationResult::Opened);
-    CDocument *pSource = ActiveDocument();
+    auto *pSource = static_cast<CTextDoc *>(ActiveDocument());
     ASSERT_NE(pSource, nullptr);
-    pSource->SetModifiedFlag(TRUE);
     const std::string header = WorkFile("MyNewProperties.h");
+    const std::string source = WorkFile("MyNewProperties.cpp");
+    const std::string generated = ReadBytes(source);
+    pSource->m_text = "unsaved edits";
+    pSource->SetModifiedFlag(TRUE);
     WriteBytes(header, "edited elsewhere");
+    WriteBytes(source, "edited elsewhere");
+    m_pFrame->MDINext();
+    ASSERT_NE(ActiveDocument(), pSource);
 
-    // Cancel in the save prompt: nothing is written and nothing closes.
-    m_boxes.Queue(IDCANCEL);
-    EXPECT_EQ(Generate(ClassKind::PropertySet, names), ClassGenerationResult::Cancelled);
-    EXPECT_EQ(ReadBytes(header), "edited elsewhere");
-    EXPECT_EQ(OpenPaths().size(), 2u);
-    EXPECT_EQ(ActiveDocument(), pSource);
-    ASSERT_EQ(m_boxes.Shown().size(), 1u);
-
-    // Discarding the changes closes both documents; the new text opens.
-    m_boxes.Queue(IDNO);
+    // No prompt, no window closed or reloaded: the files on disk are new,
+    // the source's window comes forward with its edits.
     EXPECT_EQ(Generate(ClassKind::PropertySet, names), ClassGenerationResult::Opened);
-    const std::string written = ReadBytes(header);
-    EXPECT_NE(written, "edited elsewhere");
-    EXPECT_EQ(OpenPaths(), (std::vector<std::string>{header, WorkFile("MyNewProperties.cpp")}));
-    POSITION pos = m_pApp->GetFirstDocTemplatePosition();
-    CDocTemplate *pTemplate = m_pApp->GetNextDocTemplate(pos);
-    POSITION posDoc = pTemplate->GetFirstDocPosition();
-    EXPECT_EQ(static_cast<CTextDoc *>(pTemplate->GetNextDoc(posDoc))->m_text, written);
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_EQ(ReadBytes(source), generated);
+    EXPECT_NE(ReadBytes(header), "edited elsewhere");
+    EXPECT_EQ(OpenPaths(), (std::vector<std::string>{header, source}));
+    EXPECT_EQ(ActiveDocument(), pSource);
+    EXPECT_EQ(pSource->m_text, "unsaved edits");
+    EXPECT_TRUE(pSource->IsModified());
 }
 
 TEST_F(ClassFileGenerationTest, RefusedNamesShowTheClassNameMessageAndWriteNothing)

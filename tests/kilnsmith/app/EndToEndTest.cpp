@@ -212,4 +212,83 @@ TEST_F(EndToEndTest, CreateEditSaveReopenAndExit)
     EXPECT_NE(profile.find("[C\\"), std::string::npos) << profile;
 }
 
+// The last line of the active document's text.
+std::string ActiveLastLine()
+{
+    CMDIDoc *pDoc = ActiveDocument();
+    if (!pDoc)
+        return std::string();
+    CMDITextBuffer &buffer = pDoc->GetBuffer();
+    const int nLast = buffer.GetLastLine();
+    CString text;
+    buffer.GetText(text, nLast, 0, nLast, buffer.GetLineLength(nLast));
+    return text.GetString();
+}
+
+TEST_F(EndToEndTest, GeneratingAClassAgainKeepsTheEditsOfItsOpenWindow)
+{
+    const std::string source = Work("TestProps.cpp");
+    auto createClass = [](UserScenario &user, const char *pszWhen) {
+        user.Step(std::string("the Properties menu ") + pszWhen, MenuIsOpen, [] { UserScenario::Key(Qt::Key_N); });
+        user.Step(
+            std::string("the New Class dialog ") + pszWhen, [] { return UserScenario::ActiveTitle() == "New Class"; },
+            [] {
+                UserScenario::Type("CTestProps");
+                UserScenario::Key(Qt::Key_Return);
+            });
+    };
+    UserScenario user;
+    user.Step(
+        "the welcome box", [] { return UserScenario::ActiveTitle() == "Welcome to Kilnsmith"; },
+        [] { UserScenario::Key(Qt::Key_Return); });
+    user.Step(
+        "the main frame with its first document",
+        [] { return ActiveDocument() != nullptr && ::GetActiveWindow() == AfxGetApp()->m_pMainWnd->m_hWnd; },
+        [] { UserScenario::Key(Qt::Key_P, Qt::AltModifier); });
+    createClass(user, "first");
+    user.Step(
+        "the new source", [&] { return ActiveDocumentIs(source); },
+        [] {
+            UserScenario::Key(Qt::Key_End, Qt::ControlModifier);
+            UserScenario::Type(kTypedLine);
+            // The header's window comes forward; the source keeps its edit.
+            UserScenario::Key(Qt::Key_F6, Qt::ControlModifier);
+        });
+    user.Step(
+        "the header in front", [&] { return ActiveDocumentIs(Work("TestProps.h")); },
+        [] { UserScenario::Key(Qt::Key_P, Qt::AltModifier); });
+    createClass(user, "again");
+    user.Step(
+        "the edited source in front, the new class on disk",
+        [&] {
+            return ActiveDocumentIs(source) && ActiveDocument()->IsModified() && ActiveLastLine() == kTypedLine &&
+                   MaskGuid(TempFolder::Read(source)) == Expected("TestProps.cpp");
+        },
+        [] { UserScenario::Key(Qt::Key_F, Qt::AltModifier); });
+    user.Step("the File menu to save", MenuIsOpen, [] { UserScenario::Key(Qt::Key_S); });
+    user.Step(
+        "the saved source", [&] { return ActiveDocumentIs(source) && !ActiveDocument()->IsModified(); },
+        [] { UserScenario::Key(Qt::Key_F, Qt::AltModifier); });
+    user.Step("the File menu", MenuIsOpen, [] { UserScenario::Key(Qt::Key_X); });
+
+    CMDIApp app;
+    static char szProgram[] = "kilnsmith";
+    static char *argv[] = {szProgram, nullptr};
+    app.__argc = 1;
+    app.__argv = argv;
+    app.SetProgramPaths(m_folder.File("bin/kilnsmith").c_str());
+    user.Start();
+    ASSERT_TRUE(app.InitApplication());
+    ASSERT_TRUE(app.InitInstance());
+    const int nExitCode = app.Run();
+    app.CloseAllDocuments(TRUE);
+
+    EXPECT_EQ(user.Failure(), "");
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(nExitCode, 0);
+    // No box asked anything on the way: the edit was saved after the class
+    // was generated again.
+    EXPECT_EQ(MaskGuid(TempFolder::Read(source)), Expected("TestProps.cpp") + kTypedLine);
+}
+
 } // namespace

@@ -136,6 +136,7 @@ def session(program, write_expected, languages):
         work = os.path.join(env["HOME"], "Kilnsmith")
         header = os.path.join(work, "TestProps.h")
         source = os.path.join(work, "TestProps.cpp")
+        handed = os.path.join(root, "handed.c")
 
         process = subprocess.Popen([program], env=env)
         try:
@@ -161,6 +162,12 @@ def session(program, write_expected, languages):
                 raise AssertionError(str(error) + "; the source ends with " + repr(read(source)[-60:]))
             menu_command("the header alone", ["alt+w", "s", "s", "Return"], title_matches(r"TestProps\.h"))
             menu_command("the source reopened", ["alt+f", "1"], title_matches(r"TestProps\.cpp"))
+            # A second start with a file, given relative to its own folder,
+            # ends at once and has this copy open the file.
+            with open(handed, "w") as stream:
+                stream.write("int handed;\n")
+            subprocess.run([program, os.path.basename(handed)], env=env, cwd=root, timeout=4 * LIMIT)
+            wait_title("the handed file", r"handed\.c")
             # The frame goes first; the process then ends (the sanitizers'
             # checks at exit may take a while on a loaded machine). An open
             # menu also takes the focus from the frame, so the frame's window
@@ -185,7 +192,8 @@ def session(program, write_expected, languages):
         if sorted(os.listdir(work)) != ["TestProps.cpp", "TestProps.h"]:
             problems.append("the work folder holds " + ", ".join(sorted(os.listdir(work))))
         profile = read(os.path.join(env["XDG_CONFIG_HOME"], "kilnsmith", "kilnsmith.ini")).decode()
-        for needle in ["First tyne=dword:00000000", "[Recent File List]\nFile1=" + source, "[C\\"]:
+        recent = "[Recent File List]\nFile1=" + handed + "\nFile2=" + source
+        for needle in ["First tyne=dword:00000000", recent, "[C\\"]:
             if needle not in profile:
                 problems.append("the profile lacks " + repr(needle))
         if problems:

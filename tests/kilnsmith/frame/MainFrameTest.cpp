@@ -3,6 +3,7 @@
 // the end of the desktop session.
 #include "FrameTestSupport.h"
 
+#include "framework/app/DocTemplate.h"
 #include "framework/app/SessionEnd.h"
 #include "framework/gdi/Bitmap.h"
 #include "framework/gdi/GdiConstants.h"
@@ -16,6 +17,7 @@
 #include "framework/window/WindowApi.h"
 #include "kilnsmith/frame/FrameArtwork.h"
 #include "kilnsmith/frame/FrameResources.h"
+#include "kilnsmith/frame/OpenFilesMessage.h"
 #include "kilnsmith/frame/ResourceIds.h"
 
 #include <algorithm>
@@ -359,6 +361,67 @@ TEST(FrameArtwork, TheToolbarStripHoldsOneImagePerButtonAndTheIconHasItsMask)
     EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 3], 0xFF);
     EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 7], 0x00);
     EXPECT_EQ(image[sizeof(BITMAPINFOHEADER) + 8], 0x40);
+}
+
+} // namespace
+
+namespace {
+
+LRESULT SendOpenFiles(CMainFrame &frame, ULONG_PTR tag, const std::string &bytes)
+{
+    std::string data = bytes;
+    COPYDATASTRUCT copy{tag, static_cast<DWORD>(data.size()), data.empty() ? nullptr : data.data()};
+    return frame.SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+}
+
+std::vector<std::string> OpenPaths(CWinApp &app)
+{
+    std::vector<std::string> paths;
+    POSITION pos = app.GetFirstDocTemplatePosition();
+    while (pos != nullptr) {
+        CDocTemplate *pTemplate = app.GetNextDocTemplate(pos);
+        POSITION posDoc = pTemplate->GetFirstDocPosition();
+        while (posDoc != nullptr)
+            paths.emplace_back(pTemplate->GetNextDoc(posDoc)->GetPathName().GetString());
+    }
+    return paths;
+}
+
+TEST_F(MainFrameTest, FilesHandedOverByASecondStartOpenAsFileOpenOpensThem)
+{
+    ASSERT_NE(CreateMainFrame(), nullptr);
+    const std::string first = m_folder.File("first.c");
+    const std::string second = m_folder.File("second file.html");
+    TempFolder::Write(first, "int x;\n");
+    TempFolder::Write(second, "<p>\n");
+
+    m_boxes.Clear();
+    // Messages that are no list of paths are left alone.
+    const struct {
+        const char *name;
+        ULONG_PTR tag;
+        std::string bytes;
+    } kRefused[] = {
+        {"another tag", kOpenFilesTag + 1, first + '\0'},
+        {"no data", kOpenFilesTag, ""},
+        {"no ending zero", kOpenFilesTag, first},
+        {"a relative path", kOpenFilesTag, first + '\0' + "second.c" + '\0'},
+        {"an empty path", kOpenFilesTag, first + '\0' + '\0'},
+    };
+    for (const auto &c : kRefused) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(SendOpenFiles(*m_pFrame, c.tag, c.bytes));
+    }
+    EXPECT_TRUE(OpenPaths(*m_pApp).empty());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    const std::string missing = m_folder.File("missing.c");
+    EXPECT_TRUE(SendOpenFiles(*m_pFrame, kOpenFilesTag, first + '\0' + missing + '\0' + second + '\0'));
+    EXPECT_EQ(OpenPaths(*m_pApp), (std::vector<std::string>{first, second}));
+    EXPECT_STREQ(m_pFrame->MDIGetActive()->GetActiveDocument()->GetPathName(), second.c_str());
+    // The missing file gets the usual open error.
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_NE(m_boxes.Shown()[0].text.find("missing.c"), std::string::npos) << m_boxes.Shown()[0].text;
 }
 
 } // namespace
