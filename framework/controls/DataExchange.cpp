@@ -229,26 +229,26 @@ void DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl)
     }
 }
 
-void DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal)
+// Tells the user the range an integer must lie in and fails the exchange.
+static void FailIntegerRange(CDataExchange *pDX, const CString &minText, const CString &maxText)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
     CString text("Please enter an integer between %1 and %2.");
-    text.Replace("%1", SignedText(minVal));
-    text.Replace("%2", SignedText(maxVal));
+    text.Replace("%1", minText);
+    text.Replace("%2", maxText);
     AfxDataExchangeMessage(text);
     pDX->Fail();
 }
 
+void DDV_MinMaxInt(CDataExchange *pDX, int value, int minVal, int maxVal)
+{
+    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
+        FailIntegerRange(pDX, SignedText(minVal), SignedText(maxVal));
+}
+
 void DDV_MinMaxUInt(CDataExchange *pDX, UINT value, UINT minVal, UINT maxVal)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
-        return;
-    CString text("Please enter an integer between %1 and %2.");
-    text.Replace("%1", UnsignedText(minVal));
-    text.Replace("%2", UnsignedText(maxVal));
-    AfxDataExchangeMessage(text);
-    pDX->Fail();
+    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
+        FailIntegerRange(pDX, UnsignedText(minVal), UnsignedText(maxVal));
 }
 
 void DDV_MaxChars(CDataExchange *pDX, const CString &value, int nChars)
